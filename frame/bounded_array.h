@@ -1,0 +1,113 @@
+// The one container of the library. Every element access clamps its index
+// into [0, last]; nothing ever reports an index error.
+#pragma once
+#include <new>
+#include <utility>
+
+#include "frame/types.h"
+
+template <typename T>
+struct BoundedArray {
+    T* data = nullptr;
+    u32 count = 0;
+    i32 last = 0;
+    u16 owns = 0;
+    u16 valid = 0;
+
+    BoundedArray() = default;
+    ~BoundedArray() { Release(); }
+    BoundedArray(const BoundedArray&) = delete;
+    BoundedArray& operator=(const BoundedArray&) = delete;
+    BoundedArray(BoundedArray&& o) noexcept { TakeFrom(o); }
+    BoundedArray& operator=(BoundedArray&& o) noexcept {
+        if (this != &o) {
+            Release();
+            TakeFrom(o);
+        }
+        return *this;
+    }
+
+    // Clamp rule: above last -> last, below 0 -> 0 (an empty owned array
+    // still has one zeroed element behind it, so index 0 stays addressable).
+    i32 Clamp(i32 i) const {
+        if (i > last) i = last;
+        return i < 0 ? 0 : i;
+    }
+    T& operator[](i32 i) { return data[Clamp(i)]; }
+    const T& operator[](i32 i) const { return data[Clamp(i)]; }
+
+    // Frees the block when this header owns it; elements are destroyed by
+    // their own destructors. The header becomes empty and invalid.
+    void Release() {
+        if (owns != 0 && data != nullptr) delete[] data;
+        data = nullptr;
+        count = 0;
+        last = 0;
+        owns = 0;
+        valid = 0;
+    }
+
+    // Replaces the contents with n new default-constructed (zeroed) elements.
+    void Allocate(u32 n) {
+        Release();
+        data = new T[n == 0 ? 1 : n]();
+        count = n;
+        last = static_cast<i32>(n) - 1;
+        owns = 1;
+        valid = 1;
+    }
+
+    // Makes this header a view on memory owned elsewhere; never freed.
+    void View(T* p, u32 n) {
+        Release();
+        data = p;
+        count = n;
+        last = static_cast<i32>(n) - 1;
+        owns = 0;
+        valid = 1;
+    }
+
+private:
+    void TakeFrom(BoundedArray& o) {
+        data = o.data;
+        count = o.count;
+        last = o.last;
+        owns = o.owns;
+        valid = o.valid;
+        o.data = nullptr;
+        o.count = 0;
+        o.last = 0;
+        o.owns = 0;
+        o.valid = 0;
+    }
+};
+
+using BoundedString = BoundedArray<u8>;
+
+// Header constructors and destructors of the container.
+template <typename T>
+inline void InitEmptyArrayHeader(BoundedArray<T>& a) { a.Release(); }
+inline void InitByteArray(BoundedArray<u8>& a, u32 n) { a.Allocate(n); }
+inline void InitShortArray(BoundedArray<u16>& a, u32 n) { a.Allocate(n); }
+
+// A table of `rows` writable byte rows of `width` elements each.
+inline void InitByteMatrix(BoundedArray<BoundedArray<u8>>& m, u32 rows, u32 width) {
+    m.Allocate(rows);
+    for (u32 r = 0; r < rows; ++r) m.data[r].Allocate(width);
+}
+inline void AllocU16RowTable(BoundedArray<BoundedArray<u16>>& m, u32 rows, u32 width) {
+    m.Allocate(rows);
+    for (u32 r = 0; r < rows; ++r) m.data[r].Allocate(width);
+}
+
+template <typename T>
+inline void DestroyBoundedArray(BoundedArray<T>& a) { a.Release(); }
+template <typename T>
+inline void FreeArrayOfArrays(BoundedArray<BoundedArray<T>>& a) { a.Release(); }
+
+// Element accessors: clamped addresses.
+inline u8* GetByteAt(BoundedArray<u8>& a, i32 i) { return &a[i]; }
+inline u16* GetShortAt(BoundedArray<u16>& a, i32 i) { return &a[i]; }
+inline u32* GetWordAt(BoundedArray<u32>& a, i32 i) { return &a[i]; }
+template <typename T>
+inline BoundedArray<T>* GetSubArrayAt(BoundedArray<BoundedArray<T>>& a, i32 i) { return &a[i]; }
