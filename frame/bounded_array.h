@@ -1,6 +1,7 @@
 // The one container of the library. Every element access clamps its index
 // into [0, last]; nothing ever reports an index error.
 #pragma once
+#include <cstring>
 #include <new>
 #include <utility>
 
@@ -100,10 +101,45 @@ inline void AllocU16RowTable(BoundedArray<BoundedArray<u16>>& m, u32 rows, u32 w
     for (u32 r = 0; r < rows; ++r) m.data[r].Allocate(width);
 }
 
+// A table of n strings, element k a view on literal k (count = its length
+// + 1, so the terminator is the last element). The literals are never
+// copied or written.
+inline void BuildStringArrayFromLiterals(BoundedArray<BoundedArray<u8>>& a, u32 n,
+                                         const char* const* literals) {
+    a.Allocate(n);
+    for (u32 k = 0; k < n; ++k) {
+        const char* text = literals[k];
+        a.data[k].View(reinterpret_cast<u8*>(const_cast<char*>(text)),
+                       static_cast<u32>(std::strlen(text)) + 1);
+    }
+}
+
 template <typename T>
 inline void DestroyBoundedArray(BoundedArray<T>& a) { a.Release(); }
 template <typename T>
+inline void DestroyBoundedArrayOther(BoundedArray<T>& a) { a.Release(); }
+template <typename T>
 inline void FreeArrayOfArrays(BoundedArray<BoundedArray<T>>& a) { a.Release(); }
+
+// Deleting destructor. Flag bit 1: obj is a heap array of n headers, each
+// destroyed (bit 0 then frees the array); bit 1 clear: obj is one header
+// whose owned data is freed (bit 0 then frees the header itself).
+// Returns obj's address.
+template <typename T>
+inline BoundedArray<T>* DeleteBoundedArray(BoundedArray<T>* obj, u32 flags, u32 n = 1) {
+    if ((flags & 2) != 0) {
+        if ((flags & 1) != 0) {
+            delete[] obj;
+        } else {
+            for (u32 k = 0; k < n; ++k) obj[k].Release();
+        }
+    } else if ((flags & 1) != 0) {
+        delete obj;
+    } else {
+        obj->Release();
+    }
+    return obj;
+}
 
 // Element accessors: clamped addresses.
 inline u8* GetByteAt(BoundedArray<u8>& a, i32 i) { return &a[i]; }

@@ -31,6 +31,131 @@ extern "C" {
 KRZ_API int16_t KRZgetVersion(void);
 KRZ_API int16_t KRZgetSubversion(void);
 
+/* Platform frame.
+ * setInstance: stores the host's module handle and returns it (hosts that
+ * load the library without its entry point may call it before KRZInit).
+ * loadVRELData, setVRELLanguage: accept a block pointer and do nothing; the
+ * optional data set they stand for is not part of this library.
+ * in_wn, wninit: lexical database query; no database is built in, so the
+ * result is always 0 (unknown under every part of speech in the mask). */
+KRZ_API void* setInstance(void* handle);
+KRZ_API void loadVRELData(void* block);
+KRZ_API void setVRELLanguage(void* block);
+KRZ_API uint32_t in_wn(const char* text, uint32_t mask);
+KRZ_API uint32_t wninit(const char* text, uint32_t mask);
+
+/* Start, stop, languages and settings.
+ * KRZInit: the first call loads the data (the English data only when
+ * loadEnglish is non-zero; selecting English later loads it then) and sets
+ * every setting below to its default; later calls only count. KRZEnd: the
+ * call that matches the first KRZInit releases the data; a KRZEnd without a
+ * KRZInit does nothing.
+ * Languages: 0 English, 3 French (10 and 11 run on the French data).
+ * KRZGetAvailableCheckingLanguages: bit 0 English, bit 3 French.
+ * Interface language: non-zero gives French category names. */
+KRZ_API void KRZInit(int32_t initialLanguage, int32_t loadEnglish);
+KRZ_API void KRZEnd(void);
+KRZ_API void KRZSetLanguage(uint16_t language);
+KRZ_API uint16_t KRZGetLanguage(void);
+KRZ_API uint32_t KRZGetAvailableCheckingLanguages(void);
+KRZ_API int16_t KRZSetInterfLanguage(uint16_t language);
+KRZ_API int16_t TQSetInterfLanguage(uint16_t language);
+KRZ_API uint16_t KRZGetInterfLanguage(void);
+
+/* Options; each returns the value stored. The regional-variant, medical and
+ * single-language options act on English checking only.
+ * KRZOptionNonUSUK: 0 both regional variants, 1 and 2 one of them; any other
+ * value is remembered but leaves the variants as they are.
+ * KRZSetNbWordsLongSentence: values above 32767 are taken as 32767.
+ * KRZUseMacRomanEncoding: exactly 1 makes host text Mac Roman. */
+KRZ_API int16_t KRZOptionNonUSUK(uint16_t value);
+KRZ_API uint16_t KRZGetOptionNonUSUK(void);
+KRZ_API void KRZOptionMed(uint16_t value);
+KRZ_API int16_t KRZOptionLangUniq(uint16_t value);
+KRZ_API int16_t KRZSetStraightQuotes(uint16_t value);
+KRZ_API int16_t KRZSetNbWordsLongSentence(uint16_t value);
+KRZ_API int16_t KRZUseMacRomanEncoding(uint16_t value);
+
+/* Punctuation-sign rule of the punctuation checker (24 bytes, little-endian).
+ * The sets are bit sets: bit i of precedingSigns accepts sign i of the same
+ * table right before this one; bit i of spacesBefore/spacesAfter accepts
+ * space character i of the language's list, and bit 31 also accepts a pair
+ * of them. The reserved bytes are neither read nor written. */
+typedef struct KRZPunctSignRule {
+    uint32_t precedingSigns;
+    uint32_t spacesBefore;
+    uint8_t wordBefore;
+    uint8_t checkBefore;
+    uint8_t spaceForbiddenBefore;
+    uint8_t spaceBeforeIndex;
+    uint32_t spacesAfter;
+    uint8_t wordAfter;
+    uint8_t checkAfter;
+    uint8_t spaceForbiddenAfter;
+    uint8_t spaceAfterIndex;
+    uint8_t sign;
+    uint8_t reserved[3];
+} KRZPunctSignRule;
+
+/* Per-language tables, for languages 0, 3, 10 and 11 (others are ignored).
+ * Characters and signs are converted like host text. A space list holds at
+ * most 31 characters and a sign table 32 rules; longer inputs are cut. The
+ * host buffers for KRZGetSpaces and KRZGetPunctSigns hold 32 entries.
+ * KRZSetSpecialChars copies the 256-byte table unchanged and returns 256
+ * (0 for a null table). The other table calls return 0; a null pointer
+ * changes nothing. */
+KRZ_API int32_t KRZSetSpecialChars(const uint8_t* table);
+KRZ_API int16_t KRZSetSpaces(uint16_t count, const uint8_t* characters, uint16_t language);
+KRZ_API int16_t KRZGetSpaces(uint16_t* count, uint8_t* characters, uint16_t language);
+KRZ_API void KRZDefaultSpaces(void);
+KRZ_API int16_t KRZSetPunctSigns(uint16_t count, const KRZPunctSignRule* rules,
+                                 uint16_t language);
+KRZ_API int16_t KRZGetPunctSigns(uint16_t* count, KRZPunctSignRule* rules, uint16_t language);
+KRZ_API void KRZDefaultPunctSigns(void);
+
+/* User lexicon: a file of the user's own words ("0270" format), opened with
+ * KRZOpenLex (created when missing) and rewritten after every change; or a
+ * memory image of the same format.
+ * Codes: -1 empty key or a fifth record for one key, -5 the file cannot be
+ * opened, created, read or written, -8 no memory or buffer too small, -10 a
+ * file or image that is not a sound lexicon, -11 no lexicon file open, -12
+ * entry not found.
+ * KRZOpenLex: the path is used as given (no code-page conversion) and must
+ * be shorter than 2048 bytes; a lexicon still open is closed first. On
+ * failure no lexicon is open and nothing is remembered of the path.
+ * KRZCloseLex empties the lexicon; KRZCloseLexFile keeps it in memory, where
+ * it is still consulted, but refuses changes (-11) until a file is open.
+ * KRZSetLexicon: size is the whole image; the image is checked in full
+ * before anything changes (a failed call keeps the lexicon as it was) and is
+ * written to the open file, or to the last file opened when none is open
+ * (-5 when there was none: the image is then kept in memory only).
+ * KRZGetLexicon writes the image into a buffer of KRZGetLexiconSize() bytes.
+ * KRZGetCounterLex: the change counter, raised by every saved change.
+ * KRZGetListWordsLex: the words of the languages in mask (bit 0 English,
+ * bit 3 French; proper nouns and expressions always), sorted; *list is null
+ * for an empty list. Returns the count, or -8 (then *list is not written).
+ * Release the list with KRZDisposeListWordsLex (null allowed). */
+typedef struct LexListRecord {
+    char text[36];        /* the word, NUL-terminated host text */
+    uint16_t category;    /* 1 proper noun or expression, 2 noun, 3 adjective,
+                             4 noun or adjective, 5 verb, 6 other */
+    uint16_t value;       /* category 1: the word's value code; else 0 */
+    uint16_t language;    /* 0 English, 3 French (and category 1) */
+    char abbreviation[5]; /* category 1: its abbreviation (NUL-terminated
+                             unless 5 bytes long); else empty */
+    uint8_t reserved;
+} LexListRecord;
+
+KRZ_API int32_t KRZOpenLex(const char* path);
+KRZ_API int16_t KRZCloseLex(void);
+KRZ_API int16_t KRZCloseLexFile(void);
+KRZ_API int16_t KRZSetLexicon(const void* image, uint32_t size);
+KRZ_API int16_t KRZGetLexicon(void* buffer, uint32_t size);
+KRZ_API uint32_t KRZGetLexiconSize(void);
+KRZ_API uint32_t KRZGetCounterLex(void);
+KRZ_API int32_t KRZGetListWordsLex(LexListRecord** list, uint16_t languageMask);
+KRZ_API void KRZDisposeListWordsLex(LexListRecord* list);
+
 #ifdef __cplusplus
 }
 #endif

@@ -28,3 +28,35 @@ TEST(BoundedArray, ViewsAreNeverFreedAndMatricesOwnTheirRows) {
     EXPECT_EQ(GetSubArrayAt(m, 9)->count, 36u);
     EXPECT_EQ(GetSubArrayAt(m, 9), &m.data[4]);
 }
+
+TEST(BoundedArray, StringTablesOfLiteralsAreViews) {
+    static const char* const kWords[] = {"le", "", "chat"};
+    BoundedArray<BoundedString> t;
+    BuildStringArrayFromLiterals(t, 3, kWords);
+    EXPECT_EQ(t.count, 3u);
+    EXPECT_EQ(t.owns, 1);
+    const BoundedString& chat = *GetSubArrayAt(t, 2);
+    EXPECT_EQ(chat.data, reinterpret_cast<const u8*>(kWords[2]));
+    EXPECT_EQ(chat.count, 5u);
+    EXPECT_EQ(chat.last, 4);
+    EXPECT_EQ(chat.owns, 0);
+    EXPECT_EQ(chat[99], 0);  // the clamp lands on the terminator
+    EXPECT_EQ(GetSubArrayAt(t, 1)->count, 1u);
+    FreeArrayOfArrays(t);
+    EXPECT_STREQ(kWords[2], "chat");
+}
+
+TEST(BoundedArray, DeletingDestructorHonoursItsFlags) {
+    // Under the sanitizers a wrong free or a leak shows here.
+    auto* one = new BoundedArray<u8>;
+    one->Allocate(10);
+    EXPECT_EQ(DeleteBoundedArray(one, 0), one);
+    EXPECT_EQ(one->valid, 0);
+    DeleteBoundedArray(one, 1);
+
+    auto* many = new BoundedArray<u16>[3];
+    for (int k = 0; k < 3; ++k) many[k].Allocate(4);
+    DeleteBoundedArray(many, 2, 3);
+    EXPECT_EQ(many[2].data, nullptr);
+    DeleteBoundedArray(many, 3);
+}

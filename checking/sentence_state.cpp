@@ -1,0 +1,70 @@
+// Reset of the sentence state.
+#include "checking/sentence_state.h"
+
+#include <cstring>
+
+#include "frame/records.h"
+#include "frame/tables.h"
+
+u16 gSentenceEndPending = 0;
+u16 gAbbreviationPending = 0;
+u16 gLineBreakPending = 0;
+u16 gDashPending = 0;
+
+namespace {
+
+// Zeroes a whole buffer (an empty string, a cleared reading array).
+template <typename T>
+void ClearBuffer(BoundedArray<T>& a) {
+    if (a.valid != 0 && a.data != nullptr && a.count != 0) {
+        std::memset(a.data, 0, sizeof(T) * a.count);
+    }
+}
+
+void ClearWordRecord(WordRecord& w) {
+    w.ReadingCount = 0;
+    ClearBuffer(w.ReadingClasses);
+    ClearBuffer(w.ReadingFeatures);
+    ClearBuffer(w.ReadingCategories);
+    ClearBuffer(w.ReadingMarks);
+    ClearBuffer(w.ReadingLemmaRefs);
+    w.GroupMark = 0;
+    w.FunctionCode = 0;
+    w.LinkedWord = 65535;
+    ClearBuffer(w.BaseText);
+    w.StartOffset = 0;
+    w.EndOffset = 0;
+    w.ClauseNumber = 0;
+    w.OriginalIndex = 0;
+    w.SourceIndex = 0;
+    w.SpanFlag = 0;
+    w.WordCaseMode = 0;
+    w.FirstLigaturePos = 0;
+    w.SecondLigaturePos = 0;
+    w.LigatureMode = 0;
+    w.QuoteFlags = 0;
+    w.CorrectionMark = 0;
+    w.AmbiguityFlag = 0;
+    ClearBuffer(w.WordText);
+    ClearBuffer(w.LexiconForm);
+    ClearBuffer(w.SeparatorText);
+}
+
+}  // namespace
+
+void ResetSentenceState() {
+    gSentenceEndPending = 0;
+    gAbbreviationPending = 0;
+    gLineBreakPending = 0;
+    gDashPending = 0;
+
+    gSpellingSuggestionCount = 0;
+    if (gSpellingSuggestions.data != nullptr) {
+        for (u32 i = 0; i < gSpellingSuggestions.count; ++i) ClearBuffer(gSpellingSuggestions.data[i]);
+    }
+
+    gWordCount = 0;
+    if (gWords.data != nullptr) {
+        for (u32 i = 0; i < gWords.count; ++i) ClearWordRecord(gWords.data[i]);
+    }
+}

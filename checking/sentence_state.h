@@ -1,0 +1,16 @@
+// State of the sentence being cut and checked: the word table, the
+// suggestion list and the sentence-boundary flags of the tokenizer.
+#pragma once
+#include "frame/types.h"
+
+// Sentence-boundary flags carried from one token to the next.
+extern u16 gSentenceEndPending;   // the last token was a sentence-final mark
+extern u16 gAbbreviationPending;  // the last token looks like an abbreviation
+extern u16 gLineBreakPending;     // a CR or LF was met
+extern u16 gDashPending;          // a dash was met in dash mode
+
+// Clears the sentence state: the four boundary flags, the spelling
+// suggestions and their count, the word count, and every field of the 128
+// word records (strings emptied, numbers and reading bytes 0, LinkedWord
+// 65535), so that no field of a record is left undefined.
+void ResetSentenceState();

@@ -1,0 +1,72 @@
+// Text operations on BoundedString: NUL-terminated Mac Roman bytes in a
+// bounded byte array. No operation reports an error: invalid strings count
+// as empty (length, search), compare equal, or leave the target unchanged
+// (append, copy, substring copy); copies are cut to the target's capacity.
+#pragma once
+#include "frame/bounded_array.h"
+
+// Length of the text: bytes before the first 0, at most count; 0 when the
+// string is invalid.
+i32 GetStringLength(const BoundedString& s);
+i32 StringLength(const BoundedString& s);
+
+// Appends src's text into the free room of dest (dest keeps at most
+// dest.last characters and always ends with a terminator).
+void AppendStringImpl(BoundedString& dest, const BoundedString& src);
+void AppendString(BoundedString& dest, const BoundedString& src);
+void AppendCString(BoundedString& dest, const char* text);
+
+// Copies a text into dest, cut to dest.last characters; the rest of dest
+// up to its terminator slot is cleared.
+void CopyString(BoundedString& dest, const BoundedString& src);
+void CopyCString(BoundedString& dest, const char* text);
+
+// Writes s and its terminator into a host buffer of `size` bytes; a text
+// that does not fit exports as an empty string (nothing when size is 0).
+void ExportString(char* buffer, const BoundedString& s, u32 size);
+
+// 1-based position of the first occurrence of the needle; 0 when absent,
+// 1 for an empty needle.
+i32 FindStringInString(const BoundedString& hay, const BoundedString& needle);
+i32 FindCStringInString(const BoundedString& hay, const char* needle);
+i32 FindSubstring(const BoundedString& hay, const BoundedString& needle);
+i32 FindCSubstring(const BoundedString& hay, const char* needle);
+
+// Three-way compare: 0 less, 1 greater, 2 equal (also when a string is
+// invalid).
+inline constexpr u16 kCompareLess = 0;
+inline constexpr u16 kCompareGreater = 1;
+inline constexpr u16 kCompareEqual = 2;
+u16 CompareStrings(const BoundedString& a, const BoundedString& b);
+u16 CompareWordText(const BoundedString& s, const char* text);
+
+// Copies len characters from the 1-based position start into dest and
+// terminates it; nothing happens when the span leaves the text (Raw: the
+// buffer) or does not fit dest.
+void CopySubstringImpl(const BoundedString& src, i16 start, i16 len, BoundedString& dest);
+void CopySubstringRawImpl(const BoundedString& src, i16 start, i16 len, BoundedString& dest);
+void CopySubstring(const BoundedString& src, i16 start, i16 len, BoundedString& dest);
+void CopySubstringRaw(const BoundedString& src, i16 start, i16 len, BoundedString& dest);
+
+// Copies code `index` of the current code list of `width` (1..10) bytes.
+void CopyCodeFromTable(u8 width, u32 index, BoundedString& dest);
+
+// Adds candidate to a suggestion list of `count` entries unless it is
+// already there or shorter than 2 characters; returns 1 when the list is
+// full (more than 23 entries), else 0.
+i16 AddUniqueSuggestion(const BoundedString& candidate, i16& count,
+                        BoundedArray<BoundedString>& list);
+
+// Lemma reference i of a dictionary lookup of the word, leaving the
+// analysis slots 1..7 as they were.
+u32 LookupWordSlotPreserving(BoundedString& word, i16 i);
+u32 LookupTextSlotPreserving(const char* text, i16 i);
+
+// Big-endian readers over built-in data.
+inline i32 ReadBigEndian16(const u8* p) { return p[0] * 256 + p[1]; }
+inline u32 ReadBigEndian32(const u8* p) {
+    return (static_cast<u32>(p[0]) << 24) | (static_cast<u32>(p[1]) << 16) |
+           (static_cast<u32>(p[2]) << 8) | static_cast<u32>(p[3]);
+}
+
+inline i32 ReturnZero() { return 0; }

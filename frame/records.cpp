@@ -1,0 +1,194 @@
+#include "frame/records.h"
+
+#include <cstring>
+
+namespace {
+
+// Copies the elements both arrays hold (records of one kind always have
+// equal capacities; the smaller count guards a half-built record).
+template <typename T>
+void CopyElements(BoundedArray<T>& dest, const BoundedArray<T>& src, u32 n) {
+    if (dest.data == nullptr || src.data == nullptr) return;
+    if (n > dest.count) n = dest.count;
+    if (n > src.count) n = src.count;
+    std::memcpy(dest.data, src.data, n * sizeof(T));
+}
+
+template <typename T, typename Init>
+void BuildArray(BoundedArray<T>& a, u32 n, Init init) {
+    a.Allocate(n);
+    for (u32 k = 0; k < n; ++k) init(a.data[k]);
+}
+
+}  // namespace
+
+void ConstructWordRecord(WordRecord& r) {
+    r.ReadingClasses.Allocate(kReadingSlots);
+    r.ReadingFeatures.Allocate(kReadingSlots);
+    r.ReadingCategories.Allocate(kReadingSlots);
+    r.ReadingMarks.Allocate(kReadingSlots);
+    r.ReadingLemmaRefs.Allocate(kReadingSlots);
+    r.BaseText.Allocate(kWordCapacity);
+    r.WordText.Allocate(kWordCapacity);
+    r.LexiconForm.Allocate(kWordCapacity);
+    r.SeparatorText.Allocate(kWordCapacity);
+}
+
+void DestroyWordRecord(WordRecord& r) {
+    r.ReadingClasses.Release();
+    r.ReadingFeatures.Release();
+    r.ReadingCategories.Release();
+    r.ReadingMarks.Release();
+    r.ReadingLemmaRefs.Release();
+    r.BaseText.Release();
+    r.WordText.Release();
+    r.LexiconForm.Release();
+    r.SeparatorText.Release();
+}
+
+void CopyWordRecord(WordRecord& dest, const WordRecord& src) {
+    if (&dest == &src) return;
+    dest.ReadingCount = src.ReadingCount;
+    CopyElements(dest.ReadingClasses, src.ReadingClasses, kReadingSlots);
+    CopyElements(dest.ReadingFeatures, src.ReadingFeatures, kReadingSlots);
+    CopyElements(dest.ReadingCategories, src.ReadingCategories, kReadingSlots);
+    CopyElements(dest.ReadingMarks, src.ReadingMarks, kReadingSlots);
+    CopyElements(dest.ReadingLemmaRefs, src.ReadingLemmaRefs, kReadingSlots);
+    dest.GroupMark = src.GroupMark;
+    dest.FunctionCode = src.FunctionCode;
+    dest.LinkedWord = src.LinkedWord;
+    CopyElements(dest.BaseText, src.BaseText, kWordCapacity);
+    dest.StartOffset = src.StartOffset;
+    dest.EndOffset = src.EndOffset;
+    dest.ClauseNumber = src.ClauseNumber;
+    dest.OriginalIndex = src.OriginalIndex;
+    dest.SourceIndex = src.SourceIndex;
+    // SpanFlag stays the destination's own.
+    dest.WordCaseMode = src.WordCaseMode;
+    dest.FirstLigaturePos = src.FirstLigaturePos;
+    dest.SecondLigaturePos = src.SecondLigaturePos;
+    dest.LigatureMode = src.LigatureMode;
+    dest.QuoteFlags = src.QuoteFlags;
+    dest.CorrectionMark = src.CorrectionMark;
+    dest.AmbiguityFlag = src.AmbiguityFlag;
+    CopyElements(dest.WordText, src.WordText, kWordCapacity);
+    CopyElements(dest.LexiconForm, src.LexiconForm, kWordCapacity);
+    CopyElements(dest.SeparatorText, src.SeparatorText, kWordCapacity);
+}
+
+void CreateWordRecordArray(BoundedArray<WordRecord>& a, u32 n) {
+    BuildArray(a, n, ConstructWordRecord);
+}
+
+void DestroyWordRecordArray(BoundedArray<WordRecord>& a) { a.Release(); }
+
+void InitFormEntry(FormEntry& e) {
+    e.FormText.Allocate(kWordCapacity);
+    e.LemmaText.Allocate(kWordCapacity);
+    e.FormCodes.Allocate(kCodeCapacity);
+}
+
+void FreeFormEntry(FormEntry& e) {
+    e.FormCodes.Release();
+    e.LemmaText.Release();
+    e.FormText.Release();
+}
+
+void InitFormEntryArray(BoundedArray<FormEntry>& a, u32 n) { BuildArray(a, n, InitFormEntry); }
+
+void FreeFormEntryArray(BoundedArray<FormEntry>& a) { a.Release(); }
+
+FormEntry* DeleteFormEntryArray(FormEntry* e, u32 flags, u32 n) {
+    if ((flags & 2) != 0) {
+        if ((flags & 1) != 0) {
+            delete[] e;
+        } else {
+            for (u32 k = 0; k < n; ++k) FreeFormEntry(e[k]);
+        }
+    } else if ((flags & 1) != 0) {
+        delete e;
+    } else {
+        FreeFormEntry(*e);
+    }
+    return e;
+}
+
+void InitEndingRow(EndingRow& r) {
+    r.EndingLengths.Allocate(kFrenchEndingSlots);
+    r.EndingIndexes.Allocate(kFrenchEndingSlots);
+}
+
+void CopyEndingRow(EndingRow& dest, const EndingRow& src) {
+    if (&dest == &src) return;
+    dest.ModelNumber = src.ModelNumber;
+    dest.GroupChar1 = src.GroupChar1;
+    dest.GroupChar2 = src.GroupChar2;
+    CopyElements(dest.EndingLengths, src.EndingLengths, kFrenchEndingSlots);
+    CopyElements(dest.EndingIndexes, src.EndingIndexes, kFrenchEndingSlots);
+}
+
+void FreeEndingRow(EndingRow& r) {
+    r.EndingLengths.Release();
+    r.EndingIndexes.Release();
+}
+
+void InitEnglishEndingRow(EnglishEndingRow& r) {
+    r.EndingLengths.Allocate(kEnglishEndingSlots);
+    r.EndingIndexes.Allocate(kEnglishEndingSlots);
+}
+
+void CopyEnglishEndingRow(EnglishEndingRow& dest, const EnglishEndingRow& src) {
+    if (&dest == &src) return;
+    dest.ModelNumber = src.ModelNumber;
+    dest.ClassChar = src.ClassChar;
+    CopyElements(dest.EndingLengths, src.EndingLengths, kEnglishEndingSlots);
+    CopyElements(dest.EndingIndexes, src.EndingIndexes, kEnglishEndingSlots);
+}
+
+void FreeEnglishEndingRow(EnglishEndingRow& r) {
+    r.EndingLengths.Release();
+    r.EndingIndexes.Release();
+}
+
+void AllocRecordArray(BoundedArray<EndingRow>& a, u32 n) { BuildArray(a, n, InitEndingRow); }
+
+void AllocEnglishEndingRowArray(BoundedArray<EnglishEndingRow>& a, u32 n) {
+    BuildArray(a, n, InitEnglishEndingRow);
+}
+
+void ConstructShortString(BoundedString& s) { s.Allocate(2); }
+
+void AllocDictSectionArray(BoundedArray<DictSectionEntry>& a, u32 n) {
+    BuildArray(a, n, [](DictSectionEntry& e) { ConstructShortString(e.Key); });
+}
+
+void AllocLitDictIndexArray(BoundedArray<LitDictIndexEntry>& a, u32 n) {
+    BuildArray(a, n, [](LitDictIndexEntry& e) { ConstructShortString(e.Key); });
+}
+
+void InitRecordBufferAt4(NumberedTextBuffer& b) { b.Text.Allocate(kRenderBufferCapacity); }
+void FreeRecordBufferAt4(NumberedTextBuffer& b) { b.Text.Release(); }
+void InitRecordBufferAt16(TaggedTextBuffer& b) { b.Text.Allocate(kRenderBufferCapacity); }
+void FreeRecordBufferAt16(TaggedTextBuffer& b) { b.Text.Release(); }
+
+void InitBufferPair(TextBufferPair& b) {
+    b.First.Allocate(kRenderBufferCapacity);
+    b.Second.Allocate(kRenderBufferCapacity);
+}
+
+void FreeBufferPair(TextBufferPair& b) {
+    b.First.Release();
+    b.Second.Release();
+}
+
+void InitNumberedTextBufferArray(BoundedArray<NumberedTextBuffer>& a, u32 n) {
+    BuildArray(a, n, InitRecordBufferAt4);
+}
+
+void InitTaggedTextBufferArray(BoundedArray<TaggedTextBuffer>& a, u32 n) {
+    BuildArray(a, n, InitRecordBufferAt16);
+}
+
+void InitBufferPairArray(BoundedArray<TextBufferPair>& a, u32 n) {
+    BuildArray(a, n, InitBufferPair);
+}
