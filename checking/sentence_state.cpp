@@ -39,8 +39,8 @@ void ClearWordRecord(WordRecord& w) {
     w.SourceIndex = 0;
     w.SpanFlag = 0;
     w.WordCaseMode = 0;
-    w.FirstLigaturePos = 0;
-    w.SecondLigaturePos = 0;
+    w.FirstLigaturePos = 65535;  // no ligature expanded
+    w.SecondLigaturePos = 65535;  // no ligature expanded
     w.LigatureMode = 0;
     w.QuoteFlags = 0;
     w.CorrectionMark = 0;

@@ -49,14 +49,17 @@ Block FindBlock(u16 number) {
 
 // A non-owning view on a block; an absent block gives an empty, invalid view
 // over zeroed bytes.
+void ViewAbsentBlock(BoundedString& view) {
+    view.View(gAbsentBlock, 0);
+    view.valid = 0;
+}
+
 void ViewBlock(BoundedString& view, u16 number) {
     Block b = FindBlock(number);
-    if (b.data == nullptr) {
-        view.View(gAbsentBlock, 0);
-        view.valid = 0;
-        return;
-    }
-    view.View(const_cast<u8*>(b.data), b.size);
+    if (b.data == nullptr)
+        ViewAbsentBlock(view);
+    else
+        view.View(const_cast<u8*>(b.data), b.size);
 }
 
 }  // namespace
@@ -179,15 +182,15 @@ void LoadFrenchData() {
         ViewBlock(*kFrenchEndings[k], static_cast<u16>(kFrenchEndingsFirstBlock + k));
 }
 
-// English tables as they stand when the English blocks were not loaded.
+// Empty English tables (count 0, reading as zeros) for a start without the
+// English data.
 void ClearEnglishData() {
     gEnglishLoaded = 0;
-    gEnglishPrefixSectionMatrix.Release();
-    gEnglishDictPrefixIndex.Release();
-    gEnglishEndingRows.Release();
-    gEnglishDictBody.Release();
-    for (BoundedString* v : kEnglishEndings) v->Release();
-    gEnglishDictSectionCount = 0;
+    ConvertSectionMatrix(gEnglishPrefixSectionMatrix, nullptr, 0);
+    gEnglishDictSectionCount = ConvertPrefixIndex(gEnglishDictPrefixIndex, nullptr, 0);
+    ConvertEnglishModels(gEnglishEndingRows, nullptr, 0);
+    ViewAbsentBlock(gEnglishDictBody);
+    for (BoundedString* v : kEnglishEndings) ViewAbsentBlock(*v);
 }
 
 template <typename T>

@@ -1,9 +1,9 @@
 // Language, option and per-language table exports.
 #include "frame/settings.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
-#include <new>
 
 #include "frame/loader.h"
 #include "frame/mac_roman.h"
@@ -145,7 +145,7 @@ KRZ_API int16_t KRZUseMacRomanEncoding(uint16_t value) {
 
 KRZ_API int32_t KRZSetSpecialChars(const uint8_t* table) {
     if (table == nullptr) return 0;
-    std::memcpy(gSpecialChars.data, table, 256);
+    std::memcpy(gSpecialChars.data, table, std::min<u32>(256, gSpecialChars.count));
     return 256;
 }
 

@@ -1,6 +1,13 @@
 #include "lexicon/user_lexicon_state.h"
 
+#include "lexicon/lex_store.h"
+
 void ResetUserLexiconState() {
-    // Nothing to reset yet: no user lexicon can be open before the lexicon
-    // store exists.
+    LexLookupSuspended = 0;
+    // A lexicon whose file is still open (opened before a KRZEnd that
+    // released the data) stays open and loaded: its handle is live.
+    if (LexFileHandle != nullptr) return;
+    LexBodySize = 0;
+    LexEntryCount = 0;
+    LexChangeCounter = 0;
 }

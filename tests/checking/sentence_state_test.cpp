@@ -94,8 +94,8 @@ TEST(SentenceStateTest, ResetDefinesEveryField) {
         EXPECT_EQ(w.SourceIndex, 0);
         EXPECT_EQ(w.SpanFlag, 0);
         EXPECT_EQ(w.WordCaseMode, 0);
-        EXPECT_EQ(w.FirstLigaturePos, 0);
-        EXPECT_EQ(w.SecondLigaturePos, 0);
+        EXPECT_EQ(w.FirstLigaturePos, 65535);
+        EXPECT_EQ(w.SecondLigaturePos, 65535);
         EXPECT_EQ(w.LigatureMode, 0);
         EXPECT_EQ(w.QuoteFlags, 0);
         EXPECT_EQ(w.CorrectionMark, 0);

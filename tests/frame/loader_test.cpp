@@ -264,6 +264,8 @@ TEST_F(LoaderTest, EnglishIsLoadedWhenFirstSelected) {
     RestartLibrary(3, 0);
     EXPECT_EQ(gEnglishLoaded, 0);
     EXPECT_EQ(gEnglishDictPrefixIndex.count, 0u);
+    EXPECT_EQ(gEnglishEndings3.count, 0u);
+    EXPECT_EQ(gEnglishEndings3[4], 0);  // empty, yet safe to read
 }
 
 }  // namespace
