@@ -9,13 +9,19 @@
 
 template <typename T>
 struct BoundedArray {
-    T* data = nullptr;
+    // An empty header points at one shared zero element instead of null, so a
+    // clamped access to a table that was never filled (or whose block is
+    // absent) reads zero rather than crashing.
+    static inline T sEmptySlot{};
+    static constexpr T* EmptySlot() { return &sEmptySlot; }
+
+    T* data = EmptySlot();
     u32 count = 0;
     i32 last = 0;
     u16 owns = 0;
     u16 valid = 0;
 
-    BoundedArray() = default;
+    constexpr BoundedArray() = default;
     ~BoundedArray() { Release(); }
     BoundedArray(const BoundedArray&) = delete;
     BoundedArray& operator=(const BoundedArray&) = delete;
@@ -41,7 +47,7 @@ struct BoundedArray {
     // their own destructors. The header becomes empty and invalid.
     void Release() {
         if (owns != 0 && data != nullptr) delete[] data;
-        data = nullptr;
+        data = EmptySlot();
         count = 0;
         last = 0;
         owns = 0;
@@ -61,7 +67,8 @@ struct BoundedArray {
     // Makes this header a view on memory owned elsewhere; never freed.
     void View(T* p, u32 n) {
         Release();
-        data = p;
+        if (p == nullptr) n = 0;
+        data = p != nullptr ? p : EmptySlot();
         count = n;
         last = static_cast<i32>(n) - 1;
         owns = 0;
@@ -75,7 +82,7 @@ private:
         last = o.last;
         owns = o.owns;
         valid = o.valid;
-        o.data = nullptr;
+        o.data = EmptySlot();
         o.count = 0;
         o.last = 0;
         o.owns = 0;

@@ -36,7 +36,7 @@ i16 StreamResult(FileStream stream) { return std::ferror(stream) ? kFileError : 
 
 // Elements of the buffer that can be read or written: 0 without data.
 u32 BufferRoom(const BoundedArray<u8>* buffer) {
-    return (buffer != nullptr && buffer->data != nullptr) ? buffer->count : 0;
+    return (buffer != nullptr && buffer->valid != 0) ? buffer->count : 0;
 }
 
 }  // namespace
@@ -68,7 +68,7 @@ i16 SetFilePosition(FileStream stream, i32 offset) {
 
 i16 ReadFileBytes(FileStream stream, u32* count, BoundedArray<u8>* buffer) {
     if (count == nullptr) return kFileError;
-    if (stream == nullptr || buffer == nullptr || buffer->data == nullptr) {
+    if (stream == nullptr || buffer == nullptr || buffer->valid == 0) {
         *count = 0;
         return kFileError;
     }
@@ -79,7 +79,7 @@ i16 ReadFileBytes(FileStream stream, u32* count, BoundedArray<u8>* buffer) {
 
 i16 WriteFileBytes(FileStream stream, u32* count, BoundedArray<u8>* buffer) {
     if (count == nullptr) return kFileError;
-    if (stream == nullptr || buffer == nullptr || buffer->data == nullptr) {
+    if (stream == nullptr || buffer == nullptr || buffer->valid == 0) {
         *count = 0;
         return kFileError;
     }

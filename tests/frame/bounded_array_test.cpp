@@ -57,6 +57,18 @@ TEST(BoundedArray, DeletingDestructorHonoursItsFlags) {
     auto* many = new BoundedArray<u16>[3];
     for (int k = 0; k < 3; ++k) many[k].Allocate(4);
     DeleteBoundedArray(many, 2, 3);
-    EXPECT_EQ(many[2].data, nullptr);
+    EXPECT_EQ(many[2].owns, 0);
+    EXPECT_EQ(many[2].count, 0u);
     DeleteBoundedArray(many, 3);
+}
+
+TEST(BoundedArray, EmptyHeadersReadZeroInsteadOfCrashing) {
+    BoundedArray<u32> never_filled;
+    EXPECT_EQ(never_filled[5], 0u);
+    BoundedArray<BoundedArray<u16>> matrix;
+    EXPECT_EQ((*GetSubArrayAt(matrix, 3))[7], 0);
+    BoundedArray<u8> absent;
+    absent.View(nullptr, 100);
+    EXPECT_EQ(absent.count, 0u);
+    EXPECT_EQ(absent[50], 0);
 }

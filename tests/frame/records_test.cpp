@@ -108,7 +108,7 @@ TEST(Records, FormEntriesOwnTheirStringsButViewsAreNotFreed) {
     InitFormEntry(heap[0]);
     InitFormEntry(heap[1]);
     DeleteFormEntryArray(heap, 2, 2);
-    EXPECT_EQ(heap[1].FormCodes.data, nullptr);
+    EXPECT_EQ(heap[1].FormCodes.valid, 0);
     DeleteFormEntryArray(heap, 3);
 }
 
