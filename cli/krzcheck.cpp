@@ -82,6 +82,85 @@ int PrintVersion(const Options& o) {
     return 0;
 }
 
+
+// ---- User lexicon ----------------------------------------------------------
+
+// Appends the UTF-8 form of one Windows-1252 byte.
+void AppendUtf8FromCp1252(std::string& out, unsigned char c) {
+    static const unsigned short k80[32] = {
+        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+        0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+    unsigned cp = c < 0x80 ? c : (c < 0xA0 ? k80[c - 0x80] : c);
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+std::string Utf8FromCp1252(const char* text) {
+    std::string out;
+    for (const char* p = text; *p != 0; ++p) AppendUtf8FromCp1252(out, static_cast<unsigned char>(*p));
+    return out;
+}
+
+std::string JsonString(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\') {
+            out.push_back('\\');
+            out.push_back(c);
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
+            out += buf;
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out + "\"";
+}
+
+// Opens (or creates) the lexicon given with --lexicon: 0, or 2 with a message.
+int OpenLexicon(const Options& o) {
+    int32_t r = KRZOpenLex(o.lexicon.c_str());
+    if (r == 0) return 0;
+    std::fprintf(stderr, "krzcheck: cannot open lexicon %s (%d)\n", o.lexicon.c_str(), static_cast<int>(r));
+    return 2;
+}
+
+// lex-list: the lexicon's words of the checking language (names and
+// expressions always), one per line in the library's order.
+int ListLexicon(const Options& o) {
+    if (o.lexicon.empty() || !o.args.empty()) {
+        Usage();
+        return 2;
+    }
+    LexListRecord* list = nullptr;
+    int32_t n = KRZGetListWordsLex(&list, o.lang == 0 ? 1 : 8);
+    if (n < 0) {
+        std::fprintf(stderr, "krzcheck: cannot list the lexicon (%d)\n", static_cast<int>(n));
+        return 2;
+    }
+    std::string out = o.json ? "[" : "";
+    for (int32_t i = 0; i < n; ++i) {
+        std::string word = Utf8FromCp1252(list[i].text);
+        if (o.json) out += (i > 0 ? "," : "") + JsonString(word);
+        else out += word + "\n";
+    }
+    if (o.json) out += "]\n";
+    std::fputs(out.c_str(), stdout);
+    KRZDisposeListWordsLex(list);
+    return n > 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -91,6 +170,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (o.version) return PrintVersion(o);
+    if (!o.lexicon.empty() && OpenLexicon(o) != 0) return 2;
+    if (o.command == "lex-list") {
+        int status = ListLexicon(o);
+        KRZCloseLex();
+        return status;
+    }
     std::fprintf(stderr, "krzcheck: unknown command: %s\n", o.command.c_str());
     Usage();
     return 2;

@@ -531,9 +531,10 @@ i16 CheckLexGroup(const Body& b, u32 d, u32 from, u32 to) {
         u32 delta = b.RawDistance(p);
         u32 next = to;
         if (delta != 0) {
+            // The next head lies inside the range: a distance that reaches
+            // its end would link to a group of another parent.
             next = p + delta;
-            if (next > to) return -1;
-            if (next < to && b.Byte(p) >= b.Byte(next)) return -1;
+            if (next >= to || b.Byte(p) >= b.Byte(next)) return -1;
         }
         u32 e = NextLexEntryNode(b, d, p);
         for (; e < next; e = NextLexEntryNode(b, d, e)) {
