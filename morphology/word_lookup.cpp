@@ -1,7 +1,394 @@
+// Lookup of one exact word form (see word_lookup.h).
 #include "morphology/word_lookup.h"
 
-// Provisional lookup that knows no word: no analysis is added and the count
-// stays as it was. The dictionary lookup replaces it.
-i16 LookupWordForm(u16 mode, BoundedString& word, BoundedArray<u16>& tags, u16& count) {
+#include <cstring>
+
+#include "frame/bounded_string.h"
+#include "frame/loader.h"
+#include "frame/mac_roman_literal.h"
+#include "frame/records.h"
+#include "frame/settings.h"
+#include "frame/tables.h"
+#include "lexicon/lex_lookup.h"
+#include "lexicon/lex_records.h"
+#include "morphology/dict_format.h"
+#include "morphology/section_walk.h"
+
+u16 gCaseMode = 0;
+u16 gFoundInLexicon = 0;
+
+namespace {
+
+// Reserved sections and the literal prefixes of their keys.
+constexpr i16 kSectionShort = 1;       // "111"
+constexpr i16 kSectionShortVerbs = 2;  // "22"
+constexpr i16 kSectionAll3 = 3;        // "3333"
+constexpr i16 kSectionAll4 = 4;        // "444"
+constexpr i16 kSectionAll5 = 5;        // "55"
+constexpr i16 kSectionLong = 6;        // "66"
+constexpr i16 kSectionHyphen = 7;      // "77"
+constexpr i16 kSectionNoElision = 8;   // "88"
+constexpr i16 kSectionCapital = 9;     // "99"
+constexpr i16 kSectionCapitals = 10;   // "::"
+const char* const kSectionPrefixes[11] = {"",   "111", "22", "3333", "444", "55",
+                                          "66", "77",  "88", "99",   "::"};
+
+constexpr u8 kLigatureAe = 0xBE;  // æ
+constexpr u8 kLigatureOe = 0xCF;  // œ
+constexpr u8 kAGrave = 0x88;      // à
+constexpr u8 kCCedilla = 0x8D;    // ç
+constexpr u8 kOCircumflex = 0x99; // ô
+constexpr u32 kOperationMaxLength = 14;
+
+// Fixed lemma references of one-letter words.
+constexpr u32 kRefPreposition = 60;
+constexpr u32 kRefY = 62;
+
+// Lexicon markers, in probe order.
+constexpr u8 kOperationMarkers[] = {0x40, 0x41, 0x42, 0x3C, 0x3D};
+constexpr u8 kPlainFrenchMarkers[] = {0x3C, 0x3D, 0x3E, 0x3F, 0x40, 0x41, 0x42};
+
+// Longest key: a four-byte prefix, a word of 35 bytes and the terminator;
+// no dictionary entry spells a longer one.
+constexpr u32 kKeyCapacity = 48;
+
+struct Lookup {
+    u16 mode = 0;
+    BoundedString* word = nullptr;
+    BoundedArray<u16>* tags = nullptr;
+    u16* count = nullptr;
+    KeyText text;
+};
+
+// Walks `section` under its reserved key (prefix + word).
+i16 WalkReserved(const Lookup& l, u16 mode, i16 section, u16& count) {
+    const char* prefix = kSectionPrefixes[section];
+    const u32 n = static_cast<u32>(std::strlen(prefix));
+    if (n + l.text.length + 1 > kKeyCapacity) return 0;
+    u8 bytes[kKeyCapacity];
+    std::memcpy(bytes, prefix, n);
+    std::memcpy(bytes + n, l.text.bytes, l.text.length);
+    bytes[n + l.text.length] = 0;
+    BoundedString key;
+    key.View(bytes, n + l.text.length + 1);
+    return LookupInDictSection(mode, section, key, *l.tags, count);
+}
+i16 WalkReserved(const Lookup& l, i16 section) { return WalkReserved(l, l.mode, section, *l.count); }
+
+// The two-letter section of the word through the letter codes; 0 when a
+// first or second byte has no code or the pair has no section. `coded` is
+// false when a byte has no code.
+i32 TwoLetterSection(const KeyText& text, bool& coded) {
+    const u32 c1 = gLetterCodes[text.At(0)];
+    const u32 c2 = gLetterCodes[text.At(1)];
+    coded = c1 != 0 && c2 != 0;
+    if (!coded) return 0;
+    if (c1 - 1 >= gPrefixSectionMatrix.count) return 0;
+    const BoundedArray<u16>& row = gPrefixSectionMatrix.data[c1 - 1];
+    if (c2 - 1 >= row.count) return 0;
+    return row.data[c2 - 1];
+}
+
+i16 WalkTwoLetterSection(const Lookup& l, i32 section) {
+    if (section <= 0 || section >= gDictSectionCount) return 0;
+    return LookupInDictSection(l.mode, static_cast<i16>(section), *l.word, *l.tags, *l.count);
+}
+
+bool HoldsHyphen(const KeyText& text) {
+    return text.length != 0 && std::memchr(text.bytes, kHyphenMark, text.length) != nullptr;
+}
+
+// æ -> ae, œ -> oe in place. False when the expanded word would exceed 30
+// bytes or its array (the word is then left as it was).
+bool ExpandLigatures(BoundedString& word) {
+    const u32 length = static_cast<u32>(GetStringLength(word));
+    u32 ligatures = 0;
+    for (u32 i = 0; i < length; ++i)
+        if (word.data[i] == kLigatureAe || word.data[i] == kLigatureOe) ++ligatures;
+    if (ligatures == 0) return true;
+    const u32 expanded = length + ligatures;
+    if (expanded > kMaxExpandedWordLength || expanded > word.count) return false;
+    if (expanded < word.count) word.data[expanded] = 0;
+    u32 to = expanded;
+    for (u32 from = length; from-- > 0;) {
+        const u8 c = word.data[from];
+        if (c == kLigatureAe || c == kLigatureOe) {
+            word.data[--to] = 'e';
+            word.data[--to] = c == kLigatureAe ? 'a' : 'o';
+        } else {
+            word.data[--to] = c;
+        }
+    }
+    return true;
+}
+
+// ---- User lexicon ---------------------------------------------------------------
+
+FormEntry& ProbeEntry() {
+    static FormEntry entry;
+    static const bool ready = (InitFormEntry(entry), true);
+    (void)ready;
+    return entry;
+}
+
+BoundedArray<FormEntry>& ProbeRecords() {
+    static BoundedArray<FormEntry> records;
+    static const bool ready = (InitFormEntryArray(records, 4), true);
+    (void)ready;
+    return records;
+}
+
+// Operation path: found or not, under the markers in order.
+bool ProbeLexEntry(const Lookup& l) {
+    u8 bytes[kLexKeyCapacity];
+    BoundedString key;
+    key.View(bytes, kLexKeyCapacity);
+    for (u8 marker : kOperationMarkers) {
+        BuildLexKey(*l.word, marker, key);
+        if (LookupLexEntry(key, ProbeEntry()) != 0) {
+            gFoundInLexicon = 1;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Plain and hyphen paths: every record under every marker adds an analysis.
+u32 ProbeLexRecords(const Lookup& l, bool hyphenPath) {
+    u8 bytes[kLexKeyCapacity];
+    BoundedString key;
+    key.View(bytes, kLexKeyCapacity);
+    BoundedArray<FormEntry>& records = ProbeRecords();
+    u32 found = 0;
+    for (u8 marker : kPlainFrenchMarkers) {
+        if (hyphenPath && (marker == 0x3E || marker == 0x3F)) continue;
+        BuildLexKey(*l.word, marker, key);
+        const i16 n = LookupLexRecords(key, records);
+        for (i16 i = 0; i < n && i < 4; ++i) {
+            const BoundedString& codes = records.data[i].FormCodes;
+            const u16 tag = static_cast<u16>(codes[0] << 8 | codes[1]);
+            const u16 index = *l.count;
+            (*l.tags)[index] = tag;
+            gWordAnalysisBytes[index] = codes[2];
+            gWordLemmaRefs[index] = kLexAnalysisRef;
+            if (*l.count < 0xFFFF) ++*l.count;
+            CopyString(gLookupWorkString, records.data[i].LemmaText);
+            gFoundInLexicon = 1;
+            ++found;
+        }
+    }
+    return found;
+}
+
+// ---- Capitalised words -----------------------------------------------------------
+
+// Selects the French tables for the capitalised-word sections when English
+// is current; false when that cannot be undone without loading data (no
+// English tables loaded: nothing is looked up there).
+bool SelectFrenchForMoment(u16& saved) {
+    saved = gCheckingLanguage;
+    if (saved != 0) return true;
+    if (gEnglishLoaded == 0) return false;
+    SelectLanguageTables(3);
+    return true;
+}
+void RestoreLanguage(u16 saved) {
+    if (saved == 0) SelectLanguageTables(0);
+}
+
+i16 SignedCaseMode() { return static_cast<i16>(gCaseMode); }
+
+// ---- Hyphenated words ---------------------------------------------------------------
+
+// Words holding the hyphen mark. Plain analysis: 1 when the count is above
+// `baseline`; operations: the walk's answer, 1 for a lexicon find.
+i16 LookupHyphenated(const Lookup& l, u16 baseline) {
+    const bool plain = !IsEarlyAnswerMode(l.mode);
+    i16 answer = 0;
+    if (gCheckingLanguage == 0) {
+        // English: the hyphenated words of the English dictionary (section
+        // 10) and the English lexicon markers come with the English items.
+        return plain ? (*l.count != baseline ? 1 : 0) : 0;
+    }
+    if (l.text.At(0) == kHyphenMark) {
+        if (l.text.length == 1) return 1;
+        BoundedString rest;
+        rest.View(l.word->data + 1, l.word->count - 1);
+        answer = LookupInDictSection(l.mode, kSectionNoElision, rest, *l.tags, *l.count);
+        return plain ? (*l.count != baseline ? 1 : 0) : answer;
+    } else if (ModeOperation(l.mode) != 34) {
+        answer = WalkReserved(l, kSectionHyphen);
+    }
+    const bool nothing = plain ? *l.count == baseline : answer == 0;
+    if (nothing && ProbeLexRecords(l, true) != 0 && !plain) answer = 1;
+    return plain ? (*l.count != baseline ? 1 : 0) : answer;
+}
+
+// ---- Operation path -------------------------------------------------------------------
+
+// Walks the reserved sections in order; the first non-zero answer.
+i16 FirstAnswer(const Lookup& l, std::initializer_list<i16> sections) {
+    for (i16 s : sections) {
+        const i16 a = WalkReserved(l, s);
+        if (a != 0) return a;
+    }
     return 0;
+}
+
+i16 LookupForOperation(const Lookup& l) {
+    const KeyText& t = l.text;
+    if (HoldsHyphen(t)) return LookupHyphenated(l, *l.count);
+    const i16 caseMode = SignedCaseMode();
+    if (caseMode >= 1 && caseMode <= 4) {
+        u16 saved = 0;
+        if (SelectFrenchForMoment(saved)) {
+            u16 found = 0;
+            const i16 section = caseMode <= 2 ? kSectionCapital : kSectionCapitals;
+            const i16 a = WalkReserved(l, kModeFrenchPlain, section, found);
+            RestoreLanguage(saved);
+            if (found != 0 || a != 0) return 1;
+        }
+    }
+    if (gCheckingLanguage == 0) {
+        // English operation path: read with the English items, not built yet.
+        return 0;
+    }
+    if (t.length == 1) {
+        const u8 c = t.At(0);
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == kAGrave ||
+                            c == kCCedilla || c == kOCircumflex;
+        return letter ? 1 : 0;
+    }
+    i16 a = 0;
+    if (t.length == 2) {
+        a = FirstAnswer(l, {kSectionShort, kSectionAll3, kSectionAll4});
+    } else if (t.length == 3) {
+        a = FirstAnswer(l, {kSectionShortVerbs, kSectionAll3, kSectionAll4, kSectionAll5});
+        if (a == 0 && t.At(2) == 's') a = WalkReserved(l, kSectionShort);
+        else if (a == 0 && (l.mode & kModeSectionEightBit) != 0) a = WalkReserved(l, kSectionNoElision);
+    } else {
+        bool coded = false;
+        const i32 section = TwoLetterSection(t, coded);
+        if (!coded || section >= gDictSectionCount) return 0;
+        a = WalkTwoLetterSection(l, section);
+        if (a != 0) return a;
+        if (t.length > kOperationMaxLength) return 0;
+        if (t.length == 4 && t.Last() == 's') a = WalkReserved(l, kSectionShortVerbs);
+        if (a == 0) a = FirstAnswer(l, {kSectionAll3, kSectionAll4, kSectionAll5, kSectionLong});
+        if (a == 0 && (l.mode & kModeSectionEightBit) != 0) a = WalkReserved(l, kSectionNoElision);
+    }
+    if (a != 0) return a;
+    return ProbeLexEntry(l) ? 1 : 0;
+}
+
+// ---- Plain path -------------------------------------------------------------------------
+
+// Lemma reference of "avoir" for the one-letter form "a".
+u32 AvoirRef() { return LookupTextSlotPreserving("avoir", 0); }
+
+void Append(const Lookup& l, u16 tag, u8 byte, u32 ref) {
+    const u16 index = *l.count;
+    (*l.tags)[index] = tag;
+    gWordAnalysisBytes[index] = byte;
+    gWordLemmaRefs[index] = ref;
+    if (*l.count < 0xFFFF) ++*l.count;
+}
+
+// French one-letter words: true when the lookup is complete (result 1),
+// false to go on with the result step ("y").
+bool OneLetterFrench(const Lookup& l) {
+    const u8 c = l.text.At(0);
+    if (c == 'a') {
+        const u32 ref = AvoirRef();
+        Append(l, 0xC208, 17, ref);
+        if (gCaseMode != 0) {
+            Append(l, 0x1C00, 0, 0);
+            Append(l, 0x2000, 0, kRefPreposition);
+        }
+        return true;
+    }
+    if (c == kAGrave) {
+        Append(l, 0x2000, 0, kRefPreposition);
+        return true;
+    }
+    if (c == 'y') {
+        Append(l, 0x1400, 0, kRefY);
+        return false;
+    }
+    Append(l, 0x1C00, 0, 0);
+    return true;
+}
+
+// Steps 5 to 8 of the French plain path (reserved sections, the two-letter
+// section, the lexicon).
+void WalkFrenchPlain(const Lookup& l, u16 baseline) {
+    const u32 n = l.text.length;
+    if (n <= 3) WalkReserved(l, kSectionShort);
+    if (n == 3 || n == 4) WalkReserved(l, kSectionShortVerbs);
+    WalkReserved(l, kSectionAll3);
+    WalkReserved(l, kSectionAll4);
+    if (n > 1) WalkReserved(l, kSectionAll5);
+    if (ModeOperation(l.mode) != 33) WalkReserved(l, kSectionNoElision);
+    if (n >= 4) {
+        WalkReserved(l, kSectionLong);
+        bool coded = false;
+        const i32 section = TwoLetterSection(l.text, coded);
+        if (!coded) return;  // no section can hold the word, nor can the lexicon
+        WalkTwoLetterSection(l, section);
+    }
+    if (*l.count == baseline) ProbeLexRecords(l, false);
+}
+
+i16 LookupPlain(const Lookup& l) {
+    const KeyText& t = l.text;
+    u16 baseline = *l.count;
+    if (SignedCaseMode() >= 1) {
+        u16 saved = 0;
+        if (SelectFrenchForMoment(saved)) {
+            *l.count = 0;
+            WalkReserved(l, kModeFrenchPlain, kSectionCapital, *l.count);
+            const i16 caseMode = SignedCaseMode();
+            if (*l.count == 0 && (caseMode == 3 || caseMode == 4))
+                WalkReserved(l, kModeFrenchPlain, kSectionCapitals, *l.count);
+            RestoreLanguage(saved);
+            if (*l.count != 0) return 1;
+            baseline = 0;
+        }
+    }
+    if (gCheckingLanguage == 0) {
+        // English plain path: read with the English items, not built yet.
+        return *l.count != baseline ? 1 : 0;
+    }
+    if (ModeOperation(l.mode) == 34) {
+        WalkReserved(l, kSectionNoElision);
+    } else if (t.length == 1) {
+        if (OneLetterFrench(l)) return 1;
+    } else if (t.length == 2 && t.At(0) == 'm' && t.At(1) == '.') {
+        Append(l, 0x1400, 0, kRefPreposition);
+        return 1;
+    } else {
+        WalkFrenchPlain(l, baseline);
+    }
+    if (HoldsHyphen(t)) return LookupHyphenated(l, baseline);
+    return *l.count != baseline ? 1 : 0;
+}
+
+bool IsPlainLookup(u16 mode) {
+    const u8 op = ModeOperation(mode);
+    if (op > 31 || op == 4 || op == 8 || op == 9) return true;
+    return gCheckingLanguage == 0 && op < 5;
+}
+
+}  // namespace
+
+i16 LookupWordForm(u16 mode, BoundedString& word, BoundedArray<u16>& tags, u16& count) {
+    if (!ExpandLigatures(word)) return 0;
+    Lookup l;
+    l.mode = mode;
+    l.word = &word;
+    l.tags = &tags;
+    l.count = &count;
+    l.text = MakeKeyText(word);
+    if (l.text.length == 0) return 0;
+    return IsPlainLookup(mode) ? LookupPlain(l) : LookupForOperation(l);
 }

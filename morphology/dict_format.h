@@ -1,0 +1,135 @@
+// Readers of the main dictionary format: the sections of the current body,
+// their third- and fourth-letter indexes, the entry grammar's byte classes,
+// the French ending and suffix codes, and the verb ending lists.
+//
+// Every reader is bounded: a section that leaves the body, an index offset
+// that leaves its section, a list that runs backwards, an ending that leaves
+// its list are refused (the reader answers "nothing there") and counted in
+// gDictFaultCount with the kind in gDictLastFault. Well-formed data never
+// raises a fault; the data compiler's round trip checks that the count stays
+// at 0. Nothing here allocates.
+#pragma once
+#include "frame/bounded_array.h"
+#include "frame/types.h"
+
+// ---- Bytes of the entry grammar ---------------------------------------------
+inline constexpr u8 kGroupCodeFirst = 123;  // 123..130: a verb group of code - 122 items
+inline constexpr u8 kGroupCodeLast = 130;
+inline constexpr u8 kCountCodeFirst = 131;  // 131..136: the stem serves code - 130 items
+inline constexpr u8 kCountCodeLast = 136;
+inline constexpr u8 kMarkKind3 = 146;       // English only (a letter in French)
+inline constexpr u8 kMarkApostrophe = 147;  // English only (a letter in French)
+inline constexpr u8 kMarkKind1 = 151;
+inline constexpr u8 kMarkModifier = 152;    // French plain analysis: stop mark
+inline constexpr u8 kMarkVariant = 156;
+inline constexpr u8 kFrenchLetterFirst = 0x60;   // French stem letters 0x60..0x9F
+inline constexpr u8 kEnglishLetterFirst = 0x41;  // English stem letters 0x41..0x9F
+inline constexpr u8 kLetterEnd = 0xA0;           // suffix codes from here on
+inline constexpr u8 kSuffixCodeFirst = 0xA0;
+inline constexpr u8 kHyphenMark = 0x9B;          // the internal hyphen
+inline constexpr u8 kLexAnalysisRef = 4;         // lemma reference of a lexicon analysis
+
+// Longest remainder a French verb item can match (ending lists 1..10).
+inline constexpr u32 kFrenchMaxVerbRemainder = 10;
+inline constexpr u32 kEnglishMaxVerbRemainder = 7;
+// Longest remainder a French suffix code can match.
+inline constexpr u32 kFrenchMaxSuffixRemainder = 9;
+// Slots of a French model row.
+inline constexpr u32 kFrenchSlotCount = 51;
+
+// ---- Faults ----------------------------------------------------------------
+enum DictFault : u16 {
+    kDictFaultNone = 0,
+    kDictFaultSection = 1,   // a section record that leaves the body
+    kDictFaultIndex = 2,     // a third- or fourth-letter index that leaves its section
+    kDictFaultList = 3,      // an entry list outside the lists area or running backwards
+    kDictFaultItem = 4,      // an item whose second byte lies past its list
+    kDictFaultModel = 5,     // a model byte naming no row of the model table
+    kDictFaultEnding = 6,    // an ending (length, index) outside its ending list
+};
+extern u32 gDictFaultCount;
+extern u16 gDictLastFault;
+void ReportDictFault(DictFault kind);
+// Sets the count and the last kind back to 0.
+void ClearDictFaults();
+
+// ---- Sections ----------------------------------------------------------------
+// One section of the current body; offsets are absolute body offsets.
+struct DictSectionSpan {
+    u32 start = 0;
+    u32 length = 0;
+};
+
+// The section numbered `section` of the current dictionary. False when the
+// number is not 1..gDictSectionCount-1 (no such section; not a fault) or
+// when the record leaves the body or the prefix index (a fault).
+bool GetDictSection(i32 section, DictSectionSpan& span);
+
+// One entry list, [begin, end) in absolute body offsets.
+struct EntryListSpan {
+    u32 begin = 0;
+    u32 end = 0;
+};
+
+// Walks the fourth-letter entries of one third letter. Positions are
+// relative to the section start.
+struct EntryListCursor {
+    u32 sectionStart = 0;
+    u32 sectionLength = 0;
+    u32 listsBegin = 0;  // end of the fourth-letter index = start of the lists
+    u32 next = 0;        // next fourth-letter entry to look at
+    u32 stop = 0;        // end of this third letter's fourth-letter entries
+    u8 fourth = 0;       // the fourth letter looked for
+};
+
+// Positions the cursor on the fourth-letter entries of `third` in the
+// section. False when the section has no such third letter (or is empty, or
+// its index is corrupt: a fault).
+bool OpenEntryLists(const DictSectionSpan& section, u8 third, u8 fourth, EntryListCursor& cursor);
+// The next entry list whose fourth letter is the cursor's; false when there
+// is none left.
+bool NextEntryList(EntryListCursor& cursor, EntryListSpan& list);
+
+// Byte of the current body (0 beyond it).
+u8 DictBodyByte(u32 offset);
+
+// ---- Keys --------------------------------------------------------------------
+// A read-only key: its bytes up to the terminator or the array's end.
+struct KeyText {
+    const u8* bytes = nullptr;
+    u32 length = 0;
+    // Byte i, 0 beyond the end.
+    u8 At(u32 i) const { return i < length ? bytes[i] : 0; }
+    u8 Last(u32 fromEnd = 0) const { return fromEnd < length ? bytes[length - 1 - fromEnd] : 0; }
+};
+KeyText MakeKeyText(const BoundedString& key);
+// True when the key is exactly `text` (a NUL-terminated Mac Roman literal).
+bool KeyEquals(const KeyText& key, const char* text);
+// True when the key begins with `text`.
+bool KeyStartsWith(const KeyText& key, const char* text);
+
+// ---- Endings -----------------------------------------------------------------
+// What an ending or suffix item spells: number 1 singular, 2 plural, 3 both;
+// gender bits 0x10 masculine, 0x20 feminine, 0 none.
+struct EndingReading {
+    u8 number = 0;
+    u8 gender = 0;
+};
+inline constexpr u8 kGenderBitsMasc = 0x10;
+inline constexpr u8 kGenderBitsFem = 0x20;
+
+// French ending code (0x00..0x5F) or suffix code (0xA0..0xFF) against the
+// last r characters of the key. False when they do not spell it.
+bool MatchFrenchEnding(u8 code, const KeyText& key, u32 r, EndingReading& out);
+
+// Text of ending `index` of the current ending list of `length` (1..10)
+// characters; null when the list has no such ending (a fault).
+const u8* EndingText(u32 length, u32 index);
+
+// True when slot `slot` of French model `model` ends the key with its last r
+// characters (r = 0: the slot's ending is the empty-ending marker "$").
+// The "no such form" marker "0" never matches.
+bool FrenchSlotMatches(u32 model, u32 slot, const KeyText& key, u32 r);
+
+// Number of French model rows loaded (models 0..count-1 exist).
+u32 FrenchModelCount();
