@@ -1,0 +1,120 @@
+#include "tools/datacomp/model_anchors.h"
+
+// Each line: the number, how it is filled, the verbs the rules name or imply
+// (anchor first) and the behaviour that the rules expect of that number.
+const FixedModel kFixedModels[] = {
+    {1, AnchorKind::kBaseRow, "aimer|abaisser|ignorer|supposer|regarder",
+     "the ordinary -er paradigm; rules test its stems (ignor, suppos, regard, sembl, arriv, tomb...)"},
+    {2, AnchorKind::kBaseRow, "semer|lever|mener",
+     "e/è verbs: forms with è are \"0\" here and come from row 103 on the second stem"},
+    {3, AnchorKind::kBaseRow, "céder|espérer|préférer|décéder",
+     "é/è verbs: forms with è come from row 93; rules test espér, préf, décéd"},
+    {4, AnchorKind::kBaseRow, "placer|commencer|forcer",
+     "-cer verbs: forms with ç come from row 83; read as model 1 with the cedilla rule"},
+    {5, AnchorKind::kBaseRow, "rapiécer",
+     "é/è and c/ç: è forms on row 93, ç forms on row 83; read as 3 with the cedilla rule"},
+    {6, AnchorKind::kBaseRow, "dépecer",
+     "e/è and c/ç: è forms on row 103, ç forms on row 83; read as 2 with the cedilla rule"},
+    {9, AnchorKind::kBaseRow, "payer|essayer",
+     "-ayer verbs with their \"ye\" forms; the \"ie\" forms are on row 13; the new-verb check compares 4 letters"},
+    {10, AnchorKind::kBaseRow, "noyer|employer|essuyer",
+     "-oyer/-uyer verbs; the new-verb check compares 4 letters"},
+    {11, AnchorKind::kBaseRow, "manger|nager|exiger|encourager|songer|obliger",
+     "-ger verbs (geons, geais); rules test exig, encourag, song, oblig"},
+    {12, AnchorKind::kBaseRow, "protéger|piéger",
+     "-éger verbs: é/è with ge forms; è forms on row 93"},
+    {13, AnchorKind::kAlternateRow, "payer|essayer",
+     "the \"ie\" forms of the row-9 verbs on the same stem, both spellings valid"},
+    {15, AnchorKind::kBaseRow, "finir|réussir|agir|fleurir",
+     "the -ir/-issant paradigm with its own merged codes; rules test réuss, ag, fleurir"},
+    {16, AnchorKind::kBaseRow, "être", "être, with the invariable participle (tag 0x83)"},
+    {17, AnchorKind::kBaseRow, "avoir", "avoir (tag 0xC2)"},
+    {18, AnchorKind::kBaseRow, "aller", "aller: auxiliary être, semi-auxiliary"},
+    {21, AnchorKind::kBaseRow, "haïr", "the second -issant paradigm"},
+    {22, AnchorKind::kBaseRow, "venir|tenir|obtenir|convenir|devenir|revenir|survenir|intervenir|parvenir|provenir|redevenir",
+     "tenir/venir: stems ven, dev, rev... take être; t takes à, obt takes de, conv gives the indicative "
+     "(advenir, also read here, has only third persons in the source and keeps a row of its own)"},
+    {24, AnchorKind::kBaseRow, "partir|sortir|consentir|ressortir|repartir",
+     "partir/sortir take être; consen governs the subjunctive"},
+    {25, AnchorKind::kBaseRow, "battre",
+     "present 3rd singular is the bare stem (\"$\" ending)"},
+    {35, AnchorKind::kBaseRow, "faillir",
+     "semi-auxiliary; its present 3rd singular is shown with \"ou faut\""},
+    {37, AnchorKind::kBaseRow, "recevoir|concevoir|apercevoir",
+     "the -cevoir paradigm; con (concevoir) gives the indicative"},
+    {41, AnchorKind::kBaseRow, "savoir", "savoir: conjugated by the corrections (savoir gré)"},
+    {42, AnchorKind::kBaseRow, "devoir", "devoir: plural participle \"dus\""},
+    {43, AnchorKind::kBaseRow, "pouvoir",
+     "pouvoir: present 1st singular shown with \"ou puis\"; the tense rebuild keeps 1 letter of stem"},
+    {44, AnchorKind::kBaseRow, "mouvoir", "mouvoir: plural participle \"mus\""},
+    {45, AnchorKind::kBaseRow, "prévoir",
+     "every verb on this number takes de + infinitive; semi-auxiliary class"},
+    {47, AnchorKind::kBaseRow, "vouloir",
+     "vouloir: imperatives shown with \"ou veuille\"; governs the subjunctive; keeps 1 letter"},
+    {48, AnchorKind::kBaseRow, "asseoir|rasseoir",
+     "asseoir with its \"ie/ey\" forms; the conjugation adds the \"oi/oy\" forms itself"},
+    {49, AnchorKind::kSecondParadigm, "asseoir|rasseoir",
+     "the \"oi/oy\" forms of asseoir; the base form of this mark is asseoir or rasseoir"},
+    {53, AnchorKind::kBaseRow, "rendre|attendre|défendre|entendre|tendre|prétendre",
+     "-dre verbs whose present 3rd singular is the bare stem (\"$\")"},
+    {54, AnchorKind::kBaseRow, "prendre|apprendre|comprendre",
+     "prendre: appr takes à, compr gives the indicative"},
+    {55, AnchorKind::kBaseRow, "craindre|plaindre",
+     "craindre (subjunctive, takes de) and plaindre (indicative)"},
+    {56, AnchorKind::kBaseRow, "valoir",
+     "used impersonally after \"il\" (il vaut mieux que): mood by tense"},
+    {62, AnchorKind::kBaseRow, "vêtir",
+     "present 3rd singular is the bare stem (\"$\")"},
+    {63, AnchorKind::kBaseRow, "mettre|admettre|permettre|omettre|promettre",
+     "mettre: perm is a semi-auxiliary, adm gives the indicative, a/o/p stems take de"},
+    {64, AnchorKind::kBaseRow, "paraître|apparaître|disparaître",
+     "paraître: par is a semi-auxiliary"},
+    {65, AnchorKind::kBaseRow, "mourir", "conjugated with être"},
+    {68, AnchorKind::kBaseRow, "croître", "croître: plural participle \"crus\""},
+    {74, AnchorKind::kBaseRow, "faire", "faire: semi-auxiliary (tag class 0xF0)"},
+    {75, AnchorKind::kBaseRow, "enquérir",
+     "pronominal verb taking de before its complement (s'enquérir de)"},
+    {79, AnchorKind::kBaseRow, "dire",
+     "dire: gives the indicative; invariable participle when used reciprocally (se dire)"},
+    {80, AnchorKind::kBaseRow, "interdire", "interdire: governs the subjunctive"},
+    {85, AnchorKind::kBaseRow, "écrire",
+     "participle invariable when the verb is used reciprocally (ils se sont écrit)"},
+    {87, AnchorKind::kBaseRow, "pleuvoir", "the tense rebuild keeps 2 letters of the stem"},
+    {89, AnchorKind::kBaseRow, "luire", "luire: simple past shown with the \"isis\" forms"},
+    {102, AnchorKind::kBaseRow, "interpénétrer",
+     "s'interpénétrer: plural only; \"interpénètrent\" is given by the conjugation"},
+    {110, AnchorKind::kBaseRow, "verglacer",
+     "impersonal -cer verb: the cedilla rule applies without a change of number"},
+    {113, AnchorKind::kBaseRow, "falloir",
+     "falloir: governs the subjunctive; keeps 2 letters; refused as model of a new verb"},
+    {114, AnchorKind::kBaseRow, "échoir",
+     "échoir: conjugated with être; present 3rd singular shown with \"ou échet\"; keeps 3 letters"},
+    {120, AnchorKind::kBaseRow, "seoir",
+     "seoir: present participle shown with \"ou seyant\""},
+    {83, AnchorKind::kAlternateRow, "placer|commencer",
+     "the ç forms of rows 4, 5, 6 on the second stem"},
+    {93, AnchorKind::kAlternateRow, "céder|protéger",
+     "the è forms of rows 3, 5, 12 on the second stem"},
+    {103, AnchorKind::kAlternateRow, "semer|dépecer",
+     "the è forms of rows 2 and 6 on the second stem"},
+    {125, AnchorKind::kStemOnly, "rassir|éclore",
+     "the verb is found by its infinitive alone and is its own base form"},
+    {127, AnchorKind::kDefective, "ouïr|gésir|ravoir|chaloir|apparoir|sourdre",
+     "infinitive only; the other forms come from the defective-form table"},
+};
+const std::size_t kFixedModelCount = sizeof(kFixedModels) / sizeof(kFixedModels[0]);
+
+bool IsMergedTagModel(u8 model) {
+    return model < 16 || model == 19 || model == 26 || model == 27 || model == 28 ||
+           model == 83 || model == 93 || model == 103;
+}
+
+const FixedModel* FindFixedModel(u8 model) {
+    for (std::size_t i = 0; i < kFixedModelCount; ++i)
+        if (kFixedModels[i].model == model) return &kFixedModels[i];
+    return nullptr;
+}
+
+bool IsFreeModelNumber(u8 model) {
+    return model > 0 && model < kFrenchModelRowCount && FindFixedModel(model) == nullptr;
+}
