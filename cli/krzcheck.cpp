@@ -161,6 +161,152 @@ int ListLexicon(const Options& o) {
     return n > 0 ? 0 : 1;
 }
 
+
+// ---- Text commands ---------------------------------------------------------
+
+// Windows-1252 form of UTF-8 text; a character without a byte there, or a
+// malformed sequence, becomes '?'. One byte per character, so record offsets
+// are character offsets.
+std::string Cp1252FromUtf8(const std::string& text) {
+    static const unsigned short k80[32] = {
+        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+        0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char b = static_cast<unsigned char>(text[i]);
+        unsigned cp = b;
+        size_t n = 1;
+        if (b >= 0xF0) { n = 4; cp = b & 0x07; }
+        else if (b >= 0xE0) { n = 3; cp = b & 0x0F; }
+        else if (b >= 0xC0) { n = 2; cp = b & 0x1F; }
+        else if (b >= 0x80) { n = 0; }
+        if (n == 0 || i + n > text.size()) {
+            out.push_back('?');
+            ++i;
+            continue;
+        }
+        for (size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        i += n;
+        char c = '?';
+        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+            c = static_cast<char>(cp);
+        } else {
+            for (unsigned k = 0; k < 32; ++k) {
+                if (k80[k] == cp && cp != 0xFFFD) c = static_cast<char>(0x80 + k);
+            }
+        }
+        out.push_back(c);
+    }
+    return out;
+}
+
+// Message text with line feeds and tabs written as \n and \t.
+std::string EscapedLine(const std::string& s) {
+    std::string out;
+    for (char c : s) {
+        if (c == '\n') out += "\\n";
+        else if (c == '\t') out += "\\t";
+        else if (c != '\r') out.push_back(c);
+    }
+    return out;
+}
+
+// Checks one paragraph into the table; returns the number of records.
+using ParagraphCheck = uint32_t (*)(const char* text, int32_t end, ParagraphErrorRecord* table);
+
+uint32_t CheckGrammar(const char* text, int32_t end, ParagraphErrorRecord* table) {
+    return KRZTestGrammarParagraph(text, 0, end, table, KRZ_CATEGORY_ALL, 1, 1, 0, 0);
+}
+
+uint32_t CheckSpelling(const char* text, int32_t end, ParagraphErrorRecord* table) {
+    return KRZTestSpellingParagraph(text, 0, end, table, 1, 1, 0, 0);
+}
+
+uint32_t CheckPunctuation(const char* text, int32_t end, ParagraphErrorRecord* table) {
+    return KRZPunctParagraph(text, 0, end, table);
+}
+
+void PrintFinding(const Options& o, int line, const std::string& paragraph,
+                  const ParagraphErrorRecord& r) {
+    const size_t start = r.start < paragraph.size() ? r.start : paragraph.size();
+    const size_t end = r.end < paragraph.size() ? r.end : paragraph.size() - 1;
+    const std::string span = end + 1 > start ? Utf8FromCp1252(paragraph.substr(start, end + 1 - start).c_str()) : "";
+    const std::string message = r.message != nullptr ? Utf8FromCp1252(r.message) : "";
+    std::vector<std::string> suggestions;
+    for (unsigned k = 0; k < r.suggestionCount && k < KRZ_SUGGESTION_SLOTS; ++k) {
+        suggestions.push_back(Utf8FromCp1252(std::string(r.suggestions[k], strnlen(r.suggestions[k], KRZ_SUGGESTION_SIZE)).c_str()));
+    }
+    std::string out;
+    if (o.json) {
+        out = "{\"line\":" + std::to_string(line) + ",\"start\":" + std::to_string(r.start) +
+              ",\"end\":" + std::to_string(r.end) + ",\"class\":" + std::to_string(r.errorClass) +
+              ",\"text\":" + JsonString(span) + ",\"message\":" + JsonString(message) +
+              ",\"suggestions\":[";
+        for (size_t k = 0; k < suggestions.size(); ++k) out += (k ? "," : "") + JsonString(suggestions[k]);
+        out += "]}\n";
+    } else {
+        out = std::to_string(line) + ":" + std::to_string(r.start) + "-" + std::to_string(r.end) + "\t" +
+              std::to_string(r.errorClass) + "\t" + EscapedLine(span) + "\t" + EscapedLine(message) + "\t";
+        for (size_t k = 0; k < suggestions.size(); ++k) out += (k ? "|" : "") + EscapedLine(suggestions[k]);
+        out += "\n";
+    }
+    std::fputs(out.c_str(), stdout);
+}
+
+// check / spell / punct: one paragraph per line of FILE (standard input
+// when absent); 0 when nothing is found, 1 with findings, 2 on errors.
+int RunTextCommand(const Options& o, ParagraphCheck check) {
+    if (o.args.size() > 1) {
+        Usage();
+        return 2;
+    }
+    FILE* in = stdin;
+    if (!o.args.empty()) {
+        in = std::fopen(o.args[0].c_str(), "rb");
+        if (in == nullptr) {
+            std::fprintf(stderr, "krzcheck: cannot read %s\n", o.args[0].c_str());
+            return 2;
+        }
+    }
+    std::vector<ParagraphErrorRecord> table(KRZ_MAX_PARAGRAPH_ERRORS);
+    bool found = false;
+    int line = 0;
+    std::string text;
+    int c = 0;
+    do {
+        c = std::fgetc(in);
+        if (c != '\n' && c != EOF) {
+            text.push_back(static_cast<char>(c));
+            continue;
+        }
+        if (c == EOF && text.empty()) break;
+        ++line;
+        if (!text.empty() && text.back() == '\r') text.pop_back();
+        const std::string paragraph = Cp1252FromUtf8(text);
+        const uint32_t n = check(paragraph.c_str(), static_cast<int32_t>(paragraph.size()), table.data());
+        for (uint32_t k = 0; k < n; ++k) PrintFinding(o, line, paragraph, table[k]);
+        KRZClearParagraphTab(table.data(), static_cast<int16_t>(n));
+        found = found || n > 0;
+        text.clear();
+    } while (c != EOF);
+    if (in != stdin) std::fclose(in);
+    return found ? 1 : 0;
+}
+
+bool IsTextCommand(const std::string& command) {
+    return command == "check" || command == "spell" || command == "punct";
+}
+
+// Loads the data of the checking language (before a lexicon is opened,
+// which the start-up would forget) and selects the two languages.
+void StartLibrary(const Options& o) {
+    KRZInit(o.lang, o.lang == 0 ? 1 : 0);
+    KRZSetLanguage(static_cast<uint16_t>(o.lang));
+    KRZSetInterfLanguage(static_cast<uint16_t>(o.ui));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -170,12 +316,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (o.version) return PrintVersion(o);
+    if (IsTextCommand(o.command)) StartLibrary(o);
     if (!o.lexicon.empty() && OpenLexicon(o) != 0) return 2;
     if (o.command == "lex-list") {
         int status = ListLexicon(o);
         KRZCloseLex();
         return status;
     }
+    if (o.command == "check") return RunTextCommand(o, CheckGrammar);
+    if (o.command == "spell") return RunTextCommand(o, CheckSpelling);
+    if (o.command == "punct") return RunTextCommand(o, CheckPunctuation);
     std::fprintf(stderr, "krzcheck: unknown command: %s\n", o.command.c_str());
     Usage();
     return 2;

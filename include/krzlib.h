@@ -156,8 +156,135 @@ KRZ_API uint32_t KRZGetCounterLex(void);
 KRZ_API int32_t KRZGetListWordsLex(LexListRecord** list, uint16_t languageMask);
 KRZ_API void KRZDisposeListWordsLex(LexListRecord* list);
 
+/* Paragraph checking.
+ * The host hands a paragraph (NUL-terminated), a character range [start,
+ * end] (end inclusive) and a table of at least 60 ParagraphErrorRecords; the
+ * whole sentence holding start is checked, and every sentence up to the one
+ * holding end. Each call returns the number of records it wrote (0 to 60);
+ * 0 for a negative start or end, a null text or table, or when memory runs
+ * out. Offsets are character offsets into the paragraph; after a
+ * replacement the checker applied to its working text, later offsets count
+ * in the changed text.
+ * Flags, in order: the correction option, plainUnknownReadings (0 gives
+ * unknown capitalised or digit-bearing words a fallback reading), accents
+ * on capitals, apply user-lexicon replacements.
+ * categoryMask: a finding whose category bit is clear is not recorded
+ * (KRZ_CATEGORY_* below); findings without a bit are always recorded.
+ * TQ4D*: mode 0 no suggestions, 1 suggestions for every error, any other
+ * value only for errors covering the word at charOffset. A last sentence
+ * without a final mark gets only spelling-type findings from
+ * TQ4DTestGrammarParagraph.
+ * Message texts are heap copies owned by the library: release a filled
+ * table with KRZClearParagraphTab(table, count) before reusing it (it
+ * nulls each pointer it frees, so a second call frees nothing). */
+#define KRZ_MAX_PARAGRAPH_ERRORS 60
+#define KRZ_SUGGESTION_SLOTS 12
+#define KRZ_SUGGESTION_SIZE 108
+
+/* Error classes. */
+#define KRZ_CLASS_LEXICON_REPLACEMENT 1
+#define KRZ_CLASS_SPELLING 2
+#define KRZ_CLASS_GRAMMAR 3
+#define KRZ_CLASS_QUALIFIER_AGREEMENT 4
+#define KRZ_CLASS_CLAUSE_AGREEMENT 5
+#define KRZ_CLASS_PARTICIPLE_AGREEMENT 6
+#define KRZ_CLASS_SUBJECT_VERB_AGREEMENT 7
+#define KRZ_CLASS_ATTRIBUTE_AGREEMENT 8
+#define KRZ_CLASS_PUNCTUATION 9
+
+/* Category mask bits. */
+#define KRZ_CATEGORY_REPEATED_WORD 0x1u
+#define KRZ_CATEGORY_LIGATURE 0x2u
+#define KRZ_CATEGORY_PROPER_NOUN_CAPITAL 0x4u
+#define KRZ_CATEGORY_SIGN_1 0x8u /* stray or unbalanced signs, kinds 1 to 5 */
+#define KRZ_CATEGORY_SIGN_2 0x10u
+#define KRZ_CATEGORY_SIGN_3 0x20u
+#define KRZ_CATEGORY_SIGN_4 0x40u
+#define KRZ_CATEGORY_SIGN_5 0x80u
+#define KRZ_CATEGORY_MISSING_VERB 0x100u
+#define KRZ_CATEGORY_QUESTION_WITHOUT_MARK 0x200u
+#define KRZ_CATEGORY_MARK_WITHOUT_QUESTION 0x400u
+#define KRZ_CATEGORY_UNANALYSABLE 0x800u
+#define KRZ_CATEGORY_NEGATION 0x1000u
+#define KRZ_CATEGORY_REPETITION 0x2000u
+#define KRZ_CATEGORY_RELATIVES 0x4000u
+#define KRZ_CATEGORY_SUBORDINATES 0x8000u
+#define KRZ_CATEGORY_LONG_SENTENCE 0x10000u
+#define KRZ_CATEGORY_REGISTER 0x20000u
+#define KRZ_CATEGORY_VERB_CONSTRUCTION 0x40000u
+#define KRZ_CATEGORY_ALL 0x7FFFFu
+
+/* One error of a paragraph. The message pointer takes natural alignment:
+ * 1328 bytes on 64-bit hosts, 1316 on 32-bit ones. */
+typedef struct ParagraphErrorRecord {
+    uint32_t start;      /* first character of the error span */
+    uint32_t end;        /* last character of the span (inclusive) */
+    uint16_t errorClass; /* KRZ_CLASS_* */
+    uint16_t reserved1;
+    char* message;       /* explanation text, host code page; may be empty */
+    uint16_t suggestionCount; /* 0 to 12 */
+    char suggestions[KRZ_SUGGESTION_SLOTS][KRZ_SUGGESTION_SIZE]; /* host code page */
+    uint16_t reserved2;
+} ParagraphErrorRecord;
+
+KRZ_API uint32_t KRZTestGrammarParagraph(const char* text, int32_t start, int32_t end,
+                                         ParagraphErrorRecord* table, uint32_t categoryMask,
+                                         uint16_t correctionOption, uint16_t plainUnknownReadings,
+                                         uint16_t accentsOnCapitals, uint16_t applyLexiconReplacements);
+KRZ_API uint32_t KRZTestSpellingParagraph(const char* text, int32_t start, int32_t end,
+                                          ParagraphErrorRecord* table, uint16_t correctionOption,
+                                          uint16_t plainUnknownReadings, uint16_t accentsOnCapitals,
+                                          uint16_t applyLexiconReplacements);
+KRZ_API uint32_t TQ4DTestGrammarParagraph(const char* text, int32_t start, int32_t end,
+                                          ParagraphErrorRecord* table, uint32_t categoryMask,
+                                          uint16_t correctionOption, uint16_t plainUnknownReadings,
+                                          uint16_t accentsOnCapitals,
+                                          uint16_t applyLexiconReplacements, uint16_t mode,
+                                          int32_t charOffset);
+KRZ_API uint32_t TQ4DTestSpellingParagraph(const char* text, int32_t start, int32_t end,
+                                           ParagraphErrorRecord* table, uint16_t correctionOption,
+                                           uint16_t plainUnknownReadings, uint16_t accentsOnCapitals,
+                                           uint16_t applyLexiconReplacements, uint16_t mode,
+                                           int32_t charOffset);
+KRZ_API void KRZClearParagraphTab(ParagraphErrorRecord* table, int16_t count);
+
+/* Spacing around punctuation signs of the sentences from the one holding
+ * start to the one holding end, against the checking language's sign rules
+ * and space characters (KRZSetPunctSigns, KRZSetSpaces), and runs of
+ * several spaces. Records are of class KRZ_CLASS_PUNCTUATION with the
+ * message in the interface language and one suggestion; at most 60. */
+KRZ_API uint32_t KRZPunctParagraph(const char* text, int32_t start, int32_t end,
+                                   ParagraphErrorRecord* table);
+
 #ifdef __cplusplus
 }
 #endif
+
+/* Layout of the host record. */
+#ifdef __cplusplus
+#include <cstddef>
+#define KRZ_STATIC_ASSERT(c, m) static_assert(c, m)
+#else
+#include <stddef.h>
+#define KRZ_STATIC_ASSERT(c, m) _Static_assert(c, m)
+#endif
+KRZ_STATIC_ASSERT(offsetof(ParagraphErrorRecord, start) == 0, "start");
+KRZ_STATIC_ASSERT(offsetof(ParagraphErrorRecord, end) == 4, "end");
+KRZ_STATIC_ASSERT(offsetof(ParagraphErrorRecord, errorClass) == 8, "errorClass");
+KRZ_STATIC_ASSERT(offsetof(ParagraphErrorRecord, reserved1) == 10, "reserved1");
+#if UINTPTR_MAX > 0xFFFFFFFFu
+KRZ_STATIC_ASSERT(offsetof(ParagraphErrorRecord, message) == 16, "message");
+KRZ_STATIC_ASSERT(offsetof(ParagraphErrorRecord, suggestionCount) == 24, "suggestionCount");
+KRZ_STATIC_ASSERT(offsetof(ParagraphErrorRecord, suggestions) == 26, "suggestions");
+KRZ_STATIC_ASSERT(offsetof(ParagraphErrorRecord, reserved2) == 1322, "reserved2");
+KRZ_STATIC_ASSERT(sizeof(ParagraphErrorRecord) == 1328, "size");
+#else
+KRZ_STATIC_ASSERT(offsetof(ParagraphErrorRecord, message) == 12, "message");
+KRZ_STATIC_ASSERT(offsetof(ParagraphErrorRecord, suggestionCount) == 16, "suggestionCount");
+KRZ_STATIC_ASSERT(offsetof(ParagraphErrorRecord, suggestions) == 18, "suggestions");
+KRZ_STATIC_ASSERT(offsetof(ParagraphErrorRecord, reserved2) == 1314, "reserved2");
+KRZ_STATIC_ASSERT(sizeof(ParagraphErrorRecord) == 1316, "size");
+#endif
+#undef KRZ_STATIC_ASSERT
 
 #endif /* KRZLIB_H */

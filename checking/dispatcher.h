@@ -1,0 +1,14 @@
+// The rule dispatcher: prepares the analysed sentence, runs the word rules,
+// the language passes and the clause cascade, and returns one finding per
+// call by the resume rule (checking/report.h).
+#pragma once
+#include "checking/report.h"
+
+// mode: 0 checking, 2 scoring a candidate form, 0xFFFF re-check without the
+// preparation. Returns the code of the next finding, 0 when none is left.
+RuleCode AnalyseAndCheckSentence(u16 mode);
+
+// Test seam: when set, AnalyseAndCheckSentence returns what the hook
+// returns and runs nothing else. Only tests set it.
+using DispatcherHook = RuleCode (*)(u16 mode);
+extern DispatcherHook gDispatcherTestHook;

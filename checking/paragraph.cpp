@@ -1,0 +1,192 @@
+// Paragraph checking exports and the paragraph walk.
+#include "checking/paragraph.h"
+
+#include <cstring>
+#include <new>
+
+#include "checking/recorders.h"
+#include "checking/sentence_check.h"
+#include "checking/sentence_state.h"
+#include "checking/tokenizer.h"
+#include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
+#include "frame/memory_blocks.h"
+#include "frame/records.h"
+#include "frame/settings.h"
+#include "frame/tables.h"
+
+namespace {
+
+struct WalkOptions {
+    SentenceHitCallback mainCallback;
+    SentenceHitCallback finalCallback;  // null: the main callback everywhere
+    u16 mode;                           // suggestion choice of the second family
+    i32 charOffset;
+    bool withCallbacks;                 // the second family's walk
+};
+
+// Suggestion mode and focus word of a sentence.
+void ChooseSuggestions(const WalkOptions& o, u16& suggestionMode, i32& focusWord) {
+    if (!o.withCallbacks || o.mode == 1) {
+        suggestionMode = 1;
+        focusWord = 0;
+        return;
+    }
+    suggestionMode = 0;
+    focusWord = 0;
+    if (o.mode == 0) return;
+    const i32 i = FindFocusWord(o.charOffset);
+    if (i >= 0) {
+        suggestionMode = 2;
+        focusWord = i;
+    }
+}
+
+void CheckCollectedSentence(BoundedString& copy, const CheckingFlags& f, const WalkOptions& o,
+                            SentenceHitCallback callback) {
+    u16 suggestionMode = 0;
+    i32 focusWord = 0;
+    ChooseSuggestions(o, suggestionMode, focusWord);
+    gHitHistoryCount = 0;
+    CheckSentence(copy, f.correctionOption, f.plainUnknownReadings, f.accentsOnCapitals,
+                  f.applyLexiconReplacements, callback, nullptr, 0, suggestionMode, focusWord, 1);
+}
+
+u16 WalkParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* table,
+                  const CheckingFlags& f, const WalkOptions& o) {
+    ApplyCallOptions();
+    if (text == nullptr || table == nullptr || start < 0 || end < 0) return 0;
+
+    const u32 length = static_cast<u32>(std::strlen(text));
+    BoundedString copy;
+    copy.Allocate(length + kWorkingCopySpare);
+    std::memcpy(copy.data, text, length);
+    ConvertInputToMacRoman(copy);
+
+    u16 stateCount = 0;
+    const AutomatonState* automaton = TokenAutomatonFor(gCheckingLanguage, stateCount);
+    u32 sentenceStart = FindNextSentenceEnd(copy, static_cast<u32>(start), automaton, stateCount);
+
+    ResetSentenceState();
+    gParagraphErrorCount = 0;
+    gParagraphErrorTable = table;
+    gRangeEnd = static_cast<u32>(end);
+    u32 position = sentenceStart;
+    bool finalMark = false;  // the last token appended was a sentence-final mark
+    i32 textLength = GetStringLength(copy);
+    BoundedString token;
+    token.Allocate(kTokenCapacity);
+
+    while (sentenceStart <= gRangeEnd) {
+        i32 first = 0, last = 0;
+        if (RunCharAutomaton(automaton, stateCount, copy, static_cast<i32>(position), textLength,
+                             first, last) == 0) {
+            SentenceHitCallback last_callback =
+                o.finalCallback != nullptr && !finalMark ? o.finalCallback : o.mainCallback;
+            CheckCollectedSentence(copy, f, o, last_callback);
+            break;
+        }
+        i32 n = last - first + 1;
+        if (n > static_cast<i32>(kMaxTokenLength)) n = kMaxTokenLength;
+        std::memcpy(token.data, copy.data + first, static_cast<size_t>(n));
+        token.data[n] = 0;
+        const u16 r = AppendSentenceToken(token, static_cast<u32>(first), 0);
+        if (r != kTokenStartsSentence) {
+            finalMark = r == 1;
+            position = static_cast<u32>(last) + 1;
+            gCurrentOffset = position;
+            continue;
+        }
+        CheckCollectedSentence(copy, f, o, o.mainCallback);
+        ResetSentenceState();
+        finalMark = false;
+        // The recorders moved gCurrentOffset by any replacement; the token
+        // that ended the sentence is read again as the next one's first.
+        position = sentenceStart = gCurrentOffset;
+        textLength = GetStringLength(copy);
+    }
+    ResetSentenceState();
+    return gParagraphErrorCount;
+}
+
+u32 RunExport(const char* text, i32 start, i32 end, ParagraphErrorRecord* table,
+              const CheckingFlags& f, const WalkOptions& o) {
+    try {
+        return WalkParagraph(text, start, end, table, f, o);
+    } catch (...) {
+        // Out of memory: the records written so far stay valid.
+        ResetSentenceState();
+        return gParagraphErrorCount;
+    }
+}
+
+}  // namespace
+
+i32 FindFocusWord(i32 charOffset) {
+    for (i32 i = 0; i < static_cast<i32>(gWordCount); ++i) {
+        const i64 s = gWords[i].StartOffset;
+        if (i + 1 < static_cast<i32>(gWordCount)) {
+            if (s <= charOffset && charOffset < static_cast<i64>(gWords[i + 1].StartOffset)) return i;
+        } else if (s <= charOffset && charOffset <= static_cast<i64>(gWords[i].EndOffset)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+u16 CheckParagraphSentences(const char* text, i32 start, i32 end, ParagraphErrorRecord* table,
+                            const CheckingFlags& flags, SentenceHitCallback callback) {
+    const WalkOptions o{callback, nullptr, 1, 0, false};
+    return WalkParagraph(text, start, end, table, flags, o);
+}
+
+u16 CheckParagraphWithCallbacks(const char* text, i32 start, i32 end, ParagraphErrorRecord* table,
+                                const CheckingFlags& flags, SentenceHitCallback mainCallback,
+                                SentenceHitCallback finalCallback, u16 mode, i32 charOffset) {
+    const WalkOptions o{mainCallback, finalCallback, mode, charOffset, true};
+    return WalkParagraph(text, start, end, table, flags, o);
+}
+
+extern "C" KRZ_API uint32_t KRZTestGrammarParagraph(const char* text, int32_t start, int32_t end,
+                                                    ParagraphErrorRecord* table,
+                                                    uint32_t categoryMask, uint16_t flag1,
+                                                    uint16_t flag2, uint16_t flag3, uint16_t flag4) {
+    if (text == nullptr || table == nullptr) return 0;
+    ErrorCategoryMask = categoryMask;
+    const WalkOptions o{RecordGrammarError, nullptr, 1, 0, false};
+    return RunExport(text, start, end, table, {flag1, flag2, flag3, flag4}, o);
+}
+
+extern "C" KRZ_API uint32_t KRZTestSpellingParagraph(const char* text, int32_t start, int32_t end,
+                                                     ParagraphErrorRecord* table, uint16_t flag1,
+                                                     uint16_t flag2, uint16_t flag3, uint16_t flag4) {
+    const WalkOptions o{RecordSpellingError, nullptr, 1, 0, false};
+    return RunExport(text, start, end, table, {flag1, flag2, flag3, flag4}, o);
+}
+
+extern "C" KRZ_API uint32_t TQ4DTestGrammarParagraph(const char* text, int32_t start, int32_t end,
+                                                     ParagraphErrorRecord* table,
+                                                     uint32_t categoryMask, uint16_t flag1,
+                                                     uint16_t flag2, uint16_t flag3, uint16_t flag4,
+                                                     uint16_t mode, int32_t charOffset) {
+    if (text == nullptr || table == nullptr) return 0;
+    ErrorCategoryMask = categoryMask;
+    const WalkOptions o{RecordGrammarError, RecordSpellingError, mode, charOffset, true};
+    return RunExport(text, start, end, table, {flag1, flag2, flag3, flag4}, o);
+}
+
+extern "C" KRZ_API uint32_t TQ4DTestSpellingParagraph(const char* text, int32_t start, int32_t end,
+                                                      ParagraphErrorRecord* table, uint16_t flag1,
+                                                      uint16_t flag2, uint16_t flag3, uint16_t flag4,
+                                                      uint16_t mode, int32_t charOffset) {
+    const WalkOptions o{RecordSpellingError, RecordSpellingError, mode, charOffset, true};
+    return RunExport(text, start, end, table, {flag1, flag2, flag3, flag4}, o);
+}
+
+extern "C" KRZ_API void KRZClearParagraphTab(ParagraphErrorRecord* table, int16_t count) {
+    if (table == nullptr) return;
+    for (i16 i = 0; i < count; ++i) {
+        FreeBlock(table[i].message);
+        table[i].message = nullptr;
+    }
+}

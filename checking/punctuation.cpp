@@ -1,0 +1,345 @@
+// Punctuation and spacing check and its export.
+#include "checking/punctuation.h"
+
+#include <cstring>
+
+#include "checking/explanation.h"
+#include "checking/recorders.h"
+#include "checking/report.h"
+#include "checking/sentence_state.h"
+#include "checking/tokenizer.h"
+#include "frame/automata.h"
+#include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
+#include "frame/mac_roman_literal.h"
+#include "frame/records.h"
+#include "frame/settings.h"
+#include "frame/tables.h"
+
+PunctTokenRecord gPunctTokens[kPunctTokenCapacity];
+u16 gPunctTokenCount = 0;
+
+namespace {
+
+constexpr u8 kEllipsis = 0xC9;
+constexpr u8 kCarriageReturn = 0x0D;
+constexpr u8 kTab = 0x09;
+constexpr u32 kPairBit = 0x80000000u;
+constexpr u8 kCategoryLexiconWord = 10;
+constexpr u32 kNoIndex = 0xFFFF;
+
+const char* SpacingFormat(u16 kind) {
+    const bool french = gInterfaceLanguage == 3;
+    switch (kind) {
+        case kSpacingTooManySpaces: return french ? "Espaces multiples !" : "Too many spaces!";
+        case kSpacingNoSpaceBefore:
+            return french ? MR("Pas d’espace devant «" "\u00a0" "%c" "\u00a0" "» !") : "No space before '%c'!";
+        case kSpacingSpaceRequiredBefore:
+            return french ? MR("Cette espace est nécessaire devant «" "\u00a0" "%c" "\u00a0" "» !")
+                          : "This space is required before '%c'!";
+        case kSpacingNoSpaceAfter:
+            return french ? MR("Pas d’espace derrière «" "\u00a0" "%c" "\u00a0" "» !") : "No space after '%c'!";
+        case kSpacingSpaceRequiredAfter:
+            return french ? MR("Cette espace est nécessaire derrière «" "\u00a0" "%c" "\u00a0" "» !")
+                          : "This space is required after '%c'!";
+        default: return "";
+    }
+}
+
+// ---- Tables of the checking language -------------------------------------------
+
+struct LanguageTables {
+    const PunctSignRule* rules = nullptr;
+    u32 ruleCount = 0;
+    const u8* spaces = nullptr;
+    u32 spaceCount = 0;
+};
+
+LanguageTables CurrentTables() {
+    LanguageTables t;
+    const i32 slot = LanguageTableSlot(gCheckingLanguage);
+    if (slot < 0) return t;
+    if (slot < static_cast<i32>(gPunctSigns.count)) {
+        t.rules = gPunctSigns[slot].data;
+        t.ruleCount = gPunctSignCounts[slot];
+        if (t.ruleCount > gPunctSigns[slot].count) t.ruleCount = gPunctSigns[slot].count;
+    }
+    if (slot < static_cast<i32>(gSpaceChars.count)) {
+        t.spaces = gSpaceChars[slot].data;
+        t.spaceCount = gSpaceCharCounts[slot];
+        if (t.spaceCount > gSpaceChars[slot].count) t.spaceCount = gSpaceChars[slot].count;
+    }
+    return t;
+}
+
+u8 SpaceChar(const LanguageTables& t, u8 index) {
+    return index < t.spaceCount ? t.spaces[index] : static_cast<u8>(' ');
+}
+
+// ---- Cutting -----------------------------------------------------------------------------
+
+// Cuts text[from, to) into tokens with the punctuation automaton.
+void CutTokens(const BoundedString& text, u32 from, u32 to) {
+    u32 position = from;
+    BoundedString token;
+    token.Allocate(kTokenCapacity);
+    while (position < to && gPunctTokenCount < kPunctTokenCapacity) {
+        i32 first = -1, last = -1;
+        if (RunCharAutomaton(gPunctScanAutomaton, gPunctScanAutomatonSize, text,
+                             static_cast<i32>(position), static_cast<i32>(to), first, last) == 0)
+            return;
+        if (first < 0 || last < first) return;
+        u32 n = static_cast<u32>(last - first + 1);
+        if (n > kMaxTokenLength) n = kMaxTokenLength;
+        std::memcpy(token.data, text.data + first, n);
+        token.data[n] = 0;
+        RecordPunctToken(token, static_cast<u32>(first), static_cast<u32>(last));
+        position = static_cast<u32>(last) + 1;
+    }
+}
+
+// ---- Checking ----------------------------------------------------------------------------
+
+u32 Length(const PunctTokenRecord& t) { return t.End - t.Start + 1; }
+
+// A space run accepted by a mask of space characters: its first
+// character's bit is set, and it is one character, all tabs, or a pair when
+// the mask allows pairs.
+bool RunAccepted(const PunctTokenRecord& run, u32 mask) {
+    if (run.Index >= 31 || (mask & (1u << run.Index)) == 0) return false;
+    const u32 n = Length(run);
+    return n == 1 || run.AllTabs != 0 || (n == 2 && (mask & kPairBit) != 0);
+}
+
+struct Finding {
+    u32 start;
+    u32 end;
+    u16 kind;
+    u8 sign;
+    char suggestion[3];
+};
+
+// Appends the record of a finding; 0 when the message cannot be allocated.
+u16 AppendFinding(ParagraphErrorRecord* table, u16& count, const Finding& f) {
+    FormatSpacingMessage(f.kind, f.sign);
+    const i32 length = GetStringLength(gExplanationText);
+    char* message = static_cast<char*>(gMessageAllocator(static_cast<u32>(length) + 1));
+    if (message == nullptr) return 0;
+    std::memcpy(message, gExplanationText.data, static_cast<size_t>(length));
+    message[length] = 0;
+    ConvertOutputFromMacRoman(message);
+
+    ParagraphErrorRecord& r = table[count];
+    r.start = f.start;
+    r.end = f.end;
+    r.errorClass = KRZ_CLASS_PUNCTUATION;
+    r.message = message;
+    r.suggestionCount = 1;
+    u32 k = 0;
+    for (; f.suggestion[k] != 0; ++k)
+        r.suggestions[0][k] = static_cast<char>(ConvertCharFromMacRoman(static_cast<u8>(f.suggestion[k])));
+    r.suggestions[0][k] = 0;
+    ++count;
+    return 1;
+}
+
+bool IsSign(u32 i) { return i < gPunctTokenCount && gPunctTokens[i].Kind == kPunctTokenSign; }
+
+// The finding on the left side of sign i, if any.
+bool CheckLeft(const LanguageTables& t, u32 i, Finding& f) {
+    const PunctTokenRecord& sign = gPunctTokens[i];
+    const PunctTokenRecord& prev = gPunctTokens[i - 1];
+    const PunctSignRule& r = t.rules[sign.Index];
+    bool ok = false;
+    if (prev.Kind == kPunctTokenSign) ok = prev.Index < 32 && (r.PrecedingSigns & (1u << prev.Index)) != 0;
+    else if (prev.Kind == kPunctTokenSpaces) ok = RunAccepted(prev, r.SpacesBefore);
+    else ok = r.WordBefore != 0;
+    if (ok || r.CheckBefore == 0) return false;
+    if (r.SpaceForbiddenBefore == 1) {
+        if (prev.Kind != kPunctTokenSpaces) return false;
+        f = {prev.Start, sign.End, kSpacingNoSpaceBefore, r.Sign, {static_cast<char>(r.Sign), 0, 0}};
+        return true;
+    }
+    const u32 start = prev.Kind == kPunctTokenSpaces ? prev.Start : sign.Start;
+    f = {start, sign.End, kSpacingSpaceRequiredBefore, r.Sign,
+         {static_cast<char>(SpaceChar(t, r.SpaceBeforeIndex)), static_cast<char>(r.Sign), 0}};
+    return true;
+}
+
+// The finding on the right side of sign i, if any.
+bool CheckRight(const LanguageTables& t, u32 i, Finding& f) {
+    const PunctTokenRecord& sign = gPunctTokens[i];
+    const PunctTokenRecord& next = gPunctTokens[i + 1];
+    const PunctSignRule& r = t.rules[sign.Index];
+    bool ok = false;
+    if (next.Kind == kPunctTokenSign) ok = true;
+    else if (next.Kind == kPunctTokenSpaces) ok = RunAccepted(next, r.SpacesAfter) || IsSign(i + 2);
+    else ok = r.WordAfter != 0;
+    if (ok || r.CheckAfter == 0) return false;
+    if (r.SpaceForbiddenAfter == 1) {
+        if (next.Kind != kPunctTokenSpaces) return false;
+        f = {sign.Start, next.End, kSpacingNoSpaceAfter, r.Sign, {static_cast<char>(r.Sign), 0, 0}};
+        return true;
+    }
+    const u32 end = next.Kind == kPunctTokenSpaces ? next.End : sign.End;
+    f = {sign.Start, end, kSpacingSpaceRequiredAfter, r.Sign,
+         {static_cast<char>(r.Sign), static_cast<char>(SpaceChar(t, r.SpaceAfterIndex)), 0}};
+    return true;
+}
+
+// The finding on a run of spaces at token i, if any.
+bool CheckRun(u32 i, Finding& f) {
+    const PunctTokenRecord& run = gPunctTokens[i];
+    bool considered = false;
+    // A sentence may open with spaces: any run in French, from three
+    // spaces on in English.
+    if (i == 0) considered = gCheckingLanguage == 3 || (gCheckingLanguage == 0 && Length(run) >= 3);
+    else considered = gPunctTokens[i - 1].Kind == kPunctTokenOther;
+    if (!considered) return false;
+    const bool lastOrBeforeWord = i + 1 == gPunctTokenCount || gPunctTokens[i + 1].Kind == kPunctTokenOther;
+    if (!lastOrBeforeWord || Length(run) < 2 || run.AllTabs != 0) return false;
+    f = {run.Start, run.End, kSpacingTooManySpaces, 0, {' ', 0, 0}};
+    return true;
+}
+
+}  // namespace
+
+void FormatSpacingMessage(u16 kind, u8 sign) {
+    ClearExplanationText();
+    AppendExplanationText(SpacingFormat(kind), sign);
+}
+
+void RecordPunctToken(const BoundedString& token, u32 start, u32 end) {
+    u8 first = token.count > 0 ? token.data[0] : 0;
+    i32 length = GetStringLength(token);
+    if (CompareWordText(token, "...") == kCompareEqual) {
+        first = kEllipsis;
+        length = 1;
+    }
+    if (length == 1 && first == kCarriageReturn) return;
+    if (gPunctTokenCount >= kPunctTokenCapacity) return;
+    PunctTokenRecord& t = gPunctTokens[gPunctTokenCount];
+    t = PunctTokenRecord{};
+    t.Start = start;
+    t.End = end;
+    const u32 sign = length == 1 ? FindPunctSignIndex(first) : kNoIndex;
+    const u32 space = sign == kNoIndex ? FindSpaceCharIndex(first) : kNoIndex;
+    if (sign != kNoIndex) {
+        t.Kind = kPunctTokenSign;
+        t.Index = static_cast<u8>(sign);
+    } else if (space != kNoIndex) {
+        t.Kind = kPunctTokenSpaces;
+        t.Index = static_cast<u8>(space);
+        t.AllTabs = 1;
+        for (i32 k = 0; k < length; ++k)
+            if (token.data[k] != kTab) t.AllTabs = 0;
+    } else {
+        t.Kind = kPunctTokenOther;
+    }
+    ++gPunctTokenCount;
+}
+
+void ScanSentencePunctuation(const BoundedString& text, u32 sentenceStart) {
+    gPunctTokenCount = 0;
+    if (gWordCount == 0) return;
+    u32 position = sentenceStart;
+    for (i32 i = 0; i < static_cast<i32>(gWordCount); ++i) {
+        const WordRecord& w = gWords[i];
+        if (w.ReadingCategories[0] != kCategoryLexiconWord || w.StartOffset < position) continue;
+        CutTokens(text, position, w.StartOffset);
+        BoundedString whole;
+        whole.Allocate(kTokenCapacity);
+        CopyString(whole, w.SeparatorText);
+        if (gPunctTokenCount < kPunctTokenCapacity) {
+            PunctTokenRecord& t = gPunctTokens[gPunctTokenCount++];
+            t = PunctTokenRecord{w.StartOffset, w.EndOffset, kPunctTokenOther, 0, 0};
+        }
+        position = w.EndOffset + 1;
+    }
+    const u32 end = gWords[gWordCount - 1].EndOffset + 1;
+    if (position < end) CutTokens(text, position, end);
+}
+
+u16 CheckSentencePunctuation(ParagraphErrorRecord* table, u16& count) {
+    const LanguageTables t = CurrentTables();
+    for (u32 i = 0; i < gPunctTokenCount; ++i) {
+        const PunctTokenRecord& token = gPunctTokens[i];
+        Finding found[2];
+        u32 n = 0;
+        if (token.Kind == kPunctTokenSpaces) {
+            if (CheckRun(i, found[n])) ++n;
+        } else if (token.Kind == kPunctTokenSign && token.Index < t.ruleCount) {
+            if (i > 0 && CheckLeft(t, i, found[n])) ++n;
+            if (i + 1 < gPunctTokenCount && CheckRight(t, i, found[n])) ++n;
+        }
+        for (u32 k = 0; k < n; ++k) {
+            // The host's table holds 60 records; the check stops there.
+            if (count >= KRZ_MAX_PARAGRAPH_ERRORS) return 1;
+            if (AppendFinding(table, count, found[k]) == 0) return 0;
+        }
+    }
+    return 1;
+}
+
+namespace {
+
+u32 PunctParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* table) {
+    ApplyCallOptions();
+    if (text == nullptr || table == nullptr || start < 0 || end < 0) return 0;
+
+    const u32 length = static_cast<u32>(std::strlen(text));
+    BoundedString copy;
+    copy.Allocate(length + 1);
+    std::memcpy(copy.data, text, length);
+    ConvertInputToMacRoman(copy);
+
+    u16 stateCount = 0;
+    const AutomatonState* automaton = TokenAutomatonFor(gCheckingLanguage, stateCount);
+    u32 sentenceStart = FindNextSentenceEnd(copy, static_cast<u32>(start), automaton, stateCount);
+    ResetSentenceState();
+    gParagraphErrorCount = 0;
+
+    u32 position = sentenceStart;
+    const i32 textLength = GetStringLength(copy);
+    BoundedString token;
+    token.Allocate(kTokenCapacity);
+    for (;;) {
+        i32 first = 0, last = 0;
+        const bool more = RunCharAutomaton(automaton, stateCount, copy, static_cast<i32>(position),
+                                           textLength, first, last) != 0;
+        if (more) {
+            i32 n = last - first + 1;
+            if (n > static_cast<i32>(kMaxTokenLength)) n = kMaxTokenLength;
+            std::memcpy(token.data, copy.data + first, static_cast<size_t>(n));
+            token.data[n] = 0;
+            if (AppendSentenceToken(token, static_cast<u32>(first), 0) != kTokenStartsSentence) {
+                position = static_cast<u32>(last) + 1;
+                continue;
+            }
+        }
+        const bool empty = gWordCount == 0;
+        ScanSentencePunctuation(copy, sentenceStart);
+        const u16 recorded = CheckSentencePunctuation(table, gParagraphErrorCount);
+        ResetSentenceState();
+        if (!more || recorded == 0 || gParagraphErrorCount >= KRZ_MAX_PARAGRAPH_ERRORS) break;
+        // The token that ended the sentence is read again as the next one's
+        // first; a sentence that could not take a single word skips it.
+        if (empty) position = static_cast<u32>(last) + 1;
+        sentenceStart = position;
+        if (sentenceStart > static_cast<u32>(end)) break;
+    }
+    ResetSentenceState();
+    return gParagraphErrorCount;
+}
+
+}  // namespace
+
+extern "C" KRZ_API uint32_t KRZPunctParagraph(const char* text, int32_t start, int32_t end,
+                                              ParagraphErrorRecord* table) {
+    try {
+        return PunctParagraph(text, start, end, table);
+    } catch (...) {
+        ResetSentenceState();
+        return gParagraphErrorCount;
+    }
+}

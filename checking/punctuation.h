@@ -1,0 +1,54 @@
+// Punctuation and spacing check: the spacing around the punctuation signs
+// of a paragraph, checked sentence by sentence against the checking
+// language's sign rules and space characters, and runs of several spaces.
+#pragma once
+#include "frame/bounded_array.h"
+#include "frame/types.h"
+#include "krzlib.h"
+
+// Kinds of the tokens of a sentence.
+inline constexpr u16 kPunctTokenSign = 1;
+inline constexpr u16 kPunctTokenSpaces = 2;
+inline constexpr u16 kPunctTokenOther = 3;
+
+// One token of the sentence being checked.
+struct PunctTokenRecord {
+    u32 Start = 0;    // offset of the first character
+    u32 End = 0;      // inclusive
+    u16 Kind = 0;     // kPunctToken*
+    u8 Index = 0;     // sign: its rule; spaces: the first character's place in the space list
+    u8 AllTabs = 0;   // spaces only: every character of the run is a tab
+};
+
+inline constexpr u16 kPunctTokenCapacity = 512;
+extern PunctTokenRecord gPunctTokens[kPunctTokenCapacity];
+extern u16 gPunctTokenCount;
+
+// Messages of the spacing findings.
+enum SpacingMessageKind : u16 {
+    kSpacingTooManySpaces = 1,
+    kSpacingNoSpaceBefore = 2,
+    kSpacingSpaceRequiredBefore = 3,
+    kSpacingNoSpaceAfter = 4,
+    kSpacingSpaceRequiredAfter = 5,
+};
+
+// Writes the message of the kind into gExplanationText, in French when the
+// interface language is 3, with the sign in place of "%c".
+void FormatSpacingMessage(u16 kind, u8 sign);
+
+// Classifies one token (Mac Roman, at most 35 characters) found at
+// [start, end] and appends it to gPunctTokens; "..." stands for the
+// ellipsis sign, a lone CR is left out, and tokens past the 512th are
+// dropped.
+void RecordPunctToken(const BoundedString& token, u32 start, u32 end);
+
+// Fills gPunctTokens for the sentence held in gWords, cutting the text of
+// the working copy from sentenceStart to the end of the last word; words
+// kept whole by the user-lexicon pass (category 10) are one token each.
+void ScanSentencePunctuation(const BoundedString& text, u32 sentenceStart);
+
+// Checks gPunctTokens and appends a record per finding to the table at
+// `count`, which grows; stops when the table holds 60 records. Returns 0
+// when a message could not be allocated (nothing more is recorded), else 1.
+u16 CheckSentencePunctuation(ParagraphErrorRecord* table, u16& count);

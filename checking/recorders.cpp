@@ -1,0 +1,185 @@
+// Error recorders and the paragraph error table.
+#include "checking/recorders.h"
+
+#include <cstring>
+
+#include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
+#include "frame/memory_blocks.h"
+#include "frame/records.h"
+#include "frame/tables.h"
+
+i16 gErrorHistoryFirst[kHitHistorySize] = {};
+i16 gErrorHistoryLast[kHitHistorySize] = {};
+u16 gErrorHistoryCode[kHitHistorySize] = {};
+u16 gHitHistoryCount = 0;
+ParagraphErrorRecord* gParagraphErrorTable = nullptr;
+u16 gParagraphErrorCount = 0;
+u32 ErrorCategoryMask = KRZ_CATEGORY_ALL;
+u16 gTrackedWord = 65535;
+u16 gTrackedFirstCode = 0;
+u16 gTrackedSpellingHit = 0;
+BlockAllocator gMessageAllocator = AllocateBlock;
+
+namespace {
+
+// The duplicate filter: 0 when the triple was already seen twice (the
+// sentence stops), else 1 after adding it to the history.
+u16 PassDuplicateFilter(i32 first, i32 last, RuleCode code) {
+    const i16 f = static_cast<i16>(first);
+    const i16 l = static_cast<i16>(last);
+    u16 seen = 0;
+    for (u16 k = 0; k < gHitHistoryCount && k < kHitHistorySize; ++k) {
+        if (gErrorHistoryCode[k] == code && gErrorHistoryFirst[k] == f && gErrorHistoryLast[k] == l) ++seen;
+    }
+    if (seen >= 2) return 0;
+    if (gHitHistoryCount >= kHitHistorySize) {
+        for (u16 k = 1; k < kHitHistorySize; ++k) {
+            gErrorHistoryFirst[k - 1] = gErrorHistoryFirst[k];
+            gErrorHistoryLast[k - 1] = gErrorHistoryLast[k];
+            gErrorHistoryCode[k - 1] = gErrorHistoryCode[k];
+        }
+        gHitHistoryCount = kHitHistorySize - 1;
+    }
+    gErrorHistoryFirst[gHitHistoryCount] = f;
+    gErrorHistoryLast[gHitHistoryCount] = l;
+    gErrorHistoryCode[gHitHistoryCount] = code;
+    ++gHitHistoryCount;
+    return 1;
+}
+
+// A word index outside the sentence's table counts as word 0.
+i32 WordIndexInTable(i32 i) { return i < 0 || i >= static_cast<i32>(gWordCount) ? 0 : i; }
+
+// Change in length of the text when the span [start, end] was replaced by
+// the first suggestion.
+i32 ReplacementShift(u32 start, u32 end, u16 count, const StringList& list) {
+    const i32 replacement = count > 0 || list.count > 0 ? GetStringLength(list[0]) : 0;
+    return replacement - static_cast<i32>(end - start + 1);
+}
+
+u16 RecordFinding(i32 first, i32 last, u16 errorClass, const BoundedString& message, u16 count,
+                  const StringList& list, u16 adjust) {
+    first = WordIndexInTable(first);
+    last = WordIndexInTable(last);
+    const u32 start = gWords[first < last ? first : last].StartOffset;
+    const u32 end = gWords[last].EndOffset;
+    if (adjust != 0) {
+        const i32 shift = ReplacementShift(start, end, count, list);
+        gCurrentOffset += static_cast<u32>(shift);
+        gRangeEnd += static_cast<u32>(shift);
+        gTextEndOffset += static_cast<u32>(shift);
+    }
+    if (gParagraphErrorTable == nullptr || gParagraphErrorCount >= KRZ_MAX_PARAGRAPH_ERRORS) return 0;
+
+    const i32 length = GetStringLength(message);
+    char* text = static_cast<char*>(gMessageAllocator(static_cast<u32>(length) + 1));
+    // No record without its message: the sentence stops like on a full table.
+    if (text == nullptr) return 0;
+    if (length > 0) std::memcpy(text, message.data, static_cast<size_t>(length));
+    text[length] = 0;
+    ConvertOutputFromMacRoman(text);
+
+    ParagraphErrorRecord& r = gParagraphErrorTable[gParagraphErrorCount];
+    r.start = start;
+    r.end = end;
+    r.errorClass = errorClass;
+    r.message = text;
+    if (count > kSuggestionSlots) count = kSuggestionSlots;
+    r.suggestionCount = count;
+    for (u16 k = 0; k < count && k < list.count; ++k) {
+        const BoundedString& s = list.data[k];
+        const u32 n = s.count < KRZ_SUGGESTION_SIZE ? s.count : KRZ_SUGGESTION_SIZE;
+        std::memset(r.suggestions[k], 0, KRZ_SUGGESTION_SIZE);
+        std::memcpy(r.suggestions[k], s.data, n);
+        r.suggestions[k][KRZ_SUGGESTION_SIZE - 1] = 0;
+        ConvertOutputFromMacRoman(r.suggestions[k]);
+    }
+    ++gParagraphErrorCount;
+    return 1;
+}
+
+}  // namespace
+
+u16 GrammarErrorClass(RuleCode code) {
+    if (code == 3) return KRZ_CLASS_LEXICON_REPLACEMENT;
+    if (code == 1 || code == 2) return KRZ_CLASS_SPELLING;
+    if (code >= 41 && code <= 45) return static_cast<u16>(KRZ_CLASS_QUALIFIER_AGREEMENT + code - 41);
+    return KRZ_CLASS_GRAMMAR;
+}
+
+u32 ErrorCategoryBit(RuleCode code, u16 detail) {
+    switch (code) {
+        case 16: return KRZ_CATEGORY_REPEATED_WORD;
+        case 37: return KRZ_CATEGORY_LIGATURE;
+        case 38: return KRZ_CATEGORY_PROPER_NOUN_CAPITAL;
+        case 48: return detail >= 1 && detail <= 5 ? KRZ_CATEGORY_SIGN_1 << (detail - 1) : 0;
+        case 8: return KRZ_CATEGORY_REGISTER;
+        case 49: return KRZ_CATEGORY_VERB_CONSTRUCTION;
+        default: break;
+    }
+    if (code >= 55 && code <= 63) return KRZ_CATEGORY_MISSING_VERB << (code - 55);
+    return 0;
+}
+
+u16 RecordGrammarError(i32 first, i32 last, RuleCode code, u16 detail, u16 /*kind*/,
+                       const BoundedString& message, u16 count, const StringList& list, u16 adjust) {
+    if (PassDuplicateFilter(first, last, code) == 0) return 0;
+    const u32 bit = ErrorCategoryBit(code, detail);
+    if (bit != 0 && (ErrorCategoryMask & bit) == 0) return 1;
+    return RecordFinding(first, last, GrammarErrorClass(code), message, count, list, adjust);
+}
+
+u16 RecordSpellingError(i32 first, i32 last, RuleCode code, u16 /*detail*/, u16 /*kind*/,
+                        const BoundedString& message, u16 count, const StringList& list, u16 adjust) {
+    if (PassDuplicateFilter(first, last, code) == 0) return 0;
+    u16 errorClass = 0;
+    switch (code) {
+        case 1:
+        case 2: errorClass = KRZ_CLASS_SPELLING; break;
+        case 3: errorClass = KRZ_CLASS_LEXICON_REPLACEMENT; break;
+        case 4:
+        case 38: errorClass = KRZ_CLASS_GRAMMAR; break;
+        default: return 1;
+    }
+    return RecordFinding(first, last, errorClass, message, count, list, adjust);
+}
+
+u16 AccountAnalysisError(i32 first, i32 last, RuleCode code, u16 /*detail*/, u16 /*kind*/,
+                         const BoundedString& /*message*/, u16 count, const StringList& list,
+                         u16 adjust) {
+    if (PassDuplicateFilter(first, last, code) == 0) return 0;
+    if (adjust != 0) {
+        first = WordIndexInTable(first);
+        last = WordIndexInTable(last);
+        const u32 start = gWords[first < last ? first : last].StartOffset;
+        const i32 shift = ReplacementShift(start, gWords[last].EndOffset, count, list);
+        gCurrentOffset += static_cast<u32>(shift);
+        gTextEndOffset += static_cast<u32>(shift);
+    }
+    return 1;
+}
+
+u16 RecordWordAnalysisHit(i32 first, i32 last, RuleCode code, u16 /*detail*/, u16 /*kind*/,
+                          const BoundedString& /*message*/, u16 /*count*/,
+                          const StringList& /*list*/, u16 /*adjust*/) {
+    if (PassDuplicateFilter(first, last, code) == 0) return 0;
+    if (gTrackedFirstCode == 0 && ((code >= 40 && code <= 52) || code == 58)) {
+        gTrackedFirstCode = code;
+        return 1;
+    }
+    if (code == 1 && static_cast<i32>(gTrackedWord) >= first && static_cast<i32>(gTrackedWord) <= last) {
+        gTrackedSpellingHit = 1;
+    }
+    return 1;
+}
+
+void RemapTrackedWordIndex(i32 first, i32 last, i32 newIndex) {
+    if (gTrackedWord == 65535) return;
+    const i32 tracked = gTrackedWord;
+    if (tracked > last) {
+        gTrackedWord = static_cast<u16>(tracked - (last - first + 1));
+    } else if (tracked >= first) {
+        gTrackedWord = newIndex < 0 ? 65535 : static_cast<u16>(newIndex);
+    }
+}

@@ -1,0 +1,352 @@
+// Per-sentence checking driver.
+#include "checking/sentence_check.h"
+
+#include "checking/analysis_loop.h"
+#include "checking/dispatcher.h"
+#include "checking/explanation.h"
+#include "checking/sentence_words.h"
+#include "checking/suggestions.h"
+#include "checking/tokenizer.h"
+#include "frame/bounded_string.h"
+#include "frame/records.h"
+#include "frame/settings.h"
+#include "frame/tables.h"
+
+namespace {
+
+// Working storage of the driver, allocated once: two save tables of the
+// word table, the suggestion list, the two correction strings and a work
+// string.
+struct DriverStorage {
+    BoundedArray<WordRecord> tableA;
+    BoundedArray<WordRecord> tableB;
+    u16 countA = 0;
+    u16 countB = 0;
+    StringList list;
+    BoundedString firstCorrection;
+    BoundedString secondCorrection;
+    BoundedString work;
+};
+
+DriverStorage& Storage() {
+    static DriverStorage s;
+    if (s.tableA.valid == 0) {
+        CreateWordRecordArray(s.tableA, kMaxSentenceWords);
+        CreateWordRecordArray(s.tableB, kMaxSentenceWords);
+        InitByteMatrix(s.list, kSuggestionSlots, kSuggestionCapacity);
+        s.firstCorrection.Allocate(kCorrectionCapacity);
+        s.secondCorrection.Allocate(kCorrectionCapacity);
+        s.work.Allocate(36);
+    }
+    return s;
+}
+
+void SaveWords(BoundedArray<WordRecord>& table, u16& count) {
+    for (u32 i = 0; i < kMaxSentenceWords; ++i) CopyWordRecord(table.data[i], gWords[i]);
+    count = gWordCount;
+}
+
+void RestoreWords(const BoundedArray<WordRecord>& table, u16 count) {
+    for (u32 i = 0; i < kMaxSentenceWords; ++i) CopyWordRecord(gWords[i], table.data[i]);
+    gWordCount = count;
+}
+
+// Report fields that the word analysis leaves, restored before every
+// dispatcher call.
+struct KeptFields {
+    u16 number, kind, person, detail, gender;
+    u8 variant;
+};
+
+KeptFields KeepFields() {
+    return {gErrorNumber, gErrorKind, gErrorPerson, gErrorDetail, gErrorGender, gErrorVariant};
+}
+
+void RestoreFields(const KeptFields& k) {
+    gErrorNumber = k.number;
+    gErrorKind = k.kind;
+    gErrorPerson = k.person;
+    gErrorDetail = k.detail;
+    gErrorGender = k.gender;
+    gErrorVariant = k.variant;
+}
+
+struct SentenceArguments {
+    BoundedString* text;
+    u16 correctionOption;
+    u16 plainUnknownReadings;
+    u16 applyLexiconReplacements;
+    SentenceHitCallback callback;
+    WordMergeCallback mergeCallback;
+    u16 suggestionMode;
+    i32 focusWord;
+};
+
+// Restores table A and analyses the words under combination v.
+void AnalyseCombination(const SentenceArguments& a, DriverStorage& st, u16 v) {
+    RestoreWords(st.tableA, st.countA);
+    for (u16 i = 0; i < gWordCount; ++i) {
+        gWords[i].OriginalIndex = i;
+        gWords[i].SourceIndex = i;
+        gWords[i].CorrectionMark = 0;
+    }
+    gErrorDetail = 0;
+    gErrorVariant = 0;
+    gErrorKind = 0;
+    gErrorPerson = 0;
+    gErrorNumber = 0;
+    gErrorGender = 0;
+    gVariantIndex = 0;
+    gNextWordPairingA = 0;
+    gNextWordPairingB = 0;
+    AnalyseSentenceWords(*a.text, a.correctionOption, a.plainUnknownReadings,
+                         a.applyLexiconReplacements, a.callback, a.mergeCallback, a.suggestionMode,
+                         a.focusWord, static_cast<i16>(v));
+}
+
+// Number of combinations: 2 to the power of the ambiguous words, doubled in
+// 16 bits (16 or more give 0: only the first combination is tried).
+u16 CombinationCount() {
+    u16 n = 1;
+    for (u16 i = 0; i < gWordCount; ++i) {
+        if (gWords[i].AmbiguityFlag != 0) n = static_cast<u16>(n * 2);
+    }
+    return n;
+}
+
+void StartDispatchSeries() {
+    gLastRule = 0;
+    gLastErrorPos = -1;
+    gSegmentCount = 0;
+}
+
+RuleCode Dispatch(DriverStorage& st, const KeptFields& kept) {
+    RestoreWords(st.tableB, st.countB);
+    RestoreFields(kept);
+    gErrorExtent = kNoCorrection;
+    return AnalyseAndCheckSentence(gDispatchMode);
+}
+
+// Findings the driver never reports: English hyphens and the 'W' family.
+bool IsSilentFinding(RuleCode r) {
+    return (r == 39 && gCheckingLanguage == 0) || (r == 40 && gErrorVariant == 'W');
+}
+
+// Number of findings of the analysed combination.
+u32 CountFindings(DriverStorage& st, const KeptFields& kept) {
+    SaveWords(st.tableB, st.countB);
+    StartDispatchSeries();
+    u32 hits = 0;
+    if (gWordCount == 0) return 0;  // every word was removed: no rule runs
+    for (u32 calls = 0; calls < kMaxDispatchCalls; ++calls) {
+        const RuleCode r = Dispatch(st, kept);
+        if (r == 0 || IsSilentFinding(r)) break;
+        ++hits;
+    }
+    return hits;
+}
+
+void ReportWholeSentence(SentenceHitCallback callback, RuleCode code, DriverStorage& st) {
+    FormatErrorExplanation(code);
+    callback(0, 0, code, 0, 0, gExplanationText, 0, st.list, 0);
+}
+
+// Empties an entry without a terminator within its slot and turns control
+// bytes into spaces.
+void TidySuggestions(StringList& list, u16 count) {
+    for (u16 k = 0; k < count && k < list.count; ++k) {
+        BoundedString& s = list.data[k];
+        bool terminated = false;
+        for (u32 b = 0; b < s.count; ++b) {
+            if (s.data[b] == 0) {
+                terminated = true;
+                break;
+            }
+            if (s.data[b] < 0x20) s.data[b] = 0x20;
+        }
+        if (!terminated && s.count > 0) s.data[0] = 0;
+    }
+}
+
+// Suggestions of the finding in hand; returns their count.
+u16 BuildSuggestions(const SentenceArguments& a, DriverStorage& st, RuleCode code, i32 first, i32 last) {
+    const bool inFocus = a.suggestionMode == 1 ||
+                         (a.suggestionMode == 2 && first <= a.focusWord && a.focusWord <= last);
+    u16 n = 0;
+    if (a.suggestionMode != 0 || code != kCodeUnknownWord) {
+        n = MakeErrorSuggestions(st.firstCorrection, st.secondCorrection, code, a.correctionOption);
+    }
+    u16 count = 0;
+    if (!inFocus) return 0;
+    if (n >= 1) AddSuggestion(st.list, st.firstCorrection, count);
+    if (n >= 2) AddSuggestion(st.list, st.secondCorrection, count);
+    if (code == kCodeUnknownWord) {
+        for (i16 k = 0; k < gSpellingSuggestionCount && k < static_cast<i16>(gSpellingSuggestions.count); ++k) {
+            CopyString(st.work, gSpellingSuggestions.data[k]);
+            AddSuggestion(st.list, st.work, count);
+        }
+    }
+    return count;
+}
+
+void ReportFindings(const SentenceArguments& a, DriverStorage& st, const KeptFields& kept) {
+    SaveWords(st.tableB, st.countB);
+    if (gWordCount == 0) return;
+    for (u32 calls = 0; calls < kMaxDispatchCalls; ++calls) {
+        RuleCode r = Dispatch(st, kept);
+        if (r == kCodeMissingVerb && gSentenceMeasure < 4) r = Dispatch(st, kept);
+        if (r == 0) return;
+        if (IsSilentFinding(r)) continue;
+
+        const RuleCode code = gLastRule;
+        FormatErrorExplanation(code);
+        i32 first = 0, last = 0;
+        ComputeErrorSpan(code, first, last);
+        const u16 detail = gErrorDetail;
+        const u16 kind = gErrorKind;
+        const u16 count = BuildSuggestions(a, st, code, first, last);
+        if (code == kCodeMissingVerb) {
+            first = last = gLastErrorPos;
+            gLastErrorPos = static_cast<i16>(gWordCount);
+            gLastRule = kCodeMissingVerb;
+        } else if (code == 40 && (gErrorExtent == 0x7F || gErrorExtent == 0x100)) {
+            ++gLastErrorPos;
+        }
+        const i32 end = gSentenceEndWord > 0 ? gSentenceEndWord : gWordCount;
+        if (first >= end) first = end - 1;
+        if (last >= end) last = end - 1;
+        if (first < 0) first = 0;
+        if (last < 0) last = 0;
+        TidySuggestions(st.list, count);
+        if (a.callback(first, last, code, detail, kind, gExplanationText, count, st.list, 0) != 1) return;
+    }
+}
+
+}  // namespace
+
+void ComputeErrorSpan(RuleCode code, i32& first, i32& last) {
+    const i32 pos = gLastErrorPos;
+    const i32 detail = gErrorDetail;
+    const u8 variant = gErrorVariant;
+    const bool english = gCheckingLanguage == 0;
+    const i32 count = gWordCount;
+    first = pos;
+    last = pos;
+    switch (code) {
+        case 1:
+            if (variant == 'A' || variant == 'B') last = pos + detail - 1;
+            break;
+        case 50: last = pos + detail - 1; break;
+        case 53:
+            if (detail == 4 || detail == 6) last = pos + 1;
+            break;
+        case 16: case 52: first = pos - 1; break;
+        case 40:
+            first = pos - 1;
+            if (english && (variant == 'S' || variant == 'L' || variant == 'Y')) last = pos - 1;
+            if (english && (variant == 'K' || variant == 'i' || variant == 'W')) first = pos;
+            if (english && variant == 'M') {
+                if (detail == 2) first = pos - 3;
+            } else {
+                if (variant == 'Z') {
+                    --first;
+                    --last;
+                }
+                if (!english && variant == 0xCB) ++first;
+            }
+            break;
+        case 8:
+            if (variant == 'P') first = pos - 1;
+            break;
+        case 32: case 37: case 43: case 44: case 46: case 47: case 49: case 60: case 62: break;
+        case 39:
+            if (variant != 'A') {
+                first = gErrorExtent;
+                last = gErrorExtent + 1;
+            }
+            break;
+        case 56:
+            first = last = gSentenceEndWord > 0 ? gSentenceEndWord - 1 : count - 1;
+            break;
+        case 57: first = last = count - 1; break;
+        case 41:
+            if (variant == 'C') {
+                // A detail below 32 names no span: the error word alone.
+                if (detail >= 64) last = pos + detail - 64 - 1;
+                else if (detail >= 32) last = pos + detail - 32 - 1;
+                break;
+            }
+            [[fallthrough]];
+        case 42:
+        case 45: {
+            if (english && variant == 'J') break;
+            i32 e = 0;
+            ClauseSpan(pos, first, e);
+            last = e == count ? count - 2 : e - 1;
+            break;
+        }
+        case 59:
+            if (variant == 'N') {
+                first = pos + detail - 1;
+            } else if (variant == 'P') {
+                last = pos + detail - 1;
+            } else {
+                first = last = 0;
+            }
+            break;
+        default: first = last = 0; break;
+    }
+    if (first < 0) first = 0;
+    if (last < first) last = first;
+}
+
+void CheckSentence(BoundedString& text, u16 correctionOption, u16 plainUnknownReadings,
+                   u16 accentsOnCapitals, u16 applyLexiconReplacements,
+                   SentenceHitCallback callback, WordMergeCallback mergeCallback,
+                   u16 analysisMode, u16 suggestionMode, i32 focusWord, u16 checkFlag) {
+    gAccentsOnCapitals = accentsOnCapitals;
+    gAnalysisMode = analysisMode;
+    if (analysisMode != 0) suggestionMode = 0;
+    if (gWordCount == 0 || callback == nullptr) return;
+    DriverStorage& st = Storage();
+    if (gWordCount >= kMaxSentenceWords) {
+        ReportWholeSentence(callback, kCodeSentenceTooLong, st);
+        return;
+    }
+    gSentenceMeasure = 0;
+    SaveWords(st.tableA, st.countA);
+    const SentenceArguments a{&text,         correctionOption, plainUnknownReadings,
+                              applyLexiconReplacements, callback, mergeCallback,
+                              suggestionMode, focusWord};
+
+    u16 combinations = 1;
+    u32 bestHits = 0;
+    bool haveBest = false;
+    u16 best = 0;
+    for (u16 v = 0; v < combinations; ++v) {
+        AnalyseCombination(a, st, v);
+        if (v == 0) combinations = CombinationCount();
+        if (checkFlag == 0) return;
+        const KeptFields kept = KeepFields();
+        gDispatchMode = gVariantIndex;
+        InspectSentenceEnd();
+        const u32 hits = CountFindings(st, kept);
+        if (!haveBest || hits < bestHits) {
+            haveBest = true;
+            bestHits = hits;
+            best = v;
+        }
+    }
+
+    AnalyseCombination(a, st, best);
+    const KeptFields kept = KeepFields();
+    gDispatchMode = gVariantIndex;
+    InspectSentenceEnd();
+    StartDispatchSeries();
+    if (analysisMode == 1) {
+        RunGrammarRulesOnSentence(correctionOption);
+        return;
+    }
+    ReportFindings(a, st, kept);
+    if (gSentenceMeasure > gLongSentenceThreshold) ReportWholeSentence(callback, kCodeLongSentence, st);
+}

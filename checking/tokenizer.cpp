@@ -1,0 +1,238 @@
+// Sentence boundaries and the sentence word table.
+#include "checking/tokenizer.h"
+
+#include "checking/dictionary_tests.h"
+#include "checking/sentence_state.h"
+#include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
+#include "frame/mac_roman_literal.h"
+#include "frame/records.h"
+#include "frame/settings.h"
+#include "frame/tables.h"
+#include "morphology/word_lookup.h"
+
+u16 gSentenceEndWord = 0;
+
+namespace {
+
+constexpr u8 kEllipsis = 0xC9;
+
+// Scratch strings of the boundary test, allocated on first use.
+BoundedString& Scratch(u32 k) {
+    static BoundedString strings[3];
+    if (strings[k].valid == 0) strings[k].Allocate(kTokenCapacity + 1);
+    return strings[k];
+}
+
+bool IsSingle(const BoundedString& token, i32 length, u8 c) { return length == 1 && token.data[0] == c; }
+
+// Opening signs after which a capital is not needed to start a sentence.
+bool IsOpeningSign(u8 c) {
+    return c == '(' || c == '{' || c == MRC("«") || c == MRC("“") || c == MRC("¿") || c == MRC("¡");
+}
+
+bool IsDigit(u8 c) { return c >= '0' && c <= '9'; }
+
+bool IsFinalMark(u8 c) { return c == '.' || c == '!' || c == '?' || c == kEllipsis; }
+
+// Dictionary test of the token, lower-cased (steps for two-letter tokens).
+u16 ShortTokenIsWord(const BoundedString& token) {
+    BoundedString& flat = Scratch(0);
+    BoundedString& lower = Scratch(1);
+    u16 p1 = 0, p2 = 0;
+    FlattenMacRomanTypography(flat, token, p1, p2, 0);
+    CopyLowerCase(lower, flat);
+    return IsDictionaryWord(lower);
+}
+
+// Dictionary test of the token followed by a period.
+u16 TokenWithPeriodIsWord(const BoundedString& token) {
+    BoundedString& flat = Scratch(0);
+    u16 p1 = 0, p2 = 0;
+    gCaseMode = 65535;
+    FlattenMacRomanTypography(flat, token, p1, p2, 0);
+    AppendCString(flat, ".");
+    return IsDictionaryWord(flat);
+}
+
+void ClearBoundaryFlags() {
+    gSentenceEndPending = 0;
+    gAbbreviationPending = 0;
+    gLineBreakPending = 0;
+    gDashPending = 0;
+}
+
+// Copies at most kMaxTokenLength characters of text[first..last] into token.
+void CopyToken(BoundedString& token, const BoundedString& text, i32 first, i32 last) {
+    i32 n = last - first + 1;
+    if (n > static_cast<i32>(kMaxTokenLength)) n = kMaxTokenLength;
+    for (i32 k = 0; k < n; ++k) token.data[k] = text.data[first + k];
+    token.data[n] = 0;
+}
+
+}  // namespace
+
+const AutomatonState* TokenAutomatonFor(u16 language, u16& stateCount) {
+    if (language == 3) {
+        stateCount = gFrenchTokenAutomatonSize;
+        return gFrenchTokenAutomaton;
+    }
+    stateCount = gOtherTokenAutomatonSize;
+    return gOtherTokenAutomaton;
+}
+
+u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endFlag, u16 dashMode) {
+    endFlag = 0;
+    const i32 length = GetStringLength(token);
+    const u8 c = length > 0 ? token.data[0] : 0;
+    const bool single = length == 1;
+
+    if (single && (c == 13 || c == 10)) {
+        gLineBreakPending = 1;
+        return kBoundaryDrop;
+    }
+    if (gLineBreakPending == 1) {
+        gLineBreakPending = 0;
+        return kBoundaryNewSentence;
+    }
+    if (dashMode != 0) {
+        if (single && (c == '-' || c == 0xD0 || c == 0xD1)) {
+            gDashPending = 1;
+            return kBoundaryDrop;
+        }
+        if (gDashPending == 1) {
+            gDashPending = 0;
+            return kBoundaryNewSentence;
+        }
+    }
+    if (gSentenceEndPending == 1 &&
+        (IsUpperMacRoman(c) != 0 || IsDigit(c) || (single && IsOpeningSign(c)))) {
+        gSentenceEndPending = 0;
+        return kBoundaryNewSentence;
+    }
+    gSentenceEndPending = 0;
+    if (single && (c == '!' || c == '?' || c == kEllipsis)) {
+        gSentenceEndPending = 1;
+        endFlag = 1;
+    }
+    if (IsSingle(token, length, '.') && gAbbreviationPending == 1 && adjacent == 1) {
+        gAbbreviationPending = 0;
+        return kBoundaryAbbreviation;
+    }
+    gAbbreviationPending = 0;
+    if (IsSingle(token, length, '.')) gSentenceEndPending = 1;
+    endFlag = gSentenceEndPending;
+    const bool letter = IsLetterMacRoman(c) != 0;
+    if (single && letter) gAbbreviationPending = 1;
+    if (HasDotBeforeEnd(token) != 0) {
+        gAbbreviationPending = 1;
+        return kBoundaryWord;
+    }
+    if (gAbbreviationPending != 0) return kBoundaryWord;
+    if (length <= 2 && letter) {
+        if (ShortTokenIsWord(token) == 0) gAbbreviationPending = 1;
+        return kBoundaryWord;
+    }
+    if (dashMode != 0 || length >= static_cast<i32>(kMaxTokenLength) || !letter) return kBoundaryWord;
+    if (TokenWithPeriodIsWord(token) != 0) gAbbreviationPending = 1;
+    return kBoundaryWord;
+}
+
+u32 FindNextSentenceEnd(const BoundedString& text, u32 position, const AutomatonState* automaton,
+                        u16 stateCount) {
+    ClearBoundaryFlags();
+    BoundedString& token = Scratch(2);
+    const i32 length = GetStringLength(text);
+    u32 sentenceStart = 0;
+    bool sentenceHasToken = false;
+    i32 previousEnd = -2;  // last character of the previous token
+    i32 pos = 0;
+    i32 first = 0, last = 0;
+    while (RunCharAutomaton(automaton, stateCount, text, pos, length, first, last) != 0) {
+        CopyToken(token, text, first, last);
+        const u16 adjacent = sentenceHasToken && first == previousEnd + 1 ? 1 : 0;
+        u16 endFlag = 0;
+        const u16 r = ClassifySentenceBoundary(token, adjacent, endFlag, 0);
+        if (r == kBoundaryNewSentence && sentenceHasToken) {
+            if (previousEnd >= static_cast<i32>(position)) return sentenceStart;
+            sentenceStart = static_cast<u32>(previousEnd + 1);
+            sentenceHasToken = false;
+            // As the paragraph walk resets the sentence state after each
+            // sentence, the token that opened this one is read again from
+            // clean flags.
+            ClearBoundaryFlags();
+            pos = first;
+            continue;
+        }
+        sentenceHasToken = true;
+        previousEnd = last;
+        pos = last + 1;
+    }
+    return sentenceStart;
+}
+
+u16 AppendSentenceToken(const BoundedString& token, u32 startOffset, u16 dashMode) {
+    WordRecord* previous = gWordCount > 0 ? &gWords[gWordCount - 1] : nullptr;
+    const u16 adjacent = previous != nullptr && previous->EndOffset + 1 == startOffset ? 1 : 0;
+    u16 endFlag = 0;
+    const u16 r = ClassifySentenceBoundary(token, adjacent, endFlag, dashMode);
+    if (r == kBoundaryNewSentence) return kTokenStartsSentence;
+    if (r == kBoundaryAbbreviation) {
+        if (previous != nullptr && GetStringLength(previous->WordText) < static_cast<i32>(kMaxTokenLength)) {
+            AppendCString(previous->WordText, ".");
+            previous->EndOffset += 1;
+        }
+        return endFlag;
+    }
+    if (r == kBoundaryDrop || gWordCount >= kMaxSentenceWords) return endFlag;
+    if (previous != nullptr && CompareWordText(token, "-") == kCompareEqual &&
+        CompareWordText(previous->SeparatorText, "-") == kCompareEqual) {
+        return endFlag;
+    }
+    WordRecord& w = gWords[gWordCount];
+    CopyString(w.SeparatorText, token);
+    FlattenMacRomanTypography(w.WordText, token, w.FirstLigaturePos, w.SecondLigaturePos, 0);
+    if (CompareWordText(w.WordText, "...") == kCompareEqual) {
+        w.WordText.data[0] = kEllipsis;
+        w.WordText.data[1] = 0;
+    }
+    w.ReadingCount = 0;
+    for (u32 k = 0; k < kReadingSlots; ++k) {
+        w.ReadingClasses[k] = 0;
+        w.ReadingFeatures[k] = 0;
+        w.ReadingCategories[k] = 0;
+    }
+    w.ReadingMarks[0] = 0;
+    w.ClauseNumber = 0;
+    w.LigatureMode = 0;
+    w.StartOffset = startOffset;
+    w.EndOffset = startOffset + static_cast<u32>(GetStringLength(token)) - 1;
+    ++gWordCount;
+    return endFlag;
+}
+
+void InspectSentenceEnd() {
+    gSentenceEndWord = 0;
+    if (gWordCount == 0) return;
+    const WordRecord& lastWord = gWords[gWordCount - 1];
+    if (GetStringLength(lastWord.WordText) == 1 && IsFinalMark(lastWord.WordText.data[0])) return;
+    // A full table gets no pseudo-word: it would be word 129.
+    if (gWordCount >= kMaxSentenceWords) return;
+    WordRecord& w = gWords[gWordCount];
+    CopyCString(w.WordText, ".");
+    w.ReadingCount = 1;
+    for (u32 k = 0; k < kReadingSlots; ++k) {
+        w.ReadingClasses[k] = 0;
+        w.ReadingFeatures[k] = 0;
+        w.ReadingCategories[k] = 0;
+    }
+    w.ReadingCategories[0] = 20;
+    w.ReadingMarks[0] = 0;
+    w.ClauseNumber = 0;
+    w.StartOffset = lastWord.EndOffset;
+    w.EndOffset = lastWord.EndOffset;
+    w.OriginalIndex = lastWord.OriginalIndex;
+    w.SourceIndex = lastWord.SourceIndex;
+    gSentenceEndWord = gWordCount;
+    ++gWordCount;
+}
