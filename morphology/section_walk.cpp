@@ -448,17 +448,19 @@ ItemOutcome ReadFrenchVerbItem(Walk& w, const EntryState& s, u32 p) {
     const u32 model = modelByte & 0x7F;
     const u32 r = Remainder(w, s);
     if (r > kFrenchMaxVerbRemainder) return {};
-    if (model >= FrenchModelCount()) {
-        ReportDictFault(kDictFaultModel);
-        return {};
-    }
     const u32 ref = ItemRef(s, p);
-    // Infinitive-only verbs: the stem alone stands for the verb.
-    if ((model == 127 || model == 125) && r == 0) {
+    // Infinitive-only verbs: the stem alone stands for the verb (these two
+    // models have no row).
+    if (model == 127 || model == 125) {
+        if (r != 0) return {};
         if (w.early) return EndWalk(static_cast<i16>(s.kind + 1));
         SetAnalysis(w, 0, 0xC000, model == 127 ? 127 : '}', ref);
         *w.count = 1;
         return EndWalk(1);
+    }
+    if (model >= FrenchModelCount()) {
+        ReportDictFault(kDictFaultModel);
+        return {};
     }
     const bool merged = IsMergedModel(model);
     u8 high = static_cast<u8>(0x80 | ((flags >> 5) & 7) << 4 | (modelFlag ? 1 : 0));

@@ -1,0 +1,269 @@
+// krz_datacomp: compiles the French dictionary blocks from the open sources.
+//
+//   krz_datacomp --hunspell-aff FILE --hunspell-dic FILE --npm DIR --out DIR
+//                [--manifest FILE] [--no-check]
+//
+// Stages: expand the Hunspell lexicon (every form with its fields), read the
+// frequency ranks and the non-eliding words, build the verb models, classify
+// every other form, write the dictionary, write the blocks and the round-trip
+// manifest, check the blocks with the library's reader. The summary goes to
+// standard output. Same inputs, byte-identical outputs.
+//
+// Output files in DIR: KRZDATA_103.bin (prefix index), KRZDATA_104.bin
+// (body), KRZDATA_105.bin (section matrix), KRZDATA_106.bin (model rows),
+// KRZFVER_101.bin .. KRZFVER_110.bin (ending lists of length 1..10), and the
+// manifest (default DIR/french_manifest.txt).
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "frame/mac_roman.h"
+#include "tools/datacomp/classify.h"
+#include "tools/datacomp/dict_writer.h"
+#include "tools/datacomp/frequency.h"
+#include "tools/datacomp/hunspell.h"
+#include "tools/datacomp/library_check.h"
+#include "tools/datacomp/source_text.h"
+#include "tools/datacomp/verb_models.h"
+
+namespace {
+
+struct Options {
+    std::string aff = kFrenchAffPath;
+    std::string dic = kFrenchDicPath;
+    std::string npm;
+    std::string out;
+    std::string manifest;
+    bool check = true;
+};
+
+bool ParseOptions(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        auto value = [&](std::string& dest) {
+            if (i + 1 >= argc) return false;
+            dest = argv[++i];
+            return true;
+        };
+        bool ok = true;
+        if (a == "--hunspell-aff") ok = value(o.aff);
+        else if (a == "--hunspell-dic") ok = value(o.dic);
+        else if (a == "--npm") ok = value(o.npm);
+        else if (a == "--out") ok = value(o.out);
+        else if (a == "--manifest") ok = value(o.manifest);
+        else if (a == "--no-check") o.check = false;
+        else ok = false;
+        if (!ok) return false;
+    }
+    if (o.out.empty()) return false;
+    if (o.manifest.empty()) o.manifest = o.out + "/french_manifest.txt";
+    return true;
+}
+
+// Writes only when the content differs, so that an unchanged block keeps its
+// time stamp and the build does not re-embed it.
+bool WriteFile(const std::string& path, const std::string& bytes) {
+    {
+        std::ifstream in(path, std::ios::binary);
+        if (in) {
+            std::string old((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            if (old == bytes) return true;
+        }
+    }
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(f);
+}
+
+bool WriteBlock(const std::string& dir, const char* type, int id, const std::vector<u8>& data) {
+    return WriteFile(dir + "/" + type + "_" + std::to_string(id) + ".bin",
+                     std::string(data.begin(), data.end()));
+}
+
+// Capitalisation of a source word (Mac Roman): 0 lower case, 1 capital
+// initial, 3 all capitals; -1 for a capital inside a lower-case word.
+int CaseModeOf(const std::string& mr) {
+    u32 letters = 0, upper = 0;
+    bool firstUpper = false, firstSeen = false;
+    for (unsigned char c : mr) {
+        if (!IsLetterMacRoman(c)) continue;
+        ++letters;
+        const bool up = IsUpperMacRoman(c) != 0;
+        if (up) ++upper;
+        if (!firstSeen) {
+            firstUpper = up;
+            firstSeen = true;
+        }
+    }
+    if (upper == 0) return 0;
+    if (upper == letters && letters >= 2) return 3;
+    if (firstUpper) return 1;
+    return -1;
+}
+
+struct Classified {
+    std::vector<WordReading> readings;
+    std::map<std::string, u32> skipped;   // reason -> count
+    u32 verbForms = 0;
+};
+
+Classified ClassifyAll(const std::vector<SourceForm>& forms, const FrequencyRanks& ranks,
+                       const HAspireWords& hAspire) {
+    Classified c;
+    for (const SourceForm& f : forms) {
+        FormClass fc = ClassifyForm(f);
+        if (fc.kind == FormKind::Verb) {
+            ++c.verbForms;
+            continue;
+        }
+        if (fc.kind == FormKind::Skip) {
+            ++c.skipped[fc.reason];
+            continue;
+        }
+        std::string mr;
+        if (!Utf8ToMacRoman(f.form, mr)) {
+            ++c.skipped["a letter without a Mac Roman byte"];
+            continue;
+        }
+        const int caseMode = CaseModeOf(mr);
+        if (caseMode < 0) {
+            ++c.skipped["capital inside a lower-case word"];
+            continue;
+        }
+        std::string key;
+        KeyStatus ks = MakeDictionaryKey(f.form, key);
+        if (ks == KeyStatus::kUnrepresentable) {
+            ++c.skipped["a letter without a Mac Roman byte"];
+            continue;
+        }
+        if (ks == KeyStatus::kTooLong) {
+            ++c.skipped["longer than 30 bytes"];
+            continue;
+        }
+        if (!f.form.empty() && f.form.back() == '\'') {
+            ++c.skipped["elided form (the analysis splits elisions)"];
+            continue;
+        }
+        WordReading r;
+        r.word = key;
+        r.lemma = f.lemma;
+        r.caseMode = static_cast<u8>(caseMode);
+        r.rank = FrequencyRank(ranks, f.lemma);
+        if (fc.kind == FormKind::Closed) {
+            r.classByte = fc.classByte;
+            r.number = HasIs(f, "inv") ? 3 : HasIs(f, "pl") ? 2 : 1;
+            r.gender = HasIs(f, "fem") && !HasIs(f, "mas") ? 0x20 : HasIs(f, "mas") && !HasIs(f, "fem") ? 0x10 : 0;
+        } else {
+            r.tag = fc.tag;
+        }
+        if (caseMode == 1) r.section = 9;
+        else if (caseMode == 3) r.section = 10;
+        else if (IsHAspire(hAspire, f.form) || IsHAspire(hAspire, f.lemma)) r.section = 8;
+        c.readings.push_back(std::move(r));
+    }
+    return c;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options opt;
+    if (!ParseOptions(argc, argv, opt)) {
+        std::fprintf(stderr,
+                     "usage: krz_datacomp --hunspell-aff FILE --hunspell-dic FILE --npm DIR "
+                     "--out DIR [--manifest FILE] [--no-check]\n");
+        return 2;
+    }
+    const auto t0 = std::chrono::steady_clock::now();
+    CompileReport report;
+    std::string error;
+
+    // 1. Sources.
+    std::vector<SourceForm> forms;
+    HunspellStats hs;
+    if (!ExpandHunspellFiles(opt.aff, opt.dic, HunspellOptions{}, forms, hs, error)) {
+        std::fprintf(stderr, "krz_datacomp: %s\n", error.c_str());
+        return 1;
+    }
+    ReportHunspellStats(hs, report);
+    FrequencyRanks ranks;
+    HAspireWords hAspire;
+    if (!opt.npm.empty()) {
+        if (!ReadFrenchFrequencies(opt.npm, ranks, error) || !ReadHAspireWords(opt.npm, hAspire, error)) {
+            std::fprintf(stderr, "krz_datacomp: %s\n", error.c_str());
+            return 1;
+        }
+        ReportSourceLists(ranks, hAspire, report);
+    } else {
+        report.Note("sources: no npm directory: no frequency ranks, no non-eliding words");
+    }
+
+    // 2. Verb models.
+    VerbModelTable models = BuildVerbModels(forms, report);
+
+    // 3. Classes of the other forms.
+    Classified cl = ClassifyAll(forms, ranks, hAspire);
+    report.Note("classify: " + std::to_string(forms.size()) + " source forms: " +
+                std::to_string(cl.verbForms) + " verb forms, " + std::to_string(cl.readings.size()) +
+                " other readings");
+    for (const auto& [why, n] : cl.skipped)
+        report.Note("classify: not encoded " + std::to_string(n) + ": " + why);
+
+    // 4. Dictionary.
+    DictInput in;
+    in.words = std::move(cl.readings);
+    in.verbs = &models;
+    for (const VerbModelEntry& v : models.verbs) {
+        in.verbRanks[v.lemma] = FrequencyRank(ranks, v.lemma);
+        if (IsHAspire(hAspire, v.lemma)) in.nonElidingVerbs.insert(v.lemma);
+    }
+    DictBlocks dict = WriteDictionary(in, report);
+
+    // 5. Files.
+    bool ok = WriteBlock(opt.out, "KRZDATA", 103, dict.prefixIndex) &&
+              WriteBlock(opt.out, "KRZDATA", 104, dict.body) &&
+              WriteBlock(opt.out, "KRZDATA", 105, dict.matrix) &&
+              WriteBlock(opt.out, "KRZDATA", 106, models.rowBlock);
+    for (int k = 0; k < kMaxFrenchEndingLength && ok; ++k)
+        ok = WriteBlock(opt.out, "KRZFVER", 101 + k, models.endingLists[k]);
+    ok = ok && WriteFile(opt.manifest, FormatManifest(dict.manifest));
+    std::string prunedText;
+    for (const std::string& p : dict.pruned) prunedText += p + "\n";
+    ok = ok && WriteFile(opt.out + "/french_pruned.txt", prunedText);
+    if (!ok) {
+        std::fprintf(stderr, "krz_datacomp: cannot write into %s\n", opt.out.c_str());
+        return 1;
+    }
+
+    // 6. Checks with the library's reader.
+    int status = 0;
+    std::vector<std::string> structure = CheckDictionaryStructure(dict.prefixIndex, dict.body, dict.matrix);
+    for (const std::string& s : structure) report.Note("check: structure: " + s);
+    if (!structure.empty()) status = 1;
+    if (opt.check) {
+        FrenchBlockSet set;
+        set.prefixIndex = &dict.prefixIndex;
+        set.body = &dict.body;
+        set.matrix = &dict.matrix;
+        set.modelRows = &models.rowBlock;
+        for (int k = 0; k < kMaxFrenchEndingLength; ++k) set.endings[k] = &models.endingLists[k];
+        InstallFrenchBlocks(set);
+        LibraryCheckResult r = CheckManifestWithLibrary(dict.manifest);
+        report.Note("check: " + std::to_string(r.checked) + " forms looked up with the library, " +
+                    std::to_string(r.failed) + " differ from the intended analyses");
+        for (size_t i = 0; i < r.examples.size() && i < 20; ++i) report.Note("check: " + r.examples[i]);
+        std::string all;
+        for (const std::string& e : r.examples) all += e + "\n";
+        WriteFile(opt.out + "/french_check.txt", all);
+    }
+
+    const double secs =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    report.Note("done in " + std::to_string(static_cast<int>(secs * 1000)) + " ms");
+    for (const std::string& line : report.lines) std::printf("%s\n", line.c_str());
+    return status;
+}
