@@ -1,10 +1,458 @@
-// Rule dispatcher entry.
+// Rule dispatcher.
 #include "checking/dispatcher.h"
+
+#include "checking/dispatcher_rules.h"
+#include "checking/syntactic_code.h"
+#include "checking/word_access.h"
+#include "frame/settings.h"
+#include "morphology/word_analysis.h"
+#include "morphology/word_lookup.h"
+#include "rules/clause/clause_rules.h"
+#include "rules/english/english_passes.h"
+#include "rules/french/french_rules.h"
 
 DispatcherHook gDispatcherTestHook = nullptr;
 
+namespace {
+
+struct DispatcherStorage {
+    StringList workStrings;  // 16 x 36
+    BoundedString savedFirstWord;
+    BoundedString word;
+};
+
+DispatcherStorage& Storage() {
+    static DispatcherStorage s;
+    if (s.workStrings.valid == 0) {
+        InitByteMatrix(s.workStrings, 16, 36);
+        s.savedFirstWord.Allocate(36);
+        s.word.Allocate(36);
+    }
+    return s;
+}
+
+void SetSentenceFlags(DispatchState& s) {
+    const i32 n = gWordCount;
+    for (i32 i = 0; i < n; ++i) {
+        if (WordFirstByte(i) == '?') s.questionMark = true;
+    }
+    s.exclamationEnd = n > 0 && (WordFirstByte(n - 1) == '!' ||
+                                 (WordCategory(n - 1) == 20 && WordFirstByte(n - 2) == '!'));
+    gSentenceMeasure = static_cast<i16>(n);
+}
+
+// Analysis mode, scoring: words not yet corrected are analysed again.
+void AnalyseWordAgain(DispatcherStorage& st, i32 i) {
+    WordRecord& w = gWords[i];
+    gCaseMode = w.WordCaseMode;
+    u16 count = 0;
+    CopyString(st.word, w.WordText);
+    AnalyseWordForms(gCheckingLanguage == 0 ? 0 : 800, st.word, count, st.workStrings);
+    if (count > kReadingSlots) count = kReadingSlots;
+    w.ReadingCount = count;
+    if (count == 0) {
+        if (w.WordCaseMode == 0) {
+            w.ReadingCount = 1;
+            w.ReadingClasses[0] = 0;
+            w.ReadingFeatures[0] = 0;
+        }
+        return;
+    }
+    for (u16 j = 0; j < count; ++j) {
+        w.ReadingClasses[j] = static_cast<u8>(gWordTagCodes[j] >> 8);
+        w.ReadingFeatures[j] = static_cast<u8>(gWordTagCodes[j] & 0xFF);
+        w.ReadingMarks[j] = gWordAnalysisBytes[j];
+        w.ReadingLemmaRefs[j] = gWordLemmaRefs[j];
+    }
+}
+
+u8 RemapEnglishClass(u8 c) {
+    switch (c) {
+        case '8': return 'B';
+        case '9': return 'A';
+        case ':': return 20;
+        case ';': return 128;
+        case '7': return 'C';
+        default: return c;
+    }
+}
+
+void ScoreVerbForm(i32 i) {
+    const u8 c = WordClass(i);
+    const u8 f = WordFeature(i);
+    if (c < 128 || f <= 5) return;
+    if (f < 51 && f % 3 != 0) AddReadingPenalty(1);
+    if (f == 53 || f == 54 || f == 57 || f == 58 || f == 60 || f == 61 || f == 63) AddReadingPenalty(1);
+    if (f >= 24 && f <= 29) AddReadingPenalty(2);
+    if (f >= 36 && f <= 41) AddReadingPenalty(4);
+}
+
+// Categories of every reading of word i; true when a reading raises rule 53.
+bool DeriveCategories(DispatchState& s, i32 i) {
+    WordRecord& w = gWords[i];
+    bool modalParticiple = false;
+    for (i32 j = 0; j < w.ReadingCount && j < static_cast<i32>(kReadingSlots); ++j) {
+        const u8 k = w.ReadingCategories[j];
+        if (k != 20 && k != 21) {
+            w.ReadingCategories[j] = DeriveSyntacticCode(static_cast<i16>(i), static_cast<i16>(j));
+            if (w.ReadingCategories[j] == 53) modalParticiple = true;
+            continue;
+        }
+        if (w.ReadingClasses[0] != 20) --gSentenceMeasure;
+        if (WordFirstByte(i) == '/' && WordIs(i - 1, "et") && WordIs(i + 1, "ou")) w.ReadingCategories[j] = 16;
+    }
+    (void)s;
+    return modalParticiple && MayReport(53, i);
+}
+
+void CountFrenchQuestionVerbs(DispatchState& s, i32 i) {
+    WordRecord& w = gWords[i];
+    for (i32 j = 0; j < w.ReadingCount && j < static_cast<i32>(kReadingSlots); ++j) {
+        const u8 c = w.ReadingClasses[j];
+        const u8 f = w.ReadingFeatures[j];
+        if (c < 128 || c % 8 <= 3 || f <= 5) continue;
+        if (WordCategory(i + 1) > 19 && WordFirstByte(i + 1) != '?') continue;
+        if (WordCategory(i - 1) > 19) continue;
+        if (WordCategory(i - 2) > 19 && (WordCategory(i - 1) == 2 || WordCategory(i - 1) == 3)) continue;
+        if (i == 0 && f <= 64 && ((f >= 30 && f <= 35) || f >= 49)) continue;
+        ++s.questionFlag;
+    }
+}
+
+bool HasLowFourBitsEight(i32 i) { return (WordFeature(i) & 0x0F) == 8; }
+
+void AdjustFrenchReadings(DispatchState& s, i32 i) {
+    CountFrenchQuestionVerbs(s, i);
+    WordRecord& w = gWords[i];
+    const i32 n = gWordCount;
+    if (w.ReadingCount == 1 && w.ReadingClasses[0] == 'S' && w.ReadingFeatures[0] == 12 && i < n - 1) {
+        const u8 pk = WordCategory(i - 1);
+        if (pk >= 7 && pk <= 9 && HasLowFourBitsEight(i - 1)) w.ReadingFeatures[0] = 8;
+        else if (WordCategory(i + 1) == 10 && HasLowFourBitsEight(i + 1)) w.ReadingFeatures[0] = 8;
+        else w.ReadingFeatures[0] = 0;
+    }
+    if (w.ReadingCount == 1 && (w.ReadingClasses[0] == 'R' || w.ReadingClasses[0] == 'S')) {
+        const u8 next = WordFirstByte(1);
+        const u8 prev = WordFirstByte(i - 1);
+        if ((i == 0 && (next == ')' || next == '-' || next == '.' || next == '/' || next == ':')) ||
+            (i > 0 && prev >= 44 && prev <= 47)) {
+            w.ReadingFeatures[0] = 0;
+        }
+    }
+    if (WordFirstByte(i) > 64 && WordIs(i + 1, "et") && WordExists(i + 2)) {
+        const u8 c = WordClass(i + 2);
+        if (c == 'S' || c == 'h' || c == 'i') {
+            WordRecord& num = gWords[i + 2];
+            num.ReadingCategories[0] = 8;
+            num.ReadingClasses[0] = 'S';
+            num.ReadingFeatures[0] = c == 'h' ? 24 : c == 'i' ? 40 : 8;
+            num.ReadingCount = 1;
+            WordRecord& et = gWords[i + 1];
+            et.ReadingCategories[0] = 16;
+            et.ReadingClasses[0] = 16;
+            et.ReadingFeatures[0] = 0;
+        }
+    }
+}
+
+// Word preparation; a code when a rule of the preparation fires, or
+// kGoFinal when rule 53 is held.
+constexpr RuleCode kGoFinal = 0xFFFF;
+
+RuleCode PrepareWords(DispatchState& s, DispatcherStorage& st) {
+    const bool english = gCheckingLanguage == 0;
+    for (i32 i = 0; i < gWordCount; ++i) {
+        WordRecord& w = gWords[i];
+        if (gAnalysisMode == 1 && s.mode == kModeScoring && w.CorrectionMark == 0) AnalyseWordAgain(st, i);
+        if (english) {
+            for (i32 j = 0; j < w.ReadingCount && j < static_cast<i32>(kReadingSlots); ++j) {
+                w.ReadingClasses[j] = RemapEnglishClass(w.ReadingClasses[j]);
+            }
+        }
+        if (s.mode == kModeScoring) ScoreVerbForm(i);
+        if (DeriveCategories(s, i)) {
+            Fire(53, i);
+            gErrorExtent = static_cast<u16>(i);
+            gErrorDetail = 9;
+            s.held = 53;
+            s.heldPos = i;
+            return kGoFinal;
+        }
+        if (!english) AdjustFrenchReadings(s, i);
+    }
+    if (const RuleCode r = RuleUnknownWord(s); r != 0) return r;
+    if (const RuleCode r = RuleRepeatedWord(s); r != 0) return r;
+    CountSigns(s);
+    return 0;
+}
+
+u32 TotalReadings() {
+    u32 total = 0;
+    for (i32 i = 0; i < gWordCount; ++i) total += gWords[i].ReadingCount;
+    return total;
+}
+
+void RunLanguagePasses(DispatchState& s, DispatcherStorage& st) {
+    if (gCheckingLanguage == 0) {
+        s.questionFlag = 0;
+        DisambiguateEnglishReadings(0);
+        u32 total = TotalReadings();
+        for (u16 pass = 1; pass < 32; ++pass) {
+            const u32 previous = total;
+            const u16 r = DisambiguateEnglishReadings(pass);
+            if (r == 1) s.questionFlag = 0x10;
+            if (r == 2) s.questionFlag = 0x20;
+            if (r > 256) break;
+            total = TotalReadings();
+            if (total == previous) break;
+        }
+        s.locution = DisambiguateEnglishReadings(32);
+        return;
+    }
+    if (gWordCount == 0) return;
+    CopyString(st.savedFirstWord, gWords[0].WordText);
+    const u16 r = ApplyFrenchSentenceInitialRules(gWords[0].WordText);
+    if (r == 1 || r == 3) s.questionFlag = static_cast<u8>(s.questionFlag + 0x10);
+    if (r == 2 || r == 3) s.negation = 1;
+    if (r == 257) s.sentenceKind = 2;
+    if (r == 256) s.sentenceKind = 4;
+    if (r == 129) s.sentenceKind = 1;
+    if (r == 768) s.sentenceKind = 3;
+    if (r != 768) {
+        if (MarkFrenchLocutions(0) == 2) ++s.negation;
+        s.locution = MarkFrenchLocutions(1);
+    }
+    CopyString(gWords[0].WordText, st.savedFirstWord);
+}
+
+void AdjustVerbCategories() {
+    for (i32 i = 1; i < gWordCount; ++i) {
+        WordRecord& w = gWords[i];
+        if (w.ReadingClasses[0] < 128 || w.ReadingCategories[0] != 10) continue;
+        if (w.ReadingFeatures[0] < 2 || w.ReadingFeatures[0] > 5) continue;
+        i32 k = i - 1;
+        while (k >= 0 && (WordCategory(k) == 18 || WordCategory(k) == 11 || WordCategory(k) == 16)) --k;
+        if (k >= 0 && (WordClass(k) == 131 || WordClass(k) == 194)) w.ReadingCategories[0] = 11;
+    }
+}
+
+// Word rules 37, 39, 8 and the locution decoding, with word 0's first
+// letter lowered; the letter is put back on every path.
+RuleCode RunWordRules(DispatchState& s, DispatcherStorage& st) {
+    if (gCheckingLanguage != 0 && s.mode != kModeScoring) {
+        if (const RuleCode r = RuleLigature(s); r != 0) return r;
+    }
+    if (gWordCount == 0) return DecodeLocutionResult(s);
+    CopyString(st.savedFirstWord, gWords[0].WordText);
+    u8& first = gWords[0].WordText.data[0];
+    if (first >= 'A' && first <= 'Z') first = static_cast<u8>(first + 32);
+    RuleCode r = RuleMissingHyphen(s);
+    if (r == 0) r = RuleRegister(s);
+    if (r == 0) r = DecodeLocutionResult(s);
+    CopyString(gWords[0].WordText, st.savedFirstWord);
+    return r;
+}
+
+bool IsPhrasalCandidate(u8 c) {
+    return c != 23 && c != 25 && c != '*' && c != '+' && c != ',' && c != '-' && c != '.' && c != '/';
+}
+
+void JoinParticle(i32 verb, i32 particle) {
+    WordRecord& w = gWords[verb];
+    AppendCString(w.WordText, "_");
+    AppendString(w.WordText, gWords[particle].WordText);
+    for (i32 k = particle + 1; k < gWordCount; ++k) CopyWordRecord(gWords[k - 1], gWords[k]);
+    --gWordCount;
+}
+
+void JoinPhrasalVerbs() {
+    for (i32 i = 0; i < gWordCount; ++i) {
+        const u8 c = WordClass(i);
+        if (!IsPhrasalCandidate(c) || c < 128) continue;
+        if (WordClass(i + 1) == 31) JoinParticle(i, i + 1);
+        else if (WordCategory(i + 1) == 2 && WordClass(i + 2) == 31) JoinParticle(i, i + 2);
+    }
+}
+
+RuleCode RunCascade(u16& pos) {
+    pos = 0;
+    return gAnalysisMode != 0 ? AnalyseClauseRules(pos) : CheckFrenchClauseRules(pos);
+}
+
+u8 Saturated(u32 v) { return v > 255 ? 255 : static_cast<u8>(v); }
+
+struct SavedReading {
+    u8 cls, features, category, mark;
+    u32 lemma;
+    u16 count;
+};
+
+SavedReading SaveReadingZero(const WordRecord& w) {
+    return {w.ReadingClasses[0], w.ReadingFeatures[0], w.ReadingCategories[0], w.ReadingMarks[0],
+            w.ReadingLemmaRefs[0], w.ReadingCount};
+}
+
+void RestoreReadingZero(WordRecord& w, const SavedReading& r) {
+    w.ReadingClasses[0] = r.cls;
+    w.ReadingFeatures[0] = r.features;
+    w.ReadingCategories[0] = r.category;
+    w.ReadingMarks[0] = r.mark;
+    w.ReadingLemmaRefs[0] = r.lemma;
+    w.ReadingCount = r.count;
+}
+
+// Keeps reading j as the word's only reading.
+void KeepOnlyReading(WordRecord& w, i32 j) {
+    w.ReadingClasses[0] = w.ReadingClasses[j];
+    w.ReadingFeatures[0] = w.ReadingFeatures[j];
+    w.ReadingCategories[0] = w.ReadingCategories[j];
+    w.ReadingMarks[0] = w.ReadingMarks[j];
+    w.ReadingLemmaRefs[0] = w.ReadingLemmaRefs[j];
+    w.ReadingCount = 1;
+}
+
+void LowerCategories(WordRecord& w) {
+    for (i32 j = 0; j < w.ReadingCount && j < static_cast<i32>(kReadingSlots); ++j) {
+        if (w.ReadingCategories[j] > 64) w.ReadingCategories[j] = static_cast<u8>(w.ReadingCategories[j] - 64);
+    }
+}
+
+// Score and verdict of a reading from the cascade's result.
+void JudgeReading(DispatchState& s, i32 j, RuleCode& r, bool& erred) {
+    const i32 slot = j > 3 ? 3 : j;
+    const bool analysis = gAnalysisMode != 0;
+    erred = false;
+    switch (r) {
+        case 44: s.scores[slot] = 12; erred = true; break;
+        case 41: case 42: case 43: s.scores[slot] = 10; erred = true; break;
+        case 45: case 46: case 47: s.scores[slot] = 7; erred = true; break;
+        case 49: s.scores[slot] = 4; erred = true; break;
+        case 50: s.scores[slot] = 4; break;
+        case 55:
+            s.scores[slot] = 5;
+            erred = analysis || gCheckingLanguage == 0;
+            break;
+        case 0:
+            if (gReadingPenalty > 0) {
+                s.scores[slot] = Saturated(gReadingPenalty);
+                r = 54;
+                erred = analysis;
+            }
+            break;
+        default: erred = r < 48; break;
+    }
+}
+
+// Tries each reading of word i through the cascade; true when every
+// reading erred (the finding is then held).
+bool TryReadings(DispatchState& s, i32 i) {
+    WordRecord& w = gWords[i];
+    LowerCategories(w);
+    const i32 n = w.ReadingCount > kReadingSlots ? kReadingSlots : w.ReadingCount;
+    for (u8& v : s.scores) v = 0;
+    for (u8& v : s.passFlags) v = 0;
+    u32 errors = 0;
+    RuleCode kept = 0;
+    i32 keptPos = 0;
+    const SavedReading saved = SaveReadingZero(w);
+    for (i32 j = 0; j < n; ++j) {
+        gReadingPenalty = 0;
+        KeepOnlyReading(w, j);
+        gClauseMark = 1;
+        u16 pos = 0;
+        RuleCode r = RunCascade(pos);
+        bool erred = false;
+        JudgeReading(s, j, r, erred);
+        if (!erred) {
+            s.passFlags[j > 8 ? 8 : j] = 1;
+        } else if (errors++ == 0) {
+            kept = r;
+            keptPos = pos;
+        } else {
+            if (r > gLastRule || (r == gLastRule && pos > keptPos)) keptPos = pos;
+            if (r != kept) {
+                kept = r == 55 ? 55 : 58;
+                gErrorKind = 0;
+            }
+        }
+        RestoreReadingZero(w, saved);
+    }
+    gClauseMark = 0;
+    if (errors == 0) {
+        w.ReadingCount = 1;
+        return false;
+    }
+    if (errors < static_cast<u32>(n)) {
+        for (i32 j = 0; j < n; ++j) {
+            if (s.passFlags[j > 8 ? 8 : j] != 0) {
+                KeepOnlyReading(w, j);
+                break;
+            }
+        }
+        gErrorKind = 0;
+        u16 pos = 0;
+        RunCascade(pos);
+        return false;
+    }
+    gLastRule = kept;
+    gLastErrorPos = static_cast<i16>(keptPos);
+    s.held = kept;
+    s.heldPos = keptPos;
+    i32 best = 0;
+    for (i32 j = 1; j < n; ++j) {
+        if (s.scores[j > 3 ? 3 : j] < s.scores[best > 3 ? 3 : best]) best = j;
+    }
+    KeepOnlyReading(w, best);
+    u16 pos = 0;
+    RunCascade(pos);
+    return true;
+}
+
+void RunClauseGate(DispatchState& s) {
+    u32 listed = 0;
+    for (i32 i = 0; i < gWordCount && listed < 128; ++i) {
+        LowerCategories(gWords[i]);
+        if (gWords[i].ReadingCount > 1) s.ambiguous[listed++] = static_cast<u8>(i + 1);
+    }
+    s.ambiguous[listed] = 0;
+    if (listed == 0) {
+        if (gLastRule == 54) return;
+        u16 pos = 0;
+        RuleCode r = RunCascade(pos);
+        if (r == 55 && s.signBalance != 0 && gLastRule < 48) r = 0;
+        if (r != 0 && (r > gLastRule || (r == gLastRule && pos > gLastErrorPos))) {
+            s.held = r;
+            s.heldPos = pos;
+            Fire(r, pos);
+        }
+        return;
+    }
+    for (u32 k = 0; k < listed; ++k) {
+        if (TryReadings(s, s.ambiguous[k] - 1)) return;
+    }
+}
+
+}  // namespace
+
 RuleCode AnalyseAndCheckSentence(u16 mode) {
     if (gDispatcherTestHook != nullptr) return gDispatcherTestHook(mode);
-    // Stand-in: finds nothing until the dispatcher and its rules land here.
-    return 0;
+    DispatcherStorage& st = Storage();
+    DispatchState s;
+    s.mode = mode;
+    gClauseMark = 0;
+    if (mode != kModeRecheck) {
+        SetSentenceFlags(s);
+        const RuleCode r = PrepareWords(s, st);
+        if (r == kGoFinal) return RunFinalStage(s);
+        if (r != 0) return r;
+    }
+    RunLanguagePasses(s, st);
+    AdjustVerbCategories();
+    if (const RuleCode r = RunWordRules(s, st); r != 0) return r;
+    const bool skipCascade = s.held == 52 || (s.held == 32 && gErrorVariant == 'F');
+    if (!skipCascade) {
+        if (gAnalysisMode == 1 && gCheckingLanguage == 0) JoinPhrasalVerbs();
+        RunClauseGate(s);
+    }
+    return RunFinalStage(s);
 }

@@ -314,6 +314,7 @@ void CheckSentence(BoundedString& text, u16 correctionOption, u16 plainUnknownRe
         return;
     }
     gSentenceMeasure = 0;
+    gSentenceAnalysisCalls = 0;
     SaveWords(st.tableA, st.countA);
     const SentenceArguments a{&text,         correctionOption, plainUnknownReadings,
                               applyLexiconReplacements, callback, mergeCallback,

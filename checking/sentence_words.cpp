@@ -1,12 +1,697 @@
-// Sentence word analysis entry.
+// Sentence word analysis.
 #include "checking/sentence_words.h"
+
+#include <cstring>
+
+#include "checking/abbreviations.h"
+#include "checking/explanation.h"
+#include "frame/automata.h"
+#include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
+#include "frame/records.h"
+#include "frame/settings.h"
+#include "frame/tables.h"
+#include "lexicon/lex_lookup.h"
+#include "lexicon/lex_store.h"
+#include "morphology/word_analysis.h"
+#include "morphology/word_lookup.h"
 
 u16 gNextWordPairingA = 0;
 u16 gNextWordPairingB = 0;
+u16 gSentenceAnalysisCalls = 0;
 
-// Stand-in: leaves the table as the tokenizer built it (no readings, no
-// reports) until the sentence word analysis lands here.
-void AnalyseSentenceWords(BoundedString& /*text*/, u32 /*option*/, u16 /*plainUnknownReadings*/,
-                          u16 /*applyLexiconReplacements*/, SentenceHitCallback /*callback*/,
-                          WordMergeCallback /*mergeCallback*/, u16 /*suggestionMode*/,
-                          i32 /*suggestionWord*/, i16 /*combination*/) {}
+namespace {
+
+constexpr u8 kApostrophe = 0x27;
+constexpr u8 kDoubleQuote = 0x22;
+constexpr u16 kMaxWords = 128;
+
+// Work storage of the analysis, allocated once.
+struct WordsStorage {
+    BoundedArray<FormEntry> forms;  // 4
+    FormEntry single;
+    StringList list;                // 12 x 108
+    StringList workStrings;         // 16 x 36
+    BoundedString work;
+    BoundedString firstAnalysed;
+    BoundedString lowered;
+    BoundedString firstWord;
+    BoundedString secondWord;
+    // Replacements written into the text by the first analysis of the
+    // sentence: per word, whether one was applied.
+    u8 replaced[kMaxWords] = {};
+};
+
+WordsStorage& Storage() {
+    static WordsStorage s;
+    if (s.list.valid == 0) {
+        InitFormEntryArray(s.forms, 4);
+        InitFormEntry(s.single);
+        InitByteMatrix(s.list, kSuggestionSlots, kSuggestionCapacity);
+        InitByteMatrix(s.workStrings, 16, 36);
+        s.work.Allocate(36);
+        s.firstAnalysed.Allocate(36);
+        s.lowered.Allocate(36);
+        s.firstWord.Allocate(36);
+        s.secondWord.Allocate(36);
+    }
+    return s;
+}
+
+struct Call {
+    BoundedString* text;
+    u16 plainUnknownReadings;
+    u16 applyLexiconReplacements;
+    SentenceHitCallback callback;   // null on the later analyses of a sentence
+    WordMergeCallback mergeCallback;
+    u16 suggestionMode;
+    i32 suggestionWord;
+    i16 combination;
+};
+
+// The suggestion of codes 3 and 38 into entry 0; the number handed on.
+u16 SingleSuggestion(const Call& c, WordsStorage& st, i32 i, const BoundedString& form) {
+    CopyString(st.list[0], form);
+    if (c.suggestionMode == 0) return 0;
+    if (c.suggestionMode == 2 && i != c.suggestionWord) return 0;
+    return 1;
+}
+
+// Explanation of a finding at word i (the texts read the resume position).
+void Explain(RuleCode code, i32 i) {
+    const i16 saved = gLastErrorPos;
+    gLastErrorPos = static_cast<i16>(i);
+    FormatErrorExplanation(code);
+    gLastErrorPos = saved;
+}
+
+void ShiftLaterWords(i32 i, i32 delta) {
+    for (i32 k = i + 1; k < gWordCount; ++k) {
+        gWords[k].StartOffset = static_cast<u32>(static_cast<i32>(gWords[k].StartOffset) + delta);
+        gWords[k].EndOffset = static_cast<u32>(static_cast<i32>(gWords[k].EndOffset) + delta);
+    }
+}
+
+// Writes the replacement over the word in the text, moving what follows.
+// false when the text would not keep room for its terminator.
+bool RewriteText(BoundedString& text, const WordRecord& w, const BoundedString& replacement) {
+    const i32 length = GetStringLength(text);
+    const i32 l = static_cast<i32>(w.EndOffset - w.StartOffset + 1);
+    const i32 r = GetStringLength(replacement);
+    const i32 d = r - l;
+    if (length + d > static_cast<i32>(text.count) - 1) return false;
+    if (static_cast<i32>(w.EndOffset) >= length) return false;
+    const i32 tail = length - static_cast<i32>(w.EndOffset) - 1;  // bytes after the word
+    u8* after = text.data + w.EndOffset + 1;
+    std::memmove(after + d, after, static_cast<size_t>(tail));
+    text.data[length + d] = 0;
+    std::memcpy(text.data + w.StartOffset, replacement.data, static_cast<size_t>(r));
+    return true;
+}
+
+void ApplyReplacements(const Call& c, WordsStorage& st) {
+    const bool first = c.callback != nullptr;
+    if (first) std::memset(st.replaced, 0, sizeof st.replaced);
+    for (i32 i = 0; i < gWordCount; ++i) {
+        WordRecord& w = gWords[i];
+        if (FindLexForms(w.WordText, st.forms, '>') <= 0) continue;
+        const BoundedString& replacement = st.forms[0].LemmaText;
+        if (c.applyLexiconReplacements == 0) {
+            if (!first) continue;
+            Explain(kCodeLexiconReplacement, i);
+            const u16 count = SingleSuggestion(c, st, i, replacement);
+            c.callback(i, i, kCodeLexiconReplacement, 0, 0, gExplanationText, count, st.list, 0);
+            continue;
+        }
+        const i32 d = GetStringLength(replacement) - static_cast<i32>(w.EndOffset - w.StartOffset + 1);
+        if (first) {
+            if (!RewriteText(*c.text, w, replacement)) continue;
+            st.replaced[i] = 1;
+        } else if (i >= static_cast<i32>(kMaxWords) || st.replaced[i] == 0) {
+            continue;  // the first analysis left this word alone
+        }
+        FlattenMacRomanTypography(w.WordText, replacement, w.FirstLigaturePos, w.SecondLigaturePos, 1);
+        if (first) {
+            Explain(kCodeLexiconReplacement, i);
+            const u16 count = SingleSuggestion(c, st, i, replacement);
+            c.callback(i, i, kCodeLexiconReplacement, 0, 0, gExplanationText, count, st.list, 1);
+        }
+        w.EndOffset = w.StartOffset + static_cast<u32>(GetStringLength(replacement)) - 1;
+        ShiftLaterWords(i, d);
+    }
+}
+
+// ---- Address tokens ----------------------------------------------------------
+
+bool IsSpaceChar(u8 c) { return c <= 32 || FindSpaceCharIndex(c) != 0xFFFF; }
+
+void MakeUrlToken(WordRecord& w) {
+    u16 a = 0, b = 0;
+    FlattenMacRomanTypographyCString(w.WordText, "<URL>", a, b, 0);
+    FlattenMacRomanTypographyCString(w.SeparatorText, "<URL>", a, b, 0);
+    w.ReadingCount = 1;
+    w.ReadingClasses[0] = '@';
+    w.ReadingFeatures[0] = '0';
+    w.ReadingMarks[0] = gCheckingLanguage == 0 ? ' ' : 27;
+    w.ReadingCategories[0] = 10;
+    w.WordCaseMode = 0;
+    w.FirstLigaturePos = 1;
+    w.SecondLigaturePos = kNoLigaturePos;
+    w.LigatureMode = 2;
+    w.QuoteFlags = 0;
+}
+
+// First word of [from, to] whose end is at or after `offset`; -1 when none.
+i32 WordEndingAtOrAfter(i32 from, i32 to, u32 offset) {
+    for (i32 k = from; k <= to; ++k) {
+        if (gWords[k].EndOffset >= offset) return k;
+    }
+    return -1;
+}
+
+// Merges words a+1..b into word a.
+void MergeWords(i32 a, i32 b, WordMergeCallback merge) {
+    if (b <= a) return;
+    gWords[a].SourceIndex = gWords[b].SourceIndex;
+    gWords[a].EndOffset = gWords[b].EndOffset;
+    const i32 n = b - a;
+    for (i32 k = b + 1; k < gWordCount; ++k) CopyWordRecord(gWords[k - n], gWords[k]);
+    gWordCount = static_cast<u16>(gWordCount - n);
+    if (merge != nullptr) merge(a + 1, b, a);
+}
+
+// Handles the chunks of the run of words first..last; returns how many
+// words the run lost.
+i32 ReplaceUrlsInRun(const BoundedString& text, i32 first, i32 last, WordMergeCallback merge) {
+    const u32 begin = gWords[first].StartOffset;
+    const u32 end = gWords[last].EndOffset;
+    const u32 length = static_cast<u32>(GetStringLength(text));
+    i32 lost = 0;
+    u32 p = begin;
+    while (p <= end && p < length) {
+        while (p <= end && p < length && IsSpaceChar(text.data[p])) ++p;
+        if (p > end || p >= length) break;
+        const u32 chunkStart = p;
+        u32 dots = 0;
+        bool at = false;
+        bool lastDotCounted = false;
+        while (p <= end && p < length && !IsSpaceChar(text.data[p])) {
+            const u8 ch = text.data[p];
+            lastDotCounted = false;
+            if (ch == '.' && (p == chunkStart || text.data[p - 1] != '.')) {
+                ++dots;
+                lastDotCounted = true;
+            }
+            if (ch == '@') at = true;
+            ++p;
+        }
+        u32 chunkLast = p - 1;
+        if (text.data[chunkLast] == '.') {
+            if (lastDotCounted) --dots;
+            if (chunkLast > chunkStart) --chunkLast;
+        } else if (FindPunctSignIndex(text.data[chunkLast]) != 0xFFFF && chunkLast > chunkStart) {
+            --chunkLast;
+        }
+        if (dots < 2 && !at) continue;
+        const i32 runLast = last - lost;
+        const i32 a = WordEndingAtOrAfter(first, runLast, chunkStart);
+        const i32 b = WordEndingAtOrAfter(first, runLast, chunkLast);
+        if (a < 0 || b < 0) continue;
+        MakeUrlToken(gWords[a]);
+        if (b > a) {
+            MergeWords(a, b, merge);
+            lost += b - a;
+        }
+    }
+    return lost;
+}
+
+// ---- Lone symbols and ignored characters ---------------------------------------
+
+bool IsLoneSymbol(u8 c) {
+    if (gSpecialChars[c] == 1) return true;
+    switch (c) {
+        case 0x0D: case '@': case '^': case '`': case '|': case 0x8B: case 0x8C: case 0x92:
+        case 0x93: case 0x9B: case 0x9C: case 0xAF: case 0xB0:
+            return true;
+        default: break;
+    }
+    return (c >= 0x7E && c <= 0x87) || (c >= 0x96 && c <= 0x98) || (c >= 0xA0 && c <= 0xAD) ||
+           (c >= 0xB2 && c <= 0xBD) || (c >= 0xBF && c <= 0xC6) || (c >= 0xCB && c <= 0xCD) ||
+           (c >= 0xD6 && c <= 0xD9);
+}
+
+void RemoveLoneSymbols(WordMergeCallback merge) {
+    for (i32 i = 0; i < gWordCount;) {
+        const BoundedString& t = gWords[i].WordText;
+        if (GetStringLength(t) == 1 && IsLoneSymbol(t.data[0])) {
+            RemoveSentenceWord(i);
+            if (merge != nullptr) merge(i, i, -1);
+            continue;
+        }
+        ++i;
+    }
+}
+
+void RemoveIgnoredCharacters() {
+    for (i32 i = 0; i < gWordCount; ++i) {
+        BoundedString& t = gWords[i].WordText;
+        const i32 n = GetStringLength(t);
+        i32 out = 0;
+        for (i32 k = 0; k < n; ++k) {
+            if (gSpecialChars[t.data[k]] == 0) t.data[out++] = t.data[k];
+        }
+        for (i32 k = out; k < n; ++k) t.data[k] = 0;
+    }
+}
+
+// ---- English contractions --------------------------------------------------------
+
+struct WholeContraction {
+    const char* word;
+    const char* first;
+    const char* second;  // null: "has" before "been", else "is"
+};
+
+constexpr WholeContraction kWholeContractions[] = {
+    {"let's", "let", "us"},     {"it's", "it", nullptr},     {"he's", "he", nullptr},
+    {"she's", "she", nullptr},  {"that's", "that", nullptr}, {"we're", "we", "are"},
+    {"you're", "you", "are"},   {"they're", "they", "are"},  {"I'm", "I", "am"},
+};
+
+bool IsPronounEnding(u8 c) { return c == 'I' || c == 'e' || c == 'u' || c == 'y'; }
+
+// The expansion of the lowered word (apostrophe at p); false when none.
+// ambiguous: an "'d" form.
+bool FindExpansion(const BoundedString& lowered, i32 p, i32 i, i16 combination, i32& ambiguousSeen,
+                   WordsStorage& st, bool& ambiguous) {
+    ambiguous = false;
+    for (const WholeContraction& c : kWholeContractions) {
+        if (CompareWordText(lowered, c.word) != kCompareEqual) continue;
+        CopyCString(st.firstWord, c.first);
+        const char* second = c.second;
+        if (second == nullptr) {
+            const bool been = i + 2 < gWordCount && (CompareWordText(gWords[i + 1].WordText, "been") == kCompareEqual ||
+                                                     CompareWordText(gWords[i + 2].WordText, "been") == kCompareEqual);
+            second = been ? "has" : "is";
+        }
+        CopyCString(st.secondWord, second);
+        return true;
+    }
+    const u8* t = lowered.data;
+    const char* after = reinterpret_cast<const char*>(t + p + 1);
+    const u8 before = t[p - 1];
+    CopySubstring(lowered, 1, static_cast<i16>(p), st.firstWord);
+    if (std::strcmp(after, "d") == 0 && IsPronounEnding(before)) {
+        ambiguous = true;
+        const bool would = ambiguousSeen < 16 && ((combination >> ambiguousSeen) & 1) != 0;
+        ++ambiguousSeen;
+        CopyCString(st.secondWord, would ? "would" : "had");
+        return true;
+    }
+    if (std::strcmp(after, "ve") == 0 && IsPronounEnding(before)) {
+        CopyCString(st.secondWord, "have");
+        return true;
+    }
+    if (std::strcmp(after, "ll") == 0 && IsPronounEnding(before)) {
+        CopyCString(st.secondWord, "will");
+        return true;
+    }
+    if (std::strcmp(after, "t") == 0 && before == 'n') {
+        if (CompareWordText(lowered, "can't") == kCompareEqual) CopyCString(st.firstWord, "can");
+        else if (CompareWordText(lowered, "won't") == kCompareEqual) CopyCString(st.firstWord, "will");
+        else if (CompareWordText(lowered, "ain't") == kCompareEqual) CopyCString(st.firstWord, "are");
+        else if (CompareWordText(lowered, "shan't") == kCompareEqual) CopyCString(st.firstWord, "shall");
+        else CopySubstring(lowered, 1, static_cast<i16>(p - 1), st.firstWord);
+        CopyCString(st.secondWord, "not");
+        return true;
+    }
+    return false;
+}
+
+// Inserts the second word of a contraction after word i. The new record
+// takes the contraction's offsets and indexes; its other fields are empty.
+void InsertSecondWord(i32 i, const BoundedString& second) {
+    for (i32 k = gWordCount; k > i + 1; --k) CopyWordRecord(gWords[k], gWords[k - 1]);
+    WordRecord& n = gWords[i + 1];
+    CopyWordRecord(n, gWords[i]);
+    n.ReadingCount = 0;
+    for (u32 j = 0; j < kReadingSlots; ++j) {
+        n.ReadingClasses[j] = 0;
+        n.ReadingFeatures[j] = 0;
+        n.ReadingCategories[j] = 0;
+        n.ReadingMarks[j] = 0;
+        n.ReadingLemmaRefs[j] = 0;
+    }
+    n.FirstLigaturePos = kNoLigaturePos;
+    n.SecondLigaturePos = kNoLigaturePos;
+    n.LigatureMode = 0;
+    n.QuoteFlags = 0;
+    n.AmbiguityFlag = 0;
+    n.CorrectionMark = 0;
+    n.WordCaseMode = 0;
+    CopyString(n.WordText, second);
+    CopyCString(n.SeparatorText, "");
+    CopyCString(n.LexiconForm, "");
+    CopyCString(n.BaseText, "");
+    ++gWordCount;
+}
+
+void ExpandContractions(i16 combination, WordsStorage& st) {
+    i32 ambiguousSeen = 0;
+    for (i32 i = 0; i < gWordCount; ++i) {
+        WordRecord& w = gWords[i];
+        const i32 length = GetStringLength(w.WordText);
+        i32 p = -1;
+        for (i32 k = 1; k < length - 1; ++k) {
+            if (w.WordText.data[k] == kApostrophe) {
+                p = k;
+                break;
+            }
+        }
+        if (p < 0) continue;
+        CopyString(st.lowered, w.WordText);
+        bool lowered = false;
+        if (st.lowered.data[0] < 0x5B && !(p == 1 && st.lowered.data[0] == 'I')) {
+            st.lowered.data[0] = static_cast<u8>(st.lowered.data[0] + 0x20);
+            lowered = true;
+        }
+        bool ambiguous = false;
+        if (!FindExpansion(st.lowered, p, i, combination, ambiguousSeen, st, ambiguous)) continue;
+        if (ambiguous) w.AmbiguityFlag = 1;
+        if (gWordCount >= kMaxWords) continue;
+        if (lowered) st.firstWord.data[0] = static_cast<u8>(st.firstWord.data[0] - 0x20);
+        InsertSecondWord(i, st.secondWord);
+        CopyString(gWords[i].WordText, st.firstWord);
+        ++i;  // the inserted word is not a contraction
+    }
+}
+
+// ---- Word-form analysis -----------------------------------------------------------
+
+bool IsWordByte(u8 c) {
+    if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
+    if (c >= 0x80 && c <= 0x9F) return true;
+    switch (c) {
+        case 0xCB: case 0xCC: case 0xCD: case 0xE5: case 0xE6: case 0xE8: case 0xE9: case 0xEB:
+        case 0xEC: case 0xEF: case 0xF3: case 0xF4:
+            return true;
+        default: return false;
+    }
+}
+
+void SetPunctuationReading(WordRecord& w) {
+    const u8 c = w.WordText.data[0];
+    w.ReadingMarks[0] = 0;
+    if (c <= 32) return;
+    u8 category = 27;
+    u8 features = 0;
+    switch (c) {
+        case ',': category = 21; break;
+        case 0x22: case 0x27: case 0xC7: case 0xC8: case 0xD2: case 0xD3:
+        case '.': case '?': case '!': case ':':
+        case '(': case '[': case '{': case ')': case ']': case '}':
+        case 0xC9: case '/':
+            category = 20;
+            break;
+        case '&': case '+':
+            category = 16;
+            features = 16;
+            break;
+        default: break;
+    }
+    w.ReadingCount = 1;
+    w.ReadingClasses[0] = 0;
+    w.ReadingFeatures[0] = features;
+    w.ReadingCategories[0] = category;
+}
+
+u16 PlainMode() { return gCheckingLanguage == 0 ? 0 : 800; }
+
+void ClearPairing() {
+    gNextWordPairingA = 0;
+    gNextWordPairingB = 0;
+}
+
+// Copies the analyses into the reading slots and drops repeated
+// (class, features) pairs.
+void CopyReadings(WordRecord& w) {
+    u16 n = w.ReadingCount > kReadingSlots ? kReadingSlots : w.ReadingCount;
+    for (u16 j = 0; j < n; ++j) {
+        w.ReadingClasses[j] = static_cast<u8>(gWordTagCodes[j] >> 8);
+        w.ReadingFeatures[j] = static_cast<u8>(gWordTagCodes[j] & 0xFF);
+        w.ReadingMarks[j] = gWordAnalysisBytes[j];
+        w.ReadingLemmaRefs[j] = gWordLemmaRefs[j];
+    }
+    for (u16 j = 1; j < n;) {
+        bool repeated = false;
+        for (u16 e = 0; e < j; ++e) {
+            if (w.ReadingClasses[e] == w.ReadingClasses[j] && w.ReadingFeatures[e] == w.ReadingFeatures[j]) {
+                repeated = true;
+                break;
+            }
+        }
+        if (!repeated) {
+            ++j;
+            continue;
+        }
+        for (u16 k = j; k + 1 < n; ++k) {
+            w.ReadingClasses[k] = w.ReadingClasses[k + 1];
+            w.ReadingFeatures[k] = w.ReadingFeatures[k + 1];
+            w.ReadingMarks[k] = w.ReadingMarks[k + 1];
+            w.ReadingLemmaRefs[k] = w.ReadingLemmaRefs[k + 1];
+            w.ReadingCategories[k] = w.ReadingCategories[k + 1];
+        }
+        --n;
+    }
+    w.ReadingCount = n;
+}
+
+// A capital: by the analysis's case pattern, or by the first letter when
+// the analysis left no pattern for a word it did not find.
+bool HasCapital(const WordRecord& w) {
+    if (w.WordCaseMode != 65535 && w.WordCaseMode > 0) return true;
+    return IsUpperMacRoman(w.WordText.data[0]) != 0;
+}
+
+bool HasDigit(const BoundedString& t) {
+    const i32 n = GetStringLength(t);
+    for (i32 k = 0; k < n; ++k) {
+        if (t.data[k] >= '0' && t.data[k] <= '9') return true;
+    }
+    return false;
+}
+
+u8 LastCharacterCode(const BoundedString& t) {
+    const i32 n = GetStringLength(t);
+    const u8 c = n > 0 ? t.data[n - 1] : 0;
+    if (gCheckingLanguage == 0) {
+        if (c >= 'a' && c <= 'z') return static_cast<u8>(c - 0x40);
+        return c == 0x8E ? 28 : 32;
+    }
+    if (c >= 'a' && c <= 'z') return static_cast<u8>(c - 0x60);
+    switch (c) {
+        case 0x8E: return 28;
+        case 0x95: return 29;
+        case 0x91: return 30;
+        case 0x8F: return 31;
+        case 0x90: return 0;
+        default: return 27;
+    }
+}
+
+void GiveUnknownReading(const Call& c, WordRecord& w) {
+    ClearPairing();
+    w.ReadingCount = 1;
+    w.ReadingFeatures[0] = 0;
+    w.ReadingMarks[0] = 0;
+    w.ReadingClasses[0] = 0;
+    w.ReadingCategories[0] = 0;
+    const bool capital = HasCapital(w);
+    if (capital || HasDigit(w.WordText)) {
+        w.ReadingClasses[0] = capital ? '@' : 0;
+        if (c.plainUnknownReadings == 0) {
+            w.ReadingClasses[0] = '@';
+            w.ReadingFeatures[0] = '0';
+            w.ReadingMarks[0] = LastCharacterCode(w.WordText);
+        }
+    }
+}
+
+// Strips one more quote from the work string; false when the word is
+// unknown.
+bool StripQuote(WordRecord& w, u16& state, BoundedString& work) {
+    w.ReadingCategories[0] = 0;
+    i32 n = GetStringLength(work);
+    auto dropFirst = [&]() {
+        std::memmove(work.data, work.data + 1, static_cast<size_t>(n - 1));
+        work.data[--n] = 0;
+    };
+    auto dropLast = [&]() { work.data[--n] = 0; };
+    if (state == 0) {
+        state = 1;
+        if (n > 0 && work.data[0] == kApostrophe) {
+            dropFirst();
+            w.QuoteFlags = 1;
+            return true;
+        }
+        if (n > 0 && work.data[0] == kDoubleQuote) {
+            dropFirst();
+            w.QuoteFlags = 5;
+            return true;
+        }
+        state = 2;
+        if (n > 0 && work.data[n - 1] == kApostrophe) {
+            dropLast();
+            w.QuoteFlags = 2;
+            return true;
+        }
+        if (n > 0 && work.data[n - 1] == kDoubleQuote) {
+            dropLast();
+            w.QuoteFlags = 6;
+            return true;
+        }
+        return false;
+    }
+    if (state == 1) {
+        state = 2;
+        if (n > 0 && work.data[n - 1] == kApostrophe) {
+            dropLast();
+            w.QuoteFlags = w.QuoteFlags == 5 ? 7 : 3;
+            return true;
+        }
+        if (n > 0 && work.data[n - 1] == kDoubleQuote) {
+            dropLast();
+            w.QuoteFlags = w.QuoteFlags == 1 ? 3 : 7;
+            return true;
+        }
+        return false;
+    }
+    w.ReadingClasses[0] = 0;
+    return false;
+}
+
+void ReportProperNoun(const Call& c, WordsStorage& st, i32 i) {
+    WordRecord& w = gWords[i];
+    if (c.callback == nullptr || w.ReadingCount != 1 || w.ReadingClasses[0] != '@' || w.WordCaseMode != 0) return;
+    if (GetFirstLexForm(w.WordText, st.single, '@') == 0) return;
+    if (st.single.FormCodes[3] != 0) return;
+    Explain(38, i);
+    const u16 count = SingleSuggestion(c, st, i, st.single.LemmaText);
+    c.callback(i, i, 38, 0, 0, gExplanationText, count, st.list, 0);
+}
+
+void CheckPairing(WordsStorage& st, i32 i, u16 r) {
+    const bool english = gCheckingLanguage == 0;
+    u16 mode = 0xFFFF;
+    if (gNextWordPairingA != 0) {
+        mode = english ? 49 : 817;
+        gNextWordPairingA = 0;
+    } else if (gNextWordPairingB != 0) {
+        mode = english ? 48 : 816;
+        gNextWordPairingB = 0;
+    }
+    if (r == 49) gNextWordPairingA = 1;
+    if (r == 48) gNextWordPairingB = 1;
+    if (mode != 0xFFFF) {
+        gFoundInLexicon = 0;
+        gCaseMode = 65535;
+        u16 count = 0;
+        r = static_cast<u16>(AnalyseWordForms(mode, st.firstAnalysed, count, st.workStrings));
+    }
+    if (r != 52) return;
+    const u8 first = st.firstAnalysed.data[0];
+    if (!english && first == 'Y') return;
+    if (english && (first == '1' || first == '8')) return;
+    gVariantIndex = static_cast<u16>(128 + i);
+}
+
+void AnalyseWord(const Call& c, WordsStorage& st, i32 i) {
+    WordRecord& w = gWords[i];
+    gWordLemmaRefs[0] = 0;
+    if (w.ReadingCategories[0] == 10) {
+        ClearPairing();
+        return;
+    }
+    w.QuoteFlags = 0;
+    u16 state = 0;
+    CopyString(st.work, w.WordText);
+    u16 r = 0;
+    for (;;) {
+        CopyString(w.WordText, st.work);
+        if (GetStringLength(w.WordText) == 1 && !IsWordByte(w.WordText.data[0])) {
+            ClearPairing();
+            SetPunctuationReading(w);
+            return;
+        }
+        CopyString(st.firstAnalysed, w.WordText);
+        // The analysis may rewrite the word it is given (a capitalised word
+        // comes back lowered): the word keeps its text as written.
+        CopyString(st.lowered, w.WordText);
+        gCaseMode = 65535;
+        gFoundInLexicon = 0;
+        u16 count = 0;
+        r = static_cast<u16>(AnalyseWordForms(PlainMode(), st.lowered, count, st.workStrings));
+        w.ReadingCount = count;
+        w.WordCaseMode = gCaseMode;
+        w.LigatureMode = gFoundInLexicon;
+        if (r == 52 && gCheckingLanguage == 0) w.ReadingLemmaRefs[0] = gWordLemmaRefs[0];
+        if (count > 0) break;
+        if (!StripQuote(w, state, st.work)) {
+            GiveUnknownReading(c, w);
+            return;
+        }
+    }
+    CopyReadings(w);
+    ReportProperNoun(c, st, i);
+    CheckPairing(st, i, r);
+}
+
+}  // namespace
+
+void RemoveSentenceWord(i32 i) {
+    if (i < 0 || i >= gWordCount) return;
+    for (i32 k = i + 1; k < gWordCount; ++k) CopyWordRecord(gWords[k - 1], gWords[k]);
+    --gWordCount;
+}
+
+void ReplaceUrlTokens(BoundedString& text, WordMergeCallback mergeCallback) {
+    i32 i = 0;
+    while (i < gWordCount) {
+        if (gWords[i].ReadingCategories[0] == 10) {
+            ++i;
+            continue;
+        }
+        i32 last = i;
+        while (last + 1 < gWordCount && gWords[last + 1].ReadingCategories[0] != 10) ++last;
+        const i32 lost = ReplaceUrlsInRun(text, i, last, mergeCallback);
+        i = last - lost + 1;
+    }
+}
+
+void AnalyseSentenceWords(BoundedString& text, u32 /*option*/, u16 plainUnknownReadings,
+                          u16 applyLexiconReplacements, SentenceHitCallback callback,
+                          WordMergeCallback mergeCallback, u16 suggestionMode, i32 suggestionWord,
+                          i16 combination) {
+    WordsStorage& st = Storage();
+    const bool firstOfSentence = gSentenceAnalysisCalls == 0;
+    if (gSentenceAnalysisCalls < 0xFFFF) ++gSentenceAnalysisCalls;
+    const Call c{&text,          plainUnknownReadings, applyLexiconReplacements,
+                 firstOfSentence ? callback : nullptr, mergeCallback, suggestionMode,
+                 suggestionWord, combination};
+    for (i32 i = 0; i < gWordCount; ++i) gWords[i].AmbiguityFlag = 0;
+
+    ApplyReplacements(c, st);
+    if (IsUserLexiconEmpty() == 0) {
+        MatchLexiconAbbreviations(text, c.callback, mergeCallback, suggestionMode, suggestionWord);
+    }
+    ReplaceUrlTokens(text, mergeCallback);
+    RemoveLoneSymbols(mergeCallback);
+    RemoveIgnoredCharacters();
+    if (gCheckingLanguage == 0) ExpandContractions(combination, st);
+    for (i32 i = 0; i < gWordCount; ++i) AnalyseWord(c, st, i);
+    if (gWordCount > 0 && gWords[0].ReadingCategories[0] == 27) {
+        RemoveSentenceWord(0);
+        if (mergeCallback != nullptr) mergeCallback(0, 0, -1);
+    }
+}

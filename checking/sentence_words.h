@@ -10,6 +10,13 @@
 extern u16 gNextWordPairingA;
 extern u16 gNextWordPairingB;
 
+// Analyses of the sentence in hand so far. The driver sets it to 0 when a
+// sentence begins; the analysis counts itself. Only the first analysis of a
+// sentence reports (codes 2, 3, 38) and writes lexicon replacements into the
+// text; the later ones (other reading combinations) take the replacements
+// over into the word table without touching the text again.
+extern u16 gSentenceAnalysisCalls;
+
 // Arguments: the working text (rewritten by applied replacements), an
 // unused option, plainUnknownReadings, applyLexiconReplacements, the hit
 // callback (never null), the merge callback (or null), the suggestion mode
@@ -19,3 +26,10 @@ void AnalyseSentenceWords(BoundedString& text, u32 option, u16 plainUnknownReadi
                           u16 applyLexiconReplacements, SentenceHitCallback callback,
                           WordMergeCallback mergeCallback, u16 suggestionMode, i32 suggestionWord,
                           i16 combination);
+
+// Turns every address-like chunk (two dots or more, or an "@") of the runs
+// of words between single tokens into one "<URL>" token.
+void ReplaceUrlTokens(BoundedString& text, WordMergeCallback mergeCallback);
+
+// Removes word i from the table (later words move down one place).
+void RemoveSentenceWord(i32 i);

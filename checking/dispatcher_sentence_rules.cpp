@@ -1,0 +1,365 @@
+// The dispatcher's sentence rules: unbalanced signs (48), missing verb
+// (55), questions without or with a question mark (56, 57), incomplete
+// French negation (59), repetition (60), and the held findings returned in
+// their place in the code order.
+#include <cstring>
+
+#include "checking/dispatcher_rules.h"
+#include "checking/word_access.h"
+#include "frame/mac_roman.h"
+#include "frame/mac_roman_literal.h"
+#include "frame/settings.h"
+#include "rules/clause/clause_rules.h"
+
+namespace {
+
+// Words of a quoted passage count as neutral words (one reading, category
+// and features 0) when the passage holds more than one word.
+void NeutraliseQuotedPassage(i32 open) {
+    i32 close = -1;
+    for (i32 k = open + 1; k < gWordCount; ++k) {
+        if (WordCategory(k) == 20 && WordFirstByte(k) == '"') {
+            close = k;
+            break;
+        }
+    }
+    if (close < 0 || close - open <= 1) return;
+    for (i32 k = open + 1; k < close; ++k) {
+        gWords[k].ReadingCount = 1;
+        gWords[k].ReadingCategories[0] = 0;
+        gWords[k].ReadingFeatures[0] = 0;
+    }
+}
+
+// ---- Rule 57 ------------------------------------------------------------------
+
+// The word begins with the lower-case text, its first letter compared
+// without case (sentences begin with a capital).
+bool BeginsFolded(i32 i, const char* text) {
+    if (!WordExists(i) || text[0] == 0) return false;
+    if (ToLowerMacRoman(WordFirstByte(i)) != static_cast<u8>(text[0])) return false;
+    const BoundedString& t = gWords[i].WordText;
+    for (i32 k = 1; text[k] != 0; ++k) {
+        if (k >= WordLength(i) || t.data[k] != static_cast<u8>(text[k])) return false;
+    }
+    return true;
+}
+
+bool IsFolded(i32 i, const char* text) {
+    return BeginsFolded(i, text) && WordLength(i) == static_cast<i32>(std::strlen(text));
+}
+
+bool EnglishClauseStart(i32 k) {
+    if (k == 0) return true;
+    return WordClass(k - 1) < 128 || WordCategory(k - 1) == 18;
+}
+
+bool EnglishQuestionMarkWithoutQuestion() {
+    if (WordCategory(0) == 5 || BeginsFolded(0, "w") || IsFolded(0, "how")) return false;
+    const i32 last = gWordCount - 1;
+    if (WordFirstByte(last) != '?') return false;
+    // The words before the final "?".
+    for (i32 k = 0; k < last; ++k) {
+        if (WordMark(k) == 34 || WordFirstByte(k) == '"') return false;
+        if (IsFolded(k, "why") && WordIs(k + 1, "not")) return false;
+        if (IsFolded(k, "what") && WordIs(k + 1, "about")) return false;
+        if ((BeginsFolded(k, "wh") || BeginsFolded(k, "how")) && EnglishClauseStart(k)) return false;
+        if (WordCategory(k) == 21 || WordCategory(k) == 20) return false;
+    }
+    return true;
+}
+
+bool FrenchQuestionWord(i32 i) {
+    return BeginsFolded(i, "qu") || BeginsFolded(i, "com") || IsFolded(i, MR("où")) || BeginsFolded(i, "pourq");
+}
+
+bool FrenchQuestionMarkWithoutQuestion() {
+    if (WordCategory(0) == 5 || BeginsFolded(0, "q")) return false;
+    for (i32 i = 0; i < gWordCount; ++i) {
+        // An inverted verb form marks a question.
+        if (WordClass(i) >= 128 && WordClass(i) % 8 > 3) return false;
+        const bool nextVerb = WordClass(i + 1) >= 128;
+        const bool verbAfterNext = !nextVerb && WordClass(i + 2) >= 128 &&
+                                   (WordCategory(i + 1) == 18 || WordCategory(i + 1) == 2 ||
+                                    WordClass(i + 1) == 22 || WordClass(i + 1) == 'a');
+        if ((nextVerb || verbAfterNext) && FrenchQuestionWord(i)) return false;
+    }
+    return true;
+}
+
+// ---- Rule 59 ------------------------------------------------------------------
+
+bool IsNegationWord(i32 i) {
+    if (!WordExists(i)) return false;
+    const u8 first = WordFirstByte(i);
+    if (first != 'n' && first != 'N') return false;
+    const BoundedString& t = gWords[i].WordText;
+    const i32 n = WordLength(i);
+    auto rest = [&](const char* tail) {
+        for (i32 k = 1;; ++k) {
+            if (tail[k - 1] == 0) return k == n;
+            if (k >= n || t.data[k] != static_cast<u8>(tail[k - 1])) return false;
+        }
+    };
+    return rest("e") || rest("'") || rest("on");
+}
+
+bool CompletesNegation(i32 i) {
+    static const char* const kWords[] = {"pas", "point", "nullement", "personne", "rien", "ni", "plus"};
+    for (const char* w : kWords) {
+        if (WordIs(i, w)) return true;
+    }
+    return WordBegins(i, "aucun") || WordBegins(i, "nul") || WordIs(i, MR("guère")) ||
+           WordIs(i, "jamais") || WordBegins(i, "qu");
+}
+
+RuleCode MissingNe(const DispatchState& s) {
+    for (i32 k = 0; k < gWordCount; ++k) {
+        if (IsNegationWord(k)) return 0;
+    }
+    i32 pas = -1;
+    for (i32 k = 1; k < gWordCount && pas < 0; ++k) {
+        if (!WordIs(k, "pas")) continue;
+        if (WordCategory(k - 1) == 14 || (WordCategory(k - 1) == 18 && WordCategory(k - 2) == 14)) pas = k;
+    }
+    if (s.negation == 0 && pas < 0) return 0;
+    i32 p = 1;
+    if (pas >= 0) {
+        p = pas - 1;
+        while (p > 0 && WordClass(p) < 128) --p;
+        if (WordCategory(p - 1) == 2) {
+            --p;
+            if (WordCategory(p - 1) == 2) --p;
+        }
+    }
+    gErrorExtent = 0xFFFF;
+    gErrorVariant = 'N';
+    const u8 before = WordLastByte(p - 1);
+    gErrorDetail = before == '\'' ? 0 : 1;
+    Fire(59, p);
+    return 59;
+}
+
+bool NeStandsAlone(i32 q, i32 verb) {
+    static const char* const kBeforeQue[] = {"avant", "depuis", "voici"};
+    if (WordIs(q - 1, "que")) {
+        for (const char* w : kBeforeQue) {
+            if (WordIs(q - 2, w)) return true;
+        }
+        if (WordIs(q - 2, MR("voilà"))) return true;
+    }
+    if (WordClass(verb) == 194 && (WordIs(verb + 1, "garde") || WordIs(verb + 1, "cure"))) return true;
+    if (WordBegins(q + 1, "tien") || WordBegins(q + 1, "import")) return true;
+    return WordBegins(verb, "boug") || WordBegins(verb, "cess") || WordBegins(verb, "os") ||
+           WordBegins(verb, "daign");
+}
+
+RuleCode MissingSecondPart() {
+    i32 q = -1;
+    for (i32 k = 0; k < gWordCount; ++k) {
+        if (CompletesNegation(k)) return 0;
+        if (q < 0 && (WordIs(k, "ne") || WordIs(k, "n'"))) q = k;
+    }
+    if (q < 0) return 0;
+    i32 verb = -1;
+    for (i32 k = q + 1; k < gWordCount; ++k) {
+        if (WordClass(k) >= 128) {
+            verb = k;
+            break;
+        }
+    }
+    if (verb < 0 || NeStandsAlone(q, verb) || !MayReport(59, verb)) return 0;
+    gErrorExtent = static_cast<u16>(verb * 257);
+    gErrorVariant = 'P';
+    gErrorDetail = WordCategory(verb + 1) == 20 ? 2 : 1;
+    Fire(59, verb);
+    return 59;
+}
+
+// ---- Rule 60 ------------------------------------------------------------------
+
+bool RepetitionCandidate(i32 i) {
+    const u8 k = WordCategory(i);
+    if (gCheckingLanguage != 0) {
+        return (k >= 10 && k <= 14 && WordClass(i) != 131 && WordClass(i) != 194 && WordMark(i) == 'J') ||
+               (k == 18 && WordLength(i) > 6);
+    }
+    const u8 m = WordMark(i) & 0x7F;
+    return (WordClass(i) >= 128 && m >= 28 && m <= 40) || (k == 18 && WordLength(i) > 6);
+}
+
+bool Repeats(i32 i, i32 j) {
+    if (WordClass(i) != WordClass(j) || WordMark(i) != WordMark(j)) return false;
+    return FindSubstring(gWords[i].WordText, gWords[j].WordText) == 1 ||
+           FindSubstring(gWords[j].WordText, gWords[i].WordText) == 1;
+}
+
+RuleCode Repetition() {
+    const bool english = gCheckingLanguage == 0;
+    for (i32 i = 0; i <= static_cast<i32>(gWordCount) - 2; ++i) {
+        const u8 first = WordFirstByte(i);
+        if (first < 'a' || first > 'z' || !RepetitionCandidate(i)) continue;
+        i32 found = 0;
+        for (i32 j = i + 2; j < gWordCount; ++j) {
+            if (j == i + 2 && WordCategory(i + 1) == 15) continue;
+            if (!Repeats(i, j)) continue;
+            ++found;
+            if (english && gLastRule < 60 && found < 2) continue;
+            if (!MayReport(60, j)) continue;
+            Fire(60, j);
+            return 60;
+        }
+    }
+    return 0;
+}
+
+RuleCode HeldLocution52(DispatchState& s, bool& goOn) {
+    goOn = false;
+    const i32 p = s.heldPos - 128;
+    i32 extent = p;
+    if (p > 0 && WordIs(p - 1, "ce") && WordCategory(p - 1) == 4) {
+        const u8 m = WordMark(p);
+        const bool fits = (WordCategory(p) == 14 && (m == 144 || m == 17 || m == 18)) ||
+                          (WordIs(p, "en") && WordCategory(p) == 2);
+        extent = fits ? p : 0;
+    }
+    if (WordIs(p - 1, "bel") && WordIs(p, "canto")) extent = 0;
+    if (gLastRule == 40 && gLastErrorPos == p) extent = 0xFFFF;
+    gErrorExtent = static_cast<u16>(extent);
+    Fire(52, p);
+    if (extent != 0) {
+        gErrorKind = 5;
+        return 52;
+    }
+    gErrorExtent = 0xFFFF;
+    if (p == 0) {
+        gErrorKind = 6;
+        return 52;
+    }
+    goOn = true;
+    return 0;
+}
+
+RuleCode AddPenalty(const DispatchState& s, RuleCode code, u16 penalty) {
+    if (s.mode == kModeScoring) AddReadingPenalty(penalty);
+    return code;
+}
+
+u16 HeldPenalty(RuleCode code) {
+    if (code == 46 || code == 47) return 7;
+    return code == 44 ? 12 : 10;
+}
+
+}  // namespace
+
+void CountSigns(DispatchState& s) {
+    u16 parens[2] = {}, brackets[2] = {}, braces[2] = {};
+    u16 singles = 0;
+    s.doubleQuotes = 0;
+    for (i32 i = 0; i < gWordCount; ++i) {
+        if (WordCategory(i) != 20) continue;
+        const u8 c = WordFirstByte(i);
+        switch (c) {
+            case '(': ++parens[0]; break;
+            case ')': if (i >= 2) ++parens[1]; break;
+            case '[': ++brackets[0]; break;
+            case ']': ++brackets[1]; break;
+            case '{': ++braces[0]; break;
+            case '}': ++braces[1]; break;
+            case '"':
+                ++s.doubleQuotes;
+                if (gAnalysisMode == 0 && (s.doubleQuotes & 1) != 0) NeutraliseQuotedPassage(i);
+                break;
+            case '\'': ++singles; break;
+            default: break;
+        }
+    }
+    for (i32 i = 0; i < gWordCount; ++i) {
+        const u16 q = gWords[i].QuoteFlags;
+        if (q == 5 || q == 6) ++s.doubleQuotes;
+        if (q == 1) ++singles;
+        if (q == 2 && !(gCheckingLanguage == 0 && WordLastByte(i) == 's')) ++singles;
+    }
+    s.signBalance = 0;
+    if ((s.doubleQuotes & 1) != 0) s.signBalance = '0';
+    else if ((singles & 1) != 0) s.signBalance = '1';
+    else if (parens[0] != parens[1]) s.signBalance = '2';
+    else if (brackets[0] != brackets[1]) s.signBalance = '3';
+    else if (braces[0] != braces[1]) s.signBalance = '4';
+}
+
+RuleCode RunFinalStage(DispatchState& s) {
+    const RuleCode held = s.held;
+    if (held == 32 && s.heldFromLocution) {
+        Fire(32, s.heldPos - 768);
+        return 32;
+    }
+    if (held >= 1 && held <= 47) {
+        if (held == 40 && gErrorVariant == 'F') gErrorExtent = static_cast<u16>(gLastErrorPos);
+        gLastRule = held;
+        return AddPenalty(s, held, HeldPenalty(held));
+    }
+    const i32 count = gWordCount;
+    if (s.signBalance != 0 && (gLastRule < 48 || (gLastRule == 48 && count > gLastErrorPos))) {
+        Fire(48, count);
+        gErrorDetail = static_cast<u16>(s.signBalance - '0' + 1);
+        return 48;
+    }
+    if (held == 49 || held == 50) {
+        gLastRule = held;
+        return AddPenalty(s, held, 4);
+    }
+    bool goOn = true;
+    if (held == 52 && s.heldFromLocution) {
+        const RuleCode r = HeldLocution52(s, goOn);
+        if (!goOn) return r;
+    }
+    if (goOn && held == 53) {
+        gLastRule = 53;
+        return 53;
+    }
+    if (goOn && held == 55) {
+        if (s.mode == kModeScoring && count > 2) {
+            AddReadingPenalty(5);
+        } else if (count > gLastErrorPos && s.doubleQuotes == 0) {
+            gErrorExtent = 0;
+            gLastRule = 55;
+            if (gAnalysisMode == 0) return 55;
+        }
+    }
+    const bool english = gCheckingLanguage == 0;
+    const bool endsWithBang = WordFirstByte(count - 1) == '!' || s.exclamationEnd;
+    if (s.questionFlag != 0 && !s.questionMark && !endsWithBang && count > 1 && count > gLastErrorPos &&
+        (english ? s.questionFlag == 0x10 : !(WordCategory(0) == 18 && s.questionFlag != 0x10)) &&
+        gLastRule <= 56) {
+        Fire(56, count);
+        gErrorExtent = 0xFFFF;
+        return 56;
+    }
+    if (s.questionFlag == 0 && s.questionMark && count > 0 && MayReport(57, count) &&
+        (english ? EnglishQuestionMarkWithoutQuestion() : FrenchQuestionMarkWithoutQuestion())) {
+        Fire(57, count);
+        gErrorExtent = 0xFFFF;
+        return 57;
+    }
+    if (held == 58) {
+        Fire(58, count);
+        return AddPenalty(s, 58, 20);
+    }
+    if (!english && gLastRule <= 59) {
+        if (gLastRule < 59) {
+            if (const RuleCode r = MissingNe(s); r != 0) return r;
+        }
+        if (const RuleCode r = MissingSecondPart(); r != 0) return r;
+    }
+    if (const RuleCode r = Repetition(); r != 0) return r;
+    if (held == 61) {
+        Fire(61, count);
+        return 61;
+    }
+    if (held == 62) {
+        gLastRule = 62;
+        return 62;
+    }
+    return 0;
+}

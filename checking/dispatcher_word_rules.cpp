@@ -1,0 +1,677 @@
+// The dispatcher's word rules: unknown and foreign words (1), repeated
+// words (16), ligatures (37), missing hyphens (39), vocabulary register (8)
+// and the decoding of the locution result (40, held 52 and 32).
+#include <cstring>
+
+#include "checking/dispatcher_rules.h"
+#include "checking/word_access.h"
+#include "frame/loader.h"
+#include "frame/mac_roman.h"
+#include "frame/mac_roman_literal.h"
+#include "frame/settings.h"
+#include "lexicon/lex_lookup.h"
+#include "lexicon/synonyms.h"
+#include "morphology/compound_words.h"
+#include "morphology/section_walk.h"
+#include "morphology/word_analysis.h"
+#include "morphology/word_lookup.h"
+#include "rules/clause/clause_rules.h"
+
+namespace {
+
+constexpr u8 kHyphenMark = 0x9B;
+constexpr u8 kLigatureOe = 207;
+constexpr u8 kLigatureAe = 190;
+constexpr u16 kForeignRun = 8192;
+// Variants of rule 37, as the explanation texts and the corrections read
+// them: 'L' a ligature is missing (the correction makes it), 'D' a typed
+// ligature is not due (the correction undoes it).
+constexpr u8 kLigatureMissing = 'L';
+constexpr u8 kLigatureAbusive = 'D';
+
+struct RuleStorage {
+    BoundedArray<u16> tags;  // 20
+    BoundedString work;
+    BoundedString key;
+    StringList workStrings;  // 16 x 36
+    StringList synonyms;     // 100 x 120
+    FormEntry form;
+};
+
+RuleStorage& Storage() {
+    static RuleStorage s;
+    if (s.work.valid == 0) {
+        s.tags.Allocate(20);
+        s.work.Allocate(36);
+        s.key.Allocate(80);
+        InitByteMatrix(s.workStrings, 16, 36);
+        InitByteMatrix(s.synonyms, 100, 120);
+        InitFormEntry(s.form);
+    }
+    return s;
+}
+
+// ---- Rule 1 -------------------------------------------------------------------
+
+bool QualifiesAsUnknown(i32 i) {
+    return WordCategory(i) == 32 || (WordClass(i) == '@' && WordFeature(i) == 0);
+}
+
+u16 AnalyseInLanguage(RuleStorage& st, u16 language, BoundedString& word) {
+    const u16 saved = gCheckingLanguage;
+    if (saved != language) SelectLanguageTables(language);
+    gCaseMode = 65535;
+    u16 count = 0;
+    AnalyseWordForms(language == 0 ? 0 : 800, word, count, st.workStrings);
+    if (saved != language) SelectLanguageTables(saved);
+    return count;
+}
+
+// English one-form lookup of the stem; the number of analyses, the first
+// tag's class byte in cls.
+u16 LookUpEnglish(RuleStorage& st, u8& cls) {
+    u16 count = 0;
+    cls = 0;
+    LookupWordForm(0, st.work, st.tags, count);
+    if (count > 0) cls = static_cast<u8>(st.tags[0] >> 8);
+    return count;
+}
+
+// st.work := the word less its last `cut` letters, plus `add`.
+void Stem(RuleStorage& st, i32 i, i32 cut, const char* add) {
+    CopySubstring(gWords[i].WordText, 1, static_cast<i16>(WordLength(i) - cut), st.work);
+    AppendCString(st.work, add);
+}
+
+bool EndsWith(i32 i, const char* tail) {
+    const i32 n = WordLength(i);
+    const i32 t = static_cast<i32>(std::strlen(tail));
+    return n >= t && std::memcmp(gWords[i].WordText.data + n - t, tail, static_cast<size_t>(t)) == 0;
+}
+
+// The English variants of an unknown word: regional spellings, plurals
+// of adjectives, comparatives and superlatives.
+void ChooseEnglishVariant(RuleStorage& st, i32 i) {
+    u8 cls = 0;
+    if (gActiveVariantB != 0 || gActiveVariantA != 0) {
+        CopyString(st.work, gWords[i].WordText);
+        u16* sw = gActiveVariantB != 0 ? &gActiveVariantB : &gActiveVariantA;
+        const u8 variant = gActiveVariantB != 0 ? 'U' : 'K';
+        const u16 saved = *sw;
+        *sw = 0;
+        const u16 found = LookUpEnglish(st, cls);
+        *sw = saved;
+        if (found > 0) {
+            gErrorVariant = variant;
+            return;
+        }
+    }
+    const i32 n = WordLength(i);
+    if (EndsWith(i, "s") && gWords[i].WordCaseMode != 77) {
+        Stem(st, i, 1, "");
+        if (LookUpEnglish(st, cls) == 1 && cls == 0x38) {
+            gErrorVariant = 'J';
+            return;
+        }
+        if (CompareWordText(st.work, "ought") == kCompareEqual ||
+            CompareWordText(st.work, "shall") == kCompareEqual) {
+            gErrorVariant = 'X';
+            return;
+        }
+    }
+    if (n > 7 && EndsWith(i, "er") && !EndsWith(i, "ier")) {
+        Stem(st, i, 1, "");
+        if (LookUpEnglish(st, cls) > 0 && cls == 0x38) {
+            gErrorVariant = 'C';
+            gErrorDetail = 1;
+            return;
+        }
+        Stem(st, i, 2, "");
+        if (LookUpEnglish(st, cls) > 0 && cls == 0x38) {
+            gErrorVariant = 'C';
+            gErrorDetail = 2;
+            return;
+        }
+    } else if (n > 7 && EndsWith(i, "ier")) {
+        Stem(st, i, 3, "y");
+        if (LookUpEnglish(st, cls) > 0 && (cls == 0x38 || cls == 0x3A)) {
+            gErrorVariant = 'C';
+            gErrorDetail = 3;
+            return;
+        }
+    }
+    if (n >= 9 && EndsWith(i, "est")) {
+        if (EndsWith(i, "iest")) {
+            Stem(st, i, 4, "y");
+            if (LookUpEnglish(st, cls) > 0 && (cls == 56 || cls == 58)) {
+                gErrorVariant = 'S';
+                gErrorDetail = 4;
+                return;
+            }
+        }
+        Stem(st, i, 2, "");
+        if (LookUpEnglish(st, cls) > 0 && (cls == 56 || cls == 58)) {
+            gErrorVariant = 'S';
+            gErrorDetail = 2;
+            return;
+        }
+        Stem(st, i, 3, "");
+        if (LookUpEnglish(st, cls) > 0 && (cls == 56 || cls == 58)) {
+            gErrorVariant = 'S';
+            gErrorDetail = 3;
+        }
+    }
+}
+
+enum class ForeignOutcome { NotForeign, SetAside, Reported };
+
+// Words of the other language: a run found there is reported once, from
+// its first word; inside quotation marks it is not reported.
+ForeignOutcome CheckOtherLanguage(RuleStorage& st, i32 i) {
+    WordRecord& w = gWords[i];
+    const u16 here = gCheckingLanguage;
+    const u16 other = here == 0 ? 3 : 0;
+    CopyString(st.work, w.WordText);
+    if (AnalyseInLanguage(st, other, st.work) == 0) return ForeignOutcome::NotForeign;
+    if (w.QuoteFlags >= 5 && w.QuoteFlags <= 7) return ForeignOutcome::SetAside;
+    if (gActiveLangUniq == 0) {
+        gErrorVariant = 'A';
+        w.QuoteFlags = kForeignRun;
+    }
+    const i32 lastWord = gWordCount - 1;
+    i32 runLast = i;
+    u16 detail = 0;
+    if (i == lastWord) {
+        detail = 1;
+    } else {
+        for (i32 k = i; k < lastWord; ++k) {
+            if (k > i) {
+                CopyString(st.work, gWords[k].WordText);
+                if (AnalyseInLanguage(st, other, st.work) == 0) break;
+            }
+            ++detail;
+            gWords[k].QuoteFlags = kForeignRun;
+            runLast = k;
+        }
+    }
+    gErrorDetail = detail;
+    bool allKnownHere = runLast > i;
+    for (i32 k = i + 1; k <= runLast && allKnownHere; ++k) {
+        CopyString(st.work, gWords[k].WordText);
+        if (AnalyseInLanguage(st, here, st.work) == 0) allKnownHere = false;
+    }
+    if (allKnownHere && gErrorDetail >= 2 && gActiveLangUniq == 0) gErrorVariant = 'B';
+    if (gErrorDetail > 0 && (WordCategory(runLast) == 21 || WordCategory(runLast) == 20 || WordIs(runLast, "a"))) {
+        --gErrorDetail;
+    }
+    if (gErrorDetail == 1 && gActiveLangUniq == 0) {
+        w.QuoteFlags = 8199;
+        gErrorVariant = 'A';
+    } else {
+        w.QuoteFlags = 8197;
+        gWords[runLast].QuoteFlags = 8198;
+    }
+    return ForeignOutcome::Reported;
+}
+
+void CheckCaseVariant(RuleStorage& st, i32 i) {
+    WordRecord& w = gWords[i];
+    if (w.WordCaseMode <= 64 || w.WordCaseMode == 65535) return;
+    gErrorVariant = static_cast<u8>(w.WordCaseMode);
+    CopyCString(st.key, "::");
+    AppendString(st.key, w.WordText);
+    const u16 saved = gCheckingLanguage;
+    if (saved != 3) SelectLanguageTables(3);
+    u16 count = 0;
+    LookupInDictSection(800, 10, st.key, st.tags, count);
+    if (saved != 3) SelectLanguageTables(saved);
+    gErrorDetail = count > 0 ? 3 : 1;
+    w.WordCaseMode = 0;
+}
+
+// ---- Rule 37 ----------------------------------------------------------------
+
+bool IsLetter(u8 c, char lower) { return c == static_cast<u8>(lower) || c == static_cast<u8>(lower - 32); }
+
+bool LigatureRecorded(const WordRecord& w, i32 q) {
+    return (w.FirstLigaturePos != kNoLigaturePos && w.FirstLigaturePos == q) ||
+           (w.SecondLigaturePos != kNoLigaturePos && w.SecondLigaturePos == q);
+}
+
+bool FireLigature(i32 i, u8 variant, u8 ligature, i32 q) {
+    gErrorVariant = variant;
+    gErrorDetail = ligature;
+    gErrorExtent = static_cast<u16>(q);
+    Fire(37, i);
+    return true;
+}
+
+// A word spelt as the user lexicon stores it.
+bool CheckLexiconLigatures(RuleStorage& st, i32 i) {
+    static const u8 kClasses[] = {60, 61, 64, 65, 66};
+    WordRecord& w = gWords[i];
+    bool found = false;
+    for (u8 cls : kClasses) {
+        if (GetFirstLexFormNormalised(w.WordText, st.form, cls) != 0) {
+            found = true;
+            break;
+        }
+    }
+    if (!found) return false;
+    const BoundedString& f = st.form.LemmaText;
+    const i32 fn = GetStringLength(f);
+    const i32 tn = WordLength(i);
+    i32 q = 0;
+    for (i32 p = 0; p < fn && q < tn; ++p) {
+        const u8 c = f.data[p];
+        if (c == kLigatureOe || c == kLigatureAe) {
+            if (!LigatureRecorded(w, q)) return FireLigature(i, kLigatureMissing, c, q);
+            q += 2;
+            continue;
+        }
+        if (LigatureRecorded(w, q) && q + 1 < tn && p + 1 < fn) {
+            const u8 lig = IsLetter(w.WordText.data[q], 'o') ? kLigatureOe : kLigatureAe;
+            return FireLigature(i, kLigatureAbusive, lig, q);
+        }
+        ++q;
+    }
+    return false;
+}
+
+bool BeginsLower(i32 i, const char* const* list, u32 n) {
+    for (u32 k = 0; k < n; ++k) {
+        if (WordBegins(i, list[k])) return true;
+    }
+    return false;
+}
+
+bool ScanLigatures(i32 i) {
+    static const char* const kOeDue[] = {"coel", "foehn", "loess", "angst", "phoen"};
+    static const char* const kAeDue[] = {"alth", "caec", "caes", "caet", "cham", "naev", "taen", "urae"};
+    WordRecord& w = gWords[i];
+    const u8* t = w.WordText.data;
+    const i32 n = WordLength(i);
+    const bool anyRecorded = w.FirstLigaturePos != kNoLigaturePos;
+    for (i32 k = 1; k < n; ++k) {
+        const i32 q = k - 1;
+        if (!IsLetter(t[k], 'e')) continue;
+        if (IsLetter(t[q], 'o')) {
+            const bool due = q == 0 || (k + 1 < n && IsLetter(t[k + 1], 'u')) || BeginsLower(i, kOeDue, 5);
+            if (due && !anyRecorded) return FireLigature(i, kLigatureMissing, kLigatureOe, q);
+            if (!due && LigatureRecorded(w, q)) return FireLigature(i, kLigatureAbusive, kLigatureOe, q);
+        } else if (IsLetter(t[q], 'a')) {
+            const bool due = BeginsLower(i, kAeDue, 8);
+            if (due && !anyRecorded) return FireLigature(i, kLigatureMissing, kLigatureAe, q);
+            if (!due && LigatureRecorded(w, q)) return FireLigature(i, kLigatureAbusive, kLigatureAe, q);
+        }
+    }
+    return false;
+}
+
+// ---- Rule 39 ----------------------------------------------------------------
+
+i32 FindListEntry(const StringList& list, i32 first, i32 last, const BoundedString& word) {
+    for (i32 e = first; e <= last && e < static_cast<i32>(list.count); ++e) {
+        if (CompareStrings(word, list[e]) == kCompareEqual) return e;
+    }
+    return -1;
+}
+
+// key := prefix + word a + hyphen mark + word b, with '-' inside the
+// words also turned into the mark.
+void HyphenKey(RuleStorage& st, const char* prefix, i32 a, i32 b) {
+    CopyCString(st.key, prefix);
+    AppendString(st.key, gWords[a].WordText);
+    const char mark[2] = {static_cast<char>(kHyphenMark), 0};
+    AppendCString(st.key, mark);
+    AppendString(st.key, gWords[b].WordText);
+    const i32 n = GetStringLength(st.key);
+    for (i32 k = 0; k < n; ++k) {
+        if (st.key.data[k] == '-') st.key.data[k] = kHyphenMark;
+    }
+}
+
+RuleCode FireHyphen(i32 first, u16 detail) {
+    gErrorDetail = detail;
+    gErrorExtent = static_cast<u16>(first);
+    Fire(39, first);
+    return 39;
+}
+
+RuleCode EnglishHyphen(RuleStorage& st) {
+    const i32 n = gWordCount;
+    for (i32 i = 0; i <= n - 2; ++i) {
+        if (!MayReport(39, i)) continue;
+        const i32 len = WordLength(i);
+        const i32 tens = len >= 5 && len <= 7 ? FindListEntry(gEnglishNumberWords, 20, 29, gWords[i].WordText) : -1;
+        if (tens >= 0) {
+            const i32 unit = FindListEntry(gEnglishNumberWords, 1, 9, gWords[i + 1].WordText);
+            const i32 ordinal = FindListEntry(gEnglishNumberWords, 31, 39, gWords[i + 1].WordText);
+            if (unit >= 0 || ordinal >= 0) {
+                gErrorExtent = static_cast<u16>(i);
+                Fire(39, i);
+                return 39;
+            }
+        }
+        HyphenKey(st, "::", i, i + 1);
+        u16 count = 0;
+        LookupInDictSection(0, 10, st.key, st.tags, count);
+        if (count == 0 || len <= 3) continue;
+        if (WordClass(i) >= 128 && WordFeature(i) < 16 && WordCategory(i - 1) == 7) continue;
+        if (WordCategory(i) == 26 || (WordClass(i) >= 42 && WordClass(i) <= 46)) continue;
+        return FireHyphen(i, count);
+    }
+    return 0;
+}
+
+bool IsImperative(i32 i) { return WordCategory(i) == 14 && WordFeature(i) >= 48 && WordFeature(i) <= 50; }
+
+// Third person of a conjugated French verb (slots of six persons from 6 on).
+bool IsThirdPersonVerb(i32 i) {
+    const u8 f = WordFeature(i);
+    return WordClass(i) >= 128 && f >= 6 && f < 48 && ((f - 6) % 6 == 2 || (f - 6) % 6 == 5);
+}
+
+bool SentenceHasQuestionMark() {
+    for (i32 k = 0; k < gWordCount; ++k) {
+        if (WordFirstByte(k) == '?') return true;
+    }
+    return false;
+}
+
+// Whether entry e (below 83) at word i joins the previous word.
+bool JoinsPrevious(i32 i, i32 e) {
+    const i32 p = i - 1;
+    const u8 pc = WordClass(p);
+    if (e <= 39) return pc == 'R' || pc == 'S' || pc == 'B';
+    if (e <= 75) {
+        if (!IsImperative(p)) return false;
+        if ((e == 47 || e == 48 || e == 49) && WordCategory(i) != 2) return false;
+        return WordCategory(i + 1) != 13;
+    }
+    switch (e) {
+        case 76: case 77: return gWords[p].ReadingCount == 1 && pc == 'A';
+        case 78: case 79: return WordCategory(p) >= 1 && WordCategory(p) <= 3;
+        case 80: return IsThirdPersonVerb(p) && SentenceHasQuestionMark();
+        default: return pc == 'O' || pc == 'F' || WordIs(p, "de");  // ci, là
+    }
+}
+
+bool IsParticiple(i32 i) {
+    return WordCategory(i) == 11 || (WordClass(i) >= 128 && WordFeature(i) >= 2 && WordFeature(i) <= 5);
+}
+
+// The pairs of section 7 whose hyphen depends on the neighbours.
+bool SectionPairFits(i32 i) {
+    if (WordIs(i, "bien") || WordIs(i, "mal")) return IsParticiple(i + 1);
+    if (WordIs(i, "fait") && WordIs(i + 1, "tout")) {
+        return WordIs(i - 1, "le") || WordIs(i - 1, "la") || WordIs(i - 1, "les");
+    }
+    if (WordIs(i, "peut") && WordIs(i + 1, MR("être"))) {
+        const u8 k = WordCategory(i - 1);
+        return !(k >= 1 && k <= 3) && k != 10;
+    }
+    if (WordIs(i - 1, "comme") || WordIs(i - 1, "la") || WordIs(i - 1, MR("à"))) {
+        return gWords[i].ReadingCount == 1;
+    }
+    return true;
+}
+
+RuleCode FrenchHyphen(RuleStorage& st) {
+    for (i32 i = 0; i < gWordCount; ++i) {
+        WordRecord& w = gWords[i];
+        const i32 len = WordLength(i);
+        if (WordClass(i) == 'B' && len > 5 && EndsWith(i, MR("èmes"))) w.WordText.data[len - 1] = 0;
+        const i32 e = FindListEntry(gFrenchNumberWords, 0, 101, w.WordText);
+        if (e >= 0 && e < 83) {
+            if (i >= 1 && MayReport(39, i - 1) && JoinsPrevious(i, e)) {
+                if ((e == 40 || e == 61) && !EndsWith(i - 1, "s") && !EndsWith(i - 1, "z")) gErrorVariant = 'S';
+                return FireHyphen(i - 1, static_cast<u16>(i - 1));
+            }
+            continue;
+        }
+        if (e >= 83) {
+            if (!WordExists(i + 1) || !MayReport(39, i)) continue;
+            HyphenKey(st, "", i, i + 1);
+            u16 count = 0;
+            gCaseMode = 65535;
+            AnalyseCompoundWord(800, st.key, st.tags, count);
+            if (count > 0) return FireHyphen(i, static_cast<u16>(i));
+            continue;
+        }
+        if (!WordExists(i + 1) || !MayReport(39, i)) continue;
+        HyphenKey(st, "77", i, i + 1);
+        u16 count = 0;
+        LookupInDictSection(800, 7, st.key, st.tags, count);
+        if (count > 0 && SectionPairFits(i)) return FireHyphen(i, static_cast<u16>(i));
+    }
+    return 0;
+}
+
+// ---- Rule 8 -----------------------------------------------------------------
+
+bool IsPronounPair(u8 a, u8 b) {
+    return (a == 'V' && b == 'U') || (a == 'Z' && b == 'Y') || (a == 'X' && b == 'X') ||
+           (a == '\\' && b == '\\');
+}
+
+// Base form of word i: the lemma the readings point at is not at hand here,
+// so the word's text stands for it (the synonym lookup lowers and
+// normalises it).
+void BaseForm(RuleStorage& st, i32 i) { CopyString(st.work, gWords[i].WordText); }
+
+// ---- Rule 40 ----------------------------------------------------------------
+
+void FrenchConfusionTests(const DispatchState& s, i32 d) {
+    const i32 e = d - 1;
+    if (WordIs(e, "quand") && (WordIs(d, "a") || WordIs(d, MR("à")))) {
+        gErrorVariant = 'Q';
+        gErrorExtent = static_cast<u16>(d);
+    } else if (WordIs(d, "a") && s.sentenceKind == 4 && gWords[0].WordCaseMode > 0 && gWords[0].WordCaseMode != 65535) {
+        gErrorVariant = 0xCB;
+        gErrorExtent = static_cast<u16>(d);
+    } else if (WordIs(d, "a") && s.sentenceKind == 2) {
+        gErrorExtent = static_cast<u16>(d);
+    } else if (WordIs(d, "a")) {
+        gErrorVariant = 'A';
+        gErrorExtent = static_cast<u16>(d);
+    } else if (WordClass(e) == 'a' || WordClass(e) == '{' || WordClass(e) == 'R' || WordIs(e, "ce") ||
+               WordIs(e, "c'") || WordIs(e, "ou") || WordIs(e, "qu'") || WordIs(e, "on") ||
+               WordIs(d, MR("gré"))) {
+        gErrorExtent = static_cast<u16>(d);
+    } else if (WordBegins(e, "quelqu") || WordBegins(e, "quoiqu")) {
+        gErrorExtent = static_cast<u16>(d);
+    } else if (WordIs(d, MR("à")) || WordIs(d, "fut") || WordIs(d, "ce") || WordIs(d, "c'") ||
+               WordIs(d, "foi") || WordClass(d) == 'R' || WordCategory(d) == 1) {
+        gErrorVariant = 'A';
+        gErrorExtent = static_cast<u16>(d);
+    } else if (WordClass(d) == 24 && WordIs(e, MR("à"))) {
+        gErrorExtent = static_cast<u16>(d);
+    }
+}
+
+bool TokenIs(i32 i, const char* text) {
+    return WordExists(i) && CompareWordText(gWords[i].SeparatorText, text) == kCompareEqual;
+}
+
+void EnglishConfusionTests(i32 d) {
+    const i32 e = d - 1;
+    if (WordIs(e, "real") || WordIs(e, "they're") || WordIs(e, "you're") || WordIs(e, "there") ||
+        WordIs(e, "her")) {
+        gErrorExtent = static_cast<u16>(d);
+    } else if (TokenIs(e, "it's") || TokenIs(d, "let's")) {
+        gErrorVariant = 'Y';
+        gErrorExtent = static_cast<u16>(d);
+    } else if (WordCategory(e) == 2 || WordCategory(e) == 1 || WordIs(e, "some")) {
+        gErrorExtent = static_cast<u16>(d);
+    } else if (WordCategory(d) == 1 || WordIs(d, "their")) {
+        gErrorVariant = 'A';
+        gErrorExtent = static_cast<u16>(d - 1);
+    } else if (WordIs(e, "to") || WordIs(e, "its") || WordIs(e, "lets") || WordIs(e, "your") ||
+               WordIs(e, "cant")) {
+        gErrorExtent = static_cast<u16>(d);
+    }
+}
+
+RuleCode FireConfusion(const DispatchState& s, i32 d) {
+    Fire(40, d);
+    if (gErrorExtent == 0xFFFF) gErrorExtent = 127;
+    if (gErrorVariant == 'Z') gErrorExtent = 0xFFFF;
+    if (s.mode == kModeScoring) AddReadingPenalty(15);
+    return 40;
+}
+
+}  // namespace
+
+RuleCode RuleUnknownWord(DispatchState& s) {
+    if (s.mode != kModeScoring && (gErrorVariant == 'A' || gErrorVariant == 'B')) gErrorVariant = 0;
+    if (gLastRule > 1) return 0;
+    RuleStorage& st = Storage();
+    for (i32 i = 0; i < gWordCount; ++i) {
+        if (!QualifiesAsUnknown(i) && gWords[i].CorrectionMark != 1) continue;
+        if (s.mode == kModeScoring ? i != gLastErrorPos : !MayReport(1, i)) continue;
+        const u8 variantBefore = gErrorVariant;
+        gErrorExtent = 127;
+        Fire(1, i);
+        WordRecord& w = gWords[i];
+        if (gCheckingLanguage != 0) {
+            if (w.WordText.data[0] >= '0' && w.WordText.data[0] <= '9') gErrorVariant = 'N';
+        } else {
+            ChooseEnglishVariant(st, i);
+        }
+        if (w.QuoteFlags >= kForeignRun) {  // counted in a foreign run already
+            gErrorVariant = variantBefore;
+            continue;
+        }
+        const u16 caseMode = w.WordCaseMode == 65535 ? 0 : w.WordCaseMode;
+        if (caseMode == 0 && gErrorVariant != 'N' && gErrorVariant != 'P' && gErrorVariant != 'U' &&
+            gCaseMode != 77) {
+            const ForeignOutcome o = CheckOtherLanguage(st, i);
+            if (o == ForeignOutcome::SetAside) {
+                gErrorVariant = variantBefore;
+                continue;
+            }
+            if (o == ForeignOutcome::Reported) return 1;
+        }
+        CheckCaseVariant(st, i);
+        return 1;
+    }
+    return 0;
+}
+
+RuleCode RuleRepeatedWord(DispatchState& /*s*/) {
+    const i32 n = gWordCount;
+    const bool french = gCheckingLanguage != 0;
+    for (i32 i = 0; i <= n - 2; ++i) {
+        if (!MayReport(16, i + 1)) continue;
+        const u8 first = WordFirstByte(i);
+        if (first < 'a' || first > 'z') continue;
+        if (CompareStrings(gWords[i].WordText, gWords[i + 1].WordText) != kCompareEqual) continue;
+        if (french && (WordClass(i) == 'X' || WordClass(i) == '\\' || WordIs(i, "en") ||
+                       WordIs(i, "faire") || WordIs(i, "leu"))) {
+            continue;
+        }
+        if (!french && (WordIs(i, "had") || WordIs(i, "us"))) continue;
+        gErrorExtent = static_cast<u16>(i + 1);
+        Fire(16, i + 1);
+        return 16;
+    }
+    return 0;
+}
+
+RuleCode RuleLigature(DispatchState& /*s*/) {
+    RuleStorage& st = Storage();
+    for (i32 i = 0; i < gWordCount; ++i) {
+        if (!MayReport(37, i)) continue;
+        const WordRecord& w = gWords[i];
+        if (w.LigatureMode == 2) continue;
+        if (w.LigatureMode == 1) {
+            if (CheckLexiconLigatures(st, i)) return 37;
+            continue;
+        }
+        if (WordBegins(i, "oeil-de-b")) {
+            if (w.FirstLigaturePos == 0 && w.SecondLigaturePos == 9) continue;
+            gErrorVariant = 'L';
+            gErrorDetail = 222;
+            gErrorExtent = 0;
+            Fire(37, i);
+            return 37;
+        }
+        if (ScanLigatures(i)) return 37;
+    }
+    return 0;
+}
+
+RuleCode RuleMissingHyphen(DispatchState& /*s*/) {
+    RuleStorage& st = Storage();
+    if (gCheckingLanguage == 0) return EnglishHyphen(st);
+    if (gFrenchWordPass == 0) return 0;
+    return FrenchHyphen(st);
+}
+
+RuleCode RuleRegister(DispatchState& /*s*/) {
+    if (gFrenchWordPass == 0 || gCheckingLanguage != 3) return 0;
+    RuleStorage& st = Storage();
+    for (i32 i = 0; i < gWordCount; ++i) {
+        const u8 k = WordCategory(i);
+        if (!((k >= 9 && k <= 14) || k == 18) || !MayReport(8, i)) continue;
+        BaseForm(st, i);
+        const u16 savedDetail = gErrorDetail;
+        gErrorDetail = 0;
+        BuildSynonymList(1, gWords[i].GroupMark, WordFeature(i), st.work, st.synonyms);
+        if (gErrorDetail == 0) {
+            gErrorDetail = savedDetail;
+            continue;
+        }
+        gErrorVariant = 0;
+        if (WordClass(i) >= 128 && WordCategory(i - 1) == 2 && IsPronounPair(WordClass(i - 1), WordClass(i - 2)) &&
+            WordClass(i) != 'a') {
+            gErrorVariant = 'P';
+        }
+        gErrorExtent = static_cast<u16>(i);
+        Fire(8, i);
+        return 8;
+    }
+    return 0;
+}
+
+RuleCode DecodeLocutionResult(DispatchState& s) {
+    const i32 v = s.locution;
+    if (v >= 128 && v <= 255) {
+        if (MayReport(52, v - 128)) {
+            s.held = 52;
+            s.heldPos = v;
+            s.heldFromLocution = true;
+        }
+        return 0;
+    }
+    if (v >= 768 && v <= 1023) {
+        if (MayReport(32, v - 768)) {
+            s.held = 32;
+            s.heldPos = v;
+            s.heldFromLocution = true;
+            gErrorVariant = 'F';
+        }
+        return 0;
+    }
+    if (v < 256 || v > 767) return 0;
+    const i32 d = v >= 512 ? v - 512 : v - 256;
+    if (!MayReport(40, d)) return 0;
+    if (v >= 512) {
+        gErrorVariant = 'C';
+        gErrorExtent = static_cast<u16>(d);
+        return FireConfusion(s, d);
+    }
+    if (gErrorVariant == 'P') {
+        gErrorExtent = static_cast<u16>(d);
+        return FireConfusion(s, d);
+    }
+    if (gCheckingLanguage != 0) {
+        FrenchConfusionTests(s, d);
+    } else if (gErrorVariant == 'B') {
+        gErrorExtent = static_cast<u16>(d);
+    } else {
+        EnglishConfusionTests(d);
+    }
+    return FireConfusion(s, d);
+}

@@ -1,0 +1,33 @@
+// Read access to the words of the sentence in hand for the dispatcher and
+// its rules. A word outside 0 .. gWordCount - 1 does not exist: every test
+// on it fails and its bytes read as 0.
+#pragma once
+#include "frame/bounded_string.h"
+#include "frame/records.h"
+#include "frame/tables.h"
+
+inline bool WordExists(i32 i) { return i >= 0 && i < static_cast<i32>(gWordCount); }
+
+inline u8 WordClass(i32 i, i32 j = 0) { return WordExists(i) ? gWords[i].ReadingClasses[j] : 0; }
+inline u8 WordFeature(i32 i, i32 j = 0) { return WordExists(i) ? gWords[i].ReadingFeatures[j] : 0; }
+inline u8 WordCategory(i32 i, i32 j = 0) { return WordExists(i) ? gWords[i].ReadingCategories[j] : 0; }
+inline u8 WordMark(i32 i, i32 j = 0) { return WordExists(i) ? gWords[i].ReadingMarks[j] : 0; }
+inline i32 LastReading(i32 i) {
+    return WordExists(i) && gWords[i].ReadingCount > 0 ? gWords[i].ReadingCount - 1 : 0;
+}
+
+// The word's text equals `text` (CompareWordText answers equal).
+inline bool WordIs(i32 i, const char* text) {
+    return WordExists(i) && CompareWordText(gWords[i].WordText, text) == kCompareEqual;
+}
+// The word's text begins with `text`.
+inline bool WordBegins(i32 i, const char* text) {
+    return WordExists(i) && FindCSubstring(gWords[i].WordText, text) == 1;
+}
+inline i32 WordLength(i32 i) { return WordExists(i) ? GetStringLength(gWords[i].WordText) : 0; }
+inline u8 WordFirstByte(i32 i) { return WordExists(i) ? gWords[i].WordText.data[0] : 0; }
+inline u8 WordLastByte(i32 i) {
+    const i32 n = WordLength(i);
+    return n > 0 ? gWords[i].WordText.data[n - 1] : 0;
+}
+inline bool IsVerbClass(u8 c) { return c >= 128; }

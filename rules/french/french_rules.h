@@ -1,0 +1,14 @@
+// French function-word and locution passes run by the rule dispatcher.
+#pragma once
+#include "frame/bounded_array.h"
+#include "frame/types.h"
+
+// Rule of the function word that begins the sentence (its text): 1 a
+// question, 2 the second-pass marker, 3 both; 257, 256, 129 and 768 the
+// sentence kinds 2, 4, 1 and 3 (768: skip the locution passes); else 0.
+u16 ApplyFrenchSentenceInitialRules(BoundedString& firstWord);
+
+// The locution pass. Mode 0: 2 when a function-word rule changed readings.
+// Mode 1: the locution result (128, 256, 512 or 768 plus a word index, as
+// the English set-phrase pass), or 0.
+u16 MarkFrenchLocutions(u16 mode);

@@ -1,0 +1,206 @@
+// Fills the sentence word table from a compact notation, so that the
+// dispatcher and its rules can be tested without the dictionary.
+//
+//   "Il/U vient/#128.24 le/d.0.0.0+V le/d ?"
+//
+// Words are separated by blanks. A word is its text (UTF-8, converted to
+// Mac Roman), optionally followed by '/' and its readings joined by '+'.
+// A reading is class[.features[.category[.mark]]]; the class is one
+// character or '#' and a number. Without readings, a one-character token
+// that is not a letter or digit gets the tokenizer's punctuation reading
+// (category 20, or 21 for ','), any other word one reading of class 'A'.
+// Offsets run from 0 with one blank between words.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "checking/report.h"
+#include "checking/tokenizer.h"
+#include "frame/bounded_string.h"
+#include "frame/mac_roman_literal.h"
+#include "frame/records.h"
+#include "frame/settings.h"
+#include "frame/tables.h"
+#include "rules/clause/clause_rules.h"
+
+namespace word_table {
+
+// UTF-8 to Mac Roman at run time ('?' for a character without a byte).
+inline std::string ToMacRoman(const std::string& utf8) {
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const u8 c = static_cast<u8>(utf8[i]);
+        u32 cp = c;
+        std::size_t n = 1;
+        if (c >= 0xF0) { cp = c & 0x07; n = 4; }
+        else if (c >= 0xE0) { cp = c & 0x0F; n = 3; }
+        else if (c >= 0xC0) { cp = c & 0x1F; n = 2; }
+        for (std::size_t k = 1; k < n && i + k < utf8.size(); ++k) cp = (cp << 6) | (utf8[i + k] & 0x3F);
+        i += n;
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+            continue;
+        }
+        char b = '?';
+        for (u32 k = 0; k < 128; ++k) {
+            if (mac_roman_literal::kMacRomanCodePoints[k] == cp) b = static_cast<char>(0x80 + k);
+        }
+        out += b;
+    }
+    return out;
+}
+
+inline void ClearWord(WordRecord& w) {
+    w.ReadingCount = 0;
+    for (u32 j = 0; j < kReadingSlots; ++j) {
+        w.ReadingClasses[j] = 0;
+        w.ReadingFeatures[j] = 0;
+        w.ReadingCategories[j] = 0;
+        w.ReadingMarks[j] = 0;
+        w.ReadingLemmaRefs[j] = 0;
+    }
+    w.GroupMark = 0;
+    w.FunctionCode = 0;
+    w.LinkedWord = 65535;
+    w.ClauseNumber = 0;
+    w.WordCaseMode = 0;
+    w.FirstLigaturePos = 65535;
+    w.SecondLigaturePos = 65535;
+    w.LigatureMode = 0;
+    w.QuoteFlags = 0;
+    w.CorrectionMark = 0;
+    w.AmbiguityFlag = 0;
+    CopyCString(w.BaseText, "");
+    CopyCString(w.LexiconForm, "");
+}
+
+inline void ParseReading(WordRecord& w, const std::string& spec) {
+    const u16 j = w.ReadingCount;
+    std::size_t pos = 0;
+    u8 cls = 0;
+    if (!spec.empty() && spec[0] == '#') {
+        char* end = nullptr;
+        cls = static_cast<u8>(std::strtoul(spec.c_str() + 1, &end, 10));
+        pos = static_cast<std::size_t>(end - spec.c_str());
+    } else if (!spec.empty()) {
+        cls = static_cast<u8>(spec[0]);
+        pos = 1;
+    }
+    u32 fields[3] = {0, 0, 0};
+    for (u32& f : fields) {
+        if (pos >= spec.size() || spec[pos] != '.') break;
+        char* end = nullptr;
+        f = static_cast<u32>(std::strtoul(spec.c_str() + pos + 1, &end, 10));
+        pos = static_cast<std::size_t>(end - spec.c_str());
+    }
+    w.ReadingClasses[j] = cls;
+    w.ReadingFeatures[j] = static_cast<u8>(fields[0]);
+    w.ReadingCategories[j] = static_cast<u8>(fields[1]);
+    w.ReadingMarks[j] = static_cast<u8>(fields[2]);
+    w.ReadingCount = static_cast<u16>(j + 1);
+}
+
+inline bool IsWordChar(u8 c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c >= 0x80;
+}
+
+// Fills gWords / gWordCount from the notation.
+inline void Build(const std::string& notation) {
+    std::istringstream in(notation);
+    std::string item;
+    u32 offset = 0;
+    gWordCount = 0;
+    while (in >> item && gWordCount < kMaxSentenceWords) {
+        const std::size_t slash = item.find('/', 1);
+        const std::string text = ToMacRoman(item.substr(0, slash));
+        WordRecord& w = gWords[gWordCount];
+        ClearWord(w);
+        CopyCString(w.WordText, text.c_str());
+        CopyCString(w.SeparatorText, text.c_str());
+        w.StartOffset = offset;
+        w.EndOffset = offset + static_cast<u32>(text.size()) - 1;
+        w.OriginalIndex = w.SourceIndex = gWordCount;
+        offset += static_cast<u32>(text.size()) + 1;
+        if (slash != std::string::npos && slash + 1 < item.size()) {
+            std::string rest = item.substr(slash + 1);
+            std::size_t p = 0;
+            while (p <= rest.size()) {
+                const std::size_t plus = rest.find('+', p == 0 ? 0 : p + 1);
+                ParseReading(w, rest.substr(p, plus == std::string::npos ? std::string::npos : plus - p));
+                if (plus == std::string::npos) break;
+                p = plus + 1;
+            }
+        } else if (text.size() == 1 && !IsWordChar(static_cast<u8>(text[0]))) {
+            ParseReading(w, "#0");
+            w.ReadingCategories[0] = text[0] == ',' ? 21 : 20;
+        } else {
+            ParseReading(w, "A");
+        }
+        ++gWordCount;
+    }
+}
+
+// Words' texts joined by blanks.
+inline std::string Texts() {
+    std::string out;
+    for (u16 i = 0; i < gWordCount; ++i) {
+        if (i) out += ' ';
+        out += reinterpret_cast<const char*>(gWords[i].WordText.data);
+    }
+    return out;
+}
+
+struct Hit {
+    RuleCode code;
+    i32 pos;
+    u8 variant;
+    u16 detail;
+    u16 extent;
+    bool operator==(const Hit&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const Hit& h) {
+    return os << "{" << h.code << " @" << h.pos << " '" << (h.variant ? static_cast<char>(h.variant) : '-')
+              << "' d" << h.detail << " x" << h.extent << "}";
+}
+
+// Starts a dispatch series on the table as built.
+inline void StartSeries() {
+    gLastRule = 0;
+    gLastErrorPos = -1;
+    gErrorVariant = 0;
+    gErrorDetail = 0;
+    gErrorKind = 0;
+    gErrorExtent = kNoCorrection;
+    gReadingPenalty = 0;
+}
+
+// Language and switches of a rule test; restored afterwards.
+class WordTableTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        savedLanguage_ = gCheckingLanguage;
+        savedWordPass_ = gFrenchWordPass;
+        savedUniq_ = gActiveLangUniq;
+        gFrenchWordPass = 1;
+        gActiveLangUniq = 0;
+        gAnalysisMode = 0;
+        StartSeries();
+    }
+    void TearDown() override {
+        gCheckingLanguage = savedLanguage_;
+        gFrenchWordPass = savedWordPass_;
+        gActiveLangUniq = savedUniq_;
+        gWordCount = 0;
+    }
+    u16 savedLanguage_ = 0;
+    u16 savedWordPass_ = 0;
+    u16 savedUniq_ = 0;
+};
+
+}  // namespace word_table
