@@ -1,0 +1,158 @@
+// Plural, singular, feminine and masculine forms, and the irregular
+// adjective list.
+#include "frame/mac_roman_literal.h"
+#include "inflection/adjectives.h"
+#include "tests/inflection/inflect_fixture.h"
+
+namespace {
+
+using Forms = std::vector<std::string>;
+
+struct AdjectiveCase {
+    const char* word;
+    i16 selector;
+    const char* result;  // null: not a listed form, the word stays
+};
+
+TEST(IrregularAdjectives, FormsBySelector) {
+    const AdjectiveCase kCases[] = {
+        {"nul", 3, "nulle"},         {"nulles", 1, "nul"},
+        {"beaux", 3, "belle"},       {"vieille", 1, "vieux"},
+        {MR("sèches"), 1, "sec"},    {"long", 4, "longues"},
+        {"oblong", 4, "oblongues"},  {"barlong", 4, "barlongues"},
+        {"final", 2, "finals&finaux"}, {"finaux", 2, "finaux&finals"},
+        {"finale", 2, "finals&finaux"}, {"atonal", 2, "atonals&atonaux"},
+        {"bas", 2, "bas"},           {"grec", 3, "grecque"},
+        {MR("maître"), 4, MR("maîtresses")}, {"favori", 3, "favorite"},
+        {"petit", 3, nullptr},       {"nullement", 1, nullptr},
+    };
+    for (const AdjectiveCase& c : kCases) {
+        gErrorExtent = static_cast<u16>(c.selector);
+        BoundedString w = InflectText(c.word);
+        const i16 r = InflectFrenchIrregularAdjective(w);
+        EXPECT_EQ(r, c.result != nullptr ? 1 : 0) << c.word;
+        EXPECT_STREQ(reinterpret_cast<const char*>(w.data), c.result != nullptr ? c.result : c.word) << c.word;
+    }
+}
+
+// A selector outside 1..4 gives no form (rather than a form of the first
+// or last model picked by the clamped table access).
+TEST(IrregularAdjectives, SelectorOutOfRange) {
+    for (i16 selector : {0, 5, -1, 200}) {
+        gErrorExtent = static_cast<u16>(selector);
+        BoundedString w = InflectText("beau");
+        EXPECT_EQ(InflectFrenchIrregularAdjective(w), 0) << selector;
+        EXPECT_STREQ(reinterpret_cast<const char*>(w.data), "beau");
+    }
+}
+
+struct NominalCase {
+    u32 mode;
+    const char* word;
+    u16 code;
+    Forms forms;
+};
+
+void RunTable(InflectTest& t, const NominalCase* cases, std::size_t n,
+              Inflected (InflectTest::*run)(u32, const std::string&, u16)) {
+    for (std::size_t i = 0; i < n; ++i) {
+        const NominalCase& c = cases[i];
+        const Inflected r = (t.*run)(c.mode, c.word, 0);
+        EXPECT_EQ(r.forms, c.forms) << c.word << " op " << (c.mode & 0xFF);
+        EXPECT_EQ(r.code, c.code) << c.word << " op " << (c.mode & 0xFF);
+    }
+}
+
+class NominalTest : public InflectTest {
+public:
+    Inflected Call(u32 mode, const std::string& word, u16 count) { return Run(mode, word, count); }
+};
+
+TEST_F(NominalTest, Plurals) {
+    const NominalCase kCases[] = {
+        {0x303, "mal", 1, {"maux", "mals"}},
+        {0x303, "son", 1, {"sons", "ses"}},
+        {0x303, "la", 1, {"les"}},
+        {0x303, "chef-d'oeuvre", 1, {"chefs-d'oeuvre"}},
+        {0x303, "prud'homal", 1, {"prud'homaux"}},
+        {0x303, "prud'homme", 1, {"prud'hommes"}},
+        {0x303, "trompe-l'oeil", kInflectNoPlural, {}},
+        {0x303, "aujourd'hui", kInflectNoPlural, {}},
+        {0x303, "un", 0, {"uns", "des"}},
+        {0x303, "le", 0, {"les"}},
+        {0x303, "maison", 0, {"maisons"}},
+        {0x303, MR("grand-mère"), 0, {MR("grand-mères")}},
+        {0x303, MR("aimé"), 0, {MR("aimés")}},
+        {0x303, "naevus", 1, {"naevi"}},
+        {0x303, "nez", kInflectInvariable, {}},
+        {0x303, "x", kInflectNoPlural, {}},
+        {0x303, "xqzwv", kInflectRefused, {}},
+    };
+    RunTable(*this, kCases, std::size(kCases), static_cast<Inflected (InflectTest::*)(u32, const std::string&, u16)>(&NominalTest::Call));
+}
+
+// A plural that fails leaves no count behind, although the dictionary's
+// candidates (stems with code bytes) stand in the results array.
+TEST_F(NominalTest, FailedPluralClearsTheCount) {
+    for (const char* word : {"cheval", "nez", "trompe-l'oeil"}) {
+        const Inflected r = Run(0x303, word, 5);
+        EXPECT_TRUE(r.code == kInflectNoPlural || r.code == kInflectInvariable) << word;
+        EXPECT_EQ(r.count, 0) << word;
+    }
+}
+
+TEST_F(NominalTest, Singulars) {
+    const NominalCase kCases[] = {
+        {0x304, "maisons", 0, {"maison"}},
+        {0x304, "chevaux", 0, {"cheval"}},
+        {0x304, "beaux", 0, {"beau"}},
+        {0x304, "les", 1, {"le", "la"}},
+        {0x304, "maison", kInflectNoSingular, {}},
+        {0x304, "xqzwv", kInflectNoSingular, {}},
+    };
+    RunTable(*this, kCases, std::size(kCases), static_cast<Inflected (InflectTest::*)(u32, const std::string&, u16)>(&NominalTest::Call));
+}
+
+TEST_F(NominalTest, GenderForms) {
+    const NominalCase kCases[] = {
+        {0x308, "beau", 0, {"belle"}},
+        {0x309, "belle", 0, {"beau"}},
+        {0x308, "grand", 0, {"grande"}},
+        {0x309, "grande", 0, {"grand"}},
+        {0x308, "actif", 0, {"active"}},
+        {0x308, MR("aimé"), 0, {MR("aimée")}},
+        {0x308, MR("aimés"), 0, {MR("aimées")}},
+        {0x309, "finales", 0, {"finals", "finaux"}},
+        {0x308, "belle", kInflectAlreadyFeminine, {}},
+        {0x309, "grand", kInflectAlreadyMasculine, {}},
+        {0x308, "xqzwv", kInflectNoGenderForm, {}},
+        {0x308, "aimons", kInflectNoGenderForm, {}},
+    };
+    RunTable(*this, kCases, std::size(kCases), static_cast<Inflected (InflectTest::*)(u32, const std::string&, u16)>(&NominalTest::Call));
+}
+
+// The selector the operation sets: plural participles give the plural form.
+TEST_F(NominalTest, GenderSelector) {
+    Run(0x308, MR("aimés"));
+    EXPECT_EQ(gErrorExtent, 4);
+    Run(0x308, MR("aimé"));
+    EXPECT_EQ(gErrorExtent, 3);
+    Run(0x309, "belles");
+    EXPECT_EQ(gErrorExtent, 2);
+}
+
+// Determiners take the caller's selector; their forms end with a blank.
+TEST_F(NominalTest, DeterminerForms) {
+    gErrorExtent = 3;
+    EXPECT_EQ(Run(0x308, "tout").forms, (Forms{"toute "}));
+    gErrorExtent = 1;
+    EXPECT_EQ(Run(0x308, "tout").forms, (Forms{"tout "}));
+}
+
+// Results of operations 8 and 9 show a hyphen, never the internal mark.
+TEST_F(NominalTest, GenderFormsRestoreMarks) {
+    EXPECT_EQ(Run(0x308, MR("afro-cubain")).forms, (Forms{MR("afro-cubaine")}));
+    EXPECT_EQ(Run(0x309, MR("afro-cubaines")).forms, (Forms{MR("afro-cubains")}));
+}
+
+}  // namespace
