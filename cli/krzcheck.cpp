@@ -295,6 +295,114 @@ int RunTextCommand(const Options& o, ParagraphCheck check) {
     return found ? 1 : 0;
 }
 
+// ---- Word commands ---------------------------------------------------------
+
+// Prints the results (36-byte slots) one per line, or as one JSON array;
+// 0 with results, 1 without.
+int PrintWordResults(const Options& o, const char* slots, int count) {
+    std::string out = o.json ? "[" : "";
+    for (int i = 0; i < count; ++i) {
+        std::string word = Utf8FromCp1252(slots + 36 * i);
+        if (o.json) out += (i > 0 ? "," : "") + JsonString(word);
+        else out += word + "\n";
+    }
+    if (o.json) out += "]\n";
+    std::fputs(out.c_str(), stdout);
+    return count > 0 ? 0 : 1;
+}
+
+// suggest WORD: the spelling suggestions, best first.
+int RunSuggest(const Options& o) {
+    if (o.args.size() != 1) {
+        Usage();
+        return 2;
+    }
+    const std::string word = Cp1252FromUtf8(o.args[0]);
+    char slots[12 * 36] = {};
+    int16_t count = 0;
+    const int16_t r = KRZSuggestions(word.c_str(), &count, slots, 0, static_cast<uint16_t>(o.lang));
+    if (r < 0) {
+        std::fprintf(stderr, "krzcheck: suggest failed (%d)\n", static_cast<int>(r));
+        return 2;
+    }
+    return PrintWordResults(o, slots, count);
+}
+
+// infinitive / plural / singular WORD: the forms, one per line.
+int RunWordForms(const Options& o) {
+    if (o.args.size() != 1) {
+        Usage();
+        return 2;
+    }
+    const std::string word = Cp1252FromUtf8(o.args[0]);
+    const uint16_t lang = static_cast<uint16_t>(o.lang);
+    char slots[2 * 36] = {};
+    int count = 0;
+    int16_t r = 0;
+    if (o.command == "infinitive") {
+        uint16_t n = 0;
+        r = KRZInfinitive(word.c_str(), &n, slots, 0, lang);
+        count = n;
+    } else if (o.command == "plural") {
+        int16_t n = 0;
+        r = KRZPlural(word.c_str(), &n, slots, 0, lang);
+        count = n;
+    } else {
+        uint16_t n = 0;
+        r = KRZSingular(word.c_str(), &n, slots, 0, lang);
+        count = n;
+    }
+    if (r < 0) {
+        std::fprintf(stderr, "krzcheck: %s failed (%d)\n", o.command.c_str(), static_cast<int>(r));
+        return 2;
+    }
+    return PrintWordResults(o, slots, count);
+}
+
+// The tense argument: 0 .. 10, or -9 / -8 (related adjectives / nouns).
+bool ParseTense(const std::string& text, uint16_t* tense) {
+    if (text.empty() || text.size() > 3) return false;
+    size_t i = text[0] == '-' ? 1 : 0;
+    if (i == text.size()) return false;
+    int value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return false;
+        value = value * 10 + (text[i] - '0');
+    }
+    if (text[0] == '-') value = -value;
+    if (!(value >= 0 && value <= 10) && value != -9 && value != -8) return false;
+    *tense = static_cast<uint16_t>(value);
+    return true;
+}
+
+// conjugate VERB TENSE: one line per form (an empty line where the form
+// does not exist); 0 when at least one form exists.
+int RunConjugate(const Options& o) {
+    uint16_t tense = 0;
+    if (o.args.size() != 2 || !ParseTense(o.args[1], &tense)) {
+        Usage();
+        return 2;
+    }
+    const std::string word = Cp1252FromUtf8(o.args[0]);
+    char slots[6 * 36] = {};
+    int16_t count = 0;
+    uint16_t flags = 0;
+    const int16_t r = KRZConjugate2(word.c_str(), tense, &count, slots, &flags, 0, static_cast<uint16_t>(o.lang));
+    if (r < 0) {
+        std::fprintf(stderr, "krzcheck: conjugate failed (%d)\n", static_cast<int>(r));
+        return 2;
+    }
+    PrintWordResults(o, slots, count);
+    for (int i = 0; i < count; ++i)
+        if (slots[36 * i] != 0) return 0;
+    return 1;
+}
+
+bool IsWordCommand(const std::string& command) {
+    return command == "suggest" || command == "infinitive" || command == "conjugate" || command == "plural" ||
+           command == "singular";
+}
+
 bool IsTextCommand(const std::string& command) {
     return command == "check" || command == "spell" || command == "punct";
 }
@@ -316,13 +424,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (o.version) return PrintVersion(o);
-    if (IsTextCommand(o.command)) StartLibrary(o);
+    if (IsTextCommand(o.command) || IsWordCommand(o.command)) StartLibrary(o);
     if (!o.lexicon.empty() && OpenLexicon(o) != 0) return 2;
     if (o.command == "lex-list") {
         int status = ListLexicon(o);
         KRZCloseLex();
         return status;
     }
+    if (o.command == "suggest") return RunSuggest(o);
+    if (o.command == "conjugate") return RunConjugate(o);
+    if (o.command == "infinitive" || o.command == "plural" || o.command == "singular") return RunWordForms(o);
     if (o.command == "check") return RunTextCommand(o, CheckGrammar);
     if (o.command == "spell") return RunTextCommand(o, CheckSpelling);
     if (o.command == "punct") return RunTextCommand(o, CheckPunctuation);

@@ -179,14 +179,16 @@ i16 AddUniqueSuggestion(const BoundedString& candidate, i16& count,
                         BoundedArray<BoundedString>& list) {
     bool found = false;
     for (i32 k = 0; k < count && !found; ++k) found = CompareStrings(list[k], candidate) == kCompareEqual;
-    bool full = count < 0 || static_cast<u32>(count) >= list.count;
+    // The capacity is the list's, at most one entry per cost-mark slot.
+    const u32 capacity = list.count < gSuggestionFlags.count ? list.count : gSuggestionFlags.count;
+    bool full = count < 0 || static_cast<u32>(count) >= capacity;
     if (!found && !full && GetStringLength(candidate) >= 2) {
         CopyString(list[count], candidate);
         gSuggestionFlags[count] = gPendingSuggestionFlag;
         ++count;
         gPendingSuggestionFlag = 0;
     }
-    return (count > 23 || static_cast<u32>(count) >= list.count) ? 1 : 0;
+    return (count > 23 || static_cast<u32>(count) >= capacity) ? 1 : 0;
 }
 
 u32 LookupWordSlotPreserving(BoundedString& word, i16 i) {

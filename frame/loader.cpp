@@ -238,6 +238,8 @@ void LoadLinguisticData(u16 initialLanguage, u16 loadEnglish) {
     ViewBlock(gLitDictText, kLitDictTextBlock);
     ViewBlock(gLitDictOffsetsA, kLitDictOffsetsABlock);
     ViewBlock(gLitDictOffsetsB, kLitDictOffsetsBBlock);
+    // The homophone lists; the language switch below takes their counts.
+    LoadTaggedWordLists();
     // French first, so that an English start leaves the ending lists 8 to 10
     // and the tail of the letter table on the French data, as a later switch
     // from French would.

@@ -2,6 +2,7 @@
 #include "frame/tagged_words.h"
 
 #include "frame/bounded_string.h"
+#include "frame/resources.h"
 
 namespace {
 
@@ -9,18 +10,38 @@ namespace {
 constexpr i32 kMaxTaggedWordLength = 35;
 constexpr i32 kTaggedWordStart = 3;
 
-// The homophone entries are built from data supplied separately; until then
-// both lists are valid and empty.
-StringList EmptyTaggedList() {
+StringList BuiltInTaggedList(u16 id) {
     StringList list;
-    BuildStringArrayFromLiterals(list, 0, nullptr);
+    const u8* data = nullptr;
+    u32 size = 0;
+    FindEmbeddedBlock("KRZDATA", id, &data, &size);
+    ViewTaggedWordBlock(list, data, size);
     return list;
 }
 
 }  // namespace
 
-StringList gEnglishTaggedWords = EmptyTaggedList();
-StringList gFrenchTaggedWords = EmptyTaggedList();
+// Built from the embedded blocks when the library is loaded, so that the
+// lists exist before the first call.
+StringList gEnglishTaggedWords = BuiltInTaggedList(kEnglishTaggedWordsBlock);
+StringList gFrenchTaggedWords = BuiltInTaggedList(kFrenchTaggedWordsBlock);
+
+void ViewTaggedWordBlock(StringList& list, const u8* data, u32 size) {
+    u32 n = 0;
+    for (u32 i = 0; data != nullptr && i < size; ++i) n += data[i] == 0 ? 1 : 0;
+    list.Allocate(n);
+    u32 start = 0, k = 0;
+    for (u32 i = 0; k < n && i < size; ++i) {
+        if (data[i] != 0) continue;
+        list.data[k++].View(const_cast<u8*>(data + start), i - start + 1);
+        start = i + 1;
+    }
+}
+
+void LoadTaggedWordLists() {
+    gEnglishTaggedWords = BuiltInTaggedList(kEnglishTaggedWordsBlock);
+    gFrenchTaggedWords = BuiltInTaggedList(kFrenchTaggedWordsBlock);
+}
 
 StringList& TaggedWordsFor(u16 language) {
     return language == 0 ? gEnglishTaggedWords : gFrenchTaggedWords;

@@ -15,6 +15,22 @@
 
 inline constexpr u8 kTaggedAnnotationMark = 0xA4;
 
+// The built-in lists: blocks of type "KRZDATA" with these ids, each the
+// entries one after the other, every entry followed by a NUL byte. (They
+// are named by type and id, outside the virtual file numbers.)
+inline constexpr u16 kEnglishTaggedWordsBlock = 401;
+inline constexpr u16 kFrenchTaggedWordsBlock = 402;
+
+// Points `list` at the entries of such a block: one view per entry, its
+// count the entry's length + 1 (the NUL), as for literal word lists. Bytes
+// after the last NUL are not an entry. An absent block gives an empty,
+// valid list.
+void ViewTaggedWordBlock(StringList& list, const u8* data, u32 size);
+
+// Points both lists at their built-in blocks (done when the library is
+// loaded and again by the start-up loader).
+void LoadTaggedWordLists();
+
 // gEnglishTaggedWords for language 0, gFrenchTaggedWords for any other.
 StringList& TaggedWordsFor(u16 language);
 

@@ -256,6 +256,50 @@ KRZ_API void KRZClearParagraphTab(ParagraphErrorRecord* table, int16_t count);
 KRZ_API uint32_t KRZPunctParagraph(const char* text, int32_t start, int32_t end,
                                    ParagraphErrorRecord* table);
 
+/* Word services. A word is cut to its first 35 bytes; each result fills a
+ * 36-byte slot of the host's buffer (offsets 0, 36, 72 ...). Languages: 0
+ * English, 3 French (10 and 11 run on the French data); accentsOnCapitals
+ * non-zero writes capital results with their accents.
+ * KRZSuggestions: up to 12 spelling suggestions (results: 12 x 36 bytes),
+ * best first, typed capitals kept. Returns 1 with a count of 0 when the word
+ * is empty or known, 0 otherwise (also when nothing is suggested); -1 for
+ * a null argument, -8 when memory runs out. */
+KRZ_API int16_t KRZSuggestions(const char* word, int16_t* count, char* results,
+                               uint16_t accentsOnCapitals, uint16_t language);
+
+/* Word forms. Results are written in the typed word's capitals (all
+ * capitals, or a capital initial); a French word typed in capitals without
+ * accents is first matched to its accented spelling. At most 2 results
+ * (KRZInfinitive, KRZPlural, KRZSingular) or 6 (conjugations) are written,
+ * and *count never exceeds that number. -1 for a null word, count or
+ * results, -8 when memory runs out.
+ * KRZInfinitive: the infinitive(s) of a verb form. Returns the verb's model
+ * code (above 100 for a marked model), 9 for a capitalised French word
+ * unknown under any accent, 11 for an empty word or no verb form.
+ * KRZConjugate2: the forms of a verb in one tense: 0 present participle,
+ * 1 past participles, 2 present, 3 imperfect, 4 future, 5 simple past,
+ * 6 present subjunctive, 7 imperfect subjunctive, 8 conditional,
+ * 9 imperative (one result per person; an empty result where the form does
+ * not exist); 10 the English principal parts. French only: tense -9 lists
+ * the adjectives related to a noun, -8 the nouns related to an adjective.
+ * Returns the model code (100 taken off), 0 for an English tense other
+ * than 10, 9 or 11 for no verb, 20 for an empty word. *flags (0 whenever
+ * nothing was conjugated): bit 0 the model was marked, bits 1-3 the verb's
+ * tag class (1 below 0xA, 2 to 7 for 0xA to 0xF), bit 4 the verb takes the
+ * auxiliary "être". KRZConjugate: the same, with bit 0 only in *flag.
+ * KRZPlural, KRZSingular: 0 with the forms, else the reason there is none
+ * (9 unknown, 34 invariable, 35 no plural or empty word ...). */
+KRZ_API int16_t KRZInfinitive(const char* word, uint16_t* count, char* results, uint16_t accentsOnCapitals,
+                              uint16_t language);
+KRZ_API int16_t KRZConjugate2(const char* word, uint16_t tense, int16_t* count, char* results,
+                              uint16_t* flags, uint16_t accentsOnCapitals, uint16_t language);
+KRZ_API int16_t KRZConjugate(const char* word, uint16_t tense, int16_t* count, char* results,
+                             uint16_t* flag, uint16_t accentsOnCapitals, uint16_t language);
+KRZ_API int16_t KRZPlural(const char* word, int16_t* count, char* results, uint16_t accentsOnCapitals,
+                          uint16_t language);
+KRZ_API int16_t KRZSingular(const char* word, uint16_t* count, char* results, uint16_t accentsOnCapitals,
+                            uint16_t language);
+
 #ifdef __cplusplus
 }
 #endif

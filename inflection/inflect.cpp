@@ -6,6 +6,7 @@
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "inflection/inflect_call.h"
+#include "inflection/related_words.h"
 #include "inflection/verb_forms.h"
 #include "morphology/word_lookup.h"
 
@@ -102,6 +103,9 @@ u16 InflectWord(u32 mode, const BoundedString& word, u16& count, BoundedArray<Bo
         case 8:
         case 9:
             return InflectGender(call);
+        case 11:
+        case 12:
+            return InflectRelatedWords(call);
         default:
             break;
     }

@@ -84,9 +84,21 @@ Step FrenchOrdinal(AnalysisCall& call, const NumberParts& n) {
     return ReturnWith(0);
 }
 
+// A number joined to a known word ("3-year", "20mph") is an ordinal-like
+// adjective; a lone letter or an abbreviation that takes its period (class
+// 0x1C: every letter is one, and so are "st", "nd", "rd") is not a word here,
+// or "11st" and "1990s" would never reach the ending rules below.
+bool FoundJoinableWord(u16 found) {
+    for (u16 k = 0; k < found; ++k)
+        if (ClassOf(gWordTagCodes[k]) != 0x1C) return true;
+    return false;
+}
+
 Step EnglishOrdinal(AnalysisCall& call, const NumberParts& n) {
     call.work.Set(n.rest, n.restLength);
-    if (LookupInto(call, call.work.s, 0) > 0) return Fixed(call, kTagOrdinal, ReturnWith(1));
+    if (FoundJoinableWord(LookupInto(call, call.work.s, 0)))
+        return Fixed(call, kTagOrdinal, ReturnWith(1));
+    *call.count = 0;
     call.work.Set(n.rest, n.restLength);
     u16 compoundCount = 0;
     if (AnalyseCompoundWord(0, call.work.s, gWordTagCodes, compoundCount) > 0)

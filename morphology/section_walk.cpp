@@ -6,6 +6,7 @@
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "morphology/dict_format.h"
+#include "morphology/word_lookup.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ struct Walk {
     bool plain = false;  // operation above 31
     bool early = false;  // French inflection operation answering at the first match
     u32 listEnd = 0;     // end of the entry list being read
+    i16 englishAnswer = 0;  // English: kind + 1 of the last item that gave analyses
 };
 
 // Reading state of one entry list.
@@ -81,7 +83,7 @@ void ReadControlCode(const Walk& w, EntryState& s, u8 b, u32 p) {
     } else if (b == kMarkKind1) {
         s.kind = 1;
     } else if (b == kMarkModifier) {
-        if (w.plain) {
+        if (w.plain && w.french) {
             s.stopCounter = 2;
         } else {
             s.kind = 0;
@@ -98,6 +100,9 @@ void ReadControlCode(const Walk& w, EntryState& s, u8 b, u32 p) {
         if (w.section == 1 || w.section == 4) pos -= 3;
         if (w.section == 2 || w.section == 5) pos -= 2;
         s.apostrophe = pos;
+        // The mark stands for the apostrophe of a contracted word: it takes
+        // the key's apostrophe byte at this position.
+        if (s.matched + 4 < w.key.length && w.key.At(s.matched + 4) == kMarkApostrophe) ++s.matched;
     }
 }
 
@@ -478,10 +483,92 @@ ItemOutcome ReadFrenchVerbItem(Walk& w, const EntryState& s, u32 p) {
     return {};
 }
 
-// English items: read by the English dictionary's readers, which are not
-// built yet; until then an English item gives no analysis.
-ItemOutcome ReadEnglishEndingItem(Walk&, const EntryState&, u32) { return {}; }
-ItemOutcome ReadEnglishVerbItem(Walk&, const EntryState&, u32) { return {}; }
+// ---- English items ------------------------------------------------------------------
+
+// Lemma reference of the verb "be" (its first verb analysis), the slots left
+// as they were. A nested lookup cannot call back here.
+u32 BeVerbRef() {
+    static bool busy = false;
+    if (busy) return 0;
+    busy = true;
+    u8 bytes[20];
+    u32 refs[8];
+    for (i32 i = 0; i < 20; ++i) bytes[i] = gWordAnalysisBytes[i];
+    for (i32 i = 0; i < 8; ++i) refs[i] = gWordLemmaRefs[i];
+    u8 text[8] = {'b', 'e', 0};
+    BoundedString word;
+    word.View(text, sizeof text);
+    u16 store[20] = {};
+    BoundedArray<u16> tags;
+    tags.View(store, 20);
+    u16 count = 0;
+    LookupWordForm(kModeEnglishPlain, word, tags, count);
+    u32 ref = 0;
+    for (u16 i = 0; i < count && i < 8; ++i)
+        if (store[i] >= 0x8000) {
+            ref = gWordLemmaRefs[i];
+            break;
+        }
+    for (i32 i = 0; i < 20; ++i) gWordAnalysisBytes[i] = bytes[i];
+    for (i32 i = 0; i < 8; ++i) gWordLemmaRefs[i] = refs[i];
+    busy = false;
+    return ref;
+}
+
+// Writes what an English item gives (see EnglishItemResult), with lemma
+// reference `ref` (or that of "be").
+void ApplyEnglishResult(Walk& w, const EnglishItemResult& r, u32 ref) {
+    // The lemma of "are": looked up before anything is written (the
+    // lookup of "be" uses the same slots).
+    u32 be = 0;
+    for (u8 i = 0; i < r.n; ++i)
+        if (r.writes[i].beRef) be = BeVerbRef();
+    if (r.fromStart) *w.count = 0;
+    for (u8 i = 0; i < r.n; ++i) {
+        const EnglishWrite& e = r.writes[i];
+        const u32 at = e.beRef ? be : ref;
+        if (e.index == kEnglishAppend) {
+            SetAnalysis(w, *w.count, e.tag, e.byte, at);
+            if (!e.keepCount && *w.count < 0xFFFF) ++*w.count;
+        } else {
+            SetAnalysis(w, e.index, e.tag, e.byte, at);
+        }
+    }
+    if (r.setCount >= 0) *w.count = static_cast<u16>(r.setCount);
+}
+
+ItemOutcome ReadEnglishEndingItem(Walk& w, const EntryState& s, u32 p) {
+    const u8 code = DictBodyByte(p);
+    u8 number = 0;
+    bool abbreviation = false;
+    if (!MatchEnglishEnding(code, s.modifierPending, w.key, Remainder(w, s), number, abbreviation))
+        return {};
+    EnglishItemResult r;
+    ReadEnglishClassByte(w.key, DictBodyByte(p + 1), code, number, abbreviation, r);
+    ApplyEnglishResult(w, r, ItemRef(s, p));
+    w.englishAnswer = static_cast<i16>((r.kind != 0 ? r.kind : s.kind) + 1);
+    return {};
+}
+
+ItemOutcome ReadEnglishVerbItem(Walk& w, const EntryState& s, u32 p) {
+    const u8 modelByte = DictBodyByte(p);
+    const u32 model = modelByte & 0x7F;
+    const u32 r = Remainder(w, s);
+    if (r > kEnglishMaxVerbRemainder) return {};
+    if (model >= gEnglishEndingRows.count) {
+        ReportDictFault(kDictFaultModel);
+        return {};
+    }
+    const i32 slot = EnglishSlotMatch(model, w.key, r);
+    if (slot < 0) return {};
+    EnglishItemResult res;
+    ReadEnglishVerbSlot(w.key, static_cast<u8>(model), DictBodyByte(p + 1), static_cast<u8>(slot),
+                        ModeOperation(w.mode), res);
+    ApplyEnglishResult(w, res, ItemRef(s, p));
+    const u8 kind = (modelByte & 0x80) != 0 ? 1 : s.kind;
+    w.englishAnswer = static_cast<i16>(kind + 1);
+    return {};
+}
 
 // ---- The list reader --------------------------------------------------------------
 
@@ -549,7 +636,7 @@ i16 LookupInDictSection(u16 mode, i16 section, const BoundedString& key, Bounded
         const ItemOutcome out = WalkEntryList(w, list);
         if (out.endWalk) return out.result;
     }
-    return 0;
+    return w.french ? 0 : w.englishAnswer;
 }
 
 // ---- Defective and irregular verb forms -------------------------------------------------

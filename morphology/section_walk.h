@@ -10,6 +10,7 @@
 #pragma once
 #include "frame/bounded_array.h"
 #include "frame/types.h"
+#include "morphology/dict_format.h"
 
 // Analysis modes: language << 8 | operation. An operation above 31 is a
 // plain analysis; 31 or less is an inflection operation passed down.
@@ -33,7 +34,9 @@ inline constexpr bool IsEarlyAnswerMode(u16 mode) {
 // kind + 1 (1, or 2 after a 151 mark) for an early answer; 1 for an
 // infinitive-only verb (models 125, 127) found by its stem; after a stop
 // mark (152) in French plain analysis, the new count.
-// The English items are not read yet: an English walk finds nothing.
+// English: the result is kind + 1 of the last item that gave analyses
+// (1; 2 after a 151 mark or a flagged model; 4 after a 146 mark or for an
+// abbreviation that takes its period), 0 when nothing matched.
 i16 LookupInDictSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u16>& tags,
                         u16& count);
 
@@ -42,3 +45,53 @@ i16 LookupInDictSection(u16 mode, i16 section, const BoundedString& key, Bounded
 // written at the incoming count, count = number of tags. Any other key:
 // unless tags[0] is 0x1A00, tags[0] becomes 0x1C00 and the count 1.
 void AnalyseDefectiveVerbForm(const BoundedString& key, BoundedArray<u16>& tags, u16& count);
+
+// ---- English item readings ----------------------------------------------------------
+// What an English item writes once its ending (or verb slot) matched: a
+// list of analyses, each at a fixed index or appended at the count, and how
+// the count ends. Shared with the data compiler, which predicts from it what
+// a lookup of every form it writes must give.
+inline constexpr u8 kEnglishAppend = 0xFF;
+struct EnglishWrite {
+    u16 tag = 0;
+    u8 byte = 0;
+    u8 index = kEnglishAppend;  // kEnglishAppend: at the count, raising it
+    bool beRef = false;         // lemma reference of "be" instead of the item's
+    bool keepCount = false;     // appended without raising the count
+};
+struct EnglishItemResult {
+    EnglishWrite writes[6];
+    u8 n = 0;
+    bool fromStart = false;  // the count is set to 0 before the writes
+    i16 setCount = -1;       // >= 0: the count after the writes
+    u8 kind = 0;             // the item's kind (3 for an abbreviation)
+};
+
+// English ending byte (codes 0x00..0x40 and suffix codes 0xA0..0xFF)
+// against the last r characters of the key: number 1, 2 or 3, and whether
+// it is code 64 (an abbreviation that takes its period). Ending code 30
+// with nothing left gives number 2 (irregular plurals: "children").
+// `modified`: a 152 mark stood before the byte (32 off codes of 32 and up).
+bool MatchEnglishEnding(u8 code, bool modified, const KeyText& key, u32 r, u8& number,
+                        bool& abbreviation);
+
+// Readings of an English noun, adjective or other item with class byte `c`
+// whose ending byte `code` matched with `number` (the class table, the
+// closed-class table, the -ly/-ia/-way and two-letter rules).
+void ReadEnglishClassByte(const KeyText& key, u8 c, u8 code, u8 number, bool abbreviation,
+                          EnglishItemResult& out);
+
+// Readings of an English verb item (model number without its flag bit,
+// flags byte) matched at slot `slot` (0 base, 1 -s, 2 -ing, 3 past,
+// 4 past participle) for `operation` (the mode's low byte).
+void ReadEnglishVerbSlot(const KeyText& key, u8 model, u8 flags, u8 slot, u8 operation,
+                         EnglishItemResult& out);
+
+// First slot of English model `model` that ends the key with its last r
+// characters, or -1.
+i32 EnglishSlotMatch(u32 model, const KeyText& key, u32 r);
+
+// Calls `fn` for every whole word the English closed-class rules name (the
+// table, the two-letter words, "am", "are"), Mac Roman bytes: the data
+// compiler files each of them as a class-'8' word.
+void ForEachEnglishClosedWord(void (*fn)(const char* word, u32 length, void* context), void* context);

@@ -47,6 +47,13 @@ constexpr u32 kRefY = 62;
 // Lexicon markers, in probe order.
 constexpr u8 kOperationMarkers[] = {0x40, 0x41, 0x42, 0x3C, 0x3D};
 constexpr u8 kPlainFrenchMarkers[] = {0x3C, 0x3D, 0x3E, 0x3F, 0x40, 0x41, 0x42};
+constexpr u8 kEnglishMarkers[] = {0x38, 0x39, 0x3A, 0x3B, 0x40};
+
+// English: the two-letter sections lie below this number; the lookup never
+// walks a section at or above it.
+constexpr i32 kEnglishSectionLimit = 519;
+// English fixed lemma reference of the pronoun "I".
+constexpr u32 kRefPronounI = 40;
 
 // Longest key: a four-byte prefix, a word of 35 bytes and the terminator;
 // no dictionary entry spells a longer one.
@@ -139,11 +146,12 @@ BoundedArray<FormEntry>& ProbeRecords() {
 }
 
 // Operation path: found or not, under the markers in order.
-bool ProbeLexEntry(const Lookup& l) {
+bool ProbeLexEntry(const Lookup& l, const u8* markers, u32 markerCount) {
     u8 bytes[kLexKeyCapacity];
     BoundedString key;
     key.View(bytes, kLexKeyCapacity);
-    for (u8 marker : kOperationMarkers) {
+    for (u32 m = 0; m < markerCount; ++m) {
+        const u8 marker = markers[m];
         BuildLexKey(*l.word, marker, key);
         if (LookupLexEntry(key, ProbeEntry()) != 0) {
             gFoundInLexicon = 1;
@@ -154,13 +162,21 @@ bool ProbeLexEntry(const Lookup& l) {
 }
 
 // Plain and hyphen paths: every record under every marker adds an analysis.
+bool ProbeLexEntry(const Lookup& l) {
+    return ProbeLexEntry(l, kOperationMarkers, sizeof kOperationMarkers);
+}
+
 u32 ProbeLexRecords(const Lookup& l, bool hyphenPath) {
     u8 bytes[kLexKeyCapacity];
     BoundedString key;
     key.View(bytes, kLexKeyCapacity);
     BoundedArray<FormEntry>& records = ProbeRecords();
     u32 found = 0;
-    for (u8 marker : kPlainFrenchMarkers) {
+    const bool english = gCheckingLanguage == 0;
+    const u8* markers = english ? kEnglishMarkers : kPlainFrenchMarkers;
+    const u32 markerCount = english ? sizeof kEnglishMarkers : sizeof kPlainFrenchMarkers;
+    for (u32 m = 0; m < markerCount; ++m) {
+        const u8 marker = markers[m];
         if (hyphenPath && (marker == 0x3E || marker == 0x3F)) continue;
         BuildLexKey(*l.word, marker, key);
         const i16 n = LookupLexRecords(key, records);
@@ -206,9 +222,10 @@ i16 LookupHyphenated(const Lookup& l, u16 baseline) {
     const bool plain = !IsEarlyAnswerMode(l.mode);
     i16 answer = 0;
     if (gCheckingLanguage == 0) {
-        // English: the hyphenated words of the English dictionary (section
-        // 10) and the English lexicon markers come with the English items.
-        return plain ? (*l.count != baseline ? 1 : 0) : 0;
+        answer = WalkReserved(l, kSectionCapitals);
+        const bool nothing = plain ? *l.count == baseline : answer == 0;
+        if (nothing && ProbeLexRecords(l, true) != 0 && !plain) answer = 1;
+        return plain ? (*l.count != baseline ? 1 : 0) : answer;
     }
     if (l.text.At(0) == kHyphenMark) {
         if (l.text.length == 1) return 1;
@@ -222,6 +239,178 @@ i16 LookupHyphenated(const Lookup& l, u16 baseline) {
     const bool nothing = plain ? *l.count == baseline : answer == 0;
     if (nothing && ProbeLexRecords(l, true) != 0 && !plain) answer = 1;
     return plain ? (*l.count != baseline ? 1 : 0) : answer;
+}
+
+// ---- English sections ------------------------------------------------------------------
+
+i16 FirstAnswer(const Lookup& l, std::initializer_list<i16> sections);
+
+// Walks `section` under a key of `prefix` (n bytes) and the word.
+i16 WalkUnder(const Lookup& l, i16 section, const u8* prefix, u32 n) {
+    if (n + l.text.length + 1 > kKeyCapacity) return 0;
+    u8 bytes[kKeyCapacity];
+    std::memcpy(bytes, prefix, n);
+    std::memcpy(bytes + n, l.text.bytes, l.text.length);
+    bytes[n + l.text.length] = 0;
+    BoundedString key;
+    key.View(bytes, n + l.text.length + 1);
+    return LookupInDictSection(l.mode, section, key, *l.tags, *l.count);
+}
+
+// The English two-letter section: 'A'..'Z' index 0..25, 'a'..'z' 26..51;
+// 0 when a byte is no letter (`lettered` false) or the pair has no section.
+i32 EnglishLetterIndex(u8 c) {
+    if (c >= 'A' && c <= 'Z') return c - 'A';
+    if (c >= 'a' && c <= 'z') return 26 + (c - 'a');
+    return -1;
+}
+i32 EnglishTwoLetterSection(const KeyText& text, bool& lettered) {
+    const i32 r = EnglishLetterIndex(text.At(0));
+    const i32 c = EnglishLetterIndex(text.At(1));
+    lettered = r >= 0 && c >= 0;
+    if (!lettered || static_cast<u32>(r) >= gPrefixSectionMatrix.count) return 0;
+    const BoundedArray<u16>& row = gPrefixSectionMatrix.data[r];
+    if (static_cast<u32>(c) >= row.count) return 0;
+    return row.data[c];
+}
+
+// Medical sections: N-7 .. N-3 by the first letter's range, with their
+// two symbol bytes; N-2 holds the capitalised medical words.
+constexpr u8 kMedicalKeys[5] = {0xA7, 0xB6, 0xB5, 0xB9, 0xB7};
+constexpr u8 kCapitalisedMedicalKey = 0xC6;
+
+i16 WalkMedical(const Lookup& l) {
+    const u32 letter = l.text.At(0) & 31;
+    const u32 range = letter < 4 ? 0 : letter < 10 ? 1 : letter < 16 ? 2 : letter <= 18 ? 3 : 4;
+    const i32 section = static_cast<i32>(gDictSectionCount) - 7 + static_cast<i32>(range);
+    if (section <= kSectionCapitals) return 0;
+    const u8 key[2] = {kMedicalKeys[range], kMedicalKeys[range]};
+    return WalkUnder(l, static_cast<i16>(section), key, 2);
+}
+
+// Section N-2: a find is tagged as a proper noun.
+bool WalkCapitalisedMedical(const Lookup& l) {
+    const i32 section = static_cast<i32>(gDictSectionCount) - 2;
+    if (section <= kSectionCapitals) return false;
+    const u8 key[2] = {kCapitalisedMedicalKey, kCapitalisedMedicalKey};
+    const u16 before = *l.count;
+    const i16 a = WalkUnder(l, static_cast<i16>(section), key, 2);
+    if (a == 0 && *l.count == before) return false;
+    (*l.tags)[0] = 0x4004;
+    return true;
+}
+
+bool EndsInS(const KeyText& t) { return t.length == 4 && t.Last() == 's'; }
+bool EndsInEs(const KeyText& t) { return t.length == 5 && t.Last(1) == 'e' && t.Last() == 's'; }
+
+i16 LookupEnglishForOperation(const Lookup& l) {
+    const KeyText& t = l.text;
+    i16 a = 0;
+    if (t.length == 2) {
+        a = FirstAnswer(l, {kSectionShort, kSectionAll3, kSectionAll4, kSectionAll5});
+    } else if (t.length == 3) {
+        a = FirstAnswer(l, {kSectionShortVerbs, kSectionAll3, kSectionAll4, kSectionAll5});
+        if (a == 0 && t.At(2) == 's') a = WalkReserved(l, kSectionShort);
+        else if (a == 0 && (l.mode & kModeSectionEightBit) != 0) a = WalkReserved(l, kSectionNoElision);
+    } else {
+        bool lettered = false;
+        const i32 section = EnglishTwoLetterSection(t, lettered);
+        if (lettered) {
+            if (section < kEnglishSectionLimit) a = WalkTwoLetterSection(l, section);
+            if (a != 0) return a;
+            if (t.length > kOperationMaxLength) return 0;
+            a = WalkReserved(l, kSectionAll3);
+            if (a != 0) return a;
+        }
+        a = FirstAnswer(l, {kSectionAll4, kSectionAll5});
+        if (a != 0) return a;
+        if (gActiveMedical != 0) {
+            a = WalkMedical(l);
+            if (a != 0) return a;
+            if (SignedCaseMode() >= 1 && WalkCapitalisedMedical(l)) return 1;
+        }
+        if (gActiveVariantA != 1 && WalkReserved(l, kSectionLong) != 0) return 6;
+        if (gActiveVariantB != 1 && WalkReserved(l, kSectionHyphen) != 0) return 7;
+        if (EndsInS(t) || EndsInEs(t)) a = WalkReserved(l, kSectionShortVerbs);
+        if (a == 0) a = FirstAnswer(l, {kSectionCapital, kSectionNoElision});
+        if (a != 0) return a;
+        return ProbeLexEntry(l, kEnglishMarkers, sizeof kEnglishMarkers) ? 1 : 0;
+    }
+    if (a != 0) return a;
+    return ProbeLexEntry(l) ? 1 : 0;
+}
+
+void AppendFixed(const Lookup& l, u16 tag, u8 byte, u32 ref);
+
+// English one-letter words (always found).
+void OneLetterEnglish(const Lookup& l) {
+    const u8 c = l.text.At(0);
+    if (c == 'a') {
+        AppendFixed(l, 0x6804, 1, kRefPreposition);
+    } else if ((c == 'i' || c == 'I') && SignedCaseMode() >= 1) {
+        // The pronoun: two readings written, the count set to one.
+        const u16 index = *l.count;
+        AppendFixed(l, 0x5505, 9, kRefPronounI);
+        AppendFixed(l, 0x5300, 9, kRefPronounI);
+        *l.count = static_cast<u16>(index + 1);
+    } else {
+        AppendFixed(l, 0x1C00, 0, 0);
+    }
+}
+
+i16 LookupEnglishPlain(const Lookup& l, u16 baseline) {
+    const KeyText& t = l.text;
+    const u32 n = t.length;
+    i16 answer = 0;
+    auto walk = [&](i16 section) {
+        const i16 a = WalkReserved(l, section);
+        if (a > answer) answer = a;
+    };
+    if (ModeOperation(l.mode) == 34) {
+        // Only French has a section for this operation.
+    } else if (n == 1) {
+        OneLetterEnglish(l);
+        return 1;
+    } else if (n == 2 && t.At(0) == 'm' && t.At(1) == '.') {
+        AppendFixed(l, 0x1400, 0, kRefPreposition);
+        return 1;
+    } else if (n == 2 && ((t.At(0) == 'u' && t.At(1) == 'p') || (t.At(0) == 'c' && t.At(1) == 'o'))) {
+        AppendFixed(l, 0x3A00, 0, 0);
+        return 1;
+    } else {
+        if (n <= 3) walk(kSectionShort);
+        if (n == 3 || n == 4) walk(kSectionShortVerbs);
+        walk(kSectionAll3);
+        walk(kSectionAll4);
+        walk(kSectionAll5);
+        if (gActiveVariantB != 1) walk(kSectionHyphen);
+        // A four-letter word was walked in section 2 above.
+        if (EndsInEs(t)) walk(kSectionShortVerbs);
+        walk(kSectionCapital);
+        walk(kSectionNoElision);
+        if (n >= 4) {
+            if (gActiveVariantA != 1) walk(kSectionLong);
+            bool lettered = false;
+            const i32 section = EnglishTwoLetterSection(t, lettered);
+            if (lettered && section >= kEnglishSectionLimit) return 0;
+            if (lettered && section > 0 && section < gDictSectionCount) {
+                const i16 a = LookupInDictSection(l.mode, static_cast<i16>(section), *l.word, *l.tags, *l.count);
+                if (a > answer) answer = a;
+            }
+        }
+        if (*l.count == baseline) ProbeLexRecords(l, false);
+        if (gActiveMedical != 0 && *l.count == baseline) {
+            const i16 a = WalkMedical(l);
+            if (a > answer) answer = a;
+            if (*l.count == baseline && SignedCaseMode() >= 1) WalkCapitalisedMedical(l);
+        }
+    }
+    i16 result = *l.count != baseline ? (answer >= 2 ? 2 : 1) : 0;
+    if (HoldsHyphen(t)) {
+        const i16 h = LookupHyphenated(l, baseline);
+        if (result == 0) result = h;
+    }
+    return result;
 }
 
 // ---- Operation path -------------------------------------------------------------------
@@ -249,16 +438,13 @@ i16 LookupForOperation(const Lookup& l) {
             if (found != 0 || a != 0) return 1;
         }
     }
-    if (gCheckingLanguage == 0) {
-        // English operation path: read with the English items, not built yet.
-        return 0;
-    }
     if (t.length == 1) {
         const u8 c = t.At(0);
         const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == kAGrave ||
                             c == kCCedilla || c == kOCircumflex;
         return letter ? 1 : 0;
     }
+    if (gCheckingLanguage == 0) return LookupEnglishForOperation(l);
     i16 a = 0;
     if (t.length == 2) {
         a = FirstAnswer(l, {kSectionShort, kSectionAll3, kSectionAll4});
@@ -282,6 +468,14 @@ i16 LookupForOperation(const Lookup& l) {
 }
 
 // ---- Plain path -------------------------------------------------------------------------
+
+void AppendFixed(const Lookup& l, u16 tag, u8 byte, u32 ref) {
+    const u16 index = *l.count;
+    (*l.tags)[index] = tag;
+    gWordAnalysisBytes[index] = byte;
+    gWordLemmaRefs[index] = ref;
+    if (*l.count < 0xFFFF) ++*l.count;
+}
 
 // Lemma reference of "avoir" for the one-letter form "a".
 u32 AvoirRef() { return LookupTextSlotPreserving("avoir", 0); }
@@ -355,10 +549,7 @@ i16 LookupPlain(const Lookup& l) {
             baseline = 0;
         }
     }
-    if (gCheckingLanguage == 0) {
-        // English plain path: read with the English items, not built yet.
-        return *l.count != baseline ? 1 : 0;
-    }
+    if (gCheckingLanguage == 0) return LookupEnglishPlain(l, baseline);
     if (ModeOperation(l.mode) == 34) {
         WalkReserved(l, kSectionNoElision);
     } else if (t.length == 1) {

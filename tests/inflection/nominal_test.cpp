@@ -1,5 +1,10 @@
 // Plural, singular, feminine and masculine forms, and the irregular
 // adjective list.
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
 #include "frame/mac_roman_literal.h"
 #include "inflection/adjectives.h"
 #include "tests/inflection/inflect_fixture.h"
@@ -94,7 +99,7 @@ TEST_F(NominalTest, Plurals) {
 // A plural that fails leaves no count behind, although the dictionary's
 // candidates (stems with code bytes) stand in the results array.
 TEST_F(NominalTest, FailedPluralClearsTheCount) {
-    for (const char* word : {"cheval", "nez", "trompe-l'oeil"}) {
+    for (const char* word : {"fieu", "nez", "trompe-l'oeil"}) {
         const Inflected r = Run(0x303, word, 5);
         EXPECT_TRUE(r.code == kInflectNoPlural || r.code == kInflectInvariable) << word;
         EXPECT_EQ(r.count, 0) << word;
@@ -139,6 +144,103 @@ TEST_F(NominalTest, GenderSelector) {
     EXPECT_EQ(gErrorExtent, 3);
     Run(0x309, "belles");
     EXPECT_EQ(gErrorExtent, 2);
+}
+
+// Families the dictionary writes with suffix codes (eur/euse, eux/euse,
+// al/aux) or with a linked irregular plural: the plural and the other
+// gender are rebuilt from the one entry.
+TEST_F(NominalTest, FamiliesOfOneEntry) {
+    const NominalCase kCases[] = {
+        {0x303, "cheval", 0, {"chevaux"}},
+        {0x303, "chanteur", 0, {"chanteurs"}},
+        {0x308, "chanteur", 0, {"chanteuse"}},
+        {0x309, "chanteuse", 0, {"chanteur"}},
+        // A masculine form of both numbers is read as a plural: its
+        // feminine is the plural one.
+        {0x308, "heureux", 0, {"heureuses"}},
+        {0x308, "heureuse", kInflectAlreadyFeminine, {}},
+        {0x309, "heureuse", 0, {"heureux"}},
+    };
+    RunTable(*this, kCases, std::size(kCases), static_cast<Inflected (InflectTest::*)(u32, const std::string&, u16)>(&NominalTest::Call));
+}
+
+// Families of the compiled dictionary (its manifest): for every 25th noun or
+// adjective lemma with one masculine singular S (a word of one reading), the plural the engine
+// builds from S is one of the lemma's plurals; for the adjectives with a
+// regular plural (S + s) and a final letter that can carry the feminine,
+// the feminine it builds is the lemma's feminine.
+using FamilyForms = std::map<std::string, std::map<u16, std::set<std::string>>>;  // lemma -> tag -> forms
+std::set<std::string> gSingleReading;              // words of one analysis
+std::map<std::string, std::set<u16>> gTagsOfWord;  // every tag of a word, any lemma
+
+FamilyForms ReadFamilies() {
+    FamilyForms out;
+    std::ifstream in(KRZ_FRENCH_MANIFEST, std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::vector<std::string> f;
+        std::stringstream ss(line);
+        std::string field;
+        while (std::getline(ss, field, '\t')) f.push_back(field);
+        if (f.size() < 4 || f[1] != "0") continue;
+        std::string word;
+        for (size_t i = 0; i < f[0].size(); ++i) {
+            if (f[0][i] == '\\' && i + 3 < f[0].size() && f[0][i + 1] == 'x') {
+                word += static_cast<char>(std::stoi(f[0].substr(i + 2, 2), nullptr, 16));
+                i += 3;
+            } else {
+                word += f[0][i];
+            }
+        }
+        if (word.find(static_cast<char>(0x9B)) != std::string::npos) continue;
+        if (f[2].find(',') == std::string::npos) gSingleReading.insert(word);
+        std::stringstream as(f[2]);
+        std::string one;
+        while (std::getline(as, one, ',')) {
+            unsigned tag = 0, byte = 0;
+            unsigned long ref = 0;
+            if (std::sscanf(one.c_str(), "%x:%u:%lu", &tag, &byte, &ref) != 3) continue;
+            const u8 cls = static_cast<u8>(tag >> 8);
+            gTagsOfWord[word].insert(static_cast<u16>(tag));
+            if (cls == 'A' || cls == 'B') out[f[3]][static_cast<u16>(tag)].insert(word);
+        }
+    }
+    return out;
+}
+
+TEST_F(NominalTest, ManifestFamilies) {
+    const FamilyForms families = ReadFamilies();
+    u32 plurals = 0, feminines = 0, n = 0;
+    for (const auto& [lemma, forms] : families) {
+        for (u8 cls : {u8('A'), u8('B')}) {
+            auto sg = forms.find(static_cast<u16>(cls << 8 | 0x14));
+            if (sg == forms.end() || sg->second.size() != 1) continue;
+            const std::string& s = *sg->second.begin();
+            const char last = s.back();
+            // Words of several readings and of four letters or less are the
+            // engine's business, not the entry's.
+            if (last == 's' || last == 'x' || last == 'z' || s.size() < 5 || gSingleReading.count(s) == 0 ||
+                n++ % 25 != 0)
+                continue;
+            auto pl = forms.find(static_cast<u16>(cls << 8 | 0x18));
+            if (pl == forms.end()) continue;
+            const Inflected r = Run(0x303, s);
+            EXPECT_FALSE(r.forms.empty()) << lemma;
+            // A plural whose manifest line names another lemma first still
+            // carries the plural reading.
+            for (const std::string& form : r.forms)
+                EXPECT_TRUE(pl->second.count(form) != 0 || gTagsOfWord[form].count(pl->first) != 0)
+                    << lemma << " " << form;
+            ++plurals;
+            auto fem = forms.find(static_cast<u16>(cls << 8 | 0x24));
+            if (cls != 'B' || fem == forms.end() || pl->second.count(s + "s") == 0 || last < 'a' || last > 'z')
+                continue;
+            EXPECT_EQ(Run(0x308, s).forms, (Forms(fem->second.begin(), fem->second.end()))) << lemma;
+            ++feminines;
+        }
+    }
+    EXPECT_GT(plurals, 0u);
+    EXPECT_GT(feminines, 0u);
 }
 
 // Determiners take the caller's selector; their forms end with a blank.

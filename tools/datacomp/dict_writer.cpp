@@ -8,6 +8,7 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/tables.h"
 #include "tools/datacomp/classify.h"
@@ -144,15 +145,34 @@ bool SameReading(const ClassReading& a, const ClassReading& b) {
     return true;
 }
 
-// Codes able to spell a given remainder.
+// Codes (ending codes and suffix codes) able to spell a given remainder.
 const std::map<std::string, std::vector<u8>>& CodesByRemainder() {
     static const std::map<std::string, std::vector<u8>> table = [] {
         std::map<std::string, std::vector<u8>> t;
-        for (u8 code = 0; code < 0x60; ++code)
-            for (const std::string& rem : EndingCodeRemainders(code)) t[rem].push_back(code);
+        for (u32 code = 0; code < 256; ++code)
+            for (const std::string& rem : EndingCodeRemainders(static_cast<u8>(code)))
+                t[rem].push_back(static_cast<u8>(code));
         return t;
     }();
     return table;
+}
+
+// What an ending or suffix item spells for a key ending in `rest`: ending
+// codes as the classification reads them, suffix codes through the
+// library's own reader (the French suffix-code table must be current).
+EndingResult DecodeItemEnding(u8 code, const std::string& rest, const std::string& key) {
+    if (code < kSuffixCodeFirst) return MatchEndingCode(code, rest, key);
+    EndingResult out;
+    KeyText kt;
+    kt.bytes = reinterpret_cast<const u8*>(key.data());
+    kt.length = static_cast<u32>(key.size());
+    EndingReading er;
+    if (MatchFrenchEnding(code, kt, static_cast<u32>(rest.size()), er)) {
+        out.match = true;
+        out.number = er.number;
+        out.gender = er.gender;
+    }
+    return out;
 }
 
 struct CoverItem {
@@ -190,7 +210,9 @@ bool BestCoverItem(std::vector<Desired>& want, u16 section, CoverItem& best) {
     for (const Desired& d : want) {
         if (d.covered) continue;
         const u32 len = static_cast<u32>(d.key.size());
-        for (u32 j = std::max<u32>(4, len >= 3 ? len - 3 : 0); j <= len; ++j) {
+        // Ending codes spell up to three letters, suffix codes up to nine.
+        for (u32 j = std::max<u32>(4, len >= kFrenchMaxSuffixRemainder ? len - kFrenchMaxSuffixRemainder : 0);
+             j <= len; ++j) {
             if (!StemLettersOk(d.key, 4, j)) break;
             auto it = CodesByRemainder().find(d.key.substr(j));
             if (it == CodesByRemainder().end()) continue;
@@ -204,7 +226,7 @@ bool BestCoverItem(std::vector<Desired>& want, u16 section, CoverItem& best) {
                     const std::string base = d.key.substr(0, j);
                     for (const std::string& rem : EndingCodeRemainders(code)) {
                         std::string k = base + rem;
-                        EndingResult er = MatchEndingCode(code, rem, k);
+                        EndingResult er = DecodeItemEnding(code, rem, k);
                         if (!er.match) continue;
                         ClassReading rd = ReadClassByte(cls, er, k, section);
                         if (rd.count == 0 || !KeyIsWalked(section, k)) continue;
@@ -233,6 +255,9 @@ bool BestCoverItem(std::vector<Desired>& want, u16 section, CoverItem& best) {
                         if (!found) return true;
                         if (cand.covers.size() != best.covers.size())
                             return cand.covers.size() > best.covers.size();
+                        // A suffix code only where it covers more readings.
+                        const bool candSuffix = cand.code >= kSuffixCodeFirst;
+                        if (candSuffix != (best.code >= kSuffixCodeFirst)) return !candSuffix;
                         if (cand.stemEnd != best.stemEnd) return cand.stemEnd < best.stemEnd;
                         if (cand.code != best.code) return cand.code < best.code;
                         return cand.cls < best.cls;
@@ -437,6 +462,14 @@ void PutU32(std::vector<u8>& out, u32 v) {
 
 // ---- Public pieces --------------------------------------------------------------------
 
+std::vector<u32> FrenchSuffixIndexes(u8 code) {
+    if (code < kSuffixCodeFirst) return {};
+    if (code == 255) return {gFrenchLetterTable[95], gFrenchLetterTable[118], gFrenchLetterTable[119]};
+    std::vector<u32> v{gFrenchLetterTable[code - 160]};
+    if (code >= 233) v.push_back(gFrenchLetterTable[code - 137]);
+    return v;
+}
+
 bool IsFrenchStemLetter(u8 b) {
     if (b < 0x60 || b > 0x9F) return false;
     if (b >= 123 && b <= 136) return false;
@@ -475,6 +508,21 @@ const std::vector<std::string>& EndingCodeRemainders(u8 code) {
         t[30] = {ag};
         t[31] = {oc};
         t[32] = {ug};
+        // Suffix codes: each suffix the code selects, with a final s where
+        // the suffix's place in its block allows a plural, and -aux, -eux,
+        // -eaux for the codes of au, eu, eau.
+        for (u32 code = kSuffixCodeFirst; code < 256; ++code) {
+            for (u32 index : FrenchSuffixIndexes(static_cast<u8>(code))) {
+                const BoundedString& sfx = gFrenchSuffixes[static_cast<i32>(index)];
+                const std::string text(reinterpret_cast<const char*>(sfx.data),
+                                       static_cast<size_t>(GetStringLength(sfx)));
+                if (text.empty()) continue;
+                t[code].push_back(text);
+                const u32 position = index % 32;
+                if (position >= 4 && position <= 30) t[code].push_back(text + "s");
+                if (code == 161 || code == 162 || code == 171) t[code].push_back(text + "x");
+            }
+        }
         return t;
     }();
     return table[code];
@@ -692,7 +740,16 @@ struct Writer {
                 return false;
             }
         }
-        if (p.size() >= 2 && in.nonElidingVerbs.count(original.lemma) != 0) {
+        bool hyphenated = false;
+        for (const std::string& s : stems)
+            hyphenated = hyphenated || s.find(static_cast<char>(kHyphen)) != std::string::npos;
+        if (hyphenated && p.size() >= 2) {
+            // The inflection operations look hyphenated words up in
+            // section 7 only; plain analysis reaches it too.
+            vp.place.section = 7;
+            vp.prefix = "77";
+            vp.implicitFromStem = 2;
+        } else if (p.size() >= 2 && in.nonElidingVerbs.count(original.lemma) != 0) {
             // h aspiré: the elided probes must not find it.
             vp.place.section = 8;
             vp.prefix = "88";
@@ -897,11 +954,125 @@ struct Writer {
         }
     }
 
+    // ---- irregular plurals ----
+    // A single letter closing the key, as an ending code of one letter
+    // (1..26), with the class byte that gives the reading `d` under it; false
+    // when there is none.
+    static bool OneLetterItem(const Desired& d, u16 section, DictItem& item) {
+        const std::string& k = d.key;
+        const u8 last = static_cast<u8>(k.back());
+        if (k.size() < 5 || last < 'a' || last > 'z') return false;
+        if (!StemLettersOk(k, 4, static_cast<u32>(k.size() - 1))) return false;
+        const u8 code = static_cast<u8>(last - 96);
+        EndingResult er = MatchEndingCode(code, k.substr(k.size() - 1), k);
+        if (!er.match) return false;
+        for (u8 cls : d.allowed) {
+            if (SameReading(ReadClassByte(cls, er, k, section), d.reading)) {
+                item = {code, cls};
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Index of the cover item that would take each reading (-1: none), by a
+    // dry run of the cover.
+    static std::vector<i32> DryCover(std::vector<Desired> want, u16 section) {
+        std::vector<i32> by(want.size(), -1);
+        for (i32 n = 0;; ++n) {
+            CoverItem best;
+            if (!BestCoverItem(want, section, best)) break;
+            for (u32 i : best.covers) {
+                want[i].covered = true;
+                by[i] = n;
+            }
+        }
+        return by;
+    }
+
+    // A plural that no item of its singular can spell (cheval, chevaux) is
+    // written as a variant of the singular: the singular's entry ends with a
+    // one-letter item, the plural's entry follows it after a variant mark.
+    // The plural then takes the singular as its lemma, and the plural
+    // operation rebuilds it from the singular's entry.
+    void LinkIrregularPlurals(u16 section, u32 group, std::vector<Desired>& want) {
+        std::vector<i32> cover;
+        bool covered = false;
+        for (size_t si = 0; si < want.size(); ++si) {
+            Desired& sg = want[si];
+            if (sg.covered || sg.closed || sg.reading.count != 1 || sg.reading.replaces) continue;
+            const u16 t = sg.reading.tags[0];
+            const u8 cls = static_cast<u8>(t >> 8);
+            if (cls < 'A' || cls > 'Z' || ((t >> 2) & 3) != 1) continue;
+            const std::string& S = sg.key;
+            for (size_t pi = 0; pi < want.size(); ++pi) {
+                Desired& pl = want[pi];
+                if (pi == si || pl.covered || pl.closed || pl.reading.count != 1 || pl.reading.replaces) continue;
+                if (pl.reading.tags[0] != static_cast<u16>((t & ~0x0C) | 0x08)) continue;
+                const std::string& P = pl.key;
+                if (P == S + "s" || P.size() < 5 || S.compare(0, 4, P, 0, 4) != 0) continue;
+                DictItem sItem, pItem;
+                if (!OneLetterItem(sg, section, sItem) || !OneLetterItem(pl, section, pItem)) continue;
+                if (!covered) {
+                    cover = DryCover(want, section);
+                    covered = true;
+                }
+                if (cover[si] >= 0 && cover[si] == cover[pi]) continue;   // one item spells both
+                EmitLinkedPair(section, group, sg, sItem, pl, pItem);
+                sg.covered = true;
+                pl.covered = true;
+                break;
+            }
+        }
+    }
+
+    u32 linkedPairs = 0;
+
+    void EmitLinkedPair(u16 section, u32 group, const Desired& sg, DictItem sItem, const Desired& pl,
+                        DictItem pItem) {
+        const std::pair<u8, u8> list{static_cast<u8>(sg.key[2]), static_cast<u8>(sg.key[3])};
+        // Each pair sorts as one block: the singular, then its variant.
+        char pairNo[16];
+        std::snprintf(pairNo, sizeof pairNo, "%08u", linkedPairs++);
+        const std::string order =
+            sg.key.substr(4, sg.key.size() - 5) + '\x01' + std::to_string(group) + '\x03' + pairNo;
+        const u32 sId = NewItem(), pId = NewItem();
+        PlannedEntry base, variant;
+        base.entry.stem = sg.key.substr(4, sg.key.size() - 5);
+        base.entry.items.push_back(sItem);
+        base.itemIds.push_back(sId);
+        base.itemVowel.push_back(false);
+        base.group = group;
+        base.sortKey = order;
+        variant.entry.stem = pl.key.substr(4, pl.key.size() - 5);
+        variant.entry.items.push_back(pItem);
+        variant.entry.variant = true;
+        variant.itemIds.push_back(pId);
+        variant.itemVowel.push_back(false);
+        variant.group = group;
+        variant.sortKey = order + 'v';
+        for (u32 id : {sId, pId}) {
+            items[id].section = section;
+            items[id].list = list;
+        }
+        plans[section].lists[list].push_back(base);
+        plans[section].lists[list].push_back(variant);
+        // The variant's reading refers to the item before its mark.
+        Hit hs, hp;
+        hs.itemId = sId;
+        hs.analyses.push_back({sg.reading.tags[0], sItem.head});
+        hp.itemId = sId;
+        hp.analyses.push_back({pl.reading.tags[0], pItem.head});
+        plannedHits[{section, sg.key.substr(2)}].push_back({sId, hs});
+        plannedHits[{section, pl.key.substr(2)}].push_back({pId, hp});
+    }
+
     // ---- nominal readings ----
     void EmitNominalGroup(u16 section, u32 group, std::vector<Desired>& want,
                           const std::vector<const WordReading*>& readings) {
         StemMap byStem;
         MergeNumbers(want);
+        LinkIrregularPlurals(section, group, want);
         while (true) {
             CoverItem best;
             if (!BestCoverItem(want, section, best)) break;
@@ -1208,9 +1379,19 @@ struct Writer {
     }
 
     void Run();
+    void RunStages();
 };
 
 void Writer::Run() {
+    // The suffix codes are read through the current suffix-code table: the
+    // French one while the dictionary is written.
+    std::vector<u8> savedLetterTable(gLetterTable.data, gLetterTable.data + gLetterTable.count);
+    std::memcpy(gLetterTable.data, gFrenchLetterTable.data, std::min(gLetterTable.count, gFrenchLetterTable.count));
+    RunStages();
+    std::memcpy(gLetterTable.data, savedLetterTable.data(), savedLetterTable.size());
+}
+
+void Writer::RunStages() {
     // 1. Places of the readings and of the verbs.
     std::vector<Place> places;
     std::vector<const WordReading*> readings;

@@ -117,8 +117,13 @@ bool ParseManifest(const std::string& text, std::vector<ManifestEntry>& out, std
 
 // ---- Pieces, exposed for the tests ----------------------------------------
 
-// The remainders an ending code can spell (Mac Roman), all lengths.
+// The remainders an ending code (0..0x5F) or a suffix code (160..255) can
+// spell (Mac Roman), all lengths.
 const std::vector<std::string>& EndingCodeRemainders(u8 code);
+
+// Indexes into the French suffix list of the suffixes a suffix code
+// selects, in the order the reader tries them (empty below 160).
+std::vector<u32> FrenchSuffixIndexes(u8 code);
 
 // True when `b` can stand in a French stem (a letter byte the walk does not
 // read as a control code).

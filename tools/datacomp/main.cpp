@@ -2,6 +2,7 @@
 //
 //   krz_datacomp --hunspell-aff FILE --hunspell-dic FILE --npm DIR --out DIR
 //                [--manifest FILE] [--no-check]
+//                [--english [--scowl DIR] [--wordnet DIR]]
 //
 // Stages: expand the Hunspell lexicon (every form with its fields), read the
 // frequency ranks and the non-eliding words, build the verb models, classify
@@ -12,7 +13,10 @@
 // Output files in DIR: KRZDATA_103.bin (prefix index), KRZDATA_104.bin
 // (body), KRZDATA_105.bin (section matrix), KRZDATA_106.bin (model rows),
 // KRZFVER_101.bin .. KRZFVER_110.bin (ending lists of length 1..10), and the
-// manifest (default DIR/french_manifest.txt).
+// manifest (default DIR/french_manifest.txt). With --english also the
+// English blocks: KRZDATA_203.bin .. KRZDATA_205.bin (prefix index, body,
+// matrix), KRZDATA_206.bin (model rows), KRZAVER_201.bin .. KRZAVER_207.bin
+// (ending lists of length 1..7) and english_manifest.txt.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -24,7 +28,10 @@
 #include "frame/mac_roman.h"
 #include "tools/datacomp/classify.h"
 #include "tools/datacomp/dict_writer.h"
+#include "tools/datacomp/english_sources.h"
+#include "tools/datacomp/english_writer.h"
 #include "tools/datacomp/frequency.h"
+#include "tools/datacomp/homophones.h"
 #include "tools/datacomp/hunspell.h"
 #include "tools/datacomp/library_check.h"
 #include "tools/datacomp/source_text.h"
@@ -39,6 +46,9 @@ struct Options {
     std::string out;
     std::string manifest;
     bool check = true;
+    bool english = false;
+    std::string scowl = kScowlDir;
+    std::string wordnet = kWordNetDir;
 };
 
 bool ParseOptions(int argc, char** argv, Options& o) {
@@ -56,6 +66,9 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         else if (a == "--out") ok = value(o.out);
         else if (a == "--manifest") ok = value(o.manifest);
         else if (a == "--no-check") o.check = false;
+        else if (a == "--english") o.english = true;
+        else if (a == "--scowl") ok = value(o.scowl);
+        else if (a == "--wordnet") ok = value(o.wordnet);
         else ok = false;
         if (!ok) return false;
     }
@@ -168,6 +181,72 @@ Classified ClassifyAll(const std::vector<SourceForm>& forms, const FrequencyRank
     return c;
 }
 
+// The English blocks: sources, verb models, classes, dictionary, files,
+// check with the library (after the French check: the French blocks stay
+// installed for the capitalised-word sections).
+int CompileEnglish(const Options& opt, CompileReport& report) {
+    std::string error;
+    EnglishSources sources;
+    EnglishSourcePaths paths;
+    paths.scowlDir = opt.scowl;
+    paths.wordnetDir = opt.wordnet;
+    paths.nodeModulesDir = opt.npm;
+    paths.maxLevel = kEnglishMaxLevel;
+    if (!ReadEnglishSources(paths, sources, error)) {
+        std::fprintf(stderr, "krz_datacomp: %s\n", error.c_str());
+        return 1;
+    }
+    EnglishFormStats stats;
+    std::vector<SourceForm> forms = BuildEnglishForms(sources, stats);
+    ReportEnglishStats(sources, stats, report);
+    EnglishClassified cl = ClassifyEnglish(forms);
+    report.Note("english classify: " + std::to_string(cl.readings.size()) + " readings, " +
+                std::to_string(cl.verbs.size()) + " verbs");
+    for (const auto& [why, n] : cl.skipped) report.Note("english classify: not encoded " + std::to_string(n) + ": " + why);
+    static EnglishModelTable models;
+    models = BuildEnglishModels(cl.verbs, report);
+    InstallEnglishModels(models);
+    EnglishDictInput in;
+    in.readings = std::move(cl.readings);
+    in.models = &models;
+    static DictBlocks dict;
+    dict = WriteEnglishDictionary(in, report);
+    bool ok = WriteBlock(opt.out, "KRZDATA", 203, dict.prefixIndex) &&
+              WriteBlock(opt.out, "KRZDATA", 204, dict.body) &&
+              WriteBlock(opt.out, "KRZDATA", 205, dict.matrix) &&
+              WriteBlock(opt.out, "KRZDATA", 206, models.rowBlock);
+    for (int k = 0; k < kMaxEnglishEndingLength && ok; ++k)
+        ok = WriteBlock(opt.out, "KRZAVER", 201 + k, models.endingLists[k]);
+    ok = ok && WriteFile(opt.out + "/english_manifest.txt", FormatManifest(dict.manifest));
+    std::string notes;
+    for (const std::string& p : dict.pruned) notes += p + "\n";
+    for (const std::string& d : models.dropped) notes += "verb " + d + "\n";
+    for (const std::string& d : models.differing) notes += "verb " + d + "\n";
+    ok = ok && WriteFile(opt.out + "/english_pruned.txt", notes);
+    if (!ok) {
+        std::fprintf(stderr, "krz_datacomp: cannot write into %s\n", opt.out.c_str());
+        return 1;
+    }
+    // Installed whatever --no-check says: the homophone list is checked
+    // against these tables.
+    EnglishBlockSet set;
+    set.prefixIndex = &dict.prefixIndex;
+    set.body = &dict.body;
+    set.matrix = &dict.matrix;
+    set.models = &models;
+    InstallEnglishBlocks(set);
+    if (opt.check) {
+        EnglishCheckResult r = CheckEnglishManifest(dict.manifest);
+        report.Note("english check: " + std::to_string(r.checked) + " forms looked up with the library, " +
+                    std::to_string(r.failed) + " differ from the intended analyses");
+        for (size_t i = 0; i < r.examples.size() && i < 20; ++i) report.Note("english check: " + r.examples[i]);
+        std::string all;
+        for (const std::string& e : r.examples) all += e + "\n";
+        WriteFile(opt.out + "/english_check.txt", all);
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -259,6 +338,31 @@ int main(int argc, char** argv) {
         std::string all;
         for (const std::string& e : r.examples) all += e + "\n";
         WriteFile(opt.out + "/french_check.txt", all);
+    }
+
+    if (opt.english && CompileEnglish(opt, report) != 0) status = 1;
+
+    // Homophone lists (KRZDATA 401 English, 402 French), after the English
+    // dictionary. Their entries are kept only when the library analyses them
+    // as annotated, so the French blocks are installed (again) whatever
+    // --no-check says: the lists do not depend on it.
+    {
+        FrenchBlockSet set;
+        set.prefixIndex = &dict.prefixIndex;
+        set.body = &dict.body;
+        set.matrix = &dict.matrix;
+        set.modelRows = &models.rowBlock;
+        for (int k = 0; k < kMaxFrenchEndingLength; ++k) set.endings[k] = &models.endingLists[k];
+        InstallFrenchBlocks(set);
+        std::vector<u8> englishTagged, frenchTagged;
+        if (!CompileTaggedListBlocks(forms, ranks, opt.npm, nullptr, opt.out + "/homophones",
+                                     true, englishTagged, frenchTagged, report, error) ||
+            !WriteBlock(opt.out, "KRZDATA", kEnglishTaggedBlockId, englishTagged) ||
+            !WriteBlock(opt.out, "KRZDATA", kFrenchTaggedBlockId, frenchTagged)) {
+            std::fprintf(stderr, "krz_datacomp: homophone lists: %s\n",
+                         error.empty() ? "cannot write the blocks" : error.c_str());
+            return 1;
+        }
     }
 
     const double secs =

@@ -1,0 +1,99 @@
+// Dictionary tests and candidate edits of the spelling suggester.
+#include "morphology/suggestion_checks.h"
+
+#include <cstring>
+
+#include "frame/bounded_string.h"
+#include "morphology/compound_words.h"
+#include "morphology/word_lookup.h"
+
+namespace {
+
+constexpr i32 kMaxCandidate = static_cast<i32>(kWordTextMaxLength);
+
+BoundedArray<u16>& Tags() { return gWordTagCodes; }
+
+}  // namespace
+
+i16 LookupCandidate(u16 mode, const BoundedString& w) {
+    WordText copy;
+    copy.Set(w);
+    u16 count = 0;
+    return LookupWordForm(mode, copy.s, Tags(), count);
+}
+
+bool IsKnownForm(u16 mode, const BoundedString& w) { return LookupCandidate(mode, w) > 0; }
+
+bool IsKnownCompound(u16 mode, const BoundedString& w) {
+    WordText copy;
+    copy.Set(w);
+    u16 count = 0;
+    return AnalyseCompoundWord(mode, copy.s, Tags(), count) > 0;
+}
+
+bool AddSuggestion(const BoundedString& w, u8 mark, u16& count, StringList& list) {
+    gPendingSuggestionFlag = mark;
+    i16 n = static_cast<i16>(count);
+    const i16 full = AddUniqueSuggestion(w, n, list);
+    count = static_cast<u16>(n);
+    gPendingSuggestionFlag = 0;  // also when the candidate was refused
+    return full != 0;
+}
+
+bool HasHyphenMark(const BoundedString& w) {
+    const i32 n = TextLength(w);
+    for (i32 i = 0; i < n; ++i)
+        if (w.data[i] == kMarkHyphen) return true;
+    return false;
+}
+
+bool InsertByte(BoundedString& w, i32 pos, u8 c) {
+    const i32 n = TextLength(w);
+    if (pos < 0 || pos > n || n + 1 > kMaxCandidate || static_cast<u32>(n + 1) >= w.count) return false;
+    std::memmove(w.data + pos + 1, w.data + pos, static_cast<size_t>(n - pos));
+    w.data[pos] = c;
+    w.data[n + 1] = 0;
+    return true;
+}
+
+bool DeleteByte(BoundedString& w, i32 pos) {
+    const i32 n = TextLength(w);
+    if (pos < 0 || pos >= n) return false;
+    std::memmove(w.data + pos, w.data + pos + 1, static_cast<size_t>(n - pos));
+    return true;
+}
+
+bool AppendBytes(BoundedString& w, const u8* p, i32 k) {
+    const i32 n = TextLength(w);
+    if (k < 0 || n + k > kMaxCandidate || static_cast<u32>(n + k) >= w.count) return false;
+    if (k > 0) std::memmove(w.data + n, p, static_cast<size_t>(k));
+    w.data[n + k] = 0;
+    return true;
+}
+
+bool PutByte(BoundedString& w, i32 pos, u8 c) {
+    const i32 n = TextLength(w);
+    if (pos == n) return AppendBytes(w, &c, 1);
+    if (pos < 0 || pos > n) return false;
+    w.data[pos] = c;
+    return true;
+}
+
+bool SpellingRowSections(bool french, u8 c, RowSection (&sections)[5]) {
+    const u8 code = gLetterCodes[c];
+    if (code == 0) return false;
+    const StringList& rows = french ? gFrenchSpellingRows : gEnglishSpellingRows;
+    const BoundedString& row = rows[code - 1];
+    const i32 n = TextLength(row);
+    if (n < 6) return false;
+    i32 at = 6;
+    for (i32 k = 0; k < 5; ++k) {
+        i32 d = row.data[1 + k] - '0';
+        if (d < 0) d = 0;
+        if (at + d > n) d = n - at > 0 ? n - at : 0;
+        sections[k].bytes = row.data + at;
+        sections[k].length = d;
+        at += d;
+    }
+    return true;
+}

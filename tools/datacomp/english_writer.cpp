@@ -1,0 +1,953 @@
+// English classification and dictionary writer (see english_writer.h).
+#include "tools/datacomp/english_writer.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <set>
+#include <tuple>
+
+#include "frame/bounded_string.h"
+#include "frame/loader.h"
+#include "frame/records.h"
+#include "frame/settings.h"
+#include "frame/tables.h"
+#include "morphology/section_walk.h"
+#include "morphology/word_lookup.h"
+#include "tools/datacomp/english_sources.h"
+#include "tools/datacomp/source_text.h"
+
+namespace {
+
+constexpr u8 kApostrophe = 0x93;
+constexpr u8 kHyphen = 0x9B;
+constexpr u8 kClassClosed = '8';
+constexpr u8 kClassOther = 28;
+constexpr u8 kMedicalKeyBytes[5] = {0xA7, 0xB6, 0xB5, 0xB9, 0xB7};
+constexpr u8 kCapitalMedicalKey = 0xC6;
+constexpr u8 kSentinelKey = 0xCF;
+constexpr u16 kSectionShort = 1, kSectionThree = 2, kSectionVerb0 = 3, kSectionVerb1 = 4,
+              kSectionVerb2 = 5, kSectionBritish = 6, kSectionAmerican = 7, kSectionHyphen = 10;
+const char* const kPrefixes[11] = {"", "111", "22", "3333", "444", "55", "66", "77", "88", "99", "::"};
+const char* const kReservedKeys[11] = {"00", "11", "22", "33", "44", "55", "66", "77", "88", "99", "::"};
+
+bool IsAsciiLetter(u8 c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+int LetterIndex(u8 c) { return c >= 'A' && c <= 'Z' ? c - 'A' : c >= 'a' && c <= 'z' ? 26 + c - 'a' : -1; }
+
+// A byte an English stem can hold (the apostrophe is written as its mark).
+bool IsStemByte(u8 b) {
+    if (b == kApostrophe) return true;
+    if (b < 0x41 || b >= 0xA0) return false;
+    if (b >= 123 && b <= 136) return false;
+    return b != 146 && b != 151 && b != 152 && b != 156;
+}
+
+// Every remainder an ending code spells, with the number it gives (the
+// walk reads a code wherever its letters fit: an item answers all of them).
+std::vector<std::pair<std::string, u8>> CodeRemainders(u8 code, const std::string& stemKey) {
+    auto letter = [](char c) { return std::string(1, c); };
+    std::vector<std::pair<std::string, u8>> r;
+    if (code == 27 || code == 64) r = {{"", 1}};
+    else if (code == 30) r = {{"", 2}, {"s", 1}, {"es", 2}};
+    else if (code == 32) {
+        const char last = stemKey.empty() ? 0 : stemKey.back();
+        r = {{"", static_cast<u8>(last == 's' || last == 'x' || last == 'z' ? 3 : 1)}, {"s", 2}};
+    } else if (code >= 1 && code <= 26) r = {{letter(static_cast<char>(code + 96)), 1}};
+    else if (code >= 33 && code <= 58) {
+        const std::string l = letter(static_cast<char>(code + 64));
+        r = {{l, 1}, {l + "s", 2}};
+    } else if (code == 31) r = {{"y", 1}, {"ies", 2}};
+    else if (code >= 59 && code <= 63) {
+        const std::string l = letter("hosxz"[code - 59]);
+        r = {{l, 1}, {l + "es", 2}};
+    }
+    return r;
+}
+
+void PutU16(std::vector<u8>& out, u32 v) {
+    out.push_back(static_cast<u8>(v >> 8));
+    out.push_back(static_cast<u8>(v));
+}
+
+std::string SourceKey(const std::string& utf8) {
+    std::string mr;
+    if (!Utf8ToMacRoman(utf8, mr)) return "";
+    for (char& c : mr) {
+        if (c == '\'') c = static_cast<char>(kApostrophe);
+        else if (c == '-') c = static_cast<char>(kHyphen);
+    }
+    return mr;
+}
+
+std::string OtherValue(const SourceForm& f, const char* key) {
+    const std::string k = std::string(key) + ":";
+    for (const std::string& o : f.other)
+        if (o.rfind(k, 0) == 0) return o.substr(k.size());
+    return "";
+}
+
+bool IsCapitalised(const std::string& mr) { return !mr.empty() && mr[0] >= 'A' && mr[0] <= 'Z'; }
+
+}  // namespace
+
+// ---- Classification --------------------------------------------------------------------
+
+EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxLevel) {
+    EnglishClassified out;
+    std::set<std::string> closed;
+    ForEachEnglishClosedWord(
+        [](const char* w, u32 n, void* ctx) { static_cast<std::set<std::string>*>(ctx)->insert(std::string(w, n)); },
+        &closed);
+    std::set<std::tuple<std::string, u8, u8, u8>> seen;
+    // (word) -> first wink tag, for noun/adjective words.
+    std::map<std::string, std::string> firstTag;
+    for (const SourceForm& f : forms) {
+        if (f.po.empty()) continue;
+        const std::string& po = f.po[0];
+        if (po == "verb") continue;
+        const std::string key = SourceKey(f.form);
+        if (key.empty()) {
+            ++out.skipped["a letter without a Mac Roman byte"];
+            continue;
+        }
+        if (closed.count(key) != 0) continue;   // written from the closed-class table
+        const int level = EnglishLevel(f);
+        const bool medical = EnglishHasIs(f, "domain:medical");
+        EnglishReading r;
+        r.word = key;
+        r.lemma = f.lemma.empty() ? f.form : f.lemma;
+        r.level = static_cast<u32>(level);
+        if (level == 0) {
+            if (!medical || po == "proper") {
+                ++out.skipped["in no word list"];
+                continue;
+            }
+            r.place = IsCapitalised(key) ? EnglishPlace::CapitalMedical : EnglishPlace::Medical;
+        } else if (level > maxLevel) {
+            ++out.skipped["above the SCOWL level compiled"];
+            continue;
+        }
+        if (po == "noun") {
+            r.classByte = 'A';
+            r.number = EnglishHasIs(f, "plural") ? 2 : 1;
+        } else if (po == "adj") {
+            r.classByte = 'B';
+        } else if (po == "adv") {
+            r.classByte = 20;
+        } else if (po == "proper" || po == "acronym") {
+            r.classByte = 0x40;
+        } else if (po == "abbrev") {
+            r.classByte = kClassOther;
+            r.period = EnglishHasIs(f, "period");
+        } else if (po == "contraction") {
+            r.classByte = kClassOther;
+        } else if (po.rfind("closed:", 0) == 0) {
+            r.classByte = kClassClosed;
+        } else if (po == "unknown") {
+            if (level > kEnglishUnknownMaxLevel) {
+                ++out.skipped["unknown to every source, above level 50"];
+                continue;
+            }
+            r.classByte = kClassClosed;
+        } else {
+            ++out.skipped["part of speech not filed: " + po];
+            continue;
+        }
+        if (r.place == EnglishPlace::Normal) {
+            if (key.find(static_cast<char>(kHyphen)) != std::string::npos) r.place = EnglishPlace::Hyphen;
+            else if (key.size() >= 4 && EnglishHasIs(f, "section:6")) r.place = EnglishPlace::British;
+            else if (key.size() >= 4 && EnglishHasIs(f, "section:7")) r.place = EnglishPlace::American;
+        }
+        const std::string wink = OtherValue(f, "wink");
+        if (!wink.empty()) firstTag[key] = wink.substr(0, wink.find(','));
+        if (!seen.insert({r.word, r.classByte, r.number, static_cast<u8>(r.place)}).second) continue;
+        out.readings.push_back(r);
+    }
+    // Noun and adjective of one spelling: one 'M' / 'N' item.
+    std::map<std::pair<std::string, u8>, std::vector<size_t>> byWord;
+    for (size_t i = 0; i < out.readings.size(); ++i)
+        byWord[{out.readings[i].word, static_cast<u8>(out.readings[i].place)}].push_back(i);
+    std::vector<bool> drop(out.readings.size(), false);
+    for (const auto& [w, idx] : byWord) {
+        size_t noun = SIZE_MAX, adj = SIZE_MAX;
+        for (size_t i : idx) {
+            if (out.readings[i].classByte == 'A' && out.readings[i].number == 1) noun = i;
+            if (out.readings[i].classByte == 'B') adj = i;
+        }
+        if (noun == SIZE_MAX || adj == SIZE_MAX) continue;
+        auto it = firstTag.find(w.first);
+        const bool adjFirst = it != firstTag.end() && it->second.rfind("JJ", 0) == 0;
+        out.readings[noun].classByte = adjFirst ? 'N' : 'M';
+        drop[adj] = true;
+    }
+    std::vector<EnglishReading> kept;
+    for (size_t i = 0; i < out.readings.size(); ++i)
+        if (!drop[i]) kept.push_back(out.readings[i]);
+    out.readings = std::move(kept);
+    for (const std::string& w : closed) {
+        EnglishReading r;
+        r.word = w;
+        r.lemma = w;
+        r.classByte = kClassClosed;
+        r.level = 10;
+        out.readings.push_back(r);
+    }
+    out.verbs = CollectEnglishVerbs(forms, maxLevel);
+    return out;
+}
+
+// ---- Library tables --------------------------------------------------------------------------
+
+namespace {
+
+u8 kNothing[8] = {};
+BoundedString* const kEnglishViews[7] = {&gEnglishEndings1, &gEnglishEndings2, &gEnglishEndings3,
+                                         &gEnglishEndings4, &gEnglishEndings5, &gEnglishEndings6,
+                                         &gEnglishEndings7};
+
+void ViewBytes(BoundedString& view, const std::vector<u8>* v) {
+    if (v == nullptr || v->empty()) {
+        view.View(kNothing, 0);
+        view.valid = 0;
+    } else {
+        view.View(const_cast<u8*>(v->data()), static_cast<u32>(v->size()));
+    }
+}
+
+}  // namespace
+
+void InstallEnglishModels(const EnglishModelTable& table) {
+    ConvertEnglishModels(gEnglishEndingRows, table.rowBlock.data(), static_cast<u32>(table.rowBlock.size()));
+    for (u32 k = 0; k < 7; ++k) ViewBytes(*kEnglishViews[k], &table.endingLists[k]);
+    gEnglishLoaded = 1;
+    SelectLanguageTables(0);
+}
+
+void InstallEnglishBlocks(const EnglishBlockSet& b) {
+    ConvertSectionMatrix(gEnglishPrefixSectionMatrix, b.matrix->data(), static_cast<u32>(b.matrix->size()));
+    gEnglishDictSectionCount =
+        ConvertPrefixIndex(gEnglishDictPrefixIndex, b.prefixIndex->data(), static_cast<u32>(b.prefixIndex->size()));
+    ViewBytes(gEnglishDictBody, b.body);
+    InstallEnglishModels(*b.models);
+}
+
+// ---- The writer -------------------------------------------------------------------------------
+
+namespace {
+
+// One item of the English body and the keys it answers.
+struct EItem {
+    u16 section = 0;              // provisional pair sections: 1000 + pair index
+    std::pair<u8, u8> list;       // third and fourth key characters
+    std::string stem;             // stem bytes after the four implicit characters
+    bool verb = false;
+    u8 head = 0, trailer = 0;     // ending byte + class byte, or model byte + flags byte
+    bool replaces = false;        // closed-class item: after the others of its list
+    u32 level = 0;
+    std::string lemma;
+    std::vector<std::string> keys;  // keys it answers (prefix + word)
+    std::vector<std::string> words; // the words of those keys
+    std::vector<u8> slots;          // verb: slot of each key; nominal: number
+    u32 offset = 0;                 // body offset of the head byte
+    bool pruned = false;
+};
+
+struct Writer {
+    EnglishDictInput& in;
+    CompileReport& report;
+    DictBlocks out;
+    std::vector<EItem> items;
+    std::vector<std::string> pairs;                // pair keys, index = provisional order
+    std::map<std::string, u32> pairIndex;
+    std::vector<std::string> sectionKeys;          // final: index = section number
+    std::map<std::string, u16> pairSection;        // pair key -> final section
+    u16 medicalFirst = 0;                          // section of 0xA7A7
+    std::map<std::pair<u16, std::string>, std::vector<u32>> byKey;  // (section, key) -> items
+    std::vector<std::string> prunedList;
+    std::map<std::string, size_t> prefixOf;   // key -> length of its prefix
+    std::set<std::string> knownWords;         // every word filed
+
+    Writer(EnglishDictInput& i, CompileReport& r) : in(i), report(r) {}
+
+    void Prune(const std::string& word, const std::string& lemma, const std::string& why) {
+        std::string w;
+        for (unsigned char c : word) {
+            if (c > 0x20 && c < 0x7F) w += static_cast<char>(c);
+            else {
+                char b[8];
+                std::snprintf(b, sizeof b, "\\x%02X", c);
+                w += b;
+            }
+        }
+        prunedList.push_back(w + " (" + lemma + "): " + why);
+    }
+
+    u16 PairSection(const std::string& w) {
+        const std::string k = w.substr(0, 2);
+        auto it = pairIndex.find(k);
+        if (it != pairIndex.end()) return static_cast<u16>(1000 + it->second);
+        pairIndex[k] = static_cast<u32>(pairs.size());
+        pairs.push_back(k);
+        return static_cast<u16>(1000 + pairs.size() - 1);
+    }
+
+    // Section and key of a word filed by its length.
+    bool PlaceWord(const std::string& w, EnglishPlace place, u16& section, std::string& key) {
+        switch (place) {
+            case EnglishPlace::British: section = kSectionBritish; key = "66" + w; return true;
+            case EnglishPlace::American: section = kSectionAmerican; key = "77" + w; return true;
+            case EnglishPlace::Hyphen: section = kSectionHyphen; key = "::" + w; return true;
+            case EnglishPlace::Medical: {
+                const u32 l = static_cast<u8>(w[0]) & 31;
+                const u32 range = l < 4 ? 0 : l < 10 ? 1 : l < 16 ? 2 : l <= 18 ? 3 : 4;
+                section = static_cast<u16>(2000 + range);
+                key = std::string(2, static_cast<char>(kMedicalKeyBytes[range])) + w;
+                return true;
+            }
+            case EnglishPlace::CapitalMedical:
+                section = 2005;
+                key = std::string(2, static_cast<char>(kCapitalMedicalKey)) + w;
+                return true;
+            default: break;
+        }
+        if (w.size() < 2) return false;
+        if (w.size() == 2) { section = kSectionShort; key = "111" + w; return true; }
+        if (w.size() == 3) { section = kSectionThree; key = "22" + w; return true; }
+        if (IsAsciiLetter(static_cast<u8>(w[0])) && IsAsciiLetter(static_cast<u8>(w[1]))) {
+            section = PairSection(w);
+            key = w;
+            return true;
+        }
+        section = kSectionVerb2;
+        key = "55" + w;
+        return true;
+    }
+
+    bool StemOk(const std::string& key, size_t from, size_t to) {
+        for (size_t i = from; i < to; ++i)
+            if (!IsStemByte(static_cast<u8>(key[i]))) return false;
+        return true;
+    }
+
+    void AddNominal(u16 section, const std::string& key, size_t stemEnd, u8 code, u8 cls, u32 level,
+                    const std::string& lemma, std::vector<std::pair<std::string, u8>> answers) {
+        const size_t prefixLength = prefixOf[key];
+        EItem it;
+        it.section = section;
+        it.list = {static_cast<u8>(key[2]), static_cast<u8>(key[3])};
+        it.stem = key.substr(4, stemEnd - 4);
+        it.head = code;
+        it.trailer = cls;
+        it.replaces = cls == kClassClosed;
+        it.level = level;
+        it.lemma = lemma;
+        (void)answers;   // the intended answers are among those the code spells
+        const std::string stemKey = key.substr(0, stemEnd);
+        for (const auto& [rem, n] : CodeRemainders(code, stemKey)) {
+            const std::string k = stemKey + rem;
+            if (k.size() < 4 || k.size() < prefixLength + 2 || k.size() > prefixLength + 30) continue;
+            if (stemEnd < 4 && k.size() < 4) continue;
+            // The apostrophe mark of a stem also lets the word through
+            // without its apostrophe.
+            std::vector<std::string> spellings{k};
+            for (size_t i = 4; i < stemEnd; ++i) {
+                if (static_cast<u8>(k[i]) != kApostrophe) continue;
+                const size_t n0 = spellings.size();
+                for (size_t j = 0; j < n0; ++j) {
+                    const size_t at = spellings[j].size() - (k.size() - i);
+                    spellings.push_back(spellings[j].substr(0, at) + spellings[j].substr(at + 1));
+                }
+            }
+            for (const std::string& sp : spellings) {
+                if (sp.size() < 4 || std::find(it.keys.begin(), it.keys.end(), sp) != it.keys.end()) continue;
+                it.keys.push_back(sp);
+                it.words.push_back(sp.substr(prefixLength));
+                it.slots.push_back(n);
+            }
+        }
+        items.push_back(it);
+    }
+
+    // 1. Verb flags: the noun and adjective readings of base and -s forms.
+    void SetVerbFlags(std::vector<EnglishReading>& readings) {
+        std::map<std::tuple<std::string, u8, u8>, size_t> find;  // (word, class, number) -> index
+        for (size_t i = 0; i < readings.size(); ++i)
+            if (readings[i].place == EnglishPlace::Normal)
+                find[{readings[i].word, readings[i].classByte, readings[i].number}] = i;
+        std::vector<bool> drop(readings.size(), false);
+        u32 flagged = 0;
+        for (EnglishVerbEntry& v : in.models->verbs) {
+            if (v.alternate || v.forms[0].empty() || v.forms[1].empty()) continue;
+            auto at = [&](const std::string& w, u8 c, u8 n) -> size_t {
+                auto it = find.find({w, c, n});
+                return it == find.end() || drop[it->second] ? SIZE_MAX : it->second;
+            };
+            const size_t nounSg = at(v.forms[0], 'A', 1), nounPl = at(v.forms[1], 'A', 2);
+            const size_t adj = at(v.forms[0], 'B', 1);
+            const size_t mn = at(v.forms[0], 'M', 1) != SIZE_MAX ? at(v.forms[0], 'M', 1) : at(v.forms[0], 'N', 1);
+            if (mn != SIZE_MAX && nounPl != SIZE_MAX) {
+                v.flags = kFlagNounOrAdjective;
+                drop[mn] = drop[nounPl] = true;
+            } else if (nounSg != SIZE_MAX && nounPl != SIZE_MAX) {
+                v.flags = readings[nounSg].level < v.level ? kFlagNounFirst : kFlagNoun;
+                drop[nounSg] = drop[nounPl] = true;
+            } else if (adj != SIZE_MAX) {
+                v.flags = readings[adj].level < v.level ? kFlagAdjectiveFirst : kFlagAdjectiveSecond;
+                drop[adj] = true;
+            } else if (nounPl != SIZE_MAX && nounSg == SIZE_MAX && mn == SIZE_MAX) {
+                v.flags = kFlagPluralNoun;
+                drop[nounPl] = true;
+            }
+            if (v.flags != 0) ++flagged;
+        }
+        std::vector<EnglishReading> kept;
+        for (size_t i = 0; i < readings.size(); ++i)
+            if (!drop[i]) kept.push_back(readings[i]);
+        report.Note("english dictionary: " + std::to_string(flagged) + " verbs carry noun/adjective readings in their flags byte (" +
+                    std::to_string(readings.size() - kept.size()) + " readings absorbed)");
+        readings = std::move(kept);
+    }
+
+    // 2. Items of the nouns, adjectives and other words.
+    void PlanNominals(const std::vector<EnglishReading>& readings) {
+        // (section, lemma, class) -> readings, to pair singulars and plurals.
+        std::map<std::tuple<u16, std::string, u8>, std::vector<std::pair<std::string, const EnglishReading*>>> groups;
+        for (const EnglishReading& r : readings) knownWords.insert(r.word);
+        for (const EnglishVerbEntry& v : in.models->verbs)
+            for (const std::string& f : v.forms)
+                if (!f.empty()) knownWords.insert(f);
+        for (const EnglishReading& r : readings) {
+            std::string w = r.word;
+            if (w.size() < 2) {
+                Prune(w, r.lemma, "one-letter words are fixed by the lookup");
+                continue;
+            }
+            if (w.size() > 30) {
+                Prune(w, r.lemma, "longer than 30 bytes");
+                continue;
+            }
+            u16 section = 0;
+            std::string key;
+            if (!PlaceWord(w, r.place, section, key)) continue;
+            groups[{section, r.lemma, r.classByte}].emplace_back(key, &r);
+            prefixOf[key] = key.size() - w.size();
+        }
+        for (auto& [g, list] : groups) {
+            const u16 section = std::get<0>(g);
+            std::set<size_t> done;
+            // Singular + regular plural of one noun: one item.
+            if (std::get<2>(g) == 'A') {
+                for (size_t i = 0; i < list.size(); ++i) {
+                    if (done.count(i) || list[i].second->number != 1) continue;
+                    const std::string& s = list[i].first;
+                    for (size_t j = 0; j < list.size(); ++j) {
+                        if (done.count(j) || list[j].second->number != 2) continue;
+                        const std::string& p = list[j].first;
+                        if (s.size() < 5 || !StemOk(s, 4, s.size() - 1)) continue;
+                        const u8 last = static_cast<u8>(s.back());
+                        u8 code = 0;
+                        if (last >= 'a' && last <= 'z' && p == s + "s") code = static_cast<u8>(33 + last - 'a');
+                        else if (last == 'y' && p == s.substr(0, s.size() - 1) + "ies") code = 31;
+                        else if (p == s + "es" && std::strchr("hosxz", last) != nullptr)
+                            code = last == 'h' ? 59 : last == 'o' ? 60 : last == 's' ? 61 : last == 'x' ? 62 : 63;
+                        if (code == 0) continue;
+                        AddNominal(section, s, s.size() - 1, code, 'A', std::min(list[i].second->level, list[j].second->level),
+                                   list[i].second->lemma, {{s, 1}, {p, 2}});
+                        done.insert(i);
+                        done.insert(j);
+                        break;
+                    }
+                }
+            }
+            for (size_t i = 0; i < list.size(); ++i) {
+                if (done.count(i)) continue;
+                const EnglishReading& r = *list[i].second;
+                std::string key = list[i].first;
+                if (r.period) {
+                    // The form without its period; code 64 says it takes one.
+                    if (!StemOk(key, 4, key.size())) {
+                        Prune(r.word, r.lemma, "a byte the stems cannot hold");
+                        continue;
+                    }
+                    AddNominal(section, key, key.size(), 64, r.classByte, r.level, r.lemma, {{key, 1}});
+                    continue;
+                }
+                if (!StemOk(key, 4, key.size())) {
+                    Prune(r.word, r.lemma, "a byte the stems cannot hold");
+                    continue;
+                }
+                const u8 last = static_cast<u8>(key.back());
+                if (r.number == 3 && (last == 's' || last == 'x' || last == 'z')) {
+                    AddNominal(section, key, key.size(), 32, r.classByte, r.level, r.lemma, {{key, 3}});
+                    continue;
+                }
+                if (r.number == 1 || r.number == 3)
+                    AddNominal(section, key, key.size(), 27, r.classByte, r.level, r.lemma, {{key, 1}});
+                if (r.number == 2 || r.number == 3) {
+                    // Code 30 also spells the word + "s" / "es"; when that is
+                    // a word too, a final 's' takes code 32 after the stem.
+                    const bool clash = knownWords.count(r.word + "s") != 0 || knownWords.count(r.word + "es") != 0;
+                    if (clash && last == 's' && key.size() >= 6 && knownWords.count(r.word.substr(0, r.word.size() - 1)) == 0)
+                        AddNominal(section, key, key.size() - 1, 32, r.classByte, r.level, r.lemma, {{key, 2}});
+                    else
+                        AddNominal(section, key, key.size(), 30, r.classByte, r.level, r.lemma, {{key, 2}});
+                }
+            }
+        }
+    }
+
+    // 3. Items of the verbs.
+    void PlanVerbs() {
+        for (const EnglishVerbEntry& v : in.models->verbs) {
+            const std::string& s = v.stem;
+            u16 section = 0;
+            std::string prefix;
+            if (v.region != 0 && s.size() >= 2) {
+                section = v.region == 6 ? kSectionBritish : kSectionAmerican;
+                prefix = v.region == 6 ? "66" : "77";
+            } else if (s.empty()) {
+                section = kSectionVerb0;
+                prefix = "3333";
+            } else if (s.size() == 1) {
+                section = kSectionVerb1;
+                prefix = "444";
+            } else if (s.size() <= 3 || !IsAsciiLetter(static_cast<u8>(s[0])) || !IsAsciiLetter(static_cast<u8>(s[1]))) {
+                section = kSectionVerb2;
+                prefix = "55";
+            } else {
+                section = PairSection(s);
+            }
+            const std::string stemKey = prefix + s;
+            if (!StemOk(stemKey, 4, stemKey.size())) {
+                Prune(s, v.lemma, "a verb stem byte the stems cannot hold");
+                continue;
+            }
+            EItem it;
+            it.section = section;
+            const std::string probe = stemKey + "xxxx";
+            it.list = {static_cast<u8>(probe[2]), static_cast<u8>(probe[3])};
+            it.stem = stemKey.size() > 4 ? stemKey.substr(4) : "";
+            it.verb = true;
+            it.head = v.ModelByte();
+            it.trailer = v.flags;
+            it.level = v.level;
+            it.lemma = v.lemma;
+            for (const auto& [form, slot] : RebuildEnglishVerbForms(*in.models, v)) {
+                const std::string key = prefix + form;
+                if (key.size() < 4 || key.compare(0, stemKey.size() < 4 ? stemKey.size() : 4, stemKey, 0,
+                                                  stemKey.size() < 4 ? stemKey.size() : 4) != 0)
+                    continue;
+                if (key[2] != it.list.first || key[3] != it.list.second) continue;
+                // The first slot whose ending ends the key answers.
+                const std::string rest = key.substr(stemKey.size() < 4 ? 4 : stemKey.size());
+                int first = -1;
+                for (int t = 0; t < kEnglishSlotCount && first < 0; ++t) {
+                    const std::string& e = in.models->rows[v.model][t];
+                    if (e == "0" || e.empty()) continue;
+                    if (rest.empty() ? e == "$" : (e != "$" && e == rest)) first = t;
+                }
+                if (first != slot) continue;   // an earlier slot spells the same form
+                if (std::find(it.keys.begin(), it.keys.end(), key) != it.keys.end()) continue;
+                it.keys.push_back(key);
+                it.words.push_back(form);
+                it.slots.push_back(slot);
+            }
+            items.push_back(it);
+        }
+    }
+
+    // A closed-class item replaces what the walk found before it: a short
+    // word that other items answer in sections walked after its own goes
+    // to section 8, the last one the plain lookup walks for it.
+    void ReplacingItemsLast() {
+        // Plain-path order of the reserved sections.
+        const int order[11] = {0, 1, 2, 3, 4, 5, 9, 6, 8, 7, 10};
+        std::map<std::string, int> latest;   // word -> latest rank of a non-replacing item
+        for (const EItem& it : items) {
+            if (it.replaces || it.section > 10) continue;
+            for (const std::string& w : it.words) latest[w] = std::max(latest[w], order[it.section]);
+        }
+        u32 moved = 0;
+        for (EItem& it : items) {
+            if (!it.replaces || (it.section != kSectionShort && it.section != kSectionThree)) continue;
+            const std::string& w = it.words[0];
+            auto l = latest.find(w);
+            if (l == latest.end() || l->second <= order[it.section]) continue;
+            const std::string key = "88" + w;
+            it.section = 8;
+            it.list = {static_cast<u8>(key[2]), static_cast<u8>(key[3])};
+            it.stem = key.substr(4);
+            it.keys = {key};
+            it.words = {w};
+            ++moved;
+        }
+        report.Note("english dictionary: " + std::to_string(moved) + " closed-class words filed in section 8 to be read last");
+    }
+
+    // 4. Sections: pairs within the limit, sizes within 65,535 bytes.
+    void NumberSections() {
+        // Bytes per provisional pair, to move the smallest pairs to section 5.
+        std::map<u16, u32> bytes;
+        for (const EItem& it : items) bytes[it.section] += static_cast<u32>(it.stem.size() + 4);
+        const u32 maxPairs = kEnglishSectionLimit - 11 - 7;
+        std::vector<std::pair<u32, u32>> bySize;   // (bytes, pair)
+        for (u32 p = 0; p < pairs.size(); ++p) bySize.emplace_back(bytes[static_cast<u16>(1000 + p)], p);
+        std::sort(bySize.begin(), bySize.end());
+        std::set<u32> moved;
+        for (size_t i = 0; pairs.size() - moved.size() > maxPairs && i < bySize.size(); ++i) moved.insert(bySize[i].second);
+        if (!moved.empty())
+            report.Note("english dictionary: " + std::to_string(moved.size()) + " rare letter pairs filed in section 5");
+        for (EItem& it : items) {
+            if (it.section < 1000 || it.section >= 2000) continue;
+            const u32 p = it.section - 1000u;
+            if (!moved.count(p)) continue;
+            // Re-key the item under "55" + word.
+            it.section = kSectionVerb2;
+            std::string stemKey = pairs[p] + std::string(1, static_cast<char>(it.list.first)) +
+                                  std::string(1, static_cast<char>(it.list.second)) + it.stem;
+            stemKey = "55" + stemKey;
+            it.list = {static_cast<u8>(stemKey[2]), static_cast<u8>(stemKey[3])};
+            it.stem = stemKey.substr(4);
+            for (std::string& k : it.keys) k = "55" + k;
+        }
+        std::vector<std::string> kept;
+        for (u32 p = 0; p < pairs.size(); ++p)
+            if (!moved.count(p)) kept.push_back(pairs[p]);
+        std::sort(kept.begin(), kept.end());
+        sectionKeys.assign(kReservedKeys, kReservedKeys + 11);
+        std::map<u32, u16> provisional;
+        for (const std::string& k : kept) {
+            pairSection[k] = static_cast<u16>(sectionKeys.size());
+            sectionKeys.push_back(k);
+        }
+        medicalFirst = static_cast<u16>(sectionKeys.size());
+        for (u8 b : kMedicalKeyBytes) sectionKeys.push_back(std::string(2, static_cast<char>(b)));
+        sectionKeys.push_back(std::string(2, static_cast<char>(kCapitalMedicalKey)));
+        sectionKeys.push_back(std::string(2, static_cast<char>(kSentinelKey)));
+        for (EItem& it : items) {
+            if (it.section >= 2000) it.section = static_cast<u16>(medicalFirst + it.section - 2000);
+            else if (it.section >= 1000) it.section = pairSection[pairs[it.section - 1000u]];
+        }
+    }
+
+    // Entries of one section, keyed by list, in list order.
+    std::map<std::pair<u8, u8>, std::vector<u32>> Lists(u16 s) const {
+        std::map<std::pair<u8, u8>, std::vector<u32>> lists;
+        for (u32 i = 0; i < items.size(); ++i)
+            if (items[i].section == s && !items[i].pruned) lists[items[i].list].push_back(i);
+        for (auto& [k, ids] : lists)
+            std::stable_sort(ids.begin(), ids.end(), [&](u32 a, u32 b) {
+                const EItem& x = items[a];
+                const EItem& y = items[b];
+                if (x.replaces != y.replaces) return y.replaces;
+                return std::tie(x.stem, x.verb, x.head, x.trailer) < std::tie(y.stem, y.verb, y.head, y.trailer);
+            });
+        return lists;
+    }
+
+    static std::vector<u8> Encode(const EItem& it) {
+        DictEntry e;
+        e.stem = it.stem;
+        e.group = it.verb;
+        e.items.push_back({it.head, it.trailer});
+        return EncodeEntry(e);
+    }
+
+    u32 SectionBytes(u16 s) const {
+        std::set<u8> thirds;
+        u32 n = 0, lists = 0;
+        for (const auto& [k, ids] : Lists(s)) {
+            thirds.insert(k.first);
+            ++lists;
+            for (u32 id : ids) n += static_cast<u32>(Encode(items[id]).size());
+        }
+        return n + 3 * lists + 3 * static_cast<u32>(thirds.size());
+    }
+
+    void EnforceSizes() {
+        for (u16 s = 1; s < sectionKeys.size(); ++s) {
+            if (SectionBytes(s) <= kMaxSectionBytes) continue;
+            std::vector<u32> ids;
+            for (u32 i = 0; i < items.size(); ++i)
+                if (items[i].section == s && !items[i].pruned) ids.push_back(i);
+            std::stable_sort(ids.begin(), ids.end(), [&](u32 a, u32 b) { return items[a].level > items[b].level; });
+            u32 size = SectionBytes(s);
+            for (u32 id : ids) {
+                if (size <= kMaxSectionBytes - 4096) break;
+                items[id].pruned = true;
+                size -= static_cast<u32>(Encode(items[id]).size());
+                for (const std::string& k : items[id].keys) Prune(k, items[id].lemma, "section over 65,535 bytes: least common words dropped");
+            }
+        }
+    }
+
+    void Layout() {
+        std::vector<u8>& body = out.body;
+        body.assign(kDummySectionBytes, 0);
+        body[2] = 3;
+        body[5] = 6;
+        out.sections.clear();
+        out.sections.push_back({kReservedKeys[0], kDummySectionBytes, 1, 0});
+        for (u16 s = 1; s < sectionKeys.size(); ++s) {
+            std::map<std::pair<u8, u8>, std::vector<u8>> lists;
+            std::map<std::pair<u8, u8>, std::vector<std::pair<u32, u32>>> rel;   // item, offset in list
+            u32 entries = 0;
+            for (const auto& [k, ids] : Lists(s)) {
+                std::vector<u8>& bytes = lists[k];
+                for (u32 id : ids) {
+                    const std::vector<u8> enc = Encode(items[id]);
+                    rel[k].emplace_back(id, static_cast<u32>(bytes.size() + enc.size() - 2));
+                    bytes.insert(bytes.end(), enc.begin(), enc.end());
+                    ++entries;
+                }
+            }
+            const bool sentinel = s + 1u == sectionKeys.size();
+            if (sentinel) lists[{0, 0}] = {0, 0};   // 8 bytes that no key reaches
+            const u32 start = static_cast<u32>(body.size());
+            std::vector<u32> offsets;
+            std::vector<u8> bytes = LayoutSection(lists, start, sentinel ? 0 : kFirstLemmaOffset, &offsets);
+            u32 li = 0;
+            for (const auto& [k, list] : lists) {
+                for (const auto& [id, off] : rel[k]) items[id].offset = start + offsets[li] + off;
+                ++li;
+            }
+            std::set<u8> thirds;
+            for (const auto& kv : lists) thirds.insert(kv.first.first);
+            out.sections.push_back({sectionKeys[s], static_cast<u32>(bytes.size()), static_cast<u32>(thirds.size()), entries});
+            body.insert(body.end(), bytes.begin(), bytes.end());
+        }
+        body.insert(body.end(), kBodyTrailerBytes, 0);
+        const u32 n = static_cast<u32>(sectionKeys.size());
+        out.prefixIndex.clear();
+        PutU16(out.prefixIndex, n);
+        u32 offset = 0;
+        for (u32 s = 0; s < n; ++s) {
+            out.prefixIndex.push_back(static_cast<u8>(sectionKeys[s][0]));
+            out.prefixIndex.push_back(static_cast<u8>(sectionKeys[s][1]));
+            PutU16(out.prefixIndex, offset >> 16);
+            PutU16(out.prefixIndex, offset & 0xFFFF);
+            PutU16(out.prefixIndex, out.sections[s].bytes);
+            PutU16(out.prefixIndex, s);
+            offset += out.sections[s].bytes;
+        }
+        std::vector<u16> m(52 * 52, 0);
+        for (const auto& [k, s] : pairSection)
+            m[LetterIndex(static_cast<u8>(k[0])) * 52 + LetterIndex(static_cast<u8>(k[1]))] = s;
+        out.matrix.clear();
+        for (u16 v : m) PutU16(out.matrix, v);
+        for (const EItem& it : items)
+            if (!it.pruned)
+                for (const std::string& k : it.keys) byKey[{it.section, k}].push_back(static_cast<u32>(&it - items.data()));
+    }
+
+    // ---- The lookup as the library performs it ----
+    struct Acc {
+        Analysis slots[20];
+        u16 count = 0;
+        i16 answer = 0;
+        void Set(u16 i, const Analysis& a) { slots[i < 20 ? i : 19] = a; }
+        std::vector<Analysis> Result() const {
+            std::vector<Analysis> v;
+            for (u16 i = 0; i < count && i < 20; ++i) {
+                Analysis a = slots[i];
+                if (i >= 8) a.ref = 0;   // references beyond the eighth are not kept apart
+                v.push_back(a);
+            }
+            return v;
+        }
+    };
+    u32 beRef = 0;
+
+    void Apply(Acc& acc, const EnglishItemResult& r, u32 ref) const {
+        if (r.fromStart) acc.count = 0;
+        for (u8 i = 0; i < r.n; ++i) {
+            const EnglishWrite& e = r.writes[i];
+            const Analysis a{e.tag, e.byte, e.beRef ? beRef : ref};
+            if (e.index == kEnglishAppend) {
+                acc.Set(acc.count, a);
+                if (!e.keepCount) ++acc.count;
+            } else {
+                acc.Set(e.index, a);
+            }
+        }
+        if (r.setCount >= 0) acc.count = static_cast<u16>(r.setCount);
+    }
+
+    static KeyText View(const std::string& k) {
+        KeyText t;
+        t.bytes = reinterpret_cast<const u8*>(k.data());
+        t.length = static_cast<u32>(k.size());
+        return t;
+    }
+
+    void Walk(u16 section, const std::string& key, Acc& acc) const {
+        auto it = byKey.find({section, key});
+        if (it == byKey.end()) return;
+        std::vector<u32> ids = it->second;
+        std::sort(ids.begin(), ids.end(), [&](u32 a, u32 b) { return items[a].offset < items[b].offset; });
+        for (u32 id : ids) {
+            const EItem& item = items[id];
+            const size_t k = static_cast<size_t>(std::find(item.keys.begin(), item.keys.end(), key) - item.keys.begin());
+            EnglishItemResult r;
+            if (item.verb) {
+                ReadEnglishVerbSlot(View(key), item.head & 0x7F, item.trailer, item.slots[k], 0, r);
+                acc.answer = static_cast<i16>((item.head & 0x80 ? 1 : 0) + 1);
+            } else {
+                ReadEnglishClassByte(View(key), item.trailer, item.head, item.head == 64 ? 1 : item.slots[k],
+                                     item.head == 64, r);
+                acc.answer = static_cast<i16>(r.kind + 1);
+            }
+            Apply(acc, r, item.offset);
+        }
+    }
+
+    std::vector<Analysis> Simulate(const std::string& w, u8 caseMode) const {
+        Acc acc;
+        const size_t L = w.size();
+        auto walk = [&](u16 s, const char* prefix) { Walk(s, prefix + w, acc); };
+        if (L <= 3) walk(1, "111");
+        if (L == 3 || L == 4) walk(2, "22");
+        walk(3, "3333");
+        walk(4, "444");
+        walk(5, "55");
+        walk(7, "77");
+        if (L == 5 && w[3] == 'e' && w[4] == 's') walk(2, "22");
+        walk(9, "99");
+        walk(8, "88");
+        if (L >= 4) {
+            walk(6, "66");
+            auto it = pairSection.find(w.substr(0, 2));
+            if (it != pairSection.end()) Walk(it->second, w, acc);
+        }
+        if (acc.count == 0) {
+            const u32 l = static_cast<u8>(w[0]) & 31;
+            const u32 range = l < 4 ? 0 : l < 10 ? 1 : l < 16 ? 2 : l <= 18 ? 3 : 4;
+            Walk(static_cast<u16>(medicalFirst + range), std::string(2, static_cast<char>(kMedicalKeyBytes[range])) + w, acc);
+            if (acc.count == 0 && caseMode >= 1) {
+                Walk(static_cast<u16>(medicalFirst + 5), std::string(2, static_cast<char>(kCapitalMedicalKey)) + w, acc);
+                if (acc.count != 0) acc.slots[0].tag = 0x4004;
+            }
+        }
+        if (w.find(static_cast<char>(kHyphen)) != std::string::npos) walk(10, "::");
+        return acc.Result();
+    }
+
+    void BuildManifest() {
+        // The lemma reference the "are" reading takes: that of "be".
+        {
+            for (const Analysis& a : Simulate("be", 0))
+                if (a.tag >= 0x8000) {
+                    beRef = a.ref;
+                    break;
+                }
+        }
+        std::map<std::pair<std::string, u8>, std::string> forms;
+        for (const EItem& it : items) {
+            if (it.pruned) continue;
+            const u8 caseMode = it.section == medicalFirst + 5 ? 1 : 0;
+            for (const std::string& w : it.words) forms.emplace(std::make_pair(w, caseMode), it.lemma);
+        }
+        for (const auto& [wc, lemma] : forms) {
+            const auto& [w, cm] = wc;
+            if (w.size() < 2 || w == "up" || w == "co" || w == "m.") continue;
+            ManifestEntry me;
+            me.word = w;
+            me.caseMode = cm;
+            me.lemma = lemma;
+            me.analyses = Simulate(w, cm);
+            if (!me.analyses.empty()) out.manifest.push_back(std::move(me));
+        }
+    }
+
+    void Run() {
+        SetVerbFlags(in.readings);
+        PlanNominals(in.readings);
+        PlanVerbs();
+        ReplacingItemsLast();
+        NumberSections();
+        EnforceSizes();
+        Layout();
+        BuildManifest();
+        std::sort(prunedList.begin(), prunedList.end());
+        out.pruned = prunedList;
+        out.formsEncoded = static_cast<u32>(out.manifest.size());
+        report.Note("english dictionary: " + std::to_string(sectionKeys.size()) + " sections (" +
+                    std::to_string(pairSection.size()) + " two-letter), body " + std::to_string(out.body.size()) +
+                    " bytes, " + std::to_string(items.size()) + " items, " + std::to_string(out.manifest.size()) +
+                    " forms in the manifest");
+        std::map<std::string, u32> reasons;
+        for (const std::string& p : prunedList) reasons[p.substr(p.find("): ") + 3)] += 1;
+        for (const auto& [why, n] : reasons) report.Note("english dictionary: pruned " + std::to_string(n) + ": " + why);
+        std::string sizes = "english dictionary: reserved and symbol sections (bytes):";
+        for (u32 s = 1; s < out.sections.size(); ++s)
+            if (s <= 10 || s >= medicalFirst) sizes += " " + std::to_string(s) + "=" + std::to_string(out.sections[s].bytes);
+        report.Note(sizes);
+        u32 biggest = 0;
+        for (const SectionStat& st : out.sections) biggest = std::max(biggest, st.bytes);
+        report.Note("english dictionary: largest section " + std::to_string(biggest) + " bytes");
+    }
+};
+
+}  // namespace
+
+DictBlocks WriteEnglishDictionary(EnglishDictInput& input, CompileReport& report) {
+    Writer w(input, report);
+    w.Run();
+    return std::move(w.out);
+}
+
+// ---- Check with the library ---------------------------------------------------------------------
+
+std::string CheckEnglishEntry(const ManifestEntry& entry) {
+    u8 store[64] = {};
+    const size_t n = std::min<size_t>(entry.word.size(), 40);
+    std::memcpy(store, entry.word.data(), n);
+    BoundedString word;
+    word.View(store, 48);
+    const u16 savedCase = gCaseMode;
+    gCaseMode = entry.caseMode;
+    gActiveVariantA = 0;
+    gActiveVariantB = 0;
+    gActiveMedical = 1;
+    u16 count = 0;
+    LookupWordForm(kModeEnglishPlain, word, gWordTagCodes, count);
+    gCaseMode = savedCase;
+    std::string diff;
+    if (count != entry.analyses.size()) diff = "count " + std::to_string(count) + " expected " + std::to_string(entry.analyses.size());
+    for (size_t i = 0; i < entry.analyses.size() && i < count && diff.empty(); ++i) {
+        const Analysis& a = entry.analyses[i];
+        const u16 tag = gWordTagCodes[static_cast<i32>(i)];
+        const u8 byte = gWordAnalysisBytes[static_cast<i32>(i)];
+        const u32 ref = i < 8 ? gWordLemmaRefs[static_cast<i32>(i)] : 0;
+        if (tag != a.tag || byte != a.byte || (i < 8 && ref != a.ref)) {
+            char b[160];
+            std::snprintf(b, sizeof b, "analysis %zu: %04X:%u:%u expected %04X:%u:%u", i, tag, byte, ref, a.tag, a.byte, a.ref);
+            diff = b;
+        }
+    }
+    if (diff.empty()) return "";
+    std::string w;
+    for (unsigned char c : entry.word) {
+        if (c > 0x20 && c < 0x7F) w += static_cast<char>(c);
+        else {
+            char b[8];
+            std::snprintf(b, sizeof b, "\\x%02X", c);
+            w += b;
+        }
+    }
+    return w + ": " + diff;
+}
+
+EnglishCheckResult CheckEnglishManifest(const std::vector<ManifestEntry>& manifest) {
+    EnglishCheckResult r;
+    for (const ManifestEntry& e : manifest) {
+        ++r.checked;
+        std::string d = CheckEnglishEntry(e);
+        if (!d.empty()) {
+            ++r.failed;
+            r.examples.push_back(d);
+        }
+    }
+    return r;
+}
