@@ -13,6 +13,7 @@
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "frame/tagged_words.h"
+#include "inflection/verb_candidates.h"
 #include "krzlib.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
@@ -222,4 +223,22 @@ TEST_F(TaggedWordsData, GeneratedEnglishWordsAreKnownToTheAnalysis) {
     const std::vector<std::string> english = UnknownWords(gEnglishTaggedWords, 8, 0);
     SelectLanguageTables(3);
     EXPECT_TRUE(english.empty()) << english.size() << " unknown, first: " << english[0];
+}
+
+// The word-form codes of a sentence word are its homophone group: the entry
+// of the word itself first, then the rest of its group.
+TEST_F(TaggedWordsData, WordFormCodesOfASentenceWordAreItsGroup) {
+    KRZSetLanguage(3);
+    CopyCString(gWords[0].WordText, "verre");
+    gWords[0].ReadingClasses[0] = 0;
+    gWords[0].FirstLigaturePos = 65535;
+    gWords[0].SecondLigaturePos = 65535;
+    BoundedArray<u16> codes;
+    InitShortArray(codes, 32);
+    const u16 n = FindWordFormCodes(0, 0, codes);
+    ASSERT_GE(n, 4);
+    std::vector<std::string> words;
+    for (u16 k = 0; k < n; ++k) words.push_back(Word(gFrenchTaggedWords[codes[k]]));
+    EXPECT_EQ(words[0], "verre");
+    for (const char* w : {"vers", "vert", "ver"}) EXPECT_TRUE(Holds(words, w)) << w;
 }
