@@ -48,6 +48,41 @@ bool OneOf(const u8 (&set)[N], u8 b) {
     return std::find(set, set + N, b) != set + N;
 }
 
+// French class bytes name the tag they give, not its class letter: the
+// noun and adjective classes a class byte can give (some give one or the
+// other by the word's ending).
+enum NominalClass : u8 { kClassA = 1, kClassB = 2, kClassC = 4, kClassM = 8, kClassN = 16 };
+
+u8 FrenchNominalClasses(u8 c) {
+    switch (c) {
+        case 137: case 138: case 196: case 197: case 200: case 204: case 205: case 245: case 247:
+            return kClassB;
+        case 139: case 140: case 143: case 158: case 162: case 203: case 206: case 207: case 244:
+            return kClassC;
+        case 141: return kClassM;
+        case 142: return kClassN;
+        case 198: return kClassB | kClassM;
+        case 199: return kClassN | kClassB;
+        case 216: return kClassB | kClassA;
+        case 248: case 249: case 252: return kClassA;
+        default: return c >= 208 && c <= 215 ? kClassA : 0;
+    }
+}
+
+u8 FrenchTagClass(u8 cls) {
+    switch (cls) {
+        case 'A': return kClassA;
+        case 'B': return kClassB;
+        case 'C': return kClassC;
+        case 'M': return kClassM;
+        case 'N': return kClassN;
+        default: return 0;
+    }
+}
+
+// French: adjectives (11) or nouns (12).
+u8 FrenchWanted(u8 operation) { return operation == 11 ? kClassB | kClassC | kClassN : kClassA | kClassC | kClassM; }
+
 u32 BodyU16(u32 offset) { return static_cast<u32>(DictBodyByte(offset) << 8 | DictBodyByte(offset + 1)); }
 
 struct Related {
@@ -109,7 +144,8 @@ void TestCandidate(Related& r, u8 head, const BoundedString& matched, const Boun
     if (Stored(r, candidate.s)) return;
     bool accepted = false;
     if (Known(candidate.s)) {
-        accepted = OneOf(r.kind->accepted, static_cast<u8>(gWordTagCodes[0] >> 8));
+        const u8 cls = static_cast<u8>(gWordTagCodes[0] >> 8);
+        accepted = r.french ? (FrenchTagClass(cls) & FrenchWanted(r.operation)) != 0 : OneOf(r.kind->accepted, cls);
     } else if (static_cast<i16>(gCaseMode) > 0 && TextLen(candidate.s) > 0) {
         // The analysed word was capitalised: the form may be known only so.
         candidate.s.data[0] = static_cast<u8>(candidate.s.data[0] - 32);
@@ -167,8 +203,9 @@ void WalkList(Related& r, const ListSpan& list) {
         }
         if (b > threshold && b < kLetterEnd && !e.modelNext) {
             if (!e.mismatch) {
+                // Letters past the stem's end spell the rest of a longer word.
                 const u32 m = TextLen(e.matched.s);
-                if (TextAt(r.stem.s, r.implicit + m) == b) {
+                if (r.implicit + m >= TextLen(r.stem.s) || TextAt(r.stem.s, r.implicit + m) == b) {
                     TextAppendByte(e.matched.s, b);
                 } else {
                     e.mismatch = true;
@@ -181,13 +218,15 @@ void WalkList(Related& r, const ListSpan& list) {
         // An item: head byte and class (or flags) byte.
         const u8 f = DictBodyByte(p + 1);
         Work36 piece;
-        if (!e.mismatch && OneOf(r.kind->itemClasses, f)) {
+        const bool wanted =
+            r.french ? (FrenchNominalClasses(f) & FrenchWanted(r.operation)) != 0 : OneOf(r.kind->itemClasses, f);
+        if (!e.mismatch && wanted) {
             if (b >= kSuffixCodeFirst) TextCopy(piece.s, Suffix(b));
             else if (r.french && b >= 65 && b <= 95) TextAppendByte(piece.s, static_cast<u8>(b + 32));
             else if (r.french && b >= 33 && b <= 63) TextAppendByte(piece.s, static_cast<u8>(b + 64));
             else if (r.french && b <= 26) TextAppendByte(piece.s, static_cast<u8>(b + 96));
             TestCandidate(r, b, e.matched.s, piece.s);
-        } else if (!e.mismatch && e.groupPending && OneOf(r.kind->verbFlags, f)) {
+        } else if (!r.french && !e.mismatch && e.groupPending && OneOf(r.kind->verbFlags, f)) {
             SlotZeroEnding(b & 127u, piece.s);
             TestCandidate(r, b, e.matched.s, piece.s);
         }

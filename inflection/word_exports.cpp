@@ -152,6 +152,9 @@ u16 ConjugateCore(u16 tense, const BoundedString& word, i16& count, StringList& 
     if ((high & 0x0F) == 8) flags = static_cast<u16>(flags + 16);
     flags = static_cast<u16>(flags + 2 * ClassValue(high));
     count = static_cast<i16>(HandOver(work, n, results, p));
+    // Related words report their number: the number handed over.
+    const bool related = gCheckingLanguage != 0 && (mode & 0xFF) >= 11 && (mode & 0xFF) <= 12;
+    if (related && n > 0) model = static_cast<u16>(count);
     return model;
 }
 

@@ -1,0 +1,354 @@
+// Word forms for corrections.
+#include "checking/correction_forms.h"
+
+#include <cstring>
+
+#include "checking/correction_common.h"
+#include "checking/correction_finishing.h"
+#include "checking/dispatcher.h"
+#include "checking/word_access.h"
+#include "frame/bounded_string.h"
+#include "frame/records.h"
+#include "frame/settings.h"
+#include "inflection/work_text.h"
+#include "lexicon/lex_lookup.h"
+#include "morphology/token_base_form.h"
+#include "morphology/word_analysis.h"
+#include "morphology/word_lookup.h"
+#include "morphology/word_stem.h"
+#include "rules/clause/clause_rules.h"
+
+u16 gCorrectionFormCount = 0;
+u16 gBestFormHasErrors = 0;
+u16 gDerivedStemCount = 0;
+
+namespace {
+
+constexpr u32 kMaxScoringCalls = 64 * 130;
+
+// One candidate form with what is kept beside it while ranking.
+struct FormSlot {
+    u8 text[36];
+    u8 base[36];
+    u8 score;
+    u8 derived;
+    u8 cls, features, byte;
+};
+
+struct FormsStorage {
+    StringList analysed;  // 24 × 36: the analysis's forms
+    StringList slots;     // 24 × 36: analysis work slots
+    FormEntry entry;
+    FormSlot forms[kMaxCorrectionForms];
+    u32 n = 0;
+};
+
+FormsStorage& Storage() {
+    static FormsStorage st;
+    if (st.analysed.valid == 0) {
+        InitByteMatrix(st.analysed, kMaxCorrectionForms, 36);
+        InitByteMatrix(st.slots, kMaxCorrectionForms, 36);
+        InitFormEntry(st.entry);
+    }
+    return st;
+}
+
+void SetSlotText(u8* dest, const u8* src) {
+    std::size_t n = 0;
+    while (n < 35 && src[n] != 0) ++n;
+    std::memcpy(dest, src, n);
+    std::memset(dest + n, 0, 36 - n);
+}
+void SetSlotText(u8* dest, const BoundedString& s) {
+    Work36 w;
+    TextCopy(w.s, s);
+    SetSlotText(dest, w.bytes);
+}
+
+u8 Saturated(u32 v) { return v > 255 ? 255 : static_cast<u8>(v); }
+
+// Analysis mode of the re-analysis: what the previous word asks for.
+u16 ContextMode(i32 word) {
+    if (gCheckingLanguage == 0) return 0;
+    if (word <= 0) return 800;
+    const BoundedString& prev = gWords[word - 1].WordText;
+    const u32 n = TextLen(prev);
+    if ((n == 2 && (TextLast(prev) == 'e' || TextLast(prev) == 'a')) || TextEquals(prev, "du") ||
+        TextEquals(prev, "au") || TextEquals(prev, "que"))
+        return 817;
+    if (EndsWithApostrophe(prev)) return 816;
+    return 800;
+}
+
+// The analyses of the slots into the word's readings.
+void TakeAnalyses(WordRecord& w, u16 count) {
+    if (count == 0) return;
+    const u16 n = count > kReadingSlots ? static_cast<u16>(kReadingSlots) : count;
+    for (u16 j = 0; j < n; ++j) {
+        const u16 tag = gWordTagCodes[j];
+        w.ReadingClasses[j] = static_cast<u8>(tag >> 8);
+        w.ReadingFeatures[j] = static_cast<u8>(tag & 0xFF);
+        w.ReadingMarks[j] = gWordAnalysisBytes[j];
+        w.ReadingLemmaRefs[j] = gWordLemmaRefs[j];
+    }
+    w.ReadingCount = n;
+}
+
+// Readings of a guessed form: the derived reading, or (kind 129 and above)
+// the analyses of the word without its first characters.
+void GuessReadings(FormsStorage& st, i32 word, u16 kind, u8 cls, u8 features, u8 byte) {
+    WordRecord& w = gWords[word];
+    w.ReadingClasses[0] = cls;
+    w.ReadingFeatures[0] = features;
+    w.ReadingMarks[0] = byte;
+    w.ReadingCount = 1;
+    if (kind < 129) return;
+    Work36 tail;
+    const u32 cut = kind - 128u;
+    if (cut >= TextLen(w.WordText)) return;
+    TextSet(tail.s, w.WordText.data + cut, TextLen(w.WordText) - cut);
+    u16 count = 0;
+    gCaseMode = 65535;
+    if (AnalyseWordForms(gCheckingLanguage == 0 ? 0 : 800, tail.s, count, st.slots) > 0) TakeAnalyses(w, count);
+    if (w.ReadingCount >= 2) {
+        w.ReadingClasses[0] = cls;
+        w.ReadingFeatures[0] = features;
+        w.ReadingMarks[0] = byte;
+    }
+}
+
+// Runs the dispatcher on the sentence with the form in place; the penalty
+// it leaves in gReadingPenalty.
+void ScoreSentence(i32 word, const u8* form) {
+    gVariantIndex = 2;
+    RuleCode prevRule = gLastRule;
+    i32 prevPos = gLastErrorPos;
+    for (u32 calls = 0; calls < kMaxScoringCalls; ++calls) {
+        const RuleCode code = AnalyseAndCheckSentence(2);
+        if (gWords[word].WordCaseMode > 0 && form[0] > 96) AddReadingPenalty(2);
+        if (code == 0 || code >= 56 || gLastErrorPos > word) break;
+        const bool advanced = code > prevRule || (code == prevRule && gLastErrorPos > prevPos);
+        if (!advanced) break;
+        prevRule = code;
+        prevPos = gLastErrorPos;
+    }
+    gVariantIndex = 0;
+}
+
+void TryForm(FormsStorage& st, u32 k, i32 word, u16 contextMode, u32 dictionaryCount, u16 kind,
+             u8 derivedClass, u8 derivedFeatures, u8 derivedByte) {
+    WordRecord& w = gWords[word];
+    FormSlot& f = st.forms[k];
+    Work36 savedText;
+    TextCopy(savedText.s, w.WordText);
+    w.FirstLigaturePos = 65535;
+    gReadingPenalty = 0;
+    gCaseMode = 65535;
+    CopyCString(w.WordText, reinterpret_cast<const char*>(f.text));
+
+    if (k < dictionaryCount) {
+        Work36 copy;
+        TextSetC(copy.s, reinterpret_cast<const char*>(f.text));
+        u16 count = 0;
+        gFoundInLexicon = 0;
+        if (AnalyseWordForms(contextMode, copy.s, count, st.slots) > 0) TakeAnalyses(w, count);
+        Work36 base;
+        GetTokenBaseForm(static_cast<i16>(word), base.s);
+        SetSlotText(f.base, base.bytes);
+    } else {
+        GuessReadings(st, word, kind, derivedClass, derivedFeatures, derivedByte);
+        w.CorrectionMark = 1;
+        f.derived = 1;
+    }
+
+    const u16 savedRule = gLastRule;
+    const i16 savedPos = gLastErrorPos;
+    const u16 savedExtent = gErrorExtent;
+    const u16 savedCount = w.ReadingCount;
+    const u16 noted = f.derived != 0 ? w.CorrectionMark : 0;
+    gLastRule = 1;
+    gLastErrorPos = -1;
+    gErrorExtent = kNoCorrection;
+    gBestFormHasErrors = 0;
+    ScoreSentence(word, f.text);
+
+    f.score = Saturated(static_cast<u32>(gSuggestionFlags[static_cast<i32>(k)]) + gReadingPenalty);
+    // The word's own text, guessed, when the run left it as it was.
+    if (f.derived != 0 && k + 1 == st.n && TextEquals(w.WordText, reinterpret_cast<const char*>(f.text)))
+        f.score = 16;
+    if ((w.ReadingClasses[0] & 0x80) == (derivedClass & 0x80) && f.derived != 0) SetSlotText(f.base, w.BaseText);
+    f.cls = w.ReadingClasses[0];
+    f.features = w.ReadingFeatures[0];
+    f.byte = w.ReadingMarks[0];
+
+    gLastRule = savedRule;
+    gErrorExtent = savedExtent;
+    gLastErrorPos = savedPos;
+    w.ReadingCount = savedCount;
+    w.CorrectionMark = noted;
+    w.SecondLigaturePos = 65535;
+    w.FirstLigaturePos = 65535;
+    Work36 text;
+    TextSetC(text.s, reinterpret_cast<const char*>(f.text));
+    ApplyLigatureSpelling(text.s, gFoundInLexicon);
+    SetSlotText(f.text, text.bytes);
+    TextCopy(w.WordText, savedText.s);
+}
+
+// Stable ascending sort by score; entries move whole through a temporary.
+void SortForms(FormsStorage& st) {
+    for (u32 k = 1; k < st.n; ++k) {
+        if (st.forms[k].score >= st.forms[k - 1].score) continue;
+        const FormSlot moving = st.forms[k];
+        u32 j = k;
+        while (j > 0 && st.forms[j - 1].score > moving.score) {
+            st.forms[j] = st.forms[j - 1];
+            --j;
+        }
+        st.forms[j] = moving;
+    }
+}
+
+void InsertDerivedStem(const FormSlot& best) {
+    Work36 key;
+    TextSetC(key.s, reinterpret_cast<const char*>(best.base));
+    TextAppendByte(key.s, best.cls);
+    TextAppendByte(key.s, best.byte);
+    const i32 capacity = static_cast<i32>(gRelationWorkStrings.count);
+    i32 at = 0;
+    while (at < gDerivedStemCount && at < capacity) {
+        const u16 c = CompareStrings(gRelationWorkStrings[at], key.s);
+        if (c == kCompareEqual) return;
+        if (c == kCompareGreater) break;
+        ++at;
+    }
+    if (gDerivedStemCount >= capacity) return;
+    for (i32 m = gDerivedStemCount; m > at; --m) CopyString(gRelationWorkStrings[m], gRelationWorkStrings[m - 1]);
+    CopyString(gRelationWorkStrings[at], key.s);
+    ++gDerivedStemCount;
+}
+
+// Masculine forms used before a vowel ("bel", "nouvel", "fol", "vieil").
+u32 PreVowelForms(FormsStorage& st, const BoundedString& text, u32 current) {
+    const struct {
+        const char* prefix;
+        const char* form;
+        bool alone;
+    } rows[] = {{"belle", "bel", false}, {"nouvelle", "nouvel", true}, {"folle", "fol", false},
+                {"vieille", "vieil", false}};
+    for (const auto& r : rows) {
+        const bool match = r.alone ? TextEquals(text, r.prefix) : TextStartsWith(text, r.prefix);
+        if (!match) continue;
+        if (r.alone) {
+            SetSlotText(st.forms[0].text, reinterpret_cast<const u8*>(r.form));
+            return 1;
+        }
+        st.forms[1] = st.forms[0];
+        SetSlotText(st.forms[0].text, reinterpret_cast<const u8*>(r.form));
+        return 2;
+    }
+    return current;
+}
+
+}  // namespace
+
+i16 BuildWordFormsForCorrection(u16 mode, i16 word, StringList& out) {
+    if (!WordExists(word)) return 0;
+    FormsStorage& st = Storage();
+    WordRecord& w = gWords[word];
+    const u8 op = static_cast<u8>(mode & 0xFF);
+    gCaseMode = 65535;
+    gCorrectionFormCount = 0;
+    for (u32 k = 0; k < kMaxCorrectionForms && k < gSuggestionFlags.count; ++k) gSuggestionFlags[static_cast<i32>(k)] = 0;
+    std::memset(st.forms, 0, sizeof st.forms);
+    st.n = 0;
+    const u8 firstCategory = w.ReadingCategories[0];
+
+    // Gathering.
+    u32 found = 0;
+    if (op == 6 && gAnalysisMode == 0) {
+        SetSlotText(st.forms[0].text, w.WordText);
+        found = 1;
+    } else if ((op == 7 || op == 5) && firstCategory > 3) {
+        Work36 copy;
+        TextCopy(copy.s, w.WordText);
+        u16 count = 0;
+        gFoundInLexicon = 0;
+        for (u32 k = 0; k < st.analysed.count; ++k) TextClear(st.analysed.data[k]);
+        AnalyseWordForms(mode, copy.s, count, st.analysed);
+        gCaseMode = 65535;
+        if (count > kMaxCorrectionForms) count = kMaxCorrectionForms;
+        for (u16 k = 0; k < count; ++k) SetSlotText(st.forms[k].text, st.analysed[k]);
+        found = count;
+        if (op == 7) {
+            gCorrectionFormCount = count;
+            if (count > 0) CopyString(gCorrectionWorkString, st.analysed[0]);
+        }
+    }
+    st.n = found;
+    u16 kind = 0;
+    u8 dClass = 0, dFeatures = 0, dByte = 0;
+    if (gAnalysisMode == 1 && st.n < kMaxCorrectionForms) {
+        u16 readings = 0;
+        DeriveWordStemForm(word, readings, dClass, dFeatures, dByte);
+        kind = readings;
+        SetSlotText(st.forms[st.n].text, w.WordText);
+        st.forms[st.n].derived = 1;
+        ++st.n;
+    }
+    if (TextEquals(w.WordText, ",")) {
+        std::memset(st.forms, 0, sizeof st.forms);
+        SetSlotText(st.forms[0].text, reinterpret_cast<const u8*>(" "));
+        st.n = 1;
+        found = 1;
+    }
+    if (gCheckingLanguage == 0) {
+        u32 kept = 0;
+        for (u32 k = 0; k < st.n; ++k) {
+            if (st.forms[k].text[0] == 0) {
+                if (k < found) --found;
+                continue;
+            }
+            st.forms[kept++] = st.forms[k];
+        }
+        // Counts of dictionary forms move with the removed empties.
+        st.n = kept;
+        if (found > kept) found = kept;
+    }
+
+    // Ranking.
+    const u16 contextMode = ContextMode(word);
+    for (u32 k = 0; k < st.n; ++k) TryForm(st, k, word, contextMode, found, kind, dClass, dFeatures, dByte);
+
+    if (op == 6 && st.n > 0 && st.forms[0].score >= 11) {
+        gErrorVariant = 0;
+        gCaseMode = 65535;
+        return 0;
+    }
+    SortForms(st);
+    for (u32 k = 0; k < st.n; ++k) {
+        Work36 text;
+        TextSetC(text.s, reinterpret_cast<const char*>(st.forms[k].text));
+        if (GetFirstLexForm(text.s, st.entry, 64) != 0) SetSlotText(st.forms[k].text, st.entry.LemmaText);
+    }
+
+    u32 result = st.n;
+    if (gAnalysisMode == 1 && st.n > 0) {
+        const FormSlot& best = st.forms[0];
+        result = 1;
+        w.CorrectionMark = best.derived;
+        CopyCString(w.BaseText, reinterpret_cast<const char*>(best.base));
+        w.ReadingCount = 1;
+        if (best.score != 0) gBestFormHasErrors = 1;
+        if (best.derived != 0) InsertDerivedStem(best);
+    }
+    if (firstCategory == 10 && TextEndsWith(w.WordText, "lle") && st.n > 0) result = PreVowelForms(st, w.WordText, result);
+    if (w.CorrectionMark == 1) w.ReadingLemmaRefs[0] = 8;
+
+    // The caller's list bounds what is written.
+    const u32 capacity = out.count < kMaxCorrectionForms ? out.count : kMaxCorrectionForms;
+    if (result > capacity) result = capacity;
+    for (u32 k = 0; k < result; ++k) CopyCString(out.data[k], reinterpret_cast<const char*>(st.forms[k].text));
+    gCaseMode = 65535;
+    return static_cast<i16>(result);
+}
