@@ -140,12 +140,16 @@ i32 RebuildStem(BaseCall& k, i32 section) {
     bool group = false;
     i32 g = 1;
     i32 outcome = 0;
-    // Each step says how a walk that arrives at rel ends: inside a group
-    // (a model ending follows) or outside (a letter or suffix code follows).
-    for (u32 pos = begin; pos < rel && pos < end;) {
+    // The walk stops on the byte at rel: inside a group (the model item of
+    // a verb follows its group code) or outside (a letter or suffix item).
+    for (u32 pos = begin; pos < end;) {
         const u8 b = DictBodyByte(S + pos);
         k.lastByte = b;
-        i32 arrive = 2;
+        if (pos == rel) {
+            outcome = group ? 1 : 2;
+            break;
+        }
+        if (pos > rel) break;
         const bool letter = b > filler && b < 160;
         if (!group && b >= 123 && b <= 159 && (b <= 136 || b == 151 || b == 152 || b == 156)) {
             if (b <= 130) {
@@ -155,27 +159,18 @@ i32 RebuildStem(BaseCall& k, i32 section) {
                 g = b - 129;
             }
             ++pos;
-            arrive = group ? 1 : 2;
         } else if (letter && !group) {
             if (count >= kMaxLemmaLetters) break;
             letters[count++] = b;
             ++pos;
         } else {
-            // An item (two bytes) or an entry end: the position steps over
-            // its second byte.
-            arrive = letter || group ? 1 : 2;
+            // An item (two bytes): the position steps over its second byte
+            // and closes an open group; the entry ends with its last item.
             --g;
-            ++pos;
+            pos += 2;
             group = false;
             if (g < 2) count = 0;
-            if (pos == rel) {
-                outcome = arrive;
-                break;
-            }
-            ++pos;
-            continue;
         }
-        if (pos == rel) outcome = arrive;
     }
     AppendBytes(out.s, letters, count);
     SetText(k.base, out.s);
@@ -294,7 +289,11 @@ void LetterOrSuffixEnding(BaseCall& k) {
     } else if (b >= 160) {
         if (!k.french && b == 254) AppendCString(k.base, "man");
         else if (!k.french && b == 255) AppendCString(k.base, "a");
-        else {
+        else if (k.french && b >= 252 && b <= 254) {
+            // ible/ibilité, rice/eur, atrice/ateur: the second suffix of the
+            // pair spells the lemma.
+            AppendStringImpl(k.base, gFrenchSuffixes[gLetterTable[b - 137]]);
+        } else {
             const StringList& suffixes = k.french ? gFrenchSuffixes : gEnglishSuffixes;
             AppendStringImpl(k.base, suffixes[gLetterTable[b - 160]]);
         }
@@ -389,7 +388,9 @@ void EnglishSpecials(BaseCall& k) {
         return;
     }
     const i32 len = TextLength(text);
-    if (len >= 10 || !(k.c == 'B' || (k.c == 'A' && TextEnds(text, "est")))) return;
+    // English adjective and noun class bytes read as their French letters.
+    const u8 cls = k.c == '8' ? 'B' : k.c == '9' ? 'A' : k.c;
+    if (len >= 10 || !(cls == 'B' || (cls == 'A' && TextEnds(text, "est")))) return;
     static const Pair kCompared[] = {
         {"better", "good"}, {"best", "good"},  {"worse", "bad"},     {"worst", "bad"},     {"farther", "far"},
         {"further", "far"}, {"farthest", "far"}, {"older", "old"},  {"elder", "old"},     {"oldest", "old"},
