@@ -11,6 +11,7 @@
 #include "inflection/inflect.h"
 #include "inflection/inflect_call.h"
 #include "inflection/verb_forms.h"
+#include "morphology/token_base_form.h"
 #include "morphology/word_lookup.h"
 
 namespace {
@@ -336,6 +337,47 @@ void ScratchBaseForm(const InflectCall& call, u8 feature, BoundedString& out) {
     if (last == 's' || last == 'x') TextCut(out, n - 1);
 }
 
+// English base form of reading `reading` of the scratch word: the lemma the
+// dictionary gives for the first reading (an irregular plural linked to its
+// singular: "children", "child"); else, for a plural reading, the word less
+// its plural ending ("ies" -> "y", "es", "s"), the first spelling the
+// dictionary knows.
+void EnglishBaseForm(InflectCall& call, i32 reading, u8 feature, BoundedString& out) {
+    TextCopy(out, call.word.s);
+    if (reading == 0) {
+        WordRecord& r = Scratch();
+        TextCopy(r.WordText, call.word.s);
+        TextCopy(r.SeparatorText, call.word.s);
+        Work36 base;
+        GetTokenBaseForm(kScratchWord, base.s);
+        if (TextLen(base.s) > 0 && !TextSame(base.s, call.word.s)) {
+            TextCopy(out, base.s);
+            return;
+        }
+    }
+    if ((feature & 0x0C) != 0x08) return;
+    static const struct {
+        const char* ending;
+        const char* singular;
+    } kEndings[] = {{"ies", "y"}, {"ses", "s"}, {"xes", "x"}, {"zes", "z"}, {"ches", "ch"},
+                    {"shes", "sh"}, {"oes", "o"}, {"s", ""}};
+    const u32 n = TextLen(call.word.s);
+    for (const auto& e : kEndings) {
+        const u32 k = static_cast<u32>(std::strlen(e.ending));
+        if (n <= k || !TextEndsWith(call.word.s, e.ending)) continue;
+        Work36 probe, copy;
+        TextCopy(probe.s, call.word.s);
+        TextCut(probe.s, n - k);
+        TextAppendC(probe.s, e.singular);
+        TextCopy(copy.s, probe.s);
+        u16 count = 0;
+        if (DictLookup(static_cast<u16>(call.mode), copy.s, count) != 0 && count != 0) {
+            TextCopy(out, probe.s);
+            return;
+        }
+    }
+}
+
 u16 FixedSingular(InflectCall& call, u8 c) {
     const char* a = nullptr;
     const char* b = nullptr;
@@ -387,7 +429,10 @@ u16 InflectSingular(InflectCall& call) {
         }
         if (c == 'A' || (c >= 'B' && c <= 'T' && (f % 64) < 32)) {
             Work36 base;
-            ScratchBaseForm(call, f, base.s);
+            if (call.french)
+                ScratchBaseForm(call, f, base.s);
+            else
+                EnglishBaseForm(call, i, f, base.s);
             if (TextSame(base.s, call.word.s) || m == 128) return Fail(call, kInflectNoSingular);
             TextCopy(call.Result(0), base.s);
             call.Count() = 1;

@@ -251,6 +251,11 @@ struct EItem {
     std::vector<u8> slots;          // verb: slot of each key; nominal: number
     u32 offset = 0;                 // body offset of the head byte
     bool pruned = false;
+    // An irregular plural written as a variant of its singular: the entry
+    // follows the singular's after a variant mark, and its reading refers
+    // to the singular's item.
+    u32 variantOf = UINT32_MAX;
+    u32 link = 0;                   // base 2k + 1 and its variant 2k + 2 sort together
 };
 
 struct Writer {
@@ -267,6 +272,7 @@ struct Writer {
     std::vector<std::string> prunedList;
     std::map<std::string, size_t> prefixOf;   // key -> length of its prefix
     std::set<std::string> knownWords;         // every word filed
+    u32 linkedPlurals = 0;
 
     Writer(EnglishDictInput& i, CompileReport& r) : in(i), report(r) {}
 
@@ -330,8 +336,8 @@ struct Writer {
         return true;
     }
 
-    void AddNominal(u16 section, const std::string& key, size_t stemEnd, u8 code, u8 cls, u32 level,
-                    const std::string& lemma, std::vector<std::pair<std::string, u8>> answers) {
+    u32 AddNominal(u16 section, const std::string& key, size_t stemEnd, u8 code, u8 cls, u32 level,
+                   const std::string& lemma, std::vector<std::pair<std::string, u8>> answers) {
         const size_t prefixLength = prefixOf[key];
         EItem it;
         it.section = section;
@@ -367,6 +373,31 @@ struct Writer {
             }
         }
         items.push_back(it);
+        return static_cast<u32>(items.size() - 1);
+    }
+
+    // An irregular plural whose first four key characters are its
+    // singular's ("child", "children"; not "mouse", "mice", which live in
+    // other lists) is linked to it: the singular's entry ends with a
+    // one-letter item, the plural's entry follows after a variant mark and
+    // ends with a one-letter item too, so that the plural operation
+    // rebuilds the plural from the singular. The walk reads the variant's
+    // letter item as a singular; the plural keeps its own code-30 item for
+    // its plural reading.
+    u32 linkedPairs = 0;
+    bool LinkIrregularPlural(u16 section, const EnglishReading& sg, const std::string& s, const EnglishReading& pl,
+                             const std::string& p) {
+        if (s.size() < 5 || p.size() < 5 || s.compare(0, 4, p, 0, 4) != 0 || p == s + "s" || p == s + "es") return false;
+        const u8 ls = static_cast<u8>(s.back()), lp = static_cast<u8>(p.back());
+        if (ls < 'a' || ls > 'z' || lp < 'a' || lp > 'z') return false;
+        if (!StemOk(s, 4, s.size()) || !StemOk(p, 4, p.size())) return false;
+        const u32 link = 2 * ++linkedPairs - 1;
+        const u32 base = AddNominal(section, s, s.size() - 1, static_cast<u8>(ls - 96), 'A', sg.level, sg.lemma, {{s, 1}});
+        const u32 variant = AddNominal(section, p, p.size() - 1, static_cast<u8>(lp - 96), 'A', pl.level, pl.lemma, {{p, 1}});
+        items[base].link = link;
+        items[variant].link = link + 1;
+        items[variant].variantOf = base;
+        return true;
     }
 
     // 1. Verb flags: the noun and adjective readings of base and -s forms.
@@ -456,6 +487,17 @@ struct Writer {
                                    list[i].second->lemma, {{s, 1}, {p, 2}});
                         done.insert(i);
                         done.insert(j);
+                        break;
+                    }
+                }
+                for (size_t i = 0; i < list.size(); ++i) {
+                    if (done.count(i) || list[i].second->number != 1) continue;
+                    for (size_t j = 0; j < list.size(); ++j) {
+                        if (done.count(j) || list[j].second->number != 2) continue;
+                        if (!LinkIrregularPlural(section, *list[i].second, list[i].first, *list[j].second, list[j].first))
+                            continue;
+                        done.insert(i);   // the plural keeps its own item as well
+                        ++linkedPlurals;
                         break;
                     }
                 }
@@ -631,17 +673,26 @@ struct Writer {
         }
     }
 
+    // A pruned item, or the variant of one (its reading would refer to
+    // whatever entry came before its mark).
+    bool Dropped(const EItem& it) const {
+        return it.pruned || (it.variantOf != UINT32_MAX && items[it.variantOf].pruned);
+    }
+
     // Entries of one section, keyed by list, in list order.
     std::map<std::pair<u8, u8>, std::vector<u32>> Lists(u16 s) const {
         std::map<std::pair<u8, u8>, std::vector<u32>> lists;
         for (u32 i = 0; i < items.size(); ++i)
-            if (items[i].section == s && !items[i].pruned) lists[items[i].list].push_back(i);
+            if (items[i].section == s && !Dropped(items[i])) lists[items[i].list].push_back(i);
         for (auto& [k, ids] : lists)
             std::stable_sort(ids.begin(), ids.end(), [&](u32 a, u32 b) {
                 const EItem& x = items[a];
                 const EItem& y = items[b];
                 if (x.replaces != y.replaces) return y.replaces;
-                return std::tie(x.stem, x.verb, x.head, x.trailer) < std::tie(y.stem, y.verb, y.head, y.trailer);
+                const EItem& bx = x.variantOf == UINT32_MAX ? x : items[x.variantOf];
+                const EItem& by = y.variantOf == UINT32_MAX ? y : items[y.variantOf];
+                return std::tie(bx.stem, bx.verb, bx.head, bx.trailer, x.link) <
+                       std::tie(by.stem, by.verb, by.head, by.trailer, y.link);
             });
         return lists;
     }
@@ -650,6 +701,7 @@ struct Writer {
         DictEntry e;
         e.stem = it.stem;
         e.group = it.verb;
+        e.variant = it.variantOf != UINT32_MAX;
         e.items.push_back({it.head, it.trailer});
         return EncodeEntry(e);
     }
@@ -737,7 +789,7 @@ struct Writer {
         out.matrix.clear();
         for (u16 v : m) PutU16(out.matrix, v);
         for (const EItem& it : items)
-            if (!it.pruned)
+            if (!Dropped(it))
                 for (const std::string& k : it.keys) byKey[{it.section, k}].push_back(static_cast<u32>(&it - items.data()));
     }
 
@@ -798,7 +850,7 @@ struct Writer {
                                      item.head == 64, r);
                 acc.answer = static_cast<i16>(r.kind + 1);
             }
-            Apply(acc, r, item.offset);
+            Apply(acc, r, item.variantOf == UINT32_MAX ? item.offset : items[item.variantOf].offset);
         }
     }
 
@@ -844,7 +896,7 @@ struct Writer {
         }
         std::map<std::pair<std::string, u8>, std::string> forms;
         for (const EItem& it : items) {
-            if (it.pruned) continue;
+            if (Dropped(it)) continue;
             const u8 caseMode = it.section == medicalFirst + 5 ? 1 : 0;
             for (const std::string& w : it.words) forms.emplace(std::make_pair(w, caseMode), it.lemma);
         }
@@ -863,6 +915,8 @@ struct Writer {
     void Run() {
         SetVerbFlags(in.readings);
         PlanNominals(in.readings);
+        report.Note("english dictionary: " + std::to_string(linkedPlurals) +
+                    " irregular plurals linked to their singular as variants");
         PlanVerbs();
         ReplacingItemsLast();
         NumberSections();

@@ -1,0 +1,139 @@
+// The inflection engine on the built-in English dictionary: infinitives,
+// principal parts, plurals and singulars, and the base form of the
+// regional spellings.
+#include <cstring>
+
+#include "frame/records.h"
+#include "morphology/token_base_form.h"
+#include "morphology/word_analysis.h"
+#include "morphology/word_lookup.h"
+#include "tests/inflection/inflect_fixture.h"
+
+namespace {
+
+using Forms = std::vector<std::string>;
+
+class EnglishInflectTest : public InflectTest {
+protected:
+    void SetUp() override {
+        InflectTest::SetUp();
+        while (gInitCount != 0) KRZEnd();
+        KRZInit(0, 1);
+        gActiveVariantA = gActiveVariantB = 0;
+    }
+};
+
+struct Case {
+    u32 mode;
+    const char* word;
+    u16 code;
+    Forms forms;
+};
+
+class EnglishInflect : public EnglishInflectTest {
+public:
+    Inflected Call(u32 mode, const std::string& word, u16 count) { return Run(mode, word, count); }
+};
+
+void RunCases(EnglishInflect& t, const Case* cases, std::size_t n,
+              Inflected (EnglishInflect::*run)(u32, const std::string&, u16)) {
+    for (std::size_t i = 0; i < n; ++i) {
+        const Case& c = cases[i];
+        const Inflected r = (t.*run)(c.mode, c.word, 0);
+        EXPECT_EQ(r.forms, c.forms) << c.word << " op " << c.mode;
+        EXPECT_EQ(r.code, c.code) << c.word << " op " << c.mode;
+    }
+}
+
+
+TEST_F(EnglishInflect, Infinitives) {
+    const Case kCases[] = {
+        {1, "lay", 33, {"lay", "lie"}},
+        {1, "saw", 33, {"see", "saw"}},
+        {1, "walked", 32, {"walk"}},
+        {1, "tries", 32, {"try"}},
+        {1, "went", 33, {"go"}},
+        {1, "stopping", 32, {"stop"}},
+    };
+    RunCases(*this, kCases, std::size(kCases), &EnglishInflect::Call);
+    EXPECT_EQ(Run(1, "xqzwv").code, kInflectRefused);
+}
+
+TEST_F(EnglishInflect, PrincipalParts) {
+    const Case kCases[] = {
+        {30, "walk", 32, {"walk", "walks", "walking", "walked", "walked"}},
+        {30, "try", 32, {"try", "tries", "trying", "tried", "tried"}},
+        {30, "stop", 32, {"stop", "stops", "stopping", "stopped", "stopped"}},
+        {30, "be", 24, {"am", "is, (they) are", "being", "was, (they) were", "been"}},
+        {30, "go", 33, {"go", "goes", "going", "went", "gone"}},
+        {30, "lay", 33, {"lay", "lays", "laying", "laid", "laid"}},
+    };
+    RunCases(*this, kCases, std::size(kCases), &EnglishInflect::Call);
+}
+
+TEST_F(EnglishInflect, Plurals) {
+    const Case kCases[] = {
+        {3, "focus", 1, {"focuses", "foci"}},
+        {3, "scarf", 1, {"scarves", "scarfs"}},
+        // An irregular plural linked to its singular in the dictionary.
+        {3, "child", 0, {"children"}},
+        {3, "box", 0, {"boxes"}},
+        {3, "children", kInflectInvariable, {}},
+        {3, "sheep", kInflectInvariable, {}},
+        {3, "x", kInflectNoPlural, {}},
+        {3, "xqzwv", kInflectRefused, {}},
+    };
+    RunCases(*this, kCases, std::size(kCases), &EnglishInflect::Call);
+}
+
+TEST_F(EnglishInflect, Singulars) {
+    const Case kCases[] = {
+        {4, "children", 0, {"child"}},
+        {4, "cats", 0, {"cat"}},
+        {4, "cities", 0, {"city"}},
+        {4, "child", kInflectNoSingular, {}},
+        {4, "xqzwv", kInflectNoSingular, {}},
+    };
+    RunCases(*this, kCases, std::size(kCases), &EnglishInflect::Call);
+}
+
+// A British spelling (found in the regional section read first for it)
+// gives the other spelling as its base form.
+TEST_F(EnglishInflect, RegionalSpellingBaseForm) {
+    struct BaseCase {
+        const char* word;
+        const char* base;
+    };
+    const BaseCase kCases[] = {{"colour", "color"}, {"centre", "center"}, {"color", "color"}};
+    StringList slots;
+    InitByteMatrix(slots, 16, 36);
+    BoundedString base;
+    base.Allocate(36);
+    for (const BaseCase& c : kCases) {
+        WordRecord& r = *GetWordRecordAt(gWords, 1);
+        BoundedString w = InflectText(c.word);
+        u16 count = 0;
+        AnalyseWordForms(0x23, w, count, slots);
+        ASSERT_GT(count, 0) << c.word;
+        for (BoundedString* t : {&r.WordText, &r.SeparatorText}) {
+            std::memset(t->data, 0, t->count);
+            std::memcpy(t->data, c.word, std::min<std::size_t>(std::strlen(c.word), t->count - 1));
+        }
+        r.ReadingCount = count;
+        r.ReadingClasses[0] = static_cast<u8>(gWordTagCodes[0] >> 8);
+        r.ReadingFeatures[0] = static_cast<u8>(gWordTagCodes[0] & 0xFF);
+        r.ReadingMarks[0] = gWordAnalysisBytes[0];
+        r.ReadingLemmaRefs[0] = gWordLemmaRefs[0];
+        r.ReadingCategories[0] = 0;
+        r.WordCaseMode = 0;
+        std::memset(base.data, 0, base.count);
+        GetTokenBaseForm(1, base);
+        EXPECT_STREQ(reinterpret_cast<const char*>(base.data), c.base) << c.word;
+    }
+    // The operation path names the regional section it found the word in.
+    BoundedString w = InflectText("colour");
+    u16 count = 0;
+    EXPECT_EQ(LookupWordForm(20, w, gWordTagCodes, count), 6);
+}
+
+}  // namespace
