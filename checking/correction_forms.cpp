@@ -94,14 +94,151 @@ void TakeAnalyses(WordRecord& w, u16 count) {
     w.ReadingCount = n;
 }
 
-// Readings of a guessed form: the derived reading, or (kind 129 and above)
-// the analyses of the word without its first characters.
+// A second guessed reading and how the base form changes with it.
+struct SecondReading {
+    u8 cls = 0, features = 0, byte = 0;
+    bool found = false;
+    u32 cut = 0;            // characters the base form loses
+    const char* add = "";   // then gains
+};
+
+SecondReading Reading(u8 cls, u8 features, u8 byte, u32 cut = 0, const char* add = "") {
+    SecondReading r;
+    r.cls = cls;
+    r.features = features;
+    r.byte = byte;
+    r.found = true;
+    r.cut = cut;
+    r.add = add;
+    return r;
+}
+
+// French: a guessed noun or adjective that may be a verb form, a guessed
+// verb form that may be a noun or adjective.
+SecondReading FrenchSecondReading(const BoundedString& text, u8 cls, u8 features, u8 byte) {
+    if (cls == 20) return Reading('A', 20, 20);
+    if (cls == 'C' && features == 4) {
+        if (TextEndsWith(text, "a")) return Reading(240, 26, 1, 1);
+        if (TextEndsWith(text, "e")) return Reading(240, 51, 1, 1);
+    }
+    if (cls == 'C' && features == 36 && TextEndsWith(text, "ie")) return Reading(240, 51, 1, 1);
+    if (cls == 'C' && features == 28 && TextEndsWith(text, "is")) return Reading(240, 55, 15, 2);
+    if (cls == 'C' && features == 20) {
+        if (TextEndsWith(text, "ai")) return Reading(240, 24, 1, 2);
+        if (TextEndsWith(text, "ait")) return Reading(240, 14, 1, 3);
+        if (TextEndsWith(text, "it")) return Reading(240, 60, 15, 2);
+        if (TextEndsWith(text, "ir")) return Reading(240, 0, 15, 2);
+        if (TextEndsWith(text, "er")) return Reading(240, 0, 1, 2);
+        if (TextEndsWith(text, "ent")) return Reading(240, 54, 1, 3);
+        if (TextEndsWith(text, "ant")) {
+            if (FindCSubstring(text, "issant") > 0) return Reading(240, 1, 15, 6);
+            return Reading(240, 1, 1, 3);
+        }
+    }
+    if (cls < 128) return {};
+    if (byte == 15) {
+        switch (features) {
+        case 0: return Reading('A', 20, 'R');
+        case 59: return Reading('C', 20, 'E');
+        case 9: case 21: case 45: case 62: return Reading('A', 8, 'N');
+        case 31: return Reading('C', 24, 'E');
+        default: return {};
+        }
+    }
+    if (byte < 1 || byte > 14) return {};
+    switch (features) {
+    case 25: return Reading('A', 8, 'A');
+    case 7: return Reading('C', 8, 'E');
+    case 21: case 39: case 45: case 52: case 56: return Reading('A', 8, 'N');
+    case 14: return Reading('A', 20, 'T');
+    case 1: return Reading('C', 20, 'T');
+    case 12: return Reading('A', 28, 19);
+    case 2: return Reading('A', 36, 92);
+    case 36: return Reading('C', 20, 'E');
+    case 37: return Reading('C', 24, 'E');
+    case 0: return Reading('C', 20, 'R');
+    case 4: return Reading('C', 36, 'E');
+    default: return {};
+    }
+}
+
+SecondReading EnglishSecondReading(const BoundedString& text, u8 cls, u8 features, u8 byte) {
+    if (cls == 20) return Reading('B', 4, 25);
+    if (cls < 128) {
+        const bool yByte = byte == 31 || byte == 250 || byte == 251;
+        if (yByte && TextEndsWith(text, "y")) return Reading(128, 0, 17);
+        if (features == 8 && (yByte || byte == 89 || byte == 95)) return Reading(128, 1, 17, 3, "y");
+        if (features == 8 && byte == 252) return Reading(128, 1, 1, 2);
+        if (features == 8 && byte == 253) return Reading(128, 1, 16, 1);
+        if (TextEndsWith(text, "e")) return Reading(128, 0, 16);
+        return Reading(128, 0, 1);
+    }
+    if (features == 2) {
+        if (byte == 16) return Reading('B', 4, 39, 3, "e");
+        return Reading('B', 4, 39, byte > 1 ? 4 : 3);
+    }
+    if (features == 1 && byte == 16) return Reading('A', 8, 61, 1);
+    if (features == 1 && byte == 17) return Reading('A', 8, 31, 3, "y");
+    return {};
+}
+
+void CutEnd(BoundedString& s, u32 n) { TextCut(s, TextLen(s) > n ? TextLen(s) - n : 0); }
+
+}  // namespace
+
+// Kind 2: the derived reading and a second one guessed from the class, the
+// features and the ending of the word; the word's base text follows it.
+void AddGuessedSecondReading(WordRecord& w) {
+    const u8 cls = w.ReadingClasses[0];
+    const u8 features = w.ReadingFeatures[0];
+    const u8 byte = w.ReadingMarks[0];
+    const bool french = gCheckingLanguage != 0;
+    const SecondReading r = french ? FrenchSecondReading(w.WordText, cls, features, byte)
+                                   : EnglishSecondReading(w.WordText, cls, features, byte);
+    if (!r.found || kReadingSlots < 2) return;
+    w.ReadingClasses[1] = r.cls;
+    w.ReadingFeatures[1] = r.features;
+    w.ReadingMarks[1] = r.byte;
+    w.ReadingLemmaRefs[1] = w.ReadingLemmaRefs[0];
+    w.ReadingCount = 2;
+    if (!french) {
+        CutEnd(w.BaseText, r.cut);
+        TextAppendC(w.BaseText, r.add);
+        return;
+    }
+    if (r.cls >= 128) {
+        // The verb's infinitive: the text less its ending, "er" or "ir".
+        Work36 base;
+        TextCopy(base.s, w.WordText);
+        CutEnd(base.s, r.cut);
+        TextAppendC(base.s, r.byte == 15 ? "ir" : "er");
+        TextCopy(w.BaseText, base.s);
+        return;
+    }
+    if (TextLast(w.BaseText) == 's') {
+        CutEnd(w.BaseText, 1);
+        // A plural guess: the noun or adjective reading is plural too.
+        if (cls < 128) w.ReadingFeatures[1] = static_cast<u8>(features + 4);
+    }
+    if (features == 4 && TextLast(w.BaseText) == 'e') CutEnd(w.BaseText, 1);
+    if (TextLast(w.BaseText) == 0x8E && features < 6) {
+        CutEnd(w.BaseText, 1);
+        TextAppendC(w.BaseText, "er");
+    }
+}
+
+namespace {
+
+// Readings of a guessed form: the derived reading, a second guessed one
+// (kind 2), or (kind 129 and above) the analyses of the word without its
+// first characters.
 void GuessReadings(FormsStorage& st, i32 word, u16 kind, u8 cls, u8 features, u8 byte) {
     WordRecord& w = gWords[word];
     w.ReadingClasses[0] = cls;
     w.ReadingFeatures[0] = features;
     w.ReadingMarks[0] = byte;
     w.ReadingCount = 1;
+    if (kind == 2) AddGuessedSecondReading(w);
     if (kind < 129) return;
     Work36 tail;
     const u32 cut = kind - 128u;

@@ -24,3 +24,9 @@ extern u16 gDerivedStemCount;
 // returns how many. The word's text, its reading count and the report
 // fields are put back; its readings are those of the last form tried.
 i16 BuildWordFormsForCorrection(u16 mode, i16 word, StringList& out);
+
+struct WordRecord;
+// A guessed word (kind 2 of the stem guesser) whose reading 0 holds the
+// derived reading: adds the second reading that the class, features and
+// ending suggest, and moves the word's base text with it.
+void AddGuessedSecondReading(WordRecord& w);
