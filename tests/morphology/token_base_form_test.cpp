@@ -71,9 +71,15 @@ TEST_F(TokenBaseFormTest, FrenchBaseForms) {
         u16 code;
     } cases[] = {
         // Items first in their list, or right after another entry's item.
-        {"grands", "grand", 13}, {"grande", "grand", 13}, {"mon", "mon", 8}, {"ma", "ma", 8},
+        {"grands", "grand", 13}, {"grande", "grand", 13},
+        // Possessive determiners: the feminine and the plural give the
+        // masculine of their person.
+        {"mon", "mon", 8}, {"ma", "mon", 8}, {"mes", "mon", 8}, {"tes", "ton", 8}, {"sa", "son", 8},
         // Irregular adjectives through their masculine singular.
         {"belles", "beau", 13}, {"beaux", "beau", 13}, {"vieille", "vieux", 13},
+        {"folle", "fou", 13}, {"molle", "mou", 12},
+        // A plural spelt by its singular's item, the singular having a variant.
+        {"fous", "fou", 13}, {"mous", "mou", 12},
         // An irregular plural filed as a variant of its singular.
         {"chevaux", "cheval", 11}, {"maisons", "maison", 11},
         // Pair suffixes whose second suffix is the masculine.

@@ -1018,9 +1018,56 @@ struct Writer {
                     covered = true;
                 }
                 if (cover[si] >= 0 && cover[si] == cover[pi]) continue;   // one item spells both
-                EmitLinkedPair(section, group, sg, sItem, pl, pItem);
+                Desired* regular = RegularPluralOf(want, sg, section, sItem.trailer);
+                if (regular != nullptr) sItem.head = kCodeNoneOrS;
+                EmitLinkedPair(section, group, sg, sItem, pl, pItem, regular);
                 sg.covered = true;
                 pl.covered = true;
+                if (regular != nullptr) regular->covered = true;
+                break;
+            }
+        }
+    }
+
+    // Ending code spelling nothing or a final s.
+    static constexpr u8 kCodeNoneOrS = 91;
+
+    // The uncovered reading of the singular's key plus "s" that the
+    // singular's item, with the code for nothing or s, would also give (fou
+    // and fous beside the variant fols), or null. Spelling both with the one
+    // item keeps the plural's lemma reference on the singular.
+    static Desired* RegularPluralOf(std::vector<Desired>& want, const Desired& sg, u16 section, u8 cls) {
+        const std::string k = sg.key + "s";
+        if (!KeyIsWalked(section, k)) return nullptr;
+        if (!SameReading(ReadClassByte(cls, MatchEndingCode(kCodeNoneOrS, "", sg.key), sg.key, section),
+                         sg.reading))
+            return nullptr;
+        const ClassReading rd = ReadClassByte(cls, MatchEndingCode(kCodeNoneOrS, "s", k), k, section);
+        for (Desired& o : want) {
+            if (o.covered || o.closed || o.key != k || !SameReading(o.reading, rd)) continue;
+            if (std::find(o.allowed.begin(), o.allowed.end(), cls) == o.allowed.end()) continue;
+            return &o;
+        }
+        return nullptr;
+    }
+
+    static bool IsPossessiveFeminine(u8 cls) { return cls == 218 || cls == 221 || cls == 224; }
+    static bool IsPossessivePlural(u8 cls) { return cls == 219 || cls == 222 || cls == 225; }
+
+    // Possessive determiners: the feminine and the plural of one person are
+    // filed as one pair in the short-word section (ma, then mes as its
+    // variant), so both read as forms of that person's masculine.
+    void LinkPossessives(u16 section, u32 group, std::vector<Desired>& want) {
+        if (section != 1) return;
+        for (Desired& fem : want) {
+            if (fem.covered || !fem.closed || !IsPossessiveFeminine(fem.allowed[0])) continue;
+            for (Desired& plural : want) {
+                if (plural.covered || !plural.closed || plural.allowed[0] != fem.allowed[0] + 1) continue;
+                DictItem fItem, pItem;
+                if (!OneLetterItem(fem, section, fItem) || !OneLetterItem(plural, section, pItem)) continue;
+                EmitLinkedPair(section, group, fem, fItem, plural, pItem, nullptr);
+                fem.covered = true;
+                plural.covered = true;
                 break;
             }
         }
@@ -1028,17 +1075,19 @@ struct Writer {
 
     u32 linkedPairs = 0;
 
+    // `alsoPlural`: a reading the singular's item also gives (or null).
     void EmitLinkedPair(u16 section, u32 group, const Desired& sg, DictItem sItem, const Desired& pl,
-                        DictItem pItem) {
+                        DictItem pItem, const Desired* alsoPlural) {
         const std::pair<u8, u8> list{static_cast<u8>(sg.key[2]), static_cast<u8>(sg.key[3])};
         // Each pair sorts as one block: the singular, then its variant.
         char pairNo[16];
         std::snprintf(pairNo, sizeof pairNo, "%08u", linkedPairs++);
-        const std::string order =
-            sg.key.substr(4, sg.key.size() - 5) + '\x01' + std::to_string(group) + '\x03' + pairNo;
+        // The code for nothing or s spells no letter of the singular.
+        const std::string stem = sg.key.substr(4, sg.key.size() - (sItem.head == kCodeNoneOrS ? 4 : 5));
+        const std::string order = stem + '\x01' + std::to_string(group) + '\x03' + pairNo;
         const u32 sId = NewItem(), pId = NewItem();
         PlannedEntry base, variant;
-        base.entry.stem = sg.key.substr(4, sg.key.size() - 5);
+        base.entry.stem = stem;
         base.entry.items.push_back(sItem);
         base.itemIds.push_back(sId);
         base.itemVowel.push_back(false);
@@ -1065,6 +1114,12 @@ struct Writer {
         hp.analyses.push_back({pl.reading.tags[0], pItem.head});
         plannedHits[{section, sg.key.substr(2)}].push_back({sId, hs});
         plannedHits[{section, pl.key.substr(2)}].push_back({pId, hp});
+        if (alsoPlural != nullptr) {
+            Hit hr;
+            hr.itemId = sId;
+            hr.analyses.push_back({alsoPlural->reading.tags[0], sItem.head});
+            plannedHits[{section, alsoPlural->key.substr(2)}].push_back({sId, hr});
+        }
     }
 
     // ---- nominal readings ----
@@ -1072,6 +1127,7 @@ struct Writer {
                           const std::vector<const WordReading*>& readings) {
         StemMap byStem;
         MergeNumbers(want);
+        LinkPossessives(section, group, want);
         LinkIrregularPlurals(section, group, want);
         while (true) {
             CoverItem best;
@@ -1417,6 +1473,9 @@ void Writer::RunStages() {
         if (forced == 0 && r.word.find(static_cast<char>(kHyphen)) != std::string::npos) forced = 7;
         if (forced == 0 && r.word.size() == 4 && r.word[3] == 's' && shortLemmas.count(r.lemma) != 0)
             forced = 2;
+        // The plural possessives go with their feminine (see LinkPossessives).
+        if (forced == 0 && IsPossessivePlural(r.classByte) && r.word.size() == 3 && r.word[2] == 's')
+            forced = 1;
         places.push_back(PlaceWord(r.word, forced));
         readings.push_back(&r);
     }
@@ -1458,7 +1517,8 @@ void Writer::RunStages() {
         if (!seen.insert({s, resolved[i].key, r.tag, r.classByte}).second) continue;
         // Function words group by class byte (il/ils, elle/elles share items),
         // the others by lemma.
-        byGroup[{s, r.classByte != 0 ? "#" + std::to_string(r.classByte) : r.lemma}].push_back(i);
+        const u8 groupClass = IsPossessivePlural(r.classByte) ? r.classByte - 1 : r.classByte;
+        byGroup[{s, r.classByte != 0 ? "#" + std::to_string(groupClass) : r.lemma}].push_back(i);
     }
     for (auto& [sk, idxs] : byGroup) {
         const u16 section = sk.first;
