@@ -165,6 +165,21 @@ void ChooseEnglishVariant(RuleStorage& st, i32 i) {
 
 enum class ForeignOutcome { NotForeign, SetAside, Reported };
 
+// The foreign run reported last (word indexes). The driver restores the
+// word table before every dispatcher call, so the run marks on its words
+// are gone by the next call: while the series still stands at the run's
+// first word, its later words are passed over here instead.
+struct ForeignRunSpan {
+    i32 first = -1;
+    i32 last = -1;
+};
+ForeignRunSpan gReportedForeignRun;
+
+bool InReportedForeignRun(i32 i) {
+    const ForeignRunSpan& r = gReportedForeignRun;
+    return gLastRule == 1 && gLastErrorPos == r.first && i > r.first && i <= r.last;
+}
+
 // Words of the other language: a run found there is reported once, from
 // its first word; inside quotation marks it is not reported.
 ForeignOutcome CheckOtherLanguage(RuleStorage& st, i32 i) {
@@ -211,6 +226,7 @@ ForeignOutcome CheckOtherLanguage(RuleStorage& st, i32 i) {
         w.QuoteFlags = 8197;
         gWords[runLast].QuoteFlags = 8198;
     }
+    gReportedForeignRun = {i, runLast};
     return ForeignOutcome::Reported;
 }
 
@@ -526,9 +542,11 @@ RuleCode FireConfusion(const DispatchState& s, i32 d) {
 RuleCode RuleUnknownWord(DispatchState& s) {
     if (s.mode != kModeScoring && (gErrorVariant == 'A' || gErrorVariant == 'B')) gErrorVariant = 0;
     if (gLastRule > 1) return 0;
+    if (gLastRule == 0) gReportedForeignRun = {};
     RuleStorage& st = Storage();
     for (i32 i = 0; i < gWordCount; ++i) {
         if (!QualifiesAsUnknown(i) && gWords[i].CorrectionMark != 1) continue;
+        if (s.mode != kModeScoring && InReportedForeignRun(i)) continue;
         if (s.mode == kModeScoring ? i != gLastErrorPos : !MayReport(1, i)) continue;
         const u8 variantBefore = gErrorVariant;
         gErrorExtent = 127;

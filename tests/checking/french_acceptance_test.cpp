@@ -94,6 +94,37 @@ TEST_F(FrenchAcceptanceTest, CleanWordsDrawNoSpellingFinding) {
     }
 }
 
+// A word the French dictionary does not know but the English one does is
+// a foreign word in running text, reported once with the English words
+// that follow it, and passes inside quotation marks; a word of neither
+// language is reported in both places.
+TEST_F(FrenchAcceptanceTest, EnglishWordInsideFrenchText) {
+    struct Case {
+        const char* sentence;
+        uint32_t start, end;  // 0, 0: nothing expected
+    };
+    const Case cases[] = {
+        {"Il est venu yesterday avec sa mère.", 12, 20},
+        {"Il a dit yesterday morning avec sa mère.", 9, 25},  // one finding for the run
+        {"Il est venu \"yesterday\" avec sa mère.", 0, 0},
+        {"Il est venu zorblat avec sa mère.", 12, 18},
+        {"Il est venu \"zorblat\" avec sa mère.", 12, 20},  // the token with its quotes
+    };
+    for (const Case& c : cases) {
+        const std::vector<Found> found = Grammar(c.sentence);
+        std::string got;
+        for (const Found& f : found) got += " " + std::to_string(f.start) + "-" + std::to_string(f.end) + "/" + std::to_string(f.errorClass);
+        if (c.end == 0) {
+            EXPECT_TRUE(found.empty()) << c.sentence << " gave" << got;
+            continue;
+        }
+        ASSERT_EQ(found.size(), 1u) << c.sentence << " gave" << got;
+        EXPECT_EQ(found[0].start, c.start) << c.sentence;
+        EXPECT_EQ(found[0].end, c.end) << c.sentence;
+        EXPECT_EQ(found[0].errorClass, KRZ_CLASS_SPELLING) << c.sentence;
+    }
+}
+
 TEST_F(FrenchAcceptanceTest, FindingsPerThousandWordsOnCleanProse) {
     std::string here = __FILE__;
     std::ifstream in(here.substr(0, here.rfind('/')) + "/../data/text/hugo_miserables_fr.txt");

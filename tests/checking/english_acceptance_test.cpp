@@ -1,0 +1,192 @@
+// Whole English sentences through the paragraph exports on the built-in
+// dictionary: the findings of the dispatcher's own rules at their places, a
+// word of the user's lexicon, and the rate of findings on clean prose
+// (printed for the log).
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "checking/dictionary_tests.h"
+#include "checking/dispatcher.h"
+#include "frame/bounded_string.h"
+#include "frame/records.h"
+#include "frame/tables.h"
+#include "krzlib.h"
+#include "lexicon/lex_lookup.h"
+#include "lexicon/lex_records.h"
+#include "morphology/word_lookup.h"
+
+namespace {
+
+struct Found {
+    uint32_t start, end;
+    uint16_t errorClass;
+};
+
+std::string Describe(const std::vector<Found>& found) {
+    std::string got;
+    for (const Found& f : found) {
+        got += " " + std::to_string(f.start) + "-" + std::to_string(f.end) + "/" + std::to_string(f.errorClass);
+    }
+    return got.empty() ? " nothing" : got;
+}
+
+bool Holds(const std::vector<Found>& found, uint32_t start, uint32_t end, uint16_t errorClass) {
+    for (const Found& f : found) {
+        if (f.start == start && f.end == end && f.errorClass == errorClass) return true;
+    }
+    return false;
+}
+
+class EnglishAcceptanceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        gDispatcherTestHook = nullptr;
+        gDictionaryWordTestHook = nullptr;
+        KRZInit(0, 1);
+        KRZSetLanguage(0);
+        BoundedString probe;
+        probe.Allocate(36);
+        CopyCString(probe, "cat");
+        if (IsEnglishDictionaryWord(probe) == 0) GTEST_SKIP() << "the English word-form analysis knows no word yet";
+    }
+    void TearDown() override {
+        KRZClearParagraphTab(table_, KRZ_MAX_PARAGRAPH_ERRORS);
+        if (!lexiconDir_.empty()) {
+            KRZCloseLex();
+            std::filesystem::remove_all(lexiconDir_);
+        }
+        KRZEnd();
+    }
+
+    std::vector<Found> Collect(uint32_t n) {
+        std::vector<Found> out;
+        for (uint32_t k = 0; k < n; ++k) out.push_back({table_[k].start, table_[k].end, table_[k].errorClass});
+        return out;
+    }
+    std::vector<Found> Grammar(const std::string& text) {
+        KRZClearParagraphTab(table_, KRZ_MAX_PARAGRAPH_ERRORS);
+        return Collect(KRZTestGrammarParagraph(text.c_str(), 0, static_cast<int32_t>(text.size()), table_,
+                                               KRZ_CATEGORY_ALL, 1, 1, 0, 0));
+    }
+    std::vector<Found> Spelling(const std::string& text) {
+        KRZClearParagraphTab(table_, KRZ_MAX_PARAGRAPH_ERRORS);
+        return Collect(KRZTestSpellingParagraph(text.c_str(), 0, static_cast<int32_t>(text.size()), table_, 1, 1, 0, 0));
+    }
+
+    ParagraphErrorRecord table_[KRZ_MAX_PARAGRAPH_ERRORS + 2] = {};
+    std::string lexiconDir_;  // a scratch lexicon's directory, when one is open
+};
+
+// One finding per code of the dispatcher's own rules, at its span. The
+// spelling export reports the unknown words; the grammar-only codes are not
+// its business. Findings about the whole sentence (48) mark its first word;
+// a question mark without a question (57) marks the mark.
+TEST_F(EnglishAcceptanceTest, FindingsOfTheDispatcherRules) {
+    struct Case {
+        const char* sentence;
+        uint32_t start, end;  // the expected finding's span
+        uint16_t errorClass;
+        bool spelling;  // the spelling export reports it as well
+    };
+    const Case cases[] = {
+        {"The cat eats an aple.", 16, 19, KRZ_CLASS_SPELLING, true},   // 1
+        {"He said bonjour to me.", 8, 14, KRZ_CLASS_SPELLING, true},   // 1, a French word
+        {"He ate the the bread.", 7, 13, KRZ_CLASS_GRAMMAR, false},    // 16
+        {"He said (yes.", 0, 1, KRZ_CLASS_GRAMMAR, false},             // 48
+        {"He said \"yes.", 0, 1, KRZ_CLASS_GRAMMAR, false},           // 48
+        {"He might crossed the road.", 9, 15, KRZ_CLASS_GRAMMAR, false},  // 53
+        {"He is here?", 10, 10, KRZ_CLASS_GRAMMAR, false},             // 57
+        // A missing hyphen is never reported in English, and does not hide
+        // the findings after it.
+        {"He is twenty two (years old.", 0, 1, KRZ_CLASS_GRAMMAR, false},  // 48
+    };
+    for (const Case& c : cases) {
+        const std::vector<Found> found = Grammar(c.sentence);
+        EXPECT_TRUE(Holds(found, c.start, c.end, c.errorClass)) << c.sentence << " gave" << Describe(found);
+        EXPECT_EQ(found.size(), 1u) << c.sentence << " gave" << Describe(found);
+        const std::vector<Found> spelled = Spelling(c.sentence);
+        EXPECT_EQ(Holds(spelled, c.start, c.end, c.errorClass), c.spelling) << c.sentence << " (spelling) gave"
+                                                                            << Describe(spelled);
+    }
+}
+
+// The same sentences written well draw nothing; so does a doubled "had", a
+// French word in quotation marks, and a missing English hyphen.
+TEST_F(EnglishAcceptanceTest, CorrectSentencesDrawNothing) {
+    for (const char* s : {"The cat eats an apple.", "He ate the bread.", "He said (yes).", "He said \"yes\".",
+                          "He might cross the road.", "He is here.", "We had had enough.",
+                          "He said \"bonjour\" to me.", "He is twenty two years old."}) {
+        const std::vector<Found> found = Grammar(s);
+        EXPECT_TRUE(found.empty()) << s << " gave" << Describe(found);
+    }
+}
+
+// A word of the user's lexicon is not an unknown word, in either export.
+TEST_F(EnglishAcceptanceTest, UserLexiconWordIsNotReported) {
+    const std::string sentence = "The zorblat eats an apple.";
+    ASSERT_TRUE(Holds(Spelling(sentence), 4, 10, KRZ_CLASS_SPELLING)) << Describe(Spelling(sentence));
+
+    char tmpl[] = "/tmp/krz-h26-XXXXXX";
+    ASSERT_NE(mkdtemp(tmpl), nullptr);
+    lexiconDir_ = tmpl;
+    ASSERT_EQ(KRZOpenLex((lexiconDir_ + "/user.lex").c_str()), 0);
+    // A noun record with the readings the dictionary gives "cat".
+    BoundedString word;
+    word.Allocate(36);
+    CopyCString(word, "cat");
+    BoundedArray<u16> tags;
+    tags.Allocate(20);
+    u16 count = 0;
+    LookupWordForm(0, word, tags, count);
+    ASSERT_GT(count, 0);
+    const u16 tag = tags[0];
+    const u8 analysisByte = gWordAnalysisBytes[0];
+    CopyCString(word, "zorblat");
+    FormEntry e;
+    InitFormEntry(e);
+    BuildLexKey(word, 0x38, e.FormText);
+    CopyCString(e.LemmaText, "zorblat");
+    e.FormClass = 0x38;
+    e.FormCodes.data[0] = static_cast<u8>(tag >> 8);
+    e.FormCodes.data[1] = static_cast<u8>(tag & 0xFF);
+    e.FormCodes.data[2] = analysisByte;
+    ASSERT_EQ(InsertLexRecord(e), 0);
+
+    const std::vector<Found> spelled = Spelling(sentence);
+    const std::vector<Found> checked = Grammar(sentence);
+    EXPECT_TRUE(spelled.empty()) << Describe(spelled);
+    EXPECT_TRUE(checked.empty()) << Describe(checked);
+}
+
+TEST_F(EnglishAcceptanceTest, FindingsPerThousandWordsOnCleanProse) {
+    std::string here = __FILE__;
+    std::ifstream in(here.substr(0, here.rfind('/')) + "/../data/text/austen_pride_en.txt");
+    std::string line;
+    uint64_t words = 0, findings = 0;
+    while (std::getline(in, line)) {
+        bool inWord = false;
+        for (char c : line) {
+            const bool w = c != ' ';
+            if (w && !inWord) ++words;
+            inWord = w;
+        }
+        const std::vector<Found> found = Grammar(line);
+        findings += found.size();
+        for (const Found& f : found) {
+            std::cout << "[ english prose ] " << line.substr(f.start, f.end - f.start + 1) << " (" << f.errorClass
+                      << ")\n";
+        }
+    }
+    ASSERT_GT(words, 0u);
+    std::cout << "[ english prose ] " << findings << " findings in " << words << " words: "
+              << (1000.0 * static_cast<double>(findings) / static_cast<double>(words)) << " per 1,000 words\n";
+}
+
+}  // namespace
