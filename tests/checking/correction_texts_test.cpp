@@ -206,8 +206,8 @@ TEST_F(CorrectionTest, ConjugationStageOnTheModelRows) {
         {"plaçais", 83, 12, 18, "placerai"},  // 83 -> 4: ç becomes c
     };
     for (const Case& c : cases) {
-        const std::string spec = std::string(c.word) + "/#240." + std::to_string(c.slot) + ".14." + std::to_string(c.model);
-        Build(spec);
+        const std::string notation = std::string(c.word) + "/#240." + std::to_string(c.slot) + ".14." + std::to_string(c.model);
+        Build(notation);
         EXPECT_EQ(Compose(53, 0, 0, 1, 0, 0, c.target), ToMacRoman(c.expected)) << c.word;
     }
     Build("dépeçait/#240.14.14.110");  // model 110 keeps its own endings

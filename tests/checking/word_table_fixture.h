@@ -79,24 +79,24 @@ inline void ClearWord(WordRecord& w) {
     CopyCString(w.LexiconForm, "");
 }
 
-inline void ParseReading(WordRecord& w, const std::string& spec) {
+inline void ParseReading(WordRecord& w, const std::string& notation) {
     const u16 j = w.ReadingCount;
     std::size_t pos = 0;
     u8 cls = 0;
-    if (!spec.empty() && spec[0] == '#') {
+    if (!notation.empty() && notation[0] == '#') {
         char* end = nullptr;
-        cls = static_cast<u8>(std::strtoul(spec.c_str() + 1, &end, 10));
-        pos = static_cast<std::size_t>(end - spec.c_str());
-    } else if (!spec.empty()) {
-        cls = static_cast<u8>(spec[0]);
+        cls = static_cast<u8>(std::strtoul(notation.c_str() + 1, &end, 10));
+        pos = static_cast<std::size_t>(end - notation.c_str());
+    } else if (!notation.empty()) {
+        cls = static_cast<u8>(notation[0]);
         pos = 1;
     }
     u32 fields[3] = {0, 0, 0};
     for (u32& f : fields) {
-        if (pos >= spec.size() || spec[pos] != '.') break;
+        if (pos >= notation.size() || notation[pos] != '.') break;
         char* end = nullptr;
-        f = static_cast<u32>(std::strtoul(spec.c_str() + pos + 1, &end, 10));
-        pos = static_cast<std::size_t>(end - spec.c_str());
+        f = static_cast<u32>(std::strtoul(notation.c_str() + pos + 1, &end, 10));
+        pos = static_cast<std::size_t>(end - notation.c_str());
     }
     w.ReadingClasses[j] = cls;
     w.ReadingFeatures[j] = static_cast<u8>(fields[0]);
