@@ -511,16 +511,16 @@ const std::vector<std::string>& EndingCodeRemainders(u8 code) {
         // Suffix codes: each suffix the code selects, with a final s where
         // the suffix's place in its block allows a plural, and -aux, -eux,
         // -eaux for the codes of au, eu, eau.
-        for (u32 code = kSuffixCodeFirst; code < 256; ++code) {
-            for (u32 index : FrenchSuffixIndexes(static_cast<u8>(code))) {
+        for (u32 suffixCode = kSuffixCodeFirst; suffixCode < 256; ++suffixCode) {
+            for (u32 index : FrenchSuffixIndexes(static_cast<u8>(suffixCode))) {
                 const BoundedString& sfx = gFrenchSuffixes[static_cast<i32>(index)];
                 const std::string text(reinterpret_cast<const char*>(sfx.data),
                                        static_cast<size_t>(GetStringLength(sfx)));
                 if (text.empty()) continue;
-                t[code].push_back(text);
+                t[suffixCode].push_back(text);
                 const u32 position = index % 32;
-                if (position >= 4 && position <= 30) t[code].push_back(text + "s");
-                if (code == 161 || code == 162 || code == 171) t[code].push_back(text + "x");
+                if (position >= 4 && position <= 30) t[suffixCode].push_back(text + "s");
+                if (suffixCode == 161 || suffixCode == 162 || suffixCode == 171) t[suffixCode].push_back(text + "x");
             }
         }
         return t;

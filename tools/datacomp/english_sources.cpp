@@ -28,6 +28,7 @@
 //   [past, past participle] ("be": [["was","been"],["were","been"]];
 //   "dream": [["dreamed","dreamed"],["dreamt","dreamt"]]).
 #include "tools/datacomp/english_sources.h"
+#include "tools/datacomp/source_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -41,14 +42,6 @@
 
 namespace {
 
-bool ReadWholeFile(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return true;
-}
 
 // Calls `fn(line)` for every line of `text` (without "\r\n").
 template <typename Fn>

@@ -6,6 +6,7 @@
 // (dist/index.js: `const hAspireList = [ 'habanera', ..., "hors-d'œuvre", ];`),
 // so its array literal is read as quoted strings between '[' and "];".
 #include "tools/datacomp/frequency.h"
+#include "tools/datacomp/source_text.h"
 
 #include <fstream>
 #include <sstream>
@@ -14,27 +15,7 @@
 
 namespace {
 
-bool ReadWholeFile(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    text = ss.str();
-    return true;
-}
 
-void AppendUtf8(std::string& out, u32 cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';

@@ -55,6 +55,7 @@
 // * The entry flags KEEPCASE and NOSUGGEST are passed on as "fl:keepcase" and
 //   "fl:nosuggest" in other (unit symbols and the like; ordinals like 1er).
 #include "tools/datacomp/hunspell.h"
+#include "tools/datacomp/source_text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -117,23 +118,6 @@ struct AffixData {
 
 // ---- text helpers -------------------------------------------------------
 
-void AppendUtf8(std::string& out, u32 cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 std::string ToUtf8(const std::u32string& s) {
     std::string out;

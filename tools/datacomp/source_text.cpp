@@ -1,6 +1,9 @@
 // UTF-8 source words to Mac Roman text and dictionary keys.
 #include "tools/datacomp/source_text.h"
 
+#include <fstream>
+#include <sstream>
+
 #include <array>
 
 #include "frame/mac_roman.h"
@@ -44,24 +47,39 @@ bool DecodeOne(std::string_view s, std::size_t& i, u32& cp) {
     return true;
 }
 
-void AppendUtf8(std::string& out, u32 cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 void Keep(std::vector<std::string>& examples, std::string_view word) {
     if (examples.size() < SourceTextReport::kMaxExamples) examples.emplace_back(word);
 }
 
 }  // namespace
+
+void AppendUtf8(std::string& out, u32 cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+bool ReadWholeFile(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    text = buffer.str();
+    return true;
+}
 
 bool MacRomanByteForCodePoint(u32 cp, u8& byte) {
     if (cp < 0x80) {

@@ -25,6 +25,12 @@ bool Utf8ToMacRoman(std::string_view utf8, std::string& out);
 // The reverse (every Mac Roman byte has a code point).
 std::string MacRomanToUtf8(std::string_view macRoman);
 
+// Appends code point `cp` to `out` in UTF-8.
+void AppendUtf8(std::string& out, u32 cp);
+
+// Reads a whole file as bytes; false when it cannot be opened.
+bool ReadWholeFile(const std::string& path, std::string& text);
+
 enum class KeyStatus { kOk, kUnrepresentable, kTooLong };
 
 // Dictionary key of a source word: Mac Roman, lower-cased (ToLowerMacRoman),
