@@ -415,6 +415,85 @@ void StartLibrary(const Options& o) {
     KRZSetInterfLanguage(static_cast<uint16_t>(o.ui));
 }
 
+// ---- Lexicon changes -------------------------------------------------------
+
+bool IsLexChangeCommand(const std::string& command) { return command == "lex-add" || command == "lex-remove"; }
+
+const char* LexRefusal(int code) {
+    switch (code) {
+        case -1: return "the main dictionary already knows the word";
+        case -2: return "the word is already in the lexicon";
+        case -3: return "the word is already an abbreviation";
+        case -4: return "a French function word cannot be added";
+        case -5: return "the lexicon file could not be written";
+        case -6: return "too many expressions sound alike";
+        case -7: return "a proper noun must begin with a capital";
+        case -8: return "out of memory";
+        case -9: return "the lexicon failed its check";
+        case -11: return "no lexicon is open";
+        case 1: return "a single word may not contain blanks";
+        case 3: return "unknown model verb";
+        case 4: case 6: return "the model is not an infinitive";
+        case 5: return "the verb does not end like its model";
+        case 10: return "the word is too long";
+        case 11: case 15: case 18: return "the word does not fit its inflection class";
+        case 16: case 17: return "too many ligatures";
+        case 19: return "the word is too short";
+        case 20: return "a character is not allowed";
+        default: return "refused";
+    }
+}
+
+// lex-add WORD: inserts the word with the values the library proposes.
+int AddLexWord(const Options& o) {
+    if (o.lexicon.empty() || o.args.size() != 1) {
+        Usage();
+        return 2;
+    }
+    const std::string word = Cp1252FromUtf8(o.args[0]);
+    uint16_t expression = 0, category = 0, gender = 0, cls = 0, flag = 0;
+    char model[36] = {0};
+    const uint16_t language = static_cast<uint16_t>(o.lang);
+    const int proposal =
+        KRZAnalyseWordLex(word.c_str(), &expression, &category, &gender, &cls, &flag, model, language);
+    const int r = proposal != 0 ? proposal : KRZInsertLex(word.c_str(), expression, category, gender, cls, flag, model, "", language);
+    if (r != 0) {
+        std::fprintf(stderr, "krzcheck: %s: %s (%d)\n", o.args[0].c_str(), LexRefusal(r), r);
+        return 2;
+    }
+    if (o.json) std::printf("[%s,%u]\n", JsonString(o.args[0]).c_str(), category);
+    else std::printf("%s\t%u\n", o.args[0].c_str(), category);
+    return 0;
+}
+
+// lex-remove WORD: removes every entry of the word (in the checking
+// language, or a proper noun); 1 when there was none.
+int RemoveLexWord(const Options& o) {
+    if (o.lexicon.empty() || o.args.size() != 1) {
+        Usage();
+        return 2;
+    }
+    const std::string word = Cp1252FromUtf8(o.args[0]);
+    LexListRecord* list = nullptr;
+    const int32_t n = KRZGetListWordsLex(&list, o.lang == 0 ? 1 : 8);
+    if (n < 0) {
+        std::fprintf(stderr, "krzcheck: cannot list the lexicon (%d)\n", static_cast<int>(n));
+        return 2;
+    }
+    std::vector<uint16_t> categories;
+    for (int32_t i = 0; i < n; ++i)
+        if (word == list[i].text) categories.push_back(list[i].category);
+    KRZDisposeListWordsLex(list);
+    for (uint16_t category : categories) {
+        const int r = KRZRemoveLex(word.c_str(), category, o.lang);
+        if (r != 0) {
+            std::fprintf(stderr, "krzcheck: %s: %s (%d)\n", o.args[0].c_str(), LexRefusal(r), r);
+            return 2;
+        }
+    }
+    return categories.empty() ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -424,10 +503,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (o.version) return PrintVersion(o);
-    if (IsTextCommand(o.command) || IsWordCommand(o.command)) StartLibrary(o);
+    if (IsTextCommand(o.command) || IsWordCommand(o.command) || IsLexChangeCommand(o.command)) StartLibrary(o);
     if (!o.lexicon.empty() && OpenLexicon(o) != 0) return 2;
     if (o.command == "lex-list") {
         int status = ListLexicon(o);
+        KRZCloseLex();
+        return status;
+    }
+    if (IsLexChangeCommand(o.command)) {
+        int status = o.command == "lex-add" ? AddLexWord(o) : RemoveLexWord(o);
         KRZCloseLex();
         return status;
     }

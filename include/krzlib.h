@@ -156,6 +156,50 @@ KRZ_API uint32_t KRZGetCounterLex(void);
 KRZ_API int32_t KRZGetListWordsLex(LexListRecord** list, uint16_t languageMask);
 KRZ_API void KRZDisposeListWordsLex(LexListRecord* list);
 
+/* Words of the user lexicon. Texts in the host's code page; a word is cut
+ * to 35 bytes, a model verb to 35, an abbreviation to 4.
+ * category: 1 proper noun or expression (kept with its capitals, the same
+ * in both languages), 2 noun, 3 adjective, 4 noun or adjective, 5 verb,
+ * 6 invariable word. inflectionClass (not verbs): 1 plural in -s, 2 no
+ * generated plural, 3 given in the plural, 4 invariable, 6 French -x/-aux,
+ * 5 English -es, 7 English -y/-ies, 8 English -man/-men, 9 English -a/-ae
+ * and -as. verbFlag (verbs): 1 keeps only the masculine singular past
+ * participle. modelVerb (verbs): an infinitive conjugated the same way.
+ * language: 0 English, any other value French.
+ * KRZInsertLex, KRZChangeLex, KRZRemoveLex: 0 done and saved; a positive
+ * refusal (1-18 the word does not fit its values, 19 too short, 20 a
+ * character not allowed); -1 the main dictionary knows the word, -2 already
+ * in the lexicon, -3 already an abbreviation, -4 a French function word,
+ * -5 the file could not be written, -6 four expressions share the phonetic
+ * key, -7 a single proper noun without a capital, -8, -11, -12 as above, -9
+ * the lexicon failed its check. On any failure the lexicon and its file are
+ * as they were. KRZRemoveLex of a missing word returns 0.
+ * KRZGetValuesWordLex: the stored values (zeros and empty texts for a
+ * missing word); outText (36 bytes) the verb, outAbbreviation (36 bytes).
+ * KRZAnalyseWordLex: proposes the values of a new word (category 0 when no
+ * rule decides); modelVerb receives 36 bytes. 0 proposed, -1 the main
+ * dictionary knows the word.
+ * KRZConjugateLex: the forms (6 x 36 bytes) of a new verb conjugated like
+ * modelVerb in one tense (1-9 French, 10 English); 0, -1 the verb is known,
+ * or the refusals 3-6, 13, 14 of KRZInsertLex. */
+KRZ_API int16_t KRZInsertLex(const char* word, uint16_t expressionFlag, uint16_t category,
+                             uint16_t gender, uint16_t inflectionClass, uint16_t verbFlag,
+                             const char* modelVerb, const char* abbreviation, int32_t language);
+KRZ_API int16_t KRZChangeLex(const char* word, uint16_t expressionFlag, uint16_t category,
+                             uint16_t gender, uint16_t inflectionClass, uint16_t verbFlag,
+                             const char* modelVerb, const char* abbreviation, int32_t language);
+KRZ_API int16_t KRZRemoveLex(const char* word, uint16_t category, int32_t language);
+KRZ_API void KRZGetValuesWordLex(const char* word, uint16_t category, uint16_t* outExpressionFlag,
+                                 uint16_t* outGender, uint16_t* outInflectionClass,
+                                 uint16_t* outVerbFlag, char* outText, char* outAbbreviation,
+                                 int32_t language);
+KRZ_API int16_t KRZAnalyseWordLex(const char* word, uint16_t* outExpressionFlag,
+                                  uint16_t* outCategory, uint16_t* outGender,
+                                  uint16_t* outInflectionClass, uint16_t* outVerbFlag,
+                                  char* modelVerb, uint16_t language);
+KRZ_API int16_t KRZConjugateLex(const char* verb, uint16_t tense, int16_t* count, char* results,
+                                int16_t verbFlag, const char* modelVerb, uint16_t language);
+
 /* Paragraph checking.
  * The host hands a paragraph (NUL-terminated), a character range [start,
  * end] (end inclusive) and a table of at least 60 ParagraphErrorRecords; the
@@ -299,6 +343,32 @@ KRZ_API int16_t KRZPlural(const char* word, int16_t* count, char* results, uint1
                           uint16_t language);
 KRZ_API int16_t KRZSingular(const char* word, uint16_t* count, char* results, uint16_t accentsOnCapitals,
                             uint16_t language);
+
+
+/* Short forms for hosts that pass NUL-terminated texts and keep one
+ * language: each forwards to its full counterpart (the text's length as
+ * the end, the current checking language, accents flag 0) and returns what
+ * it returns. TQInit always loads the English data. TQInsertLex inserts a
+ * noun (category 2, gender 3, invariable); TQRemoveLex removes a noun.
+ * TQSetInterfLanguage is declared with KRZSetInterfLanguage. */
+KRZ_API void TQInit(int32_t language);
+KRZ_API void TQEnd(void);
+KRZ_API void TQSetLanguage(uint16_t language);
+KRZ_API int16_t TQOptionNonUSUK(uint16_t value);
+KRZ_API uint32_t TQTestGrammarParagraph(const char* text, int16_t start, ParagraphErrorRecord* table,
+                                        uint32_t mask);
+KRZ_API uint32_t TQTestSpellingParagraph(const char* text, int16_t start, ParagraphErrorRecord* table);
+KRZ_API void TQClearParagraphTab(ParagraphErrorRecord* table, int16_t count);
+KRZ_API uint32_t TQPunctParagraph(const char* text, int16_t start, ParagraphErrorRecord* table);
+KRZ_API int16_t TQInfinitive(const char* word, uint16_t* count, char* results);
+KRZ_API int16_t TQConjugate(const char* word, uint16_t tense, int16_t* count, char* results,
+                            uint16_t* flag);
+KRZ_API int16_t TQPlural(const char* word, int16_t* count, char* results);
+KRZ_API int16_t TQSingular(const char* word, uint16_t* count, char* results);
+KRZ_API int32_t TQOpenLex(const char* path);
+KRZ_API int16_t TQCloseLex(void);
+KRZ_API int16_t TQInsertLex(const char* word);
+KRZ_API int16_t TQRemoveLex(const char* word);
 
 #ifdef __cplusplus
 }
