@@ -67,6 +67,11 @@ TEST_F(EnglishInflect, PrincipalParts) {
         {30, "be", 24, {"am", "is, (they) are", "being", "was, (they) were", "been"}},
         {30, "go", 33, {"go", "goes", "going", "went", "gone"}},
         {30, "lay", 33, {"lay", "lays", "laying", "laid", "laid"}},
+        // Past participles in -n: "saw" is conjugated as both verbs.
+        {30, "see", 33, {"see", "sees", "seeing", "saw", "seen"}},
+        {30, "saw", 32, {"saw", "saws", "sawing", "sawed", "sawed ou sawn"}},
+        {30, "sow", 33, {"sow", "sows", "sowing", "sowed", "sown (or sowed)"}},
+        {30, "show", 33, {"show", "shows", "showing", "showed", "shown (or showed)"}},
     };
     RunCases(*this, kCases, std::size(kCases), &EnglishInflect::Call);
 }
@@ -78,6 +83,14 @@ TEST_F(EnglishInflect, Plurals) {
         // An irregular plural linked to its singular in the dictionary.
         {3, "child", 0, {"children"}},
         {3, "box", 0, {"boxes"}},
+        // Short nouns whose plural lands in another section or list.
+        {3, "cat", 0, {"cats"}},
+        {3, "city", 0, {"cities"}},
+        {3, "spy", 0, {"spies"}},
+        {3, "woman", 0, {"women"}},
+        {3, "fireman", 0, {"firemen"}},
+        {4, "women", 0, {"woman"}},
+        {4, "firemen", 0, {"fireman"}},
         {3, "children", kInflectInvariable, {}},
         {3, "sheep", kInflectInvariable, {}},
         {3, "x", kInflectNoPlural, {}},

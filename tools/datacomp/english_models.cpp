@@ -27,7 +27,7 @@ const EnglishAnchor kEnglishModelAnchors[] = {
     {13, "pat", "doubled t"},
     {16, "like", "final e dropped before -ing, -ed"},
     {17, "try", "y / ies / ied"},
-    {24, "see", "see, saw, seen"},
+    {24, "sow", "past participle in -n: sow, sowed, sown"},
     {28, "can", "modal can / could"},
     {29, "may", "modal may / might"},
     {31, "will", "modal will / would"},
@@ -152,6 +152,15 @@ std::vector<EnglishVerbForms> CollectEnglishVerbs(const std::vector<SourceForm>&
                 if (regular(a.first) != regular(b.first)) return regular(a.first);
                 return a.first < b.first;
             });
+        }
+        // A past participle in -n beside the regular one (sawn, sown,
+        // shown, sewn) comes first: the -n row spells it from the stem,
+        // and the conjugation adds the -ed form to it.
+        auto& pp = v.slots[4];
+        if (!modal && !v.slots[0].empty() && !v.slots[3].empty() && pp.size() > 1 && pp[0].first == v.slots[3][0].first) {
+            const std::string n = v.slots[0][0].first + "n";
+            auto alt = std::find_if(pp.begin() + 1, pp.end(), [&](const auto& e) { return e.first == n; });
+            if (alt != pp.end() && pp[0].first == v.slots[0][0].first + "ed") std::rotate(pp.begin(), alt, alt + 1);
         }
         out.push_back(std::move(v));
     }
@@ -307,10 +316,14 @@ EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,
         }
         ranked.emplace_back(r, p);
     }
+    // Groups of one or two verbs rank by commonness before size, so that
+    // when the numbers run out the rarest verbs are the ones left out.
     std::stable_sort(ranked.begin(), ranked.end(), [&](const auto& a, const auto& b) {
-        if (a.first.size != b.first.size) return a.first.size > b.first.size;
+        auto big = [](size_t n) { return n > 2 ? n : 0; };
+        if (big(a.first.size) != big(b.first.size)) return big(a.first.size) > big(b.first.size);
         if (a.first.alternates != b.first.alternates) return !a.first.alternates;
-        return a.first.level < b.first.level;
+        if (a.first.level != b.first.level) return a.first.level < b.first.level;
+        return a.first.size > b.first.size;
     });
     std::vector<std::pair<size_t, Paradigm>> order;
     for (const auto& [r, p] : ranked) order.emplace_back(r.size, p);

@@ -9,8 +9,11 @@
 // kEnglishModelAnchors in english_models.cpp) go to the paradigm of their
 // anchor verb; the other paradigms take the free numbers, regular-shaped
 // ones (base "$", -s, -ing, -ed in some spelling) below 19, the others from
-// 41 on, largest groups first. Rows 27, 40, 120, 121, 122 stay empty; row 0
+// 41 on, largest groups first (groups of one or two verbs by commonness). Rows 27, 40, 120, 121, 122 stay empty; row 0
 // repeats row 119 under model number 0.
+//
+// A past participle in -n beside the regular one (sawn, sown, shown) is the
+// verb's first choice, on the -n row 24.
 //
 // Alternative forms of a verb (dreamt beside dreamed, the British
 // travelled beside traveled) are kept as entries of their own: the form is

@@ -440,11 +440,53 @@ struct Writer {
         readings = std::move(kept);
     }
 
+    // A regular plural is spelt by its singular's item only when both sit in
+    // one list of one section. Two cases part them: a three-letter singular
+    // (section 2) whose plural has four or five letters (a pair section),
+    // and a longer singular whose plural starts another list of its pair
+    // section (city / cities, woman / women). The lookup reads section 2
+    // for four-letter words in -s and five-letter words in -es, and section
+    // 5 for every word, so such plurals move to section 2 and such pairs to
+    // section 5, where their keys share the four leading characters.
+    static std::map<const EnglishReading*, u16> ShortNounHomes(const std::vector<EnglishReading>& readings) {
+        std::map<std::string, std::vector<const EnglishReading*>> byLemma;
+        for (const EnglishReading& r : readings)
+            if (r.classByte == 'A' && r.place == EnglishPlace::Normal && (r.number == 1 || r.number == 2))
+                byLemma[r.lemma].push_back(&r);
+        auto letters = [](const std::string& w) {
+            for (unsigned char c : w)
+                if (c < 'a' || c > 'z') return false;
+            return true;
+        };
+        std::map<const EnglishReading*, u16> homes;
+        for (const auto& [lemma, list] : byLemma) {
+            for (const EnglishReading* sg : list) {
+                const std::string& s = sg->word;
+                if (sg->number != 1 || s.size() < 3 || !letters(s)) continue;
+                for (const EnglishReading* pl : list) {
+                    const std::string& p = pl->word;
+                    if (pl->number != 2 || homes.count(pl) || p.size() < 4 || !letters(p)) continue;
+                    if (s.size() == 3) {
+                        const bool ies = s.back() == 'y' && p == s.substr(0, 2) + "ies";
+                        const bool es = p == s + "es" && std::strchr("hosxz", s.back()) != nullptr;
+                        if (p == s + "s" || es || ies) homes[pl] = kSectionThree;
+                    } else if (s.compare(0, 2, p, 0, 2) == 0 && s.compare(2, 2, p, 2, 2) != 0) {
+                        homes[sg] = homes[pl] = kSectionVerb2;
+                    }
+                }
+            }
+        }
+        return homes;
+    }
+
     // 2. Items of the nouns, adjectives and other words.
     void PlanNominals(const std::vector<EnglishReading>& readings) {
         // (section, lemma, class) -> readings, to pair singulars and plurals.
         std::map<std::tuple<u16, std::string, u8>, std::vector<std::pair<std::string, const EnglishReading*>>> groups;
         for (const EnglishReading& r : readings) knownWords.insert(r.word);
+        const std::map<const EnglishReading*, u16> rehomed = ShortNounHomes(readings);
+        report.Note("english dictionary: " + std::to_string(rehomed.size()) +
+                    " noun readings filed in section 2 or 5 beside their singular or plural");
         for (const EnglishVerbEntry& v : in.models->verbs)
             for (const std::string& f : v.forms)
                 if (!f.empty()) knownWords.insert(f);
@@ -460,7 +502,13 @@ struct Writer {
             }
             u16 section = 0;
             std::string key;
-            if (!PlaceWord(w, r.place, section, key)) continue;
+            auto moved = rehomed.find(&r);
+            if (moved != rehomed.end()) {
+                section = moved->second;
+                key = (section == kSectionThree ? "22" : "55") + w;
+            } else if (!PlaceWord(w, r.place, section, key)) {
+                continue;
+            }
             groups[{section, r.lemma, r.classByte}].emplace_back(key, &r);
             prefixOf[key] = key.size() - w.size();
         }

@@ -24,7 +24,9 @@
 // the five symbol-pair sections by first letter, capitalised ones 0xC6C6,
 // and the 8-byte 0xCFCF section last. Verbs by the length of their stem:
 // 0 "3333" (3), 1 "444" (4), 2-3 "55" (5), 4 and more their pair section;
-// a verb whose forms are all British (American) in section 6 (7).
+// a verb whose forms are all British (American) in section 6 (7). A noun
+// and its plural share one list: regular plurals of three-letter nouns go
+// to section 2, pairs whose plural starts another list to section 5.
 //
 // Open values decided here: ending code 30 with nothing left gives number 2
 // (irregular plurals such as "children"); the flags byte values 137 and 145
