@@ -13,25 +13,16 @@
 #include "lexicon/lex_verb_model.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
+#include "lexicon/lex_text.h"
 
 namespace {
 
+using lex_text::Len;
+using lex_text::NewString;
+using lex_text::Flatten;
+
 constexpr u8 kEAcute = 0x8E;
 constexpr u8 kBlankMark = 202;
-
-u32 Len(const BoundedString& s) { return static_cast<u32>(GetStringLength(s)); }
-
-BoundedString NewString(u32 n = 36) {
-    BoundedString s;
-    s.Allocate(n);
-    return s;
-}
-
-void Flatten(BoundedString& dest, const BoundedString& src) {
-    u16 a = 0;
-    u16 b = 0;
-    FlattenMacRomanTypography(dest, src, a, b, 0);
-}
 
 bool In(u32 p, std::initializer_list<u32> set) {
     for (u32 x : set)

@@ -10,27 +10,18 @@
 #include "lexicon/lex_lookup.h"
 #include "lexicon/lex_records.h"
 #include "lexicon/lex_verb_model.h"
+#include "lexicon/lex_text.h"
 
 namespace {
+
+using lex_text::Len;
+using lex_text::NewString;
+using lex_text::Flatten;
 
 constexpr u8 kBlankMark = 202;
 constexpr u8 kHyphenMark = 155;
 constexpr u8 kAGrave = 0x88;
 constexpr u8 kAGraveInside = 0x8B;
-
-u32 Len(const BoundedString& s) { return static_cast<u32>(GetStringLength(s)); }
-
-BoundedString NewString(u32 n = 36) {
-    BoundedString s;
-    s.Allocate(n);
-    return s;
-}
-
-void Flatten(BoundedString& dest, const BoundedString& src) {
-    u16 a = 0;
-    u16 b = 0;
-    FlattenMacRomanTypography(dest, src, a, b, 0);
-}
 
 // The key normalisation of the lookups; counts blanks; true when
 // hyphenated.

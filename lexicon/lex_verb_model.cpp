@@ -11,8 +11,11 @@
 #include "lexicon/lex_store.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
+#include "lexicon/lex_text.h"
 
 namespace {
+
+using lex_text::Len;
 
 constexpr u8 kEGrave = 0x8F;
 constexpr u8 kEAcute = 0x8E;
@@ -24,8 +27,6 @@ StringList& AnalysisSlots() {
     if (slots.valid == 0) InitByteMatrix(slots, 16, 36);
     return slots;
 }
-
-u32 Len(const BoundedString& s) { return static_cast<u32>(GetStringLength(s)); }
 
 u16 Analyse(const BoundedString& word, u16 language) {
     BoundedString w;

@@ -17,24 +17,15 @@
 #include "lexicon/lex_records.h"
 #include "lexicon/lex_store.h"
 #include "lexicon/lex_verb_model.h"
+#include "lexicon/lex_text.h"
 
 LexRowHook gLexRowTestHook = nullptr;
 
 namespace {
 
-u32 Len(const BoundedString& s) { return static_cast<u32>(GetStringLength(s)); }
-
-BoundedString NewString(u32 n = 36) {
-    BoundedString s;
-    s.Allocate(n);
-    return s;
-}
-
-void Flatten(BoundedString& dest, const BoundedString& src) {
-    u16 a = 0;
-    u16 b = 0;
-    FlattenMacRomanTypography(dest, src, a, b, 0);
-}
+using lex_text::Len;
+using lex_text::NewString;
+using lex_text::Flatten;
 
 bool InSet(u8 c, const char* set) { return c != 0 && std::strchr(set, c) != nullptr; }
 
