@@ -582,3 +582,17 @@ void ForEachEnglishClosedWord(void (*fn)(const char* word, u32 length, void* con
     for (const ClosedRow& row : kClosedRows) EachWord(row.words, fn, context);
     for (const TwoLetterRow& row : kTwoLetterRows) EachWord(row.words, fn, context);
 }
+
+void ForEachEnglishClosedPrefix(void (*fn)(const char* prefix, u32 length, void* context), void* context) {
+    auto prefixes = [&](const char* words) {
+        for (const char* p = words; *p != 0;) {
+            const char* end = p;
+            while (*end != 0 && *end != ' ') ++end;
+            const u32 n = static_cast<u32>(end - p);
+            if (n > 1 && p[n - 1] == '+') fn(p, n - 1, context);
+            p = *end == ' ' ? end + 1 : end;
+        }
+    };
+    prefixes(kInvariableInS);
+    for (const ClosedRow& row : kClosedRows) prefixes(row.words);
+}

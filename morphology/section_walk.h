@@ -95,3 +95,8 @@ i32 EnglishSlotMatch(u32 model, const KeyText& key, u32 r);
 // table, the two-letter words, "am", "are"), Mac Roman bytes: the data
 // compiler files each of them as a class-'8' word.
 void ForEachEnglishClosedWord(void (*fn)(const char* word, u32 length, void* context), void* context);
+
+// Calls `fn` for every prefix the closed-class table names ("east" of
+// "east+"), without its '+' mark: the data compiler files the word each
+// one stands for as a class-'8' word.
+void ForEachEnglishClosedPrefix(void (*fn)(const char* prefix, u32 length, void* context), void* context);

@@ -139,8 +139,8 @@ std::vector<std::string> EnglishAlternatives(std::string entry, const std::strin
 // Measured: -ise verbs of 15 letters or more refused by the lookup
 // (compartmentalise), verbs whose infinitive is also a form of another verb
 // (felt, found, wound, weed, rebound, summons: code 20), notes naming forms
-// the sources do not have (mixt; durst on a verb given the row number of
-// "dare").
+// no source gives as a form of the verb (mixt; the "durst" of "dare", a
+// word the word lists hold without analysis).
 constexpr size_t kMeasuredMismatches = 14;
 constexpr size_t kMeasuredVariantEntriesNotShown = 192;
 

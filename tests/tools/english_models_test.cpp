@@ -68,6 +68,8 @@ TEST(EnglishModels, AnchorsHoldTheirNumbers) {
     const Case cases[] = {
         {"walk", 1, {"walk", "walks", "walking", "walked", "walked"}},
         {"like", 16, {"like", "likes", "liking", "liked", "liked"}},
+        // Same endings as "like", but alone on its own row.
+        {"dare", 35, {"dare", "dares", "daring", "dared", "dared"}},
         {"try", 17, {"try", "tries", "trying", "tried", "tried"}},
         {"be", 37, {"be", "is", "being", "was", "been"}},
         {"go", 39, {"go", "goes", "going", "went", "gone"}},

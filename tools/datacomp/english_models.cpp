@@ -33,6 +33,7 @@ const EnglishAnchor kEnglishModelAnchors[] = {
     {31, "will", "modal will / would"},
     {33, "shall", "modal shall / should"},
     {34, "do", "do, does, did, done"},
+    {35, "dare", "dare: the conjugation adds \"(or durst)\" to the past of its row"},
     {37, "be", "be; its model byte carries bit 7"},
     {38, "have", "have, has, had"},
     {39, "go", "go, goes, went, gone"},
@@ -283,14 +284,19 @@ EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,
     std::map<Paradigm, std::vector<size_t>> groups;
     for (size_t i = 0; i < cands.size(); ++i) groups[cands[i].paradigm].push_back(i);
     std::map<Paradigm, u8> number;
+    // An anchor verb whose endings a row numbered before it already spells
+    // ("dare" after "like") stands alone on a copy of that row.
+    std::map<std::string, u8> ownRow;   // lemma -> model
     std::set<u8> taken(std::begin(kEmptyRows), std::end(kEmptyRows));
     for (const EnglishAnchor& a : kEnglishModelAnchors) {
         for (const Candidate& c : cands) {
             if (c.entry.alternate || c.entry.lemma != a.verb) continue;
             if (c.modal != (a.model >= 28 && a.model <= 33)) continue;
             if (number.count(c.paradigm) != 0) {
-                report.Note(std::string("english models: anchor ") + a.verb + " shares a row already numbered");
-                continue;
+                ownRow[c.entry.lemma] = a.model;
+                t.rows[a.model] = c.paradigm;
+                taken.insert(a.model);
+                break;
             }
             number[c.paradigm] = a.model;
             taken.insert(a.model);
@@ -345,12 +351,13 @@ EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,
     // Row 119 is repeated as row 0: it must hold something.
     for (size_t i = 0; i < cands.size(); ++i) {
         auto it = number.find(cands[i].paradigm);
-        if (it == number.end()) {
+        const auto own = cands[i].entry.alternate ? ownRow.end() : ownRow.find(cands[i].entry.lemma);
+        if (it == number.end() && own == ownRow.end()) {
             t.dropped.push_back(cands[i].entry.lemma + ": its paradigm found no free model number");
             continue;
         }
         EnglishVerbEntry e = cands[i].entry;
-        e.model = it->second;
+        e.model = own != ownRow.end() ? own->second : it->second;
         e.modelFlag = e.model == kEnglishBeModel;
         t.verbs.push_back(e);
         t.rows[e.model] = cands[i].paradigm;

@@ -89,6 +89,33 @@ std::string OtherValue(const SourceForm& f, const char* key) {
 
 bool IsCapitalised(const std::string& mr) { return !mr.empty() && mr[0] >= 'A' && mr[0] <= 'Z'; }
 
+// The words the prefixes of the closed-class table stand for: for each
+// prefix, the shortest word of the sources beginning with it that is not a
+// verb or a name ("east+" files "east", "allegr+" files "allegro"). The
+// table reaches class-'8' items only, so these are filed as such.
+std::set<std::string> ClosedPrefixWords(const std::vector<SourceForm>& forms, int maxLevel) {
+    std::vector<std::string> prefixes;
+    ForEachEnglishClosedPrefix(
+        [](const char* p, u32 n, void* ctx) { static_cast<std::vector<std::string>*>(ctx)->emplace_back(p, n); },
+        &prefixes);
+    std::vector<std::string> shortest(prefixes.size());
+    for (const SourceForm& f : forms) {
+        if (f.po.empty() || f.po[0] == "verb" || f.po[0] == "proper") continue;
+        const int level = EnglishLevel(f);
+        if (level == 0 || level > maxLevel) continue;
+        const std::string key = SourceKey(f.form);
+        for (size_t i = 0; i < prefixes.size(); ++i) {
+            if (key.compare(0, prefixes[i].size(), prefixes[i]) != 0) continue;
+            std::string& s = shortest[i];
+            if (s.empty() || key.size() < s.size() || (key.size() == s.size() && key < s)) s = key;
+        }
+    }
+    std::set<std::string> words;
+    for (const std::string& w : shortest)
+        if (!w.empty()) words.insert(w);
+    return words;
+}
+
 }  // namespace
 
 // ---- Classification --------------------------------------------------------------------
@@ -99,6 +126,7 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
     ForEachEnglishClosedWord(
         [](const char* w, u32 n, void* ctx) { static_cast<std::set<std::string>*>(ctx)->insert(std::string(w, n)); },
         &closed);
+    for (const std::string& w : ClosedPrefixWords(forms, maxLevel)) closed.insert(w);
     std::set<std::tuple<std::string, u8, u8, u8>> seen;
     // (word) -> first wink tag, for noun/adjective words.
     std::map<std::string, std::string> firstTag;
