@@ -168,18 +168,24 @@ BoundedString* const kCurrentEndings[kFrenchEndingLists] = {
     &gEndings1, &gEndings2, &gEndings3, &gEndings4, &gEndings5,
     &gEndings6, &gEndings7, &gEndings8, &gEndings9, &gEndings10};
 
+// The blocks both languages share in shape: the prefix-to-section matrix,
+// the prefix index (with its section count), the body and the ending lists.
+void LoadDictionaryBlocks(u16 matrixBlock, BoundedArray<BoundedArray<u16>>& matrix, u16 indexBlock,
+                          BoundedArray<DictSectionEntry>& index, u16& sectionCount, u16 bodyBlock,
+                          BoundedString& body, BoundedString* const* endings, u32 endingLists,
+                          u16 firstEndingBlock) {
+    ConvertBlock(matrixBlock, [&](const u8* d, u32 n) { ConvertSectionMatrix(matrix, d, n); });
+    ConvertBlock(indexBlock, [&](const u8* d, u32 n) { sectionCount = ConvertPrefixIndex(index, d, n); });
+    ViewBlock(body, bodyBlock);
+    for (u32 k = 0; k < endingLists; ++k) ViewBlock(*endings[k], static_cast<u16>(firstEndingBlock + k));
+}
+
 void LoadFrenchData() {
-    ConvertBlock(kFrenchMatrixBlock, [](const u8* d, u32 n) {
-        ConvertSectionMatrix(gFrenchPrefixSectionMatrix, d, n);
-    });
-    ConvertBlock(kFrenchPrefixIndexBlock, [](const u8* d, u32 n) {
-        gFrenchDictSectionCount = ConvertPrefixIndex(gFrenchDictPrefixIndex, d, n);
-    });
+    LoadDictionaryBlocks(kFrenchMatrixBlock, gFrenchPrefixSectionMatrix, kFrenchPrefixIndexBlock,
+                         gFrenchDictPrefixIndex, gFrenchDictSectionCount, kFrenchDictBodyBlock,
+                         gFrenchDictBody, kFrenchEndings, kFrenchEndingLists, kFrenchEndingsFirstBlock);
     ConvertBlock(kFrenchModelBlock,
                  [](const u8* d, u32 n) { ConvertFrenchModels(gEndingRows, d, n); });
-    ViewBlock(gFrenchDictBody, kFrenchDictBodyBlock);
-    for (u32 k = 0; k < kFrenchEndingLists; ++k)
-        ViewBlock(*kFrenchEndings[k], static_cast<u16>(kFrenchEndingsFirstBlock + k));
 }
 
 // Empty English tables (count 0, reading as zeros) for a start without the
@@ -207,17 +213,11 @@ void CopyLetterTable(const BoundedArray<u8>& source, u32 n) {
 
 void LoadEnglishData() {
     gEnglishLoaded = 0;
-    ConvertBlock(kEnglishMatrixBlock, [](const u8* d, u32 n) {
-        ConvertSectionMatrix(gEnglishPrefixSectionMatrix, d, n);
-    });
-    ConvertBlock(kEnglishPrefixIndexBlock, [](const u8* d, u32 n) {
-        gEnglishDictSectionCount = ConvertPrefixIndex(gEnglishDictPrefixIndex, d, n);
-    });
+    LoadDictionaryBlocks(kEnglishMatrixBlock, gEnglishPrefixSectionMatrix, kEnglishPrefixIndexBlock,
+                         gEnglishDictPrefixIndex, gEnglishDictSectionCount, kEnglishDictBodyBlock,
+                         gEnglishDictBody, kEnglishEndings, kEnglishEndingLists, kEnglishEndingsFirstBlock);
     ConvertBlock(kEnglishModelBlock,
                  [](const u8* d, u32 n) { ConvertEnglishModels(gEnglishEndingRows, d, n); });
-    ViewBlock(gEnglishDictBody, kEnglishDictBodyBlock);
-    for (u32 k = 0; k < kEnglishEndingLists; ++k)
-        ViewBlock(*kEnglishEndings[k], static_cast<u16>(kEnglishEndingsFirstBlock + k));
     gEnglishLoaded = 1;
 }
 

@@ -18,11 +18,9 @@
 namespace {
 
 using word_table::Build;
+using word_table::Text;
 using word_table::ToMacRoman;
 
-std::string Text(const BoundedString& s) {
-    return std::string(reinterpret_cast<const char*>(s.data), static_cast<size_t>(GetStringLength(s)));
-}
 
 class CorrectionTest : public word_table::WordTableTest {
 protected:

@@ -30,6 +30,11 @@
 
 namespace word_table {
 
+// The text of a string up to its terminator.
+inline std::string Text(const BoundedString& s) {
+    return std::string(reinterpret_cast<const char*>(s.data), static_cast<size_t>(GetStringLength(s)));
+}
+
 // UTF-8 to Mac Roman at run time ('?' for a character without a byte).
 inline std::string ToMacRoman(const std::string& utf8) {
     std::string out;
