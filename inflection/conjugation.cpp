@@ -366,6 +366,17 @@ bool DefectiveOverride(const Conj& c, u32 k, BoundedString& entry) {
     return true;
 }
 
+// True when an alternative (" or born", " (or spit)") names the form the
+// row already gave: the data may hold the other spelling first.
+bool NamesForm(const char* text, const BoundedString& form) {
+    const char* end = text + std::strlen(text);
+    if (end > text && end[-1] == ')') --end;
+    const char* begin = end;
+    while (begin > text && begin[-1] != ' ' && begin[-1] != '(') --begin;
+    const i32 n = static_cast<i32>(end - begin);
+    return n > 0 && TextLen(form) == static_cast<u32>(n) && std::memcmp(form.data, begin, static_cast<size_t>(n)) == 0;
+}
+
 // Step 10: English forms shown with their alternatives.
 void EnglishAlternatives(const Conj& c, u32 k, BoundedString& entry) {
     struct Alt {
@@ -406,7 +417,7 @@ void EnglishAlternatives(const Conj& c, u32 k, BoundedString& entry) {
         if (a.verb != nullptr && !TextEquals(word, a.verb)) continue;
         if (a.replace)
             TextSetC(entry, a.text);
-        else
+        else if (!NamesForm(a.text, entry))
             TextAppendC(entry, a.text);
     }
 }

@@ -72,6 +72,12 @@ TEST_F(EnglishInflect, PrincipalParts) {
         {30, "saw", 32, {"saw", "saws", "sawing", "sawed", "sawed ou sawn"}},
         {30, "sow", 33, {"sow", "sows", "sowing", "sowed", "sown (or sowed)"}},
         {30, "show", 33, {"show", "shows", "showing", "showed", "shown (or showed)"}},
+        // Notes of the rows: a note naming the form already shown is not
+        // repeated ("born or born").
+        {30, "forbid", 33, {"forbid", "forbids", "forbidding", "forbade, or forbad", "forbidden"}},
+        {30, "hide", 33, {"hide", "hides", "hiding", "hid", "hidden (or hid)"}},
+        {30, "bear", 33, {"bear", "bears", "bearing", "bore", "born"}},
+        {30, "fly", 33, {"fly", "flies", "flying", "flew", "flown"}},
     };
     RunCases(*this, kCases, std::size(kCases), &EnglishInflect::Call);
 }
@@ -80,6 +86,9 @@ TEST_F(EnglishInflect, Plurals) {
     const Case kCases[] = {
         {3, "focus", 1, {"focuses", "foci"}},
         {3, "scarf", 1, {"scarves", "scarfs"}},
+        // A verb read as a noun: its model gives the plural ending.
+        {3, "die", 0, {"dice", "dies"}},
+        {3, "hold", 0, {"holds"}},
         // An irregular plural linked to its singular in the dictionary.
         {3, "child", 0, {"children"}},
         {3, "box", 0, {"boxes"}},
@@ -89,6 +98,15 @@ TEST_F(EnglishInflect, Plurals) {
         {3, "spy", 0, {"spies"}},
         {3, "woman", 0, {"women"}},
         {3, "fireman", 0, {"firemen"}},
+        // Irregular plurals parted from their singular by the first letters
+        // (and nouns that are verbs too: foot, mouse, man).
+        {3, "mouse", 0, {"mice"}},
+        {3, "foot", 0, {"feet"}},
+        {3, "man", 0, {"men"}},
+        {3, "tooth", 0, {"teeth"}},
+        {3, "ox", 0, {"oxen"}},
+        {4, "mice", 0, {"mouse"}},
+        {4, "feet", 0, {"foot"}},
         {4, "women", 0, {"woman"}},
         {4, "firemen", 0, {"fireman"}},
         {3, "children", kInflectInvariable, {}},

@@ -75,6 +75,13 @@ TEST(EnglishModels, AnchorsHoldTheirNumbers) {
         {"go", 39, {"go", "goes", "going", "went", "gone"}},
         {"sow", 24, {"sow", "sows", "sowing", "sowed", "sown"}},
         {"saw", 24, {"saw", "saws", "sawing", "sawed", "sawn"}},
+        {"fly", 114, {"fly", "flies", "flying", "flew", "flown"}},
+        {"die", 118, {"die", "dies", "dying", "died", "died"}},
+        // The -ing form in y comes before "tieing".
+        {"tie", 118, {"tie", "ties", "tying", "tied", "tied"}},
+        {"put", 20, {"put", "puts", "putting", "put", "put"}},
+        {"become", 62, {"become", "becomes", "becoming", "became", "become"}},
+        {"run", 97, {"run", "runs", "running", "ran", "run"}},
     };
     for (const Case& c : cases) {
         const EnglishVerbEntry* v = Verb(c.verb);
@@ -85,6 +92,76 @@ TEST(EnglishModels, AnchorsHoldTheirNumbers) {
     EXPECT_TRUE(Verb("be")->modelFlag);
     EXPECT_EQ(Models().table.rows[1][0], "$");
     EXPECT_EQ(Models().table.rows[17][1], "ies");
+}
+
+// The noun plural of a verb read as a noun is its stem and an ending fixed
+// by the model number: each anchor's stem must take that ending to its -s
+// form, the shortened stems (make: "m" + "akes") included.
+TEST(EnglishModels, AnchorStemsTakeTheNounPlural) {
+    ASSERT_TRUE(Models().ok) << Models().error;
+    struct Case {
+        const char* verb;
+        u8 model;
+        const char* ending;
+        const char* plural;
+    };
+    const Case cases[] = {
+        {"push", 3, "es", "pushes"},      {"gas", 12, "ses", "gases"},      {"quiz", 14, "zes", "quizzes"},
+        {"like", 16, "es", "likes"},      {"bite", 19, "es", "bites"},      {"send", 41, "ds", "sends"},
+        {"hold", 43, "olds", "holds"},    {"stand", 48, "ands", "stands"},  {"take", 50, "akes", "takes"},
+        {"drive", 53, "ives", "drives"},  {"rise", 55, "ises", "rises"},    {"make", 58, "akes", "makes"},
+        {"remake", 58, "akes", "remakes"}, {"awake", 59, "akes", "awakes"}, {"hide", 61, "es", "hides"},
+        {"slide", 63, "es", "slides"},    {"leave", 64, "eaves", "leaves"}, {"lose", 74, "es", "loses"},
+        {"dig", 76, "igs", "digs"},       {"sting", 77, "ings", "stings"},  {"catch", 81, "atches", "catches"},
+        {"think", 84, "inks", "thinks"},  {"swim", 94, "ims", "swims"},     {"spin", 95, "ins", "spins"},
+        {"run", 97, "uns", "runs"},       {"win", 98, "ins", "wins"},       {"sleep", 99, "eps", "sleeps"},
+        {"wear", 100, "ears", "wears"},   {"fight", 103, "ights", "fights"}, {"get", 107, "ets", "gets"},
+        {"shoot", 109, "ots", "shoots"},  {"grow", 111, "ows", "grows"},    {"draw", 112, "aws", "draws"},
+        {"buy", 113, "uys", "buys"},      {"fly", 114, "ies", "flies"},     {"lay", 115, "ys", "lays"},
+        {"fall", 117, "alls", "falls"},
+    };
+    for (const Case& c : cases) {
+        const EnglishVerbEntry* v = Verb(c.verb);
+        ASSERT_NE(v, nullptr) << c.verb;
+        EXPECT_EQ(v->model, c.model) << c.verb;
+        EXPECT_EQ(v->stem + c.ending, c.plural) << c.verb;
+        EXPECT_EQ(v->forms[1], c.plural) << c.verb;
+    }
+}
+
+// The guessing of unknown verbs gives these numbers to words in -bbed,
+// -dded, … -zzed and -kked: each row must double that letter.
+TEST(EnglishModels, DoubledConsonantRowsFollowTheGuessing) {
+    ASSERT_TRUE(Models().ok) << Models().error;
+    const char* kDoubled = "bdglmnprstzk";
+    for (int m = 4; m <= 15; ++m) {
+        const auto& row = Models().table.rows[m];
+        const std::string letter(1, kDoubled[m - 4]);
+        auto ends = [](const std::string& e, const std::string& tail) {
+            return e.size() >= tail.size() && e.compare(e.size() - tail.size(), tail.size(), tail) == 0;
+        };
+        EXPECT_TRUE(ends(row[2], letter + "ing")) << "row " << m << ": " << row[2];
+        EXPECT_TRUE(ends(row[3], letter + "ed")) << "row " << m << ": " << row[3];
+    }
+}
+
+// The checker reads the past form of these models as a past participle as
+// well; every other model keeps the two apart. A row without a past form
+// is never read so; a loose row (a number left over for a verb no fitting
+// number was left for) is listed by the compiler instead.
+TEST(EnglishModels, PastReadAsParticipleOnlyWhereTheyAgree) {
+    ASSERT_TRUE(Models().ok) << Models().error;
+    const std::set<int> kPastIsParticiple = {
+        0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16,  17,  18,  20,  21,  22,  25,
+        26, 35, 38, 40, 41, 42, 43, 44, 47, 48, 57, 58, 59, 60, 63, 64, 65,  68,  70,  73,  74,  75,  76,
+        77, 79, 80, 81, 82, 83, 84, 86, 88, 89, 90, 91, 95, 98, 99, 103, 104, 107, 108, 109, 110, 113, 115, 118};
+    const EnglishModelTable& t = Models().table;
+    for (int r = 1; r < kEnglishModelRowCount; ++r) {
+        const auto& row = t.rows[r];
+        if (row[0].empty() || row[3] == "0" || t.looseRows.count(static_cast<u8>(r))) continue;
+        EXPECT_EQ(kPastIsParticiple.count(r) == 1, row[3] == row[4])
+            << "row " << r << ": " << row[3] << " / " << row[4];
+    }
 }
 
 TEST(EnglishModels, RowAndListFormat) {

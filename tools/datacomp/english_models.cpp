@@ -22,11 +22,24 @@ struct EnglishAnchor {
 const EnglishAnchor kEnglishModelAnchors[] = {
     {1, "walk", "regular: -s, -ing, -ed"},
     {3, "push", "-es after a sibilant"},
+    // Doubled final consonants, in the order the guessing of unknown verbs
+    // reads them (-bbed 4 … -zzed 14, -kked 15).
+    {4, "rub", "doubled b"},
     {5, "nod", "doubled d"},
+    {6, "beg", "doubled g"},
+    {7, "compel", "doubled l"},
+    {8, "trim", "doubled m"},
     {9, "plan", "doubled n"},
+    {10, "stop", "doubled p"},
+    {11, "occur", "doubled r"},
+    {12, "gas", "doubled s: gases, gassing, gassed"},
     {13, "pat", "doubled t"},
+    {14, "quiz", "doubled z: quizzes"},
+    {15, "panic", "k added: panicking, panicked (trek, trekking)"},
     {16, "like", "final e dropped before -ing, -ed"},
     {17, "try", "y / ies / ied"},
+    {19, "bite", "bite, bit, bitten"},
+    {20, "put", "put, putting: the base serves as past and participle"},
     {24, "sow", "past participle in -n: sow, sowed, sown"},
     {28, "can", "modal can / could"},
     {29, "may", "modal may / might"},
@@ -37,9 +50,79 @@ const EnglishAnchor kEnglishModelAnchors[] = {
     {37, "be", "be; its model byte carries bit 7"},
     {38, "have", "have, has, had"},
     {39, "go", "go, goes, went, gone"},
-    {114, "die", "ie / ying"},
+    {41, "send", "send, sent"},
+    {43, "hold", "hold, held"},
+    {45, "forbid", "forbid, forbade, forbidden: the conjugation adds \", or forbad\" to the past of its row"},
+    {48, "stand", "stand, stood"},
+    {50, "take", "take, took, taken"},
+    {53, "drive", "drive, drove, driven"},
+    {55, "rise", "rise, rose, risen"},
+    {58, "make", "make, made"},
+    {59, "awake", "awake, awakened"},
+    {61, "hide", "hide, hid, hidden: the conjugation adds \"(or hid)\" to hide's and chide's participle"},
+    {62, "become", "become, became, become: a linking verb"},
+    {63, "slide", "slide, slid"},
+    {64, "leave", "leave, left"},
+    {74, "lose", "lose, lost"},
+    {76, "dig", "dig, dug"},
+    {77, "sting", "sting, stung"},
+    {81, "catch", "catch, caught"},
+    {84, "think", "think, thought"},
+    {87, "sink", "sink, sank, sunk: the conjugation adds \"(or sunk)\" to the past of sink, slink, stink"},
+    {94, "swim", "swim, swam, swum"},
+    {95, "spin", "spin, spun"},
+    {97, "run", "run, ran, run"},
+    {98, "win", "win, won"},
+    {99, "sleep", "sleep, slept"},
+    {100, "wear", "wear, wore, worn"},
+    {103, "fight", "fight, fought"},
+    {107, "get", "get, got"},
+    {109, "shoot", "shoot, shot"},
+    {110, "spit", "spit, spat: the conjugation adds \"(or spit)\""},
+    {111, "grow", "grow, grew, grown"},
+    {112, "draw", "draw, drew, drawn"},
+    {113, "buy", "buy, bought"},
+    {114, "fly", "y / ies / ying, past and participle apart: flew, flown"},
     {115, "lay", "lay, laid"},
+    {117, "fall", "fall, fell, fallen"},
+    {118, "die", "ie / ies / ying / ied"},
 };
+
+// Models whose past form is also read as the past participle.
+bool PastServesAsParticiple(u8 m) {
+    static const u8 kRanges[][2] = {{0, 18},  {20, 22}, {25, 26},   {35, 35},   {38, 38},   {40, 44},
+                                    {47, 48}, {57, 60}, {63, 65},   {68, 68},   {70, 70},   {73, 77},
+                                    {79, 84}, {86, 86}, {88, 91},   {95, 95},   {98, 99},   {103, 104},
+                                    {107, 110}, {113, 113}, {115, 115}, {118, 118}};
+    for (const auto& r : kRanges)
+        if (m >= r[0] && m <= r[1]) return true;
+    return false;
+}
+
+// Noun plural ending a model appends to the stem of a verb read as a noun
+// ("" none).
+const char* PluralEndingOf(u8 m) {
+    struct Entry {
+        u8 model;
+        const char* ending;
+    };
+    static const Entry kEndings[] = {
+        {3, "es"},     {16, "es"},    {19, "es"},   {61, "es"},   {63, "es"},    {67, "es"},   {74, "es"},
+        {12, "ses"},   {14, "zes"},   {17, "ies"},  {114, "ies"}, {41, "ds"},    {43, "olds"}, {48, "ands"},
+        {49, "eads"},  {50, "akes"},  {58, "akes"}, {59, "akes"}, {53, "ives"},  {55, "ises"}, {57, "ikes"},
+        {64, "eaves"}, {76, "igs"},   {77, "ings"}, {81, "atches"}, {84, "inks"}, {85, "icks"}, {94, "ims"},
+        {95, "ins"},   {98, "ins"},   {97, "uns"},  {99, "eps"},  {100, "ears"}, {103, "ights"}, {108, "ights"},
+        {107, "ets"},  {109, "ots"},  {111, "ows"}, {112, "aws"}, {113, "uys"},  {115, "ys"},  {117, "alls"},
+    };
+    for (const Entry& e : kEndings)
+        if (e.model == m) return e.ending;
+    return m <= 26 || m == 36 ? "s" : "";
+}
+
+// Models whose base form is read as a past participle after an auxiliary.
+bool BaseServesAsParticiple(u8 m) {
+    return m == 20 || m == 25 || m == 26 || m == 36 || m == 62 || m == 97;
+}
 
 // Principal parts of the modals (base and past only): no source lists them
 // as verbs of one lemma.
@@ -48,6 +131,25 @@ struct Modal {
     const char* past;
 };
 const Modal kModals[] = {{"can", "could"}, {"may", "might"}, {"will", "would"}, {"shall", "should"}};
+
+// A row with no base form never yields a noun plural nor a base read as a
+// participle; a row with no past form is never read as a participle.
+bool RowFits(u8 m, const Paradigm& p) {
+    const std::string plural = PluralEndingOf(m);
+    if (p[0] != "0" && !plural.empty() && plural != p[1]) return false;
+    if (BaseServesAsParticiple(m) && p[0] != "0" && p[0] != p[4]) return false;
+    if (p[3] != "0" && PastServesAsParticiple(m) != (p[3] == p[4])) return false;
+    return true;
+}
+
+// How well a row suits a number it fits: 0 the number's own rules read it
+// (its plural, its base as participle), 1 no rule of the number concerns
+// it, 2 only a row without base form fits there.
+int RowAffinity(u8 m, const Paradigm& p) {
+    if (p[0] == "0") return *PluralEndingOf(m) != 0 || BaseServesAsParticiple(m) ? 0 : 1;
+    if (*PluralEndingOf(m) != 0 || BaseServesAsParticiple(m)) return 0;
+    return 1;
+}
 
 constexpr u8 kEmptyRows[] = {0, 27, 30, 32, 40, 120, 121, 122};
 
@@ -91,6 +193,8 @@ std::vector<EnglishVerbForms> CollectEnglishVerbs(const std::vector<SourceForm>&
     std::map<std::string, int> levels;
     // (lemma, slot) -> forms the exception lists or the principal parts give.
     std::map<std::pair<std::string, int>, std::set<std::string>> irregularForms, attested;
+    std::set<std::string> listedLemmas;   // verbs the list of principal parts names
+    std::map<std::pair<std::string, int>, std::set<std::string>> listedForms;
     for (const SourceForm& f : forms) {
         const int level = EnglishLevel(f);
         if (level > 0) {
@@ -110,12 +214,14 @@ std::vector<EnglishVerbForms> CollectEnglishVerbs(const std::vector<SourceForm>&
         bool listed = false;   // named by the list of irregular principal parts
         for (const std::string& o : f.other)
             if (o.find("irregular-verbs") != std::string::npos) listed = true;
+        if (listed) listedLemmas.insert(f.lemma);
         for (int s : slots) {
             auto& list = v.slots[s];
             const std::pair<std::string, u8> entry{f.form, RegionOf(f)};
             if (std::find(list.begin(), list.end(), entry) == list.end()) list.push_back(entry);
             if (irregular) irregularForms[{f.lemma, s}].insert(f.form);
             if (irregular || listed) attested[{f.lemma, s}].insert(f.form);
+            if (listed) listedForms[{f.lemma, s}].insert(f.form);
         }
     }
     for (const Modal& m : kModals) {
@@ -131,8 +237,11 @@ std::vector<EnglishVerbForms> CollectEnglishVerbs(const std::vector<SourceForm>&
         if (!modal && (it == levels.end() || it->second > maxLevel)) continue;
         v.level = modal ? 10 : static_cast<u32>(it->second);
         // A slot the irregular sources fill keeps only the forms they attest
-        // (the regular rules also read "seed" as a past of "see").
-        for (int s = 0; s < kEnglishSlotCount && !modal; ++s) {
+        // (the regular rules also read "seed" as a past of "see"), for the
+        // verbs the list of principal parts names. WordNet's exception
+        // lists alone name old second forms beside the regular ones ("blest",
+        // "molten"), which stay second.
+        for (int s = 0; s < kEnglishSlotCount && !modal && listedLemmas.count(v.lemma); ++s) {
             auto irr = irregularForms.find({v.lemma, s});
             if (irr == irregularForms.end()) continue;
             const std::set<std::string>& ok = attested[{v.lemma, s}];
@@ -142,15 +251,20 @@ std::vector<EnglishVerbForms> CollectEnglishVerbs(const std::vector<SourceForm>&
         }
         // First choice: the spelling common to every region, then the
         // American one, then the British one; the regular form first
-        // (dreamed before dreamt), alphabetical within.
+        // (dreamed before dreamt), then the principal parts before the
+        // other forms of the exception lists (forbade before forbad),
+        // alphabetical within.
         for (int s = 0; s < kEnglishSlotCount; ++s) {
             auto& list = v.slots[s];
             const auto irr = irregularForms.find({v.lemma, s});
             auto regular = [&](const std::string& f) { return irr == irregularForms.end() || irr->second.count(f) == 0; };
+            const auto named = listedForms.find({v.lemma, s});
+            auto principal = [&](const std::string& f) { return named != listedForms.end() && named->second.count(f) != 0; };
             std::stable_sort(list.begin(), list.end(), [&](const auto& a, const auto& b) {
                 auto rank = [](u8 r) { return r == 0 ? 0 : r == 7 ? 1 : 2; };
                 if (rank(a.second) != rank(b.second)) return rank(a.second) < rank(b.second);
                 if (regular(a.first) != regular(b.first)) return regular(a.first);
+                if (principal(a.first) != principal(b.first)) return principal(a.first);
                 return a.first < b.first;
             });
         }
@@ -162,6 +276,16 @@ std::vector<EnglishVerbForms> CollectEnglishVerbs(const std::vector<SourceForm>&
             const std::string n = v.slots[0][0].first + "n";
             auto alt = std::find_if(pp.begin() + 1, pp.end(), [&](const auto& e) { return e.first == n; });
             if (alt != pp.end() && pp[0].first == v.slots[0][0].first + "ed") std::rotate(pp.begin(), alt, alt + 1);
+        }
+        // An -ie verb spells its -ing form with y (tying beside tieing).
+        auto& ing = v.slots[2];
+        if (!modal && !v.slots[0].empty() && ing.size() > 1) {
+            const std::string& base = v.slots[0][0].first;
+            if (base.size() > 2 && base.compare(base.size() - 2, 2, "ie") == 0) {
+                const std::string y = base.substr(0, base.size() - 2) + "ying";
+                auto alt = std::find_if(ing.begin() + 1, ing.end(), [&](const auto& e) { return e.first == y && e.second == ing[0].second; });
+                if (alt != ing.end()) std::rotate(ing.begin(), alt, alt + 1);
+            }
         }
         out.push_back(std::move(v));
     }
@@ -280,7 +404,40 @@ EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,
             cands.push_back(a);
         }
     }
-    // 2. Numbers.
+    // 2. Numbers. An anchor whose number spells the noun plural with more
+    // letters than the verb's -s ending ("akes" for make, makes) takes a
+    // stem that many letters shorter, and so does every verb of its
+    // paradigm whose stem ends in the same letters (remake, unmake).
+    for (const EnglishAnchor& a : kEnglishModelAnchors) {
+        const std::string plural = PluralEndingOf(a.model);
+        auto it = std::find_if(cands.begin(), cands.end(), [&](const Candidate& c) {
+            return !c.entry.alternate && !c.modal && c.entry.lemma == a.verb;
+        });
+        if (plural.empty() || it == cands.end()) continue;
+        const Paradigm old = it->paradigm;
+        const std::string& stem = it->entry.stem;
+        if (old[0] == "0" || plural.size() <= old[1].size() ||
+            plural.compare(plural.size() - old[1].size(), old[1].size(), old[1]) != 0)
+            continue;
+        const size_t k = plural.size() - old[1].size();
+        if (stem.size() <= k || stem.compare(stem.size() - k, k, plural, 0, k) != 0) continue;
+        const std::string moved = plural.substr(0, k);
+        for (Candidate& c : cands) {
+            const std::string& s = c.entry.stem;
+            if (c.entry.alternate || c.modal || c.paradigm != old || s.size() <= k || s.compare(s.size() - k, k, moved) != 0)
+                continue;
+            Paradigm p = old;
+            bool fits = true;
+            for (std::string& e : p) {
+                if (e == "0") continue;
+                e = moved + (e == "$" ? "" : e);
+                fits = fits && e.size() <= kMaxEnglishEndingLength;
+            }
+            if (!fits) continue;
+            c.entry.stem.resize(s.size() - k);
+            c.paradigm = p;
+        }
+    }
     std::map<Paradigm, std::vector<size_t>> groups;
     for (size_t i = 0; i < cands.size(); ++i) groups[cands[i].paradigm].push_back(i);
     std::map<Paradigm, u8> number;
@@ -340,13 +497,43 @@ EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,
         if (!taken.count(m) && !(m >= 28 && m <= 40)) otherFree.push_back(m);
     for (u8 m : {35, 36})
         if (!taken.count(m)) otherFree.push_back(m);
-    size_t ri = 0, oi = 0;
+    // Each paradigm takes the free number that fits it best (its past
+    // read as participle or not, its plural, its base as participle); a row
+    // without base form leaves to the verbs the numbers whose rules they
+    // read.
+    auto wanted = [&](u8 m) {
+        for (const auto& [size, p] : order)
+            if (number.count(p) == 0 && p[0] != "0" && RowFits(m, p) && RowAffinity(m, p) == 0) return true;
+        return false;
+    };
+    auto pick = [&](std::vector<u8>& pool, const Paradigm& p) -> u8 {
+        int best = -1, bestScore = 0;
+        for (size_t i = 0; i < pool.size(); ++i) {
+            if (!RowFits(pool[i], p)) continue;
+            int score = RowAffinity(pool[i], p);
+            if (p[0] == "0") score = (wanted(pool[i]) ? 4 : 0) + score;
+            if (best < 0 || score < bestScore) best = static_cast<int>(i), bestScore = score;
+        }
+        if (best < 0) return 0;
+        const u8 m = pool[static_cast<size_t>(best)];
+        pool.erase(pool.begin() + best);
+        return m;
+    };
     for (const auto& [size, p] : order) {
-        u8 m = 0;
-        if (RegularShape(p) && ri < regularFree.size()) m = regularFree[ri++];
-        else if (oi < otherFree.size()) m = otherFree[oi++];
+        u8 m = RegularShape(p) ? pick(regularFree, p) : 0;
+        if (m == 0) m = pick(otherFree, p);
         if (m == 0) continue;
         number[p] = m;
+    }
+    // Whole verbs no fitting number was left for take the numbers left over,
+    // commonest first: a verb on a loose row is better than no verb.
+    std::vector<u8> leftOver(otherFree);
+    leftOver.insert(leftOver.end(), regularFree.begin(), regularFree.end());
+    size_t li = 0;
+    for (const auto& [size, p] : order) {
+        if (number.count(p) != 0 || p[0] == "0" || li >= leftOver.size()) continue;
+        number[p] = leftOver[li];
+        t.looseRows.insert(leftOver[li++]);
     }
     // Row 119 is repeated as row 0: it must hold something.
     for (size_t i = 0; i < cands.size(); ++i) {
@@ -409,6 +596,18 @@ EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,
             rec[2 + s] = len;
             rec[7 + s] = idx;
         }
+    }
+    // Self-check: every row against the rules its number is read by.
+    for (int r = 1; r < kEnglishModelRowCount; ++r) {
+        const Paradigm& p = t.rows[r];
+        if (p[0].empty()) continue;
+        const u8 m = static_cast<u8>(r);
+        if (p[3] != "0" && PastServesAsParticiple(m) != (p[3] == p[4]))
+            report.Note("english models: row " + std::to_string(r) + ": past " + p[3] + ", participle " + p[4] +
+                        " against the past-participle reading of its number");
+        const std::string plural = PluralEndingOf(m);
+        if (p[0] != "0" && !plural.empty() && plural != p[1])
+            report.Note("english models: row " + std::to_string(r) + ": -s ending " + p[1] + " against the noun plural " + plural);
     }
     std::sort(t.dropped.begin(), t.dropped.end());
     u32 used = 0;

@@ -7,10 +7,22 @@
 // slot's ending is the rest of the form ("$" when nothing is left). Verbs
 // with the same five endings share a row. Fixed numbers (see
 // kEnglishModelAnchors in english_models.cpp) go to the paradigm of their
-// anchor verb; the other paradigms take the free numbers, regular-shaped
-// ones (base "$", -s, -ing, -ed in some spelling) below 19, the others from
-// 41 on, largest groups first (groups of one or two verbs by commonness). Rows 27, 40, 120, 121, 122 stay empty; row 0
-// repeats row 119 under model number 0.
+// anchor verb; an anchor whose number spells the noun plural with more
+// letters than the verb's -s ending (make: "akes") takes a stem that many
+// letters shorter, and so do the verbs of its paradigm that end alike. The
+// other paradigms take the free numbers that fit them: a number whose past
+// form is also read as the participle takes a paradigm whose past and
+// participle agree and no other; a number with a noun plural ending takes
+// a paradigm with that -s ending; a number whose base is read as a
+// participle takes a paradigm whose base and participle agree. Regular
+// shapes (base "$", -s, -ing, -ed in some spelling) go below 19 when they
+// can, the others from 19 on, largest groups first (groups of one or two
+// verbs by commonness); a paradigm no free number fits takes a number
+// left over (listed as a loose row), and is left out only when none is. Rows
+// 27, 40, 120, 121, 122 stay empty; row 0 repeats row 119 under model
+// number 0.
+//
+// An -ie verb's -ing form in y (tying) is its first choice.
 //
 // A past participle in -n beside the regular one (sawn, sown, shown) is the
 // verb's first choice, on the -n row 24.
@@ -23,6 +35,7 @@
 // Text: lemma UTF-8; stems, forms and endings Mac Roman.
 #pragma once
 #include <array>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -80,6 +93,10 @@ struct EnglishModelTable {
     std::array<char, kEnglishModelRowCount> classChars{};
     std::vector<u8> rowBlock;                                          // KRZDATA 206
     std::array<std::vector<u8>, kMaxEnglishEndingLength> endingLists;  // KRZAVER 201..207
+    // Numbers given, when every fitting number was taken, to a paradigm the
+    // number's reading does not fit (no verb is left out while a number is
+    // free); the compiler lists them.
+    std::set<u8> looseRows;
     std::vector<std::string> dropped;     // "lemma: reason"
     std::vector<std::string> differing;   // "lemma: form reason" (kept verbs)
 };

@@ -284,6 +284,9 @@ struct EItem {
     // to the singular's item.
     u32 variantOf = UINT32_MAX;
     u32 link = 0;                   // base 2k + 1 and its variant 2k + 2 sort together
+    // The plural's own item sorts right after its variant, so that the
+    // walk reads the singular reading of the link first (mice: mouse).
+    u32 sortWith = UINT32_MAX;
 };
 
 struct Writer {
@@ -413,6 +416,7 @@ struct Writer {
     // letter item as a singular; the plural keeps its own code-30 item for
     // its plural reading.
     u32 linkedPairs = 0;
+    std::map<const EnglishReading*, u32> linkedPlural;   // plural -> its singular's item
     bool LinkIrregularPlural(u16 section, const EnglishReading& sg, const std::string& s, const EnglishReading& pl,
                              const std::string& p) {
         if (s.size() < 5 || p.size() < 5 || s.compare(0, 4, p, 0, 4) != 0 || p == s + "s" || p == s + "es") return false;
@@ -425,6 +429,7 @@ struct Writer {
         items[base].link = link;
         items[variant].link = link + 1;
         items[variant].variantOf = base;
+        linkedPlural[&pl] = base;
         return true;
     }
 
@@ -435,9 +440,18 @@ struct Writer {
             if (readings[i].place == EnglishPlace::Normal)
                 find[{readings[i].word, readings[i].classByte, readings[i].number}] = i;
         std::vector<bool> drop(readings.size(), false);
+        // A noun with an irregular plural keeps its own item, to which the
+        // plural is linked (foot / feet, mouse / mice, man / men).
+        std::set<std::string> irregularNouns;
+        for (const EnglishReading& r : readings) {
+            if (r.classByte != 'A' || r.number != 2 || r.place != EnglishPlace::Normal) continue;
+            const std::string& l = r.lemma;
+            const bool ies = !l.empty() && l.back() == 'y' && r.word == l.substr(0, l.size() - 1) + "ies";
+            if (r.word != l && r.word != l + "s" && r.word != l + "es" && !ies) irregularNouns.insert(l);
+        }
         u32 flagged = 0;
         for (EnglishVerbEntry& v : in.models->verbs) {
-            if (v.alternate || v.forms[0].empty() || v.forms[1].empty()) continue;
+            if (v.alternate || v.forms[0].empty() || v.forms[1].empty() || irregularNouns.count(v.forms[0])) continue;
             auto at = [&](const std::string& w, u8 c, u8 n) -> size_t {
                 auto it = find.find({w, c, n});
                 return it == find.end() || drop[it->second] ? SIZE_MAX : it->second;
@@ -476,6 +490,18 @@ struct Writer {
     // for four-letter words in -s and five-letter words in -es, and section
     // 5 for every word, so such plurals move to section 2 and such pairs to
     // section 5, where their keys share the four leading characters.
+    // An irregular plural is linked to its singular only within one list
+    // too: pairs parted by their first letters move to the sections every
+    // lookup reads, 5 ("55": two letters shared, die / dice), 4 ("444": one
+    // letter, mouse / mice, foot / feet, man / men; and a two-letter
+    // singular, ox / oxen, whose key would be too short in 5) or 3
+    // ("3333": none).
+    static u16 IrregularPairHome(const std::string& s, const std::string& p) {
+        if (s.size() >= 4 && p.size() >= 4 && s.compare(0, 4, p, 0, 4) == 0) return 0;   // one list already
+        if (s.size() >= 3 && s.compare(0, 2, p, 0, 2) == 0) return kSectionVerb2;
+        if (s[0] == p[0]) return kSectionVerb1;
+        return kSectionVerb0;
+    }
     static std::map<const EnglishReading*, u16> ShortNounHomes(const std::vector<EnglishReading>& readings) {
         std::map<std::string, std::vector<const EnglishReading*>> byLemma;
         for (const EnglishReading& r : readings)
@@ -487,13 +513,22 @@ struct Writer {
             return true;
         };
         std::map<const EnglishReading*, u16> homes;
+        auto regular = [](const std::string& s, const std::string& p) {
+            return p == s + "s" || p == s + "es" || (s.back() == 'y' && p == s.substr(0, s.size() - 1) + "ies");
+        };
         for (const auto& [lemma, list] : byLemma) {
             for (const EnglishReading* sg : list) {
                 const std::string& s = sg->word;
-                if (sg->number != 1 || s.size() < 3 || !letters(s)) continue;
+                if (sg->number != 1 || s.size() < 2 || !letters(s)) continue;
                 for (const EnglishReading* pl : list) {
                     const std::string& p = pl->word;
-                    if (pl->number != 2 || homes.count(pl) || p.size() < 4 || !letters(p)) continue;
+                    if (pl->number != 2 || homes.count(pl) || p.size() < 3 || !letters(p) || homes.count(sg)) continue;
+                    if (!regular(s, p)) {
+                        const u16 home = IrregularPairHome(s, p);
+                        if (home != 0) homes[sg] = homes[pl] = home;
+                        continue;
+                    }
+                    if (s.size() < 3 || p.size() < 4) continue;
                     if (s.size() == 3) {
                         const bool ies = s.back() == 'y' && p == s.substr(0, 2) + "ies";
                         const bool es = p == s + "es" && std::strchr("hosxz", s.back()) != nullptr;
@@ -533,7 +568,7 @@ struct Writer {
             auto moved = rehomed.find(&r);
             if (moved != rehomed.end()) {
                 section = moved->second;
-                key = (section == kSectionThree ? "22" : "55") + w;
+                key = kPrefixes[section] + w;
             } else if (!PlaceWord(w, r.place, section, key)) {
                 continue;
             }
@@ -608,8 +643,14 @@ struct Writer {
                     const bool clash = knownWords.count(r.word + "s") != 0 || knownWords.count(r.word + "es") != 0;
                     if (clash && last == 's' && key.size() >= 6 && knownWords.count(r.word.substr(0, r.word.size() - 1)) == 0)
                         AddNominal(section, key, key.size() - 1, 32, r.classByte, r.level, r.lemma, {{key, 2}});
-                    else
-                        AddNominal(section, key, key.size(), 30, r.classByte, r.level, r.lemma, {{key, 2}});
+                    else {
+                        const u32 own = AddNominal(section, key, key.size(), 30, r.classByte, r.level, r.lemma, {{key, 2}});
+                        auto linked = linkedPlural.find(&r);
+                        if (linked != linkedPlural.end()) {
+                            items[own].sortWith = linked->second;
+                            items[own].link = items[linked->second].link + 0x80000000u;
+                        }
+                    }
                 }
             }
         }
@@ -765,8 +806,12 @@ struct Writer {
                 const EItem& x = items[a];
                 const EItem& y = items[b];
                 if (x.replaces != y.replaces) return y.replaces;
-                const EItem& bx = x.variantOf == UINT32_MAX ? x : items[x.variantOf];
-                const EItem& by = y.variantOf == UINT32_MAX ? y : items[y.variantOf];
+                auto base = [&](const EItem& e) -> const EItem& {
+                    if (e.variantOf != UINT32_MAX) return items[e.variantOf];
+                    return e.sortWith != UINT32_MAX ? items[e.sortWith] : e;
+                };
+                const EItem& bx = base(x);
+                const EItem& by = base(y);
                 return std::tie(bx.stem, bx.verb, bx.head, bx.trailer, x.link) <
                        std::tie(by.stem, by.verb, by.head, by.trailer, y.link);
             });
