@@ -549,7 +549,7 @@ struct Writer {
         for (const EnglishReading& r : readings) knownWords.insert(r.word);
         const std::map<const EnglishReading*, u16> rehomed = ShortNounHomes(readings);
         report.Note("english dictionary: " + std::to_string(rehomed.size()) +
-                    " noun readings filed in section 2 or 5 beside their singular or plural");
+                    " noun readings filed in sections 2 to 5 beside their singular or plural");
         for (const EnglishVerbEntry& v : in.models->verbs)
             for (const std::string& f : v.forms)
                 if (!f.empty()) knownWords.insert(f);

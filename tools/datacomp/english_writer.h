@@ -26,7 +26,9 @@
 // 0 "3333" (3), 1 "444" (4), 2-3 "55" (5), 4 and more their pair section;
 // a verb whose forms are all British (American) in section 6 (7). A noun
 // and its plural share one list: regular plurals of three-letter nouns go
-// to section 2, pairs whose plural starts another list to section 5.
+// to section 2, pairs whose plural starts another list to section 5 (two
+// first letters shared), 4 (one) or 3 (none); an irregular plural follows
+// its singular as a variant (mouse / mice).
 //
 // Open values decided here: ending code 30 with nothing left gives number 2
 // (irregular plurals such as "children"); the flags byte values 137 and 145
