@@ -347,12 +347,21 @@ void HyphenKey(RuleStorage& st, const char* prefix, i32 a, i32 b) {
     }
 }
 
-RuleCode FireHyphen(i32 first, u16 detail) {
+// The detail of a French hyphen finding is the entry of the number-word
+// list that gave it (the explanation says its rule by it); a pair found in
+// the dictionary has no rule of its own to tell.
+constexpr u16 kNoHyphenRule = 102;
+
+// The finding spans the pair from `first`; it stands at `at`, the word
+// whose rule the explanation tells (the pronoun after an imperative, the
+// "ci" after a noun, the prefix).
+RuleCode FireHyphen(i32 first, u16 detail, i32 at) {
     gErrorDetail = detail;
     gErrorExtent = static_cast<u16>(first);
-    Fire(39, first);
+    Fire(39, at);
     return 39;
 }
+RuleCode FireHyphen(i32 first, u16 detail) { return FireHyphen(first, detail, first); }
 
 RuleCode EnglishHyphen(RuleStorage& st) {
     const i32 n = gWordCount;
@@ -417,8 +426,19 @@ bool IsParticiple(i32 i) {
     return WordCategory(i) == 11 || (WordClass(i) >= 128 && WordFeature(i) >= 2 && WordFeature(i) <= 5);
 }
 
-// The pairs of section 7 whose hyphen depends on the neighbours.
+bool HasVerbReading(i32 i) {
+    if (!WordExists(i)) return false;
+    for (i32 j = 0; j < gWords[i].ReadingCount && j < 8; ++j)
+        if (WordClass(i, j) >= 128) return true;
+    return false;
+}
+
+// The pairs of section 7 whose hyphen depends on the neighbours. A
+// pronoun before a verb is its subject, not the first half of a noun
+// ("on dit", not "un on-dit").
 bool SectionPairFits(i32 i) {
+    const u8 k = WordCategory(i);
+    if (k >= 1 && k <= 3 && HasVerbReading(i + 1)) return false;
     if (WordIs(i, "bien") || WordIs(i, "mal")) return IsParticiple(i + 1);
     if (WordIs(i, "fait") && WordIs(i + 1, "tout")) {
         return WordIs(i - 1, "le") || WordIs(i - 1, "la") || WordIs(i - 1, "les");
@@ -440,9 +460,9 @@ RuleCode FrenchHyphen(RuleStorage& st) {
         if (WordClass(i) == 'B' && len > 5 && EndsWith(i, MR("èmes"))) w.WordText.data[len - 1] = 0;
         const i32 e = FindListEntry(gFrenchNumberWords, 0, 101, w.WordText);
         if (e >= 0 && e < 83) {
-            if (i >= 1 && MayReport(39, i - 1) && JoinsPrevious(i, e)) {
+            if (i >= 1 && MayReport(39, i) && JoinsPrevious(i, e)) {
                 if ((e == 40 || e == 61) && !EndsWith(i - 1, "s") && !EndsWith(i - 1, "z")) gErrorVariant = 'S';
-                return FireHyphen(i - 1, static_cast<u16>(i - 1));
+                return FireHyphen(i - 1, static_cast<u16>(e), i);
             }
             continue;
         }
@@ -452,14 +472,14 @@ RuleCode FrenchHyphen(RuleStorage& st) {
             u16 count = 0;
             gCaseMode = 65535;
             AnalyseCompoundWord(800, st.key, st.tags, count);
-            if (count > 0) return FireHyphen(i, static_cast<u16>(i));
+            if (count > 0) return FireHyphen(i, static_cast<u16>(e));
             continue;
         }
         if (!WordExists(i + 1) || !MayReport(39, i)) continue;
         HyphenKey(st, "77", i, i + 1);
         u16 count = 0;
         LookupInDictSection(800, 7, st.key, st.tags, count);
-        if (count > 0 && SectionPairFits(i)) return FireHyphen(i, static_cast<u16>(i));
+        if (count > 0 && SectionPairFits(i)) return FireHyphen(i, kNoHyphenRule);
     }
     return 0;
 }

@@ -175,17 +175,18 @@ TEST_F(DispatcherTest, NumberWordsNeedAHyphen) {
         const char* sentence;
         i32 first;  // first word of the pair; -1 none
         u8 variant;
+        u16 entry = 0;  // French: the number-word entry the explanation reads
     };
     const Case cases[] = {
         {0, "twenty/R one/R books ./", 0, 0},
         {0, "He/U was/#128.3 thirty/R first/R ./", 2, 0},
         {0, "ninety/R ten/R ./", -1, 0},
         {0, "twenty/R books ./", -1, 0},
-        {3, "vingt/S deux/S pommes ./", 0, 0},
-        {3, "Il/U a/#131.24 dix/S sept/S ans ./", 2, 0},
+        {3, "vingt/S deux/S pommes ./", 0, 0, 2},
+        {3, "Il/U a/#131.24 dix/S sept/S ans ./", 2, 0, 7},
         {3, "le/d deux/S ./", -1, 0},                         // not after a numeral
-        {3, "Donne/#128.48 moi/W le/d livre ./", 0, 0},        // imperative + pronoun
-        {3, "Va/#128.48 y/X ./", 0, 'S'},                     // "vas-y"
+        {3, "Donne/#128.48 moi/W le/d livre ./", 0, 0, 41},    // imperative + pronoun
+        {3, "Va/#128.48 y/X ./", 0, 'S', 40},                 // "vas-y"
         {3, "Il/U donne/#128.24 moi/W ./", -1, 0},            // not an imperative
     };
     for (const Case& c : cases) {
@@ -201,9 +202,14 @@ TEST_F(DispatcherTest, NumberWordsNeedAHyphen) {
             continue;
         }
         ASSERT_NE(h, nullptr) << c.sentence;
-        EXPECT_EQ(h->pos, c.first) << c.sentence;
+        // French pairs stand at their second word, whose rule the
+        // explanation tells; the span starts at the first.
+        EXPECT_EQ(h->pos, c.first + (c.language == 3 ? 1 : 0)) << c.sentence;
         EXPECT_EQ(h->extent, c.first) << c.sentence;
         EXPECT_EQ(h->variant, c.variant) << c.sentence;
+        if (c.language == 3) {
+            EXPECT_EQ(h->detail, c.entry) << c.sentence;
+        }
     }
 }
 

@@ -88,8 +88,16 @@ TEST_F(FrenchAcceptanceTest, FindingsOfTheDispatcherRules) {
     }
 }
 
+// A pronoun and its verb are not a hyphenated noun ("on dit", not "on-dit").
+TEST_F(FrenchAcceptanceTest, SubjectAndVerbAreNotJoined) {
+    for (const char* s : {"Ce qu'on dit est vrai.", "On dit que Paul est parti."}) {
+        const std::vector<Found> found = Grammar(s);
+        EXPECT_TRUE(found.empty()) << s << " gave " << found.size() << " findings";
+    }
+}
+
 TEST_F(FrenchAcceptanceTest, CleanWordsDrawNoSpellingFinding) {
-    for (const char* s : {"Le chat dort.", "Il mange le pain.", "Nous avons vingt-deux ans."}) {
+    for (const char* s : {"Le chat dort.", "Il mange le pain.", "Nous avons vingt-deux ans.", "Les gens sont partis."}) {
         for (const Found& f : Grammar(s)) EXPECT_NE(f.errorClass, KRZ_CLASS_SPELLING) << s << " at " << f.start;
     }
 }

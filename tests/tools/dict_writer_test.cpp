@@ -265,6 +265,7 @@ TEST(DictWriter, NumberMergesAndSplits) {
         Noun("zzas", 0x4114, "zzas"), Noun("zzas", 0x4118, "zzas"),   // merged: 0x411C
         Noun("zzaro", 0x420C, "zzaro"),                                  // B 0x04 + B 0x08
         Noun("zzaru", 0x410C, "zzaru"),                                  // A 0x04, no A 0x08
+        Noun("zzus", 0x4108, "zzus"),   // a plural no ending spells: filed as both numbers
     };
     Built b;
     Build(words, b);
@@ -274,6 +275,7 @@ TEST(DictWriter, NumberMergesAndSplits) {
     std::sort(aro.begin(), aro.end());
     EXPECT_EQ(aro, (std::vector<u16>{0x4204, 0x4208}));
     EXPECT_EQ(Tags(FindForm(b.blocks, "zzaru")), (std::vector<u16>{0x4104}));
+    EXPECT_EQ(Tags(FindForm(b.blocks, "zzus")), (std::vector<u16>{0x410C}));
     // The noun's plural has no spelling: listed as pruned, with the reason.
     ASSERT_EQ(b.blocks.pruned.size(), 1u);
     EXPECT_NE(b.blocks.pruned[0].find("4108"), std::string::npos) << b.blocks.pruned[0];

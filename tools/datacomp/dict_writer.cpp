@@ -136,6 +136,7 @@ struct Desired {
     bool closed = false;       // a function word's class byte (read first)
     bool mergedAway = false;   // folded into a reading of both numbers
     bool splitInto = false;    // replaced by a singular and a plural reading
+    bool fromSplit = false;    // one half of such a split
 };
 
 bool SameReading(const ClassReading& a, const ClassReading& b) {
@@ -1146,6 +1147,7 @@ struct Writer {
             Desired one = d, two = d;
             one.reading.tags[0] = static_cast<u16>((t & ~0x0C) | 0x04);
             two.reading.tags[0] = static_cast<u16>((t & ~0x0C) | 0x08);
+            one.fromSplit = two.fromSplit = true;
             d.covered = true;
             d.splitInto = true;
             want.push_back(one);
@@ -1153,6 +1155,30 @@ struct Writer {
             split = true;
         }
         if (split) {
+            while (true) {
+                CoverItem best;
+                if (!BestCoverItem(want, section, best)) break;
+                AddCoverItem(section, group, want, best, byStem);
+            }
+        }
+        // A plural reading that no item spells ("gens": every ending reads
+        // a final s after the four leading letters as both numbers) is
+        // filed as a reading of both numbers rather than left out.
+        bool widened = false;
+        const size_t uncovered = want.size();
+        for (size_t i = 0; i < uncovered; ++i) {
+            Desired& d = want[i];
+            if (d.covered || d.fromSplit || d.reading.count != 1 || d.reading.replaces) continue;
+            const u16 t = d.reading.tags[0];
+            if ((t >> 8) < 35 || (t >> 8) >= 0x80 || ((t >> 2) & 3) != 2) continue;
+            Desired both = d;
+            both.reading.tags[0] = static_cast<u16>(t | 0x0C);
+            d.covered = true;
+            d.splitInto = true;
+            want.push_back(both);
+            widened = true;
+        }
+        if (widened) {
             while (true) {
                 CoverItem best;
                 if (!BestCoverItem(want, section, best)) break;
