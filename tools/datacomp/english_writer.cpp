@@ -445,9 +445,7 @@ struct Writer {
         std::set<std::string> irregularNouns;
         for (const EnglishReading& r : readings) {
             if (r.classByte != 'A' || r.number != 2 || r.place != EnglishPlace::Normal) continue;
-            const std::string& l = r.lemma;
-            const bool ies = !l.empty() && l.back() == 'y' && r.word == l.substr(0, l.size() - 1) + "ies";
-            if (r.word != l && r.word != l + "s" && r.word != l + "es" && !ies) irregularNouns.insert(l);
+            if (r.word != r.lemma && !RegularPlural(r.lemma, r.word)) irregularNouns.insert(r.lemma);
         }
         u32 flagged = 0;
         for (EnglishVerbEntry& v : in.models->verbs) {
@@ -496,6 +494,9 @@ struct Writer {
     // letter, mouse / mice, foot / feet, man / men; and a two-letter
     // singular, ox / oxen, whose key would be too short in 5) or 3
     // ("3333": none).
+    static bool RegularPlural(const std::string& s, const std::string& p) {
+        return p == s + "s" || p == s + "es" || (!s.empty() && s.back() == 'y' && p == s.substr(0, s.size() - 1) + "ies");
+    }
     static u16 IrregularPairHome(const std::string& s, const std::string& p) {
         if (s.size() >= 4 && p.size() >= 4 && s.compare(0, 4, p, 0, 4) == 0) return 0;   // one list already
         if (s.size() >= 3 && s.compare(0, 2, p, 0, 2) == 0) return kSectionVerb2;
@@ -513,9 +514,6 @@ struct Writer {
             return true;
         };
         std::map<const EnglishReading*, u16> homes;
-        auto regular = [](const std::string& s, const std::string& p) {
-            return p == s + "s" || p == s + "es" || (s.back() == 'y' && p == s.substr(0, s.size() - 1) + "ies");
-        };
         for (const auto& [lemma, list] : byLemma) {
             for (const EnglishReading* sg : list) {
                 const std::string& s = sg->word;
@@ -523,7 +521,7 @@ struct Writer {
                 for (const EnglishReading* pl : list) {
                     const std::string& p = pl->word;
                     if (pl->number != 2 || homes.count(pl) || p.size() < 3 || !letters(p) || homes.count(sg)) continue;
-                    if (!regular(s, p)) {
+                    if (!RegularPlural(s, p)) {
                         const u16 home = IrregularPairHome(s, p);
                         if (home != 0) homes[sg] = homes[pl] = home;
                         continue;
