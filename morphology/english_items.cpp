@@ -405,7 +405,7 @@ bool MatchEnglishEnding(u8 code, bool modified, const KeyText& key, u32 r, u8& n
     switch (r) {
         case 0:
             if (code == 27) return number = 1, true;
-            if (code == 30) return number = 2, true;
+            if (code == 30) return number = 2, true;   // our reading: the word itself as a plural
             if (code == 32) return number = (last == 's' || last == 'x' || last == 'z') ? 3 : 1, true;
             if (code == 64) return number = 1, abbreviation = true, true;
             return false;

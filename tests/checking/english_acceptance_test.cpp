@@ -128,6 +128,16 @@ TEST_F(EnglishAcceptanceTest, CorrectSentencesDrawNothing) {
     }
 }
 
+// Plurals made twice are misspellings; the plurals themselves are words.
+TEST_F(EnglishAcceptanceTest, DoublePluralsAreMisspellings) {
+    for (const char* w : {"childrens", "womens", "feets", "mices", "datas", "criterias", "adultses", "acidss"}) {
+        const std::string s = std::string("The ") + w + " came.";
+        EXPECT_TRUE(Holds(Spelling(s), 4, 4 + static_cast<uint32_t>(std::strlen(w)) - 1, KRZ_CLASS_SPELLING)) << s;
+    }
+    for (const char* s : {"The children and the women came.", "Adults and accessories, boxes and data."})
+        EXPECT_TRUE(Spelling(s).empty()) << s << " gave" << Describe(Spelling(s));
+}
+
 // A word of the user's lexicon is not an unknown word, in either export.
 TEST_F(EnglishAcceptanceTest, UserLexiconWordIsNotReported) {
     const std::string sentence = "The zorblat eats an apple.";

@@ -52,8 +52,17 @@ Compiled Compile() {
                    R("zwalk", 'A'), R("zwalks", 'A', 2),  // absorbed into the verb's flags
                    R("zcan\x93t", 28), R("zq", 28, 1, EnglishPlace::Normal, true),
                    R("zcolour", 'A', 1, EnglishPlace::British), R("zcolor", 'A', 1, EnglishPlace::American),
-                   R("Zork", 0x40), R("zquickly", '8'), R("zo", 'B')};
-    for (EnglishReading& r : in.readings) r.lemma = r.word == "zzabcs" ? "zzabc" : r.word == "zboxxes" ? "zboxx" : r.lemma;
+                   R("Zork", 0x40), R("zquickly", '8'), R("zo", 'B'),
+                   // Plurals filed alone: one whose singular is a noun and
+                   // adjective (another item), one in -ies, and one no
+                   // code spells with a singular.
+                   R("zadult", 'M'), R("zadults", 'A', 2), R("zaccessory", 'M'), R("zaccessories", 'A', 2),
+                   R("zdata", 'A', 2)};
+    for (EnglishReading& r : in.readings) {
+        if (r.word.size() > 5 && (r.word.back() == 's' || r.word == "zdata"))
+            r.lemma = r.word == "zboxxes" ? "zboxx" : r.word == "zaccessories" ? "zaccessory"
+                    : r.word == "zdata" ? "zdatum" : r.word.substr(0, r.word.size() - 1);
+    }
     c.dict = WriteEnglishDictionary(in, report);
     return c;
 }
@@ -99,6 +108,24 @@ TEST(EnglishWriter, ReadsBackAsTheManifestSays) {
     EXPECT_LT(Find(c.dict, "zcolour")->analyses[0].ref, s6);
     EXPECT_GE(Find(c.dict, "zcolor")->analyses[0].ref, s6);
     EXPECT_LT(Find(c.dict, "zcolor")->analyses[0].ref, s7);
+}
+
+// Every form the dictionary spells is a form it was given: a plural filed
+// alone is not followed by the word + "s" or + "es" ("zdatas"), and keeps
+// its plural reading where a code spells it with its singular.
+TEST(EnglishWriter, SpellsOnlyTheFormsItWasGiven) {
+    Compiled c = Compile();
+    const std::vector<std::string> given = {"zzabc", "zzabcs", "zboxx", "zboxxes", "zwalk", "zwalks", "zwalking",
+                                            "zwalked", "zgo", "zgoes", "zgoing", "zwent", "zgone", "zcan\x93t", "zcant",
+                                            "zq", "zcolour", "zcolor", "Zork", "zquickly", "zo", "zadult", "zadults",
+                                            "zaccessory", "zaccessories", "zdata"};
+    for (const ManifestEntry& m : c.dict.manifest)
+        EXPECT_NE(std::find(given.begin(), given.end(), m.word), given.end()) << m.word;
+    ASSERT_NE(Find(c.dict, "zadults"), nullptr);
+    EXPECT_EQ(Find(c.dict, "zadults")->analyses[0].tag, 0x3908);
+    ASSERT_NE(Find(c.dict, "zaccessories"), nullptr);
+    EXPECT_EQ(Find(c.dict, "zaccessories")->analyses[0].tag, 0x3908);
+    EXPECT_NE(Find(c.dict, "zdata"), nullptr);
 }
 
 TEST(EnglishWriter, LayoutLimitsAndDeterminism) {

@@ -417,14 +417,17 @@ struct Writer {
     // its plural reading.
     u32 linkedPairs = 0;
     std::map<const EnglishReading*, u32> linkedPlural;   // plural -> its singular's item
-    bool LinkIrregularPlural(u16 section, const EnglishReading& sg, const std::string& s, const EnglishReading& pl,
+    std::set<std::pair<std::string, std::string>> singulars;   // (word, lemma) read as a singular
+    std::set<std::string> irregularNouns;   // lemmas with an irregular plural
+    std::map<std::string, u8> nounAdjectives;  // lemma -> 'M' or 'N' of its singular
+    bool LinkIrregularPlural(u16 section, u8 cls, const EnglishReading& sg, const std::string& s, const EnglishReading& pl,
                              const std::string& p) {
         if (s.size() < 5 || p.size() < 5 || s.compare(0, 4, p, 0, 4) != 0 || p == s + "s" || p == s + "es") return false;
         const u8 ls = static_cast<u8>(s.back()), lp = static_cast<u8>(p.back());
         if (ls < 'a' || ls > 'z' || lp < 'a' || lp > 'z') return false;
         if (!StemOk(s, 4, s.size()) || !StemOk(p, 4, p.size())) return false;
         const u32 link = 2 * ++linkedPairs - 1;
-        const u32 base = AddNominal(section, s, s.size() - 1, static_cast<u8>(ls - 96), 'A', sg.level, sg.lemma, {{s, 1}});
+        const u32 base = AddNominal(section, s, s.size() - 1, static_cast<u8>(ls - 96), cls, sg.level, sg.lemma, {{s, 1}});
         const u32 variant = AddNominal(section, p, p.size() - 1, static_cast<u8>(lp - 96), 'A', pl.level, pl.lemma, {{p, 1}});
         items[base].link = link;
         items[variant].link = link + 1;
@@ -442,7 +445,6 @@ struct Writer {
         std::vector<bool> drop(readings.size(), false);
         // A noun with an irregular plural keeps its own item, to which the
         // plural is linked (foot / feet, mouse / mice, man / men).
-        std::set<std::string> irregularNouns;
         for (const EnglishReading& r : readings) {
             if (r.classByte != 'A' || r.number != 2 || r.place != EnglishPlace::Normal) continue;
             if (r.word != r.lemma && !RegularPlural(r.lemma, r.word)) irregularNouns.insert(r.lemma);
@@ -494,6 +496,25 @@ struct Writer {
     // letter, mouse / mice, foot / feet, man / men; and a two-letter
     // singular, ox / oxen, whose key would be too short in 5) or 3
     // ("3333": none).
+    // The code that spells a plural in -ies or -es with its singular of
+    // the same lemma (accessory / accessories, box / boxes) and where its
+    // stem ends in the key; 0 when the singular is no word of the lemma.
+    size_t PluralPairCode(const std::string& p, const std::string& lemma, size_t keySize, u8& code) const {
+        code = 0;
+        if (p.size() < 4) return 0;
+        if (p.compare(p.size() - 3, 3, "ies") == 0 && singulars.count({p.substr(0, p.size() - 3) + "y", lemma})) {
+            code = 31;
+            return keySize - 3;
+        }
+        const char* kEs = "hosxz";
+        const char before = p[p.size() - 3];
+        if (p.compare(p.size() - 2, 2, "es") == 0 && std::strchr(kEs, before) != nullptr &&
+            singulars.count({p.substr(0, p.size() - 2), lemma})) {
+            code = static_cast<u8>(59 + (std::strchr(kEs, before) - kEs));
+            return keySize - 3;
+        }
+        return 0;
+    }
     static bool RegularPlural(const std::string& s, const std::string& p) {
         return p == s + "s" || p == s + "es" || (!s.empty() && s.back() == 'y' && p == s.substr(0, s.size() - 1) + "ies");
     }
@@ -544,7 +565,12 @@ struct Writer {
     void PlanNominals(const std::vector<EnglishReading>& readings) {
         // (section, lemma, class) -> readings, to pair singulars and plurals.
         std::map<std::tuple<u16, std::string, u8>, std::vector<std::pair<std::string, const EnglishReading*>>> groups;
-        for (const EnglishReading& r : readings) knownWords.insert(r.word);
+        for (const EnglishReading& r : readings) {
+            knownWords.insert(r.word);
+            if (r.number == 1 || r.number == 3) singulars.insert({r.word, r.lemma});
+            if ((r.classByte == 'M' || r.classByte == 'N') && r.number == 1 && r.place == EnglishPlace::Normal)
+                nounAdjectives[r.lemma] = r.classByte;
+        }
         const std::map<const EnglishReading*, u16> rehomed = ShortNounHomes(readings);
         report.Note("english dictionary: " + std::to_string(rehomed.size()) +
                     " noun readings filed in sections 2 to 5 beside their singular or plural");
@@ -570,20 +596,37 @@ struct Writer {
             } else if (!PlaceWord(w, r.place, section, key)) {
                 continue;
             }
-            groups[{section, r.lemma, r.classByte}].emplace_back(key, &r);
+            // A plural noun goes with its singular when that is a noun and
+            // adjective ('M', 'N' read their plural as a noun plural).
+            u8 cls = r.classByte;
+            if (cls == 'A' && r.number == 2) {
+                auto mn = nounAdjectives.find(r.lemma);
+                if (mn != nounAdjectives.end()) cls = mn->second;
+            }
+            groups[{section, r.lemma, cls}].emplace_back(key, &r);
             prefixOf[key] = key.size() - w.size();
         }
         for (auto& [g, list] : groups) {
             const u16 section = std::get<0>(g);
             std::set<size_t> done;
             // Singular + regular plural of one noun: one item.
-            if (std::get<2>(g) == 'A') {
+            const u8 groupClass = std::get<2>(g);
+            if (groupClass == 'A' || groupClass == 'M' || groupClass == 'N') {
                 for (size_t i = 0; i < list.size(); ++i) {
                     if (done.count(i) || list[i].second->number != 1) continue;
                     const std::string& s = list[i].first;
                     for (size_t j = 0; j < list.size(); ++j) {
                         if (done.count(j) || list[j].second->number != 2) continue;
                         const std::string& p = list[j].first;
+                        // Four key characters are the list's own: code 32
+                        // spells the word and its plural in s from there.
+                        if (s.size() == 4 && p == s + "s" && s.back() != 's') {
+                            AddNominal(section, s, 4, 32, groupClass, std::min(list[i].second->level, list[j].second->level),
+                                       list[i].second->lemma, {{s, 1}, {p, 2}});
+                            done.insert(i);
+                            done.insert(j);
+                            break;
+                        }
                         if (s.size() < 5 || !StemOk(s, 4, s.size() - 1)) continue;
                         const u8 last = static_cast<u8>(s.back());
                         u8 code = 0;
@@ -592,7 +635,7 @@ struct Writer {
                         else if (p == s + "es" && std::strchr("hosxz", last) != nullptr)
                             code = last == 'h' ? 59 : last == 'o' ? 60 : last == 's' ? 61 : last == 'x' ? 62 : 63;
                         if (code == 0) continue;
-                        AddNominal(section, s, s.size() - 1, code, 'A', std::min(list[i].second->level, list[j].second->level),
+                        AddNominal(section, s, s.size() - 1, code, groupClass, std::min(list[i].second->level, list[j].second->level),
                                    list[i].second->lemma, {{s, 1}, {p, 2}});
                         done.insert(i);
                         done.insert(j);
@@ -603,7 +646,7 @@ struct Writer {
                     if (done.count(i) || list[i].second->number != 1) continue;
                     for (size_t j = 0; j < list.size(); ++j) {
                         if (done.count(j) || list[j].second->number != 2) continue;
-                        if (!LinkIrregularPlural(section, *list[i].second, list[i].first, *list[j].second, list[j].first))
+                        if (!LinkIrregularPlural(section, groupClass, *list[i].second, list[i].first, *list[j].second, list[j].first))
                             continue;
                         done.insert(i);   // the plural keeps its own item as well
                         ++linkedPlurals;
@@ -635,14 +678,28 @@ struct Writer {
                 }
                 if (r.number == 1 || r.number == 3)
                     AddNominal(section, key, key.size(), 27, r.classByte, r.level, r.lemma, {{key, 1}});
-                if (r.number == 2 || r.number == 3) {
-                    // Code 30 also spells the word + "s" / "es"; when that is
-                    // a word too, a final 's' takes code 32 after the stem.
-                    const bool clash = knownWords.count(r.word + "s") != 0 || knownWords.count(r.word + "es") != 0;
-                    if (clash && last == 's' && key.size() >= 6 && knownWords.count(r.word.substr(0, r.word.size() - 1)) == 0)
+                if (r.number == 2) {
+                    // A plural alone takes the code that spells it with its
+                    // singular of the same lemma (adult / adults with code
+                    // 32 after the stem, accessory / accessories 31, box /
+                    // boxes 59 to 63). Any other plural is read as a
+                    // singular (code 27): the one code that gives a plural
+                    // for the word itself, 30, also spells the word + "s"
+                    // and the word + "es", so that "childrens" and "womens"
+                    // would pass. Irregular plurals keep their link to their
+                    // singular, which the inflections read.
+                    const std::string stem = r.word.substr(0, r.word.size() - 1);
+                    u8 pairCode = 0;
+                    const size_t pairStem = PluralPairCode(r.word, r.lemma, key.size(), pairCode);
+                    // A second, regular plural beside an irregular one
+                    // (mouses beside mice) is not offered by the singular.
+                    const bool second = irregularNouns.count(r.lemma) != 0;
+                    if (pairStem >= 4 && !second)
+                        AddNominal(section, key, pairStem, pairCode, r.classByte, r.level, r.lemma, {{key, 2}});
+                    else if (!second && key.size() >= 5 && last == 's' && singulars.count({stem, r.lemma}) != 0)
                         AddNominal(section, key, key.size() - 1, 32, r.classByte, r.level, r.lemma, {{key, 2}});
                     else {
-                        const u32 own = AddNominal(section, key, key.size(), 30, r.classByte, r.level, r.lemma, {{key, 2}});
+                        const u32 own = AddNominal(section, key, key.size(), 27, r.classByte, r.level, r.lemma, {{key, 1}});
                         auto linked = linkedPlural.find(&r);
                         if (linked != linkedPlural.end()) {
                             items[own].sortWith = linked->second;

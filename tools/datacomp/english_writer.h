@@ -30,9 +30,16 @@
 // first letters shared), 4 (one) or 3 (none); an irregular plural follows
 // its singular as a variant (mouse / mice).
 //
-// Open values decided here: ending code 30 with nothing left gives number 2
-// (irregular plurals such as "children"); the flags byte values 137 and 145
-// (english_models.h).
+// Plurals: a plural filed apart from its singular takes a code that spells
+// the two together (32 after the stem, 31, 59 to 63) when the singular is a
+// word of its lemma; any other plural alone is written with code 27 and
+// reads as a singular, since code 30, the one code that gives a plural for
+// the word itself, also spells the word + "s" and + "es" ("childrens").
+// The writer spells no form the sources do not give.
+//
+// Open values decided here: the flags byte values 137 and 145
+// (english_models.h); the number code 30 gives with nothing left is the
+// walk's (2).
 #pragma once
 #include <string>
 #include <vector>
