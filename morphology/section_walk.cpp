@@ -101,8 +101,12 @@ void ReadControlCode(const Walk& w, EntryState& s, u8 b, u32 p) {
         if (w.section == 2 || w.section == 5) pos -= 2;
         s.apostrophe = pos;
         // The mark stands for the apostrophe of a contracted word: it takes
-        // the key's apostrophe byte at this position.
-        if (s.matched + 4 < w.key.length && w.key.At(s.matched + 4) == kMarkApostrophe) ++s.matched;
+        // the key's apostrophe byte at this position, and a key without it
+        // is not this word ("couldnt" is no spelling of "couldn't").
+        if (s.matched + 4 < w.key.length && w.key.At(s.matched + 4) == kMarkApostrophe)
+            ++s.matched;
+        else
+            s.skipping = true;
     }
 }
 

@@ -128,13 +128,16 @@ TEST_F(EnglishAcceptanceTest, CorrectSentencesDrawNothing) {
     }
 }
 
-// Plurals made twice are misspellings; the plurals themselves are words.
-TEST_F(EnglishAcceptanceTest, DoublePluralsAreMisspellings) {
-    for (const char* w : {"childrens", "womens", "feets", "mices", "datas", "criterias", "adultses", "acidss"}) {
+// Plurals made twice and contractions without their apostrophe are
+// misspellings; the plurals and contractions themselves are words.
+TEST_F(EnglishAcceptanceTest, DoublePluralsAndBareContractionsAreMisspellings) {
+    for (const char* w : {"childrens", "womens", "feets", "mices", "datas", "criterias", "adultses", "acidss",
+                          "couldve", "shouldnt", "doesnt", "theyre"}) {
         const std::string s = std::string("The ") + w + " came.";
         EXPECT_TRUE(Holds(Spelling(s), 4, 4 + static_cast<uint32_t>(std::strlen(w)) - 1, KRZ_CLASS_SPELLING)) << s;
     }
-    for (const char* s : {"The children and the women came.", "Adults and accessories, boxes and data."})
+    for (const char* s : {"The children and the women came.", "Adults and accessories, boxes and data.",
+                          "They're sure it couldn't have been, and he doesn't care."})
         EXPECT_TRUE(Spelling(s).empty()) << s << " gave" << Describe(Spelling(s));
 }
 

@@ -385,23 +385,10 @@ struct Writer {
             const std::string k = stemKey + rem;
             if (k.size() < 4 || k.size() < prefixLength + 2 || k.size() > prefixLength + 30) continue;
             if (stemEnd < 4 && k.size() < 4) continue;
-            // The apostrophe mark of a stem also lets the word through
-            // without its apostrophe.
-            std::vector<std::string> spellings{k};
-            for (size_t i = 4; i < stemEnd; ++i) {
-                if (static_cast<u8>(k[i]) != kApostrophe) continue;
-                const size_t n0 = spellings.size();
-                for (size_t j = 0; j < n0; ++j) {
-                    const size_t at = spellings[j].size() - (k.size() - i);
-                    spellings.push_back(spellings[j].substr(0, at) + spellings[j].substr(at + 1));
-                }
-            }
-            for (const std::string& sp : spellings) {
-                if (sp.size() < 4 || std::find(it.keys.begin(), it.keys.end(), sp) != it.keys.end()) continue;
-                it.keys.push_back(sp);
-                it.words.push_back(sp.substr(prefixLength));
-                it.slots.push_back(n);
-            }
+            if (std::find(it.keys.begin(), it.keys.end(), k) != it.keys.end()) continue;
+            it.keys.push_back(k);
+            it.words.push_back(k.substr(prefixLength));
+            it.slots.push_back(n);
         }
         items.push_back(it);
         return static_cast<u32>(items.size() - 1);
