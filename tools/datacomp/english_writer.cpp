@@ -225,6 +225,33 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
     return out;
 }
 
+u32 KeepVerbFormsWithoutRow(const std::vector<SourceForm>& forms, const EnglishModelTable& models,
+                            std::vector<EnglishReading>& readings, int maxLevel) {
+    std::set<std::string> known;
+    for (const EnglishReading& r : readings) known.insert(r.word);
+    for (const EnglishVerbEntry& v : models.verbs)
+        for (const std::string& f : v.forms)
+            if (!f.empty()) known.insert(f);
+    u32 added = 0;
+    for (const SourceForm& f : forms) {
+        if (f.po.empty() || f.po[0] != "verb") continue;
+        const int level = EnglishLevel(f);
+        if (level <= 0 || level > maxLevel) continue;
+        const std::string key = SourceKey(f.form);
+        if (key.size() < 2 || !known.insert(key).second) continue;
+        EnglishReading r;
+        r.word = key;
+        r.lemma = f.lemma.empty() ? f.form : f.lemma;
+        r.classByte = kClassClosed;
+        r.level = static_cast<u32>(level);
+        if (key.size() >= 4 && EnglishHasIs(f, "section:6")) r.place = EnglishPlace::British;
+        else if (key.size() >= 4 && EnglishHasIs(f, "section:7")) r.place = EnglishPlace::American;
+        readings.push_back(r);
+        ++added;
+    }
+    return added;
+}
+
 // ---- Library tables --------------------------------------------------------------------------
 
 namespace {

@@ -74,6 +74,13 @@ struct EnglishClassified {
 // Classifies the merged English forms (BuildEnglishForms).
 EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxLevel = kEnglishMaxLevel);
 
+// The verb forms of the word lists that no row spells (the forms of a verb
+// that found no row, "attach" whose "attaches" the lists lack; a regular
+// form the principal parts do not give, "hanged") as words without
+// analysis (class '8'), so that they are still known; returns how many.
+u32 KeepVerbFormsWithoutRow(const std::vector<SourceForm>& forms, const EnglishModelTable& models,
+                            std::vector<EnglishReading>& readings, int maxLevel = kEnglishMaxLevel);
+
 struct EnglishDictInput {
     std::vector<EnglishReading> readings;
     EnglishModelTable* models = nullptr;   // flags bytes are set by the writer

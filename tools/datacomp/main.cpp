@@ -206,6 +206,8 @@ int CompileEnglish(const Options& opt, CompileReport& report) {
     static EnglishModelTable models;
     models = BuildEnglishModels(cl.verbs, report);
     InstallEnglishModels(models);
+    report.Note("english models: " + std::to_string(KeepVerbFormsWithoutRow(forms, models, cl.readings)) +
+                " verb forms no row spells kept as words without analysis");
     EnglishDictInput in;
     in.readings = std::move(cl.readings);
     in.models = &models;
