@@ -51,7 +51,7 @@
 
 constexpr u32 kEnglishSectionLimit = 519;    // the lookup walks no section above
 constexpr int kEnglishMaxLevel = 60;         // SCOWL levels compiled
-constexpr int kEnglishUnknownMaxLevel = 50;  // unknown words kept up to this level
+constexpr int kEnglishUnknownMaxLevel = 60;  // unknown words kept up to this level
 
 // Where a reading is filed before its section number is known.
 enum class EnglishPlace : u8 { Normal, British, American, Hyphen, Medical, CapitalMedical };
