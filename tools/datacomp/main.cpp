@@ -284,7 +284,7 @@ int main(int argc, char** argv) {
     }
 
     // 2. Verb models.
-    VerbModelTable models = BuildVerbModels(forms, report);
+    VerbModelTable models = BuildVerbModels(forms, report, opt.npm.empty() ? nullptr : &ranks);
 
     // 3. Classes of the other forms.
     Classified cl = ClassifyAll(forms, ranks, hAspire);
@@ -314,6 +314,7 @@ int main(int argc, char** argv) {
     ok = ok && WriteFile(opt.manifest, FormatManifest(dict.manifest));
     std::string prunedText;
     for (const std::string& p : dict.pruned) prunedText += p + "\n";
+    for (const std::string& d : models.dropped) prunedText += "verb " + d + "\n";
     ok = ok && WriteFile(opt.out + "/french_pruned.txt", prunedText);
     if (!ok) {
         std::fprintf(stderr, "krz_datacomp: cannot write into %s\n", opt.out.c_str());
