@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "checking/dictionary_tests.h"
-#include "checking/dispatcher.h"
+#include "acceptance_fixture.h"
 #include "frame/bounded_string.h"
 #include "frame/records.h"
 #include "frame/tables.h"
@@ -24,63 +23,21 @@
 
 namespace {
 
-struct Found {
-    uint32_t start, end;
-    uint16_t errorClass;
-};
+using acceptance::Describe;
+using acceptance::Found;
+using acceptance::Holds;
 
-std::string Describe(const std::vector<Found>& found) {
-    std::string got;
-    for (const Found& f : found) {
-        got += " " + std::to_string(f.start) + "-" + std::to_string(f.end) + "/" + std::to_string(f.errorClass);
-    }
-    return got.empty() ? " nothing" : got;
-}
-
-bool Holds(const std::vector<Found>& found, uint32_t start, uint32_t end, uint16_t errorClass) {
-    for (const Found& f : found) {
-        if (f.start == start && f.end == end && f.errorClass == errorClass) return true;
-    }
-    return false;
-}
-
-class EnglishAcceptanceTest : public ::testing::Test {
+class EnglishAcceptanceTest : public acceptance::AcceptanceTest {
 protected:
-    void SetUp() override {
-        gDispatcherTestHook = nullptr;
-        gDictionaryWordTestHook = nullptr;
-        KRZInit(0, 1);
-        KRZSetLanguage(0);
-        BoundedString probe;
-        probe.Allocate(36);
-        CopyCString(probe, "cat");
-        if (IsEnglishDictionaryWord(probe) == 0) GTEST_SKIP() << "the English word-form analysis knows no word yet";
-    }
+    void SetUp() override { Start(0, "cat"); }
     void TearDown() override {
-        KRZClearParagraphTab(table_, KRZ_MAX_PARAGRAPH_ERRORS);
         if (!lexiconDir_.empty()) {
             KRZCloseLex();
             std::filesystem::remove_all(lexiconDir_);
         }
-        KRZEnd();
+        AcceptanceTest::TearDown();
     }
 
-    std::vector<Found> Collect(uint32_t n) {
-        std::vector<Found> out;
-        for (uint32_t k = 0; k < n; ++k) out.push_back({table_[k].start, table_[k].end, table_[k].errorClass});
-        return out;
-    }
-    std::vector<Found> Grammar(const std::string& text) {
-        KRZClearParagraphTab(table_, KRZ_MAX_PARAGRAPH_ERRORS);
-        return Collect(KRZTestGrammarParagraph(text.c_str(), 0, static_cast<int32_t>(text.size()), table_,
-                                               KRZ_CATEGORY_ALL, 1, 1, 0, 0));
-    }
-    std::vector<Found> Spelling(const std::string& text) {
-        KRZClearParagraphTab(table_, KRZ_MAX_PARAGRAPH_ERRORS);
-        return Collect(KRZTestSpellingParagraph(text.c_str(), 0, static_cast<int32_t>(text.size()), table_, 1, 1, 0, 0));
-    }
-
-    ParagraphErrorRecord table_[KRZ_MAX_PARAGRAPH_ERRORS + 2] = {};
     std::string lexiconDir_;  // a scratch lexicon's directory, when one is open
 };
 

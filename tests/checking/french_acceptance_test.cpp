@@ -4,62 +4,15 @@
 #include <fstream>
 #include <iostream>
 
-#include "checking/dictionary_tests.h"
-#include "checking/dispatcher.h"
-#include "frame/bounded_string.h"
-#include "krzlib.h"
-#include "word_table_fixture.h"
+#include "acceptance_fixture.h"
 
 namespace {
 
-std::string Utf8ToWindows1252(const std::string& s) {
-    std::string out;
-    for (size_t i = 0; i < s.size();) {
-        const unsigned char b = static_cast<unsigned char>(s[i]);
-        unsigned cp = b;
-        const size_t n = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-        if (n > 1) cp = b & (0x3F >> (n - 1));
-        for (size_t k = 1; k < n && i + k < s.size(); ++k) cp = (cp << 6) | (s[i + k] & 0x3F);
-        i += n;
-        if (cp == 0x2019) cp = '\'';
-        if (cp == 0x0153) cp = 0x9C;
-        out.push_back(cp < 0x100 ? static_cast<char>(cp) : '?');
-    }
-    return out;
-}
+using acceptance::Found;
 
-class FrenchAcceptanceTest : public ::testing::Test {
+class FrenchAcceptanceTest : public acceptance::AcceptanceTest {
 protected:
-    void SetUp() override {
-        gDispatcherTestHook = nullptr;
-        gDictionaryWordTestHook = nullptr;
-        KRZInit(3, 1);
-        KRZSetLanguage(3);
-        BoundedString probe;
-        probe.Allocate(36);
-        CopyCString(probe, "chat");
-        if (IsFrenchDictionaryWord(probe) == 0) GTEST_SKIP() << "the French word-form analysis knows no word yet";
-    }
-    void TearDown() override {
-        KRZClearParagraphTab(table_, KRZ_MAX_PARAGRAPH_ERRORS);
-        KRZEnd();
-    }
-
-    struct Found {
-        uint32_t start, end;
-        uint16_t errorClass;
-    };
-    std::vector<Found> Grammar(const std::string& utf8) {
-        KRZClearParagraphTab(table_, KRZ_MAX_PARAGRAPH_ERRORS);
-        const std::string text = Utf8ToWindows1252(utf8);
-        const uint32_t n = KRZTestGrammarParagraph(text.c_str(), 0, static_cast<int32_t>(text.size()), table_,
-                                                   KRZ_CATEGORY_ALL, 1, 1, 0, 0);
-        std::vector<Found> out;
-        for (uint32_t k = 0; k < n; ++k) out.push_back({table_[k].start, table_[k].end, table_[k].errorClass});
-        return out;
-    }
-
-    ParagraphErrorRecord table_[KRZ_MAX_PARAGRAPH_ERRORS + 2] = {};
+    void SetUp() override { Start(3, "chat"); }
 };
 
 TEST_F(FrenchAcceptanceTest, FindingsOfTheDispatcherRules) {

@@ -116,6 +116,14 @@ std::set<std::string> ClosedPrefixWords(const std::vector<SourceForm>& forms, in
     return words;
 }
 
+// The regional section of a spelling of one region (words of four letters
+// or more; the shorter ones are read in the sections of every region).
+EnglishPlace RegionalPlace(const SourceForm& f, const std::string& key) {
+    if (key.size() >= 4 && EnglishHasIs(f, "section:6")) return EnglishPlace::British;
+    if (key.size() >= 4 && EnglishHasIs(f, "section:7")) return EnglishPlace::American;
+    return EnglishPlace::Normal;
+}
+
 }  // namespace
 
 // ---- Classification --------------------------------------------------------------------
@@ -184,8 +192,7 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
         }
         if (r.place == EnglishPlace::Normal) {
             if (key.find(static_cast<char>(kHyphen)) != std::string::npos) r.place = EnglishPlace::Hyphen;
-            else if (key.size() >= 4 && EnglishHasIs(f, "section:6")) r.place = EnglishPlace::British;
-            else if (key.size() >= 4 && EnglishHasIs(f, "section:7")) r.place = EnglishPlace::American;
+            else r.place = RegionalPlace(f, key);
         }
         const std::string wink = OtherValue(f, "wink");
         if (!wink.empty()) firstTag[key] = wink.substr(0, wink.find(','));
@@ -244,8 +251,7 @@ u32 KeepVerbFormsWithoutRow(const std::vector<SourceForm>& forms, const EnglishM
         r.lemma = f.lemma.empty() ? f.form : f.lemma;
         r.classByte = kClassClosed;
         r.level = static_cast<u32>(level);
-        if (key.size() >= 4 && EnglishHasIs(f, "section:6")) r.place = EnglishPlace::British;
-        else if (key.size() >= 4 && EnglishHasIs(f, "section:7")) r.place = EnglishPlace::American;
+        r.place = RegionalPlace(f, key);
         readings.push_back(r);
         ++added;
     }
