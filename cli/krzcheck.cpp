@@ -18,6 +18,7 @@ struct Options {
     int ui = 0;          // interface language: 3 French, 0 English
     bool json = false;
     bool version = false;
+    bool help = false;
     std::string lexicon;
     std::string command;
     std::vector<std::string> args;
@@ -50,6 +51,8 @@ int ParseOptions(int argc, char** argv, Options* o) {
         const char* next = i + 1 < argc ? argv[i + 1] : nullptr;
         if (std::strcmp(a, "--version") == 0) {
             o->version = true;
+        } else if (std::strcmp(a, "--help") == 0) {
+            o->help = true;
         } else if (std::strcmp(a, "--json") == 0) {
             o->json = true;
         } else if (std::strcmp(a, "--lang") == 0) {
@@ -70,7 +73,56 @@ int ParseOptions(int argc, char** argv, Options* o) {
     }
     if (i < argc) o->command = argv[i++];
     for (; i < argc; ++i) o->args.emplace_back(argv[i]);
-    if (!o->version && o->command.empty()) return 2;
+    if (!o->version && !o->help && o->command.empty()) return 2;
+    return 0;
+}
+
+// --help: the manual page (doc/krzcheck.1) in short; keep the two alike.
+int PrintHelp() {
+    std::fputs(
+        "usage: krzcheck [--lang fr|en] [--ui fr|en] [--json] [--lexicon PATH] COMMAND [ARGS]\n"
+        "       krzcheck --version | --help\n"
+        "\n"
+        "Options:\n"
+        "  --lang fr|en     checking language (default fr)\n"
+        "  --ui fr|en       language of the messages (default en)\n"
+        "  --json           print JSON instead of lines\n"
+        "  --lexicon PATH   open (or create) the user lexicon PATH for the run\n"
+        "  --version        print the library's version (major.minor)\n"
+        "  --help           print this text\n"
+        "\n"
+        "Commands:\n"
+        "  check [FILE]         grammar, spelling and the other rules, every category on\n"
+        "  spell [FILE]         spelling only\n"
+        "  punct [FILE]         spacing around punctuation signs\n"
+        "  suggest WORD         spelling suggestions, best first\n"
+        "  infinitive WORD      the infinitive(s) of a verb form\n"
+        "  conjugate VERB TENSE the forms of VERB in TENSE, one line each (empty where\n"
+        "                       none): 0 present participle, 1 past participles, 2 present,\n"
+        "                       3 imperfect, 4 future, 5 simple past, 6 present subjunctive,\n"
+        "                       7 imperfect subjunctive, 8 conditional, 9 imperative,\n"
+        "                       10 English principal parts; French only: -9 the adjectives\n"
+        "                       of a noun, -8 the nouns of an adjective\n"
+        "  plural WORD          the plural form(s)\n"
+        "  singular WORD        the singular form(s)\n"
+        "  lex-add WORD         add WORD to the --lexicon with the values the library\n"
+        "                       proposes; prints the word and its category\n"
+        "  lex-remove WORD      remove every entry of WORD from the --lexicon\n"
+        "  lex-list             the words of the --lexicon, one per line\n"
+        "\n"
+        "Output of check, spell and punct: each line of FILE (standard input when absent)\n"
+        "is one paragraph; one line per finding:\n"
+        "  LINE:START-END<TAB>CLASS<TAB>span<TAB>message<TAB>suggestion|suggestion...\n"
+        "LINE from 1; START and END character offsets in the line, 0-based, END\n"
+        "inclusive; CLASS the error class (1 lexicon replacement, 2 spelling, 3 grammar,\n"
+        "4 to 8 agreements, 9 punctuation); a line feed or tab in a message is written\n"
+        "as \\n or \\t. With --json: one object per finding (keys line, start, end,\n"
+        "class, text, message, suggestions); word commands print one JSON array.\n"
+        "\n"
+        "Exit status: 0 text commands found nothing, word and lexicon commands have\n"
+        "results; 1 findings, or no result (lex-remove: the word was not there);\n"
+        "2 a usage, input or library error (message on standard error).\n",
+        stdout);
     return 0;
 }
 
@@ -502,6 +554,7 @@ int main(int argc, char** argv) {
         Usage();
         return 2;
     }
+    if (o.help) return PrintHelp();
     if (o.version) return PrintVersion(o);
     if (IsTextCommand(o.command) || IsWordCommand(o.command) || IsLexChangeCommand(o.command)) StartLibrary(o);
     if (!o.lexicon.empty() && OpenLexicon(o) != 0) return 2;

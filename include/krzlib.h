@@ -23,6 +23,82 @@
 #define KRZ_API
 #endif
 
+/* Languages (checking and word services). 10 and 11 run on the French
+ * data with punctuation and space tables of their own. */
+#define KRZ_LANGUAGE_ENGLISH 0
+#define KRZ_LANGUAGE_FRENCH 3
+#define KRZ_LANGUAGE_FRENCH_10 10
+#define KRZ_LANGUAGE_FRENCH_11 11
+
+/* Language masks (KRZGetAvailableCheckingLanguages, KRZGetListWordsLex). */
+#define KRZ_LANGUAGE_MASK_ENGLISH 0x1u
+#define KRZ_LANGUAGE_MASK_FRENCH 0x8u
+
+/* Interface language (KRZSetInterfLanguage): any non-zero value is French. */
+#define KRZ_INTERFACE_ENGLISH 0
+#define KRZ_INTERFACE_FRENCH 3
+
+/* KRZOptionNonUSUK: the English regional spellings accepted. */
+#define KRZ_REGION_BOTH 0
+#define KRZ_REGION_AMERICAN_ONLY 1
+#define KRZ_REGION_BRITISH_ONLY 2
+
+/* Tenses of KRZConjugate and KRZConjugate2 (and of KRZConjugateLex: 1-10). */
+#define KRZ_TENSE_PRESENT_PARTICIPLE 0
+#define KRZ_TENSE_PAST_PARTICIPLES 1
+#define KRZ_TENSE_PRESENT 2
+#define KRZ_TENSE_IMPERFECT 3
+#define KRZ_TENSE_FUTURE 4
+#define KRZ_TENSE_SIMPLE_PAST 5
+#define KRZ_TENSE_PRESENT_SUBJUNCTIVE 6
+#define KRZ_TENSE_IMPERFECT_SUBJUNCTIVE 7
+#define KRZ_TENSE_CONDITIONAL 8
+#define KRZ_TENSE_IMPERATIVE 9
+#define KRZ_TENSE_ENGLISH_PRINCIPAL_PARTS 10
+#define KRZ_TENSE_ADJECTIVES_OF_NOUN ((uint16_t)-9)  /* French only */
+#define KRZ_TENSE_NOUNS_OF_ADJECTIVE ((uint16_t)-8)  /* French only */
+
+/* *flags of KRZConjugate2 (KRZConjugate: the first bit only). */
+#define KRZ_CONJUGATE_MARKED_MODEL 0x1u
+#define KRZ_CONJUGATE_TAG_CLASS_MASK 0xEu
+#define KRZ_CONJUGATE_TAG_CLASS_SHIFT 1
+#define KRZ_CONJUGATE_ETRE 0x10u
+
+/* General results (see each function for its own values). */
+#define KRZ_ERROR_FILE (-5)
+#define KRZ_ERROR_MEMORY (-8)
+
+/* User-lexicon results. */
+#define KRZ_LEX_OK 0
+#define KRZ_LEX_KNOWN_WORD (-1)       /* KRZInsertLex ...: the main dictionary knows it */
+#define KRZ_LEX_BAD_KEY (-1)          /* KRZSetLexicon ...: empty key or fifth record */
+#define KRZ_LEX_ALREADY_IN_LEXICON (-2)
+#define KRZ_LEX_ALREADY_ABBREVIATION (-3)
+#define KRZ_LEX_FUNCTION_WORD (-4)
+#define KRZ_LEX_FILE_ERROR (-5)
+#define KRZ_LEX_TOO_MANY_EXPRESSIONS (-6)
+#define KRZ_LEX_PROPER_NOUN_CAPITAL (-7)
+#define KRZ_LEX_NO_MEMORY (-8)
+#define KRZ_LEX_CHECK_FAILED (-9)
+#define KRZ_LEX_NOT_A_LEXICON (-10)
+#define KRZ_LEX_NO_FILE_OPEN (-11)
+#define KRZ_LEX_NOT_FOUND (-12)
+#define KRZ_LEX_REFUSED_TOO_SHORT 19
+#define KRZ_LEX_REFUSED_CHARACTER 20
+
+/* Categories of user-lexicon words (LexListRecord.category, KRZInsertLex). */
+#define KRZ_LEX_PROPER_NOUN 1
+#define KRZ_LEX_NOUN 2
+#define KRZ_LEX_ADJECTIVE 3
+#define KRZ_LEX_NOUN_OR_ADJECTIVE 4
+#define KRZ_LEX_VERB 5
+#define KRZ_LEX_INVARIABLE 6
+
+/* Paragraph checks: TQ4D* suggestion modes. */
+#define KRZ_SUGGEST_NONE 0
+#define KRZ_SUGGEST_ALL 1
+#define KRZ_SUGGEST_AT_OFFSET 2
+
 #ifdef __cplusplus
 extern "C" {
 #endif
