@@ -79,7 +79,7 @@ u16 WalkParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* ta
 
     while (sentenceStart <= gRangeEnd) {
         i32 first = 0, last = 0;
-        if (RunCharAutomaton(automaton, stateCount, copy, static_cast<i32>(position), textLength,
+        if (RunTokenAutomaton(automaton, stateCount, copy, static_cast<i32>(position), textLength,
                              first, last) == 0) {
             SentenceHitCallback last_callback =
                 o.finalCallback != nullptr && !finalMark ? o.finalCallback : o.mainCallback;

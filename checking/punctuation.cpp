@@ -305,7 +305,7 @@ u32 PunctParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* t
     token.Allocate(kTokenCapacity);
     for (;;) {
         i32 first = 0, last = 0;
-        const bool more = RunCharAutomaton(automaton, stateCount, copy, static_cast<i32>(position),
+        const bool more = RunTokenAutomaton(automaton, stateCount, copy, static_cast<i32>(position),
                                            textLength, first, last) != 0;
         if (more) {
             i32 n = last - first + 1;

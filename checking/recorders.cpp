@@ -58,12 +58,64 @@ i32 ReplacementShift(u32 start, u32 end, u16 count, const StringList& list) {
     return replacement - static_cast<i32>(end - start + 1);
 }
 
+// A quotation mark is never part of a word: the quotes that the analysis
+// took off a word (with the spaces of French quotes) stand outside the span
+// of its spelling finding and off its suggestions. Counts of bytes at each
+// end of the word's token.
+struct QuoteEdges {
+    u32 lead = 0;
+    u32 tail = 0;
+};
+
+bool IsOpeningQuoteByte(u8 c) { return c == '"' || c == 0xD2 || c == 0xC7 || c == 0xE3 || c == 0xD4; }
+bool IsClosingQuoteByte(u8 c) { return c == '"' || c == 0xD3 || c == 0xC8; }
+bool IsQuoteSpaceByte(u8 c) { return c == ' ' || c == 0xCA; }
+
+QuoteEdges StrippedQuotes(const WordRecord& w, u32 start, u32 end) {
+    QuoteEdges e;
+    const BoundedString& raw = w.SeparatorText;
+    const i32 n = GetStringLength(raw);
+    if (w.QuoteFlags == 0 || w.QuoteFlags >= 8192 || end < start || static_cast<u32>(n) != end - start + 1)
+        return e;
+    i32 a = 0, b = n;
+    if ((w.QuoteFlags & 1) != 0 && IsOpeningQuoteByte(raw.data[0])) {
+        a = 1;
+        while (a < n - 1 && IsQuoteSpaceByte(raw.data[a])) ++a;
+    }
+    if ((w.QuoteFlags & 2) != 0 && b - 1 > a && IsClosingQuoteByte(raw.data[b - 1])) {
+        --b;
+        while (b - 1 > a && IsQuoteSpaceByte(raw.data[b - 1])) --b;
+    }
+    e.lead = static_cast<u32>(a);
+    e.tail = static_cast<u32>(n - b);
+    return e;
+}
+
+// A suggestion without the quotes put back around it.
+void CopyWithoutQuotes(char* out, const BoundedString& s, u32 n, const QuoteEdges& e) {
+    u32 a = 0;
+    auto quoteOrSpace = [](u8 c) { return IsOpeningQuoteByte(c) || IsClosingQuoteByte(c) || IsQuoteSpaceByte(c) || c == '\''; };
+    if (e.lead > 0)
+        while (a < n && s.data[a] != 0 && quoteOrSpace(s.data[a])) ++a;
+    u32 b = a;
+    while (b < n && s.data[b] != 0) ++b;
+    if (e.tail > 0)
+        while (b > a && quoteOrSpace(s.data[b - 1]) && s.data[b - 1] != '\'') --b;
+    std::memcpy(out, s.data + a, b - a);
+}
+
 u16 RecordFinding(i32 first, i32 last, u16 errorClass, const BoundedString& message, u16 count,
                   const StringList& list, u16 adjust) {
     first = WordIndexInTable(first);
     last = WordIndexInTable(last);
-    const u32 start = gWords[first < last ? first : last].StartOffset;
-    const u32 end = gWords[last].EndOffset;
+    u32 start = gWords[first < last ? first : last].StartOffset;
+    u32 end = gWords[last].EndOffset;
+    QuoteEdges quotes;
+    if (errorClass == KRZ_CLASS_SPELLING && first == last) {
+        quotes = StrippedQuotes(gWords[first], start, end);
+        start += quotes.lead;
+        end -= quotes.tail;
+    }
     if (adjust != 0) {
         const i32 shift = ReplacementShift(start, end, count, list);
         gCurrentOffset += static_cast<u32>(shift);
@@ -91,7 +143,7 @@ u16 RecordFinding(i32 first, i32 last, u16 errorClass, const BoundedString& mess
         const BoundedString& s = list.data[k];
         const u32 n = s.count < KRZ_SUGGESTION_SIZE ? s.count : KRZ_SUGGESTION_SIZE;
         std::memset(r.suggestions[k], 0, KRZ_SUGGESTION_SIZE);
-        std::memcpy(r.suggestions[k], s.data, n);
+        CopyWithoutQuotes(r.suggestions[k], s, n, quotes);
         r.suggestions[k][KRZ_SUGGESTION_SIZE - 1] = 0;
         ConvertOutputFromMacRoman(r.suggestions[k]);
     }

@@ -24,6 +24,8 @@ namespace {
 
 constexpr u8 kApostrophe = 0x27;
 constexpr u8 kDoubleQuote = 0x22;
+constexpr u8 kLowDoubleQuote = 0xE3;  // „
+constexpr u8 kNbsp = 0xCA;
 constexpr u16 kMaxWords = 128;
 
 // Work storage of the analysis, allocated once.
@@ -357,20 +359,40 @@ void InsertSecondWord(i32 i, const BoundedString& second) {
     ++gWordCount;
 }
 
+bool IsQuoteByte(u8 c) { return c == kDoubleQuote || c == kLowDoubleQuote; }
+
+// Puts the `count` bytes of `from` at `at` before (or, with back, after) s.
+void AddQuotes(BoundedString& s, const BoundedString& from, i32 at, i32 count, bool back, BoundedString& scratch) {
+    if (count <= 0) return;
+    CopySubstring(from, static_cast<i16>(at + 1), static_cast<i16>(count), scratch);
+    if (back) {
+        AppendString(s, scratch);
+        return;
+    }
+    AppendString(scratch, s);
+    CopyString(s, scratch);
+}
+
+// Splits contractions in two words; the double quotes around one stay with
+// its parts ("Won't gives "will and not).
 void ExpandContractions(i16 combination, WordsStorage& st) {
     i32 ambiguousSeen = 0;
     for (i32 i = 0; i < gWordCount; ++i) {
         WordRecord& w = gWords[i];
         const i32 length = GetStringLength(w.WordText);
+        i32 lead = 0, tail = 0;
+        while (lead < length && IsQuoteByte(w.WordText.data[lead])) ++lead;
+        while (tail < length - lead && IsQuoteByte(w.WordText.data[length - 1 - tail])) ++tail;
+        const i32 core = length - lead - tail;
         i32 p = -1;
-        for (i32 k = 1; k < length - 1; ++k) {
-            if (w.WordText.data[k] == kApostrophe) {
+        for (i32 k = 1; k < core - 1; ++k) {
+            if (w.WordText.data[lead + k] == kApostrophe) {
                 p = k;
                 break;
             }
         }
         if (p < 0) continue;
-        CopyString(st.lowered, w.WordText);
+        CopySubstring(w.WordText, static_cast<i16>(lead + 1), static_cast<i16>(core), st.lowered);
         bool lowered = false;
         if (st.lowered.data[0] < 0x5B && !(p == 1 && st.lowered.data[0] == 'I')) {
             st.lowered.data[0] = static_cast<u8>(st.lowered.data[0] + 0x20);
@@ -381,6 +403,8 @@ void ExpandContractions(i16 combination, WordsStorage& st) {
         if (ambiguous) w.AmbiguityFlag = 1;
         if (gWordCount >= kMaxWords) continue;
         if (lowered) st.firstWord.data[0] = static_cast<u8>(st.firstWord.data[0] - 0x20);
+        AddQuotes(st.firstWord, w.WordText, 0, lead, false, st.work);
+        AddQuotes(st.secondWord, w.WordText, length - tail, tail, true, st.work);
         InsertSecondWord(i, st.secondWord);
         CopyString(gWords[i].WordText, st.firstWord);
         ++i;  // the inserted word is not a contraction
@@ -518,8 +542,14 @@ void GiveUnknownReading(const Call& c, WordRecord& w) {
     }
 }
 
+// An opening double quote as the flattened word holds it (the low one is
+// not flattened).
+bool IsOpeningDouble(u8 c) { return c == kDoubleQuote || c == kLowDoubleQuote; }
+bool IsQuoteSpace(u8 c) { return c == ' ' || c == kNbsp; }
+
 // Strips one more quote from the work string; false when the word is
-// unknown.
+// unknown. A double quote goes with the spaces between it and the word
+// (French quotes are spaced).
 bool StripQuote(WordRecord& w, u16& state, BoundedString& work) {
     w.ReadingCategories[0] = 0;
     i32 n = GetStringLength(work);
@@ -528,6 +558,14 @@ bool StripQuote(WordRecord& w, u16& state, BoundedString& work) {
         work.data[--n] = 0;
     };
     auto dropLast = [&]() { work.data[--n] = 0; };
+    auto dropFirstDouble = [&]() {
+        dropFirst();
+        while (n > 1 && IsQuoteSpace(work.data[0])) dropFirst();
+    };
+    auto dropLastDouble = [&]() {
+        dropLast();
+        while (n > 1 && IsQuoteSpace(work.data[n - 1])) dropLast();
+    };
     if (state == 0) {
         state = 1;
         if (n > 0 && work.data[0] == kApostrophe) {
@@ -535,8 +573,8 @@ bool StripQuote(WordRecord& w, u16& state, BoundedString& work) {
             w.QuoteFlags = 1;
             return true;
         }
-        if (n > 0 && work.data[0] == kDoubleQuote) {
-            dropFirst();
+        if (n > 0 && IsOpeningDouble(work.data[0])) {
+            dropFirstDouble();
             w.QuoteFlags = 5;
             return true;
         }
@@ -547,7 +585,7 @@ bool StripQuote(WordRecord& w, u16& state, BoundedString& work) {
             return true;
         }
         if (n > 0 && work.data[n - 1] == kDoubleQuote) {
-            dropLast();
+            dropLastDouble();
             w.QuoteFlags = 6;
             return true;
         }
@@ -561,7 +599,7 @@ bool StripQuote(WordRecord& w, u16& state, BoundedString& work) {
             return true;
         }
         if (n > 0 && work.data[n - 1] == kDoubleQuote) {
-            dropLast();
+            dropLastDouble();
             w.QuoteFlags = w.QuoteFlags == 1 ? 3 : 7;
             return true;
         }

@@ -81,6 +81,13 @@ const AutomatonState* TokenAutomatonFor(u16 language, u16& stateCount) {
     return gOtherTokenAutomaton;
 }
 
+u16 RunTokenAutomaton(const AutomatonState* automaton, u16 stateCount, const BoundedString& text,
+                      i32 start, i32 end, i32& first, i32& last) {
+    if (RunCharAutomaton(automaton, stateCount, text, start, end, first, last) == 0) return 0;
+    if (last > first && first > 0 && text.data[first] == '-' && text.data[first - 1] == '-') last = first;
+    return 1;
+}
+
 u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endFlag, u16 dashMode) {
     endFlag = 0;
     const i32 length = GetStringLength(token);
@@ -148,7 +155,7 @@ u32 FindNextSentenceEnd(const BoundedString& text, u32 position, const Automaton
     i32 previousEnd = -2;  // last character of the previous token
     i32 pos = 0;
     i32 first = 0, last = 0;
-    while (RunCharAutomaton(automaton, stateCount, text, pos, length, first, last) != 0) {
+    while (RunTokenAutomaton(automaton, stateCount, text, pos, length, first, last) != 0) {
         CopyToken(token, text, first, last);
         const u16 adjacent = sentenceHasToken && first == previousEnd + 1 ? 1 : 0;
         u16 endFlag = 0;

@@ -29,6 +29,12 @@ inline constexpr u16 kTokenStartsSentence = 3;
 // The token automaton of the checking language (French for 3).
 const AutomatonState* TokenAutomatonFor(u16 language, u16& stateCount);
 
+// RunCharAutomaton for the sentence tokens: a hyphen that follows a hyphen
+// (the second of a double-hyphen dash) is a token of its own, so that no
+// word begins with the hyphens of a dash ("said--and" gives said, -, -, and).
+u16 RunTokenAutomaton(const AutomatonState* automaton, u16 stateCount, const BoundedString& text,
+                      i32 start, i32 end, i32& first, i32& last);
+
 // Decides what the token means for the sentence. adjacent: the token starts
 // right after the previous word's last character. endFlag receives 1 when
 // the token is a sentence-final mark (or follows one). Uses and updates the

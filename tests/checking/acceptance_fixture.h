@@ -44,6 +44,9 @@ inline std::string Utf8ToWindows1252(const std::string& s) {
         i += n;
         if (cp == 0x2019) cp = '\'';
         if (cp == 0x0153) cp = 0x9C;
+        if (cp == 0x201C) cp = 0x93;  // curly and low double quotes
+        if (cp == 0x201D) cp = 0x94;
+        if (cp == 0x201E) cp = 0x84;
         out.push_back(cp < 0x100 ? static_cast<char>(cp) : '?');
     }
     return out;

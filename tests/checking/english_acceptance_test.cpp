@@ -137,6 +137,38 @@ TEST_F(EnglishAcceptanceTest, UserLexiconWordIsNotReported) {
     EXPECT_TRUE(checked.empty()) << Describe(checked);
 }
 
+// Known words of real prose draw no spelling finding, through both
+// exports; a word that stays unknown is reported without the quotation
+// marks around it, and no word begins with the hyphens of a dash.
+TEST_F(EnglishAcceptanceTest, KnownWordsOfRealProse) {
+    struct Case {
+        const char* sentence;
+        uint32_t start, end;  // the spelling finding expected; 0, 0: none
+    };
+    const Case cases[] = {
+        {"He said--and then left.", 0, 0},
+        {"\"Well--I mean it,\" said I.", 0, 0},
+        {"He stopped---then went on.", 0, 0},
+        {"\"Won't you come?\" he said.", 0, 0},
+        {"\u201cWon't you come?\u201d he said.", 0, 0},
+        {"\"Zorblat,\" he said.", 1, 7},
+        {"He said--zorblat.", 9, 15},
+    };
+    for (const Case& c : cases) {
+        for (const std::vector<Found>& found : {Spelling(c.sentence), Grammar(c.sentence)}) {
+            std::vector<Found> spelling;
+            for (const Found& f : found)
+                if (f.errorClass == KRZ_CLASS_SPELLING) spelling.push_back(f);
+            if (c.end == 0) {
+                EXPECT_TRUE(spelling.empty()) << c.sentence << " gave" << Describe(spelling);
+                continue;
+            }
+            EXPECT_EQ(spelling.size(), 1u) << c.sentence << " gave" << Describe(spelling);
+            EXPECT_TRUE(Holds(spelling, c.start, c.end, KRZ_CLASS_SPELLING)) << c.sentence << " gave" << Describe(spelling);
+        }
+    }
+}
+
 TEST_F(EnglishAcceptanceTest, FindingsPerThousandWordsOnCleanProse) {
     std::string here = __FILE__;
     std::ifstream in(here.substr(0, here.rfind('/')) + "/../data/text/austen_pride_en.txt");

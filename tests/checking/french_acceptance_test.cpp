@@ -71,7 +71,7 @@ TEST_F(FrenchAcceptanceTest, EnglishWordInsideFrenchText) {
         {"Il a dit yesterday morning avec sa mère.", 9, 25},  // one finding for the run
         {"Il est venu \"yesterday\" avec sa mère.", 0, 0},
         {"Il est venu zorblat avec sa mère.", 12, 18},
-        {"Il est venu \"zorblat\" avec sa mère.", 12, 20},  // the token with its quotes
+        {"Il est venu \"zorblat\" avec sa mère.", 13, 19},  // the word without its quotes
     };
     for (const Case& c : cases) {
         const std::vector<Found> found = Grammar(c.sentence);
