@@ -74,7 +74,10 @@ void ConvertSectionMatrix(BoundedArray<BoundedArray<u16>>& matrix, const u8* dat
     }
 }
 
+u32 gDictInstallCount = 0;
+
 u16 ConvertPrefixIndex(BoundedArray<DictSectionEntry>& index, const u8* data, u32 size) {
+    ++gDictInstallCount;
     const bool whole = data != nullptr && size >= kPrefixIndexHeaderBytes;
     u32 entries = whole ? (size - kPrefixIndexHeaderBytes) / kPrefixIndexRecordBytes : 0;
     AllocDictSectionArray(index, entries);
@@ -93,6 +96,7 @@ u16 ConvertPrefixIndex(BoundedArray<DictSectionEntry>& index, const u8* data, u3
 }
 
 void ConvertFrenchModels(BoundedArray<EndingRow>& rows, const u8* data, u32 size) {
+    ++gDictInstallCount;
     u32 n = data != nullptr ? size / kFrenchModelRowBytes : 0;
     AllocRecordArray(rows, n);
     if (n == 0) InitEndingRow(rows.data[0]);

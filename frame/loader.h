@@ -63,6 +63,10 @@ extern u16 gTaggedWordCount;
 // or than one record gives an empty table. ConvertPrefixIndex returns the
 // header's section count, never above the records present.
 void ConvertSectionMatrix(BoundedArray<BoundedArray<u16>>& matrix, const u8* data, u32 size);
+// Every ConvertPrefixIndex and ConvertFrenchModels raises gDictInstallCount: a dictionary was put
+// in place (the bodies may have changed under the same address), so what is
+// derived from a body is to be derived again.
+extern u32 gDictInstallCount;
 u16 ConvertPrefixIndex(BoundedArray<DictSectionEntry>& index, const u8* data, u32 size);
 void ConvertFrenchModels(BoundedArray<EndingRow>& rows, const u8* data, u32 size);
 void ConvertEnglishModels(BoundedArray<EnglishEndingRow>& rows, const u8* data, u32 size);

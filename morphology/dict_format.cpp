@@ -94,6 +94,7 @@ bool NextEntryList(EntryListCursor& cursor, EntryListSpan& list) {
         }
         list.begin = s + begin;
         list.end = s + end;
+        list.record = e;
         return true;
     }
     return false;
@@ -290,6 +291,44 @@ const u8* EndingText(u32 length, u32 index) {
 }
 
 u32 FrenchModelCount() { return gEndingRows.count; }
+
+namespace {
+
+constexpr u32 kSlotLengths = 11;  // 0..10 letters
+
+// Slot bits of every (model, length), for the rows they were derived from.
+struct SlotLengthTable {
+    const EndingRow* rows = nullptr;
+    u32 count = 0;
+    u32 installCount = 0;
+    BoundedArray<u64> bits;
+};
+SlotLengthTable gSlotLengths;
+
+void DeriveSlotLengths() {
+    SlotLengthTable& t = gSlotLengths;
+    t.rows = gEndingRows.data;
+    t.count = gEndingRows.count;
+    t.installCount = gDictInstallCount;
+    t.bits.Allocate(t.count * kSlotLengths);
+    for (u32 m = 0; m < t.count; ++m) {
+        const EndingRow& row = gEndingRows.data[m];
+        for (u32 slot = 0; slot < kFrenchSlotCount; ++slot) {
+            const u32 length = row.EndingLengths[static_cast<i32>(slot)];
+            if (length < kSlotLengths) t.bits.data[m * kSlotLengths + length] |= u64{1} << slot;
+        }
+    }
+}
+
+}  // namespace
+
+u64 FrenchSlotsOfLength(u32 model, u32 length) {
+    const SlotLengthTable& t = gSlotLengths;
+    if (t.rows != gEndingRows.data || t.count != gEndingRows.count || t.installCount != gDictInstallCount)
+        DeriveSlotLengths();
+    if (model >= t.count || length >= kSlotLengths) return 0;
+    return t.bits.data[model * kSlotLengths + length];
+}
 
 bool FrenchSlotMatches(u32 model, u32 slot, const KeyText& key, u32 r) {
     if (model >= gEndingRows.count || slot >= kFrenchSlotCount) return false;

@@ -29,6 +29,17 @@ inline constexpr u8 kSuffixCodeFirst = 0xA0;
 inline constexpr u8 kHyphenMark = 0x9B;          // the internal hyphen
 inline constexpr u8 kLexAnalysisRef = 4;         // lemma reference of a lexicon analysis
 
+// Byte classes of an entry list outside items (the section walk and its
+// index read them alike).
+inline constexpr bool IsDictLetter(bool french, u8 b) {
+    return b >= (french ? kFrenchLetterFirst : kEnglishLetterFirst) && b < kLetterEnd;
+}
+inline constexpr bool IsDictControlCode(bool french, u8 b) {
+    if (b >= kGroupCodeFirst && b <= kCountCodeLast) return true;
+    if (b == kMarkKind1 || b == kMarkModifier || b == kMarkVariant) return true;
+    return !french && (b == kMarkKind3 || b == kMarkApostrophe);
+}
+
 // Longest remainder a French verb item can match (ending lists 1..10).
 inline constexpr u32 kFrenchMaxVerbRemainder = 10;
 inline constexpr u32 kEnglishMaxVerbRemainder = 7;
@@ -65,10 +76,12 @@ struct DictSectionSpan {
 // when the record leaves the body or the prefix index (a fault).
 bool GetDictSection(i32 section, DictSectionSpan& span);
 
-// One entry list, [begin, end) in absolute body offsets.
+// One entry list, [begin, end) in absolute body offsets, and the section
+// offset of its fourth-letter index record.
 struct EntryListSpan {
     u32 begin = 0;
     u32 end = 0;
+    u32 record = 0;
 };
 
 // Walks the fourth-letter entries of one third letter. Positions are
@@ -130,6 +143,12 @@ const u8* EndingText(u32 length, u32 index);
 // characters (r = 0: the slot's ending is the empty-ending marker "$").
 // The "no such form" marker "0" never matches.
 bool FrenchSlotMatches(u32 model, u32 slot, const KeyText& key, u32 r);
+
+// Slots of French model `model` whose ending is `length` letters long, as
+// bits (slot t: bit t): FrenchSlotMatches(model, t, key, r) can only hold
+// for the slots of length r (length 1 when r is 0). Derived from the rows
+// on first use after they were converted.
+u64 FrenchSlotsOfLength(u32 model, u32 length);
 
 // Number of French model rows loaded (models 0..count-1 exist).
 u32 FrenchModelCount();

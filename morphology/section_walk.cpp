@@ -6,6 +6,7 @@
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "morphology/dict_format.h"
+#include "morphology/section_index.h"
 #include "morphology/word_lookup.h"
 
 namespace {
@@ -64,15 +65,9 @@ void AppendAnalysis(Walk& w, u16 tag, u8 byte, u32 ref) {
     if (*w.count < 0xFFFF) ++*w.count;
 }
 
-bool IsLetter(const Walk& w, u8 b) {
-    return b >= (w.french ? kFrenchLetterFirst : kEnglishLetterFirst) && b < kLetterEnd;
-}
+bool IsLetter(const Walk& w, u8 b) { return IsDictLetter(w.french, b); }
 
-bool IsControlCode(const Walk& w, u8 b) {
-    if (b >= kGroupCodeFirst && b <= kCountCodeLast) return true;
-    if (b == kMarkKind1 || b == kMarkModifier || b == kMarkVariant) return true;
-    return !w.french && (b == kMarkKind3 || b == kMarkApostrophe);
-}
+bool IsControlCode(const Walk& w, u8 b) { return IsDictControlCode(w.french, b); }
 
 void ReadControlCode(const Walk& w, EntryState& s, u8 b, u32 p) {
     if (b >= kGroupCodeFirst && b <= kGroupCodeLast) {
@@ -475,7 +470,9 @@ ItemOutcome ReadFrenchVerbItem(Walk& w, const EntryState& s, u32 p) {
     u8 high = static_cast<u8>(0x80 | ((flags >> 5) & 7) << 4 | (modelFlag ? 1 : 0));
     if (model == 16) high = 0x83;
     if (model == 17) high = 0xC2;
-    for (u32 t = 0; t < kFrenchSlotCount; ++t) {
+    // Only the slots whose ending has the remainder's length can match.
+    for (u64 slots = FrenchSlotsOfLength(model, r == 0 ? 1 : r); slots != 0; slots &= slots - 1) {
+        const u32 t = static_cast<u32>(__builtin_ctzll(slots));
         if (modelFlag && t >= 3 && t <= 5) continue;
         if (!FrenchSlotMatches(model, t, w.key, r)) continue;
         if (w.early) return EndWalk(static_cast<i16>(s.kind + 1));
@@ -576,10 +573,11 @@ ItemOutcome ReadEnglishVerbItem(Walk& w, const EntryState& s, u32 p) {
 
 // ---- The list reader --------------------------------------------------------------
 
-ItemOutcome WalkEntryList(Walk& w, const EntryListSpan& list) {
-    w.listEnd = list.end;
+// Reads the entries in [from, to) of a list that ends at w.listEnd, from a
+// fresh state (`from` starts an entry).
+ItemOutcome WalkEntries(Walk& w, u32 from, u32 to) {
     EntryState s;
-    for (u32 p = list.begin; p < list.end; ++p) {
+    for (u32 p = from; p < to; ++p) {
         const u8 b = DictBodyByte(p);
         if (s.stopCounter > 0) --s.stopCounter;
         if (!s.groupPending && IsControlCode(w, b)) {
@@ -599,7 +597,7 @@ ItemOutcome WalkEntryList(Walk& w, const EntryListSpan& list) {
         const bool verb = s.groupPending;
         s.groupPending = false;
         --s.items;
-        if (p + 1 >= list.end) {
+        if (p + 1 >= w.listEnd) {
             ReportDictFault(kDictFaultItem);
             return {};
         }
@@ -613,6 +611,24 @@ ItemOutcome WalkEntryList(Walk& w, const EntryListSpan& list) {
         }
         ++p;  // the item's second byte
         AfterItem(s);
+    }
+    return {};
+}
+
+// Reads one entry list: through the section index, only the entries whose
+// stem can spell the key; without it, every byte.
+ItemOutcome WalkEntryList(Walk& w, const DictSectionSpan& span, const EntryListSpan& list) {
+    w.listEnd = list.end;
+    IndexedList indexed;
+    if (!FindIndexedList(w.section, span, list, indexed)) return WalkEntries(w, list.begin, list.end);
+    const u8* rest = w.key.bytes + 4;
+    const u32 n = w.key.length - 4;
+    for (u32 i = 0; i < indexed.count; ++i) {
+        const IndexedEntry& e = indexed.entries[i];
+        if (!EntryMaySpell(e, rest, n)) continue;
+        const u32 to = i + 1 < indexed.count ? indexed.entries[i + 1].start : list.end;
+        const ItemOutcome out = WalkEntries(w, e.start, to);
+        if (out.endWalk) return out;
     }
     return {};
 }
@@ -637,7 +653,7 @@ i16 LookupInDictSection(u16 mode, i16 section, const BoundedString& key, Bounded
     if (!OpenEntryLists(span, w.key.At(2), w.key.At(3), cursor)) return 0;
     EntryListSpan list;
     while (NextEntryList(cursor, list)) {
-        const ItemOutcome out = WalkEntryList(w, list);
+        const ItemOutcome out = WalkEntryList(w, span, list);
         if (out.endWalk) return out.result;
     }
     return w.french ? 0 : w.englishAnswer;

@@ -1,0 +1,56 @@
+// Index of the entries of each dictionary section, so that a lookup reads
+// only the entries whose stem can spell its key instead of walking every
+// byte of the entry list.
+//
+// An entry of an entry list is its stem (letters matched against the key
+// from its fifth byte on) followed by control codes and items; the walk
+// starts each entry afresh. Which bytes start an entry does not depend on
+// the key, so the index records, for every list, where each entry starts
+// and the stem that opens it. An entry whose opening stem is not a prefix
+// of the key's rest can give nothing (the walk skips it), so the lookup
+// walks only the others, in list order: the answers are those of a walk of
+// the whole list. A list that ends inside an entry keeps that entry as
+// one that is always walked, so its fault is reported as before.
+//
+// The index of a section is built from the current body the first time the
+// section is looked up, and built again after a dictionary is installed
+// (gDictInstallCount) or when the body or section moved. Building
+// allocates; a lookup in an indexed section allocates nothing.
+#pragma once
+#include "frame/types.h"
+#include "morphology/dict_format.h"
+
+// One entry of an entry list.
+struct IndexedEntry {
+    u32 start = 0;       // absolute body offset of the entry's first byte
+    u8 stemLength = 0;   // bytes of the opening stem; kAlwaysWalked: no test
+    u8 stem[3] = {};     // its first three bytes (0 beyond its length)
+};
+inline constexpr u8 kAlwaysWalked = 0xFF;
+
+// The entries of one list, in list order.
+struct IndexedList {
+    const IndexedEntry* entries = nullptr;
+    u32 count = 0;
+};
+
+// The indexed entries of `list` (a list NextEntryList returned for
+// `section` of the current dictionary); false when the section cannot be
+// indexed (then the caller walks the list byte by byte).
+bool FindIndexedList(i16 section, const DictSectionSpan& span, const EntryListSpan& list,
+                     IndexedList& out);
+
+// True when the entry can spell a key whose bytes after the fourth are
+// `rest` (n bytes): its opening stem is a prefix of them.
+inline bool EntryMaySpell(const IndexedEntry& e, const u8* rest, u32 n) {
+    if (e.stemLength == kAlwaysWalked) return true;
+    if (e.stemLength > n) return false;
+    if (e.stemLength == 0) return true;
+    if (e.stem[0] != rest[0]) return false;
+    const u32 shown = e.stemLength < 3 ? e.stemLength : 3;
+    for (u32 i = 1; i < shown; ++i)
+        if (e.stem[i] != rest[i]) return false;
+    for (u32 i = 3; i < e.stemLength; ++i)
+        if (DictBodyByte(e.start + i) != rest[i]) return false;
+    return true;
+}
