@@ -12,7 +12,8 @@
 #include "checking/sentence_state.h"
 #include "checking/tokenizer.h"
 #include "frame/bounded_string.h"
-#include "frame/mac_roman_literal.h"
+#include "cli/host_text.h"
+#include "frame/mac_roman.h"
 #include "frame/records.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
@@ -25,23 +26,10 @@ std::string DataPath(const char* name) {
     return here.substr(0, here.rfind('/')) + "/../tests/data/text/" + name;
 }
 
-// Mac Roman form of UTF-8 text ('?' for characters it lacks).
+// Mac Roman form of UTF-8 text, through the host code page.
 std::string MacRomanFromUtf8(const std::string& s) {
-    std::string out;
-    for (size_t i = 0; i < s.size();) {
-        const unsigned char b = static_cast<unsigned char>(s[i]);
-        unsigned cp = b;
-        size_t n = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-        if (n > 1) cp = b & (0x3F >> (n - 1));
-        for (size_t k = 1; k < n && i + k < s.size(); ++k) cp = (cp << 6) | (s[i + k] & 0x3F);
-        i += n;
-        char c = '?';
-        if (cp < 0x80) c = static_cast<char>(cp);
-        for (unsigned k = 0; k < 128 && cp >= 0x80; ++k) {
-            if (mac_roman_literal::kMacRomanCodePoints[k] == cp) c = static_cast<char>(0x80 + k);
-        }
-        out.push_back(c);
-    }
+    std::string out = host_text::HostFromUtf8(s);
+    for (char& c : out) c = static_cast<char>(ConvertCharToMacRoman(static_cast<u8>(c)));
     return out;
 }
 

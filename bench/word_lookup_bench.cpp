@@ -13,31 +13,17 @@
 #include "frame/bounded_string.h"
 #include "frame/mac_roman.h"
 #include "frame/settings.h"
+#include "cli/host_text.h"
 #include "krzlib.h"
 #include "morphology/word_lookup.h"
 
 namespace {
 
-// UTF-8 to Windows-1252 for the letters of a French text (Latin-1 range plus
-// the oe ligatures and the curly apostrophe); anything else becomes a blank.
+// UTF-8 to Windows-1252; the curly apostrophe is read as the straight one.
 std::string ToWindows1252(const std::string& utf8) {
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        unsigned c = static_cast<unsigned char>(utf8[i]);
-        unsigned cp = c;
-        std::size_t n = 1;
-        if (c >= 0xF0) n = 4, cp = c & 0x07;
-        else if (c >= 0xE0) n = 3, cp = c & 0x0F;
-        else if (c >= 0xC0) n = 2, cp = c & 0x1F;
-        for (std::size_t k = 1; k < n && i + k < utf8.size(); ++k)
-            cp = cp << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        i += n;
-        if (cp == 0x153) cp = 0x9C;
-        else if (cp == 0x152) cp = 0x8C;
-        else if (cp == 0x2019) cp = '\'';
-        else if (cp > 0xFF) cp = ' ';
-        out.push_back(static_cast<char>(cp));
-    }
+    std::string out = host_text::HostFromUtf8(utf8);
+    for (char& c : out)
+        if (c == '\x92') c = '\'';
     return out;
 }
 

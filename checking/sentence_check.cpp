@@ -124,6 +124,9 @@ RuleCode Dispatch(DriverStorage& st, const KeptFields& kept) {
     RestoreWords(st.tableB, st.countB);
     RestoreFields(kept);
     gErrorExtent = kNoCorrection;
+    // The spelling list belongs to one finding: a word without suggestions
+    // of its own must not hand on the previous word's.
+    gSpellingSuggestionCount = 0;
     return AnalyseAndCheckSentence(gDispatchMode);
 }
 

@@ -3,31 +3,41 @@
 //   krzcheck [--lang fr|en] [--ui fr|en] [--json] [--lexicon PATH] COMMAND [ARGS]
 //   krzcheck --version
 //
-// Input and output are UTF-8; the library sees Windows-1252.
+// Input and output are UTF-8; the library sees Windows-1252 (host_text.h).
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "cli/host_text.h"
 #include "krzlib.h"
 
 namespace {
 
 struct Options {
     int lang = 3;        // checking language: 3 French, 0 English
-    int ui = 0;          // interface language: 3 French, 0 English
+    int ui = -1;         // interface language: 3 French, 0 English; -1 that of --lang
     bool json = false;
     bool version = false;
     bool help = false;
     std::string lexicon;
+    bool lexiconOpen = false;  // false: no --lexicon, or a missing file read as empty
     std::string command;
     std::vector<std::string> args;
 };
 
+// A line of a text command may hold this many bytes; a longer one is
+// refused (exit status 2), so that memory stays bounded whatever the input.
+constexpr size_t kMaxLineBytes = 1 << 20;
+
 void Usage() {
     std::fprintf(stderr,
                  "usage: krzcheck [--lang fr|en] [--ui fr|en] [--json] [--lexicon PATH] COMMAND [ARGS]\n"
-                 "       krzcheck --version\n");
+                 "       krzcheck --version | --help\n");
 }
 
 // Returns 0 on success, 2 on a usage error.
@@ -74,6 +84,7 @@ int ParseOptions(int argc, char** argv, Options* o) {
     if (i < argc) o->command = argv[i++];
     for (; i < argc; ++i) o->args.emplace_back(argv[i]);
     if (!o->version && !o->help && o->command.empty()) return 2;
+    if (o->ui < 0) o->ui = o->lang;
     return 0;
 }
 
@@ -85,9 +96,9 @@ int PrintHelp() {
         "\n"
         "Options:\n"
         "  --lang fr|en     checking language (default fr)\n"
-        "  --ui fr|en       language of the messages (default en)\n"
+        "  --ui fr|en       language of the messages (default: that of --lang)\n"
         "  --json           print JSON instead of lines\n"
-        "  --lexicon PATH   open (or create) the user lexicon PATH for the run\n"
+        "  --lexicon PATH   open the user lexicon PATH for the run (lex-add creates it)\n"
         "  --version        print the library's version (major.minor)\n"
         "  --help           print this text\n"
         "\n"
@@ -111,9 +122,11 @@ int PrintHelp() {
         "  lex-list             the words of the --lexicon, one per line\n"
         "\n"
         "Output of check, spell and punct: each line of FILE (standard input when absent)\n"
-        "is one paragraph; one line per finding:\n"
+        "is one paragraph (of at most 1 MiB: a longer line is refused with status 2);\n"
+        "a byte-order mark is skipped; one line per finding, every finding printed:\n"
         "  LINE:START-END<TAB>CLASS<TAB>span<TAB>message<TAB>suggestion|suggestion...\n"
-        "LINE from 1; START and END character offsets in the line, 0-based, END\n"
+        "LINE from 1; START and END offsets in the line's characters (code points as\n"
+        "written, a combining accent counting apart), 0-based, END\n"
         "inclusive; CLASS the error class (1 lexicon replacement, 2 spelling, 3 grammar,\n"
         "4 to 8 agreements, 9 punctuation); a line feed or tab in a message is written\n"
         "as \\n or \\t. With --json: one object per finding (keys line, start, end,\n"
@@ -137,31 +150,7 @@ int PrintVersion(const Options& o) {
 
 // ---- User lexicon ----------------------------------------------------------
 
-// Appends the UTF-8 form of one Windows-1252 byte.
-void AppendUtf8FromCp1252(std::string& out, unsigned char c) {
-    static const unsigned short k80[32] = {
-        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
-        0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-    unsigned cp = c < 0x80 ? c : (c < 0xA0 ? k80[c - 0x80] : c);
-    if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-}
-
-std::string Utf8FromCp1252(const char* text) {
-    std::string out;
-    for (const char* p = text; *p != 0; ++p) AppendUtf8FromCp1252(out, static_cast<unsigned char>(*p));
-    return out;
-}
+std::string Utf8FromCp1252(const char* text) { return host_text::Utf8FromHost(text); }
 
 std::string JsonString(const std::string& s) {
     std::string out = "\"";
@@ -196,7 +185,7 @@ int ListLexicon(const Options& o) {
         return 2;
     }
     LexListRecord* list = nullptr;
-    int32_t n = KRZGetListWordsLex(&list, o.lang == 0 ? 1 : 8);
+    int32_t n = o.lexiconOpen ? KRZGetListWordsLex(&list, o.lang == 0 ? 1 : 8) : 0;
     if (n < 0) {
         std::fprintf(stderr, "krzcheck: cannot list the lexicon (%d)\n", static_cast<int>(n));
         return 2;
@@ -216,43 +205,7 @@ int ListLexicon(const Options& o) {
 
 // ---- Text commands ---------------------------------------------------------
 
-// Windows-1252 form of UTF-8 text; a character without a byte there, or a
-// malformed sequence, becomes '?'. One byte per character, so record offsets
-// are character offsets.
-std::string Cp1252FromUtf8(const std::string& text) {
-    static const unsigned short k80[32] = {
-        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
-        0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-    std::string out;
-    for (size_t i = 0; i < text.size();) {
-        const unsigned char b = static_cast<unsigned char>(text[i]);
-        unsigned cp = b;
-        size_t n = 1;
-        if (b >= 0xF0) { n = 4; cp = b & 0x07; }
-        else if (b >= 0xE0) { n = 3; cp = b & 0x0F; }
-        else if (b >= 0xC0) { n = 2; cp = b & 0x1F; }
-        else if (b >= 0x80) { n = 0; }
-        if (n == 0 || i + n > text.size()) {
-            out.push_back('?');
-            ++i;
-            continue;
-        }
-        for (size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        i += n;
-        char c = '?';
-        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-            c = static_cast<char>(cp);
-        } else {
-            for (unsigned k = 0; k < 32; ++k) {
-                if (k80[k] == cp && cp != 0xFFFD) c = static_cast<char>(0x80 + k);
-            }
-        }
-        out.push_back(c);
-    }
-    return out;
-}
+std::string Cp1252FromUtf8(const std::string& text) { return host_text::HostFromUtf8(text); }
 
 // Message text with line feeds and tabs written as \n and \t.
 std::string EscapedLine(const std::string& s) {
@@ -265,26 +218,35 @@ std::string EscapedLine(const std::string& s) {
     return out;
 }
 
-// Checks one paragraph into the table; returns the number of records.
-using ParagraphCheck = uint32_t (*)(const char* text, int32_t end, ParagraphErrorRecord* table);
+// Checks the paragraph from character `start` into the table; returns the
+// number of records.
+using ParagraphCheck = uint32_t (*)(const char* text, int32_t start, int32_t end, ParagraphErrorRecord* table);
 
-uint32_t CheckGrammar(const char* text, int32_t end, ParagraphErrorRecord* table) {
-    return KRZTestGrammarParagraph(text, 0, end, table, KRZ_CATEGORY_ALL, 1, 1, 0, 0);
+uint32_t CheckGrammar(const char* text, int32_t start, int32_t end, ParagraphErrorRecord* table) {
+    return KRZTestGrammarParagraph(text, start, end, table, KRZ_CATEGORY_ALL, 1, 1, 0, 0);
 }
 
-uint32_t CheckSpelling(const char* text, int32_t end, ParagraphErrorRecord* table) {
-    return KRZTestSpellingParagraph(text, 0, end, table, 1, 1, 0, 0);
+uint32_t CheckSpelling(const char* text, int32_t start, int32_t end, ParagraphErrorRecord* table) {
+    return KRZTestSpellingParagraph(text, start, end, table, 1, 1, 0, 0);
 }
 
-uint32_t CheckPunctuation(const char* text, int32_t end, ParagraphErrorRecord* table) {
-    return KRZPunctParagraph(text, 0, end, table);
+uint32_t CheckPunctuation(const char* text, int32_t start, int32_t end, ParagraphErrorRecord* table) {
+    return KRZPunctParagraph(text, start, end, table);
 }
 
-void PrintFinding(const Options& o, int line, const std::string& paragraph,
-                  const ParagraphErrorRecord& r) {
-    const size_t start = r.start < paragraph.size() ? r.start : paragraph.size();
-    const size_t end = r.end < paragraph.size() ? r.end : paragraph.size() - 1;
-    const std::string span = end + 1 > start ? Utf8FromCp1252(paragraph.substr(start, end + 1 - start).c_str()) : "";
+// One line of input: its UTF-8 text and the host form the library checks.
+struct InputLine {
+    int number = 0;
+    std::string utf8;
+    host_text::HostText host;
+};
+
+// Offsets and span are the input's: code points of the line, whatever the
+// conversion to the code page joined or replaced.
+void PrintFinding(const Options& o, const InputLine& line, const ParagraphErrorRecord& r) {
+    uint32_t start = 0, end = 0;
+    host_text::InputSpan(line.host, r.start, r.end, start, end);
+    const std::string span = host_text::InputText(line.host, line.utf8, r.start, r.end);
     const std::string message = r.message != nullptr ? Utf8FromCp1252(r.message) : "";
     std::vector<std::string> suggestions;
     for (unsigned k = 0; k < r.suggestionCount && k < KRZ_SUGGESTION_SLOTS; ++k) {
@@ -292,19 +254,77 @@ void PrintFinding(const Options& o, int line, const std::string& paragraph,
     }
     std::string out;
     if (o.json) {
-        out = "{\"line\":" + std::to_string(line) + ",\"start\":" + std::to_string(r.start) +
-              ",\"end\":" + std::to_string(r.end) + ",\"class\":" + std::to_string(r.errorClass) +
+        out = "{\"line\":" + std::to_string(line.number) + ",\"start\":" + std::to_string(start) +
+              ",\"end\":" + std::to_string(end) + ",\"class\":" + std::to_string(r.errorClass) +
               ",\"text\":" + JsonString(span) + ",\"message\":" + JsonString(message) +
               ",\"suggestions\":[";
         for (size_t k = 0; k < suggestions.size(); ++k) out += (k ? "," : "") + JsonString(suggestions[k]);
         out += "]}\n";
     } else {
-        out = std::to_string(line) + ":" + std::to_string(r.start) + "-" + std::to_string(r.end) + "\t" +
+        out = std::to_string(line.number) + ":" + std::to_string(start) + "-" + std::to_string(end) + "\t" +
               std::to_string(r.errorClass) + "\t" + EscapedLine(span) + "\t" + EscapedLine(message) + "\t";
         for (size_t k = 0; k < suggestions.size(); ++k) out += (k ? "|" : "") + EscapedLine(suggestions[k]);
         out += "\n";
     }
     std::fputs(out.c_str(), stdout);
+}
+
+using RecordKey = std::tuple<uint32_t, uint32_t, uint16_t, std::string>;
+
+RecordKey KeyOf(const ParagraphErrorRecord& r) {
+    return {r.start, r.end, r.errorClass, r.message != nullptr ? r.message : ""};
+}
+
+// Checks one line and prints its findings. A call records at most
+// KRZ_MAX_PARAGRAPH_ERRORS; after a full table the check goes on from the
+// sentence of the last record, whose findings already printed are not
+// printed again. Returns the number printed; `cut` is set when one sentence
+// holds more findings than a table (the rest of it is not shown).
+size_t CheckLine(const Options& o, ParagraphCheck check, const InputLine& line,
+                 std::vector<ParagraphErrorRecord>& table, bool& cut) {
+    const std::string& text = line.host.bytes;
+    const int32_t end = static_cast<int32_t>(text.size());
+    int32_t start = 0;
+    size_t printed = 0;
+    std::vector<RecordKey> previous;
+    for (;;) {
+        const uint32_t n = check(text.c_str(), start, end, table.data());
+        std::vector<RecordKey> keys;
+        size_t fresh = 0;
+        for (uint32_t k = 0; k < n; ++k) {
+            keys.push_back(KeyOf(table[k]));
+            bool seen = false;
+            for (const RecordKey& p : previous) seen = seen || p == keys.back();
+            if (seen) continue;
+            PrintFinding(o, line, table[k]);
+            ++fresh;
+        }
+        const int32_t next = n > 0 ? static_cast<int32_t>(table[n - 1].start) : end;
+        KRZClearParagraphTab(table.data(), static_cast<int16_t>(n));
+        printed += fresh;
+        if (n < KRZ_MAX_PARAGRAPH_ERRORS || next >= end) return printed;
+        if (fresh == 0 || (next <= start && !previous.empty())) {
+            cut = true;
+            return printed;
+        }
+        start = next;
+        previous = std::move(keys);
+    }
+}
+
+// Reads one line (without its line feed) of at most kMaxLineBytes bytes:
+// 1 read, 0 end of input, -1 read error, -2 the line is longer.
+int ReadLine(FILE* in, std::string& text) {
+    text.clear();
+    int c = 0;
+    while ((c = std::getc(in)) != EOF && c != '\n') {
+        if (text.size() >= kMaxLineBytes) return -2;
+        text.push_back(static_cast<char>(c));
+    }
+    if (std::ferror(in)) return -1;
+    if (c == EOF && text.empty()) return 0;
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    return 1;
 }
 
 // check / spell / punct: one paragraph per line of FILE (standard input
@@ -314,36 +334,38 @@ int RunTextCommand(const Options& o, ParagraphCheck check) {
         Usage();
         return 2;
     }
+    const char* name = o.args.empty() ? "standard input" : o.args[0].c_str();
     FILE* in = stdin;
     if (!o.args.empty()) {
-        in = std::fopen(o.args[0].c_str(), "rb");
+        in = std::fopen(name, "rb");
         if (in == nullptr) {
-            std::fprintf(stderr, "krzcheck: cannot read %s\n", o.args[0].c_str());
+            std::fprintf(stderr, "krzcheck: cannot read %s: %s\n", name, std::strerror(errno));
             return 2;
         }
     }
     std::vector<ParagraphErrorRecord> table(KRZ_MAX_PARAGRAPH_ERRORS);
     bool found = false;
-    int line = 0;
-    std::string text;
-    int c = 0;
-    do {
-        c = std::fgetc(in);
-        if (c != '\n' && c != EOF) {
-            text.push_back(static_cast<char>(c));
-            continue;
-        }
-        if (c == EOF && text.empty()) break;
-        ++line;
-        if (!text.empty() && text.back() == '\r') text.pop_back();
-        const std::string paragraph = Cp1252FromUtf8(text);
-        const uint32_t n = check(paragraph.c_str(), static_cast<int32_t>(paragraph.size()), table.data());
-        for (uint32_t k = 0; k < n; ++k) PrintFinding(o, line, paragraph, table[k]);
-        KRZClearParagraphTab(table.data(), static_cast<int16_t>(n));
-        found = found || n > 0;
-        text.clear();
-    } while (c != EOF);
+    int status = 0;
+    InputLine line;
+    while ((status = ReadLine(in, line.utf8)) == 1) {
+        ++line.number;
+        // A byte-order mark opens the text; it is not part of the line.
+        if (line.number == 1 && line.utf8.compare(0, 3, "\xEF\xBB\xBF") == 0) line.utf8.erase(0, 3);
+        line.host = host_text::FromUtf8(line.utf8);
+        bool cut = false;
+        found = CheckLine(o, check, line, table, cut) > 0 || found;
+        if (cut) std::fprintf(stderr, "krzcheck: line %d: a sentence has more findings than are shown\n", line.number);
+    }
+    const int readError = errno;
     if (in != stdin) std::fclose(in);
+    if (status == -1) {
+        std::fprintf(stderr, "krzcheck: cannot read %s: %s\n", name, std::strerror(readError));
+        return 2;
+    }
+    if (status == -2) {
+        std::fprintf(stderr, "krzcheck: %s: line %d is longer than %zu bytes\n", name, line.number + 1, kMaxLineBytes);
+        return 2;
+    }
     return found ? 1 : 0;
 }
 
@@ -440,6 +462,11 @@ int RunConjugate(const Options& o) {
     int16_t count = 0;
     uint16_t flags = 0;
     const int16_t r = KRZConjugate2(word.c_str(), tense, &count, slots, &flags, 0, static_cast<uint16_t>(o.lang));
+    if (r == -2) {
+        std::fprintf(stderr, "krzcheck: %s has no tense %s (%s)\n", o.lang == 0 ? "English" : "French",
+                     o.args[1].c_str(), o.lang == 0 ? "10: principal parts" : "0 to 9, -9, -8");
+        return 2;
+    }
     if (r < 0) {
         std::fprintf(stderr, "krzcheck: conjugate failed (%d)\n", static_cast<int>(r));
         return 2;
@@ -502,13 +529,25 @@ int AddLexWord(const Options& o) {
         Usage();
         return 2;
     }
-    const std::string word = Cp1252FromUtf8(o.args[0]);
+    const host_text::HostText host = host_text::FromUtf8(o.args[0]);
+    if (host.invalid || host.unmapped) {
+        std::fprintf(stderr, "krzcheck: %s: %s\n", host_text::ValidUtf8(o.args[0]).c_str(),
+                     host.invalid ? "not valid UTF-8" : "a character is outside the code page");
+        return 2;
+    }
+    const std::string& word = host.bytes;
     uint16_t expression = 0, category = 0, gender = 0, cls = 0, flag = 0;
     char model[36] = {0};
     const uint16_t language = static_cast<uint16_t>(o.lang);
     const int proposal =
         KRZAnalyseWordLex(word.c_str(), &expression, &category, &gender, &cls, &flag, model, language);
-    const int r = proposal != 0 ? proposal : KRZInsertLex(word.c_str(), expression, category, gender, cls, flag, model, "", language);
+    if (proposal != 0) {
+        std::fprintf(stderr, "krzcheck: %s: %s (%d)\n", o.args[0].c_str(), LexRefusal(proposal), proposal);
+        return 2;
+    }
+    // Opened only now: a word refused so far leaves no new lexicon file.
+    if (OpenLexicon(o) != 0) return 2;
+    const int r = KRZInsertLex(word.c_str(), expression, category, gender, cls, flag, model, "", language);
     if (r != 0) {
         std::fprintf(stderr, "krzcheck: %s: %s (%d)\n", o.args[0].c_str(), LexRefusal(r), r);
         return 2;
@@ -525,6 +564,7 @@ int RemoveLexWord(const Options& o) {
         Usage();
         return 2;
     }
+    if (!o.lexiconOpen) return 1;
     const std::string word = Cp1252FromUtf8(o.args[0]);
     LexListRecord* list = nullptr;
     const int32_t n = KRZGetListWordsLex(&list, o.lang == 0 ? 1 : 8);
@@ -546,6 +586,35 @@ int RemoveLexWord(const Options& o) {
     return categories.empty() ? 1 : 0;
 }
 
+bool IsKnownCommand(const std::string& command) {
+    return command == "lex-list" || IsLexChangeCommand(command) || IsWordCommand(command) || IsTextCommand(command);
+}
+
+// Opens the lexicon given with --lexicon for the command. Only lex-add
+// creates a missing file (it opens the lexicon itself once the word has
+// passed its checks); for any other command a missing lexicon is an empty
+// one and no file is made. 0, or 2 with a message.
+int OpenLexiconFor(Options& o) {
+    struct stat st;
+    if (o.lexicon.empty() || o.command == "lex-add") return 0;
+    if (stat(o.lexicon.c_str(), &st) != 0 && errno == ENOENT) return 0;
+    if (OpenLexicon(o) != 0) return 2;
+    o.lexiconOpen = true;
+    return 0;
+}
+
+int RunCommand(const Options& o) {
+    if (o.command == "lex-list") return ListLexicon(o);
+    if (o.command == "lex-add") return AddLexWord(o);
+    if (o.command == "lex-remove") return RemoveLexWord(o);
+    if (o.command == "suggest") return RunSuggest(o);
+    if (o.command == "conjugate") return RunConjugate(o);
+    if (o.command == "infinitive" || o.command == "plural" || o.command == "singular") return RunWordForms(o);
+    if (o.command == "check") return RunTextCommand(o, CheckGrammar);
+    if (o.command == "spell") return RunTextCommand(o, CheckSpelling);
+    return RunTextCommand(o, CheckPunctuation);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -556,25 +625,19 @@ int main(int argc, char** argv) {
     }
     if (o.help) return PrintHelp();
     if (o.version) return PrintVersion(o);
-    if (IsTextCommand(o.command) || IsWordCommand(o.command) || IsLexChangeCommand(o.command)) StartLibrary(o);
-    if (!o.lexicon.empty() && OpenLexicon(o) != 0) return 2;
-    if (o.command == "lex-list") {
-        int status = ListLexicon(o);
-        KRZCloseLex();
-        return status;
+    if (!IsKnownCommand(o.command)) {
+        std::fprintf(stderr, "krzcheck: unknown command: %s\n", o.command.c_str());
+        Usage();
+        return 2;
     }
-    if (IsLexChangeCommand(o.command)) {
-        int status = o.command == "lex-add" ? AddLexWord(o) : RemoveLexWord(o);
-        KRZCloseLex();
-        return status;
+    if (o.command != "lex-list") StartLibrary(o);
+    if (OpenLexiconFor(o) != 0) return 2;
+    int status = RunCommand(o);
+    KRZCloseLex();
+    // Output that could not be written is an error, whatever was found.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "krzcheck: cannot write the output: %s\n", std::strerror(errno));
+        status = 2;
     }
-    if (o.command == "suggest") return RunSuggest(o);
-    if (o.command == "conjugate") return RunConjugate(o);
-    if (o.command == "infinitive" || o.command == "plural" || o.command == "singular") return RunWordForms(o);
-    if (o.command == "check") return RunTextCommand(o, CheckGrammar);
-    if (o.command == "spell") return RunTextCommand(o, CheckSpelling);
-    if (o.command == "punct") return RunTextCommand(o, CheckPunctuation);
-    std::fprintf(stderr, "krzcheck: unknown command: %s\n", o.command.c_str());
-    Usage();
-    return 2;
+    return status;
 }

@@ -84,6 +84,9 @@ void SetDefaultPunctSigns() {
 extern "C" {
 
 KRZ_API void KRZSetLanguage(uint16_t language) {
+    // 0 English, 3 French; 10 and 11 run on the French data. Any other
+    // value is refused: the language stays as it was.
+    if (language != 0 && language != 3 && language != 10 && language != 11) return;
     try {
         SelectLanguageTables(language);
     } catch (...) {

@@ -126,7 +126,8 @@ KRZ_API uint32_t wninit(const char* text, uint32_t mask);
  * every setting below to its default; later calls only count. KRZEnd: the
  * call that matches the first KRZInit releases the data; a KRZEnd without a
  * KRZInit does nothing.
- * Languages: 0 English, 3 French (10 and 11 run on the French data).
+ * Languages: 0 English, 3 French (10 and 11 run on the French data);
+ * KRZSetLanguage refuses any other value and keeps the current language.
  * KRZGetAvailableCheckingLanguages: bit 0 English, bit 3 French.
  * Interface language: non-zero gives French category names. */
 KRZ_API void KRZInit(int32_t initialLanguage, int32_t loadEnglish);
@@ -402,8 +403,9 @@ KRZ_API int16_t KRZSuggestions(const char* word, int16_t* count, char* results,
  * 9 imperative (one result per person; an empty result where the form does
  * not exist); 10 the English principal parts. French only: tense -9 lists
  * the adjectives related to a noun, -8 the nouns related to an adjective.
- * Returns the model code (100 taken off), 0 for an English tense other
- * than 10, 9 or 11 for no verb, 20 for an empty word. *flags (0 whenever
+ * Returns the model code (100 taken off), 9 or 11 for no verb, 20 for an
+ * empty word; -1 for a null word, count, results or flags pointer; -2 for a
+ * tense the language does not have (English: any but 10). *flags (0 whenever
  * nothing was conjugated): bit 0 the model was marked, bits 1-3 the verb's
  * tag class (1 below 0xA, 2 to 7 for 0xA to 0xF), bit 4 the verb takes the
  * auxiliary "être". KRZConjugate: the same, with bit 0 only in *flag.

@@ -126,19 +126,28 @@ u16 InfinitiveCore(const BoundedString& word, u16& count, StringList& results, u
     return r;
 }
 
+namespace {
+
+// The tenses of the checking language: French 0 to 9 and -9, -8 (related
+// words); English 10 (principal parts).
+bool IsTenseOfLanguage(u16 tense) {
+    if (gCheckingLanguage == 0) return tense == 10;
+    return tense <= 9 || tense == static_cast<u16>(-9) || tense == static_cast<u16>(-8);
+}
+
+}  // namespace
+
 u16 ConjugateCore(u16 tense, const BoundedString& word, i16& count, StringList& results, u16& flags,
                   u16 accents, u16 language) {
     count = 0;
     flags = 0;
     LanguageScope scope(language);
+    if (!IsTenseOfLanguage(tense)) return kTenseRefused;
     PreparedWord p;
     const u16 early = PrepareWord(word, accents, Service::kVerb, kEmptyConjugation, p);
     if (early != 0) return early;
     u32 mode = 30;  // English principal parts
-    if (gCheckingLanguage != 0)
-        mode = static_cast<u16>(0x314 + tense);  // -9 and -8 give operations 11 and 12
-    else if (tense != 10)
-        return 0;
+    if (gCheckingLanguage != 0) mode = static_cast<u16>(0x314 + tense);  // -9 and -8 give operations 11 and 12
     StringList& work = EngineList();
     u16 n = 0;
     const u16 r = InflectWord(mode, p.lower.s, n, work);
@@ -242,7 +251,7 @@ extern "C" KRZ_API int16_t KRZConjugate2(const char* word, uint16_t tense, int16
                                          uint16_t* flags, uint16_t accentsOnCapitals, uint16_t language) {
     if (count != nullptr) *count = 0;
     if (flags != nullptr) *flags = 0;
-    if (word == nullptr || count == nullptr || results == nullptr) return -1;
+    if (word == nullptr || count == nullptr || results == nullptr || flags == nullptr) return -1;
     return Guarded([&]() -> int16_t {
         WordText w;
         ImportServiceWord(word, w.s);
@@ -252,7 +261,7 @@ extern "C" KRZ_API int16_t KRZConjugate2(const char* word, uint16_t tense, int16
         const u16 r =
             ConjugateCore(tense, w.s, n, SlotList(out, kConjugationSlots), f, accentsOnCapitals, language);
         *count = static_cast<int16_t>(std::clamp<i16>(n, 0, kConjugationSlots));
-        if (flags != nullptr) *flags = f;
+        *flags = f;
         ExportServiceResults(out, static_cast<u32>(*count), results, kConjugationSlots);
         return static_cast<int16_t>(r);
     });
@@ -261,6 +270,7 @@ extern "C" KRZ_API int16_t KRZConjugate2(const char* word, uint16_t tense, int16
 extern "C" KRZ_API int16_t KRZConjugate(const char* word, uint16_t tense, int16_t* count, char* results,
                                         uint16_t* flag, uint16_t accentsOnCapitals, uint16_t language) {
     if (flag != nullptr) *flag = 0;
+    if (flag == nullptr) return -1;
     uint16_t flags = 0;
     const int16_t r = KRZConjugate2(word, tense, count, results, &flags, accentsOnCapitals, language);
     if (flag != nullptr) *flag = static_cast<uint16_t>(flags & 1);

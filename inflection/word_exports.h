@@ -30,10 +30,11 @@ u16 InfinitiveCore(const BoundedString& word, u16& count, StringList& results, u
 // participles, 2 present ... 9 imperative, 10 English principal parts;
 // French -9 and -8 as u16: the adjectives related to a noun, the nouns
 // related to an adjective). Returns the model code (100 taken off a marked
-// model, 39 reported as 21), 0 for an English tense other than 10, 9, 11,
-// 20 for an empty word. `flags`: bit 0 marked model, bits 1..3 the verb
+// model, 39 reported as 21), kTenseRefused for a tense the checking
+// language does not have (English: any but 10), 9, 11, 20 for an empty word. `flags`: bit 0 marked model, bits 1..3 the verb
 // class from the engine's high byte, bit 4 its low nibble 8; 0 on the
 // paths that do not run the engine.
+inline constexpr u16 kTenseRefused = static_cast<u16>(-2);  // -2 at the exports
 u16 ConjugateCore(u16 tense, const BoundedString& word, i16& count, StringList& results, u16& flags,
                   u16 accents, u16 language);
 

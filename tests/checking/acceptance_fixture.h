@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "checking/dictionary_tests.h"
+#include "cli/host_text.h"
 #include "checking/dispatcher.h"
 #include "frame/bounded_string.h"
 #include "krzlib.h"
@@ -33,24 +34,7 @@ inline bool Holds(const std::vector<Found>& found, uint32_t start, uint32_t end,
 }
 
 // The host's code page: the tests are written in UTF-8.
-inline std::string Utf8ToWindows1252(const std::string& s) {
-    std::string out;
-    for (size_t i = 0; i < s.size();) {
-        const unsigned char b = static_cast<unsigned char>(s[i]);
-        unsigned cp = b;
-        const size_t n = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-        if (n > 1) cp = b & (0x3F >> (n - 1));
-        for (size_t k = 1; k < n && i + k < s.size(); ++k) cp = (cp << 6) | (s[i + k] & 0x3F);
-        i += n;
-        if (cp == 0x2019) cp = '\'';
-        if (cp == 0x0153) cp = 0x9C;
-        if (cp == 0x201C) cp = 0x93;  // curly and low double quotes
-        if (cp == 0x201D) cp = 0x94;
-        if (cp == 0x201E) cp = 0x84;
-        out.push_back(cp < 0x100 ? static_cast<char>(cp) : '?');
-    }
-    return out;
-}
+inline std::string Utf8ToWindows1252(const std::string& s) { return host_text::HostFromUtf8(s); }
 
 class AcceptanceTest : public ::testing::Test {
 protected:

@@ -44,7 +44,8 @@ expect 0 '["plaçant"]'"$nl" --json conjugate placer 0
 expect 1 '[]'"$nl" --json singular xqzwv
 expect 0 "Go${nl}" --lang en infinitive Went
 expect 0 "go${nl}goes${nl}going${nl}went${nl}gone${nl}" --lang en conjugate go 10
-expect 1 "" --lang en conjugate go 3
+expect 2 "" --lang en conjugate go 3
+expect 2 "" conjugate manger 10
 expect 2 "" conjugate manger
 expect 2 "" conjugate manger 11
 expect 2 "" conjugate manger x

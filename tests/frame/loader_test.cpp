@@ -244,6 +244,20 @@ TEST_F(LoaderTest, EnglishKeepsLongFrenchEndingsAndLetterTail) {
     }
 }
 
+// A language the library does not have is refused: the tables stay on the
+// language selected before.
+TEST_F(LoaderTest, UnknownLanguageKeepsTheCurrentOne) {
+    RestartLibrary(3, 1);
+    for (uint16_t current : {0, 3}) {
+        KRZSetLanguage(current);
+        for (uint16_t language : {1, 2, 4, 9, 12, 99, 65535}) {
+            KRZSetLanguage(language);
+            EXPECT_EQ(KRZGetLanguage(), current) << language;
+            EXPECT_EQ(gDictBody.data, current == 0 ? gEnglishDictBody.data : gFrenchDictBody.data);
+        }
+    }
+}
+
 TEST_F(LoaderTest, EnglishIsLoadedWhenFirstSelected) {
     RestartLibrary(3, 0);
     EXPECT_EQ(gEnglishLoaded, 0);

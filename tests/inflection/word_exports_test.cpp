@@ -161,7 +161,13 @@ TEST_F(WordExports, ConjugateCodesAndFlags) {
         {3, "", 2, 20, 0},
         {3, "maison", 2, 11, 2},
         {3, "Xqzwv", 2, 9, 0},
-        {0, "go", 3, 0, 0},
+        // A tense the language does not have is refused.
+        {0, "go", 3, -2, 0},
+        {0, "go", 0, -2, 0},
+        {3, "manger", 10, -2, 0},
+        {3, "manger", 11, -2, 0},
+        {3, "manger", static_cast<uint16_t>(-7), -2, 0},
+        {3, "manger", 65535, -2, 0},
     };
     for (const Case& c : kCases) {
         int16_t count = 0;
@@ -231,6 +237,9 @@ TEST_F(WordExports, LongWordsAndNullArguments) {
     uint16_t flags = 7;
     EXPECT_EQ(KRZConjugate2("aimer", 2, &n, nullptr, &flags, 0, 3), -1);
     EXPECT_EQ(flags, 0);
+    EXPECT_EQ(KRZConjugate2("aimer", 2, &n, buffer, nullptr, 0, 3), -1);
+    EXPECT_EQ(KRZConjugate("aimer", 2, &n, buffer, nullptr, 0, 3), -1);
+    EXPECT_EQ(n, 0);
 }
 
 // A capitalised word without accents is matched to its accented spelling
