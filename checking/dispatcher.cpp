@@ -113,6 +113,8 @@ void CountFrenchQuestionVerbs(DispatchState& s, i32 i) {
         if (c < 128 || c % 8 <= 3 || f <= 5) continue;
         if (WordCategory(i + 1) > 19 && WordFirstByte(i + 1) != '?') continue;
         if (WordCategory(i - 1) > 19) continue;
+        // "ne fût-ce que", "n'était-ce que": a set phrase, not a question.
+        if ((WordIs(i - 1, "ne") || WordIs(i - 1, "n'")) && WordIs(i + 1, "que")) continue;
         if (WordCategory(i - 2) > 19 && (WordCategory(i - 1) == 2 || WordCategory(i - 1) == 3)) continue;
         if (i == 0 && f <= 64 && ((f >= 30 && f <= 35) || f >= 49)) continue;
         ++s.questionFlag;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "checking/dispatcher_rules.h"
+#include "checking/punctuation.h"
 #include "checking/word_access.h"
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
@@ -78,8 +79,9 @@ bool FrenchQuestionMarkWithoutQuestion() {
     for (i32 i = 0; i < gWordCount; ++i) {
         // An inverted verb form marks a question.
         if (WordClass(i) >= 128 && WordClass(i) % 8 > 3) return false;
-        const bool nextVerb = WordClass(i + 1) >= 128;
-        const bool verbAfterNext = !nextVerb && WordClass(i + 2) >= 128 &&
+        // Any verb reading counts: "est" reads as a noun first.
+        const bool nextVerb = HasVerbReading(i + 1);
+        const bool verbAfterNext = !nextVerb && HasVerbReading(i + 2) &&
                                    (WordCategory(i + 1) == 18 || WordCategory(i + 1) == 2 ||
                                     WordClass(i + 1) == 22 || WordClass(i + 1) == 'a');
         if ((nextVerb || verbAfterNext) && FrenchQuestionWord(i)) return false;
@@ -104,13 +106,15 @@ bool IsNegationWord(i32 i) {
     return rest("e") || rest("'") || rest("on");
 }
 
+// The second part of a negation; those that may also stand before the
+// verb ("Personne ne", "Rien ne", "Aucun ne", "Nul ne", "Jamais il ne")
+// carry the sentence's capital there.
 bool CompletesNegation(i32 i) {
-    static const char* const kWords[] = {"pas", "point", "nullement", "personne", "rien", "ni", "plus"};
+    static const char* const kWords[] = {"pas", "point", "nullement", "personne", "rien", "ni", "plus", "jamais"};
     for (const char* w : kWords) {
-        if (WordIs(i, w)) return true;
+        if (IsFolded(i, w)) return true;
     }
-    return WordBegins(i, "aucun") || WordBegins(i, "nul") || WordIs(i, MR("guère")) ||
-           WordIs(i, "jamais") || WordBegins(i, "qu");
+    return BeginsFolded(i, "aucun") || BeginsFolded(i, "nul") || WordIs(i, MR("guère")) || WordBegins(i, "qu");
 }
 
 RuleCode MissingNe(const DispatchState& s) {
@@ -154,21 +158,23 @@ bool NeStandsAlone(i32 q, i32 verb) {
            WordBegins(verb, "daign");
 }
 
-RuleCode MissingSecondPart() {
+// The verb of a "ne" that no second part completes, or -1.
+i32 UncompletedNegationVerb() {
     i32 q = -1;
     for (i32 k = 0; k < gWordCount; ++k) {
-        if (CompletesNegation(k)) return 0;
-        if (q < 0 && (WordIs(k, "ne") || WordIs(k, "n'"))) q = k;
+        if (CompletesNegation(k)) return -1;
+        if (q < 0 && (IsFolded(k, "ne") || IsFolded(k, "n'"))) q = k;
     }
-    if (q < 0) return 0;
-    i32 verb = -1;
+    if (q < 0) return -1;
     for (i32 k = q + 1; k < gWordCount; ++k) {
-        if (WordClass(k) >= 128) {
-            verb = k;
-            break;
-        }
+        if (HasVerbReading(k)) return NeStandsAlone(q, k) ? -1 : k;
     }
-    if (verb < 0 || NeStandsAlone(q, verb) || !MayReport(59, verb)) return 0;
+    return -1;
+}
+
+RuleCode MissingSecondPart(const DispatchState& s) {
+    const i32 verb = s.readingsSeen ? s.negationVerb : UncompletedNegationVerb();
+    if (verb < 0 || !MayReport(59, verb)) return 0;
     gErrorExtent = static_cast<u16>(verb * 257);
     gErrorVariant = 'P';
     gErrorDetail = WordCategory(verb + 1) == 20 ? 2 : 1;
@@ -184,8 +190,12 @@ bool RepetitionCandidate(i32 i) {
         return (k >= 10 && k <= 14 && WordClass(i) != 131 && WordClass(i) != 194 && WordMark(i) == 'J') ||
                (k == 18 && WordLength(i) > 6);
     }
+    // As the French leaves out être and avoir, the English leaves out the
+    // modals and auxiliaries of rows 28 to 40 (can, may, will, shall, do,
+    // be, have): repeating them is no matter of style.
     const u8 m = WordMark(i) & 0x7F;
-    return (WordClass(i) >= 128 && m >= 28 && m <= 40) || (k == 18 && WordLength(i) > 6);
+    const bool auxiliary = (m >= 28 && m <= 34) || (m >= 36 && m <= 38);
+    return (WordClass(i) >= 128 && m >= 28 && m <= 40 && !auxiliary) || (k == 18 && WordLength(i) > 6);
 }
 
 bool Repeats(i32 i, i32 j) {
@@ -280,10 +290,28 @@ void CountSigns(DispatchState& s) {
         if (q == 1) ++singles;
         if (q == 2 && !(gCheckingLanguage == 0 && WordLastByte(i) == 's')) ++singles;
     }
+    // The question and negation tests read every reading of a word: the
+    // reading trial of the clause gate keeps one per word, the first, when
+    // no clause rule tells them apart ("est" a noun, "ose" a noun).
+    if (gCheckingLanguage != 0) {
+        s.readingsSeen = true;
+        s.frenchQuestion = !FrenchQuestionMarkWithoutQuestion();
+        s.negationVerb = UncompletedNegationVerb();
+    }
     s.signBalance = 0;
-    if ((s.doubleQuotes & 1) != 0) s.signBalance = '0';
-    else if ((singles & 1) != 0) s.signBalance = '1';
-    else if (parens[0] != parens[1]) s.signBalance = '2';
+    if (ParagraphQuotesPaired()) {
+        // Quotations may span sentences: the marks were paired over the
+        // paragraph, and only a stray one within this sentence counts.
+        if (gWordCount > 0) {
+            s.signBalance = StrayQuoteBetween(gWords[0].StartOffset, gWords[gWordCount - 1].EndOffset);
+        }
+    } else if ((s.doubleQuotes & 1) != 0) {
+        s.signBalance = '0';
+    } else if ((singles & 1) != 0) {
+        s.signBalance = '1';
+    }
+    if (s.signBalance != 0) return;
+    if (parens[0] != parens[1]) s.signBalance = '2';
     else if (brackets[0] != brackets[1]) s.signBalance = '3';
     else if (braces[0] != braces[1]) s.signBalance = '4';
 }
@@ -337,7 +365,8 @@ RuleCode RunFinalStage(DispatchState& s) {
         return 56;
     }
     if (s.questionFlag == 0 && s.questionMark && count > 0 && MayReport(57, count) &&
-        (english ? EnglishQuestionMarkWithoutQuestion() : FrenchQuestionMarkWithoutQuestion())) {
+        (english ? EnglishQuestionMarkWithoutQuestion()
+                 : (s.readingsSeen ? !s.frenchQuestion : FrenchQuestionMarkWithoutQuestion()))) {
         Fire(57, count);
         gErrorExtent = 0xFFFF;
         return 57;
@@ -350,7 +379,7 @@ RuleCode RunFinalStage(DispatchState& s) {
         if (gLastRule < 59) {
             if (const RuleCode r = MissingNe(s); r != 0) return r;
         }
-        if (const RuleCode r = MissingSecondPart(); r != 0) return r;
+        if (const RuleCode r = MissingSecondPart(s); r != 0) return r;
     }
     if (const RuleCode r = Repetition(); r != 0) return r;
     if (held == 61) {

@@ -11,7 +11,6 @@
 #include "frame/settings.h"
 #include "lexicon/lex_lookup.h"
 #include "lexicon/synonyms.h"
-#include "morphology/compound_words.h"
 #include "morphology/section_walk.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
@@ -408,7 +407,13 @@ bool SentenceHasQuestionMark() {
 bool JoinsPrevious(i32 i, i32 e) {
     const i32 p = i - 1;
     const u8 pc = WordClass(p);
-    if (e <= 39) return pc == 'R' || pc == 'S' || pc == 'B';
+    if (e <= 39) {
+        // A numeral spelt in letters: "sur" (an adjective 'B') or "72" before
+        // "un" are no compound number.
+        if (WordFirstByte(p) >= '0' && WordFirstByte(p) <= '9') return false;
+        if (pc == 'B') return FindListEntry(gFrenchNumberWords, 0, 39, gWords[p].WordText) >= 0;
+        return pc == 'R' || pc == 'S';
+    }
     if (e <= 75) {
         if (!IsImperative(p)) return false;
         if ((e == 47 || e == 48 || e == 49) && WordCategory(i) != 2) return false;
@@ -426,26 +431,44 @@ bool IsParticiple(i32 i) {
     return WordCategory(i) == 11 || (WordClass(i) >= 128 && WordFeature(i) >= 2 && WordFeature(i) <= 5);
 }
 
-bool HasVerbReading(i32 i) {
+bool IsNounOrAdjectiveClass(u8 c) {
+    return c == 'A' || c == 'B' || c == 'C' || c == 'E' || c == 'M' || c == 'N' || c == '}';
+}
+
+bool HasNounOrAdjectiveReading(i32 i) {
     if (!WordExists(i)) return false;
-    for (i32 j = 0; j < gWords[i].ReadingCount && j < 8; ++j)
-        if (WordClass(i, j) >= 128) return true;
+    for (i32 j = 0; j < gWords[i].ReadingCount && j < static_cast<i32>(kReadingSlots); ++j)
+        if (IsNounOrAdjectiveClass(WordClass(i, j))) return true;
     return false;
+}
+
+// A compound that is only a noun or an adjective ("chez-nous",
+// "contre-la", "petite-fille", "bien-voulu") is due only where a noun
+// group begins, after a determiner, and not when its two words already
+// read as one (an adjective and its noun).
+bool NounCompoundFits(const RuleStorage& st, u16 count, i32 i) {
+    for (u16 t = 0; t < count; ++t) {
+        if (!IsNounOrAdjectiveClass(static_cast<u8>(st.tags[t] >> 8))) return true;
+    }
+    const u8 k = WordCategory(i - 1);
+    if (k < 7 || k > 9) return false;
+    return !(HasNounOrAdjectiveReading(i) && HasNounOrAdjectiveReading(i + 1));
 }
 
 // The pairs of section 7 whose hyphen depends on the neighbours. A
 // pronoun before a verb is its subject, not the first half of a noun
 // ("on dit", not "un on-dit").
-bool SectionPairFits(i32 i) {
+bool SectionPairFits(const RuleStorage& st, u16 count, i32 i) {
     const u8 k = WordCategory(i);
     if (k >= 1 && k <= 3 && HasVerbReading(i + 1)) return false;
+    if (!NounCompoundFits(st, count, i)) return false;
     if (WordIs(i, "bien") || WordIs(i, "mal")) return IsParticiple(i + 1);
     if (WordIs(i, "fait") && WordIs(i + 1, "tout")) {
         return WordIs(i - 1, "le") || WordIs(i - 1, "la") || WordIs(i - 1, "les");
     }
     if (WordIs(i, "peut") && WordIs(i + 1, MR("être"))) {
-        const u8 k = WordCategory(i - 1);
-        return !(k >= 1 && k <= 3) && k != 10;
+        const u8 before = WordCategory(i - 1);
+        return !(before >= 1 && before <= 3) && before != 10;
     }
     if (WordIs(i - 1, "comme") || WordIs(i - 1, "la") || WordIs(i - 1, MR("à"))) {
         return gWords[i].ReadingCount == 1;
@@ -466,20 +489,16 @@ RuleCode FrenchHyphen(RuleStorage& st) {
             }
             continue;
         }
-        if (e >= 83) {
-            if (!WordExists(i + 1) || !MayReport(39, i)) continue;
-            HyphenKey(st, "", i, i + 1);
-            u16 count = 0;
-            gCaseMode = 65535;
-            AnalyseCompoundWord(800, st.key, st.tags, count);
-            if (count > 0) return FireHyphen(i, static_cast<u16>(e));
-            continue;
-        }
         if (!WordExists(i + 1) || !MayReport(39, i)) continue;
+        // The joined form must be a word of the dictionary of its own: the
+        // compound analysis would take a learned prefix before any noun
+        // ("non plus").
         HyphenKey(st, "77", i, i + 1);
         u16 count = 0;
         LookupInDictSection(800, 7, st.key, st.tags, count);
-        if (count > 0 && SectionPairFits(i)) return FireHyphen(i, kNoHyphenRule);
+        if (count == 0) continue;
+        if (e >= 83) return FireHyphen(i, static_cast<u16>(e));
+        if (SectionPairFits(st, count, i)) return FireHyphen(i, kNoHyphenRule);
     }
     return 0;
 }
@@ -557,6 +576,16 @@ RuleCode FireConfusion(const DispatchState& s, i32 d) {
     return 40;
 }
 
+// Words i and j are spelt alike but for the case of their first letter.
+bool SameWordButFirstCase(i32 i, i32 j) {
+    const i32 n = WordLength(i);
+    if (n == 0 || n != WordLength(j)) return false;
+    const u8* a = gWords[i].WordText.data;
+    const u8* b = gWords[j].WordText.data;
+    if (ToLowerMacRoman(a[0]) != ToLowerMacRoman(b[0])) return false;
+    return std::memcmp(a + 1, b + 1, static_cast<size_t>(n - 1)) == 0;
+}
+
 }  // namespace
 
 RuleCode RuleUnknownWord(DispatchState& s) {
@@ -602,14 +631,17 @@ RuleCode RuleRepeatedWord(DispatchState& /*s*/) {
     const bool french = gCheckingLanguage != 0;
     for (i32 i = 0; i <= n - 2; ++i) {
         if (!MayReport(16, i + 1)) continue;
-        const u8 first = WordFirstByte(i);
+        // The repeat begins with a lower-case letter; the first word may
+        // carry the sentence's capital ("The the cat").
+        const u8 first = WordFirstByte(i + 1);
         if (first < 'a' || first > 'z') continue;
-        if (CompareStrings(gWords[i].WordText, gWords[i + 1].WordText) != kCompareEqual) continue;
-        if (french && (WordClass(i) == 'X' || WordClass(i) == '\\' || WordIs(i, "en") ||
-                       WordIs(i, "faire") || WordIs(i, "leu"))) {
+        if (!SameWordButFirstCase(i, i + 1)) continue;
+        const i32 k = i + 1;
+        if (french && (WordClass(k) == 'X' || WordClass(k) == '\\' || WordIs(k, "en") ||
+                       WordIs(k, "faire") || WordIs(k, "leu"))) {
             continue;
         }
-        if (!french && (WordIs(i, "had") || WordIs(i, "us"))) continue;
+        if (!french && (WordIs(k, "had") || WordIs(k, "us"))) continue;
         gErrorExtent = static_cast<u16>(i + 1);
         Fire(16, i + 1);
         return 16;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "checking/punctuation.h"
 #include "checking/recorders.h"
 #include "checking/sentence_check.h"
 #include "checking/sentence_state.h"
@@ -62,6 +63,7 @@ u16 WalkParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* ta
     copy.Allocate(length + kWorkingCopySpare);
     std::memcpy(copy.data, text, length);
     ConvertInputToMacRoman(copy);
+    PairParagraphQuotes(copy);
 
     u16 stateCount = 0;
     const AutomatonState* automaton = TokenAutomatonFor(gCheckingLanguage, stateCount);
@@ -103,9 +105,11 @@ u16 WalkParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* ta
         // The recorders moved gCurrentOffset by any replacement; the token
         // that ended the sentence is read again as the next one's first.
         position = sentenceStart = gCurrentOffset;
+        if (GetStringLength(copy) != textLength) PairParagraphQuotes(copy);  // a replacement moved the marks
         textLength = GetStringLength(copy);
     }
     ResetSentenceState();
+    ForgetParagraphQuotes();
     return gParagraphErrorCount;
 }
 
@@ -116,6 +120,7 @@ u32 RunExport(const char* text, i32 start, i32 end, ParagraphErrorRecord* table,
     } catch (...) {
         // Out of memory: the records written so far stay valid.
         ResetSentenceState();
+        ForgetParagraphQuotes();
         return gParagraphErrorCount;
     }
 }

@@ -343,3 +343,228 @@ extern "C" KRZ_API uint32_t KRZPunctParagraph(const char* text, int32_t start, i
         return gParagraphErrorCount;
     }
 }
+
+// ---- Quotation marks of a paragraph ------------------------------------------------
+
+namespace {
+
+constexpr u8 kOpenGuillemet = 0xC7;   // «
+constexpr u8 kCloseGuillemet = 0xC8;  // »
+constexpr u8 kOpenDouble = 0xD2;      // “
+constexpr u8 kCloseDouble = 0xD3;     // ”
+constexpr u8 kOpenSingle = 0xD4;      // ‘
+constexpr u8 kCloseSingle = 0xD5;     // ’
+constexpr u8 kLowSingle = 0xE2;       // ‚
+constexpr u8 kLowDouble = 0xE3;       // „
+constexpr u8 kNoBreakSpace = 0xCA;
+constexpr u32 kQuoteDepth = 32;
+constexpr u32 kStrayCapacity = 64;
+
+struct OpenMark {
+    u32 offset;
+    u8 mark;
+    bool tentative;  // a straight ' before a word: an elision unless closed
+    bool mayCarry;   // opens a speech that may run into the next paragraph
+};
+
+// One kind of quotation (double or single): the marks still open, and
+// whether a mark of the kind was met yet in the paragraph.
+struct QuoteStack {
+    OpenMark open[kQuoteDepth];
+    u32 depth = 0;
+    bool seen = false;
+    bool closedOnce = false;  // a quotation of the kind was closed in the paragraph
+};
+
+struct ParagraphQuotes {
+    BoundedArray<u32> offsets;
+    BoundedArray<u8> kinds;
+    u32 count = 0;
+    bool paired = false;
+};
+
+ParagraphQuotes& Quotes() {
+    static ParagraphQuotes q;
+    if (q.offsets.valid == 0) {
+        q.offsets.Allocate(kStrayCapacity);
+        q.kinds.Allocate(kStrayCapacity);
+    }
+    return q;
+}
+
+void AddStray(ParagraphQuotes& q, u32 offset, u8 kind) {
+    if (q.count >= kStrayCapacity) return;
+    q.offsets[static_cast<i32>(q.count)] = offset;
+    q.kinds[static_cast<i32>(q.count)] = kind;
+    ++q.count;
+}
+
+bool IsBlank(u8 c) { return c <= 0x20 || c == kNoBreakSpace; }
+
+bool IsLetterOrDigit(u8 c) {
+    if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
+    if (c < 0x80) return false;
+    switch (c) {
+        case kOpenGuillemet: case kCloseGuillemet: case kEllipsis: case kNoBreakSpace: case 0xD0: case 0xD1:
+        case kOpenDouble: case kCloseDouble: case kOpenSingle: case kCloseSingle: case kLowSingle: case kLowDouble:
+        case 0xA0: case 0xA4: case 0xA5: case 0xC0: case 0xC1: case 0xE1: case 0xE4:
+            return false;
+        default: return true;
+    }
+}
+
+// A straight double quote opens when it follows a blank, the start, a
+// bracket, a dash or another opening mark and does not stand before a blank.
+bool StraightDoubleOpens(u8 before, u8 after) {
+    const bool afterOpening = IsBlank(before) || before == '(' || before == '[' || before == '{' || before == '-' ||
+                              before == 0xD0 || before == 0xD1 || before == kOpenGuillemet ||
+                              before == kOpenDouble || before == kOpenSingle || before == '\'';
+    return afterOpening && !IsBlank(after);
+}
+
+// A quotation carried into the next paragraph opens a speech: at the start
+// of the paragraph, after a colon, a sentence end or a closing mark, or
+// after a quotation of its kind closed earlier ("Yes," said he, "we ...).
+bool OpensSpeech(const BoundedString& text, const QuoteStack& s, u32 offset) {
+    if (s.closedOnce) return true;
+    i32 k = static_cast<i32>(offset) - 1;
+    while (k >= 0 && (IsBlank(text.data[k]) || text.data[k] == '-' || text.data[k] == 0xD0 || text.data[k] == 0xD1))
+        --k;
+    if (k < 0) return true;
+    switch (text.data[k]) {
+        case ':': case '.': case '!': case '?': case kEllipsis: case '"': case '\'':
+        case kCloseGuillemet: case kCloseDouble: case kCloseSingle:
+            return true;
+        default: return false;
+    }
+}
+
+void Push(const BoundedString& text, QuoteStack& s, u32 offset, u8 mark, bool tentative) {
+    const bool mayCarry = OpensSpeech(text, s, offset);
+    s.seen = true;
+    if (s.depth < kQuoteDepth) s.open[s.depth++] = {offset, mark, tentative, mayCarry};
+}
+
+bool ClosesDouble(u8 opener, u8 closer) {
+    switch (closer) {
+        case kCloseGuillemet: return opener == kOpenGuillemet;
+        case kCloseDouble: return opener == kOpenDouble || opener == kLowDouble;
+        case kOpenDouble: return opener == kLowDouble;
+        default: return opener == '"';
+    }
+}
+
+// A closing mark: it closes the nearest opener it fits (the openers above
+// it were never closed); with none, it is stray unless it is the first
+// mark of its kind (a quotation carried over from the previous paragraph).
+void Close(ParagraphQuotes& q, QuoteStack& s, u32 offset, u8 mark, u8 kind) {
+    for (u32 d = s.depth; d > 0; --d) {
+        const OpenMark& o = s.open[d - 1];
+        if (kind == kStrayDoubleQuote && !ClosesDouble(o.mark, mark)) continue;
+        for (u32 k = d; k < s.depth; ++k) {
+            if (!s.open[k].tentative) AddStray(q, s.open[k].offset, kind);
+        }
+        s.depth = d - 1;
+        s.seen = true;
+        s.closedOnce = true;
+        return;
+    }
+    if (s.seen) AddStray(q, offset, kind);
+    s.seen = true;
+}
+
+// Openers left at the end: the first firm one carries the quotation into
+// the next paragraph when it opens a speech; the others are stray.
+void LeaveOpen(ParagraphQuotes& q, const QuoteStack& s, u8 kind) {
+    bool carried = false;
+    for (u32 d = 0; d < s.depth; ++d) {
+        const OpenMark& o = s.open[d];
+        if (o.tentative) continue;
+        if (carried || !o.mayCarry) AddStray(q, o.offset, kind);
+        carried = true;
+    }
+}
+
+void PairDouble(const BoundedString& text, ParagraphQuotes& q, QuoteStack& s, u32 k, u8 c, u8 before, u8 after) {
+    const bool opens = c == kOpenGuillemet || c == kLowDouble ||
+                       (c == kOpenDouble && !(s.depth > 0 && s.open[s.depth - 1].mark == kLowDouble &&
+                                              !IsBlank(before))) ||
+                       (c == '"' && StraightDoubleOpens(before, after));
+    if (opens) {
+        Push(text, s, k, c, false);
+    } else {
+        Close(q, s, k, c, kStrayDoubleQuote);
+    }
+}
+
+// Single marks; an apostrophe between letters, or after a letter with no
+// quotation open, belongs to its word.
+void PairSingle(const BoundedString& text, ParagraphQuotes& q, QuoteStack& s, u32 k, u8 c, u8 before, u8 after) {
+    if (c == kOpenSingle || c == kLowSingle) {
+        Push(text, s, k, c, false);
+        return;
+    }
+    const bool letterBefore = IsLetterOrDigit(before);
+    const bool letterAfter = IsLetterOrDigit(after);
+    if (letterBefore && letterAfter) return;
+    if (!letterBefore && letterAfter) {
+        if (IsBlank(before) || before == '"' || before == '(' || before == '-' || before == kOpenDouble ||
+            before == kOpenGuillemet || before == 0xD0 || before == 0xD1) {
+            Push(text, s, k, c, true);
+        }
+        return;
+    }
+    if (letterBefore && s.depth == 0) return;  // the boys' hats, Bloomin'
+    if (IsBlank(before) && IsBlank(after)) {
+        AddStray(q, k, kStraySingleQuote);
+        return;
+    }
+    Close(q, s, k, c, kStraySingleQuote);
+}
+
+}  // namespace
+
+void PairParagraphQuotes(const BoundedString& text) {
+    ParagraphQuotes& q = Quotes();
+    q.count = 0;
+    q.paired = true;
+    QuoteStack doubles, singles;
+    const i32 n = GetStringLength(text);
+    for (i32 k = 0; k < n; ++k) {
+        const u8 c = text.data[k];
+        const u8 before = k > 0 ? text.data[k - 1] : ' ';
+        const u8 after = k + 1 < n ? text.data[k + 1] : ' ';
+        const u32 at = static_cast<u32>(k);
+        switch (c) {
+            case '"': case kOpenGuillemet: case kCloseGuillemet: case kOpenDouble: case kCloseDouble: case kLowDouble:
+                PairDouble(text, q, doubles, at, c, before, after);
+                break;
+            case '\'': case kOpenSingle: case kCloseSingle: case kLowSingle:
+                PairSingle(text, q, singles, at, c, before, after);
+                break;
+            default: break;
+        }
+    }
+    LeaveOpen(q, doubles, kStrayDoubleQuote);
+    LeaveOpen(q, singles, kStraySingleQuote);
+}
+
+void ForgetParagraphQuotes() {
+    ParagraphQuotes& q = Quotes();
+    q.count = 0;
+    q.paired = false;
+}
+
+bool ParagraphQuotesPaired() { return Quotes().paired; }
+
+u8 StrayQuoteBetween(u32 first, u32 last) {
+    const ParagraphQuotes& q = Quotes();
+    u8 kind = 0;
+    for (u32 k = 0; k < q.count; ++k) {
+        const u32 o = q.offsets[static_cast<i32>(k)];
+        if (o < first || o > last) continue;
+        const u8 here = q.kinds[static_cast<i32>(k)];
+        if (kind == 0 || here < kind) kind = here;  // double marks before single ones
+    }
+    return kind;
+}

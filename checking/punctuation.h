@@ -3,6 +3,7 @@
 // language's sign rules and space characters, and runs of several spaces.
 #pragma once
 #include "frame/bounded_array.h"
+#include "frame/bounded_string.h"
 #include "frame/types.h"
 #include "krzlib.h"
 
@@ -52,3 +53,29 @@ void ScanSentencePunctuation(const BoundedString& text, u32 sentenceStart);
 // `count`, which grows; stops when the table holds 60 records. Returns 0
 // when a message could not be allocated (nothing more is recorded), else 1.
 u16 CheckSentencePunctuation(ParagraphErrorRecord* table, u16& count);
+
+// ---- Quotation marks of a paragraph ------------------------------------------------
+//
+// Quotations run over several sentences, so their marks are paired over the
+// whole paragraph: « », “ ”, „ ” (and „ “), ‘ ’, and the straight " and '
+// read as opening or closing by their neighbours. An apostrophe inside or
+// at the end of a word (l'eau, the boys' hats) or before a word that opens
+// no quotation ('tis) is never a stray mark. A quotation carried over from
+// the previous paragraph (its first mark a closing one) or into the next
+// (one opening mark left at the end, where it opens a speech: at the start,
+// after a colon or a sentence end, or after a quotation closed earlier) is
+// not stray either.
+
+inline constexpr u8 kStrayDoubleQuote = '0';
+inline constexpr u8 kStraySingleQuote = '1';
+
+// Pairs the marks of the paragraph (the Mac Roman working copy) and keeps
+// the offsets of the stray ones until the next paragraph.
+void PairParagraphQuotes(const BoundedString& text);
+// Forgets the paragraph: sentences are then balanced on their own.
+void ForgetParagraphQuotes();
+// Whether a paragraph's marks are paired.
+bool ParagraphQuotesPaired();
+// The kind of the first stray mark between the offsets (inclusive):
+// kStrayDoubleQuote, kStraySingleQuote, or 0 for none.
+u8 StrayQuoteBetween(u32 first, u32 last);

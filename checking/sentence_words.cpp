@@ -381,7 +381,9 @@ void ExpandContractions(i16 combination, WordsStorage& st) {
         WordRecord& w = gWords[i];
         const i32 length = GetStringLength(w.WordText);
         i32 lead = 0, tail = 0;
-        while (lead < length && IsQuoteByte(w.WordText.data[lead])) ++lead;
+        // An opening single quote is no part of the contraction either
+        // ('Can't is "can" and "not", not "'Ca" and "not").
+        while (lead < length && (IsQuoteByte(w.WordText.data[lead]) || w.WordText.data[lead] == kApostrophe)) ++lead;
         while (tail < length - lead && IsQuoteByte(w.WordText.data[length - 1 - tail])) ++tail;
         const i32 core = length - lead - tail;
         i32 p = -1;

@@ -31,3 +31,11 @@ inline u8 WordLastByte(i32 i) {
     return n > 0 ? gWords[i].WordText.data[n - 1] : 0;
 }
 inline bool IsVerbClass(u8 c) { return c >= 128; }
+// One of the word's readings is a verb form (the readings are not yet
+// sorted out when the dispatcher's own rules run).
+inline bool HasVerbReading(i32 i) {
+    if (!WordExists(i)) return false;
+    for (i32 j = 0; j < gWords[i].ReadingCount && j < static_cast<i32>(kReadingSlots); ++j)
+        if (IsVerbClass(WordClass(i, j))) return true;
+    return false;
+}

@@ -60,7 +60,8 @@ TEST_F(DispatcherTest, RepeatedWords) {
     const Case cases[] = {
         {3, "Il/U mange/#128.24 le/d le/d pain ./", 16, 3},
         {3, "Il/U en/V en/V parle/#128.24 ./", 0, 0},       // "en en" is French
-        {3, "Le/d le/d pain ./", 0, 0},                      // capital first
+        {3, "Le/d le/d pain ./", 16, 1},                     // the sentence's capital
+        {3, "Le/d Le/d pain ./", 0, 0},                      // the repeat a capital
         {3, "Il/U nous/X nous/X lave/#128.24 ./", 0, 0},     // pronoun class 'X'
         {0, "He/U read/#128 the/c the/c book ./", 16, 3},
         {0, "He/U had/#128.3 had/#128.4 enough ./", 0, 0},
@@ -326,13 +327,19 @@ TEST_F(DispatcherTest, Repetition) {
     Build("Un/e travail/A.0.0.74 ./");
     EXPECT_TRUE(Series().empty());
 
-    // English: the second repetition of a verb is reported.
+    // English: the second repetition of a verb is reported; auxiliaries
+    // and modals (be 37, have 38, do 34, will 31) are left out.
     gCheckingLanguage = 0;
-    Build("We/U said/#128.3.0.30 , they/U said/#128.3.0.30 , you/U said/#128.3.0.30 ./");
+    Build("We/U went/#128.3.0.39 , they/U went/#128.3.0.39 , you/U went/#128.3.0.39 ./");
     hits = Series();
     ASSERT_EQ(hits.size(), 1u);
     EXPECT_EQ(hits[0].code, 60);
     EXPECT_EQ(hits[0].pos, 7);
+    for (const char* mark : {"37", "38", "34", "31"}) {
+        const std::string was = std::string("was/#128.3.0.") + mark;
+        Build("We/U " + was + " , they/U " + was + " , you/U " + was + " ./");
+        EXPECT_TRUE(Series().empty()) << mark;
+    }
 }
 
 TEST_F(DispatcherTest, PastParticipleAfterAModal) {
