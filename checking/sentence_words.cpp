@@ -267,6 +267,43 @@ void RemoveIgnoredCharacters() {
     }
 }
 
+// ---- French words spelt with an apostrophe --------------------------------------
+
+// The French tokens end at an apostrophe; a word whose whole spelling holds
+// one (aujourd'hui, presqu'île, quelqu'un, chef-d'œuvre, c'est-à-dire) is
+// put back together when the dictionary knows it whole.
+void ShiftLigature(u16& pos, u16 by) {
+    if (pos != kNoLigaturePos) pos = static_cast<u16>(pos + by);
+}
+
+void JoinApostropheWords(WordsStorage& st, WordMergeCallback merge) {
+    for (i32 i = 0; i + 1 < gWordCount; ++i) {
+        WordRecord& a = gWords[i];
+        WordRecord& b = gWords[i + 1];
+        const i32 na = GetStringLength(a.WordText);
+        const i32 nb = GetStringLength(b.WordText);
+        if (na < 2 || nb < 1 || a.WordText.data[na - 1] != kApostrophe || a.EndOffset + 1 != b.StartOffset) continue;
+        if (na + nb >= static_cast<i32>(st.work.count) ||
+            GetStringLength(a.SeparatorText) + GetStringLength(b.SeparatorText) >= static_cast<i32>(a.SeparatorText.count))
+            continue;
+        CopyString(st.work, a.WordText);
+        AppendString(st.work, b.WordText);
+        if (IsWholeDictionaryForm(st.work) == 0) continue;
+        u16 first = b.FirstLigaturePos, second = b.SecondLigaturePos;
+        ShiftLigature(first, static_cast<u16>(na));
+        ShiftLigature(second, static_cast<u16>(na));
+        if (a.FirstLigaturePos == kNoLigaturePos) {
+            a.FirstLigaturePos = first;
+            a.SecondLigaturePos = second;
+        } else if (a.SecondLigaturePos == kNoLigaturePos) {
+            a.SecondLigaturePos = first;
+        }
+        CopyString(a.WordText, st.work);
+        AppendString(a.SeparatorText, b.SeparatorText);
+        MergeWords(i, i + 1, merge);
+    }
+}
+
 // ---- English contractions --------------------------------------------------------
 
 struct WholeContraction {
@@ -279,6 +316,8 @@ constexpr WholeContraction kWholeContractions[] = {
     {"let's", "let", "us"},     {"it's", "it", nullptr},     {"he's", "he", nullptr},
     {"she's", "she", nullptr},  {"that's", "that", nullptr}, {"we're", "we", "are"},
     {"you're", "you", "are"},   {"they're", "they", "are"},  {"I'm", "I", "am"},
+    {"here's", "here", nullptr}, {"there's", "there", nullptr}, {"where's", "where", nullptr},
+    {"what's", "what", nullptr}, {"who's", "who", nullptr},   {"how's", "how", nullptr},
 };
 
 bool IsPronounEnding(u8 c) { return c == 'I' || c == 'e' || c == 'u' || c == 'y'; }
@@ -729,6 +768,7 @@ void AnalyseSentenceWords(BoundedString& text, u32 /*option*/, u16 plainUnknownR
     RemoveLoneSymbols(mergeCallback);
     RemoveIgnoredCharacters();
     if (gCheckingLanguage == 0) ExpandContractions(combination, st);
+    else JoinApostropheWords(st, mergeCallback);
     for (i32 i = 0; i < gWordCount; ++i) AnalyseWord(c, st, i);
     if (gWordCount > 0 && gWords[0].ReadingCategories[0] == 27) {
         RemoveSentenceWord(0);

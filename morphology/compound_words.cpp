@@ -164,14 +164,19 @@ i16 EnglishLongCompound(Compound& c, BoundedArray<u16>& tags, u16& count) {
     return static_cast<i16>(count);
 }
 
+// A number word after a number word: twenty-seven, not seven-twenty.
+bool EnglishNumberPair(const Compound& c) {
+    const i32 secondWord = ListIndex(gEnglishNumberWords, c.second.s, 1, 50);
+    if (secondWord < 0) return true;
+    const bool unit = InRange(secondWord, 1, 9) || InRange(secondWord, 31, 39);
+    return unit && ListIndex(gEnglishNumberWords, c.first.s, 20, 27) >= 0;
+}
+
 // -2: go on with the prefixes; otherwise the result.
 i16 EnglishPair(Compound& c, BoundedArray<u16>& tags, u16& count) {
     if (Lookup(c.mode, c.second.s, tags, count) > 0 && !EnglishPairRefused(c, tags, count)) {
-        const i32 secondWord = ListIndex(gEnglishNumberWords, c.second.s, 1, 50);
-        if (secondWord >= 0) {
-            const i32 firstWord = ListIndex(gEnglishNumberWords, c.first.s, 20, 27);
-            const bool unit = InRange(secondWord, 1, 9) || InRange(secondWord, 31, 39);
-            if (firstWord >= 0 && unit) return static_cast<i16>(count);
+        if (ListIndex(gEnglishNumberWords, c.second.s, 1, 50) >= 0) {
+            if (EnglishNumberPair(c)) return static_cast<i16>(count);
             count = 0;
             return 0;
         }
@@ -447,6 +452,57 @@ bool CapitalisedPair(Compound& c, WordText& capital, WordText& other, u8 keep, B
     return true;
 }
 
+// ---- Step 8: a compound of words ------------------------------------------------
+
+// A part as written or with a capital initial (prie-Dieu, Île-de-France
+// come here lowered).
+bool PartIsWord(Compound& c, const u8* p, i32 n, BoundedArray<u16>& tags, u16& count) {
+    count = 0;
+    if (n <= 0) return false;
+    c.scratch.Set(p, n);
+    if (LookupWithCase(c.mode, c.scratch.s, tags, count, 0) > 0) return true;
+    // French names are filed in lower case in their own section.
+    if (c.french) return LookupFrenchReserved(kModeFrenchPlain, 9, "99", c.scratch.s, tags, count) && count > 0;
+    c.scratch.bytes[0] = UpperAscii(c.scratch.bytes[0]);
+    return LookupWithCase(c.mode, c.scratch.s, tags, count, 1) > 0;
+}
+
+// A compound that no step above reads is a word when each of its parts is
+// one (home-coming, healthy-looking, garde-champêtre, nu-tête): it takes
+// the analyses of its last part. English number words keep their own rule
+// (twenty-seven, not seven-twenty).
+// French words after a hyphen that step 6 reads with the verb or noun
+// before them (dit-il, donne-le, celui-ci): their groups have rules of
+// their own.
+bool FrenchGroupWord(const u8* p, i32 n) {
+    static const char* const kWords[] = {"je", "tu", "il", "elle", "on", "ils", "elles", "ce", "ci", MR("là")};
+    WordText w;
+    w.Set(p, n);
+    for (const char* k : kWords)
+        if (w.Is(k)) return true;
+    return ListIndex(gFrenchNumberWords, w.s, 40, 75) >= 0;
+}
+
+i16 EveryPartAWord(Compound& c, BoundedArray<u16>& tags, u16& count) {
+    const i32 n = c.word.Length();
+    i32 lastPart = n;
+    while (lastPart > 0 && c.word.bytes[lastPart - 1] != kMarkHyphen) --lastPart;
+    if (c.french ? FrenchGroupWord(c.word.bytes + lastPart, n - lastPart) : !EnglishNumberPair(c)) {
+        count = 0;
+        return 0;
+    }
+    i32 from = 0;
+    for (i32 i = 0; i <= n; ++i) {
+        if (i < n && c.word.bytes[i] != kMarkHyphen) continue;
+        if (!PartIsWord(c, c.word.bytes + from, i - from, tags, count)) {
+            count = 0;
+            return 0;
+        }
+        from = i + 1;
+    }
+    return static_cast<i16>(count);
+}
+
 }  // namespace
 
 i16 AnalyseCompoundWord(u16 mode, BoundedString& word, BoundedArray<u16>& tags, u16& count) {
@@ -506,8 +562,9 @@ i16 AnalyseCompoundWord(u16 mode, BoundedString& word, BoundedArray<u16>& tags, 
         if (CapitalisedPair(c, c.second, c.first, 64, tags, count)) return 1;
         count = 0;
     }
-    // Step 8: the sentence-analysis fallback keeps the last part.
-    if (c.french && gAnalysisMode == 1 && ListIndex(gFrenchNumberWords, c.second.s, 0, 39) < 0)
-        return static_cast<i16>(Lookup(c.mode, c.second.s, tags, count));
-    return static_cast<i16>(count);
+    // Step 8: the sentence-analysis fallback keeps the last part; a compound
+    // of words is a word.
+    if (c.french && ListIndex(gFrenchNumberWords, c.second.s, 0, 39) >= 0) return static_cast<i16>(count);
+    if (c.french && gAnalysisMode == 1) return static_cast<i16>(Lookup(c.mode, c.second.s, tags, count));
+    return EveryPartAWord(c, tags, count);
 }

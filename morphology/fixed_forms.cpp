@@ -220,8 +220,10 @@ bool SaxonGenitive(AnalysisCall& call, bool capitalised, Step& out) {
     const u16 first = gWordTagCodes[0];
     const u8 cls = ClassOf(first);
     const bool ae = call.first == 'a' || call.first == 'e';
-    if (cls == 0x37 || cls == 0x38 || cls == 0x39 || (cls > 0x7F && (first & 0x0F) == 0) || found >= 2 ||
-        (found == 1 && (cls == 'K' || cls == 'Q') && ae)) {
+    // Nouns, noun-adjectives and indefinite pronouns (the world's, one's,
+    // nobody's).
+    const bool noun = cls == 0x37 || cls == 0x38 || cls == 0x39 || cls == 'M' || cls == 'N' || cls == 'K';
+    if (noun || (cls > 0x7F && (first & 0x0F) == 0) || found >= 2 || (found == 1 && cls == 'Q' && ae)) {
         out = Possessive(call, 1);
         return true;
     }

@@ -324,6 +324,13 @@ Step PunctuationPath(AnalysisCall& call) {
     while (at < n && w.data[at] != kMarkHyphen && w.data[at] != kMarkApostrophe) ++at;
     call.hyphen = std::memchr(w.data, kMarkHyphen, static_cast<size_t>(n)) != nullptr;
     if (at == n || w.data[at] == kMarkHyphen) return GoOn();
+    // A word whose spelling holds the apostrophe (aujourd'hui, presqu'île)
+    // before the elided word and what follows it.
+    if (call.French()) {
+        call.work.Set(w);
+        const u16 found = LookupInto(call, call.work.s, call.mode);
+        if (found > 0) return Success(static_cast<i16>(found));
+    }
     const Step s = call.French() ? ApplyFrenchElisions(call, at) : ApplyEnglishApostropheForms(call);
     return s.kind == StepKind::kToHyphen ? GoOn() : s;
 }
@@ -479,10 +486,38 @@ Step CapitalisedAttempts(AnalysisCall& call) {
 
 // ---- Step 12: Roman numerals and the user lexicon --------------------------------------
 
+// A French ordinal in Roman numerals (XIXe, IIe, IIes, Ier, Ire): the
+// capital numeral and the ending of "2e", "1er", "1re". The adjective's tag.
+u16 FrenchRomanOrdinalTag(const BoundedString& w) {
+    const i32 n = TextLength(w);
+    i32 numeral = n;
+    while (numeral > 0 && w.data[numeral - 1] >= 'a' && w.data[numeral - 1] <= 'z') --numeral;
+    if (numeral == 0 || numeral == n) return 0;
+    for (i32 i = 0; i < numeral; ++i)
+        if (w.data[i] < 'A' || w.data[i] > 'Z') return 0;
+    WordText ending;
+    ending.Set(w.data + numeral, n - numeral);
+    const bool first = numeral == 1 && w.data[0] == 'I';
+    const bool singular = first ? ending.Is("er") || ending.Is("re") : ending.Is("e");
+    const bool plural = first ? ending.Is("ers") || ending.Is("res") : ending.Is("es");
+    if (!singular && !plural) return 0;
+    WordText digits;
+    digits.Set(w.data, numeral);
+    if (!IsRomanNumeral(digits.s)) return 0;
+    return singular ? 0x4204 : 0x4208;
+}
+
 Step RomanAndLexicon(AnalysisCall& call) {
     if (IsRomanNumeral(call.saved.s)) {
         SetFixedTags(call, &kTagNumber, 1);
         return Success(1);
+    }
+    if (call.French()) {
+        const u16 ordinal = FrenchRomanOrdinalTag(call.saved.s);
+        if (ordinal != 0) {
+            SetFixedTags(call, &ordinal, 1);
+            return Success(1);
+        }
     }
     const u8 op = call.Operation();
     if (op == 33 || op == 34) return VowelProbeSecondHalf(call);
@@ -659,4 +694,27 @@ i16 AnalyseWordForms(u16 mode, BoundedString& word, u16& count, StringList& slot
         case StepKind::kReturnAsIs: return s.result;
         default: RestoreWord(call); return s.result;
     }
+}
+
+u16 IsWholeDictionaryForm(const BoundedString& word) {
+    const i32 n = TextLength(word);
+    if (n == 0 || n > static_cast<i32>(kMaxExpandedWordLength)) return 0;
+    u16 store[20] = {};
+    BoundedArray<u16> tags;
+    tags.View(store, 20);
+    const u16 mode = gCheckingLanguage != 0 ? kModeFrenchPlain : 0;
+    const u16 savedCase = gCaseMode;
+    WordText t;
+    u16 count = 0;
+    for (i32 attempt = 0; attempt < 2 && count == 0; ++attempt) {
+        t.Set(word);
+        MarkWord(t.s);
+        const bool capital = t.bytes[0] >= 'A' && t.bytes[0] <= 'Z';
+        if (attempt == 1 && !capital) break;
+        if (attempt == 1) t.bytes[0] = LowerAscii(t.bytes[0]);
+        gCaseMode = attempt == 0 && capital ? 1 : 0;
+        LookupWordForm(mode, t.s, tags, count);
+    }
+    gCaseMode = savedCase;
+    return count > 0 ? 1 : 0;
 }

@@ -32,3 +32,9 @@ inline constexpr u16 kCaseMissingPeriod = 80;    // English abbreviation without
 // was given, except that a capitalised word comes back lower-cased with its
 // accents restored. Allocates nothing.
 i16 AnalyseWordForms(u16 mode, BoundedString& word, u16& count, StringList& slots);
+
+// 1 when the dictionary of the checking language holds the whole text as
+// one form, its apostrophes and hyphens included (aujourd'hui, quelqu'un,
+// chef-d'oeuvre), as written or with its initial in lower case. The
+// analysis slots are overwritten. Allocates nothing.
+u16 IsWholeDictionaryForm(const BoundedString& word);

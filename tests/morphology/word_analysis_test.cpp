@@ -138,6 +138,9 @@ TEST_F(WordAnalysisTest, RomanNumeralsAndCapitalNames) {
         {kFrench, "XIX", 1, {0x530C}},  {kFrench, "IIII", 0, {}},        {kFrench, "VX", 0, {}},
         {kFrench, "IC", 0, {}},         {kFrench, "XXXX", 0, {}},        {kFrench, "VV", 0, {}},
         {kFrench, "G7", 0, {0x4114}},   {kFrench, "TF1", 0, {0x4004}},
+        // French ordinals in Roman numerals take the endings of 2e and 1er.
+        {kFrench, "XIXe", 1, {0x4204}}, {kFrench, "IIes", 1, {0x4208}},  {kFrench, "XXes", 1, {0x4208}},
+        {kFrench, "IIer", 0, {}},       {kFrench, "xixe", 0, {}},        {kFrench, "VXe", 0, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.word);
@@ -175,8 +178,8 @@ TEST_F(WordAnalysisTest, FrenchElisionsCarryTheLemmasOfTheirFullForms) {
         {"d'", {0x6A40, 0x2140}}, {"j'", {0x5505}},       {"n'", {0x1600}},
         {"s'", {0x610F}},         {"c'", {0x4614}},       {MR("ç'"), {0x4614}},
         {"jusqu'", {0x1400}},     {"lorsqu'", {0x1100}},  {"puisqu'", {0x1100}},
-        {"quelqu'", {0x5100}},    {"presqu'", {0x1400}},  {"aujourd'hui", {0x1700}},
-        {"prud'homme", {0x1700}}, {"entr'ouvert", {0x1700}}, {"L'", {0x6344, 0x7C44}},
+        {"quelqu'", {0x5100}},    {"presqu'", {0x1400}},  {"aujourd'", {0x1700}},
+        {"prud'", {0x1700}},      {"entr'", {0x1700}},    {"L'", {0x6344, 0x7C44}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.word);
@@ -190,6 +193,16 @@ TEST_F(WordAnalysisTest, FrenchElisionsCarryTheLemmasOfTheirFullForms) {
     EXPECT_EQ(gWordLemmaRefs[0], 12345u);
     // An elided form that French does not have.
     EXPECT_EQ(Analyse(kFrench, "x'").count, 0);
+    // Words spelt with an apostrophe come whole from the dictionary.
+    const std::vector<Case> whole = {
+        {"aujourd'hui", {0x1400}}, {"prud'homme", {0x4114}}, {"quelqu'un", {0x4B14}},
+    };
+    for (const Case& c : whole) {
+        SCOPED_TRACE(c.word);
+        a = Analyse(kFrench, c.word);
+        EXPECT_GE(a.result, 1);
+        EXPECT_TRUE(Holds(a.tags, c.tags[0])) << std::hex << (a.tags.empty() ? 0 : a.tags[0]);
+    }
 }
 
 // ---- Compounds -------------------------------------------------------------------

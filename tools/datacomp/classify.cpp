@@ -269,6 +269,10 @@ bool IsClosedClassWord(const std::string& word) {
     return false;
 }
 
+u8 ElisionFeature(u8 c, const std::string& key) {
+    return c == 22 || (c == 34 && key == "jusque") ? 0x40 : 0;
+}
+
 FormClass ClassifyForm(const SourceForm& f) {
     if (!VerbCodeOf(f).empty()) return Verb();
     if (u8 any = ClosedClassByte(f.form, "*"); any != kNoClass) return Closed(any);
@@ -286,7 +290,8 @@ FormClass ClassifyForm(const SourceForm& f) {
         }
         for (const std::string& po : f.po) {
             if (!IsMgSubtype(po)) continue;
-            if (u8 c = ClosedDefault(po); c != kNoClass) return Nominal(static_cast<u16>(c << 8));
+            if (u8 c = ClosedDefault(po); c != kNoClass)
+                return Nominal(static_cast<u16>(c << 8 | ElisionFeature(c, f.form)));
         }
         return Skip("function word without a class");
     }
@@ -402,12 +407,7 @@ ClassReading ReadClassByte(u8 c, EndingResult ending, const std::string& key, u1
     };
     if (properSection && ending.number == 2 && (c == 166 || c == 180 || c == 183 || c == 184))
         return out;
-    if (c < 35) {
-        u8 low = 0;
-        if (c == 22) low = 0x40;
-        if (c == 34 && key == "jusque") low = 0x40;
-        return one(c, low);
-    }
+    if (c < 35) return one(c, ElisionFeature(c, key));
     if (c < 128) {
         const u8 k0 = key.empty() ? 0 : static_cast<u8>(key[0]);
         switch (c) {

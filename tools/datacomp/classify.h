@@ -94,6 +94,9 @@ struct ClassReading {
     bool replaces = false;
 };
 ClassReading ReadClassByte(u8 c, EndingResult ending, const std::string& key, u16 section);
+// The feature that the lookup adds to a class below 35: 0x40 on the
+// eliding words ("ne", and "jusque" as a preposition).
+u8 ElisionFeature(u8 c, const std::string& key);
 
 // French ending code `code` (0x00..0x5F) against the remainder `rest` of a
 // key (the letters after the implicit four and the matched stem); `key` is

@@ -1572,7 +1572,7 @@ void Writer::RunStages() {
                 d.reading.count = 1;
                 u8 letter = static_cast<u8>(r.tag >> 8);
                 d.allowed = ClassBytesForLetter(letter);
-                if (letter < 35 && (r.tag & 0xFF) == 0) d.allowed.push_back(letter);
+                if (letter < 35 && (r.tag & 0xFF) == ElisionFeature(letter, r.word)) d.allowed.push_back(letter);
             }
             if (d.reading.count == 0) {
                 Prune(r.word, r.lemma, "class byte gives no tag here");
