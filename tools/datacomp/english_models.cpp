@@ -292,122 +292,128 @@ std::vector<EnglishVerbForms> CollectEnglishVerbs(const std::vector<SourceForm>&
     return out;
 }
 
-EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs, CompileReport& report) {
-    EnglishModelTable t;
-    // 1. Stems and paradigms.
-    struct Candidate {
-        EnglishVerbEntry entry;
-        Paradigm paradigm;
-        bool modal = false;
-    };
-    std::vector<Candidate> cands;
-    for (const EnglishVerbForms& v : verbs) {
-        const bool modal = v.slots[1].empty() && v.slots[2].empty() && !v.slots[0].empty() &&
-                           !v.slots[3].empty() && v.slots[4].empty();
-        Candidate c;
-        c.modal = modal;
-        c.entry.lemma = v.lemma;
-        c.entry.level = v.level;
-        bool ok = true;
-        std::string missing;
-        for (int s = 0; s < kEnglishSlotCount; ++s) {
-            if (v.slots[s].empty()) {
-                if (modal) continue;
-                ok = false;
-                missing = "no form for slot " + std::to_string(s);
-                break;
-            }
-            c.entry.forms[s] = Mr(v.slots[s][0].first);
-            if (c.entry.forms[s].empty()) {
-                ok = false;
-                missing = "a letter without a Mac Roman byte";
-                break;
-            }
+namespace {
+
+struct Candidate {
+    EnglishVerbEntry entry;
+    Paradigm paradigm;
+    bool modal = false;
+};
+
+// 1. Stems and paradigms. The candidate of a verb's first choices; false
+// (the reason listed) when the verb cannot be filed.
+bool WholeVerbCandidate(const EnglishVerbForms& v, EnglishModelTable& t, Candidate& c) {
+    const bool modal = v.slots[1].empty() && v.slots[2].empty() && !v.slots[0].empty() &&
+                       !v.slots[3].empty() && v.slots[4].empty();
+    c.modal = modal;
+    c.entry.lemma = v.lemma;
+    c.entry.level = v.level;
+    bool ok = true;
+    std::string missing;
+    for (int s = 0; s < kEnglishSlotCount; ++s) {
+        if (v.slots[s].empty()) {
+            if (modal) continue;
+            ok = false;
+            missing = "no form for slot " + std::to_string(s);
+            break;
         }
-        if (!ok) {
-            t.dropped.push_back(v.lemma + ": " + missing);
-            continue;
-        }
-        std::string stem;
-        bool first = true;
-        for (const std::string& f : c.entry.forms) {
-            if (f.empty()) continue;
-            if (first) {
-                stem = f;
-                first = false;
-                continue;
-            }
-            size_t i = 0;
-            while (i < stem.size() && i < f.size() && stem[i] == f[i]) ++i;
-            stem.resize(i);
-        }
-        c.entry.stem = stem;
-        bool tooLong = false;
-        for (int s = 0; s < kEnglishSlotCount; ++s) {
-            const std::string& f = c.entry.forms[s];
-            if (f.empty()) {
-                c.paradigm[s] = "0";
-                continue;
-            }
-            std::string e = f.substr(stem.size());
-            if (e.size() > kMaxEnglishEndingLength) tooLong = true;
-            c.paradigm[s] = e.empty() ? "$" : e;
-        }
-        if (tooLong) {
-            t.dropped.push_back(v.lemma + ": an ending longer than 7 letters");
-            continue;
-        }
-        u8 regions = 0xFF;
-        for (int s = 0; s < kEnglishSlotCount; ++s)
-            if (!v.slots[s].empty()) regions = regions == 0xFF ? v.slots[s][0].second : (regions == v.slots[s][0].second ? regions : 0);
-        c.entry.region = regions == 0xFF ? 0 : regions;
-        if (c.entry.region != 0 && (stem.size() < 2 || std::any_of(c.entry.forms.begin(), c.entry.forms.end(), [](const std::string& f) { return !f.empty() && f.size() < 4; })))
-            c.entry.region = 0;
-        // Mixed regions among the chosen forms.
-        std::set<u8> chosenRegions;
-        for (int s = 0; s < kEnglishSlotCount; ++s)
-            if (!v.slots[s].empty()) chosenRegions.insert(v.slots[s][0].second);
-        if (chosenRegions.size() > 1)
-            t.differing.push_back(v.lemma + ": its forms are split across the regional sections; all filed with the verb");
-        cands.push_back(c);
-        // Alternative forms.
-        std::map<std::string, std::pair<u8, u8>> alts;  // form -> (slot mask, region)
-        for (int s = 0; s < kEnglishSlotCount; ++s)
-            for (size_t i = 1; i < v.slots[s].size(); ++i) {
-                auto& a = alts[v.slots[s][i].first];
-                a.first |= static_cast<u8>(1u << s);
-                a.second = v.slots[s][i].second;
-            }
-        for (const auto& [form, info] : alts) {
-            Candidate a;
-            a.entry.lemma = v.lemma;
-            a.entry.level = v.level;
-            a.entry.alternate = true;
-            a.entry.stem = Mr(form);
-            if (a.entry.stem.empty()) continue;
-            a.entry.region = a.entry.stem.size() >= 4 ? info.second : 0;
-            for (int s = 0; s < kEnglishSlotCount; ++s) {
-                const bool on = (info.first >> s) & 1;
-                a.paradigm[s] = on ? "$" : "0";
-                if (on) a.entry.forms[s] = a.entry.stem;
-            }
-            // A form that is the first choice of another slot is already
-            // generated there.
-            bool dup = false;
-            for (int s = 0; s < kEnglishSlotCount; ++s)
-                if ((info.first >> s & 1) == 0 && c.entry.forms[s] == a.entry.stem) dup = true;
-            if (dup) {
-                t.differing.push_back(v.lemma + ": " + form + " also fills another slot; not filed twice");
-                continue;
-            }
-            t.differing.push_back(v.lemma + ": " + form + " is an alternative form, filed on a partial row");
-            cands.push_back(a);
+        c.entry.forms[s] = Mr(v.slots[s][0].first);
+        if (c.entry.forms[s].empty()) {
+            ok = false;
+            missing = "a letter without a Mac Roman byte";
+            break;
         }
     }
-    // 2. Numbers. An anchor whose number spells the noun plural with more
-    // letters than the verb's -s ending ("akes" for make, makes) takes a
-    // stem that many letters shorter, and so does every verb of its
-    // paradigm whose stem ends in the same letters (remake, unmake).
+    if (!ok) {
+        t.dropped.push_back(v.lemma + ": " + missing);
+        return false;
+    }
+    std::string stem;
+    bool first = true;
+    for (const std::string& f : c.entry.forms) {
+        if (f.empty()) continue;
+        if (first) {
+            stem = f;
+            first = false;
+            continue;
+        }
+        size_t i = 0;
+        while (i < stem.size() && i < f.size() && stem[i] == f[i]) ++i;
+        stem.resize(i);
+    }
+    c.entry.stem = stem;
+    bool tooLong = false;
+    for (int s = 0; s < kEnglishSlotCount; ++s) {
+        const std::string& f = c.entry.forms[s];
+        if (f.empty()) {
+            c.paradigm[s] = "0";
+            continue;
+        }
+        std::string e = f.substr(stem.size());
+        if (e.size() > kMaxEnglishEndingLength) tooLong = true;
+        c.paradigm[s] = e.empty() ? "$" : e;
+    }
+    if (tooLong) {
+        t.dropped.push_back(v.lemma + ": an ending longer than 7 letters");
+        return false;
+    }
+    u8 regions = 0xFF;
+    for (int s = 0; s < kEnglishSlotCount; ++s)
+        if (!v.slots[s].empty()) regions = regions == 0xFF ? v.slots[s][0].second : (regions == v.slots[s][0].second ? regions : 0);
+    c.entry.region = regions == 0xFF ? 0 : regions;
+    if (c.entry.region != 0 && (stem.size() < 2 || std::any_of(c.entry.forms.begin(), c.entry.forms.end(), [](const std::string& f) { return !f.empty() && f.size() < 4; })))
+        c.entry.region = 0;
+    // Mixed regions among the chosen forms.
+    std::set<u8> chosenRegions;
+    for (int s = 0; s < kEnglishSlotCount; ++s)
+        if (!v.slots[s].empty()) chosenRegions.insert(v.slots[s][0].second);
+    if (chosenRegions.size() > 1)
+        t.differing.push_back(v.lemma + ": its forms are split across the regional sections; all filed with the verb");
+    return true;
+}
+
+// The alternative forms of a verb, each on a partial row.
+void AddAlternateCandidates(const EnglishVerbForms& v, const Candidate& c, EnglishModelTable& t,
+                            std::vector<Candidate>& cands) {
+    std::map<std::string, std::pair<u8, u8>> alts;  // form -> (slot mask, region)
+    for (int s = 0; s < kEnglishSlotCount; ++s)
+        for (size_t i = 1; i < v.slots[s].size(); ++i) {
+            auto& a = alts[v.slots[s][i].first];
+            a.first |= static_cast<u8>(1u << s);
+            a.second = v.slots[s][i].second;
+        }
+    for (const auto& [form, info] : alts) {
+        Candidate a;
+        a.entry.lemma = v.lemma;
+        a.entry.level = v.level;
+        a.entry.alternate = true;
+        a.entry.stem = Mr(form);
+        if (a.entry.stem.empty()) continue;
+        a.entry.region = a.entry.stem.size() >= 4 ? info.second : 0;
+        for (int s = 0; s < kEnglishSlotCount; ++s) {
+            const bool on = (info.first >> s) & 1;
+            a.paradigm[s] = on ? "$" : "0";
+            if (on) a.entry.forms[s] = a.entry.stem;
+        }
+        // A form that is the first choice of another slot is already
+        // generated there.
+        bool dup = false;
+        for (int s = 0; s < kEnglishSlotCount; ++s)
+            if ((info.first >> s & 1) == 0 && c.entry.forms[s] == a.entry.stem) dup = true;
+        if (dup) {
+            t.differing.push_back(v.lemma + ": " + form + " also fills another slot; not filed twice");
+            continue;
+        }
+        t.differing.push_back(v.lemma + ": " + form + " is an alternative form, filed on a partial row");
+        cands.push_back(a);
+    }
+}
+
+// 2. Numbers. An anchor whose number spells the noun plural with more
+// letters than the verb's -s ending ("akes" for make, makes) takes a
+// stem that many letters shorter, and so does every verb of its
+// paradigm whose stem ends in the same letters (remake, unmake).
+void ShortenAnchorStems(std::vector<Candidate>& cands) {
     for (const EnglishAnchor& a : kEnglishModelAnchors) {
         const std::string plural = PluralEndingOf(a.model);
         auto it = std::find_if(cands.begin(), cands.end(), [&](const Candidate& c) {
@@ -438,29 +444,41 @@ EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,
             c.paradigm = p;
         }
     }
-    std::map<Paradigm, std::vector<size_t>> groups;
-    for (size_t i = 0; i < cands.size(); ++i) groups[cands[i].paradigm].push_back(i);
+}
+
+struct Numbering {
     std::map<Paradigm, u8> number;
-    // An anchor verb whose endings a row numbered before it already spells
-    // ("dare" after "like") stands alone on a copy of that row.
-    std::map<std::string, u8> ownRow;   // lemma -> model
-    std::set<u8> taken(std::begin(kEmptyRows), std::end(kEmptyRows));
+    std::map<std::string, u8> ownRow;  // lemma -> model
+    std::set<u8> taken{std::begin(kEmptyRows), std::end(kEmptyRows)};
+};
+
+// The anchors' numbers. An anchor verb whose endings a row numbered
+// before it already spells ("dare" after "like") stands alone on a copy
+// of that row.
+void NumberAnchors(const std::vector<Candidate>& cands, EnglishModelTable& t, CompileReport& report, Numbering& nb) {
     for (const EnglishAnchor& a : kEnglishModelAnchors) {
         for (const Candidate& c : cands) {
             if (c.entry.alternate || c.entry.lemma != a.verb) continue;
             if (c.modal != (a.model >= 28 && a.model <= 33)) continue;
-            if (number.count(c.paradigm) != 0) {
-                ownRow[c.entry.lemma] = a.model;
+            if (nb.number.count(c.paradigm) != 0) {
+                nb.ownRow[c.entry.lemma] = a.model;
                 t.rows[a.model] = c.paradigm;
-                taken.insert(a.model);
+                nb.taken.insert(a.model);
                 break;
             }
-            number[c.paradigm] = a.model;
-            taken.insert(a.model);
+            nb.number[c.paradigm] = a.model;
+            nb.taken.insert(a.model);
             break;
         }
-        if (!taken.count(a.model)) report.Note(std::string("english models: anchor verb missing: ") + a.verb);
+        if (!nb.taken.count(a.model)) report.Note(std::string("english models: anchor verb missing: ") + a.verb);
     }
+}
+
+// Paradigms without a number, in the order they take the free numbers:
+// (group size, paradigm).
+std::vector<std::pair<size_t, Paradigm>> RankParadigms(const std::vector<Candidate>& cands, const Numbering& nb) {
+    std::map<Paradigm, std::vector<size_t>> groups;
+    for (size_t i = 0; i < cands.size(); ++i) groups[cands[i].paradigm].push_back(i);
     // Free numbers go to the largest groups first; among groups of one
     // size, whole verbs before partial rows, then the commonest verbs.
     struct Rank {
@@ -470,7 +488,7 @@ EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,
     };
     std::vector<std::pair<Rank, Paradigm>> ranked;
     for (const auto& [p, idx] : groups) {
-        if (number.count(p) != 0) continue;
+        if (nb.number.count(p) != 0) continue;
         Rank r;
         r.size = idx.size();
         for (size_t i : idx) {
@@ -490,20 +508,26 @@ EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,
     });
     std::vector<std::pair<size_t, Paradigm>> order;
     for (const auto& [r, p] : ranked) order.emplace_back(r.size, p);
+    return order;
+}
+
+// Each paradigm takes the free number that fits it best; whole verbs no
+// fitting number was left for take the numbers left over.
+void NumberFreeParadigms(const std::vector<std::pair<size_t, Paradigm>>& order, EnglishModelTable& t, Numbering& nb) {
     std::vector<u8> regularFree, otherFree;
     for (u8 m = 1; m <= 18; ++m)
-        if (!taken.count(m)) regularFree.push_back(m);
+        if (!nb.taken.count(m)) regularFree.push_back(m);
     for (u8 m = 19; m <= 119; ++m)
-        if (!taken.count(m) && !(m >= 28 && m <= 40)) otherFree.push_back(m);
+        if (!nb.taken.count(m) && !(m >= 28 && m <= 40)) otherFree.push_back(m);
     for (u8 m : {35, 36})
-        if (!taken.count(m)) otherFree.push_back(m);
+        if (!nb.taken.count(m)) otherFree.push_back(m);
     // Each paradigm takes the free number that fits it best (its past
     // read as participle or not, its plural, its base as participle); a row
     // without base form leaves to the verbs the numbers whose rules they
     // read.
     auto wanted = [&](u8 m) {
         for (const auto& [size, p] : order)
-            if (number.count(p) == 0 && p[0] != "0" && RowFits(m, p) && RowAffinity(m, p) == 0) return true;
+            if (nb.number.count(p) == 0 && p[0] != "0" && RowFits(m, p) && RowAffinity(m, p) == 0) return true;
         return false;
     };
     auto pick = [&](std::vector<u8>& pool, const Paradigm& p) -> u8 {
@@ -523,7 +547,7 @@ EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,
         u8 m = RegularShape(p) ? pick(regularFree, p) : 0;
         if (m == 0) m = pick(otherFree, p);
         if (m == 0) continue;
-        number[p] = m;
+        nb.number[p] = m;
     }
     // Whole verbs no fitting number was left for take the numbers left over,
     // commonest first: a verb on a loose row is better than no verb.
@@ -531,20 +555,24 @@ EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,
     leftOver.insert(leftOver.end(), regularFree.begin(), regularFree.end());
     size_t li = 0;
     for (const auto& [size, p] : order) {
-        if (number.count(p) != 0 || p[0] == "0" || li >= leftOver.size()) continue;
-        number[p] = leftOver[li];
+        if (nb.number.count(p) != 0 || p[0] == "0" || li >= leftOver.size()) continue;
+        nb.number[p] = leftOver[li];
         t.looseRows.insert(leftOver[li++]);
     }
-    // Row 119 is repeated as row 0: it must hold something.
+}
+
+// The verbs on their numbers, sorted by lemma (alternates after their verb).
+// Row 119 is repeated as row 0: it must hold something.
+void FileVerbs(const std::vector<Candidate>& cands, const Numbering& nb, EnglishModelTable& t) {
     for (size_t i = 0; i < cands.size(); ++i) {
-        auto it = number.find(cands[i].paradigm);
-        const auto own = cands[i].entry.alternate ? ownRow.end() : ownRow.find(cands[i].entry.lemma);
-        if (it == number.end() && own == ownRow.end()) {
+        auto it = nb.number.find(cands[i].paradigm);
+        const auto own = cands[i].entry.alternate ? nb.ownRow.end() : nb.ownRow.find(cands[i].entry.lemma);
+        if (it == nb.number.end() && own == nb.ownRow.end()) {
             t.dropped.push_back(cands[i].entry.lemma + ": its paradigm found no free model number");
             continue;
         }
         EnglishVerbEntry e = cands[i].entry;
-        e.model = own != ownRow.end() ? own->second : it->second;
+        e.model = own != nb.ownRow.end() ? own->second : it->second;
         e.modelFlag = e.model == kEnglishBeModel;
         t.verbs.push_back(e);
         t.rows[e.model] = cands[i].paradigm;
@@ -554,7 +582,13 @@ EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,
         return a.alternate < b.alternate;
     });
     t.rows[0] = t.rows[119];
-    // 3. Ending lists: "$" at index 0 and "0" at index 7 of the length-1 list.
+}
+
+using EndingTexts = std::array<std::vector<std::string>, kMaxEnglishEndingLength>;
+
+// 3. The ending lists ("$" at index 0 and "0" at index 7 of the length-1
+// list) and the row block.
+EndingTexts EncodeRows(EnglishModelTable& t, CompileReport& report) {
     std::array<std::set<std::string>, kMaxEnglishEndingLength> texts;
     for (const auto& row : t.rows)
         for (const std::string& e : row)
@@ -597,7 +631,12 @@ EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,
             rec[7 + s] = idx;
         }
     }
-    // Self-check: every row against the rules its number is read by.
+    return lists;
+}
+
+// Self-check of the rows and the summary.
+void ReportModels(EnglishModelTable& t, const EndingTexts& lists, CompileReport& report) {
+    // Every row against the rules its number is read by.
     for (int r = 1; r < kEnglishModelRowCount; ++r) {
         const Paradigm& p = t.rows[r];
         if (p[0].empty()) continue;
@@ -623,6 +662,25 @@ EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,
     std::string sizes = "english models: ending lists (endings):";
     for (int k = 0; k < kMaxEnglishEndingLength; ++k) sizes += " " + std::to_string(lists[k].size());
     report.Note(sizes);
+}
+
+}  // namespace
+
+EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs, CompileReport& report) {
+    EnglishModelTable t;
+    std::vector<Candidate> cands;
+    for (const EnglishVerbForms& v : verbs) {
+        Candidate c;
+        if (!WholeVerbCandidate(v, t, c)) continue;
+        cands.push_back(c);
+        AddAlternateCandidates(v, c, t, cands);
+    }
+    ShortenAnchorStems(cands);
+    Numbering nb;
+    NumberAnchors(cands, t, report, nb);
+    NumberFreeParadigms(RankParadigms(cands, nb), t, nb);
+    FileVerbs(cands, nb, t);
+    ReportModels(t, EncodeRows(t, report), report);
     return t;
 }
 
