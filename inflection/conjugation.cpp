@@ -5,10 +5,12 @@
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/tables.h"
+#include "inflection/english_notes.h"
 #include "inflection/inflect.h"
 #include "inflection/inflect_call.h"
 #include "inflection/verb_forms.h"
 #include "lexicon/lex_lookup.h"
+#include "morphology/section_walk.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 
@@ -201,6 +203,48 @@ u16 ReadCandidates(Conj& c) {
     return 0;
 }
 
+// English: a word that is a verb of its own and also a form of another verb
+// (felt, found, weed, rebound) gets candidates of both; only those whose
+// stem and row spell the word itself as the base are kept, when there are
+// any (the others would conjugate the other verb from a cut stem).
+void KeepEnglishInfinitiveCandidates(InflectCall& call) {
+    u32 kept = 0;
+    const u32 n = call.Count();
+    for (u32 i = 0; i < n && i < kWorkEntries; ++i) {
+        const BoundedString& r = call.Result(i);
+        const u32 len = TextLen(r);
+        if (len == 0) continue;
+        u8 m = TextLast(r);
+        if (m > 128) m = static_cast<u8>(m - 128);
+        Work36 base, ending;
+        TextCopy(base.s, r);
+        TextCut(base.s, len - 1);
+        EnglishSlotEnding(EnglishRow(m), 0, ending.s);
+        if (TextContains(ending.s, '0')) continue;
+        if (!TextEquals(ending.s, "$")) TextAppend(base.s, ending.s);
+        if (!TextSame(base.s, call.word.s)) continue;
+        if (kept != i) {
+            Work36 keep;
+            TextCopy(keep.s, r);
+            TextCopy(call.Result(kept), keep.s);
+        }
+        ++kept;
+    }
+    if (kept != 0) call.Count() = static_cast<u16>(kept);
+}
+
+// The operations' lookup reads no regional section for a word of more
+// than 14 letters, though the spelling check accepts it there
+// (compartmentalise): an English verb that long is looked up as the
+// spelling check does, with the active regions.
+bool LongEnglishWordKnown(const InflectCall& call) {
+    if (call.op != 30 || call.Len() <= 14) return false;
+    Work36 w;
+    TextCopy(w.s, call.word.s);
+    u16 found = 0;
+    return DictLookup(kModeEnglishPlain, w.s, found) != 0 && found != 0;
+}
+
 // Step 5: English verbs that are also a past form of another verb.
 void ReplaceEnglishCandidate(Conj& c) {
     InflectCall& call = *c.call;
@@ -366,15 +410,17 @@ bool DefectiveOverride(const Conj& c, u32 k, BoundedString& entry) {
     return true;
 }
 
-// True when an alternative (" or born", " (or spit)") names the form the
-// row already gave: the data may hold the other spelling first.
-bool NamesForm(const char* text, const BoundedString& form) {
+// True when the entry already shows the form an alternative (" or born",
+// " (or spit)") names: the data may hold the other spelling first, or
+// name it in a note.
+bool NamesForm(const char* text, const BoundedString& entry) {
     const char* end = text + std::strlen(text);
     if (end > text && end[-1] == ')') --end;
     const char* begin = end;
     while (begin > text && begin[-1] != ' ' && begin[-1] != '(') --begin;
-    const i32 n = static_cast<i32>(end - begin);
-    return n > 0 && TextLen(form) == static_cast<u32>(n) && std::memcmp(form.data, begin, static_cast<size_t>(n)) == 0;
+    Work36 form;
+    TextSet(form.s, reinterpret_cast<const u8*>(begin), static_cast<u32>(end - begin));
+    return end > begin && EntryShows(entry, form.s);
 }
 
 // Step 10: English forms shown with their alternatives.
@@ -438,8 +484,12 @@ void SecondCandidate(Conj& c, u32 k, bool firstExists, const BoundedString& form
     } else if (!firstExists) {
         TextCopy(entry, form2.s);
     } else if (c.firstPhase && exists2 && !TextSame(form1, form2.s)) {
-        TextAppendC(entry, " ou ");
-        TextAppend(entry, form2.s);
+        if (c.call->op == 30) {
+            AppendEnglishNote(entry, form2.s);
+        } else {
+            TextAppendC(entry, " ou ");
+            TextAppend(entry, form2.s);
+        }
     }
 }
 
@@ -500,11 +550,12 @@ u16 InflectConjugation(InflectCall& call) {
             Work36 w;
             TextCopy(w.s, call.word.s);
             u16 found = 0;
-            if (DictLookup(static_cast<u16>(call.mode), w.s, found) == 0)
+            if (DictLookup(static_cast<u16>(call.mode), w.s, found) == 0 && !LongEnglishWordKnown(call))
                 return kInflectRefused;
             call.Count() = 0;
             TextCopy(w.s, call.word.s);
             if (GenerateVerbForms(call.mode, w.s, *call.results, call.Count()) == 0) return kInflectNoVerb;
+            if (call.op == 30) KeepEnglishInfinitiveCandidates(call);
             c.firstPhase = true;
         }
     }
@@ -539,7 +590,12 @@ u16 InflectConjugation(InflectCall& call) {
             if (exists) Model48Variant(c, k, form.s, entry);
         }
         if (french && (!rowBuilt || c.firstPhase)) DefectiveOverride(c, k, entry);
-        if (call.op == 30 && c.firstPhase) EnglishAlternatives(c, k, entry);
+        if (call.op == 30 && c.firstPhase) {
+            const bool notes = TextSame(c.infinitive.s, call.word.s);
+            if (notes) EnglishNotesBefore(call.word.s, k, entry);
+            EnglishAlternatives(c, k, entry);
+            if (notes) EnglishNotesAfter(call.word.s, k, entry);
+        }
         if (c.candidates == 2 && rowBuilt) SecondCandidate(c, k, exists, form.s, entry);
     }
     const u32 n = tense.end - tense.start;

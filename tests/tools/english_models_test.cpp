@@ -30,7 +30,9 @@ const Built& Models() {
         EnglishFormStats stats;
         const std::vector<SourceForm> forms = BuildEnglishForms(sources, stats);
         CompileReport report;
-        out.table = BuildEnglishModels(CollectEnglishVerbs(forms, kEnglishMaxLevel), report);
+        std::vector<EnglishVerbForms> verbs = CollectEnglishVerbs(forms, kEnglishMaxLevel);
+        ApplyPrincipalParts(verbs, sources.irregularVerbs, kEnglishMaxLevel);
+        out.table = BuildEnglishModels(verbs, report);
         out.ok = true;
         return out;
     }();

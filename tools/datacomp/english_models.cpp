@@ -166,9 +166,12 @@ u8 RegionOf(const SourceForm& f) {
     return 0;
 }
 
+// Mac Roman, the hyphen as the dictionary's mark 0x9B (spoon-feed).
 std::string Mr(const std::string& utf8) {
     std::string out;
-    return Utf8ToMacRoman(utf8, out) ? out : std::string();
+    if (!Utf8ToMacRoman(utf8, out)) return std::string();
+    std::replace(out.begin(), out.end(), '-', static_cast<char>(0x9B));
+    return out;
 }
 
 bool RegularShape(const Paradigm& p) {
@@ -290,6 +293,142 @@ std::vector<EnglishVerbForms> CollectEnglishVerbs(const std::vector<SourceForm>&
         out.push_back(std::move(v));
     }
     return out;
+}
+
+namespace {
+
+using SlotForms = std::vector<std::pair<std::string, u8>>;
+
+bool IsModalShape(const EnglishVerbForms& v) {
+    return v.slots[1].empty() && v.slots[2].empty() && !v.slots[0].empty() && !v.slots[3].empty() &&
+           v.slots[4].empty();
+}
+
+// The forms `first` in front of a slot's list, in that order (added with
+// region 0 when the list lacks them); the others keep their order behind.
+void PutFirst(SlotForms& list, const std::vector<std::string>& first) {
+    SlotForms out;
+    auto has = [&](const std::string& f) {
+        return std::any_of(out.begin(), out.end(), [&](const auto& e) { return e.first == f; });
+    };
+    for (const std::string& f : first) {
+        if (has(f)) continue;
+        const auto it = std::find_if(list.begin(), list.end(), [&](const auto& e) { return e.first == f; });
+        out.push_back(it != list.end() ? *it : std::pair<std::string, u8>{f, 0});
+    }
+    for (const auto& e : list)
+        if (!has(e.first)) out.push_back(e);
+    list = std::move(out);
+}
+
+// The -s and -ing forms `v` (base, past, participle) takes from a verb
+// whose endings spell its three forms from one stem (duet, duetted: as
+// pat, patted): false when `model`'s do not.
+bool SpelledAs(const EnglishVerbForms& model, const EnglishVerbForms& v, std::string& s, std::string& ing) {
+    for (const auto& slot : model.slots)
+        if (slot.empty()) return false;
+    std::string stem = model.slots[0][0].first;
+    for (const auto& slot : model.slots) {
+        const std::string& f = slot[0].first;
+        size_t i = 0;
+        while (i < stem.size() && i < f.size() && stem[i] == f[i]) ++i;
+        stem.resize(i);
+    }
+    auto ending = [&](int k) { return model.slots[k][0].first.substr(stem.size()); };
+    const std::string& base = v.slots[0][0].first;
+    const std::string e0 = ending(0);
+    if (base.size() <= e0.size() || base.compare(base.size() - e0.size(), e0.size(), e0) != 0) return false;
+    const std::string own = base.substr(0, base.size() - e0.size());
+    if (own + ending(3) != v.slots[3][0].first || own + ending(4) != v.slots[4][0].first) return false;
+    s = own + ending(1);
+    ing = own + ending(2);
+    return true;
+}
+
+// The -s and -ing forms a verb lacks, from the longest verb its
+// infinitive ends with: prefix + that verb's first forms; failing that,
+// from the commonest verb whose endings spell its base, past and
+// participle (SpelledAs). A verb built
+// from its pairs (`built`) also takes that verb's first past and
+// participle when its pairs hold them (unweave, unwove or unweaved: as
+// weave), so that it stands on the same row.
+void BorrowPresentForms(EnglishVerbForms& v, bool built, const std::map<std::string, size_t>& index,
+                        const std::vector<EnglishVerbForms>& verbs) {
+    const std::string& lemma = v.lemma;
+    for (size_t k = 1; k + 2 <= lemma.size(); ++k) {
+        const auto it = index.find(lemma.substr(k));
+        if (it == index.end()) continue;
+        const EnglishVerbForms& tail = verbs[it->second];
+        if (tail.slots[1].empty() || tail.slots[2].empty()) continue;
+        const std::string prefix = lemma.substr(0, k);
+        for (int s : {1, 2})
+            if (v.slots[s].empty()) v.slots[s].push_back({prefix + tail.slots[s][0].first, 0});
+        for (int s : {3, 4}) {
+            if (!built || tail.slots[s].empty()) continue;
+            const std::string like = prefix + tail.slots[s][0].first;
+            if (std::any_of(v.slots[s].begin(), v.slots[s].end(), [&](const auto& e) { return e.first == like; }))
+                PutFirst(v.slots[s], {like});
+        }
+        return;
+    }
+    if (v.slots[0].empty() || v.slots[3].empty() || v.slots[4].empty()) return;
+    const EnglishVerbForms* best = nullptr;
+    std::string s, ing;
+    for (const EnglishVerbForms& model : verbs) {
+        std::string s1, s2;
+        if (&model == &v || IsModalShape(model) || (best != nullptr && model.level >= best->level)) continue;
+        if (!SpelledAs(model, v, s1, s2)) continue;
+        best = &model;
+        s = s1;
+        ing = s2;
+    }
+    if (best == nullptr) return;
+    if (v.slots[1].empty()) v.slots[1].push_back({s, 0});
+    if (v.slots[2].empty()) v.slots[2].push_back({ing, 0});
+}
+
+}  // namespace
+
+void ApplyPrincipalParts(std::vector<EnglishVerbForms>& verbs, const std::vector<IrregularVerb>& list, int maxLevel) {
+    std::map<std::string, size_t> index;
+    for (size_t i = 0; i < verbs.size(); ++i)
+        if (!IsModalShape(verbs[i])) index[verbs[i].lemma] = i;
+    std::vector<size_t> listed;
+    std::set<size_t> built;
+    for (const IrregularVerb& iv : list) {
+        if (iv.parts.empty()) continue;
+        std::vector<std::string> pasts, participles;
+        for (const auto& [past, participle] : iv.parts) {
+            pasts.push_back(past);
+            participles.push_back(participle);
+        }
+        auto it = index.find(iv.lemma);
+        if (it == index.end()) {
+            EnglishVerbForms v;
+            v.lemma = iv.lemma;
+            v.level = static_cast<u32>(maxLevel) + 1;
+            verbs.push_back(v);
+            it = index.emplace(iv.lemma, verbs.size() - 1).first;
+            built.insert(it->second);
+        }
+        EnglishVerbForms& v = verbs[it->second];
+        PutFirst(v.slots[0], {iv.lemma});
+        // A verb the sources already give keeps its first choice: the
+        // pairs' forms go behind it.
+        for (auto [s, forms] : {std::pair<int, std::vector<std::string>*>{3, &pasts}, {4, &participles}}) {
+            std::vector<std::string> order = *forms;
+            if (!v.slots[s].empty()) order.insert(order.begin(), v.slots[s][0].first);
+            PutFirst(v.slots[s], order);
+            v.shown[s] = *forms;
+        }
+        listed.push_back(it->second);
+    }
+    // Borrowed after every verb of the list has its forms, twice so that a
+    // verb may borrow from a verb that borrowed.
+    for (int pass = 0; pass < 2; ++pass)
+        for (size_t i : listed)
+            if (verbs[i].slots[1].empty() || verbs[i].slots[2].empty())
+                BorrowPresentForms(verbs[i], built.count(i) != 0, index, verbs);
 }
 
 namespace {
@@ -664,10 +803,55 @@ void ReportModels(EnglishModelTable& t, const EndingTexts& lists, CompileReport&
     report.Note(sizes);
 }
 
-}  // namespace
+// 4. The conjugation notes (KRZDATA 207): for every verb filed whole
+// (not "be" nor the modals), the forms of slots 1 to 4 other than the
+// row's that an entry of the verb spells, in the order shown.
+void BuildNotes(const std::vector<EnglishVerbForms>& verbs, EnglishModelTable& t) {
+    std::map<std::string, std::set<std::string>> spelled;  // lemma -> forms of its entries
+    std::set<std::string> whole;
+    for (const EnglishVerbEntry& e : t.verbs) {
+        for (const std::string& f : e.forms)
+            if (!f.empty()) spelled[e.lemma].insert(f);
+        if (!e.alternate && e.model != kEnglishBeModel && !(e.model >= 28 && e.model <= 33)) whole.insert(e.lemma);
+    }
+    std::map<std::string, std::string> lines;  // key -> line
+    for (const EnglishVerbForms& v : verbs) {
+        if (IsModalShape(v) || whole.count(v.lemma) == 0) continue;
+        const std::set<std::string>& known = spelled[v.lemma];
+        std::string notes;
+        for (int s = 1; s < kEnglishSlotCount; ++s) {
+            if (v.slots[s].empty()) continue;
+            std::vector<std::string> order = v.shown[s];
+            for (const auto& [form, region] : v.slots[s]) order.push_back(form);
+            const std::string row = v.slots[s][0].first;
+            bool before = true;
+            std::set<std::string> named;
+            for (const std::string& form : order) {
+                if (form == row) before = false;
+                if (form == row || !named.insert(form).second) continue;
+                // A past spelled as the base (beat, bust) only from the
+                // list's pairs: the tagger's "seed" and "weed" are the
+                // pasts of "see" and "wee".
+                if (form == v.slots[0][0].first && v.shown[3].empty() && v.shown[4].empty()) continue;
+                const std::string f = Mr(form);
+                if (f.empty() || known.count(f) == 0) continue;
+                notes += '\t';
+                notes += static_cast<char>('0' + s);
+                if (before) notes += '<';
+                notes += f;
+            }
+        }
+        const std::string key = Mr(v.lemma);
+        if (notes.empty() || key.empty()) continue;
+        lines[key] = key + notes + '\n';
+    }
+    t.notesBlock.clear();
+    for (const auto& [key, line] : lines) t.notesBlock.insert(t.notesBlock.end(), line.begin(), line.end());
+}
 
-EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs, CompileReport& report) {
-    EnglishModelTable t;
+// Candidates and their numbers.
+std::vector<Candidate> NumberVerbs(const std::vector<EnglishVerbForms>& verbs, EnglishModelTable& t,
+                                   CompileReport& report, Numbering& nb) {
     std::vector<Candidate> cands;
     for (const EnglishVerbForms& v : verbs) {
         Candidate c;
@@ -676,11 +860,57 @@ EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,
         AddAlternateCandidates(v, c, t, cands);
     }
     ShortenAnchorStems(cands);
-    Numbering nb;
     NumberAnchors(cands, t, report, nb);
     NumberFreeParadigms(RankParadigms(cands, nb), t, nb);
+    return cands;
+}
+
+// A verb whose first choices found no number but whose other past or
+// participle puts it on a numbered row (bespeak, bespoken: as speak) takes
+// that form first. True when a verb changed.
+bool RescueVerbs(std::vector<EnglishVerbForms>& verbs, const std::vector<Candidate>& cands, const Numbering& nb) {
+    std::set<std::string> lost;
+    for (const Candidate& c : cands)
+        if (!c.entry.alternate && !c.modal && nb.number.count(c.paradigm) == 0 && nb.ownRow.count(c.entry.lemma) == 0)
+            lost.insert(c.entry.lemma);
+    bool changed = false;
+    for (EnglishVerbForms& v : verbs) {
+        if (IsModalShape(v) || lost.count(v.lemma) == 0) continue;
+        for (size_t i = 0; i < v.slots[3].size() * v.slots[4].size(); ++i) {
+            const size_t past = i / v.slots[4].size(), participle = i % v.slots[4].size();
+            EnglishVerbForms tried = v;
+            PutFirst(tried.slots[3], {v.slots[3][past].first});
+            PutFirst(tried.slots[4], {v.slots[4][participle].first});
+            EnglishModelTable scratch;
+            Candidate c;
+            if (i == 0 || !WholeVerbCandidate(tried, scratch, c) || nb.number.count(c.paradigm) == 0) continue;
+            v = tried;
+            changed = true;
+            break;
+        }
+    }
+    return changed;
+}
+
+}  // namespace
+
+EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs, CompileReport& report) {
+    // A verb rescued on a numbered row leaves its own paradigm: the numbers
+    // are dealt again (rounds are few: each rescues every verb it can).
+    std::vector<EnglishVerbForms> filed = verbs;
+    for (int round = 0; round < 4; ++round) {
+        CompileReport quiet;
+        EnglishModelTable scratch;
+        Numbering nb;
+        std::vector<Candidate> cands = NumberVerbs(filed, scratch, quiet, nb);
+        if (!RescueVerbs(filed, cands, nb)) break;
+    }
+    EnglishModelTable t;
+    Numbering nb;
+    const std::vector<Candidate> cands = NumberVerbs(filed, t, report, nb);
     FileVerbs(cands, nb, t);
     ReportModels(t, EncodeRows(t, report), report);
+    BuildNotes(filed, t);
     return t;
 }
 

@@ -97,6 +97,15 @@ struct EnglishModelTable {
     // number's reading does not fit (no verb is left out while a number is
     // free); the compiler lists them.
     std::set<u8> looseRows;
+    // KRZDATA 207: the conjugation notes of the English verbs, one line
+    // per verb in the order of its key: the infinitive (Mac Roman, hyphen
+    // 0x9B), then for each form of its slots 1 to 4 other than the row's
+    // (the other pairs of its principal parts, second spellings), in the
+    // order shown, a tab, the slot digit (1 -s, 2 -ing, 3 past, 4 past
+    // participle), "<" when the form is shown before the row's, and the
+    // form; a line feed ends the line. Only forms the dictionary holds
+    // are named.
+    std::vector<u8> notesBlock;
     std::vector<std::string> dropped;     // "lemma: reason"
     std::vector<std::string> differing;   // "lemma: form reason" (kept verbs)
 };
@@ -107,10 +116,29 @@ struct EnglishVerbForms {
     std::string lemma;
     std::array<std::vector<std::pair<std::string, u8>>, kEnglishSlotCount> slots;
     u32 level = 0;
+    // The order the conjugation shows a slot's forms in when it is not
+    // the slot's order (the principal parts of the list of irregular
+    // verbs, first pair first); empty: the slot's order.
+    std::array<std::vector<std::string>, kEnglishSlotCount> shown;
 };
 // Verbs of the English source forms whose base has a SCOWL level of at most
 // `maxLevel`, sorted by lemma.
 std::vector<EnglishVerbForms> CollectEnglishVerbs(const std::vector<SourceForm>& forms, int maxLevel);
+
+// The principal parts of the list of irregular verbs over the collected
+// verbs. Every verb of the list is filed and shows its pairs of past and
+// past participle in the list's order, first pair first. A verb the other
+// sources already give keeps its first choices on its row (the rows are
+// full: a new paradigm would push other verbs out); the forms of the pairs
+// it lacks are added as alternative forms, and `shown` puts the list's
+// order before the row's. A verb the word lists lack is built from its
+// pairs, first pair first. A verb whose -s or -ing form the lists lack
+// takes them from the longest verb its infinitive ends with (redraw:
+// draw, spoon-feed: feed), so that it stands on that verb's row. Verbs the
+// word lists lack (or hold above `maxLevel`) take the level `maxLevel` + 1:
+// rarer than every verb compiled, they are the last to take a number.
+struct IrregularVerb;
+void ApplyPrincipalParts(std::vector<EnglishVerbForms>& verbs, const std::vector<IrregularVerb>& list, int maxLevel);
 
 // Builds the rows, the verb entries and the blocks. Deterministic.
 EnglishModelTable BuildEnglishModels(const std::vector<EnglishVerbForms>& verbs,

@@ -737,7 +737,11 @@ struct Writer {
             const std::string& s = v.stem;
             u16 section = 0;
             std::string prefix;
-            if (v.region != 0 && s.size() >= 2) {
+            if (s.find(static_cast<char>(kHyphen)) != std::string::npos) {
+                // The lookup reads hyphenated words in their section only.
+                section = kSectionHyphen;
+                prefix = "::";
+            } else if (v.region != 0 && s.size() >= 2) {
                 section = v.region == 6 ? kSectionBritish : kSectionAmerican;
                 prefix = v.region == 6 ? "66" : "77";
             } else if (s.empty()) {

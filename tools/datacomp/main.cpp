@@ -204,6 +204,7 @@ int CompileEnglish(const Options& opt, CompileReport& report) {
                 std::to_string(cl.verbs.size()) + " verbs");
     for (const auto& [why, n] : cl.skipped) report.Note("english classify: not encoded " + std::to_string(n) + ": " + why);
     static EnglishModelTable models;
+    ApplyPrincipalParts(cl.verbs, sources.irregularVerbs, kEnglishMaxLevel);
     models = BuildEnglishModels(cl.verbs, report);
     InstallEnglishModels(models);
     report.Note("english models: " + std::to_string(KeepVerbFormsWithoutRow(forms, models, cl.readings)) +
@@ -216,7 +217,8 @@ int CompileEnglish(const Options& opt, CompileReport& report) {
     bool ok = WriteBlock(opt.out, "KRZDATA", 203, dict.prefixIndex) &&
               WriteBlock(opt.out, "KRZDATA", 204, dict.body) &&
               WriteBlock(opt.out, "KRZDATA", 205, dict.matrix) &&
-              WriteBlock(opt.out, "KRZDATA", 206, models.rowBlock);
+              WriteBlock(opt.out, "KRZDATA", 206, models.rowBlock) &&
+              WriteBlock(opt.out, "KRZDATA", 207, models.notesBlock);
     for (int k = 0; k < kMaxEnglishEndingLength && ok; ++k)
         ok = WriteBlock(opt.out, "KRZAVER", 201 + k, models.endingLists[k]);
     ok = ok && WriteFile(opt.out + "/english_manifest.txt", FormatManifest(dict.manifest));

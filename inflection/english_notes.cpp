@@ -1,0 +1,99 @@
+// Notes of the English principal parts (see english_notes.h).
+#include "inflection/english_notes.h"
+
+#include <cstring>
+
+#include "frame/resources.h"
+#include "inflection/work_text.h"
+
+namespace {
+
+constexpr u16 kNotesBlockId = 207;
+
+// The notes of a verb: the bytes after its key up to the line feed.
+struct NoteLine {
+    const u8* at = nullptr;
+    const u8* end = nullptr;
+};
+
+NoteLine FindNotes(const BoundedString& verb) {
+    const u8* data = nullptr;
+    u32 size = 0;
+    NoteLine line;
+    if (!FindEmbeddedBlock("KRZDATA", kNotesBlockId, &data, &size) || data == nullptr) return line;
+    const u32 n = TextLen(verb);
+    const u8* end = data + size;
+    for (const u8* p = data; p < end;) {
+        const u8* feed = static_cast<const u8*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        if (feed == nullptr) feed = end;
+        if (static_cast<u32>(feed - p) > n && p[n] == '\t' && std::memcmp(p, verb.data, n) == 0) {
+            line.at = p + n;
+            line.end = feed;
+            return line;
+        }
+        p = feed + 1;
+    }
+    return line;
+}
+
+// Calls `use` with each note of the slot, in order, that is (or is not)
+// shown before the row's form.
+template <typename Use>
+void ForEachNote(const BoundedString& verb, u32 slot, bool before, Use use) {
+    const NoteLine line = FindNotes(verb);
+    for (const u8* p = line.at; p != nullptr && p < line.end;) {
+        const u8* field = p + 1;  // past the tab
+        const u8* next = field;
+        while (next < line.end && *next != '\t') ++next;
+        p = next;
+        if (next - field < 2 || field[0] != '0' + slot) continue;
+        const bool lead = field[1] == '<';
+        if (lead != before) continue;
+        const u8* form = field + (lead ? 2 : 1);
+        Work36 text;
+        TextSet(text.s, form, static_cast<u32>(next - form));
+        use(text.s);
+    }
+}
+
+}  // namespace
+
+bool EntryShows(const BoundedString& entry, const BoundedString& form) {
+    const u32 n = TextLen(entry), f = TextLen(form);
+    if (f == 0) return true;
+    auto inWord = [](u8 b) { return b != ' ' && b != '(' && b != ')' && b != ','; };
+    for (u32 at = 0; at + f <= n; ++at) {
+        if (std::memcmp(entry.data + at, form.data, f) != 0) continue;
+        const bool starts = at == 0 || !inWord(entry.data[at - 1]);
+        const bool ends = at + f == n || !inWord(entry.data[at + f]);
+        if (starts && ends) return true;
+    }
+    return false;
+}
+
+void AppendEnglishNote(BoundedString& entry, const BoundedString& form) {
+    if (EntryShows(entry, form)) return;
+    if (TextLen(entry) == 0) {
+        TextCopy(entry, form);
+        return;
+    }
+    TextAppendC(entry, " (or ");
+    TextAppend(entry, form);
+    TextAppendC(entry, ")");
+}
+
+void EnglishNotesBefore(const BoundedString& verb, u32 slot, BoundedString& entry) {
+    Work72 lead;
+    ForEachNote(verb, slot, true, [&](const BoundedString& form) { AppendEnglishNote(lead.s, form); });
+    if (TextLen(lead.s) == 0) return;
+    if (TextLen(entry) != 0 && !EntryShows(lead.s, entry)) {
+        TextAppendC(lead.s, " (or ");
+        TextAppend(lead.s, entry);
+        TextAppendC(lead.s, ")");
+    }
+    TextCopy(entry, lead.s);
+}
+
+void EnglishNotesAfter(const BoundedString& verb, u32 slot, BoundedString& entry) {
+    ForEachNote(verb, slot, false, [&](const BoundedString& form) { AppendEnglishNote(entry, form); });
+}
