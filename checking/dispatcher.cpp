@@ -105,8 +105,24 @@ bool DeriveCategories(DispatchState& s, i32 i) {
     return modalParticiple && MayReport(53, i);
 }
 
+// An inverted reading of the sentence's first word (after dashes and
+// quotes) that may also be an imperative or a subjunctive is none
+// ("Mettez-vous sur le banc.").
+bool FirstWordMayCommand(i32 i) {
+    for (i32 k = 0; k < i; ++k) {
+        if (WordCategory(k) < 20) return false;
+    }
+    const WordRecord& w = gWords[i];
+    for (i32 j = 0; j < w.ReadingCount && j < static_cast<i32>(kReadingSlots); ++j) {
+        const u8 f = w.ReadingFeatures[j];
+        if (w.ReadingClasses[j] >= 128 && f <= 64 && ((f >= 30 && f <= 35) || f >= 48)) return true;
+    }
+    return false;
+}
+
 void CountFrenchQuestionVerbs(DispatchState& s, i32 i) {
     WordRecord& w = gWords[i];
+    if (FirstWordMayCommand(i)) return;
     for (i32 j = 0; j < w.ReadingCount && j < static_cast<i32>(kReadingSlots); ++j) {
         const u8 c = w.ReadingClasses[j];
         const u8 f = w.ReadingFeatures[j];

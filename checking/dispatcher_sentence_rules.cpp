@@ -74,11 +74,57 @@ bool FrenchQuestionWord(i32 i) {
     return BeginsFolded(i, "qu") || BeginsFolded(i, "com") || IsFolded(i, MR("où")) || BeginsFolded(i, "pourq");
 }
 
+bool HasInvertedReading(i32 i) {
+    if (!WordExists(i)) return false;
+    for (i32 j = 0; j < gWords[i].ReadingCount && j < static_cast<i32>(kReadingSlots); ++j) {
+        const u8 c = WordClass(i, j);
+        if (IsVerbClass(c) && c % 8 > 3) return true;
+    }
+    return false;
+}
+
+// The word that opens the question: the first after dashes, quotes, "et",
+// "mais" and prepositions ("—Et à quoi ...", "Mais pourquoi").
+i32 QuestionOpener() {
+    i32 i = 0;
+    while (WordExists(i) && (WordCategory(i) >= 20 || WordCategory(i) == 15 || WordCategory(i) == 16 ||
+                             IsFolded(i, "et") || IsFolded(i, "mais"))) {
+        ++i;
+    }
+    return i;
+}
+
+// A "?" with words after it closes a question quoted or put in the
+// narration ("—Danser? reprit-elle.", "«Vous m'appelez?» demanda-t-elle").
+bool QuestionMarkBeforeWords() {
+    bool mark = false;
+    for (i32 i = 0; i < gWordCount; ++i) {
+        if (WordFirstByte(i) == '?') mark = true;
+        else if (mark && WordCategory(i) < 20) return true;
+    }
+    return false;
+}
+
+bool HasVerb() {
+    for (i32 i = 0; i < gWordCount; ++i) {
+        if (HasVerbReading(i)) return true;
+    }
+    return false;
+}
+
 bool FrenchQuestionMarkWithoutQuestion() {
     if (WordCategory(0) == 5 || BeginsFolded(0, "q")) return false;
+    // A question word first, a quoted question, or a question without a
+    // verb to put before its subject ("Et Marie?", "—De la musique?").
+    const i32 opener = QuestionOpener();
+    if (WordCategory(opener) == 5 || BeginsFolded(opener, "q") || FrenchQuestionWord(opener)) return false;
+    if (QuestionMarkBeforeWords() || !HasVerb()) return false;
+    // Spoken French asks by the tone alone: a line of dialogue or a
+    // quotation may ("—Tu aimes donc tant l'école?").
+    if (gWordCount > 0 && InReportedSpeech(gWords[0].StartOffset, gWords[gWordCount - 1].EndOffset)) return false;
     for (i32 i = 0; i < gWordCount; ++i) {
         // An inverted verb form marks a question.
-        if (WordClass(i) >= 128 && WordClass(i) % 8 > 3) return false;
+        if (HasInvertedReading(i)) return false;
         // Any verb reading counts: "est" reads as a noun first.
         const bool nextVerb = HasVerbReading(i + 1);
         const bool verbAfterNext = !nextVerb && HasVerbReading(i + 2) &&

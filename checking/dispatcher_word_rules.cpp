@@ -403,6 +403,29 @@ bool SentenceHasQuestionMark() {
     return false;
 }
 
+bool IsNounOrAdjectiveClass(u8 c) {
+    return c == 'A' || c == 'B' || c == 'C' || c == 'E' || c == 'M' || c == 'N' || c == '}';
+}
+
+bool HasNounOrAdjectiveReading(i32 i) {
+    if (!WordExists(i)) return false;
+    for (i32 j = 0; j < gWords[i].ReadingCount && j < static_cast<i32>(kReadingSlots); ++j)
+        if (IsNounOrAdjectiveClass(WordClass(i, j))) return true;
+    return false;
+}
+
+// A reading that may stand as a subject: a pronoun (subject, object,
+// personal, demonstrative, relative or indefinite: "on") or a determiner,
+// which before a verb stands for its noun ("Tout va bien").
+bool HasSubjectReading(i32 i) {
+    if (!WordExists(i)) return false;
+    for (i32 j = 0; j < gWords[i].ReadingCount && j < static_cast<i32>(kReadingSlots); ++j) {
+        const u8 k = WordCategory(i, j);
+        if ((k >= 1 && k <= 6) || k == 8) return true;
+    }
+    return false;
+}
+
 // Whether entry e (below 83) at word i joins the previous word.
 bool JoinsPrevious(i32 i, i32 e) {
     const i32 p = i - 1;
@@ -422,24 +445,14 @@ bool JoinsPrevious(i32 i, i32 e) {
     switch (e) {
         case 76: case 77: return gWords[p].ReadingCount == 1 && pc == 'A';
         case 78: case 79: return WordCategory(p) >= 1 && WordCategory(p) <= 3;
-        case 80: return IsThirdPersonVerb(p) && SentenceHasQuestionMark();
+        // "venait-ce?", but "D'où venait ce coup?" (a determiner).
+        case 80: return IsThirdPersonVerb(p) && SentenceHasQuestionMark() && !HasNounOrAdjectiveReading(i + 1);
         default: return pc == 'O' || pc == 'F' || WordIs(p, "de");  // ci, là
     }
 }
 
 bool IsParticiple(i32 i) {
     return WordCategory(i) == 11 || (WordClass(i) >= 128 && WordFeature(i) >= 2 && WordFeature(i) <= 5);
-}
-
-bool IsNounOrAdjectiveClass(u8 c) {
-    return c == 'A' || c == 'B' || c == 'C' || c == 'E' || c == 'M' || c == 'N' || c == '}';
-}
-
-bool HasNounOrAdjectiveReading(i32 i) {
-    if (!WordExists(i)) return false;
-    for (i32 j = 0; j < gWords[i].ReadingCount && j < static_cast<i32>(kReadingSlots); ++j)
-        if (IsNounOrAdjectiveClass(WordClass(i, j))) return true;
-    return false;
 }
 
 // A compound that is only a noun or an adjective ("chez-nous",
@@ -457,10 +470,9 @@ bool NounCompoundFits(const RuleStorage& st, u16 count, i32 i) {
 
 // The pairs of section 7 whose hyphen depends on the neighbours. A
 // pronoun before a verb is its subject, not the first half of a noun
-// ("on dit", not "un on-dit").
+// ("on dit", not "un on-dit"; "Tout va bien", not "à tout-va").
 bool SectionPairFits(const RuleStorage& st, u16 count, i32 i) {
-    const u8 k = WordCategory(i);
-    if (k >= 1 && k <= 3 && HasVerbReading(i + 1)) return false;
+    if (HasSubjectReading(i) && HasVerbReading(i + 1)) return false;
     if (!NounCompoundFits(st, count, i)) return false;
     if (WordIs(i, "bien") || WordIs(i, "mal")) return IsParticiple(i + 1);
     if (WordIs(i, "fait") && WordIs(i + 1, "tout")) {

@@ -381,6 +381,12 @@ struct ParagraphQuotes {
     BoundedArray<u8> kinds;
     u32 count = 0;
     bool paired = false;
+    // Reported speech: the spans of the double quotations, and whether the
+    // paragraph is a line of dialogue (it begins with a dash).
+    BoundedArray<u32> speechFirst;
+    BoundedArray<u32> speechLast;
+    u32 speechCount = 0;
+    bool dialogue = false;
 };
 
 ParagraphQuotes& Quotes() {
@@ -388,6 +394,8 @@ ParagraphQuotes& Quotes() {
     if (q.offsets.valid == 0) {
         q.offsets.Allocate(kStrayCapacity);
         q.kinds.Allocate(kStrayCapacity);
+        q.speechFirst.Allocate(kStrayCapacity);
+        q.speechLast.Allocate(kStrayCapacity);
     }
     return q;
 }
@@ -397,6 +405,13 @@ void AddStray(ParagraphQuotes& q, u32 offset, u8 kind) {
     q.offsets[static_cast<i32>(q.count)] = offset;
     q.kinds[static_cast<i32>(q.count)] = kind;
     ++q.count;
+}
+
+void AddSpeech(ParagraphQuotes& q, u32 first, u32 last, u8 kind) {
+    if (kind != kStrayDoubleQuote || q.speechCount >= kStrayCapacity) return;
+    q.speechFirst[static_cast<i32>(q.speechCount)] = first;
+    q.speechLast[static_cast<i32>(q.speechCount)] = last;
+    ++q.speechCount;
 }
 
 bool IsBlank(u8 c) { return c <= 0x20 || c == kNoBreakSpace; }
@@ -464,23 +479,26 @@ void Close(ParagraphQuotes& q, QuoteStack& s, u32 offset, u8 mark, u8 kind) {
         for (u32 k = d; k < s.depth; ++k) {
             if (!s.open[k].tentative) AddStray(q, s.open[k].offset, kind);
         }
+        AddSpeech(q, o.offset, offset, kind);
         s.depth = d - 1;
         s.seen = true;
         s.closedOnce = true;
         return;
     }
     if (s.seen) AddStray(q, offset, kind);
+    else AddSpeech(q, 0, offset, kind);
     s.seen = true;
 }
 
 // Openers left at the end: the first firm one carries the quotation into
 // the next paragraph when it opens a speech; the others are stray.
-void LeaveOpen(ParagraphQuotes& q, const QuoteStack& s, u8 kind) {
+void LeaveOpen(ParagraphQuotes& q, const QuoteStack& s, u8 kind, u32 end) {
     bool carried = false;
     for (u32 d = 0; d < s.depth; ++d) {
         const OpenMark& o = s.open[d];
         if (o.tentative) continue;
         if (carried || !o.mayCarry) AddStray(q, o.offset, kind);
+        else AddSpeech(q, o.offset, end, kind);
         carried = true;
     }
 }
@@ -527,9 +545,13 @@ void PairSingle(const BoundedString& text, ParagraphQuotes& q, QuoteStack& s, u3
 void PairParagraphQuotes(const BoundedString& text) {
     ParagraphQuotes& q = Quotes();
     q.count = 0;
+    q.speechCount = 0;
     q.paired = true;
     QuoteStack doubles, singles;
     const i32 n = GetStringLength(text);
+    i32 first = 0;
+    while (first < n && IsBlank(text.data[first])) ++first;
+    q.dialogue = first < n && (text.data[first] == '-' || text.data[first] == 0xD0 || text.data[first] == 0xD1);
     for (i32 k = 0; k < n; ++k) {
         const u8 c = text.data[k];
         const u8 before = k > 0 ? text.data[k - 1] : ' ';
@@ -545,14 +567,27 @@ void PairParagraphQuotes(const BoundedString& text) {
             default: break;
         }
     }
-    LeaveOpen(q, doubles, kStrayDoubleQuote);
-    LeaveOpen(q, singles, kStraySingleQuote);
+    const u32 end = n > 0 ? static_cast<u32>(n - 1) : 0;
+    LeaveOpen(q, doubles, kStrayDoubleQuote, end);
+    LeaveOpen(q, singles, kStraySingleQuote, end);
 }
 
 void ForgetParagraphQuotes() {
     ParagraphQuotes& q = Quotes();
     q.count = 0;
+    q.speechCount = 0;
+    q.dialogue = false;
     q.paired = false;
+}
+
+bool InReportedSpeech(u32 first, u32 last) {
+    const ParagraphQuotes& q = Quotes();
+    if (q.dialogue) return true;
+    for (u32 k = 0; k < q.speechCount; ++k) {
+        const i32 i = static_cast<i32>(k);
+        if (q.speechFirst[i] <= first && last <= q.speechLast[i]) return true;
+    }
+    return false;
 }
 
 bool ParagraphQuotesPaired() { return Quotes().paired; }

@@ -79,3 +79,6 @@ bool ParagraphQuotesPaired();
 // The kind of the first stray mark between the offsets (inclusive):
 // kStrayDoubleQuote, kStraySingleQuote, or 0 for none.
 u8 StrayQuoteBetween(u32 first, u32 last);
+// Whether the offsets (inclusive) lie in reported speech: a quotation of
+// the paragraph, or a paragraph that is a line of dialogue (a dash first).
+bool InReportedSpeech(u32 first, u32 last);

@@ -88,6 +88,58 @@ TEST_F(FrenchAcceptanceTest, EnglishWordInsideFrenchText) {
     }
 }
 
+// Correct prose that drew false alarms: a quotation over several
+// sentences, ordinary word pairs that are also compounds, negations opened
+// by a negative word, questions without inversion, set phrases with an
+// inverted verb; and the findings that stay. Literary "ne" alone is
+// reported except with the verbs that take it (oser, cesser, daigner,
+// bouger).
+TEST_F(FrenchAcceptanceTest, EditedProseDrawsNoFalseAlarm) {
+    struct Case {
+        const char* sentence;
+        uint32_t start, end;  // the grammar finding expected; 0, 0: nothing
+    };
+    const Case cases[] = {
+        {"«Oh! Viens ici. Qui est là?» Puis il partit.", 0, 0},
+        {"\u201eEntre nous\u201d, dit-il.", 0, 0},
+        {"Maman raconta: «Il était une fois un bûcheron.", 0, 0},
+        {"—Oui, maman, je vais chercher le docteur!»", 0, 0},
+        {"«L'eau est froide», dit-il.", 0, 0},
+        {"Il est sur un banc.", 0, 0},
+        {"Il reste chez nous.", 0, 0},
+        {"Il a bien voulu venir.", 0, 0},
+        {"Il est contre la porte.", 0, 0},
+        {"Tout va bien.", 0, 0},
+        {"D'où venait ce coup?", 0, 0},
+        {"Personne ne peut me le dire.", 0, 0},
+        {"Aucun ne vient.", 0, 0},
+        {"Nul ne sait.", 0, 0},
+        {"Il n'ose le dire.", 0, 0},
+        {"Où est le malade?", 0, 0},
+        {"—Et où est son bras?", 0, 0},
+        {"Comment est arrivé cet accident?", 0, 0},
+        {"—Danser? reprit-elle.", 0, 0},
+        {"—Tu aimes donc tant l'école?", 0, 0},
+        {"Il viendra, ne fût-ce que pour nous voir.", 0, 0},
+        {"Il est venu, dit-il.", 0, 0},
+        {"Il viendra peut-être demain.", 0, 0},
+        {"Je ne sais.", 6, 10},
+        {"Il dit «oui.", 0, 1},
+        {"Il est là?", 9, 9},
+        {"Il part par dessus le mur.", 8, 17},
+        {"Il viendra peut être demain.", 11, 19},
+    };
+    for (const Case& c : cases) {
+        const std::vector<Found> found = Grammar(c.sentence);
+        if (c.end == 0) {
+            EXPECT_TRUE(found.empty()) << c.sentence << " gave" << Describe(found);
+            continue;
+        }
+        EXPECT_EQ(found.size(), 1u) << c.sentence << " gave" << Describe(found);
+        EXPECT_TRUE(Holds(found, c.start, c.end, KRZ_CLASS_GRAMMAR)) << c.sentence << " gave" << Describe(found);
+    }
+}
+
 TEST_F(FrenchAcceptanceTest, FindingsPerThousandWordsOnCleanProse) {
     std::string here = __FILE__;
     std::ifstream in(here.substr(0, here.rfind('/')) + "/../data/text/hugo_miserables_fr.txt");
