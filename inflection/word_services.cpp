@@ -19,6 +19,7 @@
 #include "morphology/section_walk.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
+#include "morphology/suggestion_ranking.h"
 #include "morphology/word_text.h"
 
 namespace {
@@ -211,28 +212,6 @@ void FinishServiceResults(StringList& results, u32 n, u16 pattern, u16 keepAccen
 
 namespace {
 
-// Best first: a stable sort of the first n entries by their cost marks.
-void RankByMarks(StringList& list, u16 n) {
-    u16 order[kSuggestionWorkList];
-    u8 marks[kSuggestionWorkList];
-    if (n > kSuggestionWorkList) n = kSuggestionWorkList;
-    for (u16 i = 0; i < n; ++i) {
-        order[i] = i;
-        marks[i] = gSuggestionFlags[i];
-    }
-    std::stable_sort(order, order + n, [&](u16 a, u16 b) { return marks[a] < marks[b]; });
-    u8 texts[kSuggestionWorkList][kWordSlotSize];
-    for (u16 i = 0; i < n; ++i) {
-        std::memset(texts[i], 0, kWordSlotSize);
-        const BoundedString& e = list[order[i]];
-        std::memcpy(texts[i], e.data, static_cast<size_t>(std::min<i32>(TextLength(e), kWordSlotSize - 1)));
-    }
-    for (u16 i = 0; i < n; ++i) {
-        SetText(list[i], texts[i], static_cast<i32>(std::strlen(reinterpret_cast<char*>(texts[i]))));
-        gSuggestionFlags[i] = marks[order[i]];
-    }
-}
-
 struct AccentsScope {
     u16 saved = gAccentsOnCapitals;
     ~AccentsScope() { gAccentsOnCapitals = saved; }
@@ -262,8 +241,9 @@ u16 SuggestWordsCore(const BoundedString& word, i16& count, StringList& results,
     if (list.valid == 0) InitByteMatrix(list, kSuggestionWorkList, kWordSlotSize);
     gCaseMode = 0xFFFF;
     n = 0;
-    AnalyseWordForms(static_cast<u16>(gCheckingLanguage * 256 + 5), lower.s, n, list);
-    RankByMarks(list, n);
+    const u16 mode = static_cast<u16>(gCheckingLanguage * 256 + 5);
+    AnalyseWordForms(mode, lower.s, n, list);
+    RankSuggestions(mode, lower.s, list, n);
     const u32 kept = std::min<u32>({n, kSuggestionResultSlots, results.count});
     for (u32 i = 0; i < kept; ++i) SetText(results[static_cast<i32>(i)], list[static_cast<i32>(i)]);
     FinishServiceResults(results, kept, pattern, accentsOnCapitals);

@@ -468,10 +468,10 @@ Flow PositionRepairs(Variants& v) {
 
 // ---- Steps 15 to 20 ----------------------------------------------------------------------
 
-// The letters tried for insertions and replacements.
+// The letters tried for insertions (`lastLetter` 'v' in French: w to z are
+// never inserted there) and replacements ('z'), then French é, è, ê.
 template <typename F>
-bool ForEachLetter(bool french, F&& f) {
-    const u8 lastLetter = french ? 'v' : 'z';
+bool ForEachLetter(bool french, u8 lastLetter, F&& f) {
     for (u8 t = 'a'; t <= lastLetter; ++t)
         if (f(t)) return true;
     if (french)
@@ -480,13 +480,22 @@ bool ForEachLetter(bool french, F&& f) {
     return false;
 }
 
+// Letters step 15 inserts at position q of a word of L letters (a Part
+// limit the mended one-edit search below fills in).
+bool InsertedByParts(bool french, i32 L, i32 q, u8 t) {
+    const i32 s0 = L >= 7 ? L - 5 : 1;
+    if (q < s0 || q > L) return false;
+    if (t >= 'a' && t <= 'z') return !french || t <= 'v';
+    return french && (t == kFrenchExtraLetters[0] || t == kFrenchExtraLetters[1] || t == kFrenchExtraLetters[2]);
+}
+
 Flow Insertions(Variants& v) {
     const i32 s0 = v.L >= 7 ? v.L - 5 : 1;
     u8 f = 0;
     for (i32 q = s0; q <= v.L; ++q) {
         if (q > 1) f = 1;
         const u8 mark = static_cast<u8>(f + 2);
-        const bool end = ForEachLetter(v.french, [&](u8 t) {
+        const bool end = ForEachLetter(v.french, v.french ? 'v' : 'z', [&](u8 t) {
             v.w.Set(v.word);
             if (!InsertByte(v.w.s, q, t)) return false;  // a full candidate takes no insertion
             if (v.Found(v.w.s)) return v.Add(v.w.s, mark);
@@ -574,7 +583,7 @@ Flow PluralStems(Variants& v) {
 Flow Replacements(Variants& v) {
     for (i32 q = 0; q <= v.L; ++q) {
         const u8 mark = static_cast<u8>((q == 0 ? 1 : 0) + 4);
-        const bool end = ForEachLetter(v.french, [&](u8 t) {
+        const bool end = ForEachLetter(v.french, 'z', [&](u8 t) {
             v.w.Set(v.word);
             if (!PutByte(v.w.s, q, t)) return false;
             return v.Found(v.w.s) && v.Add(v.w.s, mark);
@@ -615,15 +624,114 @@ void TwoWords(Variants& v) {
     }
 }
 
+// ---- One-edit neighbours the steps above cannot reach -------------------------------------
+//
+// The steps above never insert a letter before the second one, nor (in a
+// word of seven letters or more) before the last six; never delete a letter
+// from a word of four letters; never insert w to z in French nor
+// put a French accented letter other than é, è, ê in; and skip everything
+// but the row edits for a word of two letters. So "nderstand", "rgument" or
+// "rspectively" found nothing. This search adds those one-letter edits,
+// each with the cost the steps give the same edit (insertion 2 after the
+// first letter and 3 later, 3 before it; deletion 1, 2 at the first letter;
+// replacement 4, 5 at the first letter; transposition 1), after every
+// candidate of the steps.
+
+// True when every byte is a lower-case letter of the language (no marks,
+// hyphens, apostrophes, digits or capitals).
+bool PlainLetters(const Variants& v) {
+    for (i32 p = 0; p < v.L; ++p) {
+        const u8 c = At(v.word, p);
+        const u8 code = gLetterCodes[c];
+        if (code == 0 || code > 39 || (!v.french && code > 26)) return false;
+    }
+    return true;
+}
+
+// Every letter of the language: a to z, in French also the accented ones.
+template <typename F>
+bool ForEveryLetter(bool french, F&& f) {
+    for (u32 t = 0; t < 256; ++t) {
+        const u8 code = gLetterCodes[static_cast<u8>(t)];
+        if (code == 0 || code > 39 || (!french && code > 26)) continue;
+        if (f(static_cast<u8>(t))) return true;
+    }
+    return false;
+}
+
+bool ReplacedByParts(bool french, u8 t) {
+    return (t >= 'a' && t <= 'z') ||
+           (french && (t == kFrenchExtraLetters[0] || t == kFrenchExtraLetters[1] || t == kFrenchExtraLetters[2]));
+}
+
+Flow MissedInsertions(Variants& v) {
+    for (i32 q = 0; q <= v.L; ++q) {
+        const u8 mark = static_cast<u8>(q == 1 ? 2 : 3);
+        const bool end = ForEveryLetter(v.french, [&](u8 t) {
+            if (v.L >= 3 && InsertedByParts(v.french, v.L, q, t)) return false;
+            v.w.Set(v.word);
+            return InsertByte(v.w.s, q, t) && v.Found(v.w.s) && v.Add(v.w.s, mark);
+        });
+        if (end) return Flow::kEnd;
+    }
+    return Flow::kGoOn;
+}
+
+Flow MissedReplacements(Variants& v) {
+    for (i32 q = 0; q < v.L; ++q) {
+        const u8 mark = static_cast<u8>(q == 0 ? 5 : 4);
+        const u8 c = At(v.word, q);
+        const bool end = ForEveryLetter(v.french, [&](u8 t) {
+            if (t == c || (v.L >= 3 && ReplacedByParts(v.french, t))) return false;
+            v.w.Set(v.word);
+            v.w.s.data[q] = t;
+            return v.Found(v.w.s) && v.Add(v.w.s, mark);
+        });
+        if (end) return Flow::kEnd;
+    }
+    return Flow::kGoOn;
+}
+
+// Deletions leaving three letters, and the transposition of a word of two
+// letters.
+Flow MissedShortEdits(Variants& v) {
+    if (v.L == 2) {
+        v.w.Set(v.word);
+        v.w.s.data[0] = At(v.word, 1);
+        v.w.s.data[1] = At(v.word, 0);
+        if (v.Found(v.w.s) && v.Add(v.w.s, 1)) return Flow::kEnd;
+    }
+    if (v.L != 4) return Flow::kGoOn;
+    for (i32 p = 0; p < v.L; ++p) {
+        v.w.Set(v.word);
+        DeleteByte(v.w.s, p);
+        if (v.Found(v.w.s) && v.Add(v.w.s, static_cast<u8>(p == 0 ? 2 : 1))) return Flow::kEnd;
+    }
+    return Flow::kGoOn;
+}
+
+Flow MissedOneEdits(Variants& v) {
+    if (v.op != 5 || v.L < 2 || !PlainLetters(v)) return Flow::kGoOn;
+    Flow f = MissedShortEdits(v);
+    if (f == Flow::kGoOn) f = MissedInsertions(v);
+    if (f == Flow::kGoOn) f = MissedReplacements(v);
+    return f;
+}
+
 // ---- One round and the case enumeration --------------------------------------------------
 
-Flow Round(Variants& v) {
-    v.L = TextLength(v.word);
+// Steps 4 to 6: the fixed corrections and the ending recovery of the word.
+void SoundAlikes(Variants& v) {
     if (!v.french) EnglishContractions(v);
     else FrenchFixedWords(v);
     gPendingSuggestionFlag = 0;
     v.Ending(v.word);
     gPendingSuggestionFlag = 0;
+}
+
+Flow Round(Variants& v) {
+    v.L = TextLength(v.word);
+    SoundAlikes(v);
     if (!v.french) EnglishCapitals(v);
     Flow f = MarksScan(v);
     if (f != Flow::kGoOn) return f;
@@ -633,7 +741,7 @@ Flow Round(Variants& v) {
     SetText(v.word, v.round.s);
     v.L = TextLength(v.word);
     if (v.french && TextIs(v.word, "et")) v.AddText("est", 1);
-    if (v.L < 3) return Flow::kEnumerate;
+    if (v.L < 3) return MissedOneEdits(v) == Flow::kEnd ? Flow::kEnd : Flow::kEnumerate;
     if ((f = PositionRepairs(v)) != Flow::kGoOn) return f;
     if (v.op == 7) return Flow::kEnd;
     if ((f = Insertions(v)) != Flow::kGoOn) return f;
@@ -642,6 +750,7 @@ Flow Round(Variants& v) {
     if ((f = PluralStems(v)) != Flow::kGoOn) return f;
     if (v.op == 5 && (f = Replacements(v)) != Flow::kGoOn) return f;
     TwoWords(v);
+    if (MissedOneEdits(v) == Flow::kEnd) return Flow::kEnd;
     return Flow::kEnumerate;
 }
 
@@ -684,4 +793,10 @@ void TrySpellingVariants(u16 mode, BoundedString& word, u16& count, StringList& 
         }
     }
     gPendingSuggestionFlag = 0;
+}
+
+void AddSoundAlikes(u16 mode, BoundedString& word, u16& count, StringList& list) {
+    Variants v(mode, word, count, list);
+    v.L = TextLength(word);
+    SoundAlikes(v);
 }

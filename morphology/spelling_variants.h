@@ -19,3 +19,9 @@ inline constexpr u32 kMaxCaseCombinations = 256;
 // variant; the caller restores it. `count` is the number of entries of
 // `list` and grows with each addition.
 void TrySpellingVariants(u16 mode, BoundedString& word, u16& count, StringList& list);
+
+// The rewrites TrySpellingVariants makes of how the word sounds: its fixed
+// corrections (English contractions, a few French words) and the ending
+// recovery of the language, added to `list` with their marks. `word` as
+// for TrySpellingVariants; it is not changed.
+void AddSoundAlikes(u16 mode, BoundedString& word, u16& count, StringList& list);
