@@ -16,17 +16,21 @@
 
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
+#include "frame/settings.h"
 #include "morphology/spelling_variants.h"
+#include "morphology/suggestion_checks.h"
 #include "morphology/word_text.h"
 
 namespace {
 
 constexpr u32 kMaxList = 30;
 constexpr u32 kSlot = 36;
-constexpr u32 kMissing = 9;    // a letter the typed word lacks
+constexpr u32 kMissing = 8;    // a letter the typed word lacks
 constexpr u32 kExtra = 10;     // a letter too many in the typed word
 constexpr u32 kReplaced = 10;  // a letter typed for another
+constexpr u32 kNeighbourKey = 9;  // a letter typed for one beside it on the keyboard
 constexpr u32 kSwapped = 8;    // two neighbouring letters swapped
+constexpr u32 kSplit = 15;     // a blank or hyphen the typed word lacks
 constexpr u32 kDoubling = 3;   // a double letter typed single, or the reverse
 constexpr u32 kAccent = 1;     // the same letter with another accent or case
 constexpr u32 kFirst = 5;      // the first letter differs
@@ -49,16 +53,29 @@ u8 Plain(u8 c) {
     return kPlain[c];
 }
 
-u32 ReplaceCost(u8 a, u8 b) {
-    if (a == b) return 0;
-    return Plain(a) == Plain(b) ? kAccent : kReplaced;
-}
-
 // True when s[i] has an equal letter beside it: adding or dropping it is a
 // doubling slip.
 bool Doubled(const u8* s, i32 n, i32 i) {
     return (i > 0 && Plain(s[i - 1]) == Plain(s[i])) || (i + 1 < n && Plain(s[i + 1]) == Plain(s[i]));
 }
+
+// Typed a where b is meant: the keyboard neighbours of b are those of its
+// spelling row (section 5).
+u32 ReplaceCost(bool french, u8 a, u8 b) {
+    if (a == b) return 0;
+    if (Plain(a) == Plain(b)) return kAccent;
+    RowSection rows[5];
+    if (SpellingRowSections(french, b, rows))
+        for (i32 i = 0; i < rows[4].length; ++i)
+            if (rows[4].bytes[i] == a) return kNeighbourKey;
+    return kReplaced;
+}
+
+u32 MissingCost(const u8* b, i32 m, i32 j) {
+    if (b[j] == ' ' || b[j] == '-') return kSplit;
+    return Doubled(b, m, j) ? kDoubling : kMissing;
+}
+
 
 }  // namespace
 
@@ -71,18 +88,22 @@ u32 SuggestionDistance(const BoundedString& typed, const BoundedString& candidat
     u32 d[kSlot][kSlot];
     d[0][0] = 0;
     for (i32 i = 1; i <= n; ++i) d[i][0] = d[i - 1][0] + (Doubled(a, n, i - 1) ? kDoubling : kExtra);
-    for (i32 j = 1; j <= m; ++j) d[0][j] = d[0][j - 1] + (Doubled(b, m, j - 1) ? kDoubling : kMissing);
+    const bool french = gCheckingLanguage != 0;
+    for (i32 j = 1; j <= m; ++j) d[0][j] = d[0][j - 1] + MissingCost(b, m, j - 1);
     for (i32 i = 1; i <= n; ++i) {
         for (i32 j = 1; j <= m; ++j) {
-            u32 best = d[i - 1][j - 1] + ReplaceCost(a[i - 1], b[j - 1]);
+            u32 best = d[i - 1][j - 1] + ReplaceCost(french, a[i - 1], b[j - 1]);
             best = std::min(best, d[i - 1][j] + (Doubled(a, n, i - 1) ? kDoubling : kExtra));
-            best = std::min(best, d[i][j - 1] + (Doubled(b, m, j - 1) ? kDoubling : kMissing));
+            best = std::min(best, d[i][j - 1] + MissingCost(b, m, j - 1));
             if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
                 best = std::min(best, d[i - 2][j - 2] + kSwapped);
             d[i][j] = best;
         }
     }
-    const bool firstDiffers = n > 0 && m > 0 && Plain(a[0]) != Plain(b[0]);
+    // The first letter is seldom mistyped, but two letters swapped at the
+    // start are just a swap.
+    const bool swapped = n > 1 && m > 1 && a[0] == b[1] && a[1] == b[0];
+    const bool firstDiffers = n > 0 && m > 0 && Plain(a[0]) != Plain(b[0]) && !swapped;
     return d[n][m] + (firstDiffers ? kFirst : 0);
 }
 
