@@ -25,6 +25,24 @@ constexpr i32 kPositions = 36;
 
 enum class Flow { kGoOn, kEnd, kEnumerate };
 
+// Bounds on the work of one call. A dictionary test costs about the square
+// of the word's length (a long word shares long beginnings with many
+// entries), so the bounds fall with it. Past the first, the costly parts of
+// the search are left out (the ending recovery of each rewrite, the second
+// edits, the suffix and stem rewrites, the two-word splits, further case
+// rounds): plenty for a common word, about 800 tests for 27 letters. Past
+// the second, no candidate is tested at all (about 1,700 tests for 27
+// letters), which keeps a call within a few milliseconds whatever the word.
+constexpr u32 kBudgetScale = 600000;
+constexpr u32 kMaxBudget = 1200;
+constexpr u32 kLimitScale = 1250000;
+constexpr u32 kMaxLimit = 5000;
+u32 Bound(i32 L, u32 scale, u32 most) {
+    const u32 n = static_cast<u32>(L > 1 ? L : 1);
+    const u32 b = scale / (n * n);
+    return b < most ? b : most;
+}
+
 // Prefixes that never stand alone as the first word of a blank split
 // (pseudo ... poly in the French number-word list).
 constexpr u32 kFirstPrefixExclusion = 83;
@@ -50,7 +68,11 @@ struct Variants {
           plainMode(gCheckingLanguage != 0 ? kModeFrenchPlain : kModeEnglishPlain), word(wd), count(c),
           list(l) {}
 
-    bool Found(const BoundedString& s) const { return IsKnownForm(mode, s); }
+    bool Found(const BoundedString& s) const {
+        return CandidateLookups() <= Bound(TextLength(saved.s), kLimitScale, kMaxLimit) && IsKnownForm(mode, s);
+    }
+    // The costly parts of the search are left out from here on.
+    bool OverBudget() const { return CandidateLookups() > Bound(TextLength(saved.s), kBudgetScale, kMaxBudget); }
     bool Add(const BoundedString& s, u8 mark) { return AddSuggestion(s, mark, count, list); }
     bool AddText(const char* t, u8 mark) {
         w.Set(t);
@@ -286,6 +308,7 @@ Flow DoubleEdits(Variants& v) {
             for (i32 item = 0; item < ItemCount(sections[k], k); ++item) {
                 if (!BuildEdit(v.word, v.L, p, sections[k], k, item, v.w.s)) continue;
                 if (v.Found(v.w.s)) continue;
+                if (v.OverBudget()) return Flow::kGoOn;  // on to step 11
                 const u8 mark = EditMark(k, b);
                 if (v.hyphen && v.count == 0 && IsKnownCompound(v.plainMode, v.w.s)) v.Add(v.w.s, mark);
                 if (v.op != 5) continue;
@@ -499,6 +522,7 @@ Flow Insertions(Variants& v) {
             v.w.Set(v.word);
             if (!InsertByte(v.w.s, q, t)) return false;  // a full candidate takes no insertion
             if (v.Found(v.w.s)) return v.Add(v.w.s, mark);
+            if (v.OverBudget()) return false;
             gPendingSuggestionFlag = mark;
             const bool full = v.Ending(v.w.s);
             gPendingSuggestionFlag = 0;
@@ -745,11 +769,11 @@ Flow Round(Variants& v) {
     if ((f = PositionRepairs(v)) != Flow::kGoOn) return f;
     if (v.op == 7) return Flow::kEnd;
     if ((f = Insertions(v)) != Flow::kGoOn) return f;
-    if ((f = SuffixSwap(v, v.word, "")) != Flow::kGoOn) return f;
-    if ((f = ShortenedStems(v)) != Flow::kGoOn) return f;
-    if ((f = PluralStems(v)) != Flow::kGoOn) return f;
+    if (!v.OverBudget() && (f = SuffixSwap(v, v.word, "")) != Flow::kGoOn) return f;
+    if (!v.OverBudget() && (f = ShortenedStems(v)) != Flow::kGoOn) return f;
+    if (!v.OverBudget() && (f = PluralStems(v)) != Flow::kGoOn) return f;
     if (v.op == 5 && (f = Replacements(v)) != Flow::kGoOn) return f;
-    TwoWords(v);
+    if (!v.OverBudget()) TwoWords(v);
     if (MissedOneEdits(v) == Flow::kEnd) return Flow::kEnd;
     return Flow::kEnumerate;
 }
@@ -776,9 +800,10 @@ void TrySpellingVariants(u16 mode, BoundedString& word, u16& count, StringList& 
     gPendingSuggestionFlag = 0;
     RepairCapitalisation(v);
     BuildLetterGroups(v);
+    BeginCandidateSearch();
     for (u32 combination = 0;; ++combination) {
         v.round.Set(word);
-        if (Round(v) == Flow::kEnd) break;
+        if ((combination == 0 || !v.OverBudget()) && Round(v) == Flow::kEnd) break;
         // Case enumeration, bounded: a long capitalised word has far too
         // many combinations to try them all.
         SetText(word, v.round.s);
@@ -792,6 +817,7 @@ void TrySpellingVariants(u16 mode, BoundedString& word, u16& count, StringList& 
             break;
         }
     }
+    EndCandidateSearch();
     gPendingSuggestionFlag = 0;
 }
 

@@ -13,18 +13,77 @@ constexpr i32 kMaxCandidate = static_cast<i32>(kWordTextMaxLength);
 
 BoundedArray<u16>& Tags() { return gWordTagCodes; }
 
+// Candidates refused during the current search, by a 64-bit hash of mode
+// and text (open addressing; a slot belongs to the search whose number it
+// carries, so a new search starts empty without clearing the table).
+constexpr u32 kRefusedSlots = 8192;
+constexpr u32 kProbes = 8;
+struct RefusedCandidates {
+    u64 hash[kRefusedSlots] = {};
+    u32 search[kRefusedSlots] = {};
+    u32 current = 0;
+    bool active = false;
+    u32 lookups = 0;
+};
+RefusedCandidates gRefused;
+
+u64 CandidateHash(u16 mode, const BoundedString& w) {
+    u64 h = 1469598103934665603ull ^ mode;
+    const i32 n = TextLength(w);
+    for (i32 i = 0; i < n; ++i) h = (h ^ w.data[i]) * 1099511628211ull;
+    return h | 1;
+}
+
+bool WasRefused(u64 h) {
+    for (u32 k = 0; k < kProbes; ++k) {
+        const u32 slot = static_cast<u32>((h + k) % kRefusedSlots);
+        if (gRefused.search[slot] != gRefused.current) return false;
+        if (gRefused.hash[slot] == h) return true;
+    }
+    return false;
+}
+
+void NoteRefused(u64 h) {
+    for (u32 k = 0; k < kProbes; ++k) {
+        const u32 slot = static_cast<u32>((h + k) % kRefusedSlots);
+        if (gRefused.search[slot] == gRefused.current) continue;
+        gRefused.search[slot] = gRefused.current;
+        gRefused.hash[slot] = h;
+        return;
+    }
+}
+
 }  // namespace
 
+void BeginCandidateSearch() {
+    gRefused.active = true;
+    gRefused.lookups = 0;
+    if (++gRefused.current == 0) {  // the numbers wrapped: forget every slot
+        for (u32& s : gRefused.search) s = 0;
+        gRefused.current = 1;
+    }
+}
+
+void EndCandidateSearch() { gRefused.active = false; }
+
+u32 CandidateLookups() { return gRefused.lookups; }
+
 i16 LookupCandidate(u16 mode, const BoundedString& w) {
+    const u64 h = gRefused.active ? CandidateHash(mode, w) : 0;
+    if (gRefused.active && WasRefused(h)) return 0;
+    ++gRefused.lookups;
     WordText copy;
     copy.Set(w);
     u16 count = 0;
-    return LookupWordForm(mode, copy.s, Tags(), count);
+    const i16 r = LookupWordForm(mode, copy.s, Tags(), count);
+    if (gRefused.active && r <= 0) NoteRefused(h);
+    return r;
 }
 
 bool IsKnownForm(u16 mode, const BoundedString& w) { return LookupCandidate(mode, w) > 0; }
 
 bool IsKnownCompound(u16 mode, const BoundedString& w) {
+    ++gRefused.lookups;
     WordText copy;
     copy.Set(w);
     u16 count = 0;

@@ -11,7 +11,18 @@
 
 // Result of LookupWordForm under `mode` on a copy of w (the copy may be
 // rewritten by the lookup; w never is). The analyses go to gWordTagCodes.
+// Within a candidate search a candidate already refused is refused again
+// without a lookup.
 i16 LookupCandidate(u16 mode, const BoundedString& w);
+
+// A candidate search (one TrySpellingVariants call): counts the dictionary
+// tests and remembers the candidates refused, until it ends. The search
+// tries many candidates twice (the rows, the insertions and the
+// replacements overlap).
+void BeginCandidateSearch();
+void EndCandidateSearch();
+// Dictionary tests made since the search began.
+u32 CandidateLookups();
 // LookupCandidate above 0.
 bool IsKnownForm(u16 mode, const BoundedString& w);
 // AnalyseCompoundWord under `mode` on a copy of w answers above 0.
