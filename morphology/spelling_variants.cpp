@@ -25,14 +25,15 @@ constexpr i32 kPositions = 36;
 
 enum class Flow { kGoOn, kEnd, kEnumerate };
 
-// Bounds on the work of one call. A dictionary test costs about the square
-// of the word's length (a long word shares long beginnings with many
-// entries), so the bounds fall with it. Past the first, the costly parts of
-// the search are left out (the ending recovery of each rewrite, the second
-// edits, the suffix and stem rewrites, the two-word splits, further case
-// rounds): plenty for a common word, about 800 tests for 27 letters. Past
-// the second, no candidate is tested at all (about 1,700 tests for 27
-// letters), which keeps a call within a few milliseconds whatever the word.
+// Bounds on the work of one call. A dictionary test costs more the longer
+// the word (a long word shares long beginnings with many entries; about the
+// square of its length), so the bounds fall with it. Past the first (1,200
+// tests; fewer beyond 22 letters, about 800 for 27) the costly parts of the
+// search are left out: the ending recovery of each rewrite, the second
+// edits, the suffix and stem rewrites, the two-word splits and further case
+// rounds; the one-letter edits still run. Past the second (5,000 tests;
+// fewer beyond 15 letters, about 1,700 for 27) no candidate is tested at
+// all. So a call stays within a few milliseconds whatever the word.
 constexpr u32 kBudgetScale = 600000;
 constexpr u32 kMaxBudget = 1200;
 constexpr u32 kLimitScale = 1250000;
@@ -42,6 +43,13 @@ u32 Bound(i32 L, u32 scale, u32 most) {
     const u32 b = scale / (n * n);
     return b < most ? b : most;
 }
+u32 SearchBudget(i32 L) { return Bound(L, kBudgetScale, kMaxBudget); }
+
+}  // namespace
+
+u32 SearchLookupLimit(i32 length) { return Bound(length, kLimitScale, kMaxLimit); }
+
+namespace {
 
 // Prefixes that never stand alone as the first word of a blank split
 // (pseudo ... poly in the French number-word list).
@@ -68,11 +76,9 @@ struct Variants {
           plainMode(gCheckingLanguage != 0 ? kModeFrenchPlain : kModeEnglishPlain), word(wd), count(c),
           list(l) {}
 
-    bool Found(const BoundedString& s) const {
-        return CandidateLookups() <= Bound(TextLength(saved.s), kLimitScale, kMaxLimit) && IsKnownForm(mode, s);
-    }
+    bool Found(const BoundedString& s) const { return IsKnownForm(mode, s); }
     // The costly parts of the search are left out from here on.
-    bool OverBudget() const { return CandidateLookups() > Bound(TextLength(saved.s), kBudgetScale, kMaxBudget); }
+    bool OverBudget() const { return CandidateLookups() > SearchBudget(TextLength(saved.s)); }
     bool Add(const BoundedString& s, u8 mark) { return AddSuggestion(s, mark, count, list); }
     bool AddText(const char* t, u8 mark) {
         w.Set(t);
@@ -769,11 +775,11 @@ Flow Round(Variants& v) {
     if ((f = PositionRepairs(v)) != Flow::kGoOn) return f;
     if (v.op == 7) return Flow::kEnd;
     if ((f = Insertions(v)) != Flow::kGoOn) return f;
-    if (!v.OverBudget() && (f = SuffixSwap(v, v.word, "")) != Flow::kGoOn) return f;
-    if (!v.OverBudget() && (f = ShortenedStems(v)) != Flow::kGoOn) return f;
-    if (!v.OverBudget() && (f = PluralStems(v)) != Flow::kGoOn) return f;
+    if ((f = SuffixSwap(v, v.word, "")) != Flow::kGoOn) return f;
+    if ((f = ShortenedStems(v)) != Flow::kGoOn) return f;
+    if ((f = PluralStems(v)) != Flow::kGoOn) return f;
     if (v.op == 5 && (f = Replacements(v)) != Flow::kGoOn) return f;
-    if (!v.OverBudget()) TwoWords(v);
+    TwoWords(v);
     if (MissedOneEdits(v) == Flow::kEnd) return Flow::kEnd;
     return Flow::kEnumerate;
 }
@@ -800,7 +806,7 @@ void TrySpellingVariants(u16 mode, BoundedString& word, u16& count, StringList& 
     gPendingSuggestionFlag = 0;
     RepairCapitalisation(v);
     BuildLetterGroups(v);
-    BeginCandidateSearch();
+    BeginCandidateSearch(SearchLookupLimit(v.L));
     for (u32 combination = 0;; ++combination) {
         v.round.Set(word);
         if ((combination == 0 || !v.OverBudget()) && Round(v) == Flow::kEnd) break;

@@ -13,6 +13,10 @@
 // Most case combinations of a capitalised word tried before giving up.
 inline constexpr u32 kMaxCaseCombinations = 256;
 
+// Most dictionary tests one call makes for a word of `length` letters
+// (CandidateLookups tells how many the last call made).
+u32 SearchLookupLimit(i32 length);
+
 // `mode` is (language << 8) | operation, operation 5 (every candidate) or 7
 // (stop after the position repairs). `word` (36 bytes, lower case with the
 // internal marks) is used as working storage: on return it may hold a case

@@ -24,6 +24,7 @@ struct RefusedCandidates {
     u32 current = 0;
     bool active = false;
     u32 lookups = 0;
+    u32 limit = 0;
 };
 RefusedCandidates gRefused;
 
@@ -53,11 +54,19 @@ void NoteRefused(u64 h) {
     }
 }
 
+// True when the search may make one more dictionary test (and counts it).
+bool MayLookUp() {
+    if (gRefused.active && gRefused.lookups >= gRefused.limit) return false;
+    ++gRefused.lookups;
+    return true;
+}
+
 }  // namespace
 
-void BeginCandidateSearch() {
+void BeginCandidateSearch(u32 limit) {
     gRefused.active = true;
     gRefused.lookups = 0;
+    gRefused.limit = limit;
     if (++gRefused.current == 0) {  // the numbers wrapped: forget every slot
         for (u32& s : gRefused.search) s = 0;
         gRefused.current = 1;
@@ -70,8 +79,7 @@ u32 CandidateLookups() { return gRefused.lookups; }
 
 i16 LookupCandidate(u16 mode, const BoundedString& w) {
     const u64 h = gRefused.active ? CandidateHash(mode, w) : 0;
-    if (gRefused.active && WasRefused(h)) return 0;
-    ++gRefused.lookups;
+    if ((gRefused.active && WasRefused(h)) || !MayLookUp()) return 0;
     WordText copy;
     copy.Set(w);
     u16 count = 0;
@@ -83,7 +91,7 @@ i16 LookupCandidate(u16 mode, const BoundedString& w) {
 bool IsKnownForm(u16 mode, const BoundedString& w) { return LookupCandidate(mode, w) > 0; }
 
 bool IsKnownCompound(u16 mode, const BoundedString& w) {
-    ++gRefused.lookups;
+    if (!MayLookUp()) return false;
     WordText copy;
     copy.Set(w);
     u16 count = 0;

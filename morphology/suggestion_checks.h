@@ -18,8 +18,9 @@ i16 LookupCandidate(u16 mode, const BoundedString& w);
 // A candidate search (one TrySpellingVariants call): counts the dictionary
 // tests and remembers the candidates refused, until it ends. The search
 // tries many candidates twice (the rows, the insertions and the
-// replacements overlap).
-void BeginCandidateSearch();
+// replacements overlap). Past `limit` tests every candidate is refused
+// without a lookup.
+void BeginCandidateSearch(u32 limit);
 void EndCandidateSearch();
 // Dictionary tests made since the search began.
 u32 CandidateLookups();

@@ -12,7 +12,8 @@
 // letter there), one substitution by a keyboard neighbour (QWERTY for
 // English, AZERTY for French) and one transposition, each at a seeded
 // position that may be the first letter; French words also give their
-// accent-dropped form. A slip that is itself a known word (to us, or to
+// accent-dropped form; œ counts as the two letters the dictionary spells.
+// A slip that is itself a known word (to us, or to
 // hunspell when it runs) is not a misspelling and is dropped.
 //
 //   krz_suggestion_quality [--lang en|fr] [--words N] [--seed S] [--misses]
@@ -225,16 +226,23 @@ Text Neighbours(char32_t c, bool french) {
     return out;
 }
 
-void MakeSlips(const Text& w, bool french, Draw& draw, std::vector<Slip>& out) {
+void MakeSlips(const Text& intended, bool french, Draw& draw, std::vector<Slip>& out) {
+    // The slips are made on the letters the dictionary spells: œ as "oe"
+    // (the ligature is put back on the suggestions).
+    Text w;
+    for (char32_t c : intended) {
+        if (c == U'œ') w += U"oe";
+        else w += c;
+    }
     const size_t n = w.size();
     size_t p = draw.Below(n);
-    out.push_back({w.substr(0, p) + w.substr(p + 1), w, kDeletion, p == 0});
+    out.push_back({w.substr(0, p) + w.substr(p + 1), intended, kDeletion, p == 0});
     p = draw.Below(n + 1);
     Text keys = Neighbours(Unaccented(w[p < n ? p : n - 1]), french);
     if (!keys.empty()) {
         Text t = w;
         t.insert(t.begin() + static_cast<std::ptrdiff_t>(p), keys[draw.Below(keys.size())]);
-        out.push_back({t, w, kInsertion, p == 0});
+        out.push_back({t, intended, kInsertion, p == 0});
     }
     for (int tries = 0; tries < 8; ++tries) {
         p = draw.Below(n);
@@ -242,7 +250,7 @@ void MakeSlips(const Text& w, bool french, Draw& draw, std::vector<Slip>& out) {
         if (keys.empty()) continue;
         Text t = w;
         t[p] = keys[draw.Below(keys.size())];
-        out.push_back({t, w, kSubstitution, p == 0});
+        out.push_back({t, intended, kSubstitution, p == 0});
         break;
     }
     for (int tries = 0; tries < 8; ++tries) {
@@ -250,13 +258,13 @@ void MakeSlips(const Text& w, bool french, Draw& draw, std::vector<Slip>& out) {
         if (w[p] == w[p + 1]) continue;
         Text t = w;
         std::swap(t[p], t[p + 1]);
-        out.push_back({t, w, kTransposition, p == 0});
+        out.push_back({t, intended, kTransposition, p == 0});
         break;
     }
     if (french) {
         Text t = w;
         for (char32_t& c : t) c = Unaccented(c);
-        if (t != w) out.push_back({t, w, kAccents, false});
+        if (t != w) out.push_back({t, intended, kAccents, false});
     }
 }
 

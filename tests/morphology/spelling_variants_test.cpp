@@ -233,6 +233,43 @@ TEST_F(SuggesterPartsTest, EditsCostMoreAtTheFirstLetter) {
     }
 }
 
+TEST_F(SuggesterPartsTest, EveryOneLetterSlipReachesItsWord) {
+    // The steps never insert a letter before the second one or, in a long
+    // word, before the last six; never delete from a four-letter word; never
+    // insert w to z in French. Those edits come last, at the cost the steps
+    // give the same edit (insertion 2 after the first letter, 3 elsewhere;
+    // deletion 1).
+    const struct {
+        u16 language;
+        const char* word;
+        const char* expected;
+        u8 mark;
+    } cases[] = {{kFrench, "ppeler", "appeler", 3},      {kFrench, "gouvrnement", "gouvernement", 3},
+                 {kFrench, "craon", "crayon", 3},        {kFrench, "mloi", "moi", 1},
+                 {kEnglish, "rspectively", "respectively", 2}, {kEnglish, "nderstand", "understand", 3},
+                 {kEnglish, "rgument", "argument", 3},   {kEnglish, "thwe", "the", 1}};
+    for (const auto& c : cases) {
+        SelectLanguageTables(c.language);
+        const std::vector<Marked> got = Variants(c.word, static_cast<u16>(c.language * 256 + 5));
+        const Marked* m = Find(got, c.expected);
+        ASSERT_NE(m, nullptr) << c.word;
+        EXPECT_EQ(m->mark, c.mark) << c.word;
+    }
+}
+
+TEST_F(SuggesterPartsTest, WorkStaysBoundedWhateverTheWord) {
+    // Long words, all consonants, one letter repeated: the dictionary tests
+    // of a call stop at the limit for the word's length.
+    const std::string words[] = {std::string(35, 'a'), "bcdfghjklmnpqrstvwxzbcdfghjklmnpqrs",
+                                 "anticonstitutionnellementtttttttttt", "anticonstitutionnellemant",
+                                 std::string(35, 'e')};
+    for (const std::string& word : words) {
+        Variants(word.c_str());
+        EXPECT_LE(CandidateLookups(), SearchLookupLimit(static_cast<i32>(word.size()))) << word;
+    }
+    EXPECT_NE(Find(Variants("anticonstitutionnellemant"), "anticonstitutionnellement"), nullptr);
+}
+
 TEST_F(SuggesterPartsTest, MarksStayLowAndEntriesFitTheirStrings) {
     // Suffix swaps of overlapping suffixes once wrapped to ~250 and ranked
     // good candidates last; insertions into a full candidate overran it.
@@ -252,7 +289,7 @@ TEST_F(SuggesterPartsTest, TheListNeverOutgrowsItsCapacity) {
     StringList small;
     InitByteMatrix(small, 16, 36);
     BoundedString w;
-    SetWord(w, "mangeer");
+    SetWord(w, "dor");
     u16 count = 0;
     gCaseMode = 0;
     TrySpellingVariants(kFrenchSuggest, w, count, small);
@@ -261,7 +298,7 @@ TEST_F(SuggesterPartsTest, TheListNeverOutgrowsItsCapacity) {
     StringList large;
     InitByteMatrix(large, 40, 36);
     count = 0;
-    SetWord(w, "mangeer");
+    SetWord(w, "dor");
     TrySpellingVariants(kFrenchSuggest, w, count, large);
     EXPECT_LE(count, 24);
     EXPECT_EQ(large[24].data[0], 0);

@@ -1,6 +1,7 @@
 // Spelling suggestions through the export, on the built-in dictionaries.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -78,6 +79,9 @@ TEST_F(SpellingSuggestionsTest, FrenchFirstSuggestions) {
         {"chapo", 0, "chapeau"},   {"chevau", 0, "chevaux"},  {"soye", 0, "soit"},
         {"bonjoure", 0, "bonjour"}, {"batiment", 0, "bâtiment"}, {"mangeer", 0, "manger"},
         {"mzison", 0, "maison"},
+        // One slip away from a common word, wherever it falls.
+        {"aprendre", 0, "apprendre"}, {"gouvernment", 0, "gouvernement"}, {"apeller", 0, "appeler"},
+        {"bibliotheque", 0, "bibliothèque"},
         // With accents written on capitals, ECOLE is a misspelling of ÉCOLE.
         {"ECOLE", 1, "ÉCOLE"},     {"Ecole", 1, "École"},      {"Chapo", 0, "Chapeau"},
         {"CHAPO", 0, "CHAPEAU"},
@@ -88,11 +92,16 @@ TEST_F(SpellingSuggestionsTest, FrenchFirstSuggestions) {
         ASSERT_FALSE(r.words.empty()) << c.word;
         EXPECT_EQ(r.words[0], c.first) << c.word;
     }
-    // Equal marks keep the order of the steps: "aigu" (a final e too many)
-    // comes before "aiguë" (the final letter), both at the lowest cost.
+    // The closest comes first: "aiguë" (an accent away) before "aigu" (a
+    // letter too many), though both carry the lowest mark. Equally close
+    // candidates keep the marks and the order of the steps: "soit" before
+    // "soie", the two fixed corrections of "soye".
     const Result aigue = Suggest("aigue", kFrench);
     ASSERT_GE(aigue.words.size(), 2u);
-    EXPECT_EQ(aigue.words[1], "aiguë");
+    EXPECT_EQ(aigue.words[0], "aiguë");
+    const auto aigu = std::find(aigue.words.begin(), aigue.words.end(), "aigu");
+    EXPECT_NE(aigu, aigue.words.end());
+    EXPECT_NE(aigu, aigue.words.begin());
     const Result soye = Suggest("soye", kFrench);
     ASSERT_GE(soye.words.size(), 2u);
     EXPECT_EQ(soye.words[1], "soie");
@@ -138,7 +147,11 @@ TEST_F(SpellingSuggestionsTest, EnglishFirstSuggestions) {
         const char* first;
     } cases[] = {{"recieve", "receive"}, {"hous", "house"},   {"babys", "baby"},
                  {"det", "debt"},        {"sof", "soft"},     {"haf", "half"},
-                 {"definately", "definitely"}, {"teh", "the"}, {"Recieve", "Receive"}};
+                 {"definately", "definitely"}, {"teh", "the"}, {"Recieve", "Receive"},
+                 // One slip away from a common word, wherever it falls; the
+                 // closest word first, whatever its mark.
+                 {"rspectively", "respectively"}, {"nderstand", "understand"}, {"rgument", "argument"},
+                 {"lready", "already"}, {"occurrd", "occurred"}, {"familar", "familiar"}};
     for (const auto& c : cases) {
         const Result r = Suggest(c.word, kEnglish);
         EXPECT_EQ(r.code, 0) << c.word;
