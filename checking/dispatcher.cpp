@@ -112,12 +112,10 @@ bool FirstWordMayCommand(i32 i) {
     for (i32 k = 0; k < i; ++k) {
         if (WordCategory(k) < 20) return false;
     }
-    const WordRecord& w = gWords[i];
-    for (i32 j = 0; j < w.ReadingCount && j < static_cast<i32>(kReadingSlots); ++j) {
-        const u8 f = w.ReadingFeatures[j];
-        if (w.ReadingClasses[j] >= 128 && f <= 64 && ((f >= 30 && f <= 35) || f >= 48)) return true;
-    }
-    return false;
+    return AnyReading(i, [i](i32 j) {
+        const u8 f = WordFeature(i, j);
+        return IsVerbClass(WordClass(i, j)) && f <= 64 && ((f >= 30 && f <= 35) || f >= 48);
+    });
 }
 
 void CountFrenchQuestionVerbs(DispatchState& s, i32 i) {

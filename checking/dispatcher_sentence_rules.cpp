@@ -75,20 +75,15 @@ bool FrenchQuestionWord(i32 i) {
 }
 
 bool HasInvertedReading(i32 i) {
-    if (!WordExists(i)) return false;
-    for (i32 j = 0; j < gWords[i].ReadingCount && j < static_cast<i32>(kReadingSlots); ++j) {
-        const u8 c = WordClass(i, j);
-        if (IsVerbClass(c) && c % 8 > 3) return true;
-    }
-    return false;
+    return AnyReading(i, [i](i32 j) { return IsVerbClass(WordClass(i, j)) && WordClass(i, j) % 8 > 3; });
 }
 
 // The word that opens the question: the first after dashes, quotes, "et",
 // "mais" and prepositions ("—Et à quoi ...", "Mais pourquoi").
 i32 QuestionOpener() {
     i32 i = 0;
-    while (WordExists(i) && (WordCategory(i) >= 20 || WordCategory(i) == 15 || WordCategory(i) == 16 ||
-                             IsFolded(i, "et") || IsFolded(i, "mais"))) {
+    while (WordExists(i) && ((WordCategory(i) >= 20 && WordCategory(i) <= 27) || WordCategory(i) == 15 ||
+                             WordCategory(i) == 16 || IsFolded(i, "et") || IsFolded(i, "mais"))) {
         ++i;
     }
     return i;

@@ -408,22 +408,17 @@ bool IsNounOrAdjectiveClass(u8 c) {
 }
 
 bool HasNounOrAdjectiveReading(i32 i) {
-    if (!WordExists(i)) return false;
-    for (i32 j = 0; j < gWords[i].ReadingCount && j < static_cast<i32>(kReadingSlots); ++j)
-        if (IsNounOrAdjectiveClass(WordClass(i, j))) return true;
-    return false;
+    return AnyReading(i, [i](i32 j) { return IsNounOrAdjectiveClass(WordClass(i, j)); });
 }
 
 // A reading that may stand as a subject: a pronoun (subject, object,
 // personal, demonstrative, relative or indefinite: "on") or a determiner,
 // which before a verb stands for its noun ("Tout va bien").
 bool HasSubjectReading(i32 i) {
-    if (!WordExists(i)) return false;
-    for (i32 j = 0; j < gWords[i].ReadingCount && j < static_cast<i32>(kReadingSlots); ++j) {
+    return AnyReading(i, [i](i32 j) {
         const u8 k = WordCategory(i, j);
-        if ((k >= 1 && k <= 6) || k == 8) return true;
-    }
-    return false;
+        return (k >= 1 && k <= 6) || k == 8;
+    });
 }
 
 // Whether entry e (below 83) at word i joins the previous word.

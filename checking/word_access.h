@@ -31,11 +31,18 @@ inline u8 WordLastByte(i32 i) {
     return n > 0 ? gWords[i].WordText.data[n - 1] : 0;
 }
 inline bool IsVerbClass(u8 c) { return c >= 128; }
+// One of the word's readings passes the test (the test takes the reading
+// index); a word that does not exist has none.
+template <typename Test>
+inline bool AnyReading(i32 i, Test test) {
+    if (!WordExists(i)) return false;
+    for (i32 j = 0; j < gWords[i].ReadingCount && j < static_cast<i32>(kReadingSlots); ++j)
+        if (test(j)) return true;
+    return false;
+}
+
 // One of the word's readings is a verb form (the readings are not yet
 // sorted out when the dispatcher's own rules run).
 inline bool HasVerbReading(i32 i) {
-    if (!WordExists(i)) return false;
-    for (i32 j = 0; j < gWords[i].ReadingCount && j < static_cast<i32>(kReadingSlots); ++j)
-        if (IsVerbClass(WordClass(i, j))) return true;
-    return false;
+    return AnyReading(i, [i](i32 j) { return IsVerbClass(WordClass(i, j)); });
 }

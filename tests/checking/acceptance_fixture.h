@@ -33,6 +33,25 @@ inline bool Holds(const std::vector<Found>& found, uint32_t start, uint32_t end,
     return false;
 }
 
+// A case of a table: a sentence and the one finding of a class it gives
+// at [start, end]; 0, 0: none of that class.
+struct SpanCase {
+    const char* sentence;
+    uint32_t start, end;
+};
+
+inline void ExpectOnly(const SpanCase& c, const std::vector<Found>& all, uint16_t errorClass) {
+    std::vector<Found> found;
+    for (const Found& f : all)
+        if (f.errorClass == errorClass) found.push_back(f);
+    if (c.end == 0) {
+        EXPECT_TRUE(found.empty()) << c.sentence << " gave" << Describe(found);
+        return;
+    }
+    EXPECT_EQ(found.size(), 1u) << c.sentence << " gave" << Describe(found);
+    EXPECT_TRUE(Holds(found, c.start, c.end, errorClass)) << c.sentence << " gave" << Describe(found);
+}
+
 // The host's code page: the tests are written in UTF-8.
 inline std::string Utf8ToWindows1252(const std::string& s) { return host_text::HostFromUtf8(s); }
 

@@ -141,11 +141,7 @@ TEST_F(EnglishAcceptanceTest, UserLexiconWordIsNotReported) {
 // exports; a word that stays unknown is reported without the quotation
 // marks around it, and no word begins with the hyphens of a dash.
 TEST_F(EnglishAcceptanceTest, KnownWordsOfRealProse) {
-    struct Case {
-        const char* sentence;
-        uint32_t start, end;  // the spelling finding expected; 0, 0: none
-    };
-    const Case cases[] = {
+    const acceptance::SpanCase cases[] = {  // the spelling finding expected; 0, 0: none
         {"He said--and then left.", 0, 0},
         {"\"Well--I mean it,\" said I.", 0, 0},
         {"He stopped---then went on.", 0, 0},
@@ -154,18 +150,9 @@ TEST_F(EnglishAcceptanceTest, KnownWordsOfRealProse) {
         {"\"Zorblat,\" he said.", 1, 7},
         {"He said--zorblat.", 9, 15},
     };
-    for (const Case& c : cases) {
-        for (const std::vector<Found>& found : {Spelling(c.sentence), Grammar(c.sentence)}) {
-            std::vector<Found> spelling;
-            for (const Found& f : found)
-                if (f.errorClass == KRZ_CLASS_SPELLING) spelling.push_back(f);
-            if (c.end == 0) {
-                EXPECT_TRUE(spelling.empty()) << c.sentence << " gave" << Describe(spelling);
-                continue;
-            }
-            EXPECT_EQ(spelling.size(), 1u) << c.sentence << " gave" << Describe(spelling);
-            EXPECT_TRUE(Holds(spelling, c.start, c.end, KRZ_CLASS_SPELLING)) << c.sentence << " gave" << Describe(spelling);
-        }
+    for (const acceptance::SpanCase& c : cases) {
+        acceptance::ExpectOnly(c, Spelling(c.sentence), KRZ_CLASS_SPELLING);
+        acceptance::ExpectOnly(c, Grammar(c.sentence), KRZ_CLASS_SPELLING);
     }
 }
 
@@ -174,11 +161,7 @@ TEST_F(EnglishAcceptanceTest, KnownWordsOfRealProse) {
 // opening quote; and the findings that stay (a stray quote, a repeated word
 // after the sentence's capital, a question mark without a question).
 TEST_F(EnglishAcceptanceTest, EditedProseDrawsNoFalseAlarm) {
-    struct Case {
-        const char* sentence;
-        uint32_t start, end;  // the grammar finding expected; 0, 0: nothing
-    };
-    const Case cases[] = {
+    const acceptance::SpanCase cases[] = {  // the grammar finding expected; 0, 0: none
         {"'Alice!' she said. 'Come here. Now.'", 0, 0},
         {"\"Oh! Come here. Who is there?\" Then he left.", 0, 0},
         {"\u201cOh! Come here. Who is there?\u201d Then he left.", 0, 0},
@@ -195,15 +178,7 @@ TEST_F(EnglishAcceptanceTest, EditedProseDrawsNoFalseAlarm) {
         {"He said, \u201cyes. Then he left.", 0, 1},
         {"He is here?", 10, 10},
     };
-    for (const Case& c : cases) {
-        const std::vector<Found> found = Grammar(c.sentence);
-        if (c.end == 0) {
-            EXPECT_TRUE(found.empty()) << c.sentence << " gave" << Describe(found);
-            continue;
-        }
-        EXPECT_EQ(found.size(), 1u) << c.sentence << " gave" << Describe(found);
-        EXPECT_TRUE(Holds(found, c.start, c.end, KRZ_CLASS_GRAMMAR)) << c.sentence << " gave" << Describe(found);
-    }
+    for (const acceptance::SpanCase& c : cases) acceptance::ExpectOnly(c, Grammar(c.sentence), KRZ_CLASS_GRAMMAR);
 }
 
 TEST_F(EnglishAcceptanceTest, FindingsPerThousandWordsOnCleanProse) {

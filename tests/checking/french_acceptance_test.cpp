@@ -95,11 +95,7 @@ TEST_F(FrenchAcceptanceTest, EnglishWordInsideFrenchText) {
 // reported except with the verbs that take it (oser, cesser, daigner,
 // bouger).
 TEST_F(FrenchAcceptanceTest, EditedProseDrawsNoFalseAlarm) {
-    struct Case {
-        const char* sentence;
-        uint32_t start, end;  // the grammar finding expected; 0, 0: nothing
-    };
-    const Case cases[] = {
+    const acceptance::SpanCase cases[] = {  // the grammar finding expected; 0, 0: none
         {"«Oh! Viens ici. Qui est là?» Puis il partit.", 0, 0},
         {"\u201eEntre nous\u201d, dit-il.", 0, 0},
         {"Maman raconta: «Il était une fois un bûcheron.", 0, 0},
@@ -129,15 +125,7 @@ TEST_F(FrenchAcceptanceTest, EditedProseDrawsNoFalseAlarm) {
         {"Il part par dessus le mur.", 8, 17},
         {"Il viendra peut être demain.", 11, 19},
     };
-    for (const Case& c : cases) {
-        const std::vector<Found> found = Grammar(c.sentence);
-        if (c.end == 0) {
-            EXPECT_TRUE(found.empty()) << c.sentence << " gave" << Describe(found);
-            continue;
-        }
-        EXPECT_EQ(found.size(), 1u) << c.sentence << " gave" << Describe(found);
-        EXPECT_TRUE(Holds(found, c.start, c.end, KRZ_CLASS_GRAMMAR)) << c.sentence << " gave" << Describe(found);
-    }
+    for (const acceptance::SpanCase& c : cases) acceptance::ExpectOnly(c, Grammar(c.sentence), KRZ_CLASS_GRAMMAR);
 }
 
 TEST_F(FrenchAcceptanceTest, FindingsPerThousandWordsOnCleanProse) {
