@@ -33,6 +33,12 @@ bool IsOpeningSign(u8 c) {
 
 bool IsDigit(u8 c) { return c >= '0' && c <= '9'; }
 
+bool IsDotRun(const BoundedString& token, i32 length) {
+    for (i32 k = 0; k < length; ++k)
+        if (token.data[k] != '.') return false;
+    return true;
+}
+
 bool IsFinalMark(u8 c) { return c == '.' || c == '!' || c == '?' || c == kEllipsis; }
 
 // Dictionary test of the token, lower-cased (steps for two-letter tokens).
@@ -131,7 +137,9 @@ u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endF
     endFlag = gSentenceEndPending;
     const bool letter = IsLetterMacRoman(c) != 0;
     if (single && letter) gAbbreviationPending = 1;
-    if (HasDotBeforeEnd(token) != 0) {
+    // A word with a dot inside takes the period after it (U.S.); an
+    // ellipsis does not (et.... gives "..." and a period).
+    if (HasDotBeforeEnd(token) != 0 && !IsDotRun(token, length)) {
         gAbbreviationPending = 1;
         return kBoundaryWord;
     }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -55,6 +57,22 @@ inline void ExpectOnly(const SpanCase& c, const std::vector<Found>& all, uint16_
 // The host's code page: the tests are written in UTF-8.
 inline std::string Utf8ToWindows1252(const std::string& s) { return host_text::HostFromUtf8(s); }
 
+// The test data's words as printed in the log (Latin-1 bytes of the host
+// code page, close enough for a report).
+inline std::string Latin1ToUtf8(const std::string& s) {
+    std::string out;
+    for (char ch : s) {
+        const unsigned char b = static_cast<unsigned char>(ch);
+        if (b < 0x80) {
+            out.push_back(ch);
+        } else {
+            out.push_back(static_cast<char>(0xC0 | b >> 6));
+            out.push_back(static_cast<char>(0x80 | (b & 0x3F)));
+        }
+    }
+    return out;
+}
+
 class AcceptanceTest : public ::testing::Test {
 protected:
     // Starts the library in `language`; skips when its dictionary does not
@@ -84,6 +102,35 @@ protected:
         KRZClearParagraphTab(table_, KRZ_MAX_PARAGRAPH_ERRORS);
         const std::string text = Utf8ToWindows1252(utf8);
         return Collect(KRZTestSpellingParagraph(text.c_str(), 0, static_cast<int32_t>(text.size()), table_, 1, 1, 0, 0));
+    }
+
+    // Prints, for the log, the findings per 1,000 words of a text of the
+    // test data (one paragraph a line): spelling findings and all findings,
+    // then the words the spelling export flags.
+    void PrintProseRates(const char* label, const char* name) {
+        std::ifstream in(std::string(KRZ_TEST_DATA_DIR) + "/text/" + name);
+        std::string line, flagged;
+        uint64_t words = 0, spelling = 0, all = 0;
+        while (std::getline(in, line)) {
+            bool inWord = false;
+            for (char c : line) {
+                const bool w = c != ' ';
+                if (w && !inWord) ++words;
+                inWord = w;
+            }
+            all += Grammar(line).size();
+            const std::string text = Utf8ToWindows1252(line);
+            for (const Found& f : Spelling(line)) {
+                ++spelling;
+                if (f.end < text.size() && f.start <= f.end) flagged += " " + Latin1ToUtf8(text.substr(f.start, f.end - f.start + 1));
+            }
+        }
+        ASSERT_GT(words, 0u) << name;
+        const auto rate = [&](uint64_t n) { return 1000.0 * static_cast<double>(n) / static_cast<double>(words); };
+        std::cout << "[ " << label << " ] " << name << ": " << words << " words, spelling " << spelling << " ("
+                  << rate(spelling) << " per 1,000 words), all findings " << all << " (" << rate(all)
+                  << " per 1,000 words)\n";
+        std::cout << "[ " << label << " ] " << name << " flags:" << flagged << "\n";
     }
 
     ParagraphErrorRecord table_[KRZ_MAX_PARAGRAPH_ERRORS + 2] = {};

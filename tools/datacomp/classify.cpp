@@ -269,6 +269,11 @@ bool IsClosedClassWord(const std::string& word) {
     return false;
 }
 
+FormClass ClassifyStemOnlyVerbForm(const SourceForm& f) {
+    if (HasPo(f, "ppas") && HasPo(f, "adj")) return Nominal(NominalTag(kClassAdjective, f));
+    return Verb();
+}
+
 u8 ElisionFeature(u8 c, const std::string& key) {
     return c == 22 || (c == 34 && key == "jusque") ? 0x40 : 0;
 }

@@ -61,6 +61,10 @@ struct FormClass {
 // interjections, numerals give Nominal (adverbs and the like with their
 // small-class tag).
 FormClass ClassifyForm(const SourceForm& form);
+// A verb form of a verb filed by its infinitive alone (éclore, rassir):
+// its participle that the source also reads as an adjective (éclos,
+// écloses) is filed as that adjective; any other form stays a verb form.
+FormClass ClassifyStemOnlyVerbForm(const SourceForm& form);
 
 // The closed-class table: class bytes of a function word (UTF-8 form) under
 // one of its source subtypes (po: value without "po:", e.g. "det",

@@ -22,6 +22,7 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -124,11 +125,13 @@ struct Classified {
     u32 verbForms = 0;
 };
 
+// stemOnly: the verbs filed by their infinitive alone (UTF-8 lemmas).
 Classified ClassifyAll(const std::vector<SourceForm>& forms, const FrequencyRanks& ranks,
-                       const HAspireWords& hAspire) {
+                       const HAspireWords& hAspire, const std::set<std::string>& stemOnly) {
     Classified c;
     for (const SourceForm& f : forms) {
         FormClass fc = ClassifyForm(f);
+        if (fc.kind == FormKind::Verb && stemOnly.count(f.lemma) != 0) fc = ClassifyStemOnlyVerbForm(f);
         if (fc.kind == FormKind::Verb) {
             ++c.verbForms;
             continue;
@@ -289,7 +292,10 @@ int main(int argc, char** argv) {
     VerbModelTable models = BuildVerbModels(forms, report, opt.npm.empty() ? nullptr : &ranks);
 
     // 3. Classes of the other forms.
-    Classified cl = ClassifyAll(forms, ranks, hAspire);
+    std::set<std::string> stemOnly;
+    for (const VerbModelEntry& v : models.verbs)
+        if (v.base.model == kStemOnlyModel) stemOnly.insert(v.lemma);
+    Classified cl = ClassifyAll(forms, ranks, hAspire, stemOnly);
     report.Note("classify: " + std::to_string(forms.size()) + " source forms: " +
                 std::to_string(cl.verbForms) + " verb forms, " + std::to_string(cl.readings.size()) +
                 " other readings");
