@@ -8,6 +8,7 @@
 #include "checking/recorders.h"
 #include "checking/sentence_check.h"
 #include "checking/sentence_state.h"
+#include "checking/sentence_words.h"
 #include "checking/tokenizer.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman.h"
@@ -53,60 +54,42 @@ void CheckCollectedSentence(BoundedString& copy, const CheckingFlags& f, const W
                   f.applyLexiconReplacements, callback, nullptr, 0, suggestionMode, focusWord, 1);
 }
 
+// The working copy's length is kept for the steps that need it while the
+// walk runs, and forgotten however the walk ends.
+struct KeptTextScope {
+    explicit KeptTextScope(const BoundedString* text) { KeepParagraphText(text); }
+    ~KeptTextScope() { KeepParagraphText(nullptr); }
+    KeptTextScope(const KeptTextScope&) = delete;
+    KeptTextScope& operator=(const KeptTextScope&) = delete;
+};
+
 u16 WalkParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* table,
                   const CheckingFlags& f, const WalkOptions& o) {
     ApplyCallOptions();
     if (text == nullptr || table == nullptr || start < 0 || end < 0) return 0;
 
-    const u32 length = static_cast<u32>(std::strlen(text));
-    BoundedString copy;
-    copy.Allocate(length + kWorkingCopySpare);
-    std::memcpy(copy.data, text, length);
-    ConvertInputToMacRoman(copy);
-    PairParagraphQuotes(copy);
-
-    u16 stateCount = 0;
-    const AutomatonState* automaton = TokenAutomatonFor(gCheckingLanguage, stateCount);
-    u32 sentenceStart = FindNextSentenceEnd(copy, static_cast<u32>(start), automaton, stateCount);
-
-    ResetSentenceState();
-    gParagraphErrorCount = 0;
+    ParagraphWalk w;
+    OpenParagraphWalk(w, text, start, kWorkingCopySpare, true);
     gParagraphErrorTable = table;
     gRangeEnd = static_cast<u32>(end);
-    u32 position = sentenceStart;
-    bool finalMark = false;  // the last token appended was a sentence-final mark
-    i32 textLength = GetStringLength(copy);
-    BoundedString token;
-    token.Allocate(kTokenCapacity);
+    const KeptTextScope kept(&w.copy);
 
-    while (sentenceStart <= gRangeEnd) {
-        i32 first = 0, last = 0;
-        if (RunTokenAutomaton(automaton, stateCount, copy, static_cast<i32>(position), textLength,
-                             first, last) == 0) {
+    while (w.sentenceStart <= gRangeEnd) {
+        if (!CollectSentence(w, true)) {
             SentenceHitCallback last_callback =
-                o.finalCallback != nullptr && !finalMark ? o.finalCallback : o.mainCallback;
-            CheckCollectedSentence(copy, f, o, last_callback);
+                o.finalCallback != nullptr && !w.finalMark ? o.finalCallback : o.mainCallback;
+            CheckCollectedSentence(w.copy, f, o, last_callback);
             break;
         }
-        i32 n = last - first + 1;
-        if (n > static_cast<i32>(kMaxTokenLength)) n = kMaxTokenLength;
-        std::memcpy(token.data, copy.data + first, static_cast<size_t>(n));
-        token.data[n] = 0;
-        const u16 r = AppendSentenceToken(token, static_cast<u32>(first), 0);
-        if (r != kTokenStartsSentence) {
-            finalMark = r == 1;
-            position = static_cast<u32>(last) + 1;
-            gCurrentOffset = position;
-            continue;
-        }
-        CheckCollectedSentence(copy, f, o, o.mainCallback);
+        CheckCollectedSentence(w.copy, f, o, o.mainCallback);
         ResetSentenceState();
-        finalMark = false;
+        w.finalMark = false;
         // The recorders moved gCurrentOffset by any replacement; the token
         // that ended the sentence is read again as the next one's first.
-        position = sentenceStart = gCurrentOffset;
-        if (GetStringLength(copy) != textLength) PairParagraphQuotes(copy);  // a replacement moved the marks
-        textLength = GetStringLength(copy);
+        w.position = w.sentenceStart = gCurrentOffset;
+        const i32 length = TextLength(w.copy);
+        if (length != w.textLength) PairParagraphQuotes(w.copy);  // a replacement moved the marks
+        w.textLength = length;
     }
     ResetSentenceState();
     ForgetParagraphQuotes();
@@ -126,6 +109,41 @@ u32 RunExport(const char* text, i32 start, i32 end, ParagraphErrorRecord* table,
 }
 
 }  // namespace
+
+void OpenParagraphWalk(ParagraphWalk& w, const char* text, i32 start, u32 spare, bool pairQuotes) {
+    const u32 length = static_cast<u32>(std::strlen(text));
+    w.copy.Allocate(length + spare);
+    std::memcpy(w.copy.data, text, length);
+    ConvertInputToMacRoman(w.copy);
+    if (pairQuotes) PairParagraphQuotes(w.copy);
+    w.automaton = TokenAutomatonFor(gCheckingLanguage, w.stateCount);
+    w.sentenceStart = FindNextSentenceEnd(w.copy, static_cast<u32>(start), w.automaton, w.stateCount);
+    ResetSentenceState();
+    gParagraphErrorCount = 0;
+    w.position = w.sentenceStart;
+    w.finalMark = false;
+    w.textLength = GetStringLength(w.copy);
+    w.token.Allocate(kTokenCapacity);
+}
+
+bool CollectSentence(ParagraphWalk& w, bool trackOffset) {
+    for (;;) {
+        i32 first = 0, last = 0;
+        if (RunTokenAutomaton(w.automaton, w.stateCount, w.copy, static_cast<i32>(w.position), w.textLength,
+                              first, last) == 0)
+            return false;
+        i32 n = last - first + 1;
+        if (n > static_cast<i32>(kMaxTokenLength)) n = kMaxTokenLength;
+        std::memcpy(w.token.data, w.copy.data + first, static_cast<size_t>(n));
+        w.token.data[n] = 0;
+        w.lastEnd = last;
+        const u16 r = AppendSentenceToken(w.token, static_cast<u32>(first), 0);
+        if (r == kTokenStartsSentence) return true;
+        w.finalMark = r == 1;
+        w.position = static_cast<u32>(last) + 1;
+        if (trackOffset) gCurrentOffset = w.position;
+    }
+}
 
 i32 FindFocusWord(i32 charOffset) {
     for (i32 i = 0; i < static_cast<i32>(gWordCount); ++i) {

@@ -2,10 +2,37 @@
 // and hands each to the per-sentence driver with a recording callback.
 #pragma once
 #include "checking/report.h"
+#include "frame/automata.h"
+#include "frame/bounded_array.h"
 #include "krzlib.h"
 
 // Spare room of the working copy for replacements that lengthen the text.
 inline constexpr u32 kWorkingCopySpare = 500;
+
+// The walk of a paragraph's sentences that the paragraph checks and the
+// punctuation check share: the working copy (Mac Roman), the token
+// automaton of the checking language and where the walk stands.
+struct ParagraphWalk {
+    BoundedString copy;
+    BoundedString token;
+    const AutomatonState* automaton = nullptr;
+    u16 stateCount = 0;
+    u32 sentenceStart = 0;
+    u32 position = 0;       // next character to read
+    i32 textLength = 0;     // of the copy, measured once (see KeepParagraphText)
+    i32 lastEnd = 0;        // last character of the token read last
+    bool finalMark = false; // the token appended last was a sentence-final mark
+};
+
+// Copies the text with `spare` bytes of room, converts it (and pairs its
+// quotation marks when asked), finds the sentence holding `start` and
+// empties the sentence state and the record count.
+void OpenParagraphWalk(ParagraphWalk& w, const char* text, i32 start, u32 spare, bool pairQuotes);
+// Appends the tokens from w.position on to the sentence until one begins
+// the next sentence (true: w.position stays on it, to be read again as the
+// next sentence's first) or the text ends (false). `trackOffset`: each token
+// read moves gCurrentOffset past it.
+bool CollectSentence(ParagraphWalk& w, bool trackOffset);
 
 // The four checking flags of the exports, in order.
 struct CheckingFlags {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "checking/explanation.h"
+#include "checking/paragraph.h"
 #include "checking/recorders.h"
 #include "checking/report.h"
 #include "checking/sentence_state.h"
@@ -287,46 +288,20 @@ u32 PunctParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* t
     ApplyCallOptions();
     if (text == nullptr || table == nullptr || start < 0 || end < 0) return 0;
 
-    const u32 length = static_cast<u32>(std::strlen(text));
-    BoundedString copy;
-    copy.Allocate(length + 1);
-    std::memcpy(copy.data, text, length);
-    ConvertInputToMacRoman(copy);
-
-    u16 stateCount = 0;
-    const AutomatonState* automaton = TokenAutomatonFor(gCheckingLanguage, stateCount);
-    u32 sentenceStart = FindNextSentenceEnd(copy, static_cast<u32>(start), automaton, stateCount);
-    ResetSentenceState();
-    gParagraphErrorCount = 0;
-
-    u32 position = sentenceStart;
-    const i32 textLength = GetStringLength(copy);
-    BoundedString token;
-    token.Allocate(kTokenCapacity);
+    ParagraphWalk w;
+    OpenParagraphWalk(w, text, start, 1, false);
     for (;;) {
-        i32 first = 0, last = 0;
-        const bool more = RunTokenAutomaton(automaton, stateCount, copy, static_cast<i32>(position),
-                                           textLength, first, last) != 0;
-        if (more) {
-            i32 n = last - first + 1;
-            if (n > static_cast<i32>(kMaxTokenLength)) n = kMaxTokenLength;
-            std::memcpy(token.data, copy.data + first, static_cast<size_t>(n));
-            token.data[n] = 0;
-            if (AppendSentenceToken(token, static_cast<u32>(first), 0) != kTokenStartsSentence) {
-                position = static_cast<u32>(last) + 1;
-                continue;
-            }
-        }
+        const bool more = CollectSentence(w, false);
         const bool empty = gWordCount == 0;
-        ScanSentencePunctuation(copy, sentenceStart);
+        ScanSentencePunctuation(w.copy, w.sentenceStart);
         const u16 recorded = CheckSentencePunctuation(table, gParagraphErrorCount);
         ResetSentenceState();
         if (!more || recorded == 0 || gParagraphErrorCount >= KRZ_MAX_PARAGRAPH_ERRORS) break;
         // The token that ended the sentence is read again as the next one's
         // first; a sentence that could not take a single word skips it.
-        if (empty) position = static_cast<u32>(last) + 1;
-        sentenceStart = position;
-        if (sentenceStart > static_cast<u32>(end)) break;
+        if (empty) w.position = static_cast<u32>(w.lastEnd) + 1;
+        w.sentenceStart = w.position;
+        if (w.sentenceStart > static_cast<u32>(end)) break;
     }
     ResetSentenceState();
     return gParagraphErrorCount;

@@ -94,10 +94,14 @@ void ShiftLaterWords(i32 i, i32 delta) {
     }
 }
 
+// The paragraph's working copy and its length (see KeepParagraphText).
+const u8* gKeptText = nullptr;
+i32 gKeptTextLength = 0;
+
 // Writes the replacement over the word in the text, moving what follows.
 // false when the text would not keep room for its terminator.
 bool RewriteText(BoundedString& text, const WordRecord& w, const BoundedString& replacement) {
-    const i32 length = GetStringLength(text);
+    const i32 length = TextLength(text);
     const i32 l = static_cast<i32>(w.EndOffset - w.StartOffset + 1);
     const i32 r = GetStringLength(replacement);
     const i32 d = r - l;
@@ -108,6 +112,7 @@ bool RewriteText(BoundedString& text, const WordRecord& w, const BoundedString& 
     std::memmove(after + d, after, static_cast<size_t>(tail));
     text.data[length + d] = 0;
     std::memcpy(text.data + w.StartOffset, replacement.data, static_cast<size_t>(r));
+    if (text.data == gKeptText) gKeptTextLength = length + d;
     return true;
 }
 
@@ -187,7 +192,7 @@ void MergeWords(i32 a, i32 b, WordMergeCallback merge) {
 i32 ReplaceUrlsInRun(const BoundedString& text, i32 first, i32 last, WordMergeCallback merge) {
     const u32 begin = gWords[first].StartOffset;
     const u32 end = gWords[last].EndOffset;
-    const u32 length = static_cast<u32>(GetStringLength(text));
+    const u32 length = static_cast<u32>(TextLength(text));
     i32 lost = 0;
     u32 p = begin;
     while (p <= end && p < length) {
@@ -732,6 +737,20 @@ void RemoveSentenceWord(i32 i) {
     if (i < 0 || i >= gWordCount) return;
     for (i32 k = i + 1; k < gWordCount; ++k) CopyWordRecord(gWords[k - 1], gWords[k]);
     --gWordCount;
+}
+
+void KeepParagraphText(const BoundedString* text) {
+    gKeptText = text != nullptr ? text->data : nullptr;
+    gKeptTextLength = text != nullptr ? GetStringLength(*text) : 0;
+}
+
+i32 TextLength(const BoundedString& text) {
+    if (gKeptText == nullptr || text.data != gKeptText) return GetStringLength(text);
+#ifndef NDEBUG
+    // Checked builds: the copy changed behind the kept length's back.
+    if (GetStringLength(text) != gKeptTextLength) __builtin_trap();
+#endif
+    return gKeptTextLength;
 }
 
 void ReplaceUrlTokens(BoundedString& text, WordMergeCallback mergeCallback) {

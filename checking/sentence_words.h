@@ -27,6 +27,15 @@ void AnalyseSentenceWords(BoundedString& text, u32 option, u16 plainUnknownReadi
                           WordMergeCallback mergeCallback, u16 suggestionMode, i32 suggestionWord,
                           i16 combination);
 
+// The paragraph walk measures its working copy once and keeps the length
+// here (the lexicon replacements that rewrite the copy keep it up to date),
+// so that no step measures the whole paragraph once per sentence. Null
+// forgets it; the walk does so before it returns.
+void KeepParagraphText(const BoundedString* text);
+// Length of `text` up to its terminator: the kept one for the paragraph's
+// working copy, measured for any other text.
+i32 TextLength(const BoundedString& text);
+
 // Turns every address-like chunk (two dots or more, or an "@") of the runs
 // of words between single tokens into one "<URL>" token.
 void ReplaceUrlTokens(BoundedString& text, WordMergeCallback mergeCallback);

@@ -274,4 +274,22 @@ TEST_F(LexiconReplacementTest, NeedsRoomForTheTerminator) {
     EXPECT_EQ(Check("thx.", 8), "thanks.");
 }
 
+// Every sentence of a paragraph is read to its end while the replacements
+// of the earlier ones lengthen the working copy: each "thx" is reported where
+// it stands once the earlier ones are replaced (the last one too, which
+// only a walk that knows the new length reaches).
+TEST_F(LexiconReplacementTest, LaterSentencesSeeTheLengthenedParagraph) {
+    KRZSetLanguage(0);
+    const std::string paragraph = "We thx you. They thx us. All thx";
+    ParagraphErrorRecord table[KRZ_MAX_PARAGRAPH_ERRORS];
+    const uint32_t n = KRZTestGrammarParagraph(paragraph.c_str(), 0, static_cast<int32_t>(paragraph.size()), table,
+                                               KRZ_CATEGORY_ALL, 1, 1, 0, 1);
+    std::string found;
+    for (uint32_t i = 0; i < n; ++i)
+        if (table[i].errorClass == KRZ_CLASS_LEXICON_REPLACEMENT)
+            found += std::to_string(table[i].start) + "-" + std::to_string(table[i].end) + " ";
+    KRZClearParagraphTab(table, static_cast<int16_t>(n));
+    EXPECT_EQ(found, "3-5 20-22 35-37 ");
+}
+
 }  // namespace
