@@ -1,11 +1,28 @@
 // The one container of the library. Every element access clamps its index
 // into [0, last]; nothing ever reports an index error.
+//
+// A clamp is either intended (a table read past its end on purpose, its last
+// element standing for every later one: write a[i] as a.ClampedAt(i)) or a
+// fault that the clamp hides. Builds with KRZ_COUNT_CLAMPS (the test and
+// sanitizer builds) count every clamp of operator[] in gClampCount, and the
+// test suite fails a test that leaves the count raised; ClampedAt is never
+// counted.
 #pragma once
 #include <cstring>
 #include <new>
 #include <utility>
 
 #include "frame/types.h"
+
+// Clamps of operator[] since start (KRZ_COUNT_CLAMPS builds; else 0), with
+// the index and the limit of the last one.
+extern u32 gClampCount;
+extern i32 gClampLastIndex;
+extern i32 gClampLastLimit;
+// Counts one clamp (out of line: the clamp path is cold). With the
+// environment variable KRZ_CLAMP_TRACE set, sanitizer builds also print the
+// stack of each clamp, to find the access.
+void NoteClamp(i32 index, i32 last);
 
 template <typename T>
 struct BoundedArray {
@@ -40,8 +57,11 @@ struct BoundedArray {
         if (i > last) i = last;
         return i < 0 ? 0 : i;
     }
-    T& operator[](i32 i) { return data[Clamp(i)]; }
-    const T& operator[](i32 i) const { return data[Clamp(i)]; }
+    T& operator[](i32 i) { return data[CountedClamp(i)]; }
+    const T& operator[](i32 i) const { return data[CountedClamp(i)]; }
+    // An intended clamp: the index may lie outside the table on purpose.
+    T& ClampedAt(i32 i) { return data[Clamp(i)]; }
+    const T& ClampedAt(i32 i) const { return data[Clamp(i)]; }
 
     // Frees the block when this header owns it; elements are destroyed by
     // their own destructors. The header becomes empty and invalid.
@@ -76,6 +96,13 @@ struct BoundedArray {
     }
 
 private:
+    i32 CountedClamp(i32 i) const {
+#ifdef KRZ_COUNT_CLAMPS
+        if (i > last || i < 0) [[unlikely]] NoteClamp(i, last);
+#endif
+        return Clamp(i);
+    }
+
     void TakeFrom(BoundedArray& o) {
         data = o.data;
         count = o.count;

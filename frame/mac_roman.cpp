@@ -165,8 +165,9 @@ u16 IsLetterMacRoman(u8 c) { return (kCase.flags[c] & kLetterFlag) != 0 ? 1 : 0;
 void CopyLowerCase(BoundedString& dest, const BoundedString& src) {
     if (!Writable(dest)) return;
     u32 n = TextLength(src);
-    for (u32 i = 0; i < n; ++i) dest[static_cast<i32>(i)] = ToLowerMacRoman(src.data[i]);
-    dest[static_cast<i32>(n)] = 0;
+    // A longer text is cut at the destination's end, which gets the NUL.
+    for (u32 i = 0; i < n; ++i) dest.ClampedAt(static_cast<i32>(i)) = ToLowerMacRoman(src.data[i]);
+    dest.ClampedAt(static_cast<i32>(n)) = 0;
 }
 
 u16 HasDotBeforeEnd(const BoundedString& s) {
@@ -251,11 +252,12 @@ void FlattenMacRomanTypography(BoundedString& dest, const BoundedString& src, u1
                 secondPos = static_cast<u16>(out);
             }
         }
-        if (f.len >= 1 && writable) dest[out] = f.b0;
-        if (f.len == 2 && writable) dest[out + 1] = f.b1;
+        // A longer text is cut at the destination's end, which gets the NUL.
+        if (f.len >= 1 && writable) dest.ClampedAt(out) = f.b0;
+        if (f.len == 2 && writable) dest.ClampedAt(out + 1) = f.b1;
         out += f.len;
     }
-    if (writable) dest[out] = 0;
+    if (writable) dest.ClampedAt(out) = 0;
 }
 
 void FlattenMacRomanTypographyCString(BoundedString& dest, const char* text, u16& firstPos,

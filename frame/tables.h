@@ -59,9 +59,14 @@ extern u16 gSegmentCount;
 extern BoundedArray<SegmentRecord> gRewriteSegments;  // 128
 extern BoundedString gSpanText;                   // 500
 extern BoundedString gCorrectionWorkString;       // 36
-extern BoundedArray<u16> gWordTagCodes;           // 20 analysis tags
-extern BoundedArray<u8> gWordAnalysisBytes;       // 20 analysis bytes
-extern BoundedArray<u32> gWordLemmaRefs;          // 8 lemma references
+// One slot per analysis of the word looked up: its tag, its analysis byte
+// and its lemma reference (a reference of its own for every analysis: with
+// fewer reference slots, every analysis after the eighth wrote its reference
+// over the eighth one's).
+inline constexpr i32 kAnalysisSlots = 20;
+extern BoundedArray<u16> gWordTagCodes;           // kAnalysisSlots analysis tags
+extern BoundedArray<u8> gWordAnalysisBytes;       // kAnalysisSlots analysis bytes
+extern BoundedArray<u32> gWordLemmaRefs;          // kAnalysisSlots lemma references
 extern BoundedArray<u8> gCharClasses;             // 256, filled by the loader
 extern BoundedArray<u8> gLetterCodes;             // 256, filled by the loader
 extern BoundedArray<u8> gCategoryPairTable;       // 361 (19 × 19), filled by the loader

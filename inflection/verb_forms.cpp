@@ -413,6 +413,7 @@ const EnglishEndingRow& EnglishRow(u32 model) { return gEnglishEndingRows[static
 
 void FrenchSlotEnding(const EndingRow& row, u32 slot, BoundedString& out) {
     TextClear(out);
+    if (slot >= row.EndingLengths.count) return;  // a row never filled has no endings
     const u8 len = row.EndingLengths[static_cast<i32>(slot)];
     if (len < 1 || len > 10) return;
     CopyCodeFromTable(len, row.EndingIndexes[static_cast<i32>(slot)], out);
@@ -420,6 +421,7 @@ void FrenchSlotEnding(const EndingRow& row, u32 slot, BoundedString& out) {
 
 void EnglishSlotEnding(const EnglishEndingRow& row, u32 slot, BoundedString& out) {
     TextClear(out);
+    if (slot >= row.EndingLengths.count) return;  // a row never filled has no endings
     const u8 len = row.EndingLengths[static_cast<i32>(slot)];
     if (len < 1 || len > 7) return;
     CopyCodeFromTable(len, row.EndingIndexes[static_cast<i32>(slot)], out);

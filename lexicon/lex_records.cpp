@@ -121,7 +121,8 @@ void NormaliseLexKey(BoundedString& key, u8 classByte) {
     if (key.valid == 0 || key.data == nullptr || key.count == 0) return;
     u32 n = 0;
     while (n < key.count && key.data[n] != 0) ++n;
-    if (n > key.count - 1) n = key.count - 1;
+    // Room for the class byte and the terminator after the word.
+    if (key.count >= 2 && n > key.count - 2) n = key.count - 2;
     bool hyphenated = false;
     for (u32 i = 0; i < n; ++i) {
         u8 c = key.data[i];

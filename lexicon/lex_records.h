@@ -41,7 +41,8 @@ void CopyFormEntry(FormEntry& target, const FormEntry& source);
 // Key normalisation: turns the word held in key (a string of 36 bytes) into
 // a lexicon key in place: blank -> 202, capitals lowered, '-' -> 155 and,
 // in a hyphenated word, a non-final 0x88 -> 0x8B; then the class byte and a
-// NUL (both clamped to position 35).
+// NUL. The word is cut to the room left for those two (34 bytes in a 36-byte
+// key), so that every class keeps a key of its own.
 void NormaliseLexKey(BoundedString& key, u8 classByte);
 // 1 when classByte is 50 to 69 and key equals the key built from the
 // flattened word with that class byte, else 0.

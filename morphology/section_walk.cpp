@@ -492,10 +492,12 @@ u32 BeVerbRef() {
     static bool busy = false;
     if (busy) return 0;
     busy = true;
-    u8 bytes[20];
-    u32 refs[8];
-    for (i32 i = 0; i < 20; ++i) bytes[i] = gWordAnalysisBytes[i];
-    for (i32 i = 0; i < 8; ++i) refs[i] = gWordLemmaRefs[i];
+    u8 bytes[kAnalysisSlots];
+    u32 refs[kAnalysisSlots];
+    for (i32 i = 0; i < kAnalysisSlots; ++i) {
+        bytes[i] = gWordAnalysisBytes[i];
+        refs[i] = gWordLemmaRefs[i];
+    }
     u8 text[8] = {'b', 'e', 0};
     BoundedString word;
     word.View(text, sizeof text);
@@ -505,13 +507,15 @@ u32 BeVerbRef() {
     u16 count = 0;
     LookupWordForm(kModeEnglishPlain, word, tags, count);
     u32 ref = 0;
-    for (u16 i = 0; i < count && i < 8; ++i)
+    for (u16 i = 0; i < count && i < kAnalysisSlots; ++i)
         if (store[i] >= 0x8000) {
             ref = gWordLemmaRefs[i];
             break;
         }
-    for (i32 i = 0; i < 20; ++i) gWordAnalysisBytes[i] = bytes[i];
-    for (i32 i = 0; i < 8; ++i) gWordLemmaRefs[i] = refs[i];
+    for (i32 i = 0; i < kAnalysisSlots; ++i) {
+        gWordAnalysisBytes[i] = bytes[i];
+        gWordLemmaRefs[i] = refs[i];
+    }
     busy = false;
     return ref;
 }

@@ -556,22 +556,22 @@ i16 FinalLexiconForm(AnalysisCall& call, i16 result) {
 
 // The analysis slots around the accent restoration, which analyses again.
 struct SavedSlots {
-    u16 tags[20];
-    u8 bytes[20];
-    u32 refs[8];
+    u16 tags[kAnalysisSlots];
+    u8 bytes[kAnalysisSlots];
+    u32 refs[kAnalysisSlots];
     void Save() {
-        for (i32 i = 0; i < 20; ++i) {
+        for (i32 i = 0; i < kAnalysisSlots; ++i) {
             tags[i] = gWordTagCodes[i];
             bytes[i] = gWordAnalysisBytes[i];
+            refs[i] = gWordLemmaRefs[i];
         }
-        for (i32 i = 0; i < 8; ++i) refs[i] = gWordLemmaRefs[i];
     }
     void Restore() const {
-        for (i32 i = 0; i < 20; ++i) {
+        for (i32 i = 0; i < kAnalysisSlots; ++i) {
             gWordTagCodes[i] = tags[i];
             gWordAnalysisBytes[i] = bytes[i];
+            gWordLemmaRefs[i] = refs[i];
         }
-        for (i32 i = 0; i < 8; ++i) gWordLemmaRefs[i] = refs[i];
     }
 };
 

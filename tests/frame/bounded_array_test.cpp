@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "frame/bounded_array.h"
+#include "tests/frame/clamp_guard.h"
 
 TEST(BoundedArray, ClampsEveryIndexIntoRange) {
     BoundedArray<u16> a;
@@ -11,6 +12,13 @@ TEST(BoundedArray, ClampsEveryIndexIntoRange) {
     EXPECT_EQ(*GetShortAt(a, 2), 12);
     *GetShortAt(a, 99) = 7;
     EXPECT_EQ(a[3], 7);
+    // Test and sanitizer builds count each clamp of operator[]; an intended
+    // one, written ClampedAt, is not counted.
+    EXPECT_EQ(a.ClampedAt(-1), 10);
+    EXPECT_EQ(a.ClampedAt(4), 7);
+#ifdef KRZ_COUNT_CLAMPS
+    EXPECT_EQ(TakeClamps(), 3u);
+#endif
 }
 
 TEST(BoundedArray, ViewsAreNeverFreedAndMatricesOwnTheirRows) {
@@ -27,6 +35,7 @@ TEST(BoundedArray, ViewsAreNeverFreedAndMatricesOwnTheirRows) {
     EXPECT_EQ(m.count, 5u);
     EXPECT_EQ(GetSubArrayAt(m, 9)->count, 36u);
     EXPECT_EQ(GetSubArrayAt(m, 9), &m.data[4]);
+    TakeClamps();  // the two clamps above are the rule under test
 }
 
 TEST(BoundedArray, StringTablesOfLiteralsAreViews) {
@@ -40,7 +49,7 @@ TEST(BoundedArray, StringTablesOfLiteralsAreViews) {
     EXPECT_EQ(chat.count, 5u);
     EXPECT_EQ(chat.last, 4);
     EXPECT_EQ(chat.owns, 0);
-    EXPECT_EQ(chat[99], 0);  // the clamp lands on the terminator
+    EXPECT_EQ(chat.ClampedAt(99), 0);  // the clamp lands on the terminator
     EXPECT_EQ(GetSubArrayAt(t, 1)->count, 1u);
     FreeArrayOfArrays(t);
     EXPECT_STREQ(kWords[2], "chat");
@@ -71,4 +80,5 @@ TEST(BoundedArray, EmptyHeadersReadZeroInsteadOfCrashing) {
     absent.View(nullptr, 100);
     EXPECT_EQ(absent.count, 0u);
     EXPECT_EQ(absent[50], 0);
+    TakeClamps();  // the clamps above are the rule under test
 }

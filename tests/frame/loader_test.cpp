@@ -152,7 +152,7 @@ TEST(LoaderConversion, PrefixIndexCountsFromSize) {
         const u16 sections = ConvertPrefixIndex(index, c.size ? block.data() : nullptr, c.size);
         EXPECT_EQ(index.count, c.entries) << c.size;
         EXPECT_EQ(sections, c.sections) << c.size;
-        EXPECT_EQ(index[c.entries ? c.entries - 1 : 0].Key[0], c.entries ? 'a' + c.entries - 1 : 0);
+        EXPECT_EQ(index.ClampedAt(c.entries ? c.entries - 1 : 0).Key.ClampedAt(0), c.entries ? 'a' + c.entries - 1 : 0);
     }
 }
 
@@ -168,15 +168,15 @@ TEST(LoaderConversion, TablesCountRowsFromSize) {
         BoundedArray<BoundedArray<u16>> matrix;
         ConvertSectionMatrix(matrix, data, c.size);
         EXPECT_EQ(matrix.count, c.matrixRows) << c.size;
-        EXPECT_EQ(matrix[7][60], c.matrixRows ? 0x0101 : 0) << c.size;
+        EXPECT_EQ(matrix.ClampedAt(7).ClampedAt(60), c.matrixRows ? 0x0101 : 0) << c.size;
         BoundedArray<EndingRow> french;
         ConvertFrenchModels(french, data, c.size);
         EXPECT_EQ(french.count, c.frenchRows) << c.size;
-        EXPECT_EQ(french[5].EndingLengths[3], c.frenchRows ? 1 : 0) << c.size;
+        EXPECT_EQ(french.ClampedAt(5).EndingLengths.ClampedAt(3), c.frenchRows ? 1 : 0) << c.size;
         BoundedArray<EnglishEndingRow> english;
         ConvertEnglishModels(english, data, c.size);
         EXPECT_EQ(english.count, c.englishRows) << c.size;
-        EXPECT_EQ(english[99].EndingIndexes[4], c.englishRows ? 1 : 0) << c.size;
+        EXPECT_EQ(english.ClampedAt(99).EndingIndexes.ClampedAt(4), c.englishRows ? 1 : 0) << c.size;
     }
 }
 
@@ -194,9 +194,9 @@ TEST_F(LoaderTest, ReferenceIndexNeverUnderflows) {
         EXPECT_EQ(gLitDictSectionCount, c.sections) << c.size;
         EXPECT_EQ(gLitDictEntryTotal, c.size >= 10 ? 256u : 0u);
         EXPECT_EQ(gLitDictTextSize, c.size >= 10 ? 512u : 0u);
-        EXPECT_EQ(gLitDictIndex[0].FirstEntry, c.entries ? 7u : 0u);
-        EXPECT_EQ(gLitDictIndex[0].TextOffset, c.entries ? 9u : 0u);
-        EXPECT_EQ(gLitDictIndex[0].Ordinal, c.entries ? 1 : 0);
+        EXPECT_EQ(gLitDictIndex.ClampedAt(0).FirstEntry, c.entries ? 7u : 0u);
+        EXPECT_EQ(gLitDictIndex.ClampedAt(0).TextOffset, c.entries ? 9u : 0u);
+        EXPECT_EQ(gLitDictIndex.ClampedAt(0).Ordinal, c.entries ? 1 : 0);
     }
     // A start without the reference blocks leaves their tables empty.
     RestartLibrary(3, 1);
@@ -207,7 +207,7 @@ TEST_F(LoaderTest, ReferenceIndexNeverUnderflows) {
     for (BoundedString* v : {&gLitDictText, &gLitDictOffsetsA, &gLitDictOffsetsB}) {
         if (v->count == 0) {
             EXPECT_EQ(v->valid, 0);
-            EXPECT_EQ((*v)[12], 0);
+            EXPECT_EQ(v->ClampedAt(12), 0);
         }
     }
 }
@@ -279,7 +279,7 @@ TEST_F(LoaderTest, EnglishIsLoadedWhenFirstSelected) {
     EXPECT_EQ(gEnglishLoaded, 0);
     EXPECT_EQ(gEnglishDictPrefixIndex.count, 0u);
     EXPECT_EQ(gEnglishEndings3.count, 0u);
-    EXPECT_EQ(gEnglishEndings3[4], 0);  // empty, yet safe to read
+    EXPECT_EQ(gEnglishEndings3.ClampedAt(4), 0);  // empty, yet safe to read
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "frame/bounded_string.h"
 #include "frame/records.h"
+#include "tests/frame/clamp_guard.h"
 
 namespace {
 
@@ -85,6 +86,7 @@ TEST(Records, StoresClampTheirIndex) {
     SetRecord8At(segments, -3, SegmentRecord{1, 2, 3, 22, 0, 4, 6, 0xFF});
     EXPECT_EQ(GetRecord8At(segments, 0)->SegmentKind, 22);
     EXPECT_EQ(GetRecord8At(segments, 0)->Link, 0xFF);
+    TakeClamps();  // the two clamped stores are the rule under test
 }
 
 TEST(Records, FormEntriesOwnTheirStringsButViewsAreNotFreed) {
@@ -129,6 +131,7 @@ TEST(Records, EndingRowsCopyHeaderAndAllSlots) {
     EXPECT_EQ(local.EndingIndexes[50], 4);
     EXPECT_NE(local.EndingIndexes.data, src.EndingIndexes.data);
     EXPECT_EQ(EndingRowAt(rows, 500), &rows.data[2]);
+    TakeClamps();  // the clamped accessor is the rule under test
     FreeEndingRow(local);
 
     BoundedArray<EnglishEndingRow> english;

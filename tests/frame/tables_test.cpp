@@ -250,7 +250,7 @@ TEST(GlobalTables, BuffersAndRecordArraysHaveTheirSizes) {
         {"CorrectionWorkString", gCorrectionWorkString.count, 36, gCorrectionWorkString.owns},
         {"WordTagCodes", gWordTagCodes.count, 20, gWordTagCodes.owns},
         {"WordAnalysisBytes", gWordAnalysisBytes.count, 20, gWordAnalysisBytes.owns},
-        {"WordLemmaRefs", gWordLemmaRefs.count, 8, gWordLemmaRefs.owns},
+        {"WordLemmaRefs", gWordLemmaRefs.count, 20, gWordLemmaRefs.owns},
         {"CharClasses", gCharClasses.count, 256, gCharClasses.owns},
         {"LetterCodes", gLetterCodes.count, 256, gLetterCodes.owns},
         {"CategoryPairTable", gCategoryPairTable.count, 361, gCategoryPairTable.owns},

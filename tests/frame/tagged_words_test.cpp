@@ -136,7 +136,7 @@ TEST(TaggedWords, GlobalListsAreValidAndChosenByLanguage) {
     for (const StringList* list : {&gEnglishTaggedWords, &gFrenchTaggedWords}) {
         EXPECT_EQ(list->valid, 1);
         // An index beyond the list is clamped onto an entry, never outside.
-        EXPECT_EQ(TaggedWordLength((*list)[static_cast<i32>(list->count) + 5]),
+        EXPECT_EQ(TaggedWordLength(list->ClampedAt(static_cast<i32>(list->count) + 5)),
                   TaggedWordLength((*list)[static_cast<i32>(list->count) - 1]));
     }
 }

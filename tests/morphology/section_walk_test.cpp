@@ -167,13 +167,16 @@ TEST_F(SectionWalkTest, ClassBytes) {
     }
 }
 
-TEST_F(SectionWalkTest, NinthAnalysisOverwritesTheEighthLemmaRef) {
+// Every analysis keeps its own lemma reference: the ninth one once wrote its
+// reference over the eighth's.
+TEST_F(SectionWalkTest, NinthAnalysisKeepsItsOwnLemmaRef) {
     Found f = Walk(kPlain, kZz, "zzae");
     ASSERT_EQ(f.tags.size(), 9u);
     EXPECT_EQ(f.tags[8], 0x4124);
     EXPECT_EQ(gWordAnalysisBytes[8], 27);
-    EXPECT_EQ(gWordLemmaRefs[7], dict.Offset(kZz, "zzae", 16));
+    EXPECT_EQ(gWordLemmaRefs[8], dict.Offset(kZz, "zzae", 16));
     EXPECT_EQ(gWordLemmaRefs[6], dict.Offset(kZz, "zzae", 12));
+    EXPECT_EQ(gWordLemmaRefs[7], dict.Offset(kZz, "zzae", 14));
 }
 
 TEST_F(SectionWalkTest, VariantMarks) {
