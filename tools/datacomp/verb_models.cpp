@@ -501,6 +501,561 @@ void EncodeRows(VerbModelTable& table, const EndingIndex& endings) {
     }
 }
 
+// ---- Stages of BuildVerbModels -----------------------------------------------
+
+// Verbs that take a fixed stem-only or defective model, by lemma.
+std::map<std::string, u8> StemOnlyVerbs() {
+    std::map<std::string, u8> stemOnly;
+    for (std::size_t i = 0; i < kFixedModelCount; ++i) {
+        const FixedModel& fm = kFixedModels[i];
+        if (fm.kind != AnchorKind::kStemOnly && fm.kind != AnchorKind::kDefective) continue;
+        std::string list = fm.verbs;
+        std::size_t start = 0;
+        while (start <= list.size()) {
+            std::size_t bar = list.find('|', start);
+            if (bar == std::string::npos) bar = list.size();
+            stemOnly[list.substr(start, bar - start)] = fm.model;
+            start = bar + 1;
+        }
+    }
+    return stemOnly;
+}
+
+// What the candidate stage dropped or set aside, for the summary.
+struct CandidateCounts {
+    std::size_t droppedNoInfinitive = 0, droppedLetters = 0, droppedLong = 0, infinitiveOnly = 0;
+};
+
+// Second spellings on the same stem as the first ones: a candidate row 13.
+void FindSecondaryRow(const VerbSource& v, const std::vector<const std::string*>& secondaries,
+                      Candidate& c) {
+    if (secondaries.empty() || !c.alts.empty()) return;
+    bool all = true;
+    Row sec;
+    sec.fill(kNoForm);
+    for (int t = 0; t < kVerbSlotCount; ++t)
+        if (v.slots[t].size() > 1) {
+            if (!StartsWith(v.slots[t][1], c.stem)) all = false;
+            else sec[t] = EndingAfter(c.stem, v.slots[t][1]);
+        }
+    if (all && EndingsFit(sec)) { c.secondaryRow = sec; c.hasSecondaryRow = true; }
+}
+
+// A verb's second paradigm: the verb with its second spellings, on one stem.
+// false when an ending does not fit.
+bool SecondParadigm(const VerbSource& v, const std::array<std::string, kVerbSlotCount>& prim,
+                    const Candidate& c, Candidate& s) {
+    s.lemma = c.lemma;
+    s.lemmaMR = c.lemmaMR;
+    s.source = c.source;
+    s.second = true;
+    std::array<std::string, kVerbSlotCount> alt = prim;
+    for (int t = 0; t < kVerbSlotCount; ++t)
+        if (v.slots[t].size() > 1) alt[t] = v.slots[t][1];
+    s.flag = c.flag;
+    std::vector<const std::string*> all;
+    for (const std::string& f : alt)
+        if (!f.empty()) all.push_back(&f);
+    s.stem = CommonPrefix(all);
+    s.row = OneStemRow(s.stem, alt);
+    return EndingsFit(s.row);
+}
+
+// Stages 1-2: one candidate per source verb (and one more for a second
+// paradigm); verbs that cannot be encoded are listed as dropped.
+std::vector<Candidate> CollectCandidates(const std::vector<VerbSource>& verbs,
+                                         const std::map<std::string, u8>& stemOnly,
+                                         VerbModelTable& table, CandidateCounts& counts) {
+    std::vector<Candidate> cands;
+    for (std::size_t vi = 0; vi < verbs.size(); ++vi) {
+        const VerbSource& v = verbs[vi];
+        if (!v.convertible) {
+            table.dropped.push_back(v.lemma + ": letters without a Mac Roman byte");
+            ++counts.droppedLetters;
+            continue;
+        }
+        std::array<std::string, kVerbSlotCount> prim;
+        std::vector<const std::string*> secondaries;
+        bool anyOther = false;
+        for (int t = 0; t < kVerbSlotCount; ++t) {
+            if (!v.slots[t].empty()) prim[t] = v.slots[t][0];
+            if (t > 0 && !v.slots[t].empty()) anyOther = true;
+            if (v.slots[t].size() > 1) secondaries.push_back(&v.slots[t][1]);
+        }
+        if (prim[0].empty()) {
+            table.dropped.push_back(v.lemma + ": no infinitive in the source");
+            ++counts.droppedNoInfinitive;
+            continue;
+        }
+        Candidate c;
+        c.lemma = v.lemma;
+        c.lemmaMR = prim[0];
+        c.source = vi;
+        auto so = stemOnly.find(v.lemma);
+        if (so != stemOnly.end() || !anyOther) {
+            c.stemOnly = true;
+            c.fixedModel = so != stemOnly.end() ? so->second : kStemOnlyModel;
+            c.stem = prim[0];
+            if (!anyOther) ++counts.infinitiveOnly;
+            cands.push_back(std::move(c));
+            continue;
+        }
+        c.flag = !prim[2].empty() && prim[3].empty() && prim[4].empty() && prim[5].empty();
+        Decompose(prim, secondaries, c);
+        bool fits = EndingsFit(c.row);
+        for (const Row& r : c.altRows) fits = fits && EndingsFit(r);
+        if (!fits) {
+            table.dropped.push_back(v.lemma + ": an ending longer than 10 letters");
+            ++counts.droppedLong;
+            continue;
+        }
+        FindSecondaryRow(v, secondaries, c);
+        if (!secondaries.empty()) {
+            Candidate s;
+            if (SecondParadigm(v, prim, c, s)) {
+                cands.push_back(std::move(c));
+                cands.push_back(std::move(s));
+                continue;
+            }
+        }
+        cands.push_back(std::move(c));
+    }
+    return cands;
+}
+
+// Canonical alternate rows: the most common one of each number (row 13:
+// the most common second-spelling row).
+std::map<u8, Row> CanonicalAlternateRows(const std::vector<Candidate>& cands) {
+    std::map<u8, Row> canonical;
+    std::map<u8, std::map<std::string, std::pair<int, Row>>> counts;
+    for (const Candidate& c : cands)
+        for (std::size_t i = 0; i < c.alts.size(); ++i) {
+            auto& slot = counts[c.alts[i].first][RowKey(c.altRows[i])];
+            slot.first++;
+            slot.second = c.altRows[i];
+        }
+    std::map<std::string, std::pair<int, Row>> ie;
+    for (const Candidate& c : cands)
+        if (c.hasSecondaryRow && !c.second) {
+            auto& slot = ie[RowKey(c.secondaryRow)];
+            slot.first++;
+            slot.second = c.secondaryRow;
+        }
+    counts[kIeRow] = ie;
+    for (auto& [model, rows] : counts) {
+        int best = -1;
+        for (auto& [key, cr] : rows)
+            if (cr.first > best) { best = cr.first; canonical[model] = cr.second; }
+    }
+    return canonical;
+}
+
+// Verbs whose second stem does not fit the canonical row take one stem; a
+// verb whose second spellings all went to row 13 has no second paradigm.
+// Returns the number of verbs moved to one stem.
+std::size_t FitCanonicalRows(std::vector<Candidate>& cands, const std::vector<VerbSource>& verbs,
+                             std::map<u8, Row>& canonical, VerbModelTable& table) {
+    std::size_t refitted = 0;
+    for (Candidate& c : cands) {
+        bool ok = true;
+        for (std::size_t i = 0; i < c.alts.size(); ++i)
+            if (RowKey(c.altRows[i]) != RowKey(canonical[c.alts[i].first])) ok = false;
+        if (!ok) {
+            const VerbSource& v = verbs[c.source];
+            std::array<std::string, kVerbSlotCount> prim;
+            for (int t = 0; t < kVerbSlotCount; ++t)
+                if (!v.slots[t].empty()) prim[t] = v.slots[t][0];
+            std::vector<const std::string*> all;
+            for (const std::string& f : prim)
+                if (!f.empty()) all.push_back(&f);
+            c.alts.clear();
+            c.altRows.clear();
+            c.stem = CommonPrefix(all);
+            c.row = OneStemRow(c.stem, prim);
+            ++refitted;
+            if (!EndingsFit(c.row)) {
+                c.stemOnly = true;
+                c.fixedModel = 0;  // dropped below
+                table.dropped.push_back(c.lemma + ": an ending longer than 10 letters");
+            }
+        }
+        if (c.hasSecondaryRow && !c.second && canonical.count(kIeRow) &&
+            RowKey(c.secondaryRow) == RowKey(canonical[kIeRow]))
+            c.alts.push_back({kIeRow, c.stem});
+    }
+    std::set<std::string> onIe;
+    for (const Candidate& c : cands)
+        for (const auto& a : c.alts)
+            if (a.first == kIeRow) onIe.insert(c.lemma);
+    cands.erase(std::remove_if(cands.begin(), cands.end(),
+                               [&](const Candidate& c) {
+                                   return (c.second && onIe.count(c.lemma)) ||
+                                          (c.stemOnly && c.fixedModel == 0);
+                               }),
+                cands.end());
+    return refitted;
+}
+
+// A paradigm: the verbs that share one base row.
+struct Group {
+    Row row;
+    std::vector<std::size_t> members;
+    bool second = true;   // only second paradigms
+    bool anyFlag = false, allFlag = true;
+    bool hasAlternates = false;
+    int model = -1;
+    std::string firstLemma;
+};
+
+// Stage 3: groups by base row; flagged verbs join an unflagged group of the
+// same paradigm when there is one.
+std::vector<Group> GroupByRow(std::vector<Candidate>& cands) {
+    std::vector<Group> groups;
+    std::unordered_map<std::string, int> byKey;
+    std::unordered_map<std::string, int> unflaggedByShape;
+    auto joinGroup = [&](std::size_t ci, const Row& row, const std::string& key) {
+        auto it = byKey.find(key);
+        int g;
+        if (it == byKey.end()) {
+            g = static_cast<int>(groups.size());
+            groups.push_back(Group{row, {}, true, false, true, false, -1, cands[ci].lemma});
+            byKey[key] = g;
+        } else {
+            g = it->second;
+        }
+        Group& gr = groups[g];
+        gr.members.push_back(ci);
+        gr.second = gr.second && cands[ci].second;
+        gr.anyFlag |= cands[ci].flag;
+        gr.allFlag = gr.allFlag && cands[ci].flag;
+        for (const auto& a : cands[ci].alts) gr.hasAlternates |= a.first != kIeRow;
+        cands[ci].group = g;
+        return g;
+    };
+    for (std::size_t ci = 0; ci < cands.size(); ++ci) {
+        const Candidate& c = cands[ci];
+        if (c.stemOnly || c.flag) continue;
+        int g = joinGroup(ci, c.row, RowKey(c.row));
+        std::string shape = RowKey(WithoutPlural(c.row));
+        auto it = unflaggedByShape.find(shape);
+        if (it == unflaggedByShape.end() ||
+            groups[it->second].members.size() < groups[g].members.size())
+            unflaggedByShape[shape] = g;
+    }
+    for (std::size_t ci = 0; ci < cands.size(); ++ci) {
+        Candidate& c = cands[ci];
+        if (c.stemOnly || !c.flag) continue;
+        auto it = unflaggedByShape.find(RowKey(WithoutPlural(c.row)));
+        if (it != unflaggedByShape.end()) {
+            c.row = groups[it->second].row;
+            joinGroup(ci, c.row, RowKey(c.row));
+        } else {
+            c.row[3] = c.row[4] = c.row[5] = kNoForm;
+            joinGroup(ci, c.row, RowKey(c.row));
+        }
+    }
+    return groups;
+}
+
+using GroupOfModel = std::array<int, kFrenchModelRowCount>;
+
+// The candidate of a lemma; of two source entries, the one with more forms.
+int FindCandidate(const std::vector<Candidate>& cands, const std::vector<VerbSource>& verbs,
+                  const std::string& lemma, bool second) {
+    int best = -1;
+    std::size_t bestForms = 0;
+    for (std::size_t ci = 0; ci < cands.size(); ++ci) {
+        if (cands[ci].lemma != lemma || cands[ci].second != second || cands[ci].stemOnly) continue;
+        std::size_t n = 0;
+        for (const auto& list : verbs[cands[ci].source].slots) n += list.size();
+        if (best < 0 || n > bestForms) { best = static_cast<int>(ci); bestForms = n; }
+    }
+    return best;
+}
+
+// The anchor's paradigm already holds another number: the anchor (with the
+// verbs listed beside it) takes a copy of the row. Returns the new group.
+int SplitAnchorGroup(std::vector<Group>& groups, std::vector<Candidate>& cands, int gi,
+                     const FixedModel& fm, const std::string& anchor, CompileReport& report) {
+    std::set<std::string> listed;
+    std::string list = fm.verbs;
+    for (std::size_t st = 0; st <= list.size();) {
+        std::size_t bar = std::min(list.find('|', st), list.size());
+        listed.insert(list.substr(st, bar - st));
+        st = bar + 1;
+    }
+    int oldModel = groups[gi].model;
+    Group split = groups[gi];
+    split.members.clear();
+    std::vector<std::size_t> stay;
+    for (std::size_t m : groups[gi].members)
+        (listed.count(cands[m].lemma) ? split.members : stay).push_back(m);
+    groups[gi].members = stay;
+    split.model = -1;
+    split.firstLemma = anchor;
+    int ni = static_cast<int>(groups.size());
+    for (std::size_t m : split.members) cands[m].group = ni;
+    groups.push_back(split);
+    report.Note("verb models: model " + std::to_string(fm.model) + " holds " + anchor +
+                " apart from the same paradigm on model " + std::to_string(oldModel));
+    return ni;
+}
+
+// Stage 4a: the fixed model numbers go to their anchor verbs' paradigms.
+GroupOfModel PinFixedModels(std::vector<Group>& groups, std::vector<Candidate>& cands,
+                            const std::vector<VerbSource>& verbs, CompileReport& report) {
+    GroupOfModel groupOfModel;
+    groupOfModel.fill(-1);
+    for (std::size_t i = 0; i < kFixedModelCount; ++i) {
+        const FixedModel& fm = kFixedModels[i];
+        if (fm.kind != AnchorKind::kBaseRow && fm.kind != AnchorKind::kSecondParadigm) continue;
+        std::string anchor = fm.verbs;
+        anchor = anchor.substr(0, anchor.find('|'));
+        int ci = FindCandidate(cands, verbs, anchor, fm.kind == AnchorKind::kSecondParadigm);
+        if (ci < 0) {
+            report.Note("verb models: model " + std::to_string(fm.model) + " not pinned: " + anchor +
+                        " is not in the source");
+            continue;
+        }
+        int gi = cands[ci].group;
+        if (groups[gi].model >= 0 && groups[gi].model != fm.model)
+            gi = SplitAnchorGroup(groups, cands, gi, fm, anchor, report);
+        groups[gi].model = fm.model;
+        groupOfModel[fm.model] = gi;
+    }
+    return groupOfModel;
+}
+
+// The best frequency rank of each group's forms (0: unranked).
+std::vector<u32> GroupRanks(const std::vector<Group>& groups, const std::vector<Candidate>& cands,
+                            const std::vector<VerbSource>& verbs, const FrequencyRanks* ranks) {
+    std::vector<u32> groupRank(groups.size(), 0);
+    if (!ranks) return groupRank;
+    for (std::size_t g = 0; g < groups.size(); ++g)
+        for (std::size_t ci : groups[g].members) {
+            const VerbSource& v = verbs[cands[ci].source];
+            for (const auto& list : v.slots)
+                for (const std::string& f : list) {
+                    u32 r = FrequencyRank(*ranks, MacRomanToUtf8(f));
+                    if (r && (!groupRank[g] || r < groupRank[g])) groupRank[g] = r;
+                }
+        }
+    return groupRank;
+}
+
+// The free model number a paradigm takes (-er paradigms take the merged
+// numbers first); -1 when none is left.
+int FreeModelNumber(const Group& gr, const GroupOfModel& groupOfModel, const Row& model1Row) {
+    bool erShaped = EndsWith(gr.row[0], "er") && SharesLike(gr.row, model1Row) &&
+                    EndsLike(gr.row, model1Row);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int m = 1; m < kFrenchModelRowCount; ++m) {
+            if (!IsFreeModelNumber(static_cast<u8>(m)) || groupOfModel[m] >= 0) continue;
+            bool merged = IsMergedTagModel(static_cast<u8>(m));
+            if (merged && !erShaped) continue;
+            if (merged && m == 14 && gr.anyFlag) continue;  // a flagged 14 is named "échoir"
+            if (pass == 0 && merged != erShaped) continue;
+            return m;
+        }
+    }
+    return -1;
+}
+
+// What the numbering stage pruned, for the summary.
+struct PruneCounts {
+    std::size_t groups = 0, verbs = 0;
+};
+
+// Stage 4b: the other paradigms take the free numbers, most frequent first
+// (first paradigms before second ones); those left without are pruned.
+PruneCounts NumberGroups(std::vector<Group>& groups, const std::vector<Candidate>& cands,
+                         const std::vector<VerbSource>& verbs, const FrequencyRanks* ranks,
+                         GroupOfModel& groupOfModel, const Row& model1Row, VerbModelTable& table) {
+    std::vector<int> order;
+    for (std::size_t g = 0; g < groups.size(); ++g)
+        if (groups[g].model < 0) order.push_back(static_cast<int>(g));
+    const std::vector<u32> groupRank = GroupRanks(groups, cands, verbs, ranks);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const Group& ga = groups[a];
+        const Group& gb = groups[b];
+        if (ga.second != gb.second) return !ga.second;
+        u32 ra = groupRank[a] ? groupRank[a] : UINT32_MAX, rb = groupRank[b] ? groupRank[b] : UINT32_MAX;
+        if (ra != rb) return ra < rb;
+        if (ga.members.size() != gb.members.size()) return ga.members.size() > gb.members.size();
+        return ga.firstLemma < gb.firstLemma;
+    });
+    PruneCounts pruned;
+    for (int g : order) {
+        Group& gr = groups[g];
+        const int chosen = FreeModelNumber(gr, groupOfModel, model1Row);
+        if (chosen < 0) {
+            ++pruned.groups;
+            for (std::size_t ci : gr.members) {
+                if (!cands[ci].second) {
+                    ++pruned.verbs;
+                    table.dropped.push_back(cands[ci].lemma + ": rare paradigm, no model number left");
+                }
+            }
+            continue;
+        }
+        gr.model = chosen;
+        groupOfModel[chosen] = g;
+    }
+    return pruned;
+}
+
+// The rows and group characters of the table; returns which rows are used.
+std::vector<bool> FillRows(VerbModelTable& table, const std::vector<Group>& groups,
+                           const GroupOfModel& groupOfModel, const std::map<u8, Row>& canonical,
+                           const Row& model1Row) {
+    for (int r = 0; r < kFrenchModelRowCount; ++r) {
+        table.rows[r].fill(kNoForm);
+        table.groupChars[r] = {'0', '0'};
+    }
+    std::vector<bool> used(kFrenchModelRowCount, false);
+    for (int m = 0; m < kFrenchModelRowCount; ++m) {
+        if (groupOfModel[m] < 0) continue;
+        const Group& g = groups[groupOfModel[m]];
+        table.rows[m] = g.row;
+        table.groupChars[m] = {FamilyChar(m), KindChar(m, g.row, g.hasAlternates, g.allFlag, model1Row)};
+        used[m] = true;
+    }
+    for (const auto& [model, row] : canonical) {
+        table.rows[model] = row;
+        table.groupChars[model] = {FamilyChar(model), KindChar(model, row, true, false, model1Row)};
+        used[model] = true;
+    }
+    used[0] = true;  // row 0: all "0"
+    return used;
+}
+
+// Stage 5: one entry per kept verb (and second paradigm), in the order of
+// their infinitives.
+void BuildEntries(VerbModelTable& table, const std::vector<Candidate>& cands,
+                  const std::vector<Group>& groups, const std::vector<VerbSource>& verbs,
+                  const std::vector<SourceForm>& forms) {
+    NominalIndex nominals = IndexNominals(forms);
+    std::set<std::pair<std::string, std::string>> taken;
+    std::vector<std::size_t> keptOrder;
+    std::set<std::string> keptPrimary;
+    for (const Candidate& c : cands)
+        if (!c.second && (c.stemOnly || groups[c.group].model >= 0)) keptPrimary.insert(c.lemma);
+    for (std::size_t ci = 0; ci < cands.size(); ++ci) {
+        const Candidate& c = cands[ci];
+        if (!c.stemOnly && groups[c.group].model < 0) continue;
+        if (c.second && !keptPrimary.count(c.lemma)) continue;
+        keptOrder.push_back(ci);
+    }
+    std::stable_sort(keptOrder.begin(), keptOrder.end(), [&](std::size_t a, std::size_t b) {
+        if (cands[a].lemmaMR != cands[b].lemmaMR) return cands[a].lemmaMR < cands[b].lemmaMR;
+        return cands[a].second < cands[b].second;
+    });
+    for (std::size_t ci : keptOrder) {
+        const Candidate& c = cands[ci];
+        VerbModelEntry e;
+        e.lemma = c.lemma;
+        e.lemmaMR = c.lemmaMR;
+        e.secondParadigm = c.second;
+        e.base.stem = c.stem;
+        e.base.model = c.stemOnly ? c.fixedModel : static_cast<u8>(groups[c.group].model);
+        e.modelFlag = c.flag;
+        for (const auto& a : c.alts) e.variants.push_back({a.second, a.first});
+        e.flags = ClassNibble(verbs[c.source].codes);
+        if (!c.stemOnly && !c.second)
+            e.flags |= ReadingBits(verbs[c.source].slots, c.flag, nominals, taken,
+                                   table.absorbedLemmas, table.absorbedReadings);
+        table.verbs.push_back(std::move(e));
+    }
+}
+
+// What the round trip found, for the summary.
+struct RoundTripCounts {
+    std::size_t differing = 0, extra = 0, overGenerated = 0;
+};
+
+const char* ExtraFormReason(const VerbModelEntry& primary, int slot, std::size_t spelling) {
+    if (primary.base.model >= kFrenchModelRowCount)
+        return primary.base.model == kDefectiveModel ? "defective verb: form from the explicit table"
+                                                     : "stem-only model: form not on a row";
+    if (primary.modelFlag && slot >= 3 && slot <= 5) return "participle plural of a flagged model";
+    return spelling > 0 ? "second spelling of the slot" : "form outside the rows";
+}
+
+// Stage 6: the round trip against the source: forms no row gives become
+// extra forms of the verb's first entry.
+RoundTripCounts AddExtraForms(VerbModelTable& table, const std::vector<SourceForm>& forms) {
+    RoundTripCounts counts;
+    std::map<std::string, std::vector<std::size_t>> entriesOf;
+    for (std::size_t i = 0; i < table.verbs.size(); ++i) entriesOf[table.verbs[i].lemma].push_back(i);
+    std::vector<VerbSource> merged = CollectVerbs(forms, false);
+    std::unordered_map<std::string, std::size_t> sourceOf;
+    for (std::size_t vi = 0; vi < merged.size(); ++vi) sourceOf[merged[vi].lemma] = vi;
+    for (auto& [lemma, idx] : entriesOf) {
+        const VerbSource& v = merged[sourceOf[lemma]];
+        std::set<std::pair<int, std::string>> built;
+        for (std::size_t i : idx)
+            for (const GeneratedVerbForm& g : RebuildVerbForms(table, table.verbs[i]))
+                built.insert({g.slot, g.form});
+        VerbModelEntry& primary = table.verbs[idx[0]];
+        for (int t = 0; t < kVerbSlotCount; ++t)
+            for (std::size_t k = 0; k < v.slots[t].size(); ++k) {
+                if (built.count({t, v.slots[t][k]})) continue;
+                primary.extraForms.push_back({v.slots[t][k], static_cast<u8>(t), 0});
+                primary.extraReasons.push_back(ExtraFormReason(primary, t, k));
+                ++counts.extra;
+            }
+        for (const auto& [t, f] : built) {
+            const auto& list = v.slots[t];
+            if (std::find(list.begin(), list.end(), f) == list.end()) ++counts.overGenerated;
+        }
+        if (!primary.extraForms.empty()) {
+            ++counts.differing;
+            std::map<std::string, int> reasons;
+            for (const std::string& r : primary.extraReasons) reasons[r]++;
+            std::string line = lemma + ":";
+            for (const auto& [r, n] : reasons) line += " " + std::to_string(n) + " " + r + ";";
+            table.differing.push_back(line);
+        }
+    }
+    return counts;
+}
+
+// The compiler's summary of the verb models.
+void ReportVerbModels(const VerbModelTable& table, CompileReport& report, std::size_t sourceVerbs,
+                      std::size_t paradigms, const std::vector<bool>& used,
+                      const CandidateCounts& dropped, const PruneCounts& pruned,
+                      std::size_t refitted, const RoundTripCounts& roundTrip) {
+    std::size_t rowsUsed = 0, variantsCount = 0, flagged = 0, second = 0;
+    for (int m = 1; m < kFrenchModelRowCount; ++m) rowsUsed += used[m] ? 1 : 0;
+    for (const VerbModelEntry& e : table.verbs) {
+        variantsCount += e.variants.size();
+        flagged += e.modelFlag ? 1 : 0;
+        second += e.secondParadigm ? 1 : 0;
+    }
+    std::size_t endingCount = 0;
+    for (int len = 1; len <= kMaxFrenchEndingLength; ++len)
+        endingCount += table.endingLists[len - 1].size() / len;
+    report.Note("verb models: " + std::to_string(sourceVerbs) + " source verbs, " +
+                std::to_string(table.verbs.size() - second) + " kept (" + std::to_string(second) +
+                " second paradigms, " + std::to_string(variantsCount) + " alternate-row items, " +
+                std::to_string(flagged) + " with invariable participle, " +
+                std::to_string(dropped.infinitiveOnly) + " infinitive only on model 125)");
+    report.Note("verb models: " + std::to_string(paradigms) + " paradigms, " +
+                std::to_string(rowsUsed) + " rows used of 122, " + std::to_string(pruned.groups) +
+                " paradigms pruned (" + std::to_string(pruned.verbs) + " verbs), " +
+                std::to_string(refitted) + " verbs moved to one stem, " +
+                std::to_string(endingCount) + " endings in 10 lists");
+    report.Note("verb models: dropped " + std::to_string(dropped.droppedNoInfinitive) +
+                " without infinitive, " + std::to_string(dropped.droppedLetters) +
+                " with letters outside Mac Roman, " + std::to_string(dropped.droppedLong) +
+                " with endings over 10 letters");
+    report.Note("verb models: " + std::to_string(roundTrip.differing) + " verbs with " +
+                std::to_string(roundTrip.extra) + " source forms not on rows (listed per verb), " +
+                std::to_string(roundTrip.overGenerated) + " forms built that the source lacks");
+    report.Note("verb models: " + std::to_string(table.absorbedLemmas.size()) +
+                " noun/adjective lemmas carried by verb flags");
+}
+
 }  // namespace
 
 // ---- Public ------------------------------------------------------------------
@@ -566,476 +1121,25 @@ std::vector<GeneratedVerbForm> RebuildVerbForms(const VerbModelTable& table,
     return out;
 }
 
+// The stages: candidates, canonical alternate rows, paradigms, model
+// numbers, rows, entries, ending lists and blocks, the round trip.
 VerbModelTable BuildVerbModels(const std::vector<SourceForm>& forms, CompileReport& report,
                                const FrequencyRanks* ranks) {
     VerbModelTable table;
     std::vector<VerbSource> verbs = CollectVerbs(forms);
-
-    // Fixed stem-only and defective verbs.
-    std::map<std::string, u8> stemOnly;
-    for (std::size_t i = 0; i < kFixedModelCount; ++i) {
-        const FixedModel& fm = kFixedModels[i];
-        if (fm.kind != AnchorKind::kStemOnly && fm.kind != AnchorKind::kDefective) continue;
-        std::string list = fm.verbs;
-        std::size_t start = 0;
-        while (start <= list.size()) {
-            std::size_t bar = list.find('|', start);
-            if (bar == std::string::npos) bar = list.size();
-            stemOnly[list.substr(start, bar - start)] = fm.model;
-            start = bar + 1;
-        }
-    }
-
-    // 1-2. Candidates.
-    std::vector<Candidate> cands;
-    std::size_t droppedNoInfinitive = 0, droppedLetters = 0, droppedLong = 0, infinitiveOnly = 0;
-    for (std::size_t vi = 0; vi < verbs.size(); ++vi) {
-        const VerbSource& v = verbs[vi];
-        if (!v.convertible) {
-            table.dropped.push_back(v.lemma + ": letters without a Mac Roman byte");
-            ++droppedLetters;
-            continue;
-        }
-        std::array<std::string, kVerbSlotCount> prim;
-        std::vector<const std::string*> secondaries;
-        bool anyOther = false;
-        for (int t = 0; t < kVerbSlotCount; ++t) {
-            if (!v.slots[t].empty()) prim[t] = v.slots[t][0];
-            if (t > 0 && !v.slots[t].empty()) anyOther = true;
-            if (v.slots[t].size() > 1) secondaries.push_back(&v.slots[t][1]);
-        }
-        if (prim[0].empty()) {
-            table.dropped.push_back(v.lemma + ": no infinitive in the source");
-            ++droppedNoInfinitive;
-            continue;
-        }
-        Candidate c;
-        c.lemma = v.lemma;
-        c.lemmaMR = prim[0];
-        c.source = vi;
-        auto so = stemOnly.find(v.lemma);
-        if (so != stemOnly.end() || !anyOther) {
-            c.stemOnly = true;
-            c.fixedModel = so != stemOnly.end() ? so->second : kStemOnlyModel;
-            c.stem = prim[0];
-            if (!anyOther) ++infinitiveOnly;
-            cands.push_back(std::move(c));
-            continue;
-        }
-        c.flag = !prim[2].empty() && prim[3].empty() && prim[4].empty() && prim[5].empty();
-        Decompose(prim, secondaries, c);
-        bool fits = EndingsFit(c.row);
-        for (const Row& r : c.altRows) fits = fits && EndingsFit(r);
-        if (!fits) {
-            table.dropped.push_back(v.lemma + ": an ending longer than 10 letters");
-            ++droppedLong;
-            continue;
-        }
-        // Second spellings on the same stem (candidates for row 13).
-        if (!secondaries.empty() && c.alts.empty()) {
-            bool all = true;
-            Row sec;
-            sec.fill(kNoForm);
-            for (int t = 0; t < kVerbSlotCount; ++t)
-                if (v.slots[t].size() > 1) {
-                    if (!StartsWith(v.slots[t][1], c.stem)) all = false;
-                    else sec[t] = EndingAfter(c.stem, v.slots[t][1]);
-                }
-            if (all && EndingsFit(sec)) { c.secondaryRow = sec; c.hasSecondaryRow = true; }
-        }
-        // A second paradigm: the verb with its second spellings.
-        if (!secondaries.empty()) {
-            Candidate s;
-            s.lemma = c.lemma;
-            s.lemmaMR = c.lemmaMR;
-            s.source = vi;
-            s.second = true;
-            std::array<std::string, kVerbSlotCount> alt = prim;
-            for (int t = 0; t < kVerbSlotCount; ++t)
-                if (v.slots[t].size() > 1) alt[t] = v.slots[t][1];
-            s.flag = c.flag;
-            std::vector<const std::string*> all;
-            for (const std::string& f : alt)
-                if (!f.empty()) all.push_back(&f);
-            s.stem = CommonPrefix(all);
-            s.row = OneStemRow(s.stem, alt);
-            if (EndingsFit(s.row)) {
-                cands.push_back(std::move(c));
-                cands.push_back(std::move(s));
-                continue;
-            }
-        }
-        cands.push_back(std::move(c));
-    }
-
-    // Canonical alternate rows: the most common one of each number; verbs
-    // whose second stem does not fit it take one stem.
-    std::map<u8, Row> canonical;
-    {
-        std::map<u8, std::map<std::string, std::pair<int, Row>>> counts;
-        for (const Candidate& c : cands)
-            for (std::size_t i = 0; i < c.alts.size(); ++i) {
-                auto& slot = counts[c.alts[i].first][RowKey(c.altRows[i])];
-                slot.first++;
-                slot.second = c.altRows[i];
-            }
-        std::map<std::string, std::pair<int, Row>> ie;
-        for (const Candidate& c : cands)
-            if (c.hasSecondaryRow && !c.second) {
-                auto& slot = ie[RowKey(c.secondaryRow)];
-                slot.first++;
-                slot.second = c.secondaryRow;
-            }
-        counts[kIeRow] = ie;
-        for (auto& [model, rows] : counts) {
-            int best = -1;
-            for (auto& [key, cr] : rows)
-                if (cr.first > best) { best = cr.first; canonical[model] = cr.second; }
-        }
-    }
-    std::size_t refitted = 0;
-    for (Candidate& c : cands) {
-        bool ok = true;
-        for (std::size_t i = 0; i < c.alts.size(); ++i)
-            if (RowKey(c.altRows[i]) != RowKey(canonical[c.alts[i].first])) ok = false;
-        if (!ok) {
-            const VerbSource& v = verbs[c.source];
-            std::array<std::string, kVerbSlotCount> prim;
-            for (int t = 0; t < kVerbSlotCount; ++t)
-                if (!v.slots[t].empty()) prim[t] = v.slots[t][0];
-            std::vector<const std::string*> all;
-            for (const std::string& f : prim)
-                if (!f.empty()) all.push_back(&f);
-            c.alts.clear();
-            c.altRows.clear();
-            c.stem = CommonPrefix(all);
-            c.row = OneStemRow(c.stem, prim);
-            ++refitted;
-            if (!EndingsFit(c.row)) {
-                c.stemOnly = true;
-                c.fixedModel = 0;  // dropped below
-                table.dropped.push_back(c.lemma + ": an ending longer than 10 letters");
-            }
-        }
-        if (c.hasSecondaryRow && !c.second && canonical.count(kIeRow) &&
-            RowKey(c.secondaryRow) == RowKey(canonical[kIeRow]))
-            c.alts.push_back({kIeRow, c.stem});
-    }
-    // A verb whose second spellings all went to row 13 has no second paradigm.
-    {
-        std::set<std::string> onIe;
-        for (const Candidate& c : cands)
-            for (const auto& a : c.alts)
-                if (a.first == kIeRow) onIe.insert(c.lemma);
-        cands.erase(std::remove_if(cands.begin(), cands.end(),
-                                   [&](const Candidate& c) {
-                                       return (c.second && onIe.count(c.lemma)) ||
-                                              (c.stemOnly && c.fixedModel == 0);
-                                   }),
-                    cands.end());
-    }
-
-    // 3. Groups by base row; flagged verbs join an unflagged group of the
-    // same paradigm when there is one.
-    struct Group {
-        Row row;
-        std::vector<std::size_t> members;
-        bool second = true;   // only second paradigms
-        bool anyFlag = false, allFlag = true;
-        bool hasAlternates = false;
-        int model = -1;
-        std::string firstLemma;
-    };
-    std::vector<Group> groups;
-    std::unordered_map<std::string, int> byKey;
-    std::unordered_map<std::string, int> unflaggedByShape;
-    auto joinGroup = [&](std::size_t ci, const Row& row, const std::string& key) {
-        auto it = byKey.find(key);
-        int g;
-        if (it == byKey.end()) {
-            g = static_cast<int>(groups.size());
-            groups.push_back(Group{row, {}, true, false, true, false, -1, cands[ci].lemma});
-            byKey[key] = g;
-        } else {
-            g = it->second;
-        }
-        Group& gr = groups[g];
-        gr.members.push_back(ci);
-        gr.second = gr.second && cands[ci].second;
-        gr.anyFlag |= cands[ci].flag;
-        gr.allFlag = gr.allFlag && cands[ci].flag;
-        for (const auto& a : cands[ci].alts) gr.hasAlternates |= a.first != kIeRow;
-        cands[ci].group = g;
-        return g;
-    };
-    for (std::size_t ci = 0; ci < cands.size(); ++ci) {
-        const Candidate& c = cands[ci];
-        if (c.stemOnly || c.flag) continue;
-        int g = joinGroup(ci, c.row, RowKey(c.row));
-        std::string shape = RowKey(WithoutPlural(c.row));
-        auto it = unflaggedByShape.find(shape);
-        if (it == unflaggedByShape.end() ||
-            groups[it->second].members.size() < groups[g].members.size())
-            unflaggedByShape[shape] = g;
-    }
-    for (std::size_t ci = 0; ci < cands.size(); ++ci) {
-        Candidate& c = cands[ci];
-        if (c.stemOnly || !c.flag) continue;
-        auto it = unflaggedByShape.find(RowKey(WithoutPlural(c.row)));
-        if (it != unflaggedByShape.end()) {
-            c.row = groups[it->second].row;
-            joinGroup(ci, c.row, RowKey(c.row));
-        } else {
-            c.row[3] = c.row[4] = c.row[5] = kNoForm;
-            joinGroup(ci, c.row, RowKey(c.row));
-        }
-    }
-
-    // 4. Numbers.
-    std::array<int, kFrenchModelRowCount> groupOfModel;
-    groupOfModel.fill(-1);
-    // The candidate of a lemma; of two source entries, the one with more forms.
-    auto findCandidate = [&](const std::string& lemma, bool second) -> int {
-        int best = -1;
-        std::size_t bestForms = 0;
-        for (std::size_t ci = 0; ci < cands.size(); ++ci) {
-            if (cands[ci].lemma != lemma || cands[ci].second != second || cands[ci].stemOnly) continue;
-            std::size_t n = 0;
-            for (const auto& list : verbs[cands[ci].source].slots) n += list.size();
-            if (best < 0 || n > bestForms) { best = static_cast<int>(ci); bestForms = n; }
-        }
-        return best;
-    };
-    for (std::size_t i = 0; i < kFixedModelCount; ++i) {
-        const FixedModel& fm = kFixedModels[i];
-        if (fm.kind != AnchorKind::kBaseRow && fm.kind != AnchorKind::kSecondParadigm) continue;
-        std::string anchor = fm.verbs;
-        anchor = anchor.substr(0, anchor.find('|'));
-        int ci = findCandidate(anchor, fm.kind == AnchorKind::kSecondParadigm);
-        if (ci < 0) {
-            report.Note("verb models: model " + std::to_string(fm.model) + " not pinned: " + anchor +
-                        " is not in the source");
-            continue;
-        }
-        int gi = cands[ci].group;
-        if (groups[gi].model >= 0 && groups[gi].model != fm.model) {
-            // The anchor's paradigm already holds another number: the anchor
-            // (with the verbs listed beside it) takes a copy of the row.
-            std::set<std::string> listed;
-            std::string list = fm.verbs;
-            for (std::size_t st = 0; st <= list.size();) {
-                std::size_t bar = std::min(list.find('|', st), list.size());
-                listed.insert(list.substr(st, bar - st));
-                st = bar + 1;
-            }
-            int oldModel = groups[gi].model;
-            Group split = groups[gi];
-            split.members.clear();
-            std::vector<std::size_t> stay;
-            for (std::size_t m : groups[gi].members)
-                (listed.count(cands[m].lemma) ? split.members : stay).push_back(m);
-            groups[gi].members = stay;
-            split.model = -1;
-            split.firstLemma = anchor;
-            int ni = static_cast<int>(groups.size());
-            for (std::size_t m : split.members) cands[m].group = ni;
-            groups.push_back(split);
-            gi = ni;
-            report.Note("verb models: model " + std::to_string(fm.model) + " holds " + anchor +
-                        " apart from the same paradigm on model " + std::to_string(oldModel));
-        }
-        groups[gi].model = fm.model;
-        groupOfModel[fm.model] = gi;
-    }
-    Row model1Row = groupOfModel[1] >= 0 ? groups[groupOfModel[1]].row : Row{};
-    std::vector<int> order;
-    for (std::size_t g = 0; g < groups.size(); ++g)
-        if (groups[g].model < 0) order.push_back(static_cast<int>(g));
-    // The best frequency rank of a group's forms (0: unranked).
-    std::vector<u32> groupRank(groups.size(), 0);
-    if (ranks) {
-        for (std::size_t g = 0; g < groups.size(); ++g)
-            for (std::size_t ci : groups[g].members) {
-                const VerbSource& v = verbs[cands[ci].source];
-                for (const auto& list : v.slots)
-                    for (const std::string& f : list) {
-                        u32 r = FrequencyRank(*ranks, MacRomanToUtf8(f));
-                        if (r && (!groupRank[g] || r < groupRank[g])) groupRank[g] = r;
-                    }
-            }
-    }
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const Group& ga = groups[a];
-        const Group& gb = groups[b];
-        if (ga.second != gb.second) return !ga.second;
-        u32 ra = groupRank[a] ? groupRank[a] : UINT32_MAX, rb = groupRank[b] ? groupRank[b] : UINT32_MAX;
-        if (ra != rb) return ra < rb;
-        if (ga.members.size() != gb.members.size()) return ga.members.size() > gb.members.size();
-        return ga.firstLemma < gb.firstLemma;
-    });
-    std::size_t prunedGroups = 0, prunedVerbs = 0;
-    for (int g : order) {
-        Group& gr = groups[g];
-        bool erShaped = EndsWith(gr.row[0], "er") && SharesLike(gr.row, model1Row) &&
-                        EndsLike(gr.row, model1Row);
-        int chosen = -1;
-        for (int pass = 0; pass < 2 && chosen < 0; ++pass) {
-            for (int m = 1; m < kFrenchModelRowCount; ++m) {
-                if (!IsFreeModelNumber(static_cast<u8>(m)) || groupOfModel[m] >= 0) continue;
-                bool merged = IsMergedTagModel(static_cast<u8>(m));
-                if (merged && !erShaped) continue;
-                if (merged && m == 14 && gr.anyFlag) continue;  // a flagged 14 is named "échoir"
-                // -er paradigms take the merged numbers first.
-                if (pass == 0 && merged != erShaped) continue;
-                chosen = m;
-                break;
-            }
-        }
-        if (chosen < 0) {
-            ++prunedGroups;
-            for (std::size_t ci : gr.members) {
-                if (!cands[ci].second) {
-                    ++prunedVerbs;
-                    table.dropped.push_back(cands[ci].lemma +
-                                            ": rare paradigm, no model number left");
-                }
-            }
-            continue;
-        }
-        gr.model = chosen;
-        groupOfModel[chosen] = g;
-    }
-
-    // Rows and group characters.
-    for (int r = 0; r < kFrenchModelRowCount; ++r) {
-        table.rows[r].fill(kNoForm);
-        table.groupChars[r] = {'0', '0'};
-    }
-    std::vector<bool> used(kFrenchModelRowCount, false);
-    for (int m = 0; m < kFrenchModelRowCount; ++m) {
-        if (groupOfModel[m] < 0) continue;
-        const Group& g = groups[groupOfModel[m]];
-        table.rows[m] = g.row;
-        table.groupChars[m] = {FamilyChar(m), KindChar(m, g.row, g.hasAlternates, g.allFlag, model1Row)};
-        used[m] = true;
-    }
-    for (const auto& [model, row] : canonical) {
-        table.rows[model] = row;
-        table.groupChars[model] = {FamilyChar(model), KindChar(model, row, true, false, model1Row)};
-        used[model] = true;
-    }
-    used[0] = true;  // row 0: all "0"
-
-    // 5. Entries.
-    NominalIndex nominals = IndexNominals(forms);
-    std::set<std::pair<std::string, std::string>> taken;
-    std::vector<std::size_t> keptOrder;
-    std::set<std::string> keptPrimary;
-    for (const Candidate& c : cands)
-        if (!c.second && (c.stemOnly || groups[c.group].model >= 0)) keptPrimary.insert(c.lemma);
-    for (std::size_t ci = 0; ci < cands.size(); ++ci) {
-        const Candidate& c = cands[ci];
-        if (!c.stemOnly && groups[c.group].model < 0) continue;
-        if (c.second && !keptPrimary.count(c.lemma)) continue;
-        keptOrder.push_back(ci);
-    }
-    std::stable_sort(keptOrder.begin(), keptOrder.end(), [&](std::size_t a, std::size_t b) {
-        if (cands[a].lemmaMR != cands[b].lemmaMR) return cands[a].lemmaMR < cands[b].lemmaMR;
-        return cands[a].second < cands[b].second;
-    });
-    for (std::size_t ci : keptOrder) {
-        const Candidate& c = cands[ci];
-        VerbModelEntry e;
-        e.lemma = c.lemma;
-        e.lemmaMR = c.lemmaMR;
-        e.secondParadigm = c.second;
-        e.base.stem = c.stem;
-        e.base.model = c.stemOnly ? c.fixedModel : static_cast<u8>(groups[c.group].model);
-        e.modelFlag = c.flag;
-        for (const auto& a : c.alts) e.variants.push_back({a.second, a.first});
-        e.flags = ClassNibble(verbs[c.source].codes);
-        if (!c.stemOnly && !c.second)
-            e.flags |= ReadingBits(verbs[c.source].slots, c.flag, nominals, taken,
-                                   table.absorbedLemmas, table.absorbedReadings);
-        table.verbs.push_back(std::move(e));
-    }
-
-    // Ending lists and blocks.
+    CandidateCounts dropped;
+    std::vector<Candidate> cands = CollectCandidates(verbs, StemOnlyVerbs(), table, dropped);
+    std::map<u8, Row> canonical = CanonicalAlternateRows(cands);
+    const std::size_t refitted = FitCanonicalRows(cands, verbs, canonical, table);
+    std::vector<Group> groups = GroupByRow(cands);
+    GroupOfModel groupOfModel = PinFixedModels(groups, cands, verbs, report);
+    const Row model1Row = groupOfModel[1] >= 0 ? groups[groupOfModel[1]].row : Row{};
+    const PruneCounts pruned = NumberGroups(groups, cands, verbs, ranks, groupOfModel, model1Row, table);
+    const std::vector<bool> used = FillRows(table, groups, groupOfModel, canonical, model1Row);
+    BuildEntries(table, cands, groups, verbs, forms);
     EndingIndex endings = BuildEndingLists(table, used, table.endingLists);
     EncodeRows(table, endings);
-
-    // Round trip against the source: forms no row gives become extra forms.
-    std::size_t differing = 0, extraCount = 0, overGenerated = 0;
-    {
-        std::map<std::string, std::vector<std::size_t>> entriesOf;
-        for (std::size_t i = 0; i < table.verbs.size(); ++i)
-            entriesOf[table.verbs[i].lemma].push_back(i);
-        std::vector<VerbSource> merged = CollectVerbs(forms, false);
-        std::unordered_map<std::string, std::size_t> sourceOf;
-        for (std::size_t vi = 0; vi < merged.size(); ++vi) sourceOf[merged[vi].lemma] = vi;
-        for (auto& [lemma, idx] : entriesOf) {
-            const VerbSource& v = merged[sourceOf[lemma]];
-            std::set<std::pair<int, std::string>> built;
-            for (std::size_t i : idx)
-                for (const GeneratedVerbForm& g : RebuildVerbForms(table, table.verbs[i]))
-                    built.insert({g.slot, g.form});
-            VerbModelEntry& primary = table.verbs[idx[0]];
-            bool stemOnlyVerb = primary.base.model >= kFrenchModelRowCount;
-            for (int t = 0; t < kVerbSlotCount; ++t)
-                for (std::size_t k = 0; k < v.slots[t].size(); ++k) {
-                    if (built.count({t, v.slots[t][k]})) continue;
-                    primary.extraForms.push_back({v.slots[t][k], static_cast<u8>(t), 0});
-                    primary.extraReasons.push_back(
-                        stemOnlyVerb ? (primary.base.model == kDefectiveModel
-                                            ? "defective verb: form from the explicit table"
-                                            : "stem-only model: form not on a row")
-                        : primary.modelFlag && t >= 3 && t <= 5 ? "participle plural of a flagged model"
-                        : k > 0 ? "second spelling of the slot" : "form outside the rows");
-                    ++extraCount;
-                }
-            for (const auto& [t, f] : built) {
-                const auto& list = v.slots[t];
-                if (std::find(list.begin(), list.end(), f) == list.end()) ++overGenerated;
-            }
-            if (!primary.extraForms.empty()) {
-                ++differing;
-                std::map<std::string, int> reasons;
-                for (const std::string& r : primary.extraReasons) reasons[r]++;
-                std::string line = lemma + ":";
-                for (const auto& [r, n] : reasons) line += " " + std::to_string(n) + " " + r + ";";
-                table.differing.push_back(line);
-            }
-        }
-    }
-
-    // Summary.
-    std::size_t rowsUsed = 0, variantsCount = 0, flagged = 0, second = 0;
-    for (int m = 1; m < kFrenchModelRowCount; ++m) rowsUsed += used[m] ? 1 : 0;
-    for (const VerbModelEntry& e : table.verbs) {
-        variantsCount += e.variants.size();
-        flagged += e.modelFlag ? 1 : 0;
-        second += e.secondParadigm ? 1 : 0;
-    }
-    std::size_t endingCount = 0;
-    for (int len = 1; len <= kMaxFrenchEndingLength; ++len)
-        endingCount += table.endingLists[len - 1].size() / len;
-    report.Note("verb models: " + std::to_string(verbs.size()) + " source verbs, " +
-                std::to_string(table.verbs.size() - second) + " kept (" + std::to_string(second) +
-                " second paradigms, " + std::to_string(variantsCount) + " alternate-row items, " +
-                std::to_string(flagged) + " with invariable participle, " +
-                std::to_string(infinitiveOnly) + " infinitive only on model 125)");
-    report.Note("verb models: " + std::to_string(groups.size()) + " paradigms, " +
-                std::to_string(rowsUsed) + " rows used of 122, " + std::to_string(prunedGroups) +
-                " paradigms pruned (" + std::to_string(prunedVerbs) + " verbs), " +
-                std::to_string(refitted) + " verbs moved to one stem, " +
-                std::to_string(endingCount) + " endings in 10 lists");
-    report.Note("verb models: dropped " + std::to_string(droppedNoInfinitive) + " without infinitive, " +
-                std::to_string(droppedLetters) + " with letters outside Mac Roman, " +
-                std::to_string(droppedLong) + " with endings over 10 letters");
-    report.Note("verb models: " + std::to_string(differing) + " verbs with " +
-                std::to_string(extraCount) + " source forms not on rows (listed per verb), " +
-                std::to_string(overGenerated) + " forms built that the source lacks");
-    report.Note("verb models: " + std::to_string(table.absorbedLemmas.size()) +
-                " noun/adjective lemmas carried by verb flags");
+    const RoundTripCounts roundTrip = AddExtraForms(table, forms);
+    ReportVerbModels(table, report, verbs.size(), groups.size(), used, dropped, pruned, refitted, roundTrip);
     return table;
 }
