@@ -1,7 +1,7 @@
 // Whole English sentences through the paragraph exports on the built-in
-// dictionary: the findings of the dispatcher's own rules at their places, a
-// word of the user's lexicon, and the rate of findings on clean prose
-// (printed for the log).
+// dictionary: a word of the user's lexicon, and the rate of findings on
+// clean prose (printed for the log). The rules' sentences are data:
+// tests/data/cases/en_*.tsv (acceptance_cases_test.cpp).
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -40,65 +40,6 @@ protected:
 
     std::string lexiconDir_;  // a scratch lexicon's directory, when one is open
 };
-
-// One finding per code of the dispatcher's own rules, at its span. The
-// spelling export reports the unknown words; the grammar-only codes are not
-// its business. Findings about the whole sentence (48) mark its first word;
-// a question mark without a question (57) marks the mark.
-TEST_F(EnglishAcceptanceTest, FindingsOfTheDispatcherRules) {
-    struct Case {
-        const char* sentence;
-        uint32_t start, end;  // the expected finding's span
-        uint16_t errorClass;
-        bool spelling;  // the spelling export reports it as well
-    };
-    const Case cases[] = {
-        {"The cat eats an aple.", 16, 19, KRZ_CLASS_SPELLING, true},   // 1
-        {"He said bonjour to me.", 8, 14, KRZ_CLASS_SPELLING, true},   // 1, a French word
-        {"He ate the the bread.", 7, 13, KRZ_CLASS_GRAMMAR, false},    // 16
-        {"He said (yes.", 0, 1, KRZ_CLASS_GRAMMAR, false},             // 48
-        {"He said \"yes.", 0, 1, KRZ_CLASS_GRAMMAR, false},           // 48
-        {"He might crossed the road.", 9, 15, KRZ_CLASS_GRAMMAR, false},  // 53
-        {"He is here?", 10, 10, KRZ_CLASS_GRAMMAR, false},             // 57
-        // A missing hyphen is never reported in English, and does not hide
-        // the findings after it.
-        {"He is twenty two (years old.", 0, 1, KRZ_CLASS_GRAMMAR, false},  // 48
-    };
-    for (const Case& c : cases) {
-        const std::vector<Found> found = Grammar(c.sentence);
-        EXPECT_TRUE(Holds(found, c.start, c.end, c.errorClass)) << c.sentence << " gave" << Describe(found);
-        EXPECT_EQ(found.size(), 1u) << c.sentence << " gave" << Describe(found);
-        const std::vector<Found> spelled = Spelling(c.sentence);
-        EXPECT_EQ(Holds(spelled, c.start, c.end, c.errorClass), c.spelling) << c.sentence << " (spelling) gave"
-                                                                            << Describe(spelled);
-    }
-}
-
-// The same sentences written well draw nothing; so does a doubled "had", a
-// French word in quotation marks, and a missing English hyphen.
-TEST_F(EnglishAcceptanceTest, CorrectSentencesDrawNothing) {
-    for (const char* s : {"The cat eats an apple.", "He ate the bread.", "He said (yes).", "He said \"yes\".",
-                          "He might cross the road.", "He is here.", "We had had enough.",
-                          "He said \"bonjour\" to me.", "He is twenty two years old."}) {
-        const std::vector<Found> found = Grammar(s);
-        EXPECT_TRUE(found.empty()) << s << " gave" << Describe(found);
-    }
-}
-
-// Plurals made twice and contractions without their apostrophe are
-// misspellings; the plurals, contractions and listed verb forms are words.
-TEST_F(EnglishAcceptanceTest, DoublePluralsAndBareContractionsAreMisspellings) {
-    for (const char* w : {"childrens", "womens", "feets", "mices", "datas", "criterias", "adultses", "acidss",
-                          "couldve", "shouldnt", "doesnt", "theyre"}) {
-        const std::string s = std::string("The ") + w + " came.";
-        EXPECT_TRUE(Holds(Spelling(s), 4, 4 + static_cast<uint32_t>(std::strlen(w)) - 1, KRZ_CLASS_SPELLING)) << s;
-    }
-    for (const char* s : {"The children and the women came.", "Adults and accessories, boxes and data.",
-                          "They're sure it couldn't have been, and he doesn't care.",
-                          // Verb forms the word lists hold but no verb row spells.
-                          "They attach the rope; he was hanged at dawn."})
-        EXPECT_TRUE(Spelling(s).empty()) << s << " gave" << Describe(Spelling(s));
-}
 
 // A word of the user's lexicon is not an unknown word, in either export.
 TEST_F(EnglishAcceptanceTest, UserLexiconWordIsNotReported) {

@@ -1,6 +1,7 @@
 // Whole French sentences through the paragraph exports on the built-in
-// dictionary: the findings of the dispatcher's own rules at their places,
-// and the rate of findings on clean prose (printed for the log).
+// dictionary: the rate of findings on clean prose (printed for the log). The
+// rules' sentences are data: tests/data/cases/fr_*.tsv
+// (acceptance_cases_test.cpp).
 #include <fstream>
 #include <iostream>
 
@@ -14,79 +15,6 @@ class FrenchAcceptanceTest : public acceptance::AcceptanceTest {
 protected:
     void SetUp() override { Start(3, "chat"); }
 };
-
-TEST_F(FrenchAcceptanceTest, FindingsOfTheDispatcherRules) {
-    struct Case {
-        const char* sentence;
-        uint32_t start, end;  // the expected finding's span
-        uint16_t errorClass;
-    };
-    const Case cases[] = {
-        {"Le chat mange une pomne.", 18, 22, KRZ_CLASS_SPELLING},           // 1
-        {"Il mange le le pain.", 9, 13, KRZ_CLASS_GRAMMAR},                  // 16
-        {"Il a bon coeur.", 9, 13, KRZ_CLASS_GRAMMAR},                       // 37
-        {"Il a vingt deux ans.", 5, 14, KRZ_CLASS_GRAMMAR},                  // 39
-        {"Il dit (oui.", 0, 1, KRZ_CLASS_GRAMMAR},                           // 48
-        {"Il mange pas de pain.", 3, 7, KRZ_CLASS_GRAMMAR},                  // 59
-    };
-    for (const Case& c : cases) {
-        const std::vector<Found> found = Grammar(c.sentence);
-        bool seen = false;
-        for (const Found& f : found) {
-            if (f.start == c.start && f.end == c.end && f.errorClass == c.errorClass) seen = true;
-        }
-        std::string got;
-        for (const Found& f : found) got += " " + std::to_string(f.start) + "-" + std::to_string(f.end) + "/" + std::to_string(f.errorClass);
-        EXPECT_TRUE(seen) << c.sentence << " gave" << got;
-    }
-}
-
-// A pronoun and its verb are not a hyphenated noun ("on dit", not "on-dit").
-TEST_F(FrenchAcceptanceTest, SubjectAndVerbAreNotJoined) {
-    for (const char* s : {"Ce qu'on dit est vrai.", "On dit que Paul est parti."}) {
-        const std::vector<Found> found = Grammar(s);
-        EXPECT_TRUE(found.empty()) << s << " gave " << found.size() << " findings";
-    }
-}
-
-TEST_F(FrenchAcceptanceTest, CleanWordsDrawNoSpellingFinding) {
-    for (const char* s : {"Le chat dort.", "Il mange le pain.", "Nous avons vingt-deux ans.", "Les gens sont partis.",
-                          // Common verbs of paradigms of their own.
-                          "Il faut sortir.", "Cela suffit.", "Nous résolvons le problème."}) {
-        for (const Found& f : Grammar(s)) EXPECT_NE(f.errorClass, KRZ_CLASS_SPELLING) << s << " at " << f.start;
-    }
-}
-
-// A word the French dictionary does not know but the English one does is
-// a foreign word in running text, reported once with the English words
-// that follow it, and passes inside quotation marks; a word of neither
-// language is reported in both places.
-TEST_F(FrenchAcceptanceTest, EnglishWordInsideFrenchText) {
-    struct Case {
-        const char* sentence;
-        uint32_t start, end;  // 0, 0: nothing expected
-    };
-    const Case cases[] = {
-        {"Il est venu yesterday avec sa mère.", 12, 20},
-        {"Il a dit yesterday morning avec sa mère.", 9, 25},  // one finding for the run
-        {"Il est venu \"yesterday\" avec sa mère.", 0, 0},
-        {"Il est venu zorblat avec sa mère.", 12, 18},
-        {"Il est venu \"zorblat\" avec sa mère.", 13, 19},  // the word without its quotes
-    };
-    for (const Case& c : cases) {
-        const std::vector<Found> found = Grammar(c.sentence);
-        std::string got;
-        for (const Found& f : found) got += " " + std::to_string(f.start) + "-" + std::to_string(f.end) + "/" + std::to_string(f.errorClass);
-        if (c.end == 0) {
-            EXPECT_TRUE(found.empty()) << c.sentence << " gave" << got;
-            continue;
-        }
-        ASSERT_EQ(found.size(), 1u) << c.sentence << " gave" << got;
-        EXPECT_EQ(found[0].start, c.start) << c.sentence;
-        EXPECT_EQ(found[0].end, c.end) << c.sentence;
-        EXPECT_EQ(found[0].errorClass, KRZ_CLASS_SPELLING) << c.sentence;
-    }
-}
 
 // Correct prose that drew false alarms: a quotation over several
 // sentences, ordinary word pairs that are also compounds, negations opened

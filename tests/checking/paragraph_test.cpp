@@ -1,6 +1,10 @@
-// Scripted findings travel the paragraph road to the host's table: spans,
-// offsets, classes, the category mask, the duplicate filter, the record
-// cap, whole-sentence codes and the second export family.
+// The paragraph road, not the rules: a script stands in for the dispatcher
+// (SetScript: which code at which word of every sentence) and a small word
+// list for the dictionary, and these tests check how the findings travel to
+// the host's table: spans, offsets, classes, the category mask, the
+// duplicate filter, the record cap, whole-sentence codes and the second
+// export family. What the rules find in real sentences is checked by the
+// acceptance cases (tests/data/cases, acceptance_cases_test.cpp).
 #include "checking/paragraph.h"
 
 #include "checking/sentence_check.h"
@@ -238,9 +242,11 @@ TEST_F(ParagraphRoadTest, TextIsReadInTheHostCodePage) {
 
 namespace {
 
-// The exports on the built-in data, both languages, with the real
-// dictionary tests.
-TEST_F(ParagraphRoadTest, BothLanguagesOnTheBuiltInData) {
+// The road on the built-in dictionary (the real dictionary-word test
+// cutting the sentences), both languages and both export families; the
+// findings are still the script's, placed at word positions: this checks
+// their offsets, not what the rules would find there.
+TEST_F(ParagraphRoadTest, ScriptedFindingsOnTheBuiltInDictionary) {
     gDictionaryWordTestHook = nullptr;
     KRZInit(3, 1);
     SetScript({{1, 1}, {44, 2}});

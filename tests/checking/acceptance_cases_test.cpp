@@ -1,0 +1,156 @@
+// The acceptance cases of tests/data/cases (their format: README.md there):
+// every sentence of every file through the paragraph exports on the
+// built-in dictionary, the findings' classes and spans against the file's
+// lines. Known gaps are marked expected failures with their reasons.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "acceptance_fixture.h"
+
+namespace {
+
+using acceptance::Describe;
+using acceptance::Found;
+
+const std::string kCaseDir = std::string(KRZ_TEST_DATA_DIR) + "/cases";
+
+struct CaseLine {
+    int line = 0;
+    std::string sentence, code, variant, word;
+    uint16_t errorClass = 0;
+    uint32_t start = 0, end = 0;
+    bool grammar = false, spelling = false;
+    std::string expectedFailure;  // the reason of a known gap, or empty
+    bool Finding() const { return code != "-"; }
+};
+
+std::vector<std::string> Columns(const std::string& line) {
+    std::vector<std::string> out;
+    std::stringstream in(line);
+    std::string column;
+    while (std::getline(in, column, '\t')) out.push_back(column);
+    return out;
+}
+
+// The lines of a case file; a malformed line fails the test with its number.
+std::vector<CaseLine> ReadCases(const std::string& path) {
+    std::vector<CaseLine> cases;
+    std::ifstream in(path);
+    EXPECT_TRUE(in.good()) << path;
+    std::string text;
+    for (int number = 1; std::getline(in, text); ++number) {
+        if (text.empty() || text[0] == '#') continue;
+        const std::vector<std::string> c = Columns(text);
+        if (c.size() < 7 || c.size() > 8) {
+            ADD_FAILURE() << path << ":" << number << ": 7 or 8 columns expected, " << c.size() << " found";
+            continue;
+        }
+        CaseLine k;
+        k.line = number;
+        k.sentence = c[0];
+        k.code = c[1];
+        k.variant = c[2];
+        k.word = c[4];
+        if (k.Finding()) {
+            k.errorClass = static_cast<uint16_t>(std::stoi(c[3]));
+            const std::size_t dash = c[5].find('-');
+            k.start = static_cast<uint32_t>(std::stoul(c[5].substr(0, dash)));
+            k.end = static_cast<uint32_t>(std::stoul(c[5].substr(dash + 1)));
+        }
+        k.grammar = c[6].find("grammar") != std::string::npos;
+        k.spelling = c[6].find("spelling") != std::string::npos;
+        EXPECT_TRUE(k.grammar || k.spelling) << path << ":" << number << ": no export named";
+        if (c.size() == 8) {
+            EXPECT_EQ(c[7].rfind("xfail: ", 0), 0u) << path << ":" << number << ": \"xfail: reason\" expected";
+            k.expectedFailure = c[7].substr(std::min<std::size_t>(7, c[7].size()));
+        }
+        cases.push_back(k);
+    }
+    return cases;
+}
+
+std::vector<std::string> CaseFiles() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(kCaseDir))
+        if (entry.path().extension() == ".tsv") names.push_back(entry.path().stem().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class AcceptanceCasesTest : public acceptance::AcceptanceTest,
+                            public ::testing::WithParamInterface<std::string> {
+protected:
+    void SetUp() override {
+        english_ = GetParam().rfind("en_", 0) == 0;
+        Start(english_ ? 0 : 3, english_ ? "cat" : "chat");
+    }
+
+    // Checks one sentence in one export against its lines: the findings
+    // must be exactly the lines' findings. Returns what went wrong, or "".
+    std::string Mismatch(const std::string& sentence, const std::vector<const CaseLine*>& lines, bool grammar) {
+        const std::vector<Found> found = grammar ? Grammar(sentence) : Spelling(sentence);
+        std::vector<Found> expected;
+        for (const CaseLine* k : lines)
+            if (k->Finding()) expected.push_back({k->start, k->end, k->errorClass});
+        bool same = found.size() == expected.size();
+        for (const Found& e : expected) same = same && acceptance::Holds(found, e.start, e.end, e.errorClass);
+        if (same) return "";
+        return std::string(grammar ? "grammar" : "spelling") + " export gave" + Describe(found) + ", expected" +
+               Describe(expected);
+    }
+
+    bool english_ = false;
+};
+
+TEST_P(AcceptanceCasesTest, SentencesGiveTheirFindings) {
+    const std::string path = kCaseDir + "/" + GetParam() + ".tsv";
+    const std::vector<CaseLine> cases = ReadCases(path);
+    ASSERT_FALSE(cases.empty()) << path;
+    // The lines of each sentence, in the order of the file.
+    std::vector<std::string> order;
+    std::map<std::string, std::vector<const CaseLine*>> bySentence;
+    for (const CaseLine& k : cases) {
+        if (bySentence.count(k.sentence) == 0) order.push_back(k.sentence);
+        bySentence[k.sentence].push_back(&k);
+        if (k.Finding()) {
+            const std::string text = acceptance::Utf8ToWindows1252(k.sentence);
+            const std::string at = k.end < text.size() && k.start <= k.end ? text.substr(k.start, k.end - k.start + 1) : "";
+            EXPECT_EQ(at, acceptance::Utf8ToWindows1252(k.word)) << path << ":" << k.line << ": the span does not hold the word";
+        }
+    }
+    for (const std::string& sentence : order) {
+        const std::vector<const CaseLine*>& lines = bySentence[sentence];
+        std::string reason;
+        for (const CaseLine* k : lines)
+            if (!k->expectedFailure.empty()) reason = k->expectedFailure;
+        for (const bool grammar : {true, false}) {
+            std::vector<const CaseLine*> named;
+            for (const CaseLine* k : lines)
+                if (grammar ? k->grammar : k->spelling) named.push_back(k);
+            if (named.empty()) continue;
+            const std::string mismatch = Mismatch(sentence, named, grammar);
+            const int line = named.front()->line;
+            if (reason.empty()) {
+                EXPECT_EQ(mismatch, "") << path << ":" << line << ": " << sentence;
+            } else if (mismatch.empty()) {
+                ADD_FAILURE() << path << ":" << line << ": " << sentence
+                              << ": passes, yet is marked as a known gap (" << reason << "): remove the mark";
+            } else {
+                std::cout << "[ known gap ] " << GetParam() << ":" << line << ": " << sentence << ": " << reason
+                          << " (" << mismatch << ")\n";
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, AcceptanceCasesTest, ::testing::ValuesIn(CaseFiles()),
+                         [](const ::testing::TestParamInfo<std::string>& p) { return p.param; });
+
+}  // namespace
