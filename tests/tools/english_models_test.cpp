@@ -197,4 +197,30 @@ TEST(EnglishModels, RowAndListFormat) {
         }
 }
 
+// Verbs of the list of irregular verbs that the word lists lack stand on
+// the row of the verb they end with; a verb of the list the other sources
+// give keeps its row, and the notes block names its other forms, those the
+// list puts first marked "<".
+TEST(EnglishModels, IrregularListVerbsAndTheirNotes) {
+    ASSERT_TRUE(Models().ok) << Models().error;
+    const EnglishModelTable& t = Models().table;
+    const std::pair<const char*, const char*> kOnTheRowOf[] = {
+        {"redraw", "draw"}, {"spoon-feed", "feed"}, {"rewin", "win"}, {"unweave", "weave"}, {"mislearn", "learn"}};
+    for (const auto& [verb, like] : kOnTheRowOf) {
+        const EnglishVerbEntry* v = Verb(verb);
+        const EnglishVerbEntry* w = Verb(like);
+        ASSERT_TRUE(v != nullptr && w != nullptr) << verb;
+        EXPECT_EQ(v->model, w->model) << verb;
+    }
+    EXPECT_EQ(Verb("spoon-feed")->stem, "spoon\x9B" "fe");  // the hyphen as the dictionary marks it
+    const std::string notes(t.notesBlock.begin(), t.notesBlock.end());
+    const char* const kLines[] = {
+        "\nforget\t4<forgotten\n",        // the row's forgot follows the list's first
+        "\ndream\t3dreamt\t4dreamt\n",    // the list's second pair
+        "\nshear\t4shorn\n",
+    };
+    for (const char* line : kLines) EXPECT_NE(notes.find(line), std::string::npos) << line;
+    EXPECT_EQ(notes.find("\nweed\t"), std::string::npos);  // no past "weed" of its own
+}
+
 }  // namespace
