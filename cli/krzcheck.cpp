@@ -510,6 +510,7 @@ const char* LexRefusal(int code) {
         case -8: return "out of memory";
         case -9: return "the lexicon failed its check";
         case -11: return "no lexicon is open";
+        case -13: return "another process kept the lexicon locked";
         case 1: return "a single word may not contain blanks";
         case 3: return "unknown model verb";
         case 4: case 6: return "the model is not an infinitive";

@@ -83,6 +83,7 @@
 #define KRZ_LEX_NOT_A_LEXICON (-10)
 #define KRZ_LEX_NO_FILE_OPEN (-11)
 #define KRZ_LEX_NOT_FOUND (-12)
+#define KRZ_LEX_BUSY (-13)            /* another process kept the lexicon file locked */
 #define KRZ_LEX_REFUSED_TOO_SHORT 19
 #define KRZ_LEX_REFUSED_CHARACTER 20
 
@@ -196,7 +197,12 @@ KRZ_API void KRZDefaultPunctSigns(void);
  * Codes: -1 empty key or a fifth record for one key, -5 the file cannot be
  * opened, created, read or written, -8 no memory or buffer too small, -10 a
  * file or image that is not a sound lexicon, -11 no lexicon file open, -12
- * entry not found.
+ * entry not found, -13 another process kept the file locked for 5 seconds.
+ * A file that may only be read is opened read-only: lookups work and every
+ * change fails with -5. A failed KRZOpenLex leaves no file it created.
+ * Changes lock the file (an advisory lock, from reading it to replacing it)
+ * and first read the words other processes saved since it was loaded, so
+ * two processes adding to one lexicon lose nothing.
  * KRZOpenLex: the path is used as given (no code-page conversion) and must
  * be shorter than 2048 bytes; a lexicon still open is closed first. On
  * failure no lexicon is open and nothing is remembered of the path.
@@ -248,8 +254,10 @@ KRZ_API void KRZDisposeListWordsLex(LexListRecord* list);
  * character not allowed); -1 the main dictionary knows the word, -2 already
  * in the lexicon, -3 already an abbreviation, -4 a French function word,
  * -5 the file could not be written, -6 four expressions share the phonetic
- * key, -7 a single proper noun without a capital, -8, -11, -12 as above, -9
- * the lexicon failed its check. On any failure the lexicon and its file are
+ * key, -7 a single proper noun without a capital, -8, -11, -12, -13 as
+ * above, -9 the lexicon failed its check. An inflection class the tables do
+ * not define for a name, noun or adjective (French 1-4 and 6, English 1-9)
+ * is refused with 11. On any failure the lexicon and its file are
  * as they were. KRZRemoveLex of a missing word returns 0.
  * KRZGetValuesWordLex: the stored values (zeros and empty texts for a
  * missing word); outText (36 bytes) the verb, outAbbreviation (36 bytes).

@@ -2,9 +2,14 @@
 // and the image exports.
 #include "lexicon/lex_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <ctime>
 
 #include <cerrno>
 #include <climits>
@@ -31,6 +36,12 @@ const char* GetLexiconPath() {
 }
 
 namespace {
+
+// The open file could only be opened for reading: every save fails (-5)
+// and nothing is written beside it.
+bool gLexReadOnly = false;
+// Descriptor holding the change lock (BeginLexFileChange); -1 when none.
+int gLexLockFd = -1;
 
 bool HasLexiconPath() { return GetLexiconPath()[0] != 0; }
 
@@ -117,7 +128,7 @@ bool WriteLexiconImage(std::FILE* f) {
 }  // namespace
 
 i16 WriteLexiconFile() {
-    if (!HasLexiconPath()) return kLexFileError;
+    if (!HasLexiconPath() || gLexReadOnly) return kLexFileError;
     char target[PATH_MAX + 1];
     char beside[PATH_MAX + 64];
     ResolveSaveTarget(target, sizeof target);
@@ -196,7 +207,7 @@ i16 LoadLexiconFile() {
     if (fstat(fileno(LexFileHandle), &st) != 0) return kLexFileError;
     if (st.st_size == 0) {
         LexChangeCounter = 1;
-        return WriteLexiconFile();
+        return gLexReadOnly ? kLexOk : WriteLexiconFile();
     }
     if (st.st_size < 4) return kLexBadImage;
     if (std::fseek(LexFileHandle, 0, SEEK_SET) != 0) return kLexFileError;
@@ -209,6 +220,152 @@ i16 LoadLexiconFile() {
         return kLexNoMemory;
     return ReadLexiconFile(static_cast<u32>(st.st_size));
 }
+
+namespace {
+
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// Waits up to kLexLockWaitMs for an exclusive lock on the file now at
+// `target`; the descriptor, or -1 (kLexBusy in `error` when another
+// process held the lock all that time). A save renames a new file over the
+// path, so a lock won on a file no longer at the path is given up and
+// taken again on the new one.
+int LockFileAt(const char* target, i16& error) {
+    error = kLexFileError;
+    timespec pause{0, 10 * 1000 * 1000};
+    timespec start{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    for (;;) {
+        int fd = open(target, O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return -1;
+        if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            struct stat locked, current;
+            if (fstat(fd, &locked) == 0 && stat(target, &current) == 0 && SameFile(locked, current)) return fd;
+            close(fd);
+            continue;
+        }
+        const bool busy = errno == EWOULDBLOCK;
+        close(fd);
+        if (!busy) return -1;
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        const i64 waited = (now.tv_sec - start.tv_sec) * 1000 + (now.tv_nsec - start.tv_nsec) / 1000000;
+        if (waited >= static_cast<i64>(kLexLockWaitMs)) {
+            error = kLexBusy;
+            return -1;
+        }
+        nanosleep(&pause, nullptr);
+    }
+}
+
+// Loads the file of descriptor fd in place of the lexicon in memory; on
+// failure memory and handle stay as they were.
+i16 ReloadFrom(int fd) {
+    LexSnapshot kept;
+    if (!TakeLexSnapshot(kept)) return kLexNoMemory;
+    std::FILE* previous = LexFileHandle;
+    int copy = dup(fd);
+    std::FILE* f = copy < 0 ? nullptr : fdopen(copy, "rb");
+    if (f == nullptr) {
+        if (copy >= 0) close(copy);
+        ReleaseLexSnapshot(kept);
+        return kLexFileError;
+    }
+    LexFileHandle = f;
+    const i16 r = LoadLexiconFile();
+    if (r != kLexOk) {
+        std::fclose(f);
+        LexFileHandle = previous;
+        RestoreLexSnapshot(kept);
+        return r;
+    }
+    std::fclose(previous);
+    ReleaseLexSnapshot(kept);
+    return kLexOk;
+}
+
+// Removes the files a save left beside `target` (target.~krzPID.N) whose
+// process is gone: a save killed between creating its file and the rename.
+void RemoveStaleTemporaries(const char* target) {
+    char dir[PATH_MAX + 1];
+    std::snprintf(dir, sizeof dir, "%s", target);
+    char* slash = std::strrchr(dir, '/');
+    const char* base = slash != nullptr ? slash + 1 : target;
+    if (slash == nullptr) std::strcpy(dir, ".");
+    else if (slash == dir) slash[1] = 0;
+    else *slash = 0;
+    char prefix[PATH_MAX + 8];
+    std::snprintf(prefix, sizeof prefix, "%s.~krz", base);
+    const std::size_t prefixLength = std::strlen(prefix);
+    DIR* d = opendir(dir);
+    if (d == nullptr) return;
+    while (const dirent* e = readdir(d)) {
+        if (std::strncmp(e->d_name, prefix, prefixLength) != 0) continue;
+        char* end = nullptr;
+        const long pid = std::strtol(e->d_name + prefixLength, &end, 10);
+        if (end == e->d_name + prefixLength || *end != '.' || pid <= 0 || pid == getpid()) continue;
+        if (kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;  // its process lives
+        char stale[2 * PATH_MAX + 2];
+        std::snprintf(stale, sizeof stale, "%s/%s", dir, e->d_name);
+        unlink(stale);
+    }
+    closedir(d);
+}
+
+// Opens the lexicon file: read-write, created when missing (`created`
+// says so), or read-only when writing is not allowed. -1 on failure.
+int OpenLexiconDescriptor(const char* path, bool& created) {
+    created = false;
+    gLexReadOnly = false;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        int fd = open(path, O_RDWR | O_CLOEXEC);
+        if (fd >= 0) return fd;
+        if (errno == EACCES || errno == EROFS || errno == EPERM) {
+            fd = open(path, O_RDONLY | O_CLOEXEC);
+            gLexReadOnly = fd >= 0;
+            return fd;
+        }
+        if (errno != ENOENT) return -1;
+        fd = open(path, O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            created = true;
+            return fd;
+        }
+        if (errno != EEXIST) return -1;  // made by another process meanwhile: open it
+    }
+    return -1;
+}
+
+}  // namespace
+
+i16 BeginLexFileChange() {
+    EndLexFileChange();
+    if (LexFileHandle == nullptr || gLexReadOnly || !HasLexiconPath()) return kLexOk;  // the save refuses
+    char target[PATH_MAX + 1];
+    ResolveSaveTarget(target, sizeof target);
+    i16 error = kLexOk;
+    const int fd = LockFileAt(target, error);
+    if (fd < 0) return error;
+    struct stat locked, loaded;
+    if (fstat(fd, &locked) != 0 || fstat(fileno(LexFileHandle), &loaded) != 0 || !SameFile(locked, loaded)) {
+        // Another process saved since this one loaded: its words are read
+        // before anything changes.
+        const i16 r = ReloadFrom(fd);
+        if (r != kLexOk) {
+            close(fd);
+            return r;
+        }
+    }
+    gLexLockFd = fd;
+    return kLexOk;
+}
+
+void EndLexFileChange() {
+    if (gLexLockFd >= 0) close(gLexLockFd);
+    gLexLockFd = -1;
+}
+
+bool IsLexiconReadOnly() { return gLexReadOnly; }
 
 extern "C" {
 
@@ -224,21 +381,33 @@ KRZ_API int32_t KRZOpenLex(const char* path) {
             AbandonLexicon();
             return kLexFileError;
         }
-        int fd = open(path, O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        bool created = false;
+        int fd = OpenLexiconDescriptor(path, created);
         if (fd < 0) {
             AbandonLexicon();
             return kLexFileError;
         }
         struct stat st;
         std::FILE* f = nullptr;
-        if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || (f = fdopen(fd, "r+b")) == nullptr) {
+        if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+            (f = fdopen(fd, gLexReadOnly ? "rb" : "r+b")) == nullptr) {
             close(fd);
             AbandonLexicon();
             return kLexFileError;
         }
         LexFileHandle = f;
         i16 result = LoadLexiconFile();
-        if (result != kLexOk) AbandonLexicon();
+        if (result != kLexOk) {
+            AbandonLexicon();
+            // No empty file is left behind a failed creation (a full disk).
+            if (created) unlink(path);
+            return result;
+        }
+        if (!gLexReadOnly) {
+            char target[PATH_MAX + 1];
+            ResolveSaveTarget(target, sizeof target);
+            RemoveStaleTemporaries(target);
+        }
         return result;
     } catch (...) {
         AbandonLexicon();

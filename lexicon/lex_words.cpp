@@ -93,21 +93,26 @@ i16 CheckAndSave() {
     return s == kLexNotOpen ? kLexNotOpen : s != 0 ? kLexSaveFailed : 0;
 }
 
-// Runs body as one transaction: on a non-zero result or an exception the
-// lexicon in memory is put back as it was (the file is only ever written
-// by a successful save, the last step).
+// Runs body as one transaction under the file's change lock (after the
+// words other processes saved meanwhile are loaded): on a non-zero result
+// or an exception the lexicon in memory is put back as it was (the file is
+// only ever written by a successful save, the last step).
 template <typename F>
 i16 Transaction(F body) {
+    const i16 begun = BeginLexFileChange();
+    if (begun != 0) return begun;
     LexSnapshot snapshot;
-    if (!TakeLexSnapshot(snapshot)) return -8;
     i16 r = -8;
-    try {
-        r = body();
-    } catch (...) {
-        r = -8;
+    if (TakeLexSnapshot(snapshot)) {
+        try {
+            r = body();
+        } catch (...) {
+            r = -8;
+        }
+        if (r != 0) RestoreLexSnapshot(snapshot);
+        else ReleaseLexSnapshot(snapshot);
     }
-    if (r != 0) RestoreLexSnapshot(snapshot);
-    else ReleaseLexSnapshot(snapshot);
+    EndLexFileChange();
     return r;
 }
 
@@ -138,6 +143,16 @@ void RowKey(const BoundedString& row, BoundedString& key) {
     std::memcpy(key.data, row.data, n < 35 ? n : 35);
 }
 
+// Inflection classes of names, nouns and adjectives (categories 1 to 4)
+// that the row tables define: French 1 to 4 and 6, English 1 to 9. A word
+// stored under any other class would be filed without its forms and could
+// never be removed again. Other categories do not read the class.
+bool IsDefinedClass(u16 category, u16 inflectionClass, u16 language) {
+    if (category < 1 || category > 4) return true;
+    if (language != 0) return (inflectionClass >= 1 && inflectionClass <= 4) || inflectionClass == 6;
+    return inflectionClass >= 1 && inflectionClass <= 9;
+}
+
 // Steps 1 to 11 of an insertion (the caller holds the transaction).
 i16 InsertCore(const LexWordArgs& a) {
     const BoundedString& word = *a.word;
@@ -149,6 +164,7 @@ i16 InsertCore(const LexWordArgs& a) {
     if (!ValidCharacters(word, v.category, v.expressionFlag)) return kLexBadCharacter;
     if (v.category != 1 && language == 0 && (v.category == 2 || v.category == 3)) v.gender = 3;
     if (v.category == 1 && language == 0) language = 3;
+    if (!IsDefinedClass(v.category, v.inflectionClass, language)) return kLexClassMismatch;
     const u32 ligatures = CountLigatures(word);
     if (language == 0 && ligatures > 0) return kLexEnglishLigature;
     if (ligatures > 2 && !(v.category == 1 && v.expressionFlag != 0)) return kLexTooManyLigatures;
@@ -222,6 +238,10 @@ i16 RemoveCore(u16 category, const BoundedString& word, u16 language, bool& remo
     for (u16 i = 0; i < t.count; ++i) {
         RowEntry(t.rows[i], found[0].LemmaText, e);
         const i16 s = RemoveLexRecord(e);
+        // A form the word's class gives but the file lacks (a word stored
+        // under a class no table defines, by an earlier version) is no
+        // reason to keep the rest.
+        if (s == kLexNotFound && i > 0) continue;
         if (s != 0) return s;
     }
     removed = true;

@@ -2,6 +2,7 @@
 // the cases where a user's words or files must not be lost.
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 
 #include "frame/loader.h"
 #include "lexicon/lex_lookup.h"
@@ -326,6 +327,61 @@ TEST_F(LexFileTest, LaterStartUpKeepsAnOpenLexicon) {
     InsertWord("autreA", "autre", 'A');
     EXPECT_EQ(SaveLexiconChange(), 0);
     EXPECT_EQ(ReadAll(path), Image());
+    KRZEnd();
+}
+
+}  // namespace
+
+namespace {
+
+// A save killed before its rename leaves target.~krzPID.N; the next open for
+// writing removes those of processes that are gone, and only those.
+TEST_F(LexFileTest, TemporariesOfDeadSavesAreRemovedOnOpen) {
+    const std::string lex = Path("user.lex");
+    WriteAll(lex, kNewLexicon);
+    const pid_t dead = fork();
+    if (dead == 0) _exit(0);
+    ASSERT_GT(dead, 0);
+    waitpid(dead, nullptr, 0);
+    const std::string stale = lex + ".~krz" + std::to_string(dead) + ".0";
+    const std::string live = lex + ".~krz" + std::to_string(getppid()) + ".3";
+    const std::string other = Path("other.lex.~krz" + std::to_string(dead) + ".0");
+    for (const std::string& p : {stale, live, other}) WriteAll(p, {1, 2, 3});
+    ASSERT_EQ(KRZOpenLex(lex.c_str()), 0);
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(live));   // its process may still rename it
+    EXPECT_TRUE(std::filesystem::exists(other));  // another lexicon's
+}
+
+// A new lexicon whose first write fails (a full disk) leaves no file.
+TEST_F(LexFileTest, FailedCreationLeavesNoFile) {
+    const std::string lex = Path("new.lex");
+    {
+        FileSizeLimit limit(2);
+        EXPECT_EQ(KRZOpenLex(lex.c_str()), -5);
+    }
+    EXPECT_FALSE(std::filesystem::exists(lex));
+    EXPECT_EQ(LexFileHandle, nullptr);
+}
+
+// Another process saved a new file at the path after this one loaded it: a
+// change reads those words first and keeps them.
+TEST_F(LexFileTest, ChangeKeepsWhatAnotherWriterSaved) {
+    const std::string lex = OpenNew();
+    const std::string beside = Path("other-process.lex");
+    WriteAll(beside, kZorbulFile);
+    ASSERT_EQ(std::rename(beside.c_str(), lex.c_str()), 0);
+    KRZInit(3, 1);
+    ASSERT_EQ(KRZInsertLex("blorbit", 0, 2, 1, 1, 0, "", "", 3), 0);
+    EXPECT_EQ(LexEntryCount, 4u);  // zorbul, zorbuls, blorbit, blorbits
+    LexListRecord* list = nullptr;
+    const int32_t n = KRZGetListWordsLex(&list, 8);
+    std::vector<std::string> words;
+    for (int32_t i = 0; i < n; ++i) words.push_back(list[i].text);
+    KRZDisposeListWordsLex(list);
+    EXPECT_EQ(words, (std::vector<std::string>{"blorbit", "zorbul"}));
+    ASSERT_EQ(KRZOpenLex(lex.c_str()), 0);  // and the file holds both
+    EXPECT_EQ(LexEntryCount, 4u);
     KRZEnd();
 }
 

@@ -196,6 +196,32 @@ TEST_F(LexWords, InsertionRefusals) {
     EXPECT_EQ(KRZInsertLex("blorbit", 0, 2, 1, 1, 0, "", "", 3), -2);
 }
 
+// A class no table defines for a name, noun or adjective is refused before
+// anything is stored (such a word was filed without its forms and could
+// not be removed); one stored so by an earlier version is still removed.
+TEST_F(LexWords, UndefinedInflectionClasses) {
+    struct Case {
+        uint16_t category, cls;
+        int32_t language;
+    };
+    const Case refused[] = {{2, 0, 3}, {3, 0, 3}, {4, 0, 3}, {2, 5, 3}, {2, 7, 3}, {1, 0, 3},
+                            {2, 0, 0}, {4, 0, 0}, {2, 10, 0}, {2, 99, 0}, {2, 65535, 0}, {1, 0, 0}};
+    for (const Case& c : refused) {
+        const char* word = c.category == 1 ? "Blorbique" : "blorbique";
+        EXPECT_EQ(KRZInsertLex(word, 0, c.category, 1, c.cls, 0, "", "", c.language), 11)
+            << c.category << " " << c.cls << " " << c.language;
+    }
+    EXPECT_EQ(LexEntryCount, 0u);
+
+    // An earlier version filed class 0 as the word alone, without its plural.
+    ASSERT_EQ(KRZInsertLex("blorbique", 0, 2, 1, 1, 0, "", "", 3), 0);
+    ASSERT_EQ(LexEntryCount, 2u);
+    ASSERT_EQ(RemoveLexRecord(Entry("blorbiquesA", "blorbique", 'A')), 0);
+    ASSERT_EQ(LexEntryCount, 1u);
+    EXPECT_EQ(KRZRemoveLex("blorbique", 2, 3), 0);
+    EXPECT_EQ(LexEntryCount, 0u);
+}
+
 TEST_F(LexWords, ModelVerbRefusals) {
     EXPECT_EQ(KRZInsertLex("googler", 0, 5, 0, 0, 0, "zzqxer", "", 3), 3);
     EXPECT_EQ(KRZInsertLex("googler", 0, 5, 0, 0, 0, "maison", "", 3), 4);
