@@ -200,6 +200,28 @@ i16 ReadLexiconFile(u32 length) {
 
 }  // namespace
 
+namespace {
+
+// An empty file becomes a new lexicon, written under the change lock: a
+// process that opened the same new file must not write its empty lexicon
+// over the words another one has saved since. When the file at the path
+// is no longer empty, its contents are what was loaded.
+i16 WriteNewLexicon() {
+    if (gLexLockFd >= 0) return WriteLexiconFile();  // a reload, already under the lock
+    const i16 begun = BeginLexFileChange();
+    if (begun != kLexOk) return begun;
+    struct stat st;
+    i16 r = kLexOk;
+    if (LexFileHandle != nullptr && fstat(fileno(LexFileHandle), &st) == 0 && st.st_size == 0) {
+        LexChangeCounter = 1;
+        r = WriteLexiconFile();
+    }
+    EndLexFileChange();
+    return r;
+}
+
+}  // namespace
+
 i16 LoadLexiconFile() {
     EmptyUserLexicon();
     if (LexFileHandle == nullptr) return kLexFileError;
@@ -207,7 +229,7 @@ i16 LoadLexiconFile() {
     if (fstat(fileno(LexFileHandle), &st) != 0) return kLexFileError;
     if (st.st_size == 0) {
         LexChangeCounter = 1;
-        return gLexReadOnly ? kLexOk : WriteLexiconFile();
+        return gLexReadOnly ? kLexOk : WriteNewLexicon();
     }
     if (st.st_size < 4) return kLexBadImage;
     if (std::fseek(LexFileHandle, 0, SEEK_SET) != 0) return kLexFileError;
@@ -258,14 +280,19 @@ int LockFileAt(const char* target, i16& error) {
     }
 }
 
-// Loads the file of descriptor fd in place of the lexicon in memory; on
-// failure memory and handle stay as they were.
-i16 ReloadFrom(int fd) {
+// Loads the file locked through fd (at `target`) in place of the lexicon
+// in memory; on failure memory and handle stay as they were. The file is
+// opened anew: a copy of the locking descriptor would hold the lock for as
+// long as the handle lives.
+i16 ReloadFrom(int fd, const char* target) {
     LexSnapshot kept;
     if (!TakeLexSnapshot(kept)) return kLexNoMemory;
     std::FILE* previous = LexFileHandle;
-    int copy = dup(fd);
-    std::FILE* f = copy < 0 ? nullptr : fdopen(copy, "rb");
+    const int copy = open(target, O_RDONLY | O_CLOEXEC);
+    struct stat locked, opened;
+    std::FILE* f = nullptr;
+    if (copy >= 0 && fstat(fd, &locked) == 0 && fstat(copy, &opened) == 0 && SameFile(locked, opened))
+        f = fdopen(copy, "rb");
     if (f == nullptr) {
         if (copy >= 0) close(copy);
         ReleaseLexSnapshot(kept);
@@ -346,17 +373,17 @@ i16 BeginLexFileChange() {
     i16 error = kLexOk;
     const int fd = LockFileAt(target, error);
     if (fd < 0) return error;
+    gLexLockFd = fd;
     struct stat locked, loaded;
     if (fstat(fd, &locked) != 0 || fstat(fileno(LexFileHandle), &loaded) != 0 || !SameFile(locked, loaded)) {
         // Another process saved since this one loaded: its words are read
         // before anything changes.
-        const i16 r = ReloadFrom(fd);
+        const i16 r = ReloadFrom(fd, target);
         if (r != kLexOk) {
-            close(fd);
+            EndLexFileChange();
             return r;
         }
     }
-    gLexLockFd = fd;
     return kLexOk;
 }
 
