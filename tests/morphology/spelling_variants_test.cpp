@@ -238,7 +238,7 @@ TEST_F(SuggesterPartsTest, EveryOneLetterSlipReachesItsWord) {
     // word, before the last six; never delete from a four-letter word; never
     // insert w to z in French. Those edits come last, at the cost the steps
     // give the same edit (insertion 2 after the first letter, 3 elsewhere;
-    // deletion 1).
+    // deletion 1). The full replacement tries w to z in French too (cost 4).
     const struct {
         u16 language;
         const char* word;
@@ -246,6 +246,7 @@ TEST_F(SuggesterPartsTest, EveryOneLetterSlipReachesItsWord) {
         u8 mark;
     } cases[] = {{kFrench, "ppeler", "appeler", 3},      {kFrench, "gouvrnement", "gouvernement", 3},
                  {kFrench, "craon", "crayon", 3},        {kFrench, "mloi", "moi", 1},
+                 {kFrench, "deua", "deux", 4},
                  {kEnglish, "rspectively", "respectively", 2}, {kEnglish, "nderstand", "understand", 3},
                  {kEnglish, "rgument", "argument", 3},   {kEnglish, "thwe", "the", 1}};
     for (const auto& c : cases) {
