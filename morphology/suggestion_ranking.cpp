@@ -18,7 +18,6 @@
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "morphology/spelling_variants.h"
-#include "morphology/suggestion_checks.h"
 #include "morphology/word_text.h"
 
 namespace {
@@ -31,7 +30,7 @@ constexpr u32 kReplaced = 10;  // a letter typed for another
 constexpr u32 kNeighbourKey = 9;  // a letter typed for one beside it on the keyboard
 constexpr u32 kSwapped = 8;    // two neighbouring letters swapped
 constexpr u32 kSplit = 15;     // a blank or hyphen the typed word lacks
-constexpr u32 kDoubling = 3;   // a double letter typed single, or the reverse
+constexpr u32 kDoubling = 5;   // a double letter typed single, or the reverse
 constexpr u32 kAccent = 1;     // the same letter with another accent or case
 constexpr u32 kFirst = 5;      // the first letter differs
 // A rewrite of how the word sounds counts as one slip at most.
@@ -59,16 +58,33 @@ bool Doubled(const u8* s, i32 n, i32 i) {
     return (i > 0 && Plain(s[i - 1]) == Plain(s[i])) || (i + 1 < n && Plain(s[i + 1]) == Plain(s[i]));
 }
 
-// Typed a where b is meant: the keyboard neighbours of b are those of its
-// spelling row (section 5).
+// Keyboard neighbours: keys beside each other in a row, and the keys above
+// and below (the rows are staggered: a key touches the one above it and the
+// one above to the right, the one below and the one below to the left).
+// QWERTY for English, AZERTY for French.
+bool KeyboardNeighbours(bool french, u8 a, u8 b) {
+    static const char* const kQwerty[3] = {"qwertyuiop", "asdfghjkl", "zxcvbnm"};
+    static const char* const kAzerty[3] = {"azertyuiop", "qsdfghjklm", "wxcvbn"};
+    const char* const* rows = french ? kAzerty : kQwerty;
+    i32 ra = -1, ca = -1, rb = -1, cb = -1;
+    for (i32 r = 0; r < 3; ++r) {
+        for (i32 c = 0; rows[r][c] != 0; ++c) {
+            if (static_cast<u8>(rows[r][c]) == a) ra = r, ca = c;
+            if (static_cast<u8>(rows[r][c]) == b) rb = r, cb = c;
+        }
+    }
+    if (ra < 0 || rb < 0) return false;
+    if (ra == rb) return ca - cb == 1 || cb - ca == 1;
+    if (rb == ra + 1) return cb == ca || cb == ca - 1;
+    if (rb == ra - 1) return cb == ca || cb == ca + 1;
+    return false;
+}
+
+// Typed a where b is meant.
 u32 ReplaceCost(bool french, u8 a, u8 b) {
     if (a == b) return 0;
     if (Plain(a) == Plain(b)) return kAccent;
-    RowSection rows[5];
-    if (SpellingRowSections(french, b, rows))
-        for (i32 i = 0; i < rows[4].length; ++i)
-            if (rows[4].bytes[i] == a) return kNeighbourKey;
-    return kReplaced;
+    return KeyboardNeighbours(french, a, b) ? kNeighbourKey : kReplaced;
 }
 
 u32 MissingCost(const u8* b, i32 m, i32 j) {

@@ -7,7 +7,8 @@
 
 // How far `candidate` is from `typed` (both Mac Roman), in tenths of an
 // edit: a letter missing, extra or replaced costs about 10, a keyboard
-// neighbour typed for a letter or two letters swapped 8, a doubled letter
+// neighbour typed for a letter (QWERTY in English, AZERTY in French) 9, two
+// letters swapped 8, a doubled letter
 // typed single or a single letter doubled 3, a change of accent or case 1,
 // a blank or hyphen added 15, and a different first letter 5 more.
 u32 SuggestionDistance(const BoundedString& typed, const BoundedString& candidate);
