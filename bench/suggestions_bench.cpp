@@ -43,7 +43,18 @@ void BM_SuggestLongCapitalised(benchmark::State& state) {
         benchmark::DoNotOptimize(KRZSuggestions("QWERTYUIOPASDFGHJKLZXCVBN", &count, results, 1, 3));
 }
 
+// Words that make the search work hardest: 35 letters close to long words,
+// consonants only, one letter repeated (bounded by the dictionary tests a
+// call may make; each call should stay far below 20 ms).
+const char* const kHardWords[] = {"anticonstitutionnellementtttttttttt", "intergouvernementalisations",
+                                  "bcdfghjklmnpqrstvwxzbcdfghjklmnpqrs", "eeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeeee",
+                                  "Anticonstitutionnellemant"};
+void BM_SuggestHardWordsFrench(benchmark::State& state) { Run(state, 3, kHardWords); }
+void BM_SuggestHardWordsEnglish(benchmark::State& state) { Run(state, 0, kHardWords); }
+
 BENCHMARK(BM_SuggestFrench);
+BENCHMARK(BM_SuggestHardWordsFrench);
+BENCHMARK(BM_SuggestHardWordsEnglish);
 BENCHMARK(BM_SuggestEnglish);
 BENCHMARK(BM_SuggestLongCapitalised);
 

@@ -18,6 +18,10 @@
 //
 //   krz_suggestion_quality [--lang en|fr] [--words N] [--seed S] [--misses]
 //                          [--no-hunspell] [--list] [--word W ...]
+//                          [--hunspell-cache PREFIX]
+// --hunspell-cache keeps hunspell's answers in PREFIX.en / PREFIX.fr and
+// reads them back on the next run (hunspell takes minutes over the list;
+// the list is the same as long as our dictionary is).
 // --misses prints every slip whose first suggestion is wrong, with our
 // list and its cost marks; --list prints the slips and stops; --word shows
 // the list (with marks and time) of the words given.
@@ -361,6 +365,43 @@ std::vector<Answer> HunspellSuggestions(const std::vector<Text>& words, const ch
     return out;
 }
 
+// Cache of hunspell's answers: a line of time, then per word a line
+// "typed TAB accepted(0/1) TAB suggestion|suggestion...".
+void WriteCache(const std::string& path, const std::vector<Text>& typed, const std::vector<Answer>& answers,
+                const std::vector<bool>& accepted, double ms) {
+    std::ofstream out(path, std::ios::binary);
+    out << ms << '\n';
+    for (size_t i = 0; i < typed.size() && i < answers.size(); ++i) {
+        out << ToUtf8(typed[i]) << '\t' << (accepted[i] ? 1 : 0) << '\t';
+        for (size_t k = 0; k < answers[i].list.size(); ++k) out << (k ? "|" : "") << ToUtf8(answers[i].list[k]);
+        out << '\n';
+    }
+}
+
+// False unless the cache holds exactly these words.
+bool ReadCache(const std::string& path, const std::vector<Text>& typed, std::vector<Answer>& answers,
+               std::vector<bool>& accepted, double& ms) {
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    if (!std::getline(in, line)) return false;
+    ms = std::strtod(line.c_str(), nullptr);
+    answers.assign(typed.size(), Answer{});
+    accepted.assign(typed.size(), false);
+    size_t i = 0;
+    for (; std::getline(in, line); ++i) {
+        const size_t t1 = line.find('\t');
+        const size_t t2 = line.find('\t', t1 + 1);
+        if (i >= typed.size() || t1 == std::string::npos || t2 == std::string::npos) return false;
+        if (FromUtf8(line.substr(0, t1)) != typed[i]) return false;
+        accepted[i] = line[t1 + 1] == '1';
+        std::stringstream ss(line.substr(t2 + 1));
+        std::string item;
+        while (std::getline(ss, item, '|'))
+            if (!item.empty()) answers[i].list.push_back(FromUtf8(item));
+    }
+    return i == typed.size();
+}
+
 // ---- Figures -----------------------------------------------------------------------------------
 
 struct Tally {
@@ -412,6 +453,7 @@ struct Options {
     bool hunspell = true;
     bool list = false;
     std::vector<std::string> typed;  // --word: lists of these words only
+    std::string cache;               // --hunspell-cache: hunspell's answers, kept
 };
 
 // The list of each word given with --word, with cost marks and time.
@@ -456,7 +498,11 @@ void RunLanguage(bool french, const Options& o) {
         std::vector<Text> typed;
         for (const Slip& s : kept) typed.push_back(s.typed);
         std::vector<bool> accepted;
-        theirs = HunspellSuggestions(typed, dict, accepted, theirMs);
+        const std::string cache = o.cache.empty() ? "" : o.cache + (french ? ".fr" : ".en");
+        if (cache.empty() || !ReadCache(cache, typed, theirs, accepted, theirMs)) {
+            theirs = HunspellSuggestions(typed, dict, accepted, theirMs);
+            if (!cache.empty()) WriteCache(cache, typed, theirs, accepted, theirMs);
+        }
         std::vector<Slip> k2;
         std::vector<Answer> t2;
         for (size_t i = 0; i < kept.size() && i < theirs.size(); ++i) {
@@ -542,10 +588,12 @@ int main(int argc, char** argv) {
             o.hunspell = false;
         } else if (a == "--list") {
             o.list = true;
+        } else if (a == "--hunspell-cache" && i + 1 < argc) {
+            o.cache = argv[++i];
         } else if (a == "--word" && i + 1 < argc) {
             o.typed.push_back(argv[++i]);
         } else {
-            std::fprintf(stderr, "usage: %s [--lang en|fr] [--words N] [--seed S] [--misses] [--no-hunspell] [--list] [--word W]\n", argv[0]);
+            std::fprintf(stderr, "usage: %s [--lang en|fr] [--words N] [--seed S] [--misses] [--no-hunspell] [--list] [--word W] [--hunspell-cache PREFIX]\n", argv[0]);
             return 2;
         }
     }
