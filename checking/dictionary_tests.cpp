@@ -3,9 +3,12 @@
 
 #include <cstring>
 
+#include "checking/report.h"
 #include "frame/bounded_string.h"
 #include "frame/loader.h"
 #include "frame/settings.h"
+#include "frame/tables.h"
+#include "lexicon/lex_store.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 
@@ -60,6 +63,105 @@ u16 IsDictionaryWord(BoundedString& word) {
     if (gCheckingLanguage == 3) return IsFrenchDictionaryWord(word);
     if (gCheckingLanguage == 0) return IsEnglishDictionaryWord(word);
     return 0;
+}
+
+// ---- Memo of answers ------------------------------------------------------------
+
+namespace {
+
+// Everything an answer depends on besides the word.
+struct MemoContext {
+    u16 language = 0xFFFF;
+    u16 variantA = 0, variantB = 0, medical = 0, langUniq = 0;
+    u16 accentsOnCapitals = 0, variantIndex = 0, analysisMode = 0;
+    u16 lexSuspended = 0;
+    u32 installCount = 0;
+    u32 lexEdits = 0;
+    const void* lexBody = nullptr;
+    bool operator==(const MemoContext&) const = default;
+};
+
+MemoContext CurrentMemoContext() {
+    MemoContext c;
+    c.language = gCheckingLanguage;
+    c.variantA = gActiveVariantA;
+    c.variantB = gActiveVariantB;
+    c.medical = gActiveMedical;
+    c.langUniq = gActiveLangUniq;
+    c.accentsOnCapitals = gAccentsOnCapitals;
+    c.variantIndex = gVariantIndex;
+    c.analysisMode = gAnalysisMode;
+    c.lexSuspended = LexLookupSuspended;
+    c.installCount = gDictInstallCount;
+    c.lexEdits = LexEditCount;
+    c.lexBody = gUserLexicon.data;
+    return c;
+}
+
+constexpr u32 kMemoSlots = 4096;   // a power of two
+constexpr u32 kMemoWordBytes = 39;  // longer words are not remembered
+
+struct MemoSlot {
+    u32 stamp = 0;  // 0: empty; else the memo's stamp when it was filled
+    u8 length = 0;
+    u8 answer = 0;
+    u8 bytes[kMemoWordBytes] = {};
+};
+
+struct WordMemo {
+    MemoContext context;
+    u32 stamp = 1;
+    MemoSlot slots[kMemoSlots];
+};
+
+WordMemo& Memo() {
+    static WordMemo memo;
+    return memo;
+}
+
+// Empties the memo when what its answers depend on changed.
+void FollowContext(WordMemo& m) {
+    const MemoContext now = CurrentMemoContext();
+    if (now == m.context) return;
+    m.context = now;
+    if (++m.stamp == 0) {
+        for (MemoSlot& slot : m.slots) slot.stamp = 0;
+        m.stamp = 1;
+    }
+}
+
+u32 HashWord(const u8* bytes, u32 n) {
+    u32 h = 2166136261u;
+    for (u32 i = 0; i < n; ++i) h = (h ^ bytes[i]) * 16777619u;
+    return h;
+}
+
+}  // namespace
+
+u16 IsDictionaryWordRemembered(BoundedString& word) {
+    if (gDictionaryWordTestHook != nullptr) return IsDictionaryWord(word);
+    const i32 length = GetStringLength(word);
+    if (length <= 0 || length > static_cast<i32>(kMemoWordBytes)) return IsDictionaryWord(word);
+    WordMemo& m = Memo();
+    FollowContext(m);
+    const u32 n = static_cast<u32>(length);
+    MemoSlot& slot = m.slots[HashWord(word.data, n) & (kMemoSlots - 1)];
+    if (slot.stamp == m.stamp && slot.length == n && std::memcmp(slot.bytes, word.data, n) == 0) {
+        return slot.answer;
+    }
+    u8 bytes[kMemoWordBytes];
+    std::memcpy(bytes, word.data, n);
+    const u16 answer = IsDictionaryWord(word);
+    // The analysis may have changed what the answer depends on (a language
+    // switch inside it is undone, but options are not its to change):
+    // remember only an answer given under the context it was asked in.
+    if (CurrentMemoContext() == m.context) {
+        slot.stamp = m.stamp;
+        slot.length = static_cast<u8>(n);
+        slot.answer = static_cast<u8>(answer);
+        std::memcpy(slot.bytes, bytes, n);
+    }
+    return answer;
 }
 
 u16 CompareWordWithCandidate(BoundedString& text, const BoundedString& candidate, u16& quoteFlags) {

@@ -12,6 +12,14 @@ u16 IsFrenchDictionaryWord(BoundedString& word);
 // The test of the checking language: French for 3, English for 0, else 0.
 u16 IsDictionaryWord(BoundedString& word);
 
+// IsDictionaryWord's answer from a bounded memo of earlier answers (the
+// sentence-boundary tests ask about the same few words again and again).
+// Only the answer counts: a remembered one leaves the word, gCaseMode and
+// the analysis slots as they were. The memo holds for one language, one set
+// of lookup options, the dictionaries installed and the user lexicon's
+// contents; it is forgotten when any of them changes. Allocates nothing.
+u16 IsDictionaryWordRemembered(BoundedString& word);
+
 // 1 when `text` equals `candidate` once one leading and one trailing quote
 // (apostrophe or double quote) are taken off; a non-breaking space in the
 // text matches a blank of the candidate. The quotes are removed from `text`

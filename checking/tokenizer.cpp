@@ -48,7 +48,7 @@ u16 ShortTokenIsWord(const BoundedString& token) {
     u16 p1 = 0, p2 = 0;
     FlattenMacRomanTypography(flat, token, p1, p2, 0);
     CopyLowerCase(lower, flat);
-    return IsDictionaryWord(lower);
+    return IsDictionaryWordRemembered(lower);
 }
 
 // Dictionary test of the token followed by a period.
@@ -58,7 +58,7 @@ u16 TokenWithPeriodIsWord(const BoundedString& token) {
     gCaseMode = 65535;
     FlattenMacRomanTypography(flat, token, p1, p2, 0);
     AppendCString(flat, ".");
-    return IsDictionaryWord(flat);
+    return IsDictionaryWordRemembered(flat);
 }
 
 void ClearBoundaryFlags() {

@@ -9,6 +9,7 @@
 #include "frame/tables.h"
 
 u32 LexBodySize = 0;
+u32 LexEditCount = 0;
 u32 LexEntryCount = 0;
 u32 LexChangeCounter = 0;
 std::FILE* LexFileHandle = nullptr;
@@ -448,6 +449,7 @@ i16 InsertLexEntry(const BoundedString& key, const BoundedArray<u8>& data, u32 l
         }
     }
     LexBodySize += size;
+    ++LexEditCount;
     u8* q = gUserLexicon.data + ins;
     for (u32 j = 0; j <= k.n; ++j, q += 4) {
         q[0] = k[j];
@@ -502,6 +504,7 @@ i16 DeleteLexEntry(const BoundedString& key, const BoundedArray<u8>& data, u32 l
     if (start + size < LexBodySize) FixLexDistancesAfterDelete(k, start, size);
     std::memmove(gUserLexicon.data + start, gUserLexicon.data + match.end, LexBodySize - match.end);
     LexBodySize -= size;
+    ++LexEditCount;
     ResizeByteBuffer(gUserLexicon, LexBodySize);  // a failed shrink keeps the larger block
     --LexEntryCount;
     return kLexOk;
@@ -576,6 +579,7 @@ i16 CheckLexiconStructure() {
 // ---- Lifecycle --------------------------------------------------------------
 
 void EmptyUserLexicon() {
+    ++LexEditCount;
     ResizeByteBuffer(gUserLexicon, 1);
     LexBodySize = 0;
     LexEntryCount = 0;
@@ -583,6 +587,7 @@ void EmptyUserLexicon() {
 }
 
 void ClearUserLexicon() {
+    ++LexEditCount;
     LexFileHandle = nullptr;
     ResizeByteBuffer(gUserLexicon, 1);
     LexBodySize = 0;
@@ -615,6 +620,7 @@ bool TakeLexSnapshot(LexSnapshot& s) {
 
 void SwapLexSnapshot(LexSnapshot& s) {
     if (!s.held) return;
+    ++LexEditCount;
     // The body block is a C-heap block held as a view (see ResizeByteBuffer).
     u8* body = gUserLexicon.valid != 0 ? gUserLexicon.data : nullptr;
     u32 capacity = gUserLexicon.valid != 0 ? gUserLexicon.count : 0;

@@ -38,6 +38,10 @@ inline constexpr i16 kLexNotFound = -12;
 extern u32 LexBodySize;       // body bytes in use
 extern u32 LexEntryCount;     // entries, kept by insert and delete
 extern u32 LexChangeCounter;  // raised by every save
+// Raised by every change of what the lexicon holds (insert, delete, empty,
+// clear, snapshot swap, reset), never lowered: what is derived from the
+// lexicon's contents is derived again when it moved.
+extern u32 LexEditCount;
 extern std::FILE* LexFileHandle;  // the open lexicon file; null when none
 extern u16 LexLookupSuspended;    // non-zero: lookups find nothing
 

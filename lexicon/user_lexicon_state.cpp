@@ -3,6 +3,7 @@
 #include "lexicon/lex_store.h"
 
 void ResetUserLexiconState() {
+    ++LexEditCount;
     LexLookupSuspended = 0;
     // A lexicon whose file is still open (opened before a KRZEnd that
     // released the data) stays open and loaded: its handle is live.

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "checking/dictionary_tests.h"
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
@@ -86,6 +87,28 @@ TEST_F(LexWords, FrenchVerbIsStoredWithItsFormsAndRemovedWhole) {
     EXPECT_EQ(LexEntryCount, 0u);
     EXPECT_EQ(KRZGetCounterLex(), counter + 1);
     EXPECT_EQ(ClassOf("googlons", 3), -1);
+}
+
+// The remembered answers of the dictionary test are forgotten when an
+// option or the user lexicon changes them: a word added is known at once,
+// a word removed unknown at once.
+TEST_F(LexWords, RememberedDictionaryAnswersFollowOptionsAndTheLexicon) {
+    KRZSetLanguage(0);
+    gActiveVariantA = gActiveVariantB = 0;
+    BoundedString colour = Key("colour");
+    EXPECT_EQ(IsDictionaryWordRemembered(colour), 1);
+    EXPECT_EQ(IsDictionaryWordRemembered(colour), 1);
+    gActiveVariantA = 1;
+    EXPECT_EQ(IsDictionaryWordRemembered(colour), 0);
+    gActiveVariantA = 0;
+    EXPECT_EQ(IsDictionaryWordRemembered(colour), 1);
+
+    BoundedString blorbit = Key("blorbit");
+    EXPECT_EQ(IsDictionaryWordRemembered(blorbit), 0);
+    ASSERT_EQ(KRZInsertLex("blorbit", 0, 2, 1, 1, 0, "", "", 0), 0);
+    EXPECT_EQ(IsDictionaryWordRemembered(blorbit), 1);
+    ASSERT_EQ(KRZRemoveLex("blorbit", 2, 0), 0);
+    EXPECT_EQ(IsDictionaryWordRemembered(blorbit), 0);
 }
 
 TEST_F(LexWords, EnglishNounAndItsPluralAreKnownAfterReopening) {
