@@ -19,6 +19,8 @@ constexpr u8 kAnalysisEtre = 144; // analysis byte of a form of "être"
 constexpr u32 kTagCapacity = 20;
 constexpr u32 kRefCapacity = 8;
 constexpr i32 kMaxSubParts = 8;
+constexpr u8 kImperfectFirstPerson = 12;     // French verb slots
+constexpr u8 kConditionalFirstPerson = 42;
 
 // Literals with the hyphen mark.
 #define HY "\x9B"
@@ -258,7 +260,11 @@ void SubjectPronoun(const Compound& c, u8 cls, u8& l, u8& r, bool& flag) {
         if (!EndsIn(c.first, "e")) match = IsPerson(l, 0, extras) || c.first.Is("puis");
         else if (c.finalE) match = IsPerson(l, 0, extras);
     } else if (s.Is("tu")) {
-        match = IsPerson(l, 1, {55, 58, 59});
+        // The first person of the imperfect and the conditional (-ais)
+        // is the second person's too: aimais-tu, aimerais-tu.
+        const bool firstForSecond = l == kImperfectFirstPerson || l == kConditionalFirstPerson;
+        match = IsPerson(l, 1, {55, 58, 59}) || firstForSecond;
+        if (firstForSecond) ++l;
     } else if (s.Is("on") || s.Is("t" HY "on")) {
         match = eac == s.Is("t" HY "on") && IsPerson(l, 2, {51, 60});
     } else if (s.Is("nous")) {

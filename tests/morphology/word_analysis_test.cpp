@@ -225,6 +225,8 @@ TEST_F(WordAnalysisTest, FrenchVerbPronounGroupsAndCompounds) {
         {"sommes-nous", 0x8709},
         {"vas-y", 0xB830},
         {MR("aimé-je"), 0xE406},
+        {"aimerais-tu", 0xE42B},  // the conditional's first person serves the second
+        {"aimais-tu", 0xE40D},
         {"est-ce", 0x8748},
         {"mi-longue", 0x4224},    // "mi" makes the reading feminine
         {"soixante-onze", 0x5308},
@@ -245,7 +247,7 @@ TEST_F(WordAnalysisTest, FrenchVerbPronounGroupsAndCompounds) {
         EXPECT_GE(Analyse(kFrench, w).count, 1);
     }
     // Refused groups.
-    for (const char* w : {"a-on", "aime-je", "chat-il"}) {
+    for (const char* w : {"a-on", "aime-je", "chat-il", "aime-tu"}) {
         SCOPED_TRACE(w);
         EXPECT_EQ(Analyse(kFrench, w).count, 0);
     }
