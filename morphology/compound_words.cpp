@@ -193,8 +193,10 @@ i16 EnglishPair(Compound& c, BoundedArray<u16>& tags, u16& count) {
             return 1;
         }
     }
+    // A longer compound with a part unknown in lower case goes on to the
+    // capitalised and part-by-part readings (old-Spanish-like).
     const i16 longer = EnglishLongCompound(c, tags, count);
-    if (longer >= 0) return longer;
+    if (longer > 0) return longer;
     if (c.second.Length() > 2) {
         c.scratch.Set(c.second.s);
         c.scratch.bytes[0] = UpperAscii(c.scratch.bytes[0]);

@@ -99,6 +99,7 @@ TEST_F(EnglishAcceptanceTest, KnownWordsOfRealProse) {
         {"On the twenty-seventh day they cross-examine him.", 0, 0},
         {"The home-coming of the three-year-old and my mother-in-law.", 0, 0},
         {"A healthy-looking, hard-working and grown-up man.", 0, 0},
+        {"An old-Spanish-like house.", 0, 0},
         {"The twenty-ten.", 4, 13},
         {"A home-zorblat.", 2, 13},
     };
