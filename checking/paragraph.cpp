@@ -82,6 +82,10 @@ u16 WalkParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* ta
             break;
         }
         CheckCollectedSentence(w.copy, f, o, o.mainCallback);
+        // A full table records nothing more: the rest is not checked, so
+        // that a call costs what it returns (the host goes on from a later
+        // start).
+        if (gParagraphErrorCount >= KRZ_MAX_PARAGRAPH_ERRORS) break;
         ResetSentenceState();
         w.finalMark = false;
         // The recorders moved gCurrentOffset by any replacement; the token

@@ -116,6 +116,24 @@ TEST_F(ParagraphRoadTest, TableHoldsSixtyRecords) {
     EXPECT_EQ(table_[59].start, 59u * 4);
 }
 
+// Once the table is full no later sentence is analysed: 200 sentences with
+// a finding each cost what the 60 recorded ones cost.
+TEST_F(ParagraphRoadTest, FullTableEndsTheWalk) {
+    SetScript({{1, 0}});
+    u32 calls[2] = {};
+    const int sentences[2] = {60, 200};
+    for (int k = 0; k < 2; ++k) {
+        std::string text;
+        for (int i = 0; i < sentences[k]; ++i) text += "Il rit. ";
+        gDispatchCalls = 0;
+        EXPECT_EQ(Grammar(text.c_str()), 60u);
+        calls[k] = gDispatchCalls;
+        KRZClearParagraphTab(table_, 60);
+    }
+    EXPECT_GT(calls[0], 0u);
+    EXPECT_EQ(calls[1], calls[0]);
+}
+
 TEST_F(ParagraphRoadTest, LongAndOverlongSentences) {
     std::string words;
     for (int i = 0; i < 128; ++i) words += i == 0 ? "Mot " : "mot ";
