@@ -1,10 +1,38 @@
 // Fuzz target: the exports that take host tables (spaces, punctuation-sign
-// rules, special characters) and the language and option calls around them.
+// rules, special characters) and the language and option calls around them;
+// text is then checked under the tables the input built.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 #include "krzlib.h"
+
+namespace {
+
+// Text with every sign the tables speak of, spaced in the ways the rules
+// compare, checked under the hostile tables just set.
+void CheckWithTheseTables() {
+    static const char* const kTexts[] = {
+        "Il dit : \xABoui\xBB ; puis il part ! Vraiment ? (Non) [oui] {x} 12,5 % -- fin...",
+        "He said:\xA0\x93yes\x94 ;then left!Really ?( no )' 3.5 % \x96 end\x85",
+        "Le chat dort.Le chien aussi , non ?Si !",
+    };
+    static ParagraphErrorRecord table[KRZ_MAX_PARAGRAPH_ERRORS + 2];
+    for (const char* text : kTexts) {
+        const int32_t end = static_cast<int32_t>(std::strlen(text));
+        uint32_t n = KRZPunctParagraph(text, 0, end, table);
+        if (n > KRZ_MAX_PARAGRAPH_ERRORS) std::abort();
+        for (uint32_t k = 0; k < n; ++k)
+            if (table[k].start > table[k].end || table[k].end >= static_cast<uint32_t>(end)) std::abort();
+        KRZClearParagraphTab(table, static_cast<int16_t>(n));
+        n = KRZTestGrammarParagraph(text, 0, end, table, KRZ_CATEGORY_ALL, 1, 1, 0, 0);
+        if (n > KRZ_MAX_PARAGRAPH_ERRORS) std::abort();
+        KRZClearParagraphTab(table, static_cast<int16_t>(n));
+    }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static bool started = false;
@@ -53,5 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     KRZGetPunctSigns(&n, rules, language);
     KRZSetNbWordsLongSentence(count);
     KRZOptionNonUSUK(count);
+    CheckWithTheseTables();
+    // The next input starts from the default tables.
+    KRZDefaultSpaces();
+    KRZDefaultPunctSigns();
     return 0;
 }
