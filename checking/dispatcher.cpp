@@ -2,6 +2,7 @@
 #include "checking/dispatcher.h"
 
 #include "checking/dispatcher_rules.h"
+#include "checking/sentence_state.h"
 #include "checking/syntactic_code.h"
 #include "checking/word_access.h"
 #include "frame/settings.h"
@@ -213,9 +214,11 @@ void RunLanguagePasses(DispatchState& s, DispatcherStorage& st) {
         s.questionFlag = 0;
         DisambiguateEnglishReadings(0);
         u32 total = TotalReadings();
-        for (u16 pass = 1; pass < 32; ++pass) {
+        // The numbered passes end when the readings total settles, and after
+        // pass 31 in any case: some rules add readings.
+        for (i16 pass = 1; pass < 32; ++pass) {
             const u32 previous = total;
-            const u16 r = DisambiguateEnglishReadings(pass);
+            const i16 r = DisambiguateEnglishReadings(pass);
             if (r == 1) s.questionFlag = 0x10;
             if (r == 2) s.questionFlag = 0x20;
             if (r > 256) break;
@@ -279,6 +282,7 @@ void JoinParticle(i32 verb, i32 particle) {
     AppendString(w.WordText, gWords[particle].WordText);
     for (i32 k = particle + 1; k < gWordCount; ++k) CopyWordRecord(gWords[k - 1], gWords[k]);
     --gWordCount;
+    ClearWordRecord(gWords[gWordCount]);
 }
 
 void JoinPhrasalVerbs() {

@@ -1,6 +1,8 @@
 // Per-sentence checking driver.
 #include "checking/sentence_check.h"
 
+#include "rules/rule_words.h"
+
 #include "checking/analysis_loop.h"
 #include "checking/dispatcher.h"
 #include "checking/explanation.h"
@@ -117,7 +119,7 @@ u16 CombinationCount() {
 void StartDispatchSeries() {
     gLastRule = 0;
     gLastErrorPos = -1;
-    gSegmentCount = 0;
+    rules::ClearSegmentTable();
 }
 
 RuleCode Dispatch(DriverStorage& st, const KeptFields& kept) {

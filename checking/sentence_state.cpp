@@ -21,6 +21,8 @@ void ClearBuffer(BoundedArray<T>& a) {
     }
 }
 
+}  // namespace
+
 void ClearWordRecord(WordRecord& w) {
     w.ReadingCount = 0;
     ClearBuffer(w.ReadingClasses);
@@ -49,8 +51,6 @@ void ClearWordRecord(WordRecord& w) {
     ClearBuffer(w.LexiconForm);
     ClearBuffer(w.SeparatorText);
 }
-
-}  // namespace
 
 void ResetSentenceState() {
     gSentenceEndPending = 0;

@@ -1,6 +1,7 @@
 // State of the sentence being cut and checked: the word table, the
 // suggestion list and the sentence-boundary flags of the tokenizer.
 #pragma once
+#include "frame/records.h"
 #include "frame/types.h"
 
 // Sentence-boundary flags carried from one token to the next.
@@ -14,3 +15,6 @@ extern u16 gDashPending;          // a dash was met in dash mode
 // word records (strings emptied, numbers and reading bytes 0, LinkedWord
 // 65535), so that no field of a record is left undefined.
 void ResetSentenceState();
+// Resets one word record as ResetSentenceState resets them all (a record
+// vacated by merged words).
+void ClearWordRecord(WordRecord& w);

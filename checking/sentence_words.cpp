@@ -5,6 +5,7 @@
 
 #include "checking/abbreviations.h"
 #include "checking/explanation.h"
+#include "checking/sentence_state.h"
 #include "frame/automata.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman.h"
@@ -737,6 +738,7 @@ void RemoveSentenceWord(i32 i) {
     if (i < 0 || i >= gWordCount) return;
     for (i32 k = i + 1; k < gWordCount; ++k) CopyWordRecord(gWords[k - 1], gWords[k]);
     --gWordCount;
+    ClearWordRecord(gWords[gWordCount]);
 }
 
 void KeepParagraphText(const BoundedString* text) {

@@ -3,8 +3,24 @@
 #pragma once
 #include "frame/types.h"
 
-// One English pass over the word table. Numbered passes (0, 1, 2, ...) give
-// 1 or 2 for a question, above 256 at the end of the numbered passes; pass
-// 32 gives the set-phrase result: 128..255 rule 52, 256..511 rule 40,
-// 512..767 rule 40 variant 'C', 768..1023 rule 32, each plus a word index.
-u16 DisambiguateEnglishReadings(u16 pass);
+// One English pass over the word table (pass 0, 1, 2, ... then 32). Gives
+// 0, or 256 + n / 257 + n when no reading combination fits at or next to
+// word n (read by the dispatcher as rule 40 at word value - 256), or what
+// the noun-phrase number stage gives: 1 or 2 for a question, and the
+// set-phrase results 128..255 rule 52, 512..767 rule 40 variant 'C',
+// 768..1023 rule 32, each plus a word index.
+i16 DisambiguateEnglishReadings(i16 pass);
+
+// 1: the passes also report a word whose only reading fits no reading of a
+// neighbour, and "to" before words that fit none of its uses. 0 (the
+// default) until the set-phrase and noun-phrase stages settle the words
+// these reports rest on and our data classes reflexive pronouns and nouns
+// such as "time" rightly: on correct prose they are mostly false alarms
+// ("any one", "to myself"). The readings are narrowed either way.
+extern u16 gEnglishReadingClashReports;
+
+// Set phrases of three to seven letters at word i; 0 when none (not built
+// yet: finds none).
+u16 MarkEnglishFixedExpressions(i16 pass, i16 word);
+// The noun-phrase number stage (not built yet: gives 0).
+i16 ResolveEnglishNounPhraseNumber(i16 pass);

@@ -195,6 +195,8 @@ protected:
         gFrenchWordPass = 1;
         gActiveLangUniq = 0;
         gAnalysisMode = 0;
+        // The category pair table as the loader fills it.
+        std::memcpy(gCategoryPairTable.data, gCategoryPairSource.data, 361);
         StartSeries();
     }
     void TearDown() override {

@@ -1,0 +1,254 @@
+// The English reading disambiguation: the driver, the reading reorder, the
+// linking-verb flags and the elimination by category pairs.
+#include "rules/english/english_disambiguation.h"
+
+#include "checking/report.h"
+#include "frame/tables.h"
+#include "morphology/word_analysis.h"
+#include "rules/english/english_passes.h"
+#include "rules/rule_words.h"
+
+using namespace rules;
+
+namespace english {
+
+namespace {
+
+// Work slots of the analyses the passes make; fixed scratch, so that a pass
+// allocates nothing after the first.
+StringList& WorkSlots() {
+    static StringList slots = [] {
+        StringList s;
+        s.Allocate(16);
+        for (u32 k = 0; k < 16; ++k) s[static_cast<i32>(k)].Allocate(36);
+        return s;
+    }();
+    return slots;
+}
+
+// Skip 1: a settled word (adverbial, conjunctive, paired nominal,
+// prepositional, verbal or nominal phrase).
+bool Settled(i32 i) {
+    const u8 c = Cls(i);
+    return c == 26 || (c >= '*' && c <= '.');
+}
+
+bool Participle(u8 c) { return c >= 11 && c <= 14; }
+
+}  // namespace
+
+u32 AreNounLemma() {
+    static u32 lemma = 0;
+    static bool looked = false;
+    if (looked) return lemma;
+    looked = true;
+    BoundedString word;
+    word.Allocate(36);
+    CopyCString(word, "are");
+    u16 count = 0;
+    AnalyseWordForms(0, word, count, WorkSlots());
+    for (i32 k = 0; k < count && k < static_cast<i32>(gWordTagCodes.count); ++k) {
+        if ((gWordTagCodes[k] >> 8) < 128) {  // a reading that is no verb form
+            lemma = gWordLemmaRefs[k];
+            break;
+        }
+    }
+    return lemma;
+}
+
+u32 SeeLemma() {
+    BoundedString& word = WorkSlots()[15];
+    CopyCString(word, "see");
+    u16 count = 0;
+    AnalyseWordForms(0, word, count, WorkSlots());
+    return count > 0 ? gWordLemmaRefs[0] : 0;
+}
+
+void ReorderReadings() {
+    for (i32 i = 0; i < Count(); ++i) {
+        WordRecord& w = W(i);
+        if (w.ReadingCount > 1 && Cat(i, 1) == 14 && Cat(i) == 10) SwapReadings01(w);
+        if (w.ReadingCount > 1 && Cat(i) == 11 && Cat(i, 1) == 14) w.ReadingCount = 1;
+        if (w.ReadingCount > 1 && Cat(i) == 14 && Cat(i, 1) == 11) {
+            CopyReading(w, 0, 1);
+            w.ReadingCount = 1;
+        }
+    }
+}
+
+void MarkLinkingVerbs() {
+    static const char* const kLinking[] = {"remain", "seem", "look", "appear", "stay", nullptr};
+    for (i32 i = 0; i < Count() - 1; ++i) {
+        const u16 n = Readings(i);
+        const bool one = n == 1 && Participle(Cat(i));
+        const bool two = n >= 2 && Cat(i) == 10 && Participle(Cat(i, 1));
+        if (!one && !two) continue;
+        const u8 m = Mark(i);
+        bool marked = false;
+        if (m == 1 && Cat(i + 1) != 15) {
+            for (const char* const* p = kLinking; *p != nullptr; ++p) marked = marked || Begins(i, *p);
+        } else if (m == 37) {
+            marked = true;
+        } else if (m == 62) {
+            marked = Letter(i, 0) == 'b' || Letter(i, 0) == 'e';
+        }
+        if (marked && m < 128) W(i).ReadingMarks[0] = static_cast<u8>(m + 128);
+    }
+}
+
+namespace {
+
+bool Punctuation(u8 b) { return b == 20 || b == 21 || b == 27 || b == 32; }
+
+// The pair of categories (left, right) at this pass: impossible, and
+// excused as the pronoun and verb pairs are.
+struct PairCount {
+    i32 impossible = 0;
+    i32 excused = 0;
+};
+
+bool Excused(u8 left, u8 right) {
+    return (left == 1 && right != 14) || ((left == 2 || left == 11) && right == 1) || (left == 4 && right == 8) ||
+           ((left == 13 || left == 14) && right == 1);
+}
+
+void CountPair(PairCount& c, u8 left, u8 right, i16 pass) {
+    const u8 v = gCategoryPairTable.ClampedAt(left * 19 + right);
+    const bool late = v == 3 && pass >= 1;
+    if (v == 0 || late) ++c.impossible;
+    if (Excused(left, right)) ++c.excused;
+    if (late) ++c.excused;
+}
+
+// Tests category a of word i against every reading of the neighbour, a on
+// the left (forward) or the right. Neighbour categories above 18 are no
+// word readings: the test skips them; a punctuation reading abandons it.
+// False when abandoned.
+bool TestNeighbour(PairCount& c, u8 a, i32 neighbour, bool forward, i16 pass) {
+    for (i32 s = 0; s < Readings(neighbour); ++s) {
+        const u8 b = Cat(neighbour, s);
+        if (forward ? Punctuation(b) : b > 19) return false;
+        if (b > 18) continue;
+        CountPair(c, forward ? a : b, forward ? b : a, pass);
+    }
+    return true;
+}
+
+// Forward or backward test of reading r of word i; true when the reading
+// was removed.
+bool PairTest(PassState& s, i32 i, i32 r, bool forward, i32& removed) {
+    const i32 n = Count();
+    const u8 a = Cat(i, r);
+    if (a >= 19) return false;
+    i32 nb = 0;
+    if (forward) {
+        if (i >= n - 1) return false;
+        nb = i < n - 2 && Cls(i + 1) == 22 ? i + 2 : i + 1;
+    } else {
+        if (i <= 0) return false;
+        if (Cls(i - 1) == 22 && i < 2) return false;
+        nb = Cls(i - 1) == 22 ? i - 2 : i - 1;
+    }
+    PairCount c;
+    if (!TestNeighbour(c, a, nb, forward, s.pass)) return false;
+    if (Readings(nb) == 0 || c.impossible != Readings(nb)) return false;
+    if (Readings(i) > 1) {
+        RemoveReading(W(i), r);
+        ++removed;
+        return true;
+    }
+    if (c.excused == 0 && gEnglishReadingClashReports != 0) s.result = static_cast<i16>((forward ? 257 : 256) + i);
+    return false;
+}
+
+bool OneOfCats(u8 c, u8 a, u8 b, u8 d) { return c == a || c == b || c == d; }
+
+// The pronoun-case checks (pass 1 on).
+void PronounCase(PassState& s) {
+    const i32 n = Count();
+    for (i32 i = 0; i < n; ++i) {
+        const u8 c = Cat(i);
+        // "her" as written: at the start of a sentence "Her" is the
+        // possessive far more often than the object pronoun.
+        const bool her = CompareWordText(W(i).WordText, "her") == kCompareEqual;
+        if (c != 2 && !her) {
+            if (c != 1) continue;
+            if (i < n - 1 && Readings(i) == 1) {
+                const bool modalNoun = Is(i + 1, "cans") || Is(i + 1, "wills");
+                if (Is(i + 1, "mays") || Is(i + 1, "musts") ||
+                    (modalNoun && (i + 1 == n - 1 || Cat(i + 2) == 14 || Is(i + 2, "not")))) {
+                    gErrorVariant = 'X';
+                    s.result = static_cast<i16>(257 + i);
+                    continue;
+                }
+            }
+            const bool ends = i == n - 1 || OneOfCats(Cat(i + 1), 21, 17, 20) || Cls(i + 1) == ' ';
+            if (ends) {
+                if (Cat(i - 1) == 16 && (Cls(i - 2) == '@' || Cat(i - 2) == 2)) {
+                    s.result = static_cast<i16>(256 + i);
+                    continue;
+                }
+            }
+            const bool ends3 = i == n - 3 || OneOfCats(Cat(i + 3), 21, 17, 20) || Cls(i + 3) == ' ';
+            if (ends3 && Cat(i + 1) == 16 && (Cls(i + 2) == '@' || Cat(i + 2) == 2))
+                s.result = static_cast<i16>(256 + i);
+            continue;
+        }
+        if (i == 0) {
+            // A pronoun set off by a comma or a mark opens the sentence as
+            // an interjection or a fronted object ("Him, I trust.").
+            const u8 next = Cat(1);
+            if (n == 1 || (next != 20 && next != 21 && next != 27)) s.result = 257;
+        } else if (i >= 2 && i < n - 1 && Cat(i - 1) == 16 &&
+                   (Cls(i - 2) == '@' || Cls(i - 2) == 'A' || Cat(i - 2) == 1) && Cat(i + 1) == 14) {
+            s.result = static_cast<i16>(257 + i);
+        } else if (i < n - 3 && Cat(i + 1) == 16 && (Cls(i + 2) == '@' || Cat(i + 2) == 1) && Cat(i + 3) == 14) {
+            s.result = static_cast<i16>(257 + i);
+        }
+    }
+}
+
+}  // namespace
+
+void EliminateByCategoryPairs(PassState& s) {
+    i32 removed = 0;
+    do {
+        removed = 0;
+        if (s.pass >= 1) PronounCase(s);
+        for (i32 i = 0; i < Count(); ++i) {
+            for (i32 r = 0; r < Readings(i); ++r) {
+                if (PairTest(s, i, r, true, removed) && r >= Readings(i)) break;
+                PairTest(s, i, r, false, removed);
+            }
+        }
+        for (i32 i = 0; i < Count(); ++i)
+            if (Cls(i) == 'I' && Cat(i) == 17) W(i).ReadingCategories[0] = 5;
+    } while (removed != 0);
+}
+
+}  // namespace english
+
+using namespace english;
+
+i16 DisambiguateEnglishReadings(i16 pass) {
+    PassState s;
+    s.pass = pass;
+    ReorderReadings();
+    for (i32 i = 0; i < Count(); ++i) {
+        if (Settled(i)) continue;
+        const i32 length = TextLength(i);
+        if (InfinitiveMarkerRules(s, i) == WordOutcome::kReturn) return s.early;
+        bool skip = false;
+        if (ModalRules(s, i, skip) == WordOutcome::kReturn) return s.early;
+        ParticipleRules(s, i, skip);
+        if ((length >= 3 && length <= 7) || length == 0) {
+            const u16 r = MarkEnglishFixedExpressions(pass, static_cast<i16>(i));
+            if (r != 0) s.result = static_cast<i16>(r);
+            continue;
+        }
+        ShortWordRules(s, i, length);
+    }
+    if (pass == 1) MarkLinkingVerbs();
+    EliminateByCategoryPairs(s);
+    return s.result != 0 ? s.result : ResolveEnglishNounPhraseNumber(pass);
+}

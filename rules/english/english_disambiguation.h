@@ -1,0 +1,41 @@
+// Stages of the English reading disambiguation (english_passes.h holds the
+// entry point). Each works on the sentence table gWords.
+#pragma once
+#include "frame/types.h"
+
+namespace english {
+
+// What a word rule tells the word loop.
+enum class WordOutcome : u8 { kGoOn, kReturn };
+
+// Scratch of one call; reset at entry.
+struct PassState {
+    i16 pass = 0;
+    i16 result = 0;   // the call's result slot
+    i16 early = 0;    // the value of an early return (kReturn)
+};
+
+// Reading reorder of the two leading readings (every pass).
+void ReorderReadings();
+// Linking-verb flag on the verb readings that take a predicative
+// complement (pass 1).
+void MarkLinkingVerbs();
+// Elimination by category pairs with the pronoun-case checks; writes the
+// result slot.
+void EliminateByCategoryPairs(PassState& s);
+
+// Rules of the word loop on word i.
+WordOutcome InfinitiveMarkerRules(PassState& s, i32 i);   // "to"
+// Modal, auxiliary and particle-verb rules; true when the participle
+// groups A to D of ParticipleRules are to be skipped.
+WordOutcome ModalRules(PassState& s, i32 i, bool& skipToShortWords);
+void ParticipleRules(PassState& s, i32 i, bool skipToShortWords);
+void ShortWordRules(PassState& s, i32 i, i32 length);
+
+// The lemma reference of the noun "are" in our data (0 when it has none);
+// looked up once.
+u32 AreNounLemma();
+// The lemma reference of "see" (analysed anew).
+u32 SeeLemma();
+
+}  // namespace english

@@ -1,0 +1,545 @@
+// The word loop's rules of the English reading disambiguation: "to", the
+// modals and auxiliaries, the present participles and the short words.
+#include "checking/report.h"
+#include "rules/english/english_disambiguation.h"
+#include "rules/english/english_passes.h"
+#include "rules/rule_words.h"
+
+using namespace rules;
+
+namespace english {
+
+namespace {
+
+// Writes category and class on words first..last.
+void MarkWords(i32 first, i32 last, u8 category, u8 cls) {
+    for (i32 k = first; k <= last; ++k) SetReading0(k, category, cls);
+}
+void ClearFeatures(i32 i) { W(i).ReadingFeatures[0] = 0; }
+
+// The set-phrase effects on words i .. i+k-1.
+void Adverbial(i32 i, i32 k) {
+    MarkWords(i, i + k - 1, 18, 26);
+    for (i32 j = i + 1; j < i + k; ++j) {
+        KeepOne(j);
+        ClearFeatures(j);
+    }
+}
+void Nominal(i32 i, i32 k) {
+    MarkWords(i, i + k - 1, 10, '.');
+    for (i32 j = i + 1; j < i + k; ++j) {
+        KeepOne(j);
+        ClearFeatures(j);
+    }
+}
+void Prepositional(i32 i, i32 k) {
+    MarkWords(i, i + k - 1, 15, ',');
+    for (i32 j = i + 1; j < i + k; ++j) {
+        KeepOne(j);
+        ClearFeatures(j);
+    }
+}
+
+// The word keeps one reading: category 13, class 128, features 0, with the
+// mark and lemma of its reading 1.
+void InfinitiveFromSecond(i32 j) {
+    WordRecord& w = W(j);
+    w.ReadingCategories[0] = 13;
+    w.ReadingClasses[0] = 128;
+    w.ReadingFeatures[0] = 0;
+    w.ReadingMarks[0] = w.ReadingMarks[1];
+    w.ReadingLemmaRefs[0] = w.ReadingLemmaRefs[1];
+    w.ReadingCount = 1;
+}
+
+bool BareVerb(i32 j, i32 r) { return (Cat(j, r) == 14 && (Feat(j, r) & 15) == 0) || Cat(j, r) == 13; }
+
+// Consistency of "to" with the words after it (pass 1 on).
+bool ToFitsNothing(const PassState& s, i32 i) {
+    const i32 n = Count();
+    if (gEnglishReadingClashReports == 0 || s.pass < 1 || i >= n - 1) return false;
+    if (Cat(i + 1) == 18 && (i == n - 2 || Cat(i + 2) != 13)) return true;
+    const u8 c = Cls(i + 1);
+    return (c == 'B' || c == 'N') && (i == n - 2 || (Cls(i + 2) != 'A' && Cls(i + 2) != '@'));
+}
+
+bool ToPhrases(i32 i) {
+    const i32 n = Count();
+    if (i < n - 1 && (Is(i + 1, "wit") || Is(i + 1, "death"))) {
+        MarkWords(i, i + 1, 18, 26);
+        ClearFeatures(i + 1);
+        KeepOne(i + 1);
+        return true;
+    }
+    static const char* const kBefore[] = {"according", "counter", "due", "opposite", "relevant", nullptr};
+    const u8 c2 = Cat(i - 2);
+    if ((i > 0 && IsOneOf(i - 1, kBefore)) ||
+        (i >= 2 && Is(i - 1, "thanks") && (c2 == 21 || c2 == 14 || c2 == 15 || c2 == 17))) {
+        MarkWords(i - 1, i, 15, ',');
+        KeepOne(i - 1);
+        return true;
+    }
+    if (i >= 2 && Is(i - 1, "going")) {
+        i32 k = i - 2;
+        while (k >= 0 && (Cat(k) == 14 || Cat(k) == 18)) --k;
+        if (k < 0) return true;
+        ++k;
+        if (Cat(k) == 14 && Model(k) == 37 && i < n - 1 && (Cat(i + 1) == 14 || Cat(i + 1) == 13)) {
+            MarkWords(k, i, 14, '-');
+            KeepOne(i - 1);
+            W(i + 1).ReadingCategories[0] = 13;
+            KeepOne(i + 1);
+        }
+        return true;
+    }
+    if (i >= 2 && Begins(i - 1, "respect") && (Is(i - 2, "with") || Is(i - 2, "without"))) {
+        MarkWords(i - 2, i, 15, ',');
+        KeepOne(i - 1);
+        return true;
+    }
+    return false;
+}
+
+bool ToArticlePhrases(i32 i) {
+    const i32 n = Count();
+    if (i < n - 2 && Cat(i + 1) == 7) {
+        if (Is(i + 1, "a") && (Is(i + 2, "day") || Is(i + 2, "fault"))) {
+            MarkWords(i, i + 2, 18, 26);
+            ClearFeatures(i + 1);
+            ClearFeatures(i + 2);
+            KeepOne(i + 2);
+        }
+        static const char* const kNominal[] = {"fore", "good", nullptr};
+        static const char* const kAdverbial[] = {"contrary", "core", "day", "hilt", "full", nullptr};
+        if (Is(i + 1, "the") && IsOneOf(i + 2, kNominal)) Nominal(i, 3);
+        if (Is(i + 1, "the") && IsOneOf(i + 2, kAdverbial)) Adverbial(i, 3);
+        return true;
+    }
+    if (i < n - 2) {
+        static const char* const kEffect[] = {"avail", "effect", "result", nullptr};
+        if ((Is(i + 1, "and") && Is(i + 2, "fro")) ||
+            ((Is(i + 1, "no") || Is(i + 1, "little")) && IsOneOf(i + 2, kEffect))) {
+            Adverbial(i, 3);
+            return true;
+        }
+        if ((Is(i + 1, "this") || Is(i + 1, "that")) && Is(i + 2, "effect")) {
+            Nominal(i, 3);
+            return true;
+        }
+    }
+    return false;
+}
+
+void ToVerb(i32 i) {
+    const i32 n = Count();
+    if (Cat(i + 1) == 13 || (Cat(i + 1) == 14 && (Feat(i + 1) & 15) == 0)) {
+        if (W(i + 1).WordCaseMode < 1) {
+            if (i + 1 < n && Cat(i + 2) == 10) return;
+            W(i).ReadingCategories[0] = 18;
+            W(i + 1).ReadingCategories[0] = 13;
+            KeepOne(i + 1);
+        } else {
+            W(i).ReadingCategories[0] = 18;
+            SetReading0(i + 1, 10, '@');
+            ClearFeatures(i + 1);
+            KeepOne(i + 1);
+        }
+        return;
+    }
+    if (i < n - 2 && Cat(i + 1) == 18) {
+        if (BareVerb(i + 2, 0) && (Cat(i + 2) == 13 || Feat(i + 2) == 0)) {
+            W(i).ReadingCategories[0] = 18;
+            W(i + 2).ReadingCategories[0] = 13;
+            KeepOne(i + 2);
+            return;
+        }
+    }
+    if (Readings(i + 1) > 1 && BareVerb(i + 1, 1)) {
+        W(i).ReadingCategories[0] = 18;
+        InfinitiveFromSecond(i + 1);
+        return;
+    }
+    if (i < n - 2 && Cat(i + 1) == 18 && Readings(i + 2) > 1 &&
+        ((Cat(i + 2, 1) == 14 && Feat(i + 2, 1) == 0) || Cat(i + 2, 1) == 13)) {
+        W(i).ReadingCategories[0] = 18;
+        W(i + 2).ReadingCategories[0] = 13;
+        KeepOne(i + 2);
+        return;
+    }
+    if (i < n - 1 && Cat(i + 1) == 8 && Cls(i + 1) == 'S' && TextLength(i + 1) == 4 &&
+        (Letter(i + 1, 0) == '1' || Letter(i + 1, 0) == '2')) {
+        KeepOne(i);
+        MarkWords(i, i + 1, 18, 26);
+        ClearFeatures(i + 1);
+    }
+}
+
+}  // namespace
+
+WordOutcome InfinitiveMarkerRules(PassState& s, i32 i) {
+    if (CompareWordText(W(i).WordText, "to") != kCompareEqual) return WordOutcome::kGoOn;
+    if (ToFitsNothing(s, i)) {
+        s.early = static_cast<i16>(257 + i);
+        return WordOutcome::kReturn;
+    }
+    const i32 n = Count();
+    if (!ToPhrases(i) && !ToArticlePhrases(i) && i < n - 1) ToVerb(i);
+    // from X to X
+    if (s.pass >= 1 && i >= 2 && i < n - 1 && Is(i - 2, "from") &&
+        CompareStrings(W(i - 1).WordText, W(i + 1).WordText) == kCompareEqual) {
+        WordRecord& w = W(i + 1);
+        w.ReadingCategories[0] = Cat(i - 1);
+        w.ReadingClasses[0] = Cls(i - 1);
+        w.ReadingFeatures[0] = Feat(i - 1);
+        w.ReadingCount = 1;
+    }
+    return WordOutcome::kGoOn;
+}
+
+namespace {
+
+void NounReading(i32 i, u8 mark) {
+    WordRecord& w = W(i);
+    w.ReadingCount = 1;
+    w.ReadingCategories[0] = 10;
+    w.ReadingClasses[0] = 'A';
+    w.ReadingFeatures[0] = 4;
+    w.ReadingMarks[0] = mark;
+}
+
+bool DeterminerBefore(i32 i) { return i > 0 && (Cat(i - 1) == 7 || (Cls(i - 1) >= 109 && Cls(i - 1) <= 123)); }
+
+// Sub-rule 5 of the modal block: can, may, must, will, need.
+void ModalOrNoun(i32 i) {
+    const i32 n = Count();
+    if (i > 0 && Cat(i - 1) != 1) {
+        if (Is(i + 1, "be") || (Is(i + 1, "not") && Cat(i + 2) == 14)) {
+            KeepOne(i);
+            return;
+        }
+        if (IsAnyCase(i, "may") && W(i).WordCaseMode > 0) {
+            NounReading(i, ',');
+            return;
+        }
+        if (DeterminerBefore(i)) {
+            NounReading(i, ',');
+            return;
+        }
+        if (Cat(i - 1) == 18) {
+            KeepOne(i);
+            return;
+        }
+    }
+    if (i < n - 1 && Cat(i + 1) == 14) {
+        const u8 f = Feat(i + 1);
+        if (i > 0 && Cat(i - 1) != 1 && (f & 15) == 1) {
+            NounReading(i, ',');
+            KeepOne(i + 1);
+        } else if ((f & 15) == 0 || f == 3 || f == 4 || f == 24) {
+            KeepOne(i);
+        }
+    } else if (i < n - 2 && (Cat(i + 2) == 14 || Cat(i + 2) == 13) && Cat(i + 1) == 18) {
+        if (i > 0 && Cat(i - 1) != 1 && (Feat(i + 2) & 15) == 1) {
+            NounReading(i, ',');
+            KeepOne(i + 2);
+        } else if ((Feat(i + 2) & 15) == 0) {
+            KeepOne(i);
+            if (Is(i, "need") && Is(i + 1, "to")) KeepOne(i + 2);
+        }
+    }
+}
+
+bool AdverbLike(i32 j) {
+    const u16 n = Readings(j);
+    if (n == 1) return Cat(j) == 18 && !Is(j, "how") && !Is(j, "no");
+    if (n == 2) return Cat(j) == 18 || Cat(j, 1) == 18;
+    if (n == 3) return Cat(j) == 18 || Cat(j, 1) == 18 || Cat(j, 2) == 18;
+    return true;  // no reading, or more than three
+}
+
+bool BeOrHave(u8 m) { return m == 37 || m == 165 || m == 38; }
+
+// Makes word j an infinitive after the modal (sub-rule 6 forms).
+void InfinitiveAfter(i32 i, i32 j, bool second) {
+    const u8 m = Mark(i);
+    if (second) {
+        if (m != 37 && m != 165) InfinitiveFromSecond(j);
+        else KeepOne(j);
+    }
+}
+
+void AfterModal(i32 i) {
+    const i32 n = Count();
+    if (Cls(i) == 128) W(i).ReadingClasses[0] = 242;
+    i32 j = i + 1;
+    while (j < n && AdverbLike(j)) ++j;
+    const u8 m = Mark(i);
+    if (VerbClass(j) && Cat(j) == 14 && (Feat(j) == 0 || Feat(j) == 16) && !Begins(i, "need")) {
+        if (!BeOrHave(m)) {
+            W(j).ReadingCategories[0] = 13;
+            KeepOne(j);
+        } else if (Readings(j) == 1) {
+            W(j).ReadingCategories[0] = 13;
+        }
+    } else if (Readings(j) == 2 && ((Cat(j, 1) == 14 && (Feat(j, 1) == 0 || Feat(j, 1) == 16)) || Cat(j, 1) == 13)) {
+        InfinitiveAfter(i, j, true);
+    }
+    if (Cat(j) == 1 || Cls(j) == 92) {
+        W(j).ReadingCategories[0] = 3;
+        const i32 k = j + 1;
+        if (Cls(k) == 128) {
+            if (Cat(k) == 14 && Feat(k) == 0) {
+                if (!(BeOrHave(m) && Readings(k) > 1)) {
+                    W(k).ReadingCategories[0] = 13;
+                    KeepOne(k);
+                }
+            } else if (Readings(k) == 2 && ((Cat(k, 1) == 14 && (Feat(k, 1) & 15) == 0) || Cat(k, 1) == 13)) {
+                InfinitiveAfter(i, k, true);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+WordOutcome ModalRules(PassState& s, i32 i, bool& skip) {
+    skip = false;
+    const u8 model = Model(i);
+    if (Cat(i) == 14 && model >= 27 && model <= 38) {
+        skip = true;
+        const u8 m = Mark(i);
+        if (m == 34) {
+            KeepOne(i);
+            if (((Feat(i) & 15) == 0 || (Feat(i) & 15) == 2) && DeterminerBefore(i)) NounReading(i, '/');
+        } else if (m == 38) {
+            KeepOne(i);
+            if ((Feat(i) & 15) == 0 && Cat(i - 1) == 7) {
+                NounReading(i, '%');
+                s.early = 0;
+                return WordOutcome::kReturn;
+            }
+        } else if (Is(i, "are")) {
+            KeepOne(i);
+            if (i >= 1 && (Cat(i - 1) == 7 || Is(i - 1, "one"))) {
+                NounReading(i, '%');
+                W(i).ReadingLemmaRefs[0] = AreNounLemma();
+                s.early = 0;
+                return WordOutcome::kReturn;
+            }
+        } else if (Is(i, "might")) {
+            if (i > 0 && Feat(i - 1) == 4 && (Cat(i - 1) == 7 || Cat(i - 1) == 8)) NounReading(i, 27);
+            else if (Cls(i - 1) != 'B') KeepOne(i);
+        } else {
+            static const char* const kModals[] = {"can", "may", "must", "will", "need", nullptr};
+            if (IsOneOf(i, kModals)) {
+                if (Is(i, "need")) W(i).ReadingFeatures[0] = 0;
+                ModalOrNoun(i);
+            }
+        }
+        AfterModal(i);
+        return WordOutcome::kGoOn;
+    }
+    if (Cat(i) == 14 && (Mark(i) == 39 || (Mark(i) == 69 && Letter(i, 0) == 's'))) {
+        skip = true;
+        if (i > 0 && Cat(i - 1) == 7) return WordOutcome::kGoOn;
+        if (Mark(i) == 69 && Readings(i) >= 2) W(i).ReadingLemmaRefs[0] = SeeLemma();
+        KeepOne(i);
+    }
+    // The particle-verb phrases are handed to the lexical database, which
+    // knows none in this library: nothing changes.
+    return WordOutcome::kGoOn;
+}
+
+namespace {
+
+void Adjective(i32 i) {
+    WordRecord& w = W(i);
+    w.ReadingCount = 1;
+    SetReading0(i, 10, 'B');
+    w.ReadingFeatures[0] = 12;
+}
+
+void Preterite(i32 i) {
+    WordRecord& w = W(i);
+    w.ReadingCount = 1;
+    SetReading0(i, 14, 128);
+    w.ReadingFeatures[0] = 3;
+}
+
+// Preterite and a second reading (category, class, features) with mark 36
+// and the first reading's lemma.
+void PreteriteAnd(i32 i, u8 category, u8 cls, u8 features) {
+    WordRecord& w = W(i);
+    w.ReadingFeatures[0] = 3;
+    w.ReadingCategories[1] = category;
+    w.ReadingClasses[1] = cls;
+    w.ReadingFeatures[1] = features;
+    w.ReadingMarks[1] = 36;
+    w.ReadingLemmaRefs[1] = w.ReadingLemmaRefs[0];
+    w.ReadingCount = 2;
+}
+
+bool ArticleOrDeterminer(i32 j) { return Cat(j) == 7 || Cat(j) == 8; }
+
+// The decisions on a past form that is both preterite and participle.
+void PastFormDecision(const PassState& s, i32 i) {
+    const i32 n = Count();
+    const i32 p = i - 1;
+    if (i == 0) return Adjective(i);
+    if (Cat(p) == 2 || Is(p, "these") || Is(p, "those")) return PreteriteAnd(i, 11, 128, 0);
+    if (Is(i, "aged") && (Cls(i + 1) == 'R' || Cls(i + 1) == 'S')) return Adjective(i);
+    if ((Readings(p) == 1 && Cat(p) < 7) || (Cls(p) == 'O' && Cat(i + 1) != 10) ||
+        (Cat(p) == 21 && Cat(i + 1) < 11))
+        return Preterite(i);
+    const u8 m = Model(i);
+    if ((m == 'Z' && Letter(i, 0) == 't') || (m == 's' && Letter(i, 0) == 's') || (m == 16 && Begins(i, "declar"))) {
+        if (Cat(p) == 7 && Cat(i + 1) == 10) return Adjective(i);
+        if (Cat(p) == 8) return;
+        return Preterite(i);
+    }
+    if (Cat(i, 1) == 14 && Feat(i, 1) == 0 && (Cat(p) == 21 || Cat(p) == 16) && VerbClass(i - 2)) {
+        WordRecord& w = W(i);
+        w.ReadingCategories[0] = Cat(i - 2);
+        w.ReadingFeatures[0] = 0;
+        w.ReadingMarks[0] = w.ReadingMarks[1];
+        w.ReadingCount = 1;
+        return;
+    }
+    if (Cat(p) == 14 && Model(p) >= 28 && Model(p) <= 36) return KeepOne(i);
+    if (Readings(i + 1) == 1 && Cat(i + 1) == 14) {
+        const bool subject = Cat(p) == 1 || (i >= 2 && Cat(i - 2) < 13 && (Cls(p) == '@' || Cls(p) == 'A'));
+        if (subject && Cat(i + 1) != 15) return Preterite(i);
+        return Adjective(i);
+    }
+    if (i > 2 && Cat(i - 2) == 1 && Cat(p) == 18) return Preterite(i);
+    if (Is(i, "been") && Cat(p) == 14 && Model(p) == 38) {
+        SetReading0(i, 11, Cls(i));
+        W(i).ReadingFeatures[0] = 3;
+        return;
+    }
+    if ((Readings(i + 1) == 1 && ArticleOrDeterminer(i + 1)) || (Cat(i + 1) == 10 && Cat(p) == 10) ||
+        (Is(i + 1, "to") && Cat(i + 2) == 13))
+        return Preterite(i);
+    if ((Is(i + 1, "that") || Cat(i + 1) == 17) && Readings(i + 2) == 1 && ArticleOrDeterminer(i + 2)) {
+        Preterite(i);
+        SetReading0(i + 1, 17, 17);
+        return;
+    }
+    if (Cat(i + 1) == 18 && Readings(i + 2) == 1 && ArticleOrDeterminer(i + 2)) return Preterite(i);
+    if (Readings(i + 1) >= 2 && (Cat(i + 1) == 10 || Cat(i + 1, 1) == 10) && ArticleOrDeterminer(p)) {
+        Adjective(i);
+        if (Cat(i + 1) != 10) CopyReading(W(i + 1), 0, 1);
+        KeepOne(i + 1);
+        return;
+    }
+    if (s.pass == 0 || Cat(p) != 18) return PreteriteAnd(i, 10, 'B', 12);
+    if (i < 2 || Cat(i - 2) != 10) return Adjective(i);
+    Preterite(i);
+    (void)n;
+}
+
+// The word reached from a two-reading word over a coordinating conjunction.
+void PastFormAfterDecision(i32 i) {
+    const i32 n = Count();
+    if (Readings(i) == 2 && Cat(i - 1) == 16) {
+        i32 k = i - 2;
+        while (k > 0 && !(Readings(k) == 1 && (Cat(k) == 14 || Cat(k) == 17))) --k;
+        if (k > 0 && Feat(k) == 3) Preterite(i);
+    }
+    if (Readings(i) == 2 && Cat(i + 1) == 16) {
+        i32 k = i + 2;
+        while (k < n && !(Readings(k) == 1 && (Cat(k) == 14 || Cat(k) == 17))) ++k;
+        if (k < n && (Feat(k) == 3 || Feat(k) == 11)) Preterite(i);
+    }
+    i32 k = i - 1;
+    while (k >= 1 && Cat(k) == 18) --k;
+    if (k >= 1 && Readings(k) == 1 && (Cat(k) == 14 || Cat(k) == 13 || Cat(k) == 12)) Adjective(i);
+}
+
+void PresentParticiple(i32 i) {
+    const i32 n = Count();
+    const i32 p = i - 1;
+    const u8 mp = Model(p);
+    if ((VerbClass(p) && (mp == 37 || mp == 48 || mp == 110 || mp == 69 || mp == 21 || mp == 99)) ||
+        Is(p, "while") || Is(p, "these") || Is(p, "those") || Is(p, "that") ||
+        (i < n - 1 && ArticleOrDeterminer(i + 1)))
+        return;
+    if (ArticleOrDeterminer(p) || (Cat(p) == 10 && Cat(i + 1) == 10)) {
+        W(i).ReadingCategories[0] = 10;
+        bool adjective = false;
+        if (i == n - 1) adjective = false;
+        else if (i < n - 2 && Cat(i + 1) == 21 && Cls(i + 2) == 'B') adjective = true;
+        else adjective = Cat(i + 1) == 10;
+        W(i).ReadingClasses[0] = adjective ? 'B' : 'A';
+        W(i).ReadingFeatures[0] = adjective ? 12 : 4;
+        return;
+    }
+    const bool verbBefore = VerbClass(p) && (VerbClass(p, 1) || Feat(p) < 16);
+    if (!verbBefore && Cat(p) != 7 && Cat(p) != 8 && Cat(p) != 15) return;
+    const u8 m = Model(i);
+    const bool keep = (Cat(i + 1) == 10 && m == 'w') || m == 'K' || m == ')' || m == 24 || m == 'Z' ||
+                      m == 'R' || m == 'q' || m == '@' || m == ';' ||
+                      (m == 1 && (Begins(i, "ask") || Begins(i, "offer") || Begins(i, "award")));
+    if (!keep) Adjective(i);
+}
+
+}  // namespace
+
+void ParticipleRules(PassState& s, i32 i, bool skip) {
+    if (skip) return;
+    if (Readings(i) == 1 && Cat(i) == 12) {
+        if (i > 0) PresentParticiple(i);
+        return;
+    }
+    if (i > 0 && Cat(i) == 5 && Cls(i) == 'I' && !Is(i, "that") && !Is(i, "what"))
+        W(i).ReadingCategories[0] = Cat(i - 1) == 15 ? 5 : 17;
+    if (i > 0 && Cat(i) == 14 && Is(i - 1, "let's")) W(i).ReadingCategories[0] = 13;
+    if (Cat(i) == 14 && Feat(i) == 24) {
+        W(i).ReadingClasses[0] = 128;
+        PastFormDecision(s, i);
+        if (i > 0) PastFormAfterDecision(i);
+    }
+}
+
+void ShortWordRules(PassState& s, i32 i, i32 length) {
+    const i32 n = Count();
+    (void)s;
+    if (length == 1) {
+        if (Is(i, "a") && Is(i + 1, "number") && i < n - 1) {
+            NounReading(i + 1, '2');
+            const u8 f = Is(i + 2, "of") ? 8 : 0;
+            W(i).ReadingFeatures[0] = f;
+            W(i + 1).ReadingFeatures[0] = f;
+        }
+        if (Is(i, "i") && W(i).WordCaseMode == 0 &&
+            (Cat(i + 1) == 14 || (Cat(i + 1) == 18 && Cat(i + 2) == 14))) {
+            WordRecord& w = W(i);
+            w.ReadingCount = 1;
+            SetReading0(i, 1, 'U');
+            w.ReadingFeatures[0] = 5;
+            w.ReadingMarks[0] = 9;
+            if (i == 0) KeepOne(i + 1);
+        }
+        return;
+    }
+    if (length != 2 || i >= n - 1) return;
+    if (Is(i, "in") && i < n - 2 && Is(i + 1, "spite") && Is(i + 2, "of")) {
+        Prepositional(i, 3);
+        KeepOne(i);
+        return;
+    }
+    if (Is(i, "by") && i > 0 && CompareStrings(W(i - 1).WordText, W(i + 1).WordText) == kCompareEqual) {
+        MarkWords(i - 1, i + 1, 18, 26);
+        KeepOne(i - 1);
+        KeepOne(i + 1);
+        ClearFeatures(i - 1);
+        ClearFeatures(i + 1);
+        return;
+    }
+    if (Is(i, "as") && i < n - 2 && Is(i + 1, "well") && Is(i + 2, "as")) {
+        MarkWords(i, i + 2, 17, '*');
+        KeepOne(i + 1);
+    }
+}
+
+}  // namespace english

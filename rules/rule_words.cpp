@@ -1,0 +1,130 @@
+#include "rules/rule_words.h"
+
+#include <cstring>
+
+#include "frame/mac_roman.h"
+
+namespace rules {
+
+namespace {
+
+// Compares the text with the literal, the text's first letter lowered
+// (`lowerFirst`) or every letter lowered (`lowerAll`). The literal is taken
+// as written.
+bool SameText(const BoundedString& s, const char* literal, bool lowerFirst, bool lowerAll) {
+    const i32 n = GetStringLength(s);
+    const i32 m = static_cast<i32>(std::strlen(literal));
+    if (n != m) return false;
+    for (i32 k = 0; k < n; ++k) {
+        u8 c = s.data[k];
+        if (lowerAll || (lowerFirst && k == 0)) c = ToLowerMacRoman(c);
+        u8 l = static_cast<u8>(literal[k]);
+        if (lowerAll) l = ToLowerMacRoman(l);
+        if (c != l) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool Is(i32 i, const char* literal) {
+    const WordRecord& w = W(i);
+    if (CompareWordText(w.WordText, literal) == kCompareEqual) return w.WordText.valid != 0 || *literal == 0;
+    // Word 0 (word -1 reads it too) with only its first letter a capital.
+    const bool first = i <= 0 && (w.WordCaseMode == 1 || w.WordCaseMode == 2);
+    return first && SameText(w.WordText, literal, true, false);
+}
+
+bool IsAnyCase(i32 i, const char* literal) { return SameText(W(i).WordText, literal, false, true); }
+
+bool Begins(i32 i, const char* literal) { return FindCSubstring(W(i).WordText, literal) == 1; }
+bool Contains(i32 i, const char* literal) { return FindCSubstring(W(i).WordText, literal) > 0; }
+
+bool Ends(i32 i, const char* literal) {
+    const BoundedString& s = W(i).WordText;
+    const i32 n = GetStringLength(s);
+    const i32 m = static_cast<i32>(std::strlen(literal));
+    return m <= n && std::memcmp(s.data + (n - m), literal, static_cast<size_t>(m)) == 0;
+}
+
+bool IsOneOf(i32 i, const char* const* literals) {
+    for (; *literals != nullptr; ++literals)
+        if (Is(i, *literals)) return true;
+    return false;
+}
+
+i32 TextLength(i32 i) { return GetStringLength(W(i).WordText); }
+u8 Letter(i32 i, i32 k) { return W(i).WordText.ClampedAt(k); }
+
+void KeepOne(i32 i) { W(i).ReadingCount = 1; }
+
+void SetReading0(i32 i, u8 category, u8 cls) {
+    WordRecord& w = W(i);
+    w.ReadingCategories[0] = category;
+    w.ReadingClasses[0] = cls;
+}
+
+void CopyReading(WordRecord& w, i32 to, i32 from) {
+    w.ReadingClasses[to] = w.ReadingClasses[from];
+    w.ReadingFeatures[to] = w.ReadingFeatures[from];
+    w.ReadingCategories[to] = w.ReadingCategories[from];
+    w.ReadingMarks[to] = w.ReadingMarks[from];
+    w.ReadingLemmaRefs[to] = w.ReadingLemmaRefs[from];
+}
+
+void RemoveReading(WordRecord& w, i32 r) {
+    const i32 n = w.ReadingCount;
+    for (i32 k = r; k + 1 < n && k + 1 < static_cast<i32>(kReadingSlots); ++k) CopyReading(w, k, k + 1);
+    if (n > 0) w.ReadingCount = static_cast<u16>(n - 1);
+}
+
+void SwapReadings01(WordRecord& w) {
+    std::swap(w.ReadingClasses[0], w.ReadingClasses[1]);
+    std::swap(w.ReadingFeatures[0], w.ReadingFeatures[1]);
+    std::swap(w.ReadingCategories[0], w.ReadingCategories[1]);
+    std::swap(w.ReadingMarks[0], w.ReadingMarks[1]);
+    std::swap(w.ReadingLemmaRefs[0], w.ReadingLemmaRefs[1]);
+}
+
+bool MayReport(RuleCode code, i32 pos) {
+    return gLastRule < code || (gLastRule == code && static_cast<i16>(pos) > gLastErrorPos);
+}
+
+RuleCode Commit(const RuleReport& r, u16& out) {
+    gErrorVariant = r.variant;
+    gErrorDetail = r.detail;
+    gErrorKind = r.kind;
+    gErrorGender = r.gender;
+    gErrorNumber = r.number;
+    gErrorPerson = r.person;
+    gErrorExtent = r.extent;
+    out = static_cast<u16>(r.pos);
+    return r.code;
+}
+
+u16 AdjustSegmentLink(u16 link, i32 standing, i32 n) {
+    if (link >= 254 || static_cast<i32>(link) <= standing) return link;
+    if (static_cast<i32>(link) <= standing + n) return static_cast<u16>(standing);
+    return static_cast<u16>(link - n);
+}
+
+void RemoveSegmentRecords(i32 standing, i32 n) {
+    const i32 count = gSegmentCount;
+    if (standing < 0 || standing >= count) return;
+    if (n > count - standing - 1) n = count - standing - 1;  // only records that exist leave
+    if (n <= 0) return;
+    for (i32 k = standing + 1; k + n < count; ++k) gSegments[k] = gSegments[k + n];
+    gSegmentCount = static_cast<u16>(count - n);
+    for (i32 k = 0; k < static_cast<i32>(gSegmentCount); ++k)
+        gSegments[k].Link = static_cast<u8>(AdjustSegmentLink(gSegments[k].Link, standing, n));
+}
+
+void ClearSegmentTable() {
+    for (u32 k = 0; k < gSegments.count; ++k) {
+        gSegments[static_cast<i32>(k)] = SegmentRecord{};
+        gSegments[static_cast<i32>(k)].Link = 255;
+    }
+    gSegmentCount = 0;
+}
+
+}  // namespace rules

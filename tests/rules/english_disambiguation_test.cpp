@@ -1,0 +1,236 @@
+// The English reading disambiguation on word tables built from the compact
+// notation of the word-table fixture: the reorder, the linking-verb flag,
+// the rules of "to", the modals, the set phrases, the category pairs and
+// the pronoun-case results.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "../checking/word_table_fixture.h"
+#include "rules/english/english_passes.h"
+#include "rules/rule_words.h"
+
+namespace {
+
+using word_table::Build;
+
+class EnglishDisambiguationTest : public word_table::WordTableTest {
+protected:
+    void SetUp() override {
+        WordTableTest::SetUp();
+        gCheckingLanguage = 0;
+        gEnglishReadingClashReports = 0;
+    }
+    void TearDown() override {
+        gEnglishReadingClashReports = 0;
+        WordTableTest::TearDown();
+    }
+};
+
+// Readings of word i as "cls.features.category.mark" joined by '+'.
+std::string Readings(i32 i) {
+    std::string out;
+    const WordRecord& w = gWords[i];
+    for (i32 r = 0; r < w.ReadingCount; ++r) {
+        if (r) out += '+';
+        out += std::to_string(w.ReadingClasses[r]) + "." + std::to_string(w.ReadingFeatures[r]) + "." +
+               std::to_string(w.ReadingCategories[r]) + "." + std::to_string(w.ReadingMarks[r]);
+    }
+    return out;
+}
+
+TEST_F(EnglishDisambiguationTest, TwoLeadingReadingsAreReordered) {
+    struct Case {
+        const char* sentence;
+        const char* word1;  // readings of word 1 after pass 0
+    } cases[] = {
+        // noun before verb: the verb comes first, on every pass
+        {"well/#20.0.18 walk/A.4.10.5+#128.0.14.1 ./", "128.0.14.1+65.4.10.5"},
+        // participle before verb: the participle alone stays
+        {"it/[.7.1 used/#128.4.11.1+#128.3.14.1 ./", "128.4.11.1"},
+        // verb before participle: the participle replaces it
+        {"it/[.7.1 used/#128.3.14.2+#128.4.11.1 ./", "128.4.11.1"},
+    };
+    for (const Case& c : cases) {
+        Build(c.sentence);
+        DisambiguateEnglishReadings(0);
+        EXPECT_EQ(Readings(1), c.word1) << c.sentence;
+        DisambiguateEnglishReadings(2);
+        EXPECT_EQ(Readings(1), c.word1) << c.sentence << " (pass 2)";
+    }
+}
+
+TEST_F(EnglishDisambiguationTest, LinkingVerbFlagOnPassOneOnly) {
+    struct Case {
+        const char* sentence;
+        i16 pass;
+        i32 word;
+        u8 mark;
+    } cases[] = {
+        {"he/].23.1 seems/#128.1.14.1 happy/B.12.10 ./", 1, 1, 129},
+        {"he/].23.1 seems/#128.1.14.1 like/#34.0.15 him/_.0.2 ./", 1, 1, 1},  // before a preposition
+        {"he/].23.1 seems/#128.1.14.1 happy/B.12.10 ./", 2, 1, 1},
+        {"he/].23.1 seems/#128.1.14.1 happy/B.12.10 ./", 0, 1, 1},
+        {"he/].23.1 is/#128.1.14.37 happy/B.12.10 ./", 1, 1, 165},                // be
+        {"he/].23.1 seems/#128.1.14.1", 1, 1, 1},                                 // the last word
+    };
+    for (const Case& c : cases) {
+        Build(c.sentence);
+        DisambiguateEnglishReadings(c.pass);
+        EXPECT_EQ(gWords[c.word].ReadingMarks[0], c.mark) << c.sentence << " pass " << c.pass;
+    }
+}
+
+TEST_F(EnglishDisambiguationTest, ModalsAndTheirNounHomographs) {
+    // "an are": a noun, and the call ends at once with 0.
+    Build("an/c.4.7 are/#128.10.14.37 ./");
+    EXPECT_EQ(DisambiguateEnglishReadings(1), 0);
+    EXPECT_EQ(Readings(1), "65.4.10.37");
+    // "the will to live": "will" after an article is a noun (mark 44).
+    Build("the/e.48.7 will/#128.0.14.31 to/#32.0.15 live/#128.0.14.1 ./");
+    DisambiguateEnglishReadings(0);
+    EXPECT_EQ(Readings(1), "65.4.10.44");
+    // "he can quickly go": the verb after the adverb is an infinitive, the
+    // modal governs it (class 242).
+    Build("he/].23.1 can/#128.0.14.28 quickly/#20.0.18 go/#128.0.14.1+A.4.10.15 ./");
+    DisambiguateEnglishReadings(0);
+    EXPECT_EQ(gWords[1].ReadingClasses[0], 242);
+    EXPECT_EQ(Readings(3), "128.0.13.1");
+    // "can you go": the pronoun is read as either case, the verb after it
+    // an infinitive.
+    Build("can/#128.0.14.28 you/#92.10.1 go/#128.0.14.1 ?/");
+    DisambiguateEnglishReadings(0);
+    EXPECT_EQ(gWords[1].ReadingCategories[0], 3);
+    EXPECT_EQ(gWords[2].ReadingCategories[0], 13);
+}
+
+TEST_F(EnglishDisambiguationTest, InfinitiveMarkerSettlesTheNextWord) {
+    // A verb whose second reading is the base form becomes an infinitive.
+    Build("I/U.5.1 want/#128.0.14.1 to/#32.0.15 open/B.12.10+#128.0.14.1 it/[.7.2 ./");
+    DisambiguateEnglishReadings(0);
+    EXPECT_EQ(Readings(3), "128.0.13.1");
+    EXPECT_EQ(gWords[2].ReadingCategories[0], 18);
+    // "according to": both prepositional, passed over afterwards.
+    Build("according/#128.0.12.1 to/#32.0.15 him/_.0.2 ./");
+    DisambiguateEnglishReadings(0);
+    EXPECT_EQ(gWords[0].ReadingClasses[0], ',');
+    EXPECT_EQ(gWords[1].ReadingClasses[0], ',');
+    // from X to X: the second X takes the first's reading (pass 1 on).
+    Build("from/#34.0.15 time/A.4.10+#20.0.18 to/#32.0.15 time/B.12.10+#20.0.18 he/].23.1 came/#128.3.14 ./");
+    DisambiguateEnglishReadings(1);
+    EXPECT_EQ(Readings(3), "65.4.10.0");
+}
+
+TEST_F(EnglishDisambiguationTest, ToBeforeAWordThatFitsNoneOfItsUses) {
+    const char* sentence = "the/e.48.7 box/A.4.10 is/#128.1.14.37 to/#32.0.15 big/B.12.10 ./";
+    Build(sentence);
+    EXPECT_EQ(DisambiguateEnglishReadings(1), 0) << "held by default";
+    gEnglishReadingClashReports = 1;
+    Build(sentence);
+    EXPECT_EQ(DisambiguateEnglishReadings(0), 0) << "pass 0 never checks";
+    EXPECT_EQ(DisambiguateEnglishReadings(1), 257 + 3);
+    Build("the/e.48.7 box/A.4.10 is/#128.1.14.37 to/#32.0.15 big/B.12.10 boxes/A.8.10 ./");
+    EXPECT_EQ(DisambiguateEnglishReadings(1), 0) << "an adjective before a noun";
+}
+
+TEST_F(EnglishDisambiguationTest, SetPhrasesAreSettled) {
+    Build("in/#34.0.15+#20.0.18 spite/A.4.10+#128.0.14.1 of/#33.0.15 it/[.7.2 ./");
+    DisambiguateEnglishReadings(0);
+    for (i32 i = 0; i < 3; ++i) {
+        EXPECT_EQ(gWords[i].ReadingClasses[0], ',') << i;
+        EXPECT_EQ(gWords[i].ReadingCategories[0], 15) << i;
+    }
+    EXPECT_EQ(gWords[1].ReadingCount, 1);
+    Build("day/A.4.10+B.12.10 by/#34.0.15 day/A.4.10+B.12.10 ./");
+    DisambiguateEnglishReadings(0);
+    for (i32 i = 0; i < 3; ++i) EXPECT_EQ(gWords[i].ReadingClasses[0], 26) << i;
+    EXPECT_EQ(gWords[0].ReadingCount, 1);
+    EXPECT_EQ(gWords[2].ReadingCount, 1);
+    Build("a/h.4.7 number/A.4.10+#128.0.14.1 of/#33.0.15 men/A.8.10 ./");
+    DisambiguateEnglishReadings(0);
+    EXPECT_EQ(gWords[0].ReadingFeatures[0], 8);
+    EXPECT_EQ(gWords[1].ReadingFeatures[0], 8);
+    EXPECT_EQ(gWords[1].ReadingCount, 1);
+}
+
+TEST_F(EnglishDisambiguationTest, CategoryPairsRemoveReadings) {
+    // Subject pronoun before determiner: value 3, possible at pass 0 only.
+    const char* sentence = "x/U.5.1+A.4.10 some/Q.4.8 ./";
+    Build(sentence);
+    DisambiguateEnglishReadings(0);
+    EXPECT_EQ(gWords[0].ReadingCount, 2);
+    DisambiguateEnglishReadings(1);
+    EXPECT_EQ(Readings(0), "65.4.10.0");
+    // Article before a word that is a verb or a noun: the verb goes.
+    Build("the/e.48.7 walk/#128.0.14.1+A.4.10 ./");
+    DisambiguateEnglishReadings(0);
+    EXPECT_EQ(Readings(1), "65.4.10.0");
+}
+
+TEST_F(EnglishDisambiguationTest, OneReadingClashesAreReportedOnlyWhenNotExcused) {
+    gEnglishReadingClashReports = 1;
+    struct Case {
+        const char* sentence;
+        i16 pass;
+        i16 result;
+    } cases[] = {
+        {"the/e.48.7 the/e.48.7 cat/A.4.10 ./", 0, 257},      // article after article
+        {"he/].23.1 go/#128.0.13.1 ./", 1, 0},                // subject + infinitive: excused
+        {"he/].23.1 some/Q.4.8 ./", 0, 0},                    // value 3 at pass 0: possible
+        {"of/#33.0.15 are/#128.10.14.1 ./", 1, 257},          // preposition + verb
+    };
+    for (const Case& c : cases) {
+        Build(c.sentence);
+        EXPECT_EQ(DisambiguateEnglishReadings(c.pass), c.result) << c.sentence;
+    }
+    gEnglishReadingClashReports = 0;
+    Build("the/e.48.7 the/e.48.7 cat/A.4.10 ./");
+    EXPECT_EQ(DisambiguateEnglishReadings(0), 0) << "held by default";
+}
+
+TEST_F(EnglishDisambiguationTest, PronounCase) {
+    struct Case {
+        const char* sentence;
+        i16 pass;
+        i16 result;
+        u8 variant;
+    } cases[] = {
+        {"I/U.5.1 cans/A.8.10 not/#20.0.18 swim/#128.0.14.1 ./", 1, 257, 'X'},
+        {"I/U.5.1 cans/A.8.10 not/#20.0.18 swim/#128.0.14.1 ./", 0, 0, 0},
+        {"him/_.0.2 went/#128.3.14.1 home/A.4.10 ./", 1, 257, 0},
+        {"him/_.0.2 ,/ I/U.5.1 trust/#128.0.14.1 ./", 1, 0, 0},
+        {"he/].23.1 gave/#128.3.14.1 it/[.7.2 to/#32.0.15 John/@.4.10 and/#16.0.16 I/U.5.1 ./", 1, 256 + 6, 0},
+        {"he/].23.1 gave/#128.3.14.1 it/[.7.2 to/#32.0.15 John/@.4.10 and/#16.0.16 me/V.0.2 ./", 1, 0, 0},
+        {"John/@.4.10 and/#16.0.16 me/V.0.2 went/#128.3.14.1 ./", 1, 257 + 2, 0},
+    };
+    for (const Case& c : cases) {
+        Build(c.sentence);
+        gErrorVariant = 0;
+        EXPECT_EQ(DisambiguateEnglishReadings(c.pass), c.result) << c.sentence << " pass " << c.pass;
+        EXPECT_EQ(gErrorVariant, c.variant) << c.sentence;
+    }
+}
+
+TEST(CategoryPairTable, HoldsTheTableOfTheEliminationRules) {
+    const char* rows[19] = {
+        "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "1 0 1 1 0 0 0 0 3 0 3 3 3 3 1 0 1 1 3",
+        "1 0 1 1 3 1 3 1 3 3 1 3 1 1 1 1 3 1 1", "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1",
+        "1 0 1 1 0 1 0 1 0 1 1 1 1 0 1 1 1 1 1", "1 1 1 1 1 3 1 1 1 1 3 3 1 1 1 1 1 1 1",
+        "1 0 1 1 0 1 0 0 0 1 3 0 1 1 1 1 1 1 1", "1 0 0 0 0 0 0 0 1 1 1 0 0 0 0 3 1 0 1",
+        "1 3 1 3 3 3 0 1 1 1 1 1 1 3 1 1 1 1 1", "1 0 0 0 0 0 0 0 1 0 1 0 0 0 0 0 0 0 1",
+        "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "1 0 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1",
+        "1 0 1 1 1 1 1 1 1 1 1 1 1 1 3 1 1 1 1", "1 0 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1",
+        "1 1 1 1 1 1 1 1 1 1 1 1 1 1 3 1 1 1 1", "1 0 1 1 1 1 3 1 1 1 1 1 1 1 0 3 1 0 1",
+        "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "1 1 1 1 1 1 1 1 1 1 1 1 1 1 3 1 3 1 1",
+        "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1",
+    };
+    ASSERT_EQ(gCategoryPairSource.count, 361u);
+    for (i32 left = 0; left < 19; ++left) {
+        std::string got;
+        for (i32 right = 0; right < 19; ++right)
+            got += (right ? " " : "") + std::to_string(gCategoryPairSource[left * 19 + right]);
+        EXPECT_EQ(got, rows[left]) << "row " << left;
+    }
+}
+
+}  // namespace
