@@ -23,11 +23,7 @@ void ClearDictFaults() {
 
 u8 DictBodyByte(u32 offset) { return offset < gDictBody.count ? gDictBody.data[offset] : 0; }
 
-namespace {
-
-u32 BodyU16(u32 offset) { return static_cast<u32>(DictBodyByte(offset) << 8 | DictBodyByte(offset + 1)); }
-
-}  // namespace
+u32 DictBodyU16(u32 offset) { return static_cast<u32>(DictBodyByte(offset) << 8 | DictBodyByte(offset + 1)); }
 
 bool GetDictSection(i32 section, DictSectionSpan& span) {
     if (section < 1 || section >= static_cast<i32>(gDictSectionCount)) return false;
@@ -56,15 +52,15 @@ bool OpenEntryLists(const DictSectionSpan& section, u8 third, u8 fourth, EntryLi
         ReportDictFault(kDictFaultIndex);
         return false;
     }
-    const u32 listsBegin = BodyU16(s + n + 1);
+    const u32 listsBegin = DictBodyU16(s + n + 1);
     if (listsBegin < n + 3 || listsBegin > section.length || (listsBegin - n) % 3 != 0) {
         ReportDictFault(kDictFaultIndex);
         return false;
     }
     for (u32 j = 0; j < n; j += 3) {
         if (DictBodyByte(s + j) != third) continue;
-        const u32 a = BodyU16(s + j + 1);
-        const u32 b = j + 3 < n ? BodyU16(s + j + 4) : listsBegin;
+        const u32 a = DictBodyU16(s + j + 1);
+        const u32 b = j + 3 < n ? DictBodyU16(s + j + 4) : listsBegin;
         if (a < n || a > b || b > listsBegin || (a - n) % 3 != 0 || (b - n) % 3 != 0) {
             ReportDictFault(kDictFaultIndex);
             return false;
@@ -86,18 +82,23 @@ bool NextEntryList(EntryListCursor& cursor, EntryListSpan& list) {
         const u32 e = cursor.next;
         cursor.next += 3;
         if (DictBodyByte(s + e) != cursor.fourth) continue;
-        const u32 begin = BodyU16(s + e + 1);
-        const u32 end = e + 3 < cursor.listsBegin ? BodyU16(s + e + 4) : cursor.sectionLength;
-        if (begin < cursor.listsBegin || begin > end || end > cursor.sectionLength) {
+        if (!EntryListAt(s, cursor.sectionLength, cursor.listsBegin, e, list)) {
             ReportDictFault(kDictFaultList);
             continue;
         }
-        list.begin = s + begin;
-        list.end = s + end;
-        list.record = e;
         return true;
     }
     return false;
+}
+
+bool EntryListAt(u32 sectionStart, u32 sectionLength, u32 listsBegin, u32 record, EntryListSpan& list) {
+    const u32 begin = DictBodyU16(sectionStart + record + 1);
+    const u32 end = record + 3 < listsBegin ? DictBodyU16(sectionStart + record + 4) : sectionLength;
+    if (begin < listsBegin || begin > end || end > sectionLength) return false;
+    list.begin = sectionStart + begin;
+    list.end = sectionStart + end;
+    list.record = record;
+    return true;
 }
 
 KeyText MakeKeyText(const BoundedString& key) {

@@ -102,9 +102,16 @@ bool OpenEntryLists(const DictSectionSpan& section, u8 third, u8 fourth, EntryLi
 // The next entry list whose fourth letter is the cursor's; false when there
 // is none left.
 bool NextEntryList(EntryListCursor& cursor, EntryListSpan& list);
+// The entry list of the fourth-letter record at section offset `record` of
+// the section [sectionStart, sectionStart + sectionLength) whose lists begin
+// at section offset `listsBegin`; false when the list would run backwards
+// or leave the lists area (NextEntryList counts that as a fault).
+bool EntryListAt(u32 sectionStart, u32 sectionLength, u32 listsBegin, u32 record, EntryListSpan& list);
 
 // Byte of the current body (0 beyond it).
 u8 DictBodyByte(u32 offset);
+// Big-endian 16-bit value at a body offset (0 beyond the body).
+u32 DictBodyU16(u32 offset);
 
 // ---- Keys --------------------------------------------------------------------
 // A read-only key: its bytes up to the terminator or the array's end.

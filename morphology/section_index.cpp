@@ -30,8 +30,6 @@ struct BodyIndex {
 // French and English bodies keep their indexes side by side.
 BodyIndex gBodyIndexes[2];
 
-u32 BodyU16(u32 offset) { return static_cast<u32>(DictBodyByte(offset) << 8 | DictBodyByte(offset + 1)); }
-
 BodyIndex& CurrentBodyIndex() {
     const bool french = gCheckingLanguage != 0;
     BodyIndex& b = gBodyIndexes[french ? 0 : 1];
@@ -107,14 +105,6 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
     return n;
 }
 
-// The list [begin, end) of the fourth-letter record at section offset `r`
-// as NextEntryList reads it; false when it would refuse the list.
-bool ListOfRecord(u32 s, u32 length, u32 listsBegin, u32 r, u32& begin, u32& end) {
-    begin = BodyU16(s + r + 1);
-    end = r + 3 < listsBegin ? BodyU16(s + r + 4) : length;
-    return begin >= listsBegin && begin <= end && end <= length;
-}
-
 void BuildSectionIndex(SectionIndex& x, const DictSectionSpan& span, bool french) {
     x.built = true;
     x.usable = false;
@@ -126,23 +116,23 @@ void BuildSectionIndex(SectionIndex& x, const DictSectionSpan& span, bool french
     const u32 s = span.start;
     const u32 n = DictBodyByte(s + 2);
     if (n == 0 || n % 3 != 0 || n + 3 > span.length) return;
-    const u32 listsBegin = BodyU16(s + n + 1);
+    const u32 listsBegin = DictBodyU16(s + n + 1);
     if (listsBegin < n + 3 || listsBegin > span.length || (listsBegin - n) % 3 != 0) return;
     const u32 lists = (listsBegin - n) / 3;
     u32 total = 0;
     for (u32 k = 0; k < lists; ++k) {
-        u32 begin = 0, end = 0;
-        if (ListOfRecord(s, span.length, listsBegin, n + 3 * k, begin, end))
-            total += ReadEntries(s + begin, s + end, french, nullptr);
+        EntryListSpan list;
+        if (EntryListAt(s, span.length, listsBegin, n + 3 * k, list))
+            total += ReadEntries(list.begin, list.end, french, nullptr);
     }
     x.entries.Allocate(total);
     x.listFirst.Allocate(lists + 1);
     u32 at = 0;
     for (u32 k = 0; k < lists; ++k) {
         x.listFirst.data[k] = at;
-        u32 begin = 0, end = 0;
-        if (ListOfRecord(s, span.length, listsBegin, n + 3 * k, begin, end))
-            at += ReadEntries(s + begin, s + end, french, x.entries.data + at);
+        EntryListSpan list;
+        if (EntryListAt(s, span.length, listsBegin, n + 3 * k, list))
+            at += ReadEntries(list.begin, list.end, french, x.entries.data + at);
     }
     x.listFirst.data[lists] = at;
     x.thirdSize = n;
