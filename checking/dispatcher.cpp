@@ -256,15 +256,17 @@ void AdjustVerbCategories() {
 }
 
 // Word rules 37, 39, 8 and the locution decoding, with word 0's first
-// letter lowered; the letter is put back on every path.
+// letter lowered when it alone is a capital; the letter is put back on every path.
 RuleCode RunWordRules(DispatchState& s, DispatcherStorage& st) {
     if (gCheckingLanguage != 0 && s.mode != kModeScoring) {
         if (const RuleCode r = RuleLigature(s); r != 0) return r;
     }
     if (gWordCount == 0) return DecodeLocutionResult(s);
     CopyString(st.savedFirstWord, gWords[0].WordText);
+    // Only a word whose first letter alone is a capital is lowered.
     u8& first = gWords[0].WordText.data[0];
-    if (first >= 'A' && first <= 'Z') first = static_cast<u8>(first + 32);
+    const u16 caseMode = gWords[0].WordCaseMode;
+    if ((caseMode == 1 || caseMode == 2) && first >= 'A' && first <= 'Z') first = static_cast<u8>(first + 32);
     RuleCode r = RuleMissingHyphen(s);
     if (r == 0) r = RuleRegister(s);
     if (r == 0) r = DecodeLocutionResult(s);
