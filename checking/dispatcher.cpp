@@ -67,6 +67,8 @@ void AnalyseWordAgain(DispatcherStorage& st, i32 i) {
     }
 }
 
+}  // namespace
+
 u8 RemapEnglishClass(u8 c) {
     switch (c) {
         case '8': return 'B';
@@ -77,6 +79,8 @@ u8 RemapEnglishClass(u8 c) {
         default: return c;
     }
 }
+
+namespace {
 
 void ScoreVerbForm(i32 i) {
     const u8 c = WordClass(i);

@@ -8,6 +8,10 @@
 // preparation. Returns the code of the next finding, 0 when none is left.
 RuleCode AnalyseAndCheckSentence(u16 mode);
 
+// The class letter the English rules read for a class of the English
+// dictionary (its open classes are written as digits there).
+u8 RemapEnglishClass(u8 c);
+
 // Test seam: when set, AnalyseAndCheckSentence returns what the hook
 // returns and runs nothing else. Only tests set it.
 using DispatcherHook = RuleCode (*)(u16 mode);

@@ -1,0 +1,119 @@
+// The English reading disambiguation in words per second: the word tables
+// of the sentences of the English texts, as the dispatcher hands them to the
+// passes (classes remapped, categories derived), through the pass loop
+// (pass 0, the numbered passes until the readings settle, pass 32).
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "bench/bench_text.h"
+#include "checking/dispatcher.h"
+#include "checking/syntactic_code.h"
+#include "frame/bounded_string.h"
+#include "frame/records.h"
+#include "frame/tables.h"
+#include "krzlib.h"
+#include "rules/english/english_passes.h"
+
+namespace {
+
+struct SavedWord {
+    u16 count;
+    u8 cls[8], feat[8], cat[8], mark[8];
+    u32 lemma[8];
+    u16 caseMode;
+    std::string text;
+};
+using SavedTable = std::vector<SavedWord>;
+std::vector<SavedTable> gTables;
+
+RuleCode Capture(u16 /*mode*/) {
+    if (gTables.size() > 4000) return 0;
+    SavedTable t;
+    for (i32 i = 0; i < gWordCount; ++i) {
+        WordRecord& w = gWords[i];
+        for (i32 r = 0; r < w.ReadingCount && r < 8; ++r) w.ReadingClasses[r] = RemapEnglishClass(w.ReadingClasses[r]);
+        for (i32 r = 0; r < w.ReadingCount && r < 8; ++r)
+            w.ReadingCategories[r] = DeriveSyntacticCode(static_cast<i16>(i), static_cast<i16>(r));
+        SavedWord s{};
+        s.count = w.ReadingCount;
+        for (i32 r = 0; r < 8; ++r) {
+            s.cls[r] = w.ReadingClasses[r];
+            s.feat[r] = w.ReadingFeatures[r];
+            s.cat[r] = w.ReadingCategories[r];
+            s.mark[r] = w.ReadingMarks[r];
+            s.lemma[r] = w.ReadingLemmaRefs[r];
+        }
+        s.caseMode = w.WordCaseMode;
+        s.text = reinterpret_cast<const char*>(w.WordText.data);
+        t.push_back(s);
+    }
+    gTables.push_back(t);
+    return 0;
+}
+
+void Restore(const SavedTable& t) {
+    gWordCount = static_cast<u16>(t.size());
+    for (i32 i = 0; i < gWordCount; ++i) {
+        const SavedWord& s = t[static_cast<size_t>(i)];
+        WordRecord& w = gWords[i];
+        w.ReadingCount = s.count;
+        for (i32 r = 0; r < 8; ++r) {
+            w.ReadingClasses[r] = s.cls[r];
+            w.ReadingFeatures[r] = s.feat[r];
+            w.ReadingCategories[r] = s.cat[r];
+            w.ReadingMarks[r] = s.mark[r];
+            w.ReadingLemmaRefs[r] = s.lemma[r];
+        }
+        w.WordCaseMode = s.caseMode;
+        CopyCString(w.WordText, s.text.c_str());
+    }
+}
+
+u32 Total() {
+    u32 n = 0;
+    for (i32 i = 0; i < gWordCount; ++i) n += gWords[i].ReadingCount;
+    return n;
+}
+
+void BM_EnglishDisambiguation(benchmark::State& state) {
+    KRZInit(0, 1);
+    KRZSetLanguage(0);
+    std::string here = __FILE__;
+    const std::string dir = here.substr(0, here.rfind('/')) + "/../tests/data/text/";
+    auto paragraphs = bench_text::LoadParagraphs(dir + "austen_pride_en.txt");
+    for (const std::string& p : bench_text::LoadParagraphs(dir + "morris_nowhere_en.txt")) paragraphs.push_back(p);
+    std::vector<ParagraphErrorRecord> table(KRZ_MAX_PARAGRAPH_ERRORS + 1);
+    gTables.clear();
+    gDispatcherTestHook = Capture;
+    for (const std::string& p : paragraphs) {
+        const uint32_t n = KRZTestGrammarParagraph(p.c_str(), 0, static_cast<int32_t>(p.size()), table.data(),
+                                                   KRZ_CATEGORY_ALL, 1, 1, 0, 0);
+        KRZClearParagraphTab(table.data(), static_cast<int16_t>(n));
+    }
+    gDispatcherTestHook = nullptr;
+    u64 words = 0;
+    for (const SavedTable& t : gTables) words += t.size();
+    for (auto _ : state) {
+        for (const SavedTable& t : gTables) {
+            Restore(t);
+            DisambiguateEnglishReadings(0);
+            u32 total = Total();
+            for (i16 pass = 1; pass < 32; ++pass) {
+                const u32 previous = total;
+                if (DisambiguateEnglishReadings(pass) > 256) break;
+                total = Total();
+                if (total == previous) break;
+            }
+            benchmark::DoNotOptimize(DisambiguateEnglishReadings(32));
+        }
+    }
+    state.counters["words/s"] = benchmark::Counter(static_cast<double>(words * state.iterations()),
+                                                   benchmark::Counter::kIsRate);
+    state.counters["sentences"] = static_cast<double>(gTables.size());
+    KRZEnd();
+}
+BENCHMARK(BM_EnglishDisambiguation);
+
+}  // namespace
