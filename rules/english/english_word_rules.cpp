@@ -483,6 +483,30 @@ void PresentParticiple(i32 i) {
     if (!keep) Adjective(i);
 }
 
+// An infinitive after a verb of perception or causation ("heard him
+// sing", "let it go"), after "why", "but", "except" (pass 1 on).
+void InfinitiveAfterGoverningWord(const PassState& s, i32 i) {
+    const i32 p = i - 1;
+    if (s.pass < 1 || i < 1 || Cat(i) != 14 || Feat(i) != 0) return;
+    if (Cls(p) == 24 || Cat(p) == 1 || Cat(p) == 7 || Cat(p) == 8) return;
+    i32 w = p;
+    while (w >= 0 && !((Cat(w) >= 11 && Cat(w) <= 15) || Cat(w) == 17 || Cat(w) == 5)) --w;
+    if (w >= 0 && Cat(w) != 17) {
+        const u8 m = Model(w);
+        if ((m == 20 && Begins(w, "let")) || m == ';' || m == 'E' || m == 'Y' || (m == 21 && Begins(w, "hear")) ||
+            (m == 1 && Begins(w, "help")) || (m == 3 && Begins(w, "watch")) || Is(w, "gonna")) {
+            W(i).ReadingCategories[0] = 13;
+            KeepOne(i);
+            return;
+        }
+    }
+    const bool opens = p == 0 || Cat(p - 1) == 21;
+    if ((Is(p, "why") && opens) || (Is(p, "not") && Is(p - 1, "why")) || Is(p, "except") || Is(p, "but") ||
+        (Is(p, "not") && (Is(p - 1, "except") || Is(p - 1, "but"))) ||
+        (Is(p, "than") && Is(p - 1, "rather") && Cat(p - 2) == 13) || (Cat(p) == 16 && Cat(p - 1) == 13))
+        W(i).ReadingCategories[0] = 13;
+}
+
 }  // namespace
 
 void ParticipleRules(PassState& s, i32 i, bool skip) {
@@ -494,6 +518,7 @@ void ParticipleRules(PassState& s, i32 i, bool skip) {
     if (i > 0 && Cat(i) == 5 && Cls(i) == 'I' && !Is(i, "that") && !Is(i, "what"))
         W(i).ReadingCategories[0] = Cat(i - 1) == 15 ? 5 : 17;
     if (i > 0 && Cat(i) == 14 && Is(i - 1, "let's")) W(i).ReadingCategories[0] = 13;
+    InfinitiveAfterGoverningWord(s, i);
     if (Cat(i) == 14 && Feat(i) == 24) {
         W(i).ReadingClasses[0] = 128;
         PastFormDecision(s, i);

@@ -96,6 +96,13 @@ TEST_F(EnglishDisambiguationTest, ModalsAndTheirNounHomographs) {
     DisambiguateEnglishReadings(0);
     EXPECT_EQ(gWords[1].ReadingClasses[0], 242);
     EXPECT_EQ(Readings(3), "128.0.13.1");
+    // "I heard him sing": an infinitive after a verb of perception, from
+    // pass 1 on.
+    Build("I/U.5.1 heard/#128.3.14.21 him/_.0.2 sing/#128.0.14.1+A.4.10 ./");
+    DisambiguateEnglishReadings(0);
+    EXPECT_EQ(gWords[3].ReadingCategories[0], 14);
+    DisambiguateEnglishReadings(1);
+    EXPECT_EQ(Readings(3), "128.0.13.1");
     // "can you go": the pronoun is read as either case, the verb after it
     // an infinitive.
     Build("can/#128.0.14.28 you/#92.10.1 go/#128.0.14.1 ?/");
