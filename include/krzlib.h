@@ -430,6 +430,26 @@ KRZ_API int16_t KRZPlural(const char* word, int16_t* count, char* results, uint1
 KRZ_API int16_t KRZSingular(const char* word, uint16_t* count, char* results, uint16_t accentsOnCapitals,
                             uint16_t language);
 
+/* French reference dictionary (headwords, part-of-speech labels and
+ * synonym groups; always French, whatever the checking language).
+ * KRZLitDictWord: the entries at and after the word (case, accents,
+ * hyphens and apostrophes ignored; a word not found locates the entry
+ * that follows it); fills up to max records, writes the number filled to
+ * *count and the located entry to *entry. Returns 1 when the located
+ * entry's headword is the word, else 0.
+ * KRZLitDictOffset: the entries from entry number `entry` on; *count is 0
+ * for an entry past the text. Returns 0.
+ * max <= 0 gives no records. Texts in the host's code page; lines are
+ * separated by line feeds and never begin with blanks. */
+typedef struct LitDictResultRecord {
+    uint16_t headwordLength; /* leading bytes of text that form the headword */
+    char text[1000];         /* NUL-terminated, at most 999 bytes */
+} LitDictResultRecord;
+
+KRZ_API int16_t KRZLitDictWord(const char* word, LitDictResultRecord* results, int16_t max,
+                               uint16_t* count, uint32_t* entry);
+KRZ_API int16_t KRZLitDictOffset(uint32_t entry, LitDictResultRecord* results, int16_t max,
+                                 uint16_t* count);
 
 /* Short forms for hosts that pass NUL-terminated texts and keep one
  * language: each forwards to its full counterpart (the text's length as

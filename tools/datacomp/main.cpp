@@ -2,7 +2,7 @@
 //
 //   krz_datacomp --hunspell-aff FILE --hunspell-dic FILE --npm DIR --out DIR
 //                [--manifest FILE] [--no-check]
-//                [--english [--scowl DIR] [--wordnet DIR]]
+//                [--english [--scowl DIR] [--wordnet DIR]] [--thesaurus FILE]
 //
 // Stages: expand the Hunspell lexicon (every form with its fields), read the
 // frequency ranks and the non-eliding words, build the verb models, classify
@@ -16,7 +16,9 @@
 // manifest (default DIR/french_manifest.txt). With --english also the
 // English blocks: KRZDATA_203.bin .. KRZDATA_205.bin (prefix index, body,
 // matrix), KRZDATA_206.bin (model rows), KRZAVER_201.bin .. KRZAVER_207.bin
-// (ending lists of length 1..7) and english_manifest.txt.
+// (ending lists of length 1..7) and english_manifest.txt. With --thesaurus
+// (a MyThes-format French thesaurus) also the reference dictionary:
+// KRZDATA_303.bin .. KRZDATA_306.bin (index, text, token and phrase tables).
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -35,6 +37,7 @@
 #include "tools/datacomp/homophones.h"
 #include "tools/datacomp/hunspell.h"
 #include "tools/datacomp/library_check.h"
+#include "tools/datacomp/litdict_writer.h"
 #include "tools/datacomp/source_text.h"
 #include "tools/datacomp/verb_models.h"
 
@@ -50,6 +53,7 @@ struct Options {
     bool english = false;
     std::string scowl = kScowlDir;
     std::string wordnet = kWordNetDir;
+    std::string thesaurus;
 };
 
 bool ParseOptions(int argc, char** argv, Options& o) {
@@ -70,6 +74,7 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         else if (a == "--english") o.english = true;
         else if (a == "--scowl") ok = value(o.scowl);
         else if (a == "--wordnet") ok = value(o.wordnet);
+        else if (a == "--thesaurus") ok = value(o.thesaurus);
         else ok = false;
         if (!ok) return false;
     }
@@ -254,6 +259,38 @@ int CompileEnglish(const Options& opt, CompileReport& report) {
     return 0;
 }
 
+// The reference dictionary (KRZDATA 303-306), checked entry by entry with
+// the library's reader.
+int CompileReferenceDictionary(const Options& opt, CompileReport& report) {
+    std::string text, error;
+    std::vector<ThesaurusHeadword> source;
+    if (!ReadWholeFile(opt.thesaurus, text) || !ParseThesaurus(text, source, error)) {
+        std::fprintf(stderr, "krz_datacomp: thesaurus %s: %s\n", opt.thesaurus.c_str(),
+                     error.empty() ? "cannot read it" : error.c_str());
+        return 1;
+    }
+    static LitDictBlocks dict;
+    dict = CompileLitDict(source);
+    report.Note("reference dictionary: " + std::to_string(source.size()) + " source headwords, " +
+                std::to_string(dict.entries) + " entries, text " + std::to_string(dict.text.size()) + " bytes, " +
+                std::to_string(dict.droppedSynonyms) + " synonyms left out, " + std::to_string(dict.cutEntries) +
+                " entries cut to a row");
+    for (const auto& [why, n] : dict.dropped)
+        report.Note("reference dictionary: headwords left out " + std::to_string(n) + ": " + why);
+    if (!WriteBlock(opt.out, "KRZDATA", 303, dict.index) || !WriteBlock(opt.out, "KRZDATA", 304, dict.text) ||
+        !WriteBlock(opt.out, "KRZDATA", 305, dict.tokens) || !WriteBlock(opt.out, "KRZDATA", 306, dict.phrases)) {
+        std::fprintf(stderr, "krz_datacomp: cannot write into %s\n", opt.out.c_str());
+        return 1;
+    }
+    const std::vector<std::string> diffs = CheckLitDict(dict);
+    report.Note("reference dictionary check: " + std::to_string(diffs.size()) + " entries differ");
+    for (size_t i = 0; i < diffs.size() && i < 20; ++i) report.Note("reference dictionary check: " + diffs[i]);
+    std::string all;
+    for (const std::string& d : diffs) all += d + "\n";
+    WriteFile(opt.out + "/litdict_check.txt", all);
+    return diffs.empty() ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -352,6 +389,7 @@ int main(int argc, char** argv) {
     }
 
     if (opt.english && CompileEnglish(opt, report) != 0) status = 1;
+    if (!opt.thesaurus.empty() && CompileReferenceDictionary(opt, report) != 0) status = 1;
 
     // Homophone lists (KRZDATA 401 English, 402 French), after the English
     // dictionary. Their entries are kept only when the library analyses them
