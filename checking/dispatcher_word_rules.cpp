@@ -11,6 +11,7 @@
 #include "frame/settings.h"
 #include "lexicon/lex_lookup.h"
 #include "lexicon/synonyms.h"
+#include "morphology/token_base_form.h"
 #include "morphology/section_walk.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
@@ -517,10 +518,12 @@ bool IsPronounPair(u8 a, u8 b) {
            (a == '\\' && b == '\\');
 }
 
-// Base form of word i: the lemma the readings point at is not at hand here,
-// so the word's text stands for it (the synonym lookup lowers and
-// normalises it).
-void BaseForm(RuleStorage& st, i32 i) { CopyString(st.work, gWords[i].WordText); }
+// Base form of word i (the word's own text when none is found): the
+// reference dictionary lists base forms.
+void BaseForm(RuleStorage& st, i32 i) {
+    GetTokenBaseForm(static_cast<i16>(i), st.work);
+    if (GetStringLength(st.work) == 0) CopyString(st.work, gWords[i].WordText);
+}
 
 // ---- Rule 40 ----------------------------------------------------------------
 
@@ -695,8 +698,8 @@ RuleCode RuleRegister(DispatchState& /*s*/) {
         BaseForm(st, i);
         const u16 savedDetail = gErrorDetail;
         gErrorDetail = 0;
-        BuildSynonymList(1, gWords[i].GroupMark, WordFeature(i), st.work, st.synonyms);
-        if (gErrorDetail == 0) {
+        const u16 items = BuildSynonymList(1, gWords[i].GroupMark, WordFeature(i), st.work, st.synonyms);
+        if (items == 0 || gErrorDetail == 0) {
             gErrorDetail = savedDetail;
             continue;
         }

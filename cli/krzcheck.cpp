@@ -6,6 +6,7 @@
 // Input and output are UTF-8; the library sees Windows-1252 (host_text.h).
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -120,6 +121,11 @@ int PrintHelp() {
         "                       proposes; prints the word and its category\n"
         "  lex-remove WORD      remove every entry of WORD from the --lexicon\n"
         "  lex-list             the words of the --lexicon, one per line\n"
+        "  dict WORD [COUNT]    COUNT entries (default 1, at most 32767) of the French\n"
+        "                       reference dictionary from the one WORD locates (the next\n"
+        "                       one when WORD is missing), separated by an empty line;\n"
+        "                       with --json objects with keys entry, headword, text\n"
+        "  dict-at ENTRY [COUNT] the same from entry number ENTRY\n"
         "\n"
         "Output of check, spell and punct: each line of FILE (standard input when absent)\n"
         "is one paragraph (of at most 1 MiB: a longer line is refused with status 2);\n"
@@ -133,7 +139,8 @@ int PrintHelp() {
         "class, text, message, suggestions); word commands print one JSON array.\n"
         "\n"
         "Exit status: 0 text commands found nothing, word and lexicon commands have\n"
-        "results; 1 findings, or no result (lex-remove: the word was not there);\n"
+        "results; 1 findings, or no result (lex-remove: the word was not there; dict:\n"
+        "WORD is not a headword, its records are still printed; dict-at: none);\n"
         "2 a usage, input or library error (message on standard error).\n",
         stdout);
     return 0;
@@ -587,8 +594,72 @@ int RemoveLexWord(const Options& o) {
     return categories.empty() ? 1 : 0;
 }
 
+// ---- Reference dictionary --------------------------------------------------
+
+// COUNT: 1 .. 32767 (default 1).
+bool ParseDictCount(const std::vector<std::string>& args, size_t at, int16_t* count) {
+    *count = 1;
+    if (args.size() <= at) return true;
+    const std::string& t = args[at];
+    if (t.empty() || t.size() > 5 || t.find_first_not_of("0123456789") != std::string::npos) return false;
+    const long v = std::stol(t);
+    if (v < 1 || v > 32767) return false;
+    *count = static_cast<int16_t>(v);
+    return true;
+}
+
+// The records, separated by an empty line (or as a JSON array).
+void PrintDictRecords(const Options& o, const std::vector<LitDictResultRecord>& records, uint16_t count,
+                      uint32_t first) {
+    std::string out = o.json ? "[" : "";
+    for (uint16_t i = 0; i < count; ++i) {
+        const LitDictResultRecord& r = records[i];
+        const std::string text = Utf8FromCp1252(r.text);
+        const std::string head = Utf8FromCp1252(std::string(r.text, std::min<size_t>(r.headwordLength, 999)).c_str());
+        if (o.json) {
+            out += std::string(i > 0 ? "," : "") + "{\"entry\":" + std::to_string(first + i) +
+                   ",\"headword\":" + JsonString(head) + ",\"text\":" + JsonString(text) + "}";
+        } else {
+            out += (i > 0 ? "\n" : "") + text + "\n";
+        }
+    }
+    if (o.json) out += "]\n";
+    std::fputs(out.c_str(), stdout);
+}
+
+// dict WORD [COUNT]: the entries from the one the word locates; 0 when its
+// headword is the word. dict-at ENTRY [COUNT]: the entries from number
+// ENTRY; 0 when there are any.
+int RunDict(const Options& o) {
+    int16_t max = 1;
+    if (o.args.empty() || o.args.size() > 2 || !ParseDictCount(o.args, 1, &max)) {
+        Usage();
+        return 2;
+    }
+    std::vector<LitDictResultRecord> records(static_cast<size_t>(max));
+    uint16_t count = 0;
+    if (o.command == "dict") {
+        const std::string word = Cp1252FromUtf8(o.args[0]);
+        uint32_t entry = 0;
+        const int16_t exact = KRZLitDictWord(word.c_str(), records.data(), max, &count, &entry);
+        PrintDictRecords(o, records, count, entry);
+        return exact == 1 ? 0 : 1;
+    }
+    const std::string& t = o.args[0];
+    if (t.empty() || t.size() > 10 || t.find_first_not_of("0123456789") != std::string::npos ||
+        std::stoull(t) > 0xFFFFFFFFull) {
+        Usage();
+        return 2;
+    }
+    const uint32_t entry = static_cast<uint32_t>(std::stoull(t));
+    KRZLitDictOffset(entry, records.data(), max, &count);
+    PrintDictRecords(o, records, count, entry);
+    return count > 0 ? 0 : 1;
+}
+
 bool IsKnownCommand(const std::string& command) {
-    return command == "lex-list" || IsLexChangeCommand(command) || IsWordCommand(command) || IsTextCommand(command);
+    return command == "lex-list" || IsLexChangeCommand(command) || IsWordCommand(command) || IsTextCommand(command) ||
+           command == "dict" || command == "dict-at";
 }
 
 // Opens the lexicon given with --lexicon for the command. Only lex-add
@@ -609,6 +680,7 @@ int RunCommand(const Options& o) {
     if (o.command == "lex-add") return AddLexWord(o);
     if (o.command == "lex-remove") return RemoveLexWord(o);
     if (o.command == "suggest") return RunSuggest(o);
+    if (o.command == "dict" || o.command == "dict-at") return RunDict(o);
     if (o.command == "conjugate") return RunConjugate(o);
     if (o.command == "infinitive" || o.command == "plural" || o.command == "singular") return RunWordForms(o);
     if (o.command == "check") return RunTextCommand(o, CheckGrammar);

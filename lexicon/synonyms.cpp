@@ -1,8 +1,306 @@
+// Synonym groups and register of a French word from the reference
+// dictionary: the homograph that fits the word, one followed
+// cross-reference, the groups cut into list items with their usage labels
+// cleaned.
 #include "lexicon/synonyms.h"
 
-// Not built yet (comes with the reference dictionary): no synonym, no
-// register.
-u16 BuildSynonymList(u16 /*mode*/, u8 /*groupMark*/, u8 /*feature*/,
-                     const BoundedString& /*baseText*/, StringList& /*list*/) {
+#include <cstring>
+
+#include "checking/report.h"
+#include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
+#include "frame/records.h"
+#include "lexicon/litdict.h"
+#include "lexicon/litdict_codes.h"
+
+namespace {
+
+constexpr u32 kMaxCandidates = 4;
+constexpr u32 kMaxMarks = 20;
+
+struct Candidate {
+    u32 pos = 0;        // type byte in the text
+    u32 end = 0;        // next separator
+    i32 block = 0;
+    u8 headword[36] = {};
+    i32 score = 0;
+};
+
+u8 TextByte(u32 i) { return i < gLitDictText.count ? gLitDictText.data[i] : 0; }
+
+// Position of the first body byte of the entry whose type byte is at pos.
+u32 BodyStart(u32 pos, u32 end) {
+    const u8 type = TextByte(pos);
+    u32 p = pos + 1;
+    if (type == kLdTypeContinuation) return pos + 2;
+    if (type == 11 || type == 13) p = pos + 2;
+    else if (type == kLdTypeSecondMark) p = (TextByte(pos + 1) == kLdAGrave && TextByte(pos + 2) != kLdEnd) ? pos + 3 : pos + 2;
+    else if (type == kLdTypeFirstMark) p = pos + 2;
+    else if (type >= kLdFirstLetter) p = pos;
+    for (; p < end; ++p)
+        if (TextByte(p) >= kLdEnd) return p + 1;
+    return end;
+}
+
+// The entry's row (key letters and raw bytes), expanded.
+void ExpandEntry(const Candidate& c, BoundedString& row) {
+    std::memset(row.data, 0, row.count);
+    const BoundedString& key = gLitDictIndex.ClampedAt(c.block).Key;
+    row.data[0] = key.count > 0 ? key.data[0] : 0;
+    row.data[1] = key.count > 1 ? key.data[1] : 0;
+    u32 k = 2;
+    for (u32 i = c.pos; i < c.end && k + 1 < row.count && TextByte(i) != 0; ++i) row.data[k++] = TextByte(i);
+    ExpandLitDictEntryText(row);
+}
+
+i32 EntryClass(u8 c) {
+    if (c == 1 || c == 2 || c == 16 || c == kLdVerbLabelCode) return 1;
+    if (c >= 7 && c <= 26 && c != 20) return 2;
+    return 3;
+}
+
+i32 EntryGender(u8 c) {
+    if (c == 9 || c == 11 || c == 15 || c == 22 || c == 24) return 1;
+    if (c == 4 || c == 10 || c == 12 || c == 14 || c == 23 || c == 25) return 2;
+    return 3;
+}
+
+i32 Score(u8 c, u8 category, u8 features) {
+    const i32 wordClass = category == 1 ? 1 : (category >= 8 && category <= 13 ? 2 : 3);
+    i32 s = EntryClass(c) == wordClass ? 4 : 0;
+    if (wordClass == 2 && ((category == 11 && c >= 20 && c <= 26) || (category == 12 && c == 7) ||
+                           (category == 13 && c >= 8 && c <= 12)))
+        s += 2;
+    const i32 g = features >> 4;
+    if ((g == 1 || g == 2) && g == EntryGender(c)) s += 1;
+    return s;
+}
+
+// The register label read from the first body bytes; `start` when none.
+i16 RegisterOf(u32 body, i16 start) {
+    const u8 b0 = TextByte(body), b1 = TextByte(body + 1), h = static_cast<u8>(TextByte(body + 2) >> 4);
+    if (b0 != 118 && b0 != 116) {
+        if (b1 == 20 && h == 2) return 2;
+        if (b1 == 19 && h == 2) return 1;
+        if (b1 == 22 && h == 5) return 3;
+        if (b1 == 20 && h == 14) return 4;
+        if (b1 == 23 && h == 1) return 5;
+        return start;
+    }
+    switch (TextByte(body + 3)) {
+        case 66: return 2;
+        case 50: return 1;
+        case 101: return 3;
+        case 78: return 4;
+        case 113: return 5;
+        default: return start;
+    }
+}
+
+bool IsPointer(u32 body) {
+    for (u32 i = 0; i < 3; ++i)
+        if (TextByte(body + i) == 23 && TextByte(body + i + 1) >= 112 && TextByte(body + i + 1) <= 127) return true;
+    return false;
+}
+
+// Collects the homographs of the word (its folded key, its first two
+// letters as given); false when there is none.
+u32 FindCandidates(const u8* word, Candidate (&cand)[kMaxCandidates], BoundedString& row) {
+    u8 folded[36];
+    const u32 len = LdFoldWord(word, 35, folded);
+    const u8 q1 = len > 0 ? folded[0] : 0, q2 = len > 1 ? folded[1] : 0;
+    if (len < 2 || (q1 == 'a' && q2 < 'b')) return 0;
+    i32 after = 0;
+    const i32 r = FindLitDictBlock(q1, q2, after);
+    if (r < 0) return 0;
+    const u32 end = gLitDictIndex.ClampedAt(r + 1).TextOffset;
+    u32 n = 0;
+    u8 key[36];
+    for (u32 pos = gLitDictIndex.ClampedAt(r).TextOffset; pos < end && n < kMaxCandidates; ++pos) {
+        if (TextByte(pos) != 0 || TextByte(pos + 1) == 0) continue;
+        BuildLitDictKey(gLitDictText, pos + 1, end, key);
+        const i32 c = std::strcmp(reinterpret_cast<const char*>(folded + 2), reinterpret_cast<const char*>(key));
+        if (c < 0) break;
+        if (c > 0) continue;
+        u32 next = pos + 1;
+        while (next < end && TextByte(next) != 0) ++next;
+        Candidate& k = cand[n];
+        k.pos = pos + 1;
+        k.end = next;
+        k.block = r;
+        ExpandEntry(k, row);
+        const u32 hl = row.data[1];
+        u32 i = 0;
+        for (; i < hl && i < 35 && row.data[2 + i] != ',' && row.data[2 + i] != 0; ++i) k.headword[i] = row.data[2 + i];
+        k.headword[i] = 0;
+        if (ToLowerMacRoman(k.headword[0]) == ToLowerMacRoman(word[0]) &&
+            ToLowerMacRoman(k.headword[1]) == ToLowerMacRoman(word[1]))
+            ++n;
+    }
+    return n;
+}
+
+// The best candidate: highest score; on a tie the headword written as the
+// word (accents included), else the earliest.
+u32 Choose(Candidate (&cand)[kMaxCandidates], u32 n, u8 category, u8 features, const u8* word) {
+    u32 best = 0;
+    for (u32 i = 0; i < n; ++i) {
+        cand[i].score = Score(TextByte(BodyStart(cand[i].pos, cand[i].end)), category, features);
+        const bool same = std::strcmp(reinterpret_cast<const char*>(cand[i].headword),
+                                      reinterpret_cast<const char*>(word)) == 0;
+        if (cand[i].score > cand[best].score || (i > 0 && cand[i].score == cand[best].score && same)) best = i;
+    }
+    return best;
+}
+
+void SetItem(BoundedString& item, const u8* text, u32 len) {
+    if (item.count < 3) return;
+    if (len > item.count - 3) len = item.count - 3;
+    if (len > 255) len = 255;
+    std::memmove(item.data + 2, text, len);
+    item.data[2 + len] = 0;
+    item.data[0] = static_cast<u8>(len);
+    item.data[1] = static_cast<u8>(len);
+}
+
+bool StartsWith(const u8* t, u32 n, const char* p) {
+    const u32 pn = static_cast<u32>(std::strlen(p));
+    return n >= pn && std::memcmp(t, p, pn) == 0;
+}
+
+// One group's text: from `from` to `to` in the expanded row, cut as the
+// list wants it. Returns its length in `out`.
+u32 GroupText(const BoundedString& row, u32 from, u32 to, u8 (&out)[1000]) {
+    u32 n = 0;
+    for (u32 i = from; i < to && i < row.count && row.data[i] != 0 && n < 999; ++i) {
+        out[n++] = row.data[i];
+        if (row.data[i] == ' ' && i + 1 < to && row.data[i + 1] == '\n') break;
+    }
+    if (n > 0 && out[n - 1] != '>') --n;
+    if (n > 0 && out[n - 1] == '-') --n;
+    if (n > 0 && out[n - 1] == ' ') --n;
+    for (u32 i = 0; i + 1 < n; ++i)
+        if (out[i] == ' ' && (out[i + 1] == '-' || out[i + 1] == '\n')) {
+            n = i;
+            break;
+        }
+    return n;
+}
+
+// Removes a leading usage label (rule mode) or moves it to the end as a
+// note (description mode).
+u32 CleanLabels(u32 mode, u8 (&t)[1000], u32 n) {
+    static const char* const kRuleLabels[] = {"[pronominal] : se ", "[fort] ", "[faible] ", "[figur\x8E] ",
+                                              "[intrans.] ", "[pronominal] "};
+    if (mode == 1) {
+        for (const char* label : kRuleLabels) {
+            if (label[1] == 'p' && label[12] == ':' && gErrorVariant == 'P') continue;
+            if (!StartsWith(t, n, label)) continue;
+            const u32 k = static_cast<u32>(std::strlen(label));
+            std::memmove(t, t + k, n - k);
+            return n - k;
+        }
+        return n;
+    }
+    static const char* const kNotes[2][2] = {{"[intransitif] ", " [synonyme en emploi intransitif]"},
+                                            {"[pronominal] ", " [synonyme en emploi pronominal]"}};
+    for (const auto& note : kNotes) {
+        if (!StartsWith(t, n, note[0])) continue;
+        const u32 k = static_cast<u32>(std::strlen(note[0]));
+        std::memmove(t, t + k, n - k);
+        n -= k;
+        for (const char* p = note[1]; *p != 0 && n < 999; ++p) t[n++] = static_cast<u8>(*p);
+        return n;
+    }
+    return n;
+}
+
+// The items of the chosen entry's groups from index `first`; returns the
+// index after the last.
+u32 FillGroups(u32 mode, const BoundedString& row, u32 first, StringList& list, i16& code) {
+    u32 marks[kMaxMarks];
+    u32 m = 0;
+    const u32 body = 2u + row.data[1] + 1u;
+    marks[m++] = body;
+    for (u32 i = body; i < row.count && row.data[i] != 0; ++i)
+        if (row.data[i] == '*') {
+            if (m < kMaxMarks) marks[m++] = i;
+            else marks[kMaxMarks - 1] = i;
+        }
+    u32 rowEnd = 2;
+    while (rowEnd < row.count && row.data[rowEnd] != 0) ++rowEnd;
+    u32 k = first;
+    u8 text[1000];
+    for (u32 g = 0; g < m && k < list.count; ++g) {
+        const u32 from = g == 0 ? body : marks[g] + 2;
+        const u32 to = g + 1 < m ? marks[g + 1] : rowEnd + 1;
+        u32 n = GroupText(row, from, to, text);
+        if (g == 0 && mode == 0) {
+            u32 gt = n;
+            for (u32 i = 0; i < n; ++i)
+                if (text[i] == '>') gt = i;
+            if (gt < n) {
+                const u32 skip = gt + 2 < n ? gt + 2 : n;
+                std::memmove(text, text + skip, n - skip);
+                n -= skip;
+            }
+            if (n > 0 && text[0] == '[') code = static_cast<i16>(code % 128 == 0 ? code : code + 128);
+        }
+        n = CleanLabels(mode, text, n);
+        SetItem(list.data[k++], text, n);
+    }
+    return k;
+}
+
+// The word after the first colon of a cross-reference entry's text.
+u32 PointerTarget(const BoundedString& row, u8 (&word)[36]) {
+    u32 i = 2u + row.data[1];
+    while (i < row.count && row.data[i] != 0 && row.data[i] != ':') ++i;
+    u32 n = 0;
+    for (i += 2; i < row.count && row.data[i] != 0 && row.data[i] != ' ' && n < 35; ++i) word[n++] = row.data[i];
+    if (n > 0 && word[n - 1] == '.') --n;
+    word[n] = 0;
+    return n;
+}
+
+}  // namespace
+
+u16 BuildSynonymList(u16 mode, u8 groupMark, u8 feature, const BoundedString& baseText, StringList& list) {
+    static BoundedString row;
+    if (row.valid == 0) InitByteArray(row, kLitDictRowBytes);
+    u8 word[36];
+    u32 wn = 0;
+    for (; wn < 35 && wn < baseText.count && baseText.data[wn] != 0; ++wn) word[wn] = ToLowerMacRoman(baseText.data[wn]);
+    word[wn] = 0;
+    bool followed = false;
+    u8 target[36];
+    std::memcpy(target, word, sizeof target);
+    for (int round = 0; round < 2; ++round) {
+        Candidate cand[kMaxCandidates];
+        const u32 n = FindCandidates(target, cand, row);
+        if (n == 0) return 0;
+        const Candidate& c = cand[Choose(cand, n, groupMark, feature, target)];
+        const u32 body = BodyStart(c.pos, c.end);
+        i16 code = RegisterOf(body, mode == 1 ? -1 : 0);
+        if (mode == 1 && code == -1) {
+            gErrorDetail = static_cast<u16>(-1);
+            return 0;
+        }
+        ExpandEntry(c, row);
+        if (IsPointer(body) && round == 0 && PointerTarget(row, target) > 0) {
+            followed = true;
+            continue;
+        }
+        u32 k = FillGroups(mode, row, 0, list, code);
+        if (followed && k < list.count) {
+            SetItem(list.data[k], word, wn);
+            list.data[k].data[0] = '-';
+            list.data[k].data[1] = ' ';
+            ++k;
+        }
+        gErrorDetail = static_cast<u16>(code);
+        if (mode == 1 && code % 128 == 0) return 0;
+        return static_cast<u16>(k);
+    }
     return 0;
 }

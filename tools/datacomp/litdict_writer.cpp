@@ -258,7 +258,13 @@ std::vector<std::vector<u8>> BodyUnits(const Entry& e, const Tables& t) {
     for (size_t m = 0; m < e.meanings.size(); ++m) {
         const Meaning& mm = e.meanings[m];
         std::vector<u8> u;
-        if (m > 0) PutEscape(u, kLdEscLineBreak);
+        if (m > 0) {
+            // A blank always stands before a line break (the synonym lists
+            // cut groups there).
+            const std::string& prev = e.meanings[m - 1].synonyms.back();
+            if (t.token.count(prev) == 0 && t.phrase.count(prev) == 0) u.push_back(kLdNibbleBlank);
+            PutEscape(u, kLdEscLineBreak);
+        }
         if (!mm.label.empty() && !(m == 0 && e.verbOnly)) PutString(u, t, mm.label);
         PutPhrase(u, t.phrase.at("$"));
         units.push_back(u);
@@ -318,16 +324,12 @@ bool FormsReaderPattern(const std::vector<u8>& b) {
     return false;
 }
 
-// The intended display text of an entry (a string written from a table is
-// followed by a blank, which stays before a line break).
-std::string ExpectedText(const Entry& e, const Tables& t) {
+// The intended display text of an entry.
+std::string ExpectedText(const Entry& e, const Tables& /*t*/) {
     std::string s = e.display + " ";
     for (size_t m = 0; m < e.meanings.size(); ++m) {
         const Meaning& mm = e.meanings[m];
-        if (m > 0) {
-            const std::string& prev = e.meanings[m - 1].synonyms.back();
-            s += (t.token.count(prev) != 0 || t.phrase.count(prev) != 0) ? " \n " : "\n ";
-        }
+        if (m > 0) s += " \n ";
         const std::string label = (m == 0 && e.verbOnly) ? "<verbe>" : mm.label;
         if (!label.empty()) s += label + " ";
         s += m == 0 ? "\n SYN : * " : "SYN : * ";

@@ -1,0 +1,20 @@
+#!/bin/sh
+# krzcheck dict and dict-at: records separated by an empty line, the JSON
+# form, and the exit statuses.
+set -eu
+k="$1"
+fail() { echo "$*" >&2; exit 1; }
+out="$("$k" dict maison)" || fail "dict maison: status $?"
+printf '%s\n' "$out" | head -n 1 | grep -q '^maison <adjectif, nom>' || fail "dict maison: $out"
+n="$("$k" dict abaca 3 | grep -c '^$' || true)"
+[ "$n" = 2 ] || fail "dict abaca 3: $n empty lines"
+set +e
+"$k" dict maisonnz >/dev/null; [ $? = 1 ] || fail "dict of a missing word: not 1"
+"$k" dict-at 4294967295 >/dev/null; [ $? = 1 ] || fail "dict-at past the text: not 1"
+"$k" dict maison 0 2>/dev/null; [ $? = 2 ] || fail "COUNT 0: not 2"
+"$k" dict maison 32768 2>/dev/null; [ $? = 2 ] || fail "COUNT 32768: not 2"
+"$k" dict-at x 2>/dev/null; [ $? = 2 ] || fail "dict-at x: not 2"
+set -e
+json="$("$k" --json dict-at 0 2)"
+printf '%s\n' "$json" | grep -q '^\[{"entry":0,"headword":"à","text":"à <préposition>"},{"entry":1,' ||
+    fail "json: $json"
