@@ -414,8 +414,8 @@ void EnglishSpecials(BaseCall& k) {
             u16 m = 0;
             LookupWordForm(kModeEnglishPlain, w.s, tags, m);
             for (u16 i = 0; i < m && i < 20; ++i) {
-                const u8 cls = static_cast<u8>(store[i] >> 8);
-                if (cls == '8' || cls == 'N') {
+                const u8 found = static_cast<u8>(store[i] >> 8);
+                if (found == '8' || found == 'N') {
                     SetText(k.base, w.s);
                     return;
                 }

@@ -399,7 +399,7 @@ TEST_F(WordAnalysisTest, LongWordsStayInTheirSlots) {
     // Long capitalised words in every pattern, and a short work list.
     StringList few;
     InitByteMatrix(few, 2, 36);
-    for (const std::string w : {std::string(35, 'E'), "E" + std::string(34, 'e'),
+    for (const std::string& w : {std::string(35, 'E'), "E" + std::string(34, 'e'),
                                 std::string(17, 'E') + "-" + std::string(17, 'E'),
                                 std::string(12, 'I') + "'" + std::string(22, 'A')}) {
         SCOPED_TRACE(w);
