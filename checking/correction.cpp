@@ -15,7 +15,6 @@
 #include "inflection/adjectives.h"
 #include "inflection/inflect.h"
 #include "inflection/verb_forms.h"
-#include "inflection/work_text.h"
 #include "morphology/section_walk.h"
 #include "morphology/word_lookup.h"
 
@@ -138,14 +137,14 @@ void JoinedWordForm(i32 i, u16 target, u8 op, BoundedString& form) {
         return -1;
     }();
     Work36 tail;
-    TextSet(tail.s, w.WordText.data + us + 1, TextLen(w.WordText) - static_cast<u32>(us + 1));
+    CopyBytesToString(tail.s, w.WordText.data + us + 1, TextLen(w.WordText) - static_cast<u32>(us + 1));
     StringList& results = WorkList();
     u16 count = 0;
     const u16 r = InflectWord(static_cast<u32>((gCheckingLanguage << 8) | op), tail.s, count, results);
     (void)target;
     if (count > 0 && !(r >= 34 && r <= 36)) {
-        TextSet(form, w.WordText.data, static_cast<u32>(us + 1));
-        TextAppend(form, results[0]);
+        CopyBytesToString(form, w.WordText.data, static_cast<u32>(us + 1));
+        AppendString(form, results[0]);
     }
 }
 
@@ -158,7 +157,7 @@ bool EnglishNounEnding(i32 i, u16 target, BoundedString& form) {
     const u8 last = LastLetter(w.WordText);
     u32 cut = 0;
     Work36 ending;
-    auto end = [&](const char* one, const char* two) { TextSetC(ending.s, target == 1 ? one : two); };
+    auto end = [&](const char* one, const char* two) { CopyCString(ending.s, target == 1 ? one : two); };
     if (b == 30) end("", "es");
     else if (b == 32) {
         cut = Sxz(last) ? 1 : 0;
@@ -166,8 +165,8 @@ bool EnglishNounEnding(i32 i, u16 target, BoundedString& form) {
     } else if (b >= 33 && b <= 58) {
         cut = Sxz(last) ? 2 : 1;
         const char letter[2] = {static_cast<char>(b + 64), 0};
-        TextSetC(ending.s, letter);
-        if (target == 2) TextAppendC(ending.s, "s");
+        CopyCString(ending.s, letter);
+        if (target == 2) AppendCString(ending.s, "s");
     } else if ((b >= 59 && b <= 63) || b == 252 || b == 253) end("", "es");
     else if (b == 31 || (b >= 248 && b <= 251)) {
         cut = last == 's' ? 3 : 1;
@@ -176,7 +175,7 @@ bool EnglishNounEnding(i32 i, u16 target, BoundedString& form) {
         const BoundedString& suffix = gEnglishSuffixes[gLetterTable[b - 160]];
         cut = static_cast<u32>(GetStringLength(suffix)) + (last == 's' && b != 165 ? 1 : 0);
         TextCopy(ending.s, suffix);
-        if (target == 2) TextAppendC(ending.s, "s");
+        if (target == 2) AppendCString(ending.s, "s");
     } else if (b == 254) {
         cut = 2;
         end("an", "en");
@@ -187,7 +186,7 @@ bool EnglishNounEnding(i32 i, u16 target, BoundedString& form) {
         return true;
     }
     CutEnd(form, cut);
-    TextAppend(form, ending.s);
+    AppendString(form, ending.s);
     gCaseMode = w.WordCaseMode;
     if (gCaseMode > 0) ApplyCapitalization(form);
     if (w.CorrectionMark == 0 && !IsKnownForm(form)) {
@@ -271,14 +270,14 @@ bool EnglishWord(Passes& p, BoundedString& first, i32 i) {
             target == 2)
             TextClear(form.s);
     } else if (cls == 'K' && target == 2) {
-        if (TextEquals(form.s, "something")) TextSetC(form.s, "some things");
-        else if (TextEquals(form.s, "nothing")) TextSetC(form.s, "no things");
-        else if (TextEquals(form.s, "everything")) TextSetC(form.s, "every things");
+        if (TextEquals(form.s, "something")) CopyCString(form.s, "some things");
+        else if (TextEquals(form.s, "nothing")) CopyCString(form.s, "no things");
+        else if (TextEquals(form.s, "everything")) CopyCString(form.s, "every things");
     } else if (cls == 'O') {
-        if (target == 2 && TextEquals(form.s, "this")) TextSetC(form.s, "these");
-        else if (target == 2 && TextEquals(form.s, "that")) TextSetC(form.s, "those");
-        else if (target == 1 && TextEquals(form.s, "these")) TextSetC(form.s, "this");
-        else if (target == 1 && TextEquals(form.s, "those")) TextSetC(form.s, "that");
+        if (target == 2 && TextEquals(form.s, "this")) CopyCString(form.s, "these");
+        else if (target == 2 && TextEquals(form.s, "that")) CopyCString(form.s, "those");
+        else if (target == 1 && TextEquals(form.s, "these")) CopyCString(form.s, "this");
+        else if (target == 1 && TextEquals(form.s, "those")) CopyCString(form.s, "that");
     } else if (cls == 25 || cls == '+' || cls == '.') {
         TextCopy(form.s, w.BaseText);
         if (target == 2) {
@@ -312,8 +311,8 @@ bool VowelFollows(i32 i, i32 end, i16 section) {
                        c == 'A' || c == 'E' || c == 'I' || c == 'O' || c == 'U' || c == 'Y' || (c >= 128 && c <= 134);
     if (!vowel) return false;
     Work36 key;
-    TextSetC(key.s, "88");
-    TextAppend(key.s, gWords[n].WordText);
+    CopyCString(key.s, "88");
+    AppendString(key.s, gWords[n].WordText);
     static BoundedArray<u16> tags;
     if (tags.valid == 0) tags.Allocate(32);
     u16 count = 0;
@@ -336,7 +335,7 @@ bool RelativePronoun(BoundedString& first, i32 i, u16 t) {
     else if (TextEquals(text.s, "lequel") || TextEquals(text.s, "lesquels") || TextEquals(text.s, "lesquelles") || la)
         out = ByTarget(t, "lequel", "lesquels", "laquelle", "lesquelles");
     Work36 form;
-    if (out != nullptr) TextSetC(form.s, out);
+    if (out != nullptr) CopyCString(form.s, out);
     else TextCopy(form.s, gWords[i].WordText);
     return AppendForm(first, i, form.s, 1, Blank::Always);
 }
@@ -347,11 +346,11 @@ bool Preposition(BoundedString& first, i32 i, u16 t) {
     TextCopy(form.s, text);
     const u8 cls = WordClass(i);
     if (WordIs(i + 1, "laquelle") && (cls == ' ' || cls == '!')) {
-        TextSetC(form.s, "%");
+        CopyCString(form.s, "%");
     } else if (TextEquals(text, "de") || TextEquals(text, "d'")) {
         if ((t == 2 || t == 4) && WordBegins(i + 1, "un")) TextClear(form.s);
-        else if ((t == 2 || t == 4) && WordIs(i + 1, "la")) TextSetC(form.s, "des");
-        else if (t == 3 && WordIs(i + 1, "la")) TextSetC(form.s, "de la");
+        else if ((t == 2 || t == 4) && WordIs(i + 1, "la")) CopyCString(form.s, "des");
+        else if (t == 3 && WordIs(i + 1, "la")) CopyCString(form.s, "de la");
     }
     if (TextLen(form.s) == 0) return true;
     if (!AppendForm(first, i, form.s, 1, Blank::UnlessApostrophe)) return false;
@@ -374,7 +373,7 @@ bool Numeral(BoundedString& first, i32 i, u16 t) {
     TextCopy(form.s, gWords[i].WordText);
     if (WordClass(i) == 'R' && WordClass(i - 1) == 'S' && WordClass(i + 1) != 'S' && TextLast(form.s) != 's' &&
         (t == 2 || t == 4))
-        TextAppendC(form.s, "s");
+        AppendCString(form.s, "s");
     return AppendForm(first, i, form.s, 2, Blank::UnlessApostrophe);
 }
 
@@ -393,7 +392,7 @@ bool Article(BoundedString& first, i32 i, i32 firstWord, i32 end, u16 t) {
     Work36 text;
     TextCopy(text.s, gWords[i].WordText);
     if (cls == 'd' && i != firstWord && (WordIs(i - 1, "de"))) {
-        if (i == firstWord + 1 && t == 1) TextSetC(first, "du ");
+        if (i == firstWord + 1 && t == 1) CopyCString(first, "du ");
         return true;
     }
     if (cls == 'c' || cls == 'd' || cls == 'e') {
@@ -420,9 +419,9 @@ bool Article(BoundedString& first, i32 i, i32 firstWord, i32 end, u16 t) {
         if (t == 2 || t == 4) {
             if (d) {
                 Work36 f;
-                if (WordClass(i + 1) == 'd' || WordClass(i + 2) == 'A') TextSetC(f.s, "des");
+                if (WordClass(i + 1) == 'd' || WordClass(i + 2) == 'A') CopyCString(f.s, "des");
                 else TextCopy(f.s, text.s);
-                if (!EndsWithApostrophe(f.s)) TextAppendC(f.s, " ");
+                if (!EndsWithApostrophe(f.s)) AppendCString(f.s, " ");
                 return AppendForm(first, i, f.s, 0, Blank::None);
             }
             const bool nounEnds = WordCategory(i + 1) == 10 &&
@@ -436,10 +435,10 @@ bool Article(BoundedString& first, i32 i, i32 firstWord, i32 end, u16 t) {
         }
     }
     Work36 form;
-    if (out != nullptr) TextSetC(form.s, out);
+    if (out != nullptr) CopyCString(form.s, out);
     else {
         TextCopy(form.s, text.s);
-        TextAppendC(form.s, " ");
+        AppendCString(form.s, " ");
     }
     return AppendForm(first, i, form.s, 0, Blank::None);
 }
@@ -469,30 +468,30 @@ bool Indefinite(BoundedString& first, i32 i, u16 t, u16 rule, BoundedString& for
     if (t < 1 || t > 4) return false;
     for (const auto& f : kFamilies) {
         if (TextStartsWith(text.s, f.stem)) {
-            TextSetC(form, f.forms[t - 1]);
+            CopyCString(form, f.forms[t - 1]);
             return true;
         }
     }
     if (TextStartsWith(text.s, "dim") || TextEndsWith(text.s, "di") || TextEndsWith(text.s, "dis")) {
         TextCopy(form, text.s);
         if (t == 2 || t == 4) {
-            if (TextLast(form) != 's') TextAppendC(form, gWords[i].WordCaseMode >= 3 ? "S" : "s");
+            if (TextLast(form) != 's') AppendCString(form, gWords[i].WordCaseMode >= 3 ? "S" : "s");
         } else if (TextLast(form) == 's') {
             TextCut(form, TextLen(form) - 1);
         }
-        TextAppendC(form, " ");
+        AppendCString(form, " ");
         return true;
     }
     if (rule == 42 && TextAt(text.s, 0) == 'l') {
-        TextSetC(form, ByTarget(t, "lequel ", "lesquels ", "laquelle ", "lesquelles "));
+        CopyCString(form, ByTarget(t, "lequel ", "lesquels ", "laquelle ", "lesquelles "));
         return true;
     }
     if (rule == 42 && TextStartsWith(text.s, "ce")) {
-        TextSetC(form, ByTarget(t, "celui ", "ceux ", "celle ", "celles "));
+        CopyCString(form, ByTarget(t, "celui ", "ceux ", "celle ", "celles "));
         return true;
     }
     TextCopy(form, text.s);
-    TextAppendC(form, " ");
+    AppendCString(form, " ");
     (void)first;
     return true;
 }
@@ -522,7 +521,7 @@ bool Determiner(BoundedString& first, i32 i, i32 end, u16 t, u16 rule) {
         (TextStartsWith(text, "un") || TextStartsWith(text, "Un") || TextStartsWith(text, "UN")))
         out = ByTarget(t, "un ", "des ", "une ", "des ");
     if (out != nullptr) {
-        TextSetC(form.s, out);
+        CopyCString(form.s, out);
         return AppendForm(first, i, form.s, 2, Blank::None);
     }
     if (cls == 'P' || cls == 'Q') {
@@ -530,7 +529,7 @@ bool Determiner(BoundedString& first, i32 i, i32 end, u16 t, u16 rule) {
         return AppendForm(first, i, form.s, 2, Blank::None);
     }
     if (TextLen(text) >= 4 && TextStartsWith(text, "ce")) {
-        TextSetC(form.s, ByTarget(t, "celui ", "ceux ", "celle ", "celles ") ? ByTarget(t, "celui ", "ceux ", "celle ", "celles ") : "");
+        CopyCString(form.s, ByTarget(t, "celui ", "ceux ", "celle ", "celles ") ? ByTarget(t, "celui ", "ceux ", "celle ", "celles ") : "");
         return AppendForm(first, i, form.s, 0, Blank::None);
     }
     return true;
@@ -551,7 +550,7 @@ void FrenchEnding(const WordRecord& w, u8 b, u16 t, BoundedString& form) {
     if (b == 59) {
         if (!Sxz(last)) cut = last == 'e' ? 1 : 0;
         else cut = before == 'e' ? 2 : (w.ReadingFeatures[0] == 28 || w.ReadingFeatures[0] == 16 ? 0 : 1);
-        if (fem) TextAppendC(ending.s, "e");
+        if (fem) AppendCString(ending.s, "e");
     } else if (b == 91) {
         cut = Sxz(last) ? 1 : 0;
     } else if (b >= 64 && b <= 95) {
@@ -562,21 +561,21 @@ void FrenchEnding(const WordRecord& w, u8 b, u16 t, BoundedString& form) {
         else if (b == 93) letter = 0x95;   // ï
         else if (b == 94) letter = 0x91;   // ë
         else if (b == 95) letter = 0x8F;   // è
-        TextAppendByte(ending.s, letter);
+        AppendByteToString(ending.s, letter);
     } else if (b >= 33 && b <= 61) {
         if (!Sxz(last)) cut = last == 'e' ? 2 : 1;
         else cut = before == 'e' ? 3 : 2;
         u8 letter = static_cast<u8>(b + 64);
         if (b == 60) letter = 0x8E;
         else if (b == 61) letter = 0x95;
-        TextAppendByte(ending.s, letter);
-        if (fem) TextAppendC(ending.s, "e");
-        if (plural) TextAppendC(ending.s, "s");
+        AppendByteToString(ending.s, letter);
+        if (fem) AppendCString(ending.s, "e");
+        if (plural) AppendCString(ending.s, "s");
     } else if (b >= 160 && b <= 232) {
         const BoundedString& suffix = gFrenchSuffixes[gLetterTable[b - 160]];
         cut = static_cast<u32>(GetStringLength(suffix)) + (((last == 's' && b != 160) || last == 'x') ? 1 : 0);
         TextCopy(ending.s, suffix);
-        if (plural) TextAppendC(ending.s, (b == 161 || b == 162 || b == 171) ? "x" : "s");
+        if (plural) AppendCString(ending.s, (b == 161 || b == 162 || b == 171) ? "x" : "s");
     } else if (b >= 233 && b <= 251) {
         switch (b) {
             case 233: case 234: case 235: case 239: cutBy(5, 3, 4, 2); break;
@@ -594,22 +593,22 @@ void FrenchEnding(const WordRecord& w, u8 b, u16 t, BoundedString& form) {
         cut = last == 's' ? 1 : 0;
     } else if (b == 253) {
         cutBy(5, 4, 4, 3);
-        TextSetC(ending.s, ByTarget(t, "eur", "eurs", "rice", "rices"));
+        CopyCString(ending.s, ByTarget(t, "eur", "eurs", "rice", "rices"));
     } else if (b == 254) {
         cutBy(7, 6, 6, 5);
-        TextSetC(ending.s, ByTarget(t, "ateur", "ateurs", "atrice", "atrices"));
+        CopyCString(ending.s, ByTarget(t, "ateur", "ateurs", "atrice", "atrices"));
     } else if (b == 255) {
         cut = (last == 'e' || last == 'x') ? 3 : last == 's' ? 4 : 2;
-        TextSetC(ending.s, ByTarget(t, "al", "aux", "ale", "ales"));
+        CopyCString(ending.s, ByTarget(t, "al", "aux", "ale", "ales"));
     } else {
         return;
     }
     CutEnd(form, cut);
-    TextAppend(form, ending.s);
+    AppendString(form, ending.s);
     const bool addS = (b == 59 || b == 91 || (b >= 64 && b <= 95) || b == 252 || (b >= 233 && b <= 251));
     if (addS && plural) {
         const u8 l = TextLast(form);
-        if (!((b == 59 || b >= 233) && (l == 's' || l == 'x'))) TextAppendC(form, "s");
+        if (!((b == 59 || b >= 233) && (l == 's' || l == 'x'))) AppendCString(form, "s");
     }
 }
 
@@ -644,8 +643,8 @@ bool NounAdjective(Passes& p, BoundedString& first, i32 i, u16 t) {
                 if (p.pass == 1 && p.insidePair) {
                     TextCopy(form.s, p.kept.s);
                 } else {
-                    TextSet(form.s, adj.s.data, static_cast<u32>(amp - 1));
-                    TextSet(p.kept.s, adj.s.data + amp, TextLen(adj.s) - static_cast<u32>(amp));
+                    CopyBytesToString(form.s, adj.s.data, static_cast<u32>(amp - 1));
+                    CopyBytesToString(p.kept.s, adj.s.data + amp, TextLen(adj.s) - static_cast<u32>(amp));
                     p.insidePair = true;
                 }
             } else {
@@ -656,9 +655,9 @@ bool NounAdjective(Passes& p, BoundedString& first, i32 i, u16 t) {
     }
     if (!done && w.WordCaseMode <= 2) {
         if (b == 128 || b == 129) {
-            if (TextEquals(w.WordText, "oeil-de-boeuf")) TextSetC(form.s, "oeils-de-boeuf");
-            else if (TextStartsWith(w.WordText, "oeil") && (t == 2 || t == 4)) TextSetC(form.s, "yeux");
-            else if (TextEquals(w.WordText, "yeux") && (t == 1 || t == 3)) TextSetC(form.s, "oeil");
+            if (TextEquals(w.WordText, "oeil-de-boeuf")) CopyCString(form.s, "oeils-de-boeuf");
+            else if (TextStartsWith(w.WordText, "oeil") && (t == 2 || t == 4)) CopyCString(form.s, "yeux");
+            else if (TextEquals(w.WordText, "yeux") && (t == 1 || t == 3)) CopyCString(form.s, "oeil");
             else EnglishVariantNoun(p, i, t == 3 ? 1 : t == 4 ? 2 : t, form.s);
         } else if (cls >= 128) {
             u8 model = static_cast<u8>(b - 128);
@@ -671,7 +670,7 @@ bool NounAdjective(Passes& p, BoundedString& first, i32 i, u16 t) {
                 gErrorExtent = kNoCorrection;
                 return false;
             }
-            if (!TextEquals(ending.s, "$")) TextAppend(form.s, ending.s);
+            if (!TextEquals(ending.s, "$")) AppendString(form.s, ending.s);
         } else {
             FrenchEnding(w, b, t, form.s);
         }
@@ -756,7 +755,7 @@ void ComposeCorrection(BoundedString& firstCorrection, BoundedString& secondCorr
             if (TextLen(firstCorrection) == 0) TextCopy(firstCorrection, secondCorrection);
             if (WordExists(first) && TextEquals(gWords[first].SeparatorText, "au") && WordExists(first + 1) &&
                 TextEquals(gWords[first + 1].SeparatorText, "cause"))
-                TextSetC(firstCorrection, MR("à cause"));
+                CopyCString(firstCorrection, MR("à cause"));
         }
         break;
     }

@@ -5,7 +5,6 @@
 #include "checking/word_access.h"
 #include "frame/bounded_string.h"
 #include "frame/settings.h"
-#include "inflection/work_text.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 

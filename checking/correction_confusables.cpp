@@ -15,7 +15,6 @@
 #include "frame/tagged_words.h"
 #include "inflection/verb_candidates.h"
 #include "inflection/verb_forms.h"
-#include "inflection/work_text.h"
 #include "morphology/section_walk.h"
 #include "morphology/word_lookup.h"
 
@@ -108,24 +107,24 @@ bool Graded(const BoundedString& word, bool superlative, BoundedString& out) {
     else if (TextEquals(word, "bad")) fixed = superlative ? "worst" : "worse";
     else if (TextEquals(word, "far")) fixed = superlative ? "furthest" : "further";
     if (fixed != nullptr) {
-        TextSetC(out, fixed);
+        CopyCString(out, fixed);
         return true;
     }
     const u8 last = TextLast(word);
     TextCopy(out, word);
     if (last == 'y') {
         TextCut(out, TextLen(out) - 1);
-        TextAppendC(out, superlative ? "iest" : "ier");
+        AppendCString(out, superlative ? "iest" : "ier");
     } else if (last == 'e') {
-        TextAppendC(out, superlative ? "st" : "r");
+        AppendCString(out, superlative ? "st" : "r");
     } else {
-        TextAppendC(out, superlative ? "est" : "er");
+        AppendCString(out, superlative ? "est" : "er");
     }
     if (EnglishKnown(out)) return true;
     if (last == 'y' || last == 'e') return false;
     TextCopy(out, word);
-    TextAppendByte(out, last);
-    TextAppendC(out, superlative ? "est" : "er");
+    AppendByteToString(out, last);
+    AppendCString(out, superlative ? "est" : "er");
     return EnglishKnown(out);
 }
 
@@ -142,15 +141,15 @@ bool EnglishFixed(BoundedString& first, i32 i) {
                 if (!JoinUnderLimit(first, a.s, 1)) return true;
             return true;
         }
-        case 'i': TextSetC(first, "I"); gErrorExtent = 0; return true;
-        case 'S': TextSetC(first, "most"); return true;
-        case 'L': TextSetC(first, "more"); return true;
-        case 'W': TextSetC(first, " and"); return true;
-        case 'V': TextSetC(first, "they're"); return true;
+        case 'i': CopyCString(first, "I"); gErrorExtent = 0; return true;
+        case 'S': CopyCString(first, "most"); return true;
+        case 'L': CopyCString(first, "more"); return true;
+        case 'W': CopyCString(first, " and"); return true;
+        case 'V': CopyCString(first, "they're"); return true;
         case 'K': {
             TextCopy(a.s, t);
             TextCut(a.s, TextLen(a.s) > 2 ? TextLen(a.s) - 2 : 0);
-            TextAppendC(a.s, "r");
+            AppendCString(a.s, "r");
             u16 count = 0;
             TextCopy(b.s, a.s);
             gCaseMode = 65535;
@@ -169,16 +168,16 @@ bool EnglishFixed(BoundedString& first, i32 i) {
             const u8 last = TextLast(a.s);
             if (last == 'y') {
                 TextCut(a.s, TextLen(a.s) - 1);
-                TextAppendC(a.s, "ily");
+                AppendCString(a.s, "ily");
             } else if (last == 'e') {
                 TextCut(a.s, TextLen(a.s) - 1);
-                TextAppendC(a.s, "y");
+                AppendCString(a.s, "y");
                 if (!IsKnownForm(a.s)) {
                     TextCut(a.s, TextLen(a.s) - 1);
-                    TextAppendC(a.s, "ely");
+                    AppendCString(a.s, "ely");
                 }
             } else {
-                TextAppendC(a.s, "ly");
+                AppendCString(a.s, "ly");
             }
             if (!IsKnownForm(a.s)) {
                 gErrorExtent = kNoCorrection;
@@ -201,15 +200,15 @@ bool EnglishFixed(BoundedString& first, i32 i) {
             }
             TextCopy(first, a.s);
             if (gErrorDetail == 2) {
-                TextAppendC(first, " and");
+                AppendCString(first, " and");
                 JoinUnderLimit(first, a.s, 1);
             }
             return true;
         }
         case 'N': {
             const u8 f = WordFeature(i);
-            TextSetC(first, f == 1 ? "does" : f != 0 ? "did" : "do");
-            TextAppendC(first, " not ");
+            CopyCString(first, f == 1 ? "does" : f != 0 ? "did" : "do");
+            AppendCString(first, " not ");
             if (!EnglishBaseForm(i, a.s)) {
                 gErrorExtent = kNoCorrection;
                 return true;
@@ -235,7 +234,7 @@ void JoinedWords(BoundedString& first, i32 i) {
     if (TextStartsWith(a.s, "quelqu")) TextCut(a.s, 7);
     else if (TextStartsWith(a.s, "quel")) TextCut(a.s, 4);
     else if (TextStartsWith(a.s, "qu'")) TextCut(a.s, 2);
-    else if (TextEquals(a.s, "demie")) TextSetC(a.s, "demi-");
+    else if (TextEquals(a.s, "demie")) CopyCString(a.s, "demi-");
     TextCopy(b.s, gWords[i + 1].WordText);
     if (TextLast(b.s) == ',') TextCut(b.s, TextLen(b.s) - 1);
     TextCopy(first, a.s);
@@ -249,8 +248,8 @@ void JoinedWords(BoundedString& first, i32 i) {
 
 void ItsLets(BoundedString& first, i32 i) {
     const BoundedString& t = gWords[i].SeparatorText;
-    if (TextStartsWith(t, "it's") || TextStartsWith(t, "It's")) TextSetC(first, "its");
-    else if (FindCSubstring(t, "et's") == 2) TextSetC(first, "lets");
+    if (TextStartsWith(t, "it's") || TextStartsWith(t, "It's")) CopyCString(first, "its");
+    else if (FindCSubstring(t, "et's") == 2) CopyCString(first, "lets");
     ApplyWordCase(i, first);
     WordRecord& w = gWords[i];
     if (w.QuoteFlags >= 1 && (w.QuoteFlags & 3) < 2 && WordExists(i + 1) && (gWords[i + 1].QuoteFlags & 3) >= 2)
@@ -263,12 +262,12 @@ void ItsLets(BoundedString& first, i32 i) {
 void FrenchPronoun(BoundedString& first, i32 i) {
     Work36 pronoun;
     const u8 next = WordClass(i + 1);
-    if (next == 'V') TextSetC(pronoun.s, "me");
-    else if (next == 'Z') TextSetC(pronoun.s, "te");
-    else if (next == 'a') TextSetC(pronoun.s, "se");
-    else if (next == 'X') TextSetC(pronoun.s, "nous");
-    else if (next == '\\') TextSetC(pronoun.s, "vous");
-    else if (WordClass(i) == '_') TextSetC(pronoun.s, WordFeature(i) == 11 ? "leur" : "lui");
+    if (next == 'V') CopyCString(pronoun.s, "me");
+    else if (next == 'Z') CopyCString(pronoun.s, "te");
+    else if (next == 'a') CopyCString(pronoun.s, "se");
+    else if (next == 'X') CopyCString(pronoun.s, "nous");
+    else if (next == '\\') CopyCString(pronoun.s, "vous");
+    else if (WordClass(i) == '_') CopyCString(pronoun.s, WordFeature(i) == 11 ? "leur" : "lui");
     else TextCopy(pronoun.s, gWords[i].WordText);
     ApplyWordQuotes(i, pronoun.s);
     const bool vowel2 = WordExists(i + 2) && BeginsWithVowelByte(gWords[i + 2].WordText);
@@ -280,9 +279,9 @@ void FrenchPronoun(BoundedString& first, i32 i) {
     };
     if (gErrorDetail == 1) {
         TextCopy(first, pronoun.s);
-        TextAppendC(first, article(WordFeature(i), false));
+        AppendCString(first, article(WordFeature(i), false));
     } else if (gErrorDetail == 2) {
-        TextSetC(first, article(WordFeature(i + 1), true));
+        CopyCString(first, article(WordFeature(i + 1), true));
         JoinUnderLimit(first, pronoun.s, 1);
     } else {
         TextCopy(first, pronoun.s);
@@ -406,7 +405,7 @@ void CheckReplacement(BoundedString& first, i32 i, i32 k, const BoundedString& t
 void TogglePluralS(const BoundedString& t, BoundedString& out) {
     TextCopy(out, t);
     if (TextLast(out) == 's') TextCut(out, TextLen(out) - 1);
-    else TextAppendC(out, "s");
+    else AppendCString(out, "s");
 }
 
 bool EnglishReplacement(i32 i, Candidate& c) {
@@ -471,12 +470,12 @@ void QuelAgreement(i32 i, BoundedString& out, Candidate& c) {
             }
         }
     }
-    TextSetC(out, "quel");
-    if (f == 24) TextAppendC(out, "s");
-    else if (f == 36) TextAppendC(out, "le");
-    else if (f == 40) TextAppendC(out, "les");
+    CopyCString(out, "quel");
+    if (f == 24) AppendCString(out, "s");
+    else if (f == 36) AppendCString(out, "le");
+    else if (f == 40) AppendCString(out, "les");
     const bool vowel = WordExists(i + 1) && BeginsWithVowelByte(gWords[i + 1].WordText);
-    TextAppendC(out, vowel ? " qu'" : " que");
+    AppendCString(out, vowel ? " qu'" : " que");
     c.cls = 'P';
     c.features = f;
     c.category = 8;
@@ -488,7 +487,7 @@ bool FrenchReplacement(i32 i, BoundedString& text, Candidate& c, bool& conjugate
     const BoundedString& t = gWords[i].WordText;
     const u8 cls = WordClass(i);
     auto set = [&](const char* s, u8 k, u8 f, u8 g) {
-        TextSetC(text, s);
+        CopyCString(text, s);
         c.cls = k;
         c.features = f;
         c.category = g;
@@ -510,8 +509,8 @@ bool FrenchReplacement(i32 i, BoundedString& text, Candidate& c, bool& conjugate
     if (WordIs(i + 1, MR("gré"))) {
         Work36 ending;
         FrenchSlotEnding(FrenchRow(41), WordFeature(i), ending.s);
-        TextSetC(text, "s");
-        if (!TextEquals(ending.s, "$")) TextAppend(text, ending.s);
+        CopyCString(text, "s");
+        if (!TextEquals(ending.s, "$")) AppendString(text, ending.s);
         c.cls = 240;
         c.features = WordFeature(i);
         c.category = 14;
@@ -587,7 +586,7 @@ void EnglishVariantA(i32 i, Candidate& c, bool& ok) {
 bool FrenchVariantA(i32 i, BoundedString& text, Candidate& c) {
     const BoundedString& t = gWords[i + 1].WordText;
     auto set = [&](const char* s, u8 k, u8 f, u8 g) {
-        TextSetC(text, s);
+        CopyCString(text, s);
         c.cls = k;
         c.features = f;
         c.category = g;
@@ -623,7 +622,7 @@ void Replacement(BoundedString& first, BoundedString& second, i32 i) {
             gErrorExtent = kNoCorrection;
             return;
         }
-        TextSetC(text.s, c.text);
+        CopyCString(text.s, c.text);
         if (TextLen(text.s) == 0) return;
         CheckReplacement(first, i, i, text.s, c);
         return;
@@ -646,7 +645,7 @@ void VariantA(BoundedString& first, i32 i) {
     bool ok = false;
     if (!French()) {
         EnglishVariantA(i, c, ok);
-        if (ok) TextSetC(text.s, c.text);
+        if (ok) CopyCString(text.s, c.text);
     } else {
         ok = FrenchVariantA(i, text.s, c);
     }
@@ -687,13 +686,13 @@ void ComposeConfusableText(BoundedString& first, BoundedString& second, i32 i, u
             return;
         }
         if (v == 'Q') {
-            TextSetC(first, "quant");
+            CopyCString(first, "quant");
             ApplyWordCase(i, first);
-            TextAppendC(first, MR(" à"));
+            AppendCString(first, MR(" à"));
             return;
         }
         if (v == 0xCB) {
-            TextSetC(first, MR("À"));
+            CopyCString(first, MR("À"));
             gErrorExtent = 0;
             return;
         }
@@ -733,7 +732,7 @@ void ComposeMissingVerbText(BoundedString& first) {
             tagged = true;
         }
         if (!tagged) {
-            TextSetC(text.s, fixed[0].text);
+            CopyCString(text.s, fixed[0].text);
             gErrorExtent = static_cast<u16>(k);
             if (!Refused(TryInPlace(k, text.s, fixed[0], 0, 15))) {
                 TextCopy(first, text.s);

@@ -10,7 +10,6 @@
 #include "frame/bounded_string.h"
 #include "frame/records.h"
 #include "frame/settings.h"
-#include "inflection/work_text.h"
 #include "lexicon/lex_lookup.h"
 #include "morphology/token_base_form.h"
 #include "morphology/word_analysis.h"
@@ -203,7 +202,7 @@ void AddGuessedSecondReading(WordRecord& w) {
     w.ReadingCount = 2;
     if (!french) {
         CutEnd(w.BaseText, r.cut);
-        TextAppendC(w.BaseText, r.add);
+        AppendCString(w.BaseText, r.add);
         return;
     }
     if (r.cls >= 128) {
@@ -211,7 +210,7 @@ void AddGuessedSecondReading(WordRecord& w) {
         Work36 base;
         TextCopy(base.s, w.WordText);
         CutEnd(base.s, r.cut);
-        TextAppendC(base.s, r.byte == 15 ? "ir" : "er");
+        AppendCString(base.s, r.byte == 15 ? "ir" : "er");
         TextCopy(w.BaseText, base.s);
         return;
     }
@@ -223,7 +222,7 @@ void AddGuessedSecondReading(WordRecord& w) {
     if (features == 4 && TextLast(w.BaseText) == 'e') CutEnd(w.BaseText, 1);
     if (TextLast(w.BaseText) == 0x8E && features < 6) {
         CutEnd(w.BaseText, 1);
-        TextAppendC(w.BaseText, "er");
+        AppendCString(w.BaseText, "er");
     }
 }
 
@@ -243,7 +242,7 @@ void GuessReadings(FormsStorage& st, i32 word, u16 kind, u8 cls, u8 features, u8
     Work36 tail;
     const u32 cut = kind - 128u;
     if (cut >= TextLen(w.WordText)) return;
-    TextSet(tail.s, w.WordText.data + cut, TextLen(w.WordText) - cut);
+    CopyBytesToString(tail.s, w.WordText.data + cut, TextLen(w.WordText) - cut);
     u16 count = 0;
     gCaseMode = 65535;
     if (AnalyseWordForms(gCheckingLanguage == 0 ? 0 : 800, tail.s, count, st.slots) > 0) TakeAnalyses(w, count);
@@ -285,7 +284,7 @@ void TryForm(FormsStorage& st, u32 k, i32 word, u16 contextMode, u32 dictionaryC
 
     if (k < dictionaryCount) {
         Work36 copy;
-        TextSetC(copy.s, reinterpret_cast<const char*>(f.text));
+        CopyCString(copy.s, reinterpret_cast<const char*>(f.text));
         u16 count = 0;
         gFoundInLexicon = 0;
         if (AnalyseWordForms(contextMode, copy.s, count, st.slots) > 0) TakeAnalyses(w, count);
@@ -326,7 +325,7 @@ void TryForm(FormsStorage& st, u32 k, i32 word, u16 contextMode, u32 dictionaryC
     w.SecondLigaturePos = 65535;
     w.FirstLigaturePos = 65535;
     Work36 text;
-    TextSetC(text.s, reinterpret_cast<const char*>(f.text));
+    CopyCString(text.s, reinterpret_cast<const char*>(f.text));
     ApplyLigatureSpelling(text.s, gFoundInLexicon);
     SetSlotText(f.text, text.bytes);
     TextCopy(w.WordText, savedText.s);
@@ -348,9 +347,9 @@ void SortForms(FormsStorage& st) {
 
 void InsertDerivedStem(const FormSlot& best) {
     Work36 key;
-    TextSetC(key.s, reinterpret_cast<const char*>(best.base));
-    TextAppendByte(key.s, best.cls);
-    TextAppendByte(key.s, best.byte);
+    CopyCString(key.s, reinterpret_cast<const char*>(best.base));
+    AppendByteToString(key.s, best.cls);
+    AppendByteToString(key.s, best.byte);
     const i32 capacity = static_cast<i32>(gRelationWorkStrings.count);
     i32 at = 0;
     while (at < gDerivedStemCount && at < capacity) {
@@ -465,7 +464,7 @@ i16 BuildWordFormsForCorrection(u16 mode, i16 word, StringList& out) {
     SortForms(st);
     for (u32 k = 0; k < st.n; ++k) {
         Work36 text;
-        TextSetC(text.s, reinterpret_cast<const char*>(st.forms[k].text));
+        CopyCString(text.s, reinterpret_cast<const char*>(st.forms[k].text));
         if (GetFirstLexForm(text.s, st.entry, 64) != 0) SetSlotText(st.forms[k].text, st.entry.LemmaText);
     }
 

@@ -9,7 +9,6 @@
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "frame/tagged_words.h"
-#include "inflection/work_text.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 
@@ -19,7 +18,7 @@ constexpr u8 kCCedilla = 0x8D;  // ç
 
 bool French() { return gCheckingLanguage != 0; }
 
-void SetC(BoundedString& s, const char* text) { TextSetC(s, text); }
+void SetC(BoundedString& s, const char* text) { CopyCString(s, text); }
 
 bool IsPlural(i32 i) { return (WordFeature(i) & 15) > 4; }
 
@@ -185,7 +184,7 @@ void Rule52(BoundedString& first, i32 i) {
         }
         if (pick == Pick::Empty) return;
         FinishWordForm(i, form.s);
-        if (!EndsWithApostrophe(form.s)) TextAppendC(form.s, " ");
+        if (!EndsWithApostrophe(form.s)) AppendCString(form.s, " ");
         TextCopy(first, form.s);
     }
     Work36 next;
@@ -203,7 +202,7 @@ void Rule32(BoundedString& first, BoundedString& second, i32 i) {
         if (TextStartsWith(text, "vielle")) {
             gErrorVariant = 'G';
             SetC(first, "vieille");
-            if ((WordFeature(i) & 31) >= 8) TextAppendC(first, "s");
+            if ((WordFeature(i) & 31) >= 8) AppendCString(first, "s");
             return;
         }
         if (TextStartsWith(text, "quand")) {
@@ -239,8 +238,8 @@ void Rule32(BoundedString& first, BoundedString& second, i32 i) {
         return;
     }
     CopyTaggedWord(list[gErrorExtent], first);
-    if (gHomophoneAgreement / 2 == 1) TextAppendC(first, "e");
-    if (gHomophoneAgreement % 2 == 1) TextAppendC(first, "s");
+    if (gHomophoneAgreement / 2 == 1) AppendCString(first, "e");
+    if (gHomophoneAgreement % 2 == 1) AppendCString(first, "s");
     ApplyWordCase(i, first);
     ApplyWordQuotes(i, first);
 }
@@ -281,7 +280,7 @@ void Rule39(BoundedString& first, i32 i) {
         for (u32 k = 0; k < n; ++k)
             if (first.data[k] == '-') first.data[k] = ' ';
     } else {
-        if (gErrorVariant == 'S') TextAppendC(first, "s");
+        if (gErrorVariant == 'S') AppendCString(first, "s");
         Work36 next;
         TextCopy(next.s, gWords[i + 1].WordText);
         ApplyWordLigature(i + 1, next.s);
@@ -290,7 +289,7 @@ void Rule39(BoundedString& first, i32 i) {
             gErrorExtent = kNoCorrection;
             return;
         }
-        TextAppendC(first, "-");
+        AppendCString(first, "-");
         AppendString(first, next.s);
     }
     MergeQuotes(first, i);
@@ -374,17 +373,17 @@ void Rule59(BoundedString& first, BoundedString& second) {
         if (gErrorDetail == 2) {
             TextCopy(next.s, gWords[p + 1].WordText);
             TextCopy(first, w.s);
-            TextAppendC(first, " pas ");
+            AppendCString(first, " pas ");
             AppendUnderLimit(first, next.s);
             TextCopy(second, w.s);
-            TextAppendC(second, " ");
+            AppendCString(second, " ");
             AppendString(second, next.s);
-            TextAppendC(second, " pas");
+            AppendCString(second, " pas");
         } else {
             TextCopy(first, w.s);
-            TextAppendC(first, " pas");
+            AppendCString(first, " pas");
             TextCopy(second, w.s);
-            TextAppendC(second, " plus");
+            AppendCString(second, " plus");
         }
         ApplyWordCase(p, first);
         ApplyWordCase(p, second);
@@ -401,7 +400,7 @@ void Rule59(BoundedString& first, BoundedString& second) {
         first.data[TextLen(first) - 1] = 'e';
         ApplyWordCase(p - 1, first);
         ApplyWordQuotes(p - 1, first);
-        TextAppendC(first, " n'");
+        AppendCString(first, " n'");
         ApplyWordQuotes(p, w.s);
         AppendUnderLimit(first, w.s);
         return;
@@ -421,8 +420,8 @@ bool OrdinalForm(const BoundedString& word, BoundedString& out) {
     while (d < n && word.data[d] >= '0' && word.data[d] <= '9') ++d;
     if (d == 0) return false;
     Work36 suffix;
-    TextSet(suffix.s, word.data + d, n - d);
-    TextSet(out, word.data, d);
+    CopyBytesToString(suffix.s, word.data + d, n - d);
+    CopyBytesToString(out, word.data, d);
     const u32 sl = n - d;
     const bool one = d == 1 && word.data[0] == '1';
     const bool two = d == 1 && word.data[0] == '2';
@@ -438,7 +437,7 @@ bool OrdinalForm(const BoundedString& word, BoundedString& out) {
     else if (two && TextEquals(suffix.s, "nde")) tail = "de";
     else if (two && TextEquals(suffix.s, "ndes")) tail = "des";
     if (tail == nullptr) return false;
-    TextAppendC(out, tail);
+    AppendCString(out, tail);
     return true;
 }
 
@@ -451,7 +450,7 @@ bool JoinSpan(BoundedString& out, i32 i, i32 count, i32 slack) {
             gErrorExtent = kNoCorrection;
             return false;
         }
-        if (GetStringLength(out) > 0) TextAppendC(out, " ");
+        if (GetStringLength(out) > 0) AppendCString(out, " ");
         AppendString(out, w.s);
     }
     return true;
@@ -474,7 +473,7 @@ bool Rule1Fixed(BoundedString& first, i32 i) {
             return true;
         case 'P':
             TextCopy(first, text);
-            TextAppendC(first, ".");
+            AppendCString(first, ".");
             return true;
         case 'X':
             TextCopy(first, text);
@@ -487,7 +486,7 @@ bool Rule1Fixed(BoundedString& first, i32 i) {
             TextCopy(cut.s, text);
             TextCut(cut.s, n > gErrorDetail ? n - gErrorDetail : 0);
             AppendString(first, cut.s);
-            if (gErrorDetail == (gErrorVariant == 'C' ? 3 : 4)) TextAppendC(first, "y");
+            if (gErrorDetail == (gErrorVariant == 'C' ? 3 : 4)) AppendCString(first, "y");
             gErrorExtent = 0;
             return true;
         }

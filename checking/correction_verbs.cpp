@@ -15,7 +15,6 @@
 #include "inflection/inflect.h"
 #include "inflection/verb_candidates.h"
 #include "inflection/verb_forms.h"
-#include "inflection/work_text.h"
 #include "lexicon/synonyms.h"
 #include "morphology/section_walk.h"
 #include "morphology/verb_slots.h"
@@ -60,7 +59,7 @@ void CutEnd(BoundedString& s, u32 n) { TextCut(s, TextLen(s) > n ? TextLen(s) - 
 // Appends `ending` ("$": nothing) to stem.
 void AppendEnding(BoundedString& stem, const BoundedString& ending) {
     if (TextEquals(ending, "$")) return;
-    TextAppend(stem, ending);
+    AppendString(stem, ending);
 }
 
 bool Accept(i32 i, const BoundedString& form) { return IsKnownForm(form) || gWords[i].CorrectionMark != 0; }
@@ -267,10 +266,10 @@ void SetChecked(BoundedString& first, i32 k, BoundedString& form) {
 void EnglishRule53(BoundedString& first, i32 i) {
     const BoundedString& t = gWords[i].WordText;
     Work36 form;
-    auto fixed = [&](const char* s) { TextSetC(first, s); };
+    auto fixed = [&](const char* s) { CopyCString(first, s); };
     switch (gErrorDetail) {
         case 9: {
-            TextSetC(first, "have ");
+            CopyCString(first, "have ");
             TextCopy(form.s, t);
             ApplyWordCase(i, form.s);
             AppendUnderLimit(first, form.s);
@@ -306,7 +305,7 @@ void EnglishRule53(BoundedString& first, i32 i) {
                 }
                 ApplyWordCase(i, form.s);
                 ApplyWordQuotes(i, form.s);
-                TextSetC(first, "would ");
+                CopyCString(first, "would ");
                 AppendUnderLimit(first, form.s);
                 return;
             }
@@ -337,7 +336,7 @@ void EnglishRule53(BoundedString& first, i32 i) {
                 else if (TextEquals(t, "wouldn't")) { text = "did not "; withNext = true; }
             }
             if (text != nullptr) {
-                TextSetC(first, text);
+                CopyCString(first, text);
                 if (withNext) {
                     TextCopy(form.s, gWords[i + 1].WordText);
                     ApplyWordCase(i + 1, form.s);
@@ -414,8 +413,8 @@ void InvertedSubject(BoundedString& first, i32 i, const SegmentRecord& seg) {
     }
     const bool plural = seg.Number == 2;
     // The pronoun follows the gender of the report protocol: 1 masculine.
-    if (gErrorGender == 2) TextAppendC(form.s, plural ? "-elles" : "-elle");
-    else TextAppendC(form.s, plural ? "-ils" : "-il");
+    if (gErrorGender == 2) AppendCString(form.s, plural ? "-elles" : "-elle");
+    else AppendCString(form.s, plural ? "-ils" : "-il");
     SetChecked(first, i, form.s);
 }
 
@@ -462,11 +461,11 @@ void EnglishRule44(BoundedString& first, i32 i) {
     Work36 form;
     if (mark == 37 || mark == 165) {
         const u8 current = CurrentSlot(i);
-        if (current == 3 && !singular) TextSetC(form.s, "were");
-        else if (current == 11 && singular) TextSetC(form.s, "was");
-        else if (singular && seg->Person == 1) TextSetC(form.s, "am");
-        else if (singular && seg->Person == 3) TextSetC(form.s, "is");
-        else TextSetC(form.s, "are");
+        if (current == 3 && !singular) CopyCString(form.s, "were");
+        else if (current == 11 && singular) CopyCString(form.s, "was");
+        else if (singular && seg->Person == 1) CopyCString(form.s, "am");
+        else if (singular && seg->Person == 3) CopyCString(form.s, "is");
+        else CopyCString(form.s, "are");
         AppendFinished(first, i, form.s);
         return;
     }
@@ -487,7 +486,7 @@ void EnglishRule44(BoundedString& first, i32 i) {
             gErrorExtent = kNoCorrection;
             return;
         }
-        TextAppendC(form.s, "n't");
+        AppendCString(form.s, "n't");
         AppendFinished(first, i, form.s);
         return;
     }
@@ -505,7 +504,7 @@ StringList& SynonymList() {
 // Synonym k's text: from the entry's third byte, its length in the second.
 void SynonymText(const BoundedString& entry, BoundedString& out) {
     const u32 n = entry.count > 2 ? entry.data[1] : 0;
-    TextSet(out, entry.data + 2, n > entry.count - 2 ? entry.count - 2 : n);
+    CopyBytesToString(out, entry.data + 2, n > entry.count - 2 ? entry.count - 2 : n);
 }
 
 const char* ReflexivePronoun(u8 slot, bool elided) {
@@ -536,7 +535,7 @@ bool SynonymForm(BoundedString& synonym, i32 j, bool firstSynonym, BoundedString
     // Part from "(" set aside.
     for (u32 k = 0; k < TextLen(synonym); ++k) {
         if (synonym.data[k] != '(') continue;
-        TextSet(kept.s, synonym.data + k, TextLen(synonym) - k);
+        CopyBytesToString(kept.s, synonym.data + k, TextLen(synonym) - k);
         TextCut(synonym, k > 0 && synonym.data[k - 1] == ' ' ? k - 1 : k);
         break;
     }
@@ -547,7 +546,7 @@ bool SynonymForm(BoundedString& synonym, i32 j, bool firstSynonym, BoundedString
         else if (TextStartsWith(synonym, "se ")) reflexive = 2;
         if (reflexive != 0) {
             Work36 rest;
-            TextSet(rest.s, synonym.data + (reflexive == 1 ? 2 : 3), TextLen(synonym) - (reflexive == 1 ? 2 : 3));
+            CopyBytesToString(rest.s, synonym.data + (reflexive == 1 ? 2 : 3), TextLen(synonym) - (reflexive == 1 ? 2 : 3));
             TextCopy(synonym, rest.s);
         }
         const u8 slot = CurrentSlot(j);
@@ -570,9 +569,9 @@ bool SynonymForm(BoundedString& synonym, i32 j, bool firstSynonym, BoundedString
         TextClear(out);
         if (reflexive != 0) {
             const bool elided = reflexive == 1 && BeginsWithVowelByte(built.s);
-            TextSetC(out, ReflexivePronoun(slot, elided));
+            CopyCString(out, ReflexivePronoun(slot, elided));
         }
-        TextAppend(out, built.s);
+        AppendString(out, built.s);
     } else if (WordCategory(j) == 10) {
         const u32 n = TextLen(synonym);
         u32 end = n;
@@ -584,8 +583,8 @@ bool SynonymForm(BoundedString& synonym, i32 j, bool firstSynonym, BoundedString
         }
         if (end < n) {
             Work72 rest;
-            TextSet(rest.s, synonym.data + end, n - end);
-            TextAppend(rest.s, kept.s);
+            CopyBytesToString(rest.s, synonym.data + end, n - end);
+            AppendString(rest.s, kept.s);
             TextCopy(kept.s, rest.s);
             TextCut(synonym, end);
         }
@@ -597,12 +596,12 @@ bool SynonymForm(BoundedString& synonym, i32 j, bool firstSynonym, BoundedString
             for (u32 k = 0; k <= len; ++k) {
                 if (k < len && synonym.data[k] != ' ') continue;
                 Work36 word;
-                TextSet(word.s, synonym.data + start, k - start);
+                CopyBytesToString(word.s, synonym.data + start, k - start);
                 u16 count = 0;
                 const u16 r = InflectWord(static_cast<u32>((gCheckingLanguage << 8) | 3), word.s, count, results);
                 if (!(r >= 34 && r <= 36) && count > 0) TextCopy(word.s, results[0]);
-                if (TextLen(out) > 0) TextAppendC(out, " ");
-                TextAppend(out, word.s);
+                if (TextLen(out) > 0) AppendCString(out, " ");
+                AppendString(out, word.s);
                 start = k + 1;
             }
         } else {
@@ -612,8 +611,8 @@ bool SynonymForm(BoundedString& synonym, i32 j, bool firstSynonym, BoundedString
         TextCopy(out, synonym);
     }
     if (TextLen(kept.s) > 0) {
-        if (TextAt(kept.s, 0) != ' ') TextAppendC(out, " ");
-        TextAppend(out, kept.s);
+        if (TextAt(kept.s, 0) != ' ') AppendCString(out, " ");
+        AppendString(out, kept.s);
     }
     FinishWordForm(j, out);
     return true;
@@ -635,8 +634,8 @@ void Rule8(BoundedString& first, BoundedString& second, i32 i) {
     SynonymText(list[1], text.s);
     const i32 ou = FindCSubstring(text.s, " OU ");
     if (n == 2 && ou > 0) {
-        TextSet(synonyms[0].s, text.s.data, static_cast<u32>(ou - 1));
-        TextSet(synonyms[1].s, text.s.data + ou + 3, TextLen(text.s) - static_cast<u32>(ou + 3));
+        CopyBytesToString(synonyms[0].s, text.s.data, static_cast<u32>(ou - 1));
+        CopyBytesToString(synonyms[1].s, text.s.data + ou + 3, TextLen(text.s) - static_cast<u32>(ou + 3));
         count = 2;
     } else {
         TextCopy(synonyms[0].s, text.s);

@@ -99,6 +99,13 @@ void AppendCString(BoundedString& dest, const char* text) {
     AppendBytes(dest, reinterpret_cast<const u8*>(text), static_cast<i32>(CLength(text)));
 }
 
+void AppendBytesToString(BoundedString& dest, const u8* p, i32 n) {
+    if (dest.valid == 0 || n <= 0) return;
+    AppendBytes(dest, p, n);
+}
+
+void CopyBytesToString(BoundedString& dest, const u8* p, i32 n) { CopyBytes(dest, p, n); }
+
 void CopyString(BoundedString& dest, const BoundedString& src) {
     if (dest.valid == 0 || src.valid == 0) return;
     CopyBytes(dest, src.data, GetStringLength(src));

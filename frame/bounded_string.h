@@ -3,6 +3,8 @@
 // as empty (length, search), compare equal, or leave the target unchanged
 // (append, copy, substring copy); copies are cut to the target's capacity.
 #pragma once
+#include <cstring>
+
 #include "frame/bounded_array.h"
 
 // Length of the text: bytes before the first 0, at most count; 0 when the
@@ -20,6 +22,10 @@ void AppendCString(BoundedString& dest, const char* text);
 // up to its terminator slot is cleared.
 void CopyString(BoundedString& dest, const BoundedString& src);
 void CopyCString(BoundedString& dest, const char* text);
+
+// The same for n bytes at p (appended: one byte b).
+void AppendBytesToString(BoundedString& dest, const u8* p, i32 n);
+void CopyBytesToString(BoundedString& dest, const u8* p, i32 n);
 
 // Writes s and its terminator into a host buffer of `size` bytes; a text
 // that does not fit exports as an empty string (nothing when size is 0).
@@ -70,3 +76,79 @@ inline u32 ReadBigEndian32(const u8* p) {
 }
 
 inline i32 ReturnZero() { return 0; }
+
+// ---- Work texts ---------------------------------------------------------------
+// A fixed text that lives on the stack (a view on its own bytes), so that
+// working strings are built without touching the heap.
+template <u32 N>
+struct WorkText {
+    u8 bytes[N] = {};
+    BoundedString s;
+    WorkText() { s.View(bytes, N); }
+    WorkText(const WorkText&) = delete;
+    WorkText& operator=(const WorkText&) = delete;
+};
+using Work36 = WorkText<36>;
+using Work72 = WorkText<72>;
+
+// Unsigned length of the text (GetStringLength).
+inline u32 TextLen(const BoundedString& s) { return static_cast<u32>(GetStringLength(s)); }
+// Longest text the string can hold (one byte is kept for the terminator).
+inline u32 TextRoom(const BoundedString& s) {
+    return s.valid != 0 && s.count > 0 ? s.count - 1 : 0;
+}
+// Byte i of the text (TextLast: counted from its end), 0 outside it.
+inline u8 TextAt(const BoundedString& s, u32 i) { return i < TextLen(s) ? s.data[i] : 0; }
+inline u8 TextLast(const BoundedString& s, u32 fromEnd = 0) {
+    const u32 n = TextLen(s);
+    return fromEnd < n ? s.data[n - 1 - fromEnd] : 0;
+}
+
+// Cuts the text to n characters (no change when it is shorter).
+inline void TextCut(BoundedString& s, u32 n) {
+    if (n < TextLen(s)) s.data[n] = 0;
+}
+// Empties the whole buffer.
+inline void TextClear(BoundedString& s) {
+    if (s.valid != 0 && s.count > 0) std::memset(s.data, 0, s.count);
+}
+// Appends one byte when there is room (AppendBytesToString of one byte).
+inline void AppendByteToString(BoundedString& s, u8 b) {
+    const u32 n = TextLen(s);
+    if (s.valid == 0 || n >= TextRoom(s)) return;
+    s.data[n] = b;
+    s.data[n + 1] = 0;
+}
+// CopyString, except that an invalid src counts as empty (dest is cleared)
+// and a copy onto itself changes nothing.
+inline void TextCopy(BoundedString& dest, const BoundedString& src) {
+    if (&dest == &src) return;
+    CopyBytesToString(dest, src.data, GetStringLength(src));
+}
+
+// Exact tests on the text (an invalid string counts as empty, unlike
+// CompareWordText and CompareStrings, which find it equal to anything and
+// compare over the capacity).
+inline bool TextStartsWith(const BoundedString& s, const char* text) {
+    const u32 n = static_cast<u32>(std::strlen(text));
+    return TextLen(s) >= n && std::memcmp(s.data, text, n) == 0;
+}
+inline bool TextEndsWith(const BoundedString& s, const char* text) {
+    const u32 n = static_cast<u32>(std::strlen(text));
+    const u32 len = TextLen(s);
+    return len >= n && std::memcmp(s.data + len - n, text, n) == 0;
+}
+inline bool TextEquals(const BoundedString& s, const char* text) {
+    const u32 n = static_cast<u32>(std::strlen(text));
+    return TextLen(s) == n && std::memcmp(s.data, text, n) == 0;
+}
+inline bool TextSame(const BoundedString& a, const BoundedString& b) {
+    const u32 n = TextLen(a);
+    return n == TextLen(b) && (n == 0 || std::memcmp(a.data, b.data, n) == 0);
+}
+inline bool TextContains(const BoundedString& s, u8 b) {
+    const u32 n = TextLen(s);
+    for (u32 i = 0; i < n; ++i)
+        if (s.data[i] == b) return true;
+    return false;
+}

@@ -7,7 +7,6 @@
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/tables.h"
-#include "inflection/work_text.h"
 
 namespace {
 
@@ -90,7 +89,7 @@ bool gFilled = false;
 void AppendEnding(BoundedString& out, u32 m, u32 f) {
     const BoundedString& e = gAdjectiveEndings[static_cast<i32>(m + kModels * (f - 1))];
     if (TextEquals(e, "$")) return;
-    TextAppend(out, e);
+    AppendString(out, e);
 }
 
 void DropFinalDollar(BoundedString& s) {
@@ -124,7 +123,7 @@ i16 InflectFrenchIrregularAdjective(BoundedString& word) {
         u32 model = entry.data[hyphen + 1] - '0';
         if (hyphen + 2 < n) model = model * 10 + (entry.data[hyphen + 2] - '0');
         if (model >= kModels) continue;
-        TextSet(stem.s, entry.data, hyphen);
+        CopyBytesToString(stem.s, entry.data, hyphen);
         if (!TextStartsWith(word, reinterpret_cast<const char*>(stem.bytes))) continue;
         bool match = false;
         for (u32 f = 1; f <= 4 && !match; ++f) {
@@ -137,13 +136,13 @@ i16 InflectFrenchIrregularAdjective(BoundedString& word) {
         TextCopy(out.s, stem.s);
         AppendEnding(out.s, model, static_cast<u32>(selector));
         if (i >= kFirstDoublePlural && selector == 2) {
-            TextAppendByte(out.s, '&');
-            TextAppend(out.s, stem.s);
+            AppendByteToString(out.s, '&');
+            AppendString(out.s, stem.s);
             if (i < kFirstAuxPlural) {
                 TextCut(out.s, TextLen(out.s) - 1);
                 AppendEnding(out.s, 0, 2);
             } else {
-                TextAppendByte(out.s, 'l');
+                AppendByteToString(out.s, 'l');
                 AppendEnding(out.s, 1, 2);
             }
         }

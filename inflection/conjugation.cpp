@@ -51,12 +51,12 @@ bool CandidatesFromLexicon(InflectCall& call) {
         TextCut(r0, call.Len() > cut ? call.Len() - cut : 0);
         Work36 stem;
         TextCopy(stem.s, r0);
-        TextAppendByte(r0, m);
+        AppendByteToString(r0, m);
         call.Count() = 1;
         if (m == 2 || m == 6 || m == 3 || m == 5 || m == 12) {
             const bool e2 = m == 2 || m == 6;
             ChangeLastLetter(stem.s, e2 ? 'e' : MRC("é"), MRC("è"));
-            TextAppendByte(stem.s, e2 ? 103 : 93);
+            AppendByteToString(stem.s, e2 ? 103 : 93);
             TextCopy(call.Result(1), stem.s);
             call.Count() = 2;
         }
@@ -70,7 +70,7 @@ bool CandidatesFromLexicon(InflectCall& call) {
         const u32 cut = EnglishRow(m).EndingLengths[0];
         TextCut(r0, call.Len() > cut ? call.Len() - cut : 0);
     }
-    TextAppendByte(r0, m);
+    AppendByteToString(r0, m);
     call.Count() = 1;
     return true;
 }
@@ -137,7 +137,7 @@ bool BuildForm(const Conj& c, const BoundedString& stem, u8 model, u32 k, Bounde
         const u32 n = TextLen(form);
         if (n > 0) form.data[n - 1] = MRC("ç");
     }
-    TextAppend(form, ending.s);
+    AppendString(form, ending.s);
     return true;
 }
 
@@ -151,7 +151,7 @@ void RebuildInfinitive(Conj& c) {
     }
     if (!english && c.firstModel >= kModelStemOnly) return;
     Work36 ending;
-    if (EndingFor(c, c.firstModel, 0, ending.s)) TextAppend(c.infinitive.s, ending.s);
+    if (EndingFor(c, c.firstModel, 0, ending.s)) AppendString(c.infinitive.s, ending.s);
 }
 
 // Step 3: the candidates. 0 to go on, else the call's result.
@@ -221,7 +221,7 @@ void KeepEnglishInfinitiveCandidates(InflectCall& call) {
         TextCut(base.s, len - 1);
         EnglishSlotEnding(EnglishRow(m), 0, ending.s);
         if (TextContains(ending.s, '0')) continue;
-        if (!TextEquals(ending.s, "$")) TextAppend(base.s, ending.s);
+        if (!TextEquals(ending.s, "$")) AppendString(base.s, ending.s);
         if (!TextSame(base.s, call.word.s)) continue;
         if (kept != i) {
             Work36 keep;
@@ -273,7 +273,7 @@ void ReplaceEnglishCandidate(Conj& c) {
     for (const Rule& r : kRules) {
         if (!TextEquals(w, r.word)) continue;
         if (r.stem != nullptr)
-            TextSetC(c.stem0.s, r.stem);
+            CopyCString(c.stem0.s, r.stem);
         else
             TextCopy(c.stem0.s, w);
         c.firstModel = r.model;
@@ -290,28 +290,28 @@ void FrenchAlternatives(Conj& c, u32 k, BoundedString& entry) {
     InflectCall& call = *c.call;
     const u8 m = c.firstModel;
     const BoundedString& word = call.word.s;
-    if (m == 102 && (k == 11 || k == 35)) TextSetC(entry, MR("interpénètrent"));
-    if (m == 43 && k == 6) TextAppendC(entry, " ou puis");
-    if (m == 35 && k == 8) TextAppendC(entry, " ou faut");
-    if (m == 114 && k == 8) TextAppendC(entry, MR(" ou échet"));
-    if (m == 47 && k == 48) TextAppendC(entry, " ou veuille");
-    if (m == 47 && k == 49) TextAppendC(entry, " ou veuillons");
-    if (m == 47 && k == 50) TextAppendC(entry, " ou veuillez");
+    if (m == 102 && (k == 11 || k == 35)) CopyCString(entry, MR("interpénètrent"));
+    if (m == 43 && k == 6) AppendCString(entry, " ou puis");
+    if (m == 35 && k == 8) AppendCString(entry, " ou faut");
+    if (m == 114 && k == 8) AppendCString(entry, MR(" ou échet"));
+    if (m == 47 && k == 48) AppendCString(entry, " ou veuille");
+    if (m == 47 && k == 49) AppendCString(entry, " ou veuillons");
+    if (m == 47 && k == 50) AppendCString(entry, " ou veuillez");
     if (m == 1 && TextStartsWith(entry, "fich") && k >= 2 && k <= 5) {
         static const char* const kFichu[4] = {" ou fichu", " ou fichus", " ou fichue", " ou fichues"};
-        TextAppendC(entry, kFichu[k - 2]);
+        AppendCString(entry, kFichu[k - 2]);
     }
     if (m == 89 && k >= 24 && k <= 29) {
         static const char* const kLuire[6] = {"isis", "isis", "isit", MR("isîmes"), MR("isîtes"), "isirent"};
-        TextAppendC(entry, " ou ");
+        AppendCString(entry, " ou ");
         Work36 stem;
         TextCopy(stem.s, word);
         TextCut(stem.s, call.Len() >= 3 ? call.Len() - 3 : 0);
-        TextAppend(entry, stem.s);
-        TextAppendC(entry, kLuire[k - 24]);
+        AppendString(entry, stem.s);
+        AppendCString(entry, kLuire[k - 24]);
     }
-    if (m == 120 && k == 1) TextAppendC(entry, " ou seyant");
-    if (m == 120 && k >= 2 && k <= 5) TextAppendC(entry, MR(" (au sens: être assis)"));
+    if (m == 120 && k == 1) AppendCString(entry, " ou seyant");
+    if (m == 120 && k >= 2 && k <= 5) AppendCString(entry, MR(" (au sens: être assis)"));
     if (m == 15 && TextStartsWith(word, "fleurir")) {
         const char* text = nullptr;
         switch (k) {
@@ -323,7 +323,7 @@ void FrenchAlternatives(Conj& c, u32 k, BoundedString& entry) {
             case 17: text = " ou florissaient"; break;
             default: break;
         }
-        if (text != nullptr) TextAppendC(entry, text);
+        if (text != nullptr) AppendCString(entry, text);
     }
 }
 
@@ -358,10 +358,10 @@ void Model48Variant(Conj& c, u32 k, const BoundedString& form, BoundedString& en
     } else {
         const u32 n = TextLen(v.s);
         TextCut(v.s, n >= 3 ? n - 3 : 0);
-        TextAppendC(v.s, k == 8 ? "ied" : "ieds");
+        AppendCString(v.s, k == 8 ? "ied" : "ieds");
     }
-    TextAppendC(entry, " ou ");
-    TextAppend(entry, v.s);
+    AppendCString(entry, " ou ");
+    AppendString(entry, v.s);
 }
 
 struct Override {
@@ -406,7 +406,7 @@ bool DefectiveOverride(const Conj& c, u32 k, BoundedString& entry) {
     if (verb == nullptr) return false;
     TextClear(entry);
     for (const Override& o : kForms)
-        if (o.verb == verb && o.slot == k) TextSetC(entry, o.form);
+        if (o.verb == verb && o.slot == k) CopyCString(entry, o.form);
     return true;
 }
 
@@ -419,7 +419,7 @@ bool NamesForm(const char* text, const BoundedString& entry) {
     const char* begin = end;
     while (begin > text && begin[-1] != ' ' && begin[-1] != '(') --begin;
     Work36 form;
-    TextSet(form.s, reinterpret_cast<const u8*>(begin), static_cast<u32>(end - begin));
+    CopyBytesToString(form.s, reinterpret_cast<const u8*>(begin), static_cast<u32>(end - begin));
     return end > begin && EntryShows(entry, form.s);
 }
 
@@ -462,9 +462,9 @@ void EnglishAlternatives(const Conj& c, u32 k, BoundedString& entry) {
         if (a.model != c.firstModel || (k != a.slotA && k != a.slotB)) continue;
         if (a.verb != nullptr && !TextEquals(word, a.verb)) continue;
         if (a.replace)
-            TextSetC(entry, a.text);
+            CopyCString(entry, a.text);
         else if (!NamesForm(a.text, entry))
-            TextAppendC(entry, a.text);
+            AppendCString(entry, a.text);
     }
 }
 
@@ -474,8 +474,8 @@ void SecondCandidate(Conj& c, u32 k, bool firstExists, const BoundedString& form
     const bool exists2 = BuildForm(c, c.stem1.s, c.secondModel, k, form2.s);
     if (c.call->op == 30 && (c.firstModel == 1 || c.firstModel == 129) &&
         (c.secondModel == 7 || c.secondModel == 135)) {
-        if (k == 2) TextAppendC(form2.s, " or ..ling");
-        if (k == 3 || k == 4) TextAppendC(form2.s, " or ..led");
+        if (k == 2) AppendCString(form2.s, " or ..ling");
+        if (k == 3 || k == 4) AppendCString(form2.s, " or ..led");
         TextCopy(entry, form2.s);
         return;
     }
@@ -487,8 +487,8 @@ void SecondCandidate(Conj& c, u32 k, bool firstExists, const BoundedString& form
         if (c.call->op == 30) {
             AppendEnglishNote(entry, form2.s);
         } else {
-            TextAppendC(entry, " ou ");
-            TextAppend(entry, form2.s);
+            AppendCString(entry, " ou ");
+            AppendString(entry, form2.s);
         }
     }
 }

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "frame/resources.h"
-#include "inflection/work_text.h"
+#include "frame/bounded_string.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ void ForEachNote(const BoundedString& verb, u32 slot, bool before, Use use) {
         if (lead != before) continue;
         const u8* form = field + (lead ? 2 : 1);
         Work36 text;
-        TextSet(text.s, form, static_cast<u32>(next - form));
+        CopyBytesToString(text.s, form, static_cast<u32>(next - form));
         use(text.s);
     }
 }
@@ -77,9 +77,9 @@ void AppendEnglishNote(BoundedString& entry, const BoundedString& form) {
         TextCopy(entry, form);
         return;
     }
-    TextAppendC(entry, " (or ");
-    TextAppend(entry, form);
-    TextAppendC(entry, ")");
+    AppendCString(entry, " (or ");
+    AppendString(entry, form);
+    AppendCString(entry, ")");
 }
 
 void EnglishNotesBefore(const BoundedString& verb, u32 slot, BoundedString& entry) {
@@ -87,9 +87,9 @@ void EnglishNotesBefore(const BoundedString& verb, u32 slot, BoundedString& entr
     ForEachNote(verb, slot, true, [&](const BoundedString& form) { AppendEnglishNote(lead.s, form); });
     if (TextLen(lead.s) == 0) return;
     if (TextLen(entry) != 0 && !EntryShows(lead.s, entry)) {
-        TextAppendC(lead.s, " (or ");
-        TextAppend(lead.s, entry);
-        TextAppendC(lead.s, ")");
+        AppendCString(lead.s, " (or ");
+        AppendString(lead.s, entry);
+        AppendCString(lead.s, ")");
     }
     TextCopy(entry, lead.s);
 }

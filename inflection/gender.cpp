@@ -114,7 +114,7 @@ u16 Determiner(InflectCall& call) {
     const u32 column = sel == 4 ? 0 : sel == 3 ? 1 : sel == 2 ? 2 : 3;
     for (const Row& row : kRows) {
         if (!TextStartsWith(call.word.s, row.key)) continue;
-        TextSetC(call.Result(0), row.forms[column]);
+        CopyCString(call.Result(0), row.forms[column]);
         call.Count() = 1;
         return 0;
     }
@@ -155,7 +155,7 @@ u16 ParticipleForm(InflectCall& call, u8 c, u8 f, u8 mark) {
     if (TextEquals(ending.s, "0") || (c & 1) != 0) return Fail(call, kInflectSameForm);
     if (TextEquals(ending.s, "$")) TextClear(ending.s);
     TextCopy(call.Result(0), stem.s);
-    TextAppend(call.Result(0), ending.s);
+    AppendString(call.Result(0), ending.s);
     call.Count() = 1;
     return 0;
 }
@@ -180,7 +180,7 @@ void RegularForm(InflectCall& call, u8 c) {
         const BoundedString& sfx = (f == 1 || f == 2) ? Suffix(c - 160u) : Suffix(c - 137u);
         TextCopy(ending.s, sfx);
         const u8 l = TextLast(sfx);
-        if (plural && l != 's' && l != 'x') TextAppendByte(ending.s, 's');
+        if (plural && l != 's' && l != 'x') AppendByteToString(ending.s, 's');
     };
     if (c == 59) {
         if (IsSXZ(s)) {
@@ -189,17 +189,17 @@ void RegularForm(InflectCall& call, u8 c) {
         } else {
             k = e(s);
         }
-        if (f == 3 || f == 4) TextAppendByte(ending.s, 'e');
+        if (f == 3 || f == 4) AppendByteToString(ending.s, 'e');
         const BoundedString& text = Scratch().WordText;
         const u32 tl = TextLen(text);
         const u8 before = (tl > k && k < tl) ? TextAt(text, tl - k - 1) : 0;
-        if (plural && !(before == 's' || before == 'x')) TextAppendByte(ending.s, 's');
+        if (plural && !(before == 's' || before == 'x')) AppendByteToString(ending.s, 's');
     } else if (c == 91) {
         k = IsSXZ(s) ? 1 : 0;
-        if (plural) TextAppendByte(ending.s, 's');
+        if (plural) AppendByteToString(ending.s, 's');
     } else if (c == 252) {
         k = sIsS ? 1 : 0;
-        if (plural) TextAppendByte(ending.s, 's');
+        if (plural) AppendByteToString(ending.s, 's');
     } else if (c >= 64 && c <= 95) {
         k = IsSXZ(s) ? 2 : 1;
         u8 letter = static_cast<u8>(c + 32);
@@ -208,17 +208,17 @@ void RegularForm(InflectCall& call, u8 c) {
         if (c == 93) letter = MRC("ï");
         if (c == 94) letter = MRC("ë");
         if (c == 95) letter = MRC("è");
-        TextAppendByte(ending.s, letter);
-        if (plural) TextAppendByte(ending.s, 's');
+        AppendByteToString(ending.s, letter);
+        if (plural) AppendByteToString(ending.s, 's');
     } else if (c >= 33 && c <= 61) {
         k = IsSXZ(s) ? 2 + e(p) : 1 + e(s);
-        TextAppendByte(ending.s, c == 60 ? MRC("é") : c == 61 ? MRC("ï") : static_cast<u8>(c + 64));
-        TextAppendC(ending.s, f == 4 ? "es" : f == 3 ? "e" : f == 2 ? "s" : "");
+        AppendByteToString(ending.s, c == 60 ? MRC("é") : c == 61 ? MRC("ï") : static_cast<u8>(c + 64));
+        AppendCString(ending.s, f == 4 ? "es" : f == 3 ? "e" : f == 2 ? "s" : "");
     } else if (c >= 160 && c <= 232) {
         const BoundedString& sfx = Suffix(c - 160u);
         k = TextLen(sfx) + ((s == 'x' || (sIsS && c != 160)) ? 1 : 0);
         TextCopy(ending.s, sfx);
-        if (plural) TextAppendByte(ending.s, (c == 161 || c == 162 || c == 171) ? 'x' : 's');
+        if (plural) AppendByteToString(ending.s, (c == 161 || c == 162 || c == 171) ? 'x' : 's');
     } else if (c >= 233 && c <= 251) {
         if (c == 233 || c == 234 || c == 235 || c == 239) k = sIsS ? 3 + 2 * e(p) : 2 + 2 * e(s);
         else if (c == 236 || c == 237 || c == 241 || c == 242 || c == 243) k = sIsS ? 4 + e(p) : 3 + e(s);
@@ -232,18 +232,18 @@ void RegularForm(InflectCall& call, u8 c) {
         suffixByForm();
     } else if (c == 253) {
         k = sIsS ? 4 + e(p) : 3 + e(s);
-        TextSetC(ending.s, f == 4 ? "rices" : f == 3 ? "rice" : f == 2 ? "eurs" : "eur");
+        CopyCString(ending.s, f == 4 ? "rices" : f == 3 ? "rice" : f == 2 ? "eurs" : "eur");
     } else if (c == 254) {
         k = sIsS ? 6 + e(p) : 5 + e(s);
-        TextSetC(ending.s, f == 4 ? "atrices" : f == 3 ? "atrice" : f == 2 ? "ateurs" : "ateur");
+        CopyCString(ending.s, f == 4 ? "atrices" : f == 3 ? "atrice" : f == 2 ? "ateurs" : "ateur");
     } else if (c == 255) {
         k = (s == 'e' || s == 'x') ? 3 : 2 + 2 * (sIsS ? 1 : 0);
-        TextSetC(ending.s, f == 4 ? "ales" : f == 3 ? "ale" : f == 2 ? "aux" : "al");
+        CopyCString(ending.s, f == 4 ? "ales" : f == 3 ? "ale" : f == 2 ? "aux" : "al");
     }
     BoundedString& r = call.Result(0);
     TextCopy(r, w);
     TextCut(r, n > k ? n - k : 0);
-    TextAppend(r, ending.s);
+    AppendString(r, ending.s);
     call.Count() = 1;
 }
 
@@ -279,8 +279,8 @@ u16 InflectGender(InflectCall& call) {
                     break;
                 }
             if (amp < n) {
-                TextSet(call.Result(0), copy.bytes, amp);
-                TextSet(call.Result(1), copy.bytes + amp + 1, n - amp - 1);
+                CopyBytesToString(call.Result(0), copy.bytes, amp);
+                CopyBytesToString(call.Result(1), copy.bytes + amp + 1, n - amp - 1);
                 call.Count() = 2;
             } else {
                 TextCopy(call.Result(0), copy.s);
@@ -326,7 +326,7 @@ void ScratchBaseForm(const InflectCall& call, u8 feature, BoundedString& out) {
         for (const char* e : kSingulars) {
             TextCopy(probe.s, call.word.s);
             TextCut(probe.s, n - 3);
-            TextAppendC(probe.s, e);
+            AppendCString(probe.s, e);
             if (KnownWord(probe.s)) {
                 TextCopy(out, probe.s);
                 return;
@@ -368,7 +368,7 @@ void EnglishBaseForm(InflectCall& call, i32 reading, u8 feature, BoundedString& 
         Work36 probe, copy;
         TextCopy(probe.s, call.word.s);
         TextCut(probe.s, n - k);
-        TextAppendC(probe.s, e.singular);
+        AppendCString(probe.s, e.singular);
         TextCopy(copy.s, probe.s);
         u16 count = 0;
         if (DictLookup(static_cast<u16>(call.mode), copy.s, count) != 0 && count != 0) {
@@ -393,10 +393,10 @@ u16 FixedSingular(InflectCall& call, u8 c) {
         case '{': a = "leur"; break;
         default: return 0;
     }
-    TextSetC(call.Result(0), a);
+    CopyCString(call.Result(0), a);
     call.Count() = 1;
     if (b != nullptr) {
-        TextSetC(call.Result(1), b);
+        CopyCString(call.Result(1), b);
         call.Count() = 2;
     }
     return kInflectFixedList;

@@ -43,10 +43,10 @@ struct Inf {
 };
 
 void SetResults(InflectCall& call, const char* a, const char* b = nullptr) {
-    TextSetC(call.Result(0), a);
+    CopyCString(call.Result(0), a);
     call.Count() = 1;
     if (b != nullptr) {
-        TextSetC(call.Result(1), b);
+        CopyCString(call.Result(1), b);
         call.Count() = 2;
     }
 }
@@ -65,7 +65,7 @@ u16 IrregularEnglish(InflectCall& call) {
     if (is({"saw"})) return SetResults(call, "see", "saw"), 33;
     if (is({"strid", "smit"})) {
         TextCopy(t.s, w);
-        TextAppendByte(t.s, 'e');
+        AppendByteToString(t.s, 'e');
         TextCopy(call.Result(0), t.s);
         call.Count() = 1;
         return 33;
@@ -95,7 +95,7 @@ u16 IrregularEnglish(InflectCall& call) {
     if (is({"stove"})) return SetResults(call, "stave", "stove"), 33;
     if (is({"lay"})) return SetResults(call, "lay", "lie"), 33;
     if (is({"sod", "sodden"})) {
-        TextSetC(call.Result(0), "seethe");
+        CopyCString(call.Result(0), "seethe");
         TextCopy(call.Result(1), w);
         call.Count() = 2;
         return 33;
@@ -182,7 +182,7 @@ u16 LexiconPhase(InflectCall& call, bool& found) {
                 }
         }
     }
-    TextAppendByte(stem.s, m);
+    AppendByteToString(stem.s, m);
     TextCopy(call.Result(0), stem.s);
     call.Count() = 1;
     return 0;
@@ -221,7 +221,7 @@ u16 RebuildFromWord(Inf& f) {
         if (!ProbeVerb(call, copy.s, &model)) return kInflectNoVerb;
         f.plus100 = model > 128;
         TextCut(copy.s, p + 1);
-        TextAppendC(copy.s, "er");
+        AppendCString(copy.s, "er");
     } else {
         u32 grave = 0;
         bool foundGrave = false;
@@ -235,7 +235,7 @@ u16 RebuildFromWord(Inf& f) {
         for (u32 i = n; i-- > 0;)
             if (copy.s.data[i] == 'e') {
                 TextCut(copy.s, i + 1);
-                TextAppendByte(copy.s, 'r');
+                AppendByteToString(copy.s, 'r');
                 break;
             }
         copy.s.data[grave] = 'e';
@@ -297,7 +297,7 @@ u16 GeneralPath(Inf& f) {
         }
         first = false;
         BoundedString& w = f.work[i].s;
-        TextSet(w, cand.data, len > 0 ? len - 1 : 0);
+        CopyBytesToString(w, cand.data, len > 0 ? len - 1 : 0);
         Work36 ending;
         const bool englishWidth = m == 16 || m == 17 || m == 19 || (m >= 28 && m != 30);
         if (call.french)
@@ -307,9 +307,9 @@ u16 GeneralPath(Inf& f) {
         if (TextEquals(ending.s, "$")) TextClear(ending.s);
         // The second stem of the placer kind carries no infinitive ending of
         // its own: the base row's "er" is put on it.
-        if (call.french && m == 83) TextSetC(ending.s, "er");
+        if (call.french && m == 83) CopyCString(ending.s, "er");
         const bool noForm = TextAt(ending.s, 0) == '0';
-        if (!noForm) TextAppend(w, ending.s);
+        if (!noForm) AppendString(w, ending.s);
         if (call.french) {
             const u32 wl = TextLen(w);
             if (wl >= 3 && w.data[wl - 3] == kCedilla && w.data[wl - 2] == 'e' && w.data[wl - 1] == 'r')

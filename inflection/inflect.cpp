@@ -8,6 +8,7 @@
 #include "inflection/inflect_call.h"
 #include "inflection/related_words.h"
 #include "inflection/verb_forms.h"
+#include "morphology/dict_format.h"
 #include "morphology/word_lookup.h"
 
 namespace {
@@ -32,7 +33,7 @@ u16 Normalise(InflectCall& call) {
     const u32 n = TextLen(w);
     for (u32 i = 0; i < n; ++i)
         if (RefusedClass(w.data[i])) return kInflectRefused;
-    TextSet(call.word.s, w.data, n > kMaxCallerWord ? kMaxCallerWord : n);
+    CopyBytesToString(call.word.s, w.data, n > kMaxCallerWord ? kMaxCallerWord : n);
     BoundedString& s = call.word.s;
     const u32 len = TextLen(s);
     for (u32 i = 0; i < len; ++i) {

@@ -3,7 +3,7 @@
 #include "frame/bounded_array.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/types.h"
-#include "inflection/work_text.h"
+#include "frame/bounded_string.h"
 
 inline constexpr u8 kHyphenMarkByte = 0x9B;
 inline constexpr u8 kAGraveMarkByte = 0x8B;

@@ -18,7 +18,7 @@ constexpr u8 kVerbReading = '~';
 // A stored text with its hyphens and non-final à written as the marks of
 // the working word.
 void Marked(const char* text, BoundedString& out) {
-    TextSetC(out, text);
+    CopyCString(out, text);
     const u32 n = TextLen(out);
     for (u32 i = 0; i < n; ++i) {
         if (out.data[i] == '-') out.data[i] = kHyphenMarkByte;
@@ -38,10 +38,10 @@ u16 Fail(InflectCall& call, u16 code) {
 }
 
 u16 Fixed(InflectCall& call, const char* a, const char* b = nullptr) {
-    TextSetC(call.Result(0), a);
+    CopyCString(call.Result(0), a);
     call.Count() = 1;
     if (b != nullptr) {
-        TextSetC(call.Result(1), b);
+        CopyCString(call.Result(1), b);
         call.Count() = 2;
     }
     return kInflectFixedList;
@@ -85,7 +85,7 @@ u16 ApostropheCompound(InflectCall& call) {
     };
     for (const Pair& p : kPlurals) {
         if (!BeginsMarked(call, p.left)) continue;
-        TextSetC(call.Result(0), p.right);
+        CopyCString(call.Result(0), p.right);
         RestoreMarks(call.Result(0));
         call.Count() = 1;
         return kInflectFixedList;
@@ -121,7 +121,7 @@ u16 FrenchParticiple(InflectCall& call, BoundedString& r) {
         FrenchSlotEnding(row, s, ending.s);
         if (TextEquals(ending.s, "0")) continue;
         TextCopy(form.s, r);
-        if (!TextEquals(ending.s, "$")) TextAppend(form.s, ending.s);
+        if (!TextEquals(ending.s, "$")) AppendString(form.s, ending.s);
         if (TextSame(form.s, call.word.s)) {
             slot = s;
             break;
@@ -130,8 +130,8 @@ u16 FrenchParticiple(InflectCall& call, BoundedString& r) {
     if (slot == kFrenchEndingSlots) return Fail(call, kInflectVerbNoPlural);
     auto nova = [&]() -> u16 {
         if (!TextStartsWith(*call.callerWord, "nova")) return Fail(call, kInflectVerbNoPlural);
-        TextSetC(call.Result(0), "novas");
-        TextSetC(call.Result(1), "novae");
+        CopyCString(call.Result(0), "novas");
+        CopyCString(call.Result(1), "novae");
         call.Count() = 2;
         return 0;
     };
@@ -140,16 +140,16 @@ u16 FrenchParticiple(InflectCall& call, BoundedString& r) {
         if (stored == 128) return nova();
         if (m == 42 || m == 44 || m == 68) {
             // dû, mû, crû: the plural drops the circumflex.
-            TextAppendC(r, "us");
+            AppendCString(r, "us");
         } else {
             TextCopy(r, form.s);
-            TextAppendByte(r, 's');
+            AppendByteToString(r, 's');
         }
         return 0;
     }
     if (slot == 4 || slot == 6) {
         TextCopy(r, form.s);
-        TextAppendByte(r, 's');
+        AppendByteToString(r, 's');
         return 0;
     }
     return nova();
@@ -214,14 +214,14 @@ u16 FrenchCandidate(InflectCall& call, u16 i, u32& suffixIndex) {
         TextCut(r, n - 1);
     } else if (c == 255) {
         TextCut(r, n >= 2 ? n - 2 : 0);
-        if (last == 'l') TextAppendC(r, "aux");
-        else if (last == 'e') TextAppendC(r, "ales");
+        if (last == 'l') AppendCString(r, "aux");
+        else if (last == 'e') AppendCString(r, "ales");
     } else if (c >= 33 && c <= 61) {
         if (c == 59)
             TextCut(r, n - 1);
         else
             r.data[n - 1] = NominalLetter(c);
-        TextAppendC(r, last == 'e' ? "es" : "s");
+        AppendCString(r, last == 'e' ? "es" : "s");
     } else if (c >= 64 && c <= 95) {
         CapitalRule(r);
         n = TextLen(r);
@@ -229,15 +229,15 @@ u16 FrenchCandidate(InflectCall& call, u16 i, u32& suffixIndex) {
             TextCut(r, n - 1);
         else
             r.data[n - 1] = UpperCodeLetter(c);
-        TextAppendByte(r, 's');
+        AppendByteToString(r, 's');
     } else if (c >= 160) {
         const u8 alt = n >= 2 ? r.data[n - 2] : 0;
         if (alt == 1) suffixIndex = gLetterTable[c - 160];
         else if (alt == 2) suffixIndex = gLetterTable[c - 137];
         TextCut(r, n >= 2 ? n - 2 : 0);
-        TextAppend(r, gFrenchSuffixes[static_cast<i32>(suffixIndex)]);
-        if (c == 161 || c == 162 || c == 171) TextAppendByte(r, 'x');
-        else if (c != 160 && c != 172) TextAppendByte(r, 's');
+        AppendString(r, gFrenchSuffixes[static_cast<i32>(suffixIndex)]);
+        if (c == 161 || c == 162 || c == 171) AppendByteToString(r, 'x');
+        else if (c != 160 && c != 172) AppendByteToString(r, 's');
     } else if (c == kVerbReading) {
         TextCut(r, n - 1);
         return FrenchParticiple(call, r);
@@ -252,7 +252,7 @@ u16 BeforeLoop(InflectCall& call) {
     TextCopy(plural.s, call.Result(0));
     const u32 n = TextLen(plural.s);
     if (n > 0) plural.s.data[n - 1] = static_cast<u8>(plural.s.data[n - 1] + 32);
-    TextAppendByte(plural.s, 's');
+    AppendByteToString(plural.s, 's');
     if (call.hyphen && TextSame(plural.s, call.word.s)) return Fail(call, kInflectInvariable);
     if (call.Count() == 2) {
         const bool verb0 = TextLast(call.Result(0)) == kVerbReading;
@@ -284,12 +284,12 @@ u16 FrenchPlural(InflectCall& call) {
     if (n < 4) {
         if (n == 2 && w.data[1] == 'e' && (w.data[0] == 'c' || w.data[0] == 'l')) {
             TextCopy(call.Result(0), w);
-            TextAppendByte(call.Result(0), '[');
+            AppendByteToString(call.Result(0), '[');
             call.Count() = 1;
         } else if (TextStartsWith(w, "un")) {
             TextCopy(call.Result(0), w);
-            TextAppendByte(call.Result(0), '[');
-            TextSetC(call.Result(1), "de[");
+            AppendByteToString(call.Result(0), '[');
+            CopyCString(call.Result(1), "de[");
             call.Count() = 2;
         }
     }
@@ -357,7 +357,7 @@ u16 EnglishVerb(InflectCall& call, BoundedString& r) {
     Work36 form, ending;
     EnglishSlotEnding(EnglishRow(m), 0, ending.s);
     TextCopy(form.s, r);
-    if (!TextEquals(ending.s, "$")) TextAppend(form.s, ending.s);
+    if (!TextEquals(ending.s, "$")) AppendString(form.s, ending.s);
     if (!TextSame(form.s, call.word.s)) return Fail(call, kInflectVerbNoPlural);
     if (m == 118) {
         if (!TextEquals(*call.callerWord, "die")) return Fail(call, kInflectVerbNoPlural);
@@ -365,7 +365,7 @@ u16 EnglishVerb(InflectCall& call, BoundedString& r) {
     }
     const char* e = EnglishVerbPlural(m);
     if (e == nullptr) return Fail(call, kInflectVerbNoPlural);
-    TextAppendC(r, e);
+    AppendCString(r, e);
     return 0;
 }
 
@@ -386,38 +386,38 @@ u16 EnglishCandidate(InflectCall& call, u16 i) {
     } else if (c == 255) {
         TextCut(r, n - 1);
         TextCopy(call.Result(1), r);
-        TextAppendC(r, "as");
-        TextAppendC(call.Result(1), "ae");
+        AppendCString(r, "as");
+        AppendCString(call.Result(1), "ae");
         call.Count() = 2;
         return kInflectTwoPlurals;
     } else if (c >= 248 && c <= 254) {
         static const char* const kEndings[7] = {"cies", "encies", "eries", "ities", "esses", "uses", "men"};
         TextCut(r, n - 1);
-        TextAppendC(r, kEndings[c - 248]);
+        AppendCString(r, kEndings[c - 248]);
     } else if (c == 30) {
         TextCut(r, n - 1);
-        TextAppendC(r, "es");
+        AppendCString(r, "es");
     } else if (c >= 31 && c <= 63) {
         CapitalRule(r);
         n = TextLen(r);
         TextCut(r, n - 1);
         switch (c) {
             case 32: break;
-            case 31: TextAppendC(r, "ie"); break;
-            case 59: TextAppendC(r, "he"); break;
-            case 60: TextAppendC(r, "oe"); break;
-            case 61: TextAppendC(r, "se"); break;
-            case 62: TextAppendC(r, "xe"); break;
-            case 63: TextAppendC(r, "ze"); break;
-            default: TextAppendByte(r, static_cast<u8>(c + 64)); break;
+            case 31: AppendCString(r, "ie"); break;
+            case 59: AppendCString(r, "he"); break;
+            case 60: AppendCString(r, "oe"); break;
+            case 61: AppendCString(r, "se"); break;
+            case 62: AppendCString(r, "xe"); break;
+            case 63: AppendCString(r, "ze"); break;
+            default: AppendByteToString(r, static_cast<u8>(c + 64)); break;
         }
-        TextAppendByte(r, 's');
+        AppendByteToString(r, 's');
     } else if (c >= 160) {
         const u32 k = c - 160u;
         if (EnglishSuffixRefused(k)) return Fail(call, kInflectInvariable);
         TextCut(r, n - 1);
-        TextAppend(r, gEnglishSuffixes[gLetterTable[static_cast<i32>(k)]]);
-        TextAppendByte(r, 's');
+        AppendString(r, gEnglishSuffixes[gLetterTable[static_cast<i32>(k)]]);
+        AppendByteToString(r, 's');
     } else if (c == kVerbReading) {
         return EnglishVerb(call, r);
     }
@@ -434,7 +434,7 @@ u16 EnglishPlural(InflectCall& call) {
     if (TextLast(call.word.s) == MRC("é")) {
         Work36 s;
         TextCopy(s.s, call.word.s);
-        TextAppendByte(s.s, 's');
+        AppendByteToString(s.s, 's');
         if (!Known(call, s.s)) return Fail(call, kInflectInvariable);
         TextCopy(call.Result(0), s.s);
         call.Count() = 1;

@@ -137,9 +137,9 @@ bool Known(const BoundedString& candidate) {
 void TestCandidate(Related& r, u8 head, const BoundedString& matched, const BoundedString& piece) {
     if (!r.french && r.operation == 11 && (head == 162 || head == 180 || head == 182 || head == 209)) return;
     Work36 candidate;
-    TextSet(candidate.s, r.working.bytes, std::min<u32>(r.implicit, TextLen(r.working.s)));
-    TextAppend(candidate.s, matched);
-    TextAppend(candidate.s, piece);
+    CopyBytesToString(candidate.s, r.working.bytes, std::min<u32>(r.implicit, TextLen(r.working.s)));
+    AppendString(candidate.s, matched);
+    AppendString(candidate.s, piece);
     if (FindSubstring(candidate.s, r.stem.s) != 1) return;
     if (Stored(r, candidate.s)) return;
     bool accepted = false;
@@ -206,7 +206,7 @@ void WalkList(Related& r, const ListSpan& list) {
                 // Letters past the stem's end spell the rest of a longer word.
                 const u32 m = TextLen(e.matched.s);
                 if (r.implicit + m >= TextLen(r.stem.s) || TextAt(r.stem.s, r.implicit + m) == b) {
-                    TextAppendByte(e.matched.s, b);
+                    AppendByteToString(e.matched.s, b);
                 } else {
                     e.mismatch = true;
                     TextClear(e.matched.s);
@@ -222,9 +222,9 @@ void WalkList(Related& r, const ListSpan& list) {
             r.french ? (FrenchNominalClasses(f) & FrenchWanted(r.operation)) != 0 : OneOf(r.kind->itemClasses, f);
         if (!e.mismatch && wanted) {
             if (b >= kSuffixCodeFirst) TextCopy(piece.s, Suffix(b));
-            else if (r.french && b >= 65 && b <= 95) TextAppendByte(piece.s, static_cast<u8>(b + 32));
-            else if (r.french && b >= 33 && b <= 63) TextAppendByte(piece.s, static_cast<u8>(b + 64));
-            else if (r.french && b <= 26) TextAppendByte(piece.s, static_cast<u8>(b + 96));
+            else if (r.french && b >= 65 && b <= 95) AppendByteToString(piece.s, static_cast<u8>(b + 32));
+            else if (r.french && b >= 33 && b <= 63) AppendByteToString(piece.s, static_cast<u8>(b + 64));
+            else if (r.french && b <= 26) AppendByteToString(piece.s, static_cast<u8>(b + 96));
             TestCandidate(r, b, e.matched.s, piece.s);
         } else if (!r.french && !e.mismatch && e.groupPending && OneOf(r.kind->verbFlags, f)) {
             SlotZeroEnding(b & 127u, piece.s);

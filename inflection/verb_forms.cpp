@@ -6,7 +6,6 @@
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
-#include "inflection/work_text.h"
 #include "lexicon/lex_lookup.h"
 #include "morphology/dict_format.h"
 
@@ -36,7 +35,7 @@ void Bump(u16& count) {
 void AppendWithoutPrefix(BoundedString& out, const u8* text, u32 n) {
     u32 i = 0;
     while (i < n && text[i] <= 64) ++i;
-    TextAppendBytes(out, text + i, n - i);
+    AppendBytesToString(out, text + i, n - i);
 }
 
 // ---- One section --------------------------------------------------------------
@@ -96,7 +95,7 @@ void BeginAlternate(Build& b) {
     b.startAlt = true;
     b.alt = true;
     b.altLetters = 0;
-    TextSet(b.altText.s, b.key.bytes, b.key.length < 4 ? b.key.length : 4);
+    CopyBytesToString(b.altText.s, b.key.bytes, b.key.length < 4 ? b.key.length : 4);
 }
 
 // Slot test of a verb model item against the remainder.
@@ -156,12 +155,12 @@ void ReadModelItem(Build& b, u32 p) {
     if (b.op == 3) {
         const bool finalE = b.key.Last() == 'e' && b.key.Last(1) != kE_acute;
         if ((flags & 0x1F) < 4 && model < 14 && finalE) out = 127;
-        TextAppendByte(r, out);
-        TextAppendByte(r, '~');
+        AppendByteToString(r, out);
+        AppendByteToString(r, '~');
         Bump(*b.count);
         return;
     }
-    TextAppendByte(r, out);
+    AppendByteToString(r, out);
     Bump(*b.count);
     b.skip = true;  // the rest of the group is not tried
     if (b.op != 6 && DictBodyByte(p + 2) == kVariant) BeginAlternate(b);
@@ -274,7 +273,7 @@ bool ReadEndingItem(Build& b, u32 p) {
         match = number != 0;
     } else if (b.french ? code <= 95 : code <= 63) {
         if (b.alt && code >= 1 && code <= 26 && n == 1) {
-            TextAppendByte(b.altText.s, b.french ? static_cast<u8>(code + 96) : static_cast<u8>(code + 64));
+            AppendByteToString(b.altText.s, b.french ? static_cast<u8>(code + 96) : static_cast<u8>(code + 64));
             outCode = b.french ? '?' : '_';
             match = true;
         } else {
@@ -299,8 +298,8 @@ bool ReadEndingItem(Build& b, u32 p) {
         if (b.french && code < 96 && cut >= 1 && cut <= b.key.length && b.key.bytes[cut - 1] == 0x97) --cut;
         AppendWithoutPrefix(r, b.key.bytes, cut < b.key.length ? cut : b.key.length);
     }
-    if (b.french && code >= 160) TextAppendByte(r, number);
-    TextAppendByte(r, outCode);
+    if (b.french && code >= 160) AppendByteToString(r, number);
+    AppendByteToString(r, outCode);
     Bump(*b.count);
     if (DictBodyByte(p + 2) == kVariant) {
         const u8 last = TextLast(r);
@@ -314,7 +313,7 @@ bool ReadEndingItem(Build& b, u32 p) {
 void CaptureBase(Build& b, u32 mark) {
     BoundedString& out = b.base.s;
     TextClear(out);
-    TextSet(out, b.key.bytes, b.key.length < 4 ? b.key.length : 4);
+    CopyBytesToString(out, b.key.bytes, b.key.length < 4 ? b.key.length : 4);
     if (mark < b.listBegin + 2) return;
     const u8 ending = DictBodyByte(mark - 2);
     const u8 lo = b.french ? 96 : 64;
@@ -326,14 +325,14 @@ void CaptureBase(Build& b, u32 mark) {
         --start;
         ++taken;
     }
-    for (u32 q = start; q < mark - 2; ++q) TextAppendByte(out, DictBodyByte(q));
+    for (u32 q = start; q < mark - 2; ++q) AppendByteToString(out, DictBodyByte(q));
     u8 letter = 0;
     if (b.french) {
         if (ending != 27 && ending != 91) letter = FrenchLetterOf(ending);
     } else if (ending != 27 && ending != 30 && ending != 32) {
         letter = EnglishLetterOf(ending);
     }
-    if (letter != 0) TextAppendByte(out, letter);
+    if (letter != 0) AppendByteToString(out, letter);
     // A fifth character that is not a small letter is dropped, and so is
     // every 0x97 mark.
     Work36 clean;
@@ -342,7 +341,7 @@ void CaptureBase(Build& b, u32 mark) {
         const u8 c = out.data[i];
         if (i == 4 && !(c >= 'a' && c <= 'z')) continue;
         if (c == 0x97) continue;
-        TextAppendByte(clean.s, c);
+        AppendByteToString(clean.s, c);
     }
     TextClear(out);
     AppendWithoutPrefix(out, clean.bytes, TextLen(clean.s));
@@ -379,7 +378,7 @@ bool ReadList(Build& b, const EntryListSpan& list) {
             }
             if (IsLetter(b, c)) {
                 if (b.alt) {
-                    TextAppendByte(b.altText.s, c);
+                    AppendByteToString(b.altText.s, c);
                     ++b.altLetters;
                 } else if (!b.skip) {
                     if (b.key.At(4 + b.matched) == c && 4 + b.matched < b.key.length)
@@ -455,11 +454,11 @@ bool ExpandLigatures(BoundedString& word) {
     for (u32 i = 0; i < n; ++i) {
         const u8 c = word.data[i];
         if (c == 0xBE) {
-            TextAppendC(out.s, "ae");
+            AppendCString(out.s, "ae");
         } else if (c == 0xCF) {
-            TextAppendC(out.s, "oe");
+            AppendCString(out.s, "oe");
         } else {
-            TextAppendByte(out.s, c);
+            AppendByteToString(out.s, c);
         }
     }
     if (TextLen(out.s) > kMaxWord) return false;
@@ -482,8 +481,8 @@ bool SearchReserved(u32 mode, u16 s, const BoundedString& word, BoundedArray<Bou
     if (s == 1 && n >= 4) return true;
     if (s == 2 && (n < 3 || n > 5)) return true;
     Work72 key;
-    if (s <= 10) TextSetC(key.s, kReservedPrefixes[s]);
-    TextAppend(key.s, word);
+    if (s <= 10) CopyCString(key.s, kReservedPrefixes[s]);
+    AppendString(key.s, word);
     return BuildVerbFormFromModel(mode, s, key.s, results, count) != 6;
 }
 
@@ -525,7 +524,7 @@ void SearchLexicon(u32 mode, const BoundedString& word, BoundedArray<BoundedStri
                     endingOf(t);
                     if (TextEquals(ending.s, "0")) continue;
                     TextCopy(candidate.s, stem.s);
-                    if (!TextEquals(ending.s, "$")) TextAppend(candidate.s, ending.s);
+                    if (!TextEquals(ending.s, "$")) AppendString(candidate.s, ending.s);
                     if (TextSame(candidate.s, word)) {
                         cut = lengthOf(t);
                         break;
@@ -544,9 +543,9 @@ void SearchLexicon(u32 mode, const BoundedString& word, BoundedArray<BoundedStri
             cut = TextLen(list[gLetterTable[m - 160]]);
         }
         BoundedString& r = NewResult(results, count);
-        TextSet(r, word.data, wordLen > cut ? wordLen - cut : 0);
-        if (suffix) TextAppendByte(r, 1);
-        TextAppendByte(r, m);
+        CopyBytesToString(r, word.data, wordLen > cut ? wordLen - cut : 0);
+        if (suffix) AppendByteToString(r, 1);
+        AppendByteToString(r, m);
         Bump(count);
         if (b == 60 && (m == 2 || m == 3 || m == 5 || m == 6)) {
             const u8 c = (m == 2 || m == 6) ? 103 : 93;
