@@ -240,7 +240,7 @@ void RecordPunctToken(const BoundedString& token, u32 start, u32 end) {
     ++gPunctTokenCount;
 }
 
-void ScanSentencePunctuation(const BoundedString& text, u32 sentenceStart) {
+void ScanSentencePunctuation(const BoundedString& text, u32 sentenceStart, u32 sentenceEnd) {
     gPunctTokenCount = 0;
     if (gWordCount == 0) return;
     u32 position = sentenceStart;
@@ -257,7 +257,8 @@ void ScanSentencePunctuation(const BoundedString& text, u32 sentenceStart) {
         }
         position = w.EndOffset + 1;
     }
-    const u32 end = gWords[gWordCount - 1].EndOffset + 1;
+    u32 end = gWords[gWordCount - 1].EndOffset + 1;
+    if (sentenceEnd > end) end = sentenceEnd;
     if (position < end) CutTokens(text, position, end);
 }
 
@@ -293,7 +294,10 @@ u32 PunctParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* t
     for (;;) {
         const bool more = CollectSentence(w, false);
         const bool empty = gWordCount == 0;
-        ScanSentencePunctuation(w.copy, w.sentenceStart);
+        // A sentence longer than the word table is cut to the token that
+        // starts the next one (or the text's end), not to its last word kept.
+        const u32 sentenceEnd = more ? w.position : static_cast<u32>(w.textLength);
+        ScanSentencePunctuation(w.copy, w.sentenceStart, sentenceEnd);
         const u16 recorded = CheckSentencePunctuation(table, gParagraphErrorCount);
         ResetSentenceState();
         if (!more || recorded == 0 || gParagraphErrorCount >= KRZ_MAX_PARAGRAPH_ERRORS) break;

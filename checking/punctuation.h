@@ -45,9 +45,11 @@ void FormatSpacingMessage(u16 kind, u8 sign);
 void RecordPunctToken(const BoundedString& token, u32 start, u32 end);
 
 // Fills gPunctTokens for the sentence held in gWords, cutting the text of
-// the working copy from sentenceStart to the end of the last word; words
-// kept whole by the user-lexicon pass (category 10) are one token each.
-void ScanSentencePunctuation(const BoundedString& text, u32 sentenceStart);
+// the working copy from sentenceStart to the end of the last word, or to
+// sentenceEnd when that is further (a sentence longer than the word table:
+// its words past the table are cut from the text); words kept whole by the
+// user-lexicon pass (category 10) are one token each.
+void ScanSentencePunctuation(const BoundedString& text, u32 sentenceStart, u32 sentenceEnd);
 
 // Checks gPunctTokens and appends a record per finding to the table at
 // `count`, which grows; stops when the table holds 60 records. Returns 0

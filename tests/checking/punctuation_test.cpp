@@ -170,6 +170,13 @@ TEST_F(PunctTest, TableLimitAndRange) {
     EXPECT_EQ(table_[60].message, nullptr);  // nothing written past the host's 60 records
     KRZClearParagraphTab(table_, static_cast<int16_t>(count_));
 
+    // A sentence longer than the word table is checked to its end.
+    std::string longSentence;
+    for (int i = 0; i < 200; ++i) longSentence += "mot ";
+    longSentence += "a ,b .";
+    EXPECT_EQ(Punct(kEnglish, longSentence.c_str()), Findings({"801-802:,", "802-802:, "}));
+    KRZClearParagraphTab(table_, static_cast<int16_t>(count_));
+
     // Only the sentences of the range are checked.
     const char* two = "One ,two. Three ,four.";
     EXPECT_EQ(Punct(kEnglish, two, 12, 14), Findings({"15-16:,", "16-16:, "}));
