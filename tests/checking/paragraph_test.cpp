@@ -89,6 +89,30 @@ TEST_F(ParagraphRoadTest, ThirdIdenticalReportEndsTheSentence) {
     EXPECT_EQ(table_[2].start, 19u);
 }
 
+// A stand-in cascade that leaves segment records behind, and notes whether
+// the table was clean when a dispatch series began.
+bool gStaleSegments = false;
+RuleCode SegmentScribbler(u16) {
+    if (gLastRule == 0 && gLastErrorPos == -1) {
+        bool clean = gSegmentCount == 0;
+        for (i32 k = 0; k < 128; ++k) clean = clean && gSegments[k].Link == 255 && gSegments[k].FirstWord == 0;
+        gStaleSegments = gStaleSegments || !clean;
+    }
+    for (i32 k = 0; k < 4; ++k) {
+        gSegments[k].FirstWord = 3;
+        gSegments[k].Link = 7;
+    }
+    gSegmentCount = 4;
+    return 0;
+}
+
+TEST_F(ParagraphRoadTest, EveryDispatchSeriesStartsOnAClearSegmentTable) {
+    gStaleSegments = false;
+    gDispatcherTestHook = SegmentScribbler;
+    Grammar(kText);
+    EXPECT_FALSE(gStaleSegments);
+}
+
 u16 gCallbackCalls = 0;
 u16 CountingCallback(i32, i32, RuleCode, u16, u16, const BoundedString&, u16, const StringList&, u16) {
     ++gCallbackCalls;

@@ -137,6 +137,11 @@ TEST_F(SentenceWordsTest, LoneSymbolsLeaveTheTable) {
     Analyse("il § dit ^ oui .");
     EXPECT_EQ(Texts(), "il dit oui .");
     EXPECT_EQ(gMerges, (std::vector<Merge>{{1, 1, -1}, {2, 2, -1}}));
+    // The records the removed words vacated are reset, as past a sentence.
+    for (i32 i = gWordCount; i < gWordCount + 2; ++i) {
+        EXPECT_EQ(gWords[i].ReadingCount, 0) << i;
+        EXPECT_EQ(GetStringLength(gWords[i].WordText), 0) << i;
+    }
     // A single "@" is an address chunk first.
     Analyse("il @ dit");
     EXPECT_EQ(Texts(), "il <URL> dit");
