@@ -278,25 +278,35 @@ std::vector<std::vector<u8>> BodyUnits(const Entry& e, const Tables& t) {
     return units;
 }
 
-// Packs nibbles into bytes (high half first); a unit that would make a 0
-// byte is preceded by the no-op escape, which shifts its alignment.
+// Packs nibbles into bytes (high half first); a code that would make a 0
+// byte (an escaped slash in a low half) is preceded by the no-op escape,
+// which shifts its alignment.
 std::vector<u8> Pack(const std::vector<std::vector<u8>>& units, size_t noOpAfterFirst) {
     std::vector<u8> nib;
-    auto zeroByte = [&](size_t from) {
-        for (size_t i = from & ~size_t(1); i + 1 < nib.size(); i += 2)
-            if (nib[i] == 0 && nib[i + 1] == 0) return true;
-        return false;
+    auto put = [&](const u8* code, size_t n) {
+        const size_t before = nib.size();
+        nib.insert(nib.end(), code, code + n);
+        for (size_t i = before & ~size_t(1); i + 1 < nib.size(); i += 2)
+            if (nib[i] == 0 && nib[i + 1] == 0) {
+                nib.resize(before);
+                PutEscape(nib, kLdEscNothing);
+                nib.insert(nib.end(), code, code + n);
+                return;
+            }
     };
     for (size_t k = 0; k < units.size(); ++k) {
-        const size_t before = nib.size();
-        nib.insert(nib.end(), units[k].begin(), units[k].end());
-        if (zeroByte(before)) {
-            nib.resize(before);
-            PutEscape(nib, kLdEscNothing);
-            nib.insert(nib.end(), units[k].begin(), units[k].end());
-        }
-        if (k == 0)
+        const std::vector<u8>& u = units[k];
+        if (k == 0) {
+            nib.insert(nib.end(), u.begin(), u.end());
             for (size_t j = 0; j < noOpAfterFirst; ++j) PutEscape(nib, kLdEscNothing);
+            continue;
+        }
+        // One code at a time: an escape or a phrase with its two halves.
+        for (size_t i = 0; i < u.size();) {
+            const size_t n = (u[i] == kLdNibbleEscape || u[i] == kLdNibblePhrase) ? 3 : 1;
+            put(u.data() + i, std::min(n, u.size() - i));
+            i += n;
+        }
     }
     // A last 0 in a high half would make a 0 byte with the filler: a blank
     // (removed by the expansion's finishing) takes the filler's place.

@@ -1,0 +1,144 @@
+// The reference dictionary compiler: the whole thesaurus through the
+// library's reader and synonym lists, a small thesaurus of the headword
+// shapes the codes treat apart, and random text through encoding and
+// expansion.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "checking/report.h"
+#include "frame/bounded_string.h"
+#include "frame/tables.h"
+#include "lexicon/synonyms.h"
+#include "tools/datacomp/litdict_writer.h"
+#include "tools/datacomp/source_text.h"
+
+namespace {
+
+std::vector<ThesaurusHeadword> Parse(const std::string& text) {
+    std::vector<ThesaurusHeadword> out;
+    std::string error;
+    EXPECT_TRUE(ParseThesaurus(text, out, error)) << error;
+    return out;
+}
+
+// The synonym groups BuildSynonymList gives for a headword (Mac Roman).
+std::vector<std::string> Groups(const std::string& headword, u8 category) {
+    StringList list;
+    InitByteMatrix(list, 24, 1000);
+    BoundedString word;
+    InitByteArray(word, 36);
+    CopyCString(word, headword.c_str());
+    const u16 n = BuildSynonymList(0, category, 0, word, list);
+    std::vector<std::string> out;
+    for (u16 i = 1; i < n; ++i) out.emplace_back(reinterpret_cast<const char*>(list[i].data + 2), list[i].data[1]);
+    return out;
+}
+
+// The synonym lines of an intended text, joined as the groups show them.
+std::vector<std::string> ExpectedGroups(const std::string& expected) {
+    std::vector<std::string> out;
+    size_t at = 0;
+    while ((at = expected.find("SYN : * ", at)) != std::string::npos) {
+        at += 8;
+        size_t end = expected.find(" \n", at);
+        if (end == std::string::npos) end = expected.size() - 1;  // the final full stop
+        out.push_back(expected.substr(at, end - at));
+    }
+    return out;
+}
+
+TEST(LitDictWriter, WholeThesaurusExpandsLooksUpAndListsEveryEntry) {
+    std::string text;
+    ASSERT_TRUE(ReadWholeFile("/usr/share/mythes/thes_fr.dat", text));
+    const LitDictBlocks b = CompileLitDict(Parse(text));
+    ASSERT_GT(b.entries, 30000u);
+    const std::vector<std::string> diffs = CheckLitDict(b);
+    EXPECT_TRUE(diffs.empty()) << diffs.size() << " differ, first: " << diffs.front();
+    u32 wrong = 0;
+    std::string example;
+    for (u32 e = 1; e < b.entries; ++e) {
+        const bool verb = b.expected[e].find("<verbe>") == b.headwords[e].size() + 1;
+        if (Groups(b.headwords[e], verb ? 1 : 0) == ExpectedGroups(b.expected[e])) continue;
+        if (wrong++ == 0) example = MacRomanToUtf8(b.expected[e]);
+    }
+    EXPECT_EQ(wrong, 0u) << example;
+}
+
+TEST(LitDictWriter, HeadwordShapesOfTheCodes) {
+    // Accents on the first or second letter, a grave a before a hyphen,
+    // ligatures in each place, homographs of one key, the two-letter twins.
+    const std::string source =
+        "UTF-8\n"
+        "à|1\n(Preposition)|chez|dans\n"
+        "à-côté|1\n(Nom)|détail|accessoire\n"
+        "là|1\n(Adverbe)|ici|y\n"
+        "la|1\n(Nom)|note\n"
+        "là-bas|1\n(Adverbe)|loin\n"
+        "ça|1\n(Pronom)|cela\n"
+        "çà|1\n(Adverbe)|ici\n"
+        "écu|1\n(Nom)|bouclier|pièce\n"
+        "cœur|2\n(Nom)|âme|centre\n(Nom)|courage\n"
+        "œil|1\n(Nom)|regard\n"
+        "chœur|1\n(Nom)|chorale\n"
+        "cote|1\n(Nom)|cotation\n"
+        "côte|1\n(Nom)|rivage\n"
+        "côté|1\n(Nom)|flanc\n"
+        "aller|1\n(Verbe)|partir|se rendre\n"
+        "Paris|1\n(Nom)|capitale\n"
+        "a priori|1\n(Adverbe)|d'abord\n"
+        "x|1\n(Nom)|inconnue\n"
+        "etc.|1\n(Adverbe)|et cetera\n";
+    const LitDictBlocks b = CompileLitDict(Parse(source));
+    EXPECT_EQ(b.dropped.at("multi-word"), 1u);
+    EXPECT_EQ(b.dropped.at("one letter"), 1u);
+    EXPECT_EQ(b.dropped.at("dotted"), 1u);
+    ASSERT_EQ(b.entries, 16u);
+    EXPECT_EQ(b.headwords[0], "a\x88");  // "à", shown through the reader's note
+    const std::vector<std::string> diffs = CheckLitDict(b);
+    EXPECT_TRUE(diffs.empty()) << diffs.front();
+    EXPECT_EQ(Groups("c\x99t\x8E", 0), std::vector<std::string>{"flanc"});
+    EXPECT_EQ(Groups("c\x99te", 0), std::vector<std::string>{"rivage"});
+    EXPECT_EQ(Groups("c\xCFur", 0), (std::vector<std::string>{"\x89me, centre", "courage"}));
+    // The lists ask for the first two letters as written: no ligature, no list.
+    EXPECT_TRUE(Groups("coeur", 0).empty());
+    EXPECT_EQ(Groups("aller", 1), (std::vector<std::string>{"partir, se rendre"}));
+    EXPECT_EQ(Groups("l\x88", 0), std::vector<std::string>{"ici, y"});
+}
+
+TEST(LitDictWriter, RandomTextSurvivesEncodingAndExpansion) {
+    // Characters of every code class, the slash (whose escape must never
+    // make a 0 byte) among them.
+    const std::string alphabet = "eeeeerriaantossulc\x8E/0123456789.:;'-ABCZ@&\xBE\xCF\x88\x8D\x99\x9F  ";
+    std::mt19937 rng(42);
+    auto pick = [&](size_t n) { return static_cast<size_t>(rng() % n); };
+    std::string source = "UTF-8\n";
+    for (int h = 0; h < 300; ++h) {
+        std::string word = std::string(1, static_cast<char>('b' + pick(24))) + static_cast<char>('a' + pick(26));
+        for (size_t k = pick(8); k > 0; --k) word += static_cast<char>('a' + pick(26));
+        const size_t lines = 1 + pick(3);
+        source += word + "|" + std::to_string(lines) + "\n";
+        for (size_t l = 0; l < lines; ++l) {
+            source += l % 2 == 0 ? "(Nom)" : "(Verbe)";
+            for (size_t s = 1 + pick(14); s > 0; --s) {
+                std::string syn;
+                for (size_t k = 1 + pick(12); k > 0; --k) syn += alphabet[pick(alphabet.size())];
+                while (!syn.empty() && syn.back() == ' ') syn.pop_back();
+                while (!syn.empty() && syn.front() == ' ') syn.erase(0, 1);
+                if (syn.empty()) syn = "x";
+                source += "|" + MacRomanToUtf8(syn);
+            }
+            source += "\n";
+        }
+    }
+    const LitDictBlocks b = CompileLitDict(Parse(source));
+    ASSERT_GT(b.entries, 250u);
+    for (size_t i = 1; i < b.text.size(); ++i)
+        ASSERT_FALSE(b.text[i] == 0 && b.text[i - 1] == 0) << "a 0 byte inside an entry at " << i;
+    const std::vector<std::string> diffs = CheckLitDict(b);
+    EXPECT_TRUE(diffs.empty()) << diffs.size() << ": " << diffs.front();
+}
+
+}  // namespace
