@@ -258,7 +258,7 @@ u32 BuildLitDictKey(const BoundedString& text, u32 pos, u32 end, u8 (&key)[36]) 
                 ended = true;
                 break;
             }
-            if (c == kLdApostrophe || c == kLdHyphen || c == kLdFullStop || c == kLdSlash) continue;
+            if (c == kLdApostrophe || c == kLdHyphen) continue;
             ++positions;
             if (c == kLdAe || c == kLdOe) {
                 key[k++] = c == kLdAe ? 'a' : 'o';

@@ -108,6 +108,65 @@ TEST(LitDictWriter, HeadwordShapesOfTheCodes) {
     EXPECT_EQ(Groups("l\x88", 0), std::vector<std::string>{"ici, y"});
 }
 
+TEST(LitDictWriter, MarkedFixtureCoversRegistersPointersContinuationsAndHomographs) {
+    // Test-only marks: {reg=N} registers, (->) cross-references, {cont}
+    // continuations of the entry before.
+    const std::string source =
+        "UTF-8\n"
+        "chant|1\n(Nom)|mélodie\n"
+        "chanter{cont}|1\n(Verbe)|fredonner\n"
+        "chanteur{cont}|1\n(Nom)|interprète\n"
+        "pioncer|1\n(Verbe){reg=1}|dormir\n"
+        "bagnole|1\n(Nom){reg=2}|voiture|tacot\n"
+        "bouquin|1\n(Nom){reg=3}|livre\n"
+        "onde|1\n(Nom){reg=4}|vague\n"
+        "naguère|1\n(Adverbe){reg=5}|autrefois\n"
+        "auto|1\n(->)|voiture\n"
+        "voiture|2\n(Nom)|automobile|véhicule\n(Nom)|wagon\n"
+        "pâte|1\n(Nom)|colle\n"
+        "pâté|1\n(Nom)|terrine\n"
+        "pêche|1\n(Verbe)|taquiner\n"
+        "pêché|1\n(Nom)|faute\n";
+    const LitDictBlocks b = CompileLitDict(Parse(source));
+    ASSERT_EQ(b.entries, 14u);
+    u32 continuations = 0;
+    for (size_t i = 1; i < b.text.size(); ++i) continuations += b.text[i - 1] == 0 && b.text[i] == 1;
+    EXPECT_EQ(continuations, 2u);
+    const std::vector<std::string> diffs = CheckLitDict(b);
+    EXPECT_TRUE(diffs.empty()) << diffs.front();
+
+    StringList list;
+    InitByteMatrix(list, 24, 1000);
+    BoundedString word;
+    InitByteArray(word, 36);
+    const char* const registers[6] = {"", "pioncer", "bagnole", "bouquin", "onde", "nagu\x8Fre"};
+    for (int r = 1; r <= 5; ++r) {
+        CopyCString(word, registers[r]);
+        EXPECT_GT(BuildSynonymList(1, 0, 0, word, list), 0) << registers[r];
+        EXPECT_EQ(gErrorDetail, r) << registers[r];
+        BuildSynonymList(0, 0, 0, word, list);
+        EXPECT_EQ(gErrorDetail % 128, r) << registers[r];
+    }
+    CopyCString(word, "voiture");
+    EXPECT_EQ(BuildSynonymList(1, 0, 0, word, list), 0);
+    EXPECT_EQ(gErrorDetail, static_cast<u16>(-1));
+
+    // A cross-reference lists its target's groups, then "- " and the word.
+    CopyCString(word, "auto");
+    const u16 n = BuildSynonymList(0, 0, 0, word, list);
+    ASSERT_EQ(n, 4);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(list[1].data + 2), list[1].data[1]),
+              "automobile, v\x8Ehicule");
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(list[3].data), 6), "- auto");
+
+    // Homographs of one key: on a tie the headword written as the word wins;
+    // a verb category takes the verb entry.
+    EXPECT_EQ(Groups("p\x89t\x8E", 0), std::vector<std::string>{"terrine"});
+    EXPECT_EQ(Groups("p\x89te", 0), std::vector<std::string>{"colle"});
+    EXPECT_EQ(Groups("p\x90" "ch\x8E", 1), std::vector<std::string>{"taquiner"});
+    EXPECT_EQ(Groups("p\x90" "che", 0), std::vector<std::string>{"faute"});
+}
+
 TEST(LitDictWriter, RandomTextSurvivesEncodingAndExpansion) {
     // Characters of every code class, the slash (whose escape must never
     // make a 0 byte) among them.

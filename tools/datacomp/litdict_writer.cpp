@@ -176,7 +176,30 @@ struct Entry {
     Coded coded;
     std::vector<Meaning> meanings;
     bool verbOnly = false;
+    // Test-only marks of a fixture source (the real thesaurus has none):
+    int reg = 0;             // "{reg=N}" after the first label: register N
+    std::string pointer;     // "(->)|word": a cross-reference to word
+    bool continuation = false;  // "word{cont}": continues the entry before
 };
+
+// Test-only marks: the register labels at the escaped codes the synonym
+// lists read as registers 1..5, and the cross-reference token.
+constexpr int kRegisterCodes[6] = {0, 50, 66, 101, 78, 113};
+const char* const kRegisterTokens[6] = {"", "", "[familier]", "[populaire]", "[litt\x8Eraire]", "[vieilli]"};
+constexpr int kPointerToken = 54;
+constexpr u32 kFirstHeadwordToken = kLdBodyTokenCount;  // tokens 159..190
+
+std::string RegisterText(int reg) {
+    if (reg == 1) return std::string(1, static_cast<char>(kLdAccents[2]));  // code 50 shows as a letter
+    return std::string(kRegisterTokens[reg]) + " ";
+}
+
+bool TakeMark(std::string& s, const std::string& mark) {
+    const size_t at = s.find(mark);
+    if (at == std::string::npos) return false;
+    s.erase(at, mark.size());
+    return true;
+}
 
 // The escaped code of a character of a synonym, or -1.
 int EscapedCode(u8 c) {
@@ -255,6 +278,19 @@ std::vector<std::vector<u8>> BodyUnits(const Entry& e, const Tables& t) {
     std::vector<std::vector<u8>> units;
     const int first = e.verbOnly ? kLdVerbLabelCode : kLdEscNothing;
     units.push_back({static_cast<u8>(first >> 4), static_cast<u8>(first & 15)});
+    if (e.reg > 0) {
+        std::vector<u8> u;
+        PutEscape(u, kRegisterCodes[e.reg]);
+        units.push_back(u);
+    }
+    if (!e.pointer.empty()) {
+        // Bytes 23 and 127 after the first: the token, then a phrase code.
+        std::vector<u8> u;
+        PutEscape(u, kLdEscFirstToken + kPointerToken);
+        PutPhrase(u, t.phrase.at(":"));
+        CharNibbles(e.pointer, u);
+        units.push_back(u);
+    }
     for (size_t m = 0; m < e.meanings.size(); ++m) {
         const Meaning& mm = e.meanings[m];
         std::vector<u8> u;
@@ -337,10 +373,13 @@ bool FormsReaderPattern(const std::vector<u8>& b) {
 // The intended display text of an entry.
 std::string ExpectedText(const Entry& e, const Tables& /*t*/) {
     std::string s = e.display + " ";
+    if (e.verbOnly) s += "<verbe> ";
+    if (e.reg > 0) s += RegisterText(e.reg);
+    if (!e.pointer.empty()) s += "voir : " + e.pointer;
     for (size_t m = 0; m < e.meanings.size(); ++m) {
         const Meaning& mm = e.meanings[m];
         if (m > 0) s += " \n ";
-        const std::string label = (m == 0 && e.verbOnly) ? "<verbe>" : mm.label;
+        const std::string label = (m == 0 && e.verbOnly) ? "" : mm.label;
         if (!label.empty()) s += label + " ";
         s += m == 0 ? "\n SYN : * " : "SYN : * ";
         for (size_t k = 0; k < mm.synonyms.size(); ++k) s += (k > 0 ? ", " : "") + mm.synonyms[k];
@@ -354,7 +393,8 @@ std::vector<u8> EncodeBody(const Entry& e, const Tables& t) {
     const auto units = BodyUnits(e, t);
     for (size_t k = 0;; ++k) {
         std::vector<u8> b = Pack(units, k);
-        if (!FormsReaderPattern(b) || k > 4) return b;
+        const bool marked = e.reg > 0 || !e.pointer.empty();
+        if (marked || !FormsReaderPattern(b) || k > 4) return b;
     }
 }
 
@@ -389,13 +429,22 @@ Tables BuildTables(const std::vector<Entry>& entries) {
         }
     t.tokens[50] = "<verbe>";
     t.token["<verbe>"] = 50;
+    bool marks = false;
+    for (const Entry& e : entries) marks = marks || e.reg > 0 || !e.pointer.empty() || e.continuation;
+    if (marks) {
+        t.tokens[1] = kRegisterTokens[2];
+        t.tokens[36] = kRegisterTokens[3];
+        t.tokens[13] = kRegisterTokens[4];
+        t.tokens[48] = kRegisterTokens[5];
+        t.tokens[kPointerToken] = "voir";
+    }
     std::vector<std::pair<u32, std::string>> labels;
     for (const auto& [s, n] : labelUse)
         if (s != "<verbe>") labels.push_back({n, s});
     std::sort(labels.begin(), labels.end(), [](const auto& a, const auto& b) {
         return a.first != b.first ? a.first > b.first : a.second < b.second;
     });
-    int slot = 51;
+    int slot = marks ? 55 : 51;
     std::vector<std::string> labelPhrases;
     for (const auto& [n, s] : labels) {
         if (s.size() > kLdStringMax) continue;
@@ -426,6 +475,10 @@ Tables BuildTables(const std::vector<Entry>& entries) {
     t.phrases[0] = "$";
     t.phrase["$"] = 0;
     int p = 1;
+    if (marks) {
+        t.phrases[p] = ":";
+        t.phrase[":"] = p++;
+    }
     for (const std::string& s : labelPhrases) {
         t.phrases[p] = s;
         t.phrase[s] = p++;
@@ -467,6 +520,7 @@ std::vector<Entry> CollectEntries(const std::vector<ThesaurusHeadword>& source, 
             continue;
         }
         mr = LowerMacRoman(mr);
+        const bool continuation = TakeMark(mr, "{cont}");
         Coded c;
         if (mr == "\x88") {
             c.block = "aa";
@@ -481,12 +535,22 @@ std::vector<Entry> CollectEntries(const std::vector<ThesaurusHeadword>& source, 
         auto it = byDisplay.find(mr);
         if (it == byDisplay.end()) {
             it = byDisplay.emplace(mr, entries.size()).first;
-            entries.push_back(Entry{mr == "\x88" ? std::string("a\x88") : mr, c, {}, false});
+            entries.emplace_back();
+            entries.back().display = mr == "\x88" ? std::string("a\x88") : mr;
+            entries.back().coded = c;
         }
         Entry& e = entries[it->second];
+        e.continuation = continuation;
         for (const ThesaurusMeaning& m : h.meanings) {
             Meaning mm;
-            mm.label = LabelText(m.label);
+            std::string label = m.label;
+            for (int r = 1; r <= 5; ++r)
+                if (TakeMark(label, "{reg=" + std::to_string(r) + "}")) e.reg = r;
+            if (label == "(->)" && !m.synonyms.empty()) {
+                Utf8ToMacRoman(Trim(m.synonyms[0]), e.pointer);
+                continue;
+            }
+            mm.label = LabelText(label);
             std::set<std::string> seen;
             for (const std::string& s : m.synonyms) {
                 std::string smr;
@@ -502,11 +566,11 @@ std::vector<Entry> CollectEntries(const std::vector<ThesaurusHeadword>& source, 
     }
     std::vector<Entry> kept;
     for (Entry& e : entries) {
-        if (e.meanings.empty()) {
+        if (e.meanings.empty() && e.pointer.empty()) {
             ++out.dropped["no synonym with codes"];
             continue;
         }
-        e.verbOnly = true;
+        e.verbOnly = !e.meanings.empty();
         for (const Meaning& m : e.meanings) e.verbOnly = e.verbOnly && m.label == "<verbe>";
         kept.push_back(std::move(e));
     }
@@ -553,10 +617,32 @@ bool ParseThesaurus(const std::string& text, std::vector<ThesaurusHeadword>& out
     return true;
 }
 
+// Marked entries that extend the display of the last full entry before
+// them in their block become continuations: type 1 and a headword token.
+void MakeContinuations(std::vector<Entry>& entries, Tables& t) {
+    u32 token = kFirstHeadwordToken;
+    const Entry* stem = nullptr;
+    for (Entry& e : entries) {
+        const bool extends = stem != nullptr && stem->coded.block == e.coded.block &&
+                             e.display.size() > stem->display.size() &&
+                             e.display.compare(0, stem->display.size(), stem->display) == 0 &&
+                             stem->coded.codes.back() == kLdEnd;
+        if (!e.continuation || !extends || token >= kLdTokenCount) {
+            e.continuation = false;
+            stem = &e;
+            continue;
+        }
+        t.tokens[token] = e.display.substr(stem->display.size());
+        e.coded.codes = {kLdTypeContinuation, static_cast<u8>(kLdFirstToken + token)};
+        ++token;
+    }
+}
+
 LitDictBlocks CompileLitDict(const std::vector<ThesaurusHeadword>& source) {
     LitDictBlocks out;
     std::vector<Entry> entries = CollectEntries(source, out);
-    const Tables tables = BuildTables(entries);
+    Tables tables = BuildTables(entries);
+    MakeContinuations(entries, tables);
     out.tokens = StringTable(tables.tokens, 192);
     out.phrases = StringTable(tables.phrases, 257);
     struct Record {
