@@ -11,6 +11,7 @@
 #include "frame/mac_roman.h"
 #include "frame/records.h"
 #include "lexicon/litdict.h"
+#include "lexicon/litdict_checkpoints.h"
 #include "lexicon/litdict_codes.h"
 
 namespace {
@@ -116,7 +117,7 @@ u32 FindCandidates(const u8* word, Candidate (&cand)[kMaxCandidates], BoundedStr
     const u32 end = gLitDictIndex.ClampedAt(r + 1).TextOffset;
     u32 n = 0;
     u8 key[36];
-    for (u32 pos = gLitDictIndex.ClampedAt(r).TextOffset; pos < end && n < kMaxCandidates; ++pos) {
+    for (u32 pos = LitDictSearchStart(r, folded + 2); pos < end && n < kMaxCandidates; ++pos) {
         if (TextByte(pos) != 0 || TextByte(pos + 1) == 0) continue;
         BuildLitDictKey(gLitDictText, pos + 1, end, key);
         const i32 c = std::strcmp(reinterpret_cast<const char*>(folded + 2), reinterpret_cast<const char*>(key));
