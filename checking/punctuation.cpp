@@ -19,6 +19,7 @@
 
 PunctTokenRecord gPunctTokens[kPunctTokenCapacity];
 u16 gPunctTokenCount = 0;
+u16 gPunctCheckedCount = 0;
 
 namespace {
 
@@ -79,17 +80,21 @@ u8 SpaceChar(const LanguageTables& t, u8 index) {
 
 // ---- Cutting -----------------------------------------------------------------------------
 
-// Cuts text[from, to) into tokens with the punctuation automaton.
-void CutTokens(const BoundedString& text, u32 from, u32 to) {
+bool MakeTokenRoom(PunctOutput& out);
+
+// Cuts text[from, to) into tokens with the punctuation automaton; false when
+// the check must stop (table full, or a message could not be allocated).
+bool CutTokens(const BoundedString& text, u32 from, u32 to, PunctOutput& out) {
     u32 position = from;
     BoundedString token;
     token.Allocate(kTokenCapacity);
-    while (position < to && gPunctTokenCount < kPunctTokenCapacity) {
+    while (position < to) {
+        if (gPunctTokenCount >= kPunctTokenCapacity && !MakeTokenRoom(out)) return false;
         i32 first = -1, last = -1;
         if (RunCharAutomaton(gPunctScanAutomaton, gPunctScanAutomatonSize, text,
                              static_cast<i32>(position), static_cast<i32>(to), first, last) == 0)
-            return;
-        if (first < 0 || last < first) return;
+            return true;
+        if (first < 0 || last < first) return true;
         u32 n = static_cast<u32>(last - first + 1);
         if (n > kMaxTokenLength) n = kMaxTokenLength;
         std::memcpy(token.data, text.data + first, n);
@@ -97,6 +102,7 @@ void CutTokens(const BoundedString& text, u32 from, u32 to) {
         RecordPunctToken(token, static_cast<u32>(first), static_cast<u32>(last));
         position = static_cast<u32>(last) + 1;
     }
+    return true;
 }
 
 // ---- Checking ----------------------------------------------------------------------------
@@ -240,31 +246,32 @@ void RecordPunctToken(const BoundedString& token, u32 start, u32 end) {
     ++gPunctTokenCount;
 }
 
-void ScanSentencePunctuation(const BoundedString& text, u32 sentenceStart, u32 sentenceEnd) {
+bool ScanSentencePunctuation(const BoundedString& text, u32 sentenceStart, u32 sentenceEnd, PunctOutput& out) {
     gPunctTokenCount = 0;
-    if (gWordCount == 0) return;
+    gPunctCheckedCount = 0;
+    if (gWordCount == 0) return true;
     u32 position = sentenceStart;
     for (i32 i = 0; i < static_cast<i32>(gWordCount); ++i) {
         const WordRecord& w = gWords[i];
         if (w.ReadingCategories[0] != kCategoryLexiconWord || w.StartOffset < position) continue;
-        CutTokens(text, position, w.StartOffset);
-        BoundedString whole;
-        whole.Allocate(kTokenCapacity);
-        CopyString(whole, w.SeparatorText);
-        if (gPunctTokenCount < kPunctTokenCapacity) {
-            PunctTokenRecord& t = gPunctTokens[gPunctTokenCount++];
-            t = PunctTokenRecord{w.StartOffset, w.EndOffset, kPunctTokenOther, 0, 0};
-        }
+        if (!CutTokens(text, position, w.StartOffset, out)) return false;
+        if (gPunctTokenCount >= kPunctTokenCapacity && !MakeTokenRoom(out)) return false;
+        PunctTokenRecord& t = gPunctTokens[gPunctTokenCount++];
+        t = PunctTokenRecord{w.StartOffset, w.EndOffset, kPunctTokenOther, 0, 0};
         position = w.EndOffset + 1;
     }
     u32 end = gWords[gWordCount - 1].EndOffset + 1;
     if (sentenceEnd > end) end = sentenceEnd;
-    if (position < end) CutTokens(text, position, end);
+    return position >= end || CutTokens(text, position, end, out);
 }
 
-u16 CheckSentencePunctuation(ParagraphErrorRecord* table, u16& count) {
+namespace {
+
+// Checks tokens [from, to) and appends a record per finding; see
+// CheckSentencePunctuation for the result.
+u16 CheckPunctTokens(PunctOutput& out, u32 from, u32 to) {
     const LanguageTables t = CurrentTables();
-    for (u32 i = 0; i < gPunctTokenCount; ++i) {
+    for (u32 i = from; i < to; ++i) {
         const PunctTokenRecord& token = gPunctTokens[i];
         Finding found[2];
         u32 n = 0;
@@ -276,11 +283,32 @@ u16 CheckSentencePunctuation(ParagraphErrorRecord* table, u16& count) {
         }
         for (u32 k = 0; k < n; ++k) {
             // The host's table holds 60 records; the check stops there.
-            if (count >= KRZ_MAX_PARAGRAPH_ERRORS) return 1;
-            if (AppendFinding(table, count, found[k]) == 0) return 0;
+            if (*out.count >= KRZ_MAX_PARAGRAPH_ERRORS) return 1;
+            if (AppendFinding(out.table, *out.count, found[k]) == 0) return 0;
         }
     }
     return 1;
+}
+
+// A full token buffer: the tokens whose right-hand neighbours (two at most)
+// are known are checked, and the last three move to the front, the first of
+// them already checked and kept as left-hand context of the next one.
+bool MakeTokenRoom(PunctOutput& out) {
+    constexpr u32 kKept = 3;
+    out.status = CheckPunctTokens(out, gPunctCheckedCount, gPunctTokenCount - 2);
+    if (out.status == 0 || *out.count >= KRZ_MAX_PARAGRAPH_ERRORS) return false;
+    std::memmove(gPunctTokens, gPunctTokens + gPunctTokenCount - kKept, kKept * sizeof(PunctTokenRecord));
+    gPunctTokenCount = kKept;
+    gPunctCheckedCount = 1;
+    return true;
+}
+
+}  // namespace
+
+u16 CheckSentencePunctuation(PunctOutput& out) {
+    const u16 status = CheckPunctTokens(out, gPunctCheckedCount, gPunctTokenCount);
+    gPunctCheckedCount = gPunctTokenCount;
+    return status;
 }
 
 namespace {
@@ -297,8 +325,10 @@ u32 PunctParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* t
         // A sentence longer than the word table is cut to the token that
         // starts the next one (or the text's end), not to its last word kept.
         const u32 sentenceEnd = more ? w.position : static_cast<u32>(w.textLength);
-        ScanSentencePunctuation(w.copy, w.sentenceStart, sentenceEnd);
-        const u16 recorded = CheckSentencePunctuation(table, gParagraphErrorCount);
+        PunctOutput out{table, &gParagraphErrorCount, 1};
+        const u16 recorded = ScanSentencePunctuation(w.copy, w.sentenceStart, sentenceEnd, out)
+                                 ? CheckSentencePunctuation(out)
+                                 : out.status;
         ResetSentenceState();
         if (!more || recorded == 0 || gParagraphErrorCount >= KRZ_MAX_PARAGRAPH_ERRORS) break;
         // The token that ended the sentence is read again as the next one's

@@ -24,6 +24,16 @@ struct PunctTokenRecord {
 inline constexpr u16 kPunctTokenCapacity = 512;
 extern PunctTokenRecord gPunctTokens[kPunctTokenCapacity];
 extern u16 gPunctTokenCount;
+// Tokens at the front of gPunctTokens already checked.
+extern u16 gPunctCheckedCount;
+
+// Where the findings of a sentence go: the host's table and its count, and
+// the result of the last check (0 when a message could not be allocated).
+struct PunctOutput {
+    ParagraphErrorRecord* table;
+    u16* count;
+    u16 status;
+};
 
 // Messages of the spacing findings.
 enum SpacingMessageKind : u16 {
@@ -48,13 +58,17 @@ void RecordPunctToken(const BoundedString& token, u32 start, u32 end);
 // the working copy from sentenceStart to the end of the last word, or to
 // sentenceEnd when that is further (a sentence longer than the word table:
 // its words past the table are cut from the text); words kept whole by the
-// user-lexicon pass (category 10) are one token each.
-void ScanSentencePunctuation(const BoundedString& text, u32 sentenceStart, u32 sentenceEnd);
+// user-lexicon pass (category 10) are one token each. When the buffer fills,
+// the tokens whose neighbours are known are checked into `out` and the cut
+// goes on, so a sentence of any length is checked to its end. False when the
+// check must stop (table full, or out.status 0).
+bool ScanSentencePunctuation(const BoundedString& text, u32 sentenceStart, u32 sentenceEnd, PunctOutput& out);
 
-// Checks gPunctTokens and appends a record per finding to the table at
-// `count`, which grows; stops when the table holds 60 records. Returns 0
-// when a message could not be allocated (nothing more is recorded), else 1.
-u16 CheckSentencePunctuation(ParagraphErrorRecord* table, u16& count);
+// Checks the tokens of gPunctTokens not checked yet and appends a record per
+// finding to out.table at *out.count, which grows; stops when the table holds
+// 60 records. Returns 0 when a message could not be allocated (nothing more
+// is recorded), else 1.
+u16 CheckSentencePunctuation(PunctOutput& out);
 
 // ---- Quotation marks of a paragraph ------------------------------------------------
 //

@@ -177,6 +177,20 @@ TEST_F(PunctTest, TableLimitAndRange) {
     EXPECT_EQ(Punct(kEnglish, longSentence.c_str()), Findings({"801-802:,", "802-802:, "}));
     KRZClearParagraphTab(table_, static_cast<int16_t>(count_));
 
+    // Longer than the token buffer: a fault is found once wherever it falls,
+    // across the buffer's refills too.
+    for (int n = 250; n < 262; ++n) {
+        std::string words;
+        for (int i = 0; i < n; ++i) words += "mot ";
+        words += "a ,b ";
+        for (int i = 0; i < 300; ++i) words += "mot ";
+        words += ".";
+        const std::string at = std::to_string(4 * n + 1) + "-" + std::to_string(4 * n + 2) + ":,";
+        const std::string after = std::to_string(4 * n + 2) + "-" + std::to_string(4 * n + 2) + ":, ";
+        EXPECT_EQ(Punct(kEnglish, words.c_str()), Findings({at, after})) << n;
+        KRZClearParagraphTab(table_, static_cast<int16_t>(count_));
+    }
+
     // Only the sentences of the range are checked.
     const char* two = "One ,two. Three ,four.";
     EXPECT_EQ(Punct(kEnglish, two, 12, 14), Findings({"15-16:,", "16-16:, "}));
