@@ -65,6 +65,37 @@ TEST(BoundedString, AppendFillsOnlyTheFreeRoom) {
     EXPECT_EQ(Text(five), "abcd");
 }
 
+TEST(BoundedString, AppendOfItselfDoublesTheText) {
+    Work36 w;
+    CopyCString(w.s, "ab");
+    AppendString(w.s, w.s);
+    AppendByteToString(w.s, '!');
+    EXPECT_EQ(Text(w.s), "abab!");
+    AppendBytesToString(w.s, w.bytes, 3);
+    EXPECT_EQ(Text(w.s), "abab!aba");
+}
+
+// The exact tests and TextCopy take an invalid string as empty, where
+// CompareWordText, CompareStrings and CopyString find it equal to anything
+// or leave the target alone.
+TEST(BoundedString, WorkTextHelpersTakeAnInvalidStringAsEmpty) {
+    BoundedString invalid;
+    Work36 w;
+    CopyCString(w.s, "chat");
+    EXPECT_FALSE(TextEquals(invalid, "chat"));
+    EXPECT_TRUE(TextEquals(invalid, ""));
+    EXPECT_EQ(CompareWordText(invalid, "chat"), kCompareEqual);
+    EXPECT_FALSE(TextSame(invalid, w.s));
+    EXPECT_EQ(CompareStrings(invalid, w.s), kCompareEqual);
+
+    TextCopy(w.s, w.s);
+    EXPECT_EQ(Text(w.s), "chat");
+    CopyString(w.s, invalid);
+    EXPECT_EQ(Text(w.s), "chat");
+    TextCopy(w.s, invalid);
+    EXPECT_EQ(Text(w.s), "");
+}
+
 TEST(BoundedString, ExportWritesWholeTextOrEmptyString) {
     BoundedString ten = Make(36, "0123456789");
     char buf[16];
