@@ -31,6 +31,9 @@ WordOutcome InfinitiveMarkerRules(PassState& s, i32 i);   // "to"
 WordOutcome ModalRules(PassState& s, i32 i, bool& skipToShortWords);
 void ParticipleRules(PassState& s, i32 i, bool skipToShortWords);
 void ShortWordRules(PassState& s, i32 i, i32 length);
+// The set phrases that begin with "at", "by", "in", "of" or "on" at word i;
+// true when one was settled.
+bool MarkShortSetPhrase(i32 i);
 
 // The lemma reference of the noun "are" in our data (0 when it has none);
 // looked up once.

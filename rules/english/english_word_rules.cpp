@@ -32,13 +32,6 @@ void Nominal(i32 i, i32 k) {
         ClearFeatures(j);
     }
 }
-void Prepositional(i32 i, i32 k) {
-    MarkWords(i, i + k - 1, 15, ',');
-    for (i32 j = i + 1; j < i + k; ++j) {
-        KeepOne(j);
-        ClearFeatures(j);
-    }
-}
 
 // The word keeps one reading: category 13, class 128, features 0, with the
 // mark and lemma of its reading 1.
@@ -548,11 +541,6 @@ void ShortWordRules(PassState& s, i32 i, i32 length) {
         return;
     }
     if (length != 2 || i >= n - 1) return;
-    if (Is(i, "in") && i < n - 2 && Is(i + 1, "spite") && Is(i + 2, "of")) {
-        Prepositional(i, 3);
-        KeepOne(i);
-        return;
-    }
     if (Is(i, "by") && i > 0 && CompareStrings(W(i - 1).WordText, W(i + 1).WordText) == kCompareEqual) {
         MarkWords(i - 1, i + 1, 18, 26);
         KeepOne(i - 1);
@@ -561,6 +549,7 @@ void ShortWordRules(PassState& s, i32 i, i32 length) {
         ClearFeatures(i + 1);
         return;
     }
+    if (MarkShortSetPhrase(i)) return;
     if (Is(i, "as") && i < n - 2 && Is(i + 1, "well") && Is(i + 2, "as")) {
         MarkWords(i, i + 2, 17, '*');
         KeepOne(i + 1);

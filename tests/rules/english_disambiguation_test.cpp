@@ -153,6 +153,27 @@ TEST_F(EnglishDisambiguationTest, SetPhrasesAreSettled) {
     for (i32 i = 0; i < 3; ++i) EXPECT_EQ(gWords[i].ReadingClasses[0], 26) << i;
     EXPECT_EQ(gWords[0].ReadingCount, 1);
     EXPECT_EQ(gWords[2].ReadingCount, 1);
+    struct Phrase {
+        const char* sentence;
+        u8 cls;  // of the phrase's words
+        i32 words;
+    } phrases[] = {
+        {"at/#34.0.15 home/A.4.10+#20.0.18 ./", '.', 2},
+        {"in/#34.0.15+#20.0.18 despair/A.4.10+#128.0.14.1 ./", '.', 2},
+        {"in/#34.0.15+#20.0.18 dispair/A.4.10 ./", '.', 2},
+        {"on/#34.0.15 the/e.48.7 other/B.12.10 hand/A.4.10+#128.0.14.1 ./", 26, 4},
+        {"of/#33.0.15 course/A.4.10+#128.0.14.1 ./", 26, 2},
+    };
+    for (const Phrase& p : phrases) {
+        Build(p.sentence);
+        DisambiguateEnglishReadings(0);
+        for (i32 i = 0; i < p.words; ++i) EXPECT_EQ(gWords[i].ReadingClasses[0], p.cls) << p.sentence << " " << i;
+        EXPECT_EQ(gWords[0].ReadingCount, 1) << p.sentence;
+        EXPECT_EQ(gWords[p.words - 1].ReadingCount, 1) << p.sentence;
+    }
+    Build("at/#34.0.15 home/#20.0.18 ./");
+    DisambiguateEnglishReadings(0);
+    EXPECT_EQ(gWords[0].ReadingClasses[0], 34) << "at + a word without a noun reading";
     Build("a/h.4.7 number/A.4.10+#128.0.14.1 of/#33.0.15 men/A.8.10 ./");
     DisambiguateEnglishReadings(0);
     EXPECT_EQ(gWords[0].ReadingFeatures[0], 8);
