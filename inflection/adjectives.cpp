@@ -116,6 +116,9 @@ i16 InflectFrenchIrregularAdjective(BoundedString& word) {
     Work36 stem, candidate;
     for (u32 i = 0; i < kExceptionCount; ++i) {
         const BoundedString& entry = gAdjectiveExceptions[static_cast<i32>(i)];
+        // A stem that does not open with the word's first byte cannot be
+        // its start (an entry opening with the hyphen has an empty stem).
+        if (entry.data[0] != '-' && entry.data[0] != word.data[0]) continue;
         const u32 n = TextLen(entry);
         u32 hyphen = 0;
         while (hyphen < n && entry.data[hyphen] != '-') ++hyphen;

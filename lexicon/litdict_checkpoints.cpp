@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr u32 kCheckpointEvery = 16;
+constexpr u32 kCheckpointEvery = 4;
 
 struct Checkpoint {
     u32 pos = 0;          // separator byte before the entry

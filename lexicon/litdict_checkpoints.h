@@ -4,7 +4,7 @@
 //
 // A search walks the entries of a block in order, skips those whose key
 // sorts before the wanted one and stops at the first that sorts after it.
-// Every sixteenth entry that sets the key stem (a full entry with its end
+// Every fourth entry that sets the key stem (a full entry with its end
 // mark) is a checkpoint, kept with the greatest key of all the entries of
 // the block before it. When that key sorts before the wanted one, the walk
 // would only have skipped those entries: it may start at the checkpoint,
