@@ -6,14 +6,7 @@
 # paths that must not become files.
 # Usage: krzcheck_input_test.sh PATH_TO_KRZCHECK
 set -u
-K="$1"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/cli_test_lib.sh"
 
 # status WANT DESCRIPTION: compares the status of the last command.
 status() {
@@ -98,8 +91,4 @@ echo 'Le chatt.' | "$K" --lexicon "$L" check > /dev/null 2>&1
 "$K" --lang fr --lexicon "$L" lex-add googler > /dev/null 2>&1; status 0 "lex-add" $?
 [ -s "$L" ] || fail "lex-add made no lexicon file"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures failure(s)"
-    exit 1
-fi
-echo "all input cases as expected"
+finish "all input cases as expected"

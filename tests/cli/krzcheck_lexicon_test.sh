@@ -5,12 +5,9 @@
 # lex-remove; two writers at once, a locked and a read-only lexicon.
 # Usage: krzcheck_lexicon_test.sh PATH_TO_KRZCHECK
 set -u
-K="$1"
-dir=$(mktemp -d)
-trap 'chattr -i "$dir"/*.lex 2>/dev/null; rm -rf "$dir"' EXIT
+cleanup_extra() { chattr -i "$dir"/*.lex; }
+. "$(dirname "$0")/cli_test_lib.sh"
 L="$dir/user.lex"
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 printf 'Nous googlons demain.\n' | "$K" --lang fr --lexicon "$L" spell >/dev/null
 [ $? -eq 1 ] || fail "googlons should be unknown before lex-add"
@@ -67,5 +64,4 @@ if [ ! -w "$R" ] || [ -n "$immutable" ]; then
     [ -z "$immutable" ] || chattr -i "$R"
 fi
 
-[ "$failures" -eq 0 ] || exit 1
-echo "ok"
+finish "all lexicon cases as expected"

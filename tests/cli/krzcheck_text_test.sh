@@ -4,14 +4,7 @@
 # keys) and their exit status (0 clean, 1 findings).
 # Usage: krzcheck_text_test.sh PATH_TO_KRZCHECK
 set -u
-K="$1"
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/cli_test_lib.sh"
 nl='
 '
 printf 'Le chat dort.\nLe chat mange une pomne. Il mange le le pain.\nIl part!\n' > "$dir/text.txt"
@@ -54,8 +47,4 @@ else
         "$dir/out.json" || fail "--json check: $(head -1 "$dir/out.json")"
 fi
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures failure(s)"
-    exit 1
-fi
-echo "all text commands as expected"
+finish "all text commands as expected"
