@@ -312,7 +312,8 @@ void ExplainEnglishSequence(const Builder& b) {
             break;
         case 'A': {
             static constexpr WordText kSubjects[] = {{"their", kT40EnTheir}, {"he", kT40EnHe},
-                                                     {"they", kT40EnThey}, {"i", kT40EnI},
+                                                     {"they", kT40EnThey}, {"I", kT40EnI},
+                                                     {"i", kT40EnI},
                                                      {"we", kT40EnWe}};
             SayIfFound(b, FirstMatch(p, kSubjects));
             break;

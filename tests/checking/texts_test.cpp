@@ -251,6 +251,10 @@ const Case kCases[] = {
                     " sert à exprimer hypothèse, doute, crainte, souhait, etc."
                     "\n\nExemples incorrects : je vois qu'il vienne / il est douteux qu'il vient"
                     "\nExemples corrects : je vois qu'il vient / il est douteux qu'il vienne")},
+    // The pronoun is written with its capital: "to John and I".
+    {.name = "code 40 subject pronoun I", .code = 40, .variant = 'A', .checking = kEn,
+     .words = {{"and"}, {"I"}}, .p = 1,
+     .expected = MR("Instead of: “I” (subject pronoun), did you mean to write: “me” (object pronoun)?")},
     {.name = "code 55 measure 3", .code = 55, .measure = 3, .expected = ""},
     {.name = "code 55 measure 4, French", .code = 55, .ui = kFr, .measure = 4,
      .expected = MR("Dans la phrase incluant la sélection, ne manque-t-il pas un verbe" NB "?")},
