@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench/bench_text.h"
+#include "bench/word_tables.h"
 #include "checking/dispatcher.h"
 #include "checking/syntactic_code.h"
 #include "frame/bounded_string.h"
@@ -18,57 +19,20 @@
 
 namespace {
 
-struct SavedWord {
-    u16 count;
-    u8 cls[8], feat[8], cat[8], mark[8];
-    u32 lemma[8];
-    u16 caseMode;
-    std::string text;
-};
-using SavedTable = std::vector<SavedWord>;
+using word_tables::Restore;
+using word_tables::SavedTable;
 std::vector<SavedTable> gTables;
 
 RuleCode Capture(u16 /*mode*/) {
     if (gTables.size() > 4000) return 0;
-    SavedTable t;
     for (i32 i = 0; i < gWordCount; ++i) {
         WordRecord& w = gWords[i];
         for (i32 r = 0; r < w.ReadingCount && r < 8; ++r) w.ReadingClasses[r] = RemapEnglishClass(w.ReadingClasses[r]);
         for (i32 r = 0; r < w.ReadingCount && r < 8; ++r)
             w.ReadingCategories[r] = DeriveSyntacticCode(static_cast<i16>(i), static_cast<i16>(r));
-        SavedWord s{};
-        s.count = w.ReadingCount;
-        for (i32 r = 0; r < 8; ++r) {
-            s.cls[r] = w.ReadingClasses[r];
-            s.feat[r] = w.ReadingFeatures[r];
-            s.cat[r] = w.ReadingCategories[r];
-            s.mark[r] = w.ReadingMarks[r];
-            s.lemma[r] = w.ReadingLemmaRefs[r];
-        }
-        s.caseMode = w.WordCaseMode;
-        s.text = reinterpret_cast<const char*>(w.WordText.data);
-        t.push_back(s);
     }
-    gTables.push_back(t);
+    gTables.push_back(word_tables::Save());
     return 0;
-}
-
-void Restore(const SavedTable& t) {
-    gWordCount = static_cast<u16>(t.size());
-    for (i32 i = 0; i < gWordCount; ++i) {
-        const SavedWord& s = t[static_cast<size_t>(i)];
-        WordRecord& w = gWords[i];
-        w.ReadingCount = s.count;
-        for (i32 r = 0; r < 8; ++r) {
-            w.ReadingClasses[r] = s.cls[r];
-            w.ReadingFeatures[r] = s.feat[r];
-            w.ReadingCategories[r] = s.cat[r];
-            w.ReadingMarks[r] = s.mark[r];
-            w.ReadingLemmaRefs[r] = s.lemma[r];
-        }
-        w.WordCaseMode = s.caseMode;
-        CopyCString(w.WordText, s.text.c_str());
-    }
 }
 
 u32 Total() {

@@ -8,7 +8,9 @@
 // sentence kinds 2, 4, 1 and 3 (768: skip the locution passes); else 0.
 u16 ApplyFrenchSentenceInitialRules(BoundedString& firstWord);
 
-// The locution pass. Mode 0: 2 when a function-word rule changed readings.
-// Mode 1: the locution result (128, 256, 512 or 768 plus a word index, as
-// the English set-phrase pass), or 0.
+// The locution pass (rules/french/french_locutions.cpp). Mode 0: 2 when a
+// function-word rule counted a rewrite, else 0. Mode 1: the locution report
+// (gLocutionReport: 128, 255 to 767 or 768 plus a word index), or 0. In
+// both modes a test may end the pass at once with 129 + i or 257 + i (no
+// report stored, no matcher).
 u16 MarkFrenchLocutions(u16 mode);

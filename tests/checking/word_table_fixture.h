@@ -5,8 +5,8 @@
 //
 // Words are separated by blanks. A word is its text (UTF-8, converted to
 // Mac Roman), optionally followed by '/' and its readings joined by '+'.
-// A reading is class[.features[.category[.mark]]]; the class is one
-// character or '#' and a number. Without readings, a one-character token
+// A reading is class[.features[.category[.mark[.lemma]]]]; the class is one
+// character or '#' and a number. A word ending in "~N" gets WordCaseMode N. Without readings, a one-character token
 // that is not a letter or digit gets the tokenizer's punctuation reading
 // (category 20, or 21 for ','), any other word one reading of class 'A'.
 // Offsets run from 0 with one blank between words.
@@ -96,7 +96,7 @@ inline void ParseReading(WordRecord& w, const std::string& notation) {
         cls = static_cast<u8>(notation[0]);
         pos = 1;
     }
-    u32 fields[3] = {0, 0, 0};
+    u32 fields[4] = {0, 0, 0, 0};
     for (u32& f : fields) {
         if (pos >= notation.size() || notation[pos] != '.') break;
         char* end = nullptr;
@@ -107,6 +107,7 @@ inline void ParseReading(WordRecord& w, const std::string& notation) {
     w.ReadingFeatures[j] = static_cast<u8>(fields[0]);
     w.ReadingCategories[j] = static_cast<u8>(fields[1]);
     w.ReadingMarks[j] = static_cast<u8>(fields[2]);
+    w.ReadingLemmaRefs[j] = fields[3];
     w.ReadingCount = static_cast<u16>(j + 1);
 }
 
@@ -121,6 +122,11 @@ inline void Build(const std::string& notation) {
     u32 offset = 0;
     gWordCount = 0;
     while (in >> item && gWordCount < kMaxSentenceWords) {
+        u16 caseMode = 0;
+        if (const std::size_t tilde = item.rfind('~'); tilde != std::string::npos && tilde > 0) {
+            caseMode = static_cast<u16>(std::strtoul(item.c_str() + tilde + 1, nullptr, 10));
+            item.resize(tilde);
+        }
         const std::size_t slash = item.find('/', 1);
         const std::string text = ToMacRoman(item.substr(0, slash));
         WordRecord& w = gWords[gWordCount];
@@ -146,6 +152,7 @@ inline void Build(const std::string& notation) {
         } else {
             ParseReading(w, "A");
         }
+        w.WordCaseMode = caseMode;
         ++gWordCount;
     }
 }
@@ -156,6 +163,18 @@ inline std::string Texts() {
     for (u16 i = 0; i < gWordCount; ++i) {
         if (i) out += ' ';
         out += reinterpret_cast<const char*>(gWords[i].WordText.data);
+    }
+    return out;
+}
+
+// Readings of word i as "cls.features.category.mark" joined by '+'.
+inline std::string Readings(i32 i) {
+    std::string out;
+    const WordRecord& w = gWords[i];
+    for (i32 r = 0; r < w.ReadingCount; ++r) {
+        if (r) out += '+';
+        out += std::to_string(w.ReadingClasses[r]) + "." + std::to_string(w.ReadingFeatures[r]) + "." +
+               std::to_string(w.ReadingCategories[r]) + "." + std::to_string(w.ReadingMarks[r]);
     }
     return out;
 }

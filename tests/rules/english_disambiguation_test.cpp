@@ -27,17 +27,7 @@ protected:
     }
 };
 
-// Readings of word i as "cls.features.category.mark" joined by '+'.
-std::string Readings(i32 i) {
-    std::string out;
-    const WordRecord& w = gWords[i];
-    for (i32 r = 0; r < w.ReadingCount; ++r) {
-        if (r) out += '+';
-        out += std::to_string(w.ReadingClasses[r]) + "." + std::to_string(w.ReadingFeatures[r]) + "." +
-               std::to_string(w.ReadingCategories[r]) + "." + std::to_string(w.ReadingMarks[r]);
-    }
-    return out;
-}
+using word_table::Readings;
 
 TEST_F(EnglishDisambiguationTest, TwoLeadingReadingsAreReordered) {
     struct Case {

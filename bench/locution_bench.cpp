@@ -1,0 +1,69 @@
+// The French locution pass in words per second, in mode 0 and in mode 1:
+// the word tables of the sentences of the French texts, as the dispatcher
+// hands them to the pass's mode-1 call (taken where the mode-0 call hands
+// over to the matcher), each restored before each run. The pass allocates
+// nothing per sentence.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "bench/bench_text.h"
+#include "bench/word_tables.h"
+#include "frame/bounded_string.h"
+#include "frame/records.h"
+#include "frame/tables.h"
+#include "krzlib.h"
+#include "rules/french/french_locutions.h"
+#include "rules/french/french_rules.h"
+#include "rules/french/locution_matcher.h"
+
+namespace {
+
+using word_tables::Restore;
+using word_tables::SavedTable;
+std::vector<SavedTable> gTables;
+
+void Capture(u16 mode) {
+    if (mode == 0 && gTables.size() < 4000) gTables.push_back(word_tables::Save());
+    MatchFrenchLatinLocutions(mode);
+}
+
+void LoadTables() {
+    if (!gTables.empty()) return;
+    std::string here = __FILE__;
+    const std::string dir = here.substr(0, here.rfind('/')) + "/../tests/data/text/";
+    auto paragraphs = bench_text::LoadParagraphs(dir + "ligthart_entre_nous_fr.txt");
+    for (const std::string& p : bench_text::LoadParagraphs(dir + "hugo_miserables_fr.txt")) paragraphs.push_back(p);
+    std::vector<ParagraphErrorRecord> table(KRZ_MAX_PARAGRAPH_ERRORS + 1);
+    gLocutionMatcher = Capture;
+    for (const std::string& p : paragraphs) {
+        const uint32_t n = KRZTestGrammarParagraph(p.c_str(), 0, static_cast<int32_t>(p.size()), table.data(),
+                                                   KRZ_CATEGORY_ALL, 1, 1, 0, 0);
+        KRZClearParagraphTab(table.data(), static_cast<int16_t>(n));
+        if (gTables.size() >= 4000) break;
+    }
+    gLocutionMatcher = MatchFrenchLatinLocutions;
+}
+
+void BM_FrenchLocutionPass(benchmark::State& state) {
+    KRZInit(0, 1);
+    KRZSetLanguage(3);
+    LoadTables();
+    const u16 mode = static_cast<u16>(state.range(0));
+    u64 words = 0;
+    for (const SavedTable& t : gTables) words += t.size();
+    for (auto _ : state) {
+        for (const SavedTable& t : gTables) {
+            Restore(t);
+            benchmark::DoNotOptimize(MarkFrenchLocutions(mode));
+        }
+    }
+    state.counters["words/s"] = benchmark::Counter(static_cast<double>(words * state.iterations()),
+                                                   benchmark::Counter::kIsRate);
+    state.counters["sentences"] = static_cast<double>(gTables.size());
+    KRZEnd();
+}
+BENCHMARK(BM_FrenchLocutionPass)->Arg(0)->Arg(1);
+
+}  // namespace

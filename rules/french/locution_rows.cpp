@@ -1,0 +1,128 @@
+#include "rules/french/locution_rows.h"
+
+#include <cstring>
+
+#include "frame/records.h"
+#include "frame/tables.h"
+#include "rules/french/french_locutions.h"
+#include "rules/french/locution_text.h"
+
+namespace locution {
+
+i16 gDirectResult = 0;
+
+namespace {
+
+WordRecord& Word(i32 k) { return gWords.ClampedAt(k); }
+
+}  // namespace
+
+bool Has(i32 k) { return k >= 0 && k < static_cast<i32>(gWordCount); }
+bool Is(i32 k, const char* literal) { return Has(k) && LocutionTextIs(Word(k).WordText, literal); }
+bool Begins(i32 k, const char* literal) { return Has(k) && LocutionTextBegins(Word(k).WordText, literal); }
+u16 Count(i32 k) { return Has(k) ? Word(k).ReadingCount : 0; }
+u8 Cat(i32 k, i32 r) { return Has(k) ? Word(k).ReadingCategories.ClampedAt(r) : 0; }
+u8 Cls(i32 k, i32 r) { return Has(k) ? Word(k).ReadingClasses.ClampedAt(r) : 0; }
+u8 Feat(i32 k, i32 r) { return Has(k) ? Word(k).ReadingFeatures.ClampedAt(r) : 0; }
+u8 Mark(i32 k, i32 r) { return Has(k) ? Word(k).ReadingMarks.ClampedAt(r) : 0; }
+bool CatIn(i32 k, u8 lo, u8 hi) { return Has(k) && Cat(k) >= lo && Cat(k) <= hi; }
+bool CatIs(i32 k, u8 c) { return Has(k) && Cat(k) == c; }
+bool ClsIs(i32 k, u8 c) { return Has(k) && Cls(k) == c; }
+bool OneOf(i32 k, u8 lo, u8 hi) { return Count(k) == 1 && CatIn(k, lo, hi); }
+bool SameText(i32 a, i32 b) {
+    return Has(a) && Has(b) && CompareStrings(Word(a).WordText, Word(b).WordText) == kCompareEqual;
+}
+bool VowelStart(i32 k) {
+    if (!Has(k)) return false;
+    const u8 c = Word(k).WordText.ClampedAt(0);
+    return c == 'a' || c == 'e' || c == 'h' || c == 'i' || c == 'o' || c == 'u' || c == 'y' || c > 'z';
+}
+
+void SetCat(i32 k, u8 c) {
+    if (Has(k)) Word(k).ReadingCategories.ClampedAt(0) = c;
+}
+void SetCls(i32 k, u8 c) {
+    if (Has(k)) Word(k).ReadingClasses.ClampedAt(0) = c;
+}
+void SetFeat(i32 k, u8 f) {
+    if (Has(k)) Word(k).ReadingFeatures.ClampedAt(0) = f;
+}
+void SetMark(i32 k, u8 m) {
+    if (Has(k)) Word(k).ReadingMarks.ClampedAt(0) = m;
+}
+void Set(i32 k, u8 cat, u8 cls) {
+    SetCat(k, cat);
+    SetCls(k, cls);
+}
+void Set(i32 k, u8 cat, u8 cls, u8 feat) {
+    Set(k, cat, cls);
+    SetFeat(k, feat);
+}
+void Set(i32 k, u8 cat, u8 cls, u8 feat, u8 mark) {
+    Set(k, cat, cls, feat);
+    SetMark(k, mark);
+}
+void KeepOne(i32 k) {
+    if (Has(k)) Word(k).ReadingCount = 1;
+}
+// A slot that never held a reading (reference 0) leaves the lemma alone:
+// copying it would leave the word without a base form.
+void LemmaFrom(i32 k, i32 slot) {
+    if (!Has(k)) return;
+    const u32 ref = Word(k).ReadingLemmaRefs.ClampedAt(slot);
+    if (ref != 0) Word(k).ReadingLemmaRefs.ClampedAt(0) = ref;
+}
+void SecondLemma(i32 k) { LemmaFrom(k, 1); }
+void ThirdLemma(i32 k) { LemmaFrom(k, 2); }
+void Adverbial(i32 from, i32 to) {
+    for (i32 k = from; k <= to; ++k) Set(k, 18, 26);
+}
+void Prepositional(i32 from, i32 to) {
+    for (i32 k = from; k <= to; ++k) Set(k, 15, 44);
+}
+void Conjunctive(i32 from, i32 to) {
+    for (i32 k = from; k <= to; ++k) Set(k, 17, 42);
+}
+void KeepOne(i32 from, i32 to) {
+    for (i32 k = from; k <= to; ++k) KeepOne(k);
+}
+void NounReading(i32 k) { Set(k, 10, 65, 20); }
+void PrepositionReading(i32 k) {
+    Set(k, 15, 34, 0);
+    SecondLemma(k);
+    KeepOne(k);
+}
+void Report(i32 value) { gLocutionReport = static_cast<i16>(value); }
+void ReturnAtOnce(i32 value) { gDirectResult = static_cast<i16>(value); }
+
+WordTestTable TestsOfLength(i32 length) {
+    if (length >= 1 && length <= 3) return ShortWordTests(length);
+    if (length >= 4 && length <= 8) return LongWordTests(length);
+    return {nullptr, 0};
+}
+
+namespace {
+
+bool RowWordHolds(const WordTest& row, i32 i) {
+    return row.match == Match::kWhole ? Is(i, row.word) : Begins(i, row.word);
+}
+
+}  // namespace
+
+void RunWordTests(i32 i, u16 mode) {
+    const WordTestTable table = TestsOfLength(GetStringLength(Word(i).WordText));
+    const char* from = nullptr;  // the row to go on from after a firing row
+    for (u32 r = 0; r < table.count; ++r) {
+        const WordTest& row = table.rows[r];
+        if (from != nullptr) {
+            if (std::strcmp(row.id, from) != 0) continue;
+            from = nullptr;
+        }
+        if (!RowWordHolds(row, i) || !row.when(i, mode)) continue;
+        row.then(i, mode);
+        if (row.next == nullptr || gDirectResult != 0) return;
+        from = row.next;
+    }
+}
+
+}  // namespace locution

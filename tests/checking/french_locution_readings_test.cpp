@@ -1,0 +1,102 @@
+// The readings the French locution pass leaves on the built-in dictionary's
+// words: the pass's mode-1 word table of a sentence's first dispatcher
+// call, taken where the pass hands over to the locution matcher.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "acceptance_fixture.h"
+#include "frame/bounded_string.h"
+#include "frame/records.h"
+#include "frame/tables.h"
+#include "rules/french/french_locutions.h"
+#include "rules/french/locution_matcher.h"
+
+namespace {
+
+struct Word {
+    std::string text;
+    u16 count;
+    u8 cls, cat;
+    u32 lemma;
+};
+std::vector<Word> gSnapshot;
+
+void Snapshot(u16 mode) {
+    if (mode == 1 && gSnapshot.empty()) {
+        for (i32 i = 0; i < gWordCount; ++i) {
+            const WordRecord& w = gWords[i];
+            gSnapshot.push_back({reinterpret_cast<const char*>(w.WordText.data), w.ReadingCount, w.ReadingClasses[0],
+                                 w.ReadingCategories[0], w.ReadingLemmaRefs[0]});
+        }
+    }
+    MatchFrenchLatinLocutions(mode);
+}
+
+class FrenchLocutionReadingsTest : public acceptance::AcceptanceTest {
+protected:
+    void SetUp() override {
+        Start(3, "chat");
+        gLocutionMatcher = Snapshot;
+    }
+    void TearDown() override {
+        gLocutionMatcher = MatchFrenchLatinLocutions;
+        AcceptanceTest::TearDown();
+    }
+    // The snapshot of the sentence's first mode-1 pass.
+    const std::vector<Word>& Pass(const std::string& sentence) {
+        gSnapshot.clear();
+        Grammar(sentence);
+        return gSnapshot;
+    }
+    // The word of the snapshot written `text` (as Windows-1252 is Mac
+    // Roman for ASCII words only: ASCII texts are asked).
+    static const Word* Find(const std::vector<Word>& words, const char* text) {
+        for (const Word& w : words)
+            if (w.text == text) return &w;
+        return nullptr;
+    }
+};
+
+TEST_F(FrenchLocutionReadingsTest, AReculonsIsAnAdverbialLocution) {
+    const std::vector<Word>& words = Pass("Il marche à reculons.");
+    ASSERT_EQ(words.size(), 5u);
+    for (const i32 k : {2, 3}) {
+        EXPECT_EQ(words[k].cat, 18) << k;
+        EXPECT_EQ(words[k].cls, 26) << k;
+    }
+    EXPECT_EQ(words[3].count, 1);
+}
+
+TEST_F(FrenchLocutionReadingsTest, SApostropheBeforeIlIsTheConjunctionSi) {
+    const std::vector<Word>& words = Pass("Je viendrai s'il pleut.");
+    const Word* s = Find(words, "s'");
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->cat, 17);
+    EXPECT_EQ(s->count, 1);
+    EXPECT_EQ(s->lemma, LookupTextSlotPreserving("si", 1));
+}
+
+TEST_F(FrenchLocutionReadingsTest, AuFurEtAMesureByWhatFollows) {
+    struct Case {
+        const char* sentence;
+        u8 cat, cls;  // of "au" .. "mesure"
+    } cases[] = {
+        {"Il range les livres au fur et à mesure.", 18, 26},
+        {"Il range les livres au fur et à mesure que je les lis.", 17, 42},
+        {"Il range les livres au fur et à mesure de leur arrivée.", 15, 44},
+    };
+    for (const Case& c : cases) {
+        const std::vector<Word>& words = Pass(c.sentence);
+        const Word* au = Find(words, "au");
+        ASSERT_NE(au, nullptr) << c.sentence;
+        const size_t k = static_cast<size_t>(au - words.data());
+        for (size_t j = k; j < k + 5 && j < words.size(); ++j) {
+            EXPECT_EQ(words[j].cat, c.cat) << c.sentence << " word " << j;
+            EXPECT_EQ(words[j].cls, c.cls) << c.sentence << " word " << j;
+        }
+    }
+}
+
+}  // namespace
