@@ -482,11 +482,11 @@ bool Indefinite(BoundedString& first, i32 i, u16 t, u16 rule, BoundedString& for
         AppendCString(form, " ");
         return true;
     }
-    if (rule == 42 && TextAt(text.s, 0) == 'l') {
+    if (rule == kCodeClauseAgreement && TextAt(text.s, 0) == 'l') {
         CopyCString(form, ByTarget(t, "lequel ", "lesquels ", "laquelle ", "lesquelles "));
         return true;
     }
-    if (rule == 42 && TextStartsWith(text.s, "ce")) {
+    if (rule == kCodeClauseAgreement && TextStartsWith(text.s, "ce")) {
         CopyCString(form, ByTarget(t, "celui ", "ceux ", "celle ", "celles "));
         return true;
     }
@@ -700,8 +700,8 @@ bool FrenchWord(Passes& p, BoundedString& first, i32 i, i32 firstWord, i32 end, 
 // One pass of the agreement composer; false: no candidate form (step 4).
 bool AgreementPass(Passes& p, BoundedString& first, u16 rule, i32 firstWord, i32 end) {
     p.target = gErrorExtent;
-    const bool candidate = (rule == 45 && WordClass(gLastErrorPos) == 'A') ||
-                           (rule == 42 && French() && p.pass == 1 && p.rulePair &&
+    const bool candidate = (rule == kCodeAttributeAgreement && WordClass(gLastErrorPos) == 'A') ||
+                           (rule == kCodeClauseAgreement && French() && p.pass == 1 && p.rulePair &&
                             (p.target > (p.pairValue & 0xFF) ? p.target - (p.pairValue & 0xFF)
                                                             : (p.pairValue & 0xFF) - p.target) == 2);
     if (candidate && !CandidateNoun(p)) return false;
@@ -722,17 +722,18 @@ void ComposeCorrection(BoundedString& firstCorrection, BoundedString& secondCorr
     TextClear(secondCorrection);
     Passes p;
     const i16 signedExtent = static_cast<i16>(gErrorExtent);
-    if (signedExtent > 255 && code != 32) {
+    if (signedExtent > 255 && code != kCodeHomophone) {
         p.rulePair = true;
         p.pairValue = gErrorExtent;
         gErrorExtent = static_cast<u16>(gErrorExtent & 0xFF);
     }
     for (p.pass = 0; p.pass < 2; ++p.pass) {
         u16 rule = code;
-        if (rule == 44 && p.rulePair) rule = 300;
-        if (rule == 45 && gErrorVariant == 'A') {
-            ComposeCorrectionText(firstCorrection, secondCorrection, 43, first, end, option);
-        } else if (rule != 41 && rule != 42 && rule != 45) {
+        if (rule == kCodeSubjectVerbAgreement && p.rulePair) rule = kCodePairedSubjectVerb;
+        // An attribute agreement of variant 'A' is corrected as a participle.
+        if (rule == kCodeAttributeAgreement && gErrorVariant == 'A') {
+            ComposeCorrectionText(firstCorrection, secondCorrection, kCodeParticipleAgreement, first, end, option);
+        } else if (TraitsOf(rule).recipe != CorrectionRecipe::kAgreement) {
             ComposeCorrectionText(firstCorrection, secondCorrection, rule, first, end, option);
         } else if (!AgreementPass(p, firstCorrection, rule, first, end)) {
             if (p.pass == 1) {

@@ -43,7 +43,7 @@ void MergeQuotes(BoundedString& first, i32 i) {
     if (w.QuoteFlags >= 1) RestoreQuotes(first, w.QuoteFlags);
 }
 
-// ---- Rule 52 ---------------------------------------------------------------------
+// ---- Incompatible neighbours (52) ------------------------------------------------
 
 // Vowel sound at the start of a French word.
 bool FrenchVowelSound(const BoundedString& b) {
@@ -148,7 +148,7 @@ Pick FrenchRule52Form(i32 i, const BoundedString& a, const BoundedString& b, boo
     return Pick::Refused;
 }
 
-void Rule52(BoundedString& first, i32 i) {
+void NeighbourText(BoundedString& first, i32 i) {
     if (!WordExists(i + 1)) return;
     Work36 a, b, form;
     TextCopy(a.s, gWords[i].WordText);
@@ -194,9 +194,9 @@ void Rule52(BoundedString& first, i32 i) {
     AppendUnderLimit(first, next.s);
 }
 
-// ---- Rule 32 ---------------------------------------------------------------------
+// ---- Homophones (32) --------------------------------------------------------------
 
-void Rule32(BoundedString& first, BoundedString& second, i32 i) {
+void HomophoneText(BoundedString& first, BoundedString& second, i32 i) {
     const BoundedString& text = gWords[i].WordText;
     if (French()) {
         if (TextStartsWith(text, "vielle")) {
@@ -244,9 +244,9 @@ void Rule32(BoundedString& first, BoundedString& second, i32 i) {
     ApplyWordQuotes(i, first);
 }
 
-// ---- Rules 37, 39, 49, 50, 59, 16 --------------------------------------------------
+// ---- Ligature, hyphen, verb construction, partitive, negation, repeated word -------
 
-void Rule37(BoundedString& first, i32 i) {
+void LigatureText(BoundedString& first, i32 i) {
     WordRecord& w = gWords[i];
     TextCopy(first, w.WordText);
     if (gErrorDetail == 222) {
@@ -271,7 +271,7 @@ void Rule37(BoundedString& first, i32 i) {
     w.SecondLigaturePos = 65535;
 }
 
-void Rule39(BoundedString& first, i32 i) {
+void HyphenText(BoundedString& first, i32 i) {
     TextCopy(first, gWords[i].WordText);
     ApplyWordLigature(i, first);
     ApplyWordCase(i, first);
@@ -295,7 +295,7 @@ void Rule39(BoundedString& first, i32 i) {
     MergeQuotes(first, i);
 }
 
-void Rule49(BoundedString& first, BoundedString& second, i32 i) {
+void VerbConstructionText(BoundedString& first, BoundedString& second, i32 i) {
     Work36 w;
     TextCopy(w.s, gWords[i].WordText);
     switch (gErrorDetail) {
@@ -353,7 +353,7 @@ void Rule49(BoundedString& first, BoundedString& second, i32 i) {
     }
 }
 
-void Rule50(BoundedString& first, i32 i, i32 end) {
+void PartitiveText(BoundedString& first, i32 i, i32 end) {
     const u8 c = WordFirstByte(end);
     const bool vowel = c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || (c > 128 && c != kCCedilla);
     Work36 t;
@@ -363,7 +363,7 @@ void Rule50(BoundedString& first, i32 i, i32 end) {
     AppendUnderLimit(first, t.s);
 }
 
-void Rule59(BoundedString& first, BoundedString& second) {
+void NegationText(BoundedString& first, BoundedString& second) {
     const i32 p = gLastErrorPos;
     if (!WordExists(p)) return;
     Work36 w, next;
@@ -411,7 +411,7 @@ void Rule59(BoundedString& first, BoundedString& second) {
     ApplyWordQuotes(p, first);
 }
 
-// ---- Rule 1 ------------------------------------------------------------------------
+// ---- Unknown word (1) -------------------------------------------------------------
 
 // Ordinal written with a wrong suffix ("1ere", "3ème", "2nde").
 bool OrdinalForm(const BoundedString& word, BoundedString& out) {
@@ -494,7 +494,7 @@ bool Rule1Fixed(BoundedString& first, i32 i) {
     }
 }
 
-void Rule1(BoundedString& first, BoundedString& second, i32 i, i32 end, u16 option) {
+void SpellingText(BoundedString& first, BoundedString& second, i32 i, i32 end, u16 option) {
     const WordRecord& w = gWords[i];
     if (w.WordCaseMode >= 3 && TextLen(w.WordText) < 4) {
         gErrorExtent = kNoCorrection;
@@ -596,24 +596,29 @@ void ComposeCorrectionText(BoundedString& first, BoundedString& second, u16 rule
                            u16 option) {
     TextClear(first);
     const i32 i = word;
-    if (!WordExists(i) && rule != 55 && rule != 59) {
+    using R = CorrectionRecipe;
+    const R recipe = TraitsOf(rule).recipe;
+    // A missing verb and a negation name their words themselves.
+    if (!WordExists(i) && recipe != R::kMissingVerb && recipe != R::kNegation) {
         gErrorExtent = kNoCorrection;
         return;
     }
-    switch (rule) {
-        case 44: case 300: case 43: case 46: case 47: case 53: case 8: ComposeVerbText(first, second, rule, i); break;
-        case 52: Rule52(first, i); break;
-        case 32: Rule32(first, second, i); break;
-        case 40: ComposeConfusableText(first, second, i, option); break;
-        case 37: Rule37(first, i); break;
-        case 39: Rule39(first, i); break;
-        case 49: Rule49(first, second, i); break;
-        case 50: Rule50(first, i, end); break;
-        case 55: ComposeMissingVerbText(first); break;
-        case 16: FinishedWordText(i, first); break;
-        case 1: Rule1(first, second, i, end, option); break;
-        case 59: Rule59(first, second); break;
-        default: return;
+    switch (recipe) {
+        case R::kSubjectVerb: case R::kParticiple: case R::kMood: case R::kSynonym:
+            ComposeVerbText(first, second, rule, i);
+            break;
+        case R::kNeighbours: NeighbourText(first, i); break;
+        case R::kHomophone: HomophoneText(first, second, i); break;
+        case R::kConfusable: ComposeConfusableText(first, second, i, option); break;
+        case R::kLigature: LigatureText(first, i); break;
+        case R::kHyphen: HyphenText(first, i); break;
+        case R::kVerbConstruction: VerbConstructionText(first, second, i); break;
+        case R::kPartitive: PartitiveText(first, i, end); break;
+        case R::kMissingVerb: ComposeMissingVerbText(first); break;
+        case R::kRepeatedWord: FinishedWordText(i, first); break;
+        case R::kSpelling: SpellingText(first, second, i, end, option); break;
+        case R::kNegation: NegationText(first, second); break;
+        case R::kNone: case R::kAgreement: return;
     }
     if (gErrorExtent > 255 && gErrorExtent != kNoCorrection && TextSame(first, second))
         gErrorExtent = static_cast<u16>(gErrorExtent - 256);

@@ -101,7 +101,7 @@ void ParticipleRules(BoundedString& first, u16 rule, i32 i) {
         return;
     }
     u32 cut = EndingCut(model, SlotOfVerbTagCode(current));
-    if (rule == 43) {
+    if (rule == kCodeParticipleAgreement) {
         if (!French()) return;
         const u8 v = gErrorVariant;
         if (v == 'B' || v == 'E' || (v == 'D' && gErrorExtent < 2)) {
@@ -114,7 +114,7 @@ void ParticipleRules(BoundedString& first, u16 rule, i32 i) {
         ModelRebuild(first, i, model, current, static_cast<u8>(gErrorExtent + 1), cut);
         return;
     }
-    if (rule == 46) {
+    if (rule == kCodeInfinitiveForParticiple) {
         if (!(cat == 13 || (!French() && cat == 14))) return;
         if (French()) {
             ModelRebuild(first, i, model, current, static_cast<u8>(gErrorExtent + 1), cut);
@@ -253,7 +253,7 @@ u8 TenseSlot(i32 i) {
     return slot;
 }
 
-// ---- Rule 53 -----------------------------------------------------------------------
+// ---- Mood after if (53) -----------------------------------------------------------
 
 void SetChecked(BoundedString& first, i32 k, BoundedString& form) {
     if (!Accept(k, form)) {
@@ -263,7 +263,7 @@ void SetChecked(BoundedString& first, i32 k, BoundedString& form) {
     AppendFinished(first, k, form);
 }
 
-void EnglishRule53(BoundedString& first, i32 i) {
+void EnglishMoodText(BoundedString& first, i32 i) {
     const BoundedString& t = gWords[i].WordText;
     Work36 form;
     auto fixed = [&](const char* s) { CopyCString(first, s); };
@@ -363,7 +363,7 @@ void EnglishRule53(BoundedString& first, i32 i) {
     }
 }
 
-void FrenchRule53(BoundedString& first, i32 i) {
+void FrenchMoodText(BoundedString& first, i32 i) {
     const u8 current = TenseSlot(i);
     Stage st;
     if (!PrepareModel(st, ModelOf(i))) {
@@ -382,7 +382,7 @@ void FrenchRule53(BoundedString& first, i32 i) {
     SetChecked(first, i, stem.s);
 }
 
-// ---- Rule 44 -----------------------------------------------------------------------
+// ---- Subject and verb (44) --------------------------------------------------------
 
 const SegmentRecord* SubjectSegment() {
     const u16 k = static_cast<u16>(gErrorExtent & 0xFF);
@@ -418,7 +418,7 @@ void InvertedSubject(BoundedString& first, i32 i, const SegmentRecord& seg) {
     SetChecked(first, i, form.s);
 }
 
-void FrenchRule44(BoundedString& first, BoundedString& second, u16 rule, i32 i) {
+void FrenchSubjectVerbText(BoundedString& first, BoundedString& second, u16 rule, i32 i) {
     const SegmentRecord* seg = SubjectSegment();
     if (seg == nullptr) {
         gErrorExtent = kNoCorrection;
@@ -450,7 +450,7 @@ void FrenchRule44(BoundedString& first, BoundedString& second, u16 rule, i32 i) 
     RunConjugationStage(first, second, rule, i, gWords[i].WordText, ModelOf(i), current, target);
 }
 
-void EnglishRule44(BoundedString& first, i32 i) {
+void EnglishSubjectVerbText(BoundedString& first, i32 i) {
     const SegmentRecord* seg = SubjectSegment();
     if (seg == nullptr) {
         gErrorExtent = kNoCorrection;
@@ -493,7 +493,7 @@ void EnglishRule44(BoundedString& first, i32 i) {
     SetChecked(first, i, form.s);
 }
 
-// ---- Rule 8 ------------------------------------------------------------------------
+// ---- Register (8) -----------------------------------------------------------------
 
 StringList& SynonymList() {
     static StringList list;
@@ -618,7 +618,7 @@ bool SynonymForm(BoundedString& synonym, i32 j, bool firstSynonym, BoundedString
     return true;
 }
 
-void Rule8(BoundedString& first, BoundedString& second, i32 i) {
+void RegisterSynonymText(BoundedString& first, BoundedString& second, i32 i) {
     if (!French()) return;
     const i32 j = gErrorVariant == 'P' ? i + 1 : i;
     if (!WordExists(j)) return;
@@ -756,7 +756,7 @@ bool RunConjugationStage(BoundedString& first, BoundedString& second, u16 rule, 
         gErrorExtent = kNoCorrection;
         return false;
     }
-    if (rule == 8 && French()) {
+    if (rule == kCodeRegister && French()) {
         if (target == 51 && WordClass(i - 1) == 'U') target = 6;
         else if (target == 55 && WordClass(i - 1) == 'Y') target = 7;
         else target = MapSlot(target, 0);
@@ -764,11 +764,11 @@ bool RunConjugationStage(BoundedString& first, BoundedString& second, u16 rule, 
     Work36 stem, ending;
     current = SlotOfVerbTagCode(current);
     CutStem(st, text, current, stem.s);
-    if (rule == 300) {
+    if (rule == kCodePairedSubjectVerb) {
         if (gErrorVariant == 'A') target = 0;
         else if (target < 12) target = static_cast<u8>(target + 24);
         else if (target < 18) target = static_cast<u8>(target + 18);
-    } else if (rule == 44) {
+    } else if (rule == kCodeSubjectVerbAgreement) {
         if (gErrorVariant == 'A') target = static_cast<u8>((gErrorExtent & 0xFF) + 1);
         else if (gErrorVariant == 'V') target = 0;
         else if (gErrorVariant == 'F' || gErrorVariant == 'E') {
@@ -788,7 +788,7 @@ bool RunConjugationStage(BoundedString& first, BoundedString& second, u16 rule, 
         gErrorExtent = kNoCorrection;
         return false;
     }
-    if (rule == 32) {
+    if (rule == kCodeHomophone) {
         ApplyWordCase(i, stem.s);
         ApplyWordQuotes(i, stem.s);
         TextCopy(first, stem.s);
@@ -800,23 +800,23 @@ bool RunConjugationStage(BoundedString& first, BoundedString& second, u16 rule, 
     if (gCaseMode > 0) ApplyCapitalization(stem.s);
     ApplyWordQuotes(i, stem.s);
     if (!JoinUnderLimit(first, stem.s, 1)) return false;
-    if (French() && gAnalysisMode == 0 && rule != 8) SecondFromForms(first, second, i);
+    if (French() && gAnalysisMode == 0 && rule != kCodeRegister) SecondFromForms(first, second, i);
     return true;
 }
 
 void ComposeVerbText(BoundedString& first, BoundedString& second, u16 rule, i32 i) {
-    switch (rule) {
-        case 43: case 46: case 47: ParticipleRules(first, rule, i); return;
-        case 53:
-            if (French()) FrenchRule53(first, i);
-            else EnglishRule53(first, i);
+    switch (TraitsOf(rule).recipe) {
+        case CorrectionRecipe::kParticiple: ParticipleRules(first, rule, i); return;
+        case CorrectionRecipe::kMood:
+            if (French()) FrenchMoodText(first, i);
+            else EnglishMoodText(first, i);
             return;
-        case 44: case 300:
+        case CorrectionRecipe::kSubjectVerb:
             if (WordCategory(i) != 14) return;
-            if (French()) FrenchRule44(first, second, rule, i);
-            else EnglishRule44(first, i);
+            if (French()) FrenchSubjectVerbText(first, second, rule, i);
+            else EnglishSubjectVerbText(first, i);
             return;
-        case 8: Rule8(first, second, i); return;
+        case CorrectionRecipe::kSynonym: RegisterSynonymText(first, second, i); return;
         default: return;
     }
 }

@@ -153,25 +153,12 @@ u16 RecordFinding(i32 first, i32 last, u16 errorClass, const BoundedString& mess
 
 }  // namespace
 
-u16 GrammarErrorClass(RuleCode code) {
-    if (code == 3) return KRZ_CLASS_LEXICON_REPLACEMENT;
-    if (code == 1 || code == 2) return KRZ_CLASS_SPELLING;
-    if (code >= 41 && code <= 45) return static_cast<u16>(KRZ_CLASS_QUALIFIER_AGREEMENT + code - 41);
-    return KRZ_CLASS_GRAMMAR;
-}
+u16 GrammarErrorClass(RuleCode code) { return TraitsOf(code).errorClass; }
 
 u32 ErrorCategoryBit(RuleCode code, u16 detail) {
-    switch (code) {
-        case 16: return KRZ_CATEGORY_REPEATED_WORD;
-        case 37: return KRZ_CATEGORY_LIGATURE;
-        case 38: return KRZ_CATEGORY_PROPER_NOUN_CAPITAL;
-        case 48: return detail >= 1 && detail <= 5 ? KRZ_CATEGORY_SIGN_1 << (detail - 1) : 0;
-        case 8: return KRZ_CATEGORY_REGISTER;
-        case 49: return KRZ_CATEGORY_VERB_CONSTRUCTION;
-        default: break;
-    }
-    if (code >= 55 && code <= 63) return KRZ_CATEGORY_MISSING_VERB << (code - 55);
-    return 0;
+    const FindingTraits& t = TraitsOf(code);
+    if ((t.flags & kFindingBitPerDetail) == 0) return t.categoryBit;
+    return detail >= 1 && detail <= 5 ? t.categoryBit << (detail - 1) : 0;
 }
 
 u16 RecordGrammarError(i32 first, i32 last, RuleCode code, u16 detail, u16 /*kind*/,
@@ -185,16 +172,9 @@ u16 RecordGrammarError(i32 first, i32 last, RuleCode code, u16 detail, u16 /*kin
 u16 RecordSpellingError(i32 first, i32 last, RuleCode code, u16 /*detail*/, u16 /*kind*/,
                         const BoundedString& message, u16 count, const StringList& list, u16 adjust) {
     if (PassDuplicateFilter(first, last, code) == 0) return 0;
-    u16 errorClass = 0;
-    switch (code) {
-        case 1:
-        case 2: errorClass = KRZ_CLASS_SPELLING; break;
-        case 3: errorClass = KRZ_CLASS_LEXICON_REPLACEMENT; break;
-        case 4:
-        case 38: errorClass = KRZ_CLASS_GRAMMAR; break;
-        default: return 1;
-    }
-    return RecordFinding(first, last, errorClass, message, count, list, adjust);
+    const FindingTraits& t = TraitsOf(code);
+    if ((t.flags & kFindingSpellingRecord) == 0) return 1;
+    return RecordFinding(first, last, t.errorClass, message, count, list, adjust);
 }
 
 u16 AccountAnalysisError(i32 first, i32 last, RuleCode code, u16 /*detail*/, u16 /*kind*/,
@@ -216,11 +196,14 @@ u16 RecordWordAnalysisHit(i32 first, i32 last, RuleCode code, u16 /*detail*/, u1
                           const BoundedString& /*message*/, u16 /*count*/,
                           const StringList& /*list*/, u16 /*adjust*/) {
     if (PassDuplicateFilter(first, last, code) == 0) return 0;
-    if (gTrackedFirstCode == 0 && ((code >= 40 && code <= 52) || code == 58)) {
+    // The first grammar finding: the word-sequence family to the
+    // incompatible neighbours, or a sentence that cannot be analysed.
+    const bool grammar = (code >= kCodeWordSequence && code <= kCodeNeighbours) || code == kCodeUnanalysable;
+    if (gTrackedFirstCode == 0 && grammar) {
         gTrackedFirstCode = code;
         return 1;
     }
-    if (code == 1 && static_cast<i32>(gTrackedWord) >= first && static_cast<i32>(gTrackedWord) <= last) {
+    if (code == kCodeUnknownWord && static_cast<i32>(gTrackedWord) >= first && static_cast<i32>(gTrackedWord) <= last) {
         gTrackedSpellingHit = 1;
     }
     return 1;

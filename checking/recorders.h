@@ -33,14 +33,14 @@ extern u16 gTrackedSpellingHit;
 using BlockAllocator = void* (*)(u32 size);
 extern BlockAllocator gMessageAllocator;
 
-// Record class of a code for the grammar recorder.
+// Record class and category-mask bit of a finding (its traits).
 u16 GrammarErrorClass(RuleCode code);
-// Category-mask bit of a finding; 0 when the code is always recorded.
+// The bit is 0 when the finding is always recorded.
 u32 ErrorCategoryBit(RuleCode code, u16 detail);
 
 u16 RecordGrammarError(i32 first, i32 last, RuleCode code, u16 detail, u16 kind,
                        const BoundedString& message, u16 count, const StringList& list, u16 adjust);
-// Records codes 1, 2, 3, 4 and 38 only.
+// Records only the codes flagged kFindingSpellingRecord (1, 2, 3, 4, 38).
 u16 RecordSpellingError(i32 first, i32 last, RuleCode code, u16 detail, u16 kind,
                         const BoundedString& message, u16 count, const StringList& list, u16 adjust);
 // Records nothing: keeps the history and moves the offsets on replacements.

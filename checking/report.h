@@ -1,5 +1,5 @@
-// Rule codes and the report protocol shared by everything that finds errors
-// in a sentence.
+// The report protocol shared by everything that finds errors in a
+// sentence (the codes themselves: frame/rule_codes.h).
 //
 // A rule reports by filling the report fields below and returning its code;
 // the rule dispatcher returns one finding per call, in ascending order of
@@ -9,18 +9,9 @@
 // hands them to a SentenceHitCallback.
 #pragma once
 #include "frame/bounded_array.h"
+#include "frame/rule_codes.h"
 #include "frame/tables.h"
 #include "frame/types.h"
-
-// 0: nothing found; 1..63 reported; 54 is internal to the dispatcher.
-using RuleCode = u16;
-
-inline constexpr RuleCode kCodeUnknownWord = 1;
-inline constexpr RuleCode kCodeAbbreviation = 2;
-inline constexpr RuleCode kCodeLexiconReplacement = 3;
-inline constexpr RuleCode kCodeSentenceTooLong = 4;
-inline constexpr RuleCode kCodeMissingVerb = 55;
-inline constexpr RuleCode kCodeLongSentence = 63;
 
 // gErrorExtent value: no correction available.
 inline constexpr u16 kNoCorrection = 0xFFFF;

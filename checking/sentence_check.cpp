@@ -132,9 +132,11 @@ RuleCode Dispatch(DriverStorage& st, const KeptFields& kept) {
     return AnalyseAndCheckSentence(gDispatchMode);
 }
 
-// Findings the driver never reports: English hyphens and the 'W' family.
+// Findings the driver never reports: those silent under English checking
+// (hyphens) and the 'W' family.
 bool IsSilentFinding(RuleCode r) {
-    return (r == 39 && gCheckingLanguage == 0) || (r == 40 && gErrorVariant == 'W');
+    if (gCheckingLanguage == 0 && (TraitsOf(r).flags & kFindingSilentInEnglish) != 0) return true;
+    return r == kCodeWordSequence && gErrorVariant == 'W';
 }
 
 // Number of findings of the analysed combination.
@@ -214,7 +216,7 @@ void ReportFindings(const SentenceArguments& a, DriverStorage& st, const KeptFie
             first = last = gLastErrorPos;
             gLastErrorPos = static_cast<i16>(gWordCount);
             gLastRule = kCodeMissingVerb;
-        } else if (code == 40 && (gErrorExtent == 0x7F || gErrorExtent == 0x100)) {
+        } else if (code == kCodeWordSequence && (gErrorExtent == 0x7F || gErrorExtent == 0x100)) {
             ++gLastErrorPos;
         }
         const i32 end = gSentenceEndWord > 0 ? gSentenceEndWord : gWordCount;
@@ -230,76 +232,21 @@ void ReportFindings(const SentenceArguments& a, DriverStorage& st, const KeptFie
 }  // namespace
 
 void ComputeErrorSpan(RuleCode code, i32& first, i32& last) {
-    const i32 pos = gLastErrorPos;
-    const i32 detail = gErrorDetail;
-    const u8 variant = gErrorVariant;
-    const bool english = gCheckingLanguage == 0;
     const i32 count = gWordCount;
-    first = pos;
-    last = pos;
-    switch (code) {
-        case 1:
-            if (variant == 'A' || variant == 'B') last = pos + detail - 1;
-            break;
-        case 50: last = pos + detail - 1; break;
-        case 53:
-            if (detail == 4 || detail == 6) last = pos + 1;
-            break;
-        case 16: case 52: first = pos - 1; break;
-        case 40:
-            first = pos - 1;
-            if (english && (variant == 'S' || variant == 'L' || variant == 'Y')) last = pos - 1;
-            if (english && (variant == 'K' || variant == 'i' || variant == 'W')) first = pos;
-            if (english && variant == 'M') {
-                if (detail == 2) first = pos - 3;
-            } else {
-                if (variant == 'Z') {
-                    --first;
-                    --last;
-                }
-                if (!english && variant == 0xCB) ++first;
+    i32 end = 0;
+    switch (FindingRange(code, first, end)) {
+        case FindingWords::kWords: last = end - 1; break;
+        // A clause that runs to the sentence's end stops before its last word.
+        case FindingWords::kClause: last = end == count ? count - 2 : end - 1; break;
+        case FindingWords::kNone:
+            switch (TraitsOf(code).span) {
+                case SpanRule::kQuestionEnd:
+                    first = last = gSentenceEndWord > 0 ? gSentenceEndWord - 1 : count - 1;
+                    break;
+                case SpanRule::kLastWord: first = last = count - 1; break;
+                default: first = last = 0; break;
             }
             break;
-        case 8:
-            if (variant == 'P') first = pos - 1;
-            break;
-        case 32: case 37: case 43: case 44: case 46: case 47: case 49: case 60: case 62: break;
-        case 39:
-            if (variant != 'A') {
-                first = gErrorExtent;
-                last = gErrorExtent + 1;
-            }
-            break;
-        case 56:
-            first = last = gSentenceEndWord > 0 ? gSentenceEndWord - 1 : count - 1;
-            break;
-        case 57: first = last = count - 1; break;
-        case 41:
-            if (variant == 'C') {
-                // A detail below 32 names no span: the error word alone.
-                if (detail >= 64) last = pos + detail - 64 - 1;
-                else if (detail >= 32) last = pos + detail - 32 - 1;
-                break;
-            }
-            [[fallthrough]];
-        case 42:
-        case 45: {
-            if (english && variant == 'J') break;
-            i32 e = 0;
-            ClauseSpan(pos, first, e);
-            last = e == count ? count - 2 : e - 1;
-            break;
-        }
-        case 59:
-            if (variant == 'N') {
-                first = pos + detail - 1;
-            } else if (variant == 'P') {
-                last = pos + detail - 1;
-            } else {
-                first = last = 0;
-            }
-            break;
-        default: first = last = 0; break;
     }
     if (first < 0) first = 0;
     if (last < first) last = first;

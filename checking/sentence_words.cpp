@@ -661,9 +661,9 @@ void ReportProperNoun(const Call& c, WordsStorage& st, i32 i) {
     if (c.callback == nullptr || w.ReadingCount != 1 || w.ReadingClasses[0] != '@' || w.WordCaseMode != 0) return;
     if (GetFirstLexForm(w.WordText, st.single, '@') == 0) return;
     if (st.single.FormCodes[3] != 0) return;
-    Explain(38, i);
+    Explain(kCodeProperNounCapital, i);
     const u16 count = SingleSuggestion(c, st, i, st.single.LemmaText);
-    c.callback(i, i, 38, 0, 0, gExplanationText, count, st.list, 0);
+    c.callback(i, i, kCodeProperNounCapital, 0, 0, gExplanationText, count, st.list, 0);
 }
 
 void CheckPairing(WordsStorage& st, i32 i, u16 r) {

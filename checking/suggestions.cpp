@@ -191,30 +191,27 @@ void ClauseSpan(i32 pos, i32& first, i32& end) {
     end = e;
 }
 
-u16 MakeErrorSuggestions(BoundedString& firstCorrection, BoundedString& secondCorrection,
-                         RuleCode code, u16 option) {
-    if (gErrorExtent == kNoCorrection) return 0;
+FindingWords FindingRange(RuleCode code, i32& s, i32& e) {
     const i32 pos = gLastErrorPos;
     const i32 detail = gErrorDetail;
     const u8 variant = gErrorVariant;
     const bool english = gCheckingLanguage == 0;
-    i32 s = pos;
-    i32 e = pos + 1;
-    bool spanText = true;
-    switch (code) {
-        case 1:
+    s = pos;
+    e = pos + 1;
+    switch (TraitsOf(code).span) {
+        case SpanRule::kErrorWord: break;
+        case SpanRule::kUnknownRun:
             if (variant == 'A' || variant == 'B') e = pos + detail;
             break;
-        case 32: case 37: case 43: case 46: case 47: case 49: break;
-        case 44: PackSubjectVerbSelector(pos); break;
-        case 53:
+        case SpanRule::kDetailWords: e = pos + detail; break;
+        case SpanRule::kMoodAfterIf:
             if (detail == 4 || detail == 6) e = pos + 2;
             break;
-        case 8:
+        case SpanRule::kRegister:
             if (variant == 'P') s = pos - 1;
             break;
-        case 16: case 52: s = pos - 1; break;
-        case 40:
+        case SpanRule::kWithPrevious: s = pos - 1; break;
+        case SpanRule::kWordSequence:
             s = pos - 1;
             if (english && (variant == 'S' || variant == 'L' || variant == 'Y')) e = pos;
             if (english && (variant == 'K' || variant == 'i' || variant == 'W')) s = pos;
@@ -228,44 +225,53 @@ u16 MakeErrorSuggestions(BoundedString& firstCorrection, BoundedString& secondCo
                 if (!english && variant == 0xCB) ++s;
             }
             break;
-        case 39:
+        case SpanRule::kHyphen:
             if (variant != 'A') {
                 s = gErrorExtent;
                 e = gErrorExtent + 2;
             }
             break;
-        case 41:
-            if (variant == 'C' && detail >= 64) {
-                e = pos + detail - 64;
-                break;
-            }
+        case SpanRule::kQualifier:
             if (variant == 'C') {
                 // Below 32 the detail names no span: the error word alone.
-                e = detail >= 32 ? pos + detail - 32 : pos + 1;
+                if (detail >= 64) e = pos + detail - 64;
+                else if (detail >= 32) e = pos + detail - 32;
                 break;
             }
             [[fallthrough]];
-        case 42:
-        case 45:
-            if (english && variant == 'J') {
-                e = pos + 1;
-            } else {
-                ClauseSpan(pos, s, e);
-            }
-            break;
-        case 50: e = pos + detail; break;
-        case 59:
+        case SpanRule::kClause:
+            if (english && variant == 'J') break;
+            ClauseSpan(pos, s, e);
+            return FindingWords::kClause;
+        case SpanRule::kNegation:
             if (variant == 'N') {
                 s = pos + detail - 1;
             } else if (variant == 'P') {
                 e = pos + detail;
             } else {
-                return 0;
+                return FindingWords::kNone;
             }
             break;
-        case 55: spanText = false; break;
-        default: return 0;
+        case SpanRule::kSentenceStart:
+        case SpanRule::kMissingVerb:
+        case SpanRule::kQuestionEnd:
+        case SpanRule::kLastWord: return FindingWords::kNone;
     }
+    return FindingWords::kWords;
+}
+
+u16 MakeErrorSuggestions(BoundedString& firstCorrection, BoundedString& secondCorrection,
+                         RuleCode code, u16 option) {
+    if (gErrorExtent == kNoCorrection) return 0;
+    const FindingTraits& traits = TraitsOf(code);
+    if (traits.recipe == CorrectionRecipe::kNone) return 0;
+    const u8 variant = gErrorVariant;
+    i32 s = 0;
+    i32 e = 0;
+    // A missing verb has no span text: the correction names its word.
+    const bool spanText = traits.span != SpanRule::kMissingVerb;
+    if (FindingRange(code, s, e) == FindingWords::kNone && spanText) return 0;
+    if (code == kCodeSubjectVerbAgreement) PackSubjectVerbSelector(gLastErrorPos);
     if (s < 0) s = 0;
     if (e < s) e = s;
 
@@ -282,7 +288,7 @@ u16 MakeErrorSuggestions(BoundedString& firstCorrection, BoundedString& secondCo
                       static_cast<i16>(e), option);
 
     bool checkEqual = true;
-    if (code == 55) {
+    if (code == kCodeMissingVerb) {
         if (gErrorExtent == kNoCorrection) {
             gLastErrorPos = 0;
             checkEqual = false;  // straight to the equality test below
@@ -292,7 +298,7 @@ u16 MakeErrorSuggestions(BoundedString& firstCorrection, BoundedString& secondCo
         }
     }
     // A correction given up (kNoCorrection) is no pair of selectors.
-    if (checkEqual && gErrorExtent >= 256 && gErrorExtent != kNoCorrection && code != 32) {
+    if (checkEqual && gErrorExtent >= 256 && gErrorExtent != kNoCorrection && code != kCodeHomophone) {
         if (SameString(firstCorrection, secondCorrection)) gErrorExtent = gErrorExtent >> 8;
         if (SameString(firstCorrection, gSpanText)) {
             CopyString(firstCorrection, secondCorrection);
@@ -301,7 +307,7 @@ u16 MakeErrorSuggestions(BoundedString& firstCorrection, BoundedString& secondCo
             gErrorExtent = gErrorExtent >> 8;
         }
     }
-    if (gErrorExtent < 256 && SameString(firstCorrection, gSpanText) && !(code == 37 && variant == 'D')) {
+    if (gErrorExtent < 256 && SameString(firstCorrection, gSpanText) && !(code == kCodeLigature && variant == 'D')) {
         gErrorExtent = kNoCorrection;
         return 0;
     }
@@ -312,7 +318,7 @@ u16 MakeErrorSuggestions(BoundedString& firstCorrection, BoundedString& secondCo
     }
     const bool hasFirst = GetStringLength(firstCorrection) > 0;
     const bool hasSecond = GetStringLength(secondCorrection) > 0;
-    if (hasFirst) return gErrorExtent >= 128 && hasSecond && code != 32 ? 2 : 1;
+    if (hasFirst) return gErrorExtent >= 128 && hasSecond && code != kCodeHomophone ? 2 : 1;
     if (gErrorExtent < 128) return 0;
     CopyString(firstCorrection, secondCorrection);
     return hasSecond ? 1 : 0;

@@ -18,6 +18,14 @@ void AddSuggestion(StringList& list, const BoundedString& text, u16& count);
 u16 MakeErrorSuggestions(BoundedString& firstCorrection, BoundedString& secondCorrection,
                          RuleCode code, u16 option);
 
+// Words [first, end) that the finding of `code` in the report fields
+// covers, by its span rule: kClause when the agreement clause rule gave
+// them, kNone when the rule names no words from the error position (word
+// 0, a missing verb, the question marks, a negation of another variant:
+// first and end are then the error word and the next).
+enum class FindingWords : u8 { kNone, kWords, kClause };
+FindingWords FindingRange(RuleCode code, i32& first, i32& end);
+
 // Word span of a finding by the agreement clause rule (codes 41, 42, 45):
 // first word and exclusive end e (after trailing adverbs, signs and commas
 // are dropped). Never reads a segment before the first.
