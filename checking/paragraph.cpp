@@ -130,18 +130,24 @@ void OpenParagraphWalk(ParagraphWalk& w, const char* text, i32 start, u32 spare,
     w.token.Allocate(kTokenCapacity);
 }
 
+u16 ReadWalkToken(ParagraphWalk& w, i32& first, i32& last) {
+    first = last = 0;
+    if (RunTokenAutomaton(w.automaton, w.stateCount, w.copy, static_cast<i32>(w.position), w.textLength, first,
+                          last) == 0)
+        return kNoWalkToken;
+    i32 n = last - first + 1;
+    if (n > static_cast<i32>(kMaxTokenLength)) n = kMaxTokenLength;
+    std::memcpy(w.token.data, w.copy.data + first, static_cast<size_t>(n));
+    w.token.data[n] = 0;
+    w.lastEnd = last;
+    return AppendSentenceToken(w.token, static_cast<u32>(first), 0);
+}
+
 bool CollectSentence(ParagraphWalk& w, bool trackOffset) {
     for (;;) {
         i32 first = 0, last = 0;
-        if (RunTokenAutomaton(w.automaton, w.stateCount, w.copy, static_cast<i32>(w.position), w.textLength,
-                              first, last) == 0)
-            return false;
-        i32 n = last - first + 1;
-        if (n > static_cast<i32>(kMaxTokenLength)) n = kMaxTokenLength;
-        std::memcpy(w.token.data, w.copy.data + first, static_cast<size_t>(n));
-        w.token.data[n] = 0;
-        w.lastEnd = last;
-        const u16 r = AppendSentenceToken(w.token, static_cast<u32>(first), 0);
+        const u16 r = ReadWalkToken(w, first, last);
+        if (r == kNoWalkToken) return false;
         if (r == kTokenStartsSentence) return true;
         w.finalMark = r == 1;
         w.position = static_cast<u32>(last) + 1;

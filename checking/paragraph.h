@@ -28,6 +28,12 @@ struct ParagraphWalk {
 // quotation marks when asked), finds the sentence holding `start` and
 // empties the sentence state and the record count.
 void OpenParagraphWalk(ParagraphWalk& w, const char* text, i32 start, u32 spare, bool pairQuotes);
+// Reads the token at or after w.position (cut to kMaxTokenLength into
+// w.token) and hands it to AppendSentenceToken: its result, or kNoWalkToken
+// when no token is left. first and last receive the token's offsets; the
+// walk's position is not moved.
+inline constexpr u16 kNoWalkToken = 0xFFFF;
+u16 ReadWalkToken(ParagraphWalk& w, i32& first, i32& last);
 // Appends the tokens from w.position on to the sentence until one begins
 // the next sentence (true: w.position stays on it, to be read again as the
 // next sentence's first) or the text ends (false). `trackOffset`: each token

@@ -117,6 +117,9 @@ int PrintHelp() {
         "                       of a noun, -8 the nouns of an adjective\n"
         "  plural WORD          the plural form(s)\n"
         "  singular WORD        the singular form(s)\n"
+        "  analyse WORD         the word kinds of a known word, one number per reading\n"
+        "                       (25 a verb form); for an unknown word its suggestions\n"
+        "                       (exit status 1)\n"
         "  lex-add WORD         add WORD to the --lexicon with the values the library\n"
         "                       proposes; prints the word and its category\n"
         "  lex-remove WORD      remove every entry of WORD from the --lexicon\n"
@@ -486,7 +489,36 @@ int RunConjugate(const Options& o) {
 
 bool IsWordCommand(const std::string& command) {
     return command == "suggest" || command == "infinitive" || command == "conjugate" || command == "plural" ||
-           command == "singular";
+           command == "singular" || command == "analyse";
+}
+
+// analyse WORD: a known word's kinds, one number per reading (0 with
+// results); an unknown word's suggestions (1).
+int RunAnalyse(const Options& o) {
+    if (o.args.size() != 1) {
+        Usage();
+        return 2;
+    }
+    const std::string word = Cp1252FromUtf8(o.args[0]);
+    uint16_t kindCount = 0;
+    uint8_t kinds[8] = {};
+    int16_t suggestionCount = 0;
+    char suggestions[12 * 36] = {};
+    const int16_t known = KRZOneWordAnalysis(word.c_str(), &kindCount, kinds, &suggestionCount, suggestions, 0, 1,
+                                             static_cast<int16_t>(o.lang));
+    if (known != 1) {
+        PrintWordResults(o, suggestions, suggestionCount);
+        return 1;
+    }
+    std::string out = o.json ? "[" : "";
+    for (unsigned i = 0; i < kindCount && i < 8; ++i) {
+        const std::string kind = std::to_string(kinds[i]);
+        if (o.json) out += (i > 0 ? "," : "") + JsonString(kind);
+        else out += kind + "\n";
+    }
+    if (o.json) out += "]\n";
+    std::fputs(out.c_str(), stdout);
+    return 0;
 }
 
 bool IsTextCommand(const std::string& command) {
@@ -680,6 +712,7 @@ int RunCommand(const Options& o) {
     if (o.command == "lex-add") return AddLexWord(o);
     if (o.command == "lex-remove") return RemoveLexWord(o);
     if (o.command == "suggest") return RunSuggest(o);
+    if (o.command == "analyse") return RunAnalyse(o);
     if (o.command == "dict" || o.command == "dict-at") return RunDict(o);
     if (o.command == "conjugate") return RunConjugate(o);
     if (o.command == "infinitive" || o.command == "plural" || o.command == "singular") return RunWordForms(o);

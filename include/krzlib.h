@@ -451,6 +451,91 @@ KRZ_API int16_t KRZLitDictWord(const char* word, LitDictResultRecord* results, i
 KRZ_API int16_t KRZLitDictOffset(uint32_t entry, LitDictResultRecord* results, int16_t max,
                                  uint16_t* count);
 
+/* Word-level analysis. Texts in the host's code page; offsets are character
+ * offsets into the paragraph (end offsets inclusive). Each paragraph call
+ * cuts the paragraph into sentences and checks each sentence it needs
+ * (nothing is reported); words are cut to 35 bytes.
+ *
+ * KRZGetWordAnalysis: the word at *start (in: an offset; out: the word's
+ * first offset, *end its last) described in its sentence. Returns 0 when
+ * no word is there (an offset at or past the text's end), 1 analysed, 2 a
+ * spelling error covers the word (the texts stay empty), 3 analysed, and
+ * the sentence holds a grammar finding (codes 40 to 52 or 58). Outputs, in
+ * the interface language: altTexts (8 x 120 bytes) the word's other
+ * readings; formTexts (12 x 120) its entries in the list of homophones and
+ * function words; mainTexts (10 x 120) 0 the first reading, 1 its role;
+ * synonymTexts (11 x 1000): French only, slot 0 a note on the synonyms and
+ * slot 1 the word's register (bit 0 and bit 1 of *specialSlots say which
+ * are filled), the synonyms from slot 2 on (*synonymCount of them, -1 for
+ * none); baseForm (36 bytes) the word's base form. The fourth argument is
+ * not read.
+ * KRZOneWordAnalysis: the word kinds of a word out of context, one byte per
+ * reading (at most 8; 25 is a verb form), returning 1; for an unknown word
+ * 0, and with wantSuggestions up to 12 suggestions (12 x 36 bytes).
+ * Languages 3 French, 0 English.
+ * corpusEnglish: non-zero when the English dictionary knows the word.
+ * KRZGetIndexWord: the bounds of the word at *start (the last word when
+ * none reaches it); 0, with both unchanged, for an offset outside the text
+ * or a text without words. */
+KRZ_API int16_t KRZGetWordAnalysis(const char* text, uint32_t* start, uint32_t* end, uint32_t unused,
+                                   uint32_t accentsOnCapitals, int16_t* altCount, char* altTexts,
+                                   int16_t* formCount, char* formTexts, int16_t* mainCount, char* mainTexts,
+                                   uint16_t* specialSlots, int16_t* synonymCount, char* synonymTexts,
+                                   char* baseForm);
+KRZ_API int16_t KRZOneWordAnalysis(const char* word, uint16_t* kindCount, uint8_t* kinds,
+                                   int16_t* suggestionCount, char* suggestions, uint16_t accentsOnCapitals,
+                                   uint16_t wantSuggestions, int16_t language);
+KRZ_API int16_t corpusEnglish(const char* word);
+KRZ_API int16_t KRZGetIndexWord(const char* text, uint32_t* start, uint32_t* end);
+
+/* Stems. KRZStem: the distinct base forms of the paragraph's content words
+ * (36-byte slots, at most maxStems) with the number of words of each;
+ * returns 1 when a new one did not fit. KRZCountMaxStemForms: the number of
+ * content words (a bound on the stems).
+ * KRZStemAnalysis: one entry per word with a nominal, verb or number
+ * reading: the word (36 bytes), its offsets, its possible base forms
+ * separated by '|' (360 bytes; listCounts their number) and one class
+ * letter per form (36 bytes: N noun, A adjective, B noun or adjective, V
+ * verb, O number or address); returns 1 when an entry did not fit
+ * maxEntries. runRules 0 checks only the words, not the rules.
+ * KRZCountMaxStemAnalysisForms: the number of entries it would write. */
+KRZ_API int16_t KRZStem(const char* text, uint32_t accentsOnCapitals, int32_t maxStems, int16_t* count,
+                        uint8_t* stems, uint32_t* frequencies);
+KRZ_API int16_t KRZCountMaxStemForms(const char* text, uint32_t accentsOnCapitals, int16_t* count);
+KRZ_API int16_t KRZStemAnalysis(const char* text, uint32_t accentsOnCapitals, int32_t maxEntries, uint16_t* count,
+                                char* words, uint16_t* listCounts, uint8_t* lists, uint32_t* starts,
+                                uint32_t* ends, char* classes, uint32_t runRules);
+KRZ_API int16_t KRZCountMaxStemAnalysisForms(const char* text, uint32_t accentsOnCapitals, uint16_t* count,
+                                             uint32_t runRules);
+
+/* Sentences and syntax records.
+ * KRZParagraphSentencesStart: the offset where each sentence begins (0 for
+ * the first; later ones just after the sentence before), at most maxStarts.
+ * KRZCountParagraphSentencesStart: their number (1 for an empty text).
+ * KRZSentenceSyntaxAnalysis: per word (at most maxWords) a record of
+ * KRZ_SYNTAX_RECORD_SIZE bytes, one KRZ_SYNTAX_SLOT_SIZE slot per reading
+ * (readingCounts gives their number): bytes 0-35 the base form (slot 0,
+ * when withBaseForms is non-zero; else empty), 36 the word kind, 37 gender
+ * (1 masculine, 2 feminine, 3 both, 0 not given), 38 number (1 singular, 2
+ * plural, 3 both), 39 person, 40 verb form (1 infinitive, 2 present
+ * participle, 3 past participle, 4 present, 5 imperfect, 6 future, 7 simple
+ * past, 8 present subjunctive, 9 imperfect subjunctive, 10 conditional, 11
+ * imperative; 0 none), 44 and 48 the word's offsets (uint32_t, host byte
+ * order). sentenceFirstRecord receives the index of each sentence's first
+ * record for the sentences 0 to maxSentence: maxSentence + 1 entries, so
+ * the array must hold maxSentence + 1 of them; later sentences are not
+ * checked. KRZCountMaxAnalysisForms: the number of words and sentences (a
+ * bound for the buffers of KRZSentenceSyntaxAnalysis). */
+#define KRZ_SYNTAX_SLOT_SIZE 52
+#define KRZ_SYNTAX_RECORD_SIZE 416
+KRZ_API void KRZParagraphSentencesStart(const char* text, int16_t maxStarts, uint16_t* count, uint32_t* starts);
+KRZ_API void KRZCountParagraphSentencesStart(const char* text, uint16_t* count);
+KRZ_API void KRZSentenceSyntaxAnalysis(const char* text, uint32_t accentsOnCapitals, uint32_t maxWords,
+                                       uint32_t* recordCount, uint16_t* readingCounts, uint8_t* records,
+                                       uint32_t maxSentence, uint32_t* sentenceCount,
+                                       uint16_t* sentenceFirstRecord, uint16_t withBaseForms);
+KRZ_API void KRZCountMaxAnalysisForms(const char* text, uint32_t* wordTotal, uint32_t* sentenceTotal);
+
 /* Short forms for hosts that pass NUL-terminated texts and keep one
  * language: each forwards to its full counterpart (the text's length as
  * the end, the current checking language, accents flag 0) and returns what

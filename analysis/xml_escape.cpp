@@ -1,0 +1,35 @@
+// XML escaping.
+#include "analysis/xml_escape.h"
+
+#include <cstring>
+
+#include "frame/bounded_string.h"
+
+namespace {
+
+const char* EscapeOf(u8 c) {
+    switch (c) {
+        case '&': return "&amp;";
+        case '<': return "&lt;";
+        case '>': return "&gt;";
+        case '"': return "&#34;";
+        default: return nullptr;
+    }
+}
+
+}  // namespace
+
+void AppendXmlEscapedBytes(BoundedString& dest, const u8* text, u32 n) {
+    if (dest.valid == 0 || text == nullptr) return;
+    for (u32 i = 0; i < n && text[i] != 0; ++i) {
+        const char* escape = EscapeOf(text[i]);
+        const u32 need = escape != nullptr ? static_cast<u32>(std::strlen(escape)) : 1;
+        if (TextLen(dest) + need > TextRoom(dest)) return;
+        if (escape != nullptr) AppendCString(dest, escape);
+        else AppendByteToString(dest, text[i]);
+    }
+}
+
+void AppendXmlEscaped(BoundedString& dest, const BoundedString& text) {
+    AppendXmlEscapedBytes(dest, text.data, TextLen(text));
+}

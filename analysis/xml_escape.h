@@ -1,0 +1,10 @@
+// Escaping of text written into an XML document: the one routine every
+// writer of elements and attribute values goes through.
+#pragma once
+#include "frame/bounded_array.h"
+
+// Appends `n` bytes of `text` to dest with '&', '<', '>' and '"' written as
+// "&amp;", "&lt;", "&gt;" and "&#34;"; every other byte as it is. An escape
+// that does not fit the room left is not begun (the text is cut there).
+void AppendXmlEscapedBytes(BoundedString& dest, const u8* text, u32 n);
+void AppendXmlEscaped(BoundedString& dest, const BoundedString& text);
