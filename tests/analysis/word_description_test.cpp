@@ -1,0 +1,164 @@
+// The word description renderer on sentences the checker analysed with the
+// built-in dictionaries; the functions the grammar cascades would set are
+// set by hand where a case needs them.
+#include <string>
+
+#include "../checking/acceptance_fixture.h"
+#include "analysis/paragraph_frame.h"
+#include "analysis/word_description.h"
+#include "checking/explanation_texts.h"
+#include "checking/report.h"
+#include "frame/mac_roman.h"
+#include "frame/records.h"
+#include "frame/tables.h"
+
+namespace {
+
+class WordDescriptionTest : public acceptance::AcceptanceTest {
+protected:
+    void SetUp() override {
+        InitByteMatrix(alt_, 8, 120);
+        InitByteMatrix(form_, 12, 120);
+        InitByteMatrix(main_, 10, 512);
+        InitByteMatrix(synonyms_, 10, 1000);
+    }
+    void TearDown() override {
+        walk_.reset();
+        gAnalysisMode = 0;
+        acceptance::AcceptanceTest::TearDown();
+    }
+    // Reads and checks the first sentence of `utf8`; its words stay in the
+    // word table until the next call.
+    void Load(const char* utf8) {
+        walk_.reset();
+        text_ = acceptance::Utf8ToWindows1252(utf8);
+        walk_ = std::make_unique<AnalysisWalk>(text_.c_str(), 0, TokenSet::kParagraph);
+        CollectSentence(walk_->walk, true);
+        CheckAnalysedSentence(walk_->walk.copy, 0, 1);
+    }
+    WordDescription Describe(u16 word, u16 mode = 0) {
+        WordDescription d{alt_, form_, main_, synonyms_};
+        DescribeWordAnalysis(mode, word, d);
+        return d;
+    }
+    // Entry k of a list, in UTF-8.
+    static std::string Utf8(const StringList& list, i32 k) {
+        std::string s(reinterpret_cast<const char*>(list[k].data));
+        std::string host;
+        for (char c : s) host.push_back(static_cast<char>(ConvertCharFromMacRoman(static_cast<u8>(c))));
+        return host_text::Utf8FromHost(host.c_str());
+    }
+    i32 IndexOf(const char* text) const {
+        for (i32 i = 0; i < static_cast<i32>(gWordCount); ++i)
+            if (TextEquals(gWords[i].WordText, text)) return i;
+        return -1;
+    }
+
+    StringList alt_, form_, main_, synonyms_;
+    std::string text_;
+    std::unique_ptr<AnalysisWalk> walk_;
+};
+
+TEST_F(WordDescriptionTest, FrenchElementsOfSubjectAndVerb) {
+    Start(3, "chat");
+    Load("Le chat dort.");
+    gWords[1].FunctionCode = 75;
+    gWords[2].FunctionCode = 74;
+    gAnalysisMode = 1;
+    // The role text (a subject, of no clause here), then the element.
+    ASSERT_EQ(Describe(1).mainCount, 3);
+    EXPECT_EQ(Utf8(main_, 2), "<N rang=\"1\" nbr=\"sg\" gen=\"m\" prs=\"3\" temps=\"O\" rolegram=\"suj\" fc=\"chat\">chat</N>");
+    Describe(2);
+    EXPECT_EQ(Utf8(main_, 2),
+              "<V rang=\"2\" nbr=\"sg\" gen=\"O\" prs=\"3\" temps=\"pres\" rolegram=\"vactif\" fc=\"dormir\">dort</V>");
+}
+
+TEST_F(WordDescriptionTest, ElementsEscapeTheirTextOnce) {
+    Start(3, "chat");
+    Load("Il dit \" & < ok.");
+    gAnalysisMode = 1;
+    const struct {
+        const char* word;
+        const char* text;  // fc and text as the element writes them
+    } cases[] = {{"\"", "fc=\"&#34;\">&#34;</PCT>"}, {"&", "&amp;</"}, {"<", "&lt;</"}};
+    for (const auto& c : cases) {
+        const i32 i = IndexOf(c.word);
+        ASSERT_GE(i, 0) << c.word;
+        Describe(static_cast<u16>(i));
+        const std::string element = Utf8(main_, 2);
+        EXPECT_NE(element.find(c.text), std::string::npos) << element;
+        EXPECT_EQ(element.find("&amp;#34;"), std::string::npos) << element;
+        EXPECT_EQ(element.find("<<"), std::string::npos) << element;
+    }
+    Describe(static_cast<u16>(IndexOf("\"")));
+    EXPECT_EQ(Utf8(main_, 2).rfind("<PCT rang=\"2\" nbr=\"O\" gen=\"O\" prs=\"3\" temps=\"O\" rolegram=\"O\"", 0), 0u)
+        << Utf8(main_, 2);
+}
+
+TEST_F(WordDescriptionTest, AVerbWithItsPronounKeepsItsTense) {
+    Start(3, "chat");
+    KRZSetInterfLanguage(3);
+    for (const char* sentence : {"Oui, dit-il.", "Oui, dit-elle."}) {
+        Load(sentence);
+        const i32 i = IndexOf("dit-il") >= 0 ? IndexOf("dit-il") : IndexOf("dit-elle");
+        ASSERT_GE(i, 0) << sentence;
+        // The checker's reading: a verb class with the pronoun's 4, a slot
+        // with the pronoun's 64 ("il") or 128 ("elle").
+        EXPECT_EQ(gWords[i].ReadingClasses[0] & 7, 4) << sentence;
+        EXPECT_GE(gWords[i].ReadingFeatures[0], 64) << sentence;
+        Describe(static_cast<u16>(i));
+        EXPECT_EQ(Utf8(main_, 0), "verbe  «\u00A0dire\u00A0» au présent : il  dit") << sentence;
+    }
+}
+
+TEST_F(WordDescriptionTest, EnglishWillAndTheVerbAfterIt) {
+    Start(0, "the");
+    KRZSetInterfLanguage(0);
+    Load("They will sleep.");
+    Describe(1);
+    const std::string will = Utf8(main_, 0);
+    EXPECT_NE(will.find("auxiliary verb"), std::string::npos) << will;
+    EXPECT_NE(will.find("in the future"), std::string::npos) << will;
+    Describe(2);
+    EXPECT_EQ(Utf8(main_, 0), "verb  “to sleep” in the future");
+    EXPECT_EQ(Describe(2).synonymCount, 0);
+}
+
+TEST_F(WordDescriptionTest, ExplanationModeWritesOnlyTheTaggedRows) {
+    Start(3, "chat");
+    Load("Il est du pain.");
+    CopyCString(main_[0], "untouched");
+    gErrorExtent = 0;
+    const WordDescription d = Describe(static_cast<u16>(IndexOf("du")), kDescribeExplanation);
+    EXPECT_EQ(d.formCount, 2);
+    EXPECT_EQ(d.mainCount, 0);
+    EXPECT_EQ(d.altCount, 0);
+    EXPECT_EQ(d.synonymCount, 0);
+    EXPECT_EQ(Utf8(main_, 0), "untouched");
+    EXPECT_EQ(Utf8(form_, 0).rfind("du= ", 0), 0u) << Utf8(form_, 0);
+    EXPECT_EQ(gErrorDetail, 0);
+}
+
+TEST_F(WordDescriptionTest, AnIndexPastTheLastWordDescribesTheLastWord) {
+    Start(3, "chat");
+    Load("Le chat dort.");
+    Describe(static_cast<u16>(gWordCount - 1));
+    const std::string last = Utf8(main_, 0);
+    Describe(200);
+    EXPECT_EQ(Utf8(main_, 0), last);
+}
+
+// Code 32's explanation carries the two words' descriptions.
+TEST_F(WordDescriptionTest, HomophoneExplanationsCarryTheWordDescriptions) {
+    Start(3, "chat");
+    ASSERT_NE(gHomophoneDescriber, nullptr);
+    ASSERT_NE(gVowelSoundTest, nullptr);
+    ASSERT_NE(gBaseFormWriter, nullptr);
+    Load("Il est du pain.");
+    char entries[12][120] = {};
+    gErrorExtent = 0;
+    EXPECT_EQ(gHomophoneDescriber(static_cast<i16>(IndexOf("du")), entries), 2);
+    EXPECT_EQ(std::string(entries[0]).rfind("du= ", 0), 0u) << entries[0];
+}
+
+}  // namespace
