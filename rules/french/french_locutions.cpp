@@ -133,7 +133,7 @@ void TestWord(i32 i, u16 mode, bool& functionWordRule) {
     const i32 len = GetStringLength(w.WordText);
     const bool lowered = Lower(w, len);
     const u16 loweredFlag = lowered && w.ReadingCount > 0 ? 1 : 0;
-    const i32 n = len <= kLongestFunctionWord ? FunctionWordIndex(w.WordText, len) : -1;
+    const i32 n = FunctionWordIndex(w.WordText, len);
     if (n >= 0) {
         const u16 r = gFunctionWordRule(mode, n, i, loweredFlag);
         if (r == 1) functionWordRule = true;
@@ -150,6 +150,12 @@ bool PassWord(i32 i, u16 mode, bool& functionWordRule) {
     const WordRecord& w = gWords.ClampedAt(i);
     const i32 len = GetStringLength(w.WordText);
     if (len > kLongestTestedWord) return true;
+    // Longer words than any function word go straight to their own tests,
+    // as written.
+    if (len > kLongestFunctionWord) {
+        RunWordTests(i, mode);
+        return gDirectResult == 0;
+    }
     if (len == 1 && !OneLetterWord(i)) return true;
     if (w.ReadingCount == 1 && w.ReadingCategories.ClampedAt(0) == 0 && w.ReadingClasses.ClampedAt(0) != 22) return true;
     TestWord(i, mode, functionWordRule);

@@ -1,6 +1,7 @@
-// The readings the French locution pass leaves on the built-in dictionary's
-// words: the pass's mode-1 word table of a sentence's first dispatcher
-// call, taken where the pass hands over to the locution matcher.
+// The French locution pass on the built-in dictionary: the readings it
+// leaves (the pass's mode-1 word table of a sentence's first dispatcher
+// call, taken where the pass hands over to the locution matcher), and the
+// suggestions of its findings.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -96,6 +97,33 @@ TEST_F(FrenchLocutionReadingsTest, AuFurEtAMesureByWhatFollows) {
             EXPECT_EQ(words[j].cat, c.cat) << c.sentence << " word " << j;
             EXPECT_EQ(words[j].cls, c.cls) << c.sentence << " word " << j;
         }
+    }
+}
+
+TEST_F(FrenchLocutionReadingsTest, FindingsSuggestTheLocution) {
+    struct Case {
+        const char* sentence;
+        const char* suggestion;  // the first one
+    } cases[] = {
+        {"Il faut penser a tout.", "penser à"},
+        {"Il est allé jusqu'a Paris.", "jusqu\u2019à"},
+        {"Je viendrai si il fait beau.", "s\u2019il"},
+        {"C'est le livre à lequel je pense.", "auquel"},
+        {"Il l'a fait quelque fois.", "quelquefois"},
+        {"Il est venu, quoi que malade.", "quoique"},
+        {"Nous sommes arrivés à la même fois.", "la"},
+        {"C'est le jour quand il est venu.", "où"},
+        {"Une vielle femme.", "vieille"},
+    };
+    static ParagraphErrorRecord table[KRZ_MAX_PARAGRAPH_ERRORS];
+    for (const Case& c : cases) {
+        const std::string text = acceptance::Utf8ToWindows1252(c.sentence);
+        const uint32_t n = KRZTestGrammarParagraph(text.c_str(), 0, static_cast<int32_t>(text.size()), table,
+                                                   KRZ_CATEGORY_ALL, 1, 1, 0, 0);
+        ASSERT_EQ(n, 1u) << c.sentence;
+        ASSERT_GT(table[0].suggestionCount, 0) << c.sentence;
+        EXPECT_EQ(std::string(table[0].suggestions[0]), acceptance::Utf8ToWindows1252(c.suggestion)) << c.sentence;
+        KRZClearParagraphTab(table, static_cast<int16_t>(n));
     }
 }
 

@@ -494,3 +494,182 @@ TEST_F(FrenchLocutionsTest, WordsWithModeRows) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FrenchLocutionsTest, ShortWordsBesideTheirLocutions) {
+    const Row rows[] = {
+        // "grâce aux", "face au"
+        {"grâce/A.36.10+#128.8.14 aux/g.8.9 efforts/A.24.10 ./", kBoth, 0, "44.36.15.0"},
+        {"face/A.36.10 au/f.20.9 mur/A.20.10 ./", kBoth, 1, "44.20.15.0"},
+        // "au plus", "au dépourvu"
+        {"au/f.20.9+A.20.10 plus/#20.0.18 ./", kBoth | kElse, 0, nullptr},  // word 0
+        {"il/].23.1 part/#128.8.14 au/f.20.9+A.20.10 plus/#20.0.18 tôt/#20.0.18 ./", kBoth, 2, "102.0.9.0"},
+        {"pris/#128.3.11 au/f.20.9 dépourvu/B.20.10 ./", kBoth, 2, "26.20.18.0"},
+        // "in fine"; "au cas où"
+        {"et/#16.0.16 in/#25.0.10.0.7+A.28.10.0.8 fine/C.36.10 ./", kBoth, 1, "26.0.18.0"},
+        {"et/#16.0.16 in/#25.0.10.0.7+A.28.10.0.8 vivo/A.20.10 ./", kBoth, 1, "25.0.10.0+65.28.10.0"},
+        {"au/f.20.9 cas/A.12.10 où/#71.0.5 il/].23.1 ./", kBoth, 2, "42.0.17.0"},
+        {"le/e.20.7 cas/A.12.10 où/#71.0.5 il/].23.1 ./", kBoth, 2, "71.0.5.0"},
+        // "pour de bon"; "bon" after a conjunction; "bon" otherwise alone
+        {"partir/#128.0.13 pour/#34.0.15 de/j.0.7 bon/C.20.10+#20.0.18 ./", kBoth, 3, "26.20.18.0"},
+        {"et/#16.0.16 si/#17.0.17 bon/C.20.10+#20.0.18 ./", kBoth, 2, "81.20.8.0"},
+        {"un/e.20.7 bon/C.20.10+#20.0.18 pain/A.20.10 ./", kBoth, 1, "67.20.10.0+20.0.18.0"},
+        // "dans ce cas", "auquel cas"
+        {"et/#16.0.16 dans/#34.0.15 ce/O.20.8+O.4.4 cas/A.12.10 ./", kBoth, 2, "26.20.18.0"},
+        {"et/#16.0.16 auquel/#71.20.5 cas/A.12.10 ./", kBoth, 2, "42.12.17.0"},
+        // "fin prêt", "la fin" (feature above 31 before), "fin" before a noun
+        {"il/].23.1 est/#131.8.14 fin/C.20.10+A.36.10+#20.0.18 prêt/B.20.10 ./", kBoth, 2, "20.20.18.0"},
+        {"à/#32.0.15 la/e.36.7 fin/C.20.10+A.36.10+#20.0.18 du/f.20.9 ./", kBoth, 2, "67.20.10.0"},
+        {"un/e.20.7 fin/C.20.10+A.36.10+#20.0.18 gourmet/A.20.10 ./", kBoth, 1, "66.20.10.0"},
+        // "de bon gré", "bon gré mal gré"
+        {"il/].23.1 part/#128.8.14 de/j.0.7+#33.0.15 bon/C.20.10 gré/A.20.10 ./", kBoth, 2, "26.0.18.0"},
+        {"il/].23.1 part/#128.8.14 bon/C.20.10+#20.0.18 gré/A.20.10 mal/#20.0.18+A.20.10 gré/A.20.10 ./", kBoth, 4,
+         "26.0.18.0"},
+        // "nul" before an unanalysed word; "peu" after "de", after an article
+        {"et/#16.0.16 nul/C.20.10+K.20.6 x/@ ./", kBoth, 1, "75.20.6.0+75.20.6.0"},
+        {"il/].23.1 gagne/#128.8.14 de/j.0.7+#33.0.15 peu/#20.0.18 ./", kBoth, 2, "26.0.18.0"},
+        {"un/e.20.7 peu/#20.0.18+A.20.10 ./", kBoth, 1, "65.20.10.0"},
+        {"un/e.20.7 peu/#20.0.18+A.20.10 rouge/B.20.10 ./", kBoth | kElse, 1, nullptr},
+        // "rue" after a number; "sus" after "je", after "en"
+        {"au/f.20.9 12/S.8.8 rue/A.36.10+#128.8.14 Paul/@ ./", kBoth, 2, "65.36.10.69"},
+        {"je/U.5.1 sus/#25.0.10+#224.3.10.41 ./", kBoth, 1, "240.24.14.41"},
+        {"en/#20.0.2 sus/#25.0.10+#224.3.10.41 ./", kBoth, 1, "20.0.18.0"},
+        // "qui" after a preposition opening the sentence
+        {"à/#32.0.15 qui/G.0.5 parle/#128.8.14 ./", kBoth, 0, "32.0.18.0"},
+    };
+    RunRows(rows);
+}
+
+TEST_F(FrenchLocutionsTest, FourByteWords) {
+    const Row rows[] = {
+        {"il/].23.1 aura/#194.18.14+A.36.10 ./", kBoth, 1, "194.18.14.0"},
+        {"une/e.36.7 aura/#194.18.14+A.36.10 ./", kBoth | kElse, 1, nullptr},
+        {"il/].23.1 bout/#192.8.14+A.20.10 ./", kBoth, 1, "192.8.14.0"},
+        {"au/f.20.9 bout/#192.8.14+A.20.10 ./", kBoth, 1, "65.20.10.91"},
+        {"et/#16.0.16 cela/#224.26.14+F.4.4 ./", kBoth, 1, "70.4.4.0"},
+        {"et/#16.0.16 cela/#224.26.14+F.4.4 le/e.20.7 ./", kBoth | kElse, 1, nullptr},
+        {"un/e.20.7 cent/S.8.8 ./", kBoth, 1, "65.20.10.0"},
+        {"le/e.20.7 doit/#240.8.14+A.20.10.84 ./", kBoth, 1, "65.20.10.84"},
+        {"il/].23.1 doit/#240.8.14+A.20.10.84 ./", kBoth, 1, "208.8.14.42"},
+        {"il/].23.1 est/#131.8.14 fort/C.20.10+#20.0.18 aimable/B.20.10 ./", kBoth, 2, "67.20.18.0"},
+        {"les/e.8.7 gens/A.12.10 ./", kBoth, 1, "65.24.10.0"},
+        {"la/e.36.7 mise/A.36.10 à/#32.0.15 jour/A.20.10 ./", kBoth, 3, "43.0.10.0"},
+        {"et/#16.0.16 dès/#34.0.15 lors/#20.0.18 que/#17.0.17+G.0.5 ./", kBoth, 3, "42.0.17.0"},
+        {"et/#16.0.16 depuis/#34.0.15 lors/#20.0.18 ./", kBoth, 2, "26.0.18.0"},
+        {"tout/K.20.6 de/j.0.7 même/B.20.10+#20.0.18 ./", kBoth, 2, "26.0.18.0"},
+        {"il/].23.1 vient/#128.8.14 quand/#17.0.17 même/B.20.10+#20.0.18 ./", kBoth, 3, "26.0.18.0"},
+        {"le/e.20.7 même/B.20.10+#20.0.18 ./", kBoth, 1, "66.4.10.69+20.0.18.0"},
+        {"les/e.8.7 neuf/S.8.8+C.20.10 ans/A.24.10 ./", kBoth, 1, "83.8.8.0"},
+        {"un/e.20.7 neuf/S.8.8+C.20.10 ./", kBoth, 1, "83.8.8.0"},
+        {"d'/j.0.7 une/e.36.7 part/#144.8.14+A.4.10 ./", kBoth, 2, "26.8.18.0"},
+        {"on/#88.0.1 ne/#22.0.18 peut/#224.8.14 plus/#20.0.18 ./", kBoth, 2, "26.8.18.0"},
+        {"sauve/#128.8.14 qui/G.0.5 peut/#224.8.14 ./", kBoth, 2, "43.8.10.0"},
+        {"en/#20.0.2 plus/#177.24.14+#20.0.18 ./", kBoth, 1, "26.0.18.0"},
+        {"il/].23.1 vient/#128.8.14 plus/#177.24.14+#20.0.18 ./", kBoth, 2, "20.0.18.27"},
+        {"je/U.5.1 puis/#177.6.14+#20.0.18 ./", kBoth, 1, "241.6.14.43+20.0.18.0"},
+        {"et/#16.0.16 un/e.20.7 je/U.5.1 ne/#22.0.18 sais/#224.6.14 quoi/G.0.5 ./", kBoth, 5, "43.0.10.0"},
+        {"un/e.20.7 je/U.5.1 ne/#22.0.18 sais/#224.6.14 quoi/G.0.5 ./", kBoth | kElse, 4, nullptr},
+        {"il/].23.1 vient/#128.8.14 sans/#34.0.15 doute/A.36.10 ./", kBoth, 3, "26.36.18.0"},
+        {"il/].23.1 vient/#128.8.14 sans/#34.0.15 coup/A.20.10 férir/#128.0.13 ./", kBoth, 4, "26.0.13.0"},
+        {"il/].23.1 vient/#128.8.14 ,/ sauf/B.20.10+#34.0.15 erreur/A.36.10 ./", kBoth, 3, "34.0.15.0"},
+        {"et/#16.0.16 dieu/A.20.10 sait/#224.8.14 quand/#17.0.17 ./", kBoth, 3, "26.0.17.0"},
+        {"je/U.5.1 suis/#131.6.14+#128.6.14 ./", kBoth, 1, "131.6.14.16"},
+        {"sur/#34.0.15 le/e.20.7 tard/#20.0.18 ./", kBoth, 1, "26.20.18.0"},
+        {"il/].23.1 vient/#128.8.14 tard/#20.0.18+A.20.10 ./", kBoth, 2, "20.0.18.0"},
+        {"de/j.0.7 trop/#20.0.18 ./", kBoth | kElse, 1, nullptr},  // "de" is word 0
+        {"il/].23.1 est/#131.8.14 de/j.0.7 trop/#20.0.18 ./", kBoth, 2, "26.0.18.0"},
+        {"il/].23.1 a/#194.8.14 de/j.0.7 trop/#20.0.18 mangé/#128.0.13 ./", kBoth, 2, "33.0.15.0"},
+    };
+    RunRows(rows);
+}
+
+TEST_F(FrenchLocutionsTest, FiveToEightByteWords) {
+    const Row rows[] = {
+        {"de/j.0.7 plus/#20.0.18 belle/B.36.10 ./", kBoth, 2, "26.36.18.0"},
+        {"il/].23.1 y/#95.0.2 a/#194.8.14 belle/B.36.10 lurette/A.36.10 ./", kBoth, 4, "26.36.18.0"},
+        {"les/e.8.7 ayants/#128.1.12 droit/A.20.10+C.20.10 ./", kBoth, 1, "65.24.10.0"},
+        {"il/].23.1 entre/#128.8.14+#34.0.15 ./", kBoth, 1, "128.8.14.0"},
+        {"la/e.36.7 force/A.36.10 tranquille/B.36.10 ./", kBoth | kElse, 1, nullptr},
+        {"à/#32.0.15 force/A.36.10 mots/A.24.10 ./", kBoth, 1, "67.24.10.0"},
+        {"et/#16.0.16 après/#20.0.18+#34.0.15 le/e.20.7 ./", kBoth, 1, "34.0.15.0"},
+        {"pro/@.0.10 forma/@.0.10 ./", kBoth, 1, "24.0.18.0"},
+        {"pro/@ forma/@ ./", kBoth | kElse, 1, nullptr},  // no category: left alone
+        {"les/e.8.7 leurs/y.8.8 ./", kBoth, 1, "66.8.10.0"},
+        {"pour/#34.0.15 le/e.20.7 moins/#20.0.18 ./", kBoth, 2, "26.0.18.0"},
+        {"en/#20.0.2 outre/A.36.10+#20.0.18 ./", kBoth, 1, "26.36.18.0"},
+        {"une/e.36.7 outre/A.36.10+#20.0.18 ./", kBoth, 1, "65.32.10.0"},
+        {"dans/#34.0.15 le/e.20.7 passé/#128.2.11+A.20.10 ./", kBoth, 2, "26.2.18.0+65.20.10.0"},
+        {"il/].23.1 a/#194.8.14 passé/#128.2.11+A.20.10 ./", kMode1, 2, "128.2.11.0"},
+        {"il/].23.1 a/#194.8.14 passé/#128.2.11+A.20.10 ./", kMode0, 2, "128.2.11.0+65.20.10.0"},
+        {"à/#32.0.15 quand/#17.0.17 le/e.20.7 ./", kBoth, 0, "32.0.18.0"},
+        {"nous/X.8.1 somme/A.36.10+#128.8.14 ./", kBoth, 1, "65.20.10.69"},
+        {"tout/K.20.6 de/j.0.7 suite/A.36.10 ./", kBoth, 2, "65.36.18.0"},
+        {"eu/#194.2.11 égard/A.20.10 ./", kBoth, 1, "26.20.18.0"},
+        {"le/e.20.7 rendez-vous/A.20.10 compte/#128.8.14 ./", kBoth, 2, "128.8.18.0"},
+        {"d'/j.0.7 avance/#128.8.14+A.36.10 ./", kBoth, 1, "26.8.18.0"},
+        {"à/#32.0.15 l'/e.4.7 avenir/A.20.10 ./", kBoth, 2, "26.20.18.0"},
+        {"les/e.8.7 uns/K.24.6 les/e.8.7 autres/K.24.6 ./", kBoth, 3, "26.24.18.0"},
+        {"sens/A.20.10 dessus/#20.0.18 dessous/#20.0.18 ./", kBoth, 1, "26.0.18.0"},
+        {"à/#32.0.15 la/e.36.7 maison/A.36.10 ./", kBoth | kElse, 2, nullptr},
+        {"un/e.20.7 bon/C.20.10 marché/#145.2.10+A.20.10 ./", kBoth, 2, "26.2.18.0+65.20.10.0"},
+        {"nous/X.8.1 sommes/#131.9.14+A.24.10 ./", kBoth, 1, "131.9.14.144"},
+        {"les/e.8.7 sommes/#131.9.14+A.24.10 ./", kBoth, 1, "65.8.10.0"},
+        {"toutes/K.44.6 telles/B.40.10 les/e.8.7 ./", kBoth, 1, "17.0.17.0"},
+        {"les/e.8.7 garçons/A.24.10 toutes/K.44.6 filles/A.40.10 ./", kMode1 | kElse, 2, nullptr, 257 + 2},
+        {"les/e.8.7 femmes/A.40.10 toutes/K.44.6 belles/A.40.10 ./", kBoth | kElse, 2, nullptr},
+        {"les/e.8.7 femmes/A.40.10 toutes/K.44.6 amies/A.40.10 ./", kMode1 | kElse, 2, nullptr, 257 + 2},
+        {"il/].23.1 a/#194.8.14 toutes/K.44.6 prises/#128.5.11 ./", kBoth, 2, "66.44.10.0"},
+        {"ils/].24.1 étaient/#131.15.14+#128.15.14 ./", kBoth, 1, "131.15.14.0"},
+        {"de/j.0.7 nouveau/C.20.10 ./", kBoth, 1, "26.20.18.0"},
+        {"à/#32.0.15 l'/e.4.7 origine/A.36.10 ./", kBoth, 2, "26.36.18.0"},
+        {"la/e.36.7 plupart/A.36.10+#20.0.18 ./", kBoth, 1, "65.0.10.0"},
+        {"il/].23.1 vient/#128.8.14 quelque/Q.4.8", kBoth, 2, "81.4.18.0"},
+        {"n'/#22.0.18 importe/#128.8.14+#128.30.14 qui/G.0.5 ./", kBoth, 1, "26.8.18.0"},
+        {"le/e.20.7 plus/#20.0.18 souvent/#20.0.18 ./", kBoth, 2, "20.0.18.0"},
+        {"il/].23.1 est/#131.8.14 question/A.36.10 ./", kBoth, 2, "65.0.18.0"},
+        {"quelques/Q.8.8 vingt/R.8.8 ans/A.24.10 ./", kBoth | kElse, 0, nullptr},  // word 0
+        {"il/].23.1 a/#194.8.14 quelques/Q.8.8 vingt/R.8.8 ans/A.24.10 ./", kMode1, 2, nullptr, 257 + 2},
+        {"et/#16.0.16 quelques/Q.8.8 vingt/R.8.8 ans/A.24.10 ./", kBoth | kElse, 1, nullptr},
+    };
+    RunRows(rows);
+}
+
+}  // namespace
+
+namespace {
+
+// A row that takes the lemma of a later reading the word does not have
+// keeps its own (a reference of 0 has no base form); "devant" after an
+// article without a noun reading is left as it is.
+TEST_F(FrenchLocutionsTest, MissingReadingsLeaveTheWordItsOwn) {
+    Build("ces/O.40.8 gens/A.12.10.27.5 ./");
+    gWords[1].ReadingLemmaRefs[1] = 0;
+    gWords[0].ReadingFeatures[0] = 36;
+    MarkFrenchLocutions(1);
+    EXPECT_EQ(gWords[1].ReadingLemmaRefs[0], 5u);
+    EXPECT_EQ(Readings(1), "65.44.10.27");
+    Build("les/e.8.7 gens/A.12.10.27.5+A.12.10.27.6 ./");
+    gWords[0].ReadingFeatures[0] = 36;
+    MarkFrenchLocutions(1);
+    EXPECT_EQ(gWords[1].ReadingLemmaRefs[0], 6u);
+    Build("le/e.20.7 devant/#240.1.12.42.3+#34.0.15.0.4 ./");
+    MarkFrenchLocutions(1);
+    EXPECT_EQ(Readings(1), "240.1.12.42+34.0.15.0");
+    EXPECT_EQ(gWords[1].ReadingLemmaRefs[0], 3u);
+}
+
+}  // namespace
+
+namespace {
+
+// Words longer than any function word are tested as written: a capital
+// keeps "Quelque" from the rows of "quelque".
+TEST_F(FrenchLocutionsTest, LongWordsAreTestedAsWritten) {
+    Build("il/].23.1 voit/#128.8.14 Quelque/Q.4.8~1 une/e.36.7 ./");
+    EXPECT_EQ(MarkFrenchLocutions(1), 0);
+    Build("il/].23.1 voit/#128.8.14 quelque/Q.4.8 une/e.36.7 ./");
+    EXPECT_EQ(MarkFrenchLocutions(1), 257 + 2);
+}
+
+}  // namespace
