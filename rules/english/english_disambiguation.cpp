@@ -37,22 +37,21 @@ bool Participle(u8 c) { return c >= 11 && c <= 14; }
 
 }  // namespace
 
-u32 AreNounLemma() {
-    static u32 lemma = 0;
-    static bool looked = false;
-    if (looked) return lemma;
-    looked = true;
+u32 NounLemmaOf(const char* text) {
     BoundedString word;
     word.Allocate(36);
-    CopyCString(word, "are");
+    CopyCString(word, text);
     u16 count = 0;
     AnalyseWordForms(0, word, count, WorkSlots());
     for (i32 k = 0; k < count && k < static_cast<i32>(gWordTagCodes.count); ++k) {
-        if ((gWordTagCodes[k] >> 8) < 128) {  // a reading that is no verb form
-            lemma = gWordLemmaRefs[k];
-            break;
-        }
+        if ((gWordTagCodes[k] >> 8) < 128) return gWordLemmaRefs[k];  // a reading that is no verb form
     }
+    return 0;
+}
+
+u32 AreNounLemma() {
+    static u32 lemma = 0;  // kept once found (a lookup before the dictionaries are in finds none)
+    if (lemma == 0) lemma = NounLemmaOf("are");
     return lemma;
 }
 

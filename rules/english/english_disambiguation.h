@@ -35,6 +35,10 @@ void ShortWordRules(PassState& s, i32 i, i32 length);
 // true when one was settled.
 bool MarkShortSetPhrase(i32 i);
 
+// The lemma reference of the first reading of `word` that is no verb form
+// (0 when there is none), analysed anew; start-up lookups of the lemmas the
+// rules write.
+u32 NounLemmaOf(const char* word);
 // The lemma reference of the noun "are" in our data (0 when it has none);
 // looked up once.
 u32 AreNounLemma();

@@ -1,6 +1,8 @@
-// The English pre-cascade: the phrase rules, then the clause rules.
+// The English pre-cascade: the phrase stage, the relative-clause functions,
+// then (in grammar checking) the clause rules.
 #pragma once
 #include "checking/report.h"
 
-// 0 when nothing is found (not built yet: finds nothing).
+// 0 when nothing is found, else the code with wordIndex and the report
+// globals. In analysis mode it stops after the relative-clause functions.
 RuleCode CheckEnglishPreRules(u16& wordIndex);

@@ -1,0 +1,162 @@
+// The relative-clause functions of the English pre-cascade: which noun
+// phrase kind a relative segment is, its person and number, the word it
+// refers to, and "that" read as a conjunction.
+#include <cstring>
+
+#include "rules/english/english_clause_stages.h"
+#include "rules/english/english_phrase_stage.h"
+
+namespace english {
+
+using namespace rules;
+
+namespace {
+
+constexpr u16 kSubject = 75;
+constexpr u16 kReferringTo = 79;
+
+// The first word's text with its first letter lowered when it is a
+// capital A-Z (only the first: "WHO" stays as written).
+struct LeadText {
+    char text[kWordCapacity] = {};
+    explicit LeadText(i32 i) {
+        const BoundedString& s = W(i).WordText;
+        const i32 n = GetStringLength(s);
+        for (i32 k = 0; k < n && k < static_cast<i32>(kWordCapacity) - 1; ++k) text[k] = static_cast<char>(s.data[k]);
+        if (text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    }
+    bool Is(const char* literal) const { return std::strcmp(text, literal) == 0; }
+    bool Begins(const char* literal) const { return std::strncmp(text, literal, std::strlen(literal)) == 0; }
+};
+
+i32 Count() { return gSegmentCount; }
+u8 Kind(i32 k) { return Seg(k).SegmentKind; }
+bool NounPhraseKind(u8 kind) { return kind == 24 || kind == 23; }
+// The kind of the next record, 0 after the last.
+u8 NextKind(i32 k) { return k < Count() - 1 ? Kind(k + 1) : 0; }
+
+// The nearest record before k of kind 24 or 23, or -1.
+i32 NounPhraseBefore(i32 k) {
+    for (i32 m = k - 1; m >= 0; --m)
+        if (NounPhraseKind(Kind(m))) return m;
+    return -1;
+}
+
+void ClearAgreement(SegmentRecord& r) { r.Gender = r.Number = r.Person = 0; }
+
+// A noun phrase after its verb whose number differs from the subject
+// before it leaves the relative's number open.
+bool AmbiguousAntecedent(i32 m, bool subjectOnly) {
+    if (m <= 0 || Kind(m) != 23) return false;
+    const u8 before = Kind(m - 1);
+    return (subjectOnly ? before == 24 : NounPhraseKind(before)) && Seg(m).Number != Seg(m - 1).Number;
+}
+
+// "whom", "whose" and the like read as relative determiners (class 'I').
+void MarkRelativeDeterminer(i32 k, i32 f, const LeadText& t) {
+    SegmentRecord& r = Seg(k);
+    r.SegmentKind = 23;
+    const i32 m = NounPhraseBefore(k);
+    if (m != k - 1) {
+        if (m >= 0) {
+            W(f).FunctionCode = kSubject;
+            W(f).LinkedWord = Seg(m).LastWord;
+        }
+    } else if (t.Is("whom") && NextKind(k) == 24) {
+        r.SegmentKind = 22;
+    }
+}
+
+// "which", "who", "whom", "whose", "whoever".
+void MarkWhich(i32 k, i32 f) {
+    SegmentRecord& r = Seg(k);
+    ClearAgreement(r);
+    if (k == 0 || Kind(k - 1) == 13 || Kind(k - 1) == 14) {
+        r.Number = 1;
+        r.Person = 3;
+        r.SegmentKind = 24;
+        return;
+    }
+    i32 m = k - 1;
+    while (m >= 0 && !(Kind(m) == 24 || (Kind(m) == 23 && Cat(Seg(m).FirstWord) != 2 && Seg(m).State != 4))) --m;
+    if (m < 0) {
+        r.Gender = 1;
+        r.Number = 1;
+        r.Person = 3;
+        r.SegmentKind = 24;
+        return;
+    }
+    r.Number = Cls(Seg(m).FirstWord) == '\\' ? 2 : Seg(m).Number;
+    r.Person = Seg(m).Person;
+    r.SegmentKind = NextKind(k) == 24 ? 22 : 24;
+    W(f).FunctionCode = kReferringTo;
+    if (AmbiguousAntecedent(m, true)) r.Number = 0;
+}
+
+// "that": a relative pronoun after a noun phrase, else a conjunction.
+void MarkThat(i32 k, i32 f) {
+    SegmentRecord& r = Seg(k);
+    ClearAgreement(r);
+    const bool antecedent = (k > 0 && NounPhraseKind(Kind(k - 1))) ||
+                            (k > 1 && (Kind(k - 1) == 21 || Kind(k - 1) == 13 || Kind(k - 1) == 12) &&
+                             NounPhraseKind(Kind(k - 2)));
+    if ((k == 1 && (Seg(0).State == 1 || !antecedent)) || (k > 1 && !antecedent)) {
+        r.SegmentKind = 17;
+        W(f).ReadingCategories[0] = 17;
+        return;
+    }
+    const i32 m = NounPhraseBefore(k);
+    if (m < 0) return;
+    r.Number = Seg(m).Number;
+    r.Person = Seg(m).Person;
+    W(f).FunctionCode = kReferringTo;
+    W(f).LinkedWord = Seg(m).LastWord;
+    if (AmbiguousAntecedent(m, false)) r.Number = 0;
+    if (k < Count() - 1 && Cat(Seg(k + 1).FirstWord) == 14) r.SegmentKind = 24;
+    else r.SegmentKind = k == Count() - 1 ? 23 : 22;
+}
+
+void MarkRelativeSegment(i32 k) {
+    const i32 f = Seg(k).FirstWord;
+    Seg(k).State = 0;
+    const LeadText t(f);
+    if (Cls(f) == 'I') {
+        MarkRelativeDeterminer(k, f, t);
+    } else if (t.Begins("what") || t.Is("whichever")) {
+        SegmentRecord& r = Seg(k);
+        ClearAgreement(r);
+        r.SegmentKind = NextKind(k) == 24 ? 23 : 24;
+        if (t.Is("what")) r.Person = 3;
+    } else if (t.Is("which") || t.Begins("who")) {
+        MarkWhich(k, f);
+    } else if (t.Is("that")) {
+        MarkThat(k, f);
+    }
+}
+
+// A preposition and a relative pronoun ("to whom", "of which").
+void MarkPrepositionRelative(i32 k) {
+    SegmentRecord& r = Seg(k);
+    const i32 f = r.FirstWord;
+    r.SegmentKind = k == Count() - 1 || Kind(k + 1) != 14 ? 22 : 23;
+    r.LastWord = static_cast<u8>(f + 1);
+    const u8 feat = Feat(f + 1);
+    r.Gender = static_cast<u8>(feat >> 4);
+    r.Number = static_cast<u8>((feat >> 2) & 3);
+    r.Person = 3;
+    W(f + 1).FunctionCode = kReferringTo;
+    W(f + 1).LinkedWord = Seg(k - 1).LastWord;  // record 0 when k is 0
+    W(f + 1).ReadingCategories[0] = 8;
+}
+
+}  // namespace
+
+void MarkRelativeClauses() {
+    for (i32 k = 0; k < Count(); ++k) {
+        const i32 f = Seg(k).FirstWord;
+        if (Cat(f) == 5) MarkRelativeSegment(k);
+        if (Cat(Seg(k).FirstWord) == 15 && Cat(Seg(k).FirstWord + 1) == 5) MarkPrepositionRelative(k);
+    }
+}
+
+}  // namespace english
