@@ -74,7 +74,12 @@ RuleCode TryInPlace(i32 k, const BoundedString& text, const Candidate& c, u16 mo
     return r;
 }
 
-bool Refused(RuleCode r) { return r >= 40 && r <= 47; }
+// A candidate that draws a word-sequence or agreement finding is refused.
+bool Refused(RuleCode r) { return r >= kCodeWordSequence && r <= kCodeParticipleForInfinitive; }
+
+// Re-runs that start just below the repeated-word code: the spelling
+// findings before it are not looked at again.
+constexpr RuleCode kAfterSpelling = kCodeRepeatedWord - 1;
 
 StringList& Forms() {
     static StringList list;
@@ -319,7 +324,7 @@ bool FormsRoad(BoundedString& first, BoundedString& second, i32 i, u16 option) {
             JoinUnderLimit(second, b.s, 1);
         }
         gLastErrorPos = static_cast<i16>(i + 1);
-        gLastRule = 40;
+        gLastRule = kCodeWordSequence;
     };
     // Word i replaced: the form, then word i + 1.
     auto thisWord = [&](i16 n) {
@@ -334,7 +339,7 @@ bool FormsRoad(BoundedString& first, BoundedString& second, i32 i, u16 option) {
             JoinUnderLimit(second, a.s, 1);
         }
         gLastErrorPos = static_cast<i16>(i);
-        gLastRule = 40;
+        gLastRule = kCodeWordSequence;
     };
     const u8 nextCategory = WordCategory(i + 1);
     if (nextCategory != 1 && nextCategory != 7) {
@@ -376,7 +381,7 @@ bool FormsRoad(BoundedString& first, BoundedString& second, i32 i, u16 option) {
 void CheckReplacement(BoundedString& first, i32 i, i32 k, const BoundedString& text, const Candidate& c) {
     if (Refused(TryInPlace(k, text, c, 0xFFFF, 0))) {
         gLastErrorPos = static_cast<i16>(i + 1);
-        gLastRule = 40;
+        gLastRule = kCodeWordSequence;
         gErrorExtent = kNoCorrection;
         return;
     }
@@ -734,7 +739,7 @@ void ComposeMissingVerbText(BoundedString& first) {
         if (!tagged) {
             CopyCString(text.s, fixed[0].text);
             gErrorExtent = static_cast<u16>(k);
-            if (!Refused(TryInPlace(k, text.s, fixed[0], 0, 15))) {
+            if (!Refused(TryInPlace(k, text.s, fixed[0], 0, kAfterSpelling))) {
                 TextCopy(first, text.s);
                 CasedQuoted(k, first);
                 saved.Restore();
@@ -773,7 +778,7 @@ void ComposeMissingVerbText(BoundedString& first) {
             c.category = 14;
             c.withMark = true;
             const u16 code = codes[m];
-            if (!Refused(TryInPlace(k, text.s, c, 0, 15))) {
+            if (!Refused(TryInPlace(k, text.s, c, 0, kAfterSpelling))) {
                 TextCopy(first, text.s);
                 CasedQuoted(k, first);
                 saved.Restore();

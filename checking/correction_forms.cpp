@@ -262,7 +262,7 @@ void ScoreSentence(i32 word, const u8* form) {
     for (u32 calls = 0; calls < kMaxScoringCalls; ++calls) {
         const RuleCode code = AnalyseAndCheckSentence(2);
         if (gWords[word].WordCaseMode > 0 && form[0] > 96) AddReadingPenalty(2);
-        if (code == 0 || code >= 56 || gLastErrorPos > word) break;
+        if (code == kCodeNone || code >= kCodeQuestionWithoutMark || gLastErrorPos > word) break;
         const bool advanced = code > prevRule || (code == prevRule && gLastErrorPos > prevPos);
         if (!advanced) break;
         prevRule = code;
@@ -302,7 +302,7 @@ void TryForm(FormsStorage& st, u32 k, i32 word, u16 contextMode, u32 dictionaryC
     const u16 savedExtent = gErrorExtent;
     const u16 savedCount = w.ReadingCount;
     const u16 noted = f.derived != 0 ? w.CorrectionMark : 0;
-    gLastRule = 1;
+    gLastRule = kCodeUnknownWord;
     gLastErrorPos = -1;
     gErrorExtent = kNoCorrection;
     gBestFormHasErrors = 0;

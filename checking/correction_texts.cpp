@@ -519,7 +519,7 @@ void SpellingText(BoundedString& first, BoundedString& second, i32 i, i32 end, u
                 CopyString(gSpellingSuggestions[k - 2], forms[k]);
                 ++gSpellingSuggestionCount;
             }
-            gLastRule = 1;
+            gLastRule = kCodeUnknownWord;
             gLastErrorPos = static_cast<i16>(i);
         } else if (gCorrectionFormCount >= 1) {
             TextCopy(first, gCorrectionWorkString);
@@ -528,7 +528,7 @@ void SpellingText(BoundedString& first, BoundedString& second, i32 i, i32 end, u
             gFoundInLexicon = 0;
             AnalyseCopy(800, first);
             ApplyLigatureSpelling(first, gFoundInLexicon);
-            gLastRule = 1;
+            gLastRule = kCodeUnknownWord;
             gLastErrorPos = static_cast<i16>(i);
         } else if (gErrorVariant == 'A' || gErrorVariant == 'B') {
             gErrorDetail = static_cast<u16>(end - i);

@@ -107,7 +107,7 @@ bool DeriveCategories(DispatchState& s, i32 i) {
         if (WordFirstByte(i) == '/' && WordIs(i - 1, "et") && WordIs(i + 1, "ou")) w.ReadingCategories[j] = 16;
     }
     (void)s;
-    return modalParticiple && MayReport(53, i);
+    return modalParticiple && MayReport(kCodeMoodAfterIf, i);
 }
 
 // An inverted reading of the sentence's first word (after dashes and
@@ -192,10 +192,10 @@ RuleCode PrepareWords(DispatchState& s, DispatcherStorage& st) {
         }
         if (s.mode == kModeScoring) ScoreVerbForm(i);
         if (DeriveCategories(s, i)) {
-            Fire(53, i);
+            Fire(kCodeMoodAfterIf, i);
             gErrorExtent = static_cast<u16>(i);
             gErrorDetail = 9;
-            s.held = 53;
+            s.held = kCodeMoodAfterIf;
             s.heldPos = i;
             return kGoFinal;
         }
@@ -349,23 +349,27 @@ void JudgeReading(DispatchState& s, i32 j, RuleCode& r, bool& erred) {
     const bool analysis = gAnalysisMode != 0;
     erred = false;
     switch (r) {
-        case 44: s.scores[slot] = 12; erred = true; break;
-        case 41: case 42: case 43: s.scores[slot] = 10; erred = true; break;
-        case 45: case 46: case 47: s.scores[slot] = 7; erred = true; break;
-        case 49: s.scores[slot] = 4; erred = true; break;
-        case 50: s.scores[slot] = 4; break;
-        case 55:
+        case kCodeSubjectVerbAgreement: s.scores[slot] = 12; erred = true; break;
+        case kCodeQualifierAgreement:
+        case kCodeClauseAgreement:
+        case kCodeParticipleAgreement: s.scores[slot] = 10; erred = true; break;
+        case kCodeAttributeAgreement:
+        case kCodeInfinitiveForParticiple:
+        case kCodeParticipleForInfinitive: s.scores[slot] = 7; erred = true; break;
+        case kCodeVerbConstruction: s.scores[slot] = 4; erred = true; break;
+        case kCodePartitive: s.scores[slot] = 4; break;
+        case kCodeMissingVerb:
             s.scores[slot] = 5;
             erred = analysis || gCheckingLanguage == 0;
             break;
-        case 0:
+        case kCodeNone:
             if (gReadingPenalty > 0) {
                 s.scores[slot] = Saturated(gReadingPenalty);
-                r = 54;
+                r = kCodeReadingGate;
                 erred = analysis;
             }
             break;
-        default: erred = r < 48; break;
+        default: erred = r < kCodeSignBalance; break;
     }
 }
 
@@ -397,7 +401,7 @@ bool TryReadings(DispatchState& s, i32 i) {
         } else {
             if (r > gLastRule || (r == gLastRule && pos > keptPos)) keptPos = pos;
             if (r != kept) {
-                kept = r == 55 ? 55 : 58;
+                kept = r == kCodeMissingVerb ? kCodeMissingVerb : kCodeUnanalysable;
                 gErrorKind = 0;
             }
         }
@@ -442,10 +446,10 @@ void RunClauseGate(DispatchState& s) {
     }
     s.ambiguous[listed] = 0;
     if (listed == 0) {
-        if (gLastRule == 54) return;
+        if (gLastRule == kCodeReadingGate) return;
         u16 pos = 0;
         RuleCode r = RunCascade(pos);
-        if (r == 55 && s.signBalance != 0 && gLastRule < 48) r = 0;
+        if (r == kCodeMissingVerb && s.signBalance != 0 && gLastRule < kCodeSignBalance) r = 0;
         if (r != 0 && (r > gLastRule || (r == gLastRule && pos > gLastErrorPos))) {
             s.held = r;
             s.heldPos = pos;
@@ -475,7 +479,7 @@ RuleCode AnalyseAndCheckSentence(u16 mode) {
     RunLanguagePasses(s, st);
     AdjustVerbCategories();
     if (const RuleCode r = RunWordRules(s, st); r != 0) return r;
-    const bool skipCascade = s.held == 52 || (s.held == 32 && gErrorVariant == 'F');
+    const bool skipCascade = s.held == kCodeNeighbours || (s.held == kCodeHomophone && gErrorVariant == 'F');
     if (!skipCascade) {
         if (gAnalysisMode == 1 && gCheckingLanguage == 0) JoinPhrasalVerbs();
         RunClauseGate(s);

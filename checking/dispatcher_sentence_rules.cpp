@@ -32,7 +32,7 @@ void NeutraliseQuotedPassage(i32 open) {
     }
 }
 
-// ---- Rule 57 ------------------------------------------------------------------
+// ---- Question mark without a question (57) ------------------------------------
 
 // The word begins with the lower-case text, its first letter compared
 // without case (sentences begin with a capital).
@@ -130,7 +130,7 @@ bool FrenchQuestionMarkWithoutQuestion() {
     return true;
 }
 
-// ---- Rule 59 ------------------------------------------------------------------
+// ---- Incomplete negation (59) -------------------------------------------------
 
 bool IsNegationWord(i32 i) {
     if (!WordExists(i)) return false;
@@ -181,8 +181,8 @@ RuleCode MissingNe(const DispatchState& s) {
     gErrorVariant = 'N';
     const u8 before = WordLastByte(p - 1);
     gErrorDetail = before == '\'' ? 0 : 1;
-    Fire(59, p);
-    return 59;
+    Fire(kCodeNegation, p);
+    return kCodeNegation;
 }
 
 bool NeStandsAlone(i32 q, i32 verb) {
@@ -215,15 +215,15 @@ i32 UncompletedNegationVerb() {
 
 RuleCode MissingSecondPart(const DispatchState& s) {
     const i32 verb = s.readingsSeen ? s.negationVerb : UncompletedNegationVerb();
-    if (verb < 0 || !MayReport(59, verb)) return 0;
+    if (verb < 0 || !MayReport(kCodeNegation, verb)) return 0;
     gErrorExtent = static_cast<u16>(verb * 257);
     gErrorVariant = 'P';
     gErrorDetail = WordCategory(verb + 1) == 20 ? 2 : 1;
-    Fire(59, verb);
-    return 59;
+    Fire(kCodeNegation, verb);
+    return kCodeNegation;
 }
 
-// ---- Rule 60 ------------------------------------------------------------------
+// ---- Repetition (60) ----------------------------------------------------------
 
 bool RepetitionCandidate(i32 i) {
     const u8 k = WordCategory(i);
@@ -255,10 +255,10 @@ RuleCode Repetition() {
             if (j == i + 2 && WordCategory(i + 1) == 15) continue;
             if (!Repeats(i, j)) continue;
             ++found;
-            if (english && gLastRule < 60 && found < 2) continue;
-            if (!MayReport(60, j)) continue;
-            Fire(60, j);
-            return 60;
+            if (english && gLastRule < kCodeRepetition && found < 2) continue;
+            if (!MayReport(kCodeRepetition, j)) continue;
+            Fire(kCodeRepetition, j);
+            return kCodeRepetition;
         }
     }
     return 0;
@@ -275,17 +275,17 @@ RuleCode HeldLocution52(DispatchState& s, bool& goOn) {
         extent = fits ? p : 0;
     }
     if (WordIs(p - 1, "bel") && WordIs(p, "canto")) extent = 0;
-    if (gLastRule == 40 && gLastErrorPos == p) extent = 0xFFFF;
+    if (gLastRule == kCodeWordSequence && gLastErrorPos == p) extent = 0xFFFF;
     gErrorExtent = static_cast<u16>(extent);
-    Fire(52, p);
+    Fire(kCodeNeighbours, p);
     if (extent != 0) {
         gErrorKind = 5;
-        return 52;
+        return kCodeNeighbours;
     }
     gErrorExtent = 0xFFFF;
     if (p == 0) {
         gErrorKind = 6;
-        return 52;
+        return kCodeNeighbours;
     }
     goOn = true;
     return 0;
@@ -297,8 +297,8 @@ RuleCode AddPenalty(const DispatchState& s, RuleCode code, u16 penalty) {
 }
 
 u16 HeldPenalty(RuleCode code) {
-    if (code == 46 || code == 47) return 7;
-    return code == 44 ? 12 : 10;
+    if (code == kCodeInfinitiveForParticiple || code == kCodeParticipleForInfinitive) return 7;
+    return code == kCodeSubjectVerbAgreement ? 12 : 10;
 }
 
 }  // namespace
@@ -359,77 +359,77 @@ void CountSigns(DispatchState& s) {
 
 RuleCode RunFinalStage(DispatchState& s) {
     const RuleCode held = s.held;
-    if (held == 32 && s.heldFromLocution) {
-        Fire(32, s.heldPos - 768);
-        return 32;
+    if (held == kCodeHomophone && s.heldFromLocution) {
+        Fire(kCodeHomophone, s.heldPos - 768);
+        return kCodeHomophone;
     }
-    if (held >= 1 && held <= 47) {
-        if (held == 40 && gErrorVariant == 'F') gErrorExtent = static_cast<u16>(gLastErrorPos);
+    if (held >= kCodeUnknownWord && held <= kCodeParticipleForInfinitive) {
+        if (held == kCodeWordSequence && gErrorVariant == 'F') gErrorExtent = static_cast<u16>(gLastErrorPos);
         gLastRule = held;
         return AddPenalty(s, held, HeldPenalty(held));
     }
     const i32 count = gWordCount;
-    if (s.signBalance != 0 && (gLastRule < 48 || (gLastRule == 48 && count > gLastErrorPos))) {
-        Fire(48, count);
+    if (s.signBalance != 0 && (gLastRule < kCodeSignBalance || (gLastRule == kCodeSignBalance && count > gLastErrorPos))) {
+        Fire(kCodeSignBalance, count);
         gErrorDetail = static_cast<u16>(s.signBalance - '0' + 1);
-        return 48;
+        return kCodeSignBalance;
     }
-    if (held == 49 || held == 50) {
+    if (held == kCodeVerbConstruction || held == kCodePartitive) {
         gLastRule = held;
         return AddPenalty(s, held, 4);
     }
     bool goOn = true;
-    if (held == 52 && s.heldFromLocution) {
+    if (held == kCodeNeighbours && s.heldFromLocution) {
         const RuleCode r = HeldLocution52(s, goOn);
         if (!goOn) return r;
     }
-    if (goOn && held == 53) {
-        gLastRule = 53;
-        return 53;
+    if (goOn && held == kCodeMoodAfterIf) {
+        gLastRule = kCodeMoodAfterIf;
+        return kCodeMoodAfterIf;
     }
-    if (goOn && held == 55) {
+    if (goOn && held == kCodeMissingVerb) {
         if (s.mode == kModeScoring && count > 2) {
             AddReadingPenalty(5);
         } else if (count > gLastErrorPos && s.doubleQuotes == 0) {
             gErrorExtent = 0;
-            gLastRule = 55;
-            if (gAnalysisMode == 0) return 55;
+            gLastRule = kCodeMissingVerb;
+            if (gAnalysisMode == 0) return kCodeMissingVerb;
         }
     }
     const bool english = gCheckingLanguage == 0;
     const bool endsWithBang = WordFirstByte(count - 1) == '!' || s.exclamationEnd;
     if (s.questionFlag != 0 && !s.questionMark && !endsWithBang && count > 1 && count > gLastErrorPos &&
         (english ? s.questionFlag == 0x10 : !(WordCategory(0) == 18 && s.questionFlag != 0x10)) &&
-        gLastRule <= 56) {
-        Fire(56, count);
+        gLastRule <= kCodeQuestionWithoutMark) {
+        Fire(kCodeQuestionWithoutMark, count);
         gErrorExtent = 0xFFFF;
-        return 56;
+        return kCodeQuestionWithoutMark;
     }
-    if (s.questionFlag == 0 && s.questionMark && count > 0 && MayReport(57, count) &&
+    if (s.questionFlag == 0 && s.questionMark && count > 0 && MayReport(kCodeMarkWithoutQuestion, count) &&
         (english ? EnglishQuestionMarkWithoutQuestion()
                  : (s.readingsSeen ? !s.frenchQuestion : FrenchQuestionMarkWithoutQuestion()))) {
-        Fire(57, count);
+        Fire(kCodeMarkWithoutQuestion, count);
         gErrorExtent = 0xFFFF;
-        return 57;
+        return kCodeMarkWithoutQuestion;
     }
-    if (held == 58) {
-        Fire(58, count);
-        return AddPenalty(s, 58, 20);
+    if (held == kCodeUnanalysable) {
+        Fire(kCodeUnanalysable, count);
+        return AddPenalty(s, kCodeUnanalysable, 20);
     }
-    if (!english && gLastRule <= 59) {
-        if (gLastRule < 59) {
+    if (!english && gLastRule <= kCodeNegation) {
+        if (gLastRule < kCodeNegation) {
             if (const RuleCode r = MissingNe(s); r != 0) return r;
         }
         if (const RuleCode r = MissingSecondPart(s); r != 0) return r;
     }
     if (const RuleCode r = Repetition(); r != 0) return r;
-    if (held == 61) {
-        Fire(61, count);
-        return 61;
+    if (held == kCodeTooManyRelatives) {
+        Fire(kCodeTooManyRelatives, count);
+        return kCodeTooManyRelatives;
     }
-    if (held == 62) {
-        gLastRule = 62;
-        return 62;
+    if (held == kCodeThirdSubordinate) {
+        gLastRule = kCodeThirdSubordinate;
+        return kCodeThirdSubordinate;
     }
     return 0;
 }

@@ -51,7 +51,7 @@ RuleStorage& Storage() {
     return s;
 }
 
-// ---- Rule 1 -------------------------------------------------------------------
+// ---- Unknown word (1) ---------------------------------------------------------
 
 bool QualifiesAsUnknown(i32 i) {
     return WordCategory(i) == 32 || (WordClass(i) == '@' && WordFeature(i) == 0);
@@ -177,7 +177,7 @@ ForeignRunSpan gReportedForeignRun;
 
 bool InReportedForeignRun(i32 i) {
     const ForeignRunSpan& r = gReportedForeignRun;
-    return gLastRule == 1 && gLastErrorPos == r.first && i > r.first && i <= r.last;
+    return gLastRule == kCodeUnknownWord && gLastErrorPos == r.first && i > r.first && i <= r.last;
 }
 
 // Words of the other language: a run found there is reported once, from
@@ -245,7 +245,7 @@ void CheckCaseVariant(RuleStorage& st, i32 i) {
     w.WordCaseMode = 0;
 }
 
-// ---- Rule 37 ----------------------------------------------------------------
+// ---- Ligature (37) ----------------------------------------------------------
 
 bool IsLetter(u8 c, char lower) { return c == static_cast<u8>(lower) || c == static_cast<u8>(lower - 32); }
 
@@ -258,7 +258,7 @@ bool FireLigature(i32 i, u8 variant, u8 ligature, i32 q) {
     gErrorVariant = variant;
     gErrorDetail = ligature;
     gErrorExtent = static_cast<u16>(q);
-    Fire(37, i);
+    Fire(kCodeLigature, i);
     return true;
 }
 
@@ -324,7 +324,7 @@ bool ScanLigatures(i32 i) {
     return false;
 }
 
-// ---- Rule 39 ----------------------------------------------------------------
+// ---- Hyphen (39) ------------------------------------------------------------
 
 i32 FindListEntry(const StringList& list, i32 first, i32 last, const BoundedString& word) {
     for (i32 e = first; e <= last && e < static_cast<i32>(list.count); ++e) {
@@ -358,15 +358,15 @@ constexpr u16 kNoHyphenRule = 102;
 RuleCode FireHyphen(i32 first, u16 detail, i32 at) {
     gErrorDetail = detail;
     gErrorExtent = static_cast<u16>(first);
-    Fire(39, at);
-    return 39;
+    Fire(kCodeHyphen, at);
+    return kCodeHyphen;
 }
 RuleCode FireHyphen(i32 first, u16 detail) { return FireHyphen(first, detail, first); }
 
 RuleCode EnglishHyphen(RuleStorage& st) {
     const i32 n = gWordCount;
     for (i32 i = 0; i <= n - 2; ++i) {
-        if (!MayReport(39, i)) continue;
+        if (!MayReport(kCodeHyphen, i)) continue;
         const i32 len = WordLength(i);
         const i32 tens = len >= 5 && len <= 7 ? FindListEntry(gEnglishNumberWords, 20, 29, gWords[i].WordText) : -1;
         if (tens >= 0) {
@@ -374,8 +374,8 @@ RuleCode EnglishHyphen(RuleStorage& st) {
             const i32 ordinal = FindListEntry(gEnglishNumberWords, 31, 39, gWords[i + 1].WordText);
             if (unit >= 0 || ordinal >= 0) {
                 gErrorExtent = static_cast<u16>(i);
-                Fire(39, i);
-                return 39;
+                Fire(kCodeHyphen, i);
+                return kCodeHyphen;
             }
         }
         HyphenKey(st, "::", i, i + 1);
@@ -491,13 +491,13 @@ RuleCode FrenchHyphen(RuleStorage& st) {
         if (WordClass(i) == 'B' && len > 5 && EndsWith(i, MR("èmes"))) w.WordText.data[len - 1] = 0;
         const i32 e = FindListEntry(gFrenchNumberWords, 0, 101, w.WordText);
         if (e >= 0 && e < 83) {
-            if (i >= 1 && MayReport(39, i) && JoinsPrevious(i, e)) {
+            if (i >= 1 && MayReport(kCodeHyphen, i) && JoinsPrevious(i, e)) {
                 if ((e == 40 || e == 61) && !EndsWith(i - 1, "s") && !EndsWith(i - 1, "z")) gErrorVariant = 'S';
                 return FireHyphen(i - 1, static_cast<u16>(e), i);
             }
             continue;
         }
-        if (!WordExists(i + 1) || !MayReport(39, i)) continue;
+        if (!WordExists(i + 1) || !MayReport(kCodeHyphen, i)) continue;
         // The joined form must be a word of the dictionary of its own: the
         // compound analysis would take a learned prefix before any noun
         // ("non plus").
@@ -511,7 +511,7 @@ RuleCode FrenchHyphen(RuleStorage& st) {
     return 0;
 }
 
-// ---- Rule 8 -----------------------------------------------------------------
+// ---- Register (8) -----------------------------------------------------------
 
 bool IsPronounPair(u8 a, u8 b) {
     return (a == 'V' && b == 'U') || (a == 'Z' && b == 'Y') || (a == 'X' && b == 'X') ||
@@ -525,7 +525,7 @@ void BaseForm(RuleStorage& st, i32 i) {
     if (GetStringLength(st.work) == 0) CopyString(st.work, gWords[i].WordText);
 }
 
-// ---- Rule 40 ----------------------------------------------------------------
+// ---- Word sequence (40) -----------------------------------------------------
 
 void FrenchConfusionTests(const DispatchState& s, i32 d) {
     const i32 e = d - 1;
@@ -579,11 +579,11 @@ void EnglishConfusionTests(i32 d) {
 }
 
 RuleCode FireConfusion(const DispatchState& s, i32 d) {
-    Fire(40, d);
+    Fire(kCodeWordSequence, d);
     if (gErrorExtent == 0xFFFF) gErrorExtent = 127;
     if (gErrorVariant == 'Z') gErrorExtent = 0xFFFF;
     if (s.mode == kModeScoring) AddReadingPenalty(15);
-    return 40;
+    return kCodeWordSequence;
 }
 
 // Words i and j are spelt alike but for the case of their first letter.
@@ -600,16 +600,16 @@ bool SameWordButFirstCase(i32 i, i32 j) {
 
 RuleCode RuleUnknownWord(DispatchState& s) {
     if (s.mode != kModeScoring && (gErrorVariant == 'A' || gErrorVariant == 'B')) gErrorVariant = 0;
-    if (gLastRule > 1) return 0;
+    if (gLastRule > kCodeUnknownWord) return 0;
     if (gLastRule == 0) gReportedForeignRun = {};
     RuleStorage& st = Storage();
     for (i32 i = 0; i < gWordCount; ++i) {
         if (!QualifiesAsUnknown(i) && gWords[i].CorrectionMark != 1) continue;
         if (s.mode != kModeScoring && InReportedForeignRun(i)) continue;
-        if (s.mode == kModeScoring ? i != gLastErrorPos : !MayReport(1, i)) continue;
+        if (s.mode == kModeScoring ? i != gLastErrorPos : !MayReport(kCodeUnknownWord, i)) continue;
         const u8 variantBefore = gErrorVariant;
         gErrorExtent = 127;
-        Fire(1, i);
+        Fire(kCodeUnknownWord, i);
         WordRecord& w = gWords[i];
         if (gCheckingLanguage != 0) {
             if (w.WordText.data[0] >= '0' && w.WordText.data[0] <= '9') gErrorVariant = 'N';
@@ -628,10 +628,10 @@ RuleCode RuleUnknownWord(DispatchState& s) {
                 gErrorVariant = variantBefore;
                 continue;
             }
-            if (o == ForeignOutcome::Reported) return 1;
+            if (o == ForeignOutcome::Reported) return kCodeUnknownWord;
         }
         CheckCaseVariant(st, i);
-        return 1;
+        return kCodeUnknownWord;
     }
     return 0;
 }
@@ -640,7 +640,7 @@ RuleCode RuleRepeatedWord(DispatchState& /*s*/) {
     const i32 n = gWordCount;
     const bool french = gCheckingLanguage != 0;
     for (i32 i = 0; i <= n - 2; ++i) {
-        if (!MayReport(16, i + 1)) continue;
+        if (!MayReport(kCodeRepeatedWord, i + 1)) continue;
         // The repeat begins with a lower-case letter; the first word may
         // carry the sentence's capital ("The the cat").
         const u8 first = WordFirstByte(i + 1);
@@ -653,8 +653,8 @@ RuleCode RuleRepeatedWord(DispatchState& /*s*/) {
         }
         if (!french && (WordIs(k, "had") || WordIs(k, "us"))) continue;
         gErrorExtent = static_cast<u16>(i + 1);
-        Fire(16, i + 1);
-        return 16;
+        Fire(kCodeRepeatedWord, i + 1);
+        return kCodeRepeatedWord;
     }
     return 0;
 }
@@ -662,11 +662,11 @@ RuleCode RuleRepeatedWord(DispatchState& /*s*/) {
 RuleCode RuleLigature(DispatchState& /*s*/) {
     RuleStorage& st = Storage();
     for (i32 i = 0; i < gWordCount; ++i) {
-        if (!MayReport(37, i)) continue;
+        if (!MayReport(kCodeLigature, i)) continue;
         const WordRecord& w = gWords[i];
         if (w.LigatureMode == 2) continue;
         if (w.LigatureMode == 1) {
-            if (CheckLexiconLigatures(st, i)) return 37;
+            if (CheckLexiconLigatures(st, i)) return kCodeLigature;
             continue;
         }
         if (WordBegins(i, "oeil-de-b")) {
@@ -674,10 +674,10 @@ RuleCode RuleLigature(DispatchState& /*s*/) {
             gErrorVariant = 'L';
             gErrorDetail = 222;
             gErrorExtent = 0;
-            Fire(37, i);
-            return 37;
+            Fire(kCodeLigature, i);
+            return kCodeLigature;
         }
-        if (ScanLigatures(i)) return 37;
+        if (ScanLigatures(i)) return kCodeLigature;
     }
     return 0;
 }
@@ -694,7 +694,7 @@ RuleCode RuleRegister(DispatchState& /*s*/) {
     RuleStorage& st = Storage();
     for (i32 i = 0; i < gWordCount; ++i) {
         const u8 k = WordCategory(i);
-        if (!((k >= 9 && k <= 14) || k == 18) || !MayReport(8, i)) continue;
+        if (!((k >= 9 && k <= 14) || k == 18) || !MayReport(kCodeRegister, i)) continue;
         BaseForm(st, i);
         const u16 savedDetail = gErrorDetail;
         gErrorDetail = 0;
@@ -709,8 +709,8 @@ RuleCode RuleRegister(DispatchState& /*s*/) {
             gErrorVariant = 'P';
         }
         gErrorExtent = static_cast<u16>(i);
-        Fire(8, i);
-        return 8;
+        Fire(kCodeRegister, i);
+        return kCodeRegister;
     }
     return 0;
 }
@@ -718,16 +718,16 @@ RuleCode RuleRegister(DispatchState& /*s*/) {
 RuleCode DecodeLocutionResult(DispatchState& s) {
     const i32 v = s.locution;
     if (v >= 128 && v <= 255) {
-        if (MayReport(52, v - 128)) {
-            s.held = 52;
+        if (MayReport(kCodeNeighbours, v - 128)) {
+            s.held = kCodeNeighbours;
             s.heldPos = v;
             s.heldFromLocution = true;
         }
         return 0;
     }
     if (v >= 768 && v <= 1023) {
-        if (MayReport(32, v - 768)) {
-            s.held = 32;
+        if (MayReport(kCodeHomophone, v - 768)) {
+            s.held = kCodeHomophone;
             s.heldPos = v;
             s.heldFromLocution = true;
             gErrorVariant = 'F';
@@ -736,7 +736,7 @@ RuleCode DecodeLocutionResult(DispatchState& s) {
     }
     if (v < 256 || v > 767) return 0;
     const i32 d = v >= 512 ? v - 512 : v - 256;
-    if (!MayReport(40, d)) return 0;
+    if (!MayReport(kCodeWordSequence, d)) return 0;
     if (v >= 512) {
         gErrorVariant = 'C';
         gErrorExtent = static_cast<u16>(d);

@@ -760,20 +760,20 @@ void ExplainMoodAfterIf(const Builder& b) {
 
 void ExplainSentenceNotes(const Builder& b, u16 code) {
     switch (code) {
-        case 55:
+        case kCodeMissingVerb:
             if (gSentenceMeasure > 3) Say(b, kT55);
             break;
-        case 56: Say(b, kT56); break;
-        case 57: Say(b, kT57); break;
-        case 58: Say(b, kT58); break;
-        case 59:
+        case kCodeQuestionWithoutMark: Say(b, kT56); break;
+        case kCodeMarkWithoutQuestion: Say(b, kT57); break;
+        case kCodeUnanalysable: Say(b, kT58); break;
+        case kCodeNegation:
             if (gErrorVariant == 'N') Say(b, kT59N);
             else if (gErrorVariant == 'P') Say(b, kT59P);
             break;
-        case 60: Say(b, kT60); break;
-        case 61: Say(b, kT61, static_cast<int>(gErrorDetail)); break;
-        case 62: Say(b, kT62); break;
-        case 63: Say(b, kT63, static_cast<int>(gSentenceMeasure)); break;
+        case kCodeRepetition: Say(b, kT60); break;
+        case kCodeTooManyRelatives: Say(b, kT61, static_cast<int>(gErrorDetail)); break;
+        case kCodeThirdSubordinate: Say(b, kT62); break;
+        case kCodeLongSentence: Say(b, kT63, static_cast<int>(gSentenceMeasure)); break;
         default: break;
     }
 }
@@ -783,34 +783,34 @@ void ExplainSentenceNotes(const Builder& b, u16 code) {
 void BuildErrorExplanation(u16 code, u16 french) {
     const Builder b{french};
     ClearExplanationText();
-    if (code == 41 || code == 45) FillClassNames(b);
+    if (code == kCodeQualifierAgreement || code == kCodeAttributeAgreement) FillClassNames(b);
     switch (code) {
-        case 1: ExplainUnknownWord(b); break;
-        case 2: Say(b, kT2); break;
-        case 3: Say(b, kT3); break;
-        case 4: Say(b, kT4); break;
-        case 8: ExplainRegister(b); break;
-        case 16: Say(b, kT16); break;
-        case 32: ExplainHomophones(b); break;
-        case 37: ExplainLigature(b); break;
-        case 38: Say(b, kT38); break;
-        case 39: ExplainHyphen(b); break;
-        case 40: ExplainWordSequence(b); break;
-        case 41: ExplainQualifierAgreement(b); break;
-        case 42: ExplainRelativeAgreement(b); break;
-        case 43: ExplainParticiple(b); break;
-        case 44: ExplainSubjectVerb(b); break;
-        case 45: ExplainAttributeAgreement(b); break;
-        case 46: ExplainInfinitiveForParticiple(b); break;
-        case 47: ExplainParticipleForInfinitive(b); break;
-        case 48: ExplainStraySign(b); break;
-        case 49: ExplainVerbConstruction(b); break;
-        case 50: Say(b, kT50); break;
-        case 52:
+        case kCodeUnknownWord: ExplainUnknownWord(b); break;
+        case kCodeAbbreviation: Say(b, kT2); break;
+        case kCodeLexiconReplacement: Say(b, kT3); break;
+        case kCodeSentenceTooLong: Say(b, kT4); break;
+        case kCodeRegister: ExplainRegister(b); break;
+        case kCodeRepeatedWord: Say(b, kT16); break;
+        case kCodeHomophone: ExplainHomophones(b); break;
+        case kCodeLigature: ExplainLigature(b); break;
+        case kCodeProperNounCapital: Say(b, kT38); break;
+        case kCodeHyphen: ExplainHyphen(b); break;
+        case kCodeWordSequence: ExplainWordSequence(b); break;
+        case kCodeQualifierAgreement: ExplainQualifierAgreement(b); break;
+        case kCodeClauseAgreement: ExplainRelativeAgreement(b); break;
+        case kCodeParticipleAgreement: ExplainParticiple(b); break;
+        case kCodeSubjectVerbAgreement: ExplainSubjectVerb(b); break;
+        case kCodeAttributeAgreement: ExplainAttributeAgreement(b); break;
+        case kCodeInfinitiveForParticiple: ExplainInfinitiveForParticiple(b); break;
+        case kCodeParticipleForInfinitive: ExplainParticipleForInfinitive(b); break;
+        case kCodeSignBalance: ExplainStraySign(b); break;
+        case kCodeVerbConstruction: ExplainVerbConstruction(b); break;
+        case kCodePartitive: Say(b, kT50); break;
+        case kCodeNeighbours:
             if (EnglishChecking()) ExplainEnglishNeighbours(b);
             else ExplainFrenchNeighbours(b);
             break;
-        case 53: ExplainMoodAfterIf(b); break;
+        case kCodeMoodAfterIf: ExplainMoodAfterIf(b); break;
         default: ExplainSentenceNotes(b, code); break;
     }
 }
