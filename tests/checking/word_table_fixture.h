@@ -6,10 +6,16 @@
 // Words are separated by blanks. A word is its text (UTF-8, converted to
 // Mac Roman), optionally followed by '/' and its readings joined by '+'.
 // A reading is class[.features[.category[.mark[.lemma]]]]; the class is one
-// character or '#' and a number. A word ending in "~N" gets WordCaseMode N. Without readings, a one-character token
+// character or '#' and a number. Without readings, a one-character token
 // that is not a letter or digit gets the tokenizer's punctuation reading
 // (category 20, or 21 for ','), any other word one reading of class 'A'.
-// Offsets run from 0 with one blank between words.
+// Offsets run from 0 with one blank between words. A word may end in
+// fields that set its record: ~N WordCaseMode, ~nN ReadingCount (readings
+// listed past it stay in their slots), ~qN QuoteFlags:
+//
+//   "le/|.0.2.0.5+|.4.2.0.6+d.20.7.0.9~n2 LE/d~3"
+//
+// Format() writes a reading back in the same notation.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -111,6 +117,32 @@ inline void ParseReading(WordRecord& w, const std::string& notation) {
     w.ReadingCount = static_cast<u16>(j + 1);
 }
 
+// The ~N, ~nN and ~qN fields at the end of a word (see above).
+inline void ParseWordFields(WordRecord& w, const std::string& fields) {
+    for (std::size_t p = fields.find('~'); p != std::string::npos && p + 1 < fields.size(); p = fields.find('~', p + 1)) {
+        const char key = fields[p + 1];
+        const bool named = key == 'n' || key == 'q';
+        const u16 v = static_cast<u16>(std::strtoul(fields.c_str() + p + (named ? 2 : 1), nullptr, 10));
+        if (key == 'n') w.ReadingCount = v;
+        else if (key == 'q') w.QuoteFlags = v;
+        else w.WordCaseMode = v;
+    }
+}
+
+// Reading r of a word in the notation above (the lemma when not 0).
+inline std::string Format(const WordRecord& w, u32 r) {
+    const u8 cls = w.ReadingClasses[r];
+    std::string out;
+    if (cls > 0x20 && cls < 0x7F && std::strchr("#.+/~", cls) == nullptr)
+        out += static_cast<char>(cls);
+    else
+        out += "#" + std::to_string(cls);
+    out += "." + std::to_string(w.ReadingFeatures[r]) + "." + std::to_string(w.ReadingCategories[r]);
+    if (w.ReadingMarks[r] != 0 || w.ReadingLemmaRefs[r] != 0) out += "." + std::to_string(w.ReadingMarks[r]);
+    if (w.ReadingLemmaRefs[r] != 0) out += "." + std::to_string(w.ReadingLemmaRefs[r]);
+    return out;
+}
+
 inline bool IsWordChar(u8 c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c >= 0x80;
 }
@@ -122,11 +154,9 @@ inline void Build(const std::string& notation) {
     u32 offset = 0;
     gWordCount = 0;
     while (in >> item && gWordCount < kMaxSentenceWords) {
-        u16 caseMode = 0;
-        if (const std::size_t tilde = item.rfind('~'); tilde != std::string::npos && tilde > 0) {
-            caseMode = static_cast<u16>(std::strtoul(item.c_str() + tilde + 1, nullptr, 10));
-            item.resize(tilde);
-        }
+        const std::size_t tilde = item.find('~', 1);
+        const std::string fields = tilde == std::string::npos ? std::string() : item.substr(tilde);
+        item = item.substr(0, tilde);
         const std::size_t slash = item.find('/', 1);
         const std::string text = ToMacRoman(item.substr(0, slash));
         WordRecord& w = gWords[gWordCount];
@@ -152,7 +182,7 @@ inline void Build(const std::string& notation) {
         } else {
             ParseReading(w, "A");
         }
-        w.WordCaseMode = caseMode;
+        ParseWordFields(w, fields);
         ++gWordCount;
     }
 }

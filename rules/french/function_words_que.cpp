@@ -1,0 +1,256 @@
+// Entries 10 to 14: "qu'"/"que" as relative pronoun, conjunction or part of
+// a conjunctive locution ("afin que", "bien que" ...), and the coordinating
+// "et", "ou", "ni".
+#include "checking/report.h"
+#include "frame/mac_roman_literal.h"
+#include "rules/french/function_word_entries.h"
+
+namespace french {
+
+namespace {
+
+enum : i32 { kQueElided = 10, kQue = 11, kEt = 12, kNi = 14 };
+enum : u8 { kClassRelative = 'G', kClassConjunction = 0x11, kClassAdverb = 0x14 };
+
+constexpr const char* kVailleCoute[] = {"vaille", MR("coûte"), nullptr};
+constexpr const char* kRowA[] = {"ainsi",   "alors",   MR("aussitôt"), "cependant", "depuis", MR("dès"),
+                                 "durant",  "maintenant", "outre", "pendant", MR("sitôt"), "tant", nullptr};
+constexpr const char* kRowB[] = {"vu", "attendu", MR("excepté"), nullptr};
+constexpr const char* kRowCA[] = {"cause", "mesure", "proportion", "preuve", nullptr};
+constexpr const char* kRowG[] = {"autant", MR("plutôt"), "sauf", "selon", "suivant", "moyennant", nullptr};
+constexpr const char* kRowHAu[] = {"cas", "lieu", "point", nullptr};
+constexpr const char* kRowHDe[] = {MR("même"), "sorte", nullptr};
+constexpr const char* kRowHEn[] = {"attendant", "cas", "ce", nullptr};
+constexpr const char* kNonPas[] = {"non", "pas", nullptr};
+constexpr const char* kMoinsPlus[] = {"moins", "plus", nullptr};
+constexpr const char* kRowJ[] = {MR("après"), "pourvu", "avant", "afin", "pour", "encore", MR("malgré"),
+                                 "quoi",      MR("où"),  "sans",  "soit", MR("supposé"), nullptr};
+constexpr const char* kRowKA[] = {"moins", "supposer", "condition", nullptr};
+constexpr const char* kRowKSous[] = {MR("réserve"), "condition", nullptr};
+constexpr const char* kFaconManiere[] = {MR("façon"), MR("manière"), nullptr};
+constexpr const char* kRowMDe[] = {"crainte", MR("façon"), MR("manière"), "peur", nullptr};
+constexpr const char* kRowMEn[] = {"admettant", "sorte", nullptr};
+constexpr const char* kSiPour[] = {"si", "pour", nullptr};
+constexpr const char* kRowP[] = {"si", "pour", "quelque", "encore", nullptr};
+constexpr const char* kNotNegation[] = {"pas", "jamais", MR("guère"), nullptr};
+constexpr const char* kComparatives[] = {"plus", "moins", "mieux", nullptr};
+constexpr const char* kPlutotAutant[] = {MR("plutôt"), "autant", nullptr};
+constexpr const char* kDeElided[] = {"de", "d'", nullptr};
+
+// "que" joined to the words from..-1 before it: every word from..0 gets
+// one reading, category 17 and class '*', and "que" the kind f.
+void Joined(const Site& s, i32 from, u8 f) {
+    s.keepOne(from, 0);
+    s.conjunctionParts(from, 0);
+    s.setFeat(0, f);
+}
+
+// A locution whose "que" keeps its category: from..0 get one reading and
+// class '*', from..-1 category 17.
+void JoinedBefore(const Site& s, i32 from, u8 f) {
+    for (i32 p = from; p <= 0; ++p) {
+        s.keepOne(p);
+        s.setCls(p, kClassConjunctionPart);
+        if (p < 0) s.setCat(p, kCatSubordinating);
+    }
+    s.setFeat(0, f);
+}
+
+void Conjunction(const Site& s) {
+    s.setCat(0, kCatSubordinating);
+    s.setCls(0, kClassConjunction);
+}
+
+bool IsVerbAt(i32 k) { return rules::Cat(k) == kCatVerb || rules::Cat(k, 1) == kCatVerb; }
+
+// Row w: going back from "que", count the clauses (verbs not followed by a
+// negation, relatives) up to the word that governs a comparison ("plus",
+// "tant", "aussi" ...); with an even count "que" is the conjunction or
+// adverb of the comparison.
+void ComparisonScan(const Site& s) {
+    const i32 last = rules::Count() - 1;
+    i32 c = -1;
+    for (i32 k = s.i; k >= 0; --k) {
+        const i32 p = k - s.i;
+        if (k < last && IsVerbAt(k) && !s.isOneOf(p + 1, kNotNegation))
+            ++c;
+        else if (rules::Cat(k) == kCatRelative || rules::Cls(k) == 0x16)
+            ++c;
+        if (k > 0 && s.is(p - 1, "autant") && s.isOneOf(p, kComparatives)) {
+            if (c == 2)
+                Conjunction(s);
+            else
+                s.setCat(0, kCatRelative);
+            return;
+        }
+        const bool clause = k < last && rules::Cls(k) == 0x16 &&
+                            (IsVerbAt(k + 1) || (rules::Cat(k + 1) == kCatObjectPronoun && rules::Cat(k + 2) == kCatVerb));
+        const bool comparative =
+            s.is(p, "tant") || (s.is(p, "aussi") && rules::Cat(k + 1) == kCatNoun) ||
+            (s.isOneOf(p, kPlutotAutant) && s.exists(1) && rules::Cls(k + 1) != '!') ||
+            (s.isOneOf(p, kMoinsPlus) && k > 0 && !s.isOneOf(p + 1, kDeElided) &&
+             !(rules::Cat(k - 1) == kCatArticle && rules::Cat(k + 1) == kCatNoun) && s.cat(-1) != kCatAdverb);
+        if (!clause && !comparative) continue;
+        if (c % 2 != 0) return;
+        if (k != s.i - 1) {
+            s.setCat(0, kCatAdverb);
+        } else if ((k >= 2 && s.exists(1) && rules::Cat(k - 1) == kCatVerb && rules::Cls(k - 2) != 0x16 &&
+                    s.cat(1) != kCatAdverb) ||
+                   (k >= 3 && rules::Cat(k - 2) == kCatVerb && s.is(p - 1, "pas"))) {
+            Conjunction(s);
+        } else {
+            s.setCat(0, kCatAdverb);
+        }
+        return;
+    }
+}
+
+// Step 6: the locutions ending in "que" (rows a to v), else the scan.
+// Returns the report value of rows q and u, else 0.
+u16 QueLocution(const Site& s) {
+    const bool elided = s.n == kQueElided;
+    if (s.isOneOf(-1, kRowA)) {
+        Joined(s, -1, 0);
+        if (s.is(-1, "tant") && s.exists(-2) && s.is(-2, "en")) Joined(s, -2, 0);
+        return 0;
+    }
+    if (s.isOneOf(-1, kRowB) && (s.i == 1 || s.cls(-2) != 0xC2)) return Joined(s, -1, 0), 0;
+    if (s.exists(-2) && ((s.is(-2, MR("à")) && s.isOneOf(-1, kRowCA)) || (s.is(-2, "de") && s.is(-1, "ce")) ||
+                         (s.is(-2, MR("étant")) && s.is(-1, MR("donné"))) || (s.is(-2, "lors") && s.is(-1, MR("même")))))
+        return Joined(s, -2, 0), 0;
+    if (s.exists(-3) && s.is(-3, "d'") && s.is(-2, "autant") && s.is(-1, "plus")) return JoinedBefore(s, -3, 0), 0;
+    if (s.exists(-3) && s.is(-2, "d'") && s.is(-1, "autant")) return JoinedBefore(s, -2, 0), 0;
+    if (s.is(-1, "loin")) return Joined(s, -1, s.i == 1 || s.cat(-2) == kCatComma ? 1 : 2), 0;
+    if (s.isOneOf(-1, kRowG)) return Joined(s, -1, 2), 0;
+    if (s.exists(-2) && ((s.is(-2, "au") && s.isOneOf(-1, kRowHAu)) || (s.is(-2, "de") && s.isOneOf(-1, kRowHDe)) ||
+                         (s.is(-2, "en") && s.isOneOf(-1, kRowHEn)) ||
+                         (s.isOneOf(-2, kNonPas) && s.isOneOf(-1, kMoinsPlus))))
+        return Joined(s, -2, 2), 0;
+    if (s.is(-1, "bien") && (s.i == 1 || s.cat(-2) != kCatArticle)) {
+        if (s.exists(-2) && s.is(-2, "aussi")) {
+            Joined(s, -1, 2);
+            s.setCat(-2, kCatSubordinating);
+            s.setCls(-2, kClassConjunctionPart);
+        } else {
+            Joined(s, -1, 1);
+        }
+        return 0;
+    }
+    if (s.isOneOf(-1, kRowJ)) return Joined(s, -1, 1), 0;
+    if (s.exists(-2) && ((s.is(-2, MR("à")) && s.isOneOf(-1, kRowKA)) || (s.is(-2, "sous") && s.isOneOf(-1, kRowKSous))))
+        return Joined(s, -2, 1), 0;
+    if (s.exists(-3) && s.is(-2, MR("à")) && s.is(-1, "ce")) {
+        if (s.is(-3, "jusqu'"))
+            Joined(s, -3, 1);
+        else if (s.exists(-4) && s.cls(-4) == '!' && s.isOneOf(-3, kFaconManiere))
+            JoinedBefore(s, -4, 1);
+        else
+            Joined(s, -2, 2);
+        return 0;
+    }
+    if (s.exists(-2) && ((s.is(-2, "de") && s.isOneOf(-1, kRowMDe)) || (s.is(-2, "en") && s.isOneOf(-1, kRowMEn))))
+        return Joined(s, -2, 1), 0;
+    if (s.exists(-2) && s.isOneOf(-2, kSiPour) && s.is(-1, "peu"))
+        return Joined(s, -2, s.exists(-3) && s.is(-2, "si") && s.cls(-3) >= 0x80 ? 2 : 1), 0;
+    if (s.exists(-3) && s.is(-3, "si") && s.is(-2, "tant") && s.is(-1, "est")) return JoinedBefore(s, -3, 1), 0;
+    if (s.exists(-2) && s.isOneOf(-2, kRowP) &&
+        (s.cat(-1) == kCatAdverb || (s.cat(-1) == kCatNoun && s.cls(-1) != 'A'))) {
+        s.keepOne(-2, 0);
+        s.setCat(-2, kCatAdverb);
+        Conjunction(s);
+        s.setFeat(0, 1);
+        return 0;
+    }
+    if (s.starts(-1, "quel")) {
+        if (s.exists(1) && s.count(1) == 1 && s.cat(1) == kCatNoun) return static_cast<u16>(512 + s.i);
+        Conjunction(s);
+        s.setFeat(0, 1);
+        return 0;
+    }
+    if (s.exists(-3) && s.cls(-3) == 0x5D && s.cls(-2) == 0x83 && s.feat(-2) % 6 == 2 && s.cat(-1) == kCatNoun) {
+        Conjunction(s);
+        s.setFeat(0, 1);
+        s.setCls(-1, 'B');
+        return 0;
+    }
+    if (s.exists(-4) && s.is(-4, "ce") && s.is(-3, "n'") && s.is(-2, "est") && s.is(-1, "pas")) {
+        Conjunction(s);
+        s.setFeat(0, 1);
+        return 0;
+    }
+    if (s.exists(-2) && s.starts(-1, "autre")) {
+        s.adverbParts(-1, 0);
+        return 0;
+    }
+    if (elided && s.exists(2) && s.starts(1, "elle") && s.cat(2) == kCatNoun && s.count(2) == 1)
+        return static_cast<u16>(513 + s.i);
+    if (s.cat(-1) == kCatDemonstrative) return 0;
+    ComparisonScan(s);
+    return 0;
+}
+
+}  // namespace
+
+u16 ApplyQueRules(const Site& s) {
+    u16 r = 0;
+    s.keepOne(0);
+    if (!s.clsIs(0, kClassConjunctionPart, kClassAdverbPart)) {
+        s.set(0, kCatRelative, kClassRelative, 0x00);
+        if (s.exists(-4) && s.cls(-4) == 0x5D && s.cls(-3) == 0x16 && s.firstByte(-2) == 'y' && s.cls(-1) == 0xC2) {
+            s.setCat(0, kCatAdverb);
+        } else if (s.n == kQue && s.exists(1) && s.sameText(-1, 1) && s.isOneOf(-1, kVailleCoute)) {
+            s.adverbParts(-1, 1);  // "vaille que vaille"
+        } else if (s.is(-1, "rien")) {
+            s.setCat(-1, kCatAdverb);
+            s.setCat(0, kCatAdverb);
+        } else {
+            r = QueLocution(s);
+        }
+        // Step 7: after an adverb or a preposition.
+        if ((s.i == 1 || s.cls(-2) != 0x83) && s.cat(0) == kCatRelative &&
+            ((s.cat(-1) == kCatAdverb && s.cls(-1) == kClassAdverb) || (s.count(-1) > 1 && s.cat1(-1) == kCatAdverb) ||
+             s.cat(-1) == kCatPreposition)) {
+            s.keepOne(-1);
+            s.setCat(-1, kCatAdverb);
+            if (s.exists(1) && s.cat(1) == kCatNoun)
+                s.setCat(0, kCatAdverb);
+            else
+                Conjunction(s);
+        }
+        // Step 8: "tout que" for "tout ce que".
+        if (s.cat(0) == kCatRelative && s.is(-1, "tout") &&
+            (s.i == 1 || s.cat(-2) == kCatRelative || s.cat(-2) > kCatContracted)) {
+            gErrorExtent = 9999;
+            r = static_cast<u16>(768 + s.i);
+        }
+    }
+    if (s.cat(0) == kCatAdverb && !s.clsIs(0, kClassConjunctionPart, kClassAdverbPart)) s.setCls(0, kClassAdverb);
+    return r;
+}
+
+u16 ApplyConjunctionRules(const Site& s) {
+    if (s.n == kEt && s.exists(1) && s.starts(1, "demi")) s.setFeat(1, 0);
+    if (s.n == kNi) s.keepOne(0);
+    if (!(s.exists(1) && s.mode == 1) || s.cls(-1) < 'B') return 0;
+    // The next word takes the reading of the category of the word before.
+    if (s.count(-1) == 1 && s.count(1) > 1) {
+        const i32 j = s.findReading(1, s.cat(-1));
+        if (j >= 0 && !(s.cls(-1) >= 0x7F && s.word(1).ReadingFeatures.ClampedAt(j) != s.feat(-1))) {
+            s.setCat(1, s.cat(-1));
+            s.copyToReading0(1, j);
+            s.keepOne(1);
+        }
+    }
+    // Coordinated verbs of different persons: "je mange et boit".
+    if (s.count(-1) != 1 || s.count(1) != 1 || s.cat(-1) != kCatVerb || s.cat(1) != kCatVerb) return 0;
+    const i32 a = s.feat(-1);
+    const i32 b = s.feat(1);
+    auto shared = [](i32 slot) { return slot == 6 || slot == 8 || slot == 30 || slot == 32 || slot == 48; };
+    if ((a - b) % 6 == 0) return 0;
+    if (a < 6 || a > 51 || b < 6 || b > 51) return 0;
+    if ((a == 51 && !shared(b)) || (b == 51 && !shared(a))) return static_cast<u16>(257 + s.i);
+    if (a == 51 || b == 51) return 0;
+    return static_cast<u16>(257 + s.i);
+}
+
+}  // namespace french

@@ -1,0 +1,230 @@
+// The French function-word rules (entries "le" to "ni") on word tables built
+// from the compact notation of the word-table fixture, run the way the
+// locution pass runs them: each function word of the sentence from the
+// second word on, pass 0 over the sentence and then pass 1.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "../checking/word_table_fixture.h"
+#include "checking/report.h"
+#include "frame/tables.h"
+#include "rules/french/function_words.h"
+
+namespace {
+
+using word_table::Build;
+
+bool IsCapital(u8 c) { return c >= 'A' && c <= 'Z'; }
+
+// One pass of the locution pass over the function words: words from index
+// 1 of at most 5 bytes; a word with one reading of category 0 (class other
+// than 22) is passed over; a capital first letter is lowered (every capital
+// when the second letter is one too) for the match and the text put back
+// afterwards when the word holds a reading. Pass 0 gives 2 when a rule
+// returned 1; pass 1 the last report above 1.
+u16 RunFunctionWords(u16 mode) {
+    bool flag = false;
+    u16 report = 0;
+    for (u16 i = 1; i < gWordCount; ++i) {
+        WordRecord& w = gWords[i];
+        const i32 len = GetStringLength(w.WordText);
+        if (len > 5) continue;
+        if (w.ReadingCount == 1 && w.ReadingCategories[0] == 0 && w.ReadingClasses[0] != 22) continue;
+        const std::string saved = word_table::Text(w.WordText);
+        const bool lowered = IsCapital(w.WordText.data[0]) && w.ReadingCount > 0;
+        if (IsCapital(w.WordText.data[0])) {
+            const bool all = IsCapital(w.WordText.data[1]);
+            for (i32 k = 0; k < len; ++k)
+                if ((k == 0 || all) && IsCapital(w.WordText.data[k])) w.WordText.data[k] += 32;
+        }
+        for (u32 n = 0; n < gFrenchFunctionWords.count; ++n) {
+            if (!TextSame(w.WordText, gFrenchFunctionWords[static_cast<i32>(n)])) continue;
+            const u16 r = ApplyFrenchFunctionWordRule(mode, static_cast<i32>(n), i, lowered ? 1 : 0);
+            if (r == 1) flag = true;
+            if (r > 1) report = r;
+            break;
+        }
+        if (lowered) CopyCString(w.WordText, saved.c_str());
+    }
+    if (mode == 0) return flag ? 2 : 0;
+    return report;
+}
+
+// Pass 0, then pass 1 when asked; the result of the last pass run.
+u16 RunPasses(u16 mode) {
+    const u16 r = RunFunctionWords(0);
+    return mode == 0 ? r : RunFunctionWords(1);
+}
+
+struct Snapshot {
+    u16 count;
+    std::string reading0;
+};
+
+std::vector<Snapshot> Take() {
+    std::vector<Snapshot> out;
+    for (u16 i = 0; i < gWordCount; ++i) out.push_back({gWords[i].ReadingCount, word_table::Format(gWords[i], 0)});
+    return out;
+}
+
+// The words whose reading count or reading 0 changed, as
+// "text/count:reading 0" joined by blanks.
+std::string Changes(const std::vector<Snapshot>& before) {
+    std::string out;
+    for (u16 i = 0; i < gWordCount; ++i) {
+        const Snapshot now{gWords[i].ReadingCount, word_table::Format(gWords[i], 0)};
+        if (now.count == before[i].count && now.reading0 == before[i].reading0) continue;
+        if (!out.empty()) out += ' ';
+        out += word_table::Text(gWords[i].WordText) + "/" + std::to_string(now.count) + ":" + now.reading0;
+    }
+    return out;
+}
+
+class FrenchFunctionWordTest : public word_table::WordTableTest {
+protected:
+    void SetUp() override {
+        WordTableTest::SetUp();
+        gCheckingLanguage = 3;
+    }
+};
+
+struct Case {
+    const char* sentence;
+    u16 mode;
+    u16 result;
+    u16 extent;           // gErrorExtent after the passes
+    const char* changes;  // see Changes(), texts in Mac Roman
+};
+
+constexpr u16 kNone = kNoCorrection;
+
+TEST_F(FrenchFunctionWordTest, TableOfCases) {
+    const Case cases[] = {
+        // Missing contraction, reported in pass 1 only, at "le".
+        {"Il/Y.0.1 parle/#128.8.14 de/!.64.15+h.8.7 le/d.20.7 livre/A.20.10 ./", 1, 128 + 3, kNone, "de/1:!.64.15"},
+        {"Il/Y.0.1 parle/#128.8.14 de/!.64.15+h.8.7 le/d.20.7 livre/A.20.10 ./", 0, 0, kNone, "de/1:!.64.15"},
+        // "la" after "celui" before a verb, as written or in capitals.
+        {"celui/F.20.4 la/d.36.7+|.36.2 mange/#128.8.14 ./", 1, 768 + 1, 14, ""},
+        {"celui/F.20.4 LA/d.36.7+|.36.2 mange/#128.8.14 ./", 1, 768 + 1, 14, ""},
+        // "à cause de": three preposition parts; "à" keeps its readings.
+        {"Il/Y.0.1 rit/#128.8.14 à/#32.0.15+A.0.10 cause/A.36.10+#128.8.14 de/!.64.15+h.8.7 lui/_.0.2 ./", 1, 0,
+         kNone, "à/2:,.0.15 cause/1:,.36.15 de/1:,.64.15"},
+        // An "au-" or "par-" word outside the locutions leaves "de" alone,
+        // unless an article stands before it or (for "par-") "de" is word 1.
+        {"Il/Y.0.1 au-truc/A.20.10 de/!.64.15+h.8.7 lui/_.0.2 ./", 1, 0, kNone, ""},
+        {"au-truc/A.20.10 de/!.64.15+h.8.7 lui/_.0.2 ./", 1, 0, kNone, ""},
+        {"le/d.20.7 au-truc/A.20.10 de/!.64.15+h.8.7 lui/_.0.2 ./", 1, 0, kNone, "de/1:!.64.15"},
+        {"Il/Y.0.1 par-truc/A.20.10 de/!.64.15+h.8.7 lui/_.0.2 ./", 1, 0, kNone, ""},
+        {"par-truc/A.20.10 de/!.64.15+h.8.7 lui/_.0.2 ./", 1, 0, kNone, "de/1:!.64.15"},
+        // "de lequel" is reported and "de" a preposition; "de le" is not.
+        {"Il/Y.0.1 pense/#128.8.14 de/h.8.7+!.64.15 lequel/G.20.5 ./", 1, 129 + 2, kNone, "de/1:!.8.15"},
+        {"Il/Y.0.1 pense/#128.8.14 de/h.8.7+!.64.15 le/d.20.7 ./", 1, 0, kNone, ""},
+        // "pas du tout".
+        {"Il/Y.0.1 ne/#21.0.18 mange/#128.8.14 pas/#21.0.18 du/k.84.7+$.84.9 tout/K.20.6+Q.20.8 ./", 1, 0, kNone,
+         "du/1:$.84.18 tout/1:K.20.18"},
+        // Quantity words: determiners in pass 1; before "la" an adverb.
+        {"Il/Y.0.1 mange/#128.8.14 beaucoup/#21.0.18 de/!.64.15+h.8.7 pain/A.20.10 ./", 1, 0, kNone,
+         "beaucoup/1:Q.0.8 de/1:Q.20.8"},
+        {"Il/Y.0.1 mange/#128.8.14 beaucoup/#21.0.18 de/!.64.15+h.8.7 pain/A.20.10 ./", 0, 0, kNone, "de/1:!.64.15"},
+        {"Il/Y.0.1 mange/#128.8.14 beaucoup/#21.0.18 de/!.64.15+h.8.7 la/d.36.7 soupe/A.36.10 ./", 1, 0, kNone,
+         "beaucoup/1:#20.0.18 de/1:T.36.8"},
+        {"Il/Y.0.1 mange/#128.8.14 le/d.20.7 plus/#21.0.18 de/!.64.15+h.8.7 pommes/A.40.10 possible/B.20.10 ./", 1,
+         0, kNone, "le/1:Q.0.8 plus/1:Q.0.8 de/1:Q.40.8 possible/1:#20.0.18"},
+        // "d'ailleurs", "d'abord", "d'aucuns" after "mais" ("d'" made an
+        // article in pass 0 takes the plural feature in pass 1).
+        {"Il/Y.0.1 rit/#128.8.14 mais/#16.0.16 d'/!.64.15+h.8.7 ailleurs/#21.0.18 ./", 1, 0, kNone,
+         "d'/1:#26.64.18 ailleurs/1:#26.0.18"},
+        {"Il/Y.0.1 rit/#128.8.14 mais/#16.0.16 d'/!.64.15+h.8.7 abord/A.20.10 ./", 1, 0, kNone,
+         "d'/1:h.8.18 abord/1:A.20.18"},
+        {"Il/Y.0.1 rit/#128.8.14 mais/#16.0.16 d'/!.64.15+h.8.7 aucuns/J.8.6 ./", 1, 0, kNone, "d'/1:h.8.18"},
+        // Conjunctive locutions.
+        {"Il/Y.0.1 part/#128.8.14 afin/#21.0.18 que/G.0.5+#17.0.17 tu/Y.2.1 viennes/#128.31.14 ./", 1, 0, kNone,
+         "afin/1:*.0.17 que/1:*.1.17"},
+        {"Il/Y.0.1 a/#194.8.14 le/d.20.7 bien/A.20.10 que/G.0.5+#17.0.17 tu/Y.2.1 veux/#128.7.14 ./", 1, 0, kNone,
+         "que/1:G.0.5"},
+        {"Il/Y.0.1 part/#128.8.14 vaille/#160.32.14 que/G.0.5+#17.0.17 vaille/#160.32.14 ./", 1, 0, kNone,
+         "vaille/1:#26.32.18 que/1:#26.0.18 vaille/1:#26.32.18"},
+        // "tout que" for "tout ce que", "tout" one indefinite reading.
+        {"Il/Y.0.1 dit/#240.8.14 tout/K.20.6 que/G.0.5+#17.0.17 tu/Y.2.1 penses/#128.7.14 ./", 1, 768 + 3, 9999,
+         "que/1:G.0.5"},
+        // Coordinated verbs of different persons (conjugation slots).
+        {"Je/Y.0.1 mange/#128.8.14 et/#16.0.16 boit/#128.6.14 ./", 1, 257 + 2, kNone, ""},
+        {"Je/Y.0.1 mange/#128.6.14 et/#16.0.16 boit/#128.7.14 ./", 1, 257 + 2, kNone, ""},
+        {"Je/Y.0.1 mange/#128.8.14 et/#16.0.16 boit/#128.8.14 ./", 1, 0, kNone, ""},
+        {"Je/Y.0.1 mange/#128.8.14 et/#16.0.16 boit/#128.14.14 ./", 1, 0, kNone, ""},
+        {"Je/Y.0.1 mange/#128.51.14 et/#16.0.16 boit/#128.6.14 ./", 1, 0, kNone, ""},
+        {"Je/Y.0.1 mange/#128.51.14 et/#16.0.16 boit/#128.30.14 ./", 1, 0, kNone, ""},
+        {"Je/Y.0.1 mange/#128.8.14 et/#16.0.16 boit/#128.6.14 ./", 0, 0, kNone, ""},
+        // "si l'on".
+        {"Il/Y.0.1 part/#128.8.14 si/#17.0.17 l'/d.4.7+|.4.2 on/Y.3.1 veut/#128.8.14 ./", 1, 0, kNone, "l'/1:#0.0.0"},
+        // Adverbial "un peu", "un tantinet", "un rien" before a noun.
+        {"Il/Y.0.1 mange/#128.8.14 un/h.20.7+A.20.10 peu/#21.0.18 ./", 1, 0, kNone,
+         "un/1:#26.20.18 peu/1:#26.0.18"},
+        {"Il/Y.0.1 mange/#128.8.14 un/h.20.7+A.20.10 tantinet/#21.0.18 ./", 1, 0, kNone,
+         "un/1:#26.20.18 tantinet/1:#26.0.18"},
+        {"Il/Y.0.1 semble/#128.8.14 un/h.20.7+A.20.10 rien/J.20.6 las/B.20.10 ./", 1, 0, kNone,
+         "un/1:#26.20.18 rien/1:#26.20.18"},
+        // "une dizaine": two determiners; before "de" the "de" is marked and
+        // becomes an article on its own turn.
+        {"Il/Y.0.1 compte/#128.8.14 une/i.36.7+A.36.10 dizaine/A.36.10 euros/A.24.10 ./", 1, 0, kNone,
+         "une/1:P.36.8 dizaine/1:P.8.8"},
+        {"Il/Y.0.1 voit/#128.8.14 une/i.36.7+A.36.10 dizaine/A.36.10 de/!.64.15+h.8.7 chats/A.24.10 ./", 1, 0, kNone,
+         "une/1:i.36.7 de/1:h.8.7"},
+    };
+    for (const Case& c : cases) {
+        Build(c.sentence);
+        gErrorExtent = kNone;
+        const auto before = Take();
+        EXPECT_EQ(RunPasses(c.mode), c.result) << c.sentence << " mode " << c.mode;
+        EXPECT_EQ(gErrorExtent, c.extent) << c.sentence << " mode " << c.mode;
+        EXPECT_EQ(Changes(before), word_table::ToMacRoman(c.changes)) << c.sentence << " mode " << c.mode;
+    }
+}
+
+// A reading search that finds nothing leaves reading 0 as it is (class,
+// feature, mark, lemma) and still settles the category and count; the slot
+// past the last reading (here an article) is not taken.
+TEST_F(FrenchFunctionWordTest, FailedReadingSearchKeepsReadingZero) {
+    const Case cases[] = {
+        // after a verb, before a noun: the article reading is looked for
+        {"Il/Y.0.1 voit/#128.8.14 le/|.0.2.3.5+|.4.2.0.6+d.20.7.0.9~n2 pain/A.20.10 ./", 0, 0, kNone, "le/1:|.0.7.3.6"},
+        // before a noun over no adverb: the article again
+        {"Jean/A.20.10 et/#16.0.16 le/|.0.2.3.5+|.4.2.0.6+d.20.7.0.9~n2 pain/A.20.10 ./", 0, 0, kNone, "le/1:|.0.7.3.6"},
+        // before an infinitive: the object pronoun
+        {"Jean/A.20.10 et/#16.0.16 le/d.20.7.3.5+d.20.7.0.6+|.0.2.0.9~n2 manger/#128.0.13 ./", 0, 0, kNone,
+         "le/1:d.20.2.3.6"},
+    };
+    for (const Case& c : cases) {
+        Build(c.sentence);
+        const auto before = Take();
+        EXPECT_EQ(RunPasses(c.mode), c.result) << c.sentence;
+        EXPECT_EQ(Changes(before), c.changes) << c.sentence;
+    }
+}
+
+// The low 16 bits of the entry and the word index count, signed; entries
+// from 15 on are the tail's.
+TEST_F(FrenchFunctionWordTest, CallContract) {
+    Build("celui/F.20.4 la/d.36.7+|.36.2 mange/#128.8.14 ./");
+    EXPECT_EQ(ApplyFrenchFunctionWordRule(0, 0x10001, 0x10001, 0), 768 + 1);
+    EXPECT_EQ(ApplyFrenchFunctionWordRule(0, 0xFFFF, 1, 0), 0);
+    const auto before = Take();
+    for (i32 n = 15; n < 52; ++n) EXPECT_EQ(ApplyFrenchFunctionWordRule(1, n, 1, 0), 0) << n;
+    EXPECT_EQ(Changes(before), "");
+}
+
+// Every call of "de", "d'", "du", "des" sets the quantity words of the
+// rules' word table.
+TEST_F(FrenchFunctionWordTest, QuantityWordsFilledByDe) {
+    for (i32 q = 0; q < 25; ++q) CopyCString(gFunctionWordCodes[q], "");
+    Build("Il/Y.0.1 a/#194.8.14 de/!.64.15 ./");
+    ApplyFrenchFunctionWordRule(1, 6, 2, 0);
+    EXPECT_EQ(word_table::Text(gFunctionWordCodes[0]), "plus");
+    EXPECT_EQ(word_table::Text(gFunctionWordCodes[11]), word_table::ToMacRoman("quantité"));
+    EXPECT_EQ(word_table::Text(gFunctionWordCodes[24]), "tas");
+}
+
+}  // namespace
