@@ -5,8 +5,9 @@
 // table, so a rule that reads past the sentence without testing for it reads
 // the record there (see rules/rule_words.h).
 //
-// Text tests are exact byte comparisons of the Mac Roman text; literals with
-// accents go through MR().
+// Text tests are exact byte comparisons of the Mac Roman text (literals with
+// accents go through MR()); `is` also takes word 0 written with a capital
+// first letter as the literal ("Celui la mange"), as rules::Is does.
 #pragma once
 #include "frame/bounded_string.h"
 #include "frame/records.h"
@@ -73,7 +74,7 @@ struct Site {
 
     // Texts. starts: FindCSubstring = 1; ends: the last letters.
     const BoundedString& text(i32 p) const { return word(p).WordText; }
-    bool is(i32 p, const char* literal) const { return TextEquals(text(p), literal); }
+    bool is(i32 p, const char* literal) const { return rules::Is(i + p, literal); }
     bool isOneOf(i32 p, WordList list) const;
     bool starts(i32 p, const char* literal) const { return TextStartsWith(text(p), literal); }
     bool startsOneOf(i32 p, WordList list) const;

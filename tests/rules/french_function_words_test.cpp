@@ -106,9 +106,10 @@ TEST_F(FrenchFunctionWordTest, TableOfCases) {
         // Missing contraction, reported in pass 1 only, at "le".
         {"Il/Y.0.1 parle/#128.8.14 de/!.64.15+h.8.7 le/d.20.7 livre/A.20.10 ./", 1, 128 + 3, kNone, "de/1:!.64.15"},
         {"Il/Y.0.1 parle/#128.8.14 de/!.64.15+h.8.7 le/d.20.7 livre/A.20.10 ./", 0, 0, kNone, "de/1:!.64.15"},
-        // "la" after "celui" before a verb, as written or in capitals.
+        // "la" after "celui" before a verb; "Celui" opening the sentence,
+        // "LA" lowered for its rule.
         {"celui/F.20.4 la/d.36.7+|.36.2 mange/#128.8.14 ./", 1, 768 + 1, 14, ""},
-        {"celui/F.20.4 LA/d.36.7+|.36.2 mange/#128.8.14 ./", 1, 768 + 1, 14, ""},
+        {"Celui/F.20.4~1 LA/d.36.7+|.36.2~3 mange/#128.8.14 ./", 1, 768 + 1, 14, ""},
         // "à cause de": three preposition parts; "à" keeps its readings.
         {"Il/Y.0.1 rit/#128.8.14 à/#32.0.15+A.0.10 cause/A.36.10+#128.8.14 de/!.64.15+h.8.7 lui/_.0.2 ./", 1, 0,
          kNone, "à/2:,.0.15 cause/1:,.36.15 de/1:,.64.15"},
