@@ -137,21 +137,29 @@ u16 ServiceForms(FormService service, const char* word, u16 accents, char (&form
     return n > 2 ? 2 : n;
 }
 
+// The infinitives of the text cut at its first hyphen ("dit-il": "dit"),
+// or the cut text itself when it has none.
+void AddCutInfinitives(const Entry& e, const char* t, u16 accents) {
+    char cut[kSlot] = {};
+    std::memcpy(cut, t, strnlen(t, kSlot - 1));
+    if (char* hyphen = std::strchr(cut, '-')) *hyphen = 0;
+    char again[2][kSlot];
+    const u16 m = ServiceForms(KRZInfinitive, cut, accents, again);
+    for (u16 j = 0; j < m; ++j) AddItem(e, again[j], 'V');
+    if (m == 0) AddItem(e, cut, 'V');
+}
+
 // Infinitives of a verb reading; when one is listed already the text is
-// tried again without what follows its hyphen ("dit-il").
+// tried again without what follows its hyphen. A hyphenated form with no
+// infinitive of its own (a verb with its pronoun, "dit-il") is tried the
+// same way, so that it is not left without a base form.
 void AddInfinitives(const Entry& e, const char* t, u16 accents) {
     char forms[2][kSlot];
     const u16 n = ServiceForms(KRZInfinitive, t, accents, forms);
+    if (n == 0 && std::strchr(t, '-') != nullptr) return AddCutInfinitives(e, t, accents);
     for (u16 k = 0; k < n; ++k) {
         if (AddItem(e, forms[k], 'V')) continue;
-        char cut[kSlot] = {};
-        std::memcpy(cut, t, strnlen(t, kSlot - 1));
-        if (char* hyphen = std::strchr(cut, '-')) *hyphen = 0;
-        char again[2][kSlot];
-        const u16 m = ServiceForms(KRZInfinitive, cut, accents, again);
-        for (u16 j = 0; j < m; ++j) AddItem(e, again[j], 'V');
-        if (m == 0) AddItem(e, cut, 'V');
-        return;
+        return AddCutInfinitives(e, t, accents);
     }
 }
 

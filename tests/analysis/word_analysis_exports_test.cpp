@@ -115,19 +115,6 @@ TEST_F(WordAnalysisExports, EnglishHasNoSynonymsNorRegisterWhateverTheDetail) {
     EXPECT_STREQ(a->synonyms[1], "");
 }
 
-// A detail a rule left on the sentence (rule 59's 2) is not the register of
-// a word the reference dictionary does not hold.
-TEST_F(WordAnalysisExports, AStaleDetailIsNoRegister) {
-    Start(3, "chat");
-    const auto a = Analyse("Le zorglub dort.", 12);
-    ASSERT_GE(a->result, 1);
-    gErrorDetail = 2;
-    const auto b = Analyse("Pierre dort.", 1);
-    ASSERT_EQ(b->result, 1);
-    EXPECT_EQ(b->special & 2, 0);
-    EXPECT_STREQ(b->synonyms[1], "");
-}
-
 TEST_F(WordAnalysisExports, OneWordKindsOrSuggestions) {
     Start(3, "chat");
     uint16_t kindCount = 99;
@@ -290,6 +277,18 @@ TEST_F(WordAnalysisExports, StemAnalysisListsEachBaseFormOnce) {
     EXPECT_STREQ(s->lists[finit], "finir");
     EXPECT_EQ(s->listCounts[finit], 1);
     EXPECT_STREQ(s->classes[finit], "V");
+    // A verb with its pronoun: the infinitive of the part before the hyphen.
+    const int dit = s->Find("dit-il");
+    ASSERT_GE(dit, 0);
+    EXPECT_STREQ(s->lists[dit], "dire");
+    EXPECT_STREQ(s->classes[dit], "V");
+    // A merged address: the paragraph's text of its span.
+    const auto u = StemAnalysis(Host("Voir www.exemple.com ici."));
+    const int url = u->Find("<URL>");
+    ASSERT_GE(url, 0);
+    EXPECT_STREQ(u->lists[url], "www.exemple.com");
+    EXPECT_STREQ(u->classes[url], "O");
+    EXPECT_EQ(u->listCounts[url], 1);
     uint16_t total = 0;
     KRZCountMaxStemAnalysisForms(Host("Il a 12 chats. Il finit, dit-il.").c_str(), 0, &total, 1);
     EXPECT_EQ(total, s->count);
