@@ -673,3 +673,79 @@ TEST_F(FrenchLocutionsTest, LongWordsAreTestedAsWritten) {
 }
 
 }  // namespace
+
+namespace {
+
+// The rows the tables above leave out, each beside a near miss.
+TEST_F(FrenchLocutionsTest, RemainingRows) {
+    const Row rows[] = {
+        // "à" between two numerals; not before "heures"
+        {"de/j.0.7 9/S.8.8 à/#32.0.15 5/S.8.8 ./", kBoth, 2, "32.0.18.0"},
+        {"de/j.0.7 9/S.8.8 à/#32.0.15 5/S.8.8 heures/A.44.10 ./", kBoth | kElse, 2, nullptr},
+        // "bus" after an article; "sus" after "tu", after a verb of avoir's marks
+        {"le/e.20.7 bus/A.20.10+#240.24.14 ./", kBoth, 1, "65.20.10.0"},
+        {"tu/Y.6.1 sus/#25.0.10+#224.3.10.41 ./", kBoth, 1, "240.25.14.41"},
+        {"il/].23.1 a/#194.8.14.145 sus/#25.0.10+#224.3.10.41 ./", kBoth, 2, "240.3.11.41"},
+        // "fin" as the last word after an être form
+        {"il/].23.1 est/#131.8.14 fin/C.20.10+A.36.10", kBoth, 2, "66.20.10.0"},
+        {"il/].23.1 voit/#128.8.14 fin/C.20.10+A.36.10", kBoth, 2, "67.20.10.0"},
+        // "jour" after "au" after an être form
+        {"il/].23.1 est/#131.8.14 au/f.20.9 jour/A.20.10 ./", kBoth, 3, "26.0.18.0"},
+        {"il/].23.1 voit/#128.8.14 au/f.20.9 jour/A.20.10 ./", kBoth | kElse, 3, nullptr},
+        // "seul et même"
+        {"un/e.20.7 seul/B.20.10 et/#16.0.16 même/B.20.10+#20.0.18 lieu/A.20.10 ./", kBoth, 3, "66.20.10.69+20.0.18.0"},
+        // "plus" after an être form after "ils"; "plus haut"; "le plus" after a verb
+        // (after the verb rewrite of "ils sont plus" the rows up to the last are
+        // tried, and the last one makes it the adverb)
+        {"ils/a.24.1 sont/#131.11.14 plus/#177.24.14+#20.0.18 ./", kBoth, 2, "20.0.18.27"},
+        {"ils/a.24.1 sont/#131.11.14 plus/#177.24.14+#20.0.18 haut/B.20.10+#20.0.18 ./", kBoth, 3, "66.20.18.0"},
+        {"il/].23.1 aime/#128.8.14 le/e.20.7 plus/#177.24.14+#20.0.18 ./", kBoth, 3, "177.24.18.0"},
+        {"il/].23.1 aime/#128.8.14 le/e.20.7 plus/#177.24.14+#20.0.18 beau/B.20.10 ./", kBoth, 3, "20.0.18.27"},
+        // "soit" after a subject pronoun, after a comma
+        {"il/].23.1 soit/#131.32.14+#16.0.16 ./", kBoth, 1, "131.32.14.0"},
+        {"il/].23.1 vient/#128.8.14 ,/ soit/#131.32.14+#16.0.16 ./", kBoth, 3, "20.0.18.0"},
+        // "tels" before an article; "sauf" before a conjunction
+        {"et/#16.0.16 tels/B.24.10 les/e.8.7 ./", kBoth, 1, "17.0.17.0"},
+        {"et/#16.0.16 tels/B.24.10 amis/A.24.10 ./", kBoth | kElse, 1, nullptr},
+        {"il/].23.1 vient/#128.8.14 ,/ sauf/B.20.10+#34.0.15 si/#17.0.17 ./", kBoth, 3, "34.0.18.0"},
+        // "entre" between an article and its noun group; before a pronoun
+        {"et/#16.0.16 entre/#128.8.14+#34.0.15 de/j.0.7+#33.0.15 beaux/B.24.10 arbres/A.24.10 ./", kBoth, 1,
+         "34.0.15.0"},
+        {"il/].23.1 part/#128.8.14 entre/#128.8.14+#34.0.15 nous/X.8.3 ./", kMode1, 2, "34.0.15.0"},
+        {"et/#16.0.16 entre/#128.8.14+#34.0.15 du/f.20.9 ./", kMode1, 1, "128.8.14.0"},
+        // "après" before a pronoun
+        {"et/#16.0.16 après/#20.0.18+#34.0.15 lui/_.0.3 ./", kBoth, 1, "20.0.18.0"},
+        {"et/#16.0.16 après/#20.0.18+#34.0.15 bien/#20.0.18 ./", kBoth | kElse, 1, nullptr},
+        // "mieux" before "vau-l'eau"; "le moins" after a verb
+        {"il/].23.1 va/#128.8.14 mieux/#20.0.18 vau-l'eau/A.20.10 ./", kBoth, 2, "75.0.6.0"},
+        {"il/].23.1 aime/#128.8.14 le/e.20.7+|.20.2 moins/#20.0.18+A.20.10 ./", kBoth, 2, "101.20.18.0"},
+        // "quand même": whatever "quand" made of the two, "même" after it
+        // makes them an adverbial locution
+        {"et/#16.0.16 quand/#17.0.17 même/B.20.10+#20.0.18", kBoth, 1, "26.0.18.0"},
+        {"et/#16.0.16 quand/#17.0.17 même/B.20.10+#20.0.18 il/].23.1 ./", kBoth, 1, "26.0.18.0"},
+        // "donner suite"; "par écrit"
+        {"il/].23.1 donne/#128.8.14 suite/A.36.10 ./", kBoth, 2, "65.36.18.0"},
+        {"et/#16.0.16 par/#34.0.15 écrit/#128.2.11+A.20.10 ./", kBoth, 2, "128.2.11.0"},
+        // "autour" after an article, and otherwise
+        {"un/e.20.7 autour/A.20.10+#24.0.18 ./", kBoth, 1, "65.20.10.0"},
+        {"il/].23.1 tourne/#128.8.14 autour/A.20.10+#24.0.18 ./", kBoth, 2, "20.20.18.0"},
+        // "à l'avance"; "et autres"; "les uns comme les autres"
+        {"et/#16.0.16 à/#32.0.15 l'/e.4.7 avance/#128.8.14+A.36.10 ./", kBoth, 3, "26.8.18.0"},
+        {"lui/_.0.3 et/#16.0.16 autres/K.40.6 ./", kBoth, 2, "75.40.8.0"},
+        {"les/e.8.7 uns/K.24.6 comme/#17.0.17 les/e.8.7 autres/K.24.6 ./", kBoth, 2, "17.0.16.0"},
+        // "depuis" before an article; "légion" after an être form
+        {"et/#16.0.16 depuis/#20.0.18+#34.0.15 le/e.20.7 ./", kBoth, 1, "34.0.15.0"},
+        {"ils/a.24.1 sont/#131.11.14 légion/A.36.10 ./", kBoth, 2, "65.36.18.0"},
+        // "maison" after an adjective-noun of masculine number
+        {"et/#16.0.16 Paul/A.20.10 maison/A.36.10 ./", kBoth, 2, "65.4.10.0"},
+        // "plainte"; "quelque" after a comma, before an adverb
+        {"il/].23.1 porte/#128.8.14 plainte/A.36.10+#128.30.14 ./", kBoth, 2, "65.36.10.0"},
+        {"il/].23.1 a/#194.8.14 quelque/Q.4.8 trois/S.8.8 ans/A.24.10 ./", kMode1, 2, "81.0.8.0"},
+        {"il/].23.1 est/#131.8.14 quelque/Q.4.8 peu/#20.0.18 las/B.20.10 ./", kBoth, 2, "20.4.18.0"},
+        // "quelques" before a verb of one reading
+        {"il/].23.1 a/#194.8.14 quelques/Q.8.8 sont/#131.11.14 ./", kMode1, 2, nullptr, 257 + 2},
+    };
+    RunRows(rows);
+}
+
+}  // namespace
