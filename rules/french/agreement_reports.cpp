@@ -1,0 +1,122 @@
+// The French agreement pre-cascade: its stages in order, and the reports
+// made once the group table stands (the held group disagreement with the
+// forms of its correction, the gender checks of rule 42).
+#include <utility>
+
+#include "frame/settings.h"
+#include "rules/french/french_agreement.h"
+#include "rules/french/french_cascades.h"
+
+namespace french_agreement {
+
+using namespace rules;
+
+namespace {
+
+bool OppositeGenders(u8 a, u8 b) { return (a == 1 && b == 2) || (a == 2 && b == 1); }
+
+// The first record after h of one of the two kinds, or -1.
+i32 NextOfKind(i32 h, u8 kind, u8 other) {
+    for (i32 k = h + 1; k < SegCount(); ++k)
+        if (Kind(k) == kind || Kind(k) == other) return k;
+    return -1;
+}
+
+// Rule 42 at the first word of record `group`, whose gender clashes with
+// that of record `other`.
+RuleCode Report42(i32 group, i32 other, u16& out) {
+    const SegmentRecord& g = Seg(group);
+    if (!OppositeGenders(g.Gender, Seg(other).Gender)) return 0;
+    const i32 pos = First(group);
+    if (!MayReport(42, pos)) return 0;
+    RuleReport r = ReportFromGlobals(42, pos);
+    r.extent = static_cast<u16>(2 * Seg(other).Gender + g.Number - 2 + (g.Number == 0 ? 2 : 0));
+    r.gender = g.Gender;
+    r.number = g.Number;
+    return Commit(r, out);
+}
+
+// "l'" followed by a word beginning with "un" (l'un, l'une).
+bool TheOne(i32 word) { return Is(word, "l'") && Begins(word + 1, "un"); }
+
+}  // namespace
+
+RuleCode CheckBeforeContractedArticle(u16& out) {
+    if (SegCount() <= 1) return 0;
+    for (i32 s = 1; s < SegCount(); ++s) {
+        const i32 first = First(s);
+        if (Kind(s) != 23 || Cat(first) != 9) continue;
+        if (Cat(first - 1) != 8 && !TheOne(First(s - 1))) continue;
+        if (Cls(first) == '%') Seg(s).State = 4;
+        if (Cls(first) != '%' || s <= 1) continue;
+        if (const RuleCode r = Report42(s - 1, s, out); r != 0) return r;
+    }
+    return 0;
+}
+
+RuleCode CheckAcrossPreposition(i32 s, u16& out) {
+    if (s <= 0 || s >= SegCount() - 1) return 0;
+    if (Cat(First(s - 1)) != 8 && !TheOne(First(s - 1))) return 0;
+    if (Cls(First(s)) != '&') return 0;
+    return Report42(s - 1, s + 1, out);
+}
+
+RuleCode ReportHeldAgreement(const HeldFindings& held, u16& out) {
+    RuleReport r = held.agreement;
+    r.kind = 1;
+    const i32 h = held.record;
+    const i32 v = held.groupNumber;
+    const bool last = h >= SegCount() - 1;
+    i32 main = r.extent > 4 ? kNoCorrection : r.extent;
+    i32 second = held.alternative;
+    bool pair = true;
+    auto swap = [&main, &second] { std::swap(main, second); };
+    const i32 a = held.alternative;
+    if (main == kNoCorrection || a > 4 || static_cast<i16>(a) <= 0) {
+        pair = false;  // no correction, or none from the first word: no arithmetic
+    } else if (Is(First(h), "de") || Is(First(h), "d'")) {
+        // with its pair
+    } else if (!last && Kind(h + 1) == 10 && (main - a == 2 || main - a == -2) && Seg(h + 1).Gender != 0) {
+        main = a;
+        second = 2 * Seg(h + 1).Gender - 1;
+    } else if (Kind(h) == 23) {
+        if (h > 0 && Kind(h - 1) == 14 && Cls(First(h - 1)) == 131 && Cat(First(h)) != 15) {
+            main += Seg(h - 1).Number - v;
+            pair = false;
+        } else if (Cls(First(h)) == '%') {
+            main += 2 - v;
+            pair = false;
+        } else if (const i32 k = NextOfKind(h, 14, 14); k >= 0) {
+            if (Cat(First(k) - 1) == 5 && Seg(k).Number == v) swap();
+        }
+    } else if (Kind(h) == 24) {
+        const i32 k = NextOfKind(h, 14, 22);
+        if (k >= 0 && Kind(k) == 14) {
+            if (Seg(k).Number == v) swap();
+        } else if (!last && Kind(h + 1) == 10) {
+            const i32 d = main - a;
+            const u8 next = Seg(h + 1).Number;
+            if ((d == 1 || d == -1) && next != 0 && next != v) swap();
+        } else if (h > 0 && Cls(First(h) - 1) == '&' && v == 2) {
+            swap();
+        }
+    }
+    r.extent = static_cast<u16>(pair && second != 0 ? main + 256 * second : main);
+    return Commit(r, out);
+}
+
+}  // namespace french_agreement
+
+RuleCode CheckFrenchAgreementRules(u16& wordIndex) {
+    using namespace french_agreement;
+    if (const RuleCode r = NumberNounGroups(wordIndex); r != 0) return r;
+    HeldFindings held;
+    BuildGroupTable(held);
+    // The findings leave in the dispatcher's order: the held 41, the 42s,
+    // then the held 52.
+    if (held.agreementHeld) return ReportHeldAgreement(held, wordIndex);
+    if (const RuleCode r = CheckBeforeContractedArticle(wordIndex); r != 0) return r;
+    if (const RuleCode r = RewriteGroupTable(wordIndex); r != 0) return r;
+    if (held.neighbourHeld) return rules::Commit(held.neighbour, wordIndex);
+    return 0;
+}
