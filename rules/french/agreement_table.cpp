@@ -31,6 +31,10 @@ RuleReport ReportFromGlobals(RuleCode code, i32 pos) {
 namespace {
 
 bool CatIn(i32 i, u8 lo, u8 hi) { return Cat(i) >= lo && Cat(i) <= hi; }
+// A feature byte as the groups read it: without the mark of a form used
+// only before a consonant. The mark stays in the word table, so that a
+// later call of the same sentence still finds its 52.
+u8 GroupFeat(i32 i, i32 r = 0) { return static_cast<u8>(Feat(i, r) & 127); }
 u8 LastCat(i32 i) { return Cat(i, Readings(i) > 0 ? Readings(i) - 1 : 0); }
 bool Comparative(i32 i) { return Is(i, "plus") || Is(i, "moins") || Is(i, "mieux"); }
 bool Numeral(i32 i) { return Cls(i) == 'R' || Cls(i) == 'S'; }
@@ -71,7 +75,7 @@ GenderNumber OfGroupWord(i32 c) {
     GenderNumber w;
     for (i32 r = 0; r < Readings(c); ++r) {
         if (Cls(c, r) < 128 && Cat(c, r) == 18) continue;
-        const GenderNumber v = OfReading(Cls(c, r), Feat(c, r));
+        const GenderNumber v = OfReading(Cls(c, r), GroupFeat(c, r));
         MergeValue(w.gender, v.gender);
         MergeValue(w.number, v.number);
     }
@@ -150,7 +154,7 @@ void MarkTimeAndDate(const Group& g, i32 c) {
         if (Is(c + 1, "fois") || BeginsAny(c + 1, kSeasons) || Ends(c + 1, "di") || Ends(c + 1, "dis")) rec.State = 2;
         else if (Cls(c + 1) == 'A' && BeginsAny(c + 2, kFollowing)) rec.State = 2;
     }
-    if (Numeral(c) && c > 0 && CatIn(c - 1, 7, 10) && ((Feat(c) >> 2) & 3) == 1 && (Feat(c) >> 4) == 0 &&
+    if (Numeral(c) && c > 0 && CatIn(c - 1, 7, 10) && ((GroupFeat(c) >> 2) & 3) == 1 && (GroupFeat(c) >> 4) == 0 &&
         (BeginsAny(c + 1, kMonths) || Is(c + 1, "mars") || Is(c + 1, "mai")))
         rec.State = 2;
 }
@@ -193,7 +197,7 @@ void NoteDisagreement(const Group& g, i32 c, GenderNumber w, bool genderConflict
     if (gLastRule == 40 && gLastErrorPos == c) r.extent = kNoCorrection;
     i32 alternative = 0;
     if (!Numeral(g.first) && Cat(g.first) < 10) {
-        const u8 f = Feat(g.first);
+        const u8 f = GroupFeat(g.first);
         const u8 fg = static_cast<u8>(f >> 4), fn = static_cast<u8>((f & 15) / 4);
         if (genderConflict && fg != g.startGender) alternative = selector(fg, g.number);
         else if (numberConflict && fn != g.startNumber) alternative = selector(g.gender, fn);
@@ -228,8 +232,6 @@ bool WalkWord(Group& g, i32 c, HeldFindings& held) {
     }
     WordRecord& word = W(c);
     if (Feat(c) > 128 && Feat(c) != 152 && Feat(c) != 156) g.consonantOffset = offset + 1;
-    for (i32 r = 0; r < Readings(c) && r < static_cast<i32>(kReadingSlots); ++r)
-        word.ReadingFeatures[r] = static_cast<u8>(word.ReadingFeatures[r] & 127);
     MarkTimeAndDate(g, c);
     if (Numeral(c) && Letter(c, 0) >= 65 &&
         (Begins(c + 1, "mill") || Begins(c + 1, "cent") || Begins(c + 1, "diz") || Begins(c + 1, "douz")))
@@ -250,7 +252,7 @@ bool WalkWord(Group& g, i32 c, HeldFindings& held) {
         if ((w.number == 1 && g.number == 2) || (w.number == 2 && g.number == 1)) numberConflict = true;
         else if (w.number != 0) g.number = w.number;
     }
-    if (Cls(c) == '@' && Feat(c) == 0) g.number = 1;
+    if (Cls(c) == '@' && GroupFeat(c) == 0) g.number = 1;
     const u8 rank = WalkRank(c, offset == 0);
     if (rank < g.bestRank) {
         g.bestRank = rank;
@@ -276,10 +278,13 @@ void SpreadGroupValues(const Group& g) {
         const u8 cls = Cls(w);
         const bool nominal = (cls >= 'A' && cls <= 'E') || cls == 'M' || cls == 'N' || cls == '}';
         if (!nominal || !CatIn(w, 7, 10)) continue;
-        u8& f = W(w).ReadingFeatures[0];
+        u8& byte = W(w).ReadingFeatures[0];
+        const u8 consonantMark = static_cast<u8>(byte & 128);
+        u8 f = static_cast<u8>(byte & 127);
         if ((f >> 4) == 0 || (f >> 4) == 3) f = static_cast<u8>((f & 0x0F) | (g.gender << 4));
         if (((f >> 2) & 3) == 3) f = static_cast<u8>(f & ~12);
         if (((f >> 2) & 3) == 0) f = static_cast<u8>(f + 4 * g.number);
+        byte = static_cast<u8>(f | consonantMark);
     }
 }
 
