@@ -513,9 +513,11 @@ bool BuildWordRecord(i32 i, SegmentRecord& rec, i32& skip) {
 }  // namespace
 
 void BuildGroupTable(HeldFindings& held) {
+    // A word outside the groups is attached to nothing until the verb
+    // stages link it (0 would name the first record).
     for (i32 i = 0; i < Count(); ++i) {
         W(i).FunctionCode = 0;
-        W(i).LinkedWord = 0;
+        W(i).LinkedWord = W(i).ClauseNumber != 0 ? 0 : 65535;
     }
     i32 r = 0;
     bool markNext = false;  // the subject mark that the record after a group takes
