@@ -1,6 +1,8 @@
 // Stages of the English reading disambiguation (english_passes.h holds the
 // entry point). Each works on the sentence table gWords.
 #pragma once
+#include <cstddef>
+
 #include "frame/types.h"
 
 namespace english {
@@ -39,6 +41,11 @@ bool MarkShortSetPhrase(i32 i);
 // (0 when there is none), analysed anew; start-up lookups of the lemmas the
 // rules write.
 u32 NounLemmaOf(const char* word);
+
+// Word w is one of the alternatives of a phrase word written a|b|c
+// (`length` bytes).
+bool WordIsAlternative(i32 w, const char* word, size_t length);
+
 // The lemma reference of the noun "are" in our data (0 when it has none);
 // looked up once.
 u32 AreNounLemma();

@@ -19,8 +19,11 @@ i16 DisambiguateEnglishReadings(i16 pass);
 // ("any one", "to myself"). The readings are narrowed either way.
 extern u16 gEnglishReadingClashReports;
 
-// Set phrases of three to seven letters at word i; 0 when none (not built
-// yet: finds none).
+// Set phrases around the head word `word` of three to seven letters (their
+// words settled); 0, or 257 + word for "cant" written for "can't".
 u16 MarkEnglishFixedExpressions(i16 pass, i16 word);
-// The noun-phrase number stage (not built yet: gives 0).
+// The noun-phrase number stage: 0; 1 or 2 for a question opened by its
+// verb (2 when the verb is a past form); 256 + n or 257 + n for a confusion
+// at or after word n ('Y' or 'V' in gErrorVariant on some); 513 + n for a
+// compound written apart ("every where").
 i16 ResolveEnglishNounPhraseNumber(i16 pass);

@@ -100,22 +100,6 @@ const SetPhrase kPhrases[] = {
     {"on", "that score", kAdverbial, kAnyNext},
 };
 
-// Word w is one of the alternatives of `word` (a|b|c), `length` bytes.
-bool WordIsAlternative(i32 w, const char* word, size_t length) {
-    char buffer[64];
-    size_t start = 0;
-    for (size_t k = 0; k <= length; ++k) {
-        if (k < length && word[k] != '|') continue;
-        const size_t n = k - start;
-        if (n > 0 && n < sizeof buffer) {
-            std::memcpy(buffer, word + start, n);
-            buffer[n] = 0;
-            if (Is(w, buffer)) return true;
-        }
-        start = k + 1;
-    }
-    return false;
-}
 
 // The number of words of the phrase at word i (the head included), 0 when
 // the words after i do not match `rest`.
@@ -161,6 +145,22 @@ void Apply(i32 i, i32 k, Effect e, bool threeWordPreposition) {
 }
 
 }  // namespace
+
+bool WordIsAlternative(i32 w, const char* word, size_t length) {
+    char buffer[64];
+    size_t start = 0;
+    for (size_t k = 0; k <= length; ++k) {
+        if (k < length && word[k] != '|') continue;
+        const size_t n = k - start;
+        if (n > 0 && n < sizeof buffer) {
+            std::memcpy(buffer, word + start, n);
+            buffer[n] = 0;
+            if (Is(w, buffer)) return true;
+        }
+        start = k + 1;
+    }
+    return false;
+}
 
 bool MarkShortSetPhrase(i32 i) {
     for (const SetPhrase& p : kPhrases) {

@@ -1,0 +1,487 @@
+// The noun-phrase number stage of the English reading disambiguation: the
+// walk, the noun, adjective and adverb reading choice, the verb-or-noun
+// rules and the infinitive rules.
+#include "rules/english/english_noun_phrase.h"
+
+#include "frame/tables.h"
+#include "rules/english/english_passes.h"
+#include "rules/rule_words.h"
+
+using namespace rules;
+
+namespace english::np {
+
+namespace {
+
+bool In(u8 v, u8 a, u8 b) { return v == a || v == b; }
+bool In(u8 v, u8 a, u8 b, u8 c) { return v == a || v == b || v == c; }
+bool In(u8 v, u8 a, u8 b, u8 c, u8 d) { return v == a || v == b || v == c || v == d; }
+u8 Nib(i32 i) { return static_cast<u8>(Feat(i) & 15); }
+bool Capital(i32 i) { return static_cast<i16>(W(i).WordCaseMode) > 0; }
+bool Last(i32 i) { return i >= Count() - 1; }
+bool OneReadingOf(i32 i, u8 cat) { return Readings(i) == 1 && Cat(i) == cat; }
+// Two readings, categories a then b.
+bool TwoReadings(i32 i, u8 a, u8 b) { return Readings(i) == 2 && Cat(i) == a && Cat(i, 1) == b; }
+i32 FirstReadingOf(i32 i, u8 cat) {
+    for (i32 r = 0; r < Readings(i); ++r)
+        if (Cat(i, r) == cat) return r;
+    return 0;
+}
+void SetReading0Full(i32 i, u8 cat, u8 cls, u8 feat) {
+    SetReading0(i, cat, cls);
+    W(i).ReadingFeatures[0] = feat;
+}
+// Reading 0 rewritten as an adjective with the mark and lemma of reading 1.
+void AdjectiveFromReading1(i32 i) {
+    WordRecord& w = W(i);
+    SetReading0Full(i, 10, 'B', 12);
+    w.ReadingMarks[0] = w.ReadingMarks[1];
+    w.ReadingLemmaRefs[0] = w.ReadingLemmaRefs[1];
+}
+// Walking back from word i - 1 over the noun-or-adjective words, their
+// number is cleared to "either" (12).
+void EitherNumberBefore(i32 i) {
+    for (i32 k = i - 1; k >= 0 && Cat(k) == 10; --k) W(k).ReadingFeatures[0] = 12;
+}
+
+}  // namespace
+
+void CollapseAs(i32 i, i32 r, u8 cat) {
+    WordRecord& w = W(i);
+    CopyReading(w, 0, r);
+    w.ReadingCategories[0] = cat;
+    w.ReadingCount = 1;
+}
+void Collapse(i32 i, i32 r) { CollapseAs(i, r, Cat(i, r)); }
+
+void MakeAdverbLike(i32 i) {
+    SetReading0Full(i, 18, 20, 0);
+    KeepOne(i);
+}
+
+void CountClauses(i32 from, bool oneReading, bool pairs, i16& verbs, i16& clauses) {
+    verbs = 0;
+    clauses = 0;
+    for (i32 k = from; k < Count(); ++k) {
+        const u8 c = Cat(k);
+        if (c == 14 && (!oneReading || Readings(k) == 1) && (Mark(k) == 165 || Mark(k) == '&' || Cls(k) > 127)) ++verbs;
+        if (pairs && c == 14 && Feat(k) == 3 && Feat(k, 1) == 12 && Cls(k - 1) == 'A') ++verbs;
+        if (c == 5 || (c == 17 && !Last(k) && Cls(k + 1) != ' ')) ++clauses;
+    }
+}
+
+namespace {
+
+// ---- Adverb, noun and adjective words (R1, R2) ---------------------------
+
+void AdverbOrNoun(const WalkState& s, i32 i) {
+    if (Readings(i) == 2 && (Cat(i) == 18 || Cat(i, 1) == 18) && (Cat(i) == 10 || Cat(i, 1) == 10)) {
+        const i32 m = FirstReadingOf(i, 10);
+        const bool afterVerb = i > 1 && Cls(i - 1) > 127 && (Mark(i - 1) > 127 || (Mark(i - 1) == '0' && Letter(i - 1, 0) == 's'));
+        if (i > 0 && Is(i - 1, "not") && Is(i, "just")) MakeAdverbLike(i);
+        else if (i > 0 && In(Cat(i - 1), 7, 8, 15, 18)) CollapseAs(i, m, 10);
+        else if (i > 1 && Cat(i - 1) == 10 && In(Cat(i - 2), 7, 8, 18)) CollapseAs(i, m, 10);
+        else if (afterVerb) CollapseAs(i, m, 10);
+        else if (i < Count() - 1 && Cls(i + 1) == 'A') CollapseAs(i, m, 10);
+        else if (s.pass >= 1) MakeAdverbLike(i);
+    }
+    if (Readings(i) == 3 && Cat(i, 2) == 18 && i >= 1 && s.pass >= 1 && Readings(i - 1) == 1) {
+        if ((Cls(i - 1) > 127 && Mark(i - 1) < 128) || (i >= 2 && Cat(i - 1) == 16 && Cat(i - 2) == 18)) MakeAdverbLike(i);
+    }
+}
+
+// ---- One-reading noun-or-adjective words (R3 to R8) ----------------------
+
+u16 NumberWordIndex(i32 i) {
+    for (i32 k = 1; k <= 50 && k < static_cast<i32>(gEnglishNumberWords.count); ++k)
+        if (CompareStrings(W(i).WordText, gEnglishNumberWords[k]) == kCompareEqual) return static_cast<u16>(k);
+    return 51;
+}
+
+void MakeEitherAdjective(i32 i) {
+    SetReading0Full(i, 10, 'B', 12);
+    EitherNumberBefore(i);
+}
+
+void NounOrAdjectiveClass(WalkState& s, i32 i) {
+    s.numberWord = NumberWordIndex(i);
+    const u8 c = Cls(i);
+    if (c != 'C' && c != 'M' && c != 'N') return;
+    WordRecord& w = W(i);
+    if (Feat(i) == 8 || Feat(i) == 9) {
+        w.ReadingClasses[0] = 'A';
+        return;
+    }
+    const i32 n = Count();
+    i32 j = i + 1;
+    while (j < static_cast<i32>(gWords.count) && Cat(j) == 18) ++j;
+    if (i < n - 2 && Cat(i + 1) == 16 && In(Cls(i + 2), 'B', '.')) SetReading0Full(i, 10, 'B', 12);
+    else if (i < n - 2 && Cls(i + 1) == 'N' && Cat(i + 1) == 21 && Cls(i + 2) == 'B') SetReading0Full(i, 10, 'B', 12);
+    else if (i > 0 && In(Cat(i - 1), 7, 8) && (Last(i) || (Readings(i + 1) == 1 && Cat(i + 1) != 10))) w.ReadingClasses[0] = 'A';
+    else if (i > 0 && Is(i - 1, "most")) w.ReadingClasses[0] = 'B';
+    else if (Is(i - 1, "more")) w.ReadingClasses[0] = 'B';
+    else if (s.numberWord >= 1 && s.numberWord <= 29) SetReading0Full(i, 8, 'S', 0);
+    else if (Readings(j) == 1 && In(Cls(j), 'A', '+')) MakeEitherAdjective(i);
+    else if (i < n - 2 && Readings(i + 1) > 1 && In(Cls(i + 1, 1), 'A', '+') && OneReadingOf(i + 2, 14)) MakeEitherAdjective(i);
+    else if (Readings(i - 1) == 1 && Cat(i - 1) == 14 && Mark(i - 1) < 128) w.ReadingClasses[0] = 'A';
+}
+
+// The word after an adjective or a determiner: its verb reading gives way
+// to its noun reading, and a verb after it keeps its verb reading.
+void NounAfter(i32 i) {
+    if (TwoReadings(i + 1, 14, 10)) Collapse(i + 1, 1);
+    if (i < Count() - 2 && TwoReadings(i + 2, 14, 10) && (Feat(i + 1) & 127) >= 8 && (Feat(i + 1) & 127) <= 15 &&
+        (Feat(i + 2, 1) & 127) < 8 && (Feat(i + 2) & 127) < 16)
+        KeepOne(i + 2);
+}
+
+void OneReadingNoun(WalkState& s, i32 i) {
+    NounOrAdjectiveClass(s, i);
+    if (Capital(i) && Cls(i) == 'C' && TextLength(i) > 3 && Ends(i, "an")) SetReading0Full(i, 10, 'B', 0);
+    CountClauses(0, false, false, s.verbCount, s.clauseCount);
+    s.ambiguousCount = 0;
+    for (i32 k = 0; k < Count(); ++k) s.ambiguousCount += Readings(k) > 1;
+    if (s.pass >= 1 && s.ambiguousCount == 1 && s.verbCount > s.clauseCount + 1 && In(Cls(i), 'B', '.') && !Last(i))
+        NounAfter(i);
+    if (In(Cls(i), 'M', 'N') && In(Cat(i - 1), 7, 8) && !Last(i)) NounAfter(i);
+    if (Cls(i) == 'B' && Ends(i, "'s") && s.pass >= 1 && In(Cat(i - 1), 7, 8)) W(i - 1).ReadingFeatures[0] = 0;
+}
+
+// ---- Verb-or-noun words before the verb-or-noun rules (R9, R10) ----------
+
+// True when the word stopped.
+bool VerbOrNounFirstTests(const WalkState& s, i32 i) {
+    if (i == 0 && Cat(0) == 14 && (In(Cat(1), 7, 8) || Is(1, "no"))) {
+        KeepOne(0);
+        return false;
+    }
+    if (s.pass < 1 || Readings(i) < 2 || Cat(i) != 14 || Cat(i, 1) != 10) return false;
+    const u8 c1 = Cls(i, 1);
+    if (c1 != 'C' && c1 != 'M' && c1 != 'N') return false;
+    WordRecord& w = W(i);
+    if (!Last(i) && Readings(i + 1) == 1 && In(Cat(i + 1), 7, 8)) {
+        if (i > 0 && Is(i - 1, "how")) AdjectiveFromReading1(i);
+        KeepOne(i);
+        return true;
+    }
+    if (Feat(i, 1) == 8 || Feat(i, 1) == 9) return false;
+    if (!Last(i) && Cat(i + 1) == 10) {
+        w.ReadingClasses[1] = 'B';
+        return false;
+    }
+    if (i > 0 && !In(Cat(i - 1), 7, 8)) {
+        i32 k = i - 1;
+        while (k > 0 && Cat(k) == 18) --k;
+        if (Mark(k) == '%' || Mark(k) > 128) {
+            AdjectiveFromReading1(i);
+            KeepOne(i);
+            return false;
+        }
+        i32 j = i + 1;
+        while (j < Count() && Cat(j) == 18) ++j;
+        if (Readings(j) == 1 && In(Cls(j), 'A', '+')) {
+            w.ReadingClasses[1] = 'B';
+            w.ReadingFeatures[1] = 12;
+            EitherNumberBefore(i);
+            return false;
+        }
+        if (Readings(j) == 1 && In(Cat(j), 7, 8)) {
+            KeepOne(i);
+            return true;
+        }
+        if (Readings(i - 1) == 1 && Cat(i - 1) == 14 && Mark(i - 1) < 128) {
+            w.ReadingClasses[1] = 'A';
+            return true;
+        }
+        if (Readings(i - 1) == 1 && In(Cls(i - 1), 'A', '+') && ((Feat(i - 1) ^ Feat(i, 1)) & 0xFE) != 0) {
+            KeepOne(i);
+            return true;
+        }
+        return false;
+    }
+    if (i > 0 && In(Cat(i - 1), 7, 8)) w.ReadingClasses[1] = 'A';
+    return false;
+}
+
+// ---- Class M and N words (R11) --------------------------------------------
+
+void NounAdjectiveVariants(const WalkState& s, i32 i) {
+    WordRecord& w = W(i);
+    const bool leanAdjective = s.verbCount > s.clauseCount + 1 || (i >= 1 && (Mark(i - 1) & 127) == '%');
+    if (Cls(i) == 'M' && s.pass == 0) w.ReadingClasses[0] = 'A';
+    else if (Cls(i) == 'N' && s.pass >= 1 && leanAdjective) w.ReadingClasses[0] = 'B';
+    else if (Cls(i, 1) == 'M' && s.pass == 0) w.ReadingClasses[1] = 'A';
+    else if (Cls(i, 1) == 'N' && s.pass >= 1 && leanAdjective) w.ReadingClasses[1] = 'B';
+}
+
+// ---- The verb-or-noun rules (V1 to V16) -----------------------------------
+
+enum class V : u8 { kGoOn, kStop, kToV13 };
+
+V Noun(i32 i) {
+    Collapse(i, 1);
+    return V::kStop;
+}
+V Verb(i32 i) {
+    KeepOne(i);
+    return V::kStop;
+}
+// The noun reading of word i becomes reading 0, category 10.
+V FirstNounReading(i32 i) {
+    CollapseAs(i, FirstReadingOf(i, 10), 10);
+    return V::kStop;
+}
+bool NounVerbClass(u8 c) { return c == 'A' || c == '+' || c == 'C'; }
+
+V LowNibbleTests(i32 i) {
+    if (Nib(i) == 1) {
+        if (Readings(i + 1) == 1 && Cat(i + 1) == 14 && Nib(i + 1) == 0 && Mark(i + 1) < 128) return Noun(i);
+        if (Feat(i) == 1 && i >= 2 && Cat(i - 1) == 18 && Cls(i - 2) >= 64 && Cls(i - 2) <= 127 && !Is(i - 1, "more") &&
+            NounVerbClass(Cls(i, 1)))
+            return Verb(i);
+        if (i == 0) return Noun(i);
+        if (i >= 1 && Capital(i) && Cls(i - 1) == '@') return Noun(i);
+    }
+    return V::kGoOn;
+}
+
+V ZeroNibbleTests(const WalkState& s, i32 i) {
+    if (Nib(i) != 0) return V::kGoOn;
+    if (Readings(i + 1) == 1 && Cat(i + 1) == 14 && Nib(i + 1) == 1) return Noun(i);
+    if (s.pass >= 1 && In(Cls(i, 1), 'B', '.') && Cat(i + 1) == 14 && Nib(i + 1) == 1) return Noun(i);
+    if (Feat(i) == 0 && i >= 3 && OneReadingOf(i - 1, 18) && TextLength(i - 1) != 4 && Cls(i - 2) < 128 &&
+        Cls(i - 3) < 128 && NounVerbClass(Cls(i, 1)))
+        return Verb(i);
+    return V::kGoOn;
+}
+
+V FeatureTests(const WalkState& s, i32 i) {
+    const bool two = Readings(i) == 2;
+    if (two || (Readings(i) == 3 && i >= 1 && Cat(i - 1) != 14)) {
+        if (Feat(i) >= 16) return Noun(i);
+        if ((Feat(i, 1) & 1) != 0) return Verb(i);
+    }
+    if (two && Feat(i) == 3 && Cls(i, 1) == 'B' && Feat(i, 1) == 12) {
+        if (s.verbCount <= s.clauseCount + 1) return Verb(i);
+        if (s.ambiguousCount == 2 && !Last(i) && Readings(i + 1) == 2 && Cat(i + 1) == 14) {
+            SetReading0Full(i, 10, 'B', 12);
+            KeepOne(i);
+            return V::kStop;
+        }
+    }
+    if (i < Count() - 2 && s.ambiguousCount == 2 && s.verbCount > s.clauseCount && Readings(i + 1) == 2 &&
+        Cat(i + 1) == 14 && Cls(i, 1) == 'B' && Feat(i, 1) == 12) {
+        KeepOne(i);
+        Collapse(i + 1, 1);
+    }
+    return V::kGoOn;
+}
+
+V NeighbourTests(i32 i) {
+    if (i > 1 && Readings(i - 1) == 1 && (In(Cls(i - 1), 'B', '.') || (Cls(i - 1) == 'C' && In(Cat(i - 2), 7, 8)))) {
+        i32 k = i - 1;
+        while (k > 0 && (In(Cat(k), 10, 11, 16) || Cat(k) == 18)) --k;
+        if (In(Cat(k), 7, 8, 21)) return Noun(i);
+    }
+    if ((!Last(i) && Cls(i + 1) == 31) || (i > 0 && Cat(i - 1) == 18)) {
+        KeepOne(i);
+        return V::kToV13;
+    }
+    const bool p1 = i > 0;
+    const bool p2 = i > 1;
+    const bool noun =
+        (p1 && (Cat(i - 1) == 15 || Is(i - 1, "in") || Is(i - 1, "no"))) ||
+        (p1 && Cat(i - 1) == 8 && (Feat(i) > 15 || (Cls(i - 1) >= 109 && Cls(i - 1) <= 123))) ||
+        (p2 && Readings(i - 2) == 1 && Cat(i - 2) == 15 && Cat(i - 1) == 18) ||
+        (p1 && OneReadingOf(i - 1, 14)) ||
+        (p2 && In(Cat(i - 1), 18, 11) && OneReadingOf(i - 2, 14)) ||
+        (p1 && Cls(i - 1) == '@' && Ends(i - 1, "'s")) ||
+        (p2 && In(Cls(i - 1), 'B', '.') && Cls(i - 2) == '@' && Ends(i - 2, "'s")) ||
+        (i < Count() - 2 && Cat(i + 1) == 18 && OneReadingOf(i + 2, 14)) ||
+        (!Last(i) && OneReadingOf(i + 1, 14)) ||
+        (p1 && Cat(i - 1) == 8 && ((Nib(i - 1) == 4 && Nib(i) != 1) || (Nib(i - 1) == 8 && Nib(i) == 1))) ||
+        (p1 && Cat(i - 1) == 10 && Cls(i - 1) == 'B' && Nib(i - 1) != 8 && Nib(i) != 8);
+    if (noun) return Noun(i);
+    return V::kGoOn;
+}
+
+V CoordinationTests(i32 i) {
+    WordRecord& w = W(i);
+    if (i > 1 && Cat(i - 1) == 16 && Readings(i - 2) == 1) {
+        if (Cat(i - 2) == 14) {
+            KeepOne(i);
+            return V::kToV13;
+        }
+        if ((Cat(i - 2) == 10 && Feat(i - 2) == Feat(i)) || Cls(i - 2) == Cls(i, 1)) return FirstNounReading(i);
+        return V::kToV13;
+    }
+    if (i > 1 && Readings(i - 2) == 1 && Cat(i - 1) == 21 && Cls(i - 2) > 127 && Nib(i) == Nib(i - 2)) {
+        w.ReadingCount = 1;
+        w.ReadingCategories[0] = Cat(i - 2);
+        return V::kStop;
+    }
+    if (i > 2 && Readings(i - 3) == 1 && Cat(i - 1) == 18 && In(Cat(i - 2), 21, 16) && Cls(i - 3) > 127 &&
+        Nib(i) == Nib(i - 3)) {
+        w.ReadingCount = 1;
+        w.ReadingCategories[0] = Cat(i - 3);
+        return V::kStop;
+    }
+    if (i > 0 && i < Count() - 1 && Readings(i + 1) == 1) {
+        const bool excused = Is(i - 1, "so") || (Cat(i - 1) == 10 && (Feat(i - 1) & 8) == (Feat(i, 1) & 8));
+        if (In(Cat(i + 1), 7, 8)) {
+            if (!excused) return Verb(i);
+        } else if (i < Count() - 2 && Cat(i + 1) == 18 && Cat(i + 2) == 7) {
+            return Verb(i);
+        }
+    }
+    if (!Last(i) && In(Cat(i + 1), 2, 3)) return Verb(i);
+    return V::kGoOn;
+}
+
+bool DeterminerOrGoverningVerb(i32 k) { return In(Cat(k), 7, 8) || (Cat(k) == 14 && Cls(k) != 242); }
+
+V AfterInfinitiveOrName(i32 i) {
+    const bool noun = (i > 1 && Cls(i - 1) == '@' && In(Cat(i - 2), 7, 8)) ||
+                      (i > 2 && Cls(i - 1) == '@' && In(Cls(i - 2), 'B', '.') && In(Cat(i - 3), 7, 8)) ||
+                      OneReadingOf(i - 1, 13) ||
+                      (i > 1 && Cat(i - 1) == 18 && OneReadingOf(i - 2, 13)) ||
+                      (i > 1 && Readings(i - 2) == 1 && DeterminerOrGoverningVerb(i - 2) && Cat(i - 1) == 18) ||
+                      (i >= 3 && Readings(i - 3) == 1 && DeterminerOrGoverningVerb(i - 3) && Cat(i - 2) == 18 &&
+                       Cat(i - 1) == 18);
+    if (noun) return Noun(i);
+    i32 k = i - 1;
+    i32 nouns = 0;
+    for (; k >= 0 && In(Cat(k), 10, 8, 7); --k) nouns += Cls(k) == 'A';
+    if (k < 0) {
+        if (nouns > 0) KeepOne(i);
+    } else if (OneReadingOf(k, 14)) {
+        return FirstNounReading(i);
+    }
+    return V::kGoOn;
+}
+
+// The word after the noun phrase that ends before word i.
+i32 PhraseStart(i32 i) {
+    i32 k = i - 1;
+    while (k >= 0 && In(Cat(k), 7, 8, 10)) --k;
+    return k + 1;
+}
+
+V AgreementTests(const WalkState& s, i32 i) {
+    if (s.pass == 0 && i >= 1) return V::kStop;
+    if (s.pass == 0 || i < 1 || Readings(i) != 2 || Cat(i - 1) != 10) return V::kGoOn;
+    if (Nib(i) == 1 && Feat(i - 1) < 8) {
+        const i32 k = PhraseStart(i);
+        if (Feat(k) < 8 && Cat(k) == 7) return Verb(i);
+    }
+    if (Nib(i) == 0 && Nib(i - 1) == 8 && Nib(PhraseStart(i)) == 8) return Verb(i);
+    return V::kGoOn;
+}
+
+// True when the word stopped.
+bool VerbOrNounRules(const WalkState& s, i32 i) {
+    V v = LowNibbleTests(i);
+    if (v == V::kGoOn) v = ZeroNibbleTests(s, i);
+    if (v == V::kGoOn && i >= 2 && Readings(i - 1) == 1 && s.verbCount > s.clauseCount + 1 &&
+        (Last(i) || Cat(i + 1) != 7) && In(Cat(i - 2), 7, 8) && In(Cls(i - 1), 'M', 'N'))
+        v = Noun(i);
+    if (v == V::kGoOn && s.pass >= 1) {
+        v = FeatureTests(s, i);
+        if (v == V::kGoOn) v = NeighbourTests(i);
+        if (v == V::kGoOn) v = CoordinationTests(i);
+    }
+    if (v == V::kStop) return true;
+    v = AfterInfinitiveOrName(i);
+    if (v == V::kStop) return true;
+    return AgreementTests(s, i) == V::kStop;
+}
+
+// ---- Verb-or-noun words (R12) ---------------------------------------------
+
+bool VerbOrNounWord(const WalkState& s, i32 i) {
+    if (Readings(i) < 2 || Cat(i) != 14 || Cat(i, 1) != 10) return false;
+    if (i > 0 && Capital(i) && s.verbCount > s.clauseCount + 1) {
+        Collapse(i, 1);
+        return true;
+    }
+    if (i > 0 && Cat(i - 1) == 1) {
+        // A word between a subject pronoun and a verb is a noun ("we people
+        // are"), unless it is a modal or auxiliary ("I must be").
+        const u8 model = static_cast<u8>(Mark(i) & 127);
+        if (!Last(i) && OneReadingOf(i + 1, 14) && (model < 27 || model > 38)) Collapse(i, 1);
+        KeepOne(i);
+        return true;
+    }
+    if (i > 0 && In(Cat(i - 1), 4, 6)) {
+        KeepOne(i);
+        return true;
+    }
+    if (i == 1 && Is(0, "why")) {
+        KeepOne(1);
+        MakeAdverbLike(0);
+        return true;
+    }
+    return VerbOrNounRules(s, i);
+}
+
+}  // namespace
+
+bool ChooseReadings(WalkState& s, i32 i) {
+    AdverbOrNoun(s, i);
+    if (Readings(i) == 1 && Cat(i) == 10) {
+        OneReadingNoun(s, i);
+    } else if (VerbOrNounFirstTests(s, i)) {
+        return true;
+    }
+    NounAdjectiveVariants(s, i);
+    return VerbOrNounWord(s, i);
+}
+
+void InfinitiveRules(i32 i, bool stopped) {
+    WordRecord& w = W(i);
+    if (stopped && i >= 1 && Cat(i - 1) == 13) {
+        if (Readings(i) == 3 && Cat(i, 2) == 18) {
+            w.ReadingCount = 1;
+            w.ReadingCategories[0] = 18;
+        } else if (Readings(i) == 2) {
+            const i32 length = TextLength(i);
+            const bool plural = (Feat(i, 1) & 0xFE) == 8;
+            w.ReadingCount = 1;
+            SetReading0Full(i, 10, plural ? 'A' : 'B', plural ? 8 : 12);
+            // The letter before the plural ending, or the last letter; a
+            // one-letter word reads its letter through the clamp.
+            w.ReadingMarks[0] = static_cast<u8>(Letter(i, length - (plural ? 2 : 1)) & 31);
+        }
+    }
+    if (Readings(i) < 2 || Cat(i) != 13 || Cat(i, 1) != 10) return;
+    const bool plain = i > 0 && !Capital(i);
+    if (plain && Cls(i - 1) == 242) {
+        KeepOne(i);
+    } else if (plain && Cls(i - 1) == ' ') {
+        if (!(!Last(i) && Cat(i + 1) == 10 && In(Cls(i + 1, 1), 'B', 'C'))) KeepOne(i);
+    } else if (i == 1 && !Capital(1) && Is(0, "why")) {
+        KeepOne(1);
+        MakeAdverbLike(0);
+    } else {
+        Collapse(i, 1);
+    }
+}
+
+}  // namespace english::np
+
+using namespace english::np;
+
+i16 ResolveEnglishNounPhraseNumber(i16 pass) {
+    WalkState s;
+    s.pass = pass;
+    for (i32 i = 0; i < Count(); ++i) {
+        s.numberWord = 0;
+        const bool stopped = ChooseReadings(s, i);
+        InfinitiveRules(i, stopped);
+        Next next = ParticipleAndConjunctionRules(s, i);
+        if (next == Next::kDeterminers || next == Next::kFromP12) next = DeterminerRules(s, i, next);
+        if (next != Next::kEndWalk) next = NounPhraseRules(s, i, next);
+        if (next == Next::kEndWalk) return s.ending;
+    }
+    return s.result;
+}
