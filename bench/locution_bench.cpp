@@ -1,8 +1,8 @@
 // The French locution pass in words per second, in mode 0 and in mode 1:
-// the word tables of the sentences of the French texts, as the dispatcher
-// hands them to the pass's mode-1 call (taken where the mode-0 call hands
-// over to the matcher), each restored before each run. The pass allocates
-// nothing per sentence.
+// the word tables of the dispatcher calls on the sentences of the French
+// texts (a sentence may be dispatched more than once), as the pass's mode-1
+// call sees them (taken where the mode-0 call hands over to the matcher),
+// each restored before each run. The pass allocates nothing per sentence.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -61,7 +61,7 @@ void BM_FrenchLocutionPass(benchmark::State& state) {
     }
     state.counters["words/s"] = benchmark::Counter(static_cast<double>(words * state.iterations()),
                                                    benchmark::Counter::kIsRate);
-    state.counters["sentences"] = static_cast<double>(gTables.size());
+    state.counters["tables"] = static_cast<double>(gTables.size());
     KRZEnd();
 }
 BENCHMARK(BM_FrenchLocutionPass)->Arg(0)->Arg(1);
