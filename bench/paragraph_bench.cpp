@@ -9,12 +9,12 @@
 #include <sstream>
 #include <string>
 
-#include "checking/sentence_state.h"
 #include "checking/tokenizer.h"
 #include "frame/bounded_string.h"
 #include "cli/host_text.h"
 #include "frame/mac_roman.h"
 #include "frame/records.h"
+#include "frame/sentence_state.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "krzlib.h"

@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-#include "checking/dictionary_tests.h"
 #include "checking/explanation.h"
 #include "checking/sentence_words.h"
 #include "frame/bounded_string.h"
@@ -11,8 +10,9 @@
 #include "frame/records.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
-#include "lexicon/lex_inflection.h"
+#include "inflection/lex_inflection.h"
 #include "lexicon/lex_records.h"
+#include "morphology/dictionary_tests.h"
 
 namespace {
 

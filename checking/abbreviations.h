@@ -2,7 +2,7 @@
 // words that spells a stored abbreviation becomes one token; a run that
 // spells one only in part (or with other quotes) is reported with code 2.
 #pragma once
-#include "checking/report.h"
+#include "frame/report.h"
 
 // Leaves every word's lexicon key in its LexiconForm, merges exact runs and
 // reports partial ones. The callbacks may be null.

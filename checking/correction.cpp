@@ -5,16 +5,16 @@
 #include <cstring>
 
 #include "checking/correction_common.h"
-#include "checking/correction_finishing.h"
 #include "checking/correction_forms.h"
 #include "checking/word_access.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/settings.h"
-#include "inflection/adjectives.h"
 #include "inflection/inflect.h"
 #include "inflection/verb_forms.h"
+#include "morphology/adjectives.h"
+#include "morphology/correction_finishing.h"
 #include "morphology/section_walk.h"
 #include "morphology/word_lookup.h"
 

@@ -1,6 +1,6 @@
 // Correction composer: the replacement text(s) for one reported error.
 #pragma once
-#include "checking/report.h"
+#include "frame/report.h"
 
 // Builds up to two corrections (strings of 72 bytes) for the words
 // first..end - 1 of a finding of `code`; `option` is passed through to the

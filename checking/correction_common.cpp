@@ -1,10 +1,10 @@
 // Shared pieces of the correction units.
 #include "checking/correction_common.h"
 
-#include "checking/correction_finishing.h"
 #include "checking/word_access.h"
 #include "frame/bounded_string.h"
 #include "frame/settings.h"
+#include "morphology/correction_finishing.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 

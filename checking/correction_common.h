@@ -6,9 +6,9 @@
 // characters; a recipe that would reach the limit gives up by setting
 // gErrorExtent to kNoCorrection, leaving what it built so far.
 #pragma once
-#include "checking/report.h"
 #include "frame/bounded_array.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/tables.h"
 #include "frame/types.h"
 

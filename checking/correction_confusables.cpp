@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "checking/correction_common.h"
-#include "checking/correction_finishing.h"
 #include "checking/correction_forms.h"
 #include "checking/dispatcher.h"
 #include "checking/word_access.h"
@@ -13,9 +12,10 @@
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "frame/tagged_words.h"
-#include "inflection/verb_candidates.h"
 #include "inflection/verb_forms.h"
+#include "morphology/correction_finishing.h"
 #include "morphology/section_walk.h"
+#include "morphology/verb_candidates.h"
 #include "morphology/word_lookup.h"
 
 namespace {

@@ -4,13 +4,13 @@
 #include <cstring>
 
 #include "checking/correction_common.h"
-#include "checking/correction_finishing.h"
 #include "checking/dispatcher.h"
 #include "checking/word_access.h"
 #include "frame/bounded_string.h"
 #include "frame/records.h"
 #include "frame/settings.h"
 #include "lexicon/lex_lookup.h"
+#include "morphology/correction_finishing.h"
 #include "morphology/token_base_form.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"

@@ -2,13 +2,13 @@
 #include <cstring>
 
 #include "checking/correction_common.h"
-#include "checking/correction_finishing.h"
 #include "checking/correction_forms.h"
 #include "checking/word_access.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "frame/tagged_words.h"
+#include "morphology/correction_finishing.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "checking/correction_common.h"
-#include "checking/correction_finishing.h"
 #include "checking/correction_forms.h"
 #include "checking/word_access.h"
 #include "frame/bounded_string.h"
@@ -13,10 +12,11 @@
 #include "frame/settings.h"
 #include "frame/tagged_words.h"
 #include "inflection/inflect.h"
-#include "inflection/verb_candidates.h"
 #include "inflection/verb_forms.h"
 #include "lexicon/synonyms.h"
+#include "morphology/correction_finishing.h"
 #include "morphology/section_walk.h"
+#include "morphology/verb_candidates.h"
 #include "morphology/verb_slots.h"
 #include "morphology/word_lookup.h"
 

@@ -2,9 +2,9 @@
 #include "checking/dispatcher.h"
 
 #include "checking/dispatcher_rules.h"
-#include "checking/sentence_state.h"
 #include "checking/syntactic_code.h"
 #include "checking/word_access.h"
+#include "frame/sentence_state.h"
 #include "frame/settings.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"

@@ -1,8 +1,8 @@
 // The rule dispatcher: prepares the analysed sentence, runs the word rules,
 // the language passes and the clause cascade, and returns one finding per
-// call by the resume rule (checking/report.h).
+// call by the resume rule (frame/report.h).
 #pragma once
-#include "checking/report.h"
+#include "frame/report.h"
 
 // mode: 0 checking, 2 scoring a candidate form, 0xFFFF re-check without the
 // preparation. Returns the code of the next finding, 0 when none is left.

@@ -2,7 +2,7 @@
 // word and sentence rules (dispatcher_word_rules.cpp,
 // dispatcher_sentence_rules.cpp).
 #pragma once
-#include "checking/report.h"
+#include "frame/report.h"
 
 inline constexpr u16 kModeScoring = 2;
 inline constexpr u16 kModeRecheck = 0xFFFF;

@@ -1,9 +1,9 @@
 // Paragraph checking: the walk that cuts a paragraph range into sentences
 // and hands each to the per-sentence driver with a recording callback.
 #pragma once
-#include "checking/report.h"
 #include "frame/automata.h"
 #include "frame/bounded_array.h"
+#include "frame/report.h"
 #include "krzlib.h"
 
 // Spare room of the working copy for replacements that lengthen the text.

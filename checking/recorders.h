@@ -5,7 +5,7 @@
 // last word, code) triple already reported twice among the last twenty hits
 // of the sentence stops the sentence's report loop.
 #pragma once
-#include "checking/report.h"
+#include "frame/report.h"
 #include "krzlib.h"
 
 inline constexpr u16 kHitHistorySize = 20;

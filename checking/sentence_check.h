@@ -3,7 +3,7 @@
 // draws the fewest findings, then reports every finding of the dispatcher
 // with its span, explanation and suggestions through the hit callback.
 #pragma once
-#include "checking/report.h"
+#include "frame/report.h"
 
 // Dispatcher calls allowed in one series: a guard against a rule that
 // does not move the resume point on.

@@ -5,11 +5,11 @@
 
 #include "checking/abbreviations.h"
 #include "checking/explanation.h"
-#include "checking/sentence_state.h"
 #include "frame/automata.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman.h"
 #include "frame/records.h"
+#include "frame/sentence_state.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "lexicon/lex_lookup.h"

@@ -3,7 +3,7 @@
 // replacements and abbreviations, address tokens, contractions, readings,
 // quotes, fallback readings, pairing check, proper nouns).
 #pragma once
-#include "checking/report.h"
+#include "frame/report.h"
 
 // One-shot pairing markers left by a word analysed as "a"/"an"-like; the
 // per-sentence driver clears both before each analysis.

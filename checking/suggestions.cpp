@@ -4,13 +4,13 @@
 #include <array>
 
 #include "checking/correction.h"
-#include "checking/correction_finishing.h"
 #include "frame/bounded_string.h"
 #include "frame/char_classes.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
+#include "morphology/correction_finishing.h"
 #include "morphology/word_lookup.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Suggestions handed with a finding: the replacement texts built for its
 // words, and the list they go into (typographic quotes, no duplicates).
 #pragma once
-#include "checking/report.h"
+#include "frame/report.h"
 
 // Capacity of a correction string (71 characters and the terminator).
 inline constexpr u32 kCorrectionCapacity = 72;

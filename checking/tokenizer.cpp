@@ -1,14 +1,14 @@
 // Sentence boundaries and the sentence word table.
 #include "checking/tokenizer.h"
 
-#include "checking/dictionary_tests.h"
-#include "checking/sentence_state.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
+#include "frame/sentence_state.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
+#include "morphology/dictionary_tests.h"
 #include "morphology/word_lookup.h"
 
 u16 gSentenceEndWord = 0;

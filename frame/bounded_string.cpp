@@ -4,7 +4,6 @@
 
 #include "frame/settings.h"
 #include "frame/tables.h"
-#include "morphology/word_lookup.h"
 
 namespace {
 
@@ -196,37 +195,4 @@ i16 AddUniqueSuggestion(const BoundedString& candidate, i16& count,
         gPendingSuggestionFlag = 0;
     }
     return (count > 23 || static_cast<u32>(count) >= capacity) ? 1 : 0;
-}
-
-u32 LookupWordSlotPreserving(BoundedString& word, i16 i) {
-    u32 savedRefs[8];
-    u8 savedBytes[8];
-    for (i32 k = 0; k < 8; ++k) {
-        savedRefs[k] = gWordLemmaRefs[k];
-        savedBytes[k] = gWordAnalysisBytes[k];
-    }
-    u16 tagStore[8] = {};
-    BoundedArray<u16> tags;
-    tags.View(tagStore, 8);
-    u16 count = 0;
-    LookupWordForm(gCheckingLanguage != 0 ? 800 : 0, word, tags, count);
-    u32 r = gWordLemmaRefs[i];
-    gWordLemmaRefs[0] = r;
-    for (i32 k = 1; k < 8; ++k) {
-        gWordLemmaRefs[k] = savedRefs[k];
-        gWordAnalysisBytes[k] = savedBytes[k];
-    }
-    return r;
-}
-
-u32 LookupTextSlotPreserving(const char* text, i16 i) {
-    // The lookup may rewrite the word in place (ligature expansion), so the
-    // text goes through a private copy with room for it.
-    u8 store[64] = {};
-    u32 n = CLength(text);
-    if (n > sizeof(store) - 1) n = sizeof(store) - 1;
-    if (n > 0) std::memcpy(store, text, n);
-    BoundedString word;
-    word.View(store, n < 36 ? 36 : n + 1);
-    return LookupWordSlotPreserving(word, i);
 }

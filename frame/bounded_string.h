@@ -63,11 +63,6 @@ void CopyCodeFromTable(u8 width, u32 index, BoundedString& dest);
 i16 AddUniqueSuggestion(const BoundedString& candidate, i16& count,
                         BoundedArray<BoundedString>& list);
 
-// Lemma reference i of a dictionary lookup of the word, leaving the
-// analysis slots 1..7 as they were.
-u32 LookupWordSlotPreserving(BoundedString& word, i16 i);
-u32 LookupTextSlotPreserving(const char* text, i16 i);
-
 // Big-endian readers over built-in data.
 inline i32 ReadBigEndian16(const u8* p) { return p[0] * 256 + p[1]; }
 inline u32 ReadBigEndian32(const u8* p) {

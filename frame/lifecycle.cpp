@@ -1,5 +1,6 @@
-// Start and stop of the library: KRZInit loads the data on the first call,
-// KRZEnd hands the blocks back on the last.
+// The frame's part of start-up (see lifecycle.h).
+#include "frame/lifecycle.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -8,9 +9,6 @@
 #include "frame/resources.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
-#include "krzlib.h"
-
-namespace {
 
 void StartLibrary(u16 initialLanguage, u16 loadEnglish) {
     gCategoryNames.View(gEnglishCategoryLabels.data, gEnglishCategoryLabels.count);
@@ -29,27 +27,3 @@ void StartLibrary(u16 initialLanguage, u16 loadEnglish) {
     ReleaseResourceBlock(reinterpret_cast<const void*>(std::uintptr_t{3}));
     ReleaseResourceBlock(reinterpret_cast<const void*>(std::uintptr_t{1}));
 }
-
-}  // namespace
-
-extern "C" {
-
-KRZ_API void KRZInit(int32_t initialLanguage, int32_t loadEnglish) {
-    if (gInitCount != 0) {
-        ++gInitCount;
-        return;
-    }
-    try {
-        StartLibrary(static_cast<u16>(initialLanguage), loadEnglish != 0 ? 1 : 0);
-        gInitCount = 1;
-    } catch (...) {
-        // Out of memory: the count stays 0, so the next KRZInit loads again.
-    }
-}
-
-KRZ_API void KRZEnd(void) {
-    if (gInitCount == 0) return;
-    if (--gInitCount == 0) ReleaseLanguageData();
-}
-
-}  // extern "C"

@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <cstring>
 
-#include "checking/sentence_state.h"
+#include "frame/layer_hooks.h"
 #include "frame/records.h"
 #include "frame/resources.h"
+#include "frame/sentence_state.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "frame/tagged_words.h"
-#include "lexicon/user_lexicon_state.h"
 
 u16 gFrenchDictSectionCount = 0;
 u16 gEnglishDictSectionCount = 0;
@@ -249,7 +249,7 @@ void LoadLinguisticData(u16 initialLanguage, u16 loadEnglish) {
     // from French would.
     if (initialLanguage == 0) SelectLanguageTables(3);
     SelectLanguageTables(initialLanguage);
-    ResetUserLexiconState();
+    CallLayerHook(gLayerHooks.resetUserLexicon);
     gActiveVariantB = 0;
     gActiveVariantA = 0;
     gActiveMedical = 0;

@@ -74,8 +74,8 @@ void ConvertEnglishModels(BoundedArray<EnglishEndingRow>& rows, const u8* data, 
 void ConvertLitDictIndex(const u8* data, u32 size);
 
 // Builds every table (the English ones only when loadEnglish is non-zero),
-// selects initialLanguage, resets the user lexicon state and sets the
-// per-call defaults. Throws std::bad_alloc when memory runs out.
+// selects initialLanguage, resets the user lexicon state (through its layer
+// hook, frame/layer_hooks.h) and sets the per-call defaults. Throws std::bad_alloc when memory runs out.
 void LoadLinguisticData(u16 initialLanguage, u16 loadEnglish);
 
 // Points the current views at English (0) or French (any other value). The

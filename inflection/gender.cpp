@@ -2,15 +2,15 @@
 // (operation 4): both read the word's analysis from the scratch word record.
 #include <cstring>
 
-#include "checking/report.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/tables.h"
-#include "inflection/adjectives.h"
 #include "inflection/inflect.h"
 #include "inflection/inflect_call.h"
 #include "inflection/verb_forms.h"
+#include "morphology/adjectives.h"
 #include "morphology/token_base_form.h"
 #include "morphology/word_lookup.h"
 

@@ -6,8 +6,8 @@
 #include <new>
 
 #include "frame/bounded_string.h"
-#include "checking/report.h"
 #include "frame/mac_roman.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "inflection/inflect.h"
 #include "inflection/word_services.h"

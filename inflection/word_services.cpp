@@ -7,15 +7,15 @@
 #include <cstring>
 #include <new>
 
-#include "checking/correction_finishing.h"
-#include "checking/report.h"
 #include "frame/bounded_string.h"
 #include "frame/loader.h"
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "inflection/inflect.h"
 #include "krzlib.h"
+#include "morphology/correction_finishing.h"
 #include "morphology/section_walk.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"

@@ -6,10 +6,10 @@
 
 #include <cstring>
 
-#include "checking/report.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "lexicon/litdict.h"
 #include "lexicon/litdict_checkpoints.h"
 #include "lexicon/litdict_codes.h"

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "checking/report.h"
 #include "frame/mac_roman_literal.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "morphology/section_walk.h"

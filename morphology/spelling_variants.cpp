@@ -4,12 +4,12 @@
 
 #include <cstring>
 
-#include "checking/correction_finishing.h"
-#include "checking/report.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "morphology/base_recovery.h"
+#include "morphology/correction_finishing.h"
 #include "morphology/section_walk.h"
 #include "morphology/suggestion_checks.h"
 #include "morphology/word_lookup.h"

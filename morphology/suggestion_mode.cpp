@@ -1,15 +1,15 @@
 // Suggestion mode of the word-form analysis.
 #include "morphology/suggestion_mode.h"
 
-#include "checking/correction_finishing.h"
 #include "frame/bounded_string.h"
 #include "frame/records.h"
 #include "frame/settings.h"
 #include "frame/tagged_words.h"
-#include "inflection/verb_candidates.h"
+#include "morphology/correction_finishing.h"
 #include "morphology/section_walk.h"
 #include "morphology/spelling_variants.h"
 #include "morphology/suggestion_checks.h"
+#include "morphology/verb_candidates.h"
 #include "morphology/word_lookup.h"
 #include "morphology/word_text.h"
 

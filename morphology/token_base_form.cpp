@@ -3,15 +3,15 @@
 
 #include <cstring>
 
-#include "checking/report.h"
 #include "frame/bounded_string.h"
 #include "frame/loader.h"
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
-#include "inflection/adjectives.h"
+#include "morphology/adjectives.h"
 #include "morphology/dict_format.h"
 #include "morphology/section_walk.h"
 #include "morphology/suggestion_checks.h"

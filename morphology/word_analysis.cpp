@@ -3,15 +3,15 @@
 
 #include <cstring>
 
-#include "checking/correction_finishing.h"
-#include "checking/report.h"
 #include "frame/loader.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "lexicon/lex_lookup.h"
 #include "lexicon/lex_records.h"
 #include "morphology/accent_variants.h"
 #include "morphology/compound_words.h"
+#include "morphology/correction_finishing.h"
 #include "morphology/dict_format.h"
 #include "morphology/section_walk.h"
 #include "morphology/suggestion_mode.h"

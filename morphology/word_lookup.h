@@ -24,3 +24,8 @@ inline constexpr u32 kMaxExpandedWordLength = 30;
 // The English paths are not built yet: English words find nothing beyond
 // the capitalised-word sections of the French dictionary.
 i16 LookupWordForm(u16 mode, BoundedString& word, BoundedArray<u16>& tags, u16& count);
+
+// Lemma reference i of a dictionary lookup of the word, leaving the
+// analysis slots 1..7 as they were.
+u32 LookupWordSlotPreserving(BoundedString& word, i16 i);
+u32 LookupTextSlotPreserving(const char* text, i16 i);

@@ -7,9 +7,9 @@
 // sentence reads the following record of the table (reset: no readings, an
 // empty text). Both reads are meant, so they go through ClampedAt.
 #pragma once
-#include "checking/report.h"
 #include "frame/bounded_string.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/tables.h"
 
 namespace rules {

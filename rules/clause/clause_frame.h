@@ -2,8 +2,8 @@
 // values that its rule stages share, the report protocol and the stages'
 // entry points, called in order by CheckFrenchClauseRules.
 #pragma once
-#include "checking/report.h"
 #include "frame/bounded_array.h"
+#include "frame/report.h"
 #include "frame/tables.h"
 #include "rules/rule_words.h"
 

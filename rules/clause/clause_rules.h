@@ -1,8 +1,8 @@
 // Clause-level rule cascades: the grammar checking cascade and its
 // sentence-analysis form. Both report one finding by the resume rule of
-// checking/report.h, write its word index and build gSegments on the way.
+// frame/report.h, write its word index and build gSegments on the way.
 #pragma once
-#include "checking/report.h"
+#include "frame/report.h"
 
 // 1 while the dispatcher tries one reading of an ambiguous word, else 0.
 extern u16 gClauseMark;

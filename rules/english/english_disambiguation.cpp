@@ -2,7 +2,7 @@
 // linking-verb flags and the elimination by category pairs.
 #include "rules/english/english_disambiguation.h"
 
-#include "checking/report.h"
+#include "frame/report.h"
 #include "frame/tables.h"
 #include "morphology/word_analysis.h"
 #include "rules/english/english_passes.h"

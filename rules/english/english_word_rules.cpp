@@ -1,6 +1,6 @@
 // The word loop's rules of the English reading disambiguation: "to", the
 // modals and auxiliaries, the present participles and the short words.
-#include "checking/report.h"
+#include "frame/report.h"
 #include "rules/english/english_disambiguation.h"
 #include "rules/english/english_passes.h"
 #include "rules/rule_words.h"

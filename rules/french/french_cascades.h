@@ -1,6 +1,6 @@
 // The French agreement and verb pre-cascades run before the clause rules.
 #pragma once
-#include "checking/report.h"
+#include "frame/report.h"
 
 // Noun-group numbering, the group table and agreement inside the groups
 // (41, 42, 52; rules/french/agreement_*.cpp). The word table is numbered

@@ -14,8 +14,8 @@
 
 #include "acceptance_fixture.h"
 #include "checking/paragraph.h"
-#include "checking/report.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/tables.h"
 
 namespace {

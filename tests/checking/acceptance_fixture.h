@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "checking/dictionary_tests.h"
 #include "cli/host_text.h"
 #include "checking/dispatcher.h"
 #include "frame/bounded_string.h"
 #include "krzlib.h"
+#include "morphology/dictionary_tests.h"
 
 namespace acceptance {
 

@@ -10,19 +10,19 @@
 #include <string>
 #include <vector>
 
-#include "checking/dictionary_tests.h"
 #include "checking/dispatcher.h"
 #include "checking/recorders.h"
-#include "checking/report.h"
-#include "checking/sentence_state.h"
 #include "checking/tokenizer.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
+#include "frame/report.h"
+#include "frame/sentence_state.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "krzlib.h"
+#include "morphology/dictionary_tests.h"
 
 namespace paragraph_fixture {
 

@@ -1,5 +1,5 @@
 // The sentence reset leaves every field of every word record defined.
-#include "checking/sentence_state.h"
+#include "frame/sentence_state.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 
 #include "checking/dispatcher.h"
 #include "checking/sentence_check.h"
-#include "checking/sentence_state.h"
+#include "frame/sentence_state.h"
 #include "lexicon/lex_lookup.h"
 #include "lexicon/lex_records.h"
 #include "paragraph_fixture.h"

@@ -8,11 +8,11 @@
 
 #include "checking/explanation.h"
 #include "checking/explanation_texts.h"
-#include "checking/report.h"
-#include "checking/sentence_state.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
+#include "frame/report.h"
+#include "frame/sentence_state.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 

@@ -25,11 +25,11 @@
 #include <string>
 #include <vector>
 
-#include "checking/report.h"
 #include "checking/tokenizer.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "rules/clause/clause_rules.h"

@@ -13,8 +13,8 @@
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "frame/tagged_words.h"
-#include "inflection/verb_candidates.h"
 #include "krzlib.h"
+#include "morphology/verb_candidates.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "checking/report.h"
 #include "frame/bounded_array.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "inflection/inflect.h"

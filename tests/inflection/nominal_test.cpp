@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "frame/mac_roman_literal.h"
-#include "inflection/adjectives.h"
+#include "morphology/adjectives.h"
 #include "tests/inflection/inflect_fixture.h"
 
 namespace {

@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "checking/dictionary_tests.h"
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "inflection/inflect.h"
-#include "lexicon/lex_inflection.h"
+#include "inflection/lex_inflection.h"
+#include "inflection/lex_words.h"
 #include "lexicon/lex_lookup.h"
-#include "lexicon/lex_words.h"
 #include "lexicon_fixture.h"
+#include "morphology/dictionary_tests.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 

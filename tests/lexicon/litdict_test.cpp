@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "checking/report.h"
 #include "frame/bounded_string.h"
 #include "frame/loader.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "krzlib.h"

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "checking/correction_finishing.h"
-#include "checking/report.h"
 #include "frame/loader.h"
 #include "frame/mac_roman_literal.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "krzlib.h"
+#include "morphology/correction_finishing.h"
 #include "morphology/word_lookup.h"
 
 namespace {

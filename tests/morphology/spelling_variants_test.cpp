@@ -10,19 +10,19 @@
 #include <utility>
 #include <vector>
 
-#include "checking/report.h"
 #include "frame/loader.h"
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
-#include "inflection/verb_candidates.h"
 #include "krzlib.h"
 #include "morphology/base_recovery.h"
 #include "morphology/section_walk.h"
 #include "morphology/spelling_variants.h"
 #include "morphology/suggestion_checks.h"
+#include "morphology/verb_candidates.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 

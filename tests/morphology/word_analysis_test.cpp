@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "checking/report.h"
 #include "frame/loader.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "krzlib.h"

@@ -231,3 +231,21 @@ TEST_F(WordLookupLexiconTest, RecordsBecomeAnalyses) {
 }
 
 }  // namespace
+
+TEST(WordLookup, SlotPreservingLookupKeepsOtherAnalyses) {
+    for (i32 k = 0; k < 8; ++k) {
+        gWordLemmaRefs[k] = 100 + k;
+        gWordAnalysisBytes[k] = static_cast<u8>(10 + k);
+    }
+    BoundedString word;
+    InitByteArray(word, 36);
+    CopyCString(word, "chat");
+    u32 r = LookupWordSlotPreserving(word, 3);
+    EXPECT_EQ(gWordLemmaRefs[0], r);
+    for (i32 k = 1; k < 8; ++k) {
+        EXPECT_EQ(gWordLemmaRefs[k], 100u + k);
+        EXPECT_EQ(gWordAnalysisBytes[k], 10 + k);
+    }
+    EXPECT_EQ(LookupTextSlotPreserving("c\xCFur", 5), gWordLemmaRefs[0]);
+    EXPECT_EQ(gWordLemmaRefs[5], 105u);
+}

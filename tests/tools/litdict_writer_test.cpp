@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "checking/report.h"
 #include "frame/bounded_string.h"
+#include "frame/report.h"
 #include "frame/tables.h"
 #include "lexicon/synonyms.h"
 #include "tools/datacomp/litdict_writer.h"

@@ -7,13 +7,13 @@
 #include "frame/mac_roman.h"
 #include "frame/settings.h"
 #include "inflection/inflect.h"
+#include "inflection/lex_guess.h"
+#include "inflection/lex_inflection.h"
+#include "inflection/lex_text.h"
+#include "inflection/lex_verb_model.h"
 #include "inflection/verb_forms.h"
 #include "inflection/word_services.h"
 #include "krzlib.h"
-#include "lexicon/lex_guess.h"
-#include "lexicon/lex_inflection.h"
-#include "lexicon/lex_verb_model.h"
-#include "lexicon/lex_text.h"
 
 namespace {
 

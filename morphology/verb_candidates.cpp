@@ -1,18 +1,18 @@
 // Verb candidates and word form codes.
-#include "inflection/verb_candidates.h"
+#include "morphology/verb_candidates.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "checking/correction_finishing.h"
-#include "checking/report.h"
 #include "frame/bounded_string.h"
 #include "frame/loader.h"
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tagged_words.h"
+#include "morphology/correction_finishing.h"
 #include "morphology/section_walk.h"
 #include "morphology/word_lookup.h"
 #include "morphology/word_text.h"

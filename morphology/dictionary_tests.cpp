@@ -1,11 +1,11 @@
 // Dictionary tests and quote-tolerant comparison.
-#include "checking/dictionary_tests.h"
+#include "morphology/dictionary_tests.h"
 
 #include <cstring>
 
-#include "checking/report.h"
 #include "frame/bounded_string.h"
 #include "frame/loader.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "lexicon/lex_store.h"

@@ -1,11 +1,11 @@
 // French irregular adjective forms (see adjectives.h).
-#include "inflection/adjectives.h"
+#include "morphology/adjectives.h"
 
 #include <cstring>
 
-#include "checking/report.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
+#include "frame/report.h"
 #include "frame/tables.h"
 
 namespace {

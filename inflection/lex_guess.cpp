@@ -1,4 +1,4 @@
-#include "lexicon/lex_guess.h"
+#include "inflection/lex_guess.h"
 
 #include <cstring>
 #include <initializer_list>
@@ -8,12 +8,12 @@
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
+#include "inflection/lex_text.h"
+#include "inflection/lex_verb_model.h"
 #include "inflection/word_services.h"
 #include "krzlib.h"
-#include "lexicon/lex_verb_model.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
-#include "lexicon/lex_text.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Report fields of the sentence in hand.
-#include "checking/report.h"
+#include "frame/report.h"
 
 u16 gLastRule = 0;
 i16 gLastErrorPos = -1;

@@ -1,16 +1,16 @@
-#include "lexicon/lex_inflection.h"
+#include "inflection/lex_inflection.h"
 
 #include <cstring>
 
 #include "frame/bounded_string.h"
 #include "frame/mac_roman.h"
 #include "frame/records.h"
+#include "inflection/lex_text.h"
+#include "inflection/lex_verb_model.h"
 #include "inflection/verb_forms.h"
 #include "inflection/word_services.h"
 #include "lexicon/lex_lookup.h"
 #include "lexicon/lex_records.h"
-#include "lexicon/lex_verb_model.h"
-#include "lexicon/lex_text.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Correction finishing.
-#include "checking/correction_finishing.h"
+#include "morphology/correction_finishing.h"
 
 #include <cstring>
 
-#include "checking/report.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "lexicon/lex_lookup.h"

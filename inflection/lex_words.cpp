@@ -1,23 +1,23 @@
-#include "lexicon/lex_words.h"
+#include "inflection/lex_words.h"
 
 #include <cstring>
 #include <new>
 
-#include "checking/dictionary_tests.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
+#include "inflection/lex_inflection.h"
+#include "inflection/lex_text.h"
+#include "inflection/lex_verb_model.h"
 #include "krzlib.h"
 #include "lexicon/lex_file.h"
-#include "lexicon/lex_inflection.h"
 #include "lexicon/lex_lookup.h"
 #include "lexicon/lex_records.h"
 #include "lexicon/lex_store.h"
-#include "lexicon/lex_verb_model.h"
-#include "lexicon/lex_text.h"
+#include "morphology/dictionary_tests.h"
 
 LexRowHook gLexRowTestHook = nullptr;
 

@@ -1,5 +1,5 @@
 // Reset of the sentence state.
-#include "checking/sentence_state.h"
+#include "frame/sentence_state.h"
 
 #include <cstring>
 

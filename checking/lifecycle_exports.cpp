@@ -1,0 +1,42 @@
+// Start and stop of the library: KRZInit installs the layer hooks and loads
+// the data on the first call, KRZEnd hands the blocks back on the last.
+#include <cstdint>
+
+#include "frame/layer_hooks.h"
+#include "frame/lifecycle.h"
+#include "frame/loader.h"
+#include "frame/settings.h"
+#include "krzlib.h"
+#include "lexicon/user_lexicon_state.h"
+
+namespace {
+
+// Every entry of the table, each pointing at the unit of its own layer.
+void InstallLayerHooks() {
+    gLayerHooks.resetUserLexicon = ResetUserLexiconState;
+}
+
+}  // namespace
+
+extern "C" {
+
+KRZ_API void KRZInit(int32_t initialLanguage, int32_t loadEnglish) {
+    if (gInitCount != 0) {
+        ++gInitCount;
+        return;
+    }
+    try {
+        InstallLayerHooks();
+        StartLibrary(static_cast<u16>(initialLanguage), loadEnglish != 0 ? 1 : 0);
+        gInitCount = 1;
+    } catch (...) {
+        // Out of memory: the count stays 0, so the next KRZInit loads again.
+    }
+}
+
+KRZ_API void KRZEnd(void) {
+    if (gInitCount == 0) return;
+    if (--gInitCount == 0) ReleaseLanguageData();
+}
+
+}  // extern "C"

@@ -1,0 +1,3 @@
+#include "frame/layer_hooks.h"
+
+LayerHooks gLayerHooks;
