@@ -4,12 +4,12 @@
 #include <cstring>
 
 #include "analysis/description_steps.h"
-#include "checking/correction_finishing.h"
-#include "checking/report.h"
 #include "checking/word_access.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/settings.h"
+#include "morphology/correction_finishing.h"
 #include "morphology/token_base_form.h"
 #include "morphology/word_lookup.h"
 

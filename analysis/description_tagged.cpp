@@ -5,14 +5,14 @@
 #include <cstring>
 
 #include "analysis/description_steps.h"
-#include "checking/report.h"
 #include "checking/word_access.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tagged_words.h"
 #include "inflection/inflect.h"
-#include "inflection/verb_candidates.h"
+#include "morphology/verb_candidates.h"
 
 namespace {
 

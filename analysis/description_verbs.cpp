@@ -3,11 +3,11 @@
 #include <cstring>
 
 #include "analysis/description_steps.h"
-#include "checking/report.h"
 #include "checking/word_access.h"
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/settings.h"
 #include "inflection/inflect.h"
 #include "morphology/token_base_form.h"

@@ -3,11 +3,11 @@
 
 #include "checking/recorders.h"
 #include "checking/sentence_check.h"
-#include "checking/sentence_state.h"
 #include "checking/sentence_words.h"
 #include "checking/tokenizer.h"
 #include "frame/automata.h"
 #include "frame/bounded_string.h"
+#include "frame/sentence_state.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 

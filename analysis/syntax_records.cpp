@@ -4,12 +4,12 @@
 #include <cstring>
 
 #include "analysis/word_kinds.h"
-#include "checking/correction_finishing.h"
 #include "checking/tokenizer.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman.h"
 #include "frame/records.h"
 #include "frame/tables.h"
+#include "morphology/correction_finishing.h"
 #include "morphology/token_base_form.h"
 #include "morphology/word_lookup.h"
 

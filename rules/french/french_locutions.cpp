@@ -3,7 +3,7 @@
 // matcher unless a report of 512 or more is pending.
 #include "rules/french/french_locutions.h"
 
-#include "checking/report.h"
+#include "frame/report.h"
 #include <cstring>
 
 #include "frame/bounded_string.h"

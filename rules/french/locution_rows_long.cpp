@@ -1,10 +1,10 @@
 // The own word tests of the locution pass for words of four to eight
 // bytes (those of four and five only when they are not function words).
 // "personne" has none: its rewrite is guarded so that it never runs.
-#include "checking/report.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/tables.h"
 #include "rules/french/french_locutions.h"
 #include "rules/french/locution_rows.h"

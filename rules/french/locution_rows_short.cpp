@@ -1,10 +1,10 @@
 // The own word tests of the locution pass for words of one to three bytes
 // that are not function words: fixed locutions opened or closed by "à",
 // "y", "au" and the like, and words whose reading hangs on a neighbour.
-#include "checking/report.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/tables.h"
 #include "rules/french/french_locutions.h"
 #include "rules/french/locution_rows.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "../checking/acceptance_fixture.h"
-#include "checking/report.h"
+#include "frame/report.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "analysis/paragraph_frame.h"
 #include "analysis/word_description.h"
 #include "checking/explanation_texts.h"
-#include "checking/report.h"
 #include "frame/mac_roman.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/tables.h"
 
 namespace {

@@ -11,7 +11,7 @@ src=${1:?usage: include_order_test.sh SOURCE_DIR}
 cd "$src"
 # Lowest first. The hosts (cli, tools, bench, fuzz, tests) stand above the
 # library: the library includes none of them.
-layers="frame lexicon morphology inflection rules checking"
+layers="frame lexicon morphology inflection rules checking analysis"
 hosts="cli tools bench fuzz tests"
 allow=tests/data/allowed_upward_includes.txt
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "../checking/word_table_fixture.h"
-#include "checking/report.h"
+#include "frame/report.h"
 #include "rules/french/french_locutions.h"
 #include "rules/french/french_rules.h"
 #include "rules/french/function_words.h"
