@@ -6,6 +6,7 @@
 #include "frame/records.h"
 #include "frame/report.h"
 #include "frame/tables.h"
+#include "morphology/word_lookup.h"
 #include "rules/french/french_locutions.h"
 #include "rules/french/locution_rows.h"
 

@@ -11,6 +11,7 @@
 #include "frame/bounded_string.h"
 #include "frame/records.h"
 #include "frame/tables.h"
+#include "morphology/word_lookup.h"
 #include "rules/french/french_locutions.h"
 #include "rules/french/locution_matcher.h"
 

@@ -9,6 +9,7 @@
 
 #include "../checking/word_table_fixture.h"
 #include "frame/report.h"
+#include "morphology/word_lookup.h"
 #include "rules/french/french_locutions.h"
 #include "rules/french/french_rules.h"
 #include "rules/french/function_words.h"
