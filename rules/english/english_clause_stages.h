@@ -3,7 +3,7 @@
 // counts, the verb segments and subject agreement, attributes and
 // complements, the sentence rules.
 #pragma once
-#include "checking/report.h"
+#include "frame/report.h"
 
 namespace english {
 

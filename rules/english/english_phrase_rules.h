@@ -3,7 +3,7 @@
 // rule reads, and checks word order, comparisons and the number agreement
 // inside a noun phrase.
 #pragma once
-#include "checking/report.h"
+#include "frame/report.h"
 
 // 0, or 40 (word order and construction, told apart by gErrorVariant) or
 // 41 (agreement inside a noun phrase) with wordIndex and the report

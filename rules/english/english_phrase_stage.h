@@ -3,7 +3,7 @@
 // table with its word-order rules, the segment passes and the held
 // agreement report).
 #pragma once
-#include "checking/report.h"
+#include "frame/report.h"
 #include "rules/rule_words.h"
 
 namespace english {

@@ -2,7 +2,7 @@
 // into larger units (the joining and linking passes, then coordination and
 // apposition with the comma rule).
 #pragma once
-#include "checking/report.h"
+#include "frame/report.h"
 
 namespace english {
 

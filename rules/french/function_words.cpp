@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "checking/report.h"
 #include "frame/mac_roman_literal.h"
+#include "frame/report.h"
 #include "rules/french/function_word_entries.h"
 
 namespace french {

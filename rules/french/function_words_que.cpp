@@ -1,8 +1,8 @@
 // Entries 10 to 14: "qu'"/"que" as relative pronoun, conjunction or part of
 // a conjunctive locution ("afin que", "bien que" ...), and the coordinating
 // "et", "ou", "ni".
-#include "checking/report.h"
 #include "frame/mac_roman_literal.h"
+#include "frame/report.h"
 #include "rules/french/function_word_entries.h"
 
 namespace french {

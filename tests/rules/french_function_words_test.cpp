@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "../checking/word_table_fixture.h"
-#include "checking/report.h"
+#include "frame/report.h"
 #include "frame/tables.h"
 #include "rules/french/function_words.h"
 
