@@ -4,8 +4,8 @@
 // the table stands, and the rewriting of the table into one record per
 // phrase that the later French rules read.
 #pragma once
-#include "checking/report.h"
 #include "frame/records.h"
+#include "frame/report.h"
 #include "frame/tables.h"
 #include "rules/rule_words.h"
 

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "analysis/word_description.h"
-#include "checking/report.h"
-#include "checking/sentence_state.h"
 #include "frame/bounded_string.h"
 #include "frame/records.h"
+#include "frame/report.h"
+#include "frame/sentence_state.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "tools/datacomp/litdict_writer.h"
