@@ -110,6 +110,16 @@ TEST_F(FrenchFunctionWordTest, TableOfCases) {
         // "LA" lowered for its rule.
         {"celui/F.20.4 la/d.36.7+|.36.2 mange/#128.8.14 ./", 1, 768 + 1, 14, ""},
         {"Celui/F.20.4~1 LA/d.36.7+|.36.2~3 mange/#128.8.14 ./", 1, 768 + 1, 14, ""},
+        // Object pronouns after a subject pronoun, with "leur".
+        {"Je/U.5.1 le/d.20.7+|.20.2 vois/#128.6.14 ./", 1, 0, kNone, "le/1:|.20.2"},
+        {"Je/U.5.1 la/d.36.7+|.36.2 leur/m.8.8+_.11.2 donne/#128.6.14 ./", 1, 0, kNone, "la/1:|.36.2 leur/1:_.11.2"},
+        // "numéro un"; "un verre du vin" (the measure rule).
+        {"le/d.20.7 numéro/A.20.10 un/h.20.7+A.20.10 ./", 1, 0, kNone, "un/1:B.20.10.78"},
+        {"Il/Y.0.1 boit/#128.8.14 un/h.20.7 verre/A.20.10 du/k.84.7+$.84.9 vin/A.20.10 ./", 1, 0, kNone,
+         "du/1:T.84.8"},
+        // "quel que" and "qu'elle" before a noun.
+        {"Il/Y.0.1 sait/#240.8.14 quel/Q.20.8 que/G.0.5+#17.0.17 livre/A.20.10 ./", 1, 512 + 3, kNone, "que/1:G.0.5"},
+        {"Il/Y.0.1 dit/#240.8.14 qu'/G.0.5+#17.0.17 elle/Y.36.1 maison/A.36.10 ./", 1, 513 + 2, kNone, "qu'/1:G.0.5"},
         // "à cause de": three preposition parts; "à" keeps its readings.
         {"Il/Y.0.1 rit/#128.8.14 à/#32.0.15+A.0.10 cause/A.36.10+#128.8.14 de/!.64.15+h.8.7 lui/_.0.2 ./", 1, 0,
          kNone, "à/2:,.0.15 cause/1:,.36.15 de/1:,.64.15"},
