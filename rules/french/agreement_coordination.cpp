@@ -19,8 +19,6 @@ u8 LinkValue(i32 s) {
     return link >= 1 && link <= 127 ? link : static_cast<u8>(s);
 }
 
-i32 LastWordOf(i32 s) { return s + 1 < SegCount() ? First(s + 1) - 1 : Count() - 1; }
-bool Numeral(i32 w) { return Cls(w) == 'R' || Cls(w) == 'S'; }
 bool Comma(u8 kind) { return kind == 16 || kind == 21; }
 
 void LinkPrepositionalGroups() {

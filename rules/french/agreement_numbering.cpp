@@ -36,9 +36,6 @@ void Single(Numbering& n, i32 i) {
     W(i).ClauseNumber = n.counter;
 }
 
-bool CatIn(i32 i, u8 lo, u8 hi) { return Cat(i) >= lo && Cat(i) <= hi; }
-u8 LastCat(i32 i) { return Cat(i, Readings(i) > 0 ? Readings(i) - 1 : 0); }
-bool Comparative(i32 i) { return Is(i, "plus") || Is(i, "moins") || Is(i, "mieux"); }
 
 // "Light" feature byte: singular or no number, and not feminine.
 bool Light(u8 f) { return (f & 15) <= 7 && (f & 0xF0) != 0x20; }

@@ -62,9 +62,6 @@ void MergeLikeRecords() {
     }
 }
 
-// The last word of record s.
-i32 LastWordOf(i32 s) { return s + 1 < SegCount() ? First(s + 1) - 1 : Count() - 1; }
-
 void MakeConjunction(i32 from, i32 words) {
     for (i32 w = from; w < from + words; ++w) W(w).ReadingCategories[0] = 16;
 }

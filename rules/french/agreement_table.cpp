@@ -30,14 +30,10 @@ RuleReport ReportFromGlobals(RuleCode code, i32 pos) {
 
 namespace {
 
-bool CatIn(i32 i, u8 lo, u8 hi) { return Cat(i) >= lo && Cat(i) <= hi; }
 // A feature byte as the groups read it: without the mark of a form used
 // only before a consonant. The mark stays in the word table, so that a
 // later call of the same sentence still finds its 52.
 u8 GroupFeat(i32 i, i32 r = 0) { return static_cast<u8>(Feat(i, r) & 127); }
-u8 LastCat(i32 i) { return Cat(i, Readings(i) > 0 ? Readings(i) - 1 : 0); }
-bool Comparative(i32 i) { return Is(i, "plus") || Is(i, "moins") || Is(i, "mieux"); }
-bool Numeral(i32 i) { return Cls(i) == 'R' || Cls(i) == 'S'; }
 bool BeginsAny(i32 i, const char* const* list) {
     for (; *list != nullptr; ++list)
         if (Begins(i, *list)) return true;

@@ -17,6 +17,15 @@ inline SegmentRecord& Seg(i32 s) { return gSegments.ClampedAt(s); }
 inline i32 SegCount() { return static_cast<i32>(gSegmentCount); }
 inline u8 Kind(i32 s) { return Seg(s).SegmentKind; }
 inline i32 First(i32 s) { return Seg(s).FirstWord; }
+// The last word of record s (the word before the next record, or the
+// sentence's last word).
+inline i32 LastWordOf(i32 s) { return s + 1 < SegCount() ? First(s + 1) - 1 : rules::Count() - 1; }
+
+// Word tests shared by the stages.
+inline bool CatIn(i32 i, u8 lo, u8 hi) { return rules::Cat(i) >= lo && rules::Cat(i) <= hi; }
+inline u8 LastCat(i32 i) { return rules::Cat(i, rules::Readings(i) > 0 ? rules::Readings(i) - 1 : 0); }
+inline bool Comparative(i32 i) { return rules::Is(i, "plus") || rules::Is(i, "moins") || rules::Is(i, "mieux"); }
+inline bool Numeral(i32 i) { return rules::Cls(i) == 'R' || rules::Cls(i) == 'S'; }
 
 // Findings the group table holds back until the call is over: a group
 // disagreement (41, completed once the table stands) and a form used only

@@ -70,6 +70,13 @@ std::string DescribeHits(const std::vector<Hit>& hits) {
     return out.empty() ? " nothing" : out;
 }
 
+// The code column: the code, or the code and the detail ("41/2").
+bool SameCode(const Hit& h, const std::string& column) {
+    const std::size_t slash = column.find('/');
+    if (slash == std::string::npos) return std::to_string(h.code) == column;
+    return std::to_string(h.code) == column.substr(0, slash) && std::to_string(h.detail) == column.substr(slash + 1);
+}
+
 using acceptance::Describe;
 using acceptance::Found;
 
@@ -169,7 +176,7 @@ protected:
             if (!k->grammar || !k->Finding()) continue;
             bool held = false;
             for (const Hit& h : hits) {
-                held = held || (std::to_string(h.code) == k->code && h.start <= k->start && h.end >= k->end &&
+                held = held || (SameCode(h, k->code) && h.start <= k->start && h.end >= k->end &&
                                 (k->variant == "-" || (k->variant.size() == 1 && h.variant == static_cast<u8>(k->variant[0]))));
             }
             if (!held) why += " no " + k->code + (k->variant == "-" ? "" : "'" + k->variant + "'") + " at " +

@@ -78,29 +78,31 @@ std::string Records() {
     return s;
 }
 
+struct NumberingCase {
+    const char* words;
+    const char* numbers;
+};
+const NumberingCase kNumberingCases[] = {
+    // An article before "plus" inside an open group joins it; with no
+    // group open it opens one.
+    {"la/d.36.7 femme/A.36.10 la/d.36.7 plus/#20.0.18 belle/B.36.10 ./", "1 1 1 1 1 0"},
+    {"il/].23.1 est/#131.14.14 la/d.36.7 plus/#20.0.18 belle/B.36.10 ./", "1 0 2 2 2 0"},
+    // Day names, "divers", "nombreux", "certains" inside a group join it.
+    {"le/c.20.7 lundi/Q.20.8 matin/A.20.10 ./", "1 1 1 0"},
+    {"les/e.12.7 divers/Q.24.8 pays/A.28.10 ./", "1 1 1 0"},
+    {"de/j.0.7 nombreux/Q.24.8 amis/A.24.10 ./", "1 1 1 0"},
+    {"des/e.12.7 certains/Q.24.8 amis/A.24.10 ./", "1 1 1 0"},
+    // A word of several readings after the head closes the group; before
+    // the head it joins with its noun reading.
+    {"le/c.20.7 chat/A.20.10 ferme/A.36.10+#128.1.14 ./", "1 1 0 0"},
+    {"la/d.36.7 ferme/#128.1.14+A.36.10 ./", "1 1 0"},
+    // A noun after a conjugated verb opens a group; personal pronouns and
+    // verbs stand alone.
+    {"il/].23.1 voit/#224.8.14 Paul/A.20.10 ./", "1 0 2 0"},
+};
+
 TEST_F(FrenchAgreementTest, GroupNumbering) {
-    struct Case {
-        const char* words;
-        const char* numbers;
-    } cases[] = {
-        // An article before "plus" inside an open group joins it; with no
-        // group open it opens one.
-        {"la/d.36.7 femme/A.36.10 la/d.36.7 plus/#20.0.18 belle/B.36.10 ./", "1 1 1 1 1 0"},
-        {"il/].23.1 est/#131.14.14 la/d.36.7 plus/#20.0.18 belle/B.36.10 ./", "1 0 2 2 2 0"},
-        // Day names, "divers", "nombreux", "certains" inside a group join it.
-        {"le/c.20.7 lundi/Q.20.8 matin/A.20.10 ./", "1 1 1 0"},
-        {"les/e.12.7 divers/Q.24.8 pays/A.28.10 ./", "1 1 1 0"},
-        {"de/j.0.7 nombreux/Q.24.8 amis/A.24.10 ./", "1 1 1 0"},
-        {"des/e.12.7 certains/Q.24.8 amis/A.24.10 ./", "1 1 1 0"},
-        // A word of several readings after the head closes the group; before
-        // the head it joins with its noun reading.
-        {"le/c.20.7 chat/A.20.10 ferme/A.36.10+#128.1.14 ./", "1 1 0 0"},
-        {"la/d.36.7 ferme/#128.1.14+A.36.10 ./", "1 1 0"},
-        // A noun after a conjugated verb opens a group; personal pronouns and
-        // verbs stand alone.
-        {"il/].23.1 voit/#224.8.14 Paul/A.20.10 ./", "1 0 2 0"},
-    };
-    for (const Case& c : cases) {
+    for (const NumberingCase& c : kNumberingCases) {
         Build(c.words);
         u16 out = 0;
         EXPECT_EQ(Call(out), 0) << c.words;
@@ -120,34 +122,36 @@ TEST_F(FrenchAgreementTest, GroupNumbering) {
     EXPECT_EQ(gWords[1].ReadingCategories[0], 10);
 }
 
+struct QualifierCase {
+    const char* words;
+    std::vector<Hit> hits;  // variant 'C', extent 1
+    u16 gender, number;     // of the first
+};
+const QualifierCase kQualifierCases[] = {
+    // Rule A: an adverb-like adjective before an adjective. Both light:
+    // nothing; a light one before a heavy one: A1 at the adjective
+    // (detail 65); a heavy one: A2 at itself (66, or 65 before a light
+    // adjective).
+    {"un/h.20.7 oeil/A.20.10 grand/E.20.10 ouvert/B.20.10 ./", {}, 0, 0},
+    {"une/i.36.7 porte/A.36.10 grand/E.20.10 ouverte/B.36.10 ./", {{41, 3, 'C', 65, 1}}, 2, 1},
+    {"des/e.12.7 yeux/A.24.10 grands/E.24.10 ouverts/B.24.10 ./", {{41, 2, 'C', 66, 1}}, 1, 2},
+    {"des/e.12.7 yeux/A.24.10 grands/E.24.10 ouvert/B.20.10 ./", {{41, 2, 'C', 65, 1}}, 1, 2},
+    // Rule B: a plural colour adjective after a noun: at itself, 34 when
+    // the qualifier agrees (K from "clair"), else 33.
+    {"des/e.12.7 robes/A.40.10 bleues/}.40.10 claires/B.40.10 ./", {{41, 2, 'C', 34, 1}}, 2, 2},
+    {"des/e.12.7 robes/A.40.10 bleues/}.40.10 foncé/B.20.10 ./", {{41, 2, 'C', 33, 1}}, 2, 2},
+    // Rule C: a singular colour adjective; the qualifier must not agree:
+    // "mat" (K 2) and "foncé" (K 3) ending in e are reported at the
+    // qualifier; "clair" (K 1) only ending in s.
+    {"une/i.36.7 robe/A.36.10 bleu/}.20.10 claire/B.36.10 ./", {}, 0, 0},
+    {"une/i.36.7 robe/A.36.10 bleu/}.20.10 mate/B.36.10 ./", {{41, 3, 'C', 33, 1}}, 2, 1},
+    {"une/i.36.7 robe/A.36.10 bleu/}.20.10 foncée/B.36.10 ./", {{41, 3, 'C', 33, 1}}, 2, 1},
+    {"une/i.36.7 robe/A.36.10 bleu/}.20.10 foncés/B.24.10 ./", {{41, 3, 'C', 33, 1}}, 1, 2},
+    {"une/i.36.7 robe/A.36.10 bleu/}.20.10 foncé/B.20.10 ./", {}, 0, 0},
+};
+
 TEST_F(FrenchAgreementTest, QualifierChecks) {
-    struct Case {
-        const char* words;
-        std::vector<Hit> hits;  // variant 'C', extent 1
-        u16 gender, number;     // of the first
-    } cases[] = {
-        // Rule A: an adverb-like adjective before an adjective. Both light:
-        // nothing; a light one before a heavy one: A1 at the adjective
-        // (detail 65); a heavy one: A2 at itself (66, or 65 before a light
-        // adjective).
-        {"un/h.20.7 oeil/A.20.10 grand/E.20.10 ouvert/B.20.10 ./", {}, 0, 0},
-        {"une/i.36.7 porte/A.36.10 grand/E.20.10 ouverte/B.36.10 ./", {{41, 3, 'C', 65, 1}}, 2, 1},
-        {"des/e.12.7 yeux/A.24.10 grands/E.24.10 ouverts/B.24.10 ./", {{41, 2, 'C', 66, 1}}, 1, 2},
-        {"des/e.12.7 yeux/A.24.10 grands/E.24.10 ouvert/B.20.10 ./", {{41, 2, 'C', 65, 1}}, 1, 2},
-        // Rule B: a plural colour adjective after a noun: at itself, 34 when
-        // the qualifier agrees (K from "clair"), else 33.
-        {"des/e.12.7 robes/A.40.10 bleues/}.40.10 claires/B.40.10 ./", {{41, 2, 'C', 34, 1}}, 2, 2},
-        {"des/e.12.7 robes/A.40.10 bleues/}.40.10 foncé/B.20.10 ./", {{41, 2, 'C', 33, 1}}, 2, 2},
-        // Rule C: a singular colour adjective; the qualifier must not agree:
-        // "mat" (K 2) and "foncé" (K 3) ending in e are reported at the
-        // qualifier; "clair" (K 1) only ending in s.
-        {"une/i.36.7 robe/A.36.10 bleu/}.20.10 claire/B.36.10 ./", {}, 0, 0},
-        {"une/i.36.7 robe/A.36.10 bleu/}.20.10 mate/B.36.10 ./", {{41, 3, 'C', 33, 1}}, 2, 1},
-        {"une/i.36.7 robe/A.36.10 bleu/}.20.10 foncée/B.36.10 ./", {{41, 3, 'C', 33, 1}}, 2, 1},
-        {"une/i.36.7 robe/A.36.10 bleu/}.20.10 foncés/B.24.10 ./", {{41, 3, 'C', 33, 1}}, 1, 2},
-        {"une/i.36.7 robe/A.36.10 bleu/}.20.10 foncé/B.20.10 ./", {}, 0, 0},
-    };
-    for (const Case& c : cases) {
+    for (const QualifierCase& c : kQualifierCases) {
         Build(c.words);
         word_table::StartSeries();
         u16 out = 0;
@@ -170,33 +174,35 @@ TEST_F(FrenchAgreementTest, QualifierChecks) {
     EXPECT_EQ(gWords[3].ReadingCategories[0], 18);
 }
 
+struct AgreementCase {
+    const char* words;
+    std::vector<Hit> hits;
+};
+const AgreementCase kAgreementCases[] = {
+    {"ces/O.8.8 chat/A.20.10 ./", {{41, 1, 0, 2, 2}}},             // number: plural selector
+    {"elle/^.39.3 conduit/#224.8.14 mon/m.20.8 voiture/A.36.10 ./", {{41, 3, 0, 1, 1}}},  // gender
+    {"ces/O.8.8 chats/A.24.10 ./", {}},
+    // A form used only before a consonant (bit 7) before a vowel or an
+    // h: 52 at the second word, extent its index; not with 152 or 156.
+    {"il/].23.1 voit/#224.8.14 ma/n.164.8 amie/C.36.10 ./", {{52, 3, 0, 0, 3}}},
+    {"le/c.20.7 beau/C.148.10 homme/A.20.10 ./", {{52, 2, 0, 0, 2}}},
+    {"il/].23.1 voit/#224.8.14 ma/n.164.8 voiture/A.36.10 ./", {}},
+    {"il/].23.1 voit/#224.8.14 ses/n.152.8 amis/C.24.10 ./", {}},
+    {"il/].23.1 voit/#224.8.14 ses/n.156.8 amis/C.24.10 ./", {}},
+    // In grammar mode a disagreement at the third word cuts the group.
+    {"ces/O.8.8 beaux/B.24.10 chat/A.20.10 ./", {}},
+    // Two disagreeing groups: two findings, the earlier first.
+    {"ces/O.8.8 chat/A.20.10 voient/#224.9.14 mon/m.20.8 voiture/A.36.10 ./",
+     {{41, 1, 0, 2, 2}, {41, 4, 0, 1, 1}}},
+    // A 52 and a 42 found before a held 41 leave after it: the
+    // dispatcher takes the codes in rising order.
+    {"ma/n.164.8 amie/C.36.10 voit/#224.8.14 ces/O.8.8 chat/A.20.10 ./", {{41, 4, 0, 2, 2}, {52, 1, 0, 0, 1}}},
+    {"il/].23.1 voit/#224.8.14 chacun/K.20.8 des/%.8.9 filles/A.40.10 et/#16.0.16 ces/O.8.8 chat/A.20.10 ./",
+     {{41, 7, 0, 2, 2}, {42, 2, 0, 0, 3}}},
+};
+
 TEST_F(FrenchAgreementTest, GroupAgreementAndFormsBeforeAVowel) {
-    struct Case {
-        const char* words;
-        std::vector<Hit> hits;
-    } cases[] = {
-        {"ces/O.8.8 chat/A.20.10 ./", {{41, 1, 0, 2, 2}}},             // number: plural selector
-        {"elle/^.39.3 conduit/#224.8.14 mon/m.20.8 voiture/A.36.10 ./", {{41, 3, 0, 1, 1}}},  // gender
-        {"ces/O.8.8 chats/A.24.10 ./", {}},
-        // A form used only before a consonant (bit 7) before a vowel or an
-        // h: 52 at the second word, extent its index; not with 152 or 156.
-        {"il/].23.1 voit/#224.8.14 ma/n.164.8 amie/C.36.10 ./", {{52, 3, 0, 0, 3}}},
-        {"le/c.20.7 beau/C.148.10 homme/A.20.10 ./", {{52, 2, 0, 0, 2}}},
-        {"il/].23.1 voit/#224.8.14 ma/n.164.8 voiture/A.36.10 ./", {}},
-        {"il/].23.1 voit/#224.8.14 ses/n.152.8 amis/C.24.10 ./", {}},
-        {"il/].23.1 voit/#224.8.14 ses/n.156.8 amis/C.24.10 ./", {}},
-        // In grammar mode a disagreement at the third word cuts the group.
-        {"ces/O.8.8 beaux/B.24.10 chat/A.20.10 ./", {}},
-        // Two disagreeing groups: two findings, the earlier first.
-        {"ces/O.8.8 chat/A.20.10 voient/#224.9.14 mon/m.20.8 voiture/A.36.10 ./",
-         {{41, 1, 0, 2, 2}, {41, 4, 0, 1, 1}}},
-        // A 52 and a 42 found before a held 41 leave after it: the
-        // dispatcher takes the codes in rising order.
-        {"ma/n.164.8 amie/C.36.10 voit/#224.8.14 ces/O.8.8 chat/A.20.10 ./", {{41, 4, 0, 2, 2}, {52, 1, 0, 0, 1}}},
-        {"il/].23.1 voit/#224.8.14 chacun/K.20.8 des/%.8.9 filles/A.40.10 et/#16.0.16 ces/O.8.8 chat/A.20.10 ./",
-         {{41, 7, 0, 2, 2}, {42, 2, 0, 0, 3}}},
-    };
-    for (const Case& c : cases) {
+    for (const AgreementCase& c : kAgreementCases) {
         Build(c.words);
         std::vector<Hit> hits = Dispatch();
         for (Hit& h : hits) {
@@ -218,17 +224,19 @@ TEST_F(FrenchAgreementTest, GroupAgreementAndFormsBeforeAVowel) {
     EXPECT_EQ(Numbers(), "1 1 1 0");
 }
 
+struct TimeDateCase {
+    const char* words;
+    i32 record;  // the record marked as a time or date expression
+};
+const TimeDateCase kTimeDateCases[] = {
+    {"il/].23.1 vient/#224.8.14 une/i.36.7 fois/A.44.10 ./", 2},
+    {"il/].23.1 vient/#224.8.14 le/c.20.7 matin/A.20.10 ./", 2},
+    {"il/].23.1 vient/#224.8.14 la/d.36.7 semaine/A.36.10 prochaine/B.36.10 ./", 2},
+    {"il/].23.1 vient/#224.8.14 le/c.20.7 5/R.4.8 mars/A.20.10 ./", 2},
+};
+
 TEST_F(FrenchAgreementTest, TimeDateAndNumeralMarks) {
-    struct Case {
-        const char* words;
-        i32 record;  // the record marked as a time or date expression
-    } cases[] = {
-        {"il/].23.1 vient/#224.8.14 une/i.36.7 fois/A.44.10 ./", 2},
-        {"il/].23.1 vient/#224.8.14 le/c.20.7 matin/A.20.10 ./", 2},
-        {"il/].23.1 vient/#224.8.14 la/d.36.7 semaine/A.36.10 prochaine/B.36.10 ./", 2},
-        {"il/].23.1 vient/#224.8.14 le/c.20.7 5/R.4.8 mars/A.20.10 ./", 2},
-    };
-    for (const Case& c : cases) {
+    for (const TimeDateCase& c : kTimeDateCases) {
         Build(c.words);
         u16 out = 0;
         EXPECT_EQ(Call(out), 0) << c.words;
@@ -314,39 +322,41 @@ TEST_F(FrenchAgreementTest, HeldDisagreementForms) {
     }
 }
 
+struct RewritingCase {
+    const char* words;
+    const char* records;
+};
+const RewritingCase kRewritingCases[] = {
+    {"", ""},
+    {"chat/A.20.10", "10:0-0 1/1 0 255"},
+    {"le/c.20.7 chat/A.20.10 dort/#224.8.14", "24:0-1 1/1 0 255 14:2-2 0/1 0 255"},
+    // Coordinated groups after a verb, followed by a prepositional group:
+    // one record, masculine plural; two feminine groups: feminine
+    // plural; "ou" with two singulars: number not settled.
+    {"il/].23.1 voit/#224.8.14 le/c.20.7 chien/A.20.10 et/#16.0.16 la/d.36.7 chatte/A.36.10 de/&.0.15 "
+     "Paul/@.20.10 ./",
+     "24:0-0 1/1 0 255 14:1-1 0/1 0 255 23:2-3 1/2 0 255 23:7-8 1/1 4 255"},
+    {"il/].23.1 voit/#224.8.14 la/d.36.7 table/A.36.10 et/#16.0.16 la/d.36.7 chaise/A.36.10 de/&.0.15 "
+     "Paul/@.20.10 ./",
+     "24:0-0 1/1 0 255 14:1-1 0/1 0 255 23:2-3 2/2 0 255 23:7-8 1/1 4 255"},
+    {"il/].23.1 voit/#224.8.14 le/c.20.7 chien/A.20.10 ou/#16.0.16 le/c.20.7 chat/A.20.10 de/&.0.15 "
+     "Paul/@.20.10 ./",
+     "24:0-0 1/1 0 255 14:1-1 0/1 0 255 23:2-3 1/0 0 255 23:7-8 1/1 4 255"},
+    // Ending the sentence, or before a relative pronoun: apart.
+    {"il/].23.1 voit/#224.8.14 le/c.20.7 chien/A.20.10 et/#16.0.16 la/d.36.7 chatte/A.36.10 ./",
+     "24:0-0 1/1 0 255 14:1-1 0/1 0 255 23:2-3 1/1 0 255 16:4-4 0/0 0 255 24:5-6 2/1 0 255"},
+    // Two participle records, the first without gender: one record with
+    // the second one's gender.
+    {"aimé/A.4.11 et/#16.0.16 chérie/A.36.11", "11:0-0 2/1 0 255"},
+    // Pronoun groups (kind 25 while the merge runs) are never merged.
+    {"tous/K.24.6 et/#16.0.16 chacun/K.20.6 ./", "24:0-0 1/2 0 255 16:1-1 0/0 0 255 24:2-2 1/1 0 255"},
+    // Two prepositions make one record; a comma before "et" goes.
+    {"il/].23.1 court/#224.8.14 sur/#34.0.15 dans/#34.0.15 la/d.36.7 rue/A.36.10 ./",
+     "24:0-0 1/1 0 255 14:1-1 0/1 0 255 23:2-5 2/1 0 255"},
+};
+
 TEST_F(FrenchAgreementTest, TableRewriting) {
-    struct Case {
-        const char* words;
-        const char* records;
-    } cases[] = {
-        {"", ""},
-        {"chat/A.20.10", "10:0-0 1/1 0 255"},
-        {"le/c.20.7 chat/A.20.10 dort/#224.8.14", "24:0-1 1/1 0 255 14:2-2 0/1 0 255"},
-        // Coordinated groups after a verb, followed by a prepositional group:
-        // one record, masculine plural; two feminine groups: feminine
-        // plural; "ou" with two singulars: number not settled.
-        {"il/].23.1 voit/#224.8.14 le/c.20.7 chien/A.20.10 et/#16.0.16 la/d.36.7 chatte/A.36.10 de/&.0.15 "
-         "Paul/@.20.10 ./",
-         "24:0-0 1/1 0 255 14:1-1 0/1 0 255 23:2-3 1/2 0 255 23:7-8 1/1 4 255"},
-        {"il/].23.1 voit/#224.8.14 la/d.36.7 table/A.36.10 et/#16.0.16 la/d.36.7 chaise/A.36.10 de/&.0.15 "
-         "Paul/@.20.10 ./",
-         "24:0-0 1/1 0 255 14:1-1 0/1 0 255 23:2-3 2/2 0 255 23:7-8 1/1 4 255"},
-        {"il/].23.1 voit/#224.8.14 le/c.20.7 chien/A.20.10 ou/#16.0.16 le/c.20.7 chat/A.20.10 de/&.0.15 "
-         "Paul/@.20.10 ./",
-         "24:0-0 1/1 0 255 14:1-1 0/1 0 255 23:2-3 1/0 0 255 23:7-8 1/1 4 255"},
-        // Ending the sentence, or before a relative pronoun: apart.
-        {"il/].23.1 voit/#224.8.14 le/c.20.7 chien/A.20.10 et/#16.0.16 la/d.36.7 chatte/A.36.10 ./",
-         "24:0-0 1/1 0 255 14:1-1 0/1 0 255 23:2-3 1/1 0 255 16:4-4 0/0 0 255 24:5-6 2/1 0 255"},
-        // Two participle records, the first without gender: one record with
-        // the second one's gender.
-        {"aimé/A.4.11 et/#16.0.16 chérie/A.36.11", "11:0-0 2/1 0 255"},
-        // Pronoun groups (kind 25 while the merge runs) are never merged.
-        {"tous/K.24.6 et/#16.0.16 chacun/K.20.6 ./", "24:0-0 1/2 0 255 16:1-1 0/0 0 255 24:2-2 1/1 0 255"},
-        // Two prepositions make one record; a comma before "et" goes.
-        {"il/].23.1 court/#224.8.14 sur/#34.0.15 dans/#34.0.15 la/d.36.7 rue/A.36.10 ./",
-         "24:0-0 1/1 0 255 14:1-1 0/1 0 255 23:2-5 2/1 0 255"},
-    };
-    for (const Case& c : cases) {
+    for (const RewritingCase& c : kRewritingCases) {
         Build(c.words);
         u16 out = 0;
         EXPECT_EQ(Call(out), 0) << c.words;
@@ -376,24 +386,49 @@ TEST_F(FrenchAgreementTest, LinksAfterASimpleMerge) {
     EXPECT_EQ(gWords[3].LinkedWord, 7);
 }
 
+struct GuardCase {
+    const char* words;
+    RuleCode code;
+};
+const GuardCase kGuardCases[] = {
+    {"il/].23.1 aime/#224.51.14 ces/O.8.8 chat/A.20.10 ./", 41},          // demonstrative
+    {"elle/^.39.3 conduit/#224.8.14 mon/m.20.8 voiture/A.36.10 ./", 41},  // possessive
+    {"il/].23.1 a/#194.6.14 mal/A.20.10 aux/g.24.9 dents/A.40.10 ./", 0},  // contracted article
+    {"il/].23.1 voit/#224.8.14 une/S.40.8 poupée/A.36.10 ./", 0},           // numeral reading
+    {"c'/F.20.4 est/#131.14.14 mon/m.20.8 fils/A.24.10 ./", 0},           // noun in -s
+    {"il/].23.1 voit/#224.8.14 ces/O.8.8 tout/A.20.10 petits/B.24.10 bancs/A.24.10 ./", 0},  // adverb "tout"
+};
+
 TEST_F(FrenchAgreementTest, DataGuardHoldsBackWhatOurDataCannotSupport) {
     french_agreement::gGroupAgreementDataGuard = true;
-    struct Case {
-        const char* words;
-        RuleCode code;
-    } cases[] = {
-        {"il/].23.1 aime/#224.51.14 ces/O.8.8 chat/A.20.10 ./", 41},          // demonstrative
-        {"elle/^.39.3 conduit/#224.8.14 mon/m.20.8 voiture/A.36.10 ./", 41},  // possessive
-        {"il/].23.1 a/#194.6.14 mal/A.20.10 aux/g.24.9 dents/A.40.10 ./", 0},  // contracted article
-        {"il/].23.1 voit/#224.8.14 une/S.40.8 poupée/A.36.10 ./", 0},           // numeral reading
-        {"c'/F.20.4 est/#131.14.14 mon/m.20.8 fils/A.24.10 ./", 0},           // noun in -s
-        {"il/].23.1 voit/#224.8.14 ces/O.8.8 tout/A.20.10 petits/B.24.10 bancs/A.24.10 ./", 0},  // adverb "tout"
-    };
-    for (const Case& c : cases) {
+    for (const GuardCase& c : kGuardCases) {
         Build(c.words);
         word_table::StartSeries();
         u16 out = 0;
         EXPECT_EQ(Call(out), c.code) << c.words;
+    }
+}
+
+// The report loop on every sentence of the tables above, in both modes:
+// each result passes the resume test and the loop ends on 0.
+TEST_F(FrenchAgreementTest, EveryResultPassesTheResumeTest) {
+    std::vector<const char*> sentences;
+    for (const NumberingCase& c : kNumberingCases) sentences.push_back(c.words);
+    for (const QualifierCase& c : kQualifierCases) sentences.push_back(c.words);
+    for (const AgreementCase& c : kAgreementCases) sentences.push_back(c.words);
+    for (const TimeDateCase& c : kTimeDateCases) sentences.push_back(c.words);
+    for (const RewritingCase& c : kRewritingCases) sentences.push_back(c.words);
+    for (const GuardCase& c : kGuardCases) sentences.push_back(c.words);
+    for (const u16 mode : {0, 1}) {
+        gAnalysisMode = mode;
+        for (const bool guard : {false, true}) {
+            french_agreement::gGroupAgreementDataGuard = guard;
+            for (const char* words : sentences) {
+                SCOPED_TRACE(std::string(words) + (mode ? " (analysis)" : "") + (guard ? " (guard)" : ""));
+                Build(words);
+                Dispatch();
+            }
+        }
     }
 }
 
