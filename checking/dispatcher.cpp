@@ -207,29 +207,9 @@ RuleCode PrepareWords(DispatchState& s, DispatcherStorage& st) {
     return 0;
 }
 
-u32 TotalReadings() {
-    u32 total = 0;
-    for (i32 i = 0; i < gWordCount; ++i) total += gWords[i].ReadingCount;
-    return total;
-}
-
 void RunLanguagePasses(DispatchState& s, DispatcherStorage& st) {
     if (gCheckingLanguage == 0) {
-        s.questionFlag = 0;
-        DisambiguateEnglishReadings(0);
-        u32 total = TotalReadings();
-        // The numbered passes end when the readings total settles, and after
-        // pass 31 in any case: some rules add readings.
-        for (i16 pass = 1; pass < 32; ++pass) {
-            const u32 previous = total;
-            const i16 r = DisambiguateEnglishReadings(pass);
-            if (r == 1) s.questionFlag = 0x10;
-            if (r == 2) s.questionFlag = 0x20;
-            if (r > 256) break;
-            total = TotalReadings();
-            if (total == previous) break;
-        }
-        s.locution = DisambiguateEnglishReadings(32);
+        s.locution = RunEnglishPasses(s.questionFlag);
         return;
     }
     if (gWordCount == 0) return;

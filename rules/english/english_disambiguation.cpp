@@ -251,3 +251,36 @@ i16 DisambiguateEnglishReadings(i16 pass) {
     EliminateByCategoryPairs(s);
     return s.result != 0 ? s.result : ResolveEnglishNounPhraseNumber(pass);
 }
+
+u32 gEnglishPassRuns = 0;
+u32 gEnglishPassCalls = 0;
+
+namespace {
+
+u32 TotalReadings() {
+    u32 total = 0;
+    for (i32 i = 0; i < Count(); ++i) total += Readings(i);
+    return total;
+}
+
+}  // namespace
+
+i16 RunEnglishPasses(u8& questionFlag) {
+    questionFlag = 0;
+    ++gEnglishPassRuns;
+    DisambiguateEnglishReadings(0);
+    u32 calls = 2;
+    u32 total = TotalReadings();
+    for (i16 pass = 1; pass < 32; ++pass) {
+        const u32 previous = total;
+        const i16 r = DisambiguateEnglishReadings(pass);
+        ++calls;
+        if (r == 1) questionFlag = 0x10;
+        if (r == 2) questionFlag = 0x20;
+        if (r > 256) break;
+        total = TotalReadings();
+        if (total == previous) break;
+    }
+    gEnglishPassCalls += calls;
+    return DisambiguateEnglishReadings(32);
+}

@@ -11,6 +11,17 @@
 // 768..1023 rule 32, each plus a word index.
 i16 DisambiguateEnglishReadings(i16 pass);
 
+// The pass loop: pass 0, the numbered passes until the readings total
+// settles or a result above 256 comes (after pass 31 in any case: some
+// rules add readings), then pass 32, whose result it returns. A result 1
+// or 2 of the numbered passes sets `questionFlag` to 0x10 or 0x20 (the
+// last one wins; 0 when none).
+i16 RunEnglishPasses(u8& questionFlag);
+// Runs of the pass loop and calls of the passes they made, for the figures
+// of the test log.
+extern u32 gEnglishPassRuns;
+extern u32 gEnglishPassCalls;
+
 // 1: the passes also report a word whose only reading fits no reading of a
 // neighbour, and "to" before words that fit none of its uses. 0 (the
 // default) until the set-phrase and noun-phrase stages settle the words
