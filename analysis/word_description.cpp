@@ -8,7 +8,7 @@
 
 #include "analysis/description_steps.h"
 #include "analysis/xml_escape.h"
-#include "checking/explanation_texts.h"
+#include "checking/explanation.h"
 #include "checking/word_access.h"
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"

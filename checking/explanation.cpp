@@ -1,11 +1,10 @@
-// Explanation buffer and the dispatch on the interface language.
+// The explanation buffer.
 #include "checking/explanation.h"
 
 #include <cstdarg>
 
 #include "frame/bounded_string.h"
 #include "frame/format.h"
-#include "frame/settings.h"
 
 void ClearExplanationText() {
     if (gExplanationText.data != nullptr && gExplanationText.count > 0) gExplanationText.data[0] = 0;
@@ -22,12 +21,4 @@ void AppendExplanationText(const char* format, ...) {
     FormatToBufferV(reinterpret_cast<char*>(gExplanationText.data) + length, capacity - length,
                     format, arguments);
     va_end(arguments);
-}
-
-void FormatErrorExplanation(u16 code) {
-    if (gInterfaceLanguage == 3) {
-        FormatErrorExplanationFrench(code);
-    } else {
-        FormatErrorExplanationEnglish(code);
-    }
 }

@@ -1,14 +1,12 @@
 // Explanation texts: the message buffer handed with every finding, its two
-// operations, and the dispatch to the text builder of the interface
-// language.
+// operations (explanation.cpp), and the text of a finding built into it by
+// the decision tree of explanation_builder.cpp.
 //
 // The buffer itself, gExplanationText (4096 bytes, NUL-terminated Mac
 // Roman), is a frame table (frame/tables.h); the spacing messages of the
 // punctuation check write into it too.
-//
-// Text builders: FormatErrorExplanationFrench and
-// FormatErrorExplanationEnglish are defined in checking/texts_*.cpp.
 #pragma once
+#include "frame/bounded_array.h"
 #include "frame/tables.h"
 #include "frame/types.h"
 
@@ -23,11 +21,23 @@ void ClearExplanationText();
 // already there stays.
 void AppendExplanationText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// Fills gExplanationText for a finding of the given rule code from the
-// report fields: the French builder when gInterfaceLanguage is 3, the
-// English one otherwise.
+// Fills gExplanationText for a finding of the given code from the report
+// fields: in French when gInterfaceLanguage is 3, in English otherwise.
 void FormatErrorExplanation(u16 code);
 
-// Per-language builders; each starts with ClearExplanationText.
-void FormatErrorExplanationFrench(u16 code);
-void FormatErrorExplanationEnglish(u16 code);
+// Word-analysis services the texts call, installed by the subsystems that
+// provide them. While one is null its answer is "nothing": no homophone
+// descriptions (code 32 prints two empty entries), no vowel sound for words
+// beginning with h, y, o or u (code 52), no base form written (code 49).
+//
+// Homophone descriptions of word `word`: up to 12 entries of the form
+// "word = meaning" written into `entries` (120 bytes each); returns the
+// number of entries.
+using HomophoneDescriber = u16 (*)(i16 word, char (*entries)[120]);
+// 1 when the word begins with a vowel sound.
+using VowelSoundTest = u16 (*)(const BoundedString& text);
+// Writes the base form of word `word` into its BaseText.
+using BaseFormWriter = void (*)(i16 word);
+extern HomophoneDescriber gHomophoneDescriber;
+extern VowelSoundTest gVowelSoundTest;
+extern BaseFormWriter gBaseFormWriter;

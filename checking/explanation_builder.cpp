@@ -1,6 +1,7 @@
 // The decision tree of the explanation texts, shared by both interface
 // languages. It reads the report fields of the finding and the words of
-// the sentence, and appends the passages of the chosen language. The two
+// the sentence, and appends the passages of the chosen language from the
+// table of explanation_texts.cpp. The two
 // languages take the same tests in the same order except in three places,
 // named where they occur: the closing mark of the homophone pair (code 32),
 // the "à" test of the French word-sequence chain (code 40), and the word
@@ -49,7 +50,7 @@ using Phrase = WorkString<72>;
 
 struct Builder {
     u16 french;
-    const char* Text(TextId id) const { return french != 0 ? FrenchText(id) : EnglishText(id); }
+    const char* Text(TextId id) const { return ExplanationText(id, french); }
 };
 
 // Appends one passage, formatted with the arguments.
@@ -92,13 +93,13 @@ void EmptyNames() {
 
 void FillClassNames(const Builder& b) {
     EmptyNames();
-    for (u32 i = 1; i <= 19; ++i) SetName(i, b.french != 0 ? FrenchClassName(i) : EnglishClassName(i));
+    for (u32 i = 1; i <= 19; ++i) SetName(i, ClassNameText(i, b.french));
 }
 
 void FillCategoryNames(const Builder& b) {
     EmptyNames();
     for (u32 i = 1; i <= 17; ++i)
-        SetName(i, b.french != 0 ? FrenchCategoryName(i) : EnglishCategoryName(i));
+        SetName(i, CategoryNameText(i, b.french));
 }
 
 const char* ListName(u32 index) {
@@ -108,7 +109,7 @@ const char* ListName(u32 index) {
 
 const char* ClassName(const Builder& b, i32 word) {
     const u8 c = Class(word);
-    if (c >= 0x80) return b.french != 0 ? FrenchClassName(2) : EnglishClassName(2);
+    if (c >= 0x80) return ClassNameText(2, b.french);
     return c >= 0x40 ? ListName(c - 0x40u) : "";
 }
 
@@ -389,9 +390,9 @@ void ExplainFrenchSequenceOther(const Builder& b) {
 void ExplainFrenchSequence(const Builder& b) {
     const i32 p = P();
     if (Class(p) == 0x18 || Class(p - 1) == 0x17)
-        SetName(18, b.french != 0 ? FrenchFixedExpressionName() : EnglishFixedExpressionName());
+        SetName(18, FixedExpressionNameText(b.french));
     else if (Class(p) == 0x14)
-        SetName(18, b.french != 0 ? FrenchAdverbName() : EnglishAdverbName());
+        SetName(18, AdverbNameText(b.french));
     const u8 variant = gErrorVariant;
     if (variant == 'P') {
         Say(b, kT40FrPronounOrder);
@@ -778,8 +779,6 @@ void ExplainSentenceNotes(const Builder& b, u16 code) {
     }
 }
 
-}  // namespace
-
 void BuildErrorExplanation(u16 code, u16 french) {
     const Builder b{french};
     ClearExplanationText();
@@ -814,3 +813,7 @@ void BuildErrorExplanation(u16 code, u16 french) {
         default: ExplainSentenceNotes(b, code); break;
     }
 }
+
+}  // namespace
+
+void FormatErrorExplanation(u16 code) { BuildErrorExplanation(code, gInterfaceLanguage == 3 ? 1 : 0); }

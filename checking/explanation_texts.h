@@ -1,13 +1,12 @@
-// The explanation texts of the rule codes: one decision tree
-// (explanation_builder.cpp) shared by both interface languages, and the
-// texts of each language (texts_english.cpp, texts_french.cpp) looked up by
-// the identifiers below.
+// The explanation texts of the finding codes: one decision tree
+// (explanation_builder.cpp) shared by both interface languages, and one
+// table of passages (explanation_texts.cpp), each with its English and its
+// French text, looked up by the identifiers below.
 //
 // An identifier names one passage: the texts appended at one step of the
 // tree, in order. Where a passage holds a placeholder ("%s", "%d") the tree
 // passes its arguments; a passage never holds a literal '%'.
 #pragma once
-#include "frame/bounded_array.h"
 #include "frame/types.h"
 
 enum TextId : u16 {
@@ -100,40 +99,15 @@ enum TextId : u16 {
     kTextCount
 };
 
-// Texts of a passage (Mac Roman, "" for a passage the language lacks).
-const char* EnglishText(TextId id);
-const char* FrenchText(TextId id);
+// Text of a passage in the interface language (French when `french` is
+// non-zero; Mac Roman, "" for a passage the language lacks).
+const char* ExplanationText(TextId id, u16 french);
 
 // Names of the class letters A..S (index 1..19, by letter - 0x40) and of the
 // syntactic categories 1..17; "" elsewhere.
-const char* EnglishClassName(u32 index);
-const char* FrenchClassName(u32 index);
-const char* EnglishCategoryName(u32 index);
-const char* FrenchCategoryName(u32 index);
+const char* ClassNameText(u32 index, u16 french);
+const char* CategoryNameText(u32 index, u16 french);
 // Category name 18 under French checking: the fixed-expression part and the
 // adverb.
-const char* EnglishFixedExpressionName();
-const char* EnglishAdverbName();
-const char* FrenchFixedExpressionName();
-const char* FrenchAdverbName();
-
-// The shared tree: fills gExplanationText for the code, in French when
-// `french` is non-zero.
-void BuildErrorExplanation(u16 code, u16 french);
-
-// Word-analysis services the texts call, installed by the subsystems that
-// provide them. While one is null its answer is "nothing": no homophone
-// descriptions (code 32 prints two empty entries), no vowel sound for words
-// beginning with h, y, o or u (code 52), no base form written (code 49).
-//
-// Homophone descriptions of word `word`: up to 12 entries of the form
-// "word = meaning" written into `entries` (120 bytes each); returns the
-// number of entries.
-using HomophoneDescriber = u16 (*)(i16 word, char (*entries)[120]);
-// 1 when the word begins with a vowel sound.
-using VowelSoundTest = u16 (*)(const BoundedString& text);
-// Writes the base form of word `word` into its BaseText.
-using BaseFormWriter = void (*)(i16 word);
-extern HomophoneDescriber gHomophoneDescriber;
-extern VowelSoundTest gVowelSoundTest;
-extern BaseFormWriter gBaseFormWriter;
+const char* FixedExpressionNameText(u16 french);
+const char* AdverbNameText(u16 french);

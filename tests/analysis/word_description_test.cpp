@@ -6,7 +6,7 @@
 #include "../checking/acceptance_fixture.h"
 #include "analysis/paragraph_frame.h"
 #include "analysis/word_description.h"
-#include "checking/explanation_texts.h"
+#include "checking/explanation.h"
 #include "frame/mac_roman.h"
 #include "frame/records.h"
 #include "frame/report.h"

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "checking/explanation.h"
-#include "checking/explanation_texts.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
