@@ -14,6 +14,7 @@
 #include "frame/tagged_words.h"
 #include "inflection/verb_forms.h"
 #include "morphology/correction_finishing.h"
+#include "morphology/english_grades.h"
 #include "morphology/section_walk.h"
 #include "morphology/verb_candidates.h"
 #include "morphology/word_lookup.h"
@@ -97,42 +98,6 @@ void CasedQuoted(i32 k, BoundedString& s) {
 
 // ---- English fixed recipes ----------------------------------------------------------
 
-bool EnglishKnown(BoundedString& s) {
-    u16 count = 0;
-    Work36 copy;
-    TextCopy(copy.s, s);
-    gCaseMode = 65535;
-    return LookupWordForm(0, copy.s, gWordTagCodes, count) > 0 && count > 0;
-}
-
-// Comparative or superlative of a word; true when the dictionary knows it.
-bool Graded(const BoundedString& word, bool superlative, BoundedString& out) {
-    const char* fixed = nullptr;
-    if (TextEquals(word, "good") || TextEquals(word, "well")) fixed = superlative ? "best" : "better";
-    else if (TextEquals(word, "bad")) fixed = superlative ? "worst" : "worse";
-    else if (TextEquals(word, "far")) fixed = superlative ? "furthest" : "further";
-    if (fixed != nullptr) {
-        CopyCString(out, fixed);
-        return true;
-    }
-    const u8 last = TextLast(word);
-    TextCopy(out, word);
-    if (last == 'y') {
-        TextCut(out, TextLen(out) - 1);
-        AppendCString(out, superlative ? "iest" : "ier");
-    } else if (last == 'e') {
-        AppendCString(out, superlative ? "st" : "r");
-    } else {
-        AppendCString(out, superlative ? "est" : "er");
-    }
-    if (EnglishKnown(out)) return true;
-    if (last == 'y' || last == 'e') return false;
-    TextCopy(out, word);
-    AppendByteToString(out, last);
-    AppendCString(out, superlative ? "est" : "er");
-    return EnglishKnown(out);
-}
-
 bool EnglishFixed(BoundedString& first, i32 i) {
     const BoundedString& t = gWords[i].WordText;
     Work36 a, b;
@@ -194,12 +159,12 @@ bool EnglishFixed(BoundedString& first, i32 i) {
             return true;
         }
         case 'Q':
-            if (Graded(gWords[i + 1].WordText, true, first)) gErrorExtent = 1;
+            if (EnglishGradedForm(gWords[i + 1].WordText, true, first)) gErrorExtent = 1;
             else gErrorExtent = kNoCorrection;
             return true;
         case 'M': {
             const i32 k = i + gErrorDetail + 1;
-            if (!Graded(gWords[k].WordText, false, a.s)) {
+            if (!EnglishGradedForm(gWords[k].WordText, false, a.s)) {
                 gErrorExtent = kNoCorrection;
                 return true;
             }

@@ -2,6 +2,7 @@
 // lower-case "i", an adjective after its noun, "more" / "most" with the
 // wrong adjective form, a main verb negated with a bare "not", and the
 // number agreement inside a noun phrase.
+#include "morphology/english_grades.h"
 #include "rules/english/english_phrase_heads.h"
 #include "rules/english/english_phrase_rules.h"
 #include "rules/english/english_phrase_stage.h"
@@ -34,6 +35,15 @@ RuleReport Finding(RuleCode code, i32 pos, u8 variant, u16 detail = 0) {
 
 bool LastWord(i32 w) { return w >= Count() - 1; }
 
+// A short adjective whose -er (or -est) form our dictionary knows: "more"
+// or "most" before one is a comparison built the wrong way ("more alive",
+// "more self-" are not).
+bool GradesWithEnding(i32 w, bool superlative) {
+    if (!ShortAdjective(w)) return false;
+    Work36 graded;
+    return EnglishGradedForm(W(w).WordText, superlative, graded.s);
+}
+
 // 40 'P': an adjective of one reading right after its noun.
 bool AdjectiveAfterNoun(i32 w) {
     static const char* const kAfter[] = {"as", "enough", nullptr};
@@ -61,10 +71,10 @@ u8 ComparisonVariant(i32 w, i32 s) {
     }
     if (w >= 1 && Is(w - 1, "most") && !ShortAdjective(w) && !LastWord(w) && Is(w + 1, "than")) return 'L';
     if (!ShortAdjective(w)) return 0;
-    if (MoreWithShort(w, s)) return 'M';
+    if (MoreWithShort(w, s)) return GradesWithEnding(w, false) ? 'M' : 0;
     const u8 before = Cls(w - 2);
-    if (w > 1 && before >= 101 && before <= 123 && before != 'h' && Is(w - 1, "most")) return 'Q';
-    return 0;
+    const bool most = w > 1 && before >= 101 && before <= 123 && before != 'h' && Is(w - 1, "most");
+    return most && GradesWithEnding(w, true) ? 'Q' : 0;
 }
 
 }  // namespace
@@ -81,8 +91,8 @@ bool ShortAdjective(i32 w) {
 }
 
 RuleCode CheckLowerCaseI(i32 f, u16& out) {
-    if (!Begins(f, "i") || W(f).WordCaseMode != 0 || Cls(f) != 'U' || !MayReport(40, f)) return 0;
-    return Commit(Finding(40, f, 'i'), out);
+    if (!Begins(f, "i") || W(f).WordCaseMode != 0 || Cls(f) != 'U' || !MayReport(kCodeWordSequence, f)) return 0;
+    return Commit(Finding(kCodeWordSequence, f, 'i'), out);
 }
 
 RuleCode CheckBareNot(i32 i, u16& out) {
@@ -91,19 +101,19 @@ RuleCode CheckBareNot(i32 i, u16& out) {
     if (i >= Count() - 1 || (Model(i) >= 28 && Model(i) <= 38) || !Is(i + 1, "not")) return 0;
     if (i != Count() - 2 && IsOneOf(i + 2, kExcused)) return 0;
     if (Mark(i) == 'T' || Begins(i, "believ") || Begins(i, "suppos") || Begins(i, "expect")) return 0;
-    if (!MayReport(40, i + 1)) return 0;
-    return Commit(Finding(40, i + 1, 'N'), out);
+    if (!MayReport(kCodeWordSequence, i + 1)) return 0;
+    return Commit(Finding(kCodeWordSequence, i + 1, 'N'), out);
 }
 
 RuleCode CheckPhraseWordRules(PhraseCall& c, i32 w, u8 number, u16& out) {
     const i32 s = c.segments;
     if (Readings(w) == 1 && Cls(w) == 'B' && W(w).QuoteFlags == 0 && Cat(w) != 8) {
         if (number != 2) {
-            if (AdjectiveAfterNoun(w) && GateAtRecordBefore(40, s, true)) return Commit(Finding(40, w, 'P'), out);
+            if (AdjectiveAfterNoun(w) && GateAtRecordBefore(kCodeWordSequence, s, true)) return Commit(Finding(kCodeWordSequence, w, 'P'), out);
         } else if (gEnglishPhraseNumberReports != 0 && w >= 1 && VerbClass(w - 1) && Mark(w - 1) >= 128 && !c.agreement.held &&
-                   GateAtRecordBefore(41, s, false)) {
+                   GateAtRecordBefore(kCodeQualifierAgreement, s, false)) {
             // Not while an agreement finding is held: it is reported first.
-            return Commit(Finding(41, w, 'J'), out);
+            return Commit(Finding(kCodeQualifierAgreement, w, 'J'), out);
         }
     }
     if (Readings(w) != 1 || (Cls(w) != 'B' && Cat(w) != 18)) return 0;
@@ -111,14 +121,14 @@ RuleCode CheckPhraseWordRules(PhraseCall& c, i32 w, u8 number, u16& out) {
     if (variant == 0) return 0;
     const u16 detail = variant == 'M' && w > 2 && Is(w - 2, "and") && Is(w - 3, "more") ? 2 : 0;
     c.comparison.held = true;
-    c.comparison.report = Finding(40, w, variant, detail);
-    if (!GateAtRecordBefore(40, s, false)) return 0;
+    c.comparison.report = Finding(kCodeWordSequence, w, variant, detail);
+    if (!GateAtRecordBefore(kCodeWordSequence, s, false)) return 0;
     c.comparison.held = false;
     return Commit(c.comparison.report, out);
 }
 
 RuleCode RetryHeldComparison(PhraseCall& c, i32 at, u16& out) {
-    if (!c.comparison.held || at <= c.comparison.report.pos || !MayReport(40, c.comparison.report.pos)) return 0;
+    if (!c.comparison.held || at <= c.comparison.report.pos || !MayReport(kCodeWordSequence, c.comparison.report.pos)) return 0;
     c.comparison.held = false;
     return Commit(c.comparison.report, out);
 }
@@ -131,9 +141,9 @@ void CheckPhraseAgreement(PhraseCall& c, const PhraseFacts& p) {
     // The finding is reported (and gated) at the noun, before a closing
     // participle or verb form.
     const i32 at = Cat(p.last) > 11 ? p.last - 1 : p.last;
-    if (gLastRule > 41 || (gLastRule == 41 && static_cast<i16>(at) <= gLastErrorPos)) return;
+    if (gLastRule > kCodeQualifierAgreement || (gLastRule == kCodeQualifierAgreement && static_cast<i16>(at) <= gLastErrorPos)) return;
     RuleReport r;
-    r.code = 41;
+    r.code = kCodeQualifierAgreement;
     r.pos = at;
     r.extent = own;
     u16 selector = 0;
@@ -142,7 +152,7 @@ void CheckPhraseAgreement(PhraseCall& c, const PhraseFacts& p) {
     } else if (p.genderConflict || p.numberConflict) {
         selector = p.gender != 0 ? static_cast<u16>(2 * p.gender + p.number - 2) : p.number;
     }
-    if (gLastRule == 40 && gLastErrorPos == static_cast<i16>(at)) r.extent = kNoCorrection;
+    if (gLastRule == kCodeWordSequence && gLastErrorPos == static_cast<i16>(at)) r.extent = kNoCorrection;
     r.gender = p.lastGender;
     r.number = p.lastNumber;
     r.detail = static_cast<u16>((p.genderConflict ? 1 : 0) + (p.numberConflict ? 2 : 0));

@@ -98,9 +98,9 @@ RuleCode CompleteAgreementReport(PhraseCall& c, u16& out) {
 RuleCode CheckCommaEnumeration(i32 j, u16& out) {
     if (Seg(j).SegmentKind != 21 || Seg(j - 1).SegmentKind != Seg(j + 1).SegmentKind) return 0;
     const i32 comma = Seg(j).FirstWord;
-    if (!MayReport(40, comma)) return 0;
+    if (!MayReport(kCodeWordSequence, comma)) return 0;
     RuleReport r;
-    r.code = 40;
+    r.code = kCodeWordSequence;
     r.pos = comma;
     r.variant = 'W';
     r.extent = 1;

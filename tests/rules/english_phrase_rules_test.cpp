@@ -8,6 +8,7 @@
 #include <string>
 
 #include "../checking/word_table_fixture.h"
+#include "krzlib.h"
 #include "rules/english/english_clause_stages.h"
 #include "rules/english/english_phrase_rules.h"
 #include "rules/english/english_phrase_stage.h"
@@ -20,9 +21,13 @@ using word_table::Build;
 using word_table::Hit;
 using word_table::Text;
 
+// The English dictionary is opened: the comparison rules look up the -er
+// and -est forms of the adjective.
 class EnglishPhraseTest : public word_table::WordTableTest {
 protected:
     void SetUp() override {
+        KRZInit(0, 1);
+        KRZSetLanguage(0);
         WordTableTest::SetUp();
         gCheckingLanguage = 0;
         gClauseMark = 0;
@@ -35,6 +40,7 @@ protected:
         gClauseMark = 0;
         gAnalysisMode = 0;
         WordTableTest::TearDown();
+        KRZEnd();
     }
 };
 
@@ -112,6 +118,7 @@ TEST_F(EnglishPhraseTest, CurrencyAmountsBecomeNumberAndUnit) {
             EXPECT_EQ(gWords[0].ReadingFeatures[0], 4) << c.sentence;
         }
     }
+    EXPECT_NE(english::DollarLemma(), 0u);  // the noun "dollar" of our data
     EXPECT_EQ(gWords[1].ReadingLemmaRefs[0], english::DollarLemma());
     Build("$ 1/S.12.8 a/h.4.7 year/A.4.10 ./");
     Call();
@@ -287,6 +294,8 @@ TEST_F(EnglishPhraseTest, WordOrderFindings) {
     for (const char* s : {"I/U.5.1 do/#128.0.14.34 not/#20.0.18 like/#128.0.13.16 it/[.7.2 ./",
                           "I/U.5.1 believe/#128.0.14.16 not/#20.0.18 ./",
                           "he/].23.1 is/#128.1.14.165 taller/B.4.10 than/#17.0.17 me/V.0.2 ./",
+                          // no -er form in the dictionary: "more" is right
+                          "he/].23.1 is/#128.1.14.165 more/#20.0.18 alive/B.4.10 than/#17.0.17 me/V.0.2 ./",
                           "she/^.39.1 owns/#128.1.14.1 a/h.4.7 car/A.4.10 ./",
                           "I/U.5.1 know/#128.0.14.1 not/#20.0.18 only/#20.0.18 this/O.4.8 ./",
                           "a/h.4.7 bit/A.4.10 red/B.4.10.180 ./", "a/h.4.7 car/A.4.10 red/B.4.10.180 enough/#20.0.18 ./",
