@@ -13,6 +13,7 @@
 #include "rules/french/french_rules.h"
 
 DispatcherHook gDispatcherTestHook = nullptr;
+u32 gRefusedCascadeResults = 0;
 
 namespace {
 
@@ -434,6 +435,8 @@ void RunClauseGate(DispatchState& s) {
             s.held = r;
             s.heldPos = pos;
             Fire(r, pos);
+        } else if (r != 0 && r != kCodeMissingVerb) {
+            ++gRefusedCascadeResults;
         }
         return;
     }

@@ -16,3 +16,7 @@ u8 RemapEnglishClass(u8 c);
 // returns and runs nothing else. Only tests set it.
 using DispatcherHook = RuleCode (*)(u16 mode);
 extern DispatcherHook gDispatcherTestHook;
+// Cascade results (other than 55) that the resume test refused since the
+// count was last set to 0: a rule that gates otherwise than it reports.
+// Only tests read it.
+extern u32 gRefusedCascadeResults;

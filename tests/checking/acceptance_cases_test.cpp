@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "acceptance_fixture.h"
+#include "checking/dispatcher.h"
 #include "checking/paragraph.h"
 #include "frame/records.h"
 #include "frame/report.h"
@@ -53,6 +54,7 @@ u16 RecordHit(i32 first, i32 last, RuleCode code, u16 detail, u16 kind, const Bo
 std::vector<Hit> Record(const std::string& utf8) {
     gHits.clear();
     gDuplicateStop = false;
+    gRefusedCascadeResults = 0;
     const std::string text = acceptance::Utf8ToWindows1252(utf8);
     static ParagraphErrorRecord table[KRZ_MAX_PARAGRAPH_ERRORS];
     CheckParagraphSentences(text.c_str(), 0, static_cast<i32>(text.size()), table, {1, 1, 0, 0}, RecordHit);
@@ -171,7 +173,12 @@ protected:
     std::string CodeMismatch(const std::string& sentence, const std::vector<const CaseLine*>& lines) {
         const std::vector<Hit> hits = Record(sentence);
         std::string why;
+        // The properties of the report loop: it ends on 0, and every result
+        // of the clause cascade that the dispatcher tests passes the resume
+        // test (a refused one is a rule that gates otherwise than it reports).
         if (gDuplicateStop) why = " (the report loop ended on the duplicate stop)";
+        if (gRefusedCascadeResults != 0)
+            why += " (" + std::to_string(gRefusedCascadeResults) + " cascade results refused by the resume test)";
         for (const CaseLine* k : lines) {
             if (!k->grammar || !k->Finding()) continue;
             bool held = false;
