@@ -12,6 +12,7 @@
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "krzlib.h"
+#include "lexicon/lex_store.h"
 
 namespace {
 
@@ -56,6 +57,17 @@ TEST_F(LoaderTest, StartSetsTheCallDefaults) {
     EXPECT_EQ(std::memcmp(gCharClasses.data, gCharClassesSource.data, 256), 0);
     EXPECT_EQ(std::memcmp(gLetterCodes.data, gLetterCodesSource.data, 256), 0);
     EXPECT_EQ(std::memcmp(gCategoryPairTable.data, gCategoryPairSource.data, 361), 0);
+}
+
+// The loader resets the user lexicon, a layer above it, through the layer
+// hook that KRZInit installs.
+TEST_F(LoaderTest, StartResetsTheUserLexiconThroughItsHook) {
+    RestartLibrary(3, 0);
+    LexLookupSuspended = 1;
+    const u32 edits = LexEditCount;
+    RestartLibrary(3, 0);
+    EXPECT_EQ(LexLookupSuspended, 0);
+    EXPECT_NE(LexEditCount, edits);
 }
 
 TEST_F(LoaderTest, BlocksAreConvertedOrViewedInPlace) {
