@@ -105,6 +105,10 @@ void PresentParticiple(i32 i) {
 
 bool ConjugatedVerb(i32 k) { return Cat(k) == 14 && (Readings(k) == 1 || Cls(k) == 242); }
 bool Joins(i32 k) { return Readings(k) == 1 && (Cat(k) == 16 || Cat(k) > 19); }
+// A subject or object pronoun's category: a pronoun coordinated with it
+// gives its case (a word of no category, such as the record past the
+// sentence's end after a closing full stop, gives none).
+bool CaseCategory(u8 cat) { return cat == 1 || cat == 2; }
 bool Introducer(i32 k) { return Readings(k) == 1 && (In(Cat(k), 5, 17) || Is(k, "that")); }
 
 // 1 subject, 2 object, 0 undecided by the tests of steps 1 to 6 and 9.
@@ -126,9 +130,9 @@ void PersonalPronoun(const WalkState& s, i32 i) {
     const u8 c = PronounCase(i);
     if (c != 0) {
         w.ReadingCategories[0] = c;
-    } else if (Joins(i + 1) && Cat(i + 2) < 3) {
+    } else if (Joins(i + 1) && Exists(i + 2) && CaseCategory(Cat(i + 2))) {
         w.ReadingCategories[0] = Cat(i + 2);
-    } else if (i > 1 && Joins(i - 1) && Cat(i - 2) < 3) {
+    } else if (i > 1 && Joins(i - 1) && CaseCategory(Cat(i - 2))) {
         w.ReadingCategories[0] = Cat(i - 2);
     } else if (Is(i - 1, "like") && Cat(i - 2) == 10) {
         w.ReadingCategories[0] = 18;

@@ -160,6 +160,25 @@ TEST_F(NounPhraseNumberTest, Findings) {
     }
 }
 
+TEST_F(NounPhraseNumberTest, PersonalPronounTakesTheCaseOfItsCoordinate) {
+    struct Case {
+        const char* sentence;
+        i32 word;
+        u8 category;  // after pass 0
+    } cases[] = {
+        {"he/].23.1 and/#16.0.16 you/#92.10.3 went/#128.3.14.1+A.4.10 ./", 2, 1},
+        {"and/#16.0.16 then/#20.0.18 you/#92.10.3 and/#16.0.16 him/_.0.2 ./", 2, 2},
+        // before the closing full stop nothing is coordinated: the word
+        // past the sentence has no category to give
+        {"humour/A.4.10+#128.0.14.1 it/[.7.3 ./", 1, 3},
+    };
+    for (const Case& c : cases) {
+        Build(c.sentence);
+        ResolveEnglishNounPhraseNumber(0);
+        EXPECT_EQ(gWords[c.word].ReadingCategories[0], c.category) << c.sentence;
+    }
+}
+
 TEST_F(NounPhraseNumberTest, QuestionFlag) {
     struct Case {
         const char* sentence;
