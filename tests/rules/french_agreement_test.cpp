@@ -409,6 +409,36 @@ TEST_F(FrenchAgreementTest, DataGuardHoldsBackWhatOurDataCannotSupport) {
     }
 }
 
+// What the sentence-analysis cascade sees differently: an ambiguous word
+// keeps its first reading outside the groups, quotes join their group, a
+// sign gets a record of its own, coordinated groups stay apart.
+struct AnalysisCase {
+    const char* words;
+    const char* numbers[2];  // grammar, analysis
+    u16 records[2];
+};
+const AnalysisCase kAnalysisCases[] = {
+    {"la/d.36.7 ferme/#128.1.14+A.36.10 ./", {"1 1 0", "1 0 0"}, {1, 3}},
+    {"le/c.20.7 \"/#0.0.20 chat/A.20.10 ./", {"1 0 0 0", "1 1 1 0"}, {1, 2}},
+    {"il/].23.1 voit/#224.8.14 le/c.20.7 chien/A.20.10 et/#16.0.16 la/d.36.7 chatte/A.36.10 de/&.0.15 "
+     "Paul/@.20.10 ./",
+     {"1 0 2 2 0 3 3 0 5 0", "1 0 2 2 0 3 3 0 5 0"},
+     {4, 7}},
+};
+
+TEST_F(FrenchAgreementTest, AnalysisModeBranches) {
+    for (const AnalysisCase& c : kAnalysisCases) {
+        for (const u16 mode : {0, 1}) {
+            gAnalysisMode = mode;
+            Build(c.words);
+            u16 out = 0;
+            EXPECT_EQ(Call(out), 0) << c.words << " mode " << mode;
+            EXPECT_EQ(Numbers(), c.numbers[mode]) << c.words << " mode " << mode;
+            EXPECT_EQ(gSegmentCount, c.records[mode]) << c.words << " mode " << mode << ": " << Records();
+        }
+    }
+}
+
 // The report loop on every sentence of the tables above, in both modes:
 // each result passes the resume test and the loop ends on 0.
 TEST_F(FrenchAgreementTest, EveryResultPassesTheResumeTest) {
@@ -419,6 +449,7 @@ TEST_F(FrenchAgreementTest, EveryResultPassesTheResumeTest) {
     for (const TimeDateCase& c : kTimeDateCases) sentences.push_back(c.words);
     for (const RewritingCase& c : kRewritingCases) sentences.push_back(c.words);
     for (const GuardCase& c : kGuardCases) sentences.push_back(c.words);
+    for (const AnalysisCase& c : kAnalysisCases) sentences.push_back(c.words);
     for (const u16 mode : {0, 1}) {
         gAnalysisMode = mode;
         for (const bool guard : {false, true}) {
