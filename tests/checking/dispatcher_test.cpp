@@ -70,8 +70,15 @@ TEST_F(DispatcherTest, RepeatedWords) {
     for (const Case& c : cases) {
         gCheckingLanguage = c.language;
         const Hit h = First(c.sentence);
+        if (c.code == 0) {
+            // Other rules may find the repeat wrong ("Le Le" is an article
+            // before an article); the repetition rule does not.
+            Build(c.sentence);
+            for (const Hit& other : Series()) EXPECT_NE(other.code, 16) << c.sentence;
+            continue;
+        }
         EXPECT_EQ(h.code, c.code) << c.sentence;
-        if (c.code != 0) {
+        {
             EXPECT_EQ(h.pos, c.pos) << c.sentence;
             EXPECT_EQ(h.extent, c.pos) << c.sentence;
         }
@@ -84,15 +91,19 @@ TEST_F(DispatcherTest, FindingsComeInAscendingOrderOnce) {
     const std::vector<Hit> hits = Series();
     std::ostringstream all;
     for (const Hit& h : hits) all << h;
-    ASSERT_EQ(hits.size(), 4u) << all.str();
+    // The locution matcher's category pairs find an article before an
+    // article (40 at the second "le").
+    ASSERT_EQ(hits.size(), 5u) << all.str();
     EXPECT_EQ(hits[0].code, 1);
     EXPECT_EQ(hits[0].pos, 5);
     EXPECT_EQ(hits[1].code, 16);
     EXPECT_EQ(hits[1].pos, 4);
-    EXPECT_EQ(hits[2].code, 48);
-    EXPECT_EQ(hits[2].detail, 3u);  // parentheses
-    EXPECT_EQ(hits[3].code, 59);
-    EXPECT_EQ(hits[3].variant, 'P');
+    EXPECT_EQ(hits[2].code, 40);
+    EXPECT_EQ(hits[2].pos, 4);
+    EXPECT_EQ(hits[3].code, 48);
+    EXPECT_EQ(hits[3].detail, 3u);  // parentheses
+    EXPECT_EQ(hits[4].code, 59);
+    EXPECT_EQ(hits[4].variant, 'P');
     for (std::size_t k = 1; k < hits.size(); ++k) {
         const bool ascending = hits[k].code > hits[k - 1].code ||
                                (hits[k].code == hits[k - 1].code && hits[k].pos > hits[k - 1].pos);

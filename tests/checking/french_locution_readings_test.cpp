@@ -25,8 +25,13 @@ struct Word {
 };
 std::vector<Word> gSnapshot;
 
+// The words as the matcher left them in the first mode-1 call: every
+// reading as "class.features.category.mark".
+std::vector<std::string> gMatched;
+
 void Snapshot(u16 mode) {
-    if (mode == 1 && gSnapshot.empty()) {
+    const bool first = mode == 1 && gSnapshot.empty();
+    if (first) {
         for (i32 i = 0; i < gWordCount; ++i) {
             const WordRecord& w = gWords[i];
             gSnapshot.push_back({reinterpret_cast<const char*>(w.WordText.data), w.ReadingCount, w.ReadingClasses[0],
@@ -34,6 +39,17 @@ void Snapshot(u16 mode) {
         }
     }
     MatchFrenchLatinLocutions(mode);
+    if (!first) return;
+    for (i32 i = 0; i < gWordCount; ++i) {
+        const WordRecord& w = gWords[i];
+        std::string readings;
+        for (i32 r = 0; r < w.ReadingCount; ++r) {
+            if (r) readings += '+';
+            readings += std::to_string(w.ReadingClasses[r]) + "." + std::to_string(w.ReadingFeatures[r]) + "." +
+                        std::to_string(w.ReadingCategories[r]) + "." + std::to_string(w.ReadingMarks[r]);
+        }
+        gMatched.push_back(readings);
+    }
 }
 
 class FrenchLocutionReadingsTest : public acceptance::AcceptanceTest {
@@ -49,6 +65,7 @@ protected:
     // The snapshot of the sentence's first mode-1 pass.
     const std::vector<Word>& Pass(const std::string& sentence) {
         gSnapshot.clear();
+        gMatched.clear();
         Grammar(sentence);
         return gSnapshot;
     }
@@ -101,6 +118,29 @@ TEST_F(FrenchLocutionReadingsTest, AuFurEtAMesureByWhatFollows) {
     }
 }
 
+// The matcher's first pass settles readings every later French rule reads:
+// an imperative opening the sentence, an attributive verb and the reading
+// its neighbour loses, a stressed pronoun after an article as a noun.
+TEST_F(FrenchLocutionReadingsTest, FirstPassSettlesReadings) {
+    Pass("Prends ton livre.");
+    ASSERT_GE(gMatched.size(), 1u);
+    const std::string prends = gMatched[0];
+    ASSERT_EQ(prends.find('+'), std::string::npos) << prends;  // one reading
+    const int cls = std::stoi(prends);
+    EXPECT_EQ(prends.substr(prends.find('.')), ".48.14.54") << prends;
+    EXPECT_GE(cls % 16, 8) << prends;  // the imperative flag
+
+    Pass("Il reste calme.");
+    ASSERT_GE(gMatched.size(), 3u);
+    EXPECT_EQ(gMatched[1].find('+'), std::string::npos) << gMatched[1];
+    EXPECT_EQ(gMatched[1].substr(gMatched[1].find('.')), ".51.14.129") << gMatched[1];
+    EXPECT_EQ(gMatched[2].find(".14."), std::string::npos) << gMatched[2];  // no verb reading left
+
+    Pass("C'est le moi profond.");
+    ASSERT_GE(gMatched.size(), 4u);
+    EXPECT_EQ(gMatched[3].substr(0, gMatched[3].rfind('.') + 1), "65.20.10.") << gMatched[3];  // noun, masculine singular
+}
+
 TEST_F(FrenchLocutionReadingsTest, FindingsSuggestTheLocution) {
     struct Case {
         const char* sentence;
@@ -115,6 +155,9 @@ TEST_F(FrenchLocutionReadingsTest, FindingsSuggestTheLocution) {
         {"Nous sommes arrivés à la même fois.", "la"},
         {"C'est le jour quand il est venu.", "où"},
         {"Une vielle femme.", "vieille"},
+        {"Tu me fais heureux.", "rends"},
+        {"C'est lui qui à raison.", "qui a"},
+        {"Je pense a toi.", "pense à"},
     };
     static ParagraphErrorRecord table[KRZ_MAX_PARAGRAPH_ERRORS];
     for (const Case& c : cases) {

@@ -232,26 +232,4 @@ TEST_F(EnglishDisambiguationTest, PronounCase) {
     }
 }
 
-TEST(CategoryPairTable, HoldsTheTableOfTheEliminationRules) {
-    const char* rows[19] = {
-        "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "1 0 1 1 0 0 0 0 3 0 3 3 3 3 1 0 1 1 3",
-        "1 0 1 1 3 1 3 1 3 3 1 3 1 1 1 1 3 1 1", "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1",
-        "1 0 1 1 0 1 0 1 0 1 1 1 1 0 1 1 1 1 1", "1 1 1 1 1 3 1 1 1 1 3 3 1 1 1 1 1 1 1",
-        "1 0 1 1 0 1 0 0 0 1 3 0 1 1 1 1 1 1 1", "1 0 0 0 0 0 0 0 1 1 1 0 0 0 0 3 1 0 1",
-        "1 3 1 3 3 3 0 1 1 1 1 1 1 3 1 1 1 1 1", "1 0 0 0 0 0 0 0 1 0 1 0 0 0 0 0 0 0 1",
-        "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "1 0 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1",
-        "1 0 1 1 1 1 1 1 1 1 1 1 1 1 3 1 1 1 1", "1 0 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1",
-        "1 1 1 1 1 1 1 1 1 1 1 1 1 1 3 1 1 1 1", "1 0 1 1 1 1 3 1 1 1 1 1 1 1 0 3 1 0 1",
-        "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "1 1 1 1 1 1 1 1 1 1 1 1 1 1 3 1 3 1 1",
-        "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1",
-    };
-    ASSERT_EQ(gCategoryPairSource.count, 361u);
-    for (i32 left = 0; left < 19; ++left) {
-        std::string got;
-        for (i32 right = 0; right < 19; ++right)
-            got += (right ? " " : "") + std::to_string(gCategoryPairSource[left * 19 + right]);
-        EXPECT_EQ(got, rows[left]) << "row " << left;
-    }
-}
-
 }  // namespace
