@@ -4,7 +4,7 @@
 // the first pass run again).
 #include <cstring>
 
-#include "checking/report.h"
+#include "frame/report.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"

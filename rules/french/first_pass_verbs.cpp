@@ -2,7 +2,7 @@
 // the verb-noun and verb-adjective locutions of the first pass: nouns of
 // "avoir lieu", "faire peur" made adverb-like, and the reports of "me fait
 // heureux", "connais que" and "est vingt ans".
-#include "checking/report.h"
+#include "frame/report.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
