@@ -228,9 +228,13 @@ TEST_F(WordAnalysisExports, StemsCountEveryOccurrence) {
     ASSERT_GE(chat, 0);
     EXPECT_EQ(frequencies[chat], 3u);
     for (int j = 0; j < count; ++j) EXPECT_STRNE(reinterpret_cast<const char*>(stems + 36 * j), ".");
+    // The counting twin counts every occurrence.
     int16_t total = 0;
-    KRZCountMaxStemForms(text, 0, &total);
-    EXPECT_GE(total, 6);
+    KRZCountMaxStemForms("Chat. Chat. Chat.", 0, &total);
+    EXPECT_EQ(total, 3);
+    KRZStem("Chat. Chat. Chat.", 0, 16, &count, stems, frequencies);
+    ASSERT_EQ(count, 1);
+    EXPECT_EQ(frequencies[0], 3u);
     // A full list drops the new stems and says so.
     EXPECT_EQ(KRZStem(text, 0, 1, &count, stems, frequencies), 1);
     EXPECT_EQ(count, 1);

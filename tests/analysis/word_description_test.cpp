@@ -73,6 +73,41 @@ TEST_F(WordDescriptionTest, FrenchElementsOfSubjectAndVerb) {
               "<V rang=\"2\" nbr=\"sg\" gen=\"O\" prs=\"3\" temps=\"pres\" rolegram=\"vactif\" fc=\"dormir\">dort</V>");
 }
 
+// What the grammar cascades leave: one clause over the sentence, the verb
+// linked to it.
+void OneClause(i32 verb) {
+    gSegmentCount = 1;
+    gSegments[0] = SegmentRecord{};
+    gSegments[0].FirstWord = 0;
+    gSegments[0].LastWord = 0;
+    gWords[verb].LinkedWord = 0;
+}
+
+TEST_F(WordDescriptionTest, FrenchVerbRoleNamesItsSubjects) {
+    Start(3, "chat");
+    KRZSetInterfLanguage(3);
+    Load("Le chat dort.");
+    OneClause(2);
+    // No subject listed: no role text, nothing cut from the lead.
+    EXPECT_EQ(Describe(2).mainCount, 1);
+    EXPECT_EQ(Utf8(main_, 1), "");
+    gWords[1].FunctionCode = 75;
+    EXPECT_EQ(Describe(2).mainCount, 2);
+    EXPECT_EQ(Utf8(main_, 1), "Il a pour sujet : «\u00A0chat\u00A0»");
+    gSegmentCount = 0;
+}
+
+// A word without a function is written "O", not as the last code of the
+// table.
+TEST_F(WordDescriptionTest, NoFunctionIsWrittenO) {
+    Start(3, "chat");
+    Load("Le chat dort.");
+    gAnalysisMode = 1;
+    gWords[1].FunctionCode = 65535;
+    Describe(1);
+    EXPECT_NE(Utf8(main_, 2).find(" rolegram=\"O\" "), std::string::npos) << Utf8(main_, 2);
+}
+
 TEST_F(WordDescriptionTest, ElementsEscapeTheirTextOnce) {
     Start(3, "chat");
     Load("Il dit \" & < ok.");

@@ -49,6 +49,18 @@ expect 2 "" conjugate manger 10
 expect 2 "" conjugate manger
 expect 2 "" conjugate manger 11
 expect 2 "" conjugate manger x
+# analyse: the kinds of a known word (25 a verb form, 9 a noun); an unknown
+# word's suggestions and status 1.
+expect 0 "25${nl}" analyse dort
+expect 0 '["9"]'"$nl" --json analyse chat
+expect 1 '[]'"$nl" --json analyse xqzwvk
+out=$("$K" analyse chatt 2>/dev/null)
+st=$?
+if [ "$st" -ne 1 ] || ! printf '%s\n' "$out" | grep -qx chatte; then
+    echo "FAIL: krzcheck analyse chatt: status $st, suggestions: $out"
+    failures=$((failures + 1))
+fi
+expect 2 "" analyse
 expect 2 "" plural
 expect 2 "" singular a b
 
