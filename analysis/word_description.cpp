@@ -8,6 +8,7 @@
 
 #include "analysis/description_steps.h"
 #include "analysis/xml_escape.h"
+#include "checking/correction_common.h"
 #include "checking/explanation.h"
 #include "checking/word_access.h"
 #include "frame/mac_roman.h"
@@ -473,6 +474,34 @@ void DescribeWordAnalysis(u16 mode, u16 wordIndex, WordDescription& d) {
 
 namespace {
 
+// The hooks run while a finding is reported: they leave the analysis slots,
+// the case mode and the report detail as the rule left them, for the
+// suggestions built after the explanation.
+struct AnalysisSlotsScope {
+    u16 tags[kAnalysisSlots];
+    u8 bytes[kAnalysisSlots];
+    u32 lemmas[kAnalysisSlots];
+    u16 caseMode, detail;
+    AnalysisSlotsScope() : caseMode(gCaseMode), detail(gErrorDetail) {
+        for (i32 k = 0; k < kAnalysisSlots; ++k) {
+            tags[k] = gWordTagCodes[k];
+            bytes[k] = gWordAnalysisBytes[k];
+            lemmas[k] = gWordLemmaRefs[k];
+        }
+    }
+    ~AnalysisSlotsScope() {
+        for (i32 k = 0; k < kAnalysisSlots; ++k) {
+            gWordTagCodes[k] = tags[k];
+            gWordAnalysisBytes[k] = bytes[k];
+            gWordLemmaRefs[k] = lemmas[k];
+        }
+        gCaseMode = caseMode;
+        gErrorDetail = detail;
+    }
+    AnalysisSlotsScope(const AnalysisSlotsScope&) = delete;
+    AnalysisSlotsScope& operator=(const AnalysisSlotsScope&) = delete;
+};
+
 // Code 32: the homophone rows of the word.
 u16 DescribeHomophones(i16 word, char (*entries)[120]) {
     static StringList alt, form, main, synonyms;
@@ -482,10 +511,9 @@ u16 DescribeHomophones(i16 word, char (*entries)[120]) {
         InitByteMatrix(main, 1, 120);
         InitByteMatrix(synonyms, 1, 120);
     }
-    const u16 savedDetail = gErrorDetail;
+    const AnalysisSlotsScope kept;
     WordDescription d{alt, form, main, synonyms};
     DescribeWordAnalysis(kDescribeExplanation, static_cast<u16>(word < 0 ? 0 : word), d);
-    gErrorDetail = savedDetail;
     for (u16 k = 0; k < d.formCount && k < 12; ++k) ExportString(entries[k], form[k], 120);
     return d.formCount;
 }
@@ -493,19 +521,14 @@ u16 DescribeHomophones(i16 word, char (*entries)[120]) {
 // Code 52: the word begins with a vowel sound (a mute h, a y or o or u read
 // as a vowel).
 u16 StartsWithVowelSoundProbe(const BoundedString& text) {
-    Work36 copy;
-    TextCopy(copy.s, text);
-    u16 count = 0;
-    const u16 saved = gCaseMode;
-    gCaseMode = kCaseAsked;
-    const i16 r = AnalyseWordForms(801, copy.s, count, AnalysisWork());
-    gCaseMode = saved;
-    return r == 1 ? 1 : 0;
+    const AnalysisSlotsScope kept;
+    return ProbesAsVowelSound(text) ? 1 : 0;
 }
 
 // Code 49: the base form of the word into its BaseText.
 void WriteBaseForm(i16 word) {
     if (!WordExists(word)) return;
+    const AnalysisSlotsScope kept;
     GetTokenBaseForm(word, gWords[word].BaseText);
 }
 

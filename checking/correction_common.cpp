@@ -83,6 +83,17 @@ u16 AnalyseCopy(u16 mode, const BoundedString& form) {
     return count > 0 ? count : 1;
 }
 
+bool ProbesAsVowelSound(const BoundedString& word) {
+    Work36 copy;
+    TextCopy(copy.s, word);
+    u16 count = 0;
+    const u16 saved = gCaseMode;
+    gCaseMode = 65535;
+    const i16 r = AnalyseWordForms(801, copy.s, count, AnalysisSlots());
+    gCaseMode = saved;
+    return r == 1;
+}
+
 bool IsKnownForm(const BoundedString& form) {
     if (GetStringLength(form) == 0) return false;
     const u16 saved = gCaseMode;

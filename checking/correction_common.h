@@ -50,6 +50,10 @@ bool AppendUnderLimit(BoundedString& correction, const BoundedString& part, i32 
 bool IsKnownForm(const BoundedString& form);
 // The analyses of `form` under `mode` into gWordTagCodes; their number.
 u16 AnalyseCopy(u16 mode, const BoundedString& form);
+// The French vowel-sound probe (analysis mode 801) of a word beginning with
+// h, y, o or u: true when it takes the forms made for a vowel ("l'homme",
+// "cet hiver"). gCaseMode is as it was.
+bool ProbesAsVowelSound(const BoundedString& word);
 // Vowel test of the correction tables: a, e, i, o, u, y or a byte above 'z'.
 bool BeginsWithVowelByte(const BoundedString& s);
 

@@ -49,20 +49,7 @@ void MergeQuotes(BoundedString& first, i32 i) {
 bool FrenchVowelSound(const BoundedString& b) {
     const u8 c = TextAt(b, 0);
     if (c == 'a' || c == 'e' || c == 'i' || (c > 'z' && c != kCCedilla)) return true;
-    if (c == 'h' || c == 'y' || c == 'o' || c == 'u') {
-        StringList slots;
-        u16 count = 0;
-        Work36 copy;
-        TextCopy(copy.s, b);
-        static StringList work;
-        if (work.valid == 0) InitByteMatrix(work, 16, 36);
-        const u16 saved = gCaseMode;
-        gCaseMode = 65535;
-        const i16 r = AnalyseWordForms(801, copy.s, count, work);
-        gCaseMode = saved;
-        return r == 1;
-    }
-    return false;
+    return (c == 'h' || c == 'y' || c == 'o' || c == 'u') && ProbesAsVowelSound(b);
 }
 
 enum class Pick { Form, Replaced, Empty, None, Refused };
