@@ -88,6 +88,7 @@ TEST_F(WordDescriptionTest, FrenchVerbRoleNamesItsSubjects) {
     KRZSetInterfLanguage(3);
     Load("Le chat dort.");
     OneClause(2);
+    for (i32 i = 0; i < static_cast<i32>(gWordCount); ++i) gWords[i].FunctionCode = 0;
     // No subject listed: no role text, nothing cut from the lead.
     EXPECT_EQ(Describe(2).mainCount, 1);
     EXPECT_EQ(Utf8(main_, 1), "");
