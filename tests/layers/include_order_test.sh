@@ -20,6 +20,21 @@ files=$(find $layers -type f \( -name '*.cpp' -o -name '*.h' \) | LC_ALL=C sort)
 
 # shellcheck disable=SC2086
 awk -v layers="$layers" -v hosts="$hosts" -v allow="$allow" '
+# A relative include ("../checking/x.h") named from the including file.
+function resolve(file, rel,    parts, n, i, out, k, j, path) {
+    n = split(file, parts, "/")
+    k = 0
+    for (i = 1; i < n; i++) out[++k] = parts[i]
+    n = split(rel, parts, "/")
+    for (i = 1; i <= n; i++) {
+        if (parts[i] == ".") continue
+        if (parts[i] == "..") { if (k > 0) k--; continue }
+        out[++k] = parts[i]
+    }
+    path = out[1]
+    for (j = 2; j <= k; j++) path = path "/" out[j]
+    return path
+}
 BEGIN {
     n = split(layers, L, " ")
     for (i = 1; i <= n; i++) rank[L[i]] = i
@@ -37,6 +52,7 @@ FNR == 1 { split(FILENAME, p, "/"); own = p[1] }
     header = $0
     sub(/^[^"]*"/, "", header)
     sub(/".*/, "", header)
+    if (header ~ /^\.\.?\//) header = resolve(FILENAME, header)
     if (split(header, q, "/") < 2 || !(q[1] in rank)) next
     if (rank[q[1]] <= rank[own]) next
     key = FILENAME " " header
