@@ -62,7 +62,7 @@ u16 AgreementExtent(const PhraseCall& c, u16 extent) {
         i32 j = r + 1;
         while (j < n && Seg(j).SegmentKind != 14) ++j;
         if (j < n && Cat(Seg(j - 1).FirstWord) == 5) return shifted(Seg(j).Number);
-    } else if (kind == 24 && Seg(r + 1).SegmentKind == 10) {
+    } else if (kind == 24 && r + 1 < n && Seg(r + 1).SegmentKind == 10) {
         const i32 d = static_cast<i32>(extent) - sel;
         if ((d == 1 || d == -1) && Seg(r + 1).Number != 0) return shifted(Seg(r + 1).Number);
     } else if (kind == 24) {

@@ -208,11 +208,19 @@ RuleCode ReadPhraseWord(PhraseCall& c, Phrase& p, i32 w, bool& cut, u16& out) {
     const bool time = MarkTimeAndMeasure(p, w);
     u8 gender = 0, number = 0;
     WordGenderNumber(w, gender, number);
+    const u8 lastGender = p.lastGender, lastNumber = p.lastNumber;
     FoldGenderNumber(p, w, gender, number);
     if (const RuleCode r = CheckPhraseWordRules(c, w, number, out); r != 0) return r;
     if (const RuleCode r = RetryHeldComparison(c, w, out); r != 0) return r;
     cut = w != p.first && CutBefore(p, w, time);
-    if (!cut) WeighHeadCandidate(p.head, w, gender, number);
+    if (cut) {
+        // The phrase ends at the word before: its last word's gender and
+        // number are those the agreement report reads.
+        p.lastGender = lastGender;
+        p.lastNumber = lastNumber;
+        return 0;
+    }
+    WeighHeadCandidate(p.head, w, gender, number);
     return 0;
 }
 

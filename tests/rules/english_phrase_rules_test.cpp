@@ -363,6 +363,13 @@ TEST_F(EnglishPhraseTest, AgreementFindingIsHeldAndCompleted) {
     EXPECT_EQ(hits[1].code, 41);
     EXPECT_EQ(hits[1].pos, 5);
     EXPECT_EQ(gErrorKind, 1);
+    // without a clash inside the phrase the determiner's number is proposed
+    EXPECT_EQ(hits[0].extent, 2);
+    // a number clash inside the phrase packs the form to propose after the
+    // determiner's own number
+    const std::vector<Hit> clash = Series("these/O.8.8 a/h.4.7 book/A.4.10 ./");
+    ASSERT_EQ(clash.size(), 1u);
+    EXPECT_EQ(clash[0], (Hit{41, 2, 0, 2, 2 + 256 * 1}));
     // a phrase closing on an adverb-like word: reported and gated at the
     // noun, so that it does not come back on the next call
     const std::vector<Hit> one = Series("a/h.4.7 cars/A.8.10 here/#20.0.18 ./");
