@@ -185,6 +185,17 @@ TEST_F(EnglishPhraseTest, NounAfterVerbAndAnalysisMode) {
     }
 }
 
+TEST_F(EnglishPhraseTest, PunctuationRecordsInAnalysisModeOnly) {
+    // a colon or a full stop gets a record of its own in analysis mode, a
+    // quotation mark never; in grammar checking none does
+    for (const u16 mode : {u16{0}, u16{1}}) {
+        gAnalysisMode = mode;
+        Build("he/].23.1 came/#128.3.14.62 : \" ./");
+        Call();
+        EXPECT_EQ(Shape(), mode ? "0-0:24 1-1:14 2-2:20 4-4:20" : "0-0:24 1-1:14") << mode;
+    }
+}
+
 TEST_F(EnglishPhraseTest, TimePhrasesAndHeldStates) {
     struct Case {
         const char* sentence;
