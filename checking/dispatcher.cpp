@@ -225,6 +225,10 @@ void RunLanguagePasses(DispatchState& s, DispatcherStorage& st) {
     if (r != 768) {
         if (MarkFrenchLocutions(0) == 2) ++s.negation;
         s.locution = MarkFrenchLocutions(1);
+    } else {
+        // A fixed error of the opening ("S'est ...", "Sur mon avis"): it
+        // stands as the locution report, rule 32 'F' at word 0.
+        s.locution = 768;
     }
     CopyString(gWords[0].WordText, st.savedFirstWord);
 }

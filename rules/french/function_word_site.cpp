@@ -53,6 +53,17 @@ void Site::takeReading(i32 p, u8 a, u8 b) const {
     if (j > 0) copyToReading0(p, j);
 }
 
+bool Site::vowelInitial(i32 p) const {
+    const u8 c = firstByte(p);
+    return c == 'a' || c == 'e' || c == 'h' || c == 'i' || c == 'o' || c == 'u' || c == 'y' || c > 0x7A;
+}
+
+void Site::nounReading() const {
+    takeReading(0, kCatNoun, kCatNoun);
+    setCat(0, kCatNoun);
+    keepOne(0);
+}
+
 void Site::locutionParts(i32 from, i32 to, u8 c, u8 k) const {
     for (i32 p = from; p <= to; ++p) {
         setCat(p, c);

@@ -83,6 +83,8 @@ struct Site {
     bool sameText(i32 p, i32 q) const { return TextSame(text(p), text(q)); }
     u8 firstByte(i32 p) const { return TextAt(text(p), 0); }
     i32 length(i32 p) const { return GetStringLength(text(p)); }
+    // The first byte is a, e, h, i, o, u, y or above 'z' (accented).
+    bool vowelInitial(i32 p) const;
 
     // Edits of reading 0.
     void setCat(i32 p, u8 c) const { word(p).ReadingCategories.ClampedAt(0) = c; }
@@ -105,6 +107,12 @@ struct Site {
     // The rule's "copy the first reading of category a (or b) into reading
     // 0": when the word holds none, reading 0 stays as it is.
     void takeReading(i32 p, u8 a, u8 b) const;
+    // lemma := j: the matched word's lemma reference of reading j goes to
+    // reading 0.
+    void lemma(i32 j) const { word(0).ReadingLemmaRefs.ClampedAt(0) = word(0).ReadingLemmaRefs.ClampedAt(j); }
+    // The noun reading of the matched word: its first reading of category
+    // 10 (reading 0 as it is when none), category 10, one reading.
+    void nounReading() const;
 
     // Fixed locutions over positions from..to: every word gets the
     // locution's category and class (the counts are the rule's to set).

@@ -11,6 +11,8 @@
 #include "../checking/word_table_fixture.h"
 #include "frame/report.h"
 #include "frame/tables.h"
+#include "frame/tagged_words.h"
+#include "rules/french/french_rules.h"
 #include "rules/french/function_words.h"
 
 namespace {
@@ -214,6 +216,106 @@ TEST_F(FrenchFunctionWordTest, FailedReadingSearchKeepsReadingZero) {
         EXPECT_EQ(RunPasses(c.mode), c.result) << c.sentence;
         EXPECT_EQ(Changes(before), c.changes) << c.sentence;
     }
+}
+
+// The rules of the first word of the sentence, on word 0: a function word
+// takes its entry's rule, any other word the rule of its length. The text
+// is matched as written, except that a word written with a capital (case
+// mode above 0) is matched lowered.
+struct InitialCase {
+    const char* sentence;
+    u16 result;
+    u16 extent;
+    const char* changes;
+};
+
+TEST_F(FrenchFunctionWordTest, SentenceInitialRules) {
+    const InitialCase cases[] = {
+        // Exact matching: "Le" with no capital case mode, "etre" without its
+        // accent and an unknown nine-letter word go to the length rules and
+        // change nothing.
+        {"Le/d.20.7+|.20.2 chat/A.20.10 dort/#128.8.14 ./", 0, kNone, ""},
+        {"etre/A.20.10 ici/#20.0.18 ./", 0, kNone, ""},
+        {"aujourdhu/A.20.10 il/Y.0.1 ./", 0, kNone, ""},
+        // The same word written with a capital is "le" (lemma references
+        // exchanged); "Pourquoi" opens a question.
+        {"Le/d.20.7.0.4+|.20.2.0.5~1 chat/A.20.10 dort/#128.8.14 ./", 0, kNone, "Le/1:d.20.7.0.5"},
+        {"Pourquoi/#20.0.18~1 il/Y.0.1 part/#128.8.14 ./", 1, kNone, ""},
+        {"comment/#20.0.18 il/Y.0.1 part/#128.8.14 ./", 1, kNone, ""},
+        // "en" before a verb form of class (AND 7) above 3 stays; else a
+        // preposition-like reading.
+        {"en/|.0.2+#35.0.15 parle/#132.8.14 ./", 0, kNone, ""},
+        {"en/|.0.2+#35.0.15 France/X.36.10 ./", 0, kNone, "en/1:#35.0.15"},
+        // "ne" over an object pronoun: the verb keeps its verb reading and
+        // its lemma; "plus" keeps all its readings.
+        {"ne/#20.0.18 le/|.20.2 porte/A.36.10.0.4+#128.8.14.0.7 ./", 0, kNone, "porte/1:#128.8.14.0.7"},
+        {"ne/#20.0.18 plus/#20.0.18+B.0.10 ./", 0, kNone, ""},
+        // "sur mon avis" is a fixed error; "sur le pont" a preposition.
+        {"sur/A.36.10+\".0.15 mon/m.20.8 avis/A.20.10 ./", 768, 0, ""},
+        {"sur/A.36.10+\".0.15 le/d.20.7 pont/A.20.10 ./", 0, kNone, "sur/1:\".0.15"},
+        // "pas" before a noun, and before anything else (a negative word).
+        {"pas/#20.0.18+A.20.10 chat/A.20.10 ./", 0, kNone, "pas/1:#20.0.18"},
+        {"pas/#20.0.18+A.20.10 de/!.64.15 chance/A.36.10 ./", 2, kNone, "pas/1:#20.0.18"},
+        // "quelqu'" before "un", "il", "autre".
+        {"quelqu'/K.20.6 un/h.20.7 vient/#128.8.14 ./", 0, kNone, ""},
+        {"quelqu'/K.20.6 il/Y.0.1 vienne/#128.8.14 ./", 257, kNone, ""},
+        {"quelqu'/K.20.6 autre/A.20.10 ./", 129, kNone, ""},
+        // A capital "A": before a single adverb of class 0x18 both are
+        // adverbs; otherwise the preposition reading (accents on capitals
+        // off, below) or 256.
+        {"A/#194.8.14+#32.0.15~1 priori/#24.0.18 ./", 0, kNone, "A/1:#194.8.18"},
+        {"A/#194.8.14+#32.0.15~1 Paris/X.20.10 ./", 0, kNone, "A/1:#32.0.15"},
+        // A lower-case "a" before an article, determiner or noun.
+        {"a/#194.8.14 le/d.20.7 chat/A.20.10 ./", 257, 0, ""},
+        {"a/#194.8.14 il/Y.0.1 ./", 0, kNone, ""},
+        // Articles: an article reading is taken; a word without one keeps its
+        // own class and features (not the stale slot past its readings).
+        {"le/|.4.2.0.5+d.20.7.0.6 chat/A.20.10 ./", 0, kNone, "le/1:d.20.7.0.6"},
+        {"le/|.4.2.0.5+d.20.7.0.6~n1 chat/A.20.10 ./", 0, kNone, "le/1:|.4.7.0.6"},
+        {"la/d.36.7+|.36.2 manger/#128.0.13 ./", 0, kNone, "la/1:|.36.2.128"},
+        {"une/i.36.7 dizaine/A.36.10 de/!.64.15 chats/A.24.10 ./", 0, kNone, "de/1:#127.24.7"},
+        {"une/i.36.7 douzaine/A.36.10 chats/A.24.10 ./", 0, kNone, "une/1:P.36.8 douzaine/1:P.8.8"},
+        // Pronouns and verbs opening the sentence.
+        {"nous/Y.0.1+|.0.2 en/|.0.2+#35.0.15 parlant/#128.0.12 ./", 0, kNone, "nous/1:Y.0.2 en/1:|.0.2"},
+        {"nous/Y.0.1+|.0.2 partons/#128.9.14 ./", 0, kNone, "nous/1:Y.0.1"},
+        {"ce/O.20.8+F.20.4 livre/A.20.10 ./", 0, kNone, "ce/1:O.20.8"},
+        {"c'/F.20.4 sont/#131.11.14 eux/_.0.3 ./", 0, kNone, "c'/1:F.72.4"},
+        {"personne/A.36.10.0.3+K.20.6.0.4 viendra/#128.14.14 ./", 2, kNone, "personne/1:K.20.6.0.4"},
+        {"nul/K.20.6+Q.20.8 autre/A.20.10 ./", 2, kNone, "nul/1:Q.20.8"},
+        {"qui/G.0.5 vient/#128.8.14 ./", 1, kNone, ""},
+        {"qui/G.0.5 dort/#128.8.14 dine/#128.8.14 ./", 0, kNone, ""},
+    };
+    for (const InitialCase& c : cases) {
+        Build(c.sentence);
+        gAccentsOnCapitals = 0;
+        gErrorExtent = kNone;
+        const auto before = Take();
+        const std::string written = word_table::Text(gWords[0].WordText);
+        EXPECT_EQ(ApplyFrenchSentenceInitialRules(gWords[0].WordText), c.result) << c.sentence;
+        EXPECT_EQ(gErrorExtent, c.extent) << c.sentence;
+        EXPECT_EQ(Changes(before), word_table::ToMacRoman(c.changes)) << c.sentence;
+        EXPECT_EQ(word_table::Text(gWords[0].WordText), written) << c.sentence;
+    }
+}
+
+// "S'est" for "C'est": the fixed error of the opening, whose correction is
+// the homophone entry of "c'"; "s'" before a feature 0x17 word is "si".
+TEST_F(FrenchFunctionWordTest, SentenceInitialSEst) {
+    Build("S'/|.0.3~1 est/#131.8.14 une/i.36.7 erreur/A.36.10 ./");
+    gErrorDetail = 0;
+    EXPECT_EQ(ApplyFrenchSentenceInitialRules(gWords[0].WordText), 768);
+    EXPECT_EQ(gErrorExtent, 20);
+    EXPECT_EQ(gErrorDetail, 13);
+    EXPECT_EQ(word_table::Text(TaggedWordsFor(3)[20]).substr(3, 2), "c'");
+    Build("s'/|.0.3 il/Y.23.1 vient/#128.8.14 ./");
+    EXPECT_EQ(ApplyFrenchSentenceInitialRules(gWords[0].WordText), 0);
+    EXPECT_EQ(word_table::Format(gWords[0], 0), "#17.0.17");
+    Build("A/#194.8.14+#32.0.15~1 Paris/X.20.10 ./");
+    gAccentsOnCapitals = 1;
+    gErrorExtent = kNone;
+    EXPECT_EQ(ApplyFrenchSentenceInitialRules(gWords[0].WordText), 256);
+    EXPECT_EQ(gErrorExtent, 0);
+    gAccentsOnCapitals = 0;
 }
 
 // The low 16 bits of the entry and the word index count, signed; entries
