@@ -228,8 +228,10 @@ RuleCode MissingSecondPart(const DispatchState& s) {
 bool RepetitionCandidate(i32 i) {
     const u8 k = WordCategory(i);
     if (gCheckingLanguage != 0) {
+        // An adverb by its class too: a noun that a locution made adverbial
+        // ("en novembre ... de novembre") is no repeated adverb.
         return (k >= 10 && k <= 14 && WordClass(i) != 131 && WordClass(i) != 194 && WordMark(i) == 'J') ||
-               (k == 18 && WordLength(i) > 6);
+               (k == 18 && WordClass(i) < 0x40 && WordLength(i) > 6);
     }
     // As the French leaves out être and avoir, the English leaves out the
     // modals and auxiliaries of rows 28 to 40 (can, may, will, shall, do,

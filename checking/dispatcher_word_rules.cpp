@@ -442,7 +442,11 @@ bool JoinsPrevious(i32 i, i32 e) {
         case 76: case 77: return gWords[p].ReadingCount == 1 && pc == 'A';
         case 78: case 79: return WordCategory(p) >= 1 && WordCategory(p) <= 3;
         // "venait-ce?", but "D'où venait ce coup?" (a determiner).
-        case 80: return IsThirdPersonVerb(p) && SentenceHasQuestionMark() && !HasNounOrAdjectiveReading(i + 1);
+        // "quel est ce monsieur ?": "ce" settled as a determiner, or before
+        // a title (class 28, which "monsieur" has in our data).
+        case 80:
+            return IsThirdPersonVerb(p) && SentenceHasQuestionMark() && !HasNounOrAdjectiveReading(i + 1) &&
+                   WordCategory(i) != 8 && WordClass(i + 1) != 28;
         default: return pc == 'O' || pc == 'F' || WordIs(p, "de");  // ci, là
     }
 }
