@@ -359,8 +359,18 @@ u16 FiveLetters(const BoundedString& t) {
     const bool outre = TextEquals(t, "outre");
     if (outre || TextEquals(t, MR("après")) || TextEquals(t, "entre")) {
         s.lemma(outre ? 2 : 1);
-        if (s.catIn(1, kCatArticle, kCatNoun)) Set(kCatPreposition, 0x22);
-        else if (s.cat(1) != kCatDemonstrative && s.cat(1) != kCatAdverb) s.keepOne(0);
+        if (s.catIn(1, kCatArticle, kCatNoun)) {
+            Set(kCatPreposition, 0x22);
+        } else if (s.cat(1) != kCatDemonstrative && s.cat(1) != kCatAdverb) {
+            // Before a pronoun the preposition ("Entre nous", "Après lui"),
+            // wherever our data lists it among the readings.
+            const i32 j = s.catIn(1, kCatSubjectPronoun, 3) ? s.findReading(0, kCatPreposition) : -1;
+            if (j > 0) {
+                s.copyToReading0(0, j);
+                s.setCat(0, kCatPreposition);
+            }
+            s.keepOne(0);
+        }
     } else if (TextEquals(t, "aucun") || TextEquals(t, "nulle")) {
         return kNegative;
     } else if (TextEquals(t, "cette") && s.starts(1, "fois") && (s.cat(2) <= 9 || s.cat(2) == kCatComma)) {

@@ -282,6 +282,10 @@ TEST_F(FrenchFunctionWordTest, SentenceInitialRules) {
         {"c'/F.20.4 sont/#131.11.14 eux/_.0.3 ./", 0, kNone, "c'/1:F.72.4"},
         {"personne/A.36.10.0.3+K.20.6.0.4 viendra/#128.14.14 ./", 2, kNone, "personne/1:K.20.6.0.4"},
         {"nul/K.20.6+Q.20.8 autre/A.20.10 ./", 2, kNone, "nul/1:Q.20.8"},
+        // "entre" before a pronoun is the preposition, whichever reading
+        // our data gives first; before a comma it keeps reading 0.
+        {"entre/#200.48.14+\".0.15 nous/Y.9.1+|.9.2 ./", 0, kNone, "entre/1:\".0.15"},
+        {"entre/#200.48.14+\".0.15 ,/#0.0.21 ./", 0, kNone, "entre/1:#200.48.14"},
         {"qui/G.0.5 vient/#128.8.14 ./", 1, kNone, ""},
         {"qui/G.0.5 dort/#128.8.14 dine/#128.8.14 ./", 0, kNone, ""},
     };
