@@ -222,24 +222,26 @@ bool PluralSubject(i32 s, const char* pronoun, const char* stressed) {
     return s >= 0 && (Is(s, pronoun) || (Is(s, stressed) && s > 0 && CatIs(s - 1, 16)));
 }
 
-void SecondPlural(i32 i) {
-    const i32 j = FindReading(i, [](i32 w, i32 r) {
-        const u8 f = Feat(w, r), c = Cat(w, r);
-        return (c == 14 && f == 53) || f == 57 || (c == 14 && PersonalSlot(f, 4));
-    });
-    if (j < 0) return;
-    const u8 skip[] = {2, 0};
-    TakeOrRemove(i, j, PluralSubject(SubjectCandidate(i, skip), "vous", "toi"));
-}
+// A plural person: the reading of its summary feature (a verb's), of its
+// other summary feature (any category's) or of its personal slot.
+struct PluralStep {
+    u8 verbSummary, anySummary, person;
+    const char* pronoun;
+    const char* stressed;
+};
+constexpr PluralStep kSecondPlural = {53, 57, 4, "vous", "toi"};
+constexpr PluralStep kFirstPlural = {52, 56, 3, "nous", "moi"};
 
-void FirstPlural(i32 i) {
-    const i32 j = FindReading(i, [](i32 w, i32 r) {
-        const u8 f = Feat(w, r), c = Cat(w, r);
-        return (c == 14 && f == 52) || f == 56 || (c == 14 && PersonalSlot(f, 3));
-    });
+void PluralPerson(i32 i, const PluralStep& step) {
+    i32 j = -1;
+    for (i32 r = 0; r < Count(i) && j < 0; ++r) {
+        const u8 f = Feat(i, r), c = Cat(i, r);
+        if ((c == 14 && f == step.verbSummary) || f == step.anySummary || (c == 14 && PersonalSlot(f, step.person)))
+            j = r;
+    }
     if (j < 0) return;
     const u8 skip[] = {2, 0};
-    TakeOrRemove(i, j, PluralSubject(SubjectCandidate(i, skip), "nous", "moi"));
+    TakeOrRemove(i, j, PluralSubject(SubjectCandidate(i, skip), step.pronoun, step.stressed));
 }
 
 bool VerbAmongFirstReadings(i32 i) {
@@ -262,7 +264,7 @@ void ChooseVerbReadingsBySubject(u16 /*mode*/, FirstPassState& /*st*/) {
         if (!VerbAmongFirstReadings(i)) continue;
         SecondSingular(i);
         FirstSingular(i);
-        SecondPlural(i);
-        FirstPlural(i);
+        PluralPerson(i, kSecondPlural);
+        PluralPerson(i, kFirstPlural);
     }
 }

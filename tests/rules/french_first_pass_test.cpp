@@ -211,10 +211,12 @@ TEST_F(FirstPassTest, VerbLocutions) {
         {"tu/Y.0.1 me/V.0.2 fais/#224.7.14.74 malheureux/B.20.10 ./", 2, 2, nullptr, 768 + 2},
         {"tu/Y.0.1 fais/#224.7.14.74 heureux/B.20.10 ./", 2, 1, nullptr, 0},
         {"me/V.0.2 fais/#224.7.14.74 heureux/B.20.10 ./", 2, 1, nullptr, 0},
-        // connaître for savoir before "que"
+        // connaître for savoir before "que" (the readings the acceptance
+        // case assumes: our data conjugates "connaître" on another model)
         {"je/U.0.1 connais/#224.6.14.64 qu'/C.0.17 il/U.0.1 ./", 2, 1, nullptr, 768 + 1},
         {"je/U.0.1 ne/#22.0.0 connais/#224.6.14.64 que/C.0.17 lui/Y.0.3 ./", 2, 2, nullptr, 0},
-        // être for avoir before an age
+        // être for avoir before an age (the verb reading first, as the
+        // acceptance case assumes: our data gives "est" its noun first)
         {"frère/A.20.10 est/#131.8.14.16 vingt/R.8.8 ans/A.24.10 ./", 2, 1, nullptr, 768 + 1},
         {"frère/A.20.10 est/#131.8.14.144 vingt/R.8.8 et/#16.0.16 un/S.4.8 an/A.20.10 ./", 2, 1, nullptr, 768 + 1},
         {"frère/A.20.10 est/#131.8.14.16 vingt/R.8.8", 2, 1, nullptr, 0},
