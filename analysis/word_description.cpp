@@ -532,13 +532,10 @@ void WriteBaseForm(i16 word) {
     GetTokenBaseForm(word, gWords[word].BaseText);
 }
 
-// Installed when the library is loaded: the explanation texts read these
-// services through their hooks.
-const bool kHooksInstalled = [] {
+}  // namespace
+
+void InstallDescriptionHooks() {
     gHomophoneDescriber = DescribeHomophones;
     gVowelSoundTest = StartsWithVowelSoundProbe;
     gBaseFormWriter = WriteBaseForm;
-    return true;
-}();
-
-}  // namespace
+}

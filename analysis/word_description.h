@@ -29,3 +29,7 @@ struct WordDescription {
 // Describes word `wordIndex` of gWords (an index past the last word reads
 // the last word).
 void DescribeWordAnalysis(u16 mode, u16 wordIndex, WordDescription& d);
+
+// Points the explanation texts' hooks (code 32's word rows, code 52's vowel
+// sound, code 49's base form) at this renderer; KRZInit calls it.
+void InstallDescriptionHooks();

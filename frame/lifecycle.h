@@ -1,6 +1,6 @@
 // Start of the library's frame: the per-call defaults, the linguistic data
 // (frame/loader.h) and the default spaces and punctuation signs. The exports
-// KRZInit and KRZEnd (checking/lifecycle_exports.cpp) count the calls and
+// KRZInit and KRZEnd (analysis/lifecycle_exports.cpp) count the calls and
 // install the layer hooks first (frame/layer_hooks.h).
 #pragma once
 #include "frame/types.h"

@@ -2,6 +2,7 @@
 // the data on the first call, KRZEnd hands the blocks back on the last.
 #include <cstdint>
 
+#include "analysis/word_description.h"
 #include "frame/layer_hooks.h"
 #include "frame/lifecycle.h"
 #include "frame/loader.h"
@@ -11,9 +12,14 @@
 
 namespace {
 
-// Every entry of the table, each pointing at the unit of its own layer.
+// Every entry of the table, each pointing at the unit of its own layer, and
+// the explanation texts' hooks into the word description renderer. Set here,
+// in the top layer, rather than by a static initializer: a host linking the
+// static library keeps only the objects it references, so an initializer in
+// an otherwise unreferenced object would never run.
 void InstallLayerHooks() {
     gLayerHooks.resetUserLexicon = ResetUserLexiconState;
+    InstallDescriptionHooks();
 }
 
 }  // namespace
