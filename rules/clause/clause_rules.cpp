@@ -42,6 +42,3 @@ RuleCode CheckFrenchClauseRules(u16& wordIndex) {
     if (r == 0) wordIndex = 0;
     return r;
 }
-
-// Not built yet: the sentence-analysis cascade finds nothing.
-RuleCode AnalyseClauseRules(u16& /*wordIndex*/) { return 0; }
