@@ -57,14 +57,15 @@ bool NoWordAfterDeterminer(i32 i) {
            first != '"';
 }
 
-// The text of word k, its first letter lowered, begins with the literal
-// (a determiner opening the sentence is written with a capital: "Tous
-// les enfants").
-bool BeginsLowered(i32 k, const char* literal) {
+// The text of word k, its first letter lowered, begins with (or, whole,
+// equals) the literal: a word opening the sentence is written with a
+// capital ("Tous les enfants", "De la musique").
+bool LoweredMatch(i32 k, const char* literal, bool whole) {
     if (!Has(k)) return false;
     const BoundedString& t = gWords.ClampedAt(k).WordText;
     const i32 n = static_cast<i32>(std::strlen(literal));
-    if (n == 0 || GetStringLength(t) < n) return false;
+    const i32 length = GetStringLength(t);
+    if (n == 0 || length < n || (whole && length != n)) return false;
     const u8 first = t.ClampedAt(0);
     if ((first >= 'A' && first <= 'Z' ? first + 32 : first) != static_cast<u8>(literal[0])) return false;
     for (i32 b = 1; b < n; ++b)
@@ -73,9 +74,9 @@ bool BeginsLowered(i32 k, const char* literal) {
 }
 
 bool ArticleAfterDeterminer(i32 i) {
-    if (Numeral(i) || Is(i, "de")) return false;
+    if (Numeral(i) || LoweredMatch(i, "de", true)) return false;
     for (const char* free : {"tou", MR("mêm"), "seul", "tel", "chacun"})
-        if (BeginsLowered(i, free)) return false;
+        if (LoweredMatch(i, free, false)) return false;
     return Single(i + 1) && CatIs(i + 1, 7);
 }
 
@@ -85,7 +86,7 @@ void CheckDeterminer(i32 i) {
         return;
     }
     const u8 c = Cls(i);
-    if (DeterminerClass(c) && i > 0 && Single(i - 1) && (CatIs(i - 1, 7) || CatIs(i - 1, 9)) && !Is(i - 1, "de"))
+    if (DeterminerClass(c) && i > 0 && Single(i - 1) && (CatIs(i - 1, 7) || CatIs(i - 1, 9)) && !LoweredMatch(i - 1, "de", true))
         Report(256 + i);
     else if (DeterminerClass(c) && CatIs(i + 1, 21)) Report(513 + i);
     else if (NoWordAfterDeterminer(i) || ArticleAfterDeterminer(i)) Report(257 + i);
@@ -175,7 +176,7 @@ struct PairCount {
     u16 impossible = 0, tolerated = 0;
 };
 
-bool DeOrElided(i32 k) { return IsAny(k, "de", "d'"); }
+bool DeOrElided(i32 k) { return LoweredMatch(k, "de", true) || LoweredMatch(k, "d'", true); }
 
 // Category c of word i against every reading of the word after it. False
 // when the test is abandoned.

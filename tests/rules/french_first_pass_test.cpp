@@ -305,6 +305,8 @@ TEST_F(FirstPassTest, CategoryPairs) {
         // "de" and "d'" are spared on each side
         {"de/d.0.7 mange/#224.8.14", 2, 0, nullptr, 0},
         {"d'/d.0.7 mange/#224.8.14", 2, 0, nullptr, 0},
+        {"De/d.0.7 la/d.0.7 pluie/A.36.10", 2, 0, nullptr, 0},  // opening the sentence
+        {"Le/d.0.7 la/d.0.7 pluie/A.36.10", 2, 0, nullptr, 257},
         // value 3 between single readings: reported in mode 0 only
         {"il/U.0.1 notre/m.0.8", 0, 0, nullptr, 256 + 1},
         {"il/U.0.1 notre/m.0.8", 1, 0, nullptr, 0},
