@@ -218,6 +218,76 @@ TEST_F(FrenchFunctionWordTest, FailedReadingSearchKeepsReadingZero) {
     }
 }
 
+// Entries 15 to 51 ("ne" ... "tout"), through the same passes; each matched
+// word has a word before it.
+TEST_F(FrenchFunctionWordTest, TailTableOfCases) {
+    const Case cases[] = {
+        // "ne" over an object pronoun: the verb keeps its verb reading with
+        // its own lemma.
+        {"Il/Y.0.1 ne/#21.0.18 le/|.20.2 porte/A.36.10.0.4+#128.8.14.0.7 ./", 1, 0, kNone, "porte/1:#128.8.14.0.7"},
+        // "pas" after a conjugated verb is counted in pass 0 (the pass gives
+        // 2 for the rule's 1), and made an adverb in pass 1.
+        {"Il/Y.0.1 mange/#128.8.14 pas/#21.0.18 ./", 0, 2, kNone, ""},
+        {"Il/Y.0.1 mange/#128.8.14 pas/#21.0.18 ./", 1, 0, kNone, "pas/1:#20.0.18"},
+        // "pas mal": two adverb parts in pass 0; pass 1 makes both plain
+        // adverbs (only 0x2A is kept).
+        {"Il/Y.0.1 va/#128.8.14 pas/#21.0.18 mal/#21.0.18+A.20.10 ./", 0, 0, kNone, "pas/1:#26.0.18 mal/1:#26.0.18"},
+        {"Il/Y.0.1 va/#128.8.14 pas/#21.0.18 mal/#21.0.18+A.20.10 ./", 1, 0, kNone, "pas/1:#20.0.18 mal/1:#20.0.18"},
+        // "dans mon avis" is reported in pass 1.
+        {"Il/Y.0.1 reste/#128.8.14 dans/\".0.15 mon/m.20.8 avis/A.20.10 ./", 1, 768 + 2, 2, ""},
+        {"Il/Y.0.1 reste/#128.8.14 dans/\".0.15 mon/m.20.8 avis/A.20.10 ./", 0, 0, kNone, ""},
+        // "c'est-à-dire" in four words; "est" after one article reading.
+        {"Oui/#20.0.18 c'/F.20.4 est/#131.8.14+B.20.10 à/\".0.15 dire/#128.0.13 ./", 1, 0, kNone, "c'/1:#26.84.18 est/1:#26.8.18.16 à/1:#26.0.18 dire/1:#26.0.18"},
+        {"Il/Y.0.1 voit/#128.8.14 un/h.20.7 est/#131.8.14+B.20.10 ./", 1, 0, kNone, "est/1:B.20.10.20"},
+        // "dit": the participle and two conjugated forms.
+        {"Il/Y.0.1 dit/#240.8.14 ./", 1, 0, kNone, "dit/3:#240.2.11.79"},
+        // "si" after a comma before a noun not of class 'A'.
+        {"Il/Y.0.1 part/#128.8.14 ,/#0.0.21 si/#17.0.17 beau/B.20.10 ./", 1, 0, kNone, "si/1:#20.0.18 beau/1:B.20.18"},
+        // "par trop" at the end, not before "de".
+        {"C'/F.20.4 est/#131.8.14 par/\".0.15 trop/#20.0.18", 1, 0, kNone, "est/1:#131.8.14.16 par/1:#26.0.18 trop/1:#26.0.18"},
+        {"C'/F.20.4 est/#131.8.14 par/\".0.15 trop/#20.0.18 de/!.64.15 bruit/A.20.10", 1, 0, kNone, "est/1:#131.8.14.16 trop/1:Q.0.8 de/1:Q.20.8"},
+        // "tout à coup", "tout de go".
+        {"Il/Y.0.1 part/#128.8.14 tout/K.20.6 à/\".0.15 coup/A.20.10 ./", 1, 0, kNone, "tout/1:#26.20.18 à/1:#26.0.18 coup/1:#26.20.18"},
+        {"Il/Y.0.1 part/#128.8.14 tout/K.20.6 de/!.64.15 go/A.20.10 ./", 1, 0, kNone, "tout/1:#26.20.18 de/1:#26.64.18 go/1:#26.20.18"},
+        // "ton" before a noun beginning with a vowel, and with a consonant.
+        {"Il/Y.0.1 part/#128.8.14 avec/\".0.15 ton/p.20.8+A.20.10 ami/A.20.10 ./", 1, 0, kNone, "ton/1:p.4.8"},
+        {"Il/Y.0.1 part/#128.8.14 avec/\".0.15 ton/p.20.8+A.20.10 livre/A.20.10 ./", 1, 0, kNone, "ton/1:p.20.8"},
+        // A capitalised "Nous" that no earlier outcome settles: the subject,
+        // its readings kept.
+        {"Il/Y.0.1 dit/#240.8.14 :/#0.0.20 Nous/|.0.2+Y.0.1~1 ./", 1, 0, kNone, "dit/3:#240.2.11.79 Nous/2:|.0.1"},
+    };
+    for (const Case& c : cases) {
+        Build(c.sentence);
+        gErrorExtent = kNone;
+        const auto before = Take();
+        EXPECT_EQ(RunPasses(c.mode), c.result) << c.sentence << " mode " << c.mode;
+        EXPECT_EQ(gErrorExtent, c.extent) << c.sentence << " mode " << c.mode;
+        EXPECT_EQ(Changes(before), word_table::ToMacRoman(c.changes)) << c.sentence << " mode " << c.mode;
+    }
+}
+
+// "ne" before a word with no participle, infinitive or verb reading leaves
+// it as it is ("pour ne pas mourir": "pas" keeps both readings); a failed
+// search for the noun reading ("mais" after an article) or the participle
+// ("lui" after "a") leaves reading 0 in place.
+TEST_F(FrenchFunctionWordTest, TailKeepsReadingsWhereNoneFits) {
+    Build("Il/Y.0.1 lutte/#128.8.14 pour/\".0.15 ne/#21.0.18 pas/#21.0.18+A.20.10 mourir/#128.0.13 ./");
+    EXPECT_EQ(ApplyFrenchFunctionWordRuleTail(0, 15, 3, 0), 0);
+    EXPECT_EQ(gWords[4].ReadingCount, 2);
+    EXPECT_EQ(word_table::Format(gWords[4], 1), "A.20.10");
+    const Case cases[] = {
+        {"Il/Y.0.1 lutte/#128.8.14 pour/\".0.15 ne/#21.0.18 pas/#21.0.18+A.20.10 mourir/#128.0.13 ./", 0, 0, kNone, ""},
+        {"Il/Y.0.1 voit/#128.8.14 le/d.20.7 mais/#16.0.16.27.5+#18.0.18.0.6 ./", 1, 0, kNone, "mais/1:#16.0.10.27.5"},
+        {"Il/Y.0.1 a/#194.8.14 lui/_.7.2.0.3+_.23.3.0.4 ./", 1, 0, kNone, "lui/1:_.7.11.0.3"},
+    };
+    for (const Case& c : cases) {
+        Build(c.sentence);
+        const auto before = Take();
+        EXPECT_EQ(RunPasses(c.mode), c.result) << c.sentence;
+        EXPECT_EQ(Changes(before), word_table::ToMacRoman(c.changes)) << c.sentence;
+    }
+}
+
 // The rules of the first word of the sentence, on word 0: a function word
 // takes its entry's rule, any other word the rule of its length. The text
 // is matched as written, except that a word written with a capital (case
