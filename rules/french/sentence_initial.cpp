@@ -93,7 +93,10 @@ void ArticleRules(i32 n) {
     if (n == 6 || n == 7) {
         if (s.cat(1) == kCatAdverb) {
             s.setCat(0, kCatAdverb);
-        } else if (s.cat(1) == kCatDeterminer && !s.starts(1, "nombreu") && !s.starts(1, "tel")) {
+        } else if ((s.cat(1) == kCatDeterminer && !s.starts(1, "nombreu") && !s.starts(1, "tel")) ||
+                   s.cat(1) == kCatArticle) {
+            // Before an article too: the partitive "De la pluie", "De l'eau"
+            // (as an article "de" would clash with it).
             s.setCls(0, '!');
             s.setCat(0, kCatPreposition);
             s.keepOne(0);

@@ -345,6 +345,9 @@ TEST_F(FrenchFunctionWordTest, SentenceInitialRules) {
         {"la/d.36.7+|.36.2 manger/#128.0.13 ./", 0, kNone, "la/1:|.36.2.128"},
         {"une/i.36.7 dizaine/A.36.10 de/!.64.15 chats/A.24.10 ./", 0, kNone, "de/1:#127.24.7"},
         {"une/i.36.7 douzaine/A.36.10 chats/A.24.10 ./", 0, kNone, "une/1:P.36.8 douzaine/1:P.8.8"},
+        // "de" before a determiner or an article is the preposition.
+        {"de/h.8.7+!.64.15 la/d.36.7 pluie/A.36.10 ./", 0, kNone, "de/1:!.8.15"},
+        {"de/h.8.7+!.64.15 nombreux/Q.24.8 amis/A.24.10 ./", 0, kNone, "de/1:h.8.7"},
         // Pronouns and verbs opening the sentence.
         {"nous/Y.0.1+|.0.2 en/|.0.2+#35.0.15 parlant/#128.0.12 ./", 0, kNone, "nous/1:Y.0.2 en/1:|.0.2"},
         {"nous/Y.0.1+|.0.2 partons/#128.9.14 ./", 0, kNone, "nous/1:Y.0.1"},
