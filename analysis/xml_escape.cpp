@@ -33,3 +33,18 @@ void AppendXmlEscapedBytes(BoundedString& dest, const u8* text, u32 n) {
 void AppendXmlEscaped(BoundedString& dest, const BoundedString& text) {
     AppendXmlEscapedBytes(dest, text.data, TextLen(text));
 }
+
+void AppendXmlEscapedToBuffer(char* buffer, u32 capacity, const u8* text, u32 n) {
+    if (buffer == nullptr || capacity == 0 || text == nullptr) return;
+    u32 length = static_cast<u32>(strnlen(buffer, capacity));
+    if (length >= capacity) return;
+    for (u32 i = 0; i < n && text[i] != 0; ++i) {
+        const char* escape = EscapeOf(text[i]);
+        const u32 need = escape != nullptr ? static_cast<u32>(std::strlen(escape)) : 1;
+        if (length + need >= capacity) break;
+        if (escape != nullptr) std::memcpy(buffer + length, escape, need);
+        else buffer[length] = static_cast<char>(text[i]);
+        length += need;
+    }
+    buffer[length] = 0;
+}

@@ -8,3 +8,7 @@
 // that does not fit the room left is not begun (the text is cut there).
 void AppendXmlEscapedBytes(BoundedString& dest, const u8* text, u32 n);
 void AppendXmlEscaped(BoundedString& dest, const BoundedString& text);
+// The same into a host buffer of `capacity` bytes holding a NUL-terminated
+// text (a sentence may be longer than any working string); a null or
+// zero-capacity buffer is not written.
+void AppendXmlEscapedToBuffer(char* buffer, u32 capacity, const u8* text, u32 n);

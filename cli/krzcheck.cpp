@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -124,6 +125,9 @@ int PrintHelp() {
         "                       proposes; prints the word and its category\n"
         "  lex-remove WORD      remove every entry of WORD from the --lexicon\n"
         "  lex-list             the words of the --lexicon, one per line\n"
+        "  xml [FILE]           each sentence of each line of FILE (standard input when\n"
+        "                       absent) as one XML document of its clauses and words\n"
+        "                       (declared UTF-8); --json: one array of the documents\n"
         "  dict WORD [COUNT]    COUNT entries (default 1, at most 32767) of the French\n"
         "                       reference dictionary from the one WORD locates (the next\n"
         "                       one when WORD is missing), separated by an empty line;\n"
@@ -177,6 +181,17 @@ std::string JsonString(const std::string& s) {
         }
     }
     return out + "\"";
+}
+
+// Prints texts one after the other, or as one JSON array of strings.
+void PrintTexts(const Options& o, const std::vector<std::string>& texts) {
+    if (!o.json) {
+        for (const std::string& t : texts) std::fputs(t.c_str(), stdout);
+        return;
+    }
+    std::string out = "[";
+    for (size_t i = 0; i < texts.size(); ++i) out += (i > 0 ? "," : "") + JsonString(texts[i]);
+    std::fputs((out + "]\n").c_str(), stdout);
 }
 
 // Opens (or creates) the lexicon given with --lexicon: 0, or 2 with a message.
@@ -337,9 +352,9 @@ int ReadLine(FILE* in, std::string& text) {
     return 1;
 }
 
-// check / spell / punct: one paragraph per line of FILE (standard input
-// when absent); 0 when nothing is found, 1 with findings, 2 on errors.
-int RunTextCommand(const Options& o, ParagraphCheck check) {
+// Hands each line of FILE (standard input when absent) to `paragraph` as
+// one paragraph; 0, or 2 with a message (a usage, read or length error).
+int ForEachParagraph(const Options& o, const std::function<void(const InputLine&)>& paragraph) {
     if (o.args.size() > 1) {
         Usage();
         return 2;
@@ -353,8 +368,6 @@ int RunTextCommand(const Options& o, ParagraphCheck check) {
             return 2;
         }
     }
-    std::vector<ParagraphErrorRecord> table(KRZ_MAX_PARAGRAPH_ERRORS);
-    bool found = false;
     int status = 0;
     InputLine line;
     while ((status = ReadLine(in, line.utf8)) == 1) {
@@ -362,9 +375,7 @@ int RunTextCommand(const Options& o, ParagraphCheck check) {
         // A byte-order mark opens the text; it is not part of the line.
         if (line.number == 1 && line.utf8.compare(0, 3, "\xEF\xBB\xBF") == 0) line.utf8.erase(0, 3);
         line.host = host_text::FromUtf8(line.utf8);
-        bool cut = false;
-        found = CheckLine(o, check, line, table, cut) > 0 || found;
-        if (cut) std::fprintf(stderr, "krzcheck: line %d: a sentence has more findings than are shown\n", line.number);
+        paragraph(line);
     }
     const int readError = errno;
     if (in != stdin) std::fclose(in);
@@ -376,7 +387,61 @@ int RunTextCommand(const Options& o, ParagraphCheck check) {
         std::fprintf(stderr, "krzcheck: %s: line %d is longer than %zu bytes\n", name, line.number + 1, kMaxLineBytes);
         return 2;
     }
+    return 0;
+}
+
+// check / spell / punct: one paragraph per line of FILE (standard input
+// when absent); 0 when nothing is found, 1 with findings, 2 on errors.
+int RunTextCommand(const Options& o, ParagraphCheck check) {
+    std::vector<ParagraphErrorRecord> table(KRZ_MAX_PARAGRAPH_ERRORS);
+    bool found = false;
+    const int status = ForEachParagraph(o, [&](const InputLine& line) {
+        bool cut = false;
+        found = CheckLine(o, check, line, table, cut) > 0 || found;
+        if (cut) std::fprintf(stderr, "krzcheck: line %d: a sentence has more findings than are shown\n", line.number);
+    });
+    if (status != 0) return status;
     return found ? 1 : 0;
+}
+
+// ---- Sentence analysis -----------------------------------------------------
+
+constexpr uint32_t kAnalysisBufferBytes = 65536;
+
+// The text of a library buffer in UTF-8; a buffer that came back full may
+// have been cut, which the library does not say: warn.
+std::string AnalysisText(const char* buffer, const InputLine& line) {
+    const size_t n = strnlen(buffer, kAnalysisBufferBytes);
+    if (n + 1 >= kAnalysisBufferBytes)
+        std::fprintf(stderr, "krzcheck: line %d: an analysis filled its %u-byte buffer and may be cut\n",
+                     line.number, static_cast<unsigned>(kAnalysisBufferBytes));
+    return Utf8FromCp1252(std::string(buffer, n).c_str());
+}
+
+// xml: one document per sentence, its declaration naming the encoding it
+// is printed in (UTF-8).
+int RunXml(const Options& o) {
+    std::vector<std::string> documents;
+    const int status = ForEachParagraph(o, [&](const InputLine& line) {
+        const char* text = line.host.bytes.c_str();
+        uint32_t n = 0;
+        MeravolisGetNbSentences(text, &n);
+        std::vector<std::vector<char>> storage(n, std::vector<char>(kAnalysisBufferBytes, 0));
+        std::vector<char*> buffers;
+        for (auto& b : storage) buffers.push_back(b.data());
+        uint32_t count = 0;
+        MeravolisSentenceAnalysis(text, 0, n, &count, buffers.data(), kAnalysisBufferBytes);
+        for (uint32_t k = 0; k < count && k < n; ++k) {
+            std::string d = AnalysisText(buffers[k], line);
+            const std::string declared = "encoding=\"ISO-8859-1\"";
+            const size_t at = d.find(declared);
+            if (at != std::string::npos) d.replace(at, declared.size(), "encoding=\"UTF-8\"");
+            if (!d.empty()) documents.push_back(d);
+        }
+    });
+    if (status != 0) return status;
+    PrintTexts(o, documents);
+    return documents.empty() ? 1 : 0;
 }
 
 // ---- Word commands ---------------------------------------------------------
@@ -691,7 +756,7 @@ int RunDict(const Options& o) {
 
 bool IsKnownCommand(const std::string& command) {
     return command == "lex-list" || IsLexChangeCommand(command) || IsWordCommand(command) || IsTextCommand(command) ||
-           command == "dict" || command == "dict-at";
+           command == "dict" || command == "dict-at" || command == "xml";
 }
 
 // Opens the lexicon given with --lexicon for the command. Only lex-add
@@ -716,6 +781,7 @@ int RunCommand(const Options& o) {
     if (o.command == "dict" || o.command == "dict-at") return RunDict(o);
     if (o.command == "conjugate") return RunConjugate(o);
     if (o.command == "infinitive" || o.command == "plural" || o.command == "singular") return RunWordForms(o);
+    if (o.command == "xml") return RunXml(o);
     if (o.command == "check") return RunTextCommand(o, CheckGrammar);
     if (o.command == "spell") return RunTextCommand(o, CheckSpelling);
     return RunTextCommand(o, CheckPunctuation);

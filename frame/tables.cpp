@@ -180,6 +180,7 @@ BoundedString gLitDictWorkString = OwnedBuffer<u8>(36);
 BoundedArray<SegmentRecord> gSegments = OwnedBuffer<SegmentRecord>(128);
 u16 gSegmentCount = 0;
 BoundedArray<SegmentRecord> gRewriteSegments = OwnedBuffer<SegmentRecord>(128);
+u16 gRewriteSegmentCount = 0;
 BoundedString gSpanText = OwnedBuffer<u8>(500);
 BoundedString gCorrectionWorkString = OwnedBuffer<u8>(36);
 BoundedArray<u16> gWordTagCodes = OwnedBuffer<u16>(kAnalysisSlots);

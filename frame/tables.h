@@ -57,6 +57,7 @@ extern BoundedString gLitDictWorkString;          // 36
 extern BoundedArray<SegmentRecord> gSegments;     // 128
 extern u16 gSegmentCount;
 extern BoundedArray<SegmentRecord> gRewriteSegments;  // 128
+extern u16 gRewriteSegmentCount;  // clauses in gRewriteSegments (the rewriting step fills them)
 extern BoundedString gSpanText;                   // 500
 extern BoundedString gCorrectionWorkString;       // 36
 // One slot per analysis of the word looked up: its tag, its analysis byte

@@ -536,6 +536,32 @@ KRZ_API void KRZSentenceSyntaxAnalysis(const char* text, uint32_t accentsOnCapit
                                        uint16_t* sentenceFirstRecord, uint16_t withBaseForms);
 KRZ_API void KRZCountMaxAnalysisForms(const char* text, uint32_t* wordTotal, uint32_t* sentenceTotal);
 
+/* Sentence documents. Each sentence of the text is checked in analysis mode
+ * and written into buffers[k] as one XML document (its declaration names
+ * ISO-8859-1; the bytes are those of the host's code page), cut silently at
+ * bufferSize bytes and always terminated; a buffer of capacity 0 is never
+ * written. Counts stop at maxSentences; a text without a sentence counts
+ * one. sentenceStarts[k] (when given) is the offset where sentence k's
+ * reading began (0 for the first). The word list gathers the guessed forms
+ * of the call, one per line with a class label. */
+KRZ_API void MeravolisGetSentenceAnalysis(const char* text, uint32_t accentsOnCapitals, uint32_t checkOption,
+                                          uint32_t maxSentences, uint32_t* sentenceCount, char** buffers,
+                                          uint32_t bufferSize, char* wordList, uint32_t wordListSize,
+                                          uint32_t* sentenceStarts);
+KRZ_API void MeravolisSentenceAnalysis(const char* text, uint32_t checkOption, uint32_t maxSentences,
+                                       uint32_t* sentenceCount, char** buffers, uint32_t bufferSize);
+/* The first sentence only. */
+KRZ_API void MeravolisOneSentenceAnalysisProcess(const char* text, uint32_t bufferSize, char* buffer,
+                                                 uint32_t checkOption);
+KRZ_API void MeravolisGetNbSentences(const char* text, uint32_t* sentenceCount);
+KRZ_API void MeravolisGetSentencesBreak(const char* text, uint32_t maxSentences, uint32_t* sentenceCount,
+                                        uint32_t* sentenceStarts);
+/* Counts the sentences and empties the first maxSentences buffers (no
+ * document is written); without buffers sentenceCount is left as it was.
+ * option1 and option2 are not used. */
+KRZ_API void MeravolisSentenceAnalysisProcess(const char* text, uint32_t option1, uint32_t maxSentences,
+                                              uint32_t* sentenceCount, char** buffers, uint32_t option2);
+
 /* Short forms for hosts that pass NUL-terminated texts and keep one
  * language: each forwards to its full counterpart (the text's length as
  * the end, the current checking language, accents flag 0) and returns what

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "../checking/acceptance_fixture.h"
-#include "analysis/paragraph_frame.h"
+#include "analysed_sentence.h"
 #include "analysis/word_description.h"
 #include "checking/explanation.h"
 #include "frame/mac_roman.h"
@@ -23,19 +23,13 @@ protected:
         InitByteMatrix(synonyms_, 10, 1000);
     }
     void TearDown() override {
-        walk_.reset();
+        sentence_.Reset();
         gAnalysisMode = 0;
         acceptance::AcceptanceTest::TearDown();
     }
     // Reads and checks the first sentence of `utf8`; its words stay in the
     // word table until the next call.
-    void Load(const char* utf8) {
-        walk_.reset();
-        text_ = acceptance::Utf8ToWindows1252(utf8);
-        walk_ = std::make_unique<AnalysisWalk>(text_.c_str(), 0, TokenSet::kParagraph);
-        CollectSentence(walk_->walk, true);
-        CheckAnalysedSentence(walk_->walk.copy, 0, 1);
-    }
+    void Load(const char* utf8) { sentence_.Load(utf8); }
     WordDescription Describe(u16 word, u16 mode = 0) {
         WordDescription d{alt_, form_, main_, synonyms_};
         DescribeWordAnalysis(mode, word, d);
@@ -55,8 +49,7 @@ protected:
     }
 
     StringList alt_, form_, main_, synonyms_;
-    std::string text_;
-    std::unique_ptr<AnalysisWalk> walk_;
+    AnalysedSentence sentence_;
 };
 
 TEST_F(WordDescriptionTest, FrenchElementsOfSubjectAndVerb) {

@@ -1,0 +1,34 @@
+#!/bin/sh
+# krzcheck's sentence commands end to end: one XML document per sentence
+# in UTF-8 (its declaration rewritten to say so), --json arrays, and the
+# exit status (0 with output, 1 without, 2 for usage and input errors).
+# Usage: krzcheck_analysis_test.sh PATH_TO_KRZCHECK
+set -u
+K="$1"
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+out=$(printf 'Le chat dort. Il rêve & rit.\n' | "$K" xml)
+[ $? -eq 0 ] || fail "xml: status"
+[ "$(printf '%s\n' "$out" | grep -c '^<?xml version="1.0" encoding="UTF-8" standalone="yes" ?>$')" -eq 2 ] ||
+    fail "xml: two documents declared UTF-8: $out"
+printf '%s\n' "$out" | grep -q '^<PHRASEORIG>Il rêve &amp; rit.</PHRASEORIG>$' || fail "xml: escaped UTF-8 text: $out"
+
+out=$(printf 'Un.\nDeux. Trois.\n' | "$K" --json xml)
+[ $? -eq 0 ] || fail "xml --json: status"
+case "$out" in
+    '["<?xml'*'Un.'*'","<?xml'*'Deux.'*'","<?xml'*'Trois.'*'"]') ;;
+    *) fail "xml --json: one array of three documents: $out" ;;
+esac
+
+out=$(printf '\n' | "$K" xml)
+[ $? -eq 1 ] && [ -z "$out" ] || fail "xml: an empty line gives no document and status 1"
+"$K" xml /nonexistent/file 2>/dev/null
+[ $? -eq 2 ] || fail "xml: unreadable file gives status 2"
+"$K" xml a b 2>/dev/null
+[ $? -eq 2 ] || fail "xml: two files give status 2"
+
+exit $((failures > 0))
