@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "analysis/word_description.h"
+#include "checking/syntactic_code.h"
 #include "frame/layer_hooks.h"
 #include "frame/lifecycle.h"
 #include "frame/loader.h"
@@ -19,6 +20,7 @@ namespace {
 // an otherwise unreferenced object would never run.
 void InstallLayerHooks() {
     gLayerHooks.resetUserLexicon = ResetUserLexiconState;
+    gLayerHooks.deriveSyntacticCode = DeriveSyntacticCode;
     InstallDescriptionHooks();
 }
 

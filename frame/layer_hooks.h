@@ -14,11 +14,15 @@
 // To add a hook: a field here with the caller and the callee named, its
 // assignment in InstallLayerHooks, and the call through CallLayerHook.
 #pragma once
+#include "frame/types.h"
 
 struct LayerHooks {
     // Start-up (frame/loader.cpp, LoadLinguisticData) puts the user
     // lexicon back to "no lexicon open": lexicon/user_lexicon_state.h.
     void (*resetUserLexicon)() = nullptr;
+    // The analysis cascade (rules/clause/analysis_walk.cpp) gives a word
+    // it split off the category of its reading: checking/syntactic_code.h.
+    u8 (*deriveSyntacticCode)(i16 word, i16 reading) = nullptr;
 };
 
 extern LayerHooks gLayerHooks;

@@ -46,3 +46,9 @@ void TakeClauseCensus(AnalysisFrame& f);
 void MarkVerbConstructions(AnalysisFrame& f);
 // The verb-segment walk with its verb groups: rules 39, 40, 43, 44, 46, 47.
 RuleCode WalkVerbSegments(AnalysisFrame& f, u16& out);
+// The verb group of segment s with the segments after it; `stop` set when
+// the walk ends there without a report.
+RuleCode AnalyseVerbGroup(AnalysisFrame& f, i32 s, bool& stop, u16& out);
+// An English reflexive pronoun that fits the subject (the last word of
+// segment `segment`); byNumber: a third-person subject also by its number.
+bool ReflexiveMatches(i32 subject, i32 segment, i32 pronoun, bool byNumber);

@@ -1,0 +1,165 @@
+// The sentence-analysis cascade on the built-in dictionaries: a sentence
+// is read and analysed by the checker's stages, then one dispatcher call
+// runs in analysis mode; the report and the tables it leaves are read.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "../checking/acceptance_fixture.h"
+#include "analysis/paragraph_frame.h"
+#include "analysis_fixture.h"
+#include "checking/dispatcher.h"
+#include "checking/sentence_check.h"
+#include "frame/records.h"
+#include "frame/report.h"
+#include "frame/tables.h"
+#include "frame/tagged_words.h"
+#include "rules/rule_words.h"
+
+namespace {
+
+u16 IgnoreHit(i32, i32, RuleCode, u16, u16, const BoundedString&, u16, const StringList&, u16) { return 1; }
+
+struct Dispatched {
+    RuleCode code = 0;
+    i32 pos = 0;
+};
+
+class AnalysisCascadeDataTest : public acceptance::AcceptanceTest {
+protected:
+    void TearDown() override {
+        walk_.reset();
+        gAnalysisMode = 0;
+        acceptance::AcceptanceTest::TearDown();
+    }
+    // Reads the first sentence of `utf8` into the word table, analysed as
+    // the driver analyses it, then makes one analysis-mode dispatcher call.
+    Dispatched Analyse(const char* utf8) {
+        walk_.reset();
+        text_ = acceptance::Utf8ToWindows1252(utf8);
+        walk_ = std::make_unique<AnalysisWalk>(text_.c_str(), 0, TokenSet::kParagraph);
+        CollectSentence(walk_->walk, true);
+        CheckSentence(walk_->walk.copy, 1, 1, 0, 0, IgnoreHit, nullptr, 1, 0, 0, 0);
+        gAnalysisMode = 1;
+        gLastRule = 0;
+        gLastErrorPos = -1;
+        rules::ClearSegmentTable();
+        gErrorExtent = kNoCorrection;
+        gErrorVariant = 0;
+        Dispatched d;
+        gDispatchMode = gVariantIndex;
+        d.code = AnalyseAndCheckSentence(gDispatchMode);
+        d.pos = gLastErrorPos;
+        return d;
+    }
+    std::string Dump() {
+        std::string s = "words:";
+        for (i32 k = 0; k < gWordCount; ++k)
+            s += " " + word_table::Text(gWords[k].WordText) + "/" + word_table::Readings(k) + "#" +
+                 std::to_string(gWords[k].FunctionCode);
+        return s + "\nsegments: " + analysis_fixture::Segments();
+    }
+    std::string text_;
+    std::unique_ptr<AnalysisWalk> walk_;
+};
+
+// Texts in the word table joined by blanks (Mac Roman bytes).
+std::string Words() { return word_table::Texts(); }
+
+i32 IndexOf(const char* macRoman) {
+    for (i32 k = 0; k < gWordCount; ++k) {
+        if (word_table::Text(gWords[k].WordText) == macRoman) return k;
+    }
+    return -1;
+}
+
+TEST_F(AnalysisCascadeDataTest, FrenchReports) {
+    Start(3, "chat");
+    const struct {
+        const char* sentence;
+        RuleCode code;
+        const char* word;  // Mac Roman
+        u8 variant;
+    } cases[] = {
+        {"Ce discours est convainquant.", 32, "convainquant", 0},
+        {"Manges ta soupe.", 44, "Manges", 'S'},
+        {"Il mange sa soupe a la cuisine.", 40, "a", 'A'},
+        {"Ces roses sentent bon.", 0, "", 0},
+        {"La porte est fermée.", 0, "", 0},
+    };
+    for (const auto& c : cases) {
+        const Dispatched d = Analyse(c.sentence);
+        EXPECT_EQ(d.code, c.code) << c.sentence << "\n" << Dump();
+        if (c.code == 0) continue;
+        EXPECT_EQ(d.pos, IndexOf(c.word)) << c.sentence;
+        EXPECT_EQ(gErrorVariant, c.variant) << c.sentence;
+    }
+    Analyse("Ce discours est convainquant.");
+    BoundedString w;
+    w.Allocate(36);
+    CopyTaggedWord(gFrenchTaggedWords.ClampedAt(gErrorExtent), w);
+    EXPECT_EQ(word_table::Text(w), "convaincant");
+    Analyse("Manges ta soupe.");
+    EXPECT_EQ(gErrorKind, 2);
+    EXPECT_EQ(gErrorExtent, 127);
+}
+
+TEST_F(AnalysisCascadeDataTest, FrenchFunctions) {
+    Start(3, "chat");
+    Analyse("La porte est fermée.");
+    const i32 est = IndexOf("est");
+    const i32 participle = IndexOf("ferm\x8e" "e");
+    ASSERT_GE(participle, 0) << Dump();
+    EXPECT_EQ(gWords[est].FunctionCode, 67) << Dump();
+    EXPECT_EQ(gWords[participle].FunctionCode, 77);
+    EXPECT_EQ(gWords[participle].ReadingClasses[0], 'B');
+    Analyse("La lettre est écrite par Paul.");
+    EXPECT_EQ(gWords[IndexOf("est")].FunctionCode, 48) << Dump();
+    EXPECT_EQ(gWords[IndexOf("\x8e" "crite")].FunctionCode, 82);
+}
+
+TEST_F(AnalysisCascadeDataTest, EnglishGroupsAndQuestions) {
+    Start(0, "cat");
+    Analyse("The letter has been written by John.");
+    EXPECT_EQ(gWords[IndexOf("has")].FunctionCode, 48) << Dump();
+    EXPECT_EQ(gWords[IndexOf("been")].FunctionCode, 48);
+    EXPECT_EQ(gWords[IndexOf("written")].FunctionCode, 82);
+    Analyse("He is reading.");
+    EXPECT_EQ(gWords[IndexOf("is")].FunctionCode, 48) << Dump();
+    EXPECT_EQ(gWords[IndexOf("reading")].FunctionCode, 93);
+    Analyse("Can you swim?");
+    EXPECT_EQ(Words(), "you swim ?") << Dump();
+    EXPECT_EQ(gWords[IndexOf("swim")].FunctionCode, 83);
+    EXPECT_EQ(gWords[IndexOf("?")].FunctionCode, 0) << "punctuation takes no object function";
+}
+
+// Known gaps: our stages read or segment these sentences otherwise than
+// the cascade needs (the walk tests state the segments it needs). Each
+// case fails once it passes, so that the mark goes with the gap.
+TEST_F(AnalysisCascadeDataTest, ExpectedFailures) {
+    const struct {
+        u16 language;
+        const char* sentence;
+        RuleCode code;
+        const char* word;
+        const char* reason;
+    } cases[] = {
+        {3, "Ces roses sentent bonnes.", 45, "bonnes", "\"bonnes\" is segmented as a noun group (kind 23)"},
+        {3, "Il a manger sa soupe.", 46, "manger", "\"manger\" is read as a noun"},
+    };
+    for (const auto& c : cases) {
+        Start(c.language, c.language == 0 ? "cat" : "chat");
+        const Dispatched d = Analyse(c.sentence);
+        const bool passes = d.code == c.code && d.pos == IndexOf(c.word);
+        if (passes) ADD_FAILURE() << c.sentence << " passes now: remove its expected-failure mark";
+        else std::cout << "[ xfail ] " << c.sentence << ": " << c.reason << "\n";
+        KRZEnd();
+    }
+    Start(0, "cat");
+    Analyse("Is he happy?");
+    if (Words() == "he is happy") ADD_FAILURE() << "\"Is he happy?\" passes now: remove its expected-failure mark";
+    else std::cout << "[ xfail ] Is he happy?: \"he happy\" is one noun group\n";
+}
+
+}  // namespace
