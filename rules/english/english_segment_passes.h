@@ -9,7 +9,7 @@ namespace english {
 // Passes 2 to 11: prepositions joined by a conjunction, operators between
 // numerals, the joining pass, dates, pronoun phrases, a noun phrase
 // followed by a name, doubled commas, "aged", the links of coordinated
-// records. Not built yet: they change nothing.
+// records.
 void RunEnglishJoiningPasses();
 // Pass 12: coordination and apposition around conjunction and comma
 // records; at the records where it applies it tries the comma rule

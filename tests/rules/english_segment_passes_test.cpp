@@ -1,0 +1,76 @@
+// The joining and linking passes of the English phrase stage on word
+// tables built from the compact notation: glue records leave the table,
+// a preposition absorbs its phrase, doubled commas go, and coordinated
+// records get their link byte.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "../checking/word_table_fixture.h"
+#include "krzlib.h"
+#include "rules/english/english_phrase_rules.h"
+
+namespace {
+
+using word_table::Build;
+
+class EnglishSegmentPassTest : public word_table::WordTableTest {
+protected:
+    void SetUp() override {
+        KRZInit(0, 1);
+        KRZSetLanguage(0);
+        WordTableTest::SetUp();
+        gCheckingLanguage = 0;
+        gClauseMark = 0;
+    }
+    void TearDown() override {
+        gAnalysisMode = 0;
+        WordTableTest::TearDown();
+        KRZEnd();
+    }
+};
+
+// The table after the phrase stage: first word, head and kind of each
+// record, and its link when one is set.
+std::string Table(const std::string& sentence) {
+    Build(sentence);
+    gLastRule = 0;
+    gLastErrorPos = -1;
+    u16 pos = 0;
+    CheckEnglishPhraseRules(pos);
+    std::string out;
+    for (i32 k = 0; k < gSegmentCount; ++k) {
+        const SegmentRecord& s = gSegments[k];
+        out += (k ? " " : "") + std::to_string(s.FirstWord) + "-" + std::to_string(s.LastWord) + ":" +
+               std::to_string(s.SegmentKind);
+        if (s.Link != 255) out += "^" + std::to_string(s.Link);
+    }
+    return out;
+}
+
+TEST_F(EnglishSegmentPassTest, GlueRecordsLeaveAndPhrasesJoin) {
+    struct Case {
+        const char* sentence;
+        const char* table;
+    } cases[] = {
+        // "in and" leave; "out of" absorbs the phrase as one kind-23 record
+        {"we/U.5.1 ran/#128.0.14.1 in/p.0.15 and/#16.0.16 out/p.0.15 of/p.0.15 the/h.4.7 house/A.4.10 ./",
+         "0-0:24 1-1:14 4-7:23"},
+        // a preposition and a kind-24 phrase join as kind 23
+        {"he/U.4.1 sat/#128.0.14.1 in/p.0.15 the/h.4.7 garden/A.4.10 ./", "0-0:24 1-1:14 2-4:23"},
+        // the comma and the year of a date lose their records
+        {"on/p.0.15 May/@.4.10 5th/B.4.8 ,/ 1990/S.8.8 they/U.8.1 met/#128.0.14.1 ./", "0-1:23 2-2:24 5-5:24 6-6:14"},
+        // two commas in a row leave no record, three leave one
+        {"I/U.5.1 like/#128.0.14.1 tea/A.4.10 ,/ ,/ coffee/A.4.10 ./", "0-0:24 1-1:14 2-2:23 5-5:23"},
+        {"I/U.5.1 like/#128.0.14.1 tea/A.4.10 ,/ ,/ ,/ coffee/A.4.10 ./", "0-0:24 1-1:14 2-2:23 5-5:21 6-6:23"},
+        // a comma before a conjunction and a verb is absorbed by the conjunction
+        {"he/U.4.1 came/#128.0.14.1 ,/ and/#16.0.16 left/#128.0.14.1 ./", "0-0:24 1-1:14 2-3:16 4-4:14"},
+        // a second prepositional phrase of the same preposition class after a
+        // conjunction is linked to the first
+        {"he/U.4.1 sat/#128.0.14.1 in/p.0.15 the/h.4.7 garden/A.4.10 and/#16.0.16 in/p.0.15 the/h.4.7 house/A.4.10 ./",
+         "0-0:24 1-1:14 2-4:23 5-5:16 6-8:23^2"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Table(c.sentence), c.table) << c.sentence;
+}
+
+}  // namespace
