@@ -202,6 +202,12 @@ void HomophoneText(BoundedString& first, BoundedString& second, i32 i) {
             SetC(first, MR("à"));
             return;
         }
+        if (IsOpinionPreposition(i)) {  // "Sur mon avis": "À mon avis"
+            gErrorVariant = 'G';
+            SetC(first, MR("à"));
+            ApplyWordCase(i, first);
+            return;
+        }
         const u8 mark = WordMark(i);
         if (mark == 'J' || mark == '@' || (mark & 0x7F) == 16) {
             gErrorVariant = 0;

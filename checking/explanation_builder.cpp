@@ -11,6 +11,7 @@
 
 #include "checking/explanation.h"
 #include "checking/explanation_texts.h"
+#include "checking/word_access.h"
 #include "frame/bounded_string.h"
 #include "frame/format.h"
 #include "frame/mac_roman_literal.h"
@@ -226,6 +227,10 @@ void ExplainHomophones(const Builder& b) {
         count = gHomophoneDescriber(static_cast<i16>(p), entries);
         entries[0][119] = 0;
         entries[1][119] = 0;
+    }
+    if (pair.written == kTextCount && IsOpinionPreposition(p)) {  // "sur mon avis": "à" is meant
+        std::strncpy(entries[1], b.Text(kT32DansMeant), 119);
+        count = 2;
     }
     PrintPairEntry(b, kT32InsteadOf, entries[0]);
     PrintPairEntry(b, kT32DidYouMean, count == 1 ? entries[0] : entries[1]);

@@ -24,6 +24,12 @@ inline bool WordIs(i32 i, const char* text) {
 inline bool WordBegins(i32 i, const char* text) {
     return WordExists(i) && FindCSubstring(gWords[i].WordText, text) == 1;
 }
+// "sur" or "sous" (a capital first letter allowed) before a word and
+// "avis" or "opinion...": the fixed error of "sur mon avis" for "à mon avis".
+inline bool IsOpinionPreposition(i32 i) {
+    const bool preposition = WordIs(i, "sur") || WordIs(i, "Sur") || WordIs(i, "sous") || WordIs(i, "Sous");
+    return preposition && (WordIs(i + 2, "avis") || WordBegins(i + 2, "opinion"));
+}
 inline i32 WordLength(i32 i) { return WordExists(i) ? GetStringLength(gWords[i].WordText) : 0; }
 inline u8 WordFirstByte(i32 i) { return WordExists(i) ? gWords[i].WordText.data[0] : 0; }
 inline u8 WordLastByte(i32 i) {

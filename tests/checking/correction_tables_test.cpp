@@ -161,6 +161,10 @@ TEST_F(CorrectionTableTest, FrenchHomophones) {
         {"vielles/A.8.10", 0, 0, "vieilles", 'G'},    // (features & 31) of 8 and more: plural
         {"quand/#0.0.5", 0, 0, "où", 'G'},
         {"dans/#32.0.15", 0, 0, "à", 'G'},
+        // "sur mon avis" at the opening (extent 0) is "à mon avis", not the
+        // homophone entry 0.
+        {"sur/#34.0.15 mon/m.20.8 avis/A.20.10", 0, 0, "à", 'G'},
+        {"Sur/#34.0.15~1 mon/m.20.8 avis/A.20.10", 0, 0, "A", 'G'},  // no accents on capitals
         {"que/#0.0.5", 9999, 0, "ce que", 'G'},
     };
     for (const Case& c : cases) {
