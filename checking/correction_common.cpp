@@ -8,7 +8,6 @@
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 
-u16 gHomophoneAgreement = 0;
 
 namespace {
 

@@ -17,10 +17,6 @@ inline constexpr i32 kCorrectionLimit = 70;
 inline constexpr u16 kExtentSpellingForms = 127;
 inline constexpr u16 kExtentAlternative = 256;
 
-// Set by the rule that raises code 32: bit 1 asks for a feminine "e", bit 0
-// for a plural "s" on the replacement homophone.
-extern u16 gHomophoneAgreement;
-
 // ---- Finishing --------------------------------------------------------------
 // gCaseMode = the word's case mode; capitals when above 0.
 void ApplyWordCase(i32 i, BoundedString& text);

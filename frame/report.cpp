@@ -10,6 +10,7 @@ u16 gErrorGender = 0;
 u16 gErrorNumber = 0;
 u16 gErrorPerson = 0;
 u16 gErrorExtent = kNoCorrection;
+u16 gHomophoneAgreement = 0;
 i16 gSentenceMeasure = 0;
 u16 gVariantIndex = 0;
 u16 gDispatchMode = 0;

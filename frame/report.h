@@ -26,6 +26,10 @@ extern u16 gErrorGender;     // 1 masculine, 2 feminine
 extern u16 gErrorNumber;     // 1 singular, 2 plural
 extern u16 gErrorPerson;     // person for verb agreement
 extern u16 gErrorExtent;     // second bound or correction selector; kNoCorrection: none
+// Set by the rules that raise code 32 (the French homophone pass, the
+// cascade's participle rule): bit 1 asks for a feminine "e", bit 0 for a
+// plural "s" on the replacement homophone.
+extern u16 gHomophoneAgreement;
 extern i16 gSentenceMeasure; // length measure of the sentence, set by the rules
 extern u16 gVariantIndex;    // per-reading state left by the word analysis
 extern u16 gDispatchMode;    // mode handed to the dispatcher

@@ -1,0 +1,124 @@
+// The homophone pass, last stage of the locution matcher: each word, lower
+// cased at its first letter and stripped of a plural "s", is looked up among
+// the homophone groups of the French tagged word list; the rule of its
+// entry (homophone_rules.cpp) may name the right member, and the first word
+// so named is reported as 768 + i (rule 32, the suggestion built from
+// gErrorExtent and gHomophoneAgreement).
+#include <cstring>
+
+#include "frame/bounded_string.h"
+#include "frame/mac_roman_literal.h"
+#include "frame/records.h"
+#include "frame/report.h"
+#include "frame/tables.h"
+#include "frame/tagged_words.h"
+#include "rules/french/french_locutions.h"
+#include "rules/french/homophone_rules.h"
+#include "rules/french/locution_rows.h"
+#include "rules/french/matcher_loops.h"
+
+namespace {
+
+using homophone::Exit;
+using homophone::Site;
+using namespace locution;
+
+// The work copy of a word: the table's words are short, and a longer word
+// is simply not found.
+constexpr i32 kWorkBytes = 36;
+
+struct Work {
+    u8 text[kWorkBytes];
+    i32 length;
+};
+
+bool WorkIs(const Work& w, const char* literal) {
+    const i32 n = static_cast<i32>(std::strlen(literal));
+    return n == w.length && std::memcmp(w.text, literal, static_cast<size_t>(n)) == 0;
+}
+
+// A plural noun or adjective, or a verb in slot 1, 3 or 5: its "s" is the
+// ending, not part of the homophone.
+bool PluralReading(i32 i) {
+    const u8 c = Cls(i), f = Feat(i);
+    if (c >= 'A' && c <= 'P' && Mark(i) > 32 && f % 16 > 7) return true;
+    return c >= 128 && f % 2 == 1 && f < 6;
+}
+
+// Normalises word i into w and finds its entry (kHomophoneEntries when none).
+Site LookUp(i32 i, Work& w) {
+    Site s;
+    s.i = i;
+    const BoundedString& t = gWords.ClampedAt(i).WordText;
+    w.length = GetStringLength(t);
+    if (w.length <= 0 || w.length > kWorkBytes) {
+        s.entry = homophone::kHomophoneEntries;
+        return s;
+    }
+    for (i32 b = 0; b < w.length; ++b) w.text[b] = t.ClampedAt(b);
+    if (w.text[0] < '[') w.text[0] = static_cast<u8>(w.text[0] + 32);
+    if (w.text[w.length - 1] == 's' && PluralReading(i)) {
+        --w.length;
+        s.plural = true;
+    }
+    s.feminine = true;
+    if (WorkIs(w, "sure")) s.entry = 32;
+    else if (WorkIs(w, MR("sensée"))) s.entry = 74;
+    else if (WorkIs(w, MR("censée"))) s.entry = 75;
+    else {
+        s.feminine = false;
+        const i32 e = FindTaggedWord(gFrenchTaggedWords, homophone::kHomophoneEntries, w.text, w.length);
+        s.entry = e < 0 ? homophone::kHomophoneEntries : e;
+    }
+    return s;
+}
+
+// The report tail, from the test the exit enters at (1 to 4).
+void ReportTail(const Site& s, i32 from) {
+    const i16 extent = static_cast<i16>(gErrorExtent);
+    if (from <= 1 && extent <= -1) return;
+    if (from <= 2 && s.entry >= homophone::kHomophoneEntries) return;
+    if (from <= 3 && gLocutionReport >= 255 && extent != 17) return;
+    const u8 c = Cls(s.i);
+    if (Cat(s.i) == 0 || c == 26 || c == '*' || c == ',') return;
+    gLocutionReport = static_cast<i16>(768 + s.i);
+}
+
+void Leave(Exit x, const Site& s) {
+    switch (x) {
+        case Exit::kA:
+            if (s.feminine) gHomophoneAgreement = 2;
+            [[fallthrough]];
+        case Exit::kB:
+            if (s.plural) gHomophoneAgreement = static_cast<u16>(gHomophoneAgreement + 1);
+            ReportTail(s, 1);
+            return;
+        case Exit::kC: ReportTail(s, 2); return;
+        case Exit::kD: ReportTail(s, 3); return;
+        case Exit::kE:
+            gLocutionReport = 0;
+            ReportTail(s, 4);
+            return;
+        case Exit::kNext: return;
+    }
+}
+
+}  // namespace
+
+// Only a rule's exit for the current word reports: after the last word (or
+// in mode 0) the pass ends without a report, so an entry or extent left by
+// earlier work never becomes a homophone report on a word past the sentence.
+void CheckFrenchHomophones(u16 mode) {
+    gHomophoneAgreement = 0;
+    if (mode != 1) return;
+    Work w{};
+    const i32 n = static_cast<i32>(gWordCount);
+    for (i32 i = 0; i < n; ++i) {
+        Site s = LookUp(i, w);
+        if (s.entry >= homophone::kHomophoneEntries) continue;
+        const Exit x = homophone::RunHomophoneRule(s);
+        if (x == Exit::kNext) continue;
+        Leave(x, s);
+        return;
+    }
+}
