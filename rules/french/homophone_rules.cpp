@@ -1,5 +1,7 @@
 #include "rules/french/homophone_rules.h"
 
+#include <initializer_list>
+
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
@@ -31,6 +33,11 @@ bool CatAny(i32 k, std::initializer_list<u8> cats) {
     return false;
 }
 
+// A word of known category: one whose readings are all unknown (category
+// 0) is not judged by a test that a category is not some value.
+bool Known(i32 k) { return Has(k) && Cat(k) != 0; }
+bool KnownNone(i32 k, std::initializer_list<u8> cats) { return Known(k) && !CatAny(k, cats); }
+
 Exit To(i32 entry, Exit x) {
     gErrorExtent = static_cast<u16>(entry);
     return x;
@@ -46,7 +53,7 @@ Exit Ou(const Site& s) {
     const i32 i = s.i;
     if (i == 0 || Count(i - 1) != 1) return Exit::kNext;
     if (Last(i) || (i == Words() - 2 && CatIs(i + 1, 20)) ||
-        (CatIs(i - 1, 15) && Has(i + 1) && !CatAny(i + 1, {15, 18})))
+        (CatIs(i - 1, 15) && KnownNone(i + 1, {15, 18})))
         return To(1, Exit::kB);
     return Exit::kNext;
 }
@@ -63,7 +70,7 @@ Exit Se(const Site& s) {
     const i32 i = s.i;
     if (!NotLast(i) || Count(i + 1) != 1) return Exit::kNext;
     if (i == 0) return CatIs(i + 1, 13) ? Exit::kNext : To(5, Exit::kD);
-    if (!CatAny(i + 1, {2, 11, 12, 13, 14, 18, 32})) return To(5, Exit::kD);
+    if (KnownNone(i + 1, {2, 11, 12, 13, 14, 18, 32})) return To(5, Exit::kD);
     return Exit::kNext;
 }
 
@@ -74,15 +81,20 @@ Exit La(const Site& s) {
     if (NotLast(i) && Cls(p) == 131 && IsAny(n, "de", "du", "des")) return To(15, Exit::kD);
     if (ClsIs(p, 'F') && first_pass::Length(p) > 2) return To(14, Exit::kB);
     if (i > 1 && CatIs(p, 10) && ClsIs(i - 2, 'O')) return To(14, Exit::kB);
-    if (!CatAny(p, {7, 15}) &&
+    // "la la" doubled is the interjection ("oh la la"), never an article.
+    if (!CatAny(p, {7, 15}) && !SameText(i, n) &&
         (Last(i) || (i == Words() - 2 && CatIs(n, 20)) || CatAny(n, {1, 4, 5, 6, 7, 21})))
         return To(14, Exit::kB);
     if (NotLast(i) && Cls(p) == 131 && CatIs(n, 15)) return To(14, Exit::kB);
     return Exit::kNext;
 }
 
+// "du" that the locution pass made adverbial, or before an adverb-like word
+// ("du tout", "du moins", "du reste"), is a locution word, not the article
+// confused with "dû"; the locution-word loop, once built, settles those.
 Exit Du(const Site& s) {
-    if (Last(s.i) || !CatAny(s.i + 1, {8, 10, 32})) return To(17, Exit::kB);
+    if (CatIs(s.i, 18) || CatIs(s.i + 1, 18)) return Exit::kNext;
+    if (Last(s.i) || KnownNone(s.i + 1, {8, 10, 32})) return To(17, Exit::kB);
     return Exit::kNext;
 }
 
@@ -299,10 +311,14 @@ Exit Partie(const Site& s) {
     return Exit::kNext;
 }
 
-// The conjugation slot of the verb after "quel"/"quelle", 0 when none.
+// The conjugation slot of the verb after "quel"/"quelle", 0 when none. A
+// form of "être" (class 131) right after is left alone: "quelle est la
+// raison" is as common as "qu'elle est partie", and the words alone cannot
+// tell them apart.
 u8 SlotAfterQuel(const Site& s) {
     const i32 i = s.i;
     const i32 p = i - 1, n = i + 1;
+    if (Cls(n) == 131) return 0;
     if (Count(n) == 1 && Verb(n) && Feat(n) > 5 && !CatIs(p, 13)) return Feat(n);
     if (s.entry == 72 && Count(n) == 2 && Cls(n, 1) >= 128 && Feat(n, 1) > 5 && CatAny(p, {4, 8})) return Feat(n, 1);
     if (TwoAfter(i) && Verb(n + 1) && CatAny(n, {2, 3})) return Feat(n + 1);

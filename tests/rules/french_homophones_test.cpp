@@ -70,7 +70,9 @@ TEST_F(HomophoneTest, ContextRulesNameTheRightMember) {
         // "quelle" before a verb of one reading; a plural person adds "s"
         {"Je/U.0.1 pense/#128.0.14 quelle/m.32.8 viendra/#128.20.14 ./", 0, 768 + 2, 73, 0},
         {"Je/U.0.1 pense/#128.0.14 quelle/m.32.8 viendront/#128.23.14 ./", 0, 768 + 2, 73, 1},
-        {"Je/U.0.1 sais/#128.0.14 quelle/m.32.8 est/#131.2.14 sa/d.0.7 part/A.36.10 ./", 0, 0, kNone, 0},
+        // before a form of "être" the words cannot tell "quelle est la
+        // raison" from "qu'elle est partie"
+        {"Je/U.0.1 sais/#128.0.14 quelle/m.32.8 est/#131.8.14.144 sa/d.0.7 part/A.36.10 ./", 0, 0, kNone, 0},
         {"Prenez/#128.10.14 l'/d.0.7 issu/#128.0.11 de/#15.0.15 secours/A.20.10 ./", 0, 768 + 2, 95, 0},
         // a capital is lowered for the look-up
         {"Le/d.0.7 coté/#128.0.11 gauche/B.0.10 ./", 0, 768 + 1, 63, 0},
@@ -83,6 +85,16 @@ TEST_F(HomophoneTest, ContextRulesNameTheRightMember) {
         {"Elles/W.40.1 sont/#131.5.14 près/#15.0.15 à/#15.0.15 partir/#128.0.13 ./", 0, 768 + 2, 49, 1},
         {"Il/W.16.1 est/#131.2.14 près/#15.0.15 à/#15.0.15 partir/#128.0.13 ./", 0, 768 + 2, 47, 0},
         {"Il/W.0.1 pleut/#128.2.14 des/d.8.7 le/d.0.7 matin/A.20.10 ./", 0, 768 + 2, 23, 0},
+        // "du" before a word of no known category, and "du" the locution
+        // pass made adverbial ("pas du tout"), are not judged
+        {"Il/W.0.1 a/#128.2.14 du/d.0.7 pain/A.20.10 ./", 0, 0, kNone, 0},
+        {"Il/W.0.1 a/#128.2.14 du/d.0.7 travail/#28.0.0 ./", 0, 0, kNone, 0},
+        {"pas/#20.0.18 du/#36.84.18 tout/#81.20.18 ./", 0, 0, kNone, 0},
+        {"froides/B.40.10 du/#36.84.9 tout/#81.20.18 ./", 0, 0, kNone, 0},
+        // "oh la la": the doubled word is no article
+        {"oh/#0.0.19 la/d.32.7 la/d.32.7 !/", 0, 0, kNone, 0},
+        {"il/W.0.1 est/#131.8.14 la/d.32.7 ,/ lui/Y.0.3 ./", 0, 768 + 2, 14, 0},
+        {"Il/W.0.1 a/#128.2.14 du/d.0.7 ,/ lui/Y.0.3 ./", 0, 768 + 2, 17, 0},
     };
     Run(rows);
 }
