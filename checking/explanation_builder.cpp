@@ -6,6 +6,7 @@
 // named where they occur: the closing mark of the homophone pair (code 32),
 // the "à" test of the French word-sequence chain (code 40), and the word
 // order of the phrases of codes 41, 44 and 45.
+#include <algorithm>
 #include <cstdarg>
 #include <cstring>
 
@@ -193,13 +194,24 @@ void ExplainRegister(const Builder& b) {
 
 // The entry as printed: cut to the working string, its first '=' made the
 // closing mark of the interface language (the French texts close with the
-// guillemet, the English ones with the curly quote).
+// guillemet, the English ones with the curly quote). A French guillemet
+// always has its blank inside: the word descriptions write "la= article",
+// the fixed pairs "quand =".
 void PrintPairEntry(const Builder& b, TextId format, const char* entry) {
     Phrase shown;
-    shown.Append(entry);
-    char* equals = std::strchr(shown.text, '=');
-    if (equals != nullptr)
-        *equals = static_cast<char>(b.french != 0 ? kFrenchClosingQuote : kEnglishClosingQuote);
+    const char* equals = std::strchr(entry, '=');
+    if (equals == nullptr) {
+        shown.Append(entry);
+    } else {
+        char head[sizeof shown.text] = {};
+        const size_t n = std::min(static_cast<size_t>(equals - entry), sizeof head - 1);
+        std::memcpy(head, entry, n);
+        shown.Append(head);
+        if (b.french != 0 && n > 0 && head[n - 1] != ' ') shown.Append(" ");
+        const char close[2] = {static_cast<char>(b.french != 0 ? kFrenchClosingQuote : kEnglishClosingQuote), 0};
+        shown.Append(close);
+        shown.Append(equals + 1);
+    }
     Say(b, format, shown.text);
 }
 

@@ -130,7 +130,7 @@ constexpr TextRow kTexts[] = {
      "vielle = (musical instrument)",
      "vielle = (instrument de musique)"},
     {kT32VielleMeant,
-     MR("vielle = (feminine form of “vieux”)"),
+     MR("vieille = (feminine form of “vieux”)"),
      MR("vieille = (féminin de vieux)")},
     {kT32QuandWritten,
      "quand =",

@@ -137,6 +137,11 @@ const Case kCases[] = {
      .expected = MR("Instead of: “faire ”\ndid you mean to write: “rendre ”?")},
     {.name = "code 32 que only on the extent", .code = 32, .words = {{"que"}}, .extent = 9999,
      .expected = MR("Instead of: “que ”\ndid you mean to write: “ce que ”?")},
+    {.name = "code 32 vielle", .code = 32, .words = {{"vielle"}},
+     .expected = MR("Instead of: “vielle ” (musical instrument)\ndid you mean to write: “vieille ” (feminine form of “vieux”)?")},
+    {.name = "code 32 vielle, French", .code = 32, .ui = kFr, .words = {{"vielle"}},
+     .expected = MR("À la place de" NB ": «" NB "vielle » (instrument de musique)\nne vouliez-vous pas plutôt écrire" NB
+                    ": «" NB "vieille » (féminin de vieux) ?")},
     {.name = "code 32 without descriptions", .code = 32, .words = {{"que"}},
      .expected = MR("Instead of: “\ndid you mean to write: “?")},
 
@@ -322,6 +327,11 @@ u16 FakeDescriber(i16, char (*entries)[120]) {
     std::snprintf(entries[1], 120, "%s", "vert = green");
     return 2;
 }
+u16 FakeRowDescriber(i16, char (*entries)[120]) {
+    std::snprintf(entries[0], 120, "%s", gInterfaceLanguage != 0 ? MR("la= article défini") : "la= definite article");
+    std::snprintf(entries[1], 120, "%s", gInterfaceLanguage != 0 ? MR("là= adverbe") : MR("là= adverb"));
+    return 2;
+}
 u16 FakeVowelSound(const BoundedString& text) { return CompareWordText(text, "homme") == kCompareEqual; }
 i16 gBaseFormWord = -2;
 void FakeBaseForm(i16 word) { gBaseFormWord = word; }
@@ -330,6 +340,15 @@ TEST_F(TextsTest, WordAnalysisServices) {
     gHomophoneDescriber = FakeDescriber;
     Case c{.name = "code 32", .code = 32, .words = {{"verre"}}};
     EXPECT_EQ(Explain(c), std::string(MR("Instead of: “verre ” glass\ndid you mean to write: “vert ” green?")));
+
+    // A word description writes "la= article": the guillemet still gets its
+    // blank inside, the curly quote closes on the word.
+    gHomophoneDescriber = FakeRowDescriber;
+    c.words = {{"la"}};
+    EXPECT_EQ(Explain(c), std::string(MR("Instead of: “la” definite article\ndid you mean to write: “là” adverb?")));
+    c.ui = kFr;
+    EXPECT_EQ(Explain(c), std::string(MR("À la place de" NB ": «" NB "la » article défini\nne vouliez-vous pas plutôt écrire" NB
+                                         ": «" NB "là » adverbe ?")));
 
     gVowelSoundTest = FakeVowelSound;
     Case d{.name = "code 52", .code = 52, .words = {{"ce"}, {"homme"}}, .p = 1};
