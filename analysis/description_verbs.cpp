@@ -153,6 +153,33 @@ bool StartsWithVowel(const BoundedString& form) {
     return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 0x8E;  // é
 }
 
+// A verb the dictionary lists as pronominal carries the pronominal bit in
+// its class nibble (0xA0, with the transitive or intransitive bits beside
+// it); the example then shows the reflexive pronoun in brackets.
+constexpr u8 kPronominalVerbBit = 0x20;
+
+// The reflexive marker of a person, "" for none ("je ou tu").
+const char* ReflexiveMarker(u8 person) {
+    switch (person) {
+        case 40: return "(me) ";
+        case 41: return "(te) ";
+        case 43: return "(nous) ";
+        case 44: return "(vous) ";
+        case 42: case 45: case 47: case 48: return "(se) ";
+        default: return "";
+    }
+}
+
+// "(se) " before a consonant, "(s') " before a vowel.
+void AppendReflexiveMarker(BoundedString& t, const char* marker, bool elided) {
+    if (!elided || marker[1] == 'n' || marker[1] == 'v') {
+        AppendText(t, marker);
+        return;
+    }
+    const char shortened[] = {'(', marker[1], '\'', ')', ' ', 0};
+    AppendText(t, shortened);
+}
+
 void AppendFrenchExample(Rendering& r, u8 s, u8 person) {
     BoundedString& t = r.text.s;
     const bool subjunctive = (s >= 30 && s <= 41) || s == ';' || s == 'B';
@@ -161,7 +188,12 @@ void AppendFrenchExample(Rendering& r, u8 s, u8 person) {
     const PersonText& p = kFrenchPersons[person - 40];
     r.person = p.prs;
     r.number = p.nbr;
-    if (person == 40 && StartsWithVowel(r.form.s)) {
+    const bool vowel = StartsWithVowel(r.form.s);
+    const char* marker = r.cls >= 128 && (r.cls & kPronominalVerbBit) != 0 ? ReflexiveMarker(person) : "";
+    if (*marker != 0) {
+        AppendText(t, p.text);
+        AppendReflexiveMarker(t, marker, vowel);
+    } else if (person == 40 && vowel) {
         AppendText(t, "j'");
     } else {
         AppendText(t, p.text);

@@ -153,6 +153,24 @@ void RecordedReadingFirst(const Rendering& r, DescribedReadings& l) {
     Insert(l, 0, tag, mark);
 }
 
+// A short "d" word of class 'Q' ("de", "du", "des") is a preposition and
+// also an article: after its 'Q' reading comes a class 'j' reading with the
+// same features. The first reading is the recorded one unless the word's
+// first category is 8, as the categories read it.
+void AddPartitiveArticleReadings(const Rendering& r, DescribedReadings& l) {
+    const WordRecord& word = gWords[r.w];
+    if (word.WordText.data[0] != 'd' || TextLen(word.WordText) >= 4) return;
+    for (u16 k = 0; k < l.count; ++k) {
+        const bool recorded = k == 0 && word.ReadingCategories[0] != 8;
+        const u8 c = recorded ? r.recordedClass : ClassOf(l.tags[k]);
+        if (c != 'Q') continue;
+        const u16 article = Tag('j', recorded ? r.recordedFeatures : FeaturesOf(l.tags[k]));
+        if (k + 1 < l.count && l.tags[k + 1] == article) continue;
+        Insert(l, static_cast<u16>(k + 1), article, l.marks[k]);
+        ++k;
+    }
+}
+
 void AnalyseWordText(const Rendering& r, DescribedReadings& l) {
     Work36 text;
     TextCopy(text.s, gWords[r.w].WordText);
@@ -192,6 +210,7 @@ void BuildDescribedReadings(Rendering& r, DescribedReadings& l) {
     // Nothing found: the recorded reading is described.
     if (l.count == 0) Push(l, recorded, r.recordedMark);
     if (word.CorrectionMark == 1) l.count = 1;
+    AddPartitiveArticleReadings(r, l);
 }
 
 // ---- Step 3: categories ---------------------------------------------------------------

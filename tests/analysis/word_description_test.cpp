@@ -36,8 +36,9 @@ protected:
         return d;
     }
     // Entry k of a list, in UTF-8.
-    static std::string Utf8(const StringList& list, i32 k) {
-        std::string s(reinterpret_cast<const char*>(list[k].data));
+    static std::string Utf8(const StringList& list, i32 k) { return MacRomanToUtf8(list[k]); }
+    static std::string MacRomanToUtf8(const BoundedString& text) {
+        std::string s(reinterpret_cast<const char*>(text.data));
         std::string host;
         for (char c : s) host.push_back(static_cast<char>(ConvertCharFromMacRoman(static_cast<u8>(c))));
         return host_text::Utf8FromHost(host.c_str());
@@ -136,8 +137,63 @@ TEST_F(WordDescriptionTest, AVerbWithItsPronounKeepsItsTense) {
         EXPECT_EQ(gWords[i].ReadingClasses[0] & 7, 4) << sentence;
         EXPECT_GE(gWords[i].ReadingFeatures[0], 64) << sentence;
         Describe(static_cast<u16>(i));
-        EXPECT_EQ(Utf8(main_, 0), "verbe  «\u00A0dire\u00A0» au présent : il  dit") << sentence;
+        EXPECT_EQ(Utf8(main_, 0), "verbe  «\u00A0dire\u00A0» au présent : il (se) dit") << sentence;
     }
+}
+
+// A verb the dictionary lists as pronominal shows its reflexive pronoun in
+// brackets, elided before a vowel; "dormir" has none. The reading may come
+// after others ("lave" is first a noun); the clause's person byte, which the
+// cascades set, chooses "je" for "lève".
+TEST_F(WordDescriptionTest, PronominalVerbsShowTheirReflexivePronoun) {
+    Start(3, "chat");
+    KRZSetInterfLanguage(3);
+    const struct {
+        const char* sentence;
+        const char* verb;
+        u8 clausePerson;
+        const char* description;
+    } cases[] = {
+        {"Il se lave.", "lave", 0, "verbe  «\u00A0laver\u00A0» au présent : il (se) lave"},
+        {"Je me lève.", "lève", 1, "verbe  «\u00A0lever\u00A0» au présent : je (me) lève"},
+        {"Nous nous levons.", "levons", 0, "verbe  «\u00A0lever\u00A0» au présent : nous (nous) levons"},
+        {"Il s'amuse.", "amuse", 0, "verbe  «\u00A0amuser\u00A0» au présent : il (s') amuse"},
+        {"Le chat dort.", "dort", 0, "verbe  «\u00A0dormir\u00A0» au présent : il  dort"},
+    };
+    for (const auto& c : cases) {
+        Load(c.sentence);
+        i32 i = -1;
+        for (i32 k = 0; k < static_cast<i32>(gWordCount) && i < 0; ++k)
+            if (MacRomanToUtf8(gWords[k].WordText) == c.verb) i = k;
+        ASSERT_GE(i, 0) << c.sentence;
+        OneClause(i);
+        gSegments[0].Person = c.clausePerson;
+        const WordDescription d = Describe(static_cast<u16>(i));
+        std::string all = Utf8(main_, 0);
+        for (i32 k = 0; k < d.altCount; ++k) all += "\n" + Utf8(alt_, k);
+        EXPECT_NE(("\n" + all + "\n").find("\n" + std::string(c.description) + "\n"), std::string::npos)
+            << c.sentence << "\n" << all;
+    }
+    gSegmentCount = 0;
+}
+
+// A short "d" word of the indefinite class 'Q' is described as a
+// preposition, then as an article. The dictionaries give no such word this
+// class ("de", "du", "des" have their article and preposition readings of
+// their own), so the recorded class stands in.
+TEST_F(WordDescriptionTest, ShortDWordsOfIndefiniteClassAreAlsoArticles) {
+    Start(3, "chat");
+    KRZSetInterfLanguage(3);
+    Load("Il parle de lui.");
+    const i32 de = IndexOf("de");
+    ASSERT_GE(de, 0);
+    gWords[de].ReadingClasses[0] = 'Q';
+    gWords[de].ReadingFeatures[0] = 0x14;
+    gWords[de].ReadingCategories[0] = 15;
+    const WordDescription d = Describe(static_cast<u16>(de));
+    EXPECT_EQ(Utf8(main_, 0).rfind("préposition", 0), 0u) << Utf8(main_, 0);
+    ASSERT_GE(d.altCount, 1);
+    EXPECT_EQ(Utf8(alt_, 0).rfind("article", 0), 0u) << Utf8(alt_, 0);
 }
 
 TEST_F(WordDescriptionTest, EnglishWillAndTheVerbAfterIt) {
