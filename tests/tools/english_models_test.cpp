@@ -4,6 +4,9 @@
 // keep their markers and limits.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include <set>
 #include <string>
 
@@ -163,6 +166,33 @@ TEST(EnglishModels, PastReadAsParticipleOnlyWhereTheyAgree) {
         if (row[0].empty() || row[3] == "0" || t.looseRows.count(static_cast<u8>(r))) continue;
         EXPECT_EQ(kPastIsParticiple.count(r) == 1, row[3] == row[4])
             << "row " << r << ": " << row[3] << " / " << row[4];
+    }
+}
+
+// The modals: two forms (can / could) on rows 28, 29, 31, 33; the modals
+// of one form ("must", "ought"), which no source lists as verbs, on rows
+// 30 and 32 with that form as present, third person and past, and no -ing
+// form nor participle.
+TEST(EnglishModels, ModalRows) {
+    ASSERT_TRUE(Models().ok) << Models().error;
+    const EnglishModelTable& t = Models().table;
+    struct Case {
+        const char* verb;
+        int row;
+        std::array<const char*, kEnglishSlotCount> endings;
+    };
+    const Case cases[] = {
+        {"can", 28, {"an", "0", "0", "ould", "0"}},
+        {"must", 30, {"$", "$", "0", "$", "0"}},
+        {"ought", 32, {"$", "$", "0", "$", "0"}},
+    };
+    for (const Case& c : cases) {
+        for (int s = 0; s < kEnglishSlotCount; ++s) EXPECT_EQ(t.rows[c.row][s], c.endings[s]) << c.verb << " slot " << s;
+        EXPECT_EQ(t.rowBlock[c.row * kEnglishRowBytes + 1], '2') << c.verb;
+        const auto v = std::find_if(t.verbs.begin(), t.verbs.end(),
+                                    [&](const EnglishVerbEntry& e) { return e.lemma == c.verb && !e.alternate; });
+        ASSERT_NE(v, t.verbs.end()) << c.verb;
+        EXPECT_EQ(v->model, c.row) << c.verb;
     }
 }
 

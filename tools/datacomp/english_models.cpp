@@ -43,7 +43,9 @@ const EnglishAnchor kEnglishModelAnchors[] = {
     {24, "sow", "past participle in -n: sow, sowed, sown"},
     {28, "can", "modal can / could"},
     {29, "may", "modal may / might"},
+    {30, "must", "modal must: one form, read as present, third person and past"},
     {31, "will", "modal will / would"},
+    {32, "ought", "modal ought: one form, read as present, third person and past"},
     {33, "shall", "modal shall / should"},
     {34, "do", "do, does, did, done"},
     {35, "dare", "dare: the conjugation adds \"(or durst)\" to the past of its row"},
@@ -124,13 +126,16 @@ bool BaseServesAsParticiple(u8 m) {
     return m == 20 || m == 25 || m == 26 || m == 36 || m == 62 || m == 97;
 }
 
-// Principal parts of the modals (base and past only): no source lists them
-// as verbs of one lemma.
+// Principal parts of the modals (base and past; the modals of one form
+// also fill the third person): no source lists them as verbs of one lemma,
+// and WordNet lists "must" and "ought" as no verb at all.
 struct Modal {
     const char* base;
     const char* past;
+    bool thirdPerson;
 };
-const Modal kModals[] = {{"can", "could"}, {"may", "might"}, {"will", "would"}, {"shall", "should"}};
+const Modal kModals[] = {{"can", "could", false},  {"may", "might", false},  {"will", "would", false},
+                         {"shall", "should", false}, {"must", "must", true},   {"ought", "ought", true}};
 
 // A row with no base form never yields a noun plural nor a base read as a
 // participle; a row with no past form is never read as a participle.
@@ -151,7 +156,7 @@ int RowAffinity(u8 m, const Paradigm& p) {
     return 1;
 }
 
-constexpr u8 kEmptyRows[] = {0, 27, 30, 32, 40, 120, 121, 122};
+constexpr u8 kEmptyRows[] = {0, 27, 40, 120, 121, 122};
 
 int SlotOf(const SourceForm& f) {
     if (EnglishHasIs(f, "base")) return 0;
@@ -232,6 +237,7 @@ std::vector<EnglishVerbForms> CollectEnglishVerbs(const std::vector<SourceForm>&
         v.lemma = m.base;
         v.slots[0] = {{m.base, 0}};
         v.slots[3] = {{m.past, 0}};
+        if (m.thirdPerson) v.slots[1] = {{m.base, 0}};
     }
     std::vector<EnglishVerbForms> out;
     for (auto& [lemma, v] : byLemma) {
@@ -299,9 +305,11 @@ namespace {
 
 using SlotForms = std::vector<std::pair<std::string, u8>>;
 
+// A modal's forms: base and past, and no -ing form nor participle (the
+// third person is the base where a modal fills it).
 bool IsModalShape(const EnglishVerbForms& v) {
-    return v.slots[1].empty() && v.slots[2].empty() && !v.slots[0].empty() && !v.slots[3].empty() &&
-           v.slots[4].empty();
+    return v.slots[2].empty() && !v.slots[0].empty() && !v.slots[3].empty() && v.slots[4].empty() &&
+           (v.slots[1].empty() || v.slots[1][0].first == v.slots[0][0].first);
 }
 
 // The forms `first` in front of a slot's list, in that order (added with
@@ -442,8 +450,7 @@ struct Candidate {
 // 1. Stems and paradigms. The candidate of a verb's first choices; false
 // (the reason listed) when the verb cannot be filed.
 bool WholeVerbCandidate(const EnglishVerbForms& v, EnglishModelTable& t, Candidate& c) {
-    const bool modal = v.slots[1].empty() && v.slots[2].empty() && !v.slots[0].empty() &&
-                       !v.slots[3].empty() && v.slots[4].empty();
+    const bool modal = IsModalShape(v);
     c.modal = modal;
     c.entry.lemma = v.lemma;
     c.entry.level = v.level;

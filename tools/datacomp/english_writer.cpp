@@ -545,9 +545,14 @@ struct Writer {
         return kSectionVerb0;
     }
     static std::map<const EnglishReading*, u16> ShortNounHomes(const std::vector<EnglishReading>& readings) {
+        // A class-'8' word (the closed-class table's words, "day", "van",
+        // "one") is a singular here too: its plural in -s or -es comes to
+        // it in section 2 and is read as a plural, while the word itself
+        // stays where it is.
         std::map<std::string, std::vector<const EnglishReading*>> byLemma;
         for (const EnglishReading& r : readings)
-            if (r.classByte == 'A' && r.place == EnglishPlace::Normal && (r.number == 1 || r.number == 2))
+            if ((r.classByte == 'A' || (r.classByte == kClassClosed && r.number == 1 && r.word == r.lemma)) &&
+                r.place == EnglishPlace::Normal && (r.number == 1 || r.number == 2))
                 byLemma[r.lemma].push_back(&r);
         auto letters = [](const std::string& w) {
             for (unsigned char c : w)
@@ -561,7 +566,10 @@ struct Writer {
                 if (sg->number != 1 || s.size() < 2 || !letters(s)) continue;
                 for (const EnglishReading* pl : list) {
                     const std::string& p = pl->word;
-                    if (pl->number != 2 || homes.count(pl) || p.size() < 3 || !letters(p) || homes.count(sg)) continue;
+                    if (pl->number != 2 || pl->classByte != 'A' || homes.count(pl) || p.size() < 3 || !letters(p) ||
+                        homes.count(sg))
+                        continue;
+                    if (sg->classByte != 'A' && (s.size() != 3 || !RegularPlural(s, p))) continue;
                     if (!RegularPlural(s, p)) {
                         const u16 home = IrregularPairHome(s, p);
                         if (home != 0) homes[sg] = homes[pl] = home;
