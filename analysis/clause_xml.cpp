@@ -4,6 +4,7 @@
 #include "analysis/word_description.h"
 #include "analysis/xml_output.h"
 #include "frame/bounded_string.h"
+#include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/report.h"
 #include "frame/settings.h"
@@ -97,7 +98,7 @@ void Liecplts(const Writer& wr, i32 x) {
     AppendXmlOutput("</COC>");
 }
 
-void Prp() { AppendXmlOutput("<PRP nbr=\"0\" gen=\"0\" prs=\"3\" temps=\"0\" rolegram=\"0\" fc=\"à\">à</PRP>"); }
+void Prp() { AppendXmlOutput("%s", MR("<PRP nbr=\"0\" gen=\"0\" prs=\"3\" temps=\"0\" rolegram=\"0\" fc=\"à\">à</PRP>")); }
 
 // A coordination that leaves the P element: "agregverb" or "agregsuj" over
 // the words of the group holding x.

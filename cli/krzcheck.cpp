@@ -128,6 +128,10 @@ int PrintHelp() {
         "  xml [FILE]           each sentence of each line of FILE (standard input when\n"
         "                       absent) as one XML document of its clauses and words\n"
         "                       (declared UTF-8); --json: one array of the documents\n"
+        "  relations [FILE]     the relation text of each line of FILE: word records,\n"
+        "                       group lines, relation lines and class model, each\n"
+        "                       followed by an empty line; --json: one object per\n"
+        "                       line (keys records, groups, relations, model)\n"
         "  dict WORD [COUNT]    COUNT entries (default 1, at most 32767) of the French\n"
         "                       reference dictionary from the one WORD locates (the next\n"
         "                       one when WORD is missing), separated by an empty line;\n"
@@ -416,6 +420,37 @@ std::string AnalysisText(const char* buffer, const InputLine& line) {
         std::fprintf(stderr, "krzcheck: line %d: an analysis filled its %u-byte buffer and may be cut\n",
                      line.number, static_cast<unsigned>(kAnalysisBufferBytes));
     return Utf8FromCp1252(std::string(buffer, n).c_str());
+}
+
+// relations: per paragraph the four texts of the relation export (word
+// records, group lines, relation lines, model), each followed by an empty
+// line; one record counter for the whole run.
+int RunRelations(const Options& o) {
+    static const char* const kKeys[4] = {"records", "groups", "relations", "model"};
+    std::string out = o.json ? "[" : "";
+    bool any = false;
+    bool firstParagraph = true;
+    uint16_t counter = 0;
+    const int status = ForEachParagraph(o, [&](const InputLine& line) {
+        std::vector<std::vector<char>> storage(4, std::vector<char>(kAnalysisBufferBytes, 0));
+        char* buffers[4] = {storage[0].data(), storage[1].data(), storage[2].data(), storage[3].data()};
+        const uint32_t sizes[4] = {kAnalysisBufferBytes, kAnalysisBufferBytes, kAnalysisBufferBytes,
+                                   kAnalysisBufferBytes};
+        KRZUMLSentenceAnalysis(line.host.bytes.c_str(), 0, 4, buffers, sizes, &counter);
+        if (o.json) out += firstParagraph ? "{" : ",{";
+        firstParagraph = false;
+        for (int k = 0; k < 4; ++k) {
+            const std::string text = AnalysisText(buffers[k], line);
+            any = any || !text.empty();
+            if (o.json) out += std::string(k > 0 ? "," : "") + JsonString(kKeys[k]) + ":" + JsonString(text);
+            else out += text + "\n";
+        }
+        if (o.json) out += "}";
+    });
+    if (status != 0) return status;
+    if (o.json) out += "]\n";
+    std::fputs(out.c_str(), stdout);
+    return any ? 0 : 1;
 }
 
 // xml: one document per sentence, its declaration naming the encoding it
@@ -756,7 +791,7 @@ int RunDict(const Options& o) {
 
 bool IsKnownCommand(const std::string& command) {
     return command == "lex-list" || IsLexChangeCommand(command) || IsWordCommand(command) || IsTextCommand(command) ||
-           command == "dict" || command == "dict-at" || command == "xml";
+           command == "dict" || command == "dict-at" || command == "xml" || command == "relations";
 }
 
 // Opens the lexicon given with --lexicon for the command. Only lex-add
@@ -782,6 +817,7 @@ int RunCommand(const Options& o) {
     if (o.command == "conjugate") return RunConjugate(o);
     if (o.command == "infinitive" || o.command == "plural" || o.command == "singular") return RunWordForms(o);
     if (o.command == "xml") return RunXml(o);
+    if (o.command == "relations") return RunRelations(o);
     if (o.command == "check") return RunTextCommand(o, CheckGrammar);
     if (o.command == "spell") return RunTextCommand(o, CheckSpelling);
     return RunTextCommand(o, CheckPunctuation);

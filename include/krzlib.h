@@ -562,6 +562,17 @@ KRZ_API void MeravolisGetSentencesBreak(const char* text, uint32_t maxSentences,
 KRZ_API void MeravolisSentenceAnalysisProcess(const char* text, uint32_t option1, uint32_t maxSentences,
                                               uint32_t* sentenceCount, char** buffers, uint32_t option2);
 
+/* Relation text of a French paragraph, in four buffers (bufferSizes[k]
+ * bytes each, terminator included; text that does not fit is cut
+ * silently): 0 one record per word ("number;index;word;description;
+ * relation;related base form;code;function;related index;base form;gender;
+ * number;person"), 1 one line per word group, 2 the relation-marker lines
+ * of the verb chains, 3 each sentence after "t: " and its class model.
+ * The record counter numbers the records and is never reset. With fewer
+ * than four buffers, the buffers are emptied and nothing else is done. */
+KRZ_API void KRZUMLSentenceAnalysis(const char* text, uint32_t checkOption, uint16_t bufferCount, char** buffers,
+                                    const uint32_t* bufferSizes, uint16_t* recordCounter);
+
 /* Short forms for hosts that pass NUL-terminated texts and keep one
  * language: each forwards to its full counterpart (the text's length as
  * the end, the current checking language, accents flag 0) and returns what

@@ -31,4 +31,19 @@ out=$(printf '\n' | "$K" xml)
 "$K" xml a b 2>/dev/null
 [ $? -eq 2 ] || fail "xml: two files give status 2"
 
+out=$(printf 'Le chat dort.\nIl rêve.\n' | "$K" relations)
+[ $? -eq 0 ] || fail "relations: status"
+printf '%s\n' "$out" | grep -q '^t: Le chat dort.$' || fail "relations: sentence line: $out"
+printf '%s\n' "$out" | grep -q '^t: Il rêve.$' || fail "relations: UTF-8 sentence line: $out"
+# One record counter for the run: the second paragraph goes on numbering.
+first=$(printf '%s\n' "$out" | grep -c '^0;')
+[ "$first" -eq 1 ] || fail "relations: one record numbered 0: $out"
+out=$(printf 'Le chat dort.\n' | "$K" --json relations)
+case "$out" in
+    '[{"records":"'*'","groups":"'*'","relations":"'*'","model":"t: Le chat dort.\u000a'*'"}]') ;;
+    *) fail "relations --json: one object per line: $out" ;;
+esac
+"$K" relations /nonexistent/file 2>/dev/null
+[ $? -eq 2 ] || fail "relations: unreadable file gives status 2"
+
 exit $((failures > 0))
