@@ -42,12 +42,17 @@ protected:
             gWords[i].LinkedWord = 65535;
         }
     }
-    void CatSleeps() {
-        Inject("Le chat dort.", {Seg(24, 0, 1, 1, 1), Seg(14, 2, 2), Seg(20, 3, 3)});
+    // Word 1 the subject of the verb group 1, word 2 its verb (an active
+    // verb whose subject is group 0).
+    static void SubjectAndVerb() {
         gWords[1].FunctionCode = 75;
         gWords[1].LinkedWord = 1;
         gWords[2].FunctionCode = 74;
         gWords[2].LinkedWord = 0;
+    }
+    void CatSleeps() {
+        Inject("Le chat dort.", {Seg(24, 0, 1, 1, 1), Seg(14, 2, 2), Seg(20, 3, 3)});
+        SubjectAndVerb();
     }
     void Write() {
         TextOut outs[4];
@@ -88,10 +93,7 @@ TEST_F(RelationTextTest, ModelLines) {
     KRZSetInterfLanguage(3);
     // An attribute beside a lone "être": an "is-a" relation.
     Inject("le chat est un animal.", {Seg(24, 0, 1, 1, 1), Seg(14, 2, 2), Seg(23, 3, 4, 1, 1), Seg(20, 5, 5)});
-    gWords[1].FunctionCode = 75;
-    gWords[1].LinkedWord = 1;
-    gWords[2].FunctionCode = 74;
-    gWords[2].LinkedWord = 0;
+    SubjectAndVerb();
     gWords[4].FunctionCode = 77;
     gWords[4].LinkedWord = 0;
     Write();
@@ -100,10 +102,7 @@ TEST_F(RelationTextTest, ModelLines) {
     // A plural direct object: "many" on its side.
     for (auto& b : storage_) b.assign(65536, 0);
     Inject("Le chat mange des souris.", {Seg(24, 0, 1, 1, 1), Seg(14, 2, 2), Seg(23, 3, 4, 2, 2), Seg(20, 5, 5)});
-    gWords[1].FunctionCode = 75;
-    gWords[1].LinkedWord = 1;
-    gWords[2].FunctionCode = 74;
-    gWords[2].LinkedWord = 0;
+    SubjectAndVerb();
     gWords[4].FunctionCode = 70;
     gWords[4].LinkedWord = 2;
     Write();
