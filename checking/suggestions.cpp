@@ -158,6 +158,9 @@ void AppendSpaceAfterElision(BoundedString& correction) {
 
 }  // namespace
 
+bool IsSuggestionCharacter(u8 c) { return IsAccepted(c); }
+void BuildFindingSpanText(i32 first, i32 end) { BuildSpanText(first, end); }
+
 void AddSuggestion(StringList& list, const BoundedString& text, u16& count) {
     if (count >= kSuggestionSlots || count >= list.count) return;
     const u32 length = static_cast<u32>(GetStringLength(text));

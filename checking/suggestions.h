@@ -11,6 +11,12 @@ inline constexpr u32 kCorrectionCapacity = 72;
 // not accepted, or (after quote conversion) it equals an earlier entry.
 void AddSuggestion(StringList& list, const BoundedString& text, u16& count);
 
+// A character a suggestion may hold.
+bool IsSuggestionCharacter(u8 c);
+// gSpanText = the words first..end-1 as written, one space between them
+// (none after an apostrophe), capitals and quotes put back.
+void BuildFindingSpanText(i32 first, i32 end);
+
 // Builds the replacement texts of the current finding (report fields) of
 // `code` into the two correction strings and returns how many to offer
 // (0, 1 or 2). Fills gSpanText with the span's words as written; may change
