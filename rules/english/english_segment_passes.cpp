@@ -234,7 +234,4 @@ void RunEnglishJoiningPasses() {
     LinkCoordinatedVerbals();
 }
 
-// Pass 12 is not built yet: it changes nothing and finds nothing.
-RuleCode RunEnglishCoordinationPass(u16& /*out*/) { return 0; }
-
 }  // namespace english

@@ -13,8 +13,7 @@ namespace english {
 void RunEnglishJoiningPasses();
 // Pass 12: coordination and apposition around conjunction and comma
 // records; at the records where it applies it tries the comma rule
-// (CheckCommaEnumeration) first and returns 40 when that fires. Not built
-// yet: it changes nothing and finds nothing.
+// (CheckCommaEnumeration) first and returns 40 when that fires.
 RuleCode RunEnglishCoordinationPass(u16& out);
 
 // Rule 40 'W' at record j as pass 12 hands it (the second-last record, or

@@ -73,4 +73,13 @@ TEST_F(EnglishSegmentPassTest, GlueRecordsLeaveAndPhrasesJoin) {
     for (const Case& c : cases) EXPECT_EQ(Table(c.sentence), c.table) << c.sentence;
 }
 
+TEST_F(EnglishSegmentPassTest, CoordinatedNounPhrasesBecomeOnePluralRecord) {
+    EXPECT_EQ(Table("the/h.4.7 cat/A.4.10 and/#16.0.16 the/h.4.7 dog/A.4.10 sleep/#128.0.14.1 ./"), "0-1:24 5-5:14");
+    EXPECT_EQ(gSegments[0].Number, 2);
+    // in analysis mode two phrases of state 0 are not coordinated
+    gAnalysisMode = 1;
+    EXPECT_EQ(Table("the/h.4.7 cat/A.4.10 and/#16.0.16 the/h.4.7 dog/A.4.10 sleep/#128.0.14.1 ./"),
+              "0-1:24 2-2:16 3-4:24 5-5:14 6-6:20");
+}
+
 }  // namespace
