@@ -6,6 +6,7 @@
 // (41, 42, 52; rules/french/agreement_*.cpp). The word table is numbered
 // and the group table rebuilt on every call, whatever it finds.
 RuleCode CheckFrenchAgreementRules(u16& wordIndex);
-// Relative clauses, mood after que, past participles (not built yet:
-// finds nothing).
+// Relative clauses, the mood after "que", coordinated clauses and past
+// participles (41 'X', 42 'A', 43, 44, 47; rules/french/verb_*.cpp). Its
+// edits of the segment and word tables stay for the later rules.
 RuleCode CheckFrenchVerbRules(u16& wordIndex);
