@@ -5,7 +5,7 @@
 // each restored before each run. The pass allocates nothing per sentence.
 // The matcher alone on the same tables: its first pass runs again while
 // its category-pair filter removes readings (runs per table counted
-// beside).
+// beside), and the homophone stage of its second pass alone.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -109,3 +109,15 @@ void BM_FrenchLocutionMatcher(benchmark::State& state) {
 BENCHMARK(BM_FrenchLocutionMatcher)->Arg(0)->Arg(1);
 
 }  // namespace
+
+// The second pass's homophone stage alone, in mode 1 (the only mode it
+// runs in), on the tables as the matcher receives them.
+void BM_FrenchHomophonePass(benchmark::State& state) {
+    RunOverTables(state, [] {
+        gLocutionReport = 0;
+        CheckFrenchHomophones(1);
+        benchmark::DoNotOptimize(gLocutionReport);
+    });
+    KRZEnd();
+}
+BENCHMARK(BM_FrenchHomophonePass);
