@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "checking/dispatcher_rules.h"
 #include "frame/bounded_string.h"
 #include "frame/report.h"
 #include "frame/tables.h"
 #include "lexicon/synonyms.h"
+#include "tests/checking/word_table_fixture.h"
 #include "tools/datacomp/litdict_writer.h"
 #include "tools/datacomp/source_text.h"
 
@@ -22,6 +24,27 @@ std::vector<ThesaurusHeadword> Parse(const std::string& text) {
     std::string error;
     EXPECT_TRUE(ParseThesaurus(text, out, error)) << error;
     return out;
+}
+
+// A small thesaurus with the test-only marks: {reg=N} registers, (->)
+// cross-references, {cont} continuations of the entry before.
+std::string MarkedThesaurus() {
+    return
+        "UTF-8\n"
+        "chant|1\n(Nom)|mélodie\n"
+        "chanter{cont}|1\n(Verbe)|fredonner\n"
+        "chanteur{cont}|1\n(Nom)|interprète\n"
+        "pioncer|1\n(Verbe){reg=1}|dormir\n"
+        "bagnole|1\n(Nom){reg=2}|voiture|tacot\n"
+        "bouquin|1\n(Nom){reg=3}|livre\n"
+        "onde|1\n(Nom){reg=4}|vague\n"
+        "naguère|1\n(Adverbe){reg=5}|autrefois\n"
+        "auto|1\n(->)|voiture\n"
+        "voiture|2\n(Nom)|automobile|véhicule\n(Nom)|wagon\n"
+        "pâte|1\n(Nom)|colle\n"
+        "pâté|1\n(Nom)|terrine\n"
+        "pêche|1\n(Verbe)|taquiner\n"
+        "pêché|1\n(Nom)|faute\n";
 }
 
 // The synonym groups BuildSynonymList gives for a headword (Mac Roman).
@@ -109,24 +132,7 @@ TEST(LitDictWriter, HeadwordShapesOfTheCodes) {
 }
 
 TEST(LitDictWriter, MarkedFixtureCoversRegistersPointersContinuationsAndHomographs) {
-    // Test-only marks: {reg=N} registers, (->) cross-references, {cont}
-    // continuations of the entry before.
-    const std::string source =
-        "UTF-8\n"
-        "chant|1\n(Nom)|mélodie\n"
-        "chanter{cont}|1\n(Verbe)|fredonner\n"
-        "chanteur{cont}|1\n(Nom)|interprète\n"
-        "pioncer|1\n(Verbe){reg=1}|dormir\n"
-        "bagnole|1\n(Nom){reg=2}|voiture|tacot\n"
-        "bouquin|1\n(Nom){reg=3}|livre\n"
-        "onde|1\n(Nom){reg=4}|vague\n"
-        "naguère|1\n(Adverbe){reg=5}|autrefois\n"
-        "auto|1\n(->)|voiture\n"
-        "voiture|2\n(Nom)|automobile|véhicule\n(Nom)|wagon\n"
-        "pâte|1\n(Nom)|colle\n"
-        "pâté|1\n(Nom)|terrine\n"
-        "pêche|1\n(Verbe)|taquiner\n"
-        "pêché|1\n(Nom)|faute\n";
+    const std::string source = MarkedThesaurus();
     const LitDictBlocks b = CompileLitDict(Parse(source));
     ASSERT_EQ(b.entries, 14u);
     u32 continuations = 0;
@@ -198,6 +204,39 @@ TEST(LitDictWriter, RandomTextSurvivesEncodingAndExpansion) {
         ASSERT_FALSE(b.text[i] == 0 && b.text[i - 1] == 0) << "a 0 byte inside an entry at " << i;
     const std::vector<std::string> diffs = CheckLitDict(b);
     EXPECT_TRUE(diffs.empty()) << diffs.size() << ": " << diffs.front();
+}
+
+// The register rule on a sentence: a noun of the marked thesaurus with a
+// register is reported with it, a plain one is not, English never.
+class RegisterRule : public word_table::WordTableTest {};
+
+TEST_F(RegisterRule, ReportsTheRegisterOfAMarkedWord) {
+    const LitDictBlocks b = CompileLitDict(Parse(MarkedThesaurus()));
+    ASSERT_TRUE(CheckLitDict(b).empty());
+    struct Case {
+        const char* sentence;
+        u16 language;
+        RuleCode code;
+        i32 pos;
+        u16 detail;
+    };
+    const Case cases[] = {
+        {"Il/U prend sa/c voiture/#64.0.9 ./#0.0.20", 3, 0, -1, 0},
+        {"Il/U prend sa/c bagnole/#64.0.9 ./#0.0.20", 3, kCodeRegister, 3, 2},
+        {"Il/U lit un/c bouquin/#64.0.9 et/C une/c onde/#64.0.9 ./#0.0.20", 3, kCodeRegister, 3, 3},
+        {"He/U reads/V a/c bouquin/#64.0.9 ./#0.0.20", 0, 0, -1, 0},
+    };
+    for (const Case& c : cases) {
+        word_table::Build(c.sentence);
+        gCheckingLanguage = c.language;
+        word_table::StartSeries();
+        DispatchState s{};
+        EXPECT_EQ(RuleRegister(s), c.code) << c.sentence;
+        if (c.code == 0) continue;
+        EXPECT_EQ(gLastErrorPos, c.pos) << c.sentence;
+        EXPECT_EQ(gErrorDetail, c.detail) << c.sentence;
+        EXPECT_EQ(gErrorExtent, c.pos) << c.sentence;
+    }
 }
 
 }  // namespace
