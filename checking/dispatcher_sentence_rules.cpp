@@ -168,6 +168,12 @@ RuleCode MissingNe(const DispatchState& s) {
         if (WordCategory(k - 1) == 14 || (WordCategory(k - 1) == 18 && WordCategory(k - 2) == 14)) pas = k;
     }
     if (s.negation == 0 && pas < 0) return 0;
+    // A clause without a verb needs no "ne": "Pas de chance.", "Pas encore,
+    // dit-il." (the verb of a speech tag is not the negated one).
+    bool verb = pas >= 0;
+    for (i32 k = 0; k < gWordCount && !verb && WordCategory(k) != 20 && WordCategory(k) != 21; ++k)
+        verb = HasVerbReading(k);
+    if (!verb) return 0;
     i32 p = 1;
     if (pas >= 0) {
         p = pas - 1;

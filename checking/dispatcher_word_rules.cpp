@@ -3,6 +3,7 @@
 // and the decoding of the locution result (40, held 52 and 32).
 #include <cstring>
 
+#include "checking/correction_common.h"
 #include "checking/dispatcher_rules.h"
 #include "checking/word_access.h"
 #include "frame/loader.h"
@@ -434,7 +435,8 @@ bool JoinsPrevious(i32 i, i32 e) {
         return pc == 'R' || pc == 'S';
     }
     if (e <= 75) {
-        if (!IsImperative(p)) return false;
+        // An elided pronoun needs no hyphen after it: "va-t'en", "donne-m'en".
+        if (!IsImperative(p) || EndsWithApostrophe(gWords[p].WordText)) return false;
         if ((e == 47 || e == 48 || e == 49) && WordCategory(i) != 2) return false;
         return WordCategory(i + 1) != 13;
     }
