@@ -16,6 +16,7 @@
 #include "frame/tables.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
+#include "rules/clause/rewrite.h"
 #include "rules/rule_words.h"
 
 namespace {
@@ -293,6 +294,7 @@ void CorrectFindings(u16 option) {
         ClearReportFields();
         gLastRule = rule;
         gLastErrorPos = pos;
+        RemoveRewriteWords();  // the words the last call's rewriter appended
         const RuleCode code = AnalyseAndCheckSentence(0);
         rule = gLastRule;
         pos = gLastErrorPos;

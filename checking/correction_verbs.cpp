@@ -384,11 +384,12 @@ void FrenchMoodText(BoundedString& first, i32 i) {
 
 // ---- Subject and verb (44) --------------------------------------------------------
 
+// The subject segment the finding names, in both modes: the rewritten
+// clause table belongs to the analysis renderers.
 const SegmentRecord* SubjectSegment() {
     const u16 k = static_cast<u16>(gErrorExtent & 0xFF);
-    BoundedArray<SegmentRecord>& segs = gAnalysisMode != 0 ? gRewriteSegments : gSegments;
-    if (segs.count == 0) return nullptr;
-    return &segs[k];
+    if (gSegments.count == 0) return nullptr;
+    return &gSegments[k];
 }
 
 u8 ResolvePerson(u8 slot) {

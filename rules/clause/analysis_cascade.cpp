@@ -4,6 +4,7 @@
 
 #include "frame/settings.h"
 #include "rules/clause/clause_rules.h"
+#include "rules/clause/rewrite.h"
 #include "rules/english/english_pre_rules.h"
 #include "rules/french/french_cascades.h"
 
@@ -46,6 +47,7 @@ RuleCode RunAnalysisPasses(AnalysisFrame& f, u16& out) {
     TakeClauseCensus(f);
     MarkVerbConstructions(f);
     if (const RuleCode r = WalkVerbSegments(f, out); r != 0) return r;
+    RewriteSentence(out);  // its finding stays in the report fields only
     out = 0;
     return 0;
 }
@@ -54,6 +56,7 @@ RuleCode AnalyseClauseRules(u16& wordIndex) {
     AnalysisFrame f;
     OpenAnalysisFrame(f);
     wordIndex = 0;
+    RemoveRewriteWords();
     for (i32 i = 0; i < rules::Count(); ++i) rules::W(i).ClauseNumber = 0;
     if (gCheckingLanguage != 0) {
         if (const RuleCode r = CheckFrenchAgreementRules(wordIndex); r != 0) return r;

@@ -319,6 +319,13 @@ TEST_F(CorrectionTest, SubjectVerbAgreementInEnglish) {
     gSegmentCount = 1;
     gSegments[0] = SegmentRecord{1, 1, 3, 1, 0, 0, 0, 0xFF};
     EXPECT_EQ(Compose(44, 1, 1, 2, 0, 0, 0), "doesn't");
+    // In analysis mode too: the extent names a segment, not a rewritten clause.
+    gAnalysisMode = 1;
+    gRewriteSegments[0] = SegmentRecord{0, 2, 3, 24, 0, 0, 0, 0};
+    Build("he/^.0.1 don't/#128.0.14.34");
+    EXPECT_EQ(Compose(44, 1, 1, 2, 0, 0, 0), "doesn't");
+    gAnalysisMode = 0;
+    gRewriteSegments[0] = SegmentRecord{};
     Build("he/^.0.1 will/#128.0.14.31");
     EXPECT_EQ(Compose(53, 1, 1, 2, 0, 8, 0), "would");
     Build("he/^.0.1 won't/#128.0.14.31");

@@ -17,6 +17,19 @@ out=$(printf 'Le chat dort. Il rêve & rit.\n' | "$K" xml)
     fail "xml: two documents declared UTF-8: $out"
 printf '%s\n' "$out" | grep -q '^<PHRASEORIG>Il rêve &amp; rit.</PHRASEORIG>$' || fail "xml: escaped UTF-8 text: $out"
 
+# The rewritten clause table: a completive clause one level down, each
+# level its own P element, in both languages.
+out=$(printf 'Je pense que tu viens.\n' | "$K" --lang fr xml)
+printf '%s\n' "$out" | grep -q 'la phrase a 2 niveau(x) de proposition' || fail "xml: two levels: $out"
+[ "$(printf '%s\n' "$out" | grep -c '^<P>$')" -eq 2 ] || fail "xml: two P elements: $out"
+out=$(printf 'I think that he left.\n' | "$K" --lang en xml)
+printf '%s\n' "$out" | grep -q 'la phrase a 2 niveau(x) de proposition' || fail "xml: English levels: $out"
+[ "$(printf '%s\n' "$out" | grep -c '^<P>$')" -eq 2 ] || fail "xml: English P elements: $out"
+# The rewriter's words are appended once, whatever the number of rule
+# loop rounds.
+out=$(printf 'He has a broken leg.\n' | "$K" --lang en xml)
+[ "$(printf '%s\n' "$out" | grep -c 'REECRITURE')" -le 1 ] || fail "xml: one rewritten clause: $out"
+
 out=$(printf 'Un.\nDeux. Trois.\n' | "$K" --json xml)
 [ $? -eq 0 ] || fail "xml --json: status"
 case "$out" in
