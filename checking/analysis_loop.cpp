@@ -1,11 +1,12 @@
-// Analysis-mode rule loop: insertions that hold a clause move to the end of
-// the sentence behind a pseudo-word, other insertions go, and every finding
-// of the dispatcher is corrected in the word table. The table never grows
-// past 127 words (its last record stays free), a span outside the sentence
-// is never corrected, every attempt is remembered and the dispatcher calls
+// Analysis-mode rule loop: the sentence is prepared (compounds, slot
+// indexes, insertions; analysis_insertions.cpp) and every finding of the
+// dispatcher is corrected in the word table. The table never grows past
+// 127 words (its last record stays free), a span outside the sentence is
+// never corrected, every attempt is remembered and the dispatcher calls
 // are bounded, so the loop always ends.
 #include "checking/analysis_loop.h"
 
+#include "checking/analysis_insertions.h"
 #include "checking/correction.h"
 #include "checking/correction_forms.h"
 #include "checking/dispatcher.h"
@@ -33,7 +34,6 @@ constexpr u32 kMaxAttempts = 64;
 constexpr u32 kMaxRestarts = 8;
 
 struct LoopStorage {
-    BoundedArray<WordRecord> moved;  // an insertion on its way to the end
     StringList attempts;             // span texts of the attempted corrections
     RuleCode attemptCode[kMaxAttempts] = {};
     i32 attemptFirst[kMaxAttempts] = {};
@@ -41,7 +41,6 @@ struct LoopStorage {
     BoundedString first, second, word;
     StringList slots;
     LoopStorage() {
-        CreateWordRecordArray(moved, 128);
         attempts.Allocate(kMaxAttempts);
         for (u32 k = 0; k < kMaxAttempts; ++k) attempts[static_cast<i32>(k)].Allocate(500);
         first.Allocate(kCorrectionCapacity);
@@ -58,93 +57,6 @@ LoopStorage& Storage() {
 }
 
 i32 Count() { return static_cast<i32>(gWordCount); }
-
-// ---- Insertions -------------------------------------------------------------
-
-// A finite verb between opener and closer, with a subject-like word from
-// the opener up to it.
-bool HoldsClause(i32 o, i32 c) {
-    i32 v = -1;
-    for (i32 k = o + 1; k < c && v < 0; ++k) {
-        if (W(k).ReadingCount != 1 || !rules::VerbClass(k)) continue;
-        if (gCheckingLanguage != 0 ? Feat(k) >= 6 : Feat(k) <= 3) v = k;
-    }
-    for (i32 k = o; k <= v; ++k) {
-        if (Cls(k) == 'A' || (Cls(k) >= 85 && Cls(k) <= 96)) return true;
-    }
-    return false;
-}
-
-void MakePseudoWord(WordRecord& w) {
-    ClearWordRecord(w);
-    CopyCString(w.WordText, "CSzero");
-    w.ReadingCount = 1;
-    w.ReadingClasses[0] = 17;
-    w.ReadingCategories[0] = 17;
-    w.ReadingFeatures[0] = 0;
-}
-
-// The sentence becomes: words before o, words after c, the pseudo-word and
-// the insertion's words (the closer dropped).
-void MoveInsertionOut(i32 o, i32 c) {
-    LoopStorage& st = Storage();
-    const i32 n = c - o;  // pseudo-word and inner words
-    for (i32 k = 0; k < n; ++k) CopyWordRecord(st.moved[k], W(o + k));
-    MakePseudoWord(st.moved[0]);
-    for (i32 k = c + 1; k < Count(); ++k) CopyWordRecord(W(k - (c + 1) + o), W(k));
-    const i32 start = Count() - (c + 1) + o;
-    for (i32 k = 0; k < n; ++k) CopyWordRecord(W(start + k), st.moved[k]);
-    gWordCount = static_cast<u16>(start + n);
-    ClearWordRecord(W(Count()));
-}
-
-void DeleteWords(i32 o, i32 c) {
-    const i32 n = c - o + 1;
-    for (i32 k = c + 1; k < Count(); ++k) CopyWordRecord(W(k - n), W(k));
-    gWordCount = static_cast<u16>(Count() - n);
-}
-
-bool VerbAfter(i32 o) {
-    for (i32 k = o + 1; k < Count(); ++k) {
-        if (rules::VerbClass(k)) return true;
-    }
-    return false;
-}
-
-void TakeOutBrackets() {
-    for (i32 o = 0; o < Count() - 1; ++o) {
-        if (Cat(o) != 20 || !(Is(o, "(") || Is(o, "[") || Is(o, "{"))) continue;
-        for (i32 c = o + 1; c < Count(); ++c) {
-            if (Cat(c) != 20 || !(Is(c, ")") || Is(c, "]") || Is(c, "}"))) continue;
-            if (rules::Letter(c, 0) >= rules::Letter(o, 0) + 3) continue;
-            if (HoldsClause(o, c)) MoveInsertionOut(o, c);
-            else DeleteWords(o, c);
-            return;
-        }
-        return;
-    }
-}
-
-void TakeOutDashes() {
-    for (i32 o = 0; o < Count() - 1; ++o) {
-        if (Cat(o) != 27 || !(Is(o, "-") || Is(o, "_"))) continue;
-        const bool underscore = Is(o, "_");
-        for (i32 c = o + 1; c < Count(); ++c) {
-            if (Cat(c) != 27 || !(underscore || Is(c, "-"))) continue;
-            if (HoldsClause(o, c)) MoveInsertionOut(o, c);
-            else DeleteWords(o, c);
-            return;
-        }
-        if (VerbAfter(o)) W(o).ReadingCategories[0] = 21;
-        return;
-    }
-}
-
-void SemicolonsBeforeVerbs() {
-    for (i32 k = 0; k < Count(); ++k) {
-        if (Cat(k) == 27 && Is(k, ";") && VerbAfter(k)) W(k).ReadingCategories[0] = 21;
-    }
-}
 
 // ---- Corrections ------------------------------------------------------------
 
@@ -317,6 +229,8 @@ void CorrectFindings(u16 option) {
         if (Attempted(code, first, end, attempts)) continue;
         CopyCString(st.first, "");
         CopyCString(st.second, "");
+        // Only a form ranking of this correction may ask for a restart.
+        gBestFormHasErrors = 0;
         ComposeCorrection(st.first, st.second, code, static_cast<i16>(first), static_cast<i16>(end), option);
         if (CompareStrings(st.first, gSpanText) == kCompareEqual || GetStringLength(st.first) == 0) continue;
         if (!AcceptedText(st.first)) continue;
@@ -333,9 +247,9 @@ void CorrectFindings(u16 option) {
 }  // namespace
 
 u16 RunGrammarRulesOnSentence(u16 option) {
-    TakeOutBrackets();
-    TakeOutDashes();
-    SemicolonsBeforeVerbs();
+    if (gCheckingLanguage == 0) JoinEnglishCompounds();
+    MarkSlotIndexes();
+    MoveInsertions();
     CorrectFindings(option);
     return 0;
 }

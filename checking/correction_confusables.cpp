@@ -7,6 +7,7 @@
 #include "checking/correction_common.h"
 #include "checking/correction_forms.h"
 #include "checking/dispatcher.h"
+#include "checking/kept_tables.h"
 #include "checking/word_access.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
@@ -53,6 +54,8 @@ struct SavedReport {
 // Writes the candidate into word k, runs the dispatcher in `mode` and puts
 // the word back (its reading count stays 1). The dispatcher's result.
 RuleCode TryInPlace(i32 k, const BoundedString& text, const Candidate& c, u16 mode, u16 startRule) {
+    // In analysis mode the run may move records: its tables do not stay.
+    const bool kept = gAnalysisMode != 0 && SaveSentenceTables();
     WordRecord& w = gWords[k];
     Work36 savedText;
     TextCopy(savedText.s, w.WordText);
@@ -67,6 +70,7 @@ RuleCode TryInPlace(i32 k, const BoundedString& text, const Candidate& c, u16 mo
     if (startRule != 0) gLastRule = startRule;
     const RuleCode r = AnalyseAndCheckSentence(mode);
     saved.Restore();
+    if (kept) RestoreSentenceTables();
     TextCopy(w.WordText, savedText.s);
     w.ReadingClasses[0] = sc;
     w.ReadingFeatures[0] = sf;

@@ -5,6 +5,7 @@
 
 #include "checking/correction_common.h"
 #include "checking/dispatcher.h"
+#include "checking/kept_tables.h"
 #include "checking/word_access.h"
 #include "frame/bounded_string.h"
 #include "frame/records.h"
@@ -306,6 +307,9 @@ void TryForm(FormsStorage& st, u32 k, i32 word, u16 contextMode, u32 dictionaryC
     gLastErrorPos = -1;
     gErrorExtent = kNoCorrection;
     gBestFormHasErrors = 0;
+    // In analysis mode the run may move records: its tables are put back
+    // with the word.
+    const bool kept = gAnalysisMode != 0 && SaveSentenceTables();
     ScoreSentence(word, f.text);
 
     f.score = Saturated(static_cast<u32>(gSuggestionFlags[static_cast<i32>(k)]) + gReadingPenalty);
@@ -317,6 +321,7 @@ void TryForm(FormsStorage& st, u32 k, i32 word, u16 contextMode, u32 dictionaryC
     f.features = w.ReadingFeatures[0];
     f.byte = w.ReadingMarks[0];
 
+    if (kept) RestoreSentenceTables();
     gLastRule = savedRule;
     gErrorExtent = savedExtent;
     gLastErrorPos = savedPos;
@@ -474,6 +479,11 @@ i16 BuildWordFormsForCorrection(u16 mode, i16 word, StringList& out) {
         result = 1;
         w.CorrectionMark = best.derived;
         CopyCString(w.BaseText, reinterpret_cast<const char*>(best.base));
+        // The reading the run settled for the best form (its tables were
+        // put back after it).
+        w.ReadingClasses[0] = best.cls;
+        w.ReadingFeatures[0] = best.features;
+        w.ReadingMarks[0] = best.byte;
         w.ReadingCount = 1;
         if (best.score != 0) gBestFormHasErrors = 1;
         if (best.derived != 0) InsertDerivedStem(best);

@@ -2,6 +2,7 @@
 #include "checking/dispatcher.h"
 
 #include "checking/dispatcher_rules.h"
+#include "checking/kept_tables.h"
 #include "checking/syntactic_code.h"
 #include "checking/word_access.h"
 #include "frame/sentence_state.h"
@@ -290,6 +291,26 @@ RuleCode RunCascade(u16& pos) {
     return gAnalysisMode != 0 ? AnalyseClauseRules(pos) : CheckFrenchClauseRules(pos);
 }
 
+// A cascade run whose tables do not stay: in analysis mode the cascade
+// moves records, and the trial gives a reading back by the word's index.
+RuleCode RunCascadeOnKeptTables(u16& pos) {
+    const bool kept = gAnalysisMode != 0 && SaveSentenceTables();
+    const RuleCode r = RunCascade(pos);
+    if (kept) RestoreSentenceTables();
+    return r;
+}
+
+// The run after a word's trial, with gClauseMark 0 on the readings kept
+// (its result unused). In analysis mode only the run that ends the trial
+// keeps its tables, so the next listed word is still at its index and the
+// sentence ends up normalised once.
+void RunAfterTrial(bool endsTrial) {
+    gClauseMark = 0;
+    u16 pos = 0;
+    if (endsTrial) RunCascade(pos);
+    else RunCascadeOnKeptTables(pos);
+}
+
 u8 Saturated(u32 v) { return v > 255 ? 255 : static_cast<u8>(v); }
 
 struct SavedReading {
@@ -359,8 +380,8 @@ void JudgeReading(DispatchState& s, i32 j, RuleCode& r, bool& erred) {
 }
 
 // Tries each reading of word i through the cascade; true when every
-// reading erred (the finding is then held).
-bool TryReadings(DispatchState& s, i32 i) {
+// reading erred (the finding is then held). `last`: no listed word follows.
+bool TryReadings(DispatchState& s, i32 i, bool last) {
     WordRecord& w = gWords[i];
     LowerCategories(w);
     const i32 n = w.ReadingCount > kReadingSlots ? kReadingSlots : w.ReadingCount;
@@ -375,7 +396,7 @@ bool TryReadings(DispatchState& s, i32 i) {
         KeepOnlyReading(w, j);
         gClauseMark = 1;
         u16 pos = 0;
-        RuleCode r = RunCascade(pos);
+        RuleCode r = RunCascadeOnKeptTables(pos);
         bool erred = false;
         JudgeReading(s, j, r, erred);
         if (!erred) {
@@ -395,6 +416,7 @@ bool TryReadings(DispatchState& s, i32 i) {
     gClauseMark = 0;
     if (errors == 0) {
         w.ReadingCount = 1;
+        if (gAnalysisMode != 0) RunAfterTrial(last);
         return false;
     }
     if (errors < static_cast<u32>(n)) {
@@ -405,8 +427,7 @@ bool TryReadings(DispatchState& s, i32 i) {
             }
         }
         gErrorKind = 0;
-        u16 pos = 0;
-        RunCascade(pos);
+        RunAfterTrial(last || gAnalysisMode == 0);
         return false;
     }
     gLastRule = kept;
@@ -418,8 +439,7 @@ bool TryReadings(DispatchState& s, i32 i) {
         if (s.scores[j > 3 ? 3 : j] < s.scores[best > 3 ? 3 : best]) best = j;
     }
     KeepOnlyReading(w, best);
-    u16 pos = 0;
-    RunCascade(pos);
+    RunAfterTrial(true);
     return true;
 }
 
@@ -445,7 +465,7 @@ void RunClauseGate(DispatchState& s) {
         return;
     }
     for (u32 k = 0; k < listed; ++k) {
-        if (TryReadings(s, s.ambiguous[k] - 1)) return;
+        if (TryReadings(s, s.ambiguous[k] - 1, k + 1 == listed)) return;
     }
 }
 

@@ -5,10 +5,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "acceptance_fixture.h"
 #include "analysis/paragraph_frame.h"
 #include "checking/analysis_loop.h"
+#include "checking/correction_forms.h"
 #include "checking/dispatcher.h"
 #include "checking/sentence_check.h"
 #include "frame/records.h"
@@ -45,6 +47,15 @@ TEST_F(AnalysisLoopTest, Insertions) {
     EXPECT_EQ(Rewrite("Le chat (il dort) mange."), "Le chat mange . CSzero il dort");
     EXPECT_EQ(Rewrite("Le chat (noir) mange."), "Le chat mange .");
     EXPECT_EQ(Rewrite("Le chat (noir mange."), "Le chat ( noir mange .");
+}
+
+// Quoted runs: one with a clause goes to the end behind "CSzero", one
+// without becomes one word.
+TEST_F(AnalysisLoopTest, QuotedRuns) {
+    Start(3, "chat");
+    EXPECT_EQ(Rewrite("Il dit \"le chat dort\" souvent."), "Il dit souvent . CSzero le chat dort");
+    EXPECT_EQ(Rewrite("Il aime \"le grand chat\" beaucoup."), "Il aime le-grand-chat beaucoup .");
+    EXPECT_EQ(gWords[2].QuoteFlags, 16);
 }
 
 // A dispatcher that reports the same finding whatever the table holds:
@@ -87,6 +98,35 @@ TEST_F(AnalysisLoopTest, CorrectsInPlace) {
     RunGrammarRulesOnSentence(1);
     EXPECT_EQ(word_table::Texts(), "Le chat dort .");
     EXPECT_GE(gWords[2].ReadingClasses[0], 128) << "the word after moved down whole";
+}
+
+// A correction restarts the loop from the start only when its own form
+// ranking left errors: a flag left by an earlier correction does not.
+std::vector<u16> gEntryRules;
+RuleCode HyphenatedWord(u16) {
+    gEntryRules.push_back(gLastRule);
+    for (i32 k = 0; k < gWordCount && gLastRule < 39; ++k) {
+        if (word_table::Text(gWords[k].WordText).find('-') == std::string::npos) continue;
+        gLastRule = 39;
+        gLastErrorPos = static_cast<i16>(k);
+        gErrorVariant = 'A';
+        gErrorExtent = 1;
+        return 39;
+    }
+    return 0;
+}
+
+TEST_F(AnalysisLoopTest, RestartsOnlyAfterItsOwnRanking) {
+    Start(3, "chat");
+    Rewrite("Il viendra peut-être demain.");
+    gDispatcherTestHook = HyphenatedWord;
+    gEntryRules.clear();
+    gAnalysisMode = 1;
+    gBestFormHasErrors = 1;
+    RunGrammarRulesOnSentence(1);
+    EXPECT_EQ(word_table::Texts(), "Il viendra peut \x90tre demain .");
+    ASSERT_EQ(gEntryRules.size(), 2u);
+    EXPECT_EQ(gEntryRules[1], 39) << "the loop went on from the finding";
 }
 
 TEST_F(AnalysisLoopTest, ExpectedFailures) {

@@ -15,6 +15,7 @@
 #include "frame/report.h"
 #include "frame/tables.h"
 #include "frame/tagged_words.h"
+#include "rules/clause/analysis_cascade.h"
 #include "rules/rule_words.h"
 
 namespace {
@@ -103,6 +104,70 @@ TEST_F(AnalysisCascadeDataTest, FrenchReports) {
     Analyse("Manges ta soupe.");
     EXPECT_EQ(gErrorKind, 2);
     EXPECT_EQ(gErrorExtent, 127);
+}
+
+// Rule 32 on fixture tables over the built-in tagged list: the word before
+// the participle and the verb context decide, a repeated position is held
+// and a later participle is not; the resume point is left to the
+// dispatcher.
+TEST_F(AnalysisCascadeDataTest, ParticipleSpelledAsAdjective) {
+    Start(3, "chat");
+    gAnalysisMode = 1;
+    const struct {
+        const char* words;
+        const char* segments;
+        RuleCode code;
+        u16 out;
+    } cases[] = {
+        {"discours/A.20.10 est/#131.8.14.144 convainquant/#128.1.12 .", "24:0-0 14:1-1 12:2-2 20:3-3", 32, 2},
+        // After a determiner, a noun reading or a punctuation word: never.
+        {"discours/A.20.10 est/#131.8.14.144 le/d.0.8 convainquant/#128.1.12 .", "24:0-0 14:1-2 12:3-3 20:4-4", 0, 0},
+        {"discours/A.20.10 est/#131.8.14.144 chose/A.36.10 convainquant/#128.1.12 .", "24:0-0 14:1-2 12:3-3 20:4-4",
+         0, 0},
+        {"discours/A.20.10 est/#131.8.14.144 \"/#0.0.20 convainquant/#128.1.12 .", "24:0-0 14:1-2 12:3-3 20:4-4", 0,
+         0},
+        // A verb that is not attributive gives no context.
+        {"discours/A.20.10 mange/#128.8.14.1 convainquant/#128.1.12 .", "24:0-0 14:1-1 12:2-2 20:3-3", 0, 0},
+        // A participle of a single list entry, or none, has no other spelling.
+        {"discours/A.20.10 est/#131.8.14.144 mangeant/#128.1.12 .", "24:0-0 14:1-1 12:2-2 20:3-3", 0, 0},
+    };
+    for (const auto& c : cases) {
+        gLastRule = 0;
+        gLastErrorPos = -1;
+        word_table::Build(c.words);
+        analysis_fixture::BuildSegments(c.segments);
+        AnalysisFrame f;
+        OpenAnalysisFrame(f);
+        u16 out = 0;
+        EXPECT_EQ(RunAnalysisPasses(f, out), c.code) << c.words;
+        if (c.code != 0) EXPECT_EQ(out, c.out) << c.words;
+        EXPECT_EQ(gLastRule, 0) << c.words;
+    }
+    const char* twice = "discours/A.20.10 est/#131.8.14.144 convainquant/#128.1.12 et/J.0.16 "
+                        "reste/#128.8.14.129 convainquant/#128.1.12 .";
+    const char* segments = "24:0-0 14:1-1 12:2-2 16:3-3 14:4-4 12:5-5 20:6-6";
+    gLastRule = 32;
+    gLastErrorPos = 2;
+    word_table::Build(twice);
+    analysis_fixture::BuildSegments(segments);
+    AnalysisFrame f;
+    OpenAnalysisFrame(f);
+    u16 out = 0;
+    EXPECT_EQ(RunAnalysisPasses(f, out), 32);
+    EXPECT_EQ(out, 5);
+}
+
+// The reading trial runs the cascade on tables it puts back: the walk
+// splits "Mange-t-il" in each run, and the trial gives "soupe" its readings
+// back at its own index, not at the word the split moved there. The run
+// that ends the trial keeps its tables, so the question is normalised.
+TEST_F(AnalysisCascadeDataTest, TrialRunsKeepTheirTables) {
+    Start(3, "chat");
+    Analyse("Mange-t-il sa soupe ?");
+    EXPECT_EQ(Words(), "il Mange sa soupe ?") << Dump();
+    EXPECT_EQ(gWords[IndexOf("sa")].ReadingCategories[0], 8) << Dump();
+    EXPECT_EQ(gWords[IndexOf("soupe")].ReadingCount, 1) << Dump();
+    EXPECT_EQ(gWords[IndexOf("il")].FunctionCode, 75) << Dump();
 }
 
 TEST_F(AnalysisCascadeDataTest, FrenchFunctions) {

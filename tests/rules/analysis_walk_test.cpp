@@ -51,6 +51,42 @@ TEST_F(AnalysisWalkTest, EnglishQuestionsTakeSubjectVerbOrder) {
     EXPECT_EQ(gWords[2].FunctionCode, 0);
 }
 
+// "never" first, or "no" before the last word ahead of segment 1, puts the
+// segment's verb in front and the inversion back in subject-verb order;
+// without a verb there the flag goes and the sentence stays as it is.
+TEST_F(AnalysisWalkTest, NegatedInversion) {
+    const char* segments = "14:0-1 23:2-2 11:3-3 23:4-4 20:5-5";
+    EXPECT_EQ(Run(0, "never/E.0.18 have/#128.0.14.38 I/U.0.1 seen/#240.4.11 it/c.0.2 .", segments), 0);
+    EXPECT_EQ(Texts(), "never I have seen it .");
+    EXPECT_EQ(gWords[1].FunctionCode, 75);
+    EXPECT_NE(gWords[2].FunctionCode, 83) << "an inverted verb after never is no question's verb";
+    EXPECT_EQ(gSegments[0].SegmentKind, 24);
+    EXPECT_EQ(gSegments[1].FirstWord, 2);
+
+    EXPECT_EQ(Run(0, "no/E.0.18 sooner/E.0.18 had/#128.3.14.38 he/].23.1 left/#240.4.11 .",
+                  "14:0-2 23:3-3 11:4-4 20:5-5"), 0);
+    EXPECT_EQ(Texts(), "no sooner he had left .");
+
+    EXPECT_EQ(Run(0, "never/E.0.18 again/E.0.18 I/U.0.1 said/#240.3.14.1 .", "18:0-1 24:2-2 14:3-3 20:4-4"), 0);
+    EXPECT_EQ(Texts(), "never again I said .");
+}
+
+// "est-ce" and a word in "qu" in front of a question go, with their two
+// segments.
+TEST_F(AnalysisWalkTest, EstCeQuestion) {
+    const char* words = "est-ce/#135.72.14.16 qu'/J.0.17 il/U.0.1 mange/#128.8.14.1 ?";
+    EXPECT_EQ(Run(3, words, "14:0-0 17:1-1 24:2-2 14:3-3 20:4-4"), 0);
+    EXPECT_EQ(Texts(), "il mange ?");
+    EXPECT_EQ(gSegmentCount, 3);
+    EXPECT_EQ(gSegments[0].SegmentKind, 24);
+    EXPECT_EQ(gSegments[1].FirstWord, 1);
+    EXPECT_EQ(gSegments[2].FirstWord, 2);
+
+    // Without "qu" after it, "est-ce" is an inverted pronoun like any other.
+    EXPECT_EQ(Run(3, "est-ce/#135.72.14.16 vrai/B.20.10 ?", "14:0-0 10:1-1 20:2-2"), 0);
+    EXPECT_EQ(Texts(), "ce est vrai ?");
+}
+
 // A verb with a hyphen and a pronoun after it is split in two words;
 // without a stem or a pronoun, or with a full table, it is left whole.
 TEST_F(AnalysisWalkTest, InvertedPronounSplit) {
