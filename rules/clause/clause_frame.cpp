@@ -48,7 +48,5 @@ RuleCode AgreementTail(const ClauseFrame& f, rules::RuleReport r, u16& out) {
     return CommitClauseReport(r, f.currentSegment, out);
 }
 
-RuleCode CheckClauseSurvey(ClauseFrame&, u16&) { return 0; }
-RuleCode CheckVerbSegments(ClauseFrame&, u16&) { return 0; }
 RuleCode CheckQualifierSegments(ClauseFrame&, u16&) { return 0; }
 RuleCode CheckClauseFunctions(ClauseFrame&, u16&) { return 0; }

@@ -16,16 +16,34 @@ struct ClauseFrame {
     BoundedArray<u16>* workTags = nullptr;   // 8 tag codes of the work word
     u16 workTagCount = 0;
     // Survey counters and flags.
-    u16 clauseOpeningCount = 0;
-    u16 subordinateCount = 0;
-    u16 verbClauseCount = 0;
-    u16 questionFlag = 0;
-    u16 imperativeSeen = 0;
+    i16 clauseOpeningCount = 0;  // segments opening a clause, and "car"
+    i16 subordinateCount = 0;    // subordinate clauses after a verb
+    i16 verbClauseCount = 0;     // verb segments counted as clauses so far
+    u16 questionFlag = 0;        // a direct question opened by a question word
+    u16 imperativeSeen = 0;      // an imperative segment has been recognised
+    u16 nounPhraseLinked = 0;    // the opening noun phrase is linked to an attribute
+    // A question sentence opening with its verb: the walks begin with that
+    // verb's subject search and the first walk is skipped.
+    bool questionVerbFirst = false;
     // The walks' positions.
     i32 currentSegment = 0;
     i32 currentVerb = 0;
-    i32 pendingSegment = 0;
+    i32 pendingSegment = 0;  // a verb "a" without subject, for the missing-link rule
     i32 head = 0;
+    // The subject search of the current verb (reset for each verb).
+    u16 relativeSeen = 0;     // a relative pronoun opens the subject segment
+    u16 coordinatedVerb = 0;  // the verb may share an earlier verb's subject
+    u16 subjectCount = 0;     // subject candidates met outside brackets
+    u16 groupCount = 0;       // free noun groups met
+    u16 bracketCount = 0;     // brackets and dashes between the verb and the candidate
+    i32 groupCandidate = 0;
+    u16 matchFound = 0;
+    u16 participleNext = 0;   // 1: a participle follows; 2: a participle and an infinitive
+    u16 infinitiveNext = 0;
+    u16 searchDetail = 0;     // the detail a subject-verb report would carry
+    // The subject found before the verb that disagrees with it, or -1: the
+    // reports made without one are held by the data guard of the verb rules.
+    i32 clashSubject = -1;
 };
 
 // Fills the frame for a call: the scratch emptied, every value 0, the
@@ -42,7 +60,7 @@ RuleCode CommitClauseReport(rules::RuleReport r, i32 segment, u16& out, bool kee
 RuleCode AgreementTail(const ClauseFrame& f, rules::RuleReport r, u16& out);
 
 // The stages of the own rules, in the order of the cascade; each returns
-// the code of the block that fired, or 0. Not built yet: they find nothing.
+// the code of the block that fired, or 0.
 RuleCode CheckClauseSurvey(ClauseFrame& f, u16& out);        // survey and first clause
 RuleCode CheckVerbSegments(ClauseFrame& f, u16& out);        // verb walks and subject search
 RuleCode CheckQualifierSegments(ClauseFrame& f, u16& out);   // qualifiers, participles, homophones

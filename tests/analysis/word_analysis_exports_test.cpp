@@ -68,7 +68,9 @@ TEST_F(WordAnalysisExports, FrenchVerbDescribedInTheInterfaceLanguage) {
     const auto a = Analyse("Le chat dort.", 9);
     ASSERT_EQ(a->result, 1);
     EXPECT_EQ(std::string(a->main[0]), Host("verbe  «\u00A0dormir\u00A0» au présent : il  dort"));
-    EXPECT_EQ(a->mainCount, 1);  // no clause tables: no role text
+    // The role text: the subject search links the verb to its subject.
+    ASSERT_EQ(a->mainCount, 2);
+    EXPECT_EQ(std::string(a->main[1]), Host("Il a pour sujet : «\u00A0chat\u00A0»"));
     EXPECT_STREQ(a->base, "dormir");
     EXPECT_EQ(a->altCount, 0);
     // The word as a form of its verb, from the verb candidates.

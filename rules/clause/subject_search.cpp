@@ -1,0 +1,347 @@
+// The subject of a French verb segment: looked for backwards from the
+// verb, then after it (inversion, questions); the verb takes the subject's
+// gender, and number or person where its form leaves them open, and the
+// two are linked. A verb whose person or number clashes with its subject,
+// or that finds none, is reported as rule 44 (kind 2).
+#include "rules/clause/clause_verbs.h"
+#include "rules/french/french_verb.h"
+
+namespace clause_verbs {
+
+using namespace rules;
+
+namespace {
+
+void StartSearch(ClauseFrame& f) {
+    f.relativeSeen = 0;
+    f.coordinatedVerb = 0;
+    f.subjectCount = 0;
+    f.groupCount = 0;
+    f.bracketCount = 0;
+    f.groupCandidate = 0;
+    f.matchFound = 0;
+    f.participleNext = 0;
+    f.infinitiveNext = 0;
+    f.searchDetail = 3;
+    f.clashSubject = -1;
+}
+
+// Segment s holds a subject pronoun pair, a personal pronoun or a
+// pronoun of class 'X' or '\'.
+bool PronounSegment(i32 s) {
+    const i32 w = First(s);
+    return Kind(s) == 26 || Cat(w) == 2 || Cls(w) == 'X' || Cls(w) == '\\';
+}
+
+bool RelativeGroup(i32 s) { return Cat(First(s)) == 5 && Kind(s) == 24; }
+
+// Opened by a relative pronoun, or by a preposition and a relative pronoun.
+bool RelativeOpening(i32 s) {
+    const i32 w = First(s);
+    return Cat(w) == 5 || (Cat(w) == 15 && Cat(w + 1) == 5);
+}
+
+// Step 2: whether the verb shares an earlier verb's subject, and whether
+// a relative pronoun opens its subject segment.
+void CoordinationFlags(ClauseFrame& f, i32 i) {
+    const i32 v = First(i);
+    const bool last = LastSegment(i);
+    if (Kind(i - 1) == 16 || (Kind(i - 1) == 21 && !last && Kind(i + 1) == 16)) f.coordinatedVerb = 1;
+    if (Kind(i - 1) == 21 && Kind(i - 2) == 14) {
+        const u8 a = Feat(v);
+        const u8 b = Feat(First(i - 2));
+        if ((a < 48 && a % 6 == b % 6) || (a >= 51 && a == b)) f.coordinatedVerb = 1;
+    }
+    if (RelativeGroup(i - 1)) f.relativeSeen = 1;
+    const auto further = [&](i32 s) {
+        if (Kind(s) == 16 || (Kind(s) == 21 && (last || Kind(i + 1) == 16))) f.coordinatedVerb = 1;
+        if (RelativeGroup(s)) f.relativeSeen = 1;
+    };
+    if (i > 1 && PronounSegment(i - 1)) further(i - 2);
+    if (i > 2 && PronounSegment(i - 2) && Cat(First(i - 1)) == 2) further(i - 3);
+    if (i > 3 && Kind(i - 3) == 21 && Kind(i - 2) == 23 && Kind(i - 1) == 21 && RelativeGroup(i - 4))
+        f.relativeSeen = 1;
+}
+
+// Brackets and dash incises between the verb and candidate k.
+u16 Brackets(i32 i, i32 k) {
+    u16 n = 0;
+    for (i32 w = First(i); w > First(k); --w) {
+        const bool dash = Begins(w, "-") && w >= 1 && !Begins(w - 1, "-");
+        if (Begins(w, "(") || Begins(w, ")") || dash) ++n;
+    }
+    return n;
+}
+
+// The counts kept while walking back over candidate k.
+void KeepCounts(ClauseFrame& f, i32 i, i32 k) {
+    const i32 w = First(k);
+    const bool counted = (Kind(k) == 14 && Seg(k).State != 2 && f.coordinatedVerb == 0) || Kind(k) == 17 ||
+                         Kind(k) == 22 || RelativeOpening(k);
+    if (counted) {
+        bool keepRelative = false;
+        if (f.subjectCount > 0 || Cat(w) != 5) f.relativeSeen = 0;
+        else keepRelative = f.relativeSeen == 1;
+        if (!keepRelative && Cat(w) == 5 && Kind(k + 1) == 21 &&
+            (Kind(i - 1) == 21 || (Kind(i - 1) == 26 && Kind(i - 2) == 21)))
+            f.relativeSeen = 1;
+        if (Even(f.bracketCount) && !(k == i - 2 && Kind(i - 1) == 16)) ++f.subjectCount;
+    }
+    if (Kind(k) == 17) f.coordinatedVerb = 0;
+    if (Kind(k) == 24 && Seg(k).State == 0 && Even(f.subjectCount) && Even(f.bracketCount)) ++f.groupCount;
+}
+
+bool ChosenSubject(const ClauseFrame& f, i32 i, i32 k) {
+    const i32 w = First(k);
+    if (f.relativeSeen == 1 && Even(f.bracketCount)) {
+        if (Kind(k) == 24 || (Kind(k) == 23 && Cat(w) != 2 && Seg(k).State != 4)) return true;
+    } else if (Kind(k) == 24 && Even(f.subjectCount) && Even(f.bracketCount)) {
+        if (Cat(w) != 5) return true;
+        if (f.coordinatedVerb == 1 && k >= 1 && Kind(k - 1) != 17 && Seg(k).State == 2 && k != i - 1) return true;
+    }
+    return k == i - 1 && Kind(k) == 23 && Begins(First(i) - 1, "qui");
+}
+
+// An infinitive segment opening a clause is the verb's subject.
+bool InfinitiveSubject(i32 k) {
+    if (k == 1) return Kind(1) == 13 && Kind(0) == 23 && Cat(First(0)) == 2;
+    if (Kind(k) != 13 || Cat(First(k)) == 15) return false;
+    return k == 0 || Kind(k - 1) == 21 || Kind(k - 1) == 17 || Cat(First(k) - 1) == 20 ||
+           (k >= 2 && Kind(k - 2) == 21 && Cat(First(k - 1)) == 2);
+}
+
+void LinkSegments(i32 a, i32 b) {
+    W(Last(a)).LinkedWord = static_cast<u16>(b);
+    W(Last(b)).LinkedWord = static_cast<u16>(a);
+}
+
+// Step 7: the subject k before the verb.
+void TakeSubjectBefore(ClauseFrame& f, i32 i, i32 k) {
+    const i32 v = First(i);
+    const i32 w = First(k);
+    SegmentRecord& verb = EditSeg(i);
+    SegmentRecord& subject = EditSeg(k);
+    f.matchFound = 1;
+    verb.Gender = subject.Gender;
+    if (Cls(w) == '\\') verb.Number = 0;
+    if (Feat(v) > 50 && Feat(v) < 64) {
+        verb.Person = subject.Person;
+    } else {
+        if (Is(w, "on")) {
+            verb.Number = 0;
+            verb.Gender = 0;
+        } else if (subject.Number == 0 && Cat(w) != 2) {
+            subject.Number = verb.Number;
+        }
+        if (Feat(v) > 50) verb.Person = subject.Person;
+    }
+    W(Last(i)).LinkedWord = static_cast<u16>(Is(w, "qui") && k > 0 ? k - 1 : k);
+    W(Last(i)).FunctionCode = 74;
+    W(Last(k)).LinkedWord = static_cast<u16>(i);
+}
+
+// The subject segment a report names: the nearest free group before the
+// verb outside the clauses between them, or -1.
+i32 ReportedSubject(const ClauseFrame& f, i32 i) {
+    if (i == 0) return f.head >= 0 ? f.head : -1;
+    i32 c = 0;
+    for (i32 s = i - 1; s >= 0; --s) {
+        const i32 w = First(s);
+        if ((s == i - 1 && Kind(s) == 16) || (s == i - 2 && Kind(s) == 16 && (Kind(s + 1) == 26 || Kind(s + 1) == 2)))
+            ++c;
+        if (c == 0 && Kind(s) == 24 && RelativeOpening(s)) return s;
+        if (Kind(s) == 14 || Kind(s) == 22 || Cat(w) == 5) ++c;
+        if ((c & 1) == 0 && Kind(s) == 24 && Cat(w) != 5 && (Cat(w) != 1 || c == 0)) return s;
+    }
+    return -1;
+}
+
+u16 ReportExtent(const ClauseFrame& f, i32 i) {
+    if (const i32 s = ReportedSubject(f, i); s >= 0) return static_cast<u16>(s);
+    const i32 n = SegCount();
+    const u8 c = Cat(First(i + 1));
+    if (i + 1 < n && Kind(i + 1) == 23 && c != 15 && c != 9 && c != 2) return static_cast<u16>(i + 1);
+    for (i32 s = i + 1; s < n; ++s)
+        if (Kind(s) == 24) return static_cast<u16>(s);
+    return 126;
+}
+
+// The data guard of the verb rules holds a subject-verb report unless a
+// subject found before the verb clashes with it in a way our tables can be
+// trusted with: not a relative pronoun (it carries its antecedent's
+// agreement, often not settled), not a group coordinated with another
+// (our group table does not merge every coordination, names above all),
+// not across another verb, nor across punctuation (an incise: "..., dit
+// maman"), and a group with a head word, not a lone determiner.
+bool GuardHolds(const ClauseFrame& f, i32 i) {
+    if (!french_verb::gVerbRulesDataGuard) return false;
+    const i32 k = f.clashSubject;
+    if (k < 0 || Cat(First(k)) == 5) return true;
+    if ((k >= 1 && Kind(k - 1) == 16) || Kind(k + 1) == 16) return true;
+    for (i32 s = k + 1; s < i; ++s)
+        if (Kind(s) == 14) return true;
+    for (i32 w = Last(k) + 1; w < First(i); ++w)
+        if (Cat(w) == 20 || Cat(w) == 21) return true;
+    return Cat(Last(k)) == 7 || Cat(Last(k)) == 8;
+}
+
+// Step 6: the subject-verb report. 0 lets the walk go on: a refused gate,
+// a segment pending for the missing-link rule, or a verb whose subject
+// was not found while the data guard holds such reports.
+RuleCode Report(const ClauseFrame& f, i32 i, u16& out) {
+    const i32 v = First(i);
+    if (!MayReport(kCodeSubjectVerbAgreement, v)) return 0;
+    if (f.pendingSegment >= 1) return 0;
+    if (GuardHolds(f, i) || HeldAfterRule40(v)) return 0;
+    RuleReport r = ReportAt(kCodeSubjectVerbAgreement, v);
+    r.variant = 0;  // no letter: the plain subject-verb message
+    r.detail = f.searchDetail;
+    r.kind = 2;
+    r.gender = Seg(i).Gender;
+    r.number = Seg(i).Number;
+    r.person = Seg(i).Person;
+    r.extent = gLastRule == kCodeWordSequence && gLastErrorPos == v ? 126 : ReportExtent(f, i);
+    return CommitClauseReport(r, i, out, true);
+}
+
+void NextSegmentFlags(ClauseFrame& f, i32 i) {
+    if (LastSegment(i)) return;
+    const u8 next = Kind(i + 1);
+    if ((next == 10 || next == 11) && Cls(First(i + 1)) >= 128) f.participleNext = 1;
+    else if (next == 11 && Kind(i + 2) == 13) f.participleNext = 2;
+    f.infinitiveNext = next == 13 ? 1 : 0;
+}
+
+// The segment k after verb segment i stands where an inverted subject does.
+bool RightAfterVerb(const ClauseFrame& f, i32 i, i32 k) {
+    if (k == i + 1) return true;
+    if (k == i + 2) return f.infinitiveNext == 1 || f.participleNext == 1;
+    return k == i + 3 && Kind(k - 1) == 13 && (f.infinitiveNext == 1 || Kind(k - 2) == 26 || f.participleNext == 2);
+}
+
+bool InvertedGroup(const ClauseFrame& f, i32 i, i32 k) {
+    const i32 w = First(k);
+    return f.groupCount == 0 && Kind(k) == 23 && Cat(w) != 15 && Cat(w) != 2 && Cls(w) != 'f' && Cls(w) != 'g' &&
+           RightAfterVerb(f, i, k);
+}
+
+// The subject k after the verb.
+void TakeSubjectAfter(ClauseFrame& f, i32 i, i32 k) {
+    const i32 w = First(k);
+    SegmentRecord& verb = EditSeg(i);
+    SegmentRecord& subject = EditSeg(k);
+    f.matchFound = 1;
+    if (verb.Number == 0 && Cat(w) != 2 && Cls(w) != '\\') verb.Number = subject.Number;
+    verb.Gender = subject.Gender;
+    if (Feat(First(i)) > 50) verb.Person = subject.Person;
+    W(Last(i)).LinkedWord = static_cast<u16>(k);
+    subject.SegmentKind = 24;
+    W(Last(k)).FunctionCode = 75;
+    W(Last(i)).FunctionCode = f.questionFlag == 1 ? 83 : 74;
+    f.questionFlag = 0;
+    W(Last(k)).LinkedWord = static_cast<u16>(i);
+}
+
+// The forward search of step 8.
+RuleCode SearchAfter(ClauseFrame& f, i32 i, u16& out) {
+    const i32 n = SegCount();
+    i32 k = i + 1;
+    for (; k < n; ++k) {
+        if (InvertedGroup(f, i, k)) {
+            if (Seg(i).Number != Seg(k).Number && Seg(k).Number != 0) break;
+            if (PersonsAgree(Seg(i).Person, Seg(k).Person)) {
+                TakeSubjectAfter(f, i, k);
+                return 0;
+            }
+            f.searchDetail = 1;
+            return Report(f, i, out);
+        }
+        // A free group after the verb is the subject of a later one.
+        if ((Kind(k) == 24 && Cat(First(k)) != 5) || Kind(k) == 14 || Kind(k) == 22 || Kind(k) == 17) break;
+    }
+    f.searchDetail = PersonsAgree(Seg(i).Person, Seg(k).Person) ? 2 : 3;
+    return f.matchFound == 1 ? 0 : Report(f, i, out);
+}
+
+// Step 8: no subject before the verb.
+RuleCode NoSubjectBefore(ClauseFrame& f, i32 i, u16& out) {
+    const i32 v = First(i);
+    if (Is(v, "a") && f.pendingSegment != -1) f.pendingSegment = i;
+    NextSegmentFlags(f, i);
+    const i32 next = First(i + 1);
+    const bool attributive = Mark(v) > 128;
+    const u8 c = Cat(next);
+    if (LastSegment(i) || Is(next, "que") || Cls(next) == 20 || Cls(next) == 21 ||
+        (attributive && Kind(i + 1) == 23 && c != 7 && c != 4 && c != 8) ||
+        (attributive && Kind(i + 1) == 10 && f.participleNext == 0))
+        return Report(f, i, out);
+    f.matchFound = 0;
+    f.searchDetail = 3;
+    return SearchAfter(f, i, out);
+}
+
+enum class Scan { kGoOn, kFound, kInfinitive, kEnd, kReport };
+
+// Steps 4 and 5 for candidate k.
+Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
+    const u8 verbPerson = Seg(i).Person;
+    if (ChosenSubject(f, i, k)) {
+        const u8 a = Seg(i).Number;
+        const u8 b = Seg(k).Number;
+        if (a != b && b != 0 && !(a == 1 && W(First(k)).QuoteFlags != 0)) {
+            if (f.clashSubject < 0) f.clashSubject = k;
+            return Scan::kGoOn;
+        }
+        f.matchFound = 0;
+        if (PersonsAgree(verbPerson, Seg(k).Person)) return Scan::kFound;
+        if (f.clashSubject < 0) f.clashSubject = k;
+        f.searchDetail = 1;
+    } else {
+        if (InfinitiveSubject(k)) {
+            W(Last(k)).FunctionCode = 75;
+            LinkSegments(k, i);
+            return Scan::kInfinitive;
+        }
+        const bool agree = PersonsAgree(verbPerson, Seg(k).Person);
+        if (agree) f.matchFound = 1;
+        f.searchDetail = agree ? 2 : 3;
+    }
+    const i32 w = First(k);
+    if (f.subjectCount == 0 && Cat(w) == 1) return Scan::kReport;
+    if (Kind(k) == 17 && Begins(w, "qu") && f.coordinatedVerb == 0)
+        return f.groupCount > 0 ? Scan::kReport : Scan::kEnd;
+    if (f.relativeSeen == 0 && !Even(f.subjectCount) && Cat(w) == 5 && f.coordinatedVerb == 0)
+        return Kind(k) == 24 ? Scan::kReport : Scan::kEnd;
+    return Scan::kGoOn;
+}
+
+}  // namespace
+
+RuleCode SearchSubject(ClauseFrame& f, i32 i, u16& out) {
+    StartSearch(f);
+    f.currentVerb = i;
+    f.currentSegment = i;
+    if (f.questionFlag == 1) {
+        NextSegmentFlags(f, i);
+        return SearchAfter(f, i, out);
+    }
+    const i32 v = First(i);
+    W(v).FunctionCode = Kind(i) == 14 && Seg(i).State == 2 ? 38 : 74;
+    CoordinationFlags(f, i);
+    for (i32 k = i - 1; k >= 0; --k) {
+        const i32 opening = First(k + 1) - 1;
+        if (gLastRule == 15 && Cat(opening) == 20 && Begins(opening, ":")) return Report(f, i, out);
+        f.bracketCount = Brackets(i, k);
+        KeepCounts(f, i, k);
+        switch (Candidate(f, i, k)) {
+            case Scan::kFound: TakeSubjectBefore(f, i, k); return 0;
+            case Scan::kReport: return Report(f, i, out);
+            case Scan::kInfinitive: return 0;
+            case Scan::kEnd: return NoSubjectBefore(f, i, out);
+            case Scan::kGoOn: break;
+        }
+    }
+    return NoSubjectBefore(f, i, out);
+}
+
+}  // namespace clause_verbs
