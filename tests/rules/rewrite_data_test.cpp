@@ -10,6 +10,7 @@
 #include "../checking/acceptance_fixture.h"
 #include "analysis/paragraph_frame.h"
 #include "analysis_fixture.h"
+#include "checking/analysis_loop.h"
 #include "checking/dispatcher.h"
 #include "checking/sentence_check.h"
 #include "frame/records.h"
@@ -146,6 +147,40 @@ TEST_F(RewriteDataTest, EnglishRebuiltVerb) {
     RemoveRewriteWords();
     EXPECT_EQ(RewriteSentence(out), 0);
     EXPECT_EQ(gWordCount, marker + 3);
+    // The analysis loop's rounds take them out too: they are never read as
+    // words of the sentence.
+    RunGrammarRulesOnSentence(0);
+    EXPECT_EQ(IndexOf("REECRITURE"), -1) << Dump();
+    EXPECT_EQ(gWordCount, marker);
+}
+
+// No rewritten verb without a noun after the adjective, in French, or
+// when the three words would take a table's last record.
+TEST_F(RewriteDataTest, EnglishRebuiltVerbHeld) {
+    Start(0, "cat");
+    const struct {
+        u16 language;
+        u8 nounClass;
+        i32 padTo;  // words of the sentence, the rest copies of its full stop
+        i32 words;  // after the rewriter
+    } cases[] = {{0, 'A', 0, 9}, {3, 'A', 0, 6}, {0, 'B', 0, 6}, {0, 'A', 124, 127}, {0, 'A', 125, 125}};
+    for (const auto& c : cases) {
+        Analyse("He has a broken leg.");
+        ASSERT_EQ(gWordCount, 6) << Dump();
+        gSegments[2].Link = gSegments[1].Link;
+        gWords[4].ReadingClasses[0] = c.nounClass;
+        for (i32 x = 6; x < c.padTo; ++x) CopyWordRecord(gWords[x], gWords[5]);
+        if (c.padTo > 0) {
+            gWordCount = static_cast<u16>(c.padTo);
+            gSegments[3].LastWord = static_cast<u8>(c.padTo - 1);
+        }
+        gCheckingLanguage = c.language;
+        u16 out = 0;
+        RewriteSentence(out);
+        gCheckingLanguage = 0;
+        EXPECT_EQ(gWordCount, c.words) << c.language << " " << c.nounClass << " " << c.padTo;
+        EXPECT_EQ(word_table::Text(gWords[127].WordText), "") << "the scratch record stays free";
+    }
 }
 
 }  // namespace

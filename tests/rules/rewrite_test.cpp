@@ -97,15 +97,24 @@ TEST_F(RewriteTest, ClauseTableFromLinkRuns) {
 
 // Nesting levels: a subordinate clause raises itself and what follows, a
 // capital after a full stop opens a level, a relative clause comes back
-// down after the second verb, a comma after a pronoun lowers without going
-// below the main level; the second reading variant keeps every level 0.
+// down after the second verb, a conjunction before a subject, an opening
+// bracket and an implicit subordinate raise, a comma after a pronoun
+// lowers without going below the main level; the second reading variant
+// keeps every level 0.
 TEST_F(RewriteTest, NestingLevels) {
     const struct {
         const char* words;
         const char* segments;
         u16 variant;
         const char* levels;
+        i32 fcWord = -1;
+        u16 fc = 0;
     } cases[] = {
+        {"il/].0.1 mange/#200.8.14 et/#16.0.16 elle/^.0.1 dort/#200.8.14 .", "24:0-0 14:1-1 16:2-2 24:3-3 14:4-4 27:5-5",
+         0, "0 0 1 1 1 1"},
+        {"il/].0.1 vient/#200.8.14 ( elle/^.0.1 part/#200.8.14 ) .", "24:0-0 14:1-1 20:2-2 24:3-3 14:4-4 20:5-5 27:6-6",
+         0, "0 0 1 1 1 1 1"},
+        {"il/].0.1 veut/#200.8.14 partir/#200.0.13 .", "24:0-0 14:1-1 13:2-2 27:3-3", 0, "0 0 1 1", 2, 80},
         {"Je/U.0.1 pense/#200.6.14 que/#17.0.17 tu/Y.0.1 viens/#200.7.14 .", "24:0-0 14:1-1 17:2-2 24:3-3 14:4-4 27:5-5",
          0, "0 0 1 1 1 1"},
         {"Je/U.0.1 pense/#200.6.14 que/#17.0.17 tu/Y.0.1 viens/#200.7.14 .", "24:0-0 14:1-1 17:2-2 24:3-3 14:4-4 27:5-5",
@@ -120,6 +129,7 @@ TEST_F(RewriteTest, NestingLevels) {
     };
     for (const auto& c : cases) {
         Table(c.words, c.segments);
+        if (c.fcWord >= 0) Fc(c.fcWord, c.fc);
         gVariantIndex = c.variant;
         rewrite::CopyClauseTable();
         rewrite::AssignLevels();
@@ -387,6 +397,12 @@ TEST_F(RewriteTest, TenseSequence) {
             EXPECT_EQ(gErrorKind, 6);
         }
     }
+    // The participle keeps its slot: the renderers read it from the table.
+    Table(cases[1].words, cases[1].segments);
+    rewrite::CopyClauseTable();
+    u16 out = 0;
+    rewrite::CheckTenseSequence(out);
+    EXPECT_EQ(gWords[3].ReadingFeatures[0], 2);
 }
 
 // Interrogative codes by the clause's first word.
