@@ -9,10 +9,14 @@
 //   nom + adj                   'C' gender+number           noun or adjective
 //   npr, prn, patr              0x40 gender, singular       proper noun (section 9)
 //   titr                        class 28 (0x1C00)           title abbreviation (Mme, Dr)
-//   adv, loc.adv                class 20 / 25               adverb, adverbial locution
+//   adv                         class 20                    adverb
 //   interj                      class 18                    interjection
-//   loc.cj / loc.prep /         class 23 / 24 / 26          parts of locutions
-//     loc.adj, loc.nom ...
+//   a word of kLocutionWords    class 23 / 24 / 25          a word that exists only inside
+//     with a loc.* line                                     fixed locutions (below)
+//   loc.adv (other words)       class 25                    part of an adverbial locution
+//   loc.cj, loc.prep, loc.adj,  class 26                    part of a locution; on a
+//     loc.nom ... (other words)                             function-word line, only when
+//                                                           no other subtype gives a class
 //   nb (cardinal numbers)       class byte 163 ('R' 0x08)
 //   v… (verb codes)             Verb                        encoded by the verb models
 //   mg (function word)          the closed-class table below, by word and subtype;
@@ -170,6 +174,51 @@ const ClosedRow kClosedRows[] = {
 
 constexpr u8 kNoClass = 0;
 
+// Words that exist only inside fixed locutions, with the class the locution
+// matcher reads on their first reading: 23 a locution's opening word, 24 a
+// later word, 25 a word of a Latin or foreign phrase. The matcher checks
+// that the rest of the locution stands around such a word and reports it
+// otherwise, so the classes come from this list and not from the source's
+// locution subtypes: the source files "tant", "afin" or "auprès" as parts
+// of locutions too, yet they are words of their own. A word of the list
+// that the source files with a locution subtype takes its class on every
+// line but a verb's (ClassifyLocutionWord).
+//
+// Of the list, the source has no line for "negro", "canto", "dona",
+// "doble", "domo", "grata", "varietur", "vau-l'eau", "tire-larigot"; it
+// files "improviste", "insu", "modus" and a few more as nouns only, and
+// "juger" and "peut" as verb forms only: their locution reading is not
+// encoded (datacomp's report names every such word).
+struct LocutionWordRow {
+    const char* word;  // UTF-8
+    u8 classByte;
+};
+
+const LocutionWordRow kLocutionWords[] = {
+    // Opening words.
+    {"parce", 23}, {"tandis", 23}, {"alter", 23}, {"honoris", 23}, {"made", 23}, {"sine", 23},
+    {"urbi", 23}, {"persona", 23}, {"quant", 23},
+    // Later words.
+    {"posteriori", 24}, {"priori", 24}, {"fortiori", 24}, {"giorno", 24}, {"courre", 24},
+    {"jeun", 24}, {"perpète", 24}, {"perpette", 24}, {"quia", 24}, {"rebours", 24},
+    {"vau-l'eau", 24}, {"brûle-pourpoint", 24}, {"tire-larigot", 24}, {"tue-tête", 24},
+    {"envi", 24}, {"improviste", 24}, {"instar", 24}, {"encontre", 24}, {"insu", 24},
+    {"hoc", 24}, {"valorem", 24}, {"abrupto", 24}, {"aequo", 24}, {"cathedra", 24},
+    {"cetera", 24}, {"caetera", 24}, {"facto", 24}, {"visu", 24}, {"emblée", 24},
+    {"arrache-pied", 24}, {"extenso", 24}, {"extremis", 24}, {"petto", 24}, {"situ", 24},
+    {"vitro", 24}, {"vivo", 24}, {"juger", 24}, {"varietur", 24}, {"catimini", 24},
+    {"tapinois", 24}, {"guingois", 24}, {"traviole", 24}, {"mégarde", 24}, {"domo", 24},
+    {"bene", 24}, {"dona", 24}, {"vitae", 24}, {"doble", 24}, {"tremens", 24}, {"qua", 24},
+    {"orbi", 24}, {"quanti", 24}, {"grata", 24}, {"peut", 24}, {"entrefaites", 24},
+    // Latin and foreign phrases.
+    {"modus", 25}, {"negro", 25}, {"numerus", 25}, {"statu", 25}, {"canto", 25}, {"nec", 25},
+};
+
+bool IsLocutionSubtype(const std::string& po) { return po.rfind("loc.", 0) == 0; }
+
+// The class of a locution subtype on a line of a word not in the list.
+u8 LocutionPartClass(const std::string& po) { return po == "loc.adv" ? 25 : 26; }
+
 bool SameText(const char* a, const std::string& b) { return b == a; }
 
 // Default class of a function word whose (word, subtype) is not listed.
@@ -179,9 +228,6 @@ u8 ClosedDefault(const std::string& subtype) {
     if (subtype == "cjsub") return kClassSubordinating;
     if (subtype == "negadv") return kClassNegation;
     if (subtype == "adv" || subtype == "advint" || subtype == "proadv") return kClassAdverb;
-    if (subtype == "loc.cj" || subtype == "loc.cjsub") return 23;
-    if (subtype == "loc.prep" || subtype == "loc.prepv") return 24;
-    if (subtype == "loc.adv") return 25;
     return kNoClass;
 }
 
@@ -278,9 +324,33 @@ u8 ElisionFeature(u8 c, const std::string& key) {
     return c == 22 || (c == 34 && key == "jusque") ? 0x40 : 0;
 }
 
+u8 LocutionWordClass(const std::string& word) {
+    for (const LocutionWordRow& r : kLocutionWords)
+        if (SameText(r.word, word)) return r.classByte;
+    return kNoClass;
+}
+
+std::vector<std::string> LocutionWords() {
+    std::vector<std::string> words;
+    for (const LocutionWordRow& r : kLocutionWords) words.emplace_back(r.word);
+    return words;
+}
+
+bool IsLocutionLine(const SourceForm& f) {
+    for (const std::string& po : f.po)
+        if (IsLocutionSubtype(po)) return true;
+    return false;
+}
+
+FormClass ClassifyLocutionWord(const SourceForm& f) {
+    if (!VerbCodeOf(f).empty()) return Verb();
+    return Nominal(static_cast<u16>(LocutionWordClass(f.form) << 8));
+}
+
 FormClass ClassifyForm(const SourceForm& f) {
     if (!VerbCodeOf(f).empty()) return Verb();
     if (u8 any = ClosedClassByte(f.form, "*"); any != kNoClass) return Closed(any);
+    if (LocutionWordClass(f.form) != kNoClass && IsLocutionLine(f)) return ClassifyLocutionWord(f);
     if (HasPo(f, "mg")) {
         for (const std::string& po : f.po) {
             if (!IsMgSubtype(po)) continue;
@@ -298,6 +368,8 @@ FormClass ClassifyForm(const SourceForm& f) {
             if (u8 c = ClosedDefault(po); c != kNoClass)
                 return Nominal(static_cast<u16>(c << 8 | ElisionFeature(c, f.form)));
         }
+        for (const std::string& po : f.po)
+            if (IsLocutionSubtype(po)) return Nominal(static_cast<u16>(LocutionPartClass(po) << 8));
         return Skip("function word without a class");
     }
     if (HasPo(f, "nbro")) return Skip("roman numeral");
@@ -321,11 +393,8 @@ FormClass ClassifyForm(const SourceForm& f) {
     if (adj) return Nominal(NominalTag(kClassAdjective, f));
     if (HasPo(f, "adv")) return Nominal(static_cast<u16>(kClassAdverb << 8));
     if (HasPo(f, "interj")) return Nominal(static_cast<u16>(kClassInterjection << 8));
-    for (const std::string& po : f.po) {
-        if (po.rfind("loc.", 0) != 0) continue;
-        if (u8 c = ClosedDefault(po); c != kNoClass) return Nominal(static_cast<u16>(c << 8));
-        return Nominal(static_cast<u16>(26 << 8));
-    }
+    for (const std::string& po : f.po)
+        if (IsLocutionSubtype(po)) return Nominal(static_cast<u16>(LocutionPartClass(po) << 8));
     return Skip("category without a class");
 }
 

@@ -76,6 +76,16 @@ u8 ClosedClassByte(const std::string& word, const std::string& subtype);
 // True when the word (UTF-8) is in the closed-class table at all.
 bool IsClosedClassWord(const std::string& word);
 
+// The class of a word that exists only inside fixed locutions (23, 24 or
+// 25; 0 for any other word), and those words (UTF-8).
+u8 LocutionWordClass(const std::string& word);
+std::vector<std::string> LocutionWords();
+// A line of a locution subtype (loc.adv, loc.cj ...).
+bool IsLocutionLine(const SourceForm& form);
+// A line of such a word when the source files it with a locution subtype:
+// its locution class (a verb form stays a verb form).
+FormClass ClassifyLocutionWord(const SourceForm& form);
+
 // ---- The walk's reading of a class byte -------------------------------------
 
 // Result of one ending: number 1..3 and the gender bits it gives (0,

@@ -124,6 +124,18 @@ int CaseModeOf(const std::string& mr) {
     return -1;
 }
 
+// The words of the locution list that get no reading of their locution
+// class: the source lacks them, or files them under another category only.
+void ReportLocutionWordsWithoutReading(const std::vector<SourceForm>& forms, CompileReport& report) {
+    std::set<std::string> classed;
+    for (const SourceForm& f : forms)
+        if (LocutionWordClass(f.form) != 0 && IsLocutionLine(f)) classed.insert(f.form);
+    std::string missing;
+    for (const std::string& w : LocutionWords())
+        if (classed.count(w) == 0) missing += (missing.empty() ? "" : ", ") + w;
+    if (!missing.empty()) report.Note("classify: locution words without their locution reading: " + missing);
+}
+
 struct Classified {
     std::vector<WordReading> readings;
     std::map<std::string, u32> skipped;   // reason -> count
@@ -134,8 +146,11 @@ struct Classified {
 Classified ClassifyAll(const std::vector<SourceForm>& forms, const FrequencyRanks& ranks,
                        const HAspireWords& hAspire, const std::set<std::string>& stemOnly) {
     Classified c;
+    std::set<std::string> locutionWords;  // filed with a locution subtype
+    for (const SourceForm& f : forms)
+        if (LocutionWordClass(f.form) != 0 && IsLocutionLine(f)) locutionWords.insert(f.form);
     for (const SourceForm& f : forms) {
-        FormClass fc = ClassifyForm(f);
+        FormClass fc = locutionWords.count(f.form) != 0 ? ClassifyLocutionWord(f) : ClassifyForm(f);
         if (fc.kind == FormKind::Verb && stemOnly.count(f.lemma) != 0) fc = ClassifyStemOnlyVerbForm(f);
         if (fc.kind == FormKind::Verb) {
             ++c.verbForms;
@@ -338,6 +353,7 @@ int main(int argc, char** argv) {
                 " other readings");
     for (const auto& [why, n] : cl.skipped)
         report.Note("classify: not encoded " + std::to_string(n) + ": " + why);
+    ReportLocutionWordsWithoutReading(forms, report);
 
     // 4. Dictionary.
     DictInput in;
