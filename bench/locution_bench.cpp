@@ -121,3 +121,16 @@ void BM_FrenchHomophonePass(benchmark::State& state) {
     KRZEnd();
 }
 BENCHMARK(BM_FrenchHomophonePass);
+
+// The locution-word and ambiguous-word loops of the second pass alone, in
+// mode 1, on the tables as the matcher receives them.
+void BM_FrenchSecondPassLoops(benchmark::State& state) {
+    RunOverTables(state, [] {
+        gLocutionReport = 0;
+        MatchLocutionWords(1);
+        ResolveAmbiguousWords(1);
+        benchmark::DoNotOptimize(gLocutionReport);
+    });
+    KRZEnd();
+}
+BENCHMARK(BM_FrenchSecondPassLoops);

@@ -45,6 +45,45 @@ bool PluralReading(i32 i) {
     return c >= 128 && f % 2 == 1 && f < 6;
 }
 
+// The homophone entries by the first byte of their word, in list order,
+// built again whenever the list is another: a word is compared only with
+// the entries of its own first letter.
+struct FirstLetterIndex {
+    const BoundedString* data = nullptr;
+    u32 count = 0;
+    u8 start[257];
+    u8 entries[homophone::kHomophoneEntries];
+};
+FirstLetterIndex gIndex;
+
+u8 FirstByte(const BoundedString& entry) { return GetStringLength(entry) > 3 ? entry[3] : 0; }
+
+void IndexEntries(const StringList& list) {
+    const i32 n = static_cast<i32>(list.count) < homophone::kHomophoneEntries ? static_cast<i32>(list.count)
+                                                                              : homophone::kHomophoneEntries;
+    u8 counts[256] = {};
+    for (i32 e = 0; e < n; ++e) ++counts[FirstByte(list[e])];
+    gIndex.start[0] = 0;
+    for (i32 b = 0; b < 256; ++b) gIndex.start[b + 1] = static_cast<u8>(gIndex.start[b] + counts[b]);
+    u8 next[256];
+    for (i32 b = 0; b < 256; ++b) next[b] = gIndex.start[b];
+    for (i32 e = 0; e < n; ++e) gIndex.entries[next[FirstByte(list[e])]++] = static_cast<u8>(e);
+    gIndex.data = list.data;
+    gIndex.count = list.count;
+}
+
+// The first homophone entry whose word is the text; the table's size when
+// none is.
+i32 FindHomophone(const StringList& list, const u8* text, i32 length) {
+    if (gIndex.data != list.data || gIndex.count != list.count) IndexEntries(list);
+    const u8 b = text[0];
+    for (i32 k = gIndex.start[b]; k < gIndex.start[b + 1]; ++k) {
+        const i32 e = gIndex.entries[k];
+        if (TaggedWordEquals(list[e], text, length) != 0) return e;
+    }
+    return homophone::kHomophoneEntries;
+}
+
 // Normalises word i into w and finds its entry (kHomophoneEntries when none).
 Site LookUp(i32 i, Work& w) {
     Site s;
@@ -67,8 +106,7 @@ Site LookUp(i32 i, Work& w) {
     else if (WorkIs(w, MR("censée"))) s.entry = 75;
     else {
         s.feminine = false;
-        const i32 e = FindTaggedWord(gFrenchTaggedWords, homophone::kHomophoneEntries, w.text, w.length);
-        s.entry = e < 0 ? homophone::kHomophoneEntries : e;
+        s.entry = FindHomophone(gFrenchTaggedWords, w.text, w.length);
     }
     return s;
 }

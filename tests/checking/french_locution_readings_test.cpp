@@ -22,12 +22,20 @@ struct Word {
     u16 count;
     u8 cls, cat;
     u32 lemma;
+    u32 verbLemma;  // of the first conjugated-verb reading (0: none)
 };
 std::vector<Word> gSnapshot;
 
 // The words as the matcher left them in the first mode-1 call: every
-// reading as "class.features.category.mark".
+// reading as "class.features.category.mark", and the first one's lemma.
 std::vector<std::string> gMatched;
+std::vector<u32> gMatchedLemma;
+
+u32 VerbLemma(const WordRecord& w) {
+    for (i32 r = 0; r < w.ReadingCount; ++r)
+        if (w.ReadingCategories[r] == 14) return w.ReadingLemmaRefs[r];
+    return 0;
+}
 
 void Snapshot(u16 mode) {
     const bool first = mode == 1 && gSnapshot.empty();
@@ -35,7 +43,7 @@ void Snapshot(u16 mode) {
         for (i32 i = 0; i < gWordCount; ++i) {
             const WordRecord& w = gWords[i];
             gSnapshot.push_back({reinterpret_cast<const char*>(w.WordText.data), w.ReadingCount, w.ReadingClasses[0],
-                                 w.ReadingCategories[0], w.ReadingLemmaRefs[0]});
+                                 w.ReadingCategories[0], w.ReadingLemmaRefs[0], VerbLemma(w)});
         }
     }
     MatchFrenchLatinLocutions(mode);
@@ -49,6 +57,7 @@ void Snapshot(u16 mode) {
                         std::to_string(w.ReadingCategories[r]) + "." + std::to_string(w.ReadingMarks[r]);
         }
         gMatched.push_back(readings);
+        gMatchedLemma.push_back(w.ReadingLemmaRefs[0]);
     }
 }
 
@@ -66,6 +75,7 @@ protected:
     const std::vector<Word>& Pass(const std::string& sentence) {
         gSnapshot.clear();
         gMatched.clear();
+        gMatchedLemma.clear();
         Grammar(sentence);
         return gSnapshot;
     }
@@ -139,6 +149,25 @@ TEST_F(FrenchLocutionReadingsTest, FirstPassSettlesReadings) {
     Pass("C'est le moi profond.");
     ASSERT_GE(gMatched.size(), 4u);
     EXPECT_EQ(gMatched[3].substr(0, gMatched[3].rfind('.') + 1), "65.20.10.") << gMatched[3];  // noun, masculine singular
+}
+
+// The second pass settles article or object pronoun and noun or verb:
+// "la" before a verb is the pronoun and the verb keeps its own lemma; "la"
+// before a noun is the article.
+TEST_F(FrenchLocutionReadingsTest, SecondPassSettlesArticleOrPronoun) {
+    const std::vector<Word> before = Pass("Je la porte.");
+    ASSERT_GE(gMatched.size(), 3u);
+    EXPECT_EQ(gMatched[1].find('+'), std::string::npos) << gMatched[1];
+    EXPECT_NE(gMatched[1].find(".2."), std::string::npos) << gMatched[1];  // object pronoun
+    EXPECT_EQ(gMatched[2].find('+'), std::string::npos) << gMatched[2];
+    EXPECT_NE(gMatched[2].find(".14."), std::string::npos) << gMatched[2];  // conjugated verb
+    ASSERT_NE(before[2].verbLemma, 0u);
+    EXPECT_EQ(gMatchedLemma[2], before[2].verbLemma);
+
+    Pass("Il ouvre la porte.");
+    ASSERT_GE(gMatched.size(), 4u);
+    EXPECT_EQ(gMatched[2].substr(gMatched[2].find('.', gMatched[2].find('.') + 1), 3), ".7.") << gMatched[2];
+    EXPECT_EQ(gMatched[3].substr(gMatched[3].find('.', gMatched[3].find('.') + 1), 4), ".10.") << gMatched[3];
 }
 
 TEST_F(FrenchLocutionReadingsTest, FindingsSuggestTheLocution) {

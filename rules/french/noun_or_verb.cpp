@@ -1,0 +1,176 @@
+// The last rules of the ambiguous-word loop: two noun readings merged into
+// one, a sentence's first word in "s" that is a verb, and a word that can
+// only be a noun (or adjective) or a conjugated verb, settled by its
+// neighbours or, last, by the balance of verbs and clause introducers of
+// the sentence.
+#include <utility>
+
+#include "frame/mac_roman_literal.h"
+#include "frame/records.h"
+#include "frame/tables.h"
+#include "rules/french/ambiguous_rules.h"
+#include "rules/french/first_pass_readings.h"
+#include "rules/french/locution_rows.h"
+
+namespace ambiguous {
+
+using namespace locution;
+
+namespace {
+
+i32 Words() { return static_cast<i32>(gWordCount); }
+bool NotLast(i32 i) { return i < Words() - 1; }
+u8 Gender(i32 k) { return static_cast<u8>(Feat(k) / 16); }
+u8 Number(i32 k) { return static_cast<u8>(Feat(k) % 16 / 4); }
+
+bool EndsInS(i32 i) {
+    const i32 n = first_pass::Length(i);
+    return n > 0 && gWords.ClampedAt(i).WordText.ClampedAt(n - 1) == 's';
+}
+
+struct Pair {
+    u8 g = 0, n = 0;
+};
+
+// The gender and number a reading gives; a verb form outside the past
+// participle slots leaves the pair as it was.
+Pair PairOf(i32 i, i32 r, Pair before) {
+    if (Cls(i, r) < 128) {
+        if (Feat(i) > 128) first_pass::SetFeatAt(i, 0, static_cast<u8>(Feat(i) + 128));
+        const u8 f = Feat(i, r);
+        const u8 g = f / 16, n = f % 16 / 4;
+        return {static_cast<u8>(g > 2 ? 0 : g), static_cast<u8>(n == 3 ? 0 : n)};
+    }
+    switch (Feat(i, r)) {
+        case 2: return {1, 1};
+        case 3: return {1, 2};
+        case 4: return {2, 1};
+        case 5: return {2, 2};
+        default: return before;
+    }
+}
+
+void SwapFirstReadings(i32 i) {
+    WordRecord& w = gWords.ClampedAt(i);
+    std::swap(w.ReadingClasses.ClampedAt(0), w.ReadingClasses.ClampedAt(1));
+    std::swap(w.ReadingFeatures.ClampedAt(0), w.ReadingFeatures.ClampedAt(1));
+    std::swap(w.ReadingCategories.ClampedAt(0), w.ReadingCategories.ClampedAt(1));
+    std::swap(w.ReadingMarks.ClampedAt(0), w.ReadingMarks.ClampedAt(1));
+    std::swap(w.ReadingLemmaRefs.ClampedAt(0), w.ReadingLemmaRefs.ClampedAt(1));
+}
+
+enum class Verdict : u8 { kNone, kNoun, kVerb };
+
+void Noun(i32 i, bool markRewrite) {
+    const u8 m = Mark(i, Count(i) - 1);
+    if (!TakeAs(i, FirstOfCategory(i, 10), 10)) return;
+    if (markRewrite && (m == 23 || m == 94)) SetFeat(i, 28);
+}
+
+void Verb(i32 i) { TakeAs(i, FirstOfCategory(i, 14), 14); }
+
+// P, and the words before it past adverb-like ones, end with category c.
+bool VerbBefore(i32 i, u8 c) {
+    return CatIs(i - 1, c) || (i >= 2 && CatIs(i - 2, c) && CatIs(i - 1, 18)) ||
+           (i >= 3 && CatIs(i - 3, c) && CatIs(i - 2, 18) && CatIs(i - 1, 18));
+}
+
+bool NounByMark(i32 i) {
+    if (!EndsInS(i)) return false;
+    const u8 m = Mark(i, Count(i) - 1);
+    return m == 63 || (m == 24 && Begins(i, "se")) || m == 94 || m == 23 || m == 54 || m == 77 || m == 99 ||
+           (m == 78 && Begins(i, MR("é"))) || (m == 15 && CatIs(i - 1, 10));
+}
+
+// The lines of the rule, the first that holds deciding.
+Verdict ByNeighbours(i32 i, u16 mode) {
+    const i32 p = i - 1, n = i + 1, n2 = i + 2, n3 = i + 3;
+    if (i == 0 || CatIs(p, 15) || CatIs(p, 14)) return Verdict::kNoun;
+    if (VerbBefore(i, 14) || VerbBefore(i, 11)) return Verdict::kNoun;
+    if (CatIs(p, 8) && !ClsIs(p, 'Q') && !Begins(p, "quel") && !(Is(p, "ce") && Gender(i) <= 1))
+        return Verdict::kNoun;
+    if (ClsIs(n, 'a') || CatIs(n, 5)) return Verdict::kNoun;
+    if (NounByMark(i)) return Verdict::kNoun;
+    if (mode == 1 && CatIs(n, 16) && Count(n2) == 1 && CatIs(n2, 14) && Cls(n2) < 128) return Verdict::kNoun;
+    if (i >= 2 && CatIs(p, 16) && CatIs(i - 2, 10) && !ClsIs(i - 2, 'A') && !ClsIs(i, 'A')) return Verdict::kNoun;
+    if (Begins(p, "(") || Begins(p, ":")) return Verdict::kNoun;
+    if (Count(n) == 1 && !Is(p, "en")) {
+        const bool agrees = CatIs(p, 10) && Gender(p) == Gender(i) && Number(p) == Number(i);
+        if ((CatIs(n, 7) && !agrees) || (CatIs(n, 18) && CatIs(n2, 7))) return Verdict::kVerb;
+    }
+    if (Cls(p) == 64 && ClsIs(i, 'A')) return Verdict::kVerb;
+    if (CatIs(p, 2)) return Verdict::kVerb;
+    if (mode == 1 && ((CatIs(n, 16) && Count(n2) == 1 && CatIs(n2, 14)) ||
+                      (CatIs(n, 16) && Cls(n2) == 22 && Count(n3) == 1 && CatIs(n3, 14)) ||
+                      (i >= 2 && CatIs(p, 16) && Count(i - 2) == 1 && CatIs(i - 2, 14))))
+        return Verdict::kVerb;
+    return Verdict::kNone;
+}
+
+// Conjugated verbs and clause introducers from the first verb on: true
+// when the introducers are at least as many.
+bool IntroducersOutnumberVerbs() {
+    const i32 count = Words();
+    i32 p = 0;
+    while (p < count && !CatIs(p, 14)) ++p;
+    i32 verbs = p < count ? 1 : 0, introducers = 0;
+    for (i32 x = p + 1; x < count; ++x) {
+        if (CatIs(x, 14)) ++verbs;
+        if (CatIs(x, 5) && !IsAny(x, MR("où"), "quoi")) ++introducers;
+        if (CatIs(x, 17) && !CatIs(x - 1, 17) && !Is(x, "comme")) ++introducers;
+        if (NotLast(x) && Is(x, "quoique") && (ClsIs(x + 1, 'B') || ClsIs(x + 1, 'C'))) --introducers;
+        if (Is(x, "que") && (IsAny(x - 1, "plus", "moins", "autant", "davantage") || Begins(x - 1, "tel")))
+            --introducers;
+    }
+    return introducers >= verbs;
+}
+
+// The last verb reading outside the subjunctive, conditional and imperative
+// slots past reading 1, else reading 1.
+void VerbBySlot(i32 i) {
+    i32 k = 1;
+    for (i32 s = 2; s < Count(i); ++s)
+        if (Cat(i, s) == 14 && (Feat(i, s) < 30 || Feat(i, s) > 50)) k = s;
+    TakeAs(i, k, 14);
+}
+
+void Balance(i32 i, u16 mode) {
+    const i32 p = i - 1;
+    if (IntroducersOutnumberVerbs() || (mode == 1 && CatIn(i + 1, 7, 9))) return VerbBySlot(i);
+    if (i > 0 && (ClsIs(i, 'B') || ClsIs(p, 'B') || (i >= 2 && ClsIs(p, 'C') && CatIn(i - 2, 7, 8))) &&
+        (Number(p) == Number(i) || Number(i) == 0))
+        Noun(i, false);
+}
+
+}  // namespace
+
+void MergeNounReadings(i32 i) {
+    if (Count(i) < 3 || Cat(i, 0) != 10 || Cat(i, 1) != 10) return;
+    const Pair first = PairOf(i, 0, Pair{});
+    const Pair second = PairOf(i, 1, first);
+    const u8 g = second.g == first.g ? first.g : 0;
+    const u8 n = second.n == first.n ? first.n : 0;
+    SetFeat(i, static_cast<u8>(16 * g + 4 * n + Feat(i) % 4));
+    if (Cls(i, 0) != Cls(i, 1)) SetCls(i, 'C');
+    first_pass::RemoveReading(i, 1);
+}
+
+bool FirstWordVerb(i32 i) {
+    if (i != 0 || !CatIs(i, 10) || !EndsInS(i) || CatAt(i, 1) != 14) return false;
+    TakeAs(i, 1, 14);
+    return true;
+}
+
+void NounOrVerb(i32 i, u16 mode) {
+    if (FirstOfCategory(i, 14) == Count(i) || !AllOf(i, 10, 14)) return;
+    switch (ByNeighbours(i, mode)) {
+        case Verdict::kNoun: return Noun(i, true);
+        case Verdict::kVerb: return Verb(i);
+        case Verdict::kNone: break;
+    }
+    if (Count(i) < 2) return;
+    if (CatIs(i, 14)) SwapFirstReadings(i);  // the noun reading first
+    Balance(i, mode);
+}
+
+}  // namespace ambiguous
