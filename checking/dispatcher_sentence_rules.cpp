@@ -390,6 +390,11 @@ RuleCode RunFinalStage(DispatchState& s) {
     if (held == kCodeNeighbours && s.heldFromLocution) {
         const RuleCode r = HeldLocution52(s, goOn);
         if (!goOn) return r;
+    } else if (held == kCodeNeighbours) {
+        // The agreement stage's 52 (a form used only before a consonant
+        // standing before a vowel) comes with its own report fields.
+        gLastRule = kCodeNeighbours;
+        return kCodeNeighbours;
     }
     if (goOn && held == kCodeMoodAfterIf) {
         gLastRule = kCodeMoodAfterIf;

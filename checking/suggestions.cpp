@@ -85,8 +85,10 @@ u32 ConvertQuotes(BoundedString& out, const u8* text, u32 length) {
                 put(kCloseGuillemet);
             }
         } else if (c == '\'') {
-            const bool inner = k > 0 && k + 1 < length && !IsSpace(text[k - 1]) && !IsSpace(text[k + 1]);
-            if (inner) {
+            const bool afterWord = k > 0 && !IsSpace(text[k - 1]);
+            const bool inner = afterWord && k + 1 < length && !IsSpace(text[k + 1]);
+            // An elision ends a word ("l'", "jusqu'") when no quote is open.
+            if (inner || (afterWord && !singleOpen)) {
                 put(kCloseSingle);
             } else {
                 singleOpen = !singleOpen;

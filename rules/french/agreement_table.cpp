@@ -100,9 +100,26 @@ u8 BackwardRank(i32 w) {
     return cls;
 }
 
+// A word that takes the elided form before it. An "h" or a "y" is left
+// alone (our data does not tell "le héros" from "l'homme", "le yaourt"
+// from "l'yeuse"), as are the numerals ("le onze", "le un") and "oui",
+// "ouate", before which the full form stands.
 bool VowelStart(i32 c) {
     const u8 l = ToLowerMacRoman(Letter(c, 0));
-    return l == 'a' || l == 'e' || l == 'h' || l == 'i' || l == 'o' || l == 'u' || l == 'y' || l >= 123;
+    const bool vowel = l == 'a' || l == 'e' || l == 'i' || l == 'o' || l == 'u' || (l >= 0x80 && l <= 0x9F);
+    return vowel && !Numeral(c) && !rules::Is(c, "un") && !rules::Is(c, "une") && !Begins(c, "onz") &&
+           !Begins(c, "oui") && !Begins(c, "ouat");
+}
+
+// A form used only before a consonant: bit 7 of the feature byte, or the
+// elision bit 0x40 our compiler gives the words that elide before a vowel
+// ("le", "la", "ma", "ce"...; "bel", "nouvel" carry it as adjectives that
+// stand only before one, and the elided forms "l'", "d'" themselves are
+// no such form).
+bool BeforeConsonantOnly(i32 c) {
+    const u8 f = Feat(c);
+    if (f > 128) return f != 152 && f != 156;
+    return (f & 0x40) != 0 && Cls(c) != 'B' && !Ends(c, "'") && !Ends(c, "\xD5");
 }
 
 // The state of one group while it is walked.
@@ -227,7 +244,7 @@ bool WalkWord(Group& g, i32 c, HeldFindings& held) {
         held.neighbour.kind = 6;
     }
     WordRecord& word = W(c);
-    if (Feat(c) > 128 && Feat(c) != 152 && Feat(c) != 156) g.consonantOffset = offset + 1;
+    if (BeforeConsonantOnly(c)) g.consonantOffset = offset + 1;
     MarkTimeAndDate(g, c);
     if (Numeral(c) && Letter(c, 0) >= 65 &&
         (Begins(c + 1, "mill") || Begins(c + 1, "cent") || Begins(c + 1, "diz") || Begins(c + 1, "douz")))

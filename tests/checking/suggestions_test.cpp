@@ -46,7 +46,8 @@ TEST_F(SuggestionsTest, EntriesGetTypographicQuotes) {
     gCheckingLanguage = 3;
     EXPECT_EQ(Add({"dit \"oui\""}), MR("dit «") + std::string("\xCA" "oui" "\xCA") + MR("»"));
     EXPECT_EQ(Add({"aujourd'hui 'oui'"}), MR("aujourd’hui ‘oui’"));
-    EXPECT_EQ(Add({"l'", "le"}), MR("l‘|le"));  // a final apostrophe is a quote mark
+    // A final apostrophe after a letter is an elision unless a quote is open.
+    EXPECT_EQ(Add({"l'", "le", "jusqu' 'ici'", "'qu'"}), MR("l’|le|jusqu’ ‘ici’|‘qu’"));
     gCheckingLanguage = 0;
     EXPECT_EQ(Add({"say \"yes\"", "don't"}), MR("say “yes”|don’t"));
     gStraightQuotes = 1;
