@@ -100,26 +100,31 @@ u8 BackwardRank(i32 w) {
     return cls;
 }
 
-// A word that takes the elided form before it. An "h" or a "y" is left
-// alone (our data does not tell "le héros" from "l'homme", "le yaourt"
-// from "l'yeuse"), as are the numerals ("le onze", "le un") and "oui",
-// "ouate", before which the full form stands.
-bool VowelStart(i32 c) {
+// Where a form used only before a consonant comes from: bit 7 of the
+// feature byte, or the elision bit 0x40 our compiler gives the words that
+// elide before a vowel ("le", "la", "ma", "ce"...; "bel", "nouvel" carry it
+// as adjectives that stand only before one, and the elided forms "l'",
+// "d'" themselves are no such form).
+enum class ConsonantForm : u8 { kNone, kMarked, kElision };
+
+ConsonantForm BeforeConsonantOnly(i32 c) {
+    const u8 f = Feat(c);
+    if (f > 128) return f != 152 && f != 156 ? ConsonantForm::kMarked : ConsonantForm::kNone;
+    if ((f & 0x40) != 0 && Cls(c) != 'B' && !Ends(c, "'") && !Ends(c, "\xD5")) return ConsonantForm::kElision;
+    return ConsonantForm::kNone;
+}
+
+// A word beginning with a vowel or "h" after a marked form. After an
+// eliding word an "h" or a "y" is left alone (our data does not tell "le
+// héros" from "l'homme", "le yaourt" from "l'yeuse"), as are the numerals
+// ("le onze", "le un") and "oui", "ouate", before which the full form stands.
+bool VowelStart(i32 c, ConsonantForm form) {
     const u8 l = ToLowerMacRoman(Letter(c, 0));
+    if (form == ConsonantForm::kMarked)
+        return l == 'a' || l == 'e' || l == 'h' || l == 'i' || l == 'o' || l == 'u' || l == 'y' || l >= 123;
     const bool vowel = l == 'a' || l == 'e' || l == 'i' || l == 'o' || l == 'u' || (l >= 0x80 && l <= 0x9F);
     return vowel && !Numeral(c) && !rules::Is(c, "un") && !rules::Is(c, "une") && !Begins(c, "onz") &&
            !Begins(c, "oui") && !Begins(c, "ouat");
-}
-
-// A form used only before a consonant: bit 7 of the feature byte, or the
-// elision bit 0x40 our compiler gives the words that elide before a vowel
-// ("le", "la", "ma", "ce"...; "bel", "nouvel" carry it as adjectives that
-// stand only before one, and the elided forms "l'", "d'" themselves are
-// no such form).
-bool BeforeConsonantOnly(i32 c) {
-    const u8 f = Feat(c);
-    if (f > 128) return f != 152 && f != 156;
-    return (f & 0x40) != 0 && Cls(c) != 'B' && !Ends(c, "'") && !Ends(c, "\xD5");
 }
 
 // The state of one group while it is walked.
@@ -134,6 +139,7 @@ struct Group {
     u8 bestRank = 255;
     i32 head = 0;
     i32 consonantOffset = 0;  // the word that must not begin with a vowel
+    ConsonantForm consonantForm = ConsonantForm::kNone;
 };
 
 i32 KindFlag(i32 i) {
@@ -236,7 +242,7 @@ bool CutsAtConflict(const Group& g, i32 c) {
 // One word of the walk; false when the group is cut before it.
 bool WalkWord(Group& g, i32 c, HeldFindings& held) {
     const i32 offset = c - g.first;
-    if (g.consonantOffset != 0 && offset == g.consonantOffset && VowelStart(c) && !held.neighbourHeld &&
+    if (g.consonantOffset != 0 && offset == g.consonantOffset && VowelStart(c, g.consonantForm) && !held.neighbourHeld &&
         MayReport(52, c)) {
         held.neighbourHeld = true;
         held.neighbour = ReportFromGlobals(52, c);
@@ -244,7 +250,10 @@ bool WalkWord(Group& g, i32 c, HeldFindings& held) {
         held.neighbour.kind = 6;
     }
     WordRecord& word = W(c);
-    if (BeforeConsonantOnly(c)) g.consonantOffset = offset + 1;
+    if (const ConsonantForm form = BeforeConsonantOnly(c); form != ConsonantForm::kNone) {
+        g.consonantOffset = offset + 1;
+        g.consonantForm = form;
+    }
     MarkTimeAndDate(g, c);
     if (Numeral(c) && Letter(c, 0) >= 65 &&
         (Begins(c + 1, "mill") || Begins(c + 1, "cent") || Begins(c + 1, "diz") || Begins(c + 1, "douz")))
