@@ -1,8 +1,18 @@
 #include "rules/english/english_clause_stages.h"
 
+#include "rules/english/english_clause_call.h"
+
 namespace english {
 
-// Not built yet: the clause stages find nothing.
-RuleCode CheckEnglishClauseStages(u16& /*wordIndex*/) { return 0; }
+u16 gEnglishClauseStructureReports = 0;
+
+RuleCode CheckEnglishClauseStages(u16& wordIndex) {
+    ClauseCall c;
+    PrepareClauses(c);
+    if (const RuleCode r = CheckVerbSegments(c, wordIndex); r != 0) return r;
+    if (const RuleCode r = CheckAttributes(wordIndex); r != 0) return r;
+    MarkComplementFunctions();
+    return CheckSentenceRules(c, wordIndex);
+}
 
 }  // namespace english

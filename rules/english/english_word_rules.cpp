@@ -519,6 +519,37 @@ void ParticipleRules(PassState& s, i32 i, bool skip) {
     }
 }
 
+// "if" (not the last word): the noun after an article ("the ifs"), "if
+// not", "if anything", "if need be", before an adjective after a noun
+// and a comma, a preposition before "any..." after a comma; otherwise
+// the conjunction alone.
+void IfRules(i32 i) {
+    const i32 n = Count();
+    if (i > 0 && (Cat(i - 1) == 7 || (Cls(i - 1) == 'B' && Cat(i - 2) == 7))) {
+        NounReading(i, '&');
+        return;
+    }
+    if (Is(i + 1, "not") || (Is(i + 1, "anything") && (i + 2 >= n || Cat(i + 2) != 14))) {
+        if (i + 2 < n && Cat(i + 2) != 21) {
+            MarkWords(i, i + 1, 17, '*');
+            KeepOne(i + 1);
+        } else {
+            Adverbial(i, 2);
+        }
+        KeepOne(i);
+        return;
+    }
+    if (Is(i + 1, "need") && Is(i + 2, "be") && i + 2 < n) {
+        Adverbial(i, 3);
+    } else if (i > 1 && Cat(i - 1) == 21 && Cat(i - 2) == 10 && Cls(i + 1) == 'B') {
+        SetReading0(i, 18, 20);
+    } else if (i > 0 && Cat(i - 1) == 21 && Begins(i + 1, "any")) {
+        SetReading0(i, 15, 34);
+        ClearFeatures(i + 1);
+    }
+    KeepOne(i);
+}
+
 void ShortWordRules(PassState& s, i32 i, i32 length) {
     const i32 n = Count();
     (void)s;
@@ -550,6 +581,10 @@ void ShortWordRules(PassState& s, i32 i, i32 length) {
         return;
     }
     if (MarkShortSetPhrase(i)) return;
+    if (Is(i, "if")) {
+        IfRules(i);
+        return;
+    }
     if (Is(i, "as") && i < n - 2 && Is(i + 1, "well") && Is(i + 2, "as")) {
         MarkWords(i, i + 2, 17, '*');
         KeepOne(i + 1);

@@ -432,6 +432,7 @@ TEST_F(EnglishPhraseTest, CommaInAClosingEnumeration) {
 }
 
 TEST_F(EnglishPhraseTest, RelativeClauseFunctions) {
+    gAnalysisMode = 1;  // the clause rules after them do not run
     struct Case {
         const char* sentence;
         i32 word;  // the relative's first word
