@@ -200,8 +200,16 @@ void ReportFindings(const SentenceArguments& a, DriverStorage& st, const KeptFie
     SaveWords(st.tableB, st.countB);
     if (gWordCount == 0) return;
     for (u32 calls = 0; calls < kMaxDispatchCalls; ++calls) {
-        RuleCode r = Dispatch(st, kept);
-        if (r == kCodeMissingVerb && gSentenceMeasure < 4) r = Dispatch(st, kept);
+        const RuleCode r = Dispatch(st, kept);
+        if (r == kCodeMissingVerb && gSentenceMeasure < 4) {
+            // A short sentence is not reported as one without verb. The
+            // finding is passed over as a reported one is: calling again at
+            // once returned the same finding, which writes no position, and
+            // it reached the host without its explanation.
+            gLastErrorPos = static_cast<i16>(gWordCount);
+            gLastRule = kCodeMissingVerb;
+            continue;
+        }
         if (r == 0) return;
         if (IsSilentFinding(r)) continue;
 

@@ -3,6 +3,7 @@
 // a participle after a linking verb whose number clashes with the verb's
 // (43 'A'); an infinitive after "had" or an auxiliary (46).
 #include "rules/english/english_clause_call.h"
+#include "rules/english/english_phrase_rules.h"
 
 namespace english {
 
@@ -143,7 +144,8 @@ RuleCode CheckEpithet(i32 k, i32 r, u16& out) {
     W(f).LinkedWord = W(First(r)).LinkedWord;
     const u8 nk = Seg(k).Number, nr = Seg(r).Number;
     if (Seg(k).State == 2 || Seg(r).State == 2) return 0;
-    if ((nk == 1 && nr == 2) || (nk == 2 && nr == 1)) return ReportEpithet(k, r, out);
+    if (gEnglishPhraseNumberReports != 0 && ((nk == 1 && nr == 2) || (nk == 2 && nr == 1)))
+        return ReportEpithet(k, r, out);
     return 0;
 }
 
@@ -154,6 +156,7 @@ RuleCode CheckQualifier(i32 k, u16& out) {
     if (v < 0) return CheckEpithet(k, r, out);
     W(f).FunctionCode = Cls(f) < 128 ? kAttributeOf : QualifierFunction(k, false);
     W(f).LinkedWord = W(First(v)).LinkedWord;
+    if (gEnglishPhraseNumberReports == 0) return 0;
     if (Seg(v).Number != 2 || Seg(k).Number != 1 || !MayReport(kCodeAttributeAgreement, f)) return 0;
     RuleReport rep = Report(kCodeAttributeAgreement, f);
     rep.variant = 'J';
@@ -218,6 +221,7 @@ RuleCode LinkingVerbPass(u16& out) {
         const bool clash =
             (sk.Number == 1 && sr.Number == 2 && !Is(First(r), "were")) || (sk.Number == 2 && sr.Number == 1);
         const i32 f = First(k);
+        if (gEnglishPhraseNumberReports == 0) continue;
         if (!clash || sr.State == 1 || !MayReport(kCodeParticipleAgreement, f) || !Verb(f)) continue;
         RuleReport rep = Report(kCodeParticipleAgreement, f);
         rep.detail = 2;
@@ -231,20 +235,6 @@ RuleCode LinkingVerbPass(u16& out) {
     return 0;
 }
 
-// Verb models whose base form is also the past participle ("become",
-// "come", "run", "put", "let"): after an auxiliary it is the participle.
-bool BaseIsParticiple(i32 f) {
-    const u8 m = Model(f);
-    return m == 20 || m == 25 || m == 26 || m == 36 || m == 62 || m == 97;
-}
-
-// Only adverbs stand between the auxiliary u and the infinitive f; "had
-// better" and "had best" take the infinitive.
-bool RightAfterAuxiliary(i32 u, i32 f) {
-    for (i32 w = u + 1; w < f; ++w)
-        if (Cat(w) != 18 || Is(w, "better") || Is(w, "best")) return false;
-    return true;
-}
 
 RuleCode InfinitiveAfterAuxiliary(u16& out) {
     for (i32 k = 2; k < N(); ++k) {
@@ -252,7 +242,7 @@ RuleCode InfinitiveAfterAuxiliary(u16& out) {
         if (Readings(f) != 1 || Kind(k) != 13 || Cls(f) == 32 || Cat(f) == 15 || Kind(k - 1) != 14) continue;
         const i32 u = First(k - 1);
         if (!Is(u, "had") && Mark(u) != 165 && Mark(u) != '&') continue;
-        if (BaseIsParticiple(f) || !RightAfterAuxiliary(u, f)) continue;
+        if (BaseIsParticiple(f) || !NextToVerb(k)) continue;
         if (!MayReport(kCodeInfinitiveForParticiple, f)) continue;
         RuleReport rep = Report(kCodeInfinitiveForParticiple, f);
         rep.extent = 1;

@@ -55,6 +55,17 @@ inline bool Verb(i32 i) { return rules::Cls(i) >= 128; }
 inline bool Between(u8 v, u8 lo, u8 hi) { return v >= lo && v <= hi; }
 // The marks of "have" ('&') and of "be" as a linking verb.
 inline bool HaveOrLinkingBe(u8 mark) { return mark == '&' || mark == 165; }
+// Verb models whose base form is also the past participle ("become",
+// "come", "run", "put", "let"): after an auxiliary it is the participle.
+inline bool BaseIsParticiple(i32 f) {
+    const u8 m = rules::Model(f);
+    return m == 20 || m == 25 || m == 26 || m == 36 || m == 62 || m == 97;
+}
+// Record k follows the verb segment before it with no word between: a
+// verb form after an adverb ("had once got", "was then called") is
+// mostly the participle our categories missed, after "had better" the
+// infinitive.
+inline bool NextToVerb(i32 k) { return First(k) == Last(k - 1) + 1; }
 // A report whose unnamed fields keep the values the dispatcher left.
 inline rules::RuleReport Report(RuleCode code, i32 pos) {
     rules::RuleReport r;

@@ -11,7 +11,8 @@ using namespace clause;
 
 namespace {
 
-bool If(i32 i) { return Is(i, "if") || Is(i, "If"); }
+// "if" opening a condition: not the "if" of "as if".
+bool If(i32 i) { return (Is(i, "if") || Is(i, "If")) && Cls(i) != '*' && !(i > 0 && Is(i - 1, "as")); }
 
 bool BeginsWithModal(i32 i, bool mustOrOught) {
     static const char* const kModals[] = {"would", "should", "could", "might", "must", "ought"};
@@ -75,8 +76,9 @@ RuleCode TenseAfterIf(u16& out) {
 RuleCode CheckSentenceRules(const ClauseCall& c, u16& out) {
     if (const RuleCode r = TenseAfterIf(out); r != 0) return r;
     const bool verbless = c.verbSegments == 0 || gEnglishClauseStructureReports != 0;
-    // A heading written in capitals is no sentence that lacks its verb.
-    const bool heading = W(0).WordCaseMode >= 3 && TextLength(0) > 1;
+    // A heading written in capitals, or an exclamation, is no sentence
+    // that lacks its verb.
+    const bool heading = (W(0).WordCaseMode >= 3 && TextLength(0) > 1) || Letter(Count() - 1, 0) == '!';
     if (verbless && !heading && c.attached >= c.verbSegments && Kind(0) != 13 && Letter(0, 0) > 64 &&
         MayReport(kCodeMissingVerb, Count()) && gAnalysisMode == 0)
         return kCodeMissingVerb;

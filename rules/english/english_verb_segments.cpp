@@ -99,15 +99,19 @@ bool ReportAnyway(const Search& s, i32 j) {
     return !s.relative && !Even(s.clauses) && RelativeHead(j) && !s.coord && Kind(j) == 24;
 }
 
-bool WordBefore(i32 v, const char* literal) {
-    for (i32 i = 0; i < v; ++i)
-        if (Is(i, literal)) return true;
-    return false;
-}
-
 // A form of "be": its model, or "were", which our data files among the
 // closed-class words without the model of "be".
-bool BeForm(i32 v) { return Mark(v) == '%' || Mark(v) == 165 || Begins(v, "were"); }
+bool Were(i32 v) { return Begins(v, "were") || (v == 0 && Begins(v, "Were")); }
+bool BeForm(i32 v) { return Mark(v) == '%' || Mark(v) == 165 || Were(v); }
+
+// "were" with a singular subject is a subjunctive after "if", "had" (and,
+// beyond the conditional, after "wish", "though", "whether", "unless").
+bool SubjunctiveBefore(i32 v) {
+    static const char* const kWords[] = {"if", "had", "wish", "though", "whether", "unless", nullptr};
+    for (i32 i = 0; i < v; ++i)
+        if (IsOneOf(i, kWords)) return true;
+    return false;
+}
 
 // "be" against its subject (person p, number n).
 Verdict AgreeBe(Search& s, u8 p, u8 n) {
@@ -118,8 +122,8 @@ Verdict AgreeBe(Search& s, u8 p, u8 n) {
         return Verdict::kMismatch;
     };
     if (f == 12) return Verdict::kOk;
-    if (Begins(v, "were")) {
-        if (WordBefore(v, "if") || WordBefore(v, "had") || n != 1 || v == 0) return Verdict::kOk;
+    if (Were(v)) {
+        if (SubjunctiveBefore(v) || n != 1 || v == 0) return Verdict::kOk;
         if (!Is(v - 1, "it")) return mismatch(2);
         return v < 2 || Is(v - 2, "as") ? Verdict::kOk : mismatch(2);
     }
@@ -135,6 +139,15 @@ Verdict AgreeBe(Search& s, u8 p, u8 n) {
             return p != 3 ? mismatch(1) : Verdict::kOk;
         default: return Verdict::kMismatch;
     }
+}
+
+// A base form our data cannot tell from a past: the models whose base
+// serves as past ("burst", "knit", "read"), and the verb forms filed
+// without a model ("cannot"). A base before "not" is a modal use ("he need
+// not").
+bool BaseMayBePast(i32 v) {
+    const u8 m = Model(v);
+    return m == 20 || m == 36 || m == 27;
 }
 
 // A feature byte above 15 other than 24 is read (and kept) by its low
@@ -153,6 +166,7 @@ Verdict AgreeVerb(Search& s, i32 subject, u8 p, u8 n) {
     if (Seg(s.k).Person == 7 || f == 3 || f == 24 || f == 12) return Verdict::kOk;
     if (f == 0) {
         if (Between(m, 28, 33) || (m == '$' && Is(v + 1, "not")) || m == 26 || p != 3 || n != 1) return Verdict::kOk;
+        if (BaseMayBePast(v) || Is(v + 1, "not")) return Verdict::kOk;
         s.detail = 3;
         return Verdict::kMismatch;
     }
@@ -193,7 +207,11 @@ u16 SubjectExtent(i32 k, i32 v) {
 
 // A subject our data gives its person and number rightly: one personal
 // subject pronoun.
-bool PronounSubject(i32 j) { return j >= 0 && Cat(First(j)) == 1 && End(j) == First(j) + 1; }
+// A pronoun after a conjunction ("the old man and I") is one of
+// coordinated subjects.
+bool PronounSubject(i32 j) {
+    return j >= 0 && Cat(First(j)) == 1 && End(j) == First(j) + 1 && Kind(j - 1) != 16 && Cat(First(j) - 1) != 16;
+}
 
 // Rule 44 at the verb segment's first word, when its gate passes; `subject`
 // is the subject the verb was found to disagree with, -1 when the report
@@ -250,7 +268,7 @@ i32 SubjectAfter(ClauseCall& c, i32 k, i32 clean) {
     if (c.verbFirst) clean = 0;
     for (i32 j = k + 1; j < N(); ++j) {
         const u8 kind = Kind(j);
-        if (kind == 14 || kind == 22 || kind == 17) return -1;
+        if (kind == 14 || kind == 22 || kind == 17 || kind == 21) return -1;
         if (kind == 24 && !RelativeHead(j)) return j;
         if (kind != 23 || clean != 0) continue;
         const i32 f = First(j);
@@ -265,13 +283,13 @@ i32 SubjectAfter(ClauseCall& c, i32 k, i32 clean) {
 
 bool AgreesAfter(const Search& s, u8 p, u8 n) {
     const i32 v = s.v;
-    if (Mark(v) != 165) {
+    if (Mark(v) != 165 && !Were(v)) {
         const u8 f = ReducedFeatures(v);
         if (Seg(s.k).Person == 7 || f == 3 || f == 24) return true;
         if (f == 0) return Between(Mark(v), 28, 33) || p != 3 || n != 1;
         return f == 1 && p == 3 && n == 1;
     }
-    if (Is(v, "were")) return true;
+    if (Were(v)) return true;
     switch (Feat(v)) {
         case 3: return n != 2;
         case 6: Seg(s.k).Person = 1; return n == 1 && p == 1;
@@ -280,7 +298,13 @@ bool AgreesAfter(const Search& s, u8 p, u8 n) {
     }
 }
 
+// "Who knows", "What happened": the question word is the subject.
+bool QuestionWordSubject(const ClauseCall& c, i32 k) {
+    return c.verbFirst && k == 1 && Kind(0) == 24 && (Is(0, "who") || Is(0, "what"));
+}
+
 RuleCode ComplementStep(ClauseCall& c, Search& s, u16& out) {
+    if (QuestionWordSubject(c, s.k)) return 0;
     const i32 subject = SubjectAfter(c, s.k, s.clean);
     if (subject < 0) return 0;
     if (!AgreesAfter(s, Seg(subject).Person, Seg(subject).Number)) {
@@ -382,8 +406,13 @@ RuleCode CheckVerbAfterVerb(const ClauseCall& c, i32 k, i32 v, u16& out) {
         return 0;
     }
     const u8 f = Feat(v);
+    // A form that also serves as participle stands well after "have" and
+    // "be"; so does any past form after "were", which our data files
+    // without the model of "be" (its participle keeps the verb category).
+    const bool haveOrBe = HaveOrLinkingBe(Mark(u));
+    if (BaseIsParticiple(v) || (f == 24 && haveOrBe) || Were(u) || !NextToVerb(k)) return 0;
     RuleCode code = 0;
-    if (f == 3 && HaveOrLinkingBe(Mark(u))) code = kCodeInfinitiveForParticiple;
+    if (f == 3 && haveOrBe) code = kCodeInfinitiveForParticiple;
     else if (f == 3 || f == 24) code = kCodeParticipleForInfinitive;
     if (code == 0 || !MayReport(code, v)) return 0;
     RuleReport r = Report(code, v);
