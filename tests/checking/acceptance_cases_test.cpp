@@ -237,6 +237,25 @@ TEST_P(AcceptanceCasesTest, SentencesGiveTheirFindings) {
     }
 }
 
+class ParticipleFindingTest : public acceptance::AcceptanceTest {
+protected:
+    void SetUp() override { Start(3, "chat"); }
+};
+
+// A past participle finding of the verb pre-cascade reaches the checker as
+// kind 3, also when its rule leaves the kind as the reports before it did.
+TEST_F(ParticipleFindingTest, ReachesTheCheckerAsKind3) {
+    for (const char* sentence : {"Elle a mangée.", "La pomme que j'ai mangé est bonne."}) {
+        bool seen = false;
+        for (const Hit& h : Record(sentence)) {
+            if (h.code != 43) continue;
+            seen = true;
+            EXPECT_EQ(h.kind, 3) << sentence;
+        }
+        EXPECT_TRUE(seen) << sentence;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, AcceptanceCasesTest, ::testing::ValuesIn(CaseFiles()),
                          [](const ::testing::TestParamInfo<std::string>& p) { return p.param; });
 

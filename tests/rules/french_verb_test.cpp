@@ -20,28 +20,7 @@ namespace {
 
 using word_table::Build;
 using word_table::Hit;
-
-// Segment records as "kind:first-last g/n/p" joined by ", " (g/n/p may be
-// left out: 0/0/0).
-void Segments(const std::string& notation) {
-    rules::ClearSegmentTable();
-    std::istringstream in(notation);
-    std::string item;
-    i32 k = 0;
-    while (std::getline(in, item, ',')) {
-        int kind = 0, first = 0, last = 0, g = 0, n = 0, p = 0;
-        const int read = std::sscanf(item.c_str(), " %d:%d-%d %d/%d/%d", &kind, &first, &last, &g, &n, &p);
-        ASSERT_GE(read, 3) << item;
-        SegmentRecord& r = gSegments[k++];
-        r.SegmentKind = static_cast<u8>(kind);
-        r.FirstWord = static_cast<u8>(first);
-        r.LastWord = static_cast<u8>(last);
-        r.Gender = static_cast<u8>(g);
-        r.Number = static_cast<u8>(n);
-        r.Person = static_cast<u8>(p);
-    }
-    gSegmentCount = static_cast<u16>(k);
-}
+using word_table::Segments;
 
 // Records as "kind g/n/p" joined by blanks.
 std::string Records() {
