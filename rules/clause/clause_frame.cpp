@@ -48,5 +48,3 @@ RuleCode AgreementTail(const ClauseFrame& f, rules::RuleReport r, u16& out) {
     return CommitClauseReport(r, f.currentSegment, out);
 }
 
-RuleCode CheckQualifierSegments(ClauseFrame&, u16&) { return 0; }
-RuleCode CheckClauseFunctions(ClauseFrame&, u16&) { return 0; }

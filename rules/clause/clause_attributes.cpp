@@ -1,0 +1,118 @@
+// The rules every segment of the third walk ends with: a participle where
+// an infinitive belongs after a verb and a preposition (47), a present
+// participle written for its adjective or noun homophone (32, the only rule
+// of the cascade that reads the tagged word list), and an attribute that
+// disagrees with its subject across a copula (45).
+#include "morphology/verb_candidates.h"
+#include "morphology/word_lookup.h"
+#include "frame/tagged_words.h"
+#include "rules/clause/clause_walk.h"
+
+namespace clause_walk {
+
+using namespace rules;
+
+namespace {
+
+enum class Next { Homophone, Attribute, Report };
+
+Next CheckPrepositionParticiple(i32 i, u16& out, RuleCode& code) {
+    if (i <= 1 || i >= SegCount() - 1) return Next::Homophone;
+    if (Kind(i - 1) != 14 || Kind(i) != 23 || FCat(i) != 15 || Cls(Last(i)) <= 127) return Next::Homophone;
+    const bool adjacent = First(i + 1) == First(i) + 2 || (First(i + 1) == First(i) + 3 && Cat(Last(i) + 1) == 18);
+    if (!adjacent) return Next::Homophone;
+    if (!MayReport(47, Last(i))) return Next::Attribute;
+    RuleReport r;
+    r.code = 47;
+    r.pos = Last(i);
+    r.extent = 0;
+    code = Commit(r, out);
+    return Next::Report;
+}
+
+bool HomophoneSite(i32 i) {
+    const i32 w = First(i) - 1;
+    if (Kind(i) != 12 || Cat(w) == 8 || Cls(w) == 'A' || Cls(w) == 20) return false;
+    if (Kind(i - 1) == 14 && FMark(i - 1) > 127) return true;
+    return i < SegCount() - 1 && Kind(i - 1) == 24 && Kind(i + 1) == 14;
+}
+
+// The first tagged-list entry after the word's own whose word reads as an
+// adjective or a noun-adjective; -1 when none.
+i32 AdjectiveHomophone(ClauseFrame& f, i32 i) {
+    BoundedArray<u16>& codes = *f.formCodes;
+    const u16 count = FindWordFormCodes(0, static_cast<i16>(First(i)), codes);
+    for (u16 k = 1; k < count; ++k) {
+        const i32 entry = codes.ClampedAt(k);
+        CopyTaggedWord(f.taggedWords->ClampedAt(entry), *f.workWord);
+        f.workTagCount = 0;
+        LookupWordForm(800, *f.workWord, *f.workTags, f.workTagCount);
+        for (u16 t = 0; t < f.workTagCount; ++t) {
+            const u8 cls = static_cast<u8>(f.workTags->ClampedAt(t) >> 8);
+            if (cls == 'B' || cls == 'C') return entry;
+        }
+    }
+    return -1;
+}
+
+RuleCode CheckHomophoneParticiple(ClauseFrame& f, u16& out) {
+    const i32 i = f.currentSegment;
+    if (!HomophoneSite(i)) return 0;
+    const i32 entry = AdjectiveHomophone(f, i);
+    if (entry < 0 || !MayReport(32, First(i))) return 0;
+    RuleReport r;
+    r.code = 32;
+    r.pos = First(i);
+    r.extent = static_cast<u16>(entry);
+    gHomophoneAgreement = 0;
+    return Commit(r, out);
+}
+
+bool CopulaAttribute(i32 i) {
+    if (i >= SegCount() - 2 || Kind(i + 1) != 14 || FMark(i + 1) <= 128) return false;
+    const bool attribute = (Kind(i + 2) == 24 && FCls(i + 2) != 64) || (Kind(i + 2) == 23 && FCat(i + 2) != 15);
+    if (!attribute || (Kind(i) != 23 && Kind(i) != 24)) return false;
+    return (FCat(i) == 8 && FCls(i) > 79 && FCls(i) < 109) || FCat(i) == 10;
+}
+
+RuleCode CheckCopulaAttribute(ClauseFrame& f, u16& out) {
+    const i32 i = f.currentSegment;
+    if (!CopulaAttribute(i)) return 0;
+    if (Kind(i + 2) == 23) S(i + 2).SegmentKind = 24;
+    // The resume point is tested at the segment two before the subject:
+    // after a report here only the attribute's own copula clause can be
+    // refused.
+    // An attribute that a conjunction continues agrees as the whole
+    // coordination, not as its first member ("sont leur cousine et leur
+    // cousin").
+    if (i + 3 < SegCount() && Kind(i + 3) == 16) return 0;
+    if (!ClashKnown(S(i), S(i + 2)) || !MayReport(45, First(i - 2))) return 0;
+    i32 t = SegCount();
+    for (i32 k = i + 1; k < SegCount(); ++k) {
+        if (Kind(k) == 24 || Kind(k) == 23 || Kind(k) == 10) {
+            t = k;
+            break;
+        }
+    }
+    RuleReport r = FromGlobals(45);
+    r.extent = AgreementExtent(S(t));
+    r.gender = S(i).Gender;
+    r.number = S(i).Number;
+    r.person = S(i).Person;
+    r.kind = 4;
+    return AgreementTail(f, r, out);
+}
+
+}  // namespace
+
+RuleCode CheckSegmentLastRules(ClauseFrame& f, u16& out) {
+    RuleCode code = 0;
+    const Next next = CheckPrepositionParticiple(f.currentSegment, out, code);
+    if (next == Next::Report) return code;
+    if (next == Next::Homophone) {
+        if (const RuleCode r = CheckHomophoneParticiple(f, out); r != 0) return r;
+    }
+    return CheckCopulaAttribute(f, out);
+}
+
+}  // namespace clause_walk

@@ -1,0 +1,95 @@
+// Shared reads of the French clause cascade's later stages: the segment
+// record's bytes by index (clamped into the 128-entry table), the reading
+// bytes of a segment's first and last word, and the agreement helpers the
+// qualifier, function and construction stages share.
+#pragma once
+#include "frame/mac_roman_literal.h"
+#include "frame/records.h"
+#include "frame/report.h"
+#include "frame/tables.h"
+#include "rules/clause/clause_frame.h"
+#include "rules/french/french_agreement.h"
+#include "rules/french/french_verb.h"
+#include "rules/rule_words.h"
+
+namespace clause_walk {
+
+using french_agreement::First;
+using french_agreement::Kind;
+using french_agreement::SegCount;
+inline SegmentRecord& S(i32 s) { return french_agreement::Seg(s); }
+// Byte 6 of the record, as the cascade keeps it.
+inline i32 Last(i32 s) { return S(s).LastWord; }
+
+// Reading-0 bytes of the first word of segment s.
+inline u8 FCls(i32 s) { return rules::Cls(First(s)); }
+inline u8 FCat(i32 s) { return rules::Cat(First(s)); }
+inline u8 FMark(i32 s) { return rules::Mark(First(s)); }
+inline u8 FFeat(i32 s) { return rules::Feat(First(s)); }
+
+// A word's function code is never lowered from 75 (the subject) by the
+// labelling blocks that say "unless 75".
+inline void SetFunctionKeepingSubject(i32 w, u16 code) {
+    if (rules::W(w).FunctionCode != 75) rules::W(w).FunctionCode = code;
+}
+
+// Genders 1 and 2 in either order, or numbers 1 and 2 in either order.
+bool ClashOneTwo(const SegmentRecord& a, const SegmentRecord& b);
+// Both genders known and different, else both numbers known and different.
+bool ClashKnown(const SegmentRecord& a, const SegmentRecord& b);
+// The agreement form index of a record: 2g + n - 2 (1 m.sg .. 4 f.pl);
+// gender only: (g*256 + g)*2 - 513 in 16 bits; number only or neither:
+// n*256 + n + 2.
+u16 AgreementExtent(const SegmentRecord& r);
+// Detail of an agreement report: 2 when the numbers clash, + 1 for the
+// genders (1 against 2 either way).
+u16 ClashDetail(const SegmentRecord& a, const SegmentRecord& b);
+// Class letters of the noun and adjective readings that the reports name
+// 'T' ('B', 'C', 'E', 'M', 'N').
+bool NounAdjectiveClass(u8 cls);
+// One of the stems of a null-terminated list begins word i's text.
+inline bool BeginsAnyOf(i32 i, const char* const* stems) { return french_verb::BeginsAny(i, stems); }
+// A report that starts from the report globals as the earlier rules left
+// them (the rules that leave the variant unchanged).
+inline rules::RuleReport FromGlobals(RuleCode code) { return french_agreement::ReportFromGlobals(code, 0); }
+
+// Holds back the findings of these stages that our French data cannot
+// support yet, each tried on correct prose:
+// - in the qualifier block, the agreement of a qualifier with a noun group
+//   (41), an object or attribute and a qualifier with no group (45), and
+//   the participle findings against a verb head (43): our segments take an
+//   adverb, a proper noun or a verb read as a noun for a qualifier ("parfois
+//   même", "Jean ferme son livre"), and coordinated groups are not merged;
+// - a noun group opened by a participle against its verb group (43 'A'),
+//   and "-er" after a group that is no auxiliary (46: "Marie vit entrer",
+//   "vit" read as a noun);
+// - in the verb constructions, the participle-like verb (stage A), the
+//   clause a verb governs (step 6: a subject placed after its verb is
+//   labelled as an object, "comment va ta mère", and our verb class bytes
+//   do not single out the copulas), and the verbs named by their
+//   construction byte alone (our byte is the conjugation model: avoir
+//   stands among the "à" verbs);
+// - the indicative after a conjunction that asks for the subjunctive (the
+//   mood mark of "parce que" reads as one) and a present after an
+//   imperfect "si" clause (the main clause of an elliptic "si" is across a
+//   colon).
+// The fixture tests of the full rules turn it off.
+extern bool gClauseRulesDataGuard;
+
+// The stages of the third segment walk, for segment f.currentSegment.
+// Outcome of the qualifier block: a report, the next segment, or the last
+// rules of the walk.
+enum class QualifierOutcome { Report, NextSegment, LastRules };
+QualifierOutcome CheckQualifier(ClauseFrame& f, u16& out, RuleCode& code);
+// The rules every segment ends with (rule 47 after a preposition, rule 32,
+// rule 45 across a copula); 0 when none fires.
+RuleCode CheckSegmentLastRules(ClauseFrame& f, u16& out);
+
+// The blocks after the walk, in order.
+RuleCode CheckGroupFunctions(u16& out);       // noun groups after a verb (43 'A'), "-er" for a participle (46)
+RuleCode CheckClauseLabels(u16& out);         // function labels, the partitive rule (50)
+RuleCode CheckVerbConstructions(ClauseFrame& f, u16& out);  // verb constructions (49)
+RuleCode CheckMoodAndTense(u16& out);         // mood and tense (53)
+RuleCode CheckSentenceCounts(const ClauseFrame& f, u16& out);  // counts (55, 61, 62)
+
+}  // namespace clause_walk
