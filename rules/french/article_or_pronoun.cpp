@@ -19,10 +19,11 @@ i32 Words() { return static_cast<i32>(gWordCount); }
 u8 Gender(i32 k, i32 r) { return static_cast<u8>(Feat(k, r) / 16); }
 u8 Number(i32 k, i32 r) { return static_cast<u8>(Feat(k, r) % 16 / 4); }
 
-// W is "l..." with exactly an article then an object pronoun reading, and
-// a word follows it.
+// W is "l..." with an article then an object pronoun reading, and a word
+// follows it. Our dictionary gives "la" a third reading, the noun of the
+// note: the rules read the first two.
 bool Ambiguous(i32 i) {
-    return i > 0 && i < Words() - 1 && Begins(i, "l") && Count(i) == 2 && Cat(i, 0) == 7 && Cat(i, 1) == 2;
+    return i > 0 && i < Words() - 1 && Begins(i, "l") && Count(i) >= 2 && Cat(i, 0) == 7 && Cat(i, 1) == 2;
 }
 
 // Shape of N: 1 noun first and verb second (categories 10 then v), 2 verb

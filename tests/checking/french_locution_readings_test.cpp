@@ -153,7 +153,7 @@ TEST_F(FrenchLocutionReadingsTest, FirstPassSettlesReadings) {
 
 // The second pass settles article or object pronoun and noun or verb:
 // "la" before a verb is the pronoun and the verb keeps its own lemma; "la"
-// before a noun is the article.
+// before a noun is the article (also in a sentence without a verb).
 TEST_F(FrenchLocutionReadingsTest, SecondPassSettlesArticleOrPronoun) {
     const std::vector<Word> before = Pass("Je la porte.");
     ASSERT_GE(gMatched.size(), 3u);
@@ -164,10 +164,18 @@ TEST_F(FrenchLocutionReadingsTest, SecondPassSettlesArticleOrPronoun) {
     ASSERT_NE(before[2].verbLemma, 0u);
     EXPECT_EQ(gMatchedLemma[2], before[2].verbLemma);
 
-    Pass("Il ouvre la porte.");
-    ASSERT_GE(gMatched.size(), 4u);
-    EXPECT_EQ(gMatched[2].substr(gMatched[2].find('.', gMatched[2].find('.') + 1), 3), ".7.") << gMatched[2];
-    EXPECT_EQ(gMatched[3].substr(gMatched[3].find('.', gMatched[3].find('.') + 1), 4), ".10.") << gMatched[3];
+    // The article, then the noun: one reading each.
+    for (const char* sentence : {"Il ouvre la porte.", "Que de patineurs sur la glace!"}) {
+        Pass(sentence);
+        const size_t n = gMatched.size();
+        ASSERT_GE(n, 3u) << sentence;
+        const std::string& la = gMatched[n - 3];
+        const std::string& noun = gMatched[n - 2];
+        EXPECT_EQ(la.find('+'), std::string::npos) << sentence << ": " << la;
+        EXPECT_EQ(la.substr(la.find('.', la.find('.') + 1), 3), ".7.") << sentence << ": " << la;
+        EXPECT_EQ(noun.find('+'), std::string::npos) << sentence << ": " << noun;
+        EXPECT_EQ(noun.substr(noun.find('.', noun.find('.') + 1), 4), ".10.") << sentence << ": " << noun;
+    }
 }
 
 TEST_F(FrenchLocutionReadingsTest, FindingsSuggestTheLocution) {

@@ -265,6 +265,9 @@ TEST_F(SecondPassTest, ArticleOrPronoun) {
         {"x/A.20.10+B.20.10 la/d.32.7+V.32.2 porte/A.36.10+#224.8.14 ./", 2, 1, "100.32.7.0+86.32.2.0"},
         // a verb reading in slot 5 or below is no finite verb
         {"il/W.0.1 le/d.0.7+V.0.2 porte/A.36.10+#224.2.14 ./", 2, 1, "100.0.7.0+86.0.2.0"},
+        // "la" with the note's noun reading third: the same
+        {"il/W.0.1 ouvre/#224.8.14 la/d.32.7+V.32.2+A.28.10 porte/C.4.10+#224.51.14 ./", 2, 2, "100.32.7.0"},
+        {"sur/#34.0.15 la/d.32.7+V.32.2+A.28.10 glace/A.36.10+#224.51.14 !/", 2, 2, "65.36.10.0"},
         // "qui la porte": the pronoun, the verb with its lemma
         {"qui/G.0.5 la/d.32.7+V.32.2 porte/A.36.10.0.5+#224.8.14.77.9 ./", 2, 2, "224.8.14.77"},
     };
