@@ -18,14 +18,23 @@ RuleCode CommitAnalysisReport(rules::RuleReport r, u16& out) {
     return rules::Commit(r, out);
 }
 
-namespace {
-
-// The first word of the record after the last segment bounds the last
-// segment; with a full table there is no such record and the bound is the
-// sentence's end anyway.
-void PlaceSentinel() {
+// With a full table there is no record after the last segment, and the
+// bound is the sentence's end anyway.
+void PlaceSegmentSentinel() {
     if (gSegmentCount < gSegments.count) Seg(Segments()).FirstWord = static_cast<u8>(gWordCount);
 }
+
+bool IsAgent(i32 w) { return gCheckingLanguage != 0 ? rules::Is(w, "par") : rules::Is(w, "by"); }
+
+u16 FormOf(const SegmentRecord& s) {
+    const u16 g = s.Gender, n = s.Number;
+    if (g != 0 && n != 0) return static_cast<u16>(2 * g + n - 2);
+    if (g != 0) return static_cast<u16>(((2 * g - 1) << 8) | (2 * g));
+    return static_cast<u16>(257 * n + 2);
+}
+
+namespace {
+
 
 // An adjective group hangs on the group before it until its own pass
 // finds better.
@@ -37,8 +46,15 @@ void LinkAdjectiveGroups() {
 
 }  // namespace
 
+void RemoveAnalysisSegments(i32 standing, i32 n) {
+    rules::RemoveSegmentRecords(standing, n);
+    PlaceSegmentSentinel();
+}
+
+void RemoveAnalysisSegment(i32 j) { RemoveAnalysisSegments(j - 1, 1); }
+
 RuleCode RunAnalysisPasses(AnalysisFrame& f, u16& out) {
-    PlaceSentinel();
+    PlaceSegmentSentinel();
     LinkAdjectiveGroups();
     if (gCheckingLanguage != 0) {
         if (const RuleCode r = AttachAdjectiveGroups(f, out); r != 0) return r;
@@ -47,9 +63,9 @@ RuleCode RunAnalysisPasses(AnalysisFrame& f, u16& out) {
     TakeClauseCensus(f);
     MarkVerbConstructions(f);
     if (const RuleCode r = WalkVerbSegments(f, out); r != 0) return r;
-    RewriteSentence(out);  // its finding stays in the report fields only
-    out = 0;
-    return 0;
+    if (const RuleCode r = AssignPhraseFunctions(f, out); r != 0) return r;
+    if (const RuleCode r = AssignObjectsAndAntecedents(f, out); r != 0) return r;
+    return CloseAnalysis(f, out);
 }
 
 RuleCode AnalyseClauseRules(u16& wordIndex) {

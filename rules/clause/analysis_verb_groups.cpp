@@ -31,18 +31,6 @@ void ExtendClause(i32 from, i32 s) {
     for (i32 k = from; k < Segments() && (Kind(k) == 13 || Kind(k) == 11); ++k) TakeLink(k, s);
 }
 
-bool IsAgent(i32 w) { return French() ? Is(w, "par") : Is(w, "by"); }
-
-// The correction form of a segment's gender and number: both set, the
-// form of that pair; only the gender, both numbers of that gender; only
-// the number, both genders of that number.
-u16 FormOf(const SegmentRecord& s) {
-    const u16 g = s.Gender, n = s.Number;
-    if (g != 0 && n != 0) return static_cast<u16>(2 * g + n - 2);
-    if (g != 0) return static_cast<u16>(((2 * g - 1) << 8) | (2 * g));
-    return static_cast<u16>(257 * n + 2);
-}
-
 rules::RuleReport Report(RuleCode code, i32 pos) {
     rules::RuleReport r;
     r.code = code;

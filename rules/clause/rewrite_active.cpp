@@ -103,8 +103,10 @@ void PassiveToActive(i32 r) {
     if (english && rules::Model(ClauseFirst(r)) == '%') RebuildAuxiliary(ClauseFirst(r), a);
     const i32 before = ClauseLast(r) - 1;
     if (Is(before, "been")) {
-        const SegmentRecord& next = Clause(r + 1);
-        SetText(before, next.Number == 2 || next.Person != 3 ? "have" : "has");
+        // The agent's own segment: once the agent joins the verb's clause
+        // the clause after the verb is no longer the agent's.
+        const SegmentRecord& agentGroup = Group(a);
+        SetText(before, agentGroup.Number == 2 || agentGroup.Person != 3 ? "have" : "has");
     }
 }
 

@@ -141,7 +141,9 @@ TEST_F(AnalysisCascadeDataTest, ParticipleSpelledAsAdjective) {
         OpenAnalysisFrame(f);
         u16 out = 0;
         EXPECT_EQ(RunAnalysisPasses(f, out), c.code) << c.words;
-        if (c.code != 0) EXPECT_EQ(out, c.out) << c.words;
+        if (c.code != 0) {
+            EXPECT_EQ(out, c.out) << c.words;
+        }
         EXPECT_EQ(gLastRule, 0) << c.words;
     }
     const char* twice = "discours/A.20.10 est/#131.8.14.144 convainquant/#128.1.12 et/J.0.16 "
