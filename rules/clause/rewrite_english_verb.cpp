@@ -76,7 +76,7 @@ bool RebuildForm(i32 v, BoundedString& out) {
     if (found < 0 || gEnglishEndingRows.count == 0) return false;
     const u8 model = gWordAnalysisBytes[0];
     const EnglishEndingRow& row = gEnglishEndingRows.ClampedAt(model);
-    const i32 slot = st.tags[found] & 0xFF;
+    const i32 slot = st.tags[found] & 15;  // the form, without the model's flag
     const u32 cutLength = row.EndingLengths.ClampedAt(slot);
     const u8* cut = EndingText(cutLength, row.EndingIndexes.ClampedAt(slot));
     CopyString(out, W(v).WordText);

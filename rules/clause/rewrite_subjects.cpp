@@ -109,9 +109,10 @@ Check EnglishAgreement(i32 r, i32 e) {
     return FormOfBe(r, first, f, s, n);
 }
 
-// Later subject clauses of the verb's level become complements.
-void DemoteLaterSubjects(i32 r, bool english) {
-    for (i32 k = r + 1; k < Clauses(); ++k) {
+// Subject clauses of the verb's level after the verb and its subject
+// become complements.
+void DemoteLaterSubjects(i32 r, i32 e, bool english) {
+    for (i32 k = (e > r ? e : r) + 1; k < Clauses(); ++k) {
         if (ClauseKind(k) != 24 || Level(k) != Level(r)) continue;
         const u16 fc = W(ClauseLast(k)).FunctionCode;
         if (english && (fc == 79 || fc == 75)) continue;
@@ -138,7 +139,7 @@ void LinkEnglish(i32 r, i32 e) {
     if (Cls(ClauseFirst(r)) == '\\') Clause(r).Number = 0;
     else TakeNumber(Clause(r), Clause(e));
     LinkPair(r, e);
-    DemoteLaterSubjects(r, true);
+    DemoteLaterSubjects(r, e, true);
 }
 
 // A plural relative "qui" before a singular verb: its antecedent is linked
@@ -169,7 +170,7 @@ void LinkFrench(i32 r, i32 e) {
     }
     if (f > 50) verb.Person = static_cast<u8>(subject.Person & ~kMark);
     LinkPair(r, e);
-    DemoteLaterSubjects(r, false);
+    DemoteLaterSubjects(r, e, false);
 }
 
 // A verb clause without a subject that opens the sentence or follows a

@@ -221,6 +221,14 @@ TEST_F(RewriteTest, FrenchSubjectAgreement) {
     EXPECT_EQ(gWords[2].LinkedWord, 0);
     EXPECT_EQ(gWords[1].LinkedWord, 1);
     EXPECT_EQ(Clauses(), "24:0-1:1.1.3.0@0 14:2-2:1.1.3.0@0 27:3-3:0.0.0.0@0");
+    // A subject after its verb stays the subject; a noun phrase after both
+    // becomes a complement.
+    Table("oÃ¹/#20.0.18 va/#200.8.14 le/d.0.7 chat/A.20.10 le/d.0.7 soir/A.20.10 ?",
+          "14:0-1:0.1.3 24:2-3:1.1.3 24:4-5:1.1.3 27:6-6");
+    EXPECT_EQ(RewriteSentence(out), 0);
+    EXPECT_EQ(gRewriteSegments[1].SegmentKind, 24);
+    EXPECT_EQ(gRewriteSegments[2].SegmentKind, 23);
+    EXPECT_EQ(gSegments[2].SegmentKind, 23);
 }
 
 // English agreement: "were" after "if" is accepted for a singular subject;
