@@ -16,6 +16,7 @@ constexpr u8 kClassAdjective = '8';
 constexpr u16 kTagAbbreviation = 0x1C00;
 constexpr u16 kTagAdverb = 0x3A00;
 constexpr u8 kBeModelByte = '%';
+constexpr u8 kIsVariant = 129;  // the analysis byte of a variant item
 constexpr u8 kEAcute = 0x8E;
 constexpr u8 kAGrave = 0x88;
 
@@ -185,6 +186,9 @@ const ClosedRow kClosedRows[] = {
     {"id", {0x1C00, 0x3904}, kReplace},
     {"no", {0x5100, 0x3A00}, kReplace},
     {"all another certain", {0x5100}, kReplace},
+    // "some" and "any" determine either number ("some bread", "some
+    // books"); the words they begin and "every", "each" are singular.
+    {"some any", {0x510C}, kReplace},
     {"any+ every+ some+ each", {0x5104}, kReplace},
     {"both many several various", {0x5108}, kReplace},
     {"different", {0x5108}, kAfter},
@@ -194,7 +198,6 @@ const ClosedRow kClosedRows[] = {
     {"nobody nothing body one", {0x4B04}, kReplace},
     {"thing", {0x4B04, 0x3A00}, kReplace},
     {"other others", {0x4B00}, kAfter},
-    {"were", {0x800B}, kReplace},
     {"cannot", {0x8000}, kReplace},
     {"bar", {0x8000, 0x3904, 0x2200}, kReplace},
     {"saving", {0x8002, 0x3904, 0x2200}, kReplace},
@@ -272,6 +275,12 @@ bool ClosedTableWord(const KeyText& k, u16 computed, u8 number, u8 byte, English
     if (ListNames("are", k)) {
         Fixed(out, {0x800A, 0x3904}, kBeModelByte);
         out.writes[0].beRef = out.writes[1].beRef = true;
+        return true;
+    }
+    // "were" is a form of "be" like "are": its model and lemma.
+    if (ListNames("were", k)) {
+        Fixed(out, {0x800B}, kBeModelByte);
+        out.writes[0].beRef = true;
         return true;
     }
     if (ListNames("yours", k) && number == 1) {
@@ -430,8 +439,9 @@ bool MatchEnglishEnding(u8 code, bool modified, const KeyText& key, u32 r, u8& n
     }
 }
 
-void ReadEnglishClassByte(const KeyText& key, u8 c, u8 code, u8 number, bool abbreviation,
-                          EnglishItemResult& out) {
+namespace {
+
+void ReadClassByte(const KeyText& key, u8 c, u8 code, u8 number, bool abbreviation, EnglishItemResult& out) {
     out = EnglishItemResult{};
     const u32 n4 = 4u * number;
     if (abbreviation) {
@@ -491,6 +501,15 @@ void ReadEnglishClassByte(const KeyText& key, u8 c, u8 code, u8 number, bool abb
         else if (ListNames("other", k)) Add(out, 0x4B00, code);
     }
     if (cls == kClassAdjective) ClassEightRules(key, tag, number, code, out);
+}
+
+}  // namespace
+
+void ReadEnglishClassByte(const KeyText& key, u8 c, u8 code, u8 number, bool abbreviation, u8 variant,
+                          EnglishItemResult& out) {
+    ReadClassByte(key, c, code, variant == kIsVariant && number == 1 ? 2 : number, abbreviation, out);
+    for (u8 i = 0; variant != 0 && i < out.n; ++i)
+        if (out.writes[i].byte == code) out.writes[i].byte = variant;
 }
 
 i32 EnglishSlotMatch(u32 model, const KeyText& key, u32 r) {
@@ -577,7 +596,7 @@ void EachWord(const char* words, void (*fn)(const char*, u32, void*), void* cont
 }  // namespace
 
 void ForEachEnglishClosedWord(void (*fn)(const char* word, u32 length, void* context), void* context) {
-    EachWord("am are yours", fn, context);
+    EachWord("am are were yours", fn, context);
     EachWord(kInvariableInS, fn, context);
     for (const ClosedRow& row : kClosedRows) EachWord(row.words, fn, context);
     for (const TwoLetterRow& row : kTwoLetterRows) EachWord(row.words, fn, context);

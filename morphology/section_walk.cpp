@@ -548,8 +548,10 @@ ItemOutcome ReadEnglishEndingItem(Walk& w, const EntryState& s, u32 p) {
     bool abbreviation = false;
     if (!MatchEnglishEnding(code, s.modifierPending, w.key, Remainder(w, s), number, abbreviation))
         return {};
+    const u8 variant = s.variantArmed ? kIsVariantByte
+                       : p + 2 < w.listEnd && DictBodyByte(p + 2) == kMarkVariant ? kHasVariantByte : 0;
     EnglishItemResult r;
-    ReadEnglishClassByte(w.key, DictBodyByte(p + 1), code, number, abbreviation, r);
+    ReadEnglishClassByte(w.key, DictBodyByte(p + 1), code, number, abbreviation, variant, r);
     ApplyEnglishResult(w, r, ItemRef(s, p));
     w.englishAnswer = static_cast<i16>((r.kind != 0 ? r.kind : s.kind) + 1);
     return {};

@@ -78,7 +78,11 @@ bool MatchEnglishEnding(u8 code, bool modified, const KeyText& key, u32 r, u8& n
 // Readings of an English noun, adjective or other item with class byte `c`
 // whose ending byte `code` matched with `number` (the class table, the
 // closed-class table, the -ly/-ia/-way and two-letter rules).
-void ReadEnglishClassByte(const KeyText& key, u8 c, u8 code, u8 number, bool abbreviation,
+// `variant`: 0, 128 when a variant follows the item, 129 when the item is
+// one: an irregular plural filed after its singular ("children" after
+// "child"), whose letter ending reads as a plural. The item's readings
+// take it as their analysis byte.
+void ReadEnglishClassByte(const KeyText& key, u8 c, u8 code, u8 number, bool abbreviation, u8 variant,
                           EnglishItemResult& out);
 
 // Readings of an English verb item (model number without its flag bit,

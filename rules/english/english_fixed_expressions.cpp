@@ -254,6 +254,17 @@ void For(i32 h) {
     }
 }
 
+// A plural noun (reading 0, or else reading 1) at w or after the nouns and
+// adjectives that stand before it ("a few random questions", "a few market
+// stalls").
+bool PluralNounAhead(i32 w) {
+    for (i32 j = w; Exists(j); ++j) {
+        if ((Cat(j) == 10 && Feat(j) == 8) || (Cat(j, 1) == 10 && Feat(j, 1) == 8)) return true;
+        if (Cat(j) != 10 || Readings(j) != 1) return false;
+    }
+    return false;
+}
+
 void Few(i32 h) {
     if (Cls(h + 1) == '!' && Exists(h + 2)) {
         if (Cls(h - 1) == 'h' && h > 0) Setting(h, 10, 'A');
@@ -265,10 +276,14 @@ void Few(i32 h) {
         Setting(h, 10, 'A');
         return;
     }
-    if (Cls(h - 1) == 'h' || Is(h - 1, "some") || (Is(h - 1, "very") && Is(h - 2, "some") && Cls(h - 2) == 'h')) {
-        const bool plural = (Cat(h + 1) == 10 && Feat(h + 1) == 8) || (Cat(h + 1, 1) == 10 && Feat(h + 1, 1) == 8);
+    // "a very few", "a good few": the article stands before the adverb or
+    // adjective.
+    const bool degree = (Is(h - 1, "very") || Is(h - 1, "good")) && (Is(h - 2, "some") || Cls(h - 2) == 'h');
+    if (Cls(h - 1) == 'h' || Is(h - 1, "some") || degree) {
+        const bool plural = PluralNounAhead(h + 1);
         W(h).ReadingClasses[0] = plural ? 'B' : 'A';
         if (plural) W(h - 1).ReadingFeatures[0] = 8;
+        if (plural && degree) W(h - 2).ReadingFeatures[0] = 8;
     }
 }
 

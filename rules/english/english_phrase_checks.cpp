@@ -97,8 +97,10 @@ RuleCode CheckLowerCaseI(i32 f, u16& out) {
 
 RuleCode CheckBareNot(i32 i, u16& out) {
     static const char* const kExcused[] = {"only", "just", "simply", "to", nullptr};
-    if (gEnglishBareNotReports == 0) return 0;
     if (i >= Count() - 1 || (Model(i) >= 28 && Model(i) <= 38) || !Is(i + 1, "not")) return 0;
+    // "need" negates as a modal ("you need not go"); our verb models give
+    // it only its regular row, outside the modals' rows the test reads.
+    if (Is(i, "need")) return 0;
     if (i != Count() - 2 && IsOneOf(i + 2, kExcused)) return 0;
     if (Mark(i) == 'T' || Begins(i, "believ") || Begins(i, "suppos") || Begins(i, "expect")) return 0;
     if (!MayReport(kCodeWordSequence, i + 1)) return 0;
@@ -110,7 +112,7 @@ RuleCode CheckPhraseWordRules(PhraseCall& c, i32 w, u8 number, u16& out) {
     if (Readings(w) == 1 && Cls(w) == 'B' && W(w).QuoteFlags == 0 && Cat(w) != 8) {
         if (number != 2) {
             if (AdjectiveAfterNoun(w) && GateAtRecordBefore(kCodeWordSequence, s, true)) return Commit(Finding(kCodeWordSequence, w, 'P'), out);
-        } else if (gEnglishPhraseNumberReports != 0 && w >= 1 && VerbClass(w - 1) && Mark(w - 1) >= 128 && !c.agreement.held &&
+        } else if (w >= 1 && VerbClass(w - 1) && Mark(w - 1) >= 128 && !c.agreement.held &&
                    GateAtRecordBefore(kCodeQualifierAgreement, s, false)) {
             // Not while an agreement finding is held: it is reported first.
             return Commit(Finding(kCodeQualifierAgreement, w, 'J'), out);
@@ -135,7 +137,7 @@ RuleCode RetryHeldComparison(PhraseCall& c, i32 at, u16& out) {
 
 void CheckPhraseAgreement(PhraseCall& c, const PhraseFacts& p) {
     const i32 f = p.first;
-    if (gEnglishPhraseNumberReports == 0 || c.agreement.held || Cat(f) >= 10) return;
+    if (c.agreement.held || Cat(f) >= 10) return;
     const u8 own = FeatureNumber(Feat(f));
     if (!((p.number == 1 && own == 2) || (p.number == 2 && own == 1))) return;
     // The finding is reported (and gated) at the noun, before a closing

@@ -106,6 +106,8 @@ bool MarkTimeAndMeasure(Phrase& p, i32 w) {
         for (const char* count : kCounts) {
             if (!Begins(w + 1, count)) continue;
             W(w + 1).ReadingFeatures[0] = Is(w, "a") ? 0 : 8;
+            // "a" belongs to the count: "a dozen girls" is plural.
+            if (Is(w, "a")) W(w).ReadingFeatures[0] = 0;
             if (Is(w + 2, "people")) {
                 W(w + 2).ReadingFeatures[0] = 8;
                 p.number = 2;

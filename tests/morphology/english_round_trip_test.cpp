@@ -150,19 +150,26 @@ TEST_F(EnglishRoundTrip, ClosedClassWords) {
         {"an", {0x6344}},
         {"of", {0x2100}},
         {"because", {0x1100}},
+        {"some", {0x510C}},
+        {"any", {0x510C}},
+        {"each", {0x5104}},
     };
     for (const Case& c : cases) EXPECT_EQ(Hex(Lookup(c.word).tags), Hex(c.tags)) << c.word;
 
-    // "are": two readings with byte '%' referring to the lemma of "be".
+    // "are" and "were": readings with byte '%' (the model of "be")
+    // referring to the lemma of "be".
     const Found are = Lookup("are");
     ASSERT_EQ(Hex(are.tags), Hex({0x800A, 0x3904}));
     EXPECT_EQ(are.bytes[0], '%');
+    const Found were = Lookup("were");
+    EXPECT_EQ(were.bytes[0], '%');
     const Found be = Lookup("be");
     const auto verb = std::find_if(be.tags.begin(), be.tags.end(), [](u16 t) { return t >= 0x8000; });
     ASSERT_NE(verb, be.tags.end()) << Hex(be.tags);
     const u32 beRef = be.refs[static_cast<size_t>(verb - be.tags.begin())];
     EXPECT_EQ(are.refs[0], beRef);
     EXPECT_EQ(are.refs[1], beRef);
+    EXPECT_EQ(were.refs[0], beRef);
 
     // -ly words of class '8' read as adverbs.
     const Found quickly = Lookup("quickly");
@@ -195,6 +202,26 @@ TEST_F(EnglishRoundTrip, PluralsOfClosedSingularsAndModals) {
     }
     EXPECT_EQ(Hex(Lookup("day").tags), Hex({0x380C, 0x3A00}));
     EXPECT_EQ(Hex(Lookup("one").tags), Hex({0x4B04}));
+}
+
+// An irregular plural filed as a variant of its singular reads as a plural
+// first (byte 129, the singular's lemma), a noun of its own spelt the same
+// ("men", "teeth" are WordNet nouns too) after it; the singular carries
+// byte 128 (it has a variant).
+TEST_F(EnglishRoundTrip, IrregularPluralsReadAsPlurals) {
+    const char* const pairs[][2] = {{"man", "men"}, {"woman", "women"}, {"child", "children"}, {"foot", "feet"},
+                                    {"tooth", "teeth"}, {"mouse", "mice"}};
+    for (const auto& [singular, plural] : pairs) {
+        const Found sg = Lookup(singular);
+        const Found pl = Lookup(plural);
+        ASSERT_FALSE(sg.tags.empty() || pl.tags.empty()) << plural;
+        EXPECT_EQ(pl.tags[0], 0x3908) << plural << ":" << Hex(pl.tags);
+        EXPECT_EQ(pl.bytes[0], 129) << plural;
+        EXPECT_EQ(sg.tags[0], 0x3904) << singular << ":" << Hex(sg.tags);
+        EXPECT_EQ(sg.bytes[0], 128) << singular;
+        EXPECT_EQ(pl.refs[0], sg.refs[0]) << plural;
+    }
+    EXPECT_TRUE(Lookup("childrens").tags.empty());
 }
 
 // Verb forms carry the slot of the first matching ending and the model

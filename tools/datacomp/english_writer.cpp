@@ -317,8 +317,7 @@ struct EItem {
     // to the singular's item.
     u32 variantOf = UINT32_MAX;
     u32 link = 0;                   // base 2k + 1 and its variant 2k + 2 sort together
-    // The plural's own item sorts right after its variant, so that the
-    // walk reads the singular reading of the link first (mice: mouse).
+    // A noun of its own spelt like a linked plural sorts right after it.
     u32 sortWith = UINT32_MAX;
 };
 
@@ -433,8 +432,7 @@ struct Writer {
     // one-letter item, the plural's entry follows after a variant mark and
     // ends with a one-letter item too, so that the plural operation
     // rebuilds the plural from the singular. The walk reads the variant's
-    // letter item as a singular; the plural keeps its own code-30 item for
-    // its plural reading.
+    // letter item as the plural, with the singular's lemma.
     u32 linkedPairs = 0;
     std::map<const EnglishReading*, u32> linkedPlural;   // plural -> its singular's item
     std::set<std::pair<std::string, std::string>> singulars;   // (word, lemma) read as a singular
@@ -586,6 +584,17 @@ struct Writer {
                 }
             }
         }
+        // A noun of its own spelt like a rehomed irregular plural ("men",
+        // a WordNet noun beside the plural of "man") sits beside that
+        // plural, after it: the lookup then reads the plural first.
+        std::map<std::string, u16> irregularPlurals;
+        for (const auto& [r, home] : homes)
+            if (r->number == 2 && r->word != r->lemma && !RegularPlural(r->lemma, r->word)) irregularPlurals[r->word] = home;
+        for (const EnglishReading& r : readings) {
+            auto it = irregularPlurals.find(r.word);
+            if (it != irregularPlurals.end() && r.classByte == 'A' && r.word == r.lemma && r.place == EnglishPlace::Normal)
+                homes.emplace(&r, it->second);
+        }
         return homes;
     }
 
@@ -726,16 +735,30 @@ struct Writer {
                         AddNominal(section, key, pairStem, pairCode, r.classByte, r.level, r.lemma, {{key, 2}});
                     else if (!second && key.size() >= 5 && last == 's' && singulars.count({stem, r.lemma}) != 0)
                         AddNominal(section, key, key.size() - 1, 32, r.classByte, r.level, r.lemma, {{key, 2}});
-                    else {
-                        const u32 own = AddNominal(section, key, key.size(), 27, r.classByte, r.level, r.lemma, {{key, 1}});
-                        auto linked = linkedPlural.find(&r);
-                        if (linked != linkedPlural.end()) {
-                            items[own].sortWith = linked->second;
-                            items[own].link = items[linked->second].link + 0x80000000u;
-                        }
-                    }
+                    else if (linkedPlural.count(&r) == 0)
+                        AddNominal(section, key, key.size(), 27, r.classByte, r.level, r.lemma, {{key, 1}});
+                    // A linked irregular plural is read from its variant
+                    // item, as a plural: an item of its own would add a
+                    // singular reading ("these men" read as singular).
                 }
             }
+        }
+        SortOwnNounsAfterPlurals();
+    }
+
+    // A noun of its own spelt like a linked irregular plural of its section
+    // ("men" beside the plural of "man", "teeth" beside "tooth") sorts
+    // right after that plural: the walk reads the plural first.
+    void SortOwnNounsAfterPlurals() {
+        std::map<std::pair<u16, std::string>, u32> plurals;   // (section, key) -> variant item
+        for (u32 i = 0; i < items.size(); ++i)
+            if (items[i].variantOf != UINT32_MAX && !items[i].keys.empty()) plurals[{items[i].section, items[i].keys[0]}] = i;
+        for (EItem& it : items) {
+            if (it.verb || it.variantOf != UINT32_MAX || it.link != 0 || it.keys.size() != 1) continue;
+            auto p = plurals.find({it.section, it.keys[0]});
+            if (p == plurals.end()) continue;
+            it.sortWith = items[p->second].variantOf;
+            it.link = items[p->second].link + 0x80000000u;
         }
     }
 
@@ -1054,8 +1077,9 @@ struct Writer {
                 ReadEnglishVerbSlot(View(key), item.head & 0x7F, item.trailer, item.slots[k], 0, r);
                 acc.answer = static_cast<i16>((item.head & 0x80 ? 1 : 0) + 1);
             } else {
+                const u8 variant = item.variantOf != UINT32_MAX ? 129 : hasVariant.count(id) != 0 ? 128 : 0;
                 ReadEnglishClassByte(View(key), item.trailer, item.head, item.head == 64 ? 1 : item.slots[k],
-                                     item.head == 64, r);
+                                     item.head == 64, variant, r);
                 acc.answer = static_cast<i16>(r.kind + 1);
             }
             Apply(acc, r, item.variantOf == UINT32_MAX ? item.offset : items[item.variantOf].offset);
@@ -1093,7 +1117,11 @@ struct Writer {
         return acc.Result();
     }
 
+    std::set<u32> hasVariant;   // items a variant follows
+
     void BuildManifest() {
+        for (const EItem& it : items)
+            if (it.variantOf != UINT32_MAX && !Dropped(it)) hasVariant.insert(it.variantOf);
         // The lemma reference the "are" reading takes: that of "be".
         {
             for (const Analysis& a : Simulate("be", 0))
