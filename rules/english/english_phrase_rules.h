@@ -10,3 +10,7 @@
 // globals. The caller has cleared every ClauseNumber.
 RuleCode CheckEnglishPhraseRules(u16& wordIndex);
 
+// 1: the clause stages report the number disagreements they find between
+// records (41 'X', 43 'A', 45 'J'). 0 (the default) holds them; the phrase
+// stage's own number reports do not read it.
+extern u16 gEnglishPhraseNumberReports;
