@@ -99,6 +99,73 @@ TEST_F(HomophoneTest, ContextRulesNameTheRightMember) {
     Run(rows);
 }
 
+// Each remaining entry in a context that fires, and a near miss.
+TEST_F(HomophoneTest, EveryEntryFiresAndMisses) {
+    const Row rows[] = {
+        // ou -> où
+        {"commencer/#128.0.13 par/#15.0.15 ou/#16.0.16 ./", 0, 768 + 2, 1, 0},
+        {"il/W.0.1 vient/#128.2.14 ou/#16.0.16 part/#128.2.14 ./", 0, 0, kNone, 0},
+        // ce -> se, se -> ce
+        {"il/W.0.1 ce/O.20.8 lave/#128.2.14 ./", 0, 768 + 1, 6, 0},
+        {"pour/#15.0.15 ce/O.20.8 livre/A.20.10 ./", 0, 0, kNone, 0},
+        {"il/W.0.1 mange/#128.2.14 se/a.0.2 gâteau/A.20.10 ./", 0, 768 + 2, 5, 0},
+        {"il/W.0.1 se/a.0.2 lave/#128.2.14 ./", 0, 0, kNone, 0},
+        // dé -> dès (the pending report cleared), a plural "dés" -> des
+        // without an "s"
+        {"dé/A.20.10 que/C.0.17 possible/B.0.10 ./", 256, 768, 23, 0},
+        {"des/d.8.7 dés/A.24.10.40 rouges/B.40.10 ./", 0, 768 + 1, 22, 0},
+        {"un/d.0.7 dé/A.20.10 rouge/B.20.10 ./", 0, 0, kNone, 0},
+        // sou -> sous
+        {"il/W.0.1 est/#131.2.14 sou/A.20.10 la/d.32.7 table/A.36.10 ./", 0, 768 + 2, 28, 0},
+        {"un/d.0.7 sou/A.20.10 rouge/B.20.10 ./", 0, 0, kNone, 0},
+        // ver, vert -> vers after a verb (not an attributive one)
+        {"il/W.0.1 va/#128.2.14 ver/A.20.10 la/d.32.7 gare/A.36.10 ./", 0, 768 + 2, 35, 0},
+        {"il/W.0.1 voit/#128.2.14 un/d.0.7 ver/A.20.10 luisant/B.20.10 ./", 0, 0, kNone, 0},
+        {"il/W.0.1 va/#128.2.14.5 vert/B.20.10 la/d.32.7 gare/A.36.10 ./", 0, 768 + 2, 35, 0},
+        {"il/W.0.1 est/#131.2.14.144 vert/B.20.10 de/#15.0.15 rage/A.36.10 ./", 0, 0, kNone, 0},
+        // demis after "à": demi; before a plural noun the 513 report stands
+        {"il/W.0.1 dort/#128.2.14 à/#15.0.15 demis/A.24.10.40 ./", 0, 768 + 3, 43, 0},
+        {"il/W.0.1 parle/#128.2.14 à/#15.0.15 demis/A.24.10.40 mots/A.24.10 ./", 0, 513 + 3, 43, 0},
+        {"il/W.0.1 dort/#128.2.14 à/#15.0.15 demi/A.20.10 ./", 0, 0, kNone, 0},
+        // demie before a feminine noun; after a feminine noun and "et"
+        {"une/d.32.7 demie/A.36.10 heure/A.36.10 ./", 0, 513 + 1, 43, 0},
+        {"une/d.32.7 heure/A.36.10 et/#16.0.16 demie/A.36.10 ./", 0, 0, kNone, 0},
+        // pré -> près before "de"
+        {"il/W.0.1 habite/#128.2.14 pré/A.20.10 de/#15.0.15 la/d.32.7 gare/A.36.10 ./", 0, 768 + 2, 46, 0},
+        {"le/d.0.7 pré/A.20.10 vert/B.20.10 ./", 0, 0, kNone, 0},
+        // tous, toute -> tout
+        {"les/d.8.7 tous/Q.24.8 premiers/B.24.10 jours/A.24.10 ./", 0, 768 + 1, 53, 0},
+        {"le/d.20.7 toute/Q.36.8 entier/B.20.10 ./", 0, 768 + 1, 53, 0},
+        {"une/d.32.7 toute/Q.36.8 petite/B.36.10 fille/A.36.10 ./", 0, 0, kNone, 0},
+        // envie in "à l'envi" after a verb; envi elsewhere
+        {"il/W.0.1 chante/#128.2.14 à/#15.0.15 l'/d.0.7 envie/A.36.10 ./", 0, 768 + 4, 59, 0},
+        {"il/W.0.1 a/#128.2.14 envi/#24.0.18 de/#15.0.15 partir/#128.0.13 ./", 0, 768 + 2, 60, 0},
+        {"il/W.0.1 a/#128.2.14 envie/A.36.10 de/#15.0.15 partir/#128.0.13 ./", 0, 0, kNone, 0},
+        // voila -> voilà
+        {"voila/#128.2.14 le/d.0.7 livre/A.20.10 ./", 0, 768, 65, 0},
+        {"elle/].32.1 voila/#128.2.14 son/s.20.8 visage/A.20.10 ./", 0, 0, kNone, 0},
+        // parti -> partie after "fait"; partie -> parti after "prendre"
+        {"il/W.0.1 a/#128.2.14.74 fait/#128.2.11.74 parti/#128.2.11 de/#15.0.15 l'/d.0.7 équipe/A.36.10 ./", 0,
+         768 + 3, 69, 0},
+        {"il/W.0.1 est/#131.2.14 parti/#128.2.11 ./", 0, 0, kNone, 0},
+        {"il/W.0.1 prend/#128.2.14.54 partie/A.36.10 pour/#15.0.15 lui/Y.0.3 ./", 0, 768 + 2, 67, 0},
+        {"il/W.0.1 fait/#128.2.14.74 partie/A.36.10 du/d.0.7 club/A.20.10 ./", 0, 0, kNone, 0},
+        // quant -> quand, but not before "à" (class ' ') or "au"
+        {"quant/#16.0.16 il/W.0.1 viendra/#128.20.14 ./", 0, 768, 83, 0},
+        {"quant/#23.0.15 à/#32.0.15 moi/U.0.3 ./", 0, 0, kNone, 0},
+        {"quant/#23.0.15 au/d.20.7 reste/A.20.10 ./", 0, 0, kNone, 0},
+        // gré after a future of a class-131 verb: 256 + i; grès -> gré
+        {"il/W.0.1 saura/#131.20.14 gré/A.20.10 à/#15.0.15 lui/Y.0.3 ./", 0, 256 + 2, 86, 0},
+        {"de/#15.0.15 bon/B.20.10 gré/A.20.10 ./", 0, 0, kNone, 0},
+        {"il/W.0.1 va/#128.2.14 au/d.20.7 grès/A.28.10 de/#15.0.15 ses/u.8.8 envies/A.40.10 ./", 0, 768 + 3, 86, 0},
+        {"un/d.20.7 grès/A.28.10 rose/B.20.10 ./", 0, 0, kNone, 0},
+        // dan -> dans, not after an adjective
+        {"il/W.0.1 est/#131.2.14 dan/A.20.10 la/d.32.7 maison/A.36.10 ./", 0, 768 + 2, 97, 0},
+        {"premier/B.20.10 dan/A.20.10 ./", 0, 0, kNone, 0},
+    };
+    Run(rows);
+}
+
 TEST_F(HomophoneTest, TailAndPendingReports) {
     const Row rows[] = {
         // the first rule that does not fire lets the pass go on

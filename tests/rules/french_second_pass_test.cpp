@@ -405,8 +405,9 @@ TEST_F(SecondPassTest, NounOrVerbLines) {
         // "que" after "plus" counts for nothing
         {"il/W.0.1 dort/#224.8.14 plus/#20.0.18 que/C.0.5 x/A.20.10 porte/A.36.10+#224.8.14 ./", 0, 5,
          "65.36.10.0+224.8.14.0"},
-        // mode 1: an article after it
+        // mode 1: an article after it; nothing after the last word
         {"il/W.0.1 dort/#224.8.14 x/A.20.10 porte/A.36.10+#224.8.14 la/d.32.7 ./", 1, 3, verb},
+        {"il/W.0.1 dort/#224.8.14 x/A.20.10 porte/A.36.10+#224.8.14", 1, 3, "65.36.10.0+224.8.14.0"},
         // all verb readings: no noun is made up
         {"porte/#224.8.14+#224.6.14 ./", 2, 0, "224.8.14.0+224.6.14.0"},
     };
