@@ -49,6 +49,21 @@ inline std::string Segments() {
     return out;
 }
 
+// A test on the word and segment tables in analysis mode, outside the
+// reading trial; the segment table is emptied after it.
+class AnalysisTableTest : public word_table::WordTableTest {
+protected:
+    void SetUp() override {
+        word_table::WordTableTest::SetUp();
+        gAnalysisMode = 1;
+    }
+    void TearDown() override {
+        rules::ClearSegmentTable();
+        gClauseMark = 0;
+        word_table::WordTableTest::TearDown();
+    }
+};
+
 // FunctionCode of every word, blank-separated.
 inline std::string Functions() {
     std::string out;

@@ -12,16 +12,8 @@ namespace {
 using analysis_fixture::BuildSegments;
 using word_table::Build;
 
-class AnalysisPassesTest : public word_table::WordTableTest {
+class AnalysisPassesTest : public analysis_fixture::AnalysisTableTest {
 protected:
-    void SetUp() override {
-        word_table::WordTableTest::SetUp();
-        gAnalysisMode = 1;
-    }
-    void TearDown() override {
-        rules::ClearSegmentTable();
-        word_table::WordTableTest::TearDown();
-    }
     RuleCode Passes(const char* words, const char* segments, u16& out) {
         Build(words);
         BuildSegments(segments);

@@ -15,17 +15,8 @@ using analysis_fixture::BuildSegments;
 using word_table::Build;
 using word_table::Texts;
 
-class AnalysisPhrasesTest : public word_table::WordTableTest {
+class AnalysisPhrasesTest : public analysis_fixture::AnalysisTableTest {
 protected:
-    void SetUp() override {
-        word_table::WordTableTest::SetUp();
-        gAnalysisMode = 1;
-    }
-    void TearDown() override {
-        rules::ClearSegmentTable();
-        gClauseMark = 0;
-        word_table::WordTableTest::TearDown();
-    }
     // Words and segments, each segment linked to itself as the census
     // leaves them.
     void Load(u16 language, const char* words, const char* segments) {

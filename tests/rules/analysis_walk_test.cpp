@@ -15,16 +15,8 @@ using analysis_fixture::Functions;
 using word_table::Build;
 using word_table::Texts;
 
-class AnalysisWalkTest : public word_table::WordTableTest {
+class AnalysisWalkTest : public analysis_fixture::AnalysisTableTest {
 protected:
-    void SetUp() override {
-        word_table::WordTableTest::SetUp();
-        gAnalysisMode = 1;
-    }
-    void TearDown() override {
-        rules::ClearSegmentTable();
-        word_table::WordTableTest::TearDown();
-    }
     RuleCode Run(u16 language, const char* words, const char* segments) {
         gCheckingLanguage = language;
         Build(words);
