@@ -7,6 +7,7 @@
 #include "frame/tables.h"
 #include "morphology/dict_format.h"
 #include "morphology/section_index.h"
+#include "morphology/section_memo.h"
 #include "morphology/word_lookup.h"
 
 namespace {
@@ -58,6 +59,14 @@ void SetAnalysis(Walk& w, u16 index, u16 tag, u8 byte, u32 ref) {
     (*w.tags)[index] = tag;
     gWordAnalysisBytes[index] = byte;
     gWordLemmaRefs[index] = ref;
+    NoteSlotWrite(0, index, w.tags->last);
+    NoteSlotWrite(1, index, gWordAnalysisBytes.last);
+    NoteSlotWrite(2, index, gWordLemmaRefs.last);
+}
+
+void SetLemmaRef(i32 index, u32 ref) {
+    gWordLemmaRefs[index] = ref;
+    NoteSlotWrite(2, index, gWordLemmaRefs.last);
 }
 
 void AppendAnalysis(Walk& w, u16 tag, u8 byte, u32 ref) {
@@ -303,6 +312,7 @@ u32 TagCount(const u16 (&tags)[3]) { return tags[2] != 0 ? 3 : tags[1] != 0 ? 2 
 // Lemma reference of a verb named by its infinitive, the slots left as they
 // were. A nested stop mark cannot call back here.
 u32 InfinitiveRef(const char* infinitive) {
+    ForgetSectionWalk();
     static bool busy = false;
     if (busy) return 0;
     busy = true;
@@ -328,8 +338,8 @@ void WriteAsseoirForm(Walk& w, u32 skip, u32 p) {
 // decides what the word is.
 i16 ApplyStopMark(Walk& w, u32 p) {
     if (w.section != kSectionHyphenated) *w.count = 0;
-    gWordLemmaRefs[0] = p;
-    gWordLemmaRefs[1] = p;
+    SetLemmaRef(0, p);
+    SetLemmaRef(1, p);
     if (KeyStartsWith(w.key, "111")) {
         SetAnalysis(w, 0, 0x1C00, 0, p);
         *w.count = 1;
@@ -489,6 +499,7 @@ ItemOutcome ReadFrenchVerbItem(Walk& w, const EntryState& s, u32 p) {
 // Lemma reference of the verb "be" (its first verb analysis), the slots left
 // as they were. A nested lookup cannot call back here.
 u32 BeVerbRef() {
+    ForgetSectionWalk();
     static bool busy = false;
     if (busy) return 0;
     busy = true;
@@ -639,10 +650,8 @@ ItemOutcome WalkEntryList(Walk& w, const DictSectionSpan& span, const EntryListS
     return {};
 }
 
-}  // namespace
 
-i16 LookupInDictSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u16>& tags,
-                        u16& count) {
+i16 WalkSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u16>& tags, u16& count) {
     DictSectionSpan span;
     if (!GetDictSection(section, span)) return 0;
     Walk w;
@@ -663,6 +672,13 @@ i16 LookupInDictSection(u16 mode, i16 section, const BoundedString& key, Bounded
         if (out.endWalk) return out.result;
     }
     return w.french ? 0 : w.englishAnswer;
+}
+
+}  // namespace
+
+i16 LookupInDictSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u16>& tags,
+                        u16& count) {
+    return RememberedSectionWalk(WalkSection, mode, section, key, tags, count);
 }
 
 // ---- Defective and irregular verb forms -------------------------------------------------
@@ -723,6 +739,7 @@ const DefectiveForm kDefectiveForms[] = {
 }  // namespace
 
 void AnalyseDefectiveVerbForm(const BoundedString& key, BoundedArray<u16>& tags, u16& count) {
+    ForgetSectionWalk();  // the outcome depends on tags[0]
     const KeyText k = MakeKeyText(key);
     for (const DefectiveForm& form : kDefectiveForms) {
         if (!KeyEquals(k, form.key)) continue;

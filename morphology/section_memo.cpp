@@ -1,0 +1,204 @@
+// The memo of section walks (see section_memo.h).
+#include "morphology/section_memo.h"
+
+#include <cstring>
+#include <cstdio>
+
+#include "frame/bounded_string.h"
+#include "frame/loader.h"
+#include "frame/settings.h"
+#include "frame/tables.h"
+#include "morphology/dict_format.h"
+
+SectionWalkWrites* gSectionWalkWrites = nullptr;
+
+namespace {
+
+constexpr u32 kSlots = 16384;     // a power of two
+constexpr u32 kKeyBytes = 40;     // longer keys are not remembered
+constexpr u32 kMaxWrites = 6;     // walks that write more slots are not remembered
+constexpr u32 kLetterBytes = 120;
+
+// The tables a walk reads besides its arguments, for one language (the
+// English lookup visits the French capitalised-word sections in passing).
+struct Tables {
+    const u8* body = nullptr;
+    u32 bodyCount = 0;
+    u32 installCount = 0;
+    u8 letters[kLetterBytes] = {};
+    u32 stamp = 1;
+};
+
+u32 LetterBytes() { return gLetterTable.count < kLetterBytes ? gLetterTable.count : kLetterBytes; }
+
+bool SameTables(const Tables& t) {
+    return t.body == gDictBody.data && t.bodyCount == gDictBody.count && t.installCount == gDictInstallCount &&
+           std::memcmp(t.letters, gLetterTable.data, LetterBytes()) == 0;
+}
+
+// One slot written by a walk: which of its three values, and their final
+// contents.
+struct SlotWrite {
+    u8 index = 0;
+    u8 what = 0;  // bit 0 the tag, bit 1 the analysis byte, bit 2 the lemma reference
+    u8 byte = 0;
+    u16 tag = 0;
+    u32 ref = 0;
+};
+
+struct Slot {
+    u32 stamp = 0;  // 0: empty
+    u8 language = 0;
+    u8 tagsLast = 0;
+    u16 mode = 0;
+    i16 section = 0;
+    u16 countIn = 0;
+    u8 keyLength = 0;
+    u8 writeCount = 0;
+    i16 answer = 0;
+    u16 countOut = 0;
+    u8 key[kKeyBytes] = {};
+    SlotWrite writes[kMaxWrites];
+};
+
+struct Memo {
+    Tables tables[2];  // English, French
+    Slot slots[kSlots];
+};
+
+Memo& TheMemo() {
+    static Memo memo;
+    return memo;
+}
+
+// The current language's tables, their outcomes forgotten when they changed.
+Tables& FollowTables(Memo& m) {
+    Tables& t = m.tables[gCheckingLanguage == 0 ? 0 : 1];
+    if (SameTables(t)) return t;
+    t.body = gDictBody.data;
+    t.bodyCount = gDictBody.count;
+    t.installCount = gDictInstallCount;
+    std::memset(t.letters, 0, kLetterBytes);
+    std::memcpy(t.letters, gLetterTable.data, LetterBytes());
+    if (++t.stamp == 0) {
+        for (Slot& s : m.slots) s.stamp = 0;
+        m.tables[0].stamp = m.tables[1].stamp = 1;
+    }
+    return t;
+}
+
+u32 Hash(u16 mode, i16 section, u16 count, const u8* key, u32 n) {
+    u32 h = 2166136261u;
+    h = (h ^ mode) * 16777619u;
+    h = (h ^ static_cast<u16>(section)) * 16777619u;
+    h = (h ^ count) * 16777619u;
+    for (u32 i = 0; i < n; ++i) h = (h ^ key[i]) * 16777619u;
+    return h ^ (h >> 15);
+}
+
+struct Question {
+    u8 language;
+    u16 mode;
+    i16 section;
+    u16 count;
+    u8 tagsLast;
+    const u8* key;
+    u32 n;
+};
+
+bool Matches(const Slot& s, u32 stamp, const Question& q) {
+    return s.stamp == stamp && s.language == q.language && s.mode == q.mode && s.section == q.section &&
+           s.countIn == q.count && s.tagsLast == q.tagsLast && s.keyLength == q.n &&
+           std::memcmp(s.key, q.key, q.n) == 0;
+}
+
+void WriteBack(const Slot& s, BoundedArray<u16>& tags) {
+    for (u32 k = 0; k < s.writeCount; ++k) {
+        const SlotWrite& w = s.writes[k];
+        if (w.what & 1) tags.data[w.index] = w.tag;
+        if (w.what & 2) gWordAnalysisBytes.data[w.index] = w.byte;
+        if (w.what & 4) gWordLemmaRefs.data[w.index] = w.ref;
+    }
+}
+
+// The final values of the written slots; false when there are too many.
+bool Keep(const SectionWalkWrites& writes, const BoundedArray<u16>& tags, Slot& s) {
+    u32 n = 0;
+    for (u32 all = writes.tags | writes.bytes | writes.refs; all != 0; all &= all - 1) {
+        if (n == kMaxWrites) return false;
+        const u32 i = static_cast<u32>(__builtin_ctz(all));
+        SlotWrite& w = s.writes[n++];
+        w.index = static_cast<u8>(i);
+        w.what = static_cast<u8>(((writes.tags >> i) & 1) | ((writes.bytes >> i) & 1) << 1 |
+                                 ((writes.refs >> i) & 1) << 2);
+        w.tag = (w.what & 1) ? tags.data[i] : 0;
+        w.byte = (w.what & 2) ? gWordAnalysisBytes.data[i] : 0;
+        w.ref = (w.what & 4) ? gWordLemmaRefs.data[i] : 0;
+    }
+    s.writeCount = static_cast<u8>(n);
+    return true;
+}
+
+// Runs the walk with a record of its writes on top.
+i16 RecordedWalk(SectionWalkFn walk, u16 mode, i16 section, const BoundedString& key, BoundedArray<u16>& tags,
+                 u16& count, SectionWalkWrites& writes) {
+    SectionWalkWrites* outer = gSectionWalkWrites;
+    gSectionWalkWrites = &writes;
+    const u32 faults = gDictFaultCount;
+    i16 answer = 0;
+    try {
+        answer = walk(mode, section, key, tags, count);
+    } catch (...) {
+        gSectionWalkWrites = outer;
+        throw;
+    }
+    gSectionWalkWrites = outer;
+    if (gDictFaultCount != faults) writes.kept = false;
+    // A nested walk's reads and lookups make the outer one unfit as well.
+    if (!writes.kept && outer != nullptr) outer->kept = false;
+    return answer;
+}
+
+}  // namespace
+
+i16 RememberedSectionWalk(SectionWalkFn walk, u16 mode, i16 section, const BoundedString& key,
+                          BoundedArray<u16>& tags, u16& count) {
+    const i32 length = GetStringLength(key);
+    const bool fits = length > 0 && static_cast<u32>(length) <= kKeyBytes && tags.last >= 0 && tags.last < 256;
+    if (!fits) {
+        SectionWalkWrites writes;
+        return RecordedWalk(walk, mode, section, key, tags, count, writes);
+    }
+    Memo& m = TheMemo();
+    Tables& t = FollowTables(m);
+    const Question q{static_cast<u8>(gCheckingLanguage == 0 ? 0 : 1), mode, section, count,
+                     static_cast<u8>(tags.last), key.data, static_cast<u32>(length)};
+    Slot& s = m.slots[Hash(mode, section, count, key.data, q.n) & (kSlots - 1)];
+    if (Matches(s, t.stamp, q)) {
+        WriteBack(s, tags);
+        count = s.countOut;
+        return s.answer;
+    }
+    u8 keyCopy[kKeyBytes];
+    std::memcpy(keyCopy, key.data, q.n);
+    const u32 stamp = t.stamp;
+    SectionWalkWrites writes;
+    const i16 answer = RecordedWalk(walk, mode, section, key, tags, count, writes);
+    // A walk under tables that changed meanwhile is not remembered.
+    if (!writes.kept || t.stamp != stamp) return answer;
+    if (!Keep(writes, tags, s)) {
+        s.stamp = 0;
+        return answer;
+    }
+    s.stamp = stamp;
+    s.language = q.language;
+    s.tagsLast = q.tagsLast;
+    s.mode = mode;
+    s.section = section;
+    s.countIn = q.count;
+    s.keyLength = static_cast<u8>(q.n);
+    std::memcpy(s.key, keyCopy, q.n);
+    s.answer = answer;
+    s.countOut = count;
+    return answer;
+}
