@@ -264,6 +264,61 @@ u32 PointerTarget(const BoundedString& row, u8 (&word)[36]) {
     return n;
 }
 
+// ---- Memo of words without a register --------------------------------------
+// The register rule asks about every noun and adjective of a sentence, at
+// every dispatch; most words have no entry or an entry without a register,
+// and those two answers are decided before the list is touched. They are
+// remembered for the reference dictionary in place.
+
+enum class Plain : u8 { kUnknown, kNoEntry, kNoRegister };
+
+constexpr u32 kPlainSlots = 2048;  // a power of two
+
+struct PlainSlot {
+    u8 groupMark = 0;
+    u8 feature = 0;
+    u8 length = 0;  // 0: empty
+    Plain answer = Plain::kUnknown;
+    u8 word[36] = {};
+};
+
+struct PlainMemo {
+    const u8* text = nullptr;
+    u32 textCount = 0;
+    const void* index = nullptr;
+    u32 indexCount = 0;
+    PlainSlot slots[kPlainSlots];
+};
+
+PlainSlot& FindPlainSlot(u8 groupMark, u8 feature, const u8* word, u32 n) {
+    static PlainMemo memo;
+    if (memo.text != gLitDictText.data || memo.textCount != gLitDictText.count || memo.index != gLitDictIndex.data ||
+        memo.indexCount != gLitDictIndex.count) {
+        for (PlainSlot& slot : memo.slots) slot.length = 0;
+        memo.text = gLitDictText.data;
+        memo.textCount = gLitDictText.count;
+        memo.index = gLitDictIndex.data;
+        memo.indexCount = gLitDictIndex.count;
+    }
+    u32 h = (2166136261u ^ groupMark) * 16777619u;
+    h = (h ^ feature) * 16777619u;
+    for (u32 i = 0; i < n; ++i) h = (h ^ word[i]) * 16777619u;
+    return memo.slots[(h ^ (h >> 13)) & (kPlainSlots - 1)];
+}
+
+bool IsSlotOf(const PlainSlot& slot, u8 groupMark, u8 feature, const u8* word, u32 n) {
+    return slot.length == n && slot.groupMark == groupMark && slot.feature == feature &&
+           std::memcmp(slot.word, word, n) == 0;
+}
+
+void KeepPlain(PlainSlot& slot, u8 groupMark, u8 feature, const u8* word, u32 n, Plain answer) {
+    slot.length = static_cast<u8>(n);
+    slot.groupMark = groupMark;
+    slot.feature = feature;
+    slot.answer = answer;
+    std::memcpy(slot.word, word, n);
+}
+
 }  // namespace
 
 u16 BuildSynonymList(u16 mode, u8 groupMark, u8 feature, const BoundedString& baseText, StringList& list) {
@@ -273,17 +328,30 @@ u16 BuildSynonymList(u16 mode, u8 groupMark, u8 feature, const BoundedString& ba
     u32 wn = 0;
     for (; wn < 35 && wn < baseText.count && baseText.data[wn] != 0; ++wn) word[wn] = ToLowerMacRoman(baseText.data[wn]);
     word[wn] = 0;
+    PlainSlot* plain = nullptr;
+    if (mode == 1 && wn > 0) {
+        plain = &FindPlainSlot(groupMark, feature, word, wn);
+        if (IsSlotOf(*plain, groupMark, feature, word, wn)) {
+            if (plain->answer == Plain::kNoEntry) return 0;
+            gErrorDetail = static_cast<u16>(-1);
+            return 0;
+        }
+    }
     bool followed = false;
     u8 target[36];
     std::memcpy(target, word, sizeof target);
     for (int round = 0; round < 2; ++round) {
         Candidate cand[kMaxCandidates];
         const u32 n = FindCandidates(target, cand, row);
-        if (n == 0) return 0;
+        if (n == 0) {
+            if (plain != nullptr && round == 0) KeepPlain(*plain, groupMark, feature, word, wn, Plain::kNoEntry);
+            return 0;
+        }
         const Candidate& c = cand[Choose(cand, n, groupMark, feature, target)];
         const u32 body = BodyStart(c.pos, c.end);
         i16 code = RegisterOf(body, mode == 1 ? -1 : 0);
         if (mode == 1 && code == -1) {
+            if (plain != nullptr && round == 0) KeepPlain(*plain, groupMark, feature, word, wn, Plain::kNoRegister);
             gErrorDetail = static_cast<u16>(-1);
             return 0;
         }

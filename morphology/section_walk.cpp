@@ -674,10 +674,32 @@ i16 WalkSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u1
     return w.french ? 0 : w.englishAnswer;
 }
 
+// False when the key's third and fourth letters open no entry list of the
+// section (or the section or key cannot be walked): the walk finds nothing
+// then. A data fault found on the way is left for the walk to report.
+bool MayFindEntries(i16 section, const BoundedString& key, bool& fault) {
+    const u32 faults = gDictFaultCount;
+    const u16 last = gDictLastFault;
+    DictSectionSpan span;
+    const KeyText k = MakeKeyText(key);
+    EntryListCursor cursor;
+    EntryListSpan list;
+    const bool may = GetDictSection(section, span) && k.length >= 4 &&
+                     OpenEntryLists(span, k.At(2), k.At(3), cursor) && NextEntryList(cursor, list);
+    fault = gDictFaultCount != faults;
+    gDictFaultCount = faults;
+    gDictLastFault = last;
+    return may;
+}
+
 }  // namespace
 
 i16 LookupInDictSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u16>& tags,
                         u16& count) {
+    bool fault = false;
+    const bool may = MayFindEntries(section, key, fault);
+    if (fault) return WalkSection(mode, section, key, tags, count);
+    if (!may) return 0;
     return RememberedSectionWalk(WalkSection, mode, section, key, tags, count);
 }
 
