@@ -108,6 +108,49 @@ TEST_F(WordLookupTest, OperationPathAnswersAndLimits) {
     EXPECT_EQ(Lookup(kOperation1, "1").result, 0);
 }
 
+// A repeated lookup answers from the memo of section walks: it must write
+// the same slots, whatever they held before, and at the same place for
+// another starting count.
+TEST_F(WordLookupTest, RepeatedLookupsWriteWhatTheFirstWrote) {
+    struct Slots {
+        i16 result;
+        u16 count;
+        std::vector<u32> values;
+        bool operator==(const Slots&) const = default;
+    };
+    auto run = [](u16 mode, const std::string& text, u16 start, u16 fill) {
+        for (i32 i = 0; i < kAnalysisSlots; ++i) {
+            gWordTagCodes[i] = fill;
+            gWordAnalysisBytes[i] = static_cast<u8>(fill);
+            gWordLemmaRefs[i] = fill;
+        }
+        BoundedString w = Word(text);
+        Slots s{};
+        s.count = start;
+        s.result = LookupWordForm(mode, w, gWordTagCodes, s.count);
+        for (i32 i = 0; i < kAnalysisSlots; ++i) {
+            s.values.push_back(gWordTagCodes[i] == fill ? 0xFFFFFFFF : gWordTagCodes[i]);
+            s.values.push_back(gWordAnalysisBytes[i] == static_cast<u8>(fill) ? 0xFFFFFFFF : gWordAnalysisBytes[i]);
+            s.values.push_back(gWordLemmaRefs[i] == fill ? 0xFFFFFFFF : gWordLemmaRefs[i]);
+        }
+        return s;
+    };
+    for (const char* word : {"zzme", "zzcap", "zzab", "zzabcdefghijklm", "zzqq"}) {
+        for (u16 start : {0, 3}) {
+            for (u16 mode : {kPlain, kOperation1}) {
+                const Slots first = run(mode, word, start, 0x5A);
+                EXPECT_EQ(run(mode, word, start, 0xA5), first) << word << " from " << start << " mode " << mode;
+            }
+        }
+    }
+    // A dictionary installed again is read again: a second entry of the
+    // same word adds its reading.
+    EXPECT_EQ(Lookup(kPlain, "zzoeb").tags, (Tags{0x4114}));
+    dict.Add(kZz, "zzoe", {'b', 27, 208});
+    dict.Install();
+    EXPECT_EQ(Lookup(kPlain, "zzoeb").tags, (Tags{0x4114, 0x4114}));
+}
+
 TEST_F(WordLookupTest, Ligatures) {
     Found f = Lookup(kPlain, MR("zzœb"));
     EXPECT_EQ(f.result, 1);
