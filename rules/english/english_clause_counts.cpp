@@ -49,15 +49,20 @@ void CoordinateSubjects() {
         const i32 m = CoordinatedWith(k, j);
         if (m < 0) continue;
         SegmentRecord& a = Seg(k);
-        const SegmentRecord& b = Seg(m);
+        SegmentRecord& b = Seg(m);
         a.Gender = a.Gender == 2 && b.Gender == 2 ? 2 : 1;
         a.Number = 2;
         if (b.Person < a.Person) a.Person = b.Person;
+        // The second subject stands next to the verb, where the subject
+        // search finds it first: it carries the pair's number and person.
+        const u8 secondNumber = b.Number;
+        b.Number = 2;
+        b.Person = a.Person;
         for (i32 x = j + 2; x < N() - 1; ++x) {
             if (Kind(x) != 22 && Kind(x) != 24) continue;
             if (Kind(x) == 22) {
                 Seg(x).Gender = static_cast<u8>(a.Gender * 64 + b.Gender);
-                Seg(x).Number = static_cast<u8>(b.Number + 128);
+                Seg(x).Number = static_cast<u8>(secondNumber + 128);
             }
             break;
         }

@@ -91,9 +91,11 @@ bool Accepted(const Search& s, i32 j, i32 paren) {
 }
 
 // The tests that make a candidate report 44 though it was not confirmed
-// (or not accepted).
-bool ReportAnyway(const Search& s, i32 j) {
+// (or not accepted); never for one between brackets or dashes, which the
+// search passes over ("he (they) goes").
+bool ReportAnyway(const Search& s, i32 j, i32 paren) {
     const i32 f = First(j);
+    if (!Even(paren)) return false;
     if (s.clauses == 0 && Cat(f) == 1) return true;
     if (Kind(j) == 17 && Begins(f, "qu") && !s.coord && s.clean != 0) return true;
     return !s.relative && !Even(s.clauses) && RelativeHead(j) && !s.coord && Kind(j) == 24;
@@ -258,7 +260,7 @@ RuleCode CheckAgreement(Search& s, i32 subject, u16& out) {
     const bool confirmed = subject == s.k - 1 && Kind(subject) == 24 && Cat(Last(s.k) - 1) != 20 &&
                            Cat(Last(s.k) - 1) != 21 && Cat(Last(s.k) - 1) != 27;
     if (confirmed) return ReportAgreement(s, subject, out);
-    if (ReportAnyway(s, subject)) return ReportAgreement(s, -1, out);
+    if (ReportAnyway(s, subject, 0)) return ReportAgreement(s, -1, out);
     return 0;
 }
 
@@ -380,7 +382,7 @@ RuleCode SearchSubject(ClauseCall& c, Search& s, u16& out) {
             TakeSubject(k, j, s.v);
             return CheckAgreement(s, j, out);
         }
-        if (ReportAnyway(s, j)) return ReportAgreement(s, -1, out);
+        if (ReportAnyway(s, j, paren)) return ReportAgreement(s, -1, out);
     }
     return NoSubjectBefore(c, s, out);
 }
