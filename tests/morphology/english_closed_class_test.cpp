@@ -168,6 +168,7 @@ protected:
         while (gInitCount != 0) KRZEnd();
         KRZInit(0, 1);
         gActiveVariantA = gActiveVariantB = gActiveMedical = 0;
+        gCaseMode = 0;  // an earlier test may leave it set
         word_.Allocate(48);
         InitByteMatrix(slots_, 16, 36);
     }
