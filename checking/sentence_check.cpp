@@ -260,6 +260,8 @@ void ComputeErrorSpan(RuleCode code, i32& first, i32& last) {
     if (last < first) last = first;
 }
 
+u32 gCheckedSentences = 0;
+
 void CheckSentence(BoundedString& text, u16 correctionOption, u16 plainUnknownReadings,
                    u16 accentsOnCapitals, u16 applyLexiconReplacements,
                    SentenceHitCallback callback, WordMergeCallback mergeCallback,
@@ -275,6 +277,7 @@ void CheckSentence(BoundedString& text, u16 correctionOption, u16 plainUnknownRe
     }
     gSentenceMeasure = 0;
     gSentenceAnalysisCalls = 0;
+    if (checkFlag != 0) ++gCheckedSentences;
     SaveWords(st.tableA, st.countA);
     const SentenceArguments a{&text,         correctionOption, plainUnknownReadings,
                               applyLexiconReplacements, callback, mergeCallback,

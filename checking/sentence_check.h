@@ -21,6 +21,10 @@ void CheckSentence(BoundedString& text, u16 correctionOption, u16 plainUnknownRe
                    SentenceHitCallback callback, WordMergeCallback mergeCallback,
                    u16 analysisMode, u16 suggestionMode, i32 focusWord, u16 checkFlag);
 
+// Sentences checked (the check flag set) since the start, for the figures
+// of the benchmarks.
+extern u32 gCheckedSentences;
+
 // Inclusive word span (first, last) of the finding in the report fields,
 // before the clamp to the sentence end.
 void ComputeErrorSpan(RuleCode code, i32& first, i32& last);

@@ -4,7 +4,10 @@
 #include "rules/english/english_phrase_rules.h"
 #include "rules/rule_words.h"
 
+u32 gEnglishPreRuleCalls = 0;
+
 RuleCode CheckEnglishPreRules(u16& wordIndex) {
+    ++gEnglishPreRuleCalls;
     wordIndex = 0;
     for (i32 i = 0; i < rules::Count(); ++i) rules::W(i).ClauseNumber = 0;
     if (const RuleCode r = CheckEnglishPhraseRules(wordIndex); r != 0) return r;

@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "cli/host_text.h"
 #include "checking/dispatcher.h"
+#include "checking/paragraph.h"
 #include "frame/bounded_string.h"
 #include "krzlib.h"
 #include "morphology/dictionary_tests.h"
@@ -133,9 +135,44 @@ protected:
         std::cout << "[ " << label << " ] " << name << " flags:" << flagged << "\n";
     }
 
+    // Prints, for the log, the findings of the text per 1,000 words by rule
+    // code, as the sentence checking hands them to its callback.
+    void PrintRatesPerCode(const char* label, const char* name) {
+        std::ifstream in(std::string(KRZ_TEST_DATA_DIR) + "/text/" + name);
+        std::string line;
+        uint64_t words = 0;
+        CodeCounts().clear();
+        while (std::getline(in, line)) {
+            bool inWord = false;
+            for (char c : line) {
+                const bool w = c != ' ';
+                if (w && !inWord) ++words;
+                inWord = w;
+            }
+            const std::string text = Utf8ToWindows1252(line);
+            static ParagraphErrorRecord table[KRZ_MAX_PARAGRAPH_ERRORS];
+            CheckParagraphSentences(text.c_str(), 0, static_cast<int32_t>(text.size()), table, {1, 1, 0, 0}, CountCode);
+            KRZClearParagraphTab(table, KRZ_MAX_PARAGRAPH_ERRORS);
+        }
+        ASSERT_GT(words, 0u) << name;
+        std::cout << "[ " << label << " ] " << name << " per code (per 1,000 words):";
+        for (const auto& [code, n] : CodeCounts())
+            std::cout << " " << code << ": " << n << " (" << 1000.0 * static_cast<double>(n) / static_cast<double>(words)
+                      << ")";
+        std::cout << (CodeCounts().empty() ? " none\n" : "\n");
+    }
+
     ParagraphErrorRecord table_[KRZ_MAX_PARAGRAPH_ERRORS + 2] = {};
 
 private:
+    static std::map<RuleCode, uint64_t>& CodeCounts() {
+        static std::map<RuleCode, uint64_t> counts;
+        return counts;
+    }
+    static u16 CountCode(i32, i32, RuleCode code, u16, u16, const BoundedString&, u16, const StringList&, u16) {
+        ++CodeCounts()[code];
+        return 1;
+    }
     std::vector<Found> Collect(uint32_t n) {
         std::vector<Found> out;
         for (uint32_t k = 0; k < n; ++k) out.push_back({table_[k].start, table_[k].end, table_[k].errorClass});

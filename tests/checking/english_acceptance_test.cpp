@@ -143,6 +143,7 @@ TEST_F(EnglishAcceptanceTest, FindingsPerThousandWordsOnCleanProse) {
         gEnglishPassRuns = 0;
         gEnglishPassCalls = 0;
         PrintProseRates("english prose", name);
+        PrintRatesPerCode("english prose", name);
         // The reading disambiguation's passes (pass 0, the numbered ones,
         // pass 32) per run of its pass loop.
         ASSERT_GT(gEnglishPassRuns, 0u);

@@ -87,7 +87,10 @@ TEST_F(FrenchAcceptanceTest, KnownWordsOfRealProse) {
 }
 
 TEST_F(FrenchAcceptanceTest, FindingsPerThousandWordsOnCleanProse) {
-    for (const char* name : {"hugo_miserables_fr.txt", "ligthart_entre_nous_fr.txt"}) PrintProseRates("french prose", name);
+    for (const char* name : {"hugo_miserables_fr.txt", "ligthart_entre_nous_fr.txt"}) {
+        PrintProseRates("french prose", name);
+        PrintRatesPerCode("french prose", name);
+    }
 }
 
 }  // namespace
