@@ -691,6 +691,15 @@ void CheckPairing(WordsStorage& st, i32 i, u16 r) {
     gVariantIndex = static_cast<u16>(128 + i);
 }
 
+// Word i opens the sentence: only punctuation stands before it.
+bool OpensSentence(i32 i) {
+    for (i32 k = 0; k < i; ++k) {
+        const BoundedString& t = gWords[k].WordText;
+        if (GetStringLength(t) != 1 || IsWordByte(t.data[0])) return false;
+    }
+    return true;
+}
+
 void AnalyseWord(const Call& c, WordsStorage& st, i32 i) {
     WordRecord& w = gWords[i];
     gWordLemmaRefs[0] = 0;
@@ -716,7 +725,9 @@ void AnalyseWord(const Call& c, WordsStorage& st, i32 i) {
         gCaseMode = 65535;
         gFoundInLexicon = 0;
         u16 count = 0;
+        gSentenceInitialWord = OpensSentence(i) ? 1 : 0;
         r = static_cast<u16>(AnalyseWordForms(PlainMode(), st.lowered, count, st.workStrings));
+        gSentenceInitialWord = 0;
         w.ReadingCount = count;
         w.WordCaseMode = gCaseMode;
         w.LigatureMode = gFoundInLexicon;

@@ -431,6 +431,12 @@ Step ReservedSections(AnalysisCall& call) {
                      LookupReserved(mode, 2, reinterpret_cast<const u8*>("22"), 2, w, scratch, count) ||
                      LookupReserved(mode, 5, reinterpret_cast<const u8*>("55"), 2, w, scratch, count);
     gCaseMode = caseMode;
+    // The sentence's first word with a capital initial: its lower-case
+    // entry comes first.
+    if (!any && gSentenceInitialWord != 0 && (caseMode == 1 || caseMode == 2)) {
+        const u16 n = LookupInto(call, w, call.mode);
+        if (n > 0) return Success(FirstTagRule(static_cast<i16>(n)));
+    }
     if (!any) {
         gCaseMode = kCaseOtherForm;
         gErrorDetail = 3;
@@ -646,6 +652,8 @@ Step Analyse(AnalysisCall& call) {
 }
 
 }  // namespace
+
+u16 gSentenceInitialWord = 0;
 
 bool AnalysisCall::French() const { return gCheckingLanguage != 0; }
 

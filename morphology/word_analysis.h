@@ -18,6 +18,12 @@ inline constexpr u16 kCaseAsked = 0xFFFF;        // on entry: run the case analy
 inline constexpr u16 kCaseOtherForm = 77;        // known in another form (gErrorDetail says which)
 inline constexpr u16 kCaseMissingPeriod = 80;    // English abbreviation without its period
 
+// 1 while the sentence reader analyses the first word of a sentence (set
+// and cleared around that call): a word written with only its first
+// letter a capital is then looked up in lower case before it is taken for
+// a capitalised form of the reserved sections ("Va", not "VA").
+extern u16 gSentenceInitialWord;
+
 // Analyses `word` under the mode (language << 8 | operation): 0 English,
 // 800 French, 803 the current checking language; operations 5 and 7 fill
 // `slots` with spelling suggestions; 48 and 49 are the vowel-sound probes
