@@ -80,6 +80,20 @@ u8 Feature2(i32 i) { return Word(i).ReadingFeatures[1]; }
 u8 Category(i32 i) { return Word(i).ReadingCategories[0]; }
 u8 Mark(i32 i) { return Word(i).ReadingMarks[0]; }
 bool TextIs(i32 i, const char* x) { return CompareWordText(Word(i).WordText, x) == kCompareEqual; }
+// The word as x once a capital first letter (a sentence's first word) is
+// lowered and a final full stop ("and I." taken as an initial) dropped.
+bool TextIsLoosely(i32 i, const char* x) {
+    const BoundedString& t = Word(i).WordText;
+    i32 n = GetStringLength(t);
+    if (n > 1 && t.data[n - 1] == '.') --n;
+    if (n == 0 || static_cast<i32>(std::strlen(x)) != n) return false;
+    for (i32 k = 0; k < n; ++k) {
+        u8 c = t.data[k];
+        if (k == 0 && c >= 'A' && c <= 'Z') c = static_cast<u8>(c + 32);
+        if (c != static_cast<u8>(x[k])) return false;
+    }
+    return true;
+}
 bool TextBegins(i32 i, const char* x) { return FindCSubstring(Word(i).WordText, x) == 1; }
 bool EnglishChecking() { return gCheckingLanguage == 0; }
 
@@ -303,7 +317,7 @@ struct WordText {
 template <u32 N>
 TextId FirstMatch(i32 word, const WordText (&table)[N]) {
     for (const WordText& e : table)
-        if (TextIs(word, e.text)) return e.id;
+        if (TextIs(word, e.text) || TextIsLoosely(word, e.text)) return e.id;
     return kTextCount;
 }
 

@@ -164,6 +164,11 @@ protected:
             if (k->Finding()) expected.push_back({k->start, k->end, k->errorClass});
         bool same = found.size() == expected.size();
         for (const Found& e : expected) same = same && acceptance::Holds(found, e.start, e.end, e.errorClass);
+        // Every grammar finding tells the user why.
+        for (const Found& f : found)
+            if (grammar && f.errorClass >= 3 && !f.explained)
+                return "grammar export gave a finding without explanation at " + std::to_string(f.start) + "-" +
+                       std::to_string(f.end);
         if (same) return "";
         return std::string(grammar ? "grammar" : "spelling") + " export gave" + Describe(found) + ", expected" +
                Describe(expected);

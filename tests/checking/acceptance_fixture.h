@@ -22,6 +22,7 @@ namespace acceptance {
 struct Found {
     uint32_t start, end;
     uint16_t errorClass;
+    bool explained = true;  // the record carries an explanation
 };
 
 inline std::string Describe(const std::vector<Found>& found) {
@@ -175,7 +176,10 @@ private:
     }
     std::vector<Found> Collect(uint32_t n) {
         std::vector<Found> out;
-        for (uint32_t k = 0; k < n; ++k) out.push_back({table_[k].start, table_[k].end, table_[k].errorClass});
+        for (uint32_t k = 0; k < n; ++k) {
+            const bool explained = table_[k].message != nullptr && table_[k].message[0] != 0;
+            out.push_back({table_[k].start, table_[k].end, table_[k].errorClass, explained});
+        }
         return out;
     }
 };
