@@ -60,9 +60,5 @@ RuleCode CheckClauseFunctions(ClauseFrame& f, u16& out) {
     if (const RuleCode r = CheckClauseLabels(out); r != 0) return r;
     if (const RuleCode r = CheckVerbConstructions(f, out); r != 0) return r;
     if (const RuleCode r = CheckMoodAndTense(out); r != 0) return r;
-    // The sentence counts join the cascade with the clause survey that
-    // fills their counters (both zero until then: every sentence would be
-    // short of a verb).
-    (void)f;
-    return 0;
+    return CheckSentenceCounts(f, out);
 }

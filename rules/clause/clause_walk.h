@@ -72,7 +72,12 @@ inline rules::RuleReport FromGlobals(RuleCode code) { return french_agreement::R
 // - the indicative after a conjunction that asks for the subjunctive (the
 //   mood mark of "parce que" reads as one) and a present after an
 //   imperfect "si" clause (the main clause of an elliptic "si" is across a
-//   colon).
+//   colon);
+// - the sentence counts: a missing verb (55) in a sentence that has a verb
+//   form or a presentative ("voilà"), that a conjunction or an adverb
+//   opens, or that asks or exclaims (the elliptic sentences of dialogue);
+//   too many subordinate clauses (61: coordinated completives count one
+//   each) and a run of noun-group clauses (62: our segments split groups).
 // The fixture tests of the full rules turn it off.
 extern bool gClauseRulesDataGuard;
 

@@ -125,7 +125,7 @@ TEST_F(DispatcherTest, EmptySentenceFindsNothing) {
 
 TEST_F(DispatcherTest, UnknownWords) {
     gCheckingLanguage = 3;
-    Build("Le/d xqzw/#0 et/#16 12ab/@ ./");
+    Build("Le/d xqzw/#0 et/#16 12ab/@ dort/#224.8.14 ./");
     std::vector<Hit> hits = Series();
     ASSERT_EQ(hits.size(), 2u);
     EXPECT_EQ(hits[0], (Hit{1, 1, 0, 0, 127}));
@@ -168,7 +168,7 @@ TEST_F(DispatcherTest, FrenchLigatures) {
         {"ex-aequo", 3, 'D', 190, 3},
     };
     for (const Case& c : cases) {
-        Build(std::string("Le/d ") + c.word + " ./");
+        Build(std::string("Le/d ") + c.word + " dort/#224.8.14 ./");
         gWords[1].FirstLigaturePos = c.firstLigature;
         const std::vector<Hit> hits = Series();
         if (c.variant == 0) {
@@ -332,13 +332,13 @@ TEST_F(DispatcherTest, IncompleteFrenchNegation) {
 
 TEST_F(DispatcherTest, Repetition) {
     gCheckingLanguage = 3;
-    Build("Un/e travail/A.0.0.74 et/#16 un/e travail/A.0.0.74 ./");
+    Build("Un/e travail/A.0.0.74 et/#16 un/e travail/A.0.0.74 durent/#224.11.14 ./");
     std::vector<Hit> hits = Series();
     ASSERT_EQ(hits.size(), 1u);
     EXPECT_EQ(hits[0].code, 60);
     EXPECT_EQ(hits[0].pos, 4);
 
-    Build("Un/e travail/A.0.0.74 ./");
+    Build("Un/e travail/A.0.0.74 dure/#224.8.14 ./");
     EXPECT_TRUE(Series().empty());
 
     // English: the second repetition of a verb is reported; auxiliaries

@@ -17,7 +17,7 @@ TEST_F(ClauseFrameTest, NothingFoundInEitherLanguage) {
     for (const u16 language : {0, 3}) {
         gCheckingLanguage = language;
         // (a sentence opened by a numeral is not taken for one without verb)
-        Build(language == 0 ? "2 cats sleep ./" : "le chat dort ./");
+        Build(language == 0 ? "2 cats sleep ./" : "2 chats dorment ./");
         for (i32 i = 0; i < gWordCount; ++i) gWords[i].ClauseNumber = 5;
         u16 out = 9;
         EXPECT_EQ(CheckFrenchClauseRules(out), 0) << language;

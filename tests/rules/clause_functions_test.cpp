@@ -233,4 +233,33 @@ TEST_F(ClauseBlocksTest, SentenceCounts) {
     }
 }
 
+// The data guard keeps the missing verb for a plain statement without a
+// verb form, and holds the other counts.
+TEST_F(ClauseBlocksTest, SentenceCountsUnderTheDataGuard) {
+    clause_walk::gClauseRulesDataGuard = true;
+    struct Case {
+        const char* words;
+        u16 subordinates, verbClauses;
+        RuleCode code;
+    } cases[] = {
+        {"le/c.0.8 chat/A.20.10 ./", 0, 0, 55},
+        {"de/x.0.15 la/d.0.8 musique/A.36.10 ?/", 0, 0, 0},
+        {"mais/x.0.16 pas/x.0.18 les/d.0.8 oiseaux/A.24.10 ./", 0, 0, 0},
+        {"voilà/x.0.18 le/c.0.8 garçon/A.20.10 ./", 0, 0, 0},
+        {"sollicités/#200.8.11 par/x.0.15 nous/V.0.2 ./", 0, 0, 0},
+        {"je/].0.1 pense/#224.8.14 ./", 3, 4, 0},
+    };
+    for (const Case& c : cases) {
+        word_table::StartSeries();
+        word_table::Build(c.words);
+        segment_table::Build("24:0-0");
+        ClauseFrame f;
+        OpenClauseFrame(f);
+        f.subordinateCount = c.subordinates;
+        f.verbClauseCount = c.verbClauses;
+        u16 out = 0;
+        EXPECT_EQ(clause_walk::CheckSentenceCounts(f, out), c.code) << c.words;
+    }
+}
+
 }  // namespace
