@@ -272,6 +272,18 @@ void ScoreSentence(i32 word, const u8* form) {
     gVariantIndex = 0;
 }
 
+// The word's record as the dispatcher run left it: the analysis cascade
+// may have moved it, so it is found by its place in the paragraph (at its
+// own index first).
+const WordRecord& RecordAfterRun(i32 word, u32 start, u32 end) {
+    const auto at = [&](i32 k) { return gWords[k].StartOffset == start && gWords[k].EndOffset == end; };
+    if (at(word)) return gWords[word];
+    for (i32 k = 0; k < gWordCount; ++k) {
+        if (at(k)) return gWords[k];
+    }
+    return gWords[word];
+}
+
 void TryForm(FormsStorage& st, u32 k, i32 word, u16 contextMode, u32 dictionaryCount, u16 kind,
              u8 derivedClass, u8 derivedFeatures, u8 derivedByte) {
     WordRecord& w = gWords[word];
@@ -310,16 +322,18 @@ void TryForm(FormsStorage& st, u32 k, i32 word, u16 contextMode, u32 dictionaryC
     // In analysis mode the run may move records: its tables are put back
     // with the word.
     const bool kept = gAnalysisMode != 0 && SaveSentenceTables();
+    const u32 start = w.StartOffset, end = w.EndOffset;
     ScoreSentence(word, f.text);
+    const WordRecord& ran = RecordAfterRun(word, start, end);
 
     f.score = Saturated(static_cast<u32>(gSuggestionFlags[static_cast<i32>(k)]) + gReadingPenalty);
     // The word's own text, guessed, when the run left it as it was.
-    if (f.derived != 0 && k + 1 == st.n && TextEquals(w.WordText, reinterpret_cast<const char*>(f.text)))
+    if (f.derived != 0 && k + 1 == st.n && TextEquals(ran.WordText, reinterpret_cast<const char*>(f.text)))
         f.score = 16;
-    if ((w.ReadingClasses[0] & 0x80) == (derivedClass & 0x80) && f.derived != 0) SetSlotText(f.base, w.BaseText);
-    f.cls = w.ReadingClasses[0];
-    f.features = w.ReadingFeatures[0];
-    f.byte = w.ReadingMarks[0];
+    if ((ran.ReadingClasses[0] & 0x80) == (derivedClass & 0x80) && f.derived != 0) SetSlotText(f.base, ran.BaseText);
+    f.cls = ran.ReadingClasses[0];
+    f.features = ran.ReadingFeatures[0];
+    f.byte = ran.ReadingMarks[0];
 
     if (kept) RestoreSentenceTables();
     gLastRule = savedRule;
