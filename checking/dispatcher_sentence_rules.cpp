@@ -315,7 +315,11 @@ void CountSigns(DispatchState& s) {
     u16 parens[2] = {}, brackets[2] = {}, braces[2] = {};
     u16 singles = 0;
     s.doubleQuotes = 0;
+    // Double quotes taken off the words before the sign count too: after
+    // '"Yes," said Dick, "we ...' the sign after "Yes," closes a quotation.
+    u16 quotesOnWords = 0;
     for (i32 i = 0; i < gWordCount; ++i) {
+        if (i > 0 && (gWords[i - 1].QuoteFlags == 5 || gWords[i - 1].QuoteFlags == 6)) ++quotesOnWords;
         if (WordCategory(i) != 20) continue;
         const u8 c = WordFirstByte(i);
         switch (c) {
@@ -327,7 +331,7 @@ void CountSigns(DispatchState& s) {
             case '}': ++braces[1]; break;
             case '"':
                 ++s.doubleQuotes;
-                if (gAnalysisMode == 0 && (s.doubleQuotes & 1) != 0) NeutraliseQuotedPassage(i);
+                if (gAnalysisMode == 0 && ((s.doubleQuotes + quotesOnWords) & 1) != 0) NeutraliseQuotedPassage(i);
                 break;
             case '\'': ++singles; break;
             default: break;
