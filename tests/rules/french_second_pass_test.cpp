@@ -379,6 +379,7 @@ TEST_F(SecondPassTest, NounOrVerbLines) {
         {"cette/O.36.8 porte/A.36.10+#224.8.14 ./", 2, 1, noun},
         {"ce/O.20.8 porte/A.36.10+#224.8.14 ./", 2, 1, noun},
         {"il/W.0.1 dort/#224.8.14 ce/O.20.8 livre/A.20.10+#224.8.14 ./", 2, 3, "65.20.10.0+224.8.14.0"},
+        {"x/#20.0.18 porte/A.36.10+#224.8.14 y/a.0.2 ./", 2, 1, noun},                     // 9
         {"x/#20.0.18 porte/A.36.10+#224.8.14 qui/G.0.5 ./", 2, 1, noun},                  // 10
         // 11: by the verb model of a word in "s"
         {"x/#20.0.18 portes/A.40.10+#224.7.14.63 ./", 2, 1, "65.40.10.0"},
@@ -386,6 +387,9 @@ TEST_F(SecondPassTest, NounOrVerbLines) {
         // 12 (mode 1 only) and 18: around "et" and a verb
         {"x/#20.0.18 porte/A.36.10+#224.8.14 et/#16.0.16 y/#24.8.14 ./", 1, 1, noun},
         {"x/#20.0.18 porte/A.36.10+#224.8.14 et/#16.0.16 y/#224.8.14 ./", 1, 1, verb},
+        {"beau/B.20.10 et/#16.0.16 porte/B.36.10+#224.8.14 ./", 2, 2, "66.36.10.0"},        // 13
+        {"(/#0.0.20 porte/A.36.10+#224.8.14 ./", 2, 1, noun},                              // 14
+        {"x/@.20.10 porte/A.36.10+#224.8.14 ./", 2, 1, verb},                              // 16
         // 15: before an article, unless a noun agreeing with it comes first
         {"x/#20.0.18 porte/A.36.10+#224.8.14 le/d.20.7 ./", 2, 1, verb},
         {"il/W.0.1 dort/#224.8.14 femme/A.36.10 porte/A.36.10+#224.8.14 le/d.20.7 ./", 0, 3,
