@@ -11,6 +11,7 @@
 #include "bench/bench_text.h"
 #include "checking/sentence_check.h"
 #include "krzlib.h"
+#include "rules/clause/clause_rules.h"
 #include "rules/english/english_pre_rules.h"
 
 namespace {
@@ -56,7 +57,14 @@ void RunCheck(benchmark::State& state, int language, const char* file, CheckFunc
 }
 
 void BM_SpellingFrench(benchmark::State& state) { RunCheck(state, 3, "hugo_miserables_fr.txt", Spelling); }
-void BM_GrammarFrench(benchmark::State& state) { RunCheck(state, 3, "hugo_miserables_fr.txt", Grammar); }
+// Also the calls of the French clause cascade per sentence.
+void BM_GrammarFrench(benchmark::State& state) {
+    gCheckedSentences = 0;
+    gFrenchClauseRuleCalls = 0;
+    RunCheck(state, 3, "hugo_miserables_fr.txt", Grammar);
+    state.counters["cascade_calls/sentence"] =
+        gCheckedSentences == 0 ? 0.0 : static_cast<double>(gFrenchClauseRuleCalls) / static_cast<double>(gCheckedSentences);
+}
 void BM_SpellingEnglish(benchmark::State& state) { RunCheck(state, 0, "austen_pride_en.txt", Spelling); }
 // Also the calls of the English clause cascade per sentence (the reading
 // trial and the report loop call it again and again on one sentence).

@@ -8,6 +8,7 @@
 
 u16 gClauseMark = 0;
 u16 gReadingPenalty = 0;
+u32 gFrenchClauseRuleCalls = 0;
 
 void AddReadingPenalty(u16 amount) {
     const u32 sum = static_cast<u32>(gReadingPenalty) + amount;
@@ -33,6 +34,7 @@ RuleCode CheckFrenchClauseRules(u16& wordIndex) {
     wordIndex = 0;
     for (i32 i = 0; i < static_cast<i32>(gWordCount); ++i) gWords[i].ClauseNumber = 0;
     if (gCheckingLanguage == 0) return CheckEnglishPreRules(wordIndex);
+    ++gFrenchClauseRuleCalls;
     if (const RuleCode r = CheckFrenchAgreementRules(wordIndex); r != 0) return r;
     if (const RuleCode r = CheckFrenchVerbRules(wordIndex); r != 0) {
         if (r == 43) gErrorKind = 3;

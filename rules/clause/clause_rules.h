@@ -14,6 +14,9 @@ extern u16 gReadingPenalty;
 // Adds to gReadingPenalty, saturating at 65535.
 void AddReadingPenalty(u16 amount);
 
+// Calls of the cascade on French text (counted for the benchmarks).
+extern u32 gFrenchClauseRuleCalls;
+
 // The cascade run in checking, for both languages; 0 when nothing is found.
 // A result of 54 is never reported: it becomes the resume point.
 RuleCode CheckFrenchClauseRules(u16& wordIndex);

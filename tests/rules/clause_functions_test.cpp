@@ -122,6 +122,22 @@ const BlockCase kConstructionCases[] = {
      "24:0-0, 14:1-1, 23:2-3", {{49, 3, 0, 126, 1}}},
     {"governed clause, class below 160", "il/].0.1 reste/#136.6.14.1 le/d.0.8 roi/A.0.10 ./",
      "24:0-0, 14:1-1, 23:2-3, 20:4-4", {{49, 1, 0, 1, 1}}},
+    {"wrong object noun after \"regard\" and \"à\"", "il/].0.1 regarde/#224.6.14.1 à/#32.0.15 la/d.0.8 télé/A.0.10 ./",
+     "24:0-0, 14:1-1, 23:2-4, 20:5-5", {{49, 1, 0, 8, 65535}}},
+    {"... after a contracted article", "il/].0.1 regarde/#224.6.14.1 aux/f.0.9 étoiles/A.0.10 ./",
+     "24:0-0, 14:1-1, 23:2-3", {{49, 1, 0, 5, 65535}}},
+    {"\"attend\" and \"pour\" before no infinitive", "il/].0.1 attend/#224.6.14.53 pour/#34.0.15 le/d.0.8 train/A.0.10 ./",
+     "24:0-0, 14:1-1, 23:2-4, 20:5-5", {{49, 1, 0, 6, 65535}}},
+    {"\"épous\" and \"avec\": at the verb", "il/].0.1 épouse/#224.6.14.1 avec/#34.0.15 joie/A.0.10 ./",
+     "24:0-0, 14:1-1, 23:2-3", {{49, 1, 0, 7, 65535}}},
+    {"governed object after a class below 192", "il/].0.1 lit/#184.6.14.1 le/d.0.8 livre/A.0.10 ./",
+     "24:0-0, 14:1-1, 23:2-3, 20:4-4", {{49, 1, 0, 3, 1}}},
+    {"governed clause after \"mari\"", "il/].0.1 marie/#200.6.14.1 sa/d.0.8 fille/A.0.10 ./",
+     "24:0-0, 14:1-1, 23:2-3, 20:4-4", {{49, 1, 0, 4, 1}}},
+    {"lone pronoun closing the sentence", "il/].0.1 prend/#200.6.14.1 lui/V.0.2 ./", "24:0-0, 14:1-1, 26:2-2",
+     {{49, 1, 0, 127, 1}}},
+    {"\"répond\" and a name", "il/].0.1 répond/#200.6.14.1 Marie/@.0.10 ./", "24:0-0, 14:1-1, 23:2-2",
+     {{49, 1, 0, 255, 1}}},
     {"participle-like verb after a clause: reported once", "il/].0.1 est/#170.6.14.1 ./", "24:0-0, 14:1-1, 20:2-2",
      {{49, 1, 0, 10, 1}}},
     {"\"oser\" bare: sound", "il/].0.1 ose/#224.6.14.1 parler/#200.0.13 ./", "24:0-0, 14:1-1, 13:2-2, 20:3-3", {}},
@@ -132,7 +148,9 @@ TEST_F(ClauseBlocksTest, VerbConstructions) {
     for (const BlockCase& c : kConstructionCases) {
         EXPECT_EQ(Series(c.words, c.segments,
                          [&](u16& out) {
-                             if (std::string(c.why).rfind("governed", 0) == 0) gWords[3].FunctionCode = 73;
+                             const std::string why = c.why;
+                             if (why.rfind("governed object", 0) == 0) gWords[3].FunctionCode = 70;
+                             else if (why.rfind("governed", 0) == 0) gWords[3].FunctionCode = 73;
                              return Constructions(out);
                          }),
                   c.hits)
@@ -153,6 +171,9 @@ const BlockCase kMoodCases[] = {
      "24:0-0, 14:1-1, 17:2-2, 24:3-3, 14:4-4, 20:5-5", {{53, 4, 0, 3, 44}}},
     {"future after \"si\"", "si/x.0.17 tu/].0.1 viendras/#224.19.14 ,/ je/].0.1 serai/#224.18.14 ./",
      "17:0-0, 24:1-1, 14:2-2, 21:3-3, 24:4-4, 14:5-5, 20:6-6", {{53, 2, 0, 4, 13 * 256 + 7}}},
+    {"subjunctive after \"si\"", "si/x.0.17 tu/].0.1 viennes/#224.31.14 ./", "17:0-0, 24:1-1, 14:2-2, 20:3-3",
+     {{53, 2, 0, 5, 13 * 256 + 7}}},
+    {"imperative after \"si\"", "si/x.0.17 viens/#224.49.14 ./", "17:0-0, 14:1-1, 20:2-2", {{53, 1, 0, 7, 13 * 256 + 7}}},
     {"conditional after \"si\"", "si/x.0.17 je/].0.1 serais/#131.42.14 ./", "17:0-0, 24:1-1, 14:2-2, 20:3-3",
      {{53, 2, 0, 6, 12 * 256 + 6}}},
     {"imperfect after \"si\", then a present", "si/x.0.17 il/].0.1 venait/#224.14.14 ,/ je/].0.1 viens/#224.6.14 ./",
