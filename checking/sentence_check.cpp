@@ -1,6 +1,8 @@
 // Per-sentence checking driver.
 #include "checking/sentence_check.h"
 
+#include <cstring>
+
 #include "rules/rule_words.h"
 
 #include "checking/analysis_loop.h"
@@ -43,13 +45,55 @@ DriverStorage& Storage() {
     return s;
 }
 
+// Records a save and its restores copy: the sentence's words and a margin
+// for the words its analysis adds (splits, corrections) and the writes
+// just past its end. The records beyond are not written between a save
+// and its restores, so they need no copy (debug builds copy them all and
+// check it at every restore).
+u32 CopyBound(u16 count) {
+    const u32 bound = 2u * count + 16u;
+    return bound < kMaxSentenceWords ? bound : kMaxSentenceWords;
+}
+
+#ifndef NDEBUG
+template <typename T>
+bool SameElements(const BoundedArray<T>& a, const BoundedArray<T>& b) {
+    return a.count == b.count && std::memcmp(a.data, b.data, a.count * sizeof(T)) == 0;
+}
+
+// Equal as CopyWordRecord copies them (the span flag is each record's own).
+bool SameWordRecord(const WordRecord& a, const WordRecord& b) {
+    return a.ReadingCount == b.ReadingCount && SameElements(a.ReadingClasses, b.ReadingClasses) &&
+           SameElements(a.ReadingFeatures, b.ReadingFeatures) && SameElements(a.ReadingCategories, b.ReadingCategories) &&
+           SameElements(a.ReadingMarks, b.ReadingMarks) && SameElements(a.ReadingLemmaRefs, b.ReadingLemmaRefs) &&
+           a.GroupMark == b.GroupMark && a.FunctionCode == b.FunctionCode && a.LinkedWord == b.LinkedWord &&
+           SameElements(a.BaseText, b.BaseText) && a.StartOffset == b.StartOffset && a.EndOffset == b.EndOffset &&
+           a.ClauseNumber == b.ClauseNumber && a.OriginalIndex == b.OriginalIndex && a.SourceIndex == b.SourceIndex &&
+           a.WordCaseMode == b.WordCaseMode && a.FirstLigaturePos == b.FirstLigaturePos &&
+           a.SecondLigaturePos == b.SecondLigaturePos && a.LigatureMode == b.LigatureMode &&
+           a.QuoteFlags == b.QuoteFlags && a.CorrectionMark == b.CorrectionMark && a.AmbiguityFlag == b.AmbiguityFlag &&
+           SameElements(a.WordText, b.WordText) && SameElements(a.LexiconForm, b.LexiconForm) &&
+           SameElements(a.SeparatorText, b.SeparatorText);
+}
+#endif
+
 void SaveWords(BoundedArray<WordRecord>& table, u16& count) {
-    for (u32 i = 0; i < kMaxSentenceWords; ++i) CopyWordRecord(table.data[i], gWords[i]);
+#ifdef NDEBUG
+    const u32 n = CopyBound(gWordCount);
+#else
+    const u32 n = kMaxSentenceWords;
+#endif
+    for (u32 i = 0; i < n; ++i) CopyWordRecord(table.data[i], gWords[i]);
     count = gWordCount;
 }
 
 void RestoreWords(const BoundedArray<WordRecord>& table, u16 count) {
-    for (u32 i = 0; i < kMaxSentenceWords; ++i) CopyWordRecord(gWords[i], table.data[i]);
+    const u32 n = CopyBound(count);
+#ifndef NDEBUG
+    for (u32 i = n; i < kMaxSentenceWords; ++i)
+        if (!SameWordRecord(gWords[i], table.data[i])) __builtin_trap();
+#endif
+    for (u32 i = 0; i < n; ++i) CopyWordRecord(gWords[i], table.data[i]);
     gWordCount = count;
 }
 
