@@ -27,7 +27,7 @@ bool SameText(const BoundedString& s, const char* literal, bool lowerFirst, bool
 
 }  // namespace
 
-bool Is(i32 i, const char* literal) {
+bool MatchesLiteral(i32 i, const char* literal) {
     const WordRecord& w = W(i);
     // Word 0 (word -1 reads it too) with only its first letter a capital.
     const bool first = i <= 0 && (w.WordCaseMode == 1 || w.WordCaseMode == 2);
