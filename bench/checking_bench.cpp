@@ -56,25 +56,21 @@ void RunCheck(benchmark::State& state, int language, const char* file, CheckFunc
     KRZEnd();
 }
 
+// Grammar checking, with the calls of the language's clause cascade per
+// sentence (the reading trial and the report loop call it again and again
+// on one sentence).
+void RunGrammar(benchmark::State& state, u16 language, const char* name, u32& cascadeCalls) {
+    gCheckedSentences = 0;
+    cascadeCalls = 0;
+    RunCheck(state, language, name, Grammar);
+    state.counters["cascade_calls/sentence"] =
+        gCheckedSentences == 0 ? 0.0 : static_cast<double>(cascadeCalls) / static_cast<double>(gCheckedSentences);
+}
+
 void BM_SpellingFrench(benchmark::State& state) { RunCheck(state, 3, "hugo_miserables_fr.txt", Spelling); }
-// Also the calls of the French clause cascade per sentence.
-void BM_GrammarFrench(benchmark::State& state) {
-    gCheckedSentences = 0;
-    gFrenchClauseRuleCalls = 0;
-    RunCheck(state, 3, "hugo_miserables_fr.txt", Grammar);
-    state.counters["cascade_calls/sentence"] =
-        gCheckedSentences == 0 ? 0.0 : static_cast<double>(gFrenchClauseRuleCalls) / static_cast<double>(gCheckedSentences);
-}
+void BM_GrammarFrench(benchmark::State& state) { RunGrammar(state, 3, "hugo_miserables_fr.txt", gFrenchClauseRuleCalls); }
 void BM_SpellingEnglish(benchmark::State& state) { RunCheck(state, 0, "austen_pride_en.txt", Spelling); }
-// Also the calls of the English clause cascade per sentence (the reading
-// trial and the report loop call it again and again on one sentence).
-void BM_GrammarEnglish(benchmark::State& state) {
-    gCheckedSentences = 0;
-    gEnglishPreRuleCalls = 0;
-    RunCheck(state, 0, "austen_pride_en.txt", Grammar);
-    state.counters["cascade_calls/sentence"] =
-        gCheckedSentences == 0 ? 0.0 : static_cast<double>(gEnglishPreRuleCalls) / static_cast<double>(gCheckedSentences);
-}
+void BM_GrammarEnglish(benchmark::State& state) { RunGrammar(state, 0, "austen_pride_en.txt", gEnglishPreRuleCalls); }
 BENCHMARK(BM_SpellingFrench);
 BENCHMARK(BM_GrammarFrench);
 BENCHMARK(BM_SpellingEnglish);
