@@ -104,6 +104,11 @@ TEST_F(AnalysisClosingTest, RelativeRestored) {
     EXPECT_EQ(gSegments[1].SegmentKind, 22);
     EXPECT_EQ(gSegments[2].SegmentKind, 24);
     EXPECT_EQ(Fn(3), 75);
+    gClauseMark = 1;
+    FinalPass(0, "the/d.0.7 book/A.4.10 I/U.0.1 read/#240.3.14.1 is/#128.1.14.165 good/B.0.10 .", segments);
+    EXPECT_EQ(Texts(), "the book I read is good .") << "nothing changes in the reading trial";
+    EXPECT_EQ(gSegments[1].SegmentKind, 23);
+    gClauseMark = 0;
 
     FinalPass(0, "so/J.0.17 the/d.0.7 book/A.4.10 I/U.0.1 read/#240.3.14.1 is/#128.1.14.165 good/B.0.10 .",
               "17:0-0 23:1-2 23:3-3 14:4-4 14:5-5 10:6-6 20:7-7");
