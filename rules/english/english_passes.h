@@ -24,10 +24,16 @@ extern u32 gEnglishPassCalls;
 
 // 1: the passes also report a word whose only reading fits no reading of a
 // neighbour, and "to" before words that fit none of its uses. 0 (the
-// default) until the set-phrase and noun-phrase stages settle the words
-// these reports rest on and our data classes reflexive pronouns and nouns
-// such as "time" rightly: on correct prose they are mostly false alarms
-// ("any one", "to myself"). The readings are narrowed either way.
+// default) until our data gives the readings these reports rest on: on a
+// book of correct prose (78,000 words) they drew 158 false alarms, two in
+// ten a preposition before "that", which our closed-class table reads only
+// as a relative ("of that"); others a subject pronoun after a preposition
+// or a conjunction also read as one ("On we went", "like we", "For I"),
+// "body" and "one" read as pronouns only ("a body", "this one"), a
+// conjunction after a preposition ("as to whether"), and after "to" the
+// reflexive pronouns (read as adjectives), gerunds with an adjective
+// reading and adverbs ("to myself", "to sitting", "to where"). The
+// readings are narrowed either way.
 extern u16 gEnglishReadingClashReports;
 
 // Set phrases around the head word `word` of three to seven letters (their
