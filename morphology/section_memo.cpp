@@ -11,6 +11,7 @@
 #include "morphology/dict_format.h"
 
 SectionWalkWrites* gSectionWalkWrites = nullptr;
+u32 gSectionMemoPauses = 0;
 
 namespace {
 
@@ -165,7 +166,7 @@ i16 RememberedSectionWalk(SectionWalkFn walk, u16 mode, i16 section, const Bound
                           BoundedArray<u16>& tags, u16& count) {
     const i32 length = GetStringLength(key);
     const bool fits = length > 0 && static_cast<u32>(length) <= kKeyBytes && tags.last >= 0 && tags.last < 256;
-    if (!fits) {
+    if (!fits || gSectionMemoPauses != 0) {
         SectionWalkWrites writes;
         return RecordedWalk(walk, mode, section, key, tags, count, writes);
     }

@@ -47,6 +47,17 @@ inline void ForgetSectionWalk() {
     if (gSectionWalkWrites != nullptr) gSectionWalkWrites->kept = false;
 }
 
+// While a pause is in force the memo is neither asked nor filled: the
+// suggestion search looks up thousands of made-up words once each, which
+// would only push the words of the text out.
+extern u32 gSectionMemoPauses;
+struct SectionMemoPause {
+    SectionMemoPause() { ++gSectionMemoPauses; }
+    ~SectionMemoPause() { --gSectionMemoPauses; }
+    SectionMemoPause(const SectionMemoPause&) = delete;
+    SectionMemoPause& operator=(const SectionMemoPause&) = delete;
+};
+
 // The walk function behind the memo.
 using SectionWalkFn = i16 (*)(u16 mode, i16 section, const BoundedString& key, BoundedArray<u16>& tags,
                               u16& count);

@@ -6,6 +6,7 @@
 #include "frame/settings.h"
 #include "frame/tagged_words.h"
 #include "morphology/correction_finishing.h"
+#include "morphology/section_memo.h"
 #include "morphology/section_walk.h"
 #include "morphology/spelling_variants.h"
 #include "morphology/suggestion_checks.h"
@@ -169,6 +170,7 @@ void Finish(Suggesting& s) {
 
 i16 CollectWordSuggestions(u16 mode, BoundedString& word, u16& count, StringList& slots,
                            bool capitalsOrPunctuation) {
+    const SectionMemoPause pause;  // the candidates are looked up once each
     Suggesting s{mode, static_cast<u8>(mode & 0xFF), gCheckingLanguage != 0, word, count, slots, {}};
     CutText(word, static_cast<i32>(kWordTextMaxLength));
     s.saved.Set(word);
