@@ -38,7 +38,9 @@ n=$("$K" --lang fr --lexicon "$W" lex-list | grep -c '^zorb')
 if command -v flock >/dev/null 2>&1; then
     before=$(cksum < "$W")
     flock "$W" sleep 6 &
-    sleep 0.3
+    # Wait until the other process really holds the lock (a loaded machine
+    # may start it late).
+    for _ in $(seq 1 100); do flock -n "$W" true || break; sleep 0.05; done
     "$K" --lang fr --lexicon "$W" lex-add zorblocked > /dev/null 2> "$dir/busy.err"
     [ $? -eq 2 ] || fail "lex-add under another process's lock should exit 2"
     grep -q locked "$dir/busy.err" || fail "no clear message for a locked lexicon: $(cat "$dir/busy.err")"
