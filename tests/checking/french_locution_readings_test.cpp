@@ -178,6 +178,34 @@ TEST_F(FrenchLocutionReadingsTest, SecondPassSettlesArticleOrPronoun) {
     }
 }
 
+// "juger" and "peut" are later words of locutions and verb forms. "Au
+// juger" is the locution: "au" joins it (one reading, class 23,
+// adverb-like) and "juger" stays the locution word. "Ne peut", "on ne peut"
+// and a "peut" of its own are no misplaced locution word: "peut" keeps its
+// verb reading first, with the verb's mark and lemma.
+TEST_F(FrenchLocutionReadingsTest, LocutionWordsThatAreVerbForms) {
+    std::vector<Word> words = Pass("Il a tiré au juger.");
+    ASSERT_EQ(gMatched.size(), 6u);
+    EXPECT_EQ(words[4].text, "juger");
+    for (const auto& [k, reading] : {std::pair<size_t, const char*>{3, "23."}, {4, "24."}}) {
+        const std::string& r = gMatched[k];
+        EXPECT_EQ(r.find('+'), std::string::npos) << r;
+        EXPECT_EQ(r.substr(0, 3), reading) << r;
+        EXPECT_EQ(r.substr(r.find('.', r.find('.') + 1), 4), ".18.") << r;
+    }
+    const u32 pouvoir = LookupTextSlotPreserving("peux", 0);
+    for (const char* sentence : {"Il ne peut pas venir.", "On ne peut rien y faire.", "Il peut venir."}) {
+        words = Pass(sentence);
+        const Word* peut = Find(words, "peut");
+        ASSERT_NE(peut, nullptr) << sentence;
+        const size_t k = static_cast<size_t>(peut - words.data());
+        ASSERT_LT(k, gMatched.size()) << sentence;
+        const std::string& r = gMatched[k];
+        EXPECT_EQ(r.substr(r.find('.'), 8), ".8.14.43") << sentence << ": " << r;
+        EXPECT_EQ(gMatchedLemma[k], pouvoir) << sentence;
+    }
+}
+
 TEST_F(FrenchLocutionReadingsTest, FindingsSuggestTheLocution) {
     struct Case {
         const char* sentence;

@@ -252,6 +252,26 @@ TEST_F(FrenchRoundTrip, NamedCases) {
         ASSERT_FALSE(tags.empty()) << word;
         EXPECT_EQ(tags[0] >> 8, cls) << word;
     }
+    // A later word of a locution that is a verb form too: its locution
+    // reading first, then the verb's readings whole (the model number as
+    // analysis byte, the lemma reference of every form of the verb).
+    struct Ordinary {
+        const char* word;
+        u16 verbTag;
+        const char* otherForm;  // of the same verb
+        u8 model;
+    };
+    for (const Ordinary& o : {Ordinary{"juger", 0xC000, "jugeons", 11}, Ordinary{"peut", 0xC108, "peux", 43}}) {
+        std::vector<u32> refs, verbRefs;
+        Lookup(o.otherForm, 0, &verbRefs);
+        ASSERT_FALSE(verbRefs.empty()) << o.otherForm;
+        const std::vector<u16> tags = Lookup(o.word, 0, &refs);
+        EXPECT_EQ(tags, (std::vector<u16>{0x1800, o.verbTag})) << o.word << Hex(tags);
+        ASSERT_EQ(refs.size(), 2u) << o.word;
+        EXPECT_EQ(gWordAnalysisBytes.data[1], o.model) << o.word;
+        EXPECT_EQ(refs[1], verbRefs[0]) << o.word;
+        EXPECT_NE(refs[0], refs[1]) << o.word;
+    }
     // A capitalised word is a proper noun of section 9.
     std::vector<u16> paris = Lookup("paris", 1);
     ASSERT_FALSE(paris.empty());

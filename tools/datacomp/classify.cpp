@@ -184,14 +184,20 @@ constexpr u8 kNoClass = 0;
 // that the source files with a locution subtype takes its class on every
 // line but a verb's (ClassifyLocutionWord).
 //
+// A word marked "ordinary too" is also an ordinary word ("juger" and
+// "peut" verb forms): it takes its locution reading even where the source
+// files it under its ordinary category only, and that reading comes first,
+// before the ordinary ones (the compiler files it in a section the lookup
+// walks before the sections of verb forms).
+//
 // Of the list, the source has no line for "negro", "canto", "dona",
 // "doble", "domo", "grata", "varietur", "vau-l'eau", "tire-larigot"; it
-// files "improviste", "insu", "modus" and a few more as nouns only, and
-// "juger" and "peut" as verb forms only: their locution reading is not
-// encoded (datacomp's report names every such word).
+// files "improviste", "insu", "modus" and a few more as nouns only: their
+// locution reading is not encoded (datacomp's report names every such word).
 struct LocutionWordRow {
     const char* word;  // UTF-8
     u8 classByte;
+    bool ordinaryToo = false;
 };
 
 const LocutionWordRow kLocutionWords[] = {
@@ -202,14 +208,14 @@ const LocutionWordRow kLocutionWords[] = {
     {"posteriori", 24}, {"priori", 24}, {"fortiori", 24}, {"giorno", 24}, {"courre", 24},
     {"jeun", 24}, {"perpète", 24}, {"perpette", 24}, {"quia", 24}, {"rebours", 24},
     {"vau-l'eau", 24}, {"brûle-pourpoint", 24}, {"tire-larigot", 24}, {"tue-tête", 24},
-    {"envi", 24}, {"improviste", 24}, {"instar", 24}, {"encontre", 24}, {"insu", 24},
+    {"envi", 24, true}, {"improviste", 24}, {"instar", 24}, {"encontre", 24}, {"insu", 24},
     {"hoc", 24}, {"valorem", 24}, {"abrupto", 24}, {"aequo", 24}, {"cathedra", 24},
     {"cetera", 24}, {"caetera", 24}, {"facto", 24}, {"visu", 24}, {"emblée", 24},
     {"arrache-pied", 24}, {"extenso", 24}, {"extremis", 24}, {"petto", 24}, {"situ", 24},
-    {"vitro", 24}, {"vivo", 24}, {"juger", 24}, {"varietur", 24}, {"catimini", 24},
+    {"vitro", 24}, {"vivo", 24}, {"juger", 24, true}, {"varietur", 24}, {"catimini", 24},
     {"tapinois", 24}, {"guingois", 24}, {"traviole", 24}, {"mégarde", 24}, {"domo", 24},
     {"bene", 24}, {"dona", 24}, {"vitae", 24}, {"doble", 24}, {"tremens", 24}, {"qua", 24},
-    {"orbi", 24}, {"quanti", 24}, {"grata", 24}, {"peut", 24}, {"entrefaites", 24},
+    {"orbi", 24}, {"quanti", 24}, {"grata", 24}, {"peut", 24, true}, {"entrefaites", 24},
     // Latin and foreign phrases.
     {"modus", 25}, {"negro", 25}, {"numerus", 25}, {"statu", 25}, {"canto", 25}, {"nec", 25},
 };
@@ -328,6 +334,12 @@ u8 LocutionWordClass(const std::string& word) {
     for (const LocutionWordRow& r : kLocutionWords)
         if (SameText(r.word, word)) return r.classByte;
     return kNoClass;
+}
+
+bool IsOrdinaryLocutionWord(const std::string& word) {
+    for (const LocutionWordRow& r : kLocutionWords)
+        if (SameText(r.word, word)) return r.ordinaryToo;
+    return false;
 }
 
 std::vector<std::string> LocutionWords() {

@@ -80,6 +80,10 @@ bool IsClosedClassWord(const std::string& word);
 // 25; 0 for any other word), and those words (UTF-8).
 u8 LocutionWordClass(const std::string& word);
 std::vector<std::string> LocutionWords();
+// A word of that list that is an ordinary word too ("juger", "peut"): its
+// locution reading is encoded even where the source files it under its
+// ordinary category only, and it comes before the ordinary readings.
+bool IsOrdinaryLocutionWord(const std::string& word);
 // A line of a locution subtype (loc.adv, loc.cj ...).
 bool IsLocutionLine(const SourceForm& form);
 // A line of such a word when the source files it with a locution subtype:

@@ -44,6 +44,10 @@ constexpr u32 kReservedSections = 10;     // sections 1..10
 constexpr u32 kFirstLemmaOffset = 80;     // smaller references are fixed marks
 constexpr u32 kBodyTrailerBytes = 8;
 constexpr u32 kDummySectionBytes = 6;
+// The reserved section that the lookup walks before the other sections of
+// verb forms (4, 5, 8, the two-letter sections, 7): a reading filed there
+// comes before the readings of a verb form of the same spelling.
+constexpr u8 kSectionBeforeVerbs = 3;
 
 // Control bytes of the entry grammar (kGroupCodeFirst, kCountCodeFirst,
 // kMarkModifier, kMarkVariant...) come with the library's reader.

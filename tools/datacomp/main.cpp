@@ -129,7 +129,8 @@ int CaseModeOf(const std::string& mr) {
 void ReportLocutionWordsWithoutReading(const std::vector<SourceForm>& forms, CompileReport& report) {
     std::set<std::string> classed;
     for (const SourceForm& f : forms)
-        if (LocutionWordClass(f.form) != 0 && IsLocutionLine(f)) classed.insert(f.form);
+        if (LocutionWordClass(f.form) != 0 && (IsLocutionLine(f) || (IsOrdinaryLocutionWord(f.form) && !VerbCodeOf(f).empty())))
+            classed.insert(f.form);
     std::string missing;
     for (const std::string& w : LocutionWords())
         if (classed.count(w) == 0) missing += (missing.empty() ? "" : ", ") + w;
@@ -147,8 +148,12 @@ Classified ClassifyAll(const std::vector<SourceForm>& forms, const FrequencyRank
                        const HAspireWords& hAspire, const std::set<std::string>& stemOnly) {
     Classified c;
     std::set<std::string> locutionWords;  // filed with a locution subtype
-    for (const SourceForm& f : forms)
-        if (LocutionWordClass(f.form) != 0 && IsLocutionLine(f)) locutionWords.insert(f.form);
+    std::set<std::string> verbFormWords;  // words of the locution list that are verb forms too
+    for (const SourceForm& f : forms) {
+        if (LocutionWordClass(f.form) == 0) continue;
+        if (IsLocutionLine(f)) locutionWords.insert(f.form);
+        if (!VerbCodeOf(f).empty()) verbFormWords.insert(f.form);
+    }
     for (const SourceForm& f : forms) {
         FormClass fc = locutionWords.count(f.form) != 0 ? ClassifyLocutionWord(f) : ClassifyForm(f);
         if (fc.kind == FormKind::Verb && stemOnly.count(f.lemma) != 0) fc = ClassifyStemOnlyVerbForm(f);
@@ -199,6 +204,19 @@ Classified ClassifyAll(const std::vector<SourceForm>& forms, const FrequencyRank
         if (caseMode == 1) r.section = 9;
         else if (caseMode == 3) r.section = 10;
         else if (IsHAspire(hAspire, f.form) || IsHAspire(hAspire, f.lemma)) r.section = 8;
+        else if (locutionWords.count(f.form) != 0 && verbFormWords.count(f.form) != 0) r.section = kSectionBeforeVerbs;
+        c.readings.push_back(std::move(r));
+    }
+    // The listed words that are ordinary words too and that the source files
+    // as verb forms only: their locution reading, ahead of the verb's.
+    for (const std::string& w : verbFormWords) {
+        if (locutionWords.count(w) != 0 || !IsOrdinaryLocutionWord(w)) continue;
+        WordReading r;
+        if (MakeDictionaryKey(w, r.word) != KeyStatus::kOk) continue;
+        r.lemma = w;
+        r.tag = static_cast<u16>(LocutionWordClass(w) << 8);
+        r.rank = FrequencyRank(ranks, w);
+        r.section = kSectionBeforeVerbs;
         c.readings.push_back(std::move(r));
     }
     return c;
