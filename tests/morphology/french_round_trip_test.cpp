@@ -244,10 +244,12 @@ TEST_F(FrenchRoundTrip, NamedCases) {
     EXPECT_EQ(Lookup("puis", 0), (std::vector<u16>{0x1400, 0xF006}));
     // Words that exist only inside fixed locutions carry their locution
     // class first (an opening word 23, a later word 24, a word of a Latin
-    // phrase 25); words the source files as parts of locutions too but that
-    // stand alone do not (an adverb, a locution part of class 26).
+    // phrase 25), also where the source writes a ligature ("æquo"); words
+    // the source files as parts of locutions too but that stand alone do
+    // not (an adverb, a locution part of class 26).
     for (const auto& [word, cls] : {std::pair<const char*, u16>{"quant", 23}, {"priori", 24}, {"envi", 24},
-                                    {"cetera", 24}, {"statu", 25}, {"tant", 20}, {"afin", 26}}) {
+                                    {"cetera", 24}, {"aequo", 24}, {"caetera", 24}, {"statu", 25},
+                                    {"tant", 20}, {"afin", 26}}) {
         const std::vector<u16> tags = Lookup(word, 0);
         ASSERT_FALSE(tags.empty()) << word;
         EXPECT_EQ(tags[0] >> 8, cls) << word;

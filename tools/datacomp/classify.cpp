@@ -70,6 +70,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "frame/mac_roman_literal.h"
 #include "tools/datacomp/hunspell.h"
@@ -330,16 +331,28 @@ u8 ElisionFeature(u8 c, const std::string& key) {
     return c == 22 || (c == 34 && key == "jusque") ? 0x40 : 0;
 }
 
-u8 LocutionWordClass(const std::string& word) {
+std::string LocutionListSpelling(std::string word) {
+    for (const auto& [ligature, letters] : {std::pair<const char*, const char*>{"æ", "ae"}, {"œ", "oe"}})
+        for (size_t at = word.find(ligature); at != std::string::npos; at = word.find(ligature, at))
+            word.replace(at, std::strlen(ligature), letters);
+    return word;
+}
+
+const LocutionWordRow* FindLocutionWord(const std::string& word) {
+    const std::string listed = LocutionListSpelling(word);
     for (const LocutionWordRow& r : kLocutionWords)
-        if (SameText(r.word, word)) return r.classByte;
-    return kNoClass;
+        if (SameText(r.word, listed)) return &r;
+    return nullptr;
+}
+
+u8 LocutionWordClass(const std::string& word) {
+    const LocutionWordRow* r = FindLocutionWord(word);
+    return r != nullptr ? r->classByte : kNoClass;
 }
 
 bool IsOrdinaryLocutionWord(const std::string& word) {
-    for (const LocutionWordRow& r : kLocutionWords)
-        if (SameText(r.word, word)) return r.ordinaryToo;
-    return false;
+    const LocutionWordRow* r = FindLocutionWord(word);
+    return r != nullptr && r->ordinaryToo;
 }
 
 std::vector<std::string> LocutionWords() {

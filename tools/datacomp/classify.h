@@ -77,9 +77,11 @@ u8 ClosedClassByte(const std::string& word, const std::string& subtype);
 bool IsClosedClassWord(const std::string& word);
 
 // The class of a word that exists only inside fixed locutions (23, 24 or
-// 25; 0 for any other word), and those words (UTF-8).
+// 25; 0 for any other word), and those words (UTF-8). The list writes the
+// ligatures out: "æquo" is listed as "aequo" (LocutionListSpelling).
 u8 LocutionWordClass(const std::string& word);
 std::vector<std::string> LocutionWords();
+std::string LocutionListSpelling(std::string word);
 // A word of that list that is an ordinary word too ("juger", "peut"): its
 // locution reading is encoded even where the source files it under its
 // ordinary category only, and it comes before the ordinary readings.

@@ -130,7 +130,7 @@ void ReportLocutionWordsWithoutReading(const std::vector<SourceForm>& forms, Com
     std::set<std::string> classed;
     for (const SourceForm& f : forms)
         if (LocutionWordClass(f.form) != 0 && (IsLocutionLine(f) || (IsOrdinaryLocutionWord(f.form) && !VerbCodeOf(f).empty())))
-            classed.insert(f.form);
+            classed.insert(LocutionListSpelling(f.form));
     std::string missing;
     for (const std::string& w : LocutionWords())
         if (classed.count(w) == 0) missing += (missing.empty() ? "" : ", ") + w;
