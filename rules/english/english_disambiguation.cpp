@@ -12,8 +12,6 @@ using namespace rules;
 
 namespace english {
 
-namespace {
-
 // Work slots of the analyses the passes make; fixed scratch, so that a pass
 // allocates nothing after the first.
 StringList& WorkSlots() {
@@ -25,6 +23,17 @@ StringList& WorkSlots() {
     }();
     return slots;
 }
+
+BoundedString& WorkWord() {
+    static BoundedString word = [] {
+        BoundedString w;
+        w.Allocate(36);
+        return w;
+    }();
+    return word;
+}
+
+namespace {
 
 // Skip 1: a settled word (adverbial, conjunctive, paired nominal,
 // prepositional, verbal or nominal phrase).
@@ -56,7 +65,7 @@ u32 AreNounLemma() {
 }
 
 u32 SeeLemma() {
-    BoundedString& word = WorkSlots()[15];
+    BoundedString& word = WorkWord();
     CopyCString(word, "see");
     u16 count = 0;
     AnalyseWordForms(0, word, count, WorkSlots());

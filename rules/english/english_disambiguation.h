@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 
+#include "frame/tables.h"
 #include "frame/types.h"
 
 namespace english {
@@ -41,6 +42,11 @@ bool MarkShortSetPhrase(i32 i);
 // (0 when there is none), analysed anew; start-up lookups of the lemmas the
 // rules write.
 u32 NounLemmaOf(const char* word);
+// Sixteen 36-byte work strings for the analyses the English rules make
+// (the analysis clears them on entry), and a 36-byte string for the word
+// to analyse.
+StringList& WorkSlots();
+BoundedString& WorkWord();
 
 // Word w is one of the alternatives of a phrase word written a|b|c
 // (`length` bytes).

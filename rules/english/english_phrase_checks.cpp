@@ -3,6 +3,9 @@
 // wrong adjective form, a main verb negated with a bare "not", and the
 // number agreement inside a noun phrase.
 #include "morphology/english_grades.h"
+#include "morphology/word_analysis.h"
+#include "morphology/word_lookup.h"
+#include "rules/english/english_disambiguation.h"
 #include "rules/english/english_phrase_heads.h"
 #include "rules/english/english_phrase_rules.h"
 #include "rules/english/english_phrase_stage.h"
@@ -77,6 +80,50 @@ u8 ComparisonVariant(i32 w, i32 s) {
     return most && GradesWithEnding(w, true) ? 'Q' : 0;
 }
 
+// The analyses of word w's own text, in gWordTagCodes; their number.
+i32 AnalyseOwnText(i32 w) {
+    BoundedString& word = WorkWord();
+    CopyString(word, W(w).WordText);
+    u16 count = 0;
+    const u16 savedCase = gCaseMode;
+    gCaseMode = kCaseAsked;
+    AnalyseWordForms(0, word, count, WorkSlots());
+    gCaseMode = savedCase;
+    return count < gWordTagCodes.count ? count : static_cast<i32>(gWordTagCodes.count);
+}
+
+u8 TagClass(i32 k) { return static_cast<u8>(gWordTagCodes[k] >> 8); }
+
+// Whether a disagreement between determiner f and the phrase is sure on
+// our data (gEnglishPhraseNumberGuard).
+bool NumberClashIsSure(const PhraseFacts& p, u8 own) {
+    if (p.last != p.first + 1) return false;
+    static const char* const kPronouns[] = {"we", "you", "they", "us", nullptr};
+    // A pronoun used as a determiner ("we two"), a figure (an address, a
+    // date: "39 Paternoster Row").
+    if (IsOneOf(p.first, kPronouns) || (Letter(p.first, 0) >= '0' && Letter(p.first, 0) <= '9')) return false;
+    const i32 count = AnalyseOwnText(p.last);
+    for (i32 k = 0; k < count; ++k) {
+        const u8 cls = TagClass(k);
+        // A verb form, an adjective (also one filed with its noun, 'M' and
+        // 'N') or a numeral: the phrase may end before the word.
+        if (cls >= 128 || cls == 'B' || cls == 'C' || cls == 'M' || cls == 'N' || cls == 'R' || cls == 'S')
+            return false;
+        const u8 n = static_cast<u8>((gWordTagCodes[k] >> 2) & 3);
+        if (n == 3 || n == own) return false;
+    }
+    return count > 0;
+}
+
+// Whether word w is only an adjective in our dictionary (the plural
+// adjective check, under gEnglishPhraseNumberGuard).
+bool OnlyAdjective(i32 w) {
+    const i32 count = AnalyseOwnText(w);
+    for (i32 k = 0; k < count; ++k)
+        if (TagClass(k) != 'B') return false;
+    return count > 0;
+}
+
 }  // namespace
 
 bool ShortAdjective(i32 w) {
@@ -113,6 +160,7 @@ RuleCode CheckPhraseWordRules(PhraseCall& c, i32 w, u8 number, u16& out) {
         if (number != 2) {
             if (AdjectiveAfterNoun(w) && GateAtRecordBefore(kCodeWordSequence, s, true)) return Commit(Finding(kCodeWordSequence, w, 'P'), out);
         } else if (w >= 1 && VerbClass(w - 1) && Mark(w - 1) >= 128 && !c.agreement.held &&
+                   (gEnglishPhraseNumberGuard == 0 || OnlyAdjective(w)) &&
                    GateAtRecordBefore(kCodeQualifierAgreement, s, false)) {
             // Not while an agreement finding is held: it is reported first.
             return Commit(Finding(kCodeQualifierAgreement, w, 'J'), out);
@@ -140,6 +188,7 @@ void CheckPhraseAgreement(PhraseCall& c, const PhraseFacts& p) {
     if (c.agreement.held || Cat(f) >= 10) return;
     const u8 own = FeatureNumber(Feat(f));
     if (!((p.number == 1 && own == 2) || (p.number == 2 && own == 1))) return;
+    if (gEnglishPhraseNumberGuard != 0 && !NumberClashIsSure(p, own)) return;
     // The finding is reported (and gated) at the noun, before a closing
     // participle or verb form.
     const i32 at = Cat(p.last) > 11 ? p.last - 1 : p.last;

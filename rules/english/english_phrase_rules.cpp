@@ -110,6 +110,7 @@ RuleCode CheckCommaEnumeration(i32 j, u16& out) {
 }  // namespace english
 
 u16 gEnglishPhraseNumberReports = 0;
+u16 gEnglishPhraseNumberGuard = 1;
 
 RuleCode CheckEnglishPhraseRules(u16& wordIndex) {
     using namespace english;
