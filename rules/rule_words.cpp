@@ -96,6 +96,20 @@ bool MayReport(RuleCode code, i32 pos) {
     return gLastRule < code || (gLastRule == code && static_cast<i16>(pos) > gLastErrorPos);
 }
 
+RuleReport ReportFromGlobals(RuleCode code, i32 pos) {
+    RuleReport r;
+    r.code = code;
+    r.pos = pos;
+    r.variant = gErrorVariant;
+    r.detail = gErrorDetail;
+    r.kind = gErrorKind;
+    r.gender = gErrorGender;
+    r.number = gErrorNumber;
+    r.person = gErrorPerson;
+    r.extent = gErrorExtent;
+    return r;
+}
+
 RuleCode Commit(const RuleReport& r, u16& out) {
     gErrorVariant = r.variant;
     gErrorDetail = r.detail;

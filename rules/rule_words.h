@@ -81,6 +81,8 @@ struct RuleReport {
     u16 extent = kNoCorrection;
 };
 RuleCode Commit(const RuleReport& r, u16& out);
+// A report of `code` at `pos` carrying the report globals as they stand.
+RuleReport ReportFromGlobals(RuleCode code, i32 pos);
 
 // Segment table: removes the n records after record `standing`, which
 // stands for them; later records move down. A link past the removed ones

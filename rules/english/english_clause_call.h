@@ -67,19 +67,7 @@ inline bool BaseIsParticiple(i32 f) {
 // infinitive.
 inline bool NextToVerb(i32 k) { return First(k) == Last(k - 1) + 1; }
 // A report whose unnamed fields keep the values the dispatcher left.
-inline rules::RuleReport Report(RuleCode code, i32 pos) {
-    rules::RuleReport r;
-    r.code = code;
-    r.pos = pos;
-    r.variant = gErrorVariant;
-    r.detail = gErrorDetail;
-    r.kind = gErrorKind;
-    r.gender = gErrorGender;
-    r.number = gErrorNumber;
-    r.person = gErrorPerson;
-    r.extent = gErrorExtent;
-    return r;
-}
+inline rules::RuleReport Report(RuleCode code, i32 pos) { return rules::ReportFromGlobals(code, pos); }
 
 }  // namespace clause
 

@@ -14,19 +14,6 @@ using namespace rules;
 
 bool gGroupAgreementDataGuard = true;
 
-RuleReport ReportFromGlobals(RuleCode code, i32 pos) {
-    RuleReport r;
-    r.code = code;
-    r.pos = pos;
-    r.variant = gErrorVariant;
-    r.detail = gErrorDetail;
-    r.kind = gErrorKind;
-    r.gender = gErrorGender;
-    r.number = gErrorNumber;
-    r.person = gErrorPerson;
-    r.extent = gErrorExtent;
-    return r;
-}
 
 namespace {
 

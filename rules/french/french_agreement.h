@@ -50,7 +50,7 @@ extern bool gGroupAgreementDataGuard;
 
 // A report that leaves the variant, detail and the other report fields as
 // the earlier rules left them (only the numbering stage names a variant).
-rules::RuleReport ReportFromGlobals(RuleCode code, i32 pos);
+using rules::ReportFromGlobals;
 
 // Group numbering and the qualifier checks (41 'C').
 RuleCode NumberNounGroups(u16& out);
