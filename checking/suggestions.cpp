@@ -4,6 +4,7 @@
 #include <array>
 
 #include "checking/correction.h"
+#include "checking/correction_common.h"
 #include "frame/bounded_string.h"
 #include "frame/char_classes.h"
 #include "frame/mac_roman_literal.h"
@@ -49,13 +50,7 @@ bool IsAccepted(u8 c) {
     return accepted[c] != 0;
 }
 
-bool IsApostrophe(u8 c) { return c == '\'' || c == kCloseSingle; }
 bool IsSpace(u8 c) { return c == ' ' || c == kNbsp; }
-
-bool EndsWithApostrophe(const BoundedString& s) {
-    const i32 n = GetStringLength(s);
-    return n > 0 && IsApostrophe(s.data[n - 1]);
-}
 
 bool SameString(const BoundedString& a, const BoundedString& b) {
     return CompareStrings(a, b) == kCompareEqual;
