@@ -41,6 +41,8 @@ const EnglishAnchor kEnglishModelAnchors[] = {
     {19, "bite", "bite, bit, bitten"},
     {20, "put", "put, putting: the base serves as past and participle"},
     {24, "sow", "past participle in -n: sow, sowed, sown"},
+    {26, "burst", "burst, bursting: the base serves as past and participle (the agreement of a base with a "
+                  "singular subject lets this number pass as a past)"},
     {28, "can", "modal can / could"},
     {29, "may", "modal may / might"},
     {30, "must", "modal must: one form, read as present, third person and past"},
@@ -149,9 +151,11 @@ bool RowFits(u8 m, const Paradigm& p) {
 
 // How well a row suits a number it fits: 0 the number's own rules read it
 // (its plural, its base as participle), 1 no rule of the number concerns
-// it, 2 only a row without base form fits there.
+// it, 2 only a row without base form fits there. A row whose base is its
+// participle (shed, shed) suits best a number that reads the base so.
 int RowAffinity(u8 m, const Paradigm& p) {
     if (p[0] == "0") return *PluralEndingOf(m) != 0 || BaseServesAsParticiple(m) ? 0 : 1;
+    if (p[0] == p[4] && !BaseServesAsParticiple(m)) return 1;
     if (*PluralEndingOf(m) != 0 || BaseServesAsParticiple(m)) return 0;
     return 1;
 }
