@@ -37,6 +37,24 @@ void ShortWordRules(PassState& s, i32 i, i32 length);
 // The set phrases that begin with "at", "by", "in", "of" or "on" at word i;
 // true when one was settled.
 bool MarkShortSetPhrase(i32 i);
+// The "if" rules at word i (not the last word).
+void IfRules(i32 i);
+
+// What a set phrase makes of its words.
+enum class PhraseEffect : u8 { kAdverbial, kNominal, kPrepositional, kConjunctive };
+// Settles the k words from i as one phrase: each gets the effect's
+// category and class (18 and 26, 10 and '.', 15 and ',', 17 and '*'); the
+// words after i keep one reading and lose their features (the last one
+// alone with `lastOnly`); a conjunctive phrase settles word i+1 alone,
+// and so do the three-word prepositions of "in" and "by" that end in "to",
+// "of", "with" or "for".
+void MarkPhrase(i32 i, i32 k, PhraseEffect e, bool lastOnly = false);
+// One reading of category 10, class 'A', features 4 and `mark`.
+void NounReading(i32 i, u8 mark);
+// Word w has a noun reading (category 10 in slot 0 or 1).
+bool HasNounReading(i32 w);
+// Word w lies past the sentence or is its closing mark.
+bool EndsSentence(i32 w);
 
 // The lemma reference of the first reading of `word` that is no verb form
 // (0 when there is none), analysed anew; start-up lookups of the lemmas the

@@ -61,6 +61,9 @@ RuleCode TenseAfterIf(u16& out) {
     i32 m = j + 2;
     while (m < Count() && Cat(m) != 14 && Cat(m) != 17 && Cat(m) != 5) ++m;
     if (m >= Count() || Cat(m) != 14) return 0;
+    // A verb right after "and", "or" continues the "if" clause ("if they
+    // could have treated their army as a real army, and used them").
+    if (Cat(m - 1) == 16) return 0;
     if (Seg(RecordOfWord(m)).State == 2 || BeginsWithModal(m, true)) return 0;
     if (!MayReport(kCodeMoodAfterIf, m)) return 0;
     RuleReport r = Report(kCodeMoodAfterIf, m);

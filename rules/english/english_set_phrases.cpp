@@ -1,7 +1,9 @@
 // Set phrases of the short English words "at", "by", "in", "of" and "on":
 // the words of a phrase take the part of speech of the whole phrase and
 // keep one reading, so that the elimination by category pairs sees one
-// adverb, noun, preposition or conjunction.
+// adverb, noun, preposition or conjunction. The phrases are rows of data
+// (head, the words after it, the effect and the tests around it); the
+// rules that look before the head or at more than words are code.
 #include <cstring>
 
 #include "rules/english/english_disambiguation.h"
@@ -13,93 +15,140 @@ namespace english {
 
 namespace {
 
-enum Effect : u8 { kAdverbial, kNominal, kPrepositional, kConjunctive };
-// What the word after the head must be for the phrase to count.
-enum Next : u8 { kAnyNext, kNounNext, kArticleNext, kNoNounNext };
+// What word i+1 must be for the phrase to count.
+enum Next : u8 {
+    kAnyNext,
+    kNounNext,           // a noun reading in slot 0 or 1
+    kArticleNext,        // an article
+    kNoNounNext,         // no noun reading
+    kNoNounArticleNext,  // an article without a noun reading
+    kPossessiveNext,     // a possessive determiner (class 109 to 123)
+    kOwnNext,            // a determiner of class 109 or more, the head not among the first two words
+};
+// What the word after the phrase must be.
+enum After : u8 {
+    kAnyAfter,
+    kEndAfter,               // the phrase ends the sentence
+    kNoNounAfter,            // no noun reading there (or the sentence ends)
+    kNoPrepositionAfter,     // no preposition there (or the sentence ends)
+    kNoSecondNounAfter,      // no noun reading in its slot 1
+};
+// Which words after the head keep one reading and lose their features.
+enum Keep : u8 { kKeepAll, kKeepLast };
 
 struct SetPhrase {
     const char* head;
-    const char* rest;  // the words after the head, blank-separated
-    Effect effect;
+    // The words after the head, blank-separated; a word may be a|b|c (one
+    // of them), and one ending in '*' is any word that begins so.
+    const char* rest;
+    PhraseEffect effect;
     Next next;
+    After after;
+    Keep keep;
 };
+
+constexpr PhraseEffect kAdv = PhraseEffect::kAdverbial;
+constexpr PhraseEffect kNom = PhraseEffect::kNominal;
+constexpr PhraseEffect kPrep = PhraseEffect::kPrepositional;
+constexpr PhraseEffect kConj = PhraseEffect::kConjunctive;
 
 // In their order of trial (the longest phrases of a head first where two
 // begin alike).
 const SetPhrase kPhrases[] = {
-    {"at", "any rate", kNominal, kAnyNext}, {"at", "long last", kNominal, kAnyNext},
-    {"at", "arm's length", kNominal, kAnyNext}, {"at", "all costs", kAdverbial, kAnyNext},
-    {"at", "all times", kAdverbial, kAnyNext}, {"at", "one stroke", kAdverbial, kAnyNext},
-    {"at", "one go", kAdverbial, kAnyNext}, {"at", "this point", kAdverbial, kAnyNext},
-    {"at", "no time", kAdverbial, kAnyNext}, {"at", "the very most", kAdverbial, kAnyNext},
-    {"at", "the same time", kAdverbial, kAnyNext}, {"at", "the most", kAdverbial, kAnyNext},
-    {"at", "the outset", kAdverbial, kAnyNext}, {"at", "the expense of", kPrepositional, kAnyNext},
-    {"at", "the mercy of", kPrepositional, kAnyNext}, {"at", "the pleasure of", kPrepositional, kAnyNext},
-    {"at", "the risk of", kPrepositional, kAnyNext}, {"at", "once", kAdverbial, kAnyNext},
-    {"at", "most", kAdverbial, kAnyNext}, {"at", "will", kAdverbial, kAnyNext},
-    {"at", "first glance", kNominal, kNounNext}, {"at", "first hand", kNominal, kNounNext},
-    {"at", "first sight", kNominal, kNounNext},
-    {"at", "bay|ease|fault|hand|home|issue|large|leisure|liberty|loggerheads|odds|peace|rest|sea|table|variance|work",
-     kNominal, kNounNext},
-    {"at", "best|heart|last|least|present|sight|worst", kAdverbial, kNounNext},
-    {"by", "word of mouth", kAdverbial, kAnyNext},
-    {"by", "means of", kPrepositional, kNounNext}, {"by", "order of", kPrepositional, kNounNext},
-    {"by", "reason of", kPrepositional, kNounNext}, {"by", "way of", kPrepositional, kNounNext},
-    {"by", "the by|bye|book|piece|way|rules", kAdverbial, kNoNounNext},
-    {"by", "and by|large", kAdverbial, kNoNounNext},
-    {"by", "all means", kAdverbial, kNoNounNext}, {"by", "any means", kAdverbial, kNoNounNext},
-    {"by", "no means", kAdverbial, kNoNounNext},
+    {"at", "any rate", kNom, kAnyNext, kAnyAfter, kKeepAll},
+    {"at", "long last", kNom, kAnyNext, kAnyAfter, kKeepAll},
+    {"at", "arm's length", kNom, kAnyNext, kAnyAfter, kKeepAll},
+    {"at", "once|most|will", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"at", "all costs|times", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"at", "all", kAdv, kAnyNext, kEndAfter, kKeepAll},
+    {"at", "one stroke|go", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"at", "this point", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"at", "no time", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"at", "a discount|loss|par|run|standstill", kNom, kNoNounArticleNext, kAnyAfter, kKeepLast},
+    {"at", "a dash|glance|stroke|time|touch", kAdv, kNoNounArticleNext, kAnyAfter, kKeepLast},
+    {"at", "the ready", kNom, kAnyNext, kNoNounAfter, kKeepAll},
+    {"at", "the very most", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"at", "the same time", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"at", "the most|outset", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"at", "the expense|mercy|pleasure|risk of", kPrep, kAnyNext, kAnyAfter, kKeepAll},
+    {"at", "* best", kNom, kPossessiveNext, kAnyAfter, kKeepAll},
+    {"at",
+     "bay|ease|fault|hand|home|issue|large|leisure|liberty|loggerheads|odds|peace|rest|sea|table|variance|work",
+     kNom, kNounNext, kAnyAfter, kKeepAll},
+    {"at", "first glance|hand|sight", kNom, kNounNext, kAnyAfter, kKeepAll},
+    {"at", "best|heart|last|least|once|present|sight|worst", kAdv, kNounNext, kAnyAfter, kKeepAll},
+    {"by", "word of mouth", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"by", "the by|bye|book|piece|way|rules*", kAdv, kNoNounNext, kAnyAfter, kKeepLast},
+    {"by", "and by|large", kAdv, kNoNounNext, kAnyAfter, kKeepLast},
+    {"by", "all|any|no mean*", kAdv, kNoNounNext, kAnyAfter, kKeepLast},
+    {"by", "means|order|reason|way of", kPrep, kNounNext, kAnyAfter, kKeepAll},
     {"by",
-     "accident|chance|day|far|halves|hand|heart|little|luck|name|mistake|reputation|return|rote|rule|sight|turns",
-     kAdverbial, kNounNext},
-    {"in", "a flash|manner|nutshell|sense|way", kAdverbial, kArticleNext},
-    {"in", "the first place", kAdverbial, kAnyNext}, {"in", "the last analysis", kAdverbial, kAnyNext},
-    {"in", "the short run", kAdverbial, kAnyNext}, {"in", "the long run", kAdverbial, kAnyNext},
-    {"in", "the air|balance|end|fog|shade", kNominal, kAnyNext},
-    {"in", "the least|lump|mass", kAdverbial, kAnyNext},
-    {"in", "no time|way", kAdverbial, kAnyNext}, {"in", "any case|event", kAdverbial, kAnyNext},
-    {"in", "due course|time", kAdverbial, kAnyNext}, {"in", "other words", kAdverbial, kAnyNext},
-    {"in", "short order", kAdverbial, kAnyNext}, {"in", "no condition", kNominal, kAnyNext},
-    {"in", "order to", kPrepositional, kAnyNext}, {"in", "regard to", kPrepositional, kAnyNext},
-    {"in", "relation to", kPrepositional, kAnyNext},
-    {"in", "advance|case|conclusion|course|danger|favor|favour|lieu|place|respect|spite|support|terms|token of",
-     kPrepositional, kAnyNext},
-    {"in", "concert with", kPrepositional, kAnyNext}, {"in", "return for", kPrepositional, kAnyNext},
-    {"in", "case that", kConjunctive, kAnyNext}, {"in", "condition that", kConjunctive, kAnyNext},
-    {"in", "full swing|view", kNominal, kAnyNext},
+     "accident|chance|day|far|halves|hand|heart|little|luck|name|mistake|reputation|return|rote|rule|sight|turns|"
+     "degree*",
+     kAdv, kNounNext, kAnyAfter, kKeepAll},
+    {"in", "a flash|manner|nutshell|sense|way", kAdv, kArticleNext, kAnyAfter, kKeepAll},
+    {"in", "the air|balance|end|fog|shade", kNom, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "the clear", kNom, kAnyNext, kNoNounAfter, kKeepAll},
+    {"in", "the least|lump|mass", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "the main", kAdv, kAnyNext, kNoNounAfter, kKeepAll},
+    {"in", "the first place", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "the last analysis", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "the short|long run", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "no|some|any|all|many respect*", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "no time|way", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "any case|event", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "due course|time", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "other words", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "short order", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "no condition", kNom, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "order|regard|relation to", kPrep, kAnyNext, kAnyAfter, kKeepAll},
+    {"in",
+     "advance|case|conclusion|course|danger|favor|favour|lieu|place|respect|spite|support|terms|token of",
+     kPrep, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "concert with", kPrep, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "return for", kPrep, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "case|condition that", kConj, kAnyNext, kAnyAfter, kKeepAll},
     // "in dispair" as the list has it, and its right spelling.
     {"in",
-     "arrears|charge|commission|condition|danger|demand|depth|disagreement|dispair|despair|doubt|evidence|focus|"
-     "gear|hand|height|league|length|line|luck|play|place|practice|print|season|service|sight|step|stock|store|"
-     "support|trouble|touch|tune|turn|use|vogue|width",
-     kNominal, kAnyNext},
+     "arrears|charge|commission|condition|confidence|danger|demand|depth|disagreement|dispair|despair|doubt|"
+     "evidence|focus|gear|hand|height|league|length|line|luck|play|place|practice|print|season|service|sight|step|"
+     "stock|store|support|trouble|touch|tune|turn|use|vogue|width",
+     kNom, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "order", kNom, kAnyNext, kNoPrepositionAfter, kKeepAll},
+    {"in", "full swing|view", kNom, kAnyNext, kAnyAfter, kKeepAll},
     {"in",
      "absentia|advance|case|check|circles|concert|detail|effect|extremis|fact|name|part|passing|principle|return|"
      "stride|time|toto|unison|vivo|vitro|ways",
-     kAdverbial, kAnyNext},
-    {"of", "no effect|help", kNominal, kAnyNext}, {"of", "no avail", kAdverbial, kAnyNext}, {"of", "little effect|help", kNominal, kAnyNext},
-    {"of", "some help", kNominal, kAnyNext}, {"of", "much help", kNominal, kAnyNext},
-    {"of", "any help", kNominal, kAnyNext}, {"of", "course", kAdverbial, kAnyNext},
-    {"of", "sorts", kNominal, kAnyNext}, {"of", "a sort", kNominal, kAnyNext},
-    {"of", "little avail", kAdverbial, kAnyNext}, {"of", "all people|things", kAdverbial, kAnyNext},
-    {"on", "account of", kPrepositional, kNounNext}, {"on", "top of", kPrepositional, kNounNext},
+     kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"in", "common|full|kind", kAdv, kAnyNext, kNoSecondNounAfter, kKeepAll},
+    {"of", "no|little effect|help", kNom, kAnyNext, kAnyAfter, kKeepAll},
+    {"of", "some|much|any help", kNom, kAnyNext, kAnyAfter, kKeepAll},
+    {"of", "course", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"of", "sorts", kNom, kAnyNext, kAnyAfter, kKeepAll},
+    {"of", "a sort", kNom, kAnyNext, kAnyAfter, kKeepAll},
+    {"of", "no|little avail", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"of", "all people|things", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"on", "account|top of", kPrep, kNounNext, kAnyAfter, kKeepAll},
     {"on",
      "approval|duty|edge|fire|ground|hand|leave|order|record|sale|show|schedule|sight|strike|top|time|trial",
-     kNominal, kNounNext},
-    {"on", "earth|faith|foot|paper|purpose", kAdverbial, kNounNext},
-    {"on", "condition that", kConjunctive, kNounNext}, {"on", "a par|spree", kNominal, kArticleNext},
-    {"on", "the safe side", kNominal, kAnyNext}, {"on", "the score of", kPrepositional, kAnyNext},
-    {"on", "the spur of", kPrepositional, kAnyNext}, {"on", "the strength of", kPrepositional, kAnyNext},
-    {"on", "the one hand", kAdverbial, kAnyNext}, {"on", "the other hand", kAdverbial, kAnyNext},
-    {"on",
-     "the alert|beam|books|cheap|hook|loose|march|mend|move|offensive|rocks|run|spree",
-     kNominal, kAnyNext},
-    {"on", "the average|contrary|fly|quiet|spot|stump|way", kAdverbial, kAnyNext},
-    {"on", "all sides|fours", kAdverbial, kAnyNext}, {"on", "one side|hand", kAdverbial, kAnyNext},
-    {"on", "no account|consideration", kAdverbial, kAnyNext}, {"on", "and off|on", kAdverbial, kAnyNext},
-    {"on", "that score", kAdverbial, kAnyNext},
+     kNom, kNounNext, kAnyAfter, kKeepAll},
+    {"on", "earth|faith|foot|paper|purpose", kAdv, kNounNext, kAnyAfter, kKeepAll},
+    {"on", "square|whole", kAdv, kNounNext, kNoNounAfter, kKeepAll},
+    {"on", "condition that", kConj, kNounNext, kAnyAfter, kKeepAll},
+    {"on", "a par|spree", kNom, kArticleNext, kAnyAfter, kKeepAll},
+    {"on", "the safe side", kNom, kAnyNext, kAnyAfter, kKeepAll},
+    {"on", "the score|spur|strength of", kPrep, kAnyNext, kAnyAfter, kKeepAll},
+    {"on", "the one|other hand", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"on", "the alert|beam|books|cheap|hook|loose|march|mend|move|offensive|rocks|run|spree", kNom, kAnyNext,
+     kAnyAfter, kKeepAll},
+    {"on", "the average|contrary|fly|quiet|spot|stump|way", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"on", "all sides|fours", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"on", "one side|hand", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"on", "no account|consideration", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"on", "and off|on", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"on", "that score", kAdv, kAnyNext, kAnyAfter, kKeepAll},
+    {"on", "* own", kNom, kOwnNext, kAnyAfter, kKeepAll},
 };
-
 
 // The number of words of the phrase at word i (the head included), 0 when
 // the words after i do not match `rest`.
@@ -118,44 +167,74 @@ i32 Match(i32 i, const char* rest) {
 }
 
 bool NextFits(i32 i, Next next) {
-    const bool noun = Cat(i + 1) == 10 || (Readings(i + 1) > 1 && Cat(i + 1, 1) == 10);
+    const bool noun = HasNounReading(i + 1);
+    const bool article = Cat(i + 1) == 7;
     switch (next) {
         case kNounNext: return noun;
         case kNoNounNext: return !noun;
-        case kArticleNext: return Cat(i + 1) == 7;
+        case kArticleNext: return article;
+        case kNoNounArticleNext: return article && !noun;
+        case kPossessiveNext: return Cls(i + 1) >= 109 && Cls(i + 1) <= 123;
+        case kOwnNext: return i > 1 && Cat(i + 1) == 8 && Cls(i + 1) >= 109;
         default: return true;
     }
 }
 
-void Apply(i32 i, i32 k, Effect e, bool threeWordPreposition) {
-    static const u8 kCategory[] = {18, 10, 15, 17};
-    static const u8 kClass[] = {26, '.', ',', '*'};
-    for (i32 j = i; j < i + k; ++j) SetReading0(j, kCategory[e], kClass[e]);
-    if (e == kConjunctive) {
-        KeepOne(i + 1);
-    } else if (threeWordPreposition) {
-        KeepOne(i + 1);
-    } else {
-        for (i32 j = i + 1; j < i + k; ++j) {
-            KeepOne(j);
-            W(j).ReadingFeatures[0] = 0;
-        }
+bool AfterFits(i32 w, After after) {
+    switch (after) {
+        case kEndAfter: return EndsSentence(w);
+        case kNoNounAfter: return EndsSentence(w) || !HasNounReading(w);
+        case kNoPrepositionAfter: return EndsSentence(w) || Cat(w) != 15;
+        case kNoSecondNounAfter: return !(Readings(w) > 1 && Cat(w, 1) == 10);
+        default: return true;
     }
-    if (Is(i, "in")) KeepOne(i);
 }
 
 }  // namespace
+
+bool HasNounReading(i32 w) { return Cat(w) == 10 || (Readings(w) > 1 && Cat(w, 1) == 10); }
+
+bool EndsSentence(i32 w) {
+    if (w >= Count()) return true;
+    return w == Count() - 1 && (Cat(w) == 20 || Cat(w) == 27);
+}
+
+void MarkPhrase(i32 i, i32 k, PhraseEffect e, bool lastOnly) {
+    static const u8 kCategory[] = {18, 10, 15, 17};
+    static const u8 kClass[] = {26, '.', ',', '*'};
+    const auto x = static_cast<u8>(e);
+    for (i32 j = i; j < i + k; ++j) SetReading0(j, kCategory[x], kClass[x]);
+    if (e == PhraseEffect::kConjunctive) {
+        KeepOne(i + 1);
+        return;
+    }
+    // The three-word prepositions of "in" and "by" ending in a link word:
+    // the middle word alone keeps one reading, features stay.
+    const i32 last = i + k - 1;
+    if (e == PhraseEffect::kPrepositional && k == 3 && (Is(i, "in") || Is(i, "by")) &&
+        (Is(last, "to") || Is(last, "of") || Is(last, "with") || Is(last, "for"))) {
+        KeepOne(i + 1);
+        return;
+    }
+    for (i32 j = lastOnly ? last : i + 1; j <= last; ++j) {
+        KeepOne(j);
+        W(j).ReadingFeatures[0] = 0;
+    }
+}
 
 bool WordIsAlternative(i32 w, const char* word, size_t length) {
     char buffer[64];
     size_t start = 0;
     for (size_t k = 0; k <= length; ++k) {
         if (k < length && word[k] != '|') continue;
-        const size_t n = k - start;
+        size_t n = k - start;
+        const bool prefix = n > 0 && word[start + n - 1] == '*';
+        if (prefix) --n;
+        if (prefix && n == 0) return true;  // any word
         if (n > 0 && n < sizeof buffer) {
             std::memcpy(buffer, word + start, n);
             buffer[n] = 0;
-            if (Is(w, buffer)) return true;
+            if (prefix ? Begins(w, buffer) : Is(w, buffer)) return true;
         }
         start = k + 1;
     }
@@ -166,10 +245,9 @@ bool MarkShortSetPhrase(i32 i) {
     for (const SetPhrase& p : kPhrases) {
         if (!Is(i, p.head) || !NextFits(i, p.next)) continue;
         const i32 k = Match(i, p.rest);
-        if (k == 0) continue;
-        const bool inOrBy = Is(i, "in") || Is(i, "by");
-        const bool lastIsLink = Is(i + k - 1, "to") || Is(i + k - 1, "of") || Is(i + k - 1, "with") || Is(i + k - 1, "for");
-        Apply(i, k, p.effect, p.effect == kPrepositional && k == 3 && inOrBy && lastIsLink);
+        if (k == 0 || !AfterFits(i + k, p.after)) continue;
+        MarkPhrase(i, k, p.effect, p.keep == kKeepLast);
+        if (Is(i, "in")) KeepOne(i);
         return true;
     }
     return false;

@@ -189,8 +189,6 @@ WordOutcome InfinitiveMarkerRules(PassState& s, i32 i) {
     return WordOutcome::kGoOn;
 }
 
-namespace {
-
 void NounReading(i32 i, u8 mark) {
     WordRecord& w = W(i);
     w.ReadingCount = 1;
@@ -199,6 +197,8 @@ void NounReading(i32 i, u8 mark) {
     w.ReadingFeatures[0] = 4;
     w.ReadingMarks[0] = mark;
 }
+
+namespace {
 
 bool DeterminerBefore(i32 i) { return i > 0 && (Cat(i - 1) == 7 || (Cls(i - 1) >= 109 && Cls(i - 1) <= 123)); }
 
@@ -548,47 +548,6 @@ void IfRules(i32 i) {
         ClearFeatures(i + 1);
     }
     KeepOne(i);
-}
-
-void ShortWordRules(PassState& s, i32 i, i32 length) {
-    const i32 n = Count();
-    (void)s;
-    if (length == 1) {
-        if (Is(i, "a") && Is(i + 1, "number") && i < n - 1) {
-            NounReading(i + 1, '2');
-            const u8 f = Is(i + 2, "of") ? 8 : 0;
-            W(i).ReadingFeatures[0] = f;
-            W(i + 1).ReadingFeatures[0] = f;
-        }
-        if (Is(i, "i") && W(i).WordCaseMode == 0 &&
-            (Cat(i + 1) == 14 || (Cat(i + 1) == 18 && Cat(i + 2) == 14))) {
-            WordRecord& w = W(i);
-            w.ReadingCount = 1;
-            SetReading0(i, 1, 'U');
-            w.ReadingFeatures[0] = 5;
-            w.ReadingMarks[0] = 9;
-            if (i == 0) KeepOne(i + 1);
-        }
-        return;
-    }
-    if (length != 2 || i >= n - 1) return;
-    if (Is(i, "by") && i > 0 && CompareStrings(W(i - 1).WordText, W(i + 1).WordText) == kCompareEqual) {
-        MarkWords(i - 1, i + 1, 18, 26);
-        KeepOne(i - 1);
-        KeepOne(i + 1);
-        ClearFeatures(i - 1);
-        ClearFeatures(i + 1);
-        return;
-    }
-    if (MarkShortSetPhrase(i)) return;
-    if (Is(i, "if")) {
-        IfRules(i);
-        return;
-    }
-    if (Is(i, "as") && i < n - 2 && Is(i + 1, "well") && Is(i + 2, "as")) {
-        MarkWords(i, i + 2, 17, '*');
-        KeepOne(i + 1);
-    }
 }
 
 }  // namespace english

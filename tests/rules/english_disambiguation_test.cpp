@@ -174,6 +174,67 @@ TEST_F(EnglishDisambiguationTest, SetPhrasesAreSettled) {
     EXPECT_EQ(gWords[1].ReadingFeatures[0], 0);
 }
 
+// The short words and their set phrases, with their near misses: the
+// readings of one word after pass 0 ("cls.features.category.mark", one
+// per reading).
+TEST_F(EnglishDisambiguationTest, ShortWordsAndTheirPhrases) {
+    struct Case {
+        const char* sentence;
+        i32 word;
+        const char* readings;
+    } cases[] = {
+        {"at/#34.0.15 all/Q.4.8 ./", 1, "26.0.18.0"},
+        {"at/#34.0.15 all/Q.4.8 the/e.48.7 time/A.4.10 ./", 1, "81.4.8.0"},
+        {"at/#34.0.15 all/Q.4.8 costs/A.8.10+#128.1.14.1 ./", 2, "26.0.18.1"},
+        {"at/#34.0.15 a/h.4.7 glance/A.4.10+#128.0.14.1 ./", 1, "26.4.18.0"},  // the article keeps its features
+        {"at/#34.0.15 a/h.4.7 glance/A.4.10+#128.0.14.1 ./", 2, "26.0.18.1"},
+        {"at/#34.0.15 his/s.0.8 best/B.12.10+#20.0.18 ./", 2, "46.0.10.0"},
+        {"in/#34.0.15+#20.0.18 the/e.48.7 clear/B.12.10+#128.0.14.1 ./", 2, "46.0.10.1"},
+        {"in/#34.0.15+#20.0.18 the/e.48.7 clear/B.12.10+#128.0.14.1 water/A.4.10 ./", 2, "66.12.10.0"},
+        {"in/#34.0.15+#20.0.18 order/A.4.10+#128.0.14.1 ./", 1, "46.0.10.1"},
+        {"in/#34.0.15+#20.0.18 order/A.4.10+#128.0.14.1 to/#32.0.15 go/#128.0.14.1 ./", 1, "44.0.15.1"},
+        {"in/#34.0.15+#20.0.18 spite/A.4.10+#128.0.14.1 of/#33.0.15 it/[.7.2 ./", 0, "44.0.15.0"},
+        {"in/#34.0.15+#20.0.18 no/Q.4.8 respects/A.8.10 ./", 2, "26.0.18.0"},
+        {"in/#34.0.15+#20.0.18 kind/A.4.10+B.12.10 ./", 1, "26.0.18.0"},
+        {"in/#34.0.15+#20.0.18 kind/A.4.10+B.12.10 words/B.12.10+A.8.10 ./", 1, "65.4.10.0+66.12.10.0"},
+        {"day/A.4.10 in/#34.0.15+#20.0.18 ,/ day/A.4.10 out/#20.0.18+#34.0.15 ./", 4, "26.0.18.0"},
+        {"day/A.4.10 in/#34.0.15+#20.0.18 ,/ day/A.4.10 out/#20.0.18+#34.0.15 ./", 0, "26.0.18.0"},
+        {"in/#34.0.15+#20.0.18 1990/S.8.8 ./", 1, "26.8.18.0"},
+        {"by/#34.0.15+#20.0.18 the/e.48.7 way/A.4.10 ./", 2, "26.0.18.0"},
+        {"by/#34.0.15+#20.0.18 no/Q.4.8 means/A.12.10+#128.1.14.1 ./", 2, "26.0.18.1"},
+        {"lots/A.8.10 of/#33.0.15 men/A.8.10 ./", 0, "47.0.8.0"},
+        {"a/h.4.7 lot/A.4.10+#128.0.14.1 of/#33.0.15 men/A.8.10 ./", 1, "47.0.8.1"},
+        {"point/A.4.10+#128.0.14.1 of/#33.0.15 view/A.4.10 ./", 2, "43.0.10.0"},
+        {"many/Q.12.8 of/#33.0.15 them/`.8.2 ./", 0, "81.0.8.0"},
+        {"they/a.8.1 were/#128.11.14.37 on/#34.0.15 their/z.0.8 own/B.12.10 ./", 4, "46.0.10.0"},
+        {"as/#17.0.17+#20.0.18 well/#20.0.18+B.12.10 as/#17.0.17+#20.0.18 me/V.4.2 ./", 1, "42.0.17.0"},
+        {"he/].4.1 came/#128.3.14.1 as/#17.0.17+#20.0.18 well/#20.0.18+B.12.10 ./", 3, "26.0.18.0"},
+                {"he/].4.1 came/#128.3.14.1 as/#17.0.17+#20.0.18 a/h.4.7 child/A.4.10 ./", 2, "34.0.15.0"},
+        {"so/#20.0.18+#17.0.17 to/#32.0.15 speak/#128.0.14.1 ./", 2, "26.0.18.1"},
+        {"no/Q.4.8 longer/B.12.10+#20.0.18 ./", 1, "26.12.18.0"},
+        {"a/h.4.7 go/#128.0.14.1 ./", 1, "65.4.10.47"},
+        {"at/#34.0.15 9/S.8.8 am/#128.6.14.37 ./", 2, "20.6.18.37"},
+        {"Am/#128.6.14.37~1 I/U.5.1.9~1 right/B.12.10 ?/", 0, "242.6.14.37"},
+        {"a/h.4.7 certain/Q.4.8 number/A.4.10+#128.0.14.1 of/#33.0.15 men/A.8.10 ./", 2, "65.8.10.50"},
+        {"two/S.8.8 separate/B.12.10+#128.0.14.1 rooms/A.8.10 ./", 1, "66.12.10.37"},
+        {"go/#128.0.14.1 straight/B.12.10+#20.0.18 home/A.4.10 ./", 1, "20.0.18.0"},
+        {"provided/#128.24.14.1+B.12.10~1 he/].4.1 comes/#128.1.14.1 ./", 0, "17.0.17.1"},
+        // Capitals: word 0 written with a capital initial reads as the
+        // literal; words in capitals do not, "US" is asked for in them.
+        {"At/#34.0.15~1 last/A.4.10+B.12.10 ,/ he/].4.1 came/#128.3.14.1 ./", 1, "26.0.18.0"},
+        {"AT/#34.0.15~3 LAST/A.4.10+B.12.10~3 ./", 1, "65.4.10.0+66.12.10.0"},
+        {"US/A.4.10~3 ./", 0, "67.0.10.0"},
+        {"us/W.8.2 ./", 0, "87.8.2.0"},
+        {"I/U.5.1.9+S.4.8~1 came/#128.3.14.1 ./", 0, "85.5.1.9"},
+        {"Henry/@.4.10~1 I/S.4.8+U.5.1.9~1 ./", 1, "83.4.8.0+85.5.1.9"},
+    };
+    for (const Case& c : cases) {
+        Build(c.sentence);
+        DisambiguateEnglishReadings(0);
+        EXPECT_EQ(Readings(c.word), c.readings) << c.sentence << " word " << c.word;
+    }
+}
+
 TEST_F(EnglishDisambiguationTest, CategoryPairsRemoveReadings) {
     // Subject pronoun before determiner: value 3, possible at pass 0 only.
     const char* sentence = "x/U.5.1+A.4.10 some/Q.4.8 ./";
