@@ -209,13 +209,24 @@ RuleCode PrepareWords(DispatchState& s, DispatcherStorage& st) {
     return 0;
 }
 
+// Saves word 0's text and lowers its first letter when it alone is a
+// capital; the caller puts the saved text back.
+void LowerFirstCapital(DispatcherStorage& st) {
+    CopyString(st.savedFirstWord, gWords[0].WordText);
+    u8& first = gWords[0].WordText.data[0];
+    const u16 caseMode = gWords[0].WordCaseMode;
+    if ((caseMode == 1 || caseMode == 2) && first >= 'A' && first <= 'Z') first = static_cast<u8>(first + 32);
+}
+
 void RunLanguagePasses(DispatchState& s, DispatcherStorage& st) {
     if (gCheckingLanguage == 0) {
         s.locution = RunEnglishPasses(s.questionFlag);
         return;
     }
     if (gWordCount == 0) return;
-    CopyString(st.savedFirstWord, gWords[0].WordText);
+    // The French rules know word 0 by its lowered text ("Beaucoup des" is
+    // "beaucoup des" to the rule of "des"); its capital comes back after them.
+    LowerFirstCapital(st);
     const u16 r = ApplyFrenchSentenceInitialRules(gWords[0].WordText);
     if (r == 1 || r == 3) s.questionFlag = static_cast<u8>(s.questionFlag + 0x10);
     if (r == 2 || r == 3) s.negation = 1;
@@ -252,11 +263,7 @@ RuleCode RunWordRules(DispatchState& s, DispatcherStorage& st) {
         if (const RuleCode r = RuleLigature(s); r != 0) return r;
     }
     if (gWordCount == 0) return DecodeLocutionResult(s);
-    CopyString(st.savedFirstWord, gWords[0].WordText);
-    // Only a word whose first letter alone is a capital is lowered.
-    u8& first = gWords[0].WordText.data[0];
-    const u16 caseMode = gWords[0].WordCaseMode;
-    if ((caseMode == 1 || caseMode == 2) && first >= 'A' && first <= 'Z') first = static_cast<u8>(first + 32);
+    LowerFirstCapital(st);
     RuleCode r = RuleMissingHyphen(s);
     if (r == 0) r = RuleRegister(s);
     if (r == 0) r = DecodeLocutionResult(s);

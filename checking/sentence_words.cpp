@@ -691,11 +691,16 @@ void CheckPairing(WordsStorage& st, i32 i, u16 r) {
     gVariantIndex = static_cast<u16>(128 + i);
 }
 
-// Word i opens the sentence: only punctuation stands before it.
+bool IsOpeningQuote(u8 c) { return c == 0xC7 || c == 0xD2 || c == '"'; }
+
+// Word i opens the sentence or a quotation inside it ("Il dit : « Va ...")
+// where a capital initial is expected: only punctuation stands before it,
+// or the punctuation right before it holds an opening quote.
 bool OpensSentence(i32 i) {
-    for (i32 k = 0; k < i; ++k) {
+    for (i32 k = i - 1; k >= 0; --k) {
         const BoundedString& t = gWords[k].WordText;
         if (GetStringLength(t) != 1 || IsWordByte(t.data[0])) return false;
+        if (IsOpeningQuote(t.data[0])) return true;
     }
     return true;
 }
@@ -725,7 +730,8 @@ void AnalyseWord(const Call& c, WordsStorage& st, i32 i) {
         gCaseMode = 65535;
         gFoundInLexicon = 0;
         u16 count = 0;
-        gSentenceInitialWord = OpensSentence(i) ? 1 : 0;
+        // A quote taken off the word's front opens a quotation too.
+        gSentenceInitialWord = OpensSentence(i) || (w.QuoteFlags & 1) != 0 ? 1 : 0;
         r = static_cast<u16>(AnalyseWordForms(PlainMode(), st.lowered, count, st.workStrings));
         gSentenceInitialWord = 0;
         w.ReadingCount = count;

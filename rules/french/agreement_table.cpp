@@ -6,6 +6,7 @@
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
+#include "morphology/word_lookup.h"
 #include "rules/french/french_agreement.h"
 
 namespace french_agreement {
@@ -33,13 +34,15 @@ struct GenderNumber {
 };
 
 // Gender and number of one reading: a verb form by its slot (participles),
-// any other reading by its feature byte (3, both, reads as 0).
+// any other reading by its feature byte (3, both, reads as 0). The bit
+// 0x40 of the words that elide before a vowel ("le" 0x54, "la" 0x64, "ma",
+// "ce") is no gender.
 GenderNumber OfReading(u8 cls, u8 f) {
     if (cls >= 128) {
         if (f == 7) return {1, 0};
         return {static_cast<u8>(f > 3 ? 2 : 1), static_cast<u8>((f & 1) != 0 ? 2 : 1)};
     }
-    u8 g = static_cast<u8>(f >> 4);
+    u8 g = static_cast<u8>((f & 0x3F) >> 4);
     u8 n = static_cast<u8>((f & 15) / 4);
     if (g > 2) g = 0;
     if (n == 3) n = 0;
@@ -54,8 +57,18 @@ void MergeValue(u8& word, u8 value) {
     else if (word != value) word = 0;
 }
 
+// An elided word ("l'", "grand'maman") has lost the ending that shows its
+// gender and number.
+// (the sentence reader may keep the apostrophe in the token as written only).
+bool EndsWithApostrophe(const BoundedString& t) {
+    const i32 n = GetStringLength(t);
+    return n > 0 && (t.data[n - 1] == '\'' || t.data[n - 1] == 0xD5);
+}
+bool Elided(i32 c) { return EndsWithApostrophe(W(c).WordText) || EndsWithApostrophe(W(c).SeparatorText); }
+
 GenderNumber OfGroupWord(i32 c) {
     GenderNumber w;
+    if (Elided(c)) return w;
     for (i32 r = 0; r < Readings(c); ++r) {
         if (Cls(c, r) < 128 && Cat(c, r) == 18) continue;
         const GenderNumber v = OfReading(Cls(c, r), GroupFeat(c, r));
@@ -170,13 +183,41 @@ void MarkTimeAndDate(const Group& g, i32 c) {
 // not settled yet ("un", "une" and "des" also read as plural numerals,
 // "aux" reads masculine, "de" as an article), and a first name opens a
 // group the next word joins: only a group opened by a demonstrative or
-// possessive determiner is checked. A noun in -s, -x or -z is often an
-// invariable noun that our data also reads as the plural of another lemma
-// ("fils", "fois", "tapis"): its number is not held against the group.
-// "tout" before an adjective is an adverb that still reads as a noun.
+// possessive determiner, or by "le", "la", "les" once the function-word
+// rules left them their one article reading (against the word right after
+// them: "le onze novembre" is a date), is checked. A noun in -s, -x
+// or -z is often an invariable noun that our data also reads as the plural
+// of another lemma ("fils", "fois", "tapis"): its number is not held
+// against the group. "tout" before an adjective is an adverb that still
+// reads as a noun.
+bool SettledDefiniteArticle(i32 i) {
+    const u8 cls = Cls(i);
+    return Cat(i) == 7 && Readings(i) == 1 && (cls == 'c' || cls == 'd' || cls == 'e') && !Elided(i);
+}
+
+// The word is also a verb form: after "le", "la", "les" it may be the verb
+// of an object pronoun that the reading rules took for an article ("pour
+// les manger").
+bool ReadsAsVerbToo(i32 c) {
+    static BoundedString text;
+    static BoundedArray<u16> tags;
+    if (!text.valid) text.Allocate(36);
+    if (!tags.valid) tags.Allocate(20);
+    CopyString(text, W(c).WordText);
+    text.data[0] = ToLowerMacRoman(text.data[0]);
+    u16 count = 0;
+    LookupWordForm(800, text, tags, count);
+    for (u16 t = 0; t < count; ++t)
+        if ((tags.ClampedAt(t) >> 8) >= 128) return true;
+    return false;
+}
+
 bool GuardPasses(const Group& g, i32 c, bool numberConflict) {
     const u8 cls = Cls(g.first);
-    if (Cat(g.first) != 8 || !(cls == 'O' || cls > 'l') || Begins(c, "tou")) return false;
+    const bool determiner = Cat(g.first) == 8 && (cls == 'O' || cls > 'l');
+    const bool article = !determiner && SettledDefiniteArticle(g.first) && c == g.first + 1 && !Numeral(c) &&
+                         !ReadsAsVerbToo(c);
+    if (!(determiner || article) || Begins(c, "tou")) return false;
     return !(numberConflict && (Ends(c, "s") || Ends(c, "x") || Ends(c, "z")));
 }
 
@@ -412,7 +453,10 @@ i32 BuildGroupRecord(i32 i, i32 r, HeldFindings& held, bool& markNext) {
     for (; c < Count() && W(c).ClauseNumber == number; ++c)
         if (!WalkWord(g, c, held)) break;
     g.last = c - 1;
-    rec.Gender = g.gender;
+    // A group whose own words disagree in gender (reported as 41) gives no
+    // gender to check its attributes against: "Le maison est belle" is one
+    // fault, not a second one at "belle".
+    rec.Gender = g.genderConflict && !g.cut ? 0 : g.gender;
     rec.Number = g.number;
     rec.Person = static_cast<u8>((Feat(i) & 3) != 0 ? (Feat(i) & 3) : 3);
     if (g.cut || (!g.genderConflict && !g.numberConflict)) {

@@ -274,6 +274,20 @@ TEST_F(FrenchRoundTrip, NamedCases) {
         EXPECT_EQ(refs[1], verbRefs[0]) << o.word;
         EXPECT_NE(refs[0], refs[1]) << o.word;
     }
+    // A verb in two spellings, with and without the circumflex: the forms
+    // both give read first as the usual spelling, with its model.
+    for (const auto& [shared, own] : {std::pair<const char*, const char*>{"connais", "conna\x94t"},
+                                      {"parais", "para\x94t"}, {"connu", "conna\x94tre"}}) {
+        std::vector<u32> refs, ownRefs;
+        Lookup(own, 0, &ownRefs);
+        ASSERT_FALSE(ownRefs.empty()) << shared;
+        const std::vector<u16> tags = Lookup(shared, 0, &refs);
+        size_t verb = 0;
+        while (verb < tags.size() && (tags[verb] >> 8) < 0x80) ++verb;
+        ASSERT_LT(verb, tags.size()) << shared;
+        EXPECT_EQ(gWordAnalysisBytes.data[verb], 64) << shared;
+        EXPECT_EQ(refs[verb], ownRefs[0]) << shared;
+    }
     // A capitalised word is a proper noun of section 9.
     std::vector<u16> paris = Lookup("paris", 1);
     ASSERT_FALSE(paris.empty());

@@ -929,6 +929,15 @@ std::vector<bool> FillRows(VerbModelTable& table, const std::vector<Group>& grou
     return used;
 }
 
+// Mac Roman text with "î" and "û" written without their circumflex.
+std::string WithoutCircumflexOnIU(std::string s) {
+    for (char& c : s) {
+        if (static_cast<u8>(c) == 0x94) c = 'i';
+        else if (static_cast<u8>(c) == 0x9E) c = 'u';
+    }
+    return s;
+}
+
 // Stage 5: one entry per kept verb (and second paradigm), in the order of
 // their infinitives.
 void BuildEntries(VerbModelTable& table, const std::vector<Candidate>& cands,
@@ -946,8 +955,15 @@ void BuildEntries(VerbModelTable& table, const std::vector<Candidate>& cands,
         if (c.second && !keptPrimary.count(c.lemma)) continue;
         keptOrder.push_back(ci);
     }
+    // A verb spelt with and without the circumflex of "î"/"û" ("connaître",
+    // "connaitre") is one verb in two spellings whose shared forms
+    // ("connais", "connu") give both readings: the spelling with the accent,
+    // the verb's usual one, comes first, and its model with it.
+    std::vector<std::string> folded(cands.size());
+    for (std::size_t ci : keptOrder) folded[ci] = WithoutCircumflexOnIU(cands[ci].lemmaMR);
     std::stable_sort(keptOrder.begin(), keptOrder.end(), [&](std::size_t a, std::size_t b) {
-        if (cands[a].lemmaMR != cands[b].lemmaMR) return cands[a].lemmaMR < cands[b].lemmaMR;
+        if (folded[a] != folded[b]) return folded[a] < folded[b];
+        if (cands[a].lemmaMR != cands[b].lemmaMR) return cands[a].lemmaMR > cands[b].lemmaMR;
         return cands[a].second < cands[b].second;
     });
     for (std::size_t ci : keptOrder) {
