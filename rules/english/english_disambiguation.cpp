@@ -274,15 +274,16 @@ u32 TotalReadings() {
 
 }  // namespace
 
-i16 RunEnglishPasses(u8& questionFlag) {
+i16 RunPassLoop(i16 (*pass)(i16), u8& questionFlag, u32& calls) {
     questionFlag = 0;
-    ++gEnglishPassRuns;
-    DisambiguateEnglishReadings(0);
-    u32 calls = 2;
+    pass(0);
+    calls = 2;
     u32 total = TotalReadings();
-    for (i16 pass = 1; pass < 32; ++pass) {
+    // Some rules add readings: the total need not settle, so the numbered
+    // passes end after pass 31 in any case.
+    for (i16 p = 1; p < 32; ++p) {
         const u32 previous = total;
-        const i16 r = DisambiguateEnglishReadings(pass);
+        const i16 r = pass(p);
         ++calls;
         if (r == 1) questionFlag = 0x10;
         if (r == 2) questionFlag = 0x20;
@@ -290,6 +291,13 @@ i16 RunEnglishPasses(u8& questionFlag) {
         total = TotalReadings();
         if (total == previous) break;
     }
+    return pass(32);
+}
+
+i16 RunEnglishPasses(u8& questionFlag) {
+    ++gEnglishPassRuns;
+    u32 calls = 0;
+    const i16 r = RunPassLoop(DisambiguateEnglishReadings, questionFlag, calls);
     gEnglishPassCalls += calls;
-    return DisambiguateEnglishReadings(32);
+    return r;
 }

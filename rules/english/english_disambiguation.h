@@ -33,6 +33,23 @@ WordOutcome InfinitiveMarkerRules(PassState& s, i32 i);   // "to"
 // groups A to D of ParticipleRules are to be skipped.
 WordOutcome ModalRules(PassState& s, i32 i, bool& skipToShortWords);
 void ParticipleRules(PassState& s, i32 i, bool skipToShortWords);
+// A verb and its particle at word i ("gave up", "let it out"): the phrase
+// of the verb's base form, '_' and the particle goes to the lexical
+// database; a known phrase settles both words.
+void ParticleVerbRules(const PassState& s, i32 i);
+// The phrase for the particle at word i in `phrase` ("give_up"); the
+// index of its verb, or -1 when word i is no particle of a verb.
+i32 ParticleVerbPhrase(const PassState& s, i32 i, BoundedString& phrase);
+// A known phrase: the particle takes class 31 and one reading, the verb
+// one reading unless an article or a determiner follows the particle; the
+// verb's BaseText holds the phrase.
+void SettleParticleVerb(i32 verb, i32 particle, const BoundedString& phrase);
+// The base form of verb v's reading 0 built from its model row: the
+// ending of its form cut, the base ending put on.
+void VerbBaseForm(i32 v, BoundedString& out);
+// "that's", "that" and "what" of category 5: their use read from the words
+// around them; false for any other word.
+bool ThatOrWhatRules(const PassState& s, i32 i);
 void ShortWordRules(PassState& s, i32 i, i32 length);
 // The set phrases that begin with "at", "by", "in", "of" or "on" at word i;
 // true when one was settled.

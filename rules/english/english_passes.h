@@ -17,6 +17,8 @@ i16 DisambiguateEnglishReadings(i16 pass);
 // or 2 of the numbered passes sets `questionFlag` to 0x10 or 0x20 (the
 // last one wins; 0 when none).
 i16 RunEnglishPasses(u8& questionFlag);
+// The same loop over any pass function; `calls` gives the calls it made.
+i16 RunPassLoop(i16 (*pass)(i16), u8& questionFlag, u32& calls);
 // Runs of the pass loop and calls of the passes they made, for the figures
 // of the test log.
 extern u32 gEnglishPassRuns;

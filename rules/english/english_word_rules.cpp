@@ -338,8 +338,7 @@ WordOutcome ModalRules(PassState& s, i32 i, bool& skip) {
         if (Mark(i) == 69 && Readings(i) >= 2) W(i).ReadingLemmaRefs[0] = SeeLemma();
         KeepOne(i);
     }
-    // The particle-verb phrases are handed to the lexical database, which
-    // knows none in this library: nothing changes.
+    if (!skip) ParticleVerbRules(s, i);
     return WordOutcome::kGoOn;
 }
 
@@ -453,7 +452,10 @@ void PresentParticiple(i32 i) {
     const i32 n = Count();
     const i32 p = i - 1;
     const u8 mp = Model(p);
-    if ((VerbClass(p) && (mp == 37 || mp == 48 || mp == 110 || mp == 69 || mp == 21 || mp == 99)) ||
+    // "is busy doing", "was still running": the adverb after "be"
+    const bool afterBe = i > 1 && (Cat(p) == 18 || Cat(p, 1) == 18 || Is(p, "busy")) && VerbClass(i - 2) &&
+                         Model(i - 2) == 37;
+    if ((VerbClass(p) && (mp == 37 || mp == 48 || mp == 110 || mp == 69 || mp == 21 || mp == 99)) || afterBe ||
         Is(p, "while") || Is(p, "these") || Is(p, "those") || Is(p, "that") ||
         (i < n - 1 && ArticleOrDeterminer(i + 1)))
         return;
@@ -476,6 +478,27 @@ void PresentParticiple(i32 i) {
     if (!keep) Adjective(i);
 }
 
+// Word k opens a clause: the sentence's first word, or one after a comma.
+bool OpensClause(i32 k) { return k == 0 || Cat(k - 1) == 21; }
+
+// The verb before "let" that governs it: an infinitive of class 242.
+void GoverningInfinitive(i32 k) {
+    SetReading0(k, 13, 242);
+    W(k).ReadingFeatures[0] = 0;
+    KeepOne(k);
+}
+
+// The verbs whose base form after an opening bracket is taken for an
+// infinitive, by model.
+bool InfinitiveAfterBracket(i32 i) {
+    const u8 m = Model(i);
+    static const char kModels[] = {'E', 39, 34, 'h', 'i', '@', '8', 'K', ')', '+', ';'};
+    for (const char k : kModels)
+        if (m == static_cast<u8>(k)) return true;
+    return (m == 1 && (Begins(i, "look") || Begins(i, "refer") || Begins(i, "remark"))) ||
+           (m == 16 && Begins(i, "not"));
+}
+
 // An infinitive after a verb of perception or causation ("heard him
 // sing", "let it go"), after "why", "but", "except" (pass 1 on).
 void InfinitiveAfterGoverningWord(const PassState& s, i32 i) {
@@ -490,14 +513,31 @@ void InfinitiveAfterGoverningWord(const PassState& s, i32 i) {
             (m == 1 && Begins(w, "help")) || (m == 3 && Begins(w, "watch")) || Is(w, "gonna")) {
             W(i).ReadingCategories[0] = 13;
             KeepOne(i);
+            if (Begins(w, "let")) {
+                // the governing verb before "let", an adverb between or not
+                if (Cls(w - 1) == 242) GoverningInfinitive(w - 1);
+                else if (Cat(w - 1) == 18 && Cls(w - 2) == 242) GoverningInfinitive(w - 2);
+            }
             return;
         }
     }
-    const bool opens = p == 0 || Cat(p - 1) == 21;
-    if ((Is(p, "why") && opens) || (Is(p, "not") && Is(p - 1, "why")) || Is(p, "except") || Is(p, "but") ||
-        (Is(p, "not") && (Is(p - 1, "except") || Is(p - 1, "but"))) ||
-        (Is(p, "than") && Is(p - 1, "rather") && Cat(p - 2) == 13) || (Cat(p) == 16 && Cat(p - 1) == 13))
+    if ((Is(p, "why") && OpensClause(p)) || (Is(p, "not") && Is(p - 1, "why") && OpensClause(p - 1)) ||
+        Is(p, "except") || Is(p, "but") || (Is(p, "not") && (Is(p - 1, "except") || Is(p - 1, "but"))) ||
+        (Is(p, "than") && Is(p - 1, "rather") && Cat(p - 2) == 13) || (Cat(p) == 16 && Cat(p - 1) == 13)) {
         W(i).ReadingCategories[0] = 13;
+        return;
+    }
+    if (Cat(p) == 21) {
+        i32 k = p - 1;
+        while (k >= 2 && Cat(k) != 21) --k;
+        if (k >= 2 && Cls(k - 1) == 242) {
+            W(i).ReadingCategories[0] = 13;
+            KeepOne(i);
+        }
+    } else if (Letter(p, 0) == '(' && InfinitiveAfterBracket(i)) {
+        W(i).ReadingCategories[0] = 13;
+        KeepOne(i);
+    }
 }
 
 }  // namespace
@@ -508,9 +548,10 @@ void ParticipleRules(PassState& s, i32 i, bool skip) {
         if (i > 0) PresentParticiple(i);
         return;
     }
-    if (i > 0 && Cat(i) == 5 && Cls(i) == 'I' && !Is(i, "that") && !Is(i, "what"))
-        W(i).ReadingCategories[0] = Cat(i - 1) == 15 ? 5 : 17;
-    if (i > 0 && Cat(i) == 14 && Is(i - 1, "let's")) W(i).ReadingCategories[0] = 13;
+    if (!ThatOrWhatRules(s, i)) {
+        if (i > 0 && Cat(i) == 5 && Cls(i) == 'I') W(i).ReadingCategories[0] = Cat(i - 1) == 15 ? 5 : 17;
+        if (i > 0 && Cat(i) == 14 && Is(i - 1, "let's")) W(i).ReadingCategories[0] = 13;
+    }
     InfinitiveAfterGoverningWord(s, i);
     if (Cat(i) == 14 && Feat(i) == 24) {
         W(i).ReadingClasses[0] = 128;
