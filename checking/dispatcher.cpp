@@ -182,7 +182,10 @@ void AdjustFrenchReadings(DispatchState& s, i32 i) {
 // kGoFinal when rule 53 is held.
 constexpr RuleCode kGoFinal = 0xFFFF;
 
-RuleCode PrepareWords(DispatchState& s, DispatcherStorage& st) {
+// The readings of every word made ready for the rules (English classes
+// remapped, categories derived, French readings adjusted); true when rule
+// 53 is held on the way (the rules that follow are not run).
+bool PrepareReadings(DispatchState& s, DispatcherStorage& st) {
     const bool english = gCheckingLanguage == 0;
     for (i32 i = 0; i < gWordCount; ++i) {
         WordRecord& w = gWords[i];
@@ -199,10 +202,15 @@ RuleCode PrepareWords(DispatchState& s, DispatcherStorage& st) {
             gErrorDetail = 9;
             s.held = kCodeMoodAfterIf;
             s.heldPos = i;
-            return kGoFinal;
+            return true;
         }
         if (!english) AdjustFrenchReadings(s, i);
     }
+    return false;
+}
+
+RuleCode PrepareWords(DispatchState& s, DispatcherStorage& st) {
+    if (PrepareReadings(s, st)) return kGoFinal;
     if (const RuleCode r = RuleUnknownWord(s); r != 0) return r;
     if (const RuleCode r = RuleRepeatedWord(s); r != 0) return r;
     CountSigns(s);
@@ -477,6 +485,17 @@ void RunClauseGate(DispatchState& s) {
 }
 
 }  // namespace
+
+RuleCode FindNextUnknownWord(u16 mode) {
+    DispatcherStorage& st = Storage();
+    DispatchState s;
+    s.mode = mode;
+    gClauseMark = 0;
+    SetSentenceFlags(s);
+    // Rule 53 held here is a finding above 1: no unknown word follows it.
+    if (PrepareReadings(s, st)) return 0;
+    return RuleUnknownWord(s);
+}
 
 RuleCode AnalyseAndCheckSentence(u16 mode) {
     if (gDispatcherTestHook != nullptr) return gDispatcherTestHook(mode);

@@ -8,6 +8,14 @@
 // preparation. Returns the code of the next finding, 0 when none is left.
 RuleCode AnalyseAndCheckSentence(u16 mode);
 
+// The first step of AnalyseAndCheckSentence alone (mode 0 or a variant
+// index, never kModeRecheck): the word preparation and the unknown-word
+// rule, the lowest code, which reports every unknown word before any other
+// finding and nothing once a higher code was reported. Returns 1 for the
+// next unknown word, as AnalyseAndCheckSentence would with the same state,
+// and 0 where AnalyseAndCheckSentence would go on to the other rules.
+RuleCode FindNextUnknownWord(u16 mode);
+
 // The class letter the English rules read for a class of the English
 // dictionary (its open classes are written as digits there).
 u8 RemapEnglishClass(u8 c);

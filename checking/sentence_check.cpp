@@ -8,6 +8,7 @@
 #include "checking/analysis_loop.h"
 #include "checking/dispatcher.h"
 #include "checking/explanation.h"
+#include "checking/recorders.h"
 #include "checking/sentence_words.h"
 #include "checking/suggestions.h"
 #include "checking/tokenizer.h"
@@ -15,6 +16,7 @@
 #include "frame/records.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
+#include "lexicon/lex_store.h"
 
 namespace {
 
@@ -166,14 +168,16 @@ void StartDispatchSeries() {
     rules::ClearSegmentTable();
 }
 
-RuleCode Dispatch(DriverStorage& st, const KeptFields& kept) {
+// `spelling`: the dispatcher's unknown-word step alone (see
+// ChecksSpellingOnly).
+RuleCode Dispatch(DriverStorage& st, const KeptFields& kept, bool spelling) {
     RestoreWords(st.tableB, st.countB);
     RestoreFields(kept);
     gErrorExtent = kNoCorrection;
     // The spelling list belongs to one finding: a word without suggestions
     // of its own must not hand on the previous word's.
     gSpellingSuggestionCount = 0;
-    return AnalyseAndCheckSentence(gDispatchMode);
+    return spelling ? FindNextUnknownWord(gDispatchMode) : AnalyseAndCheckSentence(gDispatchMode);
 }
 
 // Findings the driver never reports: those silent under English checking
@@ -190,7 +194,7 @@ u32 CountFindings(DriverStorage& st, const KeptFields& kept) {
     u32 hits = 0;
     if (gWordCount == 0) return 0;  // every word was removed: no rule runs
     for (u32 calls = 0; calls < kMaxDispatchCalls; ++calls) {
-        const RuleCode r = Dispatch(st, kept);
+        const RuleCode r = Dispatch(st, kept, false);
         if (r == 0 || IsSilentFinding(r)) break;
         ++hits;
     }
@@ -240,11 +244,11 @@ u16 BuildSuggestions(const SentenceArguments& a, DriverStorage& st, RuleCode cod
     return count;
 }
 
-void ReportFindings(const SentenceArguments& a, DriverStorage& st, const KeptFields& kept) {
+void ReportFindings(const SentenceArguments& a, DriverStorage& st, const KeptFields& kept, bool spelling) {
     SaveWords(st.tableB, st.countB);
     if (gWordCount == 0) return;
     for (u32 calls = 0; calls < kMaxDispatchCalls; ++calls) {
-        const RuleCode r = Dispatch(st, kept);
+        const RuleCode r = Dispatch(st, kept, spelling);
         if (r == kCodeMissingVerb && gSentenceMeasure < 4) {
             // A short sentence is not reported as one without verb. The
             // finding is passed over as a reported one is: calling again at
@@ -281,7 +285,68 @@ void ReportFindings(const SentenceArguments& a, DriverStorage& st, const KeptFie
     }
 }
 
+// Analyses every reading combination (the first is in the table already
+// when `firstDone`) and returns the one that draws the fewest findings, the
+// first of equals.
+u16 FewestFindings(const SentenceArguments& a, DriverStorage& st, u16 combinations, bool firstDone) {
+    u32 bestHits = 0;
+    u16 best = 0;
+    for (u16 v = 0; v == 0 || v < combinations; ++v) {
+        if (v > 0 || !firstDone) AnalyseCombination(a, st, v);
+        const KeptFields kept = KeepFields();
+        gDispatchMode = gVariantIndex;
+        InspectSentenceEnd();
+        const u32 hits = CountFindings(st, kept);
+        if (v == 0 || hits < bestHits) {
+            bestHits = hits;
+            best = v;
+        }
+    }
+    return best;
+}
+
+// Readies the analysed table for a dispatcher series; the report fields
+// the analysis left.
+KeptFields StartSeries() {
+    const KeptFields kept = KeepFields();
+    gDispatchMode = gVariantIndex;
+    InspectSentenceEnd();
+    StartDispatchSeries();
+    return kept;
+}
+
+// The spelling-only check of the sentence (see ChecksSpellingOnly); the
+// table holds the first analysis of combination 0.
+void CheckSpelling(const SentenceArguments& a, DriverStorage& st, u16 combinations) {
+    bool analysed = IsUserLexiconEmpty() != 0;
+    u16 best = 0;
+    if (combinations > 1) {
+        // The combination is chosen on every finding; it matters here only
+        // when one of them holds an unknown word.
+        bool unknown = false;
+        for (u16 v = 0; v < combinations && !unknown; ++v) {
+            if (v > 0) AnalyseCombination(a, st, v);
+            const KeptFields kept = StartSeries();
+            SaveWords(st.tableB, st.countB);
+            unknown = gWordCount > 0 && Dispatch(st, kept, true) != 0;
+        }
+        if (!unknown) return;
+        best = FewestFindings(a, st, combinations, false);
+        analysed = false;
+    }
+    if (!analysed) AnalyseCombination(a, st, best);
+    const KeptFields kept = StartSeries();
+    ReportFindings(a, st, kept, true);
+}
+
 }  // namespace
+
+bool gSpellingChecksSkipGrammar = true;
+
+bool ChecksSpellingOnly(SentenceHitCallback callback, u16 analysisMode) {
+    return gSpellingChecksSkipGrammar && callback == RecordSpellingError && analysisMode == 0 &&
+           gDispatcherTestHook == nullptr;
+}
 
 void ComputeErrorSpan(RuleCode code, i32& first, i32& last) {
     const i32 count = gWordCount;
@@ -327,34 +392,19 @@ void CheckSentence(BoundedString& text, u16 correctionOption, u16 plainUnknownRe
                               applyLexiconReplacements, callback, mergeCallback,
                               suggestionMode, focusWord};
 
-    u16 combinations = 1;
-    u32 bestHits = 0;
-    bool haveBest = false;
-    u16 best = 0;
-    for (u16 v = 0; v < combinations; ++v) {
-        AnalyseCombination(a, st, v);
-        if (v == 0) combinations = CombinationCount();
-        if (checkFlag == 0) return;
-        const KeptFields kept = KeepFields();
-        gDispatchMode = gVariantIndex;
-        InspectSentenceEnd();
-        const u32 hits = CountFindings(st, kept);
-        if (!haveBest || hits < bestHits) {
-            haveBest = true;
-            bestHits = hits;
-            best = v;
-        }
+    AnalyseCombination(a, st, 0);
+    const u16 combinations = CombinationCount();
+    if (checkFlag == 0) return;
+    if (ChecksSpellingOnly(callback, analysisMode)) {
+        CheckSpelling(a, st, combinations);
+        return;
     }
-
-    AnalyseCombination(a, st, best);
-    const KeptFields kept = KeepFields();
-    gDispatchMode = gVariantIndex;
-    InspectSentenceEnd();
-    StartDispatchSeries();
+    AnalyseCombination(a, st, FewestFindings(a, st, combinations, true));
+    const KeptFields kept = StartSeries();
     if (analysisMode == 1) {
         RunGrammarRulesOnSentence(correctionOption);
         return;
     }
-    ReportFindings(a, st, kept);
+    ReportFindings(a, st, kept, false);
     if (gSentenceMeasure > gLongSentenceThreshold) ReportWholeSentence(callback, kCodeLongSentence, st);
 }
