@@ -138,6 +138,12 @@ const ClosedRow kClosedRows[] = {
     {"her", {0x7400, 0x6200}, kReplace},
     {"his its", {0x7300}, kReplace},
     {"him h\x93m", {0x5F00}, kReplace},
+    // The reflexive pronouns are object pronouns of the class of "her" (the
+    // clause analysis matches them with their subject by that class); the
+    // sources tag them as pronouns and nothing else names their class, so
+    // without this row they read as adjectives ("to myself").
+    {"myself yourself himself herself itself oneself thyself ourselves yourselves themselves", {0x6200},
+     kReplace},
     {"our", {0x7600}, kReplace},
     {"your", {0x7800}, kReplace},
     {"ours", {0x4401}, kReplace},
@@ -240,7 +246,10 @@ struct TwoLetterRow {
 const TwoLetterRow kTwoLetterRows[] = {
     {"an", {0x6344}},
     {"as", {0x1100, 0x3A00}},
-    {"at by on re", {0x2200}},
+    {"at by re", {0x2200}},
+    // "on" is an adverb too ("On we went", "and so on"), as the rows of
+    // three letters and more say for "down", "out" and "up".
+    {"on", {0x2200, 0x3A00}},
     {"he", {0x5D17}},
     {"me", {0x5600}},
     {"my", {0x6D00}},

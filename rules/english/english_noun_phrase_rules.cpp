@@ -322,6 +322,11 @@ Next That(const WalkState& s, i32 i) {
         w.ReadingLemmaRefs[1] = lemma;
     } else if (In(Cat(i - 1), 10, 6) && OneReadingOf(i + 1, 14)) {
         KeepOne(i);
+    } else if (i > 0 && OneReadingOf(i - 1, 15)) {
+        // After a preposition "that" is the demonstrative ("of that
+        // time", "about that", "With that he went"): no conjunction
+        // follows a preposition.
+        ThatDeterminer(i);
     } else if (Cat(i + 1) == 10 || (Cat(i + 1) == 14 && In(Feat(i + 1), 16, 24)) ||
                (Cat(i + 1, 1) == 10 && (i == Count() - 2 || Cat(i + 2) == 10 || Cat(i + 2, 1) == 10))) {
         ThatBeforeNoun(i);

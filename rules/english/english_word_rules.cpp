@@ -47,13 +47,50 @@ void InfinitiveFromSecond(i32 j) {
 
 bool BareVerb(i32 j, i32 r) { return (Cat(j, r) == 14 && (Feat(j, r) & 15) == 0) || Cat(j, r) == 13; }
 
-// Consistency of "to" with the words after it (pass 1 on).
+// A noun in some reading of word k, after adjectives joined to it by a
+// conjunction or a comma ("to great numbers", "to painful and terrible
+// work").
+bool NounAhead(i32 k) {
+    const i32 n = Count();
+    while (k < n - 1 && (Cat(k) == 16 || Cat(k) == 21) && (Cls(k + 1) == 'B' || Cls(k + 1) == 'N')) k += 2;
+    if (k >= n) return false;
+    for (i32 r = 0; r < Readings(k); ++r) {
+        const u8 c = Cls(k, r);
+        if (c == 'A' || c == '@' || c == 'C' || c == 'M') return true;
+    }
+    return false;
+}
+
+// "from X to X": the second X takes the first one's reading below.
+bool FromToSame(i32 i) {
+    return i >= 2 && i < Count() - 1 && Is(i - 2, "from") &&
+           CompareStrings(W(i - 1).WordText, W(i + 1).WordText) == kCompareEqual;
+}
+
+// What may close the adjective of "too big": the sentence's end, a
+// punctuation mark, a preposition ("too big for", "too big to carry"), a
+// conjunction, an article ("too big a house").
+bool ClosesAdjective(i32 k) {
+    if (k >= Count()) return true;
+    const u8 c = Cat(k);
+    return c == 20 || c == 21 || c == 27 || c == 15 || c == 16 || c == 7;
+}
+
+// Consistency of "to" with the words after it (pass 1 on): an adjective
+// that no noun follows stands where "too" was meant ("to big"). Narrower
+// than the readings alone would have it, as our data reads some nouns and
+// verbs as adjectives only ("to time long passed", "to eke out"): the
+// adjective must be closed by what closes "too big", and an -ing word after
+// "to" is a gerund ("used to living"), whatever reading the participle
+// rules left it. "to" before an adverb is held with the reading clashes
+// (see gEnglishReadingClashReports).
 bool ToFitsNothing(const PassState& s, i32 i) {
     const i32 n = Count();
-    if (gEnglishReadingClashReports == 0 || s.pass < 1 || i >= n - 1) return false;
-    if (Cat(i + 1) == 18 && (i == n - 2 || Cat(i + 2) != 13)) return true;
+    if (s.pass < 1 || i >= n - 1) return false;
+    if (gEnglishReadingClashReports != 0 && Cat(i + 1) == 18 && (i == n - 2 || Cat(i + 2) != 13)) return true;
     const u8 c = Cls(i + 1);
-    return (c == 'B' || c == 'N') && (i == n - 2 || (Cls(i + 2) != 'A' && Cls(i + 2) != '@'));
+    return (c == 'B' || c == 'N') && !Ends(i + 1, "ing") && !FromToSame(i) && !NounAhead(i + 2) &&
+           ClosesAdjective(i + 2);
 }
 
 bool ToPhrases(i32 i) {
@@ -178,8 +215,7 @@ WordOutcome InfinitiveMarkerRules(PassState& s, i32 i) {
     const i32 n = Count();
     if (!ToPhrases(i) && !ToArticlePhrases(i) && i < n - 1) ToVerb(i);
     // from X to X
-    if (s.pass >= 1 && i >= 2 && i < n - 1 && Is(i - 2, "from") &&
-        CompareStrings(W(i - 1).WordText, W(i + 1).WordText) == kCompareEqual) {
+    if (s.pass >= 1 && FromToSame(i)) {
         WordRecord& w = W(i + 1);
         w.ReadingCategories[0] = Cat(i - 1);
         w.ReadingClasses[0] = Cls(i - 1);

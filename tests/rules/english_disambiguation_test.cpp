@@ -121,15 +121,34 @@ TEST_F(EnglishDisambiguationTest, InfinitiveMarkerSettlesTheNextWord) {
 }
 
 TEST_F(EnglishDisambiguationTest, ToBeforeAWordThatFitsNoneOfItsUses) {
-    const char* sentence = "the/e.48.7 box/A.4.10 is/#128.1.14.37 to/#32.0.15 big/B.12.10 ./";
-    Build(sentence);
-    EXPECT_EQ(DisambiguateEnglishReadings(1), 0) << "held by default";
+    struct Case {
+        const char* sentence;  // "to" is word 3
+        i16 result;            // of pass 1
+    } cases[] = {
+        {"the/e.48.7 box/A.4.10 is/#128.1.14.37 to/#32.0.15 big/B.12.10 ./", 257 + 3},
+        {"the/e.48.7 box/A.4.10 is/#128.1.14.37 to/#32.0.15 big/B.12.10 for/#34.0.15 me/V.0.2 ./", 257 + 3},
+        // an adjective before a noun, in any reading, or before adjectives
+        // joined to one
+        {"the/e.48.7 box/A.4.10 is/#128.1.14.37 to/#32.0.15 big/B.12.10 boxes/A.8.10 ./", 0},
+        {"he/].23.1 gave/#128.3.14.1 it/[.7.2 to/#32.0.15 great/B.12.10 numbers/#128.1.14.1+A.8.10 ./", 0},
+        {"we/X.9.1 were/#128.11.14.37 driven/#128.4.11.1 to/#32.0.15 painful/B.12.10 and/#16.0.16 hard/B.12.10 "
+         "work/A.4.10 ./",
+         0},
+        // a gerund, "from X to X", an adjective that nothing closes
+        {"he/].23.1 fell/#128.3.14.1 at/#34.0.15 to/#32.0.15 sitting/B.12.10 ./", 0},
+        {"we/X.9.1 from/#34.0.15 day/B.12.10 to/#32.0.15 day/B.12.10 ./", 0},
+        {"we/X.9.1 belonged/#128.3.14.1 there/#20.0.18 to/#32.0.15 time/B.12.10 long/#20.0.18 ./", 0},
+        // "to" before an adverb: held
+        {"the/e.48.7 box/A.4.10 is/#128.1.14.37 to/#32.0.15 quickly/#20.0.18 ./", 0},
+    };
+    for (const Case& c : cases) {
+        Build(c.sentence);
+        EXPECT_EQ(DisambiguateEnglishReadings(0), 0) << "pass 0 never checks: " << c.sentence;
+        EXPECT_EQ(DisambiguateEnglishReadings(1), c.result) << c.sentence;
+    }
     gEnglishReadingClashReports = 1;
-    Build(sentence);
-    EXPECT_EQ(DisambiguateEnglishReadings(0), 0) << "pass 0 never checks";
-    EXPECT_EQ(DisambiguateEnglishReadings(1), 257 + 3);
-    Build("the/e.48.7 box/A.4.10 is/#128.1.14.37 to/#32.0.15 big/B.12.10 boxes/A.8.10 ./");
-    EXPECT_EQ(DisambiguateEnglishReadings(1), 0) << "an adjective before a noun";
+    Build("the/e.48.7 box/A.4.10 is/#128.1.14.37 to/#32.0.15 quickly/#20.0.18 ./");
+    EXPECT_EQ(DisambiguateEnglishReadings(1), 257 + 3) << "an adverb, with the reading clashes";
 }
 
 TEST_F(EnglishDisambiguationTest, SetPhrasesAreSettled) {

@@ -179,6 +179,26 @@ TEST_F(NounPhraseNumberTest, PersonalPronounTakesTheCaseOfItsCoordinate) {
     }
 }
 
+TEST_F(NounPhraseNumberTest, ThatAfterAPrepositionIsTheDemonstrative) {
+    struct Case {
+        const char* sentence;
+        u8 category;  // of "that" after pass 1
+    } cases[] = {
+        // a noun or verb after it, or a subject pronoun: never the
+        // conjunction, which no preposition stands before
+        {"of/#33.0.15 that/G.0.5 man/#128.0.14.1+A.4.10 ./", 8},
+        {"with/#34.0.15 that/G.0.5 he/].23.1 went/#128.3.14.1 ./", 8},
+        // after a verb the conjunction stays
+        {"he/].23.1 said/#128.3.14.1 that/G.0.5 we/X.9.1 went/#128.3.14.1 ./", 17},
+    };
+    for (const Case& c : cases) {
+        Build(c.sentence);
+        ResolveEnglishNounPhraseNumber(1);
+        const i32 that = c.sentence[0] == 'h' ? 2 : 1;
+        EXPECT_EQ(gWords[that].ReadingCategories[0], c.category) << c.sentence;
+    }
+}
+
 TEST_F(NounPhraseNumberTest, QuestionFlag) {
     struct Case {
         const char* sentence;
