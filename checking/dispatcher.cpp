@@ -510,6 +510,12 @@ RuleCode AnalyseAndCheckSentence(u16 mode) {
         if (r != 0) return r;
     }
     RunLanguagePasses(s, st);
+    // A French word that does not fit the form before it ("je ai", "me
+    // aime"), as the sentence's word analysis found it: the mode 128 + its
+    // index stands as the locution report of rule 52 when the passes gave
+    // none. (English "a"/"an" is left out: its vowel-sound test reads
+    // "an unimportant", "such an one" as faults.)
+    if (s.locution == 0 && mode >= 128 && mode <= 255 && gCheckingLanguage != 0) s.locution = mode;
     AdjustVerbCategories();
     if (const RuleCode r = RunWordRules(s, st); r != 0) return r;
     const bool skipCascade = s.held == kCodeNeighbours || (s.held == kCodeHomophone && gErrorVariant == 'F');

@@ -16,6 +16,7 @@
 #include "lexicon/lex_store.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
+#include "rules/french/french_agreement.h"
 
 u16 gNextWordPairingA = 0;
 u16 gNextWordPairingB = 0;
@@ -666,6 +667,15 @@ void ReportProperNoun(const Call& c, WordsStorage& st, i32 i) {
     c.callback(i, i, kCodeProperNounCapital, 0, 0, gExplanationText, count, st.list, 0);
 }
 
+// A French word before which the full form stands: a numeral ("de un à
+// cent"), "oui", "ouate".
+bool TakesFullForm(i32 i) {
+    const WordRecord& w = gWords[i];
+    for (i32 j = 0; j < w.ReadingCount && j < static_cast<i32>(kReadingSlots); ++j)
+        if (w.ReadingClasses[j] == 'R' || w.ReadingClasses[j] == 'S') return true;
+    return french_agreement::KeepsFullFormBefore(w.WordText);
+}
+
 void CheckPairing(WordsStorage& st, i32 i, u16 r) {
     const bool english = gCheckingLanguage == 0;
     u16 mode = 0xFFFF;
@@ -686,7 +696,7 @@ void CheckPairing(WordsStorage& st, i32 i, u16 r) {
     }
     if (r != 52) return;
     const u8 first = st.firstAnalysed.data[0];
-    if (!english && first == 'Y') return;
+    if (!english && (first == 'Y' || TakesFullForm(i))) return;
     if (english && (first == '1' || first == '8')) return;
     gVariantIndex = static_cast<u16>(128 + i);
 }

@@ -123,8 +123,7 @@ bool VowelStart(i32 c, ConsonantForm form) {
     if (form == ConsonantForm::kMarked)
         return l == 'a' || l == 'e' || l == 'h' || l == 'i' || l == 'o' || l == 'u' || l == 'y' || l >= 123;
     const bool vowel = l == 'a' || l == 'e' || l == 'i' || l == 'o' || l == 'u' || (l >= 0x80 && l <= 0x9F);
-    return vowel && !Numeral(c) && !rules::Is(c, "un") && !rules::Is(c, "une") && !Begins(c, "onz") &&
-           !Begins(c, "oui") && !Begins(c, "ouat");
+    return vowel && !Numeral(c) && !KeepsFullFormBefore(W(c).WordText);
 }
 
 // The state of one group while it is walked.

@@ -26,6 +26,12 @@ inline bool CatIn(i32 i, u8 lo, u8 hi) { return rules::Cat(i) >= lo && rules::Ca
 inline u8 LastCat(i32 i) { return rules::Cat(i, rules::Readings(i) > 0 ? rules::Readings(i) - 1 : 0); }
 inline bool Comparative(i32 i) { return rules::Is(i, "plus") || rules::Is(i, "moins") || rules::Is(i, "mieux"); }
 inline bool Numeral(i32 i) { return rules::Cls(i) == 'R' || rules::Cls(i) == 'S'; }
+// Vowel-initial words before which the full form stands ("le onze", "de un
+// à cent", "le oui", "la ouate").
+inline bool KeepsFullFormBefore(const BoundedString& w) {
+    return TextEquals(w, "un") || TextEquals(w, "une") || TextStartsWith(w, "onz") || TextStartsWith(w, "oui") ||
+           TextStartsWith(w, "ouat");
+}
 
 // Findings the group table holds back until the call is over: a group
 // disagreement (41, completed once the table stands) and a form used only

@@ -168,9 +168,13 @@ u16 QueLocution(const Site& s) {
         return 0;
     }
     if (s.exists(-3) && s.cls(-3) == 0x5D && s.cls(-2) == 0x83 && s.feat(-2) % 6 == 2 && s.cat(-1) == kCatNoun) {
+        // "il est certain que": the word before is the attribute, an
+        // adjective; its other readings ("certain" a determiner) go, or
+        // they would keep the sentence's later findings from the host.
         Conjunction(s);
         s.setFeat(0, 1);
         s.setCls(-1, 'B');
+        s.keepOne(-1);
         return 0;
     }
     if (s.exists(-4) && s.is(-4, "ce") && s.is(-3, "n'") && s.is(-2, "est") && s.is(-1, "pas")) {
