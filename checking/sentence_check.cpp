@@ -130,9 +130,10 @@ struct SentenceArguments {
     i32 focusWord;
 };
 
-// Restores table A and analyses the words under combination v.
-void AnalyseCombination(const SentenceArguments& a, DriverStorage& st, u16 v) {
-    RestoreWords(st.tableA, st.countA);
+// Restores table A (unless the table still holds it: `fresh`) and analyses
+// the words under combination v.
+void AnalyseCombination(const SentenceArguments& a, DriverStorage& st, u16 v, bool fresh = false) {
+    if (!fresh) RestoreWords(st.tableA, st.countA);
     for (u16 i = 0; i < gWordCount; ++i) {
         gWords[i].OriginalIndex = i;
         gWords[i].SourceIndex = i;
@@ -169,9 +170,10 @@ void StartDispatchSeries() {
 }
 
 // `spelling`: the dispatcher's unknown-word step alone (see
-// ChecksSpellingOnly).
-RuleCode Dispatch(DriverStorage& st, const KeptFields& kept, bool spelling) {
-    RestoreWords(st.tableB, st.countB);
+// ChecksSpellingOnly); `fresh`: the table still holds table B, saved just
+// before.
+RuleCode Dispatch(DriverStorage& st, const KeptFields& kept, bool spelling, bool fresh) {
+    if (!fresh) RestoreWords(st.tableB, st.countB);
     RestoreFields(kept);
     gErrorExtent = kNoCorrection;
     // The spelling list belongs to one finding: a word without suggestions
@@ -194,7 +196,7 @@ u32 CountFindings(DriverStorage& st, const KeptFields& kept) {
     u32 hits = 0;
     if (gWordCount == 0) return 0;  // every word was removed: no rule runs
     for (u32 calls = 0; calls < kMaxDispatchCalls; ++calls) {
-        const RuleCode r = Dispatch(st, kept, false);
+        const RuleCode r = Dispatch(st, kept, false, calls == 0);
         if (r == 0 || IsSilentFinding(r)) break;
         ++hits;
     }
@@ -248,7 +250,7 @@ void ReportFindings(const SentenceArguments& a, DriverStorage& st, const KeptFie
     SaveWords(st.tableB, st.countB);
     if (gWordCount == 0) return;
     for (u32 calls = 0; calls < kMaxDispatchCalls; ++calls) {
-        const RuleCode r = Dispatch(st, kept, spelling);
+        const RuleCode r = Dispatch(st, kept, spelling, calls == 0);
         if (r == kCodeMissingVerb && gSentenceMeasure < 4) {
             // A short sentence is not reported as one without verb. The
             // finding is passed over as a reported one is: calling again at
@@ -328,7 +330,7 @@ void CheckSpelling(const SentenceArguments& a, DriverStorage& st, u16 combinatio
             if (v > 0) AnalyseCombination(a, st, v);
             const KeptFields kept = StartSeries();
             SaveWords(st.tableB, st.countB);
-            unknown = gWordCount > 0 && Dispatch(st, kept, true) != 0;
+            unknown = gWordCount > 0 && Dispatch(st, kept, true, true) != 0;
         }
         if (!unknown) return;
         best = FewestFindings(a, st, combinations, false);
@@ -392,7 +394,7 @@ void CheckSentence(BoundedString& text, u16 correctionOption, u16 plainUnknownRe
                               applyLexiconReplacements, callback, mergeCallback,
                               suggestionMode, focusWord};
 
-    AnalyseCombination(a, st, 0);
+    AnalyseCombination(a, st, 0, true);
     const u16 combinations = CombinationCount();
     if (checkFlag == 0) return;
     if (ChecksSpellingOnly(callback, analysisMode)) {
