@@ -156,6 +156,8 @@ u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endF
 u32 FindNextSentenceEnd(const BoundedString& text, u32 position, const AutomatonState* automaton,
                         u16 stateCount) {
     ClearBoundaryFlags();
+    // The first sentence holds the text's start: no walk can give another.
+    if (position == 0) return 0;
     BoundedString& token = Scratch(2);
     const i32 length = GetStringLength(text);
     u32 sentenceStart = 0;
