@@ -14,6 +14,7 @@
 #include "frame/sentence_state.h"
 #include "lexicon/lex_lookup.h"
 #include "lexicon/lex_records.h"
+#include "lexicon_fixture.h"
 #include "paragraph_fixture.h"
 #include "word_table_fixture.h"
 
@@ -220,26 +221,12 @@ class LexiconReplacementTest : public SentenceWordsTest {
 protected:
     void SetUp() override {
         SentenceWordsTest::SetUp();
-        char tmpl[] = "/tmp/krz-h17-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        dir_ = tmpl;
-        ASSERT_EQ(KRZOpenLex((dir_ + "/user.lex").c_str()), 0);
-        BoundedString word, key;
-        word.Allocate(36);
-        key.Allocate(36);
-        CopyCString(word, "thx");
-        BuildLexKey(word, '>', key);
-        FormEntry e;
-        InitFormEntry(e);
-        CopyString(e.FormText, key);
-        CopyCString(e.LemmaText, "thanks");
-        e.FormClass = '>';
-        ASSERT_EQ(InsertLexRecord(e), 0);
+        ASSERT_TRUE(lexicon_.Open());
+        ASSERT_EQ(lexicon_fixture::ScratchLexicon::AddReplacement("thx", "thanks"), 0);
         gDispatcherTestHook = nullptr;
     }
     void TearDown() override {
-        KRZCloseLex();
-        std::filesystem::remove_all(dir_);
+        lexicon_.Close();
         SentenceWordsTest::TearDown();
     }
 
@@ -254,7 +241,7 @@ protected:
         CheckSentence(text, 1, 1, 0, 1, RecordHit, nullptr, 0, 1, 0, 1);
         return reinterpret_cast<const char*>(text.data);
     }
-    std::string dir_;
+    lexicon_fixture::ScratchLexicon lexicon_;
 };
 
 TEST_F(LexiconReplacementTest, AppliedAndReportedOncePerSentence) {

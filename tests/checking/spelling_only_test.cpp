@@ -5,8 +5,6 @@
 // lexicon that replaces a word.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -17,8 +15,7 @@
 #include "checking/dispatcher.h"
 #include "checking/sentence_check.h"
 #include "krzlib.h"
-#include "lexicon/lex_lookup.h"
-#include "lexicon/lex_records.h"
+#include "lexicon_fixture.h"
 
 namespace {
 
@@ -128,26 +125,13 @@ TEST_F(SpellingOnlyTest, SameRecordsAsTheFullCheck) {
 // unknown words.
 TEST_F(SpellingOnlyTest, SameRecordsWithAUserLexicon) {
     Start(0);
-    char tmpl[] = "/tmp/krz-spelling-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    const std::string dir = tmpl;
-    ASSERT_EQ(KRZOpenLex((dir + "/user.lex").c_str()), 0);
-    BoundedString word, key;
-    word.Allocate(36);
-    key.Allocate(36);
-    CopyCString(word, "thx");
-    BuildLexKey(word, '>', key);
-    FormEntry e;
-    InitFormEntry(e);
-    CopyString(e.FormText, key);
-    CopyCString(e.LemmaText, "thanks");
-    e.FormClass = '>';
-    ASSERT_EQ(InsertLexRecord(e), 0);
+    lexicon_fixture::ScratchLexicon lexicon;
+    ASSERT_TRUE(lexicon.Open());
+    ASSERT_EQ(lexicon_fixture::ScratchLexicon::AddReplacement("thx", "thanks"), 0);
     const std::vector<std::string> texts{"I'd thx you'd go.", "He'd thx the wrold. She's thx. It's a dgo's bone.",
                                          "We thx you. They thx us. All thx", "Thx a lot, he'd sayd."};
     EXPECT_EQ(Differences(texts, {SpellingSuggesting, SpellingPlain, GrammarUnfinished}), "");
-    KRZCloseLex();
-    std::filesystem::remove_all(dir);
+    lexicon.Close();
 }
 
 }  // namespace
