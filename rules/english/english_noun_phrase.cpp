@@ -60,14 +60,19 @@ void MakeAdverbLike(i32 i) {
 }
 
 void CountClauses(i32 from, bool oneReading, bool pairs, i16& verbs, i16& clauses) {
-    verbs = 0;
-    clauses = 0;
-    for (i32 k = from; k < Count(); ++k) {
-        const u8 c = Cat(k);
-        if (c == 14 && (!oneReading || Readings(k) == 1) && (Mark(k) == 165 || Mark(k) == '&' || Cls(k) > 127)) ++verbs;
-        if (pairs && c == 14 && Feat(k) == 3 && Feat(k, 1) == 12 && Cls(k - 1) == 'A') ++verbs;
-        if (c == 5 || (c == 17 && !Last(k) && Cls(k + 1) != ' ')) ++clauses;
+    // Counted in locals: a store through the references could be a store to
+    // the word table, and would make the loop read every record anew.
+    i16 v = 0;
+    i16 c = 0;
+    const i32 n = Count();
+    for (i32 k = from; k < n; ++k) {
+        const u8 cat = Cat(k);
+        if (cat == 14 && (!oneReading || Readings(k) == 1) && (Mark(k) == 165 || Mark(k) == '&' || Cls(k) > 127)) ++v;
+        if (pairs && cat == 14 && Feat(k) == 3 && Feat(k, 1) == 12 && Cls(k - 1) == 'A') ++v;
+        if (cat == 5 || (cat == 17 && !Last(k) && Cls(k + 1) != ' ')) ++c;
     }
+    verbs = v;
+    clauses = c;
 }
 
 namespace {
