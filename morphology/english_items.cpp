@@ -1,7 +1,9 @@
 // The English items of the section walk: ending and suffix codes, class
 // bytes, the closed-class table and its word-ending rules, and the readings
 // of verb slots (see section_walk.h).
+#include <array>
 #include <cstring>
+#include <iterator>
 
 #include "frame/bounded_string.h"
 #include "frame/records.h"
@@ -236,6 +238,24 @@ bool ListNames(const char* words, const KeyText& k) {
     return false;
 }
 
+// The first bytes of the words of a list, one bit per byte value modulo
+// 64: a key whose first byte has no bit there is named by none of them (a
+// word names a key only when its first byte is the key's). An empty word
+// sets every bit.
+u64 FirstBytes(const char* words) {
+    u64 bits = 0;
+    bool start = true;
+    for (const char* p = words;; ++p) {
+        if (start) bits |= (*p == ' ' || *p == 0) ? ~u64{0} : u64{1} << (static_cast<u8>(*p) & 63);
+        if (*p == 0) return bits;
+        start = *p == ' ';
+    }
+}
+
+bool MayName(u64 firstBytes, const KeyText& k) {
+    return k.length == 0 || ((firstBytes >> (k.bytes[0] & 63)) & 1) != 0;
+}
+
 u32 TagCountOf(const u16 (&tags)[3]) { return tags[2] != 0 ? 3 : tags[1] != 0 ? 2 : 1; }
 
 // The two-letter class-'8' words.
@@ -300,8 +320,15 @@ bool ClosedTableWord(const KeyText& k, u16 computed, u8 number, u8 byte, English
         Fixed(out, {0x3900}, byte);
         return true;
     }
-    for (const ClosedRow& row : kClosedRows) {
-        if (!ListNames(row.words, k)) continue;
+    // Built once: most keys are refused by their first byte.
+    static const auto firstBytes = [] {
+        std::array<u64, std::size(kClosedRows)> bits{};
+        for (size_t r = 0; r < bits.size(); ++r) bits[r] = FirstBytes(kClosedRows[r].words);
+        return bits;
+    }();
+    for (size_t r = 0; r < firstBytes.size(); ++r) {
+        const ClosedRow& row = kClosedRows[r];
+        if (!MayName(firstBytes[r], k) || !ListNames(row.words, k)) continue;
         out.n = 0;
         out.fromStart = true;
         if (row.write == kAfter) Add(out, computed, byte);
