@@ -5,6 +5,7 @@
 // (head, the words after it, the effect and the tests around it); the
 // rules that look before the head or at more than words are code.
 #include <cstring>
+#include <iterator>
 
 #include "rules/english/english_disambiguation.h"
 #include "rules/rule_words.h"
@@ -190,6 +191,48 @@ bool AfterFits(i32 w, After after) {
     }
 }
 
+constexpr u32 kRows = static_cast<u32>(std::size(kPhrases));
+
+// The table's rows by head and by the first word after it, gathered once.
+struct PhraseIndex {
+    u32 heads[kRows] = {};  // the first row of each distinct head
+    u32 headCount = 0;
+    u8 head[kRows] = {};        // each row's head among `heads`
+    u64 firstBytes[kRows] = {};  // the first bytes of the row's first word after the head, one bit per byte modulo 64
+};
+
+// One bit per byte (modulo 64) that an alternative of the first word of
+// `rest` begins with; every bit for a word that may be any word, or for no
+// word at all.
+u64 FirstWordBytes(const char* rest) {
+    if (*rest == 0 || *rest == ' ') return ~u64{0};
+    u64 bits = 0;
+    for (const char* p = rest; *p != 0 && *p != ' ';) {
+        if (*p == '*' || *p == '|') return ~u64{0};  // "*" alone, or an empty alternative
+        bits |= u64{1} << (static_cast<u8>(*p) & 63);
+        while (*p != 0 && *p != ' ' && *p != '|') ++p;
+        if (*p == '|') ++p;
+    }
+    return bits;
+}
+
+PhraseIndex BuildIndex() {
+    PhraseIndex x;
+    for (u32 r = 0; r < kRows; ++r) {
+        u32 h = 0;
+        while (h < x.headCount && std::strcmp(kPhrases[x.heads[h]].head, kPhrases[r].head) != 0) ++h;
+        if (h == x.headCount) x.heads[x.headCount++] = r;
+        x.head[r] = static_cast<u8>(h);
+        x.firstBytes[r] = FirstWordBytes(kPhrases[r].rest);
+    }
+    return x;
+}
+
+const PhraseIndex& Index() {
+    static const PhraseIndex index = BuildIndex();
+    return index;
+}
+
 }  // namespace
 
 bool HasNounReading(i32 w) { return Cat(w) == 10 || (Readings(w) > 1 && Cat(w, 1) == 10); }
@@ -223,6 +266,11 @@ void MarkPhrase(i32 i, i32 k, PhraseEffect e, bool lastOnly) {
 }
 
 bool WordIsAlternative(i32 w, const char* word, size_t length) {
+    // After word 0 the comparisons are exact: an alternative of another
+    // first byte is refused before it is copied.
+    const BoundedString& text = W(w).WordText;
+    const bool exact = w > 0 && text.valid != 0;
+    const u8 first = text.data[0];
     char buffer[64];
     size_t start = 0;
     for (size_t k = 0; k <= length; ++k) {
@@ -231,7 +279,7 @@ bool WordIsAlternative(i32 w, const char* word, size_t length) {
         const bool prefix = n > 0 && word[start + n - 1] == '*';
         if (prefix) --n;
         if (prefix && n == 0) return true;  // any word
-        if (n > 0 && n < sizeof buffer) {
+        if (n > 0 && n < sizeof buffer && (!exact || static_cast<u8>(word[start]) == first)) {
             std::memcpy(buffer, word + start, n);
             buffer[n] = 0;
             if (prefix ? Begins(w, buffer) : Is(w, buffer)) return true;
@@ -242,8 +290,18 @@ bool WordIsAlternative(i32 w, const char* word, size_t length) {
 }
 
 bool MarkShortSetPhrase(i32 i) {
-    for (const SetPhrase& p : kPhrases) {
-        if (!Is(i, p.head) || !NextFits(i, p.next)) continue;
+    const PhraseIndex& x = Index();
+    bool headFits[kRows] = {};
+    for (u32 h = 0; h < x.headCount; ++h) headFits[h] = Is(i, kPhrases[x.heads[h]].head);
+    // The word after the head is compared exactly: a row whose first word
+    // cannot begin with its first byte is passed over.
+    const BoundedString& next = W(i + 1).WordText;
+    const bool exact = i + 1 > 0 && next.valid != 0;
+    const u64 bit = u64{1} << (next.data[0] & 63);
+    for (u32 r = 0; r < kRows; ++r) {
+        const SetPhrase& p = kPhrases[r];
+        if (!headFits[x.head[r]] || !NextFits(i, p.next)) continue;
+        if (exact && (x.firstBytes[r] & bit) == 0) continue;
         const i32 k = Match(i, p.rest);
         if (k == 0 || !AfterFits(i + k, p.after)) continue;
         MarkPhrase(i, k, p.effect, p.keep == kKeepLast);
