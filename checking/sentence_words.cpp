@@ -16,6 +16,7 @@
 #include "lexicon/lex_store.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
+#include "morphology/word_memo.h"
 #include "rules/french/french_agreement.h"
 
 u16 gNextWordPairingA = 0;
@@ -692,7 +693,7 @@ void CheckPairing(WordsStorage& st, i32 i, u16 r) {
         gFoundInLexicon = 0;
         gCaseMode = 65535;
         u16 count = 0;
-        r = static_cast<u16>(AnalyseWordForms(mode, st.firstAnalysed, count, st.workStrings));
+        r = static_cast<u16>(RememberedWordAnalysis(mode, st.firstAnalysed, count, st.workStrings));
     }
     if (r != 52) return;
     const u8 first = st.firstAnalysed.data[0];
@@ -742,7 +743,7 @@ void AnalyseWord(const Call& c, WordsStorage& st, i32 i) {
         u16 count = 0;
         // A quote taken off the word's front opens a quotation too.
         gSentenceInitialWord = OpensSentence(i) || (w.QuoteFlags & 1) != 0 ? 1 : 0;
-        r = static_cast<u16>(AnalyseWordForms(PlainMode(), st.lowered, count, st.workStrings));
+        r = static_cast<u16>(RememberedWordAnalysis(PlainMode(), st.lowered, count, st.workStrings));
         gSentenceInitialWord = 0;
         w.ReadingCount = count;
         w.WordCaseMode = gCaseMode;

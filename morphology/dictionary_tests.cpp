@@ -9,6 +9,7 @@
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "lexicon/lex_store.h"
+#include "morphology/answer_context.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 
@@ -71,32 +72,12 @@ namespace {
 
 // Everything an answer depends on besides the word.
 struct MemoContext {
-    u16 language = 0xFFFF;
-    u16 variantA = 0, variantB = 0, medical = 0, langUniq = 0;
-    u16 accentsOnCapitals = 0, variantIndex = 0, analysisMode = 0;
-    u16 lexSuspended = 0;
-    u32 installCount = 0;
-    u32 lexEdits = 0;
-    const void* lexBody = nullptr;
+    AnswerContext tables;
+    u16 variantIndex = 0;
     bool operator==(const MemoContext&) const = default;
 };
 
-MemoContext CurrentMemoContext() {
-    MemoContext c;
-    c.language = gCheckingLanguage;
-    c.variantA = gActiveVariantA;
-    c.variantB = gActiveVariantB;
-    c.medical = gActiveMedical;
-    c.langUniq = gActiveLangUniq;
-    c.accentsOnCapitals = gAccentsOnCapitals;
-    c.variantIndex = gVariantIndex;
-    c.analysisMode = gAnalysisMode;
-    c.lexSuspended = LexLookupSuspended;
-    c.installCount = gDictInstallCount;
-    c.lexEdits = LexEditCount;
-    c.lexBody = gUserLexicon.data;
-    return c;
-}
+MemoContext CurrentMemoContext() { return {CurrentAnswerContext(), gVariantIndex}; }
 
 constexpr u32 kMemoSlots = 4096;   // a power of two
 constexpr u32 kMemoWordBytes = 39;  // longer words are not remembered

@@ -18,6 +18,7 @@
 #include "morphology/dictionary_tests.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
+#include "morphology/word_memo.h"
 
 namespace {
 
@@ -89,26 +90,41 @@ TEST_F(LexWords, FrenchVerbIsStoredWithItsFormsAndRemovedWhole) {
     EXPECT_EQ(ClassOf("googlons", 3), -1);
 }
 
-// The remembered answers of the dictionary test are forgotten when an
-// option or the user lexicon changes them: a word added is known at once,
-// a word removed unknown at once.
-TEST_F(LexWords, RememberedDictionaryAnswersFollowOptionsAndTheLexicon) {
-    KRZSetLanguage(0);
-    gActiveVariantA = gActiveVariantB = 0;
-    BoundedString colour = Key("colour");
-    EXPECT_EQ(IsDictionaryWordRemembered(colour), 1);
-    EXPECT_EQ(IsDictionaryWordRemembered(colour), 1);
-    gActiveVariantA = 1;
-    EXPECT_EQ(IsDictionaryWordRemembered(colour), 0);
-    gActiveVariantA = 0;
-    EXPECT_EQ(IsDictionaryWordRemembered(colour), 1);
+// Whether a word is known, asked through the memo of word analyses.
+u16 KnownThroughAnalysisMemo(BoundedString& word) {
+    static StringList slots;
+    if (slots.valid == 0) InitByteMatrix(slots, 16, 36);
+    gCaseMode = kCaseAsked;
+    gFoundInLexicon = 0;
+    u16 count = 0;
+    RememberedWordAnalysis(gCheckingLanguage != 0 ? 800 : 0, word, count, slots);
+    return count > 0 ? 1 : 0;
+}
 
-    BoundedString blorbit = Key("blorbit");
-    EXPECT_EQ(IsDictionaryWordRemembered(blorbit), 0);
-    ASSERT_EQ(KRZInsertLex("blorbit", 0, 2, 1, 1, 0, "", "", 0), 0);
-    EXPECT_EQ(IsDictionaryWordRemembered(blorbit), 1);
-    ASSERT_EQ(KRZRemoveLex("blorbit", 2, 0), 0);
-    EXPECT_EQ(IsDictionaryWordRemembered(blorbit), 0);
+// The remembered answers of the dictionary test and the remembered word
+// analyses are forgotten when an option or the user lexicon changes them:
+// a word added is known at once, a word removed unknown at once.
+TEST_F(LexWords, RememberedAnswersFollowOptionsAndTheLexicon) {
+    using Known = u16 (*)(BoundedString&);
+    for (const Known known : {&IsDictionaryWordRemembered, &KnownThroughAnalysisMemo}) {
+        SCOPED_TRACE(known == &IsDictionaryWordRemembered ? "dictionary test" : "word analysis");
+        KRZSetLanguage(0);
+        gActiveVariantA = gActiveVariantB = 0;
+        BoundedString colour = Key("colour");
+        EXPECT_EQ(known(colour), 1);
+        EXPECT_EQ(known(colour), 1);
+        gActiveVariantA = 1;
+        EXPECT_EQ(known(colour), 0);
+        gActiveVariantA = 0;
+        EXPECT_EQ(known(colour), 1);
+
+        BoundedString blorbit = Key("blorbit");
+        EXPECT_EQ(known(blorbit), 0);
+        ASSERT_EQ(KRZInsertLex("blorbit", 0, 2, 1, 1, 0, "", "", 0), 0);
+        EXPECT_EQ(known(blorbit), 1);
+        ASSERT_EQ(KRZRemoveLex("blorbit", 2, 0), 0);
+        EXPECT_EQ(known(blorbit), 0);
+    }
 }
 
 TEST_F(LexWords, EnglishNounAndItsPluralAreKnownAfterReopening) {

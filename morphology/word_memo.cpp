@@ -1,0 +1,409 @@
+// The memo of word analyses (see word_memo.h).
+#include "morphology/word_memo.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "frame/bounded_string.h"
+#include "frame/report.h"
+#include "frame/tables.h"
+#include "morphology/answer_context.h"
+#include "morphology/dict_format.h"
+#include "morphology/section_memo.h"
+#include "morphology/word_analysis.h"
+#include "morphology/word_lookup.h"
+
+namespace {
+
+constexpr u32 kEntries = 8192;    // a power of two
+constexpr u32 kWordBytes = 40;    // longer words are not remembered
+constexpr u32 kWordSpan = 48;     // bytes of the word's buffer followed
+constexpr u32 kPayload = 232;     // analyses that write more are not remembered
+constexpr u32 kStrings = 16;
+constexpr u32 kStringBytes = 36;
+constexpr u32 kSlots = 20;
+
+// The places an analysis writes, by number: the word's buffer, the sixteen
+// work strings, the three slot arrays, gCaseMode, gFoundInLexicon,
+// gErrorDetail, gErrorVariant and gLookupWorkString.
+constexpr u32 kWord = 0;
+constexpr u32 kFirstString = 1;
+constexpr u32 kTags = kFirstString + kStrings;
+constexpr u32 kBytes = kTags + 1;
+constexpr u32 kRefs = kBytes + 1;
+constexpr u32 kCaseMode = kRefs + 1;
+constexpr u32 kFoundInLexicon = kCaseMode + 1;
+constexpr u32 kErrorDetail = kFoundInLexicon + 1;
+constexpr u32 kErrorVariant = kErrorDetail + 1;
+constexpr u32 kLookupWork = kErrorVariant + 1;
+constexpr u32 kPlaces = kLookupWork + 1;
+constexpr u32 kStateBytes = kWordSpan + kStrings * kStringBytes + kSlots * 7 + 7 + kStringBytes;
+
+// Written into what the first analysis of a question does not read, once
+// with each filling.
+constexpr u8 kFillerA = 0x00;
+constexpr u8 kFillerB = 0xFF;
+
+struct Place {
+    u8* at;
+    u32 size;
+};
+
+// The places of one call.
+struct Places {
+    BoundedString* word;
+    StringList* slots;
+    u32 span;  // bytes of the word's buffer followed
+    u32 length;  // of the word as given
+
+    Place At(u32 p) const {
+        if (p == kWord) return {word->data, span};
+        if (p < kTags) return {slots->data[p - kFirstString].data, kStringBytes};
+        switch (p) {
+            case kTags: return {reinterpret_cast<u8*>(gWordTagCodes.data), kSlots * 2};
+            case kBytes: return {gWordAnalysisBytes.data, kSlots};
+            case kRefs: return {reinterpret_cast<u8*>(gWordLemmaRefs.data), kSlots * 4};
+            case kCaseMode: return {reinterpret_cast<u8*>(&gCaseMode), 2};
+            case kFoundInLexicon: return {reinterpret_cast<u8*>(&gFoundInLexicon), 2};
+            case kErrorDetail: return {reinterpret_cast<u8*>(&gErrorDetail), 2};
+            case kErrorVariant: return {&gErrorVariant, 1};
+            default: return {gLookupWorkString.data, kStringBytes};
+        }
+    }
+    // Byte i of place p is not filled before the first analysis: it is
+    // part of the question (the word as given, the two globals the analysis
+    // reads on entry) or the first byte of a work string (emptied first).
+    bool Kept(u32 p, u32 i) const {
+        return (p == kWord && i <= length) || (p >= kFirstString && p < kTags && i == 0) || p == kCaseMode ||
+               p == kFoundInLexicon;
+    }
+};
+
+// A copy of every place, one after the other.
+struct State {
+    u8 bytes[kStateBytes];
+};
+
+void Save(const Places& where, State& s) {
+    u32 o = 0;
+    for (u32 p = 0; p < kPlaces; ++p) {
+        const Place place = where.At(p);
+        std::memcpy(s.bytes + o, place.at, place.size);
+        o += place.size;
+    }
+}
+
+void Load(const Places& where, const State& s) {
+    u32 o = 0;
+    for (u32 p = 0; p < kPlaces; ++p) {
+        const Place place = where.At(p);
+        std::memcpy(place.at, s.bytes + o, place.size);
+        o += place.size;
+    }
+}
+
+// The analysis empties the work strings first; the memo does the same
+// before it writes back.
+void EmptyWorkStrings(StringList& slots) {
+    for (u32 k = 0; k < kStrings && k < slots.count; ++k)
+        if (slots.data[k].valid != 0 && slots.data[k].count > 0) slots.data[k].data[0] = 0;
+}
+
+struct Entry {
+    u32 stamp = 0;  // 0: empty
+    u16 mode = 0;
+    u16 caseIn = 0;
+    u16 foundIn = 0;
+    u8 flags = 0;
+    u8 length = 0;
+    u8 span = 0;
+    u8 payloadLength = 0;
+    i16 answer = 0;
+    u16 count = 0;
+    u8 key[kWordBytes] = {};
+    // Runs of written bytes: place, offset, length, then the bytes.
+    u8 payload[kPayload] = {};
+};
+
+struct Memo {
+    AnswerContext context;
+    u32 stamp = 1;
+    Entry entries[kEntries];
+};
+
+Memo& TheMemo() {
+    static Memo memo;
+    return memo;
+}
+
+bool gBusy = false;
+
+void Forget(Memo& m) {
+    if (++m.stamp == 0) {
+        for (Entry& e : m.entries) e.stamp = 0;
+        m.stamp = 1;
+    }
+}
+
+struct Question {
+    u16 mode;
+    u16 caseIn;
+    u16 foundIn;
+    u8 flags;
+    u8 length;
+    u8 span;
+    const u8* word;
+};
+
+u32 Hash(const Question& q) {
+    u32 h = 2166136261u;
+    h = (h ^ q.mode) * 16777619u;
+    h = (h ^ q.caseIn) * 16777619u;
+    h = (h ^ q.flags) * 16777619u;
+    for (u32 i = 0; i < q.length; ++i) h = (h ^ q.word[i]) * 16777619u;
+    return h ^ (h >> 15);
+}
+
+bool Matches(const Entry& e, u32 stamp, const Question& q) {
+    return e.stamp == stamp && e.length == q.length && e.mode == q.mode && e.caseIn == q.caseIn &&
+           e.foundIn == q.foundIn && e.flags == q.flags && e.span == q.span &&
+           std::memcmp(e.key, q.word, q.length) == 0;
+}
+
+void WriteBack(const Entry& e, const Places& where) {
+    EmptyWorkStrings(*where.slots);
+    for (u32 i = 0; i + 3 <= e.payloadLength;) {
+        const Place place = where.At(e.payload[i]);
+        const u32 offset = e.payload[i + 1];
+        const u32 n = e.payload[i + 2];
+        std::memcpy(place.at + offset, e.payload + i + 3, n);
+        i += 3 + n;
+    }
+}
+
+// Appends the runs of bytes the analysis wrote: a byte not filled that
+// differs from `asked`, or a filled byte that came out the same from both
+// fillings. False when they do not fit.
+bool Record(const Places& where, const State& asked, const State& first, const State& second, Entry& e) {
+    u32 used = 0;
+    u32 o = 0;
+    for (u32 p = 0; p < kPlaces; ++p) {
+        const u32 size = where.At(p).size;
+        auto written = [&](u32 i) {
+            const u32 k = o + i;
+            return where.Kept(p, i) ? second.bytes[k] != asked.bytes[k] : first.bytes[k] == second.bytes[k];
+        };
+        for (u32 i = 0; i < size;) {
+            if (!written(i)) {
+                ++i;
+                continue;
+            }
+            u32 n = 1;
+            while (i + n < size && written(i + n)) ++n;
+            if (used + 3 + n > kPayload) return false;
+            e.payload[used] = static_cast<u8>(p);
+            e.payload[used + 1] = static_cast<u8>(i);
+            e.payload[used + 2] = static_cast<u8>(n);
+            std::memcpy(e.payload + used + 3, second.bytes + o + i, n);
+            used += 3 + n;
+            i += n;
+        }
+        o += size;
+    }
+    e.payloadLength = static_cast<u8>(used);
+    return true;
+}
+
+// Fills what the analysis does not read with `filler`.
+void FillUnread(const Places& where, u8 filler) {
+    for (u32 p = 0; p < kPlaces; ++p) {
+        const Place place = where.At(p);
+        for (u32 i = 0; i < place.size; ++i)
+            if (!where.Kept(p, i)) place.at[i] = filler;
+    }
+}
+
+// True when both analyses wrote the same bytes: every filled byte came out
+// the same or as its filling, every other byte the same.
+bool Agree(const Places& where, const State& first, const State& second) {
+    u32 o = 0;
+    for (u32 p = 0; p < kPlaces; ++p) {
+        const u32 size = where.At(p).size;
+        for (u32 i = 0; i < size; ++i) {
+            const u8 a = first.bytes[o + i];
+            const u8 b = second.bytes[o + i];
+            if (a == b) continue;
+            if (where.Kept(p, i) || a != kFillerA || b != kFillerB) return false;
+        }
+        o += size;
+    }
+    return true;
+}
+
+// The state a plain analysis leaves: the bytes left as filled get their
+// old contents back.
+void RestoreUnwritten(const Places& where, const State& held, const State& first, const State& second) {
+    u32 o = 0;
+    for (u32 p = 0; p < kPlaces; ++p) {
+        const Place place = where.At(p);
+        for (u32 i = 0; i < place.size; ++i)
+            if (!where.Kept(p, i) && first.bytes[o + i] != second.bytes[o + i]) place.at[i] = held.bytes[o + i];
+        o += place.size;
+    }
+}
+
+bool Fits(u16 mode, const BoundedString& word, const StringList& slots) {
+    const u8 op = static_cast<u8>(mode & 0xFF);
+    if (op >= 1 && op <= 31) return false;  // suggestions, or nothing to remember
+    if (gBusy || gSectionMemoPauses != 0 || word.valid == 0 || word.count == 0) return false;
+    if (slots.count < kStrings) return false;
+    for (u32 k = 0; k < kStrings; ++k)
+        if (slots.data[k].valid == 0 || slots.data[k].count != kStringBytes) return false;
+    return gWordTagCodes.count == kSlots && gWordAnalysisBytes.count == kSlots && gWordLemmaRefs.count == kSlots &&
+           gLookupWorkString.count == kStringBytes;
+}
+
+struct BusyGuard {
+    BusyGuard() { gBusy = true; }
+    ~BusyGuard() { gBusy = false; }
+};
+
+i16 Analyse(const Question& q, BoundedString& word, u16& count, StringList& slots) {
+    return AnalyseWordForms(q.mode, word, count, slots);
+}
+
+// The first analysis of a question, learning what it writes: it runs twice,
+// with what it does not read filled with each filling; a byte that comes out
+// the same both times was written. An analysis that does not agree with
+// itself, meets a data fault or changes the context runs once more as it
+// is and is not remembered.
+i16 AnalyseAndKeep(Memo& m, const Question& q, const Places& where, BoundedString& word, u16& count,
+                   StringList& slots, Entry& e) {
+    const u32 stamp = m.stamp;
+    const u32 faults = gDictFaultCount;
+    const u16 lastFault = gDictLastFault;
+    u8 key[kWordBytes];
+    std::memcpy(key, q.word, q.length);
+    EmptyWorkStrings(slots);
+    static State held;
+    static State asked;
+    static State first;
+    static State second;
+    Save(where, held);
+    i16 answers[2] = {};
+    u16 counts[2] = {};
+    try {
+        FillUnread(where, kFillerA);
+        Save(where, asked);
+        answers[0] = Analyse(q, word, counts[0], slots);
+        Save(where, first);
+        Load(where, held);
+        FillUnread(where, kFillerB);
+        answers[1] = Analyse(q, word, counts[1], slots);
+        Save(where, second);
+    } catch (...) {
+        Load(where, held);
+        throw;
+    }
+    const bool sound = gDictFaultCount == faults && CurrentAnswerContext() == m.context && m.stamp == stamp &&
+                       answers[0] == answers[1] && counts[0] == counts[1] && Agree(where, first, second);
+    if (!sound) {
+        Load(where, held);
+        gDictFaultCount = faults;
+        gDictLastFault = lastFault;
+        e.stamp = 0;
+        return Analyse(q, word, count, slots);
+    }
+    RestoreUnwritten(where, held, first, second);
+    count = counts[1];
+    if (!Record(where, asked, first, second, e)) {
+        e.stamp = 0;
+        return answers[1];
+    }
+    e.stamp = stamp;
+    e.mode = q.mode;
+    e.caseIn = q.caseIn;
+    e.foundIn = q.foundIn;
+    e.flags = q.flags;
+    e.length = q.length;
+    e.span = q.span;
+    std::memcpy(e.key, key, q.length);
+    e.answer = answers[1];
+    e.count = counts[1];
+    return answers[1];
+}
+
+#ifndef NDEBUG
+// Debug builds: the remembered analysis against a fresh one from the same
+// state; a difference stops the program.
+i16 CrossCheck(const Entry& e, const Places& where, u16 mode, BoundedString& word, u16& count,
+               StringList& slots) {
+    static State start;
+    static State replayed;
+    static State fresh;
+    Save(where, start);
+    WriteBack(e, where);
+    Save(where, replayed);
+    Load(where, start);
+    const i16 answer = AnalyseWordForms(mode, word, count, slots);
+    Save(where, fresh);
+    u32 o = 0;
+    for (u32 p = 0; p < kPlaces; ++p) {
+        const u32 size = where.At(p).size;
+        for (u32 i = 0; i < size; ++i) {
+            if (replayed.bytes[o + i] == fresh.bytes[o + i]) continue;
+            std::fprintf(stderr, "word memo: \"%.*s\" mode %u: place %u byte %u remembered %u, fresh %u\n",
+                         static_cast<int>(e.length), reinterpret_cast<const char*>(e.key), mode, p, i,
+                         replayed.bytes[o + i], fresh.bytes[o + i]);
+            std::abort();
+        }
+        o += size;
+    }
+    if (answer != e.answer || count != e.count) {
+        std::fprintf(stderr, "word memo: \"%.*s\" mode %u: answer %d/%u remembered, %d/%u fresh\n",
+                     static_cast<int>(e.length), reinterpret_cast<const char*>(e.key), mode, e.answer, e.count,
+                     answer, count);
+        std::abort();
+    }
+    return answer;
+}
+#endif
+
+}  // namespace
+
+i16 RememberedWordAnalysis(u16 mode, BoundedString& word, u16& count, StringList& slots) {
+    const i32 length = GetStringLength(word);
+    if (length <= 0 || length > static_cast<i32>(kWordBytes) || !Fits(mode, word, slots)) {
+        return AnalyseWordForms(mode, word, count, slots);
+    }
+    const BusyGuard busy;
+    Memo& m = TheMemo();
+    const AnswerContext now = CurrentAnswerContext();
+    if (!(now == m.context)) {
+        m.context = now;
+        Forget(m);
+    }
+    const u32 span = word.count < kWordSpan ? word.count : kWordSpan;
+    const Question q{mode,
+                     gCaseMode,
+                     gFoundInLexicon,
+                     static_cast<u8>((gVariantIndex == 2 ? 1 : 0) | (gSentenceInitialWord != 0 ? 2 : 0)),
+                     static_cast<u8>(length),
+                     static_cast<u8>(span),
+                     word.data};
+    const Places where{&word, &slots, span, static_cast<u32>(length)};
+    Entry& e = m.entries[Hash(q) & (kEntries - 1)];
+    if (Matches(e, m.stamp, q)) {
+#ifndef NDEBUG
+        return CrossCheck(e, where, mode, word, count, slots);
+#else
+        WriteBack(e, where);
+        count = e.count;
+        return e.answer;
+#endif
+    }
+    return AnalyseAndKeep(m, q, where, word, count, slots, e);
+}
+
+void ForgetWordAnalyses() { Forget(TheMemo()); }
