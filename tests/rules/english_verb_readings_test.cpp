@@ -198,6 +198,11 @@ TEST_F(EnglishVerbReadingsTest, ParticiplesAndInfinitivesAfterTheirGoverningWord
         // verb; between an adjective and a noun it is an adjective
         {"he/].23.1 is/#128.1.14.37 busy/B.12.10 running/#128.2.12.1 errands/A.8.10 ./", 3, "128.2.12.1"},
         {"the/e.48.7 busy/B.12.10 running/#128.2.12.1 errands/A.8.10 ./", 2, "66.12.10.1"},
+        {"the/e.48.7 running/#128.2.12.1 water/A.4.10 ./", 1, "66.12.10.1"},
+        // past forms: an adjective opening the sentence, preterite and
+        // participle after "these"
+        {"Used/#128.24.14.1~1 cars/A.8.10 are/#128.10.14.37 cheap/B.12.10 ./", 0, "66.12.10.1"},
+        {"these/O.8.8 finished/#128.24.14.1 products/A.8.10 ./", 1, "128.3.14.1+128.0.11.36"},
         {"I/U.5.1 heard/#128.3.14.21 him/_.0.2 sing/#128.0.14.1+A.4.10 ./", 3, "128.0.13.1"},
         {"why/#20.0.18 go/#128.0.14.1+A.4.10 ?/", 1, "128.0.13.1+65.4.10.0"},
         {"and/#16.0.16 why/#20.0.18 go/#128.0.14.1+A.4.10 ?/", 2, "128.0.14.1+65.4.10.0"},
