@@ -203,7 +203,9 @@ const ClosedRow kClosedRows[] = {
     {"such", {0x5000}, kReplace},
     {"much", {0x3A00, 0x5104, 0x4B04}, kReplace},
     {"none more most", {0x4B00, 0x3A00}, kReplace},
-    {"nobody nothing body one", {0x4B04}, kReplace},
+    // "body" is left to the sources, which read it as the noun it is ("a
+    // body of men"); the rules tell "some body" written apart by its text.
+    {"nobody nothing one", {0x4B04}, kReplace},
     {"thing", {0x4B04, 0x3A00}, kReplace},
     {"other others", {0x4B00}, kAfter},
     {"cannot", {0x8000}, kReplace},

@@ -115,9 +115,12 @@ struct PairCount {
     i32 excused = 0;
 };
 
+// A demonstrative before a subject pronoun is excused too: it opens a
+// fronted object or a clause of its own ("this I took in", "by what I
+// saw"), which the pair of readings cannot tell from a clash.
 bool Excused(u8 left, u8 right) {
-    return (left == 1 && right != 14) || ((left == 2 || left == 11) && right == 1) || (left == 4 && right == 8) ||
-           ((left == 13 || left == 14) && right == 1);
+    return (left == 1 && right != 14) || ((left == 2 || left == 4 || left == 11) && right == 1) ||
+           (left == 4 && right == 8) || ((left == 13 || left == 14) && right == 1);
 }
 
 void CountPair(PairCount& c, u8 left, u8 right, i16 pass) {
@@ -140,6 +143,13 @@ bool TestNeighbour(PairCount& c, u8 a, i32 neighbour, bool forward, i16 pass) {
         CountPair(c, forward ? a : b, forward ? b : a, pass);
     }
     return true;
+}
+
+// A question word opening a clause after a preposition ("of how glorious
+// life is", "as to whether"), which our readings give only as a
+// conjunction.
+bool QuestionWordAfterPreposition(i32 left, i32 right) {
+    return Cat(left) == 15 && Cat(right) == 17 && (Begins(right, "wh") || Is(right, "how"));
 }
 
 // Forward or backward test of reading r of word i; true when the reading
@@ -165,7 +175,12 @@ bool PairTest(PassState& s, i32 i, i32 r, bool forward, i32& removed) {
         ++removed;
         return true;
     }
-    if (c.excused == 0 && gEnglishReadingClashReports != 0) s.result = static_cast<i16>((forward ? 257 : 256) + i);
+    // A word a set phrase has settled carries the phrase's category, not a
+    // reading of its own ("as graceful as they were"): no clash is told
+    // beside it.
+    if (c.excused == 0 && gEnglishReadingClashReports != 0 && !Settled(i) && !Settled(nb) &&
+        !QuestionWordAfterPreposition(forward ? i : nb, forward ? nb : i))
+        s.result = static_cast<i16>((forward ? 257 : 256) + i);
     return false;
 }
 

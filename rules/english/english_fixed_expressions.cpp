@@ -249,7 +249,12 @@ void For(i32 h) {
         return;
     if (Readings(h) >= 2 && Cat(h) == 15 && Cat(h, 1) == 17) {
         const bool clause = (Cat(h + 1) < 4 && Cat(h + 2) == 14) || (Cat(h + 1) == 1 && Cat(h + 2) == 18 && Cat(h + 3) == 14);
-        if (h > 0 && clause) Setting(h, 17, 17);
+        // Before a conjunction ("for if", "For though") "for" is the
+        // conjunction too, and so it is opening a sentence before a subject
+        // pronoun and its verb ("For I can see"): no preposition stands
+        // there.
+        const bool opening = h == 0 && Cat(h + 1) == 1 && clause;
+        if ((h > 0 && clause) || opening || Cat(h + 1) == 17) Setting(h, 17, 17);
         KeepOne(h);
     }
 }

@@ -106,7 +106,7 @@ const std::vector<Row>& Rows() {
         {{0x5000}, false, {"such"}},
         {{0x3A00, 0x5104, 0x4B04}, false, {"much"}},
         {{0x4B00, 0x3A00}, false, {"none", "more", "most"}},
-        {{0x4B04}, false, {"nobody", "nothing", "body", "one"}},
+        {{0x4B04}, false, {"nobody", "nothing", "one"}},
         {{0x4B04, 0x3A00}, false, {"thing"}},
         {{0x4B00}, true, {"other", "others"}},
         {{0x800A, 0x3904}, false, {"are"}},

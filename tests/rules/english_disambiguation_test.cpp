@@ -279,6 +279,13 @@ TEST_F(EnglishDisambiguationTest, OneReadingClashesAreReportedOnlyWhenNotExcused
         {"he/].23.1 go/#128.0.13.1 ./", 1, 0},                // subject + infinitive: excused
         {"he/].23.1 some/Q.4.8 ./", 0, 0},                    // value 3 at pass 0: possible
         {"of/#33.0.15 are/#128.10.14.1 ./", 1, 257},          // preposition + verb
+        {"of/#33.0.15 if/#17.0.17 we/X.9.1 ./", 1, 257},      // preposition + conjunction
+        // a question word after a preposition opens a clause
+        {"of/#33.0.15 how/#17.0.17 we/X.9.1 ./", 1, 0},
+        // a demonstrative before a subject pronoun: a fronted object
+        {"by/#34.0.15 what/O.0.4 I/U.5.1 saw/#128.3.14.1 ./", 1, 0},
+        // a word settled by a set phrase tells no clash
+        {"as/#44.0.15 they/a.8.1 were/#128.11.14.37 ./", 1, 0},
     };
     for (const Case& c : cases) {
         Build(c.sentence);

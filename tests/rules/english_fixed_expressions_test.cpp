@@ -153,4 +153,27 @@ TEST_F(FixedExpressionsTest, SingleWordsSettledByTheirNeighbours) {
     }
 }
 
+TEST_F(FixedExpressionsTest, ForBeforeAClauseIsTheConjunction) {
+    struct Case {
+        const char* sentence;
+        i32 head;
+        u8 category;  // of "for", one reading
+    } cases[] = {
+        {"he/].23.1 ran/#128.3.14.1 for/#34.0.15+#17.0.17 he/].23.1 was/#128.3.14.37 late/B.12.10 ./", 2, 17},
+        // before a conjunction, and opening a sentence before a subject
+        // pronoun and its verb
+        {"we/X.9.1 ran/#128.3.14.1 for/#34.0.15+#17.0.17 if/#17.0.17+A.4.10 we/X.9.1 ./", 2, 17},
+        {"for/#34.0.15+#17.0.17 I/U.5.1 can/#128.3.14.28 see/#128.0.14.1 ./", 0, 17},
+        // a preposition otherwise, also opening a sentence
+        {"for/#34.0.15+#17.0.17 him/_.0.2 it/[.7.3 was/#128.3.14.37 late/B.12.10 ./", 0, 15},
+        {"it/[.7.1 is/#128.1.14.37 for/#34.0.15+#17.0.17 you/#92.10.3 ./", 2, 15},
+    };
+    for (const Case& c : cases) {
+        Build(c.sentence);
+        MarkEnglishFixedExpressions(1, static_cast<i16>(c.head));
+        EXPECT_EQ(gWords[c.head].ReadingCategories[0], c.category) << c.sentence;
+        EXPECT_EQ(gWords[c.head].ReadingCount, 1) << c.sentence;
+    }
+}
+
 }  // namespace
