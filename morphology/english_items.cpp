@@ -633,6 +633,10 @@ void EachWord(const char* words, void (*fn)(const char*, u32, void*), void* cont
 
 }  // namespace
 
+void ForEachEnglishVerbWordWithReadings(void (*fn)(const char* word, u32 length, void* context), void* context) {
+    for (const VerbWord& vw : kVerbWords) EachWord(vw.words, fn, context);
+}
+
 void ForEachEnglishClosedWord(void (*fn)(const char* word, u32 length, void* context), void* context) {
     EachWord("am are were yours", fn, context);
     EachWord(kInvariableInS, fn, context);

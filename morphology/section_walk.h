@@ -100,6 +100,11 @@ i32 EnglishSlotMatch(u32 model, const KeyText& key, u32 r);
 // compiler files each of them as a class-'8' word.
 void ForEachEnglishClosedWord(void (*fn)(const char* word, u32 length, void* context), void* context);
 
+// Calls `fn` for every verb form to which the English walk gives further
+// readings of its own ("people", "like", "till"), Mac Roman bytes: the
+// order of their readings is the walk's, whatever the flags byte says.
+void ForEachEnglishVerbWordWithReadings(void (*fn)(const char* word, u32 length, void* context), void* context);
+
 // Calls `fn` for every prefix the closed-class table names ("east" of
 // "east+"), without its '+' mark: the data compiler files the word each
 // one stands for as a class-'8' word.

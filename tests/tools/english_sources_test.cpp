@@ -75,6 +75,10 @@ EnglishSources SyntheticSources() {
         "05225090 08 n 01 bone 0 001 @ 05220461 n 0000 | no domain link\n",
         "", "", ""};
     ReadWordNetDomains(data, s.wordnet);
+    ReadWordNetTagCountText(
+        "walk%1:04:00:: 1 12\nwalk%2:38:00:: 1 40\nwalk%2:38:01:: 2 3\nbig%5:00:00:large:00 1 9\n"
+        "unlisted%1:04:00:: 1 5\nbroken line\n",
+        s.wordnet);
     std::string error;
     EXPECT_TRUE(ParseWinkLexicon("var DT = 'DT';\nvar NN = 'NN';\nvar VBP = 'VBP';\n"
                                  "var A_DT_VBP_NN = [ DT, VBP, NN ];\nvar A_VBP = [ VBP ];\n"
@@ -161,6 +165,12 @@ TEST(EnglishSources, WordNetWinkAndPrincipalParts) {
     EXPECT_EQ(s.wordnet.multiWordSkipped, 1u);  // hot_dog
     EXPECT_EQ(s.wordnet.lemmas.at("walk").senses[kWnNoun], 7);
     EXPECT_EQ(s.wordnet.lemmas.at("walk").senses[kWnVerb], 10);
+    // Sense-tagged counts per part; a satellite adjective counts as an
+    // adjective, a lemma the index lacks and a broken line are passed over.
+    EXPECT_EQ(s.wordnet.lemmas.at("walk").tagged[kWnNoun], 12u);
+    EXPECT_EQ(s.wordnet.lemmas.at("walk").tagged[kWnVerb], 43u);
+    EXPECT_EQ(s.wordnet.lemmas.at("big").tagged[kWnAdj], 9u);
+    EXPECT_EQ(s.wordnet.lemmas.count("unlisted"), 0u);
     EXPECT_TRUE(s.wordnet.lemmas.at("spasm").medical);   // ;c to a topic below medical science
     EXPECT_FALSE(s.wordnet.lemmas.at("hope").medical);
     EXPECT_EQ(s.wordnet.medicalSpellings,

@@ -374,6 +374,21 @@ void ReadWordNetIndexText(const std::string& text, WordNetPos pos, WordNetData& 
     });
 }
 
+void ReadWordNetTagCountText(const std::string& text, WordNetData& out) {
+    ForEachLine(text, [&](std::string_view line) {
+        std::vector<std::string_view> f = SplitSpaces(line);
+        if (f.size() < 3) return;
+        const std::size_t mark = f[0].find('%');
+        if (mark == std::string_view::npos || mark + 1 >= f[0].size()) return;
+        static const int kPartOfType[] = {-1, kWnNoun, kWnVerb, kWnAdj, kWnAdv, kWnAdj};
+        const int type = f[0][mark + 1] - '0';
+        if (type < 1 || type > 5) return;
+        auto it = out.lemmas.find(std::string(f[0].substr(0, mark)));
+        if (it == out.lemmas.end()) return;
+        it->second.tagged[kPartOfType[type]] += static_cast<u32>(std::strtoul(std::string(f[2]).c_str(), nullptr, 10));
+    });
+}
+
 void ReadWordNetExceptionText(const std::string& text, WordNetPos pos, WordNetData& out) {
     ForEachLine(text, [&](std::string_view line) {
         std::vector<std::string_view> f = SplitSpaces(line);
@@ -439,6 +454,12 @@ bool ReadWordNetDir(const std::string& dir, WordNetData& out, std::string& error
         ReadWordNetExceptionText(exc, static_cast<WordNetPos>(p), out);
     }
     ReadWordNetDomains(data, out);
+    std::string counts;
+    if (!ReadWholeFile(dir + "/cntlist.rev", counts)) {
+        error = "cannot read WordNet cntlist.rev in " + dir;
+        return false;
+    }
+    ReadWordNetTagCountText(counts, out);
     return true;
 }
 

@@ -179,6 +179,9 @@ enum WordNetPos : u8 { kWnNoun = 0, kWnVerb = 1, kWnAdj = 2, kWnAdv = 3 };
 
 struct WordNetLemma {
     u16 senses[4] = {0, 0, 0, 0};  // sense count per WordNetPos (0: not that part)
+    // How often the senses of each part were tagged in WordNet's sense-tagged
+    // texts (cntlist.rev): a measure of which part is the commoner use.
+    u32 tagged[4] = {0, 0, 0, 0};
     bool medical = false;          // a sense in a medical domain
 };
 
@@ -200,6 +203,9 @@ struct WordNetData {
 
 // index.<pos> text: one lemma a line "lemma pos synset_cnt p_cnt ptr… sense_cnt …".
 void ReadWordNetIndexText(const std::string& text, WordNetPos pos, WordNetData& out);
+// cntlist.rev text: "lemma%ss_type:…  sense_number  tag_count" a line; the
+// counts are added per lemma and part (satellite adjectives to adjectives).
+void ReadWordNetTagCountText(const std::string& text, WordNetData& out);
 // <pos>.exc text: "form lemma [lemma…]" a line.
 void ReadWordNetExceptionText(const std::string& text, WordNetPos pos, WordNetData& out);
 // Medical vocabulary: the words of every synset (four data texts) with a

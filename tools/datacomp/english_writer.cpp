@@ -467,7 +467,7 @@ struct Writer {
             if (r.classByte != 'A' || r.number != 2 || r.place != EnglishPlace::Normal) continue;
             if (r.word != r.lemma && !RegularPlural(r.lemma, r.word)) irregularNouns.insert(r.lemma);
         }
-        u32 flagged = 0;
+        u32 flagged = 0, nounFirstByCounts = 0;
         for (EnglishVerbEntry& v : in.models->verbs) {
             if (v.alternate || v.forms[0].empty() || v.forms[1].empty() || irregularNouns.count(v.forms[0])) continue;
             auto at = [&](const std::string& w, u8 c, u8 n) -> size_t {
@@ -481,7 +481,10 @@ struct Writer {
                 v.flags = kFlagNounOrAdjective;
                 drop[mn] = drop[nounPl] = true;
             } else if (nounSg != SIZE_MAX && nounPl != SIZE_MAX) {
-                v.flags = readings[nounSg].level < v.level ? kFlagNounFirst : kFlagNoun;
+                const bool tie = readings[nounSg].level == v.level;
+                const bool nounFirst = readings[nounSg].level < v.level || (tie && in.nounsBeforeVerbs.count(v.lemma) != 0);
+                v.flags = nounFirst ? kFlagNounFirst : kFlagNoun;
+                if (tie && nounFirst) ++nounFirstByCounts;
                 drop[nounSg] = drop[nounPl] = true;
             } else if (adj != SIZE_MAX) {
                 v.flags = readings[adj].level < v.level ? kFlagAdjectiveFirst : kFlagAdjectiveSecond;
@@ -496,7 +499,8 @@ struct Writer {
         for (size_t i = 0; i < readings.size(); ++i)
             if (!drop[i]) kept.push_back(readings[i]);
         report.Note("english dictionary: " + std::to_string(flagged) + " verbs carry noun/adjective readings in their flags byte (" +
-                    std::to_string(readings.size() - kept.size()) + " readings absorbed)");
+                    std::to_string(readings.size() - kept.size()) + " readings absorbed; " +
+                    std::to_string(nounFirstByCounts) + " noun first by the sense-tagged counts)");
         readings = std::move(kept);
     }
 
@@ -1180,6 +1184,17 @@ struct Writer {
 };
 
 }  // namespace
+
+std::set<std::string> NounsCommonerThanVerbs(const WordNetData& wordnet) {
+    std::set<std::string> walkOrdered;
+    ForEachEnglishVerbWordWithReadings(
+        [](const char* w, u32 n, void* ctx) { static_cast<std::set<std::string>*>(ctx)->insert(std::string(w, n)); },
+        &walkOrdered);
+    std::set<std::string> out;
+    for (const auto& [lemma, l] : wordnet.lemmas)
+        if (l.tagged[kWnNoun] > 2 * l.tagged[kWnVerb] && walkOrdered.count(lemma) == 0) out.insert(lemma);
+    return out;
+}
 
 DictBlocks WriteEnglishDictionary(EnglishDictInput& input, CompileReport& report) {
     Writer w(input, report);

@@ -41,12 +41,14 @@
 // (english_models.h); the number code 30 gives with nothing left is the
 // walk's (2).
 #pragma once
+#include <set>
 #include <string>
 #include <vector>
 
 #include "frame/types.h"
 #include "tools/datacomp/dict_writer.h"
 #include "tools/datacomp/english_models.h"
+#include "tools/datacomp/english_sources.h"
 #include "tools/datacomp/source_forms.h"
 
 constexpr u32 kEnglishSectionLimit = 519;    // the lookup walks no section above
@@ -84,7 +86,14 @@ u32 KeepVerbFormsWithoutRow(const std::vector<SourceForm>& forms, const EnglishM
 struct EnglishDictInput {
     std::vector<EnglishReading> readings;
     EnglishModelTable* models = nullptr;   // flags bytes are set by the writer
+    // Lemmas whose noun is the commoner use where the word lists give noun
+    // and verb one level (WordNet's sense-tagged counts): their verbs are
+    // flagged noun first.
+    std::set<std::string> nounsBeforeVerbs;
 };
+// The lemmas whose noun senses WordNet's sense-tagged texts count more
+// often than their verb senses.
+std::set<std::string> NounsCommonerThanVerbs(const WordNetData& wordnet);
 
 // Builds the three blocks and the manifest of the English plain lookup
 // (case mode 0, both regional sections read, medical words read).

@@ -253,6 +253,7 @@ int CompileEnglish(const Options& opt, CompileReport& report) {
     EnglishDictInput in;
     in.readings = std::move(cl.readings);
     in.models = &models;
+    in.nounsBeforeVerbs = NounsCommonerThanVerbs(sources.wordnet);
     static DictBlocks dict;
     dict = WriteEnglishDictionary(in, report);
     bool ok = WriteBlock(opt.out, "KRZDATA", 203, dict.prefixIndex) &&
