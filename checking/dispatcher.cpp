@@ -5,6 +5,7 @@
 #include "checking/kept_tables.h"
 #include "checking/syntactic_code.h"
 #include "checking/word_access.h"
+#include "frame/mac_roman.h"
 #include "frame/sentence_state.h"
 #include "frame/settings.h"
 #include "morphology/word_analysis.h"
@@ -223,7 +224,7 @@ void LowerFirstCapital(DispatcherStorage& st) {
     CopyString(st.savedFirstWord, gWords[0].WordText);
     u8& first = gWords[0].WordText.data[0];
     const u16 caseMode = gWords[0].WordCaseMode;
-    if ((caseMode == 1 || caseMode == 2) && first >= 'A' && first <= 'Z') first = static_cast<u8>(first + 32);
+    if (caseMode == 1 || caseMode == 2) first = ToLowerMacRoman(first);  // accented capitals too
 }
 
 void RunLanguagePasses(DispatchState& s, DispatcherStorage& st) {

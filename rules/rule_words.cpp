@@ -43,14 +43,44 @@ bool MatchesLiteral(i32 i, const char* literal) {
 
 bool IsAnyCase(i32 i, const char* literal) { return SameText(W(i).WordText, literal, false, true); }
 
-bool Begins(i32 i, const char* literal) { return FindCSubstring(W(i).WordText, literal) == 1; }
-bool Contains(i32 i, const char* literal) { return FindCSubstring(W(i).WordText, literal) > 0; }
+namespace {
+
+// Word i is word 0 written with a capital initial only (case mode 1 or 2).
+bool CapitalInitialOfWordZero(i32 i) {
+    const u16 mode = W(i).WordCaseMode;
+    return i <= 0 && (mode == 1 || mode == 2);
+}
+
+// The text, its first letter lowered, begins with the literal.
+bool BeginsLowered(const BoundedString& s, const char* literal) {
+    const i32 n = GetStringLength(s);
+    const i32 m = static_cast<i32>(std::strlen(literal));
+    if (m == 0 || m > n || ToLowerMacRoman(s.data[0]) != static_cast<u8>(literal[0])) return false;
+    return std::memcmp(s.data + 1, literal + 1, static_cast<size_t>(m - 1)) == 0;
+}
+
+}  // namespace
+
+// Word 0 with a capital initial: the lowered text matches where the
+// literal covers its first letter (an occurrence further on is the same in
+// both texts).
+bool Begins(i32 i, const char* literal) {
+    const BoundedString& s = W(i).WordText;
+    return FindCSubstring(s, literal) == 1 || (CapitalInitialOfWordZero(i) && BeginsLowered(s, literal));
+}
+
+bool Contains(i32 i, const char* literal) {
+    const BoundedString& s = W(i).WordText;
+    return FindCSubstring(s, literal) > 0 || (CapitalInitialOfWordZero(i) && BeginsLowered(s, literal));
+}
 
 bool Ends(i32 i, const char* literal) {
     const BoundedString& s = W(i).WordText;
     const i32 n = GetStringLength(s);
     const i32 m = static_cast<i32>(std::strlen(literal));
-    return m <= n && std::memcmp(s.data + (n - m), literal, static_cast<size_t>(m)) == 0;
+    if (m > n) return false;
+    if (std::memcmp(s.data + (n - m), literal, static_cast<size_t>(m)) == 0) return true;
+    return m == n && CapitalInitialOfWordZero(i) && BeginsLowered(s, literal);
 }
 
 bool IsOneOf(i32 i, const char* const* literals) {

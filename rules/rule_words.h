@@ -32,9 +32,10 @@ inline u8 Model(i32 i) { return static_cast<u8>(Mark(i) & 127); }
 
 // Literal tests on WordText (Mac Roman). Is: exact; word 0 written with a
 // capital first letter only (case mode 1 or 2) is also compared with that
-// letter lowered. IsAnyCase: without regard to case, for the rules that ask
-// for a capital. Begins, Contains, Ends: FindCSubstring 1, above 0, the last
-// letters.
+// letter lowered, and so are Begins, Contains and Ends. IsAnyCase: without
+// regard to case, for the rules that ask for a capital. Begins, Contains,
+// Ends: FindCSubstring 1, above 0, the last letters. Every other word is
+// compared as written.
 bool MatchesLiteral(i32 i, const char* literal);  // Is without its first-letter shortcut
 // Most tests fail on the first letter: refused here, before any call
 // (word 0 written with a capital goes to the whole test).

@@ -1,8 +1,6 @@
 // The relative-clause functions of the English pre-cascade: which noun
 // phrase kind a relative segment is, its person and number, the word it
 // refers to, and "that" read as a conjunction.
-#include <cstring>
-
 #include "rules/english/english_clause_stages.h"
 #include "rules/english/english_phrase_stage.h"
 
@@ -14,20 +12,6 @@ namespace {
 
 constexpr u16 kSubject = 75;
 constexpr u16 kReferringTo = 79;
-
-// The first word's text with its first letter lowered when it is a
-// capital A-Z (only the first: "WHO" stays as written).
-struct LeadText {
-    char text[kWordCapacity] = {};
-    explicit LeadText(i32 i) {
-        const BoundedString& s = W(i).WordText;
-        const i32 n = GetStringLength(s);
-        for (i32 k = 0; k < n && k < static_cast<i32>(kWordCapacity) - 1; ++k) text[k] = static_cast<char>(s.data[k]);
-        if (text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
-    }
-    bool Is(const char* literal) const { return std::strcmp(text, literal) == 0; }
-    bool Begins(const char* literal) const { return std::strncmp(text, literal, std::strlen(literal)) == 0; }
-};
 
 i32 Count() { return gSegmentCount; }
 u8 Kind(i32 k) { return Seg(k).SegmentKind; }
@@ -53,7 +37,7 @@ bool AmbiguousAntecedent(i32 m, bool subjectOnly) {
 }
 
 // "whom", "whose" and the like read as relative determiners (class 'I').
-void MarkRelativeDeterminer(i32 k, i32 f, const LeadText& t) {
+void MarkRelativeDeterminer(i32 k, i32 f) {
     SegmentRecord& r = Seg(k);
     r.SegmentKind = 23;
     const i32 m = NounPhraseBefore(k);
@@ -62,7 +46,7 @@ void MarkRelativeDeterminer(i32 k, i32 f, const LeadText& t) {
             W(f).FunctionCode = kSubject;
             W(f).LinkedWord = Seg(m).LastWord;
         }
-    } else if (t.Is("whom") && NextKind(k) == 24) {
+    } else if (Is(f, "whom") && NextKind(k) == 24) {
         r.SegmentKind = 22;
     }
 }
@@ -119,17 +103,16 @@ void MarkThat(i32 k, i32 f) {
 void MarkRelativeSegment(i32 k) {
     const i32 f = Seg(k).FirstWord;
     Seg(k).State = 0;
-    const LeadText t(f);
     if (Cls(f) == 'I') {
-        MarkRelativeDeterminer(k, f, t);
-    } else if (t.Begins("what") || t.Is("whichever")) {
+        MarkRelativeDeterminer(k, f);
+    } else if (Begins(f, "what") || Is(f, "whichever")) {
         SegmentRecord& r = Seg(k);
         ClearAgreement(r);
         r.SegmentKind = NextKind(k) == 24 ? 23 : 24;
-        if (t.Is("what")) r.Person = 3;
-    } else if (t.Is("which") || t.Begins("who")) {
+        if (Is(f, "what")) r.Person = 3;
+    } else if (Is(f, "which") || Begins(f, "who")) {
         MarkWhich(k, f);
-    } else if (t.Is("that")) {
+    } else if (Is(f, "that")) {
         MarkThat(k, f);
     }
 }

@@ -207,7 +207,7 @@ void ToVerb(i32 i) {
 }  // namespace
 
 WordOutcome InfinitiveMarkerRules(PassState& s, i32 i) {
-    if (CompareWordText(W(i).WordText, "to") != kCompareEqual) return WordOutcome::kGoOn;
+    if (!Is(i, "to")) return WordOutcome::kGoOn;
     if (ToFitsNothing(s, i)) {
         s.early = static_cast<i16>(257 + i);
         return WordOutcome::kReturn;

@@ -109,6 +109,10 @@ TEST_F(EnglishDisambiguationTest, InfinitiveMarkerSettlesTheNextWord) {
     DisambiguateEnglishReadings(0);
     EXPECT_EQ(Readings(3), "128.0.13.1");
     EXPECT_EQ(gWords[2].ReadingCategories[0], 18);
+    // The sentence's capital initial: "To" is "to".
+    Build("To/#32.0.15~1 open/B.12.10+#128.0.14.1 it/[.7.2 is/#128.1.14.37 easy/B.12.10 ./");
+    DisambiguateEnglishReadings(0);
+    EXPECT_EQ(Readings(1), "128.0.13.1");
     // "according to": both prepositional, passed over afterwards.
     Build("according/#128.0.12.1 to/#32.0.15 him/_.0.2 ./");
     DisambiguateEnglishReadings(0);

@@ -433,9 +433,13 @@ TEST_F(EnglishPhraseTest, RelativeClauseFunctions) {
         u8 kind, number, person;
         u16 function;
     } cases[] = {
-        // "Who" is "who"; "WHO" is not
-        {"the/e.0.7 man/A.4.10 Who/G.4.5 came/#128.3.14 ./", 2, 24, 1, 3, 79},
-        {"the/e.0.7 man/A.4.10 WHO/G.4.5 came/#128.3.14 ./", 2, 23, 1, 3, 0},
+        {"the/e.0.7 man/A.4.10 who/G.4.5 came/#128.3.14 ./", 2, 24, 1, 3, 79},
+        // Only word 0 is read with its capital initial lowered: "Who" and
+        // "WHO" further on are not "who"
+        {"the/e.0.7 man/A.4.10 Who/G.4.5~1 came/#128.3.14 ./", 2, 23, 1, 3, 0},
+        {"the/e.0.7 man/A.4.10 WHO/G.4.5~3 came/#128.3.14 ./", 2, 23, 1, 3, 0},
+        {"What/G.4.5~1 happened/#128.3.14 ./", 0, 24, 0, 3, 0},
+        {"WHAT/G.4.5~3 happened/#128.3.14 ./", 0, 23, 1, 3, 0},
         // "whatever" takes the "what" branch with person 0
         {"whatever/G.4.5 he/].23.1 said/#128.3.14 ./", 0, 23, 0, 0, 0},
         {"what/G.4.5 happened/#128.3.14 ./", 0, 24, 0, 3, 0},

@@ -2,6 +2,8 @@
 // resume gate and the report commit, record removal in the segment table.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "../checking/word_table_fixture.h"
 #include "rules/rule_words.h"
 
@@ -28,6 +30,34 @@ TEST_F(RuleWordsTest, LiteralsAndTheCapitalOfWordZero) {
     EXPECT_TRUE(rules::Ends(2, "aw"));
     gWords[0].WordCaseMode = 3;
     EXPECT_FALSE(rules::Is(0, "the"));
+}
+
+// Begins, contains and ends read word 0 with its capital initial lowered
+// too, an accented capital included; other words and words in capitals
+// as written.
+TEST_F(RuleWordsTest, PartialLiteralsAndTheCapitalOfWordZero) {
+    struct Case {
+        const char* sentence;
+        i32 word;
+        const char *begins, *contains, *ends;  // the literals (UTF-8)
+        bool begun, contained, ended;
+    } cases[] = {
+        {"Whoever/A~1 came ./", 0, "who", "who", "whoever", true, true, true},
+        {"whoever came ./", 0, "who", "who", "whoever", true, true, true},
+        {"WHOEVER/A~3 came ./", 0, "who", "who", "whoever", false, false, false},
+        {"and Whoever/A~1 ./", 1, "who", "ho", "whoever", false, true, false},
+        {"Était/A~1 là ./", 0, "étai", "éta", "était", true, true, true},
+        {"il Était/A~1 ./", 1, "étai", "éta", "était", false, false, false},
+    };
+    for (const Case& c : cases) {
+        Build(c.sentence);
+        const std::string b = word_table::ToMacRoman(c.begins);
+        const std::string n = word_table::ToMacRoman(c.contains);
+        const std::string e = word_table::ToMacRoman(c.ends);
+        EXPECT_EQ(rules::Begins(c.word, b.c_str()), c.begun) << c.sentence;
+        EXPECT_EQ(rules::Contains(c.word, n.c_str()), c.contained) << c.sentence;
+        EXPECT_EQ(rules::Ends(c.word, e.c_str()), c.ended) << c.sentence;
+    }
 }
 
 TEST_F(RuleWordsTest, GateAndCommit) {
