@@ -514,9 +514,15 @@ RuleCode AnalyseAndCheckSentence(u16 mode) {
     // A French word that does not fit the form before it ("je ai", "me
     // aime"), as the sentence's word analysis found it: the mode 128 + its
     // index stands as the locution report of rule 52 when the passes gave
-    // none. (English "a"/"an" is left out: its vowel-sound test reads
-    // "an unimportant", "such an one" as faults.)
-    if (s.locution == 0 && mode >= 128 && mode <= 255 && gCheckingLanguage != 0) s.locution = mode;
+    // none, or a word-sequence report on the same two words ("Ce est":
+    // "C'est", not "Se est"). (English "a"/"an" is left out: its
+    // vowel-sound test reads "an unimportant", "such an one" as faults.)
+    if (mode >= 128 && mode <= 255 && gCheckingLanguage != 0) {
+        const i32 v = s.locution;
+        const i32 d = v >= 512 ? v - 512 : v - 256;
+        const i32 p = mode - 128;
+        if (v == 0 || (v >= 256 && v <= 767 && (d == p || d == p - 1))) s.locution = mode;
+    }
     AdjustVerbCategories();
     if (const RuleCode r = RunWordRules(s, st); r != 0) return r;
     const bool skipCascade = s.held == kCodeNeighbours || (s.held == kCodeHomophone && gErrorVariant == 'F');

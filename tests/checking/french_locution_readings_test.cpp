@@ -223,6 +223,10 @@ TEST_F(FrenchLocutionReadingsTest, FindingsSuggestTheLocution) {
         {"Tu me fais heureux.", "rends"},
         {"C'est lui qui à raison.", "qui a"},
         {"Je pense a toi.", "pense à"},
+        {"Je connais qu'il viendra.", "sais"},
+        // An eliding word before a vowel, found as the words are read.
+        {"Ce est vrai.", "C\u2019est"},
+        {"Je ai faim.", "J\u2019ai"},
     };
     static ParagraphErrorRecord table[KRZ_MAX_PARAGRAPH_ERRORS];
     for (const Case& c : cases) {
