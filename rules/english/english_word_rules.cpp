@@ -360,7 +360,8 @@ WordOutcome ModalRules(PassState& s, i32 i, bool& skip) {
             else if (Cls(i - 1) != 'B') KeepOne(i);
         } else {
             static const char* const kModals[] = {"can", "may", "must", "will", "need", nullptr};
-            if (IsOneOf(i, kModals)) {
+            // "May" with a capital is asked for by its month rule.
+            if (IsOneOf(i, kModals) || IsAnyCase(i, "may")) {
                 if (Is(i, "need")) W(i).ReadingFeatures[0] = 0;
                 ModalOrNoun(i);
             }
