@@ -46,6 +46,9 @@ void MarkTimeArticle(i32 i) {
 bool MonthWord(i32 i) {
     static const char* const kStems[] = {"janu", "febru", "apri", "june", "july", "augus",
                                          "septem", "octob", "novem", "decem"};
+    // Most words are refused by their first letter, before any comparison.
+    const u8 first = ToLowerMacRoman(W(i).WordText.data[0]);
+    if (std::strchr("jfasondm", first) == nullptr || first == 0) return false;
     for (const char* stem : kStems)
         if (BeginsAnyCase(i, stem)) return true;
     return IsAnyCase(i, "march") || IsAnyCase(i, "may");
