@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "analysis/checked_sentence.h"
 #include "analysis/paragraph_frame.h"
 #include "analysis/word_description.h"
 #include "analysis/word_kinds.h"
@@ -157,10 +158,13 @@ int16_t AnalyseWordAt(const char* text, uint32_t* start, uint32_t* end, u16 acce
     if (!CollectTrackedSentence(a.walk, *start, first, last)) return 0;
     *start = first;
     *end = last;
-    gTrackedFirstCode = 0;
-    gTrackedSpellingHit = 0;
-    gHitHistoryCount = 0;
-    CheckSentence(a.walk.copy, 1, 1, accents, 0, RecordWordAnalysisHit, RemapTrackedWordIndex, 0, 0, 0, 1);
+    // Another word of the sentence checked last: its check is put back.
+    if (!ReplayTrackedSentence(a.walk.copy, a.walk.sentenceStart, accents)) {
+        gTrackedFirstCode = 0;
+        gTrackedSpellingHit = 0;
+        gHitHistoryCount = 0;
+        CheckTrackedSentence(a.walk.copy, a.walk.sentenceStart, accents);
+    }
     if (gTrackedWord < 65535) {
         if (gTrackedSpellingHit != 0) gTrackedFirstCode = 1;
         gAnalysisMode = 0;

@@ -196,17 +196,21 @@ u16 RecordWordAnalysisHit(i32 first, i32 last, RuleCode code, u16 /*detail*/, u1
                           const BoundedString& /*message*/, u16 /*count*/,
                           const StringList& /*list*/, u16 /*adjust*/) {
     if (PassDuplicateFilter(first, last, code) == 0) return 0;
+    NoteTrackedWordHit(first, last, code);
+    return 1;
+}
+
+void NoteTrackedWordHit(i32 first, i32 last, RuleCode code) {
     // The first grammar finding: the word-sequence family to the
     // incompatible neighbours, or a sentence that cannot be analysed.
     const bool grammar = (code >= kCodeWordSequence && code <= kCodeNeighbours) || code == kCodeUnanalysable;
     if (gTrackedFirstCode == 0 && grammar) {
         gTrackedFirstCode = code;
-        return 1;
+        return;
     }
     if (code == kCodeUnknownWord && static_cast<i32>(gTrackedWord) >= first && static_cast<i32>(gTrackedWord) <= last) {
         gTrackedSpellingHit = 1;
     }
-    return 1;
 }
 
 void RemapTrackedWordIndex(i32 first, i32 last, i32 newIndex) {

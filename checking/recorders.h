@@ -50,3 +50,6 @@ u16 AccountAnalysisError(i32 first, i32 last, RuleCode code, u16 detail, u16 kin
 u16 RecordWordAnalysisHit(i32 first, i32 last, RuleCode code, u16 detail, u16 kind,
                           const BoundedString& message, u16 count, const StringList& list, u16 adjust);
 void RemapTrackedWordIndex(i32 first, i32 last, i32 newIndex);
+// What a hit that passed the duplicate filter tells of the tracked word
+// (RecordWordAnalysisHit after its filter).
+void NoteTrackedWordHit(i32 first, i32 last, RuleCode code);

@@ -26,6 +26,7 @@ u16 gActiveLangUniq = 0;
 u16 gStraightQuotes = 0;
 i16 gLongSentenceThreshold = 50;
 u16 gFrenchWordPass = 1;
+u32 gSettingsEdits = 0;
 
 // The host record and the internal one share one layout.
 static_assert(sizeof(KRZPunctSignRule) == sizeof(PunctSignRule));
@@ -84,6 +85,7 @@ void SetDefaultPunctSigns() {
 extern "C" {
 
 KRZ_API void KRZSetLanguage(uint16_t language) {
+    ++gSettingsEdits;
     // 0 English, 3 French; 10 and 11 run on the French data. Any other
     // value is refused: the language stays as it was.
     if (language != 0 && language != 3 && language != 10 && language != 11) return;
@@ -100,6 +102,7 @@ KRZ_API uint16_t KRZGetLanguage(void) { return gCheckingLanguage; }
 KRZ_API uint32_t KRZGetAvailableCheckingLanguages(void) { return 9; }
 
 KRZ_API int16_t KRZSetInterfLanguage(uint16_t language) {
+    ++gSettingsEdits;
     gInterfaceLanguage = language;
     SetCategoryNames(language != 0 ? gFrenchCategoryLabels : gEnglishCategoryLabels);
     return static_cast<int16_t>(language);
@@ -110,6 +113,7 @@ KRZ_API int16_t TQSetInterfLanguage(uint16_t language) { return KRZSetInterfLang
 KRZ_API uint16_t KRZGetInterfLanguage(void) { return gInterfaceLanguage; }
 
 KRZ_API int16_t KRZOptionNonUSUK(uint16_t value) {
+    ++gSettingsEdits;
     switch (value) {
         case 0: gSavedVariantA = 0; gSavedVariantB = 0; break;
         case 1: gSavedVariantA = 1; gSavedVariantB = 0; break;
@@ -122,19 +126,25 @@ KRZ_API int16_t KRZOptionNonUSUK(uint16_t value) {
 
 KRZ_API uint16_t KRZGetOptionNonUSUK(void) { return gNonUSUKValue; }
 
-KRZ_API void KRZOptionMed(uint16_t value) { gSavedMedical = value; }
+KRZ_API void KRZOptionMed(uint16_t value) {
+    ++gSettingsEdits;
+    gSavedMedical = value;
+}
 
 KRZ_API int16_t KRZOptionLangUniq(uint16_t value) {
+    ++gSettingsEdits;
     gSavedLangUniq = value;
     return static_cast<int16_t>(value);
 }
 
 KRZ_API int16_t KRZSetStraightQuotes(uint16_t value) {
+    ++gSettingsEdits;
     gStraightQuotes = value;
     return static_cast<int16_t>(value);
 }
 
 KRZ_API int16_t KRZSetNbWordsLongSentence(uint16_t value) {
+    ++gSettingsEdits;
     gLongSentenceThreshold = value > kMaxLongSentenceThreshold
                                  ? kMaxLongSentenceThreshold
                                  : static_cast<i16>(value);
@@ -142,17 +152,20 @@ KRZ_API int16_t KRZSetNbWordsLongSentence(uint16_t value) {
 }
 
 KRZ_API int16_t KRZUseMacRomanEncoding(uint16_t value) {
+    ++gSettingsEdits;
     gMacRomanMode = value;
     return static_cast<int16_t>(value);
 }
 
 KRZ_API int32_t KRZSetSpecialChars(const uint8_t* table) {
+    ++gSettingsEdits;
     if (table == nullptr) return 0;
     std::memcpy(gSpecialChars.data, table, std::min<u32>(256, gSpecialChars.count));
     return 256;
 }
 
 KRZ_API int16_t KRZSetSpaces(uint16_t count, const uint8_t* characters, uint16_t language) {
+    ++gSettingsEdits;
     i32 slot = LanguageTableSlot(language);
     if (slot < 0 || characters == nullptr) return 0;
     u16 n = count < kMaxSpaceChars ? count : kMaxSpaceChars;
@@ -170,9 +183,13 @@ KRZ_API int16_t KRZGetSpaces(uint16_t* count, uint8_t* characters, uint16_t lang
     return 0;
 }
 
-KRZ_API void KRZDefaultSpaces(void) { SetDefaultSpaces(); }
+KRZ_API void KRZDefaultSpaces(void) {
+    ++gSettingsEdits;
+    SetDefaultSpaces();
+}
 
 KRZ_API int16_t KRZSetPunctSigns(uint16_t count, const KRZPunctSignRule* rules, uint16_t language) {
+    ++gSettingsEdits;
     i32 slot = LanguageTableSlot(language);
     if (slot < 0 || rules == nullptr) return 0;
     u16 n = count < kPunctSignCapacity ? count : kPunctSignCapacity;
@@ -200,6 +217,9 @@ KRZ_API int16_t KRZGetPunctSigns(uint16_t* count, KRZPunctSignRule* rules, uint1
     return 0;
 }
 
-KRZ_API void KRZDefaultPunctSigns(void) { SetDefaultPunctSigns(); }
+KRZ_API void KRZDefaultPunctSigns(void) {
+    ++gSettingsEdits;
+    SetDefaultPunctSigns();
+}
 
 }  // extern "C"

@@ -37,6 +37,10 @@ extern u16 gStraightQuotes;
 extern i16 gLongSentenceThreshold;
 // The French word rules run only while this is non-zero (set at start-up).
 extern u16 gFrenchWordPass;
+// Raised by every setter of the options and tables of this file (the
+// exports KRZSetLanguage to KRZDefaultPunctSigns): what was worked out
+// under the old settings is not to be reused.
+extern u32 gSettingsEdits;
 
 // Copies the saved options into the active flags when the checking
 // language is English; clears the active flags for any other language.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "../checking/acceptance_fixture.h"
+#include "../checking/lexicon_fixture.h"
 #include "frame/report.h"
 
 namespace {
@@ -104,6 +105,23 @@ TEST_F(WordAnalysisExports, AMisspeltWordGivesTwoAndNoTexts) {
     EXPECT_EQ(a->synonymCount, 0);
     EXPECT_STREQ(a->main[0], "");
     EXPECT_STREQ(a->base, "");
+}
+
+// Each call describes its own word of a sentence checked once for the
+// words of that sentence; another text, or a word added to the user
+// lexicon since, is checked anew.
+TEST_F(WordAnalysisExports, WordsOfOneSentenceAndWhatChangedSince) {
+    Start(3, "chat");
+    lexicon_fixture::ScratchLexicon lexicon;
+    ASSERT_TRUE(lexicon.Open());
+    EXPECT_EQ(Analyse("Le chatt dort.", 0)->result, 1);
+    EXPECT_EQ(Analyse("Le chatt dort.", 4)->result, 2);  // the misspelt word
+    EXPECT_EQ(Analyse("Le chatt dort.", 0)->result, 1);
+    EXPECT_EQ(Analyse("Le chats dort.", 4)->result, 1);  // same length, another word
+    EXPECT_EQ(Analyse("Le chatt dort.", 4)->result, 2);
+    ASSERT_EQ(KRZInsertLex("chatt", 0, 2, 1, 1, 0, "", "", 3), 0);
+    EXPECT_NE(Analyse("Le chatt dort.", 4)->result, 2);
+    lexicon.Close();
 }
 
 TEST_F(WordAnalysisExports, EnglishHasNoSynonymsNorRegisterWhateverTheDetail) {
