@@ -16,6 +16,7 @@
 
 namespace {
 
+constexpr u32 kWays = 4;          // entries a question may take
 constexpr u32 kEntries = 8192;    // a power of two
 constexpr u32 kWordBytes = 40;    // longer words are not remembered
 constexpr u32 kWordSpan = 48;     // bytes of the word's buffer followed
@@ -112,6 +113,7 @@ void EmptyWorkStrings(StringList& slots) {
 
 struct Entry {
     u32 stamp = 0;  // 0: empty
+    u32 used = 0;   // when last asked
     u16 mode = 0;
     u16 caseIn = 0;
     u16 foundIn = 0;
@@ -129,6 +131,7 @@ struct Entry {
 struct Memo {
     AnswerContext context;
     u32 stamp = 1;
+    u32 clock = 0;
     Entry entries[kEntries];
 };
 
@@ -218,9 +221,10 @@ bool Record(const Places& where, const State& asked, const State& first, const S
 // Fills what the analysis does not read with `filler`.
 void FillUnread(const Places& where, u8 filler) {
     for (u32 p = 0; p < kPlaces; ++p) {
+        if (p == kCaseMode || p == kFoundInLexicon) continue;
         const Place place = where.At(p);
-        for (u32 i = 0; i < place.size; ++i)
-            if (!where.Kept(p, i)) place.at[i] = filler;
+        const u32 from = p == kWord ? where.length + 1 : p < kTags ? 1 : 0;
+        if (from < place.size) std::memset(place.at + from, filler, place.size - from);
     }
 }
 
@@ -393,8 +397,16 @@ i16 RememberedWordAnalysis(u16 mode, BoundedString& word, u16& count, StringList
                      static_cast<u8>(span),
                      word.data};
     const Places where{&word, &slots, span, static_cast<u32>(length)};
-    Entry& e = m.entries[Hash(q) & (kEntries - 1)];
-    if (Matches(e, m.stamp, q)) {
+    Entry* set = m.entries + (Hash(q) & (kEntries - kWays));
+    Entry* oldest = set;
+    for (u32 k = 0; k < kWays; ++k) {
+        Entry& e = set[k];
+        if (!Matches(e, m.stamp, q)) {
+            if (e.stamp != m.stamp) e.used = 0;
+            if (e.used < oldest->used) oldest = &e;
+            continue;
+        }
+        e.used = ++m.clock;
 #ifndef NDEBUG
         return CrossCheck(e, where, mode, word, count, slots);
 #else
@@ -403,7 +415,8 @@ i16 RememberedWordAnalysis(u16 mode, BoundedString& word, u16& count, StringList
         return e.answer;
 #endif
     }
-    return AnalyseAndKeep(m, q, where, word, count, slots, e);
+    oldest->used = ++m.clock;
+    return AnalyseAndKeep(m, q, where, word, count, slots, *oldest);
 }
 
 void ForgetWordAnalyses() { Forget(TheMemo()); }
