@@ -111,9 +111,16 @@ void EmptyWorkStrings(StringList& slots) {
         if (slots.data[k].valid != 0 && slots.data[k].count > 0) slots.data[k].data[0] = 0;
 }
 
+// What a probe reads of an entry, kept apart so that the ways of a place
+// share one cache line.
+struct Way {
+    u32 hash = 0;
+    u32 stamp = 0;  // the entry's; 0: empty
+    u32 used = 0;   // when last asked
+};
+
 struct Entry {
     u32 stamp = 0;  // 0: empty
-    u32 used = 0;   // when last asked
     u16 mode = 0;
     u16 caseIn = 0;
     u16 foundIn = 0;
@@ -132,6 +139,7 @@ struct Memo {
     AnswerContext context;
     u32 stamp = 1;
     u32 clock = 0;
+    Way ways[kEntries];
     Entry entries[kEntries];
 };
 
@@ -145,6 +153,7 @@ bool gBusy = false;
 void Forget(Memo& m) {
     if (++m.stamp == 0) {
         for (Entry& e : m.entries) e.stamp = 0;
+        for (Way& w : m.ways) w.stamp = 0;
         m.stamp = 1;
     }
 }
@@ -397,16 +406,17 @@ i16 RememberedWordAnalysis(u16 mode, BoundedString& word, u16& count, StringList
                      static_cast<u8>(span),
                      word.data};
     const Places where{&word, &slots, span, static_cast<u32>(length)};
-    Entry* set = m.entries + (Hash(q) & (kEntries - kWays));
-    Entry* oldest = set;
+    const u32 hash = Hash(q);
+    const u32 first = hash & (kEntries - kWays);
+    Way* ways = m.ways + first;
+    u32 oldest = 0;
     for (u32 k = 0; k < kWays; ++k) {
-        Entry& e = set[k];
-        if (!Matches(e, m.stamp, q)) {
-            if (e.stamp != m.stamp) e.used = 0;
-            if (e.used < oldest->used) oldest = &e;
-            continue;
-        }
-        e.used = ++m.clock;
+        Way& w = ways[k];
+        if (w.stamp != m.stamp) w.used = 0;
+        if (w.used < ways[oldest].used) oldest = k;
+        if (w.stamp != m.stamp || w.hash != hash || !Matches(m.entries[first + k], m.stamp, q)) continue;
+        w.used = ++m.clock;
+        const Entry& e = m.entries[first + k];
 #ifndef NDEBUG
         return CrossCheck(e, where, mode, word, count, slots);
 #else
@@ -415,8 +425,13 @@ i16 RememberedWordAnalysis(u16 mode, BoundedString& word, u16& count, StringList
         return e.answer;
 #endif
     }
-    oldest->used = ++m.clock;
-    return AnalyseAndKeep(m, q, where, word, count, slots, *oldest);
+    Way& w = ways[oldest];
+    Entry& e = m.entries[first + oldest];
+    const i16 answer = AnalyseAndKeep(m, q, where, word, count, slots, e);
+    w.hash = hash;
+    w.stamp = e.stamp;
+    w.used = ++m.clock;
+    return answer;
 }
 
 void ForgetWordAnalyses() { Forget(TheMemo()); }
