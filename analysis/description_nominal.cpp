@@ -79,11 +79,11 @@ void AppendFrenchExample(Rendering& r, u8 f) {
     static const char* const kPoints[][2] = {
         {"est", " : l'Est"}, {"ouest", " : l'Ouest"}, {"nord", " : le Nord"}, {"sud", " : le Sud"}};
     for (const auto& p : kPoints)
-        if (TextEquals(r.form.s, p[0])) return AppendText(t, p[1]);
-    if (r.category == 11 && TextEquals(r.form.s, "une")) return AppendText(t, " : la une (du journal)");
+        if (TextEquals(r.form.s, p[0])) return AppendCString(t, p[1]);
+    if (r.category == 11 && TextEquals(r.form.s, "une")) return AppendCString(t, " : la une (du journal)");
     if (r.category < 11) return;
-    AppendText(t, " : ");
-    AppendText(t, FrenchArticle(r, f));
+    AppendCString(t, " : ");
+    AppendCString(t, FrenchArticle(r, f));
     AppendString(t, r.form.s);
 }
 
@@ -121,11 +121,11 @@ void AppendEnglishExample(Rendering& r) {
     if (r.category == 12 && r.features == 3 && word.FunctionCode == 77) {
         r.category = 29;
     } else if (r.category == 12 || r.cls == 'N') {
-        AppendText(t, ": someone/something ");
+        AppendCString(t, ": someone/something ");
     } else if (r.category == 11 || r.category == 13) {
         const u8 c = TextAt(word.WordText, 0);
         const bool vowel = std::strchr("aeiou", c) != nullptr && c != 0 && !YouSound(word.WordText);
-        AppendText(t, (r.features & 15) >= 8 ? ": " : vowel ? ": an " : ": a ");
+        AppendCString(t, (r.features & 15) >= 8 ? ": " : vowel ? ": an " : ": a ");
     } else {
         return;
     }
@@ -135,7 +135,7 @@ void AppendEnglishExample(Rendering& r) {
 void DescribeEnglishNominal(Rendering& r) {
     BoundedString& t = r.text.s;
     if (r.category <= 8) return;
-    AppendText(t, FrenchInterface() ? " \xC7 " : " \xD2");
+    AppendCString(t, FrenchInterface() ? " \xC7 " : " \xD2");
     if (r.category == 11 && (r.cls == 'A' || r.cls == '+')) {
         Work36 base;
         GetTokenBaseForm(static_cast<i16>(r.w), base.s);
@@ -143,7 +143,7 @@ void DescribeEnglishNominal(Rendering& r) {
     } else {
         AppendString(t, r.form.s);
     }
-    AppendText(t, FrenchInterface() ? " \xC8" : "\xD3");
+    AppendCString(t, FrenchInterface() ? " \xC8" : "\xD3");
     if (r.category == 11) {
         AppendName(t, 50);
         AppendNumberNames(t, NumberBits(r.features), false);
@@ -181,12 +181,12 @@ void DescribeOtherReading(Rendering& r) {
     };
     while (inRun(first - 1)) --first;
     while (inRun(last + 1)) ++last;
-    AppendText(r.text.s, " ( ");
+    AppendCString(r.text.s, " ( ");
     for (i32 i = first; i <= last; ++i) {
         AppendString(r.text.s, gWords[i].SeparatorText);
-        AppendText(r.text.s, " ");
+        AppendCString(r.text.s, " ");
     }
-    AppendText(r.text.s, ")");
+    AppendCString(r.text.s, ")");
 }
 
 // ---- Step 10: the role text ------------------------------------------------------
@@ -218,7 +218,7 @@ bool AppendSubjects(BoundedString& role, i32 from, i32 to) {
     for (i32 i = from; i < to && i < static_cast<i32>(gWordCount); ++i) {
         if (i < 0 || gWords[i].FunctionCode != 75) continue;
         AppendString(role, gWords[i].SeparatorText);
-        AppendText(role, q.join);
+        AppendCString(role, q.join);
         any = true;
     }
     // The join after the last subject is cut back to its closing quote.
@@ -231,7 +231,7 @@ bool SegmentExists(u32 k) { return k < gSegmentCount && k < 128; }
 // "Its subject is ..." of a verb: false when no subject was found.
 bool VerbSubjects(Rendering& r, const char* lead, bool fromHead) {
     const WordRecord& word = gWords[r.w];
-    AppendText(r.role.s, lead);
+    AppendCString(r.role.s, lead);
     if (!SegmentExists(word.LinkedWord)) return false;
     const SegmentRecord& s = gSegments[word.LinkedWord];
     return AppendSubjects(r.role.s, fromHead ? s.LastWord : s.FirstWord, NextSegmentStart(word.LinkedWord));
@@ -247,20 +247,20 @@ void AppendFunctionTail(Rendering& r, u16 function, bool nominal) {
         for (u32 k = 0; SegmentExists(k); ++k) {
             const SegmentRecord& s = gSegments[k];
             if (s.SegmentKind != 14 || !WordExists(s.FirstWord) || gWords[s.FirstWord].LinkedWord != clause) continue;
-            AppendText(role, first ? (FrenchInterface() ? " de \xC7\xCA" : " of \xD2")
+            AppendCString(role, first ? (FrenchInterface() ? " de \xC7\xCA" : " of \xD2")
                                    : (FrenchInterface() ? " et de \xC7\xCA" : " and of \xD2"));
             AppendString(role, gWords[s.FirstWord].SeparatorText);
-            AppendText(role, q.close);
+            AppendCString(role, q.close);
             first = false;
         }
     } else if (function == 77 && nominal) {
-        AppendText(role, q.open);
+        AppendCString(role, q.open);
         if (SegmentExists(word.LinkedWord))
             AppendSubjects(role, gSegments[word.LinkedWord].FirstWord, NextSegmentStart(word.LinkedWord));
     } else if (function != 73 || !nominal) {
-        AppendText(role, q.open);
+        AppendCString(role, q.open);
         if (WordExists(word.LinkedWord)) AppendString(role, gWords[word.LinkedWord].SeparatorText);
-        AppendText(role, q.close);
+        AppendCString(role, q.close);
     }
 }
 
@@ -268,10 +268,10 @@ void AppendFunctionTail(Rendering& r, u16 function, bool nominal) {
 bool FunctionRole(Rendering& r, bool nominal, bool frenchVerbForm) {
     const u16 f = gWords[r.w].FunctionCode;
     if (f < 70 || f > (nominal ? 78 : 77)) return false;
-    AppendText(r.role.s, FrenchInterface() ? "Il est " : "It is ");
+    AppendCString(r.role.s, FrenchInterface() ? "Il est " : "It is ");
     if (!FrenchInterface() && !frenchVerbForm) {
-        if (f == 76 || f == 77) AppendText(r.role.s, "an ");
-        if (f == 75) AppendText(r.role.s, "the ");
+        if (f == 76 || f == 77) AppendCString(r.role.s, "an ");
+        if (f == 75) AppendCString(r.role.s, "the ");
     }
     if (f == 77 && !nominal) r.category = 63;
     AppendName(r.role.s, f);
@@ -328,7 +328,7 @@ void BuildRoleText(Rendering& r) {
     const u16 f = gWords[r.w].FunctionCode;
     if (r.category == 1) {
         if (f == 81 || f == 82) {
-            AppendText(r.text.s, ", ");
+            AppendCString(r.text.s, ", ");
             AppendName(r.text.s, f);
             r.roleCount = 1;
             return;

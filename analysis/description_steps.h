@@ -40,7 +40,6 @@ struct Rendering {
 bool FrenchText();                                     // checking language is not English
 bool FrenchInterface();                                // names and quotes in French
 void AppendName(BoundedString& s, u32 index);          // gCategoryNames[index]
-void AppendText(BoundedString& s, const char* text);   // Mac Roman literal
 i32 ClauseOfWord(i32 w);                               // last segment not starting after w; -1 none
 void RestoreLigatures(BoundedString& text, i32 w);     // the word's ligatures
 

@@ -77,11 +77,11 @@ void AppendVerbCode(const Rendering& owner, BoundedString& row, const BoundedStr
         InflectWord((FrenchText() ? 3u : 0u) << 8 | 1u, word, count, forms);
         TextCopy(infinitive.s, count > 0 ? forms[0] : word);
     }
-    if (FrenchInterface()) AppendText(v.text.s, "  \xC7\xCA");
-    else AppendText(v.text.s, "  \xD2");
-    if (!FrenchText()) AppendText(v.text.s, "to ");
+    if (FrenchInterface()) AppendCString(v.text.s, "  \xC7\xCA");
+    else AppendCString(v.text.s, "  \xD2");
+    if (!FrenchText()) AppendCString(v.text.s, "to ");
     AppendString(v.text.s, infinitive.s);
-    AppendText(v.text.s, FrenchInterface() ? "\xCA\xC8" : "\xD3");
+    AppendCString(v.text.s, FrenchInterface() ? "\xCA\xC8" : "\xD3");
     if (FrenchText()) AppendFrenchTense(v, slot);
     else AppendEnglishTense(v, slot);
     TextCopy(row, v.text.s);
@@ -122,13 +122,13 @@ void AppendEntryExample(BoundedString& row, const BoundedString& word, const Ent
     if (codes.category < 11 || codes.category > 13) return;
     if (!FrenchText()) {
         const u8 c = TextAt(word, 0);
-        AppendText(row, c != 0 && std::strchr("aeiou", c) != nullptr ? ": an " : ": a ");
+        AppendCString(row, c != 0 && std::strchr("aeiou", c) != nullptr ? ": an " : ": a ");
     } else if (codes.category == 12) {
         const u8 last = TextLast(word);
-        AppendText(row, last == 's' || last == 'x' ? " : qq'un ou qqchose qui sont " : " : qq'un ou qqchose qui est ");
+        AppendCString(row, last == 's' || last == 'x' ? " : qq'un ou qqchose qui sont " : " : qq'un ou qqchose qui est ");
     } else {
-        AppendText(row, " : ");
-        AppendText(row, ExampleArticle(codes.lastNumberCode));
+        AppendCString(row, " : ");
+        AppendCString(row, ExampleArticle(codes.lastNumberCode));
     }
     AppendString(row, word);
 }
@@ -155,9 +155,9 @@ void RenderTaggedEntry(const Rendering& r, const BoundedString& entry, BoundedSt
     if (length <= 0 || static_cast<u32>(3 + length) > TextLen(entry)) return;
     Work36 word;
     CopyBytesToString(word.s, entry.data + 3, length);
-    AppendText(row, " - ");
+    AppendCString(row, " - ");
     AppendString(row, word.s);
-    AppendText(row, "= ");
+    AppendCString(row, "= ");
     EntryCodes codes;
     u32 p = 3 + static_cast<u32>(length);
     codes.lastNumberCode = LastNumberCode(entry, p);

@@ -63,19 +63,19 @@ void FindInfinitive(const Rendering& r, const BoundedString& form, BoundedString
 
 void AppendOpenQuote(BoundedString& s) {
     if (FrenchInterface()) {
-        AppendText(s, "  \xC7");
+        AppendCString(s, "  \xC7");
         AppendByteToString(s, kNoBreakSpace);
     } else {
-        AppendText(s, "  \xD2");
+        AppendCString(s, "  \xD2");
     }
 }
 
 void AppendCloseQuote(BoundedString& s) {
     if (FrenchInterface()) {
         AppendByteToString(s, kNoBreakSpace);
-        AppendText(s, "\xC8");
+        AppendCString(s, "\xC8");
     } else {
-        AppendText(s, "\xD3");
+        AppendCString(s, "\xD3");
     }
 }
 
@@ -173,31 +173,31 @@ const char* ReflexiveMarker(u8 person) {
 // "(se) " before a consonant, "(s') " before a vowel.
 void AppendReflexiveMarker(BoundedString& t, const char* marker, bool elided) {
     if (!elided || marker[1] == 'n' || marker[1] == 'v') {
-        AppendText(t, marker);
+        AppendCString(t, marker);
         return;
     }
     const char shortened[] = {'(', marker[1], '\'', ')', ' ', 0};
-    AppendText(t, shortened);
+    AppendCString(t, shortened);
 }
 
 void AppendFrenchExample(Rendering& r, u8 s, u8 person) {
     BoundedString& t = r.text.s;
     const bool subjunctive = (s >= 30 && s <= 41) || s == ';' || s == 'B';
-    if (subjunctive) AppendText(t, s % 3 == 2 ? " : qu'" : " : que ");
-    else AppendText(t, " : ");
+    if (subjunctive) AppendCString(t, s % 3 == 2 ? " : qu'" : " : que ");
+    else AppendCString(t, " : ");
     const PersonText& p = kFrenchPersons[person - 40];
     r.person = p.prs;
     r.number = p.nbr;
     const bool vowel = StartsWithVowel(r.form.s);
     const char* marker = r.cls >= 128 && (r.cls & kPronominalVerbBit) != 0 ? ReflexiveMarker(person) : "";
     if (*marker != 0) {
-        AppendText(t, p.text);
+        AppendCString(t, p.text);
         AppendReflexiveMarker(t, marker, vowel);
     } else if (person == 40 && vowel) {
-        AppendText(t, "j'");
+        AppendCString(t, "j'");
     } else {
-        AppendText(t, p.text);
-        AppendText(t, " ");
+        AppendCString(t, p.text);
+        AppendCString(t, " ");
     }
     AppendString(t, r.form.s);
 }
@@ -225,9 +225,9 @@ void AppendFrenchTense(Rendering& r, u8 s) {
     if (s >= 48 && s <= 50) {
         r.tense = 38;
         AppendName(t, 38);
-        AppendText(t, " : ");
+        AppendCString(t, " : ");
         AppendString(t, r.form.s);
-        AppendText(t, " !");
+        AppendCString(t, " !");
         return;
     }
     if (s == 12) {
@@ -259,7 +259,7 @@ bool VerbFollows(i32 w) {
 }
 
 void AppendExample(Rendering& r, const char* lead) {
-    AppendText(r.text.s, lead);
+    AppendCString(r.text.s, lead);
     AppendString(r.text.s, r.form.s);
 }
 
@@ -269,7 +269,7 @@ void AppendEnglishTense(Rendering& r, u8 form) {
     BoundedString& t = r.text.s;
     const i32 w = r.w;
     if (TextContains(gWords[w].WordText, '\'') && !IsWord(w, "let's")) {
-        AppendText(t, " / ");
+        AppendCString(t, " / ");
         AppendName(t, 68);
         r.tense = 68;
         return;
@@ -385,7 +385,7 @@ void DescribeVerbReading(Rendering& r) {
     FindInfinitive(r, r.form.s, infinitive.s);
     BoundedString& t = r.text.s;
     AppendOpenQuote(t);
-    if (!FrenchText()) AppendText(t, "to ");
+    if (!FrenchText()) AppendCString(t, "to ");
     AppendString(t, infinitive.s);
     AppendCloseQuote(t);
     if (FrenchText()) AppendFrenchTense(r, r.features);

@@ -49,7 +49,7 @@ void WalkParagraphSentences(const char* text, TokenSet tokens, SentenceWork work
         // A sentence that took no token cannot move the walk on.
         if (!more || gCurrentOffset <= w.sentenceStart) break;
         w.position = w.sentenceStart = start = gCurrentOffset;
-        w.textLength = TextLength(w.copy);
+        w.textLength = ParagraphTextLength(w.copy);
         if (static_cast<i32>(w.position) >= w.textLength) break;
     }
 }

@@ -29,8 +29,6 @@ bool FrenchInterface() { return gInterfaceLanguage != 0; }
 
 void AppendName(BoundedString& s, u32 index) { AppendString(s, gCategoryNames.ClampedAt(static_cast<i32>(index))); }
 
-void AppendText(BoundedString& s, const char* text) { AppendCString(s, text); }
-
 i32 ClauseOfWord(i32 w) {
     i32 clause = -1;
     for (i32 k = 0; k < static_cast<i32>(gSegmentCount) && k < 128; ++k)
@@ -350,36 +348,36 @@ void AppendElementForm(const Rendering& r, BoundedString& s) {
 void BuildWordElement(const Rendering& r, BoundedString& e) {
     const WordRecord& word = gWords[r.w];
     TextClear(e);
-    AppendText(e, "<");
+    AppendCString(e, "<");
     AppendCode(e, r.category);
-    AppendText(e, " rang=\"");
+    AppendCString(e, " rang=\"");
     AppendNumber(e, static_cast<u32>(r.w));
-    AppendText(e, "\" nbr=\"");
+    AppendCString(e, "\" nbr=\"");
     AppendCode(e, r.number);
-    AppendText(e, "\" gen=\"");
+    AppendCString(e, "\" gen=\"");
     AppendCode(e, r.gender);
-    AppendText(e, "\" prs=\"");
+    AppendCString(e, "\" prs=\"");
     AppendNumber(e, r.person % 10);
-    AppendText(e, "\" temps=\"");
+    AppendCString(e, "\" temps=\"");
     AppendCode(e, r.tense);
-    if (word.ReadingCategories[0] > 64) AppendText(e, MR("\" antécédent=\"oui"));
-    AppendText(e, "\" rolegram=\"");
+    if (word.ReadingCategories[0] > 64) AppendCString(e, MR("\" antécédent=\"oui"));
+    AppendCString(e, "\" rolegram=\"");
     // A word without a function is written "O", not as the last code.
     if (word.FunctionCode < gCategoryCodes.count) AppendCode(e, word.FunctionCode);
     else AppendCode(e, 0);
     if (word.FunctionCode == 72) {
-        AppendText(e, "\" motrang=\"");
+        AppendCString(e, "\" motrang=\"");
         AppendNumber(e, word.LinkedWord);
     }
-    if (word.FunctionCode == 83 || r.sign == 2) AppendText(e, "\" signe=\"?");
-    else if (r.sign == 1) AppendText(e, "\" signe=\"-");
-    AppendText(e, "\" fc=\"");
+    if (word.FunctionCode == 83 || r.sign == 2) AppendCString(e, "\" signe=\"?");
+    else if (r.sign == 1) AppendCString(e, "\" signe=\"-");
+    AppendCString(e, "\" fc=\"");
     AppendElementForm(r, e);
-    AppendText(e, "\">");
+    AppendCString(e, "\">");
     AppendXmlEscaped(e, word.WordText);
-    AppendText(e, "</");
+    AppendCString(e, "</");
     AppendCode(e, r.category);
-    AppendText(e, ">");
+    AppendCString(e, ">");
 }
 
 // ---- The driver ---------------------------------------------------------------------------

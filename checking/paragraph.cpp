@@ -91,7 +91,7 @@ u16 WalkParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* ta
         // The recorders moved gCurrentOffset by any replacement; the token
         // that ended the sentence is read again as the next one's first.
         w.position = w.sentenceStart = gCurrentOffset;
-        const i32 length = TextLength(w.copy);
+        const i32 length = ParagraphTextLength(w.copy);
         if (length != w.textLength) PairParagraphQuotes(w.copy);  // a replacement moved the marks
         w.textLength = length;
     }

@@ -104,7 +104,7 @@ i32 gKeptTextLength = 0;
 // Writes the replacement over the word in the text, moving what follows.
 // false when the text would not keep room for its terminator.
 bool RewriteText(BoundedString& text, const WordRecord& w, const BoundedString& replacement) {
-    const i32 length = TextLength(text);
+    const i32 length = ParagraphTextLength(text);
     const i32 l = static_cast<i32>(w.EndOffset - w.StartOffset + 1);
     const i32 r = GetStringLength(replacement);
     const i32 d = r - l;
@@ -195,7 +195,7 @@ void MergeWords(i32 a, i32 b, WordMergeCallback merge) {
 i32 ReplaceUrlsInRun(const BoundedString& text, i32 first, i32 last, WordMergeCallback merge) {
     const u32 begin = gWords[first].StartOffset;
     const u32 end = gWords[last].EndOffset;
-    const u32 length = static_cast<u32>(TextLength(text));
+    const u32 length = static_cast<u32>(ParagraphTextLength(text));
     i32 lost = 0;
     u32 p = begin;
     while (p <= end && p < length) {
@@ -774,7 +774,7 @@ void KeepParagraphText(const BoundedString* text) {
     gKeptTextLength = text != nullptr ? GetStringLength(*text) : 0;
 }
 
-i32 TextLength(const BoundedString& text) {
+i32 ParagraphTextLength(const BoundedString& text) {
     if (gKeptText == nullptr || text.data != gKeptText) return GetStringLength(text);
 #ifndef NDEBUG
     // Checked builds: the copy changed behind the kept length's back.

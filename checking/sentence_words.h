@@ -34,7 +34,7 @@ void AnalyseSentenceWords(BoundedString& text, u32 option, u16 plainUnknownReadi
 void KeepParagraphText(const BoundedString* text);
 // Length of `text` up to its terminator: the kept one for the paragraph's
 // working copy, measured for any other text.
-i32 TextLength(const BoundedString& text);
+i32 ParagraphTextLength(const BoundedString& text);
 
 // Turns every address-like chunk (two dots or more, or an "@") of the runs
 // of words between single tokens into one "<URL>" token.
