@@ -14,6 +14,7 @@
 #include "checking/tokenizer.h"
 #include "frame/bounded_string.h"
 #include "frame/records.h"
+#include "frame/sentence_state.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "lexicon/lex_store.h"
@@ -47,13 +48,11 @@ DriverStorage& Storage() {
     return s;
 }
 
-// Records a save and its restores copy: the sentence's words and a margin
-// for the words its analysis adds (splits, corrections) and the writes
-// just past its end. The records beyond are not written between a save
-// and its restores, so they need no copy (debug builds copy them all and
-// check it at every restore).
+// Records a save and its restores copy (see WordRecordBound). The records
+// beyond are not written between a save and its restores, so they need no
+// copy (debug builds copy them all and check it at every restore).
 u32 CopyBound(u16 count) {
-    const u32 bound = 2u * count + 16u;
+    const u32 bound = WordRecordBound(count);
     return bound < kMaxSentenceWords ? bound : kMaxSentenceWords;
 }
 
@@ -80,6 +79,7 @@ bool SameWordRecord(const WordRecord& a, const WordRecord& b) {
 #endif
 
 void SaveWords(BoundedArray<WordRecord>& table, u16& count) {
+    NoteWordCount();
 #ifdef NDEBUG
     const u32 n = CopyBound(gWordCount);
 #else

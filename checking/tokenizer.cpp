@@ -17,9 +17,10 @@ namespace {
 
 constexpr u8 kEllipsis = 0xC9;
 
-// Scratch strings of the boundary test, allocated on first use.
+// Scratch strings of the boundary test, allocated on first use; string 3
+// keeps the token whose test with a period is owed.
 BoundedString& Scratch(u32 k) {
-    static BoundedString strings[3];
+    static BoundedString strings[4];
     if (strings[k].valid == 0) strings[k].Allocate(kTokenCapacity + 1);
     return strings[k];
 }
@@ -59,6 +60,23 @@ u16 TokenWithPeriodIsWord(const BoundedString& token) {
     FlattenMacRomanTypography(flat, token, p1, p2, 0);
     AppendCString(flat, ".");
     return IsDictionaryWordRemembered(flat);
+}
+
+// The test with a period of a word token only decides whether a period
+// right after it is its own (U.S., etc.): the token is kept and the test
+// run when such a period comes. The test's answer does not depend on when
+// it is asked, and what it leaves besides (gCaseMode, the analysis slots)
+// is set again by the word analysis before anything reads it.
+constexpr u16 kPeriodTestOwed = 2;
+
+void OwePeriodTest(const BoundedString& token) {
+    CopyString(Scratch(3), token);
+    gAbbreviationPending = kPeriodTestOwed;
+}
+
+bool TakesPeriod() {
+    if (gAbbreviationPending == kPeriodTestOwed) return TokenWithPeriodIsWord(Scratch(3)) != 0;
+    return gAbbreviationPending == 1;
 }
 
 void ClearBoundaryFlags() {
@@ -128,7 +146,7 @@ u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endF
         gSentenceEndPending = 1;
         endFlag = 1;
     }
-    if (IsSingle(token, length, '.') && gAbbreviationPending == 1 && adjacent == 1) {
+    if (IsSingle(token, length, '.') && adjacent == 1 && TakesPeriod()) {
         gAbbreviationPending = 0;
         return kBoundaryAbbreviation;
     }
@@ -149,7 +167,7 @@ u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endF
         return kBoundaryWord;
     }
     if (dashMode != 0 || length >= static_cast<i32>(kMaxTokenLength) || !letter) return kBoundaryWord;
-    if (TokenWithPeriodIsWord(token) != 0) gAbbreviationPending = 1;
+    OwePeriodTest(token);
     return kBoundaryWord;
 }
 
@@ -225,6 +243,7 @@ u16 AppendSentenceToken(const BoundedString& token, u32 startOffset, u16 dashMod
     w.StartOffset = startOffset;
     w.EndOffset = startOffset + static_cast<u32>(GetStringLength(token)) - 1;
     ++gWordCount;
+    NoteWordCount();
     return endFlag;
 }
 
@@ -252,4 +271,5 @@ void InspectSentenceEnd() {
     w.SourceIndex = lastWord.SourceIndex;
     gSentenceEndWord = gWordCount;
     ++gWordCount;
+    NoteWordCount();
 }

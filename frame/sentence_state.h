@@ -7,14 +7,26 @@
 // Sentence-boundary flags carried from one token to the next.
 extern u16 gSentenceEndPending;   // the last token was a sentence-final mark
 extern u16 gAbbreviationPending;  // the last token looks like an abbreviation
+                                  // (2: whether it does is asked when a
+                                  // period follows it)
 extern u16 gLineBreakPending;     // a CR or LF was met
 extern u16 gDashPending;          // a dash was met in dash mode
 
 // Clears the sentence state: the four boundary flags, the spelling
 // suggestions and their count, the word count, and every field of the 128
 // word records (strings emptied, numbers and reading bytes 0, LinkedWord
-// 65535), so that no field of a record is left undefined.
+// 65535), so that no field of a record is left undefined. Only the records
+// a sentence can have written are cleared (WordRecordBound of the most
+// words it held): the others are clear since the previous reset (debug
+// builds check it).
 void ResetSentenceState();
+// Records that a sentence of `count` words may have written: its words, a
+// margin for the words its analysis adds (splits, corrections) and the
+// writes just past its end; at most the whole table.
+u32 WordRecordBound(u32 count);
+// Notes that the table holds gWordCount words, for the bound of the next
+// reset (the tokenizer and the table's saves call it).
+void NoteWordCount();
 // Resets one word record as ResetSentenceState resets them all (a record
 // vacated by merged words).
 void ClearWordRecord(WordRecord& w);

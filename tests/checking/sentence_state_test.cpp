@@ -56,10 +56,19 @@ bool AllZero(const BoundedArray<T>& a) {
     return a.count != 0;
 }
 
-TEST(SentenceStateTest, ResetDefinesEveryField) {
+struct SentenceShape {
+    u16 words;
+    i32 dirty[3];  // records the sentence wrote
+};
+
+// A full table, then a short sentence with the record just past its words
+// written (the pseudo-word of its end).
+constexpr SentenceShape kShapes[] = {{128, {0, 64, 127}}, {12, {0, 11, 12}}};
+
+void CheckResetOf(const SentenceShape& shape) {
     ASSERT_EQ(gWords.count, 128u);
-    for (i32 i : {0, 64, 127}) DirtyWord(gWords[i]);
-    gWordCount = 12;
+    for (i32 i : shape.dirty) DirtyWord(gWords[i]);
+    gWordCount = shape.words;
     gSpellingSuggestionCount = 5;
     for (u32 k = 0; k < gSpellingSuggestions.count; ++k) Dirty(gSpellingSuggestions[k]);
     gSentenceEndPending = gAbbreviationPending = gLineBreakPending = gDashPending = 1;
@@ -106,6 +115,13 @@ TEST(SentenceStateTest, ResetDefinesEveryField) {
         // Buffers stay the records' own: nothing was reallocated or shared.
         EXPECT_EQ(w.WordText.count, 36u);
         EXPECT_EQ(w.WordText.owns, 1);
+    }
+}
+
+TEST(SentenceStateTest, ResetDefinesEveryField) {
+    for (const SentenceShape& shape : kShapes) {
+        SCOPED_TRACE(shape.words);
+        CheckResetOf(shape);
     }
 }
 

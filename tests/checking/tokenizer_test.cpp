@@ -23,6 +23,8 @@ TEST_F(TokenizerTest, SentencesAndWordsOfATable) {
         {3, "Voir le point a. 3 fois", "Voir|le|point|a.|3|fois"},
         // A word the dictionary lists with its period keeps it.
         {3, "Il part etc. Demain", "Il|part|etc.|Demain"},
+        // ... not when a blank comes between.
+        {3, "Il part etc . Demain", "Il|part|etc|. / Demain"},
         {0, "Mr. Smith came. He left!", "Mr.|Smith|came|. / He|left|!"},
         // A line break always ends the sentence.
         {3, "Un\nDeux", "Un / Deux"},
