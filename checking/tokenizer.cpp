@@ -62,21 +62,25 @@ u16 TokenWithPeriodIsWord(const BoundedString& token) {
     return IsDictionaryWordRemembered(flat);
 }
 
-// The test with a period of a word token only decides whether a period
-// right after it is its own (U.S., etc.): the token is kept and the test
-// run when such a period comes. The test's answer does not depend on when
-// it is asked, and what it leaves besides (gCaseMode, the analysis slots)
-// is set again by the word analysis before anything reads it.
-constexpr u16 kPeriodTestOwed = 2;
+// The dictionary tests of a word token only decide whether a period right
+// after it is its own (U.S., etc.): the token is kept and its test run when
+// such a period comes. A test's answer does not depend on when it is
+// asked, and what it leaves besides (gCaseMode, the analysis slots) is set
+// again by the word analysis before anything reads it.
+constexpr u16 kPeriodTestOwed = 2;  // the token takes it when "token." is a word
+constexpr u16 kShortTestOwed = 3;   // the two-letter token takes it unless a word
 
-void OwePeriodTest(const BoundedString& token) {
+void OweTest(const BoundedString& token, u16 test) {
     CopyString(Scratch(3), token);
-    gAbbreviationPending = kPeriodTestOwed;
+    gAbbreviationPending = test;
 }
 
 bool TakesPeriod() {
-    if (gAbbreviationPending == kPeriodTestOwed) return TokenWithPeriodIsWord(Scratch(3)) != 0;
-    return gAbbreviationPending == 1;
+    switch (gAbbreviationPending) {
+        case kPeriodTestOwed: return TokenWithPeriodIsWord(Scratch(3)) != 0;
+        case kShortTestOwed: return ShortTokenIsWord(Scratch(3)) == 0;
+        default: return gAbbreviationPending == 1;
+    }
 }
 
 void ClearBoundaryFlags() {
@@ -163,11 +167,11 @@ u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endF
     }
     if (gAbbreviationPending != 0) return kBoundaryWord;
     if (length <= 2 && letter) {
-        if (ShortTokenIsWord(token) == 0) gAbbreviationPending = 1;
+        OweTest(token, kShortTestOwed);
         return kBoundaryWord;
     }
     if (dashMode != 0 || length >= static_cast<i32>(kMaxTokenLength) || !letter) return kBoundaryWord;
-    OwePeriodTest(token);
+    OweTest(token, kPeriodTestOwed);
     return kBoundaryWord;
 }
 

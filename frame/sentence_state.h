@@ -7,8 +7,8 @@
 // Sentence-boundary flags carried from one token to the next.
 extern u16 gSentenceEndPending;   // the last token was a sentence-final mark
 extern u16 gAbbreviationPending;  // the last token looks like an abbreviation
-                                  // (2: whether it does is asked when a
-                                  // period follows it)
+                                  // (2, 3: whether it does is asked when
+                                  // a period follows it)
 extern u16 gLineBreakPending;     // a CR or LF was met
 extern u16 gDashPending;          // a dash was met in dash mode
 
