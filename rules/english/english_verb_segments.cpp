@@ -264,6 +264,14 @@ RuleCode CheckAgreement(Search& s, i32 subject, u16& out) {
     return 0;
 }
 
+// Whether a semicolon or a colon stands among words a..b: a clause ends
+// there, and no subject after it belongs to a verb before it.
+bool ClauseMarkBetween(i32 a, i32 b) {
+    for (i32 w = a; w <= b; ++w)
+        if (Is(w, ";") || Is(w, ":")) return true;
+    return false;
+}
+
 // The subject after the verb (questions, verb-first sentences): the first
 // subject-like record before the next clause.
 i32 SubjectAfter(ClauseCall& c, i32 k, i32 clean) {
@@ -271,6 +279,7 @@ i32 SubjectAfter(ClauseCall& c, i32 k, i32 clean) {
     for (i32 j = k + 1; j < N(); ++j) {
         const u8 kind = Kind(j);
         if (kind == 14 || kind == 22 || kind == 17 || kind == 21) return -1;
+        if (ClauseMarkBetween(Last(k) + 1, First(j) - 1)) return -1;
         if (kind == 24 && !RelativeHead(j)) return j;
         if (kind != 23 || clean != 0) continue;
         const i32 f = First(j);
