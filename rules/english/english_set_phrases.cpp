@@ -272,9 +272,9 @@ bool WordIsAlternative(i32 w, const char* word, size_t length) {
     const bool exact = w > 0 && text.valid != 0;
     const u8 first = text.data[0];
     char buffer[64];
-    size_t start = 0;
-    for (size_t k = 0; k <= length; ++k) {
-        if (k < length && word[k] != '|') continue;
+    for (size_t start = 0; start <= length;) {
+        const void* bar = std::memchr(word + start, '|', length - start);
+        const size_t k = bar != nullptr ? static_cast<size_t>(static_cast<const char*>(bar) - word) : length;
         size_t n = k - start;
         const bool prefix = n > 0 && word[start + n - 1] == '*';
         if (prefix) --n;
