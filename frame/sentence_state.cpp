@@ -53,9 +53,13 @@ u32 WordRecordBound(u32 count) {
     return bound < gWords.count ? bound : gWords.count;
 }
 
-void NoteWordCount() {
-    if (gWordCount > gWordCountPeak) gWordCountPeak = gWordCount;
+void NoteWordCount() { NoteWordCountPeak(gWordCount); }
+
+void NoteWordCountPeak(u32 count) {
+    if (count > gWordCountPeak) gWordCountPeak = count;
 }
+
+u32 WordCountPeak() { return gWordCountPeak; }
 
 void ClearWordRecord(WordRecord& w) {
     w.ReadingCount = 0;
