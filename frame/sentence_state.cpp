@@ -25,26 +25,6 @@ void ClearBuffer(BoundedArray<T>& a) {
     }
 }
 
-#ifndef NDEBUG
-template <typename T>
-bool IsClearBuffer(const BoundedArray<T>& a) {
-    for (u32 k = 0; k < a.count; ++k)
-        if (a.data[k] != 0) return false;
-    return true;
-}
-
-// As ClearWordRecord leaves a record.
-bool IsClearWordRecord(const WordRecord& w) {
-    return w.ReadingCount == 0 && IsClearBuffer(w.ReadingClasses) && IsClearBuffer(w.ReadingFeatures) &&
-           IsClearBuffer(w.ReadingCategories) && IsClearBuffer(w.ReadingMarks) &&
-           IsClearBuffer(w.ReadingLemmaRefs) && w.GroupMark == 0 && w.FunctionCode == 0 &&
-           w.LinkedWord == 65535 && IsClearBuffer(w.BaseText) && w.StartOffset == 0 && w.EndOffset == 0 &&
-           w.ClauseNumber == 0 && w.OriginalIndex == 0 && w.SourceIndex == 0 && w.SpanFlag == 0 &&
-           w.WordCaseMode == 0 && w.FirstLigaturePos == 65535 && w.SecondLigaturePos == 65535 &&
-           w.LigatureMode == 0 && w.QuoteFlags == 0 && w.CorrectionMark == 0 && w.AmbiguityFlag == 0 &&
-           IsClearBuffer(w.WordText) && IsClearBuffer(w.LexiconForm) && IsClearBuffer(w.SeparatorText);
-}
-#endif
 
 }  // namespace
 
@@ -101,14 +81,12 @@ void ResetSentenceState() {
         for (u32 i = 0; i < gSpellingSuggestions.count; ++i) ClearBuffer(gSpellingSuggestions.data[i]);
     }
 
-    NoteWordCount();
-    const u32 bound = gWordCountPeak >= gWords.count ? gWords.count : WordRecordBound(gWordCountPeak);
+    // Every record is cleared: the analysis commands write records past
+    // the most words a sentence held (their clause and description work),
+    // so a clear bounded by that count left fields of the previous
+    // sentence behind.
     gWordCount = 0;
     gWordCountPeak = 0;
     if (gWords.data == nullptr) return;
-    for (u32 i = 0; i < bound; ++i) ClearWordRecord(gWords.data[i]);
-#ifndef NDEBUG
-    for (u32 i = bound; i < gWords.count; ++i)
-        if (!IsClearWordRecord(gWords.data[i])) __builtin_trap();
-#endif
+    for (u32 i = 0; i < gWords.count; ++i) ClearWordRecord(gWords.data[i]);
 }

@@ -15,10 +15,7 @@ extern u16 gDashPending;          // a dash was met in dash mode
 // Clears the sentence state: the four boundary flags, the spelling
 // suggestions and their count, the word count, and every field of the 128
 // word records (strings emptied, numbers and reading bytes 0, LinkedWord
-// 65535), so that no field of a record is left undefined. Only the records
-// a sentence can have written are cleared (WordRecordBound of the most
-// words it held): the others are clear since the previous reset (debug
-// builds check it).
+// 65535), so that no field of a record is left undefined.
 void ResetSentenceState();
 // Records that a sentence of `count` words may have written: its words, a
 // margin for the words its analysis adds (splits, corrections) and the
