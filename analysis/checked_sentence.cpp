@@ -100,7 +100,6 @@ struct Kept {
     u16 wordCount = 0;
     BoundedArray<SegmentRecord> segments;
     u16 segmentCount = 0;
-    u32 wordPeak = 0;  // the most words the check held (the records it may have written)
     Globals globals{};
     Event events[kMaxEvents];
     u32 eventCount = 0;
@@ -163,8 +162,6 @@ void CheckTrackedSentence(BoundedString& copy, u32 sentenceStart, u16 accentsOnC
     for (u32 s = 0; s < gSegments.count; ++s) k.segments.data[s] = gSegments.data[s];
     k.wordCount = gWordCount;
     k.segmentCount = gSegmentCount;
-    NoteWordCount();
-    k.wordPeak = WordCountPeak();
     k.globals = TakeGlobals();
     k.key = key;
     k.held = true;
@@ -179,7 +176,6 @@ bool ReplayTrackedSentence(const BoundedString& copy, u32 sentenceStart, u16 acc
     for (u32 s = 0; s < gSegments.count; ++s) gSegments.data[s] = k.segments.data[s];
     gWordCount = k.wordCount;
     gSegmentCount = k.segmentCount;
-    NoteWordCountPeak(k.wordPeak);
     PutGlobals(k.globals);
     gTrackedFirstCode = 0;
     gTrackedSpellingHit = 0;

@@ -79,7 +79,6 @@ bool SameWordRecord(const WordRecord& a, const WordRecord& b) {
 #endif
 
 void SaveWords(BoundedArray<WordRecord>& table, u16& count) {
-    NoteWordCount();
 #ifdef NDEBUG
     const u32 n = CopyBound(gWordCount);
 #else

@@ -247,7 +247,6 @@ u16 AppendSentenceToken(const BoundedString& token, u32 startOffset, u16 dashMod
     w.StartOffset = startOffset;
     w.EndOffset = startOffset + static_cast<u32>(GetStringLength(token)) - 1;
     ++gWordCount;
-    NoteWordCount();
     return endFlag;
 }
 
@@ -275,5 +274,4 @@ void InspectSentenceEnd() {
     w.SourceIndex = lastWord.SourceIndex;
     gSentenceEndWord = gWordCount;
     ++gWordCount;
-    NoteWordCount();
 }

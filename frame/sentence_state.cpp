@@ -13,10 +13,6 @@ u16 gDashPending = 0;
 
 namespace {
 
-// Most words the table held since the last reset; the freshly allocated
-// table is cleared whole once.
-u32 gWordCountPeak = 0xFFFFFFFFu;
-
 // Zeroes a whole buffer (an empty string, a cleared reading array).
 template <typename T>
 void ClearBuffer(BoundedArray<T>& a) {
@@ -33,13 +29,6 @@ u32 WordRecordBound(u32 count) {
     return bound < gWords.count ? bound : gWords.count;
 }
 
-void NoteWordCount() { NoteWordCountPeak(gWordCount); }
-
-void NoteWordCountPeak(u32 count) {
-    if (count > gWordCountPeak) gWordCountPeak = count;
-}
-
-u32 WordCountPeak() { return gWordCountPeak; }
 
 void ClearWordRecord(WordRecord& w) {
     w.ReadingCount = 0;
@@ -86,7 +75,6 @@ void ResetSentenceState() {
     // so a clear bounded by that count left fields of the previous
     // sentence behind.
     gWordCount = 0;
-    gWordCountPeak = 0;
     if (gWords.data == nullptr) return;
     for (u32 i = 0; i < gWords.count; ++i) ClearWordRecord(gWords.data[i]);
 }

@@ -21,13 +21,6 @@ void ResetSentenceState();
 // margin for the words its analysis adds (splits, corrections) and the
 // writes just past its end; at most the whole table.
 u32 WordRecordBound(u32 count);
-// Notes that the table holds gWordCount words, for the bound of the next
-// reset (the tokenizer and the table's saves call it).
-void NoteWordCount();
-// The same for `count` words, and the most noted since the last reset (a
-// table put back as a check left it notes the check's most words).
-void NoteWordCountPeak(u32 count);
-u32 WordCountPeak();
 // Resets one word record as ResetSentenceState resets them all (a record
 // vacated by merged words).
 void ClearWordRecord(WordRecord& w);
