@@ -106,8 +106,11 @@ bool OneLetterWord(i32 i) {
 // Entry n of the function words whose text the word's len bytes equal.
 i32 FunctionWordIndex(const BoundedString& text, i32 len) {
     const u32 n = gFrenchFunctionWords.count;
+    const u8 first = len > 0 ? text.data[0] : 0;
     for (u32 k = 0; k < n; ++k) {
         const BoundedString& entry = gFrenchFunctionWords.data[k];
+        // The first byte refuses most entries before their length is taken.
+        if (len > 0 && (entry.valid == 0 || entry.count == 0 || entry.data[0] != first)) continue;
         if (GetStringLength(entry) == len && std::memcmp(entry.data, text.data, static_cast<size_t>(len)) == 0)
             return static_cast<i32>(k);
     }

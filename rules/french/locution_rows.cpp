@@ -107,10 +107,21 @@ bool RowWordHolds(const WordTest& row, i32 i) {
     return row.match == Match::kWhole ? Is(i, row.word) : Begins(i, row.word);
 }
 
+bool IsHyphenByte(u8 c) { return c == '-' || c == kLocutionHyphen; }
+
+// A row whose word cannot be the text that starts with `first`: the
+// cheap refusal before the whole comparison (the rows' words are never
+// empty; a hyphen matches either hyphen byte).
+bool FirstByteRefuses(const WordTest& row, u8 first) {
+    const u8 c = static_cast<u8>(row.word[0]);
+    return c != first && c != 0 && !(IsHyphenByte(c) && IsHyphenByte(first));
+}
+
 }  // namespace
 
 void RunWordTests(i32 i, u16 mode) {
     const WordTestTable table = TestsOfLength(GetStringLength(Word(i).WordText));
+    const u8 first = Word(i).WordText.ClampedAt(0);
     const char* from = nullptr;  // the row to go on from after a firing row
     for (u32 r = 0; r < table.count; ++r) {
         const WordTest& row = table.rows[r];
@@ -118,7 +129,7 @@ void RunWordTests(i32 i, u16 mode) {
             if (std::strcmp(row.id, from) != 0) continue;
             from = nullptr;
         }
-        if (!RowWordHolds(row, i) || !row.when(i, mode)) continue;
+        if (FirstByteRefuses(row, first) || !RowWordHolds(row, i) || !row.when(i, mode)) continue;
         row.then(i, mode);
         if (row.next == nullptr || gDirectResult != 0) return;
         from = row.next;
