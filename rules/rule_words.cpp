@@ -25,6 +25,20 @@ bool SameText(const BoundedString& s, const char* literal, bool lowerFirst, bool
     return true;
 }
 
+// CompareWordText(s, literal) == kCompareEqual for a valid string, in one
+// pass: the bytes agree up to the literal's terminator or the end of the
+// buffer, whichever comes first.
+bool SameAsWritten(const BoundedString& s, const char* literal) {
+    if (s.valid == 0) return true;
+    const u8* d = s.data;
+    for (u32 k = 0; k < s.count; ++k) {
+        const u8 l = static_cast<u8>(literal[k]);
+        if (d[k] != l) return false;
+        if (l == 0) return true;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool MatchesLiteral(i32 i, const char* literal) {
@@ -37,7 +51,7 @@ bool MatchesLiteral(i32 i, const char* literal) {
         const u8 l = static_cast<u8>(*literal);
         if (c != l && !(first && ToLowerMacRoman(c) == l)) return false;
     }
-    if (CompareWordText(w.WordText, literal) == kCompareEqual) return w.WordText.valid != 0 || *literal == 0;
+    if (SameAsWritten(w.WordText, literal)) return w.WordText.valid != 0 || *literal == 0;
     return first && SameText(w.WordText, literal, true, false);
 }
 
@@ -66,7 +80,14 @@ bool BeginsLowered(const BoundedString& s, const char* literal) {
 // both texts).
 bool Begins(i32 i, const char* literal) {
     const BoundedString& s = W(i).WordText;
-    return FindCSubstring(s, literal) == 1 || (CapitalInitialOfWordZero(i) && BeginsLowered(s, literal));
+    if (*literal == 0) return true;
+    const bool capital = CapitalInitialOfWordZero(i);
+    // The first occurrence is at the start exactly when the text begins so.
+    if (s.valid != 0 && (s.data[0] == static_cast<u8>(*literal) || capital)) {
+        const size_t m = std::strlen(literal);
+        if (m <= static_cast<size_t>(GetStringLength(s)) && std::memcmp(s.data, literal, m) == 0) return true;
+    }
+    return capital && BeginsLowered(s, literal);
 }
 
 bool Contains(i32 i, const char* literal) {
@@ -84,8 +105,16 @@ bool Ends(i32 i, const char* literal) {
 }
 
 bool IsOneOf(i32 i, const char* const* literals) {
+    const WordRecord& w = W(i);
+    if (w.WordText.valid == 0 || (i <= 0 && (w.WordCaseMode == 1 || w.WordCaseMode == 2))) {
+        for (; *literals != nullptr; ++literals)
+            if (Is(i, *literals)) return true;
+        return false;
+    }
+    // Compared as written: a literal of another first byte is refused here.
+    const u8 first = w.WordText.data[0];
     for (; *literals != nullptr; ++literals)
-        if (Is(i, *literals)) return true;
+        if (static_cast<u8>(**literals) == first && SameAsWritten(w.WordText, *literals)) return true;
     return false;
 }
 

@@ -86,6 +86,17 @@ BoundedString& WorkWord();
 // Word w is one of the alternatives of a phrase word written a|b|c
 // (`length` bytes).
 bool WordIsAlternative(i32 w, const char* word, size_t length);
+// Word w's text as the alternatives test it: after word 0 a valid text is
+// compared as written, so its length is taken once.
+struct AlternativeText {
+    i32 w = 0;
+    bool exact = false;
+    i32 length = 0;
+};
+AlternativeText ReadAlternativeText(i32 w);
+// The word is the alternative of n bytes at `alternative` (begins with it
+// when `prefix`; an empty prefix is any word, an empty word none).
+bool FitsAlternative(const AlternativeText& t, const char* alternative, size_t n, bool prefix);
 
 // The lemma reference of the noun "are" in our data (0 when it has none);
 // looked up once.

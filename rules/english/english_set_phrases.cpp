@@ -151,20 +151,52 @@ const SetPhrase kPhrases[] = {
     {"on", "* own", kNom, kOwnNext, kAnyAfter, kKeepAll},
 };
 
-// The number of words of the phrase at word i (the head included), 0 when
-// the words after i do not match `rest`.
-i32 Match(i32 i, const char* rest) {
-    i32 w = i + 1;
-    const char* p = rest;
-    while (*p != 0) {
-        const char* end = std::strchr(p, ' ');
-        const size_t length = end != nullptr ? static_cast<size_t>(end - p) : std::strlen(p);
-        if (w >= Count() || !WordIsAlternative(w, p, length)) return 0;
-        ++w;
-        p += length;
-        if (*p == ' ') ++p;
+constexpr u32 kRows = static_cast<u32>(std::size(kPhrases));
+constexpr u32 kMostWords = 4;          // words after a head
+constexpr u32 kMostAlternatives = 512;  // alternatives of the whole table
+
+// One alternative of a phrase word: its bytes in the row's text, a prefix
+// when it ended in '*'.
+struct Alternative {
+    const char* text = nullptr;
+    u8 length = 0;
+    bool prefix = false;
+};
+
+// The table's rows by head and by the first word after it, and the words
+// of each row split into their alternatives, gathered once.
+struct PhraseIndex {
+    u32 heads[kRows] = {};  // the first row of each distinct head
+    u32 headCount = 0;
+    u8 head[kRows] = {};        // each row's head among `heads`
+    u64 firstBytes[kRows] = {};  // the first bytes of the row's first word after the head, one bit per byte modulo 64
+    u8 words[kRows] = {};       // the words after the head
+    // Row r's word k has the alternatives from wordStart[r][k] up to
+    // wordStart[r][k + 1].
+    u16 wordStart[kRows][kMostWords + 1] = {};
+    Alternative alternatives[kMostAlternatives];
+    u32 alternativeCount = 0;
+};
+
+// The number of words of row r at word i (the head included), 0 when the
+// words after i do not match it. texts[k] holds word i+1+k once read.
+i32 Match(const PhraseIndex& x, i32 i, u32 r, AlternativeText (&texts)[kMostWords], u32& read) {
+    const i32 n = x.words[r];
+    for (i32 k = 0; k < n; ++k) {
+        const i32 w = i + 1 + k;
+        if (w >= Count()) return 0;
+        while (read <= static_cast<u32>(k)) {
+            texts[read] = ReadAlternativeText(i + 1 + static_cast<i32>(read));
+            ++read;
+        }
+        bool fits = false;
+        for (u32 a = x.wordStart[r][k]; a < x.wordStart[r][k + 1] && !fits; ++a) {
+            const Alternative& alt = x.alternatives[a];
+            fits = FitsAlternative(texts[k], alt.text, alt.length, alt.prefix);
+        }
+        if (!fits) return 0;
     }
-    return w - i;
+    return n + 1;
 }
 
 bool NextFits(i32 i, Next next) {
@@ -191,16 +223,6 @@ bool AfterFits(i32 w, After after) {
     }
 }
 
-constexpr u32 kRows = static_cast<u32>(std::size(kPhrases));
-
-// The table's rows by head and by the first word after it, gathered once.
-struct PhraseIndex {
-    u32 heads[kRows] = {};  // the first row of each distinct head
-    u32 headCount = 0;
-    u8 head[kRows] = {};        // each row's head among `heads`
-    u64 firstBytes[kRows] = {};  // the first bytes of the row's first word after the head, one bit per byte modulo 64
-};
-
 // One bit per byte (modulo 64) that an alternative of the first word of
 // `rest` begins with; every bit for a word that may be any word, or for no
 // word at all.
@@ -216,6 +238,33 @@ u64 FirstWordBytes(const char* rest) {
     return bits;
 }
 
+// Splits row r's words into alternatives (the words blank-separated, the
+// alternatives of a word '|'-separated).
+void SplitRow(PhraseIndex& x, u32 r) {
+    const char* p = kPhrases[r].rest;
+    u32 k = 0;
+    while (*p != 0 && k < kMostWords) {
+        x.wordStart[r][k] = static_cast<u16>(x.alternativeCount);
+        for (;;) {
+            const char* end = p;
+            while (*end != 0 && *end != ' ' && *end != '|') ++end;
+            size_t n = static_cast<size_t>(end - p);
+            const bool prefix = n > 0 && p[n - 1] == '*';
+            if (prefix) --n;
+            if (x.alternativeCount < kMostAlternatives) {
+                x.alternatives[x.alternativeCount++] = Alternative{p, static_cast<u8>(n < 255 ? n : 255), prefix};
+            }
+            p = end;
+            if (*p != '|') break;
+            ++p;
+        }
+        ++k;
+        x.wordStart[r][k] = static_cast<u16>(x.alternativeCount);
+        if (*p == ' ') ++p;
+    }
+    x.words[r] = static_cast<u8>(k);
+}
+
 PhraseIndex BuildIndex() {
     PhraseIndex x;
     for (u32 r = 0; r < kRows; ++r) {
@@ -224,6 +273,7 @@ PhraseIndex BuildIndex() {
         if (h == x.headCount) x.heads[x.headCount++] = r;
         x.head[r] = static_cast<u8>(h);
         x.firstBytes[r] = FirstWordBytes(kPhrases[r].rest);
+        SplitRow(x, r);
     }
     return x;
 }
@@ -265,25 +315,43 @@ void MarkPhrase(i32 i, i32 k, PhraseEffect e, bool lastOnly) {
     }
 }
 
-bool WordIsAlternative(i32 w, const char* word, size_t length) {
-    // After word 0 the comparisons are exact: an alternative of another
-    // first byte is refused before it is copied.
+AlternativeText ReadAlternativeText(i32 w) {
+    AlternativeText t;
+    t.w = w;
     const BoundedString& text = W(w).WordText;
-    const bool exact = w > 0 && text.valid != 0;
-    const u8 first = text.data[0];
+    t.exact = w > 0 && text.valid != 0;
+    if (t.exact) t.length = GetStringLength(text);
+    return t;
+}
+
+bool FitsAlternative(const AlternativeText& t, const char* alternative, size_t n, bool prefix) {
+    if (n == 0) return prefix;
+    if (n >= 64) return false;
+    if (t.exact) {
+        // Is and Begins as written: the first byte refuses most, then the
+        // lengths (a text that fills its buffer compares over the buffer).
+        const BoundedString& text = W(t.w).WordText;
+        if (static_cast<u8>(alternative[0]) != text.data[0]) return false;
+        const size_t length = static_cast<size_t>(t.length);
+        if (prefix) return n <= length && std::memcmp(text.data, alternative, n) == 0;
+        if (text.count > n) return length == n && std::memcmp(text.data, alternative, n) == 0;
+        return length == text.count && std::memcmp(text.data, alternative, text.count) == 0;
+    }
     char buffer[64];
+    std::memcpy(buffer, alternative, n);
+    buffer[n] = 0;
+    return prefix ? Begins(t.w, buffer) : Is(t.w, buffer);
+}
+
+bool WordIsAlternative(i32 w, const char* word, size_t length) {
+    const AlternativeText t = ReadAlternativeText(w);
     for (size_t start = 0; start <= length;) {
         const void* bar = std::memchr(word + start, '|', length - start);
         const size_t k = bar != nullptr ? static_cast<size_t>(static_cast<const char*>(bar) - word) : length;
         size_t n = k - start;
         const bool prefix = n > 0 && word[start + n - 1] == '*';
         if (prefix) --n;
-        if (prefix && n == 0) return true;  // any word
-        if (n > 0 && n < sizeof buffer && (!exact || static_cast<u8>(word[start]) == first)) {
-            std::memcpy(buffer, word + start, n);
-            buffer[n] = 0;
-            if (prefix ? Begins(w, buffer) : Is(w, buffer)) return true;
-        }
+        if (FitsAlternative(t, word + start, n, prefix)) return true;
         start = k + 1;
     }
     return false;
@@ -298,11 +366,13 @@ bool MarkShortSetPhrase(i32 i) {
     const BoundedString& next = W(i + 1).WordText;
     const bool exact = i + 1 > 0 && next.valid != 0;
     const u64 bit = u64{1} << (next.data[0] & 63);
+    AlternativeText texts[kMostWords];
+    u32 read = 0;
     for (u32 r = 0; r < kRows; ++r) {
         const SetPhrase& p = kPhrases[r];
         if (!headFits[x.head[r]] || !NextFits(i, p.next)) continue;
         if (exact && (x.firstBytes[r] & bit) == 0) continue;
-        const i32 k = Match(i, p.rest);
+        const i32 k = Match(x, i, r, texts, read);
         if (k == 0 || !AfterFits(i + k, p.after)) continue;
         MarkPhrase(i, k, p.effect, p.keep == kKeepLast);
         if (Is(i, "in")) KeepOne(i);
