@@ -192,6 +192,15 @@ void RemoveSegmentRecords(i32 standing, i32 n) {
     if (standing < 0 || standing >= count) return;
     if (n > count - standing - 1) n = count - standing - 1;  // only records that exist leave
     if (n <= 0) return;
+    if (static_cast<u32>(count) <= gSegments.count && gSegments.valid != 0) {
+        // Every record named lies in the table: moved and relinked in place.
+        SegmentRecord* s = gSegments.data;
+        std::memmove(s + standing + 1, s + standing + 1 + n,
+                     static_cast<size_t>(count - standing - 1 - n) * sizeof(SegmentRecord));
+        gSegmentCount = static_cast<u16>(count - n);
+        for (i32 k = 0; k < count - n; ++k) s[k].Link = static_cast<u8>(AdjustSegmentLink(s[k].Link, standing, n));
+        return;
+    }
     for (i32 k = standing + 1; k + n < count; ++k) gSegments[k] = gSegments[k + n];
     gSegmentCount = static_cast<u16>(count - n);
     for (i32 k = 0; k < static_cast<i32>(gSegmentCount); ++k)

@@ -50,8 +50,8 @@ bool MonthWord(i32 i) {
     const u8 first = ToLowerMacRoman(W(i).WordText.data[0]);
     if (std::strchr("jfasondm", first) == nullptr || first == 0) return false;
     for (const char* stem : kStems)
-        if (BeginsAnyCase(i, stem)) return true;
-    return IsAnyCase(i, "march") || IsAnyCase(i, "may");
+        if (static_cast<u8>(stem[0]) == first && BeginsAnyCase(i, stem)) return true;
+    return first == 'm' && (IsAnyCase(i, "march") || IsAnyCase(i, "may"));
 }
 
 bool QuestionSentence() { return Letter(Count() - 1, 0) == '?'; }
