@@ -95,6 +95,13 @@ struct BoundedArray {
         valid = 1;
     }
 
+    // Takes a block made by new T[] whose first n elements this header
+    // holds; the whole block is freed with the header.
+    void Adopt(T* p, u32 n) {
+        View(p, n);
+        owns = p != nullptr ? 1 : 0;
+    }
+
 private:
     i32 CountedClamp(i32 i) const {
 #ifdef KRZ_COUNT_CLAMPS

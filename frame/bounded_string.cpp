@@ -26,8 +26,7 @@ void CopyBytes(BoundedString& dest, const u8* p, i32 n) {
     if (n > dest.last) n = dest.last;
     if (n < 0) n = 0;
     if (n > 0) std::memmove(dest.data, p, static_cast<size_t>(n));
-    for (i32 k = n; k < dest.last; ++k) dest.data[k] = 0;
-    dest[dest.last] = 0;
+    std::memset(dest.data + n, 0, dest.count - static_cast<u32>(n));
 }
 
 i32 FindBytes(const BoundedString& hay, const u8* needle, i32 n) {

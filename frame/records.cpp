@@ -22,16 +22,42 @@ void BuildArray(BoundedArray<T>& a, u32 n, Init init) {
 
 }  // namespace
 
+namespace {
+
+// Where each array of a record lies in its block (bytes from the start).
+constexpr u32 kRefsAt = 0;
+constexpr u32 kClassesAt = kRefsAt + kReadingSlots * sizeof(u32);
+constexpr u32 kFeaturesAt = kClassesAt + kReadingSlots;
+constexpr u32 kCategoriesAt = kFeaturesAt + kReadingSlots;
+constexpr u32 kMarksAt = kCategoriesAt + kReadingSlots;
+constexpr u32 kBaseTextAt = kMarksAt + kReadingSlots;
+constexpr u32 kWordTextAt = kBaseTextAt + kWordCapacity;
+constexpr u32 kLexiconFormAt = kWordTextAt + kWordCapacity;
+constexpr u32 kSeparatorTextAt = kLexiconFormAt + kWordCapacity;
+static_assert(kSeparatorTextAt + kWordCapacity == kWordRecordBlockBytes);
+static_assert(kWordRecordBlockBytes % sizeof(u32) == 0);
+
+template <typename T>
+bool LiesAt(const BoundedArray<T>& a, const u8* block, u32 at, u32 n) {
+    return a.valid != 0 && a.count == n && reinterpret_cast<const u8*>(a.data) == block + at;
+}
+
+}  // namespace
+
 void ConstructWordRecord(WordRecord& r) {
-    r.ReadingClasses.Allocate(kReadingSlots);
-    r.ReadingFeatures.Allocate(kReadingSlots);
-    r.ReadingCategories.Allocate(kReadingSlots);
-    r.ReadingMarks.Allocate(kReadingSlots);
-    r.ReadingLemmaRefs.Allocate(kReadingSlots);
-    r.BaseText.Allocate(kWordCapacity);
-    r.WordText.Allocate(kWordCapacity);
-    r.LexiconForm.Allocate(kWordCapacity);
-    r.SeparatorText.Allocate(kWordCapacity);
+    DestroyWordRecord(r);
+    // One block for every array, owned by the lemma references (the first).
+    u32* block = new u32[kWordRecordBlockBytes / sizeof(u32)]();
+    u8* at = reinterpret_cast<u8*>(block);
+    r.ReadingLemmaRefs.Adopt(block, kReadingSlots);
+    r.ReadingClasses.View(at + kClassesAt, kReadingSlots);
+    r.ReadingFeatures.View(at + kFeaturesAt, kReadingSlots);
+    r.ReadingCategories.View(at + kCategoriesAt, kReadingSlots);
+    r.ReadingMarks.View(at + kMarksAt, kReadingSlots);
+    r.BaseText.View(at + kBaseTextAt, kWordCapacity);
+    r.WordText.View(at + kWordTextAt, kWordCapacity);
+    r.LexiconForm.View(at + kLexiconFormAt, kWordCapacity);
+    r.SeparatorText.View(at + kSeparatorTextAt, kWordCapacity);
 }
 
 void DestroyWordRecord(WordRecord& r) {
@@ -39,25 +65,46 @@ void DestroyWordRecord(WordRecord& r) {
     r.ReadingFeatures.Release();
     r.ReadingCategories.Release();
     r.ReadingMarks.Release();
-    r.ReadingLemmaRefs.Release();
     r.BaseText.Release();
     r.WordText.Release();
     r.LexiconForm.Release();
     r.SeparatorText.Release();
+    r.ReadingLemmaRefs.Release();  // the block, last
+}
+
+u8* WordRecordBlock(const WordRecord& r) {
+    const u8* at = reinterpret_cast<const u8*>(r.ReadingLemmaRefs.data);
+    const bool packed =
+        LiesAt(r.ReadingLemmaRefs, at, kRefsAt, kReadingSlots) && LiesAt(r.ReadingClasses, at, kClassesAt, kReadingSlots) &&
+        LiesAt(r.ReadingFeatures, at, kFeaturesAt, kReadingSlots) &&
+        LiesAt(r.ReadingCategories, at, kCategoriesAt, kReadingSlots) &&
+        LiesAt(r.ReadingMarks, at, kMarksAt, kReadingSlots) && LiesAt(r.BaseText, at, kBaseTextAt, kWordCapacity) &&
+        LiesAt(r.WordText, at, kWordTextAt, kWordCapacity) && LiesAt(r.LexiconForm, at, kLexiconFormAt, kWordCapacity) &&
+        LiesAt(r.SeparatorText, at, kSeparatorTextAt, kWordCapacity);
+    return packed ? const_cast<u8*>(at) : nullptr;
 }
 
 void CopyWordRecord(WordRecord& dest, const WordRecord& src) {
     if (&dest == &src) return;
     dest.ReadingCount = src.ReadingCount;
-    CopyElements(dest.ReadingClasses, src.ReadingClasses, kReadingSlots);
-    CopyElements(dest.ReadingFeatures, src.ReadingFeatures, kReadingSlots);
-    CopyElements(dest.ReadingCategories, src.ReadingCategories, kReadingSlots);
-    CopyElements(dest.ReadingMarks, src.ReadingMarks, kReadingSlots);
-    CopyElements(dest.ReadingLemmaRefs, src.ReadingLemmaRefs, kReadingSlots);
+    u8* to = WordRecordBlock(dest);
+    const u8* from = WordRecordBlock(src);
+    if (to != nullptr && from != nullptr) {
+        std::memcpy(to, from, kWordRecordBlockBytes);
+    } else {
+        CopyElements(dest.ReadingClasses, src.ReadingClasses, kReadingSlots);
+        CopyElements(dest.ReadingFeatures, src.ReadingFeatures, kReadingSlots);
+        CopyElements(dest.ReadingCategories, src.ReadingCategories, kReadingSlots);
+        CopyElements(dest.ReadingMarks, src.ReadingMarks, kReadingSlots);
+        CopyElements(dest.ReadingLemmaRefs, src.ReadingLemmaRefs, kReadingSlots);
+        CopyElements(dest.BaseText, src.BaseText, kWordCapacity);
+        CopyElements(dest.WordText, src.WordText, kWordCapacity);
+        CopyElements(dest.LexiconForm, src.LexiconForm, kWordCapacity);
+        CopyElements(dest.SeparatorText, src.SeparatorText, kWordCapacity);
+    }
     dest.GroupMark = src.GroupMark;
     dest.FunctionCode = src.FunctionCode;
     dest.LinkedWord = src.LinkedWord;
-    CopyElements(dest.BaseText, src.BaseText, kWordCapacity);
     dest.StartOffset = src.StartOffset;
     dest.EndOffset = src.EndOffset;
     dest.ClauseNumber = src.ClauseNumber;
@@ -71,9 +118,6 @@ void CopyWordRecord(WordRecord& dest, const WordRecord& src) {
     dest.QuoteFlags = src.QuoteFlags;
     dest.CorrectionMark = src.CorrectionMark;
     dest.AmbiguityFlag = src.AmbiguityFlag;
-    CopyElements(dest.WordText, src.WordText, kWordCapacity);
-    CopyElements(dest.LexiconForm, src.LexiconForm, kWordCapacity);
-    CopyElements(dest.SeparatorText, src.SeparatorText, kWordCapacity);
 }
 
 void CreateWordRecordArray(BoundedArray<WordRecord>& a, u32 n) {

@@ -112,10 +112,16 @@ struct TextBufferPair {
     BoundedString Second;  // 100
 };
 
-// Word records.
+// Word records. A constructed record keeps its arrays in one block of
+// kWordRecordBlockBytes (the lemma references first, owning it), so that a
+// copy or a clear of the arrays is one move of the block.
+inline constexpr u32 kWordRecordBlockBytes = kReadingSlots * 4 + 4 * kReadingSlots + 4 * kWordCapacity;
 void ConstructWordRecord(WordRecord& r);
 void DestroyWordRecord(WordRecord& r);
 void CopyWordRecord(WordRecord& dest, const WordRecord& src);
+// The block of a record whose arrays lie as ConstructWordRecord lays them;
+// null for any other record.
+u8* WordRecordBlock(const WordRecord& r);
 void CreateWordRecordArray(BoundedArray<WordRecord>& a, u32 n);
 void DestroyWordRecordArray(BoundedArray<WordRecord>& a);
 inline WordRecord* GetWordRecordAt(BoundedArray<WordRecord>& a, i32 i) { return &a[i]; }

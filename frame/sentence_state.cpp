@@ -32,15 +32,23 @@ u32 WordRecordBound(u32 count) {
 
 void ClearWordRecord(WordRecord& w) {
     w.ReadingCount = 0;
-    ClearBuffer(w.ReadingClasses);
-    ClearBuffer(w.ReadingFeatures);
-    ClearBuffer(w.ReadingCategories);
-    ClearBuffer(w.ReadingMarks);
-    ClearBuffer(w.ReadingLemmaRefs);
+    u8* block = WordRecordBlock(w);
+    if (block != nullptr) {
+        std::memset(block, 0, kWordRecordBlockBytes);
+    } else {
+        ClearBuffer(w.ReadingClasses);
+        ClearBuffer(w.ReadingFeatures);
+        ClearBuffer(w.ReadingCategories);
+        ClearBuffer(w.ReadingMarks);
+        ClearBuffer(w.ReadingLemmaRefs);
+        ClearBuffer(w.BaseText);
+        ClearBuffer(w.WordText);
+        ClearBuffer(w.LexiconForm);
+        ClearBuffer(w.SeparatorText);
+    }
     w.GroupMark = 0;
     w.FunctionCode = 0;
     w.LinkedWord = 65535;
-    ClearBuffer(w.BaseText);
     w.StartOffset = 0;
     w.EndOffset = 0;
     w.ClauseNumber = 0;
@@ -54,9 +62,6 @@ void ClearWordRecord(WordRecord& w) {
     w.QuoteFlags = 0;
     w.CorrectionMark = 0;
     w.AmbiguityFlag = 0;
-    ClearBuffer(w.WordText);
-    ClearBuffer(w.LexiconForm);
-    ClearBuffer(w.SeparatorText);
 }
 
 void ResetSentenceState() {

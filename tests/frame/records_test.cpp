@@ -23,9 +23,11 @@ TEST(Records, WordRecordArrayHoldsConstructedRecords) {
     for (const BoundedArray<u8>* a : {&w.ReadingClasses, &w.ReadingFeatures, &w.ReadingCategories,
                                       &w.ReadingMarks}) {
         EXPECT_EQ(a->count, 8u);
-        EXPECT_EQ(a->owns, 1);
     }
     EXPECT_EQ(w.ReadingLemmaRefs.count, 8u);
+    // The arrays lie in one block, owned by the lemma references.
+    EXPECT_NE(WordRecordBlock(w), nullptr);
+    EXPECT_EQ(w.ReadingLemmaRefs.owns, 1);
     for (const BoundedString* s : {&w.BaseText, &w.WordText, &w.LexiconForm, &w.SeparatorText}) {
         EXPECT_EQ(s->count, 36u);
         EXPECT_EQ(s->last, 35);
