@@ -17,18 +17,8 @@ WordRecord& Word(i32 k) { return gWords.ClampedAt(k); }
 
 }  // namespace
 
-bool Has(i32 k) { return k >= 0 && k < static_cast<i32>(gWordCount); }
 bool Is(i32 k, const char* literal) { return Has(k) && LocutionTextIs(Word(k).WordText, literal); }
 bool Begins(i32 k, const char* literal) { return Has(k) && LocutionTextBegins(Word(k).WordText, literal); }
-u16 Count(i32 k) { return Has(k) ? Word(k).ReadingCount : 0; }
-u8 Cat(i32 k, i32 r) { return Has(k) ? Word(k).ReadingCategories.ClampedAt(r) : 0; }
-u8 Cls(i32 k, i32 r) { return Has(k) ? Word(k).ReadingClasses.ClampedAt(r) : 0; }
-u8 Feat(i32 k, i32 r) { return Has(k) ? Word(k).ReadingFeatures.ClampedAt(r) : 0; }
-u8 Mark(i32 k, i32 r) { return Has(k) ? Word(k).ReadingMarks.ClampedAt(r) : 0; }
-bool CatIn(i32 k, u8 lo, u8 hi) { return Has(k) && Cat(k) >= lo && Cat(k) <= hi; }
-bool CatIs(i32 k, u8 c) { return Has(k) && Cat(k) == c; }
-bool ClsIs(i32 k, u8 c) { return Has(k) && Cls(k) == c; }
-bool OneOf(i32 k, u8 lo, u8 hi) { return Count(k) == 1 && CatIn(k, lo, hi); }
 bool SameText(i32 a, i32 b) {
     return Has(a) && Has(b) && CompareStrings(Word(a).WordText, Word(b).WordText) == kCompareEqual;
 }

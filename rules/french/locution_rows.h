@@ -6,6 +6,8 @@
 // their table; the first whose word and condition hold fires and the word
 // is done, unless the row names the row to go on from.
 #pragma once
+#include "frame/records.h"
+#include "frame/tables.h"
 #include "frame/types.h"
 
 namespace locution {
@@ -45,24 +47,30 @@ void RunWordTests(i32 i, u16 mode);
 // once (129 + i or 257 + i), 0 when none. Cleared by the pass per call.
 extern i16 gDirectResult;
 
-// Neighbour tests: false (or 0) for a word outside the sentence.
-bool Has(i32 k);
+// Neighbour tests: false (or 0) for a word outside the sentence. The
+// reading tests are inline: the matcher's loops ask them of every word
+// and reading, several times a sentence.
+inline bool Has(i32 k) { return k >= 0 && k < static_cast<i32>(gWordCount); }
 bool Is(i32 k, const char* literal);
 bool Begins(i32 k, const char* literal);
 template <typename... L>
 bool IsAny(i32 k, L... literals) {
     return (Is(k, literals) || ...);
 }
-u16 Count(i32 k);  // readings
-u8 Cat(i32 k, i32 r = 0);
-u8 Cls(i32 k, i32 r = 0);
-u8 Feat(i32 k, i32 r = 0);
-u8 Mark(i32 k, i32 r = 0);
-bool CatIn(i32 k, u8 lo, u8 hi);
-bool CatIs(i32 k, u8 c);
-bool ClsIs(i32 k, u8 c);
+// Readings.
+inline u16 Count(i32 k) { return Has(k) ? gWords.ClampedAt(k).ReadingCount : 0; }
+inline u8 Cat(i32 k, i32 r = 0) { return Has(k) ? gWords.ClampedAt(k).ReadingCategories.ClampedAt(r) : 0; }
+inline u8 Cls(i32 k, i32 r = 0) { return Has(k) ? gWords.ClampedAt(k).ReadingClasses.ClampedAt(r) : 0; }
+inline u8 Feat(i32 k, i32 r = 0) { return Has(k) ? gWords.ClampedAt(k).ReadingFeatures.ClampedAt(r) : 0; }
+inline u8 Mark(i32 k, i32 r = 0) { return Has(k) ? gWords.ClampedAt(k).ReadingMarks.ClampedAt(r) : 0; }
+inline bool CatIn(i32 k, u8 lo, u8 hi) {
+    const u8 c = Cat(k);
+    return Has(k) && c >= lo && c <= hi;
+}
+inline bool CatIs(i32 k, u8 c) { return Has(k) && Cat(k) == c; }
+inline bool ClsIs(i32 k, u8 c) { return Has(k) && Cls(k) == c; }
 // Exactly one reading, of a category in lo .. hi.
-bool OneOf(i32 k, u8 lo, u8 hi);
+inline bool OneOf(i32 k, u8 lo, u8 hi) { return Count(k) == 1 && CatIn(k, lo, hi); }
 bool SameText(i32 a, i32 b);
 // The first byte of word k is a vowel letter, "h", "y" or above "z".
 bool VowelStart(i32 k);
