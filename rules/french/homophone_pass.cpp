@@ -79,7 +79,11 @@ i32 FindHomophone(const StringList& list, const u8* text, i32 length) {
     const u8 b = text[0];
     for (i32 k = gIndex.start[b]; k < gIndex.start[b + 1]; ++k) {
         const i32 e = gIndex.entries[k];
-        if (TaggedWordEquals(list[e], text, length) != 0) return e;
+        // The entry's length digit refuses most entries of the letter before
+        // their text is measured.
+        const BoundedString& entry = list[e];
+        if (entry.valid != 0 && entry.count != 0 && entry.data[0] - '0' != length) continue;
+        if (TaggedWordEquals(entry, text, length) != 0) return e;
     }
     return homophone::kHomophoneEntries;
 }
