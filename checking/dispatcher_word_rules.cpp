@@ -6,6 +6,7 @@
 #include "checking/correction_common.h"
 #include "checking/dispatcher_rules.h"
 #include "checking/word_access.h"
+#include "frame/list_search.h"
 #include "frame/loader.h"
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
@@ -326,13 +327,6 @@ bool ScanLigatures(i32 i) {
 }
 
 // ---- Hyphen (39) ------------------------------------------------------------
-
-i32 FindListEntry(const StringList& list, i32 first, i32 last, const BoundedString& word) {
-    for (i32 e = first; e <= last && e < static_cast<i32>(list.count); ++e) {
-        if (CompareStrings(word, list[e]) == kCompareEqual) return e;
-    }
-    return -1;
-}
 
 // key := prefix + word a + hyphen mark + word b, with '-' inside the
 // words also turned into the mark.

@@ -114,6 +114,7 @@ i16 InflectFrenchIrregularAdjective(BoundedString& word) {
     if (selector < 1 || selector > 4) return 0;
     FillAdjectiveTables();
     Work36 stem, candidate;
+    const u32 wordLength = TextLen(word);
     for (u32 i = 0; i < kExceptionCount; ++i) {
         const BoundedString& entry = gAdjectiveExceptions[static_cast<i32>(i)];
         // A stem that does not open with the word's first byte cannot be
@@ -126,8 +127,10 @@ i16 InflectFrenchIrregularAdjective(BoundedString& word) {
         u32 model = entry.data[hyphen + 1] - '0';
         if (hyphen + 2 < n) model = model * 10 + (entry.data[hyphen + 2] - '0');
         if (model >= kModels) continue;
+        // The stem (the entry before its hyphen, no terminator inside) must
+        // open the word.
+        if (wordLength < hyphen || std::memcmp(word.data, entry.data, hyphen) != 0) continue;
         CopyBytesToString(stem.s, entry.data, hyphen);
-        if (!TextStartsWith(word, reinterpret_cast<const char*>(stem.bytes))) continue;
         bool match = false;
         for (u32 f = 1; f <= 4 && !match; ++f) {
             TextCopy(candidate.s, stem.s);

@@ -1,6 +1,7 @@
 // Token base form: the lemma of a sentence word's first reading.
 #include "morphology/token_base_form.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "frame/bounded_string.h"
@@ -13,6 +14,7 @@
 #include "frame/tables.h"
 #include "morphology/adjectives.h"
 #include "morphology/dict_format.h"
+#include "morphology/lemma_stem_memo.h"
 #include "morphology/section_walk.h"
 #include "morphology/suggestion_checks.h"
 #include "morphology/word_lookup.h"
@@ -107,16 +109,21 @@ void AppendByte(BoundedString& s, u8 b) { AppendBytes(s, &b, 1); }
 
 namespace {
 
-// Step 6: the lemma's stem rebuilt from its section. 1 inside (a model
-// ending follows), 2 outside (a letter or suffix code follows), 0 neither.
-i32 RebuildStem(BaseCall& k, i32 section) {
+// Step 6: the lemma's stem rebuilt from its section, into `stem` (its
+// text, the last byte the walk read and the outcome: 1 inside (a model
+// ending follows), 2 outside (a letter or suffix code follows), 0 neither).
+void RebuildStem(bool french, u32 r, i32 section, LemmaStem& stem) {
+    stem.outcome = 0;
+    stem.lastByte = 0;
+    stem.textSet = false;
+    stem.length = 0;
     const DictSectionEntry& e = gDictPrefixIndex.data[section];
     const u32 S = e.Offset;
-    const u32 rel = k.r - S;
+    const u32 rel = r - S;
     WordText out;
     out.Set(e.Key.data, 2);
     const u32 n = DictBodyByte(S + 2);
-    if (n == 0 || n % 3 != 0) return 0;
+    if (n == 0 || n % 3 != 0) return;
     const u32 listsBegin = BodyU16(S + n + 1);
     // The last fourth-letter entry whose list starts at or before rel.
     u32 entry = 0;
@@ -126,7 +133,7 @@ i32 RebuildStem(BaseCall& k, i32 section) {
         entry = at;
         any = true;
     }
-    if (!any) return 0;
+    if (!any) return;
     u8 third = 0;
     for (u32 j = 0; j < n; j += 3)
         if (BodyU16(S + j + 1) <= entry) third = DictBodyByte(S + j);
@@ -134,19 +141,18 @@ i32 RebuildStem(BaseCall& k, i32 section) {
     AppendByte(out.s, DictBodyByte(S + entry));
     const u32 begin = BodyU16(S + entry + 1);
     const u32 end = entry + 3 < listsBegin ? BodyU16(S + entry + 4) : e.Length;
-    const u8 filler = k.french ? '_' : 0x40;
+    const u8 filler = french ? '_' : 0x40;
     u8 letters[kMaxLemmaLetters + 1];
     i32 count = 0;
     bool group = false;
     i32 g = 1;
-    i32 outcome = 0;
     // The walk stops on the byte at rel: inside a group (the model item of
     // a verb follows its group code) or outside (a letter or suffix item).
     for (u32 pos = begin; pos < end;) {
         const u8 b = DictBodyByte(S + pos);
-        k.lastByte = b;
+        stem.lastByte = b;
         if (pos == rel) {
-            outcome = group ? 1 : 2;
+            stem.outcome = static_cast<i8>(group ? 1 : 2);
             break;
         }
         if (pos > rel) break;
@@ -173,8 +179,50 @@ i32 RebuildStem(BaseCall& k, i32 section) {
         }
     }
     AppendBytes(out.s, letters, count);
-    SetText(k.base, out.s);
-    return outcome;
+    stem.textSet = true;
+    stem.length = static_cast<u8>(out.Length());
+    std::memcpy(stem.text, out.bytes, stem.length);
+}
+
+// The section of the reference and, past the fixed references, its stem;
+// through the memo of stems.
+void ComputeStem(bool french, u32 r, LemmaStem& stem) {
+    stem.section = static_cast<i16>(SectionOf(r));
+    if (stem.section >= 0 && r >= 80) {
+        RebuildStem(french, r, stem.section, stem);
+    } else {
+        stem.outcome = 0;
+        stem.lastByte = 0;
+        stem.textSet = false;
+        stem.length = 0;
+    }
+}
+
+#ifndef NDEBUG
+// Debug builds: a remembered stem against a fresh one.
+void CrossCheckStem(bool french, u32 r, const LemmaStem& kept) {
+    LemmaStem fresh;
+    ComputeStem(french, r, fresh);
+    if (fresh.section != kept.section || fresh.outcome != kept.outcome || fresh.lastByte != kept.lastByte ||
+        fresh.textSet != kept.textSet || fresh.length != kept.length ||
+        std::memcmp(fresh.text, kept.text, fresh.length) != 0)
+        std::abort();
+}
+#endif
+
+const LemmaStem& StemAt(const BaseCall& k) {
+    bool held = false;
+    LemmaStem& slot = LemmaStemSlot(k.r, k.french, held);
+    if (!held) {
+        ComputeStem(k.french, k.r, slot);
+        MarkLemmaStem(slot, k.r, k.french);
+    }
+#ifndef NDEBUG
+    else {
+        CrossCheckStem(k.french, k.r, slot);
+    }
+#endif
+    return slot;
 }
 
 u8 ModelSlot(BaseCall& k) {
@@ -516,8 +564,8 @@ u16 GetTokenBaseForm(i16 wordIndex, BoundedString& base) {
     bool rawText = k.c == 0x40;
     i32 outcome = 0;
     if (!rawText) {
-        const i32 section = SectionOf(k.r);
-        if (section < 0) {
+        const LemmaStem& stem = StemAt(k);
+        if (stem.section < 0) {
             SetText(base, "");
             return 2;
         }
@@ -534,7 +582,9 @@ u16 GetTokenBaseForm(i16 wordIndex, BoundedString& base) {
                 return result;
             }
         } else {
-            outcome = RebuildStem(k, section);
+            outcome = stem.outcome;
+            k.lastByte = stem.lastByte;
+            if (stem.textSet) SetText(base, stem.text, stem.length);
         }
         if (k.c == 'B' && TextAt(record.WordText, 0) >= '1' && TextAt(record.WordText, 0) <= '9') {
             SetText(base, record.WordText);
