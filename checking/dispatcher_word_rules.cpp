@@ -330,16 +330,24 @@ bool ScanLigatures(i32 i) {
 
 // key := prefix + word a + hyphen mark + word b, with '-' inside the
 // words also turned into the mark.
+// Built in place and copied once (the copy cuts it to the key's room).
 void HyphenKey(RuleStorage& st, const char* prefix, i32 a, i32 b) {
-    CopyCString(st.key, prefix);
-    AppendString(st.key, gWords[a].WordText);
-    const char mark[2] = {static_cast<char>(kHyphenMark), 0};
-    AppendCString(st.key, mark);
-    AppendString(st.key, gWords[b].WordText);
-    const i32 n = GetStringLength(st.key);
+    constexpr i32 kPart = 100;  // longer than the key's room
+    u8 text[2 * kPart + 8];
+    i32 n = 0;
+    const auto put = [&text, &n](const u8* p, i32 k) {
+        if (k > kPart) k = kPart;
+        if (k > 0) std::memcpy(text + n, p, static_cast<size_t>(k));
+        n += k;
+    };
+    put(reinterpret_cast<const u8*>(prefix), static_cast<i32>(std::strlen(prefix)));
+    put(gWords[a].WordText.data, GetStringLength(gWords[a].WordText));
+    text[n++] = kHyphenMark;
+    put(gWords[b].WordText.data, GetStringLength(gWords[b].WordText));
     for (i32 k = 0; k < n; ++k) {
-        if (st.key.data[k] == '-') st.key.data[k] = kHyphenMark;
+        if (text[k] == '-') text[k] = kHyphenMark;
     }
+    CopyBytesToString(st.key, text, n);
 }
 
 // The detail of a French hyphen finding is the entry of the number-word

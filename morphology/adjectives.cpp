@@ -85,6 +85,53 @@ const char* const kExceptions[kExceptionCount] = {
 
 bool gFilled = false;
 
+// The exceptions by the first byte of their stem, each with its stem length
+// (the hyphen's place) and model, read from gAdjectiveExceptions when it was
+// filled; entries without a hyphen or with no such model are left out (the
+// search passes over them).
+struct ExceptionIndex {
+    const BoundedString* table = nullptr;  // the table read; null: not built
+    u16 start[257] = {};                   // per first byte, into `order`
+    u16 order[kExceptionCount] = {};       // entry numbers, ascending per byte
+    u8 stemLength[kExceptionCount] = {};
+    u8 model[kExceptionCount] = {};
+};
+
+ExceptionIndex gIndex;
+
+// Stem length and model of an entry; false when it has none.
+bool ParseException(const BoundedString& entry, u32& hyphen, u32& model) {
+    const u32 n = TextLen(entry);
+    hyphen = 0;
+    while (hyphen < n && entry.data[hyphen] != '-') ++hyphen;
+    if (hyphen == n) return false;
+    model = entry.data[hyphen + 1] - '0';
+    if (hyphen + 2 < n) model = model * 10 + (entry.data[hyphen + 2] - '0');
+    return model < kModels;
+}
+
+void BuildIndex() {
+    ExceptionIndex& x = gIndex;
+    u16 counts[256] = {};
+    bool kept[kExceptionCount] = {};
+    for (u32 i = 0; i < kExceptionCount; ++i) {
+        const BoundedString& entry = gAdjectiveExceptions[static_cast<i32>(i)];
+        u32 hyphen = 0, model = 0;
+        kept[i] = ParseException(entry, hyphen, model);
+        if (!kept[i]) continue;
+        x.stemLength[i] = static_cast<u8>(hyphen);
+        x.model[i] = static_cast<u8>(model);
+        ++counts[entry.data[0]];
+    }
+    x.start[0] = 0;
+    for (u32 b = 0; b < 256; ++b) x.start[b + 1] = static_cast<u16>(x.start[b] + counts[b]);
+    u16 fill[256];
+    for (u32 b = 0; b < 256; ++b) fill[b] = x.start[b];
+    for (u32 i = 0; i < kExceptionCount; ++i)
+        if (kept[i]) x.order[fill[gAdjectiveExceptions[static_cast<i32>(i)].data[0]]++] = static_cast<u16>(i);
+    x.table = gAdjectiveExceptions.data;
+}
+
 // Ending of model m, form f (1..4), "$" dropped.
 void AppendEnding(BoundedString& out, u32 m, u32 f) {
     const BoundedString& e = gAdjectiveEndings[static_cast<i32>(m + kModels * (f - 1))];
@@ -107,53 +154,68 @@ void FillAdjectiveTables() {
     for (u32 i = 0; i < kExceptionCount; ++i)
         CopyCString(gAdjectiveExceptions[static_cast<i32>(i)], kExceptions[i]);
     gFilled = true;
+    gIndex.table = nullptr;
 }
+
+namespace {
+
+// Exception i matched: the word turned into the form the selector asks for.
+void InflectAs(BoundedString& word, u32 i, const Work36& stem, u32 model, i16 selector) {
+    Work72 out;
+    TextCopy(out.s, stem.s);
+    AppendEnding(out.s, model, static_cast<u32>(selector));
+    if (i >= kFirstDoublePlural && selector == 2) {
+        AppendByteToString(out.s, '&');
+        AppendString(out.s, stem.s);
+        if (i < kFirstAuxPlural) {
+            TextCut(out.s, TextLen(out.s) - 1);
+            AppendEnding(out.s, 0, 2);
+        } else {
+            AppendByteToString(out.s, 'l');
+            AppendEnding(out.s, 1, 2);
+        }
+    }
+    DropFinalDollar(out.s);
+    TextCopy(word, out.s);
+}
+
+// Whether exception i (stem length `hyphen`, model `model`) spells the word
+// in one of its four forms; its stem is left in `stem`.
+bool ExceptionSpells(const BoundedString& word, u32 wordLength, u32 i, u32 hyphen, u32 model, Work36& stem) {
+    const BoundedString& entry = gAdjectiveExceptions[static_cast<i32>(i)];
+    // The stem (the entry before its hyphen, no terminator inside) must
+    // open the word.
+    if (wordLength < hyphen || std::memcmp(word.data, entry.data, hyphen) != 0) return false;
+    CopyBytesToString(stem.s, entry.data, hyphen);
+    Work36 candidate;
+    for (u32 f = 1; f <= 4; ++f) {
+        TextCopy(candidate.s, stem.s);
+        AppendEnding(candidate.s, model, f);
+        if (TextSame(candidate.s, word)) return true;
+    }
+    return false;
+}
+
+}  // namespace
 
 i16 InflectFrenchIrregularAdjective(BoundedString& word) {
     const i16 selector = static_cast<i16>(gErrorExtent);
     if (selector < 1 || selector > 4) return 0;
     FillAdjectiveTables();
-    Work36 stem, candidate;
+    if (gIndex.table != gAdjectiveExceptions.data) BuildIndex();
+    const ExceptionIndex& x = gIndex;
+    Work36 stem;
     const u32 wordLength = TextLen(word);
-    for (u32 i = 0; i < kExceptionCount; ++i) {
-        const BoundedString& entry = gAdjectiveExceptions[static_cast<i32>(i)];
-        // A stem that does not open with the word's first byte cannot be
-        // its start (an entry opening with the hyphen has an empty stem).
-        if (entry.data[0] != '-' && entry.data[0] != word.data[0]) continue;
-        const u32 n = TextLen(entry);
-        u32 hyphen = 0;
-        while (hyphen < n && entry.data[hyphen] != '-') ++hyphen;
-        if (hyphen == n) continue;
-        u32 model = entry.data[hyphen + 1] - '0';
-        if (hyphen + 2 < n) model = model * 10 + (entry.data[hyphen + 2] - '0');
-        if (model >= kModels) continue;
-        // The stem (the entry before its hyphen, no terminator inside) must
-        // open the word.
-        if (wordLength < hyphen || std::memcmp(word.data, entry.data, hyphen) != 0) continue;
-        CopyBytesToString(stem.s, entry.data, hyphen);
-        bool match = false;
-        for (u32 f = 1; f <= 4 && !match; ++f) {
-            TextCopy(candidate.s, stem.s);
-            AppendEnding(candidate.s, model, f);
-            match = TextSame(candidate.s, word);
-        }
-        if (!match) continue;
-        Work72 out;
-        TextCopy(out.s, stem.s);
-        AppendEnding(out.s, model, static_cast<u32>(selector));
-        if (i >= kFirstDoublePlural && selector == 2) {
-            AppendByteToString(out.s, '&');
-            AppendString(out.s, stem.s);
-            if (i < kFirstAuxPlural) {
-                TextCut(out.s, TextLen(out.s) - 1);
-                AppendEnding(out.s, 0, 2);
-            } else {
-                AppendByteToString(out.s, 'l');
-                AppendEnding(out.s, 1, 2);
-            }
-        }
-        DropFinalDollar(out.s);
-        TextCopy(word, out.s);
+    // The entries whose stem opens with the word's first byte, and those
+    // opening with the hyphen (an empty stem), in their order.
+    const u8 first = word.data[0];
+    u32 a = x.start[first], aEnd = x.start[first + 1];
+    u32 h = first == '-' ? 0 : x.start['-'], hEnd = first == '-' ? 0 : x.start['-' + 1];
+    while (a < aEnd || h < hEnd) {
+        const bool takeA = h >= hEnd || (a < aEnd && x.order[a] < x.order[h]);
+        const u32 i = takeA ? x.order[a++] : x.order[h++];
+        if (!ExceptionSpells(word, wordLength, i, x.stemLength[i], x.model[i], stem)) continue;
+        InflectAs(word, i, stem, x.model[i], selector);
         return 1;
     }
     return 0;
