@@ -87,16 +87,18 @@ BoundedString& WorkWord();
 // (`length` bytes).
 bool WordIsAlternative(i32 w, const char* word, size_t length);
 // Word w's text as the alternatives test it: after word 0 a valid text is
-// compared as written, so its length is taken once.
+// compared as written, so its length is taken once (when an alternative's
+// first byte first agrees; -1 before).
 struct AlternativeText {
     i32 w = 0;
     bool exact = false;
-    i32 length = 0;
+    u8 first = 0;  // the first byte of an exact text
+    i32 length = -1;
 };
 AlternativeText ReadAlternativeText(i32 w);
 // The word is the alternative of n bytes at `alternative` (begins with it
 // when `prefix`; an empty prefix is any word, an empty word none).
-bool FitsAlternative(const AlternativeText& t, const char* alternative, size_t n, bool prefix);
+bool FitsAlternative(AlternativeText& t, const char* alternative, size_t n, bool prefix);
 
 // The lemma reference of the noun "are" in our data (0 when it has none);
 // looked up once.

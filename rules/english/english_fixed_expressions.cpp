@@ -60,16 +60,24 @@ bool Match(i32 h, const char* phrase, i32& first, i32& n) {
     first = h - head;
     n = words;
     if (head < 0 || first < 0 || first + n > Count()) return false;
+    // The head is tested last: the words around it refuse most phrases.
     const char* p = phrase;
+    const char* headText = nullptr;
+    size_t headLength = 0;
     for (i32 w = first; w < first + n; ++w) {
         if (*p == '^') ++p;
         const char* end = std::strchr(p, ' ');
         const size_t length = end != nullptr ? static_cast<size_t>(end - p) : std::strlen(p);
-        if (!WordIsAlternative(w, p, length)) return false;
+        if (w == h) {
+            headText = p;
+            headLength = length;
+        } else if (!WordIsAlternative(w, p, length)) {
+            return false;
+        }
         p += length;
         if (*p == ' ') ++p;
     }
-    return true;
+    return headText == nullptr || WordIsAlternative(h, headText, headLength);
 }
 
 void MarkWords(i32 h, i32 first, i32 n, Kind kind, u8 options) {

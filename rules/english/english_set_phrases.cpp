@@ -160,6 +160,7 @@ constexpr u32 kMostAlternatives = 512;  // alternatives of the whole table
 struct Alternative {
     const char* text = nullptr;
     u8 length = 0;
+    u8 first = 0;
     bool prefix = false;
 };
 
@@ -190,9 +191,13 @@ i32 Match(const PhraseIndex& x, i32 i, u32 r, AlternativeText (&texts)[kMostWord
             ++read;
         }
         bool fits = false;
+        AlternativeText& t = texts[k];
         for (u32 a = x.wordStart[r][k]; a < x.wordStart[r][k + 1] && !fits; ++a) {
             const Alternative& alt = x.alternatives[a];
-            fits = FitsAlternative(texts[k], alt.text, alt.length, alt.prefix);
+            // An exact text refuses an alternative of another first byte
+            // (an empty prefix, any word, has none to refuse).
+            if (t.exact && alt.length > 0 && alt.first != t.first) continue;
+            fits = FitsAlternative(t, alt.text, alt.length, alt.prefix);
         }
         if (!fits) return 0;
     }
@@ -252,7 +257,7 @@ void SplitRow(PhraseIndex& x, u32 r) {
             const bool prefix = n > 0 && p[n - 1] == '*';
             if (prefix) --n;
             if (x.alternativeCount < kMostAlternatives) {
-                x.alternatives[x.alternativeCount++] = Alternative{p, static_cast<u8>(n < 255 ? n : 255), prefix};
+                x.alternatives[x.alternativeCount++] = Alternative{p, static_cast<u8>(n < 255 ? n : 255), static_cast<u8>(*p), prefix};
             }
             p = end;
             if (*p != '|') break;
@@ -320,18 +325,19 @@ AlternativeText ReadAlternativeText(i32 w) {
     t.w = w;
     const BoundedString& text = W(w).WordText;
     t.exact = w > 0 && text.valid != 0;
-    if (t.exact) t.length = GetStringLength(text);
+    if (t.exact) t.first = text.data[0];
     return t;
 }
 
-bool FitsAlternative(const AlternativeText& t, const char* alternative, size_t n, bool prefix) {
+bool FitsAlternative(AlternativeText& t, const char* alternative, size_t n, bool prefix) {
     if (n == 0) return prefix;
     if (n >= 64) return false;
     if (t.exact) {
         // Is and Begins as written: the first byte refuses most, then the
         // lengths (a text that fills its buffer compares over the buffer).
         const BoundedString& text = W(t.w).WordText;
-        if (static_cast<u8>(alternative[0]) != text.data[0]) return false;
+        if (static_cast<u8>(alternative[0]) != t.first) return false;
+        if (t.length < 0) t.length = GetStringLength(text);
         const size_t length = static_cast<size_t>(t.length);
         if (prefix) return n <= length && std::memcmp(text.data, alternative, n) == 0;
         if (text.count > n) return length == n && std::memcmp(text.data, alternative, n) == 0;
@@ -344,7 +350,7 @@ bool FitsAlternative(const AlternativeText& t, const char* alternative, size_t n
 }
 
 bool WordIsAlternative(i32 w, const char* word, size_t length) {
-    const AlternativeText t = ReadAlternativeText(w);
+    AlternativeText t = ReadAlternativeText(w);
     for (size_t start = 0; start <= length;) {
         const void* bar = std::memchr(word + start, '|', length - start);
         const size_t k = bar != nullptr ? static_cast<size_t>(static_cast<const char*>(bar) - word) : length;
