@@ -78,7 +78,7 @@ bool BeginsLowered(const BoundedString& s, const char* literal) {
 // Word 0 with a capital initial: the lowered text matches where the
 // literal covers its first letter (an occurrence further on is the same in
 // both texts).
-bool Begins(i32 i, const char* literal) {
+bool BeginsLiteral(i32 i, const char* literal) {
     const BoundedString& s = W(i).WordText;
     if (*literal == 0) return true;
     const bool capital = CapitalInitialOfWordZero(i);

@@ -47,7 +47,14 @@ inline bool Is(i32 i, const char* literal) {
     return MatchesLiteral(i, literal);
 }
 bool IsAnyCase(i32 i, const char* literal);
-bool Begins(i32 i, const char* literal);
+bool BeginsLiteral(i32 i, const char* literal);  // Begins without its first-letter shortcut
+inline bool Begins(i32 i, const char* literal) {
+    const WordRecord& w = W(i);
+    if (w.WordText.valid != 0 && *literal != 0 && w.WordText.data[0] != static_cast<u8>(*literal) &&
+        !(i <= 0 && (w.WordCaseMode == 1 || w.WordCaseMode == 2)))
+        return false;
+    return BeginsLiteral(i, literal);
+}
 bool Contains(i32 i, const char* literal);
 bool Ends(i32 i, const char* literal);
 // One of the literals of a null-terminated list.

@@ -106,8 +106,6 @@ void MarkLinkingVerbs() {
 
 namespace {
 
-bool Punctuation(u8 b) { return b == 20 || b == 21 || b == 27 || b == 32; }
-
 // The pair of categories (left, right) at this pass: impossible, and
 // excused as the pronoun and verb pairs are.
 struct PairCount {
@@ -132,15 +130,20 @@ void CountPair(PairCount& c, u8 left, u8 right, i16 pass) {
 }
 
 // Tests category a of word i against every reading of the neighbour, a on
-// the left (forward) or the right. Neighbour categories above 18 are no
-// word readings: the test skips them; a punctuation reading abandons it.
-// False when abandoned.
-bool TestNeighbour(PairCount& c, u8 a, i32 neighbour, bool forward, i16 pass) {
-    for (i32 s = 0; s < Readings(neighbour); ++s) {
+// the left (forward) or the right; true when the neighbour has readings
+// and each makes an impossible pair with a. Neighbour categories above 18
+// are no word readings (the test skips them, a punctuation reading
+// abandons it): either way not every reading clashes, so the first reading
+// that does not ends the test.
+bool EveryNeighbourReadingClashes(PairCount& c, u8 a, i32 neighbour, bool forward, i16 pass) {
+    const i32 n = Readings(neighbour);
+    if (n == 0) return false;
+    for (i32 s = 0; s < n; ++s) {
         const u8 b = Cat(neighbour, s);
-        if (forward ? Punctuation(b) : b > 19) return false;
-        if (b > 18) continue;
+        if (b > 18) return false;
+        const i32 impossible = c.impossible;
         CountPair(c, forward ? a : b, forward ? b : a, pass);
+        if (c.impossible == impossible) return false;
     }
     return true;
 }
@@ -168,8 +171,7 @@ bool PairTest(PassState& s, i32 i, i32 r, bool forward, i32& removed) {
         nb = Cls(i - 1) == 22 ? i - 2 : i - 1;
     }
     PairCount c;
-    if (!TestNeighbour(c, a, nb, forward, s.pass)) return false;
-    if (Readings(nb) == 0 || c.impossible != Readings(nb)) return false;
+    if (!EveryNeighbourReadingClashes(c, a, nb, forward, s.pass)) return false;
     if (Readings(i) > 1) {
         RemoveReading(W(i), r);
         ++removed;
