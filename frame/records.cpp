@@ -72,16 +72,14 @@ void DestroyWordRecord(WordRecord& r) {
     r.ReadingLemmaRefs.Release();  // the block, last
 }
 
-u8* WordRecordBlock(const WordRecord& r) {
+bool WordRecordIsPacked(const WordRecord& r) {
     const u8* at = reinterpret_cast<const u8*>(r.ReadingLemmaRefs.data);
-    const bool packed =
-        LiesAt(r.ReadingLemmaRefs, at, kRefsAt, kReadingSlots) && LiesAt(r.ReadingClasses, at, kClassesAt, kReadingSlots) &&
-        LiesAt(r.ReadingFeatures, at, kFeaturesAt, kReadingSlots) &&
-        LiesAt(r.ReadingCategories, at, kCategoriesAt, kReadingSlots) &&
-        LiesAt(r.ReadingMarks, at, kMarksAt, kReadingSlots) && LiesAt(r.BaseText, at, kBaseTextAt, kWordCapacity) &&
-        LiesAt(r.WordText, at, kWordTextAt, kWordCapacity) && LiesAt(r.LexiconForm, at, kLexiconFormAt, kWordCapacity) &&
-        LiesAt(r.SeparatorText, at, kSeparatorTextAt, kWordCapacity);
-    return packed ? const_cast<u8*>(at) : nullptr;
+    return LiesAt(r.ReadingLemmaRefs, at, kRefsAt, kReadingSlots) && LiesAt(r.ReadingClasses, at, kClassesAt, kReadingSlots) &&
+           LiesAt(r.ReadingFeatures, at, kFeaturesAt, kReadingSlots) &&
+           LiesAt(r.ReadingCategories, at, kCategoriesAt, kReadingSlots) &&
+           LiesAt(r.ReadingMarks, at, kMarksAt, kReadingSlots) && LiesAt(r.BaseText, at, kBaseTextAt, kWordCapacity) &&
+           LiesAt(r.WordText, at, kWordTextAt, kWordCapacity) && LiesAt(r.LexiconForm, at, kLexiconFormAt, kWordCapacity) &&
+           LiesAt(r.SeparatorText, at, kSeparatorTextAt, kWordCapacity);
 }
 
 void CopyWordRecord(WordRecord& dest, const WordRecord& src) {

@@ -119,9 +119,21 @@ inline constexpr u32 kWordRecordBlockBytes = kReadingSlots * 4 + 4 * kReadingSlo
 void ConstructWordRecord(WordRecord& r);
 void DestroyWordRecord(WordRecord& r);
 void CopyWordRecord(WordRecord& dest, const WordRecord& src);
-// The block of a record whose arrays lie as ConstructWordRecord lays them;
-// null for any other record.
-u8* WordRecordBlock(const WordRecord& r);
+// True when every array of the record lies in its block as
+// ConstructWordRecord lays them.
+bool WordRecordIsPacked(const WordRecord& r);
+// The block of a record built by ConstructWordRecord; null for a record
+// never built. Only ConstructWordRecord places a record's arrays, so its
+// first and last arrays tell a built record (debug builds check them all).
+inline u8* WordRecordBlock(const WordRecord& r) {
+    u8* at = reinterpret_cast<u8*>(r.ReadingLemmaRefs.data);
+    const bool built = r.ReadingLemmaRefs.owns != 0 && r.ReadingLemmaRefs.count == kReadingSlots &&
+                       r.SeparatorText.data == at + (kWordRecordBlockBytes - kWordCapacity);
+#ifndef NDEBUG
+    if (built != WordRecordIsPacked(r)) __builtin_trap();
+#endif
+    return built ? at : nullptr;
+}
 void CreateWordRecordArray(BoundedArray<WordRecord>& a, u32 n);
 void DestroyWordRecordArray(BoundedArray<WordRecord>& a);
 inline WordRecord* GetWordRecordAt(BoundedArray<WordRecord>& a, i32 i) { return &a[i]; }

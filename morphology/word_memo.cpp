@@ -40,6 +40,9 @@ constexpr u32 kErrorVariant = kErrorDetail + 1;
 constexpr u32 kLookupWork = kErrorVariant + 1;
 constexpr u32 kPlaces = kLookupWork + 1;
 constexpr u32 kStateBytes = kWordSpan + kStrings * kStringBytes + kSlots * 7 + 7 + kStringBytes;
+// The byte loops over a state run over a whole number of 16-byte blocks
+// (the bytes past the places stay 0 and count for nothing).
+constexpr u32 kStateRoom = (kStateBytes + 15) / 16 * 16;
 
 // Written into what the first analysis of a question does not read, once
 // with each filling.
@@ -83,7 +86,7 @@ struct Places {
 
 // A copy of every place, one after the other.
 struct State {
-    u8 bytes[kStateBytes];
+    u8 bytes[kStateRoom] = {};
 };
 
 void Save(const Places& where, State& s) {
@@ -93,6 +96,7 @@ void Save(const Places& where, State& s) {
         std::memcpy(s.bytes + o, place.at, place.size);
         o += place.size;
     }
+    std::memset(s.bytes + o, 0, kStateRoom - o);
 }
 
 void Load(const Places& where, const State& s) {
@@ -194,25 +198,50 @@ void WriteBack(const Entry& e, const Places& where) {
     }
 }
 
+// Byte k of the places, one after the other, is kept (Places::Kept).
+struct KeptBytes {
+    u8 at[kStateRoom] = {};
+};
+
+void MarkKept(const Places& where, KeptBytes& kept) {
+    u32 o = 0;
+    for (u32 p = 0; p < kPlaces; ++p) {
+        const u32 size = where.At(p).size;
+        if (p == kWord) {
+            const u32 n = where.length + 1 < size ? where.length + 1 : size;
+            std::memset(kept.at, 1, n);
+            std::memset(kept.at + n, 0, size - n);
+        } else if (p < kTags) {
+            kept.at[o] = 1;
+            std::memset(kept.at + o + 1, 0, size - 1);
+        } else {
+            std::memset(kept.at + o, where.Kept(p, 0) ? 1 : 0, size);
+        }
+        o += size;
+    }
+    std::memset(kept.at + o, 0, kStateRoom - o);
+}
+
 // Appends the runs of bytes the analysis wrote: a byte not filled that
 // differs from `asked`, or a filled byte that came out the same from both
 // fillings. False when they do not fit.
-bool Record(const Places& where, const State& asked, const State& first, const State& second, Entry& e) {
+bool Record(const Places& where, const KeptBytes& kept, const State& asked, const State& first, const State& second,
+            Entry& e) {
+    u8 written[kStateRoom];
+    for (u32 k = 0; k < kStateRoom; ++k)
+        written[k] = kept.at[k] != 0 ? second.bytes[k] != asked.bytes[k] : first.bytes[k] == second.bytes[k];
     u32 used = 0;
     u32 o = 0;
     for (u32 p = 0; p < kPlaces; ++p) {
         const u32 size = where.At(p).size;
-        auto written = [&](u32 i) {
-            const u32 k = o + i;
-            return where.Kept(p, i) ? second.bytes[k] != asked.bytes[k] : first.bytes[k] == second.bytes[k];
-        };
+        const u8* w = written + o;
         for (u32 i = 0; i < size;) {
-            if (!written(i)) {
+            if (w[i] == 0) {
                 ++i;
                 continue;
             }
             u32 n = 1;
-            while (i + n < size && written(i + n)) ++n;
+            while (i + n < size && w[i + n] != 0) ++n;
             if (used + 3 + n > kPayload) return false;
             e.payload[used] = static_cast<u8>(p);
             e.payload[used + 1] = static_cast<u8>(i);
@@ -239,31 +268,25 @@ void FillUnread(const Places& where, u8 filler) {
 
 // True when both analyses wrote the same bytes: every filled byte came out
 // the same or as its filling, every other byte the same.
-bool Agree(const Places& where, const State& first, const State& second) {
-    u32 o = 0;
-    for (u32 p = 0; p < kPlaces; ++p) {
-        const u32 size = where.At(p).size;
-        for (u32 i = 0; i < size; ++i) {
-            const u8 a = first.bytes[o + i];
-            const u8 b = second.bytes[o + i];
-            if (a == b) continue;
-            if (where.Kept(p, i) || a != kFillerA || b != kFillerB) return false;
-        }
-        o += size;
+bool Agree(const KeptBytes& kept, const State& first, const State& second) {
+    u8 differ = 0;
+    for (u32 k = 0; k < kStateRoom; ++k) {
+        const u8 a = first.bytes[k];
+        const u8 b = second.bytes[k];
+        differ |= static_cast<u8>(a != b) & (static_cast<u8>(kept.at[k] != 0) | static_cast<u8>(a != kFillerA) |
+                                             static_cast<u8>(b != kFillerB));
     }
-    return true;
+    return differ == 0;
 }
 
-// The state a plain analysis leaves: the bytes left as filled get their
-// old contents back.
-void RestoreUnwritten(const Places& where, const State& held, const State& first, const State& second) {
-    u32 o = 0;
-    for (u32 p = 0; p < kPlaces; ++p) {
-        const Place place = where.At(p);
-        for (u32 i = 0; i < place.size; ++i)
-            if (!where.Kept(p, i) && first.bytes[o + i] != second.bytes[o + i]) place.at[i] = held.bytes[o + i];
-        o += place.size;
-    }
+// The state a plain analysis leaves (the places hold `second`): the bytes
+// left as filled get their old contents back.
+void RestoreUnwritten(const Places& where, const KeptBytes& kept, const State& held, const State& first,
+                      const State& second) {
+    static State restored;
+    for (u32 k = 0; k < kStateRoom; ++k)
+        restored.bytes[k] = kept.at[k] == 0 && first.bytes[k] != second.bytes[k] ? held.bytes[k] : second.bytes[k];
+    Load(where, restored);
 }
 
 bool Fits(u16 mode, const BoundedString& word, const StringList& slots) {
@@ -319,8 +342,10 @@ i16 AnalyseAndKeep(Memo& m, const Question& q, const Places& where, BoundedStrin
         Load(where, held);
         throw;
     }
+    static KeptBytes kept;
+    MarkKept(where, kept);
     const bool sound = gDictFaultCount == faults && CurrentAnswerContext() == m.context && m.stamp == stamp &&
-                       answers[0] == answers[1] && counts[0] == counts[1] && Agree(where, first, second);
+                       answers[0] == answers[1] && counts[0] == counts[1] && Agree(kept, first, second);
     if (!sound) {
         Load(where, held);
         gDictFaultCount = faults;
@@ -328,9 +353,9 @@ i16 AnalyseAndKeep(Memo& m, const Question& q, const Places& where, BoundedStrin
         e.stamp = 0;
         return Analyse(q, word, count, slots);
     }
-    RestoreUnwritten(where, held, first, second);
+    RestoreUnwritten(where, kept, held, first, second);
     count = counts[1];
-    if (!Record(where, asked, first, second, e)) {
+    if (!Record(where, kept, asked, first, second, e)) {
         e.stamp = 0;
         return answers[1];
     }
