@@ -17,7 +17,7 @@ bool In(u8 v, u8 a, u8 b) { return v == a || v == b; }
 bool In(u8 v, u8 a, u8 b, u8 c) { return v == a || v == b || v == c; }
 bool In(u8 v, u8 a, u8 b, u8 c, u8 d) { return v == a || v == b || v == c || v == d; }
 u8 Nib(i32 i) { return static_cast<u8>(Feat(i) & 15); }
-bool Capital(i32 i) { return static_cast<i16>(W(i).WordCaseMode) > 0; }
+bool Capital(i32 i) { return static_cast<i16>(rules::W(i).WordCaseMode) > 0; }
 bool Last(i32 i) { return i >= Count() - 1; }
 bool OneReadingOf(i32 i, u8 cat) { return Readings(i) == 1 && Cat(i) == cat; }
 // Two readings, categories a then b.
@@ -59,22 +59,6 @@ void MakeAdverbLike(i32 i) {
     KeepOne(i);
 }
 
-void CountClauses(i32 from, bool oneReading, bool pairs, i16& verbs, i16& clauses) {
-    // Counted in locals: a store through the references could be a store to
-    // the word table, and would make the loop read every record anew.
-    i16 v = 0;
-    i16 c = 0;
-    const i32 n = Count();
-    for (i32 k = from; k < n; ++k) {
-        const u8 cat = Cat(k);
-        if (cat == 14 && (!oneReading || Readings(k) == 1) && (Mark(k) == 165 || Mark(k) == '&' || Cls(k) > 127)) ++v;
-        if (pairs && cat == 14 && Feat(k) == 3 && Feat(k, 1) == 12 && Cls(k - 1) == 'A') ++v;
-        if (cat == 5 || (cat == 17 && !Last(k) && Cls(k + 1) != ' ')) ++c;
-    }
-    verbs = v;
-    clauses = c;
-}
-
 namespace {
 
 // ---- Adverb, noun and adjective words (R1, R2) ---------------------------
@@ -98,8 +82,14 @@ void AdverbOrNoun(const WalkState& s, i32 i) {
 // ---- One-reading noun-or-adjective words (R3 to R8) ----------------------
 
 u16 NumberWordIndex(i32 i) {
-    for (i32 k = 1; k <= 50 && k < static_cast<i32>(gEnglishNumberWords.count); ++k)
-        if (CompareStrings(W(i).WordText, gEnglishNumberWords[k]) == kCompareEqual) return static_cast<u16>(k);
+    const BoundedString& text = rules::W(i).WordText;
+    // A number word of another first letter is refused before the compare.
+    const bool firstTells = text.valid != 0 && text.count > 0;
+    for (i32 k = 1; k <= 50 && k < static_cast<i32>(gEnglishNumberWords.count); ++k) {
+        const BoundedString& number = gEnglishNumberWords[k];
+        if (firstTells && number.valid != 0 && number.count > 0 && number.data[0] != text.data[0]) continue;
+        if (CompareStrings(text, number) == kCompareEqual) return static_cast<u16>(k);
+    }
     return 51;
 }
 
@@ -108,8 +98,7 @@ void MakeEitherAdjective(i32 i) {
     EitherNumberBefore(i);
 }
 
-void NounOrAdjectiveClass(WalkState& s, i32 i) {
-    s.numberWord = NumberWordIndex(i);
+void NounOrAdjectiveClass(i32 i) {
     const u8 c = Cls(i);
     if (c != 'C' && c != 'M' && c != 'N') return;
     WordRecord& w = W(i);
@@ -125,7 +114,7 @@ void NounOrAdjectiveClass(WalkState& s, i32 i) {
     else if (i > 0 && In(Cat(i - 1), 7, 8) && (Last(i) || (Readings(i + 1) == 1 && Cat(i + 1) != 10))) w.ReadingClasses[0] = 'A';
     else if (i > 0 && Is(i - 1, "most")) w.ReadingClasses[0] = 'B';
     else if (Is(i - 1, "more")) w.ReadingClasses[0] = 'B';
-    else if (s.numberWord >= 1 && s.numberWord <= 29) SetReading0Full(i, 8, 'S', 0);
+    else if (const u16 number = NumberWordIndex(i); number >= 1 && number <= 29) SetReading0Full(i, 8, 'S', 0);
     else if (Readings(j) == 1 && In(Cls(j), 'A', '+')) MakeEitherAdjective(i);
     else if (i < n - 2 && Readings(i + 1) > 1 && In(Cls(i + 1, 1), 'A', '+') && OneReadingOf(i + 2, 14)) MakeEitherAdjective(i);
     else if (Readings(i - 1) == 1 && Cat(i - 1) == 14 && Mark(i - 1) < 128) w.ReadingClasses[0] = 'A';
@@ -141,11 +130,10 @@ void NounAfter(i32 i) {
 }
 
 void OneReadingNoun(WalkState& s, i32 i) {
-    NounOrAdjectiveClass(s, i);
+    NounOrAdjectiveClass(i);
     if (Capital(i) && Cls(i) == 'C' && TextLength(i) > 3 && Ends(i, "an")) SetReading0Full(i, 10, 'B', 0);
-    CountClauses(0, false, false, s.verbCount, s.clauseCount);
-    s.ambiguousCount = 0;
-    for (i32 k = 0; k < Count(); ++k) s.ambiguousCount += Readings(k) > 1;
+    CountClauses(s.tally, 0, false, false, s.verbCount, s.clauseCount);
+    s.ambiguousCount = AmbiguousWords(s.tally);
     if (s.pass >= 1 && s.ambiguousCount == 1 && s.verbCount > s.clauseCount + 1 && In(Cls(i), 'B', '.') && !Last(i))
         NounAfter(i);
     if (In(Cls(i), 'M', 'N') && In(Cat(i - 1), 7, 8) && !Last(i)) NounAfter(i);
@@ -480,7 +468,6 @@ i16 ResolveEnglishNounPhraseNumber(i16 pass) {
     WalkState s;
     s.pass = pass;
     for (i32 i = 0; i < Count(); ++i) {
-        s.numberWord = 0;
         const bool stopped = ChooseReadings(s, i);
         InfinitiveRules(i, stopped);
         Next next = ParticipleAndConjunctionRules(s, i);

@@ -20,7 +20,7 @@ bool In(u8 v, u8 a, u8 b) { return v == a || v == b; }
 bool In(u8 v, u8 a, u8 b, u8 c) { return v == a || v == b || v == c; }
 bool Last(i32 i) { return i >= Count() - 1; }
 bool Exists(i32 i) { return i < Count(); }
-bool Capital(i32 i) { return static_cast<i16>(W(i).WordCaseMode) > 0; }
+bool Capital(i32 i) { return static_cast<i16>(rules::W(i).WordCaseMode) > 0; }
 u8 Nib(i32 i) { return static_cast<u8>(Feat(i) & 15); }
 bool OneReadingOf(i32 i, u8 cat) { return Readings(i) == 1 && Cat(i) == cat; }
 bool ReadingPair(i32 i, u8 a, u8 b) { return Readings(i) > 1 && Cat(i) == a && Cat(i, 1) == b; }
@@ -63,7 +63,7 @@ void FromReading1(i32 i, u8 cat, u8 cls, u8 feat) {
 
 void PastParticipleOrNoun(i32 i) {
     if (!ReadingPair(i, 11, 10)) return;
-    if (i > 0 && W(i).WordCaseMode == 0 && Cls(i - 1) > 128 && (BeModel(Mark(i - 1)) || Mark(i - 1) == '&')) {
+    if (i > 0 && rules::W(i).WordCaseMode == 0 && Cls(i - 1) > 128 && (BeModel(Mark(i - 1)) || Mark(i - 1) == '&')) {
         KeepOne(i);
         return;
     }
@@ -424,7 +424,7 @@ Next ParticipleAndConjunctionRules(WalkState& s, i32 i) {
     PastParticipleOrNoun(i);
     PresentParticiple(i);
     PersonalPronoun(s, i);
-    CountClauses(0, true, true, s.verbCount, s.clauseCount);
+    CountClauses(s.tally, 0, true, true, s.verbCount, s.clauseCount);
     if (ReadingPair(i, 15, 17)) return PrepositionOrConjunction(s, i);
     if (s.pass >= 1 && ReadingPair(i, 17, 18)) {
         ConjunctionOrAdverb(i);
@@ -518,12 +518,12 @@ Next PossessiveT(WalkState& s, i32 i) {
     return Next::kDeterminers;
 }
 
-bool SeparatorHolds(i32 i, const char* part) { return FindCSubstring(W(i).SeparatorText, part) == 2; }
+bool SeparatorHolds(i32 i, const char* part) { return FindCSubstring(rules::W(i).SeparatorText, part) == 2; }
 
 Next SubjectPronoun(WalkState& s, i32 i) {
     i16 verbs = 0;
     i16 introducers = 0;
-    CountClauses(i, true, true, verbs, introducers);
+    CountClauses(s.tally, i, true, true, verbs, introducers);
     // A verb right after punctuation opens an inverted speech tag ("Yes,"
     // said he): its subject follows it.
     const bool speechTag = Cat(i - 1) == 14 && Cat(i - 2) >= 20;
@@ -633,7 +633,7 @@ bool KnownCapitalised(i32 i) {
     static BoundedArray<u16> tags;
     if (!form.valid) form.Allocate(36);
     if (!tags.valid) tags.Allocate(20);
-    CopyString(form, W(i).WordText);
+    CopyString(form, rules::W(i).WordText);
     form.data[0] = ToUpperMacRoman(form.data[0]);
     u16 count = 0;
     LookupWordForm(0, form, tags, count);
@@ -677,9 +677,10 @@ bool SomeAfterNegation(WalkState& s, i32 i) {
 void QuestionFlag(WalkState& s, i32 i) {
     // Not after an opening adverb: "There were houses", "Here is the
     // tale", "So am I" are no questions.
+    if (s.result != 0 || Cls(i) != 242 || Feat(i) == 12) return;
     const bool at = (i == 0 && !(Is(0, "don't") && Cat(1) >= 4)) ||
                     IsOneOf(i - 1, kQuestionWords);
-    if (!at || s.result != 0 || Cls(i) != 242 || Feat(i) == 12) return;
+    if (!at) return;
     if (Mark(i) == 34 && Is(i + 1, "not")) return;
     s.result = Feat(i) == 3 ? 2 : 1;
     if (IsOneOf(0, kQuestionWords)) MakeAdverbLike(0);

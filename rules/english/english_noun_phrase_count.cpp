@@ -1,0 +1,167 @@
+// The clause counts of the noun-phrase number walk. The walk asks for them
+// at every word, and between two asks it edits only a few records; so each
+// word's share of the counts is kept in the walk's tally and only the shares
+// next to an edited word are taken anew. A word's share reads its own
+// reading 0 (and its second feature byte), the class of the word before it
+// and the class of the word after it, so an edit of word j can change the
+// shares of j - 1, j and j + 1 only.
+#include <cstdio>
+
+#include "rules/english/english_noun_phrase.h"
+#include "rules/rule_words.h"
+
+using namespace rules;
+
+namespace english::np {
+
+u64 gEditedWords[2] = {0, 0};
+
+void KeepOne(i32 i) {
+    W(i);
+    rules::KeepOne(i);
+}
+
+void SetReading0(i32 i, u8 category, u8 cls) {
+    W(i);
+    rules::SetReading0(i, category, cls);
+}
+
+namespace {
+
+// The bits of a word's share; totals[b] counts the words with bit b.
+constexpr u8 kVerb = 1;     // a conjugated verb reading 0
+constexpr u8 kOneVerb = 2;  // the same with a single reading
+constexpr u8 kPair = 4;     // a verb-or-adjective word after a noun
+constexpr u8 kOpener = 8;   // a clause opener
+constexpr u8 kAmbiguous = 16;  // more than one reading
+constexpr i32 kShareBits = 5;
+constexpr i32 kTallyWords = 128;
+
+bool Last(i32 k, i32 n) { return k >= n - 1; }
+
+u8 Share(i32 k, i32 n) {
+    const u8 cat = Cat(k);
+    u8 bits = 0;
+    if (cat == 14) {
+        if (Mark(k) == 165 || Mark(k) == '&' || Cls(k) > 127) bits |= Readings(k) == 1 ? kVerb | kOneVerb : kVerb;
+        if (Feat(k) == 3 && Feat(k, 1) == 12 && Cls(k - 1) == 'A') bits |= kPair;
+    }
+    if (cat == 5 || (cat == 17 && !Last(k, n) && Cls(k + 1) != ' ')) bits |= kOpener;
+    if (Readings(k) > 1) bits |= kAmbiguous;
+    return bits;
+}
+
+void Add(ClauseTally& t, u8 bits, i16 sign) {
+    for (i32 b = 0; b < kShareBits; ++b)
+        if ((bits >> b) & 1) t.totals[b] = static_cast<i16>(t.totals[b] + sign);
+}
+
+void Retake(ClauseTally& t, i32 k, i32 n) {
+    const u8 now = Share(k, n);
+    if (now == t.word[k]) return;
+    Add(t, t.word[k], -1);
+    Add(t, now, 1);
+    t.word[k] = now;
+}
+
+// Brings the tally up to date: whole at the first ask of a walk, else
+// around each edited word.
+void Refresh(ClauseTally& t, i32 n) {
+    if (!t.filled || t.count != n) {
+        for (i16& total : t.totals) total = 0;
+        for (i32 k = 0; k < n; ++k) {
+            t.word[k] = Share(k, n);
+            Add(t, t.word[k], 1);
+        }
+        t.filled = true;
+        t.count = n;
+    } else {
+        // Each edited word with its two neighbours, every word once.
+        const u64 lo = gEditedWords[0];
+        const u64 hi = gEditedWords[1];
+        const u64 near[2] = {lo | (lo << 1) | (lo >> 1) | (hi << 63), hi | (hi << 1) | (hi >> 1) | (lo >> 63)};
+        for (i32 half = 0; half < 2; ++half) {
+            for (u64 bits = near[half]; bits != 0; bits &= bits - 1) {
+                const i32 k = half * 64 + __builtin_ctzll(bits);
+                if (k >= n) break;
+                Retake(t, k, n);
+            }
+        }
+    }
+    gEditedWords[0] = 0;
+    gEditedWords[1] = 0;
+}
+
+// The counts read from the records, word by word.
+void CountWhole(i32 from, bool oneReading, bool pairs, i16& verbs, i16& clauses) {
+    i16 v = 0;
+    i16 c = 0;
+    const i32 n = Count();
+    for (i32 k = from; k < n; ++k) {
+        const u8 cat = Cat(k);
+        if (cat == 14 && (!oneReading || Readings(k) == 1) && (Mark(k) == 165 || Mark(k) == '&' || Cls(k) > 127)) ++v;
+        if (pairs && cat == 14 && Feat(k) == 3 && Feat(k, 1) == 12 && Cls(k - 1) == 'A') ++v;
+        if (cat == 5 || (cat == 17 && !Last(k, n) && Cls(k + 1) != ' ')) ++c;
+    }
+    verbs = v;
+    clauses = c;
+}
+
+}  // namespace
+
+void CountClauses(ClauseTally& t, i32 from, bool oneReading, bool pairs, i16& verbs, i16& clauses) {
+    const i32 n = Count();
+    if (n > kTallyWords || from < 0) {
+        CountWhole(from, oneReading, pairs, verbs, clauses);
+        return;
+    }
+    Refresh(t, n);
+    const u8 verbBit = oneReading ? kOneVerb : kVerb;
+    i16 v = 0;
+    i16 c = 0;
+    if (from == 0) {
+        v = static_cast<i16>(t.totals[oneReading ? 1 : 0] + (pairs ? t.totals[2] : 0));
+        c = t.totals[3];
+    } else {
+        for (i32 k = from; k < n; ++k) {
+            const u8 bits = t.word[k];
+            v = static_cast<i16>(v + ((bits & verbBit) != 0) + (pairs && (bits & kPair) != 0));
+            c = static_cast<i16>(c + ((bits & kOpener) != 0));
+        }
+    }
+#ifndef NDEBUG
+    // Debug builds: the tally against a whole count; a difference means an
+    // edit of the walk went past W, KeepOne or SetReading0 unnoted.
+    i16 wholeVerbs = 0;
+    i16 wholeClauses = 0;
+    CountWhole(from, oneReading, pairs, wholeVerbs, wholeClauses);
+    if (wholeVerbs != v || wholeClauses != c) {
+        std::fprintf(stderr, "clause tally: from %d verbs %d (whole %d) clauses %d (whole %d)\n", from, v, wholeVerbs,
+                     c, wholeClauses);
+        __builtin_trap();
+    }
+#endif
+    verbs = v;
+    clauses = c;
+}
+
+i16 AmbiguousWords(ClauseTally& t) {
+    const i32 n = Count();
+    if (n > kTallyWords) {
+        i16 ambiguous = 0;
+        for (i32 k = 0; k < n; ++k) ambiguous = static_cast<i16>(ambiguous + (Readings(k) > 1));
+        return ambiguous;
+    }
+    Refresh(t, n);
+#ifndef NDEBUG
+    i16 whole = 0;
+    for (i32 k = 0; k < n; ++k) whole = static_cast<i16>(whole + (Readings(k) > 1));
+    if (whole != t.totals[4]) {
+        std::fprintf(stderr, "clause tally: ambiguous words %d (whole %d)\n", t.totals[4], whole);
+        __builtin_trap();
+    }
+#endif
+    return t.totals[4];
+}
+
+}  // namespace english::np
