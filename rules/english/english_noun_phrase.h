@@ -19,6 +19,7 @@ struct ClauseTally {
     i32 count = 0;       // the word count it was filled for
     i16 totals[5] = {};  // by the bits of word[]
     u8 word[128];        // per word of the table: what it adds to each count
+    u8 cls[128];         // and the class of its reading 0 when it was taken
 };
 
 // Scratch of one walk, reset at entry.

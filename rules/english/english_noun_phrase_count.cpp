@@ -1,10 +1,10 @@
 // The clause counts of the noun-phrase number walk. The walk asks for them
 // at every word, and between two asks it edits only a few records; so each
 // word's share of the counts is kept in the walk's tally and only the shares
-// next to an edited word are taken anew. A word's share reads its own
-// reading 0 (and its second feature byte), the class of the word before it
-// and the class of the word after it, so an edit of word j can change the
-// shares of j - 1, j and j + 1 only.
+// of the edited words are taken anew. A word's share reads its own reading 0
+// (and its second feature byte), the class of the word before it and the
+// class of the word after it, so an edit of word j can change the share of
+// j, and those of j - 1 and j + 1 only when the class of j changed.
 #include <cstdio>
 
 #include "rules/english/english_noun_phrase.h"
@@ -70,21 +70,24 @@ void Refresh(ClauseTally& t, i32 n) {
     if (!t.filled || t.count != n) {
         for (i16& total : t.totals) total = 0;
         for (i32 k = 0; k < n; ++k) {
+            t.cls[k] = Cls(k);
             t.word[k] = Share(k, n);
             Add(t, t.word[k], 1);
         }
         t.filled = true;
         t.count = n;
     } else {
-        // Each edited word with its two neighbours, every word once.
-        const u64 lo = gEditedWords[0];
-        const u64 hi = gEditedWords[1];
-        const u64 near[2] = {lo | (lo << 1) | (lo >> 1) | (hi << 63), hi | (hi << 1) | (hi >> 1) | (lo >> 63)};
+        // Each edited word; its neighbours too when its class changed.
         for (i32 half = 0; half < 2; ++half) {
-            for (u64 bits = near[half]; bits != 0; bits &= bits - 1) {
-                const i32 k = half * 64 + __builtin_ctzll(bits);
-                if (k >= n) break;
-                Retake(t, k, n);
+            for (u64 bits = gEditedWords[half]; bits != 0; bits &= bits - 1) {
+                const i32 j = half * 64 + __builtin_ctzll(bits);
+                if (j >= n) break;
+                Retake(t, j, n);
+                const u8 cls = Cls(j);
+                if (cls == t.cls[j]) continue;
+                t.cls[j] = cls;
+                if (j > 0) Retake(t, j - 1, n);
+                if (j + 1 < n) Retake(t, j + 1, n);
             }
         }
     }
