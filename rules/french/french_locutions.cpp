@@ -9,6 +9,7 @@
 #include "frame/bounded_string.h"
 #include "frame/records.h"
 #include "frame/tables.h"
+#include "rules/french/byte_chains.h"
 #include "rules/french/french_rules.h"
 #include "rules/french/function_words.h"
 #include "rules/french/locution_matcher.h"
@@ -103,17 +104,45 @@ bool OneLetterWord(i32 i) {
     return gWords.ClampedAt(i).WordText.ClampedAt(0) >= 'y';
 }
 
+// The function words chained by their first byte, built again whenever
+// the list is another one.
+constexpr u32 kChainedFunctionWords = 64;
+struct FunctionWordChains {
+    const BoundedString* data = nullptr;
+    u32 count = 0;
+    ByteChains<kChainedFunctionWords> chains;
+};
+FunctionWordChains gFunctionWordChains;
+
+void ChainFunctionWords(const StringList& list) {
+    FunctionWordChains& c = gFunctionWordChains;
+    c.data = list.data;
+    c.count = list.count;
+    c.chains.Clear();
+    for (u32 k = list.count; k-- > 0;) {
+        const BoundedString& entry = list.data[k];
+        // An entry without a first byte is never found by a word of one
+        // byte or more.
+        if (entry.valid != 0 && entry.count != 0) c.chains.Prepend(k, entry.data[0]);
+    }
+}
+
+bool EntryIs(const BoundedString& entry, const BoundedString& text, i32 len) {
+    return GetStringLength(entry) == len && std::memcmp(entry.data, text.data, static_cast<size_t>(len)) == 0;
+}
+
 // Entry n of the function words whose text the word's len bytes equal.
 i32 FunctionWordIndex(const BoundedString& text, i32 len) {
-    const u32 n = gFrenchFunctionWords.count;
-    const u8 first = len > 0 ? text.data[0] : 0;
-    for (u32 k = 0; k < n; ++k) {
-        const BoundedString& entry = gFrenchFunctionWords.data[k];
-        // The first byte refuses most entries before their length is taken.
-        if (len > 0 && (entry.valid == 0 || entry.count == 0 || entry.data[0] != first)) continue;
-        if (GetStringLength(entry) == len && std::memcmp(entry.data, text.data, static_cast<size_t>(len)) == 0)
-            return static_cast<i32>(k);
+    const StringList& list = gFrenchFunctionWords;
+    if (len <= 0 || list.count > kChainedFunctionWords) {
+        for (u32 k = 0; k < list.count; ++k)
+            if (EntryIs(list.data[k], text, len)) return static_cast<i32>(k);
+        return -1;
     }
+    if (gFunctionWordChains.data != list.data || gFunctionWordChains.count != list.count) ChainFunctionWords(list);
+    const ByteChains<kChainedFunctionWords>& chains = gFunctionWordChains.chains;
+    for (u32 k = chains.First(text.data[0]); k < list.count; k = chains.After(k))
+        if (EntryIs(list.data[k], text, len)) return static_cast<i32>(k);
     return -1;
 }
 
