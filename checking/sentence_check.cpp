@@ -400,7 +400,8 @@ void CheckSentence(BoundedString& text, u16 correctionOption, u16 plainUnknownRe
         CheckSpelling(a, st, combinations);
         return;
     }
-    AnalyseCombination(a, st, FewestFindings(a, st, combinations, true));
+    // A single combination is the one reported: its findings need no count.
+    AnalyseCombination(a, st, combinations > 1 ? FewestFindings(a, st, combinations, true) : 0);
     const KeptFields kept = StartSeries();
     if (analysisMode == 1) {
         RunGrammarRulesOnSentence(correctionOption);
