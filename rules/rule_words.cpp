@@ -55,6 +55,8 @@ bool MatchesLiteral(i32 i, const char* literal) {
     return first && SameText(w.WordText, literal, true, false);
 }
 
+bool MatchesAsWritten(i32 i, const char* literal) { return SameAsWritten(W(i).WordText, literal); }
+
 bool IsAnyCase(i32 i, const char* literal) { return SameText(W(i).WordText, literal, false, true); }
 
 namespace {

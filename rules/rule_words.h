@@ -46,6 +46,26 @@ inline bool Is(i32 i, const char* literal) {
         return false;
     return MatchesLiteral(i, literal);
 }
+// Word i's text read once for a run of Is tests against literals: a text
+// compared as written refuses a literal by its first byte, with no call.
+struct LiteralWord {
+    i32 i = 0;
+    bool exact = false;
+    u8 first = 0;
+};
+inline LiteralWord ReadLiteralWord(i32 i) {
+    const WordRecord& w = W(i);
+    LiteralWord t;
+    t.i = i;
+    t.exact = w.WordText.valid != 0 && !(i <= 0 && (w.WordCaseMode == 1 || w.WordCaseMode == 2));
+    if (t.exact) t.first = w.WordText.data[0];
+    return t;
+}
+bool MatchesAsWritten(i32 i, const char* literal);  // CompareWordText equality on a valid text
+inline bool Is(const LiteralWord& t, const char* literal) {
+    if (t.exact) return static_cast<u8>(*literal) == t.first && MatchesAsWritten(t.i, literal);
+    return Is(t.i, literal);
+}
 bool IsAnyCase(i32 i, const char* literal);
 bool BeginsLiteral(i32 i, const char* literal);  // Begins without its first-letter shortcut
 inline bool Begins(i32 i, const char* literal) {

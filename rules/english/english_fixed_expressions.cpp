@@ -876,192 +876,196 @@ void Without(i32 h) {
 // ---- Dispatch by length ------------------------------------------------------
 
 u16 ThreeLetters(i16 pass, i32 h) {
-    if (Is(h, "all")) All(h);
-    else if (Is(h, "and")) And(h);
-    else if (Is(h, "any")) AnyDay(h);
-    else if (Is(h, "cut") || Is(h, "eat")) CutEat(h);
-    else if (Is(h, "bit")) Bit(h);
-    else if (Is(h, "far")) FarFrom(h);
-    else if (Is(h, "for")) For(h);
-    else if (Is(h, "few")) Few(h);
-    else if (Is(h, "his")) His(h);
-    else if (Is(h, "how")) How(h);
-    else if (Is(h, "not")) Not(h);
-    else if (Is(h, "now")) Now(h);
-    else if (Is(h, "off")) Off(h);
-    else if (Is(h, "one")) One(h);
-    else if (Is(h, "out")) Out(h, pass);
-    else if (Is(h, "par")) Par(h);
-    else if (Is(h, "say")) Say(h);
-    else if (Is(h, "set")) SetWord(h, pass);
+    const LiteralWord hw = ReadLiteralWord(h);
+    if (Is(hw, "all")) All(h);
+    else if (Is(hw, "and")) And(h);
+    else if (Is(hw, "any")) AnyDay(h);
+    else if (Is(hw, "cut") || Is(hw, "eat")) CutEat(h);
+    else if (Is(hw, "bit")) Bit(h);
+    else if (Is(hw, "far")) FarFrom(h);
+    else if (Is(hw, "for")) For(h);
+    else if (Is(hw, "few")) Few(h);
+    else if (Is(hw, "his")) His(h);
+    else if (Is(hw, "how")) How(h);
+    else if (Is(hw, "not")) Not(h);
+    else if (Is(hw, "now")) Now(h);
+    else if (Is(hw, "off")) Off(h);
+    else if (Is(hw, "one")) One(h);
+    else if (Is(hw, "out")) Out(h, pass);
+    else if (Is(hw, "par")) Par(h);
+    else if (Is(hw, "say")) Say(h);
+    else if (Is(hw, "set")) SetWord(h, pass);
     // "USA" in capitals, whatever the case of its letters' comparison.
     else if (IsAnyCase(h, "usa") && W(h).WordCaseMode >= 3 && W(h).WordCaseMode != 65535) Setting(h, 10, 'C', 0);
     return 0;
 }
 
 u16 FourLetters(i16 pass, i32 h) {
-    if (Is(h, "away")) {
+    const LiteralWord hw = ReadLiteralWord(h);
+    if (Is(hw, "away")) {
         if (!Phrase(h, "far|out and ^away", kAdverbial)) Phrase(h, "right|straight ^away", kAdverbial);
-    } else if (Is(h, "both")) {
+    } else if (Is(hw, "both")) {
         Both(h);
-    } else if (Is(h, "cant")) {
+    } else if (Is(hw, "cant")) {
         if (Cant(h)) {
             // The verb after it keeps its verb reading, so that the later
             // passes find the same "can't".
             if (h > 0) KeepOne(h + 1);
             return static_cast<u16>(257 + h);
         }
-    } else if (Is(h, "down")) {
+    } else if (Is(hw, "down")) {
         if (!Phrase(h, "up and ^down", kAdverbial)) Phrase(h, "^down the drain", kAdverbial);
-    } else if (Is(h, "even")) {
+    } else if (Is(hw, "even")) {
         Phrase(h, "^even if|though", kConjunctional);
-    } else if (Is(h, "fact")) {
+    } else if (Is(hw, "fact")) {
         if (!Phrase(h, "in ^fact", kAdverbial) && !Phrase(h, "as a matter of ^fact", kAdverbial))
             Phrase(h, "in point of ^fact", kAdverbial);
-    } else if (Is(h, "fair")) {
+    } else if (Is(hw, "fair")) {
         Fair(h);
-    } else if (Is(h, "foot")) {
+    } else if (Is(hw, "foot")) {
         Foot(h);
-    } else if (Is(h, "from")) {
+    } else if (Is(hw, "from")) {
         if (!Phrase(h, "^from all sides", kAdverbial) && !Phrase(h, "^from time to time", kAdverbial))
             Phrase(h, "^from top to bottom", kAdverbial);
-    } else if (Is(h, "give")) {
+    } else if (Is(hw, "give")) {
         Phrase(h, "^give or|and take", kPaired);
-    } else if (Is(h, "hand")) {
+    } else if (Is(hw, "hand")) {
         if (!Phrase(h, "^hand in hand", kAdverbial) && !Phrase(h, "cap|hat in ^hand", kAdverbial) &&
             !Phrase(h, "at first|second ^hand", kAdverbial))
             Phrase(h, "from ^hand to hand", kAdverbial);
-    } else if (Is(h, "hold")) {
+    } else if (Is(hw, "hold")) {
         Hold(h);
-    } else if (Is(h, "last")) {
+    } else if (Is(hw, "last")) {
         Last4(h);
-    } else if (Is(h, "less") || Is(h, "more") || Is(h, "most")) {
+    } else if (Is(hw, "less") || Is(hw, "more") || Is(hw, "most")) {
         LessMore(h);
-    } else if (Is(h, "like")) {
+    } else if (Is(hw, "like")) {
         Like(h);
-    } else if (Is(h, "long")) {
+    } else if (Is(hw, "long")) {
         if (Is(h + 1, "been")) Setting(h, 18, 20);
-    } else if (Is(h, "many")) {
+    } else if (Is(hw, "many")) {
         Many(h);
-    } else if (Is(h, "near") || Is(h, "next")) {
+    } else if (Is(hw, "near") || Is(hw, "next")) {
         NearNext(h);
-    } else if (Is(h, "once")) {
+    } else if (Is(hw, "once")) {
         Once(h);
-    } else if (Is(h, "over")) {
+    } else if (Is(hw, "over")) {
         Over(h);
-    } else if (Is(h, "much")) {
+    } else if (Is(hw, "much")) {
         Much(h, pass);
-    } else if (Is(h, "says")) {
+    } else if (Is(hw, "says")) {
         KeepOne(h);
-    } else if (Is(h, "past")) {
+    } else if (Is(hw, "past")) {
         Past(h);
-    } else if (Is(h, "than")) {
+    } else if (Is(hw, "than")) {
         Than(h, pass);
-    } else if (Is(h, "this")) {
+    } else if (Is(hw, "this")) {
         This(h);
-    } else if (Is(h, "well") || Is(h, "with")) {
+    } else if (Is(hw, "well") || Is(hw, "with")) {
         WellWith(h);
     }
     return 0;
 }
 
 u16 FiveOrSixLetters(i32 h) {
-    if (Is(h, "across")) Phrase(h, "^across the board", kAdverbial);
-    else if (Is(h, "before")) Before(h);
-    else if (Is(h, "about")) About(h);
-    else if (Is(h, "above")) Phrase(h, "^above board", kAdverbial);
-    else if (Is(h, "ahead")) Phrase(h, "straight ^ahead", kAdverbial);
-    else if (Is(h, "below")) Below(h);
-    else if (Is(h, "close")) Close(h);
-    else if (Is(h, "every")) AnyDay(h);
-    else if (Is(h, "first")) First(h);
-    else if (Is(h, "hours")) {
+    const LiteralWord hw = ReadLiteralWord(h);
+    if (Is(hw, "across")) Phrase(h, "^across the board", kAdverbial);
+    else if (Is(hw, "before")) Before(h);
+    else if (Is(hw, "about")) About(h);
+    else if (Is(hw, "above")) Phrase(h, "^above board", kAdverbial);
+    else if (Is(hw, "ahead")) Phrase(h, "straight ^ahead", kAdverbial);
+    else if (Is(hw, "below")) Below(h);
+    else if (Is(hw, "close")) Close(h);
+    else if (Is(hw, "every")) AnyDay(h);
+    else if (Is(hw, "first")) First(h);
+    else if (Is(hw, "hours")) {
         i32 first = 0;
         i32 n = 0;
         if (Match(h, "24|twenty-four ^hours a day", first, n)) {
             MarkWords(h, first, n, kNominal, 0);
             for (i32 w = first; w < first + 3; ++w) W(w).ReadingFeatures[0] = 0;
         }
-    } else if (Is(h, "large")) {
+    } else if (Is(hw, "large")) {
         if (h > 0 && VerbForm(h - 1) && (Begins(h - 1, "loom") || Begins(h - 1, "writ") || Begins(h - 1, "bulk") ||
                                          Begins(h - 1, "sail") || Begins(h - 1, "talk")))
             Setting(h, 18, 20);
-    } else if (Is(h, "later")) {
+    } else if (Is(hw, "later")) {
         if (Cls(h + 1) == 'A' && Exists(h + 1)) Setting(h, 10, 'B', 12, '4', true);
         else Setting(h, 18, 20, 0, '4', true);
-    } else if (Is(h, "often")) {
+    } else if (Is(hw, "often")) {
         if (!Phrase(h, "every so ^often", kAdverbial)) Phrase(h, "once too ^often", kAdverbial);
-    } else if (Is(h, "round")) {
+    } else if (Is(hw, "round")) {
         if (h > 0 && (Is(h - 1, "right") || Is(h - 1, "all")) && Exists(h + 1) && Cat(h + 1) < 9)
             MarkWords(h, h - 1, 2, kPrepositional, 0);
         else if (!Phrase(h, "all year ^round", kNominal))
             Phrase(h, "all the year ^round", kNominal);
-    } else if (Is(h, "still")) {
+    } else if (Is(hw, "still")) {
         if ((Exists(h + 1) && In(Cat(h + 1), 14, 21)) || (h > 0 && Cat(h - 1) == 1)) Setting(h, 18, 20, 0, 12, true);
-    } else if (Is(h, "there")) {
+    } else if (Is(hw, "there")) {
         There(h);
-    } else if (Is(h, "thing")) {
+    } else if (Is(hw, "thing")) {
         if (!Phrase(h, "first ^thing", kAdverbial)) Phrase(h, "quite the ^thing", kNominal);
-    } else if (Is(h, "these") || Is(h, "those")) {
+    } else if (Is(hw, "these") || Is(hw, "those")) {
         TheseThose(h);
-    } else if (Is(h, "times")) {
+    } else if (Is(hw, "times")) {
         Times(h);
-    } else if (Is(h, "under")) {
+    } else if (Is(hw, "under")) {
         Under(h);
-    } else if (Is(h, "which")) {
+    } else if (Is(hw, "which")) {
         Which(h);
-    } else if (Is(h, "while")) {
+    } else if (Is(hw, "while")) {
         While(h);
-    } else if (Is(h, "behind")) {
+    } else if (Is(hw, "behind")) {
         Behind(h);
-    } else if (Is(h, "either")) {
+    } else if (Is(hw, "either")) {
         Either(h);
-    } else if (Is(h, "enough")) {
+    } else if (Is(hw, "enough")) {
         if (Cat(h + 1) == 10 && Exists(h + 1)) Setting(h, 10, 'B', 12, 8);
         KeepOne(h);
-    } else if (Is(h, "extent")) {
+    } else if (Is(hw, "extent")) {
         Extent(h);
-    } else if (Is(h, "please")) {
+    } else if (Is(hw, "please")) {
         Please(h);
-    } else if (Is(h, "single")) {
+    } else if (Is(hw, "single")) {
         if (!Last(h) && !Is(h + 1, "out")) Setting(h, 10, 'C', 4, '%', true);
     } else if (IsAnyCase(h, "states")) {
         // "the United States": the capital asked for, the words compared
         // without regard to case.
         if (static_cast<i16>(W(h).WordCaseMode) >= 1 && h > 0 && (IsAnyCase(h - 1, "united") || IsAnyCase(h - 1, "the")))
             Setting(h, 10, 0x40, 0, '%', true);
-    } else if (Is(h, "within")) {
+    } else if (Is(hw, "within")) {
         Within(h);
-    } else if (Is(h, "wonder")) {
+    } else if (Is(hw, "wonder")) {
         Wonder(h);
     }
     return 0;
 }
 
 u16 SevenLetters(i32 h) {
-    if (Is(h, "between")) {
+    const LiteralWord hw = ReadLiteralWord(h);
+    if (Is(hw, "between")) {
         if (Last(h) || Cat(h + 1) == 21) Setting(h, 18, 20, 0, 14, true);
         else if (In(Cat(h + 1), 7, 8, 10) || In(Cat(h + 1), 2, 4)) KeepOne(h);
-    } else if (Is(h, "further")) {
+    } else if (Is(hw, "further")) {
         if ((h > 0 && OneReadingOf(h - 1, 14)) || (Exists(h + 1) && OneReadingOf(h + 1, 14)))
             Setting(h, 18, 20, 0, 18, true);
-    } else if (Is(h, "however")) {
+    } else if (Is(hw, "however")) {
         if (Last(h) || (h >= 2 && Cat(h - 1) == 21 && (Cat(h + 1) == 21 || Cls(h + 1) == 'B')))
             Setting(h, 18, 20, -1, -1, true);
         else KeepOne(h);
     } else if (IsAnyCase(h, "nations")) {
         if (static_cast<i16>(W(h).WordCaseMode) > 0 && h > 0 && IsAnyCase(h - 1, "united"))
             Setting(h, 10, 0x40, 8, '.', true);
-    } else if (Is(h, "nothing")) {
+    } else if (Is(hw, "nothing")) {
         Nothing(h);
-    } else if (Is(h, "station")) {
+    } else if (Is(hw, "station")) {
         if (h > 0 && (Is(h - 1, "fire") || Is(h - 1, "police") || Is(h - 1, "train") || Is(h - 1, "bus"))) {
             Setting(h - 1, 10, 'A', 4);
             Setting(h, 10, 'A', 4);
         }
-    } else if (Is(h, "whether")) {
+    } else if (Is(hw, "whether")) {
         Whether(h);
-    } else if (Is(h, "without")) {
+    } else if (Is(hw, "without")) {
         Without(h);
     }
     return 0;
