@@ -321,26 +321,27 @@ void SoRules(i32 i) {
 }
 
 void TwoLetterRules(i32 i) {
+    const LiteralWord word = ReadLiteralWord(i);
     const bool inside = i < Count() - 1;
-    if (Is(i, "am")) {
+    if (Is(word, "am")) {
         AmRule(i);
-    } else if (Is(i, "as")) {
+    } else if (Is(word, "as")) {
         if (inside) AsRules(i);
-    } else if (Is(i, "by")) {
+    } else if (Is(word, "by")) {
         if (inside && !ByBeforeRows(i) && !MarkShortSetPhrase(i)) NearBy(i);
-    } else if (Is(i, "go")) {
+    } else if (Is(word, "go")) {
         GoRules(i);
-    } else if (Is(i, "if")) {
+    } else if (Is(word, "if")) {
         if (inside) IfRules(i);
-    } else if (Is(i, "in")) {
+    } else if (Is(word, "in")) {
         if (inside && !MarkShortSetPhrase(i)) InAfterRows(i);
-    } else if (Is(i, "of")) {
+    } else if (Is(word, "of")) {
         if (!MarkShortSetPhrase(i)) OfAfterRows(i);
-    } else if (Is(i, "at") || Is(i, "on")) {
+    } else if (Is(word, "at") || Is(word, "on")) {
         if (inside && !MarkShortSetPhrase(i) && Is(i, "on")) OnAfterRows(i);
-    } else if (Is(i, "no")) {
+    } else if (Is(word, "no")) {
         NoRules(i);
-    } else if (Is(i, "so")) {
+    } else if (Is(word, "so")) {
         SoRules(i);
     } else if (IsAnyCase(i, "us")) {
         // "US" in capitals: the country.
@@ -348,29 +349,30 @@ void TwoLetterRules(i32 i) {
             SetReading0(i, 10, 'C');
             SetFeatures(i, 0);
         }
-    } else if (Is(i, "up")) {
+    } else if (Is(word, "up")) {
         if (Is(i + 1, "to") && Is(i + 2, "standard")) MarkPhrase(i, 3, PhraseEffect::kNominal);
         else if (Is(i + 1, "to")) SetReading0(i, 10, 'B');
     }
 }
 
 void EightLetterRules(i32 i) {
+    const LiteralWord word = ReadLiteralWord(i);
     const i32 n = Count();
-    if (Is(i, "although")) {
+    if (Is(word, "although")) {
         if ((i == 0 || Cat(i - 1) == 10) && (Cls(i + 1) == 'B' || Cls(i + 1) == 'C')) SetReading0(i, 18, 20);
-    } else if (Is(i, "provided")) {
+    } else if (Is(word, "provided")) {
         KeepOne(i);
         if ((i == 0 && !Is(1, "with")) || (i > 0 && i < n - 2 && Is(i + 1, "that"))) {
             SetReading0(i, 17, 17);
             SetFeatures(i, 0);
         }
-    } else if (Is(i, "separate")) {
+    } else if (Is(word, "separate")) {
         if (i > 0 && (Cls(i - 1) == 'R' || Cls(i - 1) == 'S')) {
             Settle(i, 10, 'B');
             SetFeatures(i, 12);
             W(i).ReadingMarks[0] = '%';
         }
-    } else if (Is(i, "straight")) {
+    } else if (Is(word, "straight")) {
         // After a verb, or before a preposition ("straight to").
         if ((i > 0 && VerbClass(i - 1)) || Cat(i + 1) == 15) Settle(i, 18, 20);
     }
