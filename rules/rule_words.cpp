@@ -8,11 +8,20 @@ namespace rules {
 
 namespace {
 
+// GetStringLength for a word's text: words are short, so a byte loop finds
+// the terminator sooner than a library search is set up.
+i32 ShortTextLength(const BoundedString& s) {
+    if (s.valid == 0 || s.data == nullptr) return 0;
+    for (u32 k = 0; k < s.count; ++k)
+        if (s.data[k] == 0) return static_cast<i32>(k);
+    return static_cast<i32>(s.count);
+}
+
 // Compares the text with the literal, the text's first letter lowered
 // (`lowerFirst`) or every letter lowered (`lowerAll`). The literal is taken
 // as written.
 bool SameText(const BoundedString& s, const char* literal, bool lowerFirst, bool lowerAll) {
-    const i32 n = GetStringLength(s);
+    const i32 n = ShortTextLength(s);
     const i32 m = static_cast<i32>(std::strlen(literal));
     if (n != m) return false;
     for (i32 k = 0; k < n; ++k) {
@@ -69,7 +78,7 @@ bool CapitalInitialOfWordZero(i32 i) {
 
 // The text, its first letter lowered, begins with the literal.
 bool BeginsLowered(const BoundedString& s, const char* literal) {
-    const i32 n = GetStringLength(s);
+    const i32 n = ShortTextLength(s);
     const i32 m = static_cast<i32>(std::strlen(literal));
     if (m == 0 || m > n || ToLowerMacRoman(s.data[0]) != static_cast<u8>(literal[0])) return false;
     return std::memcmp(s.data + 1, literal + 1, static_cast<size_t>(m - 1)) == 0;
@@ -87,7 +96,7 @@ bool BeginsLiteral(i32 i, const char* literal) {
     // The first occurrence is at the start exactly when the text begins so.
     if (s.valid != 0 && (s.data[0] == static_cast<u8>(*literal) || capital)) {
         const size_t m = std::strlen(literal);
-        if (m <= static_cast<size_t>(GetStringLength(s)) && std::memcmp(s.data, literal, m) == 0) return true;
+        if (m <= static_cast<size_t>(ShortTextLength(s)) && std::memcmp(s.data, literal, m) == 0) return true;
     }
     return capital && BeginsLowered(s, literal);
 }
@@ -99,7 +108,7 @@ bool Contains(i32 i, const char* literal) {
 
 bool Ends(i32 i, const char* literal) {
     const BoundedString& s = W(i).WordText;
-    const i32 n = GetStringLength(s);
+    const i32 n = ShortTextLength(s);
     const i32 m = static_cast<i32>(std::strlen(literal));
     if (m > n) return false;
     if (std::memcmp(s.data + (n - m), literal, static_cast<size_t>(m)) == 0) return true;
@@ -120,7 +129,7 @@ bool IsOneOf(i32 i, const char* const* literals) {
     return false;
 }
 
-i32 TextLength(i32 i) { return GetStringLength(W(i).WordText); }
+i32 TextLength(i32 i) { return ShortTextLength(W(i).WordText); }
 u8 Letter(i32 i, i32 k) { return W(i).WordText.ClampedAt(k); }
 
 void KeepOne(i32 i) { W(i).ReadingCount = 1; }

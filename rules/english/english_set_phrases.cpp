@@ -337,7 +337,7 @@ bool FitsAlternative(AlternativeText& t, const char* alternative, size_t n, bool
         // lengths (a text that fills its buffer compares over the buffer).
         const BoundedString& text = W(t.w).WordText;
         if (static_cast<u8>(alternative[0]) != t.first) return false;
-        if (t.length < 0) t.length = GetStringLength(text);
+        if (t.length < 0) t.length = TextLength(t.w);
         const size_t length = static_cast<size_t>(t.length);
         if (prefix) return n <= length && std::memcmp(text.data, alternative, n) == 0;
         if (text.count > n) return length == n && std::memcmp(text.data, alternative, n) == 0;
