@@ -17,7 +17,7 @@ namespace english::np {
 struct ClauseTally {
     bool filled = false;
     i32 count = 0;       // the word count it was filled for
-    i16 totals[5] = {};  // by the bits of word[]
+    u64 totals = 0;      // a 12-bit field per bit of word[]: the words with it
     u8 word[128];        // per word of the table: what it adds to each count
     u8 cls[128];         // and the class of its reading 0 when it was taken
 };

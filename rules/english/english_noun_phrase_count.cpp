@@ -28,13 +28,14 @@ void SetReading0(i32 i, u8 category, u8 cls) {
 
 namespace {
 
-// The bits of a word's share; totals[b] counts the words with bit b.
+// The bits of a word's share; field b of the totals counts the words with
+// bit b.
 constexpr u8 kVerb = 1;     // a conjugated verb reading 0
 constexpr u8 kOneVerb = 2;  // the same with a single reading
 constexpr u8 kPair = 4;     // a verb-or-adjective word after a noun
 constexpr u8 kOpener = 8;   // a clause opener
 constexpr u8 kAmbiguous = 16;  // more than one reading
-constexpr i32 kShareBits = 5;
+constexpr i32 kFieldBits = 12;  // a field holds up to 4095 words (see Spread)
 constexpr i32 kTallyWords = 128;
 
 bool Last(i32 k, i32 n) { return k >= n - 1; }
@@ -51,16 +52,22 @@ u8 Share(i32 k, i32 n) {
     return bits;
 }
 
-void Add(ClauseTally& t, u8 bits, i16 sign) {
-    for (i32 b = 0; b < kShareBits; ++b)
-        if ((bits >> b) & 1) t.totals[b] = static_cast<i16>(t.totals[b] + sign);
+// A share spread over the fields of the totals: bit b (at 1 << b) moves to
+// the foot of field b (1 << 12b).
+u64 Spread(u8 bits) {
+    const u64 b = bits;
+    return (b & 1) | ((b & 2) << 11) | ((b & 4) << 22) | ((b & 8) << 33) | ((b & 16) << 44);
+}
+
+i16 Total(const ClauseTally& t, i32 bit) {
+    return static_cast<i16>((t.totals >> (bit * kFieldBits)) & ((u64{1} << kFieldBits) - 1));
 }
 
 void Retake(ClauseTally& t, i32 k, i32 n) {
     const u8 now = Share(k, n);
     if (now == t.word[k]) return;
-    Add(t, t.word[k], -1);
-    Add(t, now, 1);
+    // No field goes below zero: the word's old share is in the totals.
+    t.totals = t.totals + Spread(now) - Spread(t.word[k]);
     t.word[k] = now;
 }
 
@@ -68,11 +75,11 @@ void Retake(ClauseTally& t, i32 k, i32 n) {
 // around each edited word.
 void Refresh(ClauseTally& t, i32 n) {
     if (!t.filled || t.count != n) {
-        for (i16& total : t.totals) total = 0;
+        t.totals = 0;
         for (i32 k = 0; k < n; ++k) {
             t.cls[k] = Cls(k);
             t.word[k] = Share(k, n);
-            Add(t, t.word[k], 1);
+            t.totals += Spread(t.word[k]);
         }
         t.filled = true;
         t.count = n;
@@ -123,8 +130,8 @@ void CountClauses(ClauseTally& t, i32 from, bool oneReading, bool pairs, i16& ve
     i16 v = 0;
     i16 c = 0;
     if (from == 0) {
-        v = static_cast<i16>(t.totals[oneReading ? 1 : 0] + (pairs ? t.totals[2] : 0));
-        c = t.totals[3];
+        v = static_cast<i16>(Total(t, oneReading ? 1 : 0) + (pairs ? Total(t, 2) : 0));
+        c = Total(t, 3);
     } else {
         for (i32 k = from; k < n; ++k) {
             const u8 bits = t.word[k];
@@ -159,12 +166,12 @@ i16 AmbiguousWords(ClauseTally& t) {
 #ifndef NDEBUG
     i16 whole = 0;
     for (i32 k = 0; k < n; ++k) whole = static_cast<i16>(whole + (Readings(k) > 1));
-    if (whole != t.totals[4]) {
-        std::fprintf(stderr, "clause tally: ambiguous words %d (whole %d)\n", t.totals[4], whole);
+    if (whole != Total(t, 4)) {
+        std::fprintf(stderr, "clause tally: ambiguous words %d (whole %d)\n", Total(t, 4), whole);
         __builtin_trap();
     }
 #endif
-    return t.totals[4];
+    return Total(t, 4);
 }
 
 }  // namespace english::np

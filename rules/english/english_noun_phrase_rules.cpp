@@ -425,25 +425,31 @@ Next ParticipleAndConjunctionRules(WalkState& s, i32 i) {
     PresentParticiple(i);
     PersonalPronoun(s, i);
     CountClauses(s.tally, 0, true, true, s.verbCount, s.clauseCount);
-    if (ReadingPair(i, 15, 17)) return PrepositionOrConjunction(s, i);
-    if (s.pass >= 1 && ReadingPair(i, 17, 18)) {
+    // The pair tests below read the word as it stands here: nothing edits it
+    // before one of them is taken.
+    const bool several = Readings(i) > 1;
+    const u8 first = Cat(i);
+    const u8 second = Cat(i, 1);
+    const auto pair = [several, first, second](u8 a, u8 b) { return several && first == a && second == b; };
+    if (pair(15, 17)) return PrepositionOrConjunction(s, i);
+    if (s.pass >= 1 && pair(17, 18)) {
         ConjunctionOrAdverb(i);
         return Next::kNounPhrase;
     }
-    if (s.pass >= 1 && ReadingPair(i, 15, 18)) {
+    if (s.pass >= 1 && pair(15, 18)) {
         PrepositionOrAdverb(i);
         return Next::kNounPhrase;
     }
-    if (Cat(i) == 5) {
+    if (first == 5) {
         if (Is(i, "what")) What(i);
         if (Is(i, "that")) return That(s, i);
         return Next::kNounPhrase;
     }
-    if (ReadingPair(i, 15, 10)) {
+    if (pair(15, 10)) {
         PrepositionOrNoun(i);
         return Next::kNounPhrase;
     }
-    if (ReadingPair(i, 6, 18)) {
+    if (pair(6, 18)) {
         PronounOrAdverb(s, i);
         return Next::kNounPhrase;
     }
@@ -567,7 +573,8 @@ Next DeterminerRules(WalkState& s, i32 i, Next from) {
     }
     // "it", like "you", is one form for both cases.
     if (!numeral && Cat(i) == 1 && c != 92 && c != '[') return SubjectPronoun(s, i);
-    if (s.pass >= 1 && TextLength(i) == 5) {
+    const i32 length = s.pass >= 1 ? TextLength(i) : 0;
+    if (length == 5 && Is(i, "there")) {
         // "there" ending a clause ("Who is there?"), before a verb ("there
         // was", "there must") or after a form of be ("is there") is the
         // adverb or the pronoun; the counts alone say "they're" only in a
@@ -575,15 +582,16 @@ Next DeterminerRules(WalkState& s, i32 i, Next from) {
         const bool existential = Cat(i + 1) >= 20 || Cat(i + 1) == 0 || AnyVerbReading(i + 1) || Cat(i + 1) == 14 || (Cat(i - 1) == 14 && (Mark(i - 1) & 127) == '%');
         const bool x = !Last(i) && !existential &&
                        (In(Cls(i + 1), 'A', '+') || (s.verbCount < s.clauseCount + 1 && WithoutVerb()));
-        if (Is(i, "there") && x) return s.verbCount >= s.clauseCount + 1 ? End(s, 257 + i, 0) : End(s, 256 + i, 'V');
+        if (x) return s.verbCount >= s.clauseCount + 1 ? End(s, 257 + i, 0) : End(s, 256 + i, 'V');
+    } else if (length == 5 && Is(i, "their")) {
         // "their" before a word that cannot follow a possessive (a verb, a
         // pronoun, an article, a preposition or conjunction, a mark); an
         // adverb or participle may ("their finely designed fronts").
         const u8 next = Cat(i + 1);
         const bool noHead = (next >= 1 && next < 10) || next == 14 || next == 15 || next == 16 || next == 17 || next == 20 || next == 21;
-        if (Is(i, "their") && (Last(i) || (Readings(i + 1) == 1 && noHead))) return End(s, 256 + i, 0);
+        if (Last(i) || (Readings(i + 1) == 1 && noHead)) return End(s, 256 + i, 0);
     }
-    if (s.pass >= 1 && TextLength(i) == 4) {
+    if (length == 4) {
         if (Is(i, "real") && i > 0 && !Last(i) && (In(Cls(i + 1), 'B', '.') || Is(i + 1, "good")) && Cls(i - 1) > 127) {
             SetReading0(i, 10, 'B');
             if (Is(i + 1, "good")) SetReading0(i + 1, 10, 'B');

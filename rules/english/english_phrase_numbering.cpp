@@ -48,7 +48,10 @@ bool MonthWord(i32 i) {
                                          "septem", "octob", "novem", "decem"};
     // Most words are refused by their first letter, before any comparison.
     const u8 first = ToLowerMacRoman(W(i).WordText.data[0]);
-    if (std::strchr("jfasondm", first) == nullptr || first == 0) return false;
+    switch (first) {
+        case 'j': case 'f': case 'a': case 's': case 'o': case 'n': case 'd': case 'm': break;
+        default: return false;
+    }
     for (const char* stem : kStems)
         if (static_cast<u8>(stem[0]) == first && BeginsAnyCase(i, stem)) return true;
     return first == 'm' && (IsAnyCase(i, "march") || IsAnyCase(i, "may"));
