@@ -197,6 +197,13 @@ u32 CountFindings(DriverStorage& st, const KeptFields& kept) {
     for (u32 calls = 0; calls < kMaxDispatchCalls; ++calls) {
         const RuleCode r = Dispatch(st, kept, false, calls == 0);
         if (r == 0 || IsSilentFinding(r)) break;
+        // A missing verb writes no position: the series moves past it as
+        // the report series does, or every call would return it again.
+        if (r == kCodeMissingVerb) {
+            gLastErrorPos = static_cast<i16>(gWordCount);
+            gLastRule = kCodeMissingVerb;
+            if (gSentenceMeasure < 4) continue;  // a short sentence is not reported
+        }
         ++hits;
     }
     return hits;
