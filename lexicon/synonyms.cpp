@@ -272,13 +272,18 @@ u32 PointerTarget(const BoundedString& row, u8 (&word)[36]) {
 
 enum class Plain : u8 { kUnknown, kNoEntry, kNoRegister };
 
-constexpr u32 kPlainSlots = 2048;  // a power of two
+// Sets of four slots: the nouns, adjectives and verbs of a book, each with
+// its mark and feature, run to a few thousand keys, and a slot of its own
+// per hash let the pairs that share one push each other out at every pass.
+constexpr u32 kPlainSets = 2048;  // a power of two
+constexpr u32 kPlainWays = 4;
 
 struct PlainSlot {
     u8 groupMark = 0;
     u8 feature = 0;
     u8 length = 0;  // 0: empty
     Plain answer = Plain::kUnknown;
+    u32 used = 0;   // clock of the last use
     u8 word[36] = {};
 };
 
@@ -287,11 +292,18 @@ struct PlainMemo {
     u32 textCount = 0;
     const void* index = nullptr;
     u32 indexCount = 0;
-    PlainSlot slots[kPlainSlots];
+    u32 clock = 0;
+    PlainSlot slots[kPlainSets * kPlainWays];
 };
 
+PlainMemo gPlain;
+
+bool IsSlotOf(const PlainSlot& slot, u8 groupMark, u8 feature, const u8* word, u32 n);
+
+// The slot holding the key, or else the one to fill with it (an empty one,
+// or the one of its set used longest ago).
 PlainSlot& FindPlainSlot(u8 groupMark, u8 feature, const u8* word, u32 n) {
-    static PlainMemo memo;
+    PlainMemo& memo = gPlain;
     if (memo.text != gLitDictText.data || memo.textCount != gLitDictText.count || memo.index != gLitDictIndex.data ||
         memo.indexCount != gLitDictIndex.count) {
         for (PlainSlot& slot : memo.slots) slot.length = 0;
@@ -303,7 +315,17 @@ PlainSlot& FindPlainSlot(u8 groupMark, u8 feature, const u8* word, u32 n) {
     u32 h = (2166136261u ^ groupMark) * 16777619u;
     h = (h ^ feature) * 16777619u;
     for (u32 i = 0; i < n; ++i) h = (h ^ word[i]) * 16777619u;
-    return memo.slots[(h ^ (h >> 13)) & (kPlainSlots - 1)];
+    PlainSlot* set = memo.slots + ((h ^ (h >> 13)) & (kPlainSets - 1)) * kPlainWays;
+    PlainSlot* victim = set;
+    for (u32 w = 0; w < kPlainWays; ++w) {
+        PlainSlot& slot = set[w];
+        if (IsSlotOf(slot, groupMark, feature, word, n)) {
+            slot.used = ++memo.clock;
+            return slot;
+        }
+        if (victim->length != 0 && (slot.length == 0 || slot.used < victim->used)) victim = &slot;
+    }
+    return *victim;
 }
 
 bool IsSlotOf(const PlainSlot& slot, u8 groupMark, u8 feature, const u8* word, u32 n) {
@@ -316,6 +338,7 @@ void KeepPlain(PlainSlot& slot, u8 groupMark, u8 feature, const u8* word, u32 n,
     slot.groupMark = groupMark;
     slot.feature = feature;
     slot.answer = answer;
+    slot.used = ++gPlain.clock;
     std::memcpy(slot.word, word, n);
 }
 
