@@ -20,7 +20,13 @@ struct ListIndex {
     // opening with that byte, and those CompareStrings finds equal to any
     // word: an unset or empty entry).
     u64 candidates[256][kWords] = {};
+    // Per entry: its text length when it ends inside its buffer, else
+    // kNoLength. CompareStrings finds such an entry equal to a word whose
+    // buffer is longer than that text only when the word has that length.
+    u8 length[kIndexedEntries] = {};
 };
+
+constexpr u8 kNoLength = 255;
 
 ListIndex gIndexes[kIndexedLists];
 u32 gNextIndex = 0;
@@ -35,6 +41,10 @@ void Build(ListIndex& index, const StringList& list) {
     for (i32 e = 0; e < static_cast<i32>(list.count); ++e) {
         const BoundedString& entry = list.data[e];
         const u64 bit = 1ull << (e % 64);
+        const i32 n = GetStringLength(entry);
+        index.length[e] = MatchesAnyWord(entry) || n >= static_cast<i32>(entry.count) || n >= kNoLength
+                              ? kNoLength
+                              : static_cast<u8>(n);
         if (MatchesAnyWord(entry)) {
             for (auto& row : index.candidates) row[e / 64] |= bit;
         } else {
@@ -67,13 +77,16 @@ i32 SearchIndexed(const StringList& list, i32 first, i32 last, const BoundedStri
     if (first < 0) first = 0;
     if (last >= static_cast<i32>(list.count)) last = static_cast<i32>(list.count) - 1;
     const u64* row = index.candidates[word.data[0]];
+    const i32 wordLength = GetStringLength(word);
     for (i32 w = first / 64; w <= last / 64 && w < static_cast<i32>(kWords); ++w) {
         u64 bits = row[w];
         if (w == first / 64) bits &= ~0ull << (first % 64);
         if (w == last / 64 && last % 64 != 63) bits &= (1ull << (last % 64 + 1)) - 1;
         while (bits != 0) {
             const i32 e = w * 64 + __builtin_ctzll(bits);
-            if (Equal(list, e, word)) return e;
+            const u8 n = index.length[e];
+            const bool otherLength = n != kNoLength && word.count > n && wordLength != n;
+            if (!otherLength && Equal(list, e, word)) return e;
             bits &= bits - 1;
         }
     }
