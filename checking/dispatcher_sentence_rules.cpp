@@ -151,6 +151,12 @@ bool IsNegationWord(i32 i) {
 // verb ("Personne ne", "Rien ne", "Aucun ne", "Nul ne", "Jamais il ne")
 // carry the sentence's capital there.
 bool CompletesNegation(i32 i) {
+    // Each word below opens with one of these letters (a capital too): the
+    // others are refused before any text is compared.
+    switch (ToLowerMacRoman(WordFirstByte(i))) {
+        case 'a': case 'g': case 'j': case 'n': case 'p': case 'q': case 'r': break;
+        default: return false;
+    }
     static const char* const kWords[] = {"pas", "point", "nullement", "personne", "rien", "ni", "plus", "jamais"};
     for (const char* w : kWords) {
         if (IsFolded(i, w)) return true;
@@ -348,7 +354,8 @@ void CountSigns(DispatchState& s) {
     // no clause rule tells them apart ("est" a noun, "ose" a noun).
     if (gCheckingLanguage != 0) {
         s.readingsSeen = true;
-        s.frenchQuestion = !FrenchQuestionMarkWithoutQuestion();
+        // Read only for a sentence with a question mark.
+        s.frenchQuestion = s.questionMark && !FrenchQuestionMarkWithoutQuestion();
         s.negationVerb = UncompletedNegationVerb();
     }
     s.signBalance = 0;
