@@ -86,7 +86,7 @@ u16 WalkParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* ta
         // that a call costs what it returns (the host goes on from a later
         // start).
         if (gParagraphErrorCount >= KRZ_MAX_PARAGRAPH_ERRORS) break;
-        ResetSentenceState();
+        ResetWalkedSentenceState();
         w.finalMark = false;
         // The recorders moved gCurrentOffset by any replacement; the token
         // that ended the sentence is read again as the next one's first.
@@ -95,7 +95,7 @@ u16 WalkParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* ta
         if (length != w.textLength) PairParagraphQuotes(w.copy);  // a replacement moved the marks
         w.textLength = length;
     }
-    ResetSentenceState();
+    ResetWalkedSentenceState();
     ForgetParagraphQuotes();
     return gParagraphErrorCount;
 }

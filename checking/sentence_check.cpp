@@ -385,6 +385,9 @@ void CheckSentence(BoundedString& text, u16 correctionOption, u16 plainUnknownRe
                    u16 analysisMode, u16 suggestionMode, i32 focusWord, u16 checkFlag) {
     gAccentsOnCapitals = accentsOnCapitals;
     gAnalysisMode = analysisMode;
+    // The check writes within WordRecordBound of its words; the analysis
+    // work writes anywhere in the table.
+    NoteWordRecordsWritten(analysisMode != 0 ? gWords.count : WordRecordBound(gWordCount));
     if (analysisMode != 0) suggestionMode = 0;
     if (gWordCount == 0 || callback == nullptr) return;
     DriverStorage& st = Storage();

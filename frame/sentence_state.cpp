@@ -22,6 +22,43 @@ void ClearBuffer(BoundedArray<T>& a) {
 }
 
 
+// Leading records the sentence in hand may have written besides its words
+// (NoteWordRecordsWritten).
+u32 gRecordsWritten = 0;
+
+#ifndef NDEBUG
+template <typename T>
+bool IsClearBuffer(const BoundedArray<T>& a) {
+    for (u32 k = 0; k < a.count; ++k)
+        if (a.data[k] != 0) return false;
+    return true;
+}
+
+// As ClearWordRecord leaves a record.
+bool IsClearWordRecord(const WordRecord& w) {
+    return w.ReadingCount == 0 && IsClearBuffer(w.ReadingClasses) && IsClearBuffer(w.ReadingFeatures) &&
+           IsClearBuffer(w.ReadingCategories) && IsClearBuffer(w.ReadingMarks) &&
+           IsClearBuffer(w.ReadingLemmaRefs) && w.GroupMark == 0 && w.FunctionCode == 0 &&
+           w.LinkedWord == 65535 && IsClearBuffer(w.BaseText) && w.StartOffset == 0 && w.EndOffset == 0 &&
+           w.ClauseNumber == 0 && w.OriginalIndex == 0 && w.SourceIndex == 0 && w.SpanFlag == 0 &&
+           w.WordCaseMode == 0 && w.FirstLigaturePos == 65535 && w.SecondLigaturePos == 65535 &&
+           w.LigatureMode == 0 && w.QuoteFlags == 0 && w.CorrectionMark == 0 && w.AmbiguityFlag == 0 &&
+           IsClearBuffer(w.WordText) && IsClearBuffer(w.LexiconForm) && IsClearBuffer(w.SeparatorText);
+}
+#endif
+
+void ResetSentenceFlags() {
+    gSentenceEndPending = 0;
+    gAbbreviationPending = 0;
+    gLineBreakPending = 0;
+    gDashPending = 0;
+
+    gSpellingSuggestionCount = 0;
+    if (gSpellingSuggestions.data != nullptr) {
+        for (u32 i = 0; i < gSpellingSuggestions.count; ++i) ClearBuffer(gSpellingSuggestions.data[i]);
+    }
+}
+
 }  // namespace
 
 u32 WordRecordBound(u32 count) {
@@ -65,21 +102,27 @@ void ClearWordRecord(WordRecord& w) {
 }
 
 void ResetSentenceState() {
-    gSentenceEndPending = 0;
-    gAbbreviationPending = 0;
-    gLineBreakPending = 0;
-    gDashPending = 0;
-
-    gSpellingSuggestionCount = 0;
-    if (gSpellingSuggestions.data != nullptr) {
-        for (u32 i = 0; i < gSpellingSuggestions.count; ++i) ClearBuffer(gSpellingSuggestions.data[i]);
-    }
-
-    // Every record is cleared: the analysis commands write records past
-    // the most words a sentence held (their clause and description work),
-    // so a clear bounded by that count left fields of the previous
-    // sentence behind.
+    ResetSentenceFlags();
+    gRecordsWritten = 0;
     gWordCount = 0;
     if (gWords.data == nullptr) return;
     for (u32 i = 0; i < gWords.count; ++i) ClearWordRecord(gWords.data[i]);
+}
+
+void NoteWordRecordsWritten(u32 n) {
+    if (n > gRecordsWritten) gRecordsWritten = n;
+}
+
+void ResetWalkedSentenceState() {
+    ResetSentenceFlags();
+    u32 bound = WordRecordBound(gWordCount);
+    if (gRecordsWritten > bound) bound = gRecordsWritten < gWords.count ? gRecordsWritten : gWords.count;
+    gRecordsWritten = 0;
+    gWordCount = 0;
+    if (gWords.data == nullptr) return;
+    for (u32 i = 0; i < bound; ++i) ClearWordRecord(gWords.data[i]);
+#ifndef NDEBUG
+    for (u32 i = bound; i < gWords.count; ++i)
+        if (!IsClearWordRecord(gWords.data[i])) __builtin_trap();
+#endif
 }

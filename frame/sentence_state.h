@@ -17,6 +17,15 @@ extern u16 gDashPending;          // a dash was met in dash mode
 // word records (strings emptied, numbers and reading bytes 0, LinkedWord
 // 65535), so that no field of a record is left undefined.
 void ResetSentenceState();
+// The same between two sentences of one paragraph walk, whose words only the
+// tokenizer and the check of the sentence wrote: only the records they can
+// have written are cleared (WordRecordBound of the words left, or what the
+// check noted), the others being clear since the walk's previous reset
+// (debug builds check it). Every other user of the word table resets it
+// whole.
+void ResetWalkedSentenceState();
+// Notes that the sentence in hand may have written the first n records.
+void NoteWordRecordsWritten(u32 n);
 // Records that a sentence of `count` words may have written: its words, a
 // margin for the words its analysis adds (splits, corrections) and the
 // writes just past its end; at most the whole table.
