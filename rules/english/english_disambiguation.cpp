@@ -121,12 +121,16 @@ bool Excused(u8 left, u8 right) {
            (left == 4 && right == 8) || ((left == 13 || left == 14) && right == 1);
 }
 
-void CountPair(PairCount& c, u8 left, u8 right, i16 pass) {
+// Counts the pair when it is impossible; false (nothing counted) when the
+// pair may stand.
+bool CountImpossiblePair(PairCount& c, u8 left, u8 right, i16 pass) {
     const u8 v = gCategoryPairTable.ClampedAt(left * 19 + right);
     const bool late = v == 3 && pass >= 1;
-    if (v == 0 || late) ++c.impossible;
+    if (v != 0 && !late) return false;
+    ++c.impossible;
     if (Excused(left, right)) ++c.excused;
     if (late) ++c.excused;
+    return true;
 }
 
 // Tests category a of word i against every reading of the neighbour, a on
@@ -140,10 +144,7 @@ bool EveryNeighbourReadingClashes(PairCount& c, u8 a, i32 neighbour, bool forwar
     if (n == 0) return false;
     for (i32 s = 0; s < n; ++s) {
         const u8 b = Cat(neighbour, s);
-        if (b > 18) return false;
-        const i32 impossible = c.impossible;
-        CountPair(c, forward ? a : b, forward ? b : a, pass);
-        if (c.impossible == impossible) return false;
+        if (b > 18 || !CountImpossiblePair(c, forward ? a : b, forward ? b : a, pass)) return false;
     }
     return true;
 }

@@ -18,11 +18,13 @@ namespace {
 // The text of word i begins with the literal, without regard to case.
 bool BeginsAnyCase(i32 i, const char* literal) {
     const BoundedString& s = W(i).WordText;
-    const i32 n = GetStringLength(s);
-    const i32 m = static_cast<i32>(std::strlen(literal));
-    if (m > n) return false;
-    for (i32 k = 0; k < m; ++k)
+    const u32 n = s.valid != 0 && s.data != nullptr ? s.count : 0;
+    // Letter by letter: the text ends (its terminator, or its buffer)
+    // before the literal does, or a letter differs.
+    for (u32 k = 0; literal[k] != 0; ++k) {
+        if (k >= n || s.data[k] == 0) return false;
         if (ToLowerMacRoman(s.data[k]) != ToLowerMacRoman(static_cast<u8>(literal[k]))) return false;
+    }
     return true;
 }
 
