@@ -196,7 +196,9 @@ void PronounCase(PassState& s) {
         const u8 c = Cat(i);
         // "her" as written: at the start of a sentence "Her" is the
         // possessive far more often than the object pronoun.
-        const bool her = CompareWordText(W(i).WordText, "her") == kCompareEqual;
+        const BoundedString& text = W(i).WordText;
+        const bool her = (text.valid == 0 || text.count == 0 || text.data[0] == 'h') &&
+                         CompareWordText(text, "her") == kCompareEqual;
         if (c != 2 && !her) {
             if (c != 1) continue;
             if (i < n - 1 && Readings(i) == 1) {
