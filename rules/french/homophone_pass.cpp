@@ -53,7 +53,15 @@ struct FirstLetterIndex {
     u32 count = 0;
     u8 start[257];
     u8 entries[homophone::kHomophoneEntries];
+    // Per place of `entries`: the entry's length digit, or kNoLength for
+    // an entry without text (never equal to a word).
+    i16 lengths[homophone::kHomophoneEntries];
 };
+constexpr i16 kNoLength = -1;
+
+i16 LengthDigit(const BoundedString& entry) {
+    return entry.valid != 0 && entry.count != 0 ? static_cast<i16>(entry.data[0] - '0') : kNoLength;
+}
 FirstLetterIndex gIndex;
 
 u8 FirstByte(const BoundedString& entry) { return GetStringLength(entry) > 3 ? entry[3] : 0; }
@@ -67,7 +75,11 @@ void IndexEntries(const StringList& list) {
     for (i32 b = 0; b < 256; ++b) gIndex.start[b + 1] = static_cast<u8>(gIndex.start[b] + counts[b]);
     u8 next[256];
     for (i32 b = 0; b < 256; ++b) next[b] = gIndex.start[b];
-    for (i32 e = 0; e < n; ++e) gIndex.entries[next[FirstByte(list[e])]++] = static_cast<u8>(e);
+    for (i32 e = 0; e < n; ++e) {
+        const u8 k = next[FirstByte(list[e])]++;
+        gIndex.entries[k] = static_cast<u8>(e);
+        gIndex.lengths[k] = LengthDigit(list[e]);
+    }
     gIndex.data = list.data;
     gIndex.count = list.count;
 }
@@ -78,12 +90,11 @@ i32 FindHomophone(const StringList& list, const u8* text, i32 length) {
     if (gIndex.data != list.data || gIndex.count != list.count) IndexEntries(list);
     const u8 b = text[0];
     for (i32 k = gIndex.start[b]; k < gIndex.start[b + 1]; ++k) {
-        const i32 e = gIndex.entries[k];
         // The entry's length digit refuses most entries of the letter before
         // their text is measured.
-        const BoundedString& entry = list[e];
-        if (entry.valid != 0 && entry.count != 0 && entry.data[0] - '0' != length) continue;
-        if (TaggedWordEquals(entry, text, length) != 0) return e;
+        if (gIndex.lengths[k] != length) continue;
+        const i32 e = gIndex.entries[k];
+        if (TaggedWordEquals(list[e], text, length) != 0) return e;
     }
     return homophone::kHomophoneEntries;
 }
