@@ -199,12 +199,11 @@ bool VerbOrNounFirstTests(const WalkState& s, i32 i) {
 // ---- Class M and N words (R11) --------------------------------------------
 
 void NounAdjectiveVariants(const WalkState& s, i32 i) {
-    WordRecord& w = W(i);
     const bool leanAdjective = s.verbCount > s.clauseCount + 1 || (i >= 1 && (Mark(i - 1) & 127) == '%');
-    if (Cls(i) == 'M' && s.pass == 0) w.ReadingClasses[0] = 'A';
-    else if (Cls(i) == 'N' && s.pass >= 1 && leanAdjective) w.ReadingClasses[0] = 'B';
-    else if (Cls(i, 1) == 'M' && s.pass == 0) w.ReadingClasses[1] = 'A';
-    else if (Cls(i, 1) == 'N' && s.pass >= 1 && leanAdjective) w.ReadingClasses[1] = 'B';
+    if (Cls(i) == 'M' && s.pass == 0) W(i).ReadingClasses[0] = 'A';
+    else if (Cls(i) == 'N' && s.pass >= 1 && leanAdjective) W(i).ReadingClasses[0] = 'B';
+    else if (Cls(i, 1) == 'M' && s.pass == 0) W(i).ReadingClasses[1] = 'A';
+    else if (Cls(i, 1) == 'N' && s.pass >= 1 && leanAdjective) W(i).ReadingClasses[1] = 'B';
 }
 
 // ---- The verb-or-noun rules (V1 to V16) -----------------------------------
@@ -431,8 +430,8 @@ bool ChooseReadings(WalkState& s, i32 i) {
 }
 
 void InfinitiveRules(i32 i, bool stopped) {
-    WordRecord& w = W(i);
     if (stopped && i >= 1 && Cat(i - 1) == 13) {
+        WordRecord& w = W(i);
         if (Readings(i) == 3 && Cat(i, 2) == 18) {
             w.ReadingCount = 1;
             w.ReadingCategories[0] = 18;
