@@ -573,8 +573,8 @@ Next DeterminerRules(WalkState& s, i32 i, Next from) {
     }
     // "it", like "you", is one form for both cases.
     if (!numeral && Cat(i) == 1 && c != 92 && c != '[') return SubjectPronoun(s, i);
-    const i32 length = s.pass >= 1 ? TextLength(i) : 0;
-    if (length == 5 && Is(i, "there")) {
+    // The word tests come first: most words are refused on their first letter.
+    if (s.pass >= 1 && Is(i, "there") && TextLength(i) == 5) {
         // "there" ending a clause ("Who is there?"), before a verb ("there
         // was", "there must") or after a form of be ("is there") is the
         // adverb or the pronoun; the counts alone say "they're" only in a
@@ -583,7 +583,7 @@ Next DeterminerRules(WalkState& s, i32 i, Next from) {
         const bool x = !Last(i) && !existential &&
                        (In(Cls(i + 1), 'A', '+') || (s.verbCount < s.clauseCount + 1 && WithoutVerb()));
         if (x) return s.verbCount >= s.clauseCount + 1 ? End(s, 257 + i, 0) : End(s, 256 + i, 'V');
-    } else if (length == 5 && Is(i, "their")) {
+    } else if (s.pass >= 1 && Is(i, "their") && TextLength(i) == 5) {
         // "their" before a word that cannot follow a possessive (a verb, a
         // pronoun, an article, a preposition or conjunction, a mark); an
         // adverb or participle may ("their finely designed fronts").
@@ -591,7 +591,7 @@ Next DeterminerRules(WalkState& s, i32 i, Next from) {
         const bool noHead = (next >= 1 && next < 10) || next == 14 || next == 15 || next == 16 || next == 17 || next == 20 || next == 21;
         if (Last(i) || (Readings(i + 1) == 1 && noHead)) return End(s, 256 + i, 0);
     }
-    if (length == 4) {
+    if (s.pass >= 1 && (Is(i, "real") || Is(i, "lets") || Is(i, "your")) && TextLength(i) == 4) {
         if (Is(i, "real") && i > 0 && !Last(i) && (In(Cls(i + 1), 'B', '.') || Is(i + 1, "good")) && Cls(i - 1) > 127) {
             SetReading0(i, 10, 'B');
             if (Is(i + 1, "good")) SetReading0(i + 1, 10, 'B');
