@@ -1,11 +1,14 @@
 // The section walk and the French item readings (see section_walk.h).
 #include "morphology/section_walk.h"
 
+#include <cstdlib>
+
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "morphology/dict_format.h"
+#include "morphology/entry_list_memo.h"
 #include "morphology/section_index.h"
 #include "morphology/section_memo.h"
 #include "morphology/word_lookup.h"
@@ -677,11 +680,10 @@ i16 WalkSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u1
 // False when the key's third and fourth letters open no entry list of the
 // section (or the section or key cannot be walked): the walk finds nothing
 // then. A data fault found on the way is left for the walk to report.
-bool MayFindEntries(i16 section, const BoundedString& key, bool& fault) {
+bool ReadEntryLists(i16 section, const KeyText& k, bool& fault) {
     const u32 faults = gDictFaultCount;
     const u16 last = gDictLastFault;
     DictSectionSpan span;
-    const KeyText k = MakeKeyText(key);
     EntryListCursor cursor;
     EntryListSpan list;
     const bool may = GetDictSection(section, span) && k.length >= 4 &&
@@ -689,6 +691,24 @@ bool MayFindEntries(i16 section, const BoundedString& key, bool& fault) {
     fault = gDictFaultCount != faults;
     gDictFaultCount = faults;
     gDictLastFault = last;
+    return may;
+}
+
+// The answer for a key of four bytes or more depends on its third and
+// fourth alone: it is remembered (entry_list_memo.h).
+bool MayFindEntries(i16 section, const BoundedString& key, bool& fault) {
+    const KeyText k = MakeKeyText(key);
+    if (k.length < 4) return ReadEntryLists(section, k, fault);
+    bool may = false;
+    if (RememberedEntryLists(section, k.At(2), k.At(3), may, fault)) {
+#ifndef NDEBUG
+        bool freshFault = false;
+        if (ReadEntryLists(section, k, freshFault) != may || freshFault != fault) std::abort();
+#endif
+        return may;
+    }
+    may = ReadEntryLists(section, k, fault);
+    KeepEntryLists(section, k.At(2), k.At(3), may, fault);
     return may;
 }
 
