@@ -12,6 +12,7 @@
 #pragma once
 #include "frame/bounded_array.h"
 #include "frame/records.h"
+#include "frame/tables.h"
 #include "frame/types.h"
 
 // Virtual file numbers of the blocks the loader reads.
@@ -67,6 +68,22 @@ void ConvertSectionMatrix(BoundedArray<BoundedArray<u16>>& matrix, const u8* dat
 // in place (the bodies may have changed under the same address), so what is
 // derived from a body is to be derived again.
 extern u32 gDictInstallCount;
+// The dictionary in use as what is derived from it records it: its body
+// and the install count. A memo of dictionary answers holds them for one
+// stamp and forgets them when the current one differs.
+struct DictStamp {
+    const void* body = nullptr;  // null: nothing derived yet
+    u32 bodyCount = 0;
+    u32 installCount = 0;
+    bool operator==(const DictStamp&) const = default;
+};
+inline DictStamp CurrentDictStamp() {
+    DictStamp s;
+    s.body = gDictBody.data;
+    s.bodyCount = gDictBody.count;
+    s.installCount = gDictInstallCount;
+    return s;
+}
 u16 ConvertPrefixIndex(BoundedArray<DictSectionEntry>& index, const u8* data, u32 size);
 void ConvertFrenchModels(BoundedArray<EndingRow>& rows, const u8* data, u32 size);
 void ConvertEnglishModels(BoundedArray<EnglishEndingRow>& rows, const u8* data, u32 size);

@@ -2,16 +2,13 @@
 #include "morphology/entry_list_memo.h"
 
 #include "frame/loader.h"
-#include "frame/tables.h"
 
 namespace {
 
 constexpr u32 kSlots = 4096;  // a power of two
 
 struct Slot {
-    const void* body = nullptr;  // null: empty
-    u32 bodyCount = 0;
-    u32 installCount = 0;
+    DictStamp tables;  // body null: empty
     i16 section = 0;
     u8 third = 0;
     u8 fourth = 0;
@@ -31,8 +28,8 @@ Slot& SlotOf(i16 section, u8 third, u8 fourth) {
 
 bool RememberedEntryLists(i16 section, u8 third, u8 fourth, bool& may, bool& fault) {
     const Slot& s = SlotOf(section, third, fourth);
-    if (s.body == nullptr || s.body != gDictBody.data || s.bodyCount != gDictBody.count ||
-        s.installCount != gDictInstallCount || s.section != section || s.third != third || s.fourth != fourth)
+    if (s.tables.body == nullptr || s.tables != CurrentDictStamp() || s.section != section || s.third != third ||
+        s.fourth != fourth)
         return false;
     may = s.may;
     fault = s.fault;
@@ -41,9 +38,7 @@ bool RememberedEntryLists(i16 section, u8 third, u8 fourth, bool& may, bool& fau
 
 void KeepEntryLists(i16 section, u8 third, u8 fourth, bool may, bool fault) {
     Slot& s = SlotOf(section, third, fourth);
-    s.body = gDictBody.data;
-    s.bodyCount = gDictBody.count;
-    s.installCount = gDictInstallCount;
+    s.tables = CurrentDictStamp();
     s.section = section;
     s.third = third;
     s.fourth = fourth;

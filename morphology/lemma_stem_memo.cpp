@@ -1,8 +1,6 @@
 // Memo of lemma stems (see lemma_stem_memo.h).
 #include "morphology/lemma_stem_memo.h"
 
-#include "frame/loader.h"
-#include "frame/tables.h"
 
 namespace {
 
@@ -19,15 +17,12 @@ u32 SlotIndex(u32 ref, bool french) {
 
 LemmaStem& LemmaStemSlot(u32 ref, bool french, bool& held) {
     LemmaStem& slot = gSlots[SlotIndex(ref, french)];
-    held = slot.body != nullptr && slot.body == gDictBody.data && slot.bodyCount == gDictBody.count &&
-           slot.installCount == gDictInstallCount && slot.ref == ref && slot.french == french;
+    held = slot.tables.body != nullptr && slot.tables == CurrentDictStamp() && slot.ref == ref && slot.french == french;
     return slot;
 }
 
 void MarkLemmaStem(LemmaStem& slot, u32 ref, bool french) {
-    slot.body = gDictBody.data;
-    slot.bodyCount = gDictBody.count;
-    slot.installCount = gDictInstallCount;
+    slot.tables = CurrentDictStamp();
     slot.ref = ref;
     slot.french = french;
 }

@@ -6,13 +6,12 @@
 // the tables in use (body, install count); a slot holds one reference for
 // one body and install count. Fixed storage, no allocation.
 #pragma once
+#include "frame/loader.h"
 #include "frame/types.h"
 #include "morphology/word_text.h"
 
 struct LemmaStem {
-    const void* body = nullptr;  // null: empty
-    u32 bodyCount = 0;
-    u32 installCount = 0;
+    DictStamp tables;  // body null: empty
     u32 ref = 0;
     bool french = false;
     i16 section = 0;     // the prefix-index entry holding the reference

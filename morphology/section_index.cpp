@@ -20,9 +20,7 @@ struct SectionIndex {
 
 // The indexes of one dictionary body.
 struct BodyIndex {
-    const u8* body = nullptr;
-    u32 bodyCount = 0;
-    u32 installCount = 0;
+    DictStamp dict;
     bool french = false;
     BoundedArray<SectionIndex> sections;
 };
@@ -33,11 +31,8 @@ BodyIndex gBodyIndexes[2];
 BodyIndex& CurrentBodyIndex() {
     const bool french = gCheckingLanguage != 0;
     BodyIndex& b = gBodyIndexes[french ? 0 : 1];
-    if (b.body != gDictBody.data || b.bodyCount != gDictBody.count || b.installCount != gDictInstallCount ||
-        b.french != french || b.sections.count != gDictSectionCount) {
-        b.body = gDictBody.data;
-        b.bodyCount = gDictBody.count;
-        b.installCount = gDictInstallCount;
+    if (b.dict != CurrentDictStamp() || b.french != french || b.sections.count != gDictSectionCount) {
+        b.dict = CurrentDictStamp();
         b.french = french;
         b.sections.Allocate(gDictSectionCount);
     }

@@ -23,9 +23,7 @@ constexpr u32 kLetterBytes = 120;
 // The tables a walk reads besides its arguments, for one language (the
 // English lookup visits the French capitalised-word sections in passing).
 struct Tables {
-    const u8* body = nullptr;
-    u32 bodyCount = 0;
-    u32 installCount = 0;
+    DictStamp dict;
     u8 letters[kLetterBytes] = {};
     u32 stamp = 1;
 };
@@ -33,8 +31,7 @@ struct Tables {
 u32 LetterBytes() { return gLetterTable.count < kLetterBytes ? gLetterTable.count : kLetterBytes; }
 
 bool SameTables(const Tables& t) {
-    return t.body == gDictBody.data && t.bodyCount == gDictBody.count && t.installCount == gDictInstallCount &&
-           std::memcmp(t.letters, gLetterTable.data, LetterBytes()) == 0;
+    return t.dict == CurrentDictStamp() && std::memcmp(t.letters, gLetterTable.data, LetterBytes()) == 0;
 }
 
 // One slot written by a walk: which of its three values, and their final
@@ -76,9 +73,7 @@ Memo& TheMemo() {
 Tables& FollowTables(Memo& m) {
     Tables& t = m.tables[gCheckingLanguage == 0 ? 0 : 1];
     if (SameTables(t)) return t;
-    t.body = gDictBody.data;
-    t.bodyCount = gDictBody.count;
-    t.installCount = gDictInstallCount;
+    t.dict = CurrentDictStamp();
     std::memset(t.letters, 0, kLetterBytes);
     std::memcpy(t.letters, gLetterTable.data, LetterBytes());
     if (++t.stamp == 0) {
