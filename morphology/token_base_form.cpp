@@ -111,12 +111,9 @@ namespace {
 
 // Step 6: the lemma's stem rebuilt from its section, into `stem` (its
 // text, the last byte the walk read and the outcome: 1 inside (a model
-// ending follows), 2 outside (a letter or suffix code follows), 0 neither).
+// ending follows), 2 outside (a letter or suffix code follows), 0 neither);
+// `stem` comes in cleared.
 void RebuildStem(bool french, u32 r, i32 section, LemmaStem& stem) {
-    stem.outcome = 0;
-    stem.lastByte = 0;
-    stem.textSet = false;
-    stem.length = 0;
     const DictSectionEntry& e = gDictPrefixIndex.data[section];
     const u32 S = e.Offset;
     const u32 rel = r - S;
@@ -188,14 +185,11 @@ void RebuildStem(bool french, u32 r, i32 section, LemmaStem& stem) {
 // through the memo of stems.
 void ComputeStem(bool french, u32 r, LemmaStem& stem) {
     stem.section = static_cast<i16>(SectionOf(r));
-    if (stem.section >= 0 && r >= 80) {
-        RebuildStem(french, r, stem.section, stem);
-    } else {
-        stem.outcome = 0;
-        stem.lastByte = 0;
-        stem.textSet = false;
-        stem.length = 0;
-    }
+    stem.outcome = 0;
+    stem.lastByte = 0;
+    stem.textSet = false;
+    stem.length = 0;
+    if (stem.section >= 0 && r >= 80) RebuildStem(french, r, stem.section, stem);
 }
 
 #ifndef NDEBUG

@@ -75,12 +75,15 @@ struct Places {
             default: return {gLookupWorkString.data, kStringBytes};
         }
     }
-    // Byte i of place p is not filled before the first analysis: it is
-    // part of the question (the word as given, the two globals the analysis
-    // reads on entry) or the first byte of a work string (emptied first).
-    bool Kept(u32 p, u32 i) const {
-        return (p == kWord && i <= length) || (p >= kFirstString && p < kTags && i == 0) || p == kCaseMode ||
-               p == kFoundInLexicon;
+    // The leading bytes of place p not filled before the first analysis
+    // (every byte after them is): they are part of the question (the word
+    // as given, the two globals the analysis reads on entry) or the first
+    // byte of a work string (emptied first).
+    u32 Kept(u32 p) const {
+        const u32 size = At(p).size;
+        if (p == kWord) return length + 1 < size ? length + 1 : size;
+        if (p >= kFirstString && p < kTags) return 1;
+        return p == kCaseMode || p == kFoundInLexicon ? size : 0;
     }
 };
 
@@ -207,16 +210,9 @@ void MarkKept(const Places& where, KeptBytes& kept) {
     u32 o = 0;
     for (u32 p = 0; p < kPlaces; ++p) {
         const u32 size = where.At(p).size;
-        if (p == kWord) {
-            const u32 n = where.length + 1 < size ? where.length + 1 : size;
-            std::memset(kept.at, 1, n);
-            std::memset(kept.at + n, 0, size - n);
-        } else if (p < kTags) {
-            kept.at[o] = 1;
-            std::memset(kept.at + o + 1, 0, size - 1);
-        } else {
-            std::memset(kept.at + o, where.Kept(p, 0) ? 1 : 0, size);
-        }
+        const u32 n = where.Kept(p);
+        std::memset(kept.at + o, 1, n);
+        std::memset(kept.at + o + n, 0, size - n);
         o += size;
     }
     std::memset(kept.at + o, 0, kStateRoom - o);
@@ -259,10 +255,9 @@ bool Record(const Places& where, const KeptBytes& kept, const State& asked, cons
 // Fills what the analysis does not read with `filler`.
 void FillUnread(const Places& where, u8 filler) {
     for (u32 p = 0; p < kPlaces; ++p) {
-        if (p == kCaseMode || p == kFoundInLexicon) continue;
         const Place place = where.At(p);
-        const u32 from = p == kWord ? where.length + 1 : p < kTags ? 1 : 0;
-        if (from < place.size) std::memset(place.at + from, filler, place.size - from);
+        const u32 from = where.Kept(p);
+        std::memset(place.at + from, filler, place.size - from);
     }
 }
 

@@ -53,7 +53,7 @@ bool SameAsWritten(const BoundedString& s, const char* literal) {
 bool MatchesLiteral(i32 i, const char* literal) {
     const WordRecord& w = W(i);
     // Word 0 (word -1 reads it too) with only its first letter a capital.
-    const bool first = i <= 0 && (w.WordCaseMode == 1 || w.WordCaseMode == 2);
+    const bool first = CapitalInitialOfWordZero(i, w);
     // Most tests fail on the first letter: refused before any comparison.
     if (w.WordText.valid != 0) {
         const u8 c = w.WordText.data[0];
@@ -69,12 +69,6 @@ bool MatchesAsWritten(i32 i, const char* literal) { return SameAsWritten(W(i).Wo
 bool IsAnyCase(i32 i, const char* literal) { return SameText(W(i).WordText, literal, false, true); }
 
 namespace {
-
-// Word i is word 0 written with a capital initial only (case mode 1 or 2).
-bool CapitalInitialOfWordZero(i32 i) {
-    const u16 mode = W(i).WordCaseMode;
-    return i <= 0 && (mode == 1 || mode == 2);
-}
 
 // The text, its first letter lowered, begins with the literal.
 bool BeginsLowered(const BoundedString& s, const char* literal) {
@@ -92,7 +86,7 @@ bool BeginsLowered(const BoundedString& s, const char* literal) {
 bool BeginsLiteral(i32 i, const char* literal) {
     const BoundedString& s = W(i).WordText;
     if (*literal == 0) return true;
-    const bool capital = CapitalInitialOfWordZero(i);
+    const bool capital = CapitalInitialOfWordZero(i, W(i));
     // The first occurrence is at the start exactly when the text begins so.
     if (s.valid != 0 && (s.data[0] == static_cast<u8>(*literal) || capital)) {
         const size_t m = std::strlen(literal);
@@ -103,7 +97,7 @@ bool BeginsLiteral(i32 i, const char* literal) {
 
 bool Contains(i32 i, const char* literal) {
     const BoundedString& s = W(i).WordText;
-    return FindCSubstring(s, literal) > 0 || (CapitalInitialOfWordZero(i) && BeginsLowered(s, literal));
+    return FindCSubstring(s, literal) > 0 || (CapitalInitialOfWordZero(i, W(i)) && BeginsLowered(s, literal));
 }
 
 bool Ends(i32 i, const char* literal) {
@@ -112,12 +106,12 @@ bool Ends(i32 i, const char* literal) {
     const i32 m = static_cast<i32>(std::strlen(literal));
     if (m > n) return false;
     if (std::memcmp(s.data + (n - m), literal, static_cast<size_t>(m)) == 0) return true;
-    return m == n && CapitalInitialOfWordZero(i) && BeginsLowered(s, literal);
+    return m == n && CapitalInitialOfWordZero(i, W(i)) && BeginsLowered(s, literal);
 }
 
 bool IsOneOf(i32 i, const char* const* literals) {
     const WordRecord& w = W(i);
-    if (w.WordText.valid == 0 || (i <= 0 && (w.WordCaseMode == 1 || w.WordCaseMode == 2))) {
+    if (w.WordText.valid == 0 || CapitalInitialOfWordZero(i, w)) {
         for (; *literals != nullptr; ++literals)
             if (Is(i, *literals)) return true;
         return false;

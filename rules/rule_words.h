@@ -28,6 +28,8 @@ inline u8 Mark(i32 i, i32 r = 0) { return W(i).ReadingMarks.ClampedAt(r); }
 inline u32 Lemma(i32 i, i32 r = 0) { return W(i).ReadingLemmaRefs.ClampedAt(r); }
 inline bool VerbClass(i32 i, i32 r = 0) { return Cls(i, r) >= 128; }
 // The verb model of reading 0 without the linking-verb flag.
+// Word i has one reading, of category cat.
+inline bool OneReadingOf(i32 i, u8 cat) { return Readings(i) == 1 && Cat(i) == cat; }
 inline u8 Model(i32 i) { return static_cast<u8>(Mark(i) & 127); }
 
 // Literal tests on WordText (Mac Roman). Is: exact; word 0 written with a
@@ -37,12 +39,16 @@ inline u8 Model(i32 i) { return static_cast<u8>(Mark(i) & 127); }
 // Ends: FindCSubstring 1, above 0, the last letters. Every other word is
 // compared as written.
 bool MatchesLiteral(i32 i, const char* literal);  // Is without its first-letter shortcut
+// Word i (record w) is word 0 written with a capital initial only (case
+// mode 1 or 2): the literal tests compare it with that letter lowered too.
+inline bool CapitalInitialOfWordZero(i32 i, const WordRecord& w) {
+    return i <= 0 && (w.WordCaseMode == 1 || w.WordCaseMode == 2);
+}
 // Most tests fail on the first letter: refused here, before any call
 // (word 0 written with a capital goes to the whole test).
 inline bool Is(i32 i, const char* literal) {
     const WordRecord& w = W(i);
-    if (w.WordText.valid != 0 && w.WordText.data[0] != static_cast<u8>(*literal) &&
-        !(i <= 0 && (w.WordCaseMode == 1 || w.WordCaseMode == 2)))
+    if (w.WordText.valid != 0 && w.WordText.data[0] != static_cast<u8>(*literal) && !CapitalInitialOfWordZero(i, w))
         return false;
     return MatchesLiteral(i, literal);
 }
@@ -57,7 +63,7 @@ inline LiteralWord ReadLiteralWord(i32 i) {
     const WordRecord& w = W(i);
     LiteralWord t;
     t.i = i;
-    t.exact = w.WordText.valid != 0 && !(i <= 0 && (w.WordCaseMode == 1 || w.WordCaseMode == 2));
+    t.exact = w.WordText.valid != 0 && !CapitalInitialOfWordZero(i, w);
     if (t.exact) t.first = w.WordText.data[0];
     return t;
 }
@@ -71,7 +77,7 @@ bool BeginsLiteral(i32 i, const char* literal);  // Begins without its first-let
 inline bool Begins(i32 i, const char* literal) {
     const WordRecord& w = W(i);
     if (w.WordText.valid != 0 && *literal != 0 && w.WordText.data[0] != static_cast<u8>(*literal) &&
-        !(i <= 0 && (w.WordCaseMode == 1 || w.WordCaseMode == 2)))
+        !CapitalInitialOfWordZero(i, w))
         return false;
     return BeginsLiteral(i, literal);
 }

@@ -5,6 +5,7 @@
 
 #include "frame/tables.h"
 #include "frame/types.h"
+#include "rules/rule_words.h"
 
 namespace english {
 
@@ -86,13 +87,11 @@ BoundedString& WorkWord();
 // Word w is one of the alternatives of a phrase word written a|b|c
 // (`length` bytes).
 bool WordIsAlternative(i32 w, const char* word, size_t length);
-// Word w's text as the alternatives test it: after word 0 a valid text is
-// compared as written, so its length is taken once (when an alternative's
-// first byte first agrees; -1 before).
+// Word w's text as the alternatives test it: read once as the literal
+// tests read it, its length taken when an alternative's first byte first
+// agrees with a text compared as written (-1 before).
 struct AlternativeText {
-    i32 w = 0;
-    bool exact = false;
-    u8 first = 0;  // the first byte of an exact text
+    rules::LiteralWord word;
     i32 length = -1;
 };
 AlternativeText ReadAlternativeText(i32 w);

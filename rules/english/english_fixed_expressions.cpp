@@ -34,7 +34,6 @@ bool In(u8 v, u8 a, u8 b, u8 c) { return v == a || v == b || v == c; }
 // The last word of the sentence, or the last before its closing mark.
 bool Last(i32 i) { return i >= Count() - 1 || (i == Count() - 2 && Cat(i + 1) == 20); }
 bool Exists(i32 i) { return i >= 0 && i < Count(); }
-bool OneReadingOf(i32 i, u8 cat) { return Readings(i) == 1 && Cat(i) == cat; }
 bool HasReading(i32 i, u8 cat) {
     for (i32 r = 0; r < Readings(i); ++r)
         if (Cat(i, r) == cat) return true;

@@ -19,7 +19,6 @@ bool In(u8 v, u8 a, u8 b, u8 c, u8 d) { return v == a || v == b || v == c || v =
 u8 Nib(i32 i) { return static_cast<u8>(Feat(i) & 15); }
 bool Capital(i32 i) { return static_cast<i16>(rules::W(i).WordCaseMode) > 0; }
 bool Last(i32 i) { return i >= Count() - 1; }
-bool OneReadingOf(i32 i, u8 cat) { return Readings(i) == 1 && Cat(i) == cat; }
 // Two readings, categories a then b.
 bool TwoReadings(i32 i, u8 a, u8 b) { return Readings(i) == 2 && Cat(i) == a && Cat(i, 1) == b; }
 i32 FirstReadingOf(i32 i, u8 cat) {

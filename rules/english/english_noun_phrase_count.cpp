@@ -102,19 +102,24 @@ void Refresh(ClauseTally& t, i32 n) {
     gEditedWords[1] = 0;
 }
 
+// Adds a word's share to the counts asked for.
+void AddShare(u8 bits, u8 verbBit, bool pairs, i16& verbs, i16& clauses) {
+    verbs = static_cast<i16>(verbs + ((bits & verbBit) != 0) + (pairs && (bits & kPair) != 0));
+    clauses = static_cast<i16>(clauses + ((bits & kOpener) != 0));
+}
+
 // The counts read from the records, word by word.
 void CountWhole(i32 from, bool oneReading, bool pairs, i16& verbs, i16& clauses) {
-    i16 v = 0;
-    i16 c = 0;
     const i32 n = Count();
-    for (i32 k = from; k < n; ++k) {
-        const u8 cat = Cat(k);
-        if (cat == 14 && (!oneReading || Readings(k) == 1) && (Mark(k) == 165 || Mark(k) == '&' || Cls(k) > 127)) ++v;
-        if (pairs && cat == 14 && Feat(k) == 3 && Feat(k, 1) == 12 && Cls(k - 1) == 'A') ++v;
-        if (cat == 5 || (cat == 17 && !Last(k, n) && Cls(k + 1) != ' ')) ++c;
-    }
-    verbs = v;
-    clauses = c;
+    verbs = 0;
+    clauses = 0;
+    for (i32 k = from; k < n; ++k) AddShare(Share(k, n), oneReading ? kOneVerb : kVerb, pairs, verbs, clauses);
+}
+
+i16 WholeAmbiguous(i32 n) {
+    i16 ambiguous = 0;
+    for (i32 k = 0; k < n; ++k) ambiguous = static_cast<i16>(ambiguous + (Readings(k) > 1));
+    return ambiguous;
 }
 
 }  // namespace
@@ -133,11 +138,7 @@ void CountClauses(ClauseTally& t, i32 from, bool oneReading, bool pairs, i16& ve
         v = static_cast<i16>(Total(t, oneReading ? 1 : 0) + (pairs ? Total(t, 2) : 0));
         c = Total(t, 3);
     } else {
-        for (i32 k = from; k < n; ++k) {
-            const u8 bits = t.word[k];
-            v = static_cast<i16>(v + ((bits & verbBit) != 0) + (pairs && (bits & kPair) != 0));
-            c = static_cast<i16>(c + ((bits & kOpener) != 0));
-        }
+        for (i32 k = from; k < n; ++k) AddShare(t.word[k], verbBit, pairs, v, c);
     }
 #ifndef NDEBUG
     // Debug builds: the tally against a whole count; a difference means an
@@ -157,15 +158,10 @@ void CountClauses(ClauseTally& t, i32 from, bool oneReading, bool pairs, i16& ve
 
 i16 AmbiguousWords(ClauseTally& t) {
     const i32 n = Count();
-    if (n > kTallyWords) {
-        i16 ambiguous = 0;
-        for (i32 k = 0; k < n; ++k) ambiguous = static_cast<i16>(ambiguous + (Readings(k) > 1));
-        return ambiguous;
-    }
+    if (n > kTallyWords) return WholeAmbiguous(n);
     Refresh(t, n);
 #ifndef NDEBUG
-    i16 whole = 0;
-    for (i32 k = 0; k < n; ++k) whole = static_cast<i16>(whole + (Readings(k) > 1));
+    const i16 whole = WholeAmbiguous(n);
     if (whole != Total(t, 4)) {
         std::fprintf(stderr, "clause tally: ambiguous words %d (whole %d)\n", Total(t, 4), whole);
         __builtin_trap();

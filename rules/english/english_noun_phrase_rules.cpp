@@ -22,7 +22,6 @@ bool Last(i32 i) { return i >= Count() - 1; }
 bool Exists(i32 i) { return i < Count(); }
 bool Capital(i32 i) { return static_cast<i16>(rules::W(i).WordCaseMode) > 0; }
 u8 Nib(i32 i) { return static_cast<u8>(Feat(i) & 15); }
-bool OneReadingOf(i32 i, u8 cat) { return Readings(i) == 1 && Cat(i) == cat; }
 bool ReadingPair(i32 i, u8 a, u8 b) { return Readings(i) > 1 && Cat(i) == a && Cat(i, 1) == b; }
 bool BeModel(u8 mark) { return (mark & 127) == '%'; }
 // Some reading of word i is a verb form.

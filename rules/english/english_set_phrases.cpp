@@ -196,7 +196,7 @@ i32 Match(const PhraseIndex& x, i32 i, u32 r, AlternativeText (&texts)[kMostWord
             const Alternative& alt = x.alternatives[a];
             // An exact text refuses an alternative of another first byte
             // (an empty prefix, any word, has none to refuse).
-            if (t.exact && alt.length > 0 && alt.first != t.first) continue;
+            if (t.word.exact && alt.length > 0 && alt.first != t.word.first) continue;
             fits = FitsAlternative(t, alt.text, alt.length, alt.prefix);
         }
         if (!fits) return 0;
@@ -322,22 +322,19 @@ void MarkPhrase(i32 i, i32 k, PhraseEffect e, bool lastOnly) {
 
 AlternativeText ReadAlternativeText(i32 w) {
     AlternativeText t;
-    t.w = w;
-    const BoundedString& text = W(w).WordText;
-    t.exact = w > 0 && text.valid != 0;
-    if (t.exact) t.first = text.data[0];
+    t.word = ReadLiteralWord(w);
     return t;
 }
 
 bool FitsAlternative(AlternativeText& t, const char* alternative, size_t n, bool prefix) {
     if (n == 0) return prefix;
     if (n >= 64) return false;
-    if (t.exact) {
+    if (t.word.exact) {
         // Is and Begins as written: the first byte refuses most, then the
         // lengths (a text that fills its buffer compares over the buffer).
-        const BoundedString& text = W(t.w).WordText;
-        if (static_cast<u8>(alternative[0]) != t.first) return false;
-        if (t.length < 0) t.length = TextLength(t.w);
+        const BoundedString& text = W(t.word.i).WordText;
+        if (static_cast<u8>(alternative[0]) != t.word.first) return false;
+        if (t.length < 0) t.length = TextLength(t.word.i);
         const size_t length = static_cast<size_t>(t.length);
         if (prefix) return n <= length && std::memcmp(text.data, alternative, n) == 0;
         if (text.count > n) return length == n && std::memcmp(text.data, alternative, n) == 0;
@@ -346,7 +343,7 @@ bool FitsAlternative(AlternativeText& t, const char* alternative, size_t n, bool
     char buffer[64];
     std::memcpy(buffer, alternative, n);
     buffer[n] = 0;
-    return prefix ? Begins(t.w, buffer) : Is(t.w, buffer);
+    return prefix ? Begins(t.word.i, buffer) : Is(t.word.i, buffer);
 }
 
 bool WordIsAlternative(i32 w, const char* word, size_t length) {
