@@ -177,9 +177,9 @@ constexpr TextRow kTexts[] = {
     // Codes 37, 38.
     {kT37Missing,
      MR("Is there a ligature (“æ,” “œ”) missing from the selected word?  (Many people consider ligatures optional.)"),
-     "Ne manque-t-il pas une ligature au mot sélectionné ?"},
+     MR("Ne manque-t-il pas une ligature au mot sélectionné ?")},
     {kT37Abusive,
-     MR("There is a ligature (“æ,” “œ”) in the selected word when there shouldn”t be."),
+     MR("There is a ligature (“æ,” “œ”) in the selected word when there shouldn't be."),
      MR("N'y a-t-il pas une ligature abusive au mot sélectionné ?")},
     {kT37MainAe,
      MR("\nThe main words containing the ligature “æ” are: “althæa,” “cæcum,” “cæsium,” “(et) cætera,” “chamærops,” “nævus(i),” “tænia,” “uræus,” and their derivatives."),
@@ -978,9 +978,9 @@ constexpr TextRow kTexts[] = {
      MR("The predicate of the selected verb requires a preposition (like “à”.)"),
      MR("Le complément du verbe sélectionné demande ici une préposition (comme « à »).")},
     {kT49InfinitiveBare,
-     "The selected verb is usually not followed by a preposition when it precedes an infinitive."
+     MR("The selected verb is usually not followed by a preposition when it precedes an infinitive."
      "\n\nCounterexamples: il ose à affirmer / il veut de dormir"
-     "\nCorrect examples: il ose affirmer / il veut dormir",
+     "\nCorrect examples: il ose affirmer / il veut dormir"),
      MR("Le complément infinitif du verbe sélectionné se construit normalement sans préposition."
      "\n\nExemples incorrects : il ose à affirmer / il veut de dormir"
      "\nExemples corrects : il ose affirmer / il veut dormir")},
@@ -1271,7 +1271,7 @@ constexpr TextRow kTexts[] = {
      MR("Le mot sélectionné entame un nouveau complément, à la suite d'au moins deux autres.")},
     {kT63,
      "Warning: long sentence (%d words).  For stylistic reasons it may be wise to break the sentence into smaller units.",
-     "Attention : phrase longue (%d mots)."},
+     MR("Attention : phrase longue (%d mots).")},
 };
 // clang-format on
 
