@@ -138,16 +138,19 @@ int PrintHelp() {
         "                       with --json objects with keys entry, headword, text\n"
         "  dict-at ENTRY [COUNT] the same from entry number ENTRY\n"
         "\n"
-        "Output of check, spell and punct: each line of FILE (standard input when absent)\n"
-        "is one paragraph (of at most 1 MiB: a longer line is refused with status 2);\n"
-        "a byte-order mark is skipped; one line per finding, every finding printed:\n"
+        "Output of check, spell and punct: each line of FILE (standard input when absent\n"
+        "or -) is one paragraph of at most 1 MiB (a line feed and the CR before it not\n"
+        "counted): a longer line is reported, the lines after it are still checked and\n"
+        "the status is 2; a byte-order mark is skipped; one line per finding, every\n"
+        "finding printed:\n"
         "  LINE:START-END<TAB>CLASS<TAB>span<TAB>message<TAB>suggestion|suggestion...\n"
         "LINE from 1; START and END offsets in the line's characters (code points as\n"
         "written, a combining accent counting apart), 0-based, END\n"
         "inclusive; CLASS the error class (1 lexicon replacement, 2 spelling, 3 grammar,\n"
-        "4 to 8 agreements, 9 punctuation); a line feed or tab in a message is written\n"
-        "as \\n or \\t. With --json: one object per finding (keys line, start, end,\n"
-        "class, text, message, suggestions); word commands print one JSON array.\n"
+        "4 to 8 agreements, 9 punctuation); a line feed, tab or NUL byte in a span or\n"
+        "message is written as \\n, \\t or \\0. With --json: one object per finding\n"
+        "(keys line, start, end, class, text, message, suggestions); word commands\n"
+        "print one JSON array.\n"
         "\n"
         "Exit status: 0 text commands found nothing, word and lexicon commands have\n"
         "results; 1 findings, or no result (lex-remove: the word was not there; dict:\n"
@@ -234,14 +237,26 @@ int ListLexicon(const Options& o) {
 
 // ---- Text commands ---------------------------------------------------------
 
-std::string Cp1252FromUtf8(const std::string& text) { return host_text::HostFromUtf8(text); }
+// The host form of a WORD argument; false, with the message lex-add gives,
+// when the argument is not valid UTF-8 (the word asked for is unknown).
+bool HostWord(const std::string& argument, std::string& word) {
+    const host_text::HostText host = host_text::FromUtf8(argument);
+    if (host.invalid) {
+        std::fprintf(stderr, "krzcheck: %s: not valid UTF-8\n", host_text::ValidUtf8(argument).c_str());
+        return false;
+    }
+    word = host.bytes;
+    return true;
+}
 
-// Message text with line feeds and tabs written as \n and \t.
+// A span, message or suggestion with line feeds, tabs and NUL bytes written
+// as \n, \t and \0, so that each finding stays one whole line.
 std::string EscapedLine(const std::string& s) {
     std::string out;
     for (char c : s) {
         if (c == '\n') out += "\\n";
         else if (c == '\t') out += "\\t";
+        else if (c == '\0') out += "\\0";
         else if (c != '\r') out.push_back(c);
     }
     return out;
@@ -341,31 +356,35 @@ size_t CheckLine(const Options& o, ParagraphCheck check, const InputLine& line,
     }
 }
 
-// Reads one line (without its line feed) of at most kMaxLineBytes bytes:
-// 1 read, 0 end of input, -1 read error, -2 the line is longer.
+// Reads one line, without its line feed and the CR before it, of at most
+// kMaxLineBytes bytes: 1 read, 0 end of input, -1 read error, -2 the line is
+// longer (it is read to its end, keeping no more than the limit and a CR).
 int ReadLine(FILE* in, std::string& text) {
     text.clear();
+    bool longer = false;
     int c = 0;
     while ((c = std::getc(in)) != EOF && c != '\n') {
-        if (text.size() >= kMaxLineBytes) return -2;
-        text.push_back(static_cast<char>(c));
+        if (text.size() <= kMaxLineBytes) text.push_back(static_cast<char>(c));
+        else longer = true;
     }
     if (std::ferror(in)) return -1;
     if (c == EOF && text.empty()) return 0;
-    if (!text.empty() && text.back() == '\r') text.pop_back();
-    return 1;
+    if (!longer && !text.empty() && text.back() == '\r') text.pop_back();
+    return longer || text.size() > kMaxLineBytes ? -2 : 1;
 }
 
-// Hands each line of FILE (standard input when absent) to `paragraph` as
-// one paragraph; 0, or 2 with a message (a usage, read or length error).
+// Hands each line of FILE (standard input when absent or "-") to
+// `paragraph` as one paragraph; 0, or 2 with a message (a usage or read
+// error, or a line too long: that line is skipped and the others are read).
 int ForEachParagraph(const Options& o, const std::function<void(const InputLine&)>& paragraph) {
     if (o.args.size() > 1) {
         Usage();
         return 2;
     }
-    const char* name = o.args.empty() ? "standard input" : o.args[0].c_str();
+    const bool standardInput = o.args.empty() || o.args[0] == "-";
+    const char* name = standardInput ? "standard input" : o.args[0].c_str();
     FILE* in = stdin;
-    if (!o.args.empty()) {
+    if (!standardInput) {
         in = std::fopen(name, "rb");
         if (in == nullptr) {
             std::fprintf(stderr, "krzcheck: cannot read %s: %s\n", name, std::strerror(errno));
@@ -373,9 +392,15 @@ int ForEachParagraph(const Options& o, const std::function<void(const InputLine&
         }
     }
     int status = 0;
+    bool refused = false;
     InputLine line;
-    while ((status = ReadLine(in, line.utf8)) == 1) {
+    while ((status = ReadLine(in, line.utf8)) == 1 || status == -2) {
         ++line.number;
+        if (status == -2) {
+            std::fprintf(stderr, "krzcheck: %s: line %d is longer than %zu bytes\n", name, line.number, kMaxLineBytes);
+            refused = true;
+            continue;
+        }
         // A byte-order mark opens the text; it is not part of the line.
         if (line.number == 1 && line.utf8.compare(0, 3, "\xEF\xBB\xBF") == 0) line.utf8.erase(0, 3);
         line.host = host_text::FromUtf8(line.utf8);
@@ -387,11 +412,7 @@ int ForEachParagraph(const Options& o, const std::function<void(const InputLine&
         std::fprintf(stderr, "krzcheck: cannot read %s: %s\n", name, std::strerror(readError));
         return 2;
     }
-    if (status == -2) {
-        std::fprintf(stderr, "krzcheck: %s: line %d is longer than %zu bytes\n", name, line.number + 1, kMaxLineBytes);
-        return 2;
-    }
-    return 0;
+    return refused ? 2 : 0;
 }
 
 // check / spell / punct: one paragraph per line of FILE (standard input
@@ -501,7 +522,8 @@ int RunSuggest(const Options& o) {
         Usage();
         return 2;
     }
-    const std::string word = Cp1252FromUtf8(o.args[0]);
+    std::string word;
+    if (!HostWord(o.args[0], word)) return 2;
     char slots[12 * 36] = {};
     int16_t count = 0;
     const int16_t r = KRZSuggestions(word.c_str(), &count, slots, 0, static_cast<uint16_t>(o.lang));
@@ -518,7 +540,8 @@ int RunWordForms(const Options& o) {
         Usage();
         return 2;
     }
-    const std::string word = Cp1252FromUtf8(o.args[0]);
+    std::string word;
+    if (!HostWord(o.args[0], word)) return 2;
     const uint16_t lang = static_cast<uint16_t>(o.lang);
     char slots[2 * 36] = {};
     int count = 0;
@@ -567,7 +590,8 @@ int RunConjugate(const Options& o) {
         Usage();
         return 2;
     }
-    const std::string word = Cp1252FromUtf8(o.args[0]);
+    std::string word;
+    if (!HostWord(o.args[0], word)) return 2;
     char slots[6 * 36] = {};
     int16_t count = 0;
     uint16_t flags = 0;
@@ -599,7 +623,8 @@ int RunAnalyse(const Options& o) {
         Usage();
         return 2;
     }
-    const std::string word = Cp1252FromUtf8(o.args[0]);
+    std::string word;
+    if (!HostWord(o.args[0], word)) return 2;
     uint16_t kindCount = 0;
     uint8_t kinds[8] = {};
     int16_t suggestionCount = 0;
@@ -618,7 +643,7 @@ int RunAnalyse(const Options& o) {
     }
     if (o.json) out += "]\n";
     std::fputs(out.c_str(), stdout);
-    return 0;
+    return kindCount > 0 ? 0 : 1;  // a blank or empty word has no reading
 }
 
 bool IsTextCommand(const std::string& command) {
@@ -705,7 +730,8 @@ int RemoveLexWord(const Options& o) {
         return 2;
     }
     if (!o.lexiconOpen) return 1;
-    const std::string word = Cp1252FromUtf8(o.args[0]);
+    std::string word;
+    if (!HostWord(o.args[0], word)) return 2;
     LexListRecord* list = nullptr;
     const int32_t n = KRZGetListWordsLex(&list, o.lang == 0 ? 1 : 8);
     if (n < 0) {
@@ -771,7 +797,8 @@ int RunDict(const Options& o) {
     std::vector<LitDictResultRecord> records(static_cast<size_t>(max));
     uint16_t count = 0;
     if (o.command == "dict") {
-        const std::string word = Cp1252FromUtf8(o.args[0]);
+        std::string word;
+        if (!HostWord(o.args[0], word)) return 2;
         uint32_t entry = 0;
         const int16_t exact = KRZLitDictWord(word.c_str(), records.data(), max, &count, &entry);
         PrintDictRecords(o, records, count, entry);
@@ -795,13 +822,18 @@ bool IsKnownCommand(const std::string& command) {
 }
 
 // Opens the lexicon given with --lexicon for the command. Only lex-add
-// creates a missing file (it opens the lexicon itself once the word has
-// passed its checks); for any other command a missing lexicon is an empty
-// one and no file is made. 0, or 2 with a message.
+// creates a missing file or writes the header of an empty one (it opens the
+// lexicon itself once the word has passed its checks); for any other command
+// a missing or empty file is an empty lexicon and is left as it is. 0, or 2
+// with a message.
 int OpenLexiconFor(Options& o) {
     struct stat st;
     if (o.lexicon.empty() || o.command == "lex-add") return 0;
-    if (stat(o.lexicon.c_str(), &st) != 0 && errno == ENOENT) return 0;
+    if (stat(o.lexicon.c_str(), &st) != 0) {
+        if (errno == ENOENT) return 0;
+    } else if (S_ISREG(st.st_mode) && st.st_size == 0) {
+        return 0;
+    }
     if (OpenLexicon(o) != 0) return 2;
     o.lexiconOpen = true;
     return 0;

@@ -22,8 +22,24 @@ spans() { cut -f1-3 "$dir/out" > "$dir/spans"; mv "$dir/spans" "$dir/out"; }
 # A NUL byte and the overlong C0 80 are not text: the line goes on after them.
 printf 'Le chatt\000 qzxw dort.\n' | "$K" --lang fr spell > "$dir/out"; status 1 "NUL" $?
 spans; has "1:3-7	2	chatt" "NUL"; has "1:10-13	2	qzxw" "NUL"
+# A NUL inside a span is written \0, as a tab is \t: each finding keeps its
+# message, suggestions and line of its own.
+printf 'Le chatt\000 dort.\nIl part!\n' | "$K" --lang fr punct > "$dir/out"; status 1 "NUL in a span" $?
+[ "$(wc -l < "$dir/out")" -eq 2 ] || fail "NUL in a span: $(od -c "$dir/out" | head -4)"
+[ "$(head -1 "$dir/out" | cut -f1-3,5)" = '1:8-9	9	\0 	 ' ] || fail "NUL in a span: $(head -1 "$dir/out")"
 printf 'Le chat\300\200 dort. Il a un chatt.\n' | "$K" --lang fr spell > "$dir/out"; status 1 "C0 80" $?
 spans; has "1:24-28	2	chatt" "C0 80"
+
+# Word commands refuse invalid UTF-8 as lex-add does; a blank word has no
+# reading.
+for cmd in "suggest" "analyse" "plural" "infinitive" "conjugate" "dict"; do
+    args="$(printf 'chat\303')"; [ "$cmd" = conjugate ] && args="$args 2"
+    "$K" --lang fr $cmd $args > "$dir/out" 2> "$dir/err"; status 2 "$cmd of invalid UTF-8" $?
+    [ -s "$dir/out" ] && fail "$cmd of invalid UTF-8 printed: $(cat "$dir/out")"
+    grep -q 'not valid UTF-8' "$dir/err" || fail "$cmd of invalid UTF-8: $(cat "$dir/err")"
+done
+"$K" analyse "" > "$dir/out"; status 1 "analyse of an empty word" $?
+"$K" analyse "   " > "$dir/out"; status 1 "analyse of blanks" $?
 
 # Strict decoding: a cut sequence is one character and the byte after it is
 # read again ("(" is not swallowed, later offsets do not move).
@@ -68,9 +84,17 @@ if [ "$(id -u)" -ne 0 ]; then
     "$K" check "$dir/locked.txt" > /dev/null 2>&1; status 2 "an unreadable file" $?
 fi
 
-# A line without end is refused once it passes the limit: memory stays
-# bounded and the status says the input was not checked.
-"$K" check /dev/zero > /dev/null 2>&1; status 2 "endless line" $?
+# A line longer than 1 MiB is reported and skipped (read to its end with
+# bounded memory); the lines after it are checked and the status says one
+# was not. The CR of a CRLF ending does not count in the limit. "-" is
+# standard input.
+{ head -c 3000000 /dev/zero; printf '\nLe chatt dort.\n'; } | "$K" --lang fr spell - > "$dir/out" 2> "$dir/err"
+status 2 "a line too long" $?
+spans; has "2:3-7	2	chatt" "the line after one too long"
+grep -q 'line 1 is longer' "$dir/err" || fail "a line too long: $(cat "$dir/err")"
+{ yes 'Le chat dort.' | tr '\n' ' ' | head -c 1048576; printf '\r\nLe chatt dort.\r\n'; } > "$dir/crlf.txt"
+"$K" --lang fr spell "$dir/crlf.txt" > "$dir/out" 2>&1; status 1 "1 MiB line ended by CRLF" $?
+spans; [ "$(cat "$dir/out")" = "2:3-7	2	chatt" ] || fail "1 MiB line ended by CRLF: $(cat "$dir/out")"
 
 # Every finding of a line is printed, however many a call records.
 python3 -c "print(' '.join(['Zqxw bnrt plkz.'] * 70))" > "$dir/many.txt" 2>/dev/null ||
@@ -90,5 +114,11 @@ echo 'Le chatt.' | "$K" --lexicon "$L" check > /dev/null 2>&1
 [ -e "$L" ] && fail "a command that does not write made the lexicon file"
 "$K" --lang fr --lexicon "$L" lex-add googler > /dev/null 2>&1; status 0 "lex-add" $?
 [ -s "$L" ] || fail "lex-add made no lexicon file"
+# Only lex-add writes: an empty lexicon file stays empty under the others.
+E="$dir/empty.lex"; : > "$E"
+"$K" --lexicon "$E" lex-list > /dev/null 2>&1; status 1 "lex-list of an empty file" $?
+echo 'Le chatt.' | "$K" --lexicon "$E" check > /dev/null 2>&1
+"$K" --lexicon "$E" lex-remove chat > /dev/null 2>&1; status 1 "lex-remove from an empty file" $?
+[ -s "$E" ] && fail "a command that does not write filled the empty lexicon file"
 
 finish "all input cases as expected"
