@@ -1,5 +1,6 @@
 // Stems of a paragraph (the distinct base forms of its content words) and
 // the stem analysis (per word its possible base forms, bar-separated).
+#include <cstdint>
 #include <cstring>
 
 #include "analysis/bar_list.h"
@@ -63,7 +64,7 @@ void ClassifyStemWords(void* context, BoundedString& copy, u32) {
         if (code == 1 && w.ReadingCategories[0] == 10 && w.ReadingClasses[0] > 127) code = 63;
         if (ExcludedFromStems(i, code)) continue;
         if (s.stems == nullptr) {
-            ++s.count;
+            if (s.count < INT16_MAX) ++s.count;  // saturates: the host sizes buffers from it
             continue;
         }
         const i32 j = FindStem(s, w.BaseText);
@@ -80,7 +81,8 @@ void ClassifyStemWords(void* context, BoundedString& copy, u32) {
 }
 
 i16 StemParagraphWords(const char* text, u16 accents, i32 maxStems, i16* count, u8* stems, u32* frequencies) {
-    StemWork s{accents, maxStems, 0, stems, frequencies, 0};
+    // The count is an i16: no more slots than it can number.
+    StemWork s{accents, maxStems < INT16_MAX ? maxStems : INT16_MAX, 0, stems, frequencies, 0};
     try {
         WalkParagraphSentences(text, TokenSet::kParagraph, ClassifyStemWords, &s);
     } catch (...) {
@@ -247,14 +249,15 @@ void BuildStemAnalysisList(void* context, BoundedString& copy, u32) {
         Entry e{};
         const i32 readings = w.ReadingCount < kReadingSlots ? w.ReadingCount : kReadingSlots;
         for (i32 r = 0; r < readings; ++r) entry = AddReading(s, w, r, t, opened, e) || entry;
-        if (entry && (s.words == nullptr || opened)) ++s.count;
+        if (entry && (s.words == nullptr || opened) && s.count < UINT16_MAX) ++s.count;  // saturates
     }
 }
 
 i16 AnalyseParagraphStems(const char* text, u16 accents, i32 maxEntries, u16* count, char* words, u16* listCounts,
                           u8* lists, u32* starts, u32* ends, char* classes, u32 runRules) {
+    // The count is a u16: no more entries than it can number.
     StemAnalysisWork s{text, static_cast<u32>(std::strlen(text)), accents, static_cast<u16>(runRules != 0 ? 1 : 0),
-                       maxEntries, 0, words, listCounts, reinterpret_cast<char*>(lists), starts, ends, classes, 0};
+                       maxEntries < UINT16_MAX ? maxEntries : UINT16_MAX, 0, words, listCounts, reinterpret_cast<char*>(lists), starts, ends, classes, 0};
     try {
         WalkParagraphSentences(text, TokenSet::kAnalysis, BuildStemAnalysisList, &s);
     } catch (...) {

@@ -1,4 +1,5 @@
 // Sentence starts and per-word syntax records of a paragraph.
+#include <cstdint>
 #include <cstring>
 
 #include "analysis/paragraph_frame.h"
@@ -19,7 +20,7 @@ void StoreStart(void* context, BoundedString&, u32 start) {
     StartsWork& s = *static_cast<StartsWork*>(context);
     if (start == 0) return;  // the first sentence's start is stored up front
     if (s.starts == nullptr) {
-        ++s.count;
+        if (s.count < UINT16_MAX) ++s.count;  // saturates: the host sizes buffers from it
     } else if (static_cast<i32>(s.count) < s.maxStarts) {
         s.starts[s.count] = start;
         ++s.count;

@@ -491,14 +491,17 @@ KRZ_API int16_t KRZGetIndexWord(const char* text, uint32_t* start, uint32_t* end
 /* Stems. KRZStem: the distinct base forms of the paragraph's content words
  * (36-byte slots, at most maxStems) with the number of words of each;
  * returns 1 when a new one did not fit. KRZCountMaxStemForms: the number of
- * content words (a bound on the stems).
+ * content words (a bound on the stems), at most 32767 (INT16_MAX: a larger
+ * number is given as 32767, never wrapped; KRZStem then fills at most 32767).
  * KRZStemAnalysis: one entry per word with a nominal, verb or number
  * reading: the word (36 bytes), its offsets, its possible base forms
  * separated by '|' (360 bytes; listCounts their number) and one class
  * letter per form (36 bytes: N noun, A adjective, B noun or adjective, V
  * verb, O number or address); returns 1 when an entry did not fit
  * maxEntries. runRules 0 checks only the words, not the rules.
- * KRZCountMaxStemAnalysisForms: the number of entries it would write. */
+ * KRZCountMaxStemAnalysisForms: the number of entries it would write, at
+ * most 65535 (UINT16_MAX: a larger number is given as 65535, never wrapped;
+ * KRZStemAnalysis then fills at most 65535). */
 KRZ_API int16_t KRZStem(const char* text, uint32_t accentsOnCapitals, int32_t maxStems, int16_t* count,
                         uint8_t* stems, uint32_t* frequencies);
 KRZ_API int16_t KRZCountMaxStemForms(const char* text, uint32_t accentsOnCapitals, int16_t* count);
@@ -511,7 +514,8 @@ KRZ_API int16_t KRZCountMaxStemAnalysisForms(const char* text, uint32_t accentsO
 /* Sentences and syntax records.
  * KRZParagraphSentencesStart: the offset where each sentence begins (0 for
  * the first; later ones just after the sentence before), at most maxStarts.
- * KRZCountParagraphSentencesStart: their number (1 for an empty text).
+ * KRZCountParagraphSentencesStart: their number (1 for an empty text), at
+ * most 65535 (UINT16_MAX: a larger number is given as 65535, never wrapped).
  * KRZSentenceSyntaxAnalysis: per word (at most maxWords) a record of
  * KRZ_SYNTAX_RECORD_SIZE bytes, one KRZ_SYNTAX_SLOT_SIZE slot per reading
  * (readingCounts gives their number): bytes 0-35 the base form (slot 0,

@@ -198,6 +198,25 @@ TEST_F(WordAnalysisExports, SentenceStarts) {
     EXPECT_EQ(count, 3);
 }
 
+// A host sizes its buffers from the counting calls: past the maximum of
+// their type they give the maximum, never a wrapped count, and the filling
+// calls stop where the count can no longer number their slots.
+TEST_F(WordAnalysisExports, CountsSaturateAtTheMaximumOfTheirType) {
+    Start(3, "chat");
+    std::string text;
+    for (int i = 0; i < 65600; ++i) text += "Chat. ";
+    uint16_t sentences = 0;
+    KRZCountParagraphSentencesStart(text.c_str(), &sentences);
+    EXPECT_EQ(sentences, 65535);
+    uint16_t entries = 0;
+    KRZCountMaxStemAnalysisForms(text.c_str(), 0, &entries, 0);
+    EXPECT_EQ(entries, 65535);
+    text.resize(6 * 32800);
+    int16_t stems = 0;
+    KRZCountMaxStemForms(text.c_str(), 0, &stems);
+    EXPECT_EQ(stems, 32767);
+}
+
 TEST_F(WordAnalysisExports, SyntaxRecordsStopAfterSentenceMaxSentence) {
     Start(3, "chat");
     const char* text = "Le chat dort. Il mange. Il boit.";
