@@ -277,6 +277,7 @@ protected:
         gFrenchWordPass = savedWordPass_;
         gActiveLangUniq = savedUniq_;
         gWordCount = 0;
+        gAnalysisMode = 0;
     }
     u16 savedLanguage_ = 0;
     u16 savedWordPass_ = 0;
