@@ -42,6 +42,7 @@ protected:
         gErrorVariant = variant;
         gErrorDetail = detail;
         gErrorExtent = extent;
+        gHomophoneAgreement = 0;  // left by the last rule that raised code 32
         ComposeCorrection(first_, second_, code, first, end, 1);
         return Text(first_);
     }

@@ -14,6 +14,7 @@
 #include "frame/tables.h"
 #include "inflection/inflect.h"
 #include "krzlib.h"
+#include "morphology/word_lookup.h"
 
 struct Inflected {
     u16 code = 0;
@@ -34,6 +35,9 @@ protected:
         while (gInitCount != 0) KRZEnd();
         KRZInit(3, 0);
         InitByteMatrix(results, 8, 36);
+        // Set per call by the exports, and left as the last check found the
+        // case of its words: a text in capitals would change the lookups.
+        gCaseMode = 0;
     }
     void TearDown() override {
         while (gInitCount != 0) KRZEnd();
