@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -23,7 +24,8 @@ std::string ToMR(const char* utf8) {
 
 // The French source, read and compiled once for the whole file.
 struct Compiled {
-    bool available = false;
+    bool available = false;  // the source is installed
+    std::string error;       // why an installed source could not be read
     std::vector<SourceForm> forms;
     VerbModelTable table;
     CompileReport report;
@@ -34,23 +36,29 @@ struct Compiled {
 const Compiled& French() {
     static Compiled c = [] {
         Compiled r;
+        if (!std::filesystem::exists(kFrenchAffPath) || !std::filesystem::exists(kFrenchDicPath)) return r;
+        r.available = true;
         HunspellStats stats;
         std::string error;
-        if (!ExpandHunspellFiles(kFrenchAffPath, kFrenchDicPath, HunspellOptions{}, r.forms, stats, error))
+        if (!ExpandHunspellFiles(kFrenchAffPath, kFrenchDicPath, HunspellOptions{}, r.forms, stats, error)) {
+            r.error = error.empty() ? "the expander failed" : error;
             return r;
+        }
         // Frequency ranks decide which rare paradigms are pruned, as in the compiler.
         std::string nodeModules = std::string(KRZ_TEST_DATA_DIR) + "/../../tools/node_modules";
         bool ranked = ReadFrenchFrequencies(nodeModules, r.ranks, error);
         r.table = BuildVerbModels(r.forms, r.report, ranked ? &r.ranks : nullptr);
         r.ranked = ranked;
-        r.available = true;
         return r;
     }();
     return c;
 }
 
+// Skips only when the source is not installed; an installed source the
+// expander cannot read is a failure.
 #define REQUIRE_SOURCE()                                                      \
-    if (!French().available) GTEST_SKIP() << "French source not installed"
+    if (!French().available) GTEST_SKIP() << "French source not installed"; \
+    ASSERT_EQ(French().error, "") << "the installed French source could not be expanded"
 
 std::map<int, std::string> FormsBySlot(const VerbModelTable& t, const VerbModelEntry& e) {
     std::map<int, std::string> out;
