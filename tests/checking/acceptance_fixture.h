@@ -107,10 +107,21 @@ protected:
         return Collect(KRZTestSpellingParagraph(text.c_str(), 0, static_cast<int32_t>(text.size()), table_, 1, 1, 0, 0));
     }
 
-    // Prints, for the log, the findings per 1,000 words of a text of the
-    // test data (one paragraph a line): spelling findings and all findings,
-    // then the words the spelling export flags.
-    void PrintProseRates(const char* label, const char* name) {
+    // Words of a text and its findings: spelling findings and all findings.
+    struct ProseCounts {
+        uint64_t words = 0, spelling = 0, all = 0;
+        void Add(const ProseCounts& o) {
+            words += o.words;
+            spelling += o.spelling;
+            all += o.all;
+        }
+        double PerThousand(uint64_t n) const { return words == 0 ? 0.0 : 1000.0 * static_cast<double>(n) / static_cast<double>(words); }
+    };
+
+    // Counts, and prints for the log, the findings per 1,000 words of a text
+    // of the test data (one paragraph a line): spelling findings and all
+    // findings, then the words the spelling export flags.
+    ProseCounts PrintProseRates(const char* label, const char* name) {
         std::ifstream in(std::string(KRZ_TEST_DATA_DIR) + "/text/" + name);
         std::string line, flagged;
         uint64_t words = 0, spelling = 0, all = 0;
@@ -128,12 +139,13 @@ protected:
                 if (f.end < text.size() && f.start <= f.end) flagged += " " + Latin1ToUtf8(text.substr(f.start, f.end - f.start + 1));
             }
         }
-        ASSERT_GT(words, 0u) << name;
-        const auto rate = [&](uint64_t n) { return 1000.0 * static_cast<double>(n) / static_cast<double>(words); };
+        EXPECT_GT(words, 0u) << name;
+        const ProseCounts counts{words, spelling, all};
         std::cout << "[ " << label << " ] " << name << ": " << words << " words, spelling " << spelling << " ("
-                  << rate(spelling) << " per 1,000 words), all findings " << all << " (" << rate(all)
-                  << " per 1,000 words)\n";
+                  << counts.PerThousand(spelling) << " per 1,000 words), all findings " << all << " ("
+                  << counts.PerThousand(all) << " per 1,000 words)\n";
         std::cout << "[ " << label << " ] " << name << " flags:" << flagged << "\n";
+        return counts;
     }
 
     // Prints, for the log, the findings of the text per 1,000 words by rule

@@ -485,8 +485,11 @@ TEST_F(WordAnalysisTest, ShareOfTextWordsRecognised) {
     std::printf("[ corpus ] English words recognised: %.1f%% of %u\n", english, englishWords);
     RecordProperty("french_recognised_percent", std::to_string(french));
     RecordProperty("english_recognised_percent", std::to_string(english));
-    EXPECT_GT(frenchWords, 0u);
-    EXPECT_GT(englishWords, 0u);
+    // 98% and 97% of the words of the samples: the rest are names.
+    ASSERT_GT(frenchWords, 0u);
+    ASSERT_GT(englishWords, 0u);
+    EXPECT_GE(french, 95.0);
+    EXPECT_GE(english, 95.0);
 }
 
 }  // namespace
