@@ -72,6 +72,7 @@ TEST_F(AnalysisClosingTest, ConjunctionRestored) {
 
     std::string full = kThinkWords;
     for (int k = 5; k < 127; ++k) full += " x/A.0.20";
+    gWords[127].WordText.data[0] = 0;  // the services use it as scratch
     FinalPass(0, full, "24:0-0 14:1-1 24:2-2 14:3-3 20:4-126");
     EXPECT_EQ(gWordCount, 127);
     EXPECT_EQ(gSegmentCount, 5);
