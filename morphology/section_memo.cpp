@@ -22,16 +22,18 @@ constexpr u32 kLetterBytes = 120;
 
 // The tables a walk reads besides its arguments, for one language (the
 // English lookup visits the French capitalised-word sections in passing).
+// All zero at start, so that the memo lies in .bss: stamp 0 is no stamp,
+// and the first question takes stamp 1.
 struct Tables {
     DictStamp dict;
     u8 letters[kLetterBytes] = {};
-    u32 stamp = 1;
+    u32 stamp = 0;
 };
 
 u32 LetterBytes() { return gLetterTable.count < kLetterBytes ? gLetterTable.count : kLetterBytes; }
 
 bool SameTables(const Tables& t) {
-    return t.dict == CurrentDictStamp() && std::memcmp(t.letters, gLetterTable.data, LetterBytes()) == 0;
+    return t.stamp != 0 && t.dict == CurrentDictStamp() && std::memcmp(t.letters, gLetterTable.data, LetterBytes()) == 0;
 }
 
 // One slot written by a walk: which of its three values, and their final
