@@ -342,6 +342,41 @@ void KeepPlain(PlainSlot& slot, u8 groupMark, u8 feature, const u8* word, u32 n,
     std::memcpy(slot.word, word, n);
 }
 
+// ---- Whether any entry carries a register -----------------------------------
+// Decided once per reference dictionary by reading the register bytes of
+// every entry a search can meet (every entry of every block) as
+// BuildSynonymList reads them: with none, the register rule has nothing to
+// look up.
+
+struct RegisterScan {
+    const u8* text = nullptr;
+    u32 textCount = 0;
+    const void* index = nullptr;
+    u32 indexCount = 0;
+    bool done = false;
+    bool any = false;
+};
+
+RegisterScan gRegisterScan;
+
+bool BlockHasRegister(i32 r) {
+    const u32 end = gLitDictIndex.ClampedAt(r + 1).TextOffset;
+    for (u32 pos = gLitDictIndex.ClampedAt(r).TextOffset; pos < end; ++pos) {
+        if (TextByte(pos) != 0 || TextByte(pos + 1) == 0) continue;
+        u32 next = pos + 1;
+        while (next < end && TextByte(next) != 0) ++next;
+        if (RegisterOf(BodyStart(pos + 1, next), -1) != -1) return true;
+        pos = next - 1;
+    }
+    return false;
+}
+
+bool ScanRegisters() {
+    for (i32 r = 0; r < static_cast<i32>(gLitDictIndex.count); ++r)
+        if (BlockHasRegister(r)) return true;
+    return false;
+}
+
 }  // namespace
 
 u16 BuildSynonymList(u16 mode, u8 groupMark, u8 feature, const BoundedString& baseText, StringList& list) {
@@ -395,4 +430,18 @@ u16 BuildSynonymList(u16 mode, u8 groupMark, u8 feature, const BoundedString& ba
         return static_cast<u16>(k);
     }
     return 0;
+}
+
+bool ReferenceDictionaryHasRegisters() {
+    RegisterScan& scan = gRegisterScan;
+    if (!scan.done || scan.text != gLitDictText.data || scan.textCount != gLitDictText.count ||
+        scan.index != gLitDictIndex.data || scan.indexCount != gLitDictIndex.count) {
+        scan.any = ScanRegisters();
+        scan.text = gLitDictText.data;
+        scan.textCount = gLitDictText.count;
+        scan.index = gLitDictIndex.data;
+        scan.indexCount = gLitDictIndex.count;
+        scan.done = true;
+    }
+    return scan.any;
 }
