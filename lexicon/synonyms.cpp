@@ -4,6 +4,7 @@
 // cleaned.
 #include "lexicon/synonyms.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "frame/bounded_string.h"
@@ -360,13 +361,21 @@ struct RegisterScan {
 RegisterScan gRegisterScan;
 
 bool BlockHasRegister(i32 r) {
-    const u32 end = gLitDictIndex.ClampedAt(r + 1).TextOffset;
-    for (u32 pos = gLitDictIndex.ClampedAt(r).TextOffset; pos < end; ++pos) {
-        if (TextByte(pos) != 0 || TextByte(pos + 1) == 0) continue;
-        u32 next = pos + 1;
-        while (next < end && TextByte(next) != 0) ++next;
-        if (RegisterOf(BodyStart(pos + 1, next), -1) != -1) return true;
-        pos = next - 1;
+    const u32 end = std::min(gLitDictIndex.ClampedAt(r + 1).TextOffset, gLitDictText.count);
+    const u8* text = gLitDictText.data;
+    for (u32 pos = gLitDictIndex.ClampedAt(r).TextOffset; pos < end;) {
+        // The next separator followed by an entry, and the entry's end.
+        const void* zero = std::memchr(text + pos, 0, end - pos);
+        if (zero == nullptr) break;
+        pos = static_cast<u32>(static_cast<const u8*>(zero) - text);
+        if (TextByte(pos + 1) == 0) {
+            ++pos;
+            continue;
+        }
+        const void* next = pos + 1 < end ? std::memchr(text + pos + 1, 0, end - pos - 1) : nullptr;
+        const u32 entryEnd = next != nullptr ? static_cast<u32>(static_cast<const u8*>(next) - text) : end;
+        if (RegisterOf(BodyStart(pos + 1, entryEnd), -1) != -1) return true;
+        pos = entryEnd;
     }
     return false;
 }

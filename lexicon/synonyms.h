@@ -15,6 +15,6 @@ u16 BuildSynonymList(u16 mode, u8 groupMark, u8 feature, const BoundedString& ba
 
 // Whether any entry of the reference dictionary in place carries a
 // vocabulary register (mode 1 of BuildSynonymList can report one). Read
-// from the whole text once per dictionary (start-up asks first); later
-// calls cost a comparison.
+// from the whole text once per dictionary (a French start asks first);
+// later calls cost a comparison.
 bool ReferenceDictionaryHasRegisters();

@@ -1,15 +1,20 @@
-// What the first sentence of a process costs, run by hand: after KRZInit,
-// the CPU time of this thread for a full check (with suggestions) of each
-// of a few sentences, in order, then of the same sentences again. Whatever
-// the first check builds for later ones shows as the difference between
-// the first sentence and the later ones. Run it a few times: each run is a
-// fresh process.
+// What the first sentence of a process costs, run by hand: each of a few
+// sentences is checked (a full check with suggestions, in CPU time of the
+// thread) first in a fresh process and after the others in another one;
+// the difference between the two is what the first check of a process
+// builds for later ones. Each order runs in a process of its own, started
+// by fork before KRZInit, `--runs` times; medians are printed.
 //
-//   krz_first_sentence [--lang en|fr]
+//   krz_first_sentence [--lang en|fr] [--runs N]
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <algorithm>
+#include <vector>
 
 #include "krzlib.h"
 
@@ -45,32 +50,85 @@ double CheckMs(const char* sentence) {
     return ms;
 }
 
-}  // namespace
+constexpr int kSentences = 4;
 
-int main(int argc, char** argv) {
-    bool french = true;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc) {
-            french = std::strcmp(argv[++i], "fr") == 0;
-        } else {
-            std::fprintf(stderr, "usage: %s [--lang en|fr]\n", argv[0]);
-            return 2;
-        }
-    }
+// Checks the sentences from `first` on, in a fresh library, and writes
+// their times (ms, in sentence order) and KRZInit's to `fd`.
+void RunOrder(bool french, int first, int fd) {
     const double t0 = ThreadMs();
     const int language = french ? 3 : 0;
     KRZInit(language, french ? 0 : 1);
     KRZSetLanguage(static_cast<uint16_t>(language));
-    const double init = ThreadMs() - t0;
+    double times[kSentences + 1];
+    times[kSentences] = ThreadMs() - t0;
     const char* const* sentences = french ? kFrench : kEnglish;
-    double first[4], again[4];
-    for (int k = 0; k < 4; ++k) first[k] = CheckMs(sentences[k]);
-    for (int k = 0; k < 4; ++k) again[k] = CheckMs(sentences[k]);
-    std::printf("%s: KRZInit %.2f ms; first pass", french ? "French" : "English", init);
-    for (double ms : first) std::printf(" %.2f", ms);
-    std::printf(" ms; second pass");
-    for (double ms : again) std::printf(" %.2f", ms);
-    std::printf(" ms; first sentence costs %.2f ms more than its second check\n", first[0] - again[0]);
+    for (int k = 0; k < kSentences; ++k) {
+        const int i = (first + k) % kSentences;
+        times[i] = CheckMs(sentences[i]);
+    }
     KRZEnd();
+    if (write(fd, times, sizeof times) != static_cast<ssize_t>(sizeof times)) _exit(1);
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    bool french = true;
+    int runs = 5;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc) {
+            french = std::strcmp(argv[++i], "fr") == 0;
+        } else if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc) {
+            runs = std::atoi(argv[++i]);
+        } else {
+            std::fprintf(stderr, "usage: %s [--lang en|fr] [--runs N]\n", argv[0]);
+            return 2;
+        }
+    }
+    struct Process {
+        int first;
+        double times[kSentences + 1];
+    };
+    std::vector<Process> processes;
+    for (int r = 0; r < runs; ++r) {
+        for (int first = 0; first < kSentences; ++first) {
+            int fds[2];
+            if (pipe(fds) != 0) return 1;
+            const pid_t pid = fork();
+            if (pid == 0) {
+                close(fds[0]);
+                RunOrder(french, first, fds[1]);
+                _exit(0);
+            }
+            close(fds[1]);
+            Process p{first, {}};
+            const ssize_t got = read(fds[0], p.times, sizeof p.times);
+            close(fds[0]);
+            waitpid(pid, nullptr, 0);
+            if (got != static_cast<ssize_t>(sizeof p.times)) return 1;
+            processes.push_back(p);
+        }
+    }
+    // Per sentence: its median time when first, against its median later.
+    std::vector<double> init, first, later, extra;
+    for (const Process& p : processes) init.push_back(p.times[kSentences]);
+    for (int s = 0; s < kSentences; ++s) {
+        std::vector<double> f, l;
+        for (const Process& p : processes) (p.first == s ? f : l).push_back(p.times[s]);
+        first.push_back(Median(f));
+        later.push_back(Median(l));
+        extra.push_back(Median(f) - Median(l));
+    }
+    std::printf("%s (%d runs of %d orders, medians): KRZInit %.2f ms; per sentence, first / later:",
+                french ? "French" : "English", runs, kSentences, Median(init));
+    for (int s = 0; s < kSentences; ++s) std::printf(" %.2f / %.2f", first[s], later[s]);
+    double sum = 0;
+    for (double e : extra) sum += e;
+    std::printf(" ms; the first sentence costs %.2f ms more (mean over the sentences)\n", sum / kSentences);
     return 0;
 }
