@@ -435,14 +435,19 @@ i16 BuildWordFormsForCorrection(u16 mode, i16 word, StringList& out) {
         Work36 typed;
         CopyLowerCase(typed.s, w.WordText);
         AnalyseWordForms(mode, copy.s, count, st.analysed);
-        // A check offers the forms closest to the typed word first, as the
-        // suggestion export ranks them: the search's cost marks break its
-        // ties there, so that the sentence's penalty alone weighs them
-        // below. The analysis keeps the search's order for the reading it
-        // settles.
+        // A check weighs the forms as the suggestion export ranks them: in
+        // the export's order (closeness to the typed word, the search's
+        // cost marks breaking ties), each costing its distance from the
+        // typed word in tenths of an edit, to which the sentence's penalty
+        // adds below: a form one slip further must draw several more
+        // findings to lose its place. The analysis keeps the search's order
+        // and marks for the reading it settles.
         if (gAnalysisMode == 0) {
             RankSuggestions(static_cast<u16>((mode & 0xFF00) | 5), typed.s, st.analysed, count);
-            for (u32 k = 0; k < count && k < gSuggestionFlags.count; ++k) gSuggestionFlags[static_cast<i32>(k)] = 0;
+            for (u32 k = 0; k < count && k < gSuggestionFlags.count; ++k) {
+                const u32 d = SuggestionDistance(typed.s, st.analysed[static_cast<i32>(k)]);
+                gSuggestionFlags[static_cast<i32>(k)] = static_cast<u8>(d < 255 ? d : 255);
+            }
         }
         gCaseMode = 65535;
         if (count > kMaxCorrectionForms) count = kMaxCorrectionForms;

@@ -499,6 +499,7 @@ void RunLanguage(bool french, const Options& o) {
     const uint16_t language = french ? 3 : 0;
     while (gInitCount != 0) KRZEnd();
     KRZInit(3, french ? 0 : 1);
+    KRZSetLanguage(language);  // the language of the checked text
     Draw draw(o.seed + (french ? 1u : 0u));
     const std::vector<Text> words = SourceWords(french, o.words, draw, language);
     std::vector<Slip> slips;
