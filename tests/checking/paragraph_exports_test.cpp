@@ -74,7 +74,7 @@ TEST_F(ParagraphExportsTest, FollowUpCallsGiveWhatFreshCallsGive) {
         "Elle mangeons une pomme et des poire.",
     };
     std::string text;
-    for (int i = 0; i < 120; ++i) text += std::string(sentences[i % 5]) + " ";
+    for (int i = 0; i < 400; ++i) text += std::string(sentences[i % 5]) + " ";
     const std::vector<std::string> resumed = HostRecords(text, false);
     const std::vector<std::string> fresh = HostRecords(text, true);
     ASSERT_GT(resumed.size(), 3u * KRZ_MAX_PARAGRAPH_ERRORS);
