@@ -9,6 +9,7 @@
 #include "frame/loader.h"
 #include "frame/settings.h"
 #include "krzlib.h"
+#include "lexicon/synonyms.h"
 #include "lexicon/user_lexicon_state.h"
 
 namespace {
@@ -36,6 +37,10 @@ KRZ_API void KRZInit(int32_t initialLanguage, int32_t loadEnglish) {
     try {
         InstallLayerHooks();
         StartLibrary(static_cast<u16>(initialLanguage), loadEnglish != 0 ? 1 : 0);
+        // The French register rule's question, settled before the first
+        // sentence of a French start (it reads the whole reference
+        // dictionary: an English start leaves it to a first French check).
+        if (initialLanguage == 3) ReferenceDictionaryHasRegisters();
         gInitCount = 1;
     } catch (...) {
         // Out of memory: the count stays 0, so the next KRZInit loads again.

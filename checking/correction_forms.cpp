@@ -10,8 +10,10 @@
 #include "frame/bounded_string.h"
 #include "frame/records.h"
 #include "frame/settings.h"
+#include "frame/mac_roman.h"
 #include "lexicon/lex_lookup.h"
 #include "morphology/correction_finishing.h"
+#include "morphology/suggestion_ranking.h"
 #include "morphology/token_base_form.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
@@ -430,7 +432,23 @@ i16 BuildWordFormsForCorrection(u16 mode, i16 word, StringList& out) {
         u16 count = 0;
         gFoundInLexicon = 0;
         for (u32 k = 0; k < st.analysed.count; ++k) TextClear(st.analysed.data[k]);
+        Work36 typed;
+        CopyLowerCase(typed.s, w.WordText);
         AnalyseWordForms(mode, copy.s, count, st.analysed);
+        // A check weighs the forms as the suggestion export ranks them: in
+        // the export's order (closeness to the typed word, the search's
+        // cost marks breaking ties), each costing its distance from the
+        // typed word in tenths of an edit, to which the sentence's penalty
+        // adds below: a form one slip further must draw several more
+        // findings to lose its place. The analysis keeps the search's order
+        // and marks for the reading it settles.
+        if (gAnalysisMode == 0) {
+            RankSuggestions(static_cast<u16>((mode & 0xFF00) | 5), typed.s, st.analysed, count);
+            for (u32 k = 0; k < count && k < gSuggestionFlags.count; ++k) {
+                const u32 d = SuggestionDistance(typed.s, st.analysed[static_cast<i32>(k)]);
+                gSuggestionFlags[static_cast<i32>(k)] = static_cast<u8>(d < 255 ? d : 255);
+            }
+        }
         gCaseMode = 65535;
         if (count > kMaxCorrectionForms) count = kMaxCorrectionForms;
         for (u16 k = 0; k < count; ++k) SetSlotText(st.forms[k].text, st.analysed[k]);

@@ -698,7 +698,7 @@ RuleCode RuleMissingHyphen(DispatchState& /*s*/) {
 }
 
 RuleCode RuleRegister(DispatchState& /*s*/) {
-    if (gFrenchWordPass == 0 || gCheckingLanguage != 3) return 0;
+    if (gFrenchWordPass == 0 || gCheckingLanguage != 3 || !ReferenceDictionaryHasRegisters()) return 0;
     RuleStorage& st = Storage();
     for (i32 i = 0; i < gWordCount; ++i) {
         const u8 k = WordCategory(i);

@@ -63,17 +63,74 @@ struct KeptTextScope {
     KeptTextScope& operator=(const KeptTextScope&) = delete;
 };
 
+// ---- A paragraph checked in several calls ----------------------------------
+// A call that stops on a full table keeps its working copy and the text it
+// was made from: the host goes on with the same text from a later start,
+// and the next call takes the copy up instead of converting it again, and
+// looks for its first sentence from the sentence the stopped call began
+// with instead of from the text's start. The sentence search clears its
+// flags at every sentence start, so that it finds from there what it finds
+// from the start. Only a copy no replacement rewrote is kept.
+struct KeptWalk {
+    ParagraphWalk walk;
+    BoundedString given;  // the host's text, its terminator included
+    u32 searchFrom = 0;   // start of the first sentence of the stopped call
+    u16 language = 0;
+    bool held = false;
+};
+
+KeptWalk& Kept() {
+    static KeptWalk k;
+    return k;
+}
+
+// Takes the kept walk up for `text` from `start`; false (the walk is then
+// opened afresh) unless it was kept for the same text and language and
+// the start lies at or after the sentence the last call began with.
+bool ResumeWalk(KeptWalk& k, const char* text, i32 start, const CheckingFlags& f) {
+    if (!k.held) return false;
+    k.held = false;
+    if (k.language != gCheckingLanguage || f.applyLexiconReplacements != 0 || static_cast<u32>(start) < k.searchFrom)
+        return false;
+    if (std::strncmp(text, reinterpret_cast<const char*>(k.given.data), k.given.count) != 0) return false;
+    ParagraphWalk& w = k.walk;
+    w.automaton = TokenAutomatonFor(gCheckingLanguage, w.stateCount);
+    w.sentenceStart = FindNextSentenceEnd(w.copy, static_cast<u32>(start), w.automaton, w.stateCount, k.searchFrom);
+    PairParagraphQuotes(w.copy);
+    ResetSentenceState();
+    gParagraphErrorCount = 0;
+    w.position = w.sentenceStart;
+    w.finalMark = false;
+    return true;
+}
+
+// Keeps the walk for a call that goes on where this one stopped.
+void HoldWalk(KeptWalk& k, const char* text, u32 searchFrom, bool resumed) {
+    if (!resumed) {
+        const u32 length = static_cast<u32>(std::strlen(text));
+        k.given.Allocate(length + 1);
+        std::memcpy(k.given.data, text, length);
+    }
+    k.searchFrom = searchFrom;
+    k.language = gCheckingLanguage;
+    k.held = true;
+}
+
 u16 WalkParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* table,
                   const CheckingFlags& f, const WalkOptions& o) {
     ApplyCallOptions();
     if (text == nullptr || table == nullptr || start < 0 || end < 0) return 0;
 
-    ParagraphWalk w;
-    OpenParagraphWalk(w, text, start, kWorkingCopySpare, true);
+    KeptWalk& k = Kept();
+    const bool resumed = ResumeWalk(k, text, start, f);
+    ParagraphWalk& w = k.walk;
+    if (!resumed) OpenParagraphWalk(w, text, start, kWorkingCopySpare, true);
+    const u32 firstSentence = w.sentenceStart;
     gParagraphErrorTable = table;
     gRangeEnd = static_cast<u32>(end);
     const KeptTextScope kept(&w.copy);
 
+    bool full = false;
     while (w.sentenceStart <= gRangeEnd) {
         if (!CollectSentence(w, true)) {
             SentenceHitCallback last_callback =
@@ -84,8 +141,11 @@ u16 WalkParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* ta
         CheckCollectedSentence(w.copy, f, o, o.mainCallback);
         // A full table records nothing more: the rest is not checked, so
         // that a call costs what it returns (the host goes on from a later
-        // start).
-        if (gParagraphErrorCount >= KRZ_MAX_PARAGRAPH_ERRORS) break;
+        // start, and the walk is kept for it).
+        if (gParagraphErrorCount >= KRZ_MAX_PARAGRAPH_ERRORS) {
+            full = true;
+            break;
+        }
         ResetWalkedSentenceState();
         w.finalMark = false;
         // The recorders moved gCurrentOffset by any replacement; the token
@@ -95,6 +155,7 @@ u16 WalkParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* ta
         if (length != w.textLength) PairParagraphQuotes(w.copy);  // a replacement moved the marks
         w.textLength = length;
     }
+    if (full && f.applyLexiconReplacements == 0) HoldWalk(k, text, firstSentence, resumed);
     ResetWalkedSentenceState();
     ForgetParagraphQuotes();
     return gParagraphErrorCount;
@@ -106,6 +167,7 @@ u32 RunExport(const char* text, i32 start, i32 end, ParagraphErrorRecord* table,
         return WalkParagraph(text, start, end, table, f, o);
     } catch (...) {
         // Out of memory: the records written so far stay valid.
+        Kept().held = false;
         ResetSentenceState();
         ForgetParagraphQuotes();
         return gParagraphErrorCount;

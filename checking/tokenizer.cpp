@@ -176,16 +176,17 @@ u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endF
 }
 
 u32 FindNextSentenceEnd(const BoundedString& text, u32 position, const AutomatonState* automaton,
-                        u16 stateCount) {
+                        u16 stateCount, u32 from) {
     ClearBoundaryFlags();
-    // The first sentence holds the text's start: no walk can give another.
-    if (position == 0) return 0;
+    // A position at `from` lies in the sentence that begins there (the
+    // first sentence holds the text's start): no walk can give another.
+    if (position <= from) return from;
     BoundedString& token = Scratch(2);
     const i32 length = GetStringLength(text);
-    u32 sentenceStart = 0;
+    u32 sentenceStart = from;
     bool sentenceHasToken = false;
     i32 previousEnd = -2;  // last character of the previous token
-    i32 pos = 0;
+    i32 pos = static_cast<i32>(from);
     i32 first = 0, last = 0;
     while (RunTokenAutomaton(automaton, stateCount, text, pos, length, first, last) != 0) {
         CopyToken(token, text, first, last);

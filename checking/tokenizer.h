@@ -44,9 +44,10 @@ u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endF
 // Start of the sentence that contains `position` (the position just after
 // the last token of the sentence before it; 0 for the first sentence). When
 // the text ends first, the start of the last sentence. Clears the boundary
-// flags before the walk.
+// flags before the walk. `from`: a sentence start this search gives, at or
+// before `position`, to search from instead of the text's start.
 u32 FindNextSentenceEnd(const BoundedString& text, u32 position, const AutomatonState* automaton,
-                        u16 stateCount);
+                        u16 stateCount, u32 from = 0);
 
 // Appends the token found at startOffset to the word table. Returns
 // kTokenStartsSentence when the token begins the next sentence (nothing

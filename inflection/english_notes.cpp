@@ -16,22 +16,46 @@ struct NoteLine {
     const u8* end = nullptr;
 };
 
+// The line starting at or before `p`.
+const u8* LineStart(const u8* data, const u8* p) {
+    while (p > data && p[-1] != '\n') --p;
+    return p;
+}
+
+// Compares the verb, followed by its tab, with the key of the line at p:
+// the lines stand in the byte order of their keys, and the tab sorts before
+// every letter, so that a key that begins another sorts first.
+int CompareKey(const u8* verb, u32 n, const u8* p, const u8* end) {
+    for (u32 i = 0; i <= n; ++i) {
+        const u8 want = i < n ? verb[i] : '\t';
+        const u8 have = p + i < end && p[i] != '\n' ? p[i] : 0;
+        if (want != have) return want < have ? -1 : 1;
+    }
+    return 0;
+}
+
+// The notes line of the verb, found by halving the block.
 NoteLine FindNotes(const BoundedString& verb) {
     const u8* data = nullptr;
     u32 size = 0;
     NoteLine line;
     if (!FindEmbeddedBlock("KRZDATA", kNotesBlockId, &data, &size) || data == nullptr) return line;
     const u32 n = TextLen(verb);
-    const u8* end = data + size;
-    for (const u8* p = data; p < end;) {
+    const u8* lo = data;
+    const u8* hi = data + size;
+    const u8* end = hi;
+    while (lo < hi) {
+        const u8* p = LineStart(lo, lo + (hi - lo) / 2);
         const u8* feed = static_cast<const u8*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
         if (feed == nullptr) feed = end;
-        if (static_cast<u32>(feed - p) > n && p[n] == '\t' && std::memcmp(p, verb.data, n) == 0) {
+        const int c = CompareKey(verb.data, n, p, feed);
+        if (c == 0) {
             line.at = p + n;
             line.end = feed;
             return line;
         }
-        p = feed + 1;
+        if (c < 0) hi = p;
+        else lo = feed + 1;
     }
     return line;
 }

@@ -41,9 +41,9 @@ bool KeyBefore(const u8* a, const u8* b) {
 // last one 0, over a stem filled with 0xFF.
 bool StemWritten(const BoundedString& stem) { return stem.count > 0 && stem.data[stem.count - 1] != 0xFF; }
 
-// Walks block r as a search does, adding its checkpoints (when `add`) and
-// returning how many it has.
-u32 WalkBlock(i32 r, bool add, u32 at) {
+// Walks block r as a search does, adding its checkpoints from `at` (as many
+// as there is room for) and returning how many it has.
+u32 WalkBlock(i32 r, u32 at) {
     Checkpoints& s = Store();
     BoundedString& stem = gLitDictWorkString;
     const u32 end = gLitDictIndex.ClampedAt(r + 1).TextOffset;
@@ -60,7 +60,7 @@ u32 WalkBlock(i32 r, bool add, u32 at) {
         const bool sets = !continuation && StemWritten(stem);
         stemSet = stemSet || sets;
         if (sets && entries > 0 && entries % kCheckpointEvery == 0) {
-            if (add && at + made < s.points.count) {
+            if (at + made < s.points.count) {
                 Checkpoint& c = s.points.data[at + made];
                 c.pos = pos;
                 std::memcpy(c.maxBefore, maxKey, sizeof maxKey);
@@ -86,13 +86,17 @@ void Build() {
     std::memcpy(kept, stem.data, keptBytes);
     const i32 records = static_cast<i32>(gLitDictIndex.count);
     s.first.Allocate(static_cast<u32>(records) + 1);
-    u32 total = 0;
-    for (i32 r = 0; r < records; ++r) total += WalkBlock(r, false, 0);
-    s.points.Allocate(total > 0 ? total : 1);
+    // Room for a checkpoint at every fourth entry of the text, so that the
+    // blocks are walked once: the entries are counted by their separators.
+    u32 entries = 0;
+    for (u32 pos = 0; pos + 1 < gLitDictText.count; ++pos)
+        entries += gLitDictText.data[pos] == 0 && gLitDictText.data[pos + 1] != 0;
+    const u32 room = entries / kCheckpointEvery;
+    s.points.Allocate(room > 0 ? room : 1);
     u32 at = 0;
     for (i32 r = 0; r < records; ++r) {
         s.first.data[r] = at;
-        at += WalkBlock(r, true, at);
+        at += WalkBlock(r, at);
     }
     s.first.data[records] = at;
     std::memcpy(stem.data, kept, keptBytes);

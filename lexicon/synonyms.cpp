@@ -4,6 +4,7 @@
 // cleaned.
 #include "lexicon/synonyms.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "frame/bounded_string.h"
@@ -342,6 +343,49 @@ void KeepPlain(PlainSlot& slot, u8 groupMark, u8 feature, const u8* word, u32 n,
     std::memcpy(slot.word, word, n);
 }
 
+// ---- Whether any entry carries a register -----------------------------------
+// Decided once per reference dictionary by reading the register bytes of
+// every entry a search can meet (every entry of every block) as
+// BuildSynonymList reads them: with none, the register rule has nothing to
+// look up.
+
+struct RegisterScan {
+    const u8* text = nullptr;
+    u32 textCount = 0;
+    const void* index = nullptr;
+    u32 indexCount = 0;
+    bool done = false;
+    bool any = false;
+};
+
+RegisterScan gRegisterScan;
+
+bool BlockHasRegister(i32 r) {
+    const u32 end = std::min(gLitDictIndex.ClampedAt(r + 1).TextOffset, gLitDictText.count);
+    const u8* text = gLitDictText.data;
+    for (u32 pos = gLitDictIndex.ClampedAt(r).TextOffset; pos < end;) {
+        // The next separator followed by an entry, and the entry's end.
+        const void* zero = std::memchr(text + pos, 0, end - pos);
+        if (zero == nullptr) break;
+        pos = static_cast<u32>(static_cast<const u8*>(zero) - text);
+        if (TextByte(pos + 1) == 0) {
+            ++pos;
+            continue;
+        }
+        const void* next = pos + 1 < end ? std::memchr(text + pos + 1, 0, end - pos - 1) : nullptr;
+        const u32 entryEnd = next != nullptr ? static_cast<u32>(static_cast<const u8*>(next) - text) : end;
+        if (RegisterOf(BodyStart(pos + 1, entryEnd), -1) != -1) return true;
+        pos = entryEnd;
+    }
+    return false;
+}
+
+bool ScanRegisters() {
+    for (i32 r = 0; r < static_cast<i32>(gLitDictIndex.count); ++r)
+        if (BlockHasRegister(r)) return true;
+    return false;
+}
+
 }  // namespace
 
 u16 BuildSynonymList(u16 mode, u8 groupMark, u8 feature, const BoundedString& baseText, StringList& list) {
@@ -395,4 +439,18 @@ u16 BuildSynonymList(u16 mode, u8 groupMark, u8 feature, const BoundedString& ba
         return static_cast<u16>(k);
     }
     return 0;
+}
+
+bool ReferenceDictionaryHasRegisters() {
+    RegisterScan& scan = gRegisterScan;
+    if (!scan.done || scan.text != gLitDictText.data || scan.textCount != gLitDictText.count ||
+        scan.index != gLitDictIndex.data || scan.indexCount != gLitDictIndex.count) {
+        scan.any = ScanRegisters();
+        scan.text = gLitDictText.data;
+        scan.textCount = gLitDictText.count;
+        scan.index = gLitDictIndex.data;
+        scan.indexCount = gLitDictIndex.count;
+        scan.done = true;
+    }
+    return scan.any;
 }

@@ -12,3 +12,9 @@
 // gErrorDetail.
 u16 BuildSynonymList(u16 mode, u8 groupMark, u8 feature, const BoundedString& baseText,
                      StringList& list);
+
+// Whether any entry of the reference dictionary in place carries a
+// vocabulary register (mode 1 of BuildSynonymList can report one). Read
+// from the whole text once per dictionary (a French start asks first);
+// later calls cost a comparison.
+bool ReferenceDictionaryHasRegisters();

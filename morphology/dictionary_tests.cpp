@@ -89,9 +89,11 @@ struct MemoSlot {
     u8 bytes[kMemoWordBytes] = {};
 };
 
+// All zero at start (the memo lies in .bss): stamp 0 is no stamp, and the
+// first question sets the context and takes stamp 1.
 struct WordMemo {
-    MemoContext context;
-    u32 stamp = 1;
+    MemoContext context{.tables{.language = 0}};
+    u32 stamp = 0;
     MemoSlot slots[kMemoSlots];
 };
 
@@ -103,7 +105,7 @@ WordMemo& Memo() {
 // Empties the memo when what its answers depend on changed.
 void FollowContext(WordMemo& m) {
     const MemoContext now = CurrentMemoContext();
-    if (now == m.context) return;
+    if (m.stamp != 0 && now == m.context) return;
     m.context = now;
     if (++m.stamp == 0) {
         for (MemoSlot& slot : m.slots) slot.stamp = 0;

@@ -22,16 +22,18 @@ constexpr u32 kLetterBytes = 120;
 
 // The tables a walk reads besides its arguments, for one language (the
 // English lookup visits the French capitalised-word sections in passing).
+// All zero at start, so that the memo lies in .bss: stamp 0 is no stamp,
+// and the first question takes stamp 1.
 struct Tables {
     DictStamp dict;
     u8 letters[kLetterBytes] = {};
-    u32 stamp = 1;
+    u32 stamp = 0;
 };
 
 u32 LetterBytes() { return gLetterTable.count < kLetterBytes ? gLetterTable.count : kLetterBytes; }
 
 bool SameTables(const Tables& t) {
-    return t.dict == CurrentDictStamp() && std::memcmp(t.letters, gLetterTable.data, LetterBytes()) == 0;
+    return t.stamp != 0 && t.dict == CurrentDictStamp() && std::memcmp(t.letters, gLetterTable.data, LetterBytes()) == 0;
 }
 
 // One slot written by a walk: which of its three values, and their final
@@ -59,10 +61,31 @@ struct Slot {
     SlotWrite writes[kMaxWrites];
 };
 
+constexpr u32 kSeenBits = 131072;  // a power of two
+
 struct Memo {
     Tables tables[2];  // English, French
+    // The hash of the question each slot was last filled for, read before
+    // the slot: a question the memo does not hold is refused on this
+    // small array without a read of its slot.
+    u32 hashes[kSlots] = {};
     Slot slots[kSlots];
+    // The questions asked once, by a hash bit (two may share one: a
+    // question is then kept at its first asking; bits are never cleared,
+    // which only keeps a question sooner).
+    u8 seen[kSeenBits / 8] = {};
 };
+
+// Whether the question of this hash is asked for the first time (it is
+// then noted as asked).
+bool FirstAsking(Memo& m, u32 hash) {
+    const u32 bit = ((hash * 2654435761u) >> 15) & (kSeenBits - 1);
+    u8& byte = m.seen[bit >> 3];
+    const u8 mask = static_cast<u8>(1u << (bit & 7));
+    if ((byte & mask) != 0) return false;
+    byte = static_cast<u8>(byte | mask);
+    return true;
+}
 
 Memo& TheMemo() {
     static Memo memo;
@@ -169,11 +192,19 @@ i16 RememberedSectionWalk(SectionWalkFn walk, u16 mode, i16 section, const Bound
     Tables& t = FollowTables(m);
     const Question q{static_cast<u8>(gCheckingLanguage == 0 ? 0 : 1), mode, section, count,
                      static_cast<u8>(tags.last), key.data, static_cast<u32>(length)};
-    Slot& s = m.slots[Hash(mode, section, count, key.data, q.n) & (kSlots - 1)];
-    if (Matches(s, t.stamp, q)) {
+    const u32 hash = Hash(mode, section, count, key.data, q.n);
+    const u32 at = hash & (kSlots - 1);
+    Slot& s = m.slots[at];
+    if (m.hashes[at] == hash && Matches(s, t.stamp, q)) {
         WriteBack(s, tags);
         count = s.countOut;
         return s.answer;
+    }
+    // A question asked once (most of a text on many subjects) is walked
+    // without a record: its slot is neither read nor written.
+    if (FirstAsking(m, hash)) {
+        SectionWalkWrites writes;
+        return RecordedWalk(walk, mode, section, key, tags, count, writes);
     }
     u8 keyCopy[kKeyBytes];
     std::memcpy(keyCopy, key.data, q.n);
@@ -186,6 +217,7 @@ i16 RememberedSectionWalk(SectionWalkFn walk, u16 mode, i16 section, const Bound
         s.stamp = 0;
         return answer;
     }
+    m.hashes[at] = hash;
     s.stamp = stamp;
     s.language = q.language;
     s.tagsLast = q.tagsLast;

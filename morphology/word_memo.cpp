@@ -142,12 +142,20 @@ struct Entry {
     u8 payload[kPayload] = {};
 };
 
+// Every member starts at zero, so that the memo lies in .bss and the
+// library file holds no empty table: stamp 0 is no stamp, and the first
+// question sets the context and takes stamp 1.
+constexpr u32 kSeenBits = 65536;  // a power of two
+
 struct Memo {
-    AnswerContext context;
-    u32 stamp = 1;
+    AnswerContext context{.language = 0};
+    u32 stamp = 0;
     u32 clock = 0;
     Way ways[kEntries];
     Entry entries[kEntries];
+    // The questions asked once under this stamp, by a hash bit (two may
+    // share one: a question is then remembered at its first asking).
+    u8 seen[kSeenBits / 8] = {};
 };
 
 Memo& TheMemo() {
@@ -158,6 +166,7 @@ Memo& TheMemo() {
 bool gBusy = false;
 
 void Forget(Memo& m) {
+    std::memset(m.seen, 0, sizeof m.seen);
     if (++m.stamp == 0) {
         for (Entry& e : m.entries) e.stamp = 0;
         for (Way& w : m.ways) w.stamp = 0;
@@ -295,6 +304,17 @@ bool Fits(u16 mode, const BoundedString& word, const StringList& slots) {
            gLookupWorkString.count == kStringBytes;
 }
 
+// Whether the question of this hash is asked for the first time under the
+// memo's stamp (it is then noted as asked).
+bool FirstAsking(Memo& m, u32 hash) {
+    const u32 bit = ((hash * 2654435761u) >> 16) & (kSeenBits - 1);
+    u8& byte = m.seen[bit >> 3];
+    const u8 mask = static_cast<u8>(1u << (bit & 7));
+    if ((byte & mask) != 0) return false;
+    byte = static_cast<u8>(byte | mask);
+    return true;
+}
+
 struct BusyGuard {
     BusyGuard() { gBusy = true; }
     ~BusyGuard() { gBusy = false; }
@@ -413,7 +433,7 @@ i16 RememberedWordAnalysis(u16 mode, BoundedString& word, u16& count, StringList
     const BusyGuard busy;
     Memo& m = TheMemo();
     const AnswerContext now = CurrentAnswerContext();
-    if (!(now == m.context)) {
+    if (m.stamp == 0 || !(now == m.context)) {
         m.context = now;
         Forget(m);
     }
@@ -445,6 +465,7 @@ i16 RememberedWordAnalysis(u16 mode, BoundedString& word, u16& count, StringList
         return e.answer;
 #endif
     }
+    if (FirstAsking(m, hash)) return Analyse(q, word, count, slots);
     Way& w = ways[oldest];
     Entry& e = m.entries[first + oldest];
     const i16 answer = AnalyseAndKeep(m, q, where, word, count, slots, e);

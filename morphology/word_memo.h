@@ -12,13 +12,17 @@
 // analysis writes, the first one runs with those it does not read (the word
 // past its end, the work strings, the slots, the report codes) set to a
 // filler; the bytes it leaves unwritten get their old contents back.
+// A question is remembered at its second asking: one asked once (most
+// words of a text on many subjects) costs one plain analysis, not the two
+// that learn what it writes.
 //
 // Only the plain analysis and the vowel-sound probes are remembered (not
 // the suggestion modes); nothing is remembered while the suggestion search
 // pauses the memos, from a nested analysis, after a data fault, or when the
 // context changed during the call. Debug builds replay every remembered
 // analysis beside a fresh one and stop when the two leave different states.
-// Fixed storage (8,192 entries, about 2.4 MB), no allocation.
+// Fixed storage (8,192 entries, about 2.4 MB, all zero at start), no
+// allocation.
 #pragma once
 #include "frame/bounded_array.h"
 #include "frame/tables.h"

@@ -1,8 +1,10 @@
 // Suggestion quality, run by hand: misspellings made from our own word lists
-// go through KRZSuggestions and, when it is installed, through `hunspell -a`
-// on the same list; prints top-1, top-3, the share of empty lists and the
-// time per word (our calls in CPU time of the thread; hunspell's as the wall
-// time of one run over the list).
+// go through KRZSuggestions, through the check of a text (the suggestions of
+// the spelling finding on the word, which the correction composer ranks)
+// and, when it is installed, through `hunspell -a` on the same list; prints
+// top-1, top-3, the share of empty lists and the time per word (our calls in
+// CPU time of the thread; hunspell's as the wall time of one run over the
+// list). The checked text is the word alone, as a paragraph.
 //
 // The words: French, the most frequent words of the subtitle frequency list
 // the data compiler reads; English, whose sources carry no ranks, SCOWL's
@@ -23,7 +25,8 @@
 // reads them back on the next run (hunspell takes minutes over the list;
 // the list is the same as long as our dictionary is).
 // --misses prints every slip whose first suggestion is wrong, with our
-// list and its cost marks; --list prints the slips and stops; --word shows
+// list and its cost marks, and every slip KRZSuggestions puts right first
+// and the checked text does not (CHECK MISS); --list prints the slips and stops; --word shows
 // the list (with marks and time) of the words given.
 #include <algorithm>
 #include <chrono>
@@ -304,6 +307,29 @@ Answer OurSuggestions(const Text& typed, uint16_t language) {
     return a;
 }
 
+// The suggestions of the spelling finding on the word, checked as a
+// paragraph of its own (a full check with suggestions, as a host asks).
+Answer CheckedSuggestions(const Text& typed) {
+    Answer a;
+    std::string host;
+    ToHost(typed, host);
+    ParagraphErrorRecord table[KRZ_MAX_PARAGRAPH_ERRORS + 1];
+    const double t0 = ThreadMs();
+    const uint32_t n = KRZTestGrammarParagraph(host.c_str(), 0, static_cast<int32_t>(host.size()), table,
+                                               KRZ_CATEGORY_ALL, 1, 1, 0, 0);
+    a.ms = ThreadMs() - t0;
+    for (uint32_t k = 0; k < n; ++k) {
+        if (table[k].errorClass != KRZ_CLASS_SPELLING || table[k].start != 0) continue;
+        for (uint16_t i = 0; i < table[k].suggestionCount; ++i) {
+            a.list.push_back(FromHost(table[k].suggestions[i]));
+            a.marks.push_back(0);
+        }
+        break;
+    }
+    KRZClearParagraphTab(table, static_cast<int16_t>(n));
+    return a;
+}
+
 bool HunspellPresent(const char* dict) {
     const std::string cmd = std::string("hunspell -D 2>&1 | grep -q '/") + dict + "$'";
     return std::system(cmd.c_str()) == 0;
@@ -473,6 +499,7 @@ void RunLanguage(bool french, const Options& o) {
     const uint16_t language = french ? 3 : 0;
     while (gInitCount != 0) KRZEnd();
     KRZInit(3, french ? 0 : 1);
+    KRZSetLanguage(language);  // the language of the checked text
     Draw draw(o.seed + (french ? 1u : 0u));
     const std::vector<Text> words = SourceWords(french, o.words, draw, language);
     std::vector<Slip> slips;
@@ -523,6 +550,8 @@ void RunLanguage(bool french, const Options& o) {
         return;
     }
     Tally ours, oursKind[kKinds], oursFirst, theirsAll, theirsKind[kKinds], theirsFirst;
+    Tally checked, checkedKind[kKinds], checkedFirst;
+    std::vector<double> checkedMs;
     std::vector<double> ms;
     size_t retimed = 0;
     for (size_t i = 0; i < kept.size(); ++i) {
@@ -537,10 +566,21 @@ void RunLanguage(bool french, const Options& o) {
         ours.Count(a, s.intended);
         oursKind[s.kind].Count(a, s.intended);
         if (s.first) oursFirst.Count(a, s.intended);
+        const Answer c = CheckedSuggestions(s.typed);
+        checkedMs.push_back(c.ms);
+        checked.Count(c, s.intended);
+        checkedKind[s.kind].Count(c, s.intended);
+        if (s.first) checkedFirst.Count(c, s.intended);
         if (i < theirs.size()) {
             theirsAll.Count(theirs[i], s.intended);
             theirsKind[s.kind].Count(theirs[i], s.intended);
             if (s.first) theirsFirst.Count(theirs[i], s.intended);
+        }
+        if (o.misses && (c.list.empty() || c.list[0] != s.intended) && !a.list.empty() && a.list[0] == s.intended) {
+            std::printf("CHECK MISS %s -> %s [%s]:", ToUtf8(s.typed).c_str(), ToUtf8(s.intended).c_str(),
+                        kKindNames[s.kind]);
+            for (const Text& t : c.list) std::printf(" %s", ToUtf8(t).c_str());
+            std::printf("\n");
         }
         if (o.misses && (a.list.empty() || a.list[0] != s.intended)) {
             std::printf("MISS %s -> %s [%s%s]:", ToUtf8(s.typed).c_str(), ToUtf8(s.intended).c_str(), kKindNames[s.kind],
@@ -557,6 +597,12 @@ void RunLanguage(bool french, const Options& o) {
     PrintRow("first letter", oursFirst);
     PrintTimes(ms, kept);
     if (retimed > 0) std::printf("  (%zu calls over 20 ms timed twice, the lesser kept)\n", retimed);
+    std::printf(" checked text (the spelling finding's suggestions)\n");
+    PrintRow("all", checked);
+    for (int k = 0; k < kKinds; ++k)
+        if (checkedKind[k].n > 0) PrintRow(kKindNames[k], checkedKind[k]);
+    PrintRow("first letter", checkedFirst);
+    PrintTimes(checkedMs, kept);
     if (!withHunspell) {
         std::printf(" hunspell (%s): %s\n", dict, o.hunspell ? "not installed, skipped" : "not run");
         return;
