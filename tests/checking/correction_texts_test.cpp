@@ -304,6 +304,30 @@ TEST_F(CorrectionSentenceTest, FrenchFindingsReachTheHostWithTheirCorrections) {
     for (const Case& c : cases) EXPECT_EQ(FirstSuggestion(c.text, c.start, c.spelling), c.expected) << c.text;
 }
 
+// The missing-verb note names a homophone verb only where a subject pronoun
+// stands before it; a verbless phrase, and any English sentence, get the note
+// without a correction ("-": no finding there, "": a finding without one).
+TEST_F(CorrectionSentenceTest, MissingVerbCorrectionOnlyAfterASubjectPronoun) {
+    struct Case {
+        int language;
+        const char* text;  // Windows-1252
+        uint32_t start;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {3, "Il \xe0 faim depuis ce matin.", 3, "a"},
+        {3, "Un retour \xe0 la maison.", 10, "-"},
+        {3, "Un souvenir du pass\xe9.", 12, "-"},
+        {0, "Walking on the beach at dawn.", 8, "-"},
+        {0, "On the road again.", 7, "-"},
+        {0, "Every one knows it.", 6, "-"},
+    };
+    for (const Case& c : cases) {
+        KRZSetLanguage(c.language);
+        EXPECT_EQ(FirstSuggestion(c.text, c.start, false), c.expected) << c.text;
+    }
+}
+
 TEST_F(CorrectionSentenceTest, EnglishUnknownWordGetsItsSpelling) {
     KRZSetLanguage(0);
     const std::string got = FirstSuggestion("The house is beautifull.", 13, true);
