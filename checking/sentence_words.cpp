@@ -238,8 +238,11 @@ i32 ReplaceUrlsInRun(const BoundedString& text, i32 first, i32 last, WordMergeCa
 
 // ---- Lone symbols and ignored characters ---------------------------------------
 
+// A one-character word that is dropped: a mark of the host's special
+// characters or a symbol. A letter is a word ("À Lyon", "Ø"), never a symbol.
 bool IsLoneSymbol(u8 c) {
     if (gSpecialChars[c] == 1) return true;
+    if (InClassSet(0, c) != 0) return false;
     switch (c) {
         case 0x0D: case '@': case '^': case '`': case '|': case 0x8B: case 0x8C: case 0x92:
         case 0x93: case 0x9B: case 0x9C: case 0xAF: case 0xB0:
@@ -294,6 +297,16 @@ void JoinApostropheWords(WordsStorage& st, WordMergeCallback merge) {
         if (na + nb >= static_cast<i32>(st.work.count) ||
             GetStringLength(a.SeparatorText) + GetStringLength(b.SeparatorText) >= static_cast<i32>(a.SeparatorText.count))
             continue;
+        // The euphonic "l'" of "l'on" belongs to the pronoun, which is read
+        // as "on": the word spans both, its text is the pronoun's.
+        if (na == 2 && (a.WordText.data[0] == 'l' || a.WordText.data[0] == 'L') &&
+            CompareWordText(b.WordText, "on") == kCompareEqual) {
+            CopyString(a.WordText, b.WordText);
+            a.FirstLigaturePos = a.SecondLigaturePos = kNoLigaturePos;
+            AppendString(a.SeparatorText, b.SeparatorText);
+            MergeWords(i, i + 1, merge);
+            continue;
+        }
         CopyString(st.work, a.WordText);
         AppendString(st.work, b.WordText);
         if (IsWholeDictionaryForm(st.work) == 0) continue;
@@ -464,7 +477,7 @@ void ExpandContractions(i16 combination, WordsStorage& st) {
 
 bool IsWordByte(u8 c) {
     if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
-    if (c >= 0x80 && c <= 0x9F) return true;
+    if ((c >= 0x80 && c <= 0x9F) || InClassSet(0, c) != 0) return true;
     switch (c) {
         case 0xCB: case 0xCC: case 0xCD: case 0xE5: case 0xE6: case 0xE8: case 0xE9: case 0xEB:
         case 0xEC: case 0xEF: case 0xF3: case 0xF4:

@@ -40,6 +40,15 @@ constexpr Composition kCompositions[] = {
 
 bool IsCombiningMark(char32_t cp) { return cp >= 0x300 && cp <= 0x36F; }
 
+// Invisible characters that stand inside a word without ending it: the soft
+// hyphen, the zero-width space, non-joiner and joiner, the word joiner and
+// the zero-width no-break space (U+FEFF where it does not open the text).
+// They give no host byte: the word around them stays one word, and the
+// spans of the host text still cover them.
+bool IsInvisibleInWord(char32_t cp) {
+    return cp == 0xAD || (cp >= 0x200B && cp <= 0x200D) || cp == 0x2060 || cp == 0xFEFF;
+}
+
 bool IsContinuation(unsigned char b, unsigned char low = 0x80, unsigned char high = 0xBF) {
     return b >= low && b <= high;
 }
@@ -141,6 +150,10 @@ HostText FromUtf8(std::string_view utf8) {
         const std::size_t n = Decode(utf8, i, cp);
         if (cp == kInvalid) t.invalid = true;
         unsigned char b = 0;
+        if (IsInvisibleInWord(cp)) {
+            i += n;
+            continue;
+        }
         if (IsCombiningMark(cp) && !t.bytes.empty() &&
             Compose(static_cast<unsigned char>(t.bytes.back()), cp, b)) {
             t.bytes.back() = static_cast<char>(b);  // the mark joins the letter before it

@@ -384,8 +384,12 @@ void ChooseHeadAndFunctions(Group& g) {
         } else if (cls == 'D') {
             word.FunctionCode = 75;
         } else {
+            // An epithet. A noun or adjective of the group reads as an
+            // adjective from here on; a function word or sign inside the
+            // group ("en" of "poème en prose", "plus", "ne", ";") keeps its
+            // own class.
             word.FunctionCode = 76;
-            word.ReadingClasses[0] = 'B';
+            if (cls == 'C' || cls == 'E' || cls == 'M' || cls == 'N' || cls == '}') word.ReadingClasses[0] = 'B';
         }
         word.LinkedWord = static_cast<u16>(head);
     }

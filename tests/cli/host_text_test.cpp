@@ -38,6 +38,10 @@ TEST(HostText, CharactersToTheCodePage) {
         {"\xF4\x90\x80\x80", P + P + P + P, true},                              // above U+10FFFF
         {"\xE2\x82", P, true},                                                  // cut at the end
         {"\xEF\xBF\xBD", P, false},                                             // U+FFFD itself is valid
+        // Invisible characters inside a word leave it whole; U+FEFF glues to no word.
+        {"reto\xE2\x80\x8Burna", "retourna", false},                             // zero-width space
+        {"d\xC3\xA9\xC2\xAD" "cor \xE2\x80\x8D" "a\xE2\x80\x8C" "b", "d\xE9" "cor ab", false},  // soft hyphen, ZWJ, ZWNJ
+        {"la \xEF\xBB\xBF" "maison", "la maison", false},                         // U+FEFF inside the text
     };
     for (const Case& c : cases) {
         const HostText t = FromUtf8(c.utf8);
@@ -69,6 +73,18 @@ TEST(HostText, SpansCountTheInputsCodePoints) {
         EXPECT_EQ(last, c.last) << c.start;
         EXPECT_EQ(host_text::InputText(t, input, c.start, c.end), c.text) << c.start;
     }
+}
+
+// A word holding an invisible character: its span covers the character.
+TEST(HostText, SpanOfAWordCoversItsInvisibleCharacters) {
+    const std::string input = "Il reto\xE2\x80\x8Burna.";
+    const HostText t = FromUtf8(input);
+    ASSERT_EQ(t.bytes, "Il retourna.");
+    uint32_t first = 0, last = 0;
+    host_text::InputSpan(t, 3, 10, first, last);
+    EXPECT_EQ(first, 3u);
+    EXPECT_EQ(last, 11u);
+    EXPECT_EQ(host_text::InputText(t, input, 3, 10), "reto\xE2\x80\x8Burna");
 }
 
 TEST(HostText, BackToUtf8) {
