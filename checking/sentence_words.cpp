@@ -297,16 +297,6 @@ void JoinApostropheWords(WordsStorage& st, WordMergeCallback merge) {
         if (na + nb >= static_cast<i32>(st.work.count) ||
             GetStringLength(a.SeparatorText) + GetStringLength(b.SeparatorText) >= static_cast<i32>(a.SeparatorText.count))
             continue;
-        // The euphonic "l'" of "l'on" belongs to the pronoun, which is read
-        // as "on": the word spans both, its text is the pronoun's.
-        if (na == 2 && (a.WordText.data[0] == 'l' || a.WordText.data[0] == 'L') &&
-            CompareWordText(b.WordText, "on") == kCompareEqual) {
-            CopyString(a.WordText, b.WordText);
-            a.FirstLigaturePos = a.SecondLigaturePos = kNoLigaturePos;
-            AppendString(a.SeparatorText, b.SeparatorText);
-            MergeWords(i, i + 1, merge);
-            continue;
-        }
         CopyString(st.work, a.WordText);
         AppendString(st.work, b.WordText);
         if (IsWholeDictionaryForm(st.work) == 0) continue;

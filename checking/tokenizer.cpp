@@ -204,6 +204,12 @@ u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endF
     return kBoundaryWord;
 }
 
+void SettleFinalPeriod() {
+    const bool letter = gWordCount > 0 && GetStringLength(gWords[gWordCount - 1].WordText) == 1 &&
+                        IsLetterMacRoman(gWords[gWordCount - 1].WordText.data[0]) != 0;
+    if (gAbbreviationPending == kShortTestOwed || (gAbbreviationPending == 1 && letter)) gAbbreviationPending = 0;
+}
+
 u32 FindNextSentenceEnd(const BoundedString& text, u32 position, const AutomatonState* automaton,
                         u16 stateCount) {
     ClearBoundaryFlags();
@@ -261,7 +267,10 @@ u16 AppendSentenceToken(const BoundedString& token, u32 startOffset, u16 dashMod
     }
     WordRecord& w = gWords[gWordCount];
     CopyString(w.SeparatorText, token);
-    FlattenMacRomanTypography(w.WordText, token, w.FirstLigaturePos, w.SecondLigaturePos, 0);
+    // A number read with its thousands apart ("80 000") is the number
+    // without its blanks.
+    const u16 dropBlanks = IsAsciiDigit(token.data[0]) ? 1 : 0;
+    FlattenMacRomanTypography(w.WordText, token, w.FirstLigaturePos, w.SecondLigaturePos, dropBlanks);
     if (CompareWordText(w.WordText, "...") == kCompareEqual) {
         w.WordText.data[0] = kEllipsis;
         w.WordText.data[1] = 0;

@@ -48,6 +48,13 @@ u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endF
 u32 FindNextSentenceEnd(const BoundedString& text, u32 position, const AutomatonState* automaton,
                         u16 stateCount);
 
+// Called before a period after which the text holds only blanks is
+// appended: that period closes the sentence, unless the word before it is
+// an abbreviation the dictionary knows or holds a dot ("etc.", "J.-C."). A
+// one-letter word or an unknown two-letter word is no longer taken for an
+// abbreviation ("Dagobert I.", "l'UE.").
+void SettleFinalPeriod();
+
 // Appends the token found at startOffset to the word table. Returns
 // kTokenStartsSentence when the token begins the next sentence (nothing
 // appended); otherwise the end flag: 1 when a sentence-final mark was met.

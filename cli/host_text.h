@@ -8,7 +8,8 @@
 // followed by a combining accent becomes the precomposed letter when the
 // code page has it. NUL becomes a blank (it would end the host's text).
 // Narrow and figure spaces become the no-break space, the Unicode hyphens
-// and the minus sign "-"; quotes, dashes and the ellipsis keep their
+// and the minus sign "-", the prime and the modifier apostrophe "’", the
+// superscript small letters their letters ("1ᵉʳ" is "1er"); quotes, dashes and the ellipsis keep their
 // code-page bytes. The soft hyphen and the zero-width characters (U+200B-D,
 // U+2060, U+FEFF) give no byte: they belong to the word they stand in, and
 // a span over that word covers them. Any other character outside the code page, the

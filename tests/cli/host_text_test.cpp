@@ -42,6 +42,9 @@ TEST(HostText, CharactersToTheCodePage) {
         {"reto\xE2\x80\x8Burna", "retourna", false},                             // zero-width space
         {"d\xC3\xA9\xC2\xAD" "cor \xE2\x80\x8D" "a\xE2\x80\x8C" "b", "d\xE9" "cor ab", false},  // soft hyphen, ZWJ, ZWNJ
         {"la \xEF\xBB\xBF" "maison", "la maison", false},                         // U+FEFF inside the text
+        // Superscript letters of abbreviations; a prime standing for an apostrophe.
+        {"1\xE1\xB5\x89\xCA\xB3 M\xE1\xB5\x90\xE1\xB5\x89", "1er Mme", false},
+        {"S\xE2\x80\xB2il", "S\x92il", false},
     };
     for (const Case& c : cases) {
         const HostText t = FromUtf8(c.utf8);
