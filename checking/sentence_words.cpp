@@ -239,10 +239,11 @@ i32 ReplaceUrlsInRun(const BoundedString& text, i32 first, i32 last, WordMergeCa
 // ---- Lone symbols and ignored characters ---------------------------------------
 
 // A one-character word that is dropped: a mark of the host's special
-// characters or a symbol. A letter is a word ("À Lyon", "Ø"), never a symbol.
+// characters or a symbol. A letter of the French and English alphabets is a
+// word ("À Lyon"), never a symbol.
 bool IsLoneSymbol(u8 c) {
     if (gSpecialChars[c] == 1) return true;
-    if (InClassSet(0, c) != 0) return false;
+    if (InClassSet(12, c) != 0) return false;
     switch (c) {
         case 0x0D: case '@': case '^': case '`': case '|': case 0x8B: case 0x8C: case 0x92:
         case 0x93: case 0x9B: case 0x9C: case 0xAF: case 0xB0:

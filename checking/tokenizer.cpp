@@ -205,8 +205,9 @@ u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endF
 }
 
 void SettleFinalPeriod() {
-    const bool letter = gWordCount > 0 && GetStringLength(gWords[gWordCount - 1].WordText) == 1 &&
-                        IsLetterMacRoman(gWords[gWordCount - 1].WordText.data[0]) != 0;
+    if (gCheckingLanguage != 3 || gWordCount == 0) return;
+    const BoundedString& previous = gWords[gWordCount - 1].WordText;
+    const bool letter = GetStringLength(previous) == 1 && IsLetterMacRoman(previous.data[0]) != 0;
     if (gAbbreviationPending == kShortTestOwed || (gAbbreviationPending == 1 && letter)) gAbbreviationPending = 0;
 }
 

@@ -49,10 +49,11 @@ u32 FindNextSentenceEnd(const BoundedString& text, u32 position, const Automaton
                         u16 stateCount);
 
 // Called before a period after which the text holds only blanks is
-// appended: that period closes the sentence, unless the word before it is
-// an abbreviation the dictionary knows or holds a dot ("etc.", "J.-C."). A
-// one-letter word or an unknown two-letter word is no longer taken for an
-// abbreviation ("Dagobert I.", "l'UE.").
+// appended: in French that period closes the sentence after a one-letter
+// word or a two-letter word taken for an abbreviation only because the
+// dictionary does not know it ("Dagobert I.", "l'UE."; French writes "Dr"
+// and "Mme" without a period). A longer word or one with a dot inside keeps
+// the tests of the other periods ("etc.", "J.-C.").
 void SettleFinalPeriod();
 
 // Appends the token found at startOffset to the word table. Returns
