@@ -513,7 +513,6 @@ void DeQuantity(const Site& s, i32 q) {
     QuantityNounArticle(s, 0);
 }
 
-// Step E.
 // The next word opens its own noun group with an article, a possessive, a
 // demonstrative or an indefinite determiner ("de la mère", "de l'ONU", "de
 // son rôle", "de tous ceux", "de plusieurs routes"): "de" before it is the
@@ -525,6 +524,7 @@ bool BeforeDeterminer(const Site& s) {
     return s.cat(1) == kCatDeterminer && !s.starts(1, "nombreu") && !s.starts(1, "tel");
 }
 
+// Step E.
 u16 DeReading(const Site& s) {
     const bool de = s.n == kDe;
     if (s.clsIs(0, 0x7F, 'h')) {
