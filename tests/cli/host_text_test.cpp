@@ -96,8 +96,10 @@ TEST(HostText, BackToUtf8) {
         const std::string utf8 = host_text::Utf8FromHost(host);
         const bool undefined = b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
         EXPECT_EQ(utf8 == "\xEF\xBF\xBD", undefined) << b;
+        // The round trip; the soft hyphen gives no byte (it belongs to the
+        // word it stands in).
         if (!undefined) {
-            EXPECT_EQ(FromUtf8(utf8).bytes, host) << b;  // the round trip
+            EXPECT_EQ(FromUtf8(utf8).bytes, b == 0xAD ? std::string() : host) << b;
         }
     }
     EXPECT_EQ(host_text::ValidUtf8("a\xC3(\xFF"), "a\xEF\xBF\xBD(\xEF\xBF\xBD");
