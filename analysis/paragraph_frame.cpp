@@ -1,6 +1,7 @@
 // The paragraph walk of the analysis exports.
 #include "analysis/paragraph_frame.h"
 
+#include "checking/dispatcher.h"
 #include "checking/recorders.h"
 #include "checking/sentence_check.h"
 #include "checking/sentence_words.h"
@@ -35,7 +36,9 @@ AnalysisWalk::~AnalysisWalk() {
 
 void CheckAnalysedSentence(BoundedString& copy, u16 accentsOnCapitals, u16 checkFlag) {
     gHitHistoryCount = 0;
+    gKeepQuotedReadings = 1;
     CheckSentence(copy, 1, 1, accentsOnCapitals, 0, AccountAnalysisError, nullptr, 0, 0, 0, checkFlag);
+    gKeepQuotedReadings = 0;
 }
 
 void WalkParagraphSentences(const char* text, TokenSet tokens, SentenceWork work, void* context) {

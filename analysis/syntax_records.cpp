@@ -8,6 +8,7 @@
 #include "frame/bounded_string.h"
 #include "frame/mac_roman.h"
 #include "frame/records.h"
+#include "frame/settings.h"
 #include "frame/tables.h"
 #include "morphology/correction_finishing.h"
 #include "morphology/token_base_form.h"
@@ -74,7 +75,17 @@ void PrepareBaseForms() {
     }
 }
 
-void WriteSlot(u8* slot, const WordRecord& w, i32 r, bool withBase) {
+// The euphonic "l'" of "l'on" has no reading of its own: the host gets
+// one record of the pronoun over both words.
+bool IsEuphonicL(i32 i) {
+    if (gCheckingLanguage != 3 || i + 1 >= static_cast<i32>(gWordCount)) return false;
+    const WordRecord& w = gWords[i];
+    const WordRecord& next = gWords[i + 1];
+    return w.EndOffset + 1 == next.StartOffset && (TextEquals(w.WordText, "l'") || TextEquals(w.WordText, "L'")) &&
+           TextEquals(next.WordText, "on");
+}
+
+void WriteSlot(u8* slot, const WordRecord& w, i32 r, bool withBase, u32 start) {
     std::memset(slot, 0, 41);
     if (r == 0 && withBase) {
         ExportString(reinterpret_cast<char*>(slot), w.BaseText, 36);
@@ -86,7 +97,7 @@ void WriteSlot(u8* slot, const WordRecord& w, i32 r, bool withBase) {
     slot[38] = v.number;
     slot[39] = v.person;
     slot[40] = v.verbForm;
-    WriteU32(slot + 44, w.StartOffset);
+    WriteU32(slot + 44, start);
     WriteU32(slot + 48, w.EndOffset);
 }
 
@@ -111,12 +122,15 @@ void BuildSyntaxAnalysisRecords(u32 maxWords, u32& recordCount, u16* readingCoun
     if (withBaseForms != 0) PrepareBaseForms();
     for (i32 i = 0; i < static_cast<i32>(gWordCount) && recordCount < maxWords; ++i) {
         if (gSentenceEndWord >= 1 && i == gSentenceEndWord) break;
+        const u32 start = gWords[i].StartOffset;
+        if (IsEuphonicL(i)) ++i;
         const WordRecord& w = gWords[i];
         const u16 readings = w.ReadingCount < kReadingSlots ? w.ReadingCount : kReadingSlots;
         if (readingCounts != nullptr) readingCounts[recordCount] = readings;
         if (records != nullptr)
             for (u16 r = 0; r < readings; ++r)
-                WriteSlot(records + recordCount * kSyntaxRecordSize + r * kSyntaxSlotSize, w, r, withBaseForms != 0);
+                WriteSlot(records + recordCount * kSyntaxRecordSize + r * kSyntaxSlotSize, w, r, withBaseForms != 0,
+                          start);
         ++recordCount;
     }
 }

@@ -28,3 +28,9 @@ extern DispatcherHook gDispatcherTestHook;
 // count was last set to 0: a rule that gates otherwise than it reports.
 // Only tests read it.
 extern u32 gRefusedCascadeResults;
+
+// 1 while an analysis export checks a sentence for the readings it hands
+// the host: the words of a quoted passage keep their readings. The checks
+// themselves read such words as neutral (one reading, category and
+// features 0), so that a quotation draws no finding of its own.
+extern u16 gKeepQuotedReadings;

@@ -4,6 +4,7 @@
 // their place in the code order.
 #include <cstring>
 
+#include "checking/dispatcher.h"
 #include "checking/dispatcher_rules.h"
 #include "checking/punctuation.h"
 #include "checking/word_access.h"
@@ -11,6 +12,8 @@
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "rules/clause/clause_rules.h"
+
+u16 gKeepQuotedReadings = 0;
 
 namespace {
 
@@ -337,7 +340,8 @@ void CountSigns(DispatchState& s) {
             case '}': ++braces[1]; break;
             case '"':
                 ++s.doubleQuotes;
-                if (gAnalysisMode == 0 && ((s.doubleQuotes + quotesOnWords) & 1) != 0) NeutraliseQuotedPassage(i);
+                if (gAnalysisMode == 0 && gKeepQuotedReadings == 0 && ((s.doubleQuotes + quotesOnWords) & 1) != 0)
+                    NeutraliseQuotedPassage(i);
                 break;
             case '\'': ++singles; break;
             default: break;

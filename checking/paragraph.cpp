@@ -192,6 +192,18 @@ void OpenParagraphWalk(ParagraphWalk& w, const char* text, i32 start, u32 spare,
     w.token.Allocate(kTokenCapacity);
 }
 
+namespace {
+
+// The token is a period after which the text holds only blanks.
+bool PeriodEndsText(const ParagraphWalk& w, i32 last) {
+    if (w.token.data[0] != '.' || w.token.data[1] != 0) return false;
+    for (i32 k = last + 1; k < w.textLength; ++k)
+        if (w.copy.data[k] > ' ' && w.copy.data[k] != 0xCA) return false;
+    return true;
+}
+
+}  // namespace
+
 u16 ReadWalkToken(ParagraphWalk& w, i32& first, i32& last) {
     first = last = 0;
     if (RunTokenAutomaton(w.automaton, w.stateCount, w.copy, static_cast<i32>(w.position), w.textLength, first,
@@ -202,6 +214,7 @@ u16 ReadWalkToken(ParagraphWalk& w, i32& first, i32& last) {
     std::memcpy(w.token.data, w.copy.data + first, static_cast<size_t>(n));
     w.token.data[n] = 0;
     w.lastEnd = last;
+    if (PeriodEndsText(w, last)) SettleFinalPeriod();
     return AppendSentenceToken(w.token, static_cast<u32>(first), 0);
 }
 

@@ -238,8 +238,12 @@ i32 ReplaceUrlsInRun(const BoundedString& text, i32 first, i32 last, WordMergeCa
 
 // ---- Lone symbols and ignored characters ---------------------------------------
 
+// A one-character word that is dropped: a mark of the host's special
+// characters or a symbol. A letter of the French and English alphabets is a
+// word ("À Lyon"), never a symbol.
 bool IsLoneSymbol(u8 c) {
     if (gSpecialChars[c] == 1) return true;
+    if (InClassSet(12, c) != 0) return false;
     switch (c) {
         case 0x0D: case '@': case '^': case '`': case '|': case 0x8B: case 0x8C: case 0x92:
         case 0x93: case 0x9B: case 0x9C: case 0xAF: case 0xB0:
@@ -464,7 +468,7 @@ void ExpandContractions(i16 combination, WordsStorage& st) {
 
 bool IsWordByte(u8 c) {
     if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
-    if (c >= 0x80 && c <= 0x9F) return true;
+    if ((c >= 0x80 && c <= 0x9F) || InClassSet(0, c) != 0) return true;
     switch (c) {
         case 0xCB: case 0xCC: case 0xCD: case 0xE5: case 0xE6: case 0xE8: case 0xE9: case 0xEB:
         case 0xEC: case 0xEF: case 0xF3: case 0xF4:

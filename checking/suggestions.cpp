@@ -26,17 +26,20 @@ constexpr u8 kCloseSingle = 0xD5;
 // Output of a French entry stops growing here (room for a guillemet pair).
 constexpr u32 kFrenchQuoteLimit = 105;
 
-// Characters a suggestion may hold: the tokenizer's letters (ligatures
-// included), digits, punctuation, minus-like and sign-like characters and
-// quotes, with apostrophes, the two spaces and the period.
+// Characters a suggestion may hold: the letters of the French and English
+// alphabets (ligatures included), digits, punctuation, minus-like and
+// sign-like characters and the quotes but the opening guillemet, with
+// apostrophes, the two spaces and the period.
 std::array<u8, 256> BuildAcceptedCharacters() {
     std::array<u8, 256> accepted{};
     for (u32 c = 0; c < 256; ++c) {
         const u8 b = static_cast<u8>(c);
-        for (u32 set : {0u, 1u, 2u, 4u, 5u, 7u, 8u, 9u, 10u}) {
+        for (u32 set : {12u, 1u, 2u, 4u, 5u, 7u, 8u, 9u, 10u}) {
             if (InClassSet(set, b) != 0) accepted[c] = 1;
         }
     }
+    for (const u8 ligature : {0xAE, 0xBE, 0xCE, 0xCF, 0xDE, 0xDF}) accepted[ligature] = 1;
+    accepted[kOpenGuillemet] = 0;
     accepted['.'] = 1;
     accepted[' '] = 1;
     accepted[kNbsp] = 1;

@@ -109,10 +109,39 @@ const AutomatonState* TokenAutomatonFor(u16 language, u16& stateCount) {
     return gOtherTokenAutomaton;
 }
 
+namespace {
+
+bool IsAsciiDigit(u8 c) { return c >= '0' && c <= '9'; }
+
+// French writes the thousands of a number apart ("80 000", "1 250 000"):
+// a group of one to three digits takes each following blank and group of
+// exactly three digits that no digit or letter continues.
+i32 FrenchThousands(const BoundedString& text, i32 first, i32 last, i32 end) {
+    if (last - first > 2) return last;
+    for (i32 k = first; k <= last; ++k)
+        if (!IsAsciiDigit(text.data[k])) return last;
+    if (end > static_cast<i32>(text.count)) end = static_cast<i32>(text.count);
+    for (;;) {
+        const i32 gap = last + 1;
+        if (gap + 3 >= end) break;
+        const u8 blank = text.data[gap];
+        if (blank != ' ' && blank != 0xCA) break;
+        if (!IsAsciiDigit(text.data[gap + 1]) || !IsAsciiDigit(text.data[gap + 2]) ||
+            !IsAsciiDigit(text.data[gap + 3]))
+            break;
+        if (gap + 4 < end && (IsAsciiDigit(text.data[gap + 4]) || IsLetterMacRoman(text.data[gap + 4]) != 0)) break;
+        last = gap + 3;
+    }
+    return last;
+}
+
+}  // namespace
+
 u16 RunTokenAutomaton(const AutomatonState* automaton, u16 stateCount, const BoundedString& text,
                       i32 start, i32 end, i32& first, i32& last) {
     if (RunCharAutomaton(automaton, stateCount, text, start, end, first, last) == 0) return 0;
     if (last > first && first > 0 && text.data[first] == '-' && text.data[first - 1] == '-') last = first;
+    if (gCheckingLanguage == 3 && IsAsciiDigit(text.data[first])) last = FrenchThousands(text, first, last, end);
     return 1;
 }
 
@@ -175,6 +204,13 @@ u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endF
     return kBoundaryWord;
 }
 
+void SettleFinalPeriod() {
+    if (gCheckingLanguage != 3 || gWordCount == 0) return;
+    const BoundedString& previous = gWords[gWordCount - 1].WordText;
+    const bool letter = GetStringLength(previous) == 1 && IsLetterMacRoman(previous.data[0]) != 0;
+    if (gAbbreviationPending == kShortTestOwed || (gAbbreviationPending == 1 && letter)) gAbbreviationPending = 0;
+}
+
 u32 FindNextSentenceEnd(const BoundedString& text, u32 position, const AutomatonState* automaton,
                         u16 stateCount, u32 from) {
     ClearBoundaryFlags();
@@ -227,11 +263,16 @@ u16 AppendSentenceToken(const BoundedString& token, u32 startOffset, u16 dashMod
     if (r == kBoundaryDrop || gWordCount >= kMaxSentenceWords) return endFlag;
     if (previous != nullptr && CompareWordText(token, "-") == kCompareEqual &&
         CompareWordText(previous->SeparatorText, "-") == kCompareEqual) {
+        // "--" is one dash word, which spans both characters.
+        if (adjacent == 1) previous->EndOffset = startOffset;
         return endFlag;
     }
     WordRecord& w = gWords[gWordCount];
     CopyString(w.SeparatorText, token);
-    FlattenMacRomanTypography(w.WordText, token, w.FirstLigaturePos, w.SecondLigaturePos, 0);
+    // A number read with its thousands apart ("80 000") is the number
+    // without its blanks.
+    const u16 dropBlanks = IsAsciiDigit(token.data[0]) ? 1 : 0;
+    FlattenMacRomanTypography(w.WordText, token, w.FirstLigaturePos, w.SecondLigaturePos, dropBlanks);
     if (CompareWordText(w.WordText, "...") == kCompareEqual) {
         w.WordText.data[0] = kEllipsis;
         w.WordText.data[1] = 0;

@@ -49,6 +49,14 @@ u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endF
 u32 FindNextSentenceEnd(const BoundedString& text, u32 position, const AutomatonState* automaton,
                         u16 stateCount, u32 from = 0);
 
+// Called before a period after which the text holds only blanks is
+// appended: in French that period closes the sentence after a one-letter
+// word or a two-letter word taken for an abbreviation only because the
+// dictionary does not know it ("Dagobert I.", "l'UE."; French writes "Dr"
+// and "Mme" without a period). A longer word or one with a dot inside keeps
+// the tests of the other periods ("etc.", "J.-C.").
+void SettleFinalPeriod();
+
 // Appends the token found at startOffset to the word table. Returns
 // kTokenStartsSentence when the token begins the next sentence (nothing
 // appended); otherwise the end flag: 1 when a sentence-final mark was met.

@@ -40,6 +40,15 @@ constexpr Composition kCompositions[] = {
 
 bool IsCombiningMark(char32_t cp) { return cp >= 0x300 && cp <= 0x36F; }
 
+// Invisible characters that stand inside a word without ending it: the soft
+// hyphen, the zero-width space, non-joiner and joiner, the word joiner and
+// the zero-width no-break space (U+FEFF where it does not open the text).
+// They give no host byte: the word around them stays one word, and the
+// spans of the host text still cover them.
+bool IsInvisibleInWord(char32_t cp) {
+    return cp == 0xAD || (cp >= 0x200B && cp <= 0x200D) || cp == 0x2060 || cp == 0xFEFF;
+}
+
 bool IsContinuation(unsigned char b, unsigned char low = 0x80, unsigned char high = 0xBF) {
     return b >= low && b <= high;
 }
@@ -75,6 +84,18 @@ std::size_t Decode(std::string_view s, std::size_t i, char32_t& cp) {
     return n;
 }
 
+// Modifier (superscript) small letters and their letters: "1ᵉʳ", "2ᵈ",
+// "Mᵐᵉ" are the abbreviations "1er", "2d", "Mme".
+struct Superscript {
+    char16_t cp;
+    char letter;
+};
+constexpr Superscript kSuperscripts[] = {
+    {0x1D43, 'a'}, {0x1D47, 'b'}, {0x1D9C, 'c'}, {0x1D48, 'd'}, {0x1D49, 'e'}, {0x1DA0, 'f'}, {0x1D4D, 'g'},
+    {0x02B0, 'h'}, {0x2071, 'i'}, {0x02B2, 'j'}, {0x1D4F, 'k'}, {0x02E1, 'l'}, {0x1D50, 'm'}, {0x207F, 'n'},
+    {0x1D52, 'o'}, {0x1D56, 'p'}, {0x02B3, 'r'}, {0x02E2, 's'}, {0x1D57, 't'}, {0x1D58, 'u'}, {0x1D5B, 'v'},
+    {0x02B7, 'w'}, {0x02E3, 'x'}, {0x02B8, 'y'}, {0x1DBB, 'z'}};
+
 // The host byte of a code point; false when the code page lacks it.
 bool HostByte(char32_t cp, unsigned char& out) {
     if (cp == 0) {
@@ -88,7 +109,14 @@ bool HostByte(char32_t cp, unsigned char& out) {
     switch (cp) {
         case 0x202F: case 0x2009: case 0x2007: out = 0xA0; return true;
         case 0x2010: case 0x2011: case 0x2212: out = '-'; return true;
+        case 0x2032: case 0x02BC: out = 0x92; return true;  // prime and modifier apostrophe: ’
         default: break;
+    }
+    for (const Superscript& m : kSuperscripts) {
+        if (m.cp == cp) {
+            out = static_cast<unsigned char>(m.letter);
+            return true;
+        }
     }
     for (unsigned k = 0; k < 32; ++k) {
         if (kHigh[k] == cp && cp != kReplacement) {
@@ -141,6 +169,10 @@ HostText FromUtf8(std::string_view utf8) {
         const std::size_t n = Decode(utf8, i, cp);
         if (cp == kInvalid) t.invalid = true;
         unsigned char b = 0;
+        if (IsInvisibleInWord(cp)) {
+            i += n;
+            continue;
+        }
         if (IsCombiningMark(cp) && !t.bytes.empty() &&
             Compose(static_cast<unsigned char>(t.bytes.back()), cp, b)) {
             t.bytes.back() = static_cast<char>(b);  // the mark joins the letter before it

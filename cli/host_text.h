@@ -1,15 +1,18 @@
 // Conversion between UTF-8 and the library's host code page
 // (Windows-1252), shared by krzcheck, the tests and the benchmarks.
 //
-// UTF-8 to host: one byte per character, so the library's character
-// offsets index the converted text. The decoding is strict (no overlong
+// UTF-8 to host: at most one byte per character; `points` and `offsets`
+// lead the library's character offsets back to the input. The decoding is strict (no overlong
 // form, surrogate or value above U+10FFFF): an invalid sequence is one
 // replacement character and the bytes after it are read again. A letter
 // followed by a combining accent becomes the precomposed letter when the
 // code page has it. NUL becomes a blank (it would end the host's text).
 // Narrow and figure spaces become the no-break space, the Unicode hyphens
-// and the minus sign "-"; quotes, dashes and the ellipsis keep their
-// code-page bytes. Any other character outside the code page, the
+// and the minus sign "-", the prime and the modifier apostrophe "’", the
+// superscript small letters their letters ("1ᵉʳ" is "1er"); quotes, dashes and the ellipsis keep their
+// code-page bytes. The soft hyphen and the zero-width characters (U+200B-D,
+// U+2060, U+FEFF) give no byte: they belong to the word they stand in, and
+// a span over that word covers them. Any other character outside the code page, the
 // replacement character among them, becomes kHostPlaceholder: a letter, so
 // that no rule reads it as punctuation.
 #pragma once

@@ -337,6 +337,15 @@ void SpreadGroupValues(const Group& g) {
     }
 }
 
+// An epithet of the group reads as an adjective from here on: a noun or
+// adjective, or a word the dictionary does not know. A function word or a
+// sign inside the group ("en" of "poème en prose", "plus", "ne", ";") keeps
+// its own class.
+bool ReadsAsEpithet(i32 w, u8 cls) {
+    if (cls == 0) return IsLetterMacRoman(Letter(w, 0)) != 0;
+    return cls == 'C' || cls == 'E' || cls == 'M' || cls == 'N' || cls == '}';
+}
+
 // The head chosen again from the last word backwards (the first of
 // several nouns wins), then every word's function and link.
 void ChooseHeadAndFunctions(Group& g) {
@@ -385,7 +394,7 @@ void ChooseHeadAndFunctions(Group& g) {
             word.FunctionCode = 75;
         } else {
             word.FunctionCode = 76;
-            word.ReadingClasses[0] = 'B';
+            if (ReadsAsEpithet(w, cls)) word.ReadingClasses[0] = 'B';
         }
         word.LinkedWord = static_cast<u16>(head);
     }

@@ -513,6 +513,17 @@ void DeQuantity(const Site& s, i32 q) {
     QuantityNounArticle(s, 0);
 }
 
+// The next word opens its own noun group with an article, a possessive, a
+// demonstrative or an indefinite determiner ("de la mère", "de l'ONU", "de
+// son rôle", "de tous ceux", "de plusieurs routes"): "de" before it is the
+// preposition, never an article ("de nombreux", "de tels" are adjectives
+// after the article "de").
+bool BeforeDeterminer(const Site& s) {
+    if (!s.exists(1)) return false;
+    if (s.cat(1) == kCatArticle || s.cat(1) == kCatContracted) return true;
+    return s.cat(1) == kCatDeterminer && !s.starts(1, "nombreu") && !s.starts(1, "tel");
+}
+
 // Step E.
 u16 DeReading(const Site& s) {
     const bool de = s.n == kDe;
@@ -560,6 +571,7 @@ u16 DeReading(const Site& s) {
     } else {
         DeByContext(s);
     }
+    if (s.cat(0) == kCatArticle && BeforeDeterminer(s)) Preposition(s);
     // Step 11.
     s.setFeat(0, 0x40);
     s.keepOne(0);

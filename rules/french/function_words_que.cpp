@@ -61,6 +61,13 @@ void Conjunction(const Site& s) {
     s.setCls(0, kClassConjunction);
 }
 
+bool IsVerbal(u8 c) { return c == kCatVerb || c == kCatInfinitive; }
+
+// Word p reads only as a conjugated verb or an infinitive.
+bool VerbOnly(const Site& s, i32 p) {
+    return s.exists(p) && IsVerbal(s.cat(p)) && (s.count(p) == 1 || IsVerbal(s.cat1(p)));
+}
+
 bool IsVerbAt(i32 k) { return rules::Cat(k) == kCatVerb || rules::Cat(k, 1) == kCatVerb; }
 
 // Row w: going back from "que", count the clauses (verbs not followed by a
@@ -221,6 +228,10 @@ u16 ApplyQueRules(const Site& s) {
             else
                 Conjunction(s);
         }
+        // A relative pronoun stands after its antecedent, a noun or a
+        // pronoun: right after a verb ("il déclare que", "vérifier que") or
+        // after "tel" ("des villes telles que Paris"), "que" opens a clause.
+        if (s.cat(0) == kCatRelative && (VerbOnly(s, -1) || s.starts(-1, "tel"))) Conjunction(s);
         // Step 8: "tout que" for "tout ce que".
         if (s.cat(0) == kCatRelative && s.is(-1, "tout") &&
             (s.i == 1 || s.cat(-2) == kCatRelative || s.cat(-2) > kCatContracted)) {

@@ -164,8 +164,10 @@ u16 EntryRules(i32 n) {
             s.lemma(1);
         }
         return 0;
-    case 32: Set(kCatSubordinating, 0x11); s.setCat(0, kCatAdverb); s.lemma(1); return 0;
-    case 42: Set(kCatSubordinating, 0x11); return 0;
+    // "Mais" and "Car" opening a sentence coordinate it with the one
+    // before: the coordinating class, as inside a sentence.
+    case 32: Set(kCatSubordinating, 0x10); s.setCat(0, kCatAdverb); s.lemma(1); return 0;
+    case 42: Set(kCatSubordinating, 0x10); return 0;
     case 18: VerbReading(kCatVerb, 0x83, 0x10, 8); s.lemma(1); return 0;
     case 19: VerbReading(kCatVerb, 0xF0, 0x4F, 8); s.lemma(1); return 0;
     case 20:

@@ -143,6 +143,9 @@ TEST_F(SentenceWordsTest, LoneSymbolsLeaveTheTable) {
         EXPECT_EQ(gWords[i].ReadingCount, 0) << i;
         EXPECT_EQ(GetStringLength(gWords[i].WordText), 0) << i;
     }
+    // A letter alone is a word, the capital "À" among them.
+    Analyse("il va À Lyon");
+    EXPECT_EQ(Texts(), "il va \xCB Lyon");
     // A single "@" is an address chunk first.
     Analyse("il @ dit");
     EXPECT_EQ(Texts(), "il <URL> dit");

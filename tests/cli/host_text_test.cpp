@@ -38,6 +38,13 @@ TEST(HostText, CharactersToTheCodePage) {
         {"\xF4\x90\x80\x80", P + P + P + P, true},                              // above U+10FFFF
         {"\xE2\x82", P, true},                                                  // cut at the end
         {"\xEF\xBF\xBD", P, false},                                             // U+FFFD itself is valid
+        // Invisible characters inside a word leave it whole; U+FEFF glues to no word.
+        {"reto\xE2\x80\x8Burna", "retourna", false},                             // zero-width space
+        {"d\xC3\xA9\xC2\xAD" "cor \xE2\x80\x8D" "a\xE2\x80\x8C" "b", "d\xE9" "cor ab", false},  // soft hyphen, ZWJ, ZWNJ
+        {"la \xEF\xBB\xBF" "maison", "la maison", false},                         // U+FEFF inside the text
+        // Superscript letters of abbreviations; a prime standing for an apostrophe.
+        {"1\xE1\xB5\x89\xCA\xB3 M\xE1\xB5\x90\xE1\xB5\x89", "1er Mme", false},
+        {"S\xE2\x80\xB2il", "S\x92il", false},
     };
     for (const Case& c : cases) {
         const HostText t = FromUtf8(c.utf8);
@@ -71,14 +78,28 @@ TEST(HostText, SpansCountTheInputsCodePoints) {
     }
 }
 
+// A word holding an invisible character: its span covers the character.
+TEST(HostText, SpanOfAWordCoversItsInvisibleCharacters) {
+    const std::string input = "Il reto\xE2\x80\x8Burna.";
+    const HostText t = FromUtf8(input);
+    ASSERT_EQ(t.bytes, "Il retourna.");
+    uint32_t first = 0, last = 0;
+    host_text::InputSpan(t, 3, 10, first, last);
+    EXPECT_EQ(first, 3u);
+    EXPECT_EQ(last, 11u);
+    EXPECT_EQ(host_text::InputText(t, input, 3, 10), "reto\xE2\x80\x8Burna");
+}
+
 TEST(HostText, BackToUtf8) {
     for (int b = 1; b < 256; ++b) {
         const std::string host(1, static_cast<char>(b));
         const std::string utf8 = host_text::Utf8FromHost(host);
         const bool undefined = b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
         EXPECT_EQ(utf8 == "\xEF\xBF\xBD", undefined) << b;
+        // The round trip; the soft hyphen gives no byte (it belongs to the
+        // word it stands in).
         if (!undefined) {
-            EXPECT_EQ(FromUtf8(utf8).bytes, host) << b;  // the round trip
+            EXPECT_EQ(FromUtf8(utf8).bytes, b == 0xAD ? std::string() : host) << b;
         }
     }
     EXPECT_EQ(host_text::ValidUtf8("a\xC3(\xFF"), "a\xEF\xBF\xBD(\xEF\xBF\xBD");

@@ -65,6 +65,13 @@ printf 'Quelle belle journ\303\251e\342\200\257!\n' | "$K" --lang fr check > "$d
 printf 'Il vit \303\240 \305\201\303\263d\305\272 et chatt.\n' | "$K" --lang fr spell > "$dir/out"
 spans; has "1:9-12	2	$(printf '\305\201\303\263d\305\272')" "character outside the code page"; has "1:17-21	2	chatt" "after Łódź"
 
+# A zero-width space, joiner or soft hyphen inside a word leaves it whole
+# (no unknown halves), and a finding's span covers the invisible character;
+# a U+FEFF inside the text glues to no word.
+printf 'Il reto\342\200\213urna vers la maison.\n' | "$K" --lang fr check > "$dir/out"; status 0 "zero-width space" $?
+printf 'Le cha\302\255tt dort pr\342\200\215\303\250s de \357\273\277la porte.\n' | "$K" --lang fr spell > "$dir/out"
+status 1 "soft hyphen" $?; spans; [ "$(cat "$dir/out")" = "$(printf '1:3-8\t2\tcha\302\255tt')" ] || fail "soft hyphen: $(cat "$dir/out")"
+
 # The interface language follows --lang unless --ui is given.
 echo 'Le chatt dort.' | "$K" --lang fr check > "$dir/out"; has_fr=$(cut -f4 "$dir/out")
 case "$has_fr" in *dictionnaire*) ;; *) fail "--ui does not follow --lang fr: $has_fr" ;; esac

@@ -117,6 +117,13 @@ TEST_F(AutomataTest, TokenCutsOfTheOtherAutomata) {
         {&kIndex, "porte-monnaie, x", "porte-monnaie|x"},
         {&kFrenchAnalysis, "l'ami", "l'|ami"},
         {&kOtherAnalysis, "l'ami", "l'ami"},
+        // The analysis automata give a guillemet a token of its own, as the
+        // other quotes.
+        {&kFrenchAnalysis, MR("« ami »"), MR("«|ami|»")},
+        {&kOtherAnalysis, MR("«ami»"), MR("«|ami|»")},
+        // Latin letters of other languages are letters of French words.
+        {&kFrench, MR("Papadímos São Ørsted"), MR("Papadímos|São|Ørsted")},
+        {&kFrenchAnalysis, MR("Ñandú señor"), MR("Ñandú|señor")},
     };
     for (const Case& c : cases) EXPECT_EQ(Cut(*c.automaton, c.text), c.tokens) << c.text;
 }
