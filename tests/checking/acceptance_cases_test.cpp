@@ -139,10 +139,15 @@ std::vector<CaseLine> ReadCases(const std::string& path) {
     return cases;
 }
 
+// The finding tables; the reading tables (*_readings.tsv) have a runner of
+// their own.
 std::vector<std::string> CaseFiles() {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(kCaseDir))
-        if (entry.path().extension() == ".tsv") names.push_back(entry.path().stem().string());
+    for (const auto& entry : std::filesystem::directory_iterator(kCaseDir)) {
+        const std::string stem = entry.path().stem().string();
+        const bool readings = stem.size() > 9 && stem.compare(stem.size() - 9, 9, "_readings") == 0;
+        if (entry.path().extension() == ".tsv" && !readings) names.push_back(stem);
+    }
     std::sort(names.begin(), names.end());
     return names;
 }
