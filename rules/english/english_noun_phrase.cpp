@@ -63,8 +63,13 @@ namespace {
 // ---- Adverb, noun and adjective words (R1, R2) ---------------------------
 
 // Word k read as a noun: its first reading, or the second of a word the
-// reorder put verb first ("great store", "best regards").
-bool NounReadingFirst(i32 k) { return Cls(k) == 'A' || (Readings(k) >= 2 && Cat(k) == 14 && Cls(k, 1) == 'A'); }
+// reorder put verb first ("great store", "best regards") unless an object
+// follows it ("just make a list", "just call me").
+bool NounReadingFirst(i32 k) {
+    if (Cls(k) == 'A') return true;
+    if (Readings(k) < 2 || Cat(k) != 14 || Cls(k, 1) != 'A') return false;
+    return !In(Cat(k + 1), 7, 8) && !In(Cat(k + 1), 2, 3);
+}
 
 void AdverbOrNoun(const WalkState& s, i32 i) {
     if (Readings(i) == 2 && (Cat(i) == 18 || Cat(i, 1) == 18) && (Cat(i) == 10 || Cat(i, 1) == 10)) {
