@@ -52,14 +52,38 @@ u16 ShortTokenIsWord(const BoundedString& token) {
     return IsDictionaryWordRemembered(lower);
 }
 
-// Dictionary test of the token followed by a period.
+// Dictionary test of the token followed by a period: true when the period
+// is part of the word (etc., Mrs.). The English analysis takes a final
+// period off and reads what is left, so there "didn't." or "Iraq." are
+// known too: a word known without the period owns it only when it is an
+// abbreviation itself (a contraction, of the same class, does not).
+constexpr u16 kAbbreviationClass = 0x1C;
+
+bool HasApostrophe(const BoundedString& word) {
+    for (i32 k = 0; k < GetStringLength(word); ++k)
+        if (word.data[k] == '\'' || word.data[k] == MRC("’")) return true;
+    return false;
+}
+
 u16 TokenWithPeriodIsWord(const BoundedString& token) {
     BoundedString& flat = Scratch(0);
     u16 p1 = 0, p2 = 0;
     gCaseMode = 65535;
     FlattenMacRomanTypography(flat, token, p1, p2, 0);
     AppendCString(flat, ".");
-    return IsDictionaryWordRemembered(flat);
+    if (IsDictionaryWordRemembered(flat) == 0) return 0;
+    if (gCheckingLanguage != 0) return 1;
+    gCaseMode = 65535;
+    FlattenMacRomanTypography(flat, token, p1, p2, 0);  // the analysis may have changed the copy
+    if (IsDictionaryWord(flat) == 0) return 1;
+    const bool slots = gDictionaryWordTestHook == nullptr && gWordTagCodes.count > 0;
+    return slots && (gWordTagCodes[0] >> 8) == kAbbreviationClass && !HasApostrophe(token) ? 1 : 0;
+}
+
+// The English pronoun "I" is a word, not an initial: it owes the dictionary
+// test of the other short tokens instead of taking a period outright.
+bool IsInitial(const BoundedString& token, u8 c) {
+    return IsLetterMacRoman(c) != 0 && !(gCheckingLanguage == 0 && c == 'I' && token.data[1] == 0);
 }
 
 // The dictionary tests of a word token only decide whether a period right
@@ -187,7 +211,7 @@ u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endF
     if (IsSingle(token, length, '.')) gSentenceEndPending = 1;
     endFlag = gSentenceEndPending;
     const bool letter = IsLetterMacRoman(c) != 0;
-    if (single && letter) gAbbreviationPending = 1;
+    if (single && IsInitial(token, c)) gAbbreviationPending = 1;
     // A word with a dot inside takes the period after it (U.S.); an
     // ellipsis does not (et.... gives "..." and a period).
     if (HasDotBeforeEnd(token) != 0 && !IsDotRun(token, length)) {

@@ -189,6 +189,11 @@ bool PairTest(PassState& s, i32 i, i32 r, bool forward, i32& removed) {
 
 bool OneOfCats(u8 c, u8 a, u8 b, u8 d) { return c == a || c == b || c == d; }
 
+// A pair of a name and a pronoun that opens the sentence or follows a comma
+// stands on its own ("John and I.", "We got in, Dick and I."): no word
+// before it takes an object.
+bool Governed(i32 before) { return before >= 0 && Cat(before) != 21; }
+
 // The pronoun-case checks (pass 1 on).
 void PronounCase(PassState& s) {
     const i32 n = Count();
@@ -211,14 +216,14 @@ void PronounCase(PassState& s) {
                 }
             }
             const bool ends = i == n - 1 || OneOfCats(Cat(i + 1), 21, 17, 20) || Cls(i + 1) == ' ';
-            if (ends) {
+            if (ends && Governed(i - 3)) {
                 if (Cat(i - 1) == 16 && (Cls(i - 2) == '@' || Cat(i - 2) == 2)) {
                     s.result = static_cast<i16>(256 + i);
                     continue;
                 }
             }
             const bool ends3 = i == n - 3 || OneOfCats(Cat(i + 3), 21, 17, 20) || Cls(i + 3) == ' ';
-            if (ends3 && Cat(i + 1) == 16 && (Cls(i + 2) == '@' || Cat(i + 2) == 2))
+            if (ends3 && Governed(i - 1) && Cat(i + 1) == 16 && (Cls(i + 2) == '@' || Cat(i + 2) == 2))
                 s.result = static_cast<i16>(256 + i);
             continue;
         }

@@ -62,6 +62,15 @@ namespace {
 
 // ---- Adverb, noun and adjective words (R1, R2) ---------------------------
 
+// Word k read as a noun: its first reading, or the second of a word the
+// reorder put verb first ("great store", "best regards") unless an object
+// follows it ("just make a list", "just call me").
+bool NounReadingFirst(i32 k) {
+    if (Cls(k) == 'A') return true;
+    if (Readings(k) < 2 || Cat(k) != 14 || Cls(k, 1) != 'A') return false;
+    return !In(Cat(k + 1), 7, 8) && !In(Cat(k + 1), 2, 3);
+}
+
 void AdverbOrNoun(const WalkState& s, i32 i) {
     if (Readings(i) == 2 && (Cat(i) == 18 || Cat(i, 1) == 18) && (Cat(i) == 10 || Cat(i, 1) == 10)) {
         const i32 m = FirstReadingOf(i, 10);
@@ -70,7 +79,7 @@ void AdverbOrNoun(const WalkState& s, i32 i) {
         else if (i > 0 && In(Cat(i - 1), 7, 8, 15, 18)) CollapseAs(i, m, 10);
         else if (i > 1 && Cat(i - 1) == 10 && In(Cat(i - 2), 7, 8, 18)) CollapseAs(i, m, 10);
         else if (afterVerb) CollapseAs(i, m, 10);
-        else if (i < Count() - 1 && Cls(i + 1) == 'A') CollapseAs(i, m, 10);
+        else if (i < Count() - 1 && NounReadingFirst(i + 1)) CollapseAs(i, m, 10);
         else if (s.pass >= 1) MakeAdverbLike(i);
     }
     if (Readings(i) == 3 && Cat(i, 2) == 18 && i >= 1 && s.pass >= 1 && Readings(i - 1) == 1) {
@@ -97,7 +106,10 @@ void MakeEitherAdjective(i32 i) {
     EitherNumberBefore(i);
 }
 
-void NounOrAdjectiveClass(i32 i) {
+// The linking-verb flags are set from the second pass on: before them every
+// verb would read as one that takes an object, so the noun reading after a
+// verb waits for them ("the crew was safe").
+void NounOrAdjectiveClass(i32 i, i16 pass) {
     const u8 c = Cls(i);
     if (c != 'C' && c != 'M' && c != 'N') return;
     WordRecord& w = W(i);
@@ -116,7 +128,8 @@ void NounOrAdjectiveClass(i32 i) {
     else if (const u16 number = NumberWordIndex(i); number >= 1 && number <= 29) SetReading0Full(i, 8, 'S', 0);
     else if (Readings(j) == 1 && In(Cls(j), 'A', '+')) MakeEitherAdjective(i);
     else if (i < n - 2 && Readings(i + 1) > 1 && In(Cls(i + 1, 1), 'A', '+') && OneReadingOf(i + 2, 14)) MakeEitherAdjective(i);
-    else if (Readings(i - 1) == 1 && Cat(i - 1) == 14 && Mark(i - 1) < 128) w.ReadingClasses[0] = 'A';
+    else if (pass >= 1 && Readings(i - 1) == 1 && Cat(i - 1) == 14 && Mark(i - 1) < 128)
+        w.ReadingClasses[0] = 'A';
 }
 
 // The word after an adjective or a determiner: its verb reading gives way
@@ -129,7 +142,7 @@ void NounAfter(i32 i) {
 }
 
 void OneReadingNoun(WalkState& s, i32 i) {
-    NounOrAdjectiveClass(i);
+    NounOrAdjectiveClass(i, s.pass);
     if (Capital(i) && Cls(i) == 'C' && TextLength(i) > 3 && Ends(i, "an")) SetReading0Full(i, 10, 'B', 0);
     CountClauses(s.tally, 0, false, false, s.verbCount, s.clauseCount);
     s.ambiguousCount = AmbiguousWords(s.tally);

@@ -72,13 +72,23 @@ void OneWordFunction(i32 w, i32 h) {
     SetFunction(w, code, h);
 }
 
+// An adjective after a linking verb and the words that grade it ("is
+// pretty suspicious", "seems much less predictable") stays an adjective.
+bool PredicativeAdjective(i32 w) {
+    if (Cls(w) != 'B') return false;
+    i32 k = w - 1;
+    while (k >= 0 && (Cat(k) == 18 || Cls(k) == 'B')) --k;
+    return k >= 0 && k < w - 1 && Cls(k) >= 128 && Mark(k) > 127;
+}
+
 // The last word of a phrase of several words.
 void LastWordFunction(i32 w, i32 h) {
     WordRecord& r = W(w);
     const u8 cls = Cls(w);
     if (w == h) {
         const bool pairedAdjectives = w < Count() - 2 && cls == 'B' && Cat(w + 1) == 16 && Cls(w + 2) == 'B';
-        if (cls != '@' && cls != '+' && Cat(w) != 8 && !pairedAdjectives) r.ReadingClasses[0] = 'A';
+        if (cls != '@' && cls != '+' && Cat(w) != 8 && !pairedAdjectives && !PredicativeAdjective(w))
+            r.ReadingClasses[0] = 'A';
         SetFunction(w, kSubject, h);
         return;
     }

@@ -225,7 +225,9 @@ void That(const PassState& s, i32 i) {
 
 // "what": kept as the relative before a pronoun, an article or another
 // closed-class word or a name; a determiner or a pronoun at the start of
-// the sentence before a word of one reading, and after a preposition.
+// the sentence before a word of one reading, and after a preposition. The
+// pronoun keeps the class of its first reading ("of what he meant"): the
+// demonstrative class is the determiner's.
 // Before "a" or "an" it is as often the exclamation ("what a little country
 // England is"): it keeps its readings there.
 void What(i32 i) {
@@ -236,7 +238,7 @@ void What(i32 i) {
         return;
     }
     if (NounNext(i + 1)) OneReading(i, 8, 'P', 0);
-    else OneReading(i, 4, 'O', 0);
+    else OneReading(i, 4, Cls(i), 0);
 }
 
 }  // namespace

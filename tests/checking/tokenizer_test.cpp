@@ -43,6 +43,18 @@ TEST_F(TokenizerTest, SentencesAndWordsOfATable) {
     }
 }
 
+// English reads a word with a final period as the word: the period is the
+// word's own only when the word is unknown without it.
+TEST_F(TokenizerTest, EnglishPeriodAfterAKnownWordEndsTheSentence) {
+    gCheckingLanguage = 0;
+    gKnownWords.insert({"Iraq", "Iraq.", "etc."});
+    EXPECT_EQ(Sentences("He went to Iraq. Then he left"), "He|went|to|Iraq|. / Then|he|left");
+    EXPECT_EQ(Sentences("He left etc. Then"), "He|left|etc.|Then");
+    // "I" is the pronoun, not an initial; another capital is an initial.
+    EXPECT_EQ(Sentences("John and I. Then"), "John|and|I|. / Then");
+    EXPECT_EQ(Sentences("Ask J. Smith"), "Ask|J.|Smith");
+}
+
 TEST_F(TokenizerTest, LongTokenIsCutAndTheWalkGoesOnAfterIt) {
     const std::string text = "Un " + std::string(40, 'x') + " deux";
     EXPECT_EQ(Sentences(text.c_str()), "Un|" + std::string(35, 'x') + "|deux");
