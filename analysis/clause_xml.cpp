@@ -121,8 +121,18 @@ bool CoordinatesVerbs(i32 x) {
     return x + 2 < n && (Cls(x + 1) == 22 || Cat(x + 1) == 18) && Cls(x + 2) > 127 && Cat(x + 2) == 14;
 }
 
+// Closes the group element the complement walk left open, if any.
+void CloseOpened(Writer& wr, const char*& opened) {
+    if (opened == nullptr) return;
+    Close(wr, opened);
+    opened = nullptr;
+}
+
 // The groups of the words from `from` while below `end`, after a verb or a
-// participle of clause i.
+// participle of clause i. A group element is closed after its group's last
+// word, and also wherever the walk leaves the group before that word (a
+// punctuation word, a coordination, the clause's end): the element never
+// stays open past the walk.
 void ComplementWalk(Writer& wr, i32 i, i32 from, i32 end) {
     const char* opened = nullptr;
     for (i32 x = from; x < end && x < static_cast<i32>(Words()); ++x) {
@@ -131,6 +141,7 @@ void ComplementWalk(Writer& wr, i32 i, i32 from, i32 end) {
         const u8 k = GroupKind(g);
         if (!ComplementKind(k) && !(k == 16 && x == GroupLast(g))) continue;
         if (k == 16) {
+            CloseOpened(wr, opened);
             if (CoordinatesVerbs(x)) return;
             if (x == static_cast<i32>(Words()) - 2 || (Cls(x + 1) != 22 && Cat(x + 1) != 14)) {
                 Liecplts(wr, x);
@@ -139,16 +150,15 @@ void ComplementWalk(Writer& wr, i32 i, i32 from, i32 end) {
             }
         }
         if (x == GroupFirst(g)) {
+            CloseOpened(wr, opened);
             wr.depth = 3;
             opened = Cat(x) == 15 || Cat(x) == 9 ? "GP" : "GN";
             Open(wr, opened);
         }
         Word(wr, x, wr.depth);
-        if (x + 1 == GroupFirst(g + 1) && opened != nullptr) {
-            Close(wr, opened);
-            opened = nullptr;
-        }
+        if (x + 1 == GroupFirst(g + 1)) CloseOpened(wr, opened);
     }
+    CloseOpened(wr, opened);
 }
 
 // The subject walk's run of groups from word `from` to `last` (inclusive):

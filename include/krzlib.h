@@ -437,8 +437,8 @@ KRZ_API int16_t KRZSingular(const char* word, uint16_t* count, char* results, ui
  * that follows it); fills up to max records, writes the number filled to
  * *count and the located entry to *entry. Returns 1 when the located
  * entry's headword is the word, else 0.
- * KRZLitDictOffset: the entries from entry number `entry` on; *count is 0
- * for an entry past the text. Returns 0.
+ * KRZLitDictOffset: the entries from entry number `entry` on; an entry
+ * past the text is read as the last entry. Returns 0.
  * max <= 0 gives no records. Texts in the host's code page; lines are
  * separated by line feeds and never begin with blanks. */
 typedef struct LitDictResultRecord {
