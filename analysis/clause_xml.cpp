@@ -364,6 +364,18 @@ bool IsVerbFunction(u16 f) {
     return f == kVactif || f == kCop || f == kVpron || f == kVpass || f == kVint || f == kImper || f == kProgr;
 }
 
+// The subject clause a verb is linked to holds its subject: when none of
+// its words carries the subject's role (a name the analysis read as an
+// epithet, say), its last word, the group's head, takes it.
+void MarkSubjectHead(i32 S) {
+    if (Clause(S).SegmentKind != 24) return;
+    const i32 end = ClauseFirst(S + 1) < static_cast<i32>(Words()) ? ClauseFirst(S + 1) : Words();
+    for (i32 s = ClauseFirst(S); s < end; ++s)
+        if (Fc(s) == kSuj || Fc(s) == kRep) return;
+    const i32 head = ClauseLast(S);
+    if (head < end && Cat(head) != 16 && Cat(head) != 21) gWords[head].FunctionCode = kSuj;
+}
+
 void VerbClause(Writer& wr, i32 i) {
     const i32 n = Words();
     for (i32 w = ClauseFirst(i); w < ClauseFirst(i + 1) && w < n; ++w) {
@@ -372,11 +384,15 @@ void VerbClause(Writer& wr, i32 i) {
             continue;
         }
         i32 S = W(ClauseLast(i)).LinkedWord;
+        // An imperative, or a verb the analysis gave no subject clause:
+        // the verb group alone, its words kept.
+        if (Fc(w) == kImper || (i == 0 && Fc(0) == kImper) || S >= static_cast<i32>(Clauses())) {
+            VerbGroup(wr, i, w, i);
+            continue;
+        }
+        MarkSubjectHead(S);
         for (i32 s = ClauseFirst(S); s < ClauseFirst(S + 1) && s < n; ++s) {
-            if (Fc(w) == kImper || (i == 0 && Fc(0) == kImper)) {
-                S = i;
-                VerbGroup(wr, i, w, S);
-            } else if (Cat(s) == 16 && (s == 0 || Cat(s - 1) != 16)) {
+            if (Cat(s) == 16 && (s == 0 || Cat(s - 1) != 16)) {
                 if (GroupKind(GroupOf(s) + 1) == 24) Aggregate("agregsuj", "", s);
             } else if (Cat(s) != 21 && (Fc(s) == kSuj || Fc(s) == kRep || (Cat(s) >= 64 && wr.pending >= 0))) {
                 if (Cat(s) >= 64 && Fc(s) != kSuj && Fc(s) != kRep) gWords[s].FunctionCode = kSuj;
