@@ -538,10 +538,9 @@ KRZ_API void KRZCountMaxAnalysisForms(const char* text, uint32_t* wordTotal, uin
 
 /* Sentence documents. Each sentence of the text is checked in analysis mode
  * and written into buffers[k] as one XML document (its declaration names
- * ISO-8859-1; the bytes are those of the host's code page, a control
- * character other than tab, line feed and carriage return written as a
- * blank), cut silently at bufferSize bytes and always terminated; a buffer
- * of capacity 0 is never written. Counts stop at maxSentences; a text without a sentence counts
+ * ISO-8859-1; host code page bytes, control characters as blanks), cut at
+ * bufferSize bytes and always terminated; no 0-capacity buffer is written.
+ * Counts stop at maxSentences; a text without a sentence counts
  * one. sentenceStarts[k] (when given) is the offset where sentence k's
  * reading began (0 for the first). The word list gathers the guessed forms
  * of the call, one per line with a class label. */
