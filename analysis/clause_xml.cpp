@@ -121,8 +121,18 @@ bool CoordinatesVerbs(i32 x) {
     return x + 2 < n && (Cls(x + 1) == 22 || Cat(x + 1) == 18) && Cls(x + 2) > 127 && Cat(x + 2) == 14;
 }
 
+// Closes the group element the complement walk left open, if any.
+void CloseOpened(Writer& wr, const char*& opened) {
+    if (opened == nullptr) return;
+    Close(wr, opened);
+    opened = nullptr;
+}
+
 // The groups of the words from `from` while below `end`, after a verb or a
-// participle of clause i.
+// participle of clause i. A group element is closed after its group's last
+// word, and also wherever the walk leaves the group before that word (a
+// punctuation word, a coordination, the clause's end): the element never
+// stays open past the walk.
 void ComplementWalk(Writer& wr, i32 i, i32 from, i32 end) {
     const char* opened = nullptr;
     for (i32 x = from; x < end && x < static_cast<i32>(Words()); ++x) {
@@ -131,6 +141,7 @@ void ComplementWalk(Writer& wr, i32 i, i32 from, i32 end) {
         const u8 k = GroupKind(g);
         if (!ComplementKind(k) && !(k == 16 && x == GroupLast(g))) continue;
         if (k == 16) {
+            CloseOpened(wr, opened);
             if (CoordinatesVerbs(x)) return;
             if (x == static_cast<i32>(Words()) - 2 || (Cls(x + 1) != 22 && Cat(x + 1) != 14)) {
                 Liecplts(wr, x);
@@ -139,16 +150,15 @@ void ComplementWalk(Writer& wr, i32 i, i32 from, i32 end) {
             }
         }
         if (x == GroupFirst(g)) {
+            CloseOpened(wr, opened);
             wr.depth = 3;
             opened = Cat(x) == 15 || Cat(x) == 9 ? "GP" : "GN";
             Open(wr, opened);
         }
         Word(wr, x, wr.depth);
-        if (x + 1 == GroupFirst(g + 1) && opened != nullptr) {
-            Close(wr, opened);
-            opened = nullptr;
-        }
+        if (x + 1 == GroupFirst(g + 1)) CloseOpened(wr, opened);
     }
+    CloseOpened(wr, opened);
 }
 
 // The subject walk's run of groups from word `from` to `last` (inclusive):
@@ -354,6 +364,18 @@ bool IsVerbFunction(u16 f) {
     return f == kVactif || f == kCop || f == kVpron || f == kVpass || f == kVint || f == kImper || f == kProgr;
 }
 
+// The subject clause a verb is linked to holds its subject: when none of
+// its words carries the subject's role (a name the analysis read as an
+// epithet, say), its last word, the group's head, takes it.
+void MarkSubjectHead(i32 S) {
+    if (Clause(S).SegmentKind != 24) return;
+    const i32 end = ClauseFirst(S + 1) < static_cast<i32>(Words()) ? ClauseFirst(S + 1) : Words();
+    for (i32 s = ClauseFirst(S); s < end; ++s)
+        if (Fc(s) == kSuj || Fc(s) == kRep) return;
+    const i32 head = ClauseLast(S);
+    if (head < end && Cat(head) != 16 && Cat(head) != 21) gWords[head].FunctionCode = kSuj;
+}
+
 void VerbClause(Writer& wr, i32 i) {
     const i32 n = Words();
     for (i32 w = ClauseFirst(i); w < ClauseFirst(i + 1) && w < n; ++w) {
@@ -362,11 +384,15 @@ void VerbClause(Writer& wr, i32 i) {
             continue;
         }
         i32 S = W(ClauseLast(i)).LinkedWord;
+        // An imperative, or a verb the analysis gave no subject clause:
+        // the verb group alone, its words kept.
+        if (Fc(w) == kImper || (i == 0 && Fc(0) == kImper) || S >= static_cast<i32>(Clauses())) {
+            VerbGroup(wr, i, w, i);
+            continue;
+        }
+        MarkSubjectHead(S);
         for (i32 s = ClauseFirst(S); s < ClauseFirst(S + 1) && s < n; ++s) {
-            if (Fc(w) == kImper || (i == 0 && Fc(0) == kImper)) {
-                S = i;
-                VerbGroup(wr, i, w, S);
-            } else if (Cat(s) == 16 && (s == 0 || Cat(s - 1) != 16)) {
+            if (Cat(s) == 16 && (s == 0 || Cat(s - 1) != 16)) {
                 if (GroupKind(GroupOf(s) + 1) == 24) Aggregate("agregsuj", "", s);
             } else if (Cat(s) != 21 && (Fc(s) == kSuj || Fc(s) == kRep || (Cat(s) >= 64 && wr.pending >= 0))) {
                 if (Cat(s) >= 64 && Fc(s) != kSuj && Fc(s) != kRep) gWords[s].FunctionCode = kSuj;

@@ -19,7 +19,9 @@ const char* const kPersons[] = {"pas de personne", "1re personne", "2e personne"
 
 const WordRecord& W(i32 x) { return gWords.ClampedAt(x); }
 const char* Str(const BoundedString& s) { return reinterpret_cast<const char*>(s.data); }
-const char* Name(u16 code) { return Str(gCategoryNames.ClampedAt(code)); }
+// The relation text is French whatever the interface language: its phrases
+// ("est %s de", "a pour %s") take the French names, never the English ones.
+const char* Name(u16 code) { return Str(gFrenchCategoryLabels.ClampedAt(code)); }
 bool Linked(i32 x) { return W(x).LinkedWord != 0xFFFF; }
 
 struct Records {

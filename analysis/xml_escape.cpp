@@ -7,13 +7,18 @@
 
 namespace {
 
+// What stands for byte c in XML text and attribute values; null: the byte
+// itself. A control character other than tab, line feed and carriage
+// return has no form in XML (not even as a reference): it is written as a
+// blank.
 const char* EscapeOf(u8 c) {
     switch (c) {
         case '&': return "&amp;";
         case '<': return "&lt;";
         case '>': return "&gt;";
         case '"': return "&#34;";
-        default: return nullptr;
+        case '\t': case '\n': case '\r': return nullptr;
+        default: return c < 0x20 ? " " : nullptr;
     }
 }
 

@@ -4,7 +4,8 @@
 #include "frame/bounded_array.h"
 
 // Appends `n` bytes of `text` to dest with '&', '<', '>' and '"' written as
-// "&amp;", "&lt;", "&gt;" and "&#34;"; every other byte as it is. An escape
+// "&amp;", "&lt;", "&gt;" and "&#34;", a control character other than tab,
+// line feed and carriage return as a blank; every other byte as it is. An escape
 // that does not fit the room left is not begun (the text is cut there).
 void AppendXmlEscapedBytes(BoundedString& dest, const u8* text, u32 n);
 void AppendXmlEscaped(BoundedString& dest, const BoundedString& text);

@@ -190,17 +190,6 @@ std::string JsonString(const std::string& s) {
     return out + "\"";
 }
 
-// Prints texts one after the other, or as one JSON array of strings.
-void PrintTexts(const Options& o, const std::vector<std::string>& texts) {
-    if (!o.json) {
-        for (const std::string& t : texts) std::fputs(t.c_str(), stdout);
-        return;
-    }
-    std::string out = "[";
-    for (size_t i = 0; i < texts.size(); ++i) out += (i > 0 ? "," : "") + JsonString(texts[i]);
-    std::fputs((out + "]\n").c_str(), stdout);
-}
-
 // Opens (or creates) the lexicon given with --lexicon: 0, or 2 with a message.
 int OpenLexicon(const Options& o) {
     int32_t r = KRZOpenLex(o.lexicon.c_str());
@@ -431,73 +420,114 @@ int RunTextCommand(const Options& o, ParagraphCheck check) {
 
 // ---- Sentence analysis -----------------------------------------------------
 
-constexpr uint32_t kAnalysisBufferBytes = 65536;
+// Texts printed as they come: one after the other, or as one JSON array
+// opened with the first text (or at the end, when there is none) and
+// closed at the end, whatever stopped the run.
+struct TextStream {
+    const Options& o;
+    bool opened = false;
+    bool any = false;
+    void Open() {
+        if (o.json && !opened) std::fputs("[", stdout);
+        opened = true;
+    }
+    void Add(const std::string& text) {
+        Open();
+        if (o.json) {
+            std::fputs(((any ? "," : "") + text).c_str(), stdout);
+        } else {
+            std::fputs(text.c_str(), stdout);
+        }
+        any = true;
+    }
+    // Closes the array; with a failed run, only one that was opened.
+    void Close(bool failed) {
+        if (!failed) Open();
+        if (o.json && opened) std::fputs("]\n", stdout);
+        std::fflush(stdout);
+    }
+};
+
+// One sentence document, or one paragraph's relation texts, is written
+// into this buffer at a time (a document of a sentence of the most words
+// the library analyses stays well within it).
+constexpr uint32_t kAnalysisBufferBytes = 1u << 18;
 
 // The text of a library buffer in UTF-8; a buffer that came back full may
 // have been cut, which the library does not say: warn.
-std::string AnalysisText(const char* buffer, const InputLine& line) {
-    const size_t n = strnlen(buffer, kAnalysisBufferBytes);
-    if (n + 1 >= kAnalysisBufferBytes)
+std::string AnalysisText(const char* buffer, uint32_t size, const InputLine& line) {
+    const size_t n = strnlen(buffer, size);
+    if (n + 1 >= size)
         std::fprintf(stderr, "krzcheck: line %d: an analysis filled its %u-byte buffer and may be cut\n",
-                     line.number, static_cast<unsigned>(kAnalysisBufferBytes));
+                     line.number, static_cast<unsigned>(size));
     return Utf8FromCp1252(std::string(buffer, n).c_str());
 }
 
 // relations: per paragraph the four texts of the relation export (word
 // records, group lines, relation lines, model), each followed by an empty
-// line; one record counter for the whole run.
+// line; one record counter for the whole run. Each paragraph is printed
+// once it is analysed.
 int RunRelations(const Options& o) {
     static const char* const kKeys[4] = {"records", "groups", "relations", "model"};
-    std::string out = o.json ? "[" : "";
+    constexpr uint32_t kSize = 1u << 16;
+    std::vector<char> storage(4 * static_cast<size_t>(kSize), 0);
+    char* buffers[4] = {storage.data(), storage.data() + kSize, storage.data() + 2 * kSize,
+                        storage.data() + 3 * kSize};
+    const uint32_t sizes[4] = {kSize, kSize, kSize, kSize};
+    TextStream stream{o};
     bool any = false;
-    bool firstParagraph = true;
     uint16_t counter = 0;
     const int status = ForEachParagraph(o, [&](const InputLine& line) {
-        std::vector<std::vector<char>> storage(4, std::vector<char>(kAnalysisBufferBytes, 0));
-        char* buffers[4] = {storage[0].data(), storage[1].data(), storage[2].data(), storage[3].data()};
-        const uint32_t sizes[4] = {kAnalysisBufferBytes, kAnalysisBufferBytes, kAnalysisBufferBytes,
-                                   kAnalysisBufferBytes};
         KRZUMLSentenceAnalysis(line.host.bytes.c_str(), 0, 4, buffers, sizes, &counter);
-        if (o.json) out += firstParagraph ? "{" : ",{";
-        firstParagraph = false;
+        std::string out = o.json ? "{" : "";
         for (int k = 0; k < 4; ++k) {
-            const std::string text = AnalysisText(buffers[k], line);
+            const std::string text = AnalysisText(buffers[k], kSize, line);
             any = any || !text.empty();
             if (o.json) out += std::string(k > 0 ? "," : "") + JsonString(kKeys[k]) + ":" + JsonString(text);
             else out += text + "\n";
         }
         if (o.json) out += "}";
+        stream.Add(out);
     });
+    stream.Close(status != 0);
     if (status != 0) return status;
-    if (o.json) out += "]\n";
-    std::fputs(out.c_str(), stdout);
     return any ? 0 : 1;
 }
 
 // xml: one document per sentence, its declaration naming the encoding it
-// is printed in (UTF-8).
+// is printed in (UTF-8). The line is cut into its sentences first; each
+// sentence is then analysed on its own into one buffer and its document
+// printed at once, so that memory stays bounded by the line whatever the
+// number of its sentences.
 int RunXml(const Options& o) {
-    std::vector<std::string> documents;
+    std::vector<char> buffer(kAnalysisBufferBytes, 0);
+    std::vector<uint32_t> starts;
+    std::string sentence;
+    TextStream stream{o};
     const int status = ForEachParagraph(o, [&](const InputLine& line) {
-        const char* text = line.host.bytes.c_str();
+        const std::string& text = line.host.bytes;
         uint32_t n = 0;
-        MeravolisGetNbSentences(text, &n);
-        std::vector<std::vector<char>> storage(n, std::vector<char>(kAnalysisBufferBytes, 0));
-        std::vector<char*> buffers;
-        for (auto& b : storage) buffers.push_back(b.data());
+        MeravolisGetNbSentences(text.c_str(), &n);
+        starts.assign(n, 0);
         uint32_t count = 0;
-        MeravolisSentenceAnalysis(text, 0, n, &count, buffers.data(), kAnalysisBufferBytes);
+        MeravolisGetSentencesBreak(text.c_str(), n, &count, starts.data());
         for (uint32_t k = 0; k < count && k < n; ++k) {
-            std::string d = AnalysisText(buffers[k], line);
+            const size_t from = std::min<size_t>(starts[k], text.size());
+            const size_t to = k + 1 < count ? std::min<size_t>(starts[k + 1], text.size()) : text.size();
+            sentence.assign(text, from, to > from ? to - from : 0);
+            buffer[0] = 0;
+            MeravolisOneSentenceAnalysisProcess(sentence.c_str(), kAnalysisBufferBytes, buffer.data(), 0);
+            std::string d = AnalysisText(buffer.data(), kAnalysisBufferBytes, line);
+            if (d.empty()) continue;
             const std::string declared = "encoding=\"ISO-8859-1\"";
             const size_t at = d.find(declared);
             if (at != std::string::npos) d.replace(at, declared.size(), "encoding=\"UTF-8\"");
-            if (!d.empty()) documents.push_back(d);
+            stream.Add(o.json ? JsonString(d) : d);
         }
     });
+    stream.Close(status != 0);
     if (status != 0) return status;
-    PrintTexts(o, documents);
-    return documents.empty() ? 1 : 0;
+    return stream.any ? 0 : 1;
 }
 
 // ---- Word commands ---------------------------------------------------------

@@ -2,14 +2,17 @@
 // both checking languages, with small host buffers. The results are
 // checked, not only survived: counts within their limits, starts inside
 // the text and in order, every buffer terminated within its capacity and
-// nothing written past it.
+// nothing written past it, and every document that was not cut at its
+// capacity well formed.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
+#include "fuzz/xml_well_formed.h"
 #include "krzlib.h"
 
 namespace {
@@ -34,6 +37,20 @@ struct Buffers {
             for (uint32_t k = size; k < size + 8; ++k)
                 if (b[k] != kGuard) Fail("written past the capacity");
             if (size > 0 && b[0] != kGuard && std::memchr(b.data(), 0, size) == nullptr) Fail("unterminated buffer");
+        }
+    }
+    // The documents of the first `count` buffers: each one whole (shorter
+    // than its capacity) must be well formed.
+    void CheckDocuments(uint32_t count) const {
+        for (uint32_t k = 0; k < count && k < storage.size() && size > 0; ++k) {
+            const char* b = storage[k].data();
+            const size_t n = strnlen(b, size);
+            if (n == 0 || n + 1 >= size) continue;
+            const std::string why = xml_check::Check(std::string(b, n));
+            if (!why.empty()) {
+                std::fprintf(stderr, "%s\n%.*s\n", why.c_str(), static_cast<int>(n), b);
+                Fail("a document that is not well formed");
+            }
         }
     }
 };
@@ -61,6 +78,7 @@ void Documents(const char* text, uint32_t max, uint32_t size, uint8_t which) {
     }
     if (count > max) Fail("more sentences than asked");
     buffers.Check();
+    if (which % 4 != 2) buffers.CheckDocuments(count);
 }
 
 void Counts(const char* text, size_t length, uint32_t max) {

@@ -437,8 +437,8 @@ KRZ_API int16_t KRZSingular(const char* word, uint16_t* count, char* results, ui
  * that follows it); fills up to max records, writes the number filled to
  * *count and the located entry to *entry. Returns 1 when the located
  * entry's headword is the word, else 0.
- * KRZLitDictOffset: the entries from entry number `entry` on; *count is 0
- * for an entry past the text. Returns 0.
+ * KRZLitDictOffset: the entries from entry number `entry` on; an entry
+ * past the text is read as the last entry. Returns 0.
  * max <= 0 gives no records. Texts in the host's code page; lines are
  * separated by line feeds and never begin with blanks. */
 typedef struct LitDictResultRecord {
@@ -542,9 +542,9 @@ KRZ_API void KRZCountMaxAnalysisForms(const char* text, uint32_t* wordTotal, uin
 
 /* Sentence documents. Each sentence of the text is checked in analysis mode
  * and written into buffers[k] as one XML document (its declaration names
- * ISO-8859-1; the bytes are those of the host's code page), cut silently at
- * bufferSize bytes and always terminated; a buffer of capacity 0 is never
- * written. Counts stop at maxSentences; a text without a sentence counts
+ * ISO-8859-1; host code page bytes, control characters as blanks), cut at
+ * bufferSize bytes and always terminated; no 0-capacity buffer is written.
+ * Counts stop at maxSentences; a text without a sentence counts
  * one. sentenceStarts[k] (when given) is the offset where sentence k's
  * reading began (0 for the first). The word list gathers the guessed forms
  * of the call, one per line with a class label. */

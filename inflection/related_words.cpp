@@ -11,9 +11,11 @@
 #include "inflection/related_words.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "frame/bounded_string.h"
 #include "frame/loader.h"
+#include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "inflection/inflect.h"
@@ -92,11 +94,77 @@ struct Related {
     u8 operation = 0;
     Work36 working;  // the word (the stem in the short-stem pass)
     Work36 stem;
+    Work36 base;     // what derived words are built on (BuiltOn)
     u32 cut = 0;
     u32 implicit = 4;
     u16 stored = 0;
     bool shortStemPass = false;
 };
+
+// ---- Derivation -------------------------------------------------------------
+// An entry list holds every word the dictionary spells with the lemma's
+// first letters, derived from it or not ("manganeux" beside "manger",
+// "chatouilleur" beside "chat"). A French word is related to the lemma
+// when one of the two is built on the other: the longer one is the
+// shorter one's base followed by derivational suffixes (one to three) and
+// an inflection.
+
+// Derivational suffixes.
+const char* const kFrenchDerivations[] = {
+    "able", "ade", "age", "aire", "ais", "al", "ance", "ant", "ard", "asse", "at", "ation", MR("âtre"),
+    "eau", "el", "ement", "ence", "ent", "erie", "esque", "esse", "et", "ette", "eur", "eux", "euse",
+    MR("é"), MR("ée"), "ible", "ien", "ienne", "ier", MR("ière"), "if", "ique", "is", "isme", "iss",
+    "iste", MR("ité"), "ive", "ion", "oire", "ois", "on", "ot", "rice", MR("té"), "ure",
+};
+// Inflections after the last suffix (or after the base alone).
+constexpr const char* kFrenchInflections[] = {"", "e", "s", "es", "x", "aux", "ale", "ales", "le", "les", "ne", "nes"};
+
+bool StartsWithAt(const u8* text, u32 n, u32 at, const char* piece, u32& length) {
+    length = static_cast<u32>(std::strlen(piece));
+    return at + length <= n && std::memcmp(text + at, piece, length) == 0;
+}
+
+// text[at, n) is one to three suffixes, then an inflection ("" counts as
+// none of the suffixes when `suffixes` is 0).
+bool SuffixChain(const u8* text, u32 n, u32 at, u32 suffixes) {
+    if (suffixes > 0) {
+        for (const char* inflection : kFrenchInflections) {
+            u32 k = 0;
+            if (StartsWithAt(text, n, at, inflection, k) && at + k == n) return true;
+        }
+    }
+    if (suffixes == 3) return false;
+    for (const char* suffix : kFrenchDerivations) {
+        u32 k = 0;
+        if (StartsWithAt(text, n, at, suffix, k) && SuffixChain(text, n, at + k, suffixes + 1)) return true;
+    }
+    return false;
+}
+
+// A word's base for derivation: without a final mute e.
+u32 BaseLength(const u8* text, u32 n) { return n > 3 && text[n - 1] == 'e' ? n - 1 : n; }
+
+bool BuiltOnBase(const u8* base, u32 nb, const u8* word, u32 nw) {
+    if (nw < nb || std::memcmp(word, base, nb) != 0) return false;
+    if (nw == nb) return true;
+    // A soft g or c keeps its e before a suffix opened by a or o ("mangeable").
+    const u32 link = word[nb] == 'e' && nb > 0 && (base[nb - 1] == 'g' || base[nb - 1] == 'c') ? 1 : 0;
+    if (SuffixChain(word, nw, nb, 0)) return true;
+    for (const char* inflection : kFrenchInflections) {
+        u32 k = 0;
+        if (StartsWithAt(word, nw, nb, inflection, k) && nb + k == nw) return true;
+    }
+    return link == 1 && SuffixChain(word, nw, nb + 1, 0);
+}
+
+// Whether the candidate is built on the lemma's base, or the lemma on the
+// candidate's.
+bool BuiltOn(const Work36& base, const BoundedString& candidate) {
+    const u32 nb = TextLen(base.s), nc = TextLen(candidate);
+    if (nb == 0) return true;
+    if (BuiltOnBase(base.s.data, nb, candidate.data, nc)) return true;
+    return BuiltOnBase(candidate.data, BaseLength(candidate.data, nc), base.s.data, nb);
+}
 
 // An entry list: [begin, end) in absolute body offsets.
 struct ListSpan {
@@ -141,6 +209,7 @@ void TestCandidate(Related& r, u8 head, const BoundedString& matched, const Boun
     AppendString(candidate.s, matched);
     AppendString(candidate.s, piece);
     if (FindSubstring(candidate.s, r.stem.s) != 1) return;
+    if (r.french && !BuiltOn(r.base, candidate.s)) return;
     if (Stored(r, candidate.s)) return;
     bool accepted = false;
     if (Known(candidate.s)) {
@@ -203,9 +272,12 @@ void WalkList(Related& r, const ListSpan& list) {
         }
         if (b > threshold && b < kLetterEnd && !e.modelNext) {
             if (!e.mismatch) {
-                // Letters past the stem's end spell the rest of a longer word.
+                // Letters past the stem's end spell the rest of a longer
+                // word; in French such a word is kept only when it is built
+                // on the lemma (TestCandidate), in English never.
                 const u32 m = TextLen(e.matched.s);
-                if (r.implicit + m >= TextLen(r.stem.s) || TextAt(r.stem.s, r.implicit + m) == b) {
+                const bool past = r.implicit + m >= TextLen(r.stem.s);
+                if ((past && r.french) || (!past && TextAt(r.stem.s, r.implicit + m) == b)) {
                     AppendByteToString(e.matched.s, b);
                 } else {
                     e.mismatch = true;
@@ -350,6 +422,10 @@ u16 InflectRelatedWords(InflectCall& call) {
     // 5, 6. The stem, then the first pass.
     r.cut = CutLength(static_cast<u32>(reading));
     MakeStem(r);
+    // A verb's derived words are built on its stem, a noun's or an
+    // adjective's on the word.
+    if ((gWordTagCodes[0] >> 8) > 0x7F) TextCopy(r.base.s, r.stem.s);
+    else CopyBytesToString(r.base.s, r.working.bytes, BaseLength(r.working.bytes, TextLen(r.working.s)));
     r.implicit = section <= kLastReservedSection ? 2 : 4;
     call.Count() = 0;
     if (found) WalkList(r, list);

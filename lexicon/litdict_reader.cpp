@@ -93,8 +93,9 @@ u32 ScanBlock(i32 r, const u8* w, bool& exact) {
             return Record(r).FirstEntry + n - 1;
         }
     }
+    // The word sorts after every entry of its block: the entry after them.
     exact = false;
-    return Record(r).FirstEntry + (n == 0 ? 0 : n - 1);
+    return Record(r).FirstEntry + n;
 }
 
 u32 ClampEntry(i64 e) {
@@ -113,13 +114,20 @@ u32 LocateWord(const BoundedString& word, bool& exact, i32& block) {
     const u8 q1 = len > 0 ? folded[0] : 0, q2 = len > 1 ? folded[1] : 0;
     const u8* w = folded + (len >= 2 ? 2 : len);
     const u8 w0 = TextByte(word, 0), w1 = TextByte(word, 1);
-    if (w0 == kLdAccents[0] && w1 == 0) return 0;
+    // Entry 0 is "à", the one-letter word kept under the letters a à.
+    if (w0 == kLdAccents[0] && w1 == 0) {
+        exact = true;
+        return 0;
+    }
     if (q1 == 'a' && q2 < 'b') return ClampEntry(Record(1).FirstEntry);
     i32 after = 0;
     const i32 r = FindLitDictBlock(q1, q2, after);
     if (r < 0) {
-        block = after;
-        return ClampEntry(static_cast<i64>(Record(after).FirstEntry) - 1);
+        // No block of the word's two letters (a one-letter word among them):
+        // the first entry of the block after it.
+        block = after <= SearchableRecords() - 1 ? after : SearchableRecords() - 1;
+        return ClampEntry(after <= SearchableRecords() - 1 ? static_cast<i64>(Record(after).FirstEntry)
+                                                           : static_cast<i64>(EntryTotal()) - 1);
     }
     block = r;
     i64 e = ScanBlock(r, w, exact);
@@ -347,12 +355,8 @@ KRZ_API int16_t KRZLitDictOffset(uint32_t entry, LitDictResultRecord* results, i
         ApplyCallOptions();
         BoundedString none;
         InitByteArray(none, 36);
+        // An entry past the text is read as the last one.
         u32 e = entry;
-        // An entry past the text gives no records.
-        if (e >= EntryTotal()) {
-            if (count != nullptr) *count = 0;
-            return 0;
-        }
         ReadForHost(1, none, e, results, max, count);
         return 0;
     } catch (...) {

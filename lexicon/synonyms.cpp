@@ -142,17 +142,24 @@ u32 FindCandidates(const u8* word, Candidate (&cand)[kMaxCandidates], BoundedStr
     return n;
 }
 
-// The best candidate: highest score; on a tie the headword written as the
-// word (accents included), else the earliest.
+// The best candidate: the highest score, the earliest of equal scores.
+// The candidates share the word's folded key; when some are spelt as the
+// word (accents included), only those are its homographs ("pâté" is not a
+// reading of "pâte").
 u32 Choose(Candidate (&cand)[kMaxCandidates], u32 n, u8 category, u8 features, const u8* word) {
-    u32 best = 0;
+    bool spelt[kMaxCandidates] = {};
+    bool anySpelt = false;
     for (u32 i = 0; i < n; ++i) {
-        cand[i].score = Score(TextByte(BodyStart(cand[i].pos, cand[i].end)), category, features);
-        const bool same = std::strcmp(reinterpret_cast<const char*>(cand[i].headword),
-                                      reinterpret_cast<const char*>(word)) == 0;
-        if (cand[i].score > cand[best].score || (i > 0 && cand[i].score == cand[best].score && same)) best = i;
+        spelt[i] = std::strcmp(reinterpret_cast<const char*>(cand[i].headword), reinterpret_cast<const char*>(word)) == 0;
+        anySpelt = anySpelt || spelt[i];
     }
-    return best;
+    i32 best = -1;
+    for (u32 i = 0; i < n; ++i) {
+        if (anySpelt && !spelt[i]) continue;
+        cand[i].score = Score(TextByte(BodyStart(cand[i].pos, cand[i].end)), category, features);
+        if (best < 0 || cand[i].score > cand[best].score) best = static_cast<i32>(i);
+    }
+    return best < 0 ? 0 : static_cast<u32>(best);
 }
 
 void SetItem(BoundedString& item, const u8* text, u32 len) {
@@ -217,6 +224,42 @@ u32 CleanLabels(u32 mode, u8 (&t)[1000], u32 n) {
     return n;
 }
 
+u32 Find(const u8* t, u32 n, const char* p) {
+    const u32 pn = static_cast<u32>(std::strlen(p));
+    for (u32 i = 0; i + pn <= n; ++i)
+        if (std::memcmp(t + i, p, pn) == 0) return i;
+    return n;
+}
+
+// Drops the first `k` bytes of the n of t; returns the length left.
+u32 DropFront(u8 (&t)[1000], u32 n, u32 k) {
+    if (k > n) k = n;
+    std::memmove(t, t + k, n - k);
+    return n - k;
+}
+
+// Group 0 in description mode: the text after the entry's last class label
+// ("<...>"), then the register label in square brackets. A label followed by
+// more text marks the item as a note (the code gains 128); an invariable
+// word ("INV") or a group ending in "à)" carries no register; the label
+// itself is left out of the item when the word is invariable or has a
+// register. Returns the item's length.
+u32 LabelGroup(u8 (&t)[1000], u32 n, i16& code) {
+    const bool invariable = Find(t, n, "INV") < n;
+    const bool toForm = n >= 2 && t[n - 2] == kLdAccents[0] && t[n - 1] == ')';  // "à)"
+    u32 gt = n;
+    for (u32 i = 0; i < n; ++i)
+        if (t[i] == '>') gt = i;
+    if (gt < n) n = DropFront(t, n, gt + 2);
+    if (n == 0) return n;
+    const u32 bracket = Find(t, n, "]");
+    if (bracket == n || bracket + 1 < n) code = static_cast<i16>(code + 128);
+    else if (invariable) code = 0;
+    if (toForm) code = 0;
+    if ((invariable || code % 128 != 0) && bracket < n) n = DropFront(t, n, bracket + 2);
+    return n;
+}
+
 // The items of the chosen entry's groups from index `first`; returns the
 // index after the last.
 u32 FillGroups(u32 mode, const BoundedString& row, u32 first, StringList& list, i16& code) {
@@ -237,17 +280,7 @@ u32 FillGroups(u32 mode, const BoundedString& row, u32 first, StringList& list, 
         const u32 from = g == 0 ? body : marks[g] + 2;
         const u32 to = g + 1 < m ? marks[g + 1] : rowEnd + 1;
         u32 n = GroupText(row, from, to, text);
-        if (g == 0 && mode == 0) {
-            u32 gt = n;
-            for (u32 i = 0; i < n; ++i)
-                if (text[i] == '>') gt = i;
-            if (gt < n) {
-                const u32 skip = gt + 2 < n ? gt + 2 : n;
-                std::memmove(text, text + skip, n - skip);
-                n -= skip;
-            }
-            if (n > 0 && text[0] == '[') code = static_cast<i16>(code % 128 == 0 ? code : code + 128);
-        }
+        if (g == 0 && mode == 0) n = LabelGroup(text, n, code);
         n = CleanLabels(mode, text, n);
         SetItem(list.data[k++], text, n);
     }

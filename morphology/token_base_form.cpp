@@ -559,7 +559,12 @@ u16 GetTokenBaseForm(i16 wordIndex, BoundedString& base) {
     i32 outcome = 0;
     if (!rawText) {
         const LemmaStem& stem = StemAt(k);
-        if (stem.section < 0) {
+        // A reference before the first section (the dictionary's head) is
+        // a word with no lemma in the dictionary, a punctuation sign or an
+        // unknown word: it keeps the code of its class. Only a reference
+        // in the last section or beyond gives none.
+        const bool head = gDictPrefixIndex.count > 1 && k.r < gDictPrefixIndex.data[1].Offset;
+        if (stem.section < 0 && !head) {
             SetText(base, "");
             return 2;
         }

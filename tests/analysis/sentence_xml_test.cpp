@@ -1,6 +1,7 @@
 // The sentence documents: the clause writer on tables set by hand for "Le
 // chat dort." (the word elements come from the built-in French
 // dictionary), the document frame, and the sentence loop of the exports.
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -296,6 +297,61 @@ TEST_F(SentenceExportsTest, ProcessCountsAndEmptiesTheBuffers) {
     MeravolisSentenceAnalysisProcess("Un.", 0, 0, &n, buffers, 0);
     EXPECT_EQ(n, 0u);
 }
+
+#ifdef KRZ_HAVE_EXPAT
+// Every sentence of the prose texts, in its language, gives a document
+// that parses, whatever the clause structure the analysis found: group
+// elements closed inside their verb group, control characters of the text
+// kept out of the document.
+TEST_F(SentenceExportsTest, EveryDocumentOfTheTextsParses) {
+    const struct {
+        const char* file;
+        uint16_t language;
+        const char* probe;
+    } kTexts[] = {{"hugo_miserables_fr.txt", 3, "chat"},
+                  {"ligthart_entre_nous_fr.txt", 3, "chat"},
+                  {"austen_pride_en.txt", 0, "cat"},
+                  {"morris_nowhere_en.txt", 0, "cat"}};
+    constexpr u32 kSize = 1u << 18;
+    std::vector<char> buffer(kSize);
+    for (const auto& t : kTexts) {
+        Start(t.language, t.probe);
+        std::ifstream in(std::string(KRZ_TEST_DATA_DIR) + "/text/" + t.file);
+        ASSERT_TRUE(in) << t.file;
+        std::vector<std::string> paragraphs;
+        for (std::string line; std::getline(in, line);) paragraphs.push_back(line);
+        // Control characters among the words of a sentence; a complement
+        // group still open where its clause ends.
+        paragraphs.push_back("Il\x01 dort\x1F \x7F bien\x0B.");
+        paragraphs.push_back("Par les longues nuits d'hiver; \u00e0 l'heure o\u00f9 les places froides sont "
+                             "d\u00e9sertes, il lisait pr\u00e8s du feu.");
+        u32 documents = 0;
+        for (const std::string& utf8 : paragraphs) {
+            const std::string text = acceptance::Utf8ToWindows1252(utf8);
+            u32 n = 0;
+            MeravolisGetNbSentences(text.c_str(), &n);
+            std::vector<u32> starts(n);
+            u32 count = 0;
+            MeravolisGetSentencesBreak(text.c_str(), n, &count, starts.data());
+            ASSERT_EQ(count, n);
+            // Each sentence alone: the export renders the first sentence.
+            for (u32 k = 0; k < n; ++k) {
+                const size_t end = k + 1 < n ? starts[k + 1] : text.size();
+                const std::string sentence = text.substr(starts[k], end - starts[k]);
+                MeravolisOneSentenceAnalysisProcess(sentence.c_str(), kSize, buffer.data(), 0);
+                const std::string document(buffer.data());
+                ASSERT_LT(document.size() + 1, kSize);
+                if (document.empty()) continue;
+                ++documents;
+                std::string words, error;
+                EXPECT_TRUE(Parse(document, words, error)) << t.file << ": " << error << "\n" << document;
+            }
+        }
+        EXPECT_GT(documents, paragraphs.size() / 2) << t.file;
+        KRZEnd();
+    }
+}
+#endif
 
 TEST(SentenceWordList, Labels) {
     const struct {

@@ -30,6 +30,15 @@ printf '%s\n' "$out" | grep -q 'la phrase a 2 niveau(x) de proposition' || fail 
 out=$(printf 'He has a broken leg.\n' | "$K" --lang en xml)
 [ "$(printf '%s\n' "$out" | grep -c 'REECRITURE')" -le 1 ] || fail "xml: one rewritten clause: $out"
 
+# Every verb clause keeps its words: an imperative and a verb with no
+# subject clause get their verb group, a name read as the subject's head
+# its SN; control characters never reach the document.
+out=$(printf 'Mange ta soupe.\nJean va \001à la cuisine.\n' | "$K" --lang fr xml)
+[ "$(printf '%s\n' "$out" | grep -c '<SV>')" -eq 2 ] || fail "xml: a verb group per clause: $out"
+printf '%s\n' "$out" | grep -q 'rolegram="imper" fc="manger">Mange<' || fail "xml: the imperative: $out"
+printf '%s\n' "$out" | grep -q 'rolegram="suj" fc="Jean">Jean<' || fail "xml: the subject's head: $out"
+printf '%s\n' "$out" | tr -d '\n\t' | LC_ALL=C grep -q '[[:cntrl:]]' && fail "xml: a control character: $out"
+
 out=$(printf 'Un.\nDeux. Trois.\n' | "$K" --json xml)
 [ $? -eq 0 ] || fail "xml --json: status"
 case "$out" in
@@ -51,6 +60,14 @@ printf '%s\n' "$out" | grep -q '^t: Il rêve.$' || fail "relations: UTF-8 senten
 # One record counter for the run: the second paragraph goes on numbering.
 first=$(printf '%s\n' "$out" | grep -c '^0;')
 [ "$first" -eq 1 ] || fail "relations: one record numbered 0: $out"
+# The records name punctuation signs as such, in French whatever the
+# interface language.
+out=$(printf 'Le chat dort, et il rêve.\n' | "$K" --lang fr --ui en relations)
+printf '%s\n' "$out" | grep -q '^[0-9]*;3;,;signe de ponctuation;' || fail "relations: the comma: $out"
+printf '%s\n' "$out" | grep -q '^[0-9]*;7;\.;signe de ponctuation;' || fail "relations: the full stop: $out"
+printf '%s\n' "$out" | grep -q '^[0-9]*;1;chat;nom;est sujet de;dormir;' || fail "relations: French labels: $out"
+printf '%s\n' "$out" | grep -q 'subject\|noun' && fail "relations: an English label: $out"
+
 out=$(printf 'Le chat dort.\n' | "$K" --json relations)
 case "$out" in
     '[{"records":"'*'","groups":"'*'","relations":"'*'","model":"t: Le chat dort.\u000a'*'"}]') ;;

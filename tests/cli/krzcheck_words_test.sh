@@ -38,6 +38,12 @@ expect 0 "maux${nl}mals${nl}" plural mal
 expect 0 "École${nl}" singular Écoles
 expect 0 "mange${nl}manges${nl}mange${nl}mangeons${nl}mangez${nl}mangent${nl}" conjugate manger 2
 expect 0 "été${nl}" conjugate être 1
+# -9 and -8: the adjectives and nouns built on the lemma, never a word
+# that only begins like it (manganeux, chatouilleur, grange).
+expect 0 "mangeable${nl}" conjugate manger -9
+expect 1 "" conjugate chat -9
+expect 0 "grand${nl}grandesse${nl}grandeur${nl}grandissement${nl}" conjugate grand -8
+expect 0 "chaleureux${nl}" conjugate chaleur -9
 expect 1 "${nl}${nl}${nl}" conjugate gésir 9
 expect 0 '["maux","mals"]'"$nl" --json plural mal
 expect 0 '["plaçant"]'"$nl" --json conjugate placer 0

@@ -288,10 +288,10 @@ TEST_F(WordExports, RelatedWords) {
         EXPECT_NE(std::find(forms.begin(), forms.end(), W(c.expected)), forms.end()) << c.word;
         ExpectUntouchedFrom(6);
     }
-    // More than six nouns share the stem of "chaud".
+    // More than six adjectives are built on "forme".
     int16_t count = 0;
     uint16_t flags = 0;
-    EXPECT_EQ(KRZConjugate2("chaud", kNouns, &count, buffer, &flags, 0, 3), 6);
+    EXPECT_EQ(KRZConjugate2("forme", kAdjectives, &count, buffer, &flags, 0, 3), 6);
     EXPECT_EQ(count, 6);
     // No reading of the starting class: the failure code, no forms.
     EXPECT_EQ(KRZConjugate2("nation", kNouns, &count, buffer, &flags, 0, 3), 8);

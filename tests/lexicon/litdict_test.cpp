@@ -54,7 +54,7 @@ protected:
 TEST_F(LitDict, TheOneLetterWordsAShowThePreposition) {
     for (const char* w : {"a", "\xE0", "A"}) {
         Found f = Word(w, 3);
-        EXPECT_EQ(f.exact, 0) << w;
+        EXPECT_EQ(f.exact, 1) << w;
         EXPECT_EQ(f.entry, 0u) << w;
         ASSERT_EQ(f.count, 3) << w;
         EXPECT_STREQ(f.records[0].text, "\xE0 <pr\xE9position>") << w;
@@ -101,10 +101,16 @@ TEST_F(LitDict, MissingWordsLocateTheNeighbouringEntryWithoutAMatch) {
     Found inside = Word("abaissemenu");
     EXPECT_EQ(inside.exact, 0);
     EXPECT_EQ(inside.entry, Word("abaissement").entry + 1);
-    // After a block's last entry: that entry.
+    // After a block's last entry: the first entry of the next block.
     Found after = Word("abzzzz");
     EXPECT_EQ(after.exact, 0);
-    EXPECT_EQ(after.entry + 1, Word("ac").entry);  // the first entry of block "ac"
+    EXPECT_EQ(after.entry, Word("ac").entry);
+    // A one-letter word, or two letters that begin no block: the first
+    // entry of the block after them.
+    EXPECT_EQ(Word("e").entry, Word("ea").entry);
+    EXPECT_EQ(Word("e").exact, 0);
+    EXPECT_EQ(Word("y").entry, Word("ya").entry);
+    EXPECT_EQ(Word("bz").entry, Word("ca").entry);
     // Before every entry, and the empty word: entry 0.
     for (const char* w : {"1abc", "", "!"}) {
         Found f = Word(w);
@@ -129,8 +135,12 @@ TEST_F(LitDict, WindowReachesBothEndsAndNeverWritesPastMax) {
     Found end = At(total - 1, 5);
     EXPECT_EQ(end.count, 1);
     EXPECT_EQ(At(total - 3, 5).count, 3);
-    EXPECT_EQ(At(total, 5).count, 0);
-    EXPECT_EQ(At(0xFFFFFFFFu, 5).count, 0);
+    // Past the text: the last entry.
+    for (const uint32_t past : {total, 0xFFFFFFFFu}) {
+        Found f = At(past, 5);
+        ASSERT_EQ(f.count, 1);
+        EXPECT_STREQ(f.records[0].text, end.records[0].text);
+    }
     EXPECT_EQ(At(0, 4).count, 4);
     EXPECT_EQ(Word("abaca", 0).count, 0);
     EXPECT_EQ(Word("abaca", -7).count, 0);
