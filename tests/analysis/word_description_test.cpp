@@ -83,9 +83,9 @@ TEST_F(WordDescriptionTest, FrenchVerbRoleNamesItsSubjects) {
     Load("Le chat dort.");
     OneClause(2);
     for (i32 i = 0; i < static_cast<i32>(gWordCount); ++i) gWords[i].FunctionCode = 0;
-    // No subject listed: no role text, nothing cut from the lead.
-    EXPECT_EQ(Describe(2).mainCount, 1);
-    EXPECT_EQ(Utf8(main_, 1), "");
+    // No subject listed: the role still tells an active verb.
+    EXPECT_EQ(Describe(2).mainCount, 2);
+    EXPECT_EQ(Utf8(main_, 1), "Verbe actif");
     gWords[1].FunctionCode = 75;
     EXPECT_EQ(Describe(2).mainCount, 2);
     EXPECT_EQ(Utf8(main_, 1), "Il a pour sujet : «\u00A0chat\u00A0»");
