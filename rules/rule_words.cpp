@@ -52,16 +52,16 @@ bool SameAsWritten(const BoundedString& s, const char* literal) {
 
 bool MatchesLiteral(i32 i, const char* literal) {
     const WordRecord& w = W(i);
-    const LiteralCase lc = LiteralCaseOf(i, w);
-    const bool lowered = lc != LiteralCase::kAsWritten;
+    // Word 0 (word -1 reads it too) with only its first letter a capital.
+    const bool first = CapitalInitialOfWordZero(i, w);
     // Most tests fail on the first letter: refused before any comparison.
     if (w.WordText.valid != 0) {
         const u8 c = w.WordText.data[0];
         const u8 l = static_cast<u8>(*literal);
-        if (c != l && !(lowered && ToLowerMacRoman(c) == l)) return false;
+        if (c != l && !(first && ToLowerMacRoman(c) == l)) return false;
     }
     if (SameAsWritten(w.WordText, literal)) return w.WordText.valid != 0 || *literal == 0;
-    return lowered && SameText(w.WordText, literal, true, lc == LiteralCase::kAllLowered);
+    return first && SameText(w.WordText, literal, true, false);
 }
 
 bool MatchesAsWritten(i32 i, const char* literal) { return SameAsWritten(W(i).WordText, literal); }
@@ -70,50 +70,34 @@ bool IsAnyCase(i32 i, const char* literal) { return SameText(W(i).WordText, lite
 
 namespace {
 
-// The text, its first letter lowered (`all`: every letter), holds the
-// literal at position `at`.
-bool LoweredAt(const BoundedString& s, i32 n, const char* literal, i32 m, i32 at, bool all) {
-    if (m == 0 || at < 0 || at + m > n) return false;
-    for (i32 k = 0; k < m; ++k) {
-        const u8 c = s.data[at + k];
-        const u8 l = static_cast<u8>(literal[k]);
-        if (c != l && !((all || at + k == 0) && ToLowerMacRoman(c) == l)) return false;
-    }
-    return true;
-}
-
-bool BeginsLowered(const BoundedString& s, const char* literal, bool all) {
-    return LoweredAt(s, ShortTextLength(s), literal, static_cast<i32>(std::strlen(literal)), 0, all);
+// The text, its first letter lowered, begins with the literal.
+bool BeginsLowered(const BoundedString& s, const char* literal) {
+    const i32 n = ShortTextLength(s);
+    const i32 m = static_cast<i32>(std::strlen(literal));
+    if (m == 0 || m > n || ToLowerMacRoman(s.data[0]) != static_cast<u8>(literal[0])) return false;
+    return std::memcmp(s.data + 1, literal + 1, static_cast<size_t>(m - 1)) == 0;
 }
 
 }  // namespace
 
-// A word compared lowered: the lowered text matches where the literal
-// covers its first letter (an occurrence further on is the same in both
-// texts), or anywhere for a word in capitals.
+// Word 0 with a capital initial: the lowered text matches where the
+// literal covers its first letter (an occurrence further on is the same in
+// both texts).
 bool BeginsLiteral(i32 i, const char* literal) {
     const BoundedString& s = W(i).WordText;
     if (*literal == 0) return true;
-    const LiteralCase lc = LiteralCaseOf(i, W(i));
-    const bool lowered = lc != LiteralCase::kAsWritten;
+    const bool capital = CapitalInitialOfWordZero(i, W(i));
     // The first occurrence is at the start exactly when the text begins so.
-    if (s.valid != 0 && (s.data[0] == static_cast<u8>(*literal) || lowered)) {
+    if (s.valid != 0 && (s.data[0] == static_cast<u8>(*literal) || capital)) {
         const size_t m = std::strlen(literal);
         if (m <= static_cast<size_t>(ShortTextLength(s)) && std::memcmp(s.data, literal, m) == 0) return true;
     }
-    return lowered && BeginsLowered(s, literal, lc == LiteralCase::kAllLowered);
+    return capital && BeginsLowered(s, literal);
 }
 
 bool Contains(i32 i, const char* literal) {
     const BoundedString& s = W(i).WordText;
-    if (FindCSubstring(s, literal) > 0) return true;
-    const LiteralCase lc = LiteralCaseOf(i, W(i));
-    if (lc == LiteralCase::kAsWritten) return false;
-    if (lc == LiteralCase::kFirstLowered) return BeginsLowered(s, literal, false);
-    const i32 n = ShortTextLength(s), m = static_cast<i32>(std::strlen(literal));
-    for (i32 at = 0; at + m <= n; ++at)
-        if (LoweredAt(s, n, literal, m, at, true)) return true;
-    return false;
+    return FindCSubstring(s, literal) > 0 || (CapitalInitialOfWordZero(i, W(i)) && BeginsLowered(s, literal));
 }
 
 bool Ends(i32 i, const char* literal) {
@@ -122,14 +106,12 @@ bool Ends(i32 i, const char* literal) {
     const i32 m = static_cast<i32>(std::strlen(literal));
     if (m > n) return false;
     if (std::memcmp(s.data + (n - m), literal, static_cast<size_t>(m)) == 0) return true;
-    const LiteralCase lc = LiteralCaseOf(i, W(i));
-    if (lc == LiteralCase::kAllLowered) return LoweredAt(s, n, literal, m, n - m, true);
-    return m == n && lc == LiteralCase::kFirstLowered && BeginsLowered(s, literal, false);
+    return m == n && CapitalInitialOfWordZero(i, W(i)) && BeginsLowered(s, literal);
 }
 
 bool IsOneOf(i32 i, const char* const* literals) {
     const WordRecord& w = W(i);
-    if (w.WordText.valid == 0 || ComparedLowered(i, w)) {
+    if (w.WordText.valid == 0 || CapitalInitialOfWordZero(i, w)) {
         for (; *literals != nullptr; ++literals)
             if (Is(i, *literals)) return true;
         return false;

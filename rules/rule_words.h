@@ -10,7 +10,6 @@
 #include "frame/bounded_string.h"
 #include "frame/records.h"
 #include "frame/report.h"
-#include "frame/settings.h"
 #include "frame/tables.h"
 
 namespace rules {
@@ -33,32 +32,23 @@ inline bool VerbClass(i32 i, i32 r = 0) { return Cls(i, r) >= 128; }
 inline bool OneReadingOf(i32 i, u8 cat) { return Readings(i) == 1 && Cat(i) == cat; }
 inline u8 Model(i32 i) { return static_cast<u8>(Mark(i) & 127); }
 
-// Literal tests on WordText (Mac Roman). A word is read as its lower-case
-// form, as its readings are: word 0 written with a capital first letter
-// only (case mode 1 or 2) is also compared with that letter lowered, a word
-// written in capitals (case mode 3 or 4; in French also a single capital
-// letter, "Y", "A") with every letter lowered; so are Begins, Contains and
-// Ends. Elsewhere a capital initial marks a name: the word is compared as
-// written. IsAnyCase: without regard to case, for the rules that ask for a
-// capital. Begins, Contains, Ends: FindCSubstring 1, above 0, the last
-// letters.
+// Literal tests on WordText (Mac Roman). Is: exact; word 0 written with a
+// capital first letter only (case mode 1 or 2) is also compared with that
+// letter lowered, and so are Begins, Contains and Ends. IsAnyCase: without
+// regard to case, for the rules that ask for a capital. Begins, Contains,
+// Ends: FindCSubstring 1, above 0, the last letters. Every other word is
+// compared as written.
 bool MatchesLiteral(i32 i, const char* literal);  // Is without its first-letter shortcut
-enum class LiteralCase : u8 { kAsWritten, kFirstLowered, kAllLowered };
-// How word i (record w) is compared with the literals.
-inline LiteralCase LiteralCaseOf(i32 i, const WordRecord& w) {
-    const u16 mode = w.WordCaseMode;
-    if (mode == 3 || mode == 4) return LiteralCase::kAllLowered;
-    if (mode != 1 && mode != 2) return LiteralCase::kAsWritten;
-    if (i <= 0) return LiteralCase::kFirstLowered;
-    const bool letter = w.WordText.valid != 0 && w.WordText.count > 1 && w.WordText.data[1] == 0;
-    return letter && gCheckingLanguage != 0 ? LiteralCase::kFirstLowered : LiteralCase::kAsWritten;
+// Word i (record w) is word 0 written with a capital initial only (case
+// mode 1 or 2): the literal tests compare it with that letter lowered too.
+inline bool CapitalInitialOfWordZero(i32 i, const WordRecord& w) {
+    return i <= 0 && (w.WordCaseMode == 1 || w.WordCaseMode == 2);
 }
-inline bool ComparedLowered(i32 i, const WordRecord& w) { return LiteralCaseOf(i, w) != LiteralCase::kAsWritten; }
 // Most tests fail on the first letter: refused here, before any call
 // (word 0 written with a capital goes to the whole test).
 inline bool Is(i32 i, const char* literal) {
     const WordRecord& w = W(i);
-    if (w.WordText.valid != 0 && w.WordText.data[0] != static_cast<u8>(*literal) && !ComparedLowered(i, w))
+    if (w.WordText.valid != 0 && w.WordText.data[0] != static_cast<u8>(*literal) && !CapitalInitialOfWordZero(i, w))
         return false;
     return MatchesLiteral(i, literal);
 }
@@ -73,7 +63,7 @@ inline LiteralWord ReadLiteralWord(i32 i) {
     const WordRecord& w = W(i);
     LiteralWord t;
     t.i = i;
-    t.exact = w.WordText.valid != 0 && !ComparedLowered(i, w);
+    t.exact = w.WordText.valid != 0 && !CapitalInitialOfWordZero(i, w);
     if (t.exact) t.first = w.WordText.data[0];
     return t;
 }
@@ -87,7 +77,7 @@ bool BeginsLiteral(i32 i, const char* literal);  // Begins without its first-let
 inline bool Begins(i32 i, const char* literal) {
     const WordRecord& w = W(i);
     if (w.WordText.valid != 0 && *literal != 0 && w.WordText.data[0] != static_cast<u8>(*literal) &&
-        !ComparedLowered(i, w))
+        !CapitalInitialOfWordZero(i, w))
         return false;
     return BeginsLiteral(i, literal);
 }
