@@ -479,12 +479,9 @@ const char* GradeOf(std::string_view form) {
 }
 
 // Shape-only guess for a verb exception form, when nothing better is known.
-// A strong form in -en is a past participle, never a past (cloven, sunken,
-// chidden).
 void GuessVerbInflection(std::string_view form, std::vector<std::string>& is) {
     if (EndsWith(form, "ing")) is.push_back("present-participle");
     else if (EndsWith(form, "s") && !EndsWith(form, "ss")) is.push_back("3sg");
-    else if (EndsWith(form, "en")) is.push_back("past-participle");
     else {
         is.push_back("past");
         is.push_back("past-participle");
