@@ -233,7 +233,9 @@ TEST_F(WordDescriptionTest, InfinitiveCommentJoinsTheVerbCandidateRows) {
     ASSERT_GE(d.formCount, 1);
     for (u16 k = 0; k < d.formCount; ++k) {
         const std::string row = Utf8(form_, k);
-        if (row.find("verbe") != std::string::npos) EXPECT_NE(row.find("(tournure)"), std::string::npos) << row;
+        if (row.find("verbe") != std::string::npos) {
+            EXPECT_NE(row.find("(tournure)"), std::string::npos) << row;
+        }
     }
     EXPECT_NE(Utf8(form_, 0).find("(tournure)"), std::string::npos) << Utf8(form_, 0);
 }

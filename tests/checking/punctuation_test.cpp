@@ -89,7 +89,10 @@ TEST_F(PunctTest, UserLexiconWordsStayWhole) {
     const char* text = "Voir R:D ici.";
     EXPECT_EQ(Punct(kFrench, text), (Findings{"6-6: :", "6-6:: "}));
     KRZClearParagraphTab(table_, static_cast<int16_t>(count_));
-    ASSERT_EQ(KRZInsertLex("R:D", 0, 1, 0, 0, 0, "", "", 3), 0);
+    uint16_t expression = 0, category = 0, gender = 0, inflection = 0, flag = 0;
+    char model[36] = {};
+    ASSERT_EQ(KRZAnalyseWordLex("R:D", &expression, &category, &gender, &inflection, &flag, model, 3), 0);
+    ASSERT_EQ(KRZInsertLex("R:D", expression, category, gender, inflection, flag, model, "", 3), 0);
     EXPECT_EQ(Punct(kFrench, text), Findings{});
     lexicon.Close();
 }
