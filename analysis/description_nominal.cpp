@@ -123,9 +123,7 @@ void AppendEnglishExample(Rendering& r) {
     } else if (r.category == 12 || r.cls == 'N') {
         AppendCString(t, ": someone/something ");
     } else if (r.category == 11 || r.category == 13) {
-        const u8 c = TextAt(word.WordText, 0);
-        const bool vowel = std::strchr("aeiou", c) != nullptr && c != 0 && !YouSound(word.WordText);
-        AppendCString(t, (r.features & 15) >= 8 ? ": " : vowel ? ": an " : ": a ");
+        AppendCString(t, (r.features & 15) >= 8 ? ": " : EnglishArticleExample(word.WordText));
     } else {
         return;
     }
@@ -152,6 +150,12 @@ void DescribeEnglishNominal(Rendering& r) {
 }
 
 }  // namespace
+
+const char* EnglishArticleExample(const BoundedString& word) {
+    const u8 c = TextAt(word, 0);
+    const bool vowel = c != 0 && std::strchr("aeiou", c) != nullptr && !YouSound(word);
+    return vowel ? ": an " : ": a ";
+}
 
 void DescribeNominalReading(Rendering& r) {
     const WordRecord& word = gWords[r.w];
@@ -291,9 +295,11 @@ void FrenchVerbRole(Rendering& r) {
     const bool conjugated = (s >= 6 && s <= 47) || (s >= 51 && s <= 63);
     if (conjugated || (s <= 5 && afterAuxiliary)) {
         const bool active = s == 0 && afterAuxiliary;
-        // Without a subject there is nothing to tell.
-        r.roleCount = VerbSubjects(r, active ? ActiveLead() : SubjectLead(), true) ? 2 : 1;
-        if (r.roleCount == 1) TextClear(r.role.s);
+        // Without a subject the role says the verb is active, as an
+        // English verb's does.
+        if (!VerbSubjects(r, active ? ActiveLead() : SubjectLead(), true))
+            CopyCString(r.role.s, FrenchInterface() ? "Verbe actif" : "Active verb");
+        r.roleCount = 2;
         return;
     }
     if (s <= 5) {

@@ -42,6 +42,7 @@ bool FrenchInterface();                                // names and quotes in Fr
 void AppendName(BoundedString& s, u32 index);          // gCategoryNames[index]
 i32 ClauseOfWord(i32 w);                               // last segment not starting after w; -1 none
 void RestoreLigatures(BoundedString& text, i32 w);     // the word's ligatures
+const char* EnglishArticleExample(const BoundedString& word);  // ": an " or ": a " before the word
 
 // Step 2: the readings to describe.
 void BuildDescribedReadings(Rendering& r, DescribedReadings& list);

@@ -6,6 +6,7 @@
 
 #include "analysis/description_steps.h"
 #include "checking/word_access.h"
+#include "frame/loader.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/report.h"
@@ -121,8 +122,7 @@ void AppendEntryCode(const Rendering& r, BoundedString& row, const BoundedString
 void AppendEntryExample(BoundedString& row, const BoundedString& word, const EntryCodes& codes) {
     if (codes.category < 11 || codes.category > 13) return;
     if (!FrenchText()) {
-        const u8 c = TextAt(word, 0);
-        AppendCString(row, c != 0 && std::strchr("aeiou", c) != nullptr ? ": an " : ": a ");
+        AppendCString(row, EnglishArticleExample(word));
     } else if (codes.category == 12) {
         const u8 last = TextLast(word);
         AppendCString(row, last == 's' || last == 'x' ? " : qq'un ou qqchose qui sont " : " : qq'un ou qqchose qui est ");
@@ -144,6 +144,30 @@ void TidyRow(BoundedString& row) {
     n = out;
     const u32 drop = n >= 3 ? 3 : n;
     std::memmove(row.data, row.data + drop, n - drop + 1);
+}
+
+// The comment of the verb's own entry in the tagged list (its infinitive
+// coded "V0"), which every verb-candidate row carries; empty when none.
+void InfinitiveComment(const BoundedString& form, BoundedString& comment) {
+    TextClear(comment);
+    static StringList forms;
+    if (forms.valid == 0) InitByteMatrix(forms, 16, 36);
+    Work36 word;
+    TextCopy(word.s, form);
+    u16 count = 0;
+    InflectWord(3u << 8 | 1u, word.s, count, forms);
+    if (count == 0) return;
+    const StringList& list = TaggedWordsFor(gCheckingLanguage);
+    const i32 n = static_cast<i32>(TextLen(forms[0]));
+    const i32 j = FindTaggedWord(list, gTaggedWordCount, forms[0].data, n);
+    if (j < 0 || j >= static_cast<i32>(list.count)) return;
+    const BoundedString& entry = list[j];
+    u32 start = 0, length = 0;
+    const u32 p = NextCode(entry, 3 + static_cast<u32>(n), start, length);
+    if (p == 0 || length != 2 || entry.data[start] != 'V' || entry.data[start + 1] != '0') return;
+    u32 end = p, s0 = 0, l0 = 0;
+    for (u32 q = p; (q = NextCode(entry, q, s0, l0)) != 0;) end = q;
+    if (end < TextLen(entry)) AppendBytesToString(comment, entry.data + end, static_cast<i32>(TextLen(entry) - end));
 }
 
 }  // namespace
@@ -184,12 +208,19 @@ void DescribeTaggedEntries(Rendering& r, WordDescription& d) {
     if (r.mode != kDescribeExplanation && FrenchText() && r.recordedClass >= 128) {
         static StringList candidates;
         if (candidates.valid == 0) InitByteMatrix(candidates, 20, 36);
-        Work36 text;
+        Work36 text, comment;
         TextCopy(text.s, gWords[r.w].WordText);
         RestoreLigatures(text.s, r.w);
+        InfinitiveComment(text.s, comment.s);
         const u16 n = FindVerbCandidatesForParticiple(static_cast<i16>(r.w), text.s, candidates);
-        for (u16 k = 0; k < n; ++k) add(candidates[k]);
-        if (CheckVerbCandidate(static_cast<i16>(r.w), text.s) > 0) add(text.s);
+        for (u16 k = 0; k < n; ++k) {
+            AppendString(candidates[k], comment.s);
+            add(candidates[k]);
+        }
+        if (CheckVerbCandidate(static_cast<i16>(r.w), text.s) > 0) {
+            AppendString(text.s, comment.s);
+            add(text.s);
+        }
     }
     static BoundedArray<u16> codes;
     if (codes.valid == 0) codes.Allocate(kMaxFormCodes);

@@ -16,6 +16,7 @@
 #include "frame/records.h"
 #include "frame/report.h"
 #include "frame/settings.h"
+#include "inflection/verb_forms.h"
 #include "lexicon/synonyms.h"
 #include "morphology/correction_finishing.h"
 #include "morphology/token_base_form.h"
@@ -417,6 +418,25 @@ void StoreFirstReading(Rendering& r, WordDescription& d) {
     ++d.mainCount;
 }
 
+// The base word of the dictionary group that holds `text` (the first form
+// the verb-form walk gives for the group base), internal marks restored;
+// false when the walk gives none.
+bool VerbGroupBaseWord(BoundedString& text) {
+    static StringList forms;
+    if (forms.valid == 0) InitByteMatrix(forms, 16, 36);
+    Work36 w;
+    TextCopy(w.s, text);
+    u16 n = 0;
+    GenerateVerbForms((3u << 8) | 6u, w.s, forms, n);
+    if (n == 0 || TextLen(forms[0]) == 0) return false;
+    TextCopy(text, forms[0]);
+    for (u32 k = 0; k < TextLen(text); ++k) {
+        if (text.data[k] == 155) text.data[k] = '-';
+        else if (text.data[k] == 139) text.data[k] = MRC("à");
+    }
+    return true;
+}
+
 // Step 13: the synonyms of the word's base form (French).
 void DescribeSynonyms(const Rendering& r, WordDescription& d) {
     WordRecord& word = gWords[r.w];
@@ -431,7 +451,7 @@ void DescribeSynonyms(const Rendering& r, WordDescription& d) {
         category = 11;
         TextCopy(text.s, word.WordText);
         if (TextLast(text.s) == 's') TextCut(text.s, TextLen(text.s) - 1);
-        else return;  // no base form to look up
+        else if (r.recordedMark != 129 || !VerbGroupBaseWord(text.s)) return;  // no base form to look up
     } else if (c >= 'A') {
         category = GetTokenBaseForm(static_cast<i16>(r.w), word.BaseText);
         TextCopy(text.s, word.BaseText);

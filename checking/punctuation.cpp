@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "checking/abbreviations.h"
 #include "checking/explanation.h"
 #include "checking/paragraph.h"
 #include "checking/recorders.h"
@@ -16,6 +17,7 @@
 #include "frame/sentence_state.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
+#include "lexicon/lex_store.h"
 
 PunctTokenRecord gPunctTokens[kPunctTokenCapacity];
 u16 gPunctTokenCount = 0;
@@ -325,6 +327,8 @@ u32 PunctParagraph(const char* text, i32 start, i32 end, ParagraphErrorRecord* t
         // A sentence longer than the word table is cut to the token that
         // starts the next one (or the text's end), not to its last word kept.
         const u32 sentenceEnd = more ? w.position : static_cast<u32>(w.textLength);
+        // Abbreviations of the user lexicon ("R:D") are kept whole.
+        if (IsUserLexiconEmpty() == 0) MatchLexiconAbbreviations(w.copy, nullptr, nullptr, 0, 0);
         PunctOutput out{table, &gParagraphErrorCount, 1};
         const u16 recorded = ScanSentencePunctuation(w.copy, w.sentenceStart, sentenceEnd, out)
                                  ? CheckSentencePunctuation(out)

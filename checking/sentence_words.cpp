@@ -720,6 +720,17 @@ bool OpensSentence(i32 i) {
     return true;
 }
 
+// A word written in capitals (and in French a single capital letter, the
+// "Y" and "A" of "IL Y A") is handed on in the lower case the analysis
+// read it in, so that every test of its text reads what its readings
+// read; its case mode gives the capitals back wherever it is written out.
+// A capital initial further on marks a name and stays as written.
+bool ReadsLowered(const WordRecord& w) {
+    if (w.WordCaseMode == 3 || w.WordCaseMode == 4) return true;
+    const bool letter = GetStringLength(w.WordText) == 1;
+    return letter && gCheckingLanguage != 0 && (w.WordCaseMode == 1 || w.WordCaseMode == 2);
+}
+
 void AnalyseWord(const Call& c, WordsStorage& st, i32 i) {
     WordRecord& w = gWords[i];
     gWordLemmaRefs[0] = 0;
@@ -760,6 +771,7 @@ void AnalyseWord(const Call& c, WordsStorage& st, i32 i) {
         }
     }
     CopyReadings(w);
+    if (ReadsLowered(w)) CopyString(w.WordText, st.lowered);
     ReportProperNoun(c, st, i);
     CheckPairing(st, i, r);
 }

@@ -46,27 +46,6 @@ constinit AutomatonState gOtherTokenAutomaton[30] = {
 };
 const u16 gOtherTokenAutomatonSize = 30;
 
-constinit AutomatonState gSpareTokenAutomatonA[18] = {
-    {Set(15), kNone, 1, 1, 4},    {Set(9), kNone, 0, 3, 2},     {Set(19), kNone, 0, 3, 3},
-    {Set(16), kSp, 1, 1, 0},      {Set(1), kNone, 1, 5, 10},    {Lit('.'), kNone, 0, 9, 6},
-    {Lit(','), kNone, 0, 9, 7},   {Lit(':'), kNone, 0, 9, 8},   {Set(4), kNone, 1, 9, 9},
-    {Set(16), kSp, 1, 5, 0},      {Lit('.'), kNone, 1, 11, 12}, {Set(1), kSp, 1, 5, 0},
-    {Set(5), kNone, 1, 11, 13},   {Lit('-'), kNone, 1, 11, 14}, {Set(17), kNone, 1, 0, 15},
-    {Set(18), kNone, 1, 16, 0},   {Set(11), kNone, 0, 17, 17},  {Set(16), kSp, 1, 16, 15},
-};
-const u16 gSpareTokenAutomatonASize = 18;
-
-constinit AutomatonState gSpareTokenAutomatonB[20] = {
-    {Set(20), kNone, 1, 1, 5},    {Set(9), kNone, 0, 4, 2},     {Lit('-'), kNone, 1, 4, 3},
-    {Set(24), kNone, 0, 4, 4},    {Set(21), kSp, 1, 1, 0},      {Set(1), kNone, 1, 6, 11},
-    {Lit('.'), kNone, 0, 10, 7},  {Lit(','), kNone, 0, 10, 8},  {Lit(':'), kNone, 0, 10, 9},
-    {Set(4), kNone, 1, 10, 10},   {Set(21), kSp, 1, 6, 0},      {Lit('.'), kNone, 1, 12, 13},
-    {Set(1), kSp, 1, 6, 0},       {Set(5), kNone, 1, 12, 14},   {Lit('-'), kNone, 1, 12, 15},
-    {Lit('\''), kNone, 1, 4, 16}, {Set(22), kNone, 1, 0, 17},   {Set(23), kNone, 1, 18, 0},
-    {Set(11), kNone, 0, 19, 19},  {Set(21), kSp, 1, 18, 17},
-};
-const u16 gSpareTokenAutomatonBSize = 20;
-
 constinit AutomatonState gIndexWordAutomaton[3] = {
     {Set(25), kNone, 1, 1, 0},
     {Lit('-'), kNone, 0, 2, 2},

@@ -56,11 +56,6 @@ extern AutomatonState gFrenchTokenAutomaton[30];
 extern const u16 gFrenchTokenAutomatonSize;
 extern AutomatonState gOtherTokenAutomaton[30];
 extern const u16 gOtherTokenAutomatonSize;
-// Built but read by nobody.
-extern AutomatonState gSpareTokenAutomatonA[18];
-extern const u16 gSpareTokenAutomatonASize;
-extern AutomatonState gSpareTokenAutomatonB[20];
-extern const u16 gSpareTokenAutomatonBSize;
 // Words of the index-word export.
 extern AutomatonState gIndexWordAutomaton[3];
 extern const u16 gIndexWordAutomatonSize;

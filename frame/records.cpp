@@ -208,29 +208,3 @@ void AllocLitDictIndexArray(BoundedArray<LitDictIndexEntry>& a, u32 n) {
     BuildArray(a, n, [](LitDictIndexEntry& e) { ConstructShortString(e.Key); });
 }
 
-void InitRecordBufferAt4(NumberedTextBuffer& b) { b.Text.Allocate(kRenderBufferCapacity); }
-void FreeRecordBufferAt4(NumberedTextBuffer& b) { b.Text.Release(); }
-void InitRecordBufferAt16(TaggedTextBuffer& b) { b.Text.Allocate(kRenderBufferCapacity); }
-void FreeRecordBufferAt16(TaggedTextBuffer& b) { b.Text.Release(); }
-
-void InitBufferPair(TextBufferPair& b) {
-    b.First.Allocate(kRenderBufferCapacity);
-    b.Second.Allocate(kRenderBufferCapacity);
-}
-
-void FreeBufferPair(TextBufferPair& b) {
-    b.First.Release();
-    b.Second.Release();
-}
-
-void InitNumberedTextBufferArray(BoundedArray<NumberedTextBuffer>& a, u32 n) {
-    BuildArray(a, n, InitRecordBufferAt4);
-}
-
-void InitTaggedTextBufferArray(BoundedArray<TaggedTextBuffer>& a, u32 n) {
-    BuildArray(a, n, InitRecordBufferAt16);
-}
-
-void InitBufferPairArray(BoundedArray<TextBufferPair>& a, u32 n) {
-    BuildArray(a, n, InitBufferPair);
-}

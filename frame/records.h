@@ -9,7 +9,6 @@
 inline constexpr u32 kReadingSlots = 8;
 inline constexpr u32 kWordCapacity = 36;
 inline constexpr u32 kCodeCapacity = 9;
-inline constexpr u32 kRenderBufferCapacity = 100;
 inline constexpr u32 kFrenchEndingSlots = 51;
 inline constexpr u32 kEnglishEndingSlots = 5;
 
@@ -98,20 +97,6 @@ struct LitDictIndexEntry {
     u16 Ordinal = 0;
 };
 
-// Text buffers of the analysis renderers.
-struct NumberedTextBuffer {
-    u16 Values[2] = {};
-    BoundedString Text;  // 100
-};
-struct TaggedTextBuffer {
-    u16 Values[7] = {};
-    BoundedString Text;  // 100
-};
-struct TextBufferPair {
-    BoundedString First;   // 100
-    BoundedString Second;  // 100
-};
-
 // Word records. A constructed record keeps its arrays in one block of
 // kWordRecordBlockBytes (the lemma references first, owning it), so that a
 // copy or a clear of the arrays is one move of the block.
@@ -173,14 +158,3 @@ void ConstructShortString(BoundedString& s);
 void AllocDictSectionArray(BoundedArray<DictSectionEntry>& a, u32 n);
 void AllocLitDictIndexArray(BoundedArray<LitDictIndexEntry>& a, u32 n);
 inline DictSectionEntry* ModelRecordAt(BoundedArray<DictSectionEntry>& a, i32 i) { return &a[i]; }
-
-// Renderer buffers.
-void InitRecordBufferAt4(NumberedTextBuffer& b);
-void FreeRecordBufferAt4(NumberedTextBuffer& b);
-void InitRecordBufferAt16(TaggedTextBuffer& b);
-void FreeRecordBufferAt16(TaggedTextBuffer& b);
-void InitBufferPair(TextBufferPair& b);
-void FreeBufferPair(TextBufferPair& b);
-void InitNumberedTextBufferArray(BoundedArray<NumberedTextBuffer>& a, u32 n);
-void InitTaggedTextBufferArray(BoundedArray<TaggedTextBuffer>& a, u32 n);
-void InitBufferPairArray(BoundedArray<TextBufferPair>& a, u32 n);

@@ -35,9 +35,9 @@ static_assert(offsetof(KRZPunctSignRule, spacesAfter) == offsetof(PunctSignRule,
 
 namespace {
 
-// Bit 31 of a rule's space sets is the pair flag, so a list holds at most
-// 31 space characters (bits 0 to 30).
-constexpr u16 kMaxSpaceChars = 31;
+// A list holds 32 space characters. A rule's space sets name the first 31
+// of them (bit 31 is the pair flag); the last one still parts words.
+constexpr u16 kMaxSpaceChars = kSpaceCharCapacity;
 constexpr u8 kDefaultSpaces[] = {0x09, 0x20, 0xCA};  // tab, space, non-breaking space
 constexpr i16 kMaxLongSentenceThreshold = 32767;
 
@@ -86,9 +86,8 @@ extern "C" {
 
 KRZ_API void KRZSetLanguage(uint16_t language) {
     ++gSettingsEdits;
-    // 0 English, 3 French; 10 and 11 run on the French data. Any other
-    // value is refused: the language stays as it was.
-    if (language != 0 && language != 3 && language != 10 && language != 11) return;
+    // 0 English; any other value runs on the French data (3 by
+    // convention, 10 and 11 with their own punctuation tables).
     try {
         SelectLanguageTables(language);
     } catch (...) {

@@ -1,6 +1,6 @@
 // Definitions of the global tables that are not literal word lists: the
-// writable string tables, the owned buffers, the sentence and renderer
-// record arrays, the static views on the constant tables below and the
+// writable string tables, the owned buffers, the sentence's word records,
+// the static views on the constant tables below and the
 // empty views that the loader and the language switch point later. All of
 // them are built by static initialisation, before the first exported call;
 // no table's construction depends on another's.
@@ -32,11 +32,6 @@ BoundedArray<T> StaticView(const T* data, u32 n) {
     BoundedArray<T> a;
     a.View(const_cast<T*>(data), n);
     return a;
-}
-
-template <u32 N>
-BoundedString StaticStringView(const u8 (&text)[N]) {
-    return StaticView(text, N);
 }
 
 // ---- Sources of the tables the loader copies at start-up ------------------
@@ -131,25 +126,6 @@ constexpr u8 kFrenchLetterTable[120] = {
     0x4c, 0x4d, 0x4d, 0x38, 0x5d, 0x36, 0x4f, 0x57, 0x5a, 0x6e, 0x56, 0x5c, 0xa9, 0x8d,
     0xaa, 0xab, 0x6c, 0xa6, 0x28, 0x6b, 0x34, 0x21};
 
-// ---- Character lists of the user lexicon's word insertion ----------------
-
-#define KRZ_AZ "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"
-
-constexpr auto& kLexLetters = KRZ_AZ "àâäçéèêëîïôöùûüœŒæÆÀÂÄÇÉÈÊËÎÏÔÖÙÛÜ"_mr;
-constexpr auto& kLexLettersHyphen = KRZ_AZ "-àâäçéèêëîïôöùûüœŒæÆ_–—ÀÂÄÇÉÈÊËÎÏÔÖÙÛÜ"_mr;
-constexpr auto& kLexLettersWide = KRZ_AZ "áàâäçéèêëíîïóôöúùûüœŒæÆÁÀÂÄÇÉÈÊËÍÎÏÓÔÖÚÙÛÜ"_mr;
-constexpr auto& kLexLettersWideHyphen =
-    KRZ_AZ "-áàâäçéèêëíîïóôöúùûüœŒæÆ_–—ÁÀÂÄÇÉÈÊËÍÎÏÓÔÖÚÙÛÜ"_mr;
-constexpr u8 kLexWordPunct[] = {' ', 0xCA, '\'', '(', ')', '*', '+', ',', '-', '.', '/', 0};
-
-#undef KRZ_AZ
-
-// View on a converted literal, its terminator counted.
-template <typename Text>
-BoundedString LiteralView(const Text& text) {
-    return StaticView(text.bytes(), static_cast<u32>(text.size()) + 1);
-}
-
 // The user lexicon body starts as one byte from the C heap, so that the
 // lexicon store can grow it with its resize operation; the header does not
 // own it and this guard hands the block back when the library is unloaded.
@@ -172,7 +148,6 @@ StringList gFormWorkStrings = StringTable(1000, 16);
 StringList gWordClassNames = StringTable(70, 40);
 StringList gRelationWorkStrings = StringTable(1000, 36);
 StringList gSpellingSuggestions = StringTable(24, 36);
-StringList gVerbFormWorkStrings = StringTable(4, 7);
 i16 gSpellingSuggestionCount = 0;
 
 // ---- Owned buffers ---------------------------------------------------------
@@ -228,26 +203,6 @@ BoundedArray<WordRecord> gWords = [] {
     return words;
 }();
 u16 gWordCount = 0;
-BoundedArray<NumberedTextBuffer> gOutputLines = [] {
-    BoundedArray<NumberedTextBuffer> a;
-    InitNumberedTextBufferArray(a, 15);
-    return a;
-}();
-BoundedArray<TaggedTextBuffer> gOutputGroups = [] {
-    BoundedArray<TaggedTextBuffer> a;
-    InitTaggedTextBufferArray(a, 40);
-    return a;
-}();
-BoundedArray<TextBufferPair> gOutputPairs = [] {
-    BoundedArray<TextBufferPair> a;
-    InitBufferPairArray(a, 150);
-    return a;
-}();
-BoundedArray<NumberedTextBuffer> gOutputWordLines = [] {
-    BoundedArray<NumberedTextBuffer> a;
-    InitNumberedTextBufferArray(a, 80);
-    return a;
-}();
 
 // ---- Static views ----------------------------------------------------------
 BoundedArray<u8> gEnglishLetterTable = StaticView(kEnglishLetterTable, 94);
@@ -255,13 +210,6 @@ BoundedArray<u8> gFrenchLetterTable = StaticView(kFrenchLetterTable, 120);
 BoundedArray<u8> gCharClassesSource = StaticView(kCharClassesSource.bytes, 256);
 BoundedArray<u8> gLetterCodesSource = StaticView(kLetterCodesSource.bytes, 256);
 BoundedArray<u8> gCategoryPairSource = StaticView(kCategoryPairSource, 361);
-BoundedString gLexLetters = LiteralView(kLexLetters);
-BoundedString gLexLettersHyphen = LiteralView(kLexLettersHyphen);
-BoundedString gLexLettersWide = LiteralView(kLexLettersWide);
-BoundedString gLexLettersWideHyphen = LiteralView(kLexLettersWideHyphen);
-BoundedString gLexWordPunct = StaticStringView(kLexWordPunct);
-BoundedArray<u8> gToMacRomanTable = StaticView(kWin1252ToMacRoman, 128);
-BoundedArray<u8> gFromMacRomanTable = StaticView(kMacRomanToWin1252, 128);
 
 // ---- Empty views (count 0, not valid; nothing allocated) ------------------
 BoundedArray<EndingRow> gEndingRows;

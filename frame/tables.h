@@ -16,9 +16,6 @@
 // Records of the sentence and of the loader (defined in frame/records.h).
 struct WordRecord;
 struct SegmentRecord;
-struct NumberedTextBuffer;
-struct TaggedTextBuffer;
-struct TextBufferPair;
 struct EndingRow;
 struct EnglishEndingRow;
 struct DictSectionEntry;
@@ -29,7 +26,6 @@ using StringList = BoundedArray<BoundedString>;
 // ---- Literal word lists (views on constant literals; never written) -------
 extern StringList gEnglishSpellingRows;     // 40
 extern StringList gFrenchSpellingRows;      // 40
-extern StringList gSoundAlikeSpellings;     // 34
 extern StringList gEnglishSuffixes;         // 195, positions matter
 extern StringList gFrenchSuffixes;          // 197, positions matter
 extern StringList gEnglishNumberWords;      // 51, entry 0 empty
@@ -49,7 +45,6 @@ extern StringList gFormWorkStrings;         // 1000 × 16
 extern StringList gWordClassNames;          // 70 × 40
 extern StringList gRelationWorkStrings;     // 1000 × 36
 extern StringList gSpellingSuggestions;     // 24 × 36
-extern StringList gVerbFormWorkStrings;     // 4 × 7
 extern i16 gSpellingSuggestionCount;
 
 // ---- Owned buffers ---------------------------------------------------------
@@ -105,10 +100,6 @@ constexpr i32 LanguageTableSlot(u16 language) {
 // ---- Record arrays ---------------------------------------------------------
 extern BoundedArray<WordRecord> gWords;                 // 128
 extern u16 gWordCount;
-extern BoundedArray<NumberedTextBuffer> gOutputLines;   // 15
-extern BoundedArray<TaggedTextBuffer> gOutputGroups;    // 40
-extern BoundedArray<TextBufferPair> gOutputPairs;       // 150
-extern BoundedArray<NumberedTextBuffer> gOutputWordLines;  // 80
 
 // ---- Static views on constant data ----------------------------------------
 extern BoundedArray<u8> gEnglishLetterTable;     // 94
@@ -116,11 +107,6 @@ extern BoundedArray<u8> gFrenchLetterTable;      // 120
 extern BoundedArray<u8> gCharClassesSource;      // 256
 extern BoundedArray<u8> gLetterCodesSource;      // 256
 extern BoundedArray<u8> gCategoryPairSource;     // 361
-extern BoundedString gLexLetters;                // 87 (86 characters + terminator)
-extern BoundedString gLexLettersHyphen;          // 91
-extern BoundedString gLexLettersWide;            // 95
-extern BoundedString gLexLettersWideHyphen;      // 99
-extern BoundedString gLexWordPunct;              // 12
 
 // ---- Empty views, pointed by the loader and the language switch -----------
 extern BoundedArray<EndingRow> gEndingRows;
@@ -146,10 +132,6 @@ extern BoundedString gLitDictText;
 extern BoundedString gLitDictOffsetsA;
 extern BoundedString gLitDictOffsetsB;
 extern StringList gCategoryNames;   // view of one of the two label lists
-
-// Code-page tables (static views on the conversion tables of mac_roman.h).
-extern BoundedArray<u8> gToMacRomanTable;     // 128: Windows-1252 0x80..0xFF -> Mac Roman
-extern BoundedArray<u8> gFromMacRomanTable;   // 128: Mac Roman 0x80..0xFF -> Windows-1252
 
 // A literal word list over a constant array of C strings (construction of
 // the lists above).

@@ -107,14 +107,6 @@ const char* const kFrenchSpellingRows[] = {
     "\x9B" "00000",  // 39
 };
 
-// English sound-alike spellings.
-const char* const kSoundAlikeSpellings[] = {
-    "oe", "ow", "u", "ou", "o", "ough", "eau", "ew", "oo", "a",  // 0
-    "er", "re", "ar", "or", "our", "ure", "eur", "al", "el", "le",  // 10
-    "ol", "il", "ay", "ey", "et", "eigh", "aigh", MR("é"), "e", "are",  // 20
-    "ear", "air", "ere", "eir",  // 30
-};
-
 // Suffixes in blocks of 32 by length: block b holds the suffixes tried for
 // a remainder of b + 2 letters; positions matter ("" fills free places).
 const char* const kEnglishSuffixes[] = {
@@ -204,7 +196,6 @@ const char* const kFrenchFunctionWords[] = {
 
 StringList gEnglishSpellingRows = MakeLiteralList(kEnglishSpellingRows);
 StringList gFrenchSpellingRows = MakeLiteralList(kFrenchSpellingRows);
-StringList gSoundAlikeSpellings = MakeLiteralList(kSoundAlikeSpellings);
 StringList gEnglishSuffixes = MakeLiteralList(kEnglishSuffixes);
 StringList gFrenchSuffixes = MakeLiteralList(kFrenchSuffixes);
 StringList gEnglishNumberWords = MakeLiteralList(kEnglishNumberWords);

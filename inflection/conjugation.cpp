@@ -601,7 +601,9 @@ u16 InflectConjugation(InflectCall& call) {
     const u32 n = tense.end - tense.start;
     for (u32 i = 0; i < n; ++i) {
         BoundedString& r = call.Result(i);
-        TextCopy(r, c.work[i < kWorkEntries ? i : kWorkEntries - 1].s);
+        BoundedString& entry = c.work[i < kWorkEntries ? i : kWorkEntries - 1].s;
+        if (call.op == 30 && r.count > 0) FitEnglishEntry(entry, r.count - 1);
+        TextCopy(r, entry);
         RestoreHyphens(r);
     }
     call.Count() = static_cast<u16>(n);

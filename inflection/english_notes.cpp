@@ -121,3 +121,51 @@ void EnglishNotesBefore(const BoundedString& verb, u32 slot, BoundedString& entr
 void EnglishNotesAfter(const BoundedString& verb, u32 slot, BoundedString& entry) {
     ForEachNote(verb, slot, false, [&](const BoundedString& form) { AppendEnglishNote(entry, form); });
 }
+
+namespace {
+
+// Start of the last note of the entry (its ", " or " (or " or " or "), or 0.
+u32 LastNoteStart(const BoundedString& entry) {
+    const u32 n = TextLen(entry);
+    for (u32 p = n; p-- > 1;) {
+        const u8* at = entry.data + p;
+        if (at[0] == ',' && p + 1 < n && at[1] == ' ') return p;
+        if (at[0] == ' ' && p + 4 <= n && std::memcmp(at, " or ", 4) == 0) return p;
+        if (at[0] == ' ' && p + 5 <= n && std::memcmp(at, " (or ", 5) == 0) return p;
+    }
+    return 0;
+}
+
+// True when a parenthesis is open before position p.
+bool OpenBefore(const BoundedString& entry, u32 p) {
+    i32 depth = 0;
+    for (u32 k = 0; k < p; ++k) depth += entry.data[k] == '(' ? 1 : entry.data[k] == ')' ? -1 : 0;
+    return depth > 0;
+}
+
+}  // namespace
+
+void FitEnglishEntry(BoundedString& entry, u32 limit) {
+    u32 n = TextLen(entry);
+    if (n <= limit) return;
+    static constexpr char kJoin[] = ") (or ";
+    constexpr u32 kJoinLength = sizeof kJoin - 1;
+    u32 out = 0;
+    for (u32 k = 0; k < n;) {
+        if (k + kJoinLength <= n && std::memcmp(entry.data + k, kJoin, kJoinLength) == 0) {
+            entry.data[out++] = ',';
+            entry.data[out++] = ' ';
+            k += kJoinLength;
+        } else {
+            entry.data[out++] = entry.data[k++];
+        }
+    }
+    entry.data[out] = 0;
+    while (TextLen(entry) > limit) {
+        const u32 p = LastNoteStart(entry);
+        if (p == 0) return;
+        const bool open = OpenBefore(entry, p);
+        TextCut(entry, p);
+        if (open) AppendCString(entry, ")");
+    }
+}

@@ -21,3 +21,8 @@ void AppendEnglishNote(BoundedString& entry, const BoundedString& form);
 // appended as notes.
 void EnglishNotesBefore(const BoundedString& verb, u32 slot, BoundedString& entry);
 void EnglishNotesAfter(const BoundedString& verb, u32 slot, BoundedString& entry);
+
+// Fits the entry into `limit` bytes without cutting a form: the notes after
+// the first are gathered into one parenthesis ("cleaved (or cleft, clove,
+// cloven)"), and while that is still too long the last note goes whole.
+void FitEnglishEntry(BoundedString& entry, u32 limit);

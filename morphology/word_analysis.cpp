@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "frame/loader.h"
+#include "frame/mac_roman.h"
 #include "frame/records.h"
 #include "frame/report.h"
 #include "frame/settings.h"
@@ -714,13 +715,25 @@ u16 IsWholeDictionaryForm(const BoundedString& word) {
     const u16 savedCase = gCaseMode;
     WordText t;
     u16 count = 0;
+    // A word in capitals (AUJOURD'HUI) is looked up in lower case whole.
+    bool lower = false, upper = false;
+    for (i32 k = 0; k < n; ++k) {
+        const u8 c = word.data[k];
+        lower |= IsLetterMacRoman(c) != 0 && IsUpperMacRoman(c) == 0;
+        upper |= IsUpperMacRoman(c) != 0;
+    }
+    const bool capitals = upper && !lower && n > 1;
     for (i32 attempt = 0; attempt < 2 && count == 0; ++attempt) {
         t.Set(word);
         MarkWord(t.s);
         const bool capital = t.bytes[0] >= 'A' && t.bytes[0] <= 'Z';
-        if (attempt == 1 && !capital) break;
-        if (attempt == 1) t.bytes[0] = LowerAscii(t.bytes[0]);
-        gCaseMode = attempt == 0 && capital ? 1 : 0;
+        if (attempt == 1 && !capital && !capitals) break;
+        if (attempt == 1 && capitals) {
+            for (i32 k = 0; k < n; ++k) t.bytes[k] = ToLowerMacRoman(t.bytes[k]);
+        } else if (attempt == 1) {
+            t.bytes[0] = LowerAscii(t.bytes[0]);
+        }
+        gCaseMode = attempt == 0 && capital ? (capitals ? 3 : 1) : 0;
         LookupWordForm(mode, t.s, tags, count);
     }
     gCaseMode = savedCase;

@@ -21,8 +21,9 @@ inline constexpr u32 kMaxExpandedWordLength = 30;
 // rose, else 0. Other operations: the first non-zero walk answer (kind + 1),
 // 1 for a user-lexicon find, else 0. A ligature expansion beyond 30 bytes
 // (or beyond the word's array) gives 0 and no analysis. Allocates nothing.
-// The English paths are not built yet: English words find nothing beyond
-// the capitalised-word sections of the French dictionary.
+// English words walk the English reserved and two-letter sections (and
+// the medical sections when that vocabulary is on) after the
+// capitalised-word sections of the French dictionary.
 i16 LookupWordForm(u16 mode, BoundedString& word, BoundedArray<u16>& tags, u16& count);
 
 // Lemma reference i of a dictionary lookup of the word, leaving the

@@ -81,21 +81,6 @@ void MergeVerbGroups() {
     }
 }
 
-// Forms shared by the present and the subjunctive are not taken for
-// subjunctives.
-void MarkSharedForms() {
-    for (i32 w = 0; w < Count(); ++w) {
-        const u8 f = Feat(w);
-        if (f != 11 && f != 35) continue;
-        switch (Mark(w)) {
-            case 16: case 17: case 18: case ')': case '+': case '-': case '/': case 'J':
-                break;
-            default:
-                W(w).ReadingFeatures[0] = 54;
-        }
-    }
-}
-
 // An imperfect subjunctive of an auxiliary followed by its participle is a
 // compound tense, not a stray subjunctive.
 bool CompoundSubjunctive(i32 w) {
@@ -141,23 +126,6 @@ i32 ConjunctionWithMood(u8 mood, const char* begins) {
     for (i32 w = 0; w < Count(); ++w)
         if (Cat(w) == 17 && Feat(w) == mood && Begins(w, begins)) return w;
     return -1;
-}
-
-// The subjunctive slot a form of the indicative becomes; 0 when the form
-// is not corrected.
-u16 SubjunctiveFor(i32 v) {
-    const i32 f = Feat(v);
-    if (f == 5 || f == 15 || f == 16 || InRange(f, 18, 23) || InRange(f, 30, 41)) return 0;
-    if (f >= 48 && f != 52 && f != 53 && f != 60) return 0;
-    if (f == 1) return 33;
-    if (f == 2) return 34;
-    if (f == 0 || f == 3 || f == 4 || f == 6) return Cls(v - 1) == 'Y' ? 31 : 30;
-    if (InRange(f, 7, 11)) return static_cast<u16>(f + 24);
-    if (InRange(f, 12, 17)) return static_cast<u16>(f + 18);
-    if (InRange(f, 24, 29)) return Pair(f + 6, f + 12);
-    if (InRange(f, 42, 47)) return static_cast<u16>(f - 12);
-    if (f == 52 || f == 53) return static_cast<u16>(f - 37);
-    return Verb(v - 1) && Feat(v - 1) > 11 ? Pair(32, 38) : 32;
 }
 
 RuleCode CheckIndicativeAfterConjunction(u16& out) {
@@ -235,6 +203,38 @@ RuleCode CheckConditionClause(u16& out) {
 }
 
 }  // namespace
+
+// Forms shared by the present and the subjunctive are not taken for
+// subjunctives.
+void MarkSharedForms() {
+    for (i32 w = 0; w < Count(); ++w) {
+        const u8 f = Feat(w);
+        if (f != 11 && f != 35) continue;
+        switch (Mark(w)) {
+            case 16: case 17: case 18: case ')': case '+': case '-': case '/': case 'J':
+                break;
+            default:
+                W(w).ReadingFeatures[0] = 54;
+        }
+    }
+}
+
+// The subjunctive slot a form of the indicative becomes; 0 when the form
+// is not corrected.
+u16 SubjunctiveFor(i32 v) {
+    const i32 f = Feat(v);
+    if (f == 5 || f == 15 || f == 16 || InRange(f, 18, 23) || InRange(f, 30, 41)) return 0;
+    if (f >= 48 && f != 52 && f != 53 && f != 60) return 0;
+    if (f == 1) return 33;
+    if (f == 2) return 34;
+    if (f == 0 || f == 3 || f == 4 || f == 6) return Cls(v - 1) == 'Y' ? 31 : 30;
+    if (InRange(f, 7, 11)) return static_cast<u16>(f + 24);
+    if (InRange(f, 12, 17)) return static_cast<u16>(f + 18);
+    if (InRange(f, 24, 29)) return Pair(f + 6, f + 12);
+    if (InRange(f, 42, 47)) return static_cast<u16>(f - 12);
+    if (f == 52 || f == 53) return static_cast<u16>(f - 37);
+    return Verb(v - 1) && Feat(v - 1) > 11 ? Pair(32, 38) : 32;
+}
 
 RuleCode CheckMoodAndTense(u16& out) {
     MergeVerbGroups();

@@ -95,6 +95,13 @@ RuleCode CheckGroupFunctions(u16& out);       // noun groups after a verb (43 'A
 RuleCode CheckClauseLabels(u16& out);         // function labels, the partitive rule (50)
 RuleCode CheckVerbConstructions(ClauseFrame& f, u16& out);  // verb constructions (49)
 RuleCode CheckMoodAndTense(u16& out);         // mood and tense (53)
+// The third-person-plural forms shared by the present and the subjunctive
+// (slots 11 and 35) take the shared-form slot 54, unless the verb's
+// construction byte keeps them apart.
+void MarkSharedForms();
+// The subjunctive slot (or packed pair) a conjugated verb after a
+// subjunctive conjunction is corrected into; 0 when it is not corrected.
+u16 SubjunctiveFor(i32 v);
 RuleCode CheckSentenceCounts(const ClauseFrame& f, u16& out);  // counts (55, 61, 62)
 
 }  // namespace clause_walk

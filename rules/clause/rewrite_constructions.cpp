@@ -109,16 +109,37 @@ u16 PourOrAvec(i32 i, i32 v) {
     return 0;
 }
 
-// Sub-case 4: a preposition before a noun phrase (not before an
-// infinitive: those are the infinitive lists' to judge).
-bool PrepositionBeforePhrase(i32 i) {
-    i32 g = i + 1;
-    i32 p = Group(g).FirstWord;
-    if (Cat(p + 1) == 27 && Is(p + 1, ".") && g + 1 < Groups()) p = Group(++g).FirstWord;
+// The segment after i ends the sentence: it is the last one, or only the
+// full stop follows it.
+bool LastBeforeStop(i32 n) {
+    return n + 1 >= Groups() || (n + 2 == Groups() && GroupKind(n + 1) == 27);
+}
+
+// Sub-case 4: a lone object pronoun (or "le", "la", "les") after the
+// preposition that opens the next segment, at the sentence's end or before
+// another segment ("avec me", "sans les"). Before its own infinitive the
+// pronoun is in place ("sans les voir").
+bool LoneObjectAfterPreposition(i32 i) {
+    const i32 n = i + 1;
+    const i32 p = Group(n).FirstWord;
     if (Cat(p) != 15) return false;
     const u8 c = Cls(p + 1);
     static const char* const kArticles[] = {"le", "la", "les", nullptr};
-    return c != 'V' && c != 'Z' && c != 'a' && !rules::IsOneOf(p + 1, kArticles) && Cat(p + 1) != 13;
+    if (c != 'V' && c != 'Z' && c != 'a' && !rules::IsOneOf(p + 1, kArticles)) return false;
+    if (Cat(p + 2) == 13) return false;
+    const bool atEnd = LastBeforeStop(n) && (p + 2 == static_cast<i32>(gWordCount) || Begins(p + 2, "."));
+    const bool segmentAfter = n + 1 < Groups() && Group(n + 1).FirstWord == p + 1;
+    return atEnd || segmentAfter;
+}
+
+// Sub-case 6: an object pronoun standing alone after the verb at the end
+// of the sentence ("il frappe le"), not after a "qu..." word.
+bool ObjectPronounAtEnd(i32 i, i32 v) {
+    const i32 n = i + 1;
+    const i32 q = Group(n).FirstWord;
+    if (Cls(v) < 192 || !LastBeforeStop(n) || Begins(q - 1, "q")) return false;
+    if (!(Begins(q + 1, ".") || q + 1 == static_cast<i32>(gWordCount))) return false;
+    return Cat(q) == 2 || Cat(q, 1) == 2 || (Cat(q) == 3 && rules::TextLength(q) < 5);
 }
 
 // Sub-case 5: a complement the verb's class does not take.
@@ -172,8 +193,9 @@ Finding Construction(i32 i, i32 v) {
     const i32 next = Group(i + 1).FirstWord;
     if (const u16 d = NounAfterPreposition(i, v); d != 0) return {d, first};
     if (const u16 d = PourOrAvec(i, v); d != 0) return {d, d == 7 ? Group(i).LastWord : first};
-    if (PrepositionBeforePhrase(i)) return {126, next + 1};
+    if (LoneObjectAfterPreposition(i)) return {126, next + 1};
     if (const u16 d = ComplementByClass(i, v); d != 0) return {d, first};
+    if (ObjectPronounAtEnd(i, v)) return {127, first};
     if ((Begins(v, MR("répond")) || Begins(v, MR("téléphon"))) && Cls(Group(i + 1).LastWord) == '@')
         return {255, first};
     if (const u16 d = InfinitiveConstruction(i, v); d != 0) return {d, next};

@@ -4,6 +4,7 @@
 // names the wanted conjugation slot or slots of the same person.
 #include "rules/clause/rewrite.h"
 
+#include "rules/clause/clause_walk.h"
 #include "rules/rule_words.h"
 
 namespace rewrite {
@@ -76,8 +77,10 @@ bool IndicativeForSubjunctive(RuleCode& code, u16& out) {
         else if (f >= 7 && f <= 11) extent = static_cast<u16>(f + 24);
         else if (f >= 12 && f <= 17) extent = static_cast<u16>(f + 18);
         else if (f >= 18 && f <= 29) extent = Pair(f + 6, f + 12);
-        else if (f >= 42) extent = static_cast<u16>(f - 12);
+        else if (f >= 42 && f <= 47) extent = static_cast<u16>(f - 12);
+        else if (f >= 48) extent = clause_walk::SubjunctiveFor(x);  // the shared-form marks
         else return false;  // a subjunctive, as asked
+        if (extent == 0) return false;
         return Fire(x, 2, extent, code, out);
     }
     return false;
@@ -138,6 +141,7 @@ bool SiClauses(RuleCode& code, u16& out) {
 }  // namespace
 
 RuleCode CheckTenseSequence(u16& out) {
+    clause_walk::MarkSharedForms();
     RuleCode code = 0;
     if (MainClauseSubjunctive(code, out) || IndicativeForSubjunctive(code, out) ||
         IndicativeConjunction(code, out) || SiClauses(code, out))

@@ -135,6 +135,19 @@ TEST_F(WordAnalysisExports, EnglishHasNoSynonymsNorRegisterWhateverTheDetail) {
     EXPECT_STREQ(a->synonyms[1], "");
 }
 
+// The example of an English tagged row takes the article of the word's
+// sound: "a ewe", not "an ewe".
+TEST_F(WordAnalysisExports, EnglishTaggedRowsTakeTheArticleOfTheSound) {
+    Start(0, "the");
+    KRZSetInterfLanguage(0);
+    const auto a = Analyse("The ewe sleeps.", 5);
+    ASSERT_EQ(a->result, 1);
+    std::string rows;
+    for (int16_t k = 0; k < a->formCount && k < 12; ++k) rows += std::string(a->form[k]) + "|";
+    EXPECT_NE(rows.find(": a ewe"), std::string::npos) << rows;
+    EXPECT_EQ(rows.find(": an ewe"), std::string::npos) << rows;
+}
+
 TEST_F(WordAnalysisExports, OneWordKindsOrSuggestions) {
     Start(3, "chat");
     uint16_t kindCount = 99;

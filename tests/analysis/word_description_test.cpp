@@ -2,6 +2,7 @@
 // built-in dictionaries; the functions the grammar cascades would set are
 // set by hand where a case needs them.
 #include <string>
+#include <vector>
 
 #include "../checking/acceptance_fixture.h"
 #include "analysed_sentence.h"
@@ -11,6 +12,8 @@
 #include "frame/records.h"
 #include "frame/report.h"
 #include "frame/tables.h"
+#include "frame/loader.h"
+#include "frame/tagged_words.h"
 
 namespace {
 
@@ -83,9 +86,9 @@ TEST_F(WordDescriptionTest, FrenchVerbRoleNamesItsSubjects) {
     Load("Le chat dort.");
     OneClause(2);
     for (i32 i = 0; i < static_cast<i32>(gWordCount); ++i) gWords[i].FunctionCode = 0;
-    // No subject listed: no role text, nothing cut from the lead.
-    EXPECT_EQ(Describe(2).mainCount, 1);
-    EXPECT_EQ(Utf8(main_, 1), "");
+    // No subject listed: the role still tells an active verb.
+    EXPECT_EQ(Describe(2).mainCount, 2);
+    EXPECT_EQ(Utf8(main_, 1), "Verbe actif");
     gWords[1].FunctionCode = 75;
     EXPECT_EQ(Describe(2).mainCount, 2);
     EXPECT_EQ(Utf8(main_, 1), "Il a pour sujet : «\u00A0chat\u00A0»");
@@ -207,6 +210,34 @@ TEST_F(WordDescriptionTest, EnglishWillAndTheVerbAfterIt) {
     Describe(2);
     EXPECT_EQ(Utf8(main_, 0), "verb  “to sleep” in the future");
     EXPECT_EQ(Describe(2).synonymCount, 0);
+}
+
+// The comment of a verb's own tagged entry (its infinitive coded V0) goes
+// with every verb-candidate row of its forms.
+TEST_F(WordDescriptionTest, InfinitiveCommentJoinsTheVerbCandidateRows) {
+    Start(3, "chat");
+    Load("Il fait beau.");
+    const i32 j = FindTaggedWord(gFrenchTaggedWords, gTaggedWordCount, reinterpret_cast<const u8*>("faire"), 5);
+    ASSERT_GE(j, 0);
+    BoundedString& entry = gFrenchTaggedWords.data[j];
+    u8* const saved = entry.data;
+    const u32 savedCount = entry.count;
+    std::string text(reinterpret_cast<const char*>(saved));
+    ASSERT_NE(text.find("\xA4V0"), std::string::npos) << text;
+    text += " (tournure)";
+    std::vector<u8> bytes(text.begin(), text.end());
+    bytes.push_back(0);
+    entry.View(bytes.data(), static_cast<u32>(bytes.size()));
+    const WordDescription d = Describe(1);
+    entry.View(saved, savedCount);
+    ASSERT_GE(d.formCount, 1);
+    for (u16 k = 0; k < d.formCount; ++k) {
+        const std::string row = Utf8(form_, k);
+        if (row.find("verbe") != std::string::npos) {
+            EXPECT_NE(row.find("(tournure)"), std::string::npos) << row;
+        }
+    }
+    EXPECT_NE(Utf8(form_, 0).find("(tournure)"), std::string::npos) << Utf8(form_, 0);
 }
 
 TEST_F(WordDescriptionTest, ExplanationModeWritesOnlyTheTaggedRows) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "checking/explanation.h"
+#include "lexicon_fixture.h"
 #include "paragraph_fixture.h"
 
 namespace {
@@ -78,6 +79,22 @@ TEST_F(PunctTest, FindingsOnDefaultTables) {
         EXPECT_EQ(Punct(c.language, c.text), c.expected);
         KRZClearParagraphTab(table_, static_cast<int16_t>(count_));
     }
+}
+
+// A word of the user lexicon is one word for the spacing check too: the
+// signs inside it are not checked.
+TEST_F(PunctTest, UserLexiconWordsStayWhole) {
+    lexicon_fixture::ScratchLexicon lexicon;
+    ASSERT_TRUE(lexicon.Open());
+    const char* text = "Voir R:D ici.";
+    EXPECT_EQ(Punct(kFrench, text), (Findings{"6-6: :", "6-6:: "}));
+    KRZClearParagraphTab(table_, static_cast<int16_t>(count_));
+    uint16_t expression = 0, category = 0, gender = 0, inflection = 0, flag = 0;
+    char model[36] = {};
+    ASSERT_EQ(KRZAnalyseWordLex("R:D", &expression, &category, &gender, &inflection, &flag, model, 3), 0);
+    ASSERT_EQ(KRZInsertLex("R:D", expression, category, gender, inflection, flag, model, "", 3), 0);
+    EXPECT_EQ(Punct(kFrench, text), Findings{});
+    lexicon.Close();
 }
 
 TEST_F(PunctTest, MessagesFollowTheInterfaceLanguage) {

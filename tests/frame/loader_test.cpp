@@ -11,6 +11,7 @@
 #include "frame/resources.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
+#include "frame/tagged_words.h"
 #include "krzlib.h"
 #include "lexicon/lex_store.h"
 
@@ -256,16 +257,17 @@ TEST_F(LoaderTest, EnglishKeepsLongFrenchEndingsAndLetterTail) {
     }
 }
 
-// A language the library does not have is refused: the tables stay on the
-// language selected before.
-TEST_F(LoaderTest, UnknownLanguageKeepsTheCurrentOne) {
+// Any language other than 0 runs on the French data, whatever was
+// selected before.
+TEST_F(LoaderTest, EveryOtherLanguageSelectsFrench) {
     RestartLibrary(3, 1);
     for (uint16_t current : {0, 3}) {
-        KRZSetLanguage(current);
         for (uint16_t language : {1, 2, 4, 9, 12, 99, 65535}) {
+            KRZSetLanguage(current);
             KRZSetLanguage(language);
-            EXPECT_EQ(KRZGetLanguage(), current) << language;
-            EXPECT_EQ(gDictBody.data, current == 0 ? gEnglishDictBody.data : gFrenchDictBody.data);
+            EXPECT_EQ(KRZGetLanguage(), language);
+            EXPECT_EQ(gDictBody.data, gFrenchDictBody.data) << language;
+            EXPECT_EQ(gTaggedWordCount, gFrenchTaggedWords.count) << language;
         }
     }
 }

@@ -149,7 +149,7 @@ TEST(Records, EndingRowsCopyHeaderAndAllSlots) {
     FreeEnglishEndingRow(copy);
 }
 
-TEST(Records, IndexEntriesAndRendererBuffersAreBuiltWithTheirStrings) {
+TEST(Records, IndexEntriesAreBuiltWithTheirStrings) {
     BoundedArray<DictSectionEntry> sections;
     AllocDictSectionArray(sections, 4);
     EXPECT_EQ(ModelRecordAt(sections, 3)->Key.count, 2u);
@@ -158,16 +158,4 @@ TEST(Records, IndexEntriesAndRendererBuffersAreBuiltWithTheirStrings) {
     BoundedArray<LitDictIndexEntry> lit;
     AllocLitDictIndexArray(lit, 2);
     EXPECT_EQ(lit[1].Key.count, 2u);
-
-    BoundedArray<NumberedTextBuffer> lines;
-    InitNumberedTextBufferArray(lines, 15);
-    EXPECT_EQ(lines[14].Text.count, 100u);
-    BoundedArray<TaggedTextBuffer> groups;
-    InitTaggedTextBufferArray(groups, 40);
-    EXPECT_EQ(groups[39].Text.last, 99);
-    BoundedArray<TextBufferPair> pairs;
-    InitBufferPairArray(pairs, 3);
-    EXPECT_EQ(pairs[2].Second.count, 100u);
-    FreeBufferPair(pairs[2]);
-    EXPECT_EQ(pairs[2].First.valid, 0);
 }

@@ -85,9 +85,17 @@ TEST_F(SettingsTest, FirstInitOverwritesEarlierSettings) {
 
 TEST_F(SettingsTest, LanguagesAndInterface) {
     EXPECT_EQ(KRZGetAvailableCheckingLanguages(), 9u);
-    for (uint16_t language : {0, 3, 10, 11}) {
+    // 0 is English; any other value is French.
+    std::vector<ParagraphErrorRecord> table(KRZ_MAX_PARAGRAPH_ERRORS);
+    for (uint16_t language : {0, 3, 10, 11, 1, 7, 0}) {
         KRZSetLanguage(language);
         EXPECT_EQ(KRZGetLanguage(), language);
+        EXPECT_EQ(gDictBody.data, language == 0 ? gEnglishDictBody.data : gFrenchDictBody.data) << language;
+        const std::string text = "La maison est grande.";
+        const uint32_t found =
+            KRZTestSpellingParagraph(text.c_str(), 0, static_cast<int32_t>(text.size()), table.data(), 0, 0, 0, 0);
+        EXPECT_EQ(found == 0, language != 0) << language;
+        KRZClearParagraphTab(table.data(), static_cast<int16_t>(found));
     }
     KRZSetInterfLanguage(1);  // any non-zero value gives French category names
     EXPECT_EQ(KRZGetInterfLanguage(), 1);
@@ -193,7 +201,7 @@ TEST_F(SettingsTest, SpacesAreConvertedAndCut) {
     };
     // Mode 2 is not Mac Roman mode: conversion stays on.
     const Case cases[] = {{0, 5, 5, 0xCA}, {2, 5, 5, 0xCA}, {1, 5, 5, 0xA0},
-                          {0, 31, 31, 0xCA}, {0, 40, 31, 0xCA}};
+                          {0, 32, 32, 0xCA}, {0, 40, 32, 0xCA}};
     for (const Case& c : cases) {
         KRZUseMacRomanEncoding(c.macRomanMode);
         std::vector<uint8_t> given(c.given, ' ');

@@ -25,7 +25,6 @@ struct ListCase {
 const ListCase kLists[] = {
     {"EnglishSpellingRows", &gEnglishSpellingRows, 40},
     {"FrenchSpellingRows", &gFrenchSpellingRows, 40},
-    {"SoundAlikeSpellings", &gSoundAlikeSpellings, 34},
     {"EnglishSuffixes", &gEnglishSuffixes, 195},
     {"FrenchSuffixes", &gFrenchSuffixes, 197},
     {"EnglishNumberWords", &gEnglishNumberWords, 51},
@@ -94,8 +93,6 @@ TEST(GlobalTables, TellingEntriesStandAtTheirPositions) {
         {&gFrenchFunctionWords, 3, "l'"},
         {&gFrenchFunctionWords, 39, MR("être")},
         {&gFrenchFunctionWords, 51, "tout"},
-        {&gSoundAlikeSpellings, 27, MR("é")},
-        {&gSoundAlikeSpellings, 33, "eir"},
         {&gCategoryCodes, 30, "ppas"},
         {&gCategoryCodes, 95, "POSTP"},
         {&gFrenchCategoryLabels, 0, ""},
@@ -210,31 +207,6 @@ TEST(GlobalTables, StartUpSourcesHoldTheirClassesAndCodes) {
     EXPECT_EQ(pair(18, 18), 1);
 }
 
-TEST(GlobalTables, LexiconCharacterListsEndWithACountedTerminator) {
-    struct Case {
-        const BoundedString* list;
-        u32 count;
-    };
-    for (const Case& c : {Case{&gLexLetters, 87}, Case{&gLexLettersHyphen, 91},
-                          Case{&gLexLettersWide, 95}, Case{&gLexLettersWideHyphen, 99},
-                          Case{&gLexWordPunct, 12}}) {
-        ASSERT_EQ(c.list->count, c.count);
-        EXPECT_EQ(c.list->owns, 0);
-        EXPECT_EQ((*c.list)[c.list->last], 0);
-        EXPECT_EQ(GetStringLength(*c.list), static_cast<i32>(c.count) - 1);
-    }
-    EXPECT_EQ(gLexLetters[52], MRC("à"));
-    EXPECT_EQ(gLexLetters[85], MRC("Ü"));
-    EXPECT_EQ(gLexLettersHyphen[52], '-');
-    EXPECT_EQ(gLexLettersHyphen[72], '_');
-    EXPECT_EQ(gLexLettersHyphen[73], 0xD0);
-    EXPECT_EQ(gLexLettersHyphen[74], 0xD1);
-    EXPECT_EQ(gLexLettersWide[52], MRC("á"));
-    EXPECT_EQ(gLexLettersWideHyphen[76], '_');
-    EXPECT_EQ(gLexWordPunct[1], 0xCA);
-    EXPECT_EQ(gLexWordPunct[10], '/');
-}
-
 TEST(GlobalTables, BuffersAndRecordArraysHaveTheirSizes) {
     struct Header {
         const char* name;
@@ -261,12 +233,6 @@ TEST(GlobalTables, BuffersAndRecordArraysHaveTheirSizes) {
         {"LexFilePath", gLexFilePath.count, 2048, gLexFilePath.owns},
         {"ExplanationText", gExplanationText.count, 4096, gExplanationText.owns},
         {"Words", gWords.count, 128, gWords.owns},
-        {"OutputLines", gOutputLines.count, 15, gOutputLines.owns},
-        {"OutputGroups", gOutputGroups.count, 40, gOutputGroups.owns},
-        {"OutputPairs", gOutputPairs.count, 150, gOutputPairs.owns},
-        {"OutputWordLines", gOutputWordLines.count, 80, gOutputWordLines.owns},
-        {"ToMacRomanTable", gToMacRomanTable.count, 128, static_cast<u16>(1 - gToMacRomanTable.owns)},
-        {"FromMacRomanTable", gFromMacRomanTable.count, 128, static_cast<u16>(1 - gFromMacRomanTable.owns)},
     };
     for (const Header& h : headers) {
         EXPECT_EQ(h.count, h.expected) << h.name;
@@ -274,7 +240,6 @@ TEST(GlobalTables, BuffersAndRecordArraysHaveTheirSizes) {
     }
     EXPECT_EQ(gWords[127].WordText.count, 36u);
     EXPECT_EQ(gWords[127].ReadingLemmaRefs.count, 8u);
-    EXPECT_EQ(gOutputPairs[149].Second.count, 100u);
 
     struct Table {
         const char* name;
@@ -290,7 +255,6 @@ TEST(GlobalTables, BuffersAndRecordArraysHaveTheirSizes) {
         {"WordClassNames", &gWordClassNames, 70, 40},
         {"RelationWorkStrings", &gRelationWorkStrings, 1000, 36},
         {"SpellingSuggestions", &gSpellingSuggestions, 24, 36},
-        {"VerbFormWorkStrings", &gVerbFormWorkStrings, 4, 7},
         {"SpaceChars", &gSpaceChars, 4, 32},
     };
     for (const Table& t : tables) {

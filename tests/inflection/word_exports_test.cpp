@@ -129,6 +129,8 @@ TEST_F(WordExports, Conjugate) {
         {3, "gésir", 9, {"", "", ""}},
         {3, "payer", 2, {"paye ou paie", "payes ou paies", "paye ou paie", "payons", "payez", "payent ou paient"}},
         {0, "go", 10, {"go", "goes", "going", "went", "gone"}},
+        // "saw": its two models joined in the participle.
+        {0, "saw", 10, {"saw", "saws", "sawing", "sawed", "sawed (or sawn)"}},
         {0, "go", 3, {}},  // English serves only its principal parts
         {3, "", 2, {}},
     };
@@ -141,6 +143,21 @@ TEST_F(WordExports, Conjugate) {
         ExpectUntouchedFrom(6);
     }
     EXPECT_EQ(KRZGetLanguage(), 3);
+}
+
+// A host slot holds 36 bytes: a form with more notes than fit gathers
+// them, and no note is cut.
+TEST_F(WordExports, EnglishNotesFitTheSlotWhole) {
+    int16_t count = 0;
+    uint16_t flags = 0;
+    ASSERT_GE(KRZConjugate2("cleave", 10, &count, buffer, &flags, 0, 0), 0);
+    ASSERT_EQ(count, 5);
+    const Forms forms = Slots(buffer, count);
+    for (const std::string& f : forms) {
+        EXPECT_LT(f.size(), 36u) << f;
+        EXPECT_EQ(std::count(f.begin(), f.end(), '('), std::count(f.begin(), f.end(), ')')) << f;
+    }
+    EXPECT_EQ(forms[4], "cleaved (or cleft, clove, cloven)");
 }
 
 // Codes and flags: the model code (marked models give bit 0 and lose 100),

@@ -356,6 +356,16 @@ TEST_F(RewriteTest, VerbConstructions) {
          {0, 0, 0, 0, 0}},
         {"il/].0.1 oublie/#200.8.14.1 \xC3\xA0/#32.0.15 le/|.0.2 laver/#200.0.13.1 .", "24:0-0 14:1-1 13:2-4 27:5-5",
          {49, 2, 0, 258, 1}},
+        // A lone object pronoun after a preposition (126, at the pronoun);
+        // a noun phrase there, or a pronoun before its infinitive, is right.
+        {"il/].0.1 parle/#200.8.14.1 avec/#34.0.15 me/V.0.2 .", "24:0-0 14:1-1 23:2-3 27:4-4", {49, 3, 0, 126, 1}},
+        {"il/].0.1 parle/#200.8.14.1 avec/#34.0.15 son/e.0.7 fr\xC3\xA8re/A.20.10 .", "24:0-0 14:1-1 23:2-4 27:5-5",
+         {0, 0, 0, 0, 0}},
+        {"il/].0.1 part/#200.8.14.22 sans/#34.0.15 les/|.0.2 voir/#200.0.13.24 .", "24:0-0 14:1-1 23:2-2 13:3-4 27:5-5",
+         {0, 0, 0, 0, 0}},
+        // An object pronoun left after the verb at the end (127).
+        {"il/].0.1 frappe/#200.8.14.1 le/|.0.2 .", "24:0-0 14:1-1 26:2-2 27:3-3", {49, 1, 0, 127, 1}},
+        {"il/].0.1 frappe/#200.8.14.1 le/|.0.2 mur/A.20.10 .", "24:0-0 14:1-1 23:2-3 27:4-4", {0, 0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         Table(c.words, c.segments);
@@ -394,6 +404,14 @@ TEST_F(RewriteTest, TenseSequence) {
         {"hier/#20.0.18 , il/].0.1 vienne/#200.32.14.22 .", "18:0-0 21:1-1 24:2-2 14:3-3 27:4-4",
          {53, 3, 0, 1, (8 << 8) + 14}},
         {"il/].0.1 vient/#200.8.14.22 .", "24:0-0 14:1-1 27:2-2", {0, 0, 0, 0, 0}},
+        // The shared-form marks after a subjunctive conjunction.
+        {"je/U.0.1 veux/#200.6.14.40 qu'/#17.1.17 il/].0.1 aille/#200.60.14.22 .",
+         "24:0-0 14:1-1 17:2-2 24:3-3 14:4-4 27:5-5", {53, 4, 0, 2, 32}},
+        {"je/U.0.1 veux/#200.6.14.40 que/#17.1.17 nous/X.0.1 allions/#200.52.14.22 .",
+         "24:0-0 14:1-1 17:2-2 24:3-3 14:4-4 27:5-5", {53, 4, 0, 2, 15}},
+        // A third person plural shared by the present and the subjunctive
+        // is not a subjunctive of the main clause.
+        {"hier/#20.0.18 , ils/a.0.1 viennent/#200.35.14.22 .", "18:0-0 21:1-1 24:2-2 14:3-3 27:4-4", {0, 0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         Table(c.words, c.segments);
@@ -411,6 +429,13 @@ TEST_F(RewriteTest, TenseSequence) {
     u16 out = 0;
     rewrite::CheckTenseSequence(out);
     EXPECT_EQ(gWords[3].ReadingFeatures[0], 2);
+    // The shared forms take slot 54 unless the verb's construction byte
+    // keeps them apart.
+    Table("ils/a.0.1 viennent/#200.11.14.22 et/#16.0.16 sont/#131.11.14.16 .", "24:0-0 14:1-1 16:2-2 14:3-3 27:4-4");
+    rewrite::CopyClauseTable();
+    rewrite::CheckTenseSequence(out);
+    EXPECT_EQ(gWords[1].ReadingFeatures[0], 54);
+    EXPECT_EQ(gWords[3].ReadingFeatures[0], 11);
 }
 
 // Interrogative codes by the clause's first word.
