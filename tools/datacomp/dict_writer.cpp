@@ -78,6 +78,7 @@ struct PlannedEntry {
     DictEntry entry;
     std::vector<u32> itemIds;     // one per item
     std::vector<bool> itemVowel;  // the item's reading carries the vowel-sound bit 0x40
+    std::vector<u8> itemOrder;    // 0 a function word's reading, 1 a noun's, 2 any other
     bool replaces = false;        // holds an item that replaces earlier readings
     bool closed = false;          // a function word's item: before the others
     bool vowel = false;           // holds a reading with the vowel-sound bit: first of all
@@ -867,6 +868,12 @@ struct Writer {
             for (u8 t = 0; t < give.second.count; ++t)
                 vowel = vowel || (give.second.tags[t] < 0x8000 && (give.second.tags[t] & 0x40) != 0);
         pe.itemVowel.push_back(vowel);
+        u8 order = 2;
+        for (u32 c : best.covers) {
+            if (want[c].closed) order = 0;
+            else if (order == 2 && (want[c].reading.tags[0] >> 8) == kClassNoun) order = 1;
+        }
+        pe.itemOrder.push_back(order);
         for (size_t i = 0; i < best.gives.size(); ++i) {
             const auto& [k, rd] = best.gives[i];
             Hit h;
@@ -1092,6 +1099,7 @@ struct Writer {
         base.entry.items.push_back(sItem);
         base.itemIds.push_back(sId);
         base.itemVowel.push_back(false);
+        base.itemOrder.push_back(2);
         base.group = group;
         base.sortKey = order;
         variant.entry.stem = pl.key.substr(4, pl.key.size() - 5);
@@ -1099,6 +1107,7 @@ struct Writer {
         variant.entry.variant = true;
         variant.itemIds.push_back(pId);
         variant.itemVowel.push_back(false);
+        variant.itemOrder.push_back(2);
         variant.group = group;
         variant.sortKey = order + 'v';
         for (u32 id : {sId, pId}) {
@@ -1191,14 +1200,19 @@ struct Writer {
             Prune(r.word, r.lemma, "no ending and class byte give tag " + Hex4(d.reading.tags[0]));
         }
         // Entries of at most 6 items sharing a stem; the readings that carry
-        // the vowel-sound bit first (the vowel-sound probes read the first).
+        // the vowel-sound bit first (the vowel-sound probes read the first),
+        // then the function words' readings (a preposition before its
+        // adverb), then the nouns' (the noun "fin" before the noun or
+        // adjective "fin").
         for (auto& kv : byStem) {
             const auto& k = kv.first;
             PlannedEntry& pe = kv.second;
             std::vector<size_t> order(pe.entry.items.size());
             for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-            std::stable_sort(order.begin(), order.end(),
-                             [&](size_t a, size_t b) { return pe.itemVowel[a] && !pe.itemVowel[b]; });
+            std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+                if (pe.itemVowel[a] != pe.itemVowel[b]) return static_cast<bool>(pe.itemVowel[a]);
+                return pe.itemOrder[a] < pe.itemOrder[b];
+            });
             PlannedEntry sorted = pe;
             for (size_t i = 0; i < order.size(); ++i) {
                 sorted.entry.items[i] = pe.entry.items[order[i]];
@@ -1297,13 +1311,17 @@ struct Writer {
 
     void Layout() {
         // Entry order inside a list: replacing readings first, then function
-    // words (their reading comes first), then by stem.
+        // words (their reading comes first), then the lemmas by frequency (of
+        // two lemmas with a form in common, the commoner's reading comes
+        // first: "fois" before the plural of "foi"), then by stem.
         for (SectionPlan& sp : plans)
             for (auto& [k, entries] : sp.lists)
-                std::stable_sort(entries.begin(), entries.end(), [](const PlannedEntry& a, const PlannedEntry& b) {
+                std::stable_sort(entries.begin(), entries.end(), [&](const PlannedEntry& a, const PlannedEntry& b) {
                     if (a.replaces != b.replaces) return a.replaces;
                     if (a.vowel != b.vowel) return a.vowel;
                     if (a.closed != b.closed) return a.closed;
+                    const u64 ra = Badness(groups[a.group].rank), rb = Badness(groups[b.group].rank);
+                    if (ra != rb) return ra < rb;
                     return a.sortKey < b.sortKey;
                 });
         // Verb variants must follow their base entry: keep the base and its
@@ -1479,9 +1497,16 @@ void Writer::RunStages() {
     std::vector<const WordReading*> readings;
     // Lemmas with a three-letter form: their four-letter forms in s go to
     // section 2 with them (the lookup walks it for such words).
+    // The other readings of such a form go there too, so that the lookup
+    // reads them in their order ("fils": the noun "fils" before the plural
+    // of "fil"; "sous": the preposition before the plural of "sou").
     std::set<std::string> shortLemmas;
     for (const WordReading& r : in.words)
         if (r.word.size() == 3 && r.section == 0) shortLemmas.insert(r.lemma);
+    std::set<std::string> sectionTwoKeys;
+    for (const WordReading& r : in.words)
+        if (r.section == 0 && r.word.size() == 4 && r.word[3] == 's' && shortLemmas.count(r.lemma) != 0)
+            sectionTwoKeys.insert(r.word);
     for (const WordReading& r : in.words) {
         if (r.word.size() < 2) {
             Prune(r.word, r.lemma, "one-letter words are fixed by the lookup");
@@ -1497,8 +1522,7 @@ void Writer::RunStages() {
         }
         u8 forced = r.section;
         if (forced == 0 && r.word.find(static_cast<char>(kHyphen)) != std::string::npos) forced = 7;
-        if (forced == 0 && r.word.size() == 4 && r.word[3] == 's' && shortLemmas.count(r.lemma) != 0)
-            forced = 2;
+        if (forced == 0 && sectionTwoKeys.count(r.word) != 0) forced = 2;
         // The plural possessives go with their feminine (see LinkPossessives).
         if (forced == 0 && IsPossessivePlural(r.classByte) && r.word.size() == 3 && r.word[2] == 's')
             forced = 1;
@@ -1556,7 +1580,7 @@ void Writer::RunStages() {
             Desired d;
             d.key = resolved[i].key;
             d.reading_index = i;
-            d.closed = r.classByte != 0;
+            d.closed = r.classByte != 0 || ReadsBeforeOtherReadings(r.tag);
             if (r.classByte != 0) {
                 EndingResult er;
                 er.match = true;
