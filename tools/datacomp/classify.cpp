@@ -142,7 +142,7 @@ const ClosedRow kClosedRows[] = {
     // Relative, interrogative and indefinite pronouns.
     {"que", "cjsub", 41}, {"que", "proint", 41}, {"que", "prorel", 41},
     {"qui", "proint", 184}, {"qui", "prorel", 184}, {"quoi", "proint", 184},
-    {"quoi", "prorel", 184}, {"dont", "prorel", 184}, {"quiconque", "proind", 185},
+    {"quoi", "prorel", 184}, {"dont", "prorel", 184}, {"où", "advint", 184}, {"où", "prorel", 184}, {"quiconque", "proind", 185},
     {"quiconque", "prorel", 185}, {"autrui", "proind", 185}, {"rien", "proneg", 185},
     {"personne", "proneg", 185}, {"plupart", "proind", 185},
     {"lequel", "proint", 186}, {"lequel", "prorel", 186}, {"auquel", "proint", 186},
