@@ -349,6 +349,20 @@ bool HasIrregularPlural(const std::string& singular) {
     return false;
 }
 
+std::vector<u16> FurtherFunctionWordTags(const SourceForm& f, u16 first) {
+    std::vector<u16> out;
+    if (!HasPo(f, "mg") || (first >> 8) >= 35) return out;
+    for (const std::string& po : f.po) {
+        if (!IsMgSubtype(po)) continue;
+        const u8 c = ClosedDefault(po);
+        if (c != kClassPreposition && c != kClassCoordinating && c != kClassSubordinating && c != kClassAdverb)
+            continue;
+        const u16 tag = static_cast<u16>(c << 8 | ElisionFeature(c, f.form));
+        if (tag != first && std::find(out.begin(), out.end(), tag) == out.end()) out.push_back(tag);
+    }
+    return out;
+}
+
 u16 CapitalisedNounTag(u16 tag) {
     if ((tag >> 8) != kClassNoun || ((tag >> 2) & 3) == 2) return tag;
     return static_cast<u16>(kClassProperNoun << 8 | (tag & 0x30) | 4);

@@ -61,6 +61,11 @@ struct FormClass {
 // interjections, numerals give Nominal (adverbs and the like with their
 // small-class tag).
 FormClass ClassifyForm(const SourceForm& form);
+// The further readings of a function-word line that the source files under
+// several subtypes at once ("moins": preposition and adverb; "puis": adverb
+// and coordinating conjunction): the preposition, conjunction and adverb
+// tags of its subtypes other than `first`, the tag ClassifyForm gave it.
+std::vector<u16> FurtherFunctionWordTags(const SourceForm& f, u16 first);
 // The tag of a capitalised common noun of the source (a country, a region,
 // a river: "France", "Maroc"): the proper-noun class with the noun's
 // gender, as the analysis reads names. Plural ones keep their noun tag (the

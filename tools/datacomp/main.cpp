@@ -151,15 +151,16 @@ std::map<std::string, u32> VerbRankOfForms(const std::vector<SourceForm>& forms,
 }
 
 // A reading of a lower-case form that is also a verb form, to be read before
-// the verb's readings: a preposition or conjunction ("entre", "contre",
-// "pendant"), or a word whose lemma is ranked and whose verbs rank at least
-// ten times lower or not at all ("musée" before "muser", "tapis" before
-// "tapir"; "été" stays a form of "être" first).
+// the verb's readings: a preposition or conjunction commoner than the verb
+// ("entre", "contre", "pendant"; not "soit", a form of "être" first), or a
+// word whose lemma is ranked and whose verbs rank at least ten times lower
+// or not at all ("musée" before "muser", "tapis" before "tapir"; "été"
+// stays a form of "être" first).
 bool ReadsBeforeVerb(const std::string& form, const WordReading& r, const std::map<std::string, u32>& verbRanks) {
     auto it = verbRanks.find(form);
     if (it == verbRanks.end()) return false;
-    if (r.classByte == 0 && ReadsBeforeOtherReadings(r.tag)) return true;
     if (r.rank == 0) return false;
+    if (r.classByte == 0 && ReadsBeforeOtherReadings(r.tag)) return it->second == 0 || r.rank < it->second;
     return it->second == 0 || it->second >= 10ull * r.rank;
 }
 
@@ -243,12 +244,25 @@ Classified ClassifyAll(const std::vector<SourceForm>& forms, const FrequencyRank
         } else {
             r.tag = caseMode == 1 ? CapitalisedNounTag(fc.tag) : fc.tag;
         }
-        if (caseMode == 1) r.section = 9;
-        else if (caseMode == 3) r.section = 10;
-        else if (IsHAspire(hAspire, f.form) || IsHAspire(hAspire, f.lemma)) r.section = 8;
-        else if (locutionWords.count(f.form) != 0 && verbFormWords.count(f.form) != 0) r.section = kSectionBeforeVerbs;
-        else if (caseMode == 0 && LinkedIrregularNoun(f.form, r, ranks)) r.section = kSectionBeforeVerbs;
-        else if (caseMode == 0 && ReadsBeforeVerb(f.form, r, verbRanks)) r.section = kSectionBeforeVerbs;
+        auto place = [&](WordReading& w) {
+            if (caseMode == 1) w.section = 9;
+            else if (caseMode == 3) w.section = 10;
+            else if (IsHAspire(hAspire, f.form) || IsHAspire(hAspire, f.lemma)) w.section = 8;
+            else if (locutionWords.count(f.form) != 0 && verbFormWords.count(f.form) != 0) w.section = kSectionBeforeVerbs;
+            else if (caseMode == 0 && LinkedIrregularNoun(f.form, w, ranks)) w.section = kSectionBeforeVerbs;
+            else if (caseMode == 0 && ReadsBeforeVerb(f.form, w, verbRanks)) w.section = kSectionBeforeVerbs;
+        };
+        place(r);
+        const std::vector<u16> further =
+            fc.kind == FormKind::Nominal && locutionWords.count(f.form) == 0 ? FurtherFunctionWordTags(f, r.tag)
+                                                                             : std::vector<u16>{};
+        for (u16 t : further) {
+            WordReading w = r;
+            w.tag = t;
+            w.section = 0;
+            place(w);
+            c.readings.push_back(std::move(w));
+        }
         c.readings.push_back(std::move(r));
     }
     // The listed words that are ordinary words too and that the source files
