@@ -78,7 +78,7 @@ struct PlannedEntry {
     DictEntry entry;
     std::vector<u32> itemIds;     // one per item
     std::vector<bool> itemVowel;  // the item's reading carries the vowel-sound bit 0x40
-    std::vector<u8> itemOrder;    // 0 a function word's reading, 1 a noun's, 2 any other
+    std::vector<u8> itemOrder;    // 0 a function word's reading, 2 a noun or adjective's, 1 any other
     bool replaces = false;        // holds an item that replaces earlier readings
     bool closed = false;          // a function word's item: before the others
     bool vowel = false;           // holds a reading with the vowel-sound bit: first of all
@@ -868,10 +868,10 @@ struct Writer {
             for (u8 t = 0; t < give.second.count; ++t)
                 vowel = vowel || (give.second.tags[t] < 0x8000 && (give.second.tags[t] & 0x40) != 0);
         pe.itemVowel.push_back(vowel);
-        u8 order = 2;
+        u8 order = 1;
         for (u32 c : best.covers) {
             if (want[c].closed) order = 0;
-            else if (order == 2 && (want[c].reading.tags[0] >> 8) == kClassNoun) order = 1;
+            else if (order == 1 && (want[c].reading.tags[0] >> 8) == kClassNounAdjective) order = 2;
         }
         pe.itemOrder.push_back(order);
         for (size_t i = 0; i < best.gives.size(); ++i) {
@@ -1099,7 +1099,7 @@ struct Writer {
         base.entry.items.push_back(sItem);
         base.itemIds.push_back(sId);
         base.itemVowel.push_back(false);
-        base.itemOrder.push_back(2);
+        base.itemOrder.push_back(1);
         base.group = group;
         base.sortKey = order;
         variant.entry.stem = pl.key.substr(4, pl.key.size() - 5);
@@ -1107,7 +1107,7 @@ struct Writer {
         variant.entry.variant = true;
         variant.itemIds.push_back(pId);
         variant.itemVowel.push_back(false);
-        variant.itemOrder.push_back(2);
+        variant.itemOrder.push_back(1);
         variant.group = group;
         variant.sortKey = order + 'v';
         for (u32 id : {sId, pId}) {
@@ -1202,8 +1202,8 @@ struct Writer {
         // Entries of at most 6 items sharing a stem; the readings that carry
         // the vowel-sound bit first (the vowel-sound probes read the first),
         // then the function words' readings (a preposition before its
-        // adverb), then the nouns' (the noun "fin" before the noun or
-        // adjective "fin").
+        // adverb, the adverb "plus" before the noun), and a noun or
+        // adjective's last (the noun "fin" before the noun or adjective).
         for (auto& kv : byStem) {
             const auto& k = kv.first;
             PlannedEntry& pe = kv.second;
@@ -1580,7 +1580,7 @@ void Writer::RunStages() {
             Desired d;
             d.key = resolved[i].key;
             d.reading_index = i;
-            d.closed = r.classByte != 0 || ReadsBeforeOtherReadings(r.tag);
+            d.closed = r.classByte != 0 || r.functionWord || ReadsBeforeOtherReadings(r.tag);
             if (r.classByte != 0) {
                 EndingResult er;
                 er.match = true;

@@ -243,6 +243,9 @@ Classified ClassifyAll(const std::vector<SourceForm>& forms, const FrequencyRank
             r.gender = HasIs(f, "fem") && !HasIs(f, "mas") ? 0x20 : HasIs(f, "mas") && !HasIs(f, "fem") ? 0x10 : 0;
         } else {
             r.tag = caseMode == 1 ? CapitalisedNounTag(fc.tag) : fc.tag;
+            // An adverb, preposition or conjunction of the source's function
+            // words ("plus", "environ").
+            r.functionWord = HasPo(f, "mg") && (r.tag >> 8) < 35;
         }
         auto place = [&](WordReading& w) {
             if (caseMode == 1) w.section = 9;
