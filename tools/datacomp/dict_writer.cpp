@@ -78,7 +78,8 @@ struct PlannedEntry {
     DictEntry entry;
     std::vector<u32> itemIds;     // one per item
     std::vector<bool> itemVowel;  // the item's reading carries the vowel-sound bit 0x40
-    std::vector<u8> itemOrder;    // 0 a function word's reading, 2 a noun or adjective's, 1 any other
+    std::vector<u8> itemOrder;    // 0 a preposition's or conjunction's reading, 1 another function
+                                  // word's, 3 a noun or adjective's, 2 any other
     bool replaces = false;        // holds an item that replaces earlier readings
     bool closed = false;          // a function word's item: before the others
     bool vowel = false;           // holds a reading with the vowel-sound bit: first of all
@@ -134,7 +135,8 @@ struct Desired {
     std::vector<u8> allowed;   // class bytes that may write it
     u32 reading_index = 0;     // into the group's readings (for the report)
     bool covered = false;
-    bool closed = false;       // a function word's class byte (read first)
+    bool closed = false;       // a function word's reading (read first)
+    bool leads = false;        // a closed class byte, preposition or conjunction: first of all
     bool mergedAway = false;   // folded into a reading of both numbers
     bool splitInto = false;    // replaced by a singular and a plural reading
     bool fromSplit = false;    // one half of such a split
@@ -868,10 +870,12 @@ struct Writer {
             for (u8 t = 0; t < give.second.count; ++t)
                 vowel = vowel || (give.second.tags[t] < 0x8000 && (give.second.tags[t] & 0x40) != 0);
         pe.itemVowel.push_back(vowel);
-        u8 order = 1;
+        u8 order = 2;
         for (u32 c : best.covers) {
-            if (want[c].closed) order = 0;
-            else if (order == 1 && (want[c].reading.tags[0] >> 8) == kClassNounAdjective) order = 2;
+            const Desired& d = want[c];
+            if (d.leads) order = 0;
+            else if (d.closed) order = std::min<u8>(order, 1);
+            else if (order == 2 && (d.reading.tags[0] >> 8) == kClassNounAdjective) order = 3;
         }
         pe.itemOrder.push_back(order);
         for (size_t i = 0; i < best.gives.size(); ++i) {
@@ -1099,7 +1103,7 @@ struct Writer {
         base.entry.items.push_back(sItem);
         base.itemIds.push_back(sId);
         base.itemVowel.push_back(false);
-        base.itemOrder.push_back(1);
+        base.itemOrder.push_back(2);
         base.group = group;
         base.sortKey = order;
         variant.entry.stem = pl.key.substr(4, pl.key.size() - 5);
@@ -1107,7 +1111,7 @@ struct Writer {
         variant.entry.variant = true;
         variant.itemIds.push_back(pId);
         variant.itemVowel.push_back(false);
-        variant.itemOrder.push_back(1);
+        variant.itemOrder.push_back(2);
         variant.group = group;
         variant.sortKey = order + 'v';
         for (u32 id : {sId, pId}) {
@@ -1580,7 +1584,8 @@ void Writer::RunStages() {
             Desired d;
             d.key = resolved[i].key;
             d.reading_index = i;
-            d.closed = r.classByte != 0 || r.functionWord || ReadsBeforeOtherReadings(r.tag);
+            d.leads = r.classByte != 0 || ReadsBeforeOtherReadings(r.tag);
+            d.closed = d.leads || r.functionWord;
             if (r.classByte != 0) {
                 EndingResult er;
                 er.match = true;
