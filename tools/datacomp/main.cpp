@@ -244,7 +244,7 @@ Classified ClassifyAll(const std::vector<SourceForm>& forms, const FrequencyRank
         } else {
             r.tag = caseMode == 1 ? CapitalisedNounTag(fc.tag) : fc.tag;
             // An adverb, preposition or conjunction of the source's function
-            // words ("plus", "environ").
+            // words ("plus", "autour").
             r.functionWord = HasPo(f, "mg") && (r.tag >> 8) < 35;
         }
         auto place = [&](WordReading& w) {
