@@ -103,6 +103,10 @@ struct GroupInfo {
     std::vector<std::string> words;  // for the pruning report
 };
 
+// The reserved section of the three-letter words and of the four-letter
+// plurals in s filed with them ("22").
+constexpr u16 kShortWordSection = 2;
+
 // Rank order for pruning: worse first means unranked before ranked, then
 // higher rank numbers.
 u64 Badness(u32 rank) { return rank == 0 ? ~0ull : rank; }
@@ -1313,19 +1317,27 @@ struct Writer {
     std::set<u32> droppedGroups;
     u32 GroupOfItem(u32 id) const { return itemGroup[id]; }
 
+    // An entry of nouns, adjectives or function words (not a verb's, not a
+    // literal form's).
+    bool Nominal(const PlannedEntry& pe) const {
+        return !pe.verb && !pe.entry.stop && !pe.entry.group && !groups[pe.group].verb;
+    }
+
     void Layout() {
         // Entry order inside a list: replacing readings first, then function
-        // words (their reading comes first), then the lemmas by frequency (of
-        // two lemmas with a form in common, the commoner's reading comes
-        // first: "fois" before the plural of "foi"), then by stem.
-        for (SectionPlan& sp : plans)
-            for (auto& [k, entries] : sp.lists)
+        // words (their reading comes first), then by stem. In the section of
+        // the short words, the nouns' and adjectives' lemmas by frequency
+        // first: a word in s read there beside the plural of a three-letter
+        // word comes first when it is the commoner lemma ("fois" before the
+        // plural of "foi").
+        for (u16 s = 1; s < plans.size(); ++s)
+            for (auto& [k, entries] : plans[s].lists)
                 std::stable_sort(entries.begin(), entries.end(), [&](const PlannedEntry& a, const PlannedEntry& b) {
                     if (a.replaces != b.replaces) return a.replaces;
                     if (a.vowel != b.vowel) return a.vowel;
                     if (a.closed != b.closed) return a.closed;
                     const u64 ra = Badness(groups[a.group].rank), rb = Badness(groups[b.group].rank);
-                    if (ra != rb) return ra < rb;
+                    if (s == kShortWordSection && ra != rb && Nominal(a) && Nominal(b)) return ra < rb;
                     return a.sortKey < b.sortKey;
                 });
         // Verb variants must follow their base entry: keep the base and its

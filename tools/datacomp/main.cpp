@@ -153,15 +153,18 @@ std::map<std::string, u32> VerbRankOfForms(const std::vector<SourceForm>& forms,
 // A reading of a lower-case form that is also a verb form, to be read before
 // the verb's readings: a preposition or conjunction commoner than the verb
 // ("entre", "contre", "pendant"; not "soit", a form of "être" first), or a
-// word whose lemma is ranked and whose verbs rank at least ten times lower
-// or not at all ("musée" before "muser", "tapis" before "tapir"; "été"
-// stays a form of "être" first).
+// word whose lemma is ranked and whose verbs are rare, ranking ten times
+// lower or not at all ("musée" before "muser", "tapis" before "tapir";
+// "été" and "est" stay forms of "être" first).
 bool ReadsBeforeVerb(const std::string& form, const WordReading& r, const std::map<std::string, u32>& verbRanks) {
     auto it = verbRanks.find(form);
     if (it == verbRanks.end()) return false;
     if (r.rank == 0) return false;
     if (r.classByte == 0 && ReadsBeforeOtherReadings(r.tag)) return it->second == 0 || r.rank < it->second;
-    return it->second == 0 || it->second >= 10ull * r.rank;
+    // The rank of a lemma spelt like a form of a common verb counts that
+    // verb's uses too ("est"): such forms stay verb forms first.
+    constexpr u32 kCommonVerbRank = 1000;
+    return it->second == 0 || (it->second > kCommonVerbRank && it->second >= 10ull * r.rank);
 }
 
 // A noun of an irregular pair (œil, yeux): the plural takes the singular as
