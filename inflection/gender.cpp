@@ -312,13 +312,26 @@ bool KnownWord(const BoundedString& text) {
     return DictLookup(800, w.s, n) != 0 && n != 0;
 }
 
-// Base form of a plural reading of the scratch word: the singular spellings
-// that the plural can come from, the first one the dictionary knows ("-aux"
-// from "-al", "-ail" or "-au"; otherwise the word less its final s or x).
-// A reading that is not plural is its own base form.
-void ScratchBaseForm(const InflectCall& call, u8 feature, BoundedString& out) {
+// Base form of a plural reading of the scratch word: for the first reading,
+// the lemma the dictionary gives when it is another known word (a plural
+// filed with its singular: "chevaux", "yeux", "messieurs"); otherwise the
+// singular spellings that the plural can come from, the first one the
+// dictionary knows ("-aux" from "-al", "-ail" or "-au"; otherwise the word
+// less its final s or x). A reading that is not plural is its own base form.
+void ScratchBaseForm(const InflectCall& call, i32 reading, u8 feature, BoundedString& out) {
     TextCopy(out, call.word.s);
     if ((feature & 0x0C) != 0x08) return;
+    if (reading == 0) {
+        WordRecord& r = Scratch();
+        TextCopy(r.WordText, call.word.s);
+        TextCopy(r.SeparatorText, call.word.s);
+        Work36 base;
+        GetTokenBaseForm(kScratchWord, base.s);
+        if (TextLen(base.s) > 0 && !TextSame(base.s, call.word.s) && KnownWord(base.s)) {
+            TextCopy(out, base.s);
+            return;
+        }
+    }
     const u32 n = TextLen(out);
     Work36 probe;
     if (TextEndsWith(call.word.s, "aux")) {
@@ -430,7 +443,7 @@ u16 InflectSingular(InflectCall& call) {
         if (c == 'A' || (c >= 'B' && c <= 'T' && (f % 64) < 32)) {
             Work36 base;
             if (call.french)
-                ScratchBaseForm(call, f, base.s);
+                ScratchBaseForm(call, i, f, base.s);
             else
                 EnglishBaseForm(call, i, f, base.s);
             if (TextSame(base.s, call.word.s) || m == 128) return Fail(call, kInflectNoSingular);

@@ -321,7 +321,8 @@ Step ApplyFrenchElisions(AnalysisCall& call, i32 q) {
             SetFixedTags(call, kQue, 3);
             return Success(48);
         }
-        if (q == 5 && TextBegins(w, "jus")) return Fixed(call, 0x1400, Success(48));
+        // "jusqu'" reads as the preposition "jusque" does.
+        if (q == 5 && TextBegins(w, "jus")) return Fixed(call, 0x2200, Success(48));
         if (q == 6) {
             if (TextBegins(w, "quel")) {
                 SetFixedRefs("quelque", {0});

@@ -89,6 +89,13 @@ TEST_F(NominalTest, Plurals) {
         {0x303, MR("grand-mère"), 0, {MR("grand-mères")}},
         {0x303, MR("aimé"), 0, {MR("aimés")}},
         {0x303, "naevus", 1, {"naevi"}},
+        // Irregular plurals filed with their singular.
+        {0x303, MR("œil"), 0, {"yeux"}},
+        {0x303, "ciel", 0, {"cieux"}},
+        {0x303, MR("aïeul"), 0, {MR("aïeux")}},
+        {0x303, "monsieur", 0, {"messieurs"}},
+        {0x303, "madame", 0, {"mesdames"}},
+        {0x303, "bonhomme", 0, {"bonshommes", "bonhommes"}},
         {0x303, "nez", kInflectInvariable, {}},
         {0x303, "x", kInflectNoPlural, {}},
         {0x303, "xqzwv", kInflectRefused, {}},
@@ -112,6 +119,13 @@ TEST_F(NominalTest, Singulars) {
         {0x304, "chevaux", 0, {"cheval"}},
         {0x304, "beaux", 0, {"beau"}},
         {0x304, "les", 1, {"le", "la"}},
+        // An irregular plural gives the singular it is filed with.
+        {0x304, "yeux", 0, {MR("œil")}},
+        {0x304, "cieux", 0, {"ciel"}},
+        {0x304, MR("aïeux"), 0, {MR("aïeul")}},
+        {0x304, "messieurs", 0, {"monsieur"}},
+        {0x304, "mesdames", 0, {"madame"}},
+        {0x304, "bonshommes", 0, {"bonhomme"}},
         {0x304, "maison", kInflectNoSingular, {}},
         {0x304, "xqzwv", kInflectNoSingular, {}},
     };

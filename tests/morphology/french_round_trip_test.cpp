@@ -294,4 +294,68 @@ TEST_F(FrenchRoundTrip, NamedCases) {
     EXPECT_EQ(paris[0] >> 8, 0x40);
 }
 
+// The first reading of forms with several readings, as the compiler orders
+// them, and the classes it gives the source's lines.
+TEST_F(FrenchRoundTrip, FirstReadings) {
+    const struct {
+        const char* word;
+        u16 caseMode;
+        u16 first;
+    } kCases[] = {
+        // Capitalised nouns of the source (countries, regions) are proper
+        // nouns of their gender.
+        {"france", 1, 0x4024},
+        {"maroc", 1, 0x4014},
+        // Prepositions before their adverb, noun or verb readings.
+        {"selon", 0, 0x2200},
+        {"depuis", 0, 0x2200},
+        {"entre", 0, 0x2200},
+        {"sous", 0, 0x2200},
+        {"moins", 0, 0x2200},
+        // A lemma far commoner than the verb or the other lemma of the form.
+        {MR("musée"), 0, 0x4114},
+        {"tapis", 0, 0x411C},
+        {"fils", 0, 0x411C},
+        {"fois", 0, 0x412C},
+        // A noun before the noun or adjective of the same spelling.
+        {"fin", 0, 0x4124},
+        // A title that is a noun; the relative "où".
+        {"monsieur", 0, 0x4114},
+        {MR("où"), 0, 0x4700},
+        // The contracted article of both genders.
+        {"aux", 0, 0x6738},
+    };
+    for (const auto& c : kCases) {
+        const std::vector<u16> tags = Lookup(c.word, c.caseMode);
+        ASSERT_FALSE(tags.empty()) << c.word;
+        EXPECT_EQ(tags[0], c.first) << c.word << Hex(tags);
+    }
+    // A function word of several subtypes has a reading for each.
+    const std::vector<u16> moins = Lookup("moins", 0);
+    EXPECT_NE(std::find(moins.begin(), moins.end(), 0x1400), moins.end()) << Hex(moins);
+    // A conjunction rarer than the verb of its form comes after it.
+    const std::vector<u16> soit = Lookup("soit", 0);
+    ASSERT_GE(soit.size(), 2u);
+    EXPECT_GE(soit[0], 0x8000) << Hex(soit);
+}
+
+// An irregular plural is filed with its singular: it reads as a plural noun
+// whose lemma reference is the singular's.
+TEST_F(FrenchRoundTrip, IrregularPluralsReferToTheirSingular) {
+    for (const auto& [plural, singular] :
+         {std::pair<const char*, const char*>{"yeux", "oeil"}, {"cieux", "ciel"}, {MR("aïeux"), MR("aïeul")},
+          {"messieurs", "monsieur"}, {"mesdames", "madame"}, {"bonshommes", "bonhomme"}}) {
+        std::vector<u32> pRefs, sRefs;
+        const std::vector<u16> p = Lookup(plural, 0, &pRefs);
+        const std::vector<u16> s = Lookup(singular, 0, &sRefs);
+        ASSERT_FALSE(p.empty()) << plural;
+        ASSERT_FALSE(s.empty()) << singular;
+        EXPECT_EQ(p[0] >> 8, 'A') << plural;
+        EXPECT_EQ((p[0] >> 2) & 3, 2) << plural;
+        ASSERT_FALSE(pRefs.empty());
+        ASSERT_FALSE(sRefs.empty());
+        EXPECT_EQ(pRefs[0], sRefs[0]) << plural;
+    }
+}
+
 }  // namespace

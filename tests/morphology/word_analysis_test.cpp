@@ -177,7 +177,7 @@ TEST_F(WordAnalysisTest, FrenchElisionsCarryTheLemmasOfTheirFullForms) {
     const std::vector<Case> cases = {
         {"d'", {0x6A40, 0x2140}}, {"j'", {0x5505}},       {"n'", {0x1600}},
         {"s'", {0x610F}},         {"c'", {0x4614}},       {MR("ç'"), {0x4614}},
-        {"jusqu'", {0x1400}},     {"lorsqu'", {0x1100}},  {"puisqu'", {0x1100}},
+        {"jusqu'", {0x2200}},     {"lorsqu'", {0x1100}},  {"puisqu'", {0x1100}},
         {"quelqu'", {0x5100}},    {"presqu'", {0x1400}},  {"aujourd'", {0x1700}},
         {"prud'", {0x1700}},      {"entr'", {0x1700}},    {"L'", {0x6344, 0x7C44}},
     };

@@ -8,7 +8,7 @@
 //   adj                         'B' gender+number           adjective
 //   nom + adj                   'C' gender+number           noun or adjective
 //   npr, prn, patr              0x40 gender, singular       proper noun (section 9)
-//   titr                        class 28 (0x1C00)           title abbreviation (Mme, Dr)
+//   titr (without nom)          class 28 (0x1C00)           title abbreviation (Mme, Dr)
 //   adv                         class 20                    adverb
 //   interj                      class 18                    interjection
 //   a word of kLocutionWords    class 23 / 24 / 25          a word that exists only inside
@@ -56,9 +56,9 @@
 //   246 Q 0x08    247 B 0x08    248 A 0x1C    249 A 0x2C    250 E N
 //   251 E G+N     252 A 0x20-N
 //   35..121: fixed reading sets written in place of earlier readings:
-//   35 en, 40 si/comme, 41 que, 107 au, 108 aux, 109 the -dit compounds,
-//   110 leur, 111 de, 112 du, 113 des, 115 le, 116 la, 117 les, 118 l',
-//   119 aux (alternative), 120 un, 121 une.
+//   35 en, 40 si/comme, 41 que, 107 au, 108 aux (masculine only: unused),
+//   109 the -dit compounds, 110 leur, 111 de, 112 du, 113 des, 115 le,
+//   116 la, 117 les, 118 l', 119 aux (both genders), 120 un, 121 une.
 //   Below 35: tag = class << 8 (22 "ne" and the key "jusque" add 0x40).
 //
 // Feature bit 0x40 comes with the class byte: je (144), me (145), te (149),
@@ -94,7 +94,7 @@ const ClosedRow kClosedRows[] = {
     {"de", "det", 111}, {"de", "prep", 111},
     {"du", "det", 112}, {"des", "det", 113},
     {"au", "det", 107}, {"au", "prep", 107},
-    {"aux", "det", 108}, {"aux", "prep", 108},
+    {"aux", "det", 119}, {"aux", "prep", 119},
     {"audit", "det", 109}, {"auxdits", "det", 109}, {"auxdites", "det", 109},
     {"dudit", "det", 109}, {"desdits", "det", 109}, {"desdites", "det", 109},
     {"ledit", "det", 109}, {"ladite", "det", 109}, {"lesdits", "det", 109},
@@ -142,7 +142,7 @@ const ClosedRow kClosedRows[] = {
     // Relative, interrogative and indefinite pronouns.
     {"que", "cjsub", 41}, {"que", "proint", 41}, {"que", "prorel", 41},
     {"qui", "proint", 184}, {"qui", "prorel", 184}, {"quoi", "proint", 184},
-    {"quoi", "prorel", 184}, {"dont", "prorel", 184}, {"quiconque", "proind", 185},
+    {"quoi", "prorel", 184}, {"dont", "prorel", 184}, {"où", "advint", 184}, {"où", "prorel", 184}, {"quiconque", "proind", 185},
     {"quiconque", "prorel", 185}, {"autrui", "proind", 185}, {"rien", "proneg", 185},
     {"personne", "proneg", 185}, {"plupart", "proind", 185},
     {"lequel", "proint", 186}, {"lequel", "prorel", 186}, {"auquel", "proint", 186},
@@ -322,6 +322,57 @@ bool IsClosedClassWord(const std::string& word) {
     return false;
 }
 
+namespace {
+
+// Nouns whose plural the source files as a word of its own, spelt with
+// another beginning than the singular: the pairs the compiler links, so
+// that the plural reads as a form of its singular and the plural and
+// singular operations find one from the other. Both forms come from the
+// source; the table only pairs them.
+const std::pair<const char*, const char*> kIrregularPlurals[] = {
+    {"œil", "yeux"},           {"ciel", "cieux"},         {"aïeul", "aïeux"},
+    {"monsieur", "messieurs"}, {"madame", "mesdames"},    {"mademoiselle", "mesdemoiselles"},
+    {"bonhomme", "bonshommes"}, {"gentilhomme", "gentilshommes"},
+};
+
+}  // namespace
+
+std::string IrregularPluralSingular(const std::string& plural) {
+    for (const auto& [sg, pl] : kIrregularPlurals)
+        if (plural == pl) return sg;
+    return "";
+}
+
+bool HasIrregularPlural(const std::string& singular) {
+    for (const auto& [sg, pl] : kIrregularPlurals)
+        if (singular == sg) return true;
+    return false;
+}
+
+std::vector<u16> FurtherFunctionWordTags(const SourceForm& f, u16 first) {
+    std::vector<u16> out;
+    if (!HasPo(f, "mg") || (first >> 8) >= 35) return out;
+    for (const std::string& po : f.po) {
+        if (!IsMgSubtype(po)) continue;
+        const u8 c = ClosedDefault(po);
+        if (c != kClassPreposition && c != kClassCoordinating && c != kClassSubordinating && c != kClassAdverb)
+            continue;
+        const u16 tag = static_cast<u16>(c << 8 | ElisionFeature(c, f.form));
+        if (tag != first && std::find(out.begin(), out.end(), tag) == out.end()) out.push_back(tag);
+    }
+    return out;
+}
+
+u16 CapitalisedNounTag(u16 tag) {
+    if ((tag >> 8) != kClassNoun || ((tag >> 2) & 3) == 2) return tag;
+    return static_cast<u16>(kClassProperNoun << 8 | (tag & 0x30) | 4);
+}
+
+bool ReadsBeforeOtherReadings(u16 tag) {
+    const u8 c = static_cast<u8>(tag >> 8);
+    return c == kClassCoordinating || c == kClassSubordinating || (c >= 32 && c <= kClassPreposition);
+}
+
 FormClass ClassifyStemOnlyVerbForm(const SourceForm& f) {
     if (HasPo(f, "ppas") && HasPo(f, "adj")) return Nominal(NominalTag(kClassAdjective, f));
     return Verb();
@@ -404,8 +455,9 @@ FormClass ClassifyForm(const SourceForm& f) {
     if (HasPo(f, "nb")) return Closed(163);
     if (HasPo(f, "npr") || HasPo(f, "prn") || HasPo(f, "patr"))
         return Nominal(static_cast<u16>(kClassProperNoun << 8 | GenderOf(f) | 4));
-    if (HasPo(f, "titr")) return Nominal(static_cast<u16>(kClassAbbreviation << 8));
     bool noun = HasPo(f, "nom"), adj = HasPo(f, "adj");
+    // A title that is a noun too ("monsieur", "madame") reads as the noun.
+    if (HasPo(f, "titr") && !noun) return Nominal(static_cast<u16>(kClassAbbreviation << 8));
     if (adj) {
         // The adjectives of the bel/nouvel kind: masculine singular forms
         // used only before a vowel sound.

@@ -61,6 +61,26 @@ struct FormClass {
 // interjections, numerals give Nominal (adverbs and the like with their
 // small-class tag).
 FormClass ClassifyForm(const SourceForm& form);
+// The further readings of a function-word line that the source files under
+// several subtypes at once ("moins": preposition and adverb; "puis": adverb
+// and coordinating conjunction): the preposition, conjunction and adverb
+// tags of its subtypes other than `first`, the tag ClassifyForm gave it.
+std::vector<u16> FurtherFunctionWordTags(const SourceForm& f, u16 first);
+// The tag of a capitalised common noun of the source (a country, a region,
+// a river: "France", "Maroc"): the proper-noun class with the noun's
+// gender, as the analysis reads names. Plural ones keep their noun tag (the
+// walk gives no plural proper noun of the capitalised sections), and so
+// does every other tag.
+u16 CapitalisedNounTag(u16 tag);
+// The nouns whose plural begins otherwise than the singular (œil, yeux;
+// monsieur, messieurs): the singular of such a plural (UTF-8), "" for any
+// other word; and whether a word is such a singular.
+std::string IrregularPluralSingular(const std::string& plural);
+bool HasIrregularPlural(const std::string& singular);
+// True for the readings that come before the other readings of their form:
+// prepositions and conjunctions ("selon", "entre", "sous" read first as
+// prepositions, before their adverb, verb or noun readings).
+bool ReadsBeforeOtherReadings(u16 tag);
 // A verb form of a verb filed by its infinitive alone (éclore, rassir):
 // its participle that the source also reads as an adjective (éclos,
 // écloses) is filed as that adjective; any other form stays a verb form.

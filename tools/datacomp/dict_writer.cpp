@@ -78,6 +78,8 @@ struct PlannedEntry {
     DictEntry entry;
     std::vector<u32> itemIds;     // one per item
     std::vector<bool> itemVowel;  // the item's reading carries the vowel-sound bit 0x40
+    std::vector<u8> itemOrder;    // 0 a preposition's or conjunction's reading, 1 another function
+                                  // word's, 3 a noun or adjective's, 2 any other
     bool replaces = false;        // holds an item that replaces earlier readings
     bool closed = false;          // a function word's item: before the others
     bool vowel = false;           // holds a reading with the vowel-sound bit: first of all
@@ -100,6 +102,10 @@ struct GroupInfo {
     u16 section = 0;
     std::vector<std::string> words;  // for the pruning report
 };
+
+// The reserved section of the three-letter words and of the four-letter
+// plurals in s filed with them ("22").
+constexpr u16 kShortWordSection = 2;
 
 // Rank order for pruning: worse first means unranked before ranked, then
 // higher rank numbers.
@@ -133,7 +139,8 @@ struct Desired {
     std::vector<u8> allowed;   // class bytes that may write it
     u32 reading_index = 0;     // into the group's readings (for the report)
     bool covered = false;
-    bool closed = false;       // a function word's class byte (read first)
+    bool closed = false;       // a function word's reading (read first)
+    bool leads = false;        // a closed class byte, preposition or conjunction: first of all
     bool mergedAway = false;   // folded into a reading of both numbers
     bool splitInto = false;    // replaced by a singular and a plural reading
     bool fromSplit = false;    // one half of such a split
@@ -867,6 +874,14 @@ struct Writer {
             for (u8 t = 0; t < give.second.count; ++t)
                 vowel = vowel || (give.second.tags[t] < 0x8000 && (give.second.tags[t] & 0x40) != 0);
         pe.itemVowel.push_back(vowel);
+        u8 order = 2;
+        for (u32 c : best.covers) {
+            const Desired& d = want[c];
+            if (d.leads) order = 0;
+            else if (d.closed) order = std::min<u8>(order, 1);
+            else if (order == 2 && (d.reading.tags[0] >> 8) == kClassNounAdjective) order = 3;
+        }
+        pe.itemOrder.push_back(order);
         for (size_t i = 0; i < best.gives.size(); ++i) {
             const auto& [k, rd] = best.gives[i];
             Hit h;
@@ -1092,6 +1107,7 @@ struct Writer {
         base.entry.items.push_back(sItem);
         base.itemIds.push_back(sId);
         base.itemVowel.push_back(false);
+        base.itemOrder.push_back(2);
         base.group = group;
         base.sortKey = order;
         variant.entry.stem = pl.key.substr(4, pl.key.size() - 5);
@@ -1099,6 +1115,7 @@ struct Writer {
         variant.entry.variant = true;
         variant.itemIds.push_back(pId);
         variant.itemVowel.push_back(false);
+        variant.itemOrder.push_back(2);
         variant.group = group;
         variant.sortKey = order + 'v';
         for (u32 id : {sId, pId}) {
@@ -1191,14 +1208,19 @@ struct Writer {
             Prune(r.word, r.lemma, "no ending and class byte give tag " + Hex4(d.reading.tags[0]));
         }
         // Entries of at most 6 items sharing a stem; the readings that carry
-        // the vowel-sound bit first (the vowel-sound probes read the first).
+        // the vowel-sound bit first (the vowel-sound probes read the first),
+        // then the function words' readings (a preposition before its
+        // adverb, the adverb "plus" before the noun), and a noun or
+        // adjective's last (the noun "fin" before the noun or adjective).
         for (auto& kv : byStem) {
             const auto& k = kv.first;
             PlannedEntry& pe = kv.second;
             std::vector<size_t> order(pe.entry.items.size());
             for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-            std::stable_sort(order.begin(), order.end(),
-                             [&](size_t a, size_t b) { return pe.itemVowel[a] && !pe.itemVowel[b]; });
+            std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+                if (pe.itemVowel[a] != pe.itemVowel[b]) return static_cast<bool>(pe.itemVowel[a]);
+                return pe.itemOrder[a] < pe.itemOrder[b];
+            });
             PlannedEntry sorted = pe;
             for (size_t i = 0; i < order.size(); ++i) {
                 sorted.entry.items[i] = pe.entry.items[order[i]];
@@ -1295,15 +1317,27 @@ struct Writer {
     std::set<u32> droppedGroups;
     u32 GroupOfItem(u32 id) const { return itemGroup[id]; }
 
+    // An entry of nouns, adjectives or function words (not a verb's, not a
+    // literal form's).
+    bool Nominal(const PlannedEntry& pe) const {
+        return !pe.verb && !pe.entry.stop && !pe.entry.group && !groups[pe.group].verb;
+    }
+
     void Layout() {
         // Entry order inside a list: replacing readings first, then function
-    // words (their reading comes first), then by stem.
-        for (SectionPlan& sp : plans)
-            for (auto& [k, entries] : sp.lists)
-                std::stable_sort(entries.begin(), entries.end(), [](const PlannedEntry& a, const PlannedEntry& b) {
+        // words (their reading comes first), then by stem. In the section of
+        // the short words, the nouns' and adjectives' lemmas by frequency
+        // first: a word in s read there beside the plural of a three-letter
+        // word comes first when it is the commoner lemma ("fois" before the
+        // plural of "foi").
+        for (u16 s = 1; s < plans.size(); ++s)
+            for (auto& [k, entries] : plans[s].lists)
+                std::stable_sort(entries.begin(), entries.end(), [&](const PlannedEntry& a, const PlannedEntry& b) {
                     if (a.replaces != b.replaces) return a.replaces;
                     if (a.vowel != b.vowel) return a.vowel;
                     if (a.closed != b.closed) return a.closed;
+                    const u64 ra = Badness(groups[a.group].rank), rb = Badness(groups[b.group].rank);
+                    if (s == kShortWordSection && ra != rb && Nominal(a) && Nominal(b)) return ra < rb;
                     return a.sortKey < b.sortKey;
                 });
         // Verb variants must follow their base entry: keep the base and its
@@ -1479,9 +1513,16 @@ void Writer::RunStages() {
     std::vector<const WordReading*> readings;
     // Lemmas with a three-letter form: their four-letter forms in s go to
     // section 2 with them (the lookup walks it for such words).
+    // The other readings of such a form go there too, so that the lookup
+    // reads them in their order ("fils": the noun "fils" before the plural
+    // of "fil"; "sous": the preposition before the plural of "sou").
     std::set<std::string> shortLemmas;
     for (const WordReading& r : in.words)
         if (r.word.size() == 3 && r.section == 0) shortLemmas.insert(r.lemma);
+    std::set<std::string> sectionTwoKeys;
+    for (const WordReading& r : in.words)
+        if (r.section == 0 && r.word.size() == 4 && r.word[3] == 's' && shortLemmas.count(r.lemma) != 0)
+            sectionTwoKeys.insert(r.word);
     for (const WordReading& r : in.words) {
         if (r.word.size() < 2) {
             Prune(r.word, r.lemma, "one-letter words are fixed by the lookup");
@@ -1497,8 +1538,7 @@ void Writer::RunStages() {
         }
         u8 forced = r.section;
         if (forced == 0 && r.word.find(static_cast<char>(kHyphen)) != std::string::npos) forced = 7;
-        if (forced == 0 && r.word.size() == 4 && r.word[3] == 's' && shortLemmas.count(r.lemma) != 0)
-            forced = 2;
+        if (forced == 0 && sectionTwoKeys.count(r.word) != 0) forced = 2;
         // The plural possessives go with their feminine (see LinkPossessives).
         if (forced == 0 && IsPossessivePlural(r.classByte) && r.word.size() == 3 && r.word[2] == 's')
             forced = 1;
@@ -1556,7 +1596,8 @@ void Writer::RunStages() {
             Desired d;
             d.key = resolved[i].key;
             d.reading_index = i;
-            d.closed = r.classByte != 0;
+            d.leads = r.classByte != 0 || ReadsBeforeOtherReadings(r.tag);
+            d.closed = d.leads || r.functionWord;
             if (r.classByte != 0) {
                 EndingResult er;
                 er.match = true;

@@ -62,6 +62,7 @@ struct WordReading {
     u8 gender = 0;        //   ending must give
     u8 section = 0;       // 7, 8, 9, 10 forced; 0: by length and spelling
     u8 caseMode = 0;      // lookup capitalisation: 0, 1 capitalised, 3 all capitals
+    bool functionWord = false;  // a function word's reading (read before a noun's)
     u32 rank = 0;         // frequency rank of the lemma, 1 best; 0 unranked
 };
 

@@ -137,6 +137,51 @@ void ReportLocutionWordsWithoutReading(const std::vector<SourceForm>& forms, Com
     if (!missing.empty()) report.Note("classify: locution words without their locution reading: " + missing);
 }
 
+// The forms of the verbs (UTF-8) and the best frequency rank of the verbs
+// each belongs to (0 when none is ranked).
+std::map<std::string, u32> VerbRankOfForms(const std::vector<SourceForm>& forms, const FrequencyRanks& ranks) {
+    std::map<std::string, u32> out;
+    for (const SourceForm& f : forms) {
+        if (VerbCodeOf(f).empty()) continue;
+        const u32 rank = FrequencyRank(ranks, f.lemma);
+        auto [it, fresh] = out.emplace(f.form, rank);
+        if (!fresh && rank != 0 && (it->second == 0 || rank < it->second)) it->second = rank;
+    }
+    return out;
+}
+
+// A reading of a lower-case form that is also a verb form, to be read before
+// the verb's readings: a preposition or conjunction commoner than the verb
+// ("entre", "contre", "pendant"; not "soit", a form of "être" first), or a
+// word whose lemma is ranked and whose verbs are rare, ranking ten times
+// lower or not at all ("musée" before "muser", "tapis" before "tapir";
+// "été" and "est" stay forms of "être" first).
+bool ReadsBeforeVerb(const std::string& form, const WordReading& r, const std::map<std::string, u32>& verbRanks) {
+    auto it = verbRanks.find(form);
+    if (it == verbRanks.end()) return false;
+    if (r.rank == 0) return false;
+    if (r.classByte == 0 && ReadsBeforeOtherReadings(r.tag)) return it->second == 0 || r.rank < it->second;
+    // The rank of a lemma spelt like a form of a common verb counts that
+    // verb's uses too ("est"): such forms stay verb forms first.
+    constexpr u32 kCommonVerbRank = 1000;
+    return it->second == 0 || (it->second > kCommonVerbRank && it->second >= 10ull * r.rank);
+}
+
+// A noun of an irregular pair (œil, yeux): the plural takes the singular as
+// its lemma, and both go to a section where every key shares its leading
+// characters, so that the plural is written as a variant of the singular.
+bool LinkedIrregularNoun(const std::string& form, WordReading& r, const FrequencyRanks& ranks) {
+    if (r.classByte != 0 || (r.tag >> 8) != kClassNoun) return false;
+    const u8 number = (r.tag >> 2) & 3;
+    if (number == 1) return HasIrregularPlural(form);
+    if (number != 2) return false;
+    const std::string singular = IrregularPluralSingular(form);
+    if (singular.empty()) return false;
+    r.lemma = singular;
+    r.rank = FrequencyRank(ranks, singular);
+    return true;
+}
+
 struct Classified {
     std::vector<WordReading> readings;
     std::map<std::string, u32> skipped;   // reason -> count
@@ -147,6 +192,7 @@ struct Classified {
 Classified ClassifyAll(const std::vector<SourceForm>& forms, const FrequencyRanks& ranks,
                        const HAspireWords& hAspire, const std::set<std::string>& stemOnly) {
     Classified c;
+    const std::map<std::string, u32> verbRanks = VerbRankOfForms(forms, ranks);
     std::set<std::string> locutionWords;  // filed with a locution subtype
     std::set<std::string> verbFormWords;  // words of the locution list that are verb forms too
     for (const SourceForm& f : forms) {
@@ -199,12 +245,30 @@ Classified ClassifyAll(const std::vector<SourceForm>& forms, const FrequencyRank
             r.number = HasIs(f, "inv") ? 3 : HasIs(f, "pl") ? 2 : 1;
             r.gender = HasIs(f, "fem") && !HasIs(f, "mas") ? 0x20 : HasIs(f, "mas") && !HasIs(f, "fem") ? 0x10 : 0;
         } else {
-            r.tag = fc.tag;
+            r.tag = caseMode == 1 ? CapitalisedNounTag(fc.tag) : fc.tag;
+            // An adverb, preposition or conjunction of the source's function
+            // words ("plus", "autour").
+            r.functionWord = HasPo(f, "mg") && (r.tag >> 8) < 35;
         }
-        if (caseMode == 1) r.section = 9;
-        else if (caseMode == 3) r.section = 10;
-        else if (IsHAspire(hAspire, f.form) || IsHAspire(hAspire, f.lemma)) r.section = 8;
-        else if (locutionWords.count(f.form) != 0 && verbFormWords.count(f.form) != 0) r.section = kSectionBeforeVerbs;
+        auto place = [&](WordReading& w) {
+            if (caseMode == 1) w.section = 9;
+            else if (caseMode == 3) w.section = 10;
+            else if (IsHAspire(hAspire, f.form) || IsHAspire(hAspire, f.lemma)) w.section = 8;
+            else if (locutionWords.count(f.form) != 0 && verbFormWords.count(f.form) != 0) w.section = kSectionBeforeVerbs;
+            else if (caseMode == 0 && LinkedIrregularNoun(f.form, w, ranks)) w.section = kSectionBeforeVerbs;
+            else if (caseMode == 0 && ReadsBeforeVerb(f.form, w, verbRanks)) w.section = kSectionBeforeVerbs;
+        };
+        place(r);
+        const std::vector<u16> further =
+            fc.kind == FormKind::Nominal && locutionWords.count(f.form) == 0 ? FurtherFunctionWordTags(f, r.tag)
+                                                                             : std::vector<u16>{};
+        for (u16 t : further) {
+            WordReading w = r;
+            w.tag = t;
+            w.section = 0;
+            place(w);
+            c.readings.push_back(std::move(w));
+        }
         c.readings.push_back(std::move(r));
     }
     // The listed words that are ordinary words too and that the source files
