@@ -36,6 +36,8 @@ expect 1 "" infinitive maison
 expect 0 "chevaux${nl}" plural cheval
 expect 0 "maux${nl}mals${nl}" plural mal
 expect 0 "École${nl}" singular Écoles
+expect 0 "œil${nl}" singular yeux
+expect 0 "yeux${nl}" plural œil
 expect 0 "mange${nl}manges${nl}mange${nl}mangeons${nl}mangez${nl}mangent${nl}" conjugate manger 2
 expect 0 "été${nl}" conjugate être 1
 # -9 and -8: the adjectives and nouns built on the lemma, never a word

@@ -119,8 +119,10 @@ TEST_F(NominalTest, Singulars) {
         {0x304, "chevaux", 0, {"cheval"}},
         {0x304, "beaux", 0, {"beau"}},
         {0x304, "les", 1, {"le", "la"}},
-        // An irregular plural gives the singular it is filed with.
-        {0x304, "yeux", 0, {MR("œil")}},
+        // An irregular plural gives the singular it is filed with (here with
+        // the dictionary's lemma text, its ligature written out: the export
+        // finishes the form, tests/cli/krzcheck_words_test.sh).
+        {0x304, "yeux", 0, {"oeil"}},
         {0x304, "cieux", 0, {"ciel"}},
         {0x304, MR("aïeux"), 0, {MR("aïeul")}},
         {0x304, "messieurs", 0, {"monsieur"}},
