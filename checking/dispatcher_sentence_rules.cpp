@@ -207,6 +207,16 @@ bool NeStandsAlone(i32 q, i32 verb) {
     }
     if (WordClass(verb) == 194 && (WordIs(verb + 1, "garde") || WordIs(verb + 1, "cure"))) return true;
     if (WordBegins(q + 1, "tien") || WordBegins(q + 1, "import")) return true;
+    // Written French leaves out "pas" after "pouvoir" and "savoir" too ("Il
+    // ne pouvait en rester là.", "Je ne saurais vous dire."): their verb
+    // readings carry the conjugation marks 43 and 41, and "puis" stands
+    // apart from its model.
+    constexpr u8 kSavoirMark = 41, kPouvoirMark = 43;
+    if (WordIs(verb, "puis") || AnyReading(verb, [verb](i32 j) {
+            const u8 m = WordMark(verb, j);
+            return IsVerbClass(WordClass(verb, j)) && (m == kSavoirMark || m == kPouvoirMark);
+        }))
+        return true;
     return WordBegins(verb, "boug") || WordBegins(verb, "cess") || WordBegins(verb, "os") ||
            WordBegins(verb, "daign");
 }
