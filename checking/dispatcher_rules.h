@@ -19,11 +19,10 @@ struct DispatchState {
     u16 doubleQuotes = 0;
     u16 sentenceKind = 0;       // French: 2, 4, 1, 3 from the sentence-start rules
     u16 negation = 0;           // French negation marker
-    // French tests made on every reading before the reading trial (set by
-    // the sign counts): a question construction, and the verb of a "ne"
-    // left without its second part (-1 none).
+    // French test made on every reading before the reading trial (set by
+    // the sign counts): the verb of a "ne" left without its second part
+    // (-1 none).
     bool readingsSeen = false;
-    bool frenchQuestion = false;
     i32 negationVerb = -1;
     i32 locution = 0;           // result of the last disambiguation pass
     // Word index + 1 of each word with more than one reading, terminated by 0

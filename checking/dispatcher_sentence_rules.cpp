@@ -73,66 +73,6 @@ bool EnglishQuestionMarkWithoutQuestion() {
     return true;
 }
 
-bool FrenchQuestionWord(i32 i) {
-    return BeginsFolded(i, "qu") || BeginsFolded(i, "com") || IsFolded(i, MR("où")) || BeginsFolded(i, "pourq");
-}
-
-bool HasInvertedReading(i32 i) {
-    return AnyReading(i, [i](i32 j) { return IsVerbClass(WordClass(i, j)) && WordClass(i, j) % 8 > 3; });
-}
-
-// The word that opens the question: the first after dashes, quotes, "et",
-// "mais" and prepositions ("—Et à quoi ...", "Mais pourquoi").
-i32 QuestionOpener() {
-    i32 i = 0;
-    while (WordExists(i) && ((WordCategory(i) >= 20 && WordCategory(i) <= 27) || WordCategory(i) == 15 ||
-                             WordCategory(i) == 16 || IsFolded(i, "et") || IsFolded(i, "mais"))) {
-        ++i;
-    }
-    return i;
-}
-
-// A "?" with words after it closes a question quoted or put in the
-// narration ("—Danser? reprit-elle.", "«Vous m'appelez?» demanda-t-elle").
-bool QuestionMarkBeforeWords() {
-    bool mark = false;
-    for (i32 i = 0; i < gWordCount; ++i) {
-        if (WordFirstByte(i) == '?') mark = true;
-        else if (mark && WordCategory(i) < 20) return true;
-    }
-    return false;
-}
-
-bool HasVerb() {
-    for (i32 i = 0; i < gWordCount; ++i) {
-        if (HasVerbReading(i)) return true;
-    }
-    return false;
-}
-
-bool FrenchQuestionMarkWithoutQuestion() {
-    if (WordCategory(0) == 5 || BeginsFolded(0, "q")) return false;
-    // A question word first, a quoted question, or a question without a
-    // verb to put before its subject ("Et Marie?", "—De la musique?").
-    const i32 opener = QuestionOpener();
-    if (WordCategory(opener) == 5 || BeginsFolded(opener, "q") || FrenchQuestionWord(opener)) return false;
-    if (QuestionMarkBeforeWords() || !HasVerb()) return false;
-    // Spoken French asks by the tone alone: a line of dialogue or a
-    // quotation may ("—Tu aimes donc tant l'école?").
-    if (gWordCount > 0 && InReportedSpeech(gWords[0].StartOffset, gWords[gWordCount - 1].EndOffset)) return false;
-    for (i32 i = 0; i < gWordCount; ++i) {
-        // An inverted verb form marks a question.
-        if (HasInvertedReading(i)) return false;
-        // Any verb reading counts: "est" reads as a noun first.
-        const bool nextVerb = HasVerbReading(i + 1);
-        const bool verbAfterNext = !nextVerb && HasVerbReading(i + 2) &&
-                                   (WordCategory(i + 1) == 18 || WordCategory(i + 1) == 2 ||
-                                    WordClass(i + 1) == 22 || WordClass(i + 1) == 'a');
-        if ((nextVerb || verbAfterNext) && FrenchQuestionWord(i)) return false;
-    }
-    return true;
-}
-
 // ---- Incomplete negation (59) -------------------------------------------------
 
 bool IsNegationWord(i32 i) {
@@ -210,6 +150,16 @@ bool NeStandsAlone(i32 q, i32 verb) {
     }
     if (WordClass(verb) == 194 && (WordIs(verb + 1, "garde") || WordIs(verb + 1, "cure"))) return true;
     if (WordBegins(q + 1, "tien") || WordBegins(q + 1, "import")) return true;
+    // Written French leaves out "pas" after "pouvoir" and "savoir" too ("Il
+    // ne pouvait en rester là.", "Je ne saurais vous dire."): their verb
+    // readings carry the conjugation marks 43 and 41, and "puis" stands
+    // apart from its model.
+    constexpr u8 kSavoirMark = 41, kPouvoirMark = 43;
+    if (WordIs(verb, "puis") || AnyReading(verb, [verb](i32 j) {
+            const u8 m = WordMark(verb, j);
+            return IsVerbClass(WordClass(verb, j)) && (m == kSavoirMark || m == kPouvoirMark);
+        }))
+        return true;
     return WordBegins(verb, "boug") || WordBegins(verb, "cess") || WordBegins(verb, "os") ||
            WordBegins(verb, "daign");
 }
@@ -353,13 +303,11 @@ void CountSigns(DispatchState& s) {
         if (q == 1) ++singles;
         if (q == 2 && !(gCheckingLanguage == 0 && WordLastByte(i) == 's')) ++singles;
     }
-    // The question and negation tests read every reading of a word: the
+    // The negation test reads every reading of a word: the
     // reading trial of the clause gate keeps one per word, the first, when
     // no clause rule tells them apart ("est" a noun, "ose" a noun).
     if (gCheckingLanguage != 0) {
         s.readingsSeen = true;
-        // Read only for a sentence with a question mark.
-        s.frenchQuestion = s.questionMark && !FrenchQuestionMarkWithoutQuestion();
         s.negationVerb = UncompletedNegationVerb();
     }
     s.signBalance = 0;
@@ -433,9 +381,11 @@ RuleCode RunFinalStage(DispatchState& s) {
         gErrorExtent = 0xFFFF;
         return kCodeQuestionWithoutMark;
     }
-    if (s.questionFlag == 0 && s.questionMark && count > 0 && MayReport(kCodeMarkWithoutQuestion, count) &&
-        (english ? EnglishQuestionMarkWithoutQuestion()
-                 : (s.readingsSeen ? !s.frenchQuestion : FrenchQuestionMarkWithoutQuestion()))) {
+    // French asks by the tone alone as well as by the order of its words:
+    // "Tu pars demain ?" is a question as written, so a French "?" after a
+    // clause in the order of a statement is no fault.
+    if (english && s.questionFlag == 0 && s.questionMark && count > 0 && MayReport(kCodeMarkWithoutQuestion, count) &&
+        EnglishQuestionMarkWithoutQuestion()) {
         Fire(kCodeMarkWithoutQuestion, count);
         gErrorExtent = 0xFFFF;
         return kCodeMarkWithoutQuestion;

@@ -122,9 +122,13 @@ i32 VerbAfter(i32 c, bool relatives) {
     return -1;
 }
 
+// A leading word of a conjunctive locution ("quoi" of "quoi que", "pour"
+// of "pour que"): the locution's mood sits on its last word.
+bool LocutionLead(i32 w) { return Cls(w) == '*' && w + 1 < Count() && Cat(w + 1) == 17 && Cls(w + 1) == '*'; }
+
 i32 ConjunctionWithMood(u8 mood, const char* begins) {
     for (i32 w = 0; w < Count(); ++w)
-        if (Cat(w) == 17 && Feat(w) == mood && Begins(w, begins)) return w;
+        if (Cat(w) == 17 && Feat(w) == mood && Begins(w, begins) && !LocutionLead(w)) return w;
     return -1;
 }
 

@@ -29,6 +29,10 @@ bool CompoundTense(i32 x) {
     return Cat(x + 1) == 11 || (Cat(x + 1) == 18 && Cat(x + 2) == 11);
 }
 
+// A leading word of a conjunctive locution ("quoi" of "quoi que"): the
+// locution's mood sits on its last word.
+bool LocutionLead(i32 x) { return Cls(x) == '*' && x + 1 < Words() && Cat(x + 1) == 17 && Cls(x + 1) == '*'; }
+
 bool Fire(i32 x, u16 detail, u16 extent, RuleCode& code, u16& out) {
     if (!rules::MayReport(kCodeMoodAfterIf, x)) return false;
     rules::RuleReport rep;
@@ -90,7 +94,7 @@ bool IndicativeForSubjunctive(RuleCode& code, u16& out) {
 // after a conjunction that asks for the indicative.
 bool IndicativeConjunction(RuleCode& code, u16& out) {
     for (i32 q = 0; q < Words(); ++q) {
-        if (Cat(q) != 17 || Feat(q) != 0 || !rules::Begins(q, "qu")) continue;
+        if (Cat(q) != 17 || Feat(q) != 0 || !rules::Begins(q, "qu") || LocutionLead(q)) continue;
         const i32 x = FirstVerbAfter(q + 1, false);
         if (x < 0) return false;
         const u8 slot = Feat(x);

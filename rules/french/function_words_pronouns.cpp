@@ -108,6 +108,9 @@ bool PronounFirstSteps(const Site& s, bool elle, bool nv) {
     const bool single = s.count(-1) == 1;
     if (elle && s.exists(1) && s.cat(-1) == kCatComma && s.cat(1) == kCatComma) return s.setCat(0, 3), true;
     if (single && s.cat(-1) == kCatPreposition) return Object(s), true;
+    // After "ne" the subject has already been said: "Je ne vous le dirai
+    // pas", "Il ne nous en parle pas".
+    if (nv && (s.is(-1, "ne") || s.is(-1, "n'"))) return Object(s), true;
     if (elle && s.cat(-1) == kCatVerb) {
         if (!s.exists(1) || IsCat(s, 1, kCatAdverb, kCatRelative)) Stressed(s);
         else Subject(s);

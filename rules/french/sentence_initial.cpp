@@ -285,6 +285,8 @@ u16 TwoLetters(const BoundedString& t) {
         s.setCat(0, kCatAdverb);
         s.setCat(1, kCatAdverb);
     } else if (TextEquals(t, MR("où"))) {
+        // "Où que tu sois": a concession, which asks nothing.
+        if (s.is(1, "que") || s.is(1, "qu'")) return 0;
         s.setCat(0, kCatAdverb);
         return kQuestion;
     } else if (TextEquals(t, "or")) {

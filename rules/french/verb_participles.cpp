@@ -301,8 +301,9 @@ bool NoObjectBefore(const Visit& v, VerbFindings& f) {
         Seg(s + 1).SegmentKind = 23;
     const bool reflexive = s >= 3 && ((Reflexive(s - 2) && Cls(pw) == 131) || (Cat(First(s - 2)) == 2 && Cls(pw) == 135));
     if (reflexive) {
+        // A participle that ends the sentence has no object after it.
         const i32 x = First(s + 1);
-        const bool object = Cat(x) < 8 && Cls(x) < 106 && !(Is(x, "de") && Is(x + 1, "la"));
+        const bool object = !LastClause(v) && Cat(x) < 8 && Cls(x) < 106 && !(Is(x, "de") && Is(x + 1, "la"));
         if (!object && !Begins(v.w, "parl")) return true;
     }
     if ((Seg(s).Gender >= 2 || Seg(s).Number >= 2) && !(gVerbRulesDataGuard && (UnsettledObjectBefore(v.w) || ObjectPronounBeforeAuxiliary(v.a)))) {
