@@ -677,6 +677,13 @@ bool TakesFullForm(i32 i) {
     return french_agreement::KeepsFullFormBefore(w.WordText);
 }
 
+bool WordIs(i32 i, const char* text) { return CompareWordText(gWords[i].WordText, text) == kCompareEqual; }
+
+// "such an one", the old set phrase, is let pass ("an one" elsewhere is not).
+bool SuchAnOne(i32 i) {
+    return i >= 2 && WordIs(i, "one") && WordIs(i - 1, "an") && (WordIs(i - 2, "such") || WordIs(i - 2, "Such"));
+}
+
 void CheckPairing(WordsStorage& st, i32 i, u16 r) {
     const bool english = gCheckingLanguage == 0;
     u16 mode = 0xFFFF;
@@ -699,6 +706,7 @@ void CheckPairing(WordsStorage& st, i32 i, u16 r) {
     const u8 first = st.firstAnalysed.data[0];
     if (!english && (first == 'Y' || TakesFullForm(i))) return;
     if (english && (first == '1' || first == '8')) return;
+    if (english && SuchAnOne(i)) return;
     gVariantIndex = static_cast<u16>(128 + i);
 }
 
@@ -714,6 +722,17 @@ bool OpensSentence(i32 i) {
         if (IsOpeningQuote(t.data[0])) return true;
     }
     return true;
+}
+
+// An English "A" or "An" that opens the sentence is the article, and the
+// next word is paired with it as with "a" and "an" (a capital "A" elsewhere
+// names the letter: "plan A is"). Otherwise r as the analysis gave it.
+u16 ArticleOpeningSentence(i32 i, u16 r) {
+    if (gCheckingLanguage != 0 || r == 48 || r == 49 || !OpensSentence(i)) return r;
+    const BoundedString& t = gWords[i].WordText;
+    if (GetStringLength(t) == 1 && t.data[0] == 'A') return 49;
+    if (GetStringLength(t) == 2 && t.data[0] == 'A' && t.data[1] == 'n') return 48;
+    return r;
 }
 
 void AnalyseWord(const Call& c, WordsStorage& st, i32 i) {
@@ -757,7 +776,7 @@ void AnalyseWord(const Call& c, WordsStorage& st, i32 i) {
     }
     CopyReadings(w);
     ReportProperNoun(c, st, i);
-    CheckPairing(st, i, r);
+    CheckPairing(st, i, ArticleOpeningSentence(i, r));
 }
 
 }  // namespace
