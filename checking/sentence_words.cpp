@@ -14,9 +14,11 @@
 #include "frame/tables.h"
 #include "lexicon/lex_lookup.h"
 #include "lexicon/lex_store.h"
+#include "morphology/sound_starts.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 #include "morphology/word_memo.h"
+#include "morphology/word_text.h"
 #include "rules/french/french_agreement.h"
 
 u16 gNextWordPairingA = 0;
@@ -677,6 +679,28 @@ bool TakesFullForm(i32 i) {
     return french_agreement::KeepsFullFormBefore(w.WordText);
 }
 
+// An English word the dictionary does not know, written in capitals (digits
+// may follow: "MP3"), after "a" or "an": an initialism, whose sound the
+// sound-start list or its first letter's name gives ("a MP", "an NPC").
+void PairUnknownCapitals(i32 i) {
+    if (gCheckingLanguage != 0 || (gNextWordPairingA == 0 && gNextWordPairingB == 0)) return;
+    const BoundedString& t = gWords[i].WordText;
+    i32 n = GetStringLength(t);
+    if (n > 0 && t.data[n - 1] == '.') --n;  // the sentence's last word
+    if (n < 2 || t.data[0] < 'A' || t.data[0] > 'Z') return;
+    WordText lowered;
+    for (i32 k = 0; k < n; ++k) {
+        const u8 ch = t.data[k];
+        if ((ch < 'A' || ch > 'Z') && (ch < '0' || ch > '9')) return;
+        lowered.bytes[k] = LowerAscii(ch);
+    }
+    lowered.bytes[n] = 0;
+    const u8 sound = EnglishSoundStart(lowered.s, true, false);
+    const bool afterA = gNextWordPairingA != 0;
+    if ((afterA && sound == kSoundVowel) || (!afterA && sound == kSoundConsonant))
+        gVariantIndex = static_cast<u16>(128 + i);
+}
+
 bool WordIs(i32 i, const char* text) { return CompareWordText(gWords[i].WordText, text) == kCompareEqual; }
 
 // "such an one", the old set phrase, is let pass ("an one" elsewhere is not).
@@ -770,6 +794,7 @@ void AnalyseWord(const Call& c, WordsStorage& st, i32 i) {
         if (r == 52 && gCheckingLanguage == 0) w.ReadingLemmaRefs[0] = gWordLemmaRefs[0];
         if (count > 0) break;
         if (!StripQuote(w, state, st.work)) {
+            PairUnknownCapitals(i);
             GiveUnknownReading(c, w);
             return;
         }
