@@ -679,9 +679,9 @@ bool TakesFullForm(i32 i) {
     return french_agreement::KeepsFullFormBefore(w.WordText);
 }
 
-// An English word the dictionary does not know, written in capitals (digits
-// may follow: "MP3"), after "a" or "an": an initialism, whose sound the
-// sound-start list or its first letter's name gives ("a MP", "an NPC").
+// An English word the dictionary does not know, of three capitals or fewer
+// (digits may follow: "MP3"), after "a" or "an": an initialism, whose sound
+// the sound-start list or its first letter's name gives ("a MP", "an NPC").
 void PairUnknownCapitals(i32 i) {
     if (gCheckingLanguage != 0 || (gNextWordPairingA == 0 && gNextWordPairingB == 0)) return;
     const BoundedString& t = gWords[i].WordText;
@@ -689,11 +689,16 @@ void PairUnknownCapitals(i32 i) {
     if (n > 0 && t.data[n - 1] == '.') --n;  // the sentence's last word
     if (n < 2 || t.data[0] < 'A' || t.data[0] > 'Z') return;
     WordText lowered;
+    i32 letters = 0;
     for (i32 k = 0; k < n; ++k) {
         const u8 ch = t.data[k];
         if ((ch < 'A' || ch > 'Z') && (ch < '0' || ch > '9')) return;
+        letters += ch >= 'A' ? 1 : 0;
         lowered.bytes[k] = LowerAscii(ch);
     }
+    // A longer word in capitals may as well be a name or a word shouted
+    // ("a LIBERO"): it is not paired.
+    if (letters > 3) return;
     lowered.bytes[n] = 0;
     const u8 sound = EnglishSoundStart(lowered.s, true, false);
     const bool afterA = gNextWordPairingA != 0;
