@@ -191,6 +191,13 @@ bool LexiconHoldsForProbe(const BoundedString& word) {
     return false;
 }
 
+Step VowelProbeSecondHalf(AnalysisCall& call);
+
+bool HasHyphen(const BoundedString& w) {
+    const i32 n = TextLength(w);
+    return n > 0 && std::memchr(w.data, '-', static_cast<size_t>(n)) != nullptr;
+}
+
 Step VowelProbe(AnalysisCall& call) {
     WordText& probe = call.work;
     probe.Set(*call.word);
@@ -211,6 +218,11 @@ Step VowelProbe(AnalysisCall& call) {
             // A word either sound fits ("herb") takes "a" as well.
             const bool vowel = !found && EnglishSoundOfWord(call) == kSoundVowel;
             call.mode = vowel ? static_cast<u16>(call.mode - 15) : 0;
+            // A word in capitals or with a hyphen would be found by the
+            // capitals or compound attempts, which do not tell it apart
+            // ("a FBI", "a X-ray"): it goes to the second lookup at once.
+            if (vowel && (gCaseMode == 3 || gCaseMode == 4 || HasHyphen(call.saved.s)))
+                return VowelProbeSecondHalf(call);
         } else if (!found && FrenchVowelStart(probe.bytes[0])) {
             call.mode = WithOperation(call.mode, 34);
         }
