@@ -92,10 +92,11 @@ u8 EnglishSoundStart(const BoundedString& w, bool capitals, bool dictionaryWord)
     if (capitals) {
         const u8 mark = FindSoundStartMark(kSoundKindCapitals, w.data, n);
         if (mark != 0) return mark;
-        // Three capitals or fewer the list lacks are read letter by letter
-        // ("an RA", though "Ra" is a word); a longer word is the word the
-        // dictionary knows ("A HOUSE").
-        if (n <= 3 || !dictionaryWord) return LetterNameVowelStart(w.data[0]) ? kSoundVowel : kSoundConsonant;
+        const u8 spelt = LetterNameVowelStart(w.data[0]) ? kSoundVowel : kSoundConsonant;
+        if (!dictionaryWord) return spelt;
+        // Read letter by letter or as the word ("a MAC", "an RA"): when the
+        // two readings differ, either article is right.
+        return EnglishSoundStart(w, false, false) == spelt ? spelt : kSoundEither;
     }
     u8 mark = FindSoundStartMark(kSoundKindWord, w.data, n);
     // A compound the list lacks sounds as its first part ("one-off").

@@ -13,7 +13,8 @@
 //         list, "FBI", "NASA").
 // A word in capitals that the block does not list is read as an
 // initialism, the name of its first letter deciding ("an MP", "a UFO"),
-// when it has three letters or fewer or the dictionary does not know it.
+// when the dictionary does not know it; when it does ("MAC", "HOUSE"),
+// the letter-by-letter and the word's sound, either when they differ.
 #pragma once
 #include "frame/bounded_string.h"
 #include "frame/types.h"

@@ -167,7 +167,7 @@ u8 EnglishSoundOfWord(AnalysisCall& call) {
         c = c == kCurlyApostrophe ? static_cast<u8>('\'') : LowerAscii(c);
     }
     const bool capitals = gCaseMode == 3 || gCaseMode == 4;
-    const bool known = capitals && n > 3 && FindSoundStartMark(kSoundKindCapitals, lowered.bytes, static_cast<u32>(n)) == 0 &&
+    const bool known = capitals && FindSoundStartMark(kSoundKindCapitals, lowered.bytes, static_cast<u32>(n)) == 0 &&
                        KnownBesideCapitals(call, lowered.s);
     return EnglishSoundStart(lowered.s, capitals, known);
 }

@@ -81,10 +81,13 @@ TEST(SoundStarts, CompiledEntriesRoundTripThroughTheBlock) {
 
     BlockInUse block(EncodeSoundStartBlock(entries));
     ExpectCases();
-    // A longer word in capitals that the list lacks: the word the
-    // dictionary knows, or else its first letter's name.
-    EXPECT_EQ(SoundOf("house", true, true), kSoundConsonant);
+    // A word in capitals that the list lacks: its first letter's name, or,
+    // when the dictionary knows the word, either sound where the word and
+    // the letter's name differ.
     EXPECT_EQ(SoundOf("hkpq", true, false), kSoundVowel);
+    EXPECT_EQ(SoundOf("mac", true, true), kSoundEither);
+    EXPECT_EQ(SoundOf("apple", true, true), kSoundVowel);
+    EXPECT_EQ(SoundOf("book", true, true), kSoundConsonant);
     EXPECT_EQ(FindSoundStartMark(kSoundKindWord, reinterpret_cast<const u8*>("fbi"), 3), 0);
 }
 
