@@ -141,8 +141,9 @@ void NeighbourText(BoundedString& first, i32 i) {
     TextCopy(a.s, gWords[i].WordText);
     TextCopy(b.s, gWords[i + 1].WordText);
     if (!French()) {
-        if (TextEquals(a.s, "a")) SetC(first, "an ");
-        else if (TextEquals(a.s, "an")) SetC(first, "a ");
+        // A sentence's first "A" / "An" too; its capital comes back below.
+        if (TextEquals(a.s, "a") || TextEquals(a.s, "A")) SetC(first, "an ");
+        else if (TextEquals(a.s, "an") || TextEquals(a.s, "An")) SetC(first, "a ");
         else {
             gErrorExtent = kNoCorrection;
             return;

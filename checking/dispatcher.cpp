@@ -515,9 +515,9 @@ RuleCode AnalyseAndCheckSentence(u16 mode) {
     // aime"), as the sentence's word analysis found it: the mode 128 + its
     // index stands as the locution report of rule 52 when the passes gave
     // none, or a word-sequence report on the same two words ("Ce est":
-    // "C'est", not "Se est"). (English "a"/"an" is left out: its
-    // vowel-sound test reads "an unimportant", "such an one" as faults.)
-    if (mode >= 128 && mode <= 255 && gCheckingLanguage != 0) {
+    // "C'est", not "Se est"), or an English "a"/"an" before a word of the
+    // other sound.
+    if (mode >= 128 && mode <= 255) {
         const i32 v = s.locution;
         const i32 d = v >= 512 ? v - 512 : v - 256;
         const i32 p = mode - 128;

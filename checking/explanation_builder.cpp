@@ -733,9 +733,10 @@ bool StartsWithVowelSound(i32 word) {
 
 void ExplainEnglishNeighbours(const Builder& b) {
     const i32 p = P();
-    if (TextIs(p - 1, "a")) {
+    // A sentence's first "A" / "An" as the article written in lower case.
+    if (TextIs(p - 1, "a") || TextIs(p - 1, "A")) {
         Say(b, kT52EnA);
-    } else if (TextIs(p - 1, "an")) {
+    } else if (TextIs(p - 1, "an") || TextIs(p - 1, "An")) {
         static constexpr const char* kYouSounds[] = {"eug", "ew", "ut", "ub", "uni", "us", "ur"};
         bool you = false;
         for (const char* s : kYouSounds) you = you || TextBegins(p, s);

@@ -14,9 +14,11 @@
 #include "frame/tables.h"
 #include "lexicon/lex_lookup.h"
 #include "lexicon/lex_store.h"
+#include "morphology/sound_starts.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 #include "morphology/word_memo.h"
+#include "morphology/word_text.h"
 #include "rules/french/french_agreement.h"
 
 u16 gNextWordPairingA = 0;
@@ -681,6 +683,40 @@ bool TakesFullForm(i32 i) {
     return french_agreement::KeepsFullFormBefore(w.WordText);
 }
 
+// An English word the dictionary does not know, of three capitals or fewer
+// (digits may follow: "MP3"), after "a" or "an": an initialism, whose sound
+// the sound-start list or its first letter's name gives ("a MP", "an NPC").
+void PairUnknownCapitals(i32 i) {
+    if (gCheckingLanguage != 0 || (gNextWordPairingA == 0 && gNextWordPairingB == 0)) return;
+    const BoundedString& t = gWords[i].WordText;
+    i32 n = GetStringLength(t);
+    if (n > 0 && t.data[n - 1] == '.') --n;  // the sentence's last word
+    if (n < 2 || t.data[0] < 'A' || t.data[0] > 'Z') return;
+    WordText lowered;
+    i32 letters = 0;
+    for (i32 k = 0; k < n; ++k) {
+        const u8 ch = t.data[k];
+        if ((ch < 'A' || ch > 'Z') && (ch < '0' || ch > '9')) return;
+        letters += ch >= 'A' ? 1 : 0;
+        lowered.bytes[k] = LowerAscii(ch);
+    }
+    // A longer word in capitals may as well be a name or a word shouted
+    // ("a LIBERO"): it is not paired.
+    if (letters > 3) return;
+    lowered.bytes[n] = 0;
+    const u8 sound = EnglishSoundStart(lowered.s, true, false);
+    const bool afterA = gNextWordPairingA != 0;
+    if ((afterA && sound == kSoundVowel) || (!afterA && sound == kSoundConsonant))
+        gVariantIndex = static_cast<u16>(128 + i);
+}
+
+bool WordIs(i32 i, const char* text) { return CompareWordText(gWords[i].WordText, text) == kCompareEqual; }
+
+// "such an one", the old set phrase, is let pass ("an one" elsewhere is not).
+bool SuchAnOne(i32 i) {
+    return i >= 2 && WordIs(i, "one") && WordIs(i - 1, "an") && (WordIs(i - 2, "such") || WordIs(i - 2, "Such"));
+}
+
 void CheckPairing(WordsStorage& st, i32 i, u16 r) {
     const bool english = gCheckingLanguage == 0;
     u16 mode = 0xFFFF;
@@ -703,6 +739,7 @@ void CheckPairing(WordsStorage& st, i32 i, u16 r) {
     const u8 first = st.firstAnalysed.data[0];
     if (!english && (first == 'Y' || TakesFullForm(i))) return;
     if (english && (first == '1' || first == '8')) return;
+    if (english && SuchAnOne(i)) return;
     gVariantIndex = static_cast<u16>(128 + i);
 }
 
@@ -729,6 +766,19 @@ bool ReadsLowered(const WordRecord& w) {
     if (w.WordCaseMode == 3 || w.WordCaseMode == 4) return true;
     const bool letter = GetStringLength(w.WordText) == 1;
     return letter && gCheckingLanguage != 0 && (w.WordCaseMode == 1 || w.WordCaseMode == 2);
+}
+
+// An English "A" or "An" that opens the sentence is the article, and the
+// next word is paired with it as with "a" and "an" (a capital "A" elsewhere
+// names the letter: "plan A is"). Otherwise r as the analysis gave it.
+u16 ArticleOpeningSentence(i32 i, u16 r) {
+    if (gCheckingLanguage != 0 || r == 48 || r == 49 || !OpensSentence(i)) return r;
+    const BoundedString& t = gWords[i].WordText;
+    // The text may already read in lower case (ReadsLowered).
+    const u8 a = static_cast<u8>(t.data[0] | 0x20);
+    if (GetStringLength(t) == 1 && a == 'a') return 49;
+    if (GetStringLength(t) == 2 && a == 'a' && t.data[1] == 'n') return 48;
+    return r;
 }
 
 void AnalyseWord(const Call& c, WordsStorage& st, i32 i) {
@@ -766,6 +816,7 @@ void AnalyseWord(const Call& c, WordsStorage& st, i32 i) {
         if (r == 52 && gCheckingLanguage == 0) w.ReadingLemmaRefs[0] = gWordLemmaRefs[0];
         if (count > 0) break;
         if (!StripQuote(w, state, st.work)) {
+            PairUnknownCapitals(i);
             GiveUnknownReading(c, w);
             return;
         }
@@ -773,7 +824,7 @@ void AnalyseWord(const Call& c, WordsStorage& st, i32 i) {
     CopyReadings(w);
     if (ReadsLowered(w)) CopyString(w.WordText, st.lowered);
     ReportProperNoun(c, st, i);
-    CheckPairing(st, i, r);
+    CheckPairing(st, i, ArticleOpeningSentence(i, r));
 }
 
 }  // namespace

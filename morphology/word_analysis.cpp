@@ -15,6 +15,7 @@
 #include "morphology/correction_finishing.h"
 #include "morphology/dict_format.h"
 #include "morphology/section_walk.h"
+#include "morphology/sound_starts.h"
 #include "morphology/suggestion_mode.h"
 #include "morphology/word_analysis_steps.h"
 #include "morphology/word_lookup.h"
@@ -141,22 +142,35 @@ Step CaseAnalysis(AnalysisCall& call) {
 
 // ---- Step 13: vowel-sound probes ----------------------------------------------------
 
-bool EnglishVowelStart(const BoundedString& w) {
-    const u8 c1 = TextAt(w, 1);
-    const u8 c2 = TextAt(w, 2);
-    switch (TextAt(w, 0)) {
-        case 'a':
-        case 'i': return true;
-        case 'e': return c1 != 'u' && c1 != 'w';
-        case 'o': return !(c1 == 'n' && c2 == 'e');
-        case 'u': {
-            const bool letter = c2 >= 'a' && c2 <= 'z';
-            return !(c1 == 't' || c1 == 'b' || (c1 == 'n' && c2 == 'i') || (c1 == 's' && letter && c2 != 'h') ||
-                     (c1 == 'r' && (c2 == 'e' || c2 == 'i')));
-        }
-        case 'h': return TextBegins(w, "hour") || TextBegins(w, "hono") || TextBegins(w, "heir");
-        default: return false;
+// Whether the dictionary knows a word written in capitals in lower case or
+// with a capital initial ("HOUSE", "EUROPEAN"); the analysis slots are
+// scratch here.
+bool KnownBesideCapitals(AnalysisCall& call, const BoundedString& lowered) {
+    WordText w;
+    w.Set(lowered);
+    MarkWord(w.s);
+    bool known = LookupInto(call, w.s, 0) > 0;
+    if (!known) {
+        w.bytes[0] = UpperAscii(w.bytes[0]);
+        known = LookupInto(call, w.s, 0) > 0;
     }
+    *call.count = 0;
+    return known;
+}
+
+// The sound the English word of the call begins with (sound_starts.h).
+u8 EnglishSoundOfWord(AnalysisCall& call) {
+    WordText lowered;
+    lowered.Set(call.saved.s);
+    const i32 n = lowered.Length();
+    for (i32 i = 0; i < n; ++i) {
+        u8& c = lowered.bytes[i];
+        c = c == kCurlyApostrophe ? static_cast<u8>('\'') : LowerAscii(c);
+    }
+    const bool capitals = gCaseMode == 3 || gCaseMode == 4;
+    const bool known = capitals && FindSoundStartMark(kSoundKindCapitals, lowered.bytes, static_cast<u32>(n)) == 0 &&
+                       KnownBesideCapitals(call, lowered.s);
+    return EnglishSoundStart(lowered.s, capitals, known);
 }
 
 bool FrenchVowelStart(u8 c) {
@@ -178,6 +192,13 @@ bool LexiconHoldsForProbe(const BoundedString& word) {
     return false;
 }
 
+Step VowelProbeSecondHalf(AnalysisCall& call);
+
+bool HasHyphen(const BoundedString& w) {
+    const i32 n = TextLength(w);
+    return n > 0 && std::memchr(w.data, '-', static_cast<size_t>(n)) != nullptr;
+}
+
 Step VowelProbe(AnalysisCall& call) {
     WordText& probe = call.work;
     probe.Set(*call.word);
@@ -195,14 +216,22 @@ Step VowelProbe(AnalysisCall& call) {
         probe.bytes[0] = LowerAscii(probe.bytes[0]);
         call.extended = true;
         if (!french) {
-            call.mode = !found && EnglishVowelStart(probe.s) ? static_cast<u16>(call.mode - 15) : 0;
+            // A word either sound fits ("herb") takes "a" as well.
+            const bool vowel = !found && EnglishSoundOfWord(call) == kSoundVowel;
+            call.mode = vowel ? static_cast<u16>(call.mode - 15) : 0;
+            // A word in capitals or with a hyphen would be found by the
+            // capitals or compound attempts, which do not tell it apart
+            // ("a FBI", "a X-ray"): it goes to the second lookup at once.
+            if (vowel && (gCaseMode == 3 || gCaseMode == 4 || HasHyphen(call.saved.s)))
+                return VowelProbeSecondHalf(call);
         } else if (!found && FrenchVowelStart(probe.bytes[0])) {
             call.mode = WithOperation(call.mode, 34);
         }
         return GoOn();
     }
     probe.bytes[0] = LowerAscii(probe.bytes[0]);
-    const bool vowel = french ? FrenchVowelStart(probe.bytes[0]) : EnglishVowelStart(probe.s);
+    // ... and "an".
+    const bool vowel = french ? FrenchVowelStart(probe.bytes[0]) : EnglishSoundOfWord(call) != kSoundConsonant;
     if (!vowel) {
         *call.count = 0;
         return ReturnWith(kNoVowelSound);
@@ -214,12 +243,22 @@ Step VowelProbe(AnalysisCall& call) {
 
 u16 SecondLookupMode(const AnalysisCall& call) { return call.French() ? 832 : 32; }
 
+// An English word the dictionary holds only with its capitals ("Italian",
+// "FBI", "X-ray"), looked up as written: the word is left marked and found.
+bool EnglishFoundAsWritten(AnalysisCall& call) {
+    if (call.French() || gCaseMode == 0) return false;
+    BoundedString& w = *call.word;
+    RestoreWord(call);
+    MarkWord(w);
+    return LookupInto(call, w, SecondLookupMode(call)) > 0;
+}
+
 Step VowelProbeSecondHalf(AnalysisCall& call) {
     BoundedString& w = *call.word;
     RestoreWord(call);
     if (gCaseMode > 0) RestoreAccentedLowercase(w);
     MarkWord(w);
-    if (LookupInto(call, w, SecondLookupMode(call)) == 0) {
+    if (LookupInto(call, w, SecondLookupMode(call)) == 0 && !EnglishFoundAsWritten(call)) {
         RestoreWord(call);
         return ReturnWith(0);
     }

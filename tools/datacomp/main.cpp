@@ -16,7 +16,8 @@
 // manifest (default DIR/french_manifest.txt). With --english also the
 // English blocks: KRZDATA_203.bin .. KRZDATA_205.bin (prefix index, body,
 // matrix), KRZDATA_206.bin (model rows), KRZAVER_201.bin .. KRZAVER_207.bin
-// (ending lists of length 1..7) and english_manifest.txt. With --thesaurus
+// (ending lists of length 1..7), KRZDATA_403.bin (the words' sound starts)
+// and english_manifest.txt. With --thesaurus
 // (a MyThes-format French thesaurus) also the reference dictionary:
 // KRZDATA_303.bin .. KRZDATA_306.bin (index, text, token and phrase tables).
 #include <chrono>
@@ -38,6 +39,7 @@
 #include "tools/datacomp/hunspell.h"
 #include "tools/datacomp/library_check.h"
 #include "tools/datacomp/litdict_writer.h"
+#include "tools/datacomp/sound_starts.h"
 #include "tools/datacomp/source_text.h"
 #include "tools/datacomp/verb_models.h"
 
@@ -509,6 +511,22 @@ int main(int argc, char** argv) {
             !WriteBlock(opt.out, "KRZDATA", kFrenchTaggedBlockId, frenchTagged)) {
             std::fprintf(stderr, "krz_datacomp: homophone lists: %s\n",
                          error.empty() ? "cannot write the blocks" : error.c_str());
+            return 1;
+        }
+    }
+
+    // English sound starts for "a"/"an" (KRZDATA 403).
+    if (opt.english) {
+        EnglishSourcePaths paths;
+        paths.scowlDir = opt.scowl;
+        paths.wordnetDir = opt.wordnet;
+        paths.nodeModulesDir = opt.npm;
+        paths.maxLevel = kEnglishMaxLevel;
+        std::vector<u8> soundStarts;
+        if (!CompileSoundStartBlock(paths, opt.out + "/sound_starts", soundStarts, report, error) ||
+            !WriteBlock(opt.out, "KRZDATA", kEnglishSoundStartsBlock, soundStarts)) {
+            std::fprintf(stderr, "krz_datacomp: sound starts: %s\n",
+                         error.empty() ? "cannot write the block" : error.c_str());
             return 1;
         }
     }
