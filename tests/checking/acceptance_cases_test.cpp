@@ -142,7 +142,9 @@ std::vector<CaseLine> ReadCases(const std::string& path) {
 std::vector<std::string> CaseFiles() {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(kCaseDir))
-        if (entry.path().extension() == ".tsv") names.push_back(entry.path().stem().string());
+        // Tables of kept readings (*_readings_data.tsv) have their own runner.
+        if (entry.path().extension() == ".tsv" && !entry.path().stem().string().ends_with("_readings_data"))
+            names.push_back(entry.path().stem().string());
     std::sort(names.begin(), names.end());
     return names;
 }
