@@ -49,11 +49,12 @@ protected:
         const std::string text = acceptance::Utf8ToWindows1252(utf8);
         uint32_t words = 0, sentences = 0;
         KRZCountMaxAnalysisForms(text.c_str(), &words, &sentences);
-        std::vector<uint8_t> records((words + 1) * KRZ_SYNTAX_RECORD_SIZE, 0);
-        std::vector<uint16_t> readings(words + 1, 0);
+        const uint32_t room = 2 * words + 16;  // split words ("don't") add records
+        std::vector<uint8_t> records(room * KRZ_SYNTAX_RECORD_SIZE, 0);
+        std::vector<uint16_t> readings(room, 0);
         std::vector<uint16_t> first(sentences + 1, 0);
         uint32_t recordCount = 0, sentenceCount = 0;
-        KRZSentenceSyntaxAnalysis(text.c_str(), 0, words + 1, &recordCount, readings.data(), records.data(),
+        KRZSentenceSyntaxAnalysis(text.c_str(), 0, room, &recordCount, readings.data(), records.data(),
                                   sentences, &sentenceCount, first.data(), 1);
         std::map<std::string, int> kinds;
         for (uint32_t i = 0; i < recordCount; ++i) {

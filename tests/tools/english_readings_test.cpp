@@ -43,7 +43,7 @@ EnglishSources Sources() {
                                  s.wink, error))
         << error;
     s.ud = ParseUdClassTable("# form\ttotal\tclasses\namerican\t73\tADJ:70 PROPN:3\nemail\t70\tNOUN:65 VERB:5\n"
-                             "zlimp\t9\tNOUN:8 ADJ:1\nzneww\t30\tADJ:28 ADV:2\n");
+                             "zlimp\t9\tNOUN:8 ADJ:1\nzneww\t30\tADJ:28 ADV:2\ntoday\t70\tNOUN:70\n");
     return s;
 }
 
