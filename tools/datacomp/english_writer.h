@@ -52,7 +52,7 @@
 #include "tools/datacomp/source_forms.h"
 
 constexpr u32 kEnglishSectionLimit = 519;    // the lookup walks no section above
-constexpr int kEnglishMaxLevel = 60;         // SCOWL levels compiled
+constexpr int kEnglishMaxLevel = 70;         // SCOWL levels compiled
 constexpr int kEnglishUnknownMaxLevel = 60;  // unknown words kept up to this level
 constexpr int kEnglishNameMaxLevel = 70;     // SCOWL levels of capitalised words and names compiled
 
@@ -82,7 +82,7 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
                                   const UdClassTable* ud = nullptr);
 
 // The verb forms of the word lists that no row spells (the forms of a verb
-// that found no row, "attach" whose "attaches" the lists lack; a regular
+// that found no row, a verb whose -ing form the lists lack; a regular
 // form the principal parts do not give, "hanged") as words without
 // analysis (class '8'), so that they are still known; returns how many.
 u32 KeepVerbFormsWithoutRow(const std::vector<SourceForm>& forms, const EnglishModelTable& models,
