@@ -20,7 +20,7 @@ constexpr u8 kEllipsis = 0xC9;
 // Scratch strings of the boundary test, allocated on first use; string 3
 // keeps the token whose test with a period is owed.
 BoundedString& Scratch(u32 k) {
-    static BoundedString strings[4];
+    static BoundedString strings[5];
     if (strings[k].valid == 0) strings[k].Allocate(kTokenCapacity + 1);
     return strings[k];
 }
@@ -122,6 +122,17 @@ void CopyToken(BoundedString& token, const BoundedString& text, i32 first, i32 l
     token.data[n] = 0;
 }
 
+// A single quotation mark before a word opens a quotation ("'Hm, I see,'
+// said he."), unless the word is spelt with it ("'tis", "'em"): the mark is
+// then a token of its own and the word begins after it.
+bool OpensQuotation(const BoundedString& text, i32 first, i32 last) {
+    const u8 c = text.data[first];
+    if (last <= first || (c != '\'' && c != MRC("‘"))) return false;
+    BoundedString& token = Scratch(4);
+    CopyToken(token, text, first, last);
+    return ShortTokenIsWord(token) == 0;
+}
+
 }  // namespace
 
 const AutomatonState* TokenAutomatonFor(u16 language, u16& stateCount) {
@@ -166,6 +177,7 @@ u16 RunTokenAutomaton(const AutomatonState* automaton, u16 stateCount, const Bou
     if (RunCharAutomaton(automaton, stateCount, text, start, end, first, last) == 0) return 0;
     if (last > first && first > 0 && text.data[first] == '-' && text.data[first - 1] == '-') last = first;
     if (gCheckingLanguage == 3 && IsAsciiDigit(text.data[first])) last = FrenchThousands(text, first, last, end);
+    if (OpensQuotation(text, first, last)) last = first;
     return 1;
 }
 

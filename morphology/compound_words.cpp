@@ -174,6 +174,31 @@ bool EnglishNumberPair(const Compound& c) {
     return unit && ListIndex(gEnglishNumberWords, c.first.s, 20, 27) >= 0;
 }
 
+// A last part made of a noun and -ed, after a known first part, makes an
+// adjective ("good-natured", "hard-hearted", "long-limbed", "short-waisted",
+// "bobbed"): the word lists hold few such forms alone. Tries the stem
+// without "d", without "ed", and without a doubled consonant and "ed".
+bool EnglishNounWithEd(Compound& c, BoundedArray<u16>& tags, u16& count) {
+    const i32 n = c.second.Length();
+    const u8* b = c.second.bytes;
+    if (n < 5 || b[n - 1] != 'd' || b[n - 2] != 'e') return false;
+    for (const i32 cut : {1, 2, 3}) {
+        if (cut == 3 && b[n - 3] != b[n - 4]) continue;
+        c.scratch.Set(b, n - cut);
+        u16 found = 0;
+        if (Lookup(c.mode, c.scratch.s, tags, found) == 0) continue;
+        for (u16 i = 0; i < found && i < kTagCapacity; ++i) {
+            const u8 cls = ClassOf(tags[i]);
+            if (cls != '9' && cls != 'M' && cls != 'N') continue;
+            tags[0] = 0x380C;
+            count = 1;
+            return true;
+        }
+    }
+    count = 0;
+    return false;
+}
+
 // -2: go on with the prefixes; otherwise the result.
 i16 EnglishPair(Compound& c, BoundedArray<u16>& tags, u16& count) {
     if (Lookup(c.mode, c.second.s, tags, count) > 0 && !EnglishPairRefused(c, tags, count)) {
@@ -186,6 +211,7 @@ i16 EnglishPair(Compound& c, BoundedArray<u16>& tags, u16& count) {
         if (l0 == 24 || l0 == 3) tags[0] = 0x420C;
         return static_cast<i16>(count);
     }
+    if (count == 0 && EnglishNounWithEd(c, tags, count)) return 1;
     if (count == 0) {
         u16 found = 0;
         if (LookupFrenchReserved(kModeFrenchPlain, 9, "99", c.second.s, tags, found) && found > 0) {

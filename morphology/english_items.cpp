@@ -115,7 +115,7 @@ enum Match : u8 { kWhole, kPrefix, kWholeEndingS };
 enum Write : u8 { kReplace, kAfter };
 struct ClosedRow {
     const char* words;  // blank-separated; a trailing '+' matches a prefix
-    u16 tags[3];
+    u16 tags[4];
     Write write;
 };
 
@@ -155,8 +155,9 @@ const ClosedRow kClosedRows[] = {
     {"and nor", {0x1000}, kReplace},
     {"either", {0x1000, 0x5100}, kReplace},
     {"neither", {0x1000, 0x4B00, 0x5108}, kReplace},
-    {"than though when whereas wherever whether because lest unless however although", {0x1100},
-     kReplace},
+    {"than though when whereas wherever whether because lest unless although", {0x1100}, kReplace},
+    // "however" is an adverb before it is a conjunction ("However, he came").
+    {"however", {0x3A00, 0x1100}, kReplace},
     {"then now once", {0x1100, 0x3A00}, kReplace},
     {"wherefore", {0x1100, 0x3900}, kReplace},
     {"if", {0x1100, 0x4104}, kReplace},
@@ -166,7 +167,9 @@ const ClosedRow kClosedRows[] = {
      {0x2200}, kReplace},
     {"before for after since until", {0x2200, 0x1100}, kReplace},
     {"in below beyond between beneath notwithstanding+ beside+", {0x2200, 0x3A00}, kReplace},
-    {"but", {0x2200, 0x1100, 0x3A00}, kReplace},
+    // "but" joins clauses and phrases far more often than it governs a
+    // noun: its coordinating reading comes first.
+    {"but", {0x1000, 0x2200, 0x1100, 0x3A00}, kReplace},
     {"off", {0x2200, 0x3700, 0x3A00}, kReplace},
     {"within around without", {0x2200, 0x3A00, 0x3700}, kReplace},
     {"behind", {0x2200, 0x3A00, 0x3800}, kReplace},
@@ -174,12 +177,15 @@ const ClosedRow kClosedRows[] = {
      "somewhat too ago fro how oft yet yes yep yon poi aft ere also very else ever here soon upon "
      "often again ahead aloft never quite twice almost enough indeed rather seldom sooner wether "
      "already howbeit instead perhaps tonight upstairs together elsewhere meanwhile therefore "
-     "altogether beforehand downstairs henceforth nevertheless times place e\x93"
+     "altogether beforehand downstairs henceforth nevertheless e\x93"
      "er ne\x93"
      "er o\x93"
      "er o\x93"
      "clock",
      {0x3A00}, kReplace},
+    // "place" and "times" are nouns before all ("in place", "three times").
+    {"place", {0x3904, 0x3A00}, kReplace},
+    {"times", {0x3908, 0x3A00}, kReplace},
     {"today tomorrow andante allegr+ largo presto rondo scherzo staccato flyaways sideways "
      "doubtless day time coast down on out rear shore side sun up van",
      {0x3A00}, kAfter},
@@ -197,6 +203,10 @@ const ClosedRow kClosedRows[] = {
     // "some" and "any" determine either number ("some bread", "some
     // books"); the words they begin and "every", "each" are singular.
     {"some any", {0x510C}, kReplace},
+    // The pronouns made of "any", "every", "some" and "body", "one",
+    // "thing" stand alone, like "nobody" and "nothing".
+    {"anybody anyone anything everybody everyone everything somebody someone something", {0x4B04, 0x5104},
+     kReplace},
     {"any+ every+ some+ each", {0x5104}, kReplace},
     {"both many several various", {0x5108}, kReplace},
     {"different", {0x5108}, kAfter},
@@ -205,8 +215,11 @@ const ClosedRow kClosedRows[] = {
     {"none more most", {0x4B00, 0x3A00}, kReplace},
     // "body" is left to the sources, which read it as the noun it is ("a
     // body of men"); the rules tell "some body" written apart by its text.
-    {"nobody nothing one", {0x4B04}, kReplace},
-    {"thing", {0x4B04, 0x3A00}, kReplace},
+    {"nobody nothing", {0x4B04}, kReplace},
+    // "one" counts before it stands for a noun.
+    {"one", {0x5300, 0x4B04}, kReplace},
+    // "thing" is a noun first ("a thing", "things").
+    {"thing", {0x3904, 0x4B04, 0x3A00}, kReplace},
     {"other others", {0x4B00}, kAfter},
     {"cannot", {0x8000}, kReplace},
     {"bar", {0x8000, 0x3904, 0x2200}, kReplace},
@@ -258,7 +271,7 @@ bool MayName(u64 firstBytes, const KeyText& k) {
     return k.length == 0 || ((firstBytes >> (k.bytes[0] & 63)) & 1) != 0;
 }
 
-u32 TagCountOf(const u16 (&tags)[3]) { return tags[2] != 0 ? 3 : tags[1] != 0 ? 2 : 1; }
+u32 TagCountOf(const u16 (&tags)[4]) { return tags[3] != 0 ? 4 : tags[2] != 0 ? 3 : tags[1] != 0 ? 2 : 1; }
 
 // The two-letter class-'8' words.
 struct TwoLetterRow {
@@ -384,8 +397,9 @@ void ClassEightRules(const KeyText& key, u16 computed, u8 number, u8 byte, Engli
 }
 
 // Noun-or-adjective words that also read as prepositions and adverbs.
+const char* const kSideWords = "nearby opposite over past under";
 bool SideWord(const KeyText& k) {
-    if (ListNames("nearby opposite over past under", k)) return true;
+    if (ListNames(kSideWords, k)) return true;
     if (k.length < 5 || k.length > 7 || !EndsWith(k, "side")) return false;
     KeyText head = k;
     head.length -= 4;
@@ -642,6 +656,16 @@ void ForEachEnglishClosedWord(void (*fn)(const char* word, u32 length, void* con
     EachWord(kInvariableInS, fn, context);
     for (const ClosedRow& row : kClosedRows) EachWord(row.words, fn, context);
     for (const TwoLetterRow& row : kTwoLetterRows) EachWord(row.words, fn, context);
+}
+
+void ForEachEnglishAdverbAfterWord(void (*fn)(const char* word, u32 length, void* context), void* context) {
+    for (const ClosedRow& row : kClosedRows)
+        if (row.write == kAfter && row.tags[0] == kTagAdverb) EachWord(row.words, fn, context);
+}
+
+void ForEachEnglishSideWord(void (*fn)(const char* word, u32 length, void* context), void* context) {
+    EachWord(kSideWords, fn, context);
+    EachWord("aside inside upside outside", fn, context);
 }
 
 void ForEachEnglishClosedPrefix(void (*fn)(const char* prefix, u32 length, void* context), void* context) {

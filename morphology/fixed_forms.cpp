@@ -364,7 +364,14 @@ Step ApplyEnglishApostropheForms(AnalysisCall& call) {
         if (SaxonGenitive(call, capitalised, out)) return out;
     }
     call.work.Set(w);
-    const u16 found = LookupInto(call, call.work.s, call.mode);
+    u16 found = LookupInto(call, call.work.s, call.mode);
+    // The dropped g of speech written down ("goin'", "nothin'", "mornin'"):
+    // the word read as its spelling with the g.
+    if (found == 0 && n >= 4 && w.data[n - 1] == kMarkApostrophe && w.data[n - 2] == 'n' && w.data[n - 3] == 'i') {
+        call.work.Set(w);
+        call.work.bytes[n - 1] = 'g';
+        found = LookupInto(call, call.work.s, call.mode);
+    }
     return found > 0 ? Success(static_cast<i16>(found)) : ToHyphen();
 }
 

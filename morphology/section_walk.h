@@ -100,6 +100,17 @@ i32 EnglishSlotMatch(u32 model, const KeyText& key, u32 r);
 // compiler files each of them as a class-'8' word.
 void ForEachEnglishClosedWord(void (*fn)(const char* word, u32 length, void* context), void* context);
 
+// Calls `fn` for every whole word of the closed-class rows that add the
+// adverb after the item's own reading ("today", "day", "coast"): the data
+// compiler files such a word as class '8' only when its own reading is an
+// adjective, and otherwise from its sources.
+void ForEachEnglishAdverbAfterWord(void (*fn)(const char* word, u32 length, void* context), void* context);
+
+// Calls `fn` for every word that the noun-or-adjective classes read as a
+// preposition first ("under", "inside"): the data compiler files such a
+// word with one of those classes.
+void ForEachEnglishSideWord(void (*fn)(const char* word, u32 length, void* context), void* context);
+
 // Calls `fn` for every verb form to which the English walk gives further
 // readings of its own ("people", "like", "till"), Mac Roman bytes: the
 // order of their readings is the walk's, whatever the flags byte says.

@@ -553,8 +553,17 @@ u16 FrenchRomanOrdinalTag(const BoundedString& w) {
     return singular ? 0x4204 : 0x4208;
 }
 
+// An English Roman numeral of two letters or more with its period, as a
+// chapter or section heading writes it ("II.", "XIV.").
+bool RomanNumeralWithPeriod(AnalysisCall& call) {
+    const i32 n = call.saved.Length();
+    if (call.French() || n < 3 || call.saved.At(n - 1) != '.') return false;
+    call.work.Set(call.saved.bytes, n - 1);
+    return IsRomanNumeral(call.work.s);
+}
+
 Step RomanAndLexicon(AnalysisCall& call) {
-    if (IsRomanNumeral(call.saved.s)) {
+    if (IsRomanNumeral(call.saved.s) || RomanNumeralWithPeriod(call)) {
         SetFixedTags(call, &kTagNumber, 1);
         return Success(1);
     }

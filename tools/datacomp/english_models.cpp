@@ -2,6 +2,7 @@
 #include "tools/datacomp/english_models.h"
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <set>
 
@@ -200,6 +201,22 @@ char ClassCharOf(u8 model) {
 
 }  // namespace
 
+namespace {
+
+// The -s form the regular rule makes: "attaches", "carries", "walks".
+std::string RegularThirdPerson(const std::string& base) {
+    const auto ends = [&](const char* t) {
+        const std::size_t n = std::strlen(t);
+        return base.size() >= n && base.compare(base.size() - n, n, t) == 0;
+    };
+    if (ends("s") || ends("x") || ends("z") || ends("ch") || ends("sh")) return base + "es";
+    if (base.size() >= 2 && base.back() == 'y' && std::strchr("aeiou", base[base.size() - 2]) == nullptr)
+        return base.substr(0, base.size() - 1) + "ies";
+    return base + "s";
+}
+
+}  // namespace
+
 std::vector<EnglishVerbForms> CollectEnglishVerbs(const std::vector<SourceForm>& forms, int maxLevel) {
     std::map<std::string, EnglishVerbForms> byLemma;
     std::map<std::string, int> levels;
@@ -281,6 +298,12 @@ std::vector<EnglishVerbForms> CollectEnglishVerbs(const std::vector<SourceForm>&
                 return a.first < b.first;
             });
         }
+        // A verb whose -ing form, past and participle the lists hold but
+        // not its -s form ("attach": attaching, attached, no "attaches")
+        // takes the regular one, so that the verb is filed.
+        if (!modal && v.slots[1].empty() && !v.slots[0].empty() && !v.slots[2].empty() && !v.slots[3].empty() &&
+            !v.slots[4].empty())
+            v.slots[1].push_back({RegularThirdPerson(v.slots[0][0].first), v.slots[0][0].second});
         // A past participle in -n beside the regular one (sawn, sown,
         // shown, sewn) comes first: the -n row spells it from the stem,
         // and the conjugation adds the -ed form to it.

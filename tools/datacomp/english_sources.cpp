@@ -172,7 +172,7 @@ void AddScowlList(const ScowlListName& name, const std::string& text, ScowlWords
     });
 }
 
-bool ReadScowlDir(const std::string& dir, int maxLevel, ScowlWords& out, std::string& error) {
+bool ReadScowlDir(const std::string& dir, int maxLevel, ScowlWords& out, std::string& error, int nameMaxLevel) {
     namespace fs = std::filesystem;
     std::error_code ec;
     std::vector<std::string> names;
@@ -185,7 +185,9 @@ bool ReadScowlDir(const std::string& dir, int maxLevel, ScowlWords& out, std::st
     std::sort(names.begin(), names.end());
     for (const std::string& n : names) {
         ScowlListName parsed;
-        if (!ParseScowlListName(n, parsed) || parsed.level > maxLevel) continue;
+        if (!ParseScowlListName(n, parsed)) continue;
+        const bool nameList = parsed.kind == ScowlKind::Upper || parsed.kind == ScowlKind::ProperNames;
+        if (parsed.level > (nameList ? std::max(maxLevel, nameMaxLevel) : maxLevel)) continue;
         std::string text;
         if (!ReadWholeFile(dir + "/" + n, text)) {
             error = "cannot read " + dir + "/" + n;
@@ -885,7 +887,7 @@ std::vector<SourceForm> IrregularVerbSourceForms(const std::vector<IrregularVerb
 bool ReadEnglishSources(const EnglishSourcePaths& paths, EnglishSources& out,
                         std::string& error) {
     std::string why;
-    if (!ReadScowlDir(paths.scowlDir, paths.maxLevel, out.scowl, why)) {
+    if (!ReadScowlDir(paths.scowlDir, paths.maxLevel, out.scowl, why, paths.nameMaxLevel)) {
         error = "SCOWL: " + why;
         return false;
     }
@@ -903,8 +905,43 @@ bool ReadEnglishSources(const EnglishSourcePaths& paths, EnglishSources& out,
         error = "english-verbs-irregular: " + why;
         return false;
     }
+    if (!paths.udClassTable.empty()) {
+        std::string text;
+        if (!ReadWholeFile(paths.udClassTable, text)) {
+            error = "cannot read " + paths.udClassTable;
+            return false;
+        }
+        out.ud = ParseUdClassTable(text);
+    }
     return true;
 }
+
+UdClassTable ParseUdClassTable(const std::string& text) {
+    UdClassTable out;
+    ForEachLine(text, [&](std::string_view line) {
+        if (line.empty() || line[0] == '#') return;
+        const std::size_t tab1 = line.find('\t');
+        const std::size_t tab2 = tab1 == std::string_view::npos ? tab1 : line.find('\t', tab1 + 1);
+        if (tab2 == std::string_view::npos) return;
+        std::map<std::string, u32>& counts = out[std::string(line.substr(0, tab1))];
+        for (std::string_view pair : SplitSpaces(line.substr(tab2 + 1))) {
+            const std::size_t colon = pair.rfind(':');
+            if (colon == std::string_view::npos) continue;
+            counts[std::string(pair.substr(0, colon))] =
+                static_cast<u32>(std::atoi(std::string(pair.substr(colon + 1)).c_str()));
+        }
+    });
+    return out;
+}
+
+u32 UdCount(const UdClassTable& table, const std::string& form, const char* upos) {
+    const auto it = table.find(Lower(form));
+    if (it == table.end()) return 0;
+    const auto c = it->second.find(upos);
+    return c == it->second.end() ? 0 : c->second;
+}
+
+bool UdCounted(const UdClassTable& table, const std::string& form) { return table.count(Lower(form)) != 0; }
 
 namespace {
 
@@ -1117,6 +1154,17 @@ void EmitReadings(const MergeIndex& ix, const std::string& form, const ScowlWord
     }
 }
 
+// A word the lists hold only with its initial capital ("American", not
+// "american"), capital then lower-case letters, that WordNet's index knows
+// as an adjective.
+bool CapitalisedAdjective(const MergeIndex& ix, const std::string& w) {
+    if (w.size() < 3 || w[0] < 'A' || w[0] > 'Z') return false;
+    for (std::size_t i = 1; i < w.size(); ++i)
+        if (w[i] < 'a' || w[i] > 'z') return false;
+    const std::string lower = Lower(w);
+    return ix.src.scowl.words.count(lower) == 0 && ix.Senses(lower, kWnAdj) != 0;
+}
+
 bool FormLess(const SourceForm& a, const SourceForm& b) {
     if (a.form != b.form) return a.form < b.form;
     if (a.po != b.po) return a.po < b.po;
@@ -1148,6 +1196,13 @@ std::vector<SourceForm> BuildEnglishForms(const EnglishSources& sources,
                 r[{w, "unknown"}];
                 if (sw.level <= 60) ++stats.unknownUpTo60;
             }
+        } else if (po == "proper" && CapitalisedAdjective(ix, w)) {
+            // "American", "Muslim", "Victorian": written with a capital
+            // only, and an adjective (and a noun) by WordNet's lower-case
+            // index; no proper reading besides.
+            const std::string lower = Lower(w);
+            AddReading(r, w, "adj", {"positive"}, "src:wordnet");
+            if (ix.Senses(lower, kWnNoun) != 0) AddReading(r, w, "noun", {"singular"}, "src:wordnet");
         } else {
             Reading& reading = r[{w, po}];
             reading.is = kindIs;

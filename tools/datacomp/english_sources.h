@@ -89,6 +89,7 @@
 // domain:medical words absent from the general lists → medical sections.
 #pragma once
 #include <cstddef>
+#include <map>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -153,9 +154,11 @@ struct ScowlWords {
 // Adds one list (its text, one word a line). Words ending in "'s" are not
 // kept (possessives), other words with an apostrophe are.
 void AddScowlList(const ScowlListName& name, const std::string& text, ScowlWords& out);
-// Reads every list of `dir` up to `maxLevel` (10..95). False with `error`
-// when the directory holds no list.
-bool ReadScowlDir(const std::string& dir, int maxLevel, ScowlWords& out, std::string& error);
+// Reads every list of `dir` up to `maxLevel` (10..95), the lists of
+// capitalised words and proper names up to `nameMaxLevel` (at least
+// `maxLevel`). False with `error` when the directory holds no list.
+bool ReadScowlDir(const std::string& dir, int maxLevel, ScowlWords& out, std::string& error,
+                  int nameMaxLevel = 0);
 
 // Regional section of a spelling: 6 for a Commonwealth spelling (British,
 // British -ize, Canadian or Australian lists) that no American or common list
@@ -256,11 +259,23 @@ std::vector<SourceForm> IrregularVerbSourceForms(const std::vector<IrregularVerb
 
 // ---------------------------------------------------------------- merge
 
+// How often each frequent form (lower case) is each part of speech in a
+// hand-tagged treebank (tools/datacomp/en_ud_classes.tsv, made by
+// en_ud_classes.py): form -> (Universal POS tag -> count).
+using UdClassTable = std::map<std::string, std::map<std::string, u32>>;
+// Parses the table's text (comment lines start with '#').
+UdClassTable ParseUdClassTable(const std::string& text);
+// The count of `upos` for `form` (lower-cased), 0 when not counted.
+u32 UdCount(const UdClassTable& table, const std::string& form, const char* upos);
+// True when the table counts `form` at all.
+bool UdCounted(const UdClassTable& table, const std::string& form);
+
 struct EnglishSources {
     ScowlWords scowl;
     WordNetData wordnet;
     WinkLexicon wink;
     std::vector<IrregularVerb> irregularVerbs;
+    UdClassTable ud;
 };
 
 struct EnglishSourcePaths {
@@ -268,6 +283,8 @@ struct EnglishSourcePaths {
     std::string wordnetDir = kWordNetDir;
     std::string nodeModulesDir;  // tools/node_modules
     int maxLevel = 95;           // SCOWL lists read
+    int nameMaxLevel = 0;        // lists of capitalised words and names (0: maxLevel)
+    std::string udClassTable;    // en_ud_classes.tsv ("": none)
 };
 
 // Reads the four sources. False with `error` naming the one that failed.

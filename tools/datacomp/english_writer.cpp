@@ -24,6 +24,7 @@ constexpr u8 kApostrophe = 0x93;
 constexpr u8 kHyphen = 0x9B;
 constexpr u8 kClassClosed = '8';
 constexpr u8 kClassOther = 28;
+constexpr u8 kClassNumeral = 'S';   // cardinal number words ("two", "hundred")
 constexpr u8 kMedicalKeyBytes[5] = {0xA7, 0xB6, 0xB5, 0xB9, 0xB7};
 constexpr u8 kCapitalMedicalKey = 0xC6;
 constexpr u8 kSentinelKey = 0xCF;
@@ -116,6 +117,76 @@ std::set<std::string> ClosedPrefixWords(const std::vector<SourceForm>& forms, in
     return words;
 }
 
+// The words of the closed-class rows that add the adverb after the item's
+// own reading ("today", "day", "coast") which the sources read as nouns and
+// not as adjectives: the class-'8' item would read them as adjectives, so
+// they are filed from their sources (noun, and adverb where the sources
+// say so: "today").
+std::set<std::string> NounsOfAdverbRows(const std::vector<SourceForm>& forms, int maxLevel) {
+    std::set<std::string> rowWords;
+    ForEachEnglishAdverbAfterWord(
+        [](const char* w, u32 n, void* ctx) { static_cast<std::set<std::string>*>(ctx)->insert(std::string(w, n)); },
+        &rowWords);
+    std::set<std::string> nouns, adjectives;
+    for (const SourceForm& f : forms) {
+        if (f.po.empty() || rowWords.count(f.form) == 0) continue;
+        const int level = EnglishLevel(f);
+        if (level == 0 || level > maxLevel) continue;
+        if (f.po[0] == "noun") nouns.insert(f.form);
+        if (f.po[0] == "adj") adjectives.insert(f.form);
+    }
+    std::set<std::string> out;
+    for (const std::string& w : nouns)
+        if (adjectives.count(w) == 0) out.insert(w);
+    return out;
+}
+
+// The number words: the forms whose most frequent tag in wink's list is the
+// cardinal number ("two", "hundred"). Their noun and adjective readings
+// ("a two", WordNet's adjective "two") give way to the numeral.
+std::set<std::string> NumeralWords(const std::vector<SourceForm>& forms) {
+    std::set<std::string> out;
+    for (const SourceForm& f : forms) {
+        const std::string wink = OtherValue(f, "wink");
+        if (wink.substr(0, wink.find(',')) == "CD") out.insert(SourceKey(f.form));
+    }
+    return out;
+}
+
+// The order of a reading among the items of its spelling (lower first):
+// by how often the treebank counts the form in the reading's class, else by
+// the place of the class in wink's tags, else in the middle. The walk reads
+// the items of one stem and ending in this order ("new", "best", "real":
+// the adjective before the adverb).
+u8 ReadingRank(const EnglishReading& r, const UdClassTable* ud, const std::map<std::string, std::string>& winkTags) {
+    const char* upos[2] = {nullptr, nullptr};
+    const char* penn = nullptr;
+    switch (r.classByte) {
+        case 'A': upos[0] = "NOUN"; penn = "NN"; break;
+        case 'B': upos[0] = "ADJ"; penn = "JJ"; break;
+        case 20: upos[0] = "ADV"; penn = "RB"; break;
+        case 'M': case 'N': upos[0] = "NOUN"; upos[1] = "ADJ"; penn = r.classByte == 'M' ? "NN" : "JJ"; break;
+        case kClassNumeral: upos[0] = "NUM"; penn = "CD"; break;
+        default: return 128;
+    }
+    const std::string& form = r.word;
+    if (ud != nullptr && UdCounted(*ud, form)) {
+        u32 n = 0;
+        for (const char* u : upos)
+            if (u != nullptr) n = std::max(n, UdCount(*ud, form, u));
+        return static_cast<u8>(n >= 127 ? 0 : 127 - n);
+    }
+    const auto w = winkTags.find(r.word);
+    if (w == winkTags.end()) return 128;
+    u32 index = 0;
+    for (size_t at = 0; at < w->second.size(); ++index) {
+        const size_t comma = std::min(w->second.find(',', at), w->second.size());
+        if (w->second.compare(at, 2, penn) == 0) return static_cast<u8>(129 + std::min<u32>(index, 60));
+        at = comma + 1;
+    }
+    return 200;
+}
+
 // The regional section of a spelling of one region (words of four letters
 // or more; the shorter ones are read in the sections of every region).
 EnglishPlace RegionalPlace(const SourceForm& f, const std::string& key) {
@@ -128,16 +199,18 @@ EnglishPlace RegionalPlace(const SourceForm& f, const std::string& key) {
 
 // ---- Classification --------------------------------------------------------------------
 
-EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxLevel) {
+EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxLevel, const UdClassTable* ud) {
     EnglishClassified out;
     std::set<std::string> closed;
     ForEachEnglishClosedWord(
         [](const char* w, u32 n, void* ctx) { static_cast<std::set<std::string>*>(ctx)->insert(std::string(w, n)); },
         &closed);
     for (const std::string& w : ClosedPrefixWords(forms, maxLevel)) closed.insert(w);
+    for (const std::string& w : NounsOfAdverbRows(forms, maxLevel)) closed.erase(w);
+    const std::set<std::string> numerals = NumeralWords(forms);
     std::set<std::tuple<std::string, u8, u8, u8>> seen;
-    // (word) -> first wink tag, for noun/adjective words.
-    std::map<std::string, std::string> firstTag;
+    // (word) -> first wink tag, for noun/adjective words; all its tags.
+    std::map<std::string, std::string> firstTag, winkTags;
     for (const SourceForm& f : forms) {
         if (f.po.empty()) continue;
         const std::string& po = f.po[0];
@@ -160,8 +233,12 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
                 continue;
             }
             r.place = IsCapitalised(key) ? EnglishPlace::CapitalMedical : EnglishPlace::Medical;
-        } else if (level > maxLevel) {
+        } else if (level > (po == "proper" ? kEnglishNameMaxLevel : maxLevel)) {
             ++out.skipped["above the SCOWL level compiled"];
+            continue;
+        }
+        if ((po == "noun" || po == "adj") && numerals.count(key) != 0) {
+            ++out.skipped["noun or adjective reading of a number word"];
             continue;
         }
         if (po == "noun") {
@@ -178,6 +255,8 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
             r.period = EnglishHasIs(f, "period");
         } else if (po == "contraction") {
             r.classByte = kClassOther;
+        } else if (po == "closed:num") {
+            r.classByte = kClassNumeral;
         } else if (po.rfind("closed:", 0) == 0) {
             r.classByte = kClassClosed;
         } else if (po == "unknown") {
@@ -195,7 +274,10 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
             else r.place = RegionalPlace(f, key);
         }
         const std::string wink = OtherValue(f, "wink");
-        if (!wink.empty()) firstTag[key] = wink.substr(0, wink.find(','));
+        if (!wink.empty()) {
+            firstTag[key] = wink.substr(0, wink.find(','));
+            winkTags[key] = wink;
+        }
         if (!seen.insert({r.word, r.classByte, r.number, static_cast<u8>(r.place)}).second) continue;
         out.readings.push_back(r);
     }
@@ -212,7 +294,10 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
         }
         if (noun == SIZE_MAX || adj == SIZE_MAX) continue;
         auto it = firstTag.find(w.first);
-        const bool adjFirst = it != firstTag.end() && it->second.rfind("JJ", 0) == 0;
+        bool adjFirst = it != firstTag.end() && it->second.rfind("JJ", 0) == 0;
+        const std::string& lemma = out.readings[noun].lemma;
+        if (ud != nullptr && UdCounted(*ud, lemma))
+            adjFirst = UdCount(*ud, lemma, "ADJ") > UdCount(*ud, lemma, "NOUN") + UdCount(*ud, lemma, "PROPN");
         out.readings[noun].classByte = adjFirst ? 'N' : 'M';
         drop[adj] = true;
     }
@@ -220,6 +305,16 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
     for (size_t i = 0; i < out.readings.size(); ++i)
         if (!drop[i]) kept.push_back(out.readings[i]);
     out.readings = std::move(kept);
+    // The words the noun-or-adjective classes read as prepositions first
+    // ("under", "nearby") keep their adjective in such a class when no
+    // noun reading made one.
+    std::set<std::string> sideWords;
+    ForEachEnglishSideWord(
+        [](const char* w, u32 n, void* ctx) { static_cast<std::set<std::string>*>(ctx)->insert(std::string(w, n)); },
+        &sideWords);
+    for (EnglishReading& r : out.readings)
+        if (r.classByte == 'B' && r.place == EnglishPlace::Normal && sideWords.count(r.word) != 0) r.classByte = 'N';
+    for (EnglishReading& r : out.readings) r.rank = ReadingRank(r, ud, winkTags);
     for (const std::string& w : closed) {
         EnglishReading r;
         r.word = w;
@@ -319,6 +414,7 @@ struct EItem {
     u32 link = 0;                   // base 2k + 1 and its variant 2k + 2 sort together
     // A noun of its own spelt like a linked plural sorts right after it.
     u32 sortWith = UINT32_MAX;
+    u8 rank = 128;                  // order among the items of one stem and ending
 };
 
 struct Writer {
@@ -336,6 +432,7 @@ struct Writer {
     std::map<std::string, size_t> prefixOf;   // key -> length of its prefix
     std::set<std::string> knownWords;         // every word filed
     u32 linkedPlurals = 0;
+    u8 nextRank = 128;                        // rank of the items AddNominal makes
 
     Writer(EnglishDictInput& i, CompileReport& r) : in(i), report(r) {}
 
@@ -411,6 +508,7 @@ struct Writer {
         it.replaces = cls == kClassClosed;
         it.level = level;
         it.lemma = lemma;
+        it.rank = nextRank;
         (void)answers;   // the intended answers are among those the code spells
         const std::string stemKey = key.substr(0, stemEnd);
         for (const auto& [rem, n] : CodeRemainders(code, stemKey)) {
@@ -482,7 +580,10 @@ struct Writer {
                 drop[mn] = drop[nounPl] = true;
             } else if (nounSg != SIZE_MAX && nounPl != SIZE_MAX) {
                 const bool tie = readings[nounSg].level == v.level;
-                const bool nounFirst = readings[nounSg].level < v.level || (tie && in.nounsBeforeVerbs.count(v.lemma) != 0);
+                bool nounFirst = readings[nounSg].level < v.level || (tie && in.nounsBeforeVerbs.count(v.lemma) != 0);
+                const std::string& base = v.forms[0];
+                if (in.ud != nullptr && UdCounted(*in.ud, base))
+                    nounFirst = UdCount(*in.ud, base, "NOUN") > UdCount(*in.ud, base, "VERB") + UdCount(*in.ud, base, "AUX");
                 v.flags = nounFirst ? kFlagNounFirst : kFlagNoun;
                 if (tie && nounFirst) ++nounFirstByCounts;
                 drop[nounSg] = drop[nounPl] = true;
@@ -655,6 +756,7 @@ struct Writer {
             if (groupClass == 'A' || groupClass == 'M' || groupClass == 'N') {
                 for (size_t i = 0; i < list.size(); ++i) {
                     if (done.count(i) || list[i].second->number != 1) continue;
+                    nextRank = list[i].second->rank;
                     const std::string& s = list[i].first;
                     for (size_t j = 0; j < list.size(); ++j) {
                         if (done.count(j) || list[j].second->number != 2) continue;
@@ -685,6 +787,7 @@ struct Writer {
                 }
                 for (size_t i = 0; i < list.size(); ++i) {
                     if (done.count(i) || list[i].second->number != 1) continue;
+                    nextRank = list[i].second->rank;
                     for (size_t j = 0; j < list.size(); ++j) {
                         if (done.count(j) || list[j].second->number != 2) continue;
                         if (!LinkIrregularPlural(section, groupClass, *list[i].second, list[i].first, *list[j].second, list[j].first))
@@ -698,6 +801,7 @@ struct Writer {
             for (size_t i = 0; i < list.size(); ++i) {
                 if (done.count(i)) continue;
                 const EnglishReading& r = *list[i].second;
+                nextRank = r.rank;
                 std::string key = list[i].first;
                 if (r.period) {
                     // The form without its period; code 64 says it takes one.
@@ -747,6 +851,7 @@ struct Writer {
                 }
             }
         }
+        nextRank = 128;
         SortOwnNounsAfterPlurals();
     }
 
@@ -926,8 +1031,8 @@ struct Writer {
                 };
                 const EItem& bx = base(x);
                 const EItem& by = base(y);
-                return std::tie(bx.stem, bx.verb, bx.head, bx.trailer, x.link) <
-                       std::tie(by.stem, by.verb, by.head, by.trailer, y.link);
+                return std::tie(bx.stem, bx.verb, bx.head, bx.rank, bx.trailer, x.link) <
+                       std::tie(by.stem, by.verb, by.head, by.rank, by.trailer, y.link);
             });
         return lists;
     }

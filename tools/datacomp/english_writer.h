@@ -52,8 +52,9 @@
 #include "tools/datacomp/source_forms.h"
 
 constexpr u32 kEnglishSectionLimit = 519;    // the lookup walks no section above
-constexpr int kEnglishMaxLevel = 60;         // SCOWL levels compiled
+constexpr int kEnglishMaxLevel = 70;         // SCOWL levels compiled
 constexpr int kEnglishUnknownMaxLevel = 60;  // unknown words kept up to this level
+constexpr int kEnglishNameMaxLevel = 70;     // SCOWL levels of capitalised words and names compiled
 
 // Where a reading is filed before its section number is known.
 enum class EnglishPlace : u8 { Normal, British, American, Hyphen, Medical, CapitalMedical };
@@ -66,6 +67,7 @@ struct EnglishReading {
     bool period = false; // abbreviation that takes its period: ending code 64
     EnglishPlace place = EnglishPlace::Normal;
     u32 level = 0;       // SCOWL level (0: none)
+    u8 rank = 128;       // order among the items of one spelling: lower first
 };
 
 struct EnglishClassified {
@@ -73,11 +75,14 @@ struct EnglishClassified {
     std::vector<EnglishVerbForms> verbs;
     std::map<std::string, u32> skipped;   // reason -> count
 };
-// Classifies the merged English forms (BuildEnglishForms).
-EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxLevel = kEnglishMaxLevel);
+// Classifies the merged English forms (BuildEnglishForms). `ud`, when given,
+// orders the noun and adjective readings of one spelling by how often the
+// treebank counts each.
+EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxLevel = kEnglishMaxLevel,
+                                  const UdClassTable* ud = nullptr);
 
 // The verb forms of the word lists that no row spells (the forms of a verb
-// that found no row, "attach" whose "attaches" the lists lack; a regular
+// that found no row, a verb whose -ing form the lists lack; a regular
 // form the principal parts do not give, "hanged") as words without
 // analysis (class '8'), so that they are still known; returns how many.
 u32 KeepVerbFormsWithoutRow(const std::vector<SourceForm>& forms, const EnglishModelTable& models,
@@ -90,6 +95,9 @@ struct EnglishDictInput {
     // and verb one level (WordNet's sense-tagged counts): their verbs are
     // flagged noun first.
     std::set<std::string> nounsBeforeVerbs;
+    // How often the treebank counts each form as each class: where it
+    // counts a verb's base form, the commoner of noun and verb goes first.
+    const UdClassTable* ud = nullptr;
 };
 // The lemmas whose noun senses WordNet's sense-tagged texts count more
 // often than their verb senses.

@@ -2,7 +2,7 @@
 //
 //   krz_datacomp --hunspell-aff FILE --hunspell-dic FILE --npm DIR --out DIR
 //                [--manifest FILE] [--no-check]
-//                [--english [--scowl DIR] [--wordnet DIR]] [--thesaurus FILE]
+//                [--english [--scowl DIR] [--wordnet DIR] [--ud-classes FILE]] [--thesaurus FILE]
 //
 // Stages: expand the Hunspell lexicon (every form with its fields), read the
 // frequency ranks and the non-eliding words, build the verb models, classify
@@ -56,6 +56,7 @@ struct Options {
     std::string scowl = kScowlDir;
     std::string wordnet = kWordNetDir;
     std::string thesaurus;
+    std::string udClasses;
 };
 
 bool ParseOptions(int argc, char** argv, Options& o) {
@@ -77,6 +78,7 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         else if (a == "--scowl") ok = value(o.scowl);
         else if (a == "--wordnet") ok = value(o.wordnet);
         else if (a == "--thesaurus") ok = value(o.thesaurus);
+        else if (a == "--ud-classes") ok = value(o.udClasses);
         else ok = false;
         if (!ok) return false;
     }
@@ -299,6 +301,8 @@ int CompileEnglish(const Options& opt, CompileReport& report) {
     paths.wordnetDir = opt.wordnet;
     paths.nodeModulesDir = opt.npm;
     paths.maxLevel = kEnglishMaxLevel;
+    paths.nameMaxLevel = kEnglishNameMaxLevel;
+    paths.udClassTable = opt.udClasses;
     if (!ReadEnglishSources(paths, sources, error)) {
         std::fprintf(stderr, "krz_datacomp: %s\n", error.c_str());
         return 1;
@@ -306,7 +310,7 @@ int CompileEnglish(const Options& opt, CompileReport& report) {
     EnglishFormStats stats;
     std::vector<SourceForm> forms = BuildEnglishForms(sources, stats);
     ReportEnglishStats(sources, stats, report);
-    EnglishClassified cl = ClassifyEnglish(forms);
+    EnglishClassified cl = ClassifyEnglish(forms, kEnglishMaxLevel, &sources.ud);
     report.Note("english classify: " + std::to_string(cl.readings.size()) + " readings, " +
                 std::to_string(cl.verbs.size()) + " verbs");
     for (const auto& [why, n] : cl.skipped) report.Note("english classify: not encoded " + std::to_string(n) + ": " + why);
@@ -320,6 +324,7 @@ int CompileEnglish(const Options& opt, CompileReport& report) {
     in.readings = std::move(cl.readings);
     in.models = &models;
     in.nounsBeforeVerbs = NounsCommonerThanVerbs(sources.wordnet);
+    in.ud = &sources.ud;
     static DictBlocks dict;
     dict = WriteEnglishDictionary(in, report);
     bool ok = WriteBlock(opt.out, "KRZDATA", 203, dict.prefixIndex) &&
