@@ -682,14 +682,6 @@ void ComposeConfusableText(BoundedString& first, BoundedString& second, i32 i, u
     Replacement(first, second, i);
 }
 
-// Whether word k stands where a verb follows its subject pronoun ("Il à faim",
-// "Ils on mangé"): only there can a homophone be the verb the sentence lacks.
-// A verbless phrase ("Un retour à la maison.", "Un souvenir du passé.") keeps
-// its words.
-static bool AfterSubjectPronoun(i32 k) {
-    return k > 0 && gWords[k - 1].ReadingCategories[0] == 1;
-}
-
 void ComposeMissingVerbText(BoundedString& first) {
     // The homophone verbs are French; an English sentence without a verb gets
     // the note alone.
@@ -704,7 +696,6 @@ void ComposeMissingVerbText(BoundedString& first) {
     Work36 text;
     for (i32 k = 1; k < gWordCount; ++k) {
         gErrorExtent = kNoCorrection;
-        if (!AfterSubjectPronoun(k)) continue;
         const BoundedString& t = gWords[k].WordText;
         Candidate fixed[1];
         bool tagged = false;
