@@ -143,9 +143,11 @@ TEST_F(SentenceWordsTest, LoneSymbolsLeaveTheTable) {
         EXPECT_EQ(gWords[i].ReadingCount, 0) << i;
         EXPECT_EQ(GetStringLength(gWords[i].WordText), 0) << i;
     }
-    // A letter alone is a word, the capital "À" among them.
+    // A letter alone is a word, the capital "À" among them (handed on in
+    // lower case when a loaded dictionary read it as "à").
     Analyse("il va À Lyon");
-    EXPECT_EQ(Texts(), "il va \xCB Lyon");
+    const std::string texts = Texts();
+    EXPECT_TRUE(texts == "il va \xCB Lyon" || texts == "il va \x88 Lyon") << texts;
     // A single "@" is an address chunk first.
     Analyse("il @ dit");
     EXPECT_EQ(Texts(), "il <URL> dit");
