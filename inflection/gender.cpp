@@ -312,6 +312,19 @@ bool KnownWord(const BoundedString& text) {
     return DictLookup(800, w.s, n) != 0 && n != 0;
 }
 
+// The lemma the dictionary gives the call's word, written into `out` when it
+// is another word than the word itself.
+bool ScratchLemma(const InflectCall& call, BoundedString& out) {
+    WordRecord& r = Scratch();
+    TextCopy(r.WordText, call.word.s);
+    TextCopy(r.SeparatorText, call.word.s);
+    Work36 base;
+    GetTokenBaseForm(kScratchWord, base.s);
+    if (TextLen(base.s) == 0 || TextSame(base.s, call.word.s)) return false;
+    TextCopy(out, base.s);
+    return true;
+}
+
 // Base form of a plural reading of the scratch word: for the first reading,
 // the lemma the dictionary gives when it is another known word (a plural
 // filed with its singular: "chevaux", "yeux", "messieurs"); otherwise the
@@ -321,17 +334,8 @@ bool KnownWord(const BoundedString& text) {
 void ScratchBaseForm(const InflectCall& call, i32 reading, u8 feature, BoundedString& out) {
     TextCopy(out, call.word.s);
     if ((feature & 0x0C) != 0x08) return;
-    if (reading == 0) {
-        WordRecord& r = Scratch();
-        TextCopy(r.WordText, call.word.s);
-        TextCopy(r.SeparatorText, call.word.s);
-        Work36 base;
-        GetTokenBaseForm(kScratchWord, base.s);
-        if (TextLen(base.s) > 0 && !TextSame(base.s, call.word.s) && KnownWord(base.s)) {
-            TextCopy(out, base.s);
-            return;
-        }
-    }
+    if (reading == 0 && ScratchLemma(call, out) && KnownWord(out)) return;
+    TextCopy(out, call.word.s);
     const u32 n = TextLen(out);
     Work36 probe;
     if (TextEndsWith(call.word.s, "aux")) {
@@ -357,17 +361,7 @@ void ScratchBaseForm(const InflectCall& call, i32 reading, u8 feature, BoundedSt
 // dictionary knows.
 void EnglishBaseForm(InflectCall& call, i32 reading, u8 feature, BoundedString& out) {
     TextCopy(out, call.word.s);
-    if (reading == 0) {
-        WordRecord& r = Scratch();
-        TextCopy(r.WordText, call.word.s);
-        TextCopy(r.SeparatorText, call.word.s);
-        Work36 base;
-        GetTokenBaseForm(kScratchWord, base.s);
-        if (TextLen(base.s) > 0 && !TextSame(base.s, call.word.s)) {
-            TextCopy(out, base.s);
-            return;
-        }
-    }
+    if (reading == 0 && ScratchLemma(call, out)) return;
     if ((feature & 0x0C) != 0x08) return;
     static const struct {
         const char* ending;
