@@ -601,7 +601,9 @@ Next DeterminerRules(WalkState& s, i32 i, Next from) {
             (i == 0 || In(Cat(i + 1), 7, 8) || Cls(i + 1) == 'B'))
             return End(s, 257 + i, 0);
     }
-    if (numeral && c == 'S' && !(i > 0 && Cat(i - 1) == 10)) W(i).ReadingFeatures[0] = 8;
+    // A number word counts a plural, except "one", which counts one.
+    const bool one = Is(i, "one") || Is(i, "One");
+    if (numeral && c == 'S' && !one && !(i > 0 && Cat(i - 1) == 10)) W(i).ReadingFeatures[0] = 8;
     return Next::kNounPhrase;
 }
 
