@@ -94,14 +94,6 @@ struct CaseLine {
     bool Finding() const { return code != "-"; }
 };
 
-std::vector<std::string> Columns(const std::string& line) {
-    std::vector<std::string> out;
-    std::stringstream in(line);
-    std::string column;
-    while (std::getline(in, column, '\t')) out.push_back(column);
-    return out;
-}
-
 // The lines of a case file; a malformed line fails the test with its number.
 std::vector<CaseLine> ReadCases(const std::string& path) {
     std::vector<CaseLine> cases;
@@ -110,7 +102,7 @@ std::vector<CaseLine> ReadCases(const std::string& path) {
     std::string text;
     for (int number = 1; std::getline(in, text); ++number) {
         if (text.empty() || text[0] == '#') continue;
-        const std::vector<std::string> c = Columns(text);
+        const std::vector<std::string> c = acceptance::Columns(text);
         if (c.size() < 7 || c.size() > 8) {
             ADD_FAILURE() << path << ":" << number << ": 7 or 8 columns expected, " << c.size() << " found";
             continue;
@@ -139,8 +131,8 @@ std::vector<CaseLine> ReadCases(const std::string& path) {
     return cases;
 }
 
-// The finding tables; the reading tables (*_readings*.tsv) have runners of
-// their own (tests/analysis/*_readings_test.cpp).
+// The finding tables; the reading tables (*_readings.tsv) have a runner of
+// their own (tests/analysis/reading_tables_test.cpp).
 std::vector<std::string> CaseFiles() {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(kCaseDir)) {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,14 @@ inline void ExpectOnly(const SpanCase& c, const std::vector<Found>& all, uint16_
     }
     EXPECT_EQ(found.size(), 1u) << c.sentence << " gave" << Describe(found);
     EXPECT_TRUE(Holds(found, c.start, c.end, errorClass)) << c.sentence << " gave" << Describe(found);
+}
+
+// The tab-separated columns of a table line.
+inline std::vector<std::string> Columns(const std::string& line) {
+    std::vector<std::string> out;
+    std::string column;
+    for (std::istringstream in(line); std::getline(in, column, '\t');) out.push_back(column);
+    return out;
 }
 
 // The host's code page: the tests are written in UTF-8.
