@@ -89,7 +89,8 @@ TEST_F(ReadingTables, FrenchWordsKeepTheirReadings) {
     for (const Line& l : ReadTable(path, 5)) {
         const std::vector<std::string>& c = l.columns;
         std::string cut;
-        const Kept* k = Find(KeptReadings(c[0]), c[1], cut);
+        const std::vector<Kept> kept = KeptReadings(c[0]);
+        const Kept* k = Find(kept, c[1], cut);
         if (k == nullptr) {
             ADD_FAILURE() << path << ":" << l.number << ": no record of \"" << c[1] << "\" in" << cut;
             continue;
@@ -106,7 +107,8 @@ TEST_F(ReadingTables, EnglishWordsKeepTheirReadings) {
     for (const Line& l : ReadTable(path, 3)) {
         const std::vector<std::string>& c = l.columns;
         std::string cut;
-        const Kept* k = Find(KeptReadings(c[0]), c[1], cut);
+        const std::vector<Kept> kept = KeptReadings(c[0]);
+        const Kept* k = Find(kept, c[1], cut);
         if (k == nullptr) {
             ADD_FAILURE() << path << ":" << l.number << ": no record of \"" << c[1] << "\" in" << cut;
             continue;
