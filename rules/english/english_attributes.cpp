@@ -144,7 +144,12 @@ RuleCode CheckEpithet(i32 k, i32 r, u16& out) {
     W(f).LinkedWord = W(First(r)).LinkedWord;
     const u8 nk = Seg(k).Number, nr = Seg(r).Number;
     if (Seg(k).State == 2 || Seg(r).State == 2) return 0;
-    if (gEnglishPhraseNumberReports != 0 && ((nk == 1 && nr == 2) || (nk == 2 && nr == 1)))
+    // No noun or adjective stands after an English personal pronoun as its
+    // epithet: such a word is a verb read as a noun ("they wonder", "you
+    // see"), so a number clash there says nothing.
+    const u8 cr = Cat(First(r));
+    if (cr >= 1 && cr <= 3) return 0;
+    if ((nk == 1 && nr == 2) || (nk == 2 && nr == 1))
         return ReportEpithet(k, r, out);
     return 0;
 }
@@ -155,13 +160,12 @@ RuleCode CheckQualifier(i32 k, u16& out) {
     const i32 v = EpithetPlace(k, r) ? -1 : AttributeVerb(k, r);
     if (v < 0) return CheckEpithet(k, r, out);
     W(f).FunctionCode = Cls(f) < 128 ? kAttributeOf : QualifierFunction(k, false);
+    // The attribute only gets its function and link: an English predicate
+    // does not agree in number with its verb (an adjective has no number,
+    // and a singular noun after a plural verb is common: "they were a
+    // success", "the children are trouble").
     W(f).LinkedWord = W(First(v)).LinkedWord;
-    if (gEnglishPhraseNumberReports == 0) return 0;
-    if (Seg(v).Number != 2 || Seg(k).Number != 1 || !MayReport(kCodeAttributeAgreement, f)) return 0;
-    RuleReport rep = Report(kCodeAttributeAgreement, f);
-    rep.variant = 'J';
-    rep.extent = 1;
-    return Commit(rep, out);
+    return 0;
 }
 
 // 47 with detail 4: a participle or past form after a modal.
@@ -221,7 +225,6 @@ RuleCode LinkingVerbPass(u16& out) {
         const bool clash =
             (sk.Number == 1 && sr.Number == 2 && !Is(First(r), "were")) || (sk.Number == 2 && sr.Number == 1);
         const i32 f = First(k);
-        if (gEnglishPhraseNumberReports == 0) continue;
         if (!clash || sr.State == 1 || !MayReport(kCodeParticipleAgreement, f) || !Verb(f)) continue;
         RuleReport rep = Report(kCodeParticipleAgreement, f);
         rep.detail = 2;

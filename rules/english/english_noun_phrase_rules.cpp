@@ -651,7 +651,10 @@ bool KnownCapitalised(i32 i) {
 
 // N1 to N5; true when N6 is to be skipped.
 bool CollectiveNumber(i32 i) {
-    if (i < Count() - 1 && Cat(i) == 10 && Is(i - 1, "the") && Cat(i + 1) != 10 && IsOneOf(i, kTheAdjectives)) {
+    // "those" and "these" make such an adjective a noun as "the" does
+    // ("those poor", "these homeless").
+    const bool article = Is(i - 1, "the") || Is(i - 1, "those") || Is(i - 1, "these");
+    if (i < Count() - 1 && Cat(i) == 10 && article && Cat(i + 1) != 10 && IsOneOf(i, kTheAdjectives)) {
         ClearNumber(i);
     } else if (Cat(i) == 10 && !Last(i) && (Cls(i - 1) == 'h' || (i > 1 && Cls(i - 1) == 'B' && In(Cls(i - 2), 'h', 'c'))) &&
                IsOneOf(i, kQuantities)) {

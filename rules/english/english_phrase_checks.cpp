@@ -80,50 +80,6 @@ u8 ComparisonVariant(i32 w, i32 s) {
     return most && GradesWithEnding(w, true) ? 'Q' : 0;
 }
 
-// The analyses of word w's own text, in gWordTagCodes; their number.
-i32 AnalyseOwnText(i32 w) {
-    BoundedString& word = WorkWord();
-    CopyString(word, W(w).WordText);
-    u16 count = 0;
-    const u16 savedCase = gCaseMode;
-    gCaseMode = kCaseAsked;
-    AnalyseWordForms(0, word, count, WorkSlots());
-    gCaseMode = savedCase;
-    return count < gWordTagCodes.count ? count : static_cast<i32>(gWordTagCodes.count);
-}
-
-u8 TagClass(i32 k) { return static_cast<u8>(gWordTagCodes[k] >> 8); }
-
-// Whether a disagreement between determiner f and the phrase is sure on
-// our data (gEnglishPhraseNumberGuard).
-bool NumberClashIsSure(const PhraseFacts& p, u8 own) {
-    if (p.last != p.first + 1) return false;
-    static const char* const kPronouns[] = {"we", "you", "they", "us", nullptr};
-    // A pronoun used as a determiner ("we two"), a figure (an address, a
-    // date: "39 Paternoster Row").
-    if (IsOneOf(p.first, kPronouns) || (Letter(p.first, 0) >= '0' && Letter(p.first, 0) <= '9')) return false;
-    const i32 count = AnalyseOwnText(p.last);
-    for (i32 k = 0; k < count; ++k) {
-        const u8 cls = TagClass(k);
-        // A verb form, an adjective (also one filed with its noun, 'M' and
-        // 'N') or a numeral: the phrase may end before the word.
-        if (cls >= 128 || cls == 'B' || cls == 'C' || cls == 'M' || cls == 'N' || cls == 'R' || cls == 'S')
-            return false;
-        const u8 n = static_cast<u8>((gWordTagCodes[k] >> 2) & 3);
-        if (n == 3 || n == own) return false;
-    }
-    return count > 0;
-}
-
-// Whether word w is only an adjective in our dictionary (the plural
-// adjective check, under gEnglishPhraseNumberGuard).
-bool OnlyAdjective(i32 w) {
-    const i32 count = AnalyseOwnText(w);
-    for (i32 k = 0; k < count; ++k)
-        if (TagClass(k) != 'B') return false;
-    return count > 0;
-}
-
 }  // namespace
 
 bool ShortAdjective(i32 w) {
@@ -160,7 +116,6 @@ RuleCode CheckPhraseWordRules(PhraseCall& c, i32 w, u8 number, u16& out) {
         if (number != 2) {
             if (AdjectiveAfterNoun(w) && GateAtRecordBefore(kCodeWordSequence, s, true)) return Commit(Finding(kCodeWordSequence, w, 'P'), out);
         } else if (w >= 1 && VerbClass(w - 1) && Mark(w - 1) >= 128 && !c.agreement.held &&
-                   (gEnglishPhraseNumberGuard == 0 || OnlyAdjective(w)) &&
                    GateAtRecordBefore(kCodeQualifierAgreement, s, false)) {
             // Not while an agreement finding is held: it is reported first.
             return Commit(Finding(kCodeQualifierAgreement, w, 'J'), out);
@@ -183,12 +138,38 @@ RuleCode RetryHeldComparison(PhraseCall& c, i32 at, u16& out) {
     return Commit(c.comparison.report, out);
 }
 
+// Whether the determiner f is not the one of the phrase's noun: a
+// possessive inside the phrase is the noun's determiner ("two minutes'
+// time", "the dogs' bowl"); "a" before a quantity word goes with it ("a few
+// years", "a couple of", "a good two pounds"); "both", "either", "neither"
+// may open the first member of a coordination ("both father and daughter").
+// A personal pronoun determines no noun of another number: "we" and "you"
+// stand only before plural nouns ("we doctors"), and a singular noun
+// reading after a pronoun is a verb read as a noun ("they wonder", "we
+// need") or an address ("you fool").
+bool DeterminerOfAnother(const PhraseFacts& p) {
+    const i32 f = p.first;
+    if (Cat(f) >= 1 && Cat(f) <= 3) return true;
+    static const char* const kQuantity[] = {"few", "couple", "many", "dozen", nullptr};
+    const bool article = Is(f, "a") || Is(f, "an") || Is(f, "A") || Is(f, "An");
+    for (i32 w = f + 1; w < p.last; ++w) {
+        if (Ends(w, "'s") || Ends(w, "s'")) return true;
+        if (article && (IsOneOf(w, kQuantity) || Cls(w) == 'R' || Cls(w) == 'S' || (Letter(w, 0) >= '0' && Letter(w, 0) <= '9')))
+            return true;
+    }
+    static const char* const kPaired[] = {"both", "either", "neither", "Both", "Either", "Neither", nullptr};
+    if (!IsOneOf(f, kPaired)) return false;
+    for (i32 w = p.last + 1; w < Count(); ++w)
+        if (Is(w, "and") || Is(w, "or") || Is(w, "nor")) return true;
+    return false;
+}
+
 void CheckPhraseAgreement(PhraseCall& c, const PhraseFacts& p) {
     const i32 f = p.first;
     if (c.agreement.held || Cat(f) >= 10) return;
     const u8 own = FeatureNumber(Feat(f));
     if (!((p.number == 1 && own == 2) || (p.number == 2 && own == 1))) return;
-    if (gEnglishPhraseNumberGuard != 0 && !NumberClashIsSure(p, own)) return;
+    if (DeterminerOfAnother(p)) return;
     // The finding is reported (and gated) at the noun, before a closing
     // participle or verb form.
     const i32 at = Cat(p.last) > 11 ? p.last - 1 : p.last;

@@ -109,9 +109,6 @@ RuleCode CheckCommaEnumeration(i32 j, u16& out) {
 
 }  // namespace english
 
-u16 gEnglishPhraseNumberReports = 0;
-u16 gEnglishPhraseNumberGuard = 1;
-
 RuleCode CheckEnglishPhraseRules(u16& wordIndex) {
     using namespace english;
     for (i32 i = 0; i < rules::Count(); ++i) rules::W(i).ClauseNumber = 0;

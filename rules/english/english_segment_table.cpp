@@ -208,6 +208,11 @@ RuleCode ReadPhraseWord(PhraseCall& c, Phrase& p, i32 w, bool& cut, u16& out) {
         word.ReadingFeatures[0] = 0;
     }
     const bool time = MarkTimeAndMeasure(p, w);
+    // A figure names a year, a time, an address or a model as often as it
+    // counts: it gives the phrase no number ("the 1950's machine", "Windows
+    // 10 is", "at 5 PM").
+    if (Digit(Letter(w, 0)) && FeatureNumber(word.ReadingFeatures[0]) == 2)
+        word.ReadingFeatures[0] = static_cast<u8>(word.ReadingFeatures[0] & ~0x0C);
     u8 gender = 0, number = 0;
     WordGenderNumber(w, gender, number);
     const u8 lastGender = p.lastGender, lastNumber = p.lastNumber;

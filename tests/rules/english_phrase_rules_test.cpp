@@ -31,10 +31,8 @@ protected:
         WordTableTest::SetUp();
         gCheckingLanguage = 0;
         gClauseMark = 0;
-        gEnglishPhraseNumberGuard = 0;  // the rules as written, on stated readings
     }
     void TearDown() override {
-        gEnglishPhraseNumberGuard = 1;
         gClauseMark = 0;
         gAnalysisMode = 0;
         WordTableTest::TearDown();
