@@ -150,10 +150,11 @@ RuleCode RetryHeldComparison(PhraseCall& c, i32 at, u16& out) {
 bool DeterminerOfAnother(const PhraseFacts& p) {
     const i32 f = p.first;
     if (Cat(f) >= 1 && Cat(f) <= 3) return true;
+    if (Is(f, "each") && Is(f + 1, "other")) return true;  // the reciprocal pronoun
     static const char* const kQuantity[] = {"few", "couple", "many", "dozen", nullptr};
     const bool article = Is(f, "a") || Is(f, "an") || Is(f, "A") || Is(f, "An");
-    for (i32 w = f + 1; w < p.last; ++w) {
-        if (Ends(w, "'s") || Ends(w, "s'")) return true;
+    for (i32 w = f + 1; w <= p.last; ++w) {
+        if (w < p.last && (Ends(w, "'s") || Ends(w, "s'"))) return true;
         if (article && (IsOneOf(w, kQuantity) || Cls(w) == 'R' || Cls(w) == 'S' || (Letter(w, 0) >= '0' && Letter(w, 0) <= '9')))
             return true;
     }
