@@ -466,13 +466,16 @@ namespace {
 // "every where", "some body", "any one": a compound written apart.
 void WrittenApart(WalkState& s, i32 i) {
     if (!(Is(i, "every") || Is(i, "some") || (Is(i, "any") && Cls(i) == 'Q'))) return;
-    // "body", "day" and "place" are held: "any body of", "every day" and
-    // "some place" are right apart in most of their uses.
-    static const char* const kWholes[] = {"thing", nullptr};
+    // "day" and "place" are held: "every day" and "some place" written
+    // apart are the adverbial uses ("we meet every day").
+    static const char* const kWholes[] = {"body", "thing", nullptr};
     const bool lastButOne = i == Count() - 2;
     const bool apart = (!Last(i) && Is(i + 1, "how")) || Is(i + 1, "what") || Is(i + 1, "where") ||
+                       (Is(i + 1, "one") && (lastButOne || Cat(i + 2) == 14)) ||
+                       // The pronoun as subject too ("some body stole it"); "a
+                       // body of water", "body armour" stay apart.
                        (IsOneOf(i + 1, kWholes) &&
-                        (lastButOne || (Readings(i + 2) == 1 && Cls(i + 2) < 128 && Cat(i + 2) != 5)));
+                        (lastButOne || (Cat(i + 2) != 10 && Cat(i + 2) != 5 && !Is(i + 2, "of"))));
     if (apart) s.result = static_cast<i16>(513 + i);
 }
 
