@@ -567,7 +567,7 @@ Next DeterminerRules(WalkState& s, i32 i, Next from) {
         if (n != Next::kDeterminers) return n;
     }
     if (s.pass >= 1 && !numeral && Cat(i) == 14 && BeModel(Mark(i)) && SeparatorHolds(i - 1, "t's") &&
-        Cls(i + 1) == 'A' && s.verbCount > s.clauseCount + 1 && Cat(i + 2) == 14)
+        Cls(i + 1) == 'A' && s.verbCount > s.clauseCount + 1)
         return End(s, 256 + i, 'Y');
     if (s.pass >= 1 && !numeral && Cat(i) == 14 && Mark(i) == 20 && SeparatorHolds(i, "et's")) {
         if (i == 0) return Next::kFromN6;
