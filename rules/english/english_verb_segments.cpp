@@ -207,19 +207,10 @@ u16 SubjectExtent(i32 k, i32 v) {
     return kNoCorrection;
 }
 
-// A subject our data gives its person and number rightly: one personal
-// subject pronoun.
-// A pronoun after a conjunction ("the old man and I") is one of
-// coordinated subjects.
-bool PronounSubject(i32 j) {
-    return j >= 0 && Cat(First(j)) == 1 && End(j) == First(j) + 1 && Kind(j - 1) != 16 && Cat(First(j) - 1) != 16;
-}
-
 // Rule 44 at the verb segment's first word, when its gate passes; `subject`
 // is the subject the verb was found to disagree with, -1 when the report
 // rests on the clause structure alone.
 RuleCode ReportAgreement(const Search& s, i32 subject, u16& out) {
-    if (gEnglishClauseStructureReports == 0 && !PronounSubject(subject)) return 0;
     if (!MayReport(kCodeSubjectVerbAgreement, s.v)) return 0;
     RuleReport r = Report(kCodeSubjectVerbAgreement, s.v);
     r.number = Seg(s.k).Number;

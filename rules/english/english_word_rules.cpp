@@ -82,12 +82,12 @@ bool ClosesAdjective(i32 k) {
 // verbs as adjectives only ("to time long passed", "to eke out"): the
 // adjective must be closed by what closes "too big", and an -ing word after
 // "to" is a gerund ("used to living"), whatever reading the participle
-// rules left it. "to" before an adverb is held with the reading clashes
-// (see gEnglishReadingClashReports).
+// rules left it. "to" before an adverb that no infinitive follows stands
+// for "too" as well ("to quickly").
 bool ToFitsNothing(const PassState& s, i32 i) {
     const i32 n = Count();
     if (s.pass < 1 || i >= n - 1) return false;
-    if (gEnglishReadingClashReports != 0 && Cat(i + 1) == 18 && (i == n - 2 || Cat(i + 2) != 13)) return true;
+    if (Cat(i + 1) == 18 && (i == n - 2 || Cat(i + 2) != 13)) return true;
     const u8 c = Cls(i + 1);
     return (c == 'B' || c == 'N') && !Ends(i + 1, "ing") && !FromToSame(i) && !NounAhead(i + 2) &&
            ClosesAdjective(i + 2);

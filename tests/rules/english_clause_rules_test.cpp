@@ -27,11 +27,9 @@ protected:
         WordTableTest::SetUp();
         gCheckingLanguage = 0;
         gClauseMark = 0;
-        english::gEnglishClauseStructureReports = 1;
         gEnglishPhraseNumberReports = 1;
     }
     void TearDown() override {
-        english::gEnglishClauseStructureReports = 0;
         gEnglishPhraseNumberReports = 0;
         gAnalysisMode = 0;
         WordTableTest::TearDown();
@@ -310,10 +308,6 @@ TEST_F(EnglishClauseTest, MissingVerbAndSubordinateClauses) {
     EXPECT_EQ(Call().code, 55);
     gLastErrorPos = static_cast<i16>(gWordCount);
     EXPECT_EQ(Call().code, 61);
-    // without the data guard a sentence with verbs is not taken for one
-    // without its verb
-    english::gEnglishClauseStructureReports = 0;
-    EXPECT_EQ(First(Clauses(5, false)).code, 61);
 }
 
 }  // namespace
