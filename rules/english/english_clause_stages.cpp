@@ -4,8 +4,6 @@
 
 namespace english {
 
-u16 gEnglishClauseStructureReports = 0;
-
 RuleCode CheckEnglishClauseStages(u16& wordIndex) {
     ClauseCall c;
     PrepareClauses(c);

@@ -209,6 +209,9 @@ Step CoordinateAt(i32 j, RuleCode& found, u16& out) {
         found = CheckCommaEnumeration(j, out);
         if (found != 0) return Step::kFound;
     }
+    // A comma before a quotation ends the phrase it follows: the quoted
+    // words open a clause of their own ('said he, "it was').
+    if (Kind(j) == 21 && (W(First(j + 1)).QuoteFlags & 1) != 0) return Step::kNext;
     bool done = false;
     const Step s = Apposition(j, done);
     if (done) return s;

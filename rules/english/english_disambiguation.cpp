@@ -156,6 +156,20 @@ bool QuestionWordAfterPreposition(i32 left, i32 right) {
     return Cat(left) == 15 && Cat(right) == 17 && (Begins(right, "wh") || Is(right, "how"));
 }
 
+// The same word twice over, but for the capital of the first ("The the"):
+// the doubled-word note tells it, its readings clash with themselves.
+bool Doubled(i32 x, i32 y) {
+    const BoundedString& a = W(x).WordText;
+    const BoundedString& b = W(y).WordText;
+    const i32 n = GetStringLength(a);
+    if (n == 0 || n != GetStringLength(b)) return false;
+    for (i32 k = 0; k < n; ++k) {
+        const u8 p = a.data[k], q = b.data[k];
+        if (p != q && (k > 0 || (p | 0x20) != (q | 0x20))) return false;
+    }
+    return true;
+}
+
 // Forward or backward test of reading r of word i; true when the reading
 // was removed.
 bool PairTest(PassState& s, i32 i, i32 r, bool forward, i32& removed) {
@@ -181,7 +195,7 @@ bool PairTest(PassState& s, i32 i, i32 r, bool forward, i32& removed) {
     // A word a set phrase has settled carries the phrase's category, not a
     // reading of its own ("as graceful as they were"): no clash is told
     // beside it.
-    if (c.excused == 0 && gEnglishReadingClashReports != 0 && !Settled(i) && !Settled(nb) &&
+    if (c.excused == 0 && !Settled(i) && !Settled(nb) && !Doubled(i, nb) &&
         !QuestionWordAfterPreposition(forward ? i : nb, forward ? nb : i))
         s.result = static_cast<i16>((forward ? 257 : 256) + i);
     return false;

@@ -357,6 +357,10 @@ V AfterInfinitiveOrName(i32 i) {
     i32 nouns = 0;
     for (; k >= 0 && In(Cat(k), 10, 8, 7); --k) nouns += Cls(k) == 'A';
     if (k < 0) {
+        // The opening noun phrase ends before a conjugated verb: the word
+        // is the last noun of a compound ("The response time was"), as no
+        // verb stands right before a finite verb.
+        if (nouns > 0 && !Last(i) && OneReadingOf(i + 1, 14)) return FirstNounReading(i);
         if (nouns > 0) KeepOne(i);
     } else if (OneReadingOf(k, 14)) {
         return FirstNounReading(i);

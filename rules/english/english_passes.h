@@ -24,18 +24,6 @@ i16 RunPassLoop(i16 (*pass)(i16), u8& questionFlag, u32& calls);
 extern u32 gEnglishPassRuns;
 extern u32 gEnglishPassCalls;
 
-// 1: the passes also report a word whose only reading fits no reading of a
-// neighbour, and "to" before an adverb that no infinitive follows ("to"
-// before an adjective that heads nothing is reported either way). 0 (the
-// default) until our data gives the readings these reports rest on: on a
-// book of correct prose (78,000 words) they draw about 50 false alarms, a
-// few of each: "one" read as a pronoun only ("this one", "one another"),
-// "like" never a conjunction ("like we"), "said" never an adjective ("the
-// said"), conjunctions after prepositions ("with if"), and after "to" the
-// adverbs ("to almost all", "used to on every"). The readings are narrowed
-// either way.
-extern u16 gEnglishReadingClashReports;
-
 // Set phrases around the head word `word` of three to seven letters (their
 // words settled); 0, or 257 + word for "cant" written for "can't".
 u16 MarkEnglishFixedExpressions(i16 pass, i16 word);

@@ -172,6 +172,11 @@ i32 ChooseKind(i32 f) {
     }
     if (f == 0 && Cat(0) == 11) k = -13;
     if (f == 1 && Cat(1) == 10 && Cat(0) == 18) k = Cls(1) == 'A' && (Cat(2) != 14 || Mark(2) < 128) ? 1 : -13;
+    // A noun that opens the sentence opens its subject as it does after an
+    // opening adverb ("Tutorials are everywhere", "Makeup tutorials are");
+    // before a linking verb it reads as the predicate that the sentence
+    // opening turns into the subject.
+    if (f == 0 && cf == 10 && Cls(0) == 'A') k = Cat(1) != 14 || Mark(1) < 128 ? 1 : -13;
     if (cf == 30) {
         W(f).ReadingCategories[0] = 10;
         if (Cat(f + 1) == 14) k = 1;

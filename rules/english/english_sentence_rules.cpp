@@ -78,11 +78,10 @@ RuleCode TenseAfterIf(u16& out) {
 // Rules 55 and 61 write no position: their gates test the word count.
 RuleCode CheckSentenceRules(const ClauseCall& c, u16& out) {
     if (const RuleCode r = TenseAfterIf(out); r != 0) return r;
-    const bool verbless = c.verbSegments == 0 || gEnglishClauseStructureReports != 0;
-    // A heading written in capitals, or an exclamation, is no sentence
+        // A heading written in capitals, or an exclamation, is no sentence
     // that lacks its verb.
     const bool heading = (W(0).WordCaseMode >= 3 && TextLength(0) > 1) || Letter(Count() - 1, 0) == '!';
-    if (verbless && !heading && c.attached >= c.verbSegments && Kind(0) != 13 && Letter(0, 0) > 64 &&
+    if (!heading && c.attached >= c.verbSegments && Kind(0) != 13 && Letter(0, 0) > 64 &&
         MayReport(kCodeMissingVerb, Count()) && gAnalysisMode == 0)
         return kCodeMissingVerb;
     if (c.attached > 4 && MayReport(kCodeTooManyRelatives, Count())) {

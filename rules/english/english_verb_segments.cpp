@@ -145,12 +145,17 @@ Verdict AgreeBe(Search& s, u8 p, u8 n) {
 
 // A base form our data cannot tell from a past: the models whose base
 // serves as past ("burst", "knit", "read"), and the verb forms filed
-// without a model ("cannot"). A base before "not" is a modal use ("he need
-// not").
+// without a model ("cannot").
 bool BaseMayBePast(i32 v) {
     const u8 m = Model(v);
     return m == 20 || m == 36 || m == 27;
 }
+
+// A base before "not" is taken for a modal use ("he need not"), and "do
+// not" written out after a singular subject for the old subjunctive ("if
+// he do not come"); "he don't" is no standard English. The two words of a
+// contraction share the span of what was written.
+bool NotWrittenApart(i32 v) { return Is(v + 1, "not") && W(v + 1).StartOffset != W(v).StartOffset; }
 
 // A feature byte above 15 other than 24 is read (and kept) by its low
 // four bits.
@@ -168,7 +173,7 @@ Verdict AgreeVerb(Search& s, i32 subject, u8 p, u8 n) {
     if (Seg(s.k).Person == 7 || f == 3 || f == 24 || f == 12) return Verdict::kOk;
     if (f == 0) {
         if (Between(m, 28, 33) || (m == '$' && Is(v + 1, "not")) || m == 26 || p != 3 || n != 1) return Verdict::kOk;
-        if (BaseMayBePast(v) || Is(v + 1, "not")) return Verdict::kOk;
+        if (BaseMayBePast(v) || (Is(v + 1, "not") && (m != '"' || NotWrittenApart(v)))) return Verdict::kOk;
         s.detail = 3;
         return Verdict::kMismatch;
     }
@@ -207,19 +212,10 @@ u16 SubjectExtent(i32 k, i32 v) {
     return kNoCorrection;
 }
 
-// A subject our data gives its person and number rightly: one personal
-// subject pronoun.
-// A pronoun after a conjunction ("the old man and I") is one of
-// coordinated subjects.
-bool PronounSubject(i32 j) {
-    return j >= 0 && Cat(First(j)) == 1 && End(j) == First(j) + 1 && Kind(j - 1) != 16 && Cat(First(j) - 1) != 16;
-}
-
 // Rule 44 at the verb segment's first word, when its gate passes; `subject`
 // is the subject the verb was found to disagree with, -1 when the report
 // rests on the clause structure alone.
 RuleCode ReportAgreement(const Search& s, i32 subject, u16& out) {
-    if (gEnglishClauseStructureReports == 0 && !PronounSubject(subject)) return 0;
     if (!MayReport(kCodeSubjectVerbAgreement, s.v)) return 0;
     RuleReport r = Report(kCodeSubjectVerbAgreement, s.v);
     r.number = Seg(s.k).Number;
@@ -405,6 +401,15 @@ bool CausativeVerb(i32 x) {
     return Kind(x) == 14 && Cls(f) == 242 && !HaveOrLinkingBe(Mark(f));
 }
 
+// A base form right after an object pronoun ("made him go", "let us go",
+// "heard him say"), or after "not" after a verb ("you need not go"), is a
+// bare infinitive: an object pronoun is no subject, and a finite verb does
+// not follow "not".
+bool BareInfinitive(i32 v) {
+    if (v < 2 || Feat(v) != 0) return false;
+    return Cat(v - 1) == 2 || (Is(v - 1, "not") && Cat(v - 2) == 14);
+}
+
 // Rules 46 and 47: the second of two verb segments in a row.
 RuleCode CheckVerbAfterVerb(const ClauseCall& c, i32 k, i32 v, u16& out) {
     if (Seg(k).State == 1 || c.verbSegments <= c.subordinates + 1 || Kind(k - 1) != 14) return 0;
@@ -443,7 +448,8 @@ RuleCode CheckVerbSegment(ClauseCall& c, i32 k, u16& out) {
     }
     if (const RuleCode r = CheckVerbAfterVerb(c, k, s.v, out); r != 0) return r;
     if ((k > 1 && ObjectPhrase(k - 1) && CausativeVerb(k - 2)) ||
-        (k >= 5 && ObjectPhrase(k - 1) && ObjectPhrase(k - 3) && Kind(k - 2) == 16 && CausativeVerb(k - 4))) {
+        (k >= 5 && ObjectPhrase(k - 1) && ObjectPhrase(k - 3) && Kind(k - 2) == 16 && CausativeVerb(k - 4)) ||
+        BareInfinitive(s.v)) {
         Seg(k).SegmentKind = 13;
         return 0;
     }

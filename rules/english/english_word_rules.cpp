@@ -67,6 +67,15 @@ bool FromToSame(i32 i) {
            CompareStrings(W(i - 1).WordText, W(i + 1).WordText) == kCompareEqual;
 }
 
+// A word that may be the infinitive of a split infinitive ("to clearly
+// express", whatever reading the passes kept) or the noun an adverb
+// qualifies with its phrase ("to more model architectures").
+bool VerbOrNounAhead(i32 k) {
+    for (i32 r = 0; r < Readings(k); ++r)
+        if (Cat(k, r) == 10 || Cat(k, r) == 13 || Cat(k, r) == 14 || VerbClass(k, r)) return true;
+    return false;
+}
+
 // What may close the adjective of "too big": the sentence's end, a
 // punctuation mark, a preposition ("too big for", "too big to carry"), a
 // conjunction, an article ("too big a house").
@@ -82,12 +91,12 @@ bool ClosesAdjective(i32 k) {
 // verbs as adjectives only ("to time long passed", "to eke out"): the
 // adjective must be closed by what closes "too big", and an -ing word after
 // "to" is a gerund ("used to living"), whatever reading the participle
-// rules left it. "to" before an adverb is held with the reading clashes
-// (see gEnglishReadingClashReports).
+// rules left it. "to" before an adverb that no verb or noun follows stands
+// for "too" as well ("to quickly.").
 bool ToFitsNothing(const PassState& s, i32 i) {
     const i32 n = Count();
     if (s.pass < 1 || i >= n - 1) return false;
-    if (gEnglishReadingClashReports != 0 && Cat(i + 1) == 18 && (i == n - 2 || Cat(i + 2) != 13)) return true;
+    if (Cat(i + 1) == 18 && (i == n - 2 || !VerbOrNounAhead(i + 2))) return true;
     const u8 c = Cls(i + 1);
     return (c == 'B' || c == 'N') && !Ends(i + 1, "ing") && !FromToSame(i) && !NounAhead(i + 2) &&
            ClosesAdjective(i + 2);

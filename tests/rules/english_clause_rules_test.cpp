@@ -27,10 +27,8 @@ protected:
         WordTableTest::SetUp();
         gCheckingLanguage = 0;
         gClauseMark = 0;
-        english::gEnglishClauseStructureReports = 1;
     }
     void TearDown() override {
-        english::gEnglishClauseStructureReports = 0;
         gAnalysisMode = 0;
         WordTableTest::TearDown();
         KRZEnd();
@@ -309,10 +307,6 @@ TEST_F(EnglishClauseTest, MissingVerbAndSubordinateClauses) {
     EXPECT_EQ(Call().code, 55);
     gLastErrorPos = static_cast<i16>(gWordCount);
     EXPECT_EQ(Call().code, 61);
-    // without the data guard a sentence with verbs is not taken for one
-    // without its verb
-    english::gEnglishClauseStructureReports = 0;
-    EXPECT_EQ(First(Clauses(5, false)).code, 61);
 }
 
 }  // namespace

@@ -489,7 +489,7 @@ TEST_F(EnglishPhraseTest, PreCascadeFrame) {
         EXPECT_EQ(CheckEnglishPreRules(pos), 40) << mode;
         EXPECT_EQ(pos, 1);
         EXPECT_EQ(gWords[2].ClauseNumber, 0);
-        Build("the/e.0.7 man/A.4.10 who/G.4.5 came/#128.3.14 ./");
+        Build("the/e.0.7 man/A.4.10 who/G.4.5 came/#128.3.14 left/#128.3.14 ./");
         EXPECT_EQ(CheckEnglishPreRules(pos), 0) << mode;
         EXPECT_EQ(pos, 0);
         EXPECT_EQ(gWords[2].FunctionCode, 79) << mode;
