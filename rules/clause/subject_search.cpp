@@ -4,7 +4,6 @@
 // two are linked. A verb whose person or number clashes with its subject,
 // or that finds none, is reported as rule 44 (kind 2).
 #include "rules/clause/clause_verbs.h"
-#include "rules/french/french_verb.h"
 
 namespace clause_verbs {
 
@@ -166,33 +165,12 @@ u16 ReportExtent(const ClauseFrame& f, i32 i) {
     return 126;
 }
 
-// The data guard of the verb rules holds a subject-verb report unless a
-// subject found before the verb clashes with it in a way our tables can be
-// trusted with: not a relative pronoun (it carries its antecedent's
-// agreement, often not settled), not a group coordinated with another
-// (our group table does not merge every coordination, names above all),
-// not across another verb, nor across punctuation (an incise: "..., dit
-// maman"), and a group with a head word, not a lone determiner.
-bool GuardHolds(const ClauseFrame& f, i32 i) {
-    if (!french_verb::gVerbRulesDataGuard) return false;
-    const i32 k = f.clashSubject;
-    if (k < 0 || Cat(First(k)) == 5) return true;
-    if ((k >= 1 && Kind(k - 1) == 16) || Kind(k + 1) == 16) return true;
-    for (i32 s = k + 1; s < i; ++s)
-        if (Kind(s) == 14) return true;
-    for (i32 w = Last(k) + 1; w < First(i); ++w)
-        if (Cat(w) == 20 || Cat(w) == 21) return true;
-    return Cat(Last(k)) == 7 || Cat(Last(k)) == 8;
-}
-
 // Step 6: the subject-verb report. 0 lets the walk go on: a refused gate,
-// a segment pending for the missing-link rule, or a verb whose subject
-// was not found while the data guard holds such reports.
+// or a segment pending for the missing-link rule.
 RuleCode Report(const ClauseFrame& f, i32 i, u16& out) {
     const i32 v = First(i);
     if (!MayReport(kCodeSubjectVerbAgreement, v)) return 0;
     if (f.pendingSegment >= 1) return 0;
-    if (GuardHolds(f, i) || HeldAfterRule40(v)) return 0;
     RuleReport r = ReportAt(kCodeSubjectVerbAgreement, v);
     r.variant = 0;  // no letter: the plain subject-verb message
     r.detail = f.searchDetail;

@@ -35,12 +35,7 @@ RuleCode InterrogativeForm(i32 i, u16& out) {
     while (s >= 0 && Kind(s) != 24) --s;
     if (s < 0 || !Opposite(Seg(i).Gender, Seg(s).Gender)) return 0;
     if (!LastSegment(i) && (Cls(First(s)) == ']' || Cls(First(s) + 1) == 131 || Mark(v) == 'q')) return 0;
-    // Held by the data guard: a verb after punctuation is an incise
-    // ("..., demanda-t-elle"), whose subject is its own.
-    if (french_verb::gVerbRulesDataGuard)
-        for (i32 w = Last(s) + 1; w < v; ++w)
-            if (Cat(w) == 20 || Cat(w) == 21) return 0;
-    if (!MayReport(kCodeSubjectVerbAgreement, First(i)) || HeldAfterRule40(First(i))) return 0;
+    if (!MayReport(kCodeSubjectVerbAgreement, First(i))) return 0;
     RuleReport r = ReportAt(kCodeSubjectVerbAgreement, First(i));
     r.number = Seg(i).Number;
     r.person = Seg(i).Person;
@@ -95,7 +90,7 @@ u16 PairedForm(i32 s) {
 RuleCode VerbAfterVerb(ClauseFrame& f, i32 i, u16& out) {
     const i32 p = i - 1;
     const i32 v = First(i);
-    if (Kind(p) != 14 || Cat(First(p) + 1) >= 20 || Cat(v - 1) >= 20 || HeldAfterRule40(v)) return 0;
+    if (Kind(p) != 14 || Cat(First(p) + 1) >= 20 || Cat(v - 1) >= 20) return 0;
     if (i == 2 && Seg(2).Number == 1 && (Seg(2).Person == 3 || Seg(2).Person == 5) && Is(0, "qui")) return 0;
     const u8 c = Cls(First(p));
     RuleReport r = ReportAt(kCodeSubjectVerbAgreement, v);
