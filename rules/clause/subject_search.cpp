@@ -32,6 +32,10 @@ bool PronounSegment(i32 s) {
     return Kind(s) == 26 || Cat(w) == 2 || Cls(w) == 'X' || Cls(w) == '\\';
 }
 
+// The verb form joins a subject pronoun after a hyphen (its class byte's
+// low three bits above 3).
+bool FusedSubject(i32 v) { return Cls(v) >= 128 && (Cls(v) & 7) > 3; }
+
 bool RelativeGroup(i32 s) { return Cat(First(s)) == 5 && Kind(s) == 24; }
 
 // Opened by a relative pronoun, or by a preposition and a relative pronoun.
@@ -170,7 +174,7 @@ u16 ReportExtent(const ClauseFrame& f, i32 i) {
 RuleCode Report(const ClauseFrame& f, i32 i, u16& out) {
     const i32 v = First(i);
     if (!MayReport(kCodeSubjectVerbAgreement, v)) return 0;
-    if (f.pendingSegment >= 1) return 0;
+    if (f.pendingSegment >= 1 || AfterRule40At(v)) return 0;
     RuleReport r = ReportAt(kCodeSubjectVerbAgreement, v);
     r.variant = 0;  // no letter: the plain subject-verb message
     r.detail = f.searchDetail;
@@ -178,7 +182,7 @@ RuleCode Report(const ClauseFrame& f, i32 i, u16& out) {
     r.gender = Seg(i).Gender;
     r.number = Seg(i).Number;
     r.person = Seg(i).Person;
-    r.extent = gLastRule == kCodeWordSequence && gLastErrorPos == v ? 126 : ReportExtent(f, i);
+    r.extent = ReportExtent(f, i);
     return CommitClauseReport(r, i, out, true);
 }
 
@@ -299,6 +303,10 @@ RuleCode SearchSubject(ClauseFrame& f, i32 i, u16& out) {
     StartSearch(f);
     f.currentVerb = i;
     f.currentSegment = i;
+    // A verb that carries its subject pronoun ("es-tu", "demanda-t-elle")
+    // has its subject: the word analysis joined the two only where the
+    // pronoun fits the verb's person.
+    if (FusedSubject(First(i))) return 0;
     if (f.questionFlag == 1) {
         NextSegmentFlags(f, i);
         return SearchAfter(f, i, out);
