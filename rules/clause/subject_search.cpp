@@ -94,8 +94,21 @@ void KeepCounts(ClauseFrame& f, i32 i, i32 k) {
     if (Kind(k) == 24 && Seg(k).State == 0 && Even(f.subjectCount) && Even(f.bracketCount)) ++f.groupCount;
 }
 
+// A noun without determiner that opens a clause right before the verb or
+// its clitic pronouns names its subject as a name does ("Papa s'est
+// fâché", "maman met la table"): a complement after a verb or a
+// preposition stands elsewhere, a vocative between commas.
+bool BareNounSubject(i32 i, i32 k) {
+    const i32 w = First(k);
+    if (Kind(k) != 23 || Cat(w) != 10 || (w > 0 && Cat(w - 1) >= 11 && Cat(w - 1) <= 15)) return false;
+    for (i32 s = k + 1; s < i; ++s)
+        if (Kind(s) != 26 && Cat(First(s)) != 2) return false;
+    return true;
+}
+
 bool ChosenSubject(const ClauseFrame& f, i32 i, i32 k) {
     const i32 w = First(k);
+    if (BareNounSubject(i, k) && Even(f.subjectCount) && Even(f.bracketCount)) return true;
     if (f.relativeSeen == 1 && Even(f.bracketCount)) {
         if (Kind(k) == 24 || (Kind(k) == 23 && Cat(w) != 2 && Seg(k).State != 4)) return true;
     } else if (Kind(k) == 24 && Even(f.subjectCount) && Even(f.bracketCount)) {
