@@ -302,6 +302,10 @@ Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
         f.searchDetail = agree ? 2 : 3;
     }
     const i32 w = First(k);
+    // A "qui" opening the sentence has no antecedent: its clause is the
+    // subject of the verb after it ("Qui vivra verra").
+    if (k == 0 && w == 0 && i == 2 && Is(w, "qui") && Kind(1) == 14)
+        return PersonsAgree(verbPerson, Seg(k).Person) ? Scan::kFound : Scan::kReport;
     if (f.subjectCount == 0 && Cat(w) == 1) return Scan::kReport;
     if (Kind(k) == 17 && Begins(w, "qu") && f.coordinatedVerb == 0)
         return f.groupCount > 0 ? Scan::kReport : Scan::kEnd;
