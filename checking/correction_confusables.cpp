@@ -701,6 +701,10 @@ void ComposeMissingVerbText(BoundedString& first) {
         bool tagged = false;
         if (TextLen(t) == 1) {
             if (!TextEquals(t, MR("à"))) continue;
+            // Before a determiner and after no pronoun, "à" opens a
+            // complement ("Un retour à la maison"): no verb stands there.
+            const u8 before = WordCategory(k - 1);
+            if (before != 1 && before != 2 && (WordCategory(k + 1) == 7 || WordCategory(k + 1) == 8)) continue;
             const bool second = WordClass(k - 1) == 'Y';
             fixed[0] = {second ? "as" : "a", 194, static_cast<u8>(second ? 7 : 8), 14, 17, true};
         } else if (TextEquals(t, "on")) {
@@ -709,6 +713,8 @@ void ComposeMissingVerbText(BoundedString& first) {
             const bool second = WordClass(k - 1) == 'Y';
             fixed[0] = {second ? "es" : "est", 131, static_cast<u8>(second ? 7 : 8), 14, 16, true};
         } else {
+            // A determiner before its noun is no verb ("Un souvenir du passé").
+            if ((WordCategory(k) == 7 || WordCategory(k) == 9) && WordCategory(k + 1) == 10) continue;
             tagged = true;
         }
         if (!tagged) {

@@ -6,7 +6,6 @@
 #include "frame/mac_roman_literal.h"
 #include "rules/clause/clause_verbs.h"
 #include "rules/french/french_agreement.h"
-#include "rules/french/french_verb.h"
 
 namespace clause_verbs {
 
@@ -60,18 +59,8 @@ void CountClauses(ClauseFrame& fr) {
         if (Is(w, "est") && Cls(w) == '*') ++fr.verbClauseCount;
 }
 
-// Only punctuation or "ne" stands before word v. The data guard of the
-// verb rules holds the 44 'S' of a verb after other words: a name our data
-// does not read as a noun ("Papa ne peut pas") is in no segment.
-bool OpensSentence(i32 v) {
-    for (i32 w = 0; w < v; ++w)
-        if (Cat(w) != 20 && Cat(w) != 21 && Cls(w) != 22) return false;
-    return true;
-}
-
 // 44 'S': a conjugated verb opening the sentence without a subject.
 bool OpensWithoutSubject(i32 v) {
-    if (french_verb::gVerbRulesDataGuard && !OpensSentence(v)) return false;
     if (Is(v, "vas")) return true;
     if ((Cls(v) & 15) == 4 || Begins(Count() - 1, "?")) return false;
     return Feat(v) == ':' || (Feat(v) == 8 && Mark(v) > 20 && Mark(v) < 100);
@@ -144,9 +133,6 @@ RuleCode OpeningNounPhrase(ClauseFrame& f, u16& out) {
     const bool gender = Opposite(a.Gender, b.Gender);
     const bool number = Opposite(a.Number, b.Number);
     if ((!gender && !number) || !MayReport(kCodeAttributeAgreement, First(0))) return 0;
-    // Held by the data guard: an attribute read as a noun only because it
-    // follows the verb ("la" of "sera la maîtresse").
-    if (french_verb::gVerbRulesDataGuard && Cat(First(m)) == 30) return 0;
     RuleReport r = ReportAt(kCodeAttributeAgreement, First(0));
     r.detail = static_cast<u16>((number ? 2 : 0) + (gender ? 1 : 0));
     r.extent = AttributeExtent(m);
@@ -196,10 +182,6 @@ void MarkImperative(ClauseFrame& f, i32 i) {
     EditSeg(i).State = 2;
     if (Feat(First(i)) == '2') EditSeg(i).Number = 0;
     W(Last(i)).FunctionCode = 38;
-}
-
-bool HeldAfterRule40(i32 word) {
-    return french_verb::gVerbRulesDataGuard && gLastRule == kCodeWordSequence && gLastErrorPos == word;
 }
 
 RuleReport ReportAt(RuleCode code, i32 pos) { return french_agreement::ReportFromGlobals(code, pos); }

@@ -41,10 +41,10 @@ u16 AttributeExtent(i32 s);
 // shared with the plural of politeness, function 38 on its last word.
 void MarkImperative(ClauseFrame& f, i32 i);
 
-// The data guard of the verb rules holds a verb finding at a word that the
-// previous report, a rule 40, named already: the word sequence rules read
-// it as another word ("Je pense a toi": "à"), our readings still as a verb.
-bool HeldAfterRule40(i32 word);
+// The previous report is a rule 40 at `word`: the word sequence rules read
+// it as another word ("Je pense a toi": "à"), so no verb finding is made
+// there again, and a finding that names it offers no correction.
+inline bool AfterRule40At(i32 word) { return gLastRule == kCodeWordSequence && gLastErrorPos == word; }
 
 // A report of the verb stages at word `pos`; the fields a rule does not
 // name keep what the earlier reports left.

@@ -4,7 +4,6 @@
 // two are linked. A verb whose person or number clashes with its subject,
 // or that finds none, is reported as rule 44 (kind 2).
 #include "rules/clause/clause_verbs.h"
-#include "rules/french/french_verb.h"
 
 namespace clause_verbs {
 
@@ -32,6 +31,10 @@ bool PronounSegment(i32 s) {
     const i32 w = First(s);
     return Kind(s) == 26 || Cat(w) == 2 || Cls(w) == 'X' || Cls(w) == '\\';
 }
+
+// The verb form joins a subject pronoun after a hyphen (its class byte's
+// low three bits above 3).
+bool FusedSubject(i32 v) { return Cls(v) >= 128 && (Cls(v) & 7) > 3; }
 
 bool RelativeGroup(i32 s) { return Cat(First(s)) == 5 && Kind(s) == 24; }
 
@@ -91,8 +94,21 @@ void KeepCounts(ClauseFrame& f, i32 i, i32 k) {
     if (Kind(k) == 24 && Seg(k).State == 0 && Even(f.subjectCount) && Even(f.bracketCount)) ++f.groupCount;
 }
 
+// A noun without determiner that opens a clause right before the verb or
+// its clitic pronouns names its subject as a name does ("Papa s'est
+// fâché", "maman met la table"): a complement after a verb or a
+// preposition stands elsewhere, a vocative between commas.
+bool BareNounSubject(i32 i, i32 k) {
+    const i32 w = First(k);
+    if (Kind(k) != 23 || Cat(w) != 10 || (w > 0 && Cat(w - 1) >= 11 && Cat(w - 1) <= 15)) return false;
+    for (i32 s = k + 1; s < i; ++s)
+        if (Kind(s) != 26 && Cat(First(s)) != 2) return false;
+    return true;
+}
+
 bool ChosenSubject(const ClauseFrame& f, i32 i, i32 k) {
     const i32 w = First(k);
+    if (BareNounSubject(i, k) && Even(f.subjectCount) && Even(f.bracketCount)) return true;
     if (f.relativeSeen == 1 && Even(f.bracketCount)) {
         if (Kind(k) == 24 || (Kind(k) == 23 && Cat(w) != 2 && Seg(k).State != 4)) return true;
     } else if (Kind(k) == 24 && Even(f.subjectCount) && Even(f.bracketCount)) {
@@ -166,33 +182,12 @@ u16 ReportExtent(const ClauseFrame& f, i32 i) {
     return 126;
 }
 
-// The data guard of the verb rules holds a subject-verb report unless a
-// subject found before the verb clashes with it in a way our tables can be
-// trusted with: not a relative pronoun (it carries its antecedent's
-// agreement, often not settled), not a group coordinated with another
-// (our group table does not merge every coordination, names above all),
-// not across another verb, nor across punctuation (an incise: "..., dit
-// maman"), and a group with a head word, not a lone determiner.
-bool GuardHolds(const ClauseFrame& f, i32 i) {
-    if (!french_verb::gVerbRulesDataGuard) return false;
-    const i32 k = f.clashSubject;
-    if (k < 0 || Cat(First(k)) == 5) return true;
-    if ((k >= 1 && Kind(k - 1) == 16) || Kind(k + 1) == 16) return true;
-    for (i32 s = k + 1; s < i; ++s)
-        if (Kind(s) == 14) return true;
-    for (i32 w = Last(k) + 1; w < First(i); ++w)
-        if (Cat(w) == 20 || Cat(w) == 21) return true;
-    return Cat(Last(k)) == 7 || Cat(Last(k)) == 8;
-}
-
 // Step 6: the subject-verb report. 0 lets the walk go on: a refused gate,
-// a segment pending for the missing-link rule, or a verb whose subject
-// was not found while the data guard holds such reports.
+// or a segment pending for the missing-link rule.
 RuleCode Report(const ClauseFrame& f, i32 i, u16& out) {
     const i32 v = First(i);
     if (!MayReport(kCodeSubjectVerbAgreement, v)) return 0;
-    if (f.pendingSegment >= 1) return 0;
-    if (GuardHolds(f, i) || HeldAfterRule40(v)) return 0;
+    if (f.pendingSegment >= 1 || AfterRule40At(v)) return 0;
     RuleReport r = ReportAt(kCodeSubjectVerbAgreement, v);
     r.variant = 0;  // no letter: the plain subject-verb message
     r.detail = f.searchDetail;
@@ -200,7 +195,7 @@ RuleCode Report(const ClauseFrame& f, i32 i, u16& out) {
     r.gender = Seg(i).Gender;
     r.number = Seg(i).Number;
     r.person = Seg(i).Person;
-    r.extent = gLastRule == kCodeWordSequence && gLastErrorPos == v ? 126 : ReportExtent(f, i);
+    r.extent = ReportExtent(f, i);
     return CommitClauseReport(r, i, out, true);
 }
 
@@ -307,6 +302,10 @@ Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
         f.searchDetail = agree ? 2 : 3;
     }
     const i32 w = First(k);
+    // A "qui" opening the sentence has no antecedent: its clause is the
+    // subject of the verb after it ("Qui vivra verra").
+    if (k == 0 && w == 0 && i == 2 && Is(w, "qui") && Kind(1) == 14)
+        return PersonsAgree(verbPerson, Seg(k).Person) ? Scan::kFound : Scan::kReport;
     if (f.subjectCount == 0 && Cat(w) == 1) return Scan::kReport;
     if (Kind(k) == 17 && Begins(w, "qu") && f.coordinatedVerb == 0)
         return f.groupCount > 0 ? Scan::kReport : Scan::kEnd;
@@ -321,6 +320,10 @@ RuleCode SearchSubject(ClauseFrame& f, i32 i, u16& out) {
     StartSearch(f);
     f.currentVerb = i;
     f.currentSegment = i;
+    // A verb that carries its subject pronoun ("es-tu", "demanda-t-elle")
+    // has its subject: the word analysis joined the two only where the
+    // pronoun fits the verb's person.
+    if (FusedSubject(First(i))) return 0;
     if (f.questionFlag == 1) {
         NextSegmentFlags(f, i);
         return SearchAfter(f, i, out);

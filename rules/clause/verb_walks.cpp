@@ -14,8 +14,6 @@ using namespace rules;
 
 namespace {
 
-bool AfterRule40At(i32 word) { return gLastRule == kCodeWordSequence && gLastErrorPos == word; }
-
 // 44 'I': a verb whose fused subject pronoun has the other gender than the
 // nearest subject group before it.
 bool InterrogativeFormPassedOver(i32 i, i32 v) {
@@ -35,12 +33,7 @@ RuleCode InterrogativeForm(i32 i, u16& out) {
     while (s >= 0 && Kind(s) != 24) --s;
     if (s < 0 || !Opposite(Seg(i).Gender, Seg(s).Gender)) return 0;
     if (!LastSegment(i) && (Cls(First(s)) == ']' || Cls(First(s) + 1) == 131 || Mark(v) == 'q')) return 0;
-    // Held by the data guard: a verb after punctuation is an incise
-    // ("..., demanda-t-elle"), whose subject is its own.
-    if (french_verb::gVerbRulesDataGuard)
-        for (i32 w = Last(s) + 1; w < v; ++w)
-            if (Cat(w) == 20 || Cat(w) == 21) return 0;
-    if (!MayReport(kCodeSubjectVerbAgreement, First(i)) || HeldAfterRule40(First(i))) return 0;
+    if (!MayReport(kCodeSubjectVerbAgreement, First(i)) || AfterRule40At(First(i))) return 0;
     RuleReport r = ReportAt(kCodeSubjectVerbAgreement, First(i));
     r.number = Seg(i).Number;
     r.person = Seg(i).Person;
@@ -95,16 +88,14 @@ u16 PairedForm(i32 s) {
 RuleCode VerbAfterVerb(ClauseFrame& f, i32 i, u16& out) {
     const i32 p = i - 1;
     const i32 v = First(i);
-    if (Kind(p) != 14 || Cat(First(p) + 1) >= 20 || Cat(v - 1) >= 20 || HeldAfterRule40(v)) return 0;
+    if (Kind(p) != 14 || Cat(First(p) + 1) >= 20 || Cat(v - 1) >= 20 || AfterRule40At(v)) return 0;
     if (i == 2 && Seg(2).Number == 1 && (Seg(2).Person == 3 || Seg(2).Person == 5) && Is(0, "qui")) return 0;
     const u8 c = Cls(First(p));
     RuleReport r = ReportAt(kCodeSubjectVerbAgreement, v);
     if (c != 131 && c != 194) {
         const bool infinitive = WantsInfinitive(p, i);
         r.variant = infinitive ? 'V' : 'A';
-        r.extent = infinitive ? (AfterRule40At(v) ? kNoCorrection : 0) : (AfterRule40At(v) ? 65279 : PairedForm(p));
-    } else if (AfterRule40At(v)) {
-        r.extent = kNoCorrection;
+        r.extent = infinitive ? 0 : PairedForm(p);
     } else if (c == 131 && Kind(i - 2) == 26 && (Mark(v) == 'V' || Mark(v) == 'X' || Mark(v) == '[')) {
         // A reflexive participle read as a verb: gated as the 43 it is.
         if (!MayReport(kCodeParticipleAgreement, v)) return 0;

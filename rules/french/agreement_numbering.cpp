@@ -231,8 +231,8 @@ RuleCode NumberOther(Numbering& n, i32 i, u16& out) {
     const bool qualifier = cls == 'B' || cls == 'E' || cls == '}' || cls >= 128;
     if (cat == 10 && i >= 1 && Letter(i - 1, 0) != '"' && !qualifier) {
         NumberNounAfterVerb(n, i, cls);
-    } else if (qualifier && (i == 0 || Cat(i - 1) == 15 || Cat(i - 1) == 20 || Cat(i - 1) == 21)) {
-        Open(n, i);
+    } else if (i == 0 ? qualifier || cls == '@' : qualifier && (Cat(i - 1) == 15 || Cat(i - 1) == 20 || Cat(i - 1) == 21)) {
+        Open(n, i);  // a name opens its group at the sentence's start too ("Paul et Marie dorment")
     }
     return 0;
 }

@@ -22,18 +22,6 @@ struct VerbFindings {
 void Offer(VerbFindings& f, const rules::RuleReport& r, i32 gatePos);
 inline void Offer(VerbFindings& f, const rules::RuleReport& r) { Offer(f, r, r.pos); }
 
-// Holds back the participle and subject findings that our French data
-// cannot support yet: a participle with no object before it is not
-// reported when a "que" or an exclamative "quel" stands before it in the
-// sentence (an ambiguous article read as a pronoun can turn a relative
-// "que" into a conjunction) or when "l'" or "les" stands right before its
-// auxiliary (the pronoun is not always the object segment our stages
-// build: "après l'avoir bien bordée"), and the 44 of a verb whose subject the search
-// did not find is not reported (a first name that our data reads as a
-// common noun is no subject group). The fixture tests of the full rules
-// turn it off.
-extern bool gVerbRulesDataGuard;
-
 // One of the stems of a null-terminated list begins word i's text.
 bool BeginsAny(i32 i, const char* const* stems);
 

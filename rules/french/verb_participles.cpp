@@ -260,22 +260,9 @@ bool ObjectPronoun(const Visit& v, VerbFindings& f) {
     return true;
 }
 
-// A "que" or an exclamative "quel" before word w (see the data guard).
-bool UnsettledObjectBefore(i32 w) {
-    for (i32 i = 0; i < w; ++i)
-        if (Is(i, "que") || Is(i, "qu'") || Begins(i, "quel")) return true;
-    return false;
-}
-
-// An object pronoun "l'" or "les" right before the auxiliary ("après l'avoir
-// bien bordée"): our stages do not always make it the object segment that
-// the pronoun check reads (see the data guard).
-bool ObjectPronounBeforeAuxiliary(i32 a) { return a > 0 && (Is(a - 1, "l'") || Is(a - 1, "les")); }
-
 // The 44 of a verb that agrees with no subject before it.
 void MissingSubject(const Visit& v, VerbFindings& f) {
     const i32 p = v.p;
-    if (gVerbRulesDataGuard) return;
     if ((Cls(First(p)) & 7) > 3 || LastClause(v) || Kind(v.s + 1) >= 23) return;
     RuleReport r = Report(kCodeSubjectVerbAgreement, First(p));
     r.variant = 0;
@@ -306,7 +293,7 @@ bool NoObjectBefore(const Visit& v, VerbFindings& f) {
         const bool object = !LastClause(v) && Cat(x) < 8 && Cls(x) < 106 && !(Is(x, "de") && Is(x + 1, "la"));
         if (!object && !Begins(v.w, "parl")) return true;
     }
-    if ((Seg(s).Gender >= 2 || Seg(s).Number >= 2) && !(gVerbRulesDataGuard && (UnsettledObjectBefore(v.w) || ObjectPronounBeforeAuxiliary(v.a)))) {
+    if ((Seg(s).Gender >= 2 || Seg(s).Number >= 2)) {
         const bool d = s > 2 && Reflexive(s - 2) && Cls(pw) == 131;
         OfferParticiple(v, f, d ? 'D' : 'B', d ? 2 : gErrorDetail);
     }

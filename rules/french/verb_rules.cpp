@@ -9,8 +9,6 @@ namespace french_verb {
 using namespace rules;
 using french_agreement::Seg;
 
-bool gVerbRulesDataGuard = true;
-
 void Offer(VerbFindings& f, const RuleReport& r, i32 gatePos) {
     if (!MayReport(r.code, gatePos)) return;
     if (f.held && (f.best.code < r.code || (f.best.code == r.code && f.best.pos <= r.pos))) return;

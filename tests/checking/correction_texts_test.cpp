@@ -393,6 +393,15 @@ TEST_F(CorrectionTest, ConfusableCandidatesAreKeptOnlyOnACleanRerun) {
     gStillWrong = "a";
     Compose(55, 0, 0, 3);
     EXPECT_EQ(gErrorExtent, kNoCorrection);
+    // A fragment without verb: "à" before a determiner opens a complement,
+    // "du" before its noun is the article; neither becomes a verb.
+    gStillWrong = "nothing";
+    Build("un/d.20.7 retour/A.20.10 à/#32.0.15 la/d.36.7 maison/A.36.10");
+    EXPECT_EQ(Compose(55, 0, 0, 5), "");
+    EXPECT_EQ(gErrorExtent, kNoCorrection);
+    Build("un/d.20.7 souvenir/A.20.10 du/#0.0.9 passé/A.20.10");
+    EXPECT_EQ(Compose(55, 0, 0, 4), "");
+    EXPECT_EQ(gErrorExtent, kNoCorrection);
 }
 
 }  // namespace

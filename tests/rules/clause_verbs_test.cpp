@@ -1,7 +1,7 @@
 // The verb stages of the French clause cascade on word tables of the
 // word-table fixture, with the segment table written by hand: the clause
-// survey and the first-clause rules, the verb walks, the subject search,
-// the resume gate of each rule, and the findings the data guard holds.
+// survey and the first-clause rules, the verb walks, the subject search and
+// the resume gate of each rule.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,7 +10,6 @@
 #include "../checking/word_table_fixture.h"
 #include "rules/clause/clause_frame.h"
 #include "rules/clause/clause_verbs.h"
-#include "rules/french/french_verb.h"
 
 namespace {
 
@@ -23,10 +22,8 @@ protected:
     void SetUp() override {
         WordTableTest::SetUp();
         gCheckingLanguage = 3;
-        french_verb::gVerbRulesDataGuard = false;  // the rules as a whole
     }
     void TearDown() override {
-        french_verb::gVerbRulesDataGuard = true;
         rules::ClearSegmentTable();
         WordTableTest::TearDown();
     }
@@ -311,47 +308,6 @@ TEST_F(ClauseVerbsTest, MissingLinkWritesItsExtentOnlyWhenItFires) {
     EXPECT_EQ(RunStages(f, out), 0);
     EXPECT_EQ(gErrorExtent, 999);
     EXPECT_EQ(gLastRule, 40);
-}
-
-TEST_F(ClauseVerbsTest, DataGuardHoldsTheSubjectsOurTablesCannotSupport) {
-    struct Case {
-        const char* words;
-        const char* segments;
-        bool guarded;  // reported with the guard on too
-    } cases[] = {
-        // A plural group before a singular verb.
-        {"les/e.8.7 enfants/A.8.10 mange/#192.51.14.1 ./", "24:0-1 0/2/3, 14:2-2 0/1/5", true},
-        // No subject found.
-        {"hier/#20.0.18 mange/#192.51.14.1 ./", "18:0-0, 14:1-1 0/1/5", false},
-        // A relative pronoun carrying its antecedent's number.
-        {"la/d.36.7 ville/A.36.10 qui/I.0.5 dorment/#192.54.14.1 ./", "24:0-1 2/1/3, 24:2-2 2/1/3, 14:3-3 0/2/3",
-         false},
-        // Names coordinated our group table did not merge.
-        {"Paul/@.20.10~1 et/#16.0.16 Marie/@.36.10 dorment/#192.54.14.1 ./",
-         "24:0-0 1/1/3, 16:1-1, 24:2-2 2/1/3, 14:3-3 0/2/3", false},
-        // An incise: the vocative before the comma is not the subject.
-        {"mes/m.8.8 enfants/A.8.10 , dit/#192.8.14.1 maman/A.36.10 ./", "24:0-1 0/2/3, 21:2-2, 14:3-3 0/1/3, 23:4-4 2/1/3",
-         false},
-        // A lone determiner is no group.
-        {"mes/m.8.8 chéris/#192.6.14.1 ./", "24:0-0 0/2/3, 14:1-1 0/1/1", false},
-    };
-    for (const Case& c : cases) {
-        french_verb::gVerbRulesDataGuard = false;
-        EXPECT_EQ(Once(c.words, c.segments).code, 44) << c.words;
-        french_verb::gVerbRulesDataGuard = true;
-        EXPECT_EQ(Once(c.words, c.segments).code == 44, c.guarded) << c.words;
-    }
-    // A verb that a rule 40 named already is not reported again.
-    const char* words = "je/U.69.1 pense/#192.51.14.1 a/#194.8.14.17 toi/#91.6.3 ./";
-    const char* segments = "24:0-0 0/1/1, 14:1-1 0/1/1, 14:2-2 0/1/3, 23:3-3 0/1/2";
-    gLastRule = 40;
-    gLastErrorPos = 2;
-    EXPECT_EQ(Once(words, segments).code, 0);
-    french_verb::gVerbRulesDataGuard = false;
-    gLastRule = 40;
-    gLastErrorPos = 2;
-    gErrorDetail = 0;
-    EXPECT_EQ(Once(words, segments), (Hit{44, 2, 'V', 0, kNoCorrection}));
 }
 
 }  // namespace

@@ -38,11 +38,9 @@ protected:
     void SetUp() override {
         WordTableTest::SetUp();
         gCheckingLanguage = 3;
-        french_verb::gVerbRulesDataGuard = false;  // the rules as a whole
         rules::ClearSegmentTable();
     }
     void TearDown() override {
-        french_verb::gVerbRulesDataGuard = true;
         gAnalysisMode = 0;
         rules::ClearSegmentTable();
         WordTableTest::TearDown();
@@ -342,22 +340,6 @@ TEST_F(FrenchVerbTest, ParticipleEdits) {
     gLastErrorPos = 2;
     EXPECT_EQ(CheckFrenchVerbRules(out), 43);
     EXPECT_EQ(gErrorExtent, kNoCorrection);
-}
-
-TEST_F(FrenchVerbTest, DataGuardHoldsUnsettledCases) {
-    french_verb::gVerbRulesDataGuard = true;
-    // A "que" before the participle: no 43 'B' (it may be a relative our
-    // data read as a conjunction).
-    EXPECT_EQ(Dispatch("il/].20.1 dit/#224.1.14 que/I.0.17 elle/^.36.1 a/#194.14.14.17 mangée/#192.4.11.1 ./",
-                       "24:0-0 1/1/3, 14:1-1, 17:2-2, 24:3-3 2/1/3, 14:4-4 0/1/3, 11:5-5 2/1/3, 20:6-6"),
-              std::vector<Hit>{});
-    EXPECT_EQ(Dispatch("elle/^.36.1 a/#194.14.14.17 mangée/#192.4.11.1 ./",
-                       "24:0-0 2/1/3, 14:1-1 0/1/3, 11:2-2 2/1/3, 20:3-3"),
-              (std::vector<Hit>{{43, 2, 'B', 0, 0}}));
-    // The 44 of a verb with no subject found is held.
-    EXPECT_EQ(Dispatch("les/e.8.7 enfants/A.24.10 a/#194.14.14.17 mangé/#192.2.11.1 ./",
-                       "24:0-1 1/2/3, 14:2-2 0/1/3, 11:3-3 1/1/3, 20:4-4"),
-              std::vector<Hit>{});
 }
 
 }  // namespace
