@@ -133,7 +133,6 @@ i32 ConjunctionWithMood(u8 mood, const char* begins) {
 }
 
 RuleCode CheckIndicativeAfterConjunction(u16& out) {
-    if (gClauseRulesDataGuard) return 0;
     const i32 c = ConjunctionWithMood(1, "q");
     const i32 v = c < 0 ? -1 : VerbAfter(c, true);
     if (v < 0 || !Verb(v)) return 0;
@@ -177,7 +176,6 @@ i32 ConditionWord() {
 
 // After an imperfect in the condition, a main clause without conditional.
 RuleCode CheckMainClauseAfterImperfect(i32 si, i32 v, u16& out) {
-    if (gClauseRulesDataGuard) return 0;
     for (i32 w = si; w >= 1; --w)
         if (Verb(w) && InRange(Feat(w), 42, 47)) return 0;
     for (i32 u = v + 2; u < Count(); ++u) {
