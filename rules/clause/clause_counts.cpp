@@ -59,6 +59,27 @@ bool EllipticSentence() {
     return false;
 }
 
+// Subordinate clauses coordinated with the one before them: an opener (a
+// relative pronoun or a subordinating conjunction) right after a comma or
+// a coordinating conjunction, when an opener of its kind came earlier
+// ("raconta qu'en été ..., qu'au printemps ... et qu'en automne ...", "un
+// homme qui dort, qu'on assassine, et qui se réveille"). They repeat one
+// subordination and do not make the sentence heavier by another.
+i32 CoordinatedSubordinates() {
+    i32 n = 0;
+    bool relative = false;
+    bool conjunction = false;
+    for (i32 w = 1; w < Count(); ++w) {
+        const u8 c = Cat(w);
+        if (c != 5 && c != 17) continue;
+        const bool afterLink = Cat(w - 1) == 16 || Cat(w - 1) == 21;
+        bool& seen = c == 5 ? relative : conjunction;
+        if (afterLink && seen) ++n;
+        seen = true;
+    }
+    return n;
+}
+
 }  // namespace
 
 RuleCode CheckSentenceCounts(const ClauseFrame& f, u16& out) {
@@ -66,8 +87,9 @@ RuleCode CheckSentenceCounts(const ClauseFrame& f, u16& out) {
     const i32 k = static_cast<i16>(f.verbClauseCount);
     if (r != k - 1) AddReadingPenalty(2);
     if (r >= k && Kind(0) != 13 && Letter(0, 0) > 64 && SentenceGate(55) && !EllipticSentence()) return 55;
-    if (r > 2 && SentenceGate(61)) {
-        gErrorDetail = static_cast<u16>(r);
+    const i32 heavy = r - CoordinatedSubordinates();
+    if (heavy > 2 && SentenceGate(61)) {
+        gErrorDetail = static_cast<u16>(heavy);
         return 61;
     }
     return CheckClauseRun(out);
