@@ -149,6 +149,9 @@ bool NeStandsAlone(i32 q, i32 verb) {
         if (WordIs(q - 2, MR("voilà"))) return true;
     }
     if (WordClass(verb) == 194 && (WordIs(verb + 1, "garde") || WordIs(verb + 1, "cure"))) return true;
+    // A condition takes "ne" alone in written French: "si je n'étais
+    // conscient", "s'il ne tenait qu'à moi", "si je ne me trompe".
+    if (IsFolded(q - 2, "si") || (IsFolded(q - 1, "il") && IsFolded(q - 2, "s'"))) return true;
     if (WordBegins(q + 1, "tien") || WordBegins(q + 1, "import")) return true;
     // Written French leaves out "pas" after "pouvoir" and "savoir" too ("Il
     // ne pouvait en rester là.", "Je ne saurais vous dire."): their verb

@@ -12,13 +12,23 @@ using namespace rules;
 
 namespace {
 
+// The reflexive pronoun of a pronominal verb stands right before it, or
+// before "en" or "y" ("il s'est enfui", "elle s'en souvient"), also when
+// the group table kept it inside another record (after "de": "mieux vaut
+// s'abstenir").
+bool ReflexiveBefore(i32 v) {
+    i32 p = v - 1;
+    if (p > 0 && (Is(p, "en") || Is(p, "y"))) --p;
+    return p >= 0 && Cat(p) == 2;
+}
+
 // Stage A is gated like stage B, at the clause's first word, so that the
 // dispatcher's next call goes past it.
 RuleCode CheckParticipleLikeVerb(u16& out) {
     for (i32 s = 1; s < SegCount(); ++s) {
         const u8 last = Cls(Last(s));
         if (FCls(s) <= 128 || FCat(s) == 11 || last < 160 || last > 175 || Kind(s - 1) == 26) continue;
-        if (gClauseRulesDataGuard) return 0;
+        if (ReflexiveBefore(First(s))) continue;
         if (!MayReport(49, First(s))) continue;
         RuleReport r;
         r.code = 49;
@@ -96,9 +106,15 @@ u16 GovernedClause(const Verb& v, i32 s) {
     const bool governed = (Kind(n) == 23 && S(n).State != 2 && FCat(n) > 3 && !Begins(q, "d")) || Kind(n) == 26;
     if (!governed) return 0;
     const u16 fc = W(Last(n)).FunctionCode;
-    if (v.cls < 160 && v.cls != 131 && v.mark != 127 && (fc == 73 || fc == 77)) return 1;
-    if (v.cls < 176 && fc == 70) return 2;
-    if (v.cls < 192 && fc == 70) return 3;
+    // A noun group after an intransitive verb (class bytes below 160, and
+    // 176 to 191 for the verbs both intransitive and pronominal) is its
+    // subject placed after it ("où règne l'obscurité", "Vient le temps de
+    // partir."), the attribute of a copula ("cette disparition reste une
+    // énigme", "il devient chef") or a complement of time or measure ("Les
+    // études durent six ans."): the labels cannot tell these from an object,
+    // so only a pronominal verb is held to its construction, and only when
+    // the clause ends on a verb.
+    if (v.cls >= 160 && v.cls < 176 && fc == 70) return 2;
     if (v.cls > 191) {
         static const char* const kStems[] = {"mari", MR("fâch"), "approch", "moqu", nullptr};
         if ((s > 0 && Kind(s - 1) == 26 && fc == 70 && v.mark == 75) || (v.mark == 1 && Any(v, kStems))) return 4;
@@ -111,7 +127,7 @@ u16 GovernedClause(const Verb& v, i32 s) {
 }
 
 bool BareInfinitiveVerb(const Verb& v) {
-    switch (gClauseRulesDataGuard ? 0 : v.mark) {
+    switch (v.mark) {
         case 18: case 'L': case '@': case '+': case ')': case '*': case 'J': case 'q': case '&': case '/':
             return true;
         default:
@@ -126,7 +142,7 @@ bool BareInfinitiveVerb(const Verb& v) {
 
 bool AVerb(const Verb& v) {
     const u8 m = v.mark;
-    if ((m == 17 || m == 32) && !gClauseRulesDataGuard) return true;
+    if (m == 17 || m == 32) return true;
     if ((m == 22 && v.begins("t")) || (m == 15 && v.begins(MR("réuss"))) || (m == '5' && v.begins("tend")) ||
         (m == '6' && v.begins("appr")) || (m == 11 && (v.begins("encourag") || v.begins("song"))))
         return true;
@@ -138,7 +154,7 @@ bool AVerb(const Verb& v) {
 
 bool DeVerb(const Verb& v) {
     const u8 m = v.mark;
-    if ((m == '-' && !gClauseRulesDataGuard) || (m == 15 && v.begins("ag")) || (m == 22 && v.begins("obt")) || (m == '7' && v.begins("crain")))
+    if (m == '-' || (m == 15 && v.begins("ag")) || (m == 22 && v.begins("obt")) || (m == '7' && v.begins("crain")))
         return true;
     if (m == '?' && (v.begins("a") || v.begins("o") || v.begins("p"))) return true;
     if (v.begins("support") || v.begins(MR("tâch"))) return true;
@@ -181,7 +197,7 @@ u16 ConstructionOf(const Verb& v) {
         d = ObjectNoun(v, v.s + 1);
         if (d == 0) d = PourOrAvec(v, v.s);
         if (d == 0) d = LoneObject(v.s);
-    } else if (!gClauseRulesDataGuard) {
+    } else {
         d = GovernedClause(v, v.s);
     }
     return d != 0 ? d : InfinitiveAfter(v, v.s);

@@ -60,7 +60,7 @@ RuleCode CheckGroupAfterVerb(i32 s, u16& out) {
     if (!ClashOneTwo(S(s), S(p)) || NounSearchStops(s) || S(p).State == 1) return 0;
     const i32 w = First(s);
     const bool participle = Cls(w) > 127;
-    if (!participle || gClauseRulesDataGuard) return 0;
+    if (!participle) return 0;
     if (!MayReport(43, w)) return 0;
     RuleReport r;
     r.code = 43;
@@ -79,11 +79,10 @@ RuleCode CheckInfinitiveForParticiple(i32 s, u16& out) {
     const i32 h = First(s);
     if (Kind(s) != 13 || Cat(h) == 15 || !Ends(h, "er")) return 0;
     const i32 b = h - 1;
-    // The auxiliaries by their class, être (131) and avoir (194); our class
-    // bytes give 194 to other verbs too, so their model is asked as well.
-    const bool avoir = Cls(b) == 194 && (!gClauseRulesDataGuard || Model(b) == 17);
+    // The auxiliaries by their class, être (131) and avoir (194).
+    const bool avoir = Cls(b) == 194;
     const bool etre = Cls(b) == 131 && S(s - 2).State != 1;
-    const bool afterGroup = Kind(s - 1) == 24 && !gClauseRulesDataGuard;
+    const bool afterGroup = Kind(s - 1) == 24;
     if (!etre && !avoir && !afterGroup) return 0;
     if (Cat(b) == 20 || Feat(b) == 2 || !MayReport(46, h)) return 0;
     RuleReport r;

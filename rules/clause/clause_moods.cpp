@@ -114,11 +114,10 @@ RuleCode CheckUngovernedSubjunctive(u16& out) {
     return 0;
 }
 
-// The first word after c that is a conjugated verb (or, with relatives,
-// a relative pronoun); -1 when none.
-i32 VerbAfter(i32 c, bool relatives) {
+// The first word after c that is a conjugated verb; -1 when none.
+i32 VerbAfter(i32 c) {
     for (i32 w = c + 1; w < Count(); ++w)
-        if (Verb(w) || (relatives && Cat(w) == 5)) return w;
+        if (Verb(w)) return w;
     return -1;
 }
 
@@ -132,10 +131,22 @@ i32 ConjunctionWithMood(u8 mood, const char* begins) {
     return -1;
 }
 
+// The verb of the clause a conjunction opens: the first conjugated verb or
+// relative pronoun before a punctuation sign. A conjunction that governs
+// no verb of its own is elliptic ("quoique heureuse, ils la crurent
+// tourmentée", "bien qu'un peu petites (mais c'est Paris)"): the verb
+// after the sign is the main clause's. -1 when none.
+i32 VerbOfClause(i32 c) {
+    for (i32 w = c + 1; w < Count(); ++w) {
+        if (Cat(w) == 20 || Cat(w) == 21) return -1;
+        if (Verb(w) || Cat(w) == 5) return w;
+    }
+    return -1;
+}
+
 RuleCode CheckIndicativeAfterConjunction(u16& out) {
-    if (gClauseRulesDataGuard) return 0;
     const i32 c = ConjunctionWithMood(1, "q");
-    const i32 v = c < 0 ? -1 : VerbAfter(c, true);
+    const i32 v = c < 0 ? -1 : VerbOfClause(c);
     if (v < 0 || !Verb(v)) return 0;
     const u16 extent = SubjunctiveFor(v);
     if (extent == 0 || !MayReport(53, v)) return 0;
@@ -144,7 +155,7 @@ RuleCode CheckIndicativeAfterConjunction(u16& out) {
 
 RuleCode CheckAfterQue(u16& out) {
     const i32 c = ConjunctionWithMood(0, "qu");
-    const i32 v = c < 0 ? -1 : VerbAfter(c, false);
+    const i32 v = c < 0 ? -1 : VerbAfter(c);
     if (v < 0) return 0;
     const i32 f = Feat(v);
     if (InRange(f, 30, 41) || f == 59) {
@@ -177,7 +188,6 @@ i32 ConditionWord() {
 
 // After an imperfect in the condition, a main clause without conditional.
 RuleCode CheckMainClauseAfterImperfect(i32 si, i32 v, u16& out) {
-    if (gClauseRulesDataGuard) return 0;
     for (i32 w = si; w >= 1; --w)
         if (Verb(w) && InRange(Feat(w), 42, 47)) return 0;
     for (i32 u = v + 2; u < Count(); ++u) {

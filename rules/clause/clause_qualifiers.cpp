@@ -107,7 +107,7 @@ Step CheckVerbHead(ClauseFrame& f, u16& out, RuleCode& code) {
     if (h > 0 && Kind(h - 1) == 26 && c > 127 && InvariablePronominal(i)) {
         if (FFeat(i) == 2) {
             h = i;
-        } else if (!gClauseRulesDataGuard && MayReport(43, First(i))) {
+        } else if (MayReport(43, First(i))) {
             RuleReport r = QualifierReport(i);
             r.variant = 'D';
             r.detail = 4;
@@ -122,7 +122,6 @@ Step CheckVerbHead(ClauseFrame& f, u16& out, RuleCode& code) {
     const bool applies = c != 'A' || (m >= 59 && !(m >= 161 && m <= 232));
     if (applies && ClashOneTwo(S(i), S(h))) {
         if (!MayReport(c > 127 ? 43 : 45, First(i))) return Step::ParticipleAfterVerb;
-        if (c > 127 && gClauseRulesDataGuard) return Step::ParticipleAfterVerb;
         RuleReport r = QualifierReport(i);
         r.detail = ClashDetail(S(i), S(h));
         r.extent = AgreementExtent(S(h));
@@ -254,7 +253,7 @@ Step CheckGroupAgreement(ClauseFrame& f, u16& out, RuleCode& code) {
     SetFunctionKeepingSubject(w, active ? 74 : 76);
     W(w).LinkedWord = W(First(h)).LinkedWord;
     if (Cat(w - 1) == 27) return Step::ParticipleAfterVerb;
-    if (!ClashOneTwo(S(i), S(h)) || !MayReport(41, w) || gClauseRulesDataGuard) return Step::ParticipleAfterVerb;
+    if (!ClashOneTwo(S(i), S(h)) || !MayReport(41, w)) return Step::ParticipleAfterVerb;
     code = ReportGroupDisagreement(i, h, out);
     return Step::Report;
 }
@@ -283,7 +282,7 @@ Step CheckObjectAttribute(ClauseFrame& f, u16& out, RuleCode& code) {
     SetFunctionKeepingSubject(w, 76);
     W(w).LinkedWord = W(First(h)).LinkedWord;
     if (Is(First(h), "on") || !ClashOneTwo(S(i), S(h)) || !MayReport(45, w)) return Step::ParticipleAfterVerb;
-    if (FCls(i) > 127 || gClauseRulesDataGuard) return Step::ParticipleAfterVerb;
+    if (FCls(i) > 127) return Step::ParticipleAfterVerb;
     RuleReport r = QualifierReport(i);
     r.extent = AgreementExtent(S(h));
     r.kind = 4;
@@ -295,7 +294,7 @@ Step CheckObjectAttribute(ClauseFrame& f, u16& out, RuleCode& code) {
 Step CheckNoGroup(ClauseFrame& f, u16& out, RuleCode& code) {
     const i32 i = f.currentSegment;
     if (FCls(i) > 128 && FMark(i) < 16) return Step::ParticipleAfterVerb;
-    if (!MayReport(45, First(i)) || gClauseRulesDataGuard) return Step::ParticipleAfterVerb;
+    if (!MayReport(45, First(i))) return Step::ParticipleAfterVerb;
     RuleReport r = QualifierReport(i);
     r.kind = 4;
     if (NounAdjectiveClass(FCls(i))) r.variant = 'T';

@@ -8,8 +8,6 @@ namespace clause_walk {
 
 using namespace rules;
 
-bool gClauseRulesDataGuard = true;
-
 bool ClashOneTwo(const SegmentRecord& a, const SegmentRecord& b) {
     const auto clash = [](u8 x, u8 y) { return (x == 1 && y == 2) || (x == 2 && y == 1); };
     return clash(a.Gender, b.Gender) || clash(a.Number, b.Number);

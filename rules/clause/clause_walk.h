@@ -53,34 +53,6 @@ inline bool BeginsAnyOf(i32 i, const char* const* stems) { return french_verb::B
 // them (the rules that leave the variant unchanged).
 inline rules::RuleReport FromGlobals(RuleCode code) { return french_agreement::ReportFromGlobals(code, 0); }
 
-// Holds back the findings of these stages that our French data cannot
-// support yet, each tried on correct prose:
-// - in the qualifier block, the agreement of a qualifier with a noun group
-//   (41), an object or attribute and a qualifier with no group (45), and
-//   the participle findings against a verb head (43): our segments take an
-//   adverb, a proper noun or a verb read as a noun for a qualifier ("parfois
-//   même", "Jean ferme son livre"), and coordinated groups are not merged;
-// - a noun group opened by a participle against its verb group (43 'A'),
-//   and "-er" after a group that is no auxiliary (46: "Marie vit entrer",
-//   "vit" read as a noun);
-// - in the verb constructions, the participle-like verb (stage A), the
-//   clause a verb governs (step 6: a subject placed after its verb is
-//   labelled as an object, "comment va ta mère", and our verb class bytes
-//   do not single out the copulas), and the verbs named by their
-//   construction byte alone (our byte is the conjugation model: avoir
-//   stands among the "à" verbs);
-// - the indicative after a conjunction that asks for the subjunctive (the
-//   mood mark of "parce que" reads as one) and a present after an
-//   imperfect "si" clause (the main clause of an elliptic "si" is across a
-//   colon);
-// - the sentence counts: a missing verb (55) in a sentence that has a verb
-//   form or a presentative ("voilà"), that a conjunction or an adverb
-//   opens, or that asks or exclaims (the elliptic sentences of dialogue);
-//   too many subordinate clauses (61: coordinated completives count one
-//   each) and a run of noun-group clauses (62: our segments split groups).
-// The fixture tests of the full rules turn it off.
-extern bool gClauseRulesDataGuard;
-
 // The stages of the third segment walk, for segment f.currentSegment.
 // Outcome of the qualifier block: a report, the next segment, or the last
 // rules of the walk.

@@ -63,16 +63,14 @@ inline std::string Describe() {
 }
 
 // The rule tests of the French clause cascade: French, the rules as a
-// whole (the data guard off), the segment table emptied afterwards.
+// whole, the segment table emptied afterwards.
 class ClauseTableTest : public word_table::WordTableTest {
 protected:
     void SetUp() override {
         WordTableTest::SetUp();
         gCheckingLanguage = 3;
-        clause_walk::gClauseRulesDataGuard = false;
     }
     void TearDown() override {
-        clause_walk::gClauseRulesDataGuard = true;
         rules::ClearSegmentTable();
         WordTableTest::TearDown();
     }
