@@ -6,15 +6,11 @@
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
-#include "morphology/word_lookup.h"
 #include "rules/french/french_agreement.h"
 
 namespace french_agreement {
 
 using namespace rules;
-
-bool gGroupAgreementDataGuard = true;
-
 
 namespace {
 
@@ -177,49 +173,6 @@ void MarkTimeAndDate(const Group& g, i32 c) {
         rec.State = 2;
 }
 
-// Group disagreements our data cannot yet support. Articles, contracted
-// articles and numerals keep readings the French function-word rules have
-// not settled yet ("un", "une" and "des" also read as plural numerals,
-// "aux" reads masculine, "de" as an article), and a first name opens a
-// group the next word joins: only a group opened by a demonstrative or
-// possessive determiner, or by "le", "la", "les" once the function-word
-// rules left them their one article reading (against the word right after
-// them: "le onze novembre" is a date), is checked. A noun in -s, -x
-// or -z is often an invariable noun that our data also reads as the plural
-// of another lemma ("fils", "fois", "tapis"): its number is not held
-// against the group. "tout" before an adjective is an adverb that still
-// reads as a noun.
-bool SettledDefiniteArticle(i32 i) {
-    const u8 cls = Cls(i);
-    return Cat(i) == 7 && Readings(i) == 1 && (cls == 'c' || cls == 'd' || cls == 'e') && !Elided(i);
-}
-
-// The word is also a verb form: after "le", "la", "les" it may be the verb
-// of an object pronoun that the reading rules took for an article ("pour
-// les manger").
-bool ReadsAsVerbToo(i32 c) {
-    static BoundedString text;
-    static BoundedArray<u16> tags;
-    if (!text.valid) text.Allocate(36);
-    if (!tags.valid) tags.Allocate(20);
-    CopyString(text, W(c).WordText);
-    text.data[0] = ToLowerMacRoman(text.data[0]);
-    u16 count = 0;
-    LookupWordForm(800, text, tags, count);
-    for (u16 t = 0; t < count; ++t)
-        if ((tags.ClampedAt(t) >> 8) >= 128) return true;
-    return false;
-}
-
-bool GuardPasses(const Group& g, i32 c, bool numberConflict) {
-    const u8 cls = Cls(g.first);
-    const bool determiner = Cat(g.first) == 8 && (cls == 'O' || cls > 'l');
-    const bool article = !determiner && SettledDefiniteArticle(g.first) && c == g.first + 1 && !Numeral(c) &&
-                         !ReadsAsVerbToo(c);
-    if (!(determiner || article) || Begins(c, "tou")) return false;
-    return !(numberConflict && (Ends(c, "s") || Ends(c, "x") || Ends(c, "z")));
-}
-
 // The held 41 at word c of the group (the first of the sentence that passes
 // its gate is kept).
 void NoteDisagreement(const Group& g, i32 c, GenderNumber w, bool genderConflict, bool numberConflict,
@@ -229,7 +182,6 @@ void NoteDisagreement(const Group& g, i32 c, GenderNumber w, bool genderConflict
         return;
     }
     if (held.agreementHeld || !(MayReport(41, c) || gLastRule == 40)) return;
-    if (gGroupAgreementDataGuard && !GuardPasses(g, c, numberConflict)) return;
     const bool plural = g.kindFlag == 2 || Numeral(g.first);
     auto selector = [plural](u8 gender, u8 number) -> i32 {
         if (plural) return gender == 0 ? 2 : 2 * gender;
