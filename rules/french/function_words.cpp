@@ -38,6 +38,22 @@ i32 AdverbsAfter(const Site& s) {
 
 bool HoldsCategory(const Site& s, i32 p, u8 c) { return s.findReading(p, c) >= 0; }
 
+// The noun reading of the next word cannot follow the article in gender or
+// number: "pour les toucher", "de la vouloir", "à le lire" hold the pronoun
+// before the verb.
+bool NounDisagreesWithArticle(const Site& s) {
+    const i32 r = s.findReading(1, kCatNoun);
+    if (r < 0) return false;
+    const u8 f = s.word(1).ReadingFeatures.ClampedAt(r);
+    const u8 g = static_cast<u8>(f / 16), n = static_cast<u8>(f % 16 / 4);
+    switch (s.n) {
+    case kLe: return g == 2 || n == 2;
+    case kLa: return g == 1 || n == 2;
+    case kLes: return n == 1;
+    default: return false;
+    }
+}
+
 // Step 5: an article before a noun after a participle, infinitive, verb or
 // preposition, or after a sentence-opening preposition or adverb.
 void SettleArticle(const Site& s) {
@@ -45,6 +61,9 @@ void SettleArticle(const Site& s) {
                            s.cat(1) != kCatPresentParticiple && s.cat(1) != kCatInfinitive;
     const bool opening = s.i == 1 && (s.cat(-1) == kCatPreposition || s.cat(-1) == kCatAdverb);
     if (!(afterVerb || opening) || !HoldsCategory(s, 1, kCatNoun)) return;
+    if (NounDisagreesWithArticle(s) &&
+        (HoldsCategory(s, 1, kCatInfinitive) || HoldsCategory(s, 1, kCatPresentParticiple)))
+        return;
     s.takeReading(0, kCatArticle, kCatDeterminer);
     s.setCat(0, kCatArticle);
     s.keepOne(0);
