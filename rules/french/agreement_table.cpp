@@ -74,6 +74,14 @@ GenderNumber OfGroupWord(i32 c) {
     return w;
 }
 
+// A word inside a group that names something of its own: a name written
+// with a capital inside the sentence ("la région Centre", "la planète
+// Mars", "les compteurs Geiger") or a word in quotes ("le mot « amie »").
+// Its gender and number are not the group's. (A number word after the
+// group's first word, "le onze novembre", "le deux", gives the group no
+// number either: the caller clears it.)
+bool NamesItsOwnThing(i32 c) { return W(c).QuoteFlags != 0 || (c > 0 && W(c).WordCaseMode != 0); }
+
 // Class rank of a word for the head choice while a group is walked.
 u8 WalkRank(i32 c, bool first) {
     const u8 cls = Cls(c);
@@ -177,7 +185,10 @@ void MarkTimeAndDate(const Group& g, i32 c) {
 // its gate is kept).
 void NoteDisagreement(const Group& g, i32 c, GenderNumber w, bool genderConflict, bool numberConflict,
                       HeldFindings& held) {
-    if (Cls(c) == 'A' && Cls(c - 1) == 'A') {
+    // A noun after a noun names a second thing ("le moteur essence", "le
+    // vecteur position"): its own gender is no fault of the group's.
+    const bool nounAfterNoun = Cls(c) == 'A' && (Cls(c - 1) == 'A' || (Cls(c - 1) == 'C' && !numberConflict));
+    if (nounAfterNoun) {
         W(c).FunctionCode = 92;
         return;
     }
@@ -239,6 +250,12 @@ bool WalkWord(Group& g, i32 c, HeldFindings& held) {
         word.ReadingFeatures[0] = 8;  // a numeral in letters before "cent": plural
     if (Cat(c) == 18 && Cls(c) == '%') word.ReadingFeatures[0] = 8;
     GenderNumber w = OfGroupWord(c);
+    if (offset > 0 && NamesItsOwnThing(c)) w = {};
+    if (offset > 0 && Numeral(c)) w.number = 0;
+    // The article "de" stands for a plural ("de belles maisons") and, after
+    // a negation or in a set phrase, for a singular ("pas de pain", "de
+    // grâce"): the noun gives the group its number.
+    if (offset == 0 && Is(c, "de")) w.number = 0;
     if (offset == 1 && c < Count() - 1 && Cat(c + 1) != 10) {
         if (Cls(c) == 'M') w.gender = 1;
         else if (Cls(c) == 'N') w.gender = 2;
