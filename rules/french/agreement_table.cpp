@@ -221,7 +221,9 @@ void NoteDisagreement(const Group& g, i32 c, GenderNumber w, bool genderConflict
 bool CutsAtConflict(const Group& g, i32 c) {
     i32 d = c - g.first;
     if (Cat(g.first) == 7 || (g.kindFlag == 2 && Comparative(g.first + 1))) --d;
-    if (d > 1 || Cls(g.first) == 'A') return true;
+    // An article after the group's first word opens a group of its own
+    // ("des le matin" written for "dès le matin").
+    if (d > 1 || Cls(g.first) == 'A' || (c > g.first && Cat(c) == 7)) return true;
     if (Cat(g.first) != 8) return false;
     if (Cls(g.first) == 'P') return true;
     const i32 i = g.first;
