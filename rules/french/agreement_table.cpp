@@ -181,6 +181,25 @@ void MarkTimeAndDate(const Group& g, i32 c) {
         rec.State = 2;
 }
 
+bool Coordinator(i32 k) { return Is(k, "et") || Is(k, "ou") || Is(k, "ni"); }
+
+// A number that coordination explains, for a word other than a noun: one
+// plural adjective after coordinated nouns ("une chemise et un pantalon
+// noirs", "un frère et une sœur réunis", masculine when the genders
+// differ), and singular adjectives listed after a plural noun, each naming
+// one of its kind ("les couleurs rouge, jaune et verte").
+bool NumberOfCoordination(const Group& g, i32 c, GenderNumber w, bool genderConflict) {
+    if (Cls(c) == 'A' || c == g.first) return false;
+    if (w.number == 2 && g.number == 1 && (!genderConflict || w.gender == 1)) {
+        i32 p = g.first - 1;
+        if (p > 0 && Cat(p) == 15) --p;
+        return p > 0 && Coordinator(p);
+    }
+    if (w.number == 1 && g.number == 2 && !genderConflict && c + 1 < Count())
+        return Coordinator(c + 1) || Letter(c + 1, 0) == ',';
+    return false;
+}
+
 // The held 41 at word c of the group (the first of the sentence that passes
 // its gate is kept).
 void NoteDisagreement(const Group& g, i32 c, GenderNumber w, bool genderConflict, bool numberConflict,
@@ -285,6 +304,7 @@ bool WalkWord(Group& g, i32 c, HeldFindings& held) {
         g.cut = true;
         return false;
     }
+    if (NumberOfCoordination(g, c, w, genderConflict)) return true;
     g.genderConflict = g.genderConflict || genderConflict;
     g.numberConflict = g.numberConflict || numberConflict;
     NoteDisagreement(g, c, w, genderConflict, numberConflict, held);
