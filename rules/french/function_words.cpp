@@ -70,8 +70,9 @@ void SettleArticle(const Site& s) {
     if (s.count(1) == 2 && s.cat(1) == kCatNoun && s.cat1(1) == kCatVerb) s.keepOne(1);
 }
 
-// Step 6: article before a noun, object pronoun before a verb, over the
-// adverbs in between.
+// Step 6: article before a noun, object pronoun before a verb (an
+// infinitive or a word that can only be a finite verb: "Marie la
+// chantait"), over the adverbs in between.
 void SettleBeforeAdverbs(const Site& s) {
     const i32 x = AdverbsAfter(s) + 1;
     if (s.count(0) > 1 && s.exists(1) && s.count(x) == 1 && (s.cat(x) == kCatNoun || s.firstByte(x) == '"')) {
@@ -80,7 +81,7 @@ void SettleBeforeAdverbs(const Site& s) {
         s.keepOne(0);
     }
     if (s.count(0) > 1 && s.exists(1) && s.count(x) == 1 &&
-        (s.cat(x) == kCatObjectPronoun || s.cat(x) == kCatInfinitive)) {
+        (s.cat(x) == kCatObjectPronoun || s.cat(x) == kCatInfinitive || s.cat(x) == kCatVerb)) {
         s.takeReading(0, kCatObjectPronoun, kCatObjectPronoun);
         s.setCat(0, kCatObjectPronoun);
         s.keepOne(0);
