@@ -660,6 +660,12 @@ bool NounAdjective(Passes& p, BoundedString& first, i32 i, u16 t) {
             else if (TextEquals(w.WordText, "yeux") && (t == 1 || t == 3)) CopyCString(form.s, "oeil");
             else EnglishVariantNoun(p, i, t == 3 ? 1 : t == 4 ? 2 : t, form.s);
         } else if (cls >= 128) {
+            // A verb reading whose mark names no conjugation model (the
+            // rules gave it a mark of their own) has no form to offer.
+            if (b < 128) {
+                gErrorExtent = kNoCorrection;
+                return false;
+            }
             u8 model = static_cast<u8>(b - 128);
             model = model == 4 ? 1 : model == 5 ? 3 : model == 6 ? 2 : model;
             Work36 ending;

@@ -163,7 +163,11 @@ void AdjustFrenchReadings(DispatchState& s, i32 i) {
             w.ReadingFeatures[0] = 0;
         }
     }
-    if (WordFirstByte(i) > 64 && WordIs(i + 1, "et") && WordExists(i + 2)) {
+    // "vingt et un", "mille et une": only a number word in letters makes
+    // one numeral with the "un" or "une" after "et" ("un chat et une
+    // poupée" keeps its article).
+    const bool numberWord = AnyReading(i, [i](i32 j) { return WordClass(i, j) == 'R' || WordClass(i, j) == 'S'; });
+    if (WordFirstByte(i) > 64 && numberWord && WordIs(i + 1, "et") && WordExists(i + 2)) {
         const u8 c = WordClass(i + 2);
         if (c == 'S' || c == 'h' || c == 'i') {
             WordRecord& num = gWords[i + 2];

@@ -6,15 +6,11 @@
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
-#include "morphology/word_lookup.h"
 #include "rules/french/french_agreement.h"
 
 namespace french_agreement {
 
 using namespace rules;
-
-bool gGroupAgreementDataGuard = true;
-
 
 namespace {
 
@@ -77,6 +73,14 @@ GenderNumber OfGroupWord(i32 c) {
     }
     return w;
 }
+
+// A word inside a group that names something of its own: a name written
+// with a capital inside the sentence ("la région Centre", "la planète
+// Mars", "les compteurs Geiger") or a word in quotes ("le mot « amie »").
+// Its gender and number are not the group's. (A number word after the
+// group's first word, "le onze novembre", "le deux", gives the group no
+// number either: the caller clears it.)
+bool NamesItsOwnThing(i32 c) { return W(c).QuoteFlags != 0 || (c > 0 && W(c).WordCaseMode != 0); }
 
 // Class rank of a word for the head choice while a group is walked.
 u8 WalkRank(i32 c, bool first) {
@@ -177,59 +181,37 @@ void MarkTimeAndDate(const Group& g, i32 c) {
         rec.State = 2;
 }
 
-// Group disagreements our data cannot yet support. Articles, contracted
-// articles and numerals keep readings the French function-word rules have
-// not settled yet ("un", "une" and "des" also read as plural numerals,
-// "aux" reads masculine, "de" as an article), and a first name opens a
-// group the next word joins: only a group opened by a demonstrative or
-// possessive determiner, or by "le", "la", "les" once the function-word
-// rules left them their one article reading (against the word right after
-// them: "le onze novembre" is a date), is checked. A noun in -s, -x
-// or -z is often an invariable noun that our data also reads as the plural
-// of another lemma ("fils", "fois", "tapis"): its number is not held
-// against the group. "tout" before an adjective is an adverb that still
-// reads as a noun.
-bool SettledDefiniteArticle(i32 i) {
-    const u8 cls = Cls(i);
-    return Cat(i) == 7 && Readings(i) == 1 && (cls == 'c' || cls == 'd' || cls == 'e') && !Elided(i);
-}
+bool Coordinator(i32 k) { return Is(k, "et") || Is(k, "ou") || Is(k, "ni"); }
 
-// The word is also a verb form: after "le", "la", "les" it may be the verb
-// of an object pronoun that the reading rules took for an article ("pour
-// les manger").
-bool ReadsAsVerbToo(i32 c) {
-    static BoundedString text;
-    static BoundedArray<u16> tags;
-    if (!text.valid) text.Allocate(36);
-    if (!tags.valid) tags.Allocate(20);
-    CopyString(text, W(c).WordText);
-    text.data[0] = ToLowerMacRoman(text.data[0]);
-    u16 count = 0;
-    LookupWordForm(800, text, tags, count);
-    for (u16 t = 0; t < count; ++t)
-        if ((tags.ClampedAt(t) >> 8) >= 128) return true;
+// A number that coordination explains, for a word other than a noun: one
+// plural adjective after coordinated nouns ("une chemise et un pantalon
+// noirs", "un frère et une sœur réunis", masculine when the genders
+// differ), and singular adjectives listed after a plural noun, each naming
+// one of its kind ("les couleurs rouge, jaune et verte").
+bool NumberOfCoordination(const Group& g, i32 c, GenderNumber w, bool genderConflict) {
+    if (Cls(c) == 'A' || c == g.first) return false;
+    if (w.number == 2 && g.number == 1 && (!genderConflict || w.gender == 1)) {
+        i32 p = g.first - 1;
+        if (p > 0 && Cat(p) == 15) --p;
+        return p > 0 && Coordinator(p);
+    }
+    if (w.number == 1 && g.number == 2 && !genderConflict && c + 1 < Count())
+        return Coordinator(c + 1) || Letter(c + 1, 0) == ',';
     return false;
-}
-
-bool GuardPasses(const Group& g, i32 c, bool numberConflict) {
-    const u8 cls = Cls(g.first);
-    const bool determiner = Cat(g.first) == 8 && (cls == 'O' || cls > 'l');
-    const bool article = !determiner && SettledDefiniteArticle(g.first) && c == g.first + 1 && !Numeral(c) &&
-                         !ReadsAsVerbToo(c);
-    if (!(determiner || article) || Begins(c, "tou")) return false;
-    return !(numberConflict && (Ends(c, "s") || Ends(c, "x") || Ends(c, "z")));
 }
 
 // The held 41 at word c of the group (the first of the sentence that passes
 // its gate is kept).
 void NoteDisagreement(const Group& g, i32 c, GenderNumber w, bool genderConflict, bool numberConflict,
                       HeldFindings& held) {
-    if (Cls(c) == 'A' && Cls(c - 1) == 'A') {
+    // A noun after a noun names a second thing ("le moteur essence", "le
+    // vecteur position"): its own gender is no fault of the group's.
+    const bool nounAfterNoun = Cls(c) == 'A' && (Cls(c - 1) == 'A' || (Cls(c - 1) == 'C' && !numberConflict));
+    if (nounAfterNoun) {
         W(c).FunctionCode = 92;
         return;
     }
     if (held.agreementHeld || !(MayReport(41, c) || gLastRule == 40)) return;
-    if (gGroupAgreementDataGuard && !GuardPasses(g, c, numberConflict)) return;
     const bool plural = g.kindFlag == 2 || Numeral(g.first);
     auto selector = [plural](u8 gender, u8 number) -> i32 {
         if (plural) return gender == 0 ? 2 : 2 * gender;
@@ -258,7 +240,9 @@ void NoteDisagreement(const Group& g, i32 c, GenderNumber w, bool genderConflict
 bool CutsAtConflict(const Group& g, i32 c) {
     i32 d = c - g.first;
     if (Cat(g.first) == 7 || (g.kindFlag == 2 && Comparative(g.first + 1))) --d;
-    if (d > 1 || Cls(g.first) == 'A') return true;
+    // An article after the group's first word opens a group of its own
+    // ("des le matin" written for "dès le matin").
+    if (d > 1 || Cls(g.first) == 'A' || (c > g.first && Cat(c) == 7)) return true;
     if (Cat(g.first) != 8) return false;
     if (Cls(g.first) == 'P') return true;
     const i32 i = g.first;
@@ -287,6 +271,12 @@ bool WalkWord(Group& g, i32 c, HeldFindings& held) {
         word.ReadingFeatures[0] = 8;  // a numeral in letters before "cent": plural
     if (Cat(c) == 18 && Cls(c) == '%') word.ReadingFeatures[0] = 8;
     GenderNumber w = OfGroupWord(c);
+    if (offset > 0 && NamesItsOwnThing(c)) w = {};
+    if (offset > 0 && Numeral(c)) w.number = 0;
+    // The article "de" stands for a plural ("de belles maisons") and, after
+    // a negation or in a set phrase, for a singular ("pas de pain", "de
+    // grâce"): the noun gives the group its number.
+    if (offset == 0 && Is(c, "de")) w.number = 0;
     if (offset == 1 && c < Count() - 1 && Cat(c + 1) != 10) {
         if (Cls(c) == 'M') w.gender = 1;
         else if (Cls(c) == 'N') w.gender = 2;
@@ -314,6 +304,7 @@ bool WalkWord(Group& g, i32 c, HeldFindings& held) {
         g.cut = true;
         return false;
     }
+    if (NumberOfCoordination(g, c, w, genderConflict)) return true;
     g.genderConflict = g.genderConflict || genderConflict;
     g.numberConflict = g.numberConflict || numberConflict;
     NoteDisagreement(g, c, w, genderConflict, numberConflict, held);

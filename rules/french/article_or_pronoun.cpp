@@ -113,7 +113,10 @@ void ArticleBeforeInfinitive(i32 i, u16 mode) {
     const u8 m = Mark(p);
     const bool governs = Cls(p) > 127 && (Feat(p) == 128 || m == 18 || m == 74 || m == 42 || m == 43 || m == 45 ||
                                           m == 41 || m == 47 || m == 113);
-    if (s != 0 && governs) return Pronoun(i, s);
+    // A noun reading that cannot follow the article ("la manger", "les
+    // toucher", "le lire") leaves W its pronoun reading.
+    const bool disagrees = s != 0 && DisagreesWithArticle(i, Gender(i + 1, s == 1 ? 0 : 1), Number(i + 1, s == 1 ? 0 : 1));
+    if (s != 0 && (governs || disagrees)) return Pronoun(i, s);
     if (s == 2) return ArticleNoun(i, s);
     KeepOne(i);
     KeepOne(i + 1);

@@ -49,11 +49,6 @@ struct HeldFindings {
     rules::RuleReport neighbour;
 };
 
-// Holds back the group disagreements that our French data cannot support
-// yet (see GuardPasses in agreement_table.cpp); the fixture tests of the
-// full rule turn it off.
-extern bool gGroupAgreementDataGuard;
-
 // A report that leaves the variant, detail and the other report fields as
 // the earlier rules left them (only the numbering stage names a variant).
 using rules::ReportFromGlobals;

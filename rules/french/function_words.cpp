@@ -38,6 +38,22 @@ i32 AdverbsAfter(const Site& s) {
 
 bool HoldsCategory(const Site& s, i32 p, u8 c) { return s.findReading(p, c) >= 0; }
 
+// The noun reading of the next word cannot follow the article in gender or
+// number: "pour les toucher", "de la vouloir", "à le lire" hold the pronoun
+// before the verb.
+bool NounDisagreesWithArticle(const Site& s) {
+    const i32 r = s.findReading(1, kCatNoun);
+    if (r < 0) return false;
+    const u8 f = s.word(1).ReadingFeatures.ClampedAt(r);
+    const u8 g = static_cast<u8>(f / 16), n = static_cast<u8>(f % 16 / 4);
+    switch (s.n) {
+    case kLe: return g == 2 || n == 2;
+    case kLa: return g == 1 || n == 2;
+    case kLes: return n == 1;
+    default: return false;
+    }
+}
+
 // Step 5: an article before a noun after a participle, infinitive, verb or
 // preposition, or after a sentence-opening preposition or adverb.
 void SettleArticle(const Site& s) {
@@ -45,14 +61,18 @@ void SettleArticle(const Site& s) {
                            s.cat(1) != kCatPresentParticiple && s.cat(1) != kCatInfinitive;
     const bool opening = s.i == 1 && (s.cat(-1) == kCatPreposition || s.cat(-1) == kCatAdverb);
     if (!(afterVerb || opening) || !HoldsCategory(s, 1, kCatNoun)) return;
+    if (NounDisagreesWithArticle(s) &&
+        (HoldsCategory(s, 1, kCatInfinitive) || HoldsCategory(s, 1, kCatPresentParticiple)))
+        return;
     s.takeReading(0, kCatArticle, kCatDeterminer);
     s.setCat(0, kCatArticle);
     s.keepOne(0);
     if (s.count(1) == 2 && s.cat(1) == kCatNoun && s.cat1(1) == kCatVerb) s.keepOne(1);
 }
 
-// Step 6: article before a noun, object pronoun before a verb, over the
-// adverbs in between.
+// Step 6: article before a noun, object pronoun before a verb (an
+// infinitive or a word that can only be a finite verb: "Marie la
+// chantait"), over the adverbs in between.
 void SettleBeforeAdverbs(const Site& s) {
     const i32 x = AdverbsAfter(s) + 1;
     if (s.count(0) > 1 && s.exists(1) && s.count(x) == 1 && (s.cat(x) == kCatNoun || s.firstByte(x) == '"')) {
@@ -61,7 +81,7 @@ void SettleBeforeAdverbs(const Site& s) {
         s.keepOne(0);
     }
     if (s.count(0) > 1 && s.exists(1) && s.count(x) == 1 &&
-        (s.cat(x) == kCatObjectPronoun || s.cat(x) == kCatInfinitive)) {
+        (s.cat(x) == kCatObjectPronoun || s.cat(x) == kCatInfinitive || s.cat(x) == kCatVerb)) {
         s.takeReading(0, kCatObjectPronoun, kCatObjectPronoun);
         s.setCat(0, kCatObjectPronoun);
         s.keepOne(0);

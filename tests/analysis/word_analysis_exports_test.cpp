@@ -117,7 +117,7 @@ TEST_F(WordAnalysisExports, WordsOfOneSentenceAndWhatChangedSince) {
     EXPECT_EQ(Analyse("Le chatt dort.", 0)->result, 1);
     EXPECT_EQ(Analyse("Le chatt dort.", 4)->result, 2);  // the misspelt word
     EXPECT_EQ(Analyse("Le chatt dort.", 0)->result, 1);
-    EXPECT_EQ(Analyse("Le chats dort.", 4)->result, 1);  // same length, another word
+    EXPECT_EQ(Analyse("Le chien dort.", 4)->result, 1);  // same length, another word
     EXPECT_EQ(Analyse("Le chatt dort.", 4)->result, 2);
     ASSERT_EQ(KRZInsertLex("chatt", 0, 2, 1, 1, 0, "", "", 3), 0);
     EXPECT_NE(Analyse("Le chatt dort.", 4)->result, 2);

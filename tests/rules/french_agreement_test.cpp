@@ -23,11 +23,9 @@ protected:
     void SetUp() override {
         WordTableTest::SetUp();
         gCheckingLanguage = 3;
-        french_agreement::gGroupAgreementDataGuard = false;  // the rule as a whole
         rules::ClearSegmentTable();
     }
     void TearDown() override {
-        french_agreement::gGroupAgreementDataGuard = true;
         gAnalysisMode = 0;
         WordTableTest::TearDown();
     }
@@ -389,29 +387,6 @@ TEST_F(FrenchAgreementTest, LinksAfterASimpleMerge) {
     EXPECT_EQ(gWords[3].LinkedWord, 7);
 }
 
-struct GuardCase {
-    const char* words;
-    RuleCode code;
-};
-const GuardCase kGuardCases[] = {
-    {"il/].23.1 aime/#224.51.14 ces/O.8.8 chat/A.20.10 ./", 41},          // demonstrative
-    {"elle/^.39.3 conduit/#224.8.14 mon/m.20.8 voiture/A.36.10 ./", 41},  // possessive
-    {"il/].23.1 a/#194.6.14 mal/A.20.10 aux/g.24.9 dents/A.40.10 ./", 0},  // contracted article
-    {"il/].23.1 voit/#224.8.14 une/S.40.8 poupée/A.36.10 ./", 0},           // numeral reading
-    {"c'/F.20.4 est/#131.14.14 mon/m.20.8 fils/A.24.10 ./", 0},           // noun in -s
-    {"il/].23.1 voit/#224.8.14 ces/O.8.8 tout/A.20.10 petits/B.24.10 bancs/A.24.10 ./", 0},  // adverb "tout"
-};
-
-TEST_F(FrenchAgreementTest, DataGuardHoldsBackWhatOurDataCannotSupport) {
-    french_agreement::gGroupAgreementDataGuard = true;
-    for (const GuardCase& c : kGuardCases) {
-        Build(c.words);
-        word_table::StartSeries();
-        u16 out = 0;
-        EXPECT_EQ(Call(out), c.code) << c.words;
-    }
-}
-
 // What the sentence-analysis cascade sees differently: an ambiguous word
 // keeps its first reading outside the groups, quotes join their group, a
 // sign gets a record of its own, coordinated groups stay apart.
@@ -451,17 +426,13 @@ TEST_F(FrenchAgreementTest, EveryResultPassesTheResumeTest) {
     for (const AgreementCase& c : kAgreementCases) sentences.push_back(c.words);
     for (const TimeDateCase& c : kTimeDateCases) sentences.push_back(c.words);
     for (const RewritingCase& c : kRewritingCases) sentences.push_back(c.words);
-    for (const GuardCase& c : kGuardCases) sentences.push_back(c.words);
     for (const AnalysisCase& c : kAnalysisCases) sentences.push_back(c.words);
     for (const u16 mode : {0, 1}) {
         gAnalysisMode = mode;
-        for (const bool guard : {false, true}) {
-            french_agreement::gGroupAgreementDataGuard = guard;
-            for (const char* words : sentences) {
-                SCOPED_TRACE(std::string(words) + (mode ? " (analysis)" : "") + (guard ? " (guard)" : ""));
-                Build(words);
-                Dispatch();
-            }
+        for (const char* words : sentences) {
+            SCOPED_TRACE(std::string(words) + (mode ? " (analysis)" : ""));
+            Build(words);
+            Dispatch();
         }
     }
 }
