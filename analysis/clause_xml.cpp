@@ -376,6 +376,44 @@ void MarkSubjectHead(i32 S) {
     if (head < end && Cat(head) != 16 && Cat(head) != 21) gWords[head].FunctionCode = kSuj;
 }
 
+// True when clause e is a subject that no verb clause is linked to.
+bool FreeSubject(i32 e) {
+    if (Clause(e).SegmentKind != 24) return false;
+    for (i32 k = 0; k < static_cast<i32>(Clauses()); ++k)
+        if (Clause(k).SegmentKind == 14 && W(ClauseLast(k)).LinkedWord == e) return false;
+    return true;
+}
+
+// The nearest free subject clause of clause i's level from i in one
+// direction (step -1 or 1), up to the next verb clause; Clauses() when none.
+i32 NearestFreeSubject(i32 i, i32 step) {
+    for (i32 e = i + step; e >= 0 && e < static_cast<i32>(Clauses()); e += step) {
+        if (Clause(e).Link != Clause(i).Link) continue;
+        if (Clause(e).SegmentKind == 14) break;
+        if (FreeSubject(e)) return e;
+    }
+    return Clauses();
+}
+
+// The subject clause of verb clause i: the clause its last word is linked
+// to, when that holds a subject (or is the clause itself). The rewriter
+// leaves no link when its subject search stops at a verb that disagrees
+// with its subject ("Ils mange"), and a fronted-attribute reading leaves
+// the link of its own segment count; the words stay, and the nearest free
+// subject clause of the level, before the verb or else after it, is the
+// verb's. Clauses() when there is none.
+i32 SubjectClause(i32 i) {
+    const i32 S = W(ClauseLast(i)).LinkedWord;
+    if (S == i) return S;
+    if (S < static_cast<i32>(Clauses())) {
+        if (Clause(S).SegmentKind == 24) return S;
+        for (i32 s = ClauseFirst(S); s < ClauseFirst(S + 1) && s < static_cast<i32>(Words()); ++s)
+            if (Fc(s) == kSuj || Fc(s) == kRep) return S;
+    }
+    const i32 before = NearestFreeSubject(i, -1);
+    return before < static_cast<i32>(Clauses()) ? before : NearestFreeSubject(i, 1);
+}
+
 void VerbClause(Writer& wr, i32 i) {
     const i32 n = Words();
     for (i32 w = ClauseFirst(i); w < ClauseFirst(i + 1) && w < n; ++w) {
@@ -383,14 +421,15 @@ void VerbClause(Writer& wr, i32 i) {
             if (Cat(w) == 16 && w + 1 < n && (Cat(w + 1) == 14 || CoordinatesVerbs(w))) Aggregate("agregverb", " ", w);
             continue;
         }
-        i32 S = W(ClauseLast(i)).LinkedWord;
-        // An imperative, or a verb the analysis gave no subject clause:
-        // the verb group alone, its words kept.
+        const i32 S = SubjectClause(i);
+        // An imperative, or a verb without a subject clause: the verb group
+        // alone, its words kept.
         if (Fc(w) == kImper || (i == 0 && Fc(0) == kImper) || S >= static_cast<i32>(Clauses())) {
             VerbGroup(wr, i, w, i);
             continue;
         }
         MarkSubjectHead(S);
+        bool written = false;
         for (i32 s = ClauseFirst(S); s < ClauseFirst(S + 1) && s < n; ++s) {
             if (Cat(s) == 16 && (s == 0 || Cat(s - 1) != 16)) {
                 if (GroupKind(GroupOf(s) + 1) == 24) Aggregate("agregsuj", "", s);
@@ -398,9 +437,12 @@ void VerbClause(Writer& wr, i32 i) {
                 if (Cat(s) >= 64 && Fc(s) != kSuj && Fc(s) != kRep) gWords[s].FunctionCode = kSuj;
                 SubjectGroup(wr, i, S, s);
                 VerbGroup(wr, i, w, S);
+                written = true;
             }
             if (S == i && Fc(ClauseLast(i)) != kVpass) break;
         }
+        // A subject clause without a subject word still leaves the verb.
+        if (!written) VerbGroup(wr, i, w, i);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "checking/correction.h"
 #include "checking/correction_forms.h"
 #include "checking/dispatcher.h"
+#include "checking/kept_tables.h"
 #include "checking/suggestions.h"
 #include "frame/records.h"
 #include "frame/sentence_state.h"
@@ -195,8 +196,76 @@ void ClearReportFields() {
     gErrorGender = 0;
 }
 
-void CorrectFindings(u16 option) {
+// The sentence order the loop keeps: each word's OriginalIndex is its
+// place in the sentence before the dispatcher call (the cascade moves
+// records, and the record carries the number along).
+void NumberSentenceOrder() {
+    for (i32 k = 0; k < Count(); ++k) W(k).OriginalIndex = static_cast<u16>(k);
+}
+
+// The span [first, end) of the cascade's table as a span of the sentence
+// before the call (`words` long); false when its words are not one run of
+// the sentence in its order.
+bool SentenceSpan(i32 first, i32 end, i32 words, i32& sentenceFirst, i32& sentenceEnd) {
+    sentenceFirst = W(first).OriginalIndex;
+    for (i32 x = first; x < end; ++x)
+        if (W(x).OriginalIndex != sentenceFirst + (x - first) || W(x).OriginalIndex >= words) return false;
+    sentenceEnd = sentenceFirst + (end - first);
+    return true;
+}
+
+// What one finding asks of the sentence.
+enum class Edit { kNone, kQuotedWord, kCorrection };
+
+// Reads the finding on the table the dispatcher left: the word or span to
+// edit and, for a correction, its text in the loop's first string.
+Edit PlanEdit(RuleCode code, i32 pos, u16 option, u32& attempts, i32& first, i32& end) {
     LoopStorage& st = Storage();
+    if (code == 1 && pos >= 0 && pos < Count() && W(pos).QuoteFlags == 16) {
+        first = pos;
+        end = pos + 1;
+        return Edit::kQuotedWord;
+    }
+    if (code == 55) {
+        gErrorExtent = kNoCorrection;
+        return Edit::kNone;
+    }
+    if (!CorrectionSpan(code, pos, first, end)) return Edit::kNone;
+    if (gErrorExtent >= 256 && gErrorExtent != kNoCorrection && code != 32) gErrorExtent >>= 8;
+    if (gErrorExtent == kNoCorrection) return Edit::kNone;
+    BuildFindingSpanText(first, end);
+    if (Attempted(code, first, end, attempts)) return Edit::kNone;
+    CopyCString(st.first, "");
+    CopyCString(st.second, "");
+    // Only a form ranking of this correction may ask for a restart.
+    gBestFormHasErrors = 0;
+    ComposeCorrection(st.first, st.second, code, static_cast<i16>(first), static_cast<i16>(end), option);
+    if (CompareStrings(st.first, gSpanText) == kCompareEqual || GetStringLength(st.first) == 0) return Edit::kNone;
+    if (!AcceptedText(st.first)) return Edit::kNone;
+    return Edit::kCorrection;
+}
+
+// Makes the edit on words [first, end); true when a correction changed a
+// character.
+bool MakeEdit(Edit edit, i32 first, i32 end) {
+    if (edit == Edit::kQuotedWord) {
+        W(first).ReadingClasses[0] = 0x40;
+        W(first).ReadingCategories[0] = 10;
+        W(first).ReadingFeatures[0] = 0;
+        return false;
+    }
+    bool changed = false;
+    return edit == Edit::kCorrection && ApplyCorrection(Storage().first, first, end, changed) && changed;
+}
+
+// Every call of the dispatcher sees the sentence in its own order, as
+// corrected so far: the cascade moves records (a fronted attribute behind
+// its verb) and a second run over a moved table reads another sentence
+// ("est Grande la maison" has no subject). The table is kept before each
+// call and put back after it; the edit goes to the same words in the
+// sentence's order. The last call's table, which found nothing more to
+// correct, stays for the renderers.
+void CorrectFindings(u16 option) {
     gSentenceMeasure = 0;
     gErrorExtent = kNoCorrection;
     u16 rule = 0;
@@ -207,36 +276,27 @@ void CorrectFindings(u16 option) {
         gLastRule = rule;
         gLastErrorPos = pos;
         RemoveRewriteWords();  // the words the last call's rewriter appended
+        NumberSentenceOrder();
+        const i32 words = Count();
+        const bool kept = SaveSentenceTables();
         const RuleCode code = AnalyseAndCheckSentence(0);
         rule = gLastRule;
         pos = gLastErrorPos;
-        if (code == 0 || code >= 56 || code == 48) return;
-        if (code == 1 && pos >= 0 && pos < Count() && W(pos).QuoteFlags == 16) {
-            W(pos).ReadingClasses[0] = 0x40;
-            W(pos).ReadingCategories[0] = 10;
-            W(pos).ReadingFeatures[0] = 0;
-            continue;
-        }
-        if (code == 55) {
-            gErrorExtent = kNoCorrection;
-            continue;
+        if (code == 0 || code >= 56 || code == 48) {
+            if (kept) DropSentenceTables();
+            return;
         }
         i32 first = 0, end = 0;
-        if (!CorrectionSpan(code, pos, first, end)) continue;
-        if (gErrorExtent >= 256 && gErrorExtent != kNoCorrection && code != 32) gErrorExtent >>= 8;
-        if (gErrorExtent == kNoCorrection) continue;
-        BuildFindingSpanText(first, end);
-        if (Attempted(code, first, end, attempts)) continue;
-        CopyCString(st.first, "");
-        CopyCString(st.second, "");
-        // Only a form ranking of this correction may ask for a restart.
-        gBestFormHasErrors = 0;
-        ComposeCorrection(st.first, st.second, code, static_cast<i16>(first), static_cast<i16>(end), option);
-        if (CompareStrings(st.first, gSpanText) == kCompareEqual || GetStringLength(st.first) == 0) continue;
-        if (!AcceptedText(st.first)) continue;
-        bool changed = false;
-        if (!ApplyCorrection(st.first, first, end, changed)) continue;
-        if (gBestFormHasErrors > 0 && changed && restarts < kMaxRestarts) {
+        Edit edit = PlanEdit(code, pos, option, attempts, first, end);
+        if (kept) {
+            i32 sentenceFirst = first, sentenceEnd = end;
+            if (edit != Edit::kNone && !SentenceSpan(first, end, words, sentenceFirst, sentenceEnd)) edit = Edit::kNone;
+            RestoreSentenceTables();
+            first = sentenceFirst;
+            end = sentenceEnd;
+        }
+        const bool changed = MakeEdit(edit, first, end);
+        if (edit == Edit::kCorrection && gBestFormHasErrors > 0 && changed && restarts < kMaxRestarts) {
             ++restarts;
             rule = 0;
             pos = -1;

@@ -5,9 +5,10 @@
 
 namespace {
 
-// Trial runs inside composer runs inside the correction loop: three levels
-// are used, one more is spare.
-constexpr u32 kLevels = 4;
+// Trial runs inside composer runs inside the correction loop, which keeps
+// the sentence's own order around each dispatcher call: four levels are
+// used, one more is spare.
+constexpr u32 kLevels = 5;
 
 struct KeptLevel {
     BoundedArray<WordRecord> words;
@@ -56,4 +57,9 @@ void RestoreSentenceTables() {
     for (u32 k = 0; k < gSegments.count; ++k) gSegments.data[k] = l.segments.data[k];
     gWordCount = l.wordCount;
     gSegmentCount = l.segmentCount;
+}
+
+void DropSentenceTables() {
+    KeptStorage& st = Storage();
+    if (st.depth > 0) --st.depth;
 }

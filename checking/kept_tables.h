@@ -12,3 +12,5 @@
 bool SaveSentenceTables();
 // Puts back the tables of the last save and forgets it.
 void RestoreSentenceTables();
+// Forgets the tables of the last save and keeps the tables in place.
+void DropSentenceTables();

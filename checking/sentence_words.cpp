@@ -240,11 +240,12 @@ i32 ReplaceUrlsInRun(const BoundedString& text, i32 first, i32 last, WordMergeCa
 
 // ---- Lone symbols and ignored characters ---------------------------------------
 
-// A one-character word that is dropped: a mark of the host's special
-// characters or a symbol. A letter of the French and English alphabets is a
-// word ("À Lyon"), never a symbol.
+// A one-character word that is dropped: a character invisible in words (a
+// mark of the host's special characters, the soft hyphen) or a symbol. A
+// letter of the French and English alphabets is a word ("À Lyon"), never a
+// symbol.
 bool IsLoneSymbol(u8 c) {
-    if (gSpecialChars[c] == 1) return true;
+    if (IsInvisibleInWord(c)) return true;
     if (InClassSet(12, c) != 0) return false;
     switch (c) {
         case 0x0D: case '@': case '^': case '`': case '|': case 0x8B: case 0x8C: case 0x92:
@@ -257,10 +258,18 @@ bool IsLoneSymbol(u8 c) {
            (c >= 0xD6 && c <= 0xD9);
 }
 
+// Every character of the text is invisible in words.
+bool AllInvisible(const BoundedString& t) {
+    const i32 n = GetStringLength(t);
+    for (i32 k = 0; k < n; ++k)
+        if (!IsInvisibleInWord(t.data[k])) return false;
+    return n > 0;
+}
+
 void RemoveLoneSymbols(WordMergeCallback merge) {
     for (i32 i = 0; i < gWordCount;) {
         const BoundedString& t = gWords[i].WordText;
-        if (GetStringLength(t) == 1 && IsLoneSymbol(t.data[0])) {
+        if ((GetStringLength(t) == 1 && IsLoneSymbol(t.data[0])) || AllInvisible(t)) {
             RemoveSentenceWord(i);
             if (merge != nullptr) merge(i, i, -1);
             continue;
@@ -275,7 +284,7 @@ void RemoveIgnoredCharacters() {
         const i32 n = GetStringLength(t);
         i32 out = 0;
         for (i32 k = 0; k < n; ++k) {
-            if (gSpecialChars[t.data[k]] == 0) t.data[out++] = t.data[k];
+            if (!IsInvisibleInWord(t.data[k])) t.data[out++] = t.data[k];
         }
         for (i32 k = out; k < n; ++k) t.data[k] = 0;
     }

@@ -2,6 +2,7 @@
 #include "frame/automata.h"
 
 #include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 
@@ -101,6 +102,11 @@ constinit AutomatonState gOtherAnalysisAutomaton[23] = {
 };
 const u16 gOtherAnalysisAutomatonSize = 23;
 
+bool IsInvisibleInWord(u8 c) {
+    if (c == kSoftHyphenByte && gMacRomanMode != 1) return true;
+    return gSpecialChars.valid != 0 && gSpecialChars[c] == 1;
+}
+
 u16 FindPunctSignIndex(u8 c) {
     const i32 slot = LanguageTableSlot(gCheckingLanguage);
     if (slot < 0 || slot >= static_cast<i32>(gPunctSigns.count)) return 0xFFFF;
@@ -130,8 +136,7 @@ namespace {
 // The extra tests of a state, in order; 1 on the first that holds.
 bool PassesExtraTests(u8 c, u8 extra) {
     if (extra == 0) return false;
-    if ((extra & kExtraSpecial) != 0 && gSpecialChars.valid != 0 && gSpecialChars[c] == 1)
-        return true;
+    if ((extra & kExtraSpecial) != 0 && IsInvisibleInWord(c)) return true;
     const bool sign = (extra & (kExtraSign | kExtraOther)) != 0 && FindPunctSignIndex(c) != 0xFFFF;
     if ((extra & kExtraSign) != 0 && sign) return true;
     const bool space =

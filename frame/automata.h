@@ -13,10 +13,17 @@
 #include "frame/char_classes.h"
 
 // Bits of AutomatonState::ExtraTests; each makes a match when true.
-inline constexpr u8 kExtraSpecial = 1;  // marked 1 in gSpecialChars
+inline constexpr u8 kExtraSpecial = 1;  // IsInvisibleInWord
 inline constexpr u8 kExtraSign = 2;     // a punctuation sign of the checking language
 inline constexpr u8 kExtraSpace = 4;    // a space character of the checking language
 inline constexpr u8 kExtraOther = 8;    // >= 0x20 and neither a sign nor a space
+
+// A character that stands inside a word without being part of its text:
+// one the host marked 1 in gSpecialChars, or the soft hyphen of converted
+// host text. The automata keep it in its token; the sentence's words drop it
+// from their text (the offsets still cover it), and one standing alone is
+// no word.
+bool IsInvisibleInWord(u8 c);
 
 struct AutomatonState {
     u16 UsesClassSet = 0;            // non-zero: test StateClassSet

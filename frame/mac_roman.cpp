@@ -28,14 +28,16 @@ constexpr u16 Win1252CodePoint(u32 b) {
 
 // Pairs the two code pages exchange although the characters differ: the
 // superscripts, fractions, multiplication sign and Ý ý of Windows-1252 take
-// the places of mathematical signs of Mac Roman.
+// the places of mathematical signs of Mac Roman, and the soft hyphen the
+// place of the Apple logo (kSoftHyphenByte), so that it stays one byte of
+// its word and converts back to itself.
 struct BytePair {
     u8 win;
     u8 mac;
 };
-constexpr BytePair kExtraPairs[9] = {
+constexpr BytePair kExtraPairs[10] = {
     {0xB2, 0xB2}, {0xB3, 0xB3}, {0xB9, 0xB6}, {0xBC, 0xB7}, {0xBD, 0xB8},
-    {0xBE, 0xB9}, {0xD7, 0xBA}, {0xDD, 0xBD}, {0xFD, 0xC3},
+    {0xBE, 0xB9}, {0xD7, 0xBA}, {0xDD, 0xBD}, {0xFD, 0xC3}, {0xAD, kSoftHyphenByte},
 };
 
 // The cedilla is present in both code pages but is never exchanged.

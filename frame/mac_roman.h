@@ -13,6 +13,11 @@ extern u16 gMacRomanMode;
 extern const u8 (&kWin1252ToMacRoman)[128];
 extern const u8 (&kMacRomanToWin1252)[128];
 inline constexpr u8 kNoCounterpartByte = '?';
+// The host's soft hyphen (Windows-1252 0xAD) in converted text: Mac Roman
+// has none, and its byte 0xF0 (the Apple logo) never comes from a
+// Windows-1252 text. It stands inside a word without being part of its text
+// (IsInvisibleInWord, frame/automata.h).
+inline constexpr u8 kSoftHyphenByte = 0xF0;
 
 // Case mapping over ASCII and the accented pairs; other bytes unchanged.
 // Å Ø Ì Ò and å ø ì ò have no partner.

@@ -95,6 +95,23 @@ TEST_F(ParagraphExportsTest, FrenchSuggestionsBelongToTheirWord) {
     ExpectNoInheritedSuggestions("Le chatt qzxw dort.", 3, 9);
 }
 
+// A soft hyphen (Windows-1252 0xAD) inside a word leaves it whole: no
+// unknown halves, no false missing verb; the finding on a misspelt word
+// spans the host's bytes, the soft hyphen among them, and its suggestion is
+// the word without it. One standing alone is no word.
+TEST_F(ParagraphExportsTest, SoftHyphenStaysInItsWord) {
+    Start(3, "chat");
+    EXPECT_EQ(Check("Il reto\xADurna vers la maison."), 0u) << table_[0].message;
+    EXPECT_EQ(Check("Il retourna \xAD vers la maison."), 0u) << table_[0].message;
+    const std::string text = "Le cha\xADtt dort pr\xE8s de la porte.";
+    const uint32_t n = KRZTestSpellingParagraph(text.c_str(), 0, static_cast<int32_t>(text.size()), table_, 1, 1, 0, 0);
+    ASSERT_EQ(n, 1u);
+    EXPECT_EQ(table_[0].start, 3u);
+    EXPECT_EQ(table_[0].end, 8u);
+    ASSERT_GT(table_[0].suggestionCount, 0);
+    EXPECT_STREQ(table_[0].suggestions[0], "chat");
+}
+
 TEST_F(ParagraphExportsTest, EnglishSuggestionsBelongToTheirWord) {
     Start(0, "the");
     ExpectNoInheritedSuggestions("I seee the qzxw.", 2, 11);

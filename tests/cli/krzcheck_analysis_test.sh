@@ -39,6 +39,24 @@ printf '%s\n' "$out" | grep -q 'rolegram="imper" fc="manger">Mange<' || fail "xm
 printf '%s\n' "$out" | grep -q 'rolegram="suj" fc="Jean">Jean<' || fail "xml: the subject's head: $out"
 printf '%s\n' "$out" | tr -d '\n\t' | LC_ALL=C grep -q '[[:cntrl:]]' && fail "xml: a control character: $out"
 
+# A sentence the rule loop corrects keeps every word: a subject that
+# disagrees with its verb still heads the SN (the rewriter's subject search
+# stops at the disagreement and leaves no link); a fronted attribute, moved
+# behind its verb by the cascade, is corrected in the sentence's own order,
+# so the next run still reads the inversion and keeps the subject.
+while IFS='|' read -r sentence words subject; do
+    out=$(printf '%s\n' "$sentence" | "$K" --lang fr xml)
+    for w in $words; do
+        printf '%s\n' "$out" | grep -q ">$w<" || fail "xml: '$w' of '$sentence': $out"
+    done
+    printf '%s\n' "$out" | sed -n '/<SN>/,/<\/SN>/p' | grep -q "rolegram=\"suj\" fc=\"[^\"]*\">$subject<" ||
+        fail "xml: '$subject' heads the SN of '$sentence': $out"
+done <<'CASES'
+Ils mange des pommes.|Ils mange des pommes|Ils
+Grand est la maison.|Grande est la maison|maison
+Il mangent et nous dort.|Il mangent nous dort|Il
+CASES
+
 out=$(printf 'Un.\nDeux. Trois.\n' | "$K" --json xml)
 [ $? -eq 0 ] || fail "xml --json: status"
 case "$out" in
