@@ -199,18 +199,19 @@ i16 RememberedSectionWalk(SectionWalkFn walk, u16 mode, i16 section, const Bound
     const Question q{static_cast<u8>(gCheckingLanguage == 0 ? 0 : 1), mode, section, count,
                      static_cast<u8>(tags.last), key.data, static_cast<u32>(length)};
     const u32 hash = Hash(mode, section, count, key.data, q.n);
+    // A question asked once (most of a text on many subjects) is walked
+    // without a record: its slot is neither read nor written (a remembered
+    // question was asked before, so its bit is set).
+    if (FirstAsking(m, hash)) {
+        SectionWalkWrites writes;
+        return RecordedWalk(walk, mode, section, key, tags, count, writes);
+    }
     const u32 at = hash & (kSlots - 1);
     Slot& s = m.slots[at];
     if (m.hashes[at] == hash && Matches(s, t.stamp, q)) {
         WriteBack(s, tags);
         count = s.countOut;
         return s.answer;
-    }
-    // A question asked once (most of a text on many subjects) is walked
-    // without a record: its slot is neither read nor written.
-    if (FirstAsking(m, hash)) {
-        SectionWalkWrites writes;
-        return RecordedWalk(walk, mode, section, key, tags, count, writes);
     }
     u8 keyCopy[kKeyBytes];
     std::memcpy(keyCopy, key.data, q.n);

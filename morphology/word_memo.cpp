@@ -451,6 +451,10 @@ i16 RememberedWordAnalysis(u16 mode, BoundedString& word, u16& count, StringList
                      word.data};
     const Places where{&word, &slots, span, static_cast<u32>(length)};
     const u32 hash = Hash(q);
+    // A question asked once is analysed plainly, its ways unread (a
+    // remembered question was asked before under this stamp, so its bit is
+    // set).
+    if (FirstAsking(m, hash)) return Analyse(q, word, count, slots);
     const u32 first = hash & (kEntries - kWays);
     Way* ways = m.ways + first;
     u32 oldest = 0;
@@ -469,7 +473,6 @@ i16 RememberedWordAnalysis(u16 mode, BoundedString& word, u16& count, StringList
         return e.answer;
 #endif
     }
-    if (FirstAsking(m, hash)) return Analyse(q, word, count, slots);
     Way& w = ways[oldest];
     Entry& e = m.entries[first + oldest];
     const i16 answer = AnalyseAndKeep(m, q, where, word, count, slots, e);
