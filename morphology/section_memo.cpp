@@ -15,7 +15,7 @@ u32 gSectionMemoPauses = 0;
 
 namespace {
 
-constexpr u32 kSlots = 16384;     // a power of two
+constexpr u32 kSlots = 8192;      // a power of two
 // Longer keys, and walks that write more slots, are not remembered (on
 // books, nine walks in ten that are kept write no slot at all).
 constexpr u32 kKeyBytes = 22;
