@@ -19,6 +19,7 @@ u16 gLitDictSectionCount = 0;
 u32 gLitDictEntryTotal = 0;
 u32 gLitDictTextSize = 0;
 u16 gEnglishLoaded = 0;
+LitDictRegisterNote gLitDictRegisterNote;
 u16 gTaggedWordCount = 0;
 
 namespace {
@@ -203,6 +204,17 @@ void ClearEnglishData() {
     for (BoundedString* v : kEnglishEndings) ViewAbsentBlock(*v);
 }
 
+// After the text is viewed: what block 307 tells of it.
+void ReadLitDictRegisterNote() {
+    gLitDictRegisterNote = LitDictRegisterNote{};
+    const u8* d = nullptr;
+    u32 n = 0;
+    if (!FindEmbeddedBlock("KRZDATA", kLitDictRegisterBlock, &d, &n) || d == nullptr || n < 4) return;
+    if (gLitDictText.valid == 0) return;
+    gLitDictRegisterNote.text = gLitDictText.data;
+    gLitDictRegisterNote.entries = ReadU32(d);
+}
+
 template <typename T>
 void PointView(BoundedArray<T>& view, BoundedArray<T>& table) {
     view.View(table.data, table.count);
@@ -242,6 +254,7 @@ void LoadLinguisticData(u16 initialLanguage, u16 loadEnglish) {
     ViewBlock(gLitDictText, kLitDictTextBlock);
     ViewBlock(gLitDictOffsetsA, kLitDictOffsetsABlock);
     ViewBlock(gLitDictOffsetsB, kLitDictOffsetsBBlock);
+    ReadLitDictRegisterNote();
     // The homophone lists; the language switch below takes their counts.
     LoadTaggedWordLists();
     // French first, so that an English start leaves the ending lists 8 to 10

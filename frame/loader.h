@@ -30,6 +30,8 @@ inline constexpr u16 kLitDictIndexBlock = 303;
 inline constexpr u16 kLitDictTextBlock = 304;
 inline constexpr u16 kLitDictOffsetsABlock = 305;
 inline constexpr u16 kLitDictOffsetsBBlock = 306;
+// Reached by its own id, outside the virtual file numbers.
+inline constexpr u16 kLitDictRegisterBlock = 307;
 
 // Block layouts.
 inline constexpr u32 kMatrixColumns = 52;
@@ -53,6 +55,15 @@ extern u16 gDictSectionCount;  // of the current language
 extern u16 gLitDictSectionCount;
 extern u32 gLitDictEntryTotal;
 extern u32 gLitDictTextSize;
+// What the data compiler found in the reference-dictionary text it wrote
+// beside block 307 (a big-endian u32): the number of entries that carry a
+// register label, as the synonym reader reads them. It speaks for the text
+// viewed from block 304 alone (`text`); null when block 307 is absent.
+struct LitDictRegisterNote {
+    const u8* text = nullptr;
+    u32 entries = 0;
+};
+extern LitDictRegisterNote gLitDictRegisterNote;
 // 1 once the English blocks are converted.
 extern u16 gEnglishLoaded;
 // Entries in use in the current language's homophone list (every entry of

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "frame/bounded_string.h"
+#include "frame/loader.h"
 #include "frame/mac_roman.h"
 #include "frame/records.h"
 #include "frame/report.h"
@@ -377,10 +378,10 @@ void KeepPlain(PlainSlot& slot, u8 groupMark, u8 feature, const u8* word, u32 n,
 }
 
 // ---- Whether any entry carries a register -----------------------------------
-// Decided once per reference dictionary by reading the register bytes of
-// every entry a search can meet (every entry of every block) as
+// Read from every entry a search can meet (every entry of every block) as
 // BuildSynonymList reads them: with none, the register rule has nothing to
-// look up.
+// look up. The data compiler counts them once for the built-in text
+// (gLitDictRegisterNote); another text is read here, once.
 
 struct RegisterScan {
     const u8* text = nullptr;
@@ -393,10 +394,12 @@ struct RegisterScan {
 
 RegisterScan gRegisterScan;
 
-bool BlockHasRegister(i32 r) {
+// The entries of block r that carry a register, up to `most`.
+u32 CountBlockRegisters(i32 r, u32 most) {
     const u32 end = std::min(gLitDictIndex.ClampedAt(r + 1).TextOffset, gLitDictText.count);
     const u8* text = gLitDictText.data;
-    for (u32 pos = gLitDictIndex.ClampedAt(r).TextOffset; pos < end;) {
+    u32 n = 0;
+    for (u32 pos = gLitDictIndex.ClampedAt(r).TextOffset; pos < end && n < most;) {
         // The next separator followed by an entry, and the entry's end.
         const void* zero = std::memchr(text + pos, 0, end - pos);
         if (zero == nullptr) break;
@@ -407,16 +410,16 @@ bool BlockHasRegister(i32 r) {
         }
         const void* next = pos + 1 < end ? std::memchr(text + pos + 1, 0, end - pos - 1) : nullptr;
         const u32 entryEnd = next != nullptr ? static_cast<u32>(static_cast<const u8*>(next) - text) : end;
-        if (RegisterOf(BodyStart(pos + 1, entryEnd), -1) != -1) return true;
+        if (RegisterOf(BodyStart(pos + 1, entryEnd), -1) != -1) ++n;
         pos = entryEnd;
     }
-    return false;
+    return n;
 }
 
-bool ScanRegisters() {
-    for (i32 r = 0; r < static_cast<i32>(gLitDictIndex.count); ++r)
-        if (BlockHasRegister(r)) return true;
-    return false;
+u32 CountRegisters(u32 most) {
+    u32 n = 0;
+    for (i32 r = 0; r < static_cast<i32>(gLitDictIndex.count) && n < most; ++r) n += CountBlockRegisters(r, most - n);
+    return n;
 }
 
 }  // namespace
@@ -475,10 +478,12 @@ u16 BuildSynonymList(u16 mode, u8 groupMark, u8 feature, const BoundedString& ba
 }
 
 bool ReferenceDictionaryHasRegisters() {
+    if (gLitDictRegisterNote.text != nullptr && gLitDictRegisterNote.text == gLitDictText.data)
+        return gLitDictRegisterNote.entries != 0;
     RegisterScan& scan = gRegisterScan;
     if (!scan.done || scan.text != gLitDictText.data || scan.textCount != gLitDictText.count ||
         scan.index != gLitDictIndex.data || scan.indexCount != gLitDictIndex.count) {
-        scan.any = ScanRegisters();
+        scan.any = CountRegisters(1) != 0;
         scan.text = gLitDictText.data;
         scan.textCount = gLitDictText.count;
         scan.index = gLitDictIndex.data;
@@ -487,3 +492,5 @@ bool ReferenceDictionaryHasRegisters() {
     }
     return scan.any;
 }
+
+u32 CountReferenceEntriesWithRegister() { return CountRegisters(0xFFFFFFFFu); }

@@ -14,7 +14,11 @@ u16 BuildSynonymList(u16 mode, u8 groupMark, u8 feature, const BoundedString& ba
                      StringList& list);
 
 // Whether any entry of the reference dictionary in place carries a
-// vocabulary register (mode 1 of BuildSynonymList can report one). Read
-// from the whole text once per dictionary (a French start asks first);
-// later calls cost a comparison.
+// vocabulary register (mode 1 of BuildSynonymList can report one). For the
+// built-in text, the count the data compiler wrote (block 307); another
+// text is read whole once; later calls cost a comparison.
 bool ReferenceDictionaryHasRegisters();
+
+// The entries of the reference dictionary in place that carry a register,
+// read from the whole text (the data compiler writes it into block 307).
+u32 CountReferenceEntriesWithRegister();

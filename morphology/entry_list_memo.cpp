@@ -6,9 +6,12 @@
 namespace {
 
 constexpr u32 kSlots = 4096;  // a power of two
+constexpr u32 kTables = 4;    // sets of tables told apart at once
 
+// A slot names its tables by a number (0: empty), so that it takes 12
+// bytes; the numbers of the last sets of tables seen are kept beside.
 struct Slot {
-    DictStamp tables;  // body null: empty
+    u32 tables = 0;
     i16 section = 0;
     u8 third = 0;
     u8 fourth = 0;
@@ -16,20 +19,46 @@ struct Slot {
     bool fault = false;
 };
 
-Slot gSlots[kSlots];
+struct Memo {
+    DictStamp stamps[kTables];
+    u32 numbers[kTables] = {};  // 0: unused
+    u32 last = 0;               // the last number given
+    Slot slots[kSlots];
+};
+
+Memo gMemo;
+
+// The number of the tables in use; a set not among the last ones seen
+// takes a new number in place of the oldest (its slots are then stale).
+u32 TablesNumber() {
+    const DictStamp now = CurrentDictStamp();
+    u32 oldest = 0;
+    for (u32 k = 0; k < kTables; ++k) {
+        if (gMemo.numbers[k] != 0 && gMemo.stamps[k] == now) return gMemo.numbers[k];
+        if (gMemo.numbers[k] < gMemo.numbers[oldest]) oldest = k;
+    }
+    if (++gMemo.last == 0) {
+        for (Slot& s : gMemo.slots) s.tables = 0;
+        for (u32& n : gMemo.numbers) n = 0;
+        gMemo.last = 1;
+    }
+    gMemo.stamps[oldest] = now;
+    gMemo.numbers[oldest] = gMemo.last;
+    return gMemo.last;
+}
 
 Slot& SlotOf(i16 section, u8 third, u8 fourth) {
     u32 h = static_cast<u32>(static_cast<u16>(section)) * 2654435761u;
     h ^= (static_cast<u32>(third) << 8 | fourth) * 40503u;
-    return gSlots[(h ^ (h >> 16)) & (kSlots - 1)];
+    return gMemo.slots[(h ^ (h >> 16)) & (kSlots - 1)];
 }
 
 }  // namespace
 
 bool RememberedEntryLists(i16 section, u8 third, u8 fourth, bool& may, bool& fault) {
     const Slot& s = SlotOf(section, third, fourth);
-    if (s.tables.body == nullptr || s.tables != CurrentDictStamp() || s.section != section || s.third != third ||
-        s.fourth != fourth)
+    if (s.tables == 0 || s.section != section || s.third != third || s.fourth != fourth ||
+        s.tables != TablesNumber())
         return false;
     may = s.may;
     fault = s.fault;
@@ -38,7 +67,7 @@ bool RememberedEntryLists(i16 section, u8 third, u8 fourth, bool& may, bool& fau
 
 void KeepEntryLists(i16 section, u8 third, u8 fourth, bool may, bool fault) {
     Slot& s = SlotOf(section, third, fourth);
-    s.tables = CurrentDictStamp();
+    s.tables = TablesNumber();
     s.section = section;
     s.third = third;
     s.fourth = fourth;

@@ -8,21 +8,37 @@
 
 namespace {
 
-struct SectionIndex {
-    u32 start = 0;   // the section span it was built for
-    u32 length = 0;
-    u32 thirdSize = 0;  // bytes of the third-letter index
+// Where the entries of one list stand in the chunks, once indexed.
+struct ListIndex {
+    u32 at = 0;     // chunk * kChunkEntries + first entry
+    u32 count = 0;
     bool built = false;
     bool usable = false;
-    BoundedArray<IndexedEntry> entries;
-    BoundedArray<u32> listFirst;  // list k: entries [listFirst[k], listFirst[k + 1])
 };
+
+struct SectionIndex {
+    u32 start = 0;   // the section span it was set up for
+    u32 length = 0;
+    u32 thirdSize = 0;  // bytes of the third-letter index
+    bool set = false;
+    bool usable = false;
+    BoundedArray<ListIndex> lists;
+};
+
+// Entries are kept in chunks that never move (a list indexed during a walk
+// leaves the entries of the list being walked in place); a list takes
+// consecutive entries of one chunk.
+constexpr u32 kChunkEntries = 8192;
+constexpr u32 kMaxChunks = 256;
 
 // The indexes of one dictionary body.
 struct BodyIndex {
     DictStamp dict;
     bool french = false;
     BoundedArray<SectionIndex> sections;
+    BoundedArray<IndexedEntry> chunks[kMaxChunks];
+    u32 chunkCount = 0;
+    u32 used = 0;  // entries taken in the last chunk
 };
 
 // French and English bodies keep their indexes side by side.
@@ -35,6 +51,9 @@ BodyIndex& CurrentBodyIndex() {
         b.dict = CurrentDictStamp();
         b.french = french;
         b.sections.Allocate(gDictSectionCount);
+        for (u32 c = 0; c < b.chunkCount; ++c) b.chunks[c].Release();
+        b.chunkCount = 0;
+        b.used = 0;
     }
     return b;
 }
@@ -100,38 +119,50 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
     return n;
 }
 
-void BuildSectionIndex(SectionIndex& x, const DictSectionSpan& span, bool french) {
-    x.built = true;
+// Reads the section's index header: how many lists it has.
+void SetUpSection(SectionIndex& x, const DictSectionSpan& span) {
+    x.set = true;
     x.usable = false;
     x.start = span.start;
     x.length = span.length;
-    x.entries.Release();
-    x.listFirst.Release();
+    x.lists.Release();
     if (span.length < 3) return;
     const u32 s = span.start;
     const u32 n = DictBodyByte(s + 2);
     if (n == 0 || n % 3 != 0 || n + 3 > span.length) return;
     const u32 listsBegin = DictBodyU16(s + n + 1);
     if (listsBegin < n + 3 || listsBegin > span.length || (listsBegin - n) % 3 != 0) return;
-    const u32 lists = (listsBegin - n) / 3;
-    u32 total = 0;
-    for (u32 k = 0; k < lists; ++k) {
-        EntryListSpan list;
-        if (EntryListAt(s, span.length, listsBegin, n + 3 * k, list))
-            total += ReadEntries(list.begin, list.end, french, nullptr);
-    }
-    x.entries.Allocate(total);
-    x.listFirst.Allocate(lists + 1);
-    u32 at = 0;
-    for (u32 k = 0; k < lists; ++k) {
-        x.listFirst.data[k] = at;
-        EntryListSpan list;
-        if (EntryListAt(s, span.length, listsBegin, n + 3 * k, list))
-            at += ReadEntries(list.begin, list.end, french, x.entries.data + at);
-    }
-    x.listFirst.data[lists] = at;
+    x.lists.Allocate((listsBegin - n) / 3);
     x.thirdSize = n;
     x.usable = true;
+}
+
+// Room for `n` consecutive entries; null when there is none.
+IndexedEntry* TakeEntries(BodyIndex& b, u32 n, u32& at) {
+    if (n > kChunkEntries) return nullptr;
+    if (b.chunkCount == 0 || b.used + n > kChunkEntries) {
+        if (b.chunkCount == kMaxChunks) return nullptr;
+        b.chunks[b.chunkCount++].Allocate(kChunkEntries);
+        b.used = 0;
+    }
+    at = (b.chunkCount - 1) * kChunkEntries + b.used;
+    return b.chunks[b.chunkCount - 1].data + b.used;
+}
+
+// Indexes one list: its entries go to the last chunk. Every entry but a
+// list's last takes two bytes or more, which bounds the room to take.
+void BuildList(BodyIndex& b, ListIndex& l, const EntryListSpan& list) {
+    l.built = true;
+    l.usable = false;
+    u32 room = (list.end - list.begin) / 2 + 1;
+    if (room > kChunkEntries) room = ReadEntries(list.begin, list.end, b.french, nullptr);
+    u32 at = 0;
+    IndexedEntry* out = TakeEntries(b, room, at);
+    if (out == nullptr) return;
+    l.count = ReadEntries(list.begin, list.end, b.french, out);
+    l.at = at;
+    b.used += l.count;
+    l.usable = true;
 }
 
 }  // namespace
@@ -140,14 +171,14 @@ bool FindIndexedList(i16 section, const DictSectionSpan& span, const EntryListSp
     BodyIndex& b = CurrentBodyIndex();
     if (section < 0 || static_cast<u32>(section) >= b.sections.count) return false;
     SectionIndex& x = b.sections.data[section];
-    if (!x.built || x.start != span.start || x.length != span.length) BuildSectionIndex(x, span, b.french);
+    if (!x.set || x.start != span.start || x.length != span.length) SetUpSection(x, span);
     if (!x.usable || list.record < x.thirdSize) return false;
     const u32 k = (list.record - x.thirdSize) / 3;
-    if (k + 1 >= x.listFirst.count) return false;
-    const u32 first = x.listFirst.data[k];
-    const u32 last = x.listFirst.data[k + 1];
-    if (first > last || last > x.entries.count) return false;
-    out.entries = x.entries.data + first;
-    out.count = last - first;
+    if (k >= x.lists.count) return false;
+    ListIndex& l = x.lists.data[k];
+    if (!l.built) BuildList(b, l, list);
+    if (!l.usable) return false;
+    out.entries = b.chunks[l.at / kChunkEntries].data + l.at % kChunkEntries;
+    out.count = l.count;
     return true;
 }

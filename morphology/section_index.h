@@ -12,10 +12,12 @@
 // the whole list. A list that ends inside an entry keeps that entry as
 // one that is always walked, so its fault is reported as before.
 //
-// The index of a section is built from the current body the first time the
-// section is looked up, and built again after a dictionary is installed
-// (gDictInstallCount) or when the body or section moved. Building
-// allocates; a lookup in an indexed section allocates nothing.
+// The index of a list is built from the current body the first time the
+// list is walked (reading it costs about one walk of its bytes, so that the
+// first lookups of a process cost what a walk costs), and built again after
+// a dictionary is installed (gDictInstallCount) or when the body or section
+// moved. Building allocates a chunk of entries now and then; a lookup in an
+// indexed list allocates nothing.
 #pragma once
 #include "frame/types.h"
 #include "morphology/dict_format.h"

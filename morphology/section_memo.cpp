@@ -15,9 +15,11 @@ u32 gSectionMemoPauses = 0;
 
 namespace {
 
-constexpr u32 kSlots = 16384;     // a power of two
-constexpr u32 kKeyBytes = 40;     // longer keys are not remembered
-constexpr u32 kMaxWrites = 6;     // walks that write more slots are not remembered
+constexpr u32 kSlots = 8192;      // a power of two
+// Longer keys, and walks that write more slots, are not remembered (on
+// books, nine walks in ten that are kept write no slot at all).
+constexpr u32 kKeyBytes = 22;
+constexpr u32 kMaxWrites = 3;
 constexpr u32 kLetterBytes = 120;
 
 // The tables a walk reads besides its arguments, for one language (the
@@ -36,16 +38,19 @@ bool SameTables(const Tables& t) {
     return t.stamp != 0 && t.dict == CurrentDictStamp() && std::memcmp(t.letters, gLetterTable.data, LetterBytes()) == 0;
 }
 
-// One slot written by a walk: which of its three values, and their final
-// contents.
+// One slot written by a walk: its index (bits 0-4), which of its three
+// values (bit 5 the tag, bit 6 the analysis byte, bit 7 the lemma
+// reference), and their final contents.
 struct SlotWrite {
-    u8 index = 0;
-    u8 what = 0;  // bit 0 the tag, bit 1 the analysis byte, bit 2 the lemma reference
+    u8 place = 0;
     u8 byte = 0;
     u16 tag = 0;
     u32 ref = 0;
+    u32 Index() const { return place & 31u; }
+    bool Has(u32 bit) const { return (place >> (5 + bit) & 1u) != 0; }
 };
 
+// 64 bytes, one cache line.
 struct Slot {
     u32 stamp = 0;  // 0: empty
     u8 language = 0;
@@ -60,6 +65,7 @@ struct Slot {
     u8 key[kKeyBytes] = {};
     SlotWrite writes[kMaxWrites];
 };
+static_assert(sizeof(Slot) == 64);
 
 constexpr u32 kSeenBits = 131072;  // a power of two
 
@@ -69,7 +75,7 @@ struct Memo {
     // the slot: a question the memo does not hold is refused on this
     // small array without a read of its slot.
     u32 hashes[kSlots] = {};
-    Slot slots[kSlots];
+    alignas(64) Slot slots[kSlots];
     // The questions asked once, by a hash bit (two may share one: a
     // question is then kept at its first asking; bits are never cleared,
     // which only keeps a question sooner).
@@ -134,9 +140,10 @@ bool Matches(const Slot& s, u32 stamp, const Question& q) {
 void WriteBack(const Slot& s, BoundedArray<u16>& tags) {
     for (u32 k = 0; k < s.writeCount; ++k) {
         const SlotWrite& w = s.writes[k];
-        if (w.what & 1) tags.data[w.index] = w.tag;
-        if (w.what & 2) gWordAnalysisBytes.data[w.index] = w.byte;
-        if (w.what & 4) gWordLemmaRefs.data[w.index] = w.ref;
+        const u32 i = w.Index();
+        if (w.Has(0)) tags.data[i] = w.tag;
+        if (w.Has(1)) gWordAnalysisBytes.data[i] = w.byte;
+        if (w.Has(2)) gWordLemmaRefs.data[i] = w.ref;
     }
 }
 
@@ -147,12 +154,11 @@ bool Keep(const SectionWalkWrites& writes, const BoundedArray<u16>& tags, Slot& 
         if (n == kMaxWrites) return false;
         const u32 i = static_cast<u32>(__builtin_ctz(all));
         SlotWrite& w = s.writes[n++];
-        w.index = static_cast<u8>(i);
-        w.what = static_cast<u8>(((writes.tags >> i) & 1) | ((writes.bytes >> i) & 1) << 1 |
-                                 ((writes.refs >> i) & 1) << 2);
-        w.tag = (w.what & 1) ? tags.data[i] : 0;
-        w.byte = (w.what & 2) ? gWordAnalysisBytes.data[i] : 0;
-        w.ref = (w.what & 4) ? gWordLemmaRefs.data[i] : 0;
+        const u32 what = ((writes.tags >> i) & 1) | ((writes.bytes >> i) & 1) << 1 | ((writes.refs >> i) & 1) << 2;
+        w.place = static_cast<u8>(i | what << 5);
+        w.tag = w.Has(0) ? tags.data[i] : 0;
+        w.byte = w.Has(1) ? gWordAnalysisBytes.data[i] : 0;
+        w.ref = w.Has(2) ? gWordLemmaRefs.data[i] : 0;
     }
     s.writeCount = static_cast<u8>(n);
     return true;
@@ -193,18 +199,19 @@ i16 RememberedSectionWalk(SectionWalkFn walk, u16 mode, i16 section, const Bound
     const Question q{static_cast<u8>(gCheckingLanguage == 0 ? 0 : 1), mode, section, count,
                      static_cast<u8>(tags.last), key.data, static_cast<u32>(length)};
     const u32 hash = Hash(mode, section, count, key.data, q.n);
+    // A question asked once (most of a text on many subjects) is walked
+    // without a record: its slot is neither read nor written (a remembered
+    // question was asked before, so its bit is set).
+    if (FirstAsking(m, hash)) {
+        SectionWalkWrites writes;
+        return RecordedWalk(walk, mode, section, key, tags, count, writes);
+    }
     const u32 at = hash & (kSlots - 1);
     Slot& s = m.slots[at];
     if (m.hashes[at] == hash && Matches(s, t.stamp, q)) {
         WriteBack(s, tags);
         count = s.countOut;
         return s.answer;
-    }
-    // A question asked once (most of a text on many subjects) is walked
-    // without a record: its slot is neither read nor written.
-    if (FirstAsking(m, hash)) {
-        SectionWalkWrites writes;
-        return RecordedWalk(walk, mode, section, key, tags, count, writes);
     }
     u8 keyCopy[kKeyBytes];
     std::memcpy(keyCopy, key.data, q.n);

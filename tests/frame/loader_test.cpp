@@ -14,6 +14,7 @@
 #include "frame/tagged_words.h"
 #include "krzlib.h"
 #include "lexicon/lex_store.h"
+#include "lexicon/synonyms.h"
 
 namespace {
 
@@ -145,6 +146,21 @@ TEST_F(LoaderTest, BlocksAreConvertedOrViewedInPlace) {
             EXPECT_EQ(row.EndingIndexes[s], rec[7 + s]);
         }
     }
+}
+
+// Block 307 holds the compiler's count of the entries with a register
+// label: it is the count read from the built-in text now, and it speaks
+// for that text alone.
+TEST_F(LoaderTest, RegisterCountComesWithTheBuiltInText) {
+    RestartLibrary(3, 0);
+    const u8* note = nullptr;
+    u32 size = 0;
+    ASSERT_TRUE(FindEmbeddedBlock("KRZDATA", kLitDictRegisterBlock, &note, &size));
+    ASSERT_GE(size, 4u);
+    EXPECT_EQ(gLitDictRegisterNote.text, gLitDictText.data);
+    EXPECT_EQ(gLitDictRegisterNote.entries, Be32(note));
+    EXPECT_EQ(gLitDictRegisterNote.entries, CountReferenceEntriesWithRegister());
+    EXPECT_EQ(ReferenceDictionaryHasRegisters(), gLitDictRegisterNote.entries != 0);
 }
 
 // Short, absent and ragged blocks: the counts come from the sizes, and a

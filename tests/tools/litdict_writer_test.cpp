@@ -88,6 +88,8 @@ TEST(LitDictWriter, WholeThesaurusExpandsLooksUpAndListsEveryEntry) {
         if (wrong++ == 0) example = MacRomanToUtf8(b.expected[e]);
     }
     EXPECT_EQ(wrong, 0u) << example;
+    // The thesaurus labels no register: block 307 says so.
+    EXPECT_EQ(RegisterCountBlock(b), (std::vector<u8>{0, 0, 0, 0}));
 }
 
 TEST(LitDictWriter, HeadwordShapesOfTheCodes) {
@@ -140,6 +142,10 @@ TEST(LitDictWriter, MarkedFixtureCoversRegistersPointersContinuationsAndHomograp
     EXPECT_EQ(continuations, 2u);
     const std::vector<std::string> diffs = CheckLitDict(b);
     EXPECT_TRUE(diffs.empty()) << diffs.front();
+    // Block 307 counts the five entries with a register as the reader reads
+    // them; a text other than the built-in one is read to learn it.
+    EXPECT_EQ(RegisterCountBlock(b), (std::vector<u8>{0, 0, 0, 5}));
+    EXPECT_TRUE(ReferenceDictionaryHasRegisters());
 
     StringList list;
     InitByteMatrix(list, 24, 1000);

@@ -12,6 +12,7 @@
 #include "frame/tables.h"
 #include "lexicon/litdict.h"
 #include "lexicon/litdict_codes.h"
+#include "lexicon/synonyms.h"
 #include "tools/datacomp/source_text.h"
 
 namespace {
@@ -686,6 +687,12 @@ void InstallLitDictBlocks(const LitDictBlocks& b) {
     gLitDictText.View(const_cast<u8*>(b.text.data()), static_cast<u32>(b.text.size()));
     gLitDictOffsetsA.View(const_cast<u8*>(b.tokens.data()), static_cast<u32>(b.tokens.size()));
     gLitDictOffsetsB.View(const_cast<u8*>(b.phrases.data()), static_cast<u32>(b.phrases.size()));
+}
+
+std::vector<u8> RegisterCountBlock(const LitDictBlocks& b) {
+    InstallLitDictBlocks(b);
+    const u32 n = CountReferenceEntriesWithRegister();
+    return {static_cast<u8>(n >> 24), static_cast<u8>(n >> 16), static_cast<u8>(n >> 8), static_cast<u8>(n)};
 }
 
 std::vector<std::string> CheckLitDict(const LitDictBlocks& b) {

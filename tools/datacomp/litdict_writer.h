@@ -41,6 +41,11 @@ LitDictBlocks CompileLitDict(const std::vector<ThesaurusHeadword>& source);
 // Installs the blocks in the library's tables (as the loader would).
 void InstallLitDictBlocks(const LitDictBlocks& b);
 
+// Block 307: the number of entries that carry a register label (big-endian
+// u32), counted in the installed blocks with the library's reader, so that
+// a start need not read the whole text to learn it.
+std::vector<u8> RegisterCountBlock(const LitDictBlocks& b);
+
 // Expands every entry with the library's reader and compares it with the
 // intended text and the headword's lookup; returns the differences.
 std::vector<std::string> CheckLitDict(const LitDictBlocks& b);

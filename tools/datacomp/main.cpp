@@ -19,7 +19,8 @@
 // (ending lists of length 1..7), KRZDATA_403.bin (the words' sound starts)
 // and english_manifest.txt. With --thesaurus
 // (a MyThes-format French thesaurus) also the reference dictionary:
-// KRZDATA_303.bin .. KRZDATA_306.bin (index, text, token and phrase tables).
+// KRZDATA_303.bin .. KRZDATA_307.bin (index, text, token and phrase tables,
+// the count of entries with a register label).
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -364,7 +365,7 @@ int CompileEnglish(const Options& opt, CompileReport& report) {
     return 0;
 }
 
-// The reference dictionary (KRZDATA 303-306), checked entry by entry with
+// The reference dictionary (KRZDATA 303-307), checked entry by entry with
 // the library's reader.
 int CompileReferenceDictionary(const Options& opt, CompileReport& report) {
     std::string text, error;
@@ -383,7 +384,8 @@ int CompileReferenceDictionary(const Options& opt, CompileReport& report) {
     for (const auto& [why, n] : dict.dropped)
         report.Note("reference dictionary: headwords left out " + std::to_string(n) + ": " + why);
     if (!WriteBlock(opt.out, "KRZDATA", 303, dict.index) || !WriteBlock(opt.out, "KRZDATA", 304, dict.text) ||
-        !WriteBlock(opt.out, "KRZDATA", 305, dict.tokens) || !WriteBlock(opt.out, "KRZDATA", 306, dict.phrases)) {
+        !WriteBlock(opt.out, "KRZDATA", 305, dict.tokens) || !WriteBlock(opt.out, "KRZDATA", 306, dict.phrases) ||
+        !WriteBlock(opt.out, "KRZDATA", 307, RegisterCountBlock(dict))) {
         std::fprintf(stderr, "krz_datacomp: cannot write into %s\n", opt.out.c_str());
         return 1;
     }
