@@ -5,7 +5,8 @@
 // are numerals, a verb whose -s form the lists lack is still filed
 // ("attach"), a capitalised-only adjective reads as one ("American"), the
 // treebank counts order noun and adjective and noun and verb, and the
-// lists of names are read further than the lists of words.
+// lists of names are read further than the lists of words; a lower-case
+// abbreviation WordNet knows as a noun is that noun too ("pm").
 #include <gtest/gtest.h>
 
 #include <string>
@@ -27,10 +28,11 @@ EnglishSources Sources() {
             "day\ndays\ntoday\ntwo\ntwos\nattach\nattaching\nattached\nemail\nemails\nemailed\nemailing\n"
             "zlimp\nzlimps\nzneww\nunder\n");
     AddList(s, "english-upper.10", "American\nAmericans\n");
+    AddList(s, "english-abbreviations.60", "pm\netc\n");
     AddList(s, "english-upper.70", "Zabingdon\n");
     AddList(s, "english-words.80", "zbehoof\n");
     ReadWordNetIndexText("day n 10 1 @ 10 3 0\ntoday n 2 1 @ 2 1 0\ntwo n 2 1 @ 2 1 0\nemail n 2 1 @ 2 1 0\n"
-                         "american n 3 1 @ 3 2 0\nzlimp n 1 1 @ 1 0 0\nzbehoof n 1 1 @ 1 0 0\n",
+                         "american n 3 1 @ 3 2 0\nzlimp n 1 1 @ 1 0 0\nzbehoof n 1 1 @ 1 0 0\npm n 4 1 @ 4 1 0\n",
                          kWnNoun, s.wordnet);
     ReadWordNetIndexText("attach v 5 1 @ 5 3 0\nemail v 1 1 @ 1 0 0\n", kWnVerb, s.wordnet);
     ReadWordNetIndexText("two a 1 1 & 1 0 0\namerican a 2 1 & 2 2 0\nzlimp a 1 1 & 1 0 0\n"
@@ -126,6 +128,13 @@ TEST(EnglishReadings, ReadBackAsCompiled) {
     // say so (its tag raised by 16).
     ASSERT_NE(Find(c.dict, "email"), nullptr);
     EXPECT_EQ(Find(c.dict, "email")->analyses[0].tag & 0x10, 0x10);
+    // A lower-case abbreviation that WordNet holds as a noun is that noun
+    // as well, written without its period ("at 3 pm"); others are
+    // abbreviations only.
+    EXPECT_EQ(FirstClass(c.dict, "pm"), '9');
+    EXPECT_TRUE(HasClass(c.dict, "pm", 0x1C));
+    EXPECT_EQ(FirstClass(c.dict, "etc"), 0x1C);
+    EXPECT_FALSE(HasClass(c.dict, "etc", '9'));
     // Names and words up to level 70, not above.
     EXPECT_NE(Find(c.dict, "Zabingdon"), nullptr);
     EXPECT_EQ(Find(c.dict, "zbehoof"), nullptr);

@@ -1208,6 +1208,10 @@ std::vector<SourceForm> BuildEnglishForms(const EnglishSources& sources,
             reading.is = kindIs;
             // A capitalised medical word keeps its WordNet domain.
             if (ix.Medical(Lower(w)) && po == "proper") reading.is.push_back("domain:medical");
+            // A lower-case abbreviation that WordNet's index holds as a noun
+            // ("pm", "kg", "mph") is written without its period as well:
+            // it is that noun ("at 3 pm", "ten kg").
+            if (po == "abbrev" && ix.Senses(w, kWnNoun) != 0) AddReading(r, w, "noun", {"singular"}, "src:wordnet");
         }
         EmitReadings(ix, w, &sw, r, out, stats);
     }
