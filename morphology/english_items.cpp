@@ -162,11 +162,13 @@ const ClosedRow kClosedRows[] = {
     {"wherefore", {0x1100, 0x3900}, kReplace},
     {"if", {0x1100, 0x4104}, kReplace},
     {"why", {0x1100, 0x3A00, 0x3904}, kReplace},
-    {"tho thru via qua per from into with about above along among across amidst during unlike "
+    {"tho thru via qua per from into with above along among across amidst during unlike "
      "against amongst despite through underneath",
      {0x2200}, kReplace},
     {"before for after since until", {0x2200, 0x1100}, kReplace},
-    {"in below beyond between beneath notwithstanding+ beside+", {0x2200, 0x3A00}, kReplace},
+    // "upon" governs a noun ("based upon the hymn") and "about" is an
+    // adverb before a number too ("about $20,000").
+    {"in below beyond between beneath notwithstanding+ beside+ upon about", {0x2200, 0x3A00}, kReplace},
     // "but" joins clauses and phrases far more often than it governs a
     // noun: its coordinating reading comes first.
     {"but", {0x1000, 0x2200, 0x1100, 0x3A00}, kReplace},
@@ -174,7 +176,7 @@ const ClosedRow kClosedRows[] = {
     {"within around without", {0x2200, 0x3A00, 0x3700}, kReplace},
     {"behind", {0x2200, 0x3A00, 0x3800}, kReplace},
     {"forth maybe thus there+ thence thrice whilst whence where+ not nohow nowhere+ anymore "
-     "somewhat too ago fro how oft yet yes yep yon poi aft ere also very else ever here soon upon "
+     "somewhat too ago fro how oft yet yes yep yon poi aft ere also very else ever here soon "
      "often again ahead aloft never quite twice almost enough indeed rather seldom sooner wether "
      "already howbeit instead perhaps tonight upstairs together elsewhere meanwhile therefore "
      "altogether beforehand downstairs henceforth nevertheless e\x93"
@@ -276,11 +278,12 @@ u32 TagCountOf(const u16 (&tags)[4]) { return tags[3] != 0 ? 4 : tags[2] != 0 ? 
 // The two-letter class-'8' words.
 struct TwoLetterRow {
     const char* words;
-    u16 tags[2];
+    u16 tags[3];
 };
 const TwoLetterRow kTwoLetterRows[] = {
     {"an", {0x6344}},
-    {"as", {0x1100, 0x3A00}},
+    // "as" governs a noun as well ("as a boy", "as of today").
+    {"as", {0x2200, 0x1100, 0x3A00}},
     {"at by re", {0x2200}},
     // "on" is an adverb too ("On we went", "and so on"), as the rows of
     // three letters and more say for "down", "out" and "up".
@@ -308,7 +311,8 @@ bool TwoLetterWord(const KeyText& k, u8 byte, EnglishItemResult& out) {
     }
     for (const TwoLetterRow& row : kTwoLetterRows) {
         if (!ListNames(row.words, k)) continue;
-        if (row.tags[1] != 0) Fixed(out, {row.tags[0], row.tags[1]}, byte);
+        if (row.tags[2] != 0) Fixed(out, {row.tags[0], row.tags[1], row.tags[2]}, byte);
+        else if (row.tags[1] != 0) Fixed(out, {row.tags[0], row.tags[1]}, byte);
         else Fixed(out, {row.tags[0]}, byte);
         return true;
     }

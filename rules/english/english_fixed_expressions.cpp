@@ -492,6 +492,9 @@ void LessMore(i32 h) {
     else if (Cls(h + 1) == 'A' && Exists(h + 1)) Setting(h, 10, 'B', 12);
 }
 
+const char* const kVerbBeforeLike[] = {"would", "will", "should", "could", "might", "may", "must", "can",
+                                       "do", "does", "did", "not", "n't", "to", nullptr};
+
 void Like(i32 h) {
     if (h == 0 || In(Cat(h - 1), 20, 21, 17)) {
         Setting(h, 15, 0x22, 0);
@@ -509,6 +512,9 @@ void Like(i32 h) {
         Setting(h, 10, 'C', 4, 5);
         return;
     }
+    // After a subject pronoun, a modal, "do", "not" or "to" it is the verb
+    // ("I like it", "anything they like", "would like to", "don't like").
+    if (Cat(h - 1) == 1 || IsOneOf(h - 1, kVerbBeforeLike)) return;
     Setting(h, 15, 0x22, 0, 5, true);
     if (Is(h + 1, "that")) Setting(h + 1, 4, 'O', 4, -1, true);
 }

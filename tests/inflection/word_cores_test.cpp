@@ -39,7 +39,7 @@ TEST_F(InflectTest, OneWordAnalysisClasses) {
         {"xqzwv", 3, 0, {}},
         {"", 3, 1, {}},
         // English classes in the French letters: '8' B, '9' A, ':' 0x14.
-        {"fast", 0, 1, {0x14, 'B'}},
+        {"fast", 0, 1, {0x80, 'B', 0x14}},
         {"run", 0, 1, {0x80, 'A'}},
     };
     for (const Case& c : kCases) {

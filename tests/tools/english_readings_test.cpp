@@ -5,7 +5,10 @@
 // are numerals, a verb whose -s form the lists lack is still filed
 // ("attach"), a capitalised-only adjective reads as one ("American"), the
 // treebank counts order noun and adjective and noun and verb, and the
-// lists of names are read further than the lists of words.
+// lists of names are read further than the lists of words; a lower-case
+// abbreviation WordNet knows as a noun and the treebank counts as one is
+// that noun too ("pm"); a reading counted less often than the verb of its
+// spelling or the adjective the verb carries follows the verb ("best").
 #include <gtest/gtest.h>
 
 #include <string>
@@ -25,25 +28,28 @@ EnglishSources Sources() {
     EnglishSources s;
     AddList(s, "english-words.10",
             "day\ndays\ntoday\ntwo\ntwos\nattach\nattaching\nattached\nemail\nemails\nemailed\nemailing\n"
-            "zlimp\nzlimps\nzneww\nunder\n");
+            "zlimp\nzlimps\nzneww\nunder\nzquick\nzquicks\nzquicked\nzquicking\n");
     AddList(s, "english-upper.10", "American\nAmericans\n");
+    AddList(s, "english-abbreviations.60", "pm\netc\ninc\n");
     AddList(s, "english-upper.70", "Zabingdon\n");
     AddList(s, "english-words.80", "zbehoof\n");
     ReadWordNetIndexText("day n 10 1 @ 10 3 0\ntoday n 2 1 @ 2 1 0\ntwo n 2 1 @ 2 1 0\nemail n 2 1 @ 2 1 0\n"
-                         "american n 3 1 @ 3 2 0\nzlimp n 1 1 @ 1 0 0\nzbehoof n 1 1 @ 1 0 0\n",
+                         "american n 3 1 @ 3 2 0\nzlimp n 1 1 @ 1 0 0\nzbehoof n 1 1 @ 1 0 0\npm n 4 1 @ 4 1 0\n"
+                         "inc n 1 1 @ 1 0 0\n",
                          kWnNoun, s.wordnet);
-    ReadWordNetIndexText("attach v 5 1 @ 5 3 0\nemail v 1 1 @ 1 0 0\n", kWnVerb, s.wordnet);
+    ReadWordNetIndexText("attach v 5 1 @ 5 3 0\nemail v 1 1 @ 1 0 0\nzquick v 1 1 @ 1 0 0\n", kWnVerb, s.wordnet);
     ReadWordNetIndexText("two a 1 1 & 1 0 0\namerican a 2 1 & 2 2 0\nzlimp a 1 1 & 1 0 0\n"
-                         "zneww a 1 1 & 1 0 0\nunder a 1 1 & 1 0 0\n",
+                         "zneww a 1 1 & 1 0 0\nunder a 1 1 & 1 0 0\nzquick a 1 1 & 1 0 0\n",
                          kWnAdj, s.wordnet);
-    ReadWordNetIndexText("today r 2 1 & 2 1 0\nzneww r 1 1 & 1 0 0\n", kWnAdv, s.wordnet);
+    ReadWordNetIndexText("today r 2 1 & 2 1 0\nzneww r 1 1 & 1 0 0\nzquick r 1 1 & 1 0 0\n", kWnAdv, s.wordnet);
     std::string error;
     EXPECT_TRUE(ParseWinkLexicon("var CD = 'CD';\nvar NN = 'NN';\nvar A_CD_NN = [ CD, NN ];\n"
                                  "var lexicon = Object.create( null );\nlexicon.two = A_CD_NN;\n",
                                  s.wink, error))
         << error;
     s.ud = ParseUdClassTable("# form\ttotal\tclasses\namerican\t73\tADJ:70 PROPN:3\nemail\t70\tNOUN:65 VERB:5\n"
-                             "zlimp\t9\tNOUN:8 ADJ:1\nzneww\t30\tADJ:28 ADV:2\ntoday\t70\tNOUN:70\n");
+                             "zlimp\t9\tNOUN:8 ADJ:1\nzneww\t30\tADJ:28 ADV:2\ntoday\t70\tNOUN:70\n"
+                             "zquick\t20\tADJ:15 ADV:5\npm\t147\tNOUN:147\n");
     return s;
 }
 
@@ -122,10 +128,25 @@ TEST(EnglishReadings, ReadBackAsCompiled) {
     // A word the noun-or-adjective classes read as a preposition first is
     // filed in such a class though the sources give no noun.
     EXPECT_EQ(FirstClass(c.dict, "under"), 0x22);
+    // An adverb the treebank counts less often than the adjective that
+    // the verb of its spelling carries is read after that verb item
+    // ("best", "fast"): verb and adjective, then the adverb.
+    ASSERT_NE(Find(c.dict, "zquick"), nullptr);
+    EXPECT_GE(FirstClass(c.dict, "zquick"), 0x80);
+    EXPECT_TRUE(HasClass(c.dict, "zquick", '8'));
+    EXPECT_EQ(Find(c.dict, "zquick")->analyses.back().tag >> 8, 0x14);
     // Noun before verb as the treebank counts "email": the verb's flags
     // say so (its tag raised by 16).
     ASSERT_NE(Find(c.dict, "email"), nullptr);
     EXPECT_EQ(Find(c.dict, "email")->analyses[0].tag & 0x10, 0x10);
+    // A lower-case abbreviation that WordNet holds as a noun and the
+    // treebank counts as one is that noun as well, written without its
+    // period ("at 3 pm"); others are abbreviations only.
+    EXPECT_EQ(FirstClass(c.dict, "pm"), '9');
+    EXPECT_TRUE(HasClass(c.dict, "pm", 0x1C));
+    EXPECT_EQ(FirstClass(c.dict, "etc"), 0x1C);
+    EXPECT_FALSE(HasClass(c.dict, "etc", '9'));
+    EXPECT_FALSE(HasClass(c.dict, "inc", '9'));
     // Names and words up to level 70, not above.
     EXPECT_NE(Find(c.dict, "Zabingdon"), nullptr);
     EXPECT_EQ(Find(c.dict, "zbehoof"), nullptr);

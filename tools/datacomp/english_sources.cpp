@@ -1165,6 +1165,17 @@ bool CapitalisedAdjective(const MergeIndex& ix, const std::string& w) {
     return ix.src.scowl.words.count(lower) == 0 && ix.Senses(lower, kWnAdj) != 0;
 }
 
+// The treebank counts the form, spelt without a period, as a noun more
+// often than in any other class.
+bool NounWithoutPeriod(const UdClassTable& ud, const std::string& w) {
+    const auto it = ud.find(w);
+    if (it == ud.end()) return false;
+    const u32 noun = UdCount(ud, w, "NOUN");
+    for (const auto& [cls, n] : it->second)
+        if (n > noun) return false;
+    return noun > 0;
+}
+
 bool FormLess(const SourceForm& a, const SourceForm& b) {
     if (a.form != b.form) return a.form < b.form;
     if (a.po != b.po) return a.po < b.po;
@@ -1208,6 +1219,12 @@ std::vector<SourceForm> BuildEnglishForms(const EnglishSources& sources,
             reading.is = kindIs;
             // A capitalised medical word keeps its WordNet domain.
             if (ix.Medical(Lower(w)) && po == "proper") reading.is.push_back("domain:medical");
+            // A lower-case abbreviation that WordNet's index holds as a noun
+            // and the treebank counts as a noun written without its period
+            // ("pm", "hr", "ft") is that noun as well ("at 3 pm"); the
+            // others keep their period ("Inc.", "Jr.").
+            if (po == "abbrev" && ix.Senses(w, kWnNoun) != 0 && NounWithoutPeriod(sources.ud, w))
+                AddReading(r, w, "noun", {"singular"}, "src:wordnet");
         }
         EmitReadings(ix, w, &sw, r, out, stats);
     }

@@ -187,6 +187,27 @@ u8 ReadingRank(const EnglishReading& r, const UdClassTable* ud, const std::map<s
     return 200;
 }
 
+// A reading of a form that the treebank counts less often in the reading's
+// class than as a verb, or (an adverb) as an adjective: it is read after
+// the verb items of its spelling, which carry the verb and the adjective
+// ("be", "may": the verb before the noun; "best", "better": the adjective
+// before the adverb).
+bool CountedLessThanVerb(const EnglishReading& r, const UdClassTable* ud) {
+    if (ud == nullptr || !UdCounted(*ud, r.word)) return false;
+    u32 own = 0, other = UdCount(*ud, r.word, "VERB") + UdCount(*ud, r.word, "AUX");
+    switch (r.classByte) {
+        case 'A': own = UdCount(*ud, r.word, "NOUN"); break;
+        case 'B': own = UdCount(*ud, r.word, "ADJ"); break;
+        case 'M': case 'N': own = std::max(UdCount(*ud, r.word, "NOUN"), UdCount(*ud, r.word, "ADJ")); break;
+        case 20:
+            own = UdCount(*ud, r.word, "ADV");
+            other = std::max(other, UdCount(*ud, r.word, "ADJ"));
+            break;
+        default: return false;
+    }
+    return other > own;
+}
+
 // The regional section of a spelling of one region (words of four letters
 // or more; the shorter ones are read in the sections of every region).
 EnglishPlace RegionalPlace(const SourceForm& f, const std::string& key) {
@@ -314,7 +335,10 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
         &sideWords);
     for (EnglishReading& r : out.readings)
         if (r.classByte == 'B' && r.place == EnglishPlace::Normal && sideWords.count(r.word) != 0) r.classByte = 'N';
-    for (EnglishReading& r : out.readings) r.rank = ReadingRank(r, ud, winkTags);
+    for (EnglishReading& r : out.readings) {
+        r.rank = ReadingRank(r, ud, winkTags);
+        r.afterVerb = CountedLessThanVerb(r, ud);
+    }
     for (const std::string& w : closed) {
         EnglishReading r;
         r.word = w;
@@ -415,6 +439,7 @@ struct EItem {
     // A noun of its own spelt like a linked plural sorts right after it.
     u32 sortWith = UINT32_MAX;
     u8 rank = 128;                  // order among the items of one stem and ending
+    bool afterVerb = false;         // a nominal item read after the verb items of its stem
 };
 
 struct Writer {
@@ -433,6 +458,7 @@ struct Writer {
     std::set<std::string> knownWords;         // every word filed
     u32 linkedPlurals = 0;
     u8 nextRank = 128;                        // rank of the items AddNominal makes
+    bool nextAfterVerb = false;               // and whether they follow the verb items
 
     Writer(EnglishDictInput& i, CompileReport& r) : in(i), report(r) {}
 
@@ -509,6 +535,7 @@ struct Writer {
         it.level = level;
         it.lemma = lemma;
         it.rank = nextRank;
+        it.afterVerb = nextAfterVerb;
         (void)answers;   // the intended answers are among those the code spells
         const std::string stemKey = key.substr(0, stemEnd);
         for (const auto& [rem, n] : CodeRemainders(code, stemKey)) {
@@ -757,6 +784,7 @@ struct Writer {
                 for (size_t i = 0; i < list.size(); ++i) {
                     if (done.count(i) || list[i].second->number != 1) continue;
                     nextRank = list[i].second->rank;
+                    nextAfterVerb = list[i].second->afterVerb;
                     const std::string& s = list[i].first;
                     for (size_t j = 0; j < list.size(); ++j) {
                         if (done.count(j) || list[j].second->number != 2) continue;
@@ -788,6 +816,7 @@ struct Writer {
                 for (size_t i = 0; i < list.size(); ++i) {
                     if (done.count(i) || list[i].second->number != 1) continue;
                     nextRank = list[i].second->rank;
+                    nextAfterVerb = list[i].second->afterVerb;
                     for (size_t j = 0; j < list.size(); ++j) {
                         if (done.count(j) || list[j].second->number != 2) continue;
                         if (!LinkIrregularPlural(section, groupClass, *list[i].second, list[i].first, *list[j].second, list[j].first))
@@ -802,6 +831,7 @@ struct Writer {
                 if (done.count(i)) continue;
                 const EnglishReading& r = *list[i].second;
                 nextRank = r.rank;
+                nextAfterVerb = r.afterVerb;
                 std::string key = list[i].first;
                 if (r.period) {
                     // The form without its period; code 64 says it takes one.
@@ -852,6 +882,7 @@ struct Writer {
             }
         }
         nextRank = 128;
+        nextAfterVerb = false;
         SortOwnNounsAfterPlurals();
     }
 
@@ -1031,8 +1062,12 @@ struct Writer {
                 };
                 const EItem& bx = base(x);
                 const EItem& by = base(y);
-                return std::tie(bx.stem, bx.verb, bx.head, bx.rank, bx.trailer, x.link) <
-                       std::tie(by.stem, by.verb, by.head, by.rank, by.trailer, y.link);
+                // Nominal items, the verb items, then the nominal items
+                // read after the verb.
+                const int ox = bx.verb ? 1 : bx.afterVerb ? 2 : 0;
+                const int oy = by.verb ? 1 : by.afterVerb ? 2 : 0;
+                return std::tie(bx.stem, ox, bx.head, bx.rank, bx.trailer, x.link) <
+                       std::tie(by.stem, oy, by.head, by.rank, by.trailer, y.link);
             });
         return lists;
     }

@@ -68,6 +68,7 @@ struct EnglishReading {
     EnglishPlace place = EnglishPlace::Normal;
     u32 level = 0;       // SCOWL level (0: none)
     u8 rank = 128;       // order among the items of one spelling: lower first
+    bool afterVerb = false;  // read after the verb items of its spelling
 };
 
 struct EnglishClassified {
