@@ -37,7 +37,10 @@ n=$("$K" --lang fr --lexicon "$W" lex-list | grep -c '^zorb')
 # A writer that cannot get the lock in time fails clearly and changes nothing.
 if command -v flock >/dev/null 2>&1; then
     before=$(cksum < "$W")
-    flock "$W" sleep 6 &
+    # The holder keeps the lock until it is told to let go, however slow
+    # the machine: a timed hold could end before the writer even asks.
+    mkfifo "$dir/release"
+    flock "$W" sh -c "read _ < '$dir/release'" &
     # Wait until the other process really holds the lock (a loaded machine
     # may start it late).
     for _ in $(seq 1 100); do flock -n "$W" true || break; sleep 0.05; done
@@ -45,6 +48,7 @@ if command -v flock >/dev/null 2>&1; then
     [ $? -eq 2 ] || fail "lex-add under another process's lock should exit 2"
     grep -q locked "$dir/busy.err" || fail "no clear message for a locked lexicon: $(cat "$dir/busy.err")"
     [ "$(cksum < "$W")" = "$before" ] || fail "a refused change altered the lexicon"
+    echo > "$dir/release"
     wait
 fi
 
