@@ -406,6 +406,13 @@ bool VerbOrNounRules(const WalkState& s, i32 i) {
 
 // ---- Verb-or-noun words (R12) ---------------------------------------------
 
+// Whether the noun reading of word i is plural and the word before it is
+// "we" or "you", the pronouns that may determine a noun ("we doctors").
+bool PluralAfterWeOrYou(i32 i) {
+    static const char* const kDetermining[] = {"we", "We", "you", "You", nullptr};
+    return IsOneOf(i - 1, kDetermining) && ((Feat(i, 1) >> 2) & 3) == 2;
+}
+
 bool VerbOrNounWord(const WalkState& s, i32 i) {
     if (Readings(i) < 2 || Cat(i) != 14 || Cat(i, 1) != 10) return false;
     if (i > 0 && Capital(i) && s.verbCount > s.clauseCount + 1) {
@@ -414,9 +421,12 @@ bool VerbOrNounWord(const WalkState& s, i32 i) {
     }
     if (i > 0 && Cat(i - 1) == 1) {
         // A word between a subject pronoun and a verb is a noun ("we people
-        // are"), unless it is a modal or auxiliary ("I must be").
+        // are"), unless it is a modal or auxiliary ("I must be"). Only "we"
+        // and "you" stand before a noun, and a plural one: else the word is
+        // the verb of a clause of its own ("what I mean is", "what we need
+        // is").
         const u8 model = static_cast<u8>(Mark(i) & 127);
-        if (!Last(i) && OneReadingOf(i + 1, 14) && (model < 27 || model > 38)) Collapse(i, 1);
+        if (!Last(i) && OneReadingOf(i + 1, 14) && (model < 27 || model > 38) && PluralAfterWeOrYou(i)) Collapse(i, 1);
         KeepOne(i);
         return true;
     }

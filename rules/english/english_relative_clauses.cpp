@@ -72,7 +72,10 @@ void MarkWhich(i32 k, i32 f) {
     }
     r.Number = Cls(Seg(m).FirstWord) == '\\' ? 2 : Seg(m).Number;
     r.Person = Seg(m).Person;
-    r.SegmentKind = NextKind(k) == 24 ? 22 : 24;
+    // A noun phrase right after the relative is the clause's subject, of
+    // either kind ("the law which the king has made"): the relative is then
+    // its verb's object.
+    r.SegmentKind = NounPhraseKind(NextKind(k)) ? 22 : 24;
     W(f).FunctionCode = kReferringTo;
     if (AmbiguousAntecedent(m, true)) r.Number = 0;
 }
