@@ -452,6 +452,16 @@ bool ImperativeWordStartsAnother(i32 i, i32 e) {
     return WordCategory(k) == 12 || IsPossessiveDeterminer(i + 1);
 }
 
+// "de là", "par là" take a hyphen only as the second half of the pairs
+// "de-ci de-là", "par-ci par-là"; alone they are a preposition and the
+// adverb ("loin de là", "c'est par là").
+bool CiLaPairBefore(i32 p) {
+    for (i32 k = p - 3; k < p; ++k) {
+        if (WordExists(k) && (WordIs(k, "ci") || EndsWith(k, "-ci"))) return true;
+    }
+    return false;
+}
+
 // Whether entry e (below 83) at word i joins the previous word.
 bool JoinsPrevious(i32 i, i32 e) {
     const i32 p = i - 1;
@@ -478,7 +488,7 @@ bool JoinsPrevious(i32 i, i32 e) {
         case 80:
             return IsThirdPersonVerb(p) && SentenceHasQuestionMark() && !HasNounOrAdjectiveReading(i + 1) &&
                    WordCategory(i) != 8 && WordClass(i + 1) != 28;
-        default: return pc == 'O' || pc == 'F' || WordIs(p, "de");  // ci, là
+        default: return pc == 'O' || pc == 'F' || (WordIs(p, "de") && (e == 81 || CiLaPairBefore(p)));  // ci, là
     }
 }
 
@@ -522,6 +532,7 @@ bool SectionPairFits(const RuleStorage& st, u16 count, i32 i) {
         return WordIs(i - 1, "le") || WordIs(i - 1, "la") || WordIs(i - 1, "les");
     }
     if (WordIs(i, "peut") && WordIs(i + 1, MR("être"))) return PeutEtreIsAdverb(i);
+    if ((WordIs(i, "de") || WordIs(i, "par")) && WordIs(i + 1, MR("là"))) return CiLaPairBefore(i);
     if (WordIs(i - 1, "comme") || WordIs(i - 1, "la") || WordIs(i - 1, MR("à"))) {
         return gWords[i].ReadingCount == 1;
     }
