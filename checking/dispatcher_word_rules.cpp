@@ -425,6 +425,43 @@ bool HasSubjectReading(i32 i) {
     });
 }
 
+bool IsObjectPronounWord(i32 k) {
+    return WordExists(k) && (FindListEntry(gFrenchNumberWords, 40, 49, gWords[k].WordText) >= 0 || WordIs(k, "en") ||
+                             WordIs(k, "me") || WordIs(k, "te"));
+}
+
+bool IsPossessiveDeterminer(i32 k) {
+    static const char* const kPossessives[] = {"ma", "ta", "sa", "mon", "ton", "son", "mes", "tes",
+                                               "ses", "notre", "votre", "nos", "vos", "leurs"};
+    for (const char* p : kPossessives) {
+        if (WordIs(k, p)) return true;
+    }
+    return false;
+}
+
+// Whether the word at i after an imperative belongs to what follows
+// rather than to the imperative: pronouns of an infinitive ("Daignez le
+// lui permettre", "Veuillez nous y conduire"), and "en" as a preposition
+// before a gerund or a possessive ("Terminons en réservant", "Passe en
+// me donnant", "Intercède en ma faveur").
+bool ImperativeWordStartsAnother(i32 i, i32 e) {
+    i32 k = i + 1;
+    while (IsObjectPronounWord(k)) ++k;
+    if (WordCategory(k) == 13) return true;
+    if (e != 70) return false;
+    return WordCategory(k) == 12 || IsPossessiveDeterminer(i + 1);
+}
+
+// "de là", "par là" take a hyphen only as the second half of the pairs
+// "de-ci de-là", "par-ci par-là"; alone they are a preposition and the
+// adverb ("loin de là", "c'est par là").
+bool CiLaPairBefore(i32 p) {
+    for (i32 k = p - 3; k < p; ++k) {
+        if (WordExists(k) && (WordIs(k, "ci") || EndsWith(k, "-ci"))) return true;
+    }
+    return false;
+}
+
 // Whether entry e (below 83) at word i joins the previous word.
 bool JoinsPrevious(i32 i, i32 e) {
     const i32 p = i - 1;
@@ -440,7 +477,7 @@ bool JoinsPrevious(i32 i, i32 e) {
         // An elided pronoun needs no hyphen after it: "va-t'en", "donne-m'en".
         if (!IsImperative(p) || EndsWithApostrophe(gWords[p].WordText)) return false;
         if ((e == 47 || e == 48 || e == 49) && WordCategory(i) != 2) return false;
-        return WordCategory(i + 1) != 13;
+        return !ImperativeWordStartsAnother(i, e);
     }
     switch (e) {
         case 76: case 77: return gWords[p].ReadingCount == 1 && pc == 'A';
@@ -451,7 +488,7 @@ bool JoinsPrevious(i32 i, i32 e) {
         case 80:
             return IsThirdPersonVerb(p) && SentenceHasQuestionMark() && !HasNounOrAdjectiveReading(i + 1) &&
                    WordCategory(i) != 8 && WordClass(i + 1) != 28;
-        default: return pc == 'O' || pc == 'F' || WordIs(p, "de");  // ci, là
+        default: return pc == 'O' || pc == 'F' || (WordIs(p, "de") && (e == 81 || CiLaPairBefore(p)));  // ci, là
     }
 }
 
@@ -472,6 +509,18 @@ bool NounCompoundFits(const RuleStorage& st, u16 count, i32 i) {
     return !(HasNounOrAdjectiveReading(i) && HasNounOrAdjectiveReading(i + 1));
 }
 
+// "peut être" is the verb and its infinitive whenever "peut" has a
+// subject of its own ("Cela peut être vrai", "ce ne peut être", "La
+// réserve, mise à l'abri, peut être décisive"); the adverb stands after
+// another conjugated verb ("Il est peut-être malade"), at the head of the
+// sentence, or before "que" or a stop ("..., peut-être.").
+bool PeutEtreIsAdverb(i32 i) {
+    if (i == 0 || WordClass(i - 1) >= 128) return true;
+    const u8 after = WordFirstByte(i + 2);
+    return WordIs(i + 2, "que") || WordIs(i + 2, "qu'") || after == 0 || after == '.' || after == ',' ||
+           after == ';' || after == '!' || after == '?';
+}
+
 // The pairs of section 7 whose hyphen depends on the neighbours. A
 // pronoun before a verb is its subject, not the first half of a noun
 // ("on dit", not "un on-dit"; "Tout va bien", not "à tout-va").
@@ -482,10 +531,8 @@ bool SectionPairFits(const RuleStorage& st, u16 count, i32 i) {
     if (WordIs(i, "fait") && WordIs(i + 1, "tout")) {
         return WordIs(i - 1, "le") || WordIs(i - 1, "la") || WordIs(i - 1, "les");
     }
-    if (WordIs(i, "peut") && WordIs(i + 1, MR("être"))) {
-        const u8 before = WordCategory(i - 1);
-        return !(before >= 1 && before <= 3) && before != 10;
-    }
+    if (WordIs(i, "peut") && WordIs(i + 1, MR("être"))) return PeutEtreIsAdverb(i);
+    if ((WordIs(i, "de") || WordIs(i, "par")) && WordIs(i + 1, MR("là"))) return CiLaPairBefore(i);
     if (WordIs(i - 1, "comme") || WordIs(i - 1, "la") || WordIs(i - 1, MR("à"))) {
         return gWords[i].ReadingCount == 1;
     }
