@@ -6,6 +6,7 @@
 // built-in dictionary.
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -81,6 +82,18 @@ const Kept* Find(const std::vector<Kept>& kept, const std::string& utf8, std::st
 // "-" leaves a column unchecked.
 std::string Shown(const std::string& column, int got) { return column == "-" ? "-" : std::to_string(got); }
 
+// The record of the row's word in the row's sentence; a failure naming the
+// records when there is none.
+std::optional<Kept> KeptFor(const std::string& path, const Line& l, std::string& cut) {
+    const std::vector<Kept> kept = KeptReadings(l.columns[0]);
+    const Kept* k = Find(kept, l.columns[1], cut);
+    if (k == nullptr) {
+        ADD_FAILURE() << path << ":" << l.number << ": no record of \"" << l.columns[1] << "\" in" << cut;
+        return std::nullopt;
+    }
+    return *k;
+}
+
 class ReadingTables : public acceptance::AcceptanceTest {};
 
 TEST_F(ReadingTables, FrenchWordsKeepTheirReadings) {
@@ -89,12 +102,8 @@ TEST_F(ReadingTables, FrenchWordsKeepTheirReadings) {
     for (const Line& l : ReadTable(path, 5)) {
         const std::vector<std::string>& c = l.columns;
         std::string cut;
-        const std::vector<Kept> kept = KeptReadings(c[0]);
-        const Kept* k = Find(kept, c[1], cut);
-        if (k == nullptr) {
-            ADD_FAILURE() << path << ":" << l.number << ": no record of \"" << c[1] << "\" in" << cut;
-            continue;
-        }
+        const std::optional<Kept> k = KeptFor(path, l, cut);
+        if (!k) continue;
         EXPECT_EQ(std::to_string(k->kind) + " " + Shown(c[3], k->gender) + " " + Shown(c[4], k->number),
                   c[2] + " " + c[3] + " " + c[4])
             << path << ":" << l.number << ": " << c[0] << " (" << c[1] << ")";
@@ -107,12 +116,8 @@ TEST_F(ReadingTables, EnglishWordsKeepTheirReadings) {
     for (const Line& l : ReadTable(path, 3)) {
         const std::vector<std::string>& c = l.columns;
         std::string cut;
-        const std::vector<Kept> kept = KeptReadings(c[0]);
-        const Kept* k = Find(kept, c[1], cut);
-        if (k == nullptr) {
-            ADD_FAILURE() << path << ":" << l.number << ": no record of \"" << c[1] << "\" in" << cut;
-            continue;
-        }
+        const std::optional<Kept> k = KeptFor(path, l, cut);
+        if (!k) continue;
         EXPECT_EQ(std::to_string(k->kind), c[2]) << path << ":" << l.number << ": " << c[0] << " (" << c[1] << "):" << cut;
     }
 }
