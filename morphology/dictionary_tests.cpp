@@ -90,10 +90,16 @@ struct MemoSlot {
 };
 
 // All zero at start (the memo lies in .bss): stamp 0 is no stamp, and the
-// first question sets the context and takes stamp 1.
+// first question sets the context and takes stamp 1. A word takes the place
+// of its hash; a place names its slot (0: none yet). Slots are handed out in
+// order as places are first filled, so that the pages a process touches
+// grow with the words it keeps; slot 0 is never handed out, so one place
+// may go without a slot.
 struct WordMemo {
     MemoContext context{.tables{.language = 0}};
     u32 stamp = 0;
+    u32 slotsGiven = 0;  // slots 1 to slotsGiven are taken
+    u16 places[kMemoSlots] = {};
     MemoSlot slots[kMemoSlots];
 };
 
@@ -128,9 +134,11 @@ u16 IsDictionaryWordRemembered(BoundedString& word) {
     WordMemo& m = Memo();
     FollowContext(m);
     const u32 n = static_cast<u32>(length);
-    MemoSlot& slot = m.slots[HashWord(word.data, n) & (kMemoSlots - 1)];
-    if (slot.stamp == m.stamp && slot.length == n && std::memcmp(slot.bytes, word.data, n) == 0) {
-        return slot.answer;
+    u16& place = m.places[HashWord(word.data, n) & (kMemoSlots - 1)];
+    if (place != 0) {
+        const MemoSlot& slot = m.slots[place];
+        if (slot.stamp == m.stamp && slot.length == n && std::memcmp(slot.bytes, word.data, n) == 0)
+            return slot.answer;
     }
     u8 bytes[kMemoWordBytes];
     std::memcpy(bytes, word.data, n);
@@ -138,7 +146,9 @@ u16 IsDictionaryWordRemembered(BoundedString& word) {
     // The analysis may have changed what the answer depends on (a language
     // switch inside it is undone, but options are not its to change):
     // remember only an answer given under the context it was asked in.
-    if (CurrentMemoContext() == m.context) {
+    if (place == 0 && m.slotsGiven < kMemoSlots - 1) place = static_cast<u16>(++m.slotsGiven);
+    if (place != 0 && CurrentMemoContext() == m.context) {
+        MemoSlot& slot = m.slots[place];
         slot.stamp = m.stamp;
         slot.length = static_cast<u8>(n);
         slot.answer = static_cast<u8>(answer);

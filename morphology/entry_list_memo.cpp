@@ -19,10 +19,16 @@ struct Slot {
     bool fault = false;
 };
 
+// A question takes the place of its hash; a place names its slot (0: none
+// yet). Slots are handed out in order as places are first filled, so that
+// the pages a process touches grow with what it keeps; slot 0 is never
+// handed out, so one place may go without a slot.
 struct Memo {
     DictStamp stamps[kTables];
     u32 numbers[kTables] = {};  // 0: unused
     u32 last = 0;               // the last number given
+    u32 slotsGiven = 0;         // slots 1 to slotsGiven are taken
+    u16 places[kSlots] = {};
     Slot slots[kSlots];
 };
 
@@ -47,16 +53,18 @@ u32 TablesNumber() {
     return gMemo.last;
 }
 
-Slot& SlotOf(i16 section, u8 third, u8 fourth) {
+u16& PlaceOf(i16 section, u8 third, u8 fourth) {
     u32 h = static_cast<u32>(static_cast<u16>(section)) * 2654435761u;
     h ^= (static_cast<u32>(third) << 8 | fourth) * 40503u;
-    return gMemo.slots[(h ^ (h >> 16)) & (kSlots - 1)];
+    return gMemo.places[(h ^ (h >> 16)) & (kSlots - 1)];
 }
 
 }  // namespace
 
 bool RememberedEntryLists(i16 section, u8 third, u8 fourth, bool& may, bool& fault) {
-    const Slot& s = SlotOf(section, third, fourth);
+    const u16 place = PlaceOf(section, third, fourth);
+    if (place == 0) return false;
+    const Slot& s = gMemo.slots[place];
     if (s.tables == 0 || s.section != section || s.third != third || s.fourth != fourth ||
         s.tables != TablesNumber())
         return false;
@@ -66,7 +74,12 @@ bool RememberedEntryLists(i16 section, u8 third, u8 fourth, bool& may, bool& fau
 }
 
 void KeepEntryLists(i16 section, u8 third, u8 fourth, bool may, bool fault) {
-    Slot& s = SlotOf(section, third, fourth);
+    u16& place = PlaceOf(section, third, fourth);
+    if (place == 0) {
+        if (gMemo.slotsGiven == kSlots - 1) return;
+        place = static_cast<u16>(++gMemo.slotsGiven);
+    }
+    Slot& s = gMemo.slots[place];
     s.tables = TablesNumber();
     s.section = section;
     s.third = third;

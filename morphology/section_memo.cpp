@@ -69,12 +69,19 @@ static_assert(sizeof(Slot) == 64);
 
 constexpr u32 kSeenBits = 131072;  // a power of two
 
+// A question takes the place of its hash's low bits. A place holds the
+// high bits of the hash of the question last kept there, with the number
+// of the slot that holds it in the low bits (0: none): a question the memo
+// does not hold is refused on this small array without a read of its slot.
+// Slots are handed out in order as places are first filled, so that a text
+// with few words to remember touches few pages of them. Slot 0 is never
+// handed out, so one place may go without a slot.
+constexpr u32 kPlaceSlotBits = kSlots - 1;
+
 struct Memo {
     Tables tables[2];  // English, French
-    // The hash of the question each slot was last filled for, read before
-    // the slot: a question the memo does not hold is refused on this
-    // small array without a read of its slot.
-    u32 hashes[kSlots] = {};
+    u32 places[kSlots] = {};
+    u32 slotsGiven = 0;  // slots 1 to slotsGiven are taken
     alignas(64) Slot slots[kSlots];
     // The questions asked once, by a hash bit (two may share one: a
     // question is then kept at its first asking; bits are never cleared,
@@ -206,9 +213,11 @@ i16 RememberedSectionWalk(SectionWalkFn walk, u16 mode, i16 section, const Bound
         SectionWalkWrites writes;
         return RecordedWalk(walk, mode, section, key, tags, count, writes);
     }
-    const u32 at = hash & (kSlots - 1);
-    Slot& s = m.slots[at];
-    if (m.hashes[at] == hash && Matches(s, t.stamp, q)) {
+    u32& place = m.places[hash & kPlaceSlotBits];
+    const u32 high = hash & ~kPlaceSlotBits;
+    u32 slot = place & kPlaceSlotBits;
+    if (slot != 0 && (place & ~kPlaceSlotBits) == high && Matches(m.slots[slot], t.stamp, q)) {
+        const Slot& s = m.slots[slot];
         WriteBack(s, tags);
         count = s.countOut;
         return s.answer;
@@ -220,11 +229,16 @@ i16 RememberedSectionWalk(SectionWalkFn walk, u16 mode, i16 section, const Bound
     const i16 answer = RecordedWalk(walk, mode, section, key, tags, count, writes);
     // A walk under tables that changed meanwhile is not remembered.
     if (!writes.kept || t.stamp != stamp) return answer;
+    if (slot == 0) {
+        if (m.slotsGiven == kSlots - 1) return answer;
+        slot = ++m.slotsGiven;
+    }
+    Slot& s = m.slots[slot];
+    place = high | slot;
     if (!Keep(writes, tags, s)) {
         s.stamp = 0;
         return answer;
     }
-    m.hashes[at] = hash;
     s.stamp = stamp;
     s.language = q.language;
     s.tagsLast = q.tagsLast;

@@ -15,7 +15,9 @@
 // changes. Walks that write more than a few slots are not kept, and a walk
 // is kept at its second asking: one asked once (most of a text on many
 // subjects) neither reads nor writes a slot. Fixed storage (about 0.6 MB,
-// all zero at start), no allocation.
+// all zero at start, so it lies in .bss), no allocation; its slots are
+// taken in order, so that the pages a process touches grow with what it
+// keeps, not with the size of the memo.
 #pragma once
 #include "frame/bounded_array.h"
 #include "frame/types.h"

@@ -122,12 +122,17 @@ void EmptyWorkStrings(StringList& slots) {
 }
 
 // What a probe reads of an entry, kept apart so that the ways of a place
-// share one cache line.
+// share half a cache line. A way takes an entry the first time it keeps an
+// analysis and keeps it after: entries are handed out in order, so that a
+// text with few words to remember touches few pages of them. Whether the
+// entry holds an analysis of the memo's stamp is the entry's to tell.
 struct Way {
     u32 hash = 0;
-    u32 stamp = 0;  // the entry's; 0: empty
-    u32 used = 0;   // when last asked
+    u16 entry = 0;  // 0: none yet (entry 0 is never handed out)
+    u16 used = 0;   // the low bits of the clock when last asked
 };
+static_assert(sizeof(Way) * kWays == 32);
+static_assert(kEntries <= 0x10000);
 
 struct Entry {
     u32 stamp = 0;  // 0: empty
@@ -155,7 +160,8 @@ struct Memo {
     AnswerContext context{.language = 0};
     u32 stamp = 0;
     u32 clock = 0;
-    Way ways[kEntries];
+    u32 entriesGiven = 0;  // entries 1 to entriesGiven are taken
+    alignas(32) Way ways[kEntries];
     Entry entries[kEntries];
     // The questions asked once under this stamp, by a hash bit (two may
     // share one: a question is then remembered at its first asking).
@@ -173,7 +179,6 @@ void Forget(Memo& m) {
     std::memset(m.seen, 0, sizeof m.seen);
     if (++m.stamp == 0) {
         for (Entry& e : m.entries) e.stamp = 0;
-        for (Way& w : m.ways) w.stamp = 0;
         m.stamp = 1;
     }
 }
@@ -457,14 +462,20 @@ i16 RememberedWordAnalysis(u16 mode, BoundedString& word, u16& count, StringList
     if (FirstAsking(m, hash)) return Analyse(q, word, count, slots);
     const u32 first = hash & (kEntries - kWays);
     Way* ways = m.ways + first;
+    // The way to take: one without an entry, else the one asked longest ago
+    // (ages are counted on the clock's low bits).
     u32 oldest = 0;
+    u16 oldestAge = 0;
     for (u32 k = 0; k < kWays; ++k) {
         Way& w = ways[k];
-        if (w.stamp != m.stamp) w.used = 0;
-        if (w.used < ways[oldest].used) oldest = k;
-        if (w.stamp != m.stamp || w.hash != hash || !Matches(m.entries[first + k], m.stamp, q)) continue;
-        w.used = ++m.clock;
-        const Entry& e = m.entries[first + k];
+        const u16 age = w.entry == 0 ? 0xFFFF : static_cast<u16>(m.clock - w.used);
+        if (age > oldestAge) {
+            oldest = k;
+            oldestAge = age;
+        }
+        if (w.entry == 0 || w.hash != hash || !Matches(m.entries[w.entry], m.stamp, q)) continue;
+        w.used = static_cast<u16>(++m.clock);
+        const Entry& e = m.entries[w.entry];
 #ifndef NDEBUG
         return CrossCheck(e, where, mode, word, count, slots);
 #else
@@ -474,11 +485,15 @@ i16 RememberedWordAnalysis(u16 mode, BoundedString& word, u16& count, StringList
 #endif
     }
     Way& w = ways[oldest];
-    Entry& e = m.entries[first + oldest];
+    if (w.entry == 0) {
+        if (m.entriesGiven == kEntries - 1) return Analyse(q, word, count, slots);
+        w.entry = static_cast<u16>(++m.entriesGiven);
+    }
+    Entry& e = m.entries[w.entry];
     const i16 answer = AnalyseAndKeep(m, q, where, word, count, slots, e);
     w.hash = hash;
-    w.stamp = e.stamp;
-    w.used = ++m.clock;
+    // A way whose analysis was not kept is the first to take again.
+    w.used = static_cast<u16>(e.stamp != 0 ? ++m.clock : m.clock - 0xFFFEu);
     return answer;
 }
 

@@ -21,8 +21,9 @@
 // pauses the memos, from a nested analysis, after a data fault, or when the
 // context changed during the call. Debug builds replay every remembered
 // analysis beside a fresh one and stop when the two leave different states.
-// Fixed storage (8,192 entries, about 0.9 MB, all zero at start), no
-// allocation.
+// Fixed storage (8,192 entries, about 0.9 MB, all zero at start, so it
+// lies in .bss), no allocation; entries are taken in order, so that the
+// pages a process touches grow with what it keeps.
 #pragma once
 #include "frame/bounded_array.h"
 #include "frame/tables.h"

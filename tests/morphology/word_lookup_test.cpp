@@ -151,6 +151,33 @@ TEST_F(WordLookupTest, RepeatedLookupsWriteWhatTheFirstWrote) {
     EXPECT_EQ(Lookup(kPlain, "zzoeb").tags, (Tags{0x4114, 0x4114}));
 }
 
+// Once every slot of the memos is taken, a question whose place has no
+// slot is walked each time: the answers stay those of a fresh walk, for
+// the words asked before and after.
+TEST_F(WordLookupTest, LookupsStayRightOnceTheMemosAreFull) {
+    const std::vector<std::string> words = {"zzme", "zzcap", "zzab", "zzqq", "zzoeb"};
+    std::vector<Found> fresh;
+    for (const std::string& w : words) fresh.push_back(Lookup(kPlain, w));
+    auto madeUp = [](int i) {
+        std::string w = "zz";
+        for (int k = 0; k < 4; ++k, i /= 26) w += static_cast<char>('a' + i % 26);
+        return w;
+    };
+    std::vector<i16> first;
+    for (int i = 0; i < 12000; ++i) first.push_back(Lookup(kPlain, madeUp(i)).result);
+    // A question is kept at its second asking and answered from the memo
+    // at its third.
+    for (int round = 0; round < 2; ++round)
+        for (int i = 0; i < 12000; ++i) ASSERT_EQ(Lookup(kPlain, madeUp(i)).result, first[i]) << madeUp(i);
+    for (int round = 0; round < 2; ++round) {
+        for (size_t k = 0; k < words.size(); ++k) {
+            const Found f = Lookup(kPlain, words[k]);
+            EXPECT_EQ(f.result, fresh[k].result) << words[k];
+            EXPECT_EQ(f.tags, fresh[k].tags) << words[k];
+        }
+    }
+}
+
 TEST_F(WordLookupTest, Ligatures) {
     Found f = Lookup(kPlain, MR("zzœb"));
     EXPECT_EQ(f.result, 1);
