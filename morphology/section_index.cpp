@@ -11,10 +11,11 @@ namespace {
 // Where the entries of one list stand in the chunks, once indexed.
 struct ListIndex {
     u32 at = 0;     // chunk * kChunkEntries + first entry
-    u32 count = 0;
+    u16 count = 0;  // at most kChunkEntries
     bool built = false;
     bool usable = false;
 };
+static_assert(sizeof(ListIndex) == 8);
 
 struct SectionIndex {
     u32 start = 0;   // the section span it was set up for
@@ -27,16 +28,21 @@ struct SectionIndex {
 
 // Entries are kept in chunks that never move (a list indexed during a walk
 // leaves the entries of the list being walked in place); a list takes
-// consecutive entries of one chunk.
+// consecutive entries of one chunk. The first chunks are smaller, so that a
+// short text allocates and touches little: 1,024, 2,048 and 4,096 entries,
+// then kChunkEntries (a longer list takes a chunk of its own size).
 constexpr u32 kChunkEntries = 8192;
 constexpr u32 kMaxChunks = 256;
+static_assert(kChunkEntries <= 0xFFFF, "a list's count is kept in 16 bits");
 
 // The indexes of one dictionary body.
 struct BodyIndex {
     DictStamp dict;
     bool french = false;
     BoundedArray<SectionIndex> sections;
-    BoundedArray<IndexedEntry> chunks[kMaxChunks];
+    // kMaxChunks headers, allocated with the first chunk: a table of empty
+    // headers in the object would put it in the library's data section.
+    BoundedArray<BoundedArray<IndexedEntry>> chunks;
     u32 chunkCount = 0;
     u32 used = 0;  // entries taken in the last chunk
 };
@@ -51,7 +57,7 @@ BodyIndex& CurrentBodyIndex() {
         b.dict = CurrentDictStamp();
         b.french = french;
         b.sections.Allocate(gDictSectionCount);
-        for (u32 c = 0; c < b.chunkCount; ++c) b.chunks[c].Release();
+        for (u32 c = 0; c < b.chunkCount; ++c) b.chunks.data[c].Release();
         b.chunkCount = 0;
         b.used = 0;
     }
@@ -137,16 +143,28 @@ void SetUpSection(SectionIndex& x, const DictSectionSpan& span) {
     x.usable = true;
 }
 
+u32 ChunkSize(u32 chunk, u32 n) {
+    const u32 size = chunk >= 3 ? kChunkEntries : kChunkEntries >> (3 - chunk);
+    return n > size ? n : size;
+}
+
+// Entries left in the last chunk.
+u32 RoomLeft(const BodyIndex& b) {
+    return b.chunkCount == 0 ? 0 : b.chunks.data[b.chunkCount - 1].count - b.used;
+}
+
 // Room for `n` consecutive entries; null when there is none.
 IndexedEntry* TakeEntries(BodyIndex& b, u32 n, u32& at) {
     if (n > kChunkEntries) return nullptr;
-    if (b.chunkCount == 0 || b.used + n > kChunkEntries) {
+    if (n > RoomLeft(b)) {
         if (b.chunkCount == kMaxChunks) return nullptr;
-        b.chunks[b.chunkCount++].Allocate(kChunkEntries);
+        if (b.chunks.count == 0) b.chunks.Allocate(kMaxChunks);
+        b.chunks.data[b.chunkCount].Allocate(ChunkSize(b.chunkCount, n));
+        ++b.chunkCount;
         b.used = 0;
     }
     at = (b.chunkCount - 1) * kChunkEntries + b.used;
-    return b.chunks[b.chunkCount - 1].data + b.used;
+    return b.chunks.data[b.chunkCount - 1].data + b.used;
 }
 
 // Indexes one list: its entries go to the last chunk. Every entry but a
@@ -154,12 +172,14 @@ IndexedEntry* TakeEntries(BodyIndex& b, u32 n, u32& at) {
 void BuildList(BodyIndex& b, ListIndex& l, const EntryListSpan& list) {
     l.built = true;
     l.usable = false;
+    // A list whose bound does not fit is counted first: the bound of a long
+    // list is far above its count, and would open a chunk for nothing.
     u32 room = (list.end - list.begin) / 2 + 1;
-    if (room > kChunkEntries) room = ReadEntries(list.begin, list.end, b.french, nullptr);
+    if (room > RoomLeft(b)) room = ReadEntries(list.begin, list.end, b.french, nullptr);
     u32 at = 0;
     IndexedEntry* out = TakeEntries(b, room, at);
     if (out == nullptr) return;
-    l.count = ReadEntries(list.begin, list.end, b.french, out);
+    l.count = static_cast<u16>(ReadEntries(list.begin, list.end, b.french, out));
     l.at = at;
     b.used += l.count;
     l.usable = true;
@@ -178,7 +198,7 @@ bool FindIndexedList(i16 section, const DictSectionSpan& span, const EntryListSp
     ListIndex& l = x.lists.data[k];
     if (!l.built) BuildList(b, l, list);
     if (!l.usable) return false;
-    out.entries = b.chunks[l.at / kChunkEntries].data + l.at % kChunkEntries;
+    out.entries = b.chunks.data[l.at / kChunkEntries].data + l.at % kChunkEntries;
     out.count = l.count;
     return true;
 }
