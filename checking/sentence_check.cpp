@@ -2,6 +2,7 @@
 #include "checking/sentence_check.h"
 
 #include <cstring>
+#include <utility>
 
 #include "rules/rule_words.h"
 
@@ -23,7 +24,9 @@ namespace {
 
 // Working storage of the driver, allocated once: two save tables of the
 // word table, the suggestion list, the two correction strings and a work
-// string.
+// string. The save tables grow to the records the sentences saved so far
+// needed (a record takes about 470 bytes), so that a short text touches
+// little of them.
 struct DriverStorage {
     BoundedArray<WordRecord> tableA;
     BoundedArray<WordRecord> tableB;
@@ -37,9 +40,7 @@ struct DriverStorage {
 
 DriverStorage& Storage() {
     static DriverStorage s;
-    if (s.tableA.valid == 0) {
-        CreateWordRecordArray(s.tableA, kMaxSentenceWords);
-        CreateWordRecordArray(s.tableB, kMaxSentenceWords);
+    if (s.work.valid == 0) {
         InitByteMatrix(s.list, kSuggestionSlots, kSuggestionCapacity);
         s.firstCorrection.Allocate(kCorrectionCapacity);
         s.secondCorrection.Allocate(kCorrectionCapacity);
@@ -78,18 +79,40 @@ bool SameWordRecord(const WordRecord& a, const WordRecord& b) {
 }
 #endif
 
+// Records a save table starts with: a sentence of up to 16 words saves 48
+// (WordRecordBound).
+constexpr u32 kFirstSavedRecords = 48;
+
+// Makes the table hold at least n records (at most kMaxSentenceWords),
+// doubling it; debug builds hold them all from the start.
+void GrowTable(BoundedArray<WordRecord>& table, u32 n) {
+#ifndef NDEBUG
+    n = kMaxSentenceWords;
+#endif
+    if (table.count >= n) return;
+    u32 size = table.count == 0 ? kFirstSavedRecords : table.count * 2;
+    if (size < n) size = n;
+    if (size > kMaxSentenceWords) size = kMaxSentenceWords;
+    BoundedArray<WordRecord> grown;
+    CreateWordRecordArray(grown, size);
+    for (u32 i = 0; i < table.count; ++i) CopyWordRecord(grown.data[i], table.data[i]);
+    table = std::move(grown);
+}
+
 void SaveWords(BoundedArray<WordRecord>& table, u16& count) {
 #ifdef NDEBUG
     const u32 n = CopyBound(gWordCount);
 #else
     const u32 n = kMaxSentenceWords;
 #endif
+    GrowTable(table, n);
     for (u32 i = 0; i < n; ++i) CopyWordRecord(table.data[i], gWords[i]);
     count = gWordCount;
 }
 
-void RestoreWords(const BoundedArray<WordRecord>& table, u16 count) {
+void RestoreWords(BoundedArray<WordRecord>& table, u16 count) {
     const u32 n = CopyBound(count);
+    GrowTable(table, n);
 #ifndef NDEBUG
     for (u32 i = n; i < kMaxSentenceWords; ++i)
         if (!SameWordRecord(gWords[i], table.data[i])) __builtin_trap();
