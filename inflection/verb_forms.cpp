@@ -469,9 +469,36 @@ bool ExpandLigatures(BoundedString& word) {
 const char* const kReservedPrefixes[11] = {"",   "111", "22", "3333", "444", "55",
                                           "66", "77",  "88", "99",   "::"};
 
-bool SectionKeyIs(u16 s, u8 a, u8 b) {
+// The two key bytes of each section of the active dictionary as one
+// number (0: no key), read from the section index once per dictionary:
+// every verb search compares the word's first two letters with the key of
+// each section, and reaching into every section's record for it cost more
+// than the rest of the search.
+constexpr u32 kKeyedSections = 1024;
+
+u16 PairKey(u8 a, u8 b) { return static_cast<u16>(a << 8 | b); }
+
+const u16* SectionKeys() {
+    static u16 keys[kKeyedSections];
+    static const DictSectionEntry* of = nullptr;
+    static u32 count = 0, lastOffset = 0;
+    const u32 n = gDictPrefixIndex.count < kKeyedSections ? gDictPrefixIndex.count : kKeyedSections;
+    const u32 last = n > 0 ? gDictPrefixIndex.data[n - 1].Offset : 0;
+    if (of == gDictPrefixIndex.data && count == n && lastOffset == last) return keys;
+    for (u32 s = 0; s < n; ++s) {
+        const DictSectionEntry& e = gDictPrefixIndex.data[s];
+        keys[s] = e.Key.count >= 2 ? PairKey(e.Key.data[0], e.Key.data[1]) : 0;
+    }
+    of = gDictPrefixIndex.data;
+    count = n;
+    lastOffset = last;
+    return keys;
+}
+
+u16 SectionKey(const u16* keys, u16 s) {
+    if (s < kKeyedSections) return keys[s];
     const DictSectionEntry& e = gDictPrefixIndex[s];
-    return e.Key.count >= 2 && e.Key.data[0] == a && e.Key.data[1] == b;
+    return e.Key.count >= 2 ? PairKey(e.Key.data[0], e.Key.data[1]) : 0;
 }
 
 // One reserved section; false when the walk ends (operation 6 found its word).
@@ -583,10 +610,12 @@ u16 GenerateVerbForms(u32 mode, BoundedString& word, BoundedArray<BoundedString>
     if (french && last > kFrenchLastSection) last = kFrenchLastSection;
     const u32 n = TextLen(word);
     if (op != 4) {
+        const u16* keys = SectionKeys();
+        const u16 pair = n >= 2 ? PairKey(word.data[0], word.data[1]) : 0;
         for (u16 s = 1; s <= last; ++s) {
             bool found6 = s < reservedEnd && !SearchReserved(mode, s, word, results, count);
-            found6 = found6 || (s >= letterStart && n >= 2 && SectionKeyIs(s, word.data[0], word.data[1]) &&
-                                BuildVerbFormFromModel(mode, s, word, results, count) == 6);
+            if (!found6 && s >= letterStart && pair != 0 && SectionKey(keys, s) == pair)
+                found6 = BuildVerbFormFromModel(mode, s, word, results, count) == 6;
             if (found6) {
                 if (apostrophe) {
                     FromDictionaryKey(word);
