@@ -274,6 +274,20 @@ void ScoreSentence(i32 word, const u8* form) {
     gVariantIndex = 0;
 }
 
+// True when no other word of the sentence holds a letter (only
+// punctuation stands beside it).
+bool StandsAlone(i32 word) {
+    for (i32 k = 0; k < gWordCount; ++k) {
+        if (k == word) continue;
+        const BoundedString& t = gWords[k].WordText;
+        for (u32 i = 0; i < t.count && t.data[i] != 0; ++i) {
+            const u8 c = t.data[i];
+            if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c >= 0x80) return false;
+        }
+    }
+    return true;
+}
+
 // The word's record as the dispatcher run left it: the analysis cascade
 // may have moved it, so it is found by its place in the paragraph (at its
 // own index first).
@@ -325,10 +339,17 @@ void TryForm(FormsStorage& st, u32 k, i32 word, u16 contextMode, u32 dictionaryC
     // with the word.
     const bool kept = gAnalysisMode != 0 && SaveSentenceTables();
     const u32 start = w.StartOffset, end = w.EndOffset;
+    const bool alone = gAnalysisMode == 0 && StandsAlone(word);
     ScoreSentence(word, f.text);
     const WordRecord& ran = RecordAfterRun(word, start, end);
 
-    f.score = Saturated(static_cast<u32>(gSuggestionFlags[static_cast<i32>(k)]) + gReadingPenalty);
+    // A word alone in its sentence (a heading, a one-word answer) has no
+    // neighbours to weigh its forms: the run then scores the word's class
+    // alone (a sentence without a verb draws a penalty that every verb form
+    // escapes, so "chassais" came before "châssis"), and the closeness to
+    // the typed word decides.
+    const u32 penalty = alone ? 0 : gReadingPenalty;
+    f.score = Saturated(static_cast<u32>(gSuggestionFlags[static_cast<i32>(k)]) + penalty);
     // The word's own text, guessed, when the run left it as it was.
     if (f.derived != 0 && k + 1 == st.n && TextEquals(ran.WordText, reinterpret_cast<const char*>(f.text)))
         f.score = 16;

@@ -35,7 +35,7 @@ int CompareKey(const u8* verb, u32 n, const u8* p, const u8* end) {
 }
 
 // The notes line of the verb, found by halving the block.
-NoteLine FindNotes(const BoundedString& verb) {
+NoteLine SearchNotes(const BoundedString& verb) {
     const u8* data = nullptr;
     u32 size = 0;
     NoteLine line;
@@ -58,6 +58,22 @@ NoteLine FindNotes(const BoundedString& verb) {
         else lo = feed + 1;
     }
     return line;
+}
+
+// The notes line of the verb. A conjugation asks for the same verb's line
+// twice per slot: the last verb's line is kept (the block never moves).
+NoteLine FindNotes(const BoundedString& verb) {
+    constexpr u32 kKept = 36;
+    static u8 lastVerb[kKept] = {};  // zero-terminated; empty: none kept
+    static NoteLine lastLine;
+    const u32 n = TextLen(verb);
+    if (n == 0 || n >= kKept) return SearchNotes(verb);
+    if (lastVerb[n] == 0 && std::memcmp(lastVerb, verb.data, n) == 0 && std::memchr(lastVerb, 0, n) == nullptr)
+        return lastLine;
+    lastLine = SearchNotes(verb);
+    std::memcpy(lastVerb, verb.data, n);
+    lastVerb[n] = 0;
+    return lastLine;
 }
 
 // Calls `use` with each note of the slot, in order, that is (or is not)

@@ -1,6 +1,8 @@
 // Stem and model search (see verb_forms.h).
 #include "inflection/verb_forms.h"
 
+#include <algorithm>
+
 #include "frame/bounded_string.h"
 #include "frame/loader.h"
 #include "frame/mac_roman_literal.h"
@@ -469,9 +471,38 @@ bool ExpandLigatures(BoundedString& word) {
 const char* const kReservedPrefixes[11] = {"",   "111", "22", "3333", "444", "55",
                                           "66", "77",  "88", "99",   "::"};
 
-bool SectionKeyIs(u16 s, u8 a, u8 b) {
-    const DictSectionEntry& e = gDictPrefixIndex[s];
-    return e.Key.count >= 2 && e.Key.data[0] == a && e.Key.data[1] == b;
+// The sections of the active dictionary by their two key bytes, read from
+// the section index once per dictionary: each entry is key << 16 |
+// section, sorted, so that the sections of one key follow each other in
+// ascending order. A verb search needs only the sections of the word's
+// first two letters; comparing the key of every section cost more than
+// the rest of the search.
+constexpr u32 kKeyedSections = 1024;
+
+u32 PairKey(u8 a, u8 b) { return static_cast<u32>(a) << 8 | b; }
+
+struct KeyedSections {
+    u32 entries[kKeyedSections];
+    u32 n = 0;
+    const DictSectionEntry* of = nullptr;
+    u32 count = 0, lastOffset = 0;
+};
+
+const KeyedSections& SectionsByKey() {
+    static KeyedSections k;
+    const u32 count = gDictPrefixIndex.count;
+    const u32 last = count > 0 ? gDictPrefixIndex.data[count - 1].Offset : 0;
+    if (k.of == gDictPrefixIndex.data && k.count == count && k.lastOffset == last) return k;
+    k.n = 0;
+    for (u32 s = 0; s < count && k.n < kKeyedSections; ++s) {
+        const DictSectionEntry& e = gDictPrefixIndex.data[s];
+        if (e.Key.count >= 2) k.entries[k.n++] = PairKey(e.Key.data[0], e.Key.data[1]) << 16 | s;
+    }
+    std::sort(k.entries, k.entries + k.n);
+    k.of = gDictPrefixIndex.data;
+    k.count = count;
+    k.lastOffset = last;
+    return k;
 }
 
 // One reserved section; false when the walk ends (operation 6 found its word).
@@ -565,6 +596,15 @@ void SearchLexicon(u32 mode, const BoundedString& word, BoundedArray<BoundedStri
     }
 }
 
+// Operation 6 found its word: the result stands in results[0].
+u16 Found6(BoundedString& word, BoundedArray<BoundedString>& results, bool apostrophe) {
+    if (apostrophe) {
+        FromDictionaryKey(word);
+        FromDictionaryKey(results[0]);
+    }
+    return 1;
+}
+
 }  // namespace
 
 u16 GenerateVerbForms(u32 mode, BoundedString& word, BoundedArray<BoundedString>& results,
@@ -583,16 +623,25 @@ u16 GenerateVerbForms(u32 mode, BoundedString& word, BoundedArray<BoundedString>
     if (french && last > kFrenchLastSection) last = kFrenchLastSection;
     const u32 n = TextLen(word);
     if (op != 4) {
-        for (u16 s = 1; s <= last; ++s) {
-            bool found6 = s < reservedEnd && !SearchReserved(mode, s, word, results, count);
-            found6 = found6 || (s >= letterStart && n >= 2 && SectionKeyIs(s, word.data[0], word.data[1]) &&
-                                BuildVerbFormFromModel(mode, s, word, results, count) == 6);
-            if (found6) {
-                if (apostrophe) {
-                    FromDictionaryKey(word);
-                    FromDictionaryKey(results[0]);
-                }
-                return 1;
+        for (u16 s = 1; s < reservedEnd && s <= last; ++s) {
+            if (!SearchReserved(mode, s, word, results, count)) return Found6(word, results, apostrophe);
+        }
+        const KeyedSections& k = SectionsByKey();
+        if (n >= 2 && k.n < kKeyedSections) {
+            const u32 pair = PairKey(word.data[0], word.data[1]);
+            const u32* at = std::lower_bound(k.entries, k.entries + k.n, pair << 16);
+            for (; at < k.entries + k.n && (*at >> 16) == pair; ++at) {
+                const u16 s = static_cast<u16>(*at & 0xFFFF);
+                if (s < letterStart || s > last) continue;
+                if (BuildVerbFormFromModel(mode, s, word, results, count) == 6)
+                    return Found6(word, results, apostrophe);
+            }
+        } else if (n >= 2) {
+            for (u16 s = letterStart; s <= last; ++s) {
+                const DictSectionEntry& e = gDictPrefixIndex[s];
+                if (e.Key.count < 2 || e.Key.data[0] != word.data[0] || e.Key.data[1] != word.data[1]) continue;
+                if (BuildVerbFormFromModel(mode, s, word, results, count) == 6)
+                    return Found6(word, results, apostrophe);
             }
         }
     }

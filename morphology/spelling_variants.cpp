@@ -748,6 +748,45 @@ Flow MissedOneEdits(Variants& v) {
     return f;
 }
 
+// ---- Two doubling slips ------------------------------------------------------------------
+//
+// The second edit of step 10 touches only vowels after an expansion, and
+// the expansions of a consonant after a contraction. A word typed with two
+// double letters single ("acomodate", "embarasment", "ocasionaly"), or with
+// one doubled where it should not be and another single, is two doubling
+// slips away and none of the steps reaches it. Each letter can be doubled
+// or, where it stands doubled, undoubled; every pair of such edits at two
+// places is tried, at the cost of two edits (3, 4 when the first letter is
+// touched), after the other candidates.
+
+// Doubles (or, when it stands doubled, undoubles) the letter at p of s.
+// False when there is nothing to do at p.
+bool ToggleDoubling(BoundedString& s, i32 p) {
+    const i32 n = TextLength(s);
+    if (p >= n) return false;
+    const u8 c = At(s, p);
+    if (p + 1 < n && At(s, p + 1) == c) {
+        DeleteByte(s, p + 1);
+        return true;
+    }
+    if (p > 0 && At(s, p - 1) == c) return false;  // the second of a pair: edited at its first
+    return InsertByte(s, p + 1, c);
+}
+
+Flow MissedDoublings(Variants& v) {
+    if (v.op != 5 || v.L < 4 || !PlainLetters(v)) return Flow::kGoOn;
+    for (i32 p = 0; p < v.L; ++p) {
+        const u8 mark = static_cast<u8>(p == 0 ? 4 : 3);
+        for (i32 q = p + 1; q < v.L; ++q) {
+            v.w.Set(v.word);
+            // The second place first: the first edit moves what follows it.
+            if (!ToggleDoubling(v.w.s, q) || !ToggleDoubling(v.w.s, p)) continue;
+            if (v.Found(v.w.s) && v.Add(v.w.s, mark)) return Flow::kEnd;
+        }
+    }
+    return Flow::kGoOn;
+}
+
 // ---- One round and the case enumeration --------------------------------------------------
 
 // Steps 4 to 6: the fixed corrections and the ending recovery of the word.
@@ -781,6 +820,7 @@ Flow Round(Variants& v) {
     if (v.op == 5 && (f = Replacements(v)) != Flow::kGoOn) return f;
     TwoWords(v);
     if (MissedOneEdits(v) == Flow::kEnd) return Flow::kEnd;
+    if (MissedDoublings(v) == Flow::kEnd) return Flow::kEnd;
     return Flow::kEnumerate;
 }
 

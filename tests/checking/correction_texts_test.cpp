@@ -300,6 +300,10 @@ TEST_F(CorrectionSentenceTest, FrenchFindingsReachTheHostWithTheirCorrections) {
         {"Il mange le le pain.", 9, false, "le"},
         {"Il a bon coeur.", 9, false, "c\x9c" "ur"},
         {"Il a vingt deux ans.", 5, false, "vingt-deux"},
+        // A word alone: no sentence weighs its forms, the closest comes
+        // first (a verb form no longer wins for being a verb).
+        {"chassis", 0, false, "ch\xE2ssis"},
+        {"liu", 0, false, "lui"},
     };
     for (const Case& c : cases) EXPECT_EQ(FirstSuggestion(c.text, c.start, c.spelling), c.expected) << c.text;
 }

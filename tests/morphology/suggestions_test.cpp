@@ -160,6 +160,23 @@ TEST_F(SpellingSuggestionsTest, EnglishFirstSuggestions) {
     }
 }
 
+// Two double letters typed single (or one typed double and another
+// single): two slips, which no one-edit step reaches.
+TEST_F(SpellingSuggestionsTest, TwoDoublingSlipsAway) {
+    const struct {
+        const char* word;
+        uint16_t language;
+        const char* first;
+    } cases[] = {{"acomodate", kEnglish, "accommodate"}, {"embarasment", kEnglish, "embarrassment"},
+                 {"ocasionaly", kEnglish, "occasionally"}, {"comitee", kEnglish, "committee"},
+                 {"acomoder", kFrench, "accommoder"}};
+    for (const auto& c : cases) {
+        const Result r = Suggest(c.word, c.language);
+        ASSERT_FALSE(r.words.empty()) << c.word;
+        EXPECT_EQ(r.words[0], c.first) << c.word;
+    }
+}
+
 TEST_F(SpellingSuggestionsTest, LongCapitalisedNonsenseReturns) {
     // Bounded work: measured in the benchmark, checked here to end.
     const Result r = Suggest("QWERTYUIOPASDFGHJKLZXCVBNM", kFrench, 1);
