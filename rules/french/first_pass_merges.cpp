@@ -212,6 +212,12 @@ void ChooseNounReading(i32 i, GenderNumber gn) {
     } else if (i > 2 && CatIs(i - 1, 10) && !ClsIs(i - 1, 'A') && CatIs(i - 2, 7) && ClsIs(i - 3, 131)) {
     } else if (i > 1 && CatIs(i - 1, 16) && ClsIs(i - 2, c0)) KeepOne(i);
     else if (i < n - 2 && CatIs(i + 1, 16) && ClsIs(i + 2, c0)) KeepOne(i);
+    // A noun or a participle after an article and the adjective it opens
+    // with ("la deuxième partie", "les premières sorties") is the noun, as
+    // right after the article.
+    else if (c0 == 'A' && Cls(i, 1) >= 128 && i > 1 && CatIs(i - 1, 10) && !ClsIs(i - 1, 'A') &&
+             catIn(i - 2, {7, 8, 9}))
+        KeepOne(i);
     else if (c0 < 128 && i > 1 && c0 != 'E' && (!CatIs(i - 1, 7) || ClsIs(i - 2, 131))) SecondClass(i);
     else if (c0 >= 128 && CatIs(i - 1, 7)) SecondClass(i);
     else KeepOne(i);
