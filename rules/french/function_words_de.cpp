@@ -360,13 +360,6 @@ bool ArticleBeforeNombreux(const Site& s) {
     return s.exists(1) && s.starts(1, "nombreu") && s.i > 0 && s.cat(-1) != kCatNoun;
 }
 
-// "pas de", "point de" before a noun: the article of a negated object
-// ("il n'a pas de temps", "pas de panique").
-bool NegativeArticle(const Site& s) {
-    return s.i > 0 && (s.is(-1, "pas") || s.is(-1, "point")) && s.exists(1) && s.cat(1) == kCatNoun &&
-           s.cls(1) >= 'A' && s.cls(1) < 128;
-}
-
 // E3: a preposition before a pronoun or infinitive, after a verb or
 // "loin", "près", "hors".
 bool PlainPreposition(const Site& s) {
@@ -588,7 +581,7 @@ u16 DeReading(const Site& s) {
         DeByContext(s);
     }
     if (s.cat(0) == kCatArticle && BeforeDeterminer(s)) Preposition(s);
-    if (ArticleBeforeNombreux(s) || NegativeArticle(s)) Article(s);
+    if (ArticleBeforeNombreux(s)) Article(s);
     // Step 11.
     s.setFeat(0, 0x40);
     s.keepOne(0);
