@@ -6,6 +6,7 @@
 #include "checking/syntactic_code.h"
 #include "checking/word_access.h"
 #include "frame/mac_roman.h"
+#include "frame/mac_roman_literal.h"
 #include "frame/sentence_state.h"
 #include "frame/settings.h"
 #include "morphology/word_analysis.h"
@@ -231,6 +232,122 @@ void LowerFirstCapital(DispatcherStorage& st) {
     if (caseMode == 1 || caseMode == 2) first = ToLowerMacRoman(first);  // accented capitals too
 }
 
+// The prepositions that also stand without their complement: before a
+// stop, a comma, a closing bracket or the end of the sentence they are
+// adverbs ("peu après.", "Depuis, il ...", "comme il l'avait dit avant.").
+const char* const kPrepositionsAlone[] = {MR("après"), "avant", "depuis", "devant", MR("derrière"), "dessous",
+                                          "dessus", "dedans", "dehors", "autour", "contre", nullptr};
+
+bool EndsClause(i32 i) {
+    if (!WordExists(i)) return true;
+    const u8 b = WordFirstByte(i);
+    return b == '.' || b == ',' || b == ';' || b == ':' || b == '!' || b == '?' || b == ')';
+}
+
+void MarkPrepositionsAlone() {
+    for (i32 i = 0; i < gWordCount; ++i) {
+        WordRecord& w = gWords[i];
+        const u8 c = w.ReadingClasses[0];
+        if (c < 0x20 || c > 0x23 || !EndsClause(i + 1)) continue;
+        bool listed = false;
+        for (const char* const* p = kPrepositionsAlone; *p != nullptr && !listed; ++p) {
+            listed = WordIs(i, *p);
+        }
+        if (!listed) continue;
+        w.ReadingCategories[0] = 18;
+        w.ReadingClasses[0] = 20;
+        w.ReadingFeatures[0] = 0;
+        w.ReadingCount = 1;
+    }
+}
+
+// A word that no noun, adjective or numeral follows: its own group ends
+// there.
+// (an adverb may lead on to an adjective: "les autres plus grands").
+bool NoNominalAfter(i32 i) {
+    if (!WordExists(i)) return true;
+    const u8 c = WordClass(i);
+    if (c >= 0x14 && c <= 0x1B) return false;
+    return c < 0x40 || c >= 128 || (c >= 'F' && c <= 'L') || (c >= 'T' && c <= 'b') || c == '|';
+}
+
+const char* const kPronounDeterminers[] = {"tout", "tous", "toutes", "aucun", "aucune", "plusieurs", "certains",
+                                           "certaines", nullptr};
+
+// A past participle reading (verb slots 2 to 5): "plusieurs invités", "une
+// occasion toute trouvée" read a noun or an adjective there as well.
+bool ParticipleReading(i32 i) { return WordClass(i) >= 128 && (gWords[i].ReadingFeatures[0] & 0x3F) >= 2 &&
+                                       (gWords[i].ReadingFeatures[0] & 0x3F) <= 5; }
+
+bool IsPronounDeterminer(i32 i) {
+    const u8 c = WordClass(i);
+    if (c != 'P' && c != 'Q') return false;
+    // "tout" before a verb may open "tout à fait" written "tout a fait".
+    if (WordIs(i, "tout") && WordClass(i + 1) >= 128) return false;
+    if (WordExists(i + 1) && ParticipleReading(i + 1)) return false;
+    for (const char* const* p = kPronounDeterminers; *p != nullptr; ++p)
+        if (WordIs(i, *p)) return true;
+    return false;
+}
+
+// A word of letters that the dictionary does not know (class 0): a noun
+// as likely as anything.
+bool UnknownWord(i32 i) { return WordExists(i) && WordClass(i) == 0 && WordFirstByte(i) >= 'A'; }
+
+bool IsOneOfWords(i32 i, const char* a, const char* b, const char* c, const char* d) {
+    return WordIs(i, a) || WordIs(i, b) || WordIs(i, c) || WordIs(i, d);
+}
+
+// "l'un", "les uns", "un des", "une de", and "l'autre", "les autres",
+// "d'autres" standing alone are indefinite pronouns, not an article or a
+// noun; so are "tous", "tout", "aucun", "plusieurs", "certains" that no
+// noun follows.
+void MarkIndefinitePronouns() {
+    for (i32 i = 0; i < gWordCount; ++i) {
+        WordRecord& w = gWords[i];
+        // ("tous ceux qui": the demonstrative follows its predeterminer)
+        if (IsPronounDeterminer(i) && NoNominalAfter(i + 1) && !(WordClass(i + 1) >= 'F' && WordClass(i + 1) <= 'I')) {
+            // "tous ont voté", "tout ce qui", "plusieurs sont partis"
+            w.ReadingCategories[0] = 6;
+            w.ReadingClasses[0] = 'K';
+            w.ReadingCount = 1;
+            continue;
+        }
+        const bool un = IsOneOfWords(i, "un", "une", "uns", "unes");
+        const bool autre = WordIs(i, "autre") || WordIs(i, "autres");
+        if (!un && !autre) continue;
+        const bool afterArticle = IsOneOfWords(i - 1, "l'", "les", "d'", "des");
+        const bool beforeDe = IsOneOfWords(i + 1, "de", "d'", "des", "du");
+        bool pronoun = false;
+        if (un) pronoun = (afterArticle && !WordIs(i - 1, "d'")) || beforeDe;
+        else pronoun = (afterArticle || WordIs(i - 1, "un") || WordIs(i - 1, "une")) && NoNominalAfter(i + 1) &&
+                       !UnknownWord(i + 1) && (WordClass(i + 1) < 128 || WordIs(i - 1, "les") || WordIs(i - 1, "l'"));
+        if (!pronoun) continue;
+        const bool plural = TextEndsWith(w.WordText, "s");
+        const bool feminine = WordIs(i, "une") || WordIs(i, "unes");
+        u8 f = static_cast<u8>(plural ? 0x08 : 0x04);
+        if (un) f = static_cast<u8>(f | (feminine ? 0x20 : 0x10));
+        else f = static_cast<u8>(f | (w.ReadingFeatures[0] & 0x30));
+        w.ReadingCategories[0] = 6;
+        w.ReadingClasses[0] = 'K';
+        w.ReadingFeatures[0] = f;
+        w.ReadingCount = 1;
+    }
+}
+
+// "y" stands for a complement as "en" does ("j'y vais", "il y a", "y
+// compris"): the object pronoun "en" reads, not the adverb of its
+// lookup, unless a locution took it.
+void MarkPronounY() {
+    for (i32 i = 0; i < gWordCount; ++i) {
+        WordRecord& w = gWords[i];
+        if (!WordIs(i, "y") || w.WordCaseMode != 0 || w.ReadingClasses[0] != 0x14) continue;
+        w.ReadingClasses[0] = '|';
+        w.ReadingFeatures[0] = 0;
+        w.ReadingCount = 1;
+    }
+}
+
 void RunLanguagePasses(DispatchState& s, DispatcherStorage& st) {
     if (gCheckingLanguage == 0) {
         s.locution = RunEnglishPasses(s.questionFlag);
@@ -250,6 +367,9 @@ void RunLanguagePasses(DispatchState& s, DispatcherStorage& st) {
     if (r != 768) {
         if (MarkFrenchLocutions(0) == 2) ++s.negation;
         s.locution = MarkFrenchLocutions(1);
+        MarkPrepositionsAlone();
+        MarkIndefinitePronouns();
+        MarkPronounY();
     } else {
         // A fixed error of the opening ("S'est ...", "Sur mon avis"): it
         // stands as the locution report, rule 32 'F' at word 0.

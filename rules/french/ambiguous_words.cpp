@@ -79,6 +79,9 @@ void NounOrAdverb(i32 i) {
     const bool nounReading = a < Count(i);
     const i32 p = i - 1;
     if (i > 0 && nounReading && Cls(i, a) == 'A' && Cls(p) > 127) return Adverb(i);
+    // Before a numeral the word measures it ("à environ 75 km", "d'environ
+    // 45 cm"): a noun there would stand without its article.
+    if (i > 0 && !CatIn(p, 7, 9) && (ClsIs(i + 1, 'R') || ClsIs(i + 1, 'S'))) return Adverb(i);
     if (i > 0 && (CatIn(p, 7, 9) || CatIs(p, 15) || CatIs(p, 18))) return Noun(i, a);
     if (i > 0 && (ClsOneOf(Cls(i), "BCMN") || ClsOneOf(ClsAt(i, 1), "BC")) &&
         (ClsIs(p, 131) || Mark(p) > 127 || (i > 1 && CatIs(p, 18) && ClsIs(i - 2, 131))))

@@ -192,6 +192,8 @@ void SecondClass(i32 i) {
     KeepOne(i);
 }
 
+bool AfterDe(i32 i) { return i > 0 && CatIs(i - 1, 15) && (Is(i - 1, "de") || Is(i - 1, "d'")); }
+
 void ChooseNounReading(i32 i, GenderNumber gn) {
     const i32 n = Words();
     const u8 c0 = Cls(i);
@@ -212,6 +214,18 @@ void ChooseNounReading(i32 i, GenderNumber gn) {
     } else if (i > 2 && CatIs(i - 1, 10) && !ClsIs(i - 1, 'A') && CatIs(i - 2, 7) && ClsIs(i - 3, 131)) {
     } else if (i > 1 && CatIs(i - 1, 16) && ClsIs(i - 2, c0)) KeepOne(i);
     else if (i < n - 2 && CatIs(i + 1, 16) && ClsIs(i + 2, c0)) KeepOne(i);
+    // A noun or a participle after an article and the adjective it opens
+    // with ("la deuxième partie", "les premières sorties") is the noun, as
+    // right after the article.
+    else if (c0 == 'A' && Cls(i, 1) >= 128 && i > 1 && CatIs(i - 1, 10) && !ClsIs(i - 1, 'A') &&
+             catIn(i - 2, {7, 8, 9}))
+        KeepOne(i);
+    // So is it right after the preposition "de" ("des camps de réfugiés",
+    // "des robes de mariées"): no participle follows it bare.
+    else if (c0 == 'A' && Cls(i, 1) >= 128 && AfterDe(i))
+        KeepOne(i);
+    else if (c0 >= 128 && Cls(i, 1) == 'A' && AfterDe(i))
+        SecondClass(i);
     else if (c0 < 128 && i > 1 && c0 != 'E' && (!CatIs(i - 1, 7) || ClsIs(i - 2, 131))) SecondClass(i);
     else if (c0 >= 128 && CatIs(i - 1, 7)) SecondClass(i);
     else KeepOne(i);

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
 #include "frame/records.h"
 #include "frame/tables.h"
 #include "rules/french/byte_chains.h"
@@ -97,7 +98,10 @@ bool RulesOfA(i32 i) {
 // function-word lookup and its own tests.
 bool OneLetterWord(i32 i) {
     const bool fired = IsA(i) && RulesOfA(i);
-    if (!fired && Has(i + 1) && CatIs(i - 1, 20) && CatIs(i + 1, 20)) {
+    // A letter between two signs ("(a)", "b.") reads as an abbreviation;
+    // a sign there (the ")" after a stop) stays a sign.
+    const bool letter = IsLetterMacRoman(gWords.ClampedAt(i).WordText.ClampedAt(0)) != 0;
+    if (!fired && letter && Has(i + 1) && CatIs(i - 1, 20) && CatIs(i + 1, 20)) {
         SetCat(i, 18);
         SetCls(i, 28);
     }

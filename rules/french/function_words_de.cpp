@@ -352,9 +352,18 @@ bool DeLocution(const Site& s) {
     return false;
 }
 
+// "de nombreux", "de nombreuses" after anything but a noun: the plural
+// article before its adjective ("a connu de nombreuses phases", "parmi de
+// nombreuses richesses"); after a noun it may be the preposition of the
+// noun's complement.
+bool ArticleBeforeNombreux(const Site& s) {
+    return s.exists(1) && s.starts(1, "nombreu") && s.i > 0 && s.cat(-1) != kCatNoun;
+}
+
 // E3: a preposition before a pronoun or infinitive, after a verb or
 // "loin", "près", "hors".
 bool PlainPreposition(const Site& s) {
+    if (ArticleBeforeNombreux(s)) return false;
     return (s.exists(1) && s.count(1) == 1 && (s.cat(1) == kCatObjectPronoun || s.cat(1) == kCatInfinitive)) ||
            (s.cat(-1) == kCatVerb && s.cls(-1) < 0x92) ||
            (s.exists(-2) && s.cat(-2) == kCatVerb && s.feat(-1) == 2 && s.cls(-1) < 0x92) ||
@@ -572,6 +581,7 @@ u16 DeReading(const Site& s) {
         DeByContext(s);
     }
     if (s.cat(0) == kCatArticle && BeforeDeterminer(s)) Preposition(s);
+    if (ArticleBeforeNombreux(s)) Article(s);
     // Step 11.
     s.setFeat(0, 0x40);
     s.keepOne(0);

@@ -89,6 +89,12 @@ Verdict ByNeighbours(i32 i, u16 mode) {
     if (VerbBefore(i, 14) || VerbBefore(i, 11)) return Verdict::kNoun;
     if (CatIs(p, 8) && !ClsIs(p, 'Q') && !Begins(p, "quel") && !(Is(p, "ce") && Gender(i) <= 1))
         return Verdict::kNoun;
+    // Right after a noun, a noun-or-verb word before "que" is the verb of
+    // that subject ("cette expérience montre qu'il", "le Duc annonce
+    // qu'"): a second noun standing there would need its article (after
+    // an adjective it is the noun of the group: "un grand vase qu'on met").
+    if (i >= 1 && CatIs(p, 10) && (ClsIs(p, 'A') || ClsIs(p, '@')) && (Is(n, "que") || Is(n, "qu'")))
+        return Verdict::kVerb;
     if (ClsIs(n, 'a') || CatIs(n, 5)) return Verdict::kNoun;
     if (NounByMark(i)) return Verdict::kNoun;
     if (mode == 1 && CatIs(n, 16) && Count(n2) == 1 && CatIs(n2, 14) && Cls(n2) < 128) return Verdict::kNoun;

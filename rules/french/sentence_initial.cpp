@@ -56,6 +56,17 @@ void NumeralRule(bool une) {
 // w(1) ends in "aine": the first "aine" stands at position length - 3.
 bool EndsInAine() { return FindCSubstring(kFirst.text(1), "aine") == kFirst.length(1) - 3; }
 
+// Word p can open a plural group after the article "de": a noun, an
+// adjective or a determiner read plural (or of either number), or
+// "nombreux", "tel" and their forms.
+bool PluralNominal(i32 p) {
+    const Site& s = kFirst;
+    if (!s.exists(p)) return false;
+    if (s.starts(p, "nombreu") || s.starts(p, "tel")) return true;
+    const u8 c = s.cls(p);
+    return c >= 'A' && c <= 'Q' && ((s.feat(p) >> 2) & 3) >= 2;
+}
+
 void ArticleRules(i32 n) {
     const Site& s = kFirst;
     // A failed search keeps reading 0's own class and features.
@@ -93,10 +104,15 @@ void ArticleRules(i32 n) {
     if (n == 6 || n == 7) {
         if (s.cat(1) == kCatAdverb) {
             s.setCat(0, kCatAdverb);
+            // "De plus", "De même": the preposition of an adverbial phrase;
+            // "De très nombreux ..." keeps its article.
+            if (!PluralNominal(2)) s.setCls(0, '!');
         } else if ((s.cat(1) == kCatDeterminer && !s.starts(1, "nombreu") && !s.starts(1, "tel")) ||
-                   s.cat(1) == kCatArticle) {
+                   s.cat(1) == kCatArticle || (s.cat(1) != kCatNoun && !PluralNominal(1))) {
             // Before an article too: the partitive "De la pluie", "De l'eau"
-            // (as an article "de" would clash with it).
+            // (as an article "de" would clash with it). Before a word that
+            // is no noun or adjective either ("D'après lui", "De 1990 à
+            // 1995") it is the preposition.
             s.setCls(0, '!');
             s.setCat(0, kCatPreposition);
             s.keepOne(0);

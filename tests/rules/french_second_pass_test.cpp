@@ -289,6 +289,9 @@ TEST_F(SecondPassTest, ArticleOrPronoun) {
         {"il/W.0.1 voit/#224.8.14 le/d.0.7+V.0.2 x/A.20.10+#224.1.12 y/A.20.10 ./", 2, 2, "100.0.7.0"},
         // otherwise the pronoun
         {"il/W.0.1 voit/#224.8.14 le/d.0.7+V.0.2 x/A.20.10+#224.1.12 ./", 2, 2, "86.0.2.0"},
+        // but after a preposition (not the "en" of a gerund) the article
+        {"pour/#34.0.15 le/d.0.7+V.0.2 x/A.20.10+#224.1.12 ./", 2, 1, "100.0.7.0"},
+        {"en/#34.0.15 le/d.0.7+V.0.2 x/A.20.10+#224.1.12 ./", 2, 1, "86.0.2.0"},
     };
     Run(EveryWord<Rule1<ArticleBeforeParticiple>>, participle);
 
