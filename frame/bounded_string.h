@@ -82,6 +82,14 @@ struct WorkText {
     WorkText() { s.View(bytes, N); }
     WorkText(const WorkText&) = delete;
     WorkText& operator=(const WorkText&) = delete;
+    // The text helpers below, on this text (Set is TextSet).
+    i32 Length() const;
+    u8 At(i32 i) const;
+    bool Is(const char* t) const;
+    bool Begins(const char* t) const;
+    void Set(const BoundedString& from);
+    void Set(const char* t);
+    void Set(const u8* p, i32 n);
 };
 using Work36 = WorkText<36>;
 using Work72 = WorkText<72>;
@@ -91,6 +99,26 @@ inline u32 TextLen(const BoundedString& s) { return static_cast<u32>(GetStringLe
 // Longest text the string can hold (one byte is kept for the terminator).
 inline u32 TextRoom(const BoundedString& s) {
     return s.valid != 0 && s.count > 0 ? s.count - 1 : 0;
+}
+
+// Replaces the text by n bytes of p (p may lie inside s), cut to the
+// string's room, and writes its terminator; an invalid s is left alone.
+// Unlike TextCopy and CopyBytesToString, the bytes past the terminator keep
+// their values: the word-form analysis rewrites its 36-byte texts many times
+// per word and reads nothing past the terminator.
+inline void TextSet(BoundedString& s, const u8* p, i32 n) {
+    if (s.valid == 0 || s.count == 0) return;
+    const i32 room = static_cast<i32>(s.count) - 1;
+    if (n > room) n = room;
+    if (n < 0) n = 0;
+    if (n > 0) std::memmove(s.data, p, static_cast<size_t>(n));
+    s.data[n] = 0;
+}
+inline void TextSet(BoundedString& s, const BoundedString& from) {
+    TextSet(s, from.data, GetStringLength(from));
+}
+inline void TextSet(BoundedString& s, const char* text) {
+    TextSet(s, reinterpret_cast<const u8*>(text), static_cast<i32>(std::strlen(text)));
 }
 // Byte i of the text (TextLast: counted from its end), 0 outside it.
 inline u8 TextAt(const BoundedString& s, u32 i) { return i < TextLen(s) ? s.data[i] : 0; }
@@ -147,3 +175,18 @@ inline bool TextContains(const BoundedString& s, u8 b) {
         if (s.data[i] == b) return true;
     return false;
 }
+
+template <u32 N>
+i32 WorkText<N>::Length() const { return GetStringLength(s); }
+template <u32 N>
+u8 WorkText<N>::At(i32 i) const { return TextAt(s, static_cast<u32>(i)); }
+template <u32 N>
+bool WorkText<N>::Is(const char* t) const { return TextEquals(s, t); }
+template <u32 N>
+bool WorkText<N>::Begins(const char* t) const { return TextStartsWith(s, t); }
+template <u32 N>
+void WorkText<N>::Set(const BoundedString& from) { TextSet(s, from); }
+template <u32 N>
+void WorkText<N>::Set(const char* t) { TextSet(s, t); }
+template <u32 N>
+void WorkText<N>::Set(const u8* p, i32 n) { TextSet(s, p, n); }

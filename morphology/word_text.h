@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "frame/bounded_array.h"
+#include "frame/mac_roman.h"
 #include "frame/types.h"
 #include "morphology/dict_format.h"
 
@@ -86,10 +87,6 @@ struct WordText {
     void Set(const char* t) { SetText(s, t); }
     void Set(const u8* p, i32 n) { SetText(s, p, n); }
 };
-
-// ASCII case changes of one byte.
-inline u8 LowerAscii(u8 c) { return c >= 'A' && c <= 'Z' ? static_cast<u8>(c + 32) : c; }
-inline u8 UpperAscii(u8 c) { return c >= 'a' && c <= 'z' ? static_cast<u8>(c - 32) : c; }
 
 // Internal marks: 0xD5 -> ', then - -> 0x9B, ' -> 0x93 and a non-final
 // "à" -> 0x8B. UnmarkWord turns every mark back.
