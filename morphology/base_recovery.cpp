@@ -29,10 +29,10 @@ struct Endings {
     u8 c1 = 0, c2 = 0, c3 = 0, c4 = 0;
     u8 mark = 0;
     bool hyphen = false;
-    WordText w;
+    Work36 w;
 
     Endings(u16 m, const BoundedString& wd, u16& c, StringList& l) : mode(m), word(wd), count(c), list(l) {
-        length = TextLength(word);
+        length = GetStringLength(word);
         c1 = TextAt(word, length - 1);
         c2 = length >= 2 ? TextAt(word, length - 2) : 0;
         c3 = length >= 3 ? TextAt(word, length - 3) : 0;
@@ -53,12 +53,12 @@ struct Endings {
         return false;
     }
     void SetLast(u8 c) { w.s.data[w.Length() - 1] = c; }
-    void Cut(i32 n) { CutText(w.s, w.Length() - n > 0 ? w.Length() - n : 0); }
+    void Cut(i32 n) { TextCut(w.s, w.Length() - n > 0 ? w.Length() - n : 0); }
 };
 
 bool IsEnglishVowel(u8 c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 'y'; }
 
-bool EndsWith(const BoundedString& s, const char* t) { return TextEnds(s, t); }
+bool EndsWith(const BoundedString& s, const char* t) { return TextEndsWith(s, t); }
 
 }  // namespace
 
@@ -168,7 +168,7 @@ bool HomophoneEndings(Endings& e) {
         const i32 stem = e.length - static_cast<i32>(std::strlen(ending));
         for (const char* tail : kHomophoneTry) {
             e.Fresh();
-            CutText(e.w.s, stem);
+            TextCut(e.w.s, stem);
             if (AppendText(e.w.s, tail) && e.Try()) return true;
         }
         return false;

@@ -30,7 +30,7 @@ u8 LowOf(u16 tag) { return static_cast<u8>(tag & 0xFF); }
 
 // Index of the text among the entries from..to of a word list; -1 none.
 i32 ListIndex(const StringList& list, const BoundedString& text, i32 from, i32 to) {
-    const i32 n = TextLength(text);
+    const i32 n = GetStringLength(text);
     for (i32 k = from; k <= to && k < static_cast<i32>(list.count); ++k) {
         const BoundedString& e = list.data[k];
         if (static_cast<i32>(e.count) == n + 1 && std::memcmp(e.data, text.data, static_cast<size_t>(n)) == 0)
@@ -57,10 +57,10 @@ u16 LookupWithCase(u16 mode, BoundedString& w, BoundedArray<u16>& tags, u16& cou
 struct Compound {
     u16 mode = 0;
     bool french = false;
-    WordText word;
-    WordText first;
-    WordText second;
-    WordText scratch;
+    Work36 word;
+    Work36 first;
+    Work36 second;
+    Work36 scratch;
     bool finalE = false;
     u8 firstClass = 0;
     u16 firstCount = 0;
@@ -155,7 +155,7 @@ i16 EnglishLongCompound(Compound& c, BoundedArray<u16>& tags, u16& count) {
     if (count >= 2) tags[1] = static_cast<u16>(ClassOf(tags[1]) << 8);
     if (parts == 2) {
         c.scratch.Set(c.second.bytes + starts[1], lengths[1]);
-        const bool faceToFace = TextIs(c.scratch.s, reinterpret_cast<const char*>(c.first.bytes));
+        const bool faceToFace = TextEquals(c.scratch.s, reinterpret_cast<const char*>(c.first.bytes));
         const bool soonToBe = c.first.Is("soon") && c.scratch.Begins("be");
         if (faceToFace || soonToBe) {
             tags[0] = faceToFace ? 0x3A00 : 0x380C;
@@ -272,14 +272,14 @@ bool IsPerson(u8 l, u8 p, std::initializer_list<u8> extras) {
     return false;
 }
 
-bool EndsIn(const WordText& t, const char* letters) {
+bool EndsIn(const Work36& t, const char* letters) {
     const u8 last = t.At(t.Length() - 1);
     return last != 0 && std::strchr(letters, last) != nullptr;
 }
 
 // Subject pronouns after a verb form: sets r and the flag, changes l.
 void SubjectPronoun(const Compound& c, u8 cls, u8& l, u8& r, bool& flag) {
-    const WordText& s = c.second;
+    const Work36& s = c.second;
     const bool eac = EndsIn(c.first, "eac");
     bool match = false;
     i32 shift = 0;  // 64 il, 128 elle
@@ -345,7 +345,7 @@ bool ObjectPronoun(const Compound& c, u8 cls, u8& l, u8& r, bool flag) {
 
 // Noun and pronoun compounds: mot-clé, lui-même, est-ce, celui-ci.
 void NounCompound(const Compound& c, u8 cls, u8& l, u8& r, bool& flag, bool& etre) {
-    const WordText& s = c.second;
+    const Work36& s = c.second;
     if ((cls == 'A' || cls == 'B' || cls == 'C') && (s.Is("type") || s.Is(MR("clé")))) {
         r = cls;
     } else if (s.Is(MR("même"))) {
@@ -369,7 +369,7 @@ void NounCompound(const Compound& c, u8 cls, u8& l, u8& r, bool& flag, bool& etr
 // French number words: dix-sept, soixante-douze, quatre-vingt-dix, and
 // their ordinals.
 void NumberWord(const Compound& c, u8& low, u8& r) {
-    WordText second;
+    Work36 second;
     second.Set(c.second.s);
     const char* first = reinterpret_cast<const char*>(c.first.bytes);
     if (c.word.Begins("quatre" HY "vingt")) {
@@ -382,7 +382,7 @@ void NumberWord(const Compound& c, u8& low, u8& r) {
     const i32 n = second.Length();
     if (n >= 4 && second.At(n - 4) == kEGrave && second.At(n - 3) == 'm' && second.At(n - 2) == 'e' &&
         second.At(n - 1) == 's') {
-        CutText(second.s, n - 1);
+        TextCut(second.s, n - 1);
         low = 4;
     }
     struct Tens {
@@ -469,7 +469,7 @@ i16 VerbPronounOrNumber(Compound& c, BoundedArray<u16>& tags, u16& count) {
 
 // ---- Step 7: capitalised compounds --------------------------------------------------
 
-bool CapitalisedPair(Compound& c, WordText& capital, WordText& other, u8 keep, BoundedArray<u16>& tags,
+bool CapitalisedPair(Compound& c, Work36& capital, Work36& other, u8 keep, BoundedArray<u16>& tags,
                      u16& count) {
     u16 store[kTagCapacity] = {};
     BoundedArray<u16> known;
@@ -510,7 +510,7 @@ bool PartIsWord(Compound& c, const u8* p, i32 n, BoundedArray<u16>& tags, u16& c
 // their own.
 bool FrenchGroupWord(const u8* p, i32 n) {
     static const char* const kWords[] = {"je", "tu", "il", "elle", "on", "ils", "elles", "ce", "ci", MR("là")};
-    WordText w;
+    Work36 w;
     w.Set(p, n);
     for (const char* k : kWords)
         if (w.Is(k)) return true;

@@ -65,7 +65,7 @@ bool EnglishLetterVowelStart(const BoundedString& w) {
             return !(c1 == 't' || c1 == 'b' || (c1 == 'n' && c2 == 'i') || (c1 == 's' && letter && c2 != 'h') ||
                      (c1 == 'r' && (c2 == 'e' || c2 == 'i')));
         }
-        case 'h': return TextBegins(w, "hour") || TextBegins(w, "hono") || TextBegins(w, "heir");
+        case 'h': return TextStartsWith(w, "hour") || TextStartsWith(w, "hono") || TextStartsWith(w, "heir");
         default: return false;
     }
 }

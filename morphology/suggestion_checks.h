@@ -45,7 +45,7 @@ inline bool AppendText(BoundedString& w, const char* t) {
     return AppendBytes(w, reinterpret_cast<const u8*>(t), static_cast<i32>(std::strlen(t)));
 }
 inline bool AppendText(BoundedString& w, const BoundedString& t) {
-    return AppendBytes(w, t.data, TextLength(t));
+    return AppendBytes(w, t.data, GetStringLength(t));
 }
 // Replaces byte pos (pos == length appends); false when it does not fit.
 bool PutByte(BoundedString& w, i32 pos, u8 c);

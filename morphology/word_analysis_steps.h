@@ -16,9 +16,9 @@ struct AnalysisCall {
     BoundedString* word = nullptr;  // the caller's word, used as the work string
     u16* count = nullptr;
     StringList* slots = nullptr;
-    WordText saved;   // the word as given
-    WordText marked;  // the word after the case analysis, with its marks
-    WordText work;    // scratch for one attempt
+    Work36 saved;   // the word as given
+    Work36 marked;  // the word after the case analysis, with its marks
+    Work36 work;    // scratch for one attempt
     i32 length = 0;       // of the saved word, at most 35
     u8 first = 0;         // its first character
     i32 numberPart = 0;   // length of the number part (case analysis)

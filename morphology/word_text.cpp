@@ -16,7 +16,7 @@ constexpr u32 kKeyCapacity = 48;
 bool LookupReserved(u16 mode, i16 section, const u8* prefix, u32 prefixLength,
                     const BoundedString& word, BoundedArray<u16>& tags, u16& count) {
     u8 bytes[kKeyCapacity] = {};
-    const i32 n = TextLength(word);
+    const i32 n = GetStringLength(word);
     if (prefixLength + static_cast<u32>(n) + 1 > kKeyCapacity) return false;
     std::memcpy(bytes, prefix, prefixLength);
     if (n > 0) std::memcpy(bytes + prefixLength, word.data, static_cast<size_t>(n));

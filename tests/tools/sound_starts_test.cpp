@@ -15,7 +15,7 @@
 namespace {
 
 u8 SoundOf(const char* word, bool capitals = false, bool known = false) {
-    WordText t;
+    Work36 t;
     t.Set(word);
     return EnglishSoundStart(t.s, capitals, known);
 }
