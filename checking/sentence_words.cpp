@@ -18,7 +18,6 @@
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 #include "morphology/word_memo.h"
-#include "morphology/word_text.h"
 #include "rules/french/french_agreement.h"
 
 u16 gNextWordPairingA = 0;

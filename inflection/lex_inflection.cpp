@@ -11,17 +11,13 @@
 #include "inflection/word_services.h"
 #include "lexicon/lex_lookup.h"
 #include "lexicon/lex_records.h"
+#include "morphology/word_marks.h"
 
 namespace {
 
 using lex_text::Len;
 using lex_text::NewString;
 using lex_text::Flatten;
-
-constexpr u8 kBlankMark = 202;
-constexpr u8 kHyphenMark = 155;
-constexpr u8 kAGrave = 0x88;
-constexpr u8 kAGraveInside = 0x8B;
 
 // The key normalisation of the lookups; counts blanks; true when
 // hyphenated.
@@ -31,19 +27,19 @@ bool NormaliseWork(BoundedString& w, u32& blanks) {
     blanks = 0;
     for (u32 i = 0; i < n; ++i) {
         u8& c = w.data[i];
-        if (c == ' ') c = kBlankMark;
-        if (c == kBlankMark) {
+        if (c == ' ') c = kMarkBlank;
+        if (c == kMarkBlank) {
             ++blanks;
         } else if (IsUpperMacRoman(c) != 0) {
             c = ToLowerMacRoman(c);
         } else if (c == '-') {
-            c = kHyphenMark;
+            c = kMarkHyphen;
             hyphenated = true;
         }
     }
     if (hyphenated)
         for (u32 i = 0; i + 1 < n; ++i)
-            if (w.data[i] == kAGrave) w.data[i] = kAGraveInside;
+            if (w.data[i] == kAGraveByte) w.data[i] = kMarkAGrave;
     return hyphenated;
 }
 
@@ -170,7 +166,7 @@ i16 PluralRows(const BoundedString& w, bool hyphenated, u16 inflectionClass, u8 
     BoundedString p = NewString();
     CopyString(p, w);
     u32 n = Len(p);
-    if (hyphenated && n > 0 && p.data[n - 1] == kAGrave) p.data[n - 1] = kAGraveInside;
+    if (hyphenated && n > 0 && p.data[n - 1] == kAGraveByte) p.data[n - 1] = kMarkAGrave;
     const u8 last = n > 0 ? p.data[n - 1] : 0;
     switch (inflectionClass) {
         case 1:
@@ -213,7 +209,7 @@ i16 AbbreviationRow(const BoundedString& work, const BoundedString& abbreviation
     Flatten(a, abbreviation);
     const u32 n = Len(a);
     for (u32 i = 0; i < n; ++i)
-        if (a.data[i] == ' ' || a.data[i] == kBlankMark) return kLexBlankInAbbreviation;
+        if (a.data[i] == ' ' || a.data[i] == kMarkBlank) return kLexBlankInAbbreviation;
     if (n < 2 || n > 4) return kLexBadAbbreviationLength;
     BoundedString lowA = NewString();
     BoundedString lowW = NewString();
@@ -288,7 +284,7 @@ void BuildLexPhoneticKey(const BoundedString& text, BoundedString& key) {
     const u32 len = Len(text);
     for (u32 i = 0; i < len && n < 63; ++i) {
         u8 c = ToLowerMacRoman(text.data[i]);
-        if (c == ' ') c = kBlankMark;
+        if (c == ' ') c = kMarkBlank;
         if (c == '.' && i + 2 < len && text.data[i + 1] == '.' && text.data[i + 2] == '.') {
             c = 201;
             i += 2;
@@ -314,8 +310,8 @@ void BuildLexPhoneticKey(const BoundedString& text, BoundedString& key) {
     for (u32 i = 0; i < m && k < 35; ++i) {
         const u8 c = b[i];
         const u8 next = i + 1 < m ? b[i + 1] : 0;
-        if (c == kBlankMark) {
-            if (i + 3 < m && b[i + 1] == 'e' && b[i + 2] == 't' && b[i + 3] == kBlankMark) {
+        if (c == kMarkBlank) {
+            if (i + 3 < m && b[i + 1] == 'e' && b[i + 2] == 't' && b[i + 3] == kMarkBlank) {
                 out[k++] = '&';
                 i += 3;
             }

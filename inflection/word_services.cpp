@@ -20,7 +20,6 @@
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 #include "morphology/suggestion_ranking.h"
-#include "morphology/word_text.h"
 
 namespace {
 

@@ -3,11 +3,12 @@
 
 #include <cstring>
 
+#include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "morphology/compound_words.h"
 #include "morphology/suggestion_checks.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
 
 namespace {
 

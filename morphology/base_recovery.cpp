@@ -2,11 +2,12 @@
 // suggester.
 #include "morphology/base_recovery.h"
 
+#include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "morphology/section_walk.h"
 #include "morphology/suggestion_checks.h"
-#include "morphology/word_text.h"
+#include "morphology/word_marks.h"
 
 namespace {
 

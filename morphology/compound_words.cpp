@@ -3,13 +3,16 @@
 
 #include <cstring>
 
+#include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
+#include "morphology/reserved_sections.h"
 #include "morphology/section_walk.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
+#include "morphology/word_marks.h"
 
 namespace {
 
@@ -214,7 +217,8 @@ i16 EnglishPair(Compound& c, BoundedArray<u16>& tags, u16& count) {
     if (count == 0 && EnglishNounWithEd(c, tags, count)) return 1;
     if (count == 0) {
         u16 found = 0;
-        if (LookupFrenchReserved(kModeFrenchPlain, 9, "99", c.second.s, tags, found) && found > 0) {
+        if (LookupFrenchReserved(kModeFrenchPlain, kSectionCapital, c.second.s, tags, found) &&
+            found > 0) {
             count = 1;
             return 1;
         }
@@ -475,7 +479,8 @@ bool CapitalisedPair(Compound& c, Work36& capital, Work36& other, u8 keep, Bound
     BoundedArray<u16> known;
     known.View(store, kTagCapacity);
     u16 found = 0;
-    if (!LookupFrenchReserved(kModeFrenchPlain, 9, "99", capital.s, known, found) || found == 0) return false;
+    if (!LookupFrenchReserved(kModeFrenchPlain, kSectionCapital, capital.s, known, found) || found == 0)
+        return false;
     if (Lookup(c.mode, other.s, tags, count) == 0 || c.second.Length() < 3) return false;
     u8 low = LowOf(tags[0]);
     const u8 knownLow = LowOf(store[0]);
@@ -496,7 +501,9 @@ bool PartIsWord(Compound& c, const u8* p, i32 n, BoundedArray<u16>& tags, u16& c
     c.scratch.Set(p, n);
     if (LookupWithCase(c.mode, c.scratch.s, tags, count, 0) > 0) return true;
     // French names are filed in lower case in their own section.
-    if (c.french) return LookupFrenchReserved(kModeFrenchPlain, 9, "99", c.scratch.s, tags, count) && count > 0;
+    if (c.french)
+        return LookupFrenchReserved(kModeFrenchPlain, kSectionCapital, c.scratch.s, tags, count) &&
+               count > 0;
     c.scratch.bytes[0] = UpperAscii(c.scratch.bytes[0]);
     return LookupWithCase(c.mode, c.scratch.s, tags, count, 1) > 0;
 }
@@ -547,16 +554,16 @@ i16 AnalyseCompoundWord(u16 mode, BoundedString& word, BoundedArray<u16>& tags, 
     c.word.Set(word);
     // Step 1: the reserved compound sections.
     if (c.french) {
-        if (LookupReserved(mode, 7, reinterpret_cast<const u8*>("77"), 2, c.word.s, tags, count) && count > 0)
+        if (LookupReserved(mode, kSectionHyphen, c.word.s, tags, count) && count > 0)
             return static_cast<i16>(count);
         if (c.word.Begins(MR("œil")) || c.word.Begins("oeil")) {
             count = 0;
             return 1;
         }
-        if (LookupReserved(mode, 8, reinterpret_cast<const u8*>("88"), 2, c.word.s, tags, count) && count > 0)
+        if (LookupReserved(mode, kSectionNoElision, c.word.s, tags, count) && count > 0)
             return static_cast<i16>(count);
     } else {
-        if (LookupReserved(0, 10, reinterpret_cast<const u8*>("::"), 2, c.word.s, tags, count) && count > 0)
+        if (LookupReserved(0, kSectionCapitals, c.word.s, tags, count) && count > 0)
             return static_cast<i16>(count);
         c.mode = 0;
     }

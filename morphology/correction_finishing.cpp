@@ -3,16 +3,18 @@
 
 #include <cstring>
 
+#include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "lexicon/lex_lookup.h"
+#include "morphology/dict_format.h"
+#include "morphology/reserved_sections.h"
 #include "morphology/section_walk.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
 
 namespace {
 
@@ -21,7 +23,6 @@ constexpr u8 kLigatureOe = 0xCF;     // œ
 constexpr u8 kCapitalAe = 0xAE;      // Æ
 constexpr u8 kCapitalOe = 0xCE;      // Œ
 constexpr u8 kNTilde = 0x96;         // ñ
-constexpr u8 kHyphenMarkByte = 155;  // 0x9B
 constexpr u16 kNoCase = 65535;
 
 bool IsAccentedSmall(u8 c) { return (c >= 135 && c <= 159) || c == kLigatureAe || c == kLigatureOe; }
@@ -65,7 +66,7 @@ u8 Lower(u8 c) {
 // or later; -1 none.
 i32 AfterLastHyphenMark(const BoundedString& text, i32 n) {
     for (i32 i = n - 1; i >= 1; --i)
-        if (text.data[i] == kHyphenMarkByte || text.data[i] == '-') return i + 1 < n ? i + 1 : -1;
+        if (text.data[i] == kMarkHyphen || text.data[i] == '-') return i + 1 < n ? i + 1 : -1;
     return -1;
 }
 
@@ -82,12 +83,12 @@ struct NestedSlots {
     }
 };
 
-bool KnownInSection(i16 section, const char* prefix, const BoundedString& text) {
+bool KnownInSection(i16 section, const BoundedString& text) {
     u16 store[20] = {};
     BoundedArray<u16> tags;
     tags.View(store, 20);
     u16 count = 0;
-    return LookupFrenchReserved(kModeFrenchPlain, section, prefix, text, tags, count);
+    return LookupFrenchReserved(kModeFrenchPlain, section, text, tags, count);
 }
 
 void FindAccentedSpelling(BoundedString& text, const BoundedString& kept, u16 caseMode) {
@@ -98,8 +99,8 @@ void FindAccentedSpelling(BoundedString& text, const BoundedString& kept, u16 ca
     gCaseMode = kNoCase;
     AnalyseWordForms(kModeFrenchPlain, probe.s, count, slots.list);
     if (count > 0) return;
-    if (KnownInSection(9, "99", text)) return;
-    if (caseMode == 3 && KnownInSection(10, "::", text)) return;
+    if (KnownInSection(kSectionCapital, text)) return;
+    if (caseMode == 3 && KnownInSection(kSectionCapitals, text)) return;
     probe.Set(kept);
     gCaseMode = kNoCase;
     AnalyseWordForms(803, probe.s, count, slots.list);

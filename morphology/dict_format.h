@@ -26,7 +26,7 @@ inline constexpr u8 kFrenchLetterFirst = 0x60;   // French stem letters 0x60..0x
 inline constexpr u8 kEnglishLetterFirst = 0x41;  // English stem letters 0x41..0x9F
 inline constexpr u8 kLetterEnd = 0xA0;           // suffix codes from here on
 inline constexpr u8 kSuffixCodeFirst = 0xA0;
-inline constexpr u8 kHyphenMark = 0x9B;          // the internal hyphen
+inline constexpr u8 kMarkHyphen = 0x9B;          // the internal hyphen
 inline constexpr u8 kLexAnalysisRef = 4;         // lemma reference of a lexicon analysis
 
 // Byte classes of an entry list outside items (the section walk and its

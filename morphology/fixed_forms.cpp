@@ -4,11 +4,13 @@
 #include <cstring>
 
 #include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "morphology/compound_words.h"
+#include "morphology/dict_format.h"
 #include "morphology/word_analysis_steps.h"
 #include "morphology/word_lookup.h"
 

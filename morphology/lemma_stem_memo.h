@@ -9,7 +9,6 @@
 #include "frame/loader.h"
 #include "frame/records.h"
 #include "frame/types.h"
-#include "morphology/word_text.h"
 
 struct LemmaStem {
     DictStamp tables;  // body null: empty

@@ -1,8 +1,9 @@
 // English vowel-sound starts (see sound_starts.h).
 #include "morphology/sound_starts.h"
 
+#include "frame/bounded_string.h"
 #include "frame/resources.h"
-#include "morphology/word_text.h"
+#include "morphology/dict_format.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "morphology/section_walk.h"
 #include "morphology/suggestion_checks.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
+#include "morphology/word_marks.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "frame/bounded_string.h"
 #include "frame/records.h"
 #include "morphology/compound_words.h"
+#include "morphology/dict_format.h"
 #include "morphology/word_lookup.h"
 
 namespace {

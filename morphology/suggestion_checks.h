@@ -5,9 +5,9 @@
 // here allocates.
 #pragma once
 #include "frame/bounded_array.h"
+#include "frame/bounded_string.h"
 #include "frame/tables.h"
 #include "frame/types.h"
-#include "morphology/word_text.h"
 
 // Result of LookupWordForm under `mode` on a copy of w (the copy may be
 // rewritten by the lookup; w never is). The analyses go to gWordTagCodes.

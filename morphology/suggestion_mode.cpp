@@ -6,13 +6,14 @@
 #include "frame/settings.h"
 #include "frame/tagged_words.h"
 #include "morphology/correction_finishing.h"
+#include "morphology/reserved_sections.h"
 #include "morphology/section_memo.h"
 #include "morphology/section_walk.h"
 #include "morphology/spelling_variants.h"
 #include "morphology/suggestion_checks.h"
 #include "morphology/verb_candidates.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
+#include "morphology/word_marks.h"
 
 namespace {
 
@@ -125,7 +126,7 @@ void PlainWord(Suggesting& s) {
         BoundedArray<u16> tags;
         tags.View(store, 20);
         u16 n = 0;
-        const bool any = LookupFrenchReserved(kModeFrenchPlain, 9, "99", s.word, tags, n);
+        const bool any = LookupFrenchReserved(kModeFrenchPlain, kSectionCapital, s.word, tags, n);
         if (any && n > 0 && store[0] != firstTag) {
             Work36 w;
             w.Set(s.word);

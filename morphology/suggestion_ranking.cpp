@@ -18,7 +18,6 @@
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "morphology/spelling_variants.h"
-#include "morphology/word_text.h"
 
 namespace {
 

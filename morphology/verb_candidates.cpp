@@ -15,7 +15,6 @@
 #include "morphology/correction_finishing.h"
 #include "morphology/section_walk.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
 
 namespace {
 

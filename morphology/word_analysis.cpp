@@ -14,11 +14,13 @@
 #include "morphology/compound_words.h"
 #include "morphology/correction_finishing.h"
 #include "morphology/dict_format.h"
+#include "morphology/reserved_sections.h"
 #include "morphology/section_walk.h"
 #include "morphology/sound_starts.h"
 #include "morphology/suggestion_mode.h"
 #include "morphology/word_analysis_steps.h"
 #include "morphology/word_lookup.h"
+#include "morphology/word_marks.h"
 
 namespace {
 
@@ -297,12 +299,15 @@ bool KnownInOtherForm(AnalysisCall& call) {
         detail = 1;
     } else {
         u16 found = 0;
-        if (LookupFrenchReserved(kModeFrenchPlain, 9, "99", w, gWordTagCodes, found)) detail = 1;
-        else if (LookupFrenchReserved(kModeFrenchPlain, 10, "::", w, gWordTagCodes, found)) detail = 3;
+        if (LookupFrenchReserved(kModeFrenchPlain, kSectionCapital, w, gWordTagCodes, found))
+            detail = 1;
+        else if (LookupFrenchReserved(kModeFrenchPlain, kSectionCapitals, w, gWordTagCodes, found))
+            detail = 3;
         else if (gActiveMedical != 0) {
-            static const u8 kMedical[] = {0xC6, 0xC6};
+            static const u8 kMedical[] = {kCapitalisedMedicalKey, kCapitalisedMedicalKey};
             const i16 section = static_cast<i16>(gDictSectionCount - 2);
-            if (LookupReserved(call.mode, section, kMedical, 2, w, gWordTagCodes, found)) detail = 2;
+            if (LookupReservedKey(call.mode, section, kMedical, 2, w, gWordTagCodes, found))
+                detail = 2;
         }
     }
     if (detail == 0) return false;
@@ -452,7 +457,7 @@ Step EnglishCapitalised(AnalysisCall& call) {
 Step ReservedSections(AnalysisCall& call) {
     BoundedString& w = *call.word;
     u16 found = 0;
-    if (!LookupFrenchReserved(kModeFrenchPlain, 10, "::", w, gWordTagCodes, found)) {
+    if (!LookupFrenchReserved(kModeFrenchPlain, kSectionCapitals, w, gWordTagCodes, found)) {
         const u16 n = LookupInto(call, w, call.mode);
         return n > 0 ? Success(FirstTagRule(static_cast<i16>(n))) : GoOn();
     }
@@ -467,9 +472,9 @@ Step ReservedSections(AnalysisCall& call) {
     BoundedArray<u16> scratch;
     scratch.View(store, 20);
     u16 count = 0;
-    const bool any = LookupReserved(mode, 1, reinterpret_cast<const u8*>("111"), 3, w, scratch, count) ||
-                     LookupReserved(mode, 2, reinterpret_cast<const u8*>("22"), 2, w, scratch, count) ||
-                     LookupReserved(mode, 5, reinterpret_cast<const u8*>("55"), 2, w, scratch, count);
+    const bool any = LookupReserved(mode, kSectionShort, w, scratch, count) ||
+                     LookupReserved(mode, kSectionShortVerbs, w, scratch, count) ||
+                     LookupReserved(mode, kSectionAll5, w, scratch, count);
     gCaseMode = caseMode;
     // The sentence's first word with a capital initial: its lower-case
     // entry comes first.

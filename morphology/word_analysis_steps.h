@@ -4,9 +4,9 @@
 // and fixed_forms.cpp only.
 #pragma once
 #include "frame/bounded_array.h"
+#include "frame/bounded_string.h"
 #include "frame/tables.h"
 #include "frame/types.h"
-#include "morphology/word_text.h"
 
 // One call of AnalyseWordForms. Every string lives in the record, which
 // lives on the caller's stack: a call allocates nothing and nested calls

@@ -15,7 +15,6 @@
 #include "morphology/verb_slots.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
 
 namespace {
 

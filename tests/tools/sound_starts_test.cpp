@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "morphology/word_text.h"
+#include "frame/bounded_string.h"
 #include "tools/datacomp/homophones.h"
 #include "tools/datacomp/sound_starts.h"
 

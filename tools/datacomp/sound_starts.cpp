@@ -6,8 +6,9 @@
 #include <map>
 #include <set>
 
+#include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
 #include "frame/records.h"
-#include "morphology/word_text.h"
 #include "tools/datacomp/homophones.h"
 
 namespace {
