@@ -131,6 +131,12 @@ inline u8 TextLast(const BoundedString& s, u32 fromEnd = 0) {
 inline void TextCut(BoundedString& s, u32 n) {
     if (n < TextLen(s)) s.data[n] = 0;
 }
+// Replaces every byte `from` of the text by `to`.
+inline void TextReplaceByte(BoundedString& s, u8 from, u8 to) {
+    const u32 n = TextLen(s);
+    for (u32 i = 0; i < n; ++i)
+        if (s.data[i] == from) s.data[i] = to;
+}
 // Empties the whole buffer.
 inline void TextClear(BoundedString& s) {
     if (s.valid != 0 && s.count > 0) std::memset(s.data, 0, s.count);

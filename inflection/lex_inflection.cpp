@@ -15,14 +15,13 @@
 
 namespace {
 
-using lex_text::Len;
 using lex_text::NewString;
 using lex_text::Flatten;
 
 // The key normalisation of the lookups; counts blanks; true when
 // hyphenated.
 bool NormaliseWork(BoundedString& w, u32& blanks) {
-    const u32 n = Len(w);
+    const u32 n = TextLen(w);
     bool hyphenated = false;
     blanks = 0;
     for (u32 i = 0; i < n; ++i) {
@@ -43,18 +42,12 @@ bool NormaliseWork(BoundedString& w, u32& blanks) {
     return hyphenated;
 }
 
-bool EndsWith(const BoundedString& s, const char* tail) {
-    const u32 n = Len(s);
-    const u32 k = static_cast<u32>(std::strlen(tail));
-    return k <= n && std::memcmp(s.data + n - k, tail, k) == 0;
-}
-
 // Row r: the form, the class byte, a NUL; then the five code bytes.
 void SetRow(StringList& rows, u16 r, const BoundedString& form, u8 classByte, u8 c0, u8 c1, u8 c2,
             u8 c3) {
     BoundedString& row = rows[r];
     std::memset(row.data, 0, row.count);
-    u32 n = Len(form);
+    u32 n = TextLen(form);
     if (n > kLexRowCodes - 2) n = kLexRowCodes - 2;
     std::memcpy(row.data, form.data, n);
     row.data[n] = classByte;
@@ -89,7 +82,7 @@ bool IsFrenchWordLetter(u8 c) {
 // does not fit.
 u8 InflectionCode(const BoundedString& w, u16 inflectionClass, u16 category, u16 language,
                   i16& refusal) {
-    const u32 n = Len(w);
+    const u32 n = TextLen(w);
     const u8 last = n > 0 ? w.data[n - 1] : 0;
     const bool french = language != 0;
     u8 code = french ? FrenchLetterCode(last) : EnglishLetterCode(last);
@@ -103,20 +96,20 @@ u8 InflectionCode(const BoundedString& w, u16 inflectionClass, u16 category, u16
     if (refusal != 0) return 0;
     if (french) {
         if (inflectionClass == 3) {
-            if (EndsWith(w, "eaux")) return 171;
-            if (EndsWith(w, "aux")) return 255;
-            if (EndsWith(w, "eux")) return 162;
-            if (EndsWith(w, "x")) return 27;
-            if (EndsWith(w, "s") && n >= 2) {
+            if (TextEndsWith(w, "eaux")) return 171;
+            if (TextEndsWith(w, "aux")) return 255;
+            if (TextEndsWith(w, "eux")) return 162;
+            if (TextEndsWith(w, "x")) return 27;
+            if (TextEndsWith(w, "s") && n >= 2) {
                 const u8 b = w.data[n - 2];
                 if (b != 's' && b != 'x' && b != 'z' && b >= 'a' && b <= 'z') return static_cast<u8>(b - 32);
             }
             return 27;
         }
         if (inflectionClass == 6) {
-            if (EndsWith(w, "au")) return 161;
-            if (EndsWith(w, "eu")) return 162;
-            if (EndsWith(w, "al")) return 255;
+            if (TextEndsWith(w, "au")) return 161;
+            if (TextEndsWith(w, "eu")) return 162;
+            if (TextEndsWith(w, "al")) return 255;
             refusal = kLexClassMismatch;
             return 0;
         }
@@ -129,10 +122,10 @@ u8 InflectionCode(const BoundedString& w, u16 inflectionClass, u16 category, u16
     }
     switch (inflectionClass) {
         case 3:
-            if (EndsWith(w, "ies")) return 25;
-            if (EndsWith(w, "es")) return 27;
-            if (EndsWith(w, "men")) return 254;
-            if (EndsWith(w, "ea")) return 1;
+            if (TextEndsWith(w, "ies")) return 25;
+            if (TextEndsWith(w, "es")) return 27;
+            if (TextEndsWith(w, "men")) return 254;
+            if (TextEndsWith(w, "ea")) return 1;
             return code;
         case 5:
             switch (last) {
@@ -149,7 +142,7 @@ u8 InflectionCode(const BoundedString& w, u16 inflectionClass, u16 category, u16
             refusal = kLexClassMismatch;
             return 0;
         case 8:
-            if (EndsWith(w, "man")) return 254;
+            if (TextEndsWith(w, "man")) return 254;
             refusal = kLexClassMismatch;
             return 0;
         case 9:
@@ -165,7 +158,7 @@ i16 PluralRows(const BoundedString& w, bool hyphenated, u16 inflectionClass, u8 
                u8 code2, StringList& rows, u16& count) {
     BoundedString p = NewString();
     CopyString(p, w);
-    u32 n = Len(p);
+    u32 n = TextLen(p);
     if (hyphenated && n > 0 && p.data[n - 1] == kAGraveByte) p.data[n - 1] = kMarkAGrave;
     const u8 last = n > 0 ? p.data[n - 1] : 0;
     switch (inflectionClass) {
@@ -195,7 +188,7 @@ i16 PluralRows(const BoundedString& w, bool hyphenated, u16 inflectionClass, u8 
     SetRow(rows, 1, p, classByte, classByte, c1, code2, 0);
     count = 2;
     if (inflectionClass == 9) {
-        const u32 m = Len(p);
+        const u32 m = TextLen(p);
         p.data[m - 1] = 's';
         SetRow(rows, 2, p, classByte, classByte, c1, code2, 0);
         count = 3;
@@ -207,7 +200,7 @@ i16 AbbreviationRow(const BoundedString& work, const BoundedString& abbreviation
                     StringList& rows, u16& count) {
     BoundedString a = NewString();
     Flatten(a, abbreviation);
-    const u32 n = Len(a);
+    const u32 n = TextLen(a);
     for (u32 i = 0; i < n; ++i)
         if (a.data[i] == ' ' || a.data[i] == kMarkBlank) return kLexBlankInAbbreviation;
     if (n < 2 || n > 4) return kLexBadAbbreviationLength;
@@ -281,7 +274,7 @@ u8 LexClassByte(u16 category, u16 language) {
 void BuildLexPhoneticKey(const BoundedString& text, BoundedString& key) {
     u8 a[64] = {};
     u32 n = 0;
-    const u32 len = Len(text);
+    const u32 len = TextLen(text);
     for (u32 i = 0; i < len && n < 63; ++i) {
         u8 c = ToLowerMacRoman(text.data[i]);
         if (c == ' ') c = kMarkBlank;
@@ -348,7 +341,7 @@ i16 AnalyseLexInflection(const BoundedString& word, LexWordValues& values,
                          const BoundedString& modelVerb, u16 hasAbbreviation,
                          const BoundedString& abbreviation, StringList& rows, u16& rowCount,
                          u16 language) {
-    const u32 length = Len(word);
+    const u32 length = TextLen(word);
     const bool expression = values.category == 1 && values.expressionFlag == 1;
     if (length >= (expression ? 35u : 25u)) return kLexWordTooLong;
     BoundedString work = NewString();

@@ -7,6 +7,7 @@
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "morphology/compound_words.h"
+#include "morphology/dict_format.h"
 #include "morphology/suggestion_checks.h"
 #include "morphology/word_lookup.h"
 
@@ -120,7 +121,7 @@ u16 LookupCandidates(u16 mode, u32 total, bool hyphen, StringList& slots) {
 
 i16 RestoreAccentsByVariants(u16 mode, BoundedString& word, u16& count, StringList& slots) {
     count = 0;
-    const bool hyphen = HasHyphenMark(word);
+    const bool hyphen = TextContains(word, kMarkHyphen);
     const i32 n = GetStringLength(word);
     if (n == 0) return 0;
     if (gCaseMode == 1 || gCaseMode == 5) {

@@ -39,7 +39,7 @@ struct Endings {
         c3 = length >= 3 ? TextAt(word, length - 3) : 0;
         c4 = length >= 4 ? TextAt(word, length - 4) : 0;
         mark = static_cast<u8>(gPendingSuggestionFlag + 1);
-        hyphen = HasHyphenMark(word);
+        hyphen = TextContains(word, kMarkHyphen);
     }
     void Fresh() { w.Set(word); }
     bool Found() { return IsKnownForm(mode, w.s); }
@@ -58,8 +58,6 @@ struct Endings {
 };
 
 bool IsEnglishVowel(u8 c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 'y'; }
-
-bool EndsWith(const BoundedString& s, const char* t) { return TextEndsWith(s, t); }
 
 }  // namespace
 
@@ -165,7 +163,7 @@ bool TryAppended(Endings& e, const char* tail) {
 
 bool HomophoneEndings(Endings& e) {
     for (const char* ending : kHomophoneMatch) {
-        if (!EndsWith(e.word, ending)) continue;
+        if (!TextEndsWith(e.word, ending)) continue;
         const i32 stem = e.length - static_cast<i32>(std::strlen(ending));
         for (const char* tail : kHomophoneTry) {
             e.Fresh();

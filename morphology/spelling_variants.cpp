@@ -351,7 +351,7 @@ Split FrenchSplit(Variants& v, u8 b) {
     const i32 na = GetStringLength(A);
     const u8 lastA = At(A, na - 1);
     const char hy[2] = {static_cast<char>(kMarkHyphen), 0};
-    if (!HasHyphenMark(B)) {
+    if (!TextContains(B, kMarkHyphen)) {
         if (TextEquals(B, "il") || TextEquals(B, "elle")) {
             v.w.Set(A);
             AppendText(v.w.s, hy);

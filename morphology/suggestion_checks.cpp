@@ -109,13 +109,6 @@ bool AddSuggestion(const BoundedString& w, u8 mark, u16& count, StringList& list
     return full != 0;
 }
 
-bool HasHyphenMark(const BoundedString& w) {
-    const i32 n = GetStringLength(w);
-    for (i32 i = 0; i < n; ++i)
-        if (w.data[i] == kMarkHyphen) return true;
-    return false;
-}
-
 bool InsertByte(BoundedString& w, i32 pos, u8 c) {
     const i32 n = GetStringLength(w);
     if (pos < 0 || pos > n || n + 1 > kMaxCandidate || static_cast<u32>(n + 1) >= w.count) return false;

@@ -33,9 +33,6 @@ bool IsKnownCompound(u16 mode, const BoundedString& w);
 // AddUniqueSuggestion. True when the list is full afterwards.
 bool AddSuggestion(const BoundedString& w, u8 mark, u16& count, StringList& list);
 
-// True when the text holds the internal hyphen mark.
-bool HasHyphenMark(const BoundedString& w);
-
 // Edits of a candidate text; each returns false (text unchanged) when the
 // result would exceed 35 bytes or the position lies outside the text.
 bool InsertByte(BoundedString& w, i32 pos, u8 c);

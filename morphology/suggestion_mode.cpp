@@ -99,7 +99,7 @@ bool MarkedWord(Suggesting& s) {
         if (GetStringLength(s.word) == 0) return true;  // nothing but hyphens
         s.saved.Set(s.word);
     }
-    if (HasHyphenMark(s.word) && IsKnownForm(s.mode, s.word) && (s.Add(s.word), finishFirst)) return true;
+    if (TextContains(s.word, kMarkHyphen) && IsKnownForm(s.mode, s.word) && (s.Add(s.word), finishFirst)) return true;
     if (gCaseMode > 0 && gCaseMode != 0xFFFF) {
         const i16 r = LookupCandidate(s.mode, s.word);
         if (r > 0) AddLookedUp(s, r);

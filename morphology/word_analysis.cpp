@@ -196,11 +196,6 @@ bool LexiconHoldsForProbe(const BoundedString& word) {
 
 Step VowelProbeSecondHalf(AnalysisCall& call);
 
-bool HasHyphen(const BoundedString& w) {
-    const i32 n = GetStringLength(w);
-    return n > 0 && std::memchr(w.data, '-', static_cast<size_t>(n)) != nullptr;
-}
-
 Step VowelProbe(AnalysisCall& call) {
     Work36& probe = call.work;
     probe.Set(*call.word);
@@ -224,7 +219,7 @@ Step VowelProbe(AnalysisCall& call) {
             // A word in capitals or with a hyphen would be found by the
             // capitals or compound attempts, which do not tell it apart
             // ("a FBI", "a X-ray"): it goes to the second lookup at once.
-            if (vowel && (gCaseMode == 3 || gCaseMode == 4 || HasHyphen(call.saved.s)))
+            if (vowel && (gCaseMode == 3 || gCaseMode == 4 || TextContains(call.saved.s, '-')))
                 return VowelProbeSecondHalf(call);
         } else if (!found && FrenchVowelStart(probe.bytes[0])) {
             call.mode = WithOperation(call.mode, 34);
