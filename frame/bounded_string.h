@@ -10,11 +10,9 @@
 // Length of the text: bytes before the first 0, at most count; 0 when the
 // string is invalid.
 i32 GetStringLength(const BoundedString& s);
-i32 StringLength(const BoundedString& s);
 
 // Appends src's text into the free room of dest (dest keeps at most
 // dest.last characters and always ends with a terminator).
-void AppendStringImpl(BoundedString& dest, const BoundedString& src);
 void AppendString(BoundedString& dest, const BoundedString& src);
 void AppendCString(BoundedString& dest, const char* text);
 
@@ -33,8 +31,6 @@ void ExportString(char* buffer, const BoundedString& s, u32 size);
 
 // 1-based position of the first occurrence of the needle; 0 when absent,
 // 1 for an empty needle.
-i32 FindStringInString(const BoundedString& hay, const BoundedString& needle);
-i32 FindCStringInString(const BoundedString& hay, const char* needle);
 i32 FindSubstring(const BoundedString& hay, const BoundedString& needle);
 i32 FindCSubstring(const BoundedString& hay, const char* needle);
 
@@ -49,8 +45,6 @@ u16 CompareWordText(const BoundedString& s, const char* text);
 // Copies len characters from the 1-based position start into dest and
 // terminates it; nothing happens when the span leaves the text (Raw: the
 // buffer) or does not fit dest.
-void CopySubstringImpl(const BoundedString& src, i16 start, i16 len, BoundedString& dest);
-void CopySubstringRawImpl(const BoundedString& src, i16 start, i16 len, BoundedString& dest);
 void CopySubstring(const BoundedString& src, i16 start, i16 len, BoundedString& dest);
 void CopySubstringRaw(const BoundedString& src, i16 start, i16 len, BoundedString& dest);
 
@@ -69,8 +63,6 @@ inline u32 ReadBigEndian32(const u8* p) {
     return (static_cast<u32>(p[0]) << 24) | (static_cast<u32>(p[1]) << 16) |
            (static_cast<u32>(p[2]) << 8) | static_cast<u32>(p[3]);
 }
-
-inline i32 ReturnZero() { return 0; }
 
 // ---- Work texts ---------------------------------------------------------------
 // A fixed text that lives on the stack (a view on its own bytes), so that

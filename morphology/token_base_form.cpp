@@ -334,10 +334,10 @@ void LetterOrSuffixEnding(BaseCall& k) {
         else if (k.french && b >= 252 && b <= 254) {
             // ible/ibilité, rice/eur, atrice/ateur: the second suffix of the
             // pair spells the lemma.
-            AppendStringImpl(k.base, gFrenchSuffixes[gLetterTable[b - 137]]);
+            AppendString(k.base, gFrenchSuffixes[gLetterTable[b - 137]]);
         } else {
             const StringList& suffixes = k.french ? gFrenchSuffixes : gEnglishSuffixes;
-            AppendStringImpl(k.base, suffixes[gLetterTable[b - 160]]);
+            AppendString(k.base, suffixes[gLetterTable[b - 160]]);
         }
     }
     if (!k.french) return;
@@ -414,7 +414,7 @@ void EnglishSpecials(BaseCall& k) {
     tags.View(store, 20);
     u16 n = 0;
     key.Set("66");
-    AppendStringImpl(key.s, text);
+    AppendString(key.s, text);
     LookupInDictSection(kModeEnglishPlain, 6, key.s, tags, n);
     if (n > 0) {
         Work36 w;

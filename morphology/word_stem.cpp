@@ -292,7 +292,7 @@ i32 KnownTail(Guess& g) {
         GetTokenBaseForm(g.index, base.s);
         Work36 text;
         text.Set(g.t.bytes, s);
-        AppendStringImpl(text.s, base.s);
+        AppendString(text.s, base.s);
         g.Base(text.s);
         TextSet(g.record.WordText, saved.s);
         if (g.french && (cls == 'M' || cls == 'N')) cls = 'C';

@@ -28,7 +28,7 @@ TEST(BoundedString, LengthStopsAtTerminatorOrCapacity) {
     BoundedString view;
     view.View(raw, 4);
     EXPECT_EQ(GetStringLength(view), 4);
-    EXPECT_EQ(StringLength(Make(36, "chat")), 4);
+    EXPECT_EQ(GetStringLength(Make(36, "chat")), 4);
 }
 
 TEST(BoundedString, CopiesAreCutToCapacityAndClearTheRest) {
