@@ -13,6 +13,7 @@
 #include "frame/settings.h"
 #include "lexicon/lex_lookup.h"
 #include "lexicon/synonyms.h"
+#include "morphology/dict_format.h"
 #include "morphology/token_base_form.h"
 #include "morphology/section_walk.h"
 #include "morphology/word_analysis.h"
@@ -21,7 +22,6 @@
 
 namespace {
 
-constexpr u8 kHyphenMark = 0x9B;
 constexpr u8 kLigatureOe = 207;
 constexpr u8 kLigatureAe = 190;
 constexpr u16 kForeignRun = 8192;
@@ -342,10 +342,10 @@ void HyphenKey(RuleStorage& st, const char* prefix, i32 a, i32 b) {
     };
     put(reinterpret_cast<const u8*>(prefix), static_cast<i32>(std::strlen(prefix)));
     put(gWords[a].WordText.data, GetStringLength(gWords[a].WordText));
-    text[n++] = kHyphenMark;
+    text[n++] = kMarkHyphen;
     put(gWords[b].WordText.data, GetStringLength(gWords[b].WordText));
     for (i32 k = 0; k < n; ++k) {
-        if (text[k] == '-') text[k] = kHyphenMark;
+        if (text[k] == '-') text[k] = kMarkHyphen;
     }
     CopyBytesToString(st.key, text, n);
 }

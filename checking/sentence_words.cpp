@@ -18,7 +18,6 @@
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 #include "morphology/word_memo.h"
-#include "morphology/word_text.h"
 #include "rules/french/french_agreement.h"
 
 u16 gNextWordPairingA = 0;
@@ -701,7 +700,7 @@ void PairUnknownCapitals(i32 i) {
     i32 n = GetStringLength(t);
     if (n > 0 && t.data[n - 1] == '.') --n;  // the sentence's last word
     if (n < 2 || t.data[0] < 'A' || t.data[0] > 'Z') return;
-    WordText lowered;
+    Work36 lowered;
     i32 letters = 0;
     for (i32 k = 0; k < n; ++k) {
         const u8 ch = t.data[k];

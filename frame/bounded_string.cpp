@@ -83,14 +83,10 @@ i32 GetStringLength(const BoundedString& s) {
                           : static_cast<i32>(static_cast<const u8*>(end) - s.data);
 }
 
-i32 StringLength(const BoundedString& s) { return GetStringLength(s); }
-
-void AppendStringImpl(BoundedString& dest, const BoundedString& src) {
+void AppendString(BoundedString& dest, const BoundedString& src) {
     if (dest.valid == 0 || src.valid == 0) return;
     AppendBytes(dest, src.data, GetStringLength(src));
 }
-
-void AppendString(BoundedString& dest, const BoundedString& src) { AppendStringImpl(dest, src); }
 
 void AppendCString(BoundedString& dest, const char* text) {
     if (dest.valid == 0) return;
@@ -125,20 +121,12 @@ void ExportString(char* buffer, const BoundedString& s, u32 size) {
     buffer[len] = 0;
 }
 
-i32 FindStringInString(const BoundedString& hay, const BoundedString& needle) {
+i32 FindSubstring(const BoundedString& hay, const BoundedString& needle) {
     return FindBytes(hay, needle.data, GetStringLength(needle));
 }
 
-i32 FindCStringInString(const BoundedString& hay, const char* needle) {
-    return FindBytes(hay, reinterpret_cast<const u8*>(needle), static_cast<i32>(CLength(needle)));
-}
-
-i32 FindSubstring(const BoundedString& hay, const BoundedString& needle) {
-    return FindStringInString(hay, needle);
-}
-
 i32 FindCSubstring(const BoundedString& hay, const char* needle) {
-    return FindCStringInString(hay, needle);
+    return FindBytes(hay, reinterpret_cast<const u8*>(needle), static_cast<i32>(CLength(needle)));
 }
 
 u16 CompareStrings(const BoundedString& a, const BoundedString& b) {
@@ -154,20 +142,12 @@ u16 CompareWordText(const BoundedString& s, const char* text) {
     return CompareBytes(s.data, reinterpret_cast<const u8*>(text), limit);
 }
 
-void CopySubstringImpl(const BoundedString& src, i16 start, i16 len, BoundedString& dest) {
+void CopySubstring(const BoundedString& src, i16 start, i16 len, BoundedString& dest) {
     CopySpan(src, start, len, dest, GetStringLength(src));
 }
 
-void CopySubstringRawImpl(const BoundedString& src, i16 start, i16 len, BoundedString& dest) {
-    CopySpan(src, start, len, dest, src.count);
-}
-
-void CopySubstring(const BoundedString& src, i16 start, i16 len, BoundedString& dest) {
-    CopySubstringImpl(src, start, len, dest);
-}
-
 void CopySubstringRaw(const BoundedString& src, i16 start, i16 len, BoundedString& dest) {
-    CopySubstringRawImpl(src, start, len, dest);
+    CopySpan(src, start, len, dest, src.count);
 }
 
 void CopyCodeFromTable(u8 width, u32 index, BoundedString& dest) {

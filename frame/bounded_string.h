@@ -10,11 +10,9 @@
 // Length of the text: bytes before the first 0, at most count; 0 when the
 // string is invalid.
 i32 GetStringLength(const BoundedString& s);
-i32 StringLength(const BoundedString& s);
 
 // Appends src's text into the free room of dest (dest keeps at most
 // dest.last characters and always ends with a terminator).
-void AppendStringImpl(BoundedString& dest, const BoundedString& src);
 void AppendString(BoundedString& dest, const BoundedString& src);
 void AppendCString(BoundedString& dest, const char* text);
 
@@ -33,8 +31,6 @@ void ExportString(char* buffer, const BoundedString& s, u32 size);
 
 // 1-based position of the first occurrence of the needle; 0 when absent,
 // 1 for an empty needle.
-i32 FindStringInString(const BoundedString& hay, const BoundedString& needle);
-i32 FindCStringInString(const BoundedString& hay, const char* needle);
 i32 FindSubstring(const BoundedString& hay, const BoundedString& needle);
 i32 FindCSubstring(const BoundedString& hay, const char* needle);
 
@@ -49,8 +45,6 @@ u16 CompareWordText(const BoundedString& s, const char* text);
 // Copies len characters from the 1-based position start into dest and
 // terminates it; nothing happens when the span leaves the text (Raw: the
 // buffer) or does not fit dest.
-void CopySubstringImpl(const BoundedString& src, i16 start, i16 len, BoundedString& dest);
-void CopySubstringRawImpl(const BoundedString& src, i16 start, i16 len, BoundedString& dest);
 void CopySubstring(const BoundedString& src, i16 start, i16 len, BoundedString& dest);
 void CopySubstringRaw(const BoundedString& src, i16 start, i16 len, BoundedString& dest);
 
@@ -70,8 +64,6 @@ inline u32 ReadBigEndian32(const u8* p) {
            (static_cast<u32>(p[2]) << 8) | static_cast<u32>(p[3]);
 }
 
-inline i32 ReturnZero() { return 0; }
-
 // ---- Work texts ---------------------------------------------------------------
 // A fixed text that lives on the stack (a view on its own bytes), so that
 // working strings are built without touching the heap.
@@ -82,6 +74,14 @@ struct WorkText {
     WorkText() { s.View(bytes, N); }
     WorkText(const WorkText&) = delete;
     WorkText& operator=(const WorkText&) = delete;
+    // The text helpers below, on this text (Set is TextSet).
+    i32 Length() const;
+    u8 At(i32 i) const;
+    bool Is(const char* t) const;
+    bool Begins(const char* t) const;
+    void Set(const BoundedString& from);
+    void Set(const char* t);
+    void Set(const u8* p, i32 n);
 };
 using Work36 = WorkText<36>;
 using Work72 = WorkText<72>;
@@ -91,6 +91,26 @@ inline u32 TextLen(const BoundedString& s) { return static_cast<u32>(GetStringLe
 // Longest text the string can hold (one byte is kept for the terminator).
 inline u32 TextRoom(const BoundedString& s) {
     return s.valid != 0 && s.count > 0 ? s.count - 1 : 0;
+}
+
+// Replaces the text by n bytes of p (p may lie inside s), cut to the
+// string's room, and writes its terminator; an invalid s is left alone.
+// Unlike TextCopy and CopyBytesToString, the bytes past the terminator keep
+// their values: the word-form analysis rewrites its 36-byte texts many times
+// per word and reads nothing past the terminator.
+inline void TextSet(BoundedString& s, const u8* p, i32 n) {
+    if (s.valid == 0 || s.count == 0) return;
+    const i32 room = static_cast<i32>(s.count) - 1;
+    if (n > room) n = room;
+    if (n < 0) n = 0;
+    if (n > 0) std::memmove(s.data, p, static_cast<size_t>(n));
+    s.data[n] = 0;
+}
+inline void TextSet(BoundedString& s, const BoundedString& from) {
+    TextSet(s, from.data, GetStringLength(from));
+}
+inline void TextSet(BoundedString& s, const char* text) {
+    TextSet(s, reinterpret_cast<const u8*>(text), static_cast<i32>(std::strlen(text)));
 }
 // Byte i of the text (TextLast: counted from its end), 0 outside it.
 inline u8 TextAt(const BoundedString& s, u32 i) { return i < TextLen(s) ? s.data[i] : 0; }
@@ -102,6 +122,12 @@ inline u8 TextLast(const BoundedString& s, u32 fromEnd = 0) {
 // Cuts the text to n characters (no change when it is shorter).
 inline void TextCut(BoundedString& s, u32 n) {
     if (n < TextLen(s)) s.data[n] = 0;
+}
+// Replaces every byte `from` of the text by `to`.
+inline void TextReplaceByte(BoundedString& s, u8 from, u8 to) {
+    const u32 n = TextLen(s);
+    for (u32 i = 0; i < n; ++i)
+        if (s.data[i] == from) s.data[i] = to;
 }
 // Empties the whole buffer.
 inline void TextClear(BoundedString& s) {
@@ -147,3 +173,18 @@ inline bool TextContains(const BoundedString& s, u8 b) {
         if (s.data[i] == b) return true;
     return false;
 }
+
+template <u32 N>
+i32 WorkText<N>::Length() const { return GetStringLength(s); }
+template <u32 N>
+u8 WorkText<N>::At(i32 i) const { return TextAt(s, static_cast<u32>(i)); }
+template <u32 N>
+bool WorkText<N>::Is(const char* t) const { return TextEquals(s, t); }
+template <u32 N>
+bool WorkText<N>::Begins(const char* t) const { return TextStartsWith(s, t); }
+template <u32 N>
+void WorkText<N>::Set(const BoundedString& from) { TextSet(s, from); }
+template <u32 N>
+void WorkText<N>::Set(const char* t) { TextSet(s, t); }
+template <u32 N>
+void WorkText<N>::Set(const u8* p, i32 n) { TextSet(s, p, n); }

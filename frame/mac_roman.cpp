@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 
 u16 gMacRomanMode = 0;
@@ -144,14 +145,6 @@ constexpr CaseTables BuildCaseTables() {
 
 constexpr CaseTables kCase = BuildCaseTables();
 
-// Bytes before the first 0, at most count; 0 for an invalid string.
-u32 TextLength(const BoundedString& s) {
-    if (s.valid == 0 || s.data == nullptr) return 0;
-    u32 n = 0;
-    while (n < s.count && s.data[n] != 0) ++n;
-    return n;
-}
-
 bool Writable(const BoundedString& s) { return s.data != nullptr; }
 
 }  // namespace
@@ -166,14 +159,14 @@ u16 IsLetterMacRoman(u8 c) { return (kCase.flags[c] & kLetterFlag) != 0 ? 1 : 0;
 
 void CopyLowerCase(BoundedString& dest, const BoundedString& src) {
     if (!Writable(dest)) return;
-    u32 n = TextLength(src);
+    u32 n = TextLen(src);
     // A longer text is cut at the destination's end, which gets the NUL.
     for (u32 i = 0; i < n; ++i) dest.ClampedAt(static_cast<i32>(i)) = ToLowerMacRoman(src.data[i]);
     dest.ClampedAt(static_cast<i32>(n)) = 0;
 }
 
 u16 HasDotBeforeEnd(const BoundedString& s) {
-    u32 n = TextLength(s);
+    u32 n = TextLen(s);
     if (n == 0) return 0;
     return std::memchr(s.data, '.', n) != nullptr ? 1 : 0;
 }
@@ -190,7 +183,7 @@ u8 ConvertCharFromMacRoman(u8 c) {
 
 void ConvertInputToMacRoman(BoundedString& s) {
     if (gMacRomanMode == 1) return;
-    u32 n = TextLength(s);
+    u32 n = TextLen(s);
     for (u32 i = 0; i < n; ++i) s.data[i] = ConvertCharToMacRoman(s.data[i]);
 }
 
@@ -242,7 +235,7 @@ void FlattenMacRomanTypography(BoundedString& dest, const BoundedString& src, u1
                                u16& secondPos, u16 dropBlanks) {
     firstPos = kNoLigaturePos;
     secondPos = kNoLigaturePos;
-    u32 n = TextLength(src);
+    u32 n = TextLen(src);
     i32 out = 0;
     bool writable = Writable(dest);
     for (u32 i = 0; i < n; ++i) {

@@ -23,6 +23,9 @@ inline constexpr u8 kSoftHyphenByte = 0xF0;
 // Å Ø Ì Ò and å ø ì ò have no partner.
 u8 ToLowerMacRoman(u8 c);
 u8 ToUpperMacRoman(u8 c);
+// The same over the ASCII letters only; every other byte is unchanged.
+inline u8 LowerAscii(u8 c) { return c >= 'A' && c <= 'Z' ? static_cast<u8>(c + 32) : c; }
+inline u8 UpperAscii(u8 c) { return c >= 'a' && c <= 'z' ? static_cast<u8>(c - 32) : c; }
 u16 IsUpperMacRoman(u8 c);
 // Letters include 0x9B (õ, also the internal hyphen mark inside words);
 // å ì ò ø and ß are not letters.

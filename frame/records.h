@@ -8,6 +8,7 @@
 
 inline constexpr u32 kReadingSlots = 8;
 inline constexpr u32 kWordCapacity = 36;
+inline constexpr u32 kWordMaxLength = kWordCapacity - 1;  // the last byte is the terminator
 inline constexpr u32 kCodeCapacity = 9;
 inline constexpr u32 kFrenchEndingSlots = 51;
 inline constexpr u32 kEnglishEndingSlots = 5;

@@ -17,7 +17,6 @@
 
 namespace {
 
-using lex_text::Len;
 using lex_text::NewString;
 using lex_text::Flatten;
 
@@ -29,12 +28,12 @@ u32 InfinitiveEndingLength(bool french, u32 model) {
     BoundedString e = NewString();
     if (french) FrenchSlotEnding(FrenchRow(model), 0, e);
     else EnglishSlotEnding(EnglishRow(model), 0, e);
-    const u32 n = Len(e);
+    const u32 n = TextLen(e);
     return n == 1 && (e.data[0] == '$' || e.data[0] == '0') ? 0 : n;
 }
 
 void TurnLast(BoundedString& stem, u8 from, u8 to) {
-    for (i32 i = static_cast<i32>(Len(stem)) - 1; i >= 1; --i)
+    for (i32 i = static_cast<i32>(TextLen(stem)) - 1; i >= 1; --i)
         if (stem.data[i] == from) {
             stem.data[i] = to;
             return;
@@ -44,7 +43,7 @@ void TurnLast(BoundedString& stem, u8 from, u8 to) {
 // key = stem + model byte, hyphens marked as in lexicon keys.
 void MakeKey(const BoundedString& stem, u8 model, BoundedString& key) {
     CopyString(key, stem);
-    u32 n = Len(key);
+    u32 n = TextLen(key);
     bool hyphenated = false;
     for (u32 i = 0; i < n; ++i)
         if (key.data[i] == '-') {
@@ -61,15 +60,15 @@ void MakeKey(const BoundedString& stem, u8 model, BoundedString& key) {
 }
 
 void RestoreLigatures(const BoundedString& verb, StringList& forms, i16 count) {
-    const u32 vn = Len(verb);
+    const u32 vn = TextLen(verb);
     for (i16 f = 0; f < count; ++f) {
         BoundedString& form = forms[f];
-        for (u32 i = 0; i < vn && i + 1 < Len(form); ++i) {
+        for (u32 i = 0; i < vn && i + 1 < TextLen(form); ++i) {
             const u8 v = verb.data[i];
             const u8 first = v == 207 ? 'o' : v == 190 ? 'a' : 0;
             if (first == 0 || form.data[i] != first || form.data[i + 1] != 'e') continue;
             form.data[i] = v;
-            std::memmove(form.data + i + 1, form.data + i + 2, Len(form) - i - 1);
+            std::memmove(form.data + i + 1, form.data + i + 2, TextLen(form) - i - 1);
         }
     }
 }
@@ -99,8 +98,8 @@ i16 ConjugateLexVerb(i16 tense, const BoundedString& verb, i16& count, StringLis
         m = static_cast<u8>(m & 0x7F);
         if (verbFlag == 0) marked = true;
     }
-    const u32 vn = Len(low);
-    const u32 mn = Len(model);
+    const u32 vn = TextLen(low);
+    const u32 mn = TextLen(model);
     const i32 k = LexModelEndingLength(m, mn, english ? 0 : 3);
     if (k < 0) return kLexModelTooHigh;
     if (static_cast<u32>(k) > vn || std::memcmp(low.data + vn - k, model.data + mn - k, static_cast<u32>(k)) != 0)

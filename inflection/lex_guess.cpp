@@ -17,7 +17,6 @@
 
 namespace {
 
-using lex_text::Len;
 using lex_text::NewString;
 using lex_text::Flatten;
 
@@ -34,7 +33,7 @@ bool IsSeparator(u8 c) { return c == ' ' || c == kBlankMark || (c >= 38 && c <= 
 
 // Where the expression scan stops, or n when it reaches the end.
 u32 ExpressionStop(const BoundedString& w, u32 from) {
-    const u32 n = Len(w);
+    const u32 n = TextLen(w);
     for (u32 i = from; i < n; ++i) {
         const u8 c = w.data[i];
         if (IsSeparator(c) || (i > 0 && IsUpperMacRoman(c) != 0) || (c >= 123 && c <= 135) || c > 159 ||
@@ -46,10 +45,10 @@ u32 ExpressionStop(const BoundedString& w, u32 from) {
 
 // Last matching entry of a suffix table, or -1.
 i32 LastSuffix(const StringList& table, const BoundedString& w) {
-    const u32 n = Len(w);
+    const u32 n = TextLen(w);
     i32 found = -1;
     for (i32 p = 0; p < static_cast<i32>(table.count); ++p) {
-        const u32 k = Len(table[p]);
+        const u32 k = TextLen(table[p]);
         if (k == 0 || k > n) continue;
         if (std::memcmp(w.data + n - k, table[p].data, k) == 0) found = p;
     }
@@ -65,7 +64,7 @@ struct Tail {
 
 Tail KnownTail(const BoundedString& w, u16 language) {
     Tail t;
-    const i32 n = static_cast<i32>(Len(w));
+    const i32 n = static_cast<i32>(TextLen(w));
     BoundedString tail = NewString();
     for (i32 i = 1; i < n - 5; ++i) {
         CopySubstring(w, static_cast<i16>(i + 1), static_cast<i16>(n - i), tail);
@@ -105,7 +104,7 @@ void FromTail(const BoundedString& w, const Tail& t, LexGuess& g, BoundedString&
     if (t.c >= 0x80) {
         g.category = 5;
         g.inflectionClass = 0;
-        const u32 n = Len(w);
+        const u32 n = TextLen(w);
         u32 from = static_cast<u32>(t.at);
         if (w.data[from] == '-') ++from;
         CopySubstring(w, static_cast<i16>(from + 1), static_cast<i16>(n - from), model);
@@ -134,7 +133,7 @@ void FromTail(const BoundedString& w, const Tail& t, LexGuess& g, BoundedString&
 
 const char* FrenchModelVerb(const BoundedString& w, i32 p) {
     if (p == 16) return "finir";
-    const u32 n = Len(w);
+    const u32 n = TextLen(w);
     const u8 x = n >= 3 ? w.data[n - 3] : 0;
     const u8 v = n >= 4 ? w.data[n - 4] : 0;
     if (x == 'g') return v == kEAcute ? MR("piéger") : "nager";
@@ -204,7 +203,7 @@ void GuessOrdinary(BoundedString& w, LexGuess& g, BoundedString& model, u16 lang
             return;
         }
         if (language != 0 ? FrenchSuffix(w, g, model) : EnglishSuffix(w, g, model)) break;
-        const u32 n = Len(w);
+        const u32 n = TextLen(w);
         const u8 last = n > 0 ? w.data[n - 1] : 0;
         const u8 before = n > 1 ? w.data[n - 2] : 0;
         if (last == 'x' || last == 'z') {
@@ -244,7 +243,7 @@ i16 GuessLexWordClass(const BoundedString& word, LexGuess& g, BoundedString& mod
     Flatten(w, low);
     BoundedString flat = NewString();
     Flatten(flat, word);
-    const u32 n = Len(flat);
+    const u32 n = TextLen(flat);
     if (IsMainDictionaryWord(w, language) != 0) {
         Set(g, 1, 1, 2);
         for (u32 i = 1; i + 1 < n; ++i)

@@ -11,46 +11,35 @@
 #include "inflection/word_services.h"
 #include "lexicon/lex_lookup.h"
 #include "lexicon/lex_records.h"
+#include "morphology/word_marks.h"
 
 namespace {
 
-using lex_text::Len;
 using lex_text::NewString;
 using lex_text::Flatten;
-
-constexpr u8 kBlankMark = 202;
-constexpr u8 kHyphenMark = 155;
-constexpr u8 kAGrave = 0x88;
-constexpr u8 kAGraveInside = 0x8B;
 
 // The key normalisation of the lookups; counts blanks; true when
 // hyphenated.
 bool NormaliseWork(BoundedString& w, u32& blanks) {
-    const u32 n = Len(w);
+    const u32 n = TextLen(w);
     bool hyphenated = false;
     blanks = 0;
     for (u32 i = 0; i < n; ++i) {
         u8& c = w.data[i];
-        if (c == ' ') c = kBlankMark;
-        if (c == kBlankMark) {
+        if (c == ' ') c = kMarkBlank;
+        if (c == kMarkBlank) {
             ++blanks;
         } else if (IsUpperMacRoman(c) != 0) {
             c = ToLowerMacRoman(c);
         } else if (c == '-') {
-            c = kHyphenMark;
+            c = kMarkHyphen;
             hyphenated = true;
         }
     }
     if (hyphenated)
         for (u32 i = 0; i + 1 < n; ++i)
-            if (w.data[i] == kAGrave) w.data[i] = kAGraveInside;
+            if (w.data[i] == kAGraveByte) w.data[i] = kMarkAGrave;
     return hyphenated;
-}
-
-bool EndsWith(const BoundedString& s, const char* tail) {
-    const u32 n = Len(s);
-    const u32 k = static_cast<u32>(std::strlen(tail));
-    return k <= n && std::memcmp(s.data + n - k, tail, k) == 0;
 }
 
 // Row r: the form, the class byte, a NUL; then the five code bytes.
@@ -58,7 +47,7 @@ void SetRow(StringList& rows, u16 r, const BoundedString& form, u8 classByte, u8
             u8 c3) {
     BoundedString& row = rows[r];
     std::memset(row.data, 0, row.count);
-    u32 n = Len(form);
+    u32 n = TextLen(form);
     if (n > kLexRowCodes - 2) n = kLexRowCodes - 2;
     std::memcpy(row.data, form.data, n);
     row.data[n] = classByte;
@@ -93,7 +82,7 @@ bool IsFrenchWordLetter(u8 c) {
 // does not fit.
 u8 InflectionCode(const BoundedString& w, u16 inflectionClass, u16 category, u16 language,
                   i16& refusal) {
-    const u32 n = Len(w);
+    const u32 n = TextLen(w);
     const u8 last = n > 0 ? w.data[n - 1] : 0;
     const bool french = language != 0;
     u8 code = french ? FrenchLetterCode(last) : EnglishLetterCode(last);
@@ -107,20 +96,20 @@ u8 InflectionCode(const BoundedString& w, u16 inflectionClass, u16 category, u16
     if (refusal != 0) return 0;
     if (french) {
         if (inflectionClass == 3) {
-            if (EndsWith(w, "eaux")) return 171;
-            if (EndsWith(w, "aux")) return 255;
-            if (EndsWith(w, "eux")) return 162;
-            if (EndsWith(w, "x")) return 27;
-            if (EndsWith(w, "s") && n >= 2) {
+            if (TextEndsWith(w, "eaux")) return 171;
+            if (TextEndsWith(w, "aux")) return 255;
+            if (TextEndsWith(w, "eux")) return 162;
+            if (TextEndsWith(w, "x")) return 27;
+            if (TextEndsWith(w, "s") && n >= 2) {
                 const u8 b = w.data[n - 2];
                 if (b != 's' && b != 'x' && b != 'z' && b >= 'a' && b <= 'z') return static_cast<u8>(b - 32);
             }
             return 27;
         }
         if (inflectionClass == 6) {
-            if (EndsWith(w, "au")) return 161;
-            if (EndsWith(w, "eu")) return 162;
-            if (EndsWith(w, "al")) return 255;
+            if (TextEndsWith(w, "au")) return 161;
+            if (TextEndsWith(w, "eu")) return 162;
+            if (TextEndsWith(w, "al")) return 255;
             refusal = kLexClassMismatch;
             return 0;
         }
@@ -133,10 +122,10 @@ u8 InflectionCode(const BoundedString& w, u16 inflectionClass, u16 category, u16
     }
     switch (inflectionClass) {
         case 3:
-            if (EndsWith(w, "ies")) return 25;
-            if (EndsWith(w, "es")) return 27;
-            if (EndsWith(w, "men")) return 254;
-            if (EndsWith(w, "ea")) return 1;
+            if (TextEndsWith(w, "ies")) return 25;
+            if (TextEndsWith(w, "es")) return 27;
+            if (TextEndsWith(w, "men")) return 254;
+            if (TextEndsWith(w, "ea")) return 1;
             return code;
         case 5:
             switch (last) {
@@ -153,7 +142,7 @@ u8 InflectionCode(const BoundedString& w, u16 inflectionClass, u16 category, u16
             refusal = kLexClassMismatch;
             return 0;
         case 8:
-            if (EndsWith(w, "man")) return 254;
+            if (TextEndsWith(w, "man")) return 254;
             refusal = kLexClassMismatch;
             return 0;
         case 9:
@@ -169,8 +158,8 @@ i16 PluralRows(const BoundedString& w, bool hyphenated, u16 inflectionClass, u8 
                u8 code2, StringList& rows, u16& count) {
     BoundedString p = NewString();
     CopyString(p, w);
-    u32 n = Len(p);
-    if (hyphenated && n > 0 && p.data[n - 1] == kAGrave) p.data[n - 1] = kAGraveInside;
+    u32 n = TextLen(p);
+    if (hyphenated && n > 0 && p.data[n - 1] == kAGraveByte) p.data[n - 1] = kMarkAGrave;
     const u8 last = n > 0 ? p.data[n - 1] : 0;
     switch (inflectionClass) {
         case 1:
@@ -199,7 +188,7 @@ i16 PluralRows(const BoundedString& w, bool hyphenated, u16 inflectionClass, u8 
     SetRow(rows, 1, p, classByte, classByte, c1, code2, 0);
     count = 2;
     if (inflectionClass == 9) {
-        const u32 m = Len(p);
+        const u32 m = TextLen(p);
         p.data[m - 1] = 's';
         SetRow(rows, 2, p, classByte, classByte, c1, code2, 0);
         count = 3;
@@ -211,9 +200,9 @@ i16 AbbreviationRow(const BoundedString& work, const BoundedString& abbreviation
                     StringList& rows, u16& count) {
     BoundedString a = NewString();
     Flatten(a, abbreviation);
-    const u32 n = Len(a);
+    const u32 n = TextLen(a);
     for (u32 i = 0; i < n; ++i)
-        if (a.data[i] == ' ' || a.data[i] == kBlankMark) return kLexBlankInAbbreviation;
+        if (a.data[i] == ' ' || a.data[i] == kMarkBlank) return kLexBlankInAbbreviation;
     if (n < 2 || n > 4) return kLexBadAbbreviationLength;
     BoundedString lowA = NewString();
     BoundedString lowW = NewString();
@@ -285,10 +274,10 @@ u8 LexClassByte(u16 category, u16 language) {
 void BuildLexPhoneticKey(const BoundedString& text, BoundedString& key) {
     u8 a[64] = {};
     u32 n = 0;
-    const u32 len = Len(text);
+    const u32 len = TextLen(text);
     for (u32 i = 0; i < len && n < 63; ++i) {
         u8 c = ToLowerMacRoman(text.data[i]);
-        if (c == ' ') c = kBlankMark;
+        if (c == ' ') c = kMarkBlank;
         if (c == '.' && i + 2 < len && text.data[i + 1] == '.' && text.data[i + 2] == '.') {
             c = 201;
             i += 2;
@@ -314,8 +303,8 @@ void BuildLexPhoneticKey(const BoundedString& text, BoundedString& key) {
     for (u32 i = 0; i < m && k < 35; ++i) {
         const u8 c = b[i];
         const u8 next = i + 1 < m ? b[i + 1] : 0;
-        if (c == kBlankMark) {
-            if (i + 3 < m && b[i + 1] == 'e' && b[i + 2] == 't' && b[i + 3] == kBlankMark) {
+        if (c == kMarkBlank) {
+            if (i + 3 < m && b[i + 1] == 'e' && b[i + 2] == 't' && b[i + 3] == kMarkBlank) {
                 out[k++] = '&';
                 i += 3;
             }
@@ -352,7 +341,7 @@ i16 AnalyseLexInflection(const BoundedString& word, LexWordValues& values,
                          const BoundedString& modelVerb, u16 hasAbbreviation,
                          const BoundedString& abbreviation, StringList& rows, u16& rowCount,
                          u16 language) {
-    const u32 length = Len(word);
+    const u32 length = TextLen(word);
     const bool expression = values.category == 1 && values.expressionFlag == 1;
     if (length >= (expression ? 35u : 25u)) return kLexWordTooLong;
     BoundedString work = NewString();

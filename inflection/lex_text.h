@@ -5,8 +5,6 @@
 
 namespace lex_text {
 
-inline u32 Len(const BoundedString& s) { return static_cast<u32>(GetStringLength(s)); }
-
 // A fresh owned string of capacity n (a word by default).
 inline BoundedString NewString(u32 n = 36) {
     BoundedString s;

@@ -15,7 +15,6 @@
 
 namespace {
 
-using lex_text::Len;
 
 constexpr u8 kEGrave = 0x8F;
 constexpr u8 kEAcute = 0x8E;
@@ -53,13 +52,13 @@ u32 AlternateRow(u32 model) {
 
 // Position (from the end down to the second byte) of c in the stem, or -1.
 i32 FindFromEnd(const BoundedString& stem, u8 c) {
-    for (i32 i = static_cast<i32>(Len(stem)) - 1; i >= 1; --i)
+    for (i32 i = static_cast<i32>(TextLen(stem)) - 1; i >= 1; --i)
         if (stem.data[i] == c) return i;
     return -1;
 }
 
 void ChangeStem(u32 model, BoundedString& stem, const BoundedString& ending) {
-    const u32 n = Len(stem);
+    const u32 n = TextLen(stem);
     auto turn = [&](u8 from, u8 to, bool cedilla) {
         const i32 i = FindFromEnd(stem, from);
         if (i < 0) return;
@@ -76,7 +75,7 @@ void ChangeStem(u32 model, BoundedString& stem, const BoundedString& ending) {
             if (i < 0) break;
             stem.data[i] = 'c';
             const u8 e0 = ending.data[0];
-            const u8 e1 = Len(ending) > 1 ? ending.data[1] : 0;
+            const u8 e1 = TextLen(ending) > 1 ? ending.data[1] : 0;
             u8& before = stem.data[i - 1];
             if (e0 == 'e' && ((before == 'e' && e1 != 'z') || (before == kEAcute && e1 != 'z' && e1 != 'r')))
                 before = kEGrave;
@@ -112,17 +111,17 @@ bool EnglishKeepsWholeVerb(u32 model) {
 void SlotEnding(bool french, u32 model, u32 t, BoundedString& out) {
     if (french) FrenchSlotEnding(FrenchRow(model), t, out);
     else EnglishSlotEnding(EnglishRow(model), t, out);
-    if (Len(out) == 0) CopyCString(out, "0");
-    if (Len(out) == 1 && out.data[0] == '$') out.data[0] = 0;
+    if (TextLen(out) == 0) CopyCString(out, "0");
+    if (TextLen(out) == 1 && out.data[0] == '$') out.data[0] = 0;
 }
 
-bool IsNoForm(const BoundedString& e) { return Len(e) == 1 && e.data[0] == '0'; }
+bool IsNoForm(const BoundedString& e) { return TextLen(e) == 1 && e.data[0] == '0'; }
 
 // Adds the row unless the form already has one. false when the table is
 // full.
 bool KeepForm(const BoundedString& form, u8 classByte, u8 marker, u8 slot, u8 m, StringList& rows,
               u16& count) {
-    const u32 n = Len(form);
+    const u32 n = TextLen(form);
     if (n == 0 || n > 34) return true;
     for (u16 r = 0; r < count; ++r) {
         const BoundedString& row = rows[r];
@@ -158,7 +157,7 @@ u16 IsMainDictionaryWord(const BoundedString& word, u16 language) {
 }
 
 i16 ReadLexModelVerb(const BoundedString& model, u16 language, LexModelReading& out) {
-    if (Len(model) == 0) return kLexUnknownModel;
+    if (TextLen(model) == 0) return kLexUnknownModel;
     const u16 count = Analyse(model, language);
     if (count == 0) return kLexUnknownModel;
     bool found = false;
@@ -199,8 +198,8 @@ i16 LexVerbRows(const BoundedString& verb, u16 verbFlag, const BoundedString& mo
     }
     const u8 marker = m > 127 ? 145 : 240;
     u32 model = LexModelNumber(m);
-    const u32 vn = Len(verb);
-    const u32 mn = Len(modelVerb);
+    const u32 vn = TextLen(verb);
+    const u32 mn = TextLen(modelVerb);
     const i32 k = LexModelEndingLength(model, mn, language);
     if (k < 0) return kLexModelTooHigh;
     if (static_cast<u32>(k) > vn || static_cast<u32>(k) > mn ||
@@ -223,7 +222,7 @@ i16 LexVerbRows(const BoundedString& verb, u16 verbFlag, const BoundedString& mo
     BoundedString form;
     form.Allocate(40);
     SlotEnding(french, model, 0, ending);
-    u32 cut = IsNoForm(ending) ? 0 : Len(ending);
+    u32 cut = IsNoForm(ending) ? 0 : TextLen(ending);
     if (!french && EnglishKeepsWholeVerb(model)) cut = 0;
     if (cut > vn) cut = vn;
     const u8 classByte = french ? kLexClassFrenchVerb : kLexClassEnglishVerb;
@@ -243,7 +242,7 @@ i16 LexVerbRows(const BoundedString& verb, u16 verbFlag, const BoundedString& mo
             ChangeStem(model, stem, ending);
             alternate = alt == 83 || alt == 93 || alt == 103;
         }
-        const u32 sn = Len(stem);
+        const u32 sn = TextLen(stem);
         const u8 first = ending.data[0];
         if (cedilla && sn > 0 && stem.data[sn - 1] == 'c' && (first == 'a' || first == 'o' || first == kACircumflex))
             stem.data[sn - 1] = kCCedilla;

@@ -23,7 +23,6 @@ LexRowHook gLexRowTestHook = nullptr;
 
 namespace {
 
-using lex_text::Len;
 using lex_text::NewString;
 using lex_text::Flatten;
 
@@ -40,7 +39,7 @@ bool IsLexNameLetter(u8 c) { return IsLexNameInitial(c) || c == '-' || c == '_' 
 bool IsBadExpressionInitial(u8 c) { return c == ' ' || c == 202 || (c >= 39 && c <= 47 && c != '"'); }
 
 bool ValidCharacters(const BoundedString& w, u16 category, u16 expressionFlag) {
-    const u32 n = Len(w);
+    const u32 n = TextLen(w);
     if (category == 1 && expressionFlag != 0) return !IsBadExpressionInitial(w.data[0]);
     const bool name = category == 1;
     if (!(name ? IsLexNameInitial(w.data[0]) : IsLexInitial(w.data[0]))) return false;
@@ -51,7 +50,7 @@ bool ValidCharacters(const BoundedString& w, u16 category, u16 expressionFlag) {
 
 u32 CountLigatures(const BoundedString& w) {
     u32 k = 0;
-    for (u32 i = 0; i < Len(w); ++i) {
+    for (u32 i = 0; i < TextLen(w); ++i) {
         const u8 c = w.data[i];
         if (c == 190 || c == 207 || c == 174 || c == 206) ++k;
     }
@@ -128,7 +127,7 @@ bool IsFunctionWord(const BoundedString& key) {
     CopyLowerCase(low, key);
     Flatten(flat, low);
     for (i32 i = 0; i < static_cast<i32>(gFrenchFunctionWords.count); ++i)
-        if (Len(gFrenchFunctionWords[i]) > 0 && CompareStrings(flat, gFrenchFunctionWords[i]) == kCompareEqual)
+        if (TextLen(gFrenchFunctionWords[i]) > 0 && CompareStrings(flat, gFrenchFunctionWords[i]) == kCompareEqual)
             return true;
     for (const char* w : {"cet", "je", "me", "te"})
         if (CompareWordText(flat, w) == kCompareEqual) return true;
@@ -158,7 +157,7 @@ i16 InsertCore(const LexWordArgs& a) {
     const BoundedString& word = *a.word;
     LexWordValues v{a.expressionFlag, a.category, a.gender, a.inflectionClass};
     u16 language = a.language;
-    if (Len(word) < 2) return kLexWordTooShort;
+    if (TextLen(word) < 2) return kLexWordTooShort;
     // A word without a category (no rule decided) has no rows to store.
     if (v.category < 1 || v.category > 6) return kLexClassMismatch;
     if (!ValidCharacters(word, v.category, v.expressionFlag)) return kLexBadCharacter;
@@ -178,10 +177,10 @@ i16 InsertCore(const LexWordArgs& a) {
     if (v.category == 5 && a.modelVerb != nullptr) CopyLowerCase(model, *a.modelVerb);
     BoundedString abbreviation = NewString();
     if (a.abbreviation != nullptr) CopyString(abbreviation, *a.abbreviation);
-    if (Len(abbreviation) > 0 && IsDictionaryWord(abbreviation) != 0) return kLexAbbreviationIsWord;
+    if (TextLen(abbreviation) > 0 && IsDictionaryWord(abbreviation) != 0) return kLexAbbreviationIsWord;
 
     RowTable t;
-    const i16 r = AnalyseLexInflection(key, v, model, Len(abbreviation) > 0 ? 1 : 0, abbreviation,
+    const i16 r = AnalyseLexInflection(key, v, model, TextLen(abbreviation) > 0 ? 1 : 0, abbreviation,
                                        t.rows, t.count, language);
     if (r >= 1) return r;
 
@@ -225,7 +224,7 @@ i16 RemoveCore(u16 category, const BoundedString& word, u16 language, bool& remo
     RowTable t;
     BoundedString model = NewString();
     CopyLowerCase(model, text);
-    const i16 r = AnalyseLexInflection(word, v, model, Len(abbreviation) > 0 ? 1 : 0, abbreviation,
+    const i16 r = AnalyseLexInflection(word, v, model, TextLen(abbreviation) > 0 ? 1 : 0, abbreviation,
                                        t.rows, t.count, language);
     if (r != 0) return r;
     BoundedString flat = NewString();
@@ -278,7 +277,7 @@ i16 ChangeLexWord(const LexWordArgs& args) {
         BoundedString abbreviation = NewString();
         if (args.abbreviation != nullptr) CopyString(abbreviation, *args.abbreviation);
         RowTable t;
-        const i16 a = AnalyseLexInflection(key, v, model, Len(abbreviation) > 0 ? 1 : 0, abbreviation,
+        const i16 a = AnalyseLexInflection(key, v, model, TextLen(abbreviation) > 0 ? 1 : 0, abbreviation,
                                            t.rows, t.count, language);
         if (a != 0) return a;
         bool removed = false;

@@ -15,7 +15,6 @@
 #include "morphology/section_walk.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
 
 namespace {
 
@@ -38,7 +37,7 @@ enum class Service { kVerb, kNumberForm };
 
 // The word as the cores work on it.
 struct PreparedWord {
-    WordText lower;
+    Work36 lower;
     u16 pattern = 0;
     u16 accents = 0;  // results keep accents on capitals
 };
@@ -46,7 +45,7 @@ struct PreparedWord {
 // Prologue of the cores (the language is selected): 0 to go on, else the
 // code the core returns.
 u16 PrepareWord(const BoundedString& word, u16 accentsArg, Service service, u16 emptyCode, PreparedWord& p) {
-    WordText flat;
+    Work36 flat;
     u16 first = 0, second = 0;
     FlattenMacRomanTypography(flat.s, word, first, second, 1);
     StripLeadingQuote(flat.s);
@@ -71,7 +70,7 @@ u32 EngineMode(u32 operation) { return (gCheckingLanguage != 0 ? 0x300u : 0u) + 
 // word's shape; the number kept.
 u16 HandOver(const StringList& work, u16 n, StringList& results, const PreparedWord& p) {
     const u32 kept = std::min<u32>({n, kEngineList, results.count});
-    for (u32 i = 0; i < kept; ++i) SetText(results[static_cast<i32>(i)], work[static_cast<i32>(i)]);
+    for (u32 i = 0; i < kept; ++i) TextSet(results[static_cast<i32>(i)], work[static_cast<i32>(i)]);
     FinishServiceResults(results, kept, p.pattern, p.accents);
     return static_cast<u16>(kept);
 }
@@ -181,7 +180,7 @@ u16 OneWordAnalysisCore(const BoundedString& word, u16& count, BoundedArray<u8>&
     AccentsOnCapitalsScope accents;
     gAccentsOnCapitals = accentsOnCapitals;
     count = 0;
-    WordText flat;
+    Work36 flat;
     u16 first = 0, second = 0;
     FlattenMacRomanTypography(flat.s, word, first, second, 1);
     if (flat.Length() == 0) return 1;
@@ -236,7 +235,7 @@ extern "C" KRZ_API int16_t KRZInfinitive(const char* word, uint16_t* count, char
     if (count != nullptr) *count = 0;
     if (word == nullptr || count == nullptr || results == nullptr) return -1;
     return Guarded([&]() -> int16_t {
-        WordText w;
+        Work36 w;
         ImportServiceWord(word, w.s);
         static StringList out;
         u16 n = 0;
@@ -253,7 +252,7 @@ extern "C" KRZ_API int16_t KRZConjugate2(const char* word, uint16_t tense, int16
     if (flags != nullptr) *flags = 0;
     if (word == nullptr || count == nullptr || results == nullptr || flags == nullptr) return -1;
     return Guarded([&]() -> int16_t {
-        WordText w;
+        Work36 w;
         ImportServiceWord(word, w.s);
         static StringList out;
         i16 n = 0;
@@ -286,7 +285,7 @@ int16_t NumberFormExport(u16 (*core)(const BoundedString&, i16&, StringList&, u1
     if (count != nullptr) *count = 0;
     if (word == nullptr || count == nullptr || results == nullptr) return -1;
     return Guarded([&]() -> int16_t {
-        WordText w;
+        Work36 w;
         ImportServiceWord(word, w.s);
         i16 n = 0;
         const u16 r = core(w.s, n, SlotList(out, kNumberFormSlots), accentsOnCapitals, language);

@@ -20,7 +20,6 @@
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
 #include "morphology/suggestion_ranking.h"
-#include "morphology/word_text.h"
 
 namespace {
 
@@ -54,7 +53,7 @@ u8 PlainCapital(u8 c) {
 }  // namespace
 
 u16 GetCapitalizationPattern(const BoundedString& word) {
-    const i32 n = TextLength(word);
+    const i32 n = GetStringLength(word);
     if (n == 0) return 0;
     bool all = true;
     bool accented = false;
@@ -69,7 +68,7 @@ u16 GetCapitalizationPattern(const BoundedString& word) {
 }
 
 void UpperCaseWord(BoundedString& word, u16 whole, u16 keepAccents) {
-    const i32 n = TextLength(word);
+    const i32 n = GetStringLength(word);
     const i32 upTo = whole != 0 ? n : (n > 0 ? 1 : 0);
     for (i32 i = 0; i < upTo; ++i) {
         u8& c = word.data[i];
@@ -78,7 +77,7 @@ void UpperCaseWord(BoundedString& word, u16 whole, u16 keepAccents) {
 }
 
 void StripLeadingQuote(BoundedString& word) {
-    i32 n = TextLength(word);
+    i32 n = GetStringLength(word);
     if (n > 0 && (word.data[0] == '\'' || word.data[0] == '"')) {
         std::memmove(word.data, word.data + 1, static_cast<size_t>(n));
         --n;
@@ -121,7 +120,7 @@ StringList& InfinitiveWorkList() {
 
 bool AccentLeaf(AccentSearch& s, BoundedString& word) {
     ++s.leaves;
-    WordText copy;
+    Work36 copy;
     copy.Set(word);
     StringList& slots = InfinitiveWorkList();
     u16 n = 0;
@@ -137,7 +136,7 @@ bool AccentLeaf(AccentSearch& s, BoundedString& word) {
 
 bool AccentVariantFrom(AccentSearch& s, u16 start, BoundedString& word, i32 rare) {
     if (s.leaves >= kMaxAccentVariantLeaves) return false;
-    const i32 n = TextLength(word);
+    const i32 n = GetStringLength(word);
     bool vowelLeft = false;
     for (i32 i = start; i < n && !vowelLeft; ++i) vowelLeft = IsVowel(word.data[i]);
     if (!vowelLeft && AccentLeaf(s, word)) return true;
@@ -163,7 +162,7 @@ bool AccentVariantFrom(AccentSearch& s, u16 start, BoundedString& word, i32 rare
 u16 FindFrenchAccentVariant(u16 start, BoundedString& word, u16 needVerb) {
     AccentSearch s{needVerb};
     i32 rare = 0;
-    for (i32 i = 0; i < start && i < TextLength(word); ++i) rare += IsRareAccent(word.data[i]) ? 1 : 0;
+    for (i32 i = 0; i < start && i < GetStringLength(word); ++i) rare += IsRareAccent(word.data[i]) ? 1 : 0;
     return AccentVariantFrom(s, start, word, rare) ? 1 : 0;
 }
 
@@ -179,7 +178,7 @@ LanguageScope::~LanguageScope() {
 void ImportServiceWord(const char* hostWord, BoundedString& word) {
     ApplyCallOptions();
     const size_t n = hostWord != nullptr ? strnlen(hostWord, kWordSlotSize - 1) : 0;
-    SetText(word, reinterpret_cast<const u8*>(hostWord != nullptr ? hostWord : ""), static_cast<i32>(n));
+    TextSet(word, reinterpret_cast<const u8*>(hostWord != nullptr ? hostWord : ""), static_cast<i32>(n));
     ConvertInputToMacRoman(word);
 }
 
@@ -199,11 +198,11 @@ void FinishServiceResults(StringList& results, u32 n, u16 pattern, u16 keepAccen
         if (gCheckingLanguage != 0) {
             gCaseMode = 0xFFFF;
             gFoundInLexicon = 0;
-            WordText copy;
+            Work36 copy;
             copy.Set(r);
             u16 count = 0;
             AnalyseWordForms(kModeFrenchPlain, copy.s, count, slots);
-            SetText(r, copy.s);
+            TextSet(r, copy.s);
             ApplyLigatureSpelling(r, gFoundInLexicon);
         }
         if (pattern > 0) UpperCaseWord(r, pattern == 3 || pattern == 4 ? 1 : 0, keepAccents);
@@ -225,7 +224,7 @@ u16 SuggestWordsCore(const BoundedString& word, i16& count, StringList& results,
     AccentsScope accents;
     gAccentsOnCapitals = accentsOnCapitals;
     count = 0;
-    WordText flat, lower;
+    Work36 flat, lower;
     u16 first = 0, second = 0;
     FlattenMacRomanTypography(flat.s, word, first, second, 1);
     const u16 pattern = GetCapitalizationPattern(flat.s);
@@ -245,7 +244,7 @@ u16 SuggestWordsCore(const BoundedString& word, i16& count, StringList& results,
     AnalyseWordForms(mode, lower.s, n, list);
     RankSuggestions(mode, lower.s, list, n);
     const u32 kept = std::min<u32>({n, kSuggestionResultSlots, results.count});
-    for (u32 i = 0; i < kept; ++i) SetText(results[static_cast<i32>(i)], list[static_cast<i32>(i)]);
+    for (u32 i = 0; i < kept; ++i) TextSet(results[static_cast<i32>(i)], list[static_cast<i32>(i)]);
     FinishServiceResults(results, kept, pattern, accentsOnCapitals);
     count = static_cast<i16>(kept);
     return 0;
@@ -256,7 +255,7 @@ extern "C" KRZ_API int16_t KRZSuggestions(const char* word, int16_t* count, char
     try {
         if (count != nullptr) *count = 0;
         if (word == nullptr || count == nullptr || results == nullptr) return -1;
-        WordText w;
+        Work36 w;
         ImportServiceWord(word, w.s);
         static StringList out;
         if (out.valid == 0) InitByteMatrix(out, kSuggestionResultSlots, kWordSlotSize);

@@ -3,11 +3,13 @@
 
 #include <cstring>
 
+#include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "morphology/compound_words.h"
+#include "morphology/dict_format.h"
 #include "morphology/suggestion_checks.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
 
 namespace {
 
@@ -55,7 +57,7 @@ const char* VariantsAt(u8 c, i32 i, i32 n, bool firstExpansion) {
 // Looks a candidate up as the driver would; the number of analyses.
 u16 LookupVariant(u16 mode, BoundedString& candidate, bool hyphen) {
     u16 count = 0;
-    WordText copy;
+    Work36 copy;
     copy.Set(candidate);
     if (hyphen) AnalyseCompoundWord(mode, copy.s, gWordTagCodes, count);
     else LookupWordForm(mode, copy.s, gWordTagCodes, count);
@@ -63,18 +65,18 @@ u16 LookupVariant(u16 mode, BoundedString& candidate, bool hyphen) {
 }
 
 void Found(const BoundedString& spelling, StringList& slots) {
-    if (slots.count > kResultSlot) SetText(slots[kResultSlot], spelling);
+    if (slots.count > kResultSlot) TextSet(slots[kResultSlot], spelling);
 }
 
 // Builds the candidates of one expansion into gFormWorkStrings; their
 // number, 0 when the expansion would exceed kMaxCandidates.
 u32 Expand(const BoundedString& word, bool firstExpansion) {
     StringList& c = gFormWorkStrings;
-    const i32 n = TextLength(word);
+    const i32 n = GetStringLength(word);
     if (c.count == 0 || static_cast<u32>(n) + 1 > c[0].count) return 0;
     const u32 room = c.count < kMaxCandidates ? c.count : kMaxCandidates;
     for (u32 k = 0; k < room; ++k) c[k].data[0] = 0;
-    SetText(c[0], word);
+    TextSet(c[0], word);
     u32 total = 1;
     for (i32 i = 0; i < n; ++i) {
         const char* set = VariantsAt(word.data[i], i, n, firstExpansion);
@@ -84,7 +86,7 @@ u32 Expand(const BoundedString& word, bool firstExpansion) {
             for (u32 k = 1; k < v; ++k)
                 for (u32 j = 0; j < total; ++j) {
                     BoundedString& to = c[k * total + j];
-                    SetText(to, c[j]);
+                    TextSet(to, c[j]);
                     to.data[i] = static_cast<u8>(set[k]);
                 }
             total *= v;
@@ -95,7 +97,7 @@ u32 Expand(const BoundedString& word, bool firstExpansion) {
             i32 rare = 0;
             for (i32 p = 0; p <= i; ++p) rare += IsRareAccent(c[j].data[p], firstExpansion) ? 1 : 0;
             if (rare > kRareAccentLimit) continue;
-            if (kept != j) SetText(c[kept], c[j]);
+            if (kept != j) TextSet(c[kept], c[j]);
             ++kept;
         }
         total = kept;
@@ -119,11 +121,11 @@ u16 LookupCandidates(u16 mode, u32 total, bool hyphen, StringList& slots) {
 
 i16 RestoreAccentsByVariants(u16 mode, BoundedString& word, u16& count, StringList& slots) {
     count = 0;
-    const bool hyphen = HasHyphenMark(word);
-    const i32 n = TextLength(word);
+    const bool hyphen = TextContains(word, kMarkHyphen);
+    const i32 n = GetStringLength(word);
     if (n == 0) return 0;
     if (gCaseMode == 1 || gCaseMode == 5) {
-        WordText w;
+        Work36 w;
         w.Set(word);
         const u8 capital = UpperAscii(w.bytes[0]);
         const char* set = VariantsOfCapital(capital);

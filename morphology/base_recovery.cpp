@@ -2,11 +2,12 @@
 // suggester.
 #include "morphology/base_recovery.h"
 
+#include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "morphology/section_walk.h"
 #include "morphology/suggestion_checks.h"
-#include "morphology/word_text.h"
+#include "morphology/word_marks.h"
 
 namespace {
 
@@ -29,16 +30,16 @@ struct Endings {
     u8 c1 = 0, c2 = 0, c3 = 0, c4 = 0;
     u8 mark = 0;
     bool hyphen = false;
-    WordText w;
+    Work36 w;
 
     Endings(u16 m, const BoundedString& wd, u16& c, StringList& l) : mode(m), word(wd), count(c), list(l) {
-        length = TextLength(word);
+        length = GetStringLength(word);
         c1 = TextAt(word, length - 1);
         c2 = length >= 2 ? TextAt(word, length - 2) : 0;
         c3 = length >= 3 ? TextAt(word, length - 3) : 0;
         c4 = length >= 4 ? TextAt(word, length - 4) : 0;
         mark = static_cast<u8>(gPendingSuggestionFlag + 1);
-        hyphen = HasHyphenMark(word);
+        hyphen = TextContains(word, kMarkHyphen);
     }
     void Fresh() { w.Set(word); }
     bool Found() { return IsKnownForm(mode, w.s); }
@@ -53,12 +54,10 @@ struct Endings {
         return false;
     }
     void SetLast(u8 c) { w.s.data[w.Length() - 1] = c; }
-    void Cut(i32 n) { CutText(w.s, w.Length() - n > 0 ? w.Length() - n : 0); }
+    void Cut(i32 n) { TextCut(w.s, w.Length() - n > 0 ? w.Length() - n : 0); }
 };
 
 bool IsEnglishVowel(u8 c) { return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u' || c == 'y'; }
-
-bool EndsWith(const BoundedString& s, const char* t) { return TextEnds(s, t); }
 
 }  // namespace
 
@@ -164,11 +163,11 @@ bool TryAppended(Endings& e, const char* tail) {
 
 bool HomophoneEndings(Endings& e) {
     for (const char* ending : kHomophoneMatch) {
-        if (!EndsWith(e.word, ending)) continue;
+        if (!TextEndsWith(e.word, ending)) continue;
         const i32 stem = e.length - static_cast<i32>(std::strlen(ending));
         for (const char* tail : kHomophoneTry) {
             e.Fresh();
-            CutText(e.w.s, stem);
+            TextCut(e.w.s, stem);
             if (AppendText(e.w.s, tail) && e.Try()) return true;
         }
         return false;

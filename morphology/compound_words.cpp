@@ -3,13 +3,16 @@
 
 #include <cstring>
 
+#include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
+#include "morphology/reserved_sections.h"
 #include "morphology/section_walk.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
+#include "morphology/word_marks.h"
 
 namespace {
 
@@ -30,7 +33,7 @@ u8 LowOf(u16 tag) { return static_cast<u8>(tag & 0xFF); }
 
 // Index of the text among the entries from..to of a word list; -1 none.
 i32 ListIndex(const StringList& list, const BoundedString& text, i32 from, i32 to) {
-    const i32 n = TextLength(text);
+    const i32 n = GetStringLength(text);
     for (i32 k = from; k <= to && k < static_cast<i32>(list.count); ++k) {
         const BoundedString& e = list.data[k];
         if (static_cast<i32>(e.count) == n + 1 && std::memcmp(e.data, text.data, static_cast<size_t>(n)) == 0)
@@ -57,10 +60,10 @@ u16 LookupWithCase(u16 mode, BoundedString& w, BoundedArray<u16>& tags, u16& cou
 struct Compound {
     u16 mode = 0;
     bool french = false;
-    WordText word;
-    WordText first;
-    WordText second;
-    WordText scratch;
+    Work36 word;
+    Work36 first;
+    Work36 second;
+    Work36 scratch;
     bool finalE = false;
     u8 firstClass = 0;
     u16 firstCount = 0;
@@ -155,7 +158,7 @@ i16 EnglishLongCompound(Compound& c, BoundedArray<u16>& tags, u16& count) {
     if (count >= 2) tags[1] = static_cast<u16>(ClassOf(tags[1]) << 8);
     if (parts == 2) {
         c.scratch.Set(c.second.bytes + starts[1], lengths[1]);
-        const bool faceToFace = TextIs(c.scratch.s, reinterpret_cast<const char*>(c.first.bytes));
+        const bool faceToFace = TextEquals(c.scratch.s, reinterpret_cast<const char*>(c.first.bytes));
         const bool soonToBe = c.first.Is("soon") && c.scratch.Begins("be");
         if (faceToFace || soonToBe) {
             tags[0] = faceToFace ? 0x3A00 : 0x380C;
@@ -214,7 +217,8 @@ i16 EnglishPair(Compound& c, BoundedArray<u16>& tags, u16& count) {
     if (count == 0 && EnglishNounWithEd(c, tags, count)) return 1;
     if (count == 0) {
         u16 found = 0;
-        if (LookupFrenchReserved(kModeFrenchPlain, 9, "99", c.second.s, tags, found) && found > 0) {
+        if (LookupFrenchReserved(kModeFrenchPlain, kSectionCapital, c.second.s, tags, found) &&
+            found > 0) {
             count = 1;
             return 1;
         }
@@ -272,14 +276,14 @@ bool IsPerson(u8 l, u8 p, std::initializer_list<u8> extras) {
     return false;
 }
 
-bool EndsIn(const WordText& t, const char* letters) {
+bool EndsIn(const Work36& t, const char* letters) {
     const u8 last = t.At(t.Length() - 1);
     return last != 0 && std::strchr(letters, last) != nullptr;
 }
 
 // Subject pronouns after a verb form: sets r and the flag, changes l.
 void SubjectPronoun(const Compound& c, u8 cls, u8& l, u8& r, bool& flag) {
-    const WordText& s = c.second;
+    const Work36& s = c.second;
     const bool eac = EndsIn(c.first, "eac");
     bool match = false;
     i32 shift = 0;  // 64 il, 128 elle
@@ -345,7 +349,7 @@ bool ObjectPronoun(const Compound& c, u8 cls, u8& l, u8& r, bool flag) {
 
 // Noun and pronoun compounds: mot-clé, lui-même, est-ce, celui-ci.
 void NounCompound(const Compound& c, u8 cls, u8& l, u8& r, bool& flag, bool& etre) {
-    const WordText& s = c.second;
+    const Work36& s = c.second;
     if ((cls == 'A' || cls == 'B' || cls == 'C') && (s.Is("type") || s.Is(MR("clé")))) {
         r = cls;
     } else if (s.Is(MR("même"))) {
@@ -369,7 +373,7 @@ void NounCompound(const Compound& c, u8 cls, u8& l, u8& r, bool& flag, bool& etr
 // French number words: dix-sept, soixante-douze, quatre-vingt-dix, and
 // their ordinals.
 void NumberWord(const Compound& c, u8& low, u8& r) {
-    WordText second;
+    Work36 second;
     second.Set(c.second.s);
     const char* first = reinterpret_cast<const char*>(c.first.bytes);
     if (c.word.Begins("quatre" HY "vingt")) {
@@ -382,7 +386,7 @@ void NumberWord(const Compound& c, u8& low, u8& r) {
     const i32 n = second.Length();
     if (n >= 4 && second.At(n - 4) == kEGrave && second.At(n - 3) == 'm' && second.At(n - 2) == 'e' &&
         second.At(n - 1) == 's') {
-        CutText(second.s, n - 1);
+        TextCut(second.s, n - 1);
         low = 4;
     }
     struct Tens {
@@ -469,13 +473,14 @@ i16 VerbPronounOrNumber(Compound& c, BoundedArray<u16>& tags, u16& count) {
 
 // ---- Step 7: capitalised compounds --------------------------------------------------
 
-bool CapitalisedPair(Compound& c, WordText& capital, WordText& other, u8 keep, BoundedArray<u16>& tags,
+bool CapitalisedPair(Compound& c, Work36& capital, Work36& other, u8 keep, BoundedArray<u16>& tags,
                      u16& count) {
     u16 store[kTagCapacity] = {};
     BoundedArray<u16> known;
     known.View(store, kTagCapacity);
     u16 found = 0;
-    if (!LookupFrenchReserved(kModeFrenchPlain, 9, "99", capital.s, known, found) || found == 0) return false;
+    if (!LookupFrenchReserved(kModeFrenchPlain, kSectionCapital, capital.s, known, found) || found == 0)
+        return false;
     if (Lookup(c.mode, other.s, tags, count) == 0 || c.second.Length() < 3) return false;
     u8 low = LowOf(tags[0]);
     const u8 knownLow = LowOf(store[0]);
@@ -496,7 +501,9 @@ bool PartIsWord(Compound& c, const u8* p, i32 n, BoundedArray<u16>& tags, u16& c
     c.scratch.Set(p, n);
     if (LookupWithCase(c.mode, c.scratch.s, tags, count, 0) > 0) return true;
     // French names are filed in lower case in their own section.
-    if (c.french) return LookupFrenchReserved(kModeFrenchPlain, 9, "99", c.scratch.s, tags, count) && count > 0;
+    if (c.french)
+        return LookupFrenchReserved(kModeFrenchPlain, kSectionCapital, c.scratch.s, tags, count) &&
+               count > 0;
     c.scratch.bytes[0] = UpperAscii(c.scratch.bytes[0]);
     return LookupWithCase(c.mode, c.scratch.s, tags, count, 1) > 0;
 }
@@ -510,7 +517,7 @@ bool PartIsWord(Compound& c, const u8* p, i32 n, BoundedArray<u16>& tags, u16& c
 // their own.
 bool FrenchGroupWord(const u8* p, i32 n) {
     static const char* const kWords[] = {"je", "tu", "il", "elle", "on", "ils", "elles", "ce", "ci", MR("là")};
-    WordText w;
+    Work36 w;
     w.Set(p, n);
     for (const char* k : kWords)
         if (w.Is(k)) return true;
@@ -547,16 +554,16 @@ i16 AnalyseCompoundWord(u16 mode, BoundedString& word, BoundedArray<u16>& tags, 
     c.word.Set(word);
     // Step 1: the reserved compound sections.
     if (c.french) {
-        if (LookupReserved(mode, 7, reinterpret_cast<const u8*>("77"), 2, c.word.s, tags, count) && count > 0)
+        if (LookupReserved(mode, kSectionHyphen, c.word.s, tags, count) && count > 0)
             return static_cast<i16>(count);
         if (c.word.Begins(MR("œil")) || c.word.Begins("oeil")) {
             count = 0;
             return 1;
         }
-        if (LookupReserved(mode, 8, reinterpret_cast<const u8*>("88"), 2, c.word.s, tags, count) && count > 0)
+        if (LookupReserved(mode, kSectionNoElision, c.word.s, tags, count) && count > 0)
             return static_cast<i16>(count);
     } else {
-        if (LookupReserved(0, 10, reinterpret_cast<const u8*>("::"), 2, c.word.s, tags, count) && count > 0)
+        if (LookupReserved(0, kSectionCapitals, c.word.s, tags, count) && count > 0)
             return static_cast<i16>(count);
         c.mode = 0;
     }

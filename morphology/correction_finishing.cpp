@@ -3,16 +3,18 @@
 
 #include <cstring>
 
+#include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/report.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "lexicon/lex_lookup.h"
+#include "morphology/dict_format.h"
+#include "morphology/reserved_sections.h"
 #include "morphology/section_walk.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
 
 namespace {
 
@@ -21,7 +23,6 @@ constexpr u8 kLigatureOe = 0xCF;     // œ
 constexpr u8 kCapitalAe = 0xAE;      // Æ
 constexpr u8 kCapitalOe = 0xCE;      // Œ
 constexpr u8 kNTilde = 0x96;         // ñ
-constexpr u8 kHyphenMarkByte = 155;  // 0x9B
 constexpr u16 kNoCase = 65535;
 
 bool IsAccentedSmall(u8 c) { return (c >= 135 && c <= 159) || c == kLigatureAe || c == kLigatureOe; }
@@ -65,7 +66,7 @@ u8 Lower(u8 c) {
 // or later; -1 none.
 i32 AfterLastHyphenMark(const BoundedString& text, i32 n) {
     for (i32 i = n - 1; i >= 1; --i)
-        if (text.data[i] == kHyphenMarkByte || text.data[i] == '-') return i + 1 < n ? i + 1 : -1;
+        if (text.data[i] == kMarkHyphen || text.data[i] == '-') return i + 1 < n ? i + 1 : -1;
     return -1;
 }
 
@@ -73,45 +74,45 @@ i32 AfterLastHyphenMark(const BoundedString& text, i32 n) {
 
 // Sixteen work strings for the nested analysis, on the stack.
 struct NestedSlots {
-    u8 rows[16][kWordTextCapacity] = {};
+    u8 rows[16][kWordCapacity] = {};
     BoundedString headers[16];
     StringList list;
     NestedSlots() {
-        for (i32 k = 0; k < 16; ++k) headers[k].View(rows[k], kWordTextCapacity);
+        for (i32 k = 0; k < 16; ++k) headers[k].View(rows[k], kWordCapacity);
         list.View(headers, 16);
     }
 };
 
-bool KnownInSection(i16 section, const char* prefix, const BoundedString& text) {
+bool KnownInSection(i16 section, const BoundedString& text) {
     u16 store[20] = {};
     BoundedArray<u16> tags;
     tags.View(store, 20);
     u16 count = 0;
-    return LookupFrenchReserved(kModeFrenchPlain, section, prefix, text, tags, count);
+    return LookupFrenchReserved(kModeFrenchPlain, section, text, tags, count);
 }
 
 void FindAccentedSpelling(BoundedString& text, const BoundedString& kept, u16 caseMode) {
     NestedSlots slots;
-    WordText probe;
+    Work36 probe;
     probe.Set(text);
     u16 count = 0;
     gCaseMode = kNoCase;
     AnalyseWordForms(kModeFrenchPlain, probe.s, count, slots.list);
     if (count > 0) return;
-    if (KnownInSection(9, "99", text)) return;
-    if (caseMode == 3 && KnownInSection(10, "::", text)) return;
+    if (KnownInSection(kSectionCapital, text)) return;
+    if (caseMode == 3 && KnownInSection(kSectionCapitals, text)) return;
     probe.Set(kept);
     gCaseMode = kNoCase;
     AnalyseWordForms(803, probe.s, count, slots.list);
     // An empty entry 15 names no spelling: the lowered text stays.
-    if (count > 0 && slots.headers[15].data[0] != 0) SetText(text, slots.headers[15]);
+    if (count > 0 && slots.headers[15].data[0] != 0) TextSet(text, slots.headers[15]);
 }
 
 // ---- Built-in ligatures ------------------------------------------------------
 
 bool BeginsWithAny(const BoundedString& text, const char* const* list, u32 n) {
     for (u32 k = 0; k < n; ++k)
-        if (TextBegins(text, list[k])) return true;
+        if (TextStartsWith(text, list[k])) return true;
     return false;
 }
 
@@ -126,11 +127,11 @@ void BuiltInLigatures(BoundedString& text) {
     static const char* const kOeWords[] = {"coel", "foehn", "loess", "angst", "phoen"};
     static const char* const kAeWords[] = {"alth", "caec", "caes", "caet",
                                            "cham", "naev", "taen", "urae"};
-    if (TextBegins(text, "oeil-de-b")) {
-        SetText(text, MR("œil-de-bœuf"));
+    if (TextStartsWith(text, "oeil-de-b")) {
+        TextSet(text, MR("œil-de-bœuf"));
         return;
     }
-    i32 n = TextLength(text);
+    i32 n = GetStringLength(text);
     const bool oeWord = BeginsWithAny(text, kOeWords, 5);
     const bool aeWord = BeginsWithAny(text, kAeWords, 8);
     for (i32 i = 0; i + 1 < n; ++i) {
@@ -144,8 +145,8 @@ void BuiltInLigatures(BoundedString& text) {
 
 // The ligatures of a user-lexicon spelling, at the same places.
 void LexiconLigatures(BoundedString& text, const BoundedString& spelling) {
-    i32 n = TextLength(text);
-    const i32 m = TextLength(spelling);
+    i32 n = GetStringLength(text);
+    const i32 m = GetStringLength(spelling);
     for (i32 i = 0; i < m && i + 1 < n; ++i) {
         const u8 s = spelling.data[i];
         if (s == kLigatureAe && text.data[i] == 'a' && text.data[i + 1] == 'e')
@@ -165,7 +166,7 @@ FormEntry& LigatureEntry() {
 
 void ApplyCapitalization(BoundedString& text) {
     if (gCaseMode == 0 || gCaseMode == kNoCase) return;
-    const i32 n = TextLength(text);
+    const i32 n = GetStringLength(text);
     const bool all = gCaseMode == 3 || gCaseMode == 4;
     const bool plain = gAccentsOnCapitals == 0 && (gCaseMode & 1) != 0;
     const i32 upTo = all ? n : (n > 0 ? 1 : 0);
@@ -180,7 +181,7 @@ void RestoreQuotes(BoundedString& text, u16 quoteFlags) {
     if (gAnalysisMode == 1 || text.valid == 0 || text.count < 2) return;
     const u8 mark = quoteFlags < 5 ? '\'' : '"';
     const i32 room = static_cast<i32>(text.count) - 1;
-    i32 n = TextLength(text);
+    i32 n = GetStringLength(text);
     if ((quoteFlags & 1) != 0) {
         if (n == room) --n;  // a full text loses its last character
         std::memmove(text.data + 1, text.data, static_cast<size_t>(n));
@@ -199,10 +200,10 @@ void RestoreQuotes(BoundedString& text, u16 quoteFlags) {
 
 void RestoreAccentedLowercase(BoundedString& text) {
     const u16 caseMode = gCaseMode;
-    WordText kept;
+    Work36 kept;
     kept.Set(text);
-    const i32 n = TextLength(text);
-    const bool all = caseMode == 3 || caseMode == 4 || TextBegins(text, "OE") || TextBegins(text, "AE");
+    const i32 n = GetStringLength(text);
+    const bool all = caseMode == 3 || caseMode == 4 || TextStartsWith(text, "OE") || TextStartsWith(text, "AE");
     const i32 upTo = all ? n : (n > 0 ? 1 : 0);
     for (i32 i = 0; i < upTo; ++i) text.data[i] = Lower(text.data[i]);
     if (gAccentsOnCapitals == 0 && (caseMode & 1) != 0 && caseMode != kNoCase &&
@@ -210,7 +211,7 @@ void RestoreAccentedLowercase(BoundedString& text) {
         FindAccentedSpelling(text, kept.s, caseMode);
     gCaseMode = caseMode;
     if (caseMode == 5 || caseMode == 6) {
-        const i32 at = AfterLastHyphenMark(text, TextLength(text));
+        const i32 at = AfterLastHyphenMark(text, GetStringLength(text));
         if (at >= 0) text.data[at] = Lower(text.data[at]);
     }
 }
@@ -230,7 +231,7 @@ void ApplyLigatureSpelling(BoundedString& text, u16 mode) {
     }
     if (mode == 2) {
         FormEntry& entry = LigatureEntry();
-        if (GetFirstLexForm(text, entry, 64) != 0) SetText(text, entry.LemmaText);
+        if (GetFirstLexForm(text, entry, 64) != 0) TextSet(text, entry.LemmaText);
         return;
     }
     BuiltInLigatures(text);

@@ -10,6 +10,7 @@
 // at 0. Nothing here allocates.
 #pragma once
 #include "frame/bounded_array.h"
+#include "frame/bounded_string.h"
 #include "frame/types.h"
 
 // ---- Bytes of the entry grammar ---------------------------------------------
@@ -26,7 +27,7 @@ inline constexpr u8 kFrenchLetterFirst = 0x60;   // French stem letters 0x60..0x
 inline constexpr u8 kEnglishLetterFirst = 0x41;  // English stem letters 0x41..0x9F
 inline constexpr u8 kLetterEnd = 0xA0;           // suffix codes from here on
 inline constexpr u8 kSuffixCodeFirst = 0xA0;
-inline constexpr u8 kHyphenMark = 0x9B;          // the internal hyphen
+inline constexpr u8 kMarkHyphen = 0x9B;          // the internal hyphen
 inline constexpr u8 kLexAnalysisRef = 4;         // lemma reference of a lexicon analysis
 
 // Byte classes of an entry list outside items (the section walk and its
@@ -42,13 +43,8 @@ inline constexpr bool IsDictControlCode(bool french, u8 b) {
 
 // The dictionary writes the apostrophe inside a word as kMarkApostrophe;
 // keys are built that way and results turned back.
-inline void ReplaceTextByte(BoundedString& s, u8 from, u8 to) {
-    if (s.valid == 0) return;
-    for (u32 i = 0; i < s.count && s.data[i] != 0; ++i)
-        if (s.data[i] == from) s.data[i] = to;
-}
-inline void ToDictionaryKey(BoundedString& s) { ReplaceTextByte(s, '\'', kMarkApostrophe); }
-inline void FromDictionaryKey(BoundedString& s) { ReplaceTextByte(s, kMarkApostrophe, '\''); }
+inline void ToDictionaryKey(BoundedString& s) { TextReplaceByte(s, '\'', kMarkApostrophe); }
+inline void FromDictionaryKey(BoundedString& s) { TextReplaceByte(s, kMarkApostrophe, '\''); }
 
 // Longest remainder a French verb item can match (ending lists 1..10).
 inline constexpr u32 kFrenchMaxVerbRemainder = 10;

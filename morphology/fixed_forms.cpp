@@ -4,10 +4,13 @@
 #include <cstring>
 
 #include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
+#include "frame/records.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "morphology/compound_words.h"
+#include "morphology/dict_format.h"
 #include "morphology/word_analysis_steps.h"
 #include "morphology/word_lookup.h"
 
@@ -116,7 +119,7 @@ Step EnglishOrdinal(AnalysisCall& call, const NumberParts& n) {
 
 Step Numbers(AnalysisCall& call) {
     const BoundedString& w = *call.word;
-    const i32 length = TextLength(w);
+    const i32 length = GetStringLength(w);
     const i32 p = call.numberPart;
     if (p >= length) return Fixed(call, kTagNumber, ReturnWith(1));
     NumberParts n;
@@ -139,7 +142,7 @@ bool IsFixedSymbol(u8 c) {
 // ---- English apostrophe forms -------------------------------------------------
 
 bool IsDecade(const BoundedString& w) {
-    const i32 n = TextLength(w);
+    const i32 n = GetStringLength(w);
     if (n < 3 || w.data[0] != kMarkApostrophe || !IsDigit(w.data[1])) return false;
     for (i32 i = 1; i <= n - 3; ++i)
         if (!IsDigit(w.data[i])) return false;
@@ -152,7 +155,7 @@ Step Possessive(AnalysisCall& call, i16 result) { return Fixed(call, kTagPossess
 // boys': the apostrophe after s, x or z.
 bool PluralPossessive(AnalysisCall& call, bool capitalised, Step& out) {
     BoundedString& w = *call.word;
-    const i32 n = TextLength(w);
+    const i32 n = GetStringLength(w);
     call.work.Set(w.data, n - 1);
     if (capitalised) {
         call.work.bytes[0] = LowerAscii(call.work.bytes[0]);
@@ -183,11 +186,11 @@ void RaiseStem(AnalysisCall& call, i32 stemLength) {
 // Forms ending in 's.
 bool SaxonGenitive(AnalysisCall& call, bool capitalised, Step& out) {
     BoundedString& w = *call.word;
-    const i32 n = TextLength(w);
+    const i32 n = GetStringLength(w);
     call.work.Set(w);
     u16 found = LookupInto(call, call.work.s, call.mode);
     const u16 tag = gWordTagCodes[0];
-    if (found > 0 && (TextIs(w, "that\x93s") || (ClassOf(tag) == 0x80 && (tag & 0xFF) == 12))) {
+    if (found > 0 && (TextEquals(w, "that\x93s") || (ClassOf(tag) == 0x80 && (tag & 0xFF) == 12))) {
         *call.count = 1;
         out = Success(static_cast<i16>(found));
         return true;
@@ -258,11 +261,11 @@ bool FollowingReaches(const i32* c, i32 n, i32 k) {
 Step ApplyPeriodAbbreviations(AnalysisCall& call) {
     BoundedString& w = *call.word;
     if (TextAt(w, 1) == '.') {
-        if (TextBegins(w, "a.m") || TextBegins(w, "p.m")) return Fixed(call, kTagNumberPrefixed, ReturnWith(1));
-        if (TextBegins(w, "u.s") || TextBegins(w, "U.S") || TextBegins(w, "U.N"))
+        if (TextStartsWith(w, "a.m") || TextStartsWith(w, "p.m")) return Fixed(call, kTagNumberPrefixed, ReturnWith(1));
+        if (TextStartsWith(w, "u.s") || TextStartsWith(w, "U.S") || TextStartsWith(w, "U.N"))
             return Fixed(call, 0x4300, ReturnWith(1));
     }
-    const i32 n = TextLength(w);
+    const i32 n = GetStringLength(w);
     if (n > 1 && w.data[n - 1] == '.') {
         w.data[n - 1] = 0;
         call.trailingPeriod = true;
@@ -284,12 +287,12 @@ Step ApplyFixedCapitalNames(AnalysisCall& call) {
 
 Step ApplyFixedForms(AnalysisCall& call) {
     const BoundedString& w = *call.word;
-    if (TextLength(w) == 1 && IsFixedSymbol(w.data[0])) {
+    if (GetStringLength(w) == 1 && IsFixedSymbol(w.data[0])) {
         *call.count = 0;
         return ReturnWith(1);
     }
     if (call.slashSeen) {
-        if (TextIs(w, call.French() ? "et/ou" : "and/or")) return Fixed(call, 0x1000, ReturnWith(1));
+        if (TextEquals(w, call.French() ? "et/ou" : "and/or")) return Fixed(call, 0x1000, ReturnWith(1));
         return ToRoman();
     }
     if (call.digitsSeen) return Numbers(call);
@@ -322,17 +325,17 @@ Step ApplyFrenchElisions(AnalysisCall& call, i32 q) {
             return Success(48);
         }
         // "jusqu'" reads as the preposition "jusque" does.
-        if (q == 5 && TextBegins(w, "jus")) return Fixed(call, 0x2200, Success(48));
+        if (q == 5 && TextStartsWith(w, "jus")) return Fixed(call, 0x2200, Success(48));
         if (q == 6) {
-            if (TextBegins(w, "quel")) {
+            if (TextStartsWith(w, "quel")) {
                 SetFixedRefs("quelque", {0});
                 return Fixed(call, 0x5100, Success(48));
             }
-            if (TextBegins(w, "pres")) {
+            if (TextStartsWith(w, "pres")) {
                 SetFixedRefs("presque", {0});
                 return Fixed(call, 0x1400, Success(48));
             }
-            if (TextBegins(w, "lors") || TextBegins(w, "puis") || TextBegins(w, "quoi")) {
+            if (TextStartsWith(w, "lors") || TextStartsWith(w, "puis") || TextStartsWith(w, "quoi")) {
                 SetFixedRefs("lorsque", {0});
                 return Fixed(call, 0x1100, Success(48));
             }
@@ -341,11 +344,11 @@ Step ApplyFrenchElisions(AnalysisCall& call, i32 q) {
     }
     if (q == 7) {
         if (c0 != 'a') return ToRoman();
-        return TextBegins(w, "aujourd") ? Fixed(call, kTagFusedAdverb, Success(48)) : ToHyphen();
+        return TextStartsWith(w, "aujourd") ? Fixed(call, kTagFusedAdverb, Success(48)) : ToHyphen();
     }
     if (q == 4) {
         if (c0 != 'p' && c0 != 'e') return ToRoman();
-        return TextBegins(w, "prud") || TextBegins(w, "entr") ? Fixed(call, kTagFusedAdverb, Success(48))
+        return TextStartsWith(w, "prud") || TextStartsWith(w, "entr") ? Fixed(call, kTagFusedAdverb, Success(48))
                                                               : ToHyphen();
     }
     return ToRoman();
@@ -355,7 +358,7 @@ Step ApplyEnglishApostropheForms(AnalysisCall& call) {
     BoundedString& w = *call.word;
     if (IsDecade(w)) return Fixed(call, kTagDecade, ReturnWith(1));
     const bool capitalised = IsCapital(call.first);
-    const i32 n = TextLength(w);
+    const i32 n = GetStringLength(w);
     Step out;
     const u8 before = TextAt(w, n - 2);
     if (n >= 2 && w.data[n - 1] == kMarkApostrophe && (before == 's' || before == 'x' || before == 'z')) {
@@ -376,10 +379,10 @@ Step ApplyEnglishApostropheForms(AnalysisCall& call) {
 }
 
 bool IsRomanNumeral(const BoundedString& text) {
-    const i32 n = TextLength(text);
+    const i32 n = GetStringLength(text);
     if (n == 0) return false;
-    i32 c[kWordTextCapacity] = {};
-    for (i32 i = 0; i < n && i < static_cast<i32>(kWordTextCapacity); ++i) {
+    i32 c[kWordCapacity] = {};
+    for (i32 i = 0; i < n && i < static_cast<i32>(kWordCapacity); ++i) {
         c[i] = RomanCode(text.data[i]);
         if (c[i] == 0) return false;
     }

@@ -7,8 +7,8 @@
 // one body and install count. Fixed storage, no allocation.
 #pragma once
 #include "frame/loader.h"
+#include "frame/records.h"
 #include "frame/types.h"
-#include "morphology/word_text.h"
 
 struct LemmaStem {
     DictStamp tables;  // body null: empty
@@ -19,7 +19,7 @@ struct LemmaStem {
     u8 lastByte = 0;     // last entry byte the walk read
     bool textSet = false;  // whether the walk set the base text
     u8 length = 0;
-    u8 text[kWordTextCapacity] = {};
+    u8 text[kWordCapacity] = {};
 };
 
 // The slot of lemma reference `ref` under the tables in use; `held` tells

@@ -1,8 +1,9 @@
 // English vowel-sound starts (see sound_starts.h).
 #include "morphology/sound_starts.h"
 
+#include "frame/bounded_string.h"
 #include "frame/resources.h"
-#include "morphology/word_text.h"
+#include "morphology/dict_format.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ bool EnglishLetterVowelStart(const BoundedString& w) {
             return !(c1 == 't' || c1 == 'b' || (c1 == 'n' && c2 == 'i') || (c1 == 's' && letter && c2 != 'h') ||
                      (c1 == 'r' && (c2 == 'e' || c2 == 'i')));
         }
-        case 'h': return TextBegins(w, "hour") || TextBegins(w, "hono") || TextBegins(w, "heir");
+        case 'h': return TextStartsWith(w, "hour") || TextStartsWith(w, "hono") || TextStartsWith(w, "heir");
         default: return false;
     }
 }

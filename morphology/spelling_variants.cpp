@@ -6,6 +6,7 @@
 
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
+#include "frame/records.h"
 #include "frame/report.h"
 #include "frame/settings.h"
 #include "morphology/base_recovery.h"
@@ -13,7 +14,7 @@
 #include "morphology/section_walk.h"
 #include "morphology/suggestion_checks.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
+#include "morphology/word_marks.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ struct Variants {
     StringList& list;
     i32 L = 0;
     bool hyphen = false;  // H: the word holds an internal hyphen
-    WordText saved, round, w, w2, a, b;
+    Work36 saved, round, w, w2, a, b;
     u8 groups[kPositions][kGroupSize] = {};
     u8 groupLength[kPositions] = {};
     u16 counters[kPositions] = {};
@@ -78,7 +79,7 @@ struct Variants {
 
     bool Found(const BoundedString& s) const { return IsKnownForm(mode, s); }
     // The costly parts of the search are left out from here on.
-    bool OverBudget() const { return CandidateLookups() > SearchBudget(TextLength(saved.s)); }
+    bool OverBudget() const { return CandidateLookups() > SearchBudget(GetStringLength(saved.s)); }
     bool Add(const BoundedString& s, u8 mark) { return AddSuggestion(s, mark, count, list); }
     bool AddText(const char* t, u8 mark) {
         w.Set(t);
@@ -135,8 +136,8 @@ const char* const kEnglishNegations[] = {"dont", "doesnt", "isnt", "hasnt", "had
 
 void EnglishContractions(Variants& v) {
     const BoundedString& word = v.word;
-    const i32 n = TextLength(word);
-    if (TextEnds(word, "nt")) {
+    const i32 n = GetStringLength(word);
+    if (TextEndsWith(word, "nt")) {
         bool listed = CompareWordText(word, "aint") == kCompareEqual;
         bool negation = false;
         for (const char* t : kEnglishNegations) negation = negation || CompareWordText(word, t) == kCompareEqual;
@@ -154,13 +155,13 @@ void EnglishContractions(Variants& v) {
 
 void FrenchFixedWords(Variants& v) {
     const BoundedString& word = v.word;
-    if (TextIs(word, "cest")) v.AddText("c'est", 1);
-    else if (TextIs(word, "sest")) v.AddText("s'est", 1);
-    else if (TextIs(word, "ete")) v.AddText(MR("été"), 1);
-    else if (TextIs(word, "soye")) {
+    if (TextEquals(word, "cest")) v.AddText("c'est", 1);
+    else if (TextEquals(word, "sest")) v.AddText("s'est", 1);
+    else if (TextEquals(word, "ete")) v.AddText(MR("été"), 1);
+    else if (TextEquals(word, "soye")) {
         v.AddText("soit", 1);
         v.AddText("soie", 1);
-    } else if (TextIs(word, "veielle")) {
+    } else if (TextEquals(word, "veielle")) {
         v.AddText("vieille", 1);
     }
 }
@@ -172,8 +173,8 @@ void EnglishCapitals(Variants& v) {
         first = static_cast<u8>(first - 32);
         if (v.Found(v.w.s)) v.Add(v.w.s, 1);
     }
-    if (first >= 'A' && first <= 'Z' && TextEnds(v.w.s, "s")) {
-        CutText(v.w.s, v.w.Length() - 1);
+    if (first >= 'A' && first <= 'Z' && TextEndsWith(v.w.s, "s")) {
+        TextCut(v.w.s, v.w.Length() - 1);
         if (v.Found(v.w.s)) v.Add(v.w.s, 1);
     }
 }
@@ -209,7 +210,7 @@ u8 EditMark(i32 k, u8 b) { return static_cast<u8>(b + (k == 1 || k == 2 ? 2 : 1)
 bool BuildEdit(const BoundedString& src, i32 L, i32 p, const RowSection& s, i32 k, i32 item,
                BoundedString& out) {
     const u8* it = s.bytes + item * kItemWidth[k];
-    SetText(out, src);
+    TextSet(out, src);
     switch (k) {
         case 0:
         case 4: out.data[p] = it[0]; return true;
@@ -347,11 +348,11 @@ struct PronounRewrite {
 Split FrenchSplit(Variants& v, u8 b) {
     BoundedString& A = v.a.s;
     BoundedString& B = v.b.s;
-    const i32 na = TextLength(A);
+    const i32 na = GetStringLength(A);
     const u8 lastA = At(A, na - 1);
     const char hy[2] = {static_cast<char>(kMarkHyphen), 0};
-    if (!HasHyphenMark(B)) {
-        if (TextIs(B, "il") || TextIs(B, "elle")) {
+    if (!TextContains(B, kMarkHyphen)) {
+        if (TextEquals(B, "il") || TextEquals(B, "elle")) {
             v.w.Set(A);
             AppendText(v.w.s, hy);
             AppendText(v.w.s, "t");
@@ -362,17 +363,17 @@ Split FrenchSplit(Variants& v, u8 b) {
             }
             return Split::kNext;
         }
-        if (TextIs(B, "tu") || TextIs(B, "nous")) {
+        if (TextEquals(B, "tu") || TextEquals(B, "nous")) {
             if (lastA == 's') return Split::kGeneral;
             if (na > 0) A.data[na - 1] = 's';
             return Split::kJoined;
         }
-        if (TextIs(B, "ils") || TextIs(B, "elles")) {
+        if (TextEquals(B, "ils") || TextEquals(B, "elles")) {
             if (lastA == 't') return Split::kGeneral;
             if (na > 0) A.data[na - 1] = 't';
             return Split::kJoined;
         }
-        if (TextIs(B, "vous")) {
+        if (TextEquals(B, "vous")) {
             if (lastA == 'z') return Split::kGeneral;
             if (na >= 2) {
                 A.data[na - 2] = 'e';
@@ -380,11 +381,11 @@ Split FrenchSplit(Variants& v, u8 b) {
             }
             return Split::kJoined;
         }
-        if (TextIs(B, "la")) {
+        if (TextEquals(B, "la")) {
             v.b.Set(MR("là"));
             return Split::kJoined;
         }
-        if (TextIs(B, "en") || TextIs(B, "y")) {
+        if (TextEquals(B, "en") || TextEquals(B, "y")) {
             if (!IsKnownForm(kModeFrenchPlain, A)) return Split::kNext;
             v.w.Set(A);
             AppendText(v.w.s, "s");
@@ -395,7 +396,7 @@ Split FrenchSplit(Variants& v, u8 b) {
         return Split::kGeneral;
     }
     static const char* const kPronouns[] = {"moi", "toi", "lui", "nous", "vous", "leur"};
-    const i32 nb = TextLength(B);
+    const i32 nb = GetStringLength(B);
     for (const char* x : kPronouns) {
         const i32 lx = static_cast<i32>(std::strlen(x));
         if (nb < lx + 2 || std::memcmp(B.data, x, static_cast<size_t>(lx)) != 0 || B.data[lx] != kMarkHyphen ||
@@ -412,7 +413,7 @@ Split FrenchSplit(Variants& v, u8 b) {
         return Split::kJoined;
     }
     const char etUn[] = {'e', 't', static_cast<char>(kMarkHyphen), 'u', 'n', 0};
-    if (TextIs(B, etUn)) {
+    if (TextEquals(B, etUn)) {
         if (!IsKnownForm(kModeFrenchPlain, A)) return Split::kNext;
         v.w.Set(A);
         if (AppendText(v.w.s, " et un")) v.Add(v.w.s, static_cast<u8>(b + 1));
@@ -449,7 +450,7 @@ Flow HyphenRepairs(Variants& v, i32 p, u8 b) {
     v.a.Set(word.data, p);
     const i32 na = v.a.Length();
     if (na > 0 && v.a.s.data[na - 1] == kMarkAGrave) v.a.s.data[na - 1] = kAGraveByte;
-    v.b.Set(word.data + p + 1, TextLength(word) - p - 1);
+    v.b.Set(word.data + p + 1, GetStringLength(word) - p - 1);
     Split next = v.french ? FrenchSplit(v, b) : Split::kGeneral;
     if (next == Split::kEnd) return Flow::kEnd;
     if (next == Split::kNext) return Flow::kGoOn;
@@ -548,8 +549,8 @@ u32 SuffixCount() { return (gCheckingLanguage != 0 ? gFrenchSuffixes : gEnglishS
 // The cost of swapping suffix x for y: y's length plus one, less the pairs
 // of equal letters; never below 0.
 u8 SwapMark(const BoundedString& x, const BoundedString& y) {
-    const i32 lx = TextLength(x);
-    const i32 ly = TextLength(y);
+    const i32 lx = GetStringLength(x);
+    const i32 ly = GetStringLength(y);
     const i32 m = lx < ly ? lx : ly;
     i32 n = 0;
     for (i32 i = 0; i < lx; ++i)
@@ -561,14 +562,14 @@ u8 SwapMark(const BoundedString& x, const BoundedString& y) {
 
 // Suffix X of base swapped for Y, then `tail` appended.
 Flow SuffixSwap(Variants& v, const BoundedString& base, const char* tail) {
-    const i32 n = TextLength(base);
+    const i32 n = GetStringLength(base);
     for (u32 i = 0; i < SuffixCount(); ++i) {
         const BoundedString& x = Suffix(i);
-        const i32 lx = TextLength(x);
+        const i32 lx = GetStringLength(x);
         if (lx == 0 || lx > n || std::memcmp(base.data + n - lx, x.data, static_cast<size_t>(lx)) != 0) continue;
         for (u32 k = 0; k < SuffixCount(); ++k) {
             const BoundedString& y = Suffix(k);
-            const i32 ly = TextLength(y);
+            const i32 ly = GetStringLength(y);
             if (ly == 0 || lx - ly > 2 || ly - lx > 2) continue;
             v.w.Set(base.data, n - lx);
             if (!AppendText(v.w.s, y) || !AppendText(v.w.s, tail)) continue;
@@ -588,7 +589,7 @@ Flow ShortenedStems(Variants& v) {
         }
         for (u32 k = 0; k < SuffixCount(); ++k) {
             const BoundedString& y = Suffix(k);
-            const i32 ly = TextLength(y);
+            const i32 ly = GetStringLength(y);
             if (ly == 0 || ly > t + 3) continue;
             v.w.Set(v.word.data, m);
             if (AppendText(v.w.s, y) && v.Found(v.w.s) && v.Add(v.w.s, static_cast<u8>(ly + t))) return Flow::kEnd;
@@ -598,14 +599,14 @@ Flow ShortenedStems(Variants& v) {
 }
 
 Flow PluralStems(Variants& v) {
-    if (!TextEnds(v.word, "s") || v.L < 2) return Flow::kGoOn;
+    if (!TextEndsWith(v.word, "s") || v.L < 2) return Flow::kGoOn;
     for (u32 k = 0; k < SuffixCount(); ++k) {
         const BoundedString& y = Suffix(k);
         v.w.Set(v.word.data, v.L - 2);
         if (!AppendText(v.w.s, y) || !AppendText(v.w.s, "s")) continue;
-        if (v.Found(v.w.s) && v.Add(v.w.s, static_cast<u8>(TextLength(y) + 1))) return Flow::kEnd;
+        if (v.Found(v.w.s) && v.Add(v.w.s, static_cast<u8>(GetStringLength(y) + 1))) return Flow::kEnd;
     }
-    WordText stem;
+    Work36 stem;
     stem.Set(v.word.data, v.L - 1);
     return SuffixSwap(v, stem.s, "s");
 }
@@ -799,7 +800,7 @@ void SoundAlikes(Variants& v) {
 }
 
 Flow Round(Variants& v) {
-    v.L = TextLength(v.word);
+    v.L = GetStringLength(v.word);
     SoundAlikes(v);
     if (!v.french) EnglishCapitals(v);
     Flow f = MarksScan(v);
@@ -807,9 +808,9 @@ Flow Round(Variants& v) {
     if ((f = SingleEdits(v)) != Flow::kGoOn) return f;
     if ((f = DoubleEdits(v)) != Flow::kGoOn) return f;
     // The edits work on copies: the round's text is still in the word.
-    SetText(v.word, v.round.s);
-    v.L = TextLength(v.word);
-    if (v.french && TextIs(v.word, "et")) v.AddText("est", 1);
+    TextSet(v.word, v.round.s);
+    v.L = GetStringLength(v.word);
+    if (v.french && TextEquals(v.word, "et")) v.AddText("est", 1);
     if (v.L < 3) return MissedOneEdits(v) == Flow::kEnd ? Flow::kEnd : Flow::kEnumerate;
     if ((f = PositionRepairs(v)) != Flow::kGoOn) return f;
     if (v.op == 7) return Flow::kEnd;
@@ -840,7 +841,7 @@ bool NextCombination(Variants& v) {
 
 void TrySpellingVariants(u16 mode, BoundedString& word, u16& count, StringList& list) {
     Variants v(mode, word, count, list);
-    CutText(word, static_cast<i32>(kWordTextMaxLength));
+    TextCut(word, static_cast<i32>(kWordMaxLength));
     v.saved.Set(word);
     v.L = v.saved.Length();
     gPendingSuggestionFlag = 0;
@@ -852,10 +853,10 @@ void TrySpellingVariants(u16 mode, BoundedString& word, u16& count, StringList& 
         if ((combination == 0 || !v.OverBudget()) && Round(v) == Flow::kEnd) break;
         // Case enumeration, bounded: a long capitalised word has far too
         // many combinations to try them all.
-        SetText(word, v.round.s);
-        v.L = TextLength(word);
+        TextSet(word, v.round.s);
+        v.L = GetStringLength(word);
         if (combination + 1 >= kMaxCaseCombinations || !NextCombination(v)) {
-            SetText(word, v.saved.s);
+            TextSet(word, v.saved.s);
             break;
         }
         if (v.Found(word)) {
@@ -869,6 +870,6 @@ void TrySpellingVariants(u16 mode, BoundedString& word, u16& count, StringList& 
 
 void AddSoundAlikes(u16 mode, BoundedString& word, u16& count, StringList& list) {
     Variants v(mode, word, count, list);
-    v.L = TextLength(word);
+    v.L = GetStringLength(word);
     SoundAlikes(v);
 }

@@ -4,12 +4,14 @@
 #include <cstring>
 
 #include "frame/bounded_string.h"
+#include "frame/records.h"
 #include "morphology/compound_words.h"
+#include "morphology/dict_format.h"
 #include "morphology/word_lookup.h"
 
 namespace {
 
-constexpr i32 kMaxCandidate = static_cast<i32>(kWordTextMaxLength);
+constexpr i32 kMaxCandidate = static_cast<i32>(kWordMaxLength);
 
 BoundedArray<u16>& Tags() { return gWordTagCodes; }
 
@@ -30,7 +32,7 @@ RefusedCandidates gRefused;
 
 u64 CandidateHash(u16 mode, const BoundedString& w) {
     u64 h = 1469598103934665603ull ^ mode;
-    const i32 n = TextLength(w);
+    const i32 n = GetStringLength(w);
     for (i32 i = 0; i < n; ++i) h = (h ^ w.data[i]) * 1099511628211ull;
     return h | 1;
 }
@@ -80,7 +82,7 @@ u32 CandidateLookups() { return gRefused.lookups; }
 i16 LookupCandidate(u16 mode, const BoundedString& w) {
     const u64 h = gRefused.active ? CandidateHash(mode, w) : 0;
     if ((gRefused.active && WasRefused(h)) || !MayLookUp()) return 0;
-    WordText copy;
+    Work36 copy;
     copy.Set(w);
     u16 count = 0;
     const i16 r = LookupWordForm(mode, copy.s, Tags(), count);
@@ -92,7 +94,7 @@ bool IsKnownForm(u16 mode, const BoundedString& w) { return LookupCandidate(mode
 
 bool IsKnownCompound(u16 mode, const BoundedString& w) {
     if (!MayLookUp()) return false;
-    WordText copy;
+    Work36 copy;
     copy.Set(w);
     u16 count = 0;
     return AnalyseCompoundWord(mode, copy.s, Tags(), count) > 0;
@@ -107,15 +109,8 @@ bool AddSuggestion(const BoundedString& w, u8 mark, u16& count, StringList& list
     return full != 0;
 }
 
-bool HasHyphenMark(const BoundedString& w) {
-    const i32 n = TextLength(w);
-    for (i32 i = 0; i < n; ++i)
-        if (w.data[i] == kMarkHyphen) return true;
-    return false;
-}
-
 bool InsertByte(BoundedString& w, i32 pos, u8 c) {
-    const i32 n = TextLength(w);
+    const i32 n = GetStringLength(w);
     if (pos < 0 || pos > n || n + 1 > kMaxCandidate || static_cast<u32>(n + 1) >= w.count) return false;
     std::memmove(w.data + pos + 1, w.data + pos, static_cast<size_t>(n - pos));
     w.data[pos] = c;
@@ -124,14 +119,14 @@ bool InsertByte(BoundedString& w, i32 pos, u8 c) {
 }
 
 bool DeleteByte(BoundedString& w, i32 pos) {
-    const i32 n = TextLength(w);
+    const i32 n = GetStringLength(w);
     if (pos < 0 || pos >= n) return false;
     std::memmove(w.data + pos, w.data + pos + 1, static_cast<size_t>(n - pos));
     return true;
 }
 
 bool AppendBytes(BoundedString& w, const u8* p, i32 k) {
-    const i32 n = TextLength(w);
+    const i32 n = GetStringLength(w);
     if (k < 0 || n + k > kMaxCandidate || static_cast<u32>(n + k) >= w.count) return false;
     if (k > 0) std::memmove(w.data + n, p, static_cast<size_t>(k));
     w.data[n + k] = 0;
@@ -139,7 +134,7 @@ bool AppendBytes(BoundedString& w, const u8* p, i32 k) {
 }
 
 bool PutByte(BoundedString& w, i32 pos, u8 c) {
-    const i32 n = TextLength(w);
+    const i32 n = GetStringLength(w);
     if (pos == n) return AppendBytes(w, &c, 1);
     if (pos < 0 || pos > n) return false;
     w.data[pos] = c;
@@ -151,7 +146,7 @@ bool SpellingRowSections(bool french, u8 c, RowSection (&sections)[5]) {
     if (code == 0) return false;
     const StringList& rows = french ? gFrenchSpellingRows : gEnglishSpellingRows;
     const BoundedString& row = rows[code - 1];
-    const i32 n = TextLength(row);
+    const i32 n = GetStringLength(row);
     if (n < 6) return false;
     i32 at = 6;
     for (i32 k = 0; k < 5; ++k) {

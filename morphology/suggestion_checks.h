@@ -5,9 +5,9 @@
 // here allocates.
 #pragma once
 #include "frame/bounded_array.h"
+#include "frame/bounded_string.h"
 #include "frame/tables.h"
 #include "frame/types.h"
-#include "morphology/word_text.h"
 
 // Result of LookupWordForm under `mode` on a copy of w (the copy may be
 // rewritten by the lookup; w never is). The analyses go to gWordTagCodes.
@@ -33,9 +33,6 @@ bool IsKnownCompound(u16 mode, const BoundedString& w);
 // AddUniqueSuggestion. True when the list is full afterwards.
 bool AddSuggestion(const BoundedString& w, u8 mark, u16& count, StringList& list);
 
-// True when the text holds the internal hyphen mark.
-bool HasHyphenMark(const BoundedString& w);
-
 // Edits of a candidate text; each returns false (text unchanged) when the
 // result would exceed 35 bytes or the position lies outside the text.
 bool InsertByte(BoundedString& w, i32 pos, u8 c);
@@ -45,7 +42,7 @@ inline bool AppendText(BoundedString& w, const char* t) {
     return AppendBytes(w, reinterpret_cast<const u8*>(t), static_cast<i32>(std::strlen(t)));
 }
 inline bool AppendText(BoundedString& w, const BoundedString& t) {
-    return AppendBytes(w, t.data, TextLength(t));
+    return AppendBytes(w, t.data, GetStringLength(t));
 }
 // Replaces byte pos (pos == length appends); false when it does not fit.
 bool PutByte(BoundedString& w, i32 pos, u8 c);

@@ -6,13 +6,14 @@
 #include "frame/settings.h"
 #include "frame/tagged_words.h"
 #include "morphology/correction_finishing.h"
+#include "morphology/reserved_sections.h"
 #include "morphology/section_memo.h"
 #include "morphology/section_walk.h"
 #include "morphology/spelling_variants.h"
 #include "morphology/suggestion_checks.h"
 #include "morphology/verb_candidates.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
+#include "morphology/word_marks.h"
 
 namespace {
 
@@ -25,9 +26,9 @@ struct Suggesting {
     BoundedString& word;
     u16& count;
     StringList& list;
-    WordText saved;
+    Work36 saved;
 
-    void Restore() { SetText(word, saved.s); }
+    void Restore() { TextSet(word, saved.s); }
     bool Add(const BoundedString& w) { return AddSuggestion(w, 0, count, list); }
 };
 
@@ -43,13 +44,13 @@ void SentenceForms(Suggesting& s) {
     codes.View(store, kMaxFormCodes);
     const u16 k = FindWordFormCodes(0, static_cast<i16>(index), codes);
     const StringList& tagged = TaggedWordsFor(gCheckingLanguage);
-    const bool plural = TextEnds(s.word, "s");
+    const bool plural = TextEndsWith(s.word, "s");
     for (u16 i = 0; i < k; ++i) {
         const BoundedString& entry = tagged[store[i]];
-        WordText form;
+        Work36 form;
         CopyTaggedWord(entry, form.s);
         s.Add(form.s);
-        if (plural && !TextEnds(form.s, "s") && IsTaggedVerbEntry(entry) == 0 && AppendText(form.s, "s") &&
+        if (plural && !TextEndsWith(form.s, "s") && IsTaggedVerbEntry(entry) == 0 && AppendText(form.s, "s") &&
             IsKnownForm(s.mode, form.s))
             s.Add(form.s);
     }
@@ -57,7 +58,7 @@ void SentenceForms(Suggesting& s) {
 
 // English lookup results 3 and 4: a missing final period, a final capital.
 void AddLookedUp(Suggesting& s, i16 result) {
-    WordText w;
+    Work36 w;
     w.Set(s.word);
     if (!s.french && result == 3) AppendText(w.s, ".");
     if (!s.french && result == 4) {
@@ -73,12 +74,12 @@ bool MarkedWord(Suggesting& s) {
     s.saved.Set(s.word);
     const bool finishFirst = s.op == 7;
     i32 apostrophe = -1;
-    for (i32 i = 0; i < TextLength(s.word) && apostrophe < 0; ++i)
+    for (i32 i = 0; i < GetStringLength(s.word) && apostrophe < 0; ++i)
         if (s.word.data[i] == kMarkApostrophe) apostrophe = i;
     if (apostrophe >= 0) {
         if (IsKnownForm(s.mode, s.word) && (s.Add(s.word), finishFirst)) return true;
         if (!s.french) {
-            WordText w;
+            Work36 w;
             w.Set(s.word);
             if (w.At(apostrophe + 1) == 'n') {
                 w.bytes[apostrophe] = 'n';
@@ -91,14 +92,14 @@ bool MarkedWord(Suggesting& s) {
     }
     if (TextAt(s.word, 0) == kMarkHyphen) {
         while (TextAt(s.word, 0) == kMarkHyphen) {
-            WordText rest;
-            rest.Set(s.word.data + 1, TextLength(s.word) - 1);
-            SetText(s.word, rest.s);
+            Work36 rest;
+            rest.Set(s.word.data + 1, GetStringLength(s.word) - 1);
+            TextSet(s.word, rest.s);
         }
-        if (TextLength(s.word) == 0) return true;  // nothing but hyphens
+        if (GetStringLength(s.word) == 0) return true;  // nothing but hyphens
         s.saved.Set(s.word);
     }
-    if (HasHyphenMark(s.word) && IsKnownForm(s.mode, s.word) && (s.Add(s.word), finishFirst)) return true;
+    if (TextContains(s.word, kMarkHyphen) && IsKnownForm(s.mode, s.word) && (s.Add(s.word), finishFirst)) return true;
     if (gCaseMode > 0 && gCaseMode != 0xFFFF) {
         const i16 r = LookupCandidate(s.mode, s.word);
         if (r > 0) AddLookedUp(s, r);
@@ -125,9 +126,9 @@ void PlainWord(Suggesting& s) {
         BoundedArray<u16> tags;
         tags.View(store, 20);
         u16 n = 0;
-        const bool any = LookupFrenchReserved(kModeFrenchPlain, 9, "99", s.word, tags, n);
+        const bool any = LookupFrenchReserved(kModeFrenchPlain, kSectionCapital, s.word, tags, n);
         if (any && n > 0 && store[0] != firstTag) {
-            WordText w;
+            Work36 w;
             w.Set(s.word);
             u8& c = w.bytes[0];
             c = c == kEAcuteByte ? 'E' : static_cast<u8>(c - 32);
@@ -146,9 +147,9 @@ void Finish(Suggesting& s) {
     UnmarkWord(s.word);
     u16 kept = 0;
     for (u16 i = 0; i < s.count && i < s.list.count; ++i) {
-        if (TextLength(s.list[i]) == 0) continue;
+        if (GetStringLength(s.list[i]) == 0) continue;
         if (kept != i) {
-            SetText(s.list[kept], s.list[i]);
+            TextSet(s.list[kept], s.list[i]);
             gSuggestionFlags[kept] = gSuggestionFlags[i];
         }
         ++kept;
@@ -156,7 +157,7 @@ void Finish(Suggesting& s) {
     s.count = kept;
     for (u16 i = 0; i < s.count; ++i) {
         BoundedString& e = s.list[i];
-        const i32 n = TextLength(e);
+        const i32 n = GetStringLength(e);
         for (i32 k = 0; k < n; ++k) {
             if (e.data[k] == kMarkHyphen) e.data[k] = '-';
             else if (e.data[k] == kMarkAGrave) e.data[k] = kAGraveByte;
@@ -172,9 +173,9 @@ i16 CollectWordSuggestions(u16 mode, BoundedString& word, u16& count, StringList
                            bool capitalsOrPunctuation) {
     const SectionMemoPause pause;  // the candidates are looked up once each
     Suggesting s{mode, static_cast<u8>(mode & 0xFF), gCheckingLanguage != 0, word, count, slots, {}};
-    CutText(word, static_cast<i32>(kWordTextMaxLength));
+    TextCut(word, static_cast<i32>(kWordMaxLength));
     s.saved.Set(word);
-    WordText original;
+    Work36 original;
     original.Set(word);
     count = 0;
     SentenceForms(s);
@@ -184,6 +185,6 @@ i16 CollectWordSuggestions(u16 mode, BoundedString& word, u16& count, StringList
         PlainWord(s);
     }
     Finish(s);
-    SetText(word, original.s);
+    TextSet(word, original.s);
     return 0;
 }

@@ -18,7 +18,6 @@
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "morphology/spelling_variants.h"
-#include "morphology/word_text.h"
 
 namespace {
 
@@ -96,8 +95,8 @@ u32 MissingCost(const u8* b, i32 m, i32 j) {
 }  // namespace
 
 u32 SuggestionDistance(const BoundedString& typed, const BoundedString& candidate) {
-    const i32 n = std::min<i32>(TextLength(typed), static_cast<i32>(kSlot) - 1);
-    const i32 m = std::min<i32>(TextLength(candidate), static_cast<i32>(kSlot) - 1);
+    const i32 n = std::min<i32>(GetStringLength(typed), static_cast<i32>(kSlot) - 1);
+    const i32 m = std::min<i32>(GetStringLength(candidate), static_cast<i32>(kSlot) - 1);
     const u8* a = typed.data;
     const u8* b = candidate.data;
     // d[i][j]: a's first i letters into b's first j letters.
@@ -138,7 +137,7 @@ void RankSuggestions(u16 mode, const BoundedString& typed, StringList& list, u16
     // gSuggestionFlags, which is rewritten below).
     static StringList sounds;
     if (sounds.valid == 0) InitByteMatrix(sounds, 24, kSlot);
-    WordText word;
+    Work36 word;
     word.Set(typed);
     u16 k = 0;
     AddSoundAlikes(mode, word.s, k, sounds);
@@ -152,10 +151,10 @@ void RankSuggestions(u16 mode, const BoundedString& typed, StringList& list, u16
     for (u16 i = 0; i < n; ++i) {
         std::memset(texts[i], 0, kSlot);
         const BoundedString& e = list[order[i]];
-        std::memcpy(texts[i], e.data, static_cast<size_t>(std::min<i32>(TextLength(e), kSlot - 1)));
+        std::memcpy(texts[i], e.data, static_cast<size_t>(std::min<i32>(GetStringLength(e), kSlot - 1)));
     }
     for (u16 i = 0; i < n; ++i) {
-        SetText(list[i], texts[i], static_cast<i32>(std::strlen(reinterpret_cast<char*>(texts[i]))));
+        TextSet(list[i], texts[i], static_cast<i32>(std::strlen(reinterpret_cast<char*>(texts[i]))));
         gSuggestionFlags[i] = marks[order[i]];
     }
 }

@@ -18,7 +18,7 @@
 #include "morphology/section_walk.h"
 #include "morphology/suggestion_checks.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
+#include "morphology/word_marks.h"
 
 namespace {
 
@@ -117,7 +117,7 @@ void RebuildStem(bool french, u32 r, i32 section, LemmaStem& stem) {
     const DictSectionEntry& e = gDictPrefixIndex.data[section];
     const u32 S = e.Offset;
     const u32 rel = r - S;
-    WordText out;
+    Work36 out;
     out.Set(e.Key.data, 2);
     const u32 n = DictBodyByte(S + 2);
     if (n == 0 || n % 3 != 0) return;
@@ -226,20 +226,20 @@ u8 ModelSlot(BaseCall& k) {
         case 11: {
             if (!k.french) {
                 if (k.f != 12) return 0;
-                return TextEnds(text, "ing") ? 2 : TextEnds(text, "ed") ? 3 : 0;
+                return TextEndsWith(text, "ing") ? 2 : TextEndsWith(text, "ed") ? 3 : 0;
             }
             if (k.m == k.b0) return 0;
             const u8 kk = k.b1 & 0x1F;
             if (kk == 1) return 4;
             if (kk > 7 && k.m == '<') return k.f < 32 ? 2 : 4;
             if (kk == 7) return k.m == '<' ? 4 : 6;
-            if (kk == 5) return TextEnds(text, MR("ée")) ? 4 : 6;
+            if (kk == 5) return TextEndsWith(text, MR("ée")) ? 4 : 6;
             return kk < 4 ? 2 : 6;
         }
         case 12:
         case 13:
             if (k.french) return (k.b1 & 0x1F) < 16 ? 2 : 6;
-            if (k.f == 12) return TextEnds(text, "ing") ? 2 : TextEnds(text, "ed") ? 3 : 0;
+            if (k.f == 12) return TextEndsWith(text, "ing") ? 2 : TextEndsWith(text, "ed") ? 3 : 0;
             return (k.f & 0x0F) > 7 ? 1 : 0;
         default: return 0;
     }
@@ -260,7 +260,7 @@ bool AppendFrenchEnding(BaseCall& k, u32 model, u8 slot) {
 }
 
 void ReplaceLast(BoundedString& s, u8 from, u8 to) {
-    for (i32 i = TextLength(s) - 1; i >= 0; --i)
+    for (i32 i = GetStringLength(s) - 1; i >= 0; --i)
         if (s.data[i] == from) {
             s.data[i] = to;
             return;
@@ -334,23 +334,23 @@ void LetterOrSuffixEnding(BaseCall& k) {
         else if (k.french && b >= 252 && b <= 254) {
             // ible/ibilité, rice/eur, atrice/ateur: the second suffix of the
             // pair spells the lemma.
-            AppendStringImpl(k.base, gFrenchSuffixes[gLetterTable[b - 137]]);
+            AppendString(k.base, gFrenchSuffixes[gLetterTable[b - 137]]);
         } else {
             const StringList& suffixes = k.french ? gFrenchSuffixes : gEnglishSuffixes;
-            AppendStringImpl(k.base, suffixes[gLetterTable[b - 160]]);
+            AppendString(k.base, suffixes[gLetterTable[b - 160]]);
         }
     }
     if (!k.french) return;
-    WordText copy;
+    Work36 copy;
     copy.Set(k.base);
     const u16 selector = gErrorExtent;
     gErrorExtent = 1;
-    if (InflectFrenchIrregularAdjective(copy.s) == 1) SetText(k.base, copy.s);
+    if (InflectFrenchIrregularAdjective(copy.s) == 1) TextSet(k.base, copy.s);
     gErrorExtent = selector;
 }
 
 void LowerFromWordText(BaseCall& k) {
-    WordText w;
+    Work36 w;
     w.Set(k.record.WordText);
     for (i32 i = 0; i < w.Length(); ++i) {
         u8& c = w.bytes[i];
@@ -362,11 +362,11 @@ void LowerFromWordText(BaseCall& k) {
     tags.View(store, 20);
     u16 n = 0;
     LookupWordForm(k.french ? kModeFrenchPlain : kModeEnglishPlain, w.s, tags, n);
-    SetText(k.base, gLookupWorkString);
+    TextSet(k.base, gLookupWorkString);
 }
 
 void Clean(BoundedString& base) {
-    i32 n = TextLength(base);
+    i32 n = GetStringLength(base);
     if (n > 1) {
         i32 skip = 0;
         while (skip < n && base.data[skip] <= 64) ++skip;
@@ -391,14 +391,14 @@ struct Pair {
 void EnglishSpecials(BaseCall& k) {
     const BoundedString& text = k.record.WordText;
     const BoundedString& raw = k.record.SeparatorText;
-    if (TextBegins(raw, "u.s") || TextBegins(raw, "U.S") || TextBegins(raw, "U.N")) {
-        SetText(k.base, text);
+    if (TextStartsWith(raw, "u.s") || TextStartsWith(raw, "U.S") || TextStartsWith(raw, "U.N")) {
+        TextSet(k.base, text);
         return;
     }
     static const Pair kPoetic[] = {{"e'er", "ever"}, {"ne'er", "never"}, {"o'er", "over"}};
     if (k.c < 0x80)
         for (const Pair& p : kPoetic)
-            if (TextIs(text, p.from)) SetText(k.base, p.to);
+            if (TextEquals(text, p.from)) TextSet(k.base, p.to);
     if (k.c >= 0x80 && (k.m & 0x7F) != k.b0) {
         static const struct {
             u8 mark;
@@ -406,33 +406,33 @@ void EnglishSpecials(BaseCall& k) {
         } kVerbs[] = {{'%', "be"}, {'&', "have"}, {28, "can"}, {29, "may"}, {30, "must"},
                       {31, "will"}, {'!', "shall"}, {'"', "do"}, {27, "let"}};
         for (const auto& v : kVerbs)
-            if ((k.m & 0x7F) == v.mark) SetText(k.base, v.verb);
+            if ((k.m & 0x7F) == v.mark) TextSet(k.base, v.verb);
     }
-    WordText key;
+    Work36 key;
     u16 store[20] = {};
     BoundedArray<u16> tags;
     tags.View(store, 20);
     u16 n = 0;
     key.Set("66");
-    AppendStringImpl(key.s, text);
+    AppendString(key.s, text);
     LookupInDictSection(kModeEnglishPlain, 6, key.s, tags, n);
     if (n > 0) {
-        WordText w;
+        Work36 w;
         w.Set(text);
         const i32 at = FindCSubstring(w.s, "ou");
         if (at > 0) {
             std::memmove(w.bytes + at, w.bytes + at + 1, static_cast<size_t>(w.Length() - at));
-        } else if (w.Length() >= 2 && TextEnds(w.s, "re")) {
+        } else if (w.Length() >= 2 && TextEndsWith(w.s, "re")) {
             w.bytes[w.Length() - 2] = 'e';
             w.bytes[w.Length() - 1] = 'r';
         }
-        SetText(k.base, w.s);
+        TextSet(k.base, w.s);
         return;
     }
-    const i32 len = TextLength(text);
+    const i32 len = GetStringLength(text);
     // English adjective and noun class bytes read as their French letters.
     const u8 cls = k.c == '8' ? 'B' : k.c == '9' ? 'A' : k.c;
-    if (len >= 10 || !(cls == 'B' || (cls == 'A' && TextEnds(text, "est")))) return;
+    if (len >= 10 || !(cls == 'B' || (cls == 'A' && TextEndsWith(text, "est")))) return;
     static const Pair kCompared[] = {
         {"better", "good"}, {"best", "good"},  {"worse", "bad"},     {"worst", "bad"},     {"farther", "far"},
         {"further", "far"}, {"farthest", "far"}, {"older", "old"},  {"elder", "old"},     {"oldest", "old"},
@@ -440,15 +440,15 @@ void EnglishSpecials(BaseCall& k) {
         {"wider", "wide"},  {"newer", "new"},  {"latest", "late"},   {"safest", "safe"},  {"widest", "wide"},
         {"newest", "new"}};
     for (const Pair& p : kCompared)
-        if (TextIs(text, p.from)) {
-            SetText(k.base, p.to);
+        if (TextEquals(text, p.from)) {
+            TextSet(k.base, p.to);
             return;
         }
-    WordText w;
+    Work36 w;
     if (k.lastByte == 182 || k.lastByte == 209) {
         w.Set(text.data, len - (k.lastByte == 182 ? 3 : 4));
         AppendCString(w.s, "y");
-        SetText(k.base, w.s);
+        TextSet(k.base, w.s);
     } else if (k.lastByte == 162 || k.lastByte == 180) {
         const i32 first = k.lastByte == 162 ? 1 : 2;
         for (i32 cut = first; cut < first + 3 && cut < len; ++cut) {
@@ -458,7 +458,7 @@ void EnglishSpecials(BaseCall& k) {
             for (u16 i = 0; i < m && i < 20; ++i) {
                 const u8 found = static_cast<u8>(store[i] >> 8);
                 if (found == '8' || found == 'N') {
-                    SetText(k.base, w.s);
+                    TextSet(k.base, w.s);
                     return;
                 }
             }
@@ -478,12 +478,12 @@ void FrenchSpecials(BaseCall& k) {
             case 'g': to = "au"; break;
             case 'O': to = "ce"; break;
             default:
-                if ((k.m == 128 || k.m == 129) && TextBegins(base, "be")) to = "beau";
-                else if (k.m == 128 && TextBegins(base, "fo")) to = "fou";
-                else if (k.m == 128 && TextBegins(base, "mo")) to = "mou";
-                else if ((k.m == 128 || k.m == 129) && TextBegins(base, "vie")) to = "vieux";
+                if ((k.m == 128 || k.m == 129) && TextStartsWith(base, "be")) to = "beau";
+                else if (k.m == 128 && TextStartsWith(base, "fo")) to = "fou";
+                else if (k.m == 128 && TextStartsWith(base, "mo")) to = "mou";
+                else if ((k.m == 128 || k.m == 129) && TextStartsWith(base, "vie")) to = "vieux";
         }
-        if (to != nullptr) SetText(k.base, to);
+        if (to != nullptr) TextSet(k.base, to);
     } else if (differs && k.c >= 0x80) {
         const BoundedString& text = k.record.WordText;
         const char* to = nullptr;
@@ -498,27 +498,27 @@ void FrenchSpecials(BaseCall& k) {
                 if (TextAt(text, 0) == 'a') to = "asseoir";
                 else if (TextAt(text, 0) == 'r') to = "rasseoir";
                 break;
-            case 15: if (TextBegins(text, "floris")) to = "fleurir"; break;
-            case 'n': if (TextBegins(text, "verg")) to = "verglacer"; break;
-            case 'f': if (TextBegins(text, MR("interpén"))) to = MR("interpénétrer"); break;
+            case 15: if (TextStartsWith(text, "floris")) to = "fleurir"; break;
+            case 'n': if (TextStartsWith(text, "verg")) to = "verglacer"; break;
+            case 'f': if (TextStartsWith(text, MR("interpén"))) to = MR("interpénétrer"); break;
             case 127:
-                if (TextBegins(base, "g")) to = MR("gésir");
-                else if (TextBegins(base, "ap")) to = "apparoir";
-                else if (TextBegins(base, "c")) to = "chaloir";
-                else if (TextBegins(base, "o")) to = MR("ouïr");
-                else if (TextBegins(base, "s")) to = "sourdre";
+                if (TextStartsWith(base, "g")) to = MR("gésir");
+                else if (TextStartsWith(base, "ap")) to = "apparoir";
+                else if (TextStartsWith(base, "c")) to = "chaloir";
+                else if (TextStartsWith(base, "o")) to = MR("ouïr");
+                else if (TextStartsWith(base, "s")) to = "sourdre";
                 break;
             default: break;
         }
-        if (to != nullptr) SetText(k.base, to);
+        if (to != nullptr) TextSet(k.base, to);
     }
     switch (k.c) {
-        case 'c': case 'd': case 'e': SetText(k.base, "le"); break;
-        case 'l': case '%': SetText(k.base, "du"); break;
-        case 'h': case 'i': SetText(k.base, "un"); break;
-        case 'O': SetText(k.base, "ce"); break;
+        case 'c': case 'd': case 'e': TextSet(k.base, "le"); break;
+        case 'l': case '%': TextSet(k.base, "du"); break;
+        case 'h': case 'i': TextSet(k.base, "un"); break;
+        case 'O': TextSet(k.base, "ce"); break;
         case 'B':
-            if (k.code == 12 && TextBegins(k.base, "nouve")) SetText(k.base, "nouveau");
+            if (k.code == 12 && TextStartsWith(k.base, "nouve")) TextSet(k.base, "nouveau");
             break;
         default: break;
     }
@@ -536,7 +536,7 @@ struct FrenchScope {
 u16 GetTokenBaseForm(i16 wordIndex, BoundedString& base) {
     WordRecord& record = gWords[wordIndex];
     BaseCall k{record, base, gCheckingLanguage != 0};
-    SetText(base, "");
+    TextSet(base, "");
     k.c = record.ReadingClasses[0];
     k.f = record.ReadingFeatures[0];
     k.m = record.ReadingMarks[0];
@@ -565,7 +565,7 @@ u16 GetTokenBaseForm(i16 wordIndex, BoundedString& base) {
         // in the last section or beyond gives none.
         const bool head = gDictPrefixIndex.count > 1 && k.r < gDictPrefixIndex.data[1].Offset;
         if (stem.section < 0 && !head) {
-            SetText(base, "");
+            TextSet(base, "");
             return 2;
         }
         if (k.r == 8) return k.code;
@@ -577,26 +577,26 @@ u16 GetTokenBaseForm(i16 wordIndex, BoundedString& base) {
             else if (k.french && k.r == 60) fixed = MR("à"), result = 15;
             else if (k.french && k.r == 62) fixed = "y", result = 3;
             if (fixed != nullptr) {
-                SetText(base, fixed);
+                TextSet(base, fixed);
                 return result;
             }
         } else {
             outcome = stem.outcome;
             k.lastByte = stem.lastByte;
-            if (stem.textSet) SetText(base, stem.text, stem.length);
+            if (stem.textSet) TextSet(base, stem.text, stem.length);
         }
         if (k.c == 'B' && TextAt(record.WordText, 0) >= '1' && TextAt(record.WordText, 0) <= '9') {
-            SetText(base, record.WordText);
+            TextSet(base, record.WordText);
             return k.code;
         }
         if (outcome == 1) {
-            if (!k.french && (k.code == 12 || k.code == 13) && k.f == 12 && !TextEnds(record.WordText, "ing") &&
-                !TextEnds(record.WordText, "ed") && record.FunctionCode != 77) {
-                SetText(base, record.WordText);
+            if (!k.french && (k.code == 12 || k.code == 13) && k.f == 12 && !TextEndsWith(record.WordText, "ing") &&
+                !TextEndsWith(record.WordText, "ed") && record.FunctionCode != 77) {
+                TextSet(base, record.WordText);
                 return k.code;
             }
             if (!k.french && k.code == 12 && k.f == 0) {
-                SetText(base, record.WordText);
+                TextSet(base, record.WordText);
                 return k.code;
             }
             ModelEnding(k);
@@ -607,7 +607,7 @@ u16 GetTokenBaseForm(i16 wordIndex, BoundedString& base) {
     const u16 code = k.code;
     if (rawText || code == 10 || (code >= 15 && code <= 25) || code == 69 ||
         (code == 3 && record.ReadingCategories[0] != 1) || (code == 8 && (k.c == 'R' || k.c == 'S')))
-        SetText(base, record.SeparatorText);
+        TextSet(base, record.SeparatorText);
     if (k.r == 4) LowerFromWordText(k);
     Clean(base);
     if (k.french) FrenchSpecials(k);

@@ -15,7 +15,6 @@
 #include "morphology/correction_finishing.h"
 #include "morphology/section_walk.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
 
 namespace {
 
@@ -26,7 +25,7 @@ bool HasLigature(const WordRecord& r) { return r.FirstLigaturePos != kNoLigature
 }  // namespace
 
 i16 CheckVerbCandidate(i16 wordIndex, BoundedString& candidate) {
-    WordText copy;
+    Work36 copy;
     copy.Set(candidate);
     u16 count = 0;
     LookupWordForm(PlainMode(), copy.s, gWordTagCodes, count);
@@ -36,18 +35,18 @@ i16 CheckVerbCandidate(i16 wordIndex, BoundedString& candidate) {
     for (u16 i = 0; i < count && i < gWordTagCodes.count && verbTag == 0; ++i)
         if (gWordTagCodes[i] >= 0x8000) verbTag = gWordTagCodes[i];
     if (verbTag == 0) return 0;
-    const i32 n = TextLength(candidate);
+    const i32 n = GetStringLength(candidate);
     char tail[16];
     std::snprintf(tail, sizeof tail, " %cV%u", static_cast<char>(kTaggedAnnotationMark),
                   static_cast<unsigned>(verbTag & 0xFF));
-    WordText code;
+    Work36 code;
     const u8 head[3] = {static_cast<u8>('0' + n), '0', '0'};
     code.Set(head, 3);
-    const i32 room = static_cast<i32>(kWordTextMaxLength) - 3 - static_cast<i32>(std::strlen(tail));
+    const i32 room = static_cast<i32>(kWordMaxLength) - 3 - static_cast<i32>(std::strlen(tail));
     if (n > room) return 0;  // no room for the code string: not a candidate
     std::memcpy(code.bytes + 3, candidate.data, static_cast<size_t>(n));
     std::memcpy(code.bytes + 3 + n, tail, std::strlen(tail) + 1);
-    SetText(candidate, code.s);
+    TextSet(candidate, code.s);
     return 1;
 }
 
@@ -79,14 +78,14 @@ const EndingRule kParticipleRules[] = {
 };
 
 bool RuleMatches(const EndingRule& rule, const BoundedString& word) {
-    if (TextLength(word) < rule.minLength || !TextEnds(word, rule.ending)) return false;
-    const i32 n = TextLength(word);
+    if (GetStringLength(word) < rule.minLength || !TextEndsWith(word, rule.ending)) return false;
+    const i32 n = GetStringLength(word);
     // "nt" stands for an ending not preceded by a or e (those are "ent"/"ant").
     if (std::strcmp(rule.ending, "nt") == 0) {
         const u8 before = TextAt(word, n - 3);
         if (before == 'a' || before == 'e') return false;
     }
-    if (std::strcmp(rule.ending, "e") == 0 && TextEnds(word, "ie")) return false;
+    if (std::strcmp(rule.ending, "e") == 0 && TextEndsWith(word, "ie")) return false;
     return true;
 }
 
@@ -98,13 +97,13 @@ u16 FindVerbCandidatesForParticiple(i16 wordIndex, const BoundedString& word, St
     u16 found = 0;
     for (const EndingRule& rule : kParticipleRules) {
         if (!RuleMatches(rule, word)) continue;
-        const i32 stem = TextLength(word) - static_cast<i32>(std::strlen(rule.ending));
+        const i32 stem = GetStringLength(word) - static_cast<i32>(std::strlen(rule.ending));
         for (const char* t : rule.tries) {
             if (t == nullptr) break;
-            WordText w;
+            Work36 w;
             w.Set(word.data, stem);
             const i32 lt = static_cast<i32>(std::strlen(t));
-            if (stem + lt > static_cast<i32>(kWordTextMaxLength)) continue;
+            if (stem + lt > static_cast<i32>(kWordMaxLength)) continue;
             std::memcpy(w.bytes + stem, t, static_cast<size_t>(lt) + 1);
             if (CheckVerbCandidate(wordIndex, w.s) == 1) {
                 CopyString(candidates[found], w.s);
@@ -120,14 +119,14 @@ namespace {
 
 // The word text made comparable with the list: a leading capital lowered
 // and the ligature the writer used put back.
-void ComparableText(const WordRecord& record, WordText& text) {
+void ComparableText(const WordRecord& record, Work36& text) {
     text.Set(record.WordText);
     u8& first = text.bytes[0];
     if (first >= 'A' && first <= 'Z') first = static_cast<u8>(first + 32);
     if (HasLigature(record)) ApplyLigatureSpelling(text.s, record.LigatureMode);
 }
 
-i32 Search(const WordText& text, bool verbOnly) {
+i32 Search(const Work36& text, bool verbOnly) {
     const StringList& list = TaggedWordsFor(gCheckingLanguage);
     const i32 n = text.Length();
     const i32 j = FindTaggedWord(list, gTaggedWordCount, text.bytes, n);
@@ -135,9 +134,9 @@ i32 Search(const WordText& text, bool verbOnly) {
     return IsTaggedVerbEntry(list[j]) != 0 ? j : -1;
 }
 
-bool CutEnding(WordText& text, const char* ending) {
-    if (!TextEnds(text.s, ending)) return false;
-    CutText(text.s, text.Length() - static_cast<i32>(std::strlen(ending)));
+bool CutEnding(Work36& text, const char* ending) {
+    if (!TextEndsWith(text.s, ending)) return false;
+    TextCut(text.s, text.Length() - static_cast<i32>(std::strlen(ending)));
     return true;
 }
 
@@ -157,7 +156,7 @@ bool FeminineReading(u8 cls, u8 features, u8 mark) {
 u16 FindWordFormCodes(u16 mode, i16 wordIndex, BoundedArray<u16>& codes) {
     for (i32 k = 0; k < static_cast<i32>(kClearedFormCodes); ++k) codes[k] = 0;
     const WordRecord& record = gWords[wordIndex];
-    WordText text;
+    Work36 text;
     ComparableText(record, text);
     i32 j = Search(text, false);
     const u8 cls = record.ReadingClasses[0];

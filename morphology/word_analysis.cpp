@@ -14,11 +14,13 @@
 #include "morphology/compound_words.h"
 #include "morphology/correction_finishing.h"
 #include "morphology/dict_format.h"
+#include "morphology/reserved_sections.h"
 #include "morphology/section_walk.h"
 #include "morphology/sound_starts.h"
 #include "morphology/suggestion_mode.h"
 #include "morphology/word_analysis_steps.h"
 #include "morphology/word_lookup.h"
+#include "morphology/word_marks.h"
 
 namespace {
 
@@ -28,7 +30,7 @@ constexpr u32 kSlotCount = 16;
 
 bool IsApostrophe(u8 c) { return c == '\'' || c == kCurlyApostrophe; }
 
-void RestoreWord(AnalysisCall& call) { SetText(*call.word, call.saved.s); }
+void RestoreWord(AnalysisCall& call) { TextSet(*call.word, call.saved.s); }
 
 // Lexicon records hold the analysis in their code string.
 void AppendLexAnalysis(AnalysisCall& call, const FormEntry& e) {
@@ -99,10 +101,10 @@ Step Capital(AnalysisCall& call, i32 i, u8 c, u8 cls) {
 
 Step CaseAnalysis(AnalysisCall& call) {
     BoundedString& w = *call.word;
-    const i32 n = TextLength(w);
+    const i32 n = GetStringLength(w);
     const u8 first = call.first;
-    const bool mid = TextBegins(call.saved.s, "mid-") || TextBegins(call.saved.s, "Mid-");
-    const bool midPre = mid || TextBegins(call.saved.s, "pre-") || TextBegins(call.saved.s, "Pre-");
+    const bool mid = TextStartsWith(call.saved.s, "mid-") || TextStartsWith(call.saved.s, "Mid-");
+    const bool midPre = mid || TextStartsWith(call.saved.s, "pre-") || TextStartsWith(call.saved.s, "Pre-");
     gCaseMode = 0;
     call.numberPart = n;
     for (i32 i = 0; i < n; ++i) {
@@ -146,7 +148,7 @@ Step CaseAnalysis(AnalysisCall& call) {
 // with a capital initial ("HOUSE", "EUROPEAN"); the analysis slots are
 // scratch here.
 bool KnownBesideCapitals(AnalysisCall& call, const BoundedString& lowered) {
-    WordText w;
+    Work36 w;
     w.Set(lowered);
     MarkWord(w.s);
     bool known = LookupInto(call, w.s, 0) > 0;
@@ -160,7 +162,7 @@ bool KnownBesideCapitals(AnalysisCall& call, const BoundedString& lowered) {
 
 // The sound the English word of the call begins with (sound_starts.h).
 u8 EnglishSoundOfWord(AnalysisCall& call) {
-    WordText lowered;
+    Work36 lowered;
     lowered.Set(call.saved.s);
     const i32 n = lowered.Length();
     for (i32 i = 0; i < n; ++i) {
@@ -194,13 +196,8 @@ bool LexiconHoldsForProbe(const BoundedString& word) {
 
 Step VowelProbeSecondHalf(AnalysisCall& call);
 
-bool HasHyphen(const BoundedString& w) {
-    const i32 n = TextLength(w);
-    return n > 0 && std::memchr(w.data, '-', static_cast<size_t>(n)) != nullptr;
-}
-
 Step VowelProbe(AnalysisCall& call) {
-    WordText& probe = call.work;
+    Work36& probe = call.work;
     probe.Set(*call.word);
     const i32 n = probe.Length();
     const bool french = call.French();
@@ -222,7 +219,7 @@ Step VowelProbe(AnalysisCall& call) {
             // A word in capitals or with a hyphen would be found by the
             // capitals or compound attempts, which do not tell it apart
             // ("a FBI", "a X-ray"): it goes to the second lookup at once.
-            if (vowel && (gCaseMode == 3 || gCaseMode == 4 || HasHyphen(call.saved.s)))
+            if (vowel && (gCaseMode == 3 || gCaseMode == 4 || TextContains(call.saved.s, '-')))
                 return VowelProbeSecondHalf(call);
         } else if (!found && FrenchVowelStart(probe.bytes[0])) {
             call.mode = WithOperation(call.mode, 34);
@@ -297,12 +294,15 @@ bool KnownInOtherForm(AnalysisCall& call) {
         detail = 1;
     } else {
         u16 found = 0;
-        if (LookupFrenchReserved(kModeFrenchPlain, 9, "99", w, gWordTagCodes, found)) detail = 1;
-        else if (LookupFrenchReserved(kModeFrenchPlain, 10, "::", w, gWordTagCodes, found)) detail = 3;
+        if (LookupFrenchReserved(kModeFrenchPlain, kSectionCapital, w, gWordTagCodes, found))
+            detail = 1;
+        else if (LookupFrenchReserved(kModeFrenchPlain, kSectionCapitals, w, gWordTagCodes, found))
+            detail = 3;
         else if (gActiveMedical != 0) {
-            static const u8 kMedical[] = {0xC6, 0xC6};
+            static const u8 kMedical[] = {kCapitalisedMedicalKey, kCapitalisedMedicalKey};
             const i16 section = static_cast<i16>(gDictSectionCount - 2);
-            if (LookupReserved(call.mode, section, kMedical, 2, w, gWordTagCodes, found)) detail = 2;
+            if (LookupReservedKey(call.mode, section, kMedical, 2, w, gWordTagCodes, found))
+                detail = 2;
         }
     }
     if (detail == 0) return false;
@@ -316,8 +316,8 @@ Step FoundPlain(AnalysisCall& call, u16 found) {
     const u16 tag = gWordTagCodes[0];
     if (!call.French()) {
         const BoundedString& w = *call.word;
-        if (TextIs(w, "a")) return Success(kBeforeConsonant);
-        if (TextIs(w, "an")) return Success(kBeforeVowelSound);
+        if (TextEquals(w, "a")) return Success(kBeforeConsonant);
+        if (TextEquals(w, "an")) return Success(kBeforeVowelSound);
         if (gWordAnalysisBytes[0] == '@') {
             if (call.trailingPeriod) return Success(1);
             if (tag < 0x8000) {
@@ -359,7 +359,7 @@ Step PunctuationPath(AnalysisCall& call) {
     BoundedString& w = *call.word;
     MarkWord(w);
     call.marked.Set(w);
-    const i32 n = TextLength(w);
+    const i32 n = GetStringLength(w);
     i32 at = 0;
     while (at < n && w.data[at] != kMarkHyphen && w.data[at] != kMarkApostrophe) ++at;
     call.hyphen = std::memchr(w.data, kMarkHyphen, static_cast<size_t>(n)) != nullptr;
@@ -378,7 +378,7 @@ Step PunctuationPath(AnalysisCall& call) {
 Step HyphenPath(AnalysisCall& call) {
     if (!call.hyphen) return GoOn();
     BoundedString& w = *call.word;
-    i32 n = TextLength(w);
+    i32 n = GetStringLength(w);
     if (n == 2) {
         *call.count = 0;
         return ReturnWith(1);
@@ -387,7 +387,7 @@ Step HyphenPath(AnalysisCall& call) {
     while (lead < n && w.data[lead] == kMarkHyphen) ++lead;
     if (lead == n) return Success(1);
     if (lead > 0) {
-        SetText(w, w.data + lead, n - lead);
+        TextSet(w, w.data + lead, n - lead);
         n -= lead;
     }
     bool smallBytes = true;
@@ -416,7 +416,7 @@ Step HyphenPath(AnalysisCall& call) {
 // ---- Step 11: capitalised and reserved-section attempts ----------------------------------
 
 Step EnglishCapitalised(AnalysisCall& call) {
-    WordText& t = call.work;
+    Work36& t = call.work;
     t.Set(call.marked.s);
     if (t.bytes[0] != 'I') t.bytes[0] = LowerAscii(t.bytes[0]);
     u16 found = LookupInto(call, t.s, call.mode);
@@ -452,7 +452,7 @@ Step EnglishCapitalised(AnalysisCall& call) {
 Step ReservedSections(AnalysisCall& call) {
     BoundedString& w = *call.word;
     u16 found = 0;
-    if (!LookupFrenchReserved(kModeFrenchPlain, 10, "::", w, gWordTagCodes, found)) {
+    if (!LookupFrenchReserved(kModeFrenchPlain, kSectionCapitals, w, gWordTagCodes, found)) {
         const u16 n = LookupInto(call, w, call.mode);
         return n > 0 ? Success(FirstTagRule(static_cast<i16>(n))) : GoOn();
     }
@@ -467,9 +467,9 @@ Step ReservedSections(AnalysisCall& call) {
     BoundedArray<u16> scratch;
     scratch.View(store, 20);
     u16 count = 0;
-    const bool any = LookupReserved(mode, 1, reinterpret_cast<const u8*>("111"), 3, w, scratch, count) ||
-                     LookupReserved(mode, 2, reinterpret_cast<const u8*>("22"), 2, w, scratch, count) ||
-                     LookupReserved(mode, 5, reinterpret_cast<const u8*>("55"), 2, w, scratch, count);
+    const bool any = LookupReserved(mode, kSectionShort, w, scratch, count) ||
+                     LookupReserved(mode, kSectionShortVerbs, w, scratch, count) ||
+                     LookupReserved(mode, kSectionAll5, w, scratch, count);
     gCaseMode = caseMode;
     // The sentence's first word with a capital initial: its lower-case
     // entry comes first.
@@ -494,7 +494,7 @@ Step LastAttempts(AnalysisCall& call) {
         if (r >= 1) return Success(FirstTagRule(r));
     }
     if (gCaseMode == 3) {
-        i32 n = TextLength(w);
+        i32 n = GetStringLength(w);
         for (i32 i = 0; i < n; ++i) {
             if (call.French() && w.data[i] == '.') {
                 std::memmove(w.data + i, w.data + i + 1, static_cast<size_t>(n - i));
@@ -535,19 +535,19 @@ Step CapitalisedAttempts(AnalysisCall& call) {
 // A French ordinal in Roman numerals (XIXe, IIe, IIes, Ier, Ire): the
 // capital numeral and the ending of "2e", "1er", "1re". The adjective's tag.
 u16 FrenchRomanOrdinalTag(const BoundedString& w) {
-    const i32 n = TextLength(w);
+    const i32 n = GetStringLength(w);
     i32 numeral = n;
     while (numeral > 0 && w.data[numeral - 1] >= 'a' && w.data[numeral - 1] <= 'z') --numeral;
     if (numeral == 0 || numeral == n) return 0;
     for (i32 i = 0; i < numeral; ++i)
         if (w.data[i] < 'A' || w.data[i] > 'Z') return 0;
-    WordText ending;
+    Work36 ending;
     ending.Set(w.data + numeral, n - numeral);
     const bool first = numeral == 1 && w.data[0] == 'I';
     const bool singular = first ? ending.Is("er") || ending.Is("re") : ending.Is("e");
     const bool plural = first ? ending.Is("ers") || ending.Is("res") : ending.Is("es");
     if (!singular && !plural) return 0;
-    WordText digits;
+    Work36 digits;
     digits.Set(w.data, numeral);
     if (!IsRomanNumeral(digits.s)) return 0;
     return singular ? 0x4204 : 0x4208;
@@ -597,7 +597,7 @@ Step RomanAndLexicon(AnalysisCall& call) {
 
 bool IsFunctionWord(const BoundedString& w) {
     for (u32 k = 0; k < gFrenchFunctionWords.count; ++k)
-        if (TextIs(w, reinterpret_cast<const char*>(gFrenchFunctionWords.data[k].data))) return true;
+        if (TextEquals(w, reinterpret_cast<const char*>(gFrenchFunctionWords.data[k].data))) return true;
     return false;
 }
 
@@ -656,7 +656,7 @@ void Begin(AnalysisCall& call) {
         call.mode = gCheckingLanguage != 0 ? kModeFrenchPlain : 0;
     }
     call.extended = call.Operation() > 31;
-    CutText(*call.word, static_cast<i32>(kWordTextMaxLength));
+    TextCut(*call.word, static_cast<i32>(kWordMaxLength));
     call.saved.Set(*call.word);
     call.length = call.saved.Length();
     call.first = call.saved.At(0);
@@ -671,7 +671,7 @@ Step Analyse(AnalysisCall& call) {
     if (gCaseMode == kCaseAsked || gVariantIndex == 2) {
         const Step s = CaseAnalysis(call);
         if (s.kind != StepKind::kGoOn) return s;
-    } else if (gCaseMode == 1 && TextIs(*call.word, "i")) {
+    } else if (gCaseMode == 1 && TextEquals(*call.word, "i")) {
         call.capsOrPunct = true;
     }
     const u8 op = call.Operation();
@@ -754,14 +754,14 @@ i16 AnalyseWordForms(u16 mode, BoundedString& word, u16& count, StringList& slot
 }
 
 u16 IsWholeDictionaryForm(const BoundedString& word) {
-    const i32 n = TextLength(word);
+    const i32 n = GetStringLength(word);
     if (n == 0 || n > static_cast<i32>(kMaxExpandedWordLength)) return 0;
     u16 store[20] = {};
     BoundedArray<u16> tags;
     tags.View(store, 20);
     const u16 mode = gCheckingLanguage != 0 ? kModeFrenchPlain : 0;
     const u16 savedCase = gCaseMode;
-    WordText t;
+    Work36 t;
     u16 count = 0;
     // A word in capitals (AUJOURD'HUI) is looked up in lower case whole.
     bool lower = false, upper = false;

@@ -4,9 +4,9 @@
 // and fixed_forms.cpp only.
 #pragma once
 #include "frame/bounded_array.h"
+#include "frame/bounded_string.h"
 #include "frame/tables.h"
 #include "frame/types.h"
-#include "morphology/word_text.h"
 
 // One call of AnalyseWordForms. Every string lives in the record, which
 // lives on the caller's stack: a call allocates nothing and nested calls
@@ -16,9 +16,9 @@ struct AnalysisCall {
     BoundedString* word = nullptr;  // the caller's word, used as the work string
     u16* count = nullptr;
     StringList* slots = nullptr;
-    WordText saved;   // the word as given
-    WordText marked;  // the word after the case analysis, with its marks
-    WordText work;    // scratch for one attempt
+    Work36 saved;   // the word as given
+    Work36 marked;  // the word after the case analysis, with its marks
+    Work36 work;    // scratch for one attempt
     i32 length = 0;       // of the saved word, at most 35
     u8 first = 0;         // its first character
     i32 numberPart = 0;   // length of the number part (case analysis)

@@ -12,30 +12,17 @@
 #include "lexicon/lex_lookup.h"
 #include "lexicon/lex_records.h"
 #include "morphology/dict_format.h"
+#include "morphology/reserved_sections.h"
 #include "morphology/section_walk.h"
+#include "morphology/word_marks.h"
 
 u16 gCaseMode = 0;
 u16 gFoundInLexicon = 0;
 
 namespace {
 
-// Reserved sections and the literal prefixes of their keys.
-constexpr i16 kSectionShort = 1;       // "111"
-constexpr i16 kSectionShortVerbs = 2;  // "22"
-constexpr i16 kSectionAll3 = 3;        // "3333"
-constexpr i16 kSectionAll4 = 4;        // "444"
-constexpr i16 kSectionAll5 = 5;        // "55"
-constexpr i16 kSectionLong = 6;        // "66"
-constexpr i16 kSectionHyphen = 7;      // "77"
-constexpr i16 kSectionNoElision = 8;   // "88"
-constexpr i16 kSectionCapital = 9;     // "99"
-constexpr i16 kSectionCapitals = 10;   // "::"
-const char* const kSectionPrefixes[11] = {"",   "111", "22", "3333", "444", "55",
-                                          "66", "77",  "88", "99",   "::"};
-
 constexpr u8 kLigatureAe = 0xBE;  // æ
 constexpr u8 kLigatureOe = 0xCF;  // œ
-constexpr u8 kAGrave = 0x88;      // à
 constexpr u8 kCCedilla = 0x8D;    // ç
 constexpr u8 kOCircumflex = 0x99; // ô
 constexpr u32 kOperationMaxLength = 14;
@@ -55,10 +42,6 @@ constexpr i32 kEnglishSectionLimit = 519;
 // English fixed lemma reference of the pronoun "I".
 constexpr u32 kRefPronounI = 40;
 
-// Longest key: a four-byte prefix, a word of 35 bytes and the terminator;
-// no dictionary entry spells a longer one.
-constexpr u32 kKeyCapacity = 48;
-
 struct Lookup {
     u16 mode = 0;
     BoundedString* word = nullptr;
@@ -69,16 +52,10 @@ struct Lookup {
 
 // Walks `section` under its reserved key (prefix + word).
 i16 WalkReserved(const Lookup& l, u16 mode, i16 section, u16& count) {
-    const char* prefix = kSectionPrefixes[section];
-    const u32 n = static_cast<u32>(std::strlen(prefix));
-    if (n + l.text.length + 1 > kKeyCapacity) return 0;
-    u8 bytes[kKeyCapacity];
-    std::memcpy(bytes, prefix, n);
-    std::memcpy(bytes + n, l.text.bytes, l.text.length);
-    bytes[n + l.text.length] = 0;
-    BoundedString key;
-    key.View(bytes, n + l.text.length + 1);
-    return LookupInDictSection(mode, section, key, *l.tags, count);
+    const char* prefix = ReservedKeyPrefix(section);
+    return WalkReservedKey(mode, section, reinterpret_cast<const u8*>(prefix),
+                           static_cast<u32>(std::strlen(prefix)), l.text.bytes, l.text.length,
+                           *l.tags, count);
 }
 i16 WalkReserved(const Lookup& l, i16 section) { return WalkReserved(l, l.mode, section, *l.count); }
 
@@ -102,7 +79,7 @@ i16 WalkTwoLetterSection(const Lookup& l, i32 section) {
 }
 
 bool HoldsHyphen(const KeyText& text) {
-    return text.length != 0 && std::memchr(text.bytes, kHyphenMark, text.length) != nullptr;
+    return text.length != 0 && std::memchr(text.bytes, kMarkHyphen, text.length) != nullptr;
 }
 
 // æ -> ae, œ -> oe in place. False when the expanded word would exceed 30
@@ -227,7 +204,7 @@ i16 LookupHyphenated(const Lookup& l, u16 baseline) {
         if (nothing && ProbeLexRecords(l, true) != 0 && !plain) answer = 1;
         return plain ? (*l.count != baseline ? 1 : 0) : answer;
     }
-    if (l.text.At(0) == kHyphenMark) {
+    if (l.text.At(0) == kMarkHyphen) {
         if (l.text.length == 1) return 1;
         BoundedString rest;
         rest.View(l.word->data + 1, l.word->count - 1);
@@ -247,14 +224,8 @@ i16 FirstAnswer(const Lookup& l, std::initializer_list<i16> sections);
 
 // Walks `section` under a key of `prefix` (n bytes) and the word.
 i16 WalkUnder(const Lookup& l, i16 section, const u8* prefix, u32 n) {
-    if (n + l.text.length + 1 > kKeyCapacity) return 0;
-    u8 bytes[kKeyCapacity];
-    std::memcpy(bytes, prefix, n);
-    std::memcpy(bytes + n, l.text.bytes, l.text.length);
-    bytes[n + l.text.length] = 0;
-    BoundedString key;
-    key.View(bytes, n + l.text.length + 1);
-    return LookupInDictSection(l.mode, section, key, *l.tags, *l.count);
+    return WalkReservedKey(l.mode, section, prefix, n, l.text.bytes, l.text.length, *l.tags,
+                           *l.count);
 }
 
 // The English two-letter section: 'A'..'Z' index 0..25, 'a'..'z' 26..51;
@@ -277,7 +248,6 @@ i32 EnglishTwoLetterSection(const KeyText& text, bool& lettered) {
 // Medical sections: N-7 .. N-3 by the first letter's range, with their
 // two symbol bytes; N-2 holds the capitalised medical words.
 constexpr u8 kMedicalKeys[5] = {0xA7, 0xB6, 0xB5, 0xB9, 0xB7};
-constexpr u8 kCapitalisedMedicalKey = 0xC6;
 
 i16 WalkMedical(const Lookup& l) {
     const u32 letter = l.text.At(0) & 31;
@@ -440,7 +410,7 @@ i16 LookupForOperation(const Lookup& l) {
     }
     if (t.length == 1) {
         const u8 c = t.At(0);
-        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == kAGrave ||
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == kAGraveByte ||
                             c == kCCedilla || c == kOCircumflex;
         return letter ? 1 : 0;
     }
@@ -501,7 +471,7 @@ bool OneLetterFrench(const Lookup& l) {
         }
         return true;
     }
-    if (c == kAGrave) {
+    if (c == kAGraveByte) {
         Append(l, 0x2000, 0, kRefPreposition);
         return true;
     }

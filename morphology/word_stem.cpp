@@ -15,7 +15,6 @@
 #include "morphology/verb_slots.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
-#include "morphology/word_text.h"
 
 namespace {
 
@@ -207,7 +206,7 @@ const SuffixReading* ReadingOf(const SuffixReading (&table)[N], const BoundedStr
     for (const SuffixReading& row : table)
         for (const char* s : row.suffixes) {
             if (s == nullptr) break;
-            if (TextIs(suffix, s)) return &row;
+            if (TextEquals(suffix, s)) return &row;
         }
     return nullptr;
 }
@@ -228,7 +227,7 @@ struct Guess {
     i16 index;
     WordRecord& record;
     bool french;
-    WordText t;      // the word, shortened by a removed plural s
+    Work36 t;      // the word, shortened by a removed plural s
     bool plural = false;
     u16& readings;
     u8& cls;
@@ -243,7 +242,7 @@ struct Guess {
         features = f;
         byte = b;
     }
-    void Base(const BoundedString& text) { SetText(record.BaseText, text); }
+    void Base(const BoundedString& text) { TextSet(record.BaseText, text); }
 };
 
 bool IsCapitalInitial(u8 c) { return (c >= 'A' && c <= 'Z') || (c >= 0x80 && c <= 0x86) || c == 0xBE || c == 0xCE; }
@@ -267,10 +266,10 @@ i32 KnownTail(Guess& g) {
     const i32 n = g.L();
     if (n < 7) return 0;
     for (i32 s = 1; s < n - 5; ++s) {
-        WordText w;
+        Work36 w;
         w.Set(g.t.bytes + s, n - s);
         for (i32 k = 0; k < w.Length(); ++k) w.bytes[k] = ToLowerMacRoman(w.bytes[k]);
-        WordText analysed;
+        Work36 analysed;
         analysed.Set(w.s);
         u16 count = 0;
         gCaseMode = kCaseAsked;
@@ -282,20 +281,20 @@ i32 KnownTail(Guess& g) {
         const u32 lemma = gWordLemmaRefs[0];
         if (!AcceptTail(g.french, cls, byte)) return -1;
         if (w.At(0) == '-') w.Set(w.bytes + 1, w.Length() - 1);
-        WordText saved;
+        Work36 saved;
         saved.Set(g.record.WordText);
-        SetText(g.record.WordText, w.s);
+        TextSet(g.record.WordText, w.s);
         g.record.ReadingClasses[0] = cls;
         g.record.ReadingFeatures[0] = features;
         g.record.ReadingMarks[0] = byte;
         g.record.ReadingLemmaRefs[0] = lemma;
-        WordText base;
+        Work36 base;
         GetTokenBaseForm(g.index, base.s);
-        WordText text;
+        Work36 text;
         text.Set(g.t.bytes, s);
-        AppendStringImpl(text.s, base.s);
+        AppendString(text.s, base.s);
         g.Base(text.s);
-        SetText(g.record.WordText, saved.s);
+        TextSet(g.record.WordText, saved.s);
         if (g.french && (cls == 'M' || cls == 'N')) cls = 'C';
         if (!g.french) cls = cls == 56 ? 'B' : cls == 57 ? 'A' : cls == 58 ? 20 : cls;
         g.Set(static_cast<u16>(s + 128), cls, features, byte);
@@ -314,8 +313,8 @@ i32 MatchSuffix(const Guess& g, const StringList& list, bool english) {
             if (skip) continue;
         }
         const BoundedString& s = list[static_cast<i32>(k)];
-        const i32 n = TextLength(s);
-        if (n > 0 && n <= g.L() && TextEnds(g.t.s, reinterpret_cast<const char*>(s.data))) match = static_cast<i32>(k);
+        const i32 n = GetStringLength(s);
+        if (n > 0 && n <= g.L() && TextEndsWith(g.t.s, reinterpret_cast<const char*>(s.data))) match = static_cast<i32>(k);
     }
     return match;
 }
@@ -330,7 +329,7 @@ bool ShortenedByOne(const BoundedString& s) {
     static const char* const kOne[] = {"me", "te", "ote", "ope", "ade", "ate", "ide", "ite", "que", "ique",
                                        "ale", "ive", MR("eté"), MR("été"), MR("ité")};
     for (const char* x : kOne)
-        if (TextIs(s, x)) return true;
+        if (TextEquals(s, x)) return true;
     return false;
 }
 
@@ -345,7 +344,7 @@ void RefineFirstGroupModel(Guess& g, const BoundedString& suffix, i32 stemLength
     const EndingRow& row = gEndingRows[1];
     const u32 length = row.EndingLengths[slot];
     const u8* text = length > 0 ? EndingText(length, row.EndingIndexes[slot]) : nullptr;
-    if (text == nullptr || static_cast<i32>(length) != TextLength(suffix) ||
+    if (text == nullptr || static_cast<i32>(length) != GetStringLength(suffix) ||
         std::memcmp(text, suffix.data, length) != 0)
         return;
     const u8 f = text[0];
@@ -354,14 +353,14 @@ void RefineFirstGroupModel(Guess& g, const BoundedString& suffix, i32 stemLength
 }
 
 void FrenchSuffixResult(Guess& g, const BoundedString& suffix) {
-    const i32 ls = TextLength(suffix);
+    const i32 ls = GetStringLength(suffix);
     const i32 stemLength = g.L() - ls;
     if (g.cls == kVerbFormClass) {
         i32 cut = ls;
         if (ShortenedByOne(suffix)) cut = 1;
-        else if (TextIs(suffix, "ier") || TextIs(suffix, "cier") || TextIs(suffix, "fier") || TextIs(suffix, "er"))
+        else if (TextEquals(suffix, "ier") || TextEquals(suffix, "cier") || TextEquals(suffix, "fier") || TextEquals(suffix, "er"))
             cut = 2;
-        WordText base;
+        Work36 base;
         base.Set(g.t.bytes, g.L() - cut);
         if (g.byte == 1) AppendCString(base.s, g.t.At(stemLength - 1) == 'e' ? "r" : "er");
         else if (g.byte == 15) AppendCString(base.s, "ir");
@@ -376,10 +375,10 @@ void FrenchSuffixResult(Guess& g, const BoundedString& suffix) {
 
 void FrenchPlainResult(Guess& g) {
     g.record.ReadingLemmaRefs[0] = kGuessLemmaRef;
-    WordText base;
+    Work36 base;
     base.Set(g.t.s);
     if (g.cls == kVerbFormClass && g.byte == 1) {
-        CutText(base.s, base.Length() - 1);
+        TextCut(base.s, base.Length() - 1);
         AppendCString(base.s, "er");
     }
     g.Base(base.s);
@@ -399,47 +398,47 @@ void FrenchDefaults(Guess& g) {
 }
 
 // English verb guesses: the base form before the suffix.
-void EnglishVerbBase(Guess& g, const BoundedString& suffix, WordText& base) {
+void EnglishVerbBase(Guess& g, const BoundedString& suffix, Work36& base) {
     const i32 n = g.L();
     base.Set(g.t.s);
-    const bool ed = TextEnds(suffix, "ed");
-    const bool ing = TextEnds(suffix, "ing");
-    const bool es = TextEnds(suffix, "es");
+    const bool ed = TextEndsWith(suffix, "ed");
+    const bool ing = TextEndsWith(suffix, "ing");
+    const bool es = TextEndsWith(suffix, "es");
     if (g.byte == 17) {  // carry, study, classify
-        if (TextEnds(suffix, "ied") || TextEnds(suffix, "ies")) {
-            CutText(base.s, n - 3);
+        if (TextEndsWith(suffix, "ied") || TextEndsWith(suffix, "ies")) {
+            TextCut(base.s, n - 3);
             AppendCString(base.s, "y");
         } else if (ing) {
-            CutText(base.s, n - 3);
+            TextCut(base.s, n - 3);
         }
     } else if (g.byte == 16) {  // realise, realize
-        if (ed || es) CutText(base.s, n - 1);
+        if (ed || es) TextCut(base.s, n - 1);
         else if (ing) {
-            CutText(base.s, n - 3);
+            TextCut(base.s, n - 3);
             AppendCString(base.s, "e");
         }
     } else if (g.byte >= 4 && g.byte <= 15) {  // a doubled consonant
-        CutText(base.s, n - (ed ? 3 : 4));
+        TextCut(base.s, n - (ed ? 3 : 4));
     } else if (ed || ing) {
-        CutText(base.s, n - (ed ? 2 : 3));
+        TextCut(base.s, n - (ed ? 2 : 3));
     } else if (es) {
-        CutText(base.s, n - 1);
+        TextCut(base.s, n - 1);
     }
 }
 
 void EnglishSuffixResult(Guess& g, const BoundedString& suffix) {
-    WordText base;
+    Work36 base;
     base.Set(g.t.s);
     const i32 n = g.L();
     if (g.cls < kEnglishVerbClass) {
         if (g.features == 8) {
             if (g.byte == 31) {
-                CutText(base.s, n - 3);
+                TextCut(base.s, n - 3);
                 AppendCString(base.s, "y");
             } else if (g.byte == 61 || g.byte == 253) {
-                CutText(base.s, n - 2);
+                TextCut(base.s, n - 2);
             } else if (g.Last() == 's') {
-                CutText(base.s, n - 1);
+                TextCut(base.s, n - 1);
             }
         }
     } else {
@@ -482,7 +481,7 @@ bool SuffixGuess(Guess& g) {
     if (c1 == 'x' || c1 == 'z') {
         g.Set(1, 'A', g.french ? 28 : 0, static_cast<u8>(c1 - 96));
     } else if (c1 == 's' && g.Last(1) != 's' && g.L() > 1) {
-        CutText(g.t.s, g.L() - 1);
+        TextCut(g.t.s, g.L() - 1);
         g.plural = true;
         return false;
     } else if (g.french) {

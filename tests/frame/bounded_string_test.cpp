@@ -28,7 +28,7 @@ TEST(BoundedString, LengthStopsAtTerminatorOrCapacity) {
     BoundedString view;
     view.View(raw, 4);
     EXPECT_EQ(GetStringLength(view), 4);
-    EXPECT_EQ(StringLength(Make(36, "chat")), 4);
+    EXPECT_EQ(GetStringLength(Make(36, "chat")), 4);
 }
 
 TEST(BoundedString, CopiesAreCutToCapacityAndClearTheRest) {
@@ -94,6 +94,33 @@ TEST(BoundedString, WorkTextHelpersTakeAnInvalidStringAsEmpty) {
     EXPECT_EQ(Text(w.s), "chat");
     TextCopy(w.s, invalid);
     EXPECT_EQ(Text(w.s), "");
+}
+
+// TextSet writes only the terminator, where TextCopy clears the rest of the
+// buffer; both cut to the room. An invalid target is left alone.
+TEST(BoundedString, TextSetKeepsTheBytesPastTheTerminator) {
+    Work36 set;
+    Work36 copied;
+    set.Set("abcdef");
+    TextCopy(copied.s, set.s);
+    set.Set("ab");
+    TextCopy(copied.s, Make(36, "ab"));
+    EXPECT_EQ(Text(set.s), "ab");
+    EXPECT_EQ(Text(copied.s), "ab");
+    EXPECT_EQ(set.bytes[3], 'd');
+    EXPECT_EQ(copied.bytes[3], 0);
+
+    set.Set(set.bytes + 1, 1);
+    EXPECT_EQ(Text(set.s), "b");
+    std::string forty(40, 'x');
+    set.Set(forty.c_str());
+    EXPECT_EQ(set.Length(), 35);
+    EXPECT_EQ(set.At(-1), 0);
+    EXPECT_EQ(set.At(35), 0);
+
+    BoundedString invalid;
+    TextSet(invalid, "x");
+    EXPECT_EQ(GetStringLength(invalid), 0);
 }
 
 TEST(BoundedString, ExportWritesWholeTextOrEmptyString) {

@@ -15,6 +15,7 @@
 #include "frame/tables.h"
 #include "lexicon/lex_lookup.h"
 #include "lexicon/lex_records.h"
+#include "morphology/dict_format.h"
 #include "morphology/word_lookup.h"
 #include "tests/morphology/test_dictionary.h"
 
@@ -47,7 +48,7 @@ protected:
         dict.Add(10, "::zz", {'t', 'o', 'p', 27, 183});
         dict.Add(8, "88zz", {'a', 'b', 27, 20});
         dict.Add(kZz, "zzab", {27, 208});
-        dict.Add(7, "77zz", {kHyphenMark, 'a', 'b', 27, 211});
+        dict.Add(7, "77zz", {kMarkHyphen, 'a', 'b', 27, 211});
         dict.Add(8, "zzab", {'c', 27, 17});  // a word after a leading hyphen: key without it
         dict.Install();
     }

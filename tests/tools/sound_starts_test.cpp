@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "morphology/word_text.h"
+#include "frame/bounded_string.h"
 #include "tools/datacomp/homophones.h"
 #include "tools/datacomp/sound_starts.h"
 
 namespace {
 
 u8 SoundOf(const char* word, bool capitals = false, bool known = false) {
-    WordText t;
+    Work36 t;
     t.Set(word);
     return EnglishSoundStart(t.s, capitals, known);
 }

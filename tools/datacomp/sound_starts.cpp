@@ -6,7 +6,9 @@
 #include <map>
 #include <set>
 
-#include "morphology/word_text.h"
+#include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
+#include "frame/records.h"
 #include "tools/datacomp/homophones.h"
 
 namespace {
@@ -15,7 +17,7 @@ bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 
 bool IsAsciiUpper(char c) { return c >= 'A' && c <= 'Z'; }
 
 bool Speakable(const std::string& w) {
-    if (w.empty() || !IsAsciiLetter(w[0]) || w.size() >= kWordTextCapacity) return false;
+    if (w.empty() || !IsAsciiLetter(w[0]) || w.size() >= kWordCapacity) return false;
     return std::all_of(w.begin(), w.end(), [](char c) { return IsAsciiLetter(c) || c == '-' || c == '\''; });
 }
 
@@ -37,7 +39,7 @@ std::string Lowered(const std::string& w) {
 }
 
 bool LetterRuleSaysVowel(const std::string& lowered) {
-    WordText t;
+    Work36 t;
     t.Set(lowered.c_str());
     return EnglishLetterVowelStart(t.s);
 }
