@@ -710,11 +710,17 @@ void ComposeMissingVerbText(BoundedString& first) {
         } else if (TextEquals(t, "on")) {
             fixed[0] = {"ont", 194, 11, 14, 17, true};
         } else if (TextEquals(t, "et")) {
+            // "et" before a determiner joins two noun phrases ("Le chat et
+            // le chien."): a verbless fragment, no "est" missing.
+            const u8 after = WordCategory(k + 1);
+            if (after >= 7 && after <= 9) continue;
             const bool second = WordClass(k - 1) == 'Y';
             fixed[0] = {second ? "es" : "est", 131, static_cast<u8>(second ? 7 : 8), 14, 16, true};
         } else {
-            // A determiner before its noun is no verb ("Un souvenir du passé").
+            // A determiner before its noun is no verb ("Un souvenir du passé"),
+            // nor is a preposition ("sous la lune").
             if ((WordCategory(k) == 7 || WordCategory(k) == 9) && WordCategory(k + 1) == 10) continue;
+            if (WordCategory(k) == 15) continue;
             tagged = true;
         }
         if (!tagged) {

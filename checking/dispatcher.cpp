@@ -140,6 +140,11 @@ void CountFrenchQuestionVerbs(DispatchState& s, i32 i) {
         if ((WordIs(i - 1, "ne") || WordIs(i - 1, "n'")) && WordIs(i + 1, "que")) continue;
         if (WordCategory(i - 2) > 19 && (WordCategory(i - 1) == 2 || WordCategory(i - 1) == 3)) continue;
         if (i == 0 && f <= 64 && ((f >= 30 && f <= 35) || f >= 49)) continue;
+        // An inverted subjunctive concedes or wishes, it does not ask:
+        // "dût-il", "m'en coûtât-il", "puisse-t-il" (an inverted form
+        // carries its conjugation slot plus 64).
+        const u8 slot = f > 64 ? static_cast<u8>(f - 64) : f;
+        if (slot >= 30 && slot <= 41) continue;
         ++s.questionFlag;
     }
 }

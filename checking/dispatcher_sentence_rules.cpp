@@ -7,6 +7,7 @@
 #include "checking/dispatcher.h"
 #include "checking/dispatcher_rules.h"
 #include "checking/punctuation.h"
+#include "checking/tokenizer.h"
 #include "checking/word_access.h"
 #include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
@@ -377,7 +378,12 @@ RuleCode RunFinalStage(DispatchState& s) {
     }
     const bool english = gCheckingLanguage == 0;
     const bool endsWithBang = WordFirstByte(count - 1) == '!' || s.exclamationEnd;
-    if (s.questionFlag != 0 && !s.questionMark && !endsWithBang && count > 1 && count > gLastErrorPos &&
+    // A sentence cut at a comma, a semicolon or a colon goes on (a line of
+    // verse, a quotation's lead): its question mark may still come.
+    // (the tokenizer closes such a text with a period of its own).
+    const u8 lastSign = gSentenceEndWord != 0 && count > 1 ? WordFirstByte(count - 2) : 0;
+    const bool unfinished = lastSign == ',' || lastSign == ';' || lastSign == ':';
+    if (s.questionFlag != 0 && !s.questionMark && !endsWithBang && !unfinished && count > 1 && count > gLastErrorPos &&
         (english ? s.questionFlag == 0x10 : !(WordCategory(0) == 18 && s.questionFlag != 0x10)) &&
         gLastRule <= kCodeQuestionWithoutMark) {
         Fire(kCodeQuestionWithoutMark, count);

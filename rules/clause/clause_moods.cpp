@@ -153,12 +153,26 @@ RuleCode CheckIndicativeAfterConjunction(u16& out) {
     return MoodReport(v, 2, extent, out);
 }
 
+// A plain "que" takes its mood from the clause before it: after a negation
+// ("Je ne crois pas qu'il vienne."), in a question or under a condition the
+// subjunctive is as right as the indicative. A "que" that ends a conjunctive
+// locution ("dès que", "parce que") keeps its own mood.
+bool SubjunctiveMayFollow(i32 c) {
+    if (Cls(c) == '*') return false;
+    for (i32 w = 0; w < c; ++w) {
+        if (Is(w, "ne") || Is(w, "n'") || Is(w, "Ne") || Is(w, "N'") || Is(w, "si") || Is(w, "Si") || Is(w, "s'") ||
+            Is(w, "S'") || (Verb(w) && (Cls(w) & 7) > 3))
+            return true;
+    }
+    return Begins(Count() - 1, "?");
+}
+
 RuleCode CheckAfterQue(u16& out) {
     const i32 c = ConjunctionWithMood(0, "qu");
     const i32 v = c < 0 ? -1 : VerbAfter(c);
     if (v < 0) return 0;
     const i32 f = Feat(v);
-    if (InRange(f, 30, 41) || f == 59) {
+    if ((InRange(f, 30, 41) || f == 59) && !SubjunctiveMayFollow(c)) {
         u16 extent = f >= 36 ? Pair(f - 30, f - 24) : Pair(f - 24, f - 18);
         if (f == 59) extent = Cls(v - 1) == 'U' ? 6 : 8;
         if (CompoundSubjunctive(v) || !MayReport(53, v)) return 0;

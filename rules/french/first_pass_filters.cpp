@@ -219,6 +219,16 @@ void Remove(i32 i, i32 r, FirstPassState& st) {
     if (RemoveReading(i, r)) ++st.removed;
 }
 
+// A subject pronoun after a complement set before it, which a preposition
+// opens: "à cela je", "de vous je", "chez elle on", "pour me voir ils",
+// "d'en mieux faire on". Written French puts such complements first.
+bool SubjectAfterFrontedComplement(i32 i, i32 p) {
+    if (Cat(i) != 1) return false;
+    i32 k = p - 1;
+    while (k >= 0 && (CatIs(k, 2) || CatIs(k, 18))) --k;
+    return k >= 0 && CatIs(k, 15);
+}
+
 // The right test of reading r of word i; true when the reading was
 // removed.
 bool RightTest(i32 i, i32 r, u16 mode, FirstPassState& st) {
@@ -229,7 +239,7 @@ bool RightTest(i32 i, i32 r, u16 mode, FirstPassState& st) {
     if (!RightCount(i, k, c, mode, pc)) return false;
     if (!Rejected(k, pc)) return false;
     if (Count(i) == 1) {
-        if (!DeOrElided(i) && pc.tolerated == 0) Report(257 + i);
+        if (!DeOrElided(i) && pc.tolerated == 0 && !SubjectAfterFrontedComplement(k, i)) Report(257 + i);
         return false;
     }
     Remove(i, r, st);
@@ -247,7 +257,7 @@ void LeftTest(i32 i, i32 r, u16 mode, FirstPassState& st) {
     PairCount pc;
     if (!LeftCount(p, c, mode, pc) || !Rejected(p, pc)) return;
     if (Count(i) == 1) {
-        if (!DeOrElided(p) && pc.tolerated == 0) Report(256 + i);
+        if (!DeOrElided(p) && pc.tolerated == 0 && !SubjectAfterFrontedComplement(i, p)) Report(256 + i);
         return;
     }
     Remove(i, r, st);

@@ -56,18 +56,31 @@ bool EnPhraseStops(const Site& s, i32 p) {
            (s.cat(p + 1) < kCatArticle || s.cat(p + 1) == kCatVerb);
 }
 
+// A word that can only be a verb: every reading an infinitive or a
+// conjugated form, whichever verb it belongs to ("convient" of convenir
+// and of convier, "dites-vous"), or a verb beside function words only
+// ("soit"). A preposition "en" needs a noun or a gerund after it, so "en"
+// before such a word is the pronoun ("Tout le monde en convient.").
+bool OnlyVerbReadings(const Site& s, i32 p) {
+    const WordRecord& w = s.word(p);
+    for (i32 r = 0; r < s.count(p); ++r) {
+        const u8 c = w.ReadingCategories.ClampedAt(r);
+        if (c >= kCatArticle && c < kCatInfinitive) return false;
+    }
+    return true;
+}
+
 // Steps 1 and 2 (mode 0): the pronoun, and the locutions; true when the
 // rule goes on at step 5, and `locution` when one was made.
 bool EnPronounOrLocution(const Site& s, bool& locution) {
-    if (s.cat(-1) == kCatSubjectPronoun || s.cat(-1) == kCatObjectPronoun || s.cls(-1) == 0x16) {
+    // "c'" is always a subject: "C'en est fait."
+    if (s.cat(-1) == kCatSubjectPronoun || s.cat(-1) == kCatObjectPronoun || s.cls(-1) == 0x16 || s.is(-1, "c'")) {
         s.set(0, kCatObjectPronoun, 0x7C, 0x00);
         return true;
     }
     if (s.mode == 1) return true;
     if (!s.exists(1)) return false;
-    const WordRecord& next = s.word(1);
-    const bool sameTwo = next.ReadingCategories.ClampedAt(1) == s.cat(1) && next.ReadingClasses.ClampedAt(1) == s.cls(1);
-    if ((s.cat(1) == kCatInfinitive || s.cat(1) == kCatVerb) && (s.count(1) == 1 || sameTwo)) {
+    if ((s.cat(1) == kCatInfinitive || s.cat(1) == kCatVerb) && OnlyVerbReadings(s, 1)) {
         s.set(0, kCatObjectPronoun, 0x7C, 0x00);
         return true;
     }

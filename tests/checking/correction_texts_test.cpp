@@ -320,6 +320,11 @@ TEST_F(CorrectionSentenceTest, MissingVerbCorrectionIsFrenchOnly) {
     };
     const Case cases[] = {
         {3, "Il \xe0 faim depuis ce matin.", 3, "a"},
+        // A verbless fragment keeps its note without a homophone verb: "et"
+        // joining two noun phrases, a preposition.
+        {3, "Ce chien et malade.", 9, "est"},
+        {3, "Le chat et le chien.", 0, ""},
+        {3, "Le bruit des vagues sous la lune.", 0, ""},
         {0, "Walking on the beach at dawn.", 8, "-"},
         {0, "On the road again.", 7, "-"},
         {0, "Every one knows it.", 6, "-"},
