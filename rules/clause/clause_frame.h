@@ -44,6 +44,10 @@ struct ClauseFrame {
     // The subject found before the verb that disagrees with it, or -1: the
     // reports made without one are held by the data guard of the verb rules.
     i32 clashSubject = -1;
+    // The last verb segment whose subject was found, and that subject: a
+    // verb coordinated with it shares it.
+    i32 subjectVerb = -1;
+    i32 verbSubject = -1;
 };
 
 // Fills the frame for a call: the scratch emptied, every value 0, the

@@ -3,6 +3,7 @@
 // gender, and number or person where its form leaves them open, and the
 // two are linked. A verb whose person or number clashes with its subject,
 // or that finds none, is reported as rule 44 (kind 2).
+#include "frame/mac_roman_literal.h"
 #include "rules/clause/clause_verbs.h"
 
 namespace clause_verbs {
@@ -33,8 +34,18 @@ bool PronounSegment(i32 s) {
 }
 
 // The verb form joins a subject pronoun after a hyphen (its class byte's
-// low three bits above 3).
-bool FusedSubject(i32 v) { return Cls(v) >= 128 && (Cls(v) & 7) > 3; }
+// low three bits above 3). The participle stage gives an auxiliary the
+// class of a governing verb and so drops those bits ("as-tu fini",
+// "se sont-ils dit"); its text still ends in the pronoun, which the word
+// analysis joined only where it fits the verb's person.
+bool FusedSubject(i32 v) {
+    static const char* const kPronouns[] = {"-je", "-tu", "-il", "-elle", "-on", "-nous", "-vous", "-ils", "-elles"};
+    if (Cls(v) < 128) return false;
+    if ((Cls(v) & 7) > 3) return true;
+    for (const char* p : kPronouns)
+        if (Ends(v, p)) return true;
+    return false;
+}
 
 bool RelativeGroup(i32 s) { return Cat(First(s)) == 5 && Kind(s) == 24; }
 
@@ -76,11 +87,16 @@ u16 Brackets(i32 i, i32 k) {
     return n;
 }
 
+// A verb with its hyphenated subject between commas is an incise ("Les
+// tiroirs, dit-on, ont été vidés"): a clause of its own that the subject
+// of the verb after it spans.
+bool Incise(i32 k) { return k > 0 && Kind(k - 1) == 21 && Kind(k + 1) == 21 && FusedSubject(First(k)); }
+
 // The counts kept while walking back over candidate k.
 void KeepCounts(ClauseFrame& f, i32 i, i32 k) {
     const i32 w = First(k);
-    const bool counted = (Kind(k) == 14 && Seg(k).State != 2 && f.coordinatedVerb == 0) || Kind(k) == 17 ||
-                         Kind(k) == 22 || RelativeOpening(k);
+    const bool clause = Kind(k) == 14 && Seg(k).State != 2 && f.coordinatedVerb == 0 && !Incise(k);
+    const bool counted = clause || Kind(k) == 17 || Kind(k) == 22 || RelativeOpening(k);
     if (counted) {
         bool keepRelative = false;
         if (f.subjectCount > 0 || Cat(w) != 5) f.relativeSeen = 0;
@@ -106,6 +122,65 @@ bool BareNounSubject(i32 i, i32 k) {
     return true;
 }
 
+// A group headed by a collective or a quantity noun takes a verb in the
+// plural as well as in the singular: the verb may agree with the many it
+// names ("la majorité sont venus", "une dizaine de voix s'élevèrent");
+// "nombre" so only after "un" ("un grand nombre", not "le nombre").
+bool CollectiveSubject(i32 k) {
+    static const char* const kCollectives[] = {
+        MR("quantité"), MR("moitié"), "partie", "fraction", "part", MR("majorité"), MR("minorité"),
+        "plupart", "tiers", "quart", "foule", "multitude", MR("infinité"), "tas", "dizaine", "douzaine",
+        "quinzaine", "vingtaine", "trentaine", "centaine", "millier", nullptr};
+    if (Seg(k).Number != 1 || Seg(k).Person != 3) return false;
+    return IsOneOf(Last(k), kCollectives) || (Is(Last(k), "nombre") && Is(First(k), "un"));
+}
+
+// A group that can be a member of a coordinated subject: a subject group
+// or a noun group that no preposition opens.
+bool SubjectMember(i32 s) {
+    const u8 c = Cat(First(s));
+    return Kind(s) == 24 || (Kind(s) == 23 && c != 15 && c != 9 && c != 2);
+}
+
+// Subject k closes a coordination of groups ("Paul et elle", "ni l'un ni
+// l'autre", "Pierre, Jean, Marc"; a list without a conjunction only of
+// names): the person the plural verb takes, the first before the second
+// before the third; 0 when k is no such member.
+u8 CoordinatedPerson(i32 k) {
+    static const char* const kLinks[] = {"et", "ou", "ni", nullptr};
+    u8 person = Seg(k).Person;
+    i32 members = 1;
+    for (i32 s = k; s >= 2 && SubjectMember(s - 2); s -= 2) {
+        const bool conjunction = Kind(s - 1) == 16 && IsOneOf(First(s - 1), kLinks);
+        const bool names = Kind(s - 1) == 21 && Cls(Last(s)) == '@' && Cls(Last(s - 2)) == '@';
+        if (!conjunction && !names) break;
+        ++members;
+        const u8 p = Seg(s - 2).Person;
+        if (p >= 1 && p < person) person = p;
+    }
+    return members > 1 ? person : 0;
+}
+
+// The inverted subject k opens a coordination ("qu'entretiennent Paul et
+// Marie"): the person of the whole as in CoordinatedPerson, else 0.
+u8 CoordinatedAfter(i32 k) {
+    static const char* const kLinks[] = {"et", "ou", "ni", nullptr};
+    if (LastSegment(k + 1) || Kind(k + 1) != 16 || !IsOneOf(First(k + 1), kLinks) || !SubjectMember(k + 2)) return 0;
+    const u8 a = Seg(k).Person;
+    const u8 b = Seg(k + 2).Person;
+    return a >= 1 && a < b ? a : b;
+}
+
+// The numbers of verb segment i and subject k clash.
+bool NumbersClash(i32 i, i32 k) {
+    const u8 a = Seg(i).Number;
+    const u8 b = Seg(k).Number;
+    if (a == b || b == 0 || (a == 1 && W(First(k)).QuoteFlags != 0)) return false;
+    if (a == 2 && CollectiveSubject(k)) return false;
+    const u8 p = CoordinatedPerson(k);
+    return !(a == 2 && p != 0 && PersonsAgree(Seg(i).Person, p));
+}
+
 bool ChosenSubject(const ClauseFrame& f, i32 i, i32 k) {
     const i32 w = First(k);
     if (BareNounSubject(i, k) && Even(f.subjectCount) && Even(f.bracketCount)) return true;
@@ -118,12 +193,14 @@ bool ChosenSubject(const ClauseFrame& f, i32 i, i32 k) {
     return k == i - 1 && Kind(k) == 23 && Begins(First(i) - 1, "qui");
 }
 
-// An infinitive segment opening a clause is the verb's subject.
+// An infinitive segment opening a clause, after its object pronouns if
+// any, is the verb's subject ("Partir est difficile", "Si venir coûte
+// autant", "S'y rendre est long").
 bool InfinitiveSubject(i32 k) {
-    if (k == 1) return Kind(1) == 13 && Kind(0) == 23 && Cat(First(0)) == 2;
     if (Kind(k) != 13 || Cat(First(k)) == 15) return false;
-    return k == 0 || Kind(k - 1) == 21 || Kind(k - 1) == 17 || Cat(First(k) - 1) == 20 ||
-           (k >= 2 && Kind(k - 2) == 21 && Cat(First(k - 1)) == 2);
+    i32 s = k;
+    while (s > 0 && Kind(s - 1) == 23 && Cat(First(s - 1)) == 2) --s;
+    return s == 0 || Kind(s - 1) == 21 || Kind(s - 1) == 17 || Cat(First(k) - 1) == 20;
 }
 
 void LinkSegments(i32 a, i32 b) {
@@ -154,6 +231,18 @@ void TakeSubjectBefore(ClauseFrame& f, i32 i, i32 k) {
     W(Last(i)).LinkedWord = static_cast<u16>(Is(w, "qui") && k > 0 ? k - 1 : k);
     W(Last(i)).FunctionCode = 74;
     W(Last(k)).LinkedWord = static_cast<u16>(i);
+    f.subjectVerb = i;
+    f.verbSubject = k;
+}
+
+// A verb after a conjunction and a verb whose subject was found shares
+// that subject ("les parents qui travaillent et n'ont pas de
+// place"): k, or -1 when the two do not agree.
+i32 SharedSubject(const ClauseFrame& f, i32 i) {
+    if (f.coordinatedVerb != 1 || f.subjectVerb < 0 || f.subjectVerb != i - 2 || Kind(i - 1) != 16) return -1;
+    const i32 k = f.verbSubject;
+    if (NumbersClash(i, k) || !PersonsAgree(Seg(i).Person, Seg(k).Person)) return -1;
+    return k;
 }
 
 // The subject segment a report names: the nearest free group before the
@@ -235,6 +324,8 @@ void TakeSubjectAfter(ClauseFrame& f, i32 i, i32 k) {
     W(Last(i)).FunctionCode = f.questionFlag == 1 ? 83 : 74;
     f.questionFlag = 0;
     W(Last(k)).LinkedWord = static_cast<u16>(i);
+    f.subjectVerb = i;
+    f.verbSubject = k;
 }
 
 // The forward search of step 8.
@@ -243,6 +334,12 @@ RuleCode SearchAfter(ClauseFrame& f, i32 i, u16& out) {
     i32 k = i + 1;
     for (; k < n; ++k) {
         if (InvertedGroup(f, i, k)) {
+            const u8 together = CoordinatedAfter(k);
+            if (Seg(i).Number == 2 && together != 0) {
+                if (!PersonsAgree(Seg(i).Person, together)) break;
+                TakeSubjectAfter(f, i, k);
+                return 0;
+            }
             if (Seg(i).Number != Seg(k).Number && Seg(k).Number != 0) break;
             if (PersonsAgree(Seg(i).Person, Seg(k).Person)) {
                 TakeSubjectAfter(f, i, k);
@@ -277,13 +374,23 @@ RuleCode NoSubjectBefore(ClauseFrame& f, i32 i, u16& out) {
 
 enum class Scan { kGoOn, kFound, kInfinitive, kEnd, kReport };
 
+// "nous" or "vous" right before a verb of another person is its object
+// when a subject, an infinitive or a relative pronoun stands before it
+// ("l'homme qui vous parle", "ce que nous disent les anciens"): the
+// pronoun is the subject only of a verb of its own person.
+bool ObjectPronoun(i32 i, i32 k) {
+    const i32 w = First(k);
+    if (k == 0 || Cat(w) != 1 || (Cls(w) != 'X' && Cls(w) != '\\')) return false;
+    for (i32 s = k + 1; s < i; ++s)
+        if (Kind(s) != 26 && Cat(First(s)) != 2) return false;
+    return Kind(k - 1) == 24 || Kind(k - 1) == 22 || Kind(k - 1) == 13 || Cat(First(k - 1)) == 5;
+}
+
 // Steps 4 and 5 for candidate k.
 Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
     const u8 verbPerson = Seg(i).Person;
     if (ChosenSubject(f, i, k)) {
-        const u8 a = Seg(i).Number;
-        const u8 b = Seg(k).Number;
-        if (a != b && b != 0 && !(a == 1 && W(First(k)).QuoteFlags != 0)) {
+        if (NumbersClash(i, k)) {
             if (f.clashSubject < 0) f.clashSubject = k;
             return Scan::kGoOn;
         }
@@ -331,6 +438,10 @@ RuleCode SearchSubject(ClauseFrame& f, i32 i, u16& out) {
     const i32 v = First(i);
     W(v).FunctionCode = Kind(i) == 14 && Seg(i).State == 2 ? 38 : 74;
     CoordinationFlags(f, i);
+    if (const i32 k = SharedSubject(f, i); k >= 0) {
+        TakeSubjectBefore(f, i, k);
+        return 0;
+    }
     for (i32 k = i - 1; k >= 0; --k) {
         const i32 opening = First(k + 1) - 1;
         if (gLastRule == 15 && Cat(opening) == 20 && Begins(opening, ":")) return Report(f, i, out);
@@ -338,7 +449,10 @@ RuleCode SearchSubject(ClauseFrame& f, i32 i, u16& out) {
         KeepCounts(f, i, k);
         switch (Candidate(f, i, k)) {
             case Scan::kFound: TakeSubjectBefore(f, i, k); return 0;
-            case Scan::kReport: return Report(f, i, out);
+            case Scan::kReport:
+                if (!ObjectPronoun(i, k)) return Report(f, i, out);
+                if (Seg(k).State == 0 && f.groupCount > 0) --f.groupCount;
+                break;
             case Scan::kInfinitive: return 0;
             case Scan::kEnd: return NoSubjectBefore(f, i, out);
             case Scan::kGoOn: break;
