@@ -692,21 +692,29 @@ bool TakesFullForm(i32 i) {
 }
 
 // An English word the dictionary does not know, of three capitals or fewer
-// (digits may follow: "MP3"), after "a" or "an": an initialism, whose sound
-// the sound-start list or its first letter's name gives ("a MP", "an NPC").
+// (digits may follow: "MP3"), or of three letters or fewer in lower case
+// without a vowel letter ("npm"), after "a" or "an": an initialism, whose
+// sound the sound-start list or its first letter's name gives ("a MP", "an
+// NPC", "a npm").
 void PairUnknownCapitals(i32 i) {
     if (gCheckingLanguage != 0 || (gNextWordPairingA == 0 && gNextWordPairingB == 0)) return;
     const BoundedString& t = gWords[i].WordText;
     i32 n = GetStringLength(t);
     if (n > 0 && t.data[n - 1] == '.') --n;  // the sentence's last word
-    if (n < 2 || t.data[0] < 'A' || t.data[0] > 'Z') return;
+    if (n < 2) return;
+    // Written in lower case, it is read letter by letter only when no vowel
+    // letter could carry it as a word ("a npm bump", "an mp3 file").
+    const bool lower = t.data[0] >= 'a' && t.data[0] <= 'z';
+    if (!lower && (t.data[0] < 'A' || t.data[0] > 'Z')) return;
     Work36 lowered;
     i32 letters = 0;
     for (i32 k = 0; k < n; ++k) {
-        const u8 ch = t.data[k];
-        if ((ch < 'A' || ch > 'Z') && (ch < '0' || ch > '9')) return;
-        letters += ch >= 'A' ? 1 : 0;
-        lowered.bytes[k] = LowerAscii(ch);
+        const u8 ch = lower ? t.data[k] : LowerAscii(t.data[k]);
+        if ((ch < 'a' || ch > 'z') && (ch < '0' || ch > '9')) return;
+        if (lower && (ch == 'a' || ch == 'e' || ch == 'i' || ch == 'o' || ch == 'u' || ch == 'y')) return;
+        if (!lower && t.data[k] >= 'a') return;
+        letters += ch >= 'a' ? 1 : 0;
+        lowered.bytes[k] = ch;
     }
     // A longer word in capitals may as well be a name or a word shouted
     // ("a LIBERO"): it is not paired.

@@ -165,6 +165,32 @@ u8 ReducedFeatures(i32 v) {
     return f;
 }
 
+// The clause of the subject hangs on a word of demand or need, right
+// before it or before its "that": a base form there is the mandative
+// subjunctive ("I suggested she sell it", "insisting that he leave", "it
+// is vital that he go").
+bool MandativeClause(i32 subject) {
+    static const char* const kStems[] = {"suggest", "insist", "demand", "recommend", "requir",  "propos",
+                                         "request", "urg",    "advis",  "essential", "vital",  "important",
+                                         "necessary", "imperative", nullptr};
+    i32 w = First(subject) - 1;
+    if (w >= 1 && Is(w, "that")) --w;
+    if (w < 0) return false;
+    for (const char* const* stem = kStems; *stem != nullptr; ++stem)
+        if (Begins(w, *stem)) return true;
+    return false;
+}
+
+// A word with a capital initial right after another inside the sentence
+// is part of a name ("the Nobel Peace Prize ceremony", "at Haven House"),
+// not a verb.
+bool InsideName(i32 v) {
+    auto capital = [](i32 i) { return W(i).WordCaseMode == 1 || W(i).WordCaseMode == 2; };
+    // The sentence's first word has its capital anyway: it counts as a
+    // name's only when it reads as a noun ("Arrow Key ...", not "He Go").
+    return v >= 1 && capital(v) && capital(v - 1) && (v >= 2 || Cat(0) == 10);
+}
+
 // Any other verb against its subject s.
 Verdict AgreeVerb(Search& s, i32 subject, u8 p, u8 n) {
     const i32 v = s.v;
@@ -174,6 +200,7 @@ Verdict AgreeVerb(Search& s, i32 subject, u8 p, u8 n) {
     if (f == 0) {
         if (Between(m, 28, 33) || (m == '$' && Is(v + 1, "not")) || m == 26 || p != 3 || n != 1) return Verdict::kOk;
         if (BaseMayBePast(v) || (Is(v + 1, "not") && (m != '"' || NotWrittenApart(v)))) return Verdict::kOk;
+        if (MandativeClause(subject) || InsideName(v)) return Verdict::kOk;
         s.detail = 3;
         return Verdict::kMismatch;
     }
@@ -245,10 +272,50 @@ void TakeSubject(i32 k, i32 subject, i32 v) {
     W(Last(k)).FunctionCode = kActiveVerb;
 }
 
+// "there" alone before or after a form of "be" stands in for the noun
+// phrase that follows them ("there is a dog", "there are dogs", "was there
+// a dog"): the segment of that phrase, else -1. The phrase must follow
+// right after, read as determiners, adjectives and nouns up to a noun head
+// whose own number is the phrase's and that no noun or number follows
+// ("there was nothing", "a place where pictures are" are left alone). A
+// phrase with a word of quantity ("there are a few", "there's lots of"), a
+// singular one without a determiner or with a number ("there were four
+// more", "three pretty ones"), or that "of" or a coordination continues,
+// leaves the number open ("there are a lot of people", "there are a dog
+// and a cat").
+i32 ExistentialPhrase(i32 there, i32 v) {
+    const i32 f = First(there);
+    if (Last(there) != f || !Is(f, "there") || !BeForm(v)) return -1;
+    const bool inverted = v < f;
+    const i32 np = inverted ? there + 1 : there + 2;
+    if (np >= N() || (Kind(np) != 10 && Kind(np) != 23 && Kind(np) != 24)) return -1;
+    if (First(np) != (inverted ? f + 1 : v + 1)) return -1;
+    // The head: the last of the determiners, adjectives and nouns that
+    // open the phrase (its record may name a later word).
+    i32 head = First(np);
+    while (head < Last(np) && (Cat(head + 1) == 7 || Cat(head + 1) == 8 || Cat(head + 1) == 10)) ++head;
+    const u8 n = Seg(np).Number;
+    if (Cat(head) != 10 || Cls(head) != 'A' || Feat(head) != (n == 1 ? 4 : 8)) return -1;
+    static const char* const kQuantity[] = {"few", "couple", "many", "dozen", "lot", "lots", "number", "more", nullptr};
+    for (i32 w = First(np); w <= head; ++w) {
+        if (w < head && Cat(w) != 7 && Cat(w) != 8 && Cat(w) != 10) return -1;
+        if ((n == 1 && Cat(w) == 8) || IsOneOf(w, kQuantity)) return -1;
+    }
+    if (n == 1 && Cat(First(np)) != 7) return -1;
+    const i32 after = head + 1;
+    if (after >= rules::Count() || Cat(after) == 10 || Cat(after) == 8) return after >= rules::Count() ? np : -1;
+    if (n == 1 && (Is(after, "of") || Is(after, "and") || Is(after, "or") || Is(after, ","))) return -1;
+    return np;
+}
+
 // Agreement of v with the subject found before it; a mismatch is reported
 // when the subject stands right before the verb, or on the tests of
 // ReportAnyway.
 RuleCode CheckAgreement(Search& s, i32 subject, u16& out) {
+    if (const i32 np = ExistentialPhrase(subject, s.v); np >= 0) {
+        Seg(subject).Number = Seg(np).Number;
+        Seg(subject).Person = 3;
+    }
     const u8 p = Seg(subject).Person, n = Seg(subject).Number;
     const Verdict verdict = BeForm(s.v) ? AgreeBe(s, p, n) : AgreeVerb(s, subject, p, n);
     if (verdict == Verdict::kOk) return 0;
@@ -310,10 +377,23 @@ bool QuestionWordSubject(const ClauseCall& c, i32 k) {
     return c.verbFirst && k == 1 && Kind(0) == 24 && (Is(0, "who") || Is(0, "what"));
 }
 
+// A plain verb's base form with no subject before it is an imperative
+// ("..., send a photo") or stands in a set phrase ("how come"): English
+// puts a subject after a verb of its own only in a question's auxiliary
+// or "be", so the phrase after it is an object.
+bool NoSubjectAfter(i32 v) {
+    const u8 m = Mark(v);
+    return Feat(v) == 0 && !Between(m, 28, 40) && m != 165;
+}
+
 RuleCode ComplementStep(ClauseCall& c, Search& s, u16& out) {
-    if (QuestionWordSubject(c, s.k)) return 0;
+    if (QuestionWordSubject(c, s.k) || NoSubjectAfter(s.v)) return 0;
     const i32 subject = SubjectAfter(c, s.k, s.clean);
     if (subject < 0) return 0;
+    if (const i32 np = ExistentialPhrase(subject, s.v); np >= 0) {
+        Seg(subject).Number = Seg(np).Number;
+        Seg(subject).Person = 3;
+    }
     if (!AgreesAfter(s, Seg(subject).Person, Seg(subject).Number)) {
         s.detail = 1;
         return ReportAgreement(s, subject, out);
@@ -406,8 +486,10 @@ bool CausativeVerb(i32 x) {
 // bare infinitive: an object pronoun is no subject, and a finite verb does
 // not follow "not".
 bool BareInfinitive(i32 v) {
-    if (v < 2 || Feat(v) != 0) return false;
-    return Cat(v - 1) == 2 || (Is(v - 1, "not") && Cat(v - 2) == 14);
+    if (v < 1 || Feat(v) != 0) return false;
+    // No finite verb follows "be" ("Be quiet", "to be sure").
+    if (Is(v - 1, "be")) return true;
+    return v >= 2 && (Cat(v - 1) == 2 || (Is(v - 1, "not") && Cat(v - 2) == 14));
 }
 
 // Rules 46 and 47: the second of two verb segments in a row.
@@ -430,10 +512,18 @@ RuleCode CheckVerbAfterVerb(const ClauseCall& c, i32 k, i32 v, u16& out) {
     RuleCode code = 0;
     if (f == 3 && haveOrBe) code = kCodeInfinitiveForParticiple;
     else if (f == 3 || f == 24) code = kCodeParticipleForInfinitive;
+    // A third-person form after a modal or "do" ("she can goes", "he will
+    // goes"): the verb does not agree, as it takes no person there ("what I
+    // do is", the pseudo-cleft, is no such pair).
+    else if ((f & 15) == 1 && Between(Mark(u), 28, 34) && Readings(v) == 1 && !BeForm(v)) code = kCodeSubjectVerbAgreement;
     if (code == 0 || !MayReport(code, v)) return 0;
     RuleReport r = Report(code, v);
     r.extent = 0;
     r.detail = code == kCodeInfinitiveForParticiple ? 3 : f;
+    if (code == kCodeSubjectVerbAgreement) {
+        r.kind = 2;
+        r.detail = 3;
+    }
     return Commit(r, out);
 }
 
