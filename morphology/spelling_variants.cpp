@@ -763,7 +763,7 @@ Flow MissedOneEdits(Variants& v) {
 // Doubles (or, when it stands doubled, undoubles) the letter at p of s.
 // False when there is nothing to do at p.
 bool ToggleDoubling(BoundedString& s, i32 p) {
-    const i32 n = TextLength(s);
+    const i32 n = GetStringLength(s);
     if (p >= n) return false;
     const u8 c = At(s, p);
     if (p + 1 < n && At(s, p + 1) == c) {
