@@ -71,6 +71,19 @@ bool NounReadingFirst(i32 k) {
     return !In(Cat(k + 1), 7, 8) && !In(Cat(k + 1), 2, 3);
 }
 
+// With no neighbour to decide, a word whose data reads it as an adverb first
+// stays the adverb; else a noun-or-adverb word is the noun ("a great place
+// for it", "today is") and an adjective-or-adverb word the adjective, except
+// after a verb ("ran off") and, an adjective, when it grades the word after
+// it: a verb, an adverb, a number or an article ("I only know", "just too
+// good", "only three months", "just a chance").
+bool AdverbInPlace(i32 i, i32 m) {
+    if (i > 0 && VerbClass(i - 1)) return true;
+    if (Cls(i, m) == 'A' || i >= Count() - 1) return false;
+    if (VerbClass(i + 1)) return true;
+    return Readings(i + 1) == 1 && (In(Cat(i + 1), 7, 8, 18) || Cls(i + 1) == 'R' || Cls(i + 1) == 'S');
+}
+
 void AdverbOrNoun(const WalkState& s, i32 i) {
     if (Readings(i) == 2 && (Cat(i) == 18 || Cat(i, 1) == 18) && (Cat(i) == 10 || Cat(i, 1) == 10)) {
         const i32 m = FirstReadingOf(i, 10);
@@ -80,7 +93,8 @@ void AdverbOrNoun(const WalkState& s, i32 i) {
         else if (i > 1 && Cat(i - 1) == 10 && In(Cat(i - 2), 7, 8, 18)) CollapseAs(i, m, 10);
         else if (afterVerb) CollapseAs(i, m, 10);
         else if (i < Count() - 1 && NounReadingFirst(i + 1)) CollapseAs(i, m, 10);
-        else if (s.pass >= 1) MakeAdverbLike(i);
+        else if (s.pass >= 1 && (Cat(i) == 18 || AdverbInPlace(i, m))) MakeAdverbLike(i);
+        else if (s.pass >= 1) CollapseAs(i, m, 10);
     }
     if (Readings(i) == 3 && Cat(i, 2) == 18 && i >= 1 && s.pass >= 1 && Readings(i - 1) == 1) {
         if ((Cls(i - 1) > 127 && Mark(i - 1) < 128) || (i >= 2 && Cat(i - 1) == 16 && Cat(i - 2) == 18)) MakeAdverbLike(i);
