@@ -21,10 +21,6 @@ void ClearDictFaults() {
     gDictLastFault = kDictFaultNone;
 }
 
-u8 DictBodyByte(u32 offset) { return offset < gDictBody.count ? gDictBody.data[offset] : 0; }
-
-u32 DictBodyU16(u32 offset) { return static_cast<u32>(DictBodyByte(offset) << 8 | DictBodyByte(offset + 1)); }
-
 bool GetDictSection(i32 section, DictSectionSpan& span) {
     if (section < 1 || section >= static_cast<i32>(gDictSectionCount)) return false;
     if (static_cast<u32>(section) >= gDictPrefixIndex.count) {

@@ -11,6 +11,7 @@
 #pragma once
 #include "frame/bounded_array.h"
 #include "frame/bounded_string.h"
+#include "frame/tables.h"
 #include "frame/types.h"
 
 // ---- Bytes of the entry grammar ---------------------------------------------
@@ -114,10 +115,11 @@ bool NextEntryList(EntryListCursor& cursor, EntryListSpan& list);
 // or leave the lists area (NextEntryList counts that as a fault).
 bool EntryListAt(u32 sectionStart, u32 sectionLength, u32 listsBegin, u32 record, EntryListSpan& list);
 
-// Byte of the current body (0 beyond it).
-u8 DictBodyByte(u32 offset);
+// Byte of the current body (0 beyond it). Inline: the index scans read one
+// byte per step, and a call per byte cost more than the comparison.
+inline u8 DictBodyByte(u32 offset) { return offset < gDictBody.count ? gDictBody.data[offset] : 0; }
 // Big-endian 16-bit value at a body offset (0 beyond the body).
-u32 DictBodyU16(u32 offset);
+inline u32 DictBodyU16(u32 offset) { return static_cast<u32>(DictBodyByte(offset) << 8 | DictBodyByte(offset + 1)); }
 
 // ---- Keys --------------------------------------------------------------------
 // A read-only key: its bytes up to the terminator or the array's end.
