@@ -92,6 +92,17 @@ u16 Brackets(i32 i, i32 k) {
 // of the verb after it spans.
 bool Incise(i32 k) { return k > 0 && Kind(k - 1) == 21 && Kind(k + 1) == 21 && FusedSubject(First(k)); }
 
+// A group opened by "du" or "des" whose number clashes with the verb's
+// is "de" and an article, the place the inverted subject comes from ("Du
+// tronc poussent les branches", "Des champs monte une odeur"): no free
+// group that would take the subject after the verb.
+bool ContractedPlace(i32 i, i32 k) {
+    static const char* const kContracted[] = {"du", "des", nullptr};
+    const u8 a = Seg(i).Number;
+    const u8 b = Seg(k).Number;
+    return Kind(k) == 24 && IsOneOf(First(k), kContracted) && a != 0 && b != 0 && a != b;
+}
+
 // The counts kept while walking back over candidate k.
 void KeepCounts(ClauseFrame& f, i32 i, i32 k) {
     const i32 w = First(k);
@@ -107,7 +118,8 @@ void KeepCounts(ClauseFrame& f, i32 i, i32 k) {
         if (Even(f.bracketCount) && !(k == i - 2 && Kind(i - 1) == 16)) ++f.subjectCount;
     }
     if (Kind(k) == 17) f.coordinatedVerb = 0;
-    if (Kind(k) == 24 && Seg(k).State == 0 && Even(f.subjectCount) && Even(f.bracketCount)) ++f.groupCount;
+    if (Kind(k) == 24 && Seg(k).State == 0 && Even(f.subjectCount) && Even(f.bracketCount) && !ContractedPlace(i, k))
+        ++f.groupCount;
 }
 
 // A noun without determiner that opens a clause right before the verb or
@@ -216,6 +228,10 @@ void TakeSubjectBefore(ClauseFrame& f, i32 i, i32 k) {
     SegmentRecord& subject = EditSeg(k);
     f.matchFound = 1;
     verb.Gender = subject.Gender;
+    // A collective with a plural verb agrees with the many it names: the
+    // gender is that of its complement ("la majorité des élèves sont
+    // partis"), open when there is none.
+    if (verb.Number == 2 && CollectiveSubject(k)) verb.Gender = k + 1 < i && Kind(k + 1) == 23 ? Seg(k + 1).Gender : 0;
     if (Cls(w) == '\\') verb.Number = 0;
     if (Feat(v) > 50 && Feat(v) < 64) {
         verb.Person = subject.Person;
