@@ -160,7 +160,10 @@ Next ImperativesAndForms(ClauseFrame& f, i32 i, u16& out, RuleCode& code) {
         }
         return Next::kSegment;
     }
-    if (feat >= '0' && feat <= '2' && (Kind(i - 1) == 21 || Cat(v - 1) == 20 || f.imperativeSeen == 1)) {
+    // After a semicolon a new statement starts, as after a comma ("il le
+    // fait ; viens ici").
+    const bool opens = Kind(i - 1) == 21 || Cat(v - 1) == 20 || Begins(v - 1, ";");
+    if (feat >= '0' && feat <= '2' && (opens || f.imperativeSeen == 1)) {
         MarkImperative(f, i);
         return Next::kSegment;
     }
