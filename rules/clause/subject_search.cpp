@@ -402,6 +402,16 @@ bool ObjectPronoun(i32 i, i32 k) {
     return Kind(k - 1) == 24 || Kind(k - 1) == 22 || Kind(k - 1) == 13 || Cat(First(k - 1)) == 5;
 }
 
+// A subject followed by "d'entre nous" or "d'entre vous" before the verb
+// ("certains d'entre nous avons") may take the person of that pronoun:
+// that person, else 0.
+u8 AmongPerson(i32 i, i32 k) {
+    if (k + 1 >= i || Kind(k + 1) != 23) return 0;
+    const i32 w = First(k + 1);
+    const bool among = (Is(w, "d'") || Is(w, "de")) && Is(w + 1, "entre");
+    return among && (Is(Last(k + 1), "nous") || Is(Last(k + 1), "vous")) ? Seg(k + 1).Person : 0;
+}
+
 // Steps 4 and 5 for candidate k.
 Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
     const u8 verbPerson = Seg(i).Person;
@@ -412,6 +422,8 @@ Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
         }
         f.matchFound = 0;
         if (PersonsAgree(verbPerson, Seg(k).Person)) return Scan::kFound;
+        if (const u8 p = AmongPerson(i, k); p != 0 && Seg(i).Number == 2 && PersonsAgree(verbPerson, p))
+            return Scan::kFound;
         if (f.clashSubject < 0) f.clashSubject = k;
         f.searchDetail = 1;
     } else {
