@@ -694,13 +694,12 @@ RuleCode RuleUnknownWord(DispatchState& s) {
 // Whether word k repeats word k - 1 as English grammar asks: "had had"
 // (the past perfect of "have"), "that that" inside the sentence (a
 // conjunction before a demonstrative: "he said that that was fine"; at the
-// start, "That that is" reads better as "That which is"), "to to" where the first closes a verb's "to" and the
-// second marks the infinitive after it ("connected to to allow", "need to
-// to stay"; not "the way to to do"), and a verb after "to" followed by the
-// same word as its noun object ("to record record profits").
+// start, "That that is" reads better as "That which is"), and a verb after
+// "to" followed by the same word as its noun object ("to record record
+// profits"). "to to" stays reported: the slip "want to to go" is far
+// commoner than a verb's "to" before an infinitive.
 bool EnglishRepeatWanted(i32 k) {
     if (WordIs(k, "had") || WordIs(k, "us") || (WordIs(k, "that") && k >= 2)) return true;
-    if (WordIs(k, "to")) return HasVerbReading(k - 2) && HasVerbReading(k + 1);
     const bool noun = AnyReading(k, [k](i32 j) { return WordCategory(k, j) == 10; });
     return (WordIs(k - 2, "to") || WordIs(k - 2, "To")) && HasVerbReading(k) && noun && WordExists(k + 1);
 }
