@@ -691,6 +691,19 @@ RuleCode RuleUnknownWord(DispatchState& s) {
     return 0;
 }
 
+// Whether word k repeats word k - 1 as English grammar asks: "had had"
+// (the past perfect of "have"), "that that" inside the sentence (a
+// conjunction before a demonstrative: "he said that that was fine"; at the
+// start, "That that is" reads better as "That which is"), and a verb after
+// "to" followed by the same word as its noun object ("to record record
+// profits"). "to to" stays reported: the slip "want to to go" is far
+// commoner than a verb's "to" before an infinitive.
+bool EnglishRepeatWanted(i32 k) {
+    if (WordIs(k, "had") || WordIs(k, "us") || (WordIs(k, "that") && k >= 2)) return true;
+    const bool noun = AnyReading(k, [k](i32 j) { return WordCategory(k, j) == 10; });
+    return (WordIs(k - 2, "to") || WordIs(k - 2, "To")) && HasVerbReading(k) && noun && WordExists(k + 1);
+}
+
 RuleCode RuleRepeatedWord(DispatchState& /*s*/) {
     const i32 n = gWordCount;
     const bool french = gCheckingLanguage != 0;
@@ -706,7 +719,7 @@ RuleCode RuleRepeatedWord(DispatchState& /*s*/) {
                        WordIs(k, "faire") || WordIs(k, "leu"))) {
             continue;
         }
-        if (!french && (WordIs(k, "had") || WordIs(k, "us"))) continue;
+        if (!french && EnglishRepeatWanted(k)) continue;
         gErrorExtent = static_cast<u16>(i + 1);
         Fire(kCodeRepeatedWord, i + 1);
         return kCodeRepeatedWord;

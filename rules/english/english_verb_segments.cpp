@@ -188,7 +188,11 @@ bool InsideName(i32 v) {
     auto capital = [](i32 i) { return W(i).WordCaseMode == 1 || W(i).WordCaseMode == 2; };
     // The sentence's first word has its capital anyway: it counts as a
     // name's only when it reads as a noun ("Arrow Key ...", not "He Go").
-    return v >= 1 && capital(v) && capital(v - 1) && (v >= 2 || Cat(0) == 10);
+    if (v >= 1 && capital(v) && capital(v - 1) && (v >= 2 || Cat(0) == 10)) return true;
+    // A capital initial after a lower-case word names a thing, a label or
+    // a command ("call it Quit"): English writes no verb so.
+    const u8 c = Letter(v - 1, 0);
+    return v >= 2 && capital(v) && c >= 'a' && c <= 'z';
 }
 
 // Any other verb against its subject s.
@@ -425,6 +429,14 @@ RuleCode NoSubjectBefore(ClauseCall& c, Search& s, u16& out) {
         if (Kind(0) == 14 && Feat(First(0)) == 0) return 0;
     }
     if (Feat(v) == 12) return 0;
+    // A base form ending the sentence right after a preposition or a
+    // conjunction of time is its object used as a noun ("after deploy");
+    // a verb right after "what" or "who" has that word for subject ("about
+    // what happened").
+    static const char* const kTime[] = {"after", "before", "until", "since", nullptr};
+    const bool objectNoun = Feat(v) == 0 && k == N() - 1 && v == Last(k) && v >= 1 &&
+                            ((Cat(v - 1) == 15 && !Is(v - 1, "to")) || IsOneOf(v - 1, kTime));
+    if (objectNoun || (v >= 1 && (Is(v - 1, "what") || Is(v - 1, "who")))) return 0;
     const bool last = k == N() - 1;
     if (!last) {
         const i32 next = First(k + 1);
