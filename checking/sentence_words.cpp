@@ -8,6 +8,7 @@
 #include "frame/automata.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman.h"
+#include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/sentence_state.h"
 #include "frame/settings.h"
@@ -684,11 +685,38 @@ void ReportProperNoun(const Call& c, WordsStorage& st, i32 i) {
 
 // A French word before which the full form stands: a numeral ("de un à
 // cent"), "oui", "ouate".
+bool WordIs(i32 i, const char* text) { return CompareWordText(gWords[i].WordText, text) == kCompareEqual; }
+
 bool TakesFullForm(i32 i) {
     const WordRecord& w = gWords[i];
     for (i32 j = 0; j < w.ReadingCount && j < static_cast<i32>(kReadingSlots); ++j)
         if (w.ReadingClasses[j] == 'R' || w.ReadingClasses[j] == 'S') return true;
     return french_agreement::KeepsFullFormBefore(w.WordText);
+}
+
+// A letter named in the text after "de" or an article ("de a à z", "avec
+// le y."): nothing but a stop or "à" follows it, and no subject pronoun or
+// "ne" stands before the article ("Il le a.").
+bool NamesLetter(i32 i) {
+    if (GetStringLength(gWords[i].WordText) != 1 || i == 0) return false;
+    if (!WordIs(i - 1, "de") && !WordIs(i - 1, "le") && !WordIs(i - 1, "la")) return false;
+    if (i >= 2 && (gWords[i - 2].ReadingCategories[0] == 1 || WordIs(i - 2, "ne"))) return false;
+    if (i + 1 >= gWordCount) return true;
+    const BoundedString& next = gWords[i + 1].WordText;
+    return !IsWordByte(next.data[0]) || CompareWordText(next, MR("à")) == kCompareEqual;
+}
+
+// The French words before which the form before stays whole whatever
+// their sound: a word opening a quotation ("de “en”"), "à" except after
+// "que" and its compounds ("ce à quoi", but "qu'à"), a letter.
+bool KeepsFullFormInContext(i32 i) {
+    if ((gWords[i].QuoteFlags & 1) != 0) return true;
+    if (i > 0 && CompareWordText(gWords[i].WordText, MR("à")) == kCompareEqual) {
+        const BoundedString& p = gWords[i - 1].WordText;
+        const i32 n = GetStringLength(p);
+        return !(n >= 3 && p.data[n - 3] == 'q' && p.data[n - 2] == 'u' && p.data[n - 1] == 'e');
+    }
+    return NamesLetter(i);
 }
 
 // An English word the dictionary does not know, of three capitals or fewer
@@ -726,7 +754,6 @@ void PairUnknownCapitals(i32 i) {
         gVariantIndex = static_cast<u16>(128 + i);
 }
 
-bool WordIs(i32 i, const char* text) { return CompareWordText(gWords[i].WordText, text) == kCompareEqual; }
 
 // "such an one", the old set phrase, is let pass ("an one" elsewhere is not).
 bool SuchAnOne(i32 i) {
@@ -753,7 +780,7 @@ void CheckPairing(WordsStorage& st, i32 i, u16 r) {
     }
     if (r != 52) return;
     const u8 first = st.firstAnalysed.data[0];
-    if (!english && (first == 'Y' || TakesFullForm(i))) return;
+    if (!english && (first == 'Y' || TakesFullForm(i) || KeepsFullFormInContext(i))) return;
     if (english && (first == '1' || first == '8')) return;
     if (english && SuchAnOne(i)) return;
     gVariantIndex = static_cast<u16>(128 + i);
