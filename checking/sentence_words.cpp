@@ -683,10 +683,10 @@ void ReportProperNoun(const Call& c, WordsStorage& st, i32 i) {
     c.callback(i, i, kCodeProperNounCapital, 0, 0, gExplanationText, count, st.list, 0);
 }
 
-// A French word before which the full form stands: a numeral ("de un à
-// cent"), "oui", "ouate".
 bool WordIs(i32 i, const char* text) { return CompareWordText(gWords[i].WordText, text) == kCompareEqual; }
 
+// A French word before which the full form stands: a numeral ("de un à
+// cent"), "oui", "ouate".
 bool TakesFullForm(i32 i) {
     const WordRecord& w = gWords[i];
     for (i32 j = 0; j < w.ReadingCount && j < static_cast<i32>(kReadingSlots); ++j)
