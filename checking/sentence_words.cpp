@@ -694,13 +694,26 @@ bool TakesFullForm(i32 i) {
     return french_agreement::KeepsFullFormBefore(w.WordText);
 }
 
+// A subject pronoun, "qui" or "ne": what stands before an object pronoun.
+bool StandsBeforeObjectPronoun(i32 k) {
+    static constexpr const char* kWords[] = {"il", "Il", "elle", "Elle", "on", "On", "je", "Je",
+                                             "tu", "Tu", "nous", "Nous", "vous", "Vous", "ils", "Ils",
+                                             "elles", "Elles", "qui", "Qui", "ne", "Ne"};
+    if (gWords[k].ReadingCategories[0] == 1) return true;
+    for (const char* w : kWords) {
+        if (WordIs(k, w)) return true;
+    }
+    return false;
+}
+
 // A letter named in the text after "de" or an article ("de a à z", "avec
 // le y."): nothing but a stop or "à" follows it, and no subject pronoun or
-// "ne" stands before the article ("Il le a.").
+// "ne" stands before the article, whatever its case ("Il le a.": the object
+// pronoun before "a").
 bool NamesLetter(i32 i) {
     if (GetStringLength(gWords[i].WordText) != 1 || i == 0) return false;
     if (!WordIs(i - 1, "de") && !WordIs(i - 1, "le") && !WordIs(i - 1, "la")) return false;
-    if (i >= 2 && (gWords[i - 2].ReadingCategories[0] == 1 || WordIs(i - 2, "ne"))) return false;
+    if (i >= 2 && StandsBeforeObjectPronoun(i - 2)) return false;
     if (i + 1 >= gWordCount) return true;
     const BoundedString& next = gWords[i + 1].WordText;
     return !IsWordByte(next.data[0]) || CompareWordText(next, MR("à")) == kCompareEqual;
