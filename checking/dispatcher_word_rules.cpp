@@ -439,6 +439,16 @@ bool IsPossessiveDeterminer(i32 k) {
     return false;
 }
 
+// "en" that opens an adverbial locution or stands before a noun without a
+// determiner is the preposition ("Croyez-vous en Dieu ?", "compte en
+// banque", "Habille-toi en noir").
+bool PrepositionEn(i32 en) {
+    if (WordCategory(en) == 18) return true;
+    const i32 k = en + 1;
+    if (!WordExists(k) || (WordCategory(k) >= 1 && WordCategory(k) <= 9)) return false;
+    return AnyReading(k, [k](i32 j) { return WordCategory(k, j) == 10; });
+}
+
 // Whether the word at i after an imperative belongs to what follows
 // rather than to the imperative: pronouns of an infinitive ("Daignez le
 // lui permettre", "Veuillez nous y conduire"), and "en" as a preposition
@@ -449,7 +459,7 @@ bool ImperativeWordStartsAnother(i32 i, i32 e) {
     while (IsObjectPronounWord(k)) ++k;
     if (WordCategory(k) == 13) return true;
     if (e != 70) return false;
-    return WordCategory(k) == 12 || IsPossessiveDeterminer(i + 1);
+    return WordCategory(k) == 12 || IsPossessiveDeterminer(i + 1) || PrepositionEn(i);
 }
 
 // "de là", "par là" take a hyphen only as the second half of the pairs
@@ -476,11 +486,16 @@ bool JoinsPrevious(i32 i, i32 e) {
     if (e <= 75) {
         // An elided pronoun needs no hyphen after it: "va-t'en", "donne-m'en".
         if (!IsImperative(p) || EndsWithApostrophe(gWords[p].WordText)) return false;
+        // "Croyez-vous en la paix ?": the pronoun joined to the verb is its
+        // subject in a question.
+        if (e == 70 && (EndsWith(p, "-vous") || EndsWith(p, "-nous")) && SentenceHasQuestionMark()) return false;
         if ((e == 47 || e == 48 || e == 49) && WordCategory(i) != 2) return false;
         return !ImperativeWordStartsAnother(i, e);
     }
     switch (e) {
-        case 76: case 77: return gWords[p].ReadingCount == 1 && pc == 'A';
+        // A noun in apposition after a noun ("un rôle clé", "un contrat
+        // type") is written with or without the hyphen.
+        case 76: case 77: return false;
         case 78: case 79: return WordCategory(p) >= 1 && WordCategory(p) <= 3;
         // "venait-ce?", but "D'où venait ce coup?" (a determiner).
         // "quel est ce monsieur ?": "ce" settled as a determiner, or before
@@ -488,7 +503,10 @@ bool JoinsPrevious(i32 i, i32 e) {
         case 80:
             return IsThirdPersonVerb(p) && SentenceHasQuestionMark() && !HasNounOrAdjectiveReading(i + 1) &&
                    WordCategory(i) != 8 && WordClass(i + 1) != 28;
-        default: return pc == 'O' || pc == 'F' || (WordIs(p, "de") && (e == 81 || CiLaPairBefore(p)));  // ci, là
+        default:
+            // "ça", "cela", "ceci" take no "-ci", "-là" ("Pose ça là").
+            if (WordIs(p, MR("ça")) || WordIs(p, "cela") || WordIs(p, "ceci")) return false;
+            return pc == 'O' || pc == 'F' || (WordIs(p, "de") && (e == 81 || CiLaPairBefore(p)));  // ci, là
     }
 }
 
@@ -516,9 +534,24 @@ bool NounCompoundFits(const RuleStorage& st, u16 count, i32 i) {
 // sentence, or before "que" or a stop ("..., peut-être.").
 bool PeutEtreIsAdverb(i32 i) {
     if (i == 0 || WordClass(i - 1) >= 128) return true;
+    if (WordCategory(i - 1) == 1 || WordIs(i - 1, "qui")) return false;  // "ce qu'il peut être ;"
     const u8 after = WordFirstByte(i + 2);
     return WordIs(i + 2, "que") || WordIs(i + 2, "qu'") || after == 0 || after == '.' || after == ',' ||
            after == ';' || after == '!' || after == '?';
+}
+
+// A noun and a word read as its finite verb are a subject and its verb
+// ("Le nord est de ce côté").
+bool NounThenSettledVerb(i32 i) {
+    if (!WordExists(i + 1) || gWords[i + 1].ReadingCount != 1 || WordClass(i + 1) < 128) return false;
+    const u8 f = WordFeature(i + 1);
+    return f >= 6 && f < 48 && WordCategory(i) == 10;
+}
+
+bool IsNumberBefore(i32 k) {
+    if (k < 0) return false;
+    const u8 b = WordFirstByte(k);
+    return (b >= '0' && b <= '9') || WordClass(k) == 'R' || WordClass(k) == 'S';
 }
 
 // The pairs of section 7 whose hyphen depends on the neighbours. A
@@ -526,6 +559,11 @@ bool PeutEtreIsAdverb(i32 i) {
 // ("on dit", not "un on-dit"; "Tout va bien", not "à tout-va").
 bool SectionPairFits(const RuleStorage& st, u16 count, i32 i) {
     if (HasSubjectReading(i) && HasVerbReading(i + 1)) return false;
+    if (NounThenSettledVerb(i)) return false;
+    // "de" before a preposition is one itself ("de chez vous"); a number
+    // before "pour cent" makes the percentage ("quarante pour cent").
+    if (WordIs(i - 1, "de") && AnyReading(i, [i](i32 j) { return WordCategory(i, j) == 15; })) return false;
+    if (WordIs(i, "pour") && WordIs(i + 1, "cent") && IsNumberBefore(i - 1)) return false;
     if (!NounCompoundFits(st, count, i)) return false;
     if (WordIs(i, "bien") || WordIs(i, "mal")) return IsParticiple(i + 1);
     if (WordIs(i, "fait") && WordIs(i + 1, "tout")) {

@@ -8,6 +8,7 @@
 #include "frame/automata.h"
 #include "frame/bounded_string.h"
 #include "frame/mac_roman.h"
+#include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/sentence_state.h"
 #include "frame/settings.h"
@@ -682,6 +683,8 @@ void ReportProperNoun(const Call& c, WordsStorage& st, i32 i) {
     c.callback(i, i, kCodeProperNounCapital, 0, 0, gExplanationText, count, st.list, 0);
 }
 
+bool WordIs(i32 i, const char* text) { return CompareWordText(gWords[i].WordText, text) == kCompareEqual; }
+
 // A French word before which the full form stands: a numeral ("de un à
 // cent"), "oui", "ouate".
 bool TakesFullForm(i32 i) {
@@ -689,6 +692,44 @@ bool TakesFullForm(i32 i) {
     for (i32 j = 0; j < w.ReadingCount && j < static_cast<i32>(kReadingSlots); ++j)
         if (w.ReadingClasses[j] == 'R' || w.ReadingClasses[j] == 'S') return true;
     return french_agreement::KeepsFullFormBefore(w.WordText);
+}
+
+// A subject pronoun, "qui" or "ne": what stands before an object pronoun.
+bool StandsBeforeObjectPronoun(i32 k) {
+    static constexpr const char* kWords[] = {"il", "Il", "elle", "Elle", "on", "On", "je", "Je",
+                                             "tu", "Tu", "nous", "Nous", "vous", "Vous", "ils", "Ils",
+                                             "elles", "Elles", "qui", "Qui", "ne", "Ne"};
+    if (gWords[k].ReadingCategories[0] == 1) return true;
+    for (const char* w : kWords) {
+        if (WordIs(k, w)) return true;
+    }
+    return false;
+}
+
+// A letter named in the text after "de" or an article ("de a à z", "avec
+// le y."): nothing but a stop or "à" follows it, and no subject pronoun or
+// "ne" stands before the article, whatever its case ("Il le a.": the object
+// pronoun before "a").
+bool NamesLetter(i32 i) {
+    if (GetStringLength(gWords[i].WordText) != 1 || i == 0) return false;
+    if (!WordIs(i - 1, "de") && !WordIs(i - 1, "le") && !WordIs(i - 1, "la")) return false;
+    if (i >= 2 && StandsBeforeObjectPronoun(i - 2)) return false;
+    if (i + 1 >= gWordCount) return true;
+    const BoundedString& next = gWords[i + 1].WordText;
+    return !IsWordByte(next.data[0]) || CompareWordText(next, MR("à")) == kCompareEqual;
+}
+
+// The French words before which the form before stays whole whatever
+// their sound: a word opening a quotation ("de “en”"), "à" except after
+// "que" and its compounds ("ce à quoi", but "qu'à"), a letter.
+bool KeepsFullFormInContext(i32 i) {
+    if ((gWords[i].QuoteFlags & 1) != 0) return true;
+    if (i > 0 && CompareWordText(gWords[i].WordText, MR("à")) == kCompareEqual) {
+        const BoundedString& p = gWords[i - 1].WordText;
+        const i32 n = GetStringLength(p);
+        return !(n >= 3 && p.data[n - 3] == 'q' && p.data[n - 2] == 'u' && p.data[n - 1] == 'e');
+    }
+    return NamesLetter(i);
 }
 
 // An English word the dictionary does not know, of three capitals or fewer
@@ -726,7 +767,6 @@ void PairUnknownCapitals(i32 i) {
         gVariantIndex = static_cast<u16>(128 + i);
 }
 
-bool WordIs(i32 i, const char* text) { return CompareWordText(gWords[i].WordText, text) == kCompareEqual; }
 
 // "such an one", the old set phrase, is let pass ("an one" elsewhere is not).
 bool SuchAnOne(i32 i) {
@@ -753,7 +793,7 @@ void CheckPairing(WordsStorage& st, i32 i, u16 r) {
     }
     if (r != 52) return;
     const u8 first = st.firstAnalysed.data[0];
-    if (!english && (first == 'Y' || TakesFullForm(i))) return;
+    if (!english && (first == 'Y' || TakesFullForm(i) || KeepsFullFormInContext(i))) return;
     if (english && (first == '1' || first == '8')) return;
     if (english && SuchAnOne(i)) return;
     gVariantIndex = static_cast<u16>(128 + i);

@@ -26,11 +26,21 @@ inline bool CatIn(i32 i, u8 lo, u8 hi) { return rules::Cat(i) >= lo && rules::Ca
 inline u8 LastCat(i32 i) { return rules::Cat(i, rules::Readings(i) > 0 ? rules::Readings(i) - 1 : 0); }
 inline bool Comparative(i32 i) { return rules::Is(i, "plus") || rules::Is(i, "moins") || rules::Is(i, "mieux"); }
 inline bool Numeral(i32 i) { return rules::Cls(i) == 'R' || rules::Cls(i) == 'S'; }
+// A Roman ordinal written in lower case, read as its number ("le ixe
+// siècle", "le ier").
+inline bool LowerRomanOrdinal(const BoundedString& w) {
+    const i32 n = GetStringLength(w);
+    i32 k = 0;
+    while (k < n && (w.data[k] == 'i' || w.data[k] == 'v' || w.data[k] == 'x')) ++k;
+    if (k == 0 || w.data[0] != 'i') return false;
+    return (k == n - 1 && w.data[k] == 'e') || (k == n - 2 && w.data[k] == 'e' && w.data[k + 1] == 'r');
+}
+
 // Vowel-initial words before which the full form stands ("le onze", "de un
-// à cent", "le oui", "la ouate").
+// à cent", "le oui", "la ouate", "le ixe siècle").
 inline bool KeepsFullFormBefore(const BoundedString& w) {
     return TextEquals(w, "un") || TextEquals(w, "une") || TextStartsWith(w, "onz") || TextStartsWith(w, "oui") ||
-           TextStartsWith(w, "ouat");
+           TextStartsWith(w, "ouat") || LowerRomanOrdinal(w);
 }
 
 // Findings the group table holds back until the call is over: a group

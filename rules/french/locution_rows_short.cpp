@@ -194,7 +194,9 @@ const WordTest kTwoBytes[] = {
      nullptr},
     {"21", "au", W, [](i32 i, u16) { return IsAny(i - 1, "face", MR("grâce"), "suite"); },
      [](i32 i, u16) { Prepositional(i - 1, i); }, nullptr},
-    {"22", "il", W, [](i32 i, u16) { return Is(i - 1, "si"); },
+    // "si il ou elle": the whole "si" stands before the pair.
+    {"22", "il", W,
+     [](i32 i, u16) { return Is(i - 1, "si") && !(IsAny(i + 1, "ou", "et") && IsAny(i + 2, "elle", "elles")); },
      [](i32 i, u16) {
          Report(128 + i);
          gErrorExtent = static_cast<u16>(i);
