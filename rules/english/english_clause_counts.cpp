@@ -98,7 +98,7 @@ bool ClassifyOpening(ClauseCall& c) {
     if (QuestionOpening()) c.verbFirst = true;
     if (Kind(0) != 14) return true;
     const i32 w = Last(0);
-    if (Between(Mark(w), 28, 38) && Feat(w) != 12) {
+    if (Between(Model(w), 28, 38) && Feat(w) != 12) {
         if (QuestionSentence() || (!Is(1, "not") && !Contains(1, "'t"))) {
             c.verbFirst = true;
         } else if (Mark(w) == '"' || Mark(w) == '#' || Mark(w) == '&') {

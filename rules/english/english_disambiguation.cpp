@@ -170,6 +170,12 @@ bool Doubled(i32 x, i32 y) {
     return true;
 }
 
+// "there" after a form of "be" that opens a question ("Is there a way?",
+// "Were there any?"): the noun phrase the pronoun stands for follows it.
+bool InvertedThere(i32 left) {
+    return left >= 1 && Is(left, "there") && Cat(left - 1) == 14 && Model(left - 1) == 37;
+}
+
 // Forward or backward test of reading r of word i; true when the reading
 // was removed.
 bool PairTest(PassState& s, i32 i, i32 r, bool forward, i32& removed) {
@@ -196,7 +202,7 @@ bool PairTest(PassState& s, i32 i, i32 r, bool forward, i32& removed) {
     // reading of its own ("as graceful as they were"): no clash is told
     // beside it.
     if (c.excused == 0 && !Settled(i) && !Settled(nb) && !Doubled(i, nb) &&
-        !QuestionWordAfterPreposition(forward ? i : nb, forward ? nb : i))
+        !QuestionWordAfterPreposition(forward ? i : nb, forward ? nb : i) && !InvertedThere(forward ? i : nb))
         s.result = static_cast<i16>((forward ? 257 : 256) + i);
     return false;
 }

@@ -526,6 +526,17 @@ Next PossessiveT(WalkState& s, i32 i) {
     return Next::kDeterminers;
 }
 
+// An adjective with no noun after it, at the end of its clause ("I hope
+// your safe."): a possessive has no head there. "own", "best" and the
+// other words that stand for a noun after a possessive ("on your own",
+// "do your best") are not such adjectives.
+bool AdjectiveEndingClause(i32 a) {
+    static const char* const kHeads[] = {"own", "best", "worst", "most", "least", "last", "first", "utmost", nullptr};
+    if (Readings(a) != 1 || Cls(a) != 'B' || IsOneOf(a, kHeads)) return false;
+    const u8 next = Cat(a + 1);
+    return Last(a) || next == 20 || next == 21 || (next >= 15 && next <= 18);
+}
+
 bool SeparatorHolds(i32 i, const char* part) { return FindCSubstring(rules::W(i).SeparatorText, part) == 2; }
 
 Next SubjectPronoun(WalkState& s, i32 i) {
@@ -603,6 +614,7 @@ Next DeterminerRules(WalkState& s, i32 i, Next from) {
         if (Is(i, "your") && !Last(i) && s.verbCount < s.clauseCount + 1 && WithoutVerb() &&
             (i == 0 || In(Cat(i + 1), 7, 8) || Cls(i + 1) == 'B'))
             return End(s, 257 + i, 0);
+        if (Is(i, "your") && i > 0 && AdjectiveEndingClause(i + 1)) return End(s, 257 + i, 0);
     }
     // A number word counts a plural, except "one", which counts one.
     const bool one = Is(i, "one") || Is(i, "One");

@@ -115,10 +115,19 @@ bool SubjunctiveBefore(i32 v) {
     return false;
 }
 
+// "ain't", read as "are not", stands for every person and number ("I
+// ain't", "she ain't"): it agrees with any subject.
+bool WrittenAint(i32 v) {
+    const BoundedString& t = W(v).SeparatorText;
+    return GetStringLength(t) == 5 && (t.data[0] | 0x20) == 'a' && (t.data[1] | 0x20) == 'i' &&
+           (t.data[2] | 0x20) == 'n' && (t.data[4] | 0x20) == 't';
+}
+
 // "be" against its subject (person p, number n).
 Verdict AgreeBe(Search& s, u8 p, u8 n) {
     const i32 v = s.v;
     const u8 f = Feat(v);
+    if (WrittenAint(v)) return Verdict::kOk;
     auto mismatch = [&s](u16 d) {
         s.detail = d;
         return Verdict::kMismatch;
@@ -361,6 +370,7 @@ i32 SubjectAfter(ClauseCall& c, i32 k, i32 clean) {
 
 bool AgreesAfter(const Search& s, u8 p, u8 n) {
     const i32 v = s.v;
+    if (WrittenAint(v)) return true;
     if (Mark(v) != 165 && !Were(v)) {
         const u8 f = ReducedFeatures(v);
         if (Seg(s.k).Person == 7 || f == 3 || f == 24) return true;
