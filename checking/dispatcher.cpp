@@ -380,6 +380,7 @@ void RunLanguagePasses(DispatchState& s, DispatcherStorage& st) {
         // stands as the locution report, rule 32 'F' at word 0.
         s.locution = 768;
     }
+    MarkFrenchNameWords();
     CopyString(gWords[0].WordText, st.savedFirstWord);
 }
 

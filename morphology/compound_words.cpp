@@ -544,6 +544,21 @@ i16 EveryPartAWord(Compound& c, BoundedArray<u16>& tags, u16& count) {
     return static_cast<i16>(count);
 }
 
+// The whole compound among the capitalised words (the capitals section
+// too when it is written in capitals throughout).
+bool CapitalisedWhole(const Compound& c, BoundedArray<u16>& tags, u16& count) {
+    const i16 caseMode = static_cast<i16>(gCaseMode);
+    if (caseMode < 1) return false;
+    count = 0;
+    if (LookupFrenchReserved(kModeFrenchPlain, kSectionCapital, c.word.s, tags, count) && count > 0) return true;
+    count = 0;
+    if ((caseMode == 3 || caseMode == 4) &&
+        LookupFrenchReserved(kModeFrenchPlain, kSectionCapitals, c.word.s, tags, count) && count > 0)
+        return true;
+    count = 0;
+    return false;
+}
+
 }  // namespace
 
 i16 AnalyseCompoundWord(u16 mode, BoundedString& word, BoundedArray<u16>& tags, u16& count) {
@@ -552,8 +567,12 @@ i16 AnalyseCompoundWord(u16 mode, BoundedString& word, BoundedArray<u16>& tags, 
     c.mode = mode;
     c.french = gCheckingLanguage != 0;
     c.word.Set(word);
-    // Step 1: the reserved compound sections.
+    // Step 1: the reserved compound sections. A French compound written
+    // with a capital is first looked for whole among the capitalised words,
+    // as a word without a hyphen is (Royaume-Uni, États-Unis, Loir-et-Cher:
+    // the section of lower-case compounds cannot hold a name's readings).
     if (c.french) {
+        if (CapitalisedWhole(c, tags, count)) return static_cast<i16>(count);
         if (LookupReserved(mode, kSectionHyphen, c.word.s, tags, count) && count > 0)
             return static_cast<i16>(count);
         if (c.word.Begins(MR("œil")) || c.word.Begins("oeil")) {

@@ -204,7 +204,7 @@ u16 SpecialClassTag(const Walk& w, u8 c, const EndingReading& e) {
     }
 }
 
-u16 FrenchClassTag(const Walk& w, u8 c, const EndingReading& e) {
+u16 FrenchClassTagAnywhere(const Walk& w, u8 c, const EndingReading& e) {
     const ClassRule& rule = kClassRules[c - 128];
     const u32 n = 4u * e.number;
     switch (rule.how) {
@@ -214,6 +214,15 @@ u16 FrenchClassTag(const Walk& w, u8 c, const EndingReading& e) {
         case Features::Special: return SpecialClassTag(w, c, e);
         default: return 0;
     }
+}
+
+// A noun filed among the capitalised words is a name, in the plural too
+// (les Alpes, les États-Unis), which the proper-noun class bytes cannot
+// spell.
+u16 FrenchClassTag(const Walk& w, u8 c, const EndingReading& e) {
+    const u16 tag = FrenchClassTagAnywhere(w, c, e);
+    if (w.section == kSectionCapitalised && (tag >> 8) == 'A') return Tag(0x40, tag & 0xFF);
+    return tag;
 }
 
 // Fixed reading sets of class bytes 35..121 (written from index 0); the

@@ -436,7 +436,8 @@ i32 BuildGroupRecord(i32 i, i32 r, HeldFindings& held, bool& markNext) {
     rec.FirstWord = static_cast<u8>(i);
     rec.Link = 255;
     g.kindFlag = KindFlag(i);
-    if (Begins(i, "dima") || Ends(i, "di")) {
+    // (a name is no day: Mehdi, Vivaldi)
+    if ((Begins(i, "dima") || Ends(i, "di")) && Cls(i) != '@') {
         rec.State = 2;
         g.kindFlag = 1;
         W(i).ReadingClasses[0] = 'A';

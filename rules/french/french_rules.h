@@ -14,3 +14,7 @@ u16 ApplyFrenchSentenceInitialRules(BoundedString& firstWord);
 // both modes a test may end the pass at once with 129 + i or 257 + i (no
 // report stored, no matcher).
 u16 MarkFrenchLocutions(u16 mode);
+
+// Capitalised nouns, adjectives and verb forms inside the sentence next to
+// a name take the proper-noun reading (rules/french/name_words.cpp).
+void MarkFrenchNameWords();

@@ -211,9 +211,13 @@ TEST(DictWriter, PlacesAndReadsBack) {
         Noun("zzim", 0x4014, "Zzim"), Noun("zzom", 0x4124, "ZZOM"),
         Noun("zz\x9B" "ab", 0x4114, "zz-ab"), Noun("hzzab", 0x4124, "hzzab"),
         Noun("aazb", 0x4104, "aazb"), Noun("zz" + eAcute + "b", 0x1400, "zz" + eAcute + "b"),
+        // A plural name among the capitalised words: a noun class byte.
+        Noun("zzums", 0x4028, "Zzums"),
     };
     words[10].section = 9;
     words[10].caseMode = 1;
+    words[16].section = 9;
+    words[16].caseMode = 1;
     words[11].section = 10;
     words[11].caseMode = 3;
     words[13].section = 8;
@@ -236,7 +240,7 @@ TEST(DictWriter, PlacesAndReadsBack) {
         {"zqas", 0, "22", {0x4128}},     {"zqe", 0, "22", {0x6354, 0x7C54}},
         {"zzim", 1, "99", {0x4014}},     {"zzom", 3, "::", {0x4124}},
         {"zz\x9B" "ab", 0, "77", {0x4114}}, {"hzzab", 0, "88", {0x4124}},
-        {"aazb", 0, "::", {0x4104}},
+        {"aazb", 0, "::", {0x4104}},     {"zzums", 1, "99", {0x4028}},
     };
     for (const Where& w : where) {
         const ManifestEntry* m = FindForm(b.blocks, w.word, w.caseMode);

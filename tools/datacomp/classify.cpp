@@ -364,8 +364,9 @@ std::vector<u16> FurtherFunctionWordTags(const SourceForm& f, u16 first) {
 }
 
 u16 CapitalisedNounTag(u16 tag) {
-    if ((tag >> 8) != kClassNoun || ((tag >> 2) & 3) == 2) return tag;
-    return static_cast<u16>(kClassProperNoun << 8 | (tag & 0x30) | 4);
+    if ((tag >> 8) != kClassNoun) return tag;
+    const u8 number = ((tag >> 2) & 3) == 2 ? 8 : 4;
+    return static_cast<u16>(kClassProperNoun << 8 | (tag & 0x30) | number);
 }
 
 bool ReadsBeforeOtherReadings(u16 tag) {
@@ -539,7 +540,19 @@ EndingResult MatchEndingCode(u8 code, const std::string& rest, const std::string
     return r;
 }
 
+ClassReading ReadClassByteAnywhere(u8 c, EndingResult ending, const std::string& key, u16 section);
+
+// In the capitalised-word section a noun class byte spells a name (the
+// library reads it so): the plural names have no class byte of their own.
 ClassReading ReadClassByte(u8 c, EndingResult ending, const std::string& key, u16 section) {
+    ClassReading out = ReadClassByteAnywhere(c, ending, key, section);
+    if (section != 9) return out;
+    for (u32 i = 0; i < out.count; ++i)
+        if ((out.tags[i] >> 8) == 'A') out.tags[i] = static_cast<u16>(kClassProperNoun << 8 | (out.tags[i] & 0xFF));
+    return out;
+}
+
+ClassReading ReadClassByteAnywhere(u8 c, EndingResult ending, const std::string& key, u16 section) {
     ClassReading out;
     if (!ending.match) return out;
     const u8 N = static_cast<u8>(ending.number * 4);
@@ -719,7 +732,8 @@ const std::vector<u8>& ClassBytesForLetter(u8 letter) {
     static const std::vector<u8> kNoun = {208, 211, 214, 209, 210, 212, 213, 248, 249, 215};
     static const std::vector<u8> kAdjective = {196, 197, 137, 138, 204, 205, 200, 247, 245};
     static const std::vector<u8> kNounAdjective = {139, 140, 143, 203, 162, 206, 158, 207};
-    static const std::vector<u8> kProper = {184, 180, 183, 166};
+    // (the noun bytes spell a name in the capitalised-word section)
+    static const std::vector<u8> kProper = {184, 180, 183, 166, 208, 211, 214, 209, 210, 212, 213, 248, 249, 215};
     static const std::vector<u8> kDeterminer = {191, 190, 239, 240, 241, 242, 243, 246};
     static const std::vector<u8> kIndefinite = {192};
     static const std::vector<u8> kPossessivePronoun = {165, 167, 168, 169, 170, 171, 172, 173};

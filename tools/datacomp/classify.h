@@ -67,10 +67,10 @@ FormClass ClassifyForm(const SourceForm& form);
 // tags of its subtypes other than `first`, the tag ClassifyForm gave it.
 std::vector<u16> FurtherFunctionWordTags(const SourceForm& f, u16 first);
 // The tag of a capitalised common noun of the source (a country, a region,
-// a river: "France", "Maroc"): the proper-noun class with the noun's
-// gender, as the analysis reads names. Plural ones keep their noun tag (the
-// walk gives no plural proper noun of the capitalised sections), and so
-// does every other tag.
+// a river: "France", "Maroc", "Alpes"): the proper-noun class with the
+// noun's gender, singular or plural, as the analysis reads names (a noun
+// class byte of the capitalised-word section spells a plural one). Every
+// other tag stays.
 u16 CapitalisedNounTag(u16 tag);
 // The nouns whose plural begins otherwise than the singular (œil, yeux;
 // monsieur, messieurs): the singular of such a plural (UTF-8), "" for any

@@ -109,15 +109,22 @@ bool WriteBlock(const std::string& dir, const char* type, int id, const std::vec
 }
 
 // Capitalisation of a source word (Mac Roman): 0 lower case, 1 capital
-// initial, 3 all capitals; -1 for a capital inside a lower-case word.
+// initial, 3 all capitals; -1 for a capital inside a lower-case word. The
+// analysis lowers the capitals that follow a hyphen in a lower-case word
+// and looks it up as written in lower case: such a word (outre-Manche,
+// prie-Dieu) is a lower-case one.
 int CaseModeOf(const std::string& mr) {
-    u32 letters = 0, upper = 0;
+    u32 letters = 0, upper = 0, afterHyphen = 0;
     bool firstUpper = false, firstSeen = false;
+    unsigned char previous = 0;
     for (unsigned char c : mr) {
+        const unsigned char before = previous;
+        previous = c;
         if (!IsLetterMacRoman(c)) continue;
         ++letters;
         const bool up = IsUpperMacRoman(c) != 0;
         if (up) ++upper;
+        if (up && before == '-') ++afterHyphen;
         if (!firstSeen) {
             firstUpper = up;
             firstSeen = true;
@@ -126,6 +133,7 @@ int CaseModeOf(const std::string& mr) {
     if (upper == 0) return 0;
     if (upper == letters && letters >= 2) return 3;
     if (firstUpper) return 1;
+    if (upper == afterHyphen) return 0;
     return -1;
 }
 

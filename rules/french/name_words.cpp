@@ -1,0 +1,63 @@
+// Capitalised words that belong to a name.
+#include "frame/records.h"
+#include "frame/tables.h"
+#include "rules/french/french_rules.h"
+
+namespace {
+
+constexpr u8 kProperNoun = '@';
+
+// A word written with a capital initial (and, after a hyphen, capitals of
+// its parts), not in capitals throughout.
+bool CapitalInitial(const WordRecord& w) {
+    return w.WordCaseMode == 1 || w.WordCaseMode == 2 || w.WordCaseMode == 5 || w.WordCaseMode == 6;
+}
+
+// A name: its kept reading is the proper noun and it is written with a
+// capital initial. A word in capitals throughout (a heading, a speaker's
+// name before his line, an acronym) carries no name on.
+bool IsName(i32 i) {
+    if (i < 0 || i >= static_cast<i32>(gWordCount)) return false;
+    const WordRecord& w = gWords[i];
+    return CapitalInitial(w) && w.ReadingCount > 0 && w.ReadingClasses[0] == kProperNoun;
+}
+
+// A noun: a common word written with a capital inside a name ("Front",
+// "Club", "Village"). Adjectives keep their class and agree ("la mer
+// Noire", "le Petit Prince"), and so do verb forms, function words,
+// numerals and signs ("de", "La", "II").
+bool NameableClass(u8 c) { return c == 'A'; }
+
+bool JoinsName(i32 i) {
+    const WordRecord& w = gWords[i];
+    if (i == 0 || !CapitalInitial(w) || w.ReadingCount == 0) return false;
+    if (!NameableClass(w.ReadingClasses[0])) return false;
+    return IsName(i - 1) || IsName(i + 1);
+}
+
+// The word becomes part of the name: one proper-noun reading with the
+// gender and number of its noun reading.
+void MakeName(WordRecord& w) {
+    w.ReadingFeatures[0] = static_cast<u8>(w.ReadingFeatures[0] & 0x3C);
+    w.ReadingClasses[0] = kProperNoun;
+    w.ReadingCategories[0] = 10;
+    w.ReadingCount = 1;
+}
+
+}  // namespace
+
+void MarkFrenchNameWords() {
+    // A word inside the sentence written with a capital next to a name is
+    // part of it ("le Front Polisario", "Greenwich Village", "Everton
+    // Ladies Football Club"); the capital of the first word says nothing.
+    // Each new name word may carry the name on to its other neighbour.
+    bool changed = true;
+    while (changed) {
+        changed = false;
+        for (i32 i = 1; i < static_cast<i32>(gWordCount); ++i) {
+            if (!JoinsName(i)) continue;
+            MakeName(gWords[i]);
+            changed = true;
+        }
+    }
+}
