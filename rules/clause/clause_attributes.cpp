@@ -17,9 +17,12 @@ namespace {
 enum class Next { Homophone, Attribute, Report };
 
 Next CheckPrepositionParticiple(i32 i, u16& out, RuleCode& code) {
-    if (i <= 1 || i >= SegCount() - 1) return Next::Homophone;
+    if (i <= 1 || i >= SegCount()) return Next::Homophone;
     if (Kind(i - 1) != 14 || Kind(i) != 23 || FCat(i) != 15 || Cls(Last(i)) <= 127) return Next::Homophone;
-    const bool adjacent = First(i + 1) == First(i) + 2 || (First(i + 1) == First(i) + 3 && Cat(Last(i) + 1) == 18);
+    // The group's end: the next segment's first word, or the end of the
+    // sentence after the last segment ("il refuse de chanté.").
+    const i32 end = i < SegCount() - 1 ? First(i + 1) : Last(i) + 1;
+    const bool adjacent = end == First(i) + 2 || (end == First(i) + 3 && Cat(Last(i) + 1) == 18);
     if (!adjacent) return Next::Homophone;
     if (!MayReport(47, Last(i))) return Next::Attribute;
     RuleReport r;

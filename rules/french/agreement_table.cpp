@@ -237,12 +237,47 @@ void NoteDisagreement(const Group& g, i32 c, GenderNumber w, bool genderConflict
     held.alternative = alternative;
 }
 
+bool Agree(GenderNumber a, GenderNumber b) {
+    return (a.gender == 0 || b.gender == 0 || a.gender == b.gender) &&
+           (a.number == 0 || b.number == 0 || a.number == b.number);
+}
+
+// A plain noun group up to word c: its article, determiner or contracted
+// article ("du", "aux"), adjectives (each may follow an adverb: "de très
+// jolis"), its noun, and at most one adjective after the noun. Word c is
+// the noun ("nos jolies maison") or that adjective ("ces longues nuits
+// froide"); such a group cannot end before c, whatever its length. A verb
+// form after the noun is left out: a participle after a group is as often
+// the attribute of another word.
+bool PlainGroupUpTo(const Group& g, i32 c) {
+    if (Cat(g.first) < 7 || Cat(g.first) > 9) return false;
+    auto adjective = [](i32 k) {
+        const u8 cls = Cls(k);
+        return Cat(k) == 10 && (cls == 'B' || cls == 'C' || cls == 'M' || cls == 'N');
+    };
+    auto noun = [](i32 k) { return Cat(k) == 10 && (Cls(k) == 'A' || Cls(k) == 'C'); };
+    i32 k = g.first + 1;
+    while (k < c && (adjective(k) || (Cat(k) == 18 && k + 1 < c && adjective(k + 1)))) ++k;
+    if (k == c) return noun(c);
+    if (k != c - 1 || !noun(k) || !adjective(c) || Numeral(g.first) || Begins(c, "seul")) return false;
+    // After a copula and a preposition the adjective may be the copula's
+    // attribute ("elles sont dans leur ensemble satisfaites").
+    if (g.first >= 2 && Cat(g.first - 1) == 15 && Cls(g.first - 2) == 131) return false;
+    // After "du", "des", "au", "aux" the adjective may qualify the noun the
+    // group complements ("mère au foyer versaillaise").
+    if (Cat(g.first) == 9 && g.first >= 1 && Cat(g.first - 1) == 10 && Agree(OfGroupWord(g.first - 1), OfGroupWord(c)))
+        return false;
+    // A colour named by two words ("bleu clair", "noir de jais") is
+    // invariable.
+    return c + 1 >= Count() || (Cat(c + 1) != 10 && !Is(c + 1, "de") && !Is(c + 1, "d'"));
+}
+
 bool CutsAtConflict(const Group& g, i32 c) {
     i32 d = c - g.first;
     if (Cat(g.first) == 7 || (g.kindFlag == 2 && Comparative(g.first + 1))) --d;
     // An article after the group's first word opens a group of its own
     // ("des le matin" written for "dès le matin").
-    if (d > 1 || Cls(g.first) == 'A' || (c > g.first && Cat(c) == 7)) return true;
+    if ((d > 1 && !PlainGroupUpTo(g, c)) || Cls(g.first) == 'A' || (c > g.first && Cat(c) == 7)) return true;
     if (Cat(g.first) != 8) return false;
     if (Cls(g.first) == 'P') return true;
     const i32 i = g.first;

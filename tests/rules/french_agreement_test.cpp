@@ -190,8 +190,12 @@ const AgreementCase kAgreementCases[] = {
     {"il/].23.1 voit/#224.8.14 ma/n.164.8 voiture/A.36.10 ./", {}},
     {"il/].23.1 voit/#224.8.14 ses/n.152.8 amis/C.24.10 ./", {}},
     {"il/].23.1 voit/#224.8.14 ses/n.156.8 amis/C.24.10 ./", {}},
-    // In grammar mode a disagreement at the third word cuts the group.
-    {"ces/O.8.8 beaux/B.24.10 chat/A.20.10 ./", {}},
+    // In grammar mode a disagreement at the third word cuts the group,
+    // unless the group is a plain one up to that word: a determiner, its
+    // adjectives, its noun and one adjective after it.
+    {"ces/O.8.8 chats/A.24.10 seul/B.20.10 ./", {}},
+    {"ces/O.8.8 beaux/B.24.10 chat/A.20.10 ./", {{41, 2, 0, 2, 2}}},
+    {"ces/O.8.8 chats/A.24.10 noir/B.20.10 ./", {{41, 2, 0, 2, 2}}},
     // Two disagreeing groups: two findings, the earlier first.
     {"ces/O.8.8 chat/A.20.10 voient/#224.9.14 mon/m.20.8 voiture/A.36.10 ./",
      {{41, 1, 0, 2, 2}, {41, 4, 0, 1, 1}}},
@@ -213,7 +217,7 @@ TEST_F(FrenchAgreementTest, GroupAgreementAndFormsBeforeAVowel) {
         EXPECT_EQ(hits, c.hits) << c.words;
     }
     // The cut: the third word and the rest of the group are marked 255.
-    Build("ces/O.8.8 beaux/B.24.10 chat/A.20.10 ./");
+    Build("ces/O.8.8 chats/A.24.10 seul/B.20.10 ./");
     u16 out = 0;
     Call(out);
     EXPECT_EQ(Numbers(), "1 1 255 0");
