@@ -192,7 +192,8 @@ bool SubjectOfNextVerb(const Site& s) {
     const u8 own[5] = {static_cast<u8>(nous ? 52 : 53), static_cast<u8>(nous ? 56 : 57),
                        static_cast<u8>(nous ? 62 : 63), static_cast<u8>(nous ? 1 : 2), 0};
     for (i32 r = 0; r < w.ReadingCount; ++r)
-        if (w.ReadingCategories.ClampedAt(r) == kCatVerb && VerbAgrees(nous, w.ReadingFeatures.ClampedAt(r), own, 4, 50))
+        if (w.ReadingCategories.ClampedAt(r) == kCatVerb &&
+            VerbAgrees(nous, w.ReadingFeatures.ClampedAt(r), own, 4, 50))
             return true;
     return false;
 }
