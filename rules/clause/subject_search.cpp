@@ -251,20 +251,25 @@ void TakeSubjectBefore(ClauseFrame& f, i32 i, i32 k) {
     f.verbSubject = k;
 }
 
-// Verb i follows a comma, and its object pronouns if any, that closes the
-// complements of the verb whose subject was found last: the verbs of a
-// list share their subject ("Le médecin lui prit le pouls, la regarda",
-// "qui renverse les hommes, abat les édifices"). Another verb, clause,
-// free group or sign between the two leaves the verb to its own search,
+// Verb i follows a comma or "et", "ou", "puis", and its object pronouns
+// if any, that closes the complements of the verb whose subject was found
+// last: the verbs of a list share their subject ("Le médecin lui prit le
+// pouls, la regarda", "qui le prend dans ses bras et le met"). Another
+// verb, clause, free group or sign between the two leaves the verb to its
+// own search,
 // and so does a verb before "moi" or "toi", which only an imperative
 // takes ("Achève-moi").
-bool CommaListed(const ClauseFrame& f, i32 i) {
+bool ListedVerb(const ClauseFrame& f, i32 i) {
     static const char* const kStressed[] = {"moi", "toi", nullptr};
+    static const char* const kLinks[] = {"et", "ou", "puis", nullptr};
     const i32 v = f.subjectVerb;
     if (v < 0 || v >= i || f.verbSubject >= v || IsOneOf(Last(i) + 1, kStressed)) return false;
     i32 s = i - 1;
     while (s > v && Kind(s) == 23 && Cat(First(s)) == 2) --s;
-    if (s <= v || Kind(s) != 21 || !Is(First(s), ",") || First(s) != Last(s)) return false;
+    if (s <= v || First(s) != Last(s)) return false;
+    const bool comma = Kind(s) == 21 && Is(First(s), ",");
+    const bool link = Kind(s) == 16 && IsOneOf(First(s), kLinks);
+    if (!comma && !link) return false;
     for (i32 k = v + 1; k < s; ++k) {
         const u8 kind = Kind(k);
         if (kind == 14 || kind == 16 || kind == 17 || kind == 21 || kind == 22 || kind == 24 || kind == 26 ||
@@ -279,7 +284,7 @@ bool CommaListed(const ClauseFrame& f, i32 i) {
 // place"): k, or -1 when the two do not agree.
 i32 SharedSubject(const ClauseFrame& f, i32 i) {
     const bool joined = f.coordinatedVerb == 1 && f.subjectVerb >= 0 && f.subjectVerb == i - 2 && Kind(i - 1) == 16;
-    if (!joined && !CommaListed(f, i)) return -1;
+    if (!joined && !ListedVerb(f, i)) return -1;
     const i32 k = f.verbSubject;
     if (NumbersClash(i, k) || !PersonsAgree(Seg(i).Person, Seg(k).Person)) return -1;
     return k;
