@@ -14,6 +14,7 @@
 #include "rules/clause/clause_rules.h"
 #include "rules/english/english_passes.h"
 #include "rules/french/french_rules.h"
+#include "rules/rule_words.h"
 
 DispatcherHook gDispatcherTestHook = nullptr;
 u32 gRefusedCascadeResults = 0;
@@ -127,6 +128,36 @@ bool FirstWordMayCommand(i32 i) {
     });
 }
 
+// The words `from` to `to` are `words`, and open their clause: nothing, a
+// sign or a conjunction stands before them, or they are a conjunction.
+bool OpensWith(i32 from, i32 to, const char* const* words, bool conjunction) {
+    const u8 before = from > 0 ? WordCategory(from - 1) : 20;
+    if (from < 0 || (before <= 15 && !conjunction) || before == 18 || before == 19) return false;
+    i32 k = from;
+    for (; *words != nullptr; ++words, ++k)
+        if (k > to || !rules::Is(k, *words)) return false;
+    return k == to + 1;
+}
+
+// An inverted verb after an adverb that opens its clause and calls for
+// the inversion states, it does not ask: "Peut-être viendra-t-il", "Ainsi
+// parlait-il", "À peine était-il sorti", "quand bien même devrait-il".
+bool AfterInvertingAdverb(i32 i) {
+    static const char* const kAdverbs[][4] = {
+        {MR("peut-être"), nullptr}, {"ainsi", nullptr},          {"aussi", nullptr},
+        {"encore", nullptr},        {"sans", "doute", nullptr},  {MR("à"), "peine", nullptr},
+        {"du", "moins", nullptr},   {"au", "moins", nullptr},    {"en", "vain", nullptr},
+        {"tout", "au", "plus", nullptr}, {"quand", "bien", MR("même"), nullptr}};
+    i32 k = i - 1;
+    while (k >= 0 && (WordCategory(k) == 2 || WordIs(k, "ne") || WordIs(k, "n'"))) --k;
+    for (const auto& words : kAdverbs) {
+        i32 n = 0;
+        while (words[n] != nullptr) ++n;
+        if (OpensWith(k - n + 1, k, words, words[0][0] == 'q')) return true;
+    }
+    return false;
+}
+
 void CountFrenchQuestionVerbs(DispatchState& s, i32 i) {
     WordRecord& w = gWords[i];
     if (FirstWordMayCommand(i)) return;
@@ -145,6 +176,7 @@ void CountFrenchQuestionVerbs(DispatchState& s, i32 i) {
         // carries its conjugation slot plus 64).
         const u8 slot = f > 64 ? static_cast<u8>(f - 64) : f;
         if (slot >= 30 && slot <= 41) continue;
+        if (AfterInvertingAdverb(i)) continue;
         ++s.questionFlag;
     }
 }

@@ -694,14 +694,24 @@ bool TakesFullForm(i32 i) {
     return french_agreement::KeepsFullFormBefore(w.WordText);
 }
 
-// A subject pronoun, "qui" or "ne": what stands before an object pronoun.
+// The word's text, each letter lowered, equals the lower-case `text`.
+bool WordIsFolded(i32 k, const char* text) {
+    const BoundedString& s = gWords[k].WordText;
+    const i32 n = GetStringLength(s);
+    if (static_cast<size_t>(n) != std::strlen(text)) return false;
+    for (i32 j = 0; j < n; ++j)
+        if (ToLowerMacRoman(s.data[j]) != static_cast<u8>(text[j])) return false;
+    return true;
+}
+
+// A subject pronoun, "qui" or "ne", in any case: what stands before an
+// object pronoun.
 bool StandsBeforeObjectPronoun(i32 k) {
-    static constexpr const char* kWords[] = {"il", "Il", "elle", "Elle", "on", "On", "je", "Je",
-                                             "tu", "Tu", "nous", "Nous", "vous", "Vous", "ils", "Ils",
-                                             "elles", "Elles", "qui", "Qui", "ne", "Ne"};
+    static constexpr const char* kWords[] = {"il",   "elle", "on",    "je",  "tu", "nous",
+                                             "vous", "ils",  "elles", "qui", "ne"};
     if (gWords[k].ReadingCategories[0] == 1) return true;
     for (const char* w : kWords) {
-        if (WordIs(k, w)) return true;
+        if (WordIsFolded(k, w)) return true;
     }
     return false;
 }
@@ -712,7 +722,7 @@ bool StandsBeforeObjectPronoun(i32 k) {
 // pronoun before "a").
 bool NamesLetter(i32 i) {
     if (GetStringLength(gWords[i].WordText) != 1 || i == 0) return false;
-    if (!WordIs(i - 1, "de") && !WordIs(i - 1, "le") && !WordIs(i - 1, "la")) return false;
+    if (!WordIsFolded(i - 1, "de") && !WordIsFolded(i - 1, "le") && !WordIsFolded(i - 1, "la")) return false;
     if (i >= 2 && StandsBeforeObjectPronoun(i - 2)) return false;
     if (i + 1 >= gWordCount) return true;
     const BoundedString& next = gWords[i + 1].WordText;

@@ -251,11 +251,40 @@ void TakeSubjectBefore(ClauseFrame& f, i32 i, i32 k) {
     f.verbSubject = k;
 }
 
+// Verb i follows a comma or "et", "ou", "puis", and its object pronouns
+// if any, that closes the complements of the verb whose subject was found
+// last: the verbs of a list share their subject ("Le médecin lui prit le
+// pouls, la regarda", "qui le prend dans ses bras et le met"). Another
+// verb, clause, free group or sign between the two leaves the verb to its
+// own search,
+// and so does a verb before "moi" or "toi", which only an imperative
+// takes ("Achève-moi").
+bool ListedVerb(const ClauseFrame& f, i32 i) {
+    static const char* const kStressed[] = {"moi", "toi", nullptr};
+    static const char* const kLinks[] = {"et", "ou", "puis", nullptr};
+    const i32 v = f.subjectVerb;
+    if (v < 0 || v >= i || f.verbSubject >= v || IsOneOf(Last(i) + 1, kStressed)) return false;
+    i32 s = i - 1;
+    while (s > v && Kind(s) == 23 && Cat(First(s)) == 2) --s;
+    if (s <= v || First(s) != Last(s)) return false;
+    const bool comma = Kind(s) == 21 && Is(First(s), ",");
+    const bool link = Kind(s) == 16 && IsOneOf(First(s), kLinks);
+    if (!comma && !link) return false;
+    for (i32 k = v + 1; k < s; ++k) {
+        const u8 kind = Kind(k);
+        if (kind == 14 || kind == 16 || kind == 17 || kind == 21 || kind == 22 || kind == 24 || kind == 26 ||
+            Cat(First(k)) == 5)
+            return false;
+    }
+    return true;
+}
+
 // A verb after a conjunction and a verb whose subject was found shares
 // that subject ("les parents qui travaillent et n'ont pas de
 // place"): k, or -1 when the two do not agree.
 i32 SharedSubject(const ClauseFrame& f, i32 i) {
-    if (f.coordinatedVerb != 1 || f.subjectVerb < 0 || f.subjectVerb != i - 2 || Kind(i - 1) != 16) return -1;
+    const bool joined = f.coordinatedVerb == 1 && f.subjectVerb >= 0 && f.subjectVerb == i - 2 && Kind(i - 1) == 16;
+    if (!joined && !ListedVerb(f, i)) return -1;
     const i32 k = f.verbSubject;
     if (NumbersClash(i, k) || !PersonsAgree(Seg(i).Person, Seg(k).Person)) return -1;
     return k;
@@ -449,6 +478,39 @@ Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
     return Scan::kGoOn;
 }
 
+// A clause opened by "t'" before a verb of the second person singular,
+// past "y" or "en", has familiar writing's elided "tu" for subject ("t'as
+// raison", "parce que t'en veux"); after a subject the "t'" is an object
+// ("je t'aime").
+bool ElidedTu(i32 i) {
+    if (Seg(i).Person != 2 || Seg(i).Number != 1) return false;
+    i32 w = First(i) - 1;
+    if (w > 0 && (Is(w, "y") || Is(w, "en"))) --w;
+    if (w < 0 || !Is(w, "t'")) return false;
+    if (w == 0) return true;
+    const u8 c = Cat(w - 1);
+    return c == 5 || c == 16 || c == 17 || c == 20 || c == 21;
+}
+
+// The impersonal verbs of set phrases have their subject in the phrase:
+// "loin s'en faut", "tant s'en faut", "si tant est que", and familiar
+// writing's "faut" opening a clause without "il" ("faut pas rêver", "mais
+// faut bien que").
+bool ImpersonalPhrase(i32 i) {
+    static const char* const kFalloir[] = {"faut", "fallait", "faudra", "faudrait", "fallut", nullptr};
+    static const char* const kQue[] = {"que", "qu'", nullptr};
+    const i32 v = First(i);
+    if (v >= 2 && Is(v, "est") && Is(v - 1, "tant") && Is(v - 2, "si") && IsOneOf(v + 1, kQue)) return true;
+    if (!IsOneOf(v, kFalloir)) return false;
+    if (v >= 2 && Is(v - 1, "en") && Is(v - 2, "s'")) return true;
+    i32 w = v - 1;
+    if (w >= 0 && (Is(w, "ne") || Is(w, "n'"))) --w;
+    if (w >= 0 && Is(w, "y")) --w;
+    if (w < 0) return true;
+    const u8 c = Cat(w);
+    return c == 16 || c == 17 || c == 20 || c == 21;
+}
+
 }  // namespace
 
 RuleCode SearchSubject(ClauseFrame& f, i32 i, u16& out) {
@@ -458,7 +520,7 @@ RuleCode SearchSubject(ClauseFrame& f, i32 i, u16& out) {
     // A verb that carries its subject pronoun ("es-tu", "demanda-t-elle")
     // has its subject: the word analysis joined the two only where the
     // pronoun fits the verb's person.
-    if (FusedSubject(First(i))) return 0;
+    if (FusedSubject(First(i)) || ElidedTu(i) || ImpersonalPhrase(i)) return 0;
     if (f.questionFlag == 1) {
         NextSegmentFlags(f, i);
         return SearchAfter(f, i, out);

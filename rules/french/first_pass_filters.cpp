@@ -229,6 +229,20 @@ bool SubjectAfterFrontedComplement(i32 i, i32 p) {
     return k >= 0 && CatIs(k, 15);
 }
 
+// "nous", "vous", "elle" and "elles" are stressed pronouns as well as
+// subjects: the pair that the subject reading refuses may suit the
+// stressed one ("Vous qui savez", "elle sans un sou").
+bool StressedToo(i32 i) {
+    return Cat(i) == 1 &&
+           (LoweredMatch(i, "nous", true) || LoweredMatch(i, "vous", true) || LoweredMatch(i, "elle", true) ||
+            LoweredMatch(i, "elles", true));
+}
+
+bool StressedFits(i32 i, i32 k, u16 mode) {
+    PairCount pc;
+    return StressedToo(i) && RightCount(i, k, 3, mode, pc) && !Rejected(k, pc);
+}
+
 // The right test of reading r of word i; true when the reading was
 // removed.
 bool RightTest(i32 i, i32 r, u16 mode, FirstPassState& st) {
@@ -239,7 +253,8 @@ bool RightTest(i32 i, i32 r, u16 mode, FirstPassState& st) {
     if (!RightCount(i, k, c, mode, pc)) return false;
     if (!Rejected(k, pc)) return false;
     if (Count(i) == 1) {
-        if (!DeOrElided(i) && pc.tolerated == 0 && !SubjectAfterFrontedComplement(k, i)) Report(257 + i);
+        if (!DeOrElided(i) && pc.tolerated == 0 && !SubjectAfterFrontedComplement(k, i) && !StressedFits(i, k, mode))
+            Report(257 + i);
         return false;
     }
     Remove(i, r, st);
@@ -257,7 +272,9 @@ void LeftTest(i32 i, i32 r, u16 mode, FirstPassState& st) {
     PairCount pc;
     if (!LeftCount(p, c, mode, pc) || !Rejected(p, pc)) return;
     if (Count(i) == 1) {
-        if (!DeOrElided(p) && pc.tolerated == 0 && !SubjectAfterFrontedComplement(i, p)) Report(256 + i);
+        const bool stressed = StressedToo(p) && Pair(3, c) == 1;
+        if (!DeOrElided(p) && pc.tolerated == 0 && !SubjectAfterFrontedComplement(i, p) && !stressed)
+            Report(256 + i);
         return;
     }
     Remove(i, r, st);

@@ -169,6 +169,11 @@ i32 PastCoordination(i32 s, u8 cls) {
     return -1;
 }
 
+// The candidate is a "qui" right after the stressed pronoun: the relative
+// takes that pronoun's person ("toi qui sais", "moi qui suis", "vous qui
+// savez").
+bool QuiAfter(i32 s, const char* stressed) { return s >= 1 && Is(s, "qui") && Is(s - 1, stressed); }
+
 void TakeOrRemove(i32 i, i32 j, bool take) {
     if (take)
         TakeReading(i, j);
@@ -197,16 +202,18 @@ void SecondSingular(i32 i) {
                 break;
             }
     const u8 skip[] = {2, 3, 0};
-    const i32 s = PastCoordination(SubjectCandidate(i, skip), 'Y');
-    TakeOrRemove(i, j, s >= 0 && ClsIs(s, 'Y'));
+    const i32 c = SubjectCandidate(i, skip);
+    const i32 s = PastCoordination(c, 'Y');
+    TakeOrRemove(i, j, (s >= 0 && ClsIs(s, 'Y')) || QuiAfter(c, "toi"));
 }
 
 void FirstSingular(i32 i) {
     const i32 j = FindReading(i, [](i32 w, i32 r) { return Cat(w, r) == 14 && PersonalSlot(Feat(w, r), 0); });
     if (j < 0) return;
     const u8 skip[] = {2, 3, 0};
-    const i32 s = PastCoordination(SubjectCandidate(i, skip), 'U');
-    const bool take = s >= 0 && ClsIs(s, 'U');
+    const i32 c = SubjectCandidate(i, skip);
+    const i32 s = PastCoordination(c, 'U');
+    const bool take = (s >= 0 && ClsIs(s, 'U')) || QuiAfter(c, "moi");
     TakeOrRemove(i, j, take);
     if (take && IsAny(i, "peigne", "moule")) {
         SetCount(i, 2);
@@ -241,7 +248,8 @@ void PluralPerson(i32 i, const PluralStep& step) {
     }
     if (j < 0) return;
     const u8 skip[] = {2, 0};
-    TakeOrRemove(i, j, PluralSubject(SubjectCandidate(i, skip), step.pronoun, step.stressed));
+    const i32 c = SubjectCandidate(i, skip);
+    TakeOrRemove(i, j, PluralSubject(c, step.pronoun, step.stressed) || QuiAfter(c, step.pronoun));
 }
 
 bool VerbAmongFirstReadings(i32 i) {

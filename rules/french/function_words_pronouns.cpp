@@ -179,10 +179,29 @@ bool PronounPersonSteps(const Site& s, bool nv) {
     return false;
 }
 
+// "nous" or "vous" after "comme" opens a clause when a verb of its person
+// follows, past "ne" and object pronouns ("la masse, comme vous dites";
+// "comme vous ne l'avez jamais vu"): no comparison then.
+bool SubjectOfNextVerb(const Site& s) {
+    if (s.n != kNous && s.n != kNous + 1) return false;
+    const bool nous = s.n == kNous;
+    i32 p = 1;
+    while (s.exists(p + 1) && (s.is(p, "ne") || s.is(p, "n'") || s.cat(p) == kCatObjectPronoun)) ++p;
+    if (!s.exists(p)) return false;
+    const WordRecord& w = s.word(p);
+    const u8 own[5] = {static_cast<u8>(nous ? 52 : 53), static_cast<u8>(nous ? 56 : 57),
+                       static_cast<u8>(nous ? 62 : 63), static_cast<u8>(nous ? 1 : 2), 0};
+    for (i32 r = 0; r < w.ReadingCount; ++r)
+        if (w.ReadingCategories.ClampedAt(r) == kCatVerb &&
+            VerbAgrees(nous, w.ReadingFeatures.ClampedAt(r), own, 4, 50))
+            return true;
+    return false;
+}
+
 // Outcomes 17 to 21.
 void PronounLastSteps(const Site& s) {
     const bool single = s.count(-1) == 1;
-    if (s.exists(-2) && s.is(-1, "comme") && s.cat(-2) == kCatNoun) {
+    if (s.exists(-2) && s.is(-1, "comme") && s.cat(-2) == kCatNoun && !SubjectOfNextVerb(s)) {
         s.setCat(0, kCatAdverb);
         s.setCat(-1, kCatAdverb);
         s.setCls(-1, 0x14);
