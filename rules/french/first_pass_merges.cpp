@@ -194,6 +194,26 @@ void SecondClass(i32 i) {
 
 bool AfterDe(i32 i) { return i > 0 && CatIs(i - 1, 15) && (Is(i - 1, "de") || Is(i - 1, "d'")); }
 
+// An adjective and a noun of one form ("public", "complet"): our
+// dictionary files them as two items, the adjective first, each with its
+// own lemma reference, so the lemma and order tests below cannot tell
+// them apart. After a determiner, a contracted article or a preposition
+// the word is the noun ("le public", "de rhétorique") unless a noun
+// follows it ("son propre magasin"); anywhere else the adjective ("le
+// droit public", "Il est nécessaire"). An adjective may stand between
+// the determiner and the noun ("une grande rhétorique"). Either keeps the
+// gender and number the two readings share, as any merge.
+bool AdjectiveThenNoun(i32 i) { return Count(i) == 2 && Cls(i, 0) == 'B' && Cls(i, 1) == 'A'; }
+
+void ChooseAdjectiveOrNoun(i32 i) {
+    const auto determiner = [](i32 k) { return CatIs(k, 7) || CatIs(k, 8) || CatIs(k, 9) || CatIs(k, 15); };
+    const bool determined =
+        determiner(i - 1) || (i > 1 && ClsIs(i - 1, 'B') && determiner(i - 2));
+    const bool nounAfter = i + 1 < Words() && ClsIs(i + 1, 'A') && CatIs(i + 1, 10);
+    if (determined && !nounAfter) TakeReading(i, 1);
+    else KeepOne(i);
+}
+
 void ChooseNounReading(i32 i, GenderNumber gn) {
     const i32 n = Words();
     const u8 c0 = Cls(i);
@@ -233,7 +253,8 @@ void ChooseNounReading(i32 i, GenderNumber gn) {
 
 void MergeNouns(i32 i, FirstPassState& st) {
     const GenderNumber gn = Accumulate(i, st);
-    ChooseNounReading(i, gn);
+    if (AdjectiveThenNoun(i)) ChooseAdjectiveOrNoun(i);
+    else ChooseNounReading(i, gn);
     if (Cls(i) >= 128) {
         if (gn.number == 0) SetFeat(i, 7);
         if (Feat(i) == 2 && Feat(i, 1) == 36) SetFeat(i, 4);
