@@ -192,6 +192,14 @@ void SecondClass(i32 i) {
     KeepOne(i);
 }
 
+// A reading of the word before is a form of "faire" (model 74).
+bool AfterFaire(i32 i) {
+    if (i == 0) return false;
+    for (i32 r = 0; r < Count(i - 1); ++r)
+        if (Cls(i - 1, r) > 127 && Mark(i - 1, r) == 74) return true;
+    return false;
+}
+
 bool AfterDe(i32 i) { return i > 0 && CatIs(i - 1, 15) && (Is(i - 1, "de") || Is(i - 1, "d'")); }
 
 // An adjective and a noun of one form ("public", "complet"): our
@@ -246,6 +254,10 @@ void ChooseNounReading(i32 i, GenderNumber gn) {
         KeepOne(i);
     else if (c0 >= 128 && Cls(i, 1) == 'A' && AfterDe(i))
         SecondClass(i);
+    // Nor right after "faire", which takes an infinitive, never a
+    // participle ("il fait partie du club").
+    else if (c0 == 'A' && Cls(i, 1) >= 128 && AfterFaire(i))
+        KeepOne(i);
     else if (c0 < 128 && i > 1 && c0 != 'E' && (!CatIs(i - 1, 7) || ClsIs(i - 2, 131))) SecondClass(i);
     else if (c0 >= 128 && CatIs(i - 1, 7)) SecondClass(i);
     else KeepOne(i);
