@@ -183,6 +183,9 @@ bool FirstWordVerb(i32 i) {
 
 void NounOrVerb(i32 i, u16 mode) {
     if (FirstOfCategory(i, 14) == Count(i) || !AllOf(i, 10, 14)) return;
+    // A word of verb readings only is no noun-or-verb word: the rule would
+    // put its second verb reading first ("il ouvre" read as a subjunctive).
+    if (FirstOfCategory(i, 10) == Count(i)) return;
     switch (ByNeighbours(i, mode)) {
         case Verdict::kNoun: return Noun(i, true);
         case Verdict::kVerb: return Verb(i);

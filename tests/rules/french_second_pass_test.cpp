@@ -420,6 +420,8 @@ TEST_F(SecondPassTest, NounOrVerbLines) {
         {"il/W.0.1 dort/#224.8.14 x/A.20.10 porte/A.36.10+#224.8.14", 1, 3, "65.36.10.0+224.8.14.0"},
         // all verb readings: no noun is made up
         {"porte/#224.8.14+#224.6.14 ./", 2, 0, "224.8.14.0+224.6.14.0"},
+        // nor are an undecided word's verb readings put in another order
+        {"il/W.0.1 dort/#224.8.14 x/A.20.10 ouvre/#224.8.14+#224.32.14 ./", 2, 3, "224.8.14.0+224.32.14.0"},
     };
     Run(OneRule<NounOrVerb>, rows);
 }
