@@ -102,7 +102,10 @@ void ArticleBeforeParticiple(i32 i) {
     // After a preposition other than the "en" of a gerund, or a
     // contracted article, the article, as in the rule of the finite verb
     // ("par le prétendant"; "en le voyant" keeps the pronoun).
-    if ((CatIs(i - 1, 15) && !Is(i - 1, "en")) || CatIs(i - 1, 9)) return ArticleNoun(i, s);
+    // So right after a conjugated verb of one reading, where no object
+    // pronoun stands before a participle ("il achète le restaurant").
+    if ((CatIs(i - 1, 15) && !Is(i - 1, "en")) || CatIs(i - 1, 9) || (Count(i - 1) == 1 && CatIs(i - 1, 14)))
+        return ArticleNoun(i, s);
     if (CatIs(n2, 14) || (CatIs(n3, 14) && (CatIs(n2, 2) || CatIs(n2, 18))) || !Has(n2) || CatIs(n2, 5) ||
         (i > 2 && CatIs(i - 1, 21) && CatIs(i - 2, 10)))
         return ArticleNoun(i, s);

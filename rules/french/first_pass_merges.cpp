@@ -192,7 +192,35 @@ void SecondClass(i32 i) {
     KeepOne(i);
 }
 
+// A reading of the word before is a form of "faire" (model 74).
+bool AfterFaire(i32 i) {
+    if (i == 0) return false;
+    for (i32 r = 0; r < Count(i - 1); ++r)
+        if (Cls(i - 1, r) > 127 && Mark(i - 1, r) == 74) return true;
+    return false;
+}
+
 bool AfterDe(i32 i) { return i > 0 && CatIs(i - 1, 15) && (Is(i - 1, "de") || Is(i - 1, "d'")); }
+
+// An adjective and a noun of one form ("public", "complet"): our
+// dictionary files them as two items, the adjective first, each with its
+// own lemma reference, so the lemma and order tests below cannot tell
+// them apart. After a determiner, a contracted article or a preposition
+// the word is the noun ("le public", "de rhétorique") unless a noun
+// follows it ("son propre magasin"); anywhere else the adjective ("le
+// droit public", "Il est nécessaire"). An adjective may stand between
+// the determiner and the noun ("une grande rhétorique"). Either keeps the
+// gender and number the two readings share, as any merge.
+bool AdjectiveThenNoun(i32 i) { return Count(i) == 2 && Cls(i, 0) == 'B' && Cls(i, 1) == 'A'; }
+
+void ChooseAdjectiveOrNoun(i32 i) {
+    const auto determiner = [](i32 k) { return CatIs(k, 7) || CatIs(k, 8) || CatIs(k, 9) || CatIs(k, 15); };
+    const bool determined =
+        determiner(i - 1) || (i > 1 && ClsIs(i - 1, 'B') && determiner(i - 2));
+    const bool nounAfter = i + 1 < Words() && ClsIs(i + 1, 'A') && CatIs(i + 1, 10);
+    if (determined && !nounAfter) TakeReading(i, 1);
+    else KeepOne(i);
+}
 
 void ChooseNounReading(i32 i, GenderNumber gn) {
     const i32 n = Words();
@@ -226,6 +254,10 @@ void ChooseNounReading(i32 i, GenderNumber gn) {
         KeepOne(i);
     else if (c0 >= 128 && Cls(i, 1) == 'A' && AfterDe(i))
         SecondClass(i);
+    // Nor right after "faire", which takes an infinitive, never a
+    // participle ("il fait partie du club").
+    else if (c0 == 'A' && Cls(i, 1) >= 128 && AfterFaire(i))
+        KeepOne(i);
     else if (c0 < 128 && i > 1 && c0 != 'E' && (!CatIs(i - 1, 7) || ClsIs(i - 2, 131))) SecondClass(i);
     else if (c0 >= 128 && CatIs(i - 1, 7)) SecondClass(i);
     else KeepOne(i);
@@ -233,7 +265,8 @@ void ChooseNounReading(i32 i, GenderNumber gn) {
 
 void MergeNouns(i32 i, FirstPassState& st) {
     const GenderNumber gn = Accumulate(i, st);
-    ChooseNounReading(i, gn);
+    if (AdjectiveThenNoun(i)) ChooseAdjectiveOrNoun(i);
+    else ChooseNounReading(i, gn);
     if (Cls(i) >= 128) {
         if (gn.number == 0) SetFeat(i, 7);
         if (Feat(i) == 2 && Feat(i, 1) == 36) SetFeat(i, 4);

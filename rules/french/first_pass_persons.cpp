@@ -189,6 +189,22 @@ i32 FindReading(i32 i, bool (*fits)(i32 i, i32 r)) {
     return -1;
 }
 
+// An imperfect subjunctive found first may be the homograph of another
+// verb ("ramasse" of ramer before the present of ramasser): when the
+// subject takes the person, a present or summary reading of that person
+// wins (summaries: 51, 59 first or third, 12, 42, 55 first or second, 58
+// second).
+i32 PresentOfPerson(i32 i, i32 j, u8 person) {
+    if (Feat(i, j) < 36 || Feat(i, j) > 41) return j;
+    for (i32 r = 0; r < Count(i); ++r) {
+        if (r == j || Cat(i, r) != 14) continue;
+        const u8 f = Feat(i, r);
+        const bool summary = f == 12 || f == 42 || f == 55 || (person == 0 ? f == 51 || f == 59 : f == 58);
+        if (summary || (PersonalSlot(f, person) && (f < 30 || f > 41))) return r;
+    }
+    return j;
+}
+
 void SecondSingular(i32 i) {
     i32 j = FindReading(i, [](i32 w, i32 r) {
         const u8 f = Feat(w, r), m = Mark(w, r);
@@ -204,7 +220,8 @@ void SecondSingular(i32 i) {
     const u8 skip[] = {2, 3, 0};
     const i32 c = SubjectCandidate(i, skip);
     const i32 s = PastCoordination(c, 'Y');
-    TakeOrRemove(i, j, (s >= 0 && ClsIs(s, 'Y')) || QuiAfter(c, "toi"));
+    const bool take = (s >= 0 && ClsIs(s, 'Y')) || QuiAfter(c, "toi");
+    TakeOrRemove(i, take ? PresentOfPerson(i, j, 1) : j, take);
 }
 
 void FirstSingular(i32 i) {
@@ -214,7 +231,7 @@ void FirstSingular(i32 i) {
     const i32 c = SubjectCandidate(i, skip);
     const i32 s = PastCoordination(c, 'U');
     const bool take = (s >= 0 && ClsIs(s, 'U')) || QuiAfter(c, "moi");
-    TakeOrRemove(i, j, take);
+    TakeOrRemove(i, take ? PresentOfPerson(i, j, 0) : j, take);
     if (take && IsAny(i, "peigne", "moule")) {
         SetCount(i, 2);
         SetClsAt(i, 1, 224);

@@ -355,9 +355,14 @@ bool DeLocution(const Site& s) {
 // "de nombreux", "de nombreuses" after anything but a noun: the plural
 // article before its adjective ("a connu de nombreuses phases", "parmi de
 // nombreuses richesses"); after a noun it may be the preposition of the
-// noun's complement.
+// noun's complement. A participle read as an adjective, a noun that may
+// be the participle ("a connu") or the verb ("la commune compte") counts
+// as a verb.
 bool ArticleBeforeNombreux(const Site& s) {
-    return s.exists(1) && s.starts(1, "nombreu") && s.i > 0 && s.cat(-1) != kCatNoun;
+    if (!s.exists(1) || !s.starts(1, "nombreu") || s.i == 0) return false;
+    const bool verb = s.count(-1) > 1 && (s.cat1(-1) == kCatVerb || s.cat1(-1) == kCatPastParticiple);
+    const bool noun = s.cat(-1) == kCatNoun && s.cls(-1) < 0x80 && !verb;
+    return !noun;
 }
 
 // E3: a preposition before a pronoun or infinitive, after a verb or

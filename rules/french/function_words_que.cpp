@@ -112,6 +112,17 @@ void ComparisonScan(const Site& s) {
     }
 }
 
+// The nouns that open a clause with "que" rather than take it as their
+// relative: "le fait que", "une fois que", "en même temps que", "de telle
+// façon que".
+bool ConjunctiveNoun(const Site& s) {
+    if (!s.exists(-2)) return false;
+    if (s.is(-1, "fait")) return s.cat(-2) == kCatArticle || s.cat(-2) == kCatContracted;
+    if (s.is(-1, "fois")) return s.is(-2, "une");
+    if (s.is(-1, "temps")) return s.is(-2, MR("même"));
+    return s.isOneOf(-1, kFaconManiere) || s.is(-1, "sorte") ? s.starts(-2, "tel") : false;
+}
+
 // Step 6: the locutions ending in "que" (rows a to v), else the scan.
 // Returns the report value of rows q and u, else 0.
 u16 QueLocution(const Site& s) {
@@ -231,7 +242,7 @@ u16 ApplyQueRules(const Site& s) {
         // A relative pronoun stands after its antecedent, a noun or a
         // pronoun: right after a verb ("il déclare que", "vérifier que") or
         // after "tel" ("des villes telles que Paris"), "que" opens a clause.
-        if (s.cat(0) == kCatRelative && (VerbOnly(s, -1) || s.starts(-1, "tel"))) Conjunction(s);
+        if (s.cat(0) == kCatRelative && (VerbOnly(s, -1) || s.starts(-1, "tel") || ConjunctiveNoun(s))) Conjunction(s);
         // Step 8: "tout que" for "tout ce que".
         if (s.cat(0) == kCatRelative && s.is(-1, "tout") &&
             (s.i == 1 || s.cat(-2) == kCatRelative || s.cat(-2) > kCatContracted)) {

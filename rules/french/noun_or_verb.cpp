@@ -67,7 +67,19 @@ void Noun(i32 i, bool markRewrite) {
     if (markRewrite && (m == 23 || m == 94)) SetFeat(i, 28);
 }
 
-void Verb(i32 i) { TakeAs(i, FirstOfCategory(i, 14), 14); }
+// A "que" read as the relative right after the verb opens a clause: the
+// rule of "que" could not tell while the word before was a noun too
+// ("Kepel montre qu'il", "il oublie qu'une démocratie").
+void ClauseAfterVerb(i32 i) {
+    const i32 n = i + 1;
+    if (!NotLast(i) || !IsAny(n, "que", "qu'") || !CatIs(n, 5)) return;
+    Set(n, 17, 0x11);
+}
+
+void Verb(i32 i) {
+    TakeAs(i, FirstOfCategory(i, 14), 14);
+    ClauseAfterVerb(i);
+}
 
 // P, and the words before it past adverb-like ones, end with category c.
 bool VerbBefore(i32 i, u8 c) {
@@ -93,8 +105,10 @@ Verdict ByNeighbours(i32 i, u16 mode) {
     // that subject ("cette expérience montre qu'il", "le Duc annonce
     // qu'"): a second noun standing there would need its article (after
     // an adjective it is the noun of the group: "un grand vase qu'on met").
-    if (i >= 1 && CatIs(p, 10) && (ClsIs(p, 'A') || ClsIs(p, '@')) && (Is(n, "que") || Is(n, "qu'")))
-        return Verdict::kVerb;
+    // So after a noun and the adjective that closes its group ("le
+    // gouvernement espagnol oublie qu'").
+    const bool nounEnds = ClsIs(p, 'A') || ClsIs(p, '@') || (i >= 2 && ClsIs(p, 'C') && ClsIs(i - 2, 'A'));
+    if (i >= 1 && CatIs(p, 10) && nounEnds && (Is(n, "que") || Is(n, "qu'"))) return Verdict::kVerb;
     if (ClsIs(n, 'a') || CatIs(n, 5)) return Verdict::kNoun;
     if (NounByMark(i)) return Verdict::kNoun;
     if (mode == 1 && CatIs(n, 16) && Count(n2) == 1 && CatIs(n2, 14) && Cls(n2) < 128) return Verdict::kNoun;
@@ -169,6 +183,9 @@ bool FirstWordVerb(i32 i) {
 
 void NounOrVerb(i32 i, u16 mode) {
     if (FirstOfCategory(i, 14) == Count(i) || !AllOf(i, 10, 14)) return;
+    // A word of verb readings only is no noun-or-verb word: the rule would
+    // put its second verb reading first ("il ouvre" read as a subjunctive).
+    if (FirstOfCategory(i, 10) == Count(i)) return;
     switch (ByNeighbours(i, mode)) {
         case Verdict::kNoun: return Noun(i, true);
         case Verdict::kVerb: return Verb(i);

@@ -83,6 +83,11 @@ TEST_F(FirstPassTest, SubjectPersons) {
         {"tu/Y.0.1 chantasses/#224.37.14+#224.58.14+A.4.10", 2, 1, "224.58.14.0"},
         // mark 16 (être): its second person is not sought
         {"le/d.0.7 es/#131.7.14.16+A.4.10", 2, 1, "131.7.14.16+65.4.10.0"},
+        // an imperfect subjunctive first (of another verb) gives way to the
+        // present summary of the subject's person; without that subject
+        // it goes as before
+        {"je/U.0.1 ramasse/#192.36.14.1+A.36.10+#224.51.14.1", 2, 1, "224.51.14.1"},
+        {"le/d.0.7 chat/A.20.10 ramasse/#192.36.14.1+A.36.10+#224.51.14.1", 2, 2, "65.36.10.0+224.51.14.1"},
     };
     Run(ChooseVerbReadingsBySubject, rows);
 }

@@ -285,13 +285,16 @@ TEST_F(SecondPassTest, ArticleOrPronoun) {
         {"il/W.0.1 voit/#224.8.14 le/d.0.7+V.0.2 x/#224.1.12+A.20.10", 2, 3, "65.20.10.0"},
         // a noun after it: the pronoun for "les", the article for "le" of a
         // masculine noun
-        {"il/W.0.1 voit/#224.8.14 les/d.8.7+V.8.2 x/A.20.10+#224.1.12 y/A.20.10 ./", 2, 3, "224.1.12.0"},
-        {"il/W.0.1 voit/#224.8.14 le/d.0.7+V.0.2 x/A.20.10+#224.1.12 y/A.20.10 ./", 2, 2, "100.0.7.0"},
+        {"et/#16.0.16 les/d.8.7+V.8.2 x/A.20.10+#224.1.12 y/A.20.10 ./", 2, 2, "224.1.12.0"},
+        {"et/#16.0.16 le/d.0.7+V.0.2 x/A.20.10+#224.1.12 y/A.20.10 ./", 2, 1, "100.0.7.0"},
         // otherwise the pronoun
-        {"il/W.0.1 voit/#224.8.14 le/d.0.7+V.0.2 x/A.20.10+#224.1.12 ./", 2, 2, "86.0.2.0"},
-        // but after a preposition (not the "en" of a gerund) the article
+        {"et/#16.0.16 le/d.0.7+V.0.2 x/A.20.10+#224.1.12 ./", 2, 1, "86.0.2.0"},
+        // but after a preposition (not the "en" of a gerund) or right after
+        // a conjugated verb the article
         {"pour/#34.0.15 le/d.0.7+V.0.2 x/A.20.10+#224.1.12 ./", 2, 1, "100.0.7.0"},
         {"en/#34.0.15 le/d.0.7+V.0.2 x/A.20.10+#224.1.12 ./", 2, 1, "86.0.2.0"},
+        {"il/W.0.1 voit/#224.8.14 les/d.8.7+V.8.2 x/A.20.10+#224.1.12 y/A.20.10 ./", 2, 3, "65.20.10.0"},
+        {"il/W.0.1 voit/#224.8.14 le/d.0.7+V.0.2 x/A.20.10+#224.1.12 ./", 2, 2, "100.0.7.0"},
     };
     Run(EveryWord<Rule1<ArticleBeforeParticiple>>, participle);
 
@@ -417,6 +420,8 @@ TEST_F(SecondPassTest, NounOrVerbLines) {
         {"il/W.0.1 dort/#224.8.14 x/A.20.10 porte/A.36.10+#224.8.14", 1, 3, "65.36.10.0+224.8.14.0"},
         // all verb readings: no noun is made up
         {"porte/#224.8.14+#224.6.14 ./", 2, 0, "224.8.14.0+224.6.14.0"},
+        // nor are an undecided word's verb readings put in another order
+        {"il/W.0.1 dort/#224.8.14 x/A.20.10 ouvre/#224.8.14+#224.32.14 ./", 2, 3, "224.8.14.0+224.32.14.0"},
     };
     Run(OneRule<NounOrVerb>, rows);
 }
