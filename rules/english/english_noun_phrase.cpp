@@ -273,10 +273,24 @@ V ZeroNibbleTests(const WalkState& s, i32 i) {
     return V::kGoOn;
 }
 
+// A verb-or-noun word after a coordinating conjunction with an object
+// pronoun or a settled determiner after it is a second verb taking its
+// object ("and release those changes", "the car and get him"), whatever the
+// data says of the noun's frequency and whatever noun stands before the
+// conjunction. A number is no determiner here ("and Section 7"), nor "one",
+// as often the pronoun, nor "no" of a set pair ("no harm, no foul").
+bool ObjectAfterConjunction(i32 i) {
+    if (Last(i) || i == 0 || Cat(i - 1) != 16) return false;
+    if (Cat(i + 1) == 2) return true;
+    const u8 c = Letter(i + 1, 0);
+    return Readings(i + 1) == 1 && In(Cat(i + 1), 7, 8) && !(c >= '0' && c <= '9') && !Is(i + 1, "one") &&
+           !Is(i + 1, "no");
+}
+
 V FeatureTests(const WalkState& s, i32 i) {
     const bool two = Readings(i) == 2;
     if (two || (Readings(i) == 3 && i >= 1 && Cat(i - 1) != 14)) {
-        if (Feat(i) >= 16) return Noun(i);
+        if (Feat(i) >= 16) return ObjectAfterConjunction(i) ? Verb(i) : Noun(i);
         if ((Feat(i, 1) & 1) != 0) return Verb(i);
     }
     if (two && Feat(i) == 3 && Cls(i, 1) == 'B' && Feat(i, 1) == 12) {
@@ -330,7 +344,8 @@ V CoordinationTests(i32 i) {
             KeepOne(i);
             return V::kToV13;
         }
-        if ((Cat(i - 2) == 10 && Feat(i - 2) == Feat(i)) || Cls(i - 2) == Cls(i, 1)) return FirstNounReading(i);
+        if ((Cat(i - 2) == 10 && Feat(i - 2) == Feat(i)) || Cls(i - 2) == Cls(i, 1))
+            return ObjectAfterConjunction(i) ? Verb(i) : FirstNounReading(i);
         return V::kToV13;
     }
     if (i > 1 && Readings(i - 2) == 1 && Cat(i - 1) == 21 && Cls(i - 2) > 127 && Nib(i) == Nib(i - 2)) {
