@@ -287,7 +287,21 @@ bool ObjectAfterConjunction(i32 i) {
            !Is(i + 1, "no");
 }
 
+// A verb-or-adjective word in its base form right before a noun, with no
+// subject, modal or "to" before it, is the adjective of that noun ("Frequent travelers",
+// "has loose connections", "the direct access link"), whatever the data
+// says of the verb's frequency.
+bool AdjectiveBeforeNoun(i32 i) {
+    if (Last(i) || (Feat(i) != 0 && Feat(i) != 16) || Cat(i, 1) != 10 || Cls(i, 1) != 'B') return false;
+    const bool noun = (Readings(i + 1) == 1 && Cat(i + 1) == 10 && Cls(i + 1) == 'A') ||
+                      (Readings(i + 1) == 2 && Cat(i + 1) == 14 && Feat(i + 1) >= 16 && Cls(i + 1, 1) == 'A');
+    if (!noun) return false;
+    return i == 0 || !(Cat(i - 1) == 1 || (Cat(i - 1) == 10 && In(Cls(i - 1), 'A', '@')) || Cls(i - 1) == 242 ||
+                       Is(i - 1, "to"));
+}
+
 V FeatureTests(const WalkState& s, i32 i) {
+    if (AdjectiveBeforeNoun(i)) return Noun(i);
     const bool two = Readings(i) == 2;
     if (two || (Readings(i) == 3 && i >= 1 && Cat(i - 1) != 14)) {
         if (Feat(i) >= 16) return ObjectAfterConjunction(i) ? Verb(i) : Noun(i);
