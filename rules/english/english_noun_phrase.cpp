@@ -84,6 +84,18 @@ bool AdverbInPlace(i32 i, i32 m) {
     return Readings(i + 1) == 1 && (In(Cat(i + 1), 7, 8, 18) || Cls(i + 1) == 'R' || Cls(i + 1) == 'S');
 }
 
+// After a linking verb an adjective-or-adverb word is the adjective, unless
+// it grades the word after it: an adjective, an adverb, an article or
+// determiner, a verb form other than a gerund ("is just too good", "was
+// pretty cool", "is just a chance"; "there is little doing"); "enough"
+// follows the adjective it grades, "to" opens its complement ("is hard to
+// say").
+bool GradesNext(i32 i) {
+    if (Last(i) || Is(i + 1, "enough") || Is(i + 1, "to")) return false;
+    if (VerbClass(i + 1) && !Ends(i + 1, "ing")) return true;
+    return Readings(i + 1) == 1 && (In(Cat(i + 1), 7, 8, 18) || (Cat(i + 1) == 10 && Cls(i + 1) == 'B'));
+}
+
 void AdverbOrNoun(const WalkState& s, i32 i) {
     if (Readings(i) == 2 && (Cat(i) == 18 || Cat(i, 1) == 18) && (Cat(i) == 10 || Cat(i, 1) == 10)) {
         const i32 m = FirstReadingOf(i, 10);
@@ -91,6 +103,7 @@ void AdverbOrNoun(const WalkState& s, i32 i) {
         if (i > 0 && Is(i - 1, "not") && Is(i, "just")) MakeAdverbLike(i);
         else if (i > 0 && In(Cat(i - 1), 7, 8, 15, 18)) CollapseAs(i, m, 10);
         else if (i > 1 && Cat(i - 1) == 10 && In(Cat(i - 2), 7, 8, 18)) CollapseAs(i, m, 10);
+        else if (afterVerb && s.pass >= 1 && Cls(i, m) != 'A' && GradesNext(i)) MakeAdverbLike(i);
         else if (afterVerb) CollapseAs(i, m, 10);
         else if (i < Count() - 1 && NounReadingFirst(i + 1)) CollapseAs(i, m, 10);
         else if (s.pass >= 1 && (Cat(i) == 18 || AdverbInPlace(i, m))) MakeAdverbLike(i);
