@@ -536,6 +536,10 @@ void InfinitiveRules(i32 i, bool stopped) {
     } else if (i == 1 && !Capital(1) && Is(0, "why")) {
         KeepOne(1);
         MakeAdverbLike(0);
+    } else if (plain && Cat(i - 1) == 16 && Cat(i - 2) == 13) {
+        // The second of two infinitives joined by a conjunction ("to eat
+        // and drink"), which the word loop made an infinitive.
+        KeepOne(i);
     } else {
         Collapse(i, 1);
     }
