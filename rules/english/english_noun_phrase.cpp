@@ -84,6 +84,18 @@ bool AdverbInPlace(i32 i, i32 m) {
     return Readings(i + 1) == 1 && (In(Cat(i + 1), 7, 8, 18) || Cls(i + 1) == 'R' || Cls(i + 1) == 'S');
 }
 
+// After a linking verb an adjective-or-adverb word is the adjective, unless
+// it grades the word after it: an adjective, an adverb, an article or
+// determiner, a verb form other than a gerund ("is just too good", "was
+// pretty cool", "is just a chance"; "there is little doing"); "enough"
+// follows the adjective it grades, "to" opens its complement ("is hard to
+// say").
+bool GradesNext(i32 i) {
+    if (Last(i) || Is(i + 1, "enough") || Is(i + 1, "to")) return false;
+    if (VerbClass(i + 1) && !Ends(i + 1, "ing")) return true;
+    return Readings(i + 1) == 1 && (In(Cat(i + 1), 7, 8, 18) || (Cat(i + 1) == 10 && Cls(i + 1) == 'B'));
+}
+
 void AdverbOrNoun(const WalkState& s, i32 i) {
     if (Readings(i) == 2 && (Cat(i) == 18 || Cat(i, 1) == 18) && (Cat(i) == 10 || Cat(i, 1) == 10)) {
         const i32 m = FirstReadingOf(i, 10);
@@ -91,6 +103,7 @@ void AdverbOrNoun(const WalkState& s, i32 i) {
         if (i > 0 && Is(i - 1, "not") && Is(i, "just")) MakeAdverbLike(i);
         else if (i > 0 && In(Cat(i - 1), 7, 8, 15, 18)) CollapseAs(i, m, 10);
         else if (i > 1 && Cat(i - 1) == 10 && In(Cat(i - 2), 7, 8, 18)) CollapseAs(i, m, 10);
+        else if (afterVerb && s.pass >= 1 && Cls(i, m) != 'A' && GradesNext(i)) MakeAdverbLike(i);
         else if (afterVerb) CollapseAs(i, m, 10);
         else if (i < Count() - 1 && NounReadingFirst(i + 1)) CollapseAs(i, m, 10);
         else if (s.pass >= 1 && (Cat(i) == 18 || AdverbInPlace(i, m))) MakeAdverbLike(i);
@@ -273,10 +286,38 @@ V ZeroNibbleTests(const WalkState& s, i32 i) {
     return V::kGoOn;
 }
 
+// A verb-or-noun word after a coordinating conjunction with an object
+// pronoun or a settled determiner after it is a second verb taking its
+// object ("and release those changes", "the car and get him"), whatever the
+// data says of the noun's frequency and whatever noun stands before the
+// conjunction. A number is no determiner here ("and Section 7"), nor "one",
+// as often the pronoun, nor "no" of a set pair ("no harm, no foul").
+bool ObjectAfterConjunction(i32 i) {
+    if (Last(i) || i == 0 || Cat(i - 1) != 16) return false;
+    if (Cat(i + 1) == 2) return true;
+    const u8 c = Letter(i + 1, 0);
+    return Readings(i + 1) == 1 && In(Cat(i + 1), 7, 8) && !(c >= '0' && c <= '9') && !Is(i + 1, "one") &&
+           !Is(i + 1, "no");
+}
+
+// A verb-or-adjective word in its base form right before a noun, with no
+// subject, modal or "to" before it, is the adjective of that noun ("Frequent travelers",
+// "has loose connections", "the direct access link"), whatever the data
+// says of the verb's frequency.
+bool AdjectiveBeforeNoun(i32 i) {
+    if (Last(i) || (Feat(i) != 0 && Feat(i) != 16) || Cat(i, 1) != 10 || Cls(i, 1) != 'B') return false;
+    const bool noun = (Readings(i + 1) == 1 && Cat(i + 1) == 10 && Cls(i + 1) == 'A') ||
+                      (Readings(i + 1) == 2 && Cat(i + 1) == 14 && Feat(i + 1) >= 16 && Cls(i + 1, 1) == 'A');
+    if (!noun) return false;
+    return i == 0 || !(Cat(i - 1) == 1 || (Cat(i - 1) == 10 && In(Cls(i - 1), 'A', '@')) || Cls(i - 1) == 242 ||
+                       Is(i - 1, "to"));
+}
+
 V FeatureTests(const WalkState& s, i32 i) {
+    if (AdjectiveBeforeNoun(i)) return Noun(i);
     const bool two = Readings(i) == 2;
     if (two || (Readings(i) == 3 && i >= 1 && Cat(i - 1) != 14)) {
-        if (Feat(i) >= 16) return Noun(i);
+        if (Feat(i) >= 16) return ObjectAfterConjunction(i) ? Verb(i) : Noun(i);
         if ((Feat(i, 1) & 1) != 0) return Verb(i);
     }
     if (two && Feat(i) == 3 && Cls(i, 1) == 'B' && Feat(i, 1) == 12) {
@@ -330,7 +371,8 @@ V CoordinationTests(i32 i) {
             KeepOne(i);
             return V::kToV13;
         }
-        if ((Cat(i - 2) == 10 && Feat(i - 2) == Feat(i)) || Cls(i - 2) == Cls(i, 1)) return FirstNounReading(i);
+        if ((Cat(i - 2) == 10 && Feat(i - 2) == Feat(i)) || Cls(i - 2) == Cls(i, 1))
+            return ObjectAfterConjunction(i) ? Verb(i) : FirstNounReading(i);
         return V::kToV13;
     }
     if (i > 1 && Readings(i - 2) == 1 && Cat(i - 1) == 21 && Cls(i - 2) > 127 && Nib(i) == Nib(i - 2)) {
@@ -494,6 +536,10 @@ void InfinitiveRules(i32 i, bool stopped) {
     } else if (i == 1 && !Capital(1) && Is(0, "why")) {
         KeepOne(1);
         MakeAdverbLike(0);
+    } else if (plain && Cat(i - 1) == 16 && Cat(i - 2) == 13) {
+        // The second of two infinitives joined by a conjunction ("to eat
+        // and drink"), which the word loop made an infinitive.
+        KeepOne(i);
     } else {
         Collapse(i, 1);
     }

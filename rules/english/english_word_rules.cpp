@@ -549,7 +549,9 @@ bool InfinitiveAfterBracket(i32 i) {
 // sing", "let it go"), after "why", "but", "except" (pass 1 on).
 void InfinitiveAfterGoverningWord(const PassState& s, i32 i) {
     const i32 p = i - 1;
-    if (s.pass < 1 || i < 1 || Cat(i) != 14 || Feat(i) != 0) return;
+    // Feature 16 is the base form too, of a verb whose noun is the more
+    // frequent ("let me change the subject").
+    if (s.pass < 1 || i < 1 || Cat(i) != 14 || (Feat(i) != 0 && Feat(i) != 16)) return;
     if (Cls(p) == 24 || Cat(p) == 1 || Cat(p) == 7 || Cat(p) == 8) return;
     i32 w = p;
     while (w >= 0 && !((Cat(w) >= 11 && Cat(w) <= 15) || Cat(w) == 17 || Cat(w) == 5)) --w;
