@@ -1193,15 +1193,29 @@ void AddPossessedNoun(const MergeIndex& ix, const std::string& w, Readings& r) {
     }
 }
 
+// The treebank counts the form as an adjective more often than in any
+// other class.
+bool MostlyAdjective(const UdClassTable& ud, const std::string& w) {
+    const auto it = ud.find(w);
+    if (it == ud.end()) return false;
+    const u32 adj = UdCount(ud, w, "ADJ");
+    for (const auto& [cls, n] : it->second)
+        if (cls != "ADJ" && n >= adj) return false;
+    return adj > 0;
+}
+
 // A word the lists hold only with its initial capital ("American", not
 // "american"), capital then lower-case letters, that WordNet's index knows
-// as an adjective.
+// as an adjective, or that the treebank counts as an adjective more often
+// than as anything else ("Arab", "Sunni", "Shiite": WordNet has them as
+// nouns only).
 bool CapitalisedAdjective(const MergeIndex& ix, const std::string& w) {
     if (w.size() < 3 || w[0] < 'A' || w[0] > 'Z') return false;
     for (std::size_t i = 1; i < w.size(); ++i)
         if (w[i] < 'a' || w[i] > 'z') return false;
     const std::string lower = Lower(w);
-    return ix.src.scowl.words.count(lower) == 0 && ix.Senses(lower, kWnAdj) != 0;
+    if (ix.src.scowl.words.count(lower) != 0) return false;
+    return ix.Senses(lower, kWnAdj) != 0 || MostlyAdjective(ix.src.ud, lower);
 }
 
 // The treebank counts the form, spelt without a period, as a noun more
