@@ -29,13 +29,13 @@ EnglishSources Sources() {
     AddList(s, "english-words.10",
             "day\ndays\ntoday\ntwo\ntwos\nattach\nattaching\nattached\nemail\nemails\nemailed\nemailing\n"
             "zlimp\nzlimps\nzneww\nunder\nzquick\nzquicks\nzquicked\nzquicking\n");
-    AddList(s, "english-upper.10", "American\nAmericans\n");
+    AddList(s, "english-upper.10", "American\nAmericans\nZarab\nZunni\n");
     AddList(s, "english-abbreviations.60", "pm\netc\ninc\n");
     AddList(s, "english-upper.70", "Zabingdon\n");
     AddList(s, "english-words.80", "zbehoof\n");
     ReadWordNetIndexText("day n 10 1 @ 10 3 0\ntoday n 2 1 @ 2 1 0\ntwo n 2 1 @ 2 1 0\nemail n 2 1 @ 2 1 0\n"
                          "american n 3 1 @ 3 2 0\nzlimp n 1 1 @ 1 0 0\nzbehoof n 1 1 @ 1 0 0\npm n 4 1 @ 4 1 0\n"
-                         "inc n 1 1 @ 1 0 0\n",
+                         "inc n 1 1 @ 1 0 0\nzarab n 2 1 @ 2 0 0\nzunni n 1 1 @ 1 0 0\n",
                          kWnNoun, s.wordnet);
     ReadWordNetIndexText("attach v 5 1 @ 5 3 0\nemail v 1 1 @ 1 0 0\nzquick v 1 1 @ 1 0 0\n", kWnVerb, s.wordnet);
     ReadWordNetIndexText("two a 1 1 & 1 0 0\namerican a 2 1 & 2 2 0\nzlimp a 1 1 & 1 0 0\n"
@@ -49,7 +49,8 @@ EnglishSources Sources() {
         << error;
     s.ud = ParseUdClassTable("# form\ttotal\tclasses\namerican\t73\tADJ:70 PROPN:3\nemail\t70\tNOUN:65 VERB:5\n"
                              "zlimp\t9\tNOUN:8 ADJ:1\nzneww\t30\tADJ:28 ADV:2\ntoday\t70\tNOUN:70\n"
-                             "zquick\t20\tADJ:15 ADV:5\npm\t147\tNOUN:147\n");
+                             "zquick\t20\tADJ:15 ADV:5\npm\t147\tNOUN:147\nzarab\t23\tADJ:23\n"
+                             "zunni\t9\tPROPN:6 ADJ:3\n");
     return s;
 }
 
@@ -121,6 +122,11 @@ TEST(EnglishReadings, ReadBackAsCompiled) {
     EXPECT_EQ(FirstClass(c.dict, "American"), 'N');
     EXPECT_FALSE(HasClass(c.dict, "American", 0x40));
     EXPECT_EQ(FirstClass(c.dict, "zlimp"), 'M');
+    // The same where WordNet has only the noun and the treebank counts the
+    // adjective most ("Arab"); a word it counts mostly as a name stays one.
+    EXPECT_EQ(FirstClass(c.dict, "Zarab"), 'N');
+    EXPECT_FALSE(HasClass(c.dict, "Zarab", 0x40));
+    EXPECT_EQ(FirstClass(c.dict, "Zunni"), 0x40);
     // An adjective and an adverb of one spelling in the treebank's order
     // (the adverb's class byte is the smaller).
     EXPECT_EQ(FirstClass(c.dict, "zneww"), '8');

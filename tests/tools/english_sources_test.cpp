@@ -49,6 +49,12 @@ EnglishSources SyntheticSources() {
     AddList(s, "english-abbreviations.40", "etc\nNATO\n");
     AddList(s, "english-upper.50", "Paris\n");
     AddList(s, "english-contractions.10", "can't\nlet's\n");
+    // Nouns only by their possessives, one of them in a list above the levels read.
+    AddList(s, "english-words.70", "footway\nfootways\noutlands\nhobbies\nzzquuxes\nbigs\nthitherward\n");
+    AddList(s, "english-words.80", "hobby's\n");
+    ScowlListName above;
+    EXPECT_TRUE(ParseScowlListName("english-words.95", above));
+    AddScowlPossessives(above, "footway's\noutland's\nzzquuxes\nbig's\nzzquux's\n", s.scowl);
     ReadWordNetIndexText(
         "  1 This header line starts with spaces\n"
         "walk n 7 2 @ ~ 7 3 0\nhope n 5 1 @ 5 2 0\nchild n 4 1 @ 4 3 0\n"
@@ -125,7 +131,8 @@ TEST(EnglishSources, ScowlListNames) {
 TEST(EnglishSources, ScowlLevelsRegionsAndCounterparts) {
     EnglishSources s = SyntheticSources();
     const ScowlWords& w = s.scowl;
-    EXPECT_EQ(w.possessivesSkipped, 1u);  // walker's; let's is a contraction
+    EXPECT_EQ(w.possessivesSkipped, 2u);  // walker's, hobby's; let's is a contraction
+    EXPECT_EQ(w.possessed.count("walker"), 1u);
     EXPECT_EQ(w.words.count("walker's"), 0u);
     EXPECT_EQ(w.words.at("colour").level, 10);  // smallest of 10 and 20
     struct Case {
@@ -243,7 +250,13 @@ TEST(EnglishSources, MergedReadings) {
         {"colour", "noun", "colour", {"singular", "section:6", "region:gb"}},
         {"organise", "verb", "organise", {"base", "section:6"}},  // WordNet spells it with z
         {"analyse", "verb", "analyse", {"base", "section:6"}},
-        {"zzquux", "unknown", "zzquux", {"level:10"}},
+        {"zzquux", "unknown", "zzquux", {"level:10"}},  // a common word: its possessive makes no noun
+        {"footway", "noun", "footway", {"singular"}},
+        {"footways", "noun", "footway", {"plural"}},
+        {"outlands", "noun", "outland", {"plural"}},
+        {"hobbies", "noun", "hobby", {"plural"}},
+        {"zzquuxes", "noun", "zzquux", {"plural"}},
+        {"thitherward", "unknown", "thitherward", {"level:70"}},  // no possessive: no noun
         {"etc", "abbrev", "etc", {"period"}},
         {"Spasmus", "noun", "Spasmus", {"domain:medical"}},  // medical, in no SCOWL list
     };
@@ -262,7 +275,9 @@ TEST(EnglishSources, MergedReadings) {
     EXPECT_NE(FindOne(forms, "was", "verb", "be"), nullptr);
     EXPECT_TRUE(HasOther(*FindOne(forms, "colour", "noun", "colour"), "counterpart:color"));
     EXPECT_TRUE(HasOther(*FindOne(forms, "organise", "verb", "organise"), "analysed-as:organize"));
-    EXPECT_EQ(st.unknown, 1u);  // zzquux
+    EXPECT_EQ(st.unknown, 3u);  // zzquux, bigs, thitherward
+    EXPECT_TRUE(Find(forms, "outland").empty());  // a possessive alone adds no word
+    EXPECT_TRUE(Find(forms, "bigs", "noun").empty());  // "big" is analysed: an adjective
     EXPECT_EQ(st.medicalOnly, 2u);  // Spasmus, spasm
     EXPECT_EQ(st.forms, forms.size());
 

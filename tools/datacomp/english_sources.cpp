@@ -162,6 +162,7 @@ void AddScowlList(const ScowlListName& name, const std::string& text, ScowlWords
         ++out.lines;
         if (name.kind != ScowlKind::Contractions && EndsWith(line, "'s")) {
             ++out.possessivesSkipped;
+            if (name.kind == ScowlKind::Words) out.possessed.emplace(line.substr(0, line.size() - 2));
             return;
         }
         auto [it, added] = out.words.try_emplace(std::string(line));
@@ -169,6 +170,14 @@ void AddScowlList(const ScowlListName& name, const std::string& text, ScowlWords
         if (added || name.level < w.level) w.level = name.level;
         w.spellings |= name.spelling;
         w.kinds = static_cast<u8>(w.kinds | (1u << static_cast<unsigned>(name.kind)));
+    });
+}
+
+void AddScowlPossessives(const ScowlListName& name, const std::string& text, ScowlWords& out) {
+    if (name.kind != ScowlKind::Words) return;
+    ForEachLine(text, [&](std::string_view line) {
+        while (!line.empty() && line.back() == ' ') line.remove_suffix(1);
+        if (EndsWith(line, "'s")) out.possessed.emplace(line.substr(0, line.size() - 2));
     });
 }
 
@@ -187,13 +196,15 @@ bool ReadScowlDir(const std::string& dir, int maxLevel, ScowlWords& out, std::st
         ScowlListName parsed;
         if (!ParseScowlListName(n, parsed)) continue;
         const bool nameList = parsed.kind == ScowlKind::Upper || parsed.kind == ScowlKind::ProperNames;
-        if (parsed.level > (nameList ? std::max(maxLevel, nameMaxLevel) : maxLevel)) continue;
+        const bool above = parsed.level > (nameList ? std::max(maxLevel, nameMaxLevel) : maxLevel);
+        if (above && parsed.kind != ScowlKind::Words) continue;
         std::string text;
         if (!ReadWholeFile(dir + "/" + n, text)) {
             error = "cannot read " + dir + "/" + n;
             return false;
         }
-        AddScowlList(parsed, text, out);
+        if (above) AddScowlPossessives(parsed, text, out);
+        else AddScowlList(parsed, text, out);
     }
     if (out.files == 0) {
         error = "no SCOWL list in " + dir;
@@ -1154,15 +1165,57 @@ void EmitReadings(const MergeIndex& ix, const std::string& form, const ScowlWord
     }
 }
 
+// A word no other source analyses is a noun when the lists hold its
+// possessive ("footway's"), a plural noun when they hold its singular's
+// ("outlands": "outland's"; "-es" and "-ies" plurals likewise) and no
+// source analyses that singular either (a noun "pretty" must not come
+// before the adjective and adverb through "pretties").
+constexpr int kPossessedNounFromLevel = 61;
+
+void AddPossessedNoun(const MergeIndex& ix, const std::string& w, Readings& r) {
+    const ScowlWords& scowl = ix.src.scowl;
+    if (scowl.possessed.count(w) != 0) {
+        AddReading(r, w, "noun", {"singular"}, "src:scowl-possessive");
+        return;
+    }
+    if (w.size() < 4 || w.back() != 's') return;
+    const std::string stem = w.substr(0, w.size() - 1);
+    std::string singulars[3] = {stem, "", ""};
+    if (EndsWith(stem, "e")) singulars[1] = stem.substr(0, stem.size() - 1);
+    if (EndsWith(stem, "ie")) singulars[2] = stem.substr(0, stem.size() - 2) + "y";
+    for (const std::string& one : singulars) {
+        if (one.empty() || scowl.possessed.count(one) == 0 || ix.Wink(one) != nullptr) continue;
+        bool analysed = false;
+        for (int p = 0; p < 4; ++p) analysed = analysed || ix.Senses(one, static_cast<WordNetPos>(p)) != 0;
+        if (analysed) continue;
+        AddReading(r, one, "noun", {"plural"}, "src:scowl-possessive");
+        return;
+    }
+}
+
+// The treebank counts the form as an adjective more often than in any
+// other class.
+bool MostlyAdjective(const UdClassTable& ud, const std::string& w) {
+    const auto it = ud.find(w);
+    if (it == ud.end()) return false;
+    const u32 adj = UdCount(ud, w, "ADJ");
+    for (const auto& [cls, n] : it->second)
+        if (cls != "ADJ" && n >= adj) return false;
+    return adj > 0;
+}
+
 // A word the lists hold only with its initial capital ("American", not
 // "american"), capital then lower-case letters, that WordNet's index knows
-// as an adjective.
+// as an adjective, or that the treebank counts as an adjective more often
+// than as anything else ("Arab", "Sunni", "Shiite": WordNet has them as
+// nouns only).
 bool CapitalisedAdjective(const MergeIndex& ix, const std::string& w) {
     if (w.size() < 3 || w[0] < 'A' || w[0] > 'Z') return false;
     for (std::size_t i = 1; i < w.size(); ++i)
         if (w[i] < 'a' || w[i] > 'z') return false;
     const std::string lower = Lower(w);
-    return ix.src.scowl.words.count(lower) == 0 && ix.Senses(lower, kWnAdj) != 0;
+    if (ix.src.scowl.words.count(lower) != 0) return false;
+    return ix.Senses(lower, kWnAdj) != 0 || MostlyAdjective(ix.src.ud, lower);
 }
 
 // The treebank counts the form, spelt without a period, as a noun more
@@ -1203,6 +1256,9 @@ std::vector<SourceForm> BuildEnglishForms(const EnglishSources& sources,
         if (po == "unknown") {
             AnalyseWord(ix, w, r, stats);
             if (r.empty() && section != 0) BorrowCounterpartReadings(ix, w, section, r, stats);
+            // Only the rarer words: the common ones without analysis keep the
+            // class the closed-class rules give them ("whomever's" is listed too).
+            if (r.empty() && sw.level >= kPossessedNounFromLevel) AddPossessedNoun(ix, w, r);
             if (r.empty()) {
                 r[{w, "unknown"}];
                 if (sw.level <= 60) ++stats.unknownUpTo60;

@@ -149,11 +149,16 @@ struct ScowlWords {
     std::size_t files = 0;
     std::size_t lines = 0;
     std::size_t possessivesSkipped = 0;  // "abetter's": the lookup strips 's itself
+    // The words whose possessive a "words" list holds at any level ("outland"
+    // for "outland's", listed at 95): nouns, whatever their own level.
+    std::unordered_set<std::string> possessed;
 };
 
 // Adds one list (its text, one word a line). Words ending in "'s" are not
 // kept (possessives), other words with an apostrophe are.
 void AddScowlList(const ScowlListName& name, const std::string& text, ScowlWords& out);
+// Takes only the possessives of a "words" list (one above the levels read).
+void AddScowlPossessives(const ScowlListName& name, const std::string& text, ScowlWords& out);
 // Reads every list of `dir` up to `maxLevel` (10..95), the lists of
 // capitalised words and proper names up to `nameMaxLevel` (at least
 // `maxLevel`). False with `error` when the directory holds no list.

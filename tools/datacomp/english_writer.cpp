@@ -282,7 +282,7 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
             r.classByte = kClassClosed;
         } else if (po == "unknown") {
             if (level > kEnglishUnknownMaxLevel) {
-                ++out.skipped["unknown to every source, above level 50"];
+                ++out.skipped["unknown to every source, above level 70"];
                 continue;
             }
             r.classByte = kClassClosed;

@@ -13,8 +13,8 @@
 //   written as the mark 147; abbreviations that take their period: the
 //   form without its period, ending code 64; other abbreviations 28.
 //   Words no source analyses ("unknown"): kept as class '8' up to SCOWL
-//   level 50 (the class-'8' ending rules make -ly words adverbs and -ia
-//   words plural nouns), dropped above.
+//   level 70, the level of the other words (the class-'8' ending rules make
+//   -ly words adverbs and -ia words plural nouns), dropped above.
 //
 // Sections: two-letter words "111" (1), three-letter words "22" (2),
 // longer words their two-letter section (capitals have their own pairs),
@@ -53,7 +53,7 @@
 
 constexpr u32 kEnglishSectionLimit = 519;    // the lookup walks no section above
 constexpr int kEnglishMaxLevel = 70;         // SCOWL levels compiled
-constexpr int kEnglishUnknownMaxLevel = 60;  // unknown words kept up to this level
+constexpr int kEnglishUnknownMaxLevel = 70;  // unknown words kept up to this level
 constexpr int kEnglishNameMaxLevel = 70;     // SCOWL levels of capitalised words and names compiled
 
 // Where a reading is filed before its section number is known.
