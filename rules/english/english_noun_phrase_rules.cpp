@@ -529,10 +529,11 @@ Next PossessiveT(WalkState& s, i32 i) {
 // An adjective with no noun after it, at the end of its clause ("I hope
 // your safe."): a possessive has no head there. "own", "best" and the
 // other words that stand for a noun after a possessive ("on your own",
-// "do your best") are not such adjectives.
+// "do your best") are not such adjectives, nor is a form in -ing, which
+// after a possessive is the gerund ("wonder at your turning out so").
 bool AdjectiveEndingClause(i32 a) {
     static const char* const kHeads[] = {"own", "best", "worst", "most", "least", "last", "first", "utmost", nullptr};
-    if (Readings(a) != 1 || Cls(a) != 'B' || IsOneOf(a, kHeads)) return false;
+    if (Readings(a) != 1 || Cls(a) != 'B' || IsOneOf(a, kHeads) || Ends(a, "ing")) return false;
     const u8 next = Cat(a + 1);
     return Last(a) || next == 20 || next == 21 || (next >= 15 && next <= 18);
 }
