@@ -444,10 +444,60 @@ std::vector<u8> EncodeTaggedBlock(const std::vector<TaggedEntry>& entries) {
 
 namespace {
 
-// One chunk: its words in a file, espeak's lines back.
-bool RunEspeakChunk(const std::string& voice, const std::vector<std::string>& words,
-                    size_t begin, size_t end, const std::string& inPath,
-                    std::vector<std::string>& lines) {
+// The installed espeak-ng's version line: pronunciations kept from an
+// earlier run are used again only under the same version.
+std::string EspeakVersion() {
+    FILE* p = popen("espeak-ng --version 2>/dev/null", "r");
+    if (p == nullptr) return std::string();
+    std::string out;
+    char buf[256];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+    pclose(p);
+    return out;
+}
+
+// 64-bit FNV-1a over the voice, the version and the chunk's words.
+std::string ChunkKey(const std::string& voice, const std::string& version,
+                     const std::vector<std::string>& words, size_t begin, size_t end) {
+    unsigned long long h = 14695981039346656037ull;
+    auto mix = [&h](const std::string& s) {
+        for (unsigned char c : s) h = (h ^ c) * 1099511628211ull;
+        h = (h ^ 0xFF) * 1099511628211ull;
+    };
+    mix(voice);
+    mix(version);
+    for (size_t i = begin; i < end; ++i) mix(words[i]);
+    return std::to_string(h) + " " + std::to_string(end - begin);
+}
+
+bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    lines.clear();
+    std::string line;
+    while (std::getline(in, line)) lines.push_back(line);
+    return true;
+}
+
+std::string ReadFirstLine(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    std::getline(in, line);
+    return line;
+}
+
+// One chunk: its words in a file, espeak's lines back. The lines are kept
+// beside the word file with the chunk's key; a later run over the same words
+// with the same voice and version reads them instead of running espeak.
+bool RunEspeakChunk(const std::string& voice, const std::string& version,
+                    const std::vector<std::string>& words, size_t begin, size_t end,
+                    const std::string& inPath, std::vector<std::string>& lines) {
+    const std::string key = ChunkKey(voice, version, words, begin, end);
+    const std::string outPath = inPath + ".out", keyPath = inPath + ".key";
+    if (!version.empty() && ReadFirstLine(keyPath) == key && ReadLines(outPath, lines) &&
+        lines.size() == end - begin)
+        return true;
     {
         std::ofstream in(inPath, std::ios::binary | std::ios::trunc);
         for (size_t i = begin; i < end; ++i) in << words[i] << '\n';
@@ -468,7 +518,15 @@ bool RunEspeakChunk(const std::string& voice, const std::vector<std::string>& wo
     std::string line;
     lines.clear();
     while (std::getline(s, line)) lines.push_back(line);
-    return lines.size() == end - begin;
+    if (lines.size() != end - begin) return false;
+    if (!version.empty()) {
+        std::remove(keyPath.c_str());
+        std::ofstream o(outPath, std::ios::binary | std::ios::trunc);
+        o << out;
+        o.close();
+        if (o) std::ofstream(keyPath, std::ios::binary | std::ios::trunc) << key << '\n';
+    }
+    return true;
 }
 
 }  // namespace
@@ -488,12 +546,13 @@ bool RunEspeak(const std::string& voice, const std::vector<std::string>& words,
     const size_t per = (words.size() + chunks - 1) / chunks;
     std::vector<std::vector<std::string>> results(chunks);
     std::vector<int> ok(chunks, 0);
+    const std::string version = EspeakVersion();
     std::vector<std::thread> threads;
     for (size_t c = 0; c < chunks; ++c) {
         threads.emplace_back([&, c] {
             const size_t b = c * per, e = std::min(words.size(), b + per);
             const std::string path = workDir + "/espeak_" + voice + "_" + std::to_string(c) + ".txt";
-            ok[c] = b >= e || RunEspeakChunk(voice, words, b, e, path, results[c]) ? 1 : 0;
+            ok[c] = b >= e || RunEspeakChunk(voice, version, words, b, e, path, results[c]) ? 1 : 0;
         });
     }
     for (std::thread& t : threads) t.join();
