@@ -24,6 +24,9 @@ struct SectionIndex {
     bool set = false;
     bool usable = false;
     BoundedArray<ListIndex> lists;
+    // By third letter: 1 + the number of its first third-letter entry; 0
+    // when no entry has it.
+    BoundedArray<u8> thirds;
 };
 
 // Entries are kept in chunks that never move (a list indexed during a walk
@@ -80,7 +83,7 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
             fresh = false;
             inStem = true;
             e = out != nullptr ? &out[n] : nullptr;
-            if (e != nullptr) *e = IndexedEntry{p, 0, {0, 0, 0}};
+            if (e != nullptr) *e = IndexedEntry{p, 0, {0, 0}, 0};
             ++n;
         }
         const bool control = !groupPending && IsDictControlCode(french, b);
@@ -88,7 +91,7 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
         const bool stemByte = letter || (control && !french && b == kMarkApostrophe);
         if (inStem && stemByte) {
             if (e != nullptr) {
-                if (e->stemLength < 3) e->stem[e->stemLength] = b;
+                if (e->stemLength < 2) e->stem[e->stemLength] = b;
                 if (e->stemLength < kAlwaysWalked - 1) ++e->stemLength;
                 else e->stemLength = kAlwaysWalked;
             }
@@ -132,6 +135,7 @@ void SetUpSection(SectionIndex& x, const DictSectionSpan& span) {
     x.start = span.start;
     x.length = span.length;
     x.lists.Release();
+    x.thirds.Release();
     if (span.length < 3) return;
     const u32 s = span.start;
     const u32 n = DictBodyByte(s + 2);
@@ -139,6 +143,8 @@ void SetUpSection(SectionIndex& x, const DictSectionSpan& span) {
     const u32 listsBegin = DictBodyU16(s + n + 1);
     if (listsBegin < n + 3 || listsBegin > span.length || (listsBegin - n) % 3 != 0) return;
     x.lists.Allocate((listsBegin - n) / 3);
+    x.thirds.Allocate(256);
+    for (u32 j = n; j >= 3; j -= 3) x.thirds.data[DictBodyByte(s + j - 3)] = static_cast<u8>(j / 3);
     x.thirdSize = n;
     x.usable = true;
 }
@@ -167,6 +173,19 @@ IndexedEntry* TakeEntries(BodyIndex& b, u32 n, u32& at) {
     return b.chunks.data[b.chunkCount - 1].data + b.used;
 }
 
+bool TestedStem(const IndexedEntry& e) { return e.stemLength != 0 && e.stemLength != kAlwaysWalked; }
+
+// Sets the runs of the n entries (see IndexedEntry::run).
+void SetRuns(IndexedEntry* entries, u32 n) {
+    for (u32 i = n; i-- > 0;) {
+        IndexedEntry& e = entries[i];
+        if (!TestedStem(e)) continue;
+        const IndexedEntry* next = i + 1 < n ? &entries[i + 1] : nullptr;
+        const bool joins = next != nullptr && TestedStem(*next) && next->stem[0] == e.stem[0] && next->run < 255;
+        e.run = static_cast<u8>(joins ? next->run + 1 : 1);
+    }
+}
+
 // Indexes one list: its entries go to the last chunk. Every entry but a
 // list's last takes two bytes or more, which bounds the room to take.
 void BuildList(BodyIndex& b, ListIndex& l, const EntryListSpan& list) {
@@ -180,6 +199,7 @@ void BuildList(BodyIndex& b, ListIndex& l, const EntryListSpan& list) {
     IndexedEntry* out = TakeEntries(b, room, at);
     if (out == nullptr) return;
     l.count = static_cast<u16>(ReadEntries(list.begin, list.end, b.french, out));
+    SetRuns(out, l.count);
     l.at = at;
     b.used += l.count;
     l.usable = true;
@@ -187,12 +207,33 @@ void BuildList(BodyIndex& b, ListIndex& l, const EntryListSpan& list) {
 
 }  // namespace
 
-bool FindIndexedList(i16 section, const DictSectionSpan& span, const EntryListSpan& list, IndexedList& out) {
-    BodyIndex& b = CurrentBodyIndex();
-    if (section < 0 || static_cast<u32>(section) >= b.sections.count) return false;
+namespace {
+
+// The index of `section`, set up for its span; null when the section has
+// no index.
+SectionIndex* FindSection(BodyIndex& b, i16 section, const DictSectionSpan& span) {
+    if (section < 0 || static_cast<u32>(section) >= b.sections.count) return nullptr;
     SectionIndex& x = b.sections.data[section];
     if (!x.set || x.start != span.start || x.length != span.length) SetUpSection(x, span);
-    if (!x.usable || list.record < x.thirdSize) return false;
+    return x.usable ? &x : nullptr;
+}
+
+}  // namespace
+
+bool OpenSectionEntryLists(i16 section, const DictSectionSpan& span, u8 third, u8 fourth,
+                           EntryListCursor& cursor) {
+    const SectionIndex* x = FindSection(CurrentBodyIndex(), section, span);
+    if (x == nullptr) return OpenEntryLists(span, third, fourth, cursor);
+    const u8 k = x->thirds.data[third];
+    return k != 0 && OpenEntryListsAt(span, (k - 1u) * 3u, fourth, cursor);
+}
+
+bool FindIndexedList(i16 section, const DictSectionSpan& span, const EntryListSpan& list, IndexedList& out) {
+    BodyIndex& b = CurrentBodyIndex();
+    SectionIndex* found = FindSection(b, section, span);
+    if (found == nullptr) return false;
+    SectionIndex& x = *found;
+    if (list.record < x.thirdSize) return false;
     const u32 k = (list.record - x.thirdSize) / 3;
     if (k >= x.lists.count) return false;
     ListIndex& l = x.lists.data[k];

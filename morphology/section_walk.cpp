@@ -645,6 +645,10 @@ ItemOutcome WalkEntryList(Walk& w, const DictSectionSpan& span, const EntryListS
     const u32 n = w.key.length - 4;
     for (u32 i = 0; i < indexed.count; ++i) {
         const IndexedEntry& e = indexed.entries[i];
+        if (e.run != 0 && (n == 0 || e.stem[0] != rest[0])) {
+            i += e.run - 1u;
+            continue;
+        }
         if (!EntryMaySpell(e, rest, n)) continue;
         const u32 to = i + 1 < indexed.count ? indexed.entries[i + 1].start : list.end;
         const ItemOutcome out = WalkEntries(w, e.start, to);
@@ -668,7 +672,7 @@ i16 WalkSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u1
     w.plain = IsPlainOperation(mode);
     w.early = w.french && IsEarlyAnswerMode(mode);
     EntryListCursor cursor;
-    if (!OpenEntryLists(span, w.key.At(2), w.key.At(3), cursor)) return 0;
+    if (!OpenSectionEntryLists(section, span, w.key.At(2), w.key.At(3), cursor)) return 0;
     EntryListSpan list;
     while (NextEntryList(cursor, list)) {
         const ItemOutcome out = WalkEntryList(w, span, list);
@@ -687,7 +691,8 @@ bool ReadEntryLists(i16 section, const KeyText& k, bool& fault) {
     EntryListCursor cursor;
     EntryListSpan list;
     const bool may = GetDictSection(section, span) && k.length >= 4 &&
-                     OpenEntryLists(span, k.At(2), k.At(3), cursor) && NextEntryList(cursor, list);
+                     OpenSectionEntryLists(section, span, k.At(2), k.At(3), cursor) &&
+                     NextEntryList(cursor, list);
     fault = gDictFaultCount != faults;
     gDictFaultCount = faults;
     gDictLastFault = last;
