@@ -594,22 +594,27 @@ ItemOutcome ReadEnglishVerbItem(Walk& w, const EntryState& s, u32 p) {
 // ---- The list reader --------------------------------------------------------------
 
 // Reads the entries in [from, to) of a list that ends at w.listEnd, from a
-// fresh state (`from` starts an entry).
-ItemOutcome WalkEntries(Walk& w, u32 from, u32 to) {
+// fresh state (`from` starts an entry). With `oneEntry`, [from, to) is one
+// whole entry that does not end the list: once its key letters fail,
+// nothing in it can give an analysis or a fault, and the walk leaves it.
+ItemOutcome WalkEntries(Walk& w, u32 from, u32 to, bool oneEntry = false) {
     EntryState s;
     for (u32 p = from; p < to; ++p) {
         const u8 b = DictBodyByte(p);
         if (s.stopCounter > 0) --s.stopCounter;
         if (!s.groupPending && IsControlCode(w, b)) {
             ReadControlCode(w, s, b, p);
+            if (s.skipping && oneEntry) return {};
             continue;
         }
         if (!s.groupPending && IsLetter(w, b)) {
             if (s.skipping) continue;
-            if (s.matched + 4 < w.key.length && b == w.key.At(s.matched + 4))
+            if (s.matched + 4 < w.key.length && b == w.key.At(s.matched + 4)) {
                 ++s.matched;
-            else
+            } else {
                 s.skipping = true;
+                if (oneEntry) return {};
+            }
             continue;
         }
         // An item: a model byte after a group code, or an ending byte; both
@@ -650,8 +655,9 @@ ItemOutcome WalkEntryList(Walk& w, const DictSectionSpan& span, const EntryListS
             continue;
         }
         if (!EntryMaySpell(e, rest, n)) continue;
-        const u32 to = i + 1 < indexed.count ? indexed.entries[i + 1].start : list.end;
-        const ItemOutcome out = WalkEntries(w, e.start, to);
+        const bool last = i + 1 >= indexed.count;
+        const u32 to = last ? list.end : indexed.entries[i + 1].start;
+        const ItemOutcome out = WalkEntries(w, e.start, to, !last);
         if (out.endWalk) return out;
     }
     return {};
