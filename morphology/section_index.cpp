@@ -21,12 +21,12 @@ struct SectionIndex {
     u32 start = 0;   // the section span it was set up for
     u32 length = 0;
     u32 thirdSize = 0;  // bytes of the third-letter index
+    u32 listCount = 0;
     bool set = false;
     bool usable = false;
     BoundedArray<ListIndex> lists;
-    // By third letter: 1 + the number of its first third-letter entry; 0
-    // when no entry has it.
-    BoundedArray<u8> thirds;
+    // The third letters of its index rise strictly: one is found by halving.
+    bool sortedThirds = false;
 };
 
 // Entries are kept in chunks that never move (a list indexed during a walk
@@ -135,16 +135,18 @@ void SetUpSection(SectionIndex& x, const DictSectionSpan& span) {
     x.start = span.start;
     x.length = span.length;
     x.lists.Release();
-    x.thirds.Release();
+    x.listCount = 0;
+    x.sortedThirds = false;
     if (span.length < 3) return;
     const u32 s = span.start;
     const u32 n = DictBodyByte(s + 2);
     if (n == 0 || n % 3 != 0 || n + 3 > span.length) return;
     const u32 listsBegin = DictBodyU16(s + n + 1);
     if (listsBegin < n + 3 || listsBegin > span.length || (listsBegin - n) % 3 != 0) return;
-    x.lists.Allocate((listsBegin - n) / 3);
-    x.thirds.Allocate(256);
-    for (u32 j = n; j >= 3; j -= 3) x.thirds.data[DictBodyByte(s + j - 3)] = static_cast<u8>(j / 3);
+    x.listCount = (listsBegin - n) / 3;  // their table is allocated when a list is first walked
+    x.sortedThirds = true;
+    for (u32 j = 3; j < n; j += 3)
+        if (DictBodyByte(s + j) <= DictBodyByte(s + j - 3)) x.sortedThirds = false;
     x.thirdSize = n;
     x.usable = true;
 }
@@ -223,9 +225,17 @@ SectionIndex* FindSection(BodyIndex& b, i16 section, const DictSectionSpan& span
 bool OpenSectionEntryLists(i16 section, const DictSectionSpan& span, u8 third, u8 fourth,
                            EntryListCursor& cursor) {
     const SectionIndex* x = FindSection(CurrentBodyIndex(), section, span);
-    if (x == nullptr) return OpenEntryLists(span, third, fourth, cursor);
-    const u8 k = x->thirds.data[third];
-    return k != 0 && OpenEntryListsAt(span, (k - 1u) * 3u, fourth, cursor);
+    if (x == nullptr || !x->sortedThirds) return OpenEntryLists(span, third, fourth, cursor);
+    u32 low = 0;
+    u32 high = x->thirdSize / 3;  // entries [low, high) are left
+    while (low < high) {
+        const u32 mid = (low + high) / 2;
+        const u8 b = DictBodyByte(span.start + mid * 3);
+        if (b == third) return OpenEntryListsAt(span, mid * 3, fourth, cursor);
+        if (b < third) low = mid + 1;
+        else high = mid;
+    }
+    return false;
 }
 
 bool FindIndexedList(i16 section, const DictSectionSpan& span, const EntryListSpan& list, IndexedList& out) {
@@ -235,7 +245,8 @@ bool FindIndexedList(i16 section, const DictSectionSpan& span, const EntryListSp
     SectionIndex& x = *found;
     if (list.record < x.thirdSize) return false;
     const u32 k = (list.record - x.thirdSize) / 3;
-    if (k >= x.lists.count) return false;
+    if (k >= x.listCount) return false;
+    if (x.lists.count != x.listCount) x.lists.Allocate(x.listCount);
     ListIndex& l = x.lists.data[k];
     if (!l.built) BuildList(b, l, list);
     if (!l.usable) return false;

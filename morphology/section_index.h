@@ -48,8 +48,9 @@ bool FindIndexedList(i16 section, const DictSectionSpan& span, const EntryListSp
                      IndexedList& out);
 
 // OpenEntryLists for `section` of the current dictionary, its third letter
-// found through a table set up with the section's index (the scan of the
-// third-letter index when the section cannot be indexed).
+// found by halving when the section's index has its third letters in
+// rising order (checked once, when the section is set up); the scan
+// otherwise.
 bool OpenSectionEntryLists(i16 section, const DictSectionSpan& span, u8 third, u8 fourth,
                            EntryListCursor& cursor);
 
