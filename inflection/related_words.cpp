@@ -21,6 +21,7 @@
 #include "inflection/inflect.h"
 #include "inflection/verb_forms.h"
 #include "morphology/dict_format.h"
+#include "morphology/section_index.h"
 #include "morphology/section_walk.h"
 #include "morphology/word_analysis.h"
 #include "morphology/word_lookup.h"
@@ -339,7 +340,7 @@ bool ListUnder(i32 section, u8 third, u8 fourth, ListSpan& list) {
     DictSectionSpan span;
     if (!GetDictSection(section, span)) return false;
     EntryListCursor cursor;
-    if (!OpenEntryLists(span, third, fourth, cursor)) return false;
+    if (!OpenSectionEntryLists(static_cast<i16>(section), span, third, fourth, cursor)) return false;
     EntryListSpan found;
     if (!NextEntryList(cursor, found)) return false;
     list.begin = found.begin;

@@ -10,6 +10,7 @@
 #include "frame/tables.h"
 #include "lexicon/lex_lookup.h"
 #include "morphology/dict_format.h"
+#include "morphology/section_index.h"
 
 namespace {
 
@@ -440,7 +441,7 @@ i16 BuildVerbFormFromModel(u32 mode, u16 section, const BoundedString& key,
     b.count = &count;
     if (b.key.length < 4) return 0;
     EntryListCursor cursor;
-    if (!OpenEntryLists(span, b.key.At(2), b.key.At(3), cursor)) return 0;
+    if (!OpenSectionEntryLists(static_cast<i16>(section), span, b.key.At(2), b.key.At(3), cursor)) return 0;
     EntryListSpan list;
     while (NextEntryList(cursor, list))
         if (ReadList(b, list)) return 6;

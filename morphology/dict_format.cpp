@@ -37,39 +37,67 @@ bool GetDictSection(i32 section, DictSectionSpan& span) {
     return true;
 }
 
-bool OpenEntryLists(const DictSectionSpan& section, u8 third, u8 fourth, EntryListCursor& cursor) {
+namespace {
+
+// Size of the section's third-letter index and start of its lists, read
+// from its header; false when the section holds no word (a short section or
+// an empty index) or its header is corrupt (a fault).
+bool ReadSectionHeader(const DictSectionSpan& section, u32& n, u32& listsBegin) {
     // A section shorter than one index entry, or whose index is empty, holds
     // no word.
     if (section.length < 3) return false;
     const u32 s = section.start;
-    const u32 n = DictBodyByte(s + 2);  // size of the third-letter index
+    n = DictBodyByte(s + 2);  // size of the third-letter index
     if (n == 0) return false;
     if (n % 3 != 0 || n + 3 > section.length) {
         ReportDictFault(kDictFaultIndex);
         return false;
     }
-    const u32 listsBegin = DictBodyU16(s + n + 1);
+    listsBegin = DictBodyU16(s + n + 1);
     if (listsBegin < n + 3 || listsBegin > section.length || (listsBegin - n) % 3 != 0) {
         ReportDictFault(kDictFaultIndex);
         return false;
     }
-    for (u32 j = 0; j < n; j += 3) {
-        if (DictBodyByte(s + j) != third) continue;
-        const u32 a = DictBodyU16(s + j + 1);
-        const u32 b = j + 3 < n ? DictBodyU16(s + j + 4) : listsBegin;
-        if (a < n || a > b || b > listsBegin || (a - n) % 3 != 0 || (b - n) % 3 != 0) {
-            ReportDictFault(kDictFaultIndex);
-            return false;
-        }
-        cursor.sectionStart = s;
-        cursor.sectionLength = section.length;
-        cursor.listsBegin = listsBegin;
-        cursor.next = a;
-        cursor.stop = b;
-        cursor.fourth = fourth;
-        return true;
+    return true;
+}
+
+// Positions the cursor on the fourth-letter entries of third-letter entry
+// j (a multiple of 3 below n).
+bool OpenThirdLetterEntry(const DictSectionSpan& section, u32 n, u32 listsBegin, u32 j, u8 fourth,
+                          EntryListCursor& cursor) {
+    const u32 s = section.start;
+    const u32 a = DictBodyU16(s + j + 1);
+    const u32 b = j + 3 < n ? DictBodyU16(s + j + 4) : listsBegin;
+    if (a < n || a > b || b > listsBegin || (a - n) % 3 != 0 || (b - n) % 3 != 0) {
+        ReportDictFault(kDictFaultIndex);
+        return false;
     }
+    cursor.sectionStart = s;
+    cursor.sectionLength = section.length;
+    cursor.listsBegin = listsBegin;
+    cursor.next = a;
+    cursor.stop = b;
+    cursor.fourth = fourth;
+    return true;
+}
+
+}  // namespace
+
+bool OpenEntryLists(const DictSectionSpan& section, u8 third, u8 fourth, EntryListCursor& cursor) {
+    u32 n = 0;
+    u32 listsBegin = 0;
+    if (!ReadSectionHeader(section, n, listsBegin)) return false;
+    for (u32 j = 0; j < n; j += 3)
+        if (DictBodyByte(section.start + j) == third)
+            return OpenThirdLetterEntry(section, n, listsBegin, j, fourth, cursor);
     return false;
+}
+
+bool OpenEntryListsAt(const DictSectionSpan& section, u32 j, u8 fourth, EntryListCursor& cursor) {
+    u32 n = 0;
+    u32 listsBegin = 0;
+    if (!ReadSectionHeader(section, n, listsBegin) || j >= n || j % 3 != 0) return false;
+    return OpenThirdLetterEntry(section, n, listsBegin, j, fourth, cursor);
 }
 
 bool NextEntryList(EntryListCursor& cursor, EntryListSpan& list) {

@@ -106,6 +106,10 @@ struct EntryListCursor {
 // section. False when the section has no such third letter (or is empty, or
 // its index is corrupt: a fault).
 bool OpenEntryLists(const DictSectionSpan& section, u8 third, u8 fourth, EntryListCursor& cursor);
+// OpenEntryLists for the third-letter entry at section offset j (a
+// multiple of 3 inside the third-letter index; false otherwise), found
+// without the scan.
+bool OpenEntryListsAt(const DictSectionSpan& section, u32 j, u8 fourth, EntryListCursor& cursor);
 // The next entry list whose fourth letter is the cursor's; false when there
 // is none left.
 bool NextEntryList(EntryListCursor& cursor, EntryListSpan& list);

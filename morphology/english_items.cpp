@@ -2,6 +2,7 @@
 // bytes, the closed-class table and its word-ending rules, and the readings
 // of verb slots (see section_walk.h).
 #include <array>
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
 
@@ -255,24 +256,6 @@ bool ListNames(const char* words, const KeyText& k) {
     return false;
 }
 
-// The first bytes of the words of a list, one bit per byte value modulo
-// 64: a key whose first byte has no bit there is named by none of them (a
-// word names a key only when its first byte is the key's). An empty word
-// sets every bit.
-u64 FirstBytes(const char* words) {
-    u64 bits = 0;
-    bool start = true;
-    for (const char* p = words;; ++p) {
-        if (start) bits |= (*p == ' ' || *p == 0) ? ~u64{0} : u64{1} << (static_cast<u8>(*p) & 63);
-        if (*p == 0) return bits;
-        start = *p == ' ';
-    }
-}
-
-bool MayName(u64 firstBytes, const KeyText& k) {
-    return k.length == 0 || ((firstBytes >> (k.bytes[0] & 63)) & 1) != 0;
-}
-
 u32 TagCountOf(const u16 (&tags)[4]) { return tags[3] != 0 ? 4 : tags[2] != 0 ? 3 : tags[1] != 0 ? 2 : 1; }
 
 // The two-letter class-'8' words.
@@ -319,6 +302,62 @@ bool TwoLetterWord(const KeyText& k, u8 byte, EnglishItemResult& out) {
     return false;
 }
 
+// The words of the closed-class table by their first byte, each bucket in
+// table order, so that a key is compared with the few words that begin as
+// it does. Built once from the table.
+struct ClosedWord {
+    const char* text;
+    u8 length;
+    bool prefix;
+    u8 row;
+};
+constexpr u32 kClosedWordCapacity = 512;
+struct ClosedWordIndex {
+    std::array<ClosedWord, kClosedWordCapacity> words{};
+    std::array<u16, 257> from{};  // bucket b: words[from[b], from[b + 1])
+};
+
+ClosedWordIndex BuildClosedWordIndex() {
+    ClosedWordIndex x;
+    std::array<u16, 256> counts{};
+    auto forEachWord = [](auto&& visit) {
+        for (size_t r = 0; r < std::size(kClosedRows); ++r) {
+            const char* p = kClosedRows[r].words;
+            while (*p != 0) {
+                const char* end = p;
+                while (*end != 0 && *end != ' ') ++end;
+                visit(p, static_cast<u32>(end - p), static_cast<u8>(r));
+                p = *end == ' ' ? end + 1 : end;
+            }
+        }
+    };
+    forEachWord([&](const char* p, u32, u8) { ++counts[static_cast<u8>(*p)]; });
+    for (u32 b = 0; b < 256; ++b) x.from[b + 1] = static_cast<u16>(x.from[b] + counts[b]);
+    if (x.from[256] > kClosedWordCapacity) std::abort();  // the table outgrew its index
+    std::array<u16, 256> next{};
+    for (u32 b = 0; b < 256; ++b) next[b] = x.from[b];
+    forEachWord([&](const char* p, u32 n, u8 row) {
+        const bool prefix = p[n - 1] == '+';
+        x.words[next[static_cast<u8>(*p)]++] = {p, static_cast<u8>(prefix ? n - 1 : n), prefix, row};
+    });
+    return x;
+}
+
+// The first row of the closed-class table that names the key; -1: none.
+i32 ClosedRowOf(const KeyText& k) {
+    static const ClosedWordIndex index = BuildClosedWordIndex();
+    static_assert(std::size(kClosedRows) < 256);
+    if (k.length == 0) return -1;
+    const u8 first = k.bytes[0];
+    for (u32 i = index.from[first]; i < index.from[first + 1]; ++i) {
+        const ClosedWord& w = index.words[i];
+        if ((w.prefix ? k.length >= w.length : k.length == w.length) &&
+            std::memcmp(k.bytes, w.text, w.length) == 0)
+            return w.row;
+    }
+    return -1;
+}
+
 bool ClosedTableWord(const KeyText& k, u16 computed, u8 number, u8 byte, EnglishItemResult& out) {
     if (ListNames("are", k)) {
         Fixed(out, {0x800A, 0x3904}, kBeModelByte);
@@ -339,22 +378,14 @@ bool ClosedTableWord(const KeyText& k, u16 computed, u8 number, u8 byte, English
         Fixed(out, {0x3900}, byte);
         return true;
     }
-    // Built once: most keys are refused by their first byte.
-    static const auto firstBytes = [] {
-        std::array<u64, std::size(kClosedRows)> bits{};
-        for (size_t r = 0; r < bits.size(); ++r) bits[r] = FirstBytes(kClosedRows[r].words);
-        return bits;
-    }();
-    for (size_t r = 0; r < firstBytes.size(); ++r) {
-        const ClosedRow& row = kClosedRows[r];
-        if (!MayName(firstBytes[r], k) || !ListNames(row.words, k)) continue;
-        out.n = 0;
-        out.fromStart = true;
-        if (row.write == kAfter) Add(out, computed, byte);
-        for (u32 i = 0; i < TagCountOf(row.tags); ++i) Add(out, row.tags[i], byte);
-        return true;
-    }
-    return false;
+    const i32 r = ClosedRowOf(k);
+    if (r < 0) return false;
+    const ClosedRow& row = kClosedRows[r];
+    out.n = 0;
+    out.fromStart = true;
+    if (row.write == kAfter) Add(out, computed, byte);
+    for (u32 i = 0; i < TagCountOf(row.tags); ++i) Add(out, row.tags[i], byte);
+    return true;
 }
 
 const char* const kLyKeepers =

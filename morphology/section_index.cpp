@@ -21,9 +21,12 @@ struct SectionIndex {
     u32 start = 0;   // the section span it was set up for
     u32 length = 0;
     u32 thirdSize = 0;  // bytes of the third-letter index
+    u32 listCount = 0;
     bool set = false;
     bool usable = false;
     BoundedArray<ListIndex> lists;
+    // The third letters of its index rise strictly: one is found by halving.
+    bool sortedThirds = false;
 };
 
 // Entries are kept in chunks that never move (a list indexed during a walk
@@ -80,7 +83,7 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
             fresh = false;
             inStem = true;
             e = out != nullptr ? &out[n] : nullptr;
-            if (e != nullptr) *e = IndexedEntry{p, 0, {0, 0, 0}};
+            if (e != nullptr) *e = IndexedEntry{p, 0, {0, 0}, 0};
             ++n;
         }
         const bool control = !groupPending && IsDictControlCode(french, b);
@@ -88,7 +91,7 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
         const bool stemByte = letter || (control && !french && b == kMarkApostrophe);
         if (inStem && stemByte) {
             if (e != nullptr) {
-                if (e->stemLength < 3) e->stem[e->stemLength] = b;
+                if (e->stemLength < 2) e->stem[e->stemLength] = b;
                 if (e->stemLength < kAlwaysWalked - 1) ++e->stemLength;
                 else e->stemLength = kAlwaysWalked;
             }
@@ -132,13 +135,18 @@ void SetUpSection(SectionIndex& x, const DictSectionSpan& span) {
     x.start = span.start;
     x.length = span.length;
     x.lists.Release();
+    x.listCount = 0;
+    x.sortedThirds = false;
     if (span.length < 3) return;
     const u32 s = span.start;
     const u32 n = DictBodyByte(s + 2);
     if (n == 0 || n % 3 != 0 || n + 3 > span.length) return;
     const u32 listsBegin = DictBodyU16(s + n + 1);
     if (listsBegin < n + 3 || listsBegin > span.length || (listsBegin - n) % 3 != 0) return;
-    x.lists.Allocate((listsBegin - n) / 3);
+    x.listCount = (listsBegin - n) / 3;  // their table is allocated when a list is first walked
+    x.sortedThirds = true;
+    for (u32 j = 3; j < n; j += 3)
+        if (DictBodyByte(s + j) <= DictBodyByte(s + j - 3)) x.sortedThirds = false;
     x.thirdSize = n;
     x.usable = true;
 }
@@ -167,6 +175,19 @@ IndexedEntry* TakeEntries(BodyIndex& b, u32 n, u32& at) {
     return b.chunks.data[b.chunkCount - 1].data + b.used;
 }
 
+bool TestedStem(const IndexedEntry& e) { return e.stemLength != 0 && e.stemLength != kAlwaysWalked; }
+
+// Sets the runs of the n entries (see IndexedEntry::run).
+void SetRuns(IndexedEntry* entries, u32 n) {
+    for (u32 i = n; i-- > 0;) {
+        IndexedEntry& e = entries[i];
+        if (!TestedStem(e)) continue;
+        const IndexedEntry* next = i + 1 < n ? &entries[i + 1] : nullptr;
+        const bool joins = next != nullptr && TestedStem(*next) && next->stem[0] == e.stem[0] && next->run < 255;
+        e.run = static_cast<u8>(joins ? next->run + 1 : 1);
+    }
+}
+
 // Indexes one list: its entries go to the last chunk. Every entry but a
 // list's last takes two bytes or more, which bounds the room to take.
 void BuildList(BodyIndex& b, ListIndex& l, const EntryListSpan& list) {
@@ -180,6 +201,7 @@ void BuildList(BodyIndex& b, ListIndex& l, const EntryListSpan& list) {
     IndexedEntry* out = TakeEntries(b, room, at);
     if (out == nullptr) return;
     l.count = static_cast<u16>(ReadEntries(list.begin, list.end, b.french, out));
+    SetRuns(out, l.count);
     l.at = at;
     b.used += l.count;
     l.usable = true;
@@ -187,14 +209,44 @@ void BuildList(BodyIndex& b, ListIndex& l, const EntryListSpan& list) {
 
 }  // namespace
 
-bool FindIndexedList(i16 section, const DictSectionSpan& span, const EntryListSpan& list, IndexedList& out) {
-    BodyIndex& b = CurrentBodyIndex();
-    if (section < 0 || static_cast<u32>(section) >= b.sections.count) return false;
+namespace {
+
+// The index of `section`, set up for its span; null when the section has
+// no index.
+SectionIndex* FindSection(BodyIndex& b, i16 section, const DictSectionSpan& span) {
+    if (section < 0 || static_cast<u32>(section) >= b.sections.count) return nullptr;
     SectionIndex& x = b.sections.data[section];
     if (!x.set || x.start != span.start || x.length != span.length) SetUpSection(x, span);
-    if (!x.usable || list.record < x.thirdSize) return false;
+    return x.usable ? &x : nullptr;
+}
+
+}  // namespace
+
+bool OpenSectionEntryLists(i16 section, const DictSectionSpan& span, u8 third, u8 fourth,
+                           EntryListCursor& cursor) {
+    const SectionIndex* x = FindSection(CurrentBodyIndex(), section, span);
+    if (x == nullptr || !x->sortedThirds) return OpenEntryLists(span, third, fourth, cursor);
+    u32 low = 0;
+    u32 high = x->thirdSize / 3;  // entries [low, high) are left
+    while (low < high) {
+        const u32 mid = (low + high) / 2;
+        const u8 b = DictBodyByte(span.start + mid * 3);
+        if (b == third) return OpenEntryListsAt(span, mid * 3, fourth, cursor);
+        if (b < third) low = mid + 1;
+        else high = mid;
+    }
+    return false;
+}
+
+bool FindIndexedList(i16 section, const DictSectionSpan& span, const EntryListSpan& list, IndexedList& out) {
+    BodyIndex& b = CurrentBodyIndex();
+    SectionIndex* found = FindSection(b, section, span);
+    if (found == nullptr) return false;
+    SectionIndex& x = *found;
+    if (list.record < x.thirdSize) return false;
     const u32 k = (list.record - x.thirdSize) / 3;
-    if (k >= x.lists.count) return false;
+    if (k >= x.listCount) return false;
+    if (x.lists.count != x.listCount) x.lists.Allocate(x.listCount);
     ListIndex& l = x.lists.data[k];
     if (!l.built) BuildList(b, l, list);
     if (!l.usable) return false;

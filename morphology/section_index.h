@@ -26,7 +26,12 @@
 struct IndexedEntry {
     u32 start = 0;       // absolute body offset of the entry's first byte
     u8 stemLength = 0;   // bytes of the opening stem; kAlwaysWalked: no test
-    u8 stem[3] = {};     // its first three bytes (0 beyond its length)
+    u8 stem[2] = {};     // its first two bytes (0 beyond its length)
+    // Entries from this one on, this one included, whose opening stem is
+    // tested and begins with stem[0] (at most 255); 0 for an entry with an
+    // empty or untested stem. A key whose rest does not begin with stem[0]
+    // skips them all.
+    u8 run = 0;
 };
 inline constexpr u8 kAlwaysWalked = 0xFF;
 
@@ -42,6 +47,13 @@ struct IndexedList {
 bool FindIndexedList(i16 section, const DictSectionSpan& span, const EntryListSpan& list,
                      IndexedList& out);
 
+// OpenEntryLists for `section` of the current dictionary, its third letter
+// found by halving when the section's index has its third letters in
+// rising order (checked once, when the section is set up); the scan
+// otherwise.
+bool OpenSectionEntryLists(i16 section, const DictSectionSpan& span, u8 third, u8 fourth,
+                           EntryListCursor& cursor);
+
 // True when the entry can spell a key whose bytes after the fourth are
 // `rest` (n bytes): its opening stem is a prefix of them.
 inline bool EntryMaySpell(const IndexedEntry& e, const u8* rest, u32 n) {
@@ -49,10 +61,8 @@ inline bool EntryMaySpell(const IndexedEntry& e, const u8* rest, u32 n) {
     if (e.stemLength > n) return false;
     if (e.stemLength == 0) return true;
     if (e.stem[0] != rest[0]) return false;
-    const u32 shown = e.stemLength < 3 ? e.stemLength : 3;
-    for (u32 i = 1; i < shown; ++i)
-        if (e.stem[i] != rest[i]) return false;
-    for (u32 i = 3; i < e.stemLength; ++i)
+    if (e.stemLength >= 2 && e.stem[1] != rest[1]) return false;
+    for (u32 i = 2; i < e.stemLength; ++i)
         if (DictBodyByte(e.start + i) != rest[i]) return false;
     return true;
 }

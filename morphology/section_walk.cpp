@@ -603,22 +603,27 @@ ItemOutcome ReadEnglishVerbItem(Walk& w, const EntryState& s, u32 p) {
 // ---- The list reader --------------------------------------------------------------
 
 // Reads the entries in [from, to) of a list that ends at w.listEnd, from a
-// fresh state (`from` starts an entry).
-ItemOutcome WalkEntries(Walk& w, u32 from, u32 to) {
+// fresh state (`from` starts an entry). With `oneEntry`, [from, to) is one
+// whole entry that does not end the list: once its key letters fail,
+// nothing in it can give an analysis or a fault, and the walk leaves it.
+ItemOutcome WalkEntries(Walk& w, u32 from, u32 to, bool oneEntry = false) {
     EntryState s;
     for (u32 p = from; p < to; ++p) {
         const u8 b = DictBodyByte(p);
         if (s.stopCounter > 0) --s.stopCounter;
         if (!s.groupPending && IsControlCode(w, b)) {
             ReadControlCode(w, s, b, p);
+            if (s.skipping && oneEntry) return {};
             continue;
         }
         if (!s.groupPending && IsLetter(w, b)) {
             if (s.skipping) continue;
-            if (s.matched + 4 < w.key.length && b == w.key.At(s.matched + 4))
+            if (s.matched + 4 < w.key.length && b == w.key.At(s.matched + 4)) {
                 ++s.matched;
-            else
+            } else {
                 s.skipping = true;
+                if (oneEntry) return {};
+            }
             continue;
         }
         // An item: a model byte after a group code, or an ending byte; both
@@ -654,9 +659,14 @@ ItemOutcome WalkEntryList(Walk& w, const DictSectionSpan& span, const EntryListS
     const u32 n = w.key.length - 4;
     for (u32 i = 0; i < indexed.count; ++i) {
         const IndexedEntry& e = indexed.entries[i];
+        if (e.run != 0 && (n == 0 || e.stem[0] != rest[0])) {
+            i += e.run - 1u;
+            continue;
+        }
         if (!EntryMaySpell(e, rest, n)) continue;
-        const u32 to = i + 1 < indexed.count ? indexed.entries[i + 1].start : list.end;
-        const ItemOutcome out = WalkEntries(w, e.start, to);
+        const bool last = i + 1 >= indexed.count;
+        const u32 to = last ? list.end : indexed.entries[i + 1].start;
+        const ItemOutcome out = WalkEntries(w, e.start, to, !last);
         if (out.endWalk) return out;
     }
     return {};
@@ -677,7 +687,7 @@ i16 WalkSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u1
     w.plain = IsPlainOperation(mode);
     w.early = w.french && IsEarlyAnswerMode(mode);
     EntryListCursor cursor;
-    if (!OpenEntryLists(span, w.key.At(2), w.key.At(3), cursor)) return 0;
+    if (!OpenSectionEntryLists(section, span, w.key.At(2), w.key.At(3), cursor)) return 0;
     EntryListSpan list;
     while (NextEntryList(cursor, list)) {
         const ItemOutcome out = WalkEntryList(w, span, list);
@@ -696,7 +706,8 @@ bool ReadEntryLists(i16 section, const KeyText& k, bool& fault) {
     EntryListCursor cursor;
     EntryListSpan list;
     const bool may = GetDictSection(section, span) && k.length >= 4 &&
-                     OpenEntryLists(span, k.At(2), k.At(3), cursor) && NextEntryList(cursor, list);
+                     OpenSectionEntryLists(section, span, k.At(2), k.At(3), cursor) &&
+                     NextEntryList(cursor, list);
     fault = gDictFaultCount != faults;
     gDictFaultCount = faults;
     gDictLastFault = last;

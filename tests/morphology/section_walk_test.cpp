@@ -63,6 +63,24 @@ protected:
         dict.Add(12, "giso", {'n', 152, 83, 208});
         dict.Add(13, "assi", {'e', 'd', 152, 83, 208});
         dict.Add(1, "111z", {152, 81, 208});
+        // The same lists twice: section 14 writes its third letters out of
+        // order, section 15 in order; stems of several first letters and an
+        // empty stem share the list of "ab".
+        for (int section : {14, 15}) {
+            const char* const order[2][3] = {{"qqcb", "qqab", "qqbb"}, {"qqab", "qqbb", "qqcb"}};
+            for (const char* key : order[section - 14]) {
+                if (std::string(key) != "qqab") {
+                    dict.Add(section, key, {'x', 27, 208});
+                    continue;
+                }
+                dict.Add(section, key, {'y', 27, 211});
+                dict.Add(section, key, {'y', 'x', 27, 208});
+                dict.Add(section, key, {'x', 27, 208});
+                dict.Add(section, key, {'x', 'a', 27, 211});
+                dict.Add(section, key, {27, 208});
+                dict.Add(section, key, {'x', 'b', 27, 211});
+            }
+        }
         dict.Install();
     }
 
@@ -97,6 +115,26 @@ TEST_F(SectionWalkTest, NounItemsAfterSkippedEntries) {
     Walk(kPlain, kZz, "zzabjoue");
     EXPECT_EQ(gWordAnalysisBytes[0], 69);
     EXPECT_EQ(gWordLemmaRefs[0], dict.Offset(kZz, "zzab", 14 + 3));
+    EXPECT_EQ(gDictFaultCount, 0u);
+}
+
+// Entry lists are found by their third letter in whatever order the index
+// writes them, and an entry is read only when its stem can spell the key,
+// whatever the stems around it.
+TEST_F(SectionWalkTest, ListsAndEntriesFoundWhateverTheirOrder) {
+    const struct {
+        const char* key;
+        size_t analyses;
+    } cases[] = {
+        {"qqab", 1}, {"qqabx", 1}, {"qqabxa", 1}, {"qqabxb", 1}, {"qqaby", 1},
+        {"qqabyx", 1}, {"qqabz", 0}, {"qqbbx", 1}, {"qqcbx", 1}, {"qqdbx", 0}, {"qqcb", 0},
+    };
+    for (const auto& c : cases) {
+        const Found unordered = Walk(kPlain, 14, c.key);
+        const Found ordered = Walk(kPlain, 15, c.key);
+        EXPECT_EQ(unordered.tags.size(), c.analyses) << c.key;
+        EXPECT_EQ(unordered.tags, ordered.tags) << c.key;
+    }
     EXPECT_EQ(gDictFaultCount, 0u);
 }
 
