@@ -163,6 +163,7 @@ TEST_F(EnglishInflect, Plurals) {
 TEST_F(EnglishInflect, Singulars) {
     const Case kCases[] = {
         {4, "children", 0, {"child"}},
+        {4, "criteria", 0, {"criterion"}},
         {4, "cats", 0, {"cat"}},
         {4, "cities", 0, {"city"}},
         {4, "child", kInflectNoSingular, {}},

@@ -208,10 +208,13 @@ TEST_F(EnglishRoundTrip, PluralsOfClosedSingularsAndModals) {
 // An irregular plural filed as a variant of its singular reads as a plural
 // first (byte 129, the singular's lemma), a noun of its own spelt the same
 // ("men", "teeth" are WordNet nouns too) after it; the singular carries
-// byte 128 (it has a variant).
+// byte 128 (it has a variant), also where it has a regular plural too.
 TEST_F(EnglishRoundTrip, IrregularPluralsReadAsPlurals) {
     const char* const pairs[][2] = {{"man", "men"}, {"woman", "women"}, {"child", "children"}, {"foot", "feet"},
-                                    {"tooth", "teeth"}, {"mouse", "mice"}};
+                                    {"tooth", "teeth"}, {"mouse", "mice"},
+                                    // beside a regular plural of the sources (criterions, cactuses)
+                                    {"criterion", "criteria"}, {"phenomenon", "phenomena"}, {"cactus", "cacti"},
+                                    {"stratum", "strata"}};
     for (const auto& [singular, plural] : pairs) {
         const Found sg = Lookup(singular);
         const Found pl = Lookup(plural);

@@ -579,6 +579,28 @@ struct Writer {
         return true;
     }
 
+    // Links each singular of a group left unpaired to an irregular plural
+    // of the group (see LinkIrregularPlural); with irregularOnly, never to
+    // a regular plural in -ies, which the pairing codes spell.
+    void LinkIrregularPlurals(u16 section, u8 groupClass,
+                              const std::vector<std::pair<std::string, const EnglishReading*>>& list,
+                              std::set<size_t>& done, bool irregularOnly) {
+        for (size_t i = 0; i < list.size(); ++i) {
+            if (done.count(i) || list[i].second->number != 1) continue;
+            nextRank = list[i].second->rank;
+            nextAfterVerb = list[i].second->afterVerb;
+            for (size_t j = 0; j < list.size(); ++j) {
+                if (done.count(j) || list[j].second->number != 2 || linkedPlural.count(list[j].second) != 0) continue;
+                if (irregularOnly && RegularPlural(list[i].first, list[j].first)) continue;
+                if (!LinkIrregularPlural(section, groupClass, *list[i].second, list[i].first, *list[j].second, list[j].first))
+                    continue;
+                done.insert(i);   // the plural keeps its own item as well
+                ++linkedPlurals;
+                break;
+            }
+        }
+    }
+
     // 1. Verb flags: the noun and adjective readings of base and -s forms.
     void SetVerbFlags(std::vector<EnglishReading>& readings) {
         std::map<std::tuple<std::string, u8, u8>, size_t> find;  // (word, class, number) -> index
@@ -781,6 +803,12 @@ struct Writer {
             // Singular + regular plural of one noun: one item.
             const u8 groupClass = std::get<2>(g);
             if (groupClass == 'A' || groupClass == 'M' || groupClass == 'N') {
+                // A noun with an irregular plural beside its regular one
+                // (criterion: criteria, criterions) is linked to the
+                // irregular plural first: the regular pairing below would
+                // take the singular and leave the irregular plural alone,
+                // read as a singular.
+                if (irregularNouns.count(std::get<1>(g)) != 0) LinkIrregularPlurals(section, groupClass, list, done, true);
                 for (size_t i = 0; i < list.size(); ++i) {
                     if (done.count(i) || list[i].second->number != 1) continue;
                     nextRank = list[i].second->rank;
@@ -813,19 +841,7 @@ struct Writer {
                         break;
                     }
                 }
-                for (size_t i = 0; i < list.size(); ++i) {
-                    if (done.count(i) || list[i].second->number != 1) continue;
-                    nextRank = list[i].second->rank;
-                    nextAfterVerb = list[i].second->afterVerb;
-                    for (size_t j = 0; j < list.size(); ++j) {
-                        if (done.count(j) || list[j].second->number != 2) continue;
-                        if (!LinkIrregularPlural(section, groupClass, *list[i].second, list[i].first, *list[j].second, list[j].first))
-                            continue;
-                        done.insert(i);   // the plural keeps its own item as well
-                        ++linkedPlurals;
-                        break;
-                    }
-                }
+                LinkIrregularPlurals(section, groupClass, list, done, false);
             }
             for (size_t i = 0; i < list.size(); ++i) {
                 if (done.count(i)) continue;
