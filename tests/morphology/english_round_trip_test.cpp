@@ -228,6 +228,19 @@ TEST_F(EnglishRoundTrip, IrregularPluralsReadAsPlurals) {
     EXPECT_TRUE(Lookup("childrens").tags.empty());
 }
 
+// A noun lemma spelt like the regular plural of another noun reads as that
+// plural only; a science in -ics keeps its singular reading.
+TEST_F(EnglishRoundTrip, PluralLemmasReadAsPlurals) {
+    for (const char* w : {"things", "ways", "belongings"}) {
+        const Found f = Lookup(w);
+        ASSERT_FALSE(f.tags.empty()) << w;
+        EXPECT_EQ(std::count(f.tags.begin(), f.tags.end(), 0x3904), 0) << w << ":" << Hex(f.tags);
+        EXPECT_NE(std::count(f.tags.begin(), f.tags.end(), 0x3908), 0) << w << ":" << Hex(f.tags);
+    }
+    const Found physics = Lookup("physics");
+    EXPECT_NE(std::count(physics.tags.begin(), physics.tags.end(), 0x3904), 0) << Hex(physics.tags);
+}
+
 // Verb forms carry the slot of the first matching ending and the model
 // number; "be" is flagged (kind 1: the walk answers 2).
 TEST_F(EnglishRoundTrip, VerbForms) {

@@ -687,6 +687,10 @@ struct Writer {
         }
         return 0;
     }
+    static bool EndsWith(const std::string& w, const char* end) {
+        const size_t n = std::strlen(end);
+        return w.size() >= n && w.compare(w.size() - n, n, end) == 0;
+    }
     static bool RegularPlural(const std::string& s, const std::string& p) {
         return p == s + "s" || p == s + "es" || (!s.empty() && s.back() == 'y' && p == s.substr(0, s.size() - 1) + "ies");
     }
@@ -768,8 +772,23 @@ struct Writer {
         for (const EnglishVerbEntry& v : in.models->verbs)
             for (const std::string& f : v.forms)
                 if (!f.empty()) knownWords.insert(f);
+        // A noun lemma spelt like the regular plural of another noun of the
+        // lists ("things", "ways", "belongings") is read as that plural only:
+        // a singular reading beside it would let "there is things" pass.
+        // Names of sciences and arts in -ics (physics, ethics) agree in the
+        // singular and keep their reading.
+        std::set<std::string> regularPlurals;   // a noun's regular plural, given by the lists
+        for (const EnglishReading& r : readings)
+            if (r.classByte == 'A' && r.number == 2 && r.place == EnglishPlace::Normal && RegularPlural(r.lemma, r.word))
+                regularPlurals.insert(r.word);
+        u32 pluralLemmas = 0;
         for (const EnglishReading& r : readings) {
             std::string w = r.word;
+            if (r.classByte == 'A' && r.number == 1 && r.word == r.lemma && r.place == EnglishPlace::Normal &&
+                regularPlurals.count(r.word) != 0 && !EndsWith(r.word, "ics")) {
+                ++pluralLemmas;
+                continue;
+            }
             if (w.size() < 2) {
                 Prune(w, r.lemma, "one-letter words are fixed by the lookup");
                 continue;
@@ -797,6 +816,8 @@ struct Writer {
             groups[{section, r.lemma, cls}].emplace_back(key, &r);
             prefixOf[key] = key.size() - w.size();
         }
+        report.Note("english dictionary: " + std::to_string(pluralLemmas) +
+                    " noun lemmas read as the plural they are spelt like, without a singular reading");
         for (auto& [g, list] : groups) {
             const u16 section = std::get<0>(g);
             std::set<size_t> done;
