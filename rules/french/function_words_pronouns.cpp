@@ -302,6 +302,15 @@ u16 PersonalPronounRules(const Site& s, u16 capitalised) {
     return 0;
 }
 
+// "Tout est prêt", "tout lui fait peur": before a conjugated verb, or an
+// object pronoun and its verb, "tout" is the pronoun subject.
+bool ToutSubject(const Site& s) {
+    if (!s.exists(1)) return false;
+    if (s.cat(1) == kCatVerb) return true;
+    return s.exists(2) && s.count(1) == 1 && s.cat(1) == kCatObjectPronoun &&
+           (s.cat(2) == kCatVerb || s.cat1(2) == kCatVerb);
+}
+
 u16 ToutRules(const Site& s) {
     if (s.exists(-4) && s.is(-4, "en") && s.is(-3, "tout") && s.is(-2, "et") && s.is(-1, "pour")) {
         s.adverbParts(-4, 0);
@@ -320,6 +329,8 @@ u16 ToutRules(const Site& s) {
         ToutAfterDeterminer(s);
     } else if (s.cat(-1) == kCatPreposition) {
         if (s.exists(1) && s.cat(1) != kCatNoun && s.isOneOf(-1, kToutAfterPrepositions)) s.adverbParts(-1, 0);
+    } else if (ToutSubject(s)) {
+        s.set(0, kCatIndefinite, 'K', 0x14);
     } else if (s.exists(1) && s.cat(1) == kCatNoun) {
         ToutBeforeNoun(s);
     }
