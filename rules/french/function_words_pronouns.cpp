@@ -304,11 +304,17 @@ u16 PersonalPronounRules(const Site& s, u16 capitalised) {
 
 // "Tout est prêt", "tout lui fait peur": before a conjugated verb, or an
 // object pronoun and its verb, "tout" is the pronoun subject.
+bool HasVerbReading(const Site& s, i32 p) {
+    const WordRecord& w = s.word(p);
+    for (i32 r = 0; r < static_cast<i32>(w.ReadingCount) && r < static_cast<i32>(kReadingSlots); ++r)
+        if (w.ReadingCategories.ClampedAt(r) == kCatVerb) return true;
+    return false;
+}
+
 bool ToutSubject(const Site& s) {
     if (!s.exists(1)) return false;
     if (s.cat(1) == kCatVerb) return true;
-    return s.exists(2) && s.count(1) == 1 && s.cat(1) == kCatObjectPronoun &&
-           (s.cat(2) == kCatVerb || s.cat1(2) == kCatVerb);
+    return s.exists(2) && s.cat(1) == kCatObjectPronoun && HasVerbReading(s, 2);
 }
 
 u16 ToutRules(const Site& s) {
