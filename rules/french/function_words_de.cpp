@@ -382,6 +382,13 @@ bool OpensSentence(const Site& s) {
     return true;
 }
 
+// "pas de pain", "jamais d'argent": after the negation a bare noun takes
+// the article "de"; before a pronoun or a determiner it stays the
+// preposition ("pas de lui", "pas de son travail").
+bool AfterNegation(const Site& s) {
+    return s.i > 0 && s.exists(1) && s.cat(-1) == kCatAdverb && s.isOneOf(-1, kNegations) && s.cat(1) == kCatNoun;
+}
+
 // E7: whether step 8 (the reading by the next word's category) applies.
 bool ByNextWord(const Site& s) {
     if (s.cat(-1) == kCatSign) {
@@ -570,6 +577,8 @@ u16 DeReading(const Site& s) {
         }
     }
     if (OpensSentence(s) && s.cat(1) != kCatDeterminer) {
+        Article(s);
+    } else if (AfterNegation(s)) {
         Article(s);
     } else if (s.cat(-1) == kCatCoordinating || s.cat(-1) == kCatComma) {
         DeAfterConjunction(s);

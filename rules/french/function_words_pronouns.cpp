@@ -302,6 +302,21 @@ u16 PersonalPronounRules(const Site& s, u16 capitalised) {
     return 0;
 }
 
+// "Tout est prêt", "tout lui fait peur": before a conjugated verb, or an
+// object pronoun and its verb, "tout" is the pronoun subject.
+bool HasVerbReading(const Site& s, i32 p) {
+    const WordRecord& w = s.word(p);
+    for (i32 r = 0; r < static_cast<i32>(w.ReadingCount) && r < static_cast<i32>(kReadingSlots); ++r)
+        if (w.ReadingCategories.ClampedAt(r) == kCatVerb) return true;
+    return false;
+}
+
+bool ToutSubject(const Site& s) {
+    if (!s.exists(1)) return false;
+    if (s.cat(1) == kCatVerb) return true;
+    return s.exists(2) && s.cat(1) == kCatObjectPronoun && HasVerbReading(s, 2);
+}
+
 u16 ToutRules(const Site& s) {
     if (s.exists(-4) && s.is(-4, "en") && s.is(-3, "tout") && s.is(-2, "et") && s.is(-1, "pour")) {
         s.adverbParts(-4, 0);
@@ -320,6 +335,8 @@ u16 ToutRules(const Site& s) {
         ToutAfterDeterminer(s);
     } else if (s.cat(-1) == kCatPreposition) {
         if (s.exists(1) && s.cat(1) != kCatNoun && s.isOneOf(-1, kToutAfterPrepositions)) s.adverbParts(-1, 0);
+    } else if (ToutSubject(s)) {
+        s.set(0, kCatIndefinite, 'K', 0x14);
     } else if (s.exists(1) && s.cat(1) == kCatNoun) {
         ToutBeforeNoun(s);
     }

@@ -10,7 +10,7 @@
 #include "frame/tables.h"
 #include "morphology/word_lookup.h"
 #include "rules/french/french_rules.h"
-#include "rules/french/function_word_site.h"
+#include "rules/french/function_word_entries.h"
 
 namespace french {
 
@@ -252,6 +252,10 @@ u16 EntryRules(i32 n) {
     case 44: case 45: s.keepOne(0); s.setCat(0, kCatSubjectPronoun); return 0;
     case 48: s.set(0, kCatIndefinite, 'K', 0x14); s.lemma(1); return 0;
     case 51:
+        if (ToutSubject(s)) {
+            s.set(0, kCatIndefinite, 'K', 0x14);
+            return 0;
+        }
         if (s.vowelInitial(1)) s.setFeat(0, 0);
         return 0;
     default: return 0;  // 36 "fait"
