@@ -20,6 +20,7 @@
 #include "morphology/word_lookup.h"
 #include "morphology/word_memo.h"
 #include "rules/french/french_agreement.h"
+#include "rules/rule_words.h"
 
 u16 gNextWordPairingA = 0;
 u16 gNextWordPairingB = 0;
@@ -694,16 +695,6 @@ bool TakesFullForm(i32 i) {
     return french_agreement::KeepsFullFormBefore(w.WordText);
 }
 
-// The word's text, each letter lowered, equals the lower-case `text`.
-bool WordIsFolded(i32 k, const char* text) {
-    const BoundedString& s = gWords[k].WordText;
-    const i32 n = GetStringLength(s);
-    if (static_cast<size_t>(n) != std::strlen(text)) return false;
-    for (i32 j = 0; j < n; ++j)
-        if (ToLowerMacRoman(s.data[j]) != static_cast<u8>(text[j])) return false;
-    return true;
-}
-
 // A subject pronoun, "qui" or "ne", in any case: what stands before an
 // object pronoun.
 bool StandsBeforeObjectPronoun(i32 k) {
@@ -711,7 +702,7 @@ bool StandsBeforeObjectPronoun(i32 k) {
                                              "vous", "ils",  "elles", "qui", "ne"};
     if (gWords[k].ReadingCategories[0] == 1) return true;
     for (const char* w : kWords) {
-        if (WordIsFolded(k, w)) return true;
+        if (rules::IsAnyCase(k, w)) return true;
     }
     return false;
 }
@@ -722,7 +713,7 @@ bool StandsBeforeObjectPronoun(i32 k) {
 // pronoun before "a").
 bool NamesLetter(i32 i) {
     if (GetStringLength(gWords[i].WordText) != 1 || i == 0) return false;
-    if (!WordIsFolded(i - 1, "de") && !WordIsFolded(i - 1, "le") && !WordIsFolded(i - 1, "la")) return false;
+    if (!rules::IsAnyCase(i - 1, "de") && !rules::IsAnyCase(i - 1, "le") && !rules::IsAnyCase(i - 1, "la")) return false;
     if (i >= 2 && StandsBeforeObjectPronoun(i - 2)) return false;
     if (i + 1 >= gWordCount) return true;
     const BoundedString& next = gWords[i + 1].WordText;
