@@ -74,6 +74,7 @@
 
 #include "frame/mac_roman_literal.h"
 #include "tools/datacomp/hunspell.h"
+#include "tools/datacomp/source_text.h"
 
 namespace {
 
@@ -295,11 +296,6 @@ FormClass Nominal(u16 tag) {
     c.kind = FormKind::Nominal;
     c.tag = tag;
     return c;
-}
-
-bool EndsWith(const std::string& s, const char* tail) {
-    size_t n = std::strlen(tail);
-    return s.size() >= n && s.compare(s.size() - n, n, tail) == 0;
 }
 
 bool KeyEndsInEOrEs(const std::string& key) {

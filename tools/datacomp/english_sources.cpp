@@ -70,10 +70,6 @@ std::vector<std::string_view> SplitSpaces(std::string_view line) {
     return out;
 }
 
-bool EndsWith(std::string_view s, std::string_view tail) {
-    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
-}
-
 bool HasUpper(std::string_view s) {
     return std::any_of(s.begin(), s.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
 }

@@ -687,10 +687,6 @@ struct Writer {
         }
         return 0;
     }
-    static bool EndsWith(const std::string& w, const char* end) {
-        const size_t n = std::strlen(end);
-        return w.size() >= n && w.compare(w.size() - n, n, end) == 0;
-    }
     static bool RegularPlural(const std::string& s, const std::string& p) {
         return p == s + "s" || p == s + "es" || (!s.empty() && s.back() == 'y' && p == s.substr(0, s.size() - 1) + "ies");
     }

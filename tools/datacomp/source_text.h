@@ -8,6 +8,11 @@
 #include "frame/types.h"
 #include "tools/datacomp/source_forms.h"
 
+// The text ends with `tail`.
+inline bool EndsWith(std::string_view s, std::string_view tail) {
+    return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
+}
+
 // Mac Roman marks used inside dictionary keys (and by the lookup).
 inline constexpr u8 kKeyHyphenMark = 0x9B;      // '-'
 inline constexpr u8 kKeyApostropheMark = 0x93;  // ' and ’

@@ -194,10 +194,6 @@ Row OneStemRow(const std::string& stem, const std::array<std::string, kVerbSlotC
     return row;
 }
 
-bool EndsWith(const std::string& s, const std::string& suffix) {
-    return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
 // Cuts one verb (its primary forms) into stem(s) and rows.
 void Decompose(const std::array<std::string, kVerbSlotCount>& prim,
                const std::vector<const std::string*>& secondaries, Candidate& c) {
