@@ -2,7 +2,6 @@
 // bytes, the closed-class table and its word-ending rules, and the readings
 // of verb slots (see section_walk.h).
 #include <array>
-#include <cstdlib>
 #include <cstring>
 #include <iterator>
 
@@ -122,7 +121,7 @@ struct ClosedRow {
 
 // Table order decides: the first row naming a word wins. 0x93 is the
 // apostrophe of a contracted word, 0x9B the internal hyphen.
-const ClosedRow kClosedRows[] = {
+constexpr ClosedRow kClosedRows[] = {
     {"the", {0x6530}, kReplace},
     {"them", {0x6008}, kReplace},
     {"they", {0x6108}, kReplace},
@@ -312,6 +311,16 @@ struct ClosedWord {
     u8 row;
 };
 constexpr u32 kClosedWordCapacity = 512;
+
+// The words of the table: their index must hold them all.
+constexpr u32 ClosedWordCount() {
+    u32 n = 0;
+    for (const ClosedRow& row : kClosedRows)
+        for (const char* p = row.words; *p != 0; ++p)
+            if (*p != ' ' && (p == row.words || p[-1] == ' ')) ++n;
+    return n;
+}
+static_assert(ClosedWordCount() <= kClosedWordCapacity, "the closed-class table outgrew its index");
 struct ClosedWordIndex {
     std::array<ClosedWord, kClosedWordCapacity> words{};
     std::array<u16, 257> from{};  // bucket b: words[from[b], from[b + 1])
@@ -333,7 +342,6 @@ ClosedWordIndex BuildClosedWordIndex() {
     };
     forEachWord([&](const char* p, u32, u8) { ++counts[static_cast<u8>(*p)]; });
     for (u32 b = 0; b < 256; ++b) x.from[b + 1] = static_cast<u16>(x.from[b] + counts[b]);
-    if (x.from[256] > kClosedWordCapacity) std::abort();  // the table outgrew its index
     std::array<u16, 256> next{};
     for (u32 b = 0; b < 256; ++b) next[b] = x.from[b];
     forEachWord([&](const char* p, u32 n, u8 row) {
