@@ -202,24 +202,42 @@ bool AfterFaire(i32 i) {
 
 bool AfterDe(i32 i) { return i > 0 && CatIs(i - 1, 15) && (Is(i - 1, "de") || Is(i - 1, "d'")); }
 
-// An adjective and a noun of one form ("public", "complet"): our
-// dictionary files them as two items, the adjective first, each with its
-// own lemma reference, so the lemma and order tests below cannot tell
-// them apart. After a determiner, a contracted article or a preposition
-// the word is the noun ("le public", "de rhétorique") unless a noun
-// follows it ("son propre magasin"); anywhere else the adjective ("le
-// droit public", "Il est nécessaire"). An adjective may stand between
-// the determiner and the noun ("une grande rhétorique"). Either keeps the
-// gender and number the two readings share, as any merge.
-bool AdjectiveThenNoun(i32 i) { return Count(i) == 2 && Cls(i, 0) == 'B' && Cls(i, 1) == 'A'; }
+// A noun and an adjective of one form ("public", "complet", "nécessaire"):
+// after a determiner, a contracted article or a preposition the word is
+// the noun ("le public", "de rhétorique") unless a noun follows it ("son
+// propre magasin"); anywhere else the adjective ("le droit public", "Il est
+// nécessaire"). An adjective may stand between the determiner and the noun
+// ("une grande rhétorique"). The merge below would tell the two apart by
+// their order and a shared lemma reference, and keep the noun whenever
+// their genders differ. Our dictionary files such pairs noun first but
+// gives each reading its own lemma reference (a shared one would file the
+// adjective as the noun's variant, whose marks the word services read as
+// an irregular form), and an adjective of either gender beside a noun of
+// one ("nécessaire") is no likelier a noun for it: the pair is settled
+// here, in either order, with any number of readings of the two classes.
+// Either keeps the gender and number the readings share, as any merge.
+bool NounAndAdjective(i32 i) {
+    if (Count(i) < 2) return false;
+    bool noun = false, adjective = false;
+    for (i32 j = 0; j < Count(i); ++j) {
+        noun = noun || Cls(i, j) == 'A';
+        adjective = adjective || Cls(i, j) == 'B';
+        if (Cls(i, j) != 'A' && Cls(i, j) != 'B') return false;
+    }
+    return noun && adjective;
+}
 
 void ChooseAdjectiveOrNoun(i32 i) {
     const auto determiner = [](i32 k) { return CatIs(k, 7) || CatIs(k, 8) || CatIs(k, 9) || CatIs(k, 15); };
     const bool determined =
         determiner(i - 1) || (i > 1 && ClsIs(i - 1, 'B') && determiner(i - 2));
-    const bool nounAfter = i + 1 < Words() && ClsIs(i + 1, 'A') && CatIs(i + 1, 10);
-    if (determined && !nounAfter) TakeReading(i, 1);
-    else KeepOne(i);
+    const bool nounAfter = i + 1 < Words() && ClsIs(i + 1, 'A') && CatIs(i + 1, 10) && !NounAndAdjective(i + 1);
+    const u8 want = determined && !nounAfter ? 'A' : 'B';
+    for (i32 j = 1; j < Count(i); ++j) {
+        if (Cls(i, 0) == want) break;
+        if (Cls(i, j) == want) TakeReading(i, j);
+    }
+    KeepOne(i);
 }
 
 void ChooseNounReading(i32 i, GenderNumber gn) {
@@ -265,7 +283,7 @@ void ChooseNounReading(i32 i, GenderNumber gn) {
 
 void MergeNouns(i32 i, FirstPassState& st) {
     const GenderNumber gn = Accumulate(i, st);
-    if (AdjectiveThenNoun(i)) ChooseAdjectiveOrNoun(i);
+    if (NounAndAdjective(i)) ChooseAdjectiveOrNoun(i);
     else ChooseNounReading(i, gn);
     if (Cls(i) >= 128) {
         if (gn.number == 0) SetFeat(i, 7);
