@@ -215,7 +215,11 @@ bool AfterDe(i32 i) { return i > 0 && CatIs(i - 1, 15) && (Is(i - 1, "de") || Is
 // an irregular form), and an adjective of either gender beside a noun of
 // one ("nécessaire") is no likelier a noun for it: the pair is settled
 // here, in either order, with any number of readings of the two classes.
-// Either keeps the gender and number the readings share, as any merge.
+// The word keeps the gender all its readings share, as any merge (an
+// adjective of either gender may stand as a noun: "la pire", "une drôle
+// d'histoire"), but the number of the class chosen ("les abricot": the
+// noun's singular, not the number its invariable colour adjective leaves
+// open).
 bool NounAndAdjective(i32 i) {
     if (Count(i) < 2) return false;
     bool noun = false, adjective = false;
@@ -233,11 +237,8 @@ void ChooseAdjectiveOrNoun(i32 i) {
         determiner(i - 1) || (i > 1 && ClsIs(i - 1, 'B') && determiner(i - 2));
     const bool nounAfter = i + 1 < Words() && ClsIs(i + 1, 'A') && CatIs(i + 1, 10) && !NounAndAdjective(i + 1);
     const u8 want = determined && !nounAfter ? 'A' : 'B';
-    for (i32 j = 1; j < Count(i); ++j) {
-        if (Cls(i, 0) == want) break;
-        if (Cls(i, j) == want) TakeReading(i, j);
-    }
-    KeepOne(i);
+    for (i32 j = Count(i) - 1; j >= 0; --j)
+        if (Cls(i, j) != want) RemoveReading(i, j);
 }
 
 void ChooseNounReading(i32 i, GenderNumber gn) {
@@ -282,9 +283,16 @@ void ChooseNounReading(i32 i, GenderNumber gn) {
 }
 
 void MergeNouns(i32 i, FirstPassState& st) {
-    const GenderNumber gn = Accumulate(i, st);
-    if (NounAndAdjective(i)) ChooseAdjectiveOrNoun(i);
-    else ChooseNounReading(i, gn);
+    GenderNumber gn;
+    if (NounAndAdjective(i)) {
+        const u8 gender = Accumulate(i, st).gender;
+        ChooseAdjectiveOrNoun(i);
+        gn = {gender, Accumulate(i, st).number};
+        KeepOne(i);
+    } else {
+        gn = Accumulate(i, st);
+        ChooseNounReading(i, gn);
+    }
     if (Cls(i) >= 128) {
         if (gn.number == 0) SetFeat(i, 7);
         if (Feat(i) == 2 && Feat(i, 1) == 36) SetFeat(i, 4);
