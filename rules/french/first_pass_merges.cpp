@@ -208,13 +208,16 @@ bool AfterDe(i32 i) { return i > 0 && CatIs(i - 1, 15) && (Is(i - 1, "de") || Is
 // propre magasin"); anywhere else the adjective ("le droit public", "Il est
 // nécessaire"). An adjective may stand between the determiner and the noun
 // ("une grande rhétorique"). The merge below would tell the two apart by
-// their order and a shared lemma reference, and keep the noun whenever
-// their genders differ. Our dictionary files such pairs noun first but
-// gives each reading its own lemma reference (a shared one would file the
-// adjective as the noun's variant, whose marks the word services read as
-// an irregular form), and an adjective of either gender beside a noun of
-// one ("nécessaire") is no likelier a noun for it: the pair is settled
-// here, in either order, with any number of readings of the two classes.
+// their order (the noun first) and a shared lemma reference, and keep the
+// noun whenever their genders differ. Our dictionary files such pairs as
+// two items, mostly the adjective first, each with its own lemma reference
+// (a shared one would file the adjective as the noun's variant, whose
+// marks the word services read as an irregular form; the noun first makes
+// the rules that take the first noun-or-adjective reading of a word after
+// a determiner, "la pire chose", take the noun's gender), and an adjective
+// of either gender beside a noun of one ("nécessaire") is no likelier a
+// noun for it: the pair is settled here, in either order, with any number
+// of readings of the two classes.
 // The word keeps the gender all its readings share, as any merge (an
 // adjective of either gender may stand as a noun: "la pire", "une drôle
 // d'histoire"), but the number of the class chosen ("les abricot": the

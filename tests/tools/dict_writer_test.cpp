@@ -9,10 +9,7 @@
 #include <vector>
 
 #include "frame/mac_roman_literal.h"
-#include "frame/tables.h"
 #include "morphology/dict_format.h"
-#include "morphology/section_walk.h"
-#include "morphology/word_lookup.h"
 #include "tools/datacomp/classify.h"
 #include "tools/datacomp/dict_writer.h"
 #include "tools/datacomp/library_check.h"
@@ -286,50 +283,6 @@ TEST(DictWriter, NumberMergesAndSplits) {
     // The noun's plural has no spelling: listed as pruned, with the reason.
     ASSERT_EQ(b.blocks.pruned.size(), 1u);
     EXPECT_NE(b.blocks.pruned[0].find("4108"), std::string::npos) << b.blocks.pruned[0];
-}
-
-// The tags the library's lookup gives a form, in its order.
-std::vector<u16> LookedUp(const std::string& w) {
-    BoundedString word;
-    word.Allocate(40);
-    std::copy(w.begin(), w.end(), word.data);
-    u16 count = 0;
-    LookupWordForm(kModeFrenchPlain, word, gWordTagCodes, count);
-    return std::vector<u16>(gWordTagCodes.data, gWordTagCodes.data + std::min<u32>(count, gWordTagCodes.count));
-}
-
-// A noun and an adjective of one lemma that spell one form read noun first,
-// whether one stem serves both items ("zzal") or each has its own (the
-// adjective's -if/-ive suffix against the noun's letter ending: "zzatif");
-// the adjective's other forms and the readings of another lemma stay.
-TEST(DictWriter, NounBeforeAdjectiveOfOneForm) {
-    std::vector<WordReading> words = {
-        Noun("zzal", 0x4214, "zzal"), Noun("zzale", 0x4224, "zzal"), Noun("zzals", 0x4218, "zzal"),
-        Noun("zzales", 0x4228, "zzal"), Noun("zzal", 0x4114, "zzal"), Noun("zzals", 0x4118, "zzal"),
-        Noun("zzatif", 0x4214, "zzatif"), Noun("zzative", 0x4224, "zzatif"),
-        Noun("zzatifs", 0x4218, "zzatif"), Noun("zzatives", 0x4228, "zzatif"),
-        Noun("zzatif", 0x4114, "zzatif"), Noun("zzatifs", 0x4118, "zzatif"),
-        // Epicene adjective, masculine noun.
-        Noun("zzobe", 0x4204, "zzobe"), Noun("zzobes", 0x4208, "zzobe"),
-        Noun("zzobe", 0x4114, "zzobe"), Noun("zzobes", 0x4118, "zzobe"),
-    };
-    Built b;
-    Build(words, b);
-    EXPECT_TRUE(b.structure.empty()) << b.structure[0];
-    EXPECT_EQ(b.check.failed, 0u) << (b.check.examples.empty() ? "" : b.check.examples[0]);
-    EXPECT_TRUE(b.blocks.pruned.empty()) << b.blocks.pruned[0];
-    const struct {
-        const char* word;
-        std::vector<u16> tags;
-    } cases[] = {
-        {"zzal", {0x4114, 0x4214}},     {"zzals", {0x4118, 0x4218}},     {"zzale", {0x4224}},
-        {"zzatif", {0x4114, 0x4214}},   {"zzatifs", {0x4118, 0x4218}},   {"zzatives", {0x4228}},
-        {"zzobe", {0x4114, 0x4204}},    {"zzobes", {0x4118, 0x4208}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(LookedUp(c.word), c.tags) << c.word;
-        EXPECT_EQ(Tags(FindForm(b.blocks, c.word)), c.tags) << c.word;
-    }
 }
 
 // An oversized section loses its least frequent lemmas, and says so.

@@ -80,8 +80,6 @@ struct PlannedEntry {
     std::vector<bool> itemVowel;  // the item's reading carries the vowel-sound bit 0x40
     std::vector<u8> itemOrder;    // 0 a preposition's or conjunction's reading, 1 another function
                                   // word's, 3 a noun or adjective's, 2 any other
-    std::vector<u8> itemClass;    // the class letter all the item's readings share, else 0
-    std::vector<std::vector<std::string>> itemKeys;   // the keys the item spells
     bool replaces = false;        // holds an item that replaces earlier readings
     bool closed = false;          // a function word's item: before the others
     bool vowel = false;           // holds a reading with the vowel-sound bit: first of all
@@ -884,18 +882,6 @@ struct Writer {
             else if (order == 2 && (d.reading.tags[0] >> 8) == kClassNounAdjective) order = 3;
         }
         pe.itemOrder.push_back(order);
-        u8 letter = 0;
-        std::vector<std::string> keys;
-        for (size_t i = 0; i < best.gives.size(); ++i) {
-            const ClassReading& rd = best.gives[i].second;
-            for (u8 t = 0; t < rd.count; ++t) {
-                const u8 l = static_cast<u8>(rd.tags[t] >> 8);
-                letter = i == 0 && t == 0 ? l : (letter == l ? l : 0);
-            }
-            keys.push_back(best.gives[i].first);
-        }
-        pe.itemClass.push_back(letter);
-        pe.itemKeys.push_back(keys);
         for (size_t i = 0; i < best.gives.size(); ++i) {
             const auto& [k, rd] = best.gives[i];
             Hit h;
@@ -1154,97 +1140,6 @@ struct Writer {
         }
     }
 
-    // ---- a noun and an adjective of one form ----
-    u32 orderedNounAdjectives = 0;
-
-    // A noun item and an adjective item of one lemma that spell one form
-    // ("public", "nécessaire", "ablatif") are taken out of their entries and
-    // filed as two entries side by side, the noun's first: the merge of
-    // one-category readings reads the first reading as the noun and the
-    // second as the adjective. They keep a lemma reference each: one
-    // reference for both would need the adjective filed as the noun's
-    // variant, and a variant's readings carry the marks of an irregular
-    // form (the singular and base-form services read them as such).
-    void OrderNounsBeforeAdjectives(u16 section, u32 group, StemMap& byStem) {
-        struct Slot {
-            PlannedEntry* pe;
-            size_t at;
-            std::pair<u8, u8> list;
-        };
-        std::vector<Slot> nouns, adjectives;
-        for (auto& [k, pe] : byStem) {
-            if (pe.replaces || pe.closed || pe.itemClass.size() != pe.entry.items.size()) continue;
-            for (size_t i = 0; i < pe.entry.items.size(); ++i) {
-                if (pe.itemVowel[i]) continue;
-                if (pe.itemClass[i] == kClassNoun)
-                    nouns.push_back({&pe, i, k.first});
-                else if (pe.itemClass[i] == kClassAdjective)
-                    adjectives.push_back({&pe, i, k.first});
-            }
-        }
-        if (nouns.empty() || adjectives.empty()) return;
-        std::set<std::pair<PlannedEntry*, size_t>> taken;
-        for (const Slot& n : nouns) {
-            const std::vector<std::string>& nk = n.pe->itemKeys[n.at];
-            const Slot* best = nullptr;
-            size_t bestShared = 0;
-            for (const Slot& a : adjectives) {
-                if (taken.count({a.pe, a.at}) != 0 || a.list != n.list) continue;
-                const std::vector<std::string>& ak = a.pe->itemKeys[a.at];
-                size_t shared = 0;
-                for (const std::string& key : nk)
-                    shared += std::count(ak.begin(), ak.end(), key) != 0 ? 1 : 0;
-                if (shared > bestShared) {
-                    best = &a;
-                    bestShared = shared;
-                }
-            }
-            if (best == nullptr) continue;
-            taken.insert({n.pe, n.at});
-            taken.insert({best->pe, best->at});
-            // The pair sorts as one block, before the lemma's other entries
-            // of the noun's stem.
-            PlannedEntry noun, adjective;
-            noun.group = adjective.group = group;
-            noun.entry.stem = n.pe->entry.stem;
-            noun.entry.items.push_back(n.pe->entry.items[n.at]);
-            noun.itemIds.push_back(n.pe->itemIds[n.at]);
-            adjective.entry.stem = best->pe->entry.stem;
-            adjective.entry.items.push_back(best->pe->entry.items[best->at]);
-            adjective.itemIds.push_back(best->pe->itemIds[best->at]);
-            char pairNo[16];
-            std::snprintf(pairNo, sizeof pairNo, "%08u", orderedNounAdjectives);
-            noun.sortKey = noun.entry.stem + '\x01' + std::to_string(group) + '\x00' + pairNo;
-            adjective.sortKey = noun.sortKey + 'a';
-            plans[section].lists[n.list].push_back(noun);
-            plans[section].lists[n.list].push_back(adjective);
-            ++orderedNounAdjectives;
-        }
-        if (taken.empty()) return;
-        // The paired items leave their entries.
-        for (auto& [k, pe] : byStem) {
-            PlannedEntry kept = pe;
-            kept.entry.items.clear();
-            kept.itemIds.clear();
-            kept.itemVowel.clear();
-            kept.itemOrder.clear();
-            kept.itemClass.clear();
-            kept.itemKeys.clear();
-            for (size_t i = 0; i < pe.entry.items.size(); ++i) {
-                if (taken.count({&pe, i}) != 0) continue;
-                kept.entry.items.push_back(pe.entry.items[i]);
-                kept.itemIds.push_back(pe.itemIds[i]);
-                kept.itemVowel.push_back(pe.itemVowel[i]);
-                kept.itemOrder.push_back(pe.itemOrder[i]);
-                if (i < pe.itemClass.size()) {
-                    kept.itemClass.push_back(pe.itemClass[i]);
-                    kept.itemKeys.push_back(pe.itemKeys[i]);
-                }
-            }
-            pe = kept;
-        }
-    }
-
     // ---- nominal readings ----
     void EmitNominalGroup(u16 section, u32 group, std::vector<Desired>& want,
                           const std::vector<const WordReading*>& readings) {
@@ -1312,7 +1207,6 @@ struct Writer {
             const WordReading& r = *readings[d.reading_index];
             Prune(r.word, r.lemma, "no ending and class byte give tag " + Hex4(d.reading.tags[0]));
         }
-        OrderNounsBeforeAdjectives(section, group, byStem);
         // Entries of at most 6 items sharing a stem; the readings that carry
         // the vowel-sound bit first (the vowel-sound probes read the first),
         // then the function words' readings (a preposition before its
@@ -1331,13 +1225,8 @@ struct Writer {
             for (size_t i = 0; i < order.size(); ++i) {
                 sorted.entry.items[i] = pe.entry.items[order[i]];
                 sorted.itemIds[i] = pe.itemIds[order[i]];
-                if (order.size() == pe.itemClass.size()) {
-                    sorted.itemClass[i] = pe.itemClass[order[i]];
-                    sorted.itemKeys[i] = pe.itemKeys[order[i]];
-                }
             }
             pe = sorted;
-            if (pe.entry.items.empty()) continue;
             for (size_t from = 0; from < pe.entry.items.size(); from += 6) {
                 PlannedEntry part;
                 part.entry.stem = pe.entry.stem;
@@ -1755,9 +1644,6 @@ void Writer::RunStages() {
     Layout();
     BuildManifest();
 
-    if (orderedNounAdjectives != 0)
-        report.Note("dictionary: " + std::to_string(orderedNounAdjectives) +
-                    " nouns filed before an adjective of one form");
     std::sort(pruned.begin(), pruned.end());
     out.pruned = pruned;
     out.formsEncoded = static_cast<u32>(out.manifest.size());
