@@ -285,6 +285,23 @@ TEST(DictWriter, NumberMergesAndSplits) {
     EXPECT_NE(b.blocks.pruned[0].find("4108"), std::string::npos) << b.blocks.pruned[0];
 }
 
+// A capitalised common noun or adjective of the source is a proper noun
+// of its gender, singular or plural; an ordinal Roman numeral stays an
+// adjective, and the other classes stay.
+TEST(FrenchClasses, CapitalisedWordsReadAsNames) {
+    const struct {
+        u16 tag;
+        const char* form;
+        u16 want;
+    } cases[] = {
+        {0x4124, "France", 0x4024},  {0x4128, "Alpes", 0x4028},  {0x410C, "Vosges", 0x4004},
+        {0x420C, "Los", 0x4004},     {0x4214, "Sri", 0x4014},    {0x4214, "Ier", 0x4214},
+        {0x4204, "XVe", 0x4204},     {0x4228, "Ires", 0x4228},   {0x1400, "Ainsi", 0x1400},
+        {0x4304, "Costa", 0x4304},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CapitalisedWordTag(c.tag, c.form), c.want) << c.form;
+}
+
 // An oversized section loses its least frequent lemmas, and says so.
 TEST(DictWriter, FullSectionDropsTheLeastFrequent) {
     std::vector<WordReading> words;

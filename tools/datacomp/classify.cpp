@@ -359,8 +359,25 @@ std::vector<u16> FurtherFunctionWordTags(const SourceForm& f, u16 first) {
     return out;
 }
 
-u16 CapitalisedNounTag(u16 tag) {
-    if ((tag >> 8) != kClassNoun) return tag;
+namespace {
+
+// A Roman numeral written as an ordinal ("Ier", "Ire", "IIe", "Xes").
+bool RomanOrdinal(const std::string& form) {
+    size_t n = 0;
+    while (n < form.size() && std::strchr("IVXLCDM", form[n]) != nullptr) ++n;
+    if (n == 0) return false;
+    static const char* const kEndings[] = {"er", "ers", "re", "res", "e", "es", "d", "ds", "de", "des", "nd", "nds"};
+    for (const char* e : kEndings)
+        if (form.compare(n, std::string::npos, e) == 0) return true;
+    return false;
+}
+
+}  // namespace
+
+u16 CapitalisedWordTag(u16 tag, const std::string& form) {
+    const u8 cls = static_cast<u8>(tag >> 8);
+    if (cls != kClassNoun && cls != kClassAdjective) return tag;
+    if (cls == kClassAdjective && RomanOrdinal(form)) return tag;
     const u8 number = ((tag >> 2) & 3) == 2 ? 8 : 4;
     return static_cast<u16>(kClassProperNoun << 8 | (tag & 0x30) | number);
 }

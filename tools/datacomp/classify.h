@@ -69,9 +69,12 @@ std::vector<u16> FurtherFunctionWordTags(const SourceForm& f, u16 first);
 // The tag of a capitalised common noun of the source (a country, a region,
 // a river: "France", "Maroc", "Alpes"): the proper-noun class with the
 // noun's gender, singular or plural, as the analysis reads names (a noun
-// class byte of the capitalised-word section spells a plural one). Every
-// other tag stays.
-u16 CapitalisedNounTag(u16 tag);
+// class byte of the capitalised-word section spells a plural one). So for a
+// capitalised adjective (`form` its UTF-8 spelling): French writes an
+// adjective with a capital only as a word of a name ("Los Angeles", "Sri
+// Lanka", "Burkina Faso"); a Roman numeral written as an ordinal ("Ier",
+// "XVe") stays an adjective. Every other tag stays.
+u16 CapitalisedWordTag(u16 tag, const std::string& form);
 // The nouns whose plural begins otherwise than the singular (œil, yeux;
 // monsieur, messieurs): the singular of such a plural (UTF-8), "" for any
 // other word; and whether a word is such a singular.

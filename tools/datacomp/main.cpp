@@ -258,7 +258,7 @@ Classified ClassifyAll(const std::vector<SourceForm>& forms, const FrequencyRank
             r.number = HasIs(f, "inv") ? 3 : HasIs(f, "pl") ? 2 : 1;
             r.gender = HasIs(f, "fem") && !HasIs(f, "mas") ? 0x20 : HasIs(f, "mas") && !HasIs(f, "fem") ? 0x10 : 0;
         } else {
-            r.tag = caseMode == 1 ? CapitalisedNounTag(fc.tag) : fc.tag;
+            r.tag = caseMode == 1 ? CapitalisedWordTag(fc.tag, f.form) : fc.tag;
             // An adverb, preposition or conjunction of the source's function
             // words ("plus", "autour").
             r.functionWord = HasPo(f, "mg") && (r.tag >> 8) < 35;
