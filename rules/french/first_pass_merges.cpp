@@ -239,7 +239,14 @@ void ChooseAdjectiveOrNoun(i32 i) {
     const bool determined =
         determiner(i - 1) || (i > 1 && ClsIs(i - 1, 'B') && determiner(i - 2));
     const bool nounAfter = i + 1 < Words() && ClsIs(i + 1, 'A') && CatIs(i + 1, 10) && !NounAndAdjective(i + 1);
-    const u8 want = determined && !nounAfter ? 'A' : 'B';
+    u8 want = determined && !nounAfter ? 'A' : 'B';
+    // Joined to a settled noun or adjective before it by "et", "ou" or a
+    // comma, or to one after it by "et" or "ou", the word takes its class (a
+    // comma after the word may close its group: "des services publics,
+    // construction de logements").
+    const auto settled = [](i32 k) { return OneOf(k, 10, 10) && (ClsIs(k, 'A') || ClsIs(k, 'B')); };
+    if (i > 1 && (CatIs(i - 1, 16) || CatIs(i - 1, 21)) && settled(i - 2)) want = Cls(i - 2);
+    else if (i + 2 < Words() && CatIs(i + 1, 16) && settled(i + 2)) want = Cls(i + 2);
     for (i32 j = Count(i) - 1; j >= 0; --j)
         if (Cls(i, j) != want) RemoveReading(i, j);
 }
