@@ -139,7 +139,10 @@ bool IntroducersOutnumberVerbs() {
         if (CatIs(x, 5) && !IsAny(x, MR("où"), "quoi")) ++introducers;
         if (CatIs(x, 17) && !CatIs(x - 1, 17) && !Is(x, "comme")) ++introducers;
         if (NotLast(x) && Is(x, "quoique") && (ClsIs(x + 1, 'B') || ClsIs(x + 1, 'C'))) --introducers;
-        if (Is(x, "que") && (IsAny(x - 1, "plus", "moins", "autant", "davantage") || Begins(x - 1, "tel")))
+        // The "que" of a comparison opens no clause: "plus que", "tel
+        // que", "la même chose que".
+        if (Is(x, "que") && (IsAny(x - 1, "plus", "moins", "autant", "davantage") || Begins(x - 1, "tel") ||
+                             (x >= 2 && IsAny(x - 2, MR("même"), MR("mêmes")))))
             --introducers;
     }
     return introducers >= verbs;
