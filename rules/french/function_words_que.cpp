@@ -280,7 +280,9 @@ u16 ApplyQueRules(const Site& s) {
         // pronoun: right after a verb ("il déclare que", "vérifier que") or
         // after "tel" ("des villes telles que Paris"), "que" opens a clause.
         if (s.cat(0) == kCatRelative && (VerbOnly(s, -1) || s.starts(-1, "tel") || ConjunctiveNoun(s))) Conjunction(s);
-        if (s.cat(0) == kCatRelative && (NoVerbAfter(s) || CleftComplement(s))) Conjunction(s);
+        // Not where "que" was just reported as part of a misspelt word
+        // ("qu'elle maison" for "quelle").
+        if (r == 0 && s.cat(0) == kCatRelative && (NoVerbAfter(s) || CleftComplement(s))) Conjunction(s);
         // Step 8: "tout que" for "tout ce que".
         if (s.cat(0) == kCatRelative && s.is(-1, "tout") &&
             (s.i == 1 || s.cat(-2) == kCatRelative || s.cat(-2) > kCatContracted)) {
