@@ -98,6 +98,9 @@ bool NounByMark(i32 i) {
 Verdict ByNeighbours(i32 i, u16 mode) {
     const i32 p = i - 1, n = i + 1, n2 = i + 2, n3 = i + 3;
     if (i == 0 || CatIs(p, 15) || CatIs(p, 14)) return Verdict::kNoun;
+    // An object pronoun of one reading stands before its verb ("il ne
+    // leur offre rien").
+    if (Count(p) == 1 && CatIs(p, 2)) return Verdict::kVerb;
     if (VerbBefore(i, 14) || VerbBefore(i, 11)) return Verdict::kNoun;
     if (CatIs(p, 8) && !ClsIs(p, 'Q') && !Begins(p, "quel") && !(Is(p, "ce") && Gender(i) <= 1))
         return Verdict::kNoun;
