@@ -123,7 +123,10 @@ Verdict ByNeighbours(i32 i, u16 mode) {
     }
     if (Cls(p) == 64 && ClsIs(i, 'A')) return Verdict::kVerb;
     if (CatIs(p, 2)) return Verdict::kVerb;
+    // Before "et" and a conjugated verb of one reading, bare or led by an
+    // object pronoun ("le corps glisse et s'enfonce") or "ne", the verb.
     if (mode == 1 && ((CatIs(n, 16) && Count(n2) == 1 && CatIs(n2, 14)) ||
+                      (CatIs(n, 16) && Count(n2) == 1 && CatIs(n2, 2) && Count(n3) == 1 && CatIs(n3, 14)) ||
                       (CatIs(n, 16) && Cls(n2) == 22 && Count(n3) == 1 && CatIs(n3, 14)) ||
                       (i >= 2 && CatIs(p, 16) && Count(i - 2) == 1 && CatIs(i - 2, 14))))
         return Verdict::kVerb;
