@@ -1,5 +1,7 @@
 // The first pass's opening steps (the sentence's first word, imperatives)
 // and the verb readings chosen by the subject's person.
+#include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/tables.h"
@@ -38,11 +40,44 @@ bool PrepositionReading(i32 s) {
     return false;
 }
 
+// The gender of the first noun reading of word s, 0 when it has none or
+// gives none.
+u8 NounGender(i32 s) {
+    for (i32 r = 0; r < Count(s); ++r)
+        if (Cat(s, r) == 10) return static_cast<u8>(Feat(s, r) / 16 & 3);
+    return 0;
+}
+
+// Words a and b spelt alike but for the case of their first letter.
+bool SameWordFirstCaseAside(i32 a, i32 b) {
+    const BoundedString& x = gWords.ClampedAt(a).WordText;
+    const BoundedString& y = gWords.ClampedAt(b).WordText;
+    const i32 n = GetStringLength(x);
+    if (n == 0 || n != GetStringLength(y) || ToLowerMacRoman(x.ClampedAt(0)) != ToLowerMacRoman(y.ClampedAt(0)))
+        return false;
+    for (i32 k = 1; k < n; ++k)
+        if (x.ClampedAt(k) != y.ClampedAt(k)) return false;
+    return true;
+}
+
+// A noun opening a heading or a verbless phrase rather than an order: the
+// same noun after "par", "à" or "après" ("Couche par couche", "Pas à
+// pas"), or a feminine adjective of one reading agreeing with it
+// ("Ambiance sereine"; a masculine one may be the attribute of a linking
+// verb: "Reste calme").
+bool NounPhraseOpening(i32 s) {
+    if (NounGender(s) == 0 && !(Count(s) > 1 && Cat(s, 0) == 10)) return false;
+    if (s + 2 < Words() && IsAny(s + 1, "par", MR("à"), MR("après")) && SameWordFirstCaseAside(s, s + 2)) return true;
+    return s + 1 < Words() && NounGender(s) == 2 && Count(s + 1) == 1 && ClsIs(s + 1, 'B') &&
+           Feat(s + 1) / 16 == 2;
+}
+
 // A word that is a preposition as well ("Entre nous", "Contre toute
 // attente") opens its clause as the preposition far more often than as an
 // imperative: it keeps its readings.
 bool QualifiesAsImperative(i32 s) {
     if (!(CatIs(s, 14) || (CatIs(s, 10) && Cat(s, 1) == 14)) || PrepositionReading(s)) return false;
+    if (NounPhraseOpening(s)) return false;
     for (i32 r = 0; r < 5; ++r)
         if (ImperativeRange(Feat(s, r))) return true;
     return false;

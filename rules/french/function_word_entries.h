@@ -17,6 +17,8 @@ u16 DemonstrativeRules(const Site& s);      // 40, 50: ce, c'
 u16 CommeRules(const Site& s);              // 41: comme
 u16 PersonalPronounRules(const Site& s, u16 capitalised);  // 44-47: elle, elles, nous, vous
 bool ToutSubject(const Site& s);            // "tout" opening a clause as its subject
+bool ToutAdverb(const Site& s);             // "tout en chantant", "tout comme"
+void ToutAsAdverb(const Site& s);
 u16 ToutRules(const Site& s);               // 51: tout
 
 }  // namespace french

@@ -61,8 +61,13 @@ void SettleArticle(const Site& s) {
                            s.cat(1) != kCatPresentParticiple && s.cat(1) != kCatInfinitive;
     const bool opening = s.i == 1 && (s.cat(-1) == kCatPreposition || s.cat(-1) == kCatAdverb);
     if (!(afterVerb || opening) || !HoldsCategory(s, 1, kCatNoun)) return;
+    // A noun reading that cannot follow the article leaves the pronoun to
+    // a verb reading: an infinitive or a present participle, or a
+    // conjugated verb when the article opens the sentence after a
+    // preposition or an adverb ("Comme le montre le tableau").
     if (NounDisagreesWithArticle(s) &&
-        (HoldsCategory(s, 1, kCatInfinitive) || HoldsCategory(s, 1, kCatPresentParticiple)))
+        (HoldsCategory(s, 1, kCatInfinitive) || HoldsCategory(s, 1, kCatPresentParticiple) ||
+         (opening && !afterVerb && HoldsCategory(s, 1, kCatVerb))))
         return;
     s.takeReading(0, kCatArticle, kCatDeterminer);
     s.setCat(0, kCatArticle);

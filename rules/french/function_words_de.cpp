@@ -389,6 +389,11 @@ bool AfterNegation(const Site& s) {
     return s.i > 0 && s.exists(1) && s.cat(-1) == kCatAdverb && s.isOneOf(-1, kNegations) && s.cat(1) == kCatNoun;
 }
 
+// The article "de" after a negation stands for "un", "une", "du" or
+// "des" alike: it takes the number of its noun ("pas de pain", "pas de
+// pommes"), not the plural of "de belles maisons".
+u8 NumberOfNext(const Site& s) { return static_cast<u8>(s.feat(1) & 0x0C); }
+
 // E7: whether step 8 (the reading by the next word's category) applies.
 bool ByNextWord(const Site& s) {
     if (s.cat(-1) == kCatSign) {
@@ -555,7 +560,7 @@ u16 DeReading(const Site& s) {
             s.setCat(0, kCatPreposition);
         } else {
             s.setCls(0, 'h');
-            s.setFeat(0, 0x08);
+            s.setFeat(0, AfterNegation(s) ? NumberOfNext(s) : 0x08);
         }
         return 0;
     }

@@ -243,6 +243,11 @@ bool PrepositionAsNoun(const Site& s) {
     if (s.cat(-1) == kCatContracted) return true;
     if (s.cat(-1) == kCatArticle) return s.firstByte(-1) != 'u';
     if (s.cat(-1) != kCatDeterminer || s.n == kDans) return false;
+    // A numeral counts nouns: "deux sous", "trois vers", but a date or a
+    // number before "par", "pour", "sur" is no determiner of theirs ("en
+    // 1911 par un Italien").
+    const bool numeral = s.cls(-1) == 'R' || s.cls(-1) == 'S';
+    if (numeral && s.n != kSous && s.n != kVers) return false;
     const u8 f = static_cast<u8>(s.feat(-1) % 16);
     return s.n == kSous || s.n == kVers ? f >= 8 : f < 8;
 }

@@ -317,8 +317,23 @@ bool ToutSubject(const Site& s) {
     return s.exists(2) && s.cat(1) == kCatObjectPronoun && HasVerbReading(s, 2);
 }
 
+// "tout en chantant", "tout comme la giberne": "tout" grades the gerund
+// or the comparison that follows it, an adverb.
+bool ToutAdverb(const Site& s) {
+    if (!s.exists(1)) return false;
+    if (s.is(1, "comme")) return true;
+    return s.exists(2) && s.is(1, "en") && s.findReading(2, kCatPresentParticiple) >= 0;
+}
+
+void ToutAsAdverb(const Site& s) {
+    s.setCat(0, kCatAdverb);
+    if (s.cls(0) != kClassAdverbPart) s.setCls(0, 0x14);
+}
+
 u16 ToutRules(const Site& s) {
-    if (s.exists(-4) && s.is(-4, "en") && s.is(-3, "tout") && s.is(-2, "et") && s.is(-1, "pour")) {
+    if (ToutAdverb(s)) {
+        ToutAsAdverb(s);
+    } else if (s.exists(-4) && s.is(-4, "en") && s.is(-3, "tout") && s.is(-2, "et") && s.is(-1, "pour")) {
         s.adverbParts(-4, 0);
     } else if (s.mode == 1 && s.exists(2) && s.cat(1) == kCatAdverb && s.cat(2) != kCatVerb) {
         s.setCat(0, kCatAdverb);

@@ -123,6 +123,43 @@ bool ConjunctiveNoun(const Site& s) {
     return s.isOneOf(-1, kFaconManiere) || s.is(-1, "sorte") ? s.starts(-2, "tel") : false;
 }
 
+// A relative "que" is the object of a verb of its own clause: when no
+// word after it up to the end of the sentence can be a conjugated verb,
+// "que" joins a comparison ("les mêmes droits que les employés", "plus
+// épaisse à sa base que celles des autres").
+// "voici" and "voilà" take the relative as a verb would ("le livre que
+// voici").
+bool NoVerbAfter(const Site& s) {
+    for (i32 k = s.i + 1; k < rules::Count(); ++k) {
+        if (rules::Is(k, "voici") || rules::Is(k, MR("voilà"))) return false;
+        for (i32 r = 0; r < rules::Readings(k); ++r)
+            if (rules::Cat(k, r) == kCatVerb) return false;
+    }
+    return true;
+}
+
+constexpr const char* kCleftVerbs[] = {"est", MR("était"), "fut", "sera", "serait", nullptr};
+constexpr const char* kCleftFocus[] = {"qu'", "que", "pas", "donc", "bien", "surtout", "justement", nullptr};
+
+// "C'est à Paris que", "ce n'est qu'à l'issue de ce délai que": after "c'est"
+// and a complement opened by a preposition, with no verb between, "que"
+// opens the clause the complement is set off from; a relative cannot take
+// a noun inside that complement as its antecedent.
+bool CleftComplement(const Site& s) {
+    i32 k = s.i - 1;
+    while (k > 0 && !s.isOneOf(k - s.i, kCleftVerbs)) {
+        if (rules::OneReadingOf(k, kCatVerb) || rules::Cat(k) == kCatComma) return false;
+        --k;
+    }
+    if (k <= 0) return false;
+    const i32 before = s.is(k - 1 - s.i, "n'") || s.is(k - 1 - s.i, "ne") ? k - 2 : k - 1;
+    if (before < 0 || !(s.is(before - s.i, "c'") || s.is(before - s.i, "ce"))) return false;
+    i32 f = k + 1;
+    while (f < s.i && s.isOneOf(f - s.i, kCleftFocus)) ++f;
+    return f < s.i - 1 && (rules::Cat(f) == kCatPreposition || rules::Cat(f, 1) == kCatPreposition ||
+                           rules::Cat(f) == kCatContracted);
+}
+
 // Step 6: the locutions ending in "que" (rows a to v), else the scan.
 // Returns the report value of rows q and u, else 0.
 u16 QueLocution(const Site& s) {
@@ -243,6 +280,9 @@ u16 ApplyQueRules(const Site& s) {
         // pronoun: right after a verb ("il déclare que", "vérifier que") or
         // after "tel" ("des villes telles que Paris"), "que" opens a clause.
         if (s.cat(0) == kCatRelative && (VerbOnly(s, -1) || s.starts(-1, "tel") || ConjunctiveNoun(s))) Conjunction(s);
+        // Not where "que" was just reported as part of a misspelt word
+        // ("qu'elle maison" for "quelle").
+        if (r == 0 && s.cat(0) == kCatRelative && (NoVerbAfter(s) || CleftComplement(s))) Conjunction(s);
         // Step 8: "tout que" for "tout ce que".
         if (s.cat(0) == kCatRelative && s.is(-1, "tout") &&
             (s.i == 1 || s.cat(-2) == kCatRelative || s.cat(-2) > kCatContracted)) {

@@ -183,8 +183,18 @@ void FaitForm(const Site& s, u8 c, u8 f) {
     s.keepOne(0);
 }
 
+// Word p is an auxiliary after a subject or object pronoun, whichever of
+// its readings comes first: "tu les as fait" (the noun "as" is listed
+// first).
+bool AuxiliaryAfterPronoun(const Site& s, i32 p) {
+    if (!s.exists(p - 1) || !(s.cat(p - 1) == kCatSubjectPronoun || s.cat(p - 1) == kCatObjectPronoun)) return false;
+    for (i32 r = 0; r < s.count(p) && r < static_cast<i32>(kReadingSlots); ++r)
+        if (IsAuxiliaryClass(rules::Cls(s.i + p, r))) return true;
+    return false;
+}
+
 u16 FaitRules(const Site& s) {
-    if (IsAuxiliaryClass(s.cls(-1)) ||
+    if (IsAuxiliaryClass(s.cls(-1)) || AuxiliaryAfterPronoun(s, -1) ||
         (s.exists(-2) && s.cat(-1) == kCatAdverb && !s.is(-1, "en") && IsAuxiliaryClass(s.cls(-2)))) {
         FaitForm(s, kCatPastParticiple, 2);
     } else if ((s.exists(1) && s.cat(1) == kCatInfinitive) || s.cat(-1) == kCatObjectPronoun) {

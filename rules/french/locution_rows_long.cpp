@@ -33,10 +33,19 @@ void ReportWithVariant(i32 value, i32 extent, u8 variant) {
 
 // ---- four bytes
 
+// After "ne" or the subject "qui" no possessive can stand: "il ne leur
+// offre rien", "ceux qui leur offre" hold the pronoun before a verb ("à
+// qui leur maison" keeps the possessive).
+bool NoPossessiveAfter(i32 i) {
+    if (i <= 0) return false;
+    if (Is(i - 1, "ne")) return true;
+    return Is(i - 1, "qui") && !CatIs(i - 2, 15) && !IsAny(i - 2, MR("à"), MR("À"), "de", "pour");
+}
+
 bool LeurIsPronoun(i32 i, u16) {
     const bool a = Count(i + 1) == 1 && (CatIs(i + 1, 14) || CatIs(i + 1, 13));
     const bool b = Has(i + 1) && ((Cls(i + 1) > 127 && Mark(i + 1) == 74) || (Cls(i + 1, 1) > 127 && Mark(i + 1, 1) == 74));
-    const bool c = CatIs(i - 1, 1) || CatIs(i - 1, 4) || CatIs(i - 1, 6);
+    const bool c = CatIs(i - 1, 1) || CatIs(i - 1, 4) || CatIs(i - 1, 6) || NoPossessiveAfter(i);
     const bool d = CatIs(i - 1, 10) && Count(i + 1) == 1 && !CatIs(i + 1, 10);
     return a || b || c || d;
 }

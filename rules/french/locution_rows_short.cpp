@@ -363,8 +363,13 @@ const WordTest kThreeBytes[] = {
     {"51", "qui", W, [](i32 i, u16) { return i == 1 && CatIs(0, 15); }, [](i32, u16) { SetCat(0, 18); }, nullptr},
     // "été" keeps one reading before any of its rows is tried.
     {"52a", MR("été"), W, Always, [](i32 i, u16) { KeepOne(i); }, "52"},
+    // The noun after a determiner or "en", and after "l'" or "d'" whatever
+    // their readings: no object pronoun or preposition stands right before
+    // the participle ("pendant l'été", "une tournée d'été").
     {"52", MR("été"), W,
-     [](i32 i, u16) { return Count(i - 1) == 1 && (CatIn(i - 1, 7, 10) || Is(i - 1, "en")); },
+     [](i32 i, u16) {
+         return (Count(i - 1) == 1 && (CatIn(i - 1, 7, 10) || Is(i - 1, "en"))) || Is(i - 1, "l'") || Is(i - 1, "d'");
+     },
      [](i32 i, u16) { Set(i, 10, 65, 20, 92); }, nullptr},
     {"53", MR("été"), W, [](i32 i, u16) { return i >= 2 && Begins(i - 1, "tou") && ClsIs(i - 2, 194); },
      [](i32 i, u16 mode) {

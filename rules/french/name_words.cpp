@@ -23,10 +23,12 @@ bool IsName(i32 i) {
 }
 
 // A noun: a common word written with a capital inside a name ("Front",
-// "Club", "Village"). Adjectives keep their class and agree ("la mer
-// Noire", "le Petit Prince"), and so do verb forms, function words,
+// "Club", "Village"); so is a verb form, which a capital inside the
+// sentence never opens ("Christophe Donner", "Marguerite Duras"; the
+// first word of a sentence joins no name). Adjectives keep their class and
+// agree ("la mer Noire", "le Petit Prince"), and so do function words,
 // numerals and signs ("de", "La", "II").
-bool NameableClass(u8 c) { return c == 'A'; }
+bool NameableClass(u8 c) { return c == 'A' || c >= 128; }
 
 bool JoinsName(i32 i) {
     const WordRecord& w = gWords[i];
@@ -38,7 +40,9 @@ bool JoinsName(i32 i) {
 // The word becomes part of the name: one proper-noun reading with the
 // gender and number of its noun reading.
 void MakeName(WordRecord& w) {
-    w.ReadingFeatures[0] = static_cast<u8>(w.ReadingFeatures[0] & 0x3C);
+    // A verb form's features name its tense and person: no gender or
+    // number to keep.
+    w.ReadingFeatures[0] = w.ReadingClasses[0] >= 128 ? 0 : static_cast<u8>(w.ReadingFeatures[0] & 0x3C);
     w.ReadingClasses[0] = kProperNoun;
     w.ReadingCategories[0] = 10;
     w.ReadingCount = 1;

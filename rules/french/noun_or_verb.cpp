@@ -98,6 +98,9 @@ bool NounByMark(i32 i) {
 Verdict ByNeighbours(i32 i, u16 mode) {
     const i32 p = i - 1, n = i + 1, n2 = i + 2, n3 = i + 3;
     if (i == 0 || CatIs(p, 15) || CatIs(p, 14)) return Verdict::kNoun;
+    // An object pronoun of one reading stands before its verb ("il ne
+    // leur offre rien").
+    if (Count(p) == 1 && CatIs(p, 2)) return Verdict::kVerb;
     if (VerbBefore(i, 14) || VerbBefore(i, 11)) return Verdict::kNoun;
     if (CatIs(p, 8) && !ClsIs(p, 'Q') && !Begins(p, "quel") && !(Is(p, "ce") && Gender(i) <= 1))
         return Verdict::kNoun;
@@ -120,7 +123,10 @@ Verdict ByNeighbours(i32 i, u16 mode) {
     }
     if (Cls(p) == 64 && ClsIs(i, 'A')) return Verdict::kVerb;
     if (CatIs(p, 2)) return Verdict::kVerb;
+    // Before "et" and a conjugated verb of one reading, bare or led by an
+    // object pronoun ("le corps glisse et s'enfonce") or "ne", the verb.
     if (mode == 1 && ((CatIs(n, 16) && Count(n2) == 1 && CatIs(n2, 14)) ||
+                      (CatIs(n, 16) && Count(n2) == 1 && CatIs(n2, 2) && Count(n3) == 1 && CatIs(n3, 14)) ||
                       (CatIs(n, 16) && Cls(n2) == 22 && Count(n3) == 1 && CatIs(n3, 14)) ||
                       (i >= 2 && CatIs(p, 16) && Count(i - 2) == 1 && CatIs(i - 2, 14))))
         return Verdict::kVerb;
@@ -139,7 +145,10 @@ bool IntroducersOutnumberVerbs() {
         if (CatIs(x, 5) && !IsAny(x, MR("où"), "quoi")) ++introducers;
         if (CatIs(x, 17) && !CatIs(x - 1, 17) && !Is(x, "comme")) ++introducers;
         if (NotLast(x) && Is(x, "quoique") && (ClsIs(x + 1, 'B') || ClsIs(x + 1, 'C'))) --introducers;
-        if (Is(x, "que") && (IsAny(x - 1, "plus", "moins", "autant", "davantage") || Begins(x - 1, "tel")))
+        // The "que" of a comparison opens no clause: "plus que", "tel
+        // que", "la même chose que".
+        if (Is(x, "que") && (IsAny(x - 1, "plus", "moins", "autant", "davantage") || Begins(x - 1, "tel") ||
+                             (x >= 2 && IsAny(x - 2, MR("même"), MR("mêmes")))))
             --introducers;
     }
     return introducers >= verbs;

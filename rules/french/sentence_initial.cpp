@@ -252,6 +252,10 @@ u16 EntryRules(i32 n) {
     case 44: case 45: s.keepOne(0); s.setCat(0, kCatSubjectPronoun); return 0;
     case 48: s.set(0, kCatIndefinite, 'K', 0x14); s.lemma(1); return 0;
     case 51:
+        if (ToutAdverb(s)) {
+            ToutAsAdverb(s);
+            return 0;
+        }
         if (ToutSubject(s)) {
             s.set(0, kCatIndefinite, 'K', 0x14);
             return 0;
