@@ -164,8 +164,18 @@ bool NeStandsAlone(i32 q, i32 verb) {
             return IsVerbClass(WordClass(verb, j)) && (m == kSavoirMark || m == kPouvoirMark);
         }))
         return true;
+    // Literary French closes a negation with "goutte" and "mot" right after
+    // the verb ("n'y voir goutte", "ne dire mot") and has "n'avoir de cesse".
+    if (WordIs(verb + 1, "goutte") || WordIs(verb + 1, "mot") ||
+        (WordIs(verb + 1, "de") && WordIs(verb + 2, "cesse")))
+        return true;
     return WordBegins(verb, "boug") || WordBegins(verb, "cess") || WordBegins(verb, "os") ||
            WordBegins(verb, "daign");
+}
+
+// Classes of the auxiliaries "être" and "avoir".
+bool IsAuxiliaryVerb(i32 i) {
+    return AnyReading(i, [i](i32 j) { return WordClass(i, j) == 131 || WordClass(i, j) == 194; });
 }
 
 // The verb of a "ne" that no second part completes, or -1.
@@ -177,7 +187,12 @@ i32 UncompletedNegationVerb() {
     }
     if (q < 0) return -1;
     for (i32 k = q + 1; k < gWordCount; ++k) {
-        if (HasVerbReading(k)) return NeStandsAlone(q, k) ? -1 : k;
+        if (!HasVerbReading(k)) continue;
+        if (NeStandsAlone(q, k)) return -1;
+        // The participle after an auxiliary carries the verb that takes
+        // "ne" alone: "Il n'a pu venir", "Elle n'avait osé le dire".
+        if (IsAuxiliaryVerb(k) && HasVerbReading(k + 1) && NeStandsAlone(q, k + 1)) return -1;
+        return k;
     }
     return -1;
 }
