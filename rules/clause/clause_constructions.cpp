@@ -196,7 +196,8 @@ u16 InfinitiveAfter(const Verb& v, i32 s) {
     const i32 ft = First(t);
     if (Is(ft, "sans") || Is(ft, "pour")) return 0;
     const bool preposition = Cat(ft) == 15;
-    if (preposition && BareInfinitiveVerb(v) && MarksInfinitiveOfVerb(v, ft)) return 256;
+    if (preposition && !MarksInfinitiveOfVerb(v, ft)) return 0;
+    if (preposition && BareInfinitiveVerb(v)) return 256;
     if (!(preposition && Cls(ft) == 32) && FCat(s - 1) != 2 && AVerb(v)) return 257;
     if (!(preposition && Begins(ft, "d")) && DeVerb(v)) return 258;
     if (!preposition && ADeVerbUsedBare(v)) return 259;
