@@ -225,6 +225,22 @@ bool RepetitionCandidate(i32 i) {
     return (WordClass(i) >= 128 && m >= 28 && m <= 40 && !auxiliary) || (k == 18 && WordLength(i) > 6);
 }
 
+// Word k opens its clause: first, or after a sign, a comma or a
+// coordinating conjunction.
+bool OpensClause(i32 k) {
+    const u8 c = WordCategory(k - 1);
+    return k == 0 || c == 16 || c == 20 || c == 21;
+}
+
+// The repetition is a deliberate parallel (anaphora): both words follow the
+// same word ("il faisait bon, il faisait tiède", "c'est fait… c'est fait"),
+// or the second opens a clause after the first opened one or after a
+// coordinating conjunction ("pourquoi … et pourquoi", "comment …, comment").
+bool Parallel(i32 i, i32 j) {
+    if (i > 0 && SameWordButFirstCase(i - 1, j - 1)) return true;
+    return OpensClause(j) && (OpensClause(i) || WordCategory(j - 1) == 16);
+}
+
 bool Repeats(i32 i, i32 j) {
     if (WordClass(i) != WordClass(j) || WordMark(i) != WordMark(j)) return false;
     return FindSubstring(gWords[i].WordText, gWords[j].WordText) == 1 ||
@@ -239,7 +255,7 @@ RuleCode Repetition() {
         i32 found = 0;
         for (i32 j = i + 2; j < gWordCount; ++j) {
             if (j == i + 2 && WordCategory(i + 1) == 15) continue;
-            if (!Repeats(i, j)) continue;
+            if (!Repeats(i, j) || (!english && Parallel(i, j))) continue;
             ++found;
             if (english && gLastRule < kCodeRepetition && found < 2) continue;
             if (!MayReport(kCodeRepetition, j)) continue;
