@@ -232,12 +232,13 @@ bool OpensClause(i32 k) {
     return k == 0 || c == 16 || c == 20 || c == 21;
 }
 
-// The repetition is a deliberate parallel (anaphora): both words follow the
-// same word ("il faisait bon, il faisait tiède", "c'est fait… c'est fait"),
-// or the second opens a clause after the first opened one or after a
-// coordinating conjunction ("pourquoi … et pourquoi", "comment …, comment").
+// The repetition is a deliberate parallel (anaphora): a verb repeated
+// after the same word ("il faisait bon, il faisait tiède", "c'est fait…
+// c'est fait"), or a word that opens a clause again after opening one or
+// after a coordinating conjunction ("pourquoi … et pourquoi", "comment …,
+// comment").
 bool Parallel(i32 i, i32 j) {
-    if (i > 0 && SameWordButFirstCase(i - 1, j - 1)) return true;
+    if (i > 0 && HasVerbReading(j) && SameWordButFirstCase(i - 1, j - 1)) return true;
     return OpensClause(j) && (OpensClause(i) || WordCategory(j - 1) == 16);
 }
 
