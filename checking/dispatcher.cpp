@@ -395,7 +395,12 @@ void RunLanguagePasses(DispatchState& s, DispatcherStorage& st) {
     // "beaucoup des" to the rule of "des"); its capital comes back after them.
     LowerFirstCapital(st);
     const u16 r = ApplyFrenchSentenceInitialRules(gWords[0].WordText);
-    if (r == 1 || r == 3) s.questionFlag = static_cast<u8>(s.questionFlag + 0x10);
+    // A question word opens a question only where it opens the sentence
+    // with its capital; written in lower case it continues a text ("qui
+    // n'ont que le désir de vivre", "où vivent la plupart") as a relative or
+    // an indirect question.
+    const bool opens = gWords[0].WordCaseMode != 0;
+    if ((r == 1 || r == 3) && opens) s.questionFlag = static_cast<u8>(s.questionFlag + 0x10);
     if (r == 2 || r == 3) s.negation = 1;
     if (r == 257) s.sentenceKind = 2;
     if (r == 256) s.sentenceKind = 4;

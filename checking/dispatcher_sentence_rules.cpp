@@ -164,8 +164,18 @@ bool NeStandsAlone(i32 q, i32 verb) {
             return IsVerbClass(WordClass(verb, j)) && (m == kSavoirMark || m == kPouvoirMark);
         }))
         return true;
+    // Literary French closes a negation with "goutte" and "mot" right after
+    // the verb ("n'y voir goutte", "ne dire mot") and has "n'avoir de cesse".
+    if (WordIs(verb + 1, "goutte") || WordIs(verb + 1, "mot") ||
+        (WordIs(verb + 1, "de") && WordIs(verb + 2, "cesse")))
+        return true;
     return WordBegins(verb, "boug") || WordBegins(verb, "cess") || WordBegins(verb, "os") ||
            WordBegins(verb, "daign");
+}
+
+// Classes of the auxiliaries "être" and "avoir".
+bool IsAuxiliaryVerb(i32 i) {
+    return AnyReading(i, [i](i32 j) { return WordClass(i, j) == 131 || WordClass(i, j) == 194; });
 }
 
 // The verb of a "ne" that no second part completes, or -1.
@@ -177,7 +187,12 @@ i32 UncompletedNegationVerb() {
     }
     if (q < 0) return -1;
     for (i32 k = q + 1; k < gWordCount; ++k) {
-        if (HasVerbReading(k)) return NeStandsAlone(q, k) ? -1 : k;
+        if (!HasVerbReading(k)) continue;
+        if (NeStandsAlone(q, k)) return -1;
+        // The participle after an auxiliary carries the verb that takes
+        // "ne" alone: "Il n'a pu venir", "Elle n'avait osé le dire".
+        if (IsAuxiliaryVerb(k) && HasVerbReading(k + 1) && NeStandsAlone(q, k + 1)) return -1;
+        return k;
     }
     return -1;
 }
@@ -210,6 +225,23 @@ bool RepetitionCandidate(i32 i) {
     return (WordClass(i) >= 128 && m >= 28 && m <= 40 && !auxiliary) || (k == 18 && WordLength(i) > 6);
 }
 
+// Word k opens its clause: first, or after a sign, a comma or a
+// coordinating conjunction.
+bool OpensClause(i32 k) {
+    const u8 c = WordCategory(k - 1);
+    return k == 0 || c == 16 || c == 20 || c == 21;
+}
+
+// The repetition is a deliberate parallel (anaphora): a verb repeated
+// after the same word ("il faisait bon, il faisait tiède", "c'est fait…
+// c'est fait"), or a word that opens a clause again after opening one or
+// after a coordinating conjunction ("pourquoi … et pourquoi", "comment …,
+// comment").
+bool Parallel(i32 i, i32 j) {
+    if (i > 0 && HasVerbReading(j) && SameWordButFirstCase(i - 1, j - 1)) return true;
+    return OpensClause(j) && (OpensClause(i) || WordCategory(j - 1) == 16);
+}
+
 bool Repeats(i32 i, i32 j) {
     if (WordClass(i) != WordClass(j) || WordMark(i) != WordMark(j)) return false;
     return FindSubstring(gWords[i].WordText, gWords[j].WordText) == 1 ||
@@ -224,7 +256,7 @@ RuleCode Repetition() {
         i32 found = 0;
         for (i32 j = i + 2; j < gWordCount; ++j) {
             if (j == i + 2 && WordCategory(i + 1) == 15) continue;
-            if (!Repeats(i, j)) continue;
+            if (!Repeats(i, j) || (!english && Parallel(i, j))) continue;
             ++found;
             if (english && gLastRule < kCodeRepetition && found < 2) continue;
             if (!MayReport(kCodeRepetition, j)) continue;
@@ -378,11 +410,12 @@ RuleCode RunFinalStage(DispatchState& s) {
     }
     const bool english = gCheckingLanguage == 0;
     const bool endsWithBang = WordFirstByte(count - 1) == '!' || s.exclamationEnd;
-    // A sentence cut at a comma, a semicolon or a colon goes on (a line of
-    // verse, a quotation's lead): its question mark may still come.
-    // (the tokenizer closes such a text with a period of its own).
-    const u8 lastSign = gSentenceEndWord != 0 && count > 1 ? WordFirstByte(count - 2) : 0;
-    const bool unfinished = lastSign == ',' || lastSign == ';' || lastSign == ':';
+    // A sentence without a final sign of its own goes on or is still being
+    // written (cut at a comma, a semicolon or a colon, a line of verse, a
+    // heading, a fragment: the tokenizer closes such a text with a period of
+    // its own), and one broken off by an ellipsis leaves its tone open: the
+    // question mark may still come.
+    const bool unfinished = gSentenceEndWord != 0 || WordFirstByte(count - 1) == static_cast<u8>(MR("…")[0]);
     if (s.questionFlag != 0 && !s.questionMark && !endsWithBang && !unfinished && count > 1 && count > gLastErrorPos &&
         (english ? s.questionFlag == 0x10 : !(WordCategory(0) == 18 && s.questionFlag != 0x10)) &&
         gLastRule <= kCodeQuestionWithoutMark) {

@@ -679,16 +679,6 @@ RuleCode FireConfusion(const DispatchState& s, i32 d) {
     return kCodeWordSequence;
 }
 
-// Words i and j are spelt alike but for the case of their first letter.
-bool SameWordButFirstCase(i32 i, i32 j) {
-    const i32 n = WordLength(i);
-    if (n == 0 || n != WordLength(j)) return false;
-    const u8* a = gWords[i].WordText.data;
-    const u8* b = gWords[j].WordText.data;
-    if (ToLowerMacRoman(a[0]) != ToLowerMacRoman(b[0])) return false;
-    return std::memcmp(a + 1, b + 1, static_cast<size_t>(n - 1)) == 0;
-}
-
 }  // namespace
 
 RuleCode RuleUnknownWord(DispatchState& s) {

@@ -2,7 +2,10 @@
 // its rules. A word outside 0 .. gWordCount - 1 does not exist: every test
 // on it fails and its bytes read as 0.
 #pragma once
+#include <cstring>
+
 #include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
 #include "frame/records.h"
 #include "frame/tables.h"
 
@@ -51,4 +54,14 @@ inline bool AnyReading(i32 i, Test test) {
 // sorted out when the dispatcher's own rules run).
 inline bool HasVerbReading(i32 i) {
     return AnyReading(i, [i](i32 j) { return IsVerbClass(WordClass(i, j)); });
+}
+
+// Words i and j are spelt alike but for the case of their first letter.
+inline bool SameWordButFirstCase(i32 i, i32 j) {
+    const i32 n = WordLength(i);
+    if (n == 0 || n != WordLength(j)) return false;
+    const u8* a = gWords[i].WordText.data;
+    const u8* b = gWords[j].WordText.data;
+    if (ToLowerMacRoman(a[0]) != ToLowerMacRoman(b[0])) return false;
+    return std::memcmp(a + 1, b + 1, static_cast<size_t>(n - 1)) == 0;
 }

@@ -31,6 +31,19 @@ inline bool VerbClass(i32 i, i32 r = 0) { return Cls(i, r) >= 128; }
 // Word i has one reading, of category cat.
 inline bool OneReadingOf(i32 i, u8 cat) { return Readings(i) == 1 && Cat(i) == cat; }
 inline u8 Model(i32 i) { return static_cast<u8>(Mark(i) & 127); }
+// Some reading of word i passes the test, which takes the reading index; a
+// word outside the sentence has none.
+template <typename Test>
+inline bool AnyReadingOf(i32 i, Test test) {
+    if (i < 0 || i >= Count()) return false;
+    for (i32 r = 0; r < Readings(i) && r < static_cast<i32>(kReadingSlots); ++r)
+        if (test(r)) return true;
+    return false;
+}
+// Some reading of word i has category cat.
+inline bool HasReadingOfCategory(i32 i, u8 cat) {
+    return AnyReadingOf(i, [i, cat](i32 r) { return Cat(i, r) == cat; });
+}
 
 // Literal tests on WordText (Mac Roman). Is: exact; word 0 written with a
 // capital first letter only (case mode 1 or 2) is also compared with that

@@ -174,6 +174,19 @@ bool ADeVerbUsedBare(const Verb& v) {
     return v.model() == 1 && Any(v, kStems);
 }
 
+// The preposition p is the verb's own "à" or "de" before the infinitive:
+// nothing but pronouns and negation words stands between them. Another
+// preposition opens a phrase of its own ("aller jusqu'à former"), and after
+// an adverb, an adjective or a noun the preposition is theirs ("vous ferez
+// bien de vous taire", "se faire fort de", "avoir tort de").
+bool MarksInfinitiveOfVerb(const Verb& v, i32 p) {
+    static const char* const kNegation[] = {"ne", "n'", "pas", "point", "plus", "jamais", "rien", nullptr};
+    if (!Is(p, MR("à")) && !Is(p, "de") && !Is(p, "d'")) return false;
+    for (i32 w = p - 1; w >= 0 && w != v.word && !VerbClass(w); --w)
+        if (Cat(w) != 2 && Cat(w) != 3 && !IsOneOf(w, kNegation)) return false;
+    return true;
+}
+
 u16 InfinitiveAfter(const Verb& v, i32 s) {
     const i32 n = s + 1;
     const bool infinitiveAfterNext =
@@ -183,6 +196,7 @@ u16 InfinitiveAfter(const Verb& v, i32 s) {
     const i32 ft = First(t);
     if (Is(ft, "sans") || Is(ft, "pour")) return 0;
     const bool preposition = Cat(ft) == 15;
+    if (preposition && !MarksInfinitiveOfVerb(v, ft)) return 0;
     if (preposition && BareInfinitiveVerb(v)) return 256;
     if (!(preposition && Cls(ft) == 32) && FCat(s - 1) != 2 && AVerb(v)) return 257;
     if (!(preposition && Begins(ft, "d")) && DeVerb(v)) return 258;

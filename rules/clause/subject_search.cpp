@@ -441,9 +441,21 @@ u8 AmongPerson(i32 i, i32 k) {
     return among && (Is(Last(k + 1), "nous") || Is(Last(k + 1), "vous")) ? Seg(k + 1).Person : 0;
 }
 
+// A "qui" opening the sentence before the first verb has its antecedent
+// outside the sentence (a line of verse, a fragment) or asks with the
+// subject after the verb ("Qui sont ces gens ?"): the verb agrees with
+// words the sentence does not hold.
+bool OpeningQui(i32 i, i32 k) {
+    if (k != 0 || First(0) != 0 || !Is(0, "qui")) return false;
+    for (i32 s = 1; s < i; ++s)
+        if (Kind(s) == 14) return false;
+    return true;
+}
+
 // Steps 4 and 5 for candidate k.
 Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
     const u8 verbPerson = Seg(i).Person;
+    if (OpeningQui(i, k)) return Scan::kFound;
     if (ChosenSubject(f, i, k)) {
         if (NumbersClash(i, k)) {
             if (f.clashSubject < 0) f.clashSubject = k;

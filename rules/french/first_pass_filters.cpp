@@ -183,15 +183,25 @@ bool DeOrElided(i32 k) { return LoweredMatch(k, "de", true) || LoweredMatch(k, "
 // The neighbour after word i: a class-22 word is looked through.
 i32 RightNeighbour(i32 i) { return (i < Words() - 2 && ClsIs(i + 1, 22)) ? i + 2 : i + 1; }
 
+// "nous", "vous", "elle" and "elles" are stressed pronouns as well as
+// subjects: the pair that the subject reading refuses may suit the
+// stressed one ("Vous qui savez", "elle sans un sou"), and a comma may follow
+// the stressed one ("Vous, qui avez faim", "comme vous, cent choses").
+bool StressedToo(i32 i) {
+    return Cat(i) == 1 &&
+           (LoweredMatch(i, "nous", true) || LoweredMatch(i, "vous", true) || LoweredMatch(i, "elle", true) ||
+            LoweredMatch(i, "elles", true));
+}
+
 bool RightCount(i32 i, i32 k, u8 c, u16 mode, PairCount& pc) {
     for (i32 q = 0; q < Count(k); ++q) {
         const u8 d = Cat(k, q);
         // A comma ends the test, except after a subject pronoun, which it
-        // reports and lets pass. Categories of 19 and more are no word
+        // reports (unless the pronoun may be a stressed one) and lets pass. Categories of 19 and more are no word
         // readings and index no row of the table.
         if (d == 21) {
             if (c != 1) return false;
-            Report(513 + i);
+            if (!StressedToo(i)) Report(513 + i);
             continue;
         }
         if (d >= kPairCategories) return false;
@@ -227,15 +237,6 @@ bool SubjectAfterFrontedComplement(i32 i, i32 p) {
     i32 k = p - 1;
     while (k >= 0 && (CatIs(k, 2) || CatIs(k, 18))) --k;
     return k >= 0 && CatIs(k, 15);
-}
-
-// "nous", "vous", "elle" and "elles" are stressed pronouns as well as
-// subjects: the pair that the subject reading refuses may suit the
-// stressed one ("Vous qui savez", "elle sans un sou").
-bool StressedToo(i32 i) {
-    return Cat(i) == 1 &&
-           (LoweredMatch(i, "nous", true) || LoweredMatch(i, "vous", true) || LoweredMatch(i, "elle", true) ||
-            LoweredMatch(i, "elles", true));
 }
 
 bool StressedFits(i32 i, i32 k, u16 mode) {

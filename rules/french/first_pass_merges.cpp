@@ -8,6 +8,7 @@
 #include "frame/tables.h"
 #include "rules/french/first_pass_readings.h"
 #include "rules/french/locution_rows.h"
+#include "rules/rule_words.h"
 #include "rules/french/matcher_loops.h"
 
 namespace {
@@ -194,10 +195,7 @@ void SecondClass(i32 i) {
 
 // A reading of the word before is a form of "faire" (model 74).
 bool AfterFaire(i32 i) {
-    if (i == 0) return false;
-    for (i32 r = 0; r < Count(i - 1); ++r)
-        if (Cls(i - 1, r) > 127 && Mark(i - 1, r) == 74) return true;
-    return false;
+    return rules::AnyReadingOf(i - 1, [i](i32 r) { return Cls(i - 1, r) > 127 && Mark(i - 1, r) == 74; });
 }
 
 bool AfterDe(i32 i) { return i > 0 && CatIs(i - 1, 15) && (Is(i - 1, "de") || Is(i - 1, "d'")); }

@@ -7,6 +7,7 @@
 #include "frame/tables.h"
 #include "rules/french/first_pass_readings.h"
 #include "rules/french/locution_rows.h"
+#include "rules/rule_words.h"
 #include "rules/french/matcher_loops.h"
 
 namespace {
@@ -34,11 +35,7 @@ i32 ClauseStart(i32 k, i32 ref) {
     return -1;
 }
 
-bool PrepositionReading(i32 s) {
-    for (i32 r = 0; r < Count(s); ++r)
-        if (Cat(s, r) == 15) return true;
-    return false;
-}
+bool PrepositionReading(i32 s) { return rules::HasReadingOfCategory(s, 15); }
 
 // The gender of the first noun reading of word s, 0 when it has none or
 // gives none.
@@ -146,9 +143,7 @@ void PluralImperatives() {
 }
 
 bool HasImperativeReading(i32 i) {
-    for (i32 r = 0; r < Count(i); ++r)
-        if (ImperativeRange(Feat(i, r)) && Feat(i, r) != 54) return true;
-    return false;
+    return rules::AnyReadingOf(i, [i](i32 r) { return ImperativeRange(Feat(i, r)) && Feat(i, r) != 54; });
 }
 
 // A verb joined to an imperative by adverbs, conjunctions or commas.

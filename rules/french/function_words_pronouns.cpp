@@ -188,14 +188,12 @@ bool SubjectOfNextVerb(const Site& s) {
     i32 p = 1;
     while (s.exists(p + 1) && (s.is(p, "ne") || s.is(p, "n'") || s.cat(p) == kCatObjectPronoun)) ++p;
     if (!s.exists(p)) return false;
-    const WordRecord& w = s.word(p);
     const u8 own[5] = {static_cast<u8>(nous ? 52 : 53), static_cast<u8>(nous ? 56 : 57),
                        static_cast<u8>(nous ? 62 : 63), static_cast<u8>(nous ? 1 : 2), 0};
-    for (i32 r = 0; r < w.ReadingCount; ++r)
-        if (w.ReadingCategories.ClampedAt(r) == kCatVerb &&
-            VerbAgrees(nous, w.ReadingFeatures.ClampedAt(r), own, 4, 50))
-            return true;
-    return false;
+    const i32 v = s.at(p);
+    return rules::AnyReadingOf(v, [v, nous, &own](i32 r) {
+        return rules::Cat(v, r) == kCatVerb && VerbAgrees(nous, rules::Feat(v, r), own, 4, 50);
+    });
 }
 
 // Outcomes 17 to 21.
@@ -304,17 +302,10 @@ u16 PersonalPronounRules(const Site& s, u16 capitalised) {
 
 // "Tout est prêt", "tout lui fait peur": before a conjugated verb, or an
 // object pronoun and its verb, "tout" is the pronoun subject.
-bool HasVerbReading(const Site& s, i32 p) {
-    const WordRecord& w = s.word(p);
-    for (i32 r = 0; r < static_cast<i32>(w.ReadingCount) && r < static_cast<i32>(kReadingSlots); ++r)
-        if (w.ReadingCategories.ClampedAt(r) == kCatVerb) return true;
-    return false;
-}
-
 bool ToutSubject(const Site& s) {
     if (!s.exists(1)) return false;
     if (s.cat(1) == kCatVerb) return true;
-    return s.exists(2) && s.cat(1) == kCatObjectPronoun && HasVerbReading(s, 2);
+    return s.exists(2) && s.cat(1) == kCatObjectPronoun && rules::HasReadingOfCategory(s.at(2), kCatVerb);
 }
 
 // "tout en chantant", "tout comme la giberne": "tout" grades the gerund

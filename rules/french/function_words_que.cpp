@@ -181,7 +181,12 @@ u16 QueLocution(const Site& s) {
                          (s.is(-2, "en") && s.isOneOf(-1, kRowHEn)) ||
                          (s.isOneOf(-2, kNonPas) && s.isOneOf(-1, kMoinsPlus))))
         return Joined(s, -2, 2), 0;
-    if (s.is(-1, "bien") && (s.i == 1 || s.cat(-2) != kCatArticle)) {
+    // "si bien que" states a consequence, in the indicative; "bien" right
+    // after a conjugated verb is that verb's adverb before its completive
+    // ("je savais bien qu'il viendrait"): neither is the concessive "bien que".
+    if (s.exists(-2) && s.is(-2, "si") && s.is(-1, "bien")) return Joined(s, -2, 0), 0;
+    const bool adverbOfVerb = s.exists(-2) && s.cat(-2) == kCatVerb;
+    if (s.is(-1, "bien") && (s.i == 1 || (s.cat(-2) != kCatArticle && !adverbOfVerb))) {
         if (s.exists(-2) && s.is(-2, "aussi")) {
             Joined(s, -1, 2);
             s.setCat(-2, kCatSubordinating);

@@ -7,6 +7,7 @@
 #include "rules/french/ambiguous_rules.h"
 #include "rules/french/first_pass_readings.h"
 #include "rules/french/locution_rows.h"
+#include "rules/rule_words.h"
 
 namespace ambiguous {
 
@@ -26,12 +27,10 @@ void Infinitive(i32 i, i32 j) {
 // A determiner, noun or adjective reading that is singular (or of no
 // number) and masculine (or of no gender), other than a noun.
 bool SingularOtherReading(i32 i) {
-    const i32 n = Count(i);
-    for (i32 r = 0; r < n; ++r) {
+    return rules::AnyReadingOf(i, [i](i32 r) {
         const u8 c = Cat(i, r), f = Feat(i, r);
-        if (c >= 7 && c <= 10 && Cls(i, r) != 'A' && f % 16 / 4 < 2 && f / 16 < 2) return true;
-    }
-    return false;
+        return c >= 7 && c <= 10 && Cls(i, r) != 'A' && f % 16 / 4 < 2 && f / 16 < 2;
+    });
 }
 
 // The participle reading k, alone, features 1.

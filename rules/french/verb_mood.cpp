@@ -120,6 +120,13 @@ bool CoordinationStart(i32 s) {
     return Mark(p) < 128 && Cat(p) != 2 && Cat(p + 1) != 2;
 }
 
+// Group k, with the complements after it, stands before a conjugated verb.
+bool VerbAfterGroup(i32 k) {
+    i32 c = k + 1;
+    while (c < SegCount() && Kind(c) == 23) ++c;
+    return c < SegCount() && Kind(c) == 14;
+}
+
 bool Joining(u8 kind) {
     return kind == 16 || kind == 21 || kind == 14 || kind == 13 || kind == 12 || kind == 24 || kind == 10;
 }
@@ -144,6 +151,10 @@ void MergeCoordinatedClauses() {
         if (!(Kind(j) == 21 || (Kind(j) == 16 && Cat(First(j) - 1) != 20))) continue;
         const i32 k = j + 1;
         if (Kind(k) != 24) continue;
+        // A group after its verb and a group before a verb of its own are
+        // the subjects or objects of two clauses ("répondit maman, mais la
+        // mère n'a pas", "il mange une pomme et la poire est mûre").
+        if (Kind(s) == 23 && VerbAfterGroup(k)) continue;
         const i32 x = First(k) + 1;
         if (!((Cat(x) >= 7 && Cat(x) <= 10) || (Cat(x) == 4 && Seg(k).State == 0))) continue;
         const u8 g1 = Seg(s).Gender, g2 = Seg(k).Gender, n2 = Seg(k).Number;
