@@ -73,11 +73,29 @@ i32 QuelSubject(i32 q) {
     return -1;
 }
 
+// "seul" opening the sentence before a determiner qualifies the group it
+// stands before ("Seule la mort compte", "Seuls les enfants jouent"), but
+// not a time expression, which is the subject's ("seul le soir, il lit"):
+// the record of that group, or -1.
+i32 SeulGroup(i32 q) {
+    static const char* const kSeul[] = {"seul", "seule", "seuls", "seules", nullptr};
+    if (q != 0 || !IsOneOf(q, kSeul) || !CatIn(q + 1, 7, 8)) return -1;
+    for (i32 s = 0; s < SegCount(); ++s) {
+        if (First(s) != q + 1) continue;
+        if ((Kind(s) != 23 && Kind(s) != 24) || Seg(s).State == 2) return -1;
+        const i32 next = LastWordOf(s) + 1;
+        const bool listed = next < Count() && (Is(next, "et") || Is(next, "ou") || Is(next, "ni"));
+        return listed ? -1 : s;
+    }
+    return -1;
+}
+
 }  // namespace
 
-RuleCode CheckInterrogativeAttribute(u16& out) {
+RuleCode CheckQualifierBeforeGroup(u16& out) {
     for (i32 q = 0; q + 2 < Count(); ++q) {
-        const i32 s = QuelSubject(q);
+        i32 s = QuelSubject(q);
+        if (s < 0) s = SeulGroup(q);
         if (s < 0) continue;
         const u8 f = static_cast<u8>(Feat(q) & 0x3F);
         const u8 g = static_cast<u8>(f >> 4);
@@ -171,7 +189,7 @@ RuleCode CheckFrenchAgreementRules(u16& wordIndex) {
     // The findings leave in the dispatcher's order: the held 41, the 42s,
     // then the held 52.
     if (held.agreementHeld) return ReportHeldAgreement(held, wordIndex);
-    if (const RuleCode r = CheckInterrogativeAttribute(wordIndex); r != 0) return r;
+    if (const RuleCode r = CheckQualifierBeforeGroup(wordIndex); r != 0) return r;
     if (const RuleCode r = CheckBeforeContractedArticle(wordIndex); r != 0) return r;
     if (const RuleCode r = RewriteGroupTable(wordIndex); r != 0) return r;
     if (held.neighbourHeld) return rules::Commit(held.neighbour, wordIndex);
