@@ -90,7 +90,56 @@ i32 SeulGroup(i32 q) {
     return -1;
 }
 
+struct WordAgreement {
+    u8 gender = 0;
+    u8 number = 0;
+};
+
+// A word's own gender and number from its first reading (both, or none:
+// 0); an elided word has lost the ending that shows them.
+WordAgreement OwnAgreement(i32 i) {
+    if (Ends(i, "'") || Ends(i, "\xD5")) return {};
+    const u8 f = static_cast<u8>(Feat(i) & 0x3F);
+    u8 g = static_cast<u8>(f >> 4);
+    u8 n = static_cast<u8>((f & 15) / 4);
+    return {static_cast<u8>(g > 2 ? 0 : g), static_cast<u8>(n > 2 ? 0 : n)};
+}
+
+bool EpithetClass(i32 i) {
+    const u8 c = Cls(i);
+    return Readings(i) == 1 && Cat(i) == 10 && (c == 'B' || c == 'C' || c == 'M' || c == 'N');
+}
+
 }  // namespace
+
+bool FindCoordinatedEpithets(RuleReport& found) {
+    for (i32 d = 0; d + 4 < Count(); ++d) {
+        const i32 noun = d + 4;
+        if (!CatIn(d, 7, 8) || !Is(d + 2, "et") || !EpithetClass(d + 1) || Cls(d + 1) == 'A' || !EpithetClass(d + 3))
+            continue;
+        if (Readings(noun) != 1 || Cat(noun) != 10 || (Cls(noun) != 'A' && Cls(noun) != 'C')) continue;
+        if (noun + 1 < Count() && Cat(noun + 1) == 10) continue;
+        WordAgreement ref = OwnAgreement(noun);
+        const WordAgreement det = OwnAgreement(d);
+        if (ref.gender == 0) ref.gender = det.gender;
+        if (ref.number == 0) ref.number = det.number;
+        for (const i32 a : {d + 1, d + 3}) {
+            const WordAgreement own = OwnAgreement(a);
+            const bool gender = OppositeGenders(own.gender, ref.gender);
+            const bool number = OppositeGenders(own.number, ref.number);
+            if ((!gender && !number) || !MayReport(41, a)) continue;
+            RuleReport r = ReportFromGlobals(41, a);
+            r.detail = static_cast<u16>((gender ? 1 : 0) + (number ? 2 : 0));
+            r.kind = 1;
+            r.gender = own.gender;
+            r.number = own.number;
+            r.extent = static_cast<u16>(ref.gender == 0 ? ref.number : 2 * ref.gender + ref.number - 2);
+            found = r;
+            return true;
+        }
+    }
+    return false;
+}
 
 RuleCode CheckQualifierBeforeGroup(u16& out) {
     for (i32 q = 0; q + 2 < Count(); ++q) {
@@ -184,11 +233,16 @@ RuleCode ReportHeldAgreement(const HeldFindings& held, u16& out) {
 RuleCode CheckFrenchAgreementRules(u16& wordIndex) {
     using namespace french_agreement;
     if (const RuleCode r = NumberNounGroups(wordIndex); r != 0) return r;
+    // The adjectives are found on the words as numbered; the report waits
+    // for the table, whose records give its span.
+    RuleReport epithet;
+    const bool epithetFound = FindCoordinatedEpithets(epithet);
     HeldFindings held;
     BuildGroupTable(held);
     // The findings leave in the dispatcher's order: the held 41, the 42s,
     // then the held 52.
     if (held.agreementHeld) return ReportHeldAgreement(held, wordIndex);
+    if (epithetFound) return rules::Commit(epithet, wordIndex);
     if (const RuleCode r = CheckQualifierBeforeGroup(wordIndex); r != 0) return r;
     if (const RuleCode r = CheckBeforeContractedArticle(wordIndex); r != 0) return r;
     if (const RuleCode r = RewriteGroupTable(wordIndex); r != 0) return r;
