@@ -155,11 +155,11 @@ bool SubjectMember(i32 s) {
 }
 
 // Subject k closes a coordination of groups ("Paul et elle", "ni l'un ni
-// l'autre", "Pierre, Jean, Marc"; a list without a conjunction only of
-// names): the person the plural verb takes, the first before the second
+// l'autre", "l'un comme l'autre", "Pierre, Jean, Marc"; a list without a
+// conjunction only of names): the person the plural verb takes, the first before the second
 // before the third; 0 when k is no such member.
 u8 CoordinatedPerson(i32 k) {
-    static const char* const kLinks[] = {"et", "ou", "ni", nullptr};
+    static const char* const kLinks[] = {"et", "ou", "ni", "comme", nullptr};
     u8 person = Seg(k).Person;
     i32 members = 1;
     for (i32 s = k; s >= 2 && SubjectMember(s - 2); s -= 2) {
