@@ -155,11 +155,11 @@ bool SubjectMember(i32 s) {
 }
 
 // Subject k closes a coordination of groups ("Paul et elle", "ni l'un ni
-// l'autre", "Pierre, Jean, Marc"; a list without a conjunction only of
-// names): the person the plural verb takes, the first before the second
+// l'autre", "l'un comme l'autre", "Pierre, Jean, Marc"; a list without a
+// conjunction only of names): the person the plural verb takes, the first before the second
 // before the third; 0 when k is no such member.
 u8 CoordinatedPerson(i32 k) {
-    static const char* const kLinks[] = {"et", "ou", "ni", nullptr};
+    static const char* const kLinks[] = {"et", "ou", "ni", "comme", nullptr};
     u8 person = Seg(k).Person;
     i32 members = 1;
     for (i32 s = k; s >= 2 && SubjectMember(s - 2); s -= 2) {
@@ -183,10 +183,18 @@ u8 CoordinatedAfter(i32 k) {
     return a >= 1 && a < b ? a : b;
 }
 
+// "nous" and "vous" as subject pronouns: their group leaves the number
+// open for the attribute ("vous êtes gentil"), but the verb is always in
+// the plural, the polite and the formal uses included.
+bool PluralPersonPronoun(i32 k) {
+    const i32 w = First(k);
+    return First(k) == Last(k) && Cat(w) == 1 && (Is(w, "nous") || Is(w, "vous"));
+}
+
 // The numbers of verb segment i and subject k clash.
 bool NumbersClash(i32 i, i32 k) {
     const u8 a = Seg(i).Number;
-    const u8 b = Seg(k).Number;
+    const u8 b = PluralPersonPronoun(k) ? 2 : Seg(k).Number;
     if (a == b || b == 0 || (a == 1 && W(First(k)).QuoteFlags != 0)) return false;
     if (a == 2 && CollectiveSubject(k)) return false;
     const u8 p = CoordinatedPerson(k);
@@ -400,6 +408,22 @@ RuleCode SearchAfter(ClauseFrame& f, i32 i, u16& out) {
     return f.matchFound == 1 ? 0 : Report(f, i, out);
 }
 
+// Segment k is the relative "qui" right before verb i, past its object
+// pronouns and "ne", after an antecedent that gave it its number: the
+// verb's subject, so the verb has no inverted subject after it ("des
+// femmes qui conduise la marche"). The noun before "qui" need not be its
+// antecedent ("l'impossibilité de ces choses qui"), so a clash lets the
+// search go on backwards, but not forwards; an interrogative "qui" has no
+// antecedent and may have its subject after the verb ("et qui étaient ces
+// hommes ?").
+bool RelativeQuiBefore(i32 i, i32 k) {
+    if (k == 0 || Kind(k) != 24 || Cat(First(k)) != 5 || !Is(First(k), "qui")) return false;
+    if (Seg(k).Number == 0 || (Kind(k - 1) != 23 && Kind(k - 1) != 24)) return false;
+    for (i32 s = k + 1; s < i; ++s)
+        if (Kind(s) != 26 && Cat(First(s)) != 2) return false;
+    return true;
+}
+
 // Step 8: no subject before the verb.
 RuleCode NoSubjectBefore(ClauseFrame& f, i32 i, u16& out) {
     const i32 v = First(i);
@@ -409,6 +433,7 @@ RuleCode NoSubjectBefore(ClauseFrame& f, i32 i, u16& out) {
     const bool attributive = Mark(v) > 128;
     const u8 c = Cat(next);
     if (LastSegment(i) || Is(next, "que") || Cls(next) == 20 || Cls(next) == 21 ||
+        (f.clashSubject >= 0 && RelativeQuiBefore(i, f.clashSubject)) ||
         (attributive && Kind(i + 1) == 23 && c != 7 && c != 4 && c != 8) ||
         (attributive && Kind(i + 1) == 10 && f.participleNext == 0))
         return Report(f, i, out);

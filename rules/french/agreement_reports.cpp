@@ -3,6 +3,7 @@
 // forms of its correction, the gender checks of rule 42).
 #include <utility>
 
+#include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "rules/french/french_agreement.h"
 #include "rules/french/french_cascades.h"
@@ -39,7 +40,129 @@ RuleCode Report42(i32 group, i32 other, u16& out) {
 // "l'" followed by a word beginning with "un" (l'un, l'une).
 bool TheOne(i32 word) { return Is(word, "l'") && Begins(word + 1, "un"); }
 
+// The interrogative "quel" before a form of "être" is the attribute of the
+// group after the verb and agrees with it: "Quelle est cette force ?",
+// "Quels sont ces gens ?", "Quelle que soit la force", "Quels qu'en soient
+// les raisons". The record of that group, or -1.
+i32 QuelSubject(i32 q) {
+    static const char* const kQuel[] = {"quel", "quelle", "quels", "quelles", nullptr};
+    static const char* const kEtre[] = {"est", "sont", MR("était"), MR("étaient"), "sera", "seront", "serait",
+                                        "seraient", "fut", "furent", "soit", "soient", MR("fût"), "fussent",
+                                        nullptr};
+    static const char* const kQue[] = {"que", "qu'", nullptr};
+    if (!IsOneOf(q, kQuel)) return -1;
+    i32 v = q + 1;
+    if (IsOneOf(v, kQue)) {
+        ++v;
+        if (Is(v, "en")) ++v;
+    }
+    if (v + 1 >= Count() || !IsOneOf(v, kEtre)) return -1;
+    const i32 d = v + 1;
+    if (!CatIn(d, 7, 8)) return -1;
+    for (i32 s = 0; s < SegCount(); ++s) {
+        if (First(s) != d) continue;
+        if (Kind(s) != 23 && Kind(s) != 24 && Kind(s) != 10) return -1;
+        // The first of coordinated subjects gives the whole neither its
+        // gender nor its number ("quelles que soient la vitesse et
+        // l'efficacité", "quels que soient le carnage, le crime").
+        const i32 next = LastWordOf(s) + 1;
+        const bool comma = Is(next, ",") && next + 1 < Count() && CatIn(next + 1, 7, 8);
+        const bool listed = next < Count() && (Is(next, "et") || Is(next, "ou") || Is(next, "ni") || comma);
+        return listed ? -1 : s;
+    }
+    return -1;
+}
+
+// "seul" opening the sentence before a determiner qualifies the group it
+// stands before ("Seule la mort compte", "Seuls les enfants jouent"), but
+// not a time expression, which is the subject's ("seul le soir, il lit"):
+// the record of that group, or -1.
+i32 SeulGroup(i32 q) {
+    static const char* const kSeul[] = {"seul", "seule", "seuls", "seules", nullptr};
+    if (q != 0 || !IsOneOf(q, kSeul) || !CatIn(q + 1, 7, 8)) return -1;
+    for (i32 s = 0; s < SegCount(); ++s) {
+        if (First(s) != q + 1) continue;
+        if ((Kind(s) != 23 && Kind(s) != 24) || Seg(s).State == 2) return -1;
+        const i32 next = LastWordOf(s) + 1;
+        const bool listed = next < Count() && (Is(next, "et") || Is(next, "ou") || Is(next, "ni"));
+        return listed ? -1 : s;
+    }
+    return -1;
+}
+
+struct WordAgreement {
+    u8 gender = 0;
+    u8 number = 0;
+};
+
+// A word's own gender and number from its first reading (both, or none:
+// 0); an elided word has lost the ending that shows them.
+WordAgreement OwnAgreement(i32 i) {
+    if (Ends(i, "'") || Ends(i, "\xD5")) return {};
+    const u8 f = static_cast<u8>(Feat(i) & 0x3F);
+    u8 g = static_cast<u8>(f >> 4);
+    u8 n = static_cast<u8>((f & 15) / 4);
+    return {static_cast<u8>(g > 2 ? 0 : g), static_cast<u8>(n > 2 ? 0 : n)};
+}
+
+bool EpithetClass(i32 i) {
+    const u8 c = Cls(i);
+    return Readings(i) == 1 && Cat(i) == 10 && (c == 'B' || c == 'C' || c == 'M' || c == 'N');
+}
+
 }  // namespace
+
+bool FindCoordinatedEpithets(RuleReport& found) {
+    for (i32 d = 0; d + 4 < Count(); ++d) {
+        const i32 noun = d + 4;
+        if (!CatIn(d, 7, 8) || !Is(d + 2, "et") || !EpithetClass(d + 1) || Cls(d + 1) == 'A' || !EpithetClass(d + 3))
+            continue;
+        if (Readings(noun) != 1 || Cat(noun) != 10 || (Cls(noun) != 'A' && Cls(noun) != 'C')) continue;
+        if (noun + 1 < Count() && Cat(noun + 1) == 10) continue;
+        WordAgreement ref = OwnAgreement(noun);
+        const WordAgreement det = OwnAgreement(d);
+        if (ref.gender == 0) ref.gender = det.gender;
+        if (ref.number == 0) ref.number = det.number;
+        for (const i32 a : {d + 1, d + 3}) {
+            const WordAgreement own = OwnAgreement(a);
+            const bool gender = OppositeGenders(own.gender, ref.gender);
+            const bool number = OppositeGenders(own.number, ref.number);
+            if ((!gender && !number) || !MayReport(41, a)) continue;
+            RuleReport r = ReportFromGlobals(41, a);
+            r.detail = static_cast<u16>((gender ? 1 : 0) + (number ? 2 : 0));
+            r.kind = 1;
+            r.gender = own.gender;
+            r.number = own.number;
+            r.extent = static_cast<u16>(ref.gender == 0 ? ref.number : 2 * ref.gender + ref.number - 2);
+            found = r;
+            return true;
+        }
+    }
+    return false;
+}
+
+RuleCode CheckQualifierBeforeGroup(u16& out) {
+    for (i32 q = 0; q + 2 < Count(); ++q) {
+        i32 s = QuelSubject(q);
+        if (s < 0) s = SeulGroup(q);
+        if (s < 0) continue;
+        const u8 f = static_cast<u8>(Feat(q) & 0x3F);
+        const u8 g = static_cast<u8>(f >> 4);
+        const u8 n = static_cast<u8>((f & 15) / 4);
+        const SegmentRecord& group = Seg(s);
+        const bool gender = OppositeGenders(g, group.Gender);
+        const bool number = OppositeGenders(n, group.Number);
+        if ((!gender && !number) || !MayReport(41, q)) continue;
+        RuleReport r = ReportFromGlobals(41, q);
+        r.detail = static_cast<u16>((gender ? 1 : 0) + (number ? 2 : 0));
+        r.kind = 1;
+        r.gender = g;
+        r.number = n;
+        r.extent = static_cast<u16>(group.Gender == 0 ? group.Number : 2 * group.Gender + group.Number - 2);
+        return Commit(r, out);
+    }
+    return 0;
+}
 
 RuleCode CheckBeforeContractedArticle(u16& out) {
     if (SegCount() <= 1) return 0;
@@ -110,11 +233,17 @@ RuleCode ReportHeldAgreement(const HeldFindings& held, u16& out) {
 RuleCode CheckFrenchAgreementRules(u16& wordIndex) {
     using namespace french_agreement;
     if (const RuleCode r = NumberNounGroups(wordIndex); r != 0) return r;
+    // The adjectives are found on the words as numbered; the report waits
+    // for the table, whose records give its span.
+    RuleReport epithet;
+    const bool epithetFound = FindCoordinatedEpithets(epithet);
     HeldFindings held;
     BuildGroupTable(held);
     // The findings leave in the dispatcher's order: the held 41, the 42s,
     // then the held 52.
     if (held.agreementHeld) return ReportHeldAgreement(held, wordIndex);
+    if (epithetFound) return rules::Commit(epithet, wordIndex);
+    if (const RuleCode r = CheckQualifierBeforeGroup(wordIndex); r != 0) return r;
     if (const RuleCode r = CheckBeforeContractedArticle(wordIndex); r != 0) return r;
     if (const RuleCode r = RewriteGroupTable(wordIndex); r != 0) return r;
     if (held.neighbourHeld) return rules::Commit(held.neighbour, wordIndex);

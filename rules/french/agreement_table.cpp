@@ -259,6 +259,17 @@ bool PlainGroupUpTo(const Group& g, i32 c) {
     i32 k = g.first + 1;
     while (k < c && (adjective(k) || (Cat(k) == 18 && k + 1 < c && adjective(k + 1)))) ++k;
     if (k == c) return noun(c);
+    // A group opening the sentence is nobody's attribute: up to two
+    // adjectives or participles after its noun qualify that noun ("mes
+    // chevaux blancs oubliés", "leurs peurs refoulées").
+    if (g.first == 0 && noun(k) && c - k <= 2 && !Numeral(g.first)) {
+        auto qualifier = [&](i32 q) {
+            return (adjective(q) || (Cls(q) >= 128 && CatIn(q, 10, 11))) && !Begins(q, "seul");
+        };
+        bool all = true;
+        for (i32 q = k + 1; q <= c; ++q) all = all && qualifier(q);
+        if (all) return c + 1 >= Count() || (Cat(c + 1) != 10 && !Is(c + 1, "de") && !Is(c + 1, "d'"));
+    }
     if (k != c - 1 || !noun(k) || !adjective(c) || Numeral(g.first) || Begins(c, "seul")) return false;
     // After a copula and a preposition the adjective may be the copula's
     // attribute ("elles sont dans leur ensemble satisfaites").
@@ -312,6 +323,9 @@ bool WalkWord(Group& g, i32 c, HeldFindings& held) {
     // a negation or in a set phrase, for a singular ("pas de pain", "de
     // grâce"): the noun gives the group its number.
     if (offset == 0 && Is(c, "de")) w.number = 0;
+    // The elided article has lost its ending but not its number: "l'" is
+    // singular ("l'avion", not "l'avions").
+    if (offset == 0 && Cat(c) == 7 && Elided(c) && (Is(c, "l'") || Is(c, "l\xD5"))) w.number = 1;
     if (offset == 1 && c < Count() - 1 && Cat(c + 1) != 10) {
         if (Cls(c) == 'M') w.gender = 1;
         else if (Cls(c) == 'N') w.gender = 2;

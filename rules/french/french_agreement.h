@@ -69,6 +69,14 @@ RuleCode NumberNounGroups(u16& out);
 void BuildGroupTable(HeldFindings& held);
 // The held group disagreement, completed with the forms of the correction.
 RuleCode ReportHeldAgreement(const HeldFindings& held, u16& out);
+// One of two adjectives joined by "et" between a determiner and its noun
+// ("le petit et vulgaire individu") that disagrees with them: true, and
+// the 41 to report at it once the group table stands.
+bool FindCoordinatedEpithets(rules::RuleReport& found);
+// 41 at a word that qualifies a group standing after it and disagrees with
+// it: an interrogative "quel" before a form of "être", "seul" opening the
+// sentence before a determiner.
+RuleCode CheckQualifierBeforeGroup(u16& out);
 // 42: a pronoun or determiner group before a contracted-article group.
 RuleCode CheckBeforeContractedArticle(u16& out);
 // 42 across the preposition record s (called by the merging loop).
