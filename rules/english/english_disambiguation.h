@@ -51,6 +51,12 @@ void VerbBaseForm(i32 v, BoundedString& out);
 // "that's", "that" and "what" of category 5: their use read from the words
 // around them; false for any other word.
 bool ThatOrWhatRules(const PassState& s, i32 i);
+// Word k is a noun whose clause of "that" tells its content ("the fact
+// that", "the hope that"): "that" after it is the conjunction.
+bool TakesContentClause(i32 k);
+// Word k is a noun of one reading that "that" after it refers back to: the
+// relative pronoun, unless the noun takes a content clause.
+bool RelativeAfter(i32 k);
 void ShortWordRules(PassState& s, i32 i, i32 length);
 // The set phrases that begin with "at", "by", "in", "of" or "on" at word i;
 // true when one was settled.

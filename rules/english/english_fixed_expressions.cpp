@@ -306,7 +306,7 @@ void His(i32 h) {
 
 void How(i32 h) {
     // The conjunction, confirmed by a one-reading word after "how".
-    if (Exists(h + 1) && Readings(h + 1) == 1) Setting(h, 17, 17);
+    if (Exists(h + 1) && Readings(h + 1) == 1) Setting(h, 17, 20);
     if (Is(h + 1, "to") && VerbForm(h + 2)) Setting(h, 18, 20);
 }
 

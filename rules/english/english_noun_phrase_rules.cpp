@@ -6,6 +6,7 @@
 #include "frame/settings.h"
 #include "frame/tables.h"
 #include "morphology/word_lookup.h"
+#include "rules/english/english_disambiguation.h"
 #include "rules/english/english_noun_phrase.h"
 #include "rules/rule_words.h"
 #include "frame/mac_roman.h"
@@ -304,7 +305,11 @@ Next That(const WalkState& s, i32 i) {
                (SingularNoun(i + 1) || (Cat(i + 1) == 18 && SingularNoun(i + 2)) || noun1)) {
         ThatDeterminer(i);
     } else if (OneReadingOf(i - 1, 10) && Cat(i + 1) < 11) {
-        ThatConjunction(i);
+        // After a noun "that" before a subject opens a relative clause ("the
+        // fees that they charge"), unless the noun takes a content clause
+        // ("the fact that they left") or is an adjective ("sure that").
+        if (RelativeAfter(i - 1)) KeepOne(i);
+        else ThatConjunction(i);
     } else if (In(Cat(i - 1), 10, 8) && (Readings(i - 1) == 1 || Cat(i + 1) < 10)) {
         KeepOne(i);
     } else if (Cls(i - 1) > 127 && (Readings(i - 1) == 1 || s.pass >= 1)) {

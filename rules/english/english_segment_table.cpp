@@ -363,7 +363,7 @@ void FillWordRecord(SegmentRecord& r, i32 i) {
 // receives the last word passed over.
 RuleCode ReadOutsideWord(PhraseCall& c, i32 i, i32& end, u16& out) {
     end = i;
-    if (QuestionAdverbAfterVerb(i)) SetReading0(i, 17, 17);
+    if (QuestionAdverbAfterVerb(i)) W(i).ReadingCategories[0] = 17;
     if (Cat(i) == 18 && Cat(i + 1) == 16 && Cat(i + 2) == 18 && i + 2 < Count()) {
         end = i + 2;
         return 0;

@@ -91,6 +91,20 @@ void ParticleVerbRules(const PassState& s, i32 i) {
     if (v >= 0 && QueryLexicalDatabase(&phrase, 4) != 0) SettleParticleVerb(v, i, phrase);
 }
 
+bool TakesContentClause(i32 k) {
+    static const char* const kNouns[] = {
+        "fact", "idea", "belief", "hope", "hopes", "news", "notion", "claim", "claims", "assumption", "possibility",
+        "feeling", "impression", "sense", "thought", "fear", "fears", "doubt", "rumor", "rumour", "rumors", "rumours",
+        "proof", "sign", "signs", "suggestion", "argument", "conclusion", "assurance", "guarantee", "likelihood",
+        "probability", "realization", "realisation", "knowledge", "certainty", "indication", "chance", "theory",
+        nullptr};
+    return Cat(k) == 10 && IsOneOf(k, kNouns);
+}
+
+bool RelativeAfter(i32 k) {
+    return Readings(k) == 1 && Cat(k) == 10 && (Cls(k) == 'A' || Cls(k) == '@') && !TakesContentClause(k);
+}
+
 namespace {
 
 // One reading of category, class and features, mark 20 (the closed-class
@@ -131,6 +145,35 @@ bool SingularNounNext(i32 j) {
     return Readings(j) > 1 && Cat(j, 1) == 10 && !Plural(Feat(j, 1));
 }
 
+// Word k cannot open a relative clause with "that" after it: a verb, an
+// adverb, a subordinating conjunction or a mark. "that" between such a
+// word and a verb is the demonstrative subject of that verb ("I think that
+// is right", "Now that seems odd"): a conjunction would leave its clause
+// without a subject.
+bool NoAntecedent(i32 k) {
+    const u8 c = Cat(k);
+    return VerbClass(k) || c == 17 || c == 18 || c == 20 || c == 27;
+}
+
+bool Capital(i32 k) { return static_cast<i16>(W(k).WordCaseMode) > 0; }
+
+// A verb-or-noun word k that a subject pronoun, a modal or "to" makes the
+// verb ("I think that is right").
+bool VerbAfterSubject(i32 k) {
+    if (k < 1 || !VerbClass(k)) return false;
+    const u8 c = Cat(k - 1);
+    return c == 1 || c == 3 || Cls(k - 1) == 242 || Is(k - 1, "to");
+}
+
+// Word k ends the clause of a "that" before it: a closing mark or a
+// coordinating conjunction ("I appreciate that.", "like that but"); a
+// comma or a quote may stand before the clause "that" opens.
+bool EndsThatClause(i32 k) {
+    if (k >= Count() || Cat(k) == 16) return true;
+    const u8 c = Letter(k, 0);
+    return (Cat(k) == 20 || Cat(k) == 27) && (c == '.' || c == '!' || c == '?' || c == ')' || c == ';');
+}
+
 // "that" at the start of the sentence: the relative before a subject
 // pronoun, a determiner before a noun; false when neither.
 bool ThatOpening() {
@@ -162,7 +205,7 @@ void ThatInClause(const PassState& s, i32 i) {
         return;
     }
     const bool oneP = Readings(p) == 1;
-    if (oneP && (Cat(p) == 11 || Cat(p) == 14) && i < n - 1 && SingularNounNext(i + 1)) {
+    if (oneP && (Cat(p) == 11 || Cat(p) == 14) && i < n - 1 && SingularNounNext(i + 1) && !Capital(i + 1)) {
         Determiner(i);
         return;
     }
@@ -172,10 +215,17 @@ void ThatInClause(const PassState& s, i32 i) {
         SecondReading(i, 5, 'G');
         W(i).ReadingFeatures[1] = 0;
         if (oneP && (Cat(p) == 14 || Cat(p) == 13 || Cat(p) == 12)) KeepOne(i);
-        if (oneP && Cat(p) == 10) {
+        if (oneP && Cat(p) == 10 && !TakesContentClause(p)) {
             CopyReading(W(i), 0, 1);
             KeepOne(i);
         }
+        if (TakesContentClause(p)) KeepOne(i);
+        return;
+    }
+    // After a noun a subject pronoun opens the relative clause ("the fees
+    // that they charge").
+    if (i < n - 1 && (next == 1 || next == 3) && RelativeAfter(p)) {
+        KeepOne(i);
         return;
     }
     if (!(oneP && VerbClass(p))) return;
@@ -201,12 +251,23 @@ void That(const PassState& s, i32 i) {
             KeepOne(i);
             return;
         }
-        if (Readings(p) >= 2 && Cat(p, 1) == 10) {
+        if (Readings(p) >= 2 && Cat(p, 1) == 10 && !VerbAfterSubject(p)) {
             KeepOne(i);
             CopyReading(W(p), 0, 1);
             KeepOne(p);
             return;
         }
+        if (NoAntecedent(p)) {
+            Demonstrative(i);
+            return;
+        }
+    }
+    // Before the end of its clause "that" is the demonstrative; after a
+    // determiner or an indefinite pronoun ("all that") it keeps the
+    // relative reading the pair is read with.
+    if (i > 0 && EndsThatClause(i + 1) && !Is(p, "so") && Cat(p) != 6 && Cat(p) != 8) {
+        Demonstrative(i);
+        return;
     }
     if (i > 0 && i < n - 1 && (Is(p, "so") || (Is(p, "save") && Cat(i + 1) != 10))) {
         KeepOne(i);

@@ -161,7 +161,7 @@ TEST_F(EnglishVerbReadingsTest, UsesOfThatAndWhat) {
         {"in/#34.0.15 that/G.0.5.20 house/A.4.10 we/X.9.1 live/#128.0.14.1 ./", 1, 1, 1, "79.4.8.20"},
         {"we/X.9.1 spoke/#128.3.14.1 of/#33.0.15 that/G.0.5.20 ./", 1, 3, 3, "70.4.4.20"},
         {"in/#34.0.15 that/G.0.5.20 house/#128.0.14.1+A.4.10 we/X.9.1 live/#128.0.14.1 ./", 1, 1, 1, "79.4.8.20"},
-        {"we/X.9.1 spoke/#128.3.14.1 of/#33.0.15 that/G.0.5.20 ./", 0, 3, 3, "71.0.5.20"},
+        {"we/X.9.1 spoke/#128.3.14.1 of/#33.0.15 that/G.0.5.20 here/#20.0.18 ./", 0, 3, 3, "71.0.5.20"},
         // after a verb: determiner before a singular noun, conjunction
         // before a plural one, before an article the conjunction
         {"he/].23.1 saw/#128.3.14.1 that/G.0.5.20 man/A.4.10 ./", 0, 2, 2, "79.4.8.20"},
