@@ -8,7 +8,8 @@
 // lists of names are read further than the lists of words; a lower-case
 // abbreviation WordNet knows as a noun and the treebank counts as one is
 // that noun too ("pm"); a reading counted less often than the verb of its
-// spelling or the adjective the verb carries follows the verb ("best").
+// spelling or the adjective the verb carries follows the verb ("best");
+// an adjective in "ly" keeps its reading beside the adverb ("daily").
 #include <gtest/gtest.h>
 
 #include <string>
@@ -28,20 +29,23 @@ EnglishSources Sources() {
     EnglishSources s;
     AddList(s, "english-words.10",
             "day\ndays\ntoday\ntwo\ntwos\nattach\nattaching\nattached\nemail\nemails\nemailed\nemailing\n"
-            "zlimp\nzlimps\nzneww\nunder\nzquick\nzquicks\nzquicked\nzquicking\n");
+            "zlimp\nzlimps\nzneww\nunder\nzquick\nzquicks\nzquicked\nzquicking\nzdaily\nzcostly\nzswiftly\n");
     AddList(s, "english-upper.10", "American\nAmericans\nZarab\nZunni\n");
     AddList(s, "english-abbreviations.60", "pm\netc\ninc\n");
     AddList(s, "english-upper.70", "Zabingdon\n");
     AddList(s, "english-words.80", "zbehoof\n");
     ReadWordNetIndexText("day n 10 1 @ 10 3 0\ntoday n 2 1 @ 2 1 0\ntwo n 2 1 @ 2 1 0\nemail n 2 1 @ 2 1 0\n"
                          "american n 3 1 @ 3 2 0\nzlimp n 1 1 @ 1 0 0\nzbehoof n 1 1 @ 1 0 0\npm n 4 1 @ 4 1 0\n"
-                         "inc n 1 1 @ 1 0 0\nzarab n 2 1 @ 2 0 0\nzunni n 1 1 @ 1 0 0\n",
+                         "inc n 1 1 @ 1 0 0\nzarab n 2 1 @ 2 0 0\nzunni n 1 1 @ 1 0 0\nzdaily n 1 1 @ 1 0 0\n",
                          kWnNoun, s.wordnet);
     ReadWordNetIndexText("attach v 5 1 @ 5 3 0\nemail v 1 1 @ 1 0 0\nzquick v 1 1 @ 1 0 0\n", kWnVerb, s.wordnet);
     ReadWordNetIndexText("two a 1 1 & 1 0 0\namerican a 2 1 & 2 2 0\nzlimp a 1 1 & 1 0 0\n"
-                         "zneww a 1 1 & 1 0 0\nunder a 1 1 & 1 0 0\nzquick a 1 1 & 1 0 0\n",
+                         "zneww a 1 1 & 1 0 0\nunder a 1 1 & 1 0 0\nzquick a 1 1 & 1 0 0\nzdaily a 1 1 & 1 0 0\n"
+                         "zcostly a 1 1 & 1 0 0\n",
                          kWnAdj, s.wordnet);
-    ReadWordNetIndexText("today r 2 1 & 2 1 0\nzneww r 1 1 & 1 0 0\nzquick r 1 1 & 1 0 0\n", kWnAdv, s.wordnet);
+    ReadWordNetIndexText("today r 2 1 & 2 1 0\nzneww r 1 1 & 1 0 0\nzquick r 1 1 & 1 0 0\nzdaily r 1 1 & 1 0 0\n"
+                         "zswiftly r 1 1 & 1 0 0\n",
+                         kWnAdv, s.wordnet);
     std::string error;
     EXPECT_TRUE(ParseWinkLexicon("var CD = 'CD';\nvar NN = 'NN';\nvar A_CD_NN = [ CD, NN ];\n"
                                  "var lexicon = Object.create( null );\nlexicon.two = A_CD_NN;\n",
@@ -153,6 +157,17 @@ TEST(EnglishReadings, ReadBackAsCompiled) {
     EXPECT_EQ(FirstClass(c.dict, "etc"), 0x1C);
     EXPECT_FALSE(HasClass(c.dict, "etc", '9'));
     EXPECT_FALSE(HasClass(c.dict, "inc", '9'));
+    // Words in "ly": an adjective of the lists stays one, and an adverb
+    // of a spelling that has other readings follows them instead of
+    // wiping them; an adverb alone is the adverb.
+    EXPECT_EQ(FirstClass(c.dict, "zcostly"), '8');
+    EXPECT_FALSE(HasClass(c.dict, "zcostly", 0x3A));
+    ASSERT_NE(Find(c.dict, "zdaily"), nullptr);
+    EXPECT_EQ(FirstClass(c.dict, "zdaily"), 'M');
+    EXPECT_EQ(Find(c.dict, "zdaily")->analyses.back().tag, 0x3A00);
+    ASSERT_NE(Find(c.dict, "zswiftly"), nullptr);
+    EXPECT_EQ(Find(c.dict, "zswiftly")->analyses.size(), 1u);
+    EXPECT_EQ(FirstClass(c.dict, "zswiftly"), 0x3A);
     // Names and words up to level 70, not above.
     EXPECT_NE(Find(c.dict, "Zabingdon"), nullptr);
     EXPECT_EQ(Find(c.dict, "zbehoof"), nullptr);

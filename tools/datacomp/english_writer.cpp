@@ -25,6 +25,7 @@ constexpr u8 kHyphen = 0x9B;
 constexpr u8 kClassClosed = '8';
 constexpr u8 kClassOther = 28;
 constexpr u8 kClassNumeral = 'S';   // cardinal number words ("two", "hundred")
+constexpr u8 kClassPlainAdverb = 58;  // the adverb alone, no ending rule
 constexpr u8 kMedicalKeyBytes[5] = {0xA7, 0xB6, 0xB5, 0xB9, 0xB7};
 constexpr u8 kCapitalMedicalKey = 0xC6;
 constexpr u8 kSentinelKey = 0xCF;
@@ -216,6 +217,24 @@ EnglishPlace RegionalPlace(const SourceForm& f, const std::string& key) {
     return EnglishPlace::Normal;
 }
 
+// The lookup reads an adverb item in "ly" as that adverb alone, from the
+// first reading on, so an adverb read after the adjective, noun or verb of
+// its spelling would wipe them ("daily", "weekly", "kindly"). Such an
+// adverb is filed as the plain adverb (class 58), which adds its reading,
+// and is read last, after the adjective as the lookup's own adjective-and-
+// adverb words have it ("only", "early").
+void FileLyAdverbsBesideOtherReadings(EnglishClassified& out) {
+    std::set<std::string> other;
+    for (const EnglishReading& r : out.readings)
+        if (r.classByte != 20 && r.place == EnglishPlace::Normal) other.insert(r.word);
+    for (const EnglishVerbForms& v : out.verbs)
+        for (const auto& slot : v.slots)
+            for (const auto& form : slot) other.insert(form.first);
+    for (EnglishReading& r : out.readings)
+        if (r.classByte == 20 && r.place == EnglishPlace::Normal && EndsWith(r.word, "ly") && other.count(r.word) != 0)
+            r.classByte = kClassPlainAdverb, r.rank = 255;
+}
+
 }  // namespace
 
 // ---- Classification --------------------------------------------------------------------
@@ -348,6 +367,7 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
         out.readings.push_back(r);
     }
     out.verbs = CollectEnglishVerbs(forms, maxLevel);
+    FileLyAdverbsBesideOtherReadings(out);
     return out;
 }
 
