@@ -97,7 +97,8 @@ struct EnglishDictInput {
     // flagged noun first.
     std::set<std::string> nounsBeforeVerbs;
     // How often the treebank counts each form as each class: where it
-    // counts a verb's base form, the commoner of noun and verb goes first.
+    // counts a verb's base form, the noun goes first only where it is clearly
+    // the commoner (half as often again as the verb).
     const UdClassTable* ud = nullptr;
 };
 // The lemmas whose noun senses WordNet's sense-tagged texts count more
