@@ -29,14 +29,15 @@ EnglishSources Sources() {
     EnglishSources s;
     AddList(s, "english-words.10",
             "day\ndays\ntoday\ntwo\ntwos\nattach\nattaching\nattached\nemail\nemails\nemailed\nemailing\n"
-            "zlimp\nzlimps\nzneww\nunder\nzquick\nzquicks\nzquicked\nzquicking\nzdaily\nzcostly\nzswiftly\nzwork\nzworks\nzworked\nzworking\n");
+            "zlimp\nzlimps\nzneww\nunder\nzquick\nzquicks\nzquicked\nzquicking\nzdaily\nzcostly\nzswiftly\nzwork\nzworks\nzworked\nzworking\nzroad\nzroads\nzthing\nzthings\n");
     AddList(s, "english-upper.10", "American\nAmericans\nZarab\nZunni\n");
     AddList(s, "english-abbreviations.60", "pm\netc\ninc\n");
     AddList(s, "english-upper.70", "Zabingdon\n");
     AddList(s, "english-words.80", "zbehoof\n");
     ReadWordNetIndexText("day n 10 1 @ 10 3 0\ntoday n 2 1 @ 2 1 0\ntwo n 2 1 @ 2 1 0\nemail n 2 1 @ 2 1 0\n"
                          "american n 3 1 @ 3 2 0\nzlimp n 1 1 @ 1 0 0\nzbehoof n 1 1 @ 1 0 0\npm n 4 1 @ 4 1 0\n"
-                         "inc n 1 1 @ 1 0 0\nzarab n 2 1 @ 2 0 0\nzunni n 1 1 @ 1 0 0\nzdaily n 1 1 @ 1 0 0\nzwork n 1 1 @ 1 0 0\n",
+                         "inc n 1 1 @ 1 0 0\nzarab n 2 1 @ 2 0 0\nzunni n 1 1 @ 1 0 0\nzdaily n 1 1 @ 1 0 0\nzwork n 1 1 @ 1 0 0\n"
+                         "zroad n 1 1 @ 1 0 0\nzroads n 3 1 @ 3 0 0\nzthing n 12 1 @ 12 0 0\nzthings n 1 1 @ 1 0 0\n",
                          kWnNoun, s.wordnet);
     ReadWordNetIndexText("attach v 5 1 @ 5 3 0\nemail v 1 1 @ 1 0 0\nzquick v 1 1 @ 1 0 0\nzwork v 1 1 @ 1 0 0\n", kWnVerb,
                          s.wordnet);
@@ -99,6 +100,14 @@ bool HasClass(const DictBlocks& d, const std::string& w, u8 cls) {
     if (m == nullptr) return false;
     for (const Analysis& a : m->analyses)
         if ((a.tag >> 8) == cls) return true;
+    return false;
+}
+
+bool HasTag(const DictBlocks& d, const std::string& w, u16 tag) {
+    const ManifestEntry* m = Find(d, w);
+    if (m == nullptr) return false;
+    for (const Analysis& a : m->analyses)
+        if (a.tag == tag) return true;
     return false;
 }
 
@@ -175,6 +184,13 @@ TEST(EnglishReadings, ReadBackAsCompiled) {
     ASSERT_NE(Find(c.dict, "zswiftly"), nullptr);
     EXPECT_EQ(Find(c.dict, "zswiftly")->analyses.size(), 1u);
     EXPECT_EQ(FirstClass(c.dict, "zswiftly"), 0x3A);
+    // A noun lemma spelt like another noun's regular plural reads as that
+    // plural; where WordNet gives it more senses than the other noun it is
+    // a singular too ("crossroads", not "things").
+    EXPECT_TRUE(HasTag(c.dict, "zroads", 0x3904));
+    EXPECT_TRUE(HasTag(c.dict, "zroads", 0x3908));
+    EXPECT_TRUE(HasTag(c.dict, "zthings", 0x3908));
+    EXPECT_FALSE(HasTag(c.dict, "zthings", 0x3904));
     // Names and words up to level 70, not above.
     EXPECT_NE(Find(c.dict, "Zabingdon"), nullptr);
     EXPECT_EQ(Find(c.dict, "zbehoof"), nullptr);

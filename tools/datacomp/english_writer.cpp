@@ -235,6 +235,40 @@ void FileLyAdverbsBesideOtherReadings(EnglishClassified& out) {
             r.classByte = kClassPlainAdverb, r.rank = 255;
 }
 
+// A noun lemma spelt like the regular plural of another noun is mostly
+// that plural ("things", "ways", "belongings"); it is a singular as well
+// where wink tags the form as a singular noun ("means", "species") or
+// WordNet gives it more senses than the noun it would be the plural of
+// ("crossroads": 3 against 1).
+void MarkSingularsSpeltAsPlurals(const std::vector<SourceForm>& forms, EnglishClassified& out) {
+    std::map<std::string, int> senses;   // singular noun -> WordNet sense count
+    std::set<std::string> winkSingular;
+    for (const SourceForm& f : forms) {
+        if (f.po.empty() || f.po[0] != "noun" || EnglishHasIs(f, "plural")) continue;
+        const std::string key = SourceKey(f.form);
+        const std::string n = OtherValue(f, "senses");
+        if (!n.empty()) senses[key] = std::max(senses[key], std::atoi(n.c_str()));
+        const std::string wink = OtherValue(f, "wink");
+        for (size_t at = 0; at < wink.size();) {
+            const size_t comma = std::min(wink.find(',', at), wink.size());
+            if (wink.compare(at, comma - at, "NN") == 0) winkSingular.insert(key);
+            at = comma + 1;
+        }
+    }
+    auto count = [&](const std::string& w) {
+        auto it = senses.find(w);
+        return it == senses.end() ? 0 : it->second;
+    };
+    for (EnglishReading& r : out.readings) {
+        if (r.classByte != 'A' || r.number != 1 || r.word.size() < 3 || r.word.back() != 's') continue;
+        const std::string& w = r.word;
+        int base = count(w.substr(0, w.size() - 1));
+        if (EndsWith(w, "es")) base = std::max(base, count(w.substr(0, w.size() - 2)));
+        if (EndsWith(w, "ies")) base = std::max(base, count(w.substr(0, w.size() - 3) + "y"));
+        r.singularToo = winkSingular.count(w) != 0 || count(w) > base;
+    }
+}
+
 }  // namespace
 
 // ---- Classification --------------------------------------------------------------------
@@ -368,6 +402,7 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
     }
     out.verbs = CollectEnglishVerbs(forms, maxLevel);
     FileLyAdverbsBesideOtherReadings(out);
+    MarkSingularsSpeltAsPlurals(forms, out);
     return out;
 }
 
@@ -805,7 +840,7 @@ struct Writer {
         for (const EnglishReading& r : readings) {
             std::string w = r.word;
             if (r.classByte == 'A' && r.number == 1 && r.word == r.lemma && r.place == EnglishPlace::Normal &&
-                regularPlurals.count(r.word) != 0 && !EndsWith(r.word, "ics")) {
+                regularPlurals.count(r.word) != 0 && !EndsWith(r.word, "ics") && !r.singularToo) {
                 ++pluralLemmas;
                 continue;
             }

@@ -69,6 +69,10 @@ struct EnglishReading {
     u32 level = 0;       // SCOWL level (0: none)
     u8 rank = 128;       // order among the items of one spelling: lower first
     bool afterVerb = false;  // read after the verb items of its spelling
+    // A singular noun spelt like the regular plural of another noun that is
+    // a singular in its own right ("crossroads", "means", "species"): it
+    // keeps its singular beside the plural.
+    bool singularToo = false;
 };
 
 struct EnglishClassified {
