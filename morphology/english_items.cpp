@@ -404,14 +404,18 @@ const char* const kLyKeepers =
 const char* const kLyAdverbsToo = "only early deadly likely yearly friendly gingerly";
 const char* const kWayKeepers = "faraway foldaway halfway underway one\x9Bway two\x9Bway";
 
-// The word-ending rules of class-'8' words not in the table.
-void WordEndingRules(const KeyText& k, u16 computed, u8 byte, EnglishItemResult& out) {
+// The word-ending rules of class-'8' words not in the table. An item filed
+// as an adjective ('B': the word lists call it one) keeps its adjective in
+// "ly" ("daily", "costly", "friendly"); an adverb item in "ly" (class 20)
+// or a word without analysis becomes the adverb.
+void WordEndingRules(const KeyText& k, u16 computed, u8 byte, bool adjectiveItem, EnglishItemResult& out) {
     if (EndsWith(k, "ly")) {
         if (ListNames(kLyKeepers, k)) return;
         if (ListNames(kLyAdverbsToo, k)) {
             Add(out, kTagAdverb, byte);
             return;
         }
+        if (adjectiveItem) return;
         Fixed(out, {kTagAdverb}, byte < 204 ? 164 : byte);
         return;
     }
@@ -432,11 +436,12 @@ void WordEndingRules(const KeyText& k, u16 computed, u8 byte, EnglishItemResult&
     (void)computed;
 }
 
-void ClassEightRules(const KeyText& key, u16 computed, u8 number, u8 byte, EnglishItemResult& out) {
+void ClassEightRules(const KeyText& key, u16 computed, u8 number, u8 byte, bool adjectiveItem,
+                     EnglishItemResult& out) {
     const KeyText k = Stripped(key);
     if (TwoLetterWord(k, byte, out)) return;
     if (ClosedTableWord(k, computed, number, byte, out)) return;
-    WordEndingRules(k, computed, byte, out);
+    WordEndingRules(k, computed, byte, adjectiveItem, out);
 }
 
 // Noun-or-adjective words that also read as prepositions and adverbs.
@@ -595,7 +600,7 @@ void ReadClassByte(const KeyText& key, u8 c, u8 code, u8 number, bool abbreviati
         if (SideWord(k)) Fixed(out, {0x2200, 0x4304, 0x3A00}, code);
         else if (ListNames("other", k)) Add(out, 0x4B00, code);
     }
-    if (cls == kClassAdjective) ClassEightRules(key, tag, number, code, out);
+    if (cls == kClassAdjective) ClassEightRules(key, tag, number, code, c == 'B', out);
 }
 
 }  // namespace

@@ -25,6 +25,7 @@ constexpr u8 kHyphen = 0x9B;
 constexpr u8 kClassClosed = '8';
 constexpr u8 kClassOther = 28;
 constexpr u8 kClassNumeral = 'S';   // cardinal number words ("two", "hundred")
+constexpr u8 kClassPlainAdverb = 58;  // the adverb alone, no ending rule
 constexpr u8 kMedicalKeyBytes[5] = {0xA7, 0xB6, 0xB5, 0xB9, 0xB7};
 constexpr u8 kCapitalMedicalKey = 0xC6;
 constexpr u8 kSentinelKey = 0xCF;
@@ -216,6 +217,58 @@ EnglishPlace RegionalPlace(const SourceForm& f, const std::string& key) {
     return EnglishPlace::Normal;
 }
 
+// The lookup reads an adverb item in "ly" as that adverb alone, from the
+// first reading on, so an adverb read after the adjective, noun or verb of
+// its spelling would wipe them ("daily", "weekly", "kindly"). Such an
+// adverb is filed as the plain adverb (class 58), which adds its reading,
+// and is read last, after the adjective as the lookup's own adjective-and-
+// adverb words have it ("only", "early").
+void FileLyAdverbsBesideOtherReadings(EnglishClassified& out) {
+    std::set<std::string> other;
+    for (const EnglishReading& r : out.readings)
+        if (r.classByte != 20 && r.place == EnglishPlace::Normal) other.insert(r.word);
+    for (const EnglishVerbForms& v : out.verbs)
+        for (const auto& slot : v.slots)
+            for (const auto& form : slot) other.insert(form.first);
+    for (EnglishReading& r : out.readings)
+        if (r.classByte == 20 && r.place == EnglishPlace::Normal && EndsWith(r.word, "ly") && other.count(r.word) != 0)
+            r.classByte = kClassPlainAdverb, r.rank = 255;
+}
+
+// A noun lemma spelt like the regular plural of another noun is mostly
+// that plural ("things", "ways", "belongings"); it is a singular as well
+// where wink tags the form as a singular noun ("means", "species") or
+// WordNet gives it more senses than the noun it would be the plural of
+// ("crossroads": 3 against 1).
+void MarkSingularsSpeltAsPlurals(const std::vector<SourceForm>& forms, EnglishClassified& out) {
+    std::map<std::string, int> senses;   // singular noun -> WordNet sense count
+    std::set<std::string> winkSingular;
+    for (const SourceForm& f : forms) {
+        if (f.po.empty() || f.po[0] != "noun" || EnglishHasIs(f, "plural")) continue;
+        const std::string key = SourceKey(f.form);
+        const std::string n = OtherValue(f, "senses");
+        if (!n.empty()) senses[key] = std::max(senses[key], std::atoi(n.c_str()));
+        const std::string wink = OtherValue(f, "wink");
+        for (size_t at = 0; at < wink.size();) {
+            const size_t comma = std::min(wink.find(',', at), wink.size());
+            if (wink.compare(at, comma - at, "NN") == 0) winkSingular.insert(key);
+            at = comma + 1;
+        }
+    }
+    auto count = [&](const std::string& w) {
+        auto it = senses.find(w);
+        return it == senses.end() ? 0 : it->second;
+    };
+    for (EnglishReading& r : out.readings) {
+        if (r.classByte != 'A' || r.number != 1 || r.word.size() < 3 || r.word.back() != 's') continue;
+        const std::string& w = r.word;
+        int base = count(w.substr(0, w.size() - 1));
+        if (EndsWith(w, "es")) base = std::max(base, count(w.substr(0, w.size() - 2)));
+        if (EndsWith(w, "ies")) base = std::max(base, count(w.substr(0, w.size() - 3) + "y"));
+        r.singularToo = winkSingular.count(w) != 0 || count(w) > base;
+    }
+}
+
 }  // namespace
 
 // ---- Classification --------------------------------------------------------------------
@@ -348,6 +401,8 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
         out.readings.push_back(r);
     }
     out.verbs = CollectEnglishVerbs(forms, maxLevel);
+    FileLyAdverbsBesideOtherReadings(out);
+    MarkSingularsSpeltAsPlurals(forms, out);
     return out;
 }
 
@@ -631,8 +686,12 @@ struct Writer {
                 const bool tie = readings[nounSg].level == v.level;
                 bool nounFirst = readings[nounSg].level < v.level || (tie && in.nounsBeforeVerbs.count(v.lemma) != 0);
                 const std::string& base = v.forms[0];
+                // The treebank's counts set the order only where the noun
+                // is clearly the commoner (half as often again as the verb):
+                // a near tie ("work": 111 nouns, 110 verbs) leaves the choice
+                // to the words around it.
                 if (in.ud != nullptr && UdCounted(*in.ud, base))
-                    nounFirst = UdCount(*in.ud, base, "NOUN") > UdCount(*in.ud, base, "VERB") + UdCount(*in.ud, base, "AUX");
+                    nounFirst = 2 * UdCount(*in.ud, base, "NOUN") > 3 * (UdCount(*in.ud, base, "VERB") + UdCount(*in.ud, base, "AUX"));
                 v.flags = nounFirst ? kFlagNounFirst : kFlagNoun;
                 if (tie && nounFirst) ++nounFirstByCounts;
                 drop[nounSg] = drop[nounPl] = true;
@@ -781,7 +840,7 @@ struct Writer {
         for (const EnglishReading& r : readings) {
             std::string w = r.word;
             if (r.classByte == 'A' && r.number == 1 && r.word == r.lemma && r.place == EnglishPlace::Normal &&
-                regularPlurals.count(r.word) != 0 && !EndsWith(r.word, "ics")) {
+                regularPlurals.count(r.word) != 0 && !EndsWith(r.word, "ics") && !r.singularToo) {
                 ++pluralLemmas;
                 continue;
             }

@@ -69,6 +69,10 @@ struct EnglishReading {
     u32 level = 0;       // SCOWL level (0: none)
     u8 rank = 128;       // order among the items of one spelling: lower first
     bool afterVerb = false;  // read after the verb items of its spelling
+    // A singular noun spelt like the regular plural of another noun that is
+    // a singular in its own right ("crossroads", "means", "species"): it
+    // keeps its singular beside the plural.
+    bool singularToo = false;
 };
 
 struct EnglishClassified {
@@ -97,7 +101,8 @@ struct EnglishDictInput {
     // flagged noun first.
     std::set<std::string> nounsBeforeVerbs;
     // How often the treebank counts each form as each class: where it
-    // counts a verb's base form, the commoner of noun and verb goes first.
+    // counts a verb's base form, the noun goes first only where it is clearly
+    // the commoner (half as often again as the verb).
     const UdClassTable* ud = nullptr;
 };
 // The lemmas whose noun senses WordNet's sense-tagged texts count more
