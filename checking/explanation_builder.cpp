@@ -344,6 +344,7 @@ void ExplainEnglishSequence(const Builder& b) {
         case 'H': Say(b, kT40EnWorthTo); break;
         case 'O': Say(b, kT40EnOfHave); break;
         case 'E': Say(b, kT40EnBeBe); break;
+        case 'F': Say(b, kT40EnOneOf); break;
         case 'V':
             if (TextIs(p, "there")) Say(b, kT40EnThere);
             break;

@@ -353,6 +353,15 @@ constexpr TextRow kTexts[] = {
      MR("Séquence suspecte : deux formes du verbe « be » à la suite."
      "\n\nExemples incorrects : the issue is been tracked / I am not be ready."
      "\nExemples corrects : the issue is being tracked / I am not ready.")},
+    {kT40EnOneOf,
+     MR("Questionable construction: a singular noun after “one of.”"
+     "\nRule: “one of” picks one among several: the noun after it is plural."
+     "\n\nCounterexample: one of the best tool."
+     "\nCorrect example: one of the best tools."),
+     MR("Séquence suspecte : un nom singulier après « one of »."
+     "\nRègle : « one of » désigne un élément parmi plusieurs : le nom qui suit est au pluriel."
+     "\n\nExemple incorrect : one of the best tool."
+     "\nExemple correct : one of the best tools.")},
     {kT40EnPrevReal,
      MR("Instead of: “real” (adjective), did you mean to write: “really” (adverb)?"),
      MR("À la place de : « real » (adjectif), ne vouliez-vous pas écrire : « really » (adverbe) ?")},

@@ -2,8 +2,9 @@
 // whatever reading the disambiguation kept for them: a present participle
 // after the perfect "have" (40 'G'), "to" before the bare infinitive after
 // "let" (40 'T') and after "worth" (40 'H'), "of" written for "have" after a
-// modal (40 'O'), a form of "be" right after another (40 'E'), and a
-// preterite after the auxiliary "do" (47).
+// modal (40 'O'), a form of "be" right after another (40 'E'), a singular
+// noun after "one of the" (40 'F'), and a preterite after the auxiliary
+// "do" (47).
 #include "rules/english/english_verb_patterns.h"
 
 #include "frame/bounded_string.h"
@@ -25,6 +26,7 @@ struct VerbForms {
     bool participle = false;
     bool ing = false;
     bool noun = false;      // some reading outside the verbs and adjectives
+    bool pluralNoun = false;
 };
 
 VerbForms FormsOf(i32 i) {
@@ -49,6 +51,7 @@ VerbForms FormsOf(i32 i) {
             v.ing = v.ing || f == 2;
         } else if (cls != 'B' && cls != '8' && cls != ':') {
             v.noun = true;
+            v.pluralNoun = v.pluralNoun || (cls == '9' && f == 8);
         }
     }
     return v;
@@ -167,7 +170,32 @@ bool PreteriteAfterDo(i32 w) {
     return AtEnd(w + 1) || OpensObject(w + 1) || Cat(w + 1) == 15 || Cat(w + 1) == 18 || Is(w + 1, "to");
 }
 
+// 40 'F': "one of the best tool": after "one of" and a determiner the
+// noun is plural. A noun a noun or "of" follows is no head ("one of the
+// row of houses"); group nouns and words of quantity may stand singular
+// ("one of the family", "one of the lot").
+bool SingularAfterOneOf(i32 n) {
+    static const char* const kDeterminers[] = {"the", "my", "your", "his", "her", "its", "our", "their", "these",
+                                               "those", nullptr};
+    static const char* const kGroups[] = {"group", "team", "squad", "crew", "crowd", "committee", "family",
+                                          "party", "company", "staff", "public", "household", "army", "class",
+                                          "audience", "council", "club", "band", "tribe", "nation", "lot",
+                                          "bunch", "kind", "sort", "type", "rest", "pair", "set", "series",
+                                          "number", "couple", "dozen", "few", "many", "most", "best", "worst",
+                                          "same", "other", "others", nullptr};
+    if (Cat(n) != 10 || Cls(n) != 'A' || Feat(n) != 4 || W(n).WordCaseMode != 0 || IsOneOf(n, kGroups)) return false;
+    if (n + 1 < Count() && (Cat(n + 1) == 10 || Is(n + 1, "of") || Ends(n + 1, "'s"))) return false;
+    i32 d = n - 1;
+    while (d > 0 && d >= n - 3 && !IsOneOf(d, kDeterminers) && (Cls(d) == 'B' || Cat(d) == 10 || Is(d, "most")))
+        --d;
+    if (d < 2 || !IsOneOf(d, kDeterminers) || !Is(d - 1, "of") || !(Is(d - 2, "one") || Is(d - 2, "One")))
+        return false;
+    return !FormsOf(n).pluralNoun;
+}
+
 }  // namespace
+
+bool PluralNounForm(i32 i) { return FormsOf(i).pluralNoun; }
 
 RuleCode CheckWordSequencePatterns(u16& out) {
     for (i32 i = 1; i < Count(); ++i) {
@@ -179,6 +207,7 @@ RuleCode CheckWordSequencePatterns(u16& out) {
         else if (ToAfterWorth(i)) variant = 'H';
         else if (OfAfterModal(i)) variant = 'O';
         else if (BeAfterBe(i)) variant = 'E';
+        else if (SingularAfterOneOf(i)) variant = 'F';
         if (variant == 0 || !MayReport(kCodeWordSequence, i)) continue;
         return Commit(Finding(kCodeWordSequence, i, variant), out);
     }

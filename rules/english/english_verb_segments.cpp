@@ -5,6 +5,7 @@
 // (44).
 #include "rules/english/english_clause_call.h"
 #include "rules/english/english_clause_stages.h"
+#include "rules/english/english_verb_patterns.h"
 
 namespace english {
 
@@ -301,6 +302,14 @@ i32 ExistentialPhrase(i32 there, i32 v) {
     if (Last(there) != f || !Is(f, "there") || !BeForm(v)) return -1;
     const bool inverted = v < f;
     const i32 np = inverted ? there + 1 : there + 2;
+    // No finite verb follows "was there", "is there": a plural noun read
+    // as a verb there ("was there bugs") is the phrase.
+    if (inverted && np < N() && Kind(np) == 14 && First(np) == f + 1 && Last(np) == f + 1 && PluralNounForm(f + 1)) {
+        Seg(np).SegmentKind = 24;
+        Seg(np).Number = 2;
+        Seg(np).Person = 3;
+        return np;
+    }
     if (np >= N() || (Kind(np) != 10 && Kind(np) != 23 && Kind(np) != 24)) return -1;
     if (First(np) != (inverted ? f + 1 : v + 1)) return -1;
     // The head: the last of the determiners, adjectives and nouns that
