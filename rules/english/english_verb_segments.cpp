@@ -162,8 +162,9 @@ bool BaseMayBePast(i32 v) {
 }
 
 // A base before "not" is taken for a modal use ("he need not"), and "do
-// not" written out after a singular subject for the old subjunctive ("if
-// he do not come"); "he don't" is no standard English. The two words of a
+// not" or "have not" written out after a singular subject for the old
+// subjunctive ("if he do not come"); "he don't", "he haven't" are no
+// standard English. The two words of a
 // contraction share the span of what was written.
 bool NotWrittenApart(i32 v) { return Is(v + 1, "not") && W(v + 1).StartOffset != W(v).StartOffset; }
 
@@ -213,7 +214,7 @@ Verdict AgreeVerb(Search& s, i32 subject, u8 p, u8 n) {
     if (Seg(s.k).Person == 7 || f == 3 || f == 24 || f == 12) return Verdict::kOk;
     if (f == 0) {
         if (Between(m, 28, 33) || (m == '$' && Is(v + 1, "not")) || m == 26 || p != 3 || n != 1) return Verdict::kOk;
-        if (BaseMayBePast(v) || (Is(v + 1, "not") && (m != '"' || NotWrittenApart(v)))) return Verdict::kOk;
+        if (BaseMayBePast(v) || (Is(v + 1, "not") && ((m != '"' && m != '&') || NotWrittenApart(v)))) return Verdict::kOk;
         if (MandativeClause(subject) || InsideName(v)) return Verdict::kOk;
         s.detail = 3;
         return Verdict::kMismatch;
