@@ -339,6 +339,12 @@ void ExplainEnglishSequence(const Builder& b) {
         case 'M': Say(b, kT40EnMore, Token(p)); break;
         case 'Q': Say(b, kT40EnMost, Token(p)); break;
         case 'W': Say(b, kT40EnAnd); break;
+        case 'G': Say(b, kT40EnHaveIng); break;
+        case 'T': Say(b, kT40EnLetTo); break;
+        case 'H': Say(b, kT40EnWorthTo); break;
+        case 'O': Say(b, kT40EnOfHave); break;
+        case 'E': Say(b, kT40EnBeBe); break;
+        case 'F': Say(b, kT40EnOneOf); break;
         case 'V':
             if (TextIs(p, "there")) Say(b, kT40EnThere);
             break;

@@ -312,6 +312,56 @@ constexpr TextRow kTexts[] = {
      "\nRule: Adverbs (and not adjectives) are used to modify verbs"),
      MR("Les mots sélectionnés semblent de types grammaticaux incompatibles : %s pour « %s » et adjectif pour « %s »."
      "\nRègle : Les adverbes (et non les adjectifs) servent à qualifier les verbes")},
+    {kT40EnHaveIng,
+     MR("Questionable construction: “have” followed by a present participle."
+     "\nRule: the perfect is built with the past participle, the progressive with “be.”"
+     "\n\nCounterexample: we have working on it."
+     "\nCorrect examples: we have worked on it / we are working on it / we have been working on it."),
+     MR("Séquence suspecte : « have » suivi d'un participe présent."
+     "\nRègle : le parfait se construit avec le participe passé, la forme progressive avec « be »."
+     "\n\nExemple incorrect : we have working on it."
+     "\nExemples corrects : we have worked on it / we are working on it / we have been working on it.")},
+    {kT40EnLetTo,
+     MR("Questionable construction: “to” after “let” and its object."
+     "\nRule: “let” is followed by the infinitive without “to.”"
+     "\n\nCounterexample: let him to decide."
+     "\nCorrect example: let him decide."),
+     MR("Séquence suspecte : « to » après « let » et son complément."
+     "\nRègle : « let » est suivi de l'infinitif sans « to »."
+     "\n\nExemple incorrect : let him to decide."
+     "\nExemple correct : let him decide.")},
+    {kT40EnWorthTo,
+     MR("Questionable construction: an infinitive after “worth.”"
+     "\nRule: “worth” is followed by the -ing form of the verb."
+     "\n\nCounterexample: it is worth to try."
+     "\nCorrect example: it is worth trying."),
+     MR("Séquence suspecte : un infinitif après « worth »."
+     "\nRègle : « worth » est suivi de la forme en -ing du verbe."
+     "\n\nExemple incorrect : it is worth to try."
+     "\nExemple correct : it is worth trying.")},
+    {kT40EnOfHave,
+     MR("Did you write “of” instead of “have” after the modal verb?"
+     "\n\nCounterexample: I must of missed it."
+     "\nCorrect example: I must have missed it."),
+     MR("N'auriez-vous pas écrit « of » au lieu de « have » après le verbe modal ?"
+     "\n\nExemple incorrect : I must of missed it."
+     "\nExemple correct : I must have missed it.")},
+    {kT40EnBeBe,
+     MR("Questionable construction: two forms of the verb “be” in a row."
+     "\n\nCounterexamples: the issue is been tracked / I am not be ready."
+     "\nCorrect examples: the issue is being tracked / I am not ready."),
+     MR("Séquence suspecte : deux formes du verbe « be » à la suite."
+     "\n\nExemples incorrects : the issue is been tracked / I am not be ready."
+     "\nExemples corrects : the issue is being tracked / I am not ready.")},
+    {kT40EnOneOf,
+     MR("Questionable construction: a singular noun after “one of.”"
+     "\nRule: “one of” picks one among several: the noun after it is plural."
+     "\n\nCounterexample: one of the best tool."
+     "\nCorrect example: one of the best tools."),
+     MR("Séquence suspecte : un nom singulier après « one of »."
+     "\nRègle : « one of » désigne un élément parmi plusieurs : le nom qui suit est au pluriel."
+     "\n\nExemple incorrect : one of the best tool."
+     "\nExemple correct : one of the best tools.")},
     {kT40EnPrevReal,
      MR("Instead of: “real” (adjective), did you mean to write: “really” (adverb)?"),
      MR("À la place de : « real » (adjectif), ne vouliez-vous pas écrire : « really » (adverbe) ?")},

@@ -37,7 +37,7 @@ enum TextId : u16 {
     kT40EnAuxiliaryS, kT40EnLowerI, kT40EnAdjectiveAfter, kT40EnNot, kT40EnComparative,
     kT40EnSuperlative, kT40EnMore, kT40EnMost, kT40EnAnd, kT40EnThere,
     kT40EnTheir, kT40EnHe, kT40EnThey, kT40EnI, kT40EnWe, kT40EnIts, kT40EnLets,
-    kT40EnAdverb,
+    kT40EnAdverb, kT40EnHaveIng, kT40EnLetTo, kT40EnWorthTo, kT40EnOfHave, kT40EnBeBe, kT40EnOneOf,
     kT40EnPrevReal, kT40EnPrevItIs, kT40EnPrevIts, kT40EnPrevYouAre, kT40EnPrevTheyAre,
     kT40EnPrevThere, kT40EnPrevHim, kT40EnPrevThem, kT40EnPrevMe, kT40EnPrevUs, kT40EnPrevHer,
     kT40EnPrevSome, kT40EnPrevTo, kT40EnPrevLets, kT40EnPrevYour, kT40EnPrevCant,

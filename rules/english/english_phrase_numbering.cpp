@@ -296,9 +296,26 @@ void NumberWord(Numbering& n, i32 i) {
 
 }  // namespace
 
+// Adjectives in brackets inside an open phrase before its noun ("three
+// other (practical) criteria"): the last word of the brackets, else -1.
+i32 BracketedAdjectives(const Numbering& n, i32 i) {
+    if (!n.open || n.head || !Is(i, "(")) return -1;
+    i32 j = i + 1;
+    while (j < Count() && j <= i + 2 && Readings(j) == 1 && Cls(j) == 'B') ++j;
+    if (j == i + 1 || j >= Count() - 1 || !Is(j, ")") || Cat(j + 1) != 10) return -1;
+    return j;
+}
+
 void NumberNounPhrases() {
     Numbering n;
-    for (i32 i = 0; i < Count(); ++i) NumberWord(n, i);
+    for (i32 i = 0; i < Count(); ++i) {
+        if (const i32 end = BracketedAdjectives(n, i); end > 0) {
+            for (i32 k = i; k <= end; ++k) Join(n, k);
+            i = end;
+            continue;
+        }
+        NumberWord(n, i);
+    }
 }
 
 }  // namespace english

@@ -5,6 +5,7 @@
 
 #include "rules/english/english_phrase_stage.h"
 #include "rules/english/english_segment_passes.h"
+#include "rules/english/english_verb_patterns.h"
 
 namespace english {
 
@@ -114,6 +115,10 @@ RuleCode CheckEnglishPhraseRules(u16& wordIndex) {
     for (i32 i = 0; i < rules::Count(); ++i) rules::W(i).ClauseNumber = 0;
     NormaliseAmounts();
     NumberNounPhrases();
+    if (const RuleCode r = CheckWordSequencePatterns(wordIndex); r != 0) {
+        gSegmentCount = 0;
+        return r;
+    }
     PhraseCall c;
     const RuleCode r = BuildSegmentTable(c, wordIndex);
     gSegmentCount = static_cast<u16>(c.segments);  // the records written, also after a report

@@ -5,6 +5,7 @@
 // (44).
 #include "rules/english/english_clause_call.h"
 #include "rules/english/english_clause_stages.h"
+#include "rules/english/english_verb_patterns.h"
 
 namespace english {
 
@@ -161,8 +162,9 @@ bool BaseMayBePast(i32 v) {
 }
 
 // A base before "not" is taken for a modal use ("he need not"), and "do
-// not" written out after a singular subject for the old subjunctive ("if
-// he do not come"); "he don't" is no standard English. The two words of a
+// not" or "have not" written out after a singular subject for the old
+// subjunctive ("if he do not come"); "he don't", "he haven't" are no
+// standard English. The two words of a
 // contraction share the span of what was written.
 bool NotWrittenApart(i32 v) { return Is(v + 1, "not") && W(v + 1).StartOffset != W(v).StartOffset; }
 
@@ -212,7 +214,7 @@ Verdict AgreeVerb(Search& s, i32 subject, u8 p, u8 n) {
     if (Seg(s.k).Person == 7 || f == 3 || f == 24 || f == 12) return Verdict::kOk;
     if (f == 0) {
         if (Between(m, 28, 33) || (m == '$' && Is(v + 1, "not")) || m == 26 || p != 3 || n != 1) return Verdict::kOk;
-        if (BaseMayBePast(v) || (Is(v + 1, "not") && (m != '"' || NotWrittenApart(v)))) return Verdict::kOk;
+        if (BaseMayBePast(v) || (Is(v + 1, "not") && ((m != '"' && m != '&') || NotWrittenApart(v)))) return Verdict::kOk;
         if (MandativeClause(subject) || InsideName(v)) return Verdict::kOk;
         s.detail = 3;
         return Verdict::kMismatch;
@@ -301,6 +303,14 @@ i32 ExistentialPhrase(i32 there, i32 v) {
     if (Last(there) != f || !Is(f, "there") || !BeForm(v)) return -1;
     const bool inverted = v < f;
     const i32 np = inverted ? there + 1 : there + 2;
+    // No finite verb follows "was there", "is there": a plural noun read
+    // as a verb there ("was there bugs") is the phrase.
+    if (inverted && np < N() && Kind(np) == 14 && First(np) == f + 1 && Last(np) == f + 1 && PluralNounForm(f + 1)) {
+        Seg(np).SegmentKind = 24;
+        Seg(np).Number = 2;
+        Seg(np).Person = 3;
+        return np;
+    }
     if (np >= N() || (Kind(np) != 10 && Kind(np) != 23 && Kind(np) != 24)) return -1;
     if (First(np) != (inverted ? f + 1 : v + 1)) return -1;
     // The head: the last of the determiners, adjectives and nouns that

@@ -1,0 +1,228 @@
+// Verb constructions read off the words and their dictionary forms,
+// whatever reading the disambiguation kept for them: a present participle
+// after the perfect "have" (40 'G'), "to" before the bare infinitive after
+// "let" (40 'T') and after "worth" (40 'H'), "of" written for "have" after a
+// modal (40 'O'), a form of "be" right after another (40 'E'), a singular
+// noun after "one of the" (40 'F'), and a preterite after the auxiliary
+// "do" (47).
+#include "rules/english/english_verb_patterns.h"
+
+#include "frame/bounded_string.h"
+#include "frame/mac_roman.h"
+#include "morphology/word_lookup.h"
+#include "rules/rule_words.h"
+
+namespace english {
+
+using namespace rules;
+
+namespace {
+
+// The verb forms the dictionary gives word i, whatever reading it kept.
+struct VerbForms {
+    bool base = false;      // the infinitive / present form
+    bool third = false;     // the -s form
+    bool past = false;      // a preterite (which may serve as participle)
+    bool participle = false;
+    bool ing = false;
+    bool noun = false;      // some reading outside the verbs and adjectives
+    bool pluralNoun = false;
+};
+
+VerbForms FormsOf(i32 i) {
+    static BoundedString form;
+    static BoundedArray<u16> tags;
+    if (!form.valid) form.Allocate(36);
+    if (!tags.valid) tags.Allocate(20);
+    VerbForms v;
+    if (TextLength(i) == 0 || TextLength(i) > 30) return v;
+    CopyString(form, W(i).WordText);
+    if (i == 0 && (W(i).WordCaseMode == 1 || W(i).WordCaseMode == 2)) form.data[0] = ToLowerMacRoman(form.data[0]);
+    u16 count = 0;
+    LookupWordForm(0, form, tags, count);
+    for (u16 t = 0; t < count && t < tags.count; ++t) {
+        const u8 cls = static_cast<u8>(tags.data[t] >> 8);
+        const u8 f = static_cast<u8>(tags.data[t] & 255);
+        if (cls >= 128) {
+            v.base = v.base || (f & 15) == 0;
+            v.third = v.third || f == 1;
+            v.past = v.past || f == 3;
+            v.participle = v.participle || f == 4;
+            v.ing = v.ing || f == 2;
+        } else if (cls != 'B' && cls != '8' && cls != ':') {
+            v.noun = true;
+            v.pluralNoun = v.pluralNoun || (cls == '9' && f == 8);
+        }
+    }
+    return v;
+}
+
+RuleReport Finding(RuleCode code, i32 pos, u8 variant) {
+    RuleReport r;
+    r.code = code;
+    r.pos = pos;
+    r.variant = variant;
+    r.extent = kNoCorrection;
+    return r;
+}
+
+bool PronounObject(i32 i) {
+    static const char* const kIndefinite[] = {"anyone", "anybody", "everyone", "everybody", "someone", "somebody",
+                                              "nobody", "one", nullptr};
+    return Cat(i) == 1 || Cat(i) == 2 || IsOneOf(i, kIndefinite);
+}
+
+// Words that open a noun phrase or stand for one: after a verb form they
+// make it the verb of the clause, not a noun or an adjective.
+bool OpensObject(i32 i) { return i < Count() && (Cat(i) == 1 || Cat(i) == 2 || Cat(i) == 7 || Cat(i) == 8); }
+
+bool AtEnd(i32 i) { return i >= Count() || Cat(i) == 20 || Cat(i) == 21; }
+
+// 40 'G': "we have working on it", "I've being playing": the perfect
+// "have" after its subject pronoun takes the past participle; a present
+// participle after it is no verb group. A form that is also a noun ("have
+// feeling in") passes unless an object follows it; "something",
+// "nothing" and the like are nouns.
+bool ParticipleAfterHave(i32 g) {
+    const i32 h = g - 1;
+    if (h < 1 || Cat(h) != 14 || Model(h) != 38 || Cat(h - 1) != 1) return false;
+    if (!(Is(h, "have") || Is(h, "has") || Is(h, "had"))) return false;
+    if (TextLength(g) < 5 || !Ends(g, "ing") || Ends(g, "thing")) return false;
+    if (Is(g, "being")) return true;
+    const VerbForms v = FormsOf(g);
+    if (!v.ing) return false;
+    if (OpensObject(g + 1)) return true;
+    return !v.noun && (AtEnd(g + 1) || Cat(g + 1) == 15 || Cat(g + 1) == 18);
+}
+
+// The word after "to" is a verb's base form, read or looked up.
+bool BaseVerbAfter(i32 to) {
+    const i32 v = to + 1;
+    if (!Is(to, "to") || v >= Count() || Cat(v) == 1 || Cat(v) == 2 || Cat(v) == 7 || Cat(v) == 8) return false;
+    return Cat(v) == 13 || FormsOf(v).base;
+}
+
+// 40 'T': "let him to decide": after "let" and its object the infinitive
+// is bare. The object is a pronoun, or two ("let's you"), or "no one".
+i32 ToAfterLet(i32 l) {
+    if (!(Is(l, "let") || Is(l, "lets") || Is(l, "letting") || Is(l, "let's")) || Cat(l) != 14) return -1;
+    i32 k = l + 1;
+    for (i32 n = 0; n < 2 && k < Count() && (PronounObject(k) || Is(k, "no") || Is(k, "any") || Is(k, "some")); ++n) ++k;
+    if (k == l + 1 || !BaseVerbAfter(k)) return -1;
+    return k + 1;
+}
+
+// 40 'H': "worth to try" for "worth trying".
+bool ToAfterWorth(i32 v) { return v >= 2 && Is(v - 2, "worth") && BaseVerbAfter(v - 1); }
+
+// 40 'O': "must of missed": after a modal (or "had") "of" stands for the
+// "have" of a perfect infinitive; a participle follows, maybe after an
+// adverb.
+bool OfAfterModal(i32 o) {
+    static const char* const kModals[] = {"could", "would", "should", "must", "might", "may", "had", nullptr};
+    if (!Is(o, "of") || o < 1) return false;
+    const i32 m = Is(o - 1, "not") && o >= 2 ? o - 2 : o - 1;
+    if (!IsOneOf(m, kModals) || Cat(m) != 14) return false;
+    // One adverb of time or degree may come between ("could of just
+    // been"); "of course" is no such pair.
+    static const char* const kBetween[] = {"just", "never", "already", "really", "also", "even", "ever",
+                                           "easily", "probably", "all", nullptr};
+    i32 p = o + 1;
+    if (p < Count() - 1 && IsOneOf(p, kBetween)) ++p;
+    if (p >= Count()) return false;
+    const VerbForms v = FormsOf(p);
+    return v.participle || (v.past && !v.noun);
+}
+
+bool FiniteBe(i32 i) {
+    static const char* const kForms[] = {"am", "is", "are", "was", "were", nullptr};
+    return Cat(i) == 14 && IsOneOf(i, kForms);
+}
+
+// 40 'E': "is been tracked", "I am not be": a finite form of "be" is
+// followed by no other form of "be".
+bool BeAfterBe(i32 b) {
+    if (!(Is(b, "be") || Is(b, "been")) || b < 1) return false;
+    return FiniteBe(b - 1) || (b >= 2 && Is(b - 1, "not") && FiniteBe(b - 2));
+}
+
+// 47: "did you went", "I did understood", "didn't saw": after the
+// auxiliary "do" (and its subject in a question, or "not") the verb is in
+// its base form; a word that has a preterite and no base form is wrong
+// whatever it was read as, unless a noun follows that it may qualify
+// ("did armed men").
+bool PreteriteAfterDo(i32 w) {
+    i32 d = w - 1;
+    if (d >= 1 && Cat(d) == 1) {
+        // The subject comes between only in a question.
+        --d;
+        if (d > 0 && Cat(d - 1) != 18 && Cat(d - 1) != 20 && Cat(d - 1) != 21 && Cat(d - 1) != 5) return false;
+    }
+    if (d >= 1 && Is(d, "not")) --d;
+    if (d < 0) return false;
+    if (!(Is(d, "did") || Is(d, "do") || Is(d, "does")) || Cat(d) != 14) return false;
+    if (Cat(w) == 1 || Cat(w) == 2 || Cat(w) == 7 || Cat(w) == 8 || Cat(w) == 15) return false;
+    // A modal is no preterite here ("if you do, would you").
+    static const char* const kModals[] = {"would", "could", "should", "might", "must", "ought", nullptr};
+    if (IsOneOf(w, kModals)) return false;
+    const VerbForms v = FormsOf(w);
+    if (!v.past || v.base || v.third) return false;
+    return AtEnd(w + 1) || OpensObject(w + 1) || Cat(w + 1) == 15 || Cat(w + 1) == 18 || Is(w + 1, "to");
+}
+
+// 40 'F': "one of the best tool": after "one of" and a determiner the
+// noun is plural. A noun a noun or "of" follows is no head ("one of the
+// row of houses"); group nouns and words of quantity may stand singular
+// ("one of the family", "one of the lot").
+bool SingularAfterOneOf(i32 n) {
+    static const char* const kDeterminers[] = {"the", "my", "your", "his", "her", "its", "our", "their", "these",
+                                               "those", nullptr};
+    static const char* const kGroups[] = {"group", "team", "squad", "crew", "crowd", "committee", "family",
+                                          "party", "company", "staff", "public", "household", "army", "class",
+                                          "audience", "council", "club", "band", "tribe", "nation", "lot",
+                                          "bunch", "kind", "sort", "type", "rest", "pair", "set", "series",
+                                          "number", "couple", "dozen", "few", "many", "most", "best", "worst",
+                                          "same", "other", "others", nullptr};
+    if (Cat(n) != 10 || Cls(n) != 'A' || Feat(n) != 4 || W(n).WordCaseMode != 0 || IsOneOf(n, kGroups)) return false;
+    if (n + 1 < Count() && (Cat(n + 1) == 10 || Is(n + 1, "of") || Ends(n + 1, "'s"))) return false;
+    i32 d = n - 1;
+    while (d > 0 && d >= n - 3 && !IsOneOf(d, kDeterminers) && (Cls(d) == 'B' || Cat(d) == 10 || Is(d, "most")))
+        --d;
+    if (d < 2 || !IsOneOf(d, kDeterminers) || !Is(d - 1, "of") || !(Is(d - 2, "one") || Is(d - 2, "One")))
+        return false;
+    return !FormsOf(n).pluralNoun;
+}
+
+}  // namespace
+
+bool PluralNounForm(i32 i) { return FormsOf(i).pluralNoun; }
+
+RuleCode CheckWordSequencePatterns(u16& out) {
+    for (i32 i = 1; i < Count(); ++i) {
+        u8 variant = 0;
+        if (ParticipleAfterHave(i)) variant = 'G';
+        else if (i >= 2 && ToAfterLet(i - 2) == i) variant = 'T';
+        else if (i >= 3 && ToAfterLet(i - 3) == i) variant = 'T';
+        else if (i >= 4 && ToAfterLet(i - 4) == i) variant = 'T';
+        else if (ToAfterWorth(i)) variant = 'H';
+        else if (OfAfterModal(i)) variant = 'O';
+        else if (BeAfterBe(i)) variant = 'E';
+        else if (SingularAfterOneOf(i)) variant = 'F';
+        if (variant == 0 || !MayReport(kCodeWordSequence, i)) continue;
+        return Commit(Finding(kCodeWordSequence, i, variant), out);
+    }
+    return 0;
+}
+
+RuleCode CheckPreteriteAfterDo(u16& out) {
+    for (i32 i = 1; i < Count(); ++i) {
+        if (!PreteriteAfterDo(i) || !MayReport(kCodeParticipleForInfinitive, i)) continue;
+        RuleReport r = Finding(kCodeParticipleForInfinitive, i, 0);
+        r.extent = 0;
+        r.detail = 3;
+        return Commit(r, out);
+    }
+    return 0;
+}
+
+}  // namespace english

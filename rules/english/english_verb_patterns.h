@@ -1,0 +1,15 @@
+// Verb constructions checked on the words and their dictionary forms.
+#pragma once
+#include "frame/report.h"
+
+namespace english {
+
+// 0, or 40 (told apart by gErrorVariant: 'G', 'T', 'H', 'O', 'E', 'F') with
+// `out` and the report globals.
+RuleCode CheckWordSequencePatterns(u16& out);
+// 0, or 47 (detail 3: a preterite after the auxiliary "do").
+RuleCode CheckPreteriteAfterDo(u16& out);
+// Word i has a plural noun among its dictionary forms.
+bool PluralNounForm(i32 i);
+
+}  // namespace english
