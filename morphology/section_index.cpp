@@ -52,11 +52,13 @@ struct BodyIndex {
 
 // French and English bodies keep their indexes side by side.
 BodyIndex gBodyIndexes[2];
+u32 gEpoch = 1;
 
 BodyIndex& CurrentBodyIndex() {
     const bool french = gCheckingLanguage != 0;
     BodyIndex& b = gBodyIndexes[french ? 0 : 1];
     if (b.dict != CurrentDictStamp() || b.french != french || b.sections.count != gDictSectionCount) {
+        ++gEpoch;
         b.dict = CurrentDictStamp();
         b.french = french;
         b.sections.Allocate(gDictSectionCount);
@@ -130,6 +132,7 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
 
 // Reads the section's index header: how many lists it has.
 void SetUpSection(SectionIndex& x, const DictSectionSpan& span) {
+    if (x.set) ++gEpoch;  // its lists, handed out before, are dropped
     x.set = true;
     x.usable = false;
     x.start = span.start;
@@ -221,6 +224,8 @@ SectionIndex* FindSection(BodyIndex& b, i16 section, const DictSectionSpan& span
 }
 
 }  // namespace
+
+u32 SectionIndexEpoch() { return gEpoch; }
 
 bool OpenSectionEntryLists(i16 section, const DictSectionSpan& span, u8 third, u8 fourth,
                            EntryListCursor& cursor) {
