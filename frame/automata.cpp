@@ -149,7 +149,10 @@ bool PassesExtraTests(u8 c, u8 extra) {
 // letter, and most of them have no extra test.
 inline bool StateMatches(const AutomatonState& s, u8 c) {
     if (s.ExtraTests != 0 && PassesExtraTests(c, s.ExtraTests)) return true;
-    if (s.UsesClassSet != 0) return s.StateClassSet[c] != 0;
+    if (s.UsesClassSet != 0) {
+        const BoundedArray<u8>& set = s.StateClassSet;
+        return (c <= set.last ? set.data[c] : set[c]) != 0;
+    }
     return s.StateLiteral != 0 && s.StateLiteral == c;
 }
 
