@@ -683,6 +683,8 @@ ItemOutcome WalkEntryList(Walk& w, const DictSectionSpan& span, const EntryListS
 // nested walk never sees it).
 struct ListsHint {
     bool set = false;
+    const u8* keyData = nullptr;  // the key measured by the lookup
+    u32 keyLength = 0;
     i16 section = 0;
     u8 third = 0;
     u8 fourth = 0;
@@ -705,7 +707,12 @@ i16 WalkSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u1
     DictSectionSpan span;
     if (!GetDictSection(section, span)) return 0;
     Walk w;
-    w.key = MakeKeyText(key);
+    if (gListsHint.set && gListsHint.keyData == key.data && key.valid != 0) {
+        w.key.bytes = key.data;
+        w.key.length = gListsHint.keyLength;
+    } else {
+        w.key = MakeKeyText(key);
+    }
     if (w.key.length < 4) return 0;
     w.mode = mode;
     w.section = section;
@@ -783,8 +790,17 @@ void FindEntryLists(i16 section, const KeyText& k, KnownEntryLists& known) {
 
 i16 LookupInDictSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u16>& tags,
                         u16& count) {
+    return LookupInDictSection(mode, section, key, TextLen(key), tags, count);
+}
+
+i16 LookupInDictSection(u16 mode, i16 section, const BoundedString& key, u32 keyLength,
+                        BoundedArray<u16>& tags, u16& count) {
     gListsHint.set = false;
-    const KeyText k = MakeKeyText(key);
+    KeyText k;
+    if (key.valid != 0 && key.data != nullptr) {
+        k.bytes = key.data;
+        k.length = keyLength;
+    }
     KnownEntryLists known;
     FindEntryLists(section, k, known);
     if (known.fault) return WalkSection(mode, section, key, tags, count);
@@ -794,7 +810,9 @@ i16 LookupInDictSection(u16 mode, i16 section, const BoundedString& key, Bounded
     gListsHint.third = k.At(2);
     gListsHint.fourth = k.At(3);
     gListsHint.known = known;
-    const i16 answer = RememberedSectionWalk(WalkSection, mode, section, key, tags, count);
+    gListsHint.keyData = k.bytes;
+    gListsHint.keyLength = k.length;
+    const i16 answer = RememberedSectionWalk(WalkSection, mode, section, key, k.length, tags, count);
     gListsHint.set = false;
     return answer;
 }
