@@ -2,6 +2,7 @@
 #include "morphology/section_walk.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
@@ -26,6 +27,9 @@ struct Walk {
     u16 mode = 0;
     i16 section = 0;
     KeyText key;
+    // The key holds no apostrophe mark: a stem that spells its letters is
+    // letters alone, which the walk reads as matched ones.
+    bool plainKey = false;
     BoundedArray<u16>* tags = nullptr;
     u16* count = nullptr;
     bool french = true;
@@ -606,9 +610,12 @@ ItemOutcome ReadEnglishVerbItem(Walk& w, const EntryState& s, u32 p) {
 // fresh state (`from` starts an entry). With `oneEntry`, [from, to) is one
 // whole entry that does not end the list: once its key letters fail,
 // nothing in it can give an analysis or a fault, and the walk leaves it.
-ItemOutcome WalkEntries(Walk& w, u32 from, u32 to, bool oneEntry = false) {
+// The first `known` bytes of the first entry are stem letters already found
+// to spell the key's letters after its fourth.
+ItemOutcome WalkEntries(Walk& w, u32 from, u32 to, bool oneEntry = false, u32 known = 0) {
     EntryState s;
-    for (u32 p = from; p < to; ++p) {
+    s.matched = known;
+    for (u32 p = from + known; p < to; ++p) {
         const u8 b = DictBodyByte(p);
         if (s.stopCounter > 0) --s.stopCounter;
         if (!s.groupPending && IsControlCode(w, b)) {
@@ -654,6 +661,7 @@ ItemOutcome WalkEntries(Walk& w, u32 from, u32 to, bool oneEntry = false) {
 ItemOutcome WalkIndexedEntries(Walk& w, const IndexedList& indexed) {
     const u8* rest = w.key.bytes + 4;
     const u32 n = w.key.length - 4;
+    w.plainKey = w.french || std::memchr(rest, kMarkApostrophe, n) == nullptr;
     for (u32 i = 0; i < indexed.count; ++i) {
         const IndexedEntry& e = indexed.entries[i];
         if (e.run != 0 && (n == 0 || e.stem[0] != rest[0])) {
@@ -663,7 +671,8 @@ ItemOutcome WalkIndexedEntries(Walk& w, const IndexedList& indexed) {
         if (!EntryMaySpell(e, rest, n)) continue;
         const bool last = i + 1 >= indexed.count;
         const u32 to = last ? w.listEnd : indexed.entries[i + 1].start;
-        const ItemOutcome out = WalkEntries(w, e.start, to, !last);
+        const u32 known = w.plainKey && e.stemLength != kAlwaysWalked ? e.stemLength : 0;
+        const ItemOutcome out = WalkEntries(w, e.start, to, !last, known);
         if (out.endWalk) return out;
     }
     return {};
