@@ -79,8 +79,10 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
     bool inStem = false;
     bool fresh = true;
     IndexedEntry* e = nullptr;
+    const u8* classes = kDictByteClasses.of[french ? 1 : 0];
+    const u8* body = end <= gDictBody.count ? gDictBody.data : nullptr;
     for (u32 p = begin; p < end; ++p) {
-        const u8 b = DictBodyByte(p);
+        const u8 b = body != nullptr ? body[p] : DictBodyByte(p);
         if (fresh) {
             fresh = false;
             inStem = true;
@@ -88,8 +90,9 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
             if (e != nullptr) *e = IndexedEntry{p, 0, {0, 0}, 0};
             ++n;
         }
-        const bool control = !groupPending && IsDictControlCode(french, b);
-        const bool letter = !groupPending && !control && IsDictLetter(french, b);
+        const u8 cls = groupPending ? kDictByteOther : classes[b];
+        const bool control = cls == kDictByteControl;
+        const bool letter = cls == kDictByteLetter;
         const bool stemByte = letter || (control && !french && b == kMarkApostrophe);
         if (inStem && stemByte) {
             if (e != nullptr) {

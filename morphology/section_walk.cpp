@@ -81,10 +81,6 @@ void AppendAnalysis(Walk& w, u16 tag, u8 byte, u32 ref) {
     if (*w.count < 0xFFFF) ++*w.count;
 }
 
-bool IsLetter(const Walk& w, u8 b) { return IsDictLetter(w.french, b); }
-
-bool IsControlCode(const Walk& w, u8 b) { return IsDictControlCode(w.french, b); }
-
 void ReadControlCode(const Walk& w, EntryState& s, u8 b, u32 p) {
     if (b >= kGroupCodeFirst && b <= kGroupCodeLast) {
         s.items = b - 121;
@@ -615,15 +611,17 @@ ItemOutcome ReadEnglishVerbItem(Walk& w, const EntryState& s, u32 p) {
 ItemOutcome WalkEntries(Walk& w, u32 from, u32 to, bool oneEntry = false, u32 known = 0) {
     EntryState s;
     s.matched = known;
+    const u8* classes = kDictByteClasses.of[w.french ? 1 : 0];
     for (u32 p = from + known; p < to; ++p) {
         const u8 b = DictBodyByte(p);
         if (s.stopCounter > 0) --s.stopCounter;
-        if (!s.groupPending && IsControlCode(w, b)) {
+        const u8 cls = s.groupPending ? kDictByteOther : classes[b];
+        if (cls == kDictByteControl) {
             ReadControlCode(w, s, b, p);
             if (s.skipping && oneEntry) return {};
             continue;
         }
-        if (!s.groupPending && IsLetter(w, b)) {
+        if (cls == kDictByteLetter) {
             if (s.skipping) continue;
             if (s.matched + 4 < w.key.length && b == w.key.At(s.matched + 4)) {
                 ++s.matched;
