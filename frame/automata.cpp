@@ -145,16 +145,24 @@ bool PassesExtraTests(u8 c, u8 extra) {
     return (extra & kExtraOther) != 0 && c >= 0x20 && !sign && !space;
 }
 
+// The test of one state on c. Inline: the runner tests about five states a
+// letter, and most of them have no extra test.
+inline bool StateMatches(const AutomatonState& s, u8 c) {
+    if (s.ExtraTests != 0 && PassesExtraTests(c, s.ExtraTests)) return true;
+    if (s.UsesClassSet != 0) {
+        const BoundedArray<u8>& set = s.StateClassSet;
+        return (c <= set.last ? set.data[c] : set[c]) != 0;
+    }
+    return s.StateLiteral != 0 && s.StateLiteral == c;
+}
+
 }  // namespace
 
 u16 MatchAutomatonState(u8 c, const AutomatonState* automaton, u16 stateCount, i32 state) {
     if (automaton == nullptr || stateCount == 0) return 0;
     if (state >= stateCount) state = stateCount - 1;
     if (state < 0) state = 0;
-    const AutomatonState& s = automaton[state];
-    if (PassesExtraTests(c, s.ExtraTests)) return 1;
-    if (s.UsesClassSet != 0) return s.StateClassSet[c] != 0 ? 1 : 0;
-    return (s.StateLiteral != 0 && s.StateLiteral == c) ? 1 : 0;
+    return StateMatches(automaton[state], c) ? 1 : 0;
 }
 
 u16 RunCharAutomaton(const AutomatonState* automaton, u16 stateCount, const BoundedString& text,
@@ -172,7 +180,7 @@ u16 RunCharAutomaton(const AutomatonState* automaton, u16 stateCount, const Boun
     i32 misses = 0;  // consecutive misses on one character: a guard against miss cycles
     while (pos < end) {
         const AutomatonState& s = automaton[state];
-        if (MatchAutomatonState(text.data[pos], automaton, stateCount, state) != 0) {
+        if (StateMatches(s, text.data[pos])) {
             if (s.StateMark != 0) {
                 last = pos;
                 if (first < 0) first = pos;

@@ -351,6 +351,13 @@ void CaptureBase(Build& b, u32 mark) {
     b.captured = true;
 }
 
+// A byte that the list reader passes over without a change once the entry's
+// stem failed: a letter or kind mark, not a group or count code nor the
+// variant mark.
+bool PassedWhileSkipping(const Build& b, u8 c) {
+    return IsLetter(b, c) && !(c >= kGroupCodeFirst && c <= kCountCodeLast) && c != kVariant;
+}
+
 // Reads one entry list; true when operation 6 ended the search.
 bool ReadList(Build& b, const EntryListSpan& list) {
     b.listBegin = list.begin;
@@ -358,7 +365,11 @@ bool ReadList(Build& b, const EntryListSpan& list) {
     b.startAlt = false;
     ResetEntry(b);
     for (u32 p = list.begin; p < list.end; ++p) {
-        const u8 c = DictBodyByte(p);
+        u8 c = DictBodyByte(p);
+        // The rest of a stem that failed changes nothing: its letters and
+        // kind marks are passed over up to the next code, mark or item.
+        if (b.skip && !b.alt && !b.groupPending)
+            while (PassedWhileSkipping(b, c) && p + 1 < list.end) c = DictBodyByte(++p);
         if ((!b.groupPending || b.alt) && c >= kGroupCodeFirst && c <= kGroupCodeLast && !b.inGroup) {
             b.items = c - 121;
             b.groupPending = true;

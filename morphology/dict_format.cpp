@@ -358,8 +358,10 @@ u64 FrenchSlotsOfLength(u32 model, u32 length) {
 bool FrenchSlotMatches(u32 model, u32 slot, const KeyText& key, u32 r) {
     if (model >= gEndingRows.count || slot >= kFrenchSlotCount) return false;
     const EndingRow& row = gEndingRows.data[model];
-    const u32 length = row.EndingLengths[static_cast<i32>(slot)];
-    const u32 index = row.EndingIndexes[static_cast<i32>(slot)];
+    const i32 at = static_cast<i32>(slot);
+    const bool whole = at <= row.EndingLengths.last && at <= row.EndingIndexes.last;
+    const u32 length = whole ? row.EndingLengths.data[slot] : row.EndingLengths[at];
+    const u32 index = whole ? row.EndingIndexes.data[slot] : row.EndingIndexes[at];
     if (r == 0) {
         if (length != 1) return false;
         const u8* text = EndingText(1, index);
@@ -369,5 +371,9 @@ bool FrenchSlotMatches(u32 model, u32 slot, const KeyText& key, u32 r) {
     const u8* text = EndingText(r, index);
     if (text == nullptr) return false;
     if (r == 1 && (text[0] == kNoFormMarker || text[0] == kEmptyEndingMarker)) return false;
-    return std::memcmp(text, key.bytes + key.length - r, r) == 0;
+    // At most ten bytes: compared in place rather than through a call.
+    const u8* end = key.bytes + key.length - r;
+    for (u32 i = 0; i < r; ++i)
+        if (text[i] != end[i]) return false;
+    return true;
 }

@@ -42,6 +42,23 @@ inline constexpr bool IsDictControlCode(bool french, u8 b) {
     return !french && (b == kMarkKind3 || b == kMarkApostrophe);
 }
 
+// The same two tests as one table read per byte, for the readers that walk
+// a list byte by byte: kDictByteClasses[french][b].
+inline constexpr u8 kDictByteOther = 0;  // an item's first byte
+inline constexpr u8 kDictByteLetter = 1;
+inline constexpr u8 kDictByteControl = 2;
+struct DictByteClassTable {
+    u8 of[2][256] = {};
+    constexpr DictByteClassTable() {
+        for (u32 f = 0; f < 2; ++f)
+            for (u32 b = 0; b < 256; ++b)
+                of[f][b] = IsDictControlCode(f != 0, static_cast<u8>(b))  ? kDictByteControl
+                           : IsDictLetter(f != 0, static_cast<u8>(b)) ? kDictByteLetter
+                                                                       : kDictByteOther;
+    }
+};
+inline constexpr DictByteClassTable kDictByteClasses{};
+
 // The dictionary writes the apostrophe inside a word as kMarkApostrophe;
 // keys are built that way and results turned back.
 inline void ToDictionaryKey(BoundedString& s) { TextReplaceByte(s, '\'', kMarkApostrophe); }

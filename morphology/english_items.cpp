@@ -615,9 +615,11 @@ void ReadEnglishClassByte(const KeyText& key, u8 c, u8 code, u8 number, bool abb
 i32 EnglishSlotMatch(u32 model, const KeyText& key, u32 r) {
     if (model >= gEnglishEndingRows.count || r > kEnglishMaxVerbRemainder) return -1;
     const EnglishEndingRow& row = gEnglishEndingRows.data[model];
+    const bool whole = row.EndingLengths.last >= 4 && row.EndingIndexes.last >= 4;
     for (u32 t = 0; t < 5; ++t) {
-        const u32 length = row.EndingLengths[static_cast<i32>(t)];
-        const u32 index = row.EndingIndexes[static_cast<i32>(t)];
+        const i32 at = static_cast<i32>(t);
+        const u32 length = whole ? row.EndingLengths.data[t] : row.EndingLengths[at];
+        const u32 index = whole ? row.EndingIndexes.data[t] : row.EndingIndexes[at];
         if (length == 0) continue;
         if (r == 0) {
             if (length != 1) continue;

@@ -8,15 +8,14 @@ namespace {
 constexpr u32 kSlots = 4096;  // a power of two
 constexpr u32 kTables = 4;    // sets of tables told apart at once
 
-// A slot names its tables by a number (0: empty), so that it takes 12
-// bytes; the numbers of the last sets of tables seen are kept beside.
+// A slot names its tables by a number (0: empty); the numbers of the last
+// sets of tables seen are kept beside.
 struct Slot {
     u32 tables = 0;
     i16 section = 0;
     u8 third = 0;
     u8 fourth = 0;
-    bool may = false;
-    bool fault = false;
+    KnownEntryLists known;
 };
 
 // A question takes the place of its hash; a place names its slot (0: none
@@ -61,19 +60,18 @@ u16& PlaceOf(i16 section, u8 third, u8 fourth) {
 
 }  // namespace
 
-bool RememberedEntryLists(i16 section, u8 third, u8 fourth, bool& may, bool& fault) {
+bool RememberedEntryLists(i16 section, u8 third, u8 fourth, KnownEntryLists& known) {
     const u16 place = PlaceOf(section, third, fourth);
     if (place == 0) return false;
     const Slot& s = gMemo.slots[place];
     if (s.tables == 0 || s.section != section || s.third != third || s.fourth != fourth ||
         s.tables != TablesNumber())
         return false;
-    may = s.may;
-    fault = s.fault;
+    known = s.known;
     return true;
 }
 
-void KeepEntryLists(i16 section, u8 third, u8 fourth, bool may, bool fault) {
+void KeepEntryLists(i16 section, u8 third, u8 fourth, const KnownEntryLists& known) {
     u16& place = PlaceOf(section, third, fourth);
     if (place == 0) {
         if (gMemo.slotsGiven == kSlots - 1) return;
@@ -84,6 +82,5 @@ void KeepEntryLists(i16 section, u8 third, u8 fourth, bool may, bool fault) {
     s.section = section;
     s.third = third;
     s.fourth = fourth;
-    s.may = may;
-    s.fault = fault;
+    s.known = known;
 }

@@ -32,7 +32,7 @@ i16 WalkReservedKey(u16 mode, i16 section, const u8* prefix, u32 prefixLength, c
     bytes[prefixLength + n] = 0;
     BoundedString key;
     key.View(bytes, prefixLength + n + 1);
-    return LookupInDictSection(mode, section, key, tags, count);
+    return LookupInDictSection(mode, section, key, prefixLength + n, tags, count);
 }
 
 bool LookupReservedKey(u16 mode, i16 section, const u8* prefix, u32 prefixLength,

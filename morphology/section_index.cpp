@@ -52,11 +52,13 @@ struct BodyIndex {
 
 // French and English bodies keep their indexes side by side.
 BodyIndex gBodyIndexes[2];
+u32 gEpoch = 1;
 
 BodyIndex& CurrentBodyIndex() {
     const bool french = gCheckingLanguage != 0;
     BodyIndex& b = gBodyIndexes[french ? 0 : 1];
     if (b.dict != CurrentDictStamp() || b.french != french || b.sections.count != gDictSectionCount) {
+        ++gEpoch;
         b.dict = CurrentDictStamp();
         b.french = french;
         b.sections.Allocate(gDictSectionCount);
@@ -77,8 +79,10 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
     bool inStem = false;
     bool fresh = true;
     IndexedEntry* e = nullptr;
+    const u8* classes = kDictByteClasses.of[french ? 1 : 0];
+    const u8* body = end <= gDictBody.count ? gDictBody.data : nullptr;
     for (u32 p = begin; p < end; ++p) {
-        const u8 b = DictBodyByte(p);
+        const u8 b = body != nullptr ? body[p] : DictBodyByte(p);
         if (fresh) {
             fresh = false;
             inStem = true;
@@ -86,8 +90,9 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
             if (e != nullptr) *e = IndexedEntry{p, 0, {0, 0}, 0};
             ++n;
         }
-        const bool control = !groupPending && IsDictControlCode(french, b);
-        const bool letter = !groupPending && !control && IsDictLetter(french, b);
+        const u8 cls = groupPending ? kDictByteOther : classes[b];
+        const bool control = cls == kDictByteControl;
+        const bool letter = cls == kDictByteLetter;
         const bool stemByte = letter || (control && !french && b == kMarkApostrophe);
         if (inStem && stemByte) {
             if (e != nullptr) {
@@ -130,6 +135,7 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
 
 // Reads the section's index header: how many lists it has.
 void SetUpSection(SectionIndex& x, const DictSectionSpan& span) {
+    if (x.set) ++gEpoch;  // its lists, handed out before, are dropped
     x.set = true;
     x.usable = false;
     x.start = span.start;
@@ -221,6 +227,8 @@ SectionIndex* FindSection(BodyIndex& b, i16 section, const DictSectionSpan& span
 }
 
 }  // namespace
+
+u32 SectionIndexEpoch() { return gEpoch; }
 
 bool OpenSectionEntryLists(i16 section, const DictSectionSpan& span, u8 third, u8 fourth,
                            EntryListCursor& cursor) {

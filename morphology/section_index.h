@@ -47,6 +47,11 @@ struct IndexedList {
 bool FindIndexedList(i16 section, const DictSectionSpan& span, const EntryListSpan& list,
                      IndexedList& out);
 
+// Raised whenever indexed entries handed out earlier may no longer be the
+// current ones (a body's indexes dropped, a section set up again): an
+// IndexedList kept from an earlier call holds while this is unchanged.
+u32 SectionIndexEpoch();
+
 // OpenEntryLists for `section` of the current dictionary, its third letter
 // found by halving when the section's index has its third letters in
 // rising order (checked once, when the section is set up); the scan

@@ -194,8 +194,8 @@ i16 RecordedWalk(SectionWalkFn walk, u16 mode, i16 section, const BoundedString&
 }  // namespace
 
 i16 RememberedSectionWalk(SectionWalkFn walk, u16 mode, i16 section, const BoundedString& key,
-                          BoundedArray<u16>& tags, u16& count) {
-    const i32 length = GetStringLength(key);
+                          u32 keyLength, BoundedArray<u16>& tags, u16& count) {
+    const i32 length = static_cast<i32>(keyLength);
     const bool fits = length > 0 && static_cast<u32>(length) <= kKeyBytes && tags.last >= 0 && tags.last < 256;
     if (!fits || gSectionMemoPauses != 0) {
         SectionWalkWrites writes;

@@ -68,6 +68,7 @@ using SectionWalkFn = i16 (*)(u16 mode, i16 section, const BoundedString& key, B
 
 // Runs `walk` through the memo: a remembered outcome is written back into
 // the slots, `tags` and `count`; otherwise the walk runs and, when it may
-// be kept, its outcome is remembered.
+// be kept, its outcome is remembered. `keyLength` is the key's text length
+// (GetStringLength), which the caller has measured already.
 i16 RememberedSectionWalk(SectionWalkFn walk, u16 mode, i16 section, const BoundedString& key,
-                          BoundedArray<u16>& tags, u16& count);
+                          u32 keyLength, BoundedArray<u16>& tags, u16& count);

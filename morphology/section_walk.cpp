@@ -2,6 +2,7 @@
 #include "morphology/section_walk.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "frame/bounded_string.h"
 #include "frame/mac_roman_literal.h"
@@ -26,6 +27,9 @@ struct Walk {
     u16 mode = 0;
     i16 section = 0;
     KeyText key;
+    // The key holds no apostrophe mark: a stem that spells its letters is
+    // letters alone, which the walk reads as matched ones.
+    bool plainKey = false;
     BoundedArray<u16>* tags = nullptr;
     u16* count = nullptr;
     bool french = true;
@@ -76,10 +80,6 @@ void AppendAnalysis(Walk& w, u16 tag, u8 byte, u32 ref) {
     SetAnalysis(w, *w.count, tag, byte, ref);
     if (*w.count < 0xFFFF) ++*w.count;
 }
-
-bool IsLetter(const Walk& w, u8 b) { return IsDictLetter(w.french, b); }
-
-bool IsControlCode(const Walk& w, u8 b) { return IsDictControlCode(w.french, b); }
 
 void ReadControlCode(const Walk& w, EntryState& s, u8 b, u32 p) {
     if (b >= kGroupCodeFirst && b <= kGroupCodeLast) {
@@ -606,17 +606,22 @@ ItemOutcome ReadEnglishVerbItem(Walk& w, const EntryState& s, u32 p) {
 // fresh state (`from` starts an entry). With `oneEntry`, [from, to) is one
 // whole entry that does not end the list: once its key letters fail,
 // nothing in it can give an analysis or a fault, and the walk leaves it.
-ItemOutcome WalkEntries(Walk& w, u32 from, u32 to, bool oneEntry = false) {
+// The first `known` bytes of the first entry are stem letters already found
+// to spell the key's letters after its fourth.
+ItemOutcome WalkEntries(Walk& w, u32 from, u32 to, bool oneEntry = false, u32 known = 0) {
     EntryState s;
-    for (u32 p = from; p < to; ++p) {
+    s.matched = known;
+    const u8* classes = kDictByteClasses.of[w.french ? 1 : 0];
+    for (u32 p = from + known; p < to; ++p) {
         const u8 b = DictBodyByte(p);
         if (s.stopCounter > 0) --s.stopCounter;
-        if (!s.groupPending && IsControlCode(w, b)) {
+        const u8 cls = s.groupPending ? kDictByteOther : classes[b];
+        if (cls == kDictByteControl) {
             ReadControlCode(w, s, b, p);
             if (s.skipping && oneEntry) return {};
             continue;
         }
-        if (!s.groupPending && IsLetter(w, b)) {
+        if (cls == kDictByteLetter) {
             if (s.skipping) continue;
             if (s.matched + 4 < w.key.length && b == w.key.At(s.matched + 4)) {
                 ++s.matched;
@@ -649,14 +654,12 @@ ItemOutcome WalkEntries(Walk& w, u32 from, u32 to, bool oneEntry = false) {
     return {};
 }
 
-// Reads one entry list: through the section index, only the entries whose
-// stem can spell the key; without it, every byte.
-ItemOutcome WalkEntryList(Walk& w, const DictSectionSpan& span, const EntryListSpan& list) {
-    w.listEnd = list.end;
-    IndexedList indexed;
-    if (!FindIndexedList(w.section, span, list, indexed)) return WalkEntries(w, list.begin, list.end);
+// Reads the indexed entries of the list that ends at w.listEnd: only those
+// whose stem can spell the key.
+ItemOutcome WalkIndexedEntries(Walk& w, const IndexedList& indexed) {
     const u8* rest = w.key.bytes + 4;
     const u32 n = w.key.length - 4;
+    w.plainKey = w.french || std::memchr(rest, kMarkApostrophe, n) == nullptr;
     for (u32 i = 0; i < indexed.count; ++i) {
         const IndexedEntry& e = indexed.entries[i];
         if (e.run != 0 && (n == 0 || e.stem[0] != rest[0])) {
@@ -665,11 +668,45 @@ ItemOutcome WalkEntryList(Walk& w, const DictSectionSpan& span, const EntryListS
         }
         if (!EntryMaySpell(e, rest, n)) continue;
         const bool last = i + 1 >= indexed.count;
-        const u32 to = last ? list.end : indexed.entries[i + 1].start;
-        const ItemOutcome out = WalkEntries(w, e.start, to, !last);
+        const u32 to = last ? w.listEnd : indexed.entries[i + 1].start;
+        const u32 known = w.plainKey && e.stemLength != kAlwaysWalked ? e.stemLength : 0;
+        const ItemOutcome out = WalkEntries(w, e.start, to, !last, known);
         if (out.endWalk) return out;
     }
     return {};
+}
+
+// Reads one entry list: through the section index, only the entries whose
+// stem can spell the key; without it, every byte.
+ItemOutcome WalkEntryList(Walk& w, const DictSectionSpan& span, const EntryListSpan& list) {
+    w.listEnd = list.end;
+    IndexedList indexed;
+    if (!FindIndexedList(w.section, span, list, indexed)) return WalkEntries(w, list.begin, list.end);
+    return WalkIndexedEntries(w, indexed);
+}
+
+// What the entry-list memo told the lookup in progress about its key's
+// lists, left for the walk that lookup starts (and taken by it, so that a
+// nested walk never sees it).
+struct ListsHint {
+    bool set = false;
+    const u8* keyData = nullptr;  // the key measured by the lookup
+    u32 keyLength = 0;
+    i16 section = 0;
+    u8 third = 0;
+    u8 fourth = 0;
+    KnownEntryLists known;
+};
+ListsHint gListsHint;
+
+// The key's one indexed list when the lookup left it for this walk.
+const KnownEntryLists* TakeListsHint(i16 section, const KeyText& key) {
+    if (!gListsHint.set) return nullptr;
+    gListsHint.set = false;
+    const ListsHint& h = gListsHint;
+    const bool fits = h.section == section && h.third == key.At(2) && h.fourth == key.At(3) &&
+                      h.known.single && h.known.epoch == SectionIndexEpoch();
+    return fits ? &h.known : nullptr;
 }
 
 
@@ -677,7 +714,12 @@ i16 WalkSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u1
     DictSectionSpan span;
     if (!GetDictSection(section, span)) return 0;
     Walk w;
-    w.key = MakeKeyText(key);
+    if (gListsHint.set && gListsHint.keyData == key.data && key.valid != 0) {
+        w.key.bytes = key.data;
+        w.key.length = gListsHint.keyLength;
+    } else {
+        w.key = MakeKeyText(key);
+    }
     if (w.key.length < 4) return 0;
     w.mode = mode;
     w.section = section;
@@ -686,6 +728,13 @@ i16 WalkSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u1
     w.french = gCheckingLanguage != 0;
     w.plain = IsPlainOperation(mode);
     w.early = w.french && IsEarlyAnswerMode(mode);
+    if (const KnownEntryLists* known = TakeListsHint(section, w.key)) {
+        // The pair's only list, indexed: what the cursor below would find.
+        w.listEnd = known->listEnd;
+        const ItemOutcome out = WalkIndexedEntries(w, known->indexed);
+        if (out.endWalk) return out.result;
+        return w.french ? 0 : w.englishAnswer;
+    }
     EntryListCursor cursor;
     if (!OpenSectionEntryLists(section, span, w.key.At(2), w.key.At(3), cursor)) return 0;
     EntryListSpan list;
@@ -696,51 +745,83 @@ i16 WalkSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u1
     return w.french ? 0 : w.englishAnswer;
 }
 
-// False when the key's third and fourth letters open no entry list of the
-// section (or the section or key cannot be walked): the walk finds nothing
-// then. A data fault found on the way is left for the walk to report.
-bool ReadEntryLists(i16 section, const KeyText& k, bool& fault) {
+// What the key's third and fourth letters open in the section: `may` is
+// false when they open no entry list (or the section or key cannot be
+// walked: the walk finds nothing then); `fault` when reading the first list
+// met a data fault, which is left for the walk to report. A pair that opens
+// exactly one list, without a fault, and whose list is indexed, is `single`.
+void ReadEntryLists(i16 section, const KeyText& k, KnownEntryLists& known) {
     const u32 faults = gDictFaultCount;
     const u16 last = gDictLastFault;
+    known = KnownEntryLists{};
     DictSectionSpan span;
     EntryListCursor cursor;
     EntryListSpan list;
-    const bool may = GetDictSection(section, span) && k.length >= 4 &&
-                     OpenSectionEntryLists(section, span, k.At(2), k.At(3), cursor) &&
-                     NextEntryList(cursor, list);
-    fault = gDictFaultCount != faults;
+    known.may = GetDictSection(section, span) && k.length >= 4 &&
+                OpenSectionEntryLists(section, span, k.At(2), k.At(3), cursor) &&
+                NextEntryList(cursor, list);
+    known.fault = gDictFaultCount != faults;
+    if (known.may && !known.fault) {
+        EntryListSpan more;
+        known.single = !NextEntryList(cursor, more) && gDictFaultCount == faults &&
+                       FindIndexedList(section, span, list, known.indexed);
+        known.listEnd = list.end;
+        known.epoch = SectionIndexEpoch();
+    }
     gDictFaultCount = faults;
     gDictLastFault = last;
-    return may;
 }
 
 // The answer for a key of four bytes or more depends on its third and
-// fourth alone: it is remembered (entry_list_memo.h).
-bool MayFindEntries(i16 section, const BoundedString& key, bool& fault) {
-    const KeyText k = MakeKeyText(key);
-    if (k.length < 4) return ReadEntryLists(section, k, fault);
-    bool may = false;
-    if (RememberedEntryLists(section, k.At(2), k.At(3), may, fault)) {
-#ifndef NDEBUG
-        bool freshFault = false;
-        if (ReadEntryLists(section, k, freshFault) != may || freshFault != fault) std::abort();
-#endif
-        return may;
+// fourth alone: it is remembered (entry_list_memo.h); a kept single list
+// whose index moved since is read again.
+void FindEntryLists(i16 section, const KeyText& k, KnownEntryLists& known) {
+    if (k.length < 4) {
+        ReadEntryLists(section, k, known);
+        return;
     }
-    may = ReadEntryLists(section, k, fault);
-    KeepEntryLists(section, k.At(2), k.At(3), may, fault);
-    return may;
+    if (RememberedEntryLists(section, k.At(2), k.At(3), known) &&
+        (!known.single || known.epoch == SectionIndexEpoch())) {
+#ifndef NDEBUG
+        KnownEntryLists fresh;
+        ReadEntryLists(section, k, fresh);
+        if (fresh.may != known.may || fresh.fault != known.fault || fresh.single != known.single) std::abort();
+#endif
+        return;
+    }
+    ReadEntryLists(section, k, known);
+    KeepEntryLists(section, k.At(2), k.At(3), known);
 }
 
 }  // namespace
 
 i16 LookupInDictSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u16>& tags,
                         u16& count) {
-    bool fault = false;
-    const bool may = MayFindEntries(section, key, fault);
-    if (fault) return WalkSection(mode, section, key, tags, count);
-    if (!may) return 0;
-    return RememberedSectionWalk(WalkSection, mode, section, key, tags, count);
+    return LookupInDictSection(mode, section, key, TextLen(key), tags, count);
+}
+
+i16 LookupInDictSection(u16 mode, i16 section, const BoundedString& key, u32 keyLength,
+                        BoundedArray<u16>& tags, u16& count) {
+    gListsHint.set = false;
+    KeyText k;
+    if (key.valid != 0 && key.data != nullptr) {
+        k.bytes = key.data;
+        k.length = keyLength;
+    }
+    KnownEntryLists known;
+    FindEntryLists(section, k, known);
+    if (known.fault) return WalkSection(mode, section, key, tags, count);
+    if (!known.may) return 0;
+    gListsHint.set = true;
+    gListsHint.section = section;
+    gListsHint.third = k.At(2);
+    gListsHint.fourth = k.At(3);
+    gListsHint.known = known;
+    gListsHint.keyData = k.bytes;
+    gListsHint.keyLength = k.length;
+    const i16 answer = RememberedSectionWalk(WalkSection, mode, section, key, k.length, tags, count);
+    gListsHint.set = false;
+    return answer;
 }
 
 // ---- Defective and irregular verb forms -------------------------------------------------

@@ -39,6 +39,9 @@ inline constexpr bool IsEarlyAnswerMode(u16 mode) {
 // abbreviation that takes its period), 0 when nothing matched.
 i16 LookupInDictSection(u16 mode, i16 section, const BoundedString& key, BoundedArray<u16>& tags,
                         u16& count);
+// The same for a key whose text length (GetStringLength) the caller knows.
+i16 LookupInDictSection(u16 mode, i16 section, const BoundedString& key, u32 keyLength,
+                        BoundedArray<u16>& tags, u16& count);
 
 // Tags of a French defective or irregular form (puis, faut, veuille,
 // gisons, ouïs...), key compared whole: tags from index 0, the analysis byte
