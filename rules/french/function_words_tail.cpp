@@ -193,9 +193,20 @@ bool AuxiliaryAfterPronoun(const Site& s, i32 p) {
     return false;
 }
 
+// An auxiliary before "fait" over the adverbs between them, up to three
+// words ("n'a d'ailleurs fait", "a sans doute fait").
+bool AuxiliaryOverAdverbs(const Site& s) {
+    // "en fait", "tout à fait": "fait" ends the adverb itself.
+    if (s.is(-1, "en") || s.is(-1, MR("à")) || s.cls(0) == kClassAdverbPart) return false;
+    for (i32 p = -1; p >= -3 && s.exists(p - 1); --p) {
+        if (s.cat(p) != kCatAdverb) return false;
+        if (IsAuxiliaryClass(s.cls(p - 1))) return true;
+    }
+    return false;
+}
+
 u16 FaitRules(const Site& s) {
-    if (IsAuxiliaryClass(s.cls(-1)) || AuxiliaryAfterPronoun(s, -1) ||
-        (s.exists(-2) && s.cat(-1) == kCatAdverb && !s.is(-1, "en") && IsAuxiliaryClass(s.cls(-2)))) {
+    if (IsAuxiliaryClass(s.cls(-1)) || AuxiliaryAfterPronoun(s, -1) || AuxiliaryOverAdverbs(s)) {
         FaitForm(s, kCatPastParticiple, 2);
     } else if ((s.exists(1) && s.cat(1) == kCatInfinitive) || s.cat(-1) == kCatObjectPronoun) {
         FaitForm(s, kCatVerb, 0x08);

@@ -6,6 +6,7 @@
 #include "frame/records.h"
 #include "frame/report.h"
 #include "frame/tables.h"
+#include "rules/french/first_pass_readings.h"
 #include "rules/french/french_locutions.h"
 #include "rules/french/locution_rows.h"
 
@@ -422,6 +423,17 @@ const WordTest kFourBytes[] = {
 
 bool EntreAmbiguous(i32 i) { return Count(i) > 1 && Cls(i) != 44; }
 
+// "il entre", "entre au service", "devant déboucher": the verb reading,
+// wherever our dictionary lists it (it gives the preposition first).
+void VerbReadingOf(i32 i) {
+    for (i32 r = 0; r < Count(i); ++r) {
+        if (Cls(i, r) < 128) continue;
+        first_pass::TakeReading(i, r);
+        return;
+    }
+    KeepOne(i);
+}
+
 // "toutes" before a noun that opens a group of its own.
 bool ToutesBeforeNoun(i32 i) {
     return CatIs(i + 1, 10) && (ClsIs(i + 1, 65) || !Has(i + 2) || CatIs(i + 2, 10)) && OneOf(i - 1, 10, 10);
@@ -440,7 +452,7 @@ const WordTest kFiveBytes[] = {
          if (Begins(i - 1, "ayant")) Set(i - 1, 10, 65, GetStringLength(gWords.ClampedAt(i - 1).WordText) == 6 ? 24 : 20);
      },
      nullptr},
-    {"62", "entre", W, [](i32 i, u16) { return EntreAmbiguous(i) && CatIs(i - 1, 1); }, [](i32 i, u16) { KeepOne(i); },
+    {"62", "entre", W, [](i32 i, u16) { return EntreAmbiguous(i) && CatIs(i - 1, 1); }, [](i32 i, u16) { VerbReadingOf(i); },
      nullptr},
     {"63", "entre", W,
      [](i32 i, u16) {
@@ -450,7 +462,7 @@ const WordTest kFiveBytes[] = {
      [](i32 i, u16) { PrepositionReading(i); }, nullptr},
     {"64", "entre", W,
      [](i32 i, u16 mode) { return mode == 1 && EntreAmbiguous(i) && (Cat(i - 1) < 7 || CatIs(i + 1, 9)); },
-     [](i32 i, u16) { KeepOne(i); }, nullptr},
+     [](i32 i, u16) { VerbReadingOf(i); }, nullptr},
     {"65", "entre", W,
      [](i32 i, u16 mode) {
          return mode == 1 && EntreAmbiguous(i) && Has(i + 1) && Cat(i + 1) < 10 && Cat(i + 1) != 4;
@@ -625,6 +637,8 @@ const WordTest kSixBytes[] = {
      },
      nullptr},
     {"92", "devant", W, [](i32 i, u16) { return OneOf(i - 1, 7, 8) || Is(i - 1, "le"); }, DevantNoun, nullptr},
+    // Before an infinitive, the participle of "devoir".
+    {"93a", "devant", W, [](i32 i, u16) { return HasCat(i + 1, 13); }, [](i32 i, u16) { VerbReadingOf(i); }, nullptr},
     {"93", "devant", W, Always,
      [](i32 i, u16 mode) {
          if (mode == 1) {
