@@ -410,12 +410,15 @@ RuleCode RunFinalStage(DispatchState& s) {
     }
     const bool english = gCheckingLanguage == 0;
     const bool endsWithBang = WordFirstByte(count - 1) == '!' || s.exclamationEnd;
-    // A sentence without a final sign of its own goes on or is still being
-    // written (cut at a comma, a semicolon or a colon, a line of verse, a
-    // heading, a fragment: the tokenizer closes such a text with a period of
-    // its own), and one broken off by an ellipsis leaves its tone open: the
-    // question mark may still come.
-    const bool unfinished = gSentenceEndWord != 0 || WordFirstByte(count - 1) == static_cast<u8>(MR("…")[0]);
+    // A sentence cut at a comma, a semicolon or a colon goes on (a line of
+    // verse, a quotation's lead): its question mark may still come (the
+    // tokenizer closes such a text with a period of its own). So may that of
+    // a French text without any final sign of its own (a heading, a
+    // fragment, a sentence still being written) or broken off by an
+    // ellipsis, which leaves its tone open.
+    const u8 lastSign = gSentenceEndWord != 0 && count > 1 ? WordFirstByte(count - 2) : 0;
+    const bool open = !english && (gSentenceEndWord != 0 || WordFirstByte(count - 1) == static_cast<u8>(MR("…")[0]));
+    const bool unfinished = lastSign == ',' || lastSign == ';' || lastSign == ':' || open;
     if (s.questionFlag != 0 && !s.questionMark && !endsWithBang && !unfinished && count > 1 && count > gLastErrorPos &&
         (english ? s.questionFlag == 0x10 : !(WordCategory(0) == 18 && s.questionFlag != 0x10)) &&
         gLastRule <= kCodeQuestionWithoutMark) {

@@ -96,6 +96,20 @@ bool InvariablePronominal(i32 i) {
     return m == '5' && Begins(w, "rend") && Begins(w + 1, "compte");
 }
 
+// Word w is singular by its reading's number bits.
+bool SingularWord(i32 w) { return Feat(w) % 16 / 4 == 1; }
+
+// An adjective right after the verb and a singular noun make one
+// invariable attribute ("sont dernier cri", "bon marché", "bleu ciel"):
+// neither word agrees with the subject.
+bool AttributeNeedsNoAgreement(i32 i) {
+    const i32 w = First(i);
+    if (Cat(w - 1) == 14 && Cls(w) != 'A' && Cat(w) == 10 && Cat(w + 1) == 10 && Cls(w + 1) == 'A' &&
+        SingularWord(w + 1))
+        return true;
+    return Cls(w) == 'A' && SingularWord(w) && Cat(w - 1) == 10 && Cls(w - 1) != 'A' && Cat(w - 2) == 14;
+}
+
 // Steps 3-7 under a verb head.
 Step CheckVerbHead(ClauseFrame& f, u16& out, RuleCode& code) {
     const i32 i = f.currentSegment;
@@ -120,7 +134,7 @@ Step CheckVerbHead(ClauseFrame& f, u16& out, RuleCode& code) {
     f.head = h;
     const u8 m = FMark(i);
     const bool applies = c != 'A' || (m >= 59 && !(m >= 161 && m <= 232));
-    if (applies && ClashOneTwo(S(i), S(h))) {
+    if (applies && ClashOneTwo(S(i), S(h)) && (c > 127 || !AttributeNeedsNoAgreement(i))) {
         if (!MayReport(c > 127 ? 43 : 45, First(i))) return Step::ParticipleAfterVerb;
         RuleReport r = QualifierReport(i);
         r.detail = ClashDetail(S(i), S(h));

@@ -59,10 +59,25 @@ void CountClauses(ClauseFrame& fr) {
         if (Is(w, "est") && Cls(w) == '*') ++fr.verbClauseCount;
 }
 
+// An intransitive verb (class bytes below 160, or 176 to 191 for those
+// also pronominal) opening the sentence before a noun group, past adverbs
+// and commas, has that group for its subject ("Vient le temps de partir",
+// "Vient ensuite Christelle"); a transitive one has its object there
+// ("Prend ton sac").
+bool InvertedSubjectAfter(i32 v) {
+    const u8 c = Cls(v);
+    if (c >= 160 && (c < 176 || c > 191)) return false;
+    i32 k = v + 1;
+    while (k < Count() && (Cat(k) == 18 || Cat(k) == 21)) ++k;
+    if (k >= Count()) return false;
+    return Cat(k) == 7 || Cat(k) == 8 || W(k).WordCaseMode == 1;
+}
+
 // 44 'S': a conjugated verb opening the sentence without a subject.
 bool OpensWithoutSubject(i32 v) {
     if (Is(v, "vas")) return true;
     if ((Cls(v) & 15) == 4 || Begins(Count() - 1, "?")) return false;
+    if (InvertedSubjectAfter(v)) return false;
     return Feat(v) == ':' || (Feat(v) == 8 && Mark(v) > 20 && Mark(v) < 100);
 }
 
