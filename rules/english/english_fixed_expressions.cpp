@@ -878,6 +878,14 @@ void Without(i32 h) {
     }
 }
 
+// The word after h ends its clause: none, or a mark other than a quote or
+// an opening bracket.
+bool ClauseEndsAfter(i32 h) {
+    if (!Exists(h + 1)) return true;
+    const u8 c = Letter(h + 1, 0);
+    return In(Cat(h + 1), 20, 21) && (c == '.' || c == ',' || c == '!' || c == '?' || c == ';' || c == ')');
+}
+
 // ---- Dispatch by length ------------------------------------------------------
 
 u16 ThreeLetters(i16 pass, i32 h) {
@@ -1004,6 +1012,10 @@ u16 FiveOrSixLetters(i32 h) {
             MarkWords(h, h - 1, 2, kPrepositional, 0);
         else if (!Phrase(h, "all year ^round", kNominal))
             Phrase(h, "all the year ^round", kNominal);
+    } else if (Is(hw, "though")) {
+        // With nothing after it in its clause "though" is the adverb ("It
+        // is dear, though.").
+        if (ClauseEndsAfter(h)) Setting(h, 18, 20, -1, -1, true);
     } else if (Is(hw, "still")) {
         if ((Exists(h + 1) && In(Cat(h + 1), 14, 21)) || (h > 0 && Cat(h - 1) == 1)) Setting(h, 18, 20, 0, 12, true);
     } else if (Is(hw, "there")) {

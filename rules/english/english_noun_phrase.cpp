@@ -100,7 +100,12 @@ void AdverbOrNoun(const WalkState& s, i32 i) {
     if (Readings(i) == 2 && (Cat(i) == 18 || Cat(i, 1) == 18) && (Cat(i) == 10 || Cat(i, 1) == 10)) {
         const i32 m = FirstReadingOf(i, 10);
         const bool afterVerb = i > 1 && Cls(i - 1) > 127 && (Mark(i - 1) > 127 || (Mark(i - 1) == '0' && Letter(i - 1, 0) == 's'));
+        // An adjective-or-adverb word after a subject pronoun grades the
+        // verb ("I just want").
+        const bool gradesVerb = Cls(i, m) != 'A' && i > 0 && In(Cat(i - 1), 1, 3) && !Last(i) &&
+                                (VerbClass(i + 1) || Cat(i + 1) == 18);
         if (i > 0 && Is(i - 1, "not") && Is(i, "just")) MakeAdverbLike(i);
+        else if (gradesVerb) MakeAdverbLike(i);
         else if (i > 0 && In(Cat(i - 1), 7, 8, 15, 18)) CollapseAs(i, m, 10);
         else if (i > 1 && Cat(i - 1) == 10 && In(Cat(i - 2), 7, 8, 18)) CollapseAs(i, m, 10);
         else if (afterVerb && s.pass >= 1 && Cls(i, m) != 'A' && GradesNext(i)) MakeAdverbLike(i);

@@ -240,8 +240,14 @@ void ConjunctionOrAdverb(i32 i) {
     }
     i32 j = i + 1;
     while (j < Count() && !(Cat(j) == 14 || Cat(j) == 15 || Cat(j) == 17)) ++j;
-    if (j >= Count() || j == i + 1 || Cat(j) != 14 || (j == i + 2 && Cat(i + 1) == 18)) Adverb(i);
-    else KeepOne(i);
+    if (j >= Count() || j == i + 1 || Cat(j) != 14 || (j == i + 2 && Cat(i + 1) == 18)) {
+        Adverb(i);
+        return;
+    }
+    KeepOne(i);
+    // "then" before a clause opens it, but is no conjunction ("then we
+    // left"): the category tells the clause, the class the adverb.
+    if (Is(i, "then")) W(i).ReadingClasses[0] = 20;
 }
 
 void PrepositionOrAdverb(i32 i) {

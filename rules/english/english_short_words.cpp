@@ -291,9 +291,11 @@ void NoRules(i32 i) {
 
 void SoRules(i32 i) {
     const i32 n = Count();
+    // Before a subject and its verb "so" opens a clause of its own, as the
+    // category tells; it stays the adverb it is ("so I went").
     if (i > 0 && Cat(i + 1) == 1 && (Cat(i + 2) == 14 || (Cat(i + 2) == 18 && Cat(i + 3) == 14))) {
         KeepOne(i);
-        SetReading0(i, 17, 17);
+        SetReading0(i, 17, 20);
         return;
     }
     if (i > 0 && Is(i - 1, "or") && !(i != n - 2 && Cat(i + 2) == 10)) {

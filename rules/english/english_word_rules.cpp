@@ -324,8 +324,10 @@ void AfterModal(i32 i) {
     }
     if (Cat(j) == 1 || Cls(j) == 92) {
         W(j).ReadingCategories[0] = 3;
+        // The verb after the subject may come second to a noun it is spelt
+        // like ("should I be": the noun "be" first).
         const i32 k = j + 1;
-        if (Cls(k) == 128) {
+        if (Cls(k) == 128 || (Readings(k) == 2 && Cls(k, 1) == 128)) {
             if (Cat(k) == 14 && Feat(k) == 0) {
                 if (!(BeOrHave(m) && Readings(k) > 1)) {
                     W(k).ReadingCategories[0] = 13;
