@@ -36,6 +36,21 @@ bool AmbiguousAntecedent(i32 m, bool subjectOnly) {
     return (subjectOnly ? before == 24 : NounPhraseKind(before)) && Seg(m).Number != Seg(m - 1).Number;
 }
 
+// A prepositional phrase before the relative hangs on a noun before it
+// ("an affectation of manners at their best which was"): any noun of
+// the chain back to the phrase it hangs on may be the antecedent, so
+// nouns of both numbers in it leave the relative's number open.
+bool MixedChain(i32 m) {
+    u8 n = Seg(m).Number;
+    for (i32 j = m; j >= 0 && NounPhraseKind(Kind(j)); --j) {
+        const u8 own = Seg(j).Number;
+        if (own != 0 && n != 0 && own != n) return true;
+        if (n == 0) n = own;
+        if (Cat(Seg(j).FirstWord) != 15) return false;
+    }
+    return false;
+}
+
 // "whom", "whose" and the like read as relative determiners (class 'I').
 void MarkRelativeDeterminer(i32 k, i32 f) {
     SegmentRecord& r = Seg(k);
@@ -77,7 +92,7 @@ void MarkWhich(i32 k, i32 f) {
     // its verb's object.
     r.SegmentKind = NounPhraseKind(NextKind(k)) ? 22 : 24;
     W(f).FunctionCode = kReferringTo;
-    if (AmbiguousAntecedent(m, true)) r.Number = 0;
+    if (AmbiguousAntecedent(m, true) || MixedChain(m)) r.Number = 0;
 }
 
 // "that": a relative pronoun after a noun phrase, else a conjunction.

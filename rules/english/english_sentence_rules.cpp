@@ -54,6 +54,9 @@ RuleCode TenseAfterIf(u16& out) {
     i32 j = i + 1;
     while (j < Count() && Cat(j) != 14 && Cat(j) != 21) ++j;
     if (j >= Count() || !Verb(j)) return 0;
+    // "if you will", "if you would": a modal with no verb after it is
+    // willingness, no future.
+    if (Mark(j) == 31 && (j == Count() - 1 || Cat(j + 1) == 20 || Cat(j + 1) == 21)) return 0;
     if (Mark(j) == 31) return ModalInIfClause(j, out);
     if (Feat(j) != 3 && Feat(j) != 11) return 0;
     for (i32 w = i; w >= 1; --w)

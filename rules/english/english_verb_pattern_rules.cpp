@@ -3,8 +3,9 @@
 // after the perfect "have" (40 'G'), "to" before the bare infinitive after
 // "let" (40 'T') and after "worth" (40 'H'), "of" written for "have" after a
 // modal (40 'O'), a form of "be" right after another (40 'E'), a singular
-// noun after "one of the" (40 'F'), and a preterite after the auxiliary
-// "do" (47).
+// noun after "one of the" (40 'F'), a subject pronoun as the object of an
+// opening imperative (40 'A'), and a preterite after the auxiliary "do"
+// (47).
 #include "rules/english/english_verb_patterns.h"
 
 #include "frame/bounded_string.h"
@@ -193,6 +194,21 @@ bool SingularAfterOneOf(i32 n) {
     return !FormsOf(n).pluralNoun;
 }
 
+// 40 'A': "Send they the invitation": a subject pronoun right after the
+// imperative that opens the sentence is its object, unless a verb follows
+// it ("Suppose they come").
+bool SubjectPronounAfterImperative(i32 p) {
+    static const char* const kPronouns[] = {"they", "he", "she", "we", nullptr};
+    if (p != 1 || !IsOneOf(p, kPronouns) || Cat(p) != 1 || Cls(0) == 242 || Is(0, "let") || Is(0, "Let")) return false;
+    // The opening word is a verb's base form, whatever it was read as
+    // ("Call they when", with "call" read as a noun).
+    if (Cat(0) != 14 && Cat(0) != 10 && Cat(0) != 13) return false;
+    if (!FormsOf(0).base) return false;
+    if (p + 1 < Count() && (Cls(p + 1) >= 128 || Cat(p + 1) == 14 || Cat(p + 1) == 13)) return false;
+    const VerbForms v = FormsOf(p + 1);
+    return !(v.base || v.past || v.third);
+}
+
 }  // namespace
 
 bool PluralNounForm(i32 i) { return FormsOf(i).pluralNoun; }
@@ -208,8 +224,11 @@ RuleCode CheckWordSequencePatterns(u16& out) {
         else if (OfAfterModal(i)) variant = 'O';
         else if (BeAfterBe(i)) variant = 'E';
         else if (SingularAfterOneOf(i)) variant = 'F';
+        else if (SubjectPronounAfterImperative(i)) variant = 'A';
         if (variant == 0 || !MayReport(kCodeWordSequence, i)) continue;
-        return Commit(Finding(kCodeWordSequence, i, variant), out);
+        RuleReport r = Finding(kCodeWordSequence, i, variant);
+        if (variant == 'A') r.extent = static_cast<u16>(i - 1);  // the word before names the correction
+        return Commit(r, out);
     }
     return 0;
 }

@@ -4,7 +4,7 @@
 
 namespace english {
 
-// 0, or 40 (told apart by gErrorVariant: 'G', 'T', 'H', 'O', 'E', 'F') with
+// 0, or 40 (told apart by gErrorVariant: 'G', 'T', 'H', 'O', 'E', 'F', 'A') with
 // `out` and the report globals.
 RuleCode CheckWordSequencePatterns(u16& out);
 // 0, or 47 (detail 3: a preterite after the auxiliary "do").

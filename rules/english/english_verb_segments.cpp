@@ -449,6 +449,9 @@ RuleCode NoSubjectBefore(ClauseCall& c, Search& s, u16& out) {
         if (Kind(0) == 14 && Feat(First(0)) == 0) return 0;
     }
     if (Feat(v) == 12) return 0;
+    // "don't" with no subject before it and a base form right after is an
+    // imperative ("my advice is: don't dose it").
+    if (Is(v, "do") && Is(v + 1, "not") && k < N() - 1 && Kind(k + 1) == 13 && First(k + 1) == v + 2) return 0;
     // A base form ending the sentence right after a preposition or a
     // conjunction of time is its object used as a noun ("after deploy");
     // a verb right after "what" or "who" has that word for subject ("about
@@ -476,10 +479,22 @@ RuleCode NoSubjectBefore(ClauseCall& c, Search& s, u16& out) {
     return ComplementStep(c, s, out);
 }
 
+bool AfterPreposition(i32 w) {
+    static const char* const kPrepositions[] = {"in", "on", "at", "with", "of", "from", "by", "about",
+                                                "into", "upon", nullptr};
+    // "as", "than", "like" and "but" may open a clause ("as far as it
+    // went").
+    static const char* const kClauseOpeners[] = {"as", "than", "like", "but", nullptr};
+    return (Cat(w - 1) == 15 && !IsOneOf(w - 1, kClauseOpeners)) || IsOneOf(w - 1, kPrepositions);
+}
+
 // The subject search before v, from k - 1 back to 0.
 RuleCode SearchSubject(ClauseCall& c, Search& s, u16& out) {
     const i32 k = s.k;
     for (i32 j = k - 1; j >= 0; --j) {
+        // "you" and "it" after a preposition are its object ("pride in
+        // you is"), also where the preposition was read as an adverb.
+        if (First(j) > 0 && AfterPreposition(First(j)) && (Is(First(j), "you") || Is(First(j), "it"))) continue;
         const i32 paren = Parentheses(j, s.v);
         if (j > 1 && Kind(j + 1) == 21 && Kind(j + 2) == 14 && Kind(j - 1) == 24 && Kind(j - 2) == 21) {
             --j;  // an inserted clause: j and j - 1 are passed over
@@ -541,6 +556,10 @@ RuleCode CheckVerbAfterVerb(const ClauseCall& c, i32 k, i32 v, u16& out) {
     // without the model of "be" (its participle keeps the verb category).
     const bool haveOrBe = HaveOrLinkingBe(Mark(u));
     if (BaseIsParticiple(v) || (f == 24 && haveOrBe) || Were(u) || !NextToVerb(k)) return 0;
+    // "was" and "were" right after "had" or "will" begin a clause of their
+    // own: the word before ends a relative clause without its pronoun ("the
+    // effect your plan had was") or is a noun ("Vivian's will was").
+    if (Is(v, "was") || Is(v, "were")) return 0;
     RuleCode code = 0;
     if (f == 3 && haveOrBe) code = kCodeInfinitiveForParticiple;
     else if (f == 3 || f == 24) code = kCodeParticipleForInfinitive;
