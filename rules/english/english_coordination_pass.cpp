@@ -198,6 +198,14 @@ Step OtherPairs(i32 j) {
         Seg(j - 1).LastWord = Seg(j + 1).LastWord;
         return Remove(j);
     }
+    // A noun phrase opening its clause, "and" and a subject pronoun right
+    // before a verb are that verb's subject together: "The old man and I
+    // were alone".
+    // A comma, or a comma and a conjunction, opens the clause.
+    const bool opening = j == 1 || Kind(j - 2) == 21 || (j >= 3 && Kind(j - 2) == 16 && Kind(j - 3) == 21);
+    if ((left == 23 || left == 24) && Cat(First(j) - 1) == 10 && Kind(j) == 16 && Is(First(j), "and") && right == 24 && Cat(b) <= 2 && opening &&
+        j < N() - 2 && Kind(j + 2) == 14 && !Analysis())
+        return Coordinate(j);
     return PhraseAfterConjunction(j);
 }
 

@@ -154,7 +154,9 @@ void All(i32 h) {
             Setting(h, 4, 'F', 4);
             Setting(h + 1, 4, 'F', 4);
         } else {
-            Setting(h, 6, 'K', 8);
+            // "all" before its relative is of either number: "all that is
+            // left", "all that were there".
+            Setting(h, 6, 'K', 12);
             Setting(h + 1, 5, 'G', 0, -1, true);
         }
         return;
@@ -988,6 +990,10 @@ u16 FiveOrSixLetters(i32 h) {
     else if (Is(hw, "above")) Phrase(h, "^above board", kAdverbial);
     else if (Is(hw, "ahead")) Phrase(h, "straight ^ahead", kAdverbial);
     else if (Is(hw, "below")) Below(h);
+    // "had better" before a plain verb is the adverb that turns "had" into
+    // advice ("You had better go"), never a noun subject of that verb.
+    else if (Is(hw, "better") && h > 0 && Is(h - 1, "had") && Exists(h + 1) && HasReading(h + 1, 14))
+        Adverb(h, true, 0);
     else if (Is(hw, "close")) Close(h);
     else if (Is(hw, "every")) AnyDay(h);
     else if (Is(hw, "first")) First(h);
