@@ -229,13 +229,15 @@ i32 ReplaceUrlsInRun(const BoundedString& text, const SpaceMarks& spaces, i32 fi
             ++p;
         }
         u32 chunkLast = p - 1;
-        if (text.data[chunkLast] == '.') {
-            if (lastDotCounted) --dots;
+        const bool finalDot = text.data[chunkLast] == '.';
+        if (finalDot && lastDotCounted) --dots;
+        if (dots < 2 && !at) continue;
+        // A final period or sign is not part of the address.
+        if (finalDot) {
             if (chunkLast > chunkStart) --chunkLast;
         } else if (FindPunctSignIndex(text.data[chunkLast]) != 0xFFFF && chunkLast > chunkStart) {
             --chunkLast;
         }
-        if (dots < 2 && !at) continue;
         const i32 runLast = last - lost;
         const i32 a = WordEndingAtOrAfter(first, runLast, chunkStart);
         const i32 b = WordEndingAtOrAfter(first, runLast, chunkLast);
