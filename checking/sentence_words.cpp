@@ -156,7 +156,16 @@ void ApplyReplacements(const Call& c, WordsStorage& st) {
 
 // ---- Address tokens ----------------------------------------------------------
 
-bool IsSpaceChar(u8 c) { return c <= 32 || FindSpaceCharIndex(c) != 0xFFFF; }
+// Marks of the bytes that separate address chunks: the control codes, the
+// blank and the language's space characters.
+struct SpaceMarks {
+    bool at[256];
+};
+
+void MarkChunkSeparators(SpaceMarks& m) {
+    for (u32 c = 0; c < 256; ++c) m.at[c] = c <= 32;
+    MarkSpaceChars(m.at);
+}
 
 void MakeUrlToken(WordRecord& w) {
     u16 a = 0, b = 0;
@@ -195,20 +204,21 @@ void MergeWords(i32 a, i32 b, WordMergeCallback merge) {
 
 // Handles the chunks of the run of words first..last; returns how many
 // words the run lost.
-i32 ReplaceUrlsInRun(const BoundedString& text, i32 first, i32 last, WordMergeCallback merge) {
+i32 ReplaceUrlsInRun(const BoundedString& text, const SpaceMarks& spaces, i32 first, i32 last,
+                     WordMergeCallback merge) {
     const u32 begin = gWords[first].StartOffset;
     const u32 end = gWords[last].EndOffset;
     const u32 length = static_cast<u32>(ParagraphTextLength(text));
     i32 lost = 0;
     u32 p = begin;
     while (p <= end && p < length) {
-        while (p <= end && p < length && IsSpaceChar(text.data[p])) ++p;
+        while (p <= end && p < length && spaces.at[text.data[p]]) ++p;
         if (p > end || p >= length) break;
         const u32 chunkStart = p;
         u32 dots = 0;
         bool at = false;
         bool lastDotCounted = false;
-        while (p <= end && p < length && !IsSpaceChar(text.data[p])) {
+        while (p <= end && p < length && !spaces.at[text.data[p]]) {
             const u8 ch = text.data[p];
             lastDotCounted = false;
             if (ch == '.' && (p == chunkStart || text.data[p - 1] != '.')) {
@@ -219,13 +229,15 @@ i32 ReplaceUrlsInRun(const BoundedString& text, i32 first, i32 last, WordMergeCa
             ++p;
         }
         u32 chunkLast = p - 1;
-        if (text.data[chunkLast] == '.') {
-            if (lastDotCounted) --dots;
+        const bool finalDot = text.data[chunkLast] == '.';
+        if (finalDot && lastDotCounted) --dots;
+        if (dots < 2 && !at) continue;
+        // A final period or sign is not part of the address.
+        if (finalDot) {
             if (chunkLast > chunkStart) --chunkLast;
         } else if (FindPunctSignIndex(text.data[chunkLast]) != 0xFFFF && chunkLast > chunkStart) {
             --chunkLast;
         }
-        if (dots < 2 && !at) continue;
         const i32 runLast = last - lost;
         const i32 a = WordEndingAtOrAfter(first, runLast, chunkStart);
         const i32 b = WordEndingAtOrAfter(first, runLast, chunkLast);
@@ -908,6 +920,8 @@ i32 ParagraphTextLength(const BoundedString& text) {
 }
 
 void ReplaceUrlTokens(BoundedString& text, WordMergeCallback mergeCallback) {
+    SpaceMarks spaces;
+    MarkChunkSeparators(spaces);
     i32 i = 0;
     while (i < gWordCount) {
         if (gWords[i].ReadingCategories[0] == 10) {
@@ -916,7 +930,7 @@ void ReplaceUrlTokens(BoundedString& text, WordMergeCallback mergeCallback) {
         }
         i32 last = i;
         while (last + 1 < gWordCount && gWords[last + 1].ReadingCategories[0] != 10) ++last;
-        const i32 lost = ReplaceUrlsInRun(text, i, last, mergeCallback);
+        const i32 lost = ReplaceUrlsInRun(text, spaces, i, last, mergeCallback);
         i = last - lost + 1;
     }
 }

@@ -131,6 +131,15 @@ u16 FindSpaceCharIndex(u8 c) {
     return 0xFFFF;
 }
 
+void MarkSpaceChars(bool (&marks)[256]) {
+    const i32 slot = LanguageTableSlot(gCheckingLanguage);
+    if (slot < 0 || slot >= static_cast<i32>(gSpaceChars.count)) return;
+    const BoundedString& spaces = gSpaceChars[slot];
+    u32 n = gSpaceCharCounts[slot];
+    if (n > spaces.count) n = spaces.count;
+    for (u32 i = 0; i < n; ++i) marks[spaces.data[i]] = true;
+}
+
 namespace {
 
 // The extra tests of a state, in order; 1 on the first that holds.

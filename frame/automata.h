@@ -81,6 +81,11 @@ extern const u16 gOtherAnalysisAutomatonSize;
 u16 FindPunctSignIndex(u8 c);
 u16 FindSpaceCharIndex(u8 c);
 
+// Sets marks[c] for every byte c of the checking language's space-character
+// list, the marks of the other bytes left as they are: a scan over many
+// characters tests one mark each instead of searching the list.
+void MarkSpaceChars(bool (&marks)[256]);
+
 // Non-zero when c matches state `state` of the automaton (the index is
 // clamped into [0, stateCount - 1]).
 u16 MatchAutomatonState(u8 c, const AutomatonState* automaton, u16 stateCount, i32 state);

@@ -10,21 +10,44 @@ namespace {
 constexpr i32 kMaxTaggedWordLength = 35;
 constexpr i32 kTaggedWordStart = 3;
 
-StringList BuiltInTaggedList(u16 id) {
+// The block a list was last built from and the table it was given. The
+// entries are views on the constant block, which nothing writes: a start-up
+// that finds the list still holding that table for that block keeps it.
+struct BuiltFrom {
+    const u8* block = nullptr;
+    u32 size = 0;
+    const BoundedString* table = nullptr;
+    u32 count = 0;
+};
+BuiltFrom gEnglishBuiltFrom;
+BuiltFrom gFrenchBuiltFrom;
+
+StringList BuiltInTaggedList(u16 id, BuiltFrom& from) {
     StringList list;
     const u8* data = nullptr;
     u32 size = 0;
     FindEmbeddedBlock("KRZDATA", id, &data, &size);
     ViewTaggedWordBlock(list, data, size);
+    from = {data, size, list.data, list.count};
     return list;
+}
+
+void ReloadTaggedList(StringList& list, u16 id, BuiltFrom& from) {
+    const u8* data = nullptr;
+    u32 size = 0;
+    FindEmbeddedBlock("KRZDATA", id, &data, &size);
+    if (data != nullptr && data == from.block && size == from.size && list.valid != 0 &&
+        list.data == from.table && list.count == from.count)
+        return;
+    list = BuiltInTaggedList(id, from);
 }
 
 }  // namespace
 
 // Built from the embedded blocks when the library is loaded, so that the
 // lists exist before the first call.
-StringList gEnglishTaggedWords = BuiltInTaggedList(kEnglishTaggedWordsBlock);
-StringList gFrenchTaggedWords = BuiltInTaggedList(kFrenchTaggedWordsBlock);
+StringList gEnglishTaggedWords = BuiltInTaggedList(kEnglishTaggedWordsBlock, gEnglishBuiltFrom);
+StringList gFrenchTaggedWords = BuiltInTaggedList(kFrenchTaggedWordsBlock, gFrenchBuiltFrom);
 
 void ViewTaggedWordBlock(StringList& list, const u8* data, u32 size) {
     u32 n = 0;
@@ -39,8 +62,8 @@ void ViewTaggedWordBlock(StringList& list, const u8* data, u32 size) {
 }
 
 void LoadTaggedWordLists() {
-    gEnglishTaggedWords = BuiltInTaggedList(kEnglishTaggedWordsBlock);
-    gFrenchTaggedWords = BuiltInTaggedList(kFrenchTaggedWordsBlock);
+    ReloadTaggedList(gEnglishTaggedWords, kEnglishTaggedWordsBlock, gEnglishBuiltFrom);
+    ReloadTaggedList(gFrenchTaggedWords, kFrenchTaggedWordsBlock, gFrenchBuiltFrom);
 }
 
 StringList& TaggedWordsFor(u16 language) {

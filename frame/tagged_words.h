@@ -28,7 +28,8 @@ inline constexpr u16 kFrenchTaggedWordsBlock = 402;
 void ViewTaggedWordBlock(StringList& list, const u8* data, u32 size);
 
 // Points both lists at their built-in blocks (done when the library is
-// loaded and again by the start-up loader).
+// loaded and again by the start-up loader, which keeps a list that still
+// holds the views it was given on the same block).
 void LoadTaggedWordLists();
 
 // gEnglishTaggedWords for language 0, gFrenchTaggedWords for any other.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -237,6 +238,19 @@ TEST_F(AutomataTest, SignAndSpaceIndexes) {
         gCheckingLanguage = c.language;
         EXPECT_EQ(FindPunctSignIndex(c.c), c.sign) << c.language << " " << int(c.c);
         EXPECT_EQ(FindSpaceCharIndex(c.c), c.space) << c.language << " " << int(c.c);
+    }
+    // The marks set for a language are the bytes its index search finds,
+    // other marks untouched.
+    for (const u16 language : {0, 3, 10, 11, 5}) {
+        gCheckingLanguage = language;
+        bool marks[256];
+        std::fill(std::begin(marks), std::end(marks), false);
+        marks['x'] = true;
+        MarkSpaceChars(marks);
+        for (u32 c = 0; c < 256; ++c) {
+            const bool found = FindSpaceCharIndex(static_cast<u8>(c)) != 0xFFFF;
+            EXPECT_EQ(marks[c], found || c == 'x') << language << " " << c;
+        }
     }
 }
 
