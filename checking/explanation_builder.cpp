@@ -505,7 +505,11 @@ void ExplainQualifierAgreement(const Builder& b) {
                          : gErrorDetail == 2 ? kT41AspectNumber
                                              : kT41AspectBoth));
     if (EnglishChecking()) gErrorDetail = 2;
-    Say(b, gErrorVariant == 'X' ? kT41CheckX : kT41CheckOther, aspect.text, Token(p), kind.text);
+    // 'F': a word that agrees with the group standing after it.
+    const TextId lead = gErrorVariant == 'X'   ? kT41CheckX
+                        : gErrorVariant == 'F' ? kT41CheckFollowing
+                                               : kT41CheckOther;
+    Say(b, lead, aspect.text, Token(p), kind.text);
     Say(b, kT41Period);
     Say(b, EnglishChecking() ? kT41RuleEnglish : kT41RuleFrench);
     if (gErrorDetail == 1) Say(b, kT41ExamplesGender);

@@ -50,7 +50,8 @@ enum TextId : u16 {
     kT40FrPrevQuelqu, kT40FrPrevQuoique, kT40FrPrevAGrave, kT40FrPrevCentVingt,
     kT40FrTypesBefore, kT40FrLocution, kT40FrTypes,
     // Code 41: agreement of a qualifier.
-    kT41EnPlural, kT41ColourCompound, kT41ColourNoun, kT41CheckX, kT41CheckOther, kT41Period,
+    kT41EnPlural, kT41ColourCompound, kT41ColourNoun, kT41CheckX, kT41CheckOther, kT41CheckFollowing,
+    kT41Period,
     kT41RuleEnglish, kT41RuleFrench, kT41ExamplesGender, kT41ExamplesEnglish,
     kT41ExamplesNumber, kT41ExamplesBoth, kT41AspectGender, kT41AspectNumber, kT41AspectBoth,
     // Gender and number words of the phrases of codes 41, 44 and 45.

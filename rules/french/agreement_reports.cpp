@@ -154,6 +154,7 @@ RuleCode CheckQualifierBeforeGroup(u16& out) {
         const bool number = OppositeGenders(n, group.Number);
         if ((!gender && !number) || !MayReport(41, q)) continue;
         RuleReport r = ReportFromGlobals(41, q);
+        r.variant = 'F';
         r.detail = static_cast<u16>((gender ? 1 : 0) + (number ? 2 : 0));
         r.kind = 1;
         r.gender = g;

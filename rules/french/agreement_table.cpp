@@ -205,8 +205,22 @@ bool NumberOfCoordination(const Group& g, i32 c, GenderNumber w, bool genderConf
 void NoteDisagreement(const Group& g, i32 c, GenderNumber w, bool genderConflict, bool numberConflict,
                       HeldFindings& held) {
     // A noun after a noun names a second thing ("le moteur essence", "le
-    // vecteur position"): its own gender is no fault of the group's.
-    const bool nounAfterNoun = Cls(c) == 'A' && (Cls(c - 1) == 'A' || (Cls(c - 1) == 'C' && !numberConflict));
+    // vecteur position", "les vecteurs vitesses"): its own gender is no
+    // fault of the group's. A noun or adjective that opens the group, or
+    // that only a determiner of no gender or the article "de" precedes, is
+    // the adjective before the noun ("ces beaux institutions", "pour grande
+    // appartement"); but adjectives before "gens" are feminine ("les bonnes
+    // gens"), and "grand" stays masculine before a feminine noun in old set
+    // phrases ("avoir grand faim", "grand peur").
+    // A contracted article determines the group, also where a locution took
+    // it for its preposition ("grâce au moteur essence").
+    static const char* const kContracted[] = {"au", "aux", "du", "des", nullptr};
+    const bool articleBefore = c - 2 >= 0 && (CatIn(c - 2, 7, 9) || IsOneOf(c - 2, kContracted));
+    bool prenominal = !Is(c, "gens") && !(c - 1 == g.first && (Is(c - 1, "grand") || articleBefore));
+    for (i32 k = g.first; k < c - 1 && prenominal; ++k)
+        prenominal = (Cat(k) == 8 || Is(k, "de") || Is(k, "d'")) && OfGroupWord(k).gender == 0;
+    const bool nounAfterNoun =
+        Cls(c) == 'A' && (Cls(c - 1) == 'A' || (Cls(c - 1) == 'C' && !numberConflict && !prenominal));
     if (nounAfterNoun) {
         W(c).FunctionCode = 92;
         return;

@@ -73,7 +73,7 @@ RuleCode ReportHeldAgreement(const HeldFindings& held, u16& out);
 // ("le petit et vulgaire individu") that disagrees with them: true, and
 // the 41 to report at it once the group table stands.
 bool FindCoordinatedEpithets(rules::RuleReport& found);
-// 41 at a word that qualifies a group standing after it and disagrees with
+// 41 'F' at a word that qualifies a group standing after it and disagrees with
 // it: an interrogative "quel" before a form of "être", "seul" opening the
 // sentence before a determiner.
 RuleCode CheckQualifierBeforeGroup(u16& out);

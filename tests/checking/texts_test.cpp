@@ -192,6 +192,19 @@ const Case kCases[] = {
                     "\nRègle 1" NB ": les membres du groupe nominal s'accordent en genre et en nombre."
                     "\n\nExemples incorrects :  des cas obscure / divers autre possibilités"
                     "\nExemples corrects : des cas obscurs / diverses autres possibilités")},
+    // 'F': the word agrees with the group after it ("Quelle est le chemin").
+    {.name = "code 41 F, following group", .code = 41, .variant = 'F', .detail = 1,
+     .words = {{"Quelle", 'A'}}, .gender = 2, .number = 1,
+     .expected = MR("Check the agreement in gender between “Quelle” (feminine singular noun) and the group that follows it."
+                    "\nRule 1: members of a noun clause generally agree in gender and number."
+                    "\n\nCounterexamples: un chat noire / tout douceur / une conseil amical"
+                    "\nCorrect examples: un chat noir / toute douceur / un conseil amical")},
+    {.name = "code 41 F, following group, French", .code = 41, .variant = 'F', .detail = 2, .ui = kFr,
+     .words = {{"Seule", 'A'}}, .gender = 2, .number = 1,
+     .expected = MR("Vérifiez l'accord en nombre entre «" NB "Seule" NB "» (nom féminin singulier) et le groupe qui le suit."
+                    "\nRègle 1" NB ": les membres du groupe nominal s'accordent en genre et en nombre."
+                    "\n\nExemples incorrects :  deux ami fidèles / quelque bonnes idées / ces bon exemple"
+                    "\nExemples corrects : deux amis fidèles / quelques bonnes idées / ce bon exemple")},
     {.name = "code 41 colour below 32", .code = 41, .variant = 'C', .detail = 31, .expected = ""},
 
     // Subject and verb.
