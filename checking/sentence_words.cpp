@@ -619,6 +619,50 @@ void GiveUnknownReading(const Call& c, WordRecord& w) {
     }
 }
 
+// ---- Names after a title ------------------------------------------------------
+
+// An English title of address, with or without its period ("Mr.", "Mrs",
+// "Dr."), or a title written in full, as written before a name.
+bool IsEnglishTitle(const BoundedString& t) {
+    static const char* const kTitles[] = {"Mr",  "Mrs", "Ms",  "Messrs", "Mmes", "Dr",   "Prof",   "Rev",
+                                          "Revd", "Hon", "Capt", "Col",  "Sgt",  "Lt",   "Gov",    "Sen",
+                                          "Miss", "Mister", "Sir", "Dame", "Lady", "Lord", nullptr};
+    i32 n = GetStringLength(t);
+    if (n > 0 && t.data[n - 1] == '.') --n;
+    for (i32 k = 0; kTitles[k] != nullptr; ++k) {
+        if (static_cast<i32>(std::strlen(kTitles[k])) == n && std::memcmp(t.data, kTitles[k], n) == 0) return true;
+    }
+    return false;
+}
+
+bool HasApostrophe(const BoundedString& t) {
+    for (i32 k = 0; t.data[k] != 0; ++k) {
+        if (t.data[k] == '\'' || t.data[k] == MRC("’")) return true;
+    }
+    return false;
+}
+
+// A word written with a capital initial right after a title is the name
+// the title goes with ("Mr. Baker", "Dr White"), whatever common words the
+// dictionary spells the same; a possessive keeps its own reading.
+bool NamedByTitle(i32 i) {
+    if (gCheckingLanguage != 0 || i == 0) return false;
+    const WordRecord& w = gWords[i];
+    const u8 first = w.WordText.data[0];
+    if (first < 'A' || first > 'Z' || (w.WordCaseMode != 1 && w.WordCaseMode != 2)) return false;
+    return IsEnglishTitle(gWords[i - 1].WordText) && !HasApostrophe(w.WordText);
+}
+
+// The reading the dictionary gives a name: a proper noun, singular.
+void ReadAsName(WordRecord& w) {
+    w.ReadingCount = 1;
+    w.ReadingClasses[0] = '@';
+    w.ReadingFeatures[0] = 4;
+    w.ReadingMarks[0] = LastCharacterCode(w.WordText);
+    w.ReadingLemmaRefs[0] = 0;
+    w.ReadingCategories[0] = 0;
+}
+
 // An opening double quote as the flattened word holds it (the low one is
 // not flattened).
 bool IsOpeningDouble(u8 c) { return c == kDoubleQuote || c == kLowDoubleQuote; }
@@ -892,6 +936,7 @@ void AnalyseWord(const Call& c, WordsStorage& st, i32 i) {
     }
     CopyReadings(w);
     if (ReadsLowered(w)) CopyString(w.WordText, st.lowered);
+    if (NamedByTitle(i)) ReadAsName(w);
     ReportProperNoun(c, st, i);
     CheckPairing(st, i, ArticleOpeningSentence(i, r));
 }

@@ -658,10 +658,17 @@ bool LaterWordOf(i32 h, u8 a, u8 b, u8 c, u8 d) {
     return false;
 }
 
-void Before(i32 h) {
+// "before" and "after": the adverb at the end ("soon after") or between an
+// adverb and a verb ("and awhile after came to a town"), the
+// conjunction before a subject pronoun, the preposition when a verb, a
+// preposition or a conjunction comes later ("after a quarrel, for
+// London"). A last word right after it may be its object used as a noun
+// ("after deploy"): the readings are left to the later passes.
+void BeforeOrAfter(i32 h) {
     if (Last(h)) Setting(h, 18, 20, -1, -1, true);
     else if (Cat(h + 1) == 1) Setting(h, 17, 17, -1, -1, true);
-    else if (LaterWordOf(h, 14, 15, 17, 5)) KeepOne(h);
+    else if (h > 0 && Cat(h - 1) == 18 && Readings(h + 1) == 1 && Cat(h + 1) == 14) Setting(h, 18, 20, -1, -1, true);
+    else if (!Last(h + 1) && LaterWordOf(h, 14, 15, 17, 5)) KeepOne(h);
 }
 
 void About(i32 h) {
@@ -985,7 +992,7 @@ u16 FourLetters(i16 pass, i32 h) {
 u16 FiveOrSixLetters(i32 h) {
     const LiteralWord hw = ReadLiteralWord(h);
     if (Is(hw, "across")) Phrase(h, "^across the board", kAdverbial);
-    else if (Is(hw, "before")) Before(h);
+    else if (Is(hw, "before") || Is(hw, "after")) BeforeOrAfter(h);
     else if (Is(hw, "about")) About(h);
     else if (Is(hw, "above")) Phrase(h, "^above board", kAdverbial);
     else if (Is(hw, "ahead")) Phrase(h, "straight ^ahead", kAdverbial);
