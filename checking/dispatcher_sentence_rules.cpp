@@ -417,7 +417,7 @@ RuleCode RunFinalStage(DispatchState& s) {
     // fragment, a sentence still being written) or broken off by an
     // ellipsis, which leaves its tone open.
     const u8 lastSign = gSentenceEndWord != 0 && count > 1 ? WordFirstByte(count - 2) : 0;
-    const bool open = !english && (gSentenceEndWord != 0 || WordFirstByte(count - 1) == static_cast<u8>(MR("…")[0]));
+    const bool open = !english && (gSentenceEndWord != 0 || WordFirstByte(count - 1) == kEllipsisByte);
     const bool unfinished = lastSign == ',' || lastSign == ';' || lastSign == ':' || open;
     if (s.questionFlag != 0 && !s.questionMark && !endsWithBang && !unfinished && count > 1 && count > gLastErrorPos &&
         (english ? s.questionFlag == 0x10 : !(WordCategory(0) == 18 && s.questionFlag != 0x10)) &&

@@ -25,7 +25,6 @@ u16 gPunctCheckedCount = 0;
 
 namespace {
 
-constexpr u8 kEllipsis = 0xC9;
 constexpr u8 kCarriageReturn = 0x0D;
 constexpr u8 kTab = 0x09;
 constexpr u32 kPairBit = 0x80000000u;
@@ -222,7 +221,7 @@ void RecordPunctToken(const BoundedString& token, u32 start, u32 end) {
     u8 first = token.count > 0 ? token.data[0] : 0;
     i32 length = GetStringLength(token);
     if (CompareWordText(token, "...") == kCompareEqual) {
-        first = kEllipsis;
+        first = kEllipsisByte;
         length = 1;
     }
     if (length == 1 && first == kCarriageReturn) return;
@@ -433,7 +432,7 @@ bool IsLetterOrDigit(u8 c) {
     if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
     if (c < 0x80) return false;
     switch (c) {
-        case kOpenGuillemet: case kCloseGuillemet: case kEllipsis: case kNoBreakSpace: case 0xD0: case 0xD1:
+        case kOpenGuillemet: case kCloseGuillemet: case kEllipsisByte: case kNoBreakSpace: case 0xD0: case 0xD1:
         case kOpenDouble: case kCloseDouble: case kOpenSingle: case kCloseSingle: case kLowSingle: case kLowDouble:
         case 0xA0: case 0xA4: case 0xA5: case 0xC0: case 0xC1: case 0xE1: case 0xE4:
             return false;
@@ -460,7 +459,7 @@ bool OpensSpeech(const BoundedString& text, const QuoteStack& s, u32 offset) {
         --k;
     if (k < 0) return true;
     switch (text.data[k]) {
-        case ':': case '.': case '!': case '?': case kEllipsis: case '"': case '\'':
+        case ':': case '.': case '!': case '?': case kEllipsisByte: case '"': case '\'':
         case kCloseGuillemet: case kCloseDouble: case kCloseSingle:
             return true;
         default: return false;

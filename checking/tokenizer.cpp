@@ -15,8 +15,6 @@ u16 gSentenceEndWord = 0;
 
 namespace {
 
-constexpr u8 kEllipsis = 0xC9;
-
 // Scratch strings of the boundary test, allocated on first use; string 3
 // keeps the token whose test with a period is owed.
 BoundedString& Scratch(u32 k) {
@@ -40,7 +38,7 @@ bool IsDotRun(const BoundedString& token, i32 length) {
     return true;
 }
 
-bool IsFinalMark(u8 c) { return c == '.' || c == '!' || c == '?' || c == kEllipsis; }
+bool IsFinalMark(u8 c) { return c == '.' || c == '!' || c == '?' || c == kEllipsisByte; }
 
 // Dictionary test of the token, lower-cased (steps for two-letter tokens).
 u16 ShortTokenIsWord(const BoundedString& token) {
@@ -211,7 +209,7 @@ u16 ClassifySentenceBoundary(const BoundedString& token, u16 adjacent, u16& endF
         return kBoundaryNewSentence;
     }
     gSentenceEndPending = 0;
-    if (single && (c == '!' || c == '?' || c == kEllipsis)) {
+    if (single && (c == '!' || c == '?' || c == kEllipsisByte)) {
         gSentenceEndPending = 1;
         endFlag = 1;
     }
@@ -310,7 +308,7 @@ u16 AppendSentenceToken(const BoundedString& token, u32 startOffset, u16 dashMod
     const u16 dropBlanks = IsAsciiDigit(token.data[0]) ? 1 : 0;
     FlattenMacRomanTypography(w.WordText, token, w.FirstLigaturePos, w.SecondLigaturePos, dropBlanks);
     if (CompareWordText(w.WordText, "...") == kCompareEqual) {
-        w.WordText.data[0] = kEllipsis;
+        w.WordText.data[0] = kEllipsisByte;
         w.WordText.data[1] = 0;
     }
     w.ReadingCount = 0;

@@ -18,6 +18,8 @@ inline constexpr u8 kNoCounterpartByte = '?';
 // Windows-1252 text. It stands inside a word without being part of its text
 // (IsInvisibleInWord, frame/automata.h).
 inline constexpr u8 kSoftHyphenByte = 0xF0;
+// The one-character ellipsis "…".
+inline constexpr u8 kEllipsisByte = 0xC9;
 
 // Case mapping over ASCII and the accented pairs; other bytes unchanged.
 // Å Ø Ì Ò and å ø ì ò have no partner.

@@ -4,6 +4,8 @@
 // word-after, check-after, space-forbidden-after, space index after.
 #include "frame/punct_defaults.h"
 
+#include "frame/mac_roman.h"
+
 namespace {
 
 constexpr u32 kAll = 0xFFFFFFFFu;  // every preceding sign accepted
@@ -25,7 +27,6 @@ constexpr u8 kGuillemetClose = 0xC8;
 constexpr u8 kRightSingleQuote = 0xD5;
 constexpr u8 kLeftDoubleQuote = 0xD2;
 constexpr u8 kRightDoubleQuote = 0xD3;
-constexpr u8 kEllipsis = 0xC9;
 constexpr u8 kInvertedQuestion = 0xC0;
 constexpr u8 kInvertedExclamation = 0xC1;
 
@@ -51,7 +52,7 @@ const PunctSignRule kEnglishDefaultSigns[kEnglishDefaultSignCount] = {
     R('"', kAll, kSpPair, 1, 1, 1, 0, kSp, 1, 1, 1, 0),
     R(kLeftDoubleQuote, kOpen, kSpPair, 0, 1, 0, 1, kNone, 1, 1, 1, 0),
     R(kRightDoubleQuote, kAll, kNone, 1, 1, 1, 0, kSp, 0, 1, 0, 1),
-    R(kEllipsis, kAll, kSp, 1, 1, 1, 0, kSp, 1, 1, 1, 0),
+    R(kEllipsisByte, kAll, kSp, 1, 1, 1, 0, kSp, 1, 1, 1, 0),
 };
 
 const PunctSignRule kFrenchDefaultSigns[kFrenchDefaultSignCount] = {
@@ -74,7 +75,7 @@ const PunctSignRule kFrenchDefaultSigns[kFrenchDefaultSignCount] = {
     R('"', kAll, kSp, 1, 1, 1, 0, kSp, 1, 1, 1, 0),
     R(kLeftDoubleQuote, kOpen, kSp, 0, 1, 0, 1, kNone, 1, 1, 1, 0),
     R(kRightDoubleQuote, kAll, kNone, 1, 1, 1, 0, kSp, 0, 1, 0, 1),
-    R(kEllipsis, kAll, kSp, 1, 1, 0, 1, kSp, 0, 1, 0, 1),
+    R(kEllipsisByte, kAll, kSp, 1, 1, 0, 1, kSp, 0, 1, 0, 1),
 };
 
 const PunctSignRule kOtherDefaultSigns[kOtherDefaultSignCount] = {
@@ -97,7 +98,7 @@ const PunctSignRule kOtherDefaultSigns[kOtherDefaultSignCount] = {
     R('"', kAll, kSp, 1, 1, 1, 0, kSp, 1, 1, 1, 0),
     R(kLeftDoubleQuote, kOpen, kSp, 0, 1, 0, 1, kNone, 1, 1, 1, 0),
     R(kRightDoubleQuote, kAll, kNone, 1, 1, 1, 0, kSp, 0, 1, 0, 1),
-    R(kEllipsis, kAll, kSp, 1, 1, 0, 1, kSp, 0, 1, 0, 1),
+    R(kEllipsisByte, kAll, kSp, 1, 1, 0, 1, kSp, 0, 1, 0, 1),
     R(kInvertedQuestion, kOpen, kSp, 0, 1, 0, 1, kSp, 1, 1, 1, 0),
     R(kInvertedExclamation, kOpen, kSp, 0, 1, 0, 1, kSp, 1, 1, 1, 0),
 };
