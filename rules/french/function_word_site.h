@@ -46,6 +46,9 @@ enum : u8 {
     kClassPrepositionPart = 0x2C,  // ',', with category 15
 };
 
+// The verb classes of "être" (0x83) and "avoir" (0xC2), the auxiliaries.
+inline bool IsAuxiliaryClass(u8 k) { return k == 0x83 || k == 0xC2; }
+
 // A null-terminated list of literals.
 using WordList = const char* const*;
 

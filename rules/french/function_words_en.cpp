@@ -70,6 +70,30 @@ bool OnlyVerbReadings(const Site& s, i32 p) {
     return true;
 }
 
+// "est", "être", "avoir" are also nouns (the east, a being, assets), but
+// none of them follows a preposition "en" without a determiner: before a
+// conjugated form or the infinitive of an auxiliary, "en" is the pronoun
+// ("Le coût en est moins élevé", "pour en être devenu"). "été" stays
+// open: "en été" is the season.
+bool AuxiliaryVerbForm(const Site& s, i32 p) {
+    for (i32 r = 0; r < s.count(p); ++r) {
+        const u8 c = rules::Cat(s.at(p), r);
+        if ((c == kCatVerb || c == kCatInfinitive) && IsAuxiliaryClass(rules::Cls(s.at(p), r))) return true;
+    }
+    return false;
+}
+
+// After the subject "qui", "en" before a verb form and its object's
+// determiner is the pronoun: "qui en fait son témoin" (the adverb "en
+// fait" would leave the clause without its verb).
+bool RelativeSubjectVerb(const Site& s) {
+    if (!s.is(-1, "qui") || s.cat(-1) != kCatRelative || !s.exists(2) || s.isOneOf(1, kEnNouns)) return false;
+    bool verb = false;
+    for (i32 r = 0; r < s.count(1); ++r) verb = verb || rules::Cat(s.at(1), r) == kCatVerb;
+    const u8 c = s.cls(2);
+    return verb && (s.cat(2) == kCatArticle || s.cat(2) == kCatDeterminer || (c >= 'm' && c <= '{'));
+}
+
 // Steps 1 and 2 (mode 0): the pronoun, and the locutions; true when the
 // rule goes on at step 5, and `locution` when one was made.
 bool EnPronounOrLocution(const Site& s, bool& locution) {
@@ -80,7 +104,8 @@ bool EnPronounOrLocution(const Site& s, bool& locution) {
     }
     if (s.mode == 1) return true;
     if (!s.exists(1)) return false;
-    if ((s.cat(1) == kCatInfinitive || s.cat(1) == kCatVerb) && OnlyVerbReadings(s, 1)) {
+    if (((s.cat(1) == kCatInfinitive || s.cat(1) == kCatVerb) && OnlyVerbReadings(s, 1)) ||
+        AuxiliaryVerbForm(s, 1) || RelativeSubjectVerb(s)) {
         s.set(0, kCatObjectPronoun, 0x7C, 0x00);
         return true;
     }

@@ -14,8 +14,6 @@ enum : i32 {
     kNe = 15, kSi = 17, kEst = 18, kDit = 19, kMais = 32, kTon = 34, kFaire = 37, kAvoir = 38
 };
 
-bool IsAuxiliaryClass(u8 k) { return k == 0x83 || k == 0xC2; }
-
 // "ne"/"n'": the word it bears on (past the object pronouns) keeps only its
 // participle, infinitive and verb readings. A word that holds none of them
 // is left as it is: with no reading left, later rules would read slot -1,

@@ -67,6 +67,18 @@ void FoisCounted(i32 i, u16) {
     }
 }
 
+// The preposition "moins" subtracts ("dix moins trois", "midi moins le
+// quart"); before an adjective, a participle, an adverb or the "que" of a
+// comparison, at the end of its clause, and in "au moins", "du moins", "de
+// moins", it is the adverb of degree ("moins riches", "au moins une
+// semaine", "32 kg de moins que").
+bool MoinsIsAdverb(i32 i, u16) {
+    if (IsAny(i - 1, "au", "du", "de")) return true;
+    if (!Has(i + 1) || CatIs(i + 1, 20) || CatIs(i + 1, 21)) return true;
+    if (IsAny(i + 1, "que", "qu'") || CatIs(i + 1, 11) || CatIs(i + 1, 18)) return true;
+    return CatIs(i + 1, 10) && (Cls(i + 1) == 'B' || Cls(i + 1) == 'C' || Cls(i + 1) == 'M' || Cls(i + 1) == 'N');
+}
+
 bool TroisMots(i32 i, const char* a, const char* b) { return i >= 2 && Is(i - 2, a) && Is(i - 1, b); }
 
 const WordTest kFourBytes[] = {
@@ -250,13 +262,16 @@ const WordTest kFourBytes[] = {
          Set(i, 14, 177, 24);
      },
      "32a"},
+    // "plus haut", "plus bas": the next word is the adverb, and "plus"
+    // itself still takes its adverb reading (row 37) rather than keep the
+    // noun or participle read first ("au plus haut niveau").
     {"32a", "plus", W, [](i32 i, u16) { return IsAny(i + 1, "haut", "bas"); },
      [](i32 i, u16) {
          KeepOne(i + 1);
          SetCat(i + 1, 18);
          ThirdLemma(i);
      },
-     nullptr},
+     "37"},
     {"33", "plus", W,
      [](i32 i, u16) { return i >= 2 && Cls(i - 2) > 127 && Is(i - 1, "le") && (!Has(i + 1) || !CatIs(i + 1, 10)); },
      [](i32 i, u16) {
@@ -505,6 +520,13 @@ const WordTest kFiveBytes[] = {
          KeepOne(i - 1);
          SetCat(i - 1, 18);
          SetCat(i, 18);
+     },
+     nullptr},
+    {"73a", "moins", W, MoinsIsAdverb,
+     [](i32 i, u16) {
+         SecondLemma(i);
+         KeepOne(i);
+         Set(i, 18, 20, 0);
      },
      nullptr},
     {"74", "outre", W, [](i32 i, u16) { return Is(i - 1, "en"); },
@@ -783,9 +805,14 @@ const WordTest kSevenBytes[] = {
          Adverbial(i - 1, i);
      },
      nullptr},
+    // "à l'origine" alone means "at first"; with a complement ("à l'origine
+    // de la crise") it names a cause and is prepositional.
     {"118", "origine", W, [](i32 i, u16) { return i >= 2 && Is(i - 1, "l'") && IsAny(i - 2, MR("à"), "A"); },
      [](i32 i, u16) {
-         Adverbial(i - 2, i);
+         if (IsAny(i + 1, "de", "d'", "du", "des"))
+             Prepositional(i - 2, i);
+         else
+             Adverbial(i - 2, i);
          KeepOne(i - 1);
      },
      nullptr},
