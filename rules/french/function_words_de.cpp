@@ -550,6 +550,19 @@ bool BeforeDeterminer(const Site& s) {
     return s.cat(1) == kCatDeterminer && !s.starts(1, "nombreu") && !s.starts(1, "tel");
 }
 
+// "de plus" after a noun, a numeral or an indefinite pronoun says how much
+// more of it there is ("un jour de plus", "dix de plus", "rien de plus"):
+// "de" stays the preposition before the adverb "plus", which is then no
+// part of the sentence adverb "de plus" (moreover). Before "de"/"d'",
+// "plus" is a quantity ("de plus de dix ans") and no locution is made.
+constexpr const char* kIndefinites[] = {"rien", "quoi", "personne", "chose", nullptr};
+constexpr const char* kDeOrElided[] = {"de", "d'", nullptr};
+bool MoreOfWhatWentBefore(const Site& s) {
+    if (!s.exists(-1)) return false;
+    return s.cat(-1) == kCatNoun || rules::Cls(s.at(-1)) == 'R' || rules::Cls(s.at(-1)) == 'S' ||
+           s.isOneOf(-1, kIndefinites);
+}
+
 // Step E.
 u16 DeReading(const Site& s) {
     const bool de = s.n == kDe;
@@ -616,8 +629,13 @@ u16 DeReading(const Site& s) {
             s.keepOne(0, 1);
         }
     } else {
-        if (s.exists(2) && s.is(1, "plus") && s.cat(2) != kCatNoun) {
-            s.adverbParts(0, 1);
+        if (s.exists(2) && s.is(1, "plus") && s.cat(2) != kCatNoun && !s.isOneOf(2, kDeOrElided)) {
+            if (MoreOfWhatWentBefore(s)) {
+                s.setCat(1, kCatAdverb);
+                s.setCls(1, 0x14);
+            } else {
+                s.adverbParts(0, 1);
+            }
             s.keepOne(0, 1);
         }
         if (s.exists(4) && ((s.is(1, "plus") && s.is(2, "en") && s.is(3, "plus")) ||
