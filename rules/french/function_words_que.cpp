@@ -36,6 +36,7 @@ constexpr const char* kNotNegation[] = {"pas", "jamais", MR("guère"), nullptr};
 constexpr const char* kComparatives[] = {"plus", "moins", "mieux", nullptr};
 constexpr const char* kPlutotAutant[] = {MR("plutôt"), "autant", nullptr};
 constexpr const char* kDeElided[] = {"de", "d'", nullptr};
+constexpr const char* kNeuterDemonstratives[] = {"cela", "ceci", MR("ça"), nullptr};
 
 // "que" joined to the words from..-1 before it: every word from..0 gets
 // one reading, category 17 and class '*', and "que" the kind f.
@@ -285,6 +286,12 @@ u16 ApplyQueRules(const Site& s) {
         // pronoun: right after a verb ("il déclare que", "vérifier que") or
         // after "tel" ("des villes telles que Paris"), "que" opens a clause.
         if (s.cat(0) == kCatRelative && (VerbOnly(s, -1) || s.starts(-1, "tel") || ConjunctiveNoun(s))) Conjunction(s);
+        // The same over the verb's indirect object when that is a name or
+        // a neuter demonstrative, which take no relative "que" of their
+        // own: "il déclare à Pierre que", "on ajoute à cela que".
+        if (s.cat(0) == kCatRelative && s.exists(-3) && s.is(-2, MR("à")) && VerbOnly(s, -3) &&
+            (s.cls(-1) == '@' || s.isOneOf(-1, kNeuterDemonstratives)))
+            Conjunction(s);
         // Not where "que" was just reported as part of a misspelt word
         // ("qu'elle maison" for "quelle").
         if (r == 0 && s.cat(0) == kCatRelative && (NoVerbAfter(s) || CleftComplement(s))) Conjunction(s);
