@@ -365,6 +365,27 @@ bool ArticleBeforeNombreux(const Site& s) {
     return !noun;
 }
 
+// The article "de" stands for "des" before an adjective ("de belles
+// maisons") or, under a negation, for "un" or "du" ("pas de pain", "sans
+// faire de bruit"). Before a noun that can only be singular, and with no
+// negation in the few words before, "de" is the preposition ("De manière
+// générale", "une nef de faible largeur").
+constexpr const char* kDeNegations[] = {"pas", "point", "jamais", "plus", MR("guère"), "sans", "ni", "ne", "n'",
+                                        nullptr};
+u8 NumberOf(const Site& s, i32 p) { return static_cast<u8>((s.feat(p) >> 2) & 3); }
+bool CommonNominal(const Site& s, i32 p) {
+    return s.exists(p) && s.cat(p) == kCatNoun && (s.cls(p) == 'A' || s.cls(p) == 'B' || s.cls(p) == 'C' ||
+                                                   s.cls(p) == 'M' || s.cls(p) == 'N');
+}
+bool SingularNounAhead(const Site& s) {
+    i32 k = 1;
+    while (k < 3 && CommonNominal(s, k) && s.cls(k) == 'B' && NumberOf(s, k) == 1) ++k;
+    if (!CommonNominal(s, k) || s.cls(k) == 'B' || NumberOf(s, k) != 1) return false;
+    for (i32 p = -1; p >= -4 && s.exists(p) && s.cat(p) != kCatComma; --p)
+        if (s.isOneOf(p, kDeNegations)) return false;
+    return true;
+}
+
 // E3: a preposition before a pronoun or infinitive, after a verb or
 // "loin", "près", "hors".
 bool PlainPreposition(const Site& s) {
@@ -612,7 +633,7 @@ u16 DeReading(const Site& s) {
     } else {
         DeByContext(s);
     }
-    if (s.cat(0) == kCatArticle && BeforeDeterminer(s)) Preposition(s);
+    if (s.cat(0) == kCatArticle && (BeforeDeterminer(s) || SingularNounAhead(s))) Preposition(s);
     if (ArticleBeforeNombreux(s)) Article(s);
     // Step 11.
     s.setFeat(0, 0x40);
