@@ -378,6 +378,8 @@ bool CommonNominal(const Site& s, i32 p) {
                                                    s.cls(p) == 'M' || s.cls(p) == 'N');
 }
 bool SingularNounAhead(const Site& s) {
+    // "d'abord", "d'habitude" ... are adverbs of their own (step 13, E2).
+    if (s.is(1, "abord") || s.isOneOf(1, kDAdverbs)) return false;
     i32 k = 1;
     while (k < 3 && CommonNominal(s, k) && s.cls(k) == 'B' && NumberOf(s, k) == 1) ++k;
     if (!CommonNominal(s, k) || s.cls(k) == 'B' || NumberOf(s, k) != 1) return false;
