@@ -380,9 +380,14 @@ bool CommonNominal(const Site& s, i32 p) {
 bool SingularNounAhead(const Site& s) {
     // "d'abord", "d'habitude" ... are adverbs of their own (step 13, E2).
     if (s.is(1, "abord") || s.isOneOf(1, kDAdverbs)) return false;
-    i32 k = 1;
-    while (k < 3 && CommonNominal(s, k) && s.cls(k) == 'B' && NumberOf(s, k) == 1) ++k;
-    if (!CommonNominal(s, k) || s.cls(k) == 'B' || NumberOf(s, k) != 1) return false;
+    // Every noun or adjective of the group after "de" must be singular
+    // ("de belle maisons" is an article before a misspelt plural group).
+    bool noun = false;
+    for (i32 k = 1; k <= 3 && CommonNominal(s, k); ++k) {
+        if (NumberOf(s, k) != 1) return false;
+        noun = noun || s.cls(k) != 'B';
+    }
+    if (!noun) return false;
     for (i32 p = -1; p >= -4 && s.exists(p) && s.cat(p) != kCatComma; --p)
         if (s.isOneOf(p, kDeNegations)) return false;
     return true;

@@ -161,6 +161,25 @@ bool CleftComplement(const Site& s) {
                            rules::Cat(f) == kCatContracted);
 }
 
+// "ne ... que" restricts: "il n'a que vingt ans", "n'ayant que l'intention
+// de", "il ne fait que passer". Between "ne" and "que" stand only the verb,
+// its participle and object pronouns; a negation word between ("ne dit
+// pas que") leaves the conjunction, and an infinitive after ("je ne sais
+// que faire") the pronoun.
+bool RestrictiveQue(const Site& s) {
+    if (s.exists(1) && (s.cat(1) == kCatInfinitive || s.cat1(1) == kCatInfinitive)) return false;
+    bool verb = false;
+    for (i32 p = -1; p >= -4 && s.exists(p); --p) {
+        if (s.is(p, "ne") || s.is(p, "n'")) return verb;
+        const u8 c = s.cat(p);
+        if (c == kCatVerb || c == kCatPastParticiple || c == kCatPresentParticiple || c == kCatInfinitive)
+            verb = !s.starts(p, MR("empêch"));  // "il n'empêche que": a conjunction
+        else if (c != kCatObjectPronoun)
+            return false;
+    }
+    return false;
+}
+
 // Step 6: the locutions ending in "que" (rows a to v), else the scan.
 // Returns the report value of rows q and u, else 0.
 u16 QueLocution(const Site& s) {
@@ -295,6 +314,10 @@ u16 ApplyQueRules(const Site& s) {
         // Not where "que" was just reported as part of a misspelt word
         // ("qu'elle maison" for "quelle").
         if (r == 0 && s.cat(0) == kCatRelative && (NoVerbAfter(s) || CleftComplement(s))) Conjunction(s);
+        if (s.cat(0) != kCatAdverb && RestrictiveQue(s)) {
+            s.setCat(0, kCatAdverb);
+            s.setFeat(0, 0);
+        }
         // Step 8: "tout que" for "tout ce que".
         if (s.cat(0) == kCatRelative && s.is(-1, "tout") &&
             (s.i == 1 || s.cat(-2) == kCatRelative || s.cat(-2) > kCatContracted)) {

@@ -79,6 +79,17 @@ bool MoinsIsAdverb(i32 i, u16) {
     return CatIs(i + 1, 10) && (Cls(i + 1) == 'B' || Cls(i + 1) == 'C' || Cls(i + 1) == 'M' || Cls(i + 1) == 'N');
 }
 
+// "même" qualifies a noun after a determiner ("la même chose", "les
+// mêmes"); after a verb ("n'est même pas", "il a même dit"), after an
+// adverb of time or place ("aujourd'hui même", "ici même") and in "de
+// même" closing its clause it is the adverb.
+bool MemeIsAdverb(i32 i, u16) {
+    if (Cls(i) == 26) return false;  // already inside "tout de même", "quand même"
+    if (CatIs(i - 1, 14) || (CatIs(i - 1, 11) && Count(i - 1) == 1)) return true;
+    if (IsAny(i - 1, "aujourd'hui", "ici", MR("là"), "maintenant", "alors")) return true;
+    return IsAny(i - 1, "de", "De") && (!Has(i + 1) || CatIs(i + 1, 20) || CatIs(i + 1, 21));
+}
+
 bool TroisMots(i32 i, const char* a, const char* b) { return i >= 2 && Is(i - 2, a) && Is(i - 1, b); }
 
 const WordTest kFourBytes[] = {
@@ -227,6 +238,12 @@ const WordTest kFourBytes[] = {
              KeepOne(i + 1);
              SetCat(i + 2, 18);
          }
+     },
+     nullptr},
+    {"26a", MR("même"), W, MemeIsAdverb,
+     [](i32 i, u16) {
+         KeepOne(i);
+         Set(i, 18, 20, 0);
      },
      nullptr},
     {"27", "neuf", W, [](i32 i, u16) { return Number(i - 1) == 4; }, [](i32 i, u16) { KeepOne(i); }, nullptr},
