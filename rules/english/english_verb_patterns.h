@@ -9,6 +9,9 @@ namespace english {
 RuleCode CheckWordSequencePatterns(u16& out);
 // 0, or 47 (detail 3: a preterite after the auxiliary "do").
 RuleCode CheckPreteriteAfterDo(u16& out);
+// 0, or 46 (detail 3: a preterite that is no participle after the perfect
+// "have" or a passive "be").
+RuleCode CheckPreteriteAfterPerfect(u16& out);
 // Word i has a plural noun among its dictionary forms.
 bool PluralNounForm(i32 i);
 
