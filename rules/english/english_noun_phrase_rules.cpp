@@ -8,6 +8,7 @@
 #include "morphology/word_lookup.h"
 #include "rules/english/english_disambiguation.h"
 #include "rules/english/english_noun_phrase.h"
+#include "rules/english/english_verb_patterns.h"
 #include "rules/rule_words.h"
 #include "frame/mac_roman.h"
 
@@ -503,7 +504,14 @@ Next PossessiveS(WalkState& s, i32 i) {
         // ("Its a nice day.", "Its nice."); the counts alone also took "its"
         // before a noun in long sentences of many clauses.
         const bool verbless = s.verbCount < s.clauseCount + 1 && (In(Cat(i + 1), 7, 8) || WithoutVerb());
-        if (verbless || (s.verbCount == s.clauseCount + 1 && Cat(i + 1) == 7)) s.result = static_cast<i16>(257 + i);
+        // Nor does a possessive come before a word the dictionary gives as
+        // nothing but a verb, unless a noun follows that it may qualify
+        // ("I think its got nothing to do with it"; "its abetted
+        // parameter").
+        const bool verbAfter = i + 2 < Count() &&
+                               Cat(i + 2) != 10 && OnlyVerbForms(i + 1);
+        if (verbless || verbAfter || (s.verbCount == s.clauseCount + 1 && Cat(i + 1) == 7))
+            s.result = static_cast<i16>(257 + i);
         return Next::kDeterminers;
     }
     if (i == 0) {

@@ -33,7 +33,7 @@ struct VerbForms {
     bool ing = false;
     bool noun = false;      // some reading outside the verbs and adjectives
     bool nounOnly = false;  // a reading filed as noun and not as adjective too
-    bool other = false;     // some reading outside the verbs
+    bool other = false;     // some reading outside the verbs and their participle adjectives
     bool pluralNoun = false;
 };
 
@@ -66,7 +66,7 @@ VerbForms FormsOf(i32 i) {
             v.past = v.past || f == 3;
             v.participle = v.participle || f == 4;
             v.ing = v.ing || f == 2;
-        } else {
+        } else if (cls != '8' && cls != ':') {
             v.other = true;
         }
         if (cls < 128 && cls != 'B' && cls != '8' && cls != ':') {
@@ -295,6 +295,11 @@ bool SubjectPronounAfterImperative(i32 p) {
 }  // namespace
 
 bool PluralNounForm(i32 i) { return FormsOf(i).pluralNoun; }
+
+bool OnlyVerbForms(i32 i) {
+    const VerbForms v = FormsOf(i);
+    return !v.other && (v.base || v.third || v.past || v.participle || v.ing);
+}
 
 RuleCode CheckPreteriteAfterPerfect(u16& out) {
     for (i32 i = 2; i < Count(); ++i) {

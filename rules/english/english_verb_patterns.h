@@ -12,6 +12,9 @@ RuleCode CheckPreteriteAfterDo(u16& out);
 // 0, or 46 (detail 3: a preterite that is no participle after the perfect
 // "have" or a passive "be").
 RuleCode CheckPreteriteAfterPerfect(u16& out);
+// Every dictionary form of word i is a verb form or a participle filed as
+// adjective.
+bool OnlyVerbForms(i32 i);
 // Word i has a plural noun among its dictionary forms.
 bool PluralNounForm(i32 i);
 
