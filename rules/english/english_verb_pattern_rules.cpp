@@ -34,6 +34,7 @@ struct VerbForms {
     bool noun = false;      // some reading outside the verbs and adjectives
     bool nounOnly = false;  // a reading filed as noun and not as adjective too
     bool other = false;     // some reading outside the verbs and their participle adjectives
+    bool adjective = false; // some reading filed as adjective (participle adjectives too)
     bool pluralNoun = false;
 };
 
@@ -69,6 +70,7 @@ VerbForms FormsOf(i32 i) {
         } else if (cls != '8' && cls != ':') {
             v.other = true;
         }
+        if (cls < 128 && (AdjectiveClass(cls) || cls == '8' || cls == ':')) v.adjective = true;
         if (cls < 128 && cls != 'B' && cls != '8' && cls != ':') {
             v.noun = true;
             v.pluralNoun = v.pluralNoun || (cls == '9' && f == 8);
@@ -254,6 +256,26 @@ bool PreteriteAfterPerfect(i32 w) {
     return true;
 }
 
+// 47: "I helped made it", "has helped improved our code": after the verb
+// "help" the bare infinitive follows, never a preterite. "help" after a
+// determiner or an adjective is the noun ("the help offered"); a
+// participle filed as adjective may qualify the noun after it ("helped
+// injured people"); a pronoun between a noun and "helped" opens a clause
+// without its relative ("the people we helped moved away").
+bool PreteriteAfterHelp(i32 w) {
+    static const char* const kHelp[] = {"help", "helps", "helped", "helping", nullptr};
+    const i32 h = w - 1;
+    if (h < 1 || !IsOneOf(h, kHelp) || Cat(h) == 7 || Cat(h) == 8) return false;
+    if (Cat(h - 1) == 7 || Cat(h - 1) == 8 || Cls(h - 1) == 'B' || Ends(h - 1, "'s")) return false;
+    if (Cat(h - 1) == 1 && h >= 2 && EndsNounPhrase(h - 2)) return false;
+    if (Cat(w) == 1 || Cat(w) == 2 || Cat(w) == 7 || Cat(w) == 8 || Cat(w) == 15) return false;
+    const VerbForms v = FormsOf(w);
+    if (!v.past || v.base || v.third || v.noun) return false;
+    if ((v.other || v.adjective) && w + 1 < Count() && Cat(w + 1) == 10) return false;
+    return AtEnd(w + 1) || OpensObject(w + 1) || Cat(w + 1) == 10 || Cat(w + 1) == 15 || Cat(w + 1) == 16 ||
+           Cat(w + 1) == 18 || Cat(w + 1) == 6;
+}
+
 // 40 'F': "one of the best tool": after "one of" and a determiner the
 // noun is plural. A noun a noun or "of" follows is no head ("one of the
 // row of houses"); group nouns and words of quantity may stand singular
@@ -292,6 +314,17 @@ bool SubjectPronounAfterImperative(i32 p) {
     return !(v.base || v.past || v.third);
 }
 
+// The correction is built on the verb reading of feature f: it goes first,
+// as a conjugated verb, where the word kept one.
+void VerbReadingFirst(i32 i, u8 f) {
+    for (i32 k = 0; k < Readings(i); ++k) {
+        if (Cls(i, k) < 128 || Feat(i, k) != f) continue;
+        if (k > 0) CopyReading(W(i), 0, k);
+        SetReading0(i, 14, Cls(i));
+        return;
+    }
+}
+
 }  // namespace
 
 bool PluralNounForm(i32 i) { return FormsOf(i).pluralNoun; }
@@ -304,14 +337,7 @@ bool OnlyVerbForms(i32 i) {
 RuleCode CheckPreteriteAfterPerfect(u16& out) {
     for (i32 i = 2; i < Count(); ++i) {
         if (!PreteriteAfterPerfect(i) || !MayReport(kCodeInfinitiveForParticiple, i)) continue;
-        // The correction is built on the preterite reading: it goes first,
-        // as a conjugated verb.
-        for (i32 k = 0; k < Readings(i); ++k) {
-            if (Cls(i, k) < 128 || Feat(i, k) != 3) continue;
-            if (k > 0) CopyReading(W(i), 0, k);
-            SetReading0(i, 14, Cls(i));
-            break;
-        }
+        VerbReadingFirst(i, 3);
         RuleReport r = Finding(kCodeInfinitiveForParticiple, i, 0);
         r.extent = 0;
         r.detail = 3;
@@ -342,7 +368,8 @@ RuleCode CheckWordSequencePatterns(u16& out) {
 
 RuleCode CheckPreteriteAfterDo(u16& out) {
     for (i32 i = 1; i < Count(); ++i) {
-        if (!PreteriteAfterDo(i) || !MayReport(kCodeParticipleForInfinitive, i)) continue;
+        if (!(PreteriteAfterDo(i) || PreteriteAfterHelp(i)) || !MayReport(kCodeParticipleForInfinitive, i)) continue;
+        VerbReadingFirst(i, 3);
         RuleReport r = Finding(kCodeParticipleForInfinitive, i, 0);
         r.extent = 0;
         r.detail = 3;
