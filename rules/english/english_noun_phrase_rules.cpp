@@ -559,6 +559,34 @@ bool AdjectiveEndingClause(i32 a) {
 
 bool SeparatorHolds(i32 i, const char* part) { return FindCSubstring(rules::W(i).SeparatorText, part) == 2; }
 
+// An object pronoun joined by "and" to another subject before the verb of
+// its clause ("Me and Jordan fixed it", "Jordan and me fixed it"): the
+// subject takes the subject form, whatever reading the pronoun was given
+// at the sentence's start. The other member is a name, a pronoun
+// or a short noun phrase; the pronoun opens its clause or follows a name
+// that does.
+bool OpensClause(i32 i) { return i == 0 || Cat(i - 1) >= 20 || Cat(i - 1) == 16 || Cat(i - 1) == 17; }
+
+bool ObjectPronounInSubject(i32 i) {
+    static const char* const kObjects[] = {"me", "him", "us", "them", nullptr};
+    bool listed = false;
+    for (const char* const* p = kObjects; *p != nullptr; ++p) listed = listed || IsAnyCase(i, *p);
+    // Written in capitals it may be a name ("US", "ME").
+    if (!listed || W(i).WordCaseMode == 3 || W(i).WordCaseMode == 4) return false;
+    i32 v = -1;
+    if (OpensClause(i) && Is(i + 1, "and")) {
+        i32 k = i + 2;
+        while (k < i + 5 && k < Count() && (In(Cat(k), 7, 8, 10) || CaseCategory(Cat(k)))) ++k;
+        if (k == i + 2 || (Cat(k - 1) != 10 && !CaseCategory(Cat(k - 1)))) return false;
+        v = k;
+    } else if (i >= 2 && Is(i - 1, "and") && (Cat(i - 2) == 10 || Cat(i - 2) == 1) && OpensClause(i - 2)) {
+        v = i + 1;
+    } else {
+        return false;
+    }
+    return v < Count() && ConjugatedVerb(v) && Cls(v) >= 128;
+}
+
 Next SubjectPronoun(WalkState& s, i32 i) {
     i16 verbs = 0;
     i16 introducers = 0;
@@ -606,6 +634,13 @@ Next DeterminerRules(WalkState& s, i32 i, Next from) {
     }
     // "it", like "you", is one form for both cases.
     if (!numeral && Cat(i) == 1 && c != 92 && c != '[') return SubjectPronoun(s, i);
+    if (s.pass >= 1 && ObjectPronounInSubject(i)) {
+        // The report names the object form: its reading goes first.
+        for (i32 r = 1; r < Readings(i) && Cat(i) != 2; ++r)
+            if (Cat(i, r) == 2) CopyReading(W(i), 0, r);
+        if (Cat(i) != 2) W(i).ReadingCategories[0] = 2;
+        return End(s, 257 + i, 0);
+    }
     // The word tests come first: most words are refused on their first letter.
     if (s.pass >= 1 && Is(i, "there") && TextLength(i) == 5) {
         // "there" ending a clause ("Who is there?"), before a verb ("there
