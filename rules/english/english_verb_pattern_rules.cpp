@@ -48,7 +48,11 @@ bool LowerText(i32 i, BoundedString& form) {
     return true;
 }
 
-bool AdjectiveClass(u8 c) { return c == 'B' || c == 'C' || c == 'E' || c == 'M' || c == 'N'; }
+// A class filed as adjective, or as noun and adjective ('8' and '7' are the
+// English lookup's own letters for them).
+bool AdjectiveClass(u8 c) {
+    return c == 'B' || c == 'C' || c == 'E' || c == 'M' || c == 'N' || c == '7' || c == '8';
+}
 
 VerbForms FormsOf(i32 i) {
     static BoundedString form;
@@ -70,7 +74,7 @@ VerbForms FormsOf(i32 i) {
         } else if (cls != '8' && cls != ':') {
             v.other = true;
         }
-        if (cls < 128 && (AdjectiveClass(cls) || cls == '8' || cls == ':')) v.adjective = true;
+        if (cls < 128 && AdjectiveClass(cls)) v.adjective = true;
         if (cls < 128 && cls != 'B' && cls != '8' && cls != ':') {
             v.noun = true;
             v.pluralNoun = v.pluralNoun || (cls == '9' && f == 8);
@@ -276,6 +280,60 @@ bool PreteriteAfterHelp(i32 w) {
            Cat(w + 1) == 18 || Cat(w + 1) == 6;
 }
 
+// The form has a reading filed as adjective ("concerned", "biased").
+bool AdjectiveText(BoundedString& form) {
+    static BoundedArray<u16> tags;
+    if (!tags.valid) tags.Allocate(20);
+    u16 count = 0;
+    LookupWordForm(0, form, tags, count);
+    for (u16 t = 0; t < count && t < tags.count; ++t) {
+        const u8 cls = static_cast<u8>(tags.data[t] >> 8);
+        if (cls < 128 && AdjectiveClass(cls)) return true;
+    }
+    return false;
+}
+
+// The past participle of one of word i's verbs is an adjective.
+bool ParticipleIsAdjective(i32 i) {
+    static BoundedString form;
+    static StringList verbs, parts;
+    if (verbs.valid == 0) InitByteMatrix(verbs, 8, 36);
+    if (parts.valid == 0) InitByteMatrix(parts, 8, 72);
+    if (!LowerText(i, form)) return false;
+    u16 n = 0;
+    InflectWord(static_cast<u32>(gCheckingLanguage << 8) | 1, form, n, verbs);
+    for (u16 k = 0; k < n && k < verbs.count; ++k) {
+        u16 m = 0;
+        InflectWord(static_cast<u32>(gCheckingLanguage << 8) | 30, verbs[k], m, parts);
+        if (m < 5 || m > parts.count) continue;
+        // The entry's first form, before any " (or ...)" note.
+        BoundedString& p = parts[4];
+        const i32 len = TextLength(i) + 8;
+        i32 cut = 0;
+        while (cut < len && p.data[cut] != 0 && p.data[cut] != ' ') ++cut;
+        if (p.data[cut] == ' ') p.data[cut] = 0;
+        if (AdjectiveText(p)) return true;
+    }
+    return false;
+}
+
+// 46: "I am concern about it", "they're bias": after a personal subject
+// pronoun and a finite "be", the base form of a verb whose participle is
+// an adjective stands for that adjective. Only before a preposition other
+// than "of" and "to", a conjunction, an adverb or the end: "He is head of
+// sales" is a noun.
+bool BaseForAdjective(i32 w) {
+    static const char* const kSubjects[] = {"i", "I", "we", "you", "he", "she", "they", nullptr};
+    if (w < 2 || !FiniteBe(w - 1) || !IsOneOf(w - 2, kSubjects) || Cat(w - 2) != 1) return false;
+    const i32 n = w + 1;
+    const bool closes = AtEnd(n) || (Cat(n) == 15 && !Is(n, "of") && !Is(n, "to")) || Cat(n) == 16 ||
+                        Cat(n) == 17 || Cat(n) == 18;
+    if (!closes || Cat(w) == 7 || Cat(w) == 8) return false;
+    const VerbForms v = FormsOf(w);
+    if (!v.base || v.adjective || v.past || v.participle || v.ing) return false;
+    return ParticipleIsAdjective(w);
+}
+
 // 40 'F': "one of the best tool": after "one of" and a determiner the
 // noun is plural. A noun a noun or "of" follows is no head ("one of the
 // row of houses"); group nouns and words of quantity may stand singular
@@ -336,11 +394,12 @@ bool OnlyVerbForms(i32 i) {
 
 RuleCode CheckPreteriteAfterPerfect(u16& out) {
     for (i32 i = 2; i < Count(); ++i) {
-        if (!PreteriteAfterPerfect(i) || !MayReport(kCodeInfinitiveForParticiple, i)) continue;
-        VerbReadingFirst(i, 3);
+        const bool preterite = PreteriteAfterPerfect(i);
+        if (!(preterite || BaseForAdjective(i)) || !MayReport(kCodeInfinitiveForParticiple, i)) continue;
+        VerbReadingFirst(i, preterite ? 3 : 0);
         RuleReport r = Finding(kCodeInfinitiveForParticiple, i, 0);
         r.extent = 0;
-        r.detail = 3;
+        r.detail = preterite ? 3 : 0;
         return Commit(r, out);
     }
     return 0;
