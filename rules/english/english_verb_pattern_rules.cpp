@@ -84,6 +84,10 @@ VerbForms FormsOf(i32 i) {
     return v;
 }
 
+// The extent of a code 40 finding whose explanation names the kinds of
+// the reported word and the word before it.
+constexpr u16 kTypesExtent = 127;
+
 RuleReport Finding(RuleCode code, i32 pos, u8 variant) {
     RuleReport r;
     r.code = code;
@@ -334,6 +338,26 @@ bool BaseForAdjective(i32 w) {
     return ParticipleIsAdjective(w);
 }
 
+// "the my", "your the information": an article and a possessive
+// determiner in a row; one of the two is too many. "his", "her" and "its"
+// may be pronouns ("gave her the book"); a capitalised possessive after
+// the article opens a title ("the My Documents folder").
+bool ArticleAndPossessive(i32 b) {
+    static const char* const kArticles[] = {"the", "a", "an", nullptr};
+    static const char* const kPossessives[] = {"my", "your", "our", "their", nullptr};
+    const i32 a = b - 1;
+    if (a < 0 || (a > 0 && W(a).WordCaseMode != 0)) return false;
+    const bool lowerB = W(b).WordCaseMode == 0;
+    const bool articleFirst = (IsOneOf(a, kArticles) || (a == 0 && (Is(a, "The") || Is(a, "A") || Is(a, "An")))) &&
+                              lowerB && IsOneOf(b, kPossessives);
+    // "your" before an article is mostly "you're" ("your the best"), which
+    // the possessive's own rule reports.
+    static const char* const kBeforeArticle[] = {"my", "our", "their", "My", "Our", "Their", nullptr};
+    const bool possessiveFirst = IsOneOf(a, kBeforeArticle) && (a == 0 || W(a).WordCaseMode == 0) && lowerB &&
+                                 IsOneOf(b, kArticles);
+    return articleFirst || possessiveFirst;
+}
+
 // 40 'F': "one of the best tool": after "one of" and a determiner the
 // noun is plural. A noun a noun or "of" follows is no head ("one of the
 // row of houses"); group nouns and words of quantity may stand singular
@@ -417,7 +441,15 @@ RuleCode CheckWordSequencePatterns(u16& out) {
         else if (BeAfterBe(i)) variant = 'E';
         else if (SingularAfterOneOf(i)) variant = 'F';
         else if (SubjectPronounAfterImperative(i)) variant = 'A';
-        if (variant == 0 || !MayReport(kCodeWordSequence, i)) continue;
+        bool types = false;
+        if (variant == 0 && ArticleAndPossessive(i)) types = true;
+        if ((variant == 0 && !types) || !MayReport(kCodeWordSequence, i)) continue;
+        if (types) {
+            // The explanation names the two words' kinds.
+            RuleReport r = Finding(kCodeWordSequence, i, 0);
+            r.extent = kTypesExtent;
+            return Commit(r, out);
+        }
         RuleReport r = Finding(kCodeWordSequence, i, variant);
         if (variant == 'A') r.extent = static_cast<u16>(i - 1);  // the word before names the correction
         return Commit(r, out);
