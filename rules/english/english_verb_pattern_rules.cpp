@@ -249,7 +249,10 @@ bool PreteriteAfterPerfect(i32 w) {
     if (Is(w, "was") || Is(w, "were")) return false;
     i32 a = w - 1;
     if (a > 1 && (Is(a, "not") || Is(a, "never") || (Cat(a) == 18 && !Is(a, "better")))) --a;
-    const bool have = IsOneOf(a, kHave) && (Cat(a) == 14 || Cat(a) == 13) && Model(a) == 38;
+    // The auxiliary: marked so by the earlier passes, or the infinitive
+    // after a modal ("may have broke").
+    const bool auxiliary = Cls(a) == 242 || (Cat(a) == 13 && a >= 1 && Cls(a - 1) == 242);
+    const bool have = IsOneOf(a, kHave) && (Cat(a) == 14 || Cat(a) == 13) && Model(a) == 38 && auxiliary;
     const bool be = !have && IsOneOf(a, kBe) && Cls(a) == 242;
     if (!have && !be) return false;
     if (have && a >= 2 && Cat(a - 1) == 1 && EndsNounPhrase(a - 2)) return false;
@@ -418,6 +421,8 @@ bool OnlyVerbForms(i32 i) {
 
 RuleCode CheckPreteriteAfterPerfect(u16& out) {
     for (i32 i = 2; i < Count(); ++i) {
+        // A word a rule-40 report already stands on is not reported again.
+        if (gLastRule == kCodeWordSequence && gLastErrorPos == i) continue;
         const bool preterite = PreteriteAfterPerfect(i);
         if (!(preterite || BaseForAdjective(i)) || !MayReport(kCodeInfinitiveForParticiple, i)) continue;
         VerbReadingFirst(i, preterite ? 3 : 0);
