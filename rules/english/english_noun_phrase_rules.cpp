@@ -642,6 +642,14 @@ Next DeterminerRules(WalkState& s, i32 i, Next from) {
         return End(s, 257 + i, 0);
     }
     // The word tests come first: most words are refused on their first letter.
+    // Only a possessive stands before "own" ("on there own" for "on their
+    // own"), unless a form of "be" makes "there" the pronoun ("is there
+    // own-brand stock") or "there" is the adverb after a noun, the verb
+    // "own" following it ("People there own cars").
+    static const char* const kBe[] = {"is", "are", "was", "were", "be", nullptr};
+    if (s.pass >= 1 && Is(i, "there") && TextLength(i) == 5 && Is(i + 1, "own") &&
+        !(i > 0 && (IsOneOf(i - 1, kBe) || Cat(i - 1) == 10)))
+        return End(s, 257 + i, 0);
     if (s.pass >= 1 && Is(i, "there") && TextLength(i) == 5) {
         // "there" ending a clause ("Who is there?"), before a verb ("there
         // was", "there must") or after a form of be ("is there") is the
