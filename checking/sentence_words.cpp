@@ -279,10 +279,23 @@ bool AllInvisible(const BoundedString& t) {
     return n > 0;
 }
 
+// An underscore written against a word ("_must_ go", "_Kelmscott Press
+// Edition_"): the plain-text mark of italics, no dash between words.
+bool EmphasisUnderscore(i32 i) {
+    const BoundedString& s = gWords[i].SeparatorText;
+    const i32 n = GetStringLength(s);
+    if (n == 0) return false;
+    for (i32 k = 0; k < n; ++k)
+        if (s.data[k] != '_') return false;
+    const bool touchesBefore = i > 0 && gWords[i - 1].EndOffset + 1 == gWords[i].StartOffset;
+    const bool touchesAfter = i + 1 < gWordCount && gWords[i].EndOffset + 1 == gWords[i + 1].StartOffset;
+    return touchesBefore || touchesAfter;
+}
+
 void RemoveLoneSymbols(WordMergeCallback merge) {
     for (i32 i = 0; i < gWordCount;) {
         const BoundedString& t = gWords[i].WordText;
-        if ((GetStringLength(t) == 1 && IsLoneSymbol(t.data[0])) || AllInvisible(t)) {
+        if ((GetStringLength(t) == 1 && IsLoneSymbol(t.data[0])) || AllInvisible(t) || EmphasisUnderscore(i)) {
             RemoveSentenceWord(i);
             if (merge != nullptr) merge(i, i, -1);
             continue;

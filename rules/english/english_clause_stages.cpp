@@ -11,6 +11,7 @@ RuleCode CheckEnglishClauseStages(u16& wordIndex) {
     if (const RuleCode r = CheckVerbSegments(c, wordIndex); r != 0) return r;
     if (const RuleCode r = CheckAttributes(wordIndex); r != 0) return r;
     if (const RuleCode r = CheckPreteriteAfterDo(wordIndex); r != 0) return r;
+    if (const RuleCode r = CheckPreteriteAfterPerfect(wordIndex); r != 0) return r;
     MarkComplementFunctions();
     return CheckSentenceRules(c, wordIndex);
 }

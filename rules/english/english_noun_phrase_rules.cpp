@@ -8,6 +8,7 @@
 #include "morphology/word_lookup.h"
 #include "rules/english/english_disambiguation.h"
 #include "rules/english/english_noun_phrase.h"
+#include "rules/english/english_verb_patterns.h"
 #include "rules/rule_words.h"
 #include "frame/mac_roman.h"
 
@@ -503,7 +504,14 @@ Next PossessiveS(WalkState& s, i32 i) {
         // ("Its a nice day.", "Its nice."); the counts alone also took "its"
         // before a noun in long sentences of many clauses.
         const bool verbless = s.verbCount < s.clauseCount + 1 && (In(Cat(i + 1), 7, 8) || WithoutVerb());
-        if (verbless || (s.verbCount == s.clauseCount + 1 && Cat(i + 1) == 7)) s.result = static_cast<i16>(257 + i);
+        // Nor does a possessive come before a word the dictionary gives as
+        // nothing but a verb, unless a noun follows that it may qualify
+        // ("I think its got nothing to do with it"; "its abetted
+        // parameter").
+        const bool verbAfter = i + 2 < Count() &&
+                               Cat(i + 2) != 10 && OnlyVerbForms(i + 1);
+        if (verbless || verbAfter || (s.verbCount == s.clauseCount + 1 && Cat(i + 1) == 7))
+            s.result = static_cast<i16>(257 + i);
         return Next::kDeterminers;
     }
     if (i == 0) {
@@ -550,6 +558,34 @@ bool AdjectiveEndingClause(i32 a) {
 }
 
 bool SeparatorHolds(i32 i, const char* part) { return FindCSubstring(rules::W(i).SeparatorText, part) == 2; }
+
+// An object pronoun joined by "and" to another subject before the verb of
+// its clause ("Me and Jordan fixed it", "Jordan and me fixed it"): the
+// subject takes the subject form, whatever reading the pronoun was given
+// at the sentence's start. The other member is a name, a pronoun
+// or a short noun phrase; the pronoun opens its clause or follows a name
+// that does.
+bool OpensClause(i32 i) { return i == 0 || Cat(i - 1) >= 20 || Cat(i - 1) == 16 || Cat(i - 1) == 17; }
+
+bool ObjectPronounInSubject(i32 i) {
+    static const char* const kObjects[] = {"me", "him", "us", "them", nullptr};
+    bool listed = false;
+    for (const char* const* p = kObjects; *p != nullptr; ++p) listed = listed || IsAnyCase(i, *p);
+    // Written in capitals it may be a name ("US", "ME").
+    if (!listed || W(i).WordCaseMode == 3 || W(i).WordCaseMode == 4) return false;
+    i32 v = -1;
+    if (OpensClause(i) && Is(i + 1, "and")) {
+        i32 k = i + 2;
+        while (k < i + 5 && k < Count() && (In(Cat(k), 7, 8, 10) || CaseCategory(Cat(k)))) ++k;
+        if (k == i + 2 || (Cat(k - 1) != 10 && !CaseCategory(Cat(k - 1)))) return false;
+        v = k;
+    } else if (i >= 2 && Is(i - 1, "and") && (Cat(i - 2) == 10 || Cat(i - 2) == 1) && OpensClause(i - 2)) {
+        v = i + 1;
+    } else {
+        return false;
+    }
+    return v < Count() && ConjugatedVerb(v) && Cls(v) >= 128;
+}
 
 Next SubjectPronoun(WalkState& s, i32 i) {
     i16 verbs = 0;
@@ -598,7 +634,22 @@ Next DeterminerRules(WalkState& s, i32 i, Next from) {
     }
     // "it", like "you", is one form for both cases.
     if (!numeral && Cat(i) == 1 && c != 92 && c != '[') return SubjectPronoun(s, i);
+    if (s.pass >= 1 && ObjectPronounInSubject(i)) {
+        // The report names the object form: its reading goes first.
+        for (i32 r = 1; r < Readings(i) && Cat(i) != 2; ++r)
+            if (Cat(i, r) == 2) CopyReading(W(i), 0, r);
+        if (Cat(i) != 2) W(i).ReadingCategories[0] = 2;
+        return End(s, 257 + i, 0);
+    }
     // The word tests come first: most words are refused on their first letter.
+    // Only a possessive stands before "own" ("on there own" for "on their
+    // own"), unless a form of "be" makes "there" the pronoun ("is there
+    // own-brand stock") or "there" is the adverb after a noun, the verb
+    // "own" following it ("People there own cars").
+    static const char* const kBe[] = {"is", "are", "was", "were", "be", nullptr};
+    if (s.pass >= 1 && Is(i, "there") && TextLength(i) == 5 && Is(i + 1, "own") &&
+        !(i > 0 && (IsOneOf(i - 1, kBe) || Cat(i - 1) == 10)))
+        return End(s, 257 + i, 0);
     if (s.pass >= 1 && Is(i, "there") && TextLength(i) == 5) {
         // "there" ending a clause ("Who is there?"), before a verb ("there
         // was", "there must") or after a form of be ("is there") is the
