@@ -103,6 +103,12 @@ bool ContractedPlace(i32 i, i32 k) {
     return Kind(k) == 24 && IsOneOf(First(k), kContracted) && a != 0 && b != 0 && a != b;
 }
 
+// Only a comma stands between group k and verb i: a subject is not set
+// off from its verb by a comma alone, so the group is a vocative or a
+// clause of its own, and the verb may have its subject after it ("—O
+// maman, demandèrent Jean et Marie").
+bool CommaBeforeVerb(i32 i, i32 k) { return k == i - 2 && Kind(i - 1) == 21 && Is(First(i - 1), ","); }
+
 // The counts kept while walking back over candidate k.
 void KeepCounts(ClauseFrame& f, i32 i, i32 k) {
     const i32 w = First(k);
@@ -118,7 +124,8 @@ void KeepCounts(ClauseFrame& f, i32 i, i32 k) {
         if (Even(f.bracketCount) && !(k == i - 2 && Kind(i - 1) == 16)) ++f.subjectCount;
     }
     if (Kind(k) == 17) f.coordinatedVerb = 0;
-    if (Kind(k) == 24 && Seg(k).State == 0 && Even(f.subjectCount) && Even(f.bracketCount) && !ContractedPlace(i, k))
+    if (Kind(k) == 24 && Seg(k).State == 0 && Even(f.subjectCount) && Even(f.bracketCount) && !ContractedPlace(i, k) &&
+        !CommaBeforeVerb(i, k))
         ++f.groupCount;
 }
 
@@ -477,6 +484,20 @@ bool OpeningQui(i32 i, i32 k) {
     return true;
 }
 
+// A question or exclamation mark stands between segment k and the next:
+// it closes the statement, and a verb after it has its subject after it
+// ("Pourquoi ? demanda le maître", "papa?—Oui, répond papa"). An
+// interjection set off by a comma keeps the statement open ("Et les
+// hommes, morbleu ! sont faits ainsi").
+bool ClosedStatement(i32 k) {
+    for (i32 w = Last(k) + 1; w < First(k + 1); ++w) {
+        if (Cat(w) != 20) continue;
+        if (Begins(w, "?")) return true;
+        if (Begins(w, "!") && !(w >= 2 && Is(w - 2, ","))) return true;
+    }
+    return false;
+}
+
 // Steps 4 and 5 for candidate k.
 Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
     const u8 verbPerson = Seg(i).Person;
@@ -572,6 +593,7 @@ RuleCode SearchSubject(ClauseFrame& f, i32 i, u16& out) {
     for (i32 k = i - 1; k >= 0; --k) {
         const i32 opening = First(k + 1) - 1;
         if (gLastRule == 15 && Cat(opening) == 20 && Begins(opening, ":")) return Report(f, i, out);
+        if (ClosedStatement(k)) break;
         f.bracketCount = Brackets(i, k);
         KeepCounts(f, i, k);
         switch (Candidate(f, i, k)) {

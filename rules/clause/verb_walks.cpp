@@ -6,6 +6,9 @@
 // infinitive), the same form twice (53), the subject search, and at the
 // end a verb left without its clause link (40 'A').
 #include "rules/clause/clause_verbs.h"
+
+#include "frame/mac_roman.h"
+#include "morphology/word_lookup.h"
 #include "rules/french/french_verb.h"
 
 namespace clause_verbs {
@@ -145,6 +148,47 @@ void SettleImperativeForm(i32 i, i32 v) {
 
 enum class Next { kSegment, kSubject, kReport };
 
+// The feature of an imperative reading among the dictionary's readings of
+// verb v, its own first ("sois" and "sache" read as subjunctives are
+// imperatives too); 0 when it has none.
+u8 ImperativeReading(ClauseFrame& f, i32 v) {
+    const auto imperative = [](u8 feat) { return feat >= '0' && feat <= '7' && feat != '6'; };
+    if (imperative(Feat(v))) return Feat(v);
+    CopyLowerCase(*f.workWord, W(v).WordText);
+    f.workTagCount = 0;
+    LookupWordForm(800, *f.workWord, *f.workTags, f.workTagCount);
+    for (u16 t = 0; t < f.workTagCount; ++t) {
+        const u16 tag = f.workTags->ClampedAt(t);
+        if ((tag >> 8) >= 128 && imperative(static_cast<u8>(tag & 0xFF))) return static_cast<u8>(tag & 0xFF);
+    }
+    return 0;
+}
+
+// Verb v opens a statement: before it, past "ne" and its object pronouns,
+// the sentence starts or a sign closes the statement before (":", "?",
+// "!", ";"), with at most a linking word after the sign ("Et ne me
+// rompez pas", "; mais sois bien persuadé"). Object pronouns stand before
+// an imperative only after "ne" or, in the classical order of a second
+// imperative, after the linking word ("et le repolissez"); "nous" or
+// "vous" opening the statement before a verb of its person is the
+// subject ("Et vous partez").
+bool OpensStatement(i32 i, i32 v) {
+    static const char* const kLinks[] = {"et", "mais", "puis", "ou", "or", "donc", nullptr};
+    i32 w = v - 1;
+    while (w >= 0 && Cat(w) == 2) --w;
+    const bool negated = w >= 0 && Cls(w) == 22;
+    if (negated) --w;
+    if (!negated && w + 1 < v && Cat(w + 1) == 2 &&
+        ((Is(w + 1, "nous") && Seg(i).Person == 1) || (Is(w + 1, "vous") && Seg(i).Person == 2)))
+        return false;
+    const bool linked = w >= 0 && IsOneOf(w, kLinks);
+    if (linked) --w;
+    if (!negated && !linked && w + 1 < v) return false;
+    if (w < 0) return true;
+    const bool sign = Cat(w) == 20 && !Begins(w, "(") && !Begins(w, ")") && !Begins(w, "\"");
+    return sign || Begins(w, ";");
+}
+
 // Steps 6 to 9 of the second walk for verb v of segment i.
 Next ImperativesAndForms(ClauseFrame& f, i32 i, u16& out, RuleCode& code) {
     const i32 v = First(i);
@@ -159,6 +203,13 @@ Next ImperativesAndForms(ClauseFrame& f, i32 i, u16& out, RuleCode& code) {
             return Next::kReport;
         }
         return Next::kSegment;
+    }
+    if (OpensStatement(i, v)) {
+        if (const u8 imperative = ImperativeReading(f, v); imperative != 0) {
+            W(v).ReadingFeatures[0] = imperative;
+            MarkImperative(f, i);
+            return Next::kSegment;
+        }
     }
     // After a semicolon a new statement starts, as after a comma ("il le
     // fait ; viens ici").
