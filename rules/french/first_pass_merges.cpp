@@ -270,10 +270,10 @@ void ChooseNounReading(i32 i, GenderNumber gn) {
     } else if (i > 1 && CatIs(i - 1, 16) && ClsIs(i - 2, c0)) KeepOne(i);
     else if (i < n - 2 && CatIs(i + 1, 16) && ClsIs(i + 2, c0)) KeepOne(i);
     // A noun or a participle after an article and the adjective it opens
-    // with ("la deuxième partie", "les premières sorties") is the noun, as
-    // right after the article.
+    // with ("la deuxième partie", "les premières sorties", "la plus grande
+    // partie") is the noun, as right after the article.
     else if (c0 == 'A' && Cls(i, 1) >= 128 && i > 1 && CatIs(i - 1, 10) && !ClsIs(i - 1, 'A') &&
-             catIn(i - 2, {7, 8, 9}))
+             (catIn(i - 2, {7, 8, 9}) || (i > 2 && CatIs(i - 2, 18) && catIn(i - 3, {7, 8, 9}))))
         KeepOne(i);
     // So is it right after the preposition "de" ("des camps de réfugiés",
     // "des robes de mariées"): no participle follows it bare.

@@ -94,6 +94,33 @@ bool NounByMark(i32 i) {
            (m == 78 && Begins(i, MR("é"))) || (m == 15 && CatIs(i - 1, 10));
 }
 
+}  // namespace
+
+// An adjective right after a determiner, or after a determiner and an
+// adverb, opens a noun group whose noun comes next: the noun reading of a
+// word of the same gender and number that follows it is the one ("la
+// modique somme", "une seule passe", "la plus grande partie", "un très bon
+// souvenir"). A word that may be a noun as well stands as one when the
+// genders differ or remain open ("la commune compte", "une autre fut"),
+// and an article after the word makes it the verb taking its object ("la
+// seconde montre le rappeur").
+bool AfterOpeningAdjective(i32 i) {
+    const i32 p = i - 1;
+    const bool adjective = ClsIs(p, 'B');
+    if (i < 2 || !CatIs(p, 10) || !(adjective || ClsIs(p, 'C') || ClsIs(p, 'M') || ClsIs(p, 'N'))) return false;
+    const auto determiner = [](i32 k) { return CatIs(k, 7) || CatIs(k, 8) || CatIs(k, 9); };
+    if (!determiner(i - 2) && !(i >= 3 && CatIs(i - 2, 18) && determiner(i - 3))) return false;
+    if (NotLast(i) && CatIs(i + 1, 7)) return false;
+    const i32 r = FirstOfCategory(i, 10);
+    if (r >= Count(i) || Cls(i, r) >= 128) return false;
+    const u8 g = static_cast<u8>(Feat(i, r) / 16), n = static_cast<u8>(Feat(i, r) % 16 / 4);
+    const bool gendered = (g == 1 || g == 2) && (Gender(p) == 1 || Gender(p) == 2);
+    if (gendered ? g != Gender(p) : !adjective) return false;
+    return n == 0 || n == 3 || Number(p) == 0 || Number(p) == 3 || n == Number(p);
+}
+
+namespace {
+
 // The lines of the rule, the first that holds deciding.
 Verdict ByNeighbours(i32 i, u16 mode) {
     const i32 p = i - 1, n = i + 1, n2 = i + 2, n3 = i + 3;
@@ -104,6 +131,7 @@ Verdict ByNeighbours(i32 i, u16 mode) {
     if (VerbBefore(i, 14) || VerbBefore(i, 11)) return Verdict::kNoun;
     if (CatIs(p, 8) && !ClsIs(p, 'Q') && !Begins(p, "quel") && !(Is(p, "ce") && Gender(i) <= 1))
         return Verdict::kNoun;
+    if (AfterOpeningAdjective(i)) return Verdict::kNoun;
     // Right after a noun, a noun-or-verb word before "que" is the verb of
     // that subject ("cette expérience montre qu'il", "le Duc annonce
     // qu'"): a second noun standing there would need its article (after
