@@ -236,7 +236,11 @@ void ChooseAdjectiveOrNoun(i32 i) {
     const auto determiner = [](i32 k) { return CatIs(k, 7) || CatIs(k, 8) || CatIs(k, 9) || CatIs(k, 15); };
     const bool determined =
         determiner(i - 1) || (i > 1 && ClsIs(i - 1, 'B') && determiner(i - 2));
-    const bool nounAfter = i + 1 < Words() && ClsIs(i + 1, 'A') && CatIs(i + 1, 10) && !NounAndAdjective(i + 1);
+    // A noun follows when the next word may be one but no adjective ("son
+    // propre magasin", "une vrai porte", whose verb reading may come first).
+    const i32 n = i + 1;
+    const bool nounAfter = n < Words() && rules::AnyReadingOf(n, [n](i32 r) { return Cls(n, r) == 'A' && Cat(n, r) == 10; }) &&
+                           !rules::AnyReadingOf(n, [n](i32 r) { return Cls(n, r) == 'B'; });
     u8 want = determined && !nounAfter ? 'A' : 'B';
     // Joined to a settled noun or adjective before it by "et", "ou" or a
     // comma, or to one after it by "et" or "ou", the word takes its class (a

@@ -61,9 +61,22 @@ void SwapFirstReadings(i32 i) {
 
 enum class Verdict : u8 { kNone, kNoun, kVerb };
 
+// The noun reading of word i: its first noun, else its first reading of
+// category 10. An adjective reading goes first only where no determiner
+// or opening adjective calls for the noun ("une vieille ferme", "la
+// pratique musicale").
+i32 NounReading(i32 i) {
+    const i32 first = FirstOfCategory(i, 10);
+    if (first >= Count(i) || Cls(i, first) != 'B') return first;
+    const bool determined = i > 0 && (CatIs(i - 1, 7) || CatIs(i - 1, 8) || CatIs(i - 1, 9) || AfterOpeningAdjective(i));
+    for (i32 r = first + 1; determined && r < Count(i); ++r)
+        if (Cat(i, r) == 10 && Cls(i, r) == 'A') return r;
+    return first;
+}
+
 void Noun(i32 i, bool markRewrite) {
     const u8 m = Mark(i, Count(i) - 1);
-    if (!TakeAs(i, FirstOfCategory(i, 10), 10)) return;
+    if (!TakeAs(i, NounReading(i), 10)) return;
     if (markRewrite && (m == 23 || m == 94)) SetFeat(i, 28);
 }
 
@@ -111,7 +124,14 @@ bool AfterOpeningAdjective(i32 i) {
     const auto determiner = [](i32 k) { return CatIs(k, 7) || CatIs(k, 8) || CatIs(k, 9); };
     if (!determiner(i - 2) && !(i >= 3 && CatIs(i - 2, 18) && determiner(i - 3))) return false;
     if (NotLast(i) && CatIs(i + 1, 7)) return false;
-    const i32 r = FirstOfCategory(i, 10);
+    for (i32 k = 1; k < Count(p); ++k)
+        if (Cls(p, k) == 'A') return false;  // the word before may be the noun itself
+    i32 r = FirstOfCategory(i, 10);
+    for (i32 k = r; k < Count(i); ++k)
+        if (Cat(i, k) == 10 && Cls(i, k) == 'A') {
+            r = k;
+            break;
+        }
     if (r >= Count(i) || Cls(i, r) >= 128) return false;
     const u8 g = static_cast<u8>(Feat(i, r) / 16), n = static_cast<u8>(Feat(i, r) % 16 / 4);
     const bool gendered = (g == 1 || g == 2) && (Gender(p) == 1 || Gender(p) == 2);
@@ -203,12 +223,17 @@ void Balance(i32 i, u16 mode) {
 
 void MergeNounReadings(i32 i) {
     if (Count(i) < 3 || Cat(i, 0) != 10 || Cat(i, 1) != 10) return;
+
     const Pair first = PairOf(i, 0, Pair{});
     const Pair second = PairOf(i, 1, first);
     const u8 g = second.g == first.g ? first.g : 0;
     const u8 n = second.n == first.n ? first.n : 0;
     SetFeat(i, static_cast<u8>(16 * g + 4 * n + Feat(i) % 4));
-    if (Cls(i, 0) != Cls(i, 1)) SetCls(i, 'C');
+    // A noun and an adjective merge into the noun-or-adjective class, but
+    // after an adjective that opens the group into the noun ("une vieille
+    // ferme").
+    const bool noun = Cls(i, 0) == 'A' || Cls(i, 1) == 'A';
+    if (Cls(i, 0) != Cls(i, 1)) SetCls(i, noun && AfterOpeningAdjective(i) ? 'A' : 'C');
     first_pass::RemoveReading(i, 1);
 }
 
