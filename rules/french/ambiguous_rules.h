@@ -23,6 +23,10 @@ bool AllOf(i32 i, u8 a, u8 b);
 // earlier word is.
 i32 WalkBack(i32 i, bool (*skipped)(i32 k));
 
+// Word i follows an adjective that opens a noun group after a determiner,
+// and its noun reading may be that group's noun (noun_or_verb.cpp).
+bool AfterOpeningAdjective(i32 i);
+
 // Locution readings, "quel"/"tel" before a verb, noun or adverb, past
 // participle or adjective.
 void DropLocutionReading(i32 i);

@@ -236,7 +236,11 @@ void ChooseAdjectiveOrNoun(i32 i) {
     const auto determiner = [](i32 k) { return CatIs(k, 7) || CatIs(k, 8) || CatIs(k, 9) || CatIs(k, 15); };
     const bool determined =
         determiner(i - 1) || (i > 1 && ClsIs(i - 1, 'B') && determiner(i - 2));
-    const bool nounAfter = i + 1 < Words() && ClsIs(i + 1, 'A') && CatIs(i + 1, 10) && !NounAndAdjective(i + 1);
+    // A noun follows when the next word may be one but no adjective ("son
+    // propre magasin", "une vrai porte", whose verb reading may come first).
+    const i32 n = i + 1;
+    const bool nounAfter = n < Words() && rules::AnyReadingOf(n, [n](i32 r) { return Cls(n, r) == 'A' && Cat(n, r) == 10; }) &&
+                           !rules::AnyReadingOf(n, [n](i32 r) { return Cls(n, r) == 'B'; });
     u8 want = determined && !nounAfter ? 'A' : 'B';
     // Joined to a settled noun or adjective before it by "et", "ou" or a
     // comma, or to one after it by "et" or "ou", the word takes its class (a
@@ -270,10 +274,10 @@ void ChooseNounReading(i32 i, GenderNumber gn) {
     } else if (i > 1 && CatIs(i - 1, 16) && ClsIs(i - 2, c0)) KeepOne(i);
     else if (i < n - 2 && CatIs(i + 1, 16) && ClsIs(i + 2, c0)) KeepOne(i);
     // A noun or a participle after an article and the adjective it opens
-    // with ("la deuxième partie", "les premières sorties") is the noun, as
-    // right after the article.
+    // with ("la deuxième partie", "les premières sorties", "la plus grande
+    // partie") is the noun, as right after the article.
     else if (c0 == 'A' && Cls(i, 1) >= 128 && i > 1 && CatIs(i - 1, 10) && !ClsIs(i - 1, 'A') &&
-             catIn(i - 2, {7, 8, 9}))
+             (catIn(i - 2, {7, 8, 9}) || (i > 2 && CatIs(i - 2, 18) && catIn(i - 3, {7, 8, 9}))))
         KeepOne(i);
     // So is it right after the preposition "de" ("des camps de réfugiés",
     // "des robes de mariées"): no participle follows it bare.

@@ -72,6 +72,8 @@ void InfinitiveReading(i32 i, u16 mode) {
     const i32 r = WalkBack(i, [](i32 k) { return CatIs(k, 18); });
     if (Count(r) == 1 && CatIs(r, 14) && other && Cls(i, o) == 'A') return Infinitive(i, j);
     if (Begins(r, MR("censé"))) return Infinitive(i, j);
+    // The noun of a group opened by an adjective ("un très bon souvenir").
+    if (AfterOpeningAdjective(i)) return static_cast<void>(TakeAs(i, FirstOfCategory(i, 10), 10));
     if (SingularOtherReading(i)) {
         if (other) first_pass::TakeReading(i, o);
         return;

@@ -371,7 +371,10 @@ const WordTest kThreeBytes[] = {
          return (Count(i - 1) == 1 && (CatIn(i - 1, 7, 10) || Is(i - 1, "en"))) || Is(i - 1, "l'") || Is(i - 1, "d'");
      },
      [](i32 i, u16) { Set(i, 10, 65, 20, 92); }, nullptr},
-    {"53", MR("été"), W, [](i32 i, u16) { return i >= 2 && Begins(i - 1, "tou") && ClsIs(i - 2, 194); },
+    // "tout" (not the adverb "toujours", after which "été" is the
+    // participle as after any adverb: "il a toujours été malade").
+    {"53", MR("été"), W,
+     [](i32 i, u16) { return i >= 2 && Begins(i - 1, "tou") && !Is(i - 1, "toujours") && ClsIs(i - 2, 194); },
      [](i32 i, u16 mode) {
          SetCat(i, 18);
          SecondLemma(i);

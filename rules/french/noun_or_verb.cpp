@@ -61,9 +61,22 @@ void SwapFirstReadings(i32 i) {
 
 enum class Verdict : u8 { kNone, kNoun, kVerb };
 
+// The noun reading of word i: its first noun, else its first reading of
+// category 10. An adjective reading goes first only where no determiner
+// or opening adjective calls for the noun ("une vieille ferme", "la
+// pratique musicale").
+i32 NounReading(i32 i) {
+    const i32 first = FirstOfCategory(i, 10);
+    if (first >= Count(i) || Cls(i, first) != 'B') return first;
+    const bool determined = i > 0 && (CatIs(i - 1, 7) || CatIs(i - 1, 8) || CatIs(i - 1, 9) || AfterOpeningAdjective(i));
+    for (i32 r = first + 1; determined && r < Count(i); ++r)
+        if (Cat(i, r) == 10 && Cls(i, r) == 'A') return r;
+    return first;
+}
+
 void Noun(i32 i, bool markRewrite) {
     const u8 m = Mark(i, Count(i) - 1);
-    if (!TakeAs(i, FirstOfCategory(i, 10), 10)) return;
+    if (!TakeAs(i, NounReading(i), 10)) return;
     if (markRewrite && (m == 23 || m == 94)) SetFeat(i, 28);
 }
 
@@ -94,6 +107,40 @@ bool NounByMark(i32 i) {
            (m == 78 && Begins(i, MR("é"))) || (m == 15 && CatIs(i - 1, 10));
 }
 
+}  // namespace
+
+// An adjective right after a determiner, or after a determiner and an
+// adverb, opens a noun group whose noun comes next: the noun reading of a
+// word of the same gender and number that follows it is the one ("la
+// modique somme", "une seule passe", "la plus grande partie", "un très bon
+// souvenir"). A word that may be a noun as well stands as one when the
+// genders differ or remain open ("la commune compte", "une autre fut"),
+// and an article after the word makes it the verb taking its object ("la
+// seconde montre le rappeur").
+bool AfterOpeningAdjective(i32 i) {
+    const i32 p = i - 1;
+    const bool adjective = ClsIs(p, 'B');
+    if (i < 2 || !CatIs(p, 10) || !(adjective || ClsIs(p, 'C') || ClsIs(p, 'M') || ClsIs(p, 'N'))) return false;
+    const auto determiner = [](i32 k) { return CatIs(k, 7) || CatIs(k, 8) || CatIs(k, 9); };
+    if (!determiner(i - 2) && !(i >= 3 && CatIs(i - 2, 18) && determiner(i - 3))) return false;
+    if (NotLast(i) && CatIs(i + 1, 7)) return false;
+    for (i32 k = 1; k < Count(p); ++k)
+        if (Cls(p, k) == 'A') return false;  // the word before may be the noun itself
+    i32 r = FirstOfCategory(i, 10);
+    for (i32 k = r; k < Count(i); ++k)
+        if (Cat(i, k) == 10 && Cls(i, k) == 'A') {
+            r = k;
+            break;
+        }
+    if (r >= Count(i) || Cls(i, r) >= 128) return false;
+    const u8 g = static_cast<u8>(Feat(i, r) / 16), n = static_cast<u8>(Feat(i, r) % 16 / 4);
+    const bool gendered = (g == 1 || g == 2) && (Gender(p) == 1 || Gender(p) == 2);
+    if (gendered ? g != Gender(p) : !adjective) return false;
+    return n == 0 || n == 3 || Number(p) == 0 || Number(p) == 3 || n == Number(p);
+}
+
+namespace {
+
 // The lines of the rule, the first that holds deciding.
 Verdict ByNeighbours(i32 i, u16 mode) {
     const i32 p = i - 1, n = i + 1, n2 = i + 2, n3 = i + 3;
@@ -104,6 +151,7 @@ Verdict ByNeighbours(i32 i, u16 mode) {
     if (VerbBefore(i, 14) || VerbBefore(i, 11)) return Verdict::kNoun;
     if (CatIs(p, 8) && !ClsIs(p, 'Q') && !Begins(p, "quel") && !(Is(p, "ce") && Gender(i) <= 1))
         return Verdict::kNoun;
+    if (AfterOpeningAdjective(i)) return Verdict::kNoun;
     // Right after a noun, a noun-or-verb word before "que" is the verb of
     // that subject ("cette expérience montre qu'il", "le Duc annonce
     // qu'"): a second noun standing there would need its article (after
@@ -175,12 +223,17 @@ void Balance(i32 i, u16 mode) {
 
 void MergeNounReadings(i32 i) {
     if (Count(i) < 3 || Cat(i, 0) != 10 || Cat(i, 1) != 10) return;
+
     const Pair first = PairOf(i, 0, Pair{});
     const Pair second = PairOf(i, 1, first);
     const u8 g = second.g == first.g ? first.g : 0;
     const u8 n = second.n == first.n ? first.n : 0;
     SetFeat(i, static_cast<u8>(16 * g + 4 * n + Feat(i) % 4));
-    if (Cls(i, 0) != Cls(i, 1)) SetCls(i, 'C');
+    // A noun and an adjective merge into the noun-or-adjective class, but
+    // after an adjective that opens the group into the noun ("une vieille
+    // ferme").
+    const bool noun = Cls(i, 0) == 'A' || Cls(i, 1) == 'A';
+    if (Cls(i, 0) != Cls(i, 1)) SetCls(i, noun && AfterOpeningAdjective(i) ? 'A' : 'C');
     first_pass::RemoveReading(i, 1);
 }
 
