@@ -6,6 +6,7 @@
 #include "morphology/verb_candidates.h"
 #include "morphology/word_lookup.h"
 #include "frame/tagged_words.h"
+#include "rules/clause/clause_group_forms.h"
 #include "rules/clause/clause_walk.h"
 
 namespace clause_walk {
@@ -108,6 +109,32 @@ RuleCode CheckParticipleAfterPreposition(ClauseFrame& f, u16& out) {
     return 0;
 }
 
+// A past participle set off by a comma after a noun group agrees with that
+// group ("La femme, blessée par deux fois, se releva."): the group opens
+// the sentence or follows a verb, is not one of a list, and the
+// participle stands alone, before a sign or a preposition.
+bool AppositionParticiple(i32 i) {
+    // The participles that stand as prepositions stay invariable
+    // ("Les fortifications, excepté en Sardaigne, ...").
+    static const char* const kPrepositions[] = {MR("excepté"), "vu", MR("passé"), "attendu", "compris", MR("supposé"),
+                                                nullptr};
+    if (i < 2 || Kind(i - 1) != 21 || Last(i) != First(i) || !VerbParticiple(First(i))) return false;
+    if (IsOneOf(First(i), kPrepositions)) return false;
+    const i32 h = i - 2;
+    if (Kind(h) != 24 || (FCat(h) != 7 && FCat(h) != 8) || (h > 0 && Kind(h - 1) != 14)) return false;
+    for (i32 w = First(h); w <= Last(h); ++w) {
+        if (Is(w, "et") || Is(w, "ou")) return false;
+    }
+    if (h > 0 && h + 3 < SegCount() && Kind(h + 3) == 21) return false;
+    const i32 n = First(i) + 1;
+    return n >= Count() || Cat(n) == 15 || Cat(n) == 20 || Cat(n) == 21;
+}
+
+RuleCode CheckAppositionParticiple(i32 i, u16& out) {
+    if (!AppositionParticiple(i) || !ClashOneTwo(S(i), S(i - 2)) || !MayReport(41, First(i))) return 0;
+    return ReportGroupDisagreement(i, i - 2, out);
+}
+
 bool HomophoneSite(i32 i) {
     const i32 w = First(i) - 1;
     if (Kind(i) != 12 || Cat(w) == 8 || Cls(w) == 'A' || Cls(w) == 20) return false;
@@ -188,6 +215,7 @@ RuleCode CheckSegmentLastRules(ClauseFrame& f, u16& out) {
     const Next next = CheckPrepositionParticiple(f.currentSegment, out, code);
     if (next == Next::Report) return code;
     if (const RuleCode r = CheckParticipleAfterPreposition(f, out); r != 0) return r;
+    if (const RuleCode r = CheckAppositionParticiple(f.currentSegment, out); r != 0) return r;
     if (next == Next::Homophone) {
         if (const RuleCode r = CheckHomophoneParticiple(f, out); r != 0) return r;
     }
