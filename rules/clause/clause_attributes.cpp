@@ -109,6 +109,8 @@ RuleCode CheckParticipleAfterPreposition(ClauseFrame& f, u16& out) {
     return 0;
 }
 
+bool LeadingGroup(i32 h);
+
 // A past participle set off by a comma after a noun group agrees with that
 // group ("La femme, blessée par deux fois, se releva."): the group opens
 // the sentence or follows a verb, is not one of a list, and the
@@ -121,17 +123,34 @@ bool AppositionParticiple(i32 i) {
     if (i < 2 || Kind(i - 1) != 21 || Last(i) != First(i) || !VerbParticiple(First(i))) return false;
     if (IsOneOf(First(i), kPrepositions)) return false;
     const i32 h = i - 2;
-    if (Kind(h) != 24 || (FCat(h) != 7 && FCat(h) != 8) || (h > 0 && Kind(h - 1) != 14)) return false;
-    for (i32 w = First(h); w <= Last(h); ++w) {
-        if (Is(w, "et") || Is(w, "ou")) return false;
-    }
+    if (!LeadingGroup(h)) return false;
     if (h > 0 && h + 3 < SegCount() && Kind(h + 3) == 21) return false;
     const i32 n = First(i) + 1;
     return n >= Count() || Cat(n) == 15 || Cat(n) == 20 || Cat(n) == 21;
 }
 
+// A noun group that opens the sentence or follows a verb, with a
+// determiner and no conjunction in it.
+bool LeadingGroup(i32 h) {
+    if (Kind(h) != 24 || (FCat(h) != 7 && FCat(h) != 8) || (h > 0 && Kind(h - 1) != 14)) return false;
+    for (i32 w = First(h); w <= Last(h); ++w) {
+        if (Is(w, "et") || Is(w, "ou")) return false;
+    }
+    return true;
+}
+
+// A past participle alone after "N de N" qualifies either noun ("le chien
+// de son voisin, tué" or "tuée"): it disagrees only when it fits neither.
+bool ParticipleAfterComplement(i32 i) {
+    if (i < 2 || Last(i) != First(i) || !VerbParticiple(First(i))) return false;
+    const i32 c = i - 1;
+    if (Kind(c) != 23 || FCat(c) != 15 || !(Is(First(c), "de") || Is(First(c), "d'"))) return false;
+    return LeadingGroup(i - 2) && ClashOneTwo(S(i), S(c));
+}
+
 RuleCode CheckAppositionParticiple(i32 i, u16& out) {
-    if (!AppositionParticiple(i) || !ClashOneTwo(S(i), S(i - 2)) || !MayReport(41, First(i))) return 0;
+    if (!AppositionParticiple(i) && !ParticipleAfterComplement(i)) return 0;
+    if (!ClashOneTwo(S(i), S(i - 2)) || !MayReport(41, First(i))) return 0;
     return ReportGroupDisagreement(i, i - 2, out);
 }
 
