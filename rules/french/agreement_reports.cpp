@@ -145,8 +145,14 @@ bool FindCoordinatedEpithets(RuleReport& found) {
         const WordAgreement det = OwnAgreement(d);
         if (ref.gender == 0) ref.gender = det.gender;
         if (ref.number == 0) ref.number = det.number;
+        // A noun of either gender after a determiner of either gender: the
+        // two adjectives still share one gender ("les amoureux et
+        // merveilleuses imbéciles"), and each is reported.
+        const WordAgreement one = OwnAgreement(d + 1), two = OwnAgreement(d + 3);
+        const bool split = ref.gender == 0 && OppositeGenders(one.gender, two.gender);
         for (const i32 a : {d + 1, d + 3}) {
             const WordAgreement own = OwnAgreement(a);
+            if (split) ref.gender = a == d + 1 ? two.gender : one.gender;
             const bool gender = OppositeGenders(own.gender, ref.gender);
             const bool number = OppositeGenders(own.number, ref.number);
             if ((!gender && !number) || !MayReport(41, a)) continue;
