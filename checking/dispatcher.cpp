@@ -573,6 +573,7 @@ bool TryReadings(DispatchState& s, i32 i, bool last) {
     u32 errors = 0;
     RuleCode kept = 0;
     i32 keptPos = 0;
+    bool oneWord = true;  // every erred reading erred at the same word
     const SavedReading saved = SaveReadingZero(w);
     for (i32 j = 0; j < n; ++j) {
         gReadingPenalty = 0;
@@ -588,6 +589,7 @@ bool TryReadings(DispatchState& s, i32 i, bool last) {
             kept = r;
             keptPos = pos;
         } else {
+            if (pos != keptPos) oneWord = false;
             if (r > gLastRule || (r == gLastRule && pos > keptPos)) keptPos = pos;
             if (r != kept) {
                 kept = r == kCodeMissingVerb ? kCodeMissingVerb : kCodeUnanalysable;
@@ -613,15 +615,31 @@ bool TryReadings(DispatchState& s, i32 i, bool last) {
         RunAfterTrial(last || gAnalysisMode == 0);
         return false;
     }
-    gLastRule = kept;
-    gLastErrorPos = static_cast<i16>(keptPos);
-    s.held = kept;
-    s.heldPos = keptPos;
     i32 best = 0;
     for (i32 j = 1; j < n; ++j) {
         if (s.scores[j > 3 ? 3 : j] < s.scores[best > 3 ? 3 : best]) best = j;
     }
     KeepOnlyReading(w, best);
+    // Readings that err in different ways at the same word: the fault is
+    // there whatever the reading; the word keeps its best reading, and that
+    // reading's own finding is the one held, with the report fields its run
+    // leaves ("Nos chevaux blancs oubliées": a group agreement whether "Nos"
+    // is read as the determiner or not).
+    if (kept == kCodeUnanalysable && oneWord && gAnalysisMode == 0) {
+        gReadingPenalty = 0;
+        gClauseMark = 1;
+        u16 pos = 0;
+        const RuleCode r = RunCascade(pos);
+        gClauseMark = 0;
+        if (r != 0 && r < kCodeSignBalance) {
+            kept = r;
+            keptPos = pos;
+        }
+    }
+    gLastRule = kept;
+    gLastErrorPos = static_cast<i16>(keptPos);
+    s.held = kept;
+    s.heldPos = keptPos;
     RunAfterTrial(true);
     return true;
 }

@@ -6,6 +6,7 @@
 #include "morphology/verb_candidates.h"
 #include "morphology/word_lookup.h"
 #include "frame/tagged_words.h"
+#include "rules/clause/clause_group_forms.h"
 #include "rules/clause/clause_walk.h"
 
 namespace clause_walk {
@@ -16,6 +17,8 @@ namespace {
 
 enum class Next { Homophone, Attribute, Report };
 
+bool QualifierDe(i32 w);
+
 Next CheckPrepositionParticiple(i32 i, u16& out, RuleCode& code) {
     if (i <= 1 || i >= SegCount()) return Next::Homophone;
     if (Kind(i - 1) != 14 || Kind(i) != 23 || FCat(i) != 15 || Cls(Last(i)) <= 127) return Next::Homophone;
@@ -23,7 +26,7 @@ Next CheckPrepositionParticiple(i32 i, u16& out, RuleCode& code) {
     // sentence after the last segment ("il refuse de chanté.").
     const i32 end = i < SegCount() - 1 ? First(i + 1) : Last(i) + 1;
     const bool adjacent = end == First(i) + 2 || (end == First(i) + 3 && Cat(Last(i) + 1) == 18);
-    if (!adjacent) return Next::Homophone;
+    if (!adjacent || QualifierDe(First(i))) return Next::Homophone;
     if (!MayReport(47, Last(i))) return Next::Attribute;
     RuleReport r;
     r.code = 47;
@@ -31,6 +34,124 @@ Next CheckPrepositionParticiple(i32 i, u16& out, RuleCode& code) {
     r.extent = 0;
     code = Commit(r, out);
     return Next::Report;
+}
+
+// A past participle taken as a verb form.
+bool VerbParticiple(i32 w) { return w < Count() && VerbClass(w) && Feat(w) >= 2 && Feat(w) <= 5; }
+
+// "rien de cassé", "quoi de neuf", "un de perdu", "ça de gagné", "des
+// points de gagnés", "autant de satanées maladies": a "de" after a
+// pronoun, a number, a noun or an adverb of quantity opens a qualifier of
+// that word, not an infinitive; so does one that a comma or a conjunction
+// continues ("d'obscur, d'exagéré"), and one that "rien" or "quoi" governs
+// across its verb ("rien touché de souillé").
+bool QualifierDe(i32 w) {
+    if (w == 0 || !(Is(w, "de") || Is(w, "d'"))) return false;
+    static const char* const owners[] = {"rien", "quoi", "chose", "personne", "autre", "plus", "moins",
+                                         "autant", "beaucoup", "peu", "trop", "assez", "tant", "combien", nullptr};
+    const u8 c = Cat(w - 1);
+    if (IsOneOf(w - 1, owners) || (c >= 1 && c <= 10) || c == 16 || c == 20 || c == 21) return true;
+    for (i32 k = w - 2; k >= 0 && k >= w - 3; --k) {
+        if (Is(k, "rien") || Is(k, "quoi")) return true;
+    }
+    return false;
+}
+
+// Word v has a noun or adjective analysis in the dictionary ("mort",
+// "feinte", "figé").
+bool NounOrAdjectiveForm(ClauseFrame& f, i32 v) {
+    CopyString(*f.workWord, W(v).WordText);
+    f.workTagCount = 0;
+    LookupWordForm(800, *f.workWord, *f.workTags, f.workTagCount);
+    for (u16 t = 0; t < f.workTagCount; ++t) {
+        const u8 cls = static_cast<u8>(f.workTags->ClampedAt(t) >> 8);
+        if (cls == 'A' || NounAdjectiveClass(cls)) return true;
+    }
+    return false;
+}
+
+// The past participle after a preposition that opens an infinitive: right
+// after it, or past object pronouns ("de nous consacré"); -1 when word w
+// opens none. Right after it, a participle that may be a noun or an
+// adjective is one only when a determiner follows it ("à obligé ces gens":
+// a verb with its object; "sans feinte", "de mort": the noun).
+i32 ParticipleAfterPreposition(ClauseFrame& f, i32 w) {
+    static const char* const prepositions[] = {MR("à"), "de", "d'", "pour", "sans", "par", nullptr};
+    if (!IsOneOf(w, prepositions)) return -1;
+    i32 v = w + 1;
+    // After "à", "lui", "nous", "vous" and "leur" may be the stressed
+    // pronoun the preposition governs ("quant à lui prévenu").
+    static const char* const stressed[] = {"lui", "nous", "vous", "leur", nullptr};
+    if (Is(w, MR("à")) && IsOneOf(v, stressed)) return -1;
+    while (v < Count() && Cat(v) == 2 && Readings(v) == 1) ++v;
+    if (!VerbParticiple(v)) return -1;
+    if (v > w + 1) return v;
+    if (QualifierDe(w)) return -1;
+    const bool object = v + 1 < Count() && (Cat(v + 1) == 7 || Cat(v + 1) == 8);
+    return object || !NounOrAdjectiveForm(f, v) ? v : -1;
+}
+
+// Rule 47 on the words from segment i up to the next one (from the first
+// word for the first segment walked).
+RuleCode CheckParticipleAfterPreposition(ClauseFrame& f, u16& out) {
+    const i32 i = f.currentSegment;
+    const i32 from = i == 1 ? 0 : First(i);
+    const i32 to = i < SegCount() - 1 ? First(i + 1) : Count();
+    for (i32 w = from; w < to; ++w) {
+        const i32 v = ParticipleAfterPreposition(f, w);
+        if (v < 0 || !MayReport(47, v)) continue;
+        RuleReport r;
+        r.code = 47;
+        r.pos = v;
+        r.extent = 0;
+        return Commit(r, out);
+    }
+    return 0;
+}
+
+bool LeadingGroup(i32 h);
+
+// A past participle set off by a comma after a noun group agrees with that
+// group ("La femme, blessée par deux fois, se releva."): the group opens
+// the sentence or follows a verb, is not one of a list, and the
+// participle stands alone, before a sign or a preposition.
+bool AppositionParticiple(i32 i) {
+    // The participles that stand as prepositions stay invariable
+    // ("Les fortifications, excepté en Sardaigne, ...").
+    static const char* const kPrepositions[] = {MR("excepté"), "vu", MR("passé"), "attendu", "compris", MR("supposé"),
+                                                nullptr};
+    if (i < 2 || Kind(i - 1) != 21 || Last(i) != First(i) || !VerbParticiple(First(i))) return false;
+    if (IsOneOf(First(i), kPrepositions)) return false;
+    const i32 h = i - 2;
+    if (!LeadingGroup(h)) return false;
+    if (h > 0 && h + 3 < SegCount() && Kind(h + 3) == 21) return false;
+    const i32 n = First(i) + 1;
+    return n >= Count() || Cat(n) == 15 || Cat(n) == 20 || Cat(n) == 21;
+}
+
+// A noun group that opens the sentence or follows a verb, with a
+// determiner and no conjunction in it.
+bool LeadingGroup(i32 h) {
+    if (Kind(h) != 24 || (FCat(h) != 7 && FCat(h) != 8) || (h > 0 && Kind(h - 1) != 14)) return false;
+    for (i32 w = First(h); w <= Last(h); ++w) {
+        if (Is(w, "et") || Is(w, "ou")) return false;
+    }
+    return true;
+}
+
+// A past participle alone after "N de N" qualifies either noun ("le chien
+// de son voisin, tué" or "tuée"): it disagrees only when it fits neither.
+bool ParticipleAfterComplement(i32 i) {
+    if (i < 2 || Last(i) != First(i) || !VerbParticiple(First(i))) return false;
+    const i32 c = i - 1;
+    if (Kind(c) != 23 || FCat(c) != 15 || !(Is(First(c), "de") || Is(First(c), "d'"))) return false;
+    return LeadingGroup(i - 2) && ClashOneTwo(S(i), S(c));
+}
+
+RuleCode CheckAppositionParticiple(i32 i, u16& out) {
+    if (!AppositionParticiple(i) && !ParticipleAfterComplement(i)) return 0;
+    if (!ClashOneTwo(S(i), S(i - 2)) || !MayReport(41, First(i))) return 0;
+    return ReportGroupDisagreement(i, i - 2, out);
 }
 
 bool HomophoneSite(i32 i) {
@@ -112,6 +233,8 @@ RuleCode CheckSegmentLastRules(ClauseFrame& f, u16& out) {
     RuleCode code = 0;
     const Next next = CheckPrepositionParticiple(f.currentSegment, out, code);
     if (next == Next::Report) return code;
+    if (const RuleCode r = CheckParticipleAfterPreposition(f, out); r != 0) return r;
+    if (const RuleCode r = CheckAppositionParticiple(f.currentSegment, out); r != 0) return r;
     if (next == Next::Homophone) {
         if (const RuleCode r = CheckHomophoneParticiple(f, out); r != 0) return r;
     }

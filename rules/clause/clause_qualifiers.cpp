@@ -334,6 +334,9 @@ Step CheckParticipleAfterVerb(ClauseFrame& f, u16& out, RuleCode& code) {
     u16 detail = 0;
     if (Kind(i - 1) == 14 && FCat(i - 2) != 2 && InfinitiveVerbMark(FMark(i - 1))) {
         detail = 1;
+    } else if (Kind(i - 1) == 11 && Kind(i - 2) == 14 && InfinitiveVerbMark(FMark(i - 1))) {
+        // The verb in a compound tense ("ont voulu mangé").
+        detail = 1;
     } else if (FCat(i - 1) == 2 && Kind(i - 2) == 14 && InfinitiveVerbMark(FMark(i - 2))) {
         detail = 1;
     } else if (!(i < SegCount() - 1 && Kind(i - 1) == 14 && FMark(i - 1) < 128 && FMark(i - 1) != 17 &&

@@ -90,6 +90,28 @@ i32 SeulGroup(i32 q) {
     return -1;
 }
 
+// "tout" before a determiner agrees with the group it opens ("toutes les
+// femmes", "tout ce bruit", "tous deux"): the record of that group, or -1.
+// Only where a group may start: at the start, after a noun or a
+// coordinating conjunction; after a comma or a verb it may be the pronoun ("ils aiment tous la
+// mer"), after a preposition or an adverb a locution ("du tout", "après
+// tout", "pour tous").
+i32 ToutGroup(i32 q) {
+    static const char* const kTout[] = {"tout", "toute", "tous", "toutes", nullptr};
+    if (!IsOneOf(q, kTout) || !CatIn(q + 1, 7, 8)) return -1;
+    static const char* const kJoins[] = {"et", "ou", "mais", "car", "donc", "ni", nullptr};
+    if (q > 0 && Cat(q - 1) != 10 && Cat(q - 1) != 20 && !IsOneOf(q - 1, kJoins)) return -1;
+    for (i32 s = 0; s < SegCount(); ++s) {
+        if (First(s) != q + 1) continue;
+        return Kind(s) == 23 || Kind(s) == 24 ? s : -1;
+    }
+    return -1;
+}
+
+// Gender and number of "tout" as written; 0 for the other words.
+u8 ToutGender(i32 q) { return Ends(q, "te") || Ends(q, "tes") ? 2 : (Begins(q, "tou") ? 1 : 0); }
+u8 ToutNumber(i32 q) { return Ends(q, "s") ? 2 : (Begins(q, "tou") ? 1 : 0); }
+
 struct WordAgreement {
     u8 gender = 0;
     u8 number = 0;
@@ -123,8 +145,14 @@ bool FindCoordinatedEpithets(RuleReport& found) {
         const WordAgreement det = OwnAgreement(d);
         if (ref.gender == 0) ref.gender = det.gender;
         if (ref.number == 0) ref.number = det.number;
+        // A noun of either gender after a determiner of either gender: the
+        // two adjectives still share one gender ("les amoureux et
+        // merveilleuses imbéciles"), and each is reported.
+        const WordAgreement one = OwnAgreement(d + 1), two = OwnAgreement(d + 3);
+        const bool split = ref.gender == 0 && OppositeGenders(one.gender, two.gender);
         for (const i32 a : {d + 1, d + 3}) {
             const WordAgreement own = OwnAgreement(a);
+            if (split) ref.gender = a == d + 1 ? two.gender : one.gender;
             const bool gender = OppositeGenders(own.gender, ref.gender);
             const bool number = OppositeGenders(own.number, ref.number);
             if ((!gender && !number) || !MayReport(41, a)) continue;
@@ -142,13 +170,15 @@ bool FindCoordinatedEpithets(RuleReport& found) {
 }
 
 RuleCode CheckQualifierBeforeGroup(u16& out) {
-    for (i32 q = 0; q + 2 < Count(); ++q) {
+    for (i32 q = 0; q + 1 < Count(); ++q) {
         i32 s = QuelSubject(q);
         if (s < 0) s = SeulGroup(q);
+        const bool tout = s < 0;
+        if (tout) s = ToutGroup(q);
         if (s < 0) continue;
         const u8 f = static_cast<u8>(Feat(q) & 0x3F);
-        const u8 g = static_cast<u8>(f >> 4);
-        const u8 n = static_cast<u8>((f & 15) / 4);
+        const u8 g = tout ? ToutGender(q) : static_cast<u8>(f >> 4);
+        const u8 n = tout ? ToutNumber(q) : static_cast<u8>((f & 15) / 4);
         const SegmentRecord& group = Seg(s);
         const bool gender = OppositeGenders(g, group.Gender);
         const bool number = OppositeGenders(n, group.Number);
