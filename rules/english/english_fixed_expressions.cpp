@@ -383,8 +383,10 @@ void One(i32 h) {
         next.ReadingMarks[0] = next.ReadingMarks[1];
         KeepOne(h + 1);
     } else if (OneReadingOf(h + 1, 10) && Exists(h + 1)) {
+        // Before its noun "one" determines it as the numeral it is ("one
+        // day a week"): the determiner's category, the numeral's class.
         if (h > 0 && OneReadingOf(h - 1, 10)) Setting(h, 8, 'S', 0, '%', true);
-        else Setting(h, 7, 'h', 4, '%', true);
+        else Setting(h, 7, 'S', 4, '%', true);
     }
 }
 
