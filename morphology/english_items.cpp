@@ -175,8 +175,10 @@ constexpr ClosedRow kClosedRows[] = {
     {"off", {0x2200, 0x3700, 0x3A00}, kReplace},
     {"within around without", {0x2200, 0x3A00, 0x3700}, kReplace},
     {"behind", {0x2200, 0x3A00, 0x3800}, kReplace},
+    // "yes" answers a question: an interjection before it is an adverb.
+    {"yes yep", {0x1200, 0x3A00}, kReplace},
     {"forth maybe thus there+ thence thrice whilst whence where+ not nohow nowhere+ anymore "
-     "somewhat too ago fro how oft yet yes yep yon poi aft ere also very else ever here soon "
+     "somewhat too ago fro how oft yet yon poi aft ere also very else ever here soon "
      "often again ahead aloft never quite twice almost enough indeed rather seldom sooner wether "
      "already howbeit instead perhaps tonight upstairs together elsewhere meanwhile therefore "
      "altogether beforehand downstairs henceforth nevertheless e\x93"

@@ -14,6 +14,7 @@
 #include "morphology/dict_format.h"
 #include "morphology/reserved_sections.h"
 #include "morphology/section_walk.h"
+#include "morphology/word_analysis.h"
 #include "morphology/word_marks.h"
 
 u16 gCaseMode = 0;
@@ -503,9 +504,24 @@ void WalkFrenchPlain(const Lookup& l, u16 baseline) {
     if (*l.count == baseline) ProbeLexRecords(l, false);
 }
 
+// An English sentence's first word with a capital initial only is read as
+// the English word it spells when the dictionary holds one ("Will you
+// come?", "Nice people"), before the names of the capitalised sections;
+// an abbreviation that takes its period ("Dr") is left to them.
+bool SentenceInitialEnglishWord(const Lookup& l) {
+    const i16 caseMode = SignedCaseMode();
+    if (gCheckingLanguage != 0 || gSentenceInitialWord == 0 || (caseMode != 1 && caseMode != 2)) return false;
+    const u16 baseline = *l.count;
+    if (LookupEnglishPlain(l, baseline) != 0 && *l.count != baseline && gWordAnalysisBytes[baseline] != '@')
+        return true;
+    *l.count = baseline;
+    return false;
+}
+
 i16 LookupPlain(const Lookup& l) {
     const KeyText& t = l.text;
     u16 baseline = *l.count;
+    if (SentenceInitialEnglishWord(l)) return 1;
     if (SignedCaseMode() >= 1) {
         u16 saved = 0;
         if (SelectFrenchForMoment(saved)) {

@@ -58,6 +58,14 @@ bool TakesContentClause(i32 k);
 // relative pronoun, unless the noun takes a content clause.
 bool RelativeAfter(i32 k);
 void ShortWordRules(PassState& s, i32 i, i32 length);
+// The class of an interjection reading ("hello", "oh", "please").
+constexpr u8 kInterjectionClass = 0x12;
+// The index of word i's interjection reading; -1: none.
+i32 InterjectionReadingOf(i32 i);
+// A word with an interjection reading that stands alone at the head of
+// its sentence or clause ("Well, I came.", "Yes.", "Oh no") keeps that
+// reading; true when it did.
+bool InterjectionAlone(i32 i);
 // The set phrases that begin with "at", "by", "in", "of" or "on" at word i;
 // true when one was settled.
 bool MarkShortSetPhrase(i32 i);

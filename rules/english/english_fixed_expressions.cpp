@@ -103,6 +103,14 @@ bool Stands(i32 h, const char* phrase) {
     return Match(h, phrase, first, n);
 }
 
+// The word after h ends its clause: none, or a mark other than a quote or
+// an opening bracket.
+bool ClauseEndsAfter(i32 h) {
+    if (!Exists(h + 1)) return true;
+    const u8 c = Letter(h + 1, 0);
+    return In(Cat(h + 1), 20, 21) && (c == '.' || c == ',' || c == '!' || c == '?' || c == ';' || c == ')');
+}
+
 // Single-word settings.
 void Setting(i32 i, u8 cat, u8 cls, i32 feat = -1, i32 mark = -1, bool one = false) {
     SetReading0(i, cat, cls);
@@ -375,8 +383,10 @@ void One(i32 h) {
         next.ReadingMarks[0] = next.ReadingMarks[1];
         KeepOne(h + 1);
     } else if (OneReadingOf(h + 1, 10) && Exists(h + 1)) {
+        // Before its noun "one" determines it as the numeral it is ("one
+        // day a week"): the determiner's category, the numeral's class.
         if (h > 0 && OneReadingOf(h - 1, 10)) Setting(h, 8, 'S', 0, '%', true);
-        else Setting(h, 7, 'h', 4, '%', true);
+        else Setting(h, 7, 'S', 4, '%', true);
     }
 }
 
@@ -815,7 +825,11 @@ void Extent(i32 h) {
 
 void Please(i32 h) {
     if (h == 0 || Cat(h - 1) == 21 || Cat(h + 1) == 14) {
-        Setting(h, 18, 20, 0, 15, true);
+        // The word of politeness: its interjection where the dictionary
+        // gives one, else the adverb.
+        const i32 r = InterjectionReadingOf(h);
+        if (r > 0) CopyReading(W(h), 0, r);
+        Setting(h, 18, r >= 0 ? kInterjectionClass : 20, -1, 15, true);
         if (Exists(h + 1)) KeepOne(h + 1);
     } else {
         KeepOne(h);
@@ -887,13 +901,6 @@ void Without(i32 h) {
     }
 }
 
-// The word after h ends its clause: none, or a mark other than a quote or
-// an opening bracket.
-bool ClauseEndsAfter(i32 h) {
-    if (!Exists(h + 1)) return true;
-    const u8 c = Letter(h + 1, 0);
-    return In(Cat(h + 1), 20, 21) && (c == '.' || c == ',' || c == '!' || c == '?' || c == ';' || c == ')');
-}
 
 // ---- Dispatch by length ------------------------------------------------------
 
@@ -1108,6 +1115,7 @@ u16 SevenLetters(i32 h) {
 u16 MarkEnglishFixedExpressions(i16 pass, i16 word) {
     using namespace english;
     const i32 h = word;
+    if (InterjectionAlone(h)) return 0;
     switch (TextLength(h)) {
         case 3: return ThreeLetters(pass, h);
         case 4: return FourLetters(pass, h);

@@ -13,6 +13,8 @@ namespace english {
 
 namespace {
 
+constexpr u8 kNounClass = 'A';
+
 void MarkWords(i32 first, i32 last, u8 category, u8 cls) {
     for (i32 k = first; k <= last; ++k) SetReading0(k, category, cls);
 }
@@ -67,6 +69,19 @@ void AmRule(i32 i) {
     if (i > 1 && pronounI(i - 2) && Cat(i - 1) == 18) return;
     if (pronounI(i + 1)) return;
     SetReading0(i, 18, 20);
+}
+
+// "AM" or "PM" in capitals right after a time written in figures ("at 2
+// PM", "08:02 AM") is the singular noun of the time of day, as the
+// dictionary reads "pm", not a name nor a form of "be".
+bool TimeOfDay(i32 i) {
+    if (i == 0 || W(i).WordCaseMode < 3 || W(i).WordCaseMode == 65535) return false;
+    if (!IsAnyCase(i, "am") && !IsAnyCase(i, "pm")) return false;
+    const u8 c = Letter(i - 1, 0);
+    if (c < '0' || c > '9') return false;
+    Settle(i, 10, kNounClass);
+    SetFeatures(i, 4);
+    return true;
 }
 
 // After "much", "such" or "just": "as" opens a clause (a subordinating
@@ -323,6 +338,7 @@ void SoRules(i32 i) {
 }
 
 void TwoLetterRules(i32 i) {
+    if (TimeOfDay(i)) return;
     const LiteralWord word = ReadLiteralWord(i);
     const bool inside = i < Count() - 1;
     if (Is(word, "am")) {
@@ -382,8 +398,30 @@ void EightLetterRules(i32 i) {
 
 }  // namespace
 
+i32 InterjectionReadingOf(i32 i) {
+    for (i32 r = 0; r < Readings(i); ++r)
+        if (Cls(i, r) == kInterjectionClass) return r;
+    return -1;
+}
+
+// Set off by a mark or the sentence's edge on both sides, or opening the
+// sentence before another interjection ("Oh no", "Oh well").
+bool InterjectionAlone(i32 i) {
+    const i32 r = InterjectionReadingOf(i);
+    if (r < 0) return false;
+    const auto mark = [](i32 k) { return Cat(k) == 20 || Cat(k) == 21; };
+    if (i > 0 && !mark(i - 1)) return false;
+    const bool endsAfter = i + 1 >= Count() || mark(i + 1);
+    if (!endsAfter && !(i == 0 && InterjectionReadingOf(i + 1) >= 0)) return false;
+    WordRecord& w = W(i);
+    if (r > 0) CopyReading(w, 0, r);
+    KeepOne(i);
+    return true;
+}
+
 void ShortWordRules(PassState& s, i32 i, i32 length) {
     (void)s;
+    if (InterjectionAlone(i)) return;
     if (length == 1) OneLetterRules(i);
     else if (length == 2) TwoLetterRules(i);
     else if (length == 8) EightLetterRules(i);

@@ -144,6 +144,8 @@ TEST_F(FixedExpressionsTest, SingleWordsSettledByTheirNeighbours) {
         // "out" after a subject pronoun keeps one reading; from pass 1 it is
         // an adverb elsewhere
         {"go/#128.0.14.1 out/#20.0.18+#34.0.15 ./", 1, 1, "???", 1},
+        // "one" before its noun is the numeral, in the determiner's place
+        {"left/#128.3.14.1 one/S.8.8+K.4.6 soldier/A.4.10 ./", 1, 0, "?SA?", 1},
     };
     for (const Case& c : cases) {
         Build(c.sentence);

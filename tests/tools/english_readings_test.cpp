@@ -9,7 +9,8 @@
 // abbreviation WordNet knows as a noun and the treebank counts as one is
 // that noun too ("pm"); a reading counted less often than the verb of its
 // spelling or the adjective the verb carries follows the verb ("best");
-// an adjective in "ly" keeps its reading beside the adverb ("daily").
+// an adjective in "ly" keeps its reading beside the adverb ("daily");
+// the words wink tags as interjections are ones where the treebank agrees.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -29,7 +30,8 @@ EnglishSources Sources() {
     EnglishSources s;
     AddList(s, "english-words.10",
             "day\ndays\ntoday\ntwo\ntwos\nattach\nattaching\nattached\nemail\nemails\nemailed\nemailing\n"
-            "zlimp\nzlimps\nzneww\nunder\nzquick\nzquicks\nzquicked\nzquicking\nzdaily\nzcostly\nzswiftly\nzwork\nzworks\nzworked\nzworking\nzroad\nzroads\nzthing\nzthings\n");
+            "zlimp\nzlimps\nzneww\nunder\nzquick\nzquicks\nzquicked\nzquicking\nzdaily\nzcostly\nzswiftly\nzwork\nzworks\nzworked\nzworking\nzroad\nzroads\nzthing\nzthings\n"
+            "zhello\nzsay\nzwell\n");
     AddList(s, "english-upper.10", "American\nAmericans\nZarab\nZunni\n");
     AddList(s, "english-abbreviations.60", "pm\netc\ninc\n");
     AddList(s, "english-upper.70", "Zabingdon\n");
@@ -37,7 +39,8 @@ EnglishSources Sources() {
     ReadWordNetIndexText("day n 10 1 @ 10 3 0\ntoday n 2 1 @ 2 1 0\ntwo n 2 1 @ 2 1 0\nemail n 2 1 @ 2 1 0\n"
                          "american n 3 1 @ 3 2 0\nzlimp n 1 1 @ 1 0 0\nzbehoof n 1 1 @ 1 0 0\npm n 4 1 @ 4 1 0\n"
                          "inc n 1 1 @ 1 0 0\nzarab n 2 1 @ 2 0 0\nzunni n 1 1 @ 1 0 0\nzdaily n 1 1 @ 1 0 0\nzwork n 1 1 @ 1 0 0\n"
-                         "zroad n 1 1 @ 1 0 0\nzroads n 3 1 @ 3 0 0\nzthing n 12 1 @ 12 0 0\nzthings n 1 1 @ 1 0 0\n",
+                         "zroad n 1 1 @ 1 0 0\nzroads n 3 1 @ 3 0 0\nzthing n 12 1 @ 12 0 0\nzthings n 1 1 @ 1 0 0\n"
+                         "zhello n 1 1 @ 1 0 0\nzsay n 1 1 @ 1 0 0\n",
                          kWnNoun, s.wordnet);
     ReadWordNetIndexText("attach v 5 1 @ 5 3 0\nemail v 1 1 @ 1 0 0\nzquick v 1 1 @ 1 0 0\nzwork v 1 1 @ 1 0 0\n", kWnVerb,
                          s.wordnet);
@@ -46,17 +49,20 @@ EnglishSources Sources() {
                          "zcostly a 1 1 & 1 0 0\n",
                          kWnAdj, s.wordnet);
     ReadWordNetIndexText("today r 2 1 & 2 1 0\nzneww r 1 1 & 1 0 0\nzquick r 1 1 & 1 0 0\nzdaily r 1 1 & 1 0 0\n"
-                         "zswiftly r 1 1 & 1 0 0\n",
+                         "zswiftly r 1 1 & 1 0 0\nzwell r 1 1 & 1 0 0\n",
                          kWnAdv, s.wordnet);
     std::string error;
     EXPECT_TRUE(ParseWinkLexicon("var CD = 'CD';\nvar NN = 'NN';\nvar A_CD_NN = [ CD, NN ];\n"
-                                 "var lexicon = Object.create( null );\nlexicon.two = A_CD_NN;\n",
+                                 "var UH = 'UH';\nvar RB = 'RB';\nvar A_UH_NN = [ UH, NN ];\nvar A_NN_UH = [ NN, UH ];\n"
+                                 "var A_RB_UH = [ RB, UH ];\nvar lexicon = Object.create( null );\nlexicon.two = A_CD_NN;\n"
+                                 "lexicon.zhello = A_UH_NN;\nlexicon.zsay = A_NN_UH;\nlexicon.zwell = A_RB_UH;\n",
                                  s.wink, error))
         << error;
     s.ud = ParseUdClassTable("# form\ttotal\tclasses\namerican\t73\tADJ:70 PROPN:3\nemail\t70\tNOUN:65 VERB:5\n"
                              "zlimp\t9\tNOUN:8 ADJ:1\nzneww\t30\tADJ:28 ADV:2\ntoday\t70\tNOUN:70\n"
                              "zquick\t20\tADJ:15 ADV:5\npm\t147\tNOUN:147\nzarab\t23\tADJ:23\n"
-                             "zunni\t9\tPROPN:6 ADJ:3\nzwork\t221\tNOUN:111 VERB:110\n");
+                             "zunni\t9\tPROPN:6 ADJ:3\nzwork\t221\tNOUN:111 VERB:110\n"
+                             "zsay\t132\tNOUN:129 INTJ:3\nzwell\t204\tADV:161 INTJ:43\n");
     return s;
 }
 
@@ -184,6 +190,15 @@ TEST(EnglishReadings, ReadBackAsCompiled) {
     ASSERT_NE(Find(c.dict, "zswiftly"), nullptr);
     EXPECT_EQ(Find(c.dict, "zswiftly")->analyses.size(), 1u);
     EXPECT_EQ(FirstClass(c.dict, "zswiftly"), 0x3A);
+    // Interjections from wink's UH tags: a word the treebank does not count
+    // is one where UH heads its tags ("hello"); a counted word where at
+    // least one use in ten is an interjection ("well", read after the
+    // adverb the treebank counts more often), not where it is rarer ("say").
+    EXPECT_TRUE(HasClass(c.dict, "zhello", 0x12));
+    EXPECT_TRUE(HasClass(c.dict, "zwell", 0x12));
+    EXPECT_NE(FirstClass(c.dict, "zwell"), 0x12);
+    EXPECT_TRUE(HasClass(c.dict, "zsay", '9'));
+    EXPECT_FALSE(HasClass(c.dict, "zsay", 0x12));
     // A noun lemma spelt like another noun's regular plural reads as that
     // plural; where WordNet gives it more senses than the other noun it is
     // a singular too ("crossroads", not "things").

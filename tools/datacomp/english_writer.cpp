@@ -26,6 +26,7 @@ constexpr u8 kClassClosed = '8';
 constexpr u8 kClassOther = 28;
 constexpr u8 kClassNumeral = 'S';   // cardinal number words ("two", "hundred")
 constexpr u8 kClassPlainAdverb = 58;  // the adverb alone, no ending rule
+constexpr u8 kClassInterjection = 18;
 constexpr u8 kMedicalKeyBytes[5] = {0xA7, 0xB6, 0xB5, 0xB9, 0xB7};
 constexpr u8 kCapitalMedicalKey = 0xC6;
 constexpr u8 kSentinelKey = 0xCF;
@@ -209,6 +210,52 @@ bool CountedLessThanVerb(const EnglishReading& r, const UdClassTable* ud) {
     return other > own;
 }
 
+// The interjections: the words wink tags UH ("hello", "please", "well",
+// "okay"). Where the treebank counts the form, it must be an interjection
+// in at least one use in ten ("say", "sure", "thanks" are not); else UH
+// must head wink's tags. Each is read by those counts or wink's order, and
+// after the verb items where the treebank counts another class more often
+// ("well", "okay", "sorry": the adverb or adjective first).
+void AddInterjections(const std::vector<SourceForm>& forms, int maxLevel, const UdClassTable* ud,
+                      const std::set<std::string>& closed, std::vector<EnglishReading>& readings) {
+    std::set<std::string> done;
+    for (const SourceForm& f : forms) {
+        const std::string wink = OtherValue(f, "wink");
+        const std::string key = SourceKey(f.form);
+        if (wink.empty() || key.empty() || closed.count(key) != 0 || done.count(key) != 0) continue;
+        const int level = EnglishLevel(f);
+        if (level == 0 || level > maxLevel) continue;
+        u32 index = 0, uh = UINT32_MAX;
+        for (size_t at = 0; at < wink.size(); ++index) {
+            const size_t comma = std::min(wink.find(',', at), wink.size());
+            if (wink.compare(at, comma - at, "UH") == 0) uh = index;
+            at = comma + 1;
+        }
+        if (uh == UINT32_MAX) continue;
+        const auto row = ud != nullptr ? ud->find(key) : UdClassTable::const_iterator{};
+        const bool counted = ud != nullptr && row != ud->end();
+        u32 interjection = 0, total = 0, most = 0;
+        if (counted) {
+            for (const auto& [upos, n] : row->second) {
+                total += n;
+                if (upos != "INTJ") most = std::max(most, n);
+            }
+            interjection = UdCount(*ud, key, "INTJ");
+        }
+        if (counted ? interjection == 0 || 10 * interjection < total : uh != 0) continue;
+        done.insert(key);
+        EnglishReading r;
+        r.word = key;
+        r.lemma = f.form;
+        r.classByte = kClassInterjection;
+        r.level = static_cast<u32>(level);
+        r.rank = counted ? static_cast<u8>(interjection >= 127 ? 0 : 127 - interjection)
+                         : static_cast<u8>(129 + std::min<u32>(uh, 60));
+        r.afterVerb = counted && most > interjection;
+        readings.push_back(r);
+    }
+}
+
 // The regional section of a spelling of one region (words of four letters
 // or more; the shorter ones are read in the sections of every region).
 EnglishPlace RegionalPlace(const SourceForm& f, const std::string& key) {
@@ -331,6 +378,8 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
             r.classByte = kClassOther;
         } else if (po == "closed:num") {
             r.classByte = kClassNumeral;
+        } else if (po == "closed:interj") {
+            continue;   // filed by AddInterjections
         } else if (po.rfind("closed:", 0) == 0) {
             r.classByte = kClassClosed;
         } else if (po == "unknown") {
@@ -392,6 +441,7 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
         r.rank = ReadingRank(r, ud, winkTags);
         r.afterVerb = CountedLessThanVerb(r, ud);
     }
+    AddInterjections(forms, maxLevel, ud, closed, out.readings);
     for (const std::string& w : closed) {
         EnglishReading r;
         r.word = w;
