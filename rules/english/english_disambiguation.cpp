@@ -279,6 +279,102 @@ void EliminateByCategoryPairs(PassState& s) {
     } while (removed != 0);
 }
 
+namespace {
+
+// A noun reading of word i other than the adjective's; -1 when none.
+i32 NounReadingOf(i32 i) {
+    for (i32 r = 0; r < Readings(i); ++r)
+        if (Cat(i, r) == 10 && Cls(i, r) != 'B') return r;
+    return -1;
+}
+
+// Word w has one reading, a noun or an adjective.
+bool GroupWord(i32 w) { return w >= 0 && Readings(w) == 1 && Cat(w) == 10; }
+
+// The reading of word w that a noun group holds: its one noun or adjective
+// reading, or its noun reading right after a determiner or an adjective
+// ("some water supply"); -1 when neither. A demonstrative may stand for
+// the subject ("These look fine"): it opens no group here.
+i32 GroupReading(i32 w) {
+    if (GroupWord(w)) return 0;
+    if (w < 1 || Readings(w) < 2) return -1;
+    if (Cat(w) == 14 && Model(w) >= 27 && Model(w) <= 38) return -1;  // "many can thatch"
+    const u8 c = Cat(w - 1);
+    const bool opened = c == 7 || (c == 8 && Cls(w - 1) != 'O') || (GroupWord(w - 1) && Cls(w - 1) == 'B');
+    return opened ? NounReadingOf(w) : -1;
+}
+
+// The word before the noun group that ends at word last, whether a
+// determiner opens the group; -1 when the group opens the sentence.
+i32 WordBeforeGroup(i32 last, bool& determiner) {
+    i32 k = last;
+    while (GroupWord(k - 1)) --k;
+    determiner = k > 0 && (Cat(k - 1) == 7 || Cat(k - 1) == 8);
+    if (determiner) --k;
+    return k - 1;
+}
+
+// A verb, "to", a conjunction or an adverb before a noun group may take it
+// as its object or subject and go on with a plain verb ("let the dog
+// run", "Did the man go", "that the company pay", "the dog and cat play").
+bool MayGovernGroup(i32 b) {
+    if (b < 0) return false;
+    const u8 c = Cat(b);
+    return VerbClass(b) || (c >= 11 && c <= 14) || c == 16 || c == 17 || c == 18 || Is(b, "to");
+}
+
+// A finite verb that cannot be a noun, or a modal: the verb of the clause
+// whose subject the group before it is.
+bool FiniteVerbAfter(i32 j) {
+    if (j >= Count() || Readings(j) != 1 || Cat(j) != 14 || !VerbClass(j)) return false;
+    const u8 form = Feat(j) & 15;
+    return form == 1 || form == 3 || Model(j) == 37 || (Model(j) >= 27 && Model(j) <= 38);
+}
+
+// Word i, a present verb form with a noun reading, right after a noun or
+// an adjective of one reading: the noun of the group when its verb reading
+// cannot stand there. After an adjective a verb never follows ("a new
+// contest"); after a noun the verb must agree with it ("business model",
+// "weapons stockpiles"), and a group of a determiner and two nouns before
+// a finite verb is the subject of that verb ("The water supply is low").
+// A verb, "to", a conjunction or an adverb before the group leaves the
+// word alone: it may take the group and a plain verb ("let the dog run",
+// "Did the man go", "the dog and cat play").
+void NounInNounGroup(i32 i) {
+    if (i < 1 || Readings(i) < 2 || Cat(i) != 14 || !VerbClass(i)) return;
+    if (Model(i) >= 27 && Model(i) <= 38) return;  // the modals and auxiliaries
+    const u8 form = Feat(i) & 15;
+    if (form > 1) return;
+    const i32 r = NounReadingOf(i);
+    const i32 left = i - 1;
+    const i32 lr = r < 0 ? -1 : GroupReading(left);
+    if (lr < 0) return;
+    if (IsAnyCase(left, "to")) return;
+    bool determiner = false;
+    const i32 before = WordBeforeGroup(left, determiner);
+    if (MayGovernGroup(before)) return;
+    // A lone noun after a preposition may end a group whose head came
+    // before it ("the assortment of customers adds"): its number tells
+    // nothing.
+    const bool agreement = !(before >= 0 && Cat(before) == 15 && !determiner && before == left - 1);
+    const u8 number = Feat(left, lr);
+    const bool plural = (number & 8) != 0;
+    bool noun = false;
+    if (Cls(left, lr) == 'B') noun = true;
+    else if (agreement && form == 0 && !plural && (number & 4) != 0) noun = true;
+    else if (agreement && form == 1 && plural) noun = true;
+    else if (determiner && left >= 1 && (Cat(left - 1) == 7 || Cat(left - 1) == 8) && FiniteVerbAfter(i + 1)) noun = true;
+    if (!noun) return;
+    CopyReading(W(i), 0, r);
+    KeepOne(i);
+}
+
+}  // namespace
+
+void NounsInNounGroups() {
+    for (i32 i = 1; i < Count(); ++i) NounInNounGroup(i);
+}
+
 }  // namespace english
 
 using namespace english;
@@ -287,6 +383,7 @@ i16 DisambiguateEnglishReadings(i16 pass) {
     PassState s;
     s.pass = pass;
     ReorderReadings();
+    NounsInNounGroups();
     for (i32 i = 0; i < Count(); ++i) {
         if (Settled(i)) continue;
         const i32 length = TextLength(i);

@@ -21,6 +21,9 @@ struct PassState {
 
 // Reading reorder of the two leading readings (every pass).
 void ReorderReadings();
+// Noun-or-verb words inside a noun group take the noun reading where the
+// verb cannot stand (every pass).
+void NounsInNounGroups();
 // Linking-verb flag on the verb readings that take a predicative
 // complement (pass 1).
 void MarkLinkingVerbs();

@@ -39,12 +39,15 @@ bool AmbiguousAntecedent(i32 m, bool subjectOnly) {
 // A prepositional phrase before the relative hangs on a noun before it
 // ("an affectation of manners at their best which was"): any noun of
 // the chain back to the phrase it hangs on may be the antecedent, so
-// nouns of both numbers in it leave the relative's number open.
+// nouns of both numbers in it leave the relative's number open, and so
+// does a noun of either number before the last ("the work of the
+// machines (which was").
 bool MixedChain(i32 m) {
     u8 n = Seg(m).Number;
     for (i32 j = m; j >= 0 && NounPhraseKind(Kind(j)); --j) {
         const u8 own = Seg(j).Number;
         if (own != 0 && n != 0 && own != n) return true;
+        if (own == 0 && j < m && n != 0) return true;
         if (n == 0) n = own;
         if (Cat(Seg(j).FirstWord) != 15) return false;
     }

@@ -107,6 +107,19 @@ bool RelativeAfter(i32 k) {
 
 namespace {
 
+// Word k ends a noun group opened by "such" ("such a mild form that"):
+// "that" after it opens the clause of the result, a conjunction.
+bool AfterSuchGroup(i32 k) {
+    i32 j = k;
+    while (j > 0 && Cat(j) == 10) --j;
+    if (j < k && Cat(j) == 7) --j;
+    return j >= 0 && j < k && Is(j, "such");
+}
+
+}  // namespace
+
+namespace {
+
 // One reading of category, class and features, mark 20 (the closed-class
 // words' own readings).
 void OneReading(i32 i, u8 category, u8 cls, u8 features) {
@@ -215,7 +228,7 @@ void ThatInClause(const PassState& s, i32 i) {
         SecondReading(i, 5, 'G');
         W(i).ReadingFeatures[1] = 0;
         if (oneP && (Cat(p) == 14 || Cat(p) == 13 || Cat(p) == 12)) KeepOne(i);
-        if (oneP && Cat(p) == 10 && !TakesContentClause(p)) {
+        if (oneP && Cat(p) == 10 && !TakesContentClause(p) && !AfterSuchGroup(p)) {
             CopyReading(W(i), 0, 1);
             KeepOne(i);
         }
