@@ -8,6 +8,7 @@
 #include "frame/loader.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
+#include "morphology/asked_questions.h"
 #include "morphology/dict_format.h"
 
 SectionWalkWrites* gSectionWalkWrites = nullptr;
@@ -67,8 +68,6 @@ struct Slot {
 };
 static_assert(sizeof(Slot) == 64);
 
-constexpr u32 kSeenBits = 131072;  // a power of two
-
 // A question takes the place of its hash's low bits. A place holds the
 // high bits of the hash of the question last kept there, with the number
 // of the slot that holds it in the low bits (0: none): a question the memo
@@ -83,22 +82,10 @@ struct Memo {
     u32 places[kSlots] = {};
     u32 slotsGiven = 0;  // slots 1 to slotsGiven are taken
     alignas(64) Slot slots[kSlots];
-    // The questions asked once, by a hash bit (two may share one: a
-    // question is then kept at its first asking; bits are never cleared,
-    // which only keeps a question sooner).
-    u8 seen[kSeenBits / 8] = {};
+    // The questions asked before (32 KB; never cleared, which only keeps a
+    // question sooner).
+    AskedQuestions<15> asked;
 };
-
-// Whether the question of this hash is asked for the first time (it is
-// then noted as asked).
-bool FirstAsking(Memo& m, u32 hash) {
-    const u32 bit = ((hash * 2654435761u) >> 15) & (kSeenBits - 1);
-    u8& byte = m.seen[bit >> 3];
-    const u8 mask = static_cast<u8>(1u << (bit & 7));
-    if ((byte & mask) != 0) return false;
-    byte = static_cast<u8>(byte | mask);
-    return true;
-}
 
 Memo& TheMemo() {
     static Memo memo;
@@ -208,8 +195,8 @@ i16 RememberedSectionWalk(SectionWalkFn walk, u16 mode, i16 section, const Bound
     const u32 hash = Hash(mode, section, count, key.data, q.n);
     // A question asked once (most of a text on many subjects) is walked
     // without a record: its slot is neither read nor written (a remembered
-    // question was asked before, so its bit is set).
-    if (FirstAsking(m, hash)) {
+    // question was asked before, so its mark is set).
+    if (m.asked.FirstAsking(hash)) {
         SectionWalkWrites writes;
         return RecordedWalk(walk, mode, section, key, tags, count, writes);
     }

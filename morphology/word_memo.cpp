@@ -9,6 +9,7 @@
 #include "frame/report.h"
 #include "frame/tables.h"
 #include "morphology/answer_context.h"
+#include "morphology/asked_questions.h"
 #include "morphology/dict_format.h"
 #include "morphology/section_memo.h"
 #include "morphology/word_analysis.h"
@@ -154,8 +155,6 @@ static_assert(sizeof(Entry) == 96);
 // Every member starts at zero, so that the memo lies in .bss and the
 // library file holds no empty table: stamp 0 is no stamp, and the first
 // question sets the context and takes stamp 1.
-constexpr u32 kSeenBits = 65536;  // a power of two
-
 struct Memo {
     AnswerContext context{.language = 0};
     u32 stamp = 0;
@@ -163,9 +162,8 @@ struct Memo {
     u32 entriesGiven = 0;  // entries 1 to entriesGiven are taken
     alignas(32) Way ways[kEntries];
     Entry entries[kEntries];
-    // The questions asked once under this stamp, by a hash bit (two may
-    // share one: a question is then remembered at its first asking).
-    u8 seen[kSeenBits / 8] = {};
+    // The questions asked under this stamp (16 KB).
+    AskedQuestions<14> asked;
 };
 
 Memo& TheMemo() {
@@ -176,7 +174,7 @@ Memo& TheMemo() {
 bool gBusy = false;
 
 void Forget(Memo& m) {
-    std::memset(m.seen, 0, sizeof m.seen);
+    m.asked.Clear();
     if (++m.stamp == 0) {
         for (Entry& e : m.entries) e.stamp = 0;
         m.stamp = 1;
@@ -313,17 +311,6 @@ bool Fits(u16 mode, const BoundedString& word, const StringList& slots) {
            gLookupWorkString.count == kStringBytes;
 }
 
-// Whether the question of this hash is asked for the first time under the
-// memo's stamp (it is then noted as asked).
-bool FirstAsking(Memo& m, u32 hash) {
-    const u32 bit = ((hash * 2654435761u) >> 16) & (kSeenBits - 1);
-    u8& byte = m.seen[bit >> 3];
-    const u8 mask = static_cast<u8>(1u << (bit & 7));
-    if ((byte & mask) != 0) return false;
-    byte = static_cast<u8>(byte | mask);
-    return true;
-}
-
 struct BusyGuard {
     BusyGuard() { gBusy = true; }
     ~BusyGuard() { gBusy = false; }
@@ -457,9 +444,9 @@ i16 RememberedWordAnalysis(u16 mode, BoundedString& word, u16& count, StringList
     const Places where{&word, &slots, span, static_cast<u32>(length)};
     const u32 hash = Hash(q);
     // A question asked once is analysed plainly, its ways unread (a
-    // remembered question was asked before under this stamp, so its bit is
+    // remembered question was asked before under this stamp, so its mark is
     // set).
-    if (FirstAsking(m, hash)) return Analyse(q, word, count, slots);
+    if (m.asked.FirstAsking(hash)) return Analyse(q, word, count, slots);
     const u32 first = hash & (kEntries - kWays);
     Way* ways = m.ways + first;
     // The way to take: one without an entry, else the one asked longest ago
