@@ -36,6 +36,7 @@ constexpr const char* kNotNegation[] = {"pas", "jamais", MR("guère"), nullptr};
 constexpr const char* kComparatives[] = {"plus", "moins", "mieux", nullptr};
 constexpr const char* kPlutotAutant[] = {MR("plutôt"), "autant", nullptr};
 constexpr const char* kDeElided[] = {"de", "d'", nullptr};
+constexpr const char* kCeSoit[] = {"soit", MR("fût"), nullptr};
 constexpr const char* kNeuterDemonstratives[] = {"cela", "ceci", MR("ça"), nullptr};
 
 // "que" joined to the words from..-1 before it: every word from..0 gets
@@ -314,6 +315,9 @@ u16 ApplyQueRules(const Site& s) {
         // Not where "que" was just reported as part of a misspelt word
         // ("qu'elle maison" for "quelle").
         if (r == 0 && s.cat(0) == kCatRelative && (NoVerbAfter(s) || CleftComplement(s))) Conjunction(s);
+        // "que ce soit", "que ce fût": "être" takes no object, so "que"
+        // before "ce" and its subjunctive opens the clause.
+        if (s.cat(0) == kCatRelative && s.exists(2) && s.is(1, "ce") && s.isOneOf(2, kCeSoit)) Conjunction(s);
         if (s.cat(0) != kCatAdverb && RestrictiveQue(s)) {
             s.setCat(0, kCatAdverb);
             s.setFeat(0, 0);
