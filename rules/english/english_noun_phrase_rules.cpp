@@ -625,8 +625,16 @@ Next DeterminerRules(WalkState& s, i32 i, Next from) {
         const Next n = PossessiveT(s, i);
         if (n != Next::kDeterminers) return n;
     }
-    if (s.pass >= 1 && !numeral && Cat(i) == 14 && BeModel(Mark(i)) && SeparatorHolds(i - 1, "t's") &&
-        Cls(i + 1) == 'A' && s.verbCount > s.clauseCount + 1)
+    // "it's" before a noun in a clause that has another verb is the
+    // possessive; so is "it's" before an adjective or ordinal and its noun
+    // where a verb or a preposition stands before it ("I like it's various
+    // colors", "He failed it's 2nd attempt"; "..., it's enough food" is a
+    // clause).
+    const bool objectPlace = i >= 2 && (Cat(i - 2) == 14 || Cat(i - 2) == 15 || Cat(i - 2) == 12 || Cat(i - 2) == 13);
+    const bool nounAfter = Cls(i + 1) == 'A' ||
+                           (objectPlace && (Cls(i + 1) == 'B' || Cls(i + 1) == 'R') && Cls(i + 2) == 'A');
+    if (s.pass >= 1 && !numeral && Cat(i) == 14 && BeModel(Mark(i)) && SeparatorHolds(i - 1, "t's") && nounAfter &&
+        s.verbCount > s.clauseCount + 1)
         return End(s, 256 + i, 'Y');
     if (s.pass >= 1 && !numeral && Cat(i) == 14 && Mark(i) == 20 && SeparatorHolds(i, "et's")) {
         if (i == 0) return Next::kFromN6;
