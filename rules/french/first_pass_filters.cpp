@@ -13,6 +13,7 @@
 #include "rules/french/french_locutions.h"
 #include "rules/french/locution_rows.h"
 #include "rules/french/matcher_loops.h"
+#include "rules/rule_words.h"
 
 namespace {
 
@@ -37,12 +38,27 @@ void DeterminerAtTheEnd(i32 i) {
     else if (ClsIs(i, 'R') && ((Is(i, "cent") && ClsIs(i - 1, 'S')) || Is(i, "quatre-vingt"))) Report(256 + i);
 }
 
-// "cent" and "quatre-vingt" take their s only at the end of the number.
+// "cent" and "quatre-vingt" take their s only at the end of the number;
+// "million" and "milliard" are nouns after it ("deux cents millions").
+bool NumberGoesOn(i32 k) { return Numeral(k) && !Begins(k, "million") && !Begins(k, "milliard"); }
+
+// A numeral that multiplies the "cent" after it: one of two to ninety-nine
+// (our dictionary files every cardinal in one class, so "un", "cent" and
+// "mille" are told apart by name: "mille cent", "un cent").
+bool LoweredMatch(i32 k, const char* literal, bool whole);
+
+bool Multiplier(i32 k) {
+    if (k < 0 || ClsIs(k, 'S')) return k >= 0;
+    return ClsIs(k, 'R') && !LoweredMatch(k, "un", true) && !LoweredMatch(k, "une", true) &&
+           !LoweredMatch(k, "cent", false) && !LoweredMatch(k, "mille", true) &&
+           !Begins(k, "million") && !Begins(k, "milliard");
+}
+
 bool NumeralFormWrong(i32 i) {
-    if (Is(i, "cent")) return i > 0 && ClsIs(i - 1, 'S') && !Numeral(i + 1);
-    if (Is(i, "quatre-vingt")) return !Numeral(i + 1);
-    if (Is(i, "cents")) return i > 0 && (!ClsIs(i - 1, 'S') || Numeral(i + 1));
-    if (Is(i, "quatre-vingts")) return Numeral(i + 1);
+    if (Is(i, "cent")) return Multiplier(i - 1) && !NumberGoesOn(i + 1);
+    if (Is(i, "quatre-vingt")) return !NumberGoesOn(i + 1);
+    if (Is(i, "cents")) return i > 0 && (!Multiplier(i - 1) || NumberGoesOn(i + 1));
+    if (Is(i, "quatre-vingts")) return NumberGoesOn(i + 1);
     return false;
 }
 
@@ -281,10 +297,25 @@ void LeftTest(i32 i, i32 r, u16 mode, FirstPassState& st) {
     Remove(i, r, st);
 }
 
+// "cent" and "mille" are numerals before a noun or another numeral ("cent
+// mots", "deux cent mille étoiles") unless a determiner makes them nouns
+// ("un cent", "les mille de la course"): the noun reading goes.
+void NumeralBeforeNoun(i32 i, FirstPassState& st) {
+    if (Count(i) < 2 || Last(i) || !(LoweredMatch(i, "cent", false) || LoweredMatch(i, "mille", true))) return;
+    if (!(LoweredMatch(i, "cent", true) || LoweredMatch(i, "cents", true) || LoweredMatch(i, "mille", true))) return;
+    if (!rules::AnyReadingOf(i, [i](i32 r) { return Cls(i, r) == 'R' || Cls(i, r) == 'S'; })) return;
+    if (i > 0 && (CatIs(i - 1, 7) || CatIs(i - 1, 9) || (CatIs(i - 1, 8) && !Numeral(i - 1)))) return;
+    const i32 n = i + 1;
+    if (!Numeral(n) && !rules::AnyReadingOf(n, [n](i32 r) { return Cat(n, r) == 10 && Cls(n, r) == 'A'; })) return;
+    for (i32 r = Count(i) - 1; r >= 0; --r)
+        if (Cls(i, r) == 'A') Remove(i, r, st);
+}
+
 }  // namespace
 
-void CheckDeterminersNumeralsPronouns(u16 mode, FirstPassState& /*st*/) {
+void CheckDeterminersNumeralsPronouns(u16 mode, FirstPassState& st) {
     for (i32 i = 0; i < Words(); ++i) {
+        NumeralBeforeNoun(i, st);
         if (OneOf(i, 8, 8))
             CheckDeterminer(i);
         else

@@ -261,6 +261,12 @@ TEST_F(FirstPassTest, DeterminerNumeralAndPronounChecks) {
         {"deux/S.8.8 cents/R.8.8 euros/A.24.10 ./", 2, 1, nullptr, 0},
         {"deux/S.8.8 cents/R.8.8 trois/S.8.8 euros/A.24.10 ./", 2, 1, nullptr, 257 + 1},
         {"quatre-vingts/R.8.8 deux/S.8.8 ans/A.24.10", 2, 0, nullptr, 257},
+        // the dictionary files every cardinal as R: the multiplier is told by name
+        {"deux/R.8.8 cents/R.8.8 fois/A.24.10 ./", 2, 1, nullptr, 0},
+        {"deux/R.8.8 cent/R.8.8 euros/A.24.10 ./", 2, 1, nullptr, 257 + 1},
+        {"mille/R.8.8 cent/R.8.8 euros/A.24.10 ./", 2, 1, nullptr, 0},
+        {"deux/R.8.8 cents/R.8.8 millions/R.8.8 ./", 2, 1, nullptr, 0},
+        {"deux/R.8.8 cent/R.8.8 millions/R.8.8 ./", 2, 1, nullptr, 257 + 1},
         {"il/U.0.1 a/#131.8.14 quatre-vingt/R.8.8", 2, 2, nullptr, 256 + 2},
         // pronouns
         {"il/U.0.1 livre/A.20.10 ./", 2, 0, nullptr, 257},
