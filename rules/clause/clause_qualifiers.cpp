@@ -114,7 +114,14 @@ bool AttributeNeedsNoAgreement(i32 i) {
 Step CheckVerbHead(ClauseFrame& f, u16& out, RuleCode& code) {
     const i32 i = f.currentSegment;
     i32 h = f.head;
-    if (h > 0 && Kind(h) > 10 && Kind(h) < 14 && Kind(h - 1) == 14) h = h - 1;
+    if (h > 0 && Kind(h) > 10 && Kind(h) < 14) {
+        // The conjugated verb gives the subject's agreement, back over the
+        // infinitives, participles and adjectives between ("doivent avoir
+        // été attaquées", "est susceptible d'être convoqué").
+        i32 k = h - 1;
+        while (k > 0 && (Kind(k) == 10 || Kind(k) == 11 || Kind(k) == 13)) --k;
+        if (Kind(k) == 14) h = k;
+    }
     const u8 c = FCls(i);
     if (c > 127 && (c & 1) != 0) h = i;
     MarkVerbQualifier(i, h);
