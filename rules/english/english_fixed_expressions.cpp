@@ -500,8 +500,10 @@ void LessMore(i32 h) {
         return;
     }
     if (Phrase(h, "at the very ^most", kAdverbial)) return;
-    if ((Exists(h + 1) && Cat(h + 1) == 18) || (h > 0 && VerbForm(h - 1))) Adverb(h, true);
-    else if (Cls(h + 1) == 'A' && Exists(h + 1)) Setting(h, 10, 'B', 12);
+    // Before a noun the word qualifies it, after a verb too ("we need more
+    // time"); else after a verb or before an adverb it is the adverb.
+    if (Exists(h + 1) && Cls(h + 1) == 'A' && Cat(h + 1) != 18) Setting(h, 10, 'B', 12);
+    else if ((Exists(h + 1) && Cat(h + 1) == 18) || (h > 0 && VerbForm(h - 1))) Adverb(h, true);
 }
 
 const char* const kVerbBeforeLike[] = {"would", "will", "should", "could", "might", "may", "must", "can",

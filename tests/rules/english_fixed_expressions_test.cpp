@@ -146,6 +146,10 @@ TEST_F(FixedExpressionsTest, SingleWordsSettledByTheirNeighbours) {
         {"go/#128.0.14.1 out/#20.0.18+#34.0.15 ./", 1, 1, "???", 1},
         // "one" before its noun is the numeral, in the determiner's place
         {"left/#128.3.14.1 one/S.8.8+K.4.6 soldier/A.4.10 ./", 1, 0, "?SA?", 1},
+        // "more" after a verb qualifies the noun that follows; alone there
+        // it is the adverb
+        {"need/#128.0.14.1 more/K.0.6+#20.0.18 time/A.4.10 ./", 1, 0, "?BA?", 2},
+        {"need/#128.0.14.1 more/K.0.6+#20.0.18 ./", 1, 0, "???", 1},
     };
     for (const Case& c : cases) {
         Build(c.sentence);
