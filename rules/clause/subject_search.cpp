@@ -208,12 +208,20 @@ bool NumbersClash(i32 i, i32 k) {
     return !(a == 2 && p != 0 && PersonsAgree(Seg(i).Person, p));
 }
 
+// A demonstrative pronoun segment before a relative pronoun heads the
+// relative's clause as a noun group does ("Tout ce qui ne peut nuire est
+// permis", "ce que tu dis reste vrai").
+bool DemonstrativeAntecedent(i32 k) {
+    return Kind(k) == 4 && !LastSegment(k) && Kind(k + 1) == 24 && Cat(First(k + 1)) == 5;
+}
+
 bool ChosenSubject(const ClauseFrame& f, i32 i, i32 k) {
     const i32 w = First(k);
+    const bool group = Kind(k) == 24 || DemonstrativeAntecedent(k);
     if (BareNounSubject(i, k) && Even(f.subjectCount) && Even(f.bracketCount)) return true;
     if (f.relativeSeen == 1 && Even(f.bracketCount)) {
-        if (Kind(k) == 24 || (Kind(k) == 23 && Cat(w) != 2 && Seg(k).State != 4)) return true;
-    } else if (Kind(k) == 24 && Even(f.subjectCount) && Even(f.bracketCount)) {
+        if (group || (Kind(k) == 23 && Cat(w) != 2 && Seg(k).State != 4)) return true;
+    } else if (group && Even(f.subjectCount) && Even(f.bracketCount)) {
         if (Cat(w) != 5) return true;
         if (f.coordinatedVerb == 1 && k >= 1 && Kind(k - 1) != 17 && Seg(k).State == 2 && k != i - 1) return true;
     }
@@ -266,21 +274,21 @@ void TakeSubjectBefore(ClauseFrame& f, i32 i, i32 k) {
     f.verbSubject = k;
 }
 
-// Verb i follows a comma or "et", "ou", "puis", and its object pronouns
-// if any, that closes the complements of the verb whose subject was found
-// last: the verbs of a list share their subject ("Le médecin lui prit le
-// pouls, la regarda", "qui le prend dans ses bras et le met"). Another
-// verb, clause, free group or sign between the two leaves the verb to its
-// own search,
-// and so does a verb before "moi" or "toi", which only an imperative
-// takes ("Achève-moi").
+// Verb i follows a comma or "et", "ou", "puis", and its object or
+// reflexive pronouns if any ("et s'était endormi"), that closes the
+// complements of the verb whose subject was found last: the verbs of a
+// list share their subject ("Le médecin lui prit le pouls, la regarda",
+// "qui le prend dans ses bras et le met"). Another verb, clause, free
+// group or sign between the two leaves the verb to its own search, and so
+// does a verb before "moi" or "toi", which only an imperative takes
+// ("Achève-moi").
 bool ListedVerb(const ClauseFrame& f, i32 i) {
     static const char* const kStressed[] = {"moi", "toi", nullptr};
     static const char* const kLinks[] = {"et", "ou", "puis", nullptr};
     const i32 v = f.subjectVerb;
     if (v < 0 || v >= i || f.verbSubject >= v || IsOneOf(Last(i) + 1, kStressed)) return false;
     i32 s = i - 1;
-    while (s > v && Kind(s) == 23 && Cat(First(s)) == 2) --s;
+    while (s > v && (Kind(s) == 26 || (Kind(s) == 23 && Cat(First(s)) == 2))) --s;
     if (s <= v || First(s) != Last(s)) return false;
     const bool comma = Kind(s) == 21 && Is(First(s), ",");
     const bool link = Kind(s) == 16 && IsOneOf(First(s), kLinks);
