@@ -369,10 +369,44 @@ void NounInNounGroup(i32 i) {
     KeepOne(i);
 }
 
+// Word w has a verb reading of the conjugation model `model` (37 "be",
+// 38 "have").
+bool VerbFormOf(i32 w, u8 model) {
+    if (w < 0) return false;
+    for (i32 r = 0; r < Readings(w); ++r) {
+        const u8 c = Cat(w, r);
+        if (c >= 11 && c <= 14 && VerbClass(w, r) && (Mark(w, r) & 127) == model) return true;
+    }
+    return false;
+}
+
+i32 ReadingOfCategory(i32 w, u8 cat) {
+    for (i32 r = 0; r < Readings(w); ++r)
+        if (Cat(w, r) == cat) return r;
+    return -1;
+}
+
+// Word i, a past participle that is also an adjective, after a form of
+// "have" and any adverbs between: the verb of the perfect ("has never
+// officially said").
+void ParticipleAfterAuxiliary(i32 i) {
+    if (Readings(i) < 2) return;
+    const i32 p = ReadingOfCategory(i, 11);
+    if (p < 0 || !VerbClass(i, p) || ReadingOfCategory(i, 10) < 0) return;
+    i32 k = i - 1;
+    while (k > 0 && Readings(k) == 1 && Cat(k) == 18) --k;
+    if (!VerbFormOf(k, 38)) return;
+    CopyReading(W(i), 0, p);
+    KeepOne(i);
+}
+
 }  // namespace
 
 void NounsInNounGroups() {
-    for (i32 i = 1; i < Count(); ++i) NounInNounGroup(i);
+    for (i32 i = 1; i < Count(); ++i) {
+        NounInNounGroup(i);
+        ParticipleAfterAuxiliary(i);
+    }
 }
 
 }  // namespace english

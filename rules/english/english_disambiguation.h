@@ -22,7 +22,8 @@ struct PassState {
 // Reading reorder of the two leading readings (every pass).
 void ReorderReadings();
 // Noun-or-verb words inside a noun group take the noun reading where the
-// verb cannot stand (every pass).
+// verb cannot stand, and a participle after "have" its verb reading (every
+// pass).
 void NounsInNounGroups();
 // Linking-verb flag on the verb readings that take a predicative
 // complement (pass 1).
