@@ -202,6 +202,30 @@ bool PreteriteAfterDo(i32 w) {
     return AtEnd(w + 1) || OpensObject(w + 1) || Cat(w + 1) == 15 || Cat(w + 1) == 18 || Is(w + 1, "to");
 }
 
+// Hands `visit` the principal-parts entry of the past participle of each
+// verb word i may be a form of (its lower-case text in `form`) until one
+// visit says yes; `verbCount` counts the verbs whose parts were found.
+bool SomeVerbParticiple(i32 i, BoundedString& form, bool (*visit)(BoundedString& entry, const BoundedString& form, i32 i),
+                        u16& verbCount) {
+    static StringList verbs, parts;
+    if (verbs.valid == 0) InitByteMatrix(verbs, 8, 36);
+    if (parts.valid == 0) InitByteMatrix(parts, 8, 72);
+    verbCount = 0;
+    if (!LowerText(i, form)) return false;
+    u16 n = 0;
+    InflectWord(static_cast<u32>(gCheckingLanguage << 8) | 1, form, n, verbs);
+    for (u16 k = 0; k < n && k < verbs.count; ++k) {
+        u16 m = 0;
+        InflectWord(static_cast<u32>(gCheckingLanguage << 8) | 30, verbs[k], m, parts);
+        if (m < 5 || m > parts.count) continue;
+        ++verbCount;
+        if (visit(parts[4], form, i)) return true;
+    }
+    return false;
+}
+
+bool EntryShowsForm(BoundedString& entry, const BoundedString& form, i32) { return EntryShows(entry, form); }
+
 // Word i is a preterite that none of its verbs uses as its past
 // participle ("ate", "went", "forgot"; not "made", nor "got", which the
 // principal parts of "get" also give as participle), and no base form
@@ -211,21 +235,8 @@ bool PreteriteOnly(i32 i) {
     const VerbForms v = FormsOf(i);
     if (!v.past || v.participle || v.base) return false;
     static BoundedString form;
-    static StringList verbs, parts;
-    if (verbs.valid == 0) InitByteMatrix(verbs, 8, 36);
-    if (parts.valid == 0) InitByteMatrix(parts, 8, 72);
-    if (!LowerText(i, form)) return false;
-    u16 n = 0;
-    InflectWord(static_cast<u32>(gCheckingLanguage << 8) | 1, form, n, verbs);
-    bool asked = false;
-    for (u16 k = 0; k < n && k < verbs.count; ++k) {
-        u16 m = 0;
-        InflectWord(static_cast<u32>(gCheckingLanguage << 8) | 30, verbs[k], m, parts);
-        if (m < 5 || m > parts.count) continue;
-        if (EntryShows(parts[4], form)) return false;
-        asked = true;
-    }
-    return asked;
+    u16 verbCount = 0;
+    return !SomeVerbParticiple(i, form, EntryShowsForm, verbCount) && verbCount > 0;
 }
 
 // A word that stands for a noun phrase or ends one: before a pronoun it
@@ -300,28 +311,20 @@ bool AdjectiveText(BoundedString& form) {
     return false;
 }
 
+// The entry's first form, before any " (or ...)" note, is an adjective.
+bool EntryFormIsAdjective(BoundedString& entry, const BoundedString&, i32 i) {
+    const i32 len = TextLength(i) + 8;
+    i32 cut = 0;
+    while (cut < len && entry.data[cut] != 0 && entry.data[cut] != ' ') ++cut;
+    if (entry.data[cut] == ' ') entry.data[cut] = 0;
+    return AdjectiveText(entry);
+}
+
 // The past participle of one of word i's verbs is an adjective.
 bool ParticipleIsAdjective(i32 i) {
     static BoundedString form;
-    static StringList verbs, parts;
-    if (verbs.valid == 0) InitByteMatrix(verbs, 8, 36);
-    if (parts.valid == 0) InitByteMatrix(parts, 8, 72);
-    if (!LowerText(i, form)) return false;
-    u16 n = 0;
-    InflectWord(static_cast<u32>(gCheckingLanguage << 8) | 1, form, n, verbs);
-    for (u16 k = 0; k < n && k < verbs.count; ++k) {
-        u16 m = 0;
-        InflectWord(static_cast<u32>(gCheckingLanguage << 8) | 30, verbs[k], m, parts);
-        if (m < 5 || m > parts.count) continue;
-        // The entry's first form, before any " (or ...)" note.
-        BoundedString& p = parts[4];
-        const i32 len = TextLength(i) + 8;
-        i32 cut = 0;
-        while (cut < len && p.data[cut] != 0 && p.data[cut] != ' ') ++cut;
-        if (p.data[cut] == ' ') p.data[cut] = 0;
-        if (AdjectiveText(p)) return true;
-    }
-    return false;
+    u16 verbCount = 0;
+    return SomeVerbParticiple(i, form, EntryFormIsAdjective, verbCount);
 }
 
 // 46: "I am concern about it", "they're bias": after a personal subject
