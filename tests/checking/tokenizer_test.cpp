@@ -36,6 +36,12 @@ TEST_F(TokenizerTest, SentencesAndWordsOfATable) {
         // French elision: two tokens; English contraction: one.
         {3, "L'ami dort.", "L'|ami|dort|."},
         {0, "I don't know.", "I|don't|know|."},
+        // A straight quote after a blank opens the next sentence, glued to
+        // its capital or alone; one against the period closes a quotation.
+        {0, "She nodded. \"Go on!\"", "She|nodded|. / \"Go|on|!|\""},
+        {0, "She nodded. \" Go on!\"", "She|nodded|. / \"|Go|on|!|\""},
+        {0, "He said \"Stop.\" Then he left.", "He|said|\"Stop|.|\"|Then|he|left|."},
+        {0, "He nodded. \"and then\"", "He|nodded|.|\"and|then\""},
     };
     for (const Case& c : cases) {
         gCheckingLanguage = c.language;
