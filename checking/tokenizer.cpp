@@ -30,16 +30,16 @@ bool IsOpeningSign(u8 c) {
     return c == '(' || c == '{' || c == MRC("«") || c == MRC("“") || c == MRC("¿") || c == MRC("¡");
 }
 
+bool IsDigit(u8 c) { return c >= '0' && c <= '9'; }
+
 // A straight double quote after a space opens a quotation: after a
 // sentence's last sign it starts the next sentence (said she. "Go on!"),
 // as a curly opening quote does; one against the sign closes a quotation.
 // The quote may come glued to the capital it opens on ("Go).
 bool OpensStraightQuote(const BoundedString& token, i32 length, u16 adjacent) {
     if (adjacent != 0 || length == 0 || token.data[0] != '"') return false;
-    return length == 1 || IsUpperMacRoman(token.data[1]) != 0 || (token.data[1] >= '0' && token.data[1] <= '9');
+    return length == 1 || IsUpperMacRoman(token.data[1]) != 0 || IsDigit(token.data[1]);
 }
-
-bool IsDigit(u8 c) { return c >= '0' && c <= '9'; }
 
 bool IsDotRun(const BoundedString& token, i32 length) {
     for (i32 k = 0; k < length; ++k)
