@@ -111,8 +111,11 @@ RuleCode MergeIntoGroups(u16& out) {
             continue;
         const u8 kind = Kind(s);
         if ((kind == 21 || kind == 16) && s < SegCount() - 1 && Kind(s + 1) == 16) {
+            // A comparison locution that coordinates ("ainsi que",
+            // "de même que") keeps its locution class: its words stay
+            // the adverb and the conjunction they are.
             u8& cls = W(First(s + 1)).ReadingClasses[0];
-            if (!(kind == 16 && cls == 16)) cls = 0;
+            if (!(kind == 16 && cls == 16) && cls != '*') cls = 0;
             DropRecords(s, 1);
             continue;
         }
