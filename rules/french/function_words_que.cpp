@@ -63,6 +63,16 @@ void Conjunction(const Site& s) {
     s.setCls(0, kClassConjunction);
 }
 
+// The "que" of a comparison ("aussi grand que", "plus tôt qu'hier") is
+// the conjunction of the comparison, but it opens no clause of its own:
+// the clause analysis reads it as an adverb.
+bool gComparisonQue = false;
+void ComparisonQue(const Site& s) {
+    s.setCat(0, kCatAdverb);
+    s.setCls(0, kClassConjunction);
+    gComparisonQue = true;
+}
+
 bool IsVerbal(u8 c) { return c == kCatVerb || c == kCatInfinitive; }
 
 // Word p reads only as a conjugated verb or an infinitive.
@@ -101,14 +111,20 @@ void ComparisonScan(const Site& s) {
              !(rules::Cat(k - 1) == kCatArticle && rules::Cat(k + 1) == kCatNoun) && s.cat(-1) != kCatAdverb);
         if (!clause && !comparative) continue;
         if (c % 2 != 0) return;
+        // "ne" and its verb make the restrictive adverb ("il ne dort que
+        // le jour"); a comparative word, the comparison's conjunction.
+        const auto adverb = [&] {
+            if (clause) s.setCat(0, kCatAdverb);
+            else ComparisonQue(s);
+        };
         if (k != s.i - 1) {
-            s.setCat(0, kCatAdverb);
+            adverb();
         } else if ((k >= 2 && s.exists(1) && rules::Cat(k - 1) == kCatVerb && rules::Cls(k - 2) != 0x16 &&
                     s.cat(1) != kCatAdverb) ||
                    (k >= 3 && rules::Cat(k - 2) == kCatVerb && s.is(p - 1, "pas"))) {
             Conjunction(s);
         } else {
-            s.setCat(0, kCatAdverb);
+            adverb();
         }
         return;
     }
@@ -278,6 +294,7 @@ u16 QueLocution(const Site& s) {
 
 u16 ApplyQueRules(const Site& s) {
     u16 r = 0;
+    gComparisonQue = false;
     s.keepOne(0);
     if (!s.clsIs(0, kClassConjunctionPart, kClassAdverbPart)) {
         s.set(0, kCatRelative, kClassRelative, 0x00);
@@ -329,7 +346,9 @@ u16 ApplyQueRules(const Site& s) {
             r = static_cast<u16>(768 + s.i);
         }
     }
-    if (s.cat(0) == kCatAdverb && !s.clsIs(0, kClassConjunctionPart, kClassAdverbPart)) s.setCls(0, kClassAdverb);
+    const bool comparison = gComparisonQue && s.cat(0) == kCatAdverb && s.cls(0) == kClassConjunction;
+    if (s.cat(0) == kCatAdverb && !s.clsIs(0, kClassConjunctionPart, kClassAdverbPart) && !comparison)
+        s.setCls(0, kClassAdverb);
     return r;
 }
 
