@@ -215,10 +215,28 @@ bool DemonstrativeAntecedent(i32 k) {
     return Kind(k) == 4 && !LastSegment(k) && Kind(k + 1) == 24 && Cat(First(k + 1)) == 5;
 }
 
+// A demonstrative pronoun standing alone before the verb, past its
+// object pronouns, is its subject when it opens its clause ("comme cela
+// se pratique", "mais ça suffit"); after a verb it is that verb's object
+// ("on fait ça a la va-vite").
+bool DemonstrativeSubject(i32 i, i32 k) {
+    if (Kind(k) != 23 || Cat(First(k)) != 4 || First(k) != Last(k)) return false;
+    if (k > 0) {
+        const u8 before = Kind(k - 1);
+        const bool opens = before == 16 || before == 17 || before == 21 || before == 22 || Cat(First(k - 1)) == 5 ||
+                           Cat(First(k) - 1) == 20;
+        if (!opens) return false;
+    }
+    for (i32 s = k + 1; s < i; ++s)
+        if (Kind(s) != 26 && Cat(First(s)) != 2) return false;
+    return true;
+}
+
 bool ChosenSubject(const ClauseFrame& f, i32 i, i32 k) {
     const i32 w = First(k);
     const bool group = Kind(k) == 24 || DemonstrativeAntecedent(k);
-    if (BareNounSubject(i, k) && Even(f.subjectCount) && Even(f.bracketCount)) return true;
+    if ((BareNounSubject(i, k) || DemonstrativeSubject(i, k)) && Even(f.subjectCount) && Even(f.bracketCount))
+        return true;
     if (f.relativeSeen == 1 && Even(f.bracketCount)) {
         if (group || (Kind(k) == 23 && Cat(w) != 2 && Seg(k).State != 4)) return true;
     } else if (group && Even(f.subjectCount) && Even(f.bracketCount)) {
@@ -396,6 +414,23 @@ void TakeSubjectAfter(ClauseFrame& f, i32 i, i32 k) {
     f.verbSubject = k;
 }
 
+// A free group after verb i is its inverted subject when only the verb's
+// complements and participles stand between them ("qu'ont pour lui vos
+// appas", "comme le précise un compte"), and it is no subject pronoun or
+// "tout": an inverted personal pronoun is joined to the verb by a hyphen
+// ("connaîtras-tu"), so one standing apart opens the next clause or is an
+// object ("leur prendra tout"). A sign between them closes the verb's
+// clause.
+bool InvertedFreeGroup(i32 i, i32 k) {
+    const u8 c = Cat(First(k));
+    if (c == 1 || c == 6) return false;
+    for (i32 s = i + 1; s < k; ++s) {
+        const u8 kind = Kind(s);
+        if (kind != 23 && kind != 13 && kind != 10 && kind != 11 && kind != 26) return false;
+    }
+    return true;
+}
+
 // The forward search of step 8.
 RuleCode SearchAfter(ClauseFrame& f, i32 i, u16& out) {
     const i32 n = SegCount();
@@ -416,8 +451,14 @@ RuleCode SearchAfter(ClauseFrame& f, i32 i, u16& out) {
             f.searchDetail = 1;
             return Report(f, i, out);
         }
-        // A free group after the verb is the subject of a later one.
-        if ((Kind(k) == 24 && Cat(First(k)) != 5) || Kind(k) == 14 || Kind(k) == 22 || Kind(k) == 17) break;
+        if (Kind(k) == 24 && Cat(First(k)) != 5) {
+            if (!InvertedFreeGroup(i, k)) break;
+            if (Seg(i).Number != Seg(k).Number && Seg(k).Number != 0) break;
+            if (!PersonsAgree(Seg(i).Person, Seg(k).Person)) break;
+            TakeSubjectAfter(f, i, k);
+            return 0;
+        }
+        if (Kind(k) == 14 || Kind(k) == 22 || Kind(k) == 17) break;
     }
     f.searchDetail = PersonsAgree(Seg(i).Person, Seg(k).Person) ? 2 : 3;
     return f.matchFound == 1 ? 0 : Report(f, i, out);
@@ -460,15 +501,16 @@ RuleCode NoSubjectBefore(ClauseFrame& f, i32 i, u16& out) {
 enum class Scan { kGoOn, kFound, kInfinitive, kEnd, kReport };
 
 // "nous" or "vous" right before a verb of another person is its object
-// when a subject, an infinitive or a relative pronoun stands before it
-// ("l'homme qui vous parle", "ce que nous disent les anciens"): the
+// when a subject, an infinitive, a relative pronoun or a conjunction
+// stands before it ("l'homme qui vous parle", "ce que nous disent les
+// anciens", "ainsi que nous l'enseigne le maître"): the
 // pronoun is the subject only of a verb of its own person.
 bool ObjectPronoun(i32 i, i32 k) {
     const i32 w = First(k);
     if (k == 0 || Cat(w) != 1 || (Cls(w) != 'X' && Cls(w) != '\\')) return false;
     for (i32 s = k + 1; s < i; ++s)
         if (Kind(s) != 26 && Cat(First(s)) != 2) return false;
-    return Kind(k - 1) == 24 || Kind(k - 1) == 22 || Kind(k - 1) == 13 || Cat(First(k - 1)) == 5;
+    return Kind(k - 1) == 24 || Kind(k - 1) == 22 || Kind(k - 1) == 13 || Kind(k - 1) == 17 || Cat(First(k - 1)) == 5;
 }
 
 // A subject followed by "d'entre nous" or "d'entre vous" before the verb
@@ -512,6 +554,10 @@ Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
     if (OpeningQui(i, k)) return Scan::kFound;
     if (ChosenSubject(f, i, k)) {
         if (NumbersClash(i, k)) {
+            if (ObjectPronoun(i, k)) {
+                if (Seg(k).State == 0 && f.groupCount > 0) --f.groupCount;
+                return Scan::kGoOn;
+            }
             if (f.clashSubject < 0) f.clashSubject = k;
             return Scan::kGoOn;
         }
@@ -539,6 +585,11 @@ Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
     if (f.subjectCount == 0 && Cat(w) == 1) return Scan::kReport;
     if (Kind(k) == 17 && Begins(w, "qu") && f.coordinatedVerb == 0)
         return f.groupCount > 0 ? Scan::kReport : Scan::kEnd;
+    // Any other conjunction that opens the verb's clause with no group
+    // between them has the subject after the verb ("comme le précise un
+    // compte", "si avaient été pris des critères"): the groups before it
+    // belong to another clause.
+    if (Kind(k) == 17 && f.subjectCount == 1 && f.groupCount == 0 && f.coordinatedVerb == 0) return Scan::kEnd;
     if (f.relativeSeen == 0 && !Even(f.subjectCount) && Cat(w) == 5 && f.coordinatedVerb == 0)
         return Kind(k) == 24 ? Scan::kReport : Scan::kEnd;
     return Scan::kGoOn;
