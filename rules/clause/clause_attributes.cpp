@@ -86,6 +86,8 @@ i32 ParticipleAfterPreposition(ClauseFrame& f, i32 w) {
     // After a subject or an object pronoun, "à" stands for the auxiliary
     // "a", which the word-sequence rule reports ("il l'à mangé").
     if (Is(w, MR("à")) && w > 0 && (Cat(w - 1) == 1 || Cat(w - 1) == 2)) return -1;
+    // So does one after the noun group that opens the sentence.
+    if (Is(w, MR("à")) && w == 2 && Cat(0) >= 7 && Cat(0) <= 9 && Cat(1) == 10) return -1;
     while (v < Count() && Cat(v) == 2 && Readings(v) == 1) ++v;
     if (!VerbParticiple(v)) return -1;
     if (v > w + 1) return v;

@@ -177,6 +177,41 @@ bool PrepositionAfterObjectPronoun(i32 i) {
     return ParticipleOrInfinitive(n);
 }
 
+// A word every reading of which is a conjugated verb.
+bool FiniteVerbOnly(i32 k) {
+    if (!Has(k) || Count(k) == 0) return false;
+    for (i32 r = 0; r < Count(k); ++r) {
+        const u8 f = Feat(k, r);
+        if (Cat(k, r) != 14 || Cls(k, r) < 128 || (f >= 2 && f <= 5)) return false;
+    }
+    return true;
+}
+
+// "à" after the noun group that opens the sentence, before a participle
+// (adverbs may stand between, "à jamais" and "à demi" aside), with no
+// conjugated verb up to the next comma: the group is the subject of the
+// auxiliary "a" ("L'homme à ouvert la boîte.", "La petite à souvent
+// trouvé de l'aide").
+bool PrepositionAfterOpeningSubject(i32 i) {
+    if (i != 2 || !Single(0) || !(CatIs(0, 7) || CatIs(0, 8) || CatIs(0, 9)) || !Is(i, MR("à"))) return false;
+    // "à" of an adverbial locution ("à peine") is no preposition here.
+    if (!OneOf(i, 15, 15)) return false;
+    if (!rules::AnyReadingOf(1, [](i32 r) { return Cat(1, r) == 10; })) return false;
+    i32 n = i + 1;
+    while (n < Words() && Single(n) && CatIs(n, 18)) {
+        if (Is(n, "jamais") || Is(n, "demi")) return false;
+        ++n;
+    }
+    if (n >= Words() || !rules::AnyReadingOf(n, [n](i32 r) {
+            const u8 f = Feat(n, r);
+            return Cls(n, r) >= 128 && f >= 2 && f <= 5;
+        }))
+        return false;
+    for (i32 k = n + 1; k < Words() && !CatIs(k, 21); ++k)
+        if (FiniteVerbOnly(k)) return false;
+    return true;
+}
+
 void CheckPronoun(i32 i, u16 mode) {
     if (SubjectBeforeImpossibleWord(i)) return;
     if (i > 0 && OneOf(i, 1, 1) && Single(i - 1) && CatIs(i - 1, 8) && ClsIs(i - 1, 'P')) {
@@ -196,7 +231,7 @@ void CheckPronoun(i32 i, u16 mode) {
         return;
     }
     if (i == 0) return;
-    if (PrepositionAfterObjectPronoun(i)) {
+    if (PrepositionAfterObjectPronoun(i) || PrepositionAfterOpeningSubject(i)) {
         Report(256 + i);
         return;
     }
