@@ -83,6 +83,11 @@ i32 ParticipleAfterPreposition(ClauseFrame& f, i32 w) {
     // pronoun the preposition governs ("quant à lui prévenu").
     static const char* const stressed[] = {"lui", "nous", "vous", "leur", nullptr};
     if (Is(w, MR("à")) && IsOneOf(v, stressed)) return -1;
+    // After a subject or an object pronoun, "à" stands for the auxiliary
+    // "a", which the word-sequence rule reports ("il l'à mangé").
+    if (Is(w, MR("à")) && w > 0 && (Cat(w - 1) == 1 || Cat(w - 1) == 2)) return -1;
+    // So does one after the noun group that opens the sentence.
+    if (Is(w, MR("à")) && w == 2 && Cat(0) >= 7 && Cat(0) <= 9 && Cat(1) == 10) return -1;
     while (v < Count() && Cat(v) == 2 && Readings(v) == 1) ++v;
     if (!VerbParticiple(v)) return -1;
     if (v > w + 1) return v;

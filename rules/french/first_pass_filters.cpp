@@ -154,6 +154,64 @@ bool ReflexiveBeforeNoVerb(i32 i, u16 mode) {
     return next != 14 && next != 12 && next != 13 && next != 2 && next != 32;
 }
 
+// A word that may be a past participle or an infinitive.
+bool ParticipleOrInfinitive(i32 k) {
+    return rules::AnyReadingOf(k, [k](i32 r) {
+        const u8 f = Feat(k, r);
+        return Cat(k, r) == 13 || (Cls(k, r) >= 128 && f >= 2 && f <= 5);
+    });
+}
+
+// "à" after an object pronoun, before a participle or an infinitive (an
+// adverb may stand between): an object pronoun goes before a verb, so the
+// word is the auxiliary "a" ("il me l'à donné", "elle en à pris").
+bool PrepositionAfterObjectPronoun(i32 i) {
+    if (i == 0 || !Is(i, MR("à")) || !Single(i - 1)) return false;
+    const i32 p = i - 1;
+    const bool object = CatIs(p, 2) || IsAny(p, "nous", "vous");
+    // After a preposition the pronoun is a stressed one ("c'est à vous à
+    // jouer"); after a verb it follows an imperative ("apprends-nous").
+    if (!object || (i > 1 && (CatIs(i - 2, 15) || Cls(i - 2) >= 128))) return false;
+    i32 n = i + 1;
+    while (n < Words() && Single(n) && CatIs(n, 18)) ++n;
+    return ParticipleOrInfinitive(n);
+}
+
+// A word every reading of which is a conjugated verb.
+bool FiniteVerbOnly(i32 k) {
+    if (!Has(k) || Count(k) == 0) return false;
+    for (i32 r = 0; r < Count(k); ++r) {
+        const u8 f = Feat(k, r);
+        if (Cat(k, r) != 14 || Cls(k, r) < 128 || (f >= 2 && f <= 5)) return false;
+    }
+    return true;
+}
+
+// "à" after the noun group that opens the sentence, before a participle
+// (adverbs may stand between, "à jamais" and "à demi" aside), with no
+// conjugated verb up to the next comma: the group is the subject of the
+// auxiliary "a" ("L'homme à ouvert la boîte.", "La petite à souvent
+// trouvé de l'aide").
+bool PrepositionAfterOpeningSubject(i32 i) {
+    if (i != 2 || !Single(0) || !(CatIs(0, 7) || CatIs(0, 8) || CatIs(0, 9)) || !Is(i, MR("à"))) return false;
+    // "à" of an adverbial locution ("à peine") is no preposition here.
+    if (!OneOf(i, 15, 15)) return false;
+    if (!rules::AnyReadingOf(1, [](i32 r) { return Cat(1, r) == 10; })) return false;
+    i32 n = i + 1;
+    while (n < Words() && Single(n) && CatIs(n, 18)) {
+        if (Is(n, "jamais") || Is(n, "demi")) return false;
+        ++n;
+    }
+    if (n >= Words() || !rules::AnyReadingOf(n, [n](i32 r) {
+            const u8 f = Feat(n, r);
+            return Cls(n, r) >= 128 && f >= 2 && f <= 5;
+        }))
+        return false;
+    for (i32 k = n + 1; k < Words() && !CatIs(k, 21); ++k)
+        if (FiniteVerbOnly(k)) return false;
+    return true;
+}
+
 void CheckPronoun(i32 i, u16 mode) {
     if (SubjectBeforeImpossibleWord(i)) return;
     if (i > 0 && OneOf(i, 1, 1) && Single(i - 1) && CatIs(i - 1, 8) && ClsIs(i - 1, 'P')) {
@@ -173,6 +231,10 @@ void CheckPronoun(i32 i, u16 mode) {
         return;
     }
     if (i == 0) return;
+    if (PrepositionAfterObjectPronoun(i) || PrepositionAfterOpeningSubject(i)) {
+        Report(256 + i);
+        return;
+    }
     if ((CatIs(i - 1, 7) || CatIs(i - 1, 9)) && CatIs(i, 3) && IsAny(i, "moi", "toi", "soi")) {
         Set(i, 10, 'A', 20);
     } else if (CatIs(i - 1, 5) && (Is(i - 1, "qui") || Begins(i - 1, "l")) && Is(i, MR("à")) &&
