@@ -1137,7 +1137,7 @@ u16 SevenLetters(i32 h) {
 u16 MarkEnglishFixedExpressions(i16 pass, i16 word) {
     using namespace english;
     const i32 h = word;
-    if (InterjectionAlone(h)) return 0;
+    if (InterjectionAlone(h) || IndefiniteCompound(h)) return 0;
     switch (TextLength(h)) {
         case 3: return ThreeLetters(pass, h);
         case 4: return FourLetters(pass, h);
