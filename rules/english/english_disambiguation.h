@@ -62,6 +62,9 @@ bool TakesContentClause(i32 k);
 // relative pronoun, unless the noun takes a content clause.
 bool RelativeAfter(i32 k);
 void ShortWordRules(PassState& s, i32 i, i32 length);
+// "anyone", "something", "nobody" ... keep their indefinite pronoun
+// reading; false for any other word.
+bool IndefiniteCompound(i32 i);
 // The class of an interjection reading ("hello", "oh", "please").
 constexpr u8 kInterjectionClass = 0x12;
 // The index of word i's interjection reading; -1: none.

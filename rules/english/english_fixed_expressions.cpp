@@ -506,6 +506,24 @@ void LessMore(i32 h) {
     else if ((Exists(h + 1) && Cat(h + 1) == 18) || (h > 0 && VerbForm(h - 1))) Adverb(h, true);
 }
 
+// A determiner before word h: an article, a qualifier, a possessive or a
+// demonstrative ("the", "every", "my", "that").
+bool DeterminerBefore(i32 h) {
+    if (h == 0) return false;
+    const u8 c = Cls(h - 1);
+    return In(Cat(h - 1), 7, 8) || (c >= 'c' && c <= '{') || c == 'O';
+}
+
+// "just" and "only" are adverbs ("just in case", "only two days", "was
+// just going") except after a determiner ("the only way", "a just cause")
+// and, for "just", after a form of "be" at the end of the clause ("the
+// sentence was just.").
+void JustOnly(i32 h) {
+    if (DeterminerBefore(h) || (h > 0 && (Is(h - 1, "that") || Is(h - 1, "this")))) return;
+    if (Is(h, "just") && h > 0 && VerbForm(h - 1) && ModelOf(h - 1) == 37 && ClauseEndsAfter(h)) return;
+    Adverb(h, true, 0);
+}
+
 const char* const kVerbBeforeLike[] = {"would", "will", "should", "could", "might", "may", "must", "can",
                                        "do", "does", "did", "not", "n't", "to", nullptr};
 
@@ -966,6 +984,8 @@ u16 FourLetters(i16 pass, i32 h) {
             Phrase(h, "from ^hand to hand", kAdverbial);
     } else if (Is(hw, "hold")) {
         Hold(h);
+    } else if (Is(hw, "just") || Is(hw, "only")) {
+        JustOnly(h);
     } else if (Is(hw, "last")) {
         Last4(h);
     } else if (Is(hw, "less") || Is(hw, "more") || Is(hw, "most")) {
@@ -1117,7 +1137,7 @@ u16 SevenLetters(i32 h) {
 u16 MarkEnglishFixedExpressions(i16 pass, i16 word) {
     using namespace english;
     const i32 h = word;
-    if (InterjectionAlone(h)) return 0;
+    if (InterjectionAlone(h) || IndefiniteCompound(h)) return 0;
     switch (TextLength(h)) {
         case 3: return ThreeLetters(pass, h);
         case 4: return FourLetters(pass, h);

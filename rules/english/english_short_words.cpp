@@ -398,6 +398,27 @@ void EightLetterRules(i32 i) {
 
 }  // namespace
 
+// "anyone", "something", "everybody" ... before a mark or the sentence's
+// end, or before "else": nothing follows that they could determine ("to
+// anyone.", "with everything, litter box", "anyone else"), so they keep
+// the indefinite pronoun reading, unless an article or a determiner stands
+// before them; false for any other word, or when it has no such reading.
+bool IndefiniteCompound(i32 i) {
+    static const char* const kCompounds[] = {"anyone",   "anybody",    "anything",  "someone",  "somebody",
+                                             "something", "everyone",  "everybody", "everything", "no-one",
+                                             "nobody",   nullptr};
+    if (Readings(i) < 2 || !IsOneOf(i, kCompounds)) return false;
+    if (!EndsSentence(i + 1) && Cat(i + 1) != 20 && Cat(i + 1) != 21 && !Is(i + 1, "else")) return false;
+    if (i > 0 && (Cat(i - 1) == 7 || Cat(i - 1) == 8)) return false;  // "a something", "the something else"
+    for (i32 r = 0; r < Readings(i); ++r) {
+        if (Cat(i, r) != 6) continue;
+        if (r > 0) CopyReading(W(i), 0, r);
+        KeepOne(i);
+        return true;
+    }
+    return false;
+}
+
 i32 InterjectionReadingOf(i32 i) {
     for (i32 r = 0; r < Readings(i); ++r)
         if (Cls(i, r) == kInterjectionClass) return r;
@@ -421,7 +442,7 @@ bool InterjectionAlone(i32 i) {
 
 void ShortWordRules(PassState& s, i32 i, i32 length) {
     (void)s;
-    if (InterjectionAlone(i)) return;
+    if (InterjectionAlone(i) || IndefiniteCompound(i)) return;
     if (length == 1) OneLetterRules(i);
     else if (length == 2) TwoLetterRules(i);
     else if (length == 8) EightLetterRules(i);
