@@ -387,8 +387,8 @@ i32 ReadingOfCategory(i32 w, u8 cat) {
 }
 
 // Word i, a past participle that is also an adjective, after a form of
-// "have" and any adverbs between: the verb of the perfect ("has never
-// officially said").
+// "have" or "be" and any adverbs between: the verb of the perfect ("has
+// never officially said") or of the passive ("was widely reported").
 void ParticipleAfterAuxiliary(i32 i) {
     if (Readings(i) < 2) return;
     const i32 p = ReadingOfCategory(i, 11);
@@ -400,12 +400,26 @@ void ParticipleAfterAuxiliary(i32 i) {
     KeepOne(i);
 }
 
+// Word i, a noun-or-verb word after "as" after a past participle: the
+// noun of the role the participle gives ("seen as works of art", "used as
+// tools"); a finite verb would need a subject there.
+void NounAfterParticipleAs(i32 i) {
+    if (i < 2 || Readings(i) < 2 || !Is(i - 1, "as")) return;
+    const i32 p = i - 2;
+    if (Readings(p) != 1 || Cat(p) != 11 || !VerbClass(p)) return;
+    const i32 r = NounReadingOf(i);
+    if (r < 0) return;
+    CopyReading(W(i), 0, r);
+    KeepOne(i);
+}
+
 }  // namespace
 
 void NounsInNounGroups() {
     for (i32 i = 1; i < Count(); ++i) {
         NounInNounGroup(i);
         ParticipleAfterAuxiliary(i);
+        NounAfterParticipleAs(i);
     }
 }
 

@@ -60,15 +60,13 @@ void OneLetterRules(i32 i) {
     if (Letter(i, 0) == 'I' && !(Cls(i - 1) == '@' && Capitalised(i - 1))) KeepOne(i);
 }
 
-// "am" not after "I" (or "I" and an adverb) nor before it ("am I") reads
-// as the abbreviation of the morning. "I" is class 'U', read as a subject
-// or either pronoun (category 1 or 3) while its case is open.
+// "am" reads as the abbreviation of the morning only after a time ("at 10
+// am", "ten am"); elsewhere it is the form of "be", after "I" or away from
+// it ("me, who am used to it", "am I").
 void AmRule(i32 i) {
-    const auto pronounI = [](i32 k) { return Cls(k) == 'U' && (Cat(k) == 1 || Cat(k) == 3); };
-    if (i > 0 && pronounI(i - 1)) return;
-    if (i > 1 && pronounI(i - 2) && Cat(i - 1) == 18) return;
-    if (pronounI(i + 1)) return;
-    SetReading0(i, 18, 20);
+    if (i == 0) return;
+    const u8 c = Letter(i - 1, 0);
+    if ((c >= '0' && c <= '9') || Cls(i - 1) == 'R' || Cls(i - 1) == 'S') SetReading0(i, 18, 20);
 }
 
 // "AM" or "PM" in capitals right after a time written in figures ("at 2

@@ -151,11 +151,14 @@ bool Plural(u8 features) { return features == 8 || features == 9; }
 // category 10 (the reorder puts the verb reading of "house", "use" first).
 bool NounNext(i32 j) { return Cat(j) == 10 || (Cat(j) == 14 && Readings(j) > 1 && Cat(j, 1) == 10); }
 
-// A noun or adjective reading that is not plural, on reading 0 or else on
-// reading 1.
+// A singular noun or adjective reading, on reading 0 or else on reading 1.
+// A word of either number ("whatever", "such") may open a clause of its
+// own: "said that whatever anxieties" keeps the conjunction.
+bool Singular(u8 features) { return (features & 12) == 4; }
+
 bool SingularNounNext(i32 j) {
-    if (Cat(j) == 10) return !Plural(Feat(j));
-    return Readings(j) > 1 && Cat(j, 1) == 10 && !Plural(Feat(j, 1));
+    if (Cat(j) == 10) return Singular(Feat(j));
+    return Readings(j) > 1 && Cat(j, 1) == 10 && Singular(Feat(j, 1));
 }
 
 // Word k cannot open a relative clause with "that" after it: a verb, an
