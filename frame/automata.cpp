@@ -1,6 +1,8 @@
 // Token automata tables, the matching of one state and the runner.
 #include "frame/automata.h"
 
+#include <cstring>
+
 #include "frame/bounded_string.h"
 #include "frame/mac_roman.h"
 #include "frame/settings.h"
@@ -174,8 +176,8 @@ u16 MatchAutomatonState(u8 c, const AutomatonState* automaton, u16 stateCount, i
     return StateMatches(automaton[state], c) ? 1 : 0;
 }
 
-u16 RunCharAutomaton(const AutomatonState* automaton, u16 stateCount, const BoundedString& text,
-                     i32 start, i32 end, i32& first, i32& last) {
+u16 WalkCharAutomaton(const AutomatonState* automaton, u16 stateCount, const BoundedString& text,
+                      i32 start, i32 end, i32& first, i32& last) {
     first = -1;
     last = -1;
     if (automaton == nullptr || stateCount == 0 || text.valid == 0) return 0;
@@ -210,6 +212,113 @@ u16 RunCharAutomaton(const AutomatonState* automaton, u16 stateCount, const Boun
         }
     }
     // A run that took no marked character has no token, whatever ended it.
+    return first >= 0 ? 1 : 0;
+}
+
+namespace {
+
+// A paragraph tokenizer turned into a table: for each state and byte, the
+// state whose test the byte passes at the end of the miss chain (+1; 0 when
+// the chain runs out), so that the runner reads one entry a character
+// instead of testing about five states. Every character starts its chain
+// with no miss counted, so the entry depends on the state and the byte
+// alone. The only extra test of these automata is the invisible-character
+// one, which reads the host's special characters and the encoding mode:
+// the table records the ones it was made with and is made again when they
+// change.
+constexpr u32 kTableStates = 30;
+struct AutomatonTable {
+    const AutomatonState* automaton = nullptr;
+    u16 macRoman = 0;
+    u8 special[256] = {};
+    u8 matchAt[kTableStates][256] = {};
+    u8 next[kTableStates] = {};  // next on match, clamped
+    u8 ends[kTableStates] = {};  // a match here ends the token
+    u8 mark[kTableStates] = {};
+};
+AutomatonTable gTokenTables[2];
+
+u8 ChainEnd(const AutomatonState* automaton, u16 stateCount, i32 state, u8 c) {
+    const i32 lastState = stateCount - 1;
+    i32 misses = 0;
+    for (;;) {
+        const AutomatonState& s = automaton[state];
+        if (StateMatches(s, c)) return static_cast<u8>(state + 1);
+        if (s.NextOnMiss == 0 || ++misses > stateCount) return 0;
+        state = s.NextOnMiss < lastState ? s.NextOnMiss : lastState;
+    }
+}
+
+bool SpecialCharsAre(const u8* kept) {
+    if (gSpecialChars.valid == 0 || gSpecialChars.count < 256) {
+        for (u32 c = 0; c < 256; ++c)
+            if (kept[c] != 0) return false;
+        return true;
+    }
+    return std::memcmp(kept, gSpecialChars.data, 256) == 0;
+}
+
+void KeepSpecialChars(u8* kept) {
+    if (gSpecialChars.valid == 0 || gSpecialChars.count < 256)
+        std::memset(kept, 0, 256);
+    else
+        std::memcpy(kept, gSpecialChars.data, 256);
+}
+
+// The table of a paragraph tokenizer, made or made again as needed; null
+// for any other automaton.
+const AutomatonTable* TokenTable(const AutomatonState* automaton, u16 stateCount) {
+    const u32 slot = automaton == gFrenchTokenAutomaton ? 0 : automaton == gOtherTokenAutomaton ? 1 : 2;
+    if (slot > 1 || stateCount == 0 || stateCount > kTableStates) return nullptr;
+    AutomatonTable& t = gTokenTables[slot];
+    if (t.automaton == automaton && t.macRoman == gMacRomanMode && SpecialCharsAre(t.special)) return &t;
+    for (u32 i = 0; i < stateCount; ++i)
+        if ((automaton[i].ExtraTests & ~kExtraSpecial) != 0) return nullptr;
+    const u32 lastState = stateCount - 1u;
+    for (u32 i = 0; i < stateCount; ++i) {
+        for (u32 c = 0; c < 256; ++c)
+            t.matchAt[i][c] = ChainEnd(automaton, stateCount, static_cast<i32>(i), static_cast<u8>(c));
+        const u32 onMatch = automaton[i].NextOnMatch;
+        t.next[i] = static_cast<u8>(onMatch < lastState ? onMatch : lastState);
+        t.ends[i] = onMatch == 0 ? 1 : 0;
+        t.mark[i] = automaton[i].StateMark != 0 ? 1 : 0;
+    }
+    t.macRoman = gMacRomanMode;
+    KeepSpecialChars(t.special);
+    t.automaton = automaton;
+    return &t;
+}
+
+}  // namespace
+
+u16 RunCharAutomaton(const AutomatonState* automaton, u16 stateCount, const BoundedString& text,
+                     i32 start, i32 end, i32& first, i32& last) {
+    const AutomatonTable* t = TokenTable(automaton, stateCount);
+    if (t == nullptr) return WalkCharAutomaton(automaton, stateCount, text, start, end, first, last);
+    first = -1;
+    last = -1;
+    if (text.valid == 0) return 0;
+    if (end > static_cast<i32>(text.count)) end = static_cast<i32>(text.count);
+    if (start < 0) start = 0;
+    u32 state = 0;
+    for (i32 pos = start; pos < end;) {
+        const u32 at = t->matchAt[state][text.data[pos]];
+        if (at == 0) {
+            if (first >= 0) break;
+            // Nothing taken yet: this character cannot begin a token.
+            ++pos;
+            state = 0;
+            continue;
+        }
+        const u32 matched = at - 1;
+        if (t->mark[matched] != 0) {
+            last = pos;
+            if (first < 0) first = pos;
+        }
+        if (t->ends[matched] != 0) break;
+        state = t->next[matched];
+        ++pos;
+    }
     return first >= 0 ? 1 : 0;
 }
 

@@ -96,8 +96,14 @@ u16 MatchAutomatonState(u8 c, const AutomatonState* automaton, u16 stateCount, i
 // Returns 1 when a token was closed, 0 when the start is at or past the end
 // or the text ends before any character belongs to a token. Characters that
 // cannot begin a token are skipped.
+// The paragraph tokenizers run from a table of their states made on first
+// use (and made again when the special characters or the encoding mode
+// change); the other automata walk their states.
 u16 RunCharAutomaton(const AutomatonState* automaton, u16 stateCount, const BoundedString& text,
                      i32 start, i32 end, i32& first, i32& last);
+// The same by testing the states one by one: what the table stands for.
+u16 WalkCharAutomaton(const AutomatonState* automaton, u16 stateCount, const BoundedString& text,
+                      i32 start, i32 end, i32& first, i32& last);
 
 // The same up to the end of the string's text (its length).
 u16 RunCharAutomatonOnString(const AutomatonState* automaton, u16 stateCount,

@@ -112,6 +112,7 @@ bool SlotMatches(const Build& b, u32 model) {
         for (u32 t = 0; t < kFrenchEndingSlots; ++t) {
             if (b.alt && b.altLetters == 1 && t >= 3 && t <= 5) continue;
             const u32 len = row.EndingLengths[static_cast<i32>(t)];
+            if (n != 0 && len != n) continue;  // no need to read its text
             FrenchSlotEnding(row, t, ending.s);
             if (n == 0) {
                 if (TextEquals(ending.s, "$")) return true;
@@ -126,6 +127,7 @@ bool SlotMatches(const Build& b, u32 model) {
     const EnglishEndingRow& row = EnglishRow(model);
     for (u32 t = 0; t < kEnglishEndingSlots; ++t) {
         const u32 len = row.EndingLengths[static_cast<i32>(t)];
+        if (n != 0 && len != n) continue;
         EnglishSlotEnding(row, t, ending.s);
         if (n == 0) {
             if (TextEquals(ending.s, "$")) return true;

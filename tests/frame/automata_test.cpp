@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "frame/mac_roman.h"
 #include "frame/mac_roman_literal.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
@@ -156,6 +157,45 @@ TEST_F(AutomataTest, RunnerBoundsAndResult) {
     // Only skipped characters up to the end: no token.
     EXPECT_EQ(RunCharAutomaton(kFrench.states, kFrench.size, s, 3, 4, first, last), 0);
     EXPECT_EQ(first, -1);
+}
+
+// The paragraph tokenizers run from a table made from their states: over
+// text holding every byte, in runs of letters, digits, signs and blanks, it
+// cuts as the state-by-state walk does, also once the host's special
+// characters or the encoding mode changed after the table was made.
+TEST_F(AutomataTest, TableRunnerCutsAsTheStateWalk) {
+    std::string text;
+    const char* pieces[] = {"l'homme", " ", "1 250,5", "...", "--", "a.b.", "\xC7", "\xD5", "?!", "\r\n"};
+    for (u32 c = 1; c < 256; ++c) {
+        text += pieces[c % 10];
+        text += static_cast<char>(c);
+        text += "ab";
+    }
+    BoundedString s = ViewOf(text.c_str());
+    const i32 end = static_cast<i32>(text.size());
+    const u16 savedMode = gMacRomanMode;
+    struct Setting {
+        u8 special;  // marked as invisible in words (0: none)
+        u16 macRoman;
+    };
+    for (const Setting& setting : {Setting{0, 0}, Setting{'#', 0}, Setting{0, 1}, Setting{0xAD, 0}}) {
+        std::memset(gSpecialChars.data, 0, gSpecialChars.count);
+        if (setting.special != 0) gSpecialChars[setting.special] = 1;
+        gMacRomanMode = setting.macRoman;
+        for (const Automaton* a : {&kFrench, &kOther}) {
+            for (i32 start = 0; start < end;) {
+                i32 first = 0, last = 0, wantFirst = 0, wantLast = 0;
+                const u16 got = RunCharAutomaton(a->states, a->size, s, start, end, first, last);
+                const u16 want = WalkCharAutomaton(a->states, a->size, s, start, end, wantFirst, wantLast);
+                ASSERT_EQ(got, want) << "at " << start << " special " << int(setting.special);
+                ASSERT_EQ(first, wantFirst) << "at " << start;
+                ASSERT_EQ(last, wantLast) << "at " << start;
+                if (got == 0) break;
+                start = last + 1;
+            }
+        }
+    }
+    gMacRomanMode = savedMode;
 }
 
 // Small hand-made tables: a run that takes no marked character yields no
