@@ -98,7 +98,7 @@ u8 BackwardRank(i32 w) {
     if (cls == 'A' && Cat(w) == 18) return 'F';
     if (cls == 'A' || cls == '+') return 'A';
     if (Cat(w) == 10 && W(w).QuoteFlags != 0) return W(w).WordCaseMode >= 1 ? 'A' : 'D';
-    if (cls == 'C') return Cat(w - 1) == 18 ? 'D' : W(w).WordCaseMode != 0 ? 'A' : 'C';
+    if (cls == 'C') return Cat(w - 1) == 18 ? 'D' : W(w).WordCaseMode != 0 && Cls(w + 1) != 'A' ? 'A' : 'C';
     if (cls == 'M' || cls == 'N') return 'C';
     if (cls > 127 || cls == 'E' || cls == '}') return 'F';
     return cls;

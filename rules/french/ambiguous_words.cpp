@@ -1,6 +1,8 @@
 // The first rules of the ambiguous-word loop: a locution reading left on a
 // word outside its locution, "quel" and "tel" before a verb, a noun or an
-// adverb, a past participle or an adjective.
+// adverb, a past participle or an adjective; and, on every word, an
+// adjective that stands before its noun.
+#include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/tables.h"
 #include "rules/french/ambiguous_rules.h"
@@ -54,7 +56,55 @@ bool ClsOneOf(u8 c, const char* letters) {
 // A participle reading: category 11, or an adjective reading of a verb form.
 bool Participle(i32 i, i32 r) { return Cat(i, r) == 11 || (Cat(i, r) == 10 && Cls(i, r) > 127); }
 
+// The adjectives French puts before the noun (the short, common ones, the
+// ordinals and a few of degree or rank): written before a noun right after
+// the determiner they qualify it ("un nouveau plan", "les petites
+// communes", "la seconde partie").
+const char* const kBeforeNoun[] = {
+    "autre", "autres", "beau", "bel", "belle", "beaux", "belles", "bon", "bonne", "bons", "bonnes", "dernier",
+    MR("dernière"), "derniers", MR("dernières"), "grand", "grande", "grands", "grandes", "gros", "grosse",
+    "grosses", "jeune", "jeunes", "joli", "jolie", "jolis", "jolies", "mauvais", "mauvaise", "mauvaises",
+    "meilleur", "meilleure", "meilleurs", "meilleures", "moindre", "moindres", "nouveau", "nouvel", "nouvelle",
+    "nouveaux", "nouvelles", "petit", "petite", "petits", "petites", "premier", MR("première"), "premiers",
+    MR("premières"), "seul", "seule", "seuls", "seules", "vieux", "vieil", "vieille", "vieilles", "rare", "rares",
+    "ancien", "ancienne", "anciens", "anciennes", "second", "seconde", "seconds", "secondes", "principal",
+    "principale", "principaux", "principales", nullptr};
+
+bool BeforeNounAdjective(i32 i) {
+    for (const char* const* f = kBeforeNoun; *f != nullptr; ++f)
+        if (Is(i, *f)) return true;
+    return false;
+}
+
+// A reading of word k that is a noun of gender g and number n (0: open).
+bool NounOfAgreement(i32 k, u8 g, u8 n) {
+    // A word that may be a conjugated verb may be the pronoun's verb ("une
+    // autre fut brûlée").
+    if (FirstOfCategory(k, 14) < Count(k)) return false;
+    for (i32 r = 0; r < Count(k); ++r) {
+        if (Cat(k, r) != 10 || (Cls(k, r) != 'A' && Cls(k, r) != 'C')) continue;
+        const u8 rg = Gender(k, r), rn = static_cast<u8>(Feat(k, r) % 16 / 4);
+        if ((g == 1 || g == 2) && (rg == 1 || rg == 2) && rg != g) continue;
+        if ((n == 1 || n == 2) && (rn == 1 || rn == 2) && rn != n) continue;
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+void AdjectiveBeforeNoun(i32 i) {
+    if (i < 1 || Count(i) != 1 || !CatIs(i, 10) || !ClsIs(i, 'C') || !CatIn(i - 1, 7, 9)) return;
+    if (!BeforeNounAdjective(i)) return;
+    const u8 f = Feat(i);
+    if (!NounOfAgreement(i + 1, static_cast<u8>(f / 16), static_cast<u8>(f % 16 / 4))) return;
+    SetCls(i, 'B');
+    // The noun-or-adjective word after it is the group's noun, unless a
+    // second such adjective stands there ("un ancien premier ministre") or
+    // the group goes on past it.
+    if (Count(i + 1) == 1 && ClsIs(i + 1, 'C') && !BeforeNounAdjective(i + 1) && !CatIs(i + 2, 10))
+        SetCls(i + 1, 'A');
+}
 
 // The reading of class 23, 24 or 25 goes, with its lemma: the word is used
 // outside its locution.

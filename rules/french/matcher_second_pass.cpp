@@ -51,6 +51,7 @@ void ResolveAmbiguousWords(u16 mode) {
     using namespace ambiguous;
     for (i32 i = 0; i < static_cast<i32>(gWordCount); ++i) {
         if (gLocutionReport != 0) return;
+        AdjectiveBeforeNoun(i);
         if (locution::Count(i) <= 1) continue;
         DropLocutionReading(i);
         QuelBeforeVerb(i);

@@ -133,6 +133,10 @@ bool AfterOpeningAdjective(i32 i) {
             break;
         }
     if (r >= Count(i) || Cls(i, r) >= 128) return false;
+    // After a noun-or-adjective word, a word with no noun reading cannot be
+    // the noun of its group: the word before is the noun ("la commune
+    // dispose de").
+    if (!adjective && Cls(i, r) != 'A') return false;
     const u8 g = static_cast<u8>(Feat(i, r) / 16), n = static_cast<u8>(Feat(i, r) % 16 / 4);
     const bool gendered = (g == 1 || g == 2) && (Gender(p) == 1 || Gender(p) == 2);
     if (gendered ? g != Gender(p) : !adjective) return false;
