@@ -502,6 +502,13 @@ void LessMore(i32 h) {
     if (Phrase(h, "at the very ^most", kAdverbial)) return;
     // Before a noun the word qualifies it, after a verb too ("we need more
     // time"); else after a verb or before an adverb it is the adverb.
+    // A plural that reads verb first is the noun there ("more details",
+    // "most people").
+    if (Exists(h + 1) && Readings(h + 1) > 1 && Cat(h + 1) == 14 && Cat(h + 1, 1) == 10 &&
+        Cls(h + 1, 1) == 'A' && (Feat(h + 1, 1) & 8) != 0) {
+        CopyReading(W(h + 1), 0, 1);
+        KeepOne(h + 1);
+    }
     if (Exists(h + 1) && Cls(h + 1) == 'A' && Cat(h + 1) != 18) Setting(h, 10, 'B', 12);
     else if ((Exists(h + 1) && Cat(h + 1) == 18) || (h > 0 && VerbForm(h - 1))) Adverb(h, true);
 }
