@@ -502,6 +502,13 @@ void LessMore(i32 h) {
     if (Phrase(h, "at the very ^most", kAdverbial)) return;
     // Before a noun the word qualifies it, after a verb too ("we need more
     // time"); else after a verb or before an adverb it is the adverb.
+    // A plural that reads verb first is the noun there ("more details",
+    // "most people").
+    if (Exists(h + 1) && Readings(h + 1) > 1 && Cat(h + 1) == 14 && Cat(h + 1, 1) == 10 &&
+        Cls(h + 1, 1) == 'A' && (Feat(h + 1, 1) & 8) != 0) {
+        CopyReading(W(h + 1), 0, 1);
+        KeepOne(h + 1);
+    }
     if (Exists(h + 1) && Cls(h + 1) == 'A' && Cat(h + 1) != 18) Setting(h, 10, 'B', 12);
     else if ((Exists(h + 1) && Cat(h + 1) == 18) || (h > 0 && VerbForm(h - 1))) Adverb(h, true);
 }
@@ -743,11 +750,19 @@ void First(i32 h) {
     if (Stands(h, "^first and foremost|last") && Cat(h + 3) != 10) Phrase(h, "^first and foremost|last", kAdverbial);
 }
 
+// The first word from k on that is not an adverb of one reading ("there
+// still are", "there will not be").
+i32 PastAdverbs(i32 k) {
+    while (Exists(k) && Readings(k) == 1 && Cat(k) == 18) ++k;
+    return k;
+}
+
 void There(i32 h) {
-    const u8 model = ModelOf(h + 1);
-    const bool be = Cat(h + 1) == 14 && VerbForm(h + 1) &&
-                    (model == 37 || Begins(h + 1, "seem") || Begins(h + 1, "appear") ||
-                     (model >= 28 && model <= 38 && ModelOf(h + 2) == 37));
+    const i32 v = PastAdverbs(h + 1);
+    const u8 model = ModelOf(v);
+    const bool be = Exists(v) && Cat(v) == 14 && VerbForm(v) &&
+                    (model == 37 || Begins(v, "seem") || Begins(v, "appear") ||
+                     (model >= 28 && model <= 38 && ModelOf(PastAdverbs(v + 1)) == 37));
     if (be || (h == 1 && Cat(0) == 14 && VerbForm(0) && ModelOf(0) == 37)) {
         Setting(h, 6, 'K');
         return;
