@@ -395,7 +395,7 @@ void ParticipleAfterAuxiliary(i32 i) {
     if (p < 0 || !VerbClass(i, p) || ReadingOfCategory(i, 10) < 0) return;
     i32 k = i - 1;
     while (k > 0 && Readings(k) == 1 && Cat(k) == 18) --k;
-    if (!VerbFormOf(k, 38)) return;
+    if (!VerbFormOf(k, 38) && !VerbFormOf(k, 37)) return;
     CopyReading(W(i), 0, p);
     KeepOne(i);
 }

@@ -85,6 +85,9 @@ bool Accepted(const Search& s, i32 j, i32 paren) {
         (r.State != 2 || j == s.k - 1))
         return true;
     if (s.coord && Feat(f) == 12) return true;
+    // The noun phrase "whose" opens is the subject of its clause ("men who
+    // were tall and whose sons were kind").
+    if (s.clauses == 0 && r.SegmentKind == 23 && j > 0 && Last(j - 1) == f - 1 && Is(f - 1, "whose")) return true;
     // A subject pronoun is the subject of its clause also where the
     // linking pass made its record kind 23 ("the steps which he had
     // lowered").
