@@ -173,10 +173,14 @@ const WordTest kOneByte[] = {
 };
 
 const WordTest kTwoBytes[] = {
+    // "au plus", "au moins", "au mieux", "au pire" are adverbs: "au"
+    // keeps its contracted class but opens no noun group (as "du" of "du
+    // moins" does), so the adverb after it is no group's head.
     {"18", "au", W, [](i32 i, u16) { return IsAny(i + 1, "plus", "moins", "mieux", "pire"); },
      [](i32 i, u16) {
          KeepOne(i);
          SetFeat(i, 0);
+         SetCat(i, 18);
      },
      nullptr},
     {"19", "au", W,

@@ -505,7 +505,7 @@ TEST_F(FrenchLocutionsTest, ShortWordsBesideTheirLocutions) {
         {"face/A.36.10 au/f.20.9 mur/A.20.10 ./", kBoth, 1, "44.20.15.0"},
         // "au plus", "au dépourvu"
         {"au/f.20.9+A.20.10 plus/#20.0.18 ./", kBoth | kElse, 0, nullptr},  // word 0
-        {"il/].23.1 part/#128.8.14 au/f.20.9+A.20.10 plus/#20.0.18 tôt/#20.0.18 ./", kBoth, 2, "102.0.9.0"},
+        {"il/].23.1 part/#128.8.14 au/f.20.9+A.20.10 plus/#20.0.18 tôt/#20.0.18 ./", kBoth, 2, "102.0.18.0"},
         {"pris/#128.3.11 au/f.20.9 dépourvu/B.20.10 ./", kBoth, 2, "26.20.18.0"},
         // "in fine"; "au cas où"
         {"et/#16.0.16 in/#25.0.10.0.7+A.28.10.0.8 fine/C.36.10 ./", kBoth, 1, "26.0.18.0"},
