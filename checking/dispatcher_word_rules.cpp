@@ -415,6 +415,10 @@ bool HasNounOrAdjectiveReading(i32 i) {
     return AnyReading(i, [i](i32 j) { return IsNounOrAdjectiveClass(WordClass(i, j)); });
 }
 
+bool HasAdjectiveReading(i32 i) {
+    return AnyReading(i, [i](i32 j) { return WordClass(i, j) == 'B' || WordClass(i, j) == 'C'; });
+}
+
 // A reading that may stand as a subject: a pronoun (subject, object,
 // personal, demonstrative, relative or indefinite: "on") or a determiner,
 // which before a verb stands for its noun ("Tout va bien").
@@ -517,14 +521,16 @@ bool IsParticiple(i32 i) {
 // A compound that is only a noun or an adjective ("chez-nous",
 // "contre-la", "petite-fille", "bien-voulu") is due only where a noun
 // group begins, after a determiner, and not when its two words already
-// read as one (an adjective and its noun).
+// read as one (an adjective and its noun). Two nouns in a row make no
+// group of their own ("un centre ville", "de la science fiction").
 bool NounCompoundFits(const RuleStorage& st, u16 count, i32 i) {
     for (u16 t = 0; t < count; ++t) {
         if (!IsNounOrAdjectiveClass(static_cast<u8>(st.tags[t] >> 8))) return true;
     }
     const u8 k = WordCategory(i - 1);
     if (k < 7 || k > 9) return false;
-    return !(HasNounOrAdjectiveReading(i) && HasNounOrAdjectiveReading(i + 1));
+    const bool adjective = HasAdjectiveReading(i) || HasAdjectiveReading(i + 1);
+    return !(adjective && HasNounOrAdjectiveReading(i) && HasNounOrAdjectiveReading(i + 1));
 }
 
 // "peut être" is the verb and its infinitive whenever "peut" has a
