@@ -497,6 +497,21 @@ Next End(WalkState& s, i32 value, u8 variant) {
     return Next::kEndWalk;
 }
 
+// The dictionary gives the word only as a name.
+bool NameOnly(i32 i) {
+    static BoundedString form;
+    static BoundedArray<u16> tags;
+    if (!form.valid) form.Allocate(36);
+    if (!tags.valid) tags.Allocate(20);
+    if (TextLength(i) == 0 || TextLength(i) > 30) return false;
+    CopyString(form, rules::W(i).WordText);
+    u16 count = 0;
+    LookupWordForm(0, form, tags, count);
+    for (u16 t = 0; t < count && t < tags.count; ++t)
+        if ((tags.data[t] >> 8) != '@') return false;
+    return count > 0;
+}
+
 // "its" and "his" (class 's').
 Next PossessiveS(WalkState& s, i32 i) {
     if (Is(i, "its") && !Last(i)) {
@@ -510,7 +525,14 @@ Next PossessiveS(WalkState& s, i32 i) {
         // parameter").
         const bool verbAfter = i + 2 < Count() &&
                                Cat(i + 2) != 10 && OnlyVerbForms(i + 1);
-        if (verbless || verbAfter || (s.verbCount == s.clauseCount + 1 && Cat(i + 1) == 7))
+        // After a verb that opens a clause, "its" before a name that ends
+        // the clause (a date's day may follow) is "it's" ("I hope its
+        // Katie.", "I guess its March 6."); a possessive's name has a noun
+        // after it ("its London office").
+        const i32 end = i + 2 < Count() && (Cls(i + 2) == 'R' || Cls(i + 2) == 'S') ? i + 3 : i + 2;
+        const bool nameAfter = i >= 1 && Cat(i - 1) == 14 && W(i + 1).WordCaseMode == 1 && NameOnly(i + 1) &&
+                               (end >= Count() || Cat(end) >= 20);
+        if (verbless || verbAfter || nameAfter || (s.verbCount == s.clauseCount + 1 && Cat(i + 1) == 7))
             s.result = static_cast<i16>(257 + i);
         return Next::kDeterminers;
     }
