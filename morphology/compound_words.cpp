@@ -417,8 +417,25 @@ void Append(BoundedArray<u16>& tags, u16& count, u16 tag, u8 byte, u32 ref) {
     ++count;
 }
 
-i16 VerbPronounOrNumber(Compound& c, BoundedArray<u16>& tags, u16& count) {
+bool AnyVerbTag(const BoundedArray<u16>& tags, u16 count) {
+    for (u16 i = 0; i < count; ++i)
+        if (tags[i] >= 0x8000) return true;
+    return false;
+}
+
+// The first part's readings for step 6. A capitalised first part that is
+// also a name ("Sens", "Es" at the head of a question) is read in lower
+// case when that gives it verb readings, so that they meet the pronoun
+// after it ("Es-tu prêt ?", "Sens-tu ?").
+void FirstPartReadings(Compound& c, BoundedArray<u16>& tags, u16& count) {
     Lookup(c.mode, c.first.s, tags, count);
+    if (gCaseMode == 0 || gCaseMode == 0xFFFF || AnyVerbTag(tags, count)) return;
+    if (LookupWithCase(c.mode, c.first.s, tags, count, 0) > 0 && AnyVerbTag(tags, count)) return;
+    Lookup(c.mode, c.first.s, tags, count);
+}
+
+i16 VerbPronounOrNumber(Compound& c, BoundedArray<u16>& tags, u16& count) {
+    FirstPartReadings(c, tags, count);
     FirstReadings f;
     f.count = count < kTagCapacity ? count : static_cast<u16>(kTagCapacity);
     for (u16 i = 0; i < f.count; ++i) {

@@ -246,6 +246,14 @@ TEST_F(WordAnalysisTest, FrenchVerbPronounGroupsAndCompounds) {
         SCOPED_TRACE(w);
         EXPECT_GE(Analyse(kFrench, w).count, 1);
     }
+    // A capitalised verb that is also a name keeps its verb readings before
+    // the pronoun, as at the head of a question.
+    for (const char* w : {"Es-tu", "Sens-tu"}) {
+        SCOPED_TRACE(w);
+        const Analysis a = Analyse(kFrench, w);
+        EXPECT_GE(a.result, 1);
+        EXPECT_TRUE(!a.tags.empty() && a.tags[0] >= 0x8000) << std::hex << (a.tags.empty() ? 0 : a.tags[0]);
+    }
     // Refused groups.
     for (const char* w : {"a-on", "aime-je", "chat-il", "aime-tu"}) {
         SCOPED_TRACE(w);
