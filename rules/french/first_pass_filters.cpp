@@ -154,12 +154,15 @@ bool ReflexiveBeforeNoVerb(i32 i, u16 mode) {
     return next != 14 && next != 12 && next != 13 && next != 2 && next != 32;
 }
 
+// Reading r of word k is a past participle: a verb form of slot 2 to 5.
+bool ParticipleReadingAt(i32 k, i32 r) {
+    const u8 f = Feat(k, r);
+    return Cls(k, r) >= 128 && f >= 2 && f <= 5;
+}
+
 // A word that may be a past participle or an infinitive.
 bool ParticipleOrInfinitive(i32 k) {
-    return rules::AnyReadingOf(k, [k](i32 r) {
-        const u8 f = Feat(k, r);
-        return Cat(k, r) == 13 || (Cls(k, r) >= 128 && f >= 2 && f <= 5);
-    });
+    return rules::AnyReadingOf(k, [k](i32 r) { return Cat(k, r) == 13 || ParticipleReadingAt(k, r); });
 }
 
 // "à" after an object pronoun, before a participle or an infinitive (an
@@ -180,10 +183,8 @@ bool PrepositionAfterObjectPronoun(i32 i) {
 // A word every reading of which is a conjugated verb.
 bool FiniteVerbOnly(i32 k) {
     if (!Has(k) || Count(k) == 0) return false;
-    for (i32 r = 0; r < Count(k); ++r) {
-        const u8 f = Feat(k, r);
-        if (Cat(k, r) != 14 || Cls(k, r) < 128 || (f >= 2 && f <= 5)) return false;
-    }
+    for (i32 r = 0; r < Count(k); ++r)
+        if (Cat(k, r) != 14 || Cls(k, r) < 128 || ParticipleReadingAt(k, r)) return false;
     return true;
 }
 
@@ -202,11 +203,7 @@ bool PrepositionAfterOpeningSubject(i32 i) {
         if (Is(n, "jamais") || Is(n, "demi")) return false;
         ++n;
     }
-    if (n >= Words() || !rules::AnyReadingOf(n, [n](i32 r) {
-            const u8 f = Feat(n, r);
-            return Cls(n, r) >= 128 && f >= 2 && f <= 5;
-        }))
-        return false;
+    if (n >= Words() || !rules::AnyReadingOf(n, [n](i32 r) { return ParticipleReadingAt(n, r); })) return false;
     for (i32 k = n + 1; k < Words() && !CatIs(k, 21); ++k)
         if (FiniteVerbOnly(k)) return false;
     return true;
