@@ -265,6 +265,9 @@ Exit Cote(const Site& s) {
 
 Exit CoteAccented(const Site& s) {
     const i32 i = s.i;
+    // "à côté de" already read as one prepositional locution stays one:
+    // only "à côté" with no "de" after it is the adverb.
+    if (i > 0 && NotLast(i) && ClsIs(i + 1, ',') && ClsIs(i, ',')) return Exit::kNext;
     if (i > 0 && IsAny(i - 1, MR("à"), "de")) Adverbs(i - 1, i);
     SetCls(i, 26);
     if (i > 0) SetCls(i - 1, 26);
