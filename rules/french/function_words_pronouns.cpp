@@ -53,9 +53,10 @@ void CommeReading(const Site& s) {
         s.keepOne(0, 1);
         s.adverbParts(0, 1);
     } else if (next && s.cat(1) == kCatPreposition) {
+        // "comme en Tunisie", "tout comme pour le premier": the comparison
+        // whose verb is left out, a conjunction as before a full clause.
         s.keepOne(0);
-        s.setCat(0, kCatAdverb);
-        s.setCls(0, 0x14);
+        Conjunctive(s);
     } else if (afterNoun && next && s.cat(1) == kCatNoun && s.cls(1) > 0x41) {
         Adverbial(s);
     } else if (!next) {
