@@ -40,11 +40,18 @@ u16 NeRules(const Site& s) {
 
 bool NounNotA(const Site& s, i32 p) { return s.cat(p) == kCatNoun && !s.clsIs(p, 'A', 0x40); }
 
+// "si" grades the adverb after it ("si vite", "si souvent"); "jamais" and
+// the word of an adverbial locution ("si jamais", "si par exemple", "si en
+// plus") are not graded: "si" there opens the condition.
+bool GradedAdverb(const Site& s, i32 p) {
+    return s.cat(p) == kCatAdverb && s.cls(p) != kClassAdverbPart && !s.is(p, "jamais");
+}
+
 u16 SiRules(const Site& s) {
     s.keepOne(0);
     s.setFeat(0, 0);
     if (s.exists(1) && s.cat(-1) == kCatComma && NounNotA(s, 1)) s.setCat(1, kCatAdverb);
-    if (s.exists(1) && s.count(1) == 1 && (s.cat(1) == kCatAdverb || NounNotA(s, 1))) {
+    if (s.exists(1) && s.count(1) == 1 && (GradedAdverb(s, 1) || NounNotA(s, 1))) {
         s.setCat(0, kCatAdverb);
         s.setCls(0, 0x14);
         return 0;
