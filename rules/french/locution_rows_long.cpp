@@ -92,6 +92,10 @@ bool MemeIsAdverb(i32 i, u16) {
 
 bool TroisMots(i32 i, const char* a, const char* b) { return i >= 2 && Is(i - 2, a) && Is(i - 1, b); }
 
+// Word k may follow the pronoun "tous": no determiner, demonstrative
+// ("tous ceux") or numeral ("tous deux") that "tous" would open.
+bool TousAsPronoun(i32 k) { return !CatIs(k, 4) && !CatIn(k, 7, 9) && !ClsIs(k, 'R') && !ClsIs(k, 'S'); }
+
 const WordTest kFourBytes[] = {
     {"1", "leur", W, LeurIsPronoun,
      [](i32 i, u16) {
@@ -431,6 +435,17 @@ const WordTest kFourBytes[] = {
      nullptr},
     {"55", MR("très"), W, [](i32 i, u16) { return Is(i + 1, "beaucoup"); },
      [](i32 i, u16) { ReportWithVariant(257 + i, i, 'D'); }, nullptr},
+    // "ils sont tous partis", "nous étions tous contents": "tous" right
+    // after a conjugated verb or an infinitive, before no determiner, is
+    // the pronoun standing for the subject or object, not the determiner
+    // of the word after it ("ils ont tous les livres" keeps it).
+    {"55t", "tous", W,
+     [](i32 i, u16) { return i > 0 && Has(i + 1) && OneOf(i - 1, 13, 14) && TousAsPronoun(i + 1); },
+     [](i32 i, u16) {
+         KeepOne(i);
+         Set(i, 6, 'K', 0x18);
+     },
+     nullptr},
     {"56", "trop", W, [](i32 i, u16) { return i >= 2 && Is(i - 1, "de") && CatIs(i + 1, 13); },
      [](i32 i, u16) {
          KeepOne(i - 1);
