@@ -92,6 +92,9 @@ bool MemeIsAdverb(i32 i, u16) {
 
 bool TroisMots(i32 i, const char* a, const char* b) { return i >= 2 && Is(i - 2, a) && Is(i - 1, b); }
 
+// Word k is a number, in figures or in words.
+bool Figure(i32 k) { return ClsIs(k, 'R') || ClsIs(k, 'S'); }
+
 // Word k may follow the pronoun "tous": no determiner, demonstrative
 // ("tous ceux") or numeral ("tous deux") that "tous" would open.
 bool TousAsPronoun(i32 k) { return !CatIs(k, 4) && !CatIn(k, 7, 9) && !ClsIs(k, 'R') && !ClsIs(k, 'S'); }
@@ -370,6 +373,20 @@ const WordTest kFourBytes[] = {
              KeepOne(i + 1);
          }
          if (Is(i - 1, "ne")) Adverbial(i - 2, i - 2);
+     },
+     nullptr},
+    // "1 461 habitants (soit une hausse de 28 %)", "5,92 %, soit 90
+    // électeurs": "soit" that sets a figure after a comma, a bracket or
+    // another figure restates it, an adverb, even when a second "soit"
+    // stands in the sentence.
+    {"45s", "soit", W,
+     [](i32 i, u16) {
+         return i > 0 && Has(i + 1) && Figure(i + 1) && (CatIs(i - 1, 21) || Is(i - 1, "(") || Figure(i - 1));
+     },
+     [](i32 i, u16) {
+         SecondLemma(i);
+         KeepOne(i);
+         Set(i, 18, 20, 0);
      },
      nullptr},
     {"46", "soit", W,
