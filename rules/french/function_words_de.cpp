@@ -145,6 +145,15 @@ bool PrepositionalLocution(const Site& s) {
     return false;
 }
 
+// The pronoun before "de"/"des" reads as the determiner of the noun after
+// them; never "celui", "celle(s)", "ceux": a demonstrative pronoun takes
+// the group as its complement ("celles des Ottomans", "celui de tous les
+// poètes").
+constexpr const char* kDemonstrativePronouns[] = {"cel", "ceu", nullptr};
+bool PronounTakenAsDeterminer(const Site& s) {
+    return s.clsIs(-1, 'F', 'I') && !s.startsOneOf(-1, kDemonstrativePronouns);
+}
+
 // The first-that-applies list shared by "des" (D5) and "de" (E9): the word
 // before is a determiner-like word ("un autre", "les seuls", "tout").
 // Returns true when one applied; `amp` makes word 0 the '&' preposition.
@@ -264,7 +273,7 @@ bool DuDesReading(const Site& s, bool des) {
                 if (!DeterminerBefore(s, false) && s.cls(-1) == 'Q' && !s.starts(-1, "di") && !s.ends(-1, "di") &&
                     s.is(-1, "tout"))
                     ToutPronoun(s);
-                if (s.clsIs(-1, 'F', 'I')) {
+                if (PronounTakenAsDeterminer(s)) {
                     s.setCls(-1, 'Q');
                     s.setCat(-1, kCatDeterminer);
                 }
@@ -457,7 +466,7 @@ void BeforePluralDeterminer(const Site& s) {
         }
     } else if (s.cls(-1) == 'P') {
         s.setCls(0, '&');
-    } else if (s.clsIs(-1, 'F', 'I')) {
+    } else if (PronounTakenAsDeterminer(s)) {
         s.setCls(-1, 'Q');
         s.setCat(-1, kCatDeterminer);
         s.setCls(0, '&');
