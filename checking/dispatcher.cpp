@@ -353,12 +353,19 @@ void MarkIndefinitePronouns() {
         const bool un = IsOneOfWords(i, "un", "une", "uns", "unes");
         const bool autre = WordIs(i, "autre") || WordIs(i, "autres");
         if (!un && !autre) continue;
-        const bool afterArticle = IsOneOfWords(i - 1, "l'", "les", "d'", "des");
+        const bool afterArticle = IsOneOfWords(i - 1, "l'", "les", "d'", "des") || WordIs(i - 1, "aux");
+        // "quatre autres suivirent", "certains autres sont": after a number
+        // or a plural indefinite, before a word that is only a verb.
+        const bool afterCount = autre && i > 0 && (WordClass(i - 1) == 'R' || WordClass(i - 1) == 'S' ||
+                                                   IsOneOfWords(i - 1, "certains", "certaines", "plusieurs", "quelques"));
+        const bool verbOnlyAfter = WordExists(i + 1) && WordClass(i + 1) >= 128 && gWords[i + 1].ReadingCount == 1;
         const bool beforeDe = IsOneOfWords(i + 1, "de", "d'", "des", "du");
         bool pronoun = false;
         if (un) pronoun = (afterArticle && !WordIs(i - 1, "d'")) || beforeDe;
         else pronoun = (afterArticle || WordIs(i - 1, "un") || WordIs(i - 1, "une")) && NoNominalAfter(i + 1) &&
                        !UnknownWord(i + 1) && (WordClass(i + 1) < 128 || WordIs(i - 1, "les") || WordIs(i - 1, "l'"));
+        if (afterCount && !pronoun) pronoun = NoNominalAfter(i + 1) && !UnknownWord(i + 1) &&
+                                              (WordClass(i + 1) < 128 || verbOnlyAfter);
         if (!pronoun) continue;
         const bool plural = TextEndsWith(w.WordText, "s");
         const bool feminine = WordIs(i, "une") || WordIs(i, "unes");
