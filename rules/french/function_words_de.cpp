@@ -504,6 +504,13 @@ void DeByContext(const Site& s) {
 // E10: after a coordinating conjunction or a comma, "de" reads as the
 // "de" it repeats.
 void DeAfterConjunction(const Site& s) {
+    // Before an adverb ("et de beaucoup d'embarras"), a preposition ("de
+    // par sa qualité") or an infinitive ("et d'avoir été") no article
+    // stands: the preposition, whatever the "de" before.
+    if (s.exists(1) && (s.cat(1) == kCatAdverb || s.cat(1) == kCatPreposition || s.findReading(1, kCatInfinitive) >= 0)) {
+        Preposition(s);
+        return;
+    }
     for (i32 k = s.i - 1; k >= 0; --k) {
         const i32 p = k - s.i;
         const bool de = s.is(p, "de") || s.is(p, "d'");
