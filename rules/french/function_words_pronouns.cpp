@@ -342,6 +342,8 @@ u16 ToutRules(const Site& s) {
         ToutAfterDeterminer(s);
     } else if (s.cat(-1) == kCatPreposition) {
         if (s.exists(1) && s.cat(1) != kCatNoun && s.isOneOf(-1, kToutAfterPrepositions)) s.adverbParts(-1, 0);
+        // "de tout dire", "pour tout faire": before an infinitive, its object.
+        else if (s.exists(1) && s.findReading(1, kCatInfinitive) >= 0) s.set(0, kCatIndefinite, 'K', 0x14);
     } else if (ToutSubject(s)) {
         s.set(0, kCatIndefinite, 'K', 0x14);
     } else if (s.exists(1) && s.cat(1) == kCatNoun) {
