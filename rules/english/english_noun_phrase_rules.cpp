@@ -711,7 +711,12 @@ Next DeterminerRules(WalkState& s, i32 i, Next from) {
     }
     // A number word counts a plural, except "one", which counts one.
     const bool one = Is(i, "one") || Is(i, "One");
-    if (numeral && c == 'S' && !one && !(i > 0 && Cat(i - 1) == 10)) W(i).ReadingFeatures[0] = 8;
+    // After a noun it names one of a series ("chapter two"), unless a
+    // plural noun or another number follows it ("the last two years", "the
+    // last two hundred years").
+    const bool counts = !Last(i) && ((Cat(i + 1) == 10 && Feat(i + 1) == 8) || Cls(i + 1) == 'S');
+    const bool afterNoun = i > 0 && Cat(i - 1) == 10 && !counts;
+    if (numeral && c == 'S' && !one && !afterNoun) W(i).ReadingFeatures[0] = 8;
     return Next::kNounPhrase;
 }
 
