@@ -224,6 +224,8 @@ void ItsLets(BoundedString& first, i32 i) {
     const BoundedString& t = gWords[i].SeparatorText;
     if (TextStartsWith(t, "it's") || TextStartsWith(t, "It's")) CopyCString(first, "its");
     else if (FindCSubstring(t, "et's") == 2) CopyCString(first, "lets");
+    else if (FindCSubstring(t, "hey're") == 2) CopyCString(first, "their");
+    else if (FindCSubstring(t, "ou're") == 2) CopyCString(first, "your");
     ApplyWordCase(i, first);
     WordRecord& w = gWords[i];
     if (w.QuoteFlags >= 1 && (w.QuoteFlags & 3) < 2 && WordExists(i + 1) && (gWords[i + 1].QuoteFlags & 3) >= 2)

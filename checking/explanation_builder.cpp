@@ -357,7 +357,8 @@ void ExplainEnglishSequence(const Builder& b) {
             break;
         }
         case 'Y': {
-            static constexpr WordText kContractions[] = {{"it", kT40EnIts}, {"let", kT40EnLets}};
+            static constexpr WordText kContractions[] = {
+                {"it", kT40EnIts}, {"let", kT40EnLets}, {"they", kT40EnPrevTheyAre}, {"you", kT40EnPrevYouAre}};
             SayIfFound(b, FirstMatch(p - 1, kContractions));
             break;
         }

@@ -4,6 +4,7 @@
 #pragma once
 #include "frame/report.h"
 #include "rules/english/english_phrase_stage.h"
+#include "rules/english/english_verb_patterns.h"
 
 namespace english {
 
@@ -57,9 +58,10 @@ inline bool Between(u8 v, u8 lo, u8 hi) { return v >= lo && v <= hi; }
 inline bool HaveOrLinkingBe(u8 mark) { return mark == '&' || mark == 165; }
 // Verb models whose base form is also the past participle ("become",
 // "come", "run", "put", "let"): after an auxiliary it is the participle.
+// Their preterite is not ("will ran", "had came").
 inline bool BaseIsParticiple(i32 f) {
     const u8 m = rules::Model(f);
-    return m == 20 || m == 25 || m == 26 || m == 36 || m == 62 || m == 97;
+    return (m == 20 || m == 25 || m == 26 || m == 36 || m == 62 || m == 97) && !PreteriteForm(f);
 }
 // Record k follows the verb segment before it with no word between: a
 // verb form after an adverb ("had once got", "was then called") is

@@ -655,7 +655,13 @@ Next DeterminerRules(WalkState& s, i32 i, Next from) {
     const bool objectPlace = i >= 2 && (Cat(i - 2) == 14 || Cat(i - 2) == 15 || Cat(i - 2) == 12 || Cat(i - 2) == 13);
     const bool nounAfter = Cls(i + 1) == 'A' ||
                            (objectPlace && (Cls(i + 1) == 'B' || Cls(i + 1) == 'R') && Cls(i + 2) == 'A');
-    if (s.pass >= 1 && !numeral && Cat(i) == 14 && BeModel(Mark(i)) && SeparatorHolds(i - 1, "t's") && nounAfter &&
+    // So are "they're" and "you're" for "their" and "your" ("I admired
+    // they're patience"), unless a plural noun comes next: the plural
+    // attribute opens with a noun of its compound ("they're shock jocks").
+    const bool areContracted = (SeparatorHolds(i - 1, "hey're") || SeparatorHolds(i - 1, "ou're")) &&
+                               !(Cat(i + 2) == 10 && Cls(i + 2) == 'A' && Feat(i + 2) == 8);
+    const bool contracted = SeparatorHolds(i - 1, "t's") || areContracted;
+    if (s.pass >= 1 && !numeral && Cat(i) == 14 && BeModel(Mark(i)) && contracted && nounAfter &&
         s.verbCount > s.clauseCount + 1)
         return End(s, 256 + i, 'Y');
     if (s.pass >= 1 && !numeral && Cat(i) == 14 && Mark(i) == 20 && SeparatorHolds(i, "et's")) {
@@ -711,7 +717,12 @@ Next DeterminerRules(WalkState& s, i32 i, Next from) {
     }
     // A number word counts a plural, except "one", which counts one.
     const bool one = Is(i, "one") || Is(i, "One");
-    if (numeral && c == 'S' && !one && !(i > 0 && Cat(i - 1) == 10)) W(i).ReadingFeatures[0] = 8;
+    // After a noun it names one of a series ("chapter two"), unless a
+    // plural noun or another number follows it ("the last two years", "the
+    // last two hundred years").
+    const bool counts = !Last(i) && ((Cat(i + 1) == 10 && Feat(i + 1) == 8) || Cls(i + 1) == 'S');
+    const bool afterNoun = i > 0 && Cat(i - 1) == 10 && !counts;
+    if (numeral && c == 'S' && !one && !afterNoun) W(i).ReadingFeatures[0] = 8;
     return Next::kNounPhrase;
 }
 

@@ -417,6 +417,11 @@ void VerbReadingFirst(i32 i, u8 f) {
 
 bool PluralNounForm(i32 i) { return FormsOf(i).pluralNoun; }
 
+bool PreteriteForm(i32 i) {
+    const VerbForms v = FormsOf(i);
+    return v.past && !v.base && !v.participle;
+}
+
 bool OnlyVerbForms(i32 i) {
     const VerbForms v = FormsOf(i);
     return !v.other && (v.base || v.third || v.past || v.participle || v.ing);

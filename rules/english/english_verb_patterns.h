@@ -18,5 +18,8 @@ RuleCode CheckPreteriteAfterPerfect(u16& out);
 bool OnlyVerbForms(i32 i);
 // Word i has a plural noun among its dictionary forms.
 bool PluralNounForm(i32 i);
+// The dictionary gives word i as a preterite and neither as a base form nor
+// as a past participle ("ran", "came", "went"; not "run", "put").
+bool PreteriteForm(i32 i);
 
 }  // namespace english

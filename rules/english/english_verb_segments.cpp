@@ -102,6 +102,9 @@ bool ReportAnyway(const Search& s, i32 j, i32 paren) {
     if (!Even(paren)) return false;
     if (s.clauses == 0 && Cat(f) == 1) return true;
     if (Kind(j) == 17 && Begins(f, "qu") && !s.coord && s.clean != 0) return true;
+    // A clause opened by "what" is itself a noun phrase and the subject of
+    // the verb after it ("I know what they want is money").
+    if (Is(f, "what") || Is(f, "whatever")) return false;
     return !s.relative && !Even(s.clauses) && RelativeHead(j) && !s.coord && Kind(j) == 24;
 }
 
