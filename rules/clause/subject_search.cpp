@@ -438,8 +438,10 @@ RuleCode SearchAfter(ClauseFrame& f, i32 i, u16& out) {
     for (; k < n; ++k) {
         if (InvertedGroup(f, i, k)) {
             const u8 together = CoordinatedAfter(k);
-            if (Seg(i).Number == 2 && together != 0) {
-                if (!PersonsAgree(Seg(i).Person, together)) break;
+            // A verb before coordinated subjects may also agree with the
+            // nearest one ("Que veut cet équipage et cet air effaré ?").
+            if (together != 0 && (Seg(i).Number == 2 || Seg(i).Number == 1)) {
+                if (!PersonsAgree(Seg(i).Person, Seg(i).Number == 2 ? together : Seg(k).Person)) break;
                 TakeSubjectAfter(f, i, k);
                 return 0;
             }
