@@ -420,12 +420,14 @@ void TakeSubjectAfter(ClauseFrame& f, i32 i, i32 k) {
 // "tout": an inverted personal pronoun is joined to the verb by a hyphen
 // ("connaîtras-tu"), so one standing apart opens the next clause or is an
 // object ("leur prendra tout"). A sign between them closes the verb's
-// clause.
+// clause. "donc" right after the verb is an adverb, no link ("Mais où
+// était donc Jean ?").
 bool InvertedFreeGroup(i32 i, i32 k) {
     const u8 c = Cat(First(k));
     if (c == 1 || c == 6) return false;
     for (i32 s = i + 1; s < k; ++s) {
         const u8 kind = Kind(s);
+        if (kind == 16 && s == i + 1 && Is(First(s), "donc")) continue;
         if (kind != 23 && kind != 13 && kind != 10 && kind != 11 && kind != 26) return false;
     }
     return true;
