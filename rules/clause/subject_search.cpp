@@ -552,8 +552,24 @@ bool ClosedStatement(i32 k) {
     return false;
 }
 
+// Coordinator k opens the clause of verb i with only complements opened by
+// a preposition between them, and a noun group of the verb's number
+// follows the verb: the subject stands after the verb ("et de ces œufs
+// sortiront les petits oiseaux").
+bool InversionAfterComplement(i32 i, i32 k) {
+    static const char* const kLinks[] = {"et", "ou", "mais", "puis", nullptr};
+    if (Kind(k) != 16 || k + 1 >= i || !IsOneOf(First(k), kLinks) || LastSegment(i)) return false;
+    for (i32 s = k + 1; s < i; ++s)
+        if (Kind(s) != 23 || (Cat(First(s)) != 15 && Cat(First(s)) != 9)) return false;
+    const i32 g = i + 1;
+    const u8 c = Cat(First(g));
+    const bool noun = (Kind(g) == 23 || Kind(g) == 24) && c >= 7 && c <= 10 && c != 9;
+    return noun && Seg(g).Number == Seg(i).Number && PersonsAgree(Seg(i).Person, Seg(g).Person);
+}
+
 // Steps 4 and 5 for candidate k.
 Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
+    if (InversionAfterComplement(i, k)) return Scan::kEnd;
     const u8 verbPerson = Seg(i).Person;
     if (OpeningQui(i, k)) return Scan::kFound;
     if (ChosenSubject(f, i, k)) {
