@@ -229,7 +229,7 @@ Next ImperativesAndForms(ClauseFrame& f, i32 i, u16& out, RuleCode& code) {
         }
         return Next::kSegment;
     }
-    if (OpensStatement(i, v) || AfterVocative(i) || ClosingTag(i)) {
+    if (OpensStatement(i, v)) {
         if (const u8 imperative = ImperativeReading(f, v); imperative != 0) {
             W(v).ReadingFeatures[0] = imperative;
             MarkImperative(f, i);
@@ -247,6 +247,13 @@ Next ImperativesAndForms(ClauseFrame& f, i32 i, u16& out, RuleCode& code) {
         if (f.imperativeSeen == 1 || Kind(i - 1) == 21) SettleImperativeForm(i, v);
         MarkImperative(f, i);
         return Next::kSegment;
+    }
+    if (AfterVocative(i) || ClosingTag(i)) {
+        if (const u8 imperative = ImperativeReading(f, v); imperative != 0) {
+            W(v).ReadingFeatures[0] = imperative;
+            MarkImperative(f, i);
+            return Next::kSegment;
+        }
     }
     if (feat != '5' && feat != '4' && feat != 2 && feat != 1) return Next::kSubject;
     if (Kind(i - 1) == 14 && Feat(First(i - 1)) == feat) {
