@@ -648,6 +648,18 @@ bool ImpersonalPhrase(i32 i) {
     return c == 16 || c == 17 || c == 20 || c == 21;
 }
 
+// A question asked without inversion keeps its subject pronoun before
+// the verb, past the verb's object pronouns ("Comment vous expliquez ça
+// ?", "Pourquoi tu pars ?"): that pronoun when it agrees with the verb,
+// else -1.
+i32 PronounBeforeInQuestion(i32 i) {
+    i32 k = i - 1;
+    while (k >= 0 && (Kind(k) == 26 || (Kind(k) == 23 && Cat(First(k)) == 2))) --k;
+    if (k < 0 || Kind(k) != 24 || Cat(First(k)) != 1 || First(k) != Last(k)) return -1;
+    if (NumbersClash(i, k) || !PersonsAgree(Seg(i).Person, Seg(k).Person)) return -1;
+    return k;
+}
+
 }  // namespace
 
 RuleCode SearchSubject(ClauseFrame& f, i32 i, u16& out) {
@@ -659,6 +671,11 @@ RuleCode SearchSubject(ClauseFrame& f, i32 i, u16& out) {
     // pronoun fits the verb's person.
     if (FusedSubject(First(i)) || ElidedTu(i) || ImpersonalPhrase(i)) return 0;
     if (f.questionFlag == 1) {
+        if (const i32 k = PronounBeforeInQuestion(i); k >= 0) {
+            f.questionFlag = 0;
+            TakeSubjectBefore(f, i, k);
+            return 0;
+        }
         NextSegmentFlags(f, i);
         return SearchAfter(f, i, out);
     }
