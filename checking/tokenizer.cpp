@@ -72,11 +72,28 @@ bool HasApostrophe(const BoundedString& word) {
     return false;
 }
 
+// A French word in capitals reads with its dots dropped ("S.N.C.F."), so
+// any word in capitals would own the period after it ("ALCESTE. Perdez",
+// "IL PART. ELLE RESTE"): such a token takes the period only when its
+// lower-case spelling does ("ETC.").
+bool AllCapitals(const BoundedString& token) {
+    const i32 n = GetStringLength(token);
+    for (i32 k = 0; k < n; ++k)
+        if (IsLetterMacRoman(token.data[k]) != 0 && IsUpperMacRoman(token.data[k]) == 0) return false;
+    return n > 0;
+}
+
 u16 TokenWithPeriodIsWord(const BoundedString& token) {
     BoundedString& flat = Scratch(0);
     u16 p1 = 0, p2 = 0;
     gCaseMode = 65535;
     FlattenMacRomanTypography(flat, token, p1, p2, 0);
+    if (gCheckingLanguage == 3 && AllCapitals(flat)) {
+        BoundedString& lower = Scratch(1);
+        CopyLowerCase(lower, flat);
+        CopyString(flat, lower);
+        gCaseMode = 65535;
+    }
     AppendCString(flat, ".");
     if (IsDictionaryWordRemembered(flat) == 0) return 0;
     if (gCheckingLanguage != 0) return 1;

@@ -420,12 +420,14 @@ void TakeSubjectAfter(ClauseFrame& f, i32 i, i32 k) {
 // "tout": an inverted personal pronoun is joined to the verb by a hyphen
 // ("connaîtras-tu"), so one standing apart opens the next clause or is an
 // object ("leur prendra tout"). A sign between them closes the verb's
-// clause.
+// clause. "donc" right after the verb is an adverb, no link ("Mais où
+// était donc Jean ?").
 bool InvertedFreeGroup(i32 i, i32 k) {
     const u8 c = Cat(First(k));
     if (c == 1 || c == 6) return false;
     for (i32 s = i + 1; s < k; ++s) {
         const u8 kind = Kind(s);
+        if (kind == 16 && s == i + 1 && Is(First(s), "donc")) continue;
         if (kind != 23 && kind != 13 && kind != 10 && kind != 11 && kind != 26) return false;
     }
     return true;
@@ -438,8 +440,10 @@ RuleCode SearchAfter(ClauseFrame& f, i32 i, u16& out) {
     for (; k < n; ++k) {
         if (InvertedGroup(f, i, k)) {
             const u8 together = CoordinatedAfter(k);
-            if (Seg(i).Number == 2 && together != 0) {
-                if (!PersonsAgree(Seg(i).Person, together)) break;
+            // A verb before coordinated subjects may also agree with the
+            // nearest one ("Que veut cet équipage et cet air effaré ?").
+            if (together != 0 && (Seg(i).Number == 2 || Seg(i).Number == 1)) {
+                if (!PersonsAgree(Seg(i).Person, Seg(i).Number == 2 ? together : Seg(k).Person)) break;
                 TakeSubjectAfter(f, i, k);
                 return 0;
             }
@@ -548,8 +552,24 @@ bool ClosedStatement(i32 k) {
     return false;
 }
 
+// Coordinator k opens the clause of verb i with only complements opened by
+// a preposition between them, and a noun group of the verb's number
+// follows the verb: the subject stands after the verb ("et de ces œufs
+// sortiront les petits oiseaux").
+bool InversionAfterComplement(i32 i, i32 k) {
+    static const char* const kLinks[] = {"et", "ou", "mais", "puis", nullptr};
+    if (Kind(k) != 16 || k + 1 >= i || !IsOneOf(First(k), kLinks) || LastSegment(i)) return false;
+    for (i32 s = k + 1; s < i; ++s)
+        if (Kind(s) != 23 || (Cat(First(s)) != 15 && Cat(First(s)) != 9)) return false;
+    const i32 g = i + 1;
+    const u8 c = Cat(First(g));
+    const bool noun = (Kind(g) == 23 || Kind(g) == 24) && c >= 7 && c <= 10 && c != 9;
+    return noun && Seg(g).Number == Seg(i).Number && PersonsAgree(Seg(i).Person, Seg(g).Person);
+}
+
 // Steps 4 and 5 for candidate k.
 Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
+    if (InversionAfterComplement(i, k)) return Scan::kEnd;
     const u8 verbPerson = Seg(i).Person;
     if (OpeningQui(i, k)) return Scan::kFound;
     if (ChosenSubject(f, i, k)) {
@@ -628,6 +648,18 @@ bool ImpersonalPhrase(i32 i) {
     return c == 16 || c == 17 || c == 20 || c == 21;
 }
 
+// A question asked without inversion keeps its subject pronoun before
+// the verb, past the verb's object pronouns ("Comment vous expliquez ça
+// ?", "Pourquoi tu pars ?"): that pronoun when it agrees with the verb,
+// else -1.
+i32 PronounBeforeInQuestion(i32 i) {
+    i32 k = i - 1;
+    while (k >= 0 && (Kind(k) == 26 || (Kind(k) == 23 && Cat(First(k)) == 2))) --k;
+    if (k < 0 || Kind(k) != 24 || Cat(First(k)) != 1 || First(k) != Last(k)) return -1;
+    if (NumbersClash(i, k) || !PersonsAgree(Seg(i).Person, Seg(k).Person)) return -1;
+    return k;
+}
+
 }  // namespace
 
 RuleCode SearchSubject(ClauseFrame& f, i32 i, u16& out) {
@@ -639,6 +671,11 @@ RuleCode SearchSubject(ClauseFrame& f, i32 i, u16& out) {
     // pronoun fits the verb's person.
     if (FusedSubject(First(i)) || ElidedTu(i) || ImpersonalPhrase(i)) return 0;
     if (f.questionFlag == 1) {
+        if (const i32 k = PronounBeforeInQuestion(i); k >= 0) {
+            f.questionFlag = 0;
+            TakeSubjectBefore(f, i, k);
+            return 0;
+        }
         NextSegmentFlags(f, i);
         return SearchAfter(f, i, out);
     }

@@ -189,6 +189,31 @@ bool OpensStatement(i32 i, i32 v) {
     return sign || Begins(w, ";");
 }
 
+// Segment i follows a comma that closes a vocative: a noun or a name
+// without article ("papa", "mon petit Paul") that opens its statement.
+// A subject is not set off from its verb by a comma alone, so a verb
+// there that can be an imperative is one ("Oh non, papa, va le
+// chercher", "Marie, viens ici").
+bool AfterVocative(i32 i) {
+    if (i < 2 || Kind(i - 1) != 21 || !Is(First(i - 1), ",")) return false;
+    const i32 g = i - 2;
+    if (Kind(g) != 23 && Kind(g) != 24) return false;
+    for (i32 w = First(g); w <= Last(g); ++w) {
+        const bool possessive = w == First(g) && Cat(w) == 8 && (Cls(w) == 'x' || Cls(w) == 'z');
+        if (Cat(w) != 10 && !possessive) return false;
+    }
+    if (Last(g) + 1 != First(i - 1)) return false;
+    return g == 0 || Kind(g - 1) == 21 || Cat(First(g) - 1) == 20;
+}
+
+// A verb alone between a comma and the end of the sentence, or its
+// question or exclamation mark, asks the hearer ("Tu viens, dis ?"): an
+// inverted verb of a reported speech carries its pronoun ("dit-il").
+bool ClosingTag(i32 i) {
+    if (i < 1 || Kind(i - 1) != 21 || !Is(First(i - 1), ",") || First(i) != Last(i)) return false;
+    return LastSegment(i) || Cat(Last(i) + 1) == 20;
+}
+
 // Steps 6 to 9 of the second walk for verb v of segment i.
 Next ImperativesAndForms(ClauseFrame& f, i32 i, u16& out, RuleCode& code) {
     const i32 v = First(i);
@@ -222,6 +247,13 @@ Next ImperativesAndForms(ClauseFrame& f, i32 i, u16& out, RuleCode& code) {
         if (f.imperativeSeen == 1 || Kind(i - 1) == 21) SettleImperativeForm(i, v);
         MarkImperative(f, i);
         return Next::kSegment;
+    }
+    if (AfterVocative(i) || ClosingTag(i)) {
+        if (const u8 imperative = ImperativeReading(f, v); imperative != 0) {
+            W(v).ReadingFeatures[0] = imperative;
+            MarkImperative(f, i);
+            return Next::kSegment;
+        }
     }
     if (feat != '5' && feat != '4' && feat != 2 && feat != 1) return Next::kSubject;
     if (Kind(i - 1) == 14 && Feat(First(i - 1)) == feat) {

@@ -360,13 +360,18 @@ bool WalkWord(Group& g, i32 c, HeldFindings& held) {
         g.bestRank = rank;
         g.head = c;
     }
-    if (!genderConflict && !numberConflict) return true;
-    if (gAnalysisMode == 0 && CutsAtConflict(g, c)) {
+    // An article after a figure opens a group of its own: the figure
+    // closed the group before it ("En 1945 la production", "au km 3 la
+    // route"): a figure never stands before the article of its own noun.
+    const bool articleAfterFigure = offset > 0 && Cat(c) == 7 && Numeral(c - 1) && Letter(c - 1, 0) < 65;
+    if (!genderConflict && !numberConflict && !articleAfterFigure) return true;
+    if (gAnalysisMode == 0 && (articleAfterFigure || CutsAtConflict(g, c))) {
         const u8 number = W(c).ClauseNumber;
         for (i32 k = c; k < Count() && W(k).ClauseNumber == number; ++k) W(k).ClauseNumber = 255;
         g.cut = true;
         return false;
     }
+    if (!genderConflict && !numberConflict) return true;
     if (NumberOfCoordination(g, c, w, genderConflict)) return true;
     g.genderConflict = g.genderConflict || genderConflict;
     g.numberConflict = g.numberConflict || numberConflict;

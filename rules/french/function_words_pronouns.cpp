@@ -118,7 +118,11 @@ bool PronounFirstSteps(const Site& s, bool elle, bool nv) {
         return true;
     }
     if (elle && s.exists(1) && s.cat(1) == kCatVerb) return Subject(s), true;
-    if (single && (IsCat(s, -1, 1, 2) || IsCat(s, -1, 4, 6))) return ObjectKept(s), true;
+    // "elle" and "elles" are never object pronouns of a verb: after a
+    // pronoun and before the verb's own object pronouns they are its
+    // subject ("sans cela elles se faneraient").
+    const bool elleBeforeObject = elle && s.exists(2) && s.cat(1) == kCatObjectPronoun;
+    if (single && !elleBeforeObject && (IsCat(s, -1, 1, 2) || IsCat(s, -1, 4, 6))) return ObjectKept(s), true;
     if (nv && s.cat(1) == kCatVerb && s.cls(1) % 16 == 8) return Object(s), true;
     if (s.exists(2) && s.cat(1) == kCatObjectPronoun && s.cat(2) == kCatVerb && s.cls(2) % 16 == 8)
         return Object(s), true;

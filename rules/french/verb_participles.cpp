@@ -210,14 +210,18 @@ Next SearchSubject(Visit& v) {
 // Step 9: the object met through a relative "que"; false when it does not apply.
 bool ObjectThroughQue(const Visit& v, VerbFindings& f, bool& done) {
     const i32 S = v.subject;
-    if (S < 1 || Kind(S - 1) != 22 || Cls(First(S + 1)) == 'T') return false;
-    const i32 q = S - 1;
+    if (S < 1 || Cls(First(S + 1)) == 'T') return false;
+    // Complements opened by a preposition may stand between "que" and the
+    // subject ("les euros que depuis 2012 l'État leur a volés").
+    i32 q = S - 1;
+    while (q > 0 && Kind(q) == 23 && Cat(First(q)) == 15) --q;
+    if (Kind(q) != 22) return false;
     if (Seg(q).Gender >= 64) {
         OfferPacked(v, q, f);
         return true;
     }
     bool numeral = false;
-    for (i32 i = First(S - 2 < 0 ? 0 : S - 2); i < First(q); ++i)
+    for (i32 i = First(q - 1 < 0 ? 0 : q - 1); i < First(q); ++i)
         if (Cls(i) == 'R' || Cls(i) == 'S') numeral = true;
     if (numeral && MeasureVerb(v)) {
         if (!SettledSlot(v.w)) OfferParticiple(v, f, 'B', gErrorDetail);
