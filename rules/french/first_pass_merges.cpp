@@ -4,6 +4,7 @@
 // adjectives after a class-20 word.
 #include <initializer_list>
 
+#include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/tables.h"
 #include "rules/french/first_pass_readings.h"
@@ -343,10 +344,22 @@ bool OneCategory(i32 i) {
     return true;
 }
 
+bool MonthName(i32 k) {
+    return IsAny(k, "janvier", MR("février"), "mars", "avril", "mai", "juin", "juillet", MR("août"), "septembre",
+                 "octobre", "novembre", MR("décembre"));
+}
+
+// "1er" before a month is the day's number, a numeral as every other day
+// of a date ("le 1er mars", "le 2 mars").
+void DayNumber(i32 i) {
+    if (Count(i) == 1 && Is(i, "1er") && MonthName(i + 1)) SetCls(i, 'R');
+}
+
 }  // namespace
 
 void MergeReadingsOfOneCategory(u16 mode, FirstPassState& st) {
     for (i32 i = 1; i < Words(); ++i) {
+        DayNumber(i);
         if (!OneCategory(i)) continue;
         const u8 c = Cat(i);
         if (c == 10 || c == 11) MergeNouns(i, st);

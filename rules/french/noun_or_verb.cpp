@@ -107,6 +107,65 @@ bool NounByMark(i32 i) {
            (m == 78 && Begins(i, MR("é"))) || (m == 15 && CatIs(i - 1, 10));
 }
 
+
+// A conjugated reading of the third person in number n (1 singular, 2
+// plural), merged person codes included.
+bool ThirdPersonIn(i32 i, i32 r, u8 n) {
+    const u8 f = Feat(i, r);
+    if (Cls(i, r) < 128 || f < 6) return false;
+    if (f <= 47) return f % 6 == (n == 1 ? 2 : 5);
+    return n == 1 ? (f == 51 || f == 59 || f == 60) : (f == 54 || f == 61);
+}
+
+// Word k can only be a conjugated verb.
+bool SureFiniteVerb(i32 k) {
+    if (Count(k) == 0) return false;
+    for (i32 r = 0; r < Count(k); ++r)
+        if (Cls(k, r) < 128 || Feat(k, r) < 6) return false;
+    return true;
+}
+
+// Every reading of word k is an adjective (or a noun-or-adjective).
+bool AdjectiveOnly(i32 k) {
+    if (Count(k) == 0) return false;
+    for (i32 r = 0; r < Count(k); ++r)
+        if (Cat(k, r) != 10 || (Cls(k, r) != 'B' && Cls(k, r) != 'C')) return false;
+    return true;
+}
+
+// Word k closes a clause on either side of it: a mark, a conjunction or a
+// relative.
+bool ClauseBound(i32 k) {
+    return Begins(k, ",") || Begins(k, ";") || Begins(k, ":") || Begins(k, "(") || Begins(k, ")") ||
+           CatIs(k, 5) || CatIs(k, 16) || CatIs(k, 17);
+}
+
+// A determiner and its noun (an adjective may close the group) before a
+// noun-or-verb word that agrees with the noun as a third person, with no
+// word between the clause's bounds that can only be its verb: the word is
+// the verb of that subject ("sa définition laisse perplexe", "la question
+// reste en suspens"). Only before a word that cannot continue a noun
+// group of two nouns: a preposition, an adverb, an adjective.
+bool VerbOfNounSubject(i32 i) {
+    const i32 p = i - 1;
+    i32 noun = p;
+    if ((ClsIs(p, 'B') || ClsIs(p, 'C')) && ClsIs(p - 1, 'A')) noun = p - 1;
+    if (!CatIs(noun, 10) || !ClsIs(noun, 'A') || !CatIn(noun - 1, 7, 9)) return false;
+    const u8 n = Number(noun);
+    if (n != 1 && n != 2) return false;
+    bool third = false;
+    for (i32 r = 0; r < Count(i); ++r) third = third || ThirdPersonIn(i, r, n);
+    if (!third) return false;
+    for (i32 r = 0; r < Count(i); ++r)
+        if (Cls(i, r) != 'A' && Cls(i, r) < 128) return false;  // an adjective after the noun: "un regard critique"
+    const i32 next = i + 1;
+    if (!(CatIs(next, 15) || CatIs(next, 18) || AdjectiveOnly(next))) return false;
+    for (i32 k = noun - 2; k >= 0 && !ClauseBound(k); --k)
+        if (SureFiniteVerb(k)) return false;
+    for (i32 k = next; k < Words() && !ClauseBound(k); ++k)
+        if (SureFiniteVerb(k)) return false;
+    return true;
+}
 }  // namespace
 
 // An adjective right after a determiner, or after a determiner and an
@@ -164,6 +223,7 @@ Verdict ByNeighbours(i32 i, u16 mode) {
     // gouvernement espagnol oublie qu'").
     const bool nounEnds = ClsIs(p, 'A') || ClsIs(p, '@') || (i >= 2 && ClsIs(p, 'C') && ClsIs(i - 2, 'A'));
     if (i >= 1 && CatIs(p, 10) && nounEnds && (Is(n, "que") || Is(n, "qu'"))) return Verdict::kVerb;
+    if (VerbOfNounSubject(i)) return Verdict::kVerb;
     if (ClsIs(n, 'a') || CatIs(n, 5)) return Verdict::kNoun;
     if (NounByMark(i)) return Verdict::kNoun;
     if (mode == 1 && CatIs(n, 16) && Count(n2) == 1 && CatIs(n2, 14) && Cls(n2) < 128) return Verdict::kNoun;
