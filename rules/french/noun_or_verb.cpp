@@ -140,6 +140,37 @@ bool ClauseBound(i32 k) {
            CatIs(k, 5) || CatIs(k, 16) || CatIs(k, 17);
 }
 
+// The number (1, 2) of a conjugated third-person verb at word k, 0 when
+// word k is no such verb.
+u8 ThirdPersonVerbNumber(i32 k) {
+    if (!CatIs(k, 14) || !SureFiniteVerb(k)) return 0;
+    if (ThirdPersonIn(k, 0, 1)) return 1;
+    if (ThirdPersonIn(k, 0, 2)) return 2;
+    return 0;
+}
+
+// After "et", "mais" or "ou" with no determiner of its own, a noun-or-verb
+// word of the person and number of the clause's verb before the
+// conjunction is a second verb of that subject, when what follows is its
+// complement or object and not the rest of a noun group ("la commune
+// regroupe trois hameaux et compte 800 habitants", "il aime la pluie mais
+// demeure inquiet").
+bool SecondVerbOfSubject(i32 i) {
+    const i32 p = i - 1, next = i + 1;
+    if (i < 3 || !CatIs(p, 16) || !IsAny(p, "et", "mais", "ou")) return false;
+    if (!(CatIn(next, 7, 9) || CatIs(next, 15) || CatIs(next, 18) || CatIs(next, 2) || ClsIs(next, 'R') ||
+          AdjectiveOnly(next)))
+        return false;
+    for (i32 k = p - 1; k >= 0 && !ClauseBound(k); --k) {
+        const u8 n = ThirdPersonVerbNumber(k);
+        if (n == 0) continue;
+        for (i32 r = 0; r < Count(i); ++r)
+            if (ThirdPersonIn(i, r, n)) return true;
+        return false;
+    }
+    return false;
+}
+
 // A determiner and its noun (an adjective may close the group) before a
 // noun-or-verb word that agrees with the noun as a third person, with no
 // word between the clause's bounds that can only be its verb: the word is
@@ -224,6 +255,7 @@ Verdict ByNeighbours(i32 i, u16 mode) {
     const bool nounEnds = ClsIs(p, 'A') || ClsIs(p, '@') || (i >= 2 && ClsIs(p, 'C') && ClsIs(i - 2, 'A'));
     if (i >= 1 && CatIs(p, 10) && nounEnds && (Is(n, "que") || Is(n, "qu'"))) return Verdict::kVerb;
     if (VerbOfNounSubject(i)) return Verdict::kVerb;
+    if (SecondVerbOfSubject(i)) return Verdict::kVerb;
     if (ClsIs(n, 'a') || CatIs(n, 5)) return Verdict::kNoun;
     if (NounByMark(i)) return Verdict::kNoun;
     if (mode == 1 && CatIs(n, 16) && Count(n2) == 1 && CatIs(n2, 14) && Cls(n2) < 128) return Verdict::kNoun;
