@@ -7,6 +7,7 @@
 #include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/tables.h"
+#include "rules/french/ambiguous_rules.h"
 #include "rules/french/first_pass_readings.h"
 #include "rules/french/locution_rows.h"
 #include "rules/rule_words.h"
@@ -235,8 +236,16 @@ bool NounAndAdjective(i32 i) {
 
 void ChooseAdjectiveOrNoun(i32 i) {
     const auto determiner = [](i32 k) { return CatIs(k, 7) || CatIs(k, 8) || CatIs(k, 9) || CatIs(k, 15); };
-    const bool determined =
-        determiner(i - 1) || (i > 1 && ClsIs(i - 1, 'B') && determiner(i - 2));
+    // An adjective that stands before its noun ("le premier roman", "la
+    // plus grande cathédrale") leaves the word the noun, as right after the
+    // determiner.
+    const auto opening = [](i32 k) {
+        return CatIs(k, 10) && (ClsIs(k, 'B') || ((ClsIs(k, 'C') || ClsIs(k, 'M') || ClsIs(k, 'N')) &&
+                                                   ambiguous::BeforeNounAdjective(k)));
+    };
+    const bool determined = determiner(i - 1) ||
+                            (i > 1 && opening(i - 1) &&
+                             (determiner(i - 2) || (i > 2 && CatIs(i - 2, 18) && determiner(i - 3))));
     // A noun follows when the next word may be one but no adjective ("son
     // propre magasin", "une vrai porte", whose verb reading may come first).
     const i32 n = i + 1;
