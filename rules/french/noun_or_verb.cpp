@@ -274,6 +274,20 @@ Verdict ByNeighbours(i32 i, u16 mode) {
                       (CatIs(n, 16) && Cls(n2) == 22 && Count(n3) == 1 && CatIs(n3, 14)) ||
                       (i >= 2 && CatIs(p, 16) && Count(i - 2) == 1 && CatIs(i - 2, 14))))
         return Verdict::kVerb;
+    // After an adjective that stands before its noun, with no determiner
+    // ("premier adjoint", "de dernière seconde"), the word is that noun
+    // when its gender and number do not clash and no article follows.
+    if (i >= 1 && CatIs(p, 10) && !ClsIs(p, 'A') && BeforeNounAdjective(p) && !CatIn(n, 7, 9)) {
+        const i32 r = FirstOfCategory(i, 10);
+        const u8 g = static_cast<u8>(Feat(i, r) / 16), nn = static_cast<u8>(Feat(i, r) % 16 / 4);
+        const bool clash = ((g == 1 || g == 2) && (Gender(p) == 1 || Gender(p) == 2) && g != Gender(p)) ||
+                           ((nn == 1 || nn == 2) && (Number(p) == 1 || Number(p) == 2) && nn != Number(p));
+        // (a form of "être" or "avoir" is the verb of the pronoun: "une
+        // autre fut brûlée")
+        bool auxiliary = false;
+        for (i32 k = 0; k < Count(i); ++k) auxiliary = auxiliary || Cls(i, k) == 131 || Cls(i, k) == 194;
+        if (r < Count(i) && !clash && !auxiliary) return Verdict::kNoun;
+    }
     return Verdict::kNone;
 }
 
