@@ -171,6 +171,23 @@ bool SecondVerbOfSubject(i32 i) {
     return false;
 }
 
+// Set off by a comma after a singular noun or a name, a noun-or-verb word
+// whose conjugated readings are all plural, before "de" or a contracted
+// article, is a noun in apposition ("Pierre Martin, président du club").
+bool NounInApposition(i32 i) {
+    const i32 p = i - 1, before = i - 2, next = i + 1;
+    if (i < 2 || !Begins(p, ",") || !CatIs(before, 10)) return false;
+    if (!(ClsIs(before, '@') || Number(before) == 1)) return false;
+    if (!(CatIs(next, 9) || IsAny(next, "de", "d'"))) return false;
+    bool plural = false;
+    for (i32 r = 0; r < Count(i); ++r) {
+        if (Cls(i, r) < 128 || Feat(i, r) < 6) continue;
+        if (ThirdPersonIn(i, r, 1)) return false;
+        plural = plural || ThirdPersonIn(i, r, 2);
+    }
+    return plural;
+}
+
 // A determiner and its noun (an adjective may close the group) before a
 // noun-or-verb word that agrees with the noun as a third person, with no
 // word between the clause's bounds that can only be its verb: the word is
@@ -254,6 +271,7 @@ Verdict ByNeighbours(i32 i, u16 mode) {
     // gouvernement espagnol oublie qu'").
     const bool nounEnds = ClsIs(p, 'A') || ClsIs(p, '@') || (i >= 2 && ClsIs(p, 'C') && ClsIs(i - 2, 'A'));
     if (i >= 1 && CatIs(p, 10) && nounEnds && (Is(n, "que") || Is(n, "qu'"))) return Verdict::kVerb;
+    if (NounInApposition(i)) return Verdict::kNoun;
     if (VerbOfNounSubject(i)) return Verdict::kVerb;
     if (SecondVerbOfSubject(i)) return Verdict::kVerb;
     if (ClsIs(n, 'a') || CatIs(n, 5)) return Verdict::kNoun;
