@@ -100,6 +100,9 @@ u8 BackwardRank(i32 w) {
     if (Cat(w) == 10 && W(w).QuoteFlags != 0) return W(w).WordCaseMode >= 1 ? 'A' : 'D';
     if (cls == 'C') return Cat(w - 1) == 18 ? 'D' : W(w).WordCaseMode != 0 && Cls(w + 1) != 'A' ? 'A' : 'C';
     if (cls == 'M' || cls == 'N') return 'C';
+    // An adjective ranks after a word that may be the noun ("le directeur
+    // éditorial", "un grand malade"), as in the walk.
+    if (cls == 'B') return 'D';
     if (cls > 127 || cls == 'E' || cls == '}') return 'F';
     return cls;
 }

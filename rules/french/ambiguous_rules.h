@@ -27,6 +27,10 @@ i32 WalkBack(i32 i, bool (*skipped)(i32 k));
 // and its noun reading may be that group's noun (noun_or_verb.cpp).
 bool AfterOpeningAdjective(i32 i);
 
+// Word i is one of the adjectives French puts before the noun ("petit",
+// "grand", "premier", an ordinal ...).
+bool BeforeNounAdjective(i32 i);
+
 // A noun-or-adjective word of the kind French puts before the noun,
 // between a determiner and a noun it agrees with, is the adjective.
 void AdjectiveBeforeNoun(i32 i);

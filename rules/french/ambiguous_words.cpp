@@ -8,6 +8,7 @@
 #include "rules/french/ambiguous_rules.h"
 #include "rules/french/first_pass_readings.h"
 #include "rules/french/locution_rows.h"
+#include "rules/rule_words.h"
 
 namespace ambiguous {
 
@@ -70,11 +71,6 @@ const char* const kBeforeNoun[] = {
     "ancien", "ancienne", "anciens", "anciennes", "second", "seconde", "seconds", "secondes", "principal",
     "principale", "principaux", "principales", nullptr};
 
-bool BeforeNounAdjective(i32 i) {
-    for (const char* const* f = kBeforeNoun; *f != nullptr; ++f)
-        if (Is(i, *f)) return true;
-    return false;
-}
 
 // A reading of word k that is a noun of gender g and number n (0: open).
 bool NounOfAgreement(i32 k, u8 g, u8 n) {
@@ -92,6 +88,13 @@ bool NounOfAgreement(i32 k, u8 g, u8 n) {
 }
 
 }  // namespace
+
+bool BeforeNounAdjective(i32 i) {
+    for (const char* const* f = kBeforeNoun; *f != nullptr; ++f)
+        if (Is(i, *f)) return true;
+    // Ordinals: "troisième", "cinquièmes".
+    return rules::Ends(i, MR("ième")) || rules::Ends(i, MR("ièmes"));
+}
 
 void AdjectiveBeforeNoun(i32 i) {
     if (i < 1 || Count(i) != 1 || !CatIs(i, 10) || !ClsIs(i, 'C') || !CatIn(i - 1, 7, 9)) return;

@@ -4,8 +4,10 @@
 // adjectives after a class-20 word.
 #include <initializer_list>
 
+#include "frame/mac_roman_literal.h"
 #include "frame/records.h"
 #include "frame/tables.h"
+#include "rules/french/ambiguous_rules.h"
 #include "rules/french/first_pass_readings.h"
 #include "rules/french/locution_rows.h"
 #include "rules/rule_words.h"
@@ -234,8 +236,16 @@ bool NounAndAdjective(i32 i) {
 
 void ChooseAdjectiveOrNoun(i32 i) {
     const auto determiner = [](i32 k) { return CatIs(k, 7) || CatIs(k, 8) || CatIs(k, 9) || CatIs(k, 15); };
-    const bool determined =
-        determiner(i - 1) || (i > 1 && ClsIs(i - 1, 'B') && determiner(i - 2));
+    // An adjective that stands before its noun ("le premier roman", "la
+    // plus grande cathédrale") leaves the word the noun, as right after the
+    // determiner.
+    const auto opening = [](i32 k) {
+        return CatIs(k, 10) && (ClsIs(k, 'B') || ((ClsIs(k, 'C') || ClsIs(k, 'M') || ClsIs(k, 'N')) &&
+                                                   ambiguous::BeforeNounAdjective(k)));
+    };
+    const bool determined = determiner(i - 1) ||
+                            (i > 1 && opening(i - 1) &&
+                             (determiner(i - 2) || (i > 2 && CatIs(i - 2, 18) && determiner(i - 3))));
     // A noun follows when the next word may be one but no adjective ("son
     // propre magasin", "une vrai porte", whose verb reading may come first).
     const i32 n = i + 1;
@@ -343,10 +353,22 @@ bool OneCategory(i32 i) {
     return true;
 }
 
+bool MonthName(i32 k) {
+    return IsAny(k, "janvier", MR("février"), "mars", "avril", "mai", "juin", "juillet", MR("août"), "septembre",
+                 "octobre", "novembre", MR("décembre"));
+}
+
+// "1er" before a month is the day's number, a numeral as every other day
+// of a date ("le 1er mars", "le 2 mars").
+void DayNumber(i32 i) {
+    if (Count(i) == 1 && Is(i, "1er") && MonthName(i + 1)) SetCls(i, 'R');
+}
+
 }  // namespace
 
 void MergeReadingsOfOneCategory(u16 mode, FirstPassState& st) {
     for (i32 i = 1; i < Words(); ++i) {
+        DayNumber(i);
         if (!OneCategory(i)) continue;
         const u8 c = Cat(i);
         if (c == 10 || c == 11) MergeNouns(i, st);

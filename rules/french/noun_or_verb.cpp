@@ -107,6 +107,113 @@ bool NounByMark(i32 i) {
            (m == 78 && Begins(i, MR("é"))) || (m == 15 && CatIs(i - 1, 10));
 }
 
+
+// A conjugated reading of the third person in number n (1 singular, 2
+// plural), merged person codes included.
+bool ThirdPersonIn(i32 i, i32 r, u8 n) {
+    const u8 f = Feat(i, r);
+    if (Cls(i, r) < 128 || f < 6) return false;
+    if (f <= 47) return f % 6 == (n == 1 ? 2 : 5);
+    return n == 1 ? (f == 51 || f == 59 || f == 60) : (f == 54 || f == 61);
+}
+
+// Word k can only be a conjugated verb.
+bool SureFiniteVerb(i32 k) {
+    if (Count(k) == 0) return false;
+    for (i32 r = 0; r < Count(k); ++r)
+        if (Cls(k, r) < 128 || Feat(k, r) < 6) return false;
+    return true;
+}
+
+// Every reading of word k is an adjective (or a noun-or-adjective).
+bool AdjectiveOnly(i32 k) {
+    if (Count(k) == 0) return false;
+    for (i32 r = 0; r < Count(k); ++r)
+        if (Cat(k, r) != 10 || (Cls(k, r) != 'B' && Cls(k, r) != 'C')) return false;
+    return true;
+}
+
+// Word k closes a clause on either side of it: a mark, a conjunction or a
+// relative.
+bool ClauseBound(i32 k) {
+    return Begins(k, ",") || Begins(k, ";") || Begins(k, ":") || Begins(k, "(") || Begins(k, ")") ||
+           CatIs(k, 5) || CatIs(k, 16) || CatIs(k, 17);
+}
+
+// The number (1, 2) of a conjugated third-person verb at word k, 0 when
+// word k is no such verb.
+u8 ThirdPersonVerbNumber(i32 k) {
+    if (!CatIs(k, 14) || !SureFiniteVerb(k)) return 0;
+    if (ThirdPersonIn(k, 0, 1)) return 1;
+    if (ThirdPersonIn(k, 0, 2)) return 2;
+    return 0;
+}
+
+// After "et", "mais" or "ou" with no determiner of its own, a noun-or-verb
+// word of the person and number of the clause's verb before the
+// conjunction is a second verb of that subject, when what follows is its
+// complement or object and not the rest of a noun group ("la commune
+// regroupe trois hameaux et compte 800 habitants", "il aime la pluie mais
+// demeure inquiet").
+bool SecondVerbOfSubject(i32 i) {
+    const i32 p = i - 1, next = i + 1;
+    if (i < 3 || !CatIs(p, 16) || !IsAny(p, "et", "mais", "ou")) return false;
+    if (!(CatIn(next, 7, 9) || CatIs(next, 15) || CatIs(next, 18) || CatIs(next, 2) || ClsIs(next, 'R') ||
+          AdjectiveOnly(next)))
+        return false;
+    for (i32 k = p - 1; k >= 0 && !ClauseBound(k); --k) {
+        const u8 n = ThirdPersonVerbNumber(k);
+        if (n == 0) continue;
+        for (i32 r = 0; r < Count(i); ++r)
+            if (ThirdPersonIn(i, r, n)) return true;
+        return false;
+    }
+    return false;
+}
+
+// Set off by a comma after a singular noun or a name, a noun-or-verb word
+// whose conjugated readings are all plural, before "de" or a contracted
+// article, is a noun in apposition ("Pierre Martin, président du club").
+bool NounInApposition(i32 i) {
+    const i32 p = i - 1, before = i - 2, next = i + 1;
+    if (i < 2 || !Begins(p, ",") || !CatIs(before, 10)) return false;
+    if (!(ClsIs(before, '@') || Number(before) == 1)) return false;
+    if (!(CatIs(next, 9) || IsAny(next, "de", "d'"))) return false;
+    bool plural = false;
+    for (i32 r = 0; r < Count(i); ++r) {
+        if (Cls(i, r) < 128 || Feat(i, r) < 6) continue;
+        if (ThirdPersonIn(i, r, 1)) return false;
+        plural = plural || ThirdPersonIn(i, r, 2);
+    }
+    return plural;
+}
+
+// A determiner and its noun (an adjective may close the group) before a
+// noun-or-verb word that agrees with the noun as a third person, with no
+// word between the clause's bounds that can only be its verb: the word is
+// the verb of that subject ("sa définition laisse perplexe", "la question
+// reste en suspens"). Only before a word that cannot continue a noun
+// group of two nouns: a preposition, an adverb, an adjective.
+bool VerbOfNounSubject(i32 i) {
+    const i32 p = i - 1;
+    i32 noun = p;
+    if ((ClsIs(p, 'B') || ClsIs(p, 'C')) && ClsIs(p - 1, 'A')) noun = p - 1;
+    if (!CatIs(noun, 10) || !ClsIs(noun, 'A') || !CatIn(noun - 1, 7, 9)) return false;
+    const u8 n = Number(noun);
+    if (n != 1 && n != 2) return false;
+    bool third = false;
+    for (i32 r = 0; r < Count(i); ++r) third = third || ThirdPersonIn(i, r, n);
+    if (!third) return false;
+    for (i32 r = 0; r < Count(i); ++r)
+        if (Cls(i, r) != 'A' && Cls(i, r) < 128) return false;  // an adjective after the noun: "un regard critique"
+    const i32 next = i + 1;
+    if (!(CatIs(next, 15) || CatIs(next, 18) || AdjectiveOnly(next))) return false;
+    for (i32 k = noun - 2; k >= 0 && !ClauseBound(k); --k)
+        if (SureFiniteVerb(k)) return false;
+    for (i32 k = next; k < Words() && !ClauseBound(k); ++k)
+        if (SureFiniteVerb(k)) return false;
+    return true;
+}
 }  // namespace
 
 // An adjective right after a determiner, or after a determiner and an
@@ -164,6 +271,9 @@ Verdict ByNeighbours(i32 i, u16 mode) {
     // gouvernement espagnol oublie qu'").
     const bool nounEnds = ClsIs(p, 'A') || ClsIs(p, '@') || (i >= 2 && ClsIs(p, 'C') && ClsIs(i - 2, 'A'));
     if (i >= 1 && CatIs(p, 10) && nounEnds && (Is(n, "que") || Is(n, "qu'"))) return Verdict::kVerb;
+    if (NounInApposition(i)) return Verdict::kNoun;
+    if (VerbOfNounSubject(i)) return Verdict::kVerb;
+    if (SecondVerbOfSubject(i)) return Verdict::kVerb;
     if (ClsIs(n, 'a') || CatIs(n, 5)) return Verdict::kNoun;
     if (NounByMark(i)) return Verdict::kNoun;
     if (mode == 1 && CatIs(n, 16) && Count(n2) == 1 && CatIs(n2, 14) && Cls(n2) < 128) return Verdict::kNoun;
@@ -182,6 +292,20 @@ Verdict ByNeighbours(i32 i, u16 mode) {
                       (CatIs(n, 16) && Cls(n2) == 22 && Count(n3) == 1 && CatIs(n3, 14)) ||
                       (i >= 2 && CatIs(p, 16) && Count(i - 2) == 1 && CatIs(i - 2, 14))))
         return Verdict::kVerb;
+    // After an adjective that stands before its noun, with no determiner
+    // ("premier adjoint", "de dernière seconde"), the word is that noun
+    // when its gender and number do not clash and no article follows.
+    if (i >= 1 && CatIs(p, 10) && !ClsIs(p, 'A') && BeforeNounAdjective(p) && !CatIn(n, 7, 9)) {
+        const i32 r = FirstOfCategory(i, 10);
+        const u8 g = static_cast<u8>(Feat(i, r) / 16), nn = static_cast<u8>(Feat(i, r) % 16 / 4);
+        const bool clash = ((g == 1 || g == 2) && (Gender(p) == 1 || Gender(p) == 2) && g != Gender(p)) ||
+                           ((nn == 1 || nn == 2) && (Number(p) == 1 || Number(p) == 2) && nn != Number(p));
+        // (a form of "être" or "avoir" is the verb of the pronoun: "une
+        // autre fut brûlée")
+        bool auxiliary = false;
+        for (i32 k = 0; k < Count(i); ++k) auxiliary = auxiliary || Cls(i, k) == 131 || Cls(i, k) == 194;
+        if (r < Count(i) && !clash && !auxiliary) return Verdict::kNoun;
+    }
     return Verdict::kNone;
 }
 
