@@ -160,18 +160,26 @@ bool ParticipleReadingAt(i32 k, i32 r) {
     return Cls(k, r) >= 128 && f >= 2 && f <= 5;
 }
 
-// A word that may be a past participle or an infinitive.
+// A word that may be a past participle or an infinitive. The noun merge
+// leaves slot 7 on a participle whose singular and plural are one form
+// ("pris", "mis"); that reading counts too (after an object pronoun the
+// word is no noun, where after a noun it may be: "une tapette à tapis").
 bool ParticipleOrInfinitive(i32 k) {
-    return rules::AnyReadingOf(k, [k](i32 r) { return Cat(k, r) == 13 || ParticipleReadingAt(k, r); });
+    return rules::AnyReadingOf(k, [k](i32 r) {
+        return Cat(k, r) == 13 || ParticipleReadingAt(k, r) ||
+               (Cls(k, r) >= 128 && Feat(k, r) == 7 && (Cat(k, r) == 10 || Cat(k, r) == 11));
+    });
 }
 
 // "à" after an object pronoun, before a participle or an infinitive (an
 // adverb may stand between): an object pronoun goes before a verb, so the
 // word is the auxiliary "a" ("il me l'à donné", "elle en à pris").
 bool PrepositionAfterObjectPronoun(i32 i) {
-    if (i == 0 || !Is(i, MR("à")) || !Single(i - 1)) return false;
+    if (i == 0 || !Is(i, MR("à"))) return false;
     const i32 p = i - 1;
-    const bool object = CatIs(p, 2) || IsAny(p, "nous", "vous");
+    // "nous" and "vous" keep their subject reading beside the object one
+    // until the clause is read ("le voisin nous à fait signe").
+    const bool object = (Single(p) && CatIs(p, 2)) || IsAny(p, "nous", "vous");
     // After a preposition the pronoun is a stressed one ("c'est à vous à
     // jouer"); after a verb it follows an imperative ("apprends-nous").
     if (!object || (i > 1 && (CatIs(i - 2, 15) || Cls(i - 2) >= 128))) return false;
