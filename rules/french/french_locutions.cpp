@@ -79,6 +79,17 @@ bool CapitalA(i32 i) {
     return true;
 }
 
+// "a" between a noun and a relative pronoun is the preposition "à" that
+// opens the relative ("des gens a qui parler", "la porte a laquelle il
+// frappe"): "avoir" takes no relative pronoun as its object. "qui" or
+// "quoi" before a subject pronoun may open a clause without antecedent that
+// is the object of "avoir" ("le chef a qui il veut").
+bool BeforeRelative(i32 i) {
+    if (i == 0 || !Has(i + 1) || Count(i - 1) != 1 || !CatIs(i - 1, 10) || Cls(i - 1) >= 128) return false;
+    if (IsAny(i + 1, "qui", "quoi")) return !Has(i + 2) || !CatIs(i + 2, 1);
+    return IsAny(i + 1, "lequel", "laquelle", "lesquels", "lesquelles");
+}
+
 // The rules of "a". True when one applied.
 bool RulesOfA(i32 i) {
     if (Count(i + 1) == 1 && Cls(i + 1) == 24) {
@@ -87,7 +98,7 @@ bool RulesOfA(i32 i) {
         return true;
     }
     if (WrittenWithCapital(i)) return CapitalA(i);
-    if ((Count(i - 1) == 1 && IsAny(i - 1, "jusqu'", "presqu'")) || VerbBeforeA(i, 12)) {
+    if ((Count(i - 1) == 1 && IsAny(i - 1, "jusqu'", "presqu'")) || VerbBeforeA(i, 12) || BeforeRelative(i)) {
         ReportA(i);
         return true;
     }
