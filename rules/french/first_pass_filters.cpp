@@ -217,6 +217,20 @@ bool PrepositionAfterOpeningSubject(i32 i) {
     return true;
 }
 
+// "à" between a neuter pronoun that opens its clause and "l'air" before an
+// adjective or a participle is the verb of "avoir l'air" ("Tout à l'air
+// fini.", "lorsque ça à l'air simple").
+bool PrepositionBeforeLooks(i32 i) {
+    if (i == 0 || i + 3 >= Words() || !Is(i, MR("à")) || !Is(i + 1, "l'") || !Is(i + 2, "air")) return false;
+    if (!(LoweredMatch(i - 1, "tout", true) || LoweredMatch(i - 1, MR("ça"), true) ||
+          LoweredMatch(i - 1, "cela", true)))
+        return false;
+    if (i > 1 && !CatIs(i - 2, 17) && !CatIs(i - 2, 21)) return false;
+    i32 n = i + 3;
+    while (n < Words() && Single(n) && CatIs(n, 18)) ++n;
+    return n < Words() && rules::AnyReadingOf(n, [n](i32 r) { return Cls(n, r) == 'B' || ParticipleReadingAt(n, r); });
+}
+
 void CheckPronoun(i32 i, u16 mode) {
     if (SubjectBeforeImpossibleWord(i)) return;
     if (i > 0 && OneOf(i, 1, 1) && Single(i - 1) && CatIs(i - 1, 8) && ClsIs(i - 1, 'P')) {
@@ -236,7 +250,7 @@ void CheckPronoun(i32 i, u16 mode) {
         return;
     }
     if (i == 0) return;
-    if (PrepositionAfterObjectPronoun(i) || PrepositionAfterOpeningSubject(i)) {
+    if (PrepositionAfterObjectPronoun(i) || PrepositionAfterOpeningSubject(i) || PrepositionBeforeLooks(i)) {
         Report(256 + i);
         return;
     }
