@@ -70,6 +70,35 @@ bool NounOrAdjectiveForm(ClauseFrame& f, i32 v) {
     return false;
 }
 
+// Word v is a past participle in the dictionary and neither a noun nor an
+// adjective there ("suppliée", "dénoncée"; not "mariée", "donnée").
+bool ParticipleOnlyForm(ClauseFrame& f, i32 v) {
+    CopyString(*f.workWord, W(v).WordText);
+    f.workTagCount = 0;
+    LookupWordForm(800, *f.workWord, *f.workTags, f.workTagCount);
+    bool participle = false;
+    for (u16 t = 0; t < f.workTagCount; ++t) {
+        const u16 tag = f.workTags->ClampedAt(t);
+        const u8 cls = static_cast<u8>(tag >> 8), slot = static_cast<u8>(tag & 0xFF);
+        if (cls == 'A' || NounAdjectiveClass(cls)) return false;
+        participle = participle || (cls >= 128 && slot >= 2 && slot <= 5);
+    }
+    return participle;
+}
+
+// "la" or "les" between a preposition and a word that can only be a
+// participle is the object pronoun of the infinitive the participle stands
+// for ("de la suppliée", "à les poussés"): no article opens a participle.
+// Before a noun the participle qualifies it ("de la dite entreprise"), and
+// "l'" opens fixed phrases ("à l'accoutumée").
+i32 ParticipleAfterArticle(ClauseFrame& f, i32 w) {
+    static const char* const articles[] = {"la", "les", nullptr};
+    const i32 v = w + 2;
+    if (v >= Count() || !IsOneOf(w + 1, articles) || Cat(w + 1) != 7) return -1;
+    if (v + 1 < Count() && (Cat(v + 1) == 10 || Cat(v + 1) == 11)) return -1;
+    return ParticipleOnlyForm(f, v) ? v : -1;
+}
+
 // The past participle after a preposition that opens an infinitive: right
 // after it, or past object pronouns ("de nous consacré"); -1 when word w
 // opens none. Right after it, a participle that may be a noun or an
@@ -88,6 +117,8 @@ i32 ParticipleAfterPreposition(ClauseFrame& f, i32 w) {
     if (Is(w, MR("à")) && w > 0 && (Cat(w - 1) == 1 || Cat(w - 1) == 2)) return -1;
     // So does one after the noun group that opens the sentence.
     if (Is(w, MR("à")) && w == 2 && Cat(0) >= 7 && Cat(0) <= 9 && Cat(1) == 10) return -1;
+    const i32 a = ParticipleAfterArticle(f, w);
+    if (a >= 0) return a;
     while (v < Count() && Cat(v) == 2 && Readings(v) == 1) ++v;
     if (!VerbParticiple(v)) return -1;
     if (v > w + 1) return v;

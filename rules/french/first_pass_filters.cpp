@@ -160,18 +160,26 @@ bool ParticipleReadingAt(i32 k, i32 r) {
     return Cls(k, r) >= 128 && f >= 2 && f <= 5;
 }
 
-// A word that may be a past participle or an infinitive.
+// A word that may be a past participle or an infinitive. The noun merge
+// leaves slot 7 on a participle whose singular and plural are one form
+// ("pris", "mis"); that reading counts too (after an object pronoun the
+// word is no noun, where after a noun it may be: "une tapette à tapis").
 bool ParticipleOrInfinitive(i32 k) {
-    return rules::AnyReadingOf(k, [k](i32 r) { return Cat(k, r) == 13 || ParticipleReadingAt(k, r); });
+    return rules::AnyReadingOf(k, [k](i32 r) {
+        return Cat(k, r) == 13 || ParticipleReadingAt(k, r) ||
+               (Cls(k, r) >= 128 && Feat(k, r) == 7 && (Cat(k, r) == 10 || Cat(k, r) == 11));
+    });
 }
 
 // "à" after an object pronoun, before a participle or an infinitive (an
 // adverb may stand between): an object pronoun goes before a verb, so the
 // word is the auxiliary "a" ("il me l'à donné", "elle en à pris").
 bool PrepositionAfterObjectPronoun(i32 i) {
-    if (i == 0 || !Is(i, MR("à")) || !Single(i - 1)) return false;
+    if (i == 0 || !Is(i, MR("à"))) return false;
     const i32 p = i - 1;
-    const bool object = CatIs(p, 2) || IsAny(p, "nous", "vous");
+    // "nous" and "vous" keep their subject reading beside the object one
+    // until the clause is read ("le voisin nous à fait signe").
+    const bool object = (Single(p) && CatIs(p, 2)) || IsAny(p, "nous", "vous");
     // After a preposition the pronoun is a stressed one ("c'est à vous à
     // jouer"); after a verb it follows an imperative ("apprends-nous").
     if (!object || (i > 1 && (CatIs(i - 2, 15) || Cls(i - 2) >= 128))) return false;
@@ -209,6 +217,20 @@ bool PrepositionAfterOpeningSubject(i32 i) {
     return true;
 }
 
+// "à" between a neuter pronoun that opens its clause and "l'air" before an
+// adjective or a participle is the verb of "avoir l'air" ("Tout à l'air
+// fini.", "lorsque ça à l'air simple").
+bool PrepositionBeforeLooks(i32 i) {
+    if (i == 0 || i + 3 >= Words() || !Is(i, MR("à")) || !Is(i + 1, "l'") || !Is(i + 2, "air")) return false;
+    if (!(LoweredMatch(i - 1, "tout", true) || LoweredMatch(i - 1, MR("ça"), true) ||
+          LoweredMatch(i - 1, "cela", true)))
+        return false;
+    if (i > 1 && !CatIs(i - 2, 17) && !CatIs(i - 2, 21)) return false;
+    i32 n = i + 3;
+    while (n < Words() && Single(n) && CatIs(n, 18)) ++n;
+    return n < Words() && rules::AnyReadingOf(n, [n](i32 r) { return Cls(n, r) == 'B' || ParticipleReadingAt(n, r); });
+}
+
 void CheckPronoun(i32 i, u16 mode) {
     if (SubjectBeforeImpossibleWord(i)) return;
     if (i > 0 && OneOf(i, 1, 1) && Single(i - 1) && CatIs(i - 1, 8) && ClsIs(i - 1, 'P')) {
@@ -228,7 +250,7 @@ void CheckPronoun(i32 i, u16 mode) {
         return;
     }
     if (i == 0) return;
-    if (PrepositionAfterObjectPronoun(i) || PrepositionAfterOpeningSubject(i)) {
+    if (PrepositionAfterObjectPronoun(i) || PrepositionAfterOpeningSubject(i) || PrepositionBeforeLooks(i)) {
         Report(256 + i);
         return;
     }

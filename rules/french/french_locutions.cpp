@@ -79,6 +79,27 @@ bool CapitalA(i32 i) {
     return true;
 }
 
+// "a" between a noun and a relative pronoun is the preposition "à" that
+// opens the relative ("des gens a qui parler", "la porte a laquelle il
+// frappe"): "avoir" takes no relative pronoun as its object. "qui" or
+// "quoi" before a subject pronoun may open a clause without antecedent that
+// is the object of "avoir" ("le chef a qui il veut").
+bool BeforeRelative(i32 i) {
+    if (i == 0 || !Has(i + 1) || Count(i - 1) != 1 || !CatIs(i - 1, 10) || Cls(i - 1) >= 128) return false;
+    if (IsAny(i + 1, "qui", "quoi")) return !Has(i + 2) || !CatIs(i + 2, 1);
+    return IsAny(i + 1, "lequel", "laquelle", "lesquels", "lesquelles");
+}
+
+// "a" between a noun and a plural noun with no determiner is the "à" of a
+// noun's complement ("un crayon a sourcils", "une lime a ongles"): "avoir"
+// takes a bare noun only in set phrases, all singular ("a faim", "a peur").
+bool BeforeBarePlural(i32 i) {
+    if (i == 0 || !Has(i + 1) || Count(i - 1) != 1 || !CatIs(i - 1, 10) || Cls(i - 1) >= 128) return false;
+    const i32 n = i + 1;
+    if (Count(n) != 1 || !CatIs(n, 10) || Cls(n) >= 128) return false;
+    return ((Feat(n) >> 2) & 3) == 2;
+}
+
 // The rules of "a". True when one applied.
 bool RulesOfA(i32 i) {
     if (Count(i + 1) == 1 && Cls(i + 1) == 24) {
@@ -87,7 +108,8 @@ bool RulesOfA(i32 i) {
         return true;
     }
     if (WrittenWithCapital(i)) return CapitalA(i);
-    if ((Count(i - 1) == 1 && IsAny(i - 1, "jusqu'", "presqu'")) || VerbBeforeA(i, 12)) {
+    if ((Count(i - 1) == 1 && IsAny(i - 1, "jusqu'", "presqu'")) || VerbBeforeA(i, 12) || BeforeRelative(i) ||
+        BeforeBarePlural(i)) {
         ReportA(i);
         return true;
     }

@@ -210,8 +210,19 @@ bool AuxiliaryOverAdverbs(const Site& s) {
     return false;
 }
 
+// "à" after an object pronoun stands for the auxiliary "a" ("qui nous à
+// fait", "il l'à fait"): an object pronoun goes before a verb.
+bool AuxiliaryWrittenAsPreposition(const Site& s) {
+    if (!s.is(-1, MR("à")) || !s.exists(-2)) return false;
+    if (!(s.count(-2) == 1 && s.cat(-2) == kCatObjectPronoun) && !s.is(-2, "nous") && !s.is(-2, "vous")) return false;
+    // After a preposition the pronoun is a stressed one ("c'est à vous à
+    // faire"); after a verb it follows an imperative ("apprends-nous").
+    return !s.exists(-3) || (s.cat(-3) != kCatPreposition && s.cls(-3) < 128);
+}
+
 u16 FaitRules(const Site& s) {
-    if (IsAuxiliaryClass(s.cls(-1)) || AuxiliaryAfterPronoun(s, -1) || AuxiliaryOverAdverbs(s)) {
+    if (IsAuxiliaryClass(s.cls(-1)) || AuxiliaryAfterPronoun(s, -1) || AuxiliaryOverAdverbs(s) ||
+        AuxiliaryWrittenAsPreposition(s)) {
         FaitForm(s, kCatPastParticiple, 2);
     } else if ((s.exists(1) && s.cat(1) == kCatInfinitive) || s.cat(-1) == kCatObjectPronoun) {
         FaitForm(s, kCatVerb, 0x08);

@@ -325,6 +325,14 @@ u8 SlotAfterQuel(const Site& s) {
     if (Count(n) == 1 && Verb(n) && Feat(n) > 5 && !CatIs(p, 13)) return Feat(n);
     if (s.entry == 72 && Count(n) == 2 && Cls(n, 1) >= 128 && Feat(n, 1) > 5 && CatAny(p, {4, 8})) return Feat(n, 1);
     if (TwoAfter(i) && Verb(n + 1) && CatAny(n, {2, 3})) return Feat(n + 1);
+    // After a verb, "quelle ne" opens the clause the verb governs ("je crois
+    // quelle ne sait rien", "il dit quelle n'en veut pas"); an exclamation
+    // opens its own clause ("et quelle ne fut pas ma surprise").
+    if (IsAny(n, "ne", "n'") && Verb(p)) {
+        i32 v = n + 1;
+        while (v < Words() && v <= n + 3 && CatAny(v, {2, 3})) ++v;
+        if (v < Words() && Verb(v) && Feat(v) > 5) return Feat(v);
+    }
     return 0;
 }
 

@@ -300,6 +300,8 @@ u16 OneLetter(const BoundedString& t) {
     return 0;
 }
 
+constexpr const char* kEtreThirdSingular[] = {"est", MR("était"), "sera", "serait", "fut", nullptr};
+
 u16 TwoLetters(const BoundedString& t) {
     const Site& s = kFirst;
     if (TextEquals(t, "au") && s.isOneOf(1, kComparatives)) {
@@ -318,8 +320,11 @@ u16 TwoLetters(const BoundedString& t) {
         s.setCat(0, kCatAdverb);
     } else if (TextEquals(t, "s'") && s.feat(1) == 0x17) {
         Set(kCatSubordinating, 0x11);
-    } else if (TextEquals(t, "s'") && s.is(1, "est")) {
-        // "S'est" for "C'est": the correction is the homophone entry of "c'".
+    } else if (TextEquals(t, "s'") &&
+               (s.is(1, "est") || (s.is(1, "en") && s.isOneOf(2, kEtreThirdSingular)))) {
+        // "S'est" for "C'est", "S'en est fini" for "C'en est fini" (a
+        // reflexive "se" wants a subject before it): the correction is the
+        // homophone entry of "c'".
         gErrorExtent = kTaggedElidedCe;
         gErrorDetail = 13;
         return kFixedError;
