@@ -773,8 +773,20 @@ void There(i32 h) {
     if (h > 0 && OneReadingOf(h - 1, 15)) W(h).ReadingCategories[0] = 10;
 }
 
+// "these", "those" with no noun after them: at the end of the clause,
+// before "of", a relative, a preposition or a coordinator ("those of the
+// author", "those who left", "I like those.").
+bool NoNounAfter(i32 h) {
+    if (!Exists(h + 1)) return true;
+    const u8 c = Cat(h + 1);
+    if (c == 5 || Is(h + 1, "of")) return true;
+    return Readings(h + 1) == 1 && (c == 15 || c == 16 || c == 20 || c == 21 || c == 27);
+}
+
 void TheseThose(i32 h) {
-    if (OneReadingOf(h + 1, 14)) {
+    if (NoNounAfter(h)) {
+        Setting(h, 4, 'F', 8, -1, true);
+    } else if (OneReadingOf(h + 1, 14)) {
         Setting(h, 4, 'F');
     } else if (HasReading(h + 1, 11) || HasReading(h + 1, 12)) {
         WordRecord& w = W(h);
