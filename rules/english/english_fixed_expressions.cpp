@@ -502,10 +502,10 @@ void LessMore(i32 h) {
     if (Phrase(h, "at the very ^most", kAdverbial)) return;
     // Before a noun the word qualifies it, after a verb too ("we need more
     // time"); else after a verb or before an adverb it is the adverb.
-    // A plural that reads verb first is the noun there ("more details",
-    // "most people").
+    // A plural that reads verb first is the noun there ("more details"),
+    // and so is a noun of either number ("most people", "more police").
     if (Exists(h + 1) && Readings(h + 1) > 1 && Cat(h + 1) == 14 && Cat(h + 1, 1) == 10 &&
-        Cls(h + 1, 1) == 'A' && (Feat(h + 1, 1) & 8) != 0) {
+        Cls(h + 1, 1) == 'A' && ((Feat(h + 1, 1) & 8) != 0 || (Feat(h + 1, 1) & 12) == 0)) {
         CopyReading(W(h + 1), 0, 1);
         KeepOne(h + 1);
     }
