@@ -25,6 +25,8 @@ constexpr u8 kHyphen = 0x9B;
 constexpr u8 kClassClosed = '8';
 constexpr u8 kClassOther = 28;
 constexpr u8 kClassNumeral = 'S';   // cardinal number words ("two", "hundred")
+constexpr u8 kClassPreposition = 0x22;
+constexpr u8 kClassSubordinator = 0x11;
 constexpr u8 kClassPlainAdverb = 58;  // the adverb alone, no ending rule
 constexpr u8 kClassInterjection = 18;
 constexpr u8 kMedicalKeyBytes[5] = {0xA7, 0xB6, 0xB5, 0xB9, 0xB7};
@@ -329,6 +331,9 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
     for (const std::string& w : ClosedPrefixWords(forms, maxLevel)) closed.insert(w);
     for (const std::string& w : NounsOfAdverbRows(forms, maxLevel)) closed.erase(w);
     const std::set<std::string> numerals = NumeralWords(forms);
+    std::set<std::string> otherReadings;   // forms with a verb or an adverb reading
+    for (const SourceForm& f : forms)
+        if (!f.po.empty() && (f.po[0] == "verb" || f.po[0] == "adv")) otherReadings.insert(SourceKey(f.form));
     std::set<std::tuple<std::string, u8, u8, u8>> seen;
     // (word) -> first wink tag, for noun/adjective words; all its tags.
     std::map<std::string, std::string> firstTag, winkTags;
@@ -380,6 +385,14 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
             r.classByte = kClassNumeral;
         } else if (po == "closed:interj") {
             continue;   // filed by AddInterjections
+        } else if (po == "closed:prep" && otherReadings.count(key) == 0) {
+            // A preposition the closed-class table does not hold and the
+            // sources give no verb or adverb reading ("toward", "onto"):
+            // the class-'8' item would read it as an adjective. A
+            // subordinator the treebank counts as such more often than as a
+            // preposition takes the conjunction's class.
+            const bool sconj = ud != nullptr && UdCount(*ud, key, "SCONJ") > UdCount(*ud, key, "ADP");
+            r.classByte = sconj ? kClassSubordinator : kClassPreposition;
         } else if (po.rfind("closed:", 0) == 0) {
             r.classByte = kClassClosed;
         } else if (po == "unknown") {
