@@ -212,6 +212,16 @@ bool CountedLessThanVerb(const EnglishReading& r, const UdClassTable* ud) {
     return other > own;
 }
 
+// True when wink's tag list ("NN,JJ") holds `tag`.
+bool WinkTagged(const std::string& wink, const char* tag) {
+    for (size_t at = 0; at < wink.size();) {
+        const size_t comma = std::min(wink.find(',', at), wink.size());
+        if (wink.compare(at, comma - at, tag) == 0) return true;
+        at = comma + 1;
+    }
+    return false;
+}
+
 // The interjections: the words wink tags UH ("hello", "please", "well",
 // "okay"). Where the treebank counts the form, it must be an interjection
 // in at least one use in ten ("say", "sure", "thanks" are not); else UH
@@ -416,6 +426,22 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
         }
         if (!seen.insert({r.word, r.classByte, r.number, static_cast<u8>(r.place)}).second) continue;
         out.readings.push_back(r);
+        // A singular noun that wink also tags as an adjective and the
+        // treebank counts as one in at least one use in five ("fun"): the
+        // adjective too, which WordNet lacks; the pair is filed as one
+        // noun-or-adjective item below.
+        if (po == "noun" && r.number == 1 && ud != nullptr && WinkTagged(wink, "JJ")) {
+            u32 total = 0;
+            const auto row = ud->find(key);
+            if (row != ud->end())
+                for (const auto& [upos, n] : row->second) total += n;
+            const u32 adjectives = UdCount(*ud, key, "ADJ");
+            EnglishReading a = r;
+            a.classByte = 'B';
+            if (adjectives > 0 && 5 * adjectives >= total &&
+                seen.insert({a.word, a.classByte, a.number, static_cast<u8>(a.place)}).second)
+                out.readings.push_back(a);
+        }
     }
     // Noun and adjective of one spelling: one 'M' / 'N' item.
     std::map<std::pair<std::string, u8>, std::vector<size_t>> byWord;
