@@ -502,10 +502,10 @@ void LessMore(i32 h) {
     if (Phrase(h, "at the very ^most", kAdverbial)) return;
     // Before a noun the word qualifies it, after a verb too ("we need more
     // time"); else after a verb or before an adverb it is the adverb.
-    // A plural that reads verb first is the noun there ("more details",
-    // "most people").
+    // A plural that reads verb first is the noun there ("more details"),
+    // and so is a noun of either number ("most people", "more police").
     if (Exists(h + 1) && Readings(h + 1) > 1 && Cat(h + 1) == 14 && Cat(h + 1, 1) == 10 &&
-        Cls(h + 1, 1) == 'A' && (Feat(h + 1, 1) & 8) != 0) {
+        Cls(h + 1, 1) == 'A' && ((Feat(h + 1, 1) & 8) != 0 || (Feat(h + 1, 1) & 12) == 0)) {
         CopyReading(W(h + 1), 0, 1);
         KeepOne(h + 1);
     }
@@ -587,7 +587,25 @@ void Once(i32 h) {
     Phrase(h, "^once and for all", kAdverbial);
 }
 
+// "about", "around", "over" before a figure or a number word count it
+// ("about 6 days", "over 200 weapons", "around 1,100"): the adverb.
+bool BeforeNumber(i32 h) {
+    if (!Exists(h + 1)) return false;
+    const u8 c = Cls(h + 1);
+    return c == 'R' || c == 'S' || (Letter(h + 1, 0) >= '0' && Letter(h + 1, 0) <= '9');
+}
+
+// Not after a noun-or-verb word that a preposition or a determiner opens
+// ("on average around 2%"): the adverb would make that word the verb.
+bool ApproximateNumber(i32 h) {
+    if (!BeforeNumber(h)) return false;
+    if (h > 1 && Readings(h - 1) > 1 && HasReading(h - 1, 10) && In(Cat(h - 2), 7, 8, 15)) return false;
+    Adverb(h, true);
+    return true;
+}
+
 void Over(i32 h) {
+    if (ApproximateNumber(h)) return;
     if (Last(h) || Is(h + 1, "again") || (h > 0 && OneReadingOf(h - 1, 14) && Cat(h + 1) == 15)) {
         Setting(h, 18, 20);
         return;
@@ -709,6 +727,7 @@ void BeforeOrAfter(i32 h) {
 }
 
 void About(i32 h) {
+    if (ApproximateNumber(h)) return;
     if (!(Last(h) || In(Cat(h + 1), 11, 13, 14) || Cat(h + 1) == 15)) return;
     W(h).ReadingCategories[0] = 18;
     if (h > 0 && Readings(h - 1) == 1 && VerbForm(h - 1)) W(h).ReadingClasses[0] = 31;
@@ -773,8 +792,20 @@ void There(i32 h) {
     if (h > 0 && OneReadingOf(h - 1, 15)) W(h).ReadingCategories[0] = 10;
 }
 
+// "these", "those" with no noun after them: at the end of the clause,
+// before "of", a relative, a preposition or a coordinator ("those of the
+// author", "those who left", "I like those.").
+bool NoNounAfter(i32 h) {
+    if (!Exists(h + 1)) return true;
+    const u8 c = Cat(h + 1);
+    if (c == 5 || Is(h + 1, "of")) return true;
+    return Readings(h + 1) == 1 && (c == 15 || c == 16 || c == 20 || c == 21 || c == 27);
+}
+
 void TheseThose(i32 h) {
-    if (OneReadingOf(h + 1, 14)) {
+    if (NoNounAfter(h)) {
+        Setting(h, 4, 'F', 8, -1, true);
+    } else if (OneReadingOf(h + 1, 14)) {
         Setting(h, 4, 'F');
     } else if (HasReading(h + 1, 11) || HasReading(h + 1, 12)) {
         WordRecord& w = W(h);
@@ -1038,6 +1069,7 @@ u16 FiveOrSixLetters(i32 h) {
     if (Is(hw, "across")) Phrase(h, "^across the board", kAdverbial);
     else if (Is(hw, "before") || Is(hw, "after")) BeforeOrAfter(h);
     else if (Is(hw, "about")) About(h);
+    else if (Is(hw, "around")) ApproximateNumber(h);
     else if (Is(hw, "above")) Phrase(h, "^above board", kAdverbial);
     else if (Is(hw, "ahead")) Phrase(h, "straight ^ahead", kAdverbial);
     else if (Is(hw, "below")) Below(h);

@@ -118,7 +118,8 @@ void AsRules(i32 i) {
         MarkWords(i, i + 1, 17, '*');
         return;
     }
-    if (Is(i + 1, "a")) {
+    // "an" is the same article before a vowel ("as an offer").
+    if (IsEither(i + 1, "a", "an")) {
         if (Is(i + 2, "rule")) {
             MarkPhrase(i, 3, PhraseEffect::kAdverbial, true);
         } else if (i > 0 && (VerbClass(i - 1) || Feat(i - 1) == 12)) {

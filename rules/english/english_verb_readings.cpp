@@ -171,6 +171,16 @@ bool NoAntecedent(i32 k) {
     return VerbClass(k) || c == 17 || c == 18 || c == 20 || c == 27;
 }
 
+// Word k may stand before a demonstrative subject but never before a
+// clause "that" opens: "but", a coordinator after a comma (elsewhere
+// "and that" may join "that" to a noun before it), "what" or "than" ("but
+// that can wait", "what that means", "other than that I").
+bool OpensDemonstrative(i32 k) {
+    const u8 c = Cat(k);
+    if (c == 16) return Is(k, "but") || k == 0 || Cat(k - 1) == 21;
+    return Readings(k) == 1 && (Is(k, "what") || Is(k, "than"));
+}
+
 bool Capital(i32 k) { return static_cast<i16>(W(k).WordCaseMode) > 0; }
 
 // A verb-or-noun word k that a subject pronoun, a modal or "to" makes the
@@ -188,6 +198,17 @@ bool EndsThatClause(i32 k) {
     if (k >= Count() || Cat(k) == 16) return true;
     const u8 c = Letter(k, 0);
     return (Cat(k) == 20 || Cat(k) == 27) && (c == '.' || c == '!' || c == '?' || c == ')' || c == ';');
+}
+
+bool ModalAt(i32 k) {
+    static const char* const kModals[] = {"can", "could", "may", "might", "must", "shall", "should", "will", "would", nullptr};
+    return IsOneOf(k, kModals);
+}
+
+// An adverb of one reading and then the end of the clause ("taught us
+// that yet.", "said that too.").
+bool EndsAfterAdverb(i32 k) {
+    return k < Count() && Readings(k) == 1 && Cat(k) == 18 && EndsThatClause(k + 1) && (k + 1 == Count() || Cat(k + 1) != 16);
 }
 
 // "that" at the start of the sentence: the relative before a subject
@@ -278,10 +299,22 @@ void That(const PassState& s, i32 i) {
             return;
         }
     }
+    if (i > 0 && i < n - 2 && OpensDemonstrative(p) && SingularNounNext(i + 1) && !Capital(i + 1) &&
+        Cat(i + 2) == 14 && !ModalAt(i + 1)) {
+        Determiner(i);
+        if (Cat(i + 1) != 10) CopyReading(W(i + 1), 0, 1);
+        KeepOne(i + 1);
+        return;
+    }
+    if (i > 0 && i < n - 1 && OpensDemonstrative(p) && (Cat(i + 1) == 14 || ModalAt(i + 1))) {
+        Demonstrative(i);
+        return;
+    }
     // Before the end of its clause "that" is the demonstrative; after a
     // determiner or an indefinite pronoun ("all that") it keeps the
     // relative reading the pair is read with.
-    if (i > 0 && EndsThatClause(i + 1) && !Is(p, "so") && Cat(p) != 6 && Cat(p) != 8) {
+    if (i > 0 && (EndsThatClause(i + 1) || (EndsAfterAdverb(i + 1) && Cat(p) != 15) || (Is(p, "than") && Cat(i + 1) == 1)) &&
+        !Is(p, "so") && Cat(p) != 6 && Cat(p) != 8) {
         Demonstrative(i);
         return;
     }

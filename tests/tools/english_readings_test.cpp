@@ -10,7 +10,9 @@
 // that noun too ("pm"); a reading counted less often than the verb of its
 // spelling or the adjective the verb carries follows the verb ("best");
 // an adjective in "ly" keeps its reading beside the adverb ("daily");
-// the words wink tags as interjections are ones where the treebank agrees.
+// the words wink tags as interjections are ones where the treebank agrees;
+// a preposition the closed-class table lacks is a preposition ("toward");
+// wink's adjective of a noun is read where the treebank agrees ("fun").
 #include <gtest/gtest.h>
 
 #include <string>
@@ -31,7 +33,7 @@ EnglishSources Sources() {
     AddList(s, "english-words.10",
             "day\ndays\ntoday\ntwo\ntwos\nattach\nattaching\nattached\nemail\nemails\nemailed\nemailing\n"
             "zlimp\nzlimps\nzneww\nunder\nzquick\nzquicks\nzquicked\nzquicking\nzdaily\nzcostly\nzswiftly\nzwork\nzworks\nzworked\nzworking\nzroad\nzroads\nzthing\nzthings\n"
-            "zhello\nzsay\nzwell\n");
+            "zhello\nzsay\nzwell\nztoward\nzwhilst\nzfun\nzfellow\n");
     AddList(s, "english-upper.10", "American\nAmericans\nZarab\nZunni\n");
     AddList(s, "english-abbreviations.60", "pm\netc\ninc\n");
     AddList(s, "english-upper.70", "Zabingdon\n");
@@ -40,7 +42,7 @@ EnglishSources Sources() {
                          "american n 3 1 @ 3 2 0\nzlimp n 1 1 @ 1 0 0\nzbehoof n 1 1 @ 1 0 0\npm n 4 1 @ 4 1 0\n"
                          "inc n 1 1 @ 1 0 0\nzarab n 2 1 @ 2 0 0\nzunni n 1 1 @ 1 0 0\nzdaily n 1 1 @ 1 0 0\nzwork n 1 1 @ 1 0 0\n"
                          "zroad n 1 1 @ 1 0 0\nzroads n 3 1 @ 3 0 0\nzthing n 12 1 @ 12 0 0\nzthings n 1 1 @ 1 0 0\n"
-                         "zhello n 1 1 @ 1 0 0\nzsay n 1 1 @ 1 0 0\n",
+                         "zhello n 1 1 @ 1 0 0\nzsay n 1 1 @ 1 0 0\nzfun n 4 1 @ 4 0 0\nzfellow n 4 1 @ 4 0 0\n",
                          kWnNoun, s.wordnet);
     ReadWordNetIndexText("attach v 5 1 @ 5 3 0\nemail v 1 1 @ 1 0 0\nzquick v 1 1 @ 1 0 0\nzwork v 1 1 @ 1 0 0\n", kWnVerb,
                          s.wordnet);
@@ -55,14 +57,17 @@ EnglishSources Sources() {
     EXPECT_TRUE(ParseWinkLexicon("var CD = 'CD';\nvar NN = 'NN';\nvar A_CD_NN = [ CD, NN ];\n"
                                  "var UH = 'UH';\nvar RB = 'RB';\nvar A_UH_NN = [ UH, NN ];\nvar A_NN_UH = [ NN, UH ];\n"
                                  "var A_RB_UH = [ RB, UH ];\nvar lexicon = Object.create( null );\nlexicon.two = A_CD_NN;\n"
-                                 "lexicon.zhello = A_UH_NN;\nlexicon.zsay = A_NN_UH;\nlexicon.zwell = A_RB_UH;\n",
+                                 "lexicon.zhello = A_UH_NN;\nlexicon.zsay = A_NN_UH;\nlexicon.zwell = A_RB_UH;\n"
+                                 "var IN = 'IN';\nvar A_IN = [ IN ];\nlexicon.ztoward = A_IN;\nlexicon.zwhilst = A_IN;\n"
+                                 "var JJ = 'JJ';\nvar A_NN_JJ = [ NN, JJ ];\nlexicon.zfun = A_NN_JJ;\nlexicon.zfellow = A_NN_JJ;\n",
                                  s.wink, error))
         << error;
     s.ud = ParseUdClassTable("# form\ttotal\tclasses\namerican\t73\tADJ:70 PROPN:3\nemail\t70\tNOUN:65 VERB:5\n"
                              "zlimp\t9\tNOUN:8 ADJ:1\nzneww\t30\tADJ:28 ADV:2\ntoday\t70\tNOUN:70\n"
                              "zquick\t20\tADJ:15 ADV:5\npm\t147\tNOUN:147\nzarab\t23\tADJ:23\n"
                              "zunni\t9\tPROPN:6 ADJ:3\nzwork\t221\tNOUN:111 VERB:110\n"
-                             "zsay\t132\tNOUN:129 INTJ:3\nzwell\t204\tADV:161 INTJ:43\n");
+                             "zsay\t132\tNOUN:129 INTJ:3\nzwell\t204\tADV:161 INTJ:43\n"
+                             "zwhilst\t10\tSCONJ:9 ADP:1\nzfun\t40\tNOUN:23 ADJ:17\nzfellow\t30\tNOUN:28 ADJ:2\n");
     return s;
 }
 
@@ -198,6 +203,17 @@ TEST(EnglishReadings, ReadBackAsCompiled) {
     EXPECT_TRUE(HasClass(c.dict, "zwell", 0x12));
     EXPECT_NE(FirstClass(c.dict, "zwell"), 0x12);
     EXPECT_TRUE(HasClass(c.dict, "zsay", '9'));
+    // A word tagged only as a preposition that the closed-class table does
+    // not hold is a preposition, not the table's adjective ("toward"); a
+    // subordinator the treebank counts as one is the conjunction.
+    EXPECT_EQ(FirstClass(c.dict, "ztoward"), 0x22);
+    EXPECT_FALSE(HasClass(c.dict, "ztoward", '8'));
+    EXPECT_EQ(FirstClass(c.dict, "zwhilst"), 0x11);
+    // A noun wink also tags as an adjective is a noun or adjective where the
+    // treebank counts the adjective in one use in five ("fun"), not where
+    // it counts it more rarely.
+    EXPECT_EQ(FirstClass(c.dict, "zfun"), 'M');
+    EXPECT_EQ(FirstClass(c.dict, "zfellow"), '9');
     EXPECT_FALSE(HasClass(c.dict, "zsay", 0x12));
     // A noun lemma spelt like another noun's regular plural reads as that
     // plural; where WordNet gives it more senses than the other noun it is

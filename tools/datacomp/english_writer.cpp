@@ -25,6 +25,8 @@ constexpr u8 kHyphen = 0x9B;
 constexpr u8 kClassClosed = '8';
 constexpr u8 kClassOther = 28;
 constexpr u8 kClassNumeral = 'S';   // cardinal number words ("two", "hundred")
+constexpr u8 kClassPreposition = 0x22;
+constexpr u8 kClassSubordinator = 0x11;
 constexpr u8 kClassPlainAdverb = 58;  // the adverb alone, no ending rule
 constexpr u8 kClassInterjection = 18;
 constexpr u8 kMedicalKeyBytes[5] = {0xA7, 0xB6, 0xB5, 0xB9, 0xB7};
@@ -210,6 +212,16 @@ bool CountedLessThanVerb(const EnglishReading& r, const UdClassTable* ud) {
     return other > own;
 }
 
+// True when wink's tag list ("NN,JJ") holds `tag`.
+bool WinkTagged(const std::string& wink, const char* tag) {
+    for (size_t at = 0; at < wink.size();) {
+        const size_t comma = std::min(wink.find(',', at), wink.size());
+        if (wink.compare(at, comma - at, tag) == 0) return true;
+        at = comma + 1;
+    }
+    return false;
+}
+
 // The interjections: the words wink tags UH ("hello", "please", "well",
 // "okay"). Where the treebank counts the form, it must be an interjection
 // in at least one use in ten ("say", "sure", "thanks" are not); else UH
@@ -329,6 +341,9 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
     for (const std::string& w : ClosedPrefixWords(forms, maxLevel)) closed.insert(w);
     for (const std::string& w : NounsOfAdverbRows(forms, maxLevel)) closed.erase(w);
     const std::set<std::string> numerals = NumeralWords(forms);
+    std::set<std::string> otherReadings;   // forms with a verb or an adverb reading
+    for (const SourceForm& f : forms)
+        if (!f.po.empty() && (f.po[0] == "verb" || f.po[0] == "adv")) otherReadings.insert(SourceKey(f.form));
     std::set<std::tuple<std::string, u8, u8, u8>> seen;
     // (word) -> first wink tag, for noun/adjective words; all its tags.
     std::map<std::string, std::string> firstTag, winkTags;
@@ -380,6 +395,14 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
             r.classByte = kClassNumeral;
         } else if (po == "closed:interj") {
             continue;   // filed by AddInterjections
+        } else if (po == "closed:prep" && otherReadings.count(key) == 0) {
+            // A preposition the closed-class table does not hold and the
+            // sources give no verb or adverb reading ("toward", "onto"):
+            // the class-'8' item would read it as an adjective. A
+            // subordinator the treebank counts as such more often than as a
+            // preposition takes the conjunction's class.
+            const bool sconj = ud != nullptr && UdCount(*ud, key, "SCONJ") > UdCount(*ud, key, "ADP");
+            r.classByte = sconj ? kClassSubordinator : kClassPreposition;
         } else if (po.rfind("closed:", 0) == 0) {
             r.classByte = kClassClosed;
         } else if (po == "unknown") {
@@ -403,6 +426,22 @@ EnglishClassified ClassifyEnglish(const std::vector<SourceForm>& forms, int maxL
         }
         if (!seen.insert({r.word, r.classByte, r.number, static_cast<u8>(r.place)}).second) continue;
         out.readings.push_back(r);
+        // A singular noun that wink also tags as an adjective and the
+        // treebank counts as one in at least one use in five ("fun"): the
+        // adjective too, which WordNet lacks; the pair is filed as one
+        // noun-or-adjective item below.
+        if (po == "noun" && r.number == 1 && ud != nullptr && WinkTagged(wink, "JJ")) {
+            u32 total = 0;
+            const auto row = ud->find(key);
+            if (row != ud->end())
+                for (const auto& [upos, n] : row->second) total += n;
+            const u32 adjectives = UdCount(*ud, key, "ADJ");
+            EnglishReading a = r;
+            a.classByte = 'B';
+            if (adjectives > 0 && 5 * adjectives >= total &&
+                seen.insert({a.word, a.classByte, a.number, static_cast<u8>(a.place)}).second)
+                out.readings.push_back(a);
+        }
     }
     // Noun and adjective of one spelling: one 'M' / 'N' item.
     std::map<std::pair<std::string, u8>, std::vector<size_t>> byWord;
