@@ -413,6 +413,48 @@ void NounAfterParticipleAs(i32 i) {
     KeepOne(i);
 }
 
+// The index of word i's adjective reading when its two readings are an
+// adjective and an adverb ("great", "good", "sure"); -1 otherwise.
+i32 AdjectiveOfAdjectiveOrAdverb(i32 i) {
+    if (Readings(i) != 2) return -1;
+    const i32 a = Cat(i) == 10 ? 0 : 1;
+    if (Cat(i, a) != 10 || Cls(i, a) != 'B' || Cat(i, 1 - a) != 18) return -1;
+    return a;
+}
+
+// Word v is a form of a verb that takes an adjective as its complement
+// ("feel", "sounds", "looked").
+bool LinkingVerbForm(i32 v) {
+    if (v < 0 || Cat(v) != 14 || !VerbClass(v)) return false;
+    if (v > 0 && (Cat(v - 1) == 7 || Cat(v - 1) == 8)) return false;  // "this sounds": the noun may yet win
+    static const char* const kLinking[] = {"feel", "sound", "look", "seem", "smell", "taste",
+                                           "become", "remain", "stay", "appear", nullptr};
+    BoundedString& base = WorkWord();
+    VerbBaseForm(v, base);
+    for (const char* const* p = kLinking; *p != nullptr; ++p)
+        if (CompareWordText(base, *p) == kCompareEqual) return true;
+    return false;
+}
+
+// Word i, an adjective-or-adverb word right after a verb, is the adjective
+// where a noun follows it ("have great service", "provide good quality")
+// or where it completes a linking verb before the end of the clause, a
+// preposition or a conjunction ("I feel great in it", "sounds good,").
+// The adverbs that single out a noun group ("only", "just", "even") stand
+// before a noun too: they are left alone.
+void AdjectiveAfterVerb(i32 i) {
+    const i32 a = AdjectiveOfAdjectiveOrAdverb(i);
+    if (a < 0 || i < 1 || Cat(i - 1) != 14 || !VerbClass(i - 1)) return;
+    if (Is(i, "only") || Is(i, "just") || Is(i, "even")) return;
+    const i32 j = i + 1;
+    const bool end = j >= Count();
+    const bool nounNext = !end && Readings(j) == 1 && Cat(j) == 10 && Cls(j) != 'B' && Cls(j) != 'N';
+    const bool closes = end || Cat(j) == 20 || Cat(j) == 21 || Cat(j) == 15 || Cat(j) == 16;
+    if (!nounNext && !(closes && LinkingVerbForm(i - 1))) return;
+    CopyReading(W(i), 0, a);
+    KeepOne(i);
+}
+
 }  // namespace
 
 void NounsInNounGroups() {
@@ -420,12 +462,14 @@ void NounsInNounGroups() {
         NounInNounGroup(i);
         ParticipleAfterAuxiliary(i);
         NounAfterParticipleAs(i);
+        AdjectiveAfterVerb(i);
     }
 }
 
 }  // namespace english
 
 using namespace english;
+
 
 i16 DisambiguateEnglishReadings(i16 pass) {
     PassState s;
