@@ -455,6 +455,38 @@ void AdjectiveAfterVerb(i32 i) {
     KeepOne(i);
 }
 
+// The index of word i's reading as a present verb of the third person
+// singular ("wants", "reports"); -1 when it has none.
+i32 ThirdPersonReading(i32 i) {
+    for (i32 r = 0; r < Readings(i); ++r)
+        if (Cat(i, r) == 14 && VerbClass(i, r) && (Feat(i, r) & 15) == 1) return r;
+    return -1;
+}
+
+// Word i, a present verb of the third person that is also a plural noun,
+// after a name that opens its clause and before "to", "that", an article,
+// a determiner or a pronoun: the verb whose subject the name is ("Xinhua
+// reports that", "Iran wants to turn", "Google risks its lead"). A
+// determiner, a noun or a preposition before the name may make the pair a
+// noun group ("the Gallup polls", "in Iraq helps").
+void VerbAfterName(i32 i) {
+    if (i < 1 || Readings(i) != 2) return;
+    const i32 v = ThirdPersonReading(i);
+    if (v < 0 || NounReadingOf(i) < 0) return;
+    const i32 name = i - 1;
+    if (Readings(name) != 1 || Cat(name) != 10 || Cls(name) != '@') return;
+    if (name > 0) {
+        const u8 b = Cat(name - 1);
+        if (b == 7 || b == 8 || b == 10 || b == 15 || Cls(name - 1) >= 128) return;
+    }
+    const i32 j = i + 1;
+    if (j >= Count()) return;
+    const u8 c = Cat(j);
+    if (!(Is(j, "to") || Is(j, "that") || c == 7 || c == 8 || c == 2 || c == 3)) return;
+    CopyReading(W(i), 0, v);
+    KeepOne(i);
+}
+
 }  // namespace
 
 void NounsInNounGroups() {
@@ -463,6 +495,7 @@ void NounsInNounGroups() {
         ParticipleAfterAuxiliary(i);
         NounAfterParticipleAs(i);
         AdjectiveAfterVerb(i);
+        VerbAfterName(i);
     }
 }
 
