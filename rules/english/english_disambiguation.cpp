@@ -487,6 +487,23 @@ void VerbAfterName(i32 i) {
     KeepOne(i);
 }
 
+// Word i, a plain verb form that is also a noun, after a coordinating
+// conjunction and before an object pronoun: the second verb of the pair,
+// which takes the pronoun as its object ("make the changes and give you a
+// copy", "call the police and arrest you"); a noun does not stand before
+// a pronoun of the object case.
+void VerbAfterConjunction(i32 i) {
+    if (i < 1 || Readings(i) != 2 || Cat(i - 1) != 16 || i + 1 >= Count()) return;
+    i32 v = -1;
+    for (i32 r = 0; r < 2; ++r)
+        if (Cat(i, r) == 14 && VerbClass(i, r) && (Feat(i, r) & 15) == 0) v = r;
+    if (v < 0 || NounReadingOf(i) < 0) return;
+    const u8 c = Cat(i + 1);
+    if (c != 2 && c != 3) return;
+    CopyReading(W(i), 0, v);
+    KeepOne(i);
+}
+
 }  // namespace
 
 void NounsInNounGroups() {
@@ -496,6 +513,7 @@ void NounsInNounGroups() {
         NounAfterParticipleAs(i);
         AdjectiveAfterVerb(i);
         VerbAfterName(i);
+        VerbAfterConjunction(i);
     }
 }
 
