@@ -504,9 +504,29 @@ void VerbAfterConjunction(i32 i) {
     KeepOne(i);
 }
 
+// Word 0, a plain verb form that is also an adjective, before a noun with
+// no determiner: the adjective of a heading or a title ("Best place in
+// town", "Worst buffet ever", "Clean rooms"); an imperative takes its
+// object with a determiner or a pronoun far more often.
+void AdjectiveOpeningTitle() {
+    if (Count() < 2 || Readings(0) < 2) return;
+    i32 a = -1;
+    bool verb = false;
+    for (i32 r = 0; r < Readings(0); ++r) {
+        if (Cat(0, r) == 10 && (Cls(0, r) == 'B' || Cls(0, r) == 'C') && a < 0) a = r;
+        if (Cat(0, r) == 14 && VerbClass(0, r) && (Feat(0, r) & 15) == 0) verb = true;
+        const u8 model = static_cast<u8>(Mark(0, r) & 127);
+        if (Cat(0, r) == 14 && VerbClass(0, r) && model >= 27 && model <= 38) return;  // "Will", "Can"
+    }
+    if (a < 0 || !verb || NounReadingOf(1) < 0 || Cls(1) == 'B') return;
+    CopyReading(W(0), 0, a);
+    KeepOne(0);
+}
+
 }  // namespace
 
 void NounsInNounGroups() {
+    AdjectiveOpeningTitle();
     for (i32 i = 1; i < Count(); ++i) {
         NounInNounGroup(i);
         ParticipleAfterAuxiliary(i);
