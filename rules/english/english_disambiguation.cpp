@@ -523,6 +523,28 @@ void AdjectiveOpeningTitle() {
     KeepOne(0);
 }
 
+// Word i, a modal that is also a noun ("may", "can", "will"), after "one"
+// and before a plain verb form: "one" is the pronoun subject of the modal
+// ("one may say", "one can see"), no number before a noun.
+void ModalAfterOne(i32 i) {
+    if (i < 1 || i + 1 >= Count() || !IsAnyCase(i - 1, "one") || Readings(i) < 2) return;
+    i32 m = -1;
+    for (i32 r = 0; r < Readings(i) && m < 0; ++r) {
+        const u8 model = static_cast<u8>(Mark(i, r) & 127);
+        if (Cat(i, r) == 14 && VerbClass(i, r) && model >= 27 && model <= 38) m = r;
+    }
+    const i32 p = ReadingOfCategory(i - 1, 6);
+    if (m < 0 || p < 0) return;
+    bool plain = false;
+    for (i32 r = 0; r < Readings(i + 1); ++r)
+        plain = plain || (VerbClass(i + 1, r) && (Cat(i + 1, r) == 13 || (Cat(i + 1, r) == 14 && (Feat(i + 1, r) & 15) == 0)));
+    if (!plain) return;
+    CopyReading(W(i), 0, m);
+    KeepOne(i);
+    CopyReading(W(i - 1), 0, p);
+    KeepOne(i - 1);
+}
+
 }  // namespace
 
 void NounsInNounGroups() {
@@ -534,6 +556,7 @@ void NounsInNounGroups() {
         AdjectiveAfterVerb(i);
         VerbAfterName(i);
         VerbAfterConjunction(i);
+        ModalAfterOne(i);
     }
 }
 
