@@ -545,6 +545,30 @@ void ModalAfterOne(i32 i) {
     KeepOne(i - 1);
 }
 
+// A form of "do" that opens a question, at the head of the sentence or
+// after a question word ("Did the boy", "Why does the engine").
+bool QuestionDo(i32 k) {
+    if (k < 0 || k > 1 || !VerbClass(k) || Model(k) != 34) return false;
+    return k == 0 || Begins(0, "wh") || Begins(0, "Wh") || IsAnyCase(0, "how");
+}
+
+// Word i, a plain verb form that is also a noun, right after a subject
+// group of a determiner and nouns or adjectives that a question "do" opens:
+// the verb the auxiliary asks with ("Did the boy play outside?", "Does the
+// old car run well?").
+void VerbAfterQuestionDo(i32 i) {
+    if (i < 3 || Readings(i) < 2 || NounReadingOf(i) < 0) return;
+    i32 v = -1;
+    for (i32 r = 0; r < Readings(i) && v < 0; ++r)
+        if (VerbClass(i, r) && Cat(i, r) == 14 && (Feat(i, r) & 15) == 0) v = r;
+    if (v < 0) return;
+    i32 k = i - 1;
+    while (k > 0 && GroupWord(k) && k > i - 3) --k;
+    if (k == i - 1 || Cat(k) != 7 || !QuestionDo(k - 1)) return;
+    CopyReading(W(i), 0, v);
+    KeepOne(i);
+}
+
 }  // namespace
 
 void NounsInNounGroups() {
@@ -557,6 +581,7 @@ void NounsInNounGroups() {
         VerbAfterName(i);
         VerbAfterConjunction(i);
         ModalAfterOne(i);
+        VerbAfterQuestionDo(i);
     }
 }
 
