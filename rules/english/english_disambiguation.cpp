@@ -569,6 +569,40 @@ void VerbAfterQuestionDo(i32 i) {
     KeepOne(i);
 }
 
+// Word v is a form of "let", "make" or "help", the verbs that take an
+// object and a plain infinitive after it.
+bool CausativeVerb(i32 v) {
+    if (v < 0 || Cat(v) != 14 || !VerbClass(v)) return false;
+    static const char* const kCausative[] = {"let",  "lets",   "letting", "make",   "makes",   "made",
+                                             "making", "help", "helps",   "helped", "helping", nullptr};
+    for (const char* const* p = kCausative; *p != nullptr; ++p)
+        if (IsAnyCase(v, *p)) return true;
+    return false;
+}
+
+// Word i, a plain verb form that is also a noun, after the object group (a
+// determiner and nouns or adjectives) of "let", "make" or "help" and
+// before the end of the clause, an adverb, a preposition, an article or a
+// pronoun: the plain infinitive ("Let the child play.", "made the
+// engine run smoothly").
+void InfinitiveAfterCausative(i32 i) {
+    if (i < 3 || Readings(i) < 2 || NounReadingOf(i) < 0) return;
+    i32 v = -1;
+    for (i32 r = 0; r < Readings(i) && v < 0; ++r)
+        if (VerbClass(i, r) && Cat(i, r) == 14 && (Feat(i, r) & 15) == 0) v = r;
+    if (v < 0) return;
+    i32 k = i - 1;
+    while (k > 0 && GroupWord(k) && k > i - 3) --k;
+    if (k == i - 1 || Cat(k) != 7 || !CausativeVerb(k - 1)) return;
+    const i32 j = i + 1;
+    if (j < Count()) {
+        const u8 c = Cat(j);
+        if (!(c == 20 || c == 21 || c == 18 || c == 15 || c == 7 || c == 2 || c == 3)) return;
+    }
+    CopyReading(W(i), 0, v);
+    KeepOne(i);
+}
+
 }  // namespace
 
 void NounsInNounGroups() {
@@ -582,6 +616,7 @@ void NounsInNounGroups() {
         VerbAfterConjunction(i);
         ModalAfterOne(i);
         VerbAfterQuestionDo(i);
+        InfinitiveAfterCausative(i);
     }
 }
 
