@@ -413,19 +413,217 @@ void NounAfterParticipleAs(i32 i) {
     KeepOne(i);
 }
 
+// The index of word i's adjective reading when its two readings are an
+// adjective and an adverb ("great", "good", "sure"); -1 otherwise.
+i32 AdjectiveOfAdjectiveOrAdverb(i32 i) {
+    if (Readings(i) != 2) return -1;
+    const i32 a = Cat(i) == 10 ? 0 : 1;
+    if (Cat(i, a) != 10 || Cls(i, a) != 'B' || Cat(i, 1 - a) != 18) return -1;
+    return a;
+}
+
+// Word v is a form of a verb that takes an adjective as its complement
+// ("feel", "sounds", "looked").
+bool LinkingVerbForm(i32 v) {
+    if (v < 0 || Cat(v) != 14 || !VerbClass(v)) return false;
+    if (v > 0 && (Cat(v - 1) == 7 || Cat(v - 1) == 8)) return false;  // "this sounds": the noun may yet win
+    static const char* const kLinking[] = {"feel", "sound", "look", "seem", "smell", "taste",
+                                           "become", "remain", "stay", "appear", nullptr};
+    BoundedString& base = WorkWord();
+    VerbBaseForm(v, base);
+    for (const char* const* p = kLinking; *p != nullptr; ++p)
+        if (CompareWordText(base, *p) == kCompareEqual) return true;
+    return false;
+}
+
+// Word i, an adjective-or-adverb word right after a verb, is the adjective
+// where a noun follows it ("have great service", "provide good quality")
+// or where it completes a linking verb before the end of the clause, a
+// preposition or a conjunction ("I feel great in it", "sounds good,").
+// The adverbs that single out a noun group ("only", "just", "even") stand
+// before a noun too: they are left alone.
+void AdjectiveAfterVerb(i32 i) {
+    const i32 a = AdjectiveOfAdjectiveOrAdverb(i);
+    if (a < 0 || i < 1 || Cat(i - 1) != 14 || !VerbClass(i - 1)) return;
+    if (Is(i, "only") || Is(i, "just") || Is(i, "even")) return;
+    const i32 j = i + 1;
+    const bool end = j >= Count();
+    const bool nounNext = !end && Readings(j) == 1 && Cat(j) == 10 && Cls(j) != 'B' && Cls(j) != 'N';
+    const bool closes = end || Cat(j) == 20 || Cat(j) == 21 || Cat(j) == 15 || Cat(j) == 16;
+    if (!nounNext && !(closes && LinkingVerbForm(i - 1))) return;
+    CopyReading(W(i), 0, a);
+    KeepOne(i);
+}
+
+// The index of word i's reading as a present verb of the third person
+// singular ("wants", "reports"); -1 when it has none.
+i32 ThirdPersonReading(i32 i) {
+    for (i32 r = 0; r < Readings(i); ++r)
+        if (Cat(i, r) == 14 && VerbClass(i, r) && (Feat(i, r) & 15) == 1) return r;
+    return -1;
+}
+
+// Word i, a present verb of the third person that is also a plural noun,
+// after a name that opens its clause and before "to", "that", an article,
+// a determiner or a pronoun: the verb whose subject the name is ("Xinhua
+// reports that", "Iran wants to turn", "Google risks its lead"). A
+// determiner, a noun or a preposition before the name may make the pair a
+// noun group ("the Gallup polls", "in Iraq helps").
+void VerbAfterName(i32 i) {
+    if (i < 1 || Readings(i) != 2) return;
+    const i32 v = ThirdPersonReading(i);
+    if (v < 0 || NounReadingOf(i) < 0) return;
+    const i32 name = i - 1;
+    if (Readings(name) != 1 || Cat(name) != 10 || Cls(name) != '@') return;
+    if (name > 0) {
+        const u8 b = Cat(name - 1);
+        if (b == 7 || b == 8 || b == 10 || b == 15 || Cls(name - 1) >= 128) return;
+    }
+    const i32 j = i + 1;
+    if (j >= Count()) return;
+    const u8 c = Cat(j);
+    if (!(Is(j, "to") || Is(j, "that") || c == 7 || c == 8 || c == 2 || c == 3)) return;
+    CopyReading(W(i), 0, v);
+    KeepOne(i);
+}
+
+// Word i, a plain verb form that is also a noun, after a coordinating
+// conjunction and before an object pronoun: the second verb of the pair,
+// which takes the pronoun as its object ("make the changes and give you a
+// copy", "call the police and arrest you"); a noun does not stand before
+// a pronoun of the object case.
+void VerbAfterConjunction(i32 i) {
+    if (i < 1 || Readings(i) != 2 || Cat(i - 1) != 16 || i + 1 >= Count()) return;
+    i32 v = -1;
+    for (i32 r = 0; r < 2; ++r)
+        if (Cat(i, r) == 14 && VerbClass(i, r) && (Feat(i, r) & 15) == 0) v = r;
+    if (v < 0 || NounReadingOf(i) < 0) return;
+    const u8 c = Cat(i + 1);
+    if (c != 2 && c != 3) return;
+    CopyReading(W(i), 0, v);
+    KeepOne(i);
+}
+
+// Word 0, a plain verb form that is also an adjective, before a noun with
+// no determiner: the adjective of a heading or a title ("Best place in
+// town", "Worst buffet ever", "Clean rooms"); an imperative takes its
+// object with a determiner or a pronoun far more often.
+void AdjectiveOpeningTitle() {
+    if (Count() < 2 || Readings(0) < 2) return;
+    i32 a = -1;
+    bool verb = false;
+    for (i32 r = 0; r < Readings(0); ++r) {
+        if (Cat(0, r) == 10 && (Cls(0, r) == 'B' || Cls(0, r) == 'C') && a < 0) a = r;
+        if (Cat(0, r) == 14 && VerbClass(0, r) && (Feat(0, r) & 15) == 0) verb = true;
+        const u8 model = static_cast<u8>(Mark(0, r) & 127);
+        if (Cat(0, r) == 14 && VerbClass(0, r) && model >= 27 && model <= 38) return;  // "Will", "Can"
+    }
+    if (a < 0 || !verb || NounReadingOf(1) < 0 || Cls(1) == 'B') return;
+    CopyReading(W(0), 0, a);
+    KeepOne(0);
+}
+
+// Word i, a modal that is also a noun ("may", "can", "will"), after "one"
+// and before a plain verb form: "one" is the pronoun subject of the modal
+// ("one may say", "one can see"), no number before a noun.
+void ModalAfterOne(i32 i) {
+    if (i < 1 || i + 1 >= Count() || !IsAnyCase(i - 1, "one") || Readings(i) < 2) return;
+    i32 m = -1;
+    for (i32 r = 0; r < Readings(i) && m < 0; ++r) {
+        const u8 model = static_cast<u8>(Mark(i, r) & 127);
+        if (Cat(i, r) == 14 && VerbClass(i, r) && model >= 27 && model <= 38) m = r;
+    }
+    const i32 p = ReadingOfCategory(i - 1, 6);
+    if (m < 0 || p < 0) return;
+    bool plain = false;
+    for (i32 r = 0; r < Readings(i + 1); ++r)
+        plain = plain || (VerbClass(i + 1, r) && (Cat(i + 1, r) == 13 || (Cat(i + 1, r) == 14 && (Feat(i + 1, r) & 15) == 0)));
+    if (!plain) return;
+    CopyReading(W(i), 0, m);
+    KeepOne(i);
+    CopyReading(W(i - 1), 0, p);
+    KeepOne(i - 1);
+}
+
+// A form of "do" that opens a question, at the head of the sentence or
+// after a question word ("Did the boy", "Why does the engine").
+bool QuestionDo(i32 k) {
+    if (k < 0 || k > 1 || !VerbClass(k) || Model(k) != 34) return false;
+    return k == 0 || Begins(0, "wh") || Begins(0, "Wh") || IsAnyCase(0, "how");
+}
+
+// Word i, a plain verb form that is also a noun, right after a subject
+// group of a determiner and nouns or adjectives that a question "do" opens:
+// the verb the auxiliary asks with ("Did the boy play outside?", "Does the
+// old car run well?").
+void VerbAfterQuestionDo(i32 i) {
+    if (i < 3 || Readings(i) < 2 || NounReadingOf(i) < 0) return;
+    i32 v = -1;
+    for (i32 r = 0; r < Readings(i) && v < 0; ++r)
+        if (VerbClass(i, r) && Cat(i, r) == 14 && (Feat(i, r) & 15) == 0) v = r;
+    if (v < 0) return;
+    i32 k = i - 1;
+    while (k > 0 && GroupWord(k) && k > i - 3) --k;
+    if (k == i - 1 || Cat(k) != 7 || !QuestionDo(k - 1)) return;
+    CopyReading(W(i), 0, v);
+    KeepOne(i);
+}
+
+// Word v is a form of "let", "make" or "help", the verbs that take an
+// object and a plain infinitive after it.
+bool CausativeVerb(i32 v) {
+    if (v < 0 || Cat(v) != 14 || !VerbClass(v)) return false;
+    static const char* const kCausative[] = {"let",  "lets",   "letting", "make",   "makes",   "made",
+                                             "making", "help", "helps",   "helped", "helping", nullptr};
+    for (const char* const* p = kCausative; *p != nullptr; ++p)
+        if (IsAnyCase(v, *p)) return true;
+    return false;
+}
+
+// Word i, a plain verb form that is also a noun, after the object group (a
+// determiner and nouns or adjectives) of "let", "make" or "help" and
+// before the end of the clause, an adverb, a preposition, an article or a
+// pronoun: the plain infinitive ("Let the child play.", "made the
+// engine run smoothly").
+void InfinitiveAfterCausative(i32 i) {
+    if (i < 3 || Readings(i) < 2 || NounReadingOf(i) < 0) return;
+    i32 v = -1;
+    for (i32 r = 0; r < Readings(i) && v < 0; ++r)
+        if (VerbClass(i, r) && Cat(i, r) == 14 && (Feat(i, r) & 15) == 0) v = r;
+    if (v < 0) return;
+    i32 k = i - 1;
+    while (k > 0 && GroupWord(k) && k > i - 3) --k;
+    if (k == i - 1 || Cat(k) != 7 || !CausativeVerb(k - 1)) return;
+    const i32 j = i + 1;
+    if (j < Count()) {
+        const u8 c = Cat(j);
+        if (!(c == 20 || c == 21 || c == 18 || c == 15 || c == 7 || c == 2 || c == 3)) return;
+    }
+    CopyReading(W(i), 0, v);
+    KeepOne(i);
+}
+
 }  // namespace
 
 void NounsInNounGroups() {
+    AdjectiveOpeningTitle();
     for (i32 i = 1; i < Count(); ++i) {
         NounInNounGroup(i);
         ParticipleAfterAuxiliary(i);
         NounAfterParticipleAs(i);
+        AdjectiveAfterVerb(i);
+        VerbAfterName(i);
+        VerbAfterConjunction(i);
+        ModalAfterOne(i);
+        VerbAfterQuestionDo(i);
+        InfinitiveAfterCausative(i);
     }
 }
 
 }  // namespace english
 
 using namespace english;
+
 
 i16 DisambiguateEnglishReadings(i16 pass) {
     PassState s;

@@ -68,6 +68,10 @@ RuleCode TenseAfterIf(u16& out) {
     // could have treated their army as a real army, and used them").
     if (Cat(m - 1) == 16) return 0;
     if (Seg(RecordOfWord(m)).State == 2 || BeginsWithModal(m, true)) return 0;
+    // A past main verb after a past "if" clause tells a fact of the past
+    // ("If I was astonished at the river, I was no less astonished at
+    // him"): no condition contrary to fact.
+    if (Feat(m) == 3 || Feat(m) == 11) return 0;
     if (!MayReport(kCodeMoodAfterIf, m)) return 0;
     RuleReport r = Report(kCodeMoodAfterIf, m);
     r.extent = 3;
