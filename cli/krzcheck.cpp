@@ -635,6 +635,9 @@ int RunConjugate(const Options& o) {
         std::fprintf(stderr, "krzcheck: conjugate failed (%d)\n", static_cast<int>(r));
         return 2;
     }
+    // 9 (unknown word), 11 (no verb reading), 20 (not an infinitive): the
+    // slots still hold the stems the engine tried, not forms.
+    if (r == 9 || r == 11 || r == 20) count = 0;
     PrintWordResults(o, slots, count);
     for (int i = 0; i < count; ++i)
         if (slots[36 * i] != 0) return 0;

@@ -117,6 +117,7 @@ void ConvertFrenchModels(BoundedArray<EndingRow>& rows, const u8* data, u32 size
 }
 
 void ConvertEnglishModels(BoundedArray<EnglishEndingRow>& rows, const u8* data, u32 size) {
+    ++gDictInstallCount;
     u32 n = data != nullptr ? size / kEnglishModelRowBytes : 0;
     AllocEnglishEndingRowArray(rows, n);
     if (n == 0) InitEnglishEndingRow(rows.data[0]);

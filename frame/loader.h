@@ -75,9 +75,10 @@ extern u16 gTaggedWordCount;
 // or than one record gives an empty table. ConvertPrefixIndex returns the
 // header's section count, never above the records present.
 void ConvertSectionMatrix(BoundedArray<BoundedArray<u16>>& matrix, const u8* data, u32 size);
-// Every ConvertPrefixIndex and ConvertFrenchModels raises gDictInstallCount: a dictionary was put
-// in place (the bodies may have changed under the same address), so what is
-// derived from a body is to be derived again.
+// Every ConvertPrefixIndex, ConvertFrenchModels and ConvertEnglishModels
+// raises gDictInstallCount: a dictionary was put in place (the bodies may
+// have changed under the same address), so what is derived from a body and
+// its model rows is to be derived again.
 extern u32 gDictInstallCount;
 // The dictionary in use as what is derived from it records it: its body
 // and the install count. A memo of dictionary answers holds them for one

@@ -638,6 +638,42 @@ i32 EnglishSlotMatch(u32 model, const KeyText& key, u32 r) {
     return -1;
 }
 
+namespace {
+
+// The remainders MatchEnglishEnding takes for a code below the suffix codes.
+u32 PlainEndingRemainders(u8 code) {
+    u32 bits = 0;
+    if (code == 27 || code == 30 || code == 32 || code == 64) bits |= 1u << 0;
+    if ((code >= 1 && code <= 26) || (code >= 33 && code <= 58) || code == 32 || CodeLetter(code) != 0)
+        bits |= 1u << 1;
+    if ((code >= 33 && code <= 58) || code == 30) bits |= 1u << 2;
+    if (code == 31 || (code >= 59 && code <= 63)) bits |= 1u << 3;
+    return bits;
+}
+
+}  // namespace
+
+u32 EnglishItemRemainders(bool verb, u8 byte) {
+    if (!verb) {
+        // A suffix code matches two to eight letters; a modifier mark may
+        // stand before a plain code, which then reads 32 lower.
+        if (byte >= kSuffixCodeFirst) return 0x1FCu;
+        return PlainEndingRemainders(byte) | (byte >= 32 ? PlainEndingRemainders(static_cast<u8>(byte - 32)) : 0);
+    }
+    const u32 model = byte & 0x7Fu;
+    const u32 upToMax = (1u << (kEnglishMaxVerbRemainder + 1)) - 1;
+    if (model >= gEnglishEndingRows.count) return upToMax;  // the walk reports the model
+    const EnglishEndingRow& row = gEnglishEndingRows.data[model];
+    const bool whole = row.EndingLengths.last >= 4 && row.EndingIndexes.last >= 4;
+    u32 bits = 0;
+    for (u32 t = 0; t < 5; ++t) {
+        const u32 length = whole ? row.EndingLengths.data[t] : row.EndingLengths[static_cast<i32>(t)];
+        if (length == 1) bits |= 3u;  // "$" (nothing left) or one letter
+        else if (length != 0) bits |= 1u << (length < 31 ? length : 31);
+    }
+    return bits & upToMax;
+}
+
 void ReadEnglishVerbSlot(const KeyText& key, u8 model, u8 flags, u8 slot, u8 operation,
                          EnglishItemResult& out) {
     out = EnglishItemResult{};

@@ -5,6 +5,7 @@
 #include "frame/loader.h"
 #include "frame/settings.h"
 #include "frame/tables.h"
+#include "morphology/section_walk.h"
 
 namespace {
 
@@ -69,6 +70,16 @@ BodyIndex& CurrentBodyIndex() {
     return b;
 }
 
+// The remainders an English item reads when `after` key letters stand
+// between the stem and it, folded as IndexedEntry::remainders keeps them.
+u32 ShiftedRemainders(bool verb, u8 byte, u32 after) {
+    const u32 bits = EnglishItemRemainders(verb, byte);
+    if (bits == 0) return 0;
+    if (after >= 7) return 0x80u;
+    const u32 shifted = bits << after;
+    return (shifted & 0x7Fu) | ((shifted >> 7) != 0 ? 0x80u : 0u);
+}
+
 // Counts the entries of the list [begin, end), or records them from `at`
 // on when `out` is given; the walk's own reading of control codes and
 // items decides where an entry ends.
@@ -78,6 +89,7 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
     bool groupPending = false;
     bool inStem = false;
     bool fresh = true;
+    u32 after = 0;  // key letters an entry reads after its stem so far
     IndexedEntry* e = nullptr;
     const u8* classes = kDictByteClasses.of[french ? 1 : 0];
     const u8* body = end <= gDictBody.count ? gDictBody.data : nullptr;
@@ -86,8 +98,9 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
         if (fresh) {
             fresh = false;
             inStem = true;
+            after = 0;
             e = out != nullptr ? &out[n] : nullptr;
-            if (e != nullptr) *e = IndexedEntry{p, 0, {0, 0}, 0};
+            if (e != nullptr) *e = IndexedEntry{p, 0, 0, french ? u8{0xFF} : u8{0}, 0};
             ++n;
         }
         const u8 cls = groupPending ? kDictByteOther : classes[b];
@@ -96,12 +109,13 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
         const bool stemByte = letter || (control && !french && b == kMarkApostrophe);
         if (inStem && stemByte) {
             if (e != nullptr) {
-                if (e->stemLength < 2) e->stem[e->stemLength] = b;
+                if (e->stemLength == 0) e->stem0 = b;
                 if (e->stemLength < kAlwaysWalked - 1) ++e->stemLength;
                 else e->stemLength = kAlwaysWalked;
             }
             continue;
         }
+        if (stemByte) ++after;  // read against the key as the stem's letters are
         if (control) {
             inStem = false;
             if (b >= kGroupCodeFirst && b <= kGroupCodeLast) {
@@ -114,6 +128,7 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
         }
         if (letter) continue;
         // An item and its second byte; the last item of the entry ends it.
+        if (e != nullptr && !french) e->remainders |= static_cast<u8>(ShiftedRemainders(groupPending, b, after));
         inStem = false;
         groupPending = false;
         --items;
@@ -189,7 +204,7 @@ void SetRuns(IndexedEntry* entries, u32 n) {
         IndexedEntry& e = entries[i];
         if (!TestedStem(e)) continue;
         const IndexedEntry* next = i + 1 < n ? &entries[i + 1] : nullptr;
-        const bool joins = next != nullptr && TestedStem(*next) && next->stem[0] == e.stem[0] && next->run < 255;
+        const bool joins = next != nullptr && TestedStem(*next) && next->stem0 == e.stem0 && next->run < 255;
         e.run = static_cast<u8>(joins ? next->run + 1 : 1);
     }
 }

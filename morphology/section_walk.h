@@ -98,6 +98,13 @@ void ReadEnglishVerbSlot(const KeyText& key, u8 model, u8 flags, u8 slot, u8 ope
 // characters, or -1.
 i32 EnglishSlotMatch(u32 model, const KeyText& key, u32 r);
 
+// The key remainders an English item can read: bit r is set when the item
+// may give a reading, or report a data fault, with r key letters left after
+// its stem (an ending byte, or with `verb` a model byte after a group code).
+// A bit left clear is a remainder for which the item surely does nothing,
+// so that an entry none of whose items takes the remainder can be passed by.
+u32 EnglishItemRemainders(bool verb, u8 byte);
+
 // Calls `fn` for every whole word the English closed-class rules name (the
 // table, the two-letter words, "am", "are"), Mac Roman bytes: the data
 // compiler files each of them as a class-'8' word.

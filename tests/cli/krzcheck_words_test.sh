@@ -47,6 +47,12 @@ expect 1 "" conjugate chat -9
 expect 0 "grand${nl}grandesse${nl}grandeur${nl}grandissement${nl}" conjugate grand -8
 expect 0 "chaleureux${nl}" conjugate chaleur -9
 expect 1 "${nl}${nl}${nl}" conjugate gésir 9
+# A word that is not an infinitive, or not a verb, has no forms (not the
+# stem the engine tried).
+expect 1 "" conjugate mangeons 2
+expect 1 "" conjugate maison 2
+expect 1 "" --lang en conjugate paraphrasing 10
+expect 1 '[]'"$nl" --json --lang en conjugate went 10
 expect 0 '["maux","mals"]'"$nl" --json plural mal
 expect 0 '["plaçant"]'"$nl" --json conjugate placer 0
 expect 1 '[]'"$nl" --json singular xqzwv
