@@ -603,7 +603,11 @@ Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
     if (k == 0 && w == 0 && i == 2 && Is(w, "qui") && Kind(1) == 14)
         return PersonsAgree(verbPerson, Seg(k).Person) ? Scan::kFound : Scan::kReport;
     if (f.subjectCount == 0 && Cat(w) == 1) return Scan::kReport;
-    if (Kind(k) == 17 && Begins(w, "qu") && f.coordinatedVerb == 0)
+    // A "qu…" conjunction after a comma whose clause closed before the verb
+    // (its own verb counted) is an incise: the subject stands before it
+    // ("ces textes, quoi qu'on en pense, ont force de loi").
+    const bool incise = k > 0 && Kind(k - 1) == 21 && f.subjectCount >= 2 && Even(f.subjectCount);
+    if (Kind(k) == 17 && Begins(w, "qu") && f.coordinatedVerb == 0 && !incise)
         return f.groupCount > 0 ? Scan::kReport : Scan::kEnd;
     // Any other conjunction that opens the verb's clause with no group
     // between them has the subject after the verb ("comme le précise un
