@@ -355,6 +355,29 @@ u64 FrenchSlotsOfLength(u32 model, u32 length) {
     return t.bits.data[model * kSlotLengths + length];
 }
 
+u32 FrenchItemRemainders(bool verb, u8 byte) {
+    if (!verb) {
+        // Codes read 64 lower behind a modifier mark.
+        u32 bits = 0;
+        for (const u8 code : {byte, static_cast<u8>(byte >= 64 ? byte - 64 : byte)}) {
+            if (code >= kSuffixCodeFirst) bits |= ((1u << (kFrenchMaxSuffixRemainder + 1)) - 1) & ~1u;
+            else if (code <= 0x5F) bits |= 0xFu;  // 0 to 3 letters
+        }
+        return bits;
+    }
+    const u32 model = byte & 0x7Fu;
+    if (model == 127 || model == 125) return 1u;  // the stem alone
+    const u32 upToMax = (1u << (kFrenchMaxVerbRemainder + 1)) - 1;
+    if (model >= FrenchModelCount()) return upToMax;  // the walk reports the model
+    FrenchSlotsOfLength(model, 1);  // the table derived for the current rows
+    const u64* lengths = gSlotLengths.bits.data + model * kSlotLengths;
+    u32 bits = 0;
+    for (u32 length = 1; length <= kFrenchMaxVerbRemainder && length < kSlotLengths; ++length)
+        if (lengths[length] != 0) bits |= 1u << length;
+    if ((bits & 2u) != 0) bits |= 1u;  // "$": nothing left
+    return bits;
+}
+
 bool FrenchSlotMatches(u32 model, u32 slot, const KeyText& key, u32 r) {
     if (model >= gEndingRows.count || slot >= kFrenchSlotCount) return false;
     const EndingRow& row = gEndingRows.data[model];

@@ -188,3 +188,9 @@ u64 FrenchSlotsOfLength(u32 model, u32 length);
 
 // Number of French model rows loaded (models 0..count-1 exist).
 u32 FrenchModelCount();
+
+// The key remainders a French item can read: bit r is set when the item may
+// give a reading, or report a data fault, with r key letters left after its
+// stem (an ending byte, or with `verb` a model byte after a group code);
+// bits up to kFrenchMaxVerbRemainder.
+u32 FrenchItemRemainders(bool verb, u8 byte);

@@ -72,8 +72,8 @@ BodyIndex& CurrentBodyIndex() {
 
 // The remainders an English item reads when `after` key letters stand
 // between the stem and it, folded as IndexedEntry::remainders keeps them.
-u32 ShiftedRemainders(bool verb, u8 byte, u32 after) {
-    const u32 bits = EnglishItemRemainders(verb, byte);
+u32 ShiftedRemainders(bool french, bool verb, u8 byte, u32 after) {
+    const u32 bits = french ? FrenchItemRemainders(verb, byte) : EnglishItemRemainders(verb, byte);
     if (bits == 0) return 0;
     if (after >= 7) return 0x80u;
     const u32 shifted = bits << after;
@@ -100,7 +100,13 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
             inStem = true;
             after = 0;
             e = out != nullptr ? &out[n] : nullptr;
-            if (e != nullptr) *e = IndexedEntry{p, 0, 0, french ? u8{0xFF} : u8{0}, 0};
+            if (e != nullptr) {
+                e->start = p;
+                e->remainders = 0;
+                e->stemLength = 0;
+                e->stem[0] = e->stem[1] = 0;
+                e->run = 0;
+            }
             ++n;
         }
         const u8 cls = groupPending ? kDictByteOther : classes[b];
@@ -109,7 +115,7 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
         const bool stemByte = letter || (control && !french && b == kMarkApostrophe);
         if (inStem && stemByte) {
             if (e != nullptr) {
-                if (e->stemLength == 0) e->stem0 = b;
+                if (e->stemLength < 2) e->stem[e->stemLength] = b;
                 if (e->stemLength < kAlwaysWalked - 1) ++e->stemLength;
                 else e->stemLength = kAlwaysWalked;
             }
@@ -128,7 +134,7 @@ u32 ReadEntries(u32 begin, u32 end, bool french, IndexedEntry* out) {
         }
         if (letter) continue;
         // An item and its second byte; the last item of the entry ends it.
-        if (e != nullptr && !french) e->remainders |= static_cast<u8>(ShiftedRemainders(groupPending, b, after));
+        if (e != nullptr) e->remainders = e->remainders | ShiftedRemainders(french, groupPending, b, after);
         inStem = false;
         groupPending = false;
         --items;
@@ -204,7 +210,7 @@ void SetRuns(IndexedEntry* entries, u32 n) {
         IndexedEntry& e = entries[i];
         if (!TestedStem(e)) continue;
         const IndexedEntry* next = i + 1 < n ? &entries[i + 1] : nullptr;
-        const bool joins = next != nullptr && TestedStem(*next) && next->stem0 == e.stem0 && next->run < 255;
+        const bool joins = next != nullptr && TestedStem(*next) && next->stem[0] == e.stem[0] && next->run < 255;
         e.run = static_cast<u8>(joins ? next->run + 1 : 1);
     }
 }
@@ -214,6 +220,7 @@ void SetRuns(IndexedEntry* entries, u32 n) {
 void BuildList(BodyIndex& b, ListIndex& l, const EntryListSpan& list) {
     l.built = true;
     l.usable = false;
+    if (list.end > kIndexedBodyLimit) return;
     // A list whose bound does not fit is counted first: the bound of a long
     // list is far above its count, and would open a chunk for nothing.
     u32 room = (list.end - list.begin) / 2 + 1;

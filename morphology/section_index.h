@@ -24,21 +24,24 @@
 
 // One entry of an entry list.
 struct IndexedEntry {
-    u32 start = 0;       // absolute body offset of the entry's first byte
-    u8 stemLength = 0;   // bytes of the opening stem; kAlwaysWalked: no test
-    u8 stem0 = 0;        // its first byte (0 for an empty stem)
-    // English: the key letters left after the stem that some item of the
-    // entry can read, bit r for r letters (0..6), bit 7 for seven or more
-    // (EnglishItemRemainders; letters between the stem and an item count
+    u32 start : 24;      // absolute body offset of the entry's first byte
+    // The key letters left after the stem that some item of the entry can
+    // read, bit r for r letters (0..6), bit 7 for seven or more (French- and
+    // EnglishItemRemainders; letters between the stem and an item count
     // for it). A key whose remainder has no bit here gets nothing from the
-    // entry. French entries keep every bit.
-    u8 remainders = 0xFF;
+    // entry.
+    u32 remainders : 8;
+    u8 stemLength;       // bytes of the opening stem; kAlwaysWalked: no test
+    u8 stem[2];          // its first two bytes (0 beyond its length)
     // Entries from this one on, this one included, whose opening stem is
-    // tested and begins with stem0 (at most 255); 0 for an entry with an
-    // empty or untested stem. A key whose rest does not begin with stem0
+    // tested and begins with stem[0] (at most 255); 0 for an entry with an
+    // empty or untested stem. A key whose rest does not begin with stem[0]
     // skips them all.
-    u8 run = 0;
+    u8 run;
 };
+static_assert(sizeof(IndexedEntry) == 8);
+// Bodies whose offsets do not fit the entries are walked byte by byte.
+inline constexpr u32 kIndexedBodyLimit = 1u << 24;
 inline constexpr u8 kAlwaysWalked = 0xFF;
 
 // The entries of one list, in list order.
@@ -70,11 +73,12 @@ bool OpenSectionEntryLists(i16 section, const DictSectionSpan& span, u8 third, u
 inline bool EntryMaySpell(const IndexedEntry& e, const u8* rest, u32 n) {
     if (e.stemLength == kAlwaysWalked) return true;
     if (e.stemLength > n) return false;
+    if (e.stemLength == 0) return (e.remainders >> (n < 7 ? n : 7) & 1u) != 0;
+    if (e.stem[0] != rest[0]) return false;
+    if (e.stemLength >= 2 && e.stem[1] != rest[1]) return false;
     const u32 left = n - e.stemLength;
     if ((e.remainders >> (left < 7 ? left : 7) & 1u) == 0) return false;
-    if (e.stemLength == 0) return true;
-    if (e.stem0 != rest[0]) return false;
-    for (u32 i = 1; i < e.stemLength; ++i)
+    for (u32 i = 2; i < e.stemLength; ++i)
         if (DictBodyByte(e.start + i) != rest[i]) return false;
     return true;
 }

@@ -662,7 +662,7 @@ ItemOutcome WalkIndexedEntries(Walk& w, const IndexedList& indexed) {
     w.plainKey = w.french || std::memchr(rest, kMarkApostrophe, n) == nullptr;
     for (u32 i = 0; i < indexed.count; ++i) {
         const IndexedEntry& e = indexed.entries[i];
-        if (e.run != 0 && (n == 0 || e.stem0 != rest[0])) {
+        if (e.run != 0 && (n == 0 || e.stem[0] != rest[0])) {
             i += e.run - 1u;
             continue;
         }
