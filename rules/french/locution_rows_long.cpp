@@ -67,6 +67,9 @@ void FoisCounted(i32 i, u16) {
     }
 }
 
+// Word k is a number, in figures or in words.
+bool Figure(i32 k) { return ClsIs(k, 'R') || ClsIs(k, 'S'); }
+
 // The preposition "moins" subtracts ("dix moins trois", "midi moins le
 // quart"); before an adjective, a participle, an adverb or the "que" of a
 // comparison, at the end of its clause, and in "au moins", "du moins", "de
@@ -76,6 +79,9 @@ bool MoinsIsAdverb(i32 i, u16) {
     if (IsAny(i - 1, "au", "du", "de")) return true;
     if (!Has(i + 1) || CatIs(i + 1, 20) || CatIs(i + 1, 21)) return true;
     if (IsAny(i + 1, "que", "qu'") || CatIs(i + 1, 11) || CatIs(i + 1, 18)) return true;
+    // Right after "être" it grades the attribute ("est moins tranchée"),
+    // unless it tells the time ("il est moins cinq").
+    if (Cls(i - 1) == 0x83 && Has(i + 1) && !Figure(i + 1)) return true;
     return CatIs(i + 1, 10) && (Cls(i + 1) == 'B' || Cls(i + 1) == 'C' || Cls(i + 1) == 'M' || Cls(i + 1) == 'N');
 }
 
@@ -91,9 +97,6 @@ bool MemeIsAdverb(i32 i, u16) {
 }
 
 bool TroisMots(i32 i, const char* a, const char* b) { return i >= 2 && Is(i - 2, a) && Is(i - 1, b); }
-
-// Word k is a number, in figures or in words.
-bool Figure(i32 k) { return ClsIs(k, 'R') || ClsIs(k, 'S'); }
 
 // Word k may follow the pronoun "tous": no determiner, demonstrative
 // ("tous ceux") or numeral ("tous deux") that "tous" would open.
