@@ -67,6 +67,15 @@ bool FromToSame(i32 i) {
            CompareStrings(W(i - 1).WordText, W(i + 1).WordText) == kCompareEqual;
 }
 
+// "from" and an adjective before "to" open a range ("from slowest to
+// fastest", "from bad to worse"): the adjective after "to" ends it, and
+// "too" has no place there.
+bool FromRange(i32 i) {
+    if (FromToSame(i)) return true;
+    return i >= 2 && Is(i - 2, "from") &&
+           AnyReadingOf(i - 1, [i](i32 r) { return Cls(i - 1, r) == 'B' || Cls(i - 1, r) == 'N'; });
+}
+
 // A word that may be the infinitive of a split infinitive ("to clearly
 // express", whatever reading the passes kept) or the noun an adverb
 // qualifies with its phrase ("to more model architectures").
@@ -98,7 +107,7 @@ bool ToFitsNothing(const PassState& s, i32 i) {
     if (s.pass < 1 || i >= n - 1) return false;
     if (Cat(i + 1) == 18 && (i == n - 2 || !VerbOrNounAhead(i + 2))) return true;
     const u8 c = Cls(i + 1);
-    return (c == 'B' || c == 'N') && !Ends(i + 1, "ing") && !FromToSame(i) && !NounAhead(i + 2) &&
+    return (c == 'B' || c == 'N') && !Ends(i + 1, "ing") && !FromRange(i) && !NounAhead(i + 2) &&
            ClosesAdjective(i + 2);
 }
 
