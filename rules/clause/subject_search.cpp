@@ -567,6 +567,21 @@ bool InversionAfterComplement(i32 i, i32 k) {
     return noun && Seg(g).Number == Seg(i).Number && PersonsAgree(Seg(i).Person, Seg(g).Person);
 }
 
+// Candidate k is a subject clitic standing right before verb i, past the
+// verb's object pronouns only ("elles se fanerait"): it can be nothing but
+// that verb's subject, so a clash is the verb's fault and no group further
+// back may take its place ("Sans cela, elles se fanerait"). "elle",
+// "nous", "vous" are left out: they also stand stressed or as objects, and
+// "elle" ends coordinated subjects ("Pierre et elle sont").
+bool ClashingClitic(i32 i, i32 k) {
+    static const char* const kClitics[] = {"je", "j'", "tu", "il", "ils", "elles", nullptr};
+    const i32 w = First(k);
+    if (Kind(k) != 24 || w != Last(k) || !IsOneOf(w, kClitics)) return false;
+    for (i32 s = k + 1; s < i; ++s)
+        if (Kind(s) != 26 && Cat(First(s)) != 2) return false;
+    return true;
+}
+
 // Steps 4 and 5 for candidate k.
 Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
     if (InversionAfterComplement(i, k)) return Scan::kEnd;
@@ -579,6 +594,10 @@ Scan Candidate(ClauseFrame& f, i32 i, i32 k) {
                 return Scan::kGoOn;
             }
             if (f.clashSubject < 0) f.clashSubject = k;
+            if (ClashingClitic(i, k)) {
+                f.searchDetail = 1;
+                return Scan::kReport;
+            }
             return Scan::kGoOn;
         }
         f.matchFound = 0;
