@@ -300,11 +300,32 @@ bool PlainGroupUpTo(const Group& g, i32 c) {
     return c + 1 >= Count() || (Cat(c + 1) != 10 && !Is(c + 1, "de") && !Is(c + 1, "d'"));
 }
 
+// A bare noun after a preposition and the adjective right after it, where
+// the adjective cannot qualify the word before the preposition either: the
+// adjective belongs to the bare noun ("de façon idiot", "de manière
+// légal"), while "un pull de laine bleu" qualifies the pull. A participle
+// there is as often the subject's attribute ("rentré de vacances épuisé"),
+// and an adjective before a word of its own ("à vitesse grand V", "bleu de
+// nuit") is no epithet of the noun.
+bool BareNounAndAdjective(const Group& g, i32 c) {
+    const i32 p = g.first - 1;
+    if (c != g.first + 1 || p < 1 || Cat(p) != 15 || Cat(c) != 10) return false;
+    const u8 cls = Cls(c);
+    if (cls != 'B' && cls != 'C' && cls != 'M' && cls != 'N') return false;
+    if (c + 1 < Count() &&
+        (Cat(c + 1) == 10 || W(c + 1).WordCaseMode != 0 || Is(c + 1, "de") || Is(c + 1, "d'")))
+        return false;
+    const i32 before = p - 1;
+    if (CatIn(before, 7, 11) && Agree(OfGroupWord(before), OfGroupWord(c))) return false;
+    return true;
+}
+
 bool CutsAtConflict(const Group& g, i32 c) {
     i32 d = c - g.first;
     if (Cat(g.first) == 7 || (g.kindFlag == 2 && Comparative(g.first + 1))) --d;
     // An article after the group's first word opens a group of its own
     // ("des le matin" written for "dès le matin").
+    if (Cls(g.first) == 'A' && BareNounAndAdjective(g, c)) return false;
     if ((d > 1 && !PlainGroupUpTo(g, c)) || Cls(g.first) == 'A' || (c > g.first && Cat(c) == 7)) return true;
     if (Cat(g.first) != 8) return false;
     if (Cls(g.first) == 'P') return true;
