@@ -178,11 +178,25 @@ bool ToArticlePhrases(i32 i) {
     return false;
 }
 
+// Word j, a plain verb form after "to", also a noun that a noun of one
+// reading follows: the first noun of a compound ("to school children", "to
+// farm workers"), and "to" the preposition. An adjective, a determiner or
+// a word the verb may take as its object follows a verb ("to quote other
+// writers", "to make money").
+bool HasNounReading(i32 j) {
+    for (i32 r = 0; r < Readings(j); ++r)
+        if (Cat(j, r) == 10 && Cls(j, r) != 'B') return true;
+    return false;
+}
+bool NounCompoundAfterTo(i32 j) {
+    return Cat(j + 1) == 10 && Readings(j + 1) == 1 && Cls(j + 1) != 'B' && HasNounReading(j);
+}
+
 void ToVerb(i32 i) {
     const i32 n = Count();
     if (Cat(i + 1) == 13 || (Cat(i + 1) == 14 && (Feat(i + 1) & 15) == 0)) {
         if (W(i + 1).WordCaseMode < 1) {
-            if (i + 1 < n && Cat(i + 2) == 10) return;
+            if (i + 1 < n && NounCompoundAfterTo(i + 1)) return;
             W(i).ReadingCategories[0] = 18;
             W(i + 1).ReadingCategories[0] = 13;
             KeepOne(i + 1);
