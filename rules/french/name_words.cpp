@@ -48,9 +48,35 @@ void MakeName(WordRecord& w) {
     w.ReadingCount = 1;
 }
 
+// A word that can stand inside a sentence: it begins with a letter or a
+// digit. A sign before a word (a colon, a quotation mark, a dash, a
+// bracket) may open a quoted or inserted sentence, whose first word takes
+// a capital.
+bool RunningWord(i32 i) {
+    const u8 c = gWords[i].WordText[0];
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c >= 0xC0;
+}
+
+// A word inside the running text written with a capital initial whose only
+// readings are verb forms is a name the dictionary lacks, which a verb of
+// the same spelling hides ("l'Ardre", "la Formula Nippon", "le China
+// Daily"): a French verb takes a capital only where it opens a sentence.
+bool HiddenName(i32 i) {
+    const WordRecord& w = gWords[i];
+    if (!CapitalInitial(w) || w.ReadingCount == 0 || (w.QuoteFlags & 1) != 0) return false;
+    if (!RunningWord(i - 1)) return false;
+    for (i32 r = 0; r < w.ReadingCount; ++r) {
+        if (w.ReadingClasses[r] < 128) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void MarkFrenchNameWords() {
+    for (i32 i = 1; i < static_cast<i32>(gWordCount); ++i) {
+        if (HiddenName(i)) MakeName(gWords[i]);
+    }
     // A word inside the sentence written with a capital next to a name is
     // part of it ("le Front Polisario", "Greenwich Village", "Everton
     // Ladies Football Club"); the capital of the first word says nothing.
