@@ -136,9 +136,11 @@ void AsRules(i32 i) {
         }
         return;
     }
+    // "as good as": the first "as" is the adverb of degree on the
+    // adjective; the phrase still settles the words after it.
     if (Cls(i + 1) == 'B' && Is(i + 2, "as")) {
         MarkPhrase(i, 3, PhraseEffect::kPrepositional);
-        KeepOne(i);
+        Settle(i, 18, 20);
         return;
     }
     if (i > 0 && (Is(i - 1, "much") || Is(i - 1, "such") || Is(i - 1, "just"))) {
