@@ -136,9 +136,11 @@ void AsRules(i32 i) {
         }
         return;
     }
+    // "as good as": the first "as" is the adverb of degree on the
+    // adjective; the phrase still settles the words after it.
     if (Cls(i + 1) == 'B' && Is(i + 2, "as")) {
         MarkPhrase(i, 3, PhraseEffect::kPrepositional);
-        KeepOne(i);
+        Settle(i, 18, 20);
         return;
     }
     if (i > 0 && (Is(i - 1, "much") || Is(i - 1, "such") || Is(i - 1, "just"))) {
@@ -398,7 +400,7 @@ void EightLetterRules(i32 i) {
 }  // namespace
 
 // "anyone", "something", "everybody" ... before a mark or the sentence's
-// end, or before "else": nothing follows that they could determine ("to
+// end, before "else" or "who": nothing follows that they could determine ("to
 // anyone.", "with everything, litter box", "anyone else"), so they keep
 // the indefinite pronoun reading, unless an article or a determiner stands
 // before them; false for any other word, or when it has no such reading.
@@ -407,7 +409,10 @@ bool IndefiniteCompound(i32 i) {
                                              "something", "everyone",  "everybody", "everything", "no-one",
                                              "nobody",   nullptr};
     if (Readings(i) < 2 || !IsOneOf(i, kCompounds)) return false;
-    if (!EndsSentence(i + 1) && Cat(i + 1) != 20 && Cat(i + 1) != 21 && !Is(i + 1, "else")) return false;
+    // "who" opens their relative clause ("to anyone who asks").
+    const bool relative = Is(i + 1, "who") || Is(i + 1, "whom");
+    if (!EndsSentence(i + 1) && Cat(i + 1) != 20 && Cat(i + 1) != 21 && !Is(i + 1, "else") && !relative)
+        return false;
     if (i > 0 && (Cat(i - 1) == 7 || Cat(i - 1) == 8)) return false;  // "a something", "the something else"
     for (i32 r = 0; r < Readings(i); ++r) {
         if (Cat(i, r) != 6) continue;
