@@ -57,6 +57,17 @@ bool RunningWord(i32 i) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c >= 0xC0;
 }
 
+// A line whose words up to i all take a capital may be a heading in title
+// case ("Les Enfants Jouent dans le jardin"): a word in lower case between
+// the first word, whose capital says nothing, and i shows running text.
+bool LowerCaseBefore(i32 i) {
+    for (i32 k = 1; k < i; ++k) {
+        const u8 c = gWords[k].WordText[0];
+        if (c >= 'a' && c <= 'z') return true;
+    }
+    return false;
+}
+
 // A word inside the running text written with a capital initial whose only
 // readings are verb forms is a name the dictionary lacks, which a verb of
 // the same spelling hides ("l'Ardre", "la Formula Nippon", "le China
@@ -64,7 +75,7 @@ bool RunningWord(i32 i) {
 bool HiddenName(i32 i) {
     const WordRecord& w = gWords[i];
     if (!CapitalInitial(w) || w.ReadingCount == 0 || (w.QuoteFlags & 1) != 0) return false;
-    if (!RunningWord(i - 1)) return false;
+    if (!RunningWord(i - 1) || !LowerCaseBefore(i)) return false;
     for (i32 r = 0; r < w.ReadingCount; ++r) {
         if (w.ReadingClasses[r] < 128) return false;
     }
