@@ -545,6 +545,22 @@ void ModalAfterOne(i32 i) {
     KeepOne(i - 1);
 }
 
+// Word i's plain verb reading when i is also a noun and stands after a
+// group of a determiner and up to two nouns or adjectives; -1 otherwise.
+// The determiner's place goes to *det.
+i32 PlainFormAfterGroup(i32 i, i32* det) {
+    if (i < 3 || Readings(i) < 2 || NounReadingOf(i) < 0) return -1;
+    i32 v = -1;
+    for (i32 r = 0; r < Readings(i) && v < 0; ++r)
+        if (VerbClass(i, r) && Cat(i, r) == 14 && (Feat(i, r) & 15) == 0) v = r;
+    if (v < 0) return -1;
+    i32 k = i - 1;
+    while (k > 0 && GroupWord(k) && k > i - 3) --k;
+    if (k == i - 1 || Cat(k) != 7) return -1;
+    *det = k;
+    return v;
+}
+
 // A form of "do" that opens a question, at the head of the sentence or
 // after a question word ("Did the boy", "Why does the engine").
 bool QuestionDo(i32 k) {
@@ -557,14 +573,10 @@ bool QuestionDo(i32 k) {
 // the verb the auxiliary asks with ("Did the boy play outside?", "Does the
 // old car run well?").
 void VerbAfterQuestionDo(i32 i) {
-    if (i < 3 || Readings(i) < 2 || NounReadingOf(i) < 0) return;
-    i32 v = -1;
-    for (i32 r = 0; r < Readings(i) && v < 0; ++r)
-        if (VerbClass(i, r) && Cat(i, r) == 14 && (Feat(i, r) & 15) == 0) v = r;
+    i32 k = -1;
+    const i32 v = PlainFormAfterGroup(i, &k);
     if (v < 0) return;
-    i32 k = i - 1;
-    while (k > 0 && GroupWord(k) && k > i - 3) --k;
-    if (k == i - 1 || Cat(k) != 7 || !QuestionDo(k - 1)) return;
+    if (!QuestionDo(k - 1)) return;
     CopyReading(W(i), 0, v);
     KeepOne(i);
 }
@@ -586,14 +598,10 @@ bool CausativeVerb(i32 v) {
 // pronoun: the plain infinitive ("Let the child play.", "made the
 // engine run smoothly").
 void InfinitiveAfterCausative(i32 i) {
-    if (i < 3 || Readings(i) < 2 || NounReadingOf(i) < 0) return;
-    i32 v = -1;
-    for (i32 r = 0; r < Readings(i) && v < 0; ++r)
-        if (VerbClass(i, r) && Cat(i, r) == 14 && (Feat(i, r) & 15) == 0) v = r;
+    i32 k = -1;
+    const i32 v = PlainFormAfterGroup(i, &k);
     if (v < 0) return;
-    i32 k = i - 1;
-    while (k > 0 && GroupWord(k) && k > i - 3) --k;
-    if (k == i - 1 || Cat(k) != 7 || !CausativeVerb(k - 1)) return;
+    if (!CausativeVerb(k - 1)) return;
     const i32 j = i + 1;
     if (j < Count()) {
         const u8 c = Cat(j);
